@@ -1,0 +1,10 @@
+#include "app/program_globals.h"
+
+namespace vx {
+
+std::wstring ProgramFolder;
+std::wstring StartFile;
+bool StartAborted = false;
+ShiftJisTables SjisTables = MakeShiftJisTables();
+
+}  // namespace vx

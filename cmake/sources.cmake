@@ -1,0 +1,47 @@
+# Source rules shared by every target:
+#   *_win.cpp    includes Win32 headers: Windows builds only;
+#   *_posix.cpp  the POSIX twin of a seam: native builds only;
+#   main_win.cpp a program's entry point: added by its own target;
+#   anything else is portable and must not include a Win32 header.
+
+function(vx_check_portable file)
+  file(STRINGS "${file}" bad REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]([^>\"]*_win\\.h|windows\\.h|winbase\\.h|commctrl\\.h|commdlg\\.h|shlobj\\.h|shellapi\\.h)[>\"]")
+  if(bad)
+    message(FATAL_ERROR "${file} is portable by its name but includes a Win32 header: ${bad}")
+  endif()
+endfunction()
+
+function(vx_filter_sources out)
+  set(result)
+  foreach(f ${ARGN})
+    get_filename_component(name "${f}" NAME)
+    if(name STREQUAL "main_win.cpp")
+      continue()
+    elseif(name MATCHES "_win(_test)?\\.cpp$")
+      if(WIN32)
+        list(APPEND result "${f}")
+      endif()
+    elseif(name MATCHES "_posix(_test)?\\.cpp$")
+      if(NOT WIN32)
+        list(APPEND result "${f}")
+      endif()
+    else()
+      vx_check_portable("${f}")
+      list(APPEND result "${f}")
+    endif()
+  endforeach()
+  set(${out} ${result} PARENT_SCOPE)
+endfunction()
+
+function(vx_collect_sources out dir)
+  file(GLOB_RECURSE files CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/${dir}/*.cpp")
+  file(GLOB_RECURSE headers CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/${dir}/*.h")
+  foreach(h ${headers})
+    get_filename_component(name "${h}" NAME)
+    if(NOT name MATCHES "_win\\.h$")
+      vx_check_portable("${h}")
+    endif()
+  endforeach()
+  vx_filter_sources(result ${files})
+  set(${out} ${result} PARENT_SCOPE)
+endfunction()

@@ -1,0 +1,48 @@
+#include <iconv.h>
+
+#include <cerrno>
+
+#include "common/code_page.h"
+
+namespace vx {
+namespace {
+
+// Converts with iconv, replacing what cannot be converted one unit at a time.
+template <typename Out, typename In>
+Out Convert(const char* to, const char* from, const In* data, size_t count, size_t unit,
+            const Out& replacement) {
+  Out out;
+  iconv_t cd = iconv_open(to, from);
+  if (cd == reinterpret_cast<iconv_t>(-1)) return out;
+  auto* in = const_cast<char*>(reinterpret_cast<const char*>(data));
+  size_t in_left = count * unit;
+  char buffer[256];
+  while (in_left > 0) {
+    char* o = buffer;
+    size_t o_left = sizeof buffer;
+    const size_t r = iconv(cd, &in, &in_left, &o, &o_left);
+    out.append(reinterpret_cast<const typename Out::value_type*>(buffer),
+               (sizeof buffer - o_left) / sizeof(typename Out::value_type));
+    if (r == static_cast<size_t>(-1) && errno != E2BIG) {
+      out += replacement;
+      in += unit;
+      in_left -= unit;
+    }
+  }
+  iconv_close(cd);
+  return out;
+}
+
+}  // namespace
+
+std::string ToShiftJis(std::wstring_view text) {
+  return Convert<std::string>("CP932", "WCHAR_T", text.data(), text.size(), sizeof(wchar_t),
+                              std::string("?"));
+}
+
+std::wstring FromShiftJis(std::string_view bytes) {
+  return Convert<std::wstring>("WCHAR_T", "CP932", bytes.data(), bytes.size(), 1,
+                               std::wstring(1, L'\u30FB'));
+}
+
+}  // namespace vx

@@ -1,0 +1,73 @@
+// The one door to the file system. Portable code reaches files only through
+// these calls; file_seam_win.cpp and file_seam_posix.cpp implement them, so the
+// same rules run natively under the sanitizers and on a real Win32.
+//
+// Names are Windows paths ("C:\dir\file"). The POSIX twin reads every "\" as
+// "/", so a native test names its files "\tmp\...".
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vx::fs {
+
+// What other programs may do with a file while this process holds it open.
+enum class Share {
+  ReadWrite,  // others may read and write
+  Read,       // others may read but not write
+};
+
+// An open file, closed when the object goes. Offsets are zero-based.
+class File {
+ public:
+  File() = default;
+  File(File&& other) noexcept;
+  File& operator=(File&& other) noexcept;
+  File(const File&) = delete;
+  File& operator=(const File&) = delete;
+  ~File();
+
+  explicit operator bool() const { return handle_ != kInvalid; }
+
+  // Reads up to `length` bytes; returns the count read (short at the end of
+  // the file, 0 beyond it) or -1 on failure.
+  int64_t ReadAt(int64_t offset, void* buffer, int64_t length);
+  // Writes all `length` bytes; a write past the end lengthens the file.
+  bool WriteAt(int64_t offset, const void* buffer, int64_t length);
+  // The file's length, or -1.
+  int64_t Length();
+  // Cuts or lengthens the file to `length` bytes.
+  bool SetLength(int64_t length);
+  // Closes now; true when the system reported success.
+  bool Close();
+
+ private:
+  friend File OpenFile(const std::wstring& name, bool create, Share share);
+  static constexpr intptr_t kInvalid = -1;
+  explicit File(intptr_t handle) : handle_(handle) {}
+  intptr_t handle_ = kInvalid;
+};
+
+// Opens for reading and writing; with `create` a missing file is made empty.
+// A missing folder is never made here. Returns a closed File on failure.
+File OpenFile(const std::wstring& name, bool create, Share share);
+
+bool FileExists(const std::wstring& name);    // a file, not a folder
+bool FolderExists(const std::wstring& name);  // with or without a final "\"
+bool MakeFolder(const std::wstring& name);    // one level; true if it now exists
+bool RemoveFile(const std::wstring& name);
+bool RemoveFolder(const std::wstring& name);  // an empty folder
+bool RenameFile(const std::wstring& from, const std::wstring& to);
+
+struct FolderEntry {
+  std::wstring name;  // without the folder
+  bool is_folder = false;
+};
+// The entries of a folder, without "." and ".."; empty when it cannot be read.
+std::vector<FolderEntry> ListFolder(const std::wstring& folder);
+
+// The long form of a name when the system knows one; empty otherwise.
+std::wstring LongPathName(const std::wstring& name);
+
+}  // namespace vx::fs

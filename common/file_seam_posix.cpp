@@ -1,0 +1,127 @@
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdlib>
+#include <utility>
+
+#include "common/file_seam.h"
+#include "common/posix_names.h"
+
+namespace vx::fs {
+namespace {
+
+int AsFd(intptr_t h) { return static_cast<int>(h); }
+
+}  // namespace
+
+File::File(File&& other) noexcept : handle_(std::exchange(other.handle_, kInvalid)) {}
+
+File& File::operator=(File&& other) noexcept {
+  if (this != &other) {
+    Close();
+    handle_ = std::exchange(other.handle_, kInvalid);
+  }
+  return *this;
+}
+
+File::~File() { Close(); }
+
+bool File::Close() {
+  if (handle_ == kInvalid) return false;
+  return ::close(AsFd(std::exchange(handle_, kInvalid))) == 0;
+}
+
+int64_t File::ReadAt(int64_t offset, void* buffer, int64_t length) {
+  if (handle_ == kInvalid || offset < 0 || length < 0) return -1;
+  int64_t done = 0;
+  auto* out = static_cast<char*>(buffer);
+  while (done < length) {
+    const ssize_t got = ::pread(AsFd(handle_), out + done, length - done, offset + done);
+    if (got < 0) return -1;
+    if (got == 0) break;
+    done += got;
+  }
+  return done;
+}
+
+bool File::WriteAt(int64_t offset, const void* buffer, int64_t length) {
+  if (handle_ == kInvalid || offset < 0 || length < 0) return false;
+  int64_t done = 0;
+  const auto* in = static_cast<const char*>(buffer);
+  while (done < length) {
+    const ssize_t put = ::pwrite(AsFd(handle_), in + done, length - done, offset + done);
+    if (put <= 0) return false;
+    done += put;
+  }
+  return true;
+}
+
+int64_t File::Length() {
+  struct stat st;
+  if (handle_ == kInvalid || ::fstat(AsFd(handle_), &st) != 0) return -1;
+  return st.st_size;
+}
+
+bool File::SetLength(int64_t length) {
+  if (handle_ == kInvalid || length < 0) return false;
+  return ::ftruncate(AsFd(handle_), length) == 0;
+}
+
+// POSIX has no share modes; Share::Read is honoured on Windows only.
+File OpenFile(const std::wstring& name, bool create, Share) {
+  const std::string path = PosixPath(name);
+  struct stat st;
+  if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return File();
+  const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | (create ? O_CREAT : 0), 0666);
+  if (fd < 0) return File();
+  return File(fd);
+}
+
+bool FileExists(const std::wstring& name) {
+  struct stat st;
+  return ::stat(PosixPath(name).c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+bool FolderExists(const std::wstring& name) {
+  struct stat st;
+  return ::stat(PosixPath(name).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool MakeFolder(const std::wstring& name) {
+  return ::mkdir(PosixPath(name).c_str(), 0777) == 0 || FolderExists(name);
+}
+
+bool RemoveFile(const std::wstring& name) {
+  return !FolderExists(name) && ::unlink(PosixPath(name).c_str()) == 0;
+}
+
+bool RemoveFolder(const std::wstring& name) { return ::rmdir(PosixPath(name).c_str()) == 0; }
+
+bool RenameFile(const std::wstring& from, const std::wstring& to) {
+  return ::rename(PosixPath(from).c_str(), PosixPath(to).c_str()) == 0;
+}
+
+std::vector<FolderEntry> ListFolder(const std::wstring& folder) {
+  std::vector<FolderEntry> entries;
+  const std::string path = PosixPath(folder);
+  DIR* dir = ::opendir(path.c_str());
+  if (dir == nullptr) return entries;
+  while (const dirent* e = ::readdir(dir)) {
+    const std::string name = e->d_name;
+    if (name == "." || name == "..") continue;
+    struct stat st;
+    const bool is_folder = ::stat((path + "/" + name).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    entries.push_back({WideFromUtf8(name), is_folder});
+  }
+  ::closedir(dir);
+  return entries;
+}
+
+std::wstring LongPathName(const std::wstring& name) {
+  return FileExists(name) || FolderExists(name) ? name : std::wstring();
+}
+
+}  // namespace vx::fs

@@ -1,0 +1,136 @@
+#include "common/file_seam.h"
+
+#include <windows.h>
+
+#include <utility>
+
+namespace vx::fs {
+namespace {
+
+HANDLE AsHandle(intptr_t h) { return reinterpret_cast<HANDLE>(h); }
+
+bool Seek(HANDLE h, int64_t offset) {
+  LARGE_INTEGER distance;
+  distance.QuadPart = offset;
+  return SetFilePointerEx(h, distance, nullptr, FILE_BEGIN) != 0;
+}
+
+}  // namespace
+
+File::File(File&& other) noexcept : handle_(std::exchange(other.handle_, kInvalid)) {}
+
+File& File::operator=(File&& other) noexcept {
+  if (this != &other) {
+    Close();
+    handle_ = std::exchange(other.handle_, kInvalid);
+  }
+  return *this;
+}
+
+File::~File() { Close(); }
+
+bool File::Close() {
+  if (handle_ == kInvalid) return false;
+  const bool ok = CloseHandle(AsHandle(std::exchange(handle_, kInvalid))) != 0;
+  return ok;
+}
+
+int64_t File::ReadAt(int64_t offset, void* buffer, int64_t length) {
+  if (handle_ == kInvalid || offset < 0 || length < 0) return -1;
+  if (!Seek(AsHandle(handle_), offset)) return -1;
+  int64_t done = 0;
+  auto* out = static_cast<char*>(buffer);
+  while (done < length) {
+    const DWORD chunk = static_cast<DWORD>(std::min<int64_t>(length - done, 1 << 30));
+    DWORD got = 0;
+    if (!ReadFile(AsHandle(handle_), out + done, chunk, &got, nullptr)) return -1;
+    if (got == 0) break;
+    done += got;
+  }
+  return done;
+}
+
+bool File::WriteAt(int64_t offset, const void* buffer, int64_t length) {
+  if (handle_ == kInvalid || offset < 0 || length < 0) return false;
+  if (!Seek(AsHandle(handle_), offset)) return false;
+  int64_t done = 0;
+  const auto* in = static_cast<const char*>(buffer);
+  while (done < length) {
+    const DWORD chunk = static_cast<DWORD>(std::min<int64_t>(length - done, 1 << 30));
+    DWORD put = 0;
+    if (!WriteFile(AsHandle(handle_), in + done, chunk, &put, nullptr) || put == 0) return false;
+    done += put;
+  }
+  return true;
+}
+
+int64_t File::Length() {
+  LARGE_INTEGER size;
+  if (handle_ == kInvalid || !GetFileSizeEx(AsHandle(handle_), &size)) return -1;
+  return size.QuadPart;
+}
+
+bool File::SetLength(int64_t length) {
+  if (handle_ == kInvalid || length < 0) return false;
+  return Seek(AsHandle(handle_), length) && SetEndOfFile(AsHandle(handle_)) != 0;
+}
+
+File OpenFile(const std::wstring& name, bool create, Share share) {
+  const DWORD share_mode =
+      share == Share::ReadWrite ? (FILE_SHARE_READ | FILE_SHARE_WRITE) : FILE_SHARE_READ;
+  HANDLE h = CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, share_mode, nullptr,
+                         create ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_ARCHIVE, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return File();
+  return File(reinterpret_cast<intptr_t>(h));
+}
+
+bool FileExists(const std::wstring& name) {
+  const DWORD a = GetFileAttributesW(name.c_str());
+  return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool FolderExists(const std::wstring& name) {
+  const DWORD a = GetFileAttributesW(name.c_str());
+  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool MakeFolder(const std::wstring& name) {
+  return CreateDirectoryW(name.c_str(), nullptr) != 0 || FolderExists(name);
+}
+
+bool RemoveFile(const std::wstring& name) { return DeleteFileW(name.c_str()) != 0; }
+
+bool RemoveFolder(const std::wstring& name) { return RemoveDirectoryW(name.c_str()) != 0; }
+
+bool RenameFile(const std::wstring& from, const std::wstring& to) {
+  return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+}
+
+std::vector<FolderEntry> ListFolder(const std::wstring& folder) {
+  std::vector<FolderEntry> entries;
+  std::wstring pattern = folder;
+  if (pattern.empty() || pattern.back() != L'\\') pattern += L'\\';
+  pattern += L'*';
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW(pattern.c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return entries;
+  do {
+    const std::wstring name = data.cFileName;
+    if (name == L"." || name == L"..") continue;
+    entries.push_back({name, (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+  } while (FindNextFileW(find, &data));
+  FindClose(find);
+  return entries;
+}
+
+std::wstring LongPathName(const std::wstring& name) {
+  const DWORD needed = GetLongPathNameW(name.c_str(), nullptr, 0);
+  if (needed == 0) return {};
+  std::wstring buffer(needed, L'\0');
+  const DWORD got = GetLongPathNameW(name.c_str(), buffer.data(), needed);
+  if (got == 0 || got >= needed) return {};
+  buffer.resize(got);
+  return buffer;
+}
+
+}  // namespace vx::fs

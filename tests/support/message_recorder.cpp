@@ -1,0 +1,21 @@
+#include "tests/support/message_recorder.h"
+
+namespace vx::test {
+
+MessageRecorder::MessageRecorder() {
+  SetMessageHandler([this](const MessageRequest& request) {
+    shown_.push_back(request);
+    if (!answers_.empty()) {
+      const MsgAnswer a = answers_.front();
+      answers_.pop_front();
+      return a;
+    }
+    return request.buttons == MsgButtons::YesNo || request.buttons == MsgButtons::YesNoCancel
+               ? MsgAnswer::Yes
+               : MsgAnswer::Ok;
+  });
+}
+
+MessageRecorder::~MessageRecorder() { SetMessageHandler({}); }
+
+}  // namespace vx::test
