@@ -3,8 +3,10 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace vx {
 
@@ -40,5 +42,26 @@ struct DisplaySettingsRecord {
 
 // The program's settings, loaded at start-up.
 extern DisplaySettingsRecord DisplaySettings;
+
+// In memory the two text fields always hold exactly this many characters.
+inline constexpr size_t kBackUpSuffixLength = 10;
+inline constexpr size_t kFontNameLength = 50;
+
+// `text` cut or padded with blanks to `length` characters.
+std::wstring PadField(std::wstring_view text, size_t length);
+
+DisplaySettingsRecord DefaultSettings();
+
+// The procedures below act on DisplaySettings and the file
+// ProgramFolder + "VXSetting\Setting.dat".
+void SetDefaultSettings();
+// Falls back to the defaults, saved at once, when the file is missing or
+// unusable; only an unusable file is reported.
+void LoadSettings();
+// Reports its own failure; the record in memory stays in use either way.
+void SaveSettings();
+// FontName without trailing blanks and NULs; empty when one character or less
+// remains.
+std::wstring GetFontName();
 
 }  // namespace vx

@@ -1,0 +1,102 @@
+#include "app/settings/display_settings.h"
+
+#include <optional>
+
+#include "app/program_globals.h"
+#include "app/settings/settings_record.h"
+#include "app/settings/settings_texts.h"
+#include "common/file_seam.h"
+#include "common/message_box.h"
+#include "common/usual.h"
+
+namespace vx {
+
+DisplaySettingsRecord DisplaySettings = DefaultSettings();
+
+namespace {
+
+std::wstring SettingsFilePath() { return ProgramFolder + L"VXSetting\\Setting.dat"; }
+
+// Empty when the file cannot be opened, is short or holds unusable values:
+// all of them leave the program without settings it can trust.
+std::optional<DisplaySettingsRecord> ReadSettingsFile(const std::wstring& path) {
+  fs::File file = Usual().OpenBinary(path, false);
+  if (!file) return std::nullopt;
+  SettingsRecordBytes bytes{};
+  const int64_t read = file.ReadAt(0, bytes.data(), kSettingsRecordSize);
+  if (read < 0) return std::nullopt;
+  return DecodeSettings(std::span<const uint8_t>(bytes).first(static_cast<size_t>(read)));
+}
+
+void ResetSettings() {
+  SetDefaultSettings();
+  SaveSettings();
+}
+
+}  // namespace
+
+std::wstring PadField(std::wstring_view text, size_t length) {
+  std::wstring field(text.substr(0, length));
+  field.resize(length, L' ');
+  return field;
+}
+
+DisplaySettingsRecord DefaultSettings() {
+  DisplaySettingsRecord s;
+  s.TopMargin = 2;
+  s.LeftMargin = 4;
+  s.FontSize = 9;
+  s.LineHeight = 12;
+  s.HexCellWidth = 18;
+  s.BytesPerLine = 16;
+  s.LinesPerPage = 32;
+  s.AddressWidth = 80;
+  s.DumpTextGap = 16;
+  s.TextCellWidth = 8;
+  s.AutoBackUp = true;
+  s.BackUpSuffix = PadField(L"_VXBackUp", kBackUpSuffixLength);
+  s.FontName = PadField(L"ＭＳ ゴシック", kFontNameLength);
+  s.InputRadix = 0;
+  s.HideInputAfterEntry = true;
+  s.MoveAfterEntry = true;
+  s.AutoCompleteAtMax = false;
+  s.ForeColors = {0, 0, 0, 0};
+  s.BackColors = {0xFFFFFF, 0xEFEFEF, 0xFFFFFF, 0xEFEFEF};
+  s.SeparatorColor = 0x808080;
+  return s;
+}
+
+void SetDefaultSettings() { DisplaySettings = DefaultSettings(); }
+
+void LoadSettings() {
+  const std::wstring path = SettingsFilePath();
+  // A first start has no file yet: that is no failure worth a message.
+  if (!fs::FileExists(path)) {
+    ResetSettings();
+    return;
+  }
+  std::optional<DisplaySettingsRecord> stored = ReadSettingsFile(path);
+  if (!stored) {
+    ShowMessage(kSettingsReadFailedText, MsgButtons::Ok, MsgIcon::None);
+    ResetSettings();
+    return;
+  }
+  DisplaySettings = *stored;
+}
+
+void SaveSettings() {
+  fs::File file = Usual().KillOpen(SettingsFilePath(), false);
+  const SettingsRecordBytes bytes = EncodeSettings(DisplaySettings);
+  if (!file || !file.WriteAt(0, bytes.data(), kSettingsRecordSize) || !file.Close()) {
+    ShowMessage(kSettingsSaveFailedText, MsgButtons::Ok, MsgIcon::None);
+  }
+}
+
+std::wstring GetFontName() {
+  const std::wstring& name = DisplaySettings.FontName;
+  const size_t end = name.find_last_not_of(std::wstring_view(L" \0", 2));
+  if (end == std::wstring::npos || end < 1) return {};
+  return name.substr(0, end + 1);
+}
+
+}  // namespace vx

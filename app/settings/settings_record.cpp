@@ -1,0 +1,121 @@
+#include "app/settings/settings_record.h"
+
+#include <string>
+
+#include "app/settings/settings_ranges.h"
+#include "app/view/shift_jis_tables.h"
+#include "common/code_page.h"
+
+namespace vx {
+namespace {
+
+// The one statement of the layout, walked by the writer and by the reader so
+// that both always agree on it.
+template <typename Visitor, typename Record>
+void VisitFields(Visitor& v, Record& r) {
+  v.Int32(r.TopMargin);
+  v.Int32(r.LeftMargin);
+  v.Int32(r.FontSize);
+  v.Int32(r.LineHeight);
+  v.Int32(r.HexCellWidth);
+  v.Int32(r.BytesPerLine);
+  v.Int32(r.LinesPerPage);
+  v.Int32(r.AddressWidth);
+  v.Int32(r.DumpTextGap);
+  v.Int32(r.TextCellWidth);
+  v.Flag(r.AutoBackUp);
+  v.Text(r.BackUpSuffix, kBackUpSuffixLength);
+  v.Text(r.FontName, kFontNameLength);
+  v.Int32(r.InputRadix);
+  v.Flag(r.HideInputAfterEntry);
+  v.Flag(r.MoveAfterEntry);
+  v.Flag(r.AutoCompleteAtMax);
+  for (auto& colour : r.ForeColors) v.Colour(colour);
+  for (auto& colour : r.BackColors) v.Colour(colour);
+  v.Colour(r.SeparatorColor);
+}
+
+bool IsLeadByte(char byte) {
+  static const ShiftJisTables tables = MakeShiftJisTables();
+  return tables.LeadByteTable[static_cast<uint8_t>(byte)];
+}
+
+// Cuts before a double-byte character that would not fit whole, so the field
+// never ends in half a character.
+std::string FitShiftJis(const std::wstring& text, size_t width) {
+  std::string bytes = ToShiftJis(text);
+  size_t kept = 0;
+  while (kept < bytes.size()) {
+    const size_t next = kept + (IsLeadByte(bytes[kept]) ? 2 : 1);
+    if (next > width) break;
+    kept = next;
+  }
+  bytes.resize(kept);
+  bytes.resize(width, ' ');
+  return bytes;
+}
+
+class RecordWriter {
+ public:
+  explicit RecordWriter(SettingsRecordBytes& bytes) : bytes_(bytes) {}
+
+  void Int32(int32_t value) { Unsigned(static_cast<uint32_t>(value), 4); }
+  void Colour(uint32_t value) { Unsigned(value, 4); }
+  void Flag(bool value) { Unsigned(value ? 0xFFFFu : 0u, 2); }
+  void Text(const std::wstring& text, size_t width) {
+    for (char byte : FitShiftJis(text, width)) bytes_[at_++] = static_cast<uint8_t>(byte);
+  }
+
+ private:
+  void Unsigned(uint32_t value, int size) {
+    for (int i = 0; i < size; ++i) bytes_[at_++] = static_cast<uint8_t>(value >> (8 * i));
+  }
+
+  SettingsRecordBytes& bytes_;
+  size_t at_ = 0;
+};
+
+class RecordReader {
+ public:
+  explicit RecordReader(std::span<const uint8_t> bytes) : bytes_(bytes) {}
+
+  void Int32(int32_t& value) { value = static_cast<int32_t>(Unsigned(4)); }
+  void Colour(uint32_t& value) { value = Unsigned(4); }
+  // Any non-zero flag is true, not only -1.
+  void Flag(bool& value) { value = Unsigned(2) != 0; }
+  void Text(std::wstring& text, size_t width) {
+    const std::string_view field(reinterpret_cast<const char*>(bytes_.data() + at_), width);
+    at_ += width;
+    text = PadField(FromShiftJis(field), width);
+  }
+
+ private:
+  uint32_t Unsigned(int size) {
+    uint32_t value = 0;
+    for (int i = 0; i < size; ++i) value |= uint32_t{bytes_[at_++]} << (8 * i);
+    return value;
+  }
+
+  std::span<const uint8_t> bytes_;
+  size_t at_ = 0;
+};
+
+}  // namespace
+
+SettingsRecordBytes EncodeSettings(const DisplaySettingsRecord& settings) {
+  SettingsRecordBytes bytes{};
+  RecordWriter writer(bytes);
+  VisitFields(writer, settings);
+  return bytes;
+}
+
+std::optional<DisplaySettingsRecord> DecodeSettings(std::span<const uint8_t> bytes) {
+  if (bytes.size() < kSettingsRecordSize) return std::nullopt;
+  DisplaySettingsRecord settings;
+  RecordReader reader(bytes.first(kSettingsRecordSize));
+  VisitFields(reader, settings);
+  if (!SettingsAreUsable(settings)) return std::nullopt;
+  return settings;
+}
+
+}  // namespace vx
