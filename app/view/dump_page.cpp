@@ -1,0 +1,121 @@
+#include "app/view/dump_page.h"
+
+#include <cassert>
+
+namespace vx {
+namespace {
+
+constexpr int kSeparatorStep = 8;
+constexpr char kHexDigits[] = "0123456789ABCDEF";
+
+// round(twice / 2) to the nearest integer, halves to the even neighbour; the
+// separator positions are whole numbers plus possibly one half.
+int RoundHalvesToEven(int twice) {
+  if (twice % 2 == 0) return twice / 2;
+  const int below = (twice - 1) / 2;  // exact: twice - 1 is even
+  return below % 2 == 0 ? below : below + 1;
+}
+
+// HexLeft + s x HexCellWidth - (HexCellWidth - 2 x FontSize + 3) / 2 - 2
+int HexSeparatorX(const DisplaySettingsRecord& s, int step) {
+  return RoundHalvesToEven(2 * (HexLeft(s) + step * s.HexCellWidth - 2) -
+                           (s.HexCellWidth - 2 * s.FontSize + 3));
+}
+
+// TextLeft + s x TextCellWidth - (TextCellWidth - FontSize + 1) / 2 - 1
+int TextSeparatorX(const DisplaySettingsRecord& s, int step) {
+  return RoundHalvesToEven(2 * (TextLeft(s) + step * s.TextCellWidth - 1) -
+                           (s.TextCellWidth - s.FontSize + 1));
+}
+
+std::string HexByte(uint8_t b) { return {kHexDigits[b >> 4], kHexDigits[b & 0xF]}; }
+
+std::string HexAddress(int64_t offset) {
+  std::string digits(8, '0');
+  for (int i = 7; i >= 0 && offset > 0; --i, offset >>= 4) digits[i] = kHexDigits[offset & 0xF];
+  return digits;
+}
+
+}  // namespace
+
+int HexLeft(const DisplaySettingsRecord& s) { return s.LeftMargin + s.AddressWidth; }
+
+int TextLeft(const DisplaySettingsRecord& s) {
+  return HexLeft(s) + s.BytesPerLine * s.HexCellWidth + s.DumpTextGap;
+}
+
+int RowRight(const DisplaySettingsRecord& s) {
+  return TextLeft(s) + (s.BytesPerLine + 1) * s.TextCellWidth;
+}
+
+int32_t PageByteCount(const DisplaySettingsRecord& s) {
+  return s.LinesPerPage * s.BytesPerLine + 1;
+}
+
+DumpPage ComposePage(const DisplaySettingsRecord& s, int32_t start,
+                     std::span<const uint8_t> page_bytes, int32_t file_size,
+                     const ShiftJisTables& t) {
+  const int rows = s.LinesPerPage;
+  const int columns = s.BytesPerLine;
+  const int64_t cells = int64_t{rows} * columns;
+  assert(page_bytes.size() >= static_cast<size_t>(cells + 1));
+
+  DumpPage page;
+  const int separators = columns / kSeparatorStep - 1;
+  page.boxes.reserve(rows);
+  page.lines.reserve(separators > 0 ? 2 * separators : 0);
+  // Per row: a hex and a text cell per column, and the address.
+  page.texts.reserve(static_cast<size_t>(rows) * (2 * columns + 1));
+
+  // Colours follow the file line, not the screen row, so they scroll along.
+  const int64_t first_line = start / columns;
+  auto colour_index = [&](int row) { return static_cast<size_t>((first_line + row) % 4); };
+
+  const int right = RowRight(s);
+  for (int i = 0; i < rows; ++i) {
+    page.boxes.push_back({0, s.TopMargin + i * s.LineHeight, right,
+                          s.TopMargin + (i + 1) * s.LineHeight, s.BackColors[colour_index(i)]});
+  }
+
+  const int line_bottom = s.LineHeight * rows;
+  for (int step = kSeparatorStep; step <= columns - kSeparatorStep; step += kSeparatorStep) {
+    page.lines.push_back({HexSeparatorX(s, step), s.TopMargin, line_bottom, s.SeparatorColor});
+    page.lines.push_back({TextSeparatorX(s, step), s.TopMargin, line_bottom, s.SeparatorColor});
+  }
+
+  const int hex_left = HexLeft(s);
+  const int text_left = TextLeft(s);
+  const int64_t end_mark = int64_t{file_size} + 1;
+  bool after_lead_byte = false;  // carried across rows: a pair may straddle them
+  for (int i = 0; i < rows; ++i) {
+    const int y = s.TopMargin + i * s.LineHeight;
+    const Colour colour = s.ForeColors[colour_index(i)];
+    for (int j = 0; j < columns; ++j) {
+      const int64_t k = int64_t{i} * columns + j;
+      const int64_t p = start + k;
+      const int hex_x = hex_left + j * s.HexCellWidth;
+      const int text_x = text_left + j * s.TextCellWidth;
+      if (p > file_size) {
+        page.texts.push_back({hex_x, y, colour, p == end_mark ? " |" : "  "});
+        page.texts.push_back({text_x, y, colour, " "});
+        continue;
+      }
+      const uint8_t b = page_bytes[k];
+      page.texts.push_back({hex_x, y, colour, HexByte(b)});
+      if (after_lead_byte) {
+        page.texts.push_back({text_x, y, colour, " "});
+        after_lead_byte = false;
+      } else if (k + 1 < cells && t.IsPair(b, page_bytes[k + 1])) {
+        page.texts.push_back(
+            {text_x, y, colour, {static_cast<char>(b), static_cast<char>(page_bytes[k + 1])}});
+        after_lead_byte = true;
+      } else {
+        page.texts.push_back({text_x, y, colour, std::string(1, static_cast<char>(b))});
+      }
+    }
+    page.texts.push_back({s.LeftMargin, y, colour, HexAddress(start + int64_t{i} * columns - 1)});
+  }
+  return page;
+}
+
+}  // namespace vx

@@ -1,0 +1,70 @@
+// What one dump page shows, cell by cell: the row backgrounds, the separator
+// lines and every positioned byte text with its colour. The screen and the
+// printer both replay this description on their own device context, so the
+// two can never disagree about a page.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "app/settings/display_settings.h"
+#include "app/view/shift_jis_tables.h"
+
+namespace vx {
+
+// A row background, filled and outlined in the same colour. Like a Win32 RECT,
+// right and bottom are exclusive: the box covers x = left .. right - 1 and
+// y = top .. bottom - 1.
+struct PageBox {
+  int left, top, right, bottom;
+  Colour colour;
+
+  bool operator==(const PageBox&) const = default;
+};
+
+// A vertical separator from y = top down to, but not including, y = bottom
+// (the end point that MoveToEx/LineTo leave out).
+struct PageLine {
+  int x, top, bottom;
+  Colour colour;
+
+  bool operator==(const PageLine&) const = default;
+};
+
+// Bytes in the ANSI code page (Shift-JIS) drawn with their top-left corner at
+// (x, y) on a transparent background: 2 hex digits, " |", blanks, 1 or 2 raw
+// bytes of a character, or an 8-digit address. Raw bytes go out unchanged,
+// control characters and NUL included.
+struct PageText {
+  int x, y;
+  Colour colour;
+  std::string bytes;
+};
+
+// Replayed in order: boxes first, then lines, then texts.
+struct DumpPage {
+  std::vector<PageBox> boxes;
+  std::vector<PageLine> lines;
+  std::vector<PageText> texts;
+};
+
+// x of the first hex column.
+int HexLeft(const DisplaySettingsRecord& s);
+// x of the first text column.
+int TextLeft(const DisplaySettingsRecord& s);
+// Right edge of a row background: one text cell beyond the last column, where
+// the second half of a double-byte character that starts there is drawn.
+int RowRight(const DisplaySettingsRecord& s);
+
+// How many bytes a page draw reads: the page plus the byte behind it.
+int32_t PageByteCount(const DisplaySettingsRecord& s);
+
+// The page starting at seek position `start` (from 1). `page_bytes` holds
+// PageByteCount(s) bytes read from `start`, 0 behind the end of the file.
+DumpPage ComposePage(const DisplaySettingsRecord& s, int32_t start,
+                     std::span<const uint8_t> page_bytes, int32_t file_size,
+                     const ShiftJisTables& t);
+
+}  // namespace vx

@@ -1,0 +1,38 @@
+// The texts of the file status line, the window title and the five caret
+// status labels, composed from the values they show.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace vx {
+
+// Label1 with a file open; `short_name` is the name already fitted to it.
+std::wstring FileNameLabel(std::wstring_view short_name);
+// Label2 with a file open, e.g. "Size: 000,001,234Bytes. (1.2KB. 0MB.)".
+std::wstring SizeLabel(int32_t file_size);
+// The main window's title; an empty path leaves the brackets empty.
+std::wstring WindowTitle(std::wstring_view path);
+
+// Label3 to Label7, left to right.
+struct CaretStatusTexts {
+  std::wstring address;
+  std::wstring four_byte;
+  std::wstring two_byte;
+  std::wstring one_byte;
+  std::wstring binary;
+
+  bool operator==(const CaretStatusTexts&) const = default;
+};
+
+// `offset` is the caret byte's zero-based offset, `from_caret` the four bytes
+// read from it (0 behind the end of the file), `page_byte` the caret's cell in
+// the page last drawn.
+CaretStatusTexts CaretStatus(int32_t offset, const std::array<uint8_t, 4>& from_caret,
+                             uint8_t page_byte);
+// Shown when the four bytes could not be read, as with no file open.
+CaretStatusTexts UnreadCaretStatus();
+
+}  // namespace vx
