@@ -54,6 +54,8 @@ class File {
 File OpenFile(const std::wstring& name, bool create, Share share);
 
 bool FileExists(const std::wstring& name);    // a file, not a folder
+// The length of a file without opening it, or -1 when there is no such file.
+int64_t FileLength(const std::wstring& name);
 bool FolderExists(const std::wstring& name);  // with or without a final "\"
 bool MakeFolder(const std::wstring& name);    // one level; true if it now exists
 bool RemoveFile(const std::wstring& name);

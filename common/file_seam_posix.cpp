@@ -85,6 +85,12 @@ bool FileExists(const std::wstring& name) {
   return ::stat(PosixPath(name).c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
+int64_t FileLength(const std::wstring& name) {
+  struct stat st;
+  if (::stat(PosixPath(name).c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return -1;
+  return st.st_size;
+}
+
 bool FolderExists(const std::wstring& name) {
   struct stat st;
   return ::stat(PosixPath(name).c_str(), &st) == 0 && S_ISDIR(st.st_mode);

@@ -1,0 +1,57 @@
+// VscrollEx: a vertical scroll bar with a 32-bit range. It wraps one standard
+// SCROLLBAR (VScroll1) whose own range stays 0..32767 and maps between them.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+#include "app/controls/vscroll_model.h"
+
+namespace vx {
+
+class VscrollEx {
+ public:
+  VscrollEx() = default;
+  ~VscrollEx();
+  VscrollEx(const VscrollEx&) = delete;
+  VscrollEx& operator=(const VscrollEx&) = delete;
+
+  bool Create(HWND parent, int id, int x, int y, int width, int height);
+  HWND hwnd() const { return hwnd_; }
+  HWND inner() const { return VScroll1; }
+  void Move(int x, int y, int width, int height);
+  int width() const;
+
+  int32_t Value() const { return model_.Value(); }
+  int32_t Min() const { return model_.Min(); }
+  int32_t Max() const { return model_.Max(); }
+  int32_t LargeChange() const { return model_.LargeChange(); }
+  int32_t SmallChange() const { return model_.SmallChange(); }
+  // Setting any of these never raises Change: only the user's moves do.
+  void SetValue(int32_t v);
+  void SetMin(int32_t v);
+  void SetMax(int32_t v);
+  void SetLargeChange(int32_t v) { model_.SetLargeChange(v); }
+  void SetSmallChange(int32_t v) { model_.SetSmallChange(v); }
+  // Share of the whole range that one page covers: sets the thumb size.
+  void SetLargePercent(double p);
+  bool Enabled() const;
+  void SetEnabled(bool on);
+
+  // Raised after the user moved the bar (arrow, track or thumb).
+  std::function<void()> Change;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  void OnScroll(int code);
+  void ShowInner(int inner);
+
+  HWND hwnd_ = nullptr;
+  HWND VScroll1 = nullptr;
+  VscrollModel model_;
+  int inner_large_ = 2;
+  bool Busy = false;
+};
+
+}  // namespace vx

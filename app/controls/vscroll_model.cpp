@@ -1,0 +1,52 @@
+#include "app/controls/vscroll_model.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vx {
+
+int VscrollModel::InnerFromValue(int32_t value, int32_t max) {
+  if (max <= 0) return 0;
+  int inner = static_cast<int>(std::floor(static_cast<double>(value) / max * kInnerMax));
+  if (inner < 1 && value != 0) inner = 1;
+  return std::clamp(inner, 0, kInnerMax);
+}
+
+int32_t VscrollModel::ValueFromInner(int inner, int32_t max) {
+  return static_cast<int32_t>(std::nearbyint(static_cast<double>(inner) / kInnerMax * max));
+}
+
+int VscrollModel::InnerLargeChange(double p) {
+  if (1.0 - p == 0.0) return 2;
+  const double l = std::nearbyint(p * kInnerMax / (1.0 - p));
+  if (!(l >= 2)) return 2;  // also catches NaN and negative shares
+  return l > kInnerMax ? kInnerMax : static_cast<int>(l);
+}
+
+int VscrollModel::SetValue(int32_t v) {
+  value_ = std::clamp(v, min_, std::max(min_, max_));
+  last_inner_ = InnerFromValue(value_, max_);
+  return last_inner_;
+}
+
+void VscrollModel::SetMin(int32_t v) {
+  min_ = v;
+  SetValue(value_);
+}
+
+void VscrollModel::SetMax(int32_t v) {
+  max_ = v;
+  SetValue(value_);
+}
+
+int VscrollModel::OnInnerChange(int inner) {
+  const int d = inner - last_inner_;
+  const int sign = (d > 0) - (d < 0);
+  const int64_t step = std::abs(d) < 2 ? sign : static_cast<int64_t>(sign) * large_change_;
+  const int64_t target = std::clamp<int64_t>(value_ + step, INT32_MIN, INT32_MAX);
+  return SetValue(static_cast<int32_t>(target));
+}
+
+int VscrollModel::OnInnerScroll(int inner) { return SetValue(ValueFromInner(inner, max_)); }
+
+}  // namespace vx

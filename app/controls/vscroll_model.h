@@ -1,0 +1,51 @@
+// The arithmetic of the large-range scroll bar: a 32-bit position range shown
+// on a standard scroll bar whose own range is 0..32767.
+#pragma once
+
+#include <cstdint>
+
+namespace vx {
+
+inline constexpr int kInnerMax = 32767;
+
+class VscrollModel {
+ public:
+  int32_t Value() const { return value_; }
+  int32_t Min() const { return min_; }
+  int32_t Max() const { return max_; }
+  int32_t LargeChange() const { return large_change_; }
+  int32_t SmallChange() const { return small_change_; }
+  // The inner bar's position after the model last set or read it.
+  int LastInner() const { return last_inner_; }
+
+  // Clamps into Min..Max and returns the inner position to show.
+  int SetValue(int32_t v);
+  void SetMin(int32_t v);
+  void SetMax(int32_t v);
+  void SetLargeChange(int32_t v) { large_change_ = v; }
+  void SetSmallChange(int32_t v) { small_change_ = v; }
+
+  // The user clicked an arrow or the track and the inner bar now stands at
+  // `inner`: one line for an inner step of 1, else LargeChange lines.
+  // Returns the inner position to show.
+  int OnInnerChange(int inner);
+  // The user drags the thumb to `inner`. Returns the inner position to show.
+  int OnInnerScroll(int inner);
+
+  // Inner position of a value: floor(v / Max * 32767), at least 1 off the top.
+  static int InnerFromValue(int32_t value, int32_t max);
+  // Value of an inner position: round(inner / 32767 * Max), halves to even.
+  static int32_t ValueFromInner(int inner, int32_t max);
+  // The inner large step that makes the thumb cover the share `p` of the track.
+  static int InnerLargeChange(double p);
+
+ private:
+  int32_t value_ = 0;
+  int32_t min_ = 0;
+  int32_t max_ = 255;
+  int32_t large_change_ = 2;
+  int32_t small_change_ = 1;
+  int last_inner_ = 0;
+};
+
+}  // namespace vx

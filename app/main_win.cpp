@@ -1,0 +1,45 @@
+// Vantelox's start procedure.
+#include <windows.h>
+
+#include "app/program_globals.h"
+#include "app/settings/display_settings.h"
+#include "app/view/file_operation.h"
+#include "app/view/form1_win.h"
+#include "common/message_box.h"
+#include "common/usual.h"
+
+namespace {
+
+std::wstring ProgramFileFolder() {
+  wchar_t path[MAX_PATH * 4];
+  const DWORD n = GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
+  return vx::Usual().GetFolderName(std::wstring(path, n));
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR command_line, int show_command) {
+  using namespace vx;
+  SetAppTitle(L"Vantelox");
+  StartAborted = false;
+  StartFile = FileOperation().GetFnmFromCommand(command_line ? command_line : L"");
+  ProgramFolder = Usual().AddDirMark(ProgramFileFolder());
+  SjisTables = MakeShiftJisTables();
+  LoadSettings();
+
+  Form1 form;
+  form.SetEndsProgram(true);
+  form.Form_Load();
+  if (StartAborted) {
+    form.SetEndsProgram(false);
+    form.Unload();
+    return 0;
+  }
+  form.Show(show_command);
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return 0;
+}

@@ -1,0 +1,26 @@
+#include "app/view/draw_page_win.h"
+
+#include "app/program_globals.h"
+#include "app/settings/display_settings.h"
+#include "app/view/dump_page.h"
+#include "app/view/page_painter_win.h"
+#include "common/usual.h"
+
+namespace vx {
+
+void DrawPage(HDC dc, const std::wstring& FileName, int32_t start, std::vector<uint8_t>& PageBytes,
+              int32_t FileSize) {
+  const DisplaySettingsRecord& s = DisplaySettings;
+  fs::File file = Usual().OpenBinary(FileName, true);
+  if (!file) return;
+  const int32_t count = PageByteCount(s);
+  PageBytes.assign(static_cast<size_t>(count), 0);
+  // Bytes behind the end of the file stay 0.
+  if (file.ReadAt(static_cast<int64_t>(start) - 1, PageBytes.data(), count) < 0) {
+    PageBytes.assign(static_cast<size_t>(count), 0);
+  }
+  file.Close();
+  ReplayPage(dc, ComposePage(s, start, PageBytes, FileSize, SjisTables));
+}
+
+}  // namespace vx

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vx {
+
+// Reads the page from seek position `start` of FileName into PageBytes (the
+// page and the byte behind it) and draws it on `dc`. When the file cannot be
+// opened the user is told, and the DC and PageBytes keep what they had.
+void DrawPage(HDC dc, const std::wstring& FileName, int32_t start, std::vector<uint8_t>& PageBytes,
+              int32_t FileSize);
+
+}  // namespace vx

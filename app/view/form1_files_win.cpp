@@ -1,0 +1,106 @@
+// Making a file the open file of the main window, and keeping the scroll
+// range and the caret in step with its size.
+#include <algorithm>
+
+#include "app/settings/display_settings.h"
+#include "app/view/file_limits.h"
+#include "app/view/form1_win.h"
+#include "app/view/open_for_check.h"
+#include "app/view/open_texts.h"
+#include "common/message_box.h"
+
+namespace vx {
+
+int32_t Form1::ChangeFileName(const std::wstring& Fn) {
+  int32_t result = 0;
+  FileName = Fn;
+  if (!Fn.empty()) {
+    fs::File check = OpenForCheck(Fn);
+    if (!check) {
+      ShowMessage(open_texts::kOpenFailed);
+      result = -1;
+      FileName.clear();
+    }
+  }
+  if (FileName.empty()) {
+    EnableFileCommands(false);
+    FileSize = 0;
+    RePaintFileStatus();
+    RePaint();
+    EnableWindow(Picture1.hwnd(), FALSE);
+    return result;
+  }
+  EnableFileCommands(true);
+  EnableWindow(Picture1.hwnd(), TRUE);
+  const int64_t length = fs::FileLength(FileName);
+  if (length >= kRefusedFileSize) {
+    ShowMessage(open_texts::kTooLarge);
+    return 0;
+  }
+  if (length == 0) {
+    if (ShowMessage(open_texts::kZeroBytes, MsgButtons::YesNo) != MsgAnswer::Yes) return 0;
+    RePlaceU(1, 0, true);
+  }
+  Changed = false;
+  RefreshFiles();
+  RePaintFileStatus();
+  RePaint();
+  return 0;
+}
+
+void Form1::RefreshFiles() {
+  const DisplaySettingsRecord& s = DisplaySettings;
+  const int64_t length = fs::FileLength(FileName);
+  FileSize = static_cast<int32_t>(std::clamp<int64_t>(length, 0, kRefusedFileSize - 1));
+  const int64_t lines = (static_cast<int64_t>(FileSize) + (2 - s.LinesPerPage) * int64_t{s.BytesPerLine}) /
+                        s.BytesPerLine;
+  VscrollEx1.SetMax(static_cast<int32_t>(std::max<int64_t>(1, lines)));
+  const double share =
+      FileSize > 0 ? static_cast<double>(s.LinesPerPage) * s.BytesPerLine / FileSize : 2.0;
+  VscrollEx1.SetLargePercent(share);
+  VscrollEx1.SetEnabled(share <= 1.0);
+  VscrollEx1.SetLargeChange(s.LinesPerPage / 2);
+  if (FileSize < GetSeekFromCaret()) CaretChange(0, 0, 0);
+}
+
+int32_t Form1::GetSeekFromCaret() const {
+  const int64_t offset =
+      (static_cast<int64_t>(VscrollEx1.Value()) + CaretY) * DisplaySettings.BytesPerLine + CaretX;
+  return static_cast<int32_t>(std::min<int64_t>(offset, INT32_MAX));
+}
+
+void Form1::CaretChange(int32_t X, int32_t Y, int32_t VscValue) {
+  const DisplaySettingsRecord& s = DisplaySettings;
+  X = std::clamp(X, 0, s.BytesPerLine - 1);
+  Y = std::clamp(Y, 0, s.LinesPerPage - 1);
+  if (VscValue < 0) {
+    VscValue = 0;
+    Y = 0;
+  }
+  if (VscValue > VscrollEx1.Max()) {
+    VscValue = VscrollEx1.Max();
+    Y = s.LinesPerPage - 1;
+  }
+  CaretX = X;
+  CaretY = Y;
+  VscrollEx1.SetValue(VscValue);
+  RePaint();
+}
+
+int32_t Form1::RePlaceU(int32_t SeekPos, uint8_t Dat, bool Ref) {
+  const int32_t old = file_operation_.RePlaceU(FileName, SeekPos, Dat);
+  if (old < 0) return -1;
+  FileSize = static_cast<int32_t>(std::clamp<int64_t>(fs::FileLength(FileName), 0, INT32_MAX));
+  if (Ref) {
+    RePaintFileStatus();
+    RePaint();
+  }
+  return old;
+}
+
+void Form1::EnableFileCommands(bool on) {
+  // The page area takes the keyboard only while a file is open.
+  EnableWindow(Picture1.hwnd(), on ? TRUE : FALSE);
+}
+
+}  // namespace vx

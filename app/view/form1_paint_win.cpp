@@ -1,0 +1,92 @@
+// The page, the caret bars and the two status lines of the main window.
+#include <array>
+
+#include "app/settings/display_settings.h"
+#include "app/view/caret_geometry.h"
+#include "app/view/draw_page_win.h"
+#include "app/view/form1_layout.h"
+#include "app/view/form1_win.h"
+#include "app/view/page_painter_win.h"
+#include "app/view/short_file_name.h"
+#include "app/view/status_label_texts.h"
+#include "app/view/status_texts.h"
+
+namespace vx {
+namespace {
+
+// The page area with no file open; the design leaves its colour open.
+constexpr int kEmptyPageColour = COLOR_APPWORKSPACE;
+
+void OutlineBox(HDC dc, const PageBox& b) {
+  HBRUSH brush = CreateSolidBrush(ResolveColour(b.colour));
+  RECT r{b.left, b.top, b.right, b.bottom};
+  FrameRect(dc, &r, brush);
+  DeleteObject(brush);
+}
+
+}  // namespace
+
+void Form1::RePaint() {
+  if (FileName.empty()) {
+    Picture1.Clear(GetSysColor(kEmptyPageColour));
+    CaretPut();
+    RePaintCaretStatus();
+    Picture1.Refresh();
+    return;
+  }
+  const int32_t start = VscrollEx1.Value() * DisplaySettings.BytesPerLine + 1;
+  DrawPage(Picture1.dc(), FileName, start, PageBytes, FileSize);
+  CaretPut();
+  RePaintCaretStatus();
+  Picture1.Refresh();
+}
+
+void Form1::vs1() { RePaint(); }
+
+void Form1::CaretPut() {
+  if (FileName.empty()) return;
+  const CaretBars bars = CaretBarsAt(DisplaySettings, CaretX, CaretY);
+  OutlineBox(Picture1.dc(), bars.hex_bar);
+  OutlineBox(Picture1.dc(), bars.text_bar);
+}
+
+void Form1::RePaintCaretStatus() {
+  const int32_t offset = GetSeekFromCaret();
+  std::vector<uint8_t> b;
+  CaretStatusTexts texts = UnreadCaretStatus();
+  if (!FileName.empty() && file_operation_.Gets(FileName, offset + 1, 4, b) == 0) {
+    const size_t cell = static_cast<size_t>(CaretY) * DisplaySettings.BytesPerLine + CaretX;
+    const uint8_t page_byte = cell < PageBytes.size() ? PageBytes[cell] : 0;
+    texts = CaretStatus(offset, {b[0], b[1], b[2], b[3]}, page_byte);
+  }
+  SetWindowTextW(Label3, texts.address.c_str());
+  SetWindowTextW(Label4, texts.four_byte.c_str());
+  SetWindowTextW(Label5, texts.two_byte.c_str());
+  SetWindowTextW(Label6, texts.one_byte.c_str());
+  SetWindowTextW(Label7, texts.binary.c_str());
+  for (HWND label : {Label3, Label4, Label5, Label6, Label7}) UpdateWindow(label);
+}
+
+std::wstring Form1::ShortFileName() const {
+  HDC dc = Picture2.dc();
+  const auto width_of = [dc](const std::wstring& text) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    return static_cast<int>(size.cx);
+  };
+  return GetShortFnm(FileName, kLabel1Rect.width, width_of);
+}
+
+void Form1::RePaintFileStatus() {
+  const bool open = !FileName.empty();
+  const std::wstring name =
+      open ? FileNameLabel(ShortFileName()) : std::wstring(kNoFileNameLabel);
+  const std::wstring size = open ? SizeLabel(FileSize) : std::wstring(kNoSizeLabel);
+  SetWindowTextW(Label1, name.c_str());
+  SetWindowTextW(Label2, size.c_str());
+  SetWindowTextW(hwnd_, WindowTitle(FileName).c_str());
+  UpdateWindow(Label1);
+  UpdateWindow(Label2);
+}
+
+}  // namespace vx

@@ -1,0 +1,97 @@
+// Form1: the main window. It shows the open file one page at a time in
+// Picture1, the file and caret status above it, the scroll bar beside it and
+// the progress area below it.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/controls/picture_box_win.h"
+#include "app/controls/vscroll_ex_win.h"
+#include "app/view/file_operation.h"
+#include "common/usual.h"
+
+namespace vx {
+
+class Form1 {
+ public:
+  Form1();
+  ~Form1();
+  Form1(const Form1&) = delete;
+  Form1& operator=(const Form1&) = delete;
+
+  // Creates the window (hidden), applies the settings and opens StartFile.
+  // Sets StartAborted when the start file cannot be opened.
+  void Form_Load();
+  void Show(int show_command);
+  // Closes the window as the close box does: Form_QueryUnload, then destroy.
+  void Unload();
+  HWND hwnd() const { return hwnd_; }
+  // Whether closing the window ends the message loop (the real program).
+  void SetEndsProgram(bool on) { ends_program_ = on; }
+
+  // The page and the status lines.
+  void RePaint();
+  void RePaintFileStatus();
+  void SettingChange();
+  void CaretPut();
+  void RePaintCaretStatus();
+  void vs1();
+
+  // The open file.
+  int32_t ChangeFileName(const std::wstring& Fn);
+  void RefreshFiles();
+  int32_t GetSeekFromCaret() const;
+  void CaretChange(int32_t X, int32_t Y, int32_t VscValue);
+
+  // Writes one byte through the file layer; with Ref the page is redrawn.
+  int32_t RePlaceU(int32_t SeekPos, uint8_t Dat, bool Ref);
+
+  // State shared with the other windows.
+  std::wstring FileName;
+  int32_t FileSize = 0;
+  std::vector<uint8_t> PageBytes;
+  int32_t CaretX = 0;
+  int32_t CaretY = 0;
+  bool Changed = false;
+
+  // Controls, named as in the window's design.
+  HWND Label1 = nullptr;  // file name
+  HWND Label2 = nullptr;  // size
+  HWND Frame1 = nullptr;
+  HWND Label3 = nullptr;  // caret address
+  HWND Label4 = nullptr;  // 4-byte value
+  HWND Label5 = nullptr;  // 2-byte value
+  HWND Label6 = nullptr;  // 1-byte value
+  HWND Label7 = nullptr;  // binary
+  HWND Label9 = nullptr;  // progress caption
+  PictureBox Picture1;    // the page
+  PictureBox Picture2;    // the progress bar
+  VscrollEx VscrollEx1;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+  void CreateControls();
+  void Form_QueryUnload();
+  void EnableFileCommands(bool on);
+  std::wstring ShortFileName() const;
+
+  struct FontDeleter {
+    void operator()(HFONT f) const { DeleteObject(f); }
+  };
+  using Font = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
+
+  HWND hwnd_ = nullptr;
+  bool ends_program_ = false;
+  Font page_font_;
+  Font label_font_;
+  Usual usual_;
+  FileOperation file_operation_;
+};
+
+}  // namespace vx
