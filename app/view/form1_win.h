@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstdint>
 #include <memory>
@@ -51,6 +52,22 @@ class Form1 {
   // Writes one byte through the file layer; with Ref the page is redrawn.
   int32_t RePlaceU(int32_t SeekPos, uint8_t Dat, bool Ref);
 
+  // The caret: keys and mouse of the page area (form1_caret_win.cpp).
+  void CaretMove(int32_t MoveX, int32_t MoveY);
+  void MoveCaretFromSeek(int32_t SeekPosition);
+  void Picture1_KeyDown(int KeyCode, int Shift);
+  void CallPicture1KeyDown(int KeyCode, int Shift);
+  // Whether the byte input window refuses the next typed character.
+  bool RejectNextChar = false;
+
+  // The menus and their commands (form1_menu_win.cpp).
+  void OnOpen();
+  void OnNew();
+  void OnExit();
+  void OnRefresh();
+  void OnHelp();
+  void OnVersion();
+
   // State shared with the other windows.
   std::wstring FileName;
   int32_t FileSize = 0;
@@ -79,6 +96,12 @@ class Form1 {
   void CreateControls();
   void Form_QueryUnload();
   void EnableFileCommands(bool on);
+  // The page area's own messages: keys and mouse (form1_caret_win.cpp).
+  bool Picture1_Message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+  // Menu tree, accelerators, drops (form1_menu_win.cpp).
+  void CreateMenus();
+  bool OnMenuCommand(int id);
+  void Form_OLEDragDrop(HDROP drop);
   std::wstring ShortFileName() const;
 
   struct FontDeleter {
