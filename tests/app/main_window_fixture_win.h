@@ -1,0 +1,75 @@
+// A real main window in the test process, on files in a scratch folder, with
+// the settings at their defaults and every message box recorded.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/program_globals.h"
+#include "app/settings/display_settings.h"
+#include "app/view/form1_win.h"
+#include "common/message_box.h"
+#include "tests/support/message_recorder.h"
+#include "tests/support/temp_folder.h"
+
+namespace vx::test {
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetAppTitle(L"Vantelox");
+    ProgramFolder = dir.path();
+    SetDefaultSettings();
+    StartAborted = false;
+  }
+
+  void TearDown() override {
+    form.reset();
+    PumpMessages();
+  }
+
+  // Starts the main window as the start procedure does, on `file` (may be empty).
+  void Start(const std::wstring& file) {
+    StartFile = file;
+    form = std::make_unique<Form1>();
+    form->Form_Load();
+    if (!StartAborted) form->Show(SW_SHOWNORMAL);
+    PumpMessages();
+  }
+
+  // A file of `bytes` in the scratch folder, started on.
+  std::wstring StartOn(const std::vector<uint8_t>& bytes, const std::wstring& name = L"page.bin") {
+    const std::wstring path = dir / name;
+    WriteFileBytes(path, bytes);
+    Start(path);
+    return path;
+  }
+
+  static void PumpMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+  }
+
+  static std::wstring TextOf(HWND h) {
+    wchar_t buffer[1024];
+    const int n = GetWindowTextW(h, buffer, 1024);
+    return std::wstring(buffer, n > 0 ? n : 0);
+  }
+
+  // Colour of a pixel of the page area's image, as 0x00BBGGRR.
+  COLORREF PagePixel(int x, int y) const { return form->Picture1.PixelAt(x, y); }
+
+  TempFolder dir;
+  MessageRecorder messages;
+  std::unique_ptr<Form1> form;
+};
+
+}  // namespace vx::test

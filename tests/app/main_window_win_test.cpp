@@ -1,0 +1,126 @@
+#include <numeric>
+
+#include "app/view/file_operation.h"
+#include "app/view/status_texts.h"
+#include "tests/app/main_window_fixture_win.h"
+
+namespace vx::test {
+namespace {
+
+std::vector<uint8_t> Counting(size_t n) {
+  std::vector<uint8_t> bytes(n);
+  std::iota(bytes.begin(), bytes.end(), uint8_t{0});
+  return bytes;
+}
+
+TEST_F(MainWindowTest, ShowsTheFileInLabelsAndTitle) {
+  const std::wstring path = StartOn(Counting(1234));
+  EXPECT_FALSE(StartAborted);
+  EXPECT_TRUE(messages.shown().empty());
+  EXPECT_EQ(TextOf(form->hwnd()), L"Vantelox\u3000[" + path + L"]");
+  EXPECT_EQ(TextOf(form->Label2), L"Size: 000,001,234Bytes. (1.2KB. 0MB.)");
+  EXPECT_EQ(TextOf(form->Label1).rfind(L"FileName: ", 0), 0u);
+  EXPECT_EQ(TextOf(form->Label3), L"0  (0) 番地");
+  EXPECT_EQ(TextOf(form->Label4), L"4Byte:50462976");
+  EXPECT_EQ(TextOf(form->Label6), L"1Byte: 0");
+  EXPECT_EQ(TextOf(form->Label7), L"２進: 00000000");
+  EXPECT_EQ(form->FileSize, 1234);
+  EXPECT_EQ(form->PageBytes.size(), 513u);
+  EXPECT_EQ(form->PageBytes[511], 255);
+}
+
+TEST_F(MainWindowTest, PageImageHasRowColoursSeparatorsAndCaret) {
+  StartOn(Counting(4096));
+  // Row 0 is file line 0 (white), row 1 is line 1 (0xEFEFEF); x = 2 lies left
+  // of the address text.
+  EXPECT_EQ(PagePixel(2, 2 + 5), RGB(0xFF, 0xFF, 0xFF));
+  EXPECT_EQ(PagePixel(2, 14 + 5), RGB(0xEF, 0xEF, 0xEF));
+  // The separators after byte 8 in the hex and text columns.
+  EXPECT_EQ(PagePixel(224, 40), RGB(0x80, 0x80, 0x80));
+  EXPECT_EQ(PagePixel(451, 40), RGB(0x80, 0x80, 0x80));
+  EXPECT_NE(PagePixel(225, 40), RGB(0x80, 0x80, 0x80));
+  // The caret bars just left of byte 0's hex digits and its character.
+  EXPECT_EQ(PagePixel(82, 6), RGB(255, 0, 0));
+  EXPECT_EQ(PagePixel(386, 6), RGB(175, 0, 0));
+  // Text is drawn: some pixel of the first hex cell is dark.
+  bool dark = false;
+  for (int x = 84; x < 100 && !dark; ++x) {
+    for (int y = 2; y < 14 && !dark; ++y) dark = PagePixel(x, y) == RGB(0, 0, 0);
+  }
+  EXPECT_TRUE(dark);
+}
+
+TEST_F(MainWindowTest, WindowIsLaidOutFromTheSettings) {
+  StartOn(Counting(10));
+  RECT page;
+  GetClientRect(form->Picture1.hwnd(), &page);
+  EXPECT_EQ(page.right, 524);
+  EXPECT_EQ(page.bottom, 390);
+  RECT client;
+  GetClientRect(form->hwnd(), &client);
+  // 8 pixels right of and below the progress area.
+  RECT progress;
+  GetWindowRect(form->Picture2.hwnd(), &progress);
+  MapWindowPoints(HWND_DESKTOP, form->hwnd(), reinterpret_cast<POINT*>(&progress), 2);
+  EXPECT_EQ(client.right, progress.right + 8);
+  EXPECT_EQ(client.bottom, progress.bottom + 8);
+  EXPECT_EQ(progress.top, 52 + 390 + 4);
+}
+
+TEST_F(MainWindowTest, WithoutAFileThePageIsEmptyAndLabelsDashed) {
+  Start(L"");
+  EXPECT_FALSE(StartAborted);
+  EXPECT_EQ(TextOf(form->hwnd()), L"Vantelox\u3000[]");
+  EXPECT_EQ(TextOf(form->Label1), L"FileName: ------------");
+  EXPECT_EQ(TextOf(form->Label2), L"Size: -----------");
+  EXPECT_EQ(TextOf(form->Label3), L"----(--)番地");
+  EXPECT_EQ(TextOf(form->Label7), L"２進: ----");
+  EXPECT_FALSE(IsWindowEnabled(form->Picture1.hwnd()));
+}
+
+TEST_F(MainWindowTest, AStartFileInAMissingFolderAbortsAndStillSavesSettings) {
+  Start(dir / L"no\\such\\file.bin");
+  EXPECT_TRUE(StartAborted);
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].text,
+            L"ファイルのオープンに失敗しました。\r\n"
+            L"ファイルが存在しないか、アクセスできない可能性があります。\r\n終了します");
+  EXPECT_EQ(messages.shown()[0].title, L"Vantelox");
+  form->Unload();
+  EXPECT_EQ(ReadFileBytes(dir / L"VXSetting\\Setting.dat").size(), 148u);
+}
+
+TEST_F(MainWindowTest, AFileHeldWithoutSharingCannotBeOpened) {
+  const std::wstring path = dir / L"locked.bin";
+  WriteFileBytes(path, {1, 2, 3});
+  HANDLE other = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(other, INVALID_HANDLE_VALUE);
+  Start(path);
+  CloseHandle(other);
+  EXPECT_TRUE(StartAborted);
+  EXPECT_EQ(messages.shown().size(), 1u);
+}
+
+TEST_F(MainWindowTest, ClosingSavesTheSettingsInMemory) {
+  StartOn(Counting(10));
+  DisplaySettings.BytesPerLine = 32;
+  form->Unload();
+  PumpMessages();
+  const std::vector<uint8_t> saved = ReadFileBytes(dir / L"VXSetting\\Setting.dat");
+  ASSERT_EQ(saved.size(), 148u);
+  EXPECT_EQ(saved[20], 32);
+}
+
+TEST_F(MainWindowTest, AMissingStartFileIsCreatedAndTheEmptyFileQuestionAsked) {
+  const std::wstring path = dir / L"new.bin";
+  messages.Answer(MsgAnswer::Yes);
+  Start(path);
+  EXPECT_FALSE(StartAborted);
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].buttons, MsgButtons::YesNo);
+  EXPECT_EQ(ReadFileBytes(path), std::vector<uint8_t>{0});
+  EXPECT_EQ(TextOf(form->Label2), SizeLabel(1));
+}
+
+}  // namespace
+}  // namespace vx::test
