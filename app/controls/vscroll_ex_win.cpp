@@ -52,12 +52,16 @@ int VscrollEx::width() const {
 }
 
 void VscrollEx::ShowInner(int inner) {
+  if (GetScrollPos(VScroll1, SB_CTL) == inner) return;
   Busy = true;
   SCROLLINFO si{};
   si.cbSize = sizeof si;
   si.fMask = SIF_POS;
   si.nPos = inner;
-  SetScrollInfo(VScroll1, SB_CTL, &si, TRUE);
+  // Redrawn when the queue is idle, not now: drawing a scroll bar costs more
+  // than drawing the page under Wine, and a held key would wait for each one.
+  SetScrollInfo(VScroll1, SB_CTL, &si, FALSE);
+  InvalidateRect(VScroll1, nullptr, FALSE);
   Busy = false;
 }
 
@@ -78,7 +82,8 @@ void VscrollEx::SetLargePercent(double p) {
   // With a page of L the highest position is nMax - L + 1: keep 32767 reachable.
   SCROLLINFO si{};
   si.cbSize = sizeof si;
-  si.fMask = SIF_RANGE | SIF_PAGE | SIF_DISABLENOSCROLL;
+  // No SIF_DISABLENOSCROLL: whether the bar is enabled is SetEnabled's alone.
+  si.fMask = SIF_RANGE | SIF_PAGE;
   si.nMin = 0;
   si.nMax = kInnerMax + inner_large_ - 1;
   si.nPage = static_cast<UINT>(inner_large_);
@@ -89,7 +94,8 @@ bool VscrollEx::Enabled() const { return IsWindowEnabled(VScroll1) != 0; }
 
 void VscrollEx::SetEnabled(bool on) { EnableWindow(VScroll1, on ? TRUE : FALSE); }
 
-void VscrollEx::OnScroll(int code) {
+void VscrollEx::OnScroll(WPARAM wp) {
+  const int code = LOWORD(wp);
   if (Busy) return;
   const int last = model_.LastInner();
   int shown;
@@ -107,14 +113,11 @@ void VscrollEx::OnScroll(int code) {
       shown = model_.OnInnerChange(std::min(kInnerMax, last + inner_large_));
       break;
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: {
-      SCROLLINFO si{};
-      si.cbSize = sizeof si;
-      si.fMask = SIF_TRACKPOS;
-      GetScrollInfo(VScroll1, SB_CTL, &si);
-      shown = model_.OnInnerScroll(si.nTrackPos);
+    case SB_THUMBPOSITION:
+      // The inner range ends at 32767, so the message's 16-bit position is
+      // exact; the tracking position would only be known during a real drag.
+      shown = model_.OnInnerScroll(HIWORD(wp));
       break;
-    }
     default:
       return;
   }
@@ -125,7 +128,7 @@ void VscrollEx::OnScroll(int code) {
 LRESULT CALLBACK VscrollEx::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   auto* self = reinterpret_cast<VscrollEx*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (self && msg == WM_VSCROLL && reinterpret_cast<HWND>(lp) == self->VScroll1) {
-    self->OnScroll(LOWORD(wp));
+    self->OnScroll(wp);
     return 0;
   }
   if (self && msg == WM_SIZE) {

@@ -1,8 +1,96 @@
 #include "app/view/page_painter_win.h"
 
+#include <algorithm>
+#include <array>
 #include <string>
+#include <vector>
 
 namespace vx {
+
+namespace {
+
+// The advance of one character in the selected font.
+class CharWidths {
+ public:
+  explicit CharWidths(HDC dc) : dc_(dc) {}
+  int Of(wchar_t c) {
+    if (c < 0x100) {
+      if (small_[c] < 0) small_[c] = Measure(c);
+      return small_[c];
+    }
+    return Measure(c);
+  }
+
+ private:
+  int Measure(wchar_t c) const {
+    INT w = 0;
+    return GetCharWidth32W(dc_, c, c, &w) ? w : 0;
+  }
+  HDC dc_;
+  std::array<int, 0x100> small_ = MakeUnknown();
+  static std::array<int, 0x100> MakeUnknown() {
+    std::array<int, 0x100> a;
+    a.fill(-1);
+    return a;
+  }
+};
+
+// Draws the texts a line at a time: one call per run of texts on the same y in
+// the same colour, each character placed where its own call would have put it.
+// A call per cell costs several microseconds under Wine, a page has over a
+// thousand cells, and a held arrow key repaints the page on every repeat.
+void DrawTextRuns(HDC dc, const std::vector<PageText>& texts) {
+  std::vector<const PageText*> order;
+  order.reserve(texts.size());
+  for (const PageText& t : texts) order.push_back(&t);
+  std::stable_sort(order.begin(), order.end(), [](const PageText* a, const PageText* b) {
+    return a->y != b->y ? a->y < b->y : a->x < b->x;
+  });
+  CharWidths widths(dc);
+  std::vector<wchar_t> chars;
+  std::vector<INT> advances;
+  COLORREF current = CLR_INVALID;
+  size_t i = 0;
+  while (i < order.size()) {
+    const PageText& first = *order[i];
+    const COLORREF colour = ResolveColour(first.colour);
+    chars.clear();
+    advances.clear();
+    int last_char_x = first.x;
+    size_t j = i;
+    for (; j < order.size(); ++j) {
+      const PageText& t = *order[j];
+      if (t.y != first.y || ResolveColour(t.colour) != colour) break;
+      if (!chars.empty()) {
+        // The previous text's last character advances to this text's x.
+        if (t.x < last_char_x) break;
+        advances.back() = t.x - last_char_x;
+      }
+      wchar_t wide[16];
+      const int n = MultiByteToWideChar(932, 0, t.bytes.data(), static_cast<int>(t.bytes.size()),
+                                        wide, static_cast<int>(std::size(wide)));
+      int x = t.x;
+      for (int k = 0; k < n; ++k) {
+        if (k > 0) x += advances.back();
+        chars.push_back(wide[k]);
+        advances.push_back(widths.Of(wide[k]));
+        last_char_x = x;
+      }
+    }
+    if (j == i) ++j;  // a text that converts to nothing
+    if (!chars.empty()) {
+      if (colour != current) {
+        SetTextColor(dc, colour);
+        current = colour;
+      }
+      ExtTextOutW(dc, first.x, first.y, 0, nullptr, chars.data(), static_cast<UINT>(chars.size()),
+                  advances.data());
+    }
+    i = j;
+  }
+}
+
+}  // namespace
 
 COLORREF ResolveColour(Colour colour) {
   if (colour & kSystemColourFlag) return GetSysColor(static_cast<int>(colour & 0xFF));
@@ -28,20 +116,7 @@ void ReplayPage(HDC dc, const DumpPage& page) {
   }
   SetBkMode(dc, TRANSPARENT);
   SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
-  COLORREF current = CLR_INVALID;
-  wchar_t wide[16];
-  for (const PageText& t : page.texts) {
-    const COLORREF c = ResolveColour(t.colour);
-    if (c != current) {
-      SetTextColor(dc, c);
-      current = c;
-    }
-    // Cells are at most a few bytes; bytes outside Shift-JIS come out as the
-    // converter's own characters, so nothing is replaced by a dot here.
-    const int n = MultiByteToWideChar(932, 0, t.bytes.data(), static_cast<int>(t.bytes.size()),
-                                      wide, static_cast<int>(std::size(wide)));
-    if (n > 0) ExtTextOutW(dc, t.x, t.y, 0, nullptr, wide, static_cast<UINT>(n), nullptr);
-  }
+  DrawTextRuns(dc, page.texts);
 }
 
 }  // namespace vx
