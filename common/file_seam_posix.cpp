@@ -17,18 +17,6 @@ int AsFd(intptr_t h) { return static_cast<int>(h); }
 
 }  // namespace
 
-File::File(File&& other) noexcept : handle_(std::exchange(other.handle_, kInvalid)) {}
-
-File& File::operator=(File&& other) noexcept {
-  if (this != &other) {
-    Close();
-    handle_ = std::exchange(other.handle_, kInvalid);
-  }
-  return *this;
-}
-
-File::~File() { Close(); }
-
 bool File::Close() {
   if (handle_ == kInvalid) return false;
   return ::close(AsFd(std::exchange(handle_, kInvalid))) == 0;

@@ -17,18 +17,6 @@ bool Seek(HANDLE h, int64_t offset) {
 
 }  // namespace
 
-File::File(File&& other) noexcept : handle_(std::exchange(other.handle_, kInvalid)) {}
-
-File& File::operator=(File&& other) noexcept {
-  if (this != &other) {
-    Close();
-    handle_ = std::exchange(other.handle_, kInvalid);
-  }
-  return *this;
-}
-
-File::~File() { Close(); }
-
 bool File::Close() {
   if (handle_ == kInvalid) return false;
   const bool ok = CloseHandle(AsHandle(std::exchange(handle_, kInvalid))) != 0;

@@ -1,0 +1,19 @@
+#include "common/file_seam.h"
+
+#include <utility>
+
+namespace vx::fs {
+
+File::File(File&& other) noexcept : handle_(std::exchange(other.handle_, kInvalid)) {}
+
+File& File::operator=(File&& other) noexcept {
+  if (this != &other) {
+    Close();
+    handle_ = std::exchange(other.handle_, kInvalid);
+  }
+  return *this;
+}
+
+File::~File() { Close(); }
+
+}  // namespace vx::fs
