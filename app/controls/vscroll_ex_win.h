@@ -44,7 +44,7 @@ class VscrollEx {
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  void OnScroll(int code);
+  void OnScroll(WPARAM wp);
   void ShowInner(int inner);
 
   HWND hwnd_ = nullptr;

@@ -69,24 +69,6 @@ int32_t Form1::GetSeekFromCaret() const {
   return static_cast<int32_t>(std::min<int64_t>(offset, INT32_MAX));
 }
 
-void Form1::CaretChange(int32_t X, int32_t Y, int32_t VscValue) {
-  const DisplaySettingsRecord& s = DisplaySettings;
-  X = std::clamp(X, 0, s.BytesPerLine - 1);
-  Y = std::clamp(Y, 0, s.LinesPerPage - 1);
-  if (VscValue < 0) {
-    VscValue = 0;
-    Y = 0;
-  }
-  if (VscValue > VscrollEx1.Max()) {
-    VscValue = VscrollEx1.Max();
-    Y = s.LinesPerPage - 1;
-  }
-  CaretX = X;
-  CaretY = Y;
-  VscrollEx1.SetValue(VscValue);
-  RePaint();
-}
-
 int32_t Form1::RePlaceU(int32_t SeekPos, uint8_t Dat, bool Ref) {
   const int32_t old = file_operation_.RePlaceU(FileName, SeekPos, Dat);
   if (old < 0) return -1;

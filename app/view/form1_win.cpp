@@ -91,6 +91,8 @@ void Form1::CreateControls() {
                            hwnd_, nullptr, GetModuleHandleW(nullptr), nullptr);
   SendMessageW(Frame1, WM_SETFONT, reinterpret_cast<WPARAM>(lf), FALSE);
   Picture1.Create(hwnd_, kPicture1, 0, kPicture1Top, 100, 100);
+  Picture1.SetMessageHook(
+      [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) { return Picture1_Message(m, w, l, r); });
   VscrollEx1.Create(hwnd_, kVscrollEx1, 100, kPicture1Top, kVscrollWidth, 100);
   VscrollEx1.Change = [this] { vs1(); };
   Label9 = MakeStatic(hwnd_, {0, 0, kLabel9Width, kProgressHeight}, lf);
@@ -158,6 +160,10 @@ LRESULT Form1::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
       hwnd_ = nullptr;
       if (ends_program_) PostQuitMessage(0);
+      return 0;
+    case WM_SETFOCUS:
+      // The keys belong to the page whenever a file is open.
+      if (IsWindowEnabled(Picture1.hwnd())) SetFocus(Picture1.hwnd());
       return 0;
     case WM_CTLCOLORSTATIC: {
       // Labels and the frame on the window's own face colour, whatever the theme.

@@ -1,0 +1,108 @@
+#include "app/view/caret_moves.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace vx {
+namespace {
+
+// Virtual-key codes: the main digit and letter keys are their ASCII
+// characters, the number pad's digits start at 0x60.
+constexpr int kKey2 = '2';
+constexpr int kKey9 = '9';
+constexpr int kKeyA = 'A';
+constexpr int kKeyF = 'F';
+constexpr int kKeyZ = 'Z';
+constexpr int kNumPad0 = 0x60;
+
+constexpr int32_t kHexRadix = 0;
+constexpr int32_t kDecimalRadix = 1;
+
+// Scroll values far off either end still fit, so the clamping downstream sees
+// them as off the end instead of wrapped round.
+int32_t Saturated(int64_t v) {
+  return static_cast<int32_t>(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
+                                                  std::numeric_limits<int32_t>::max()));
+}
+
+int32_t CellIndex(double distance, int32_t pitch, int32_t count) {
+  const double cell = std::floor(std::nearbyint(distance) / pitch);
+  return cell >= 0 && cell < count ? static_cast<int32_t>(cell) : -1;
+}
+
+}  // namespace
+
+CaretPlace ClampedCaret(const DisplaySettingsRecord& s, int32_t scroll_max, CaretPlace wanted) {
+  CaretPlace p{std::clamp(wanted.x, 0, s.BytesPerLine - 1),
+               std::clamp(wanted.y, 0, s.LinesPerPage - 1), wanted.top};
+  if (p.top < 0) {
+    p.top = 0;
+    p.y = 0;
+  }
+  if (p.top > scroll_max) {
+    p.top = scroll_max;
+    p.y = s.LinesPerPage - 1;
+  }
+  return p;
+}
+
+std::optional<CaretPlace> MovedCaret(const DisplaySettingsRecord& s, CaretPlace from, int32_t MoveX,
+                                     int32_t MoveY) {
+  int64_t x = int64_t{from.x} + MoveX;
+  int64_t y = int64_t{from.y} + MoveY;
+  int64_t top = from.top;
+  // Whatever the step, leaving a line goes to the start of the next one or
+  // the end of the previous one.
+  if (x >= s.BytesPerLine) {
+    x = 0;
+    ++y;
+  }
+  if (x < 0) {
+    if (top < 1 && y < 1) return std::nullopt;
+    x = s.BytesPerLine - 1;
+    --y;
+  }
+  if (y >= s.LinesPerPage) {
+    top += y - s.LinesPerPage + 1;
+    y = s.LinesPerPage - 1;
+  } else if (y < 0) {
+    top += y;
+    y = 0;
+  }
+  return CaretPlace{static_cast<int32_t>(x), static_cast<int32_t>(y), Saturated(top)};
+}
+
+CaretPlace CaretAtSeek(const DisplaySettingsRecord& s, int32_t scroll_max, int32_t SeekPosition) {
+  const int64_t offset = int64_t{SeekPosition} - 1;
+  const int64_t line = offset / s.BytesPerLine;
+  const int64_t top = std::min<int64_t>(line, scroll_max);
+  return {static_cast<int32_t>(offset % s.BytesPerLine), Saturated(line - top), Saturated(top)};
+}
+
+PageCell PointToCell(const DisplaySettingsRecord& s, double X, double Y) {
+  return {CellIndex(X - s.LeftMargin - s.AddressWidth, s.HexCellWidth, s.BytesPerLine),
+          CellIndex(Y - s.TopMargin, s.LineHeight, s.LinesPerPage)};
+}
+
+int32_t KeyStep(int Shift) { return int32_t{1} << std::clamp(Shift, 0, 7); }
+
+int32_t PageUpTop(const DisplaySettingsRecord& s, int32_t top, int32_t step) {
+  return Saturated(int64_t{top} - int64_t{s.LinesPerPage} * step + 1);
+}
+
+int32_t PageDownTop(const DisplaySettingsRecord& s, int32_t top, int32_t step) {
+  return Saturated(int64_t{top} + int64_t{s.LinesPerPage} * step - 1);
+}
+
+bool RejectsNextChar(int KeyCode, int32_t InputRadix) {
+  const bool digit_2_to_9 = (KeyCode >= kKey2 && KeyCode <= kKey9) ||
+                            (KeyCode >= kNumPad0 + 2 && KeyCode <= kNumPad0 + 9);
+  if (digit_2_to_9) return InputRadix != kHexRadix && InputRadix != kDecimalRadix;
+  if (KeyCode >= kKeyA && KeyCode <= kKeyF) return InputRadix != kHexRadix;
+  if (KeyCode > kKeyF && KeyCode <= kKeyZ) return true;
+  // "0" and "1" and every other key.
+  return false;
+}
+
+}  // namespace vx

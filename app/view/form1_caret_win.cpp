@@ -1,0 +1,113 @@
+// The caret of the main window: its moves, the key commands of the page area
+// and caret placement with the mouse.
+#include <windowsx.h>
+
+#include "app/settings/display_settings.h"
+#include "app/view/caret_moves.h"
+#include "app/view/form1_win.h"
+
+namespace vx {
+namespace {
+
+int ShiftState() {
+  const auto down = [](int key) { return GetKeyState(key) < 0; };
+  return (down(VK_SHIFT) ? 1 : 0) | (down(VK_CONTROL) ? 2 : 0) | (down(VK_MENU) ? 4 : 0);
+}
+
+}  // namespace
+
+void Form1::CaretChange(int32_t X, int32_t Y, int32_t VscValue) {
+  const CaretPlace p = ClampedCaret(DisplaySettings, VscrollEx1.Max(), {X, Y, VscValue});
+  CaretX = p.x;
+  CaretY = p.y;
+  VscrollEx1.SetValue(p.top);
+  RePaint();
+}
+
+void Form1::CaretMove(int32_t MoveX, int32_t MoveY) {
+  const std::optional<CaretPlace> p =
+      MovedCaret(DisplaySettings, {CaretX, CaretY, VscrollEx1.Value()}, MoveX, MoveY);
+  if (!p) return;
+  VscrollEx1.SetValue(p->top);
+  CaretX = p->x;
+  CaretY = p->y;
+  RePaint();
+}
+
+void Form1::MoveCaretFromSeek(int32_t SeekPosition) {
+  const CaretPlace p = CaretAtSeek(DisplaySettings, VscrollEx1.Max(), SeekPosition);
+  CaretChange(p.x, p.y, p.top);
+}
+
+void Form1::Picture1_KeyDown(int KeyCode, int Shift) {
+  const int32_t m = KeyStep(Shift);
+  RejectNextChar = RejectsNextChar(KeyCode, DisplaySettings.InputRadix);
+  switch (KeyCode) {
+    case VK_PRIOR:
+      CaretChange(CaretX, CaretY, PageUpTop(DisplaySettings, VscrollEx1.Value(), m));
+      break;
+    case VK_NEXT:
+      CaretChange(CaretX, CaretY, PageDownTop(DisplaySettings, VscrollEx1.Value(), m));
+      break;
+    case VK_HOME:
+      CaretChange(0, 0, 0);
+      break;
+    case VK_LEFT:
+      CaretMove(-m, 0);
+      break;
+    case VK_UP:
+      CaretMove(0, -m);
+      break;
+    case VK_RIGHT:
+      CaretMove(m, 0);
+      break;
+    case VK_DOWN:
+      CaretMove(0, m);
+      break;
+    default:
+      break;
+  }
+}
+
+void Form1::CallPicture1KeyDown(int KeyCode, int Shift) { Picture1_KeyDown(KeyCode, Shift); }
+
+bool Form1::Picture1_Message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  const auto place_caret = [this, lp] {
+    const PageCell cell = PointToCell(DisplaySettings, GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+    if (cell.column >= 0 && cell.row >= 0) CaretChange(cell.column, cell.row, VscrollEx1.Value());
+  };
+  switch (msg) {
+    case WM_GETDLGCODE:
+      // The arrows and Enter are the page's own keys, not dialog navigation.
+      result = DLGC_WANTALLKEYS;
+      return true;
+    case WM_KEYDOWN:
+      Picture1_KeyDown(static_cast<int>(wp), ShiftState());
+      result = 0;
+      return true;
+    case WM_SYSKEYDOWN:
+      // Alt arrives here; the system still gets the key for Alt+F4 and the menus.
+      Picture1_KeyDown(static_cast<int>(wp), ShiftState());
+      return false;
+    case WM_LBUTTONDOWN:
+      SetFocus(Picture1.hwnd());
+      // Captured, so that a drag that leaves the page still ends here.
+      SetCapture(Picture1.hwnd());
+      place_caret();
+      result = 0;
+      return true;
+    case WM_MOUSEMOVE:
+      if ((wp & MK_LBUTTON) == 0) return false;
+      place_caret();
+      result = 0;
+      return true;
+    case WM_LBUTTONUP:
+      if (GetCapture() == Picture1.hwnd()) ReleaseCapture();
+      result = 0;
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace vx

@@ -1,0 +1,109 @@
+#include "app/view/caret_moves.h"
+
+#include <gtest/gtest.h>
+
+#include "app/controls/vscroll_model.h"
+
+namespace vx {
+namespace {
+
+constexpr int kVkLeft = 0x25;
+constexpr int kVkNumPad1 = 0x61;
+constexpr int kVkNumPad7 = 0x67;
+
+class CaretMoves : public ::testing::Test {
+ protected:
+  DisplaySettingsRecord s = DefaultSettings();  // 16 bytes x 32 lines
+};
+
+TEST_F(CaretMoves, RightWrapsToTheStartOfTheNextLineWhateverTheStep) {
+  EXPECT_EQ(MovedCaret(s, {15, 3, 7}, 1, 0), (CaretPlace{0, 4, 7}));
+  EXPECT_EQ(MovedCaret(s, {14, 3, 7}, KeyStep(2), 0), (CaretPlace{0, 4, 7}));
+  EXPECT_EQ(MovedCaret(s, {10, 3, 7}, KeyStep(2), 0), (CaretPlace{14, 3, 7}));
+}
+
+TEST_F(CaretMoves, LeftWrapsToTheEndOfThePreviousLineButNotBeforeTheFile) {
+  EXPECT_EQ(MovedCaret(s, {0, 3, 7}, -1, 0), (CaretPlace{15, 2, 7}));
+  EXPECT_EQ(MovedCaret(s, {1, 0, 7}, -4, 0), (CaretPlace{15, 0, 6}));
+  EXPECT_EQ(MovedCaret(s, {0, 0, 0}, -1, 0), std::nullopt);
+  EXPECT_EQ(MovedCaret(s, {2, 0, 0}, -4, 0), std::nullopt);
+  // Still on the first page, but on the second line of the file.
+  EXPECT_EQ(MovedCaret(s, {0, 1, 0}, -1, 0), (CaretPlace{15, 0, 0}));
+}
+
+TEST_F(CaretMoves, LeavingThePageScrollsByTheOverhang) {
+  EXPECT_EQ(MovedCaret(s, {5, 31, 10}, 0, 1), (CaretPlace{5, 31, 11}));
+  EXPECT_EQ(MovedCaret(s, {5, 30, 10}, 0, 8), (CaretPlace{5, 31, 17}));
+  EXPECT_EQ(MovedCaret(s, {5, 2, 10}, 0, -4), (CaretPlace{5, 0, 8}));
+  EXPECT_EQ(MovedCaret(s, {5, 31, 10}, 0, -4), (CaretPlace{5, 27, 10}));
+}
+
+TEST_F(CaretMoves, DownOnTheLastPageKeepsTheCaretOnTheBottomRow) {
+  VscrollModel bar;
+  bar.SetMax(50);
+  bar.SetValue(50);
+  const std::optional<CaretPlace> p = MovedCaret(s, {3, 31, bar.Value()}, 0, 16);
+  ASSERT_TRUE(p.has_value());
+  EXPECT_EQ(p->y, 31);
+  bar.SetValue(p->top);
+  EXPECT_EQ(bar.Value(), 50);
+}
+
+TEST_F(CaretMoves, ChangeClampsIntoThePageAndTheScrollRange) {
+  EXPECT_EQ(ClampedCaret(s, 100, {16, 32, 40}), (CaretPlace{15, 31, 40}));
+  EXPECT_EQ(ClampedCaret(s, 100, {-1, -5, 40}), (CaretPlace{0, 0, 40}));
+  // Above the top of the file: the first row; past the end: the bottom row.
+  EXPECT_EQ(ClampedCaret(s, 100, {3, 20, -30}), (CaretPlace{3, 0, 0}));
+  EXPECT_EQ(ClampedCaret(s, 100, {3, 5, 131}), (CaretPlace{3, 31, 100}));
+}
+
+TEST_F(CaretMoves, PageStepsKeepOneLineOfTheOldPage) {
+  EXPECT_EQ(PageDownTop(s, 100, KeyStep(0)), 131);
+  EXPECT_EQ(PageDownTop(s, 100, KeyStep(1)), 163);
+  EXPECT_EQ(PageUpTop(s, 100, KeyStep(0)), 69);
+  EXPECT_EQ(PageUpTop(s, 100, KeyStep(4)), 100 - 512 + 1);
+  EXPECT_EQ(KeyStep(3), 8);
+  EXPECT_EQ(KeyStep(7), 128);
+}
+
+TEST_F(CaretMoves, SeekPutsTheLineOnTopOrOnItsRowOfTheLastPage) {
+  // Seek position 35 is offset 34: line 2, column 2.
+  EXPECT_EQ(CaretAtSeek(s, 100, 35), (CaretPlace{2, 0, 2}));
+  EXPECT_EQ(CaretAtSeek(s, 100, 1), (CaretPlace{0, 0, 0}));
+  // Line 120 lies 20 rows below the top of the last page.
+  EXPECT_EQ(CaretAtSeek(s, 100, 120 * 16 + 16), (CaretPlace{15, 20, 100}));
+}
+
+TEST_F(CaretMoves, PointSelectsOnlyHexCells) {
+  // The hex column starts at x = 84, the first line at y = 2.
+  EXPECT_EQ(PointToCell(s, 84, 2), (PageCell{0, 0}));
+  EXPECT_EQ(PointToCell(s, 84 + 18 * 15 + 17, 2 + 12 * 31 + 11), (PageCell{15, 31}));
+  EXPECT_EQ(PointToCell(s, 101.6, 14), (PageCell{1, 1}));  // rounded to 102 first
+  EXPECT_EQ(PointToCell(s, 83, 50).column, -1);            // the address column
+  EXPECT_EQ(PointToCell(s, 84 + 18 * 16, 50).column, -1);  // the gap
+  EXPECT_EQ(PointToCell(s, 400, 50).column, -1);           // the text column
+  EXPECT_EQ(PointToCell(s, 90, 1).row, -1);
+  EXPECT_EQ(PointToCell(s, 90, 2 + 12 * 32).row, -1);
+}
+
+TEST_F(CaretMoves, RejectNextCharFollowsTheRadix) {
+  constexpr int32_t kHex = 0, kDecimal = 1, kBinary = 2;
+  EXPECT_TRUE(RejectsNextChar('A', kDecimal));
+  EXPECT_TRUE(RejectsNextChar('F', kBinary));
+  EXPECT_FALSE(RejectsNextChar('F', kHex));
+  EXPECT_TRUE(RejectsNextChar('G', kHex));
+  EXPECT_TRUE(RejectsNextChar('Z', kHex));
+  for (int32_t radix : {kHex, kDecimal, kBinary}) {
+    EXPECT_FALSE(RejectsNextChar('0', radix));
+    EXPECT_FALSE(RejectsNextChar('1', radix));
+    EXPECT_FALSE(RejectsNextChar(kVkNumPad1, radix));
+    EXPECT_FALSE(RejectsNextChar(kVkLeft, radix));
+  }
+  EXPECT_FALSE(RejectsNextChar('9', kDecimal));
+  EXPECT_TRUE(RejectsNextChar('2', kBinary));
+  EXPECT_TRUE(RejectsNextChar(kVkNumPad7, kBinary));
+  EXPECT_FALSE(RejectsNextChar(kVkNumPad7, kHex));
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,0 +1,245 @@
+// The caret in the real main window: keys and mouse sent to the page area,
+// checked in the caret state, the page image and the five status labels.
+#include <array>
+#include <initializer_list>
+#include <numeric>
+
+#include "tests/app/main_window_fixture_win.h"
+
+namespace vx::test {
+namespace {
+
+// 256 dump lines; the scroll range ends at (4096 - 30 x 16) / 16 = 226.
+constexpr size_t kFileSize = 4096;
+constexpr int32_t kLastTop = 226;
+
+std::vector<uint8_t> Counting(size_t n) {
+  std::vector<uint8_t> bytes(n);
+  std::iota(bytes.begin(), bytes.end(), uint8_t{0});
+  return bytes;
+}
+
+LPARAM Point(int x, int y) { return MAKELPARAM(x, y); }
+
+// A point inside the hex cell of a column and row of the page.
+LPARAM CellPoint(int column, int row) { return Point(84 + 18 * column + 5, 2 + 12 * row + 5); }
+
+class CaretWindowTest : public MainWindowTest {
+ protected:
+  HWND page() const { return form->Picture1.hwnd(); }
+
+  void Key(int key) { SendMessageW(page(), WM_KEYDOWN, key, 0); }
+
+  // The key with modifiers held, as the keyboard state tells them.
+  void KeyWith(UINT msg, int key, std::initializer_list<int> held) {
+    BYTE state[256];
+    GetKeyboardState(state);
+    const auto saved = std::to_array(state);
+    for (int h : held) state[h] = 0x80;
+    SetKeyboardState(state);
+    SendMessageW(page(), msg, key, 0);
+    SetKeyboardState(const_cast<BYTE*>(saved.data()));
+  }
+
+  void ExpectCaret(int32_t x, int32_t y, int32_t top) {
+    EXPECT_EQ(form->CaretX, x);
+    EXPECT_EQ(form->CaretY, y);
+    EXPECT_EQ(form->VscrollEx1.Value(), top);
+  }
+
+  void ExpectLabels(const std::wstring& address, const std::wstring& four, const std::wstring& two,
+                    const std::wstring& one, const std::wstring& binary) {
+    EXPECT_EQ(TextOf(form->Label3), address);
+    EXPECT_EQ(TextOf(form->Label4), four);
+    EXPECT_EQ(TextOf(form->Label5), two);
+    EXPECT_EQ(TextOf(form->Label6), one);
+    EXPECT_EQ(TextOf(form->Label7), binary);
+  }
+
+  // Both bars of the caret, one line high, at the caret's cell.
+  bool BarsAt(int column, int row) const {
+    for (int y = 2 + 12 * row; y < 2 + 12 * (row + 1); ++y) {
+      if (PagePixel(84 + 18 * column - 2, y) != RGB(255, 0, 0)) return false;
+      if (PagePixel(388 + 8 * column - 2, y) != RGB(175, 0, 0)) return false;
+    }
+    return true;
+  }
+
+  template <typename Condition>
+  static bool Eventually(Condition condition) {
+    const ULONGLONG end = GetTickCount64() + 5000;
+    while (!condition()) {
+      if (GetTickCount64() > end) return false;
+      PumpMessages();
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+    return true;
+  }
+};
+
+TEST_F(CaretWindowTest, PageTakesTheFocusAndAllKeys) {
+  StartOn(Counting(kFileSize));
+  SetFocus(form->hwnd());
+  EXPECT_TRUE(Eventually([&] { return GetFocus() == page(); }));
+  EXPECT_EQ(SendMessageW(page(), WM_GETDLGCODE, VK_DOWN, 0), DLGC_WANTALLKEYS);
+}
+
+TEST_F(CaretWindowTest, ArrowsMoveTheCaretBarsAndStatus) {
+  StartOn(Counting(kFileSize));
+  Key(VK_RIGHT);
+  ExpectCaret(1, 0, 0);
+  Key(VK_DOWN);
+  ExpectCaret(1, 1, 0);
+  EXPECT_TRUE(BarsAt(1, 1));
+  EXPECT_FALSE(BarsAt(0, 0));
+  ExpectLabels(L"11  (17) 番地", L"4Byte:336794129", L"2Byte:4625", L"1Byte: 17",
+               L"２進: 00010001");
+  Key(VK_UP);
+  Key(VK_LEFT);
+  ExpectCaret(0, 0, 0);
+  EXPECT_TRUE(BarsAt(0, 0));
+}
+
+TEST_F(CaretWindowTest, RightFromTheLastColumnGoesToTheNextLine) {
+  StartOn(Counting(kFileSize));
+  form->CaretChange(15, 0, 0);
+  Key(VK_RIGHT);
+  ExpectCaret(0, 1, 0);
+  // Ctrl steps by 4, and from column 14 still lands on column 0.
+  form->CaretChange(14, 1, 0);
+  KeyWith(WM_KEYDOWN, VK_RIGHT, {VK_CONTROL});
+  ExpectCaret(0, 2, 0);
+  EXPECT_TRUE(BarsAt(0, 2));
+}
+
+TEST_F(CaretWindowTest, ModifiersMultiplyTheStep) {
+  StartOn(Counting(kFileSize));
+  KeyWith(WM_KEYDOWN, VK_DOWN, {VK_SHIFT});
+  ExpectCaret(0, 2, 0);
+  KeyWith(WM_KEYDOWN, VK_DOWN, {VK_SHIFT, VK_CONTROL});
+  ExpectCaret(0, 10, 0);
+  // Alt comes as a system key.
+  KeyWith(WM_SYSKEYDOWN, VK_DOWN, {VK_MENU});
+  ExpectCaret(0, 26, 0);
+  form->Picture1_KeyDown(VK_DOWN, 2);
+  ExpectCaret(0, 30, 0);
+  // The byte input window's keys take the same road.
+  form->CallPicture1KeyDown(VK_DOWN, 2);
+  ExpectCaret(0, 31, 3);
+}
+
+TEST_F(CaretWindowTest, LeftAtTheFirstByteDoesNothing) {
+  StartOn(Counting(kFileSize));
+  Key(VK_LEFT);
+  ExpectCaret(0, 0, 0);
+  EXPECT_TRUE(BarsAt(0, 0));
+  EXPECT_EQ(TextOf(form->Label3), L"0  (0) 番地");
+}
+
+TEST_F(CaretWindowTest, DownOnTheBottomRowScrollsThePage) {
+  StartOn(Counting(kFileSize));
+  form->CaretChange(3, 31, 0);
+  Key(VK_DOWN);
+  ExpectCaret(3, 31, 1);
+  EXPECT_EQ(form->PageBytes[0], 16);
+  form->Picture1_KeyDown(VK_DOWN, 1);
+  ExpectCaret(3, 31, 3);
+  EXPECT_EQ(form->PageBytes[0], 48);
+  EXPECT_EQ(TextOf(form->Label3), L"223  (547) 番地");
+  // On the last page the caret stays on the bottom row.
+  form->CaretChange(3, 31, kLastTop);
+  Key(VK_DOWN);
+  ExpectCaret(3, 31, kLastTop);
+  EXPECT_TRUE(BarsAt(3, 31));
+}
+
+TEST_F(CaretWindowTest, PageKeysAndHome) {
+  StartOn(Counting(kFileSize));
+  form->CaretChange(4, 6, 0);
+  Key(VK_NEXT);
+  ExpectCaret(4, 6, 31);
+  EXPECT_EQ(form->PageBytes[0], 31 * 16 % 256);
+  form->Picture1_KeyDown(VK_NEXT, 1);
+  ExpectCaret(4, 6, 94);
+  Key(VK_PRIOR);
+  ExpectCaret(4, 6, 63);
+  form->Picture1_KeyDown(VK_NEXT, 3);  // 255 lines: past the end
+  ExpectCaret(4, 31, kLastTop);
+  form->Picture1_KeyDown(VK_PRIOR, 3);  // 255 lines: past the top
+  ExpectCaret(4, 0, 0);
+  form->CaretChange(9, 20, 100);
+  Key(VK_HOME);
+  ExpectCaret(0, 0, 0);
+  EXPECT_EQ(form->PageBytes[0], 0);
+  EXPECT_EQ(TextOf(form->Label3), L"0  (0) 番地");
+}
+
+TEST_F(CaretWindowTest, SeekOnTheLastPageStandsOnItsRow) {
+  StartOn(Counting(kFileSize));
+  form->MoveCaretFromSeek(kFileSize);  // offset 4095 on line 255
+  ExpectCaret(15, 255 - kLastTop, kLastTop);
+  EXPECT_TRUE(BarsAt(15, 255 - kLastTop));
+  // The last byte alone: the missing bytes count as 0.
+  ExpectLabels(L"FFF  (4095) 番地", L"4Byte:255", L"2Byte:255", L"1Byte: 255", L"２進: 11111111");
+  form->MoveCaretFromSeek(16 * 40 + 3);
+  ExpectCaret(2, 0, 40);
+}
+
+TEST_F(CaretWindowTest, BehindTheEndShowsTheAddressAndZeros) {
+  StartOn(Counting(kFileSize));
+  form->CaretChange(0, 30, kLastTop);
+  ExpectLabels(L"1000  (4096) 番地", L"4Byte:0", L"2Byte:0", L"1Byte: 0", L"２進: 00000000");
+}
+
+TEST_F(CaretWindowTest, MouseButtonPlacesAndDragsTheCaret) {
+  std::vector<uint8_t> bytes = Counting(kFileSize);
+  bytes[2 * 16 + 5] = 0x8E;
+  StartOn(bytes);
+  SetFocus(nullptr);
+  SendMessageW(page(), WM_LBUTTONDOWN, MK_LBUTTON, CellPoint(5, 2));
+  ExpectCaret(5, 2, 0);
+  EXPECT_EQ(GetFocus(), page());
+  EXPECT_EQ(GetCapture(), page());
+  // 0x8E, 0x26, 0x27, 0x28 from the caret.
+  ExpectLabels(L"25  (37) 番地", L"4Byte:673654414", L"2Byte:9870", L"1Byte: 142",
+               L"２進: 10001110");
+  SendMessageW(page(), WM_MOUSEMOVE, MK_LBUTTON, CellPoint(7, 3));
+  ExpectCaret(7, 3, 0);
+  EXPECT_TRUE(BarsAt(7, 3));
+  // Off the hex column the drag leaves the caret where it is.
+  SendMessageW(page(), WM_MOUSEMOVE, MK_LBUTTON, Point(400, 40));
+  ExpectCaret(7, 3, 0);
+  SendMessageW(page(), WM_LBUTTONUP, 0, CellPoint(7, 3));
+  EXPECT_EQ(GetCapture(), nullptr);
+  SendMessageW(page(), WM_MOUSEMOVE, 0, CellPoint(1, 1));
+  ExpectCaret(7, 3, 0);
+}
+
+TEST_F(CaretWindowTest, ClicksOutsideTheHexColumnAreIgnored) {
+  StartOn(Counting(kFileSize));
+  form->CaretChange(4, 4, 10);
+  for (LPARAM p : {Point(40, 30), Point(390, 30), Point(100, 1), Point(100, 2 + 12 * 32)}) {
+    SendMessageW(page(), WM_LBUTTONDOWN, MK_LBUTTON, p);
+    SendMessageW(page(), WM_LBUTTONUP, 0, p);
+    ExpectCaret(4, 4, 10);
+  }
+}
+
+TEST_F(CaretWindowTest, KeysDecideWhetherTheNextCharIsRefused) {
+  StartOn(Counting(kFileSize));
+  DisplaySettings.InputRadix = 1;
+  Key('A');
+  EXPECT_TRUE(form->RejectNextChar);
+  Key('1');
+  EXPECT_FALSE(form->RejectNextChar);
+  Key('Q');
+  EXPECT_TRUE(form->RejectNextChar);
+  Key(VK_NUMPAD7);
+  EXPECT_FALSE(form->RejectNextChar);
+  DisplaySettings.InputRadix = 0;
+  Key('A');
+  EXPECT_FALSE(form->RejectNextChar);
+}
+
+}  // namespace
+}  // namespace vx::test
