@@ -38,6 +38,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR command_line, int show_command) 
   form.Show(show_command);
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    // Shortcut keys belong to the main window and its controls; the byte input
+    // window keeps its own keys (Ctrl+V there is not the version window).
+    const bool in_main = msg.hwnd == form.hwnd() || IsChild(form.hwnd(), msg.hwnd);
+    if (in_main && TranslateAcceleratorW(form.hwnd(), form.Accelerators(), &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

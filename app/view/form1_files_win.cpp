@@ -27,11 +27,9 @@ int32_t Form1::ChangeFileName(const std::wstring& Fn) {
     FileSize = 0;
     RePaintFileStatus();
     RePaint();
-    EnableWindow(Picture1.hwnd(), FALSE);
     return result;
   }
   EnableFileCommands(true);
-  EnableWindow(Picture1.hwnd(), TRUE);
   const int64_t length = fs::FileLength(FileName);
   if (length >= kRefusedFileSize) {
     ShowMessage(open_texts::kTooLarge);
@@ -78,11 +76,6 @@ int32_t Form1::RePlaceU(int32_t SeekPos, uint8_t Dat, bool Ref) {
     RePaint();
   }
   return old;
-}
-
-void Form1::EnableFileCommands(bool on) {
-  // The page area takes the keyboard only while a file is open.
-  EnableWindow(Picture1.hwnd(), on ? TRUE : FALSE);
 }
 
 }  // namespace vx

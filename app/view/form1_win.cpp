@@ -68,6 +68,7 @@ void Form1::Form_Load() {
                           CW_USEDEFAULT, CW_USEDEFAULT, 640, 520, nullptr, nullptr,
                           GetModuleHandleW(nullptr), this);
   CreateControls();
+  CreateMenus();
   SettingChange();
   if (ChangeFileName(StartFile) < 0 && !StartFile.empty()) {
     StartAborted = true;
@@ -164,6 +165,13 @@ LRESULT Form1::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SETFOCUS:
       // The keys belong to the page whenever a file is open.
       if (IsWindowEnabled(Picture1.hwnd())) SetFocus(Picture1.hwnd());
+      return 0;
+    case WM_COMMAND:
+      // Menu items and shortcut keys only; a control's notice carries its window.
+      if (HIWORD(wp) <= 1 && lp == 0 && OnMenuCommand(LOWORD(wp))) return 0;
+      return DefWindowProcW(hwnd_, msg, wp, lp);
+    case WM_DROPFILES:
+      Form_OLEDragDrop(reinterpret_cast<HDROP>(wp));
       return 0;
     case WM_CTLCOLORSTATIC: {
       // Labels and the frame on the window's own face colour, whatever the theme.

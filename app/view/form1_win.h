@@ -32,6 +32,8 @@ class Form1 {
   // Closes the window as the close box does: Form_QueryUnload, then destroy.
   void Unload();
   HWND hwnd() const { return hwnd_; }
+  // The menu's shortcut keys, for the message loop's TranslateAcceleratorW.
+  HACCEL Accelerators() const { return accelerators_.get(); }
   // Whether closing the window ends the message loop (the real program).
   void SetEndsProgram(bool on) { ends_program_ = on; }
 
@@ -108,11 +110,15 @@ class Form1 {
     void operator()(HFONT f) const { DeleteObject(f); }
   };
   using Font = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
+  struct AcceleratorDeleter {
+    void operator()(HACCEL a) const { DestroyAcceleratorTable(a); }
+  };
 
   HWND hwnd_ = nullptr;
   bool ends_program_ = false;
   Font page_font_;
   Font label_font_;
+  std::unique_ptr<std::remove_pointer_t<HACCEL>, AcceleratorDeleter> accelerators_;
   Usual usual_;
   FileOperation file_operation_;
 };

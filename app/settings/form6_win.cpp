@@ -1,0 +1,174 @@
+#include "app/settings/form6_win.h"
+
+#include <string>
+
+#include "app/settings/version_texts.h"
+
+namespace vx {
+namespace {
+
+constexpr wchar_t kClassName[] = L"VanteloxForm6";
+
+// The window's layout, in twips as designed; 15 twips make one pixel.
+struct TwipRect {
+  int x, y, width, height;
+};
+constexpr int kTwipsPerPixel = 15;
+constexpr int kClientWidth = 2550 / kTwipsPerPixel;
+constexpr int kClientHeight = 1935 / kTwipsPerPixel;
+constexpr TwipRect kPicture1Rect{60, 60, 555, 555};
+constexpr TwipRect kLabel1Rect{720, 60, 1515, 315};
+constexpr TwipRect kLabel2Rect{900, 480, 1095, 195};
+constexpr TwipRect kLabel3Rect{480, 720, 1995, 195};
+constexpr TwipRect kCommand2Rect{1500, 1620, 735, 255};
+
+// Label1's font is 15.75 points, so sizes are given in hundredths of a point.
+constexpr int kNameFontCentipoints = 1575;
+constexpr int kTextFontCentipoints = 900;
+
+HFONT MakeFont(int centipoints, int weight) {
+  HDC screen = GetDC(nullptr);
+  const int height = -MulDiv(centipoints, GetDeviceCaps(screen, LOGPIXELSY), 7200);
+  ReleaseDC(nullptr, screen);
+  return CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                     DEFAULT_PITCH | FF_DONTCARE, version_texts::kNameFont);
+}
+
+HWND MakeChild(HWND parent, const wchar_t* window_class, const std::wstring& text, DWORD style,
+               const TwipRect& r, int id, HFONT font) {
+  HWND h = CreateWindowExW(
+      0, window_class, text.c_str(), WS_CHILD | WS_VISIBLE | style, r.x / kTwipsPerPixel,
+      r.y / kTwipsPerPixel, r.width / kTwipsPerPixel, r.height / kTwipsPerPixel, parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+  if (font) SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  return h;
+}
+
+// The main window's icon; the stock one while the program has none of its own.
+HICON OwnerIcon(HWND owner) {
+  HICON icon = owner ? reinterpret_cast<HICON>(GetClassLongPtrW(owner, GCLP_HICON)) : nullptr;
+  return icon ? icon : LoadIconW(nullptr, IDI_APPLICATION);
+}
+
+}  // namespace
+
+Form6::~Form6() {
+  if (hwnd_ && IsWindow(hwnd_)) DestroyWindow(hwnd_);
+}
+
+void Form6::ShowModal(HWND owner) {
+  Form_Load(owner);
+  if (!hwnd_) return;
+  EnableWindow(owner, FALSE);
+  ShowWindow(hwnd_, SW_SHOWNORMAL);
+  SetFocus(Command2);
+  MSG msg;
+  while (hwnd_) {
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+      // The program is ending: leave the quit for the main loop to see.
+      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    // Gives the window a dialog's keys: Esc means Cancel, which is Command2.
+    if (!IsDialogMessageW(hwnd_, &msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+  }
+  if (hwnd_) Command2_Click();
+}
+
+void Form6::Form_Load(HWND owner) {
+  owner_ = owner;
+  static bool registered = false;
+  if (!registered) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = &Form6::WindowProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kClassName;
+    RegisterClassExW(&wc);
+    registered = true;
+  }
+  constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+  constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
+  RECT frame{0, 0, kClientWidth, kClientHeight};
+  AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  RECT over{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  if (owner) GetWindowRect(owner, &over);
+  const int x = over.left + (over.right - over.left - width) / 2;
+  const int y = over.top + (over.bottom - over.top - height) / 2;
+  CreateWindowExW(kExStyle, kClassName, version_texts::kCaption, kStyle, x, y, width, height, owner,
+                  nullptr, GetModuleHandleW(nullptr), this);
+  if (!hwnd_) return;
+
+  name_font_.reset(MakeFont(kNameFontCentipoints, FW_BOLD));
+  text_font_.reset(MakeFont(kTextFontCentipoints, FW_NORMAL));
+  const HICON icon = OwnerIcon(owner);
+  SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  Picture1 = MakeChild(hwnd_, L"STATIC", L"", SS_ICON | SS_CENTERIMAGE, kPicture1Rect, 0, nullptr);
+  SendMessageW(Picture1, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+  Label1 = MakeChild(hwnd_, L"STATIC", version_texts::kProductName, SS_LEFT | SS_NOPREFIX,
+                     kLabel1Rect, 0, name_font_.get());
+  Label2 = MakeChild(hwnd_, L"STATIC",
+                     std::wstring(version_texts::kVersionPrefix) + version_texts::kVersion,
+                     SS_LEFT | SS_NOPREFIX, kLabel2Rect, 0, text_font_.get());
+  Label3 = MakeChild(hwnd_, L"STATIC", version_texts::kMaker, SS_LEFT | SS_NOPREFIX, kLabel3Rect, 0,
+                     text_font_.get());
+  // IDCANCEL, so that Esc presses it.
+  Command2 = MakeChild(hwnd_, L"BUTTON", version_texts::kClose, WS_TABSTOP | BS_DEFPUSHBUTTON,
+                       kCommand2Rect, IDCANCEL, text_font_.get());
+}
+
+void Form6::Command2_Click() {
+  // The owner is enabled before this window goes, so that it gets the focus back.
+  EnableWindow(owner_, TRUE);
+  DestroyWindow(hwnd_);
+}
+
+LRESULT CALLBACK Form6::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* self = static_cast<Form6*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<Form6*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+  return self->HandleMessage(msg, wp, lp);
+}
+
+LRESULT Form6::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_COMMAND:
+      if (LOWORD(wp) == IDCANCEL || LOWORD(wp) == IDOK) {
+        Command2_Click();
+        return 0;
+      }
+      break;
+    case WM_CLOSE:
+      Command2_Click();
+      return 0;
+    case WM_DESTROY:
+      SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+      hwnd_ = nullptr;
+      return 0;
+    case WM_CTLCOLORSTATIC: {
+      HDC dc = reinterpret_cast<HDC>(wp);
+      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+      SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+}  // namespace vx

@@ -1,0 +1,203 @@
+// The main window's menu bar, its shortcut keys and its commands, and files
+// dropped on the window.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "app/program_globals.h"
+#include "app/settings/form6_win.h"
+#include "app/view/com_d3_win.h"
+#include "app/view/form1_win.h"
+#include "app/view/menu_texts.h"
+#include "app/view/open_texts.h"
+#include "app/view/shell_execute_win.h"
+#include "common/file_seam.h"
+#include "common/message_box.h"
+
+namespace vx {
+namespace {
+
+enum CommandId {
+  kOpen = 1001,
+  kNew,
+  kExit,
+  kUndo,
+  kRedo,
+  kRestore,
+  kFind,
+  kFindNext,
+  kRefresh,
+  kSettings,
+  kPrint,
+  kHelp,
+  kVersion,
+};
+
+// The top-level menus that work on the open file, by their place on the bar.
+constexpr UINT kEditMenu = 1;
+constexpr UINT kToolsMenu = 2;
+
+struct MenuItem {
+  const wchar_t* caption;  // nullptr: a separator line
+  int id;
+  bool enabled;
+};
+
+struct TopMenu {
+  const wchar_t* caption;
+  std::vector<MenuItem> items;
+};
+
+constexpr MenuItem kSeparator{nullptr, 0, true};
+
+// Undo, Redo, Restore, Find, Find Next and Settings wait for the journal, the
+// backup, the search and the settings window; until then they stay grayed.
+const std::array<TopMenu, 4>& MenuTree() {
+  namespace t = menu_texts;
+  static const std::array<TopMenu, 4> tree{{
+      {t::kFile,
+       {{t::kOpen, kOpen, true},
+        kSeparator,
+        {t::kNew, kNew, true},
+        kSeparator,
+        {t::kExit, kExit, true}}},
+      {t::kEdit,
+       {{t::kUndo, kUndo, false},
+        {t::kRedo, kRedo, false},
+        kSeparator,
+        {t::kRestore, kRestore, false},
+        kSeparator,
+        {t::kFind, kFind, false},
+        {t::kFindNext, kFindNext, false},
+        kSeparator,
+        {t::kRefresh, kRefresh, true}}},
+      {t::kTools, {{t::kSettings, kSettings, false}, {t::kPrint, kPrint, true}}},
+      {t::kHelp, {{t::kHelpItem, kHelp, true}, kSeparator, {t::kVersion, kVersion, true}}},
+  }};
+  return tree;
+}
+
+// Only commands that do something have a key.
+constexpr std::array<ACCEL, 4> kShortcuts{{
+    {FVIRTKEY | FCONTROL, 'O', kOpen},
+    {FVIRTKEY | FCONTROL, 'N', kNew},
+    {FVIRTKEY, VK_F1, kHelp},
+    {FVIRTKEY | FCONTROL, 'V', kVersion},
+}};
+
+UINT EnabledFlag(bool on) { return MF_ENABLED | (on ? 0u : MF_GRAYED); }
+
+// What a file dialog returns, asked with the title and filter of a command.
+std::wstring AskFileName(const wchar_t* title, bool link_thuru) {
+  ComD3 dialog;
+  dialog.SetTitle(title);
+  dialog.SetFilter(open_texts::kAllFilesFilter);
+  if (link_thuru) dialog.SetFlag_Open_LinkThuru(1);
+  return dialog.ShowOpenSingle();
+}
+
+}  // namespace
+
+void Form1::CreateMenus() {
+  HMENU bar = CreateMenu();
+  for (const TopMenu& top : MenuTree()) {
+    HMENU popup = CreatePopupMenu();
+    for (const MenuItem& item : top.items) {
+      if (!item.caption) {
+        AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
+      } else {
+        AppendMenuW(popup, MF_STRING | EnabledFlag(item.enabled), static_cast<UINT_PTR>(item.id),
+                    item.caption);
+      }
+    }
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), top.caption);
+  }
+  SetMenu(hwnd_, bar);
+  auto keys = kShortcuts;
+  accelerators_.reset(CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size())));
+}
+
+void Form1::EnableFileCommands(bool on) {
+  HMENU bar = GetMenu(hwnd_);
+  EnableMenuItem(bar, kEditMenu, MF_BYPOSITION | EnabledFlag(on));
+  EnableMenuItem(bar, kToolsMenu, MF_BYPOSITION | EnabledFlag(on));
+  EnableMenuItem(bar, kPrint, MF_BYCOMMAND | EnabledFlag(on));
+  DrawMenuBar(hwnd_);
+  // The page area takes the keyboard only while a file is open.
+  EnableWindow(Picture1.hwnd(), on ? TRUE : FALSE);
+}
+
+bool Form1::OnMenuCommand(int id) {
+  switch (id) {
+    case kOpen:
+      OnOpen();
+      return true;
+    case kNew:
+      OnNew();
+      return true;
+    case kExit:
+      OnExit();
+      return true;
+    case kRefresh:
+      OnRefresh();
+      return true;
+    case kHelp:
+      OnHelp();
+      return true;
+    case kVersion:
+      OnVersion();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void Form1::OnOpen() {
+  // A shortcut is opened as the file it is, not as the file it points to.
+  const std::wstring name = AskFileName(open_texts::kOpenTitle, true);
+  if (name.empty()) return;
+  if (!fs::FileExists(name) &&
+      ShowMessage(open_texts::kCreateAsk, MsgButtons::YesNo) != MsgAnswer::Yes) {
+    return;
+  }
+  Changed = false;
+  ChangeFileName(name);
+}
+
+void Form1::OnNew() {
+  const std::wstring name = AskFileName(open_texts::kNewTitle, false);
+  if (name.empty()) return;
+  if (fs::FileExists(name)) {
+    ShowMessage(open_texts::kAlreadyExists);
+    return;
+  }
+  Changed = false;
+  // Creates the file empty, and the zero-byte question follows.
+  ChangeFileName(name);
+}
+
+void Form1::OnExit() { Unload(); }
+
+void Form1::OnRefresh() { RePaint(); }
+
+void Form1::OnHelp() {
+  ShellOpen(
+      {hwnd_, L"open", ProgramFolder + menu_texts::kHelpFile, L"", ProgramFolder, SW_SHOWNORMAL});
+}
+
+void Form1::OnVersion() {
+  Form6 version;
+  version.ShowModal(hwnd_);
+}
+
+void Form1::Form_OLEDragDrop(HDROP drop) {
+  std::wstring first;
+  if (DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) > 0) {
+    first.resize(DragQueryFileW(drop, 0, nullptr, 0));
+    DragQueryFileW(drop, 0, first.data(), static_cast<UINT>(first.size() + 1));
+  }
+  DragFinish(drop);
+  if (!first.empty()) ChangeFileName(first);
+}
+
+}  // namespace vx

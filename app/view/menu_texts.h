@@ -1,0 +1,30 @@
+// The main window's menu captions, shortcut texts included, each defined once.
+#pragma once
+
+namespace vx::menu_texts {
+
+inline constexpr wchar_t kFile[] = L"ファイル(&F)";
+inline constexpr wchar_t kOpen[] = L"開く(&O)\tCtrl+O";
+inline constexpr wchar_t kNew[] = L"新規作成(&N)\tCtrl+N";
+inline constexpr wchar_t kExit[] = L"終了";
+
+inline constexpr wchar_t kEdit[] = L"編集(&E)";
+inline constexpr wchar_t kUndo[] = L"アンドゥ(&U)\tF5";
+inline constexpr wchar_t kRedo[] = L"リドゥ(&R)\tF6";
+inline constexpr wchar_t kRestore[] = L"復元(&P)";
+inline constexpr wchar_t kFind[] = L"検索(&F)\tCtrl+F";
+inline constexpr wchar_t kFindNext[] = L"次を検索(&N)\tF3";
+inline constexpr wchar_t kRefresh[] = L"最新の情報に更新";
+
+inline constexpr wchar_t kTools[] = L"ツール(&T)";
+inline constexpr wchar_t kSettings[] = L"設定(&S)\tF7";
+inline constexpr wchar_t kPrint[] = L"印刷(&P)";
+
+inline constexpr wchar_t kHelp[] = L"ヘルプ(&H)";
+inline constexpr wchar_t kHelpItem[] = L"ヘルプ(&H)\tF1";
+inline constexpr wchar_t kVersion[] = L"バージョン情報(&V)\tCtrl+V";
+
+// Below ProgramFolder; opened with the shell.
+inline constexpr wchar_t kHelpFile[] = L"Vanteloxヘルプ\\top.htm";
+
+}  // namespace vx::menu_texts

@@ -1,0 +1,24 @@
+#include "app/view/open_dialog_options.h"
+
+#include <algorithm>
+
+namespace vx {
+
+std::wstring DialogFilter(std::wstring_view Filterst) {
+  std::wstring list(Filterst);
+  std::replace(list.begin(), list.end(), L'|', L'\0');
+  // A caller's trailing "|" already gives the first of the two NULs.
+  while (!list.ends_with(std::wstring_view(L"\0\0", 2))) list.push_back(L'\0');
+  return list;
+}
+
+uint32_t OpenDialogOptions::Flags() const {
+  uint32_t flags = kOfnAlways;
+  if (no_change_dir_ == 1) flags |= kOfnNoChangeDir;
+  if (create_prompt_ == 1) flags |= kOfnCreatePrompt;
+  if (link_thuru_ == 1) flags |= kOfnNoDereferenceLinks;
+  if (no_read_to_msg_ == 1) flags |= kOfnNoReadOnlyReturn;
+  return flags;
+}
+
+}  // namespace vx

@@ -1,0 +1,268 @@
+// The main window's menu bar, its commands and file drops, on a real window.
+#include <shlobj.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/view/open_dialog_win.h"
+#include "app/view/open_texts.h"
+#include "app/view/shell_execute_win.h"
+#include "common/file_seam.h"
+#include "tests/app/main_window_fixture_win.h"
+
+namespace vx::test {
+namespace {
+
+using namespace std::string_literals;
+
+class MenuTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    SetOpenDialogHandler([this](const OpenDialogRequest& r) {
+      asked.push_back(r);
+      return dialog_answer;
+    });
+    SetShellHandler([this](const ShellRequest& r) { shell_calls.push_back(r); });
+  }
+  void TearDown() override {
+    SetOpenDialogHandler({});
+    SetShellHandler({});
+    MainWindowTest::TearDown();
+  }
+
+  HMENU Bar() const { return GetMenu(form->hwnd()); }
+  HMENU Popup(int top) const { return GetSubMenu(Bar(), top); }
+  static std::wstring Caption(HMENU menu, int pos) {
+    wchar_t buffer[128];
+    const int n = GetMenuStringW(menu, pos, buffer, 128, MF_BYPOSITION);
+    return std::wstring(buffer, n > 0 ? n : 0);
+  }
+  static bool Grayed(HMENU menu, int pos) {
+    return (GetMenuState(menu, pos, MF_BYPOSITION) & MF_GRAYED) != 0;
+  }
+  // Chooses a menu item as a click on it would.
+  void Choose(int top, int pos) {
+    SendMessageW(form->hwnd(), WM_COMMAND, MAKEWPARAM(GetMenuItemID(Popup(top), pos), 0), 0);
+    PumpMessages();
+  }
+  void ChooseOpen() { Choose(0, 0); }
+  void ChooseNew() { Choose(0, 2); }
+
+  std::wstring dialog_answer;
+  std::vector<OpenDialogRequest> asked;
+  std::vector<ShellRequest> shell_calls;
+};
+
+TEST_F(MenuTest, MenuTreeHasItsCaptionsSeparatorsAndShortcutTexts) {
+  StartOn({1, 2, 3});
+  const std::vector<std::vector<std::wstring>> tree = {
+      {L"ファイル(&F)", L"開く(&O)\tCtrl+O", L"-", L"新規作成(&N)\tCtrl+N", L"-", L"終了"},
+      {L"編集(&E)", L"アンドゥ(&U)\tF5", L"リドゥ(&R)\tF6", L"-", L"復元(&P)", L"-",
+       L"検索(&F)\tCtrl+F", L"次を検索(&N)\tF3", L"-", L"最新の情報に更新"},
+      {L"ツール(&T)", L"設定(&S)\tF7", L"印刷(&P)"},
+      {L"ヘルプ(&H)", L"ヘルプ(&H)\tF1", L"-", L"バージョン情報(&V)\tCtrl+V"},
+  };
+  ASSERT_EQ(GetMenuItemCount(Bar()), 4);
+  for (int top = 0; top < 4; ++top) {
+    EXPECT_EQ(Caption(Bar(), top), tree[top][0]);
+    HMENU popup = Popup(top);
+    ASSERT_EQ(GetMenuItemCount(popup), static_cast<int>(tree[top].size()) - 1) << top;
+    for (int pos = 0; pos + 1 < static_cast<int>(tree[top].size()); ++pos) {
+      const bool separator = (GetMenuState(popup, pos, MF_BYPOSITION) & MF_SEPARATOR) != 0;
+      EXPECT_EQ(separator ? L"-"s : Caption(popup, pos), tree[top][pos + 1]) << top << pos;
+    }
+  }
+}
+
+TEST_F(MenuTest, FileMenusFollowWhetherAFileIsOpen) {
+  Start(L"");
+  EXPECT_FALSE(Grayed(Bar(), 0));
+  EXPECT_TRUE(Grayed(Bar(), 1));
+  EXPECT_TRUE(Grayed(Bar(), 2));
+  EXPECT_TRUE(Grayed(Popup(2), 1));  // Print
+  EXPECT_FALSE(Grayed(Bar(), 3));
+  EXPECT_FALSE(IsWindowEnabled(form->Picture1.hwnd()));
+
+  dialog_answer = dir / L"some.bin";
+  WriteFileBytes(dialog_answer, {7});
+  ChooseOpen();
+  EXPECT_FALSE(Grayed(Bar(), 1));
+  EXPECT_FALSE(Grayed(Bar(), 2));
+  EXPECT_FALSE(Grayed(Popup(2), 1));
+  EXPECT_TRUE(IsWindowEnabled(form->Picture1.hwnd()));
+  // Commands whose windows and journals are still to come stay grayed.
+  for (int pos : {0, 1, 3, 5, 6}) EXPECT_TRUE(Grayed(Popup(1), pos)) << pos;
+  EXPECT_TRUE(Grayed(Popup(2), 0));
+  EXPECT_FALSE(Grayed(Popup(1), 8));  // Refresh
+
+  // A failed open empties the view and grays them again.
+  dialog_answer = dir / L"no-such-folder\\x.bin";
+  messages.Answer(MsgAnswer::Yes);
+  ChooseOpen();
+  EXPECT_TRUE(form->FileName.empty());
+  EXPECT_TRUE(Grayed(Bar(), 1));
+  EXPECT_TRUE(Grayed(Popup(2), 1));
+}
+
+TEST_F(MenuTest, ShortcutKeysGoToTheirMenuItems) {
+  StartOn({1});
+  HACCEL table = form->Accelerators();
+  ASSERT_NE(table, nullptr);
+  ACCEL keys[8];
+  const int n = CopyAcceleratorTableW(table, keys, 8);
+  ASSERT_EQ(n, 4);
+  auto command_of = [&](BYTE virt, WORD key) {
+    for (int i = 0; i < n; ++i) {
+      if ((keys[i].fVirt & ~FNOINVERT) == virt && keys[i].key == key) return UINT{keys[i].cmd};
+    }
+    return UINT{0};
+  };
+  EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'O'), GetMenuItemID(Popup(0), 0));
+  EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'N'), GetMenuItemID(Popup(0), 2));
+  EXPECT_EQ(command_of(FVIRTKEY, VK_F1), GetMenuItemID(Popup(3), 0));
+  EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'V'), GetMenuItemID(Popup(3), 2));
+}
+
+TEST_F(MenuTest, OpenShowsTheChosenFile) {
+  StartOn({1, 2, 3});
+  dialog_answer = dir / L"other.bin";
+  WriteFileBytes(dialog_answer, std::vector<uint8_t>(700, 0x41));
+  form->Changed = true;
+  ChooseOpen();
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0].title, L"ファイルを開く");
+  EXPECT_EQ(asked[0].filter, L"全てのファイル\0*.*\0\0"s);
+  // Shortcuts are opened as themselves.
+  EXPECT_EQ(asked[0].flags, 0x008A0004u | 0x100000u);
+  EXPECT_TRUE(messages.shown().empty());
+  EXPECT_EQ(form->FileName, dialog_answer);
+  EXPECT_EQ(form->FileSize, 700);
+  EXPECT_FALSE(form->Changed);
+  EXPECT_EQ(TextOf(form->hwnd()), L"Vantelox\u3000[" + dialog_answer + L"]");
+  EXPECT_EQ(TextOf(form->Label2).find(L"000,000,700"), 6u);
+  EXPECT_EQ(form->PageBytes[0], 0x41);
+}
+
+TEST_F(MenuTest, OpenCancelledOrMissingFileDeclinedLeavesEverything) {
+  const std::wstring start = StartOn({1, 2, 3});
+  ChooseOpen();  // cancelled: the dialog answers with no name
+  EXPECT_TRUE(messages.shown().empty());
+
+  dialog_answer = dir / L"missing.bin";
+  messages.Answer(MsgAnswer::No);
+  ChooseOpen();
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].text, L"新規作成しますか？");
+  EXPECT_EQ(messages.shown()[0].buttons, MsgButtons::YesNo);
+  EXPECT_EQ(messages.shown()[0].icon, MsgIcon::None);
+  EXPECT_FALSE(fs::FileExists(dialog_answer));
+  EXPECT_EQ(form->FileName, start);
+  EXPECT_EQ(form->FileSize, 3);
+}
+
+TEST_F(MenuTest, OpenOfAMissingFileAcceptedCreatesIt) {
+  StartOn({1, 2, 3});
+  dialog_answer = dir / L"fresh.bin";
+  ChooseOpen();  // Yes to creating it, Yes to the zero-byte question
+  ASSERT_EQ(messages.shown().size(), 2u);
+  EXPECT_EQ(messages.shown()[1].text, std::wstring(open_texts::kZeroBytes));
+  EXPECT_EQ(ReadFileBytes(dialog_answer), std::vector<uint8_t>{0});
+  EXPECT_EQ(form->FileName, dialog_answer);
+}
+
+TEST_F(MenuTest, NewRefusesAnExistingFile) {
+  const std::wstring start = StartOn({1, 2, 3});
+  dialog_answer = dir / L"taken.bin";
+  WriteFileBytes(dialog_answer, {9, 9});
+  ChooseNew();
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0].title, L"ファイルの新規作成");
+  EXPECT_EQ(asked[0].filter, L"全てのファイル\0*.*\0\0"s);
+  EXPECT_EQ(asked[0].flags, 0x008A0004u);
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].text, L"そのファイルは存在しています。");
+  EXPECT_EQ(messages.shown()[0].buttons, MsgButtons::Ok);
+  EXPECT_EQ(messages.shown()[0].icon, MsgIcon::None);
+  EXPECT_EQ(form->FileName, start);
+  EXPECT_EQ(ReadFileBytes(dialog_answer), (std::vector<uint8_t>{9, 9}));
+}
+
+TEST_F(MenuTest, NewOfAFreshNameCreatesItAndAsksAboutZeroBytes) {
+  StartOn({1, 2, 3});
+  dialog_answer = dir / L"new.bin";
+  form->Changed = true;
+  messages.Answer(MsgAnswer::No);
+  ChooseNew();
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].text, std::wstring(open_texts::kZeroBytes));
+  EXPECT_EQ(messages.shown()[0].buttons, MsgButtons::YesNo);
+  // Declined: the empty file stays, and it is the open file's name.
+  EXPECT_TRUE(fs::FileExists(dialog_answer));
+  EXPECT_EQ(fs::FileLength(dialog_answer), 0);
+  EXPECT_EQ(form->FileName, dialog_answer);
+  EXPECT_FALSE(form->Changed);
+}
+
+// An HDROP as the shell makes it: DROPFILES followed by wide, NUL-separated names.
+HDROP MakeDrop(const std::vector<std::wstring>& files) {
+  std::wstring list;
+  for (const std::wstring& f : files) list += f + L'\0';
+  list += L'\0';
+  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size() * sizeof(wchar_t));
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->fWide = TRUE;
+  memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(),
+         list.size() * sizeof(wchar_t));
+  GlobalUnlock(memory);
+  return static_cast<HDROP>(memory);
+}
+
+TEST_F(MenuTest, DroppingFilesOpensTheFirst) {
+  Start(L"");
+  const std::wstring first = dir / L"first.bin";
+  const std::wstring second = dir / L"second.bin";
+  WriteFileBytes(first, {0x10, 0x20});
+  WriteFileBytes(second, {0x30, 0x40, 0x50});
+  SendMessageW(form->hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({first, second})), 0);
+  PumpMessages();
+  EXPECT_EQ(form->FileName, first);
+  EXPECT_EQ(form->FileSize, 2);
+  EXPECT_EQ(form->PageBytes[1], 0x20);
+  EXPECT_FALSE(Grayed(Bar(), 1));
+}
+
+TEST_F(MenuTest, RefreshRereadsAFileChangedBehindTheWindow) {
+  const std::wstring path = StartOn({1, 2, 3, 4});
+  WriteFileBytes(path, {0xAA, 0xBB, 0xCC, 0xDD});
+  EXPECT_EQ(form->PageBytes[0], 1);
+  Choose(1, 8);
+  EXPECT_EQ(form->PageBytes[0], 0xAA);
+  EXPECT_EQ(form->PageBytes[3], 0xDD);
+}
+
+TEST_F(MenuTest, HelpOpensTheHelpFileWithTheShell) {
+  StartOn({1});
+  Choose(3, 0);
+  ASSERT_EQ(shell_calls.size(), 1u);
+  EXPECT_EQ(shell_calls[0].owner, form->hwnd());
+  EXPECT_EQ(shell_calls[0].verb, L"open");
+  EXPECT_EQ(shell_calls[0].file, ProgramFolder + L"Vanteloxヘルプ\\top.htm");
+  EXPECT_EQ(shell_calls[0].parameters, L"");
+  EXPECT_EQ(shell_calls[0].folder, ProgramFolder);
+  EXPECT_EQ(shell_calls[0].show, SW_SHOWNORMAL);
+  EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(MenuTest, ExitClosesTheWindowAndSavesTheSettings) {
+  StartOn({1});
+  HWND window = form->hwnd();
+  Choose(0, 4);
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_TRUE(fs::FileExists(ProgramFolder + L"VXSetting\\Setting.dat"));
+}
+
+}  // namespace
+}  // namespace vx::test
