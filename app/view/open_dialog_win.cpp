@@ -1,7 +1,8 @@
 #include "app/view/open_dialog_win.h"
 
-#include <commdlg.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commdlg.h>
 
 #include <algorithm>
 #include <utility>
