@@ -71,7 +71,7 @@ const std::array<TopMenu, 4>& MenuTree() {
         {t::kFindNext, kFindNext, false},
         kSeparator,
         {t::kRefresh, kRefresh, true}}},
-      {t::kTools, {{t::kSettings, kSettings, false}, {t::kPrint, kPrint, true}}},
+      {t::kTools, {{t::kSettings, kSettings, false}, {t::kPrint, kPrint, false}}},
       {t::kHelp, {{t::kHelpItem, kHelp, true}, kSeparator, {t::kVersion, kVersion, true}}},
   }};
   return tree;
@@ -121,7 +121,6 @@ void Form1::EnableFileCommands(bool on) {
   HMENU bar = GetMenu(hwnd_);
   EnableMenuItem(bar, kEditMenu, MF_BYPOSITION | EnabledFlag(on));
   EnableMenuItem(bar, kToolsMenu, MF_BYPOSITION | EnabledFlag(on));
-  EnableMenuItem(bar, kPrint, MF_BYCOMMAND | EnabledFlag(on));
   DrawMenuBar(hwnd_);
   // The page area takes the keyboard only while a file is open.
   EnableWindow(Picture1.hwnd(), on ? TRUE : FALSE);
