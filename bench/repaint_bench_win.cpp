@@ -3,57 +3,16 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <random>
-#include <string>
-#include <vector>
 
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
 #include "app/view/dump_page.h"
 #include "app/view/form1_win.h"
-#include "common/file_seam.h"
-#include "common/message_box.h"
+#include "bench/bench_support_win.h"
 
 namespace {
 
-double NowMs() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-std::wstring ScratchFolder() {
-  wchar_t temp[MAX_PATH + 1];
-  GetTempPathW(MAX_PATH + 1, temp);
-  std::wstring folder = std::wstring(temp) + L"vxbench-" + std::to_wstring(GetCurrentProcessId());
-  CreateDirectoryW(folder.c_str(), nullptr);
-  return folder + L"\\";
-}
-
-void MakeFile(const std::wstring& name, size_t size) {
-  std::vector<uint8_t> bytes(size);
-  std::mt19937 random(7);
-  for (auto& b : bytes) b = static_cast<uint8_t>(random());
-  vx::fs::File f = vx::fs::OpenFile(name, true, vx::fs::Share::ReadWrite);
-  f.WriteAt(0, bytes.data(), static_cast<int64_t>(bytes.size()));
-}
-
-// Milliseconds per bare open/read/close of `count` bytes.
-double BareReadMs(const std::wstring& name, int32_t count, int rounds) {
-  std::vector<uint8_t> buffer(static_cast<size_t>(count));
-  const double start = NowMs();
-  for (int i = 0; i < rounds; ++i) {
-    vx::fs::File f = vx::fs::OpenFile(name, true, vx::fs::Share::ReadWrite);
-    f.ReadAt(static_cast<int64_t>(i % 64) * count, buffer.data(), count);
-    f.Close();
-  }
-  return (NowMs() - start) / rounds;
-}
+using vx::bench::NowMs;
 
 // Milliseconds per RePaint, scrolling a line each time as a held arrow key does.
 double RePaintMs(vx::Form1& form, int rounds) {
@@ -74,15 +33,11 @@ void Report(const char* what, double ms, double baseline_ms, double goal_ms) {
 
 int main() {
   using namespace vx;
-  SetAppTitle(L"Vantelox");
-  SetMessageHandler([](const MessageRequest& r) {
-    std::fwprintf(stderr, L"message: %ls\n", r.text.c_str());
-    return MsgAnswer::Ok;
-  });
-  ProgramFolder = ScratchFolder();
+  bench::SilenceMessages();
+  ProgramFolder = bench::ScratchFolder();
   SetDefaultSettings();
   const std::wstring file = ProgramFolder + L"bench.bin";
-  MakeFile(file, 1 << 20);
+  bench::MakeFile(file, 1 << 20);
   StartFile = file;
 
   Form1 form;
@@ -91,7 +46,7 @@ int main() {
   constexpr int kRounds = 400;
   RePaintMs(form, 20);  // warm up fonts and caches
 
-  const double bare_default = BareReadMs(file, PageByteCount(DisplaySettings), kRounds);
+  const double bare_default = bench::BareReadMs(file, PageByteCount(DisplaySettings), kRounds);
   const double paint_default = RePaintMs(form, kRounds);
 
   DisplaySettings.BytesPerLine = 48;
@@ -99,7 +54,7 @@ int main() {
   form.SettingChange();
   form.RefreshFiles();
   RePaintMs(form, 20);
-  const double bare_large = BareReadMs(file, PageByteCount(DisplaySettings), kRounds);
+  const double bare_large = bench::BareReadMs(file, PageByteCount(DisplaySettings), kRounds);
   const double paint_large = RePaintMs(form, kRounds);
 
   std::printf("bare open/read/close, 513 bytes:   %8.3f ms\n", bare_default);
@@ -108,9 +63,6 @@ int main() {
   Report("RePaint 48 x 96", paint_large, bare_large, 16);
 
   form.Unload();
-  DeleteFileW(file.c_str());
-  DeleteFileW((ProgramFolder + L"VXSetting\\Setting.dat").c_str());
-  RemoveDirectoryW((ProgramFolder + L"VXSetting").c_str());
-  RemoveDirectoryW(ProgramFolder.substr(0, ProgramFolder.size() - 1).c_str());
+  bench::RemoveScratch(ProgramFolder);
   return 0;
 }

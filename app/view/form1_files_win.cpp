@@ -12,38 +12,44 @@
 namespace vx {
 
 int32_t Form1::ChangeFileName(const std::wstring& Fn) {
-  int32_t result = 0;
   FileName = Fn;
-  if (!Fn.empty()) {
-    fs::File check = OpenForCheck(Fn);
-    if (!check) {
-      ShowMessage(open_texts::kOpenFailed);
-      result = -1;
-      FileName.clear();
-    }
+  if (!Fn.empty() && !OpenForCheck(Fn)) {
+    ShowMessage(open_texts::kOpenFailed);
+    ShowNoFile();
+    return -1;
   }
   if (FileName.empty()) {
-    EnableFileCommands(false);
-    FileSize = 0;
-    RePaintFileStatus();
-    RePaint();
-    return result;
+    ShowNoFile();
+    return 0;
   }
-  EnableFileCommands(true);
+  // A refused file is not shown at all: with its name kept, the old page and
+  // size would stay on screen, and the commands would act on it with a size
+  // that is not its own.
   const int64_t length = fs::FileLength(FileName);
   if (length >= kRefusedFileSize) {
     ShowMessage(open_texts::kTooLarge);
+    ShowNoFile();
     return 0;
   }
-  if (length == 0) {
-    if (ShowMessage(open_texts::kZeroBytes, MsgButtons::YesNo) != MsgAnswer::Yes) return 0;
-    RePlaceU(1, 0, true);
+  if (length == 0 && ShowMessage(open_texts::kZeroBytes, MsgButtons::YesNo) != MsgAnswer::Yes) {
+    ShowNoFile();
+    return 0;
   }
+  EnableFileCommands(true);
+  if (length == 0) RePlaceU(1, 0, true);
   Changed = false;
   RefreshFiles();
   RePaintFileStatus();
   RePaint();
   return 0;
+}
+
+void Form1::ShowNoFile() {
+  FileName.clear();
+  FileSize = 0;
+  EnableFileCommands(false);
+  RePaintFileStatus();
+  RePaint();
 }
 
 void Form1::RefreshFiles() {

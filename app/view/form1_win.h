@@ -98,6 +98,8 @@ class Form1 {
   void CreateControls();
   void Form_QueryUnload();
   void EnableFileCommands(bool on);
+  // The empty view: no file, dashed labels, file commands grayed.
+  void ShowNoFile();
   // The page area's own messages: keys and mouse (form1_caret_win.cpp).
   bool Picture1_Message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
   // Menu tree, accelerators, drops (form1_menu_win.cpp).

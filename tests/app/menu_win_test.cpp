@@ -198,11 +198,12 @@ TEST_F(MenuTest, NewOfAFreshNameCreatesItAndAsksAboutZeroBytes) {
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_EQ(messages.shown()[0].text, std::wstring(open_texts::kZeroBytes));
   EXPECT_EQ(messages.shown()[0].buttons, MsgButtons::YesNo);
-  // Declined: the empty file stays, and it is the open file's name.
+  // Declined: the empty file stays, and the view shows no file rather than
+  // the old one's page under the new name.
   EXPECT_TRUE(fs::FileExists(dialog_answer));
   EXPECT_EQ(fs::FileLength(dialog_answer), 0);
-  EXPECT_EQ(form->FileName, dialog_answer);
-  EXPECT_FALSE(form->Changed);
+  EXPECT_TRUE(form->FileName.empty());
+  EXPECT_EQ(TextOf(form->Label2), L"Size: -----------");
 }
 
 // An HDROP as the shell makes it: DROPFILES followed by wide, NUL-separated names.

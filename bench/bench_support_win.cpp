@@ -1,0 +1,68 @@
+#include "bench/bench_support_win.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <random>
+#include <vector>
+
+#include "common/file_seam.h"
+#include "common/message_box.h"
+
+namespace vx::bench {
+
+double NowMs() {
+  static const LARGE_INTEGER frequency = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return f;
+  }();
+  LARGE_INTEGER t;
+  QueryPerformanceCounter(&t);
+  return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+std::wstring ScratchFolder() {
+  wchar_t temp[MAX_PATH + 1];
+  GetTempPathW(MAX_PATH + 1, temp);
+  std::wstring folder = std::wstring(temp) + L"vxbench-" + std::to_wstring(GetCurrentProcessId());
+  CreateDirectoryW(folder.c_str(), nullptr);
+  return folder + L"\\";
+}
+
+void RemoveScratch(const std::wstring& folder) {
+  const std::wstring settings = folder + L"VXSetting\\";
+  for (const auto& e : fs::ListFolder(settings)) fs::RemoveFile(settings + e.name);
+  fs::RemoveFolder(folder + L"VXSetting");
+  for (const auto& e : fs::ListFolder(folder)) fs::RemoveFile(folder + e.name);
+  fs::RemoveFolder(folder.substr(0, folder.size() - 1));
+}
+
+void MakeFile(const std::wstring& name, size_t size) {
+  std::vector<uint8_t> bytes(size);
+  std::mt19937 random(7);
+  for (auto& b : bytes) b = static_cast<uint8_t>(random());
+  fs::File f = fs::OpenFile(name, true, fs::Share::ReadWrite);
+  f.WriteAt(0, bytes.data(), static_cast<int64_t>(bytes.size()));
+}
+
+double BareReadMs(const std::wstring& name, int32_t count, int rounds) {
+  std::vector<uint8_t> buffer(static_cast<size_t>(count));
+  const double start = NowMs();
+  for (int i = 0; i < rounds; ++i) {
+    fs::File f = fs::OpenFile(name, true, fs::Share::ReadWrite);
+    f.ReadAt(static_cast<int64_t>(i % 64) * count, buffer.data(), count);
+    f.Close();
+  }
+  return (NowMs() - start) / rounds;
+}
+
+void SilenceMessages() {
+  SetAppTitle(L"Vantelox");
+  SetMessageHandler([](const MessageRequest& r) {
+    std::fwprintf(stderr, L"message: %ls\n", r.text.c_str());
+    return MsgAnswer::Ok;
+  });
+}
+
+}  // namespace vx::bench

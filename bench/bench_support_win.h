@@ -1,0 +1,22 @@
+// What every benchmark needs: a clock, a scratch folder, a file to work on and
+// the baseline of a bare open/read/close.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace vx::bench {
+
+double NowMs();
+// A fresh folder under the temp folder, ending in "\"; also the program folder.
+std::wstring ScratchFolder();
+void RemoveScratch(const std::wstring& folder);
+// A file of `size` pseudo-random bytes.
+void MakeFile(const std::wstring& name, size_t size);
+// Milliseconds per bare open/read/close of `count` bytes of `name`.
+double BareReadMs(const std::wstring& name, int32_t count, int rounds);
+// Answers every message box on standard error, so that nothing waits.
+void SilenceMessages();
+
+}  // namespace vx::bench
