@@ -1,0 +1,49 @@
+#include "app/search/candidate_scan.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+namespace vx {
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+TEST(NextCandidate, NeedsTheFirstAndTheLastByteInPlace) {
+  const Bytes data{9, 1, 0, 0, 1, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 7, 3};
+  const Bytes pattern{1, 5, 3};
+  EXPECT_EQ(NextCandidate(data.data(), 0, data.size() - 2, pattern), 4u);
+  EXPECT_EQ(NextCandidate(data.data(), 5, data.size() - 2, pattern), 20u);
+  EXPECT_EQ(NextCandidate(data.data(), 0, 20, pattern), 4u);
+  EXPECT_EQ(NextCandidate(data.data(), 5, 20, pattern), 20u);
+  const Bytes one{7};
+  EXPECT_EQ(NextCandidate(data.data(), 0, data.size(), one), 21u);
+  EXPECT_EQ(NextCandidate(data.data(), 22, data.size(), one), data.size());
+}
+
+// Every start, every end and every lane of the vector loop against a byte loop.
+TEST(NextCandidate, AgreesWithAByteLoopEverywhere) {
+  std::mt19937 rng(99);
+  for (int round = 0; round < 40; ++round) {
+    const size_t m = rng() % 6;
+    Bytes data(70 + m);
+    for (uint8_t& b : data) b = static_cast<uint8_t>(rng() % 3 == 0 ? 0xF0 : rng() % 256);
+    Bytes pattern(m + 1, 0xF0);
+    pattern.back() = static_cast<uint8_t>(rng() % 2 ? 0xF0 : data[rng() % data.size()]);
+    for (size_t count = 0; count <= 70; ++count) {
+      for (size_t from = 0; from <= count; ++from) {
+        size_t expected = from;
+        while (expected < count &&
+               !(data[expected] == pattern.front() && data[expected + m] == pattern.back())) {
+          ++expected;
+        }
+        ASSERT_EQ(NextCandidate(data.data(), from, count, pattern), expected)
+            << "round " << round << " from " << from << " count " << count;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vx
