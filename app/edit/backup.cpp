@@ -1,0 +1,114 @@
+#include "app/edit/backup.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "app/edit/edit_texts.h"
+#include "common/clock.h"
+#include "common/file_seam.h"
+#include "common/message_box.h"
+#include "common/usual.h"
+
+namespace vx {
+namespace {
+
+// Large blocks keep the copy near the disk's own speed; the one buffer keeps
+// memory fixed whatever the file's size.
+constexpr int64_t kCopyBlockSize = int64_t{1} << 20;
+constexpr int64_t kSpeedTestBytes = 1'000'001;
+
+// The restore's copy of the backup, beside the file so that the final rename
+// stays on one volume.
+std::wstring RestoreTempName(const std::wstring& FileName) { return FileName + L".VXRestore"; }
+
+bool CopyBlocks(fs::File& source, fs::File& target) {
+  const int64_t length = source.Length();
+  if (length < 0) return false;
+  std::vector<uint8_t> buffer(static_cast<size_t>(std::min(length, kCopyBlockSize)));
+  for (int64_t offset = 0; offset < length;) {
+    const int64_t n = std::min(kCopyBlockSize, length - offset);
+    if (source.ReadAt(offset, buffer.data(), n) != n) return false;
+    if (!target.WriteAt(offset, buffer.data(), n)) return false;
+    offset += n;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::wstring GetBackUpName(const std::wstring& FileName, const std::wstring& BackUpSuffix) {
+  const Usual usual;
+  const std::wstring base = usual.GetDelExt(usual.DirU(FileName));
+  return usual.GetFolderName(FileName) + base + BackUpSuffix + L"." + usual.Getkakutyousi(FileName);
+}
+
+double CheckFileSpeed(const std::wstring& ProgramFolder) {
+  const Usual usual;
+  const std::wstring name = ProgramFolder + L"VXSetting\\Dummy.dat";
+  fs::File file = usual.KillOpen(name, false);
+  if (!file) return 0;
+  const std::vector<uint8_t> zeros(static_cast<size_t>(kSpeedTestBytes), 0);
+  const uint32_t before = MilliSeconds();
+  file.WriteAt(0, zeros.data(), kSpeedTestBytes);
+  const uint32_t after = MilliSeconds();
+  file.Close();
+  usual.KillU(name, false);
+  return static_cast<double>(after - before) / 1000;
+}
+
+double BackUpSeconds(int64_t FileSize, double speed_seconds) {
+  const double millions = static_cast<double>(FileSize) / 1'000'000;
+  return std::sqrt(millions) * speed_seconds * millions;
+}
+
+std::wstring BackUpQuestion(double seconds) {
+  return std::wstring(edit_texts::kBackUpAskStart) + edit_texts::kBackUpTakesBefore +
+         std::to_wstring(static_cast<int64_t>(std::floor(seconds))) +
+         edit_texts::kBackUpTakesAfter + edit_texts::kBackUpAskEnd;
+}
+
+bool CopyFileFresh(const std::wstring& Source, const std::wstring& Target) {
+  fs::File source = fs::OpenFile(Source, false, fs::Share::Read);
+  if (!source) return false;
+  // Writing into a truncated file makes ext4 flush it at close, which costs
+  // more than the copy; a new file does not.
+  if (fs::FileExists(Target) && !fs::RemoveFile(Target)) return false;
+  fs::File target = fs::OpenFile(Target, true, fs::Share::Read);
+  if (!target) return false;
+  const bool copied = CopyBlocks(source, target);
+  if (target.Close() && copied) return true;
+  fs::RemoveFile(Target);
+  return false;
+}
+
+BackUpOutcome BackUp(const std::wstring& FileName, int64_t FileSize,
+                     const std::wstring& BackUpSuffix, const std::wstring& ProgramFolder,
+                     const ProgFunction& Prog) {
+  const double seconds = BackUpSeconds(FileSize, CheckFileSpeed(ProgramFolder));
+  if (seconds > kBackUpAskSeconds &&
+      ShowMessage(BackUpQuestion(seconds), MsgButtons::YesNo) == MsgAnswer::No) {
+    return BackUpOutcome::Declined;
+  }
+  Prog(-1, edit_texts::kBackingUp);
+  Prog(0.5, std::wstring());
+  if (CopyFileFresh(FileName, GetBackUpName(FileName, BackUpSuffix))) {
+    Prog(1, std::wstring());
+    return BackUpOutcome::Made;
+  }
+  const MsgAnswer go_on = ShowMessage(edit_texts::kBackUpFailed, MsgButtons::YesNo);
+  Prog(1, std::wstring());
+  return go_on == MsgAnswer::Yes ? BackUpOutcome::Skipped : BackUpOutcome::Cancelled;
+}
+
+RestoreOutcome RestoreFromBackUp(const std::wstring& FileName, const std::wstring& BackUpName) {
+  if (!fs::FileExists(BackUpName)) return RestoreOutcome::NoBackUp;
+  const std::wstring temp = RestoreTempName(FileName);
+  if (CopyFileFresh(BackUpName, temp) && fs::RenameFile(temp, FileName)) {
+    return RestoreOutcome::Restored;
+  }
+  fs::RemoveFile(temp);
+  return RestoreOutcome::Failed;
+}
+
+}  // namespace vx

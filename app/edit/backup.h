@@ -1,0 +1,50 @@
+// The backup copy made before the first change of a file, the disk speed
+// test that decides whether to ask first, and the restore.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "app/edit/prog.h"
+
+namespace vx {
+
+// Folder of FileName + its base name + all of BackUpSuffix (trailing blank
+// included) + "." + its lower-cased extension.
+std::wstring GetBackUpName(const std::wstring& FileName, const std::wstring& BackUpSuffix);
+
+// Seconds that writing 1,000,001 bytes to ProgramFolder + "VXSetting\Dummy.dat"
+// took by MilliSeconds(), or 0 when the file could not be made.
+double CheckFileSpeed(const std::wstring& ProgramFolder);
+
+// The estimated copying time in seconds for FileSize bytes at the measured
+// speed, and the question asked when it is above kBackUpAskSeconds.
+inline constexpr double kBackUpAskSeconds = 2;
+double BackUpSeconds(int64_t FileSize, double speed_seconds);
+std::wstring BackUpQuestion(double seconds);
+
+// Copies Source over a fresh Target (an old one is deleted first) in large
+// blocks through one fixed buffer. A failed copy leaves no Target behind.
+bool CopyFileFresh(const std::wstring& Source, const std::wstring& Target);
+
+enum class BackUpOutcome {
+  Made,       // the Restore command becomes available
+  Declined,   // the size question was answered No; the change goes ahead
+  Skipped,    // the copy failed and the user chose to go on
+  Cancelled,  // the copy failed and the user chose not to: drop the change
+};
+
+// BackUp: measures, asks when the copy would take long, copies with Prog and
+// asks whether to go on when the copy failed.
+BackUpOutcome BackUp(const std::wstring& FileName, int64_t FileSize,
+                     const std::wstring& BackUpSuffix, const std::wstring& ProgramFolder,
+                     const ProgFunction& Prog);
+
+enum class RestoreOutcome { Restored, NoBackUp, Failed };
+
+// The file part of ReflectBackUp: the file is replaced by a copy of its
+// backup in one step, so that at every moment one of them holds the data;
+// the backup stays.
+RestoreOutcome RestoreFromBackUp(const std::wstring& FileName, const std::wstring& BackUpName);
+
+}  // namespace vx

@@ -1,0 +1,48 @@
+// The messages and progress captions of editing, each defined once.
+#pragma once
+
+namespace vx::edit_texts {
+
+// Overwriting a byte.
+inline constexpr wchar_t kOutOfRange[] = L"数値が範囲を超えています。";
+inline constexpr wchar_t kChangeFailed[] =
+    L"変更操作に失敗しました。\r\n"
+    L"ファイルが使用中か、存在しない、等の可能性があります。";
+
+// Inserting and deleting.
+inline constexpr wchar_t kNoMoreDelete[] = L"これ以上削除できません。";
+inline constexpr wchar_t kCanNoDelete[] = L"Can no Delete";
+inline constexpr wchar_t kInsertFailed[] = L"挿入操作に失敗しました。";
+inline constexpr wchar_t kDeleteFailed[] = L"削除操作に失敗しました。";
+inline constexpr wchar_t kTailMoveCause[] =
+    L"ファイルが使用中か、存在しない、等の可能性が考えられます。";
+// When even putting the tail back failed; the backup's name follows kBackUpAt.
+inline constexpr wchar_t kMayBeDamaged[] = L"ファイルが破損している可能性があります。";
+inline constexpr wchar_t kBackUpAt[] = L"バックアップファイル：";
+inline constexpr wchar_t kNoBackUpKept[] = L"バックアップファイルはありません。";
+inline constexpr wchar_t kInserting[] = L"挿入中です.....";
+inline constexpr wchar_t kDeleting[] = L"削除中です.....";
+
+// The undo journal.
+inline constexpr wchar_t kUndoFull[] = L"No Undo Over 1000.";
+inline constexpr wchar_t kCannotUndo[] = L"アンドゥできません。";
+inline constexpr wchar_t kCannotRedo[] = L"リドゥ不可。";
+
+// Backup and restore. The size question's third line holds the seconds
+// between kBackUpTakesBefore and kBackUpTakesAfter.
+inline constexpr wchar_t kBackUpAskStart[] =
+    L"ファイルのバックアップを作成します。\r\n"
+    L"このファイルはサイズが大きいため、\r\n";
+inline constexpr wchar_t kBackUpTakesBefore[] = L"作成するのに";
+inline constexpr wchar_t kBackUpTakesAfter[] = L"秒ほどかかります。（おおよそ）";
+inline constexpr wchar_t kBackUpAskEnd[] = L"\r\nバックアップを作成してよろしいですか？";
+inline constexpr wchar_t kBackingUp[] = L"バックアップ中";
+inline constexpr wchar_t kBackUpFailed[] =
+    L"バックアップに失敗しました。\r\n"
+    L"他ソフトが使用中であるか、ファイルが存在しない可能性があります。\r\n"
+    L"処理を続行しますか？";
+inline constexpr wchar_t kNoBackUpFile[] = L"バックアップファイルが存在しません。";
+inline constexpr wchar_t kRestored[] = L"復元しました。";
+inline constexpr wchar_t kRestoreFailed[] = L"復元に失敗しました。";
+
+}  // namespace vx::edit_texts

@@ -1,0 +1,19 @@
+#include "common/clock.h"
+
+#include <utility>
+
+namespace vx {
+namespace {
+
+ClockHandler& Handler() {
+  static ClockHandler handler;
+  return handler;
+}
+
+}  // namespace
+
+uint32_t MilliSeconds() { return Handler() ? Handler()() : PlatformMilliSeconds(); }
+
+void SetClockHandler(ClockHandler handler) { Handler() = std::move(handler); }
+
+}  // namespace vx

@@ -1,0 +1,155 @@
+#include "app/edit/backup.h"
+
+#include <gtest/gtest.h>
+
+#include "app/edit/edit_texts.h"
+#include "app/settings/display_settings.h"
+#include "common/clock.h"
+#include "common/file_seam.h"
+#include "tests/support/message_recorder.h"
+#include "tests/support/temp_folder.h"
+
+namespace vx {
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+// A clock that moves `step` milliseconds at every reading.
+class SteppingClock {
+ public:
+  explicit SteppingClock(uint32_t step) {
+    SetClockHandler([this, step] { return now_ += step; });
+  }
+  ~SteppingClock() { SetClockHandler({}); }
+
+ private:
+  uint32_t now_ = 0xFFFFFFF0u;  // wraps during the test
+};
+
+const ProgFunction kNoProg = [](double, const std::wstring&) {};
+
+Bytes Pattern(size_t size) {
+  Bytes bytes(size);
+  for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<uint8_t>(i % 253);
+  return bytes;
+}
+
+TEST(BackUpName, KeepsTheSuffixBlankAndLowersTheExtension) {
+  const std::wstring suffix = DefaultSettings().BackUpSuffix;
+  ASSERT_EQ(suffix, L"_VXBackUp ");
+  EXPECT_EQ(GetBackUpName(L"C:\\data\\Report.Final.DOC", suffix),
+            L"C:\\data\\Report_VXBackUp .doc");
+  EXPECT_EQ(GetBackUpName(L"C:\\data\\README", suffix), L"C:\\data\\_VXBackUp .");
+  EXPECT_EQ(GetBackUpName(L"C:\\data\\.profile", suffix), L"C:\\data\\_VXBackUp .profile");
+  EXPECT_EQ(GetBackUpName(L"C:\\a.b\\x.TXT", PadField(L"~", kBackUpSuffixLength)),
+            L"C:\\a.b\\x~         .txt");
+}
+
+TEST(BackUpSpeed, TimesTheTestWriteByTheClockAndRemovesItsFile) {
+  test::TempFolder dir;
+  SteppingClock clock(10);
+  EXPECT_DOUBLE_EQ(CheckFileSpeed(dir.path()), 0.01);
+  EXPECT_FALSE(fs::FileExists(dir / L"VXSetting\\Dummy.dat"));
+  // A program folder that is a file: no test write, no estimate.
+  test::WriteFileBytes(dir / L"file", {1});
+  EXPECT_EQ(CheckFileSpeed(dir / L"file\\"), 0);
+}
+
+TEST(BackUpSpeed, EstimatesWithThePowerOneAndAHalfOfTheSize) {
+  EXPECT_DOUBLE_EQ(BackUpSeconds(100'000'000, 0.01), 10);
+  EXPECT_DOUBLE_EQ(BackUpSeconds(4'000'000, 0.5), 4);
+  EXPECT_EQ(BackUpQuestion(10.9),
+            L"ファイルのバックアップを作成します。\r\n"
+            L"このファイルはサイズが大きいため、\r\n"
+            L"作成するのに10秒ほどかかります。（おおよそ）\r\n"
+            L"バックアップを作成してよろしいですか？");
+}
+
+class BackUpTest : public testing::Test {
+ protected:
+  void SetUp() override { test::WriteFileBytes(file_, Pattern(3'000'000)); }
+  BackUpOutcome Run(const std::wstring& file, const ProgFunction& prog = kNoProg) {
+    return BackUp(file, 3'000'000, DefaultSettings().BackUpSuffix, dir_.path(), prog);
+  }
+
+  test::TempFolder dir_;
+  test::MessageRecorder messages_;
+  const std::wstring file_ = dir_ / L"big.Bin";
+  const std::wstring backup_ = dir_ / L"big_VXBackUp .bin";
+};
+
+TEST_F(BackUpTest, AFastDiskCopiesWithoutAsking) {
+  SteppingClock clock(1);
+  std::vector<double> prog;
+  EXPECT_EQ(Run(file_, [&](double v, const std::wstring&) { prog.push_back(v); }),
+            BackUpOutcome::Made);
+  EXPECT_TRUE(messages_.shown().empty());
+  EXPECT_EQ(test::ReadFileBytes(backup_), Pattern(3'000'000));
+  EXPECT_EQ(prog, (std::vector<double>{-1, 0.5, 1}));
+}
+
+TEST_F(BackUpTest, ASlowDiskAsksAndNoMeansNoBackup) {
+  SteppingClock clock(2000);  // E = 3^1.5 x 2 = 10.39
+  messages_.Answer(MsgAnswer::No);
+  EXPECT_EQ(Run(file_), BackUpOutcome::Declined);
+  ASSERT_EQ(messages_.shown().size(), 1u);
+  EXPECT_EQ(messages_.shown()[0].text, BackUpQuestion(10.39));
+  EXPECT_EQ(messages_.shown()[0].buttons, MsgButtons::YesNo);
+  EXPECT_FALSE(fs::FileExists(backup_));
+
+  EXPECT_EQ(Run(file_), BackUpOutcome::Made);
+  EXPECT_EQ(test::ReadFileBytes(backup_), Pattern(3'000'000));
+}
+
+TEST_F(BackUpTest, AFailedCopyAsksWhetherToGoOn) {
+  SteppingClock clock(1);
+  const std::wstring missing = dir_ / L"gone.bin";
+  messages_.Answer(MsgAnswer::No);
+  EXPECT_EQ(Run(missing), BackUpOutcome::Cancelled);
+  EXPECT_EQ(Run(missing), BackUpOutcome::Skipped);
+  ASSERT_EQ(messages_.shown().size(), 2u);
+  EXPECT_EQ(messages_.shown()[1].text, edit_texts::kBackUpFailed);
+  EXPECT_EQ(messages_.shown()[1].buttons, MsgButtons::YesNo);
+}
+
+TEST(BackUpCopy, ReplacesALongerOldTargetWhole) {
+  test::TempFolder dir;
+  test::WriteFileBytes(dir / L"s", Pattern(1'500'000));
+  test::WriteFileBytes(dir / L"t", Bytes(2'000'000, 0xAA));
+  ASSERT_TRUE(CopyFileFresh(dir / L"s", dir / L"t"));
+  EXPECT_EQ(test::ReadFileBytes(dir / L"t"), Pattern(1'500'000));
+  test::WriteFileBytes(dir / L"empty", {});
+  ASSERT_TRUE(CopyFileFresh(dir / L"empty", dir / L"t"));
+  EXPECT_TRUE(test::ReadFileBytes(dir / L"t").empty());
+}
+
+TEST(BackUpRestore, ReplacesTheFileAndKeepsTheBackup) {
+  test::TempFolder dir;
+  const std::wstring file = dir / L"a.txt";
+  const std::wstring backup = dir / L"a_VXBackUp .txt";
+  EXPECT_EQ(RestoreFromBackUp(file, backup), RestoreOutcome::NoBackUp);
+
+  test::WriteFileBytes(file, {9, 9, 9, 9});
+  test::WriteFileBytes(backup, {1, 2});
+  EXPECT_EQ(RestoreFromBackUp(file, backup), RestoreOutcome::Restored);
+  EXPECT_EQ(test::ReadFileBytes(file), (Bytes{1, 2}));
+  EXPECT_EQ(test::ReadFileBytes(backup), (Bytes{1, 2}));
+  EXPECT_EQ(fs::ListFolder(dir.path()).size(), 2u);
+}
+
+TEST(BackUpRestore, AFailedRestoreLeavesBothInPlace) {
+  test::TempFolder dir;
+  const std::wstring backup = dir / L"a_VXBackUp .txt";
+  test::WriteFileBytes(backup, {1, 2});
+  // A folder in the way of the file cannot be replaced by a file.
+  const std::wstring blocked = dir / L"a.txt";
+  ASSERT_TRUE(fs::MakeFolder(blocked));
+  test::WriteFileBytes(blocked + L"\\inside", {5});
+  EXPECT_EQ(RestoreFromBackUp(blocked, backup), RestoreOutcome::Failed);
+  EXPECT_EQ(test::ReadFileBytes(backup), (Bytes{1, 2}));
+  EXPECT_EQ(test::ReadFileBytes(blocked + L"\\inside"), (Bytes{5}));
+  EXPECT_EQ(fs::ListFolder(dir.path()).size(), 2u);
+}
+
+}  // namespace
+}  // namespace vx
