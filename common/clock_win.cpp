@@ -1,5 +1,6 @@
-#include <mmsystem.h>
 #include <windows.h>
+// mmsystem.h needs windows.h before it.
+#include <mmsystem.h>
 
 #include "common/clock.h"
 

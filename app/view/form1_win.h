@@ -8,12 +8,14 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/controls/picture_box_win.h"
 #include "app/controls/vscroll_ex_win.h"
 #include "app/view/file_operation.h"
+#include "app/view/progress_view.h"
 #include "common/usual.h"
 
 namespace vx {
@@ -53,6 +55,9 @@ class Form1 {
 
   // Writes one byte through the file layer; with Ref the page is redrawn.
   int32_t RePlaceU(int32_t SeekPos, uint8_t Dat, bool Ref);
+
+  // The progress area: value < 0 shows Captions, >= 1 clears, else a bar.
+  void Prog(double value, const std::wstring& Captions);
 
   // The caret: keys and mouse of the page area (form1_caret_win.cpp).
   void CaretMove(int32_t MoveX, int32_t MoveY);
@@ -116,6 +121,7 @@ class Form1 {
     void operator()(HACCEL a) const { DestroyAcceleratorTable(a); }
   };
 
+  std::optional<ProgressView> shown_progress_;
   HWND hwnd_ = nullptr;
   bool ends_program_ = false;
   Font page_font_;

@@ -124,3 +124,21 @@ TEST_F(MainWindowTest, AMissingStartFileIsCreatedAndTheEmptyFileQuestionAsked) {
 
 }  // namespace
 }  // namespace vx::test
+
+namespace vx::test {
+namespace {
+
+TEST_F(MainWindowTest, ProgressBarAndCaption) {
+  StartOn({1, 2, 3});
+  form->Prog(-1, L"挿入中です.....");
+  EXPECT_EQ(TextOf(form->Label9), L"挿入中です.....");
+  form->Prog(0.5, L"");
+  EXPECT_EQ(form->Picture2.PixelAt(10, 18), RGB(0x22, 0x44, 0xDD));
+  EXPECT_NE(form->Picture2.PixelAt(200, 18), RGB(0x22, 0x44, 0xDD));
+  form->Prog(1, L"");
+  EXPECT_EQ(TextOf(form->Label9), L"");
+  EXPECT_NE(form->Picture2.PixelAt(10, 18), RGB(0x22, 0x44, 0xDD));
+}
+
+}  // namespace
+}  // namespace vx::test

@@ -1,0 +1,40 @@
+// The progress area below the page: the caption in Label9 and the bar in Picture2.
+#include <string>
+
+#include "app/view/form1_win.h"
+#include "app/view/progress_view.h"
+
+namespace vx {
+
+void Form1::Prog(double value, const std::wstring& Captions) {
+  const ProgressView view = ProgressViewFor(value, Captions, Picture2.width());
+  // A search or a tail move reports after every 4096 bytes; repainting for each
+  // report would cost more than the work itself.
+  if (shown_progress_ && *shown_progress_ == view) return;
+  shown_progress_ = view;
+  Picture2.Clear(GetSysColor(COLOR_BTNFACE));
+  switch (view.kind) {
+    case ProgressView::Kind::Caption:
+      SetWindowTextW(Label9, view.caption.c_str());
+      UpdateWindow(Label9);
+      break;
+    case ProgressView::Kind::Done:
+      SetWindowTextW(Label9, L"");
+      UpdateWindow(Label9);
+      break;
+    case ProgressView::Kind::Bar: {
+      HBRUSH brush = CreateSolidBrush(kProgressBarColour);
+      RECT bar{0, 0, view.bar_width, Picture2.height()};
+      FillRect(Picture2.dc(), &bar, brush);
+      DeleteObject(brush);
+      const std::wstring number = std::to_wstring(view.percent);
+      SetBkMode(Picture2.dc(), TRANSPARENT);
+      TextOutW(Picture2.dc(), Picture2.width() / 2 - 18, 4, number.c_str(),
+               static_cast<int>(number.size()));
+      break;
+    }
+  }
+  Picture2.Refresh();
+}
+
+}  // namespace vx
