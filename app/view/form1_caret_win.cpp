@@ -5,16 +5,9 @@
 #include "app/settings/display_settings.h"
 #include "app/view/caret_moves.h"
 #include "app/view/form1_win.h"
+#include "app/view/shift_state_win.h"
 
 namespace vx {
-namespace {
-
-int ShiftState() {
-  const auto down = [](int key) { return GetKeyState(key) < 0; };
-  return (down(VK_SHIFT) ? 1 : 0) | (down(VK_CONTROL) ? 2 : 0) | (down(VK_MENU) ? 4 : 0);
-}
-
-}  // namespace
 
 void Form1::CaretChange(int32_t X, int32_t Y, int32_t VscValue) {
   const CaretPlace p = ClampedCaret(DisplaySettings, VscrollEx1.Max(), {X, Y, VscValue});
@@ -43,6 +36,17 @@ void Form1::Picture1_KeyDown(int KeyCode, int Shift) {
   const int32_t m = KeyStep(Shift);
   RejectNextChar = RejectsNextChar(KeyCode, DisplaySettings.InputRadix);
   switch (KeyCode) {
+    case VK_RETURN:
+      if (!InputVisible) break;
+      if (!Changed && FileChanged(true) == -1) break;
+      EnterIP();
+      break;
+    case VK_ESCAPE:
+      HideIP();
+      break;
+    case VK_SPACE:
+      ShowIP();
+      break;
     case VK_PRIOR:
       CaretChange(CaretX, CaretY, PageUpTop(DisplaySettings, VscrollEx1.Value(), m));
       break;
@@ -88,6 +92,9 @@ bool Form1::Picture1_Message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     case WM_SYSKEYDOWN:
       // Alt arrives here; the system still gets the key for Alt+F4 and the menus.
       Picture1_KeyDown(static_cast<int>(wp), ShiftState());
+      return false;
+    case WM_SETFOCUS:
+      Picture1_GotFocus();
       return false;
     case WM_LBUTTONDOWN:
       SetFocus(Picture1.hwnd());

@@ -2,6 +2,8 @@
 // range and the caret in step with its size.
 #include <algorithm>
 
+#include "app/edit/backup.h"
+#include "app/program_globals.h"
 #include "app/settings/display_settings.h"
 #include "app/view/file_limits.h"
 #include "app/view/form1_win.h"
@@ -45,6 +47,7 @@ int32_t Form1::ChangeFileName(const std::wstring& Fn) {
 }
 
 void Form1::ShowNoFile() {
+  if (InputVisible) HideIP();
   FileName.clear();
   FileSize = 0;
   EnableFileCommands(false);
@@ -74,6 +77,9 @@ int32_t Form1::GetSeekFromCaret() const {
 }
 
 int32_t Form1::RePlaceU(int32_t SeekPos, uint8_t Dat, bool Ref) {
+  // A byte lands on the file or right behind it, never further: a file that
+  // another program deleted or cut short is not filled up with zeros.
+  if (fs::FileLength(FileName) < SeekPos - 1) return -1;
   const int32_t old = file_operation_.RePlaceU(FileName, SeekPos, Dat);
   if (old < 0) return -1;
   FileSize = static_cast<int32_t>(std::clamp<int64_t>(fs::FileLength(FileName), 0, INT32_MAX));
@@ -82,6 +88,18 @@ int32_t Form1::RePlaceU(int32_t SeekPos, uint8_t Dat, bool Ref) {
     RePaint();
   }
   return old;
+}
+
+int32_t Form1::FileChanged(bool After) {
+  if (After && !Changed && DisplaySettings.AutoBackUp) {
+    const BackUpOutcome outcome =
+        BackUp(FileName, FileSize, DisplaySettings.BackUpSuffix, ProgramFolder,
+               [this](double value, const std::wstring& Captions) { Prog(value, Captions); });
+    // Changed stays false, so that the next change asks again.
+    if (outcome == BackUpOutcome::Cancelled) return -1;
+  }
+  Changed = After;
+  return 0;
 }
 
 }  // namespace vx

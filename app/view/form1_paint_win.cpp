@@ -36,6 +36,8 @@ void Form1::RePaint() {
   }
   const int32_t start = VscrollEx1.Value() * DisplaySettings.BytesPerLine + 1;
   DrawPage(Picture1.dc(), FileName, start, PageBytes, FileSize);
+  // The input window follows the caret and always shows the byte under it.
+  if (InputVisible) FitIP();
   CaretPut();
   RePaintCaretStatus();
   Picture1.Refresh();

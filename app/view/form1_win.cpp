@@ -69,6 +69,7 @@ void Form1::Form_Load() {
                           GetModuleHandleW(nullptr), this);
   CreateControls();
   CreateMenus();
+  form4_.Form_Load(hwnd_);
   SettingChange();
   if (ChangeFileName(StartFile) < 0 && !StartFile.empty()) {
     StartAborted = true;
@@ -125,6 +126,7 @@ void Form1::SettingChange() {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   CaretY = std::min(CaretY, s.LinesPerPage - 1);
   CaretX = std::min(CaretX, s.BytesPerLine - 1);
+  form4_.SizeFor(static_cast<InputRadix>(s.InputRadix));
 }
 
 void Form1::Show(int show_command) {
@@ -136,7 +138,10 @@ void Form1::Unload() {
   if (hwnd_ && IsWindow(hwnd_)) SendMessageW(hwnd_, WM_CLOSE, 0, 0);
 }
 
-void Form1::Form_QueryUnload() { SaveSettings(); }
+void Form1::Form_QueryUnload() {
+  form4_.Unload();
+  SaveSettings();
+}
 
 LRESULT CALLBACK Form1::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_NCCREATE) {

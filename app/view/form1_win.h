@@ -14,6 +14,7 @@
 
 #include "app/controls/picture_box_win.h"
 #include "app/controls/vscroll_ex_win.h"
+#include "app/edit/form4_win.h"
 #include "app/view/file_operation.h"
 #include "app/view/progress_view.h"
 #include "common/usual.h"
@@ -52,6 +53,9 @@ class Form1 {
   void RefreshFiles();
   int32_t GetSeekFromCaret() const;
   void CaretChange(int32_t X, int32_t Y, int32_t VscValue);
+  // The first-change step: with After true it makes the backup before the
+  // first change of the file. -1 when the change must not go ahead, else 0.
+  int32_t FileChanged(bool After);
 
   // Writes one byte through the file layer; with Ref the page is redrawn.
   int32_t RePlaceU(int32_t SeekPos, uint8_t Dat, bool Ref);
@@ -66,6 +70,15 @@ class Form1 {
   void CallPicture1KeyDown(int KeyCode, int Shift);
   // Whether the byte input window refuses the next typed character.
   bool RejectNextChar = false;
+
+  // The byte input window Form4 (form1_input_win.cpp).
+  void ShowIP();
+  void HideIP();
+  void FitIP();
+  int32_t GetIP() const;
+  void EnterIP();
+  bool InputVisible = false;
+  const Form4& InputWindow() const { return form4_; }
 
   // The menus and their commands (form1_menu_win.cpp).
   void OnOpen();
@@ -107,6 +120,7 @@ class Form1 {
   void ShowNoFile();
   // The page area's own messages: keys and mouse (form1_caret_win.cpp).
   bool Picture1_Message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+  void Picture1_GotFocus();
   // Menu tree, accelerators, drops (form1_menu_win.cpp).
   void CreateMenus();
   bool OnMenuCommand(int id);
@@ -129,6 +143,7 @@ class Form1 {
   std::unique_ptr<std::remove_pointer_t<HACCEL>, AcceleratorDeleter> accelerators_;
   Usual usual_;
   FileOperation file_operation_;
+  Form4 form4_{*this};
 };
 
 }  // namespace vx

@@ -1,0 +1,56 @@
+#include "app/edit/input_field.h"
+
+namespace vx {
+namespace {
+
+bool IsMainDigit(int KeyCode, int highest) { return KeyCode >= '0' && KeyCode <= highest; }
+// VK_NUMPAD0 is 96.
+bool IsPadDigit(int KeyCode, int highest) { return KeyCode >= 96 && KeyCode <= 96 + highest - '0'; }
+
+}  // namespace
+
+int32_t InputMaxLength(InputRadix radix) {
+  switch (radix) {
+    case InputRadix::Decimal:
+      return 3;
+    case InputRadix::Binary:
+      return 8;
+    case InputRadix::Hexadecimal:
+      break;
+  }
+  return 2;
+}
+
+int32_t InputBoxWidth(int32_t font_points, int32_t max_length) {
+  return (font_points + 1) / 2 * max_length + 12;
+}
+
+std::wstring ByteFieldText(uint8_t value, InputRadix radix) {
+  switch (radix) {
+    case InputRadix::Decimal:
+      return std::to_wstring(value);
+    case InputRadix::Binary: {
+      std::wstring bits;
+      for (int bit = 7; bit >= 0; --bit) bits += (value >> bit) & 1 ? L'1' : L'0';
+      return bits;
+    }
+    case InputRadix::Hexadecimal:
+      break;
+  }
+  constexpr wchar_t kHexDigits[] = L"0123456789ABCDEF";
+  return {kHexDigits[value >> 4], kHexDigits[value & 15]};
+}
+
+bool IsDigitKey(int KeyCode, InputRadix radix) {
+  const int highest = radix == InputRadix::Binary ? '1' : '9';
+  const bool digit = IsMainDigit(KeyCode, highest) || IsPadDigit(KeyCode, highest);
+  const bool hex_letter = radix == InputRadix::Hexadecimal && KeyCode >= 'A' && KeyCode <= 'F';
+  return digit || hex_letter;
+}
+
+InputTarget InputTargetAt(const DisplaySettingsRecord& s, int32_t CaretX, int32_t CaretY) {
+  return {CaretX * s.HexCellWidth + s.LeftMargin + s.AddressWidth,
+          CaretY * s.LineHeight + s.TopMargin};
+}
+
+}  // namespace vx

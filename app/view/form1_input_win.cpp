@@ -1,0 +1,83 @@
+// The main window's side of the byte input window: placing, filling, showing
+// and hiding it, and writing the typed byte at the caret.
+#include <vector>
+
+#include "app/edit/byte_text.h"
+#include "app/edit/edit_texts.h"
+#include "app/edit/input_field.h"
+#include "app/settings/display_settings.h"
+#include "app/view/form1_win.h"
+#include "common/message_box.h"
+
+namespace vx {
+namespace {
+
+InputRadix CurrentRadix() { return static_cast<InputRadix>(DisplaySettings.InputRadix); }
+
+}  // namespace
+
+void Form1::ShowIP() {
+  FitIP();
+  ShowWindow(form4_.hwnd(), SW_SHOW);
+  InputVisible = true;
+  SetFocus(form4_.Text1);
+}
+
+void Form1::HideIP() {
+  const bool was_visible = InputVisible;
+  InputVisible = false;
+  ShowWindow(form4_.hwnd(), SW_HIDE);
+  // The keys go back to the page, not to whatever the system activates next.
+  if (was_visible && IsWindowEnabled(Picture1.hwnd())) SetFocus(Picture1.hwnd());
+}
+
+void Form1::FitIP() {
+  POINT origin{0, 0};
+  ClientToScreen(Picture1.hwnd(), &origin);
+  const InputTarget cell = InputTargetAt(DisplaySettings, CaretX, CaretY);
+  std::vector<uint8_t> b;
+  // A byte that cannot be read (the file locked by another program) shows
+  // as an empty field rather than as a value the file may not hold.
+  const bool read = file_operation_.Gets(FileName, GetSeekFromCaret() + 1, 1, b) == 0;
+  const std::wstring text = read ? ByteFieldText(b[0], CurrentRadix()) : std::wstring();
+  SetWindowTextW(form4_.Text1, text.c_str());
+  SendMessageW(form4_.Text1, EM_SETSEL, 0, 8);
+  UpdateWindow(form4_.Text1);
+  SetWindowPos(form4_.hwnd(), nullptr, origin.x + cell.x - form4_.InputFieldOffsetX,
+               origin.y + cell.y - kInputFieldOffsetY, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int32_t Form1::GetIP() const {
+  const int length = GetWindowTextLengthW(form4_.Text1);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(form4_.Text1, text.data(), length + 1)));
+  return ParseByteText(text, CurrentRadix());
+}
+
+void Form1::EnterIP() {
+  const int32_t seek = GetSeekFromCaret() + 1;
+  const int32_t value = GetIP();
+  if (value < 0 || value > 255) {
+    ShowMessage(edit_texts::kOutOfRange, MsgButtons::Ok, MsgIcon::Critical);
+    return;
+  }
+  const auto dat = static_cast<uint8_t>(value);
+  const int32_t old = RePlaceU(seek, dat, false);
+  if (old < 0) ShowMessage(edit_texts::kChangeFailed);
+  // The size shown follows the file whether the write went through or not.
+  RefreshFiles();
+  RePaintFileStatus();
+  if (DisplaySettings.HideInputAfterEntry) HideIP();
+  if (DisplaySettings.MoveAfterEntry) {
+    CaretMove(1, 0);
+  } else {
+    RePaint();
+  }
+}
+
+void Form1::Picture1_GotFocus() {
+  if (InputVisible) SetFocus(form4_.Text1);
+}
+
+}  // namespace vx

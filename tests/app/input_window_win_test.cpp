@@ -1,0 +1,285 @@
+// The byte input window in the real main window: Space on the page, the
+// characters and Enter typed into Text1, checked on disk, on the page and in
+// the status labels.
+#include <functional>
+#include <string>
+
+#include "app/edit/backup.h"
+#include "app/edit/edit_texts.h"
+#include "app/edit/input_field.h"
+#include "common/file_seam.h"
+#include "tests/app/main_window_fixture_win.h"
+
+namespace vx::test {
+namespace {
+
+const std::vector<uint8_t> kBytes{0x00, 0x0A, 0x20, 0x30, 0x40, 0x50, 0x60, 0x70,
+                                  0x80, 0x90, 0xA0, 0xB0, 0xC0, 0xD0, 0xE0, 0xF0};
+
+class InputWindowTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    DisplaySettings.AutoBackUp = false;
+  }
+
+  HWND page() const { return form->Picture1.hwnd(); }
+  HWND text1() const { return form->InputWindow().Text1; }
+  HWND popup() const { return form->InputWindow().hwnd(); }
+
+  // A key as the keyboard delivers it: down, the character it makes, up.
+  static void Press(HWND target, int key, wchar_t character) {
+    SendMessageW(target, WM_KEYDOWN, key, 0);
+    if (character) SendMessageW(target, WM_CHAR, character, 0);
+    SendMessageW(target, WM_KEYUP, key, 0);
+  }
+  void Type(const std::wstring& text) {
+    for (wchar_t c : text) Press(text1(), LOBYTE(VkKeyScanW(c)), c);
+  }
+  void Enter() { Press(text1(), VK_RETURN, L'\r'); }
+  // Space on the page, then the value and Enter in the field.
+  void Overwrite(const std::wstring& value) {
+    Press(page(), VK_SPACE, L' ');
+    Type(value);
+    Enter();
+  }
+  uint8_t OnDisk(size_t offset) const { return ReadFileBytes(form->FileName).at(offset); }
+
+  static bool Eventually(const std::function<bool()>& condition) {
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 5000;) {
+      if (condition()) return true;
+      PumpMessages();
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    return condition();
+  }
+};
+
+TEST_F(InputWindowTest, HexadecimalOverwriteGoesFromTheKeysToDiskAndPage) {
+  StartOn(kBytes);
+  Press(page(), VK_RIGHT, 0);
+  Press(page(), VK_SPACE, L' ');
+  ASSERT_TRUE(form->InputVisible);
+  EXPECT_TRUE(IsWindowVisible(popup()));
+  EXPECT_EQ(TextOf(text1()), L"0A");
+  DWORD from = 9, to = 9;
+  SendMessageW(text1(), EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+  EXPECT_EQ(from, 0u);
+  EXPECT_EQ(to, 2u);
+  EXPECT_TRUE(Eventually([&] { return GetFocus() == text1(); }));
+
+  Type(L"ff");
+  EXPECT_EQ(TextOf(text1()), L"ff");
+  Enter();
+  EXPECT_EQ(OnDisk(1), 0xFF);
+  EXPECT_EQ(form->PageBytes.at(1), 0xFF);
+  EXPECT_TRUE(form->Changed);
+  EXPECT_FALSE(IsWindowVisible(popup()));
+  EXPECT_EQ(form->CaretX, 2);
+  Press(page(), VK_LEFT, 0);
+  EXPECT_EQ(TextOf(form->Label6), L"1Byte: 255");
+  EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(InputWindowTest, DecimalRefusesAboveByteAndWritesTheByteMaximum) {
+  DisplaySettings.InputRadix = 1;
+  StartOn(kBytes);
+  Press(page(), VK_RIGHT, 0);
+  Press(page(), VK_SPACE, L' ');
+  EXPECT_EQ(TextOf(text1()), L"10");
+  Type(L"256");
+  Enter();
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].text, edit_texts::kOutOfRange);
+  EXPECT_EQ(messages.shown()[0].icon, MsgIcon::Critical);
+  EXPECT_EQ(OnDisk(1), 0x0A);
+  EXPECT_TRUE(IsWindowVisible(popup()));
+  EXPECT_EQ(TextOf(text1()), L"256");
+
+  for (int i = 0; i < 3; ++i) Press(text1(), VK_BACK, L'\b');
+  Type(L"255");
+  Enter();
+  EXPECT_EQ(OnDisk(1), 255);
+  EXPECT_EQ(messages.shown().size(), 1u);
+}
+
+TEST_F(InputWindowTest, BinaryTakesOnlyEightDigits) {
+  DisplaySettings.InputRadix = 2;
+  StartOn(kBytes);
+  Press(page(), VK_RIGHT, 0);
+  Press(page(), VK_SPACE, L' ');
+  EXPECT_EQ(TextOf(text1()), L"00001010");
+  Overwrite(L"101");
+  EXPECT_EQ(OnDisk(1), 0);
+  Overwrite(L"00000101");
+  EXPECT_EQ(OnDisk(2), 5);
+}
+
+TEST_F(InputWindowTest, AnEmptyFieldWritesZero) {
+  StartOn(kBytes);
+  for (int32_t radix : {0, 1}) {
+    DisplaySettings.InputRadix = radix;
+    form->SettingChange();
+    Press(page(), VK_SPACE, L' ');
+    Press(text1(), VK_BACK, L'\b');
+    EXPECT_EQ(TextOf(text1()), L"");
+    Enter();
+  }
+  EXPECT_EQ(ReadFileBytes(form->FileName),
+            (std::vector<uint8_t>{0, 0, 0x20, 0x30, 0x40, 0x50, 0x60, 0x70, 0x80, 0x90, 0xA0, 0xB0,
+                                  0xC0, 0xD0, 0xE0, 0xF0}));
+}
+
+TEST_F(InputWindowTest, LettersAndDigitsTheRadixForbidsNeverReachTheField) {
+  StartOn(kBytes);
+  const auto typed_into_empty = [&](int32_t radix, const std::wstring& keys) {
+    DisplaySettings.InputRadix = radix;
+    form->SettingChange();
+    Press(page(), VK_SPACE, L' ');
+    Press(text1(), VK_BACK, L'\b');
+    Type(keys);
+    return TextOf(text1());
+  };
+  EXPECT_EQ(typed_into_empty(0, L"gzb"), L"b");
+  EXPECT_EQ(typed_into_empty(1, L"a9f1"), L"91");
+  EXPECT_EQ(typed_into_empty(2, L"29c01"), L"01");
+  EXPECT_EQ(OnDisk(0), 0);
+}
+
+TEST_F(InputWindowTest, AutoCompleteWritesAtTheMaximumLength) {
+  DisplaySettings.AutoCompleteAtMax = true;
+  StartOn(kBytes);
+  Press(page(), VK_SPACE, L' ');
+  Type(L"f");
+  EXPECT_EQ(OnDisk(0), 0);
+  EXPECT_TRUE(IsWindowVisible(popup()));
+  Type(L"e");
+  EXPECT_EQ(OnDisk(0), 0xFE);
+  EXPECT_FALSE(IsWindowVisible(popup()));
+  EXPECT_EQ(form->CaretX, 1);
+}
+
+TEST_F(InputWindowTest, WithoutHidingTheWindowWalksThroughTheFileOverTheCaret) {
+  DisplaySettings.HideInputAfterEntry = false;
+  StartOn(kBytes);
+  const auto cell_on_screen = [&] {
+    POINT p{0, 0};
+    ClientToScreen(page(), &p);
+    const InputTarget cell = InputTargetAt(DisplaySettings, form->CaretX, form->CaretY);
+    return POINT{p.x + cell.x, p.y + cell.y};
+  };
+  Press(page(), VK_SPACE, L' ');
+  for (const wchar_t* value : {L"11", L"22", L"33"}) {
+    Type(value);
+    Enter();
+  }
+  EXPECT_EQ(OnDisk(0), 0x11);
+  EXPECT_EQ(OnDisk(2), 0x33);
+  ASSERT_TRUE(IsWindowVisible(popup()));
+  EXPECT_EQ(form->CaretX, 3);
+  EXPECT_EQ(TextOf(text1()), L"30");
+  RECT r{};
+  GetWindowRect(popup(), &r);
+  const POINT cell = cell_on_screen();
+  EXPECT_EQ(r.left, cell.x - form->InputWindow().InputFieldOffsetX);
+  EXPECT_EQ(r.top, cell.y - kInputFieldOffsetY);
+  EXPECT_LT(r.left, cell.x);
+  EXPECT_GT(r.right, cell.x + DisplaySettings.HexCellWidth);
+  EXPECT_GT(r.bottom, cell.y + DisplaySettings.LineHeight);
+  EXPECT_EQ(r.right - r.left, InputBoxWidth(9, 2) + 8);
+
+  // Without moving on, the field shows what was written, read back from disk.
+  DisplaySettings.MoveAfterEntry = false;
+  Type(L"7c");
+  Enter();
+  EXPECT_EQ(form->CaretX, 3);
+  EXPECT_EQ(TextOf(text1()), L"7C");
+}
+
+TEST_F(InputWindowTest, EscHidesAndTheFocusStaysWithAShownWindow) {
+  StartOn(kBytes);
+  Press(page(), VK_SPACE, L' ');
+  SetFocus(page());
+  EXPECT_EQ(GetFocus(), text1());
+  Press(text1(), VK_ESCAPE, 0x1B);
+  EXPECT_FALSE(form->InputVisible);
+  EXPECT_FALSE(IsWindowVisible(popup()));
+  EXPECT_EQ(GetFocus(), page());
+  Press(page(), VK_RETURN, L'\r');
+  EXPECT_EQ(ReadFileBytes(form->FileName), kBytes);
+}
+
+TEST_F(InputWindowTest, WritingBehindTheLastByteLengthensTheFileAndItsSize) {
+  StartOn(kBytes);
+  Press(page(), VK_DOWN, 0);
+  Overwrite(L"7f");
+  EXPECT_EQ(ReadFileBytes(form->FileName).size(), 17u);
+  EXPECT_EQ(OnDisk(16), 0x7F);
+  EXPECT_NE(TextOf(form->Label2).find(L"000,000,017Bytes"), std::wstring::npos);
+}
+
+TEST_F(InputWindowTest, AFileThatCannotBeWrittenIsReportedAndLeftAlone) {
+  const std::wstring path = StartOn(kBytes);
+  const auto expect_refused = [&](const wchar_t* why) {
+    messages.Clear();
+    Overwrite(L"ff");
+    // The page drawn afterwards may add its own message about the file.
+    ASSERT_FALSE(messages.shown().empty()) << why;
+    EXPECT_EQ(messages.shown()[0].text, edit_texts::kChangeFailed) << why;
+  };
+
+  HANDLE lock = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  expect_refused(L"locked");
+  CloseHandle(lock);
+  EXPECT_EQ(ReadFileBytes(path), kBytes);
+
+  ASSERT_TRUE(DeleteFileW(path.c_str()));
+  expect_refused(L"deleted");
+  EXPECT_LE(fs::FileLength(path), 0);
+}
+
+class InputWindowBackUpTest : public InputWindowTest {
+ protected:
+  void SetUp() override {
+    InputWindowTest::SetUp();
+    DisplaySettings.AutoBackUp = true;
+  }
+  std::wstring BackUpName() const {
+    return GetBackUpName(form->FileName, DisplaySettings.BackUpSuffix);
+  }
+};
+
+TEST_F(InputWindowBackUpTest, TheFirstOverwriteKeepsTheFileAsItWasOpened) {
+  StartOn(kBytes);
+  Overwrite(L"01");
+  Overwrite(L"02");
+  EXPECT_EQ(ReadFileBytes(BackUpName()), kBytes);
+  EXPECT_EQ(OnDisk(1), 2);
+  EXPECT_TRUE(form->Changed);
+}
+
+TEST_F(InputWindowBackUpTest, AFailedBackUpThatIsNotGoneOnWithWritesNothing) {
+  StartOn(kBytes);
+  // A folder where the backup should go: the copy cannot be made.
+  ASSERT_TRUE(CreateDirectoryW(BackUpName().c_str(), nullptr));
+  messages.Answer(MsgAnswer::No);
+  Overwrite(L"ff");
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].text, edit_texts::kBackUpFailed);
+  EXPECT_EQ(ReadFileBytes(form->FileName), kBytes);
+  EXPECT_FALSE(form->Changed);
+  EXPECT_TRUE(IsWindowVisible(popup()));
+
+  // The next Enter asks again; going on writes the byte.
+  messages.Answer(MsgAnswer::Yes);
+  Enter();
+  EXPECT_EQ(messages.shown().size(), 2u);
+  EXPECT_EQ(OnDisk(0), 0xFF);
+  EXPECT_TRUE(form->Changed);
+  RemoveDirectoryW(BackUpName().c_str());
+}
+
+}  // namespace
+}  // namespace vx::test
