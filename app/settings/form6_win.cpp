@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/controls/modal_window_win.h"
 #include "app/settings/version_texts.h"
 
 namespace vx {
@@ -9,11 +10,6 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"VanteloxForm6";
 
-// The window's layout, in twips as designed; 15 twips make one pixel.
-struct TwipRect {
-  int x, y, width, height;
-};
-constexpr int kTwipsPerPixel = 15;
 constexpr int kClientWidth = 2550 / kTwipsPerPixel;
 constexpr int kClientHeight = 1935 / kTwipsPerPixel;
 constexpr TwipRect kPicture1Rect{60, 60, 555, 555};
@@ -22,28 +18,9 @@ constexpr TwipRect kLabel2Rect{900, 480, 1095, 195};
 constexpr TwipRect kLabel3Rect{480, 720, 1995, 195};
 constexpr TwipRect kCommand2Rect{1500, 1620, 735, 255};
 
-// Label1's font is 15.75 points, so sizes are given in hundredths of a point.
+// Label1's font is 15.75 points.
 constexpr int kNameFontCentipoints = 1575;
 constexpr int kTextFontCentipoints = 900;
-
-HFONT MakeFont(int centipoints, int weight) {
-  HDC screen = GetDC(nullptr);
-  const int height = -MulDiv(centipoints, GetDeviceCaps(screen, LOGPIXELSY), 7200);
-  ReleaseDC(nullptr, screen);
-  return CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                     DEFAULT_PITCH | FF_DONTCARE, version_texts::kNameFont);
-}
-
-HWND MakeChild(HWND parent, const wchar_t* window_class, const std::wstring& text, DWORD style,
-               const TwipRect& r, int id, HFONT font) {
-  HWND h = CreateWindowExW(
-      0, window_class, text.c_str(), WS_CHILD | WS_VISIBLE | style, r.x / kTwipsPerPixel,
-      r.y / kTwipsPerPixel, r.width / kTwipsPerPixel, r.height / kTwipsPerPixel, parent,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-  if (font) SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  return h;
-}
 
 // The main window's icon; the stock one while the program has none of its own.
 HICON OwnerIcon(HWND owner) {
@@ -63,53 +40,18 @@ void Form6::ShowModal(HWND owner) {
   EnableWindow(owner, FALSE);
   ShowWindow(hwnd_, SW_SHOWNORMAL);
   SetFocus(Command2);
-  MSG msg;
-  while (hwnd_) {
-    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-    if (got <= 0) {
-      // The program is ending: leave the quit for the main loop to see.
-      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
-      break;
-    }
-    // Gives the window a dialog's keys: Esc means Cancel, which is Command2.
-    if (!IsDialogMessageW(hwnd_, &msg)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-  }
+  RunModalLoop(hwnd_);
   if (hwnd_) Command2_Click();
 }
 
 void Form6::Form_Load(HWND owner) {
   owner_ = owner;
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &Form6::WindowProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kClassName;
-    RegisterClassExW(&wc);
-    registered = true;
-  }
-  constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-  constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
-  RECT frame{0, 0, kClientWidth, kClientHeight};
-  AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
-  const int width = frame.right - frame.left;
-  const int height = frame.bottom - frame.top;
-  RECT over{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  if (owner) GetWindowRect(owner, &over);
-  const int x = over.left + (over.right - over.left - width) / 2;
-  const int y = over.top + (over.bottom - over.top - height) / 2;
-  CreateWindowExW(kExStyle, kClassName, version_texts::kCaption, kStyle, x, y, width, height, owner,
-                  nullptr, GetModuleHandleW(nullptr), this);
+  CreateModalFrame(kClassName, &Form6::WindowProc, version_texts::kCaption, kClientWidth,
+                   kClientHeight, owner, this);
   if (!hwnd_) return;
 
-  name_font_.reset(MakeFont(kNameFontCentipoints, FW_BOLD));
-  text_font_.reset(MakeFont(kTextFontCentipoints, FW_NORMAL));
+  name_font_ = MakeDialogFont(version_texts::kNameFont, kNameFontCentipoints, FW_BOLD);
+  text_font_ = MakeDialogFont(version_texts::kNameFont, kTextFontCentipoints, FW_NORMAL);
   const HICON icon = OwnerIcon(owner);
   SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
   SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
@@ -159,12 +101,8 @@ LRESULT Form6::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
       hwnd_ = nullptr;
       return 0;
-    case WM_CTLCOLORSTATIC: {
-      HDC dc = reinterpret_cast<HDC>(wp);
-      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-      SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-    }
+    case WM_CTLCOLORSTATIC:
+      return ButtonFaceColours(wp);
     default:
       break;
   }

@@ -4,8 +4,7 @@
 
 #include <windows.h>
 
-#include <memory>
-#include <type_traits>
+#include "app/controls/modal_window_win.h"
 
 namespace vx {
 
@@ -31,11 +30,6 @@ class Form6 {
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
   void Form_Load(HWND owner);
   void Command2_Click();
-
-  struct FontDeleter {
-    void operator()(HFONT f) const { DeleteObject(f); }
-  };
-  using Font = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
 
   HWND hwnd_ = nullptr;
   HWND owner_ = nullptr;

@@ -15,6 +15,8 @@ namespace vx {
 
 int32_t Form1::ChangeFileName(const std::wstring& Fn) {
   FileName = Fn;
+  // A search belongs to the file it ran on.
+  search_.FindClear();
   if (!Fn.empty() && !OpenForCheck(Fn)) {
     ShowMessage(open_texts::kOpenFailed);
     ShowNoFile();

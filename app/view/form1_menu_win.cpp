@@ -50,8 +50,9 @@ struct TopMenu {
 
 constexpr MenuItem kSeparator{nullptr, 0, true};
 
-// Undo, Redo, Restore, Find, Find Next and Settings wait for the journal, the
-// backup, the search and the settings window; until then they stay grayed.
+// Find comes with the Edit menu and Find Next follows the last search.
+// Undo, Redo, Restore and Settings wait for the journal, the backup and the
+// settings window; until then they stay grayed.
 const std::array<TopMenu, 4>& MenuTree() {
   namespace t = menu_texts;
   static const std::array<TopMenu, 4> tree{{
@@ -67,7 +68,7 @@ const std::array<TopMenu, 4>& MenuTree() {
         kSeparator,
         {t::kRestore, kRestore, false},
         kSeparator,
-        {t::kFind, kFind, false},
+        {t::kFind, kFind, true},
         {t::kFindNext, kFindNext, false},
         kSeparator,
         {t::kRefresh, kRefresh, true}}},
@@ -78,9 +79,11 @@ const std::array<TopMenu, 4>& MenuTree() {
 }
 
 // Only commands that do something have a key.
-constexpr std::array<ACCEL, 4> kShortcuts{{
+constexpr std::array<ACCEL, 6> kShortcuts{{
     {FVIRTKEY | FCONTROL, 'O', kOpen},
     {FVIRTKEY | FCONTROL, 'N', kNew},
+    {FVIRTKEY | FCONTROL, 'F', kFind},
+    {FVIRTKEY, VK_F3, kFindNext},
     {FVIRTKEY, VK_F1, kHelp},
     {FVIRTKEY | FCONTROL, 'V', kVersion},
 }};
@@ -126,6 +129,11 @@ void Form1::EnableFileCommands(bool on) {
   EnableWindow(Picture1.hwnd(), on ? TRUE : FALSE);
 }
 
+void Form1::EnableFindNext(bool on) {
+  find_next_enabled_ = on;
+  EnableMenuItem(GetMenu(hwnd_), kFindNext, MF_BYCOMMAND | EnabledFlag(on));
+}
+
 bool Form1::OnMenuCommand(int id) {
   switch (id) {
     case kOpen:
@@ -136,6 +144,12 @@ bool Form1::OnMenuCommand(int id) {
       return true;
     case kExit:
       OnExit();
+      return true;
+    case kFind:
+      OnFind();
+      return true;
+    case kFindNext:
+      OnFindNext();
       return true;
     case kRefresh:
       OnRefresh();

@@ -15,6 +15,7 @@
 #include "app/controls/picture_box_win.h"
 #include "app/controls/vscroll_ex_win.h"
 #include "app/edit/form4_win.h"
+#include "app/search/search_state.h"
 #include "app/view/file_operation.h"
 #include "app/view/progress_view.h"
 #include "common/usual.h"
@@ -88,6 +89,15 @@ class Form1 {
   void OnHelp();
   void OnVersion();
 
+  // The search (form1_search_win.cpp): Find shows Form5, Find Next searches
+  // on from behind the caret.
+  void OnFind();
+  void OnFindNext();
+  // Shows a search result: the message for no match or a failed search, or
+  // the caret on the match. True for a match.
+  bool FindAfter(int32_t rc);
+  SearchState& Search() { return search_; }
+
   // State shared with the other windows.
   std::wstring FileName;
   int32_t FileSize = 0;
@@ -116,6 +126,8 @@ class Form1 {
   void CreateControls();
   void Form_QueryUnload();
   void EnableFileCommands(bool on);
+  // The Find Next command, switched by the search state.
+  void EnableFindNext(bool on);
   // The empty view: no file, dashed labels, file commands grayed.
   void ShowNoFile();
   // The page area's own messages: keys and mouse (form1_caret_win.cpp).
@@ -143,6 +155,10 @@ class Form1 {
   std::unique_ptr<std::remove_pointer_t<HACCEL>, AcceleratorDeleter> accelerators_;
   Usual usual_;
   FileOperation file_operation_;
+  bool find_next_enabled_ = false;
+  SearchState search_{file_operation_,
+                      [this](double value, const std::wstring& Captions) { Prog(value, Captions); },
+                      [this](bool on) { EnableFindNext(on); }};
   Form4 form4_{*this};
 };
 

@@ -1,110 +1,20 @@
-// The version window, opened from the main window's menu. Its modal loop runs
-// inside the command, so the checks run from a thread timer that fires there.
+// The version window, opened from the main window's menu.
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "tests/app/main_window_fixture_win.h"
+#include "tests/app/modal_window_driver_win.h"
 
 namespace vx::test {
 namespace {
 
-// Called on every tick until it returns true.
-std::function<bool()> g_on_tick;
-
-void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
-  if (g_on_tick && g_on_tick()) {
-    KillTimer(nullptr, id);
-    g_on_tick = nullptr;
-  }
-}
-
-struct Child {
-  HWND hwnd;
-  std::wstring window_class;
-  std::wstring text;
-  RECT rect;  // in the version window's client coordinates
-};
-
 class VersionWindowTest : public MainWindowTest {
  protected:
-  // The shown window owned by the main window, or null.
-  HWND FindVersionWindow() const {
-    struct Search {
-      HWND owner;
-      HWND found;
-    } search{form->hwnd(), nullptr};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND h, LPARAM lp) -> BOOL {
-          auto* s = reinterpret_cast<Search*>(lp);
-          if (GetWindow(h, GW_OWNER) != s->owner || !IsWindowVisible(h)) return TRUE;
-          s->found = h;
-          return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-  }
-
-  static std::vector<Child> Children(HWND window) {
-    std::vector<Child> children;
-    struct Walk {
-      HWND window;
-      std::vector<Child>* out;
-    } walk{window, &children};
-    EnumChildWindows(
-        window,
-        [](HWND h, LPARAM lp) -> BOOL {
-          auto* w = reinterpret_cast<Walk*>(lp);
-          wchar_t name[64];
-          GetClassNameW(h, name, 64);
-          RECT r;
-          GetWindowRect(h, &r);
-          MapWindowPoints(nullptr, w->window, reinterpret_cast<POINT*>(&r), 2);
-          w->out->push_back({h, name, TextOf(h), r});
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&walk));
-    return children;
-  }
-
-  // Chooses Version in the Help menu; `with_window` runs once the window is
-  // up and must close it. A window that does not close within a few seconds
-  // of ticks is closed by force and reported.
-  void ChooseVersion(std::function<void(HWND)> with_window) {
-    int ticks = 0;
-    HWND shown = nullptr;
-    bool stuck = false;
-    g_on_tick = [&]() {
-      if (!shown) {
-        shown = FindVersionWindow();
-        if (shown) with_window(shown);
-        return !shown && ++ticks > 500;
-      }
-      if (!IsWindow(shown)) return true;
-      if (++ticks > 500) {
-        stuck = true;
-        DestroyWindow(shown);
-      }
-      return false;
-    };
-    SetTimer(nullptr, 0, 10, &Tick);
-    const UINT id = GetMenuItemID(GetSubMenu(GetMenu(form->hwnd()), 3), 2);
-    SendMessageW(form->hwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
-    // The timer may still be due once the loop has ended.
-    while (g_on_tick) {
-      WaitMessage();
-      PumpMessages();
-    }
-    EXPECT_NE(shown, nullptr) << "the version window never showed";
-    EXPECT_FALSE(stuck) << "the version window did not close";
-  }
-
-  static const Child* ByText(const std::vector<Child>& children, const std::wstring& text) {
-    for (const Child& c : children) {
-      if (c.text == text) return &c;
-    }
-    return nullptr;
+  HWND FindVersionWindow() const { return FindOwnedWindow(form->hwnd()); }
+  // Chooses Version in the Help menu.
+  void ChooseVersion(const std::function<void(HWND)>& with_window) {
+    ChooseAndDrive(form->hwnd(), 3, 2, with_window);
   }
 };
 

@@ -1,0 +1,64 @@
+// Form5: the search window. Modal over the main window and made afresh for
+// each opening, so it always starts with an empty data field and the default
+// choices; it searches the main window's open file and puts the caret on the
+// match.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+
+#include "app/controls/modal_window_win.h"
+#include "app/search/search_text.h"
+
+namespace vx {
+
+class Form1;
+
+class Form5 {
+ public:
+  explicit Form5(Form1& form) : form_(form) {}
+  ~Form5();
+  Form5(const Form5&) = delete;
+  Form5& operator=(const Form5&) = delete;
+
+  // Shows the window over the main window, which stays disabled until it closes.
+  void ShowModal();
+
+  // Controls, named as in the window's design; the option arrays are indexed
+  // as designed (Option1[1] "バイト", Option2[1] "最初から").
+  HWND Label2 = nullptr;
+  HWND Text1 = nullptr;
+  HWND Frame1 = nullptr;
+  std::array<HWND, 2> Option1{};
+  HWND Frame2 = nullptr;
+  std::array<HWND, 2> Option2{};
+  HWND Command1 = nullptr;
+  HWND Command3 = nullptr;
+  HWND Command2 = nullptr;
+  HWND Command4 = nullptr;
+  HWND Label1 = nullptr;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+  void Form_Load();
+  void CreateControls();
+  void OnCommand(int id, int code);
+  void FindStart();
+  void Command2_Click();
+  void Command3_Click();
+  void Command4_Click();
+  // Shows the result of a search; a match shows Command3 and gives it the focus.
+  void FindAfter(int32_t rc);
+  void AllEnabled(bool value);
+  void HideCommand3();
+  SearchTarget Target() const;
+
+  Form1& form_;
+  HWND hwnd_ = nullptr;
+  Font font_;
+};
+
+}  // namespace vx

@@ -1,0 +1,36 @@
+// Drives a modal window of the main window from inside its own message loop:
+// the command that opens it does not return until it is closed, so the checks
+// run from a thread timer that fires in that loop.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace vx::test {
+
+struct Child {
+  HWND hwnd;
+  std::wstring window_class;
+  std::wstring text;
+  RECT rect;  // in the owning window's client coordinates
+};
+
+// The shown window owned by `owner`, or null.
+HWND FindOwnedWindow(HWND owner);
+std::vector<Child> Children(HWND window);
+const Child* ByText(const std::vector<Child>& children, const std::wstring& text);
+// The child with `text`, failing the test when there is none.
+HWND ChildWithText(HWND window, const std::wstring& text);
+
+// Runs `open`, which shows a modal window owned by `owner`; `with_window` runs
+// once that window is up and must close it. A window that does not show or
+// does not close within a few seconds of ticks fails the test (and is closed).
+void DriveModal(HWND owner, const std::function<void()>& open,
+                const std::function<void(HWND)>& with_window);
+// DriveModal with the menu command at `item` of top menu `menu` as the opening.
+void ChooseAndDrive(HWND owner, int menu, int item, const std::function<void(HWND)>& with_window);
+
+}  // namespace vx::test

@@ -1,0 +1,348 @@
+// The search window and the main window's Find and Find Next, driven from
+// outside as a person would: typing into the data field, choosing options and
+// pressing the buttons, with the caret and the page checked after each search.
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "tests/app/main_window_fixture_win.h"
+#include "tests/app/modal_window_driver_win.h"
+
+namespace vx::test {
+namespace {
+
+// Places in the Edit menu.
+constexpr int kEditMenu = 1;
+constexpr int kFindItem = 5;
+constexpr int kFindNextItem = 6;
+
+constexpr wchar_t kNotFound[] = L"データが見つかりませんでした。";
+
+// A file of 20000 bytes of 0x11 with 4D 5A at the given offsets.
+std::vector<uint8_t> WithMarks(const std::vector<size_t>& offsets) {
+  std::vector<uint8_t> bytes(20000, 0x11);
+  for (size_t at : offsets) {
+    bytes[at] = 0x4D;
+    bytes[at + 1] = 0x5A;
+  }
+  return bytes;
+}
+
+class SearchWindowTest : public MainWindowTest {
+ protected:
+  // The search window's controls by their captions.
+  struct Controls {
+    HWND window;
+    HWND Text1;
+    HWND Command1;  // 検索
+    HWND Command3;  // 次を検索
+    HWND Command2;  // 閉じる
+  };
+
+  static Controls ControlsOf(HWND w) {
+    HWND text1 = nullptr;
+    for (const Child& c : Children(w)) {
+      if (c.window_class == L"Edit") text1 = c.hwnd;
+    }
+    EXPECT_NE(text1, nullptr);
+    return {w, text1, ChildWithText(w, L"検索"), ChildWithText(w, L"次を検索"),
+            ChildWithText(w, L"閉じる")};
+  }
+
+  // Opens the window from the Edit menu; `with_window` must close it.
+  void WithSearchWindow(const std::function<void(const Controls&)>& with_window) {
+    ChooseAndDrive(form->hwnd(), kEditMenu, kFindItem, [&](HWND w) { with_window(ControlsOf(w)); });
+  }
+
+  static void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
+  static void Type(HWND edit, const wchar_t* text) { SetWindowTextW(edit, text); }
+
+  int32_t CaretOffset() const { return form->GetSeekFromCaret(); }
+
+  // The caret's byte is on the shown page and the page was drawn with it.
+  void ExpectCaretShownOn(uint8_t byte) const {
+    const int32_t top = form->VscrollEx1.Value();
+    EXPECT_GE(CaretOffset(), top * 16);
+    EXPECT_LT(CaretOffset(), (top + 32) * 16);
+    EXPECT_EQ(form->PageBytes.at(static_cast<size_t>(form->CaretY) * 16 + form->CaretX), byte);
+  }
+
+  bool MenuItemEnabled(int item) const {
+    const UINT state =
+        GetMenuState(GetSubMenu(GetMenu(form->hwnd()), kEditMenu), item, MF_BYPOSITION);
+    return (state & (MF_GRAYED | MF_DISABLED)) == 0;
+  }
+
+  // A shortcut key through the main window's accelerator table, as the
+  // program's message loop translates it.
+  bool PressShortcut(WPARAM key, bool control) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    const BYTE old_control = keys[VK_CONTROL];
+    keys[VK_CONTROL] = control ? 0x80 : 0;
+    SetKeyboardState(keys);
+    MSG msg{form->Picture1.hwnd(), WM_KEYDOWN, key, 1, 0, {}};
+    const bool translated = TranslateAcceleratorW(form->hwnd(), form->Accelerators(), &msg) != 0;
+    keys[VK_CONTROL] = old_control;
+    SetKeyboardState(keys);
+    return translated;
+  }
+
+  std::vector<std::wstring> ShownTexts() const {
+    std::vector<std::wstring> texts;
+    for (const MessageRequest& r : messages.shown()) texts.push_back(r.text);
+    return texts;
+  }
+};
+
+TEST_F(SearchWindowTest, OpensModalWithItsControlsAndGrowsForTheHelpText) {
+  StartOn(WithMarks({}));
+  bool owner_enabled = true;
+  std::wstring caption;
+  RECT client{}, grown{};
+  std::vector<Child> children;
+  bool bytes_checked = false, from_beginning_checked = false, find_next_visible = true;
+  bool explain_visible_after = true;
+  HWND label1 = nullptr;
+  WithSearchWindow([&](const Controls& c) {
+    owner_enabled = IsWindowEnabled(form->hwnd());
+    caption = TextOf(c.window);
+    GetClientRect(c.window, &client);
+    children = Children(c.window);
+    bytes_checked =
+        SendMessageW(ChildWithText(c.window, L"バイト"), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    from_beginning_checked =
+        SendMessageW(ChildWithText(c.window, L"最初から"), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    find_next_visible = IsWindowVisible(c.Command3);
+    HWND explain = ChildWithText(c.window, L"説明");
+    Click(explain);
+    explain_visible_after = IsWindowVisible(explain);
+    GetClientRect(c.window, &grown);
+    for (const Child& child : Children(c.window)) {
+      if (child.text.rfind(L"－検索方法－", 0) == 0) label1 = child.hwnd;
+    }
+    // Esc closes the window as "閉じる" does.
+    PostMessageW(c.Text1, WM_KEYDOWN, VK_ESCAPE, 0);
+  });
+  EXPECT_FALSE(owner_enabled);
+  EXPECT_TRUE(IsWindowEnabled(form->hwnd()));
+  EXPECT_EQ(FindOwnedWindow(form->hwnd()), nullptr);
+
+  EXPECT_EQ(caption, L"検索");
+  EXPECT_EQ(client.right, 199);
+  EXPECT_EQ(client.bottom, 132);
+  EXPECT_EQ(grown.bottom - client.bottom, 121);
+  EXPECT_EQ(grown.right, client.right);
+  EXPECT_FALSE(explain_visible_after);
+  EXPECT_TRUE(bytes_checked);
+  EXPECT_TRUE(from_beginning_checked);
+  EXPECT_FALSE(find_next_visible);
+
+  ASSERT_EQ(children.size(), 13u);
+  struct Expected {
+    const wchar_t* text;
+    const wchar_t* window_class;
+  };
+  for (const Expected& e : {Expected{L"検索対象データ", L"Static"},
+                            {L"検索対象", L"Button"},
+                            {L"バイト", L"Button"},
+                            {L"テキスト", L"Button"},
+                            {L"検索開始位置", L"Button"},
+                            {L"最初から", L"Button"},
+                            {L"現在の位置", L"Button"},
+                            {L"検索", L"Button"},
+                            {L"次を検索", L"Button"},
+                            {L"閉じる", L"Button"},
+                            {L"説明", L"Button"}}) {
+    const Child* c = ByText(children, e.text);
+    ASSERT_NE(c, nullptr) << "missing control";
+    EXPECT_EQ(c->window_class, e.window_class);
+  }
+  const Child* edit = ByText(children, L"");
+  ASSERT_NE(edit, nullptr);
+  EXPECT_EQ(edit->window_class, L"Edit");
+
+  // The help text lies just below the first client area and ends with the grown one.
+  ASSERT_NE(label1, nullptr);
+  const Child* help = nullptr;
+  for (const Child& c : children) {
+    if (c.hwnd == label1) help = &c;
+  }
+  ASSERT_NE(help, nullptr);
+  EXPECT_EQ(help->rect.top, 136);
+  EXPECT_EQ(help->rect.bottom, grown.bottom);
+  EXPECT_EQ(help->text,
+            L"－検索方法－\r\n検索対象データにデータを入力して検索します。\r\n"
+            L"バイトデータで検索するときは、\r\n●スペースでデータを区切ること\r\n"
+            L"●１６進入力のみに対応\r\nを忘れないで下さい。\r\n"
+            L"テキストデータで入力する時はそのまま検索します。");
+}
+
+TEST_F(SearchWindowTest, StepsThroughEveryMatchThenReportsNotFound) {
+  // The second match straddles the first 4096-byte block's border.
+  StartOn(WithMarks({100, 4095, 9000}));
+  std::vector<int32_t> landed;
+  bool find_next_shown = false, find_next_focused = false, hidden_at_end = false;
+  bool menu_enabled_while_found = false;
+  WithSearchWindow([&](const Controls& c) {
+    // Upper case and a full-width digit and letter mean 4d 5a.
+    Type(c.Text1, L"4D ５A");
+    Click(c.Command1);
+    landed.push_back(CaretOffset());
+    ExpectCaretShownOn(0x4D);
+    find_next_shown = IsWindowVisible(c.Command3);
+    find_next_focused = GetFocus() == c.Command3;
+    menu_enabled_while_found = MenuItemEnabled(kFindNextItem);
+    for (int i = 0; i < 3 && IsWindowVisible(c.Command3); ++i) {
+      Click(c.Command3);
+      if (messages.shown().empty()) {
+        landed.push_back(CaretOffset());
+        ExpectCaretShownOn(0x4D);
+      }
+    }
+    hidden_at_end = !IsWindowVisible(c.Command3);
+    Click(c.Command2);
+  });
+  EXPECT_EQ(landed, (std::vector<int32_t>{100, 4095, 9000}));
+  EXPECT_GT(form->VscrollEx1.Value(), 0) << "the page did not scroll to the last match";
+  EXPECT_TRUE(find_next_shown);
+  EXPECT_TRUE(find_next_focused);
+  EXPECT_TRUE(menu_enabled_while_found);
+  EXPECT_TRUE(hidden_at_end);
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].text, kNotFound);
+  EXPECT_EQ(messages.shown()[0].icon, MsgIcon::None);
+  // Coming round to the first match ends the search.
+  EXPECT_FALSE(MenuItemEnabled(kFindNextItem));
+}
+
+TEST_F(SearchWindowTest, RefusesBadDataWithACriticalMessageAndSearchesNothing) {
+  StartOn(WithMarks({100}));
+  form->MoveCaretFromSeek(50);
+  bool find_next_shown = true;
+  WithSearchWindow([&](const Controls& c) {
+    for (const wchar_t* text : {L"4d,5a", L"4g", L"", L"4D５A"}) {
+      Type(c.Text1, text);
+      Click(c.Command1);
+    }
+    Click(ChildWithText(c.window, L"テキスト"));
+    Type(c.Text1, L"");
+    Click(c.Command1);
+    find_next_shown = IsWindowVisible(c.Command3);
+    Click(c.Command2);
+  });
+  EXPECT_EQ(ShownTexts(),
+            (std::vector<std::wstring>{
+                L"規定外の文字が含まれています。", L"規定外の文字が含まれています。",
+                L"データが含まれていません。", L"バイト型（０－２５５）の範囲を超えています。",
+                L"データが含まれていません。"}));
+  for (const MessageRequest& r : messages.shown()) {
+    EXPECT_EQ(r.icon, MsgIcon::Critical);
+    EXPECT_EQ(r.buttons, MsgButtons::Ok);
+  }
+  EXPECT_EQ(CaretOffset(), 49);
+  EXPECT_FALSE(find_next_shown);
+  EXPECT_FALSE(MenuItemEnabled(kFindNextItem));
+}
+
+TEST_F(SearchWindowTest, TextFromTheCaretWrapsRoundToAJapaneseWordBeforeIt) {
+  std::vector<uint8_t> bytes(2000, 0x20);
+  const uint8_t word[] = {0x8C, 0x9F, 0x8D, 0xF5};  // 検索 in Shift-JIS
+  std::copy(std::begin(word), std::end(word), bytes.begin() + 50);
+  StartOn(bytes);
+  form->MoveCaretFromSeek(301);
+  WithSearchWindow([&](const Controls& c) {
+    Click(ChildWithText(c.window, L"テキスト"));
+    Click(ChildWithText(c.window, L"現在の位置"));
+    Type(c.Text1, L"検索");
+    Click(c.Command1);
+    Click(c.Command2);
+  });
+  EXPECT_TRUE(messages.shown().empty());
+  EXPECT_EQ(CaretOffset(), 50);
+}
+
+TEST_F(SearchWindowTest, ChangingTheDataOrAnOptionHidesFindNext) {
+  StartOn(WithMarks({100}));
+  std::vector<bool> visible;
+  WithSearchWindow([&](const Controls& c) {
+    Type(c.Text1, L"4d 5a");
+    Click(c.Command1);
+    visible.push_back(IsWindowVisible(c.Command3));
+    Type(c.Text1, L"4d 5a 11");
+    visible.push_back(IsWindowVisible(c.Command3));
+    Click(c.Command1);
+    visible.push_back(IsWindowVisible(c.Command3));
+    Click(ChildWithText(c.window, L"現在の位置"));
+    visible.push_back(IsWindowVisible(c.Command3));
+    Click(c.Command2);
+  });
+  EXPECT_EQ(visible, (std::vector<bool>{true, false, true, false}));
+}
+
+TEST_F(SearchWindowTest, AFileThatVanishedReportsASearchError) {
+  const std::wstring path = StartOn(WithMarks({100}));
+  WithSearchWindow([&](const Controls& c) {
+    DeleteFileW(path.c_str());
+    Type(c.Text1, L"4d 5a");
+    Click(c.Command1);
+    Click(c.Command2);
+  });
+  EXPECT_EQ(ShownTexts(), std::vector<std::wstring>{L"検索中にエラーが発生しました。"});
+  EXPECT_FALSE(MenuItemEnabled(kFindNextItem));
+}
+
+using FindNextTest = SearchWindowTest;
+
+TEST_F(FindNextTest, FindIsWithTheEditMenuAndFindNextWaitsForASuccessfulSearch) {
+  StartOn(WithMarks({100}));
+  EXPECT_TRUE(MenuItemEnabled(kFindItem));
+  EXPECT_FALSE(MenuItemEnabled(kFindNextItem));
+  // Ctrl+F opens the window.
+  HWND opened = nullptr;
+  DriveModal(
+      form->hwnd(), [&] { EXPECT_TRUE(PressShortcut('F', true)); },
+      [&](HWND w) {
+        opened = w;
+        const Controls c = ControlsOf(w);
+        Type(c.Text1, L"4d 5a");
+        Click(c.Command1);
+        Click(c.Command2);
+      });
+  EXPECT_NE(opened, nullptr);
+  EXPECT_TRUE(MenuItemEnabled(kFindNextItem));
+  // Opening a file ends the search.
+  form->ChangeFileName(form->FileName);
+  EXPECT_FALSE(MenuItemEnabled(kFindNextItem));
+}
+
+TEST_F(FindNextTest, F3FindsTheNextMatchBehindTheCaretUntilNoneIsLeft) {
+  const std::wstring path = StartOn(WithMarks({100, 9000}));
+  WithSearchWindow([&](const Controls& c) {
+    Type(c.Text1, L"4d 5a");
+    Click(c.Command1);
+    Click(c.Command2);
+  });
+  ASSERT_EQ(CaretOffset(), 100);
+  EXPECT_TRUE(PressShortcut(VK_F3, false));
+  EXPECT_EQ(CaretOffset(), 9000);
+  ExpectCaretShownOn(0x4D);
+  // From the last match it comes round to the first.
+  PressShortcut(VK_F3, false);
+  EXPECT_EQ(CaretOffset(), 100);
+  EXPECT_TRUE(messages.shown().empty());
+
+  // Once the file holds the pattern no more, everything has been searched.
+  WriteFileBytes(path, WithMarks({}));
+  PressShortcut(VK_F3, false);
+  EXPECT_EQ(ShownTexts(), std::vector<std::wstring>{L"全て検索しました。"});
+  EXPECT_FALSE(MenuItemEnabled(kFindNextItem));
+  EXPECT_EQ(CaretOffset(), 100);
+  // The grayed command does nothing.
+  PressShortcut(VK_F3, false);
+  EXPECT_EQ(messages.shown().size(), 1u);
+}
+
+}  // namespace
+}  // namespace vx::test
