@@ -47,6 +47,12 @@ void Form1::Picture1_KeyDown(int KeyCode, int Shift) {
     case VK_SPACE:
       ShowIP();
       break;
+    case VK_INSERT:
+      if (MayEditAtCaret()) InsertU(GetSeekFromCaret() + 1, 0);
+      break;
+    case VK_DELETE:
+      if (MayEditAtCaret()) DeleteU(GetSeekFromCaret() + 1);
+      break;
     case VK_PRIOR:
       CaretChange(CaretX, CaretY, PageUpTop(DisplaySettings, VscrollEx1.Value(), m));
       break;

@@ -14,6 +14,8 @@
 namespace vx {
 
 int32_t Form1::ChangeFileName(const std::wstring& Fn) {
+  UndoJournal.Reset();
+  EnableUndoCommands();
   FileName = Fn;
   // A search belongs to the file it ran on.
   search_.FindClear();
@@ -99,6 +101,7 @@ int32_t Form1::FileChanged(bool After) {
                [this](double value, const std::wstring& Captions) { Prog(value, Captions); });
     // Changed stays false, so that the next change asks again.
     if (outcome == BackUpOutcome::Cancelled) return -1;
+    if (outcome == BackUpOutcome::Made) EnableRestore(true);
   }
   Changed = After;
   return 0;

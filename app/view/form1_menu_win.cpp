@@ -50,9 +50,9 @@ struct TopMenu {
 
 constexpr MenuItem kSeparator{nullptr, 0, true};
 
+// Undo and Redo follow the journal and Restore the backup file, from grayed.
 // Find comes with the Edit menu and Find Next follows the last search.
-// Undo, Redo, Restore and Settings wait for the journal, the backup and the
-// settings window; until then they stay grayed.
+// Settings waits for the settings window; until then it stays grayed.
 const std::array<TopMenu, 4>& MenuTree() {
   namespace t = menu_texts;
   static const std::array<TopMenu, 4> tree{{
@@ -78,10 +78,13 @@ const std::array<TopMenu, 4>& MenuTree() {
   return tree;
 }
 
-// Only commands that do something have a key.
-constexpr std::array<ACCEL, 6> kShortcuts{{
+// Only commands that do something have a key. A key of a grayed item sends
+// nothing: the accelerator translation skips disabled menu items.
+constexpr std::array<ACCEL, 8> kShortcuts{{
     {FVIRTKEY | FCONTROL, 'O', kOpen},
     {FVIRTKEY | FCONTROL, 'N', kNew},
+    {FVIRTKEY, VK_F5, kUndo},
+    {FVIRTKEY, VK_F6, kRedo},
     {FVIRTKEY | FCONTROL, 'F', kFind},
     {FVIRTKEY, VK_F3, kFindNext},
     {FVIRTKEY, VK_F1, kHelp},
@@ -129,6 +132,16 @@ void Form1::EnableFileCommands(bool on) {
   EnableWindow(Picture1.hwnd(), on ? TRUE : FALSE);
 }
 
+void Form1::EnableUndoCommands() {
+  HMENU bar = GetMenu(hwnd_);
+  EnableMenuItem(bar, kUndo, MF_BYCOMMAND | EnabledFlag(UndoJournal.UndoEnabled()));
+  EnableMenuItem(bar, kRedo, MF_BYCOMMAND | EnabledFlag(UndoJournal.RedoEnabled()));
+}
+
+void Form1::EnableRestore(bool on) {
+  EnableMenuItem(GetMenu(hwnd_), kRestore, MF_BYCOMMAND | EnabledFlag(on));
+}
+
 void Form1::EnableFindNext(bool on) {
   find_next_enabled_ = on;
   EnableMenuItem(GetMenu(hwnd_), kFindNext, MF_BYCOMMAND | EnabledFlag(on));
@@ -144,6 +157,15 @@ bool Form1::OnMenuCommand(int id) {
       return true;
     case kExit:
       OnExit();
+      return true;
+    case kUndo:
+      OnUndo();
+      return true;
+    case kRedo:
+      OnRedo();
+      return true;
+    case kRestore:
+      OnRestore();
       return true;
     case kFind:
       OnFind();

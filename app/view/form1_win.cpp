@@ -75,6 +75,7 @@ void Form1::Form_Load() {
     StartAborted = true;
     return;
   }
+  EnableRestore(BackUpExists());
 }
 
 void Form1::CreateControls() {

@@ -15,6 +15,7 @@
 #include "app/controls/picture_box_win.h"
 #include "app/controls/vscroll_ex_win.h"
 #include "app/edit/form4_win.h"
+#include "app/edit/undo_journal.h"
 #include "app/search/search_state.h"
 #include "app/view/file_operation.h"
 #include "app/view/progress_view.h"
@@ -81,6 +82,26 @@ class Form1 {
   bool InputVisible = false;
   const Form4& InputWindow() const { return form4_; }
 
+  // Inserting and deleting at a seek position, and undo and redo of every
+  // change (form1_edit_win.cpp).
+  void InsertU(int32_t SeekPos, uint8_t Dat);
+  void DeleteU(int32_t SeekPos);
+  // An overwrite through the input window is in the file: EnterIP calls this
+  // with the old byte (RePlaceU's result) and the new one, so it can be undone.
+  void RecordOverwrite(int32_t SeekPoint, uint8_t Dat, uint8_t AfDat);
+  void UndoLoad();
+  void ReDoLoad();
+  void OnUndo();
+  void OnRedo();
+  // Whether an editing key may change the file: the first-change step let it,
+  // and the input window is not in the way.
+  bool MayEditAtCaret();
+
+  // Putting the backup back (form1_restore_win.cpp).
+  void ReflectBackUp();
+  void OnRestore();
+  bool BackUpExists() const;
+
   // The menus and their commands (form1_menu_win.cpp).
   void OnOpen();
   void OnNew();
@@ -105,6 +126,7 @@ class Form1 {
   int32_t CaretX = 0;
   int32_t CaretY = 0;
   bool Changed = false;
+  ::vx::UndoJournal UndoJournal;
 
   // Controls, named as in the window's design.
   HWND Label1 = nullptr;  // file name
@@ -136,6 +158,11 @@ class Form1 {
   // Menu tree, accelerators, drops (form1_menu_win.cpp).
   void CreateMenus();
   bool OnMenuCommand(int id);
+  // Undo and Redo as the journal allows them; Restore as given.
+  void EnableUndoCommands();
+  void EnableRestore(bool on);
+  // The commands' enabling, size and page after an Undo or Redo step.
+  void AfterJournalStep(const FileEdit& edit);
   void Form_OLEDragDrop(HDROP drop);
   std::wstring ShortFileName() const;
 

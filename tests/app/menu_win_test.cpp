@@ -111,9 +111,9 @@ TEST_F(MenuTest, ShortcutKeysGoToTheirMenuItems) {
   StartOn({1});
   HACCEL table = form->Accelerators();
   ASSERT_NE(table, nullptr);
-  ACCEL keys[8];
-  const int n = CopyAcceleratorTableW(table, keys, 8);
-  ASSERT_EQ(n, 6);
+  ACCEL keys[16];
+  const int n = CopyAcceleratorTableW(table, keys, 16);
+  ASSERT_EQ(n, 8);
   auto command_of = [&](BYTE virt, WORD key) {
     for (int i = 0; i < n; ++i) {
       if ((keys[i].fVirt & ~FNOINVERT) == virt && keys[i].key == key) return UINT{keys[i].cmd};
@@ -122,6 +122,8 @@ TEST_F(MenuTest, ShortcutKeysGoToTheirMenuItems) {
   };
   EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'O'), GetMenuItemID(Popup(0), 0));
   EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'N'), GetMenuItemID(Popup(0), 2));
+  EXPECT_EQ(command_of(FVIRTKEY, VK_F5), GetMenuItemID(Popup(1), 0));
+  EXPECT_EQ(command_of(FVIRTKEY, VK_F6), GetMenuItemID(Popup(1), 1));
   EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'F'), GetMenuItemID(Popup(1), 5));
   EXPECT_EQ(command_of(FVIRTKEY, VK_F3), GetMenuItemID(Popup(1), 6));
   EXPECT_EQ(command_of(FVIRTKEY, VK_F1), GetMenuItemID(Popup(3), 0));

@@ -1,0 +1,120 @@
+// Inserting and deleting a byte of the open file, and undo and redo of every
+// recorded change. The journal only says what to do; the file work goes
+// through the same procedures as the forward commands.
+#include <optional>
+#include <vector>
+
+#include "app/edit/backup.h"
+#include "app/edit/edit_texts.h"
+#include "app/edit/ins_del_one.h"
+#include "app/settings/display_settings.h"
+#include "app/view/form1_win.h"
+#include "common/message_box.h"
+
+namespace vx {
+namespace {
+
+ProgFunction ProgOf(Form1& form) {
+  return [&form](double value, const std::wstring& Captions) { form.Prog(value, Captions); };
+}
+
+// Named in the tail move's failure message when the file may be damaged.
+std::wstring BackUpNameOf(const Form1& form) {
+  return GetBackUpName(form.FileName, DisplaySettings.BackUpSuffix);
+}
+
+void ApplyEdit(Form1& form, const FileEdit& edit) {
+  switch (edit.kind) {
+    case FileEdit::Kind::Overwrite:
+      form.RePlaceU(edit.SeekPos, edit.Dat, true);
+      break;
+    case FileEdit::Kind::Insert:
+      InsOne(form.FileName, edit.SeekPos, edit.Dat, ProgOf(form), BackUpNameOf(form));
+      break;
+    case FileEdit::Kind::Delete:
+      DelOne(form.FileName, edit.SeekPos, ProgOf(form), BackUpNameOf(form));
+      break;
+  }
+}
+
+}  // namespace
+
+bool Form1::MayEditAtCaret() {
+  if (!Changed && FileChanged(true) == -1) return false;
+  return !InputVisible;
+}
+
+void Form1::InsertU(int32_t SeekPos, uint8_t Dat) {
+  if (SeekPos > FileSize) return;
+  if (InsOne(FileName, SeekPos, Dat, ProgOf(*this), BackUpNameOf(*this)) == 0) {
+    UndoJournal.UndoSave(SeekPos, 0, Dat, UndoMethod::Insertion);
+    EnableUndoCommands();
+  }
+  // A failed move may still have lengthened the file: show what is on disk.
+  RefreshFiles();
+  RePaintFileStatus();
+  RePaint();
+}
+
+void Form1::DeleteU(int32_t SeekPos) {
+  if (FileSize <= 1) {
+    ShowMessage(edit_texts::kNoMoreDelete);
+    return;
+  }
+  if (SeekPos > FileSize) return;
+  std::vector<uint8_t> old;
+  if (file_operation_.Gets(FileName, SeekPos, 1, old) != 0) {
+    ShowMessage(edit_texts::kCanNoDelete);
+    return;
+  }
+  if (DelOne(FileName, SeekPos, ProgOf(*this), BackUpNameOf(*this)) == 0) {
+    UndoJournal.UndoSave(SeekPos, old[0], 0, UndoMethod::Deletion);
+    EnableUndoCommands();
+  }
+  RefreshFiles();
+  RePaintFileStatus();
+  RePaint();
+}
+
+void Form1::RecordOverwrite(int32_t SeekPoint, uint8_t Dat, uint8_t AfDat) {
+  UndoJournal.UndoSave(SeekPoint, Dat, AfDat, UndoMethod::Overwrite);
+  EnableUndoCommands();
+}
+
+void Form1::UndoLoad() {
+  const std::optional<FileEdit> edit = UndoJournal.NextUndo();
+  if (!edit) {
+    ShowMessage(edit_texts::kCannotUndo);
+    return;
+  }
+  ApplyEdit(*this, *edit);
+  UndoJournal.UndoDone();
+  AfterJournalStep(*edit);
+}
+
+void Form1::ReDoLoad() {
+  const std::optional<FileEdit> edit = UndoJournal.NextRedo();
+  if (!edit) {
+    ShowMessage(edit_texts::kCannotRedo);
+    return;
+  }
+  ApplyEdit(*this, *edit);
+  UndoJournal.RedoDone();
+  AfterJournalStep(*edit);
+}
+
+void Form1::AfterJournalStep(const FileEdit& edit) {
+  EnableUndoCommands();
+  // An overwrite keeps the size; a moved tail changes it and the scroll range.
+  if (edit.kind != FileEdit::Kind::Overwrite) {
+    RefreshFiles();
+    RePaintFileStatus();
+  }
+  RePaint();
+}
+
+void Form1::OnUndo() { UndoLoad(); }
+
+void Form1::OnRedo() { ReDoLoad(); }
+
+}  // namespace vx

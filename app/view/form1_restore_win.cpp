@@ -1,0 +1,40 @@
+// The Restore command: the open file is put back as its backup holds it.
+#include "app/edit/backup.h"
+#include "app/edit/edit_texts.h"
+#include "app/settings/display_settings.h"
+#include "app/view/form1_win.h"
+#include "common/file_seam.h"
+#include "common/message_box.h"
+
+namespace vx {
+
+bool Form1::BackUpExists() const {
+  return !FileName.empty() && fs::FileExists(GetBackUpName(FileName, DisplaySettings.BackUpSuffix));
+}
+
+void Form1::ReflectBackUp() {
+  switch (RestoreFromBackUp(FileName, GetBackUpName(FileName, DisplaySettings.BackUpSuffix))) {
+    case RestoreOutcome::NoBackUp:
+      ShowMessage(edit_texts::kNoBackUpFile);
+      return;
+    case RestoreOutcome::Failed:
+      ShowMessage(edit_texts::kRestoreFailed, MsgButtons::Ok, MsgIcon::Critical);
+      return;
+    case RestoreOutcome::Restored:
+      break;
+  }
+  RefreshFiles();
+  RePaintFileStatus();
+  RePaint();
+  ShowMessage(edit_texts::kRestored);
+  EnableRestore(false);
+  // The next change makes a fresh backup, and no change before the restore
+  // can be undone any more.
+  FileChanged(false);
+  UndoJournal.UndoClear();
+  EnableUndoCommands();
+}
+
+void Form1::OnRestore() { ReflectBackUp(); }
+
+}  // namespace vx

@@ -1,0 +1,228 @@
+// Inserting and deleting one byte at the start of a 1 GiB file, the share of
+// that time spent drawing the progress, and the backup copy, each beside a
+// plain copy of the same file made in the same run. The files are in the
+// page cache, so the figures compare the programs, not the disk.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/edit/backup.h"
+#include "app/edit/ins_del_one.h"
+#include "app/program_globals.h"
+#include "app/settings/display_settings.h"
+#include "app/view/form1_win.h"
+#include "bench/bench_support_win.h"
+#include "common/file_seam.h"
+
+namespace {
+
+using vx::bench::NowMs;
+
+constexpr int64_t kMiB = int64_t{1} << 20;
+
+// A large file written in pieces, so that it never has to fit in memory.
+void MakeLargeFile(const std::wstring& name, int64_t size) {
+  std::vector<uint8_t> piece(static_cast<size_t>(16 * kMiB));
+  for (size_t i = 0; i < piece.size(); ++i) piece[i] = static_cast<uint8_t>(i * 131 + (i >> 12));
+  vx::fs::File f = vx::fs::OpenFile(name, true, vx::fs::Share::ReadWrite);
+  for (int64_t at = 0; at < size; at += static_cast<int64_t>(piece.size())) {
+    f.WriteAt(at, piece.data(), std::min<int64_t>(static_cast<int64_t>(piece.size()), size - at));
+  }
+}
+
+// Wine's own path translation; absent on Windows.
+std::string UnixName(const std::wstring& name) {
+  using Translate = char* (*)(const wchar_t*);
+  const auto translate = reinterpret_cast<Translate>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name")));
+  if (!translate) return {};
+  char* unix_name = translate(name.c_str());
+  if (!unix_name) return {};
+  std::string result(unix_name);
+  HeapFree(GetProcessHeap(), 0, unix_name);
+  return result;
+}
+
+// Milliseconds of the system's cp from Source to a fresh Target, or a
+// negative number when cp cannot be run from here.
+double CpMs(const std::wstring& Source, const std::wstring& Target) {
+  const std::string from = UnixName(Source);
+  const std::string to = UnixName(Target);
+  if (from.empty() || to.empty()) {
+    std::printf("  (no Unix names for the files: not under Wine)\n");
+    return -1;
+  }
+  // The scratch folder's names are plain ASCII, so a byte-wise widening is exact.
+  std::wstring line = L"cp \"" + std::wstring(from.begin(), from.end()) + L"\" \"" +
+                      std::wstring(to.begin(), to.end()) + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  vx::fs::RemoveFile(Target);
+  const double start = NowMs();
+  if (!CreateProcessW(L"Z:\\bin\\cp", line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    std::printf("  (cp could not be started: error %lu)\n", GetLastError());
+    return -1;
+  }
+  WaitForSingleObject(process.hProcess, INFINITE);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  // Wine hands a Unix program's run to the system and may report its end
+  // early; the copy is done when the target has its full length.
+  const int64_t length = vx::fs::FileLength(Source);
+  while (vx::fs::FileLength(Target) != length) {
+    if (NowMs() - start > 60000) return -1;
+  }
+  return NowMs() - start;
+}
+
+// The simplest copy the program itself could make: 1 MiB reads and writes
+// into a fresh file.
+double BlockCopyMs(const std::wstring& Source, const std::wstring& Target) {
+  vx::fs::RemoveFile(Target);
+  const double start = NowMs();
+  {
+    vx::fs::File from = vx::fs::OpenFile(Source, false, vx::fs::Share::Read);
+    vx::fs::File to = vx::fs::OpenFile(Target, true, vx::fs::Share::ReadWrite);
+    std::vector<uint8_t> buffer(static_cast<size_t>(kMiB));
+    const int64_t length = from.Length();
+    for (int64_t at = 0; at < length; at += kMiB) {
+      const int64_t n = std::min(kMiB, length - at);
+      from.ReadAt(at, buffer.data(), n);
+      to.WriteAt(at, buffer.data(), n);
+    }
+  }
+  return NowMs() - start;
+}
+
+struct Baseline {
+  double ms;
+  const char* label;
+};
+
+// A fresh 1 GiB copy makes the system write back dirty pages at its own
+// moments, so every figure is the best of a few rounds.
+constexpr int kRounds = 3;
+
+double Best(const std::function<double()>& once) {
+  double best = once();
+  for (int i = 1; i < kRounds; ++i) best = std::min(best, once());
+  return best;
+}
+
+// cp where it can be run, else the plain block copy, said which.
+Baseline CopyBaseline(const std::wstring& Source, const std::wstring& Target) {
+  const double block = Best([&] { return BlockCopyMs(Source, Target); });
+  const double cp = Best([&] { return CpMs(Source, Target); });
+  vx::fs::RemoveFile(Target);
+  std::printf("  baseline: plain 1 MiB block copy %.0f ms", block);
+  if (cp >= 0) std::printf(", cp %.0f ms", cp);
+  std::printf("\n");
+  return cp >= 0 ? Baseline{cp, "cp"} : Baseline{block, "block copy"};
+}
+
+// The window's Prog with the time spent inside it counted.
+struct TimedProg {
+  vx::Form1& form;
+  double ms = 0;
+  int calls = 0;
+  vx::ProgFunction Function() {
+    return [this](double value, const std::wstring& Captions) {
+      const double start = NowMs();
+      form.Prog(value, Captions);
+      ms += NowMs() - start;
+      ++calls;
+    };
+  }
+};
+
+// What one reading of the clock adds to every span TimedProg measures.
+double ClockReadingMs(int calls) {
+  double total = 0;
+  for (int i = 0; i < calls; ++i) {
+    const double start = NowMs();
+    total += NowMs() - start;
+  }
+  return total / calls;
+}
+
+void ReportSeconds(const char* what, double ms, const Baseline& base, double goal_s) {
+  std::printf("%-34s %8.0f ms  %.2fx %s  (goal <= %.1f s)%s\n", what, ms, ms / base.ms, base.label,
+              goal_s, ms <= 1000 * goal_s ? "" : "  MISSED");
+}
+
+void Report(const char* what, double ms, const Baseline& base, double goal) {
+  std::printf("%-34s %8.0f ms  %.2fx %s  (goal <= %.1fx)%s\n", what, ms, ms / base.ms, base.label,
+              goal, ms / base.ms <= goal ? "" : "  MISSED");
+}
+
+}  // namespace
+
+int main() {
+  using namespace vx;
+  bench::SilenceMessages();
+  ProgramFolder = bench::ScratchFolder();
+  SetDefaultSettings();
+  const std::wstring big = ProgramFolder + L"big.bin";
+  const std::wstring medium = ProgramFolder + L"medium.bin";
+  const std::wstring copy = ProgramFolder + L"copy.bin";
+  const std::wstring backup = ProgramFolder + L"backup.bin";
+  MakeLargeFile(big, 1024 * kMiB);
+  MakeLargeFile(medium, 256 * kMiB);
+  StartFile = big;
+
+  Form1 form;
+  form.Form_Load();
+  form.Show(SW_SHOWNORMAL);
+
+  std::printf("insert and delete at seek position 1 of a 1 GiB file\n");
+  const Baseline base = CopyBaseline(big, copy);
+  double insert_ms = 1e300, delete_ms = 1e300, prog_ms = 0;
+  int prog_calls = 0;
+  for (int round = 0; round < kRounds; ++round) {
+    TimedProg prog{form};
+    double start = NowMs();
+    const int32_t inserted = InsOne(big, 1, 0, prog.Function(), L"");
+    const double ms = NowMs() - start;
+    if (ms < insert_ms) {
+      insert_ms = ms;
+      prog_ms = prog.ms;
+      prog_calls = prog.calls;
+    }
+    start = NowMs();
+    const int32_t deleted = DelOne(big, 1, prog.Function(), L"");
+    delete_ms = std::min(delete_ms, NowMs() - start);
+    if (inserted != 0 || deleted != 0) std::printf("  the tail move FAILED\n");
+  }
+  ReportSeconds("insert one byte", insert_ms, base, 1.0);
+  ReportSeconds("delete one byte", delete_ms, base, 1.0);
+  const double clock_ms = ClockReadingMs(prog_calls) * prog_calls;
+  const double in_prog_ms = prog_ms - clock_ms;
+  std::printf("%-34s %8.1f ms  %.1f%% of the insertion, %d calls  (goal < 5%%)%s\n",
+              "  of it in Prog", in_prog_ms, 100 * in_prog_ms / insert_ms, prog_calls,
+              in_prog_ms < 0.05 * insert_ms ? "" : "  MISSED");
+  std::printf("  (measured %.1f ms, less %.1f ms of clock readings)\n", prog_ms, clock_ms);
+
+  for (const auto& [name, label] : {std::pair{medium, "256 MiB"}, std::pair{big, "1 GiB"}}) {
+    std::printf("backup copy of a %s file\n", label);
+    const Baseline copy_base = CopyBaseline(name, copy);
+    const double backup_ms = Best([&] {
+      fs::RemoveFile(backup);
+      const double start = NowMs();
+      if (!CopyFileFresh(name, backup)) std::printf("  the backup copy FAILED\n");
+      return NowMs() - start;
+    });
+    Report("backup copy", backup_ms, copy_base, 1.3);
+    fs::RemoveFile(backup);
+  }
+
+  form.Unload();
+  bench::RemoveScratch(ProgramFolder);
+  return 0;
+}
