@@ -68,6 +68,7 @@ void Form1::EnterIP() {
   // The size shown follows the file whether the write went through or not.
   RefreshFiles();
   RePaintFileStatus();
+  if (old >= 0) RecordOverwrite(seek, static_cast<uint8_t>(old), dat);
   if (DisplaySettings.HideInputAfterEntry) HideIP();
   if (DisplaySettings.MoveAfterEntry) {
     CaretMove(1, 0);
