@@ -48,6 +48,26 @@ std::string UnixName(const std::wstring& name) {
   return result;
 }
 
+// Runs a Unix program to its end through Wine; false when it cannot be run.
+bool RunUnix(const wchar_t* program, std::wstring line) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(program, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    std::printf("  (%ls could not be started: error %lu)\n", program, GetLastError());
+    return false;
+  }
+  WaitForSingleObject(process.hProcess, INFINITE);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return true;
+}
+
+// Writes back what earlier rounds left dirty, so that the next figure does
+// not pay for the previous one's copies.
+void Settle() { RunUnix(L"Z:\\bin\\sync", L"sync"); }
+
 // Milliseconds of the system's cp from Source to a fresh Target, or a
 // negative number when cp cannot be run from here.
 double CpMs(const std::wstring& Source, const std::wstring& Target) {
@@ -58,21 +78,12 @@ double CpMs(const std::wstring& Source, const std::wstring& Target) {
     return -1;
   }
   // The scratch folder's names are plain ASCII, so a byte-wise widening is exact.
-  std::wstring line = L"cp \"" + std::wstring(from.begin(), from.end()) + L"\" \"" +
-                      std::wstring(to.begin(), to.end()) + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
+  const std::wstring line = L"cp \"" + std::wstring(from.begin(), from.end()) + L"\" \"" +
+                            std::wstring(to.begin(), to.end()) + L"\"";
   vx::fs::RemoveFile(Target);
+  Settle();
   const double start = NowMs();
-  if (!CreateProcessW(L"Z:\\bin\\cp", line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process)) {
-    std::printf("  (cp could not be started: error %lu)\n", GetLastError());
-    return -1;
-  }
-  WaitForSingleObject(process.hProcess, INFINITE);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  if (!RunUnix(L"Z:\\bin\\cp", line)) return -1;
   // Wine hands a Unix program's run to the system and may report its end
   // early; the copy is done when the target has its full length.
   const int64_t length = vx::fs::FileLength(Source);
@@ -86,6 +97,7 @@ double CpMs(const std::wstring& Source, const std::wstring& Target) {
 // into a fresh file.
 double BlockCopyMs(const std::wstring& Source, const std::wstring& Target) {
   vx::fs::RemoveFile(Target);
+  Settle();
   const double start = NowMs();
   {
     vx::fs::File from = vx::fs::OpenFile(Source, false, vx::fs::Share::Read);
@@ -187,6 +199,7 @@ int main() {
   int prog_calls = 0;
   for (int round = 0; round < kRounds; ++round) {
     TimedProg prog{form};
+    Settle();
     double start = NowMs();
     const int32_t inserted = InsOne(big, 1, 0, prog.Function(), L"");
     const double ms = NowMs() - start;
@@ -195,6 +208,7 @@ int main() {
       prog_ms = prog.ms;
       prog_calls = prog.calls;
     }
+    Settle();
     start = NowMs();
     const int32_t deleted = DelOne(big, 1, prog.Function(), L"");
     delete_ms = std::min(delete_ms, NowMs() - start);
@@ -214,6 +228,7 @@ int main() {
     const Baseline copy_base = CopyBaseline(name, copy);
     const double backup_ms = Best([&] {
       fs::RemoveFile(backup);
+      Settle();
       const double start = NowMs();
       if (!CopyFileFresh(name, backup)) std::printf("  the backup copy FAILED\n");
       return NowMs() - start;

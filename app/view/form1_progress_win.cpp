@@ -3,6 +3,7 @@
 
 #include "app/view/form1_win.h"
 #include "app/view/progress_view.h"
+#include "common/clock.h"
 
 namespace vx {
 
@@ -11,7 +12,10 @@ void Form1::Prog(double value, const std::wstring& Captions) {
   // A search or a tail move reports after every 4096 bytes; repainting for each
   // report would cost more than the work itself.
   if (shown_progress_ && *shown_progress_ == view) return;
+  const uint32_t now = MilliSeconds();
+  if (!ProgressNeedsDrawing(shown_progress_, view, now - progress_drawn_at_)) return;
   shown_progress_ = view;
+  progress_drawn_at_ = now;
   Picture2.Clear(GetSysColor(COLOR_BTNFACE));
   switch (view.kind) {
     case ProgressView::Kind::Caption:

@@ -175,6 +175,7 @@ class Form1 {
   };
 
   std::optional<ProgressView> shown_progress_;
+  uint32_t progress_drawn_at_ = 0;
   HWND hwnd_ = nullptr;
   bool ends_program_ = false;
   Font page_font_;

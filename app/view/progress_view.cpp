@@ -19,4 +19,13 @@ ProgressView ProgressViewFor(double value, const std::wstring& caption, int widt
   return view;
 }
 
+bool ProgressNeedsDrawing(const std::optional<ProgressView>& shown, const ProgressView& next,
+                          uint32_t since_drawn_ms) {
+  if (!shown) return true;
+  if (*shown == next) return false;
+  const bool bar_moves_on =
+      shown->kind == ProgressView::Kind::Bar && next.kind == ProgressView::Kind::Bar;
+  return !bar_moves_on || since_drawn_ms >= kProgressFrameMs;
+}
+
 }  // namespace vx

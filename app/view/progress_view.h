@@ -3,6 +3,8 @@
 // redrawn only when what it shows changes.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace vx {
@@ -21,5 +23,15 @@ struct ProgressView {
 
 // value < 0: the caption; value >= 1: done; else a bar of value x width.
 ProgressView ProgressViewFor(double value, const std::wstring& caption, int width);
+
+// A moving bar is drawn at most this often: each redraw reaches the screen at
+// once, and a bar that changes a few hundred times in a second would cost a
+// tenth of the work it shows.
+inline constexpr uint32_t kProgressFrameMs = 40;
+
+// Whether `next` must be drawn over `shown` (nothing shown yet: empty), drawn
+// `since_drawn_ms` ago. Captions and the end are always drawn at once.
+bool ProgressNeedsDrawing(const std::optional<ProgressView>& shown, const ProgressView& next,
+                          uint32_t since_drawn_ms);
 
 }  // namespace vx

@@ -35,3 +35,23 @@ TEST(ProgressView, NearbyValuesShowTheSameAndAreNotRedrawn) {
 
 }  // namespace
 }  // namespace vx
+
+namespace vx {
+namespace {
+
+TEST(ProgressView, AMovingBarIsDrawnAtMostOncePerFrameButCaptionsAndTheEndAtOnce) {
+  const ProgressView caption = ProgressViewFor(-1, L"削除中です.....", 237);
+  const ProgressView bar1 = ProgressViewFor(0.1, L"", 237);
+  const ProgressView bar2 = ProgressViewFor(0.2, L"", 237);
+  const ProgressView done = ProgressViewFor(1, L"", 237);
+  EXPECT_TRUE(ProgressNeedsDrawing(std::nullopt, bar1, 0));
+  EXPECT_TRUE(ProgressNeedsDrawing(caption, bar1, 0));
+  EXPECT_FALSE(ProgressNeedsDrawing(bar1, bar1, 1000));
+  EXPECT_FALSE(ProgressNeedsDrawing(bar1, bar2, kProgressFrameMs - 1));
+  EXPECT_TRUE(ProgressNeedsDrawing(bar1, bar2, kProgressFrameMs));
+  EXPECT_TRUE(ProgressNeedsDrawing(bar2, done, 0));
+  EXPECT_TRUE(ProgressNeedsDrawing(done, caption, 0));
+}
+
+}  // namespace
+}  // namespace vx
