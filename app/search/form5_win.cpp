@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/controls/owned_window_proc_win.h"
 #include "app/search/search_messages.h"
 #include "app/search/search_window_texts.h"
 #include "app/view/form1_win.h"
@@ -67,7 +68,7 @@ void Form5::ShowModal() {
 }
 
 void Form5::Form_Load() {
-  CreateModalFrame(kClassName, &Form5::WindowProc, search_window_texts::kCaption, kClientWidth,
+  CreateModalFrame(kClassName, &OwnedWindowProc<Form5>, search_window_texts::kCaption, kClientWidth,
                    kClientHeight, form_.hwnd(), this);
   if (!hwnd_) return;
   font_ = MakeDialogFont(search_window_texts::kFont, kFontCentipoints, FW_NORMAL);
@@ -196,17 +197,6 @@ void Form5::OnCommand(int id, int code) {
     default:
       break;
   }
-}
-
-LRESULT CALLBACK Form5::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* self = static_cast<Form5*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<Form5*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
-  return self->HandleMessage(msg, wp, lp);
 }
 
 LRESULT Form5::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/controls/owned_window_proc_win.h"
 #include "app/controls/modal_window_win.h"
 #include "app/settings/version_texts.h"
 
@@ -46,7 +47,7 @@ void Form6::ShowModal(HWND owner) {
 
 void Form6::Form_Load(HWND owner) {
   owner_ = owner;
-  CreateModalFrame(kClassName, &Form6::WindowProc, version_texts::kCaption, kClientWidth,
+  CreateModalFrame(kClassName, &OwnedWindowProc<Form6>, version_texts::kCaption, kClientWidth,
                    kClientHeight, owner, this);
   if (!hwnd_) return;
 
@@ -73,17 +74,6 @@ void Form6::Command2_Click() {
   // The owner is enabled before this window goes, so that it gets the focus back.
   EnableWindow(owner_, TRUE);
   DestroyWindow(hwnd_);
-}
-
-LRESULT CALLBACK Form6::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* self = static_cast<Form6*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<Form6*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
-  return self->HandleMessage(msg, wp, lp);
 }
 
 LRESULT Form6::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

@@ -26,7 +26,8 @@ class Form6 {
   HWND Command2 = nullptr;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  template <typename Owner>
+  friend LRESULT CALLBACK OwnedWindowProc(HWND, UINT, WPARAM, LPARAM);
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
   void Form_Load(HWND owner);
   void Command2_Click();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/controls/owned_window_proc_win.h"
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
 #include "app/view/form1_layout.h"
@@ -54,7 +55,7 @@ void Form1::Form_Load() {
   if (!registered) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &Form1::WindowProc;
+    wc.lpfnWndProc = &OwnedWindowProc<Form1>;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -142,18 +143,6 @@ void Form1::Unload() {
 void Form1::Form_QueryUnload() {
   form4_.Unload();
   SaveSettings();
-}
-
-LRESULT CALLBACK Form1::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
-    auto* self = static_cast<Form1*>(cs->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<Form1*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
-  return self->HandleMessage(msg, wp, lp);
 }
 
 LRESULT Form1::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
