@@ -27,7 +27,7 @@ ProgressView ProgressViewFor(double value, const std::wstring& caption, int widt
 // A moving bar is drawn at most this often: each redraw reaches the screen at
 // once, and a bar that changes a few hundred times in a second would cost a
 // tenth of the work it shows.
-inline constexpr uint32_t kProgressFrameMs = 40;
+inline constexpr uint32_t kProgressFrameMs = 100;
 
 // Whether `next` must be drawn over `shown` (nothing shown yet: empty), drawn
 // `since_drawn_ms` ago. Captions and the end are always drawn at once.
