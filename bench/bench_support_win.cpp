@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <psapi.h>
+
 #include <cstdio>
 #include <random>
 #include <vector>
@@ -55,6 +57,16 @@ double BareReadMs(const std::wstring& name, int32_t count, int rounds) {
     f.Close();
   }
   return (NowMs() - start) / rounds;
+}
+
+double PrivateMegabytes() {
+  PROCESS_MEMORY_COUNTERS_EX counters{};
+  counters.cb = sizeof counters;
+  GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                       sizeof counters);
+  // Wine leaves PrivateUsage at 0; PagefileUsage counts the same committed bytes.
+  const SIZE_T bytes = counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
+  return static_cast<double>(bytes) / (1024.0 * 1024.0);
 }
 
 void SilenceMessages() {

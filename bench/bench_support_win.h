@@ -16,6 +16,8 @@ void RemoveScratch(const std::wstring& folder);
 void MakeFile(const std::wstring& name, size_t size);
 // Milliseconds per bare open/read/close of `count` bytes of `name`.
 double BareReadMs(const std::wstring& name, int32_t count, int rounds);
+// The process's committed private memory.
+double PrivateMegabytes();
 // Answers every message box on standard error, so that nothing waits.
 void SilenceMessages();
 

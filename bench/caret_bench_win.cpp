@@ -2,7 +2,6 @@
 // program's private memory with a file at the size limit: the file is never
 // loaded, so a 2 GB file must cost what a 1 KB file costs.
 #include <windows.h>
-#include <psapi.h>
 
 #include <cstdio>
 
@@ -15,16 +14,6 @@
 namespace {
 
 using vx::bench::NowMs;
-
-double PrivateMegabytes() {
-  PROCESS_MEMORY_COUNTERS_EX counters{};
-  counters.cb = sizeof counters;
-  GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                       sizeof counters);
-  // Wine leaves PrivateUsage at 0; PagefileUsage counts the same committed bytes.
-  const SIZE_T bytes = counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
-  return static_cast<double>(bytes) / (1024.0 * 1024.0);
-}
 
 double CaretStepMs(vx::Form1& form, int rounds) {
   HWND page = form.Picture1.hwnd();
@@ -67,12 +56,12 @@ int main() {
   bench::MakeFile(small, 1024);
   form.ChangeFileName(small);
   CaretStepMs(form, 50);
-  const double with_small = PrivateMegabytes();
+  const double with_small = bench::PrivateMegabytes();
   MakeSparse(large, 2147483646);
   form.ChangeFileName(large);
   form.MoveCaretFromSeek(2147483646);
   CaretStepMs(form, 50);
-  const double with_large = PrivateMegabytes();
+  const double with_large = bench::PrivateMegabytes();
   std::printf("private memory, 1 KB file:         %8.2f MB\n", with_small);
   std::printf("private memory, 2,147,483,646 B:   %8.2f MB  (+%.2f MB; goal within 2 MB: %s)\n",
               with_large, with_large - with_small,

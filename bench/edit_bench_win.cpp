@@ -220,6 +220,7 @@ int main() {
   const Baseline base = CopyBaseline(big, copy);
   double insert_ms = 1e300, delete_ms = 1e300, prog_ms = 0;
   int prog_calls = 0;
+  const double memory_before = bench::PrivateMegabytes();
   for (int round = 0; round < kRounds; ++round) {
     TimedProg prog{form};
     Settle();
@@ -237,6 +238,8 @@ int main() {
     delete_ms = std::min(delete_ms, NowMs() - start);
     if (inserted != 0 || deleted != 0) std::printf("  the tail move FAILED\n");
   }
+  std::printf("  private memory %.2f MB before the moves, %.2f MB after (the block buffer is fixed)\n",
+              memory_before, bench::PrivateMegabytes());
   Settle();
   std::printf("  bare 4096-byte backward move      %8.0f ms\n", BareMoveMs(big));
   ReportSeconds("insert one byte", insert_ms, base, 1.0);
