@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/controls/modal_window_win.h"
 #include "app/controls/owned_window_proc_win.h"
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
@@ -168,13 +169,9 @@ LRESULT Form1::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DROPFILES:
       Form_OLEDragDrop(reinterpret_cast<HDROP>(wp));
       return 0;
-    case WM_CTLCOLORSTATIC: {
+    case WM_CTLCOLORSTATIC:
       // Labels and the frame on the window's own face colour, whatever the theme.
-      HDC dc = reinterpret_cast<HDC>(wp);
-      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-      SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-    }
+      return ButtonFaceColours(wp);
     default:
       return DefWindowProcW(hwnd_, msg, wp, lp);
   }

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/controls/modal_window_win.h"
 #include "app/controls/picture_box_win.h"
 #include "app/controls/vscroll_ex_win.h"
 #include "app/edit/form4_win.h"
@@ -167,10 +168,6 @@ class Form1 {
   void Form_OLEDragDrop(HDROP drop);
   std::wstring ShortFileName() const;
 
-  struct FontDeleter {
-    void operator()(HFONT f) const { DeleteObject(f); }
-  };
-  using Font = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
   struct AcceleratorDeleter {
     void operator()(HACCEL a) const { DestroyAcceleratorTable(a); }
   };
