@@ -76,7 +76,9 @@ std::wstring Form1::ShortFileName() const {
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
     return static_cast<int>(size.cx);
   };
-  return GetShortFnm(FileName, kLabel1Rect.width, width_of);
+  // The label shows "FileName: " before the name: the name gets what is left.
+  const int room = kLabel1Rect.width - width_of(std::wstring(kFileNamePrefix));
+  return GetShortFnm(FileName, room, width_of);
 }
 
 void Form1::RePaintFileStatus() {

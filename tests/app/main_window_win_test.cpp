@@ -142,3 +142,29 @@ TEST_F(MainWindowTest, ProgressBarAndCaption) {
 
 }  // namespace
 }  // namespace vx::test
+
+namespace vx::test {
+namespace {
+
+TEST_F(MainWindowTest, ALongNameIsShortenedToFitTheLabelWithItsPrefix) {
+  const std::wstring folder = dir / L"a folder with a rather long name for the label\\";
+  fs::MakeFolder(folder);
+  const std::wstring path = folder + L"and a file name that is long as well.bin";
+  WriteFileBytes(path, {1});
+  Start(path);
+  const std::wstring shown = TextOf(form->Label1);
+  ASSERT_EQ(shown.rfind(L"FileName: ", 0), 0u);
+  EXPECT_NE(shown.find(L"..."), std::wstring::npos) << "the name itself is too wide";
+  HDC dc = GetDC(form->Label1);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(form->Label1, WM_GETFONT, 0, 0)));
+  SIZE size{};
+  GetTextExtentPoint32W(dc, shown.c_str(), static_cast<int>(shown.size()), &size);
+  SelectObject(dc, old);
+  ReleaseDC(form->Label1, dc);
+  RECT label;
+  GetClientRect(form->Label1, &label);
+  EXPECT_LE(size.cx, label.right);
+}
+
+}  // namespace
+}  // namespace vx::test
