@@ -8,6 +8,9 @@
 #include <random>
 #include <vector>
 
+#include "app/program_globals.h"
+#include "app/settings/display_settings.h"
+#include "app/view/form1_win.h"
 #include "common/file_seam.h"
 #include "common/message_box.h"
 
@@ -75,6 +78,18 @@ void SilenceMessages() {
     std::fwprintf(stderr, L"message: %ls\n", r.text.c_str());
     return MsgAnswer::Ok;
   });
+}
+
+void PrepareProgram() {
+  SilenceMessages();
+  ProgramFolder = ScratchFolder();
+  SetDefaultSettings();
+}
+
+void StartMainWindow(Form1& form, const std::wstring& file) {
+  StartFile = file;
+  form.Form_Load();
+  form.Show(SW_SHOWNORMAL);
 }
 
 }  // namespace vx::bench

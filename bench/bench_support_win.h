@@ -6,6 +6,10 @@
 #include <cstdint>
 #include <string>
 
+namespace vx {
+class Form1;
+}
+
 namespace vx::bench {
 
 double NowMs();
@@ -18,6 +22,11 @@ void MakeFile(const std::wstring& name, size_t size);
 double BareReadMs(const std::wstring& name, int32_t count, int rounds);
 // The process's committed private memory.
 double PrivateMegabytes();
+// Messages silenced, a scratch folder as the program folder, default
+// settings: what every benchmark of the main window starts from.
+void PrepareProgram();
+// Loads and shows the main window on `file`, as the start procedure does.
+void StartMainWindow(Form1& form, const std::wstring& file);
 // Answers every message box on standard error, so that nothing waits.
 void SilenceMessages();
 

@@ -34,17 +34,13 @@ void MakeSparse(const std::wstring& name, int64_t size) {
 
 int main() {
   using namespace vx;
-  bench::SilenceMessages();
-  ProgramFolder = bench::ScratchFolder();
-  SetDefaultSettings();
+  bench::PrepareProgram();
   const std::wstring small = ProgramFolder + L"small.bin";
   const std::wstring large = ProgramFolder + L"large.bin";
   bench::MakeFile(small, 1 << 20);
-  StartFile = small;
 
   Form1 form;
-  form.Form_Load();
-  form.Show(SW_SHOWNORMAL);
+  bench::StartMainWindow(form, small);
   constexpr int kRounds = 400;
   CaretStepMs(form, 20);
   const double bare = bench::BareReadMs(small, 513, kRounds);

@@ -201,20 +201,16 @@ void Report(const char* what, double ms, const Baseline& base, double goal) {
 
 int main() {
   using namespace vx;
-  bench::SilenceMessages();
-  ProgramFolder = bench::ScratchFolder();
-  SetDefaultSettings();
+  bench::PrepareProgram();
   const std::wstring big = ProgramFolder + L"big.bin";
   const std::wstring medium = ProgramFolder + L"medium.bin";
   const std::wstring copy = ProgramFolder + L"copy.bin";
   const std::wstring backup = ProgramFolder + L"backup.bin";
   MakeLargeFile(big, 1024 * kMiB);
   MakeLargeFile(medium, 256 * kMiB);
-  StartFile = big;
 
   Form1 form;
-  form.Form_Load();
-  form.Show(SW_SHOWNORMAL);
+  bench::StartMainWindow(form, big);
 
   std::printf("insert and delete at seek position 1 of a 1 GiB file\n");
   const Baseline base = CopyBaseline(big, copy);

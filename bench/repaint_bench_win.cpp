@@ -33,16 +33,12 @@ void Report(const char* what, double ms, double baseline_ms, double goal_ms) {
 
 int main() {
   using namespace vx;
-  bench::SilenceMessages();
-  ProgramFolder = bench::ScratchFolder();
-  SetDefaultSettings();
+  bench::PrepareProgram();
   const std::wstring file = ProgramFolder + L"bench.bin";
   bench::MakeFile(file, 1 << 20);
-  StartFile = file;
 
   Form1 form;
-  form.Form_Load();
-  form.Show(SW_SHOWNORMAL);
+  bench::StartMainWindow(form, file);
   constexpr int kRounds = 400;
   RePaintMs(form, 20);  // warm up fonts and caches
 
