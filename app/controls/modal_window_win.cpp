@@ -70,4 +70,24 @@ LRESULT ButtonFaceColours(WPARAM dc) {
   return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
+bool HandleModalFrameMessage(HWND& window, UINT msg, WPARAM wp, const std::function<void()>& close,
+                             LRESULT& result) {
+  switch (msg) {
+    case WM_CLOSE:
+      close();
+      result = 0;
+      return true;
+    case WM_DESTROY:
+      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      window = nullptr;
+      result = 0;
+      return true;
+    case WM_CTLCOLORSTATIC:
+      result = ButtonFaceColours(wp);
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace vx

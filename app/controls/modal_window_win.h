@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <type_traits>
@@ -42,5 +43,11 @@ void RunModalLoop(const HWND& window);
 
 // The answer to WM_CTLCOLORSTATIC: labels and options on the button face.
 LRESULT ButtonFaceColours(WPARAM dc);
+
+// The messages every modal window answers alike: the close box runs `close`,
+// WM_DESTROY forgets the window (which ends RunModalLoop), labels sit on the
+// button face. True, with `result` set, when `msg` was one of them.
+bool HandleModalFrameMessage(HWND& window, UINT msg, WPARAM wp, const std::function<void()>& close,
+                             LRESULT& result);
 
 }  // namespace vx

@@ -200,19 +200,12 @@ void Form5::OnCommand(int id, int code) {
 }
 
 LRESULT Form5::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  LRESULT result = 0;
+  if (HandleModalFrameMessage(hwnd_, msg, wp, [this] { Command2_Click(); }, result)) return result;
   switch (msg) {
     case WM_COMMAND:
       OnCommand(LOWORD(wp), HIWORD(wp));
       return 0;
-    case WM_CLOSE:
-      Command2_Click();
-      return 0;
-    case WM_DESTROY:
-      SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-      hwnd_ = nullptr;
-      return 0;
-    case WM_CTLCOLORSTATIC:
-      return ButtonFaceColours(wp);
     default:
       break;
   }

@@ -77,6 +77,8 @@ void Form6::Command2_Click() {
 }
 
 LRESULT Form6::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  LRESULT result = 0;
+  if (HandleModalFrameMessage(hwnd_, msg, wp, [this] { Command2_Click(); }, result)) return result;
   switch (msg) {
     case WM_COMMAND:
       if (LOWORD(wp) == IDCANCEL || LOWORD(wp) == IDOK) {
@@ -84,15 +86,6 @@ LRESULT Form6::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
       }
       break;
-    case WM_CLOSE:
-      Command2_Click();
-      return 0;
-    case WM_DESTROY:
-      SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-      hwnd_ = nullptr;
-      return 0;
-    case WM_CTLCOLORSTATIC:
-      return ButtonFaceColours(wp);
     default:
       break;
   }
