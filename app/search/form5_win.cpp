@@ -3,21 +3,20 @@
 #include <string>
 #include <vector>
 
-#include "app/controls/owned_window_proc_win.h"
 #include "app/search/search_messages.h"
 #include "app/search/search_window_texts.h"
-#include "app/view/form1_win.h"
 #include "common/message_box.h"
+#include "common/ui/controls_win.h"
 
 namespace vx {
 namespace {
 
 constexpr wchar_t kClassName[] = L"VanteloxForm5";
 
-constexpr int kClientWidth = 2985 / kTwipsPerPixel;
-constexpr int kClientHeight = 1980 / kTwipsPerPixel;
+constexpr int kClientWidth = TwipsToPixels(2985);
+constexpr int kClientHeight = TwipsToPixels(1980);
 // "説明" uncovers Label1, which lies just below the client area at opening.
-constexpr int kHelpGrowth = 1815 / kTwipsPerPixel;
+constexpr int kHelpGrowth = TwipsToPixels(1815);
 
 constexpr TwipRect kLabel2Rect{120, 120, 1500, 195};
 constexpr TwipRect kText1Rect{120, 360, 2745, 300};
@@ -42,36 +41,21 @@ enum ControlId {
   kOption2 = 120,  // + index
 };
 
-std::wstring WindowText(HWND h) {
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(h)), L'\0');
-  const int n = GetWindowTextW(h, text.data(), static_cast<int>(text.size() + 1));
-  text.resize(static_cast<size_t>(n > 0 ? n : 0));
-  return text;
-}
-
 bool Checked(HWND option) { return SendMessageW(option, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 }  // namespace
 
-Form5::~Form5() {
-  if (hwnd_ && IsWindow(hwnd_)) DestroyWindow(hwnd_);
+void Form5::ShowModal(HWND owner) {
+  Form_Load(owner);
+  RunModal(Text1);
 }
 
-void Form5::ShowModal() {
-  Form_Load();
-  if (!hwnd_) return;
-  EnableWindow(form_.hwnd(), FALSE);
-  ShowWindow(hwnd_, SW_SHOWNORMAL);
-  SetFocus(Text1);
-  RunModalLoop(hwnd_);
-  if (hwnd_) Command2_Click();
-}
-
-void Form5::Form_Load() {
-  CreateModalFrame(kClassName, &OwnedWindowProc<Form5>, search_window_texts::kCaption, kClientWidth,
-                   kClientHeight, form_.hwnd(), this);
-  if (!hwnd_) return;
-  font_ = MakeDialogFont(search_window_texts::kFont, kFontCentipoints, FW_NORMAL);
+void Form5::Form_Load(HWND owner) {
+  if (!CreateModalFrame(kClassName, search_window_texts::kCaption, kClientWidth, kClientHeight,
+                        owner)) {
+    return;
+  }
+  font_ = MakeFont({search_window_texts::kFont, kFontCentipoints});
   CreateControls();
   SendMessageW(Option1[static_cast<int>(SearchTarget::Bytes)], BM_SETCHECK, BST_CHECKED, 0);
   SendMessageW(Option2[1], BM_SETCHECK, BST_CHECKED, 0);
@@ -85,23 +69,26 @@ void Form5::CreateControls() {
   constexpr DWORD kOption = BS_AUTORADIOBUTTON;
   constexpr DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
   // Creation order is the Tab order; WS_GROUP starts each set of options.
-  Label2 = MakeChild(hwnd_, L"STATIC", t::kDataLabel, kLabel, kLabel2Rect, 0, f);
-  Text1 = MakeChild(hwnd_, L"EDIT", L"", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_GROUP,
-                    kText1Rect, kText1, f);
-  Frame1 = MakeChild(hwnd_, L"BUTTON", t::kTargetFrame, BS_GROUPBOX | WS_GROUP, kFrame1Rect, 0, f);
-  Option1[1] = MakeChild(hwnd_, L"BUTTON", t::kBytes, kOption | WS_GROUP | WS_TABSTOP,
-                         kOption1Rects[1], kOption1 + 1, f);
-  Option1[0] = MakeChild(hwnd_, L"BUTTON", t::kText, kOption, kOption1Rects[0], kOption1, f);
-  Frame2 = MakeChild(hwnd_, L"BUTTON", t::kStartFrame, BS_GROUPBOX | WS_GROUP, kFrame2Rect, 0, f);
-  Option2[1] = MakeChild(hwnd_, L"BUTTON", t::kFromBeginning, kOption | WS_GROUP | WS_TABSTOP,
-                         kOption2Rects[1], kOption2 + 1, f);
-  Option2[0] = MakeChild(hwnd_, L"BUTTON", t::kFromCaret, kOption, kOption2Rects[0], kOption2, f);
-  Command1 = MakeChild(hwnd_, L"BUTTON", t::kSearch, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP,
-                       kCommand1Rect, IDOK, f);
-  Command3 = MakeChild(hwnd_, L"BUTTON", t::kFindNext, kButton, kCommand3Rect, kCommand3, f);
-  Command2 = MakeChild(hwnd_, L"BUTTON", t::kClose, kButton, kCommand2Rect, IDCANCEL, f);
-  Command4 = MakeChild(hwnd_, L"BUTTON", t::kExplain, kButton, kCommand4Rect, kCommand4, f);
-  Label1 = MakeChild(hwnd_, L"STATIC", t::kHelp, kLabel, kLabel1Rect, 0, f);
+  Label2 = MakeControl(hwnd(), {L"STATIC", t::kDataLabel, kLabel2Rect, kLabel, 0, f});
+  Text1 = MakeControl(hwnd(), {L"EDIT", L"", kText1Rect,
+                               ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_GROUP, kText1, f});
+  Frame1 =
+      MakeControl(hwnd(), {L"BUTTON", t::kTargetFrame, kFrame1Rect, BS_GROUPBOX | WS_GROUP, 0, f});
+  Option1[1] = MakeControl(hwnd(), {L"BUTTON", t::kBytes, kOption1Rects[1],
+                                    kOption | WS_GROUP | WS_TABSTOP, kOption1 + 1, f});
+  Option1[0] = MakeControl(hwnd(), {L"BUTTON", t::kText, kOption1Rects[0], kOption, kOption1, f});
+  Frame2 =
+      MakeControl(hwnd(), {L"BUTTON", t::kStartFrame, kFrame2Rect, BS_GROUPBOX | WS_GROUP, 0, f});
+  Option2[1] = MakeControl(hwnd(), {L"BUTTON", t::kFromBeginning, kOption2Rects[1],
+                                    kOption | WS_GROUP | WS_TABSTOP, kOption2 + 1, f});
+  Option2[0] =
+      MakeControl(hwnd(), {L"BUTTON", t::kFromCaret, kOption2Rects[0], kOption, kOption2, f});
+  Command1 = MakeControl(hwnd(), {L"BUTTON", t::kSearch, kCommand1Rect,
+                                  BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, IDOK, f});
+  Command3 = MakeControl(hwnd(), {L"BUTTON", t::kFindNext, kCommand3Rect, kButton, kCommand3, f});
+  Command2 = MakeControl(hwnd(), {L"BUTTON", t::kClose, kCommand2Rect, kButton, IDCANCEL, f});
+  Command4 = MakeControl(hwnd(), {L"BUTTON", t::kExplain, kCommand4Rect, kButton, kCommand4, f});
+  Label1 = MakeControl(hwnd(), {L"STATIC", t::kHelp, kLabel1Rect, kLabel, 0, f});
 }
 
 SearchTarget Form5::Target() const {
@@ -111,28 +98,28 @@ SearchTarget Form5::Target() const {
 
 void Form5::FindStart() {
   std::vector<uint8_t> By;
-  const int32_t code = GetByteFromText(WindowText(Text1), Target(), By);
+  const int32_t code = GetByteFromText(ControlText(Text1), Target(), By);
   if (const wchar_t* refusal = RefusalMessage(code)) {
     ShowMessage(refusal, MsgButtons::Ok, MsgIcon::Critical);
     return;
   }
-  const int32_t start = Checked(Option2[1]) ? 1 : form_.GetSeekFromCaret() + 1;
+  const int32_t start = Checked(Option2[1]) ? 1 : host_.GetSeekFromCaret() + 1;
   AllEnabled(false);
-  const int32_t r = form_.Search().FindStart(form_.FileName, start, By);
+  const int32_t r = host_.Search().FindStart(host_.SearchedFileName(), start, By);
   AllEnabled(true);
   FindAfter(r);
 }
 
 void Form5::Command3_Click() {
   AllEnabled(false);
-  const int32_t r = form_.Search().FindNextInWindow(form_.FileName);
+  const int32_t r = host_.Search().FindNextInWindow(host_.SearchedFileName());
   AllEnabled(true);
   SetFocus(Command3);
   FindAfter(r);
 }
 
 void Form5::FindAfter(int32_t rc) {
-  if (form_.FindAfter(rc)) {
+  if (host_.FindAfter(rc)) {
     ShowWindow(Command3, SW_SHOW);
     SetFocus(Command3);
   } else {
@@ -157,20 +144,16 @@ void Form5::HideCommand3() {
 
 void Form5::Command4_Click() {
   RECT r;
-  GetWindowRect(hwnd_, &r);
-  SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top + kHelpGrowth,
+  GetWindowRect(hwnd(), &r);
+  SetWindowPos(hwnd(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top + kHelpGrowth,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   if (GetFocus() == Command4) SetFocus(Command1);
   ShowWindow(Command4, SW_HIDE);
 }
 
-void Form5::Command2_Click() {
-  // The owner is enabled before this window goes, so that it gets the focus back.
-  EnableWindow(form_.hwnd(), TRUE);
-  DestroyWindow(hwnd_);
-}
+void Form5::Command2_Click() { CloseModal(); }
 
-void Form5::OnCommand(int id, int code) {
+bool Form5::OnCommand(int id, int code) {
   switch (id) {
     case IDOK:
       FindStart();
@@ -195,21 +178,9 @@ void Form5::OnCommand(int id, int code) {
       if (code == EN_CHANGE) HideCommand3();  // Text1_Change
       break;
     default:
-      break;
+      return false;
   }
-}
-
-LRESULT Form5::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
-  LRESULT result = 0;
-  if (HandleModalFrameMessage(hwnd_, msg, wp, [this] { Command2_Click(); }, result)) return result;
-  switch (msg) {
-    case WM_COMMAND:
-      OnCommand(LOWORD(wp), HIWORD(wp));
-      return 0;
-    default:
-      break;
-  }
-  return DefWindowProcW(hwnd_, msg, wp, lp);
+  return true;
 }
 
 }  // namespace vx

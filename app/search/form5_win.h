@@ -9,22 +9,19 @@
 #include <array>
 #include <cstdint>
 
-#include "app/controls/modal_window_win.h"
+#include "app/search/search_host.h"
 #include "app/search/search_text.h"
+#include "common/ui/gdi_win.h"
+#include "common/ui/modal_window_win.h"
 
 namespace vx {
 
-class Form1;
-
-class Form5 {
+class Form5 : public ModalWindow {
  public:
-  explicit Form5(Form1& form) : form_(form) {}
-  ~Form5();
-  Form5(const Form5&) = delete;
-  Form5& operator=(const Form5&) = delete;
+  explicit Form5(SearchHost& host) : host_(host) {}
 
-  // Shows the window over the main window, which stays disabled until it closes.
-  void ShowModal();
+  // Shows the window over `owner`, which stays disabled until it closes.
+  void ShowModal(HWND owner);
 
   // Controls, named as in the window's design; the option arrays are indexed
   // as designed (Option1[1] "バイト", Option2[1] "最初から").
@@ -41,12 +38,10 @@ class Form5 {
   HWND Label1 = nullptr;
 
  private:
-  template <typename Owner>
-  friend LRESULT CALLBACK OwnedWindowProc(HWND, UINT, WPARAM, LPARAM);
-  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
-  void Form_Load();
+  void Form_Load(HWND owner);
   void CreateControls();
-  void OnCommand(int id, int code);
+  bool OnCommand(int id, int code) override;
+  void OnClose() override { Command2_Click(); }
   void FindStart();
   void Command2_Click();
   void Command3_Click();
@@ -57,8 +52,7 @@ class Form5 {
   void HideCommand3();
   SearchTarget Target() const;
 
-  Form1& form_;
-  HWND hwnd_ = nullptr;
+  SearchHost& host_;
   Font font_;
 };
 

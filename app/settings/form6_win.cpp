@@ -2,17 +2,16 @@
 
 #include <string>
 
-#include "app/controls/owned_window_proc_win.h"
-#include "app/controls/modal_window_win.h"
 #include "app/settings/version_texts.h"
+#include "common/ui/controls_win.h"
 
 namespace vx {
 namespace {
 
 constexpr wchar_t kClassName[] = L"VanteloxForm6";
 
-constexpr int kClientWidth = 2550 / kTwipsPerPixel;
-constexpr int kClientHeight = 1935 / kTwipsPerPixel;
+constexpr int kClientWidth = TwipsToPixels(2550);
+constexpr int kClientHeight = TwipsToPixels(1935);
 constexpr TwipRect kPicture1Rect{60, 60, 555, 555};
 constexpr TwipRect kLabel1Rect{720, 60, 1515, 315};
 constexpr TwipRect kLabel2Rect{900, 480, 1095, 195};
@@ -31,65 +30,39 @@ HICON OwnerIcon(HWND owner) {
 
 }  // namespace
 
-Form6::~Form6() {
-  if (hwnd_ && IsWindow(hwnd_)) DestroyWindow(hwnd_);
-}
-
 void Form6::ShowModal(HWND owner) {
   Form_Load(owner);
-  if (!hwnd_) return;
-  EnableWindow(owner, FALSE);
-  ShowWindow(hwnd_, SW_SHOWNORMAL);
-  SetFocus(Command2);
-  RunModalLoop(hwnd_);
-  if (hwnd_) Command2_Click();
+  RunModal(Command2);
 }
 
 void Form6::Form_Load(HWND owner) {
-  owner_ = owner;
-  CreateModalFrame(kClassName, &OwnedWindowProc<Form6>, version_texts::kCaption, kClientWidth,
-                   kClientHeight, owner, this);
-  if (!hwnd_) return;
-
-  name_font_ = MakeDialogFont(version_texts::kNameFont, kNameFontCentipoints, FW_BOLD);
-  text_font_ = MakeDialogFont(version_texts::kNameFont, kTextFontCentipoints, FW_NORMAL);
-  const HICON icon = OwnerIcon(owner);
-  SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-  SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-  Picture1 = MakeChild(hwnd_, L"STATIC", L"", SS_ICON | SS_CENTERIMAGE, kPicture1Rect, 0, nullptr);
-  SendMessageW(Picture1, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
-  Label1 = MakeChild(hwnd_, L"STATIC", version_texts::kProductName, SS_LEFT | SS_NOPREFIX,
-                     kLabel1Rect, 0, name_font_.get());
-  Label2 = MakeChild(hwnd_, L"STATIC",
-                     std::wstring(version_texts::kVersionPrefix) + version_texts::kVersion,
-                     SS_LEFT | SS_NOPREFIX, kLabel2Rect, 0, text_font_.get());
-  Label3 = MakeChild(hwnd_, L"STATIC", version_texts::kMaker, SS_LEFT | SS_NOPREFIX, kLabel3Rect, 0,
-                     text_font_.get());
-  // IDCANCEL, so that Esc presses it.
-  Command2 = MakeChild(hwnd_, L"BUTTON", version_texts::kClose, WS_TABSTOP | BS_DEFPUSHBUTTON,
-                       kCommand2Rect, IDCANCEL, text_font_.get());
-}
-
-void Form6::Command2_Click() {
-  // The owner is enabled before this window goes, so that it gets the focus back.
-  EnableWindow(owner_, TRUE);
-  DestroyWindow(hwnd_);
-}
-
-LRESULT Form6::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
-  LRESULT result = 0;
-  if (HandleModalFrameMessage(hwnd_, msg, wp, [this] { Command2_Click(); }, result)) return result;
-  switch (msg) {
-    case WM_COMMAND:
-      if (LOWORD(wp) == IDCANCEL || LOWORD(wp) == IDOK) {
-        Command2_Click();
-        return 0;
-      }
-      break;
-    default:
-      break;
+  if (!CreateModalFrame(kClassName, version_texts::kCaption, kClientWidth, kClientHeight, owner)) {
+    return;
   }
-  return DefWindowProcW(hwnd_, msg, wp, lp);
+  name_font_ = MakeFont({version_texts::kNameFont, kNameFontCentipoints, FW_BOLD});
+  text_font_ = MakeFont({version_texts::kNameFont, kTextFontCentipoints});
+  const HICON icon = OwnerIcon(owner);
+  SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  Picture1 = MakeControl(hwnd(), {L"STATIC", L"", kPicture1Rect, SS_ICON | SS_CENTERIMAGE});
+  SendMessageW(Picture1, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+  constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
+  Label1 = MakeControl(
+      hwnd(), {L"STATIC", version_texts::kProductName, kLabel1Rect, kLabel, 0, name_font_.get()});
+  Label2 = MakeControl(
+      hwnd(), {L"STATIC", std::wstring(version_texts::kVersionPrefix) + version_texts::kVersion,
+               kLabel2Rect, kLabel, 0, text_font_.get()});
+  Label3 = MakeControl(
+      hwnd(), {L"STATIC", version_texts::kMaker, kLabel3Rect, kLabel, 0, text_font_.get()});
+  // IDCANCEL, so that Esc presses it.
+  Command2 = MakeControl(hwnd(), {L"BUTTON", version_texts::kClose, kCommand2Rect,
+                                  WS_TABSTOP | BS_DEFPUSHBUTTON, IDCANCEL, text_font_.get()});
+}
+
+bool Form6::OnCommand(int id, int) {
+  if (id != IDCANCEL && id != IDOK) return false;
+  CloseModal();  // Command2_Click
+  return true;
 }
 
 }  // namespace vx

@@ -4,17 +4,13 @@
 
 #include <windows.h>
 
-#include "app/controls/modal_window_win.h"
+#include "common/ui/gdi_win.h"
+#include "common/ui/modal_window_win.h"
 
 namespace vx {
 
-class Form6 {
+class Form6 : public ModalWindow {
  public:
-  Form6() = default;
-  ~Form6();
-  Form6(const Form6&) = delete;
-  Form6& operator=(const Form6&) = delete;
-
   // Shows the window over `owner`, which stays disabled until it is closed.
   void ShowModal(HWND owner);
 
@@ -26,14 +22,9 @@ class Form6 {
   HWND Command2 = nullptr;
 
  private:
-  template <typename Owner>
-  friend LRESULT CALLBACK OwnedWindowProc(HWND, UINT, WPARAM, LPARAM);
-  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
   void Form_Load(HWND owner);
-  void Command2_Click();
+  bool OnCommand(int id, int code) override;
 
-  HWND hwnd_ = nullptr;
-  HWND owner_ = nullptr;
   Font name_font_;
   Font text_font_;
 };

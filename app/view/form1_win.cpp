@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "app/controls/modal_window_win.h"
 #include "app/controls/owned_window_proc_win.h"
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
 #include "app/view/form1_layout.h"
+#include "common/ui/controls_win.h"
 
 namespace vx {
 namespace {
@@ -19,23 +19,14 @@ constexpr int kLabelFontPoints = 9;
 
 enum ControlId { kPicture1 = 101, kPicture2, kVscrollEx1 };
 
-int PointsToPixels(int points) {
-  HDC screen = GetDC(nullptr);
-  const int pixels = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
-  ReleaseDC(nullptr, screen);
-  return pixels;
-}
-
-HFONT MakeFont(const std::wstring& face, int points) {
-  return CreateFontW(PointsToPixels(points), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                     SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                     FIXED_PITCH | FF_MODERN, face.c_str());
+Font MakeFixedFont(const std::wstring& face, int points) {
+  return MakeFont({face, points * 100, FW_NORMAL, FIXED_PITCH | FF_MODERN});
 }
 
 HWND MakeStatic(HWND parent, const LabelRect& r, HFONT font) {
-  HWND h = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, r.x,
-                           r.y, r.width, r.height, parent, nullptr, GetModuleHandleW(nullptr),
-                           nullptr);
+  HWND h =
+      CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, r.x, r.y,
+                      r.width, r.height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
   SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return h;
 }
@@ -65,10 +56,9 @@ void Form1::Form_Load() {
     RegisterClassExW(&wc);
     registered = true;
   }
-  hwnd_ = CreateWindowExW(WS_EX_ACCEPTFILES, kClassName, L"",
-                          WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                          CW_USEDEFAULT, CW_USEDEFAULT, 640, 520, nullptr, nullptr,
-                          GetModuleHandleW(nullptr), this);
+  hwnd_ = CreateWindowExW(
+      WS_EX_ACCEPTFILES, kClassName, L"", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+      CW_USEDEFAULT, CW_USEDEFAULT, 640, 520, nullptr, nullptr, GetModuleHandleW(nullptr), this);
   CreateControls();
   CreateMenus();
   form4_.Form_Load(hwnd_);
@@ -81,7 +71,7 @@ void Form1::Form_Load() {
 }
 
 void Form1::CreateControls() {
-  label_font_.reset(MakeFont(kLabelFontName, kLabelFontPoints));
+  label_font_ = MakeFixedFont(kLabelFontName, kLabelFontPoints);
   HFONT lf = label_font_.get();
   Label1 = MakeStatic(hwnd_, kLabel1Rect, lf);
   Label2 = MakeStatic(hwnd_, kLabel2Rect, lf);
@@ -91,9 +81,9 @@ void Form1::CreateControls() {
   Label6 = MakeStatic(hwnd_, kLabel6Rect, lf);
   Label7 = MakeStatic(hwnd_, kLabel7Rect, lf);
   Frame1 = CreateWindowExW(0, L"BUTTON", kFrameCaption,
-                           WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_GROUPBOX,
-                           kFrame1Rect.x, kFrame1Rect.y, kFrame1Rect.width, kFrame1Rect.height,
-                           hwnd_, nullptr, GetModuleHandleW(nullptr), nullptr);
+                           WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_GROUPBOX, kFrame1Rect.x,
+                           kFrame1Rect.y, kFrame1Rect.width, kFrame1Rect.height, hwnd_, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
   SendMessageW(Frame1, WM_SETFONT, reinterpret_cast<WPARAM>(lf), FALSE);
   Picture1.Create(hwnd_, kPicture1, 0, kPicture1Top, 100, 100);
   Picture1.SetMessageHook(
@@ -109,7 +99,7 @@ void Form1::CreateControls() {
 
 void Form1::SettingChange() {
   const DisplaySettingsRecord& s = DisplaySettings;
-  page_font_.reset(MakeFont(GetFontName(), s.FontSize));
+  page_font_ = MakeFixedFont(GetFontName(), s.FontSize);
   const PageGeometry g = LayOutPage(s);
   Picture1.Move(0, kPicture1Top, g.picture_width, g.picture_height);
   SelectObject(Picture1.dc(), page_font_.get());
@@ -117,8 +107,8 @@ void Form1::SettingChange() {
   const int progress_right = kVscrollWidth + 0 + g.picture_width + 6;
   const int progress_top = kPicture1Top + g.picture_height + 4;
   Picture2.Move(progress_right - kPicture2Width, progress_top, kPicture2Width, kProgressHeight);
-  MoveWindow(Label9, progress_right - kPicture2Width - 4 - kLabel9Width, progress_top,
-             kLabel9Width, kProgressHeight, TRUE);
+  MoveWindow(Label9, progress_right - kPicture2Width - 4 - kLabel9Width, progress_top, kLabel9Width,
+             kProgressHeight, TRUE);
   Picture2.Clear(GetSysColor(COLOR_BTNFACE));
   // The client area ends 8 pixels right of and below the progress area.
   RECT r{0, 0, progress_right + 8, progress_top + kProgressHeight + 8};

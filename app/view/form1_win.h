@@ -12,19 +12,20 @@
 #include <string>
 #include <vector>
 
-#include "app/controls/modal_window_win.h"
 #include "app/controls/picture_box_win.h"
 #include "app/controls/vscroll_ex_win.h"
 #include "app/edit/form4_win.h"
 #include "app/edit/undo_journal.h"
+#include "app/search/search_host.h"
 #include "app/search/search_state.h"
 #include "app/view/file_operation.h"
 #include "app/view/progress_view.h"
+#include "common/ui/gdi_win.h"
 #include "common/usual.h"
 
 namespace vx {
 
-class Form1 {
+class Form1 : public SearchHost {
  public:
   Form1();
   ~Form1();
@@ -54,7 +55,7 @@ class Form1 {
   // The open file.
   int32_t ChangeFileName(const std::wstring& Fn);
   void RefreshFiles();
-  int32_t GetSeekFromCaret() const;
+  int32_t GetSeekFromCaret() const override;
   void CaretChange(int32_t X, int32_t Y, int32_t VscValue);
   // The first-change step: with After true it makes the backup before the
   // first change of the file. -1 when the change must not go ahead, else 0.
@@ -117,8 +118,9 @@ class Form1 {
   void OnFindNext();
   // Shows a search result: the message for no match or a failed search, or
   // the caret on the match. True for a match.
-  bool FindAfter(int32_t rc);
-  SearchState& Search() { return search_; }
+  bool FindAfter(int32_t rc) override;
+  SearchState& Search() override { return search_; }
+  const std::wstring& SearchedFileName() const override { return FileName; }
 
   // State shared with the other windows.
   std::wstring FileName;

@@ -1,0 +1,12 @@
+// Lets the window messages that are waiting run, from inside a long piece of
+// work on the window thread (a listing of many files, the auto-repeat of a
+// held button, the print loop between pages).
+#pragma once
+
+namespace vx {
+
+// Runs every pending message. A WM_QUIT is put back for the main loop and
+// makes the result false, so that the work can stop.
+bool PumpPendingMessages();
+
+}  // namespace vx

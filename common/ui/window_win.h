@@ -1,0 +1,61 @@
+// Window: the one way the programs make a window of their own class. The
+// object is bound to its window from WM_NCCREATE on, so it sees even the
+// messages sent during creation, and is unbound at WM_NCDESTROY; one
+// procedure for every class forwards each message to HandleMessage.
+#pragma once
+
+#include <windows.h>
+
+namespace vx {
+
+// A window class of the program, registered the first time it is used.
+struct WindowClass {
+  const wchar_t* name;
+  UINT style = 0;
+  // A system colour index for the background, or -1 for none (custom drawn).
+  int background = COLOR_BTNFACE;
+  // A resource id of the program's icon, or 0 for none.
+  int icon = 0;
+};
+
+// What CreateWindowExW is told besides the class.
+struct WindowSpec {
+  const wchar_t* caption = L"";
+  DWORD style = 0;
+  DWORD ex_style = 0;
+  int x = CW_USEDEFAULT;
+  int y = CW_USEDEFAULT;
+  int width = CW_USEDEFAULT;
+  int height = CW_USEDEFAULT;
+  HWND parent = nullptr;
+  // A child's control id (the menu of a top-level window is set afterwards).
+  int id = 0;
+};
+
+class Window {
+ public:
+  Window() = default;
+  // A window still there is unbound before it is destroyed: the object that
+  // would answer its last messages is already going.
+  virtual ~Window();
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+
+  HWND hwnd() const { return hwnd_; }
+
+ protected:
+  // Registers `window_class` once and makes the window bound to this object.
+  // Null when the window could not be made.
+  HWND CreateBound(const WindowClass& window_class, const WindowSpec& spec);
+  // Every message of the window; the default is the system's answer.
+  virtual LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) const {
+    return DefWindowProcW(hwnd_, msg, wp, lp);
+  }
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  HWND hwnd_ = nullptr;
+};
+
+}  // namespace vx
