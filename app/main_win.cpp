@@ -3,7 +3,7 @@
 
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
-#include "app/view/file_operation.h"
+#include "app/file/file_operation.h"
 #include "app/view/form1_win.h"
 #include "common/message_box.h"
 #include "common/usual.h"
@@ -24,7 +24,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR command_line, int show_command) 
   StartAborted = false;
   StartFile = FileOperation().GetFnmFromCommand(command_line ? command_line : L"");
   ProgramFolder = Usual().AddDirMark(ProgramFileFolder());
-  SjisTables = MakeShiftJisTables();
   LoadSettings();
 
   Form1 form;

@@ -5,6 +5,5 @@ namespace vx {
 std::wstring ProgramFolder;
 std::wstring StartFile;
 bool StartAborted = false;
-ShiftJisTables SjisTables = MakeShiftJisTables();
 
 }  // namespace vx

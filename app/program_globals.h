@@ -3,8 +3,6 @@
 
 #include <string>
 
-#include "app/view/shift_jis_tables.h"
-
 namespace vx {
 
 // The folder of the program file, always ending in "\".
@@ -13,7 +11,5 @@ extern std::wstring ProgramFolder;
 extern std::wstring StartFile;
 // Set by the main window when the start file could not be opened.
 extern bool StartAborted;
-// Filled once at start-up.
-extern ShiftJisTables SjisTables;
 
 }  // namespace vx

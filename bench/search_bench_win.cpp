@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/search/find_u.h"
-#include "app/view/file_operation.h"
+#include "app/file/file_operation.h"
 #include "bench/bench_support_win.h"
 #include "common/file_seam.h"
 

@@ -1,5 +1,7 @@
 #include "app/edit/input_field.h"
 
+#include "common/hex_digits.h"
+
 namespace vx {
 namespace {
 
@@ -37,8 +39,8 @@ std::wstring ByteFieldText(uint8_t value, InputRadix radix) {
     case InputRadix::Hexadecimal:
       break;
   }
-  constexpr wchar_t kHexDigits[] = L"0123456789ABCDEF";
-  return {kHexDigits[value >> 4], kHexDigits[value & 15]};
+  return {static_cast<wchar_t>(kHexDigits[value >> 4]),
+          static_cast<wchar_t>(kHexDigits[value & 15])};
 }
 
 bool IsDigitKey(int KeyCode, InputRadix radix) {

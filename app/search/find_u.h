@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/view/file_operation.h"
+#include "app/file/file_operation.h"
 
 namespace vx {
 

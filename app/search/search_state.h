@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/search/find_u.h"
-#include "app/view/file_operation.h"
+#include "app/file/file_operation.h"
 
 namespace vx {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/view/form1_layout.h"
+#include "app/settings/page_geometry.h"
 
 namespace vx {
 

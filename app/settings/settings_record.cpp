@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/settings/settings_ranges.h"
-#include "app/view/shift_jis_tables.h"
+#include "common/shift_jis_tables.h"
 #include "common/code_page.h"
 
 namespace vx {
@@ -36,8 +36,7 @@ void VisitFields(Visitor& v, Record& r) {
 }
 
 bool IsLeadByte(char byte) {
-  static const ShiftJisTables tables = MakeShiftJisTables();
-  return tables.LeadByteTable[static_cast<uint8_t>(byte)];
+  return SjisTables.LeadByteTable[static_cast<uint8_t>(byte)];
 }
 
 // Cuts before a double-byte character that would not fit whole, so the field

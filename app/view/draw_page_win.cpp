@@ -4,6 +4,7 @@
 #include "app/settings/display_settings.h"
 #include "app/view/dump_page.h"
 #include "app/view/page_painter_win.h"
+#include "common/shift_jis_tables.h"
 #include "common/usual.h"
 
 namespace vx {

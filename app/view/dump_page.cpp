@@ -2,11 +2,12 @@
 
 #include <cassert>
 
+#include "common/hex_digits.h"
+
 namespace vx {
 namespace {
 
 constexpr int kSeparatorStep = 8;
-constexpr char kHexDigits[] = "0123456789ABCDEF";
 
 // round(twice / 2) to the nearest integer, halves to the even neighbour; the
 // separator positions are whole numbers plus possibly one half.

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/settings/display_settings.h"
-#include "app/view/shift_jis_tables.h"
+#include "common/shift_jis_tables.h"
 
 namespace vx {
 

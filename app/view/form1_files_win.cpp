@@ -5,9 +5,9 @@
 #include "app/edit/backup.h"
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
-#include "app/view/file_limits.h"
+#include "app/file/file_limits.h"
 #include "app/view/form1_win.h"
-#include "app/view/open_for_check.h"
+#include "app/file/open_for_check.h"
 #include "app/view/open_texts.h"
 #include "common/message_box.h"
 

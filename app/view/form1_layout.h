@@ -1,8 +1,5 @@
-// The main window's fixed design and the page area's size from the settings,
-// in pixels.
+// The main window's fixed design, in pixels.
 #pragma once
-
-#include "app/settings/display_settings.h"
 
 namespace vx {
 
@@ -24,13 +21,5 @@ inline constexpr int kVscrollWidth = 21;
 inline constexpr int kLabel9Width = 109;
 inline constexpr int kPicture2Width = 237;
 inline constexpr int kProgressHeight = 21;
-
-struct PageGeometry {
-  int picture_width;
-  int picture_height;
-};
-
-// 524 x 390 with the defaults.
-PageGeometry LayOutPage(const DisplaySettingsRecord& s);
 
 }  // namespace vx

@@ -5,6 +5,7 @@
 #include "app/controls/owned_window_proc_win.h"
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
+#include "app/settings/page_geometry.h"
 #include "app/view/form1_layout.h"
 #include "common/ui/controls_win.h"
 

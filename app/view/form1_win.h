@@ -18,7 +18,7 @@
 #include "app/edit/undo_journal.h"
 #include "app/search/search_host.h"
 #include "app/search/search_state.h"
-#include "app/view/file_operation.h"
+#include "app/file/file_operation.h"
 #include "app/view/progress_view.h"
 #include "common/ui/gdi_win.h"
 #include "common/usual.h"

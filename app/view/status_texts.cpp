@@ -1,6 +1,7 @@
 #include "app/view/status_texts.h"
 
 #include "app/view/status_label_texts.h"
+#include "common/hex_digits.h"
 
 namespace vx {
 namespace {
@@ -49,10 +50,9 @@ std::wstring BinaryText(uint8_t b) {
 }
 
 std::wstring HexText(uint32_t value) {
-  constexpr wchar_t kDigits[] = L"0123456789ABCDEF";
   std::wstring text;
   do {
-    text.insert(text.begin(), kDigits[value & 0xF]);
+    text.insert(text.begin(), static_cast<wchar_t>(kHexDigits[value & 0xF]));
     value >>= 4;
   } while (value != 0);
   return text;

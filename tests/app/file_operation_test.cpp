@@ -1,4 +1,4 @@
-#include "app/view/file_operation.h"
+#include "app/file/file_operation.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "app/view/file_operation.h"
+#include "app/file/file_operation.h"
 #include "tests/support/temp_folder.h"
 
 namespace vx {

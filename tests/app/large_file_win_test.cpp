@@ -1,5 +1,5 @@
 // Files at the 32-bit limit, made sparse so that they cost no disk.
-#include "app/view/file_limits.h"
+#include "app/file/file_limits.h"
 #include "app/view/open_texts.h"
 #include "common/file_seam.h"
 #include "tests/app/main_window_fixture_win.h"

@@ -1,6 +1,6 @@
 #include <numeric>
 
-#include "app/view/file_operation.h"
+#include "app/file/file_operation.h"
 #include "app/view/status_texts.h"
 #include "tests/app/main_window_fixture_win.h"
 

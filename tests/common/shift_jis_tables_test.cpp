@@ -1,4 +1,4 @@
-#include "app/view/shift_jis_tables.h"
+#include "common/shift_jis_tables.h"
 
 #include <gtest/gtest.h>
 

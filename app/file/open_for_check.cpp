@@ -1,4 +1,4 @@
-#include "app/view/open_for_check.h"
+#include "app/file/open_for_check.h"
 
 namespace vx {
 

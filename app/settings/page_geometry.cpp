@@ -1,4 +1,4 @@
-#include "app/view/form1_layout.h"
+#include "app/settings/page_geometry.h"
 
 namespace vx {
 
