@@ -1,8 +1,7 @@
 #include "bench/bench_support_win.h"
 
-#include <windows.h>
-
 #include <psapi.h>
+#include <windows.h>
 
 #include <cstdio>
 #include <random>

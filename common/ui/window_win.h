@@ -52,6 +52,9 @@ class Window {
   LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) const {
     return DefWindowProcW(hwnd_, msg, wp, lp);
   }
+  // Unbinds and destroys the window, if it is there: for the destructor of
+  // a window whose members its last messages must not reach.
+  void DestroyUnbound();
 
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);

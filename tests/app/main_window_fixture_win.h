@@ -13,6 +13,7 @@
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
 #include "app/view/form1_win.h"
+#include "tests/app/form1_test_view_win.h"
 #include "common/message_box.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/temp_folder.h"
@@ -64,8 +65,11 @@ class MainWindowTest : public ::testing::Test {
     return std::wstring(buffer, n > 0 ? n : 0);
   }
 
+  // The main window's own state and procedures.
+  Form1TestView view() const { return Form1TestView(*form); }
+
   // Colour of a pixel of the page area's image, as 0x00BBGGRR.
-  COLORREF PagePixel(int x, int y) const { return form->Picture1.PixelAt(x, y); }
+  COLORREF PagePixel(int x, int y) const { return view().Picture1().PixelAt(x, y); }
 
   TempFolder dir;
   MessageRecorder messages;
