@@ -1,7 +1,8 @@
 #include "bench/bench_support_win.h"
 
-#include <psapi.h>
 #include <windows.h>
+// after windows.h, which it needs
+#include <psapi.h>
 
 #include <cstdio>
 #include <random>

@@ -4,8 +4,9 @@
 // reach it through their host interfaces; its state is its own.
 #pragma once
 
-#include <shellapi.h>
 #include <windows.h>
+// after windows.h, which it needs
+#include <shellapi.h>
 
 #include <cstdint>
 #include <memory>
