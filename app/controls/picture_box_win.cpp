@@ -10,15 +10,9 @@ constexpr WindowClass kClass{L"VxPictureBox", CS_DBLCLKS, -1};
 }  // namespace
 
 bool PictureBox::Create(HWND parent, int id, int x, int y, int width, int height) {
-  WindowSpec spec;
-  spec.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-  spec.x = x;
-  spec.y = y;
-  spec.width = width;
-  spec.height = height;
-  spec.parent = parent;
-  spec.id = id;
-  if (!CreateBound(kClass, spec)) return false;
+  if (!CreateBound(kClass, WindowSpec::Child(parent, id, x, y, width, height, WS_CLIPSIBLINGS))) {
+    return false;
+  }
   MakeImage(width, height);
   return true;
 }

@@ -12,15 +12,7 @@ constexpr WindowClass kClass{L"VxVscrollEx", 0, -1};
 }  // namespace
 
 bool VscrollEx::Create(HWND parent, int id, int x, int y, int width, int height) {
-  WindowSpec spec;
-  spec.style = WS_CHILD | WS_VISIBLE;
-  spec.x = x;
-  spec.y = y;
-  spec.width = width;
-  spec.height = height;
-  spec.parent = parent;
-  spec.id = id;
-  if (!CreateBound(kClass, spec)) return false;
+  if (!CreateBound(kClass, WindowSpec::Child(parent, id, x, y, width, height))) return false;
   VScroll1 = MakeControl(hwnd(), {L"SCROLLBAR", L"", {0, 0, width, height}, SBS_VERT});
   SetLargePercent(0);
   ShowInner(model_.SetValue(model_.Value()));

@@ -2,9 +2,9 @@
 // checked in the caret state, the page image and the five status labels.
 #include <array>
 #include <initializer_list>
-#include <numeric>
 
 #include "tests/app/main_window_fixture_win.h"
+#include "tests/support/test_bytes.h"
 
 namespace vx::test {
 namespace {
@@ -12,12 +12,6 @@ namespace {
 // 256 dump lines; the scroll range ends at (4096 - 30 x 16) / 16 = 226.
 constexpr size_t kFileSize = 4096;
 constexpr int32_t kLastTop = 226;
-
-std::vector<uint8_t> Counting(size_t n) {
-  std::vector<uint8_t> bytes(n);
-  std::iota(bytes.begin(), bytes.end(), uint8_t{0});
-  return bytes;
-}
 
 LPARAM Point(int x, int y) { return MAKELPARAM(x, y); }
 
@@ -49,11 +43,11 @@ class CaretWindowTest : public MainWindowTest {
 
   void ExpectLabels(const std::wstring& address, const std::wstring& four, const std::wstring& two,
                     const std::wstring& one, const std::wstring& binary) {
-    EXPECT_EQ(TextOf(view().Label(3)), address);
-    EXPECT_EQ(TextOf(view().Label(4)), four);
-    EXPECT_EQ(TextOf(view().Label(5)), two);
-    EXPECT_EQ(TextOf(view().Label(6)), one);
-    EXPECT_EQ(TextOf(view().Label(7)), binary);
+    EXPECT_EQ(ControlText(view().Label(3)), address);
+    EXPECT_EQ(ControlText(view().Label(4)), four);
+    EXPECT_EQ(ControlText(view().Label(5)), two);
+    EXPECT_EQ(ControlText(view().Label(6)), one);
+    EXPECT_EQ(ControlText(view().Label(7)), binary);
   }
 
   // Both bars of the caret, one line high, at the caret's cell.
@@ -64,28 +58,17 @@ class CaretWindowTest : public MainWindowTest {
     }
     return true;
   }
-
-  template <typename Condition>
-  static bool Eventually(Condition condition) {
-    const ULONGLONG end = GetTickCount64() + 5000;
-    while (!condition()) {
-      if (GetTickCount64() > end) return false;
-      PumpMessages();
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    }
-    return true;
-  }
 };
 
 TEST_F(CaretWindowTest, PageTakesTheFocusAndAllKeys) {
-  StartOn(Counting(kFileSize));
+  StartOn(CountingBytes(kFileSize));
   SetFocus(form->hwnd());
   EXPECT_TRUE(Eventually([&] { return GetFocus() == page(); }));
   EXPECT_EQ(SendMessageW(page(), WM_GETDLGCODE, VK_DOWN, 0), DLGC_WANTALLKEYS);
 }
 
 TEST_F(CaretWindowTest, ArrowsMoveTheCaretBarsAndStatus) {
-  StartOn(Counting(kFileSize));
+  StartOn(CountingBytes(kFileSize));
   Key(VK_RIGHT);
   ExpectCaret(1, 0, 0);
   Key(VK_DOWN);
@@ -101,7 +84,7 @@ TEST_F(CaretWindowTest, ArrowsMoveTheCaretBarsAndStatus) {
 }
 
 TEST_F(CaretWindowTest, RightFromTheLastColumnGoesToTheNextLine) {
-  StartOn(Counting(kFileSize));
+  StartOn(CountingBytes(kFileSize));
   view().CaretChange(15, 0, 0);
   Key(VK_RIGHT);
   ExpectCaret(0, 1, 0);
@@ -113,7 +96,7 @@ TEST_F(CaretWindowTest, RightFromTheLastColumnGoesToTheNextLine) {
 }
 
 TEST_F(CaretWindowTest, ModifiersMultiplyTheStep) {
-  StartOn(Counting(kFileSize));
+  StartOn(CountingBytes(kFileSize));
   KeyWith(WM_KEYDOWN, VK_DOWN, {VK_SHIFT});
   ExpectCaret(0, 2, 0);
   KeyWith(WM_KEYDOWN, VK_DOWN, {VK_SHIFT, VK_CONTROL});
@@ -129,15 +112,15 @@ TEST_F(CaretWindowTest, ModifiersMultiplyTheStep) {
 }
 
 TEST_F(CaretWindowTest, LeftAtTheFirstByteDoesNothing) {
-  StartOn(Counting(kFileSize));
+  StartOn(CountingBytes(kFileSize));
   Key(VK_LEFT);
   ExpectCaret(0, 0, 0);
   EXPECT_TRUE(BarsAt(0, 0));
-  EXPECT_EQ(TextOf(view().Label(3)), L"0  (0) 番地");
+  EXPECT_EQ(ControlText(view().Label(3)), L"0  (0) 番地");
 }
 
 TEST_F(CaretWindowTest, DownOnTheBottomRowScrollsThePage) {
-  StartOn(Counting(kFileSize));
+  StartOn(CountingBytes(kFileSize));
   view().CaretChange(3, 31, 0);
   Key(VK_DOWN);
   ExpectCaret(3, 31, 1);
@@ -145,7 +128,7 @@ TEST_F(CaretWindowTest, DownOnTheBottomRowScrollsThePage) {
   view().Picture1_KeyDown(VK_DOWN, 1);
   ExpectCaret(3, 31, 3);
   EXPECT_EQ(view().PageBytes()[0], 48);
-  EXPECT_EQ(TextOf(view().Label(3)), L"223  (547) 番地");
+  EXPECT_EQ(ControlText(view().Label(3)), L"223  (547) 番地");
   // On the last page the caret stays on the bottom row.
   view().CaretChange(3, 31, kLastTop);
   Key(VK_DOWN);
@@ -154,7 +137,7 @@ TEST_F(CaretWindowTest, DownOnTheBottomRowScrollsThePage) {
 }
 
 TEST_F(CaretWindowTest, PageKeysAndHome) {
-  StartOn(Counting(kFileSize));
+  StartOn(CountingBytes(kFileSize));
   view().CaretChange(4, 6, 0);
   Key(VK_NEXT);
   ExpectCaret(4, 6, 31);
@@ -171,11 +154,11 @@ TEST_F(CaretWindowTest, PageKeysAndHome) {
   Key(VK_HOME);
   ExpectCaret(0, 0, 0);
   EXPECT_EQ(view().PageBytes()[0], 0);
-  EXPECT_EQ(TextOf(view().Label(3)), L"0  (0) 番地");
+  EXPECT_EQ(ControlText(view().Label(3)), L"0  (0) 番地");
 }
 
 TEST_F(CaretWindowTest, SeekOnTheLastPageStandsOnItsRow) {
-  StartOn(Counting(kFileSize));
+  StartOn(CountingBytes(kFileSize));
   view().MoveCaretFromSeek(kFileSize);  // offset 4095 on line 255
   ExpectCaret(15, 255 - kLastTop, kLastTop);
   EXPECT_TRUE(BarsAt(15, 255 - kLastTop));
@@ -186,13 +169,13 @@ TEST_F(CaretWindowTest, SeekOnTheLastPageStandsOnItsRow) {
 }
 
 TEST_F(CaretWindowTest, BehindTheEndShowsTheAddressAndZeros) {
-  StartOn(Counting(kFileSize));
+  StartOn(CountingBytes(kFileSize));
   view().CaretChange(0, 30, kLastTop);
   ExpectLabels(L"1000  (4096) 番地", L"4Byte:0", L"2Byte:0", L"1Byte: 0", L"２進: 00000000");
 }
 
 TEST_F(CaretWindowTest, MouseButtonPlacesAndDragsTheCaret) {
-  std::vector<uint8_t> bytes = Counting(kFileSize);
+  std::vector<uint8_t> bytes = CountingBytes(kFileSize);
   bytes[2 * 16 + 5] = 0x8E;
   StartOn(bytes);
   SetFocus(nullptr);
@@ -216,7 +199,7 @@ TEST_F(CaretWindowTest, MouseButtonPlacesAndDragsTheCaret) {
 }
 
 TEST_F(CaretWindowTest, ClicksOutsideTheHexColumnAreIgnored) {
-  StartOn(Counting(kFileSize));
+  StartOn(CountingBytes(kFileSize));
   view().CaretChange(4, 4, 10);
   for (LPARAM p : {Point(40, 30), Point(390, 30), Point(100, 1), Point(100, 2 + 12 * 32)}) {
     SendMessageW(page(), WM_LBUTTONDOWN, MK_LBUTTON, p);
@@ -226,7 +209,7 @@ TEST_F(CaretWindowTest, ClicksOutsideTheHexColumnAreIgnored) {
 }
 
 TEST_F(CaretWindowTest, KeysDecideWhetherTheNextCharIsRefused) {
-  StartOn(Counting(kFileSize));
+  StartOn(CountingBytes(kFileSize));
   DisplaySettings.InputRadix = 1;
   Key('A');
   EXPECT_TRUE(view().RejectNextChar());

@@ -64,7 +64,7 @@ class EditTest : public MainWindowTest {
   }
   Bytes OnDisk() const { return ReadFileBytes(view().FileName()); }
   bool SizeShown(const std::wstring& digits) const {
-    return TextOf(view().Label(2)).find(digits) != std::wstring::npos;
+    return ControlText(view().Label(2)).find(digits) != std::wstring::npos;
   }
   std::wstring BackUpName() const {
     return GetBackUpName(view().FileName(), DisplaySettings.BackUpSuffix);

@@ -44,15 +44,6 @@ class InputWindowTest : public MainWindowTest {
     Enter();
   }
   uint8_t OnDisk(size_t offset) const { return ReadFileBytes(view().FileName()).at(offset); }
-
-  static bool Eventually(const std::function<bool()>& condition) {
-    for (DWORD start = GetTickCount(); GetTickCount() - start < 5000;) {
-      if (condition()) return true;
-      PumpMessages();
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-    return condition();
-  }
 };
 
 TEST_F(InputWindowTest, HexadecimalOverwriteGoesFromTheKeysToDiskAndPage) {
@@ -61,7 +52,7 @@ TEST_F(InputWindowTest, HexadecimalOverwriteGoesFromTheKeysToDiskAndPage) {
   Press(page(), VK_SPACE, L' ');
   ASSERT_TRUE(view().InputVisible());
   EXPECT_TRUE(IsWindowVisible(popup()));
-  EXPECT_EQ(TextOf(text1()), L"0A");
+  EXPECT_EQ(ControlText(text1()), L"0A");
   DWORD from = 9, to = 9;
   SendMessageW(text1(), EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
   EXPECT_EQ(from, 0u);
@@ -69,7 +60,7 @@ TEST_F(InputWindowTest, HexadecimalOverwriteGoesFromTheKeysToDiskAndPage) {
   EXPECT_TRUE(Eventually([&] { return GetFocus() == text1(); }));
 
   Type(L"ff");
-  EXPECT_EQ(TextOf(text1()), L"ff");
+  EXPECT_EQ(ControlText(text1()), L"ff");
   Enter();
   EXPECT_EQ(OnDisk(1), 0xFF);
   EXPECT_EQ(view().PageBytes().at(1), 0xFF);
@@ -77,7 +68,7 @@ TEST_F(InputWindowTest, HexadecimalOverwriteGoesFromTheKeysToDiskAndPage) {
   EXPECT_FALSE(IsWindowVisible(popup()));
   EXPECT_EQ(view().CaretX(), 2);
   Press(page(), VK_LEFT, 0);
-  EXPECT_EQ(TextOf(view().Label(6)), L"1Byte: 255");
+  EXPECT_EQ(ControlText(view().Label(6)), L"1Byte: 255");
   EXPECT_TRUE(messages.shown().empty());
 }
 
@@ -86,7 +77,7 @@ TEST_F(InputWindowTest, DecimalRefusesAboveByteAndWritesTheByteMaximum) {
   StartOn(kBytes);
   Press(page(), VK_RIGHT, 0);
   Press(page(), VK_SPACE, L' ');
-  EXPECT_EQ(TextOf(text1()), L"10");
+  EXPECT_EQ(ControlText(text1()), L"10");
   Type(L"256");
   Enter();
   ASSERT_EQ(messages.shown().size(), 1u);
@@ -94,7 +85,7 @@ TEST_F(InputWindowTest, DecimalRefusesAboveByteAndWritesTheByteMaximum) {
   EXPECT_EQ(messages.shown()[0].icon, MsgIcon::Critical);
   EXPECT_EQ(OnDisk(1), 0x0A);
   EXPECT_TRUE(IsWindowVisible(popup()));
-  EXPECT_EQ(TextOf(text1()), L"256");
+  EXPECT_EQ(ControlText(text1()), L"256");
 
   for (int i = 0; i < 3; ++i) Press(text1(), VK_BACK, L'\b');
   Type(L"255");
@@ -108,7 +99,7 @@ TEST_F(InputWindowTest, BinaryTakesOnlyEightDigits) {
   StartOn(kBytes);
   Press(page(), VK_RIGHT, 0);
   Press(page(), VK_SPACE, L' ');
-  EXPECT_EQ(TextOf(text1()), L"00001010");
+  EXPECT_EQ(ControlText(text1()), L"00001010");
   Overwrite(L"101");
   EXPECT_EQ(OnDisk(1), 0);
   Overwrite(L"00000101");
@@ -122,7 +113,7 @@ TEST_F(InputWindowTest, AnEmptyFieldWritesZero) {
     view().SettingChange();
     Press(page(), VK_SPACE, L' ');
     Press(text1(), VK_BACK, L'\b');
-    EXPECT_EQ(TextOf(text1()), L"");
+    EXPECT_EQ(ControlText(text1()), L"");
     Enter();
   }
   EXPECT_EQ(ReadFileBytes(view().FileName()),
@@ -138,7 +129,7 @@ TEST_F(InputWindowTest, LettersAndDigitsTheRadixForbidsNeverReachTheField) {
     Press(page(), VK_SPACE, L' ');
     Press(text1(), VK_BACK, L'\b');
     Type(keys);
-    return TextOf(text1());
+    return ControlText(text1());
   };
   EXPECT_EQ(typed_into_empty(0, L"gzb"), L"b");
   EXPECT_EQ(typed_into_empty(1, L"a9f1"), L"91");
@@ -177,7 +168,7 @@ TEST_F(InputWindowTest, WithoutHidingTheWindowWalksThroughTheFileOverTheCaret) {
   EXPECT_EQ(OnDisk(2), 0x33);
   ASSERT_TRUE(IsWindowVisible(popup()));
   EXPECT_EQ(view().CaretX(), 3);
-  EXPECT_EQ(TextOf(text1()), L"30");
+  EXPECT_EQ(ControlText(text1()), L"30");
   RECT r{};
   GetWindowRect(popup(), &r);
   const POINT cell = cell_on_screen();
@@ -193,7 +184,7 @@ TEST_F(InputWindowTest, WithoutHidingTheWindowWalksThroughTheFileOverTheCaret) {
   Type(L"7c");
   Enter();
   EXPECT_EQ(view().CaretX(), 3);
-  EXPECT_EQ(TextOf(text1()), L"7C");
+  EXPECT_EQ(ControlText(text1()), L"7C");
 }
 
 TEST_F(InputWindowTest, EscHidesAndTheFocusStaysWithAShownWindow) {
@@ -215,7 +206,7 @@ TEST_F(InputWindowTest, WritingBehindTheLastByteLengthensTheFileAndItsSize) {
   Overwrite(L"7f");
   EXPECT_EQ(ReadFileBytes(view().FileName()).size(), 17u);
   EXPECT_EQ(OnDisk(16), 0x7F);
-  EXPECT_NE(TextOf(view().Label(2)).find(L"000,000,017Bytes"), std::wstring::npos);
+  EXPECT_NE(ControlText(view().Label(2)).find(L"000,000,017Bytes"), std::wstring::npos);
 }
 
 TEST_F(InputWindowTest, AFileThatCannotBeWrittenIsReportedAndLeftAlone) {

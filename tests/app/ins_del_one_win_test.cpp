@@ -1,8 +1,7 @@
 // The tail of a file moves through one handle that lets other programs read
 // the file meanwhile but not write it.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <optional>
 #include <vector>

@@ -26,7 +26,7 @@ TEST_F(LargeFileTest, TwoGigabytesAreRefusedAndNothingOfItIsShown) {
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_EQ(messages.shown()[0].text, std::wstring(open_texts::kTooLarge));
   EXPECT_TRUE(view().FileName().empty());
-  EXPECT_EQ(TextOf(view().Label(1)), L"FileName: ------------");
+  EXPECT_EQ(ControlText(view().Label(1)), L"FileName: ------------");
   EXPECT_FALSE(IsWindowEnabled(view().Picture1().hwnd()));
 }
 
@@ -35,10 +35,10 @@ TEST_F(LargeFileTest, OneByteLessOpensAndItsLastPageShowsTheLastByte) {
   Start(path);
   EXPECT_TRUE(messages.shown().empty());
   EXPECT_EQ(view().FileSize(), 2147483646);
-  EXPECT_EQ(TextOf(view().Label(2)), L"Size: 2,147,483,646Bytes. (2147483.6KB. 2147.5MB.)");
+  EXPECT_EQ(ControlText(view().Label(2)), L"Size: 2,147,483,646Bytes. (2147483.6KB. 2147.5MB.)");
   view().MoveCaretFromSeek(view().FileSize());
-  EXPECT_EQ(TextOf(view().Label(3)), L"7FFFFFFD  (2147483645) 番地");
-  EXPECT_EQ(TextOf(view().Label(6)), L"1Byte: 142");
+  EXPECT_EQ(ControlText(view().Label(3)), L"7FFFFFFD  (2147483645) 番地");
+  EXPECT_EQ(ControlText(view().Label(6)), L"1Byte: 142");
   // The caret's row is on the page and the page holds the byte under it.
   const size_t cell = static_cast<size_t>(view().CaretY()) * 16 + view().CaretX();
   EXPECT_EQ(view().PageBytes().at(cell), 0x8E);

@@ -2,10 +2,10 @@
 // the settings at their defaults and every message box recorded.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
-#include <gtest/gtest.h>
-
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,8 +13,9 @@
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
 #include "app/view/form1_win.h"
-#include "tests/app/form1_test_view_win.h"
 #include "common/message_box.h"
+#include "common/ui/controls_win.h"
+#include "tests/app/form1_test_view_win.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/temp_folder.h"
 
@@ -59,10 +60,15 @@ class MainWindowTest : public ::testing::Test {
     }
   }
 
-  static std::wstring TextOf(HWND h) {
-    wchar_t buffer[1024];
-    const int n = GetWindowTextW(h, buffer, 1024);
-    return std::wstring(buffer, n > 0 ? n : 0);
+  // Whether `condition` comes true within a few seconds of the window's
+  // messages running: windows change in answer to messages, never at once.
+  static bool Eventually(const std::function<bool()>& condition) {
+    for (const ULONGLONG end = GetTickCount64() + 5000; GetTickCount64() < end;) {
+      if (condition()) return true;
+      PumpMessages();
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    return condition();
   }
 
   // The main window's own state and procedures.

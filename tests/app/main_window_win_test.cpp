@@ -1,36 +1,30 @@
-#include <numeric>
 
 #include "app/file/file_operation.h"
 #include "app/view/status_texts.h"
 #include "tests/app/main_window_fixture_win.h"
+#include "tests/support/test_bytes.h"
 
 namespace vx::test {
 namespace {
 
-std::vector<uint8_t> Counting(size_t n) {
-  std::vector<uint8_t> bytes(n);
-  std::iota(bytes.begin(), bytes.end(), uint8_t{0});
-  return bytes;
-}
-
 TEST_F(MainWindowTest, ShowsTheFileInLabelsAndTitle) {
-  const std::wstring path = StartOn(Counting(1234));
+  const std::wstring path = StartOn(CountingBytes(1234));
   EXPECT_FALSE(StartAborted);
   EXPECT_TRUE(messages.shown().empty());
-  EXPECT_EQ(TextOf(form->hwnd()), L"Vantelox\u3000[" + path + L"]");
-  EXPECT_EQ(TextOf(view().Label(2)), L"Size: 000,001,234Bytes. (1.2KB. 0MB.)");
-  EXPECT_EQ(TextOf(view().Label(1)).rfind(L"FileName: ", 0), 0u);
-  EXPECT_EQ(TextOf(view().Label(3)), L"0  (0) 番地");
-  EXPECT_EQ(TextOf(view().Label(4)), L"4Byte:50462976");
-  EXPECT_EQ(TextOf(view().Label(6)), L"1Byte: 0");
-  EXPECT_EQ(TextOf(view().Label(7)), L"２進: 00000000");
+  EXPECT_EQ(ControlText(form->hwnd()), L"Vantelox\u3000[" + path + L"]");
+  EXPECT_EQ(ControlText(view().Label(2)), L"Size: 000,001,234Bytes. (1.2KB. 0MB.)");
+  EXPECT_EQ(ControlText(view().Label(1)).rfind(L"FileName: ", 0), 0u);
+  EXPECT_EQ(ControlText(view().Label(3)), L"0  (0) 番地");
+  EXPECT_EQ(ControlText(view().Label(4)), L"4Byte:50462976");
+  EXPECT_EQ(ControlText(view().Label(6)), L"1Byte: 0");
+  EXPECT_EQ(ControlText(view().Label(7)), L"２進: 00000000");
   EXPECT_EQ(view().FileSize(), 1234);
   EXPECT_EQ(view().PageBytes().size(), 513u);
   EXPECT_EQ(view().PageBytes()[511], 255);
 }
 
 TEST_F(MainWindowTest, PageImageHasRowColoursSeparatorsAndCaret) {
-  StartOn(Counting(4096));
+  StartOn(CountingBytes(4096));
   // Row 0 is file line 0 (white), row 1 is line 1 (0xEFEFEF); x = 2 lies left
   // of the address text.
   EXPECT_EQ(PagePixel(2, 2 + 5), RGB(0xFF, 0xFF, 0xFF));
@@ -51,7 +45,7 @@ TEST_F(MainWindowTest, PageImageHasRowColoursSeparatorsAndCaret) {
 }
 
 TEST_F(MainWindowTest, WindowIsLaidOutFromTheSettings) {
-  StartOn(Counting(10));
+  StartOn(CountingBytes(10));
   RECT page;
   GetClientRect(view().Picture1().hwnd(), &page);
   EXPECT_EQ(page.right, 524);
@@ -70,11 +64,11 @@ TEST_F(MainWindowTest, WindowIsLaidOutFromTheSettings) {
 TEST_F(MainWindowTest, WithoutAFileThePageIsEmptyAndLabelsDashed) {
   Start(L"");
   EXPECT_FALSE(StartAborted);
-  EXPECT_EQ(TextOf(form->hwnd()), L"Vantelox\u3000[]");
-  EXPECT_EQ(TextOf(view().Label(1)), L"FileName: ------------");
-  EXPECT_EQ(TextOf(view().Label(2)), L"Size: -----------");
-  EXPECT_EQ(TextOf(view().Label(3)), L"----(--)番地");
-  EXPECT_EQ(TextOf(view().Label(7)), L"２進: ----");
+  EXPECT_EQ(ControlText(form->hwnd()), L"Vantelox\u3000[]");
+  EXPECT_EQ(ControlText(view().Label(1)), L"FileName: ------------");
+  EXPECT_EQ(ControlText(view().Label(2)), L"Size: -----------");
+  EXPECT_EQ(ControlText(view().Label(3)), L"----(--)番地");
+  EXPECT_EQ(ControlText(view().Label(7)), L"２進: ----");
   EXPECT_FALSE(IsWindowEnabled(view().Picture1().hwnd()));
 }
 
@@ -102,7 +96,7 @@ TEST_F(MainWindowTest, AFileHeldWithoutSharingCannotBeOpened) {
 }
 
 TEST_F(MainWindowTest, ClosingSavesTheSettingsInMemory) {
-  StartOn(Counting(10));
+  StartOn(CountingBytes(10));
   DisplaySettings.BytesPerLine = 32;
   form->Unload();
   PumpMessages();
@@ -119,7 +113,7 @@ TEST_F(MainWindowTest, AMissingStartFileIsCreatedAndTheEmptyFileQuestionAsked) {
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_EQ(messages.shown()[0].buttons, MsgButtons::YesNo);
   EXPECT_EQ(ReadFileBytes(path), std::vector<uint8_t>{0});
-  EXPECT_EQ(TextOf(view().Label(2)), SizeLabel(1));
+  EXPECT_EQ(ControlText(view().Label(2)), SizeLabel(1));
 }
 
 }  // namespace
@@ -131,12 +125,12 @@ namespace {
 TEST_F(MainWindowTest, ProgressBarAndCaption) {
   StartOn({1, 2, 3});
   view().Prog(-1, L"挿入中です.....");
-  EXPECT_EQ(TextOf(view().Label(9)), L"挿入中です.....");
+  EXPECT_EQ(ControlText(view().Label(9)), L"挿入中です.....");
   view().Prog(0.5, L"");
   EXPECT_EQ(view().Picture2().PixelAt(10, 18), RGB(0x22, 0x44, 0xDD));
   EXPECT_NE(view().Picture2().PixelAt(200, 18), RGB(0x22, 0x44, 0xDD));
   view().Prog(1, L"");
-  EXPECT_EQ(TextOf(view().Label(9)), L"");
+  EXPECT_EQ(ControlText(view().Label(9)), L"");
   EXPECT_NE(view().Picture2().PixelAt(10, 18), RGB(0x22, 0x44, 0xDD));
 }
 
@@ -152,7 +146,7 @@ TEST_F(MainWindowTest, ALongNameIsShortenedToFitTheLabelWithItsPrefix) {
   const std::wstring path = folder + L"and a file name that is long as well.bin";
   WriteFileBytes(path, {1});
   Start(path);
-  const std::wstring shown = TextOf(view().Label(1));
+  const std::wstring shown = ControlText(view().Label(1));
   ASSERT_EQ(shown.rfind(L"FileName: ", 0), 0u);
   EXPECT_NE(shown.find(L"..."), std::wstring::npos) << "the name itself is too wide";
   HDC dc = GetDC(view().Label(1));

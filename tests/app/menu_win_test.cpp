@@ -145,8 +145,8 @@ TEST_F(MenuTest, OpenShowsTheChosenFile) {
   EXPECT_EQ(view().FileName(), dialog_answer);
   EXPECT_EQ(view().FileSize(), 700);
   EXPECT_FALSE(view().Changed());
-  EXPECT_EQ(TextOf(form->hwnd()), L"Vantelox\u3000[" + dialog_answer + L"]");
-  EXPECT_EQ(TextOf(view().Label(2)).find(L"000,000,700"), 6u);
+  EXPECT_EQ(ControlText(form->hwnd()), L"Vantelox\u3000[" + dialog_answer + L"]");
+  EXPECT_EQ(ControlText(view().Label(2)).find(L"000,000,700"), 6u);
   EXPECT_EQ(view().PageBytes()[0], 0x41);
 }
 
@@ -208,7 +208,7 @@ TEST_F(MenuTest, NewOfAFreshNameCreatesItAndAsksAboutZeroBytes) {
   EXPECT_TRUE(fs::FileExists(dialog_answer));
   EXPECT_EQ(fs::FileLength(dialog_answer), 0);
   EXPECT_TRUE(view().FileName().empty());
-  EXPECT_EQ(TextOf(view().Label(2)), L"Size: -----------");
+  EXPECT_EQ(ControlText(view().Label(2)), L"Size: -----------");
 }
 
 // An HDROP as the shell makes it: DROPFILES followed by wide, NUL-separated names.

@@ -68,7 +68,7 @@ TEST_F(RestoreTest, RestorePutsTheFirstContentBackAndStartsAfresh) {
   EXPECT_EQ(messages.shown()[0].text, L"復元しました。");
   EXPECT_EQ(ReadFileBytes(path), (Bytes{1, 2, 3}));
   EXPECT_EQ(view().FileSize(), 3);
-  EXPECT_NE(TextOf(view().Label(2)).find(L"000,000,003"), std::wstring::npos);
+  EXPECT_NE(ControlText(view().Label(2)).find(L"000,000,003"), std::wstring::npos);
   EXPECT_EQ(view().PageBytes().at(0), 1);
   EXPECT_FALSE(view().Changed());
   EXPECT_TRUE(Grayed(kRestoreItem));

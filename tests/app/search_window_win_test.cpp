@@ -107,7 +107,7 @@ TEST_F(SearchWindowTest, OpensModalWithItsControlsAndGrowsForTheHelpText) {
   HWND label1 = nullptr;
   WithSearchWindow([&](const Controls& c) {
     owner_enabled = IsWindowEnabled(form->hwnd());
-    caption = TextOf(c.window);
+    caption = ControlText(c.window);
     GetClientRect(c.window, &client);
     children = Children(c.window);
     bytes_checked =

@@ -1,8 +1,8 @@
 // The main window's scroll bar driven as the user drives it: the inner bar's
 // arrow, track and thumb messages, and the page following its value.
-#include <numeric>
 
 #include "tests/app/main_window_fixture_win.h"
+#include "tests/support/test_bytes.h"
 
 namespace vx::test {
 namespace {
@@ -16,21 +16,15 @@ class VscrollExWindowTest : public MainWindowTest {
   int InnerPosition() const { return GetScrollPos(view().VscrollEx1().inner(), SB_CTL); }
 };
 
-std::vector<uint8_t> Counting(size_t n) {
-  std::vector<uint8_t> bytes(n);
-  std::iota(bytes.begin(), bytes.end(), uint8_t{0});
-  return bytes;
-}
-
 TEST_F(VscrollExWindowTest, ArrowTrackAndThumbMoveThePage) {
-  StartOn(Counting(4096));  // scroll range 0..226, LargeChange 16
+  StartOn(CountingBytes(4096));  // scroll range 0..226, LargeChange 16
   ASSERT_EQ(view().VscrollEx1().Max(), 226);
   EXPECT_TRUE(view().VscrollEx1().Enabled());
   view().CaretChange(2, 3, 0);
   Scroll(SB_LINEDOWN);
   EXPECT_EQ(view().VscrollEx1().Value(), 1);
   EXPECT_EQ(view().PageBytes()[0], 16);
-  EXPECT_EQ(TextOf(view().Label(3)), L"42  (66) 番地");
+  EXPECT_EQ(ControlText(view().Label(3)), L"42  (66) 番地");
   Scroll(SB_PAGEDOWN);
   EXPECT_EQ(view().VscrollEx1().Value(), 17);
   EXPECT_EQ(view().PageBytes()[0], 17 * 16 % 256);
@@ -49,7 +43,7 @@ TEST_F(VscrollExWindowTest, ArrowTrackAndThumbMoveThePage) {
 }
 
 TEST_F(VscrollExWindowTest, ValueSetByTheProgramMovesTheThumbOnly) {
-  StartOn(Counting(4096));
+  StartOn(CountingBytes(4096));
   int changes = 0;
   view().VscrollEx1().Change = [&changes] { ++changes; };
   view().VscrollEx1().SetValue(500);
@@ -63,7 +57,7 @@ TEST_F(VscrollExWindowTest, ValueSetByTheProgramMovesTheThumbOnly) {
 }
 
 TEST_F(VscrollExWindowTest, FileOnOnePageDisablesTheBar) {
-  StartOn(Counting(300));
+  StartOn(CountingBytes(300));
   EXPECT_FALSE(view().VscrollEx1().Enabled());
   EXPECT_FALSE(IsWindowEnabled(view().VscrollEx1().inner()));
 }
