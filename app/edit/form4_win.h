@@ -28,7 +28,6 @@ class Form4 : public Window {
 
   // The field's maximum length and the widths of field and window for `radix`.
   void SizeFor(InputRadix radix);
-  int32_t MaxLength() const { return max_length_; }
 
   // Screen distance from the window's client origin to the field's, plus 5.
   int32_t InputFieldOffsetX = 0;
