@@ -1,6 +1,7 @@
 #include "common/uninstall_data.h"
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <utility>
 
@@ -49,6 +50,22 @@ class ByteSource {
     if (c >= 0) ++at_;
     return c;
   }
+  // Moves over the bytes before the next one that `stops` marks (or the
+  // end), appending them to `out` unless it is null. False, with nothing
+  // more taken, as soon as `out` would grow beyond `limit` bytes.
+  bool TakeUntil(const std::array<bool, 256>& stops, std::string* out, size_t limit) {
+    while (at_ < end_ || Refill()) {
+      size_t stop = at_;
+      while (stop < end_ && !stops[static_cast<unsigned char>(buffer_[stop])]) ++stop;
+      if (out) {
+        if (out->size() + (stop - at_) > limit) return false;
+        out->append(buffer_, at_, stop - at_);
+      }
+      at_ = stop;
+      if (stop < end_) return true;
+    }
+    return true;
+  }
   bool failed() const { return failed_; }
 
  private:
@@ -75,7 +92,16 @@ class ByteSource {
 
 enum class FieldRead { Field, End, TooLong };
 
-bool IsLineEnd(int c) { return c == '\r' || c == '\n'; }
+constexpr std::array<bool, 256> StopsAt(std::string_view bytes) {
+  std::array<bool, 256> stops{};
+  for (const char c : bytes) stops[static_cast<unsigned char>(c)] = true;
+  return stops;
+}
+// A quoted field ends at its quote, or, left open, with its line, so that it
+// cannot swallow the rest; an unquoted one at a comma or the line's end.
+constexpr std::array<bool, 256> kQuotedEnds = StopsAt("\"\r\n");
+constexpr std::array<bool, 256> kFieldEnds = StopsAt(",\r\n");
+
 bool IsBlank(int c) { return c == ' ' || c == '\t'; }
 
 // After a field: a comma, or a line end (CR LF counts once).
@@ -90,21 +116,14 @@ FieldRead NextField(ByteSource& in, std::string& field) {
   if (in.Peek() < 0) return FieldRead::End;
   if (in.Peek() == '"') {
     in.Get();
-    // A quote left open ends with its line, so that it cannot swallow the rest.
-    for (int c = in.Peek(); c >= 0 && c != '"' && !IsLineEnd(c); c = in.Peek()) {
-      if (field.size() == kMaxFieldBytes) return FieldRead::TooLong;
-      field += static_cast<char>(in.Get());
-    }
+    if (!in.TakeUntil(kQuotedEnds, &field, kMaxFieldBytes)) return FieldRead::TooLong;
     if (in.Peek() == '"') {
       in.Get();
       // What stands between the closing quote and the delimiter is not part of the field.
-      for (int c = in.Peek(); c >= 0 && c != ',' && !IsLineEnd(c); c = in.Peek()) in.Get();
+      in.TakeUntil(kFieldEnds, nullptr, 0);
     }
   } else {
-    for (int c = in.Peek(); c >= 0 && c != ',' && !IsLineEnd(c); c = in.Peek()) {
-      if (field.size() == kMaxFieldBytes) return FieldRead::TooLong;
-      field += static_cast<char>(in.Get());
-    }
+    if (!in.TakeUntil(kFieldEnds, &field, kMaxFieldBytes)) return FieldRead::TooLong;
     while (!field.empty() && IsBlank(static_cast<unsigned char>(field.back()))) field.pop_back();
   }
   SkipDelimiter(in);

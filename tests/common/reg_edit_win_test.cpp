@@ -7,11 +7,13 @@
 
 #include "common/code_page.h"
 #include "tests/support/command_output_win.h"
+#include "tests/support/registry_view_win.h"
 
 namespace vx {
 namespace {
 
 using Names = std::vector<std::wstring>;
+using test::KeyExists;
 
 class RegEditTest : public testing::Test {
  protected:
@@ -22,12 +24,6 @@ class RegEditTest : public testing::Test {
 
   // Under HKEY_CURRENT_USER (RootKey 1).
   std::wstring Key(const std::wstring& below) const { return base_ + L"\\" + below; }
-  static bool KeyExists(HKEY root, const std::wstring& path) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-    RegCloseKey(key);
-    return true;
-  }
   // What the system's own reg.exe says about a key, values and subkeys.
   static std::wstring RegQuery(const std::wstring& key) {
     return FromShiftJis(test::CommandOutput(L"reg.exe query \"" + key + L"\" /s"));

@@ -118,10 +118,13 @@ TEST(UninstallDataReader, StreamsAHundredMegabyteListKeepingOnlyWhatNamesAFile) 
     ASSERT_TRUE(file);
     const std::string head = "1000000000000\r\n\"C:\\first\"\r\n";
     ASSERT_TRUE(file.WriteAt(0, head.data(), static_cast<int64_t>(head.size())));
-    const std::string block(1 << 20, ',');  // a hundred million empty fields
+    // About a hundred thousand long lines, none of them a file's name.
+    const std::string line = "\"C:\\*" + std::string(992, 'x') + "\"\r\n";
+    std::string block;
+    while (block.size() < (1 << 20)) block += line;
+    const auto size = static_cast<int64_t>(block.size());
     for (int64_t i = 0; i < 100; ++i) {
-      ASSERT_TRUE(file.WriteAt(static_cast<int64_t>(head.size()) + i * (1 << 20), block.data(),
-                               static_cast<int64_t>(block.size())));
+      ASSERT_TRUE(file.WriteAt(static_cast<int64_t>(head.size()) + i * size, block.data(), size));
     }
   }
   const UninstallData read = ReadUninstallData(list);
