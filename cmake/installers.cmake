@@ -18,6 +18,7 @@ add_custom_target(installer_artwork DEPENDS ${VX_ARTWORK})
 set(VX_INSTALLER_RESOURCES
     ${VX_ARTWORK}
     ${CMAKE_SOURCE_DIR}/common/installer/installer_common.rc
+    ${CMAKE_SOURCE_DIR}/common/installer/artwork.rc
     ${CMAKE_SOURCE_DIR}/common/installer/installer.manifest
     ${CMAKE_SOURCE_DIR}/common/installer/installer_resources.h)
 

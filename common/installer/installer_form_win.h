@@ -23,6 +23,10 @@ class InstallerForm : public ModalWindow {
  public:
   ~InstallerForm() override;
 
+  // One frame: the counters move on, the ripple is drawn onto the window
+  // and the bar into Picture2.
+  void DrawPic();
+
   // The layout: the artwork at (0, 0), the panel to its right.
   static constexpr int kClientWidth = 592;
   static constexpr int kClientHeight = kArtworkSide;
@@ -47,9 +51,6 @@ class InstallerForm : public ModalWindow {
   // hides Picture2.
   void LoadPicture();
 
-  // One frame: the counters move on, the ripple is drawn onto the window
-  // and the bar into Picture2.
-  void DrawPic();
   // Shows the status text St and draws a frame, then lets the window's
   // pending messages run, so that it repaints while the work goes on.
   void LC(const std::wstring& St);
