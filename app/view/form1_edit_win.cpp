@@ -23,18 +23,20 @@ std::wstring BackUpNameOf(const Form1& form) {
   return GetBackUpName(form.FileName, DisplaySettings.BackUpSuffix);
 }
 
-void ApplyEdit(Form1& form, const FileEdit& edit) {
+// 0 when the change reached the file, else -1 after its failure was shown
+// (the tail moves show their own).
+int32_t ApplyEdit(Form1& form, const FileEdit& edit) {
   switch (edit.kind) {
     case FileEdit::Kind::Overwrite:
-      form.RePlaceU(edit.SeekPos, edit.Dat, true);
-      break;
+      if (form.RePlaceU(edit.SeekPos, edit.Dat, true) >= 0) return 0;
+      ShowMessage(edit_texts::kChangeFailed);
+      return -1;
     case FileEdit::Kind::Insert:
-      InsOne(form.FileName, edit.SeekPos, edit.Dat, ProgOf(form), BackUpNameOf(form));
-      break;
+      return InsOne(form.FileName, edit.SeekPos, edit.Dat, ProgOf(form), BackUpNameOf(form));
     case FileEdit::Kind::Delete:
-      DelOne(form.FileName, edit.SeekPos, ProgOf(form), BackUpNameOf(form));
-      break;
+      return DelOne(form.FileName, edit.SeekPos, ProgOf(form), BackUpNameOf(form));
   }
+  return -1;
 }
 
 }  // namespace
@@ -87,8 +89,9 @@ void Form1::UndoLoad() {
     ShowMessage(edit_texts::kCannotUndo);
     return;
   }
-  ApplyEdit(*this, *edit);
-  UndoJournal.UndoDone();
+  // The step moves only with the file, so that a failed Undo can be tried
+  // again and the next one never undoes a change the file does not hold.
+  if (ApplyEdit(*this, *edit) == 0) UndoJournal.UndoDone();
   AfterJournalStep(*edit);
 }
 
@@ -98,8 +101,7 @@ void Form1::ReDoLoad() {
     ShowMessage(edit_texts::kCannotRedo);
     return;
   }
-  ApplyEdit(*this, *edit);
-  UndoJournal.RedoDone();
+  if (ApplyEdit(*this, *edit) == 0) UndoJournal.RedoDone();
   AfterJournalStep(*edit);
 }
 
