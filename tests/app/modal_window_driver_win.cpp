@@ -21,6 +21,22 @@ std::wstring TextOfWindow(HWND h) {
   return std::wstring(buffer, n > 0 ? n : 0);
 }
 
+// A window that showed without the owner it should have would keep the
+// command waiting for ever: every other shown window of the thread is asked
+// to close, so that the test fails instead of hanging.
+void CloseStrayWindows(HWND owner) {
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND h, LPARAM lp) -> BOOL {
+        if (h != reinterpret_cast<HWND>(lp) && IsWindowVisible(h)) {
+          PostMessageW(h, WM_COMMAND, IDCANCEL, 0);
+          PostMessageW(h, WM_CLOSE, 0, 0);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(owner));
+}
+
 }  // namespace
 
 HWND FindOwnedWindow(HWND owner) {
@@ -85,7 +101,9 @@ void DriveModal(HWND owner, const std::function<void()>& open,
     if (!shown) {
       shown = FindOwnedWindow(owner);
       if (shown) with_window(shown);
-      return !shown && ++ticks > 500;
+      if (shown || ++ticks <= 500) return false;
+      CloseStrayWindows(owner);
+      return true;
     }
     if (!IsWindow(shown)) return true;
     if (++ticks > 500) {
