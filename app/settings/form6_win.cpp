@@ -46,7 +46,8 @@ void Form6::Form_Load(HWND owner) {
   SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
   Picture1 = MakeControl(hwnd(), {L"STATIC", L"", kPicture1Rect, SS_ICON | SS_CENTERIMAGE});
   SendMessageW(Picture1, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
-  constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
+  // One line each, as wide and tall as the font makes it.
+  constexpr DWORD kLabel = SS_LEFTNOWORDWRAP | SS_NOPREFIX;
   Label1 = MakeControl(
       hwnd(), {L"STATIC", version_texts::kProductName, kLabel1Rect, kLabel, 0, name_font_.get()});
   Label2 = MakeControl(
@@ -54,6 +55,7 @@ void Form6::Form_Load(HWND owner) {
                kLabel2Rect, kLabel, 0, text_font_.get()});
   Label3 = MakeControl(
       hwnd(), {L"STATIC", version_texts::kMaker, kLabel3Rect, kLabel, 0, text_font_.get()});
+  for (HWND label : {Label1, Label2, Label3}) FitLabelToText(label);
   // IDCANCEL, so that Esc presses it.
   Command2 = MakeControl(hwnd(), {L"BUTTON", version_texts::kClose, kCommand2Rect,
                                   WS_TABSTOP | BS_DEFPUSHBUTTON, IDCANCEL, text_font_.get()});

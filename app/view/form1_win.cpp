@@ -14,8 +14,9 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"VanteloxForm1";
 constexpr wchar_t kFrameCaption[] = L"情報";
-// The status labels' font; the design leaves it open.
-constexpr wchar_t kLabelFontName[] = L"ＭＳ Ｐゴシック";
+// The status labels' font; the design leaves it open. Fixed pitch, so that
+// the longest numbers fit their labels and digits do not shift as they change.
+constexpr wchar_t kLabelFontName[] = L"ＭＳ ゴシック";
 constexpr int kLabelFontPoints = 9;
 
 enum ControlId { kPicture1 = 101, kPicture2, kVscrollEx1 };

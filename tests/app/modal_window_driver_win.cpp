@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "common/ui/controls_win.h"
+
 namespace vx::test {
 namespace {
 
@@ -90,6 +94,40 @@ HWND ChildWithText(HWND window, const std::wstring& text) {
   const Child* c = ByText(children, text);
   EXPECT_NE(c, nullptr) << "no control shows this text";
   return c ? c->hwnd : nullptr;
+}
+
+std::wstring CutLabels(HWND window) {
+  RECT parent;
+  GetClientRect(window, &parent);
+  const std::vector<Child> children = Children(window);
+  std::wstring cut;
+  for (const Child& c : children) {
+    const LONG kind = GetWindowLongW(c.hwnd, GWL_STYLE) & SS_TYPEMASK;
+    const bool text_label = kind == SS_LEFT || kind == SS_CENTER || kind == SS_RIGHT ||
+                            kind == SS_LEFTNOWORDWRAP || kind == SS_SIMPLE;
+    if (c.window_class != L"Static" || !text_label || c.text.empty() || !IsWindowVisible(c.hwnd)) {
+      continue;
+    }
+    // What the parent's edge and a neighbour on the right leave of the
+    // label's client area.
+    RECT client;
+    GetClientRect(c.hwnd, &client);
+    LONG width = std::min<LONG>(client.right, parent.right - c.rect.left);
+    const LONG height = std::min<LONG>(client.bottom, parent.bottom - c.rect.top);
+    for (const Child& other : children) {
+      if (other.rect.left > c.rect.left && other.rect.top < c.rect.bottom &&
+          other.rect.bottom > c.rect.top && IsWindowVisible(other.hwnd)) {
+        width = std::min<LONG>(width, other.rect.left - c.rect.left);
+      }
+    }
+    const SIZE need = LabelTextExtent(c.hwnd);
+    if (need.cx > width || need.cy > height) {
+      cut += L"\"" + c.text + L"\" needs " + std::to_wstring(need.cx) + L"x" +
+             std::to_wstring(need.cy) + L", shows " + std::to_wstring(width) + L"x" +
+             std::to_wstring(height) + L"\n";
+    }
+  }
+  return cut;
 }
 
 void DriveModal(HWND owner, const std::function<void()>& open,
