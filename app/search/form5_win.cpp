@@ -150,7 +150,8 @@ void Form5::Command4_Click() {
   MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&help), 2);
   GetClientRect(hwnd(), &client);
   GetWindowRect(hwnd(), &r);
-  SetWindowPos(hwnd(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top + help.bottom - client.bottom,
+  SetWindowPos(hwnd(), nullptr, 0, 0, r.right - r.left,
+               r.bottom - r.top + help.bottom - client.bottom,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   if (GetFocus() == Command4) SetFocus(Command1);
   ShowWindow(Command4, SW_HIDE);

@@ -22,9 +22,10 @@ constexpr TwipRect kCommand2Rect{1500, 1620, 735, 255};
 constexpr int kNameFontCentipoints = 1575;
 constexpr int kTextFontCentipoints = 900;
 
-// The main window's icon; the stock one while the program has none of its own.
-HICON OwnerIcon(HWND owner) {
-  HICON icon = owner ? reinterpret_cast<HICON>(GetClassLongPtrW(owner, GCLP_HICON)) : nullptr;
+// The main window's icon (GCLP_HICON) or its small form (GCLP_HICONSM); the
+// stock one when the owner's class has none.
+HICON OwnerIcon(HWND owner, int which) {
+  HICON icon = owner ? reinterpret_cast<HICON>(GetClassLongPtrW(owner, which)) : nullptr;
   return icon ? icon : LoadIconW(nullptr, IDI_APPLICATION);
 }
 
@@ -41,9 +42,10 @@ void Form6::Form_Load(HWND owner) {
   }
   name_font_ = MakeFont({version_texts::kNameFont, kNameFontCentipoints, FW_BOLD});
   text_font_ = MakeFont({version_texts::kNameFont, kTextFontCentipoints});
-  const HICON icon = OwnerIcon(owner);
+  const HICON icon = OwnerIcon(owner, GCLP_HICON);
   SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-  SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  SendMessageW(hwnd(), WM_SETICON, ICON_SMALL,
+               reinterpret_cast<LPARAM>(OwnerIcon(owner, GCLP_HICONSM)));
   Picture1 = MakeControl(hwnd(), {L"STATIC", L"", kPicture1Rect, SS_ICON | SS_CENTERIMAGE});
   SendMessageW(Picture1, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
   // One line each, as wide and tall as the font makes it.
