@@ -12,34 +12,29 @@
 #include "common/message_box.h"
 
 namespace vx {
-namespace {
 
-ProgFunction ProgOf(Form1& form) {
-  return [&form](double value, const std::wstring& Captions) { form.Prog(value, Captions); };
+ProgFunction Form1::ProgCallback() {
+  return [this](double value, const std::wstring& Captions) { Prog(value, Captions); };
 }
 
-// Named in the tail move's failure message when the file may be damaged.
-std::wstring BackUpNameOf(const Form1& form) {
-  return GetBackUpName(form.FileName, DisplaySettings.BackUpSuffix);
+std::wstring Form1::BackUpName() const {
+  return GetBackUpName(FileName, DisplaySettings.BackUpSuffix);
 }
 
-// 0 when the change reached the file, else -1 after its failure was shown
-// (the tail moves show their own).
-int32_t ApplyEdit(Form1& form, const FileEdit& edit) {
+// The tail moves show their own failures; an overwrite's is shown here.
+int32_t Form1::ApplyEdit(const FileEdit& edit) {
   switch (edit.kind) {
     case FileEdit::Kind::Overwrite:
-      if (form.RePlaceU(edit.SeekPos, edit.Dat, true) >= 0) return 0;
+      if (RePlaceU(edit.SeekPos, edit.Dat, true) >= 0) return 0;
       ShowMessage(edit_texts::kChangeFailed);
       return -1;
     case FileEdit::Kind::Insert:
-      return InsOne(form.FileName, edit.SeekPos, edit.Dat, ProgOf(form), BackUpNameOf(form));
+      return InsOne(FileName, edit.SeekPos, edit.Dat, ProgCallback(), BackUpName());
     case FileEdit::Kind::Delete:
-      return DelOne(form.FileName, edit.SeekPos, ProgOf(form), BackUpNameOf(form));
+      return DelOne(FileName, edit.SeekPos, ProgCallback(), BackUpName());
   }
   return -1;
 }
-
-}  // namespace
 
 bool Form1::MayEditAtCaret() {
   if (!Changed && FileChanged(true) == -1) return false;
@@ -48,7 +43,7 @@ bool Form1::MayEditAtCaret() {
 
 void Form1::InsertU(int32_t SeekPos, uint8_t Dat) {
   if (SeekPos > FileSize) return;
-  if (InsOne(FileName, SeekPos, Dat, ProgOf(*this), BackUpNameOf(*this)) == 0) {
+  if (InsOne(FileName, SeekPos, Dat, ProgCallback(), BackUpName()) == 0) {
     UndoJournal.UndoSave(SeekPos, 0, Dat, UndoMethod::Insertion);
     EnableUndoCommands();
   }
@@ -69,7 +64,7 @@ void Form1::DeleteU(int32_t SeekPos) {
     ShowMessage(edit_texts::kCanNoDelete);
     return;
   }
-  if (DelOne(FileName, SeekPos, ProgOf(*this), BackUpNameOf(*this)) == 0) {
+  if (DelOne(FileName, SeekPos, ProgCallback(), BackUpName()) == 0) {
     UndoJournal.UndoSave(SeekPos, old[0], 0, UndoMethod::Deletion);
     EnableUndoCommands();
   }
@@ -91,7 +86,7 @@ void Form1::UndoLoad() {
   }
   // The step moves only with the file, so that a failed Undo can be tried
   // again and the next one never undoes a change the file does not hold.
-  if (ApplyEdit(*this, *edit) == 0) UndoJournal.UndoDone();
+  if (ApplyEdit(*edit) == 0) UndoJournal.UndoDone();
   AfterJournalStep(*edit);
 }
 
@@ -101,7 +96,7 @@ void Form1::ReDoLoad() {
     ShowMessage(edit_texts::kCannotRedo);
     return;
   }
-  if (ApplyEdit(*this, *edit) == 0) UndoJournal.RedoDone();
+  if (ApplyEdit(*edit) == 0) UndoJournal.RedoDone();
   AfterJournalStep(*edit);
 }
 

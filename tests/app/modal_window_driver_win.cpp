@@ -19,12 +19,6 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
   }
 }
 
-std::wstring TextOfWindow(HWND h) {
-  wchar_t buffer[1024];
-  const int n = GetWindowTextW(h, buffer, 1024);
-  return std::wstring(buffer, n > 0 ? n : 0);
-}
-
 // A window that showed without the owner it should have would keep the
 // command waiting for ever: every other shown window of the thread is asked
 // to close, so that the test fails instead of hanging.
@@ -75,7 +69,7 @@ std::vector<Child> Children(HWND window) {
         RECT r;
         GetWindowRect(h, &r);
         MapWindowPoints(nullptr, w->window, reinterpret_cast<POINT*>(&r), 2);
-        w->out->push_back({h, name, TextOfWindow(h), r});
+        w->out->push_back({h, name, ControlText(h), r});
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&walk));
