@@ -6,12 +6,13 @@
 #include "app/settings/display_settings.h"
 #include "app/settings/page_geometry.h"
 #include "app/view/form1_layout.h"
+#include "common/product_version.h"
 #include "common/ui/controls_win.h"
 
 namespace vx {
 namespace {
 
-constexpr WindowClass kClass{L"VanteloxForm1", 0, COLOR_BTNFACE, 1};
+constexpr WindowClass kClass{L"VanteloxForm1", 0, COLOR_BTNFACE, VX_PROGRAM_ICON};
 constexpr wchar_t kFrameCaption[] = L"情報";
 // The status labels' font; the design leaves it open. Fixed pitch, so that
 // the longest numbers fit their labels and digits do not shift as they change.
