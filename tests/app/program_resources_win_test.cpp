@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "app/view/menu_texts.h"
+#include "common/file_seam.h"
 #include "common/product_version.h"
 #include "common/ui/gdi_win.h"
 #include "tests/app/main_window_fixture_win.h"
@@ -109,6 +111,12 @@ TEST_F(ProgramFileTest, AsksForTheCallersRightsAndTheCurrentControls) {
   EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""),
             std::string::npos);
   EXPECT_NE(manifest.find("<supportedOS Id="), std::string::npos);
+}
+
+TEST_F(ProgramFileTest, HasItsHelpPagesBesideIt) {
+  const std::wstring program = ProgramPath();
+  const std::wstring help = program.substr(0, program.rfind(L'\\') + 1) + menu_texts::kHelpFile;
+  EXPECT_TRUE(fs::FileExists(help));
 }
 
 class MainWindowIconTest : public MainWindowTest {};
