@@ -1,5 +1,5 @@
-// The product's version and names, read by the programs' code and by their
-// resource scripts, which understand only the preprocessor's #define.
+// The product's version and names for the resource scripts, which understand
+// only the preprocessor's #define; the code reads them through product.h.
 #ifndef VX_COMMON_PRODUCT_VERSION_H
 #define VX_COMMON_PRODUCT_VERSION_H
 
