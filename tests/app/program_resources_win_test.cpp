@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -44,9 +45,14 @@ std::vector<uint32_t> Pixels(HICON icon, int size) {
   return pixels;
 }
 
-HICON IconOf(HMODULE module, int size) {
-  return static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(VX_PROGRAM_ICON), IMAGE_ICON, size,
-                                       size, LR_DEFAULTCOLOR));
+struct IconDeleter {
+  void operator()(HICON icon) const { DestroyIcon(icon); }
+};
+using Icon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
+
+Icon IconOf(HMODULE module, int size) {
+  return Icon(static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(VX_PROGRAM_ICON), IMAGE_ICON,
+                                            size, size, LR_DEFAULTCOLOR)));
 }
 
 class ProgramFileTest : public ::testing::Test {
@@ -65,9 +71,9 @@ TEST_F(ProgramFileTest, CarriesItsOwnIconAtEachSize) {
   // This test program carries the same icon file.
   for (int size : {16, 32, 48}) {
     SCOPED_TRACE(size);
-    const std::vector<uint32_t> shown = Pixels(IconOf(program_, size), size);
+    const std::vector<uint32_t> shown = Pixels(IconOf(program_, size).get(), size);
     ASSERT_EQ(shown.size(), static_cast<size_t>(size * size));
-    EXPECT_EQ(shown, Pixels(IconOf(GetModuleHandleW(nullptr), size), size));
+    EXPECT_EQ(shown, Pixels(IconOf(GetModuleHandleW(nullptr), size).get(), size));
     EXPECT_NE(shown, Pixels(LoadIconW(nullptr, IDI_APPLICATION), size));
   }
 }
@@ -126,8 +132,8 @@ TEST_F(MainWindowIconTest, TheWindowClassShowsTheProgramsIcon) {
   const auto big = reinterpret_cast<HICON>(GetClassLongPtrW(form->hwnd(), GCLP_HICON));
   const auto small = reinterpret_cast<HICON>(GetClassLongPtrW(form->hwnd(), GCLP_HICONSM));
   const HMODULE self = GetModuleHandleW(nullptr);
-  EXPECT_EQ(Pixels(big, 32), Pixels(IconOf(self, 32), 32));
-  EXPECT_EQ(Pixels(small, 16), Pixels(IconOf(self, 16), 16));
+  EXPECT_EQ(Pixels(big, 32), Pixels(IconOf(self, 32).get(), 32));
+  EXPECT_EQ(Pixels(small, 16), Pixels(IconOf(self, 16).get(), 16));
   EXPECT_NE(Pixels(big, 32), Pixels(LoadIconW(nullptr, IDI_APPLICATION), 32));
 }
 

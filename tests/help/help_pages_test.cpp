@@ -23,23 +23,18 @@ bool ReadPage(const std::string& name, std::string& text) {
   return true;
 }
 
+// The menu's texts are all in the Basic Multilingual Plane.
 std::string Utf8(std::wstring_view text) {
   std::string out;
-  for (size_t i = 0; i < text.size(); ++i) {
-    char32_t c = static_cast<char32_t>(text[i]);
-    if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size()) {  // a UTF-16 pair
-      c = 0x10000 + ((c - 0xD800) << 10) + (static_cast<char32_t>(text[++i]) - 0xDC00);
-    }
+  for (const wchar_t w : text) {
+    const auto c = static_cast<uint32_t>(w);
     if (c < 0x80) {
       out += static_cast<char>(c);
     } else if (c < 0x800) {
       out += {static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))};
-    } else if (c < 0x10000) {
+    } else {
       out += {static_cast<char>(0xE0 | c >> 12), static_cast<char>(0x80 | (c >> 6 & 0x3F)),
               static_cast<char>(0x80 | (c & 0x3F))};
-    } else {
-      out += {static_cast<char>(0xF0 | c >> 18), static_cast<char>(0x80 | (c >> 12 & 0x3F)),
-              static_cast<char>(0x80 | (c >> 6 & 0x3F)), static_cast<char>(0x80 | (c & 0x3F))};
     }
   }
   return out;
