@@ -94,12 +94,13 @@ constexpr std::array<ACCEL, 8> kShortcuts{{
 UINT EnabledFlag(bool on) { return MF_ENABLED | (on ? 0u : MF_GRAYED); }
 
 // What a file dialog returns, asked with the title and filter of a command.
-std::wstring AskFileName(const wchar_t* title, bool link_thuru) {
+// Owned by the main window, which waits while it is up.
+std::wstring AskFileName(HWND owner, const wchar_t* title, bool link_thuru) {
   ComD3 dialog;
   dialog.SetTitle(title);
   dialog.SetFilter(open_texts::kAllFilesFilter);
   if (link_thuru) dialog.SetFlag_Open_LinkThuru(1);
-  return dialog.ShowOpenSingle();
+  return dialog.ShowOpenSingle(owner);
 }
 
 }  // namespace
@@ -189,7 +190,7 @@ bool Form1::OnMenuCommand(int id) {
 
 void Form1::OnOpen() {
   // A shortcut is opened as the file it is, not as the file it points to.
-  const std::wstring name = AskFileName(open_texts::kOpenTitle, true);
+  const std::wstring name = AskFileName(hwnd(), open_texts::kOpenTitle, true);
   if (name.empty()) return;
   if (!fs::FileExists(name) &&
       ShowMessage(open_texts::kCreateAsk, MsgButtons::YesNo) != MsgAnswer::Yes) {
@@ -200,7 +201,7 @@ void Form1::OnOpen() {
 }
 
 void Form1::OnNew() {
-  const std::wstring name = AskFileName(open_texts::kNewTitle, false);
+  const std::wstring name = AskFileName(hwnd(), open_texts::kNewTitle, false);
   if (name.empty()) return;
   if (fs::FileExists(name)) {
     ShowMessage(open_texts::kAlreadyExists);

@@ -111,7 +111,8 @@ class Form1 : public Window, private SearchHost, private InputHost {
   // and the input window is not in the way.
   bool MayEditAtCaret();
   // A journal step's change made through the same procedures as the command.
-  void ApplyEdit(const FileEdit& edit);
+  // 0 when the change reached the file, -1 after its failure was shown.
+  int32_t ApplyEdit(const FileEdit& edit);
   // The commands' enabling, size and page after an Undo or Redo step.
   void AfterJournalStep(const FileEdit& edit);
   // The progress area as the long file operations report to it.

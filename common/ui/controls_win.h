@@ -46,6 +46,14 @@ HWND MakeControl(HWND parent, const ControlSpec& spec);
 // A control's window text.
 std::wstring ControlText(HWND control);
 
+// The room a label's text takes in the label's font, laid out as the label
+// draws it: wrapped at the label's width, or on lines of their own for a
+// label that never wraps (SS_LEFTNOWORDWRAP, SS_SIMPLE).
+SIZE LabelTextExtent(HWND label);
+// Grows a label to its text's extent where its designed size is too small
+// for the font it got; it keeps its place and never shrinks.
+void FitLabelToText(HWND label);
+
 // The messages of a standard control, seen by its owner before the control's
 // own procedure. The handler returns true, with `result` set, when it answered
 // the message itself. Detached when the object goes.

@@ -10,6 +10,7 @@
 #include "app/view/shell_execute_win.h"
 #include "common/file_seam.h"
 #include "tests/app/main_window_fixture_win.h"
+#include "tests/app/modal_window_driver_win.h"
 
 namespace vx::test {
 namespace {
@@ -137,6 +138,7 @@ TEST_F(MenuTest, OpenShowsTheChosenFile) {
   view().Changed() = true;
   ChooseOpen();
   ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0].owner, form->hwnd());
   EXPECT_EQ(asked[0].title, L"ファイルを開く");
   EXPECT_EQ(asked[0].filter, L"全てのファイル\0*.*\0\0"s);
   // Shortcuts are opened as themselves.
@@ -177,12 +179,35 @@ TEST_F(MenuTest, OpenOfAMissingFileAcceptedCreatesIt) {
   EXPECT_EQ(view().FileName(), dialog_answer);
 }
 
+TEST_F(MenuTest, TheSystemsOpenAndNewDialogsKeepTheMainWindowWaiting) {
+  StartOn({1});
+  SetOpenDialogHandler({});
+  const struct {
+    int item;
+    const wchar_t* title;
+  } dialogs[] = {{0, L"ファイルを開く"}, {2, L"ファイルの新規作成"}};
+  for (const auto& d : dialogs) {
+    bool main_enabled = true;
+    std::wstring caption;
+    ChooseAndDrive(form->hwnd(), 0, d.item, [&](HWND dialog) {
+      main_enabled = IsWindowEnabled(form->hwnd()) != FALSE;
+      caption = ControlText(dialog);
+      PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(caption, d.title);
+    EXPECT_FALSE(main_enabled);
+    EXPECT_TRUE(IsWindowEnabled(form->hwnd()));
+  }
+  EXPECT_TRUE(messages.shown().empty());
+}
+
 TEST_F(MenuTest, NewRefusesAnExistingFile) {
   const std::wstring start = StartOn({1, 2, 3});
   dialog_answer = dir / L"taken.bin";
   WriteFileBytes(dialog_answer, {9, 9});
   ChooseNew();
   ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0].owner, form->hwnd());
   EXPECT_EQ(asked[0].title, L"ファイルの新規作成");
   EXPECT_EQ(asked[0].filter, L"全てのファイル\0*.*\0\0"s);
   EXPECT_EQ(asked[0].flags, 0x008A0004u);

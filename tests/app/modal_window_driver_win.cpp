@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "common/ui/controls_win.h"
 
 namespace vx::test {
@@ -15,6 +17,22 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);
     g_on_tick = nullptr;
   }
+}
+
+// A window that showed without the owner it should have would keep the
+// command waiting for ever: every other shown window of the thread is asked
+// to close, so that the test fails instead of hanging.
+void CloseStrayWindows(HWND owner) {
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND h, LPARAM lp) -> BOOL {
+        if (h != reinterpret_cast<HWND>(lp) && IsWindowVisible(h)) {
+          PostMessageW(h, WM_COMMAND, IDCANCEL, 0);
+          PostMessageW(h, WM_CLOSE, 0, 0);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(owner));
 }
 
 }  // namespace
@@ -72,6 +90,40 @@ HWND ChildWithText(HWND window, const std::wstring& text) {
   return c ? c->hwnd : nullptr;
 }
 
+std::wstring CutLabels(HWND window) {
+  RECT parent;
+  GetClientRect(window, &parent);
+  const std::vector<Child> children = Children(window);
+  std::wstring cut;
+  for (const Child& c : children) {
+    const LONG kind = GetWindowLongW(c.hwnd, GWL_STYLE) & SS_TYPEMASK;
+    const bool text_label = kind == SS_LEFT || kind == SS_CENTER || kind == SS_RIGHT ||
+                            kind == SS_LEFTNOWORDWRAP || kind == SS_SIMPLE;
+    if (c.window_class != L"Static" || !text_label || c.text.empty() || !IsWindowVisible(c.hwnd)) {
+      continue;
+    }
+    // What the parent's edge and a neighbour on the right leave of the
+    // label's client area.
+    RECT client;
+    GetClientRect(c.hwnd, &client);
+    LONG width = std::min<LONG>(client.right, parent.right - c.rect.left);
+    const LONG height = std::min<LONG>(client.bottom, parent.bottom - c.rect.top);
+    for (const Child& other : children) {
+      if (other.rect.left > c.rect.left && other.rect.top < c.rect.bottom &&
+          other.rect.bottom > c.rect.top && IsWindowVisible(other.hwnd)) {
+        width = std::min<LONG>(width, other.rect.left - c.rect.left);
+      }
+    }
+    const SIZE need = LabelTextExtent(c.hwnd);
+    if (need.cx > width || need.cy > height) {
+      cut += L"\"" + c.text + L"\" needs " + std::to_wstring(need.cx) + L"x" +
+             std::to_wstring(need.cy) + L", shows " + std::to_wstring(width) + L"x" +
+             std::to_wstring(height) + L"\n";
+    }
+  }
+  return cut;
+}
+
 void DriveModal(HWND owner, const std::function<void()>& open,
                 const std::function<void(HWND)>& with_window) {
   int ticks = 0;
@@ -81,7 +133,9 @@ void DriveModal(HWND owner, const std::function<void()>& open,
     if (!shown) {
       shown = FindOwnedWindow(owner);
       if (shown) with_window(shown);
-      return !shown && ++ticks > 500;
+      if (shown || ++ticks <= 500) return false;
+      CloseStrayWindows(owner);
+      return true;
     }
     if (!IsWindow(shown)) return true;
     if (++ticks > 500) {

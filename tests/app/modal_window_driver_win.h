@@ -25,6 +25,11 @@ const Child* ByText(const std::vector<Child>& children, const std::wstring& text
 // The child with `text`, failing the test when there is none.
 HWND ChildWithText(HWND window, const std::wstring& text);
 
+// Why a label of `window` cuts its text, measured in the label's font as the
+// label lays it out (wrapped at its width unless it never wraps) against its
+// client area; empty when every label shows its whole text.
+std::wstring CutLabels(HWND window);
+
 // Runs `open`, which shows a modal window owned by `owner`; `with_window` runs
 // once that window is up and must close it. A window that does not show or
 // does not close within a few seconds of ticks fails the test (and is closed).
