@@ -18,6 +18,7 @@
 #include "app/edit/undo_journal.h"
 #include "app/search/search_host.h"
 #include "app/search/search_state.h"
+#include "app/settings/settings_host.h"
 #include "app/file/file_operation.h"
 #include "app/view/progress_view.h"
 #include "common/ui/gdi_win.h"
@@ -25,7 +26,7 @@
 
 namespace vx {
 
-class Form1 : public SearchHost {
+class Form1 : public SearchHost, public SettingsHost {
  public:
   Form1();
   ~Form1();
@@ -45,16 +46,16 @@ class Form1 : public SearchHost {
   void SetEndsProgram(bool on) { ends_program_ = on; }
 
   // The page and the status lines.
-  void RePaint();
+  void RePaint() override;
   void RePaintFileStatus();
-  void SettingChange();
+  void SettingChange() override;
   void CaretPut();
   void RePaintCaretStatus();
   void vs1();
 
   // The open file.
   int32_t ChangeFileName(const std::wstring& Fn);
-  void RefreshFiles();
+  void RefreshFiles() override;
   int32_t GetSeekFromCaret() const override;
   void CaretChange(int32_t X, int32_t Y, int32_t VscValue);
   // The first-change step: with After true it makes the backup before the
@@ -109,6 +110,7 @@ class Form1 : public SearchHost {
   void OnNew();
   void OnExit();
   void OnRefresh();
+  void OnSettings();
   void OnHelp();
   void OnVersion();
 

@@ -5,11 +5,17 @@
 namespace vx::test {
 namespace {
 
-// Called on every tick until it returns true.
+// Called on every tick until it returns true. A step that sends a message
+// may find the tick running again from a loop inside; that tick waits.
 std::function<bool()> g_on_tick;
+bool g_in_tick = false;
 
 void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
-  if (g_on_tick && g_on_tick()) {
+  if (g_in_tick || !g_on_tick) return;
+  g_in_tick = true;
+  const bool done = g_on_tick();
+  g_in_tick = false;
+  if (done) {
     KillTimer(nullptr, id);
     g_on_tick = nullptr;
   }
@@ -76,21 +82,20 @@ HWND ChildWithText(HWND window, const std::wstring& text) {
   return c ? c->hwnd : nullptr;
 }
 
-void DriveModal(HWND owner, const std::function<void()>& open,
-                const std::function<void(HWND)>& with_window) {
+void RunScript(HWND owner, const std::function<void()>& open, std::vector<Step> steps) {
+  constexpr int kTicksPerStep = 500;
+  size_t next = 0;
   int ticks = 0;
-  HWND shown = nullptr;
   bool stuck = false;
   g_on_tick = [&]() {
-    if (!shown) {
-      shown = FindOwnedWindow(owner);
-      if (shown) with_window(shown);
-      return !shown && ++ticks > 500;
-    }
-    if (!IsWindow(shown)) return true;
-    if (++ticks > 500) {
+    if (next == steps.size()) return true;
+    if (steps[next]()) {
+      ++next;
+      ticks = 0;
+    } else if (++ticks > kTicksPerStep) {
       stuck = true;
-      DestroyWindow(shown);
+      next = steps.size();
+      if (HWND open_window = FindOwnedWindow(owner)) DestroyWindow(open_window);
     }
     return false;
   };
@@ -105,8 +110,20 @@ void DriveModal(HWND owner, const std::function<void()>& open,
       DispatchMessageW(&msg);
     }
   }
+  EXPECT_FALSE(stuck) << "step " << next << " of the script never finished";
+}
+
+void DriveModal(HWND owner, const std::function<void()>& open,
+                const std::function<void(HWND)>& with_window) {
+  HWND shown = nullptr;
+  RunScript(owner, open,
+            {[&] {
+               shown = FindOwnedWindow(owner);
+               if (shown) with_window(shown);
+               return shown != nullptr;
+             },
+             [&] { return !IsWindow(shown); }});
   EXPECT_NE(shown, nullptr) << "the window never showed";
-  EXPECT_FALSE(stuck) << "the window did not close";
 }
 
 void ChooseAndDrive(HWND owner, int menu, int item, const std::function<void(HWND)>& with_window) {

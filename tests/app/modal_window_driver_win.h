@@ -25,6 +25,16 @@ const Child* ByText(const std::vector<Child>& children, const std::wstring& text
 // The child with `text`, failing the test when there is none.
 HWND ChildWithText(HWND window, const std::wstring& text);
 
+// One step of a script: called on every tick until it returns true. A step
+// must not wait: whatever opens a window is posted, not sent.
+using Step = std::function<bool()>;
+
+// Runs `open`, which shows a modal window owned by `owner`, and the steps in
+// turn from a thread timer ticking in whatever loop runs meanwhile. A step
+// that does not finish within a few seconds of ticks fails the test, and the
+// window still open over `owner` is closed.
+void RunScript(HWND owner, const std::function<void()>& open, std::vector<Step> steps);
+
 // Runs `open`, which shows a modal window owned by `owner`; `with_window` runs
 // once that window is up and must close it. A window that does not show or
 // does not close within a few seconds of ticks fails the test (and is closed).

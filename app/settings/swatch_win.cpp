@@ -1,0 +1,22 @@
+#include "app/settings/swatch_win.h"
+
+#include "app/view/page_painter_win.h"
+
+namespace vx {
+
+bool Swatch::Create(HWND parent, const PixelRect& rect, int id) {
+  hwnd_ = MakeControl(parent, {L"STATIC", L"", rect, SS_NOTIFY | WS_BORDER, id});
+  SetColour(colour_);
+  return hwnd_ != nullptr;
+}
+
+void Swatch::SetColour(Colour colour) {
+  colour_ = colour;
+  // A system colour is resolved now; the next change or opening resolves it again.
+  brush_ = MakeBrush(ResolveColour(colour));
+  if (!hwnd_) return;
+  InvalidateRect(hwnd_, nullptr, TRUE);
+  UpdateWindow(hwnd_);
+}
+
+}  // namespace vx
