@@ -21,7 +21,7 @@ namespace vx {
 // What a field starts with. Its first number is bounded like any other but
 // not reported.
 struct TextExSpec {
-  PixelRect rect;  // in the parent's client area
+  PixelRect rect{0, 0, 0, 0};  // in the parent's client area
   int id = 0;
   int index = 0;  // reported with each change, for the owner of a group of fields
   int32_t MinValue = 0;

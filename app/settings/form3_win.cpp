@@ -137,7 +137,7 @@ void Form3::hs1() {
   }
 }
 
-void Form3::HScroll1_Scroll(HWND bar, int code) {
+void Form3::HScroll1_Scroll(HWND bar, int code, int position) {
   int value = BarValue(bar);
   switch (code) {
     case SB_LINELEFT:
@@ -159,14 +159,9 @@ void Form3::HScroll1_Scroll(HWND bar, int code) {
       value = kPartMax;
       break;
     case SB_THUMBTRACK:  // dragging the thumb recolours as it goes
-    case SB_THUMBPOSITION: {
-      SCROLLINFO info{};
-      info.cbSize = sizeof info;
-      info.fMask = SIF_TRACKPOS;
-      GetScrollInfo(bar, SB_CTL, &info);
-      value = info.nTrackPos;
+    case SB_THUMBPOSITION:
+      value = position;
       break;
-    }
     default:
       return;
   }
@@ -191,7 +186,7 @@ void Form3::Command2_Click() {
 LRESULT Form3::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_HSCROLL:
-      HScroll1_Scroll(reinterpret_cast<HWND>(lp), LOWORD(wp));
+      HScroll1_Scroll(reinterpret_cast<HWND>(lp), LOWORD(wp), HIWORD(wp));
       return 0;
     case WM_CTLCOLORSTATIC:
       if (reinterpret_cast<HWND>(lp) == Label5.hwnd()) return Label5.Colours();

@@ -45,7 +45,8 @@ class Form3 : public ModalWindow {
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
   bool OnCommand(int id, int code) override;
   // OnClose stays the default: the close box keeps the colour last applied.
-  void HScroll1_Scroll(HWND bar, int code);
+  // HScroll1_Change and HScroll1_Scroll: `position` is the thumb's while it is dragged.
+  void HScroll1_Scroll(HWND bar, int code, int position);
   // Shows colour_ in the controls and applies it once.
   void RefrectToHscroll();
   // The colour of the controls into the slot, the swatch and the main window.

@@ -12,8 +12,13 @@ bool Swatch::Create(HWND parent, const PixelRect& rect, int id) {
 
 void Swatch::SetColour(Colour colour) {
   colour_ = colour;
-  // A system colour is resolved now; the next change or opening resolves it again.
-  brush_ = MakeBrush(ResolveColour(colour));
+  // A system colour is resolved now; the next change or opening resolves it
+  // again. The settings window sets every swatch on every change of any
+  // field: only a swatch whose colour changed is painted again.
+  const COLORREF shown = ResolveColour(colour);
+  if (brush_ && shown == shown_) return;
+  shown_ = shown;
+  brush_ = MakeBrush(shown);
   if (!hwnd_) return;
   InvalidateRect(hwnd_, nullptr, TRUE);
   UpdateWindow(hwnd_);

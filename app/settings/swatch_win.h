@@ -23,6 +23,7 @@ class Swatch {
  private:
   HWND hwnd_ = nullptr;
   Colour colour_ = 0;
+  COLORREF shown_ = 0;
   Brush brush_;
 };
 

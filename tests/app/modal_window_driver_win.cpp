@@ -5,22 +5,6 @@
 namespace vx::test {
 namespace {
 
-// Called on every tick until it returns true. A step that sends a message
-// may find the tick running again from a loop inside; that tick waits.
-std::function<bool()> g_on_tick;
-bool g_in_tick = false;
-
-void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
-  if (g_in_tick || !g_on_tick) return;
-  g_in_tick = true;
-  const bool done = g_on_tick();
-  g_in_tick = false;
-  if (done) {
-    KillTimer(nullptr, id);
-    g_on_tick = nullptr;
-  }
-}
-
 std::wstring TextOfWindow(HWND h) {
   wchar_t buffer[1024];
   const int n = GetWindowTextW(h, buffer, 1024);
@@ -28,23 +12,6 @@ std::wstring TextOfWindow(HWND h) {
 }
 
 }  // namespace
-
-HWND FindOwnedWindow(HWND owner) {
-  struct Search {
-    HWND owner;
-    HWND found;
-  } search{owner, nullptr};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND h, LPARAM lp) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lp);
-        if (GetWindow(h, GW_OWNER) != s->owner || !IsWindowVisible(h)) return TRUE;
-        s->found = h;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
 
 std::vector<Child> Children(HWND window) {
   std::vector<Child> children;
@@ -83,34 +50,9 @@ HWND ChildWithText(HWND window, const std::wstring& text) {
 }
 
 void RunScript(HWND owner, const std::function<void()>& open, std::vector<Step> steps) {
-  constexpr int kTicksPerStep = 500;
-  size_t next = 0;
-  int ticks = 0;
-  bool stuck = false;
-  g_on_tick = [&]() {
-    if (next == steps.size()) return true;
-    if (steps[next]()) {
-      ++next;
-      ticks = 0;
-    } else if (++ticks > kTicksPerStep) {
-      stuck = true;
-      next = steps.size();
-      if (HWND open_window = FindOwnedWindow(owner)) DestroyWindow(open_window);
-    }
-    return false;
-  };
-  SetTimer(nullptr, 0, 10, &Tick);
-  open();
-  // The timer may still be due once the loop has ended.
-  while (g_on_tick) {
-    WaitMessage();
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-  }
-  EXPECT_FALSE(stuck) << "step " << next << " of the script never finished";
+  size_t stalled = 0;
+  EXPECT_TRUE(PlayScript(owner, open, std::move(steps), stalled))
+      << "step " << stalled << " of the script never finished";
 }
 
 void DriveModal(HWND owner, const std::function<void()>& open,

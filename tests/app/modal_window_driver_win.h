@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/modal_script_win.h"
+
 namespace vx::test {
 
 struct Child {
@@ -18,21 +20,13 @@ struct Child {
   RECT rect;  // in the owning window's client coordinates
 };
 
-// The shown window owned by `owner`, or null.
-HWND FindOwnedWindow(HWND owner);
 std::vector<Child> Children(HWND window);
 const Child* ByText(const std::vector<Child>& children, const std::wstring& text);
 // The child with `text`, failing the test when there is none.
 HWND ChildWithText(HWND window, const std::wstring& text);
 
-// One step of a script: called on every tick until it returns true. A step
-// must not wait: whatever opens a window is posted, not sent.
-using Step = std::function<bool()>;
-
-// Runs `open`, which shows a modal window owned by `owner`, and the steps in
-// turn from a thread timer ticking in whatever loop runs meanwhile. A step
-// that does not finish within a few seconds of ticks fails the test, and the
-// window still open over `owner` is closed.
+// PlayScript (tests/support/modal_script_win.h); a step that never finishes
+// fails the test.
 void RunScript(HWND owner, const std::function<void()>& open, std::vector<Step> steps);
 
 // Runs `open`, which shows a modal window owned by `owner`; `with_window` runs
