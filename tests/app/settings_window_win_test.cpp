@@ -7,6 +7,7 @@
 // commctrl.h needs windows.h before it.
 #include <commctrl.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <string>
@@ -16,6 +17,7 @@
 #include "app/settings/font_cache.h"
 #include "app/settings/form3_win.h"
 #include "app/settings/installed_fonts_win.h"
+#include "app/settings/page_geometry.h"
 #include "app/settings/settings_record.h"
 #include "common/file_seam.h"
 #include "tests/app/main_window_fixture_win.h"
@@ -293,6 +295,40 @@ TEST_F(SettingsWindowTest, OkKeepsAndSavesWhatWasSetAndTheTypedFontComesBack) {
   EXPECT_EQ(GetFontName(), typed);
 }
 
+// Typed beyond every bound, then OK: the window keeps the largest layout
+// it can make (with stored margins of 1024, which its hidden fields hold to
+// 128), and the start-up checks take the saved file; the same for the smallest.
+TEST_F(SettingsWindowTest, TheLargestAndSmallestLayoutsAreSavedReadablyForTheNextStart) {
+  StartOn(std::vector<uint8_t>(64, 0x41));
+  const struct {
+    int32_t margins;
+    const wchar_t* typed;
+    int width, height;
+  } extremes[] = {{1024, L"99999", 17256, 4260}, {0, L"-9999", 136, 44}};
+  for (const auto& e : extremes) {
+    DisplaySettings.TopMargin = e.margins;
+    DisplaySettings.LeftMargin = e.margins;
+    WithSettings({Do([&] {
+      for (int i : {2, 3, 4, 5, 6, 7, 8}) {
+        SetWindowTextW(Field(i), e.typed);
+        Key(Field(i), VK_RETURN);
+      }
+      SetWindowTextW(FontSize(), e.typed);
+      Key(FontSize(), VK_RETURN);
+      Click(Control(L"OK"));
+    })});
+    const std::optional<DisplaySettingsRecord> saved =
+        DecodeSettings(ReadFileBytes(SettingsFile()));
+    ASSERT_TRUE(saved.has_value()) << e.width;
+    EXPECT_EQ(*saved, DisplaySettings);
+    const PageGeometry page = LayOutPage(*saved);
+    EXPECT_EQ(page.picture_width, e.width);
+    EXPECT_EQ(page.picture_height, e.height);
+    // The page image stops at what a screen can show.
+    EXPECT_EQ(form->Picture1.width(), std::min(e.width, 4096));
+  }
+}
+
 TEST_F(SettingsWindowTest, TheInstalledFontsAreCachedOnceAndReadBackInTheirOrder) {
   StartOn({1});
   const std::wstring cache = ProgramFolder + L"VXSetting\\FontData.dat";
@@ -316,6 +352,19 @@ TEST_F(SettingsWindowTest, TheInstalledFontsAreCachedOnceAndReadBackInTheirOrder
   })});
   first.push_back(L"Zzz Cached Only");
   EXPECT_EQ(second, first);
+  // 10 MB of binary garbage: the window opens at once with what could be read.
+  std::vector<uint8_t> garbage(10u << 20);
+  for (size_t i = 0; i < garbage.size(); ++i) garbage[i] = static_cast<uint8_t>(i * 7919 >> 3);
+  WriteFileBytes(cache, garbage);
+  size_t entries = 0;
+  std::wstring font;
+  WithSettings({Do([&] {
+    entries = ComboEntries().size();
+    font = ControlText(Combo());
+    Click(Control(L"Cancel"));
+  })});
+  EXPECT_LE(entries, kMaxCachedFonts);
+  EXPECT_EQ(font, L"ＭＳ ゴシック");
 }
 
 TEST_F(SettingsWindowTest, APickedColourShowsAtOnceAndTheCloseBoxUndoesIt) {
