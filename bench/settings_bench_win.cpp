@@ -14,6 +14,7 @@
 #include "app/settings/settings_host.h"
 #include "app/view/form1_win.h"
 #include "bench/bench_support_win.h"
+#include "tests/app/form1_test_view_win.h"
 #include "tests/support/modal_script_win.h"
 
 namespace {
@@ -39,7 +40,7 @@ class CountingHost : public vx::SettingsHost {
   int steps = 0;
 
  private:
-  vx::Form1& form_;
+  vx::Form1TestView form_;
 };
 
 Step Do(std::function<void()> action) {
@@ -66,7 +67,8 @@ void WithSettings(vx::Form1& form, CountingHost& host,
 
 double BareRePaintMs(vx::Form1& form, int rounds) {
   const double start = NowMs();
-  for (int i = 0; i < rounds; ++i) form.RePaint();
+  vx::Form1TestView view(form);
+  for (int i = 0; i < rounds; ++i) view.RePaint();
   return (NowMs() - start) / rounds;
 }
 
@@ -160,8 +162,8 @@ int main() {
 
   DisplaySettings.BytesPerLine = 48;
   DisplaySettings.LinesPerPage = 96;
-  form.SettingChange();
-  form.RefreshFiles();
+  Form1TestView(form).SettingChange();
+  Form1TestView(form).RefreshFiles();
   BareRePaintMs(form, 20);
   const double bare_large = BareRePaintMs(form, kRounds);
   const double step_large = FieldStepMs(form, host, kRounds);

@@ -9,8 +9,8 @@
 #include "app/controls/auto_repeat.h"
 #include "app/controls/text_ex_cursor_win.h"
 #include "app/controls/text_ex_rules.h"
-#include "app/view/shift_state_win.h"
 #include "common/ui/message_pump_win.h"
+#include "common/ui/shift_state_win.h"
 
 namespace vx {
 namespace {
@@ -47,16 +47,11 @@ bool TextEx::Create(HWND parent, const TextExSpec& spec) {
   index_ = spec.index;
   enabled_ = spec.Enabled;
   value_ = ClampValue(spec.Value, MinValue, MaxValue);
-  WindowSpec window;
-  window.style = WS_CHILD | (spec.visible ? WS_VISIBLE : 0);
+  WindowSpec window = WindowSpec::Child(parent, spec.id, spec.rect.x, spec.rect.y, spec.rect.width,
+                                        spec.rect.height);
+  if (!spec.visible) window.style &= ~DWORD{WS_VISIBLE};
   // Tab and the dialog keys reach the edit field inside.
   window.ex_style = WS_EX_CONTROLPARENT;
-  window.x = spec.rect.x;
-  window.y = spec.rect.y;
-  window.width = spec.rect.width;
-  window.height = spec.rect.height;
-  window.parent = parent;
-  window.id = spec.id;
   if (!CreateBound({kClassName, CS_DBLCLKS, COLOR_BTNFACE}, window)) return false;
   DWORD style = ES_AUTOHSCROLL | WS_BORDER;
   if (enabled_) style |= WS_TABSTOP;

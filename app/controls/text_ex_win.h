@@ -35,6 +35,14 @@ struct TextExSpec {
 
 class TextEx : public Window {
  public:
+  TextEx() = default;
+  // The window goes while its font is still there, and tells nobody.
+  ~TextEx() override {
+    text1_subclass_.Detach();
+    ValueChanged = nullptr;
+    DestroyUnbound();
+  }
+
   bool Create(HWND parent, const TextExSpec& spec);
 
   int32_t value() const { return value_; }

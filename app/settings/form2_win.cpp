@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/settings/display_settings.h"
 #include "app/settings/font_cache.h"
 #include "app/settings/form3_win.h"
 #include "app/settings/installed_fonts_win.h"

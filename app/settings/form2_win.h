@@ -10,7 +10,7 @@
 
 #include "app/controls/text_ex_win.h"
 #include "app/settings/colour_chooser_host.h"
-#include "app/settings/display_settings.h"
+#include "app/settings/display_settings_record.h"
 #include "app/settings/layout_fields.h"
 #include "app/settings/settings_host.h"
 #include "app/settings/swatch_win.h"

@@ -10,7 +10,7 @@
 #include <array>
 
 #include "app/settings/colour_chooser_host.h"
-#include "app/settings/display_settings.h"
+#include "app/settings/display_settings_record.h"
 #include "app/settings/swatch_win.h"
 #include "common/ui/gdi_win.h"
 #include "common/ui/modal_window_win.h"

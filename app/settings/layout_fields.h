@@ -7,7 +7,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/settings/display_settings.h"
+#include "app/settings/display_settings_record.h"
 
 namespace vx {
 

@@ -1,6 +1,6 @@
 #include "app/settings/swatch_win.h"
 
-#include "app/view/page_painter_win.h"
+#include "app/settings/resolve_colour_win.h"
 
 namespace vx {
 

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "app/settings/display_settings.h"
+#include "app/settings/display_settings_record.h"
 #include "common/ui/controls_win.h"
 #include "common/ui/gdi_win.h"
 

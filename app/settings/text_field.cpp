@@ -1,6 +1,6 @@
 #include "app/settings/text_field.h"
 
-#include "app/settings/display_settings.h"
+#include "app/settings/display_settings_record.h"
 #include "common/code_page.h"
 #include "common/shift_jis_tables.h"
 

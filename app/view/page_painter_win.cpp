@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "common/ui/gdi_win.h"
+
 namespace vx {
 
 namespace {
@@ -92,27 +94,19 @@ void DrawTextRuns(HDC dc, const std::vector<PageText>& texts) {
 
 }  // namespace
 
-COLORREF ResolveColour(Colour colour) {
-  if (colour & kSystemColourFlag) return GetSysColor(static_cast<int>(colour & 0xFF));
-  return static_cast<COLORREF>(colour & 0x00FFFFFF);
-}
-
 void ReplayPage(HDC dc, const DumpPage& page) {
   for (const PageBox& b : page.boxes) {
     const COLORREF c = ResolveColour(b.colour);
-    HBRUSH brush = CreateSolidBrush(c);
+    const Brush brush = MakeBrush(c);
     RECT r{b.left, b.top, b.right, b.bottom};
-    FillRect(dc, &r, brush);
-    FrameRect(dc, &r, brush);
-    DeleteObject(brush);
+    FillRect(dc, &r, brush.get());
+    FrameRect(dc, &r, brush.get());
   }
   for (const PageLine& l : page.lines) {
-    HPEN pen = CreatePen(PS_SOLID, 1, ResolveColour(l.colour));
-    HGDIOBJ old = SelectObject(dc, pen);
+    const Pen pen = MakePen(ResolveColour(l.colour));
+    const Selection selected(dc, pen.get());
     MoveToEx(dc, l.x, l.top, nullptr);
     LineTo(dc, l.x, l.bottom);
-    SelectObject(dc, old);
-    DeleteObject(pen);
   }
   SetBkMode(dc, TRANSPARENT);
   SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);

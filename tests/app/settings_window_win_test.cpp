@@ -103,7 +103,7 @@ class SettingsWindowTest : public MainWindowTest {
   // The first row of the page image, pixel by pixel.
   std::vector<COLORREF> PageRow() const {
     std::vector<COLORREF> row;
-    for (int x = 0; x < form->Picture1.width(); ++x) row.push_back(PagePixel(x, 7));
+    for (int x = 0; x < view().Picture1().width(); ++x) row.push_back(PagePixel(x, 7));
     return row;
   }
 
@@ -122,11 +122,11 @@ TEST_F(SettingsWindowTest, OpensWithTheDesignedControlsShowingTheRecord) {
   int swatches = 0;
   int visible_fields = 0;
   WithSettings({Do([&] {
-    caption = TextOf(Settings());
+    caption = ControlText(Settings());
     GetClientRect(Settings(), &client);
     children = Children(Settings());
-    for (int i : {2, 3, 6, 4, 5, 7, 8}) field_texts.push_back(TextOf(Field(i)));
-    field_texts.push_back(TextOf(FontSize()));
+    for (int i : {2, 3, 6, 4, 5, 7, 8}) field_texts.push_back(ControlText(Field(i)));
+    field_texts.push_back(ControlText(FontSize()));
     for (const Child& c : children) {
       const bool notifies = (GetWindowLongW(c.hwnd, GWL_STYLE) & SS_NOTIFY) != 0;
       if (c.window_class == L"Static" && notifies) ++swatches;
@@ -214,7 +214,7 @@ TEST_F(SettingsWindowTest, CancelEscAndTheCloseBoxPutTheRecordAndTheMainWindowBa
   const DisplaySettingsRecord before = DisplaySettings;
   RECT size_before;
   GetWindowRect(form->hwnd(), &size_before);
-  const int32_t range_before = form->VscrollEx1.Max();
+  const int32_t range_before = view().VscrollEx1().Max();
   const std::vector<COLORREF> row_before = PageRow();
   const std::vector<std::function<void()>> endings{
       [&] { Click(Control(L"Cancel")); },
@@ -237,7 +237,7 @@ TEST_F(SettingsWindowTest, CancelEscAndTheCloseBoxPutTheRecordAndTheMainWindowBa
                     SetFocus(Field(7));
                     SetWindowTextW(Field(7), L"99");
                     bytes_during = DisplaySettings.BytesPerLine;
-                    range_during = form->VscrollEx1.Max();
+                    range_during = view().VscrollEx1().Max();
                     GetWindowRect(form->hwnd(), &size_during);
                     row_during = PageRow();
                   }),
@@ -251,7 +251,7 @@ TEST_F(SettingsWindowTest, CancelEscAndTheCloseBoxPutTheRecordAndTheMainWindowBa
     GetWindowRect(form->hwnd(), &size_after);
     EXPECT_EQ(size_after.right - size_after.left, size_before.right - size_before.left) << way;
     EXPECT_EQ(size_after.bottom - size_after.top, size_before.bottom - size_before.top) << way;
-    EXPECT_EQ(form->VscrollEx1.Max(), range_before) << way;
+    EXPECT_EQ(view().VscrollEx1().Max(), range_before) << way;
     EXPECT_EQ(PageRow(), row_before) << way;
     EXPECT_FALSE(fs::FileExists(SettingsFile())) << way;
   }
@@ -281,7 +281,7 @@ TEST_F(SettingsWindowTest, OkKeepsAndSavesWhatWasSetAndTheTypedFontComesBack) {
   EXPECT_EQ(DisplaySettings.InputRadix, 2);
   EXPECT_TRUE(DisplaySettings.AutoCompleteAtMax);
   EXPECT_EQ(GetFontName(), typed);
-  EXPECT_EQ(form->InputWindow().MaxLength(), 8);  // binary digits
+  EXPECT_EQ(SendMessageW(view().InputWindow().Text1, EM_GETLIMITTEXT, 0, 0), 8);  // binary digits
   const std::vector<uint8_t> saved = ReadFileBytes(SettingsFile());
   ASSERT_EQ(saved.size(), kSettingsRecordSize);
   EXPECT_EQ(DecodeSettings(saved), DisplaySettings);
@@ -325,7 +325,7 @@ TEST_F(SettingsWindowTest, TheLargestAndSmallestLayoutsAreSavedReadablyForTheNex
     EXPECT_EQ(page.picture_width, e.width);
     EXPECT_EQ(page.picture_height, e.height);
     // The page image stops at what a screen can show.
-    EXPECT_EQ(form->Picture1.width(), std::min(e.width, 4096));
+    EXPECT_EQ(view().Picture1().width(), std::min(e.width, 4096));
   }
 }
 
@@ -460,7 +460,7 @@ TEST_F(ColourChooserTest, OpensInTheModeOfItsColourWithExactlyOneWrite) {
     EXPECT_TRUE(Checked(c.Option2));
     for (int i = 0; i < 3; ++i) {
       EXPECT_EQ(GetScrollPos(c.HScroll1[i], SB_CTL), 239);
-      EXPECT_EQ(TextOf(c.Label4[i]), L"239");
+      EXPECT_EQ(ControlText(c.Label4[i]), L"239");
       EXPECT_TRUE(IsWindowEnabled(c.HScroll1[i]));
     }
     EXPECT_FALSE(IsWindowEnabled(c.List1));
