@@ -24,13 +24,14 @@
 #include "app/file/file_operation.h"
 #include "app/search/search_host.h"
 #include "app/search/search_state.h"
+#include "app/settings/settings_host.h"
 #include "app/view/progress_view.h"
 #include "common/ui/gdi_win.h"
 #include "common/ui/window_win.h"
 
 namespace vx {
 
-class Form1 : public Window, private SearchHost, private InputHost {
+class Form1 : public Window, private SearchHost, private InputHost, private SettingsHost {
  public:
   Form1() = default;
   ~Form1() override { DestroyUnbound(); }
@@ -55,9 +56,9 @@ class Form1 : public Window, private SearchHost, private InputHost {
   void Form_QueryUnload();
 
   // The page and the status lines (form1_paint_win.cpp).
-  void RePaint();
+  void RePaint() override;
   void RePaintFileStatus();
-  void SettingChange();
+  void SettingChange() override;
   void CaretPut();
   void RePaintCaretStatus();
   void vs1();
@@ -65,7 +66,7 @@ class Form1 : public Window, private SearchHost, private InputHost {
 
   // The open file (form1_files_win.cpp).
   int32_t ChangeFileName(const std::wstring& Fn);
-  void RefreshFiles();
+  void RefreshFiles() override;
   int32_t GetSeekFromCaret() const override;
   // The empty view: no file, dashed labels, file commands grayed.
   void ShowNoFile();
@@ -139,6 +140,7 @@ class Form1 : public Window, private SearchHost, private InputHost {
   void OnNew();
   void OnExit();
   void OnRefresh();
+  void OnSettings();
   void OnHelp();
   void OnVersion();
   void Form_OLEDragDrop(HDROP drop);

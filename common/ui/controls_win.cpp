@@ -14,10 +14,14 @@ constexpr UINT_PTR kSubclassId = 1;
 }  // namespace
 
 HWND MakeControl(HWND parent, const ControlSpec& spec) {
-  const HWND h = CreateWindowExW(
-      spec.ex_style, spec.window_class, spec.caption.c_str(), WS_CHILD | WS_VISIBLE | spec.style,
-      spec.rect.x, spec.rect.y, spec.rect.width, spec.rect.height, parent,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleW(nullptr), nullptr);
+  // A popup control (a tooltip) is owned by `parent`, shows itself and has
+  // no control id: a popup's id would be read as a menu.
+  const bool popup = (spec.style & WS_POPUP) != 0;
+  const DWORD base = popup ? 0 : WS_CHILD | WS_VISIBLE;
+  const HMENU id = popup ? nullptr : reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id));
+  const HWND h = CreateWindowExW(spec.ex_style, spec.window_class, spec.caption.c_str(),
+                                 base | spec.style, spec.rect.x, spec.rect.y, spec.rect.width,
+                                 spec.rect.height, parent, id, GetModuleHandleW(nullptr), nullptr);
   if (h && spec.font) SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(spec.font), FALSE);
   return h;
 }

@@ -34,13 +34,14 @@ struct ControlSpec {
   const wchar_t* window_class;  // L"STATIC", L"BUTTON", L"EDIT", ...
   std::wstring caption;
   PixelRect rect;
-  DWORD style = 0;  // besides WS_CHILD | WS_VISIBLE
+  DWORD style = 0;  // besides WS_CHILD | WS_VISIBLE, unless it holds WS_POPUP
   int id = 0;
   HFONT font = nullptr;
   DWORD ex_style = 0;
 };
 
-// A visible child of `parent`; null when it could not be made.
+// A visible child of `parent` (with WS_POPUP: a popup owned by it); null
+// when it could not be made.
 HWND MakeControl(HWND parent, const ControlSpec& spec);
 
 // A control's window text.

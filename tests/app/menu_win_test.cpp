@@ -94,7 +94,7 @@ TEST_F(MenuTest, FileMenusFollowWhetherAFileIsOpen) {
   EXPECT_TRUE(IsWindowEnabled(view().Picture1().hwnd()));
   // Commands whose windows and journals are still to come stay grayed.
   for (int pos : {0, 1, 3, 6}) EXPECT_TRUE(Grayed(Popup(1), pos)) << pos;
-  EXPECT_TRUE(Grayed(Popup(2), 0));
+  EXPECT_FALSE(Grayed(Popup(2), 0));  // Settings
   EXPECT_TRUE(Grayed(Popup(2), 1));
   EXPECT_FALSE(Grayed(Popup(1), 5));  // Find
   EXPECT_FALSE(Grayed(Popup(1), 8));  // Refresh
@@ -114,7 +114,7 @@ TEST_F(MenuTest, ShortcutKeysGoToTheirMenuItems) {
   ASSERT_NE(table, nullptr);
   ACCEL keys[16];
   const int n = CopyAcceleratorTableW(table, keys, 16);
-  ASSERT_EQ(n, 8);
+  ASSERT_EQ(n, 9);
   auto command_of = [&](BYTE virt, WORD key) {
     for (int i = 0; i < n; ++i) {
       if ((keys[i].fVirt & ~FNOINVERT) == virt && keys[i].key == key) return UINT{keys[i].cmd};
@@ -127,6 +127,7 @@ TEST_F(MenuTest, ShortcutKeysGoToTheirMenuItems) {
   EXPECT_EQ(command_of(FVIRTKEY, VK_F6), GetMenuItemID(Popup(1), 1));
   EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'F'), GetMenuItemID(Popup(1), 5));
   EXPECT_EQ(command_of(FVIRTKEY, VK_F3), GetMenuItemID(Popup(1), 6));
+  EXPECT_EQ(command_of(FVIRTKEY, VK_F7), GetMenuItemID(Popup(2), 0));
   EXPECT_EQ(command_of(FVIRTKEY, VK_F1), GetMenuItemID(Popup(3), 0));
   EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'V'), GetMenuItemID(Popup(3), 2));
 }

@@ -7,52 +7,6 @@
 #include "common/ui/controls_win.h"
 
 namespace vx::test {
-namespace {
-
-// Called on every tick until it returns true.
-std::function<bool()> g_on_tick;
-
-void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
-  if (g_on_tick && g_on_tick()) {
-    KillTimer(nullptr, id);
-    g_on_tick = nullptr;
-  }
-}
-
-// A window that showed without the owner it should have would keep the
-// command waiting for ever: every other shown window of the thread is asked
-// to close, so that the test fails instead of hanging.
-void CloseStrayWindows(HWND owner) {
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND h, LPARAM lp) -> BOOL {
-        if (h != reinterpret_cast<HWND>(lp) && IsWindowVisible(h)) {
-          PostMessageW(h, WM_COMMAND, IDCANCEL, 0);
-          PostMessageW(h, WM_CLOSE, 0, 0);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(owner));
-}
-
-}  // namespace
-
-HWND FindOwnedWindow(HWND owner) {
-  struct Search {
-    HWND owner;
-    HWND found;
-  } search{owner, nullptr};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND h, LPARAM lp) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lp);
-        if (GetWindow(h, GW_OWNER) != s->owner || !IsWindowVisible(h)) return TRUE;
-        s->found = h;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
 
 std::vector<Child> Children(HWND window) {
   std::vector<Child> children;
@@ -124,39 +78,23 @@ std::wstring CutLabels(HWND window) {
   return cut;
 }
 
+void RunScript(HWND owner, const std::function<void()>& open, std::vector<Step> steps) {
+  size_t stalled = 0;
+  EXPECT_TRUE(PlayScript(owner, open, std::move(steps), stalled))
+      << "step " << stalled << " of the script never finished";
+}
+
 void DriveModal(HWND owner, const std::function<void()>& open,
                 const std::function<void(HWND)>& with_window) {
-  int ticks = 0;
   HWND shown = nullptr;
-  bool stuck = false;
-  g_on_tick = [&]() {
-    if (!shown) {
-      shown = FindOwnedWindow(owner);
-      if (shown) with_window(shown);
-      if (shown || ++ticks <= 500) return false;
-      CloseStrayWindows(owner);
-      return true;
-    }
-    if (!IsWindow(shown)) return true;
-    if (++ticks > 500) {
-      stuck = true;
-      DestroyWindow(shown);
-    }
-    return false;
-  };
-  SetTimer(nullptr, 0, 10, &Tick);
-  open();
-  // The timer may still be due once the loop has ended.
-  while (g_on_tick) {
-    WaitMessage();
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-  }
+  RunScript(owner, open,
+            {[&] {
+               shown = FindOwnedWindow(owner);
+               if (shown) with_window(shown);
+               return shown != nullptr;
+             },
+             [&] { return !IsWindow(shown); }});
   EXPECT_NE(shown, nullptr) << "the window never showed";
-  EXPECT_FALSE(stuck) << "the window did not close";
 }
 
 void ChooseAndDrive(HWND owner, int menu, int item, const std::function<void(HWND)>& with_window) {
