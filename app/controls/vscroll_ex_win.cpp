@@ -54,7 +54,15 @@ void VscrollEx::SetLargePercent(double p) {
   si.nMin = 0;
   si.nMax = kInnerMax + inner_large_ - 1;
   si.nPage = static_cast<UINT>(inner_large_);
-  SetScrollInfo(VScroll1, SB_CTL, &si, TRUE);
+  // Every change of a setting sets the range again, often to what it was;
+  // a new one is drawn when the queue is idle, as in ShowInner.
+  SCROLLINFO shown{};
+  shown.cbSize = sizeof shown;
+  shown.fMask = SIF_RANGE | SIF_PAGE;
+  GetScrollInfo(VScroll1, SB_CTL, &shown);
+  if (shown.nMin == si.nMin && shown.nMax == si.nMax && shown.nPage == si.nPage) return;
+  SetScrollInfo(VScroll1, SB_CTL, &si, FALSE);
+  InvalidateRect(VScroll1, nullptr, FALSE);
 }
 
 bool VscrollEx::Enabled() const { return IsWindowEnabled(VScroll1) != 0; }

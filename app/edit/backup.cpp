@@ -22,9 +22,14 @@ std::wstring RestoreTempName(const std::wstring& FileName) { return FileName + L
 }  // namespace
 
 std::wstring GetBackUpName(const std::wstring& FileName, const std::wstring& BackUpSuffix) {
+  // Split at the last dot of the file's own name, so that "Report.Final.doc"
+  // and "Report.Draft.doc" keep apart and a dot in the folder does not count.
   const Usual usual;
-  const std::wstring base = usual.GetDelExt(usual.DirU(FileName));
-  return usual.GetFolderName(FileName) + base + BackUpSuffix + L"." + usual.Getkakutyousi(FileName);
+  const std::wstring name = usual.DirU(FileName);
+  const std::wstring folder = usual.GetFolderName(FileName);
+  const size_t dot = name.rfind(L'.');
+  if (dot == std::wstring::npos) return folder + name + BackUpSuffix;
+  return folder + name.substr(0, dot) + BackUpSuffix + L"." + usual.Getkakutyousi(name);
 }
 
 double CheckFileSpeed(const std::wstring& ProgramFolder) {

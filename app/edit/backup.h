@@ -9,8 +9,9 @@
 
 namespace vx {
 
-// Folder of FileName + its base name + all of BackUpSuffix (trailing blank
-// included) + "." + its lower-cased extension.
+// Folder of FileName + its name before the last dot + all of BackUpSuffix
+// (trailing blank included) + "." + the lower-cased rest of its name; a name
+// without a dot gets the suffix alone. Every name has a backup of its own.
 std::wstring GetBackUpName(const std::wstring& FileName, const std::wstring& BackUpSuffix);
 
 // Seconds that writing 1,000,001 bytes to ProgramFolder + "VXSetting\Dummy.dat"

@@ -63,8 +63,8 @@ class UndoJournal {
   // nothing to undo / redo (the window then says so).
   std::optional<FileEdit> NextUndo() const;
   std::optional<FileEdit> NextRedo() const;
-  // The window applied NextUndo() / NextRedo(): the step moves whether or not
-  // the file took the change, and the commands' enabling follows.
+  // The file took the change of NextUndo() / NextRedo(): the step moves and
+  // the commands' enabling follows. A change the file refused moves nothing.
   void UndoDone();
   void RedoDone();
 

@@ -15,8 +15,6 @@ constexpr wchar_t kClassName[] = L"VanteloxForm5";
 
 constexpr int kClientWidth = TwipsToPixels(2985);
 constexpr int kClientHeight = TwipsToPixels(1980);
-// "説明" uncovers Label1, which lies just below the client area at opening.
-constexpr int kHelpGrowth = TwipsToPixels(1815);
 
 constexpr TwipRect kLabel2Rect{120, 120, 1500, 195};
 constexpr TwipRect kText1Rect{120, 360, 2745, 300};
@@ -88,7 +86,10 @@ void Form5::CreateControls() {
   Command3 = MakeControl(hwnd(), {L"BUTTON", t::kFindNext, kCommand3Rect, kButton, kCommand3, f});
   Command2 = MakeControl(hwnd(), {L"BUTTON", t::kClose, kCommand2Rect, kButton, IDCANCEL, f});
   Command4 = MakeControl(hwnd(), {L"BUTTON", t::kExplain, kCommand4Rect, kButton, kCommand4, f});
+  // Label1 lies just below the client area at opening; it is as tall as its
+  // lines need in the font it got, so that "説明" uncovers all of them.
   Label1 = MakeControl(hwnd(), {L"STATIC", t::kHelp, kLabel1Rect, kLabel, 0, f});
+  FitLabelToText(Label1);
 }
 
 SearchTarget Form5::Target() const {
@@ -143,9 +144,14 @@ void Form5::HideCommand3() {
 }
 
 void Form5::Command4_Click() {
-  RECT r;
+  // The client area grows down to the help text's bottom.
+  RECT help, client, r;
+  GetWindowRect(Label1, &help);
+  MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&help), 2);
+  GetClientRect(hwnd(), &client);
   GetWindowRect(hwnd(), &r);
-  SetWindowPos(hwnd(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top + kHelpGrowth,
+  SetWindowPos(hwnd(), nullptr, 0, 0, r.right - r.left,
+               r.bottom - r.top + help.bottom - client.bottom,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   if (GetFocus() == Command4) SetFocus(Command1);
   ShowWindow(Command4, SW_HIDE);

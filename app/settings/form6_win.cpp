@@ -22,9 +22,10 @@ constexpr TwipRect kCommand2Rect{1500, 1620, 735, 255};
 constexpr int kNameFontCentipoints = 1575;
 constexpr int kTextFontCentipoints = 900;
 
-// The main window's icon; the stock one while the program has none of its own.
-HICON OwnerIcon(HWND owner) {
-  HICON icon = owner ? reinterpret_cast<HICON>(GetClassLongPtrW(owner, GCLP_HICON)) : nullptr;
+// The main window's icon (GCLP_HICON) or its small form (GCLP_HICONSM); the
+// stock one when the owner's class has none.
+HICON OwnerIcon(HWND owner, int which) {
+  HICON icon = owner ? reinterpret_cast<HICON>(GetClassLongPtrW(owner, which)) : nullptr;
   return icon ? icon : LoadIconW(nullptr, IDI_APPLICATION);
 }
 
@@ -41,12 +42,14 @@ void Form6::Form_Load(HWND owner) {
   }
   name_font_ = MakeFont({version_texts::kNameFont, kNameFontCentipoints, FW_BOLD});
   text_font_ = MakeFont({version_texts::kNameFont, kTextFontCentipoints});
-  const HICON icon = OwnerIcon(owner);
+  const HICON icon = OwnerIcon(owner, GCLP_HICON);
   SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-  SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  SendMessageW(hwnd(), WM_SETICON, ICON_SMALL,
+               reinterpret_cast<LPARAM>(OwnerIcon(owner, GCLP_HICONSM)));
   Picture1 = MakeControl(hwnd(), {L"STATIC", L"", kPicture1Rect, SS_ICON | SS_CENTERIMAGE});
   SendMessageW(Picture1, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
-  constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
+  // One line each, as wide and tall as the font makes it.
+  constexpr DWORD kLabel = SS_LEFTNOWORDWRAP | SS_NOPREFIX;
   Label1 = MakeControl(
       hwnd(), {L"STATIC", version_texts::kProductName, kLabel1Rect, kLabel, 0, name_font_.get()});
   Label2 = MakeControl(
@@ -54,6 +57,7 @@ void Form6::Form_Load(HWND owner) {
                kLabel2Rect, kLabel, 0, text_font_.get()});
   Label3 = MakeControl(
       hwnd(), {L"STATIC", version_texts::kMaker, kLabel3Rect, kLabel, 0, text_font_.get()});
+  for (HWND label : {Label1, Label2, Label3}) FitLabelToText(label);
   // IDCANCEL, so that Esc presses it.
   Command2 = MakeControl(hwnd(), {L"BUTTON", version_texts::kClose, kCommand2Rect,
                                   WS_TABSTOP | BS_DEFPUSHBUTTON, IDCANCEL, text_font_.get()});

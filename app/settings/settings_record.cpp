@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/settings/settings_ranges.h"
-#include "common/shift_jis_tables.h"
+#include "app/settings/text_field.h"
 #include "common/code_page.h"
 
 namespace vx {
@@ -33,25 +33,6 @@ void VisitFields(Visitor& v, Record& r) {
   for (auto& colour : r.ForeColors) v.Colour(colour);
   for (auto& colour : r.BackColors) v.Colour(colour);
   v.Colour(r.SeparatorColor);
-}
-
-bool IsLeadByte(char byte) {
-  return SjisTables.LeadByteTable[static_cast<uint8_t>(byte)];
-}
-
-// Cuts before a double-byte character that would not fit whole, so the field
-// never ends in half a character.
-std::string FitShiftJis(const std::wstring& text, size_t width) {
-  std::string bytes = ToShiftJis(text);
-  size_t kept = 0;
-  while (kept < bytes.size()) {
-    const size_t next = kept + (IsLeadByte(bytes[kept]) ? 2 : 1);
-    if (next > width) break;
-    kept = next;
-  }
-  bytes.resize(kept);
-  bytes.resize(width, ' ');
-  return bytes;
 }
 
 class RecordWriter {

@@ -9,7 +9,7 @@ inline constexpr wchar_t kCaption[] = L"バージョン情報";
 inline constexpr const wchar_t* kProductName = product::kName;
 inline constexpr wchar_t kVersionPrefix[] = L"Version ";
 inline constexpr const wchar_t* kVersion = product::kVersion;
-inline constexpr wchar_t kMaker[] = L"Vantelox の開発者";
+inline constexpr const wchar_t* kMaker = product::kMaker;
 inline constexpr wchar_t kClose[] = L"閉じる";
 inline constexpr wchar_t kNameFont[] = L"ＭＳ Ｐゴシック";
 

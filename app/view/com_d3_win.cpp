@@ -4,8 +4,8 @@
 
 namespace vx {
 
-std::wstring ComD3::ShowOpenSingle() const {
-  return ShowOpenDialog({title_, filter_, options_.Flags()});
+std::wstring ComD3::ShowOpenSingle(HWND owner) const {
+  return ShowOpenDialog({owner, title_, filter_, options_.Flags()});
 }
 
 }  // namespace vx

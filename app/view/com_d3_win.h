@@ -2,6 +2,8 @@
 // use, set the title, the filter and the options, call ShowOpenSingle once.
 #pragma once
 
+#include <windows.h>
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -19,19 +21,14 @@ class ComD3 {
   void SetFilter(std::wstring_view Filterst) { filter_ = DialogFilter(Filterst); }
   const std::wstring& Filter() const { return filter_; }
 
-  // When on, a shortcut file is returned as itself, not as its target.
+  // Writing 1 switches it on for good: a shortcut file is then returned as
+  // itself, not as its target.
   void SetFlag_Open_LinkThuru(int32_t value) { options_.SetLinkThuru(value); }
-  int32_t Flag_Open_LinkThuru() const { return options_.LinkThuru(); }
-  void SetFlag_Open_CreatePrompt(int32_t value) { options_.SetCreatePrompt(value); }
-  int32_t Flag_Open_CreatePrompt() const { return options_.CreatePrompt(); }
-  void SetFlag_Open_NoReadToMsg_Destroy(int32_t value) { options_.SetNoReadToMsg(value); }
-  int32_t Flag_Open_NoReadToMsg_Destroy() const { return options_.NoReadToMsg(); }
-  void SetFlag_NoChangeDir_Destroy(int32_t value) { options_.SetNoChangeDir(value); }
-  int32_t Flag_NoChangeDir_Destroy() const { return options_.NoChangeDir(); }
 
-  // Shows the dialog modally; the chosen full path, or empty on cancel or
-  // failure. A name that does not exist is returned as typed.
-  std::wstring ShowOpenSingle() const;
+  // Shows the dialog modal to `owner`, which takes no keys or clicks while it
+  // is up; the chosen full path, or empty on cancel or failure. A name that
+  // does not exist is returned as typed.
+  std::wstring ShowOpenSingle(HWND owner) const;
 
  private:
   std::wstring title_;

@@ -21,18 +21,19 @@ std::wstring Form1::BackUpName() const {
   return GetBackUpName(FileName, DisplaySettings.BackUpSuffix);
 }
 
-void Form1::ApplyEdit(const FileEdit& edit) {
+// The tail moves show their own failures; an overwrite's is shown here.
+int32_t Form1::ApplyEdit(const FileEdit& edit) {
   switch (edit.kind) {
     case FileEdit::Kind::Overwrite:
-      RePlaceU(edit.SeekPos, edit.Dat, true);
-      break;
+      if (RePlaceU(edit.SeekPos, edit.Dat, true) >= 0) return 0;
+      ShowMessage(edit_texts::kChangeFailed);
+      return -1;
     case FileEdit::Kind::Insert:
-      InsOne(FileName, edit.SeekPos, edit.Dat, ProgCallback(), BackUpName());
-      break;
+      return InsOne(FileName, edit.SeekPos, edit.Dat, ProgCallback(), BackUpName());
     case FileEdit::Kind::Delete:
-      DelOne(FileName, edit.SeekPos, ProgCallback(), BackUpName());
-      break;
+      return DelOne(FileName, edit.SeekPos, ProgCallback(), BackUpName());
   }
+  return -1;
 }
 
 bool Form1::MayEditAtCaret() {
@@ -83,8 +84,9 @@ void Form1::UndoLoad() {
     ShowMessage(edit_texts::kCannotUndo);
     return;
   }
-  ApplyEdit(*edit);
-  UndoJournal.UndoDone();
+  // The step moves only with the file, so that a failed Undo can be tried
+  // again and the next one never undoes a change the file does not hold.
+  if (ApplyEdit(*edit) == 0) UndoJournal.UndoDone();
   AfterJournalStep(*edit);
 }
 
@@ -94,8 +96,7 @@ void Form1::ReDoLoad() {
     ShowMessage(edit_texts::kCannotRedo);
     return;
   }
-  ApplyEdit(*edit);
-  UndoJournal.RedoDone();
+  if (ApplyEdit(*edit) == 0) UndoJournal.RedoDone();
   AfterJournalStep(*edit);
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/program_globals.h"
+#include "app/settings/form2_win.h"
 #include "app/settings/form6_win.h"
 #include "app/view/com_d3_win.h"
 #include "app/view/form1_win.h"
@@ -52,7 +53,6 @@ constexpr MenuItem kSeparator{nullptr, 0, true};
 
 // Undo and Redo follow the journal and Restore the backup file, from grayed.
 // Find comes with the Edit menu and Find Next follows the last search.
-// Settings waits for the settings window; until then it stays grayed.
 const std::array<TopMenu, 4>& MenuTree() {
   namespace t = menu_texts;
   static const std::array<TopMenu, 4> tree{{
@@ -72,7 +72,7 @@ const std::array<TopMenu, 4>& MenuTree() {
         {t::kFindNext, kFindNext, false},
         kSeparator,
         {t::kRefresh, kRefresh, true}}},
-      {t::kTools, {{t::kSettings, kSettings, false}, {t::kPrint, kPrint, false}}},
+      {t::kTools, {{t::kSettings, kSettings, true}, {t::kPrint, kPrint, false}}},
       {t::kHelp, {{t::kHelpItem, kHelp, true}, kSeparator, {t::kVersion, kVersion, true}}},
   }};
   return tree;
@@ -80,13 +80,14 @@ const std::array<TopMenu, 4>& MenuTree() {
 
 // Only commands that do something have a key. A key of a grayed item sends
 // nothing: the accelerator translation skips disabled menu items.
-constexpr std::array<ACCEL, 8> kShortcuts{{
+constexpr std::array<ACCEL, 9> kShortcuts{{
     {FVIRTKEY | FCONTROL, 'O', kOpen},
     {FVIRTKEY | FCONTROL, 'N', kNew},
     {FVIRTKEY, VK_F5, kUndo},
     {FVIRTKEY, VK_F6, kRedo},
     {FVIRTKEY | FCONTROL, 'F', kFind},
     {FVIRTKEY, VK_F3, kFindNext},
+    {FVIRTKEY, VK_F7, kSettings},
     {FVIRTKEY, VK_F1, kHelp},
     {FVIRTKEY | FCONTROL, 'V', kVersion},
 }};
@@ -94,12 +95,13 @@ constexpr std::array<ACCEL, 8> kShortcuts{{
 UINT EnabledFlag(bool on) { return MF_ENABLED | (on ? 0u : MF_GRAYED); }
 
 // What a file dialog returns, asked with the title and filter of a command.
-std::wstring AskFileName(const wchar_t* title, bool link_thuru) {
+// Owned by the main window, which waits while it is up.
+std::wstring AskFileName(HWND owner, const wchar_t* title, bool link_thuru) {
   ComD3 dialog;
   dialog.SetTitle(title);
   dialog.SetFilter(open_texts::kAllFilesFilter);
   if (link_thuru) dialog.SetFlag_Open_LinkThuru(1);
-  return dialog.ShowOpenSingle();
+  return dialog.ShowOpenSingle(owner);
 }
 
 }  // namespace
@@ -176,6 +178,9 @@ bool Form1::OnMenuCommand(int id) {
     case kRefresh:
       OnRefresh();
       return true;
+    case kSettings:
+      OnSettings();
+      return true;
     case kHelp:
       OnHelp();
       return true;
@@ -189,7 +194,7 @@ bool Form1::OnMenuCommand(int id) {
 
 void Form1::OnOpen() {
   // A shortcut is opened as the file it is, not as the file it points to.
-  const std::wstring name = AskFileName(open_texts::kOpenTitle, true);
+  const std::wstring name = AskFileName(hwnd(), open_texts::kOpenTitle, true);
   if (name.empty()) return;
   if (!fs::FileExists(name) &&
       ShowMessage(open_texts::kCreateAsk, MsgButtons::YesNo) != MsgAnswer::Yes) {
@@ -200,7 +205,7 @@ void Form1::OnOpen() {
 }
 
 void Form1::OnNew() {
-  const std::wstring name = AskFileName(open_texts::kNewTitle, false);
+  const std::wstring name = AskFileName(hwnd(), open_texts::kNewTitle, false);
   if (name.empty()) return;
   if (fs::FileExists(name)) {
     ShowMessage(open_texts::kAlreadyExists);
@@ -214,6 +219,13 @@ void Form1::OnNew() {
 void Form1::OnExit() { Unload(); }
 
 void Form1::OnRefresh() { RePaint(); }
+
+void Form1::OnSettings() {
+  // Like the Tools menu, only with a file open, whichever way the command arrives.
+  if (FileName.empty()) return;
+  Form2 settings(*this);
+  settings.ShowModal(hwnd());
+}
 
 void Form1::OnHelp() {
   ShellOpen(

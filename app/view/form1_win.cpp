@@ -6,15 +6,17 @@
 #include "app/settings/display_settings.h"
 #include "app/settings/page_geometry.h"
 #include "app/view/form1_layout.h"
+#include "common/product_version.h"
 #include "common/ui/controls_win.h"
 
 namespace vx {
 namespace {
 
-constexpr WindowClass kClass{L"VanteloxForm1", 0, COLOR_BTNFACE, 1};
+constexpr WindowClass kClass{L"VanteloxForm1", 0, COLOR_BTNFACE, VX_PROGRAM_ICON};
 constexpr wchar_t kFrameCaption[] = L"情報";
-// The status labels' font; the design leaves it open.
-constexpr wchar_t kLabelFontName[] = L"ＭＳ Ｐゴシック";
+// The status labels' font; the design leaves it open. Fixed pitch, so that
+// the longest numbers fit their labels and digits do not shift as they change.
+constexpr wchar_t kLabelFontName[] = L"ＭＳ ゴシック";
 constexpr int kLabelFontPoints = 9;
 
 enum ControlId { kPicture1 = 101, kPicture2, kVscrollEx1 };

@@ -24,13 +24,14 @@
 #include "app/file/file_operation.h"
 #include "app/search/search_host.h"
 #include "app/search/search_state.h"
+#include "app/settings/settings_host.h"
 #include "app/view/progress_view.h"
 #include "common/ui/gdi_win.h"
 #include "common/ui/window_win.h"
 
 namespace vx {
 
-class Form1 : public Window, private SearchHost, private InputHost {
+class Form1 : public Window, private SearchHost, private InputHost, private SettingsHost {
  public:
   Form1() = default;
   ~Form1() override { DestroyUnbound(); }
@@ -55,9 +56,9 @@ class Form1 : public Window, private SearchHost, private InputHost {
   void Form_QueryUnload();
 
   // The page and the status lines (form1_paint_win.cpp).
-  void RePaint();
+  void RePaint() override;
   void RePaintFileStatus();
-  void SettingChange();
+  void SettingChange() override;
   void CaretPut();
   void RePaintCaretStatus();
   void vs1();
@@ -65,7 +66,7 @@ class Form1 : public Window, private SearchHost, private InputHost {
 
   // The open file (form1_files_win.cpp).
   int32_t ChangeFileName(const std::wstring& Fn);
-  void RefreshFiles();
+  void RefreshFiles() override;
   int32_t GetSeekFromCaret() const override;
   // The empty view: no file, dashed labels, file commands grayed.
   void ShowNoFile();
@@ -111,7 +112,8 @@ class Form1 : public Window, private SearchHost, private InputHost {
   // and the input window is not in the way.
   bool MayEditAtCaret();
   // A journal step's change made through the same procedures as the command.
-  void ApplyEdit(const FileEdit& edit);
+  // 0 when the change reached the file, -1 after its failure was shown.
+  int32_t ApplyEdit(const FileEdit& edit);
   // The commands' enabling, size and page after an Undo or Redo step.
   void AfterJournalStep(const FileEdit& edit);
   // The progress area as the long file operations report to it.
@@ -138,6 +140,7 @@ class Form1 : public Window, private SearchHost, private InputHost {
   void OnNew();
   void OnExit();
   void OnRefresh();
+  void OnSettings();
   void OnHelp();
   void OnVersion();
   void Form_OLEDragDrop(HDROP drop);

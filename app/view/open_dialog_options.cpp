@@ -12,13 +12,4 @@ std::wstring DialogFilter(std::wstring_view Filterst) {
   return list;
 }
 
-uint32_t OpenDialogOptions::Flags() const {
-  uint32_t flags = kOfnAlways;
-  if (no_change_dir_ == 1) flags |= kOfnNoChangeDir;
-  if (create_prompt_ == 1) flags |= kOfnCreatePrompt;
-  if (link_thuru_ == 1) flags |= kOfnNoDereferenceLinks;
-  if (no_read_to_msg_ == 1) flags |= kOfnNoReadOnlyReturn;
-  return flags;
-}
-
 }  // namespace vx

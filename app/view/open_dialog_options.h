@@ -10,9 +10,6 @@ namespace vx {
 
 // The dialog's flag bits, with the values the common dialog defines.
 inline constexpr uint32_t kOfnHideReadOnly = 0x4;
-inline constexpr uint32_t kOfnNoChangeDir = 0x8;
-inline constexpr uint32_t kOfnCreatePrompt = 0x2000;
-inline constexpr uint32_t kOfnNoReadOnlyReturn = 0x8000;
 inline constexpr uint32_t kOfnNoNetworkButton = 0x20000;
 inline constexpr uint32_t kOfnExplorer = 0x80000;
 inline constexpr uint32_t kOfnNoDereferenceLinks = 0x100000;
@@ -26,32 +23,18 @@ inline constexpr uint32_t kOfnAlways =
 // NULs, as the dialog's filter list must.
 std::wstring DialogFilter(std::wstring_view Filterst);
 
-// The four options of the open dialog and the flag word they give.
+// The open dialog's one option and the flag word it gives.
 class OpenDialogOptions {
  public:
   // Writing 1 switches the option on; any other value leaves it as it is.
-  void SetLinkThuru(int32_t value) { SwitchOn(link_thuru_, value); }
-  void SetCreatePrompt(int32_t value) { SwitchOn(create_prompt_, value); }
-  void SetNoReadToMsg(int32_t value) { SwitchOn(no_read_to_msg_, value); }
-  // Kept as given; only 1 has an effect.
-  void SetNoChangeDir(int32_t value) { no_change_dir_ = value; }
-
-  int32_t LinkThuru() const { return link_thuru_; }
-  int32_t CreatePrompt() const { return create_prompt_; }
-  int32_t NoReadToMsg() const { return no_read_to_msg_; }
-  int32_t NoChangeDir() const { return no_change_dir_; }
-
-  uint32_t Flags() const;
-
- private:
-  static void SwitchOn(int32_t& option, int32_t value) {
-    if (value == 1) option = 1;
+  void SetLinkThuru(int32_t value) {
+    if (value == 1) link_thuru_ = true;
   }
 
-  int32_t link_thuru_ = 0;
-  int32_t create_prompt_ = 0;
-  int32_t no_read_to_msg_ = 0;
-  int32_t no_change_dir_ = 0;
+  uint32_t Flags() const { return kOfnAlways | (link_thuru_ ? kOfnNoDereferenceLinks : 0u); }
+
+ private:
+  bool link_thuru_ = false;
 };
 
 }  // namespace vx

@@ -23,6 +23,7 @@ std::wstring SystemOpenDialog(const OpenDialogRequest& request) {
   std::wstring file_title(kBufferLength, L'\0');
   OPENFILENAMEW ofn{};
   ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = request.owner;
   ofn.lpstrFilter = request.filter.c_str();
   ofn.lpstrFile = file.data();
   ofn.nMaxFile = kBufferLength;

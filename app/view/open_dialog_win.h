@@ -2,6 +2,8 @@
 // it and see what was asked. The real one is the system's common dialog.
 #pragma once
 
+#include <windows.h>
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -9,6 +11,7 @@
 namespace vx {
 
 struct OpenDialogRequest {
+  HWND owner = nullptr;  // disabled while the dialog is shown
   std::wstring title;
   std::wstring filter;  // NUL-separated, ending in two NULs (DialogFilter)
   uint32_t flags = 0;

@@ -94,11 +94,6 @@ void DrawTextRuns(HDC dc, const std::vector<PageText>& texts) {
 
 }  // namespace
 
-COLORREF ResolveColour(Colour colour) {
-  if (colour & kSystemColourFlag) return GetSysColor(static_cast<int>(colour & 0xFF));
-  return static_cast<COLORREF>(colour & 0x00FFFFFF);
-}
-
 void ReplayPage(HDC dc, const DumpPage& page) {
   for (const PageBox& b : page.boxes) {
     const COLORREF c = ResolveColour(b.colour);

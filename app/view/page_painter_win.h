@@ -5,12 +5,10 @@
 #include <windows.h>
 
 #include "app/settings/display_settings.h"
+#include "app/settings/resolve_colour_win.h"
 #include "app/view/dump_page.h"
 
 namespace vx {
-
-// An explicit colour as it is; a system colour reference as its current colour.
-COLORREF ResolveColour(Colour colour);
 
 // Draws the page's boxes, lines and texts with the font selected into `dc`.
 void ReplayPage(HDC dc, const DumpPage& page);

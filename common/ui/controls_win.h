@@ -34,17 +34,26 @@ struct ControlSpec {
   const wchar_t* window_class;  // L"STATIC", L"BUTTON", L"EDIT", ...
   std::wstring caption;
   PixelRect rect;
-  DWORD style = 0;  // besides WS_CHILD | WS_VISIBLE
+  DWORD style = 0;  // besides WS_CHILD | WS_VISIBLE, unless it holds WS_POPUP
   int id = 0;
   HFONT font = nullptr;
   DWORD ex_style = 0;
 };
 
-// A visible child of `parent`; null when it could not be made.
+// A visible child of `parent` (with WS_POPUP: a popup owned by it); null
+// when it could not be made.
 HWND MakeControl(HWND parent, const ControlSpec& spec);
 
 // A control's window text.
 std::wstring ControlText(HWND control);
+
+// The room a label's text takes in the label's font, laid out as the label
+// draws it: wrapped at the label's width, or on lines of their own for a
+// label that never wraps (SS_LEFTNOWORDWRAP, SS_SIMPLE).
+SIZE LabelTextExtent(HWND label);
+// Grows a label to its text's extent where its designed size is too small
+// for the font it got; it keeps its place and never shrinks.
+void FitLabelToText(HWND label);
 
 // The messages of a standard control, seen by its owner before the control's
 // own procedure. The handler returns true, with `result` set, when it answered

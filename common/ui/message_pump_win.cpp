@@ -4,13 +4,14 @@
 
 namespace vx {
 
-bool PumpPendingMessages() {
+bool PumpPendingMessages(HWND dialog) {
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(msg.wParam));
       return false;
     }
+    if (dialog && IsWindow(dialog) && IsDialogMessageW(dialog, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

@@ -3,10 +3,13 @@
 // held button, the print loop between pages).
 #pragma once
 
+#include <windows.h>
+
 namespace vx {
 
-// Runs every pending message. A WM_QUIT is put back for the main loop and
+// Runs every pending message; with `dialog`, that window's keys (Tab, Enter,
+// Esc) work as in its own loop. A WM_QUIT is put back for the main loop and
 // makes the result false, so that the work can stop.
-bool PumpPendingMessages();
+bool PumpPendingMessages(HWND dialog = nullptr);
 
 }  // namespace vx

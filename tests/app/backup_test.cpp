@@ -30,15 +30,42 @@ class SteppingClock {
 
 const ProgFunction kNoProg = [](double, const std::wstring&) {};
 
-TEST(BackUpName, KeepsTheSuffixBlankAndLowersTheExtension) {
+TEST(BackUpName, SplitsTheFilesOwnNameAtItsLastDot) {
   const std::wstring suffix = DefaultSettings().BackUpSuffix;
   ASSERT_EQ(suffix, L"_VXBackUp ");
-  EXPECT_EQ(GetBackUpName(L"C:\\data\\Report.Final.DOC", suffix),
-            L"C:\\data\\Report_VXBackUp .doc");
-  EXPECT_EQ(GetBackUpName(L"C:\\data\\README", suffix), L"C:\\data\\_VXBackUp .");
-  EXPECT_EQ(GetBackUpName(L"C:\\data\\.profile", suffix), L"C:\\data\\_VXBackUp .profile");
+  const struct {
+    const wchar_t* file;
+    const wchar_t* backup;
+  } cases[] = {
+      // One dot: the name every earlier backup has, so that it is still found.
+      {L"C:\\data\\Report.DOC", L"C:\\data\\Report_VXBackUp .doc"},
+      {L"C:\\data\\Report.Final.DOC", L"C:\\data\\Report.Final_VXBackUp .doc"},
+      {L"C:\\data\\README", L"C:\\data\\README_VXBackUp "},
+      {L"C:\\my.data\\README", L"C:\\my.data\\README_VXBackUp "},
+      {L"C:\\data\\.profile", L"C:\\data\\_VXBackUp .profile"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(GetBackUpName(c.file, suffix), c.backup) << c.file;
   EXPECT_EQ(GetBackUpName(L"C:\\a.b\\x.TXT", PadField(L"~", kBackUpSuffixLength)),
             L"C:\\a.b\\x~         .txt");
+}
+
+TEST(BackUpName, EveryFileRestoresItsOwnBytes) {
+  test::TempFolder dir;
+  ASSERT_TRUE(fs::MakeFolder(dir / L"my.data"));
+  const std::wstring files[] = {dir / L"Report.Final.doc", dir / L"Report.Draft.doc",
+                                dir / L"README", dir / L"LICENSE", dir / L"my.data\\README"};
+  const std::wstring suffix = DefaultSettings().BackUpSuffix;
+  SteppingClock clock(1);
+  for (size_t i = 0; i < std::size(files); ++i) {
+    test::WriteFileBytes(files[i], Bytes(3, static_cast<uint8_t>(i + 1)));
+    ASSERT_EQ(BackUp(files[i], 3, suffix, dir.path(), kNoProg), BackUpOutcome::Made) << i;
+    test::WriteFileBytes(files[i], {0xEE});  // the change after the backup
+  }
+  for (size_t i = 0; i < std::size(files); ++i) {
+    ASSERT_EQ(RestoreFromBackUp(files[i], GetBackUpName(files[i], suffix)),
+              RestoreOutcome::Restored);
+    EXPECT_EQ(test::ReadFileBytes(files[i]), Bytes(3, static_cast<uint8_t>(i + 1))) << i;
+  }
 }
 
 TEST(BackUpSpeed, TimesTheTestWriteByTheClockAndRemovesItsFile) {

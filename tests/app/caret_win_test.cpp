@@ -3,6 +3,7 @@
 #include <array>
 #include <initializer_list>
 
+#include "tests/app/keyboard_win.h"
 #include "tests/app/main_window_fixture_win.h"
 #include "tests/support/test_bytes.h"
 
@@ -24,15 +25,8 @@ class CaretWindowTest : public MainWindowTest {
 
   void Key(int key) { SendMessageW(page(), WM_KEYDOWN, key, 0); }
 
-  // The key with modifiers held, as the keyboard state tells them.
   void KeyWith(UINT msg, int key, std::initializer_list<int> held) {
-    BYTE state[256];
-    GetKeyboardState(state);
-    const auto saved = std::to_array(state);
-    for (int h : held) state[h] = 0x80;
-    SetKeyboardState(state);
-    SendMessageW(page(), msg, key, 0);
-    SetKeyboardState(const_cast<BYTE*>(saved.data()));
+    SendKeyWith(page(), msg, key, held);
   }
 
   void ExpectCaret(int32_t x, int32_t y, int32_t top) {

@@ -1,6 +1,7 @@
 // Insert, Delete, Undo and Redo in the real main window, checked on disk, in
 // the size label, on the page and in the Edit menu.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -324,6 +325,63 @@ TEST_F(EditTest, AFileLockedByAnotherProgramIsLeftAsItWas) {
   lock.Release();
   EXPECT_EQ(ReadFileBytes(path), (Bytes{1, 2, 3, 4}));
   EXPECT_EQ(view().FileSize(), 4);
+}
+
+TEST_F(EditTest, UndoAndRedoOfALockedFileKeepTheirStepUntilTheLockIsGone) {
+  DisplaySettings.AutoBackUp = false;
+  const std::wstring change_failed = edit_texts::kChangeFailed;
+  const std::wstring insert_failed =
+      std::wstring(edit_texts::kInsertFailed) + L"\r\n" + edit_texts::kTailMoveCause;
+  const std::wstring delete_failed =
+      std::wstring(edit_texts::kDeleteFailed) + L"\r\n" + edit_texts::kTailMoveCause;
+  const struct {
+    const char* kind;
+    std::function<void()> change;
+    Bytes changed;
+    std::wstring undo_failure;
+    std::wstring redo_failure;
+  } cases[] = {
+      {"overwrite", [this] { Overwrite(L"42"); }, {0x42, 2, 3}, change_failed, change_failed},
+      {"insertion", [this] { Key(VK_INSERT); }, {0, 1, 2, 3}, delete_failed, insert_failed},
+      {"deletion", [this] { Key(VK_DELETE); }, {2, 3}, insert_failed, delete_failed},
+  };
+  const Bytes original{1, 2, 3};
+  // A step tried on the locked file: its own failure first (the page that
+  // cannot be read may say so after it), the journal and the menu as they were.
+  const auto step_fails = [&](const std::function<void()>& step, const std::wstring& failure) {
+    const int32_t undo_step = view().Journal().UndoStep();
+    const bool undo_on = !Grayed(kUndoItem);
+    const bool redo_on = !Grayed(kRedoItem);
+    const Bytes before = OnDisk();
+    messages.Clear();
+    {
+      Lock lock(view().FileName());
+      ASSERT_TRUE(lock.held());
+      step();
+    }
+    ASSERT_FALSE(messages.shown().empty());
+    EXPECT_EQ(messages.shown().front().text, failure);
+    EXPECT_EQ(view().Journal().UndoStep(), undo_step);
+    EXPECT_EQ(!Grayed(kUndoItem), undo_on);
+    EXPECT_EQ(!Grayed(kRedoItem), redo_on);
+    EXPECT_EQ(OnDisk(), before);
+    messages.Clear();
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.kind);
+    StartOn(original);
+    c.change();
+    ASSERT_EQ(OnDisk(), c.changed);
+
+    step_fails([this] { Undo(); }, c.undo_failure);
+    Undo();
+    EXPECT_EQ(OnDisk(), original);
+    step_fails([this] { Redo(); }, c.redo_failure);
+    Redo();
+    EXPECT_EQ(OnDisk(), c.changed);
+    EXPECT_TRUE(messages.shown().empty());
+    form.reset();
+  }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "common/file_seam.h"
 #include "common/shell_execute_win.h"
 #include "tests/app/main_window_fixture_win.h"
+#include "tests/app/modal_window_driver_win.h"
 
 namespace vx::test {
 namespace {
@@ -93,7 +94,7 @@ TEST_F(MenuTest, FileMenusFollowWhetherAFileIsOpen) {
   EXPECT_TRUE(IsWindowEnabled(view().Picture1().hwnd()));
   // Commands whose windows and journals are still to come stay grayed.
   for (int pos : {0, 1, 3, 6}) EXPECT_TRUE(Grayed(Popup(1), pos)) << pos;
-  EXPECT_TRUE(Grayed(Popup(2), 0));
+  EXPECT_FALSE(Grayed(Popup(2), 0));  // Settings
   EXPECT_TRUE(Grayed(Popup(2), 1));
   EXPECT_FALSE(Grayed(Popup(1), 5));  // Find
   EXPECT_FALSE(Grayed(Popup(1), 8));  // Refresh
@@ -113,7 +114,7 @@ TEST_F(MenuTest, ShortcutKeysGoToTheirMenuItems) {
   ASSERT_NE(table, nullptr);
   ACCEL keys[16];
   const int n = CopyAcceleratorTableW(table, keys, 16);
-  ASSERT_EQ(n, 8);
+  ASSERT_EQ(n, 9);
   auto command_of = [&](BYTE virt, WORD key) {
     for (int i = 0; i < n; ++i) {
       if ((keys[i].fVirt & ~FNOINVERT) == virt && keys[i].key == key) return UINT{keys[i].cmd};
@@ -126,6 +127,7 @@ TEST_F(MenuTest, ShortcutKeysGoToTheirMenuItems) {
   EXPECT_EQ(command_of(FVIRTKEY, VK_F6), GetMenuItemID(Popup(1), 1));
   EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'F'), GetMenuItemID(Popup(1), 5));
   EXPECT_EQ(command_of(FVIRTKEY, VK_F3), GetMenuItemID(Popup(1), 6));
+  EXPECT_EQ(command_of(FVIRTKEY, VK_F7), GetMenuItemID(Popup(2), 0));
   EXPECT_EQ(command_of(FVIRTKEY, VK_F1), GetMenuItemID(Popup(3), 0));
   EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'V'), GetMenuItemID(Popup(3), 2));
 }
@@ -137,6 +139,7 @@ TEST_F(MenuTest, OpenShowsTheChosenFile) {
   view().Changed() = true;
   ChooseOpen();
   ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0].owner, form->hwnd());
   EXPECT_EQ(asked[0].title, L"ファイルを開く");
   EXPECT_EQ(asked[0].filter, L"全てのファイル\0*.*\0\0"s);
   // Shortcuts are opened as themselves.
@@ -177,12 +180,35 @@ TEST_F(MenuTest, OpenOfAMissingFileAcceptedCreatesIt) {
   EXPECT_EQ(view().FileName(), dialog_answer);
 }
 
+TEST_F(MenuTest, TheSystemsOpenAndNewDialogsKeepTheMainWindowWaiting) {
+  StartOn({1});
+  SetOpenDialogHandler({});
+  const struct {
+    int item;
+    const wchar_t* title;
+  } dialogs[] = {{0, L"ファイルを開く"}, {2, L"ファイルの新規作成"}};
+  for (const auto& d : dialogs) {
+    bool main_enabled = true;
+    std::wstring caption;
+    ChooseAndDrive(form->hwnd(), 0, d.item, [&](HWND dialog) {
+      main_enabled = IsWindowEnabled(form->hwnd()) != FALSE;
+      caption = ControlText(dialog);
+      PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(caption, d.title);
+    EXPECT_FALSE(main_enabled);
+    EXPECT_TRUE(IsWindowEnabled(form->hwnd()));
+  }
+  EXPECT_TRUE(messages.shown().empty());
+}
+
 TEST_F(MenuTest, NewRefusesAnExistingFile) {
   const std::wstring start = StartOn({1, 2, 3});
   dialog_answer = dir / L"taken.bin";
   WriteFileBytes(dialog_answer, {9, 9});
   ChooseNew();
   ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0].owner, form->hwnd());
   EXPECT_EQ(asked[0].title, L"ファイルの新規作成");
   EXPECT_EQ(asked[0].filter, L"全てのファイル\0*.*\0\0"s);
   EXPECT_EQ(asked[0].flags, 0x008A0004u);

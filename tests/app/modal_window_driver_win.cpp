@@ -2,39 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "common/ui/controls_win.h"
 
 namespace vx::test {
-namespace {
-
-// Called on every tick until it returns true.
-std::function<bool()> g_on_tick;
-
-void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
-  if (g_on_tick && g_on_tick()) {
-    KillTimer(nullptr, id);
-    g_on_tick = nullptr;
-  }
-}
-
-}  // namespace
-
-HWND FindOwnedWindow(HWND owner) {
-  struct Search {
-    HWND owner;
-    HWND found;
-  } search{owner, nullptr};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND h, LPARAM lp) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lp);
-        if (GetWindow(h, GW_OWNER) != s->owner || !IsWindowVisible(h)) return TRUE;
-        s->found = h;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
 
 std::vector<Child> Children(HWND window) {
   std::vector<Child> children;
@@ -72,37 +44,57 @@ HWND ChildWithText(HWND window, const std::wstring& text) {
   return c ? c->hwnd : nullptr;
 }
 
-void DriveModal(HWND owner, const std::function<void()>& open,
-                const std::function<void(HWND)>& with_window) {
-  int ticks = 0;
-  HWND shown = nullptr;
-  bool stuck = false;
-  g_on_tick = [&]() {
-    if (!shown) {
-      shown = FindOwnedWindow(owner);
-      if (shown) with_window(shown);
-      return !shown && ++ticks > 500;
+std::wstring CutLabels(HWND window) {
+  RECT parent;
+  GetClientRect(window, &parent);
+  const std::vector<Child> children = Children(window);
+  std::wstring cut;
+  for (const Child& c : children) {
+    const LONG kind = GetWindowLongW(c.hwnd, GWL_STYLE) & SS_TYPEMASK;
+    const bool text_label = kind == SS_LEFT || kind == SS_CENTER || kind == SS_RIGHT ||
+                            kind == SS_LEFTNOWORDWRAP || kind == SS_SIMPLE;
+    if (c.window_class != L"Static" || !text_label || c.text.empty() || !IsWindowVisible(c.hwnd)) {
+      continue;
     }
-    if (!IsWindow(shown)) return true;
-    if (++ticks > 500) {
-      stuck = true;
-      DestroyWindow(shown);
+    // What the parent's edge and a neighbour on the right leave of the
+    // label's client area.
+    RECT client;
+    GetClientRect(c.hwnd, &client);
+    LONG width = std::min<LONG>(client.right, parent.right - c.rect.left);
+    const LONG height = std::min<LONG>(client.bottom, parent.bottom - c.rect.top);
+    for (const Child& other : children) {
+      if (other.rect.left > c.rect.left && other.rect.top < c.rect.bottom &&
+          other.rect.bottom > c.rect.top && IsWindowVisible(other.hwnd)) {
+        width = std::min<LONG>(width, other.rect.left - c.rect.left);
+      }
     }
-    return false;
-  };
-  SetTimer(nullptr, 0, 10, &Tick);
-  open();
-  // The timer may still be due once the loop has ended.
-  while (g_on_tick) {
-    WaitMessage();
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
+    const SIZE need = LabelTextExtent(c.hwnd);
+    if (need.cx > width || need.cy > height) {
+      cut += L"\"" + c.text + L"\" needs " + std::to_wstring(need.cx) + L"x" +
+             std::to_wstring(need.cy) + L", shows " + std::to_wstring(width) + L"x" +
+             std::to_wstring(height) + L"\n";
     }
   }
+  return cut;
+}
+
+void RunScript(HWND owner, const std::function<void()>& open, std::vector<Step> steps) {
+  size_t stalled = 0;
+  EXPECT_TRUE(PlayScript(owner, open, std::move(steps), stalled))
+      << "step " << stalled << " of the script never finished";
+}
+
+void DriveModal(HWND owner, const std::function<void()>& open,
+                const std::function<void(HWND)>& with_window) {
+  HWND shown = nullptr;
+  RunScript(owner, open,
+            {[&] {
+               shown = FindOwnedWindow(owner);
+               if (shown) with_window(shown);
+               return shown != nullptr;
+             },
+             [&] { return !IsWindow(shown); }});
   EXPECT_NE(shown, nullptr) << "the window never showed";
-  EXPECT_FALSE(stuck) << "the window did not close";
 }
 
 void ChooseAndDrive(HWND owner, int menu, int item, const std::function<void(HWND)>& with_window) {

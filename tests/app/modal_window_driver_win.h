@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/modal_script_win.h"
+
 namespace vx::test {
 
 struct Child {
@@ -18,12 +20,19 @@ struct Child {
   RECT rect;  // in the owning window's client coordinates
 };
 
-// The shown window owned by `owner`, or null.
-HWND FindOwnedWindow(HWND owner);
 std::vector<Child> Children(HWND window);
 const Child* ByText(const std::vector<Child>& children, const std::wstring& text);
 // The child with `text`, failing the test when there is none.
 HWND ChildWithText(HWND window, const std::wstring& text);
+
+// Why a label of `window` cuts its text, measured in the label's font as the
+// label lays it out (wrapped at its width unless it never wraps) against its
+// client area; empty when every label shows its whole text.
+std::wstring CutLabels(HWND window);
+
+// PlayScript (tests/support/modal_script_win.h); a step that never finishes
+// fails the test.
+void RunScript(HWND owner, const std::function<void()>& open, std::vector<Step> steps);
 
 // Runs `open`, which shows a modal window owned by `owner`; `with_window` runs
 // once that window is up and must close it. A window that does not show or

@@ -17,41 +17,17 @@ TEST(ComD3Options, FilterBarsBecomeNulsWithDoubleNulEnd) {
   EXPECT_EQ(DialogFilter(L""), L"\0\0"s);
 }
 
-TEST(ComD3Options, FlagsAreTheFixedSetPlusEachOptionOn) {
+TEST(ComD3Options, FlagsAreTheFixedSetAndLinkThuruStaysOnOnceSwitched) {
   OpenDialogOptions o;
   EXPECT_EQ(o.Flags(), 0x008A0004u);
-  o.SetNoChangeDir(1);
-  EXPECT_EQ(o.Flags(), 0x008A000Cu);
-  o.SetLinkThuru(1);
-  EXPECT_EQ(o.Flags(), 0x008A000Cu | 0x100000u);
-  o.SetCreatePrompt(1);
-  o.SetNoReadToMsg(1);
-  EXPECT_EQ(o.Flags(), 0x008A000Cu | 0x100000u | 0x2000u | 0x8000u);
-  // Neither file-must-exist (0x1000) nor path-must-exist (0x800), ever.
-  EXPECT_EQ(o.Flags() & 0x1800u, 0u);
-}
-
-TEST(ComD3Options, SwitchedOnOptionsStayOnAndNoChangeDirKeepsItsValue) {
-  OpenDialogOptions o;
   o.SetLinkThuru(2);
-  o.SetCreatePrompt(-1);
-  EXPECT_EQ(o.LinkThuru(), 0);
-  EXPECT_EQ(o.CreatePrompt(), 0);
+  o.SetLinkThuru(-1);
+  EXPECT_EQ(o.Flags(), 0x008A0004u);
   o.SetLinkThuru(1);
   o.SetLinkThuru(0);
-  o.SetNoReadToMsg(1);
-  o.SetNoReadToMsg(0);
-  EXPECT_EQ(o.LinkThuru(), 1);
-  EXPECT_EQ(o.NoReadToMsg(), 1);
-  EXPECT_EQ(o.Flags(), 0x008A0004u | 0x100000u | 0x8000u);
-
-  o.SetNoChangeDir(2);
-  EXPECT_EQ(o.NoChangeDir(), 2);
-  EXPECT_EQ(o.Flags() & 0x8u, 0u);
-  o.SetNoChangeDir(1);
-  o.SetNoChangeDir(0);
-  EXPECT_EQ(o.NoChangeDir(), 0);
-  EXPECT_EQ(o.Flags() & 0x8u, 0u);
+  EXPECT_EQ(o.Flags(), 0x008A0004u | 0x100000u);
+  // Neither file-must-exist (0x1000) nor path-must-exist (0x800), ever.
+  EXPECT_EQ(o.Flags() & 0x1800u, 0u);
 }
 
 }  // namespace

@@ -56,7 +56,7 @@ TEST_F(VersionWindowTest, ShowsNameVersionMakerAndIconAndClosesWithItsButton) {
   ASSERT_NE(version, nullptr);
   EXPECT_EQ(version->rect.left, 60);
   EXPECT_EQ(version->rect.top, 32);
-  EXPECT_NE(ByText(children, L"Vantelox の開発者"), nullptr);
+  EXPECT_NE(ByText(children, L"Morvane Soft"), nullptr);
   const Child* close = ByText(children, L"閉じる");
   ASSERT_NE(close, nullptr);
   EXPECT_EQ(close->window_class, L"Button");

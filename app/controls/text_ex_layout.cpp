@@ -1,0 +1,45 @@
+#include "app/controls/text_ex_layout.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vx {
+namespace {
+
+int Round(double v) { return static_cast<int>(std::lround(v)); }
+
+bool InWidened(const SurfaceRect& r, int x, int y) {
+  return x >= r.left - 1 && x <= r.right + 1 && y >= r.top - 1 && y <= r.bottom + 1;
+}
+
+}  // namespace
+
+TextExLayout LayOutTextEx(int width, int height) {
+  const int w = width - 1;
+  const int h = height - 1;
+  const int left = Round(w * 0.7);
+  const int plus_bottom = Round(h / 2.0 - 1);
+  const int minus_top = Round(h / 2.0 + 1);
+  const int plus_middle = Round((h / 2.0 - 1) / 2);
+  const int upright_x = Round(w * 0.85);
+  const int minus_middle = Round(h / 2.0 + 1 + h / 4.0);
+  TextExLayout l{};
+  l.edit_width = std::max(1, Round(w * 0.7 - 1));
+  l.edit_height = std::max(1, h - 1);
+  // A surface too low for a readable font still gets one.
+  l.font_points = std::max(1, h - 6);
+  l.plus = {left, 0, w, plus_bottom};
+  l.minus = {left, minus_top, w, h};
+  l.plus_across = {Round(w * 0.7 + 1), plus_middle, w - 1, plus_middle};
+  l.plus_upright = {upright_x, 0, upright_x, plus_bottom};
+  l.minus_across = {Round(w * 0.7), minus_middle, w, minus_middle};
+  return l;
+}
+
+int ButtonDirection(const TextExLayout& layout, int x, int y) {
+  if (InWidened(layout.minus, x, y)) return -1;
+  if (InWidened(layout.plus, x, y)) return 1;
+  return 0;
+}
+
+}  // namespace vx

@@ -1,0 +1,35 @@
+// Where TextEx puts its edit field and its two square buttons, and which
+// button a point of its surface presses. All in pixels of the surface.
+#pragma once
+
+namespace vx {
+
+struct SurfaceRect {
+  int left, top, right, bottom;  // both corners inside
+};
+
+struct SurfaceLine {
+  int x1, y1, x2, y2;  // both ends drawn
+};
+
+struct TextExLayout {
+  int edit_width;
+  int edit_height;
+  int font_points;
+  SurfaceRect plus;
+  SurfaceRect minus;
+  SurfaceLine plus_across;
+  SurfaceLine plus_upright;
+  SurfaceLine minus_across;
+};
+
+// The layout of a surface whose inner area is `width` x `height` pixels: the
+// edit field takes the left 70 %, the plus button the upper right, the minus
+// button the lower right.
+TextExLayout LayOutTextEx(int width, int height);
+
+// +1 for the plus button, -1 for the minus button, 0 for neither. Each button
+// takes one pixel more on every side; on the row where both then meet, minus wins.
+int ButtonDirection(const TextExLayout& layout, int x, int y);
+
+}  // namespace vx

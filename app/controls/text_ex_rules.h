@@ -1,0 +1,32 @@
+// The number rules of TextEx, the bounded whole-number field: how a typed
+// text is read, how every assignment is bounded, and what a key or a drag adds.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace vx {
+
+// The number that the first five characters of `text` (with one blank
+// appended) begin with: blanks skipped, an optional sign, digits, an optional
+// decimal point with digits; rounded to the nearest whole number, halves to
+// the even one. 0 when they begin with no number.
+int32_t ParseText(std::wstring_view text);
+
+// `value` bounded: below `min` it is `min`, otherwise above `max` it is `max`.
+int32_t ClampValue(int64_t value, int32_t min, int32_t max);
+
+// What Up (+1) or Down (-1) adds; Shift, Ctrl or Alt held doubles the step.
+int64_t KeyStep(int direction, int32_t change_value, bool modifier_held);
+
+// The pixels a drag moves for one step of the mouse.
+inline constexpr int kDragPixelsPerStep = 15;
+
+// Drag steps from `start_y` to `y`: up is positive, one per 15 pixels,
+// rounded to the nearest whole step, halves to the even one.
+int64_t DragSteps(int start_y, int y);
+
+// n / d (d > 0) rounded to the nearest whole number, halves to the even one.
+int64_t DivideRoundingHalfToEven(int64_t n, int64_t d);
+
+}  // namespace vx

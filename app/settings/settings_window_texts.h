@@ -1,0 +1,47 @@
+// The captions and tool tips of the settings window, each defined once.
+#pragma once
+
+#include <array>
+
+namespace vx::settings_window_texts {
+
+inline constexpr wchar_t kCaption[] = L"設定";
+// The design leaves the font of this window and of the colour chooser open.
+inline constexpr wchar_t kFont[] = L"ＭＳ Ｐゴシック";
+
+inline constexpr wchar_t kCheck1[] = L"入力完了後に入力ウィンドウを消す";
+inline constexpr wchar_t kCheck3[] = L"最大文字数入力時に自動で完了";
+inline constexpr wchar_t kCheck2[] = L"入力完了後に自動で移動";
+inline constexpr wchar_t kCheck1Tip[] = L"入力後に入力ウィンドウを消去するようにします。";
+inline constexpr wchar_t kCheck2Tip[] = L"入力を完了後に自動で次のバイト入力に進むようにします。";
+inline constexpr wchar_t kCheck3Tip[] =
+    L"入力ウィンドウで最大文字数を入力すると自動的に入力を完了します。";
+
+inline constexpr wchar_t kFontFrame[] = L"フォント";
+inline constexpr wchar_t kSize[] = L"サイズ";
+
+inline constexpr wchar_t kRadixFrame[] = L"入力進数";
+// Option1 by its index: 0 binary, 1 decimal, 2 hexadecimal.
+inline constexpr std::array<const wchar_t*, 3> kRadixOptions{L"２進数", L"１０進数", L"１６進数"};
+
+inline constexpr wchar_t kColourFrame[] = L"色設定";
+inline constexpr wchar_t kBackColour[] = L"背景色";
+inline constexpr wchar_t kTextColour[] = L"文字色";
+inline constexpr wchar_t kSeparator[] = L"縦区切";
+
+// Label6 to Label14, the captions of the layout fields by the fields' index.
+inline constexpr std::array<const wchar_t*, 9> kLayoutFieldCaptions{L"上マージン",
+                                                                    L"左マージン",
+                                                                    L"ダンプ下マージン",
+                                                                    L"ダンプ右マージン",
+                                                                    L"横出力数",
+                                                                    L"縦出力数",
+                                                                    L"番地右マージン",
+                                                                    L"ダンプとテキストの横マージン",
+                                                                    L"テキストの右マージン"};
+
+// Also the colour chooser's buttons.
+inline constexpr wchar_t kOk[] = L"OK";
+inline constexpr wchar_t kCancel[] = L"Cancel";
+
+}  // namespace vx::settings_window_texts

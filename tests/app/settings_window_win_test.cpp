@@ -1,0 +1,566 @@
+// The settings window and the colour chooser over a real main window,
+// driven by messages while they run their own loops: the designed layout,
+// the main window following every change, Cancel, Esc and the close box
+// putting everything back, OK saving, the font list cache, and a held
+// number button ended by the window's own keys.
+#include <windows.h>
+// commctrl.h needs windows.h before it.
+#include <commctrl.h>
+
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/settings/colour_chooser_host.h"
+#include "app/settings/font_cache.h"
+#include "app/settings/form3_win.h"
+#include "app/settings/installed_fonts_win.h"
+#include "app/settings/page_geometry.h"
+#include "app/settings/settings_record.h"
+#include "common/file_seam.h"
+#include "tests/app/main_window_fixture_win.h"
+#include "tests/app/modal_window_driver_win.h"
+
+namespace vx::test {
+namespace {
+
+Step Do(std::function<void()> action) {
+  return [action = std::move(action)] {
+    action();
+    return true;
+  };
+}
+
+void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
+void Key(HWND window, int key) { SendMessageW(window, WM_KEYDOWN, static_cast<WPARAM>(key), 0); }
+bool Checked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+// The layout fields' places in the window, by index (0 and 1 are never shown).
+constexpr POINT kFieldAt[] = {{0, 0},     {0, 0},    {312, 8},   {312, 28}, {312, 84},
+                              {312, 104}, {312, 56}, {312, 132}, {312, 164}};
+constexpr POINT kFontSizeAt{168, 96};
+constexpr LPARAM kPlusButton = MAKELPARAM(40, 3);
+
+class SettingsWindowTest : public MainWindowTest {
+ protected:
+  std::wstring SettingsFile() const { return ProgramFolder + L"VXSetting\\Setting.dat"; }
+
+  // Opens the settings window with Settings in the Tools menu and runs
+  // `steps` while it is up; one of them must close it.
+  void WithSettings(std::vector<Step> steps) {
+    steps.insert(steps.begin(), [this] {
+      window_ = FindOwnedWindow(form->hwnd());
+      return window_ != nullptr;
+    });
+    steps.push_back([this] { return !IsWindow(window_); });
+    const UINT id = GetMenuItemID(GetSubMenu(GetMenu(form->hwnd()), 2), 0);
+    RunScript(
+        form->hwnd(), [&] { SendMessageW(form->hwnd(), WM_COMMAND, id, 0); }, std::move(steps));
+  }
+
+  HWND Settings() const { return window_; }
+  // Esc to the control with the focus; a window that is not the active one
+  // (tests run side by side) may have none.
+  void PressEscape() const {
+    HWND focus = GetFocus();
+    if (!focus || !IsChild(window_, focus)) focus = Control(L"OK");
+    PostMessageW(focus, WM_KEYDOWN, VK_ESCAPE, 0);
+  }
+  HWND Control(const wchar_t* text) const { return ChildWithText(window_, text); }
+  HWND SurfaceAt(POINT at) const {
+    for (const Child& c : Children(window_)) {
+      if (c.window_class == L"VanteloxTextEx" && c.rect.left == at.x && c.rect.top == at.y) {
+        return c.hwnd;
+      }
+    }
+    ADD_FAILURE() << "no number field at " << at.x << "," << at.y;
+    return nullptr;
+  }
+  // The colour swatch whose top left corner is at `at`.
+  HWND SwatchAt(POINT at) const {
+    for (const Child& c : Children(window_)) {
+      const bool swatch = (GetWindowLongW(c.hwnd, GWL_STYLE) & SS_NOTIFY) != 0;
+      if (c.window_class == L"Static" && swatch && c.rect.left == at.x && c.rect.top == at.y) {
+        return c.hwnd;
+      }
+    }
+    ADD_FAILURE() << "no swatch at " << at.x << "," << at.y;
+    return nullptr;
+  }
+  HWND Field(int index) const { return GetWindow(SurfaceAt(kFieldAt[index]), GW_CHILD); }
+  HWND FontSize() const { return GetWindow(SurfaceAt(kFontSizeAt), GW_CHILD); }
+  HWND Combo() const {
+    for (const Child& c : Children(window_)) {
+      if (c.window_class == L"ComboBox") return c.hwnd;
+    }
+    return nullptr;
+  }
+  std::vector<std::wstring> ComboEntries() const {
+    std::vector<std::wstring> entries;
+    const LRESULT n = SendMessageW(Combo(), CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < n; ++i) {
+      std::wstring text(static_cast<size_t>(SendMessageW(Combo(), CB_GETLBTEXTLEN, i, 0)), L'\0');
+      SendMessageW(Combo(), CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+      entries.push_back(text);
+    }
+    return entries;
+  }
+  // The first row of the page image, pixel by pixel.
+  std::vector<COLORREF> PageRow() const {
+    std::vector<COLORREF> row;
+    for (int x = 0; x < view().Picture1().width(); ++x) row.push_back(PagePixel(x, 7));
+    return row;
+  }
+
+ private:
+  HWND window_ = nullptr;
+};
+
+TEST_F(SettingsWindowTest, OpensWithTheDesignedControlsShowingTheRecord) {
+  StartOn(std::vector<uint8_t>(64, 0x41));
+  std::vector<Child> children;
+  RECT client{};
+  std::wstring caption;
+  std::vector<std::wstring> field_texts;
+  std::map<HWND, std::wstring> tips;
+  HWND tooltip = nullptr;
+  int swatches = 0;
+  int visible_fields = 0;
+  WithSettings({Do([&] {
+    caption = ControlText(Settings());
+    GetClientRect(Settings(), &client);
+    children = Children(Settings());
+    for (int i : {2, 3, 6, 4, 5, 7, 8}) field_texts.push_back(ControlText(Field(i)));
+    field_texts.push_back(ControlText(FontSize()));
+    for (const Child& c : children) {
+      const bool notifies = (GetWindowLongW(c.hwnd, GWL_STYLE) & SS_NOTIFY) != 0;
+      if (c.window_class == L"Static" && notifies) ++swatches;
+      if (c.window_class == L"VanteloxTextEx" && IsWindowVisible(c.hwnd)) ++visible_fields;
+    }
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND h, LPARAM found) -> BOOL {
+          wchar_t name[64];
+          GetClassNameW(h, name, 64);
+          if (std::wstring(name) == TOOLTIPS_CLASSW) *reinterpret_cast<HWND*>(found) = h;
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&tooltip));
+    const LRESULT count = SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+      wchar_t text[256] = {};
+      TTTOOLINFOW tool{};
+      tool.cbSize = TTTOOLINFOW_V2_SIZE;
+      tool.lpszText = text;
+      SendMessageW(tooltip, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(&tool));
+      tips[reinterpret_cast<HWND>(tool.uId)] = text;
+    }
+    PressEscape();
+  })});
+  EXPECT_EQ(caption, L"設定");
+  EXPECT_EQ(client.right, 359);
+  EXPECT_EQ(client.bottom, 239);
+  const struct {
+    const wchar_t* text;
+    const wchar_t* window_class;
+    RECT rect;  // left, top, width, height
+  } designed[] = {
+      {L"入力完了後に入力ウィンドウを消す", L"Button", {4, 12, 201, 13}},
+      {L"最大文字数入力時に自動で完了", L"Button", {4, 32, 189, 13}},
+      {L"入力完了後に自動で移動", L"Button", {4, 52, 153, 13}},
+      {L"フォント", L"Button", {4, 80, 205, 41}},
+      {L"サイズ", L"Static", {132, 100, 33, 13}},
+      {L"入力進数", L"Button", {4, 128, 193, 33}},
+      {L"１６進数", L"Button", {8, 144, 60, 13}},
+      {L"１０進数", L"Button", {72, 144, 60, 13}},
+      {L"２進数", L"Button", {136, 144, 57, 13}},
+      {L"色設定", L"Button", {4, 168, 145, 69}},
+      {L"背景色", L"Static", {12, 184, 48, 13}},
+      {L"文字色", L"Static", {12, 200, 48, 13}},
+      {L"縦区切", L"Static", {12, 220, 48, 13}},
+      {L"ダンプとテキストの横マージン", L"Static", {213, 127, 95, 26}},
+      {L"テキストの右マージン", L"Static", {165, 166, 143, 13}},
+      {L"OK", L"Button", {196, 200, 57, 21}},
+      {L"Cancel", L"Button", {264, 200, 61, 21}},
+  };
+  for (const auto& d : designed) {
+    const Child* c = ByText(children, d.text);
+    ASSERT_NE(c, nullptr) << "no control shows this text";
+    EXPECT_EQ(c->window_class, d.window_class);
+    EXPECT_EQ(c->rect.left, d.rect.left) << c->rect.top;
+    EXPECT_EQ(c->rect.top, d.rect.top) << c->rect.left;
+    EXPECT_EQ(c->rect.right - c->rect.left, d.rect.right) << c->rect.left;
+    EXPECT_EQ(c->rect.bottom - c->rect.top, d.rect.bottom) << c->rect.left;
+  }
+  for (const Child& c : children) {
+    if (c.window_class == L"ComboBox") {
+      EXPECT_EQ(c.rect.left, 8);
+      EXPECT_EQ(c.rect.top, 96);
+      EXPECT_EQ(c.rect.right - c.rect.left, 117);
+      EXPECT_EQ(c.text, L"ＭＳ ゴシック");
+    }
+  }
+  EXPECT_EQ(swatches, 9);
+  EXPECT_EQ(visible_fields, 8);
+  EXPECT_EQ(field_texts,
+            (std::vector<std::wstring>{L"2", L"3", L"8", L"16", L"32", L"16", L"2", L"9"}));
+  ASSERT_EQ(tips.size(), 3u);
+  EXPECT_EQ(tips[ByText(children, L"入力完了後に入力ウィンドウを消す")->hwnd],
+            L"入力後に入力ウィンドウを消去するようにします。");
+  EXPECT_EQ(tips[ByText(children, L"入力完了後に自動で移動")->hwnd],
+            L"入力を完了後に自動で次のバイト入力に進むようにします。");
+  EXPECT_EQ(tips[ByText(children, L"最大文字数入力時に自動で完了")->hwnd],
+            L"入力ウィンドウで最大文字数を入力すると自動的に入力を完了します。");
+  EXPECT_FALSE(fs::FileExists(SettingsFile())) << "Esc writes nothing";
+}
+
+TEST_F(SettingsWindowTest, CancelEscAndTheCloseBoxPutTheRecordAndTheMainWindowBack) {
+  StartOn(std::vector<uint8_t>(20000, 0x41));
+  const DisplaySettingsRecord before = DisplaySettings;
+  RECT size_before;
+  GetWindowRect(form->hwnd(), &size_before);
+  const int32_t range_before = view().VscrollEx1().Max();
+  const std::vector<COLORREF> row_before = PageRow();
+  const std::vector<std::function<void()>> endings{
+      [&] { Click(Control(L"Cancel")); },
+      [&] { PressEscape(); },
+      [&] { PostMessageW(Settings(), WM_CLOSE, 0, 0); },
+  };
+  for (size_t way = 0; way < endings.size(); ++way) {
+    RECT size_during{};
+    int32_t range_during = 0;
+    int32_t bytes_during = 0;
+    std::vector<COLORREF> row_during;
+    WithSettings({Do([&] {
+                    Key(Field(4), VK_UP);
+                    Key(Field(4), VK_UP);
+                    Key(FontSize(), VK_UP);
+                    Click(Control(L"最大文字数入力時に自動で完了"));
+                    Click(Control(L"２進数"));
+                    Key(Field(7), VK_UP);
+                    // Typed, not yet taken: closing must not take it on the way out.
+                    SetFocus(Field(7));
+                    SetWindowTextW(Field(7), L"99");
+                    bytes_during = DisplaySettings.BytesPerLine;
+                    range_during = view().VscrollEx1().Max();
+                    GetWindowRect(form->hwnd(), &size_during);
+                    row_during = PageRow();
+                  }),
+                  Do(endings[way])});
+    EXPECT_EQ(bytes_during, 48) << way;
+    EXPECT_EQ(range_during, (20000 + (2 - 32) * 48) / 48) << way;
+    EXPECT_GT(size_during.right - size_during.left, size_before.right - size_before.left);
+    EXPECT_NE(row_during, row_before);
+    EXPECT_EQ(DisplaySettings, before) << way;
+    RECT size_after;
+    GetWindowRect(form->hwnd(), &size_after);
+    EXPECT_EQ(size_after.right - size_after.left, size_before.right - size_before.left) << way;
+    EXPECT_EQ(size_after.bottom - size_after.top, size_before.bottom - size_before.top) << way;
+    EXPECT_EQ(view().VscrollEx1().Max(), range_before) << way;
+    EXPECT_EQ(PageRow(), row_before) << way;
+    EXPECT_FALSE(fs::FileExists(SettingsFile())) << way;
+  }
+}
+
+TEST_F(SettingsWindowTest, OkKeepsAndSavesWhatWasSetAndTheTypedFontComesBack) {
+  StartOn(std::vector<uint8_t>(64, 0x41));
+  const std::wstring typed = L"未登録のフォント";
+  bool open_after_enter = false;
+  WithSettings({Do([&] {
+                  SetWindowTextW(Field(4), L"20");
+                  // Enter takes the number: it goes to the field, not to a button.
+                  PostMessageW(Field(4), WM_KEYDOWN, VK_RETURN, 0);
+                }),
+                [&] { return DisplaySettings.BytesPerLine == 20; }, Do([&] {
+                  open_after_enter = IsWindowVisible(Settings()) != 0;
+                  Key(Field(4), VK_UP);
+                  EXPECT_EQ(DisplaySettings.BytesPerLine, 36);
+                  Key(Field(4), VK_UP);
+                  Click(Control(L"２進数"));
+                  Click(Control(L"最大文字数入力時に自動で完了"));
+                  SetWindowTextW(Combo(), typed.c_str());
+                  Click(Control(L"OK"));
+                })});
+  EXPECT_TRUE(open_after_enter);
+  EXPECT_EQ(DisplaySettings.BytesPerLine, 48);
+  EXPECT_EQ(DisplaySettings.InputRadix, 2);
+  EXPECT_TRUE(DisplaySettings.AutoCompleteAtMax);
+  EXPECT_EQ(GetFontName(), typed);
+  EXPECT_EQ(SendMessageW(view().InputWindow().Text1, EM_GETLIMITTEXT, 0, 0), 8);  // binary digits
+  const std::vector<uint8_t> saved = ReadFileBytes(SettingsFile());
+  ASSERT_EQ(saved.size(), kSettingsRecordSize);
+  EXPECT_EQ(DecodeSettings(saved), DisplaySettings);
+  // The name is not in the list, and the next opening still shows it.
+  std::wstring shown;
+  WithSettings({Do([&] {
+    shown = ControlText(Combo());
+    Click(Control(L"Cancel"));
+  })});
+  EXPECT_EQ(shown, typed);
+  EXPECT_EQ(GetFontName(), typed);
+}
+
+// Typed beyond every bound, then OK: the window keeps the largest layout
+// it can make (with stored margins of 1024, which its hidden fields hold to
+// 128), and the start-up checks take the saved file; the same for the smallest.
+TEST_F(SettingsWindowTest, TheLargestAndSmallestLayoutsAreSavedReadablyForTheNextStart) {
+  StartOn(std::vector<uint8_t>(64, 0x41));
+  const struct {
+    int32_t margins;
+    const wchar_t* typed;
+    int width, height;
+  } extremes[] = {{1024, L"99999", 17256, 4260}, {0, L"-9999", 136, 44}};
+  for (const auto& e : extremes) {
+    DisplaySettings.TopMargin = e.margins;
+    DisplaySettings.LeftMargin = e.margins;
+    WithSettings({Do([&] {
+      for (int i : {2, 3, 4, 5, 6, 7, 8}) {
+        SetWindowTextW(Field(i), e.typed);
+        Key(Field(i), VK_RETURN);
+      }
+      SetWindowTextW(FontSize(), e.typed);
+      Key(FontSize(), VK_RETURN);
+      Click(Control(L"OK"));
+    })});
+    const std::optional<DisplaySettingsRecord> saved =
+        DecodeSettings(ReadFileBytes(SettingsFile()));
+    ASSERT_TRUE(saved.has_value()) << e.width;
+    EXPECT_EQ(*saved, DisplaySettings);
+    const PageGeometry page = LayOutPage(*saved);
+    EXPECT_EQ(page.picture_width, e.width);
+    EXPECT_EQ(page.picture_height, e.height);
+    // The page image stops at what a screen can show.
+    EXPECT_EQ(view().Picture1().width(), std::min(e.width, 4096));
+  }
+}
+
+TEST_F(SettingsWindowTest, TheInstalledFontsAreCachedOnceAndReadBackInTheirOrder) {
+  StartOn({1});
+  const std::wstring cache = ProgramFolder + L"VXSetting\\FontData.dat";
+  std::vector<std::wstring> first;
+  WithSettings({Do([&] {
+    first = ComboEntries();
+    Click(Control(L"Cancel"));
+  })});
+  ASSERT_FALSE(first.empty());
+  EXPECT_EQ(first, InstalledFontNames());
+  std::vector<uint8_t> bytes = ReadFileBytes(cache);
+  EXPECT_EQ(DecodeFontList(std::string(bytes.begin(), bytes.end())), first);
+  // The second opening takes the file as it finds it.
+  const std::string extra = "\"Zzz Cached Only\"\r\n";
+  bytes.insert(bytes.end(), extra.begin(), extra.end());
+  WriteFileBytes(cache, bytes);
+  std::vector<std::wstring> second;
+  WithSettings({Do([&] {
+    second = ComboEntries();
+    Click(Control(L"Cancel"));
+  })});
+  first.push_back(L"Zzz Cached Only");
+  EXPECT_EQ(second, first);
+  // 10 MB of binary garbage: the window opens at once with what could be read.
+  std::vector<uint8_t> garbage(10u << 20);
+  for (size_t i = 0; i < garbage.size(); ++i) garbage[i] = static_cast<uint8_t>(i * 7919 >> 3);
+  WriteFileBytes(cache, garbage);
+  size_t entries = 0;
+  std::wstring font;
+  WithSettings({Do([&] {
+    entries = ComboEntries().size();
+    font = ControlText(Combo());
+    Click(Control(L"Cancel"));
+  })});
+  EXPECT_LE(entries, kMaxCachedFonts);
+  EXPECT_EQ(font, L"ＭＳ ゴシック");
+}
+
+TEST_F(SettingsWindowTest, APickedColourShowsAtOnceAndTheCloseBoxUndoesIt) {
+  StartOn(std::vector<uint8_t>(64, 0x41));
+  HWND chooser = nullptr;
+  Colour while_open = 0;
+  COLORREF page_while_open = 0;
+  WithSettings({Do([&] {
+                  // The second background swatch: odd lines.
+                  PostMessageW(SwatchAt({84, 180}), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+                }),
+                [&] { return (chooser = FindOwnedWindow(Settings())) != nullptr; }, Do([&] {
+                  Click(ChildWithText(chooser, L"システムカラー"));
+                  HWND list = nullptr;
+                  for (const Child& c : Children(chooser)) {
+                    if (c.window_class == L"ListBox") list = c.hwnd;
+                  }
+                  SendMessageW(list, LB_SETCURSEL, 24, 0);
+                  SendMessageW(chooser, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+                               reinterpret_cast<LPARAM>(list));
+                  page_while_open = PagePixel(2, 2 + 12 + 5);
+                  Click(ChildWithText(chooser, L"OK"));
+                }),
+                [&] { return !IsWindow(chooser); }, Do([&] {
+                  while_open = DisplaySettings.BackColors[1];
+                  PostMessageW(Settings(), WM_CLOSE, 0, 0);
+                })});
+  EXPECT_EQ(while_open, 0x80000018u);
+  EXPECT_EQ(page_while_open, GetSysColor(COLOR_INFOBK));
+  EXPECT_EQ(DisplaySettings.BackColors[1], 0x00EFEFEFu);
+  EXPECT_EQ(PagePixel(2, 2 + 12 + 5), RGB(0xEF, 0xEF, 0xEF));
+}
+
+// A held plus button repeats from inside the window; the window's own ways
+// of closing end it, and nothing touches the window once it is gone.
+TEST_F(SettingsWindowTest, EscTheCloseBoxOrOkWhileAButtonIsHeldEndTheRepeat) {
+  StartOn(std::vector<uint8_t>(64, 0x41));
+  const DisplaySettingsRecord before = DisplaySettings;
+  const std::vector<std::function<void()>> endings{
+      [&] { PressEscape(); },
+      [&] { PostMessageW(Settings(), WM_CLOSE, 0, 0); },
+      [&] { PostMessageW(Control(L"OK"), BM_CLICK, 0, 0); },
+  };
+  for (size_t way = 0; way < endings.size(); ++way) {
+    DisplaySettings = before;
+    fs::RemoveFile(SettingsFile());
+    WithSettings(
+        {Do([&] { PostMessageW(SurfaceAt(kFieldAt[7]), WM_LBUTTONDOWN, MK_LBUTTON, kPlusButton); }),
+         [&] { return DisplaySettings.DumpTextGap == 17; }, Do(endings[way])});
+    EXPECT_EQ(GetCapture(), nullptr) << way;
+    const bool ok = way == 2;
+    EXPECT_EQ(DisplaySettings.DumpTextGap, ok ? 17 : 16) << way;
+    EXPECT_EQ(fs::FileExists(SettingsFile()), ok) << way;
+    EXPECT_TRUE(IsWindowEnabled(form->hwnd())) << way;
+  }
+}
+
+class CountingHost : public ColourChooserHost {
+ public:
+  void RefrectToForm1() override { ++calls; }
+  int calls = 0;
+};
+
+class ColourChooserTest : public MainWindowTest {
+ protected:
+  // Opens the chooser on `start` over the main window; `act` runs once it is
+  // up and must close it.
+  void Choose(Colour start, const std::function<void(Form3&)>& act) {
+    slot = start;
+    Form3 chooser(host, slot, start);
+    DriveModal(
+        form->hwnd(), [&] { chooser.ShowModal(form->hwnd()); }, [&](HWND) { act(chooser); });
+  }
+  static void Scroll(Form3& c, int bar, int code, int position = 0) {
+    SendMessageW(c.hwnd(), WM_HSCROLL, MAKEWPARAM(code, position),
+                 reinterpret_cast<LPARAM>(c.HScroll1[bar]));
+  }
+  static void Select(Form3& c, int entry) {
+    SendMessageW(c.List1, LB_SETCURSEL, entry, 0);
+    SendMessageW(c.hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(c.List1), LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(c.List1));
+  }
+
+  CountingHost host;
+  Colour slot = 0;
+};
+
+TEST_F(ColourChooserTest, OpensInTheModeOfItsColourWithExactlyOneWrite) {
+  Start(L"");
+  Choose(0x00EFEFEF, [&](Form3& c) {
+    EXPECT_EQ(host.calls, 1);
+    EXPECT_EQ(slot, 0x00EFEFEFu);
+    EXPECT_TRUE(Checked(c.Option2));
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_EQ(GetScrollPos(c.HScroll1[i], SB_CTL), 239);
+      EXPECT_EQ(ControlText(c.Label4[i]), L"239");
+      EXPECT_TRUE(IsWindowEnabled(c.HScroll1[i]));
+    }
+    EXPECT_FALSE(IsWindowEnabled(c.List1));
+    Click(c.Command2);
+  });
+  host.calls = 0;
+  Choose(0x80000005, [&](Form3& c) {
+    EXPECT_EQ(host.calls, 1);
+    EXPECT_EQ(slot, 0x80000005u);
+    EXPECT_TRUE(Checked(c.Option1));
+    EXPECT_EQ(SendMessageW(c.List1, LB_GETCURSEL, 0, 0), 5);
+    wchar_t name[64] = {};
+    SendMessageW(c.List1, LB_GETTEXT, 5, reinterpret_cast<LPARAM>(name));
+    EXPECT_STREQ(name, L"ウィンドウの背景色");
+    SendMessageW(c.List1, LB_GETTEXT, 22, reinterpret_cast<LPARAM>(name));
+    EXPECT_STREQ(name,
+                 L"3D で\u3000"
+                 L"2 番目に明るく表示する要素の色");
+    EXPECT_EQ(SendMessageW(c.List1, LB_GETCOUNT, 0, 0), 25);
+    EXPECT_FALSE(IsWindowEnabled(c.HScroll1[0]));
+    Click(c.Command2);
+  });
+}
+
+TEST_F(ColourChooserTest, EveryMoveIsWrittenAndOkCancelAndTheCloseBoxEndAsDesigned) {
+  Start(L"");
+  const struct {
+    Colour start;
+    std::function<void(Form3&)> act;
+    Colour slot;
+  } cases[] = {
+      {0x80000005,
+       [](Form3& c) {
+         Select(c, 24);
+         Click(c.Command1);
+       },
+       0x80000018},
+      {0,
+       [](Form3& c) {
+         Scroll(c, 0, SB_RIGHT);
+         Click(c.Command1);
+       },
+       0x000000FF},
+      {0,
+       [](Form3& c) {
+         Scroll(c, 1, SB_THUMBTRACK, 200);
+         Click(c.Command1);
+       },
+       0x0000C800},
+      {0x00102030,
+       [](Form3& c) {
+         Scroll(c, 2, SB_LINERIGHT);
+         Click(c.Command1);
+       },
+       0x00112030},
+      // System to user-defined: the bars' colour at once.
+      {0x80000005,
+       [](Form3& c) {
+         Click(c.Option2);
+         Click(c.Command1);
+       },
+       0x00000000},
+      {0x00EFEFEF,
+       [](Form3& c) {
+         Scroll(c, 0, SB_LEFT);
+         Click(c.Command2);
+       },
+       0x00EFEFEF},
+      {0x80000005,
+       [](Form3& c) {
+         Select(c, 7);
+         Click(c.Command2);
+       },
+       0x80000005},
+      {0x00EFEFEF,
+       [](Form3& c) {
+         Scroll(c, 0, SB_LEFT);
+         PostMessageW(c.hwnd(), WM_CLOSE, 0, 0);
+       },
+       0x00EFEF00},
+      // Enter is OK.
+      {0x00EFEFEF,
+       [](Form3& c) {
+         Scroll(c, 2, SB_PAGELEFT);
+         PostMessageW(c.Command1, WM_KEYDOWN, VK_RETURN, 0);
+       },
+       0x00DFEFEF},
+  };
+  for (const auto& c : cases) {
+    Choose(c.start, c.act);
+    EXPECT_EQ(slot, c.slot) << std::hex << c.start << " -> " << c.slot;
+  }
+}
+
+}  // namespace
+}  // namespace vx::test

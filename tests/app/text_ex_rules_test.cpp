@@ -1,0 +1,131 @@
+// The number rules of the numeric field, its buttons' hit areas and the
+// repeat schedule of a held button, against a fake clock.
+#include "app/controls/text_ex_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/controls/auto_repeat.h"
+#include "app/controls/text_ex_layout.h"
+#include "common/clock.h"
+
+namespace vx {
+namespace {
+
+TEST(TextExRules, ParseTextReadsTheNumberThatTheFirstFiveCharactersBeginWith) {
+  const struct {
+    const wchar_t* text;
+    int32_t value;
+  } cases[] = {
+      {L"99999", 99999}, {L"123456", 12345}, {L"1234.5", 1234}, {L"abc", 0},   {L"", 0},
+      {L"+", 0},         {L"-", 0},          {L".", 0},         {L"-12", -12}, {L"+7", 7},
+      {L"  7", 7},       {L"     5", 0},     {L"12ab", 12},     {L"1e3", 1},   {L"1.", 1},
+      {L"2.5", 2},       {L"3.5", 4},        {L"1.51", 2},      {L"1.49", 1},  {L"-2.5", -2},
+      {L"-1.5", -2},     {L".5", 0},         {L"99.95", 100},   {L"0.500", 0}, {L"1.500", 2},
+      {L"\t8", 8},       {L"- 5", 0},        {L"１２", 0},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ParseText(c.text), c.value) << std::wstring(c.text).c_str();
+}
+
+TEST(TextExRules, AssignmentsAreBoundedAndStepsDoubleWithAModifier) {
+  EXPECT_EQ(ClampValue(99999, 0, 128), 128);
+  EXPECT_EQ(ClampValue(0, 16, 48), 16);
+  EXPECT_EQ(ClampValue(int64_t{INT32_MAX} + 16, 0, INT32_MAX), INT32_MAX);
+  // Bounds the wrong way round: the lower one is tried first.
+  EXPECT_EQ(ClampValue(10, 20, 5), 20);
+  // Bytes per line: step 16 within 16..48.
+  const auto up_from = [](int32_t v, int direction, bool modifier) {
+    return ClampValue(v + KeyStep(direction, 16, modifier), 16, 48);
+  };
+  EXPECT_EQ(up_from(16, 1, false), 32);
+  EXPECT_EQ(up_from(16, 1, true), 48);
+  EXPECT_EQ(up_from(16, -1, false), 16);
+  EXPECT_EQ(up_from(20, 1, false), 36);
+  EXPECT_EQ(up_from(36, 1, false), 48);
+}
+
+TEST(TextExRules, OneDragStepPer15PixelsRoundedHalvesToEven) {
+  EXPECT_EQ(DragSteps(100, 93), 0);  // 7 up
+  EXPECT_EQ(DragSteps(100, 92), 1);  // 8 up
+  EXPECT_EQ(DragSteps(100, 108), -1);
+  EXPECT_EQ(DragSteps(100, 55), 3);
+  EXPECT_EQ(DragSteps(0, 200), -13);
+  const struct {
+    int64_t n, d, q;
+  } halves[] = {{15, 30, 0}, {45, 30, 2}, {75, 30, 2}, {-15, 30, 0}, {-45, 30, -2}, {-46, 30, -2}};
+  for (const auto& h : halves) EXPECT_EQ(DivideRoundingHalfToEven(h.n, h.d), h.q) << h.n;
+}
+
+TEST(TextExLayout, ButtonsTakeOnePixelMoreAndMinusWinsTheSharedRow) {
+  // A settings field: 675 x 255 twips.
+  const TextExLayout l = LayOutTextEx(45, 17);
+  EXPECT_EQ(l.edit_width, 30);
+  EXPECT_EQ(l.edit_height, 15);
+  EXPECT_EQ(l.font_points, 10);
+  const struct {
+    int x, y, direction;
+  } points[] = {{31, 0, 1},  {30, 3, 1},  {29, 3, 0},   {44, 7, 1},   {45, 7, 1},  {46, 7, 0},
+                {40, 8, -1}, {40, 9, -1}, {40, 16, -1}, {45, 17, -1}, {29, 12, 0}, {10, 5, 0}};
+  for (const auto& p : points)
+    EXPECT_EQ(ButtonDirection(l, p.x, p.y), p.direction) << p.x << "," << p.y;
+  EXPECT_EQ(LayOutTextEx(10, 5).font_points, 1);
+}
+
+// A held button against a fake clock: each round between steps costs
+// `round_ms`, each step `step_ms`; the button is held until `held_ms`.
+class RepeatTest : public ::testing::Test {
+ protected:
+  void TearDown() override { SetClockHandler(nullptr); }
+
+  std::vector<uint32_t> Hold(uint32_t start, uint32_t held_ms, uint32_t round_ms = 1,
+                             uint32_t step_ms = 0) {
+    now_ = start;
+    SetClockHandler([this] { return now_; });
+    std::vector<uint32_t> times;
+    const int made = RunAutoRepeat(
+        [&] {
+          times.push_back(now_ - start);
+          now_ += step_ms;
+        },
+        [&] {
+          now_ += round_ms;
+          return now_ - start < held_ms;
+        });
+    EXPECT_EQ(made, static_cast<int>(times.size()));
+    return times;
+  }
+
+  uint32_t now_ = 0;
+};
+
+TEST_F(RepeatTest, OneAtOnceThenAfter700ThenEightAt80FifteenAt50AndEvery10) {
+  for (uint32_t start : {0u, 0xFFFFFF00u}) {  // also across the clock's wrap
+    const std::vector<uint32_t> t = Hold(start, 3001);
+    ASSERT_EQ(t.size(), 116u);
+    EXPECT_EQ(t[0], 0u);
+    EXPECT_EQ(t[1], 700u);
+    for (size_t i = 2; i <= 9; ++i) EXPECT_EQ(t[i] - t[i - 1], 80u) << i;
+    for (size_t i = 10; i <= 24; ++i) EXPECT_EQ(t[i] - t[i - 1], 50u) << i;
+    for (size_t i = 25; i < t.size(); ++i) EXPECT_EQ(t[i] - t[i - 1], 10u) << i;
+    EXPECT_EQ(t.back(), 3000u);
+  }
+}
+
+TEST_F(RepeatTest, LateRoundsKeepTheScheduleWithoutBursts) {
+  // Rounds of 3 ms: each step comes up to 2 ms late, yet none is lost.
+  const std::vector<uint32_t> late = Hold(0, 3001, 3);
+  EXPECT_EQ(late.size(), 116u);
+  // Steps that cost 25 ms at the 10 ms stage: one step a round, no catching up.
+  const std::vector<uint32_t> slow = Hold(0, 4000, 1, 25);
+  for (size_t i = 26; i < slow.size(); ++i) EXPECT_GE(slow[i] - slow[i - 1], 26u) << i;
+}
+
+TEST_F(RepeatTest, ReleasedBeforeTheSecondStepMakesOne) {
+  EXPECT_EQ(Hold(0, 699).size(), 1u);
+  EXPECT_EQ(Hold(0, 701).size(), 2u);
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,0 +1,261 @@
+// The numeric field as a real control in a window: typing, keys, the drag,
+// the held buttons, the disabled state and the drag cursor, all driven by
+// messages.
+#include "app/controls/text_ex_win.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/controls/text_ex_cursor_win.h"
+#include "common/clock.h"
+#include "tests/app/keyboard_win.h"
+
+namespace vx::test {
+namespace {
+
+class FieldHost : public Window {
+ public:
+  bool Make() {
+    return CreateBound({L"VanteloxTextExTestHost"},
+                       {L"", WS_OVERLAPPED | WS_VISIBLE, 0, 0, 0, 200, 120}) != nullptr;
+  }
+};
+
+// Surface points of a 45 x 17 field: the plus and minus buttons.
+constexpr POINT kPlus{40, 3};
+constexpr POINT kMinus{40, 12};
+
+class TextExTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(host_.Make()); }
+  void TearDown() override { SetClockHandler(nullptr); }
+
+  void Make(TextExSpec spec) {
+    spec.rect = {10, 10, 45, 17};
+    spec.index = 7;
+    field = std::make_unique<TextEx>();
+    ASSERT_TRUE(field->Create(host_.hwnd(), spec));
+    field->ValueChanged = [this](int index) {
+      EXPECT_EQ(index, 7);
+      changes.push_back(field->value());
+      if (on_change) on_change();
+    };
+    other_ = MakeControl(host_.hwnd(), {L"EDIT", L"", {10, 40, 50, 20}, WS_TABSTOP});
+  }
+
+  HWND edit() const { return field->Text1(); }
+  std::wstring Shown() const { return ControlText(edit()); }
+  void Type(const wchar_t* text) { SetWindowTextW(edit(), text); }
+  void Key(int key, std::initializer_list<int> held = {}) {
+    const bool alt = std::find(held.begin(), held.end(), VK_MENU) != held.end();
+    SendKeyWith(edit(), alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, held);
+  }
+  void LeaveField() {
+    SetFocus(edit());
+    SetFocus(other_);
+  }
+  // A press on the surface; returns once the button is released.
+  void Press(POINT at, UINT msg = WM_LBUTTONDOWN) {
+    SendMessageW(field->hwnd(), msg, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+  }
+  // A press that is released at once: the release is waiting in the queue.
+  void Click(POINT at, UINT msg = WM_LBUTTONDOWN) {
+    PostMessageW(field->hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    Press(at, msg);
+  }
+  void Mouse(UINT msg, int y) { SendMessageW(edit(), msg, MK_LBUTTON, MAKELPARAM(5, y)); }
+
+  std::unique_ptr<TextEx> field;
+  std::vector<int32_t> changes;
+  std::function<void()> on_change;
+
+ private:
+  FieldHost host_;
+  HWND other_ = nullptr;
+};
+
+TEST_F(TextExTest, TypedNumbersAreTakenOnEnterAndWhenTheFocusLeaves) {
+  const struct {
+    int32_t min, max;
+    const wchar_t* typed;
+    bool enter;  // else the focus leaves
+    int32_t value;
+  } cases[] = {
+      {0, 128, L"99999", true, 128}, {-99999, 99999, L"123456", true, 12345},
+      {16, 48, L"abc", false, 16},   {0, 255, L"-5", true, 0},
+      {0, 255, L"12.5", false, 12},  {0, 255, L"+", true, 0},
+      {-10, 10, L"-3.5", false, -4},
+  };
+  for (const auto& c : cases) {
+    TextExSpec spec;
+    spec.MinValue = c.min;
+    spec.MaxValue = c.max;
+    Make(spec);
+    changes.clear();
+    Type(c.typed);
+    if (c.enter) {
+      Key(VK_RETURN);
+    } else {
+      LeaveField();
+    }
+    EXPECT_EQ(field->value(), c.value) << c.typed;
+    EXPECT_EQ(Shown(), std::to_wstring(c.value));
+    EXPECT_EQ(changes, std::vector<int32_t>{c.value}) << c.typed;
+  }
+}
+
+TEST_F(TextExTest, EveryAssignmentIsBoundedAndReportedButNotTheFirst) {
+  TextExSpec spec;
+  spec.Value = 999;
+  Make(spec);
+  EXPECT_EQ(field->value(), 255);
+  EXPECT_EQ(Shown(), L"255");
+  EXPECT_TRUE(changes.empty());
+  field->SetValue(7);
+  field->SetValue(7);
+  field->SetValue(-3);
+  EXPECT_EQ(changes, (std::vector<int32_t>{7, 7, 0}));
+  // A new bound does not bound the number again; the next assignment does.
+  field->MinValue = 50;
+  EXPECT_EQ(field->value(), 0);
+  field->SetValue(field->value());
+  EXPECT_EQ(field->value(), 50);
+}
+
+TEST_F(TextExTest, UpAndDownStepAndShiftCtrlOrAltDoubleTheStep) {
+  TextExSpec spec;
+  spec.MinValue = 16;
+  spec.MaxValue = 48;
+  spec.Value = 16;
+  spec.ChangeValue = 16;
+  Make(spec);
+  Key(VK_UP);
+  Key(VK_DOWN);
+  Key(VK_DOWN);
+  Key(VK_UP, {VK_SHIFT});
+  Key(VK_DOWN, {VK_CONTROL});
+  Key(VK_UP, {VK_MENU});
+  EXPECT_EQ(changes, (std::vector<int32_t>{32, 16, 16, 48, 16, 48}));
+  // The arrows take the number shown, not the text typed over it.
+  Type(L"20");
+  Key(VK_DOWN);
+  EXPECT_EQ(field->value(), 32);
+}
+
+TEST_F(TextExTest, DraggingUpOrDownStepsOncePer15Pixels) {
+  TextExSpec spec;
+  spec.Value = 100;
+  spec.ChangeMouseValue = 5;
+  Make(spec);
+  Type(L"50");  // the drag starts from the text
+  Mouse(WM_LBUTTONDOWN, 10);
+  Mouse(WM_MOUSEMOVE, 3);
+  EXPECT_EQ(field->value(), 50);
+  Mouse(WM_MOUSEMOVE, 2);
+  EXPECT_EQ(field->value(), 55);
+  Mouse(WM_MOUSEMOVE, 18);
+  EXPECT_EQ(field->value(), 45);
+  Mouse(WM_MOUSEMOVE, -50);
+  EXPECT_EQ(field->value(), 70);
+  Mouse(WM_LBUTTONUP, -50);
+  EXPECT_EQ(GetFocus(), edit());
+  Mouse(WM_MOUSEMOVE, -200);
+  EXPECT_EQ(field->value(), 70);
+}
+
+TEST_F(TextExTest, AHeldButtonRepeatsUntilTheReleaseWithTheMouseCaptured) {
+  Make({});
+  uint32_t now = 0;
+  SetClockHandler([&] { return now += 40; });
+  bool captured = true;
+  on_change = [&] {
+    captured = captured && GetCapture() == field->hwnd();
+    if (changes.size() == 5) PostMessageW(field->hwnd(), WM_LBUTTONUP, 0, 0);
+  };
+  Type(L"10");
+  Press(kPlus);
+  EXPECT_EQ(changes, (std::vector<int32_t>{11, 12, 13, 14, 15}));
+  EXPECT_TRUE(captured);
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(TextExTest, ButtonAreasAndTheDoubleClick) {
+  Make({});
+  const struct {
+    POINT at;
+    int32_t step;
+  } presses[] = {{kPlus, 1},   {kMinus, -1},   {{40, 8}, -1},
+                 {{30, 3}, 1}, {{45, 16}, -1}, {{10, 16}, 0}};
+  for (const auto& p : presses) {
+    field->SetValue(100);
+    changes.clear();
+    Click(p.at);
+    EXPECT_EQ(field->value(), 100 + p.step) << p.at.x << "," << p.at.y;
+    EXPECT_EQ(changes.size(), p.step != 0 ? 1u : 0u);
+  }
+  // A double click is one more press where the last press was.
+  field->SetValue(100);
+  Click(kPlus);
+  Click({10, 16}, WM_LBUTTONDBLCLK);
+  EXPECT_EQ(field->value(), 102);
+  // Only the left button presses, also when it comes back as a double click.
+  SendMessageW(field->hwnd(), WM_RBUTTONDOWN, 0, MAKELPARAM(kPlus.x, kPlus.y));
+  Click({10, 16}, WM_RBUTTONDBLCLK);
+  EXPECT_EQ(field->value(), 102);
+}
+
+TEST_F(TextExTest, AnOwnerThatClosesTheWindowFromAStepEndsTheRepeat) {
+  Make({});
+  uint32_t now = 0;
+  SetClockHandler([&] { return now += 40; });
+  on_change = [&] {
+    if (changes.size() == 3) DestroyWindow(GetParent(field->hwnd()));
+  };
+  Press(kPlus);
+  EXPECT_EQ(changes.size(), 3u);
+  EXPECT_EQ(field->hwnd(), nullptr);
+}
+
+TEST_F(TextExTest, ADisabledFieldIgnoresKeysDragsAndButtonsButTakesItsTextOnLeaving) {
+  Make({});
+  field->SetEnabled(false);
+  EXPECT_FALSE(IsWindowEnabled(edit()));
+  EXPECT_EQ(GetWindowLongW(edit(), GWL_STYLE) & WS_TABSTOP, 0);
+  Key(VK_UP);
+  Click(kPlus);
+  Mouse(WM_LBUTTONDOWN, 10);
+  Mouse(WM_MOUSEMOVE, -40);
+  Mouse(WM_LBUTTONUP, -40);
+  EXPECT_TRUE(changes.empty());
+  Type(L"7");
+  SendMessageW(edit(), WM_KILLFOCUS, 0, 0);
+  EXPECT_EQ(changes, std::vector<int32_t>{7});
+  field->SetEnabled(true);
+  EXPECT_NE(GetWindowLongW(edit(), GWL_STYLE) & WS_TABSTOP, 0);
+  Key(VK_UP);
+  EXPECT_EQ(field->value(), 8);
+}
+
+TEST_F(TextExTest, TheFieldShowsItsOwn32By32CursorWithTheHotSpotAt15And16) {
+  Make({});
+  SendMessageW(edit(), WM_SETCURSOR, reinterpret_cast<WPARAM>(edit()),
+               MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_EQ(GetCursor(), TextExCursor());
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(TextExCursor(), &info));
+  EXPECT_FALSE(info.fIcon);
+  EXPECT_EQ(info.xHotspot, 15u);
+  EXPECT_EQ(info.yHotspot, 16u);
+  BITMAP mask{};
+  GetObjectW(info.hbmMask, sizeof mask, &mask);
+  EXPECT_EQ(mask.bmWidth, 32);
+  EXPECT_EQ(mask.bmHeight, info.hbmColor ? 32 : 64);  // a monochrome cursor stacks AND over XOR
+  DeleteObject(info.hbmMask);
+  if (info.hbmColor) DeleteObject(info.hbmColor);
+}
+
+}  // namespace
+}  // namespace vx::test
