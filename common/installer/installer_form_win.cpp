@@ -4,6 +4,7 @@
 
 #include "common/dib_picture_win.h"
 #include "common/installer/installer_resources.h"
+#include "common/product_version.h"
 #include "common/ui/controls_win.h"
 #include "common/ui/message_pump_win.h"
 
@@ -41,10 +42,17 @@ bool InstallerForm::CreateForm(const wchar_t* class_name, const std::wstring& ca
   if (!CreateModalFrame(class_name, caption.c_str(), kClientWidth, kClientHeight, nullptr)) {
     return false;
   }
+  const HINSTANCE program = GetModuleHandleW(nullptr);
+  for (const WPARAM size : {ICON_BIG, ICON_SMALL}) {
+    const int side = GetSystemMetrics(size == ICON_BIG ? SM_CXICON : SM_CXSMICON);
+    // Shared: the system keeps the icon as long as the program runs.
+    const HANDLE icon =
+        LoadImageW(program, MAKEINTRESOURCEW(VX_PROGRAM_ICON), IMAGE_ICON, side, side, LR_SHARED);
+    SendMessageW(hwnd(), WM_SETICON, size, reinterpret_cast<LPARAM>(icon));
+  }
   font_ = MakeFont({kLabelFont, kLabelFontCentipoints});
-  artwork_.reset(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
-                                                 MAKEINTRESOURCEW(VX_ARTWORK_BITMAP), IMAGE_BITMAP,
-                                                 0, 0, LR_CREATEDIBSECTION)));
+  artwork_.reset(static_cast<HBITMAP>(LoadImageW(program, MAKEINTRESOURCEW(VX_ARTWORK_BITMAP),
+                                                 IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   Picture1 = MakeControl(hwnd(), {L"STATIC", L"", {0, 0, kArtworkSide, kArtworkSide}, SS_BITMAP});
   SendMessageW(Picture1, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(artwork_.get()));
   ShowWindow(Picture1, SW_HIDE);

@@ -295,14 +295,16 @@ TEST_F(InstallRunTest, FailedCopyEndsInFailureAndLeavesWhatTheUninstallerRemoves
   // The setup folder is kept whole for another try.
   EXPECT_TRUE(fs::FileExists(setup + L"Vantelox.exe"));
   EXPECT_TRUE(fs::FileExists(setup + L"locked.dat"));
-  // The list names exactly what reached the install folder.
+  // The list names exactly the files that reached the install folder.
   const std::wstring folder = DefaultInstallFolder();
-  const UninstallData list = ReadUninstallData(folder + L"UnInstallData.Dat");
-  Texts listed;
-  for (const std::wstring& path : list.paths) listed.push_back(usual.DirU(path));
-  listed.push_back(L"UnInstallData.Dat");
+  Texts listed = ReadUninstallData(folder + L"UnInstallData.Dat").paths;
+  Texts there;
+  usual.GetAllFiles(folder, there, kAllFileAttributes, true);
+  std::erase(there, L"");
+  std::erase(there, folder + L"UnInstallData.Dat");
   std::sort(listed.begin(), listed.end());
-  EXPECT_EQ(FolderContents(folder), listed);
+  std::sort(there.begin(), there.end());
+  EXPECT_EQ(listed, there);
 
   Uninstall();
   EXPECT_EQ(shown.back(), kUninstalled);

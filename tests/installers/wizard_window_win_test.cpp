@@ -199,15 +199,6 @@ TEST_F(WizardWindowTest, DrawsTheRippleOverItsOwnArtwork) {
             kArtworkSide);
   ReleaseDC(nullptr, screen);
   DeleteObject(bitmap);
-  // Dark and light parts, so that both installers' effects show.
-  size_t dark = 0, light = 0;
-  for (size_t at = 0; at < artwork.size(); at += 3) {
-    dark += artwork[at] == 0 && artwork[at + 2] < 16;
-    light += artwork[at] >= 1 && artwork[at + 2] >= 16;
-  }
-  EXPECT_GT(dark, artwork.size() / 3 / 10);
-  EXPECT_GT(light, artwork.size() / 3 / 3);
-
   // The first frame, on the window as in the program's memory.
   std::vector<uint8_t> expected;
   Ripple(RippleStyle::Setup, artwork).Compose(w.frame_count(), 0, expected);

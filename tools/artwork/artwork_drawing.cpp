@@ -1,22 +1,10 @@
-// Draws the installers' artwork, a 256 x 256 picture of a byte dump under a
-// magnifying glass, and writes it as a 24-bit bitmap file. Run by the build,
-// so that the picture is made the same way everywhere from this drawing.
-//
-// The card and the byte cells are light (every colour with some blue and
-// with red at 16 or more); the background and the glass's rim are black.
-// The installers' animation shows its ripple on the dark parts and fades
-// into the picture on the light ones.
-//
-//   make_artwork OUT.bmp
-#include <cmath>
-#include <cstdint>
-#include <cstdio>
-#include <fstream>
-#include <vector>
+#include "tools/artwork/artwork_drawing.h"
 
+#include <cmath>
+
+namespace vx::artwork {
 namespace {
 
-constexpr int kSide = 256;
 constexpr int kSamples = 4;  // per pixel and direction, for smooth edges
 
 struct Colour {
@@ -82,31 +70,9 @@ void PutLittleEndian(std::vector<uint8_t>& out, uint32_t value, int bytes) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: make_artwork OUT.bmp\n");
-    return 2;
-  }
-  constexpr uint32_t kRowBytes = kSide * 3;
-  constexpr uint32_t kPixelBytes = kRowBytes * kSide;
-  constexpr uint32_t kHeaders = 14 + 40;
-  std::vector<uint8_t> bmp;
-  bmp.push_back('B');
-  bmp.push_back('M');
-  PutLittleEndian(bmp, kHeaders + kPixelBytes, 4);
-  PutLittleEndian(bmp, 0, 4);
-  PutLittleEndian(bmp, kHeaders, 4);
-  PutLittleEndian(bmp, 40, 4);
-  PutLittleEndian(bmp, kSide, 4);
-  PutLittleEndian(bmp, kSide, 4);  // positive: bottom-up rows
-  PutLittleEndian(bmp, 1, 2);
-  PutLittleEndian(bmp, 24, 2);
-  PutLittleEndian(bmp, 0, 4);  // no compression
-  PutLittleEndian(bmp, kPixelBytes, 4);
-  PutLittleEndian(bmp, 2835, 4);  // 72 dots an inch
-  PutLittleEndian(bmp, 2835, 4);
-  PutLittleEndian(bmp, 0, 4);
-  PutLittleEndian(bmp, 0, 4);
+std::vector<uint8_t> ArtworkPixels() {
+  std::vector<uint8_t> pixels;
+  pixels.reserve(static_cast<size_t>(kSide) * kSide * 3);
   for (int row = 0; row < kSide; ++row) {
     const int y = kSide - 1 - row;
     for (int x = 0; x < kSide; ++x) {
@@ -118,17 +84,36 @@ int main(int argc, char** argv) {
         }
       }
       constexpr double kCount = kSamples * kSamples;
-      bmp.push_back(static_cast<uint8_t>(std::lround(sum.b / kCount)));
-      bmp.push_back(static_cast<uint8_t>(std::lround(sum.g / kCount)));
-      bmp.push_back(static_cast<uint8_t>(std::lround(sum.r / kCount)));
+      pixels.push_back(static_cast<uint8_t>(std::lround(sum.b / kCount)));
+      pixels.push_back(static_cast<uint8_t>(std::lround(sum.g / kCount)));
+      pixels.push_back(static_cast<uint8_t>(std::lround(sum.r / kCount)));
     }
   }
-  std::ofstream out(argv[1], std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bmp.data()), static_cast<std::streamsize>(bmp.size()));
-  out.close();
-  if (!out) {
-    std::fprintf(stderr, "make_artwork: cannot write %s\n", argv[1]);
-    return 1;
-  }
-  return 0;
+  return pixels;
 }
+
+std::vector<uint8_t> BitmapFileOf(const std::vector<uint8_t>& pixels) {
+  const uint32_t pixel_bytes = static_cast<uint32_t>(pixels.size());
+  constexpr uint32_t kHeaders = 14 + 40;
+  std::vector<uint8_t> bmp;
+  bmp.push_back('B');
+  bmp.push_back('M');
+  PutLittleEndian(bmp, kHeaders + pixel_bytes, 4);
+  PutLittleEndian(bmp, 0, 4);
+  PutLittleEndian(bmp, kHeaders, 4);
+  PutLittleEndian(bmp, 40, 4);
+  PutLittleEndian(bmp, kSide, 4);
+  PutLittleEndian(bmp, kSide, 4);  // positive: bottom-up rows
+  PutLittleEndian(bmp, 1, 2);
+  PutLittleEndian(bmp, 24, 2);
+  PutLittleEndian(bmp, 0, 4);  // no compression
+  PutLittleEndian(bmp, pixel_bytes, 4);
+  PutLittleEndian(bmp, 2835, 4);  // 72 dots an inch
+  PutLittleEndian(bmp, 2835, 4);
+  PutLittleEndian(bmp, 0, 4);
+  PutLittleEndian(bmp, 0, 4);
+  bmp.insert(bmp.end(), pixels.begin(), pixels.end());
+  return bmp;
+}
+
+}  // namespace vx::artwork
