@@ -26,16 +26,6 @@ using vx::bench::NowMs;
 
 constexpr int kFrames = 300;
 
-BITMAPINFOHEADER ArtworkHeader() {
-  BITMAPINFOHEADER header{};
-  header.biSize = sizeof header;
-  header.biWidth = vx::kArtworkSide;
-  header.biHeight = vx::kArtworkSide;
-  header.biPlanes = 1;
-  header.biBitCount = 24;
-  return header;
-}
-
 struct FrameTimes {
   double draw_pic_ms;
   double bare_ms;
@@ -48,7 +38,7 @@ FrameTimes TimeFrames(vx::InstallerForm& form) {
   const double draw_pic = (NowMs() - start) / kFrames;
 
   const std::vector<uint8_t> picture = form.work_picture();
-  const BITMAPINFOHEADER header = ArtworkHeader();
+  const BITMAPINFOHEADER header = vx::ArtworkHeader();
   const HDC dc = GetDC(form.hwnd());
   start = NowMs();
   for (int i = 0; i < kFrames; ++i) {

@@ -19,6 +19,8 @@ constexpr int kLabelFontCentipoints = 900;
 constexpr PixelRect kLabel3Rect{InstallerForm::kPanelX, 96, InstallerForm::kPanelWidth, 40};
 constexpr PixelRect kPicture2Rect{InstallerForm::kPanelX, 148, InstallerForm::kPanelWidth, 18};
 
+}  // namespace
+
 BITMAPINFOHEADER ArtworkHeader() {
   BITMAPINFOHEADER header{};
   header.biSize = sizeof header;
@@ -30,8 +32,6 @@ BITMAPINFOHEADER ArtworkHeader() {
   header.biSizeImage = kArtworkBytes;
   return header;
 }
-
-}  // namespace
 
 InstallerForm::~InstallerForm() {
   // The window goes before the artwork that Picture1 shows.

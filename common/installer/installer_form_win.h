@@ -19,6 +19,9 @@
 
 namespace vx {
 
+// The header that describes the artwork and every frame drawn from it.
+BITMAPINFOHEADER ArtworkHeader();
+
 class InstallerForm : public ModalWindow {
  public:
   ~InstallerForm() override;

@@ -7,6 +7,8 @@
 
 #include "common/file_copy.h"
 #include "common/file_seam.h"
+#include "common/installer/installer_resources.h"
+#include "common/product_version.h"
 #include "setup/wizard.h"
 #include "tests/installers/installer_machine_win.h"
 #include "tests/installers/program_driver_win.h"
@@ -91,6 +93,47 @@ TEST_F(RealProgramsTest, InstallUninstallAndInstallAgainFromTheEmptiedFolder) {
             (std::vector<std::wstring>{L"インストール中にエラーが発生しました。",
                                        L"インストールを中止します。"}));
   EXPECT_EQ(ReadFileBytes(InstalledUninstaller()), uninstaller);
+}
+
+// What the system reads from the two program files: their version, their
+// manifest asking for the administrator, the icon and the artwork.
+TEST_F(RealProgramsTest, CarryTheirVersionManifestIconAndArtwork) {
+  const std::wstring setup = MakeSetupFolder();
+  for (const wchar_t* name : {L"SetUpVantelox.exe", L"UnInstallVantelox.exe"}) {
+    SCOPED_TRACE(name);
+    const std::wstring file = setup + name;
+    DWORD ignored = 0;
+    std::vector<uint8_t> block(GetFileVersionInfoSizeW(file.c_str(), &ignored));
+    ASSERT_FALSE(block.empty());
+    ASSERT_TRUE(
+        GetFileVersionInfoW(file.c_str(), 0, static_cast<DWORD>(block.size()), block.data()));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010001u);
+    EXPECT_EQ(fixed->dwFileVersionLS, 0u);
+    for (const auto& [key, value] :
+         {std::pair<std::wstring, std::wstring>{L"FileVersion", L"1.1.0"},
+          {L"ProductName", L"Vantelox"},
+          {L"OriginalFilename", name}}) {
+      wchar_t* text = nullptr;
+      ASSERT_TRUE(VerQueryValueW(block.data(), (L"\\StringFileInfo\\041104B0\\" + key).c_str(),
+                                 reinterpret_cast<void**>(&text), &length))
+          << key;
+      EXPECT_EQ(std::wstring(text), value);
+    }
+
+    const HMODULE program = LoadLibraryExW(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(program, nullptr);
+    const HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+    ASSERT_NE(found, nullptr);
+    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(program, found))),
+                               SizeofResource(program, found));
+    EXPECT_NE(manifest.find("level=\"requireAdministrator\""), std::string::npos);
+    EXPECT_NE(FindResourceW(program, MAKEINTRESOURCEW(VX_PROGRAM_ICON), RT_GROUP_ICON), nullptr);
+    EXPECT_NE(FindResourceW(program, MAKEINTRESOURCEW(VX_ARTWORK_BITMAP), RT_BITMAP), nullptr);
+    FreeLibrary(program);
+  }
 }
 
 }  // namespace

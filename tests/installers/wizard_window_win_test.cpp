@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/file_seam.h"
+#include "common/installer/installer_form_win.h"
 #include "common/installer/ripple.h"
 #include "common/ui/controls_win.h"
 #include "setup/fixed_disk_win.h"
@@ -56,6 +57,9 @@ TEST_F(WizardWindowTest, WalksThePagesAndBackToTheRecordedOrDefaultFolder) {
   setup::Form1& w = Open(setup_folder);
   ASSERT_NE(w.hwnd(), nullptr);
   EXPECT_EQ(ControlText(w.hwnd()), L"Vantelox1.1.0のInstall");
+  for (const WPARAM size : {ICON_BIG, ICON_SMALL}) {
+    EXPECT_NE(SendMessageW(w.hwnd(), WM_GETICON, size, 0), 0) << "the program's icon " << size;
+  }
   EXPECT_EQ(ControlText(w.Label1),
             L"　以下のフォルダにVantelox1.1.0をインストールしてよろしいですか？");
   EXPECT_EQ(ControlText(w.Label2), DefaultInstallFolder());
@@ -186,12 +190,7 @@ TEST_F(WizardWindowTest, DrawsTheRippleOverItsOwnArtwork) {
   HBITMAP bitmap = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(200),
                                                    IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
   ASSERT_NE(bitmap, nullptr);
-  BITMAPINFOHEADER header{};
-  header.biSize = sizeof header;
-  header.biWidth = kArtworkSide;
-  header.biHeight = kArtworkSide;
-  header.biPlanes = 1;
-  header.biBitCount = 24;
+  BITMAPINFOHEADER header = ArtworkHeader();
   std::vector<uint8_t> artwork(kArtworkBytes);
   const HDC screen = GetDC(nullptr);
   ASSERT_EQ(GetDIBits(screen, bitmap, 0, kArtworkSide, artwork.data(),
