@@ -9,6 +9,7 @@
 #include "common/file_seam.h"
 #include "common/installer/installer_resources.h"
 #include "common/product_version.h"
+#include "setup/setup_texts.h"
 #include "setup/wizard.h"
 #include "tests/installers/installer_machine_win.h"
 #include "tests/installers/program_driver_win.h"
@@ -36,13 +37,9 @@ class RealProgramsTest : public InstallerMachineTest {
     EXPECT_NE(wizard, nullptr);
     EXPECT_TRUE(WaitForChildText(wizard, setup::FolderQuestion(setup::kNoneInstalled)));
     PressButton(wizard, L"はい");
-    EXPECT_TRUE(WaitForChildText(
-        wizard,
-        L"デスクトップにショートカットを作成しますか？\r\n\r\nYes⇒作成する \r\nNo⇒作成しない"));
+    EXPECT_TRUE(WaitForChildText(wizard, setup_texts::kDesktopQuestion));
     PressButton(wizard, L"はい");
-    EXPECT_TRUE(WaitForChildText(wizard,
-                                 L"「送る」メニューに「Vantelox」を作成しますか？\r\n\r\nYes⇒作成す"
-                                 L"る \r\nNo⇒作成しない\r\n"));
+    EXPECT_TRUE(WaitForChildText(wizard, setup_texts::kSendToQuestion));
     PressButton(wizard, L"いいえ");
     EXPECT_TRUE(WaitForChildText(wizard, setup::SummaryText(setup::kNoneInstalled, true, false)));
     PressButton(wizard, L"はい");

