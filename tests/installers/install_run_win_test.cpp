@@ -192,6 +192,7 @@ TEST_F(InstallRunTest, InstallPutsEverythingInPlace) {
   };
   for (const auto& s : shortcuts) {
     EXPECT_EQ(Lower(ReadShellLink(s.link).target), Lower(s.target)) << s.link;
+    EXPECT_TRUE(fs::FileExists(s.target)) << s.target;
   }
 }
 

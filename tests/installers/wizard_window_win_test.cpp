@@ -1,6 +1,7 @@
 // The setup wizard's window: its pages, buttons, folder rules and picture.
 #include <windows.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -211,6 +212,44 @@ TEST_F(WizardWindowTest, DrawsTheRippleOverItsOwnArtwork) {
         << p.x << "," << p.y;
   }
   ReleaseDC(w.hwnd(), dc);
+}
+
+// The shell's own folder browser, as the wizard opens it: owned by the
+// wizard, titled, and giving nothing when cancelled.
+TEST_F(WizardWindowTest, TheShellsFolderBrowserCancelledGivesNothing) {
+  setup::Form1& w = Open(MakeSetupFolder());
+  SetFolderBrowserHandler({});
+  static std::vector<std::wstring> texts;
+  static HWND owner;
+  texts.clear();
+  owner = nullptr;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) {
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM) {
+          wchar_t name[16] = {};
+          GetClassNameW(window, name, 16);
+          if (std::wstring(name) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+          owner = GetWindow(window, GW_OWNER);
+          EnumChildWindows(
+              window,
+              [](HWND child, LPARAM) {
+                texts.push_back(ControlText(child));
+                return TRUE;
+              },
+              0);
+          PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+          return FALSE;
+        },
+        0);
+  });
+  Click(w.Command2);
+  KillTimer(nullptr, timer);
+  EXPECT_EQ(owner, w.hwnd());
+  EXPECT_NE(std::find(texts.begin(), texts.end(),
+                      L"インストールするフォルダを選択し、ＯＫを押してください。"),
+            texts.end());
+  EXPECT_EQ(ControlText(w.Label2), DefaultInstallFolder());
 }
 
 }  // namespace
