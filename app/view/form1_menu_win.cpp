@@ -53,6 +53,7 @@ constexpr MenuItem kSeparator{nullptr, 0, true};
 // Undo and Redo follow the journal and Restore the backup file, from grayed.
 // Find comes with the Edit menu and Find Next follows the last search.
 // Settings waits for the settings window; until then it stays grayed.
+// Print comes with the Tools menu.
 const std::array<TopMenu, 4>& MenuTree() {
   namespace t = menu_texts;
   static const std::array<TopMenu, 4> tree{{
@@ -72,7 +73,7 @@ const std::array<TopMenu, 4>& MenuTree() {
         {t::kFindNext, kFindNext, false},
         kSeparator,
         {t::kRefresh, kRefresh, true}}},
-      {t::kTools, {{t::kSettings, kSettings, false}, {t::kPrint, kPrint, false}}},
+      {t::kTools, {{t::kSettings, kSettings, false}, {t::kPrint, kPrint, true}}},
       {t::kHelp, {{t::kHelpItem, kHelp, true}, kSeparator, {t::kVersion, kVersion, true}}},
   }};
   return tree;
@@ -175,6 +176,9 @@ bool Form1::OnMenuCommand(int id) {
       return true;
     case kRefresh:
       OnRefresh();
+      return true;
+    case kPrint:
+      OnPrint();
       return true;
     case kHelp:
       OnHelp();

@@ -19,13 +19,14 @@
 #include "app/search/search_host.h"
 #include "app/search/search_state.h"
 #include "app/file/file_operation.h"
+#include "app/print/print_host.h"
 #include "app/view/progress_view.h"
 #include "common/ui/gdi_win.h"
 #include "common/usual.h"
 
 namespace vx {
 
-class Form1 : public SearchHost {
+class Form1 : public SearchHost, public PrintHost {
  public:
   Form1();
   ~Form1();
@@ -121,6 +122,10 @@ class Form1 : public SearchHost {
   bool FindAfter(int32_t rc) override;
   SearchState& Search() override { return search_; }
   const std::wstring& SearchedFileName() const override { return FileName; }
+
+  // Printing (form1_print_win.cpp): Print shows Form7 on the open file.
+  void OnPrint();
+  std::wstring PrintHeaderName() const override;
 
   // State shared with the other windows.
   std::wstring FileName;

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "app/settings/display_settings.h"
 #include "app/view/dump_page.h"
 
@@ -12,7 +14,14 @@ namespace vx {
 // An explicit colour as it is; a system colour reference as its current colour.
 COLORREF ResolveColour(Colour colour);
 
+// How the texts reach the device: a call per line of cells, each character
+// placed where its own call would have put it, or a positioned call per cell.
+enum class TextCalls { PerLine, PerCell };
+
 // Draws the page's boxes, lines and texts with the font selected into `dc`.
-void ReplayPage(HDC dc, const DumpPage& page);
+void ReplayPage(HDC dc, const DumpPage& page, TextCalls calls = TextCalls::PerLine);
+
+// Bytes of the ANSI code page (Shift-JIS) as the characters they spell.
+std::wstring ShiftJisCharacters(const std::string& bytes);
 
 }  // namespace vx
