@@ -103,7 +103,7 @@ TEST_F(MenuTest, FileMenusFollowWhetherAFileIsOpen) {
   ChooseOpen();
   EXPECT_TRUE(form->FileName.empty());
   EXPECT_TRUE(Grayed(Bar(), 1));
-  EXPECT_TRUE(Grayed(Popup(2), 1));
+  EXPECT_TRUE(Grayed(Bar(), 2));
 }
 
 TEST_F(MenuTest, ShortcutKeysGoToTheirMenuItems) {
