@@ -1,7 +1,7 @@
 #include "bench/bench_support_win.h"
 
 #include <windows.h>
-
+// after windows.h, which it needs
 #include <psapi.h>
 
 #include <cstdio>

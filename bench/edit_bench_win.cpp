@@ -18,6 +18,7 @@
 #include "app/view/form1_win.h"
 #include "bench/bench_support_win.h"
 #include "common/file_seam.h"
+#include "tests/app/form1_test_view_win.h"
 
 namespace {
 
@@ -76,8 +77,8 @@ bool RunUnix(const wchar_t* program, std::wstring line) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  if (!CreateProcessW(program, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process)) {
+  if (!CreateProcessW(program, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process)) {
     std::printf("  (%ls could not be started: error %lu)\n", program, GetLastError());
     return false;
   }
@@ -170,7 +171,7 @@ struct TimedProg {
   vx::ProgFunction Function() {
     return [this](double value, const std::wstring& Captions) {
       const double start = NowMs();
-      form.Prog(value, Captions);
+      vx::Form1TestView(form).Prog(value, Captions);
       ms += NowMs() - start;
       ++calls;
     };
@@ -234,8 +235,9 @@ int main() {
     delete_ms = std::min(delete_ms, NowMs() - start);
     if (inserted != 0 || deleted != 0) std::printf("  the tail move FAILED\n");
   }
-  std::printf("  private memory %.2f MB before the moves, %.2f MB after (the block buffer is fixed)\n",
-              memory_before, bench::PrivateMegabytes());
+  std::printf(
+      "  private memory %.2f MB before the moves, %.2f MB after (the block buffer is fixed)\n",
+      memory_before, bench::PrivateMegabytes());
   Settle();
   std::printf("  bare 4096-byte backward move      %8.0f ms\n", BareMoveMs(big));
   ReportSeconds("insert one byte", insert_ms, base, 1.0);

@@ -4,11 +4,12 @@
 
 #include <cstdio>
 
+#include "app/page/dump_page.h"
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
-#include "app/view/dump_page.h"
 #include "app/view/form1_win.h"
 #include "bench/bench_support_win.h"
+#include "tests/app/form1_test_view_win.h"
 
 namespace {
 
@@ -17,9 +18,10 @@ using vx::bench::NowMs;
 // Milliseconds per RePaint, scrolling a line each time as a held arrow key does.
 double RePaintMs(vx::Form1& form, int rounds) {
   const double start = NowMs();
+  vx::Form1TestView view(form);
   for (int i = 0; i < rounds; ++i) {
-    form.VscrollEx1.SetValue(i % 64);
-    form.RePaint();
+    view.VscrollEx1().SetValue(i % 64);
+    view.RePaint();
   }
   return (NowMs() - start) / rounds;
 }
@@ -47,8 +49,8 @@ int main() {
 
   DisplaySettings.BytesPerLine = 48;
   DisplaySettings.LinesPerPage = 96;
-  form.SettingChange();
-  form.RefreshFiles();
+  Form1TestView(form).SettingChange();
+  Form1TestView(form).RefreshFiles();
   RePaintMs(form, 20);
   const double bare_large = bench::BareReadMs(file, PageByteCount(DisplaySettings), kRounds);
   const double paint_large = RePaintMs(form, kRounds);

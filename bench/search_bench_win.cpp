@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/search/find_u.h"
 #include "app/file/file_operation.h"
+#include "app/search/find_u.h"
 #include "bench/bench_support_win.h"
 #include "common/file_seam.h"
 

@@ -5,64 +5,34 @@
 namespace vx {
 namespace {
 
-constexpr wchar_t kClassName[] = L"VxPictureBox";
-
-void RegisterOnce(WNDPROC proc) {
-  static bool done = false;
-  if (done) return;
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = proc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.lpszClassName = kClassName;
-  RegisterClassExW(&wc);
-  done = true;
-}
+constexpr WindowClass kClass{L"VxPictureBox", CS_DBLCLKS, -1};
 
 }  // namespace
 
-PictureBox::~PictureBox() {
-  FreeImage();
-  if (hwnd_ && IsWindow(hwnd_)) {
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-    DestroyWindow(hwnd_);
-  }
-}
-
 bool PictureBox::Create(HWND parent, int id, int x, int y, int width, int height) {
-  RegisterOnce(&PictureBox::WindowProc);
-  hwnd_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, x, y,
-                          width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                          GetModuleHandleW(nullptr), nullptr);
-  if (!hwnd_) return false;
-  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  if (!CreateBound(kClass, WindowSpec::Child(parent, id, x, y, width, height, WS_CLIPSIBLINGS))) {
+    return false;
+  }
   MakeImage(width, height);
   return true;
 }
 
 void PictureBox::Move(int x, int y, int width, int height) {
   if (width != width_ || height != height_) MakeImage(width, height);
-  MoveWindow(hwnd_, x, y, width, height, TRUE);
+  MoveWindow(hwnd(), x, y, width, height, TRUE);
 }
 
-int PictureBox::left() const {
-  RECT r;
-  GetWindowRect(hwnd_, &r);
-  MapWindowPoints(HWND_DESKTOP, GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
-  return r.left;
-}
-
-int PictureBox::top() const {
-  RECT r;
-  GetWindowRect(hwnd_, &r);
-  MapWindowPoints(HWND_DESKTOP, GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
-  return r.top;
+void PictureBox::SetFont(HFONT font) {
+  font_ = font;
+  font_selected_.reset();
+  if (dc()) font_selected_.emplace(dc(), font_);
 }
 
 void PictureBox::MakeImage(int width, int height) {
-  FreeImage();
+  font_selected_.reset();
+  image_selected_.reset();
+  image_dc_.reset();
+  image_.reset();
   // Nothing beyond the screen can be seen, and the largest page layout would
   // otherwise ask for hundreds of megabytes of image.
   const int most_wide = std::max(4096, GetSystemMetrics(SM_CXVIRTUALSCREEN));
@@ -76,39 +46,26 @@ void PictureBox::MakeImage(int width, int height) {
   bi.bmiHeader.biPlanes = 1;
   bi.bmiHeader.biBitCount = 32;
   bi.bmiHeader.biCompression = BI_RGB;
-  HDC screen = GetDC(nullptr);
-  dc_ = CreateCompatibleDC(screen);
   void* bits = nullptr;
-  bitmap_ = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  ReleaseDC(nullptr, screen);
+  {
+    const WindowDc screen;
+    image_.reset(CreateDIBSection(screen.get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+  }
   bits_ = static_cast<uint32_t*>(bits);
-  old_bitmap_ = SelectObject(dc_, bitmap_);
+  image_dc_ = MakeMemoryDc();
+  image_selected_.emplace(image_dc_.get(), image_.get());
+  if (font_) font_selected_.emplace(dc(), font_);
   Clear(GetSysColor(COLOR_WINDOW));
-}
-
-void PictureBox::FreeImage() {
-  if (dc_) {
-    SelectObject(dc_, old_bitmap_);
-    DeleteDC(dc_);
-    dc_ = nullptr;
-  }
-  if (bitmap_) {
-    DeleteObject(bitmap_);
-    bitmap_ = nullptr;
-  }
-  bits_ = nullptr;
 }
 
 void PictureBox::Clear(COLORREF colour) {
   RECT r{0, 0, width_, height_};
-  HBRUSH brush = CreateSolidBrush(colour);
-  FillRect(dc_, &r, brush);
-  DeleteObject(brush);
+  FillRect(dc(), &r, MakeBrush(colour).get());
 }
 
 void PictureBox::Refresh() {
-  InvalidateRect(hwnd_, nullptr, FALSE);
-  UpdateWindow(hwnd_);
+  InvalidateRect(hwnd(), nullptr, FALSE);
+  UpdateWindow(hwnd());
 }
 
 COLORREF PictureBox::PixelAt(int x, int y) const {
@@ -118,21 +75,25 @@ COLORREF PictureBox::PixelAt(int x, int y) const {
   return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
 }
 
-LRESULT CALLBACK PictureBox::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* self = reinterpret_cast<PictureBox*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (self) {
-    LRESULT result = 0;
-    if (self->hook_ && self->hook_(msg, wp, lp, result)) return result;
-    if (msg == WM_PAINT) {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd, &ps);
-      BitBlt(dc, 0, 0, self->width_, self->height_, self->dc_, 0, 0, SRCCOPY);
-      EndPaint(hwnd, &ps);
+void PictureBox::OnPaint() {
+  PAINTSTRUCT ps;
+  const HDC target = BeginPaint(hwnd(), &ps);
+  BitBlt(target, 0, 0, width_, height_, dc(), 0, 0, SRCCOPY);
+  EndPaint(hwnd(), &ps);
+}
+
+LRESULT PictureBox::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  LRESULT result = 0;
+  if (hook_ && hook_(msg, wp, lp, result)) return result;
+  switch (msg) {
+    case WM_PAINT:
+      OnPaint();
       return 0;
-    }
-    if (msg == WM_ERASEBKGND) return 1;
+    case WM_ERASEBKGND:
+      return 1;  // the blit covers everything
+    default:
+      return Default(msg, wp, lp);
   }
-  return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
 }  // namespace vx

@@ -6,46 +6,46 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+
+#include "common/ui/gdi_win.h"
+#include "common/ui/window_win.h"
 
 namespace vx {
 
-class PictureBox {
+class PictureBox : public Window {
  public:
-  PictureBox() = default;
-  ~PictureBox();
-  PictureBox(const PictureBox&) = delete;
-  PictureBox& operator=(const PictureBox&) = delete;
-
   // Makes the child window; `id` becomes its control id.
   bool Create(HWND parent, int id, int x, int y, int width, int height);
-  HWND hwnd() const { return hwnd_; }
 
   void Move(int x, int y, int width, int height);
   int width() const { return width_; }
   int height() const { return height_; }
-  int left() const;
-  int top() const;
 
   // The image's device context: draw here, then Refresh().
-  HDC dc() const { return dc_; }
+  HDC dc() const { return image_dc_.get(); }
+  // The font that texts drawn on the image use; it must outlive the box.
+  void SetFont(HFONT font);
   void Clear(COLORREF colour);
   void Refresh();
   // A pixel of the off-screen image (for checks), or CLR_INVALID outside it.
   COLORREF PixelAt(int x, int y) const;
 
-  // Window messages that the owner wants to see (keys, mouse, drops).
+  // Window messages that the owner wants to see first (keys, mouse).
   using MessageHook = std::function<bool(UINT, WPARAM, LPARAM, LRESULT&)>;
   void SetMessageHook(MessageHook hook) { hook_ = std::move(hook); }
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+  void OnPaint();
   void MakeImage(int width, int height);
-  void FreeImage();
 
-  HWND hwnd_ = nullptr;
-  HDC dc_ = nullptr;
-  HBITMAP bitmap_ = nullptr;
-  HGDIOBJ old_bitmap_ = nullptr;
+  // The bitmap is declared first so that it outlives its selection into the DC.
+  Bitmap image_;
+  MemoryDc image_dc_;
+  std::optional<Selection> image_selected_;
+  HFONT font_ = nullptr;
+  std::optional<Selection> font_selected_;
   uint32_t* bits_ = nullptr;
   int width_ = 0;
   int height_ = 0;

@@ -2,53 +2,25 @@
 
 #include <algorithm>
 
+#include "common/ui/controls_win.h"
+
 namespace vx {
 namespace {
 
-constexpr wchar_t kClassName[] = L"VxVscrollEx";
+constexpr WindowClass kClass{L"VxVscrollEx", 0, -1};
 
 }  // namespace
 
-VscrollEx::~VscrollEx() {
-  if (hwnd_ && IsWindow(hwnd_)) {
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-    DestroyWindow(hwnd_);
-  }
-}
-
 bool VscrollEx::Create(HWND parent, int id, int x, int y, int width, int height) {
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &VscrollEx::WindowProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kClassName;
-    RegisterClassExW(&wc);
-    registered = true;
-  }
-  hwnd_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE, x, y, width, height, parent,
-                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                          GetModuleHandleW(nullptr), nullptr);
-  if (!hwnd_) return false;
-  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  VScroll1 = CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | SBS_VERT, 0, 0, width,
-                             height, hwnd_, nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (!CreateBound(kClass, WindowSpec::Child(parent, id, x, y, width, height))) return false;
+  VScroll1 = MakeControl(hwnd(), {L"SCROLLBAR", L"", {0, 0, width, height}, SBS_VERT});
   SetLargePercent(0);
   ShowInner(model_.SetValue(model_.Value()));
   return VScroll1 != nullptr;
 }
 
 void VscrollEx::Move(int x, int y, int width, int height) {
-  MoveWindow(hwnd_, x, y, width, height, TRUE);
-  MoveWindow(VScroll1, 0, 0, width, height, TRUE);  // the inner bar fills the control
-}
-
-int VscrollEx::width() const {
-  RECT r;
-  GetWindowRect(hwnd_, &r);
-  return r.right - r.left;
+  MoveWindow(hwnd(), x, y, width, height, TRUE);
 }
 
 void VscrollEx::ShowInner(int inner) {
@@ -66,11 +38,6 @@ void VscrollEx::ShowInner(int inner) {
 }
 
 void VscrollEx::SetValue(int32_t v) { ShowInner(model_.SetValue(v)); }
-
-void VscrollEx::SetMin(int32_t v) {
-  model_.SetMin(v);
-  ShowInner(model_.LastInner());
-}
 
 void VscrollEx::SetMax(int32_t v) {
   model_.SetMax(v);
@@ -125,17 +92,20 @@ void VscrollEx::OnScroll(WPARAM wp) {
   if (Change) Change();
 }
 
-LRESULT CALLBACK VscrollEx::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* self = reinterpret_cast<VscrollEx*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (self && msg == WM_VSCROLL && reinterpret_cast<HWND>(lp) == self->VScroll1) {
-    self->OnScroll(wp);
-    return 0;
+LRESULT VscrollEx::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_VSCROLL:
+      if (reinterpret_cast<HWND>(lp) != VScroll1) break;
+      OnScroll(wp);
+      return 0;
+    case WM_SIZE:
+      // The inner bar fills the control.
+      MoveWindow(VScroll1, 0, 0, LOWORD(lp), HIWORD(lp), TRUE);
+      return 0;
+    default:
+      break;
   }
-  if (self && msg == WM_SIZE) {
-    MoveWindow(self->VScroll1, 0, 0, LOWORD(lp), HIWORD(lp), TRUE);
-    return 0;
-  }
-  return DefWindowProcW(hwnd, msg, wp, lp);
+  return Default(msg, wp, lp);
 }
 
 }  // namespace vx

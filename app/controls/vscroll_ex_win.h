@@ -7,30 +7,23 @@
 #include <functional>
 
 #include "app/controls/vscroll_model.h"
+#include "common/ui/window_win.h"
 
 namespace vx {
 
-class VscrollEx {
+class VscrollEx : public Window {
  public:
-  VscrollEx() = default;
-  ~VscrollEx();
-  VscrollEx(const VscrollEx&) = delete;
-  VscrollEx& operator=(const VscrollEx&) = delete;
-
   bool Create(HWND parent, int id, int x, int y, int width, int height);
-  HWND hwnd() const { return hwnd_; }
+  // The standard scroll bar inside, for the messages of a test.
   HWND inner() const { return VScroll1; }
   void Move(int x, int y, int width, int height);
-  int width() const;
 
   int32_t Value() const { return model_.Value(); }
-  int32_t Min() const { return model_.Min(); }
   int32_t Max() const { return model_.Max(); }
   int32_t LargeChange() const { return model_.LargeChange(); }
   int32_t SmallChange() const { return model_.SmallChange(); }
   // Setting any of these never raises Change: only the user's moves do.
   void SetValue(int32_t v);
-  void SetMin(int32_t v);
   void SetMax(int32_t v);
   void SetLargeChange(int32_t v) { model_.SetLargeChange(v); }
   void SetSmallChange(int32_t v) { model_.SetSmallChange(v); }
@@ -43,11 +36,10 @@ class VscrollEx {
   std::function<void()> Change;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
   void OnScroll(WPARAM wp);
   void ShowInner(int inner);
 
-  HWND hwnd_ = nullptr;
   HWND VScroll1 = nullptr;
   VscrollModel model_;
   int inner_large_ = 2;

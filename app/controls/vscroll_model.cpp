@@ -24,14 +24,9 @@ int VscrollModel::InnerLargeChange(double p) {
 }
 
 int VscrollModel::SetValue(int32_t v) {
-  value_ = std::clamp(v, min_, std::max(min_, max_));
+  value_ = std::clamp(v, 0, std::max(0, max_));
   last_inner_ = InnerFromValue(value_, max_);
   return last_inner_;
-}
-
-void VscrollModel::SetMin(int32_t v) {
-  min_ = v;
-  SetValue(value_);
 }
 
 void VscrollModel::SetMax(int32_t v) {

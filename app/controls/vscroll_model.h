@@ -11,16 +11,14 @@ inline constexpr int kInnerMax = 32767;
 class VscrollModel {
  public:
   int32_t Value() const { return value_; }
-  int32_t Min() const { return min_; }
   int32_t Max() const { return max_; }
   int32_t LargeChange() const { return large_change_; }
   int32_t SmallChange() const { return small_change_; }
   // The inner bar's position after the model last set or read it.
   int LastInner() const { return last_inner_; }
 
-  // Clamps into Min..Max and returns the inner position to show.
+  // Clamps into 0..Max and returns the inner position to show.
   int SetValue(int32_t v);
-  void SetMin(int32_t v);
   void SetMax(int32_t v);
   void SetLargeChange(int32_t v) { large_change_ = v; }
   void SetSmallChange(int32_t v) { small_change_ = v; }
@@ -41,7 +39,6 @@ class VscrollModel {
 
  private:
   int32_t value_ = 0;
-  int32_t min_ = 0;
   int32_t max_ = 255;
   int32_t large_change_ = 2;
   int32_t small_change_ = 1;

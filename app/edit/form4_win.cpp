@@ -1,16 +1,14 @@
 #include "app/edit/form4_win.h"
 
-#include <commctrl.h>
-
 #include "app/edit/input_field.h"
 #include "app/settings/display_settings.h"
-#include "app/view/form1_win.h"
-#include "app/view/shift_state_win.h"
+#include "common/ui/shift_state_win.h"
 
 namespace vx {
 namespace {
 
-constexpr wchar_t kClassName[] = L"VanteloxForm4";
+// A tool window: it floats over the page without a task-bar button of its own.
+constexpr WindowClass kClass{L"VanteloxForm4"};
 // The field's font; the design fixes only its size's share of the width.
 constexpr wchar_t kFieldFontName[] = L"ＭＳ ゴシック";
 constexpr int32_t kFieldFontPoints = 9;
@@ -18,21 +16,6 @@ constexpr int32_t kFieldFontPoints = 9;
 constexpr int kFieldLeft = 2;
 constexpr int kFieldTop = 2;
 constexpr int kFieldHeight = 18;
-constexpr UINT_PTR kText1Subclass = 1;
-
-void RegisterOnce(WNDPROC window_proc) {
-  static bool registered = false;
-  if (registered) return;
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = window_proc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kClassName;
-  RegisterClassExW(&wc);
-  registered = true;
-}
 
 POINT ClientOrigin(HWND h) {
   POINT p{0, 0};
@@ -42,39 +25,31 @@ POINT ClientOrigin(HWND h) {
 
 }  // namespace
 
-Form4::Form4(Form1& owner) : owner_(owner) {}
-
-Form4::~Form4() { Unload(); }
-
 void Form4::Form_Load(HWND owner_window) {
-  RegisterOnce(&Form4::WindowProc);
-  // A tool window: it floats over the page without a task-bar button of its own.
-  hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"", WS_POPUP | WS_BORDER, 0, 0, 40,
-                          kFieldHeight + 2 * kFieldTop, owner_window, nullptr,
-                          GetModuleHandleW(nullptr), nullptr);
-  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  Text1 = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL,
-                          kFieldLeft, kFieldTop, 30, kFieldHeight, hwnd_, nullptr,
-                          GetModuleHandleW(nullptr), nullptr);
-  HDC screen = GetDC(nullptr);
-  const int height = -MulDiv(kFieldFontPoints, GetDeviceCaps(screen, LOGPIXELSY), 72);
-  ReleaseDC(nullptr, screen);
-  font_.reset(CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                          FIXED_PITCH | FF_MODERN, kFieldFontName));
-  SendMessageW(Text1, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-  SetWindowSubclass(Text1, &Form4::Text1Proc, kText1Subclass, reinterpret_cast<DWORD_PTR>(this));
-  InputFieldOffsetX = ClientOrigin(Text1).x - ClientOrigin(hwnd_).x + kInputFieldOffsetXExtra;
+  WindowSpec spec;
+  spec.style = WS_POPUP | WS_BORDER;
+  spec.ex_style = WS_EX_TOOLWINDOW;
+  spec.x = 0;
+  spec.y = 0;
+  spec.width = 40;
+  spec.height = kFieldHeight + 2 * kFieldTop;
+  spec.parent = owner_window;
+  if (!CreateBound(kClass, spec)) return;
+  font_ = MakeFont({kFieldFontName, kFieldFontPoints * 100, FW_NORMAL, FIXED_PITCH | FF_MODERN});
+  Text1 = MakeControl(hwnd(), {L"EDIT",
+                               L"",
+                               {kFieldLeft, kFieldTop, 30, kFieldHeight},
+                               WS_BORDER | ES_AUTOHSCROLL,
+                               0,
+                               font_.get()});
+  text1_keys_.Attach(
+      Text1, [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) { return Text1_Message(m, w, l, r); });
+  InputFieldOffsetX = ClientOrigin(Text1).x - ClientOrigin(hwnd()).x + kInputFieldOffsetXExtra;
 }
 
 void Form4::Unload() {
-  if (!hwnd_) return;
-  if (IsWindow(hwnd_)) {
-    RemoveWindowSubclass(Text1, &Form4::Text1Proc, kText1Subclass);
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-    DestroyWindow(hwnd_);
-  }
-  hwnd_ = nullptr;
+  text1_keys_.Detach();
+  if (hwnd()) DestroyWindow(hwnd());
   Text1 = nullptr;
 }
 
@@ -85,15 +60,9 @@ void Form4::SizeFor(InputRadix radix) {
   SetWindowPos(Text1, nullptr, 0, 0, box_width, kFieldHeight,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   RECT r{};
-  GetWindowRect(hwnd_, &r);
-  SetWindowPos(hwnd_, nullptr, 0, 0, box_width + 8, r.bottom - r.top,
+  GetWindowRect(hwnd(), &r);
+  SetWindowPos(hwnd(), nullptr, 0, 0, box_width + 8, r.bottom - r.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-LRESULT CALLBACK Form4::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* self = reinterpret_cast<Form4*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
-  return self->HandleMessage(msg, wp, lp);
 }
 
 LRESULT Form4::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -104,51 +73,44 @@ LRESULT Form4::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_CLOSE:
       // The window lives as long as the program; Alt+F4 only hides it.
-      owner_.HideIP();
+      host_.HideIP();
       return 0;
     default:
-      return DefWindowProcW(hwnd_, msg, wp, lp);
+      return Default(msg, wp, lp);
   }
 }
 
-LRESULT CALLBACK Form4::Text1Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
-                                  DWORD_PTR self_data) {
-  auto* self = reinterpret_cast<Form4*>(self_data);
+bool Form4::Text1_Message(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
+  result = 0;
   switch (msg) {
     case WM_KEYDOWN:
       // The field never acts on a key press itself: no caret moves, no Delete.
-      self->Text1_KeyDown(static_cast<int>(wp), ShiftState());
-      return 0;
+      Text1_KeyDown(static_cast<int>(wp), ShiftState());
+      return true;
     case WM_SYSKEYDOWN:
       // Alt keys still reach the system, for Alt+F4.
-      self->Text1_KeyDown(static_cast<int>(wp), ShiftState());
-      break;
+      Text1_KeyDown(static_cast<int>(wp), ShiftState());
+      return false;
     case WM_CHAR:
-      if (self->Text1_KeyPress()) return 0;
-      break;
+      return Text1_KeyPress();
     case WM_KEYUP:
-      self->Text1_KeyUp(static_cast<int>(wp));
-      break;
+      Text1_KeyUp(static_cast<int>(wp));
+      return false;
     default:
-      break;
+      return false;
   }
-  return DefSubclassProc(hwnd, msg, wp, lp);
 }
 
-void Form4::Text1_KeyDown(int KeyCode, int Shift) { owner_.CallPicture1KeyDown(KeyCode, Shift); }
+void Form4::Text1_KeyDown(int KeyCode, int Shift) { host_.CallPicture1KeyDown(KeyCode, Shift); }
 
-bool Form4::Text1_KeyPress() {
-  if (!owner_.RejectNextChar) return false;
-  owner_.RejectNextChar = false;
-  return true;
-}
+bool Form4::Text1_KeyPress() { return host_.TakeRejectNextChar(); }
 
 void Form4::Text1_KeyUp(int KeyCode) {
   if (!IsDigitKey(KeyCode, static_cast<InputRadix>(DisplaySettings.InputRadix))) return;
   if (!DisplaySettings.AutoCompleteAtMax) return;
   if (GetWindowTextLengthW(Text1) != max_length_) return;
   // Exactly as if Enter had been pressed.
-  owner_.CallPicture1KeyDown(VK_RETURN, 0);
+  host_.CallPicture1KeyDown(VK_RETURN, 0);
 }
 
 }  // namespace vx

@@ -61,18 +61,4 @@ std::wstring FileOperation::GetFnmFromCommand(const std::wstring& CommandSt) con
   return GetLongPath(name);
 }
 
-fs::File FileOperation::OpenApi(const std::wstring& Fn) const {
-  return fs::OpenFile(Fn, true, fs::Share::Read);
-}
-
-bool FileOperation::CloseApi(fs::File& Fno) const { return Fno.Close(); }
-
-int32_t FileOperation::SetFileSize(const std::wstring& Fn, int32_t Size) const {
-  if (Size < 0) return -1;
-  fs::File file = OpenApi(Fn);
-  if (!file) return -1;
-  const bool resized = file.SetLength(Size);
-  return CloseApi(file) && resized ? 0 : -1;
-}
-
 }  // namespace vx

@@ -28,13 +28,6 @@ class FileOperation {
   std::wstring GetLongPath(const std::wstring& Fn) const;
   // The file that the program's command line names; empty for none.
   std::wstring GetFnmFromCommand(const std::wstring& CommandSt) const;
-  // Opens for cutting or lengthening; others may read meanwhile, not write.
-  // A missing file is made. A closed File on failure.
-  fs::File OpenApi(const std::wstring& Fn) const;
-  // True when the system closed it.
-  bool CloseApi(fs::File& Fno) const;
-  // Cuts or lengthens Fn to Size bytes.
-  int32_t SetFileSize(const std::wstring& Fn, int32_t Size) const;
 };
 
 }  // namespace vx

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "app/page/page_painter_win.h"
 #include "app/print/page_numbers.h"
 #include "app/settings/display_settings.h"
-#include "app/view/page_painter_win.h"
 #include "common/file_seam.h"
 #include "common/message_box.h"
 #include "common/shift_jis_tables.h"
@@ -19,9 +19,9 @@ namespace {
 constexpr COLORREF kHeaderColour = RGB(0, 0, 0);
 
 Font PrinterFont(const PrinterScale& scale, double points, HDC dc) {
-  return MakeFont({GetFontName(), 0, FW_NORMAL, FIXED_PITCH | FF_MODERN,
-                   -scale.PixelHeightOfPoints(points)},
-                  dc);
+  return MakeFont(
+      {GetFontName(), 0, FW_NORMAL, FIXED_PITCH | FF_MODERN, -scale.PixelHeightOfPoints(points)},
+      dc);
 }
 
 // The page's bytes and the one behind it, 0 beyond the end of the file. A
@@ -49,14 +49,15 @@ int32_t DrawToPrinter(PrintedDocument& doc, int32_t S, int32_t Max) {
   SetBkMode(dc, TRANSPARENT);
   SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
 
-  const std::wstring header =
-      PageHeader(doc.header_name, GetNowPage(S + 1, s), GetMaxPage(fs::FileLength(doc.FileName), s));
+  const std::wstring header = PageHeader(doc.header_name, GetNowPage(S + 1, s),
+                                         GetMaxPage(fs::FileLength(doc.FileName), s));
   const PrintedPage page = [&] {
     std::vector<uint8_t> bytes;
     const bool read = ReadPage(doc, S, bytes);
-    if (Max < 0) Max = static_cast<int32_t>(std::min<int64_t>(int64_t{S} + PageByteCount(s) - 1, INT32_MAX));
-    PrintedPage composed = ComposePrintedPage(s, doc.saved_top_margin, header, S, bytes, Max,
-                                              SjisTables);
+    if (Max < 0)
+      Max = static_cast<int32_t>(std::min<int64_t>(int64_t{S} + PageByteCount(s) - 1, INT32_MAX));
+    PrintedPage composed =
+        ComposePrintedPage(s, doc.saved_top_margin, header, S, bytes, Max, SjisTables);
     if (!read) composed.body = {};
     return composed;
   }();
@@ -64,8 +65,8 @@ int32_t DrawToPrinter(PrintedDocument& doc, int32_t S, int32_t Max) {
     const Font font = PrinterFont(scale, HeaderFontPoints(scale), dc);
     const Selection selected(dc, font.get());
     SetTextColor(dc, kHeaderColour);
-    ExtTextOutW(dc, scale.X(page.header_x), scale.Y(page.header_y), 0, nullptr,
-                page.header.c_str(), static_cast<UINT>(page.header.size()), nullptr);
+    ExtTextOutW(dc, scale.X(page.header_x), scale.Y(page.header_y), 0, nullptr, page.header.c_str(),
+                static_cast<UINT>(page.header.size()), nullptr);
   }
   const Font font = PrinterFont(scale, BodyFontPoints(scale, s.FontSize), dc);
   const Selection selected(dc, font.get());

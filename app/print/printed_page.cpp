@@ -10,7 +10,8 @@ constexpr double kPointsPerInch = 72.0;
 
 // round(value x numerator / denominator), halves upward; all three positive.
 int ScaleRounded(int value, int numerator, int denominator) {
-  return static_cast<int>((2 * int64_t{value} * numerator + denominator) / (2 * int64_t{denominator}));
+  return static_cast<int>((2 * int64_t{value} * numerator + denominator) /
+                          (2 * int64_t{denominator}));
 }
 
 }  // namespace

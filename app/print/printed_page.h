@@ -7,8 +7,8 @@
 #include <span>
 #include <string>
 
+#include "app/page/dump_page.h"
 #include "app/settings/display_settings.h"
-#include "app/view/dump_page.h"
 #include "common/shift_jis_tables.h"
 
 namespace vx {

@@ -85,8 +85,8 @@ void SystemPrinter::ShowProperties(HWND owner, const std::wstring& name, DevMode
   if (size <= 0) return;
   DevMode chosen(static_cast<size_t>(size));
   const DWORD mode = DM_IN_PROMPT | DM_OUT_BUFFER | (devmode.empty() ? 0 : DM_IN_BUFFER);
-  if (DocumentPropertiesW(owner, opened, printer_name.data(), AsDevMode(chosen),
-                          AsDevMode(devmode), mode) == IDOK) {
+  if (DocumentPropertiesW(owner, opened, printer_name.data(), AsDevMode(chosen), AsDevMode(devmode),
+                          mode) == IDOK) {
     devmode = std::move(chosen);
   }
 }

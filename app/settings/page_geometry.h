@@ -1,7 +1,7 @@
 // The size of the page area that the settings make, in pixels.
 #pragma once
 
-#include "app/settings/display_settings.h"
+#include "app/settings/display_settings_record.h"
 
 namespace vx {
 

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "app/settings/display_settings.h"
+#include "app/settings/display_settings_record.h"
 
 namespace vx {
 

@@ -8,7 +8,7 @@
 #include <optional>
 #include <span>
 
-#include "app/settings/display_settings.h"
+#include "app/settings/display_settings_record.h"
 
 namespace vx {
 

@@ -5,7 +5,7 @@
 #include "app/settings/display_settings.h"
 #include "app/view/caret_moves.h"
 #include "app/view/form1_win.h"
-#include "app/view/shift_state_win.h"
+#include "common/ui/shift_state_win.h"
 
 namespace vx {
 
@@ -80,6 +80,12 @@ void Form1::Picture1_KeyDown(int KeyCode, int Shift) {
 }
 
 void Form1::CallPicture1KeyDown(int KeyCode, int Shift) { Picture1_KeyDown(KeyCode, Shift); }
+
+bool Form1::TakeRejectNextChar() {
+  const bool reject = RejectNextChar;
+  RejectNextChar = false;
+  return reject;
+}
 
 bool Form1::Picture1_Message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   const auto place_caret = [this, lp] {

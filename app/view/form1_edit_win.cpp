@@ -12,32 +12,28 @@
 #include "common/message_box.h"
 
 namespace vx {
-namespace {
 
-ProgFunction ProgOf(Form1& form) {
-  return [&form](double value, const std::wstring& Captions) { form.Prog(value, Captions); };
+ProgFunction Form1::ProgCallback() {
+  return [this](double value, const std::wstring& Captions) { Prog(value, Captions); };
 }
 
-// Named in the tail move's failure message when the file may be damaged.
-std::wstring BackUpNameOf(const Form1& form) {
-  return GetBackUpName(form.FileName, DisplaySettings.BackUpSuffix);
+std::wstring Form1::BackUpName() const {
+  return GetBackUpName(FileName, DisplaySettings.BackUpSuffix);
 }
 
-void ApplyEdit(Form1& form, const FileEdit& edit) {
+void Form1::ApplyEdit(const FileEdit& edit) {
   switch (edit.kind) {
     case FileEdit::Kind::Overwrite:
-      form.RePlaceU(edit.SeekPos, edit.Dat, true);
+      RePlaceU(edit.SeekPos, edit.Dat, true);
       break;
     case FileEdit::Kind::Insert:
-      InsOne(form.FileName, edit.SeekPos, edit.Dat, ProgOf(form), BackUpNameOf(form));
+      InsOne(FileName, edit.SeekPos, edit.Dat, ProgCallback(), BackUpName());
       break;
     case FileEdit::Kind::Delete:
-      DelOne(form.FileName, edit.SeekPos, ProgOf(form), BackUpNameOf(form));
+      DelOne(FileName, edit.SeekPos, ProgCallback(), BackUpName());
       break;
   }
 }
-
-}  // namespace
 
 bool Form1::MayEditAtCaret() {
   if (!Changed && FileChanged(true) == -1) return false;
@@ -46,7 +42,7 @@ bool Form1::MayEditAtCaret() {
 
 void Form1::InsertU(int32_t SeekPos, uint8_t Dat) {
   if (SeekPos > FileSize) return;
-  if (InsOne(FileName, SeekPos, Dat, ProgOf(*this), BackUpNameOf(*this)) == 0) {
+  if (InsOne(FileName, SeekPos, Dat, ProgCallback(), BackUpName()) == 0) {
     UndoJournal.UndoSave(SeekPos, 0, Dat, UndoMethod::Insertion);
     EnableUndoCommands();
   }
@@ -67,7 +63,7 @@ void Form1::DeleteU(int32_t SeekPos) {
     ShowMessage(edit_texts::kCanNoDelete);
     return;
   }
-  if (DelOne(FileName, SeekPos, ProgOf(*this), BackUpNameOf(*this)) == 0) {
+  if (DelOne(FileName, SeekPos, ProgCallback(), BackUpName()) == 0) {
     UndoJournal.UndoSave(SeekPos, old[0], 0, UndoMethod::Deletion);
     EnableUndoCommands();
   }
@@ -87,7 +83,7 @@ void Form1::UndoLoad() {
     ShowMessage(edit_texts::kCannotUndo);
     return;
   }
-  ApplyEdit(*this, *edit);
+  ApplyEdit(*edit);
   UndoJournal.UndoDone();
   AfterJournalStep(*edit);
 }
@@ -98,7 +94,7 @@ void Form1::ReDoLoad() {
     ShowMessage(edit_texts::kCannotRedo);
     return;
   }
-  ApplyEdit(*this, *edit);
+  ApplyEdit(*edit);
   UndoJournal.RedoDone();
   AfterJournalStep(*edit);
 }

@@ -119,33 +119,33 @@ void Form1::CreateMenus() {
     }
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), top.caption);
   }
-  SetMenu(hwnd_, bar);
+  SetMenu(hwnd(), bar);
   auto keys = kShortcuts;
   accelerators_.reset(CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size())));
 }
 
 void Form1::EnableFileCommands(bool on) {
-  HMENU bar = GetMenu(hwnd_);
+  HMENU bar = GetMenu(hwnd());
   EnableMenuItem(bar, kEditMenu, MF_BYPOSITION | EnabledFlag(on));
   EnableMenuItem(bar, kToolsMenu, MF_BYPOSITION | EnabledFlag(on));
-  DrawMenuBar(hwnd_);
+  DrawMenuBar(hwnd());
   // The page area takes the keyboard only while a file is open.
   EnableWindow(Picture1.hwnd(), on ? TRUE : FALSE);
 }
 
 void Form1::EnableUndoCommands() {
-  HMENU bar = GetMenu(hwnd_);
+  HMENU bar = GetMenu(hwnd());
   EnableMenuItem(bar, kUndo, MF_BYCOMMAND | EnabledFlag(UndoJournal.UndoEnabled()));
   EnableMenuItem(bar, kRedo, MF_BYCOMMAND | EnabledFlag(UndoJournal.RedoEnabled()));
 }
 
 void Form1::EnableRestore(bool on) {
-  EnableMenuItem(GetMenu(hwnd_), kRestore, MF_BYCOMMAND | EnabledFlag(on));
+  EnableMenuItem(GetMenu(hwnd()), kRestore, MF_BYCOMMAND | EnabledFlag(on));
 }
 
 void Form1::EnableFindNext(bool on) {
   find_next_enabled_ = on;
-  EnableMenuItem(GetMenu(hwnd_), kFindNext, MF_BYCOMMAND | EnabledFlag(on));
+  EnableMenuItem(GetMenu(hwnd()), kFindNext, MF_BYCOMMAND | EnabledFlag(on));
 }
 
 bool Form1::OnMenuCommand(int id) {
@@ -221,12 +221,12 @@ void Form1::OnRefresh() { RePaint(); }
 
 void Form1::OnHelp() {
   ShellOpen(
-      {hwnd_, L"open", ProgramFolder + menu_texts::kHelpFile, L"", ProgramFolder, SW_SHOWNORMAL});
+      {hwnd(), L"open", ProgramFolder + menu_texts::kHelpFile, L"", ProgramFolder, SW_SHOWNORMAL});
 }
 
 void Form1::OnVersion() {
   Form6 version;
-  version.ShowModal(hwnd_);
+  version.ShowModal(hwnd());
 }
 
 void Form1::Form_OLEDragDrop(HDROP drop) {

@@ -1,15 +1,16 @@
 // The page, the caret bars and the two status lines of the main window.
 #include <array>
 
+#include "app/page/page_painter_win.h"
 #include "app/settings/display_settings.h"
 #include "app/view/caret_geometry.h"
 #include "app/view/draw_page_win.h"
 #include "app/view/form1_layout.h"
 #include "app/view/form1_win.h"
-#include "app/view/page_painter_win.h"
 #include "app/view/short_file_name.h"
 #include "app/view/status_label_texts.h"
 #include "app/view/status_texts.h"
+#include "common/ui/gdi_win.h"
 
 namespace vx {
 namespace {
@@ -18,10 +19,8 @@ namespace {
 constexpr int kEmptyPageColour = COLOR_APPWORKSPACE;
 
 void OutlineBox(HDC dc, const PageBox& b) {
-  HBRUSH brush = CreateSolidBrush(ResolveColour(b.colour));
   RECT r{b.left, b.top, b.right, b.bottom};
-  FrameRect(dc, &r, brush);
-  DeleteObject(brush);
+  FrameRect(dc, &r, MakeBrush(ResolveColour(b.colour)).get());
 }
 
 }  // namespace
@@ -83,12 +82,11 @@ std::wstring Form1::ShortFileName() const {
 
 void Form1::RePaintFileStatus() {
   const bool open = !FileName.empty();
-  const std::wstring name =
-      open ? FileNameLabel(ShortFileName()) : std::wstring(kNoFileNameLabel);
+  const std::wstring name = open ? FileNameLabel(ShortFileName()) : std::wstring(kNoFileNameLabel);
   const std::wstring size = open ? SizeLabel(FileSize) : std::wstring(kNoSizeLabel);
   SetWindowTextW(Label1, name.c_str());
   SetWindowTextW(Label2, size.c_str());
-  SetWindowTextW(hwnd_, WindowTitle(FileName).c_str());
+  SetWindowTextW(hwnd(), WindowTitle(FileName).c_str());
   UpdateWindow(Label1);
   UpdateWindow(Label2);
 }

@@ -7,7 +7,7 @@ namespace vx {
 void Form1::OnPrint() {
   Form7 print(*this);
   print.FileName = FileName;
-  print.ShowModal(hwnd_);
+  print.ShowModal(hwnd());
 }
 
 std::wstring Form1::PrintHeaderName() const { return ShortFileName(); }

@@ -4,6 +4,7 @@
 #include "app/view/form1_win.h"
 #include "app/view/progress_view.h"
 #include "common/clock.h"
+#include "common/ui/gdi_win.h"
 
 namespace vx {
 
@@ -27,10 +28,8 @@ void Form1::Prog(double value, const std::wstring& Captions) {
       UpdateWindow(Label9);
       break;
     case ProgressView::Kind::Bar: {
-      HBRUSH brush = CreateSolidBrush(kProgressBarColour);
       RECT bar{0, 0, view.bar_width, Picture2.height()};
-      FillRect(Picture2.dc(), &bar, brush);
-      DeleteObject(brush);
+      FillRect(Picture2.dc(), &bar, MakeBrush(kProgressBarColour).get());
       const std::wstring number = std::to_wstring(view.percent);
       SetBkMode(Picture2.dc(), TRANSPARENT);
       TextOutW(Picture2.dc(), Picture2.width() / 2 - 18, 4, number.c_str(),

@@ -12,7 +12,7 @@ void Form1::OnFind() {
   // Searching needs an open file, whichever way the command arrives.
   if (FileName.empty()) return;
   Form5 window(*this);
-  window.ShowModal(hwnd_);
+  window.ShowModal(hwnd());
 }
 
 void Form1::OnFindNext() {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "app/controls/owned_window_proc_win.h"
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
 #include "app/settings/page_geometry.h"
@@ -12,7 +11,7 @@
 namespace vx {
 namespace {
 
-constexpr wchar_t kClassName[] = L"VanteloxForm1";
+constexpr WindowClass kClass{L"VanteloxForm1", 0, COLOR_BTNFACE, 1};
 constexpr wchar_t kFrameCaption[] = L"情報";
 // The status labels' font; the design leaves it open.
 constexpr wchar_t kLabelFontName[] = L"ＭＳ Ｐゴシック";
@@ -24,45 +23,20 @@ Font MakeFixedFont(const std::wstring& face, int points) {
   return MakeFont({face, points * 100, FW_NORMAL, FIXED_PITCH | FF_MODERN});
 }
 
-HWND MakeStatic(HWND parent, const LabelRect& r, HFONT font) {
-  HWND h =
-      CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, r.x, r.y,
-                      r.width, r.height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  return h;
-}
+PixelRect Pixels(const LabelRect& r) { return {r.x, r.y, r.width, r.height}; }
 
 }  // namespace
 
-Form1::Form1() = default;
-
-Form1::~Form1() {
-  if (hwnd_ && IsWindow(hwnd_)) {
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-    DestroyWindow(hwnd_);
-  }
-}
-
 void Form1::Form_Load() {
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &OwnedWindowProc<Form1>;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kClassName;
-    RegisterClassExW(&wc);
-    registered = true;
-  }
-  hwnd_ = CreateWindowExW(
-      WS_EX_ACCEPTFILES, kClassName, L"", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-      CW_USEDEFAULT, CW_USEDEFAULT, 640, 520, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+  WindowSpec spec;
+  spec.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+  spec.ex_style = WS_EX_ACCEPTFILES;
+  spec.width = 640;
+  spec.height = 520;
+  CreateBound(kClass, spec);
   CreateControls();
   CreateMenus();
-  form4_.Form_Load(hwnd_);
+  form4_.Form_Load(hwnd());
   SettingChange();
   if (ChangeFileName(StartFile) < 0 && !StartFile.empty()) {
     StartAborted = true;
@@ -73,37 +47,40 @@ void Form1::Form_Load() {
 
 void Form1::CreateControls() {
   label_font_ = MakeFixedFont(kLabelFontName, kLabelFontPoints);
-  HFONT lf = label_font_.get();
-  Label1 = MakeStatic(hwnd_, kLabel1Rect, lf);
-  Label2 = MakeStatic(hwnd_, kLabel2Rect, lf);
-  Label3 = MakeStatic(hwnd_, kLabel3Rect, lf);
-  Label4 = MakeStatic(hwnd_, kLabel4Rect, lf);
-  Label5 = MakeStatic(hwnd_, kLabel5Rect, lf);
-  Label6 = MakeStatic(hwnd_, kLabel6Rect, lf);
-  Label7 = MakeStatic(hwnd_, kLabel7Rect, lf);
-  Frame1 = CreateWindowExW(0, L"BUTTON", kFrameCaption,
-                           WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_GROUPBOX, kFrame1Rect.x,
-                           kFrame1Rect.y, kFrame1Rect.width, kFrame1Rect.height, hwnd_, nullptr,
-                           GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(Frame1, WM_SETFONT, reinterpret_cast<WPARAM>(lf), FALSE);
-  Picture1.Create(hwnd_, kPicture1, 0, kPicture1Top, 100, 100);
+  const HFONT lf = label_font_.get();
+  constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
+  const auto label = [&](const LabelRect& r) {
+    return MakeControl(hwnd(), {L"STATIC", L"", Pixels(r), kLabel, 0, lf});
+  };
+  Label1 = label(kLabel1Rect);
+  Label2 = label(kLabel2Rect);
+  Label3 = label(kLabel3Rect);
+  Label4 = label(kLabel4Rect);
+  Label5 = label(kLabel5Rect);
+  Label6 = label(kLabel6Rect);
+  Label7 = label(kLabel7Rect);
+  Frame1 = MakeControl(hwnd(), {L"BUTTON", kFrameCaption, Pixels(kFrame1Rect),
+                                WS_CLIPSIBLINGS | BS_GROUPBOX, 0, lf});
+  Picture1.Create(hwnd(), kPicture1, 0, kPicture1Top, 100, 100);
   Picture1.SetMessageHook(
       [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) { return Picture1_Message(m, w, l, r); });
-  VscrollEx1.Create(hwnd_, kVscrollEx1, 100, kPicture1Top, kVscrollWidth, 100);
+  VscrollEx1.Create(hwnd(), kVscrollEx1, 100, kPicture1Top, kVscrollWidth, 100);
   VscrollEx1.Change = [this] { vs1(); };
-  Label9 = MakeStatic(hwnd_, {0, 0, kLabel9Width, kProgressHeight}, lf);
-  SetWindowLongPtrW(Label9, GWL_STYLE, GetWindowLongPtrW(Label9, GWL_STYLE) | SS_RIGHT);
-  Picture2.Create(hwnd_, kPicture2, 0, 0, kPicture2Width, kProgressHeight);
-  SelectObject(Picture2.dc(), lf);
+  Label9 = MakeControl(
+      hwnd(), {L"STATIC", L"", {0, 0, kLabel9Width, kProgressHeight}, kLabel | SS_RIGHT, 0, lf});
+  Picture2.Create(hwnd(), kPicture2, 0, 0, kPicture2Width, kProgressHeight);
+  Picture2.SetFont(lf);
   Picture2.Clear(GetSysColor(COLOR_BTNFACE));
 }
 
 void Form1::SettingChange() {
   const DisplaySettingsRecord& s = DisplaySettings;
-  page_font_ = MakeFixedFont(GetFontName(), s.FontSize);
+  // The old font goes only once the page has let go of it.
+  Font font = MakeFixedFont(GetFontName(), s.FontSize);
   const PageGeometry g = LayOutPage(s);
   Picture1.Move(0, kPicture1Top, g.picture_width, g.picture_height);
-  SelectObject(Picture1.dc(), page_font_.get());
+  Picture1.SetFont(font.get());
+  page_font_ = std::move(font);
   VscrollEx1.Move(g.picture_width + 4, kPicture1Top, kVscrollWidth, g.picture_height);
   const int progress_right = kVscrollWidth + 0 + g.picture_width + 6;
   const int progress_top = kPicture1Top + g.picture_height + 4;
@@ -113,10 +90,10 @@ void Form1::SettingChange() {
   Picture2.Clear(GetSysColor(COLOR_BTNFACE));
   // The client area ends 8 pixels right of and below the progress area.
   RECT r{0, 0, progress_right + 8, progress_top + kProgressHeight + 8};
-  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)),
-                     GetMenu(hwnd_) != nullptr,
-                     static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)));
-  SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE)),
+                     GetMenu(hwnd()) != nullptr,
+                     static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE)));
+  SetWindowPos(hwnd(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   CaretY = std::min(CaretY, s.LinesPerPage - 1);
   CaretX = std::min(CaretX, s.BytesPerLine - 1);
@@ -124,12 +101,12 @@ void Form1::SettingChange() {
 }
 
 void Form1::Show(int show_command) {
-  ShowWindow(hwnd_, show_command);
-  UpdateWindow(hwnd_);
+  ShowWindow(hwnd(), show_command);
+  UpdateWindow(hwnd());
 }
 
 void Form1::Unload() {
-  if (hwnd_ && IsWindow(hwnd_)) SendMessageW(hwnd_, WM_CLOSE, 0, 0);
+  if (hwnd()) SendMessageW(hwnd(), WM_CLOSE, 0, 0);
 }
 
 void Form1::Form_QueryUnload() {
@@ -142,11 +119,9 @@ LRESULT Form1::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
       // Never refused and nothing asked: every change is already in the file.
       Form_QueryUnload();
-      DestroyWindow(hwnd_);
+      DestroyWindow(hwnd());
       return 0;
     case WM_DESTROY:
-      SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-      hwnd_ = nullptr;
       if (ends_program_) PostQuitMessage(0);
       return 0;
     case WM_SETFOCUS:
@@ -156,7 +131,7 @@ LRESULT Form1::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_COMMAND:
       // Menu items and shortcut keys only; a control's notice carries its window.
       if (HIWORD(wp) <= 1 && lp == 0 && OnMenuCommand(LOWORD(wp))) return 0;
-      return DefWindowProcW(hwnd_, msg, wp, lp);
+      break;
     case WM_DROPFILES:
       Form_OLEDragDrop(reinterpret_cast<HDROP>(wp));
       return 0;
@@ -164,8 +139,9 @@ LRESULT Form1::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       // Labels and the frame on the window's own face colour, whatever the theme.
       return ButtonFaceColours(wp);
     default:
-      return DefWindowProcW(hwnd_, msg, wp, lp);
+      break;
   }
+  return Default(msg, wp, lp);
 }
 
 }  // namespace vx

@@ -23,7 +23,9 @@ void RegisterOnce(const WindowClass& c, WNDPROC procedure) {
 
 }  // namespace
 
-Window::~Window() {
+Window::~Window() { DestroyUnbound(); }
+
+void Window::DestroyUnbound() {
   if (!hwnd_) return;
   const HWND h = hwnd_;
   SetWindowLongPtrW(h, GWLP_USERDATA, 0);

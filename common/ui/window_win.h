@@ -30,6 +30,20 @@ struct WindowSpec {
   HWND parent = nullptr;
   // A child's control id (the menu of a top-level window is set afterwards).
   int id = 0;
+
+  // A visible child window of `parent` with control id `id`.
+  static WindowSpec Child(HWND parent, int id, int x, int y, int width, int height,
+                          DWORD more_style = 0) {
+    WindowSpec spec;
+    spec.style = WS_CHILD | WS_VISIBLE | more_style;
+    spec.x = x;
+    spec.y = y;
+    spec.width = width;
+    spec.height = height;
+    spec.parent = parent;
+    spec.id = id;
+    return spec;
+  }
 };
 
 class Window {
@@ -52,6 +66,9 @@ class Window {
   LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) const {
     return DefWindowProcW(hwnd_, msg, wp, lp);
   }
+  // Unbinds and destroys the window, if it is there: for the destructor of
+  // a window whose members its last messages must not reach.
+  void DestroyUnbound();
 
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);

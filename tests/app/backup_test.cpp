@@ -8,6 +8,7 @@
 #include "common/file_seam.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/test_bytes.h"
 
 namespace vx {
 namespace {
@@ -27,12 +28,6 @@ class SteppingClock {
 };
 
 const ProgFunction kNoProg = [](double, const std::wstring&) {};
-
-Bytes Pattern(size_t size) {
-  Bytes bytes(size);
-  for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<uint8_t>(i % 253);
-  return bytes;
-}
 
 TEST(BackUpName, KeepsTheSuffixBlankAndLowersTheExtension) {
   const std::wstring suffix = DefaultSettings().BackUpSuffix;
@@ -67,7 +62,7 @@ TEST(BackUpSpeed, EstimatesWithThePowerOneAndAHalfOfTheSize) {
 
 class BackUpTest : public testing::Test {
  protected:
-  void SetUp() override { test::WriteFileBytes(file_, Pattern(3'000'000)); }
+  void SetUp() override { test::WriteFileBytes(file_, test::PatternBytes(3'000'000)); }
   BackUpOutcome Run(const std::wstring& file, const ProgFunction& prog = kNoProg) {
     return BackUp(file, 3'000'000, DefaultSettings().BackUpSuffix, dir_.path(), prog);
   }
@@ -84,7 +79,7 @@ TEST_F(BackUpTest, AFastDiskCopiesWithoutAsking) {
   EXPECT_EQ(Run(file_, [&](double v, const std::wstring&) { prog.push_back(v); }),
             BackUpOutcome::Made);
   EXPECT_TRUE(messages_.shown().empty());
-  EXPECT_EQ(test::ReadFileBytes(backup_), Pattern(3'000'000));
+  EXPECT_EQ(test::ReadFileBytes(backup_), test::PatternBytes(3'000'000));
   EXPECT_EQ(prog, (std::vector<double>{-1, 0.5, 1}));
 }
 
@@ -98,7 +93,7 @@ TEST_F(BackUpTest, ASlowDiskAsksAndNoMeansNoBackup) {
   EXPECT_FALSE(fs::FileExists(backup_));
 
   EXPECT_EQ(Run(file_), BackUpOutcome::Made);
-  EXPECT_EQ(test::ReadFileBytes(backup_), Pattern(3'000'000));
+  EXPECT_EQ(test::ReadFileBytes(backup_), test::PatternBytes(3'000'000));
 }
 
 TEST_F(BackUpTest, AFailedCopyAsksWhetherToGoOn) {
@@ -114,10 +109,10 @@ TEST_F(BackUpTest, AFailedCopyAsksWhetherToGoOn) {
 
 TEST(BackUpCopy, ReplacesALongerOldTargetWhole) {
   test::TempFolder dir;
-  test::WriteFileBytes(dir / L"s", Pattern(1'500'000));
+  test::WriteFileBytes(dir / L"s", test::PatternBytes(1'500'000));
   test::WriteFileBytes(dir / L"t", Bytes(2'000'000, 0xAA));
   ASSERT_TRUE(CopyFileFresh(dir / L"s", dir / L"t"));
-  EXPECT_EQ(test::ReadFileBytes(dir / L"t"), Pattern(1'500'000));
+  EXPECT_EQ(test::ReadFileBytes(dir / L"t"), test::PatternBytes(1'500'000));
   test::WriteFileBytes(dir / L"empty", {});
   ASSERT_TRUE(CopyFileFresh(dir / L"empty", dir / L"t"));
   EXPECT_TRUE(test::ReadFileBytes(dir / L"t").empty());

@@ -2,9 +2,9 @@
 // checked in the caret state, the page image and the five status labels.
 #include <array>
 #include <initializer_list>
-#include <numeric>
 
 #include "tests/app/main_window_fixture_win.h"
+#include "tests/support/test_bytes.h"
 
 namespace vx::test {
 namespace {
@@ -13,12 +13,6 @@ namespace {
 constexpr size_t kFileSize = 4096;
 constexpr int32_t kLastTop = 226;
 
-std::vector<uint8_t> Counting(size_t n) {
-  std::vector<uint8_t> bytes(n);
-  std::iota(bytes.begin(), bytes.end(), uint8_t{0});
-  return bytes;
-}
-
 LPARAM Point(int x, int y) { return MAKELPARAM(x, y); }
 
 // A point inside the hex cell of a column and row of the page.
@@ -26,7 +20,7 @@ LPARAM CellPoint(int column, int row) { return Point(84 + 18 * column + 5, 2 + 1
 
 class CaretWindowTest : public MainWindowTest {
  protected:
-  HWND page() const { return form->Picture1.hwnd(); }
+  HWND page() const { return view().Picture1().hwnd(); }
 
   void Key(int key) { SendMessageW(page(), WM_KEYDOWN, key, 0); }
 
@@ -42,18 +36,18 @@ class CaretWindowTest : public MainWindowTest {
   }
 
   void ExpectCaret(int32_t x, int32_t y, int32_t top) {
-    EXPECT_EQ(form->CaretX, x);
-    EXPECT_EQ(form->CaretY, y);
-    EXPECT_EQ(form->VscrollEx1.Value(), top);
+    EXPECT_EQ(view().CaretX(), x);
+    EXPECT_EQ(view().CaretY(), y);
+    EXPECT_EQ(view().VscrollEx1().Value(), top);
   }
 
   void ExpectLabels(const std::wstring& address, const std::wstring& four, const std::wstring& two,
                     const std::wstring& one, const std::wstring& binary) {
-    EXPECT_EQ(TextOf(form->Label3), address);
-    EXPECT_EQ(TextOf(form->Label4), four);
-    EXPECT_EQ(TextOf(form->Label5), two);
-    EXPECT_EQ(TextOf(form->Label6), one);
-    EXPECT_EQ(TextOf(form->Label7), binary);
+    EXPECT_EQ(ControlText(view().Label(3)), address);
+    EXPECT_EQ(ControlText(view().Label(4)), four);
+    EXPECT_EQ(ControlText(view().Label(5)), two);
+    EXPECT_EQ(ControlText(view().Label(6)), one);
+    EXPECT_EQ(ControlText(view().Label(7)), binary);
   }
 
   // Both bars of the caret, one line high, at the caret's cell.
@@ -64,28 +58,17 @@ class CaretWindowTest : public MainWindowTest {
     }
     return true;
   }
-
-  template <typename Condition>
-  static bool Eventually(Condition condition) {
-    const ULONGLONG end = GetTickCount64() + 5000;
-    while (!condition()) {
-      if (GetTickCount64() > end) return false;
-      PumpMessages();
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    }
-    return true;
-  }
 };
 
 TEST_F(CaretWindowTest, PageTakesTheFocusAndAllKeys) {
-  StartOn(Counting(kFileSize));
+  StartOn(CountingBytes(kFileSize));
   SetFocus(form->hwnd());
   EXPECT_TRUE(Eventually([&] { return GetFocus() == page(); }));
   EXPECT_EQ(SendMessageW(page(), WM_GETDLGCODE, VK_DOWN, 0), DLGC_WANTALLKEYS);
 }
 
 TEST_F(CaretWindowTest, ArrowsMoveTheCaretBarsAndStatus) {
-  StartOn(Counting(kFileSize));
+  StartOn(CountingBytes(kFileSize));
   Key(VK_RIGHT);
   ExpectCaret(1, 0, 0);
   Key(VK_DOWN);
@@ -101,19 +84,19 @@ TEST_F(CaretWindowTest, ArrowsMoveTheCaretBarsAndStatus) {
 }
 
 TEST_F(CaretWindowTest, RightFromTheLastColumnGoesToTheNextLine) {
-  StartOn(Counting(kFileSize));
-  form->CaretChange(15, 0, 0);
+  StartOn(CountingBytes(kFileSize));
+  view().CaretChange(15, 0, 0);
   Key(VK_RIGHT);
   ExpectCaret(0, 1, 0);
   // Ctrl steps by 4, and from column 14 still lands on column 0.
-  form->CaretChange(14, 1, 0);
+  view().CaretChange(14, 1, 0);
   KeyWith(WM_KEYDOWN, VK_RIGHT, {VK_CONTROL});
   ExpectCaret(0, 2, 0);
   EXPECT_TRUE(BarsAt(0, 2));
 }
 
 TEST_F(CaretWindowTest, ModifiersMultiplyTheStep) {
-  StartOn(Counting(kFileSize));
+  StartOn(CountingBytes(kFileSize));
   KeyWith(WM_KEYDOWN, VK_DOWN, {VK_SHIFT});
   ExpectCaret(0, 2, 0);
   KeyWith(WM_KEYDOWN, VK_DOWN, {VK_SHIFT, VK_CONTROL});
@@ -121,78 +104,78 @@ TEST_F(CaretWindowTest, ModifiersMultiplyTheStep) {
   // Alt comes as a system key.
   KeyWith(WM_SYSKEYDOWN, VK_DOWN, {VK_MENU});
   ExpectCaret(0, 26, 0);
-  form->Picture1_KeyDown(VK_DOWN, 2);
+  view().Picture1_KeyDown(VK_DOWN, 2);
   ExpectCaret(0, 30, 0);
   // The byte input window's keys take the same road.
-  form->CallPicture1KeyDown(VK_DOWN, 2);
+  view().CallPicture1KeyDown(VK_DOWN, 2);
   ExpectCaret(0, 31, 3);
 }
 
 TEST_F(CaretWindowTest, LeftAtTheFirstByteDoesNothing) {
-  StartOn(Counting(kFileSize));
+  StartOn(CountingBytes(kFileSize));
   Key(VK_LEFT);
   ExpectCaret(0, 0, 0);
   EXPECT_TRUE(BarsAt(0, 0));
-  EXPECT_EQ(TextOf(form->Label3), L"0  (0) 番地");
+  EXPECT_EQ(ControlText(view().Label(3)), L"0  (0) 番地");
 }
 
 TEST_F(CaretWindowTest, DownOnTheBottomRowScrollsThePage) {
-  StartOn(Counting(kFileSize));
-  form->CaretChange(3, 31, 0);
+  StartOn(CountingBytes(kFileSize));
+  view().CaretChange(3, 31, 0);
   Key(VK_DOWN);
   ExpectCaret(3, 31, 1);
-  EXPECT_EQ(form->PageBytes[0], 16);
-  form->Picture1_KeyDown(VK_DOWN, 1);
+  EXPECT_EQ(view().PageBytes()[0], 16);
+  view().Picture1_KeyDown(VK_DOWN, 1);
   ExpectCaret(3, 31, 3);
-  EXPECT_EQ(form->PageBytes[0], 48);
-  EXPECT_EQ(TextOf(form->Label3), L"223  (547) 番地");
+  EXPECT_EQ(view().PageBytes()[0], 48);
+  EXPECT_EQ(ControlText(view().Label(3)), L"223  (547) 番地");
   // On the last page the caret stays on the bottom row.
-  form->CaretChange(3, 31, kLastTop);
+  view().CaretChange(3, 31, kLastTop);
   Key(VK_DOWN);
   ExpectCaret(3, 31, kLastTop);
   EXPECT_TRUE(BarsAt(3, 31));
 }
 
 TEST_F(CaretWindowTest, PageKeysAndHome) {
-  StartOn(Counting(kFileSize));
-  form->CaretChange(4, 6, 0);
+  StartOn(CountingBytes(kFileSize));
+  view().CaretChange(4, 6, 0);
   Key(VK_NEXT);
   ExpectCaret(4, 6, 31);
-  EXPECT_EQ(form->PageBytes[0], 31 * 16 % 256);
-  form->Picture1_KeyDown(VK_NEXT, 1);
+  EXPECT_EQ(view().PageBytes()[0], 31 * 16 % 256);
+  view().Picture1_KeyDown(VK_NEXT, 1);
   ExpectCaret(4, 6, 94);
   Key(VK_PRIOR);
   ExpectCaret(4, 6, 63);
-  form->Picture1_KeyDown(VK_NEXT, 3);  // 255 lines: past the end
+  view().Picture1_KeyDown(VK_NEXT, 3);  // 255 lines: past the end
   ExpectCaret(4, 31, kLastTop);
-  form->Picture1_KeyDown(VK_PRIOR, 3);  // 255 lines: past the top
+  view().Picture1_KeyDown(VK_PRIOR, 3);  // 255 lines: past the top
   ExpectCaret(4, 0, 0);
-  form->CaretChange(9, 20, 100);
+  view().CaretChange(9, 20, 100);
   Key(VK_HOME);
   ExpectCaret(0, 0, 0);
-  EXPECT_EQ(form->PageBytes[0], 0);
-  EXPECT_EQ(TextOf(form->Label3), L"0  (0) 番地");
+  EXPECT_EQ(view().PageBytes()[0], 0);
+  EXPECT_EQ(ControlText(view().Label(3)), L"0  (0) 番地");
 }
 
 TEST_F(CaretWindowTest, SeekOnTheLastPageStandsOnItsRow) {
-  StartOn(Counting(kFileSize));
-  form->MoveCaretFromSeek(kFileSize);  // offset 4095 on line 255
+  StartOn(CountingBytes(kFileSize));
+  view().MoveCaretFromSeek(kFileSize);  // offset 4095 on line 255
   ExpectCaret(15, 255 - kLastTop, kLastTop);
   EXPECT_TRUE(BarsAt(15, 255 - kLastTop));
   // The last byte alone: the missing bytes count as 0.
   ExpectLabels(L"FFF  (4095) 番地", L"4Byte:255", L"2Byte:255", L"1Byte: 255", L"２進: 11111111");
-  form->MoveCaretFromSeek(16 * 40 + 3);
+  view().MoveCaretFromSeek(16 * 40 + 3);
   ExpectCaret(2, 0, 40);
 }
 
 TEST_F(CaretWindowTest, BehindTheEndShowsTheAddressAndZeros) {
-  StartOn(Counting(kFileSize));
-  form->CaretChange(0, 30, kLastTop);
+  StartOn(CountingBytes(kFileSize));
+  view().CaretChange(0, 30, kLastTop);
   ExpectLabels(L"1000  (4096) 番地", L"4Byte:0", L"2Byte:0", L"1Byte: 0", L"２進: 00000000");
 }
 
 TEST_F(CaretWindowTest, MouseButtonPlacesAndDragsTheCaret) {
-  std::vector<uint8_t> bytes = Counting(kFileSize);
+  std::vector<uint8_t> bytes = CountingBytes(kFileSize);
   bytes[2 * 16 + 5] = 0x8E;
   StartOn(bytes);
   SetFocus(nullptr);
@@ -216,8 +199,8 @@ TEST_F(CaretWindowTest, MouseButtonPlacesAndDragsTheCaret) {
 }
 
 TEST_F(CaretWindowTest, ClicksOutsideTheHexColumnAreIgnored) {
-  StartOn(Counting(kFileSize));
-  form->CaretChange(4, 4, 10);
+  StartOn(CountingBytes(kFileSize));
+  view().CaretChange(4, 4, 10);
   for (LPARAM p : {Point(40, 30), Point(390, 30), Point(100, 1), Point(100, 2 + 12 * 32)}) {
     SendMessageW(page(), WM_LBUTTONDOWN, MK_LBUTTON, p);
     SendMessageW(page(), WM_LBUTTONUP, 0, p);
@@ -226,19 +209,19 @@ TEST_F(CaretWindowTest, ClicksOutsideTheHexColumnAreIgnored) {
 }
 
 TEST_F(CaretWindowTest, KeysDecideWhetherTheNextCharIsRefused) {
-  StartOn(Counting(kFileSize));
+  StartOn(CountingBytes(kFileSize));
   DisplaySettings.InputRadix = 1;
   Key('A');
-  EXPECT_TRUE(form->RejectNextChar);
+  EXPECT_TRUE(view().RejectNextChar());
   Key('1');
-  EXPECT_FALSE(form->RejectNextChar);
+  EXPECT_FALSE(view().RejectNextChar());
   Key('Q');
-  EXPECT_TRUE(form->RejectNextChar);
+  EXPECT_TRUE(view().RejectNextChar());
   Key(VK_NUMPAD7);
-  EXPECT_FALSE(form->RejectNextChar);
+  EXPECT_FALSE(view().RejectNextChar());
   DisplaySettings.InputRadix = 0;
   Key('A');
-  EXPECT_FALSE(form->RejectNextChar);
+  EXPECT_FALSE(view().RejectNextChar());
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ class EditTest : public MainWindowTest {
     MainWindowTest::TearDown();
   }
 
-  HWND page() const { return form->Picture1.hwnd(); }
+  HWND page() const { return view().Picture1().hwnd(); }
   HMENU EditMenu() const { return GetSubMenu(GetMenu(form->hwnd()), 1); }
   bool Grayed(int item) const {
     return (GetMenuState(EditMenu(), item, MF_BYPOSITION) & MF_GRAYED) != 0;
@@ -52,22 +52,22 @@ class EditTest : public MainWindowTest {
     TranslateAcceleratorW(form->hwnd(), form->Accelerators(), &msg);
     PumpMessages();
   }
-  void CaretTo(int32_t seek) { form->MoveCaretFromSeek(seek); }
+  void CaretTo(int32_t seek) { view().MoveCaretFromSeek(seek); }
   // The byte under the caret overwritten through the input window.
   void Overwrite(const std::wstring& hex) {
     Key(VK_SPACE, L' ');
-    HWND text1 = form->InputWindow().Text1;
+    HWND text1 = view().InputWindow().Text1;
     SetWindowTextW(text1, hex.c_str());
     SendMessageW(text1, WM_KEYDOWN, VK_RETURN, 1);
     SendMessageW(text1, WM_CHAR, L'\r', 1);
     PumpMessages();
   }
-  Bytes OnDisk() const { return ReadFileBytes(form->FileName); }
+  Bytes OnDisk() const { return ReadFileBytes(view().FileName()); }
   bool SizeShown(const std::wstring& digits) const {
-    return TextOf(form->Label2).find(digits) != std::wstring::npos;
+    return ControlText(view().Label(2)).find(digits) != std::wstring::npos;
   }
   std::wstring BackUpName() const {
-    return GetBackUpName(form->FileName, DisplaySettings.BackUpSuffix);
+    return GetBackUpName(view().FileName(), DisplaySettings.BackUpSuffix);
   }
   std::vector<std::wstring> Shown() const {
     std::vector<std::wstring> texts;
@@ -100,27 +100,27 @@ TEST_F(EditTest, InsertKeyPutsAZeroAtTheCaretAndUndoRedoTakeItOutAndBack) {
   CaretTo(5);
   Key(VK_INSERT);
   EXPECT_EQ(OnDisk(), (Bytes{1, 2, 3, 4, 0, 5, 6}));
-  EXPECT_EQ(form->FileSize, 7);
+  EXPECT_EQ(view().FileSize(), 7);
   EXPECT_TRUE(SizeShown(L"000,000,007"));
-  EXPECT_EQ(form->PageBytes.at(4), 0);
-  EXPECT_EQ(form->PageBytes.at(5), 5);
-  EXPECT_EQ(form->GetSeekFromCaret() + 1, 5);  // on the inserted byte
+  EXPECT_EQ(view().PageBytes().at(4), 0);
+  EXPECT_EQ(view().PageBytes().at(5), 5);
+  EXPECT_EQ(view().GetSeekFromCaret() + 1, 5);  // on the inserted byte
   EXPECT_FALSE(Grayed(kUndoItem));
   EXPECT_TRUE(Grayed(kRedoItem));
-  EXPECT_TRUE(form->Changed);
+  EXPECT_TRUE(view().Changed());
 
   Undo();
   EXPECT_EQ(OnDisk(), (Bytes{1, 2, 3, 4, 5, 6}));
   EXPECT_TRUE(SizeShown(L"000,000,006"));
-  EXPECT_EQ(form->PageBytes.at(4), 5);
+  EXPECT_EQ(view().PageBytes().at(4), 5);
   EXPECT_TRUE(Grayed(kUndoItem));
   EXPECT_FALSE(Grayed(kRedoItem));
   // Undo is not a change of its own.
-  EXPECT_TRUE(form->Changed);
+  EXPECT_TRUE(view().Changed());
 
   Redo();
   EXPECT_EQ(OnDisk(), (Bytes{1, 2, 3, 4, 0, 5, 6}));
-  EXPECT_EQ(form->FileSize, 7);
+  EXPECT_EQ(view().FileSize(), 7);
   EXPECT_FALSE(Grayed(kUndoItem));
   EXPECT_TRUE(Grayed(kRedoItem));
   EXPECT_TRUE(messages.shown().empty());
@@ -132,11 +132,11 @@ TEST_F(EditTest, DeleteKeyTakesTheByteAtTheCaretAndUndoPutsItBack) {
   Key(VK_DELETE);
   EXPECT_EQ(OnDisk(), (Bytes{1, 2, 3, 4, 6, 7}));
   EXPECT_TRUE(SizeShown(L"000,000,006"));
-  EXPECT_EQ(form->PageBytes.at(4), 6);
+  EXPECT_EQ(view().PageBytes().at(4), 6);
 
   Undo();
   EXPECT_EQ(OnDisk(), (Bytes{1, 2, 3, 4, 0x7F, 6, 7}));
-  EXPECT_EQ(form->PageBytes.at(4), 0x7F);
+  EXPECT_EQ(view().PageBytes().at(4), 0x7F);
   Redo();
   EXPECT_EQ(OnDisk(), (Bytes{1, 2, 3, 4, 6, 7}));
 
@@ -157,13 +157,13 @@ TEST_F(EditTest, OverwriteThroughTheInputWindowIsUndoneAndRedone) {
 
   Undo();
   EXPECT_EQ(OnDisk(), bytes);
-  EXPECT_EQ(form->PageBytes.at(9), 0x41);
+  EXPECT_EQ(view().PageBytes().at(9), 0x41);
   EXPECT_TRUE(Grayed(kUndoItem));
   EXPECT_FALSE(Grayed(kRedoItem));
   Redo();
   EXPECT_EQ(OnDisk()[9], 0x42);
-  EXPECT_EQ(form->PageBytes.at(9), 0x42);
-  EXPECT_EQ(form->FileSize, 16);
+  EXPECT_EQ(view().PageBytes().at(9), 0x42);
+  EXPECT_EQ(view().FileSize(), 16);
 }
 
 TEST_F(EditTest, ANewChangeAfterUndosDiscardsThemAndEmptyJournalsSaySo) {
@@ -211,7 +211,7 @@ TEST_F(EditTest, F5AndF6WorkOnlyWhileTheirItemsAreEnabled) {
 
 TEST_F(EditTest, AFullJournalKeepsTheChangeButRefusesToRecordItUntilAnotherFileIsOpened) {
   StartOn({1, 2, 3});
-  for (int i = 0; i < 1000; ++i) form->RecordOverwrite(1, 1, 1);
+  for (int i = 0; i < 1000; ++i) view().RecordOverwrite(1, 1, 1);
   EXPECT_TRUE(messages.shown().empty());
   Key(VK_INSERT);
   EXPECT_EQ(Shown(), std::vector<std::wstring>{L"No Undo Over 1000."});
@@ -223,10 +223,10 @@ TEST_F(EditTest, AFullJournalKeepsTheChangeButRefusesToRecordItUntilAnotherFileI
   messages.Clear();
   const std::wstring other = dir / L"other.bin";
   WriteFileBytes(other, {9, 9});
-  form->ChangeFileName(other);
+  view().ChangeFileName(other);
   EXPECT_TRUE(Grayed(kUndoItem));
   EXPECT_TRUE(Grayed(kRedoItem));
-  EXPECT_EQ(form->UndoJournal.UndoStep(), 1);
+  EXPECT_EQ(view().Journal().UndoStep(), 1);
   Key(VK_INSERT);
   EXPECT_TRUE(messages.shown().empty());
   EXPECT_FALSE(Grayed(kUndoItem));
@@ -240,11 +240,11 @@ TEST_F(EditTest, DeleteNeverEmptiesAFileAndTheCaretBehindTheEndChangesNothing) {
   EXPECT_TRUE(Grayed(kUndoItem));
 
   messages.Clear();
-  form->InsertU(2, 0);
+  view().InsertU(2, 0);
   EXPECT_EQ(OnDisk(), Bytes{7});
-  WriteFileBytes(form->FileName, {7, 8});
-  form->RefreshFiles();
-  form->DeleteU(3);
+  WriteFileBytes(view().FileName(), {7, 8});
+  view().RefreshFiles();
+  view().DeleteU(3);
   EXPECT_EQ(OnDisk(), (Bytes{7, 8}));
   EXPECT_TRUE(messages.shown().empty());
   EXPECT_TRUE(Grayed(kUndoItem));
@@ -253,7 +253,7 @@ TEST_F(EditTest, DeleteNeverEmptiesAFileAndTheCaretBehindTheEndChangesNothing) {
 TEST_F(EditTest, KeysDoNothingWhileTheInputWindowIsShown) {
   StartOn({1, 2, 3});
   Key(VK_SPACE, L' ');
-  ASSERT_TRUE(form->InputVisible);
+  ASSERT_TRUE(view().InputVisible());
   Key(VK_INSERT);
   Key(VK_DELETE);
   EXPECT_EQ(OnDisk(), (Bytes{1, 2, 3}));
@@ -285,7 +285,7 @@ TEST_F(EditTest, ASlowDiskAsksFirstAndNoMeansNoBackupButTheChange) {
             std::wstring::npos);
   EXPECT_EQ(messages.shown()[0].buttons, MsgButtons::YesNo);
   EXPECT_FALSE(fs::FileExists(BackUpName()));
-  EXPECT_EQ(form->FileSize, 99999);
+  EXPECT_EQ(view().FileSize(), 99999);
   EXPECT_TRUE(Grayed(kRestoreItem));
   Key(VK_DELETE);
   EXPECT_EQ(messages.shown().size(), 1u);
@@ -299,7 +299,7 @@ TEST_F(EditTest, AFailedBackupDeclinedDropsTheChangeAndAsksAgainNextTime) {
   Key(VK_INSERT);
   ASSERT_EQ(Shown(), std::vector<std::wstring>{edit_texts::kBackUpFailed});
   EXPECT_EQ(OnDisk(), (Bytes{1, 2, 3}));
-  EXPECT_FALSE(form->Changed);
+  EXPECT_FALSE(view().Changed());
 
   Key(VK_INSERT);  // Yes this time: the change goes ahead without a backup
   EXPECT_EQ(messages.shown().size(), 2u);
@@ -323,7 +323,7 @@ TEST_F(EditTest, AFileLockedByAnotherProgramIsLeftAsItWas) {
   EXPECT_TRUE(Grayed(kUndoItem));
   lock.Release();
   EXPECT_EQ(ReadFileBytes(path), (Bytes{1, 2, 3, 4}));
-  EXPECT_EQ(form->FileSize, 4);
+  EXPECT_EQ(view().FileSize(), 4);
 }
 
 }  // namespace

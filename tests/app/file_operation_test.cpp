@@ -42,7 +42,6 @@ TEST(FileOperation, RefusesPositionsAndSizesOutsideTheFile) {
   EXPECT_EQ(files.Gets(name, 1, -1, bytes), -1);
   EXPECT_EQ(files.RePlaceU(name, 0, 7), -1);
   EXPECT_EQ(files.RePlaceU(name, INT32_MIN, 7), -1);
-  EXPECT_EQ(files.SetFileSize(name, -1), -1);
   EXPECT_EQ(test::ReadFileBytes(name), (Bytes{1, 2}));
 }
 
@@ -53,28 +52,6 @@ TEST(FileOperationRePlaceU, ReturnsTheOldByteAndLengthensJustBehindTheEnd) {
   EXPECT_EQ(files.RePlaceU(name, 2, 0x20), 0xFF);
   EXPECT_EQ(files.RePlaceU(name, 3, 0x30), 0);
   EXPECT_EQ(test::ReadFileBytes(name), (Bytes{0x10, 0x20, 0x30}));
-}
-
-TEST(FileOperationSetFileSize, CutsAndLengthensByOne) {
-  test::TempFolder dir;
-  const std::wstring name = dir / L"a.bin";
-  test::WriteFileBytes(name, {1, 2, 3});
-  EXPECT_EQ(files.SetFileSize(name, 4), 0);
-  EXPECT_EQ(test::ReadFileBytes(name), (Bytes{1, 2, 3, 0}));
-  EXPECT_EQ(files.SetFileSize(name, 2), 0);
-  EXPECT_EQ(test::ReadFileBytes(name), (Bytes{1, 2}));
-}
-
-TEST(FileOperationOpenApi, MakesAMissingFileButNoFolder) {
-  test::TempFolder dir;
-  fs::File file = files.OpenApi(dir / L"c.bin");
-  ASSERT_TRUE(file);
-  EXPECT_TRUE(files.CloseApi(file));
-  EXPECT_FALSE(files.CloseApi(file));
-  EXPECT_TRUE(fs::FileExists(dir / L"c.bin"));
-  EXPECT_FALSE(files.OpenApi(dir / L"no\\c.bin"));
-  EXPECT_EQ(files.SetFileSize(dir / L"no\\c.bin", 1), -1);
-  EXPECT_FALSE(fs::FolderExists(dir / L"no"));
 }
 
 TEST(FileOperationOpenBinary, MakesMissingFoldersAndRefusesBareNames) {

@@ -23,9 +23,9 @@ class InputWindowTest : public MainWindowTest {
     DisplaySettings.AutoBackUp = false;
   }
 
-  HWND page() const { return form->Picture1.hwnd(); }
-  HWND text1() const { return form->InputWindow().Text1; }
-  HWND popup() const { return form->InputWindow().hwnd(); }
+  HWND page() const { return view().Picture1().hwnd(); }
+  HWND text1() const { return view().InputWindow().Text1; }
+  HWND popup() const { return view().InputWindow().hwnd(); }
 
   // A key as the keyboard delivers it: down, the character it makes, up.
   static void Press(HWND target, int key, wchar_t character) {
@@ -43,25 +43,16 @@ class InputWindowTest : public MainWindowTest {
     Type(value);
     Enter();
   }
-  uint8_t OnDisk(size_t offset) const { return ReadFileBytes(form->FileName).at(offset); }
-
-  static bool Eventually(const std::function<bool()>& condition) {
-    for (DWORD start = GetTickCount(); GetTickCount() - start < 5000;) {
-      if (condition()) return true;
-      PumpMessages();
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-    return condition();
-  }
+  uint8_t OnDisk(size_t offset) const { return ReadFileBytes(view().FileName()).at(offset); }
 };
 
 TEST_F(InputWindowTest, HexadecimalOverwriteGoesFromTheKeysToDiskAndPage) {
   StartOn(kBytes);
   Press(page(), VK_RIGHT, 0);
   Press(page(), VK_SPACE, L' ');
-  ASSERT_TRUE(form->InputVisible);
+  ASSERT_TRUE(view().InputVisible());
   EXPECT_TRUE(IsWindowVisible(popup()));
-  EXPECT_EQ(TextOf(text1()), L"0A");
+  EXPECT_EQ(ControlText(text1()), L"0A");
   DWORD from = 9, to = 9;
   SendMessageW(text1(), EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
   EXPECT_EQ(from, 0u);
@@ -69,15 +60,15 @@ TEST_F(InputWindowTest, HexadecimalOverwriteGoesFromTheKeysToDiskAndPage) {
   EXPECT_TRUE(Eventually([&] { return GetFocus() == text1(); }));
 
   Type(L"ff");
-  EXPECT_EQ(TextOf(text1()), L"ff");
+  EXPECT_EQ(ControlText(text1()), L"ff");
   Enter();
   EXPECT_EQ(OnDisk(1), 0xFF);
-  EXPECT_EQ(form->PageBytes.at(1), 0xFF);
-  EXPECT_TRUE(form->Changed);
+  EXPECT_EQ(view().PageBytes().at(1), 0xFF);
+  EXPECT_TRUE(view().Changed());
   EXPECT_FALSE(IsWindowVisible(popup()));
-  EXPECT_EQ(form->CaretX, 2);
+  EXPECT_EQ(view().CaretX(), 2);
   Press(page(), VK_LEFT, 0);
-  EXPECT_EQ(TextOf(form->Label6), L"1Byte: 255");
+  EXPECT_EQ(ControlText(view().Label(6)), L"1Byte: 255");
   EXPECT_TRUE(messages.shown().empty());
 }
 
@@ -86,7 +77,7 @@ TEST_F(InputWindowTest, DecimalRefusesAboveByteAndWritesTheByteMaximum) {
   StartOn(kBytes);
   Press(page(), VK_RIGHT, 0);
   Press(page(), VK_SPACE, L' ');
-  EXPECT_EQ(TextOf(text1()), L"10");
+  EXPECT_EQ(ControlText(text1()), L"10");
   Type(L"256");
   Enter();
   ASSERT_EQ(messages.shown().size(), 1u);
@@ -94,7 +85,7 @@ TEST_F(InputWindowTest, DecimalRefusesAboveByteAndWritesTheByteMaximum) {
   EXPECT_EQ(messages.shown()[0].icon, MsgIcon::Critical);
   EXPECT_EQ(OnDisk(1), 0x0A);
   EXPECT_TRUE(IsWindowVisible(popup()));
-  EXPECT_EQ(TextOf(text1()), L"256");
+  EXPECT_EQ(ControlText(text1()), L"256");
 
   for (int i = 0; i < 3; ++i) Press(text1(), VK_BACK, L'\b');
   Type(L"255");
@@ -108,7 +99,7 @@ TEST_F(InputWindowTest, BinaryTakesOnlyEightDigits) {
   StartOn(kBytes);
   Press(page(), VK_RIGHT, 0);
   Press(page(), VK_SPACE, L' ');
-  EXPECT_EQ(TextOf(text1()), L"00001010");
+  EXPECT_EQ(ControlText(text1()), L"00001010");
   Overwrite(L"101");
   EXPECT_EQ(OnDisk(1), 0);
   Overwrite(L"00000101");
@@ -119,13 +110,13 @@ TEST_F(InputWindowTest, AnEmptyFieldWritesZero) {
   StartOn(kBytes);
   for (int32_t radix : {0, 1}) {
     DisplaySettings.InputRadix = radix;
-    form->SettingChange();
+    view().SettingChange();
     Press(page(), VK_SPACE, L' ');
     Press(text1(), VK_BACK, L'\b');
-    EXPECT_EQ(TextOf(text1()), L"");
+    EXPECT_EQ(ControlText(text1()), L"");
     Enter();
   }
-  EXPECT_EQ(ReadFileBytes(form->FileName),
+  EXPECT_EQ(ReadFileBytes(view().FileName()),
             (std::vector<uint8_t>{0, 0, 0x20, 0x30, 0x40, 0x50, 0x60, 0x70, 0x80, 0x90, 0xA0, 0xB0,
                                   0xC0, 0xD0, 0xE0, 0xF0}));
 }
@@ -134,11 +125,11 @@ TEST_F(InputWindowTest, LettersAndDigitsTheRadixForbidsNeverReachTheField) {
   StartOn(kBytes);
   const auto typed_into_empty = [&](int32_t radix, const std::wstring& keys) {
     DisplaySettings.InputRadix = radix;
-    form->SettingChange();
+    view().SettingChange();
     Press(page(), VK_SPACE, L' ');
     Press(text1(), VK_BACK, L'\b');
     Type(keys);
-    return TextOf(text1());
+    return ControlText(text1());
   };
   EXPECT_EQ(typed_into_empty(0, L"gzb"), L"b");
   EXPECT_EQ(typed_into_empty(1, L"a9f1"), L"91");
@@ -156,7 +147,7 @@ TEST_F(InputWindowTest, AutoCompleteWritesAtTheMaximumLength) {
   Type(L"e");
   EXPECT_EQ(OnDisk(0), 0xFE);
   EXPECT_FALSE(IsWindowVisible(popup()));
-  EXPECT_EQ(form->CaretX, 1);
+  EXPECT_EQ(view().CaretX(), 1);
 }
 
 TEST_F(InputWindowTest, WithoutHidingTheWindowWalksThroughTheFileOverTheCaret) {
@@ -165,7 +156,7 @@ TEST_F(InputWindowTest, WithoutHidingTheWindowWalksThroughTheFileOverTheCaret) {
   const auto cell_on_screen = [&] {
     POINT p{0, 0};
     ClientToScreen(page(), &p);
-    const InputTarget cell = InputTargetAt(DisplaySettings, form->CaretX, form->CaretY);
+    const InputTarget cell = InputTargetAt(DisplaySettings, view().CaretX(), view().CaretY());
     return POINT{p.x + cell.x, p.y + cell.y};
   };
   Press(page(), VK_SPACE, L' ');
@@ -176,12 +167,12 @@ TEST_F(InputWindowTest, WithoutHidingTheWindowWalksThroughTheFileOverTheCaret) {
   EXPECT_EQ(OnDisk(0), 0x11);
   EXPECT_EQ(OnDisk(2), 0x33);
   ASSERT_TRUE(IsWindowVisible(popup()));
-  EXPECT_EQ(form->CaretX, 3);
-  EXPECT_EQ(TextOf(text1()), L"30");
+  EXPECT_EQ(view().CaretX(), 3);
+  EXPECT_EQ(ControlText(text1()), L"30");
   RECT r{};
   GetWindowRect(popup(), &r);
   const POINT cell = cell_on_screen();
-  EXPECT_EQ(r.left, cell.x - form->InputWindow().InputFieldOffsetX);
+  EXPECT_EQ(r.left, cell.x - view().InputWindow().InputFieldOffsetX);
   EXPECT_EQ(r.top, cell.y - kInputFieldOffsetY);
   EXPECT_LT(r.left, cell.x);
   EXPECT_GT(r.right, cell.x + DisplaySettings.HexCellWidth);
@@ -192,8 +183,8 @@ TEST_F(InputWindowTest, WithoutHidingTheWindowWalksThroughTheFileOverTheCaret) {
   DisplaySettings.MoveAfterEntry = false;
   Type(L"7c");
   Enter();
-  EXPECT_EQ(form->CaretX, 3);
-  EXPECT_EQ(TextOf(text1()), L"7C");
+  EXPECT_EQ(view().CaretX(), 3);
+  EXPECT_EQ(ControlText(text1()), L"7C");
 }
 
 TEST_F(InputWindowTest, EscHidesAndTheFocusStaysWithAShownWindow) {
@@ -202,20 +193,20 @@ TEST_F(InputWindowTest, EscHidesAndTheFocusStaysWithAShownWindow) {
   SetFocus(page());
   EXPECT_EQ(GetFocus(), text1());
   Press(text1(), VK_ESCAPE, 0x1B);
-  EXPECT_FALSE(form->InputVisible);
+  EXPECT_FALSE(view().InputVisible());
   EXPECT_FALSE(IsWindowVisible(popup()));
   EXPECT_EQ(GetFocus(), page());
   Press(page(), VK_RETURN, L'\r');
-  EXPECT_EQ(ReadFileBytes(form->FileName), kBytes);
+  EXPECT_EQ(ReadFileBytes(view().FileName()), kBytes);
 }
 
 TEST_F(InputWindowTest, WritingBehindTheLastByteLengthensTheFileAndItsSize) {
   StartOn(kBytes);
   Press(page(), VK_DOWN, 0);
   Overwrite(L"7f");
-  EXPECT_EQ(ReadFileBytes(form->FileName).size(), 17u);
+  EXPECT_EQ(ReadFileBytes(view().FileName()).size(), 17u);
   EXPECT_EQ(OnDisk(16), 0x7F);
-  EXPECT_NE(TextOf(form->Label2).find(L"000,000,017Bytes"), std::wstring::npos);
+  EXPECT_NE(ControlText(view().Label(2)).find(L"000,000,017Bytes"), std::wstring::npos);
 }
 
 TEST_F(InputWindowTest, AFileThatCannotBeWrittenIsReportedAndLeftAlone) {
@@ -247,7 +238,7 @@ class InputWindowBackUpTest : public InputWindowTest {
     DisplaySettings.AutoBackUp = true;
   }
   std::wstring BackUpName() const {
-    return GetBackUpName(form->FileName, DisplaySettings.BackUpSuffix);
+    return GetBackUpName(view().FileName(), DisplaySettings.BackUpSuffix);
   }
 };
 
@@ -257,7 +248,7 @@ TEST_F(InputWindowBackUpTest, TheFirstOverwriteKeepsTheFileAsItWasOpened) {
   Overwrite(L"02");
   EXPECT_EQ(ReadFileBytes(BackUpName()), kBytes);
   EXPECT_EQ(OnDisk(1), 2);
-  EXPECT_TRUE(form->Changed);
+  EXPECT_TRUE(view().Changed());
 }
 
 TEST_F(InputWindowBackUpTest, AFailedBackUpThatIsNotGoneOnWithWritesNothing) {
@@ -268,8 +259,8 @@ TEST_F(InputWindowBackUpTest, AFailedBackUpThatIsNotGoneOnWithWritesNothing) {
   Overwrite(L"ff");
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_EQ(messages.shown()[0].text, edit_texts::kBackUpFailed);
-  EXPECT_EQ(ReadFileBytes(form->FileName), kBytes);
-  EXPECT_FALSE(form->Changed);
+  EXPECT_EQ(ReadFileBytes(view().FileName()), kBytes);
+  EXPECT_FALSE(view().Changed());
   EXPECT_TRUE(IsWindowVisible(popup()));
 
   // The next Enter asks again; going on writes the byte.
@@ -277,7 +268,7 @@ TEST_F(InputWindowBackUpTest, AFailedBackUpThatIsNotGoneOnWithWritesNothing) {
   Enter();
   EXPECT_EQ(messages.shown().size(), 2u);
   EXPECT_EQ(OnDisk(0), 0xFF);
-  EXPECT_TRUE(form->Changed);
+  EXPECT_TRUE(view().Changed());
   RemoveDirectoryW(BackUpName().c_str());
 }
 

@@ -2,10 +2,10 @@
 // the settings at their defaults and every message box recorded.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
-#include <gtest/gtest.h>
-
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,6 +14,8 @@
 #include "app/settings/display_settings.h"
 #include "app/view/form1_win.h"
 #include "common/message_box.h"
+#include "common/ui/controls_win.h"
+#include "tests/app/form1_test_view_win.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/temp_folder.h"
 
@@ -58,14 +60,22 @@ class MainWindowTest : public ::testing::Test {
     }
   }
 
-  static std::wstring TextOf(HWND h) {
-    wchar_t buffer[1024];
-    const int n = GetWindowTextW(h, buffer, 1024);
-    return std::wstring(buffer, n > 0 ? n : 0);
+  // Whether `condition` comes true within a few seconds of the window's
+  // messages running: windows change in answer to messages, never at once.
+  static bool Eventually(const std::function<bool()>& condition) {
+    for (const ULONGLONG end = GetTickCount64() + 5000; GetTickCount64() < end;) {
+      if (condition()) return true;
+      PumpMessages();
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    return condition();
   }
 
+  // The main window's own state and procedures.
+  Form1TestView view() const { return Form1TestView(*form); }
+
   // Colour of a pixel of the page area's image, as 0x00BBGGRR.
-  COLORREF PagePixel(int x, int y) const { return form->Picture1.PixelAt(x, y); }
+  COLORREF PagePixel(int x, int y) const { return view().Picture1().PixelAt(x, y); }
 
   TempFolder dir;
   MessageRecorder messages;

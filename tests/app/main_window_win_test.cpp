@@ -1,36 +1,30 @@
-#include <numeric>
 
 #include "app/file/file_operation.h"
 #include "app/view/status_texts.h"
 #include "tests/app/main_window_fixture_win.h"
+#include "tests/support/test_bytes.h"
 
 namespace vx::test {
 namespace {
 
-std::vector<uint8_t> Counting(size_t n) {
-  std::vector<uint8_t> bytes(n);
-  std::iota(bytes.begin(), bytes.end(), uint8_t{0});
-  return bytes;
-}
-
 TEST_F(MainWindowTest, ShowsTheFileInLabelsAndTitle) {
-  const std::wstring path = StartOn(Counting(1234));
+  const std::wstring path = StartOn(CountingBytes(1234));
   EXPECT_FALSE(StartAborted);
   EXPECT_TRUE(messages.shown().empty());
-  EXPECT_EQ(TextOf(form->hwnd()), L"Vantelox\u3000[" + path + L"]");
-  EXPECT_EQ(TextOf(form->Label2), L"Size: 000,001,234Bytes. (1.2KB. 0MB.)");
-  EXPECT_EQ(TextOf(form->Label1).rfind(L"FileName: ", 0), 0u);
-  EXPECT_EQ(TextOf(form->Label3), L"0  (0) 番地");
-  EXPECT_EQ(TextOf(form->Label4), L"4Byte:50462976");
-  EXPECT_EQ(TextOf(form->Label6), L"1Byte: 0");
-  EXPECT_EQ(TextOf(form->Label7), L"２進: 00000000");
-  EXPECT_EQ(form->FileSize, 1234);
-  EXPECT_EQ(form->PageBytes.size(), 513u);
-  EXPECT_EQ(form->PageBytes[511], 255);
+  EXPECT_EQ(ControlText(form->hwnd()), L"Vantelox\u3000[" + path + L"]");
+  EXPECT_EQ(ControlText(view().Label(2)), L"Size: 000,001,234Bytes. (1.2KB. 0MB.)");
+  EXPECT_EQ(ControlText(view().Label(1)).rfind(L"FileName: ", 0), 0u);
+  EXPECT_EQ(ControlText(view().Label(3)), L"0  (0) 番地");
+  EXPECT_EQ(ControlText(view().Label(4)), L"4Byte:50462976");
+  EXPECT_EQ(ControlText(view().Label(6)), L"1Byte: 0");
+  EXPECT_EQ(ControlText(view().Label(7)), L"２進: 00000000");
+  EXPECT_EQ(view().FileSize(), 1234);
+  EXPECT_EQ(view().PageBytes().size(), 513u);
+  EXPECT_EQ(view().PageBytes()[511], 255);
 }
 
 TEST_F(MainWindowTest, PageImageHasRowColoursSeparatorsAndCaret) {
-  StartOn(Counting(4096));
+  StartOn(CountingBytes(4096));
   // Row 0 is file line 0 (white), row 1 is line 1 (0xEFEFEF); x = 2 lies left
   // of the address text.
   EXPECT_EQ(PagePixel(2, 2 + 5), RGB(0xFF, 0xFF, 0xFF));
@@ -51,16 +45,16 @@ TEST_F(MainWindowTest, PageImageHasRowColoursSeparatorsAndCaret) {
 }
 
 TEST_F(MainWindowTest, WindowIsLaidOutFromTheSettings) {
-  StartOn(Counting(10));
+  StartOn(CountingBytes(10));
   RECT page;
-  GetClientRect(form->Picture1.hwnd(), &page);
+  GetClientRect(view().Picture1().hwnd(), &page);
   EXPECT_EQ(page.right, 524);
   EXPECT_EQ(page.bottom, 390);
   RECT client;
   GetClientRect(form->hwnd(), &client);
   // 8 pixels right of and below the progress area.
   RECT progress;
-  GetWindowRect(form->Picture2.hwnd(), &progress);
+  GetWindowRect(view().Picture2().hwnd(), &progress);
   MapWindowPoints(HWND_DESKTOP, form->hwnd(), reinterpret_cast<POINT*>(&progress), 2);
   EXPECT_EQ(client.right, progress.right + 8);
   EXPECT_EQ(client.bottom, progress.bottom + 8);
@@ -70,12 +64,12 @@ TEST_F(MainWindowTest, WindowIsLaidOutFromTheSettings) {
 TEST_F(MainWindowTest, WithoutAFileThePageIsEmptyAndLabelsDashed) {
   Start(L"");
   EXPECT_FALSE(StartAborted);
-  EXPECT_EQ(TextOf(form->hwnd()), L"Vantelox\u3000[]");
-  EXPECT_EQ(TextOf(form->Label1), L"FileName: ------------");
-  EXPECT_EQ(TextOf(form->Label2), L"Size: -----------");
-  EXPECT_EQ(TextOf(form->Label3), L"----(--)番地");
-  EXPECT_EQ(TextOf(form->Label7), L"２進: ----");
-  EXPECT_FALSE(IsWindowEnabled(form->Picture1.hwnd()));
+  EXPECT_EQ(ControlText(form->hwnd()), L"Vantelox\u3000[]");
+  EXPECT_EQ(ControlText(view().Label(1)), L"FileName: ------------");
+  EXPECT_EQ(ControlText(view().Label(2)), L"Size: -----------");
+  EXPECT_EQ(ControlText(view().Label(3)), L"----(--)番地");
+  EXPECT_EQ(ControlText(view().Label(7)), L"２進: ----");
+  EXPECT_FALSE(IsWindowEnabled(view().Picture1().hwnd()));
 }
 
 TEST_F(MainWindowTest, AStartFileInAMissingFolderAbortsAndStillSavesSettings) {
@@ -102,7 +96,7 @@ TEST_F(MainWindowTest, AFileHeldWithoutSharingCannotBeOpened) {
 }
 
 TEST_F(MainWindowTest, ClosingSavesTheSettingsInMemory) {
-  StartOn(Counting(10));
+  StartOn(CountingBytes(10));
   DisplaySettings.BytesPerLine = 32;
   form->Unload();
   PumpMessages();
@@ -119,7 +113,7 @@ TEST_F(MainWindowTest, AMissingStartFileIsCreatedAndTheEmptyFileQuestionAsked) {
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_EQ(messages.shown()[0].buttons, MsgButtons::YesNo);
   EXPECT_EQ(ReadFileBytes(path), std::vector<uint8_t>{0});
-  EXPECT_EQ(TextOf(form->Label2), SizeLabel(1));
+  EXPECT_EQ(ControlText(view().Label(2)), SizeLabel(1));
 }
 
 }  // namespace
@@ -130,14 +124,14 @@ namespace {
 
 TEST_F(MainWindowTest, ProgressBarAndCaption) {
   StartOn({1, 2, 3});
-  form->Prog(-1, L"挿入中です.....");
-  EXPECT_EQ(TextOf(form->Label9), L"挿入中です.....");
-  form->Prog(0.5, L"");
-  EXPECT_EQ(form->Picture2.PixelAt(10, 18), RGB(0x22, 0x44, 0xDD));
-  EXPECT_NE(form->Picture2.PixelAt(200, 18), RGB(0x22, 0x44, 0xDD));
-  form->Prog(1, L"");
-  EXPECT_EQ(TextOf(form->Label9), L"");
-  EXPECT_NE(form->Picture2.PixelAt(10, 18), RGB(0x22, 0x44, 0xDD));
+  view().Prog(-1, L"挿入中です.....");
+  EXPECT_EQ(ControlText(view().Label(9)), L"挿入中です.....");
+  view().Prog(0.5, L"");
+  EXPECT_EQ(view().Picture2().PixelAt(10, 18), RGB(0x22, 0x44, 0xDD));
+  EXPECT_NE(view().Picture2().PixelAt(200, 18), RGB(0x22, 0x44, 0xDD));
+  view().Prog(1, L"");
+  EXPECT_EQ(ControlText(view().Label(9)), L"");
+  EXPECT_NE(view().Picture2().PixelAt(10, 18), RGB(0x22, 0x44, 0xDD));
 }
 
 }  // namespace
@@ -152,17 +146,17 @@ TEST_F(MainWindowTest, ALongNameIsShortenedToFitTheLabelWithItsPrefix) {
   const std::wstring path = folder + L"and a file name that is long as well.bin";
   WriteFileBytes(path, {1});
   Start(path);
-  const std::wstring shown = TextOf(form->Label1);
+  const std::wstring shown = ControlText(view().Label(1));
   ASSERT_EQ(shown.rfind(L"FileName: ", 0), 0u);
   EXPECT_NE(shown.find(L"..."), std::wstring::npos) << "the name itself is too wide";
-  HDC dc = GetDC(form->Label1);
-  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(form->Label1, WM_GETFONT, 0, 0)));
+  HDC dc = GetDC(view().Label(1));
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(view().Label(1), WM_GETFONT, 0, 0)));
   SIZE size{};
   GetTextExtentPoint32W(dc, shown.c_str(), static_cast<int>(shown.size()), &size);
   SelectObject(dc, old);
-  ReleaseDC(form->Label1, dc);
+  ReleaseDC(view().Label(1), dc);
   RECT label;
-  GetClientRect(form->Label1, &label);
+  GetClientRect(view().Label(1), &label);
   EXPECT_LE(size.cx, label.right);
 }
 

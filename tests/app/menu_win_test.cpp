@@ -82,14 +82,14 @@ TEST_F(MenuTest, FileMenusFollowWhetherAFileIsOpen) {
   EXPECT_TRUE(Grayed(Bar(), 1));
   EXPECT_TRUE(Grayed(Bar(), 2));
   EXPECT_FALSE(Grayed(Bar(), 3));
-  EXPECT_FALSE(IsWindowEnabled(form->Picture1.hwnd()));
+  EXPECT_FALSE(IsWindowEnabled(view().Picture1().hwnd()));
 
   dialog_answer = dir / L"some.bin";
   WriteFileBytes(dialog_answer, {7});
   ChooseOpen();
   EXPECT_FALSE(Grayed(Bar(), 1));
   EXPECT_FALSE(Grayed(Bar(), 2));
-  EXPECT_TRUE(IsWindowEnabled(form->Picture1.hwnd()));
+  EXPECT_TRUE(IsWindowEnabled(view().Picture1().hwnd()));
   // Commands whose windows and journals are still to come stay grayed.
   for (int pos : {0, 1, 3, 6}) EXPECT_TRUE(Grayed(Popup(1), pos)) << pos;
   EXPECT_TRUE(Grayed(Popup(2), 0));
@@ -101,7 +101,7 @@ TEST_F(MenuTest, FileMenusFollowWhetherAFileIsOpen) {
   dialog_answer = dir / L"no-such-folder\\x.bin";
   messages.Answer(MsgAnswer::Yes);
   ChooseOpen();
-  EXPECT_TRUE(form->FileName.empty());
+  EXPECT_TRUE(view().FileName().empty());
   EXPECT_TRUE(Grayed(Bar(), 1));
   EXPECT_TRUE(Grayed(Bar(), 2));
 }
@@ -133,7 +133,7 @@ TEST_F(MenuTest, OpenShowsTheChosenFile) {
   StartOn({1, 2, 3});
   dialog_answer = dir / L"other.bin";
   WriteFileBytes(dialog_answer, std::vector<uint8_t>(700, 0x41));
-  form->Changed = true;
+  view().Changed() = true;
   ChooseOpen();
   ASSERT_EQ(asked.size(), 1u);
   EXPECT_EQ(asked[0].title, L"ファイルを開く");
@@ -141,12 +141,12 @@ TEST_F(MenuTest, OpenShowsTheChosenFile) {
   // Shortcuts are opened as themselves.
   EXPECT_EQ(asked[0].flags, 0x008A0004u | 0x100000u);
   EXPECT_TRUE(messages.shown().empty());
-  EXPECT_EQ(form->FileName, dialog_answer);
-  EXPECT_EQ(form->FileSize, 700);
-  EXPECT_FALSE(form->Changed);
-  EXPECT_EQ(TextOf(form->hwnd()), L"Vantelox\u3000[" + dialog_answer + L"]");
-  EXPECT_EQ(TextOf(form->Label2).find(L"000,000,700"), 6u);
-  EXPECT_EQ(form->PageBytes[0], 0x41);
+  EXPECT_EQ(view().FileName(), dialog_answer);
+  EXPECT_EQ(view().FileSize(), 700);
+  EXPECT_FALSE(view().Changed());
+  EXPECT_EQ(ControlText(form->hwnd()), L"Vantelox\u3000[" + dialog_answer + L"]");
+  EXPECT_EQ(ControlText(view().Label(2)).find(L"000,000,700"), 6u);
+  EXPECT_EQ(view().PageBytes()[0], 0x41);
 }
 
 TEST_F(MenuTest, OpenCancelledOrMissingFileDeclinedLeavesEverything) {
@@ -162,8 +162,8 @@ TEST_F(MenuTest, OpenCancelledOrMissingFileDeclinedLeavesEverything) {
   EXPECT_EQ(messages.shown()[0].buttons, MsgButtons::YesNo);
   EXPECT_EQ(messages.shown()[0].icon, MsgIcon::None);
   EXPECT_FALSE(fs::FileExists(dialog_answer));
-  EXPECT_EQ(form->FileName, start);
-  EXPECT_EQ(form->FileSize, 3);
+  EXPECT_EQ(view().FileName(), start);
+  EXPECT_EQ(view().FileSize(), 3);
 }
 
 TEST_F(MenuTest, OpenOfAMissingFileAcceptedCreatesIt) {
@@ -173,7 +173,7 @@ TEST_F(MenuTest, OpenOfAMissingFileAcceptedCreatesIt) {
   ASSERT_EQ(messages.shown().size(), 2u);
   EXPECT_EQ(messages.shown()[1].text, std::wstring(open_texts::kZeroBytes));
   EXPECT_EQ(ReadFileBytes(dialog_answer), std::vector<uint8_t>{0});
-  EXPECT_EQ(form->FileName, dialog_answer);
+  EXPECT_EQ(view().FileName(), dialog_answer);
 }
 
 TEST_F(MenuTest, NewRefusesAnExistingFile) {
@@ -189,14 +189,14 @@ TEST_F(MenuTest, NewRefusesAnExistingFile) {
   EXPECT_EQ(messages.shown()[0].text, L"そのファイルは存在しています。");
   EXPECT_EQ(messages.shown()[0].buttons, MsgButtons::Ok);
   EXPECT_EQ(messages.shown()[0].icon, MsgIcon::None);
-  EXPECT_EQ(form->FileName, start);
+  EXPECT_EQ(view().FileName(), start);
   EXPECT_EQ(ReadFileBytes(dialog_answer), (std::vector<uint8_t>{9, 9}));
 }
 
 TEST_F(MenuTest, NewOfAFreshNameCreatesItAndAsksAboutZeroBytes) {
   StartOn({1, 2, 3});
   dialog_answer = dir / L"new.bin";
-  form->Changed = true;
+  view().Changed() = true;
   messages.Answer(MsgAnswer::No);
   ChooseNew();
   ASSERT_EQ(messages.shown().size(), 1u);
@@ -206,8 +206,8 @@ TEST_F(MenuTest, NewOfAFreshNameCreatesItAndAsksAboutZeroBytes) {
   // the old one's page under the new name.
   EXPECT_TRUE(fs::FileExists(dialog_answer));
   EXPECT_EQ(fs::FileLength(dialog_answer), 0);
-  EXPECT_TRUE(form->FileName.empty());
-  EXPECT_EQ(TextOf(form->Label2), L"Size: -----------");
+  EXPECT_TRUE(view().FileName().empty());
+  EXPECT_EQ(ControlText(view().Label(2)), L"Size: -----------");
 }
 
 // An HDROP as the shell makes it: DROPFILES followed by wide, NUL-separated names.
@@ -233,19 +233,19 @@ TEST_F(MenuTest, DroppingFilesOpensTheFirst) {
   WriteFileBytes(second, {0x30, 0x40, 0x50});
   SendMessageW(form->hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({first, second})), 0);
   PumpMessages();
-  EXPECT_EQ(form->FileName, first);
-  EXPECT_EQ(form->FileSize, 2);
-  EXPECT_EQ(form->PageBytes[1], 0x20);
+  EXPECT_EQ(view().FileName(), first);
+  EXPECT_EQ(view().FileSize(), 2);
+  EXPECT_EQ(view().PageBytes()[1], 0x20);
   EXPECT_FALSE(Grayed(Bar(), 1));
 }
 
 TEST_F(MenuTest, RefreshRereadsAFileChangedBehindTheWindow) {
   const std::wstring path = StartOn({1, 2, 3, 4});
   WriteFileBytes(path, {0xAA, 0xBB, 0xCC, 0xDD});
-  EXPECT_EQ(form->PageBytes[0], 1);
+  EXPECT_EQ(view().PageBytes()[0], 1);
   Choose(1, 8);
-  EXPECT_EQ(form->PageBytes[0], 0xAA);
-  EXPECT_EQ(form->PageBytes[3], 0xDD);
+  EXPECT_EQ(view().PageBytes()[0], 0xAA);
+  EXPECT_EQ(view().PageBytes()[3], 0xDD);
 }
 
 TEST_F(MenuTest, HelpOpensTheHelpFileWithTheShell) {

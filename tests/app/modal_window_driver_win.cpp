@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/ui/controls_win.h"
+
 namespace vx::test {
 namespace {
 
@@ -13,12 +15,6 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);
     g_on_tick = nullptr;
   }
-}
-
-std::wstring TextOfWindow(HWND h) {
-  wchar_t buffer[1024];
-  const int n = GetWindowTextW(h, buffer, 1024);
-  return std::wstring(buffer, n > 0 ? n : 0);
 }
 
 }  // namespace
@@ -55,7 +51,7 @@ std::vector<Child> Children(HWND window) {
         RECT r;
         GetWindowRect(h, &r);
         MapWindowPoints(nullptr, w->window, reinterpret_cast<POINT*>(&r), 2);
-        w->out->push_back({h, name, TextOfWindow(h), r});
+        w->out->push_back({h, name, ControlText(h), r});
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&walk));

@@ -9,6 +9,7 @@
 
 #include "app/settings/display_settings.h"
 #include "common/file_seam.h"
+#include "common/ui/controls_win.h"
 #include "tests/app/main_window_fixture_win.h"
 #include "tests/app/modal_window_driver_win.h"
 #include "tests/app/recording_printer_win.h"
@@ -25,8 +26,8 @@ class PrintWindowTest : public MainWindowTest {
  protected:
   struct Controls {
     HWND window = nullptr;
-    HWND all = nullptr;       // 全て印刷
-    HWND chosen = nullptr;    // ページ指定
+    HWND all = nullptr;     // 全て印刷
+    HWND chosen = nullptr;  // ページ指定
     HWND Text1 = nullptr;
     HWND Label2 = nullptr;    // status
     HWND Command1 = nullptr;  // 印刷 / キャンセル
@@ -68,8 +69,9 @@ class PrintWindowTest : public MainWindowTest {
   };
   void RecordMoments(const Controls& c) {
     printer.on_end_page = [this, c](int page) {
-      moments.push_back({TextOf(c.Label2), TextOf(c.Command1), IsWindowEnabled(c.Command4) != 0,
-                         IsWindowEnabled(c.Command2) != 0, DisplaySettings.TopMargin});
+      moments.push_back({ControlText(c.Label2), ControlText(c.Command1),
+                         IsWindowEnabled(c.Command4) != 0, IsWindowEnabled(c.Command2) != 0,
+                         DisplaySettings.TopMargin});
       if (at_page_end) at_page_end(page, c);
     };
   }
@@ -110,8 +112,8 @@ TEST_F(PrintWindowTest, PrintsEveryPageWithTheStatusLineAndPutsTheSettingsBack) 
   std::wstring caption, status;
   bool owner_enabled = true, all_checked = false, field_visible = true, field_after = false;
   WithPrintWindow([&](const Controls& c) {
-    caption = TextOf(c.window);
-    status = TextOf(c.Label2);
+    caption = ControlText(c.window);
+    status = ControlText(c.Label2);
     owner_enabled = IsWindowEnabled(form->hwnd());
     all_checked = Checked(c.all);
     field_visible = IsWindowVisible(c.Text1);
@@ -128,9 +130,9 @@ TEST_F(PrintWindowTest, PrintsEveryPageWithTheStatusLineAndPutsTheSettingsBack) 
   EXPECT_TRUE(field_after);
 
   EXPECT_EQ(printer.steps, Steps(3, L"EndDoc"));
-  EXPECT_EQ(Statuses(), (std::vector<std::wstring>{L"1ページを出力中．．．(1/3)",
-                                                   L"2ページを出力中．．．(2/3)",
-                                                   L"3ページを出力中．．．(3/3)"}));
+  EXPECT_EQ(Statuses(),
+            (std::vector<std::wstring>{L"1ページを出力中．．．(1/3)", L"2ページを出力中．．．(2/3)",
+                                       L"3ページを出力中．．．(3/3)"}));
   for (const PageMoment& m : moments) {
     EXPECT_EQ(m.command1, L"キャンセル");
     EXPECT_FALSE(m.close_enabled);
@@ -195,7 +197,7 @@ TEST_F(PrintWindowTest, ChosenPagesPrintInTheOrderTyped) {
 TEST_F(PrintWindowTest, CancelTheCloseBoxAndEscStopAfterThePageBeingDrawn) {
   struct Case {
     const char* name;
-    int pages;      // of the file
+    int pages;  // of the file
     int stop_after;
     std::function<void(const Controls&)> stop;
   };
@@ -279,9 +281,9 @@ TEST_F(PrintWindowTest, PrinterSetupChoosesTheJobsSettingsAndNoPrinterIsSaid) {
     Click(c.Command4);
   });
   EXPECT_TRUE(printer.steps.empty());
-  EXPECT_EQ(texts, std::vector<std::wstring>(
-                       2, L"プリンタがインストールされていません。\r\n"
-                          L"プリンタをインストールしてから印刷してください。"));
+  EXPECT_EQ(texts, std::vector<std::wstring>(2,
+                                             L"プリンタがインストールされていません。\r\n"
+                                             L"プリンタをインストールしてから印刷してください。"));
 }
 
 }  // namespace

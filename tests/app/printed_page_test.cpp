@@ -15,7 +15,12 @@ TEST(PageNumbersTest, PagesOfAFile) {
     int64_t length;
     int32_t pages;
   };
-  for (const Case& c : {Case{-1, 0}, {0, 0}, {1, 1}, {512, 1}, {513, 2}, {1025, 3},
+  for (const Case& c : {Case{-1, 0},
+                        {0, 0},
+                        {1, 1},
+                        {512, 1},
+                        {513, 2},
+                        {1025, 3},
                         // Grown past what seek positions reach: the pages they do.
                         {int64_t{1} << 33, 4194304}}) {
     EXPECT_EQ(GetMaxPage(c.length, s), c.pages) << c.length;

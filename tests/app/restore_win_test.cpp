@@ -30,7 +30,7 @@ class RestoreTest : public MainWindowTest {
     PumpMessages();
   }
   void Key(int key) {
-    SendMessageW(form->Picture1.hwnd(), WM_KEYDOWN, key, 1);
+    SendMessageW(view().Picture1().hwnd(), WM_KEYDOWN, key, 1);
     PumpMessages();
   }
 };
@@ -67,16 +67,16 @@ TEST_F(RestoreTest, RestorePutsTheFirstContentBackAndStartsAfresh) {
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_EQ(messages.shown()[0].text, L"復元しました。");
   EXPECT_EQ(ReadFileBytes(path), (Bytes{1, 2, 3}));
-  EXPECT_EQ(form->FileSize, 3);
-  EXPECT_NE(TextOf(form->Label2).find(L"000,000,003"), std::wstring::npos);
-  EXPECT_EQ(form->PageBytes.at(0), 1);
-  EXPECT_FALSE(form->Changed);
+  EXPECT_EQ(view().FileSize(), 3);
+  EXPECT_NE(ControlText(view().Label(2)).find(L"000,000,003"), std::wstring::npos);
+  EXPECT_EQ(view().PageBytes().at(0), 1);
+  EXPECT_FALSE(view().Changed());
   EXPECT_TRUE(Grayed(kRestoreItem));
   EXPECT_TRUE(Grayed(kUndoItem));
 
   // The next change backs up the restored content.
   messages.Clear();
-  form->MoveCaretFromSeek(3);
+  view().MoveCaretFromSeek(3);
   Key(VK_DELETE);
   EXPECT_TRUE(messages.shown().empty());
   EXPECT_EQ(ReadFileBytes(path), (Bytes{1, 2}));
@@ -99,7 +99,7 @@ TEST_F(RestoreTest, AFailedRestoreLeavesBothTheFileAndTheBackup) {
   EXPECT_EQ(ReadFileBytes(BackUpOf(path)), (Bytes{1, 2, 3}));
   // Nothing was restored: the changes can still be undone.
   EXPECT_FALSE(Grayed(kUndoItem));
-  EXPECT_TRUE(form->Changed);
+  EXPECT_TRUE(view().Changed());
 }
 
 }  // namespace

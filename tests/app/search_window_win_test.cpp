@@ -58,14 +58,14 @@ class SearchWindowTest : public MainWindowTest {
   static void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
   static void Type(HWND edit, const wchar_t* text) { SetWindowTextW(edit, text); }
 
-  int32_t CaretOffset() const { return form->GetSeekFromCaret(); }
+  int32_t CaretOffset() const { return view().GetSeekFromCaret(); }
 
   // The caret's byte is on the shown page and the page was drawn with it.
   void ExpectCaretShownOn(uint8_t byte) const {
-    const int32_t top = form->VscrollEx1.Value();
+    const int32_t top = view().VscrollEx1().Value();
     EXPECT_GE(CaretOffset(), top * 16);
     EXPECT_LT(CaretOffset(), (top + 32) * 16);
-    EXPECT_EQ(form->PageBytes.at(static_cast<size_t>(form->CaretY) * 16 + form->CaretX), byte);
+    EXPECT_EQ(view().PageBytes().at(static_cast<size_t>(view().CaretY()) * 16 + view().CaretX()), byte);
   }
 
   bool MenuItemEnabled(int item) const {
@@ -82,7 +82,7 @@ class SearchWindowTest : public MainWindowTest {
     const BYTE old_control = keys[VK_CONTROL];
     keys[VK_CONTROL] = control ? 0x80 : 0;
     SetKeyboardState(keys);
-    MSG msg{form->Picture1.hwnd(), WM_KEYDOWN, key, 1, 0, {}};
+    MSG msg{view().Picture1().hwnd(), WM_KEYDOWN, key, 1, 0, {}};
     const bool translated = TranslateAcceleratorW(form->hwnd(), form->Accelerators(), &msg) != 0;
     keys[VK_CONTROL] = old_control;
     SetKeyboardState(keys);
@@ -107,7 +107,7 @@ TEST_F(SearchWindowTest, OpensModalWithItsControlsAndGrowsForTheHelpText) {
   HWND label1 = nullptr;
   WithSearchWindow([&](const Controls& c) {
     owner_enabled = IsWindowEnabled(form->hwnd());
-    caption = TextOf(c.window);
+    caption = ControlText(c.window);
     GetClientRect(c.window, &client);
     children = Children(c.window);
     bytes_checked =
@@ -205,7 +205,7 @@ TEST_F(SearchWindowTest, StepsThroughEveryMatchThenReportsNotFound) {
     Click(c.Command2);
   });
   EXPECT_EQ(landed, (std::vector<int32_t>{100, 4095, 9000}));
-  EXPECT_GT(form->VscrollEx1.Value(), 0) << "the page did not scroll to the last match";
+  EXPECT_GT(view().VscrollEx1().Value(), 0) << "the page did not scroll to the last match";
   EXPECT_TRUE(find_next_shown);
   EXPECT_TRUE(find_next_focused);
   EXPECT_TRUE(menu_enabled_while_found);
@@ -219,7 +219,7 @@ TEST_F(SearchWindowTest, StepsThroughEveryMatchThenReportsNotFound) {
 
 TEST_F(SearchWindowTest, RefusesBadDataWithACriticalMessageAndSearchesNothing) {
   StartOn(WithMarks({100}));
-  form->MoveCaretFromSeek(50);
+  view().MoveCaretFromSeek(50);
   bool find_next_shown = true;
   WithSearchWindow([&](const Controls& c) {
     for (const wchar_t* text : {L"4d,5a", L"4g", L"", L"4D５A"}) {
@@ -251,7 +251,7 @@ TEST_F(SearchWindowTest, TextFromTheCaretWrapsRoundToAJapaneseWordBeforeIt) {
   const uint8_t word[] = {0x8C, 0x9F, 0x8D, 0xF5};  // 検索 in Shift-JIS
   std::copy(std::begin(word), std::end(word), bytes.begin() + 50);
   StartOn(bytes);
-  form->MoveCaretFromSeek(301);
+  view().MoveCaretFromSeek(301);
   WithSearchWindow([&](const Controls& c) {
     Click(ChildWithText(c.window, L"テキスト"));
     Click(ChildWithText(c.window, L"現在の位置"));
@@ -313,7 +313,7 @@ TEST_F(FindNextTest, FindIsWithTheEditMenuAndFindNextWaitsForASuccessfulSearch) 
   EXPECT_NE(opened, nullptr);
   EXPECT_TRUE(MenuItemEnabled(kFindNextItem));
   // Opening a file ends the search.
-  form->ChangeFileName(form->FileName);
+  view().ChangeFileName(view().FileName());
   EXPECT_FALSE(MenuItemEnabled(kFindNextItem));
 }
 

@@ -9,17 +9,12 @@
 #include "app/edit/ins_del_one.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/test_bytes.h"
 
 namespace vx {
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-
-Bytes Pattern(size_t size) {
-  Bytes bytes(size);
-  for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<uint8_t>(i * 7 % 251 + 1);
-  return bytes;
-}
 
 Bytes Inserted(Bytes bytes, int32_t seek_pos, uint8_t dat) {
   bytes.insert(bytes.begin() + (seek_pos - 1), dat);
@@ -88,7 +83,7 @@ TEST(TailMove, InsertsAndDeletesAtEveryBlockBoundary) {
   test::TempFolder dir;
   const std::wstring name = dir / L"t.bin";
   for (size_t size : {4095u, 4096u, 4097u, 8192u, 8193u}) {
-    const Bytes original = Pattern(size);
+    const Bytes original = test::PatternBytes(size);
     const int32_t last = static_cast<int32_t>(size);
     for (int32_t pos : {1, 2, last / 2, last - 1, last, last + 1}) {
       SCOPED_TRACE(testing::Message() << "size " << size << " pos " << pos);
@@ -112,17 +107,17 @@ TEST(TailMove, InsertsAndDeletesAtEveryBlockBoundary) {
 }
 
 TEST(TailMove, RefusesPositionsOutsideTheFileWithoutTouchingIt) {
-  FaultyFile file(Pattern(10));
+  FaultyFile file(test::PatternBytes(10));
   EXPECT_EQ(InsOne(file, 12, 1, kNoProgress), TailMoveResult::Restored);
   EXPECT_EQ(InsOne(file, 0, 1, kNoProgress), TailMoveResult::Restored);
   EXPECT_EQ(DelOne(file, 11, kNoProgress), TailMoveResult::Restored);
-  EXPECT_EQ(file.bytes(), Pattern(10));
+  EXPECT_EQ(file.bytes(), test::PatternBytes(10));
   EXPECT_EQ(file.writes(), 0);
 }
 
 TEST(TailMove, ReportsProgressAfterEachBlockBelowOne) {
   for (bool insertion : {true, false}) {
-    FaultyFile file(Pattern(3 * 4096 + 10));
+    FaultyFile file(test::PatternBytes(3 * 4096 + 10));
     std::vector<double> shares;
     const TailProgress progress = [&](double share) { shares.push_back(share); };
     // Both tails are 3 * 4096 bytes: three whole blocks.
@@ -142,7 +137,7 @@ constexpr size_t kFaultSize = 10000;
 constexpr int32_t kFaultPos = 100;
 
 TEST(TailMove, AFailedInsertionPutsEveryBlockBack) {
-  const Bytes original = Pattern(kFaultSize);
+  const Bytes original = test::PatternBytes(kFaultSize);
   for (bool partial : {false, true}) {
     for (int n = 1; n <= 4; ++n) {  // three blocks, then the new byte
       SCOPED_TRACE(testing::Message() << "write " << n << " partial " << partial);
@@ -167,7 +162,7 @@ TEST(TailMove, AFailedInsertionPutsEveryBlockBack) {
 }
 
 TEST(TailMove, AFailedDeletionPutsEveryBlockAndTheDeletedByteBack) {
-  const Bytes original = Pattern(kFaultSize);
+  const Bytes original = test::PatternBytes(kFaultSize);
   for (bool partial : {false, true}) {
     for (int n = 1; n <= 3; ++n) {
       SCOPED_TRACE(testing::Message() << "write " << n << " partial " << partial);
@@ -193,11 +188,11 @@ TEST(TailMove, AFailedDeletionPutsEveryBlockAndTheDeletedByteBack) {
 
 TEST(TailMove, SaysSoWhenTheFileCannotBePutBack) {
   for (int n = 2; n <= 3; ++n) {
-    FaultyFile inserting(Pattern(kFaultSize));
+    FaultyFile inserting(test::PatternBytes(kFaultSize));
     inserting.fail_write = n;
     inserting.sticky = true;
     EXPECT_EQ(InsOne(inserting, kFaultPos, 0, kNoProgress), TailMoveResult::MaybeDamaged);
-    FaultyFile deleting(Pattern(kFaultSize));
+    FaultyFile deleting(test::PatternBytes(kFaultSize));
     deleting.fail_write = n;
     deleting.sticky = true;
     EXPECT_EQ(DelOne(deleting, kFaultPos, kNoProgress), TailMoveResult::MaybeDamaged);

@@ -28,7 +28,7 @@ TEST_F(VersionWindowTest, ShowsNameVersionMakerAndIconAndClosesWithItsButton) {
   HICON icon = nullptr;
   ChooseVersion([&](HWND w) {
     owner_enabled_while_shown = IsWindowEnabled(form->hwnd());
-    caption = TextOf(w);
+    caption = ControlText(w);
     GetClientRect(w, &client);
     children = Children(w);
     if (const Child* name = ByText(children, L"Vantelox")) {

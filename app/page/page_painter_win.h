@@ -6,8 +6,8 @@
 
 #include <string>
 
+#include "app/page/dump_page.h"
 #include "app/settings/display_settings.h"
-#include "app/view/dump_page.h"
 
 namespace vx {
 

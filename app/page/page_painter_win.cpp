@@ -1,4 +1,4 @@
-#include "app/view/page_painter_win.h"
+#include "app/page/page_painter_win.h"
 
 #include <algorithm>
 #include <array>

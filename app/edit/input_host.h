@@ -1,0 +1,20 @@
+// What the byte input window needs of the window that owns it: its keys are
+// the page's keys, and its close box only hides it.
+#pragma once
+
+namespace vx {
+
+class InputHost {
+ public:
+  // A key pressed in the input field, handled as a key of the page.
+  virtual void CallPicture1KeyDown(int KeyCode, int Shift) = 0;
+  virtual void HideIP() = 0;
+  // Whether the character of the key just handled is to be thrown away;
+  // asking clears it.
+  virtual bool TakeRejectNextChar() = 0;
+
+ protected:
+  ~InputHost() = default;
+};
+
+}  // namespace vx
