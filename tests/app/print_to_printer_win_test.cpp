@@ -202,3 +202,51 @@ TEST_F(PrintToPrinterTest, AJobOnTheDefaultPdfPrinterLooksLikeTheScreensPages) {
 
 }  // namespace
 }  // namespace vx::test
+
+namespace vx::test {
+namespace {
+
+// Runs on the thread's timer until it returns true.
+std::function<bool()> g_sheet_step;
+void CALLBACK SheetTick(HWND, UINT, UINT_PTR id, DWORD) {
+  if (g_sheet_step && g_sheet_step()) {
+    KillTimer(nullptr, id);
+    g_sheet_step = nullptr;
+  }
+}
+
+TEST_F(PrintToPrinterTest, PrintSetupShowsTheDriversSheetAndTheJobUsesItsChoice) {
+  SystemPrinter to_file(dir / L"setup.ps");
+  UsePrinter(&to_file);
+  StartOn(std::vector<uint8_t>(100, 0x41));
+  std::wstring sheet_caption;
+  ChooseAndDrive(form->hwnd(), kToolsMenu, kPrintItem, [&](HWND print_window) {
+    PostMessageW(ChildWithText(print_window, L"印刷設定"), BM_CLICK, 0, 0);
+    HWND sheet = nullptr;
+    g_sheet_step = [&sheet_caption, print_window, sheet]() mutable {
+      if (!sheet) {
+        sheet = FindOwnedWindow(print_window);
+        if (!sheet) return false;
+        sheet_caption = ControlText(sheet);
+        // Lying on its side, then OK.
+        for (const Child& c : Children(sheet)) {
+          if (c.text.starts_with(L"横")) SendMessageW(c.hwnd, BM_CLICK, 0, 0);
+        }
+        PostMessageW(ChildWithText(sheet, L"OK"), BM_CLICK, 0, 0);
+        return false;
+      }
+      if (IsWindow(sheet)) return false;
+      PostMessageW(ChildWithText(print_window, L"印刷"), BM_CLICK, 0, 0);
+      return true;
+    };
+    SetTimer(nullptr, 0, 10, &SheetTick);
+  });
+  g_sheet_step = nullptr;
+  UsePrinter(nullptr);
+  EXPECT_FALSE(sheet_caption.empty()) << "no settings sheet showed";
+  const std::string ps = ReadText(dir / L"setup.ps");
+  EXPECT_NE(ps.find("%%Orientation: Landscape"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vx::test
