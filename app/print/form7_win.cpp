@@ -146,14 +146,9 @@ void Form7::Command1_Click() {
     ShowMessage(print_texts::kNothingChosen);
     return;
   }
-  Printer& printer = CurrentPrinter();
-  const std::wstring name = printer.DefaultName();
-  if (name.empty()) {
-    ShowMessage(print_texts::kNoPrinter, MsgButtons::Ok, MsgIcon::Exclamation);
-    return;
-  }
-  if (name != devmode_printer_) devmode_.clear();
-  std::unique_ptr<PrintJob> job = printer.StartJob(name, devmode_, Usual().DirU(FileName));
+  const std::wstring name = ChosenPrinter();
+  if (name.empty()) return;
+  std::unique_ptr<PrintJob> job = CurrentPrinter().StartJob(name, devmode_, Usual().DirU(FileName));
   if (!job) {
     ShowMessage(print_texts::kPrintFailed, MsgButtons::Ok, MsgIcon::Exclamation);
     return;
@@ -204,16 +199,22 @@ bool Form7::LetMessagesRun() {
   return !cancel_ && hwnd();
 }
 
-void Form7::Command2_Click() {
-  Printer& printer = CurrentPrinter();
-  const std::wstring name = printer.DefaultName();
+std::wstring Form7::ChosenPrinter() {
+  const std::wstring name = CurrentPrinter().DefaultName();
   if (name.empty()) {
     ShowMessage(print_texts::kNoPrinter, MsgButtons::Ok, MsgIcon::Exclamation);
-    return;
+    return {};
   }
-  if (name != devmode_printer_) devmode_.clear();
-  devmode_printer_ = name;
-  printer.ShowProperties(hwnd(), name, devmode_);
+  if (name != devmode_printer_) {
+    devmode_.clear();
+    devmode_printer_ = name;
+  }
+  return name;
+}
+
+void Form7::Command2_Click() {
+  const std::wstring name = ChosenPrinter();
+  if (!name.empty()) CurrentPrinter().ShowProperties(hwnd(), name, devmode_);
 }
 
 void Form7::Command4_Click() {

@@ -58,6 +58,9 @@ class Form7 : public ModalWindow {
   // the page being drawn, and the program's end counts as one.
   bool LetMessagesRun();
   int32_t PageCount() const;
+  // The default printer, keeping the settings chosen for it and dropping
+  // those of another; empty, after saying so, when none is installed.
+  std::wstring ChosenPrinter();
 
   PrintHost& host_;
   Font font_;

@@ -73,7 +73,7 @@ HWND ChildWithText(HWND window, const std::wstring& text) {
 }
 
 void DriveModal(HWND owner, const std::function<void()>& open,
-                const std::function<void(HWND)>& with_window) {
+                const std::function<void(HWND)>& with_window, int ticks_allowed) {
   int ticks = 0;
   HWND shown = nullptr;
   bool stuck = false;
@@ -81,10 +81,10 @@ void DriveModal(HWND owner, const std::function<void()>& open,
     if (!shown) {
       shown = FindOwnedWindow(owner);
       if (shown) with_window(shown);
-      return !shown && ++ticks > 500;
+      return !shown && ++ticks > ticks_allowed;
     }
     if (!IsWindow(shown)) return true;
-    if (++ticks > 500) {
+    if (++ticks > ticks_allowed) {
       stuck = true;
       DestroyWindow(shown);
     }
@@ -105,10 +105,11 @@ void DriveModal(HWND owner, const std::function<void()>& open,
   EXPECT_FALSE(stuck) << "the window did not close";
 }
 
-void ChooseAndDrive(HWND owner, int menu, int item, const std::function<void(HWND)>& with_window) {
+void ChooseAndDrive(HWND owner, int menu, int item, const std::function<void(HWND)>& with_window,
+                    int ticks) {
   const UINT id = GetMenuItemID(GetSubMenu(GetMenu(owner), menu), item);
   DriveModal(
-      owner, [&] { SendMessageW(owner, WM_COMMAND, MAKEWPARAM(id, 0), 0); }, with_window);
+      owner, [&] { SendMessageW(owner, WM_COMMAND, MAKEWPARAM(id, 0), 0); }, with_window, ticks);
 }
 
 }  // namespace vx::test
