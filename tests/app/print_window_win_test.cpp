@@ -256,6 +256,21 @@ TEST_F(PrintWindowTest, AFileThatShrinksOrGoesDuringAJobPrintsWhatIsThere) {
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_EQ(messages.shown()[0].text, path + L"のオープンに失敗しました。");
   EXPECT_FALSE(fs::FileExists(path));
+
+  // Emptied behind the window: no page to print.
+  WriteFileBytes(path, {});
+  printer.steps.clear();
+  messages.Clear();
+  std::wstring status;
+  WithPrintWindow([&](const Controls& c) {
+    status = ControlText(c.Label2);
+    SendMessageW(c.Command1, BM_CLICK, 0, 0);
+    SendMessageW(c.Command4, BM_CLICK, 0, 0);
+  });
+  EXPECT_EQ(status, L"印刷予定枚数：0ページ");
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].text, kNothingChosen);
+  EXPECT_TRUE(printer.steps.empty());
 }
 
 TEST_F(PrintWindowTest, PrinterSetupChoosesTheJobsSettingsAndNoPrinterIsSaid) {
