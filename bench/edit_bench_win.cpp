@@ -17,6 +17,7 @@
 #include "app/settings/display_settings.h"
 #include "app/view/form1_win.h"
 #include "bench/bench_support_win.h"
+#include "common/file_copy.h"
 #include "common/file_seam.h"
 #include "tests/app/form1_test_view_win.h"
 

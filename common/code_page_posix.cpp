@@ -41,6 +41,10 @@ std::string ToShiftJis(std::wstring_view text) {
 }
 
 std::wstring FromShiftJis(std::string_view bytes) {
+  // The ASCII range is the same in code page 932; most names need no converter.
+  bool ascii = true;
+  for (const char c : bytes) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+  if (ascii) return std::wstring(bytes.begin(), bytes.end());
   return Convert<std::wstring>("WCHAR_T", "CP932", bytes.data(), bytes.size(), 1,
                                std::wstring(1, L'\u30FB'));
 }

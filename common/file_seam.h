@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -53,23 +54,39 @@ class File {
 // A missing folder is never made here. Returns a closed File on failure.
 File OpenFile(const std::wstring& name, bool create, Share share);
 
-bool FileExists(const std::wstring& name);    // a file, not a folder
+bool FileExists(const std::wstring& name);  // a file, not a folder
 // The length of a file without opening it, or -1 when there is no such file.
 int64_t FileLength(const std::wstring& name);
 bool FolderExists(const std::wstring& name);  // with or without a final "\"
 bool MakeFolder(const std::wstring& name);    // one level; true if it now exists
 bool RemoveFile(const std::wstring& name);
-bool RemoveFolder(const std::wstring& name);  // an empty folder
+// An empty folder, or a link to a folder: then the link goes, never what it
+// points to.
+bool RemoveFolder(const std::wstring& name);
 bool RenameFile(const std::wstring& from, const std::wstring& to);
+
+// The time of a file's last change in 100-nanosecond steps since 1601 (the
+// Windows file time on both platforms), or -1 when there is no such file.
+int64_t LastWriteTime(const std::wstring& name);
+bool SetLastWriteTime(const std::wstring& name, int64_t time);
 
 struct FolderEntry {
   std::wstring name;  // without the folder
   bool is_folder = false;
+  // A link to a folder elsewhere (a junction or a symbolic link): walking a
+  // tree must not follow it, or it would reach outside, or loop.
+  bool is_link = false;
 };
 // The entries of a folder, without "." and ".."; empty when it cannot be read.
-std::vector<FolderEntry> ListFolder(const std::wstring& folder);
+// `between_entries`, when given, runs between two entries while they are read.
+std::vector<FolderEntry> ListFolder(const std::wstring& folder,
+                                    const std::function<void()>& between_entries = {});
 
 // The long form of a name when the system knows one; empty otherwise.
 std::wstring LongPathName(const std::wstring& name);
+
+// The absolute form of a name as the system resolves it against the current
+// folder, with "." and ".." resolved; empty when it cannot.
+std::wstring FullPathName(const std::wstring& name);
 
 }  // namespace vx::fs

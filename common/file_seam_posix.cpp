@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "common/file_seam.h"
+#include "common/folder_rules.h"
 #include "common/posix_names.h"
 
 namespace vx::fs {
@@ -92,13 +93,43 @@ bool RemoveFile(const std::wstring& name) {
   return !FolderExists(name) && ::unlink(PosixPath(name).c_str()) == 0;
 }
 
-bool RemoveFolder(const std::wstring& name) { return ::rmdir(PosixPath(name).c_str()) == 0; }
+bool RemoveFolder(const std::wstring& name) {
+  std::string path = PosixPath(name);
+  while (path.size() > 1 && path.back() == '/') path.pop_back();
+  struct stat st;
+  if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+    return FolderExists(name) && ::unlink(path.c_str()) == 0;
+  }
+  return ::rmdir(path.c_str()) == 0;
+}
 
 bool RenameFile(const std::wstring& from, const std::wstring& to) {
   return ::rename(PosixPath(from).c_str(), PosixPath(to).c_str()) == 0;
 }
 
-std::vector<FolderEntry> ListFolder(const std::wstring& folder) {
+// Seconds between 1601-01-01 and 1970-01-01, the two platforms' epochs.
+constexpr int64_t kEpochGapSeconds = 11'644'473'600;
+constexpr int64_t kStepsPerSecond = 10'000'000;
+
+int64_t LastWriteTime(const std::wstring& name) {
+  struct stat st;
+  if (::stat(PosixPath(name).c_str(), &st) != 0) return -1;
+  return (static_cast<int64_t>(st.st_mtim.tv_sec) + kEpochGapSeconds) * kStepsPerSecond +
+         st.st_mtim.tv_nsec / 100;
+}
+
+bool SetLastWriteTime(const std::wstring& name, int64_t time) {
+  if (time < 0) return false;
+  struct timespec times[2];
+  times[0].tv_sec = 0;
+  times[0].tv_nsec = UTIME_OMIT;
+  times[1].tv_sec = static_cast<time_t>(time / kStepsPerSecond - kEpochGapSeconds);
+  times[1].tv_nsec = static_cast<long>(time % kStepsPerSecond) * 100;
+  return ::utimensat(AT_FDCWD, PosixPath(name).c_str(), times, 0) == 0;
+}
+
+std::vector<FolderEntry> ListFolder(const std::wstring& folder,
+                                    const std::function<void()>& between_entries) {
   std::vector<FolderEntry> entries;
   const std::string path = PosixPath(folder);
   DIR* dir = ::opendir(path.c_str());
@@ -106,9 +137,12 @@ std::vector<FolderEntry> ListFolder(const std::wstring& folder) {
   while (const dirent* e = ::readdir(dir)) {
     const std::string name = e->d_name;
     if (name == "." || name == "..") continue;
+    if (between_entries && !entries.empty()) between_entries();
+    const std::string full = path + "/" + name;
     struct stat st;
-    const bool is_folder = ::stat((path + "/" + name).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-    entries.push_back({WideFromUtf8(name), is_folder});
+    const bool is_folder = ::stat(full.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    const bool is_link = is_folder && ::lstat(full.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+    entries.push_back({WideFromUtf8(name), is_folder, is_link});
   }
   ::closedir(dir);
   return entries;
@@ -116,6 +150,16 @@ std::vector<FolderEntry> ListFolder(const std::wstring& folder) {
 
 std::wstring LongPathName(const std::wstring& name) {
   return FileExists(name) || FolderExists(name) ? name : std::wstring();
+}
+
+std::wstring FullPathName(const std::wstring& name) {
+  if (name.empty()) return {};
+  if (name.front() == L'\\' || name.front() == L'/') return CollapsePath(name);
+  char* here = ::getcwd(nullptr, 0);
+  if (here == nullptr) return {};
+  std::wstring folder = WideFromUtf8(here);
+  std::free(here);
+  return CollapsePath(folder + L"\\" + name);
 }
 
 }  // namespace vx::fs

@@ -97,13 +97,34 @@ bool MakeFolder(const std::wstring& name) {
 
 bool RemoveFile(const std::wstring& name) { return DeleteFileW(name.c_str()) != 0; }
 
+// On a junction or a folder's symbolic link this removes the link itself.
 bool RemoveFolder(const std::wstring& name) { return RemoveDirectoryW(name.c_str()) != 0; }
 
 bool RenameFile(const std::wstring& from, const std::wstring& to) {
   return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
 }
 
-std::vector<FolderEntry> ListFolder(const std::wstring& folder) {
+int64_t LastWriteTime(const std::wstring& name) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExW(name.c_str(), GetFileExInfoStandard, &data)) return -1;
+  return (static_cast<int64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+         data.ftLastWriteTime.dwLowDateTime;
+}
+
+bool SetLastWriteTime(const std::wstring& name, int64_t time) {
+  HANDLE h = CreateFileW(name.c_str(), FILE_WRITE_ATTRIBUTES,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  FILETIME written;
+  written.dwLowDateTime = static_cast<DWORD>(time & 0xFFFFFFFF);
+  written.dwHighDateTime = static_cast<DWORD>(time >> 32);
+  const bool ok = SetFileTime(h, nullptr, nullptr, &written) != 0;
+  return CloseHandle(h) != 0 && ok;
+}
+
+std::vector<FolderEntry> ListFolder(const std::wstring& folder,
+                                    const std::function<void()>& between_entries) {
   std::vector<FolderEntry> entries;
   std::wstring pattern = folder;
   if (pattern.empty() || pattern.back() != L'\\') pattern += L'\\';
@@ -114,7 +135,10 @@ std::vector<FolderEntry> ListFolder(const std::wstring& folder) {
   do {
     const std::wstring name = data.cFileName;
     if (name == L"." || name == L"..") continue;
-    entries.push_back({name, (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+    if (between_entries && !entries.empty()) between_entries();
+    const bool is_folder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    entries.push_back({name, is_folder,
+                       is_folder && (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0});
   } while (FindNextFileW(find, &data));
   FindClose(find);
   return entries;
@@ -125,6 +149,17 @@ std::wstring LongPathName(const std::wstring& name) {
   if (needed == 0) return {};
   std::wstring buffer(needed, L'\0');
   const DWORD got = GetLongPathNameW(name.c_str(), buffer.data(), needed);
+  if (got == 0 || got >= needed) return {};
+  buffer.resize(got);
+  return buffer;
+}
+
+std::wstring FullPathName(const std::wstring& name) {
+  if (name.empty()) return {};
+  const DWORD needed = GetFullPathNameW(name.c_str(), 0, nullptr, nullptr);
+  if (needed == 0) return {};
+  std::wstring buffer(needed, L'\0');
+  const DWORD got = GetFullPathNameW(name.c_str(), needed, buffer.data(), nullptr);
   if (got == 0 || got >= needed) return {};
   buffer.resize(got);
   return buffer;

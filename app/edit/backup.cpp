@@ -1,11 +1,11 @@
 #include "app/edit/backup.h"
 
-#include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include "app/edit/edit_texts.h"
 #include "common/clock.h"
+#include "common/file_copy.h"
 #include "common/file_seam.h"
 #include "common/message_box.h"
 #include "common/usual.h"
@@ -13,27 +13,11 @@
 namespace vx {
 namespace {
 
-// Large blocks keep the copy near the disk's own speed; the one buffer keeps
-// memory fixed whatever the file's size.
-constexpr int64_t kCopyBlockSize = int64_t{1} << 20;
 constexpr int64_t kSpeedTestBytes = 1'000'001;
 
 // The restore's copy of the backup, beside the file so that the final rename
 // stays on one volume.
 std::wstring RestoreTempName(const std::wstring& FileName) { return FileName + L".VXRestore"; }
-
-bool CopyBlocks(fs::File& source, fs::File& target) {
-  const int64_t length = source.Length();
-  if (length < 0) return false;
-  std::vector<uint8_t> buffer(static_cast<size_t>(std::min(length, kCopyBlockSize)));
-  for (int64_t offset = 0; offset < length;) {
-    const int64_t n = std::min(kCopyBlockSize, length - offset);
-    if (source.ReadAt(offset, buffer.data(), n) != n) return false;
-    if (!target.WriteAt(offset, buffer.data(), n)) return false;
-    offset += n;
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -66,20 +50,6 @@ std::wstring BackUpQuestion(double seconds) {
   return std::wstring(edit_texts::kBackUpAskStart) + edit_texts::kBackUpTakesBefore +
          std::to_wstring(static_cast<int64_t>(std::floor(seconds))) +
          edit_texts::kBackUpTakesAfter + edit_texts::kBackUpAskEnd;
-}
-
-bool CopyFileFresh(const std::wstring& Source, const std::wstring& Target) {
-  fs::File source = fs::OpenFile(Source, false, fs::Share::Read);
-  if (!source) return false;
-  // Writing into a truncated file makes ext4 flush it at close, which costs
-  // more than the copy; a new file does not.
-  if (fs::FileExists(Target) && !fs::RemoveFile(Target)) return false;
-  fs::File target = fs::OpenFile(Target, true, fs::Share::Read);
-  if (!target) return false;
-  const bool copied = CopyBlocks(source, target);
-  if (target.Close() && copied) return true;
-  fs::RemoveFile(Target);
-  return false;
 }
 
 BackUpOutcome BackUp(const std::wstring& FileName, int64_t FileSize,

@@ -23,10 +23,6 @@ inline constexpr double kBackUpAskSeconds = 2;
 double BackUpSeconds(int64_t FileSize, double speed_seconds);
 std::wstring BackUpQuestion(double seconds);
 
-// Copies Source over a fresh Target (an old one is deleted first) in large
-// blocks through one fixed buffer. A failed copy leaves no Target behind.
-bool CopyFileFresh(const std::wstring& Source, const std::wstring& Target);
-
 enum class BackUpOutcome {
   Made,       // the Restore command becomes available
   Declined,   // the size question was answered No; the change goes ahead

@@ -5,6 +5,7 @@
 #include "app/edit/edit_texts.h"
 #include "app/settings/display_settings.h"
 #include "common/clock.h"
+#include "common/file_copy.h"
 #include "common/file_seam.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/temp_folder.h"

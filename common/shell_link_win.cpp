@@ -1,0 +1,25 @@
+#include <windows.h>
+// shlobj.h needs windows.h before it.
+#include <shlobj.h>
+
+#include "common/com_win.h"
+#include "common/shell_link.h"
+
+namespace vx {
+
+bool WriteShellLink(const std::wstring& LinkFile, const std::wstring& Target,
+                    const std::wstring& Arguments) {
+  const ComApartment apartment;
+  const ComPtr<IShellLinkW> link = MakeComObject<IShellLinkW>(CLSID_ShellLink);
+  if (!link) return false;
+  const size_t mark = Target.rfind(L'\\');
+  const std::wstring folder = mark == std::wstring::npos ? std::wstring() : Target.substr(0, mark);
+  if (FAILED(link->SetPath(Target.c_str())) || FAILED(link->SetArguments(Arguments.c_str())) ||
+      FAILED(link->SetWorkingDirectory(folder.c_str()))) {
+    return false;
+  }
+  const ComPtr<IPersistFile> file = QueryCom<IPersistFile>(link.get());
+  return file && SUCCEEDED(file->Save(LinkFile.c_str(), TRUE));
+}
+
+}  // namespace vx

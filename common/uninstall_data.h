@@ -1,0 +1,48 @@
+// The list of copied files that the setup leaves in the install folder
+// ("UnInstallData.Dat") for the uninstaller: a count line (the number in
+// decimal digits), then one full path in double quotes a line; code page
+// 932, every line ending in CR LF.
+//
+// The uninstaller deletes what the list names, so the reader takes the file
+// as input that may be anything: it never allocates beyond its bounds, and
+// it hands back only texts that can name a file.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vx {
+
+// The most entries a list is read with, far beyond any install.
+inline constexpr size_t kMaxUninstallEntries = 1'000'000;
+
+// The list's bytes for the files at indexes 1..n of ResultM (index 0 is not
+// a file). A name that the list could not give back exactly is left out
+// (the install folder's erase removes that file all the same): one holding a
+// quote, a line break or another character no file name has, or one that
+// code page 932 cannot hold (it would come back with "?", a wildcard to a
+// delete). The count line counts the lines that follow.
+std::string FormatUninstallData(const std::vector<std::wstring>& ResultM);
+
+// Writes the list to FileName, replacing an older one: 0, or -1 when it
+// could not be written (then no list is left there).
+int WriteUninstallData(const std::wstring& FileName, const std::vector<std::wstring>& ResultM);
+
+struct UninstallData {
+  std::vector<std::wstring> paths;  // from index 0, in the list's order
+  // False when the list was missing or unreadable, held fewer names than
+  // its count, a negative count, a field longer than any path, or a field
+  // that names no file (left out of `paths`).
+  bool complete = false;
+};
+
+// Reads a list: the first field's leading decimal number, to the nearest
+// integer (0 when it starts with none), is the count; then that many fields,
+// a quoted one without its quotes, an unquoted one up to a comma or the end
+// of its line.
+UninstallData ParseUninstallData(std::string_view bytes);
+UninstallData ReadUninstallData(const std::wstring& FileName);
+
+}  // namespace vx

@@ -1,0 +1,63 @@
+// The installation record's registry part, in the places the programs use.
+#include "common/install_record_win.h"
+
+#include <gtest/gtest.h>
+
+#include "common/install_record.h"
+#include "tests/support/registry_view_win.h"
+
+namespace vx::install_record {
+namespace {
+
+using test::KeyExists;
+using test::TextValue;
+
+// The record lives where the programs keep it; a prefix that holds a real
+// install is left alone.
+class InstallRecordTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    if (KeyExists(HKEY_CURRENT_USER, kMakerKey) || KeyExists(HKEY_LOCAL_MACHINE, entry_)) {
+      GTEST_SKIP() << "this prefix holds an installation record";
+    }
+  }
+  void TearDown() override {
+    RegDeleteTreeW(HKEY_CURRENT_USER, kMakerKey);
+    RegDeleteTreeW(HKEY_LOCAL_MACHINE, entry_.c_str());
+  }
+  static constexpr wchar_t kMakerKey[] = L"SoftWare\\MorvaneSoft";
+  const std::wstring entry_ = UninstallEntryKey(kUninstallEntryName).substr(1);
+  RegEdit reg;
+};
+
+TEST_F(InstallRecordTest, FourValuesAndTheEntryAreWrittenReadAndRemoved) {
+  const std::wstring folder = L"C:\\Program Files\\Morvane Soft\\Vantelox\\";
+  const std::wstring uninstaller = L"C:\\windows\\UnInstallVantelox.exe";
+  EXPECT_EQ(ReadRecordValue(reg, kInstallDir), L"");  // no record yet: the key is made
+  EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, L"SoftWare\\MorvaneSoft\\Vantelox"));
+  EXPECT_EQ(WriteRecordValue(reg, kInstallDir, folder), 0);
+  EXPECT_EQ(WriteRecordValue(reg, kUnInstallFileName, uninstaller), 0);
+  EXPECT_EQ(WriteRecordValue(reg, kDeskTopShortCutFileName, L""), 0);  // no shortcut made
+  EXPECT_EQ(WriteRecordValue(reg, kRightOn, L""), 0);
+  RegisterInstalledProgram(reg, folder, uninstaller, 321);
+
+  EXPECT_EQ(ReadRecordValue(reg, kInstallDir), folder);
+  EXPECT_EQ(ReadRecordValue(reg, kUnInstallFileName), uninstaller);
+  EXPECT_EQ(ReadRecordValue(reg, kDeskTopShortCutFileName), L"");
+  EXPECT_EQ(TextValue(HKEY_CURRENT_USER, L"SoftWare\\MorvaneSoft\\Vantelox", kRightOn), L"");
+  EXPECT_EQ(TextValue(HKEY_LOCAL_MACHINE, entry_, L"DisplayName"), L"Vantelox1.1.0");
+  EXPECT_EQ(TextValue(HKEY_LOCAL_MACHINE, entry_, L"DisplayIcon"), folder + L"Vantelox.exe");
+
+  for (const wchar_t* value :
+       {kInstallDir, kUnInstallFileName, kDeskTopShortCutFileName, kRightOn}) {
+    EXPECT_EQ(EraseRecordValue(reg, value), 0) << value;
+    EXPECT_EQ(EraseRecordValue(reg, value), -1) << value;  // a second uninstall finds none
+  }
+  UnregisterInstalledProgram(reg);
+  EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, entry_));
+  EXPECT_EQ(EraseRecordKey(reg), 0);
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, L"SoftWare\\MorvaneSoft\\Vantelox"));
+}
+
+}  // namespace
+}  // namespace vx::install_record
