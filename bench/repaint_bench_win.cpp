@@ -4,9 +4,9 @@
 
 #include <cstdio>
 
+#include "app/page/dump_page.h"
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
-#include "app/view/dump_page.h"
 #include "app/view/form1_win.h"
 #include "bench/bench_support_win.h"
 #include "tests/app/form1_test_view_win.h"

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
+#include "app/page/dump_page.h"
 #include "app/settings/display_settings.h"
-#include "app/view/dump_page.h"
 
 namespace vx {
 

@@ -1,9 +1,9 @@
 #include "app/view/draw_page_win.h"
 
+#include "app/page/dump_page.h"
+#include "app/page/page_painter_win.h"
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
-#include "app/view/dump_page.h"
-#include "app/view/page_painter_win.h"
 #include "common/shift_jis_tables.h"
 #include "common/usual.h"
 

@@ -72,7 +72,7 @@ const std::array<TopMenu, 4>& MenuTree() {
         {t::kFindNext, kFindNext, false},
         kSeparator,
         {t::kRefresh, kRefresh, true}}},
-      {t::kTools, {{t::kSettings, kSettings, true}, {t::kPrint, kPrint, false}}},
+      {t::kTools, {{t::kSettings, kSettings, true}, {t::kPrint, kPrint, true}}},
       {t::kHelp, {{t::kHelpItem, kHelp, true}, kSeparator, {t::kVersion, kVersion, true}}},
   }};
   return tree;
@@ -180,6 +180,9 @@ bool Form1::OnMenuCommand(int id) {
       return true;
     case kSettings:
       OnSettings();
+      return true;
+    case kPrint:
+      OnPrint();
       return true;
     case kHelp:
       OnHelp();

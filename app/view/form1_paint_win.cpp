@@ -1,12 +1,12 @@
 // The page, the caret bars and the two status lines of the main window.
 #include <array>
 
+#include "app/page/page_painter_win.h"
 #include "app/settings/display_settings.h"
 #include "app/view/caret_geometry.h"
 #include "app/view/draw_page_win.h"
 #include "app/view/form1_layout.h"
 #include "app/view/form1_win.h"
-#include "app/view/page_painter_win.h"
 #include "app/view/short_file_name.h"
 #include "app/view/status_label_texts.h"
 #include "app/view/status_texts.h"

@@ -22,6 +22,7 @@
 #include "app/edit/prog.h"
 #include "app/edit/undo_journal.h"
 #include "app/file/file_operation.h"
+#include "app/print/print_host.h"
 #include "app/search/search_host.h"
 #include "app/search/search_state.h"
 #include "app/settings/settings_host.h"
@@ -31,7 +32,8 @@
 
 namespace vx {
 
-class Form1 : public Window, private SearchHost, private InputHost, private SettingsHost {
+class Form1 : public Window, private SearchHost, private InputHost, private SettingsHost,
+              private PrintHost {
  public:
   Form1() = default;
   ~Form1() override { DestroyUnbound(); }
@@ -152,6 +154,10 @@ class Form1 : public Window, private SearchHost, private InputHost, private Sett
   bool FindAfter(int32_t rc) override;
   SearchState& Search() override { return search_; }
   const std::wstring& SearchedFileName() const override { return FileName; }
+
+  // Printing (form1_print_win.cpp): Print shows Form7 on the open file.
+  void OnPrint();
+  std::wstring PrintHeaderName() const override;
 
   // The open file and the caret.
   std::wstring FileName;

@@ -1,4 +1,4 @@
-#include "app/view/dump_page.h"
+#include "app/page/dump_page.h"
 
 #include <gtest/gtest.h>
 

@@ -62,8 +62,8 @@ class MainWindowTest : public ::testing::Test {
 
   // Whether `condition` comes true within a few seconds of the window's
   // messages running: windows change in answer to messages, never at once.
-  static bool Eventually(const std::function<bool()>& condition) {
-    for (const ULONGLONG end = GetTickCount64() + 5000; GetTickCount64() < end;) {
+  static bool Eventually(const std::function<bool()>& condition, int timeout_ms = 5000) {
+    for (const ULONGLONG end = GetTickCount64() + timeout_ms; GetTickCount64() < end;) {
       if (condition()) return true;
       PumpMessages();
       MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);

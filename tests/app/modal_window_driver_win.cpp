@@ -78,14 +78,15 @@ std::wstring CutLabels(HWND window) {
   return cut;
 }
 
-void RunScript(HWND owner, const std::function<void()>& open, std::vector<Step> steps) {
+void RunScript(HWND owner, const std::function<void()>& open, std::vector<Step> steps,
+               int ticks) {
   size_t stalled = 0;
-  EXPECT_TRUE(PlayScript(owner, open, std::move(steps), stalled))
+  EXPECT_TRUE(PlayScript(owner, open, std::move(steps), stalled, ticks))
       << "step " << stalled << " of the script never finished";
 }
 
 void DriveModal(HWND owner, const std::function<void()>& open,
-                const std::function<void(HWND)>& with_window) {
+                const std::function<void(HWND)>& with_window, int ticks) {
   HWND shown = nullptr;
   RunScript(owner, open,
             {[&] {
@@ -93,14 +94,16 @@ void DriveModal(HWND owner, const std::function<void()>& open,
                if (shown) with_window(shown);
                return shown != nullptr;
              },
-             [&] { return !IsWindow(shown); }});
+             [&] { return !IsWindow(shown); }},
+            ticks);
   EXPECT_NE(shown, nullptr) << "the window never showed";
 }
 
-void ChooseAndDrive(HWND owner, int menu, int item, const std::function<void(HWND)>& with_window) {
+void ChooseAndDrive(HWND owner, int menu, int item, const std::function<void(HWND)>& with_window,
+                    int ticks) {
   const UINT id = GetMenuItemID(GetSubMenu(GetMenu(owner), menu), item);
   DriveModal(
-      owner, [&] { SendMessageW(owner, WM_COMMAND, MAKEWPARAM(id, 0), 0); }, with_window);
+      owner, [&] { SendMessageW(owner, WM_COMMAND, MAKEWPARAM(id, 0), 0); }, with_window, ticks);
 }
 
 }  // namespace vx::test

@@ -32,14 +32,16 @@ std::wstring CutLabels(HWND window);
 
 // PlayScript (tests/support/modal_script_win.h); a step that never finishes
 // fails the test.
-void RunScript(HWND owner, const std::function<void()>& open, std::vector<Step> steps);
+void RunScript(HWND owner, const std::function<void()>& open, std::vector<Step> steps,
+               int ticks = 500);
 
 // Runs `open`, which shows a modal window owned by `owner`; `with_window` runs
 // once that window is up and must close it. A window that does not show or
-// does not close within a few seconds of ticks fails the test (and is closed).
+// does not close within `ticks` ticks of 10 ms fails the test (and is closed).
 void DriveModal(HWND owner, const std::function<void()>& open,
-                const std::function<void(HWND)>& with_window);
+                const std::function<void(HWND)>& with_window, int ticks = 500);
 // DriveModal with the menu command at `item` of top menu `menu` as the opening.
-void ChooseAndDrive(HWND owner, int menu, int item, const std::function<void(HWND)>& with_window);
+void ChooseAndDrive(HWND owner, int menu, int item, const std::function<void(HWND)>& with_window,
+                    int ticks = 500);
 
 }  // namespace vx::test

@@ -55,8 +55,7 @@ HWND FindOwnedWindow(HWND owner) {
 }
 
 bool PlayScript(HWND owner, const std::function<void()>& open, std::vector<Step> steps,
-                size_t& stalled) {
-  constexpr int kTicksPerStep = 500;
+                size_t& stalled, int ticks_per_step) {
   size_t next = 0;
   int ticks = 0;
   bool stuck = false;
@@ -65,7 +64,7 @@ bool PlayScript(HWND owner, const std::function<void()>& open, std::vector<Step>
     if (steps[next]()) {
       ++next;
       ticks = 0;
-    } else if (++ticks > kTicksPerStep) {
+    } else if (++ticks > ticks_per_step) {
       stuck = true;
       stalled = next;
       next = steps.size();

@@ -20,10 +20,10 @@ using Step = std::function<bool()>;
 HWND FindOwnedWindow(HWND owner);
 
 // Runs `open`, which shows a modal window owned by `owner`, and the steps in
-// turn. A step that does not finish within a few seconds of ticks ends the
+// turn. A step that does not finish within `ticks` ticks of 10 ms ends the
 // script: the window still open over `owner` is closed, `stalled` is the
 // step's index and the result is false.
 bool PlayScript(HWND owner, const std::function<void()>& open, std::vector<Step> steps,
-                size_t& stalled);
+                size_t& stalled, int ticks = 500);
 
 }  // namespace vx::test

@@ -1,4 +1,4 @@
-#include "app/view/dump_page.h"
+#include "app/page/dump_page.h"
 
 #include <cassert>
 
@@ -9,24 +9,17 @@ namespace {
 
 constexpr int kSeparatorStep = 8;
 
-// round(twice / 2) to the nearest integer, halves to the even neighbour; the
-// separator positions are whole numbers plus possibly one half.
-int RoundHalvesToEven(int twice) {
-  if (twice % 2 == 0) return twice / 2;
-  const int below = (twice - 1) / 2;  // exact: twice - 1 is even
-  return below % 2 == 0 ? below : below + 1;
+// HexLeft + s x HexCellWidth - (HexCellWidth - 2 x FontSize + 3) / 2, less
+// `shift`; the separator positions are whole numbers plus possibly one half.
+int HexSeparatorX(const DisplaySettingsRecord& s, int step, int shift) {
+  return RoundHalfToEven(2 * (HexLeft(s) + step * s.HexCellWidth - shift) -
+                         (s.HexCellWidth - 2 * s.FontSize + 3));
 }
 
-// HexLeft + s x HexCellWidth - (HexCellWidth - 2 x FontSize + 3) / 2 - 2
-int HexSeparatorX(const DisplaySettingsRecord& s, int step) {
-  return RoundHalvesToEven(2 * (HexLeft(s) + step * s.HexCellWidth - 2) -
-                           (s.HexCellWidth - 2 * s.FontSize + 3));
-}
-
-// TextLeft + s x TextCellWidth - (TextCellWidth - FontSize + 1) / 2 - 1
-int TextSeparatorX(const DisplaySettingsRecord& s, int step) {
-  return RoundHalvesToEven(2 * (TextLeft(s) + step * s.TextCellWidth - 1) -
-                           (s.TextCellWidth - s.FontSize + 1));
+// TextLeft + s x TextCellWidth - (TextCellWidth - FontSize + 1) / 2, less `shift`.
+int TextSeparatorX(const DisplaySettingsRecord& s, int step, int shift) {
+  return RoundHalfToEven(2 * (TextLeft(s) + step * s.TextCellWidth - shift) -
+                         (s.TextCellWidth - s.FontSize + 1));
 }
 
 std::string HexByte(uint8_t b) { return {kHexDigits[b >> 4], kHexDigits[b & 0xF]}; }
@@ -38,6 +31,12 @@ std::string HexAddress(int64_t offset) {
 }
 
 }  // namespace
+
+int RoundHalfToEven(int twice) {
+  if (twice % 2 == 0) return twice / 2;
+  const int below = (twice - 1) / 2;  // exact: twice - 1 is even
+  return below % 2 == 0 ? below : below + 1;
+}
 
 int HexLeft(const DisplaySettingsRecord& s) { return s.LeftMargin + s.AddressWidth; }
 
@@ -55,7 +54,7 @@ int32_t PageByteCount(const DisplaySettingsRecord& s) {
 
 DumpPage ComposePage(const DisplaySettingsRecord& s, int32_t start,
                      std::span<const uint8_t> page_bytes, int32_t file_size,
-                     const ShiftJisTables& t) {
+                     const ShiftJisTables& t, PageMedium medium) {
   const int rows = s.LinesPerPage;
   const int columns = s.BytesPerLine;
   const int64_t cells = int64_t{rows} * columns;
@@ -78,10 +77,18 @@ DumpPage ComposePage(const DisplaySettingsRecord& s, int32_t start,
                           s.TopMargin + (i + 1) * s.LineHeight, s.BackColors[colour_index(i)]});
   }
 
-  const int line_bottom = s.LineHeight * rows;
+  const bool printed = medium == PageMedium::Printer;
+  page.lines_over_texts = printed;
+  const int hex_shift = printed ? 0 : 2;
+  const int text_shift = printed ? 0 : 1;
+  // On paper, with the header's room above the rows, lines ending at
+  // LineHeight x LinesPerPage would leave the last row without separators.
+  const int line_bottom = s.LineHeight * rows + (printed ? s.TopMargin : 0);
   for (int step = kSeparatorStep; step <= columns - kSeparatorStep; step += kSeparatorStep) {
-    page.lines.push_back({HexSeparatorX(s, step), s.TopMargin, line_bottom, s.SeparatorColor});
-    page.lines.push_back({TextSeparatorX(s, step), s.TopMargin, line_bottom, s.SeparatorColor});
+    page.lines.push_back(
+        {HexSeparatorX(s, step, hex_shift), s.TopMargin, line_bottom, s.SeparatorColor});
+    page.lines.push_back(
+        {TextSeparatorX(s, step, text_shift), s.TopMargin, line_bottom, s.SeparatorColor});
   }
 
   const int hex_left = HexLeft(s);

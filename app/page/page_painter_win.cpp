@@ -1,4 +1,4 @@
-#include "app/view/page_painter_win.h"
+#include "app/page/page_painter_win.h"
 
 #include <algorithm>
 #include <array>
@@ -68,14 +68,13 @@ void DrawTextRuns(HDC dc, const std::vector<PageText>& texts) {
         if (t.x < last_char_x) break;
         advances.back() = t.x - last_char_x;
       }
-      wchar_t wide[16];
-      const int n = MultiByteToWideChar(932, 0, t.bytes.data(), static_cast<int>(t.bytes.size()),
-                                        wide, static_cast<int>(std::size(wide)));
       int x = t.x;
-      for (int k = 0; k < n; ++k) {
-        if (k > 0) x += advances.back();
-        chars.push_back(wide[k]);
-        advances.push_back(widths.Of(wide[k]));
+      bool first_char = true;
+      for (wchar_t c : ShiftJisCharacters(t.bytes)) {
+        if (!first_char) x += advances.back();
+        first_char = false;
+        chars.push_back(c);
+        advances.push_back(widths.Of(c));
         last_char_x = x;
       }
     }
@@ -92,25 +91,55 @@ void DrawTextRuns(HDC dc, const std::vector<PageText>& texts) {
   }
 }
 
-}  // namespace
-
-void ReplayPage(HDC dc, const DumpPage& page) {
-  for (const PageBox& b : page.boxes) {
-    const COLORREF c = ResolveColour(b.colour);
-    const Brush brush = MakeBrush(c);
-    RECT r{b.left, b.top, b.right, b.bottom};
-    FillRect(dc, &r, brush.get());
-    FrameRect(dc, &r, brush.get());
+// Each text at its own position, as a printer is told cell by cell.
+void DrawTextCells(HDC dc, const std::vector<PageText>& texts) {
+  COLORREF current = CLR_INVALID;
+  for (const PageText& t : texts) {
+    const COLORREF colour = ResolveColour(t.colour);
+    if (colour != current) {
+      SetTextColor(dc, colour);
+      current = colour;
+    }
+    const std::wstring chars = ShiftJisCharacters(t.bytes);
+    ExtTextOutW(dc, t.x, t.y, 0, nullptr, chars.data(), static_cast<UINT>(chars.size()), nullptr);
   }
-  for (const PageLine& l : page.lines) {
+}
+
+void DrawLines(HDC dc, const std::vector<PageLine>& lines) {
+  for (const PageLine& l : lines) {
     const Pen pen = MakePen(ResolveColour(l.colour));
     const Selection selected(dc, pen.get());
     MoveToEx(dc, l.x, l.top, nullptr);
     LineTo(dc, l.x, l.bottom);
   }
+}
+
+}  // namespace
+
+std::wstring ShiftJisCharacters(const std::string& bytes) {
+  // A text of the page is at most an address of 8 digits.
+  wchar_t wide[16];
+  const int n = MultiByteToWideChar(932, 0, bytes.data(), static_cast<int>(bytes.size()), wide,
+                                    static_cast<int>(std::size(wide)));
+  return std::wstring(wide, n > 0 ? static_cast<size_t>(n) : 0);
+}
+
+void ReplayPage(HDC dc, const DumpPage& page, TextCalls calls) {
+  for (const PageBox& b : page.boxes) {
+    const Brush brush = MakeBrush(ResolveColour(b.colour));
+    RECT r{b.left, b.top, b.right, b.bottom};
+    FillRect(dc, &r, brush.get());
+    FrameRect(dc, &r, brush.get());
+  }
+  if (!page.lines_over_texts) DrawLines(dc, page.lines);
   SetBkMode(dc, TRANSPARENT);
   SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
-  DrawTextRuns(dc, page.texts);
+  if (calls == TextCalls::PerCell) {
+    DrawTextCells(dc, page.texts);
+  } else {
+    DrawTextRuns(dc, page.texts);
+  }
+  if (page.lines_over_texts) DrawLines(dc, page.lines);
 }
 
 }  // namespace vx

@@ -43,12 +43,22 @@ struct PageText {
   std::string bytes;
 };
 
-// Replayed in order: boxes first, then lines, then texts.
+// Replayed in order: boxes first, then lines and texts, the lines over the
+// texts when `lines_over_texts` says so.
 struct DumpPage {
   std::vector<PageBox> boxes;
   std::vector<PageLine> lines;
   std::vector<PageText> texts;
+  bool lines_over_texts = false;
 };
+
+// Where a page goes. The printed page stands its separators at their cell
+// boundaries, over the text and down to the last row's bottom; the screen
+// keeps them 2 and 1 pixels further left, under the text.
+enum class PageMedium { Screen, Printer };
+
+// round(twice / 2) to the nearest integer, halves to the even neighbour.
+int RoundHalfToEven(int twice);
 
 // x of the first hex column.
 int HexLeft(const DisplaySettingsRecord& s);
@@ -62,9 +72,10 @@ int RowRight(const DisplaySettingsRecord& s);
 int32_t PageByteCount(const DisplaySettingsRecord& s);
 
 // The page starting at seek position `start` (from 1). `page_bytes` holds
-// PageByteCount(s) bytes read from `start`, 0 behind the end of the file.
+// PageByteCount(s) bytes read from `start`, 0 behind the end of the file;
+// the end-of-file mark follows `file_size`.
 DumpPage ComposePage(const DisplaySettingsRecord& s, int32_t start,
                      std::span<const uint8_t> page_bytes, int32_t file_size,
-                     const ShiftJisTables& t);
+                     const ShiftJisTables& t, PageMedium medium = PageMedium::Screen);
 
 }  // namespace vx

@@ -1,0 +1,231 @@
+#include "app/print/form7_win.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+
+#include "app/print/draw_to_printer_win.h"
+#include "app/print/page_numbers.h"
+#include "app/print/print_texts.h"
+#include "common/file_seam.h"
+#include "common/message_box.h"
+#include "common/ui/controls_win.h"
+#include "common/ui/message_pump_win.h"
+#include "common/usual.h"
+
+namespace vx {
+namespace {
+
+constexpr wchar_t kClassName[] = L"VanteloxForm7";
+
+constexpr int kClientWidth = TwipsToPixels(5100);
+constexpr int kClientHeight = TwipsToPixels(3300);
+
+constexpr TwipRect kOption1Rects[2]{{240, 180, 1500, 255}, {240, 510, 1500, 255}};
+constexpr TwipRect kText1Rect{1800, 480, 3060, 300};
+constexpr TwipRect kLabel3Rect{240, 900, 4620, 1260};
+constexpr TwipRect kLabel2Rect{240, 2280, 4620, 255};
+constexpr TwipRect kCommand1Rect{240, 2700, 1380, 360};
+constexpr TwipRect kCommand2Rect{1860, 2700, 1380, 360};
+constexpr TwipRect kCommand4Rect{3480, 2700, 1380, 360};
+
+constexpr int kFontCentipoints = 900;
+
+// Command1 is IDOK so that Enter prints, Command4 IDCANCEL so that Esc closes
+// (or cancels a job).
+enum ControlId {
+  kText1 = 101,
+  kCommand2,
+  kOption1 = 110,  // + index
+};
+
+bool Checked(HWND option) { return SendMessageW(option, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+}  // namespace
+
+void Form7::ShowModal(HWND owner) {
+  Form_Load(owner);
+  RunModal(Command1);
+}
+
+void Form7::Form_Load(HWND owner) {
+  if (!CreateModalFrame(kClassName, print_texts::kCaption, kClientWidth, kClientHeight, owner)) {
+    return;
+  }
+  settings_copy_ = DisplaySettings;
+  font_ = MakeFont({print_texts::kFont, kFontCentipoints});
+  CreateControls();
+  SendMessageW(Option1[0], BM_SETCHECK, BST_CHECKED, 0);
+  Option1_Click();
+  ReflectToMe();
+}
+
+void Form7::CreateControls() {
+  namespace t = print_texts;
+  HFONT f = font_.get();
+  constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
+  constexpr DWORD kOption = BS_AUTORADIOBUTTON;
+  constexpr DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
+  // Creation order is the Tab order.
+  Option1[0] = MakeControl(hwnd(), {L"BUTTON", t::kAllPages, kOption1Rects[0],
+                                    kOption | WS_GROUP | WS_TABSTOP, kOption1, f});
+  Option1[1] =
+      MakeControl(hwnd(), {L"BUTTON", t::kChosenPages, kOption1Rects[1], kOption, kOption1 + 1, f});
+  Text1 = MakeControl(hwnd(), {L"EDIT", L"", kText1Rect,
+                               ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_GROUP, kText1, f});
+  Label3 = MakeControl(hwnd(), {L"STATIC", t::kHelp, kLabel3Rect, kLabel, 0, f});
+  Label2 = MakeControl(hwnd(), {L"STATIC", L"", kLabel2Rect, kLabel, 0, f});
+  Command1 = MakeControl(hwnd(), {L"BUTTON", t::kPrint, kCommand1Rect,
+                                  BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, IDOK, f});
+  Command2 = MakeControl(hwnd(), {L"BUTTON", t::kPrintSetup, kCommand2Rect, kButton, kCommand2, f});
+  Command4 = MakeControl(hwnd(), {L"BUTTON", t::kClose, kCommand4Rect, kButton, IDCANCEL, f});
+}
+
+bool Form7::OnCommand(int id, int code) {
+  switch (id) {
+    case IDOK:
+      Command1_Click();
+      break;
+    case kCommand2:
+      Command2_Click();
+      break;
+    case IDCANCEL:
+      Command4_Click();
+      break;
+    case kOption1:
+    case kOption1 + 1:
+      if (code == BN_CLICKED) Option1_Click();
+      break;
+    default:
+      return false;
+  }
+  return true;
+}
+
+void Form7::OnClose() { Command4_Click(); }
+
+void Form7::Form_QueryUnload() { DisplaySettings = settings_copy_; }
+
+void Form7::Option1_Click() {
+  const bool chosen = Checked(Option1[1]);
+  ShowWindow(Text1, chosen ? SW_SHOW : SW_HIDE);
+  if (chosen) SetFocus(Text1);
+}
+
+int32_t Form7::PageCount() const { return GetMaxPage(fs::FileLength(FileName), DisplaySettings); }
+
+PageList Form7::GetPrintPages() const {
+  if (Checked(Option1[0])) return AllPages(PageCount());
+  return ParsePageList(ControlText(Text1), PageCount());
+}
+
+void Form7::ReflectToMe() {
+  ShowStatus(print_texts::kPagesToPrint + std::to_wstring(PageCount()) + print_texts::kPages);
+}
+
+void Form7::AllEnable(bool on) {
+  EnableWindow(Command4, on ? TRUE : FALSE);
+  EnableWindow(Command2, on ? TRUE : FALSE);
+  SetWindowTextW(Command1, on ? print_texts::kPrint : print_texts::kCancel);
+}
+
+void Form7::ShowStatus(const std::wstring& text) {
+  SetWindowTextW(Label2, text.c_str());
+  UpdateWindow(Label2);
+}
+
+void Form7::Command1_Click() {
+  if (printing_) {
+    cancel_ = true;
+    ShowStatus(print_texts::kCancelling);
+    return;
+  }
+  cancel_ = false;
+  const PageList pages = GetPrintPages();
+  if (pages.empty()) {
+    ShowMessage(print_texts::kNothingChosen);
+    return;
+  }
+  const std::wstring name = ChosenPrinter();
+  if (name.empty()) return;
+  std::unique_ptr<PrintJob> job = CurrentPrinter().StartJob(name, devmode_, Usual().DirU(FileName));
+  if (!job) {
+    ShowMessage(print_texts::kPrintFailed, MsgButtons::Ok, MsgIcon::Exclamation);
+    return;
+  }
+  printing_ = true;
+  AllEnable(false);
+  const bool printed = PrintPages(*job, pages);
+  job.reset();
+  printing_ = false;
+  // A program that is ending has taken the window already.
+  if (!hwnd()) return;
+  if (!printed) ShowMessage(print_texts::kPrintFailed, MsgButtons::Ok, MsgIcon::Exclamation);
+  ReflectToMe();
+  AllEnable(true);
+  Command4_Click();
+}
+
+bool Form7::PrintPages(PrintJob& job, const PageList& pages) {
+  PrintedDocument doc{job, FileName, host_.PrintHeaderName(), settings_copy_.TopMargin};
+  const std::wstring count = std::to_wstring(pages.Count());
+  int64_t k = 0;
+  for (const PageRange& range : pages.Ranges()) {
+    for (int32_t page = range.first; page <= range.last; ++page) {
+      ++k;
+      ShowStatus(std::to_wstring(page) + print_texts::kPrintingPage + std::to_wstring(k) + L"/" +
+                 count + L")");
+      if (!job.StartPage()) {
+        job.AbortDoc();
+        return false;
+      }
+      DrawToPrinter(doc, GetSeekFromPage(page, DisplaySettings),
+                    static_cast<int32_t>(std::min<int64_t>(fs::FileLength(FileName), INT32_MAX)));
+      if (!job.EndPage()) {
+        job.AbortDoc();
+        return false;
+      }
+      if (!LetMessagesRun()) {
+        job.AbortDoc();
+        return true;
+      }
+    }
+  }
+  return job.EndDoc();
+}
+
+bool Form7::LetMessagesRun() {
+  if (!PumpPendingMessages()) cancel_ = true;
+  return !cancel_ && hwnd();
+}
+
+std::wstring Form7::ChosenPrinter() {
+  const std::wstring name = CurrentPrinter().DefaultName();
+  if (name.empty()) {
+    ShowMessage(print_texts::kNoPrinter, MsgButtons::Ok, MsgIcon::Exclamation);
+    return {};
+  }
+  if (name != devmode_printer_) {
+    devmode_.clear();
+    devmode_printer_ = name;
+  }
+  return name;
+}
+
+void Form7::Command2_Click() {
+  const std::wstring name = ChosenPrinter();
+  if (!name.empty()) CurrentPrinter().ShowProperties(hwnd(), name, devmode_);
+}
+
+void Form7::Command4_Click() {
+  // The close box or Esc during a job cancels it, as the Cancel button does;
+  // the window closes when the job is over.
+  if (printing_) {
+    Command1_Click();
+    return;
+  }
+  Form_QueryUnload();
+  CloseModal();
+}
+
+}  // namespace vx

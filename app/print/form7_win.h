@@ -1,0 +1,77 @@
+// Form7: the print window. Modal over the main window and made afresh for
+// each opening; it prints all pages of the file or the typed list of pages,
+// page by page with a status line and a Cancel button, and closes itself
+// when the job is over.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <string>
+
+#include "app/print/page_list.h"
+#include "app/print/print_host.h"
+#include "app/print/printer_win.h"
+#include "app/settings/display_settings.h"
+#include "common/ui/gdi_win.h"
+#include "common/ui/modal_window_win.h"
+
+namespace vx {
+
+class Form7 : public ModalWindow {
+ public:
+  explicit Form7(PrintHost& host) : host_(host) {}
+
+  // Shows the window over `owner`, which stays disabled until it closes.
+  void ShowModal(HWND owner);
+
+  // The file to print, set before the window is shown.
+  std::wstring FileName;
+
+  // Controls, named as in the window's design; Option1[0] "全て印刷",
+  // Option1[1] "ページ指定".
+  std::array<HWND, 2> Option1{};
+  HWND Text1 = nullptr;
+  HWND Label3 = nullptr;
+  HWND Label2 = nullptr;
+  HWND Command1 = nullptr;
+  HWND Command2 = nullptr;
+  HWND Command4 = nullptr;
+
+ private:
+  void Form_Load(HWND owner);
+  void CreateControls();
+  bool OnCommand(int id, int code) override;
+  void OnClose() override;
+  void Form_QueryUnload();
+  void Option1_Click();
+  void Command1_Click();
+  void Command2_Click();
+  void Command4_Click();
+  PageList GetPrintPages() const;
+  void ReflectToMe();
+  void AllEnable(bool on);
+  void ShowStatus(const std::wstring& text);
+  // The job's pages; false when the printer failed on one of them.
+  bool PrintPages(PrintJob& job, const PageList& pages);
+  // The page loop lets messages run once a page: a cancel takes effect after
+  // the page being drawn, and the program's end counts as one.
+  bool LetMessagesRun();
+  int32_t PageCount() const;
+  // The default printer, keeping the settings chosen for it and dropping
+  // those of another; empty, after saying so, when none is installed.
+  std::wstring ChosenPrinter();
+
+  PrintHost& host_;
+  Font font_;
+  // The settings as they were when the window opened: printing raises the
+  // top margin, and every way of closing puts them back.
+  DisplaySettingsRecord settings_copy_;
+  bool printing_ = false;
+  bool cancel_ = false;
+  // What the printer's settings dialog chose, for this window's jobs.
+  std::wstring devmode_printer_;
+  DevMode devmode_;
+};
+
+}  // namespace vx

@@ -1,0 +1,20 @@
+// Page numbers of the open file: a page holds LinesPerPage x BytesPerLine
+// bytes, page n starting at seek position (n - 1) x that + 1.
+#pragma once
+
+#include <cstdint>
+
+#include "app/settings/display_settings.h"
+
+namespace vx {
+
+// The file's pages: its length divided by the page size, rounded up; 0 for an
+// empty or missing file (a negative length). Only the pages that seek
+// positions reach are counted, should the file have grown past them.
+int32_t GetMaxPage(int64_t file_length, const DisplaySettingsRecord& s);
+// The page that holds `seek_position`: Int(seek position / page size) + 1.
+int32_t GetNowPage(int32_t seek_position, const DisplaySettingsRecord& s);
+// The seek position of the page's first byte.
+int32_t GetSeekFromPage(int32_t Page, const DisplaySettingsRecord& s);
+
+}  // namespace vx

@@ -1,0 +1,82 @@
+#include "app/print/printed_page.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace vx {
+namespace {
+
+constexpr double kPointsPerInch = 72.0;
+
+// round(value x numerator / denominator), halves upward; all three positive.
+int ScaleRounded(int value, int numerator, int denominator) {
+  return static_cast<int>((2 * int64_t{value} * numerator + denominator) /
+                          (2 * int64_t{denominator}));
+}
+
+}  // namespace
+
+UserScale PrinterUserScale(const DisplaySettingsRecord& s, int saved_top_margin) {
+  return {(s.HexCellWidth + s.TextCellWidth) * s.BytesPerLine + s.DumpTextGap + s.LeftMargin +
+              s.AddressWidth + 12,
+          s.LineHeight * s.LinesPerPage + saved_top_margin + 18};
+}
+
+int PrinterScale::X(int user_x) const { return ScaleRounded(user_x, area_.width, user_.width); }
+
+int PrinterScale::Y(int user_y) const { return ScaleRounded(user_y, area_.height, user_.height); }
+
+double PrinterScale::PointsOfVerticalUnits(double units) const {
+  return units * area_.height / user_.height / area_.dpi_y * kPointsPerInch;
+}
+
+double PrinterScale::PointsOfHorizontalUnits(double units) const {
+  return units * area_.width / user_.width / area_.dpi_x * kPointsPerInch;
+}
+
+int PrinterScale::PixelHeightOfPoints(double points) const {
+  return static_cast<int>(points * area_.dpi_y / kPointsPerInch + 0.5);
+}
+
+double HeaderFontPoints(const PrinterScale& scale) {
+  return scale.PointsOfVerticalUnits(kHeaderRoom);
+}
+
+double BodyFontPoints(const PrinterScale& scale, int FontSize) {
+  return std::min(scale.PointsOfHorizontalUnits(2 * FontSize - 3),
+                  scale.PointsOfVerticalUnits(FontSize + 1));
+}
+
+std::wstring PageHeader(const std::wstring& short_name, int32_t page, int32_t page_count) {
+  return short_name + L"         ページ " + std::to_wstring(page) + L"/" +
+         std::to_wstring(page_count);
+}
+
+PrintedPage ComposePrintedPage(const DisplaySettingsRecord& s, int saved_top_margin,
+                               std::wstring header, int32_t start,
+                               std::span<const uint8_t> page_bytes, int32_t Max,
+                               const ShiftJisTables& t) {
+  return {std::move(header), 0, RoundHalfToEven(saved_top_margin),
+          ComposePage(s, start, page_bytes, Max, t, PageMedium::Printer)};
+}
+
+DumpPage ScaleToDevice(const DumpPage& page, const PrinterScale& scale) {
+  DumpPage device;
+  device.lines_over_texts = page.lines_over_texts;
+  device.boxes.reserve(page.boxes.size());
+  for (const PageBox& b : page.boxes) {
+    device.boxes.push_back(
+        {scale.X(b.left), scale.Y(b.top), scale.X(b.right), scale.Y(b.bottom), b.colour});
+  }
+  device.lines.reserve(page.lines.size());
+  for (const PageLine& l : page.lines) {
+    device.lines.push_back({scale.X(l.x), scale.Y(l.top), scale.Y(l.bottom), l.colour});
+  }
+  device.texts.reserve(page.texts.size());
+  for (const PageText& t : page.texts) {
+    device.texts.push_back({scale.X(t.x), scale.Y(t.y), t.colour, t.bytes});
+  }
+  return device;
+}
+
+}  // namespace vx

@@ -1,0 +1,156 @@
+// 100 pages of a file printed from the print window, as a person prints them,
+// to the default printer (CUPS PDF on our machines) and into a PostScript
+// file: pages per second, the share of the job spent in our own drawing
+// (DrawToPrinter), and the job against a job of 100 blank pages on the same
+// printer, measured in the same run.
+#include <windows.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "app/print/printer_win.h"
+#include "app/program_globals.h"
+#include "app/view/form1_win.h"
+#include "bench/bench_support_win.h"
+
+namespace {
+
+using vx::bench::NowMs;
+
+constexpr int kPages = 100;
+constexpr int kPageBytes = 512;
+
+// What a job cost: all of it, and the part between the start and the end of
+// each page, where the print window draws the page.
+struct JobTimes {
+  double job_ms = 0;
+  double drawing_ms = 0;
+  int pages = 0;
+};
+
+class TimedJob : public vx::PrintJob {
+ public:
+  TimedJob(std::unique_ptr<vx::PrintJob> job, JobTimes& times, double started)
+      : job_(std::move(job)), times_(times), started_(started) {}
+  HDC dc() const override { return job_->dc(); }
+  vx::PrintArea Area() const override { return job_->Area(); }
+  bool StartPage() override {
+    const bool ok = job_->StartPage();
+    page_started_ = NowMs();
+    return ok;
+  }
+  bool EndPage() override {
+    times_.drawing_ms += NowMs() - page_started_;
+    ++times_.pages;
+    return job_->EndPage();
+  }
+  bool EndDoc() override {
+    const bool ok = job_->EndDoc();
+    times_.job_ms = NowMs() - started_;
+    return ok;
+  }
+  void AbortDoc() override { job_->AbortDoc(); }
+
+ private:
+  std::unique_ptr<vx::PrintJob> job_;
+  JobTimes& times_;
+  double started_;
+  double page_started_ = 0;
+};
+
+class TimedPrinter : public vx::Printer {
+ public:
+  explicit TimedPrinter(vx::Printer& printer) : printer_(printer) {}
+  std::wstring DefaultName() override { return printer_.DefaultName(); }
+  void ShowProperties(HWND owner, const std::wstring& name, vx::DevMode& devmode) override {
+    printer_.ShowProperties(owner, name, devmode);
+  }
+  std::unique_ptr<vx::PrintJob> StartJob(const std::wstring& name, const vx::DevMode& devmode,
+                                         const std::wstring& title) override {
+    const double started = NowMs();
+    std::unique_ptr<vx::PrintJob> job = printer_.StartJob(name, devmode, title);
+    if (!job) return nullptr;
+    return std::make_unique<TimedJob>(std::move(job), times, started);
+  }
+  JobTimes times;
+
+ private:
+  vx::Printer& printer_;
+};
+
+// A job of blank pages straight through the printer: what the printing
+// system costs without any drawing of ours.
+double BlankJobMs(vx::Printer& printer, const std::wstring& title) {
+  const double started = NowMs();
+  std::unique_ptr<vx::PrintJob> job = printer.StartJob(printer.DefaultName(), {}, title);
+  if (!job) return -1;
+  for (int i = 0; i < kPages; ++i) {
+    job->StartPage();
+    job->EndPage();
+  }
+  job->EndDoc();
+  return NowMs() - started;
+}
+
+// Presses "印刷" in the print window as soon as it shows.
+void CALLBACK PressPrint(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND window = FindWindowW(L"VanteloxForm7", nullptr);
+  if (!window || !IsWindowVisible(window)) return;
+  KillTimer(nullptr, id);
+  HWND button = FindWindowExW(window, nullptr, L"BUTTON", L"印刷");
+  PostMessageW(button, BM_CLICK, 0, 0);
+}
+
+// The Print command of the main window; returns when the print window has
+// printed and closed.
+void PrintFromTheWindow(vx::Form1& form) {
+  constexpr int kToolsMenu = 2;
+  constexpr int kPrintItem = 1;
+  const UINT id = GetMenuItemID(GetSubMenu(GetMenu(form.hwnd()), kToolsMenu), kPrintItem);
+  SetTimer(nullptr, 0, 10, &PressPrint);
+  SendMessageW(form.hwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+void Run(const char* target, vx::Printer& printer, vx::Form1& form) {
+  const double blank_ms = BlankJobMs(printer, L"blank.bin");
+  if (blank_ms < 0) {
+    std::printf("%-22s no job could be started (no printer?)\n", target);
+    return;
+  }
+  TimedPrinter timed(printer);
+  vx::UsePrinter(&timed);
+  PrintFromTheWindow(form);
+  vx::UsePrinter(nullptr);
+  const JobTimes& t = timed.times;
+  if (t.pages != kPages || t.job_ms <= 0) {
+    std::printf("%-22s the job printed %d of %d pages\n", target, t.pages, kPages);
+    return;
+  }
+  std::printf(
+      "%-22s %6.1f pages/s  job %7.1f ms  DrawToPrinter %5.1f %% of it  "
+      "= %5.2f x a job of %d blank pages (%.1f ms)\n",
+      target, kPages * 1000.0 / t.job_ms, t.job_ms, 100.0 * t.drawing_ms / t.job_ms,
+      t.job_ms / blank_ms, kPages, blank_ms);
+}
+
+}  // namespace
+
+int main() {
+  using namespace vx;
+  bench::PrepareProgram();
+  const std::wstring file = ProgramFolder + L"printbench.bin";
+  bench::MakeFile(file, static_cast<size_t>(kPages) * kPageBytes);
+  Form1 form;
+  bench::StartMainWindow(form, file);
+
+  SystemPrinter system;
+  std::printf("100 pages of a 51200-byte file, from the print window:\n");
+  Run("default printer", system, form);
+  SystemPrinter to_file(ProgramFolder + L"printbench.ps");
+  Run("PostScript file", to_file, form);
+
+  form.Unload();
+  bench::RemoveScratch(ProgramFolder);
+  return 0;
+}
