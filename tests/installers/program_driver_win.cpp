@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <functional>
+#include <iterator>
 #include <thread>
 #include <vector>
 
