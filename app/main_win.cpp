@@ -6,17 +6,8 @@
 #include "app/file/file_operation.h"
 #include "app/view/form1_win.h"
 #include "common/message_box.h"
+#include "common/program_folder_win.h"
 #include "common/usual.h"
-
-namespace {
-
-std::wstring ProgramFileFolder() {
-  wchar_t path[MAX_PATH * 4];
-  const DWORD n = GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
-  return vx::Usual().GetFolderName(std::wstring(path, n));
-}
-
-}  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR command_line, int show_command) {
   using namespace vx;

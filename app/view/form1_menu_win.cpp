@@ -11,9 +11,9 @@
 #include "app/view/form1_win.h"
 #include "app/view/menu_texts.h"
 #include "app/view/open_texts.h"
-#include "app/view/shell_execute_win.h"
 #include "common/file_seam.h"
 #include "common/message_box.h"
+#include "common/shell_execute_win.h"
 
 namespace vx {
 namespace {

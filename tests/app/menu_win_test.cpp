@@ -7,8 +7,8 @@
 
 #include "app/view/open_dialog_win.h"
 #include "app/view/open_texts.h"
-#include "app/view/shell_execute_win.h"
 #include "common/file_seam.h"
+#include "common/shell_execute_win.h"
 #include "tests/app/main_window_fixture_win.h"
 #include "tests/app/modal_window_driver_win.h"
 

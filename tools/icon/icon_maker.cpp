@@ -1,6 +1,5 @@
 // icon_maker DRAWING ICON: writes the icon file of a drawing, one image for
 // each of its sizes. The programs' icon is made with it from res/.
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -8,6 +7,7 @@
 
 #include "tools/icon/ico_file.h"
 #include "tools/icon/icon_drawing.h"
+#include "tools/whole_file.h"
 
 int main(int argc, char** argv) {
   using namespace vx::icon;
@@ -27,18 +27,7 @@ int main(int argc, char** argv) {
     std::cerr << "icon_maker: " << argv[1] << ": " << error << "\n";
     return 1;
   }
-  // Written beside the target and renamed over it, so that a failed write
-  // leaves the old icon whole.
-  const std::vector<uint8_t> bytes = IconFileOf(drawing);
-  const std::string temp = std::string(argv[2]) + ".new";
-  std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  std::error_code failed;
-  if (out) std::filesystem::rename(temp, argv[2], failed);
-  if (!out || failed) {
-    std::filesystem::remove(temp, failed);
+  if (!vx::tools::WriteWholeFile(argv[2], IconFileOf(drawing))) {
     std::cerr << "icon_maker: cannot write " << argv[2] << "\n";
     return 1;
   }

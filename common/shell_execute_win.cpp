@@ -1,4 +1,4 @@
-#include "app/view/shell_execute_win.h"
+#include "common/shell_execute_win.h"
 
 #include <shellapi.h>
 

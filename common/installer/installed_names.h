@@ -1,0 +1,28 @@
+// The names of what the setup puts on the machine and the uninstaller takes
+// away again, shared by both so that they always mean the same files.
+#pragma once
+
+namespace vx::installed_names {
+
+// The setup program itself, left in the setup folder by the copy.
+inline constexpr wchar_t kSetupFile[] = L"SetUpVantelox.exe";
+// The uninstaller, moved from the setup folder into the Windows folder.
+inline constexpr wchar_t kUninstallerFile[] = L"UnInstallVantelox.exe";
+// The folder appended to an install folder that does not name the product.
+inline constexpr wchar_t kProductFolder[] = L"Vantelox\\";
+// The product folder as it must appear in an install folder, lower case.
+inline constexpr wchar_t kProductFolderMark[] = L"\\vantelox\\";
+
+// Shortcuts: the desktop's and the send-to menu's file, and the program
+// menu's folder below the current user's program menu with its three names.
+inline constexpr wchar_t kShortcutFile[] = L"Vantelox.lnk";
+inline constexpr wchar_t kShortcutTitle[] = L"Vantelox";
+inline constexpr wchar_t kMenuFolder[] = L"Morvane Soft\\Vantelox\\";
+inline constexpr wchar_t kHelpShortcutTitle[] = L"Vanteloxのヘルプ";
+inline constexpr wchar_t kUninstallShortcutTitle[] = L"Vanteloxのアンインストール";
+inline constexpr wchar_t kLinkExtension[] = L".lnk";
+
+// The help pages' first page, below the install folder.
+inline constexpr wchar_t kHelpTopPage[] = L"Vanteloxヘルプ\\Top.htm";
+
+}  // namespace vx::installed_names

@@ -1,0 +1,147 @@
+#include "common/installer/installer_form_win.h"
+
+#include <utility>
+
+#include "common/dib_picture_win.h"
+#include "common/installer/installer_resources.h"
+#include "common/product_version.h"
+#include "common/ui/controls_win.h"
+#include "common/ui/message_pump_win.h"
+
+namespace vx {
+namespace {
+
+constexpr UINT_PTR kTimer1 = 1;
+// The interval Timer1 asks for; the system ticks at its own shortest.
+constexpr UINT kTimer1Interval = 1;
+constexpr wchar_t kLabelFont[] = L"ＭＳ Ｐゴシック";
+constexpr int kLabelFontCentipoints = 900;
+constexpr PixelRect kLabel3Rect{InstallerForm::kPanelX, 96, InstallerForm::kPanelWidth, 40};
+constexpr PixelRect kPicture2Rect{InstallerForm::kPanelX, 148, InstallerForm::kPanelWidth, 18};
+
+}  // namespace
+
+BITMAPINFOHEADER ArtworkHeader() {
+  BITMAPINFOHEADER header{};
+  header.biSize = sizeof header;
+  header.biWidth = kArtworkSide;
+  header.biHeight = kArtworkSide;
+  header.biPlanes = 1;
+  header.biBitCount = 24;
+  header.biCompression = BI_RGB;
+  header.biSizeImage = kArtworkBytes;
+  return header;
+}
+
+InstallerForm::~InstallerForm() {
+  // The window goes before the artwork that Picture1 shows.
+  DestroyUnbound();
+}
+
+bool InstallerForm::CreateForm(const wchar_t* class_name, const std::wstring& caption) {
+  if (!CreateModalFrame(class_name, caption.c_str(), kClientWidth, kClientHeight, nullptr)) {
+    return false;
+  }
+  const HINSTANCE program = GetModuleHandleW(nullptr);
+  for (const WPARAM size : {ICON_BIG, ICON_SMALL}) {
+    const int side = GetSystemMetrics(size == ICON_BIG ? SM_CXICON : SM_CXSMICON);
+    // Shared: the system keeps the icon as long as the program runs.
+    const HANDLE icon =
+        LoadImageW(program, MAKEINTRESOURCEW(VX_PROGRAM_ICON), IMAGE_ICON, side, side, LR_SHARED);
+    SendMessageW(hwnd(), WM_SETICON, size, reinterpret_cast<LPARAM>(icon));
+  }
+  font_ = MakeFont({kLabelFont, kLabelFontCentipoints});
+  artwork_.reset(static_cast<HBITMAP>(LoadImageW(program, MAKEINTRESOURCEW(VX_ARTWORK_BITMAP),
+                                                 IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  Picture1 = MakeControl(hwnd(), {L"STATIC", L"", {0, 0, kArtworkSide, kArtworkSide}, SS_BITMAP});
+  SendMessageW(Picture1, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(artwork_.get()));
+  ShowWindow(Picture1, SW_HIDE);
+  Label3 = MakeControl(hwnd(), {L"STATIC", L"", kLabel3Rect, SS_LEFT | SS_NOPREFIX, 0, font()});
+  ShowWindow(Label3, SW_HIDE);
+  return Picture2.Create(hwnd(), kPicture2Rect.x, kPicture2Rect.y, kPicture2Rect.width,
+                         kPicture2Rect.height);
+}
+
+void InstallerForm::LoadPicture() {
+  header_ = ArtworkHeader();
+  std::vector<uint8_t> source;
+  if (artwork_) {
+    const MemoryDc dc = MakeMemoryDc();
+    const Selection artwork(dc.get(), artwork_.get());
+    BITMAPINFOHEADER read{};
+    GetDIBPictureBox(dc.get(), kArtworkSide, source, &read, 24);
+    if (read.biWidth != kArtworkSide || read.biHeight != kArtworkSide ||
+        source.size() != static_cast<size_t>(kArtworkBytes)) {
+      source.clear();
+    }
+  }
+  ripple_.emplace(style_, std::move(source));
+  work_.assign(kArtworkBytes, 0);
+  DrawPic();
+  ShowWindow(Picture2.hwnd(), SW_HIDE);
+}
+
+void InstallerForm::DrawPic() {
+  ++FrameCount;
+  if (Running) ++ProgressFrames;
+  if (!ripple_ || !hwnd()) return;
+  ripple_->Compose(FrameCount, ProgressFrames, work_);
+  {
+    const WindowDc dc(hwnd());
+    SetDIBtoDC(dc.get(), work_, &header_);
+  }
+  Picture2.SetFrames(ProgressFrames);
+  UpdateWindow(hwnd());
+}
+
+// A tick comes from a message loop, which runs the pending messages itself;
+// running them from the tick as well would take a message box's keys away
+// from its own dialog loop. Only the steps of the work let them run here.
+void InstallerForm::LC(const std::wstring& St) {
+  SetWindowTextW(Label3, St.c_str());
+  SetWindowPos(Label3, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  UpdateWindow(Label3);
+  Timer1_Timer();
+  Sleep(1);
+  PumpPendingMessages();
+}
+
+void InstallerForm::EnableTimer1(bool enabled) {
+  if (!hwnd()) return;
+  if (enabled) {
+    SetTimer(hwnd(), kTimer1, kTimer1Interval, nullptr);
+  } else {
+    KillTimer(hwnd(), kTimer1);
+  }
+}
+
+void InstallerForm::StartRunning() {
+  Running = true;
+  ShowWindow(Label3, SW_SHOW);
+}
+
+void InstallerForm::ShowProgressBar() { ShowWindow(Picture2.hwnd(), SW_SHOW); }
+
+LRESULT InstallerForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_PAINT:
+      OnPaint();
+      return 0;
+    case WM_TIMER:
+      if (wp != kTimer1) break;
+      Timer1_Timer();
+      return 0;
+    default:
+      break;
+  }
+  return ModalWindow::HandleMessage(msg, wp, lp);
+}
+
+void InstallerForm::OnPaint() {
+  PAINTSTRUCT ps;
+  const HDC dc = BeginPaint(hwnd(), &ps);
+  if (!work_.empty()) SetDIBtoDC(dc, work_, &header_);
+  EndPaint(hwnd(), &ps);
+}
+
+}  // namespace vx

@@ -1,0 +1,32 @@
+// The installers' progress bar: a box filling from the left in blue as the
+// frames of the work go by, full after kFadeFrames frames.
+#pragma once
+
+#include <windows.h>
+
+#include "common/ui/gdi_win.h"
+#include "common/ui/window_win.h"
+
+namespace vx {
+
+class ProgressArea : public Window {
+ public:
+  // A child of `parent`, hidden, with a client area of width x height.
+  bool Create(HWND parent, int x, int y, int width, int height);
+  // Fills the part of the bar that ProgressFrames frames stand for and
+  // shows it at once.
+  void SetFrames(int ProgressFrames);
+  // The filled width in pixels (for checks).
+  int filled() const { return filled_; }
+
+ private:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+  void OnPaint();
+
+  Brush bar_brush_;
+  int width_ = 0;
+  int height_ = 0;
+  int filled_ = 0;
+};
+
+}  // namespace vx

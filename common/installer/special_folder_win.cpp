@@ -1,0 +1,16 @@
+#include "common/installer/special_folder_win.h"
+
+// shlobj.h needs windows.h before it.
+#include <shlobj.h>
+
+#include "common/usual.h"
+
+namespace vx {
+
+std::wstring GetSpecialPath(HWND owner, int nFolder) {
+  wchar_t path[MAX_PATH] = {};
+  if (!SHGetSpecialFolderPathW(owner, path, nFolder, FALSE)) path[0] = L'\0';
+  return Usual().AddDirMark(path);
+}
+
+}  // namespace vx

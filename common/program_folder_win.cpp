@@ -1,0 +1,17 @@
+#include "common/program_folder_win.h"
+
+#include <windows.h>
+
+#include <iterator>
+
+#include "common/usual.h"
+
+namespace vx {
+
+std::wstring ProgramFileFolder() {
+  wchar_t path[MAX_PATH * 4];
+  const DWORD n = GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
+  return Usual().GetFolderName(std::wstring(path, n));
+}
+
+}  // namespace vx

@@ -1,0 +1,330 @@
+#include "setup/form1_win.h"
+
+// shlobj.h needs windows.h before it.
+#include <shlobj.h>
+
+#include <utility>
+#include <vector>
+
+#include "common/environment.h"
+#include "common/file_copy.h"
+#include "common/file_seam.h"
+#include "common/folder_browser_win.h"
+#include "common/install_record.h"
+#include "common/install_record_win.h"
+#include "common/installer/installed_names.h"
+#include "common/installer/special_folder_win.h"
+#include "common/message_box.h"
+#include "common/product.h"
+#include "common/shell_execute_win.h"
+#include "common/ui/controls_win.h"
+#include "common/ui/message_pump_win.h"
+#include "common/uninstall_data.h"
+#include "setup/runtime_libraries.h"
+#include "setup/setup_texts.h"
+
+namespace vx::setup {
+namespace {
+
+constexpr wchar_t kClassName[] = L"VanteloxSetUpForm1";
+
+enum ControlId { kCommand1 = IDOK, kCommand3 = IDCANCEL, kCommand2 = 101 };
+
+constexpr int kButtonWidth = 96;
+constexpr int kButtonGap = 12;
+constexpr int kButtonY = 220;
+constexpr int kButtonHeight = 24;
+constexpr PixelRect kLabel1Rect{InstallerForm::kPanelX, 12, InstallerForm::kPanelWidth, 116};
+constexpr PixelRect kLabel2Rect{InstallerForm::kPanelX, 136, InstallerForm::kPanelWidth, 52};
+
+constexpr PixelRect ButtonRect(int column) {
+  return {InstallerForm::kPanelX + column * (kButtonWidth + kButtonGap), kButtonY, kButtonWidth,
+          kButtonHeight};
+}
+
+// The folder browser: file-system folders only, not below the domain.
+constexpr UINT kFolderBrowserFlags = BIF_RETURNONLYFSDIRS | BIF_DONTGOBELOWDOMAIN;
+
+constexpr wchar_t kCurrentVersionKey[] = L"\\Software\\Microsoft\\Windows\\CurrentVersion\\";
+constexpr wchar_t kProgramFilesDir[] = L"ProgramFilesDir";
+
+void SetText(HWND control, const std::wstring& text) { SetWindowTextW(control, text.c_str()); }
+
+// A rename within one volume; across volumes a copy beside the old file
+// takes its place only once it is complete, so the old one is never lost.
+bool MoveReplacing(const std::wstring& from, const std::wstring& to) {
+  if (fs::RenameFile(from, to)) return true;
+  const std::wstring fresh = to + L".new";
+  if (!CopyFileFresh(from, fresh)) return false;
+  if (!fs::RenameFile(fresh, to)) {
+    fs::RemoveFile(fresh);
+    return false;
+  }
+  fs::RemoveFile(from);
+  return true;
+}
+
+}  // namespace
+
+Form1::Form1(const Usual& usual, RegEdit& reg, std::wstring SourceFolder, FixedDiskTest is_fixed)
+    : InstallerForm(RippleStyle::Setup),
+      usual_(usual),
+      reg_(reg),
+      SourceFolder(std::move(SourceFolder)),
+      is_fixed_(std::move(is_fixed)) {}
+
+void Form1::Form_Load() {
+  if (!CreateForm(kClassName, WizardCaption())) return;
+  MakeControls();
+  LoadPicture();
+  ShowWindow(hwnd(), SW_SHOWNORMAL);
+  EnableTimer1(false);
+  wizard_.Page = kFolderPage;
+  GetPage();
+}
+
+void Form1::Run() { RunModal(Command1); }
+
+void Form1::MakeControls() {
+  constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
+  Label1 = MakeControl(hwnd(), {L"STATIC", L"", kLabel1Rect, kLabel, 0, font()});
+  // Long folder names break anywhere, so that all of the name shows.
+  Label2 = MakeControl(
+      hwnd(), {L"STATIC", L"", kLabel2Rect, kLabel | SS_SUNKEN | SS_EDITCONTROL, 0, font()});
+  constexpr DWORD kButton = WS_TABSTOP | BS_PUSHBUTTON;
+  Command1 = MakeControl(hwnd(), {L"BUTTON", setup_texts::kYes, ButtonRect(0),
+                                  WS_TABSTOP | BS_DEFPUSHBUTTON, kCommand1, font()});
+  Command2 =
+      MakeControl(hwnd(), {L"BUTTON", setup_texts::kNo, ButtonRect(1), kButton, kCommand2, font()});
+  Command3 = MakeControl(
+      hwnd(), {L"BUTTON", setup_texts::kAbort, ButtonRect(2), kButton, kCommand3, font()});
+}
+
+void Form1::GetPage() {
+  switch (wizard_.Page) {
+    case kFolderPage:
+      ShowFolderPage();
+      break;
+    case kDesktopPage:
+      SetText(Label1, setup_texts::kDesktopQuestion);
+      ShowWindow(Label2, SW_HIDE);
+      break;
+    case kSendToPage:
+      ShowWindow(Label2, SW_HIDE);
+      SetText(Label1, setup_texts::kSendToQuestion);
+      break;
+    default:
+      ShowWindow(Label2, SW_HIDE);
+      SetText(Command2, setup_texts::kBack);
+      SetText(Label1,
+              SummaryText(InstallKind, wizard_.MakeDesktopShortcut, wizard_.MakeSendToShortcut));
+      break;
+  }
+}
+
+// The recorded folder, or the default one: a folder picked in the browser
+// before is dropped.
+void Form1::ShowFolderPage() {
+  ShowWindow(Label2, SW_SHOW);
+  std::wstring candidate = install_record::ReadRecordValue(reg_, install_record::kInstallDir);
+  if (candidate.empty()) {
+    candidate = DefaultInstallParent(
+        usual_, reg_.GetValueString(RegEdit::kLocalMachine, kCurrentVersionKey, kProgramFilesDir));
+  }
+  SetText(Command2, setup_texts::kNo);
+  TimeCheck(candidate);
+}
+
+void Form1::TimeCheck(const std::wstring& ChangeNewDir) {
+  const FolderChoice choice = SettleInstallFolder(usual_, ChangeNewDir, SourceFolder, is_fixed_);
+  InstallFolder = choice.InstallFolder;
+  InstallKind = choice.InstallKind;
+  SetText(Label1, FolderQuestion(InstallKind));
+  SetText(Label2, InstallFolder);
+}
+
+void Form1::Follow(WizardStep step) {
+  switch (step) {
+    case WizardStep::ShowPage:
+      GetPage();
+      break;
+    case WizardStep::ChooseFolder: {
+      const std::wstring chosen = BrowseForFolder(
+          {hwnd(), setup_texts::kFolderDialogTitle, kComputerFolderId, kFolderBrowserFlags});
+      if (!chosen.empty()) TimeCheck(chosen);
+      break;
+    }
+    case WizardStep::StartInstall:
+      StartInstall();
+      break;
+  }
+}
+
+void Form1::Command1_Click() {
+  if (wizard_.Page == kFolderPage && IsInSetupFolder(InstallFolder, SourceFolder)) {
+    ShowMessage(setup_texts::kTargetInSetupFolder);
+    return;
+  }
+  Follow(wizard_.Command1_Click());
+}
+
+void Form1::Command2_Click() { Follow(wizard_.Command2_Click()); }
+
+void Form1::Command3_Click() {
+  if (ShowMessage(setup_texts::kAbortQuestion, MsgButtons::YesNo) != MsgAnswer::Yes) return;
+  EnableTimer1(false);
+  CloseModal();
+}
+
+bool Form1::OnCommand(int id, int code) {
+  if (code != BN_CLICKED) return false;
+  // Once the install runs, nothing stops it.
+  if (Running) return true;
+  switch (id) {
+    case kCommand1:
+      Command1_Click();
+      return true;
+    case kCommand2:
+      Command2_Click();
+      return true;
+    case kCommand3:
+      Command3_Click();
+      return true;
+    default:
+      return false;
+  }
+}
+
+// The close box asks as the abort button does, and does nothing once the
+// install runs.
+void Form1::OnClose() {
+  if (!Running) Command3_Click();
+}
+
+void Form1::StartInstall() {
+  EnableTimer1(true);
+  StartRunning();
+  for (const HWND control : {Label1, Label2, Command1, Command2, Command3}) {
+    ShowWindow(control, SW_HIDE);
+  }
+  ExeFile = InstallFolder + product::kProgramFile;
+  LC(setup_texts::kStarting);
+  ShowProgressBar();
+  if (InstallSteps()) {
+    WaitForProgressBar();
+    Succeeded = true;
+  }
+  Exitform();
+}
+
+// Steps 3 to 13; false at the first step that failed. Registry writes and
+// shortcuts report nothing: a missing shortcut does not spoil the install.
+bool Form1::InstallSteps() {
+  LC(setup_texts::kRegisteringFolder);
+  install_record::WriteRecordValue(reg_, install_record::kInstallDir, InstallFolder);
+  if (!RegisterUninstaller()) return false;
+  RegisterShortcutFiles();
+  RegisterInstalledProgramEntry();
+  MakeShortcuts();
+  return InstallRuntime() && CopyFiles();
+}
+
+bool Form1::RegisterUninstaller() {
+  LC(setup_texts::kRegisteringUninstaller);
+  UninstallerFile =
+      usual_.AddDirMark(GetEnvironmentText(L"WINDIR")) + installed_names::kUninstallerFile;
+  install_record::WriteRecordValue(reg_, install_record::kUnInstallFileName, UninstallerFile);
+  // The installed uninstaller makes way only for one that is there to take its place.
+  const std::wstring source = SourceFolder + installed_names::kUninstallerFile;
+  return fs::FileExists(source) && MoveReplacing(source, UninstallerFile);
+}
+
+void Form1::RegisterShortcutFiles() {
+  LC(setup_texts::kRegisteringInfo1);
+  DesktopShortcutFile = wizard_.MakeDesktopShortcut ? GetSpecialPath(hwnd(), kDesktopFolderId) +
+                                                          installed_names::kShortcutFile
+                                                    : L"";
+  install_record::WriteRecordValue(reg_, install_record::kDeskTopShortCutFileName,
+                                   DesktopShortcutFile);
+  LC(setup_texts::kRegisteringInfo2);
+  SendToShortcutFile = wizard_.MakeSendToShortcut ? GetSpecialPath(hwnd(), kSendToFolderId) +
+                                                        installed_names::kShortcutFile
+                                                  : L"";
+  install_record::WriteRecordValue(reg_, install_record::kRightOn, SendToShortcutFile);
+}
+
+void Form1::RegisterInstalledProgramEntry() {
+  LC(setup_texts::kRegisteringProgramList);
+  std::vector<std::wstring> files;
+  usual_.GetAllFiles(SourceFolder, files, kAllFileAttributes, true);
+  std::erase(files, SourceFolder + installed_names::kSetupFile);
+  install_record::RegisterInstalledProgram(reg_, InstallFolder, UninstallerFile,
+                                           install_record::SizeInKb(files));
+}
+
+void Form1::MakeShortcuts() {
+  using namespace installed_names;
+  if (wizard_.MakeSendToShortcut) {
+    usual_.MakeShortCut(usual_.GetFolderName(SendToShortcutFile), kShortcutTitle, ExeFile, false,
+                        L"");
+  }
+  if (wizard_.MakeDesktopShortcut) {
+    LC(setup_texts::kMakingDesktopShortcut);
+    usual_.MakeShortCut(usual_.GetFolderName(DesktopShortcutFile), kShortcutTitle, ExeFile, false,
+                        L"");
+  }
+  LC(setup_texts::kMakingMenuShortcuts);
+  const std::wstring menu = GetSpecialPath(hwnd(), kProgramMenuFolderId) + kMenuFolder;
+  usual_.MakeDir(menu, true);
+  usual_.MakeShortCut(menu, kShortcutTitle, ExeFile, false, L"");
+  usual_.MakeShortCut(menu, kHelpShortcutTitle, InstallFolder + kHelpTopPage, false, L"");
+  usual_.MakeShortCut(menu, kUninstallShortcutTitle, UninstallerFile, false, L"");
+}
+
+bool Form1::InstallRuntime() {
+  const std::wstring system_folder =
+      RuntimeSystemFolder(GetEnvironmentText(L"windir"), GetEnvironmentText(L"OS"));
+  for (const wchar_t* library : kRuntimeLibraries) {
+    if (fs::FileExists(system_folder + library)) continue;
+    LC(setup_texts::kInstallingRuntime);
+    if (!CopyFileFresh(SourceFolder + library, system_folder + library)) return false;
+  }
+  return true;
+}
+
+// The list is written even after a failed copy: with it the uninstaller
+// finds what did reach the install folder.
+bool Form1::CopyFiles() {
+  LC(setup_texts::kCopyingFiles);
+  std::vector<std::wstring> copied;
+  const int copy = usual_.MoveAllFilesEx(SourceFolder, InstallFolder, kMoveMethod, copied, false,
+                                         installed_names::kSetupFile);
+  LC(setup_texts::kSavingFileList);
+  const int list = WriteUninstallData(InstallFolder + install_record::kListFileName, copied);
+  return copy == 0 && list == 0;
+}
+
+// Timer1 fills the bar; the steps may have been quicker than its frames.
+void Form1::WaitForProgressBar() {
+  while (hwnd() && ProgressFrames <= kFadeFrames) {
+    WaitMessage();
+    if (!PumpPendingMessages()) break;
+  }
+}
+
+void Form1::Exitform() {
+  if (Succeeded) {
+    const MsgAnswer start = ShowMessage(FinishedQuestion(), MsgButtons::YesNo);
+    EnableTimer1(false);
+    if (start == MsgAnswer::Yes) {
+      ShellOpen({hwnd(), L"open", ExeFile, L"", InstallFolder, SW_SHOWNORMAL});
+    }
+  } else {
+    EnableTimer1(false);
+    ShowMessage(setup_texts::kFailed);
+    ShowMessage(setup_texts::kAborted);
+  }
+  CloseModal();
+}
+
+}  // namespace vx::setup

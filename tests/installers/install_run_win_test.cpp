@@ -1,0 +1,385 @@
+// The install steps and the uninstall steps, run through the two windows on
+// the machine, checked from outside: files, the registry as reg.exe reads
+// it, the installed-programs list, shortcuts resolved back, the trash.
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "common/environment.h"
+#include "common/file_copy.h"
+#include "common/file_seam.h"
+#include "common/install_record.h"
+#include "common/install_record_win.h"
+#include "common/text_case.h"
+#include "common/ui/controls_win.h"
+#include "common/uninstall_data.h"
+#include "setup/fixed_disk_win.h"
+#include "setup/form1_win.h"
+#include "tests/installers/installer_machine_win.h"
+#include "tests/installers/program_driver_win.h"
+#include "tests/support/registry_view_win.h"
+#include "tests/support/shell_link_reader.h"
+#include "uninstall/form1_win.h"
+
+namespace vx::test {
+namespace {
+
+using Texts = std::vector<std::wstring>;
+
+const Texts kInstallStatuses = {
+    L"インストールを開始します。",
+    L"レジストリにインストールフォルダを登録中",
+    L"アンインストールフォルダを登録中",
+    L"インストール情報１を登録中",
+    L"インストール情報２を登録中",
+    L"アプリケーションの追加と削除に登録中",
+    L"デスクトップにショートカットを作成中",
+    L"スタートメニューにショートカットを作成中",
+    L"ファイルのコピー中",
+    L"コピーしたファイルの情報を保存中",
+};
+
+const Texts kUninstallStatuses = {
+    L"アンインストールを開始します。",
+    L"削除するフォルダを検索しています。",
+    L"インストール時の情報を取り込んでいます。",
+    L"レジストリのインストール情報を削除しています。",
+    L"レジストリのアンインストール情報を削除しています。",
+    L"レジストリのインストール時の情報を削除しています。",
+    L"アプリケーションの追加と削除の情報を削除しています。",
+    L"デスクトップのショートカットを削除しています。",
+    L"スタートメニューのショートカットを削除しています。",
+    L"インストールした全てのファイルを削除しています。",
+    L"Vanteloxショートカットフォルダを削除しています。",
+    L"Vanteloxフォルダを削除しています。",
+    L"Vanteloxフォルダを完全削除しています。",
+    L"Vanteloxレジストリを削除しています。",
+};
+
+const wchar_t kFirstQuestion[] = L"Vanteloxをアンインストールします。よろしいですか？";
+const wchar_t kUninstalled[] = L"アンインストールは正常に終了しました。";
+const wchar_t kSomeLeft[] =
+    L"いくつかの項目が削除できませんでした。\r\n"
+    L"すでに削除されているか、使用中の可能性があります。\r\n"
+    L"削除できなかった項目は手動で削除してください。";
+
+Texts Without(Texts texts, const std::wstring& left_out) {
+  std::erase(texts, left_out);
+  return texts;
+}
+
+// The texts a status label is given, in order.
+class StatusRecorder {
+ public:
+  void Attach(HWND label) {
+    subclass_.Attach(label, [this](UINT msg, WPARAM, LPARAM lp, LRESULT&) {
+      if (msg == WM_SETTEXT) texts.emplace_back(reinterpret_cast<const wchar_t*>(lp));
+      return false;
+    });
+  }
+  Texts texts;
+
+ private:
+  ControlSubclass subclass_;
+};
+
+class InstallRunTest : public InstallerMachineTest {
+ protected:
+  struct Answers {
+    bool desktop = true;
+    bool send_to = true;
+  };
+  struct InstallResult {
+    Texts statuses;
+    int bar_filled = 0;
+    int progress_frames = 0;
+  };
+
+  // The wizard from its first page to its end, with the recorded or default folder.
+  InstallResult Install(const std::wstring& setup_folder, Answers answers) {
+    setup::Form1 form(usual, reg, setup_folder, setup::IsFixedDisk);
+    form.Form_Load();
+    StatusRecorder statuses;
+    statuses.Attach(form.status_label());
+    Click(form.Command1);
+    Click(answers.desktop ? form.Command1 : form.Command2);
+    Click(answers.send_to ? form.Command1 : form.Command2);
+    Click(form.Command1);  // the summary: the install runs to its end
+    EXPECT_EQ(form.hwnd(), nullptr) << "the wizard ends with the install";
+    return {statuses.texts, form.bar_filled(), form.progress_frames()};
+  }
+
+  // The uninstaller from its start to its end; the status texts it showed.
+  Texts Uninstall() {
+    uninstall::Form1 form(usual, reg);
+    StatusRecorder statuses;
+    // The label is there once the questions are asked.
+    SetMessageHandler([&](const MessageRequest& request) {
+      if (statuses.texts.empty()) statuses.Attach(form.status_label());
+      shown.push_back(request.text);
+      return request.buttons == MsgButtons::YesNo ? uninstall_answer : MsgAnswer::Ok;
+    });
+    form.Form_Load();
+    form.Run();
+    EXPECT_EQ(form.hwnd(), nullptr);
+    SetMessageHandler({});
+    return statuses.texts;
+  }
+
+  // What the uninstaller showed, and how it answers its questions.
+  Texts shown;
+  MsgAnswer uninstall_answer = MsgAnswer::Yes;
+};
+
+std::wstring Lower(const std::wstring& text) { return LowerCase(text); }
+
+TEST_F(InstallRunTest, InstallPutsEverythingInPlace) {
+  const std::wstring setup = MakeSetupFolder();
+  const std::vector<uint8_t> uninstaller = ReadFileBytes(setup + L"UnInstallVantelox.exe");
+  Texts installed = FolderContents(setup);
+  std::erase(installed, L"SetUpVantelox.exe");
+  std::erase(installed, L"UnInstallVantelox.exe");
+
+  const InstallResult run = Install(setup, {});
+  EXPECT_EQ(run.statuses, kInstallStatuses);
+  EXPECT_EQ(run.bar_filled, InstallerForm::kPanelWidth) << "the bar fills before the end";
+  EXPECT_GT(run.progress_frames, 35);
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].text,
+            L"インストールが終了しました。\r\nVantelox Ver1.1.0を起動しますか？");
+  EXPECT_EQ(messages.shown()[0].buttons, MsgButtons::YesNo);
+  const std::wstring folder = DefaultInstallFolder();
+  const std::wstring exe = folder + L"Vantelox.exe";
+  ASSERT_EQ(started.size(), 1u) << "Yes starts the installed program";
+  EXPECT_EQ(started[0].file, exe);
+  EXPECT_EQ(started[0].show, SW_SHOWNORMAL);
+
+  // The files: moved into the install folder, the uninstaller into the
+  // Windows folder, the setup folder erased.
+  installed.push_back(L"UnInstallData.Dat");
+  std::sort(installed.begin(), installed.end());
+  EXPECT_EQ(FolderContents(folder), installed);
+  EXPECT_EQ(ReadFileBytes(InstalledUninstaller()), uninstaller);
+  EXPECT_FALSE(fs::FolderExists(setup));
+  const UninstallData list = ReadUninstallData(folder + L"UnInstallData.Dat");
+  EXPECT_TRUE(list.complete);
+  EXPECT_TRUE(std::find(list.paths.begin(), list.paths.end(), exe) != list.paths.end());
+  for (const std::wstring& path : list.paths) EXPECT_TRUE(fs::FileExists(path)) << path;
+
+  // The record and the installed-programs entry.
+  auto record = RegQueryValues(L"HKCU\\SoftWare\\MorvaneSoft\\Vantelox");
+  EXPECT_EQ(record[L"InstallDir"], folder);
+  EXPECT_EQ(record[L"UnInstallFileName"], InstalledUninstaller());
+  EXPECT_EQ(record[L"DeskTopShortCutFileName"], DesktopShortcut());
+  EXPECT_EQ(record[L"RightOn"], SendToShortcut());
+  auto entry = RegQueryValues(L"HKLM\\" + std::wstring(kProgramEntryKey));
+  EXPECT_EQ(entry[L"DisplayName"], L"Vantelox1.1.0");
+  EXPECT_EQ(entry[L"UnInstallString"], InstalledUninstaller());
+  EXPECT_NE(InstalledProgramsList().find(L"Vantelox1.1.0"), std::wstring::npos);
+
+  // The shortcuts lead where they should.
+  const std::wstring menu = ProgramMenuMakerFolder() + L"Vantelox\\";
+  const struct {
+    std::wstring link, target;
+  } shortcuts[] = {
+      {DesktopShortcut(), exe},
+      {SendToShortcut(), exe},
+      {menu + L"Vantelox.lnk", exe},
+      {menu + L"Vanteloxのヘルプ.lnk", folder + L"Vanteloxヘルプ\\Top.htm"},
+      {menu + L"Vanteloxのアンインストール.lnk", InstalledUninstaller()},
+  };
+  for (const auto& s : shortcuts) {
+    EXPECT_EQ(Lower(ReadShellLink(s.link).target), Lower(s.target)) << s.link;
+    EXPECT_TRUE(fs::FileExists(s.target)) << s.target;
+  }
+}
+
+TEST_F(InstallRunTest, UninstallRemovesWhatTheInstallMadeIntoTheTrash) {
+  Install(MakeSetupFolder(), {});
+  const Texts uninstall = Uninstall();
+  EXPECT_EQ(uninstall, kUninstallStatuses);
+  ASSERT_EQ(shown.size(), 3u);
+  EXPECT_EQ(shown[0], kFirstQuestion);
+  EXPECT_EQ(
+      shown[1],
+      L"Vanteloxフォルダの中のファイルは全て削除されます。\r\n"
+      L"残しておきたいファイルがVanteloxフォルダにある場合は\r\n"
+      L"中止して必要ファイルを別の場所に移した後、もう一度アンインストールを実行してください。\r\n"
+      L"本当に削除してよろしいですか？");
+  EXPECT_EQ(shown[2], kUninstalled);
+
+  EXPECT_FALSE(fs::FolderExists(DefaultInstallFolder()));
+  EXPECT_FALSE(fs::FileExists(DesktopShortcut()));
+  EXPECT_FALSE(fs::FileExists(SendToShortcut()));
+  EXPECT_EQ(FolderContents(ProgramMenuMakerFolder()), Texts{}) << "the maker's menu folder stays";
+  EXPECT_TRUE(fs::FolderExists(ProgramMenuMakerFolder()));
+  EXPECT_TRUE(fs::FileExists(InstalledUninstaller())) << "the uninstaller leaves itself";
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kRecordKey));
+  EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kProgramEntryKey));
+  EXPECT_EQ(InstalledProgramsList().find(L"Vantelox1.1.0"), std::wstring::npos);
+  // Both folders went into the trash; the listed files were deleted first.
+  const Texts trash = FolderContents(TrashFiles());
+  ASSERT_EQ(trash.size(), 2u);
+  for (const std::wstring& name : trash) EXPECT_TRUE(name.starts_with(L"Vantelox")) << name;
+}
+
+TEST_F(InstallRunTest, SecondUninstallReportsWhatWasNotThere) {
+  Install(MakeSetupFolder(), {});
+  Uninstall();
+  shown.clear();
+  Uninstall();
+  ASSERT_EQ(shown.size(), 4u);
+  EXPECT_EQ(shown[2],
+            L"\r\nインストールフォルダ情報が存在しません。"
+            L"\r\nアンインストールフォルダ情報が存在しません。"
+            L"\r\nデスクトップのショートカット情報が存在しません。"
+            L"\r\nico,curファイルコマンド情報が存在しません。"
+            L"\r\nVanteloxショートカットの削除に失敗しました。"
+            L"\r\nVanteloxヘルプショートカットの削除に失敗しました。"
+            L"\r\nVanteloxアンインストールショートカットの削除に失敗しました。");
+  EXPECT_EQ(shown[3], kSomeLeft);
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kRecordKey)) << "made again by the reads, erased again";
+}
+
+TEST_F(InstallRunTest, WithoutShortcutsTheirValuesAreEmptyAndNothingIsReported) {
+  const InstallResult run = Install(MakeSetupFolder(), {false, false});
+  EXPECT_EQ(run.statuses, Without(kInstallStatuses, L"デスクトップにショートカットを作成中"));
+  auto record = RegQueryValues(L"HKCU\\SoftWare\\MorvaneSoft\\Vantelox");
+  ASSERT_EQ(record.count(L"DeskTopShortCutFileName"), 1u);
+  ASSERT_EQ(record.count(L"RightOn"), 1u);
+  EXPECT_EQ(record[L"DeskTopShortCutFileName"], L"");
+  EXPECT_EQ(record[L"RightOn"], L"");
+  EXPECT_FALSE(fs::FileExists(DesktopShortcut()));
+  EXPECT_FALSE(fs::FileExists(SendToShortcut()));
+
+  EXPECT_EQ(Uninstall(),
+            Without(kUninstallStatuses, L"デスクトップのショートカットを削除しています。"));
+  EXPECT_EQ(shown.back(), kUninstalled);
+}
+
+TEST_F(InstallRunTest, SetupFromItsEmptiedFolderFailsAndKeepsTheInstalledUninstaller) {
+  const std::wstring setup = MakeSetupFolder();
+  const std::wstring setup_program = scratch / L"SetUpVantelox.exe";
+  ASSERT_TRUE(CopyFileFresh(setup + L"SetUpVantelox.exe", setup_program));
+  Install(setup, {});
+  const std::vector<uint8_t> uninstaller = ReadFileBytes(InstalledUninstaller());
+  ASSERT_FALSE(uninstaller.empty());
+  // What stays in a setup folder after the install: the running setup program.
+  ASSERT_TRUE(fs::MakeFolder(setup));
+  ASSERT_TRUE(CopyFileFresh(setup_program, setup + L"SetUpVantelox.exe"));
+  messages.Clear();
+
+  const InstallResult run = Install(setup, {});
+  EXPECT_EQ(run.statuses, Texts(kInstallStatuses.begin(), kInstallStatuses.begin() + 3));
+  ASSERT_EQ(messages.shown().size(), 2u);
+  EXPECT_EQ(messages.shown()[0].text, L"インストール中にエラーが発生しました。");
+  EXPECT_EQ(messages.shown()[1].text, L"インストールを中止します。");
+  EXPECT_EQ(ReadFileBytes(InstalledUninstaller()), uninstaller);
+  EXPECT_EQ(FolderContents(setup), Texts{L"SetUpVantelox.exe"});
+  auto record = RegQueryValues(L"HKCU\\SoftWare\\MorvaneSoft\\Vantelox");
+  EXPECT_EQ(record[L"InstallDir"], DefaultInstallFolder()) << "the values written before stay";
+}
+
+TEST_F(InstallRunTest, FailedCopyEndsInFailureAndLeavesWhatTheUninstallerRemoves) {
+  const std::wstring setup = MakeSetupFolder();
+  WriteFileBytes(setup + L"locked.dat", {1, 2, 3});
+  const Handle lock(CreateFileW((setup + L"locked.dat").c_str(), GENERIC_READ, 0, nullptr,
+                                OPEN_EXISTING, 0, nullptr));
+  ASSERT_NE(lock.get(), INVALID_HANDLE_VALUE);
+
+  const InstallResult run = Install(setup, {false, false});
+  EXPECT_EQ(run.statuses.back(), L"コピーしたファイルの情報を保存中");
+  ASSERT_EQ(messages.shown().size(), 2u);
+  EXPECT_EQ(messages.shown()[0].text, L"インストール中にエラーが発生しました。");
+  // The setup folder is kept whole for another try.
+  EXPECT_TRUE(fs::FileExists(setup + L"Vantelox.exe"));
+  EXPECT_TRUE(fs::FileExists(setup + L"locked.dat"));
+  // The list names exactly the files that reached the install folder.
+  const std::wstring folder = DefaultInstallFolder();
+  Texts listed = ReadUninstallData(folder + L"UnInstallData.Dat").paths;
+  Texts there;
+  usual.GetAllFiles(folder, there, kAllFileAttributes, true);
+  std::erase(there, L"");
+  std::erase(there, folder + L"UnInstallData.Dat");
+  std::sort(listed.begin(), listed.end());
+  std::sort(there.begin(), there.end());
+  EXPECT_EQ(listed, there);
+
+  Uninstall();
+  EXPECT_EQ(shown.back(), kUninstalled);
+  EXPECT_FALSE(fs::FolderExists(folder));
+}
+
+TEST_F(InstallRunTest, DeclinedUninstallTouchesNothing) {
+  Install(MakeSetupFolder(), {});
+  const Texts before = FolderContents(DefaultInstallFolder());
+  for (const int yes_answers : {0, 1}) {
+    shown.clear();
+    int asked = 0;
+    uninstall::Form1 form(usual, reg);
+    SetMessageHandler([&](const MessageRequest& request) {
+      shown.push_back(request.text);
+      return asked++ < yes_answers ? MsgAnswer::Yes : MsgAnswer::No;
+    });
+    form.Form_Load();
+    form.Run();
+    SetMessageHandler({});
+    EXPECT_EQ(shown.size(), static_cast<size_t>(yes_answers + 1));
+    EXPECT_EQ(FolderContents(DefaultInstallFolder()), before);
+    EXPECT_EQ(RegQueryValues(L"HKCU\\SoftWare\\MorvaneSoft\\Vantelox").size(), 4u);
+    EXPECT_TRUE(fs::FileExists(DesktopShortcut()));
+    EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, kProgramEntryKey));
+  }
+}
+
+// The record and the list are input: what they name outside the install
+// folder, or with no usable install folder, stays.
+TEST_F(InstallRunTest, ATamperedRecordDeletesNothingOutsideTheInstallFolder) {
+  const std::wstring windows = usual.AddDirMark(GetEnvironmentText(L"WINDIR"));
+  const std::wstring app = scratch / L"App\\Vantelox\\";
+  const std::wstring current = scratch / L"current\\";
+  const struct {
+    std::wstring InstallDir;  // empty: none recorded
+    std::wstring list_folder;
+    std::wstring victim;
+    bool refused;
+  } cases[] = {
+      {app, app, scratch / L"victim.txt", false},
+      {L"", current, current + L"victim.txt", false},
+      {windows, windows, windows + L"vx-victim.txt", true},
+  };
+  ASSERT_EQ(usual.MakeDir(app, false), 0);
+  ASSERT_EQ(usual.MakeDir(current, false), 0);
+  wchar_t previous[MAX_PATH] = {};
+  GetCurrentDirectoryW(MAX_PATH, previous);
+  SetCurrentDirectoryW(current.c_str());
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.InstallDir);
+    shown.clear();
+    WriteFileBytes(c.victim, {1});
+    const std::wstring list = c.list_folder + L"UnInstallData.Dat";
+    ASSERT_EQ(WriteUninstallData(list, {L"", c.victim, app + L"..\\..\\victim.txt"}), 0);
+    if (!c.InstallDir.empty()) {
+      install_record::WriteRecordValue(reg, install_record::kInstallDir, c.InstallDir);
+    }
+    Uninstall();
+    EXPECT_TRUE(fs::FileExists(c.victim));
+    EXPECT_TRUE(fs::FileExists(scratch / L"victim.txt"));
+    ASSERT_GE(shown.size(), 3u);
+    const std::wstring refusal = L"インストールフォルダ「" + c.InstallDir +
+                                 L"」は削除してはならないフォルダのため、削除しませんでした。";
+    EXPECT_EQ(shown[2].find(refusal) != std::wstring::npos, c.refused) << shown[2];
+    if (c.list_folder != app) {
+      EXPECT_TRUE(fs::FileExists(list));
+      fs::RemoveFile(list);
+      fs::RemoveFile(c.victim);
+    }
+  }
+  SetCurrentDirectoryW(previous);
+  EXPECT_FALSE(fs::FolderExists(app)) << "the recorded folder itself goes";
+}
+
+}  // namespace
+}  // namespace vx::test

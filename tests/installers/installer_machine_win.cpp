@@ -1,0 +1,121 @@
+#include "tests/installers/installer_machine_win.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "common/code_page.h"
+#include "common/environment.h"
+#include "common/file_seam.h"
+#include "common/installer/special_folder_win.h"
+#include "common/program_folder_win.h"
+#include "tests/support/command_output_win.h"
+
+namespace vx::test {
+namespace {
+
+std::wstring ProgramFilesFolder() {
+  RegEdit reg;
+  return Usual().AddDirMark(reg.GetValueString(
+      RegEdit::kLocalMachine, L"Software\\Microsoft\\Windows\\CurrentVersion", L"ProgramFilesDir"));
+}
+
+void ForgetInstall() {
+  RegDeleteTreeW(HKEY_CURRENT_USER, L"SoftWare\\MorvaneSoft");
+  RegDeleteKeyW(HKEY_CURRENT_USER, L"SoftWare\\MorvaneSoft");
+  RegDeleteTreeW(HKEY_LOCAL_MACHINE, kProgramEntryKey);
+  RegDeleteKeyW(HKEY_LOCAL_MACHINE, kProgramEntryKey);
+  for (const std::wstring& file : {InstalledUninstaller(), DesktopShortcut(), SendToShortcut()}) {
+    fs::RemoveFile(file);
+  }
+  for (const std::wstring& folder :
+       {ProgramMenuMakerFolder(), ProgramFilesFolder() + L"Morvane Soft\\", TrashFiles()}) {
+    if (fs::FolderExists(folder)) RemoveTree(folder);
+  }
+}
+
+}  // namespace
+
+std::wstring InstalledUninstaller() {
+  return Usual().AddDirMark(GetEnvironmentText(L"WINDIR")) + L"UnInstallVantelox.exe";
+}
+
+std::wstring DefaultInstallFolder() { return ProgramFilesFolder() + L"Morvane Soft\\Vantelox\\"; }
+
+std::wstring ProgramMenuMakerFolder() {
+  return GetSpecialPath(nullptr, kProgramMenuFolderId) + L"Morvane Soft\\";
+}
+
+std::wstring DesktopShortcut() {
+  return GetSpecialPath(nullptr, kDesktopFolderId) + L"Vantelox.lnk";
+}
+
+std::wstring SendToShortcut() { return GetSpecialPath(nullptr, kSendToFolderId) + L"Vantelox.lnk"; }
+
+std::wstring TrashFiles() {
+  std::wstring data = GetEnvironmentText(L"XDG_DATA_HOME");
+  std::replace(data.begin(), data.end(), L'/', L'\\');
+  return L"Z:" + data + L"\\Trash\\files\\";
+}
+
+std::vector<std::wstring> FolderContents(const std::wstring& folder) {
+  std::vector<std::wstring> names;
+  for (const fs::FolderEntry& entry : fs::ListFolder(folder)) {
+    names.push_back(entry.is_folder ? entry.name + L"\\" : entry.name);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::wstring ConsoleOutput(const std::wstring& command_line) {
+  return FromShiftJis(CommandOutput(command_line));
+}
+
+std::map<std::wstring, std::wstring> RegQueryValues(const std::wstring& key) {
+  std::map<std::wstring, std::wstring> values;
+  const std::wstring output = ConsoleOutput(L"reg.exe query \"" + key + L"\"");
+  constexpr std::wstring_view kType = L"    REG_SZ";
+  size_t start = 0;
+  while (start < output.size()) {
+    size_t end = output.find(L'\n', start);
+    if (end == std::wstring::npos) end = output.size();
+    std::wstring line = output.substr(start, end - start);
+    start = end + 1;
+    if (!line.empty() && line.back() == L'\r') line.pop_back();
+    const size_t type = line.find(kType);
+    if (!line.starts_with(L"    ") || type == std::wstring::npos) continue;
+    const size_t value = std::min(line.size(), type + kType.size() + 4);
+    values[line.substr(4, type - 4)] = line.substr(value);
+  }
+  return values;
+}
+
+std::wstring InstalledProgramsList() { return ConsoleOutput(L"uninstaller.exe --list"); }
+
+void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
+
+void InstallerMachineTest::SetUp() {
+  ForgetInstall();
+  SetShellHandler([this](const ShellRequest& request) { started.push_back(request); });
+  SetFolderBrowserHandler([this](const FolderBrowserRequest& request) {
+    browsed.push_back(request);
+    return browser_answer;
+  });
+}
+
+void InstallerMachineTest::TearDown() {
+  SetShellHandler({});
+  SetFolderBrowserHandler({});
+  ForgetInstall();
+}
+
+std::wstring InstallerMachineTest::MakeSetupFolder() {
+  const std::wstring setup = scratch / L"setup\\";
+  std::vector<std::wstring> copied;
+  EXPECT_EQ(usual.MoveAllFilesEx(ProgramFileFolder() + L"..\\dist\\", setup, 0, copied, false, L""),
+            0);
+  EXPECT_GE(copied.size(), 4u) << "the setup folder holds the three programs";
+  return setup;
+}
+
+}  // namespace vx::test

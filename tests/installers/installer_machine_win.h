@@ -1,0 +1,70 @@
+// The installers' tests work on the machine itself: the registry, the
+// Windows folder, the desktop, the program menu and the trash of the Wine
+// prefix they run in (one of their own, see cmake/installer-prefix). Each
+// test starts and ends with no trace of an install on it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "common/folder_browser_win.h"
+#include "common/reg_edit_win.h"
+#include "common/shell_execute_win.h"
+#include "common/usual.h"
+#include "tests/support/message_recorder.h"
+#include "tests/support/temp_folder.h"
+
+namespace vx::test {
+
+// Where an install puts things on this machine.
+std::wstring InstalledUninstaller();    // the Windows folder's UnInstallVantelox.exe
+std::wstring DefaultInstallFolder();    // program files + "Morvane Soft\Vantelox\"
+std::wstring ProgramMenuMakerFolder();  // the program menu's "Morvane Soft\"
+std::wstring DesktopShortcut();         // the desktop's Vantelox.lnk
+std::wstring SendToShortcut();          // the send-to menu's Vantelox.lnk
+// The files folder of the trash that a delete into the recycle bin reaches.
+std::wstring TrashFiles();
+
+// The record key below HKEY_CURRENT_USER and the installed-programs entry
+// below HKEY_LOCAL_MACHINE.
+inline constexpr wchar_t kRecordKey[] = L"SoftWare\\MorvaneSoft\\Vantelox";
+inline constexpr wchar_t kProgramEntryKey[] =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Vantelox";
+
+// The names of a folder's files and folders, sorted; folders end in "\".
+std::vector<std::wstring> FolderContents(const std::wstring& folder);
+
+// Runs a console program of the prefix and gives back what it printed.
+std::wstring ConsoleOutput(const std::wstring& command_line);
+// The text values of a key as "reg query" prints them ("HKCU\...").
+std::map<std::wstring, std::wstring> RegQueryValues(const std::wstring& key);
+// What "uninstaller --list" prints: the installed programs' names.
+std::wstring InstalledProgramsList();
+
+// Presses a button as a click does.
+void Click(HWND button);
+
+class InstallerMachineTest : public testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // A fresh copy of the setup folder the build assembled, ending in "\".
+  std::wstring MakeSetupFolder();
+
+  // What the shell was asked to start.
+  std::vector<ShellRequest> started;
+  // What the folder browser was asked, and the answer it gives.
+  std::vector<FolderBrowserRequest> browsed;
+  std::wstring browser_answer;
+
+  const Usual usual{};
+  RegEdit reg;
+  TempFolder scratch;
+  MessageRecorder messages;
+};
+
+}  // namespace vx::test

@@ -1,0 +1,38 @@
+// Drives the installer programs themselves, in processes of their own, from
+// outside, as a person at the screen would: their windows are found by
+// caption, their buttons pressed and their message boxes answered.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+namespace vx::test {
+
+struct HandleCloser {
+  void operator()(HANDLE h) const {
+    if (h && h != INVALID_HANDLE_VALUE) CloseHandle(h);
+  }
+};
+using Handle = std::unique_ptr<void, HandleCloser>;
+
+// Starts a program by its command line; a null handle when it did not start.
+Handle StartProgram(const std::wstring& command_line);
+// Waits for the program to end; false when it is still running after a while.
+bool WaitForEnd(HANDLE process);
+
+// The shown top-level window with `caption`, waited for; null when none came.
+HWND WaitForWindow(const std::wstring& caption);
+// Waits until no shown top-level window has `caption`.
+bool WaitForNoWindow(const std::wstring& caption);
+// Waits until a child of `window` shows `text`; false when none did.
+bool WaitForChildText(HWND window, const std::wstring& text);
+// Presses the child button of `window` that shows `text`.
+void PressButton(HWND window, const std::wstring& text);
+
+// Waits for a message box titled `title`, answers it with the button `id`
+// (IDOK, IDYES, IDNO) and gives back its text; empty when none came.
+std::wstring AnswerMessageBox(const std::wstring& title, int id);
+
+}  // namespace vx::test

@@ -1,0 +1,256 @@
+// The setup wizard's window: its pages, buttons, folder rules and picture.
+#include <windows.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/file_seam.h"
+#include "common/installer/installer_form_win.h"
+#include "common/installer/ripple.h"
+#include "common/ui/controls_win.h"
+#include "setup/fixed_disk_win.h"
+#include "setup/form1_win.h"
+#include "tests/installers/installer_machine_win.h"
+#include "tests/support/registry_view_win.h"
+
+namespace vx::test {
+namespace {
+
+bool Shown(HWND control) { return IsWindowVisible(control) != FALSE; }
+
+// The height `text` needs in `label` at its width, in its font.
+int NeededHeight(HWND label, const std::wstring& text) {
+  RECT client;
+  GetClientRect(label, &client);
+  const HDC dc = GetDC(label);
+  const HGDIOBJ old =
+      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+  RECT needed = client;
+  const bool edit_wrap = (GetWindowLongW(label, GWL_STYLE) & SS_EDITCONTROL) != 0;
+  DrawTextW(dc, text.c_str(), -1, &needed,
+            DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | (edit_wrap ? DT_EDITCONTROL : 0));
+  SelectObject(dc, old);
+  ReleaseDC(label, dc);
+  return needed.bottom - needed.top;
+}
+
+int ClientHeight(HWND control) {
+  RECT client;
+  GetClientRect(control, &client);
+  return client.bottom;
+}
+
+class WizardWindowTest : public InstallerMachineTest {
+ protected:
+  setup::Form1& Open(const std::wstring& setup_folder,
+                     setup::FixedDiskTest is_fixed = setup::IsFixedDisk) {
+    form.emplace(usual, reg, setup_folder, std::move(is_fixed));
+    form->Form_Load();
+    return *form;
+  }
+  std::optional<setup::Form1> form;
+};
+
+TEST_F(WizardWindowTest, WalksThePagesAndBackToTheRecordedOrDefaultFolder) {
+  const std::wstring setup_folder = MakeSetupFolder();
+  setup::Form1& w = Open(setup_folder);
+  ASSERT_NE(w.hwnd(), nullptr);
+  EXPECT_EQ(ControlText(w.hwnd()), L"Vantelox1.1.0のInstall");
+  for (const WPARAM size : {ICON_BIG, ICON_SMALL}) {
+    EXPECT_NE(SendMessageW(w.hwnd(), WM_GETICON, size, 0), 0) << "the program's icon " << size;
+  }
+  EXPECT_EQ(ControlText(w.Label1),
+            L"　以下のフォルダにVantelox1.1.0をインストールしてよろしいですか？");
+  EXPECT_EQ(ControlText(w.Label2), DefaultInstallFolder());
+  EXPECT_TRUE(Shown(w.Label2));
+  EXPECT_FALSE(Shown(w.status_label()));
+  EXPECT_EQ(ControlText(w.Command1), L"はい");
+  EXPECT_EQ(ControlText(w.Command2), L"いいえ");
+  EXPECT_EQ(ControlText(w.Command3), L"中止");
+  // Page 1 read the record through its open-or-create.
+  EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, kRecordKey));
+
+  // The folder browser: cancelled changes nothing; a folder naming the
+  // product in another case is kept, any other gets the product's folder.
+  Click(w.Command2);
+  ASSERT_EQ(browsed.size(), 1u);
+  EXPECT_EQ(browsed[0].owner, w.hwnd());
+  EXPECT_EQ(browsed[0].title, L"インストールするフォルダを選択し、ＯＫを押してください。");
+  EXPECT_EQ(browsed[0].root, 17);
+  EXPECT_EQ(browsed[0].flags, 3u);
+  EXPECT_EQ(ControlText(w.Label2), DefaultInstallFolder());
+  browser_answer = scratch / L"Apps\\VANTELOX";
+  Click(w.Command2);
+  EXPECT_EQ(ControlText(w.Label2), scratch / L"Apps\\VANTELOX\\");
+  browser_answer = scratch / L"Apps";
+  Click(w.Command2);
+  EXPECT_EQ(ControlText(w.Label2), scratch / L"Apps\\Vantelox\\");
+
+  Click(w.Command1);
+  EXPECT_EQ(ControlText(w.Label1),
+            L"デスクトップにショートカットを作成しますか？\r\n\r\nYes⇒作成する \r\nNo⇒作成しない");
+  EXPECT_FALSE(Shown(w.Label2));
+  Click(w.Command2);
+  EXPECT_EQ(
+      ControlText(w.Label1),
+      L"「送る」メニューに「Vantelox」を作成しますか？\r\n\r\nYes⇒作成する \r\nNo⇒作成しない\r\n");
+  Click(w.Command1);
+  EXPECT_EQ(ControlText(w.Label1),
+            L"以下の条件でインストールを開始します。よろしいですか？\r\n\r\n"
+            L"Vantelox1.1.0のインストール\r\n「送る」メニューに追加\r\n");
+  EXPECT_EQ(ControlText(w.Command2), L"戻る");
+
+  Click(w.Command2);
+  EXPECT_EQ(ControlText(w.Command2), L"いいえ");
+  EXPECT_EQ(ControlText(w.Label2), DefaultInstallFolder()) << "the picked folder is dropped";
+  EXPECT_TRUE(Shown(w.Label2));
+  EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(WizardWindowTest, AbortOnTheFirstPageLeavesOnlyTheRecordKey) {
+  const std::wstring setup_folder = MakeSetupFolder();
+  const std::vector<std::wstring> setup_files = FolderContents(setup_folder);
+  setup::Form1& w = Open(setup_folder);
+  messages.Answer(MsgAnswer::No);
+  Click(w.Command3);
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].text, L"インストールを中止します。よろしいですか？");
+  EXPECT_EQ(messages.shown()[0].buttons, MsgButtons::YesNo);
+  EXPECT_EQ(messages.shown()[0].icon, MsgIcon::None);
+  ASSERT_NE(w.hwnd(), nullptr) << "No keeps the wizard";
+  // The close box asks the same.
+  SendMessageW(w.hwnd(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(messages.shown().size(), 2u);
+  EXPECT_EQ(w.hwnd(), nullptr);
+
+  EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, kRecordKey));
+  HKEY key = nullptr;
+  ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, kRecordKey, 0, KEY_READ, &key), ERROR_SUCCESS);
+  DWORD values = 99, subkeys = 99;
+  RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values, nullptr,
+                   nullptr, nullptr, nullptr);
+  RegCloseKey(key);
+  EXPECT_EQ(values, 0u);
+  EXPECT_EQ(subkeys, 0u);
+  EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kProgramEntryKey));
+  EXPECT_FALSE(fs::FileExists(InstalledUninstaller()));
+  EXPECT_FALSE(fs::FolderExists(DefaultInstallFolder()));
+  EXPECT_EQ(FolderContents(setup_folder), setup_files);
+}
+
+TEST_F(WizardWindowTest, RefusesFoldersNotOnAFixedDiskAndInsideTheSetupFolder) {
+  const std::wstring setup_folder = MakeSetupFolder();
+  setup::Form1& w = Open(setup_folder);
+  browser_answer = L"Q:\\Apps";  // no such drive
+  Click(w.Command2);
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].text,
+            L"セットアップは固定ディスク（ハードディスクなど）にインストールする必要があります。");
+  EXPECT_EQ(ControlText(w.Label2), L"C:\\Vantelox\\");
+
+  browser_answer = setup_folder + L"sub";
+  Click(w.Command2);
+  Click(w.Command1);
+  ASSERT_EQ(messages.shown().size(), 2u);
+  EXPECT_EQ(messages.shown()[1].text,
+            L"セットアップのフォルダとその中のフォルダにはインストールできません。\r\n"
+            L"別のフォルダを選択してください。");
+  EXPECT_EQ(ControlText(w.Label2), setup_folder + L"sub\\Vantelox\\") << "still on page 1";
+  EXPECT_TRUE(Shown(w.Label2));
+}
+
+TEST_F(WizardWindowTest, ShowsEveryTextWhole) {
+  const std::wstring setup_folder = MakeSetupFolder();
+  setup::Form1& w = Open(setup_folder);
+  const std::wstring label1_texts[] = {
+      setup::FolderQuestion(setup::kOlderInstalled),
+      setup::FolderQuestion(setup::kSameOrNewerInstalled),
+      setup::FolderQuestion(setup::kNoneInstalled),
+      setup::SummaryText(setup::kSameOrNewerInstalled, true, true),
+      setup::SummaryText(setup::kOlderInstalled, true, true),
+  };
+  for (const std::wstring& text : label1_texts) {
+    EXPECT_LE(NeededHeight(w.Label1, text), ClientHeight(w.Label1)) << text;
+  }
+  const std::wstring long_folder =
+      L"C:\\Program Files\\Morvane Soft\\A folder with a rather long name for a "
+      L"program\\Vantelox\\";
+  EXPECT_LE(NeededHeight(w.Label2, long_folder), ClientHeight(w.Label2));
+  for (const wchar_t* status : {L"アプリケーションの追加と削除の情報を削除しています。",
+                                L"スタートメニューのショートカットを削除しています。"}) {
+    EXPECT_LE(NeededHeight(w.status_label(), status), ClientHeight(w.status_label())) << status;
+  }
+}
+
+TEST_F(WizardWindowTest, DrawsTheRippleOverItsOwnArtwork) {
+  const std::wstring setup_folder = MakeSetupFolder();
+  setup::Form1& w = Open(setup_folder);
+  // The artwork as the program carries it.
+  HBITMAP bitmap = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(200),
+                                                   IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  ASSERT_NE(bitmap, nullptr);
+  BITMAPINFOHEADER header = ArtworkHeader();
+  std::vector<uint8_t> artwork(kArtworkBytes);
+  const HDC screen = GetDC(nullptr);
+  ASSERT_EQ(GetDIBits(screen, bitmap, 0, kArtworkSide, artwork.data(),
+                      reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS),
+            kArtworkSide);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(bitmap);
+  // The first frame, on the window as in the program's memory.
+  std::vector<uint8_t> expected;
+  Ripple(RippleStyle::Setup, artwork).Compose(w.frame_count(), 0, expected);
+  EXPECT_EQ(w.frame_count(), 1);
+  EXPECT_TRUE(w.work_picture() == expected);
+  UpdateWindow(w.hwnd());
+  const HDC dc = GetDC(w.hwnd());
+  for (const POINT p : {POINT{0, 0}, POINT{128, 128}, POINT{37, 200}, POINT{255, 255}}) {
+    const size_t at = (static_cast<size_t>(255 - p.y) * kArtworkSide + p.x) * 3;
+    EXPECT_EQ(GetPixel(dc, p.x, p.y), RGB(expected[at + 2], expected[at + 1], expected[at]))
+        << p.x << "," << p.y;
+  }
+  ReleaseDC(w.hwnd(), dc);
+}
+
+// The shell's own folder browser, as the wizard opens it: owned by the
+// wizard, titled, and giving nothing when cancelled.
+TEST_F(WizardWindowTest, TheShellsFolderBrowserCancelledGivesNothing) {
+  setup::Form1& w = Open(MakeSetupFolder());
+  SetFolderBrowserHandler({});
+  static std::vector<std::wstring> texts;
+  static HWND owner;
+  texts.clear();
+  owner = nullptr;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) {
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM) {
+          wchar_t name[16] = {};
+          GetClassNameW(window, name, 16);
+          if (std::wstring(name) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+          owner = GetWindow(window, GW_OWNER);
+          EnumChildWindows(
+              window,
+              [](HWND child, LPARAM) {
+                texts.push_back(ControlText(child));
+                return TRUE;
+              },
+              0);
+          PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+          return FALSE;
+        },
+        0);
+  });
+  Click(w.Command2);
+  KillTimer(nullptr, timer);
+  EXPECT_EQ(owner, w.hwnd());
+  EXPECT_NE(std::find(texts.begin(), texts.end(),
+                      L"インストールするフォルダを選択し、ＯＫを押してください。"),
+            texts.end());
+  EXPECT_EQ(ControlText(w.Label2), DefaultInstallFolder());
+}
+
+}  // namespace
+}  // namespace vx::test

@@ -1,0 +1,66 @@
+// The uninstaller's texts, each defined once.
+#pragma once
+
+namespace vx::uninstall_texts {
+
+inline constexpr wchar_t kTitle[] = L"UnInstallVantelox";
+inline constexpr wchar_t kCaption[] = L"Vanteloxのアンインストール";
+
+inline constexpr wchar_t kFirstQuestion[] = L"Vanteloxをアンインストールします。よろしいですか？";
+inline constexpr wchar_t kSecondQuestion[] =
+    L"Vanteloxフォルダの中のファイルは全て削除されます。\r\n"
+    L"残しておきたいファイルがVanteloxフォルダにある場合は\r\n"
+    L"中止して必要ファイルを別の場所に移した後、もう一度アンインストールを実行してください。\r\n"
+    L"本当に削除してよろしいですか？";
+
+// The steps' status texts, in the order the steps run.
+inline constexpr wchar_t kStarting[] = L"アンインストールを開始します。";
+inline constexpr wchar_t kFindingFolder[] = L"削除するフォルダを検索しています。";
+inline constexpr wchar_t kReadingRecord[] = L"インストール時の情報を取り込んでいます。";
+inline constexpr wchar_t kErasingInstallInfo[] = L"レジストリのインストール情報を削除しています。";
+inline constexpr wchar_t kErasingUninstallInfo[] =
+    L"レジストリのアンインストール情報を削除しています。";
+inline constexpr wchar_t kErasingShortcutInfo[] =
+    L"レジストリのインストール時の情報を削除しています。";
+inline constexpr wchar_t kErasingProgramList[] =
+    L"アプリケーションの追加と削除の情報を削除しています。";
+inline constexpr wchar_t kDeletingDesktopShortcut[] =
+    L"デスクトップのショートカットを削除しています。";
+inline constexpr wchar_t kDeletingMenuShortcuts[] =
+    L"スタートメニューのショートカットを削除しています。";
+inline constexpr wchar_t kDeletingFiles[] = L"インストールした全てのファイルを削除しています。";
+inline constexpr wchar_t kDeletingMenuFolder[] =
+    L"Vanteloxショートカットフォルダを削除しています。";
+inline constexpr wchar_t kDeletingFolder[] = L"Vanteloxフォルダを削除しています。";
+inline constexpr wchar_t kErasingFolder[] = L"Vanteloxフォルダを完全削除しています。";
+inline constexpr wchar_t kErasingRecordKey[] = L"Vanteloxレジストリを削除しています。";
+
+// What could not be removed, in the order the steps find it.
+inline constexpr wchar_t kNoInstallDir[] = L"インストールフォルダ情報が存在しません。";
+inline constexpr wchar_t kNoUninstallerName[] = L"アンインストールフォルダ情報が存在しません。";
+inline constexpr wchar_t kNoDesktopShortcutInfo[] =
+    L"デスクトップのショートカット情報が存在しません。";
+inline constexpr wchar_t kNoSendToInfo[] = L"ico,curファイルコマンド情報が存在しません。";
+inline constexpr wchar_t kSendToNotDeleted[] = L"「送る」メニューの削除に失敗しました。";
+inline constexpr wchar_t kDesktopShortcutNotDeleted[] =
+    L"デスクトップのショートカットの削除に失敗しました。";
+inline constexpr wchar_t kProgramShortcutNotDeleted[] =
+    L"Vanteloxショートカットの削除に失敗しました。";
+inline constexpr wchar_t kHelpShortcutNotDeleted[] =
+    L"Vanteloxヘルプショートカットの削除に失敗しました。";
+inline constexpr wchar_t kUninstallShortcutNotDeleted[] =
+    L"Vanteloxアンインストールショートカットの削除に失敗しました。";
+inline constexpr wchar_t kRecordKeyNotDeleted[] = L"Vanteloxレジストリの削除に失敗しました。";
+// A recorded install folder that is relative, a drive root or a folder of
+// the system is never deleted, nor anything the list names in it.
+inline constexpr wchar_t kFolderRefusedStart[] = L"インストールフォルダ「";
+inline constexpr wchar_t kFolderRefusedEnd[] =
+    L"」は削除してはならないフォルダのため、削除しませんでした。";
+
+inline constexpr wchar_t kSucceeded[] = L"アンインストールは正常に終了しました。";
+inline constexpr wchar_t kSomeLeft[] =
+    L"いくつかの項目が削除できませんでした。\r\n"
+    L"すでに削除されているか、使用中の可能性があります。\r\n"
+    L"削除できなかった項目は手動で削除してください。";
+
+}  // namespace vx::uninstall_texts
