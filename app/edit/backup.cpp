@@ -32,9 +32,9 @@ std::wstring GetBackUpName(const std::wstring& FileName, const std::wstring& Bac
   return folder + name.substr(0, dot) + BackUpSuffix + L"." + usual.Getkakutyousi(name);
 }
 
-double CheckFileSpeed(const std::wstring& ProgramFolder) {
+double CheckFileSpeed(const std::wstring& SettingsFolder) {
   const Usual usual;
-  const std::wstring name = ProgramFolder + L"VXSetting\\Dummy.dat";
+  const std::wstring name = SettingsFolder + L"Dummy.dat";
   fs::File file = usual.KillOpen(name, false);
   if (!file) return 0;
   const std::vector<uint8_t> zeros(static_cast<size_t>(kSpeedTestBytes), 0);
@@ -58,9 +58,9 @@ std::wstring BackUpQuestion(double seconds) {
 }
 
 BackUpOutcome BackUp(const std::wstring& FileName, int64_t FileSize,
-                     const std::wstring& BackUpSuffix, const std::wstring& ProgramFolder,
+                     const std::wstring& BackUpSuffix, const std::wstring& SettingsFolder,
                      const ProgFunction& Prog) {
-  const double seconds = BackUpSeconds(FileSize, CheckFileSpeed(ProgramFolder));
+  const double seconds = BackUpSeconds(FileSize, CheckFileSpeed(SettingsFolder));
   if (seconds > kBackUpAskSeconds &&
       ShowMessage(BackUpQuestion(seconds), MsgButtons::YesNo) == MsgAnswer::No) {
     return BackUpOutcome::Declined;

@@ -14,9 +14,9 @@ namespace vx {
 // without a dot gets the suffix alone. Every name has a backup of its own.
 std::wstring GetBackUpName(const std::wstring& FileName, const std::wstring& BackUpSuffix);
 
-// Seconds that writing 1,000,001 bytes to ProgramFolder + "VXSetting\Dummy.dat"
+// Seconds that writing 1,000,001 bytes to "Dummy.dat" in SettingsFolder
 // took by MilliSeconds(), or 0 when the file could not be made.
-double CheckFileSpeed(const std::wstring& ProgramFolder);
+double CheckFileSpeed(const std::wstring& SettingsFolder);
 
 // The estimated copying time in seconds for FileSize bytes at the measured
 // speed, and the question asked when it is above kBackUpAskSeconds.
@@ -34,7 +34,7 @@ enum class BackUpOutcome {
 // BackUp: measures, asks when the copy would take long, copies with Prog and
 // asks whether to go on when the copy failed.
 BackUpOutcome BackUp(const std::wstring& FileName, int64_t FileSize,
-                     const std::wstring& BackUpSuffix, const std::wstring& ProgramFolder,
+                     const std::wstring& BackUpSuffix, const std::wstring& SettingsFolder,
                      const ProgFunction& Prog);
 
 enum class RestoreOutcome { Restored, NoBackUp, Failed };

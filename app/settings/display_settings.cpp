@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "app/program_globals.h"
+#include "app/settings/settings_folder.h"
 #include "app/settings/settings_record.h"
 #include "app/settings/settings_texts.h"
 #include "common/file_seam.h"
@@ -15,7 +16,7 @@ DisplaySettingsRecord DisplaySettings = DefaultSettings();
 
 namespace {
 
-std::wstring SettingsFilePath() { return ProgramFolder + L"VXSetting\\Setting.dat"; }
+std::wstring SettingsFilePath() { return SettingsFolder() + L"Setting.dat"; }
 
 // Empty when the file cannot be opened, is short or holds unusable values:
 // all of them leave the program without settings it can trust.

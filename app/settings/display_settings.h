@@ -12,7 +12,7 @@ namespace vx {
 extern DisplaySettingsRecord DisplaySettings;
 
 // The procedures below act on DisplaySettings and the file
-// ProgramFolder + "VXSetting\Setting.dat".
+// "Setting.dat" in the settings folder.
 void SetDefaultSettings();
 // Falls back to the defaults, saved at once, when the file is missing or
 // unusable; only an unusable file is reported.

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <unordered_set>
 
-#include "app/program_globals.h"
+#include "app/settings/settings_folder.h"
 #include "common/code_page.h"
 #include "common/usual.h"
 
@@ -62,7 +62,7 @@ std::vector<std::wstring> UsableFontNames(const std::vector<std::wstring>& names
   return usable;
 }
 
-std::wstring FontCachePath() { return ProgramFolder + L"VXSetting\\FontData.dat"; }
+std::wstring FontCachePath() { return SettingsFolder() + L"FontData.dat"; }
 
 std::vector<std::wstring> ReadFontCache(const std::wstring& path) {
   fs::File file = fs::OpenFile(path, false, fs::Share::ReadWrite);

@@ -26,7 +26,7 @@ std::vector<std::wstring> DecodeFontList(std::string_view bytes);
 // cannot hold: the settings record could not keep them.
 std::vector<std::wstring> UsableFontNames(const std::vector<std::wstring>& names);
 
-// ProgramFolder + "VXSetting\FontData.dat".
+// "FontData.dat" in the settings folder.
 std::wstring FontCachePath();
 // The cached list; empty when the file cannot be read.
 std::vector<std::wstring> ReadFontCache(const std::wstring& path);

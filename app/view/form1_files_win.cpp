@@ -5,6 +5,7 @@
 #include "app/edit/backup.h"
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
+#include "app/settings/settings_folder.h"
 #include "app/file/file_limits.h"
 #include "app/view/form1_win.h"
 #include "app/file/open_for_check.h"
@@ -97,7 +98,7 @@ int32_t Form1::RePlaceU(int32_t SeekPos, uint8_t Dat, bool Ref) {
 int32_t Form1::FileChanged(bool After) {
   if (After && !Changed && DisplaySettings.AutoBackUp) {
     const BackUpOutcome outcome =
-        BackUp(FileName, FileSize, DisplaySettings.BackUpSuffix, ProgramFolder,
+        BackUp(FileName, FileSize, DisplaySettings.BackUpSuffix, SettingsFolder(),
                [this](double value, const std::wstring& Captions) { Prog(value, Captions); });
     // Changed stays false, so that the next change asks again.
     if (outcome == BackUpOutcome::Cancelled) return -1;

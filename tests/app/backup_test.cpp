@@ -72,8 +72,8 @@ TEST(BackUpSpeed, TimesTheTestWriteByTheClockAndRemovesItsFile) {
   test::TempFolder dir;
   SteppingClock clock(10);
   EXPECT_DOUBLE_EQ(CheckFileSpeed(dir.path()), 0.01);
-  EXPECT_FALSE(fs::FileExists(dir / L"VXSetting\\Dummy.dat"));
-  // A program folder that is a file: no test write, no estimate.
+  EXPECT_FALSE(fs::FileExists(dir / L"Dummy.dat"));
+  // A settings folder that is a file: no test write, no estimate.
   test::WriteFileBytes(dir / L"file", {1});
   EXPECT_EQ(CheckFileSpeed(dir / L"file\\"), 0);
 }
