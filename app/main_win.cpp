@@ -1,9 +1,11 @@
 // Vantelox's start procedure.
 #include <windows.h>
 
+#include "app/edit/recovery.h"
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
 #include "app/file/file_operation.h"
+#include "app/settings/settings_folder.h"
 #include "app/view/form1_win.h"
 #include "common/message_box.h"
 #include "common/program_folder_win.h"
@@ -16,6 +18,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR command_line, int show_command) 
   StartFile = FileOperation().GetFnmFromCommand(command_line ? command_line : L"");
   ProgramFolder = Usual().AddDirMark(ProgramFileFolder());
   LoadSettings();
+  // An edit cut short by a killed program is mended before any file is opened.
+  SetRecoveryFolder(SettingsFolder());
+  RepairLeftRecords();
 
   Form1 form;
   form.SetEndsProgram(true);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/edit/edit_texts.h"
+#include "app/edit/recovery.h"
 #include "common/clock.h"
 #include "common/file_copy.h"
 #include "common/file_seam.h"
@@ -15,9 +16,19 @@ namespace {
 
 constexpr int64_t kSpeedTestBytes = 1'000'001;
 
-// The restore's copy of the backup, beside the file so that the final rename
-// stays on one volume.
+// The copies are made under a name of their own beside their target, so
+// that the final rename stays on one volume and a copy cut short is never
+// taken for a whole one. Their records let the next start remove a half one.
 std::wstring RestoreTempName(const std::wstring& FileName) { return FileName + L".VXRestore"; }
+std::wstring BackUpTempName(const std::wstring& BackUpName) { return BackUpName + L".VXPart"; }
+
+bool CopyThenRename(RecordKind kind, const std::wstring& FileName, const std::wstring& Source,
+                    const std::wstring& Target, const std::wstring& Temp) {
+  const LiveRecord record(kind, FileName, Temp);
+  if (CopyFileFresh(Source, Temp) && fs::RenameFile(Temp, Target)) return true;
+  fs::RemoveFile(Temp);
+  return false;
+}
 
 }  // namespace
 
@@ -67,7 +78,8 @@ BackUpOutcome BackUp(const std::wstring& FileName, int64_t FileSize,
   }
   Prog(-1, edit_texts::kBackingUp);
   Prog(0.5, std::wstring());
-  if (CopyFileFresh(FileName, GetBackUpName(FileName, BackUpSuffix))) {
+  const std::wstring backup = GetBackUpName(FileName, BackUpSuffix);
+  if (CopyThenRename(RecordKind::BackUpCopy, FileName, FileName, backup, BackUpTempName(backup))) {
     Prog(1, std::wstring());
     return BackUpOutcome::Made;
   }
@@ -78,12 +90,10 @@ BackUpOutcome BackUp(const std::wstring& FileName, int64_t FileSize,
 
 RestoreOutcome RestoreFromBackUp(const std::wstring& FileName, const std::wstring& BackUpName) {
   if (!fs::FileExists(BackUpName)) return RestoreOutcome::NoBackUp;
-  const std::wstring temp = RestoreTempName(FileName);
-  if (CopyFileFresh(BackUpName, temp) && fs::RenameFile(temp, FileName)) {
-    return RestoreOutcome::Restored;
-  }
-  fs::RemoveFile(temp);
-  return RestoreOutcome::Failed;
+  return CopyThenRename(RecordKind::RestoreCopy, FileName, BackUpName, FileName,
+                        RestoreTempName(FileName))
+             ? RestoreOutcome::Restored
+             : RestoreOutcome::Failed;
 }
 
 }  // namespace vx

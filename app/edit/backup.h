@@ -32,7 +32,9 @@ enum class BackUpOutcome {
 };
 
 // BackUp: measures, asks when the copy would take long, copies with Prog and
-// asks whether to go on when the copy failed.
+// asks whether to go on when the copy failed. The copy is made under a
+// temporary name and takes the backup's name only when whole, so a copy cut
+// short leaves the earlier backup, if any, as it was.
 BackUpOutcome BackUp(const std::wstring& FileName, int64_t FileSize,
                      const std::wstring& BackUpSuffix, const std::wstring& SettingsFolder,
                      const ProgFunction& Prog);

@@ -2,6 +2,7 @@
 
 #include "app/edit/block_file.h"
 #include "app/edit/edit_texts.h"
+#include "app/edit/recovery.h"
 #include "common/file_seam.h"
 #include "common/message_box.h"
 
@@ -9,15 +10,20 @@ namespace vx {
 namespace {
 
 // Opens, moves, closes and reports. A missing file is not made here, and no
-// other program may write while the tail is on the move.
-int32_t MoveTail(const std::wstring& Fnm, bool insertion, const ProgFunction& Prog,
-                 const std::wstring& BackUpName,
-                 const std::function<TailMoveResult(BlockFile&, const TailProgress&)>& move) {
+// other program may write while the tail is on the move. The move keeps its
+// record in the recovery folder; one it could not put back stays there for
+// the next start.
+int32_t MoveTail(
+    const std::wstring& Fnm, bool insertion, const ProgFunction& Prog,
+    const std::wstring& BackUpName,
+    const std::function<TailMoveResult(BlockFile&, const TailProgress&, MoveRecord&)>& move) {
   TailMoveResult result = TailMoveResult::Restored;
   if (fs::File file = fs::OpenFile(Fnm, false, fs::Share::Read)) {
     Prog(-1, insertion ? edit_texts::kInserting : edit_texts::kDeleting);
     SeamBlockFile blocks(file);
-    result = move(blocks, [&Prog](double share) { Prog(share, std::wstring()); });
+    LiveRecord record(insertion ? RecordKind::Insertion : RecordKind::Deletion, Fnm, L"");
+    result = move(blocks, [&Prog](double share) { Prog(share, std::wstring()); }, record.record());
+    if (result == TailMoveResult::MaybeDamaged) record.Keep();
     if (!file.Close() && result == TailMoveResult::Done) result = TailMoveResult::MaybeDamaged;
   }
   if (result == TailMoveResult::Done) {
@@ -33,16 +39,18 @@ int32_t MoveTail(const std::wstring& Fnm, bool insertion, const ProgFunction& Pr
 
 int32_t InsOne(const std::wstring& Fnm, int32_t SeekPos, uint8_t Dat, const ProgFunction& Prog,
                const std::wstring& BackUpName) {
-  return MoveTail(Fnm, true, Prog, BackUpName, [&](BlockFile& file, const TailProgress& progress) {
-    return InsOne(file, SeekPos, Dat, progress);
-  });
+  return MoveTail(Fnm, true, Prog, BackUpName,
+                  [&](BlockFile& file, const TailProgress& progress, MoveRecord& record) {
+                    return InsOne(file, SeekPos, Dat, progress, record);
+                  });
 }
 
 int32_t DelOne(const std::wstring& Fnm, int32_t SeekPos, const ProgFunction& Prog,
                const std::wstring& BackUpName) {
-  return MoveTail(Fnm, false, Prog, BackUpName, [&](BlockFile& file, const TailProgress& progress) {
-    return DelOne(file, SeekPos, progress);
-  });
+  return MoveTail(Fnm, false, Prog, BackUpName,
+                  [&](BlockFile& file, const TailProgress& progress, MoveRecord& record) {
+                    return DelOne(file, SeekPos, progress, record);
+                  });
 }
 
 std::wstring TailMoveFailureText(bool insertion, TailMoveResult result,

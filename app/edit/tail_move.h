@@ -1,35 +1,60 @@
 // Inserting and deleting one byte on disk: the tail of the file moves by one
 // byte in blocks of 4096, from the end backwards for an insertion and from
 // the deletion point forwards for a deletion, so that no byte is overwritten
-// before it has been read. Memory stays at the one block buffer whatever the
-// size of the file.
+// before it has been read. Memory stays at the record's two block slots
+// whatever the size of the file.
 //
 // A failure part-way does not leave the tail half-shifted: the blocks already
 // moved go back and the length is restored, so the file is as before.
+//
+// Every block goes through a recovery record (move_record.h), read into one
+// of its slots and written from there, with the record saying which block is
+// on its way: a program stopped at any instant, inside a write included,
+// leaves what RepairMove needs to finish the edit or to take it back.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 
 #include "app/edit/block_file.h"
+#include "app/edit/move_record.h"
 
 namespace vx {
 
-inline constexpr int64_t kTailBlockSize = 4096;
+inline constexpr int64_t kTailBlockSize = kRecordSlotSize;
 
 enum class TailMoveResult {
   Done,
   Restored,      // failed; the file is exactly as before
-  MaybeDamaged,  // failed, and so did putting it back
+  MaybeDamaged,  // failed, and so did putting it back; the record stays
 };
 
 // Called after each block with the share done before it (0 to below 1).
 using TailProgress = std::function<void(double)>;
 
 // Moves the bytes from SeekPos on one place up, lengthening the file, and
-// writes Dat at SeekPos. SeekPos may be just behind the last byte.
-TailMoveResult InsOne(BlockFile& file, int32_t SeekPos, uint8_t Dat, const TailProgress& progress);
+// writes Dat at SeekPos. SeekPos may be just behind the last byte. The
+// record's names are set by the caller; the move begins and ends it.
+TailMoveResult InsOne(BlockFile& file, int32_t SeekPos, uint8_t Dat, const TailProgress& progress,
+                      MoveRecord& record);
 // Moves the bytes behind SeekPos one place down over it and cuts the last.
+TailMoveResult DelOne(BlockFile& file, int32_t SeekPos, const TailProgress& progress,
+                      MoveRecord& record);
+
+// The same with a record in private memory.
+TailMoveResult InsOne(BlockFile& file, int32_t SeekPos, uint8_t Dat, const TailProgress& progress);
 TailMoveResult DelOne(BlockFile& file, int32_t SeekPos, const TailProgress& progress);
+
+enum class RepairResult {
+  After,        // the edit is finished
+  Before,       // the edit is taken back
+  NotMatching,  // the file is not as the record left it: nothing was touched
+  Failed,       // a read or write failed; the record says how far it got
+};
+
+// Carries the move a stopped program left in `record` to its end, after
+// checking that `file` is as that move left it: its length, and the bytes of
+// the block last moved or on its way. The record ends unless it Failed.
+RepairResult RepairMove(BlockFile& file, MoveRecord& record);
 
 }  // namespace vx

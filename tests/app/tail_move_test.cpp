@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstring>
+#include <functional>
 
 #include "app/edit/edit_texts.h"
 #include "app/edit/ins_del_one.h"
+#include "tests/app/faulty_file.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_bytes.h"
@@ -14,67 +14,10 @@
 namespace vx {
 namespace {
 
-using Bytes = std::vector<uint8_t>;
-
-Bytes Inserted(Bytes bytes, int32_t seek_pos, uint8_t dat) {
-  bytes.insert(bytes.begin() + (seek_pos - 1), dat);
-  return bytes;
-}
-
-Bytes Deleted(Bytes bytes, int32_t seek_pos) {
-  bytes.erase(bytes.begin() + (seek_pos - 1));
-  return bytes;
-}
-
-// An in-memory file whose n-th read, write or resize fails. A failing write
-// may first change half of its bytes, as a full disk may; with `sticky` every
-// later write and resize fails too, as when another program locks the file.
-class FaultyFile : public BlockFile {
- public:
-  explicit FaultyFile(Bytes bytes) : bytes_(std::move(bytes)) {}
-
-  int fail_read = 0, fail_write = 0, fail_resize = 0;
-  bool partial = false, sticky = false;
-
-  int64_t ReadAt(int64_t offset, uint8_t* buffer, int64_t length) override {
-    if (++reads_ == fail_read) return -1;
-    const int64_t n = std::clamp<int64_t>(Size() - offset, 0, length);
-    std::memcpy(buffer, bytes_.data() + offset, static_cast<size_t>(n));
-    return n;
-  }
-  bool WriteAt(int64_t offset, const uint8_t* buffer, int64_t length) override {
-    if (Failing(++writes_ == fail_write)) {
-      if (partial && !sticky) Put(offset, buffer, length / 2);
-      return false;
-    }
-    Put(offset, buffer, length);
-    return true;
-  }
-  int64_t Length() override { return Size(); }
-  bool SetLength(int64_t length) override {
-    if (Failing(++resizes_ == fail_resize)) return false;
-    bytes_.resize(static_cast<size_t>(length));
-    return true;
-  }
-
-  const Bytes& bytes() const { return bytes_; }
-  int writes() const { return writes_; }
-
- private:
-  int64_t Size() const { return static_cast<int64_t>(bytes_.size()); }
-  bool Failing(bool now) {
-    failed_ = failed_ || now;
-    return now || (sticky && failed_);
-  }
-  void Put(int64_t offset, const uint8_t* buffer, int64_t length) {
-    if (offset + length > Size()) bytes_.resize(static_cast<size_t>(offset + length));
-    std::memcpy(bytes_.data() + offset, buffer, static_cast<size_t>(length));
-  }
-
-  Bytes bytes_;
-  int reads_ = 0, writes_ = 0, resizes_ = 0;
-  bool failed_ = false;
-};
+using test::Bytes;
+using test::Deleted;
+using test::FaultyFile;
+using test::Inserted;
 
 const TailProgress kNoProgress;
 
@@ -148,7 +91,7 @@ TEST(TailMove, AFailedInsertionPutsEveryBlockBack) {
       EXPECT_EQ(file.bytes(), original);
     }
   }
-  for (int n = 1; n <= 3; ++n) {
+  for (int n = 1; n <= 4; ++n) {  // the first block's check, then three blocks
     SCOPED_TRACE(testing::Message() << "read " << n);
     FaultyFile file(original);
     file.fail_read = n;
@@ -173,7 +116,7 @@ TEST(TailMove, AFailedDeletionPutsEveryBlockAndTheDeletedByteBack) {
       EXPECT_EQ(file.bytes(), original);
     }
   }
-  for (int n = 1; n <= 4; ++n) {  // the deleted byte, then three blocks
+  for (int n = 1; n <= 5; ++n) {  // the deleted byte, the check, three blocks
     SCOPED_TRACE(testing::Message() << "read " << n);
     FaultyFile file(original);
     file.fail_read = n;
@@ -196,6 +139,168 @@ TEST(TailMove, SaysSoWhenTheFileCannotBePutBack) {
     deleting.fail_write = n;
     deleting.sticky = true;
     EXPECT_EQ(DelOne(deleting, kFaultPos, kNoProgress), TailMoveResult::MaybeDamaged);
+  }
+}
+
+// A program stopped dead in the middle of a move, and the next start's
+// repair over what it left: the file and the record as they were then.
+struct StoppedMove {
+  bool insertion = true;
+  int32_t pos = 1;
+  int fail_write = 0;  // a write that fails first, so that the move goes back
+
+  // Runs the move on `file` with `record`; true when it stopped at `stop`.
+  bool Run(FaultyFile& file, MoveRecord& record, test::StopPoint stop = {}) const {
+    file.fail_write = fail_write;
+    file.partial = true;
+    file.stop = stop;
+    bool stopped = false;
+    try {
+      if (insertion) {
+        InsOne(file, pos, 0xEE, kNoProgress, record);
+      } else {
+        DelOne(file, pos, kNoProgress, record);
+      }
+    } catch (const test::Stopped&) {
+      stopped = true;
+    }
+    file.fail_write = 0;
+    file.stop = {};
+    return stopped;
+  }
+  Bytes After(const Bytes& before) const {
+    return insertion ? Inserted(before, pos, 0xEE) : Deleted(before, pos);
+  }
+  // The changes a move that is never stopped makes.
+  int Changes(const Bytes& before) const {
+    FaultyFile file(before);
+    Bytes bytes(MoveRecord::SizeFor(RecordKind::Insertion, L"", L""));
+    MoveRecord record(bytes.data(), bytes.size());
+    Run(file, record);
+    return file.changes();
+  }
+};
+
+// Repairs what a stopped move left and checks that the file is exactly as
+// before or as after; gives which.
+::testing::AssertionResult RepairedWhole(FaultyFile& file, MoveRecord& record, const Bytes& before,
+                                         const Bytes& after, RepairResult& result) {
+  result = RepairMove(file, record);
+  if (result != RepairResult::After && result != RepairResult::Before) {
+    return ::testing::AssertionFailure() << "repair gave " << static_cast<int>(result);
+  }
+  if (file.bytes() != (result == RepairResult::After ? after : before)) {
+    return ::testing::AssertionFailure() << "the file is neither before nor after";
+  }
+  if (record.Begun()) return ::testing::AssertionFailure() << "the record did not end";
+  return ::testing::AssertionSuccess();
+}
+
+TEST(TailMoveStopped, RepairGivesExactlyBeforeOrAfterAtEveryStop) {
+  for (const size_t size : {size_t{1}, size_t{4095}, size_t{4096}, size_t{4097},
+                            size_t{(1 << 20) + 1}}) {
+    const Bytes before = test::PatternBytes(size);
+    const int32_t last = static_cast<int32_t>(size);
+    for (const bool insertion : {true, false}) {
+      for (const int32_t pos : {1, last / 2 + 1, last}) {
+        const StoppedMove move{insertion, pos};
+        const Bytes after = move.After(before);
+        const int changes = move.Changes(before);
+        for (int change = 1; change <= changes; ++change) {
+          for (const bool half : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "size " << size << " insertion " << insertion
+                                            << " pos " << pos << " change " << change
+                                            << " half " << half);
+            FaultyFile file(before);
+            Bytes bytes(MoveRecord::SizeFor(RecordKind::Insertion, L"", L""));
+            MoveRecord record(bytes.data(), bytes.size());
+            ASSERT_TRUE(move.Run(file, record, {change, half}));
+            RepairResult result;
+            ASSERT_TRUE(RepairedWhole(file, record, before, after, result));
+          }
+        }
+      }
+    }
+  }
+}
+
+// The repair itself stopped at each of its changes and started again; and a
+// move that failed and was going back when it stopped.
+TEST(TailMoveStopped, AStoppedRepairOrPutBackIsRepairedAgain) {
+  const Bytes before = test::PatternBytes(2 * 4096 + 10);
+  for (const StoppedMove move : {StoppedMove{true, 5}, StoppedMove{false, 5},
+                                 StoppedMove{true, 5, 2}, StoppedMove{false, 5, 2}}) {
+    const Bytes after = move.After(before);
+    const int changes = move.Changes(before);
+    for (int change = 1; change <= changes; ++change) {
+      for (int repair_change = 1;; ++repair_change) {
+        SCOPED_TRACE(testing::Message() << "insertion " << move.insertion << " failing write "
+                                        << move.fail_write << " change " << change
+                                        << " repair change " << repair_change);
+        FaultyFile file(before);
+        Bytes bytes(MoveRecord::SizeFor(RecordKind::Insertion, L"", L""));
+        MoveRecord record(bytes.data(), bytes.size());
+        ASSERT_TRUE(move.Run(file, record, {change, true}));
+        file.stop = {file.changes() + repair_change, true};
+        try {
+          RepairMove(file, record);
+        } catch (const test::Stopped&) {
+          file.stop = {};
+          RepairResult result;
+          ASSERT_TRUE(RepairedWhole(file, record, before, after, result));
+          // Once the failed write sent it back, only before will do; an
+          // insertion lengthens the file before its first write.
+          const int failed_change = move.fail_write + (move.insertion ? 1 : 0);
+          if (move.fail_write && change > failed_change) {
+            EXPECT_EQ(result, RepairResult::Before);
+          }
+          continue;
+        }
+        break;  // the repair ran through without reaching the stop
+      }
+    }
+  }
+}
+
+TEST(TailMoveStopped, ARecordThatDoesNotFitTheFileChangesNothing) {
+  const Bytes before = test::PatternBytes(3 * 4096 + 10);
+  // The byte of the checked block: the one on its way, or the last one moved.
+  const auto checked_offset = [](const MoveRecord& record) {
+    const MoveProgress at = record.progress();
+    return record.target(at.flight != kNoSlot ? at.flight : at.last).offset;
+  };
+  const struct {
+    const char* what;
+    StoppedMove move;
+    test::StopPoint stop;
+    std::function<void(Bytes&, const MoveRecord&)> change;
+  } cases[] = {
+      {"a byte longer", {true, 100}, {3, false}, [](Bytes& b, auto&) { b.push_back(1); }},
+      {"a byte shorter", {false, 100}, {2, true}, [](Bytes& b, auto&) { b.pop_back(); }},
+      {"another file of that length", {false, 100}, {3, false},
+       [](Bytes& b, auto&) { b = test::CountingBytes(b.size()); }},
+      {"the block on its way changed", {true, 100}, {3, true},
+       [&](Bytes& b, const MoveRecord& r) { b[checked_offset(r) + 1] = 0; }},
+      {"the block last moved changed", {false, 100}, {3, false},
+       [&](Bytes& b, const MoveRecord& r) { b[checked_offset(r) + 7] = 0; }},
+      {"nothing moved yet, but its first block changed", {true, 100}, {1, false},
+       [&](Bytes& b, const MoveRecord& r) { b[checked_offset(r)] = 0; }},
+      {"taken back from a failure, then changed", {true, 100, 2}, {4, false},
+       [&](Bytes& b, const MoveRecord& r) { b[checked_offset(r) + 2] = 0; }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    FaultyFile file(before);
+    Bytes bytes(MoveRecord::SizeFor(RecordKind::Insertion, L"", L""));
+    MoveRecord record(bytes.data(), bytes.size());
+    ASSERT_TRUE(c.move.Run(file, record, c.stop));
+    c.change(file.bytes(), record);
+    const Bytes left = file.bytes();
+    const int changes = file.changes();
+    EXPECT_EQ(RepairMove(file, record), RepairResult::NotMatching);
+    EXPECT_EQ(file.bytes(), left);
+    EXPECT_EQ(file.changes(), changes);  // not one write or resize
+    EXPECT_TRUE(record.Begun());
   }
 }
 

@@ -1,0 +1,234 @@
+#include "app/edit/move_record.h"
+
+#include <atomic>
+#include <cstring>
+
+namespace vx {
+namespace {
+
+constexpr char kMagic[8] = {'V', 'X', 'R', 'e', 'c', 'o', 'v', '1'};
+
+constexpr size_t kKind = 8, kActive = 12, kLength = 16, kAt = 24, kByte = 32, kPathUnits = 36,
+                 kTempUnits = 40, kPlans = 64, kPlanSize = 128, kNames = 320;
+// Within a plan.
+constexpr size_t kProgress = 0, kFrom = 8, kCount = 16, kStep = 24, kAfter = 28, kLengthStart = 32,
+                 kLengthDuring = 40, kLengthFinal = 48, kThenWrite = 56, kThenByte = 60,
+                 kThenOffset = 64, kTargets = 72, kTargetSize = 16;
+
+template <typename T>
+T Get(const uint8_t* bytes, size_t offset) {
+  T value;
+  std::memcpy(&value, bytes + offset, sizeof value);
+  return value;
+}
+
+template <typename T>
+void Put(uint8_t* bytes, size_t offset, T value) {
+  std::memcpy(bytes + offset, &value, sizeof value);
+}
+
+// Every store before it lands before the word, and the word in one piece: a
+// killed program leaves either the old or the new word, never a mix, and
+// never a word that runs ahead of what it describes.
+void StoreWord(uint8_t* bytes, size_t offset, uint64_t value) {
+  std::atomic_ref<uint64_t>(*reinterpret_cast<uint64_t*>(bytes + offset))
+      .store(value, std::memory_order_release);
+}
+
+uint64_t LoadWord(const uint8_t* bytes, size_t offset) {
+  return std::atomic_ref<uint64_t>(*reinterpret_cast<uint64_t*>(const_cast<uint8_t*>(bytes) +
+                                                                offset))
+      .load(std::memory_order_acquire);
+}
+
+size_t RoundUp(size_t n, size_t to) { return (n + to - 1) / to * to; }
+
+bool IsMove(RecordKind kind) {
+  return kind == RecordKind::Insertion || kind == RecordKind::Deletion;
+}
+
+size_t SlotsStart(size_t units) { return RoundUp(kNames + 2 * units, kRecordSlotSize); }
+
+uint64_t ProgressWord(const MoveProgress& progress) {
+  return static_cast<uint64_t>(progress.moved) << 8 |
+         static_cast<uint64_t>(progress.last + 1) << 4 |
+         static_cast<uint64_t>(progress.flight + 1);
+}
+
+}  // namespace
+
+std::u16string Utf16Units(const std::wstring& text) {
+  std::u16string units;
+  for (const wchar_t c : text) {
+    const auto code = static_cast<uint32_t>(c);
+    if (code > 0xFFFF) {
+      units += static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10));
+      units += static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
+    } else {
+      units += static_cast<char16_t>(code);
+    }
+  }
+  return units;
+}
+
+std::wstring FromUtf16Units(const std::u16string& units) {
+  std::wstring text;
+  for (size_t i = 0; i < units.size(); ++i) {
+    const uint32_t u = units[i];
+    if constexpr (sizeof(wchar_t) == 4) {
+      if (u >= 0xD800 && u < 0xDC00 && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
+          units[i + 1] < 0xE000) {
+        text += static_cast<wchar_t>(0x10000 + ((u - 0xD800) << 10) + (units[++i] - 0xDC00));
+        continue;
+      }
+    }
+    text += static_cast<wchar_t>(u);
+  }
+  return text;
+}
+
+size_t MoveRecord::SizeFor(RecordKind kind, const std::wstring& path, const std::wstring& temp) {
+  const size_t units = Utf16Units(path).size() + Utf16Units(temp).size();
+  return IsMove(kind) ? SlotsStart(units) + 2 * kRecordSlotSize : kNames + 2 * units;
+}
+
+void MoveRecord::SetNames(const std::wstring& path, const std::wstring& temp) {
+  const std::u16string p = Utf16Units(path), t = Utf16Units(temp);
+  Put<uint32_t>(bytes_, kPathUnits, static_cast<uint32_t>(p.size()));
+  Put<uint32_t>(bytes_, kTempUnits, static_cast<uint32_t>(t.size()));
+  std::memcpy(bytes_ + kNames, p.data(), 2 * p.size());
+  std::memcpy(bytes_ + kNames + 2 * p.size(), t.data(), 2 * t.size());
+}
+
+void MoveRecord::SetPlan(int index, const MovePlan& plan, const MoveProgress& progress,
+                         const SlotTarget& slot0, const SlotTarget& slot1) {
+  uint8_t* p = bytes_ + kPlans + static_cast<size_t>(index) * kPlanSize;
+  Put<int64_t>(p, kFrom, plan.from);
+  Put<int64_t>(p, kCount, plan.count);
+  Put<int32_t>(p, kStep, plan.step);
+  Put<int32_t>(p, kAfter, plan.after ? 1 : 0);
+  Put<int64_t>(p, kLengthStart, plan.length_start);
+  Put<int64_t>(p, kLengthDuring, plan.length_during);
+  Put<int64_t>(p, kLengthFinal, plan.length_final);
+  Put<int32_t>(p, kThenWrite, plan.then_write ? 1 : 0);
+  Put<int32_t>(p, kThenByte, plan.then_byte);
+  Put<int64_t>(p, kThenOffset, plan.then_offset);
+  const SlotTarget targets[] = {slot0, slot1};
+  for (size_t i = 0; i < 2; ++i) {
+    Put<int64_t>(p, kTargets + i * kTargetSize, targets[i].offset);
+    Put<int32_t>(p, kTargets + i * kTargetSize + 8, targets[i].length);
+    Put<int32_t>(p, kTargets + i * kTargetSize + 12, targets[i].alt);
+  }
+  StoreWord(p, kProgress, ProgressWord(progress));
+}
+
+void MoveRecord::Begin(RecordKind kind, int64_t length, int64_t at, uint8_t byte) {
+  Put<uint32_t>(bytes_, kKind, static_cast<uint32_t>(kind));
+  Put<uint32_t>(bytes_, kActive, 0);
+  Put<int64_t>(bytes_, kLength, length);
+  Put<int64_t>(bytes_, kAt, at);
+  bytes_[kByte] = byte;
+  uint64_t magic;
+  std::memcpy(&magic, kMagic, sizeof magic);
+  StoreWord(bytes_, 0, magic);
+}
+
+void MoveRecord::Activate(int index) {
+  std::atomic_ref<uint32_t>(*reinterpret_cast<uint32_t*>(bytes_ + kActive))
+      .store(static_cast<uint32_t>(index), std::memory_order_release);
+}
+
+void MoveRecord::SetProgress(const MoveProgress& progress) {
+  StoreWord(bytes_ + kPlans + static_cast<size_t>(active()) * kPlanSize, kProgress,
+            ProgressWord(progress));
+}
+
+void MoveRecord::SetTarget(int slot, const SlotTarget& target) {
+  uint8_t* t = bytes_ + kPlans + static_cast<size_t>(active()) * kPlanSize + kTargets +
+               static_cast<size_t>(slot) * kTargetSize;
+  Put<int64_t>(t, 0, target.offset);
+  Put<int32_t>(t, 8, target.length);
+  Put<int32_t>(t, 12, target.alt);
+}
+
+void MoveRecord::End() { StoreWord(bytes_, 0, 0); }
+
+bool MoveRecord::Begun() const {
+  if (size_ < kNames) return false;
+  const uint64_t word = LoadWord(bytes_, 0);
+  return std::memcmp(&word, kMagic, sizeof word) == 0;
+}
+
+bool MoveRecord::Whole() const {
+  if (!Begun()) return false;
+  const uint32_t k = Get<uint32_t>(bytes_, kKind);
+  if (k < 1 || k > 4 || Get<uint32_t>(bytes_, kActive) > 1) return false;
+  const size_t units =
+      size_t{Get<uint32_t>(bytes_, kPathUnits)} + size_t{Get<uint32_t>(bytes_, kTempUnits)};
+  if (Get<uint32_t>(bytes_, kPathUnits) == 0 || kNames + 2 * units > size_) return false;
+  return !IsMove(kind()) || size_ >= SlotsStart(units) + 2 * kRecordSlotSize;
+}
+
+RecordKind MoveRecord::kind() const {
+  return static_cast<RecordKind>(Get<uint32_t>(bytes_, kKind));
+}
+int64_t MoveRecord::length() const { return Get<int64_t>(bytes_, kLength); }
+int64_t MoveRecord::at() const { return Get<int64_t>(bytes_, kAt); }
+uint8_t MoveRecord::byte() const { return bytes_[kByte]; }
+
+std::wstring MoveRecord::path() const {
+  std::u16string units(Get<uint32_t>(bytes_, kPathUnits), u'\0');
+  std::memcpy(units.data(), bytes_ + kNames, 2 * units.size());
+  return FromUtf16Units(units);
+}
+
+std::wstring MoveRecord::temp() const {
+  const size_t skip = 2 * size_t{Get<uint32_t>(bytes_, kPathUnits)};
+  std::u16string units(Get<uint32_t>(bytes_, kTempUnits), u'\0');
+  std::memcpy(units.data(), bytes_ + kNames + skip, 2 * units.size());
+  return FromUtf16Units(units);
+}
+
+int MoveRecord::active() const {
+  return static_cast<int>(std::atomic_ref<uint32_t>(*reinterpret_cast<uint32_t*>(bytes_ + kActive))
+                              .load(std::memory_order_acquire));
+}
+
+MovePlan MoveRecord::plan(int index) const {
+  const uint8_t* p = bytes_ + kPlans + static_cast<size_t>(index) * kPlanSize;
+  MovePlan plan;
+  plan.from = Get<int64_t>(p, kFrom);
+  plan.count = Get<int64_t>(p, kCount);
+  plan.step = Get<int32_t>(p, kStep);
+  plan.after = Get<int32_t>(p, kAfter) != 0;
+  plan.length_start = Get<int64_t>(p, kLengthStart);
+  plan.length_during = Get<int64_t>(p, kLengthDuring);
+  plan.length_final = Get<int64_t>(p, kLengthFinal);
+  plan.then_write = Get<int32_t>(p, kThenWrite) != 0;
+  plan.then_byte = static_cast<uint8_t>(Get<int32_t>(p, kThenByte));
+  plan.then_offset = Get<int64_t>(p, kThenOffset);
+  return plan;
+}
+
+MoveProgress MoveRecord::progress() const {
+  const uint64_t word = LoadWord(bytes_ + kPlans + static_cast<size_t>(active()) * kPlanSize,
+                                 kProgress);
+  return {static_cast<int64_t>(word >> 8), static_cast<int>((word >> 4) & 0xF) - 1,
+          static_cast<int>(word & 0xF) - 1};
+}
+
+SlotTarget MoveRecord::target(int slot) const {
+  const uint8_t* t = bytes_ + kPlans + static_cast<size_t>(active()) * kPlanSize + kTargets +
+                     static_cast<size_t>(slot) * kTargetSize;
+  return {Get<int64_t>(t, 0), Get<int32_t>(t, 8), Get<int32_t>(t, 12)};
+}
+
+size_t MoveRecord::SlotOffset(int index) const {
+  const size_t units =
+      size_t{Get<uint32_t>(bytes_, kPathUnits)} + size_t{Get<uint32_t>(bytes_, kTempUnits)};
+  return SlotsStart(units) + static_cast<size_t>(index) * kRecordSlotSize;
+}
+
+uint8_t* MoveRecord::slot(int index) const { return bytes_ + SlotOffset(index); }
+
+}  // namespace vx

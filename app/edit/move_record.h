@@ -1,0 +1,131 @@
+// The recovery record of one long edit: what a program started after this
+// one was killed needs to finish the edit or to take it back.
+//
+// The record is a small file in the settings folder, mapped into memory while
+// the edit runs, so that keeping it current costs stores into memory, not
+// system calls. Its layout (little-endian, offsets in bytes):
+//
+//     0  8  "VXRecov1"; zero before the record is whole and after the edit ends
+//     8  4  kind: 1 insertion, 2 deletion, 3 backup copy, 4 restore copy
+//    12  4  the plan in force: 0 or 1
+//    16  8  the file's length before the edit
+//    24  8  the zero-based offset of the byte inserted or deleted
+//    32  1  the byte inserted, or the byte deleted
+//    36  4  the file's name, in UTF-16 units
+//    40  4  the temporary copy's name, in UTF-16 units (copies only)
+//    64  2 x 128  the two plans (below)
+//   320     the file's name, then the temporary copy's name, UTF-16
+//     S  2 x 4096  the two block slots (tail moves only), S the first
+//           multiple of 4096 behind the names
+//
+// A plan: shift `count` bytes at `from` by `step` (+1 up, -1 down) in blocks
+// of 4096, the upward shift from the top down and the downward one from the
+// bottom up; then write one byte if asked and give the file its final
+// length. Each plan's 128 bytes:
+//
+//     0  8  progress: moved << 8 | (last + 1) << 4 | (flight + 1), one store
+//     8  8  from          16  8  count          24  4  step
+//    28  4  1 when the plan ends with the edit done, 0 when it takes it back
+//    32  8  length at the start   40  8  length while shifting
+//    48  8  final length          56  4  1 when a byte is written at the end
+//    60  4  that byte             64  8  its offset
+//    72  2 x 16  per slot: offset its bytes go to (8), their count (4), and
+//           where else each byte may stand while that write is half done:
+//           at slot[i + alt] (4)
+//
+// `moved` counts the bytes of the shift moved or in flight. `flight` is the
+// slot on its way to the file: a stop inside that write is finished by
+// writing the slot again. `last` is the slot whose bytes stand whole at their
+// offset: the check that the file is still the one the record describes.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace vx {
+
+enum class RecordKind : uint32_t {
+  Insertion = 1,
+  Deletion = 2,
+  BackUpCopy = 3,
+  RestoreCopy = 4,
+};
+
+inline constexpr int kNoSlot = -1;
+inline constexpr int64_t kRecordSlotSize = 4096;
+
+struct MovePlan {
+  int64_t from = 0;
+  int64_t count = 0;
+  int32_t step = 1;
+  bool after = true;
+  int64_t length_start = 0;
+  int64_t length_during = 0;
+  int64_t length_final = 0;
+  bool then_write = false;
+  uint8_t then_byte = 0;
+  int64_t then_offset = 0;
+};
+
+struct SlotTarget {
+  int64_t offset = 0;
+  int32_t length = 0;
+  int32_t alt = 0;
+};
+
+struct MoveProgress {
+  int64_t moved = 0;
+  int last = kNoSlot;
+  int flight = kNoSlot;
+};
+
+// A view of a record's bytes; the bytes stay the caller's.
+class MoveRecord {
+ public:
+  // The bytes a record of `kind` for these names needs.
+  static size_t SizeFor(RecordKind kind, const std::wstring& path, const std::wstring& temp);
+
+  MoveRecord(uint8_t* bytes, size_t size) : bytes_(bytes), size_(size) {}
+
+  // Writing, in this order: the names, the plan 0, then Begin (magic last).
+  void SetNames(const std::wstring& path, const std::wstring& temp);
+  void SetPlan(int index, const MovePlan& plan, const MoveProgress& progress,
+               const SlotTarget& slot0, const SlotTarget& slot1);
+  void Begin(RecordKind kind, int64_t length, int64_t at, uint8_t byte);
+  // Puts the other plan in force; it must be written whole before.
+  void Activate(int index);
+  // Of the plan in force; one store that a stop cannot tear.
+  void SetProgress(const MoveProgress& progress);
+  void SetTarget(int slot, const SlotTarget& target);
+  // The edit is over: whoever finds the record removes it.
+  void End();
+
+  // Reading. Begun(): the magic is there. Whole(): begun, and the sizes and
+  // fields fit together.
+  bool Begun() const;
+  bool Whole() const;
+  RecordKind kind() const;
+  int64_t length() const;
+  int64_t at() const;
+  uint8_t byte() const;
+  std::wstring path() const;
+  std::wstring temp() const;
+  int active() const;
+  MovePlan plan(int index) const;
+  MoveProgress progress() const;
+  SlotTarget target(int slot) const;
+  uint8_t* slot(int index) const;
+  // Where slot `index` starts in the record.
+  size_t SlotOffset(int index) const;
+
+ private:
+  uint8_t* bytes_;
+  size_t size_;
+};
+
+// A name as the record keeps it: UTF-16 units, whatever wchar_t is here.
+std::u16string Utf16Units(const std::wstring& text);
+std::wstring FromUtf16Units(const std::u16string& units);
+
+}  // namespace vx

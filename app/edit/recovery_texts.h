@@ -1,0 +1,51 @@
+// The messages of the start-up repair and the lines of a record's details,
+// each defined once.
+#pragma once
+
+namespace vx::recovery_texts {
+
+// The first line says what was stopped, the second what was done; the file
+// follows kFileAt, and a record set aside is named after kDetailsAt.
+inline constexpr wchar_t kInsertStopped[] = L"前回、挿入の途中でプログラムが終了しました。";
+inline constexpr wchar_t kDeleteStopped[] = L"前回、削除の途中でプログラムが終了しました。";
+inline constexpr wchar_t kInsertFinished[] = L"ファイルを挿入後の状態に修復しました。";
+inline constexpr wchar_t kDeleteFinished[] = L"ファイルを削除後の状態に修復しました。";
+inline constexpr wchar_t kInsertTakenBack[] = L"ファイルを挿入前の状態に戻しました。";
+inline constexpr wchar_t kDeleteTakenBack[] = L"ファイルを削除前の状態に戻しました。";
+inline constexpr wchar_t kNotMatching[] =
+    L"ファイルが変更されたか、移動または削除されたため、修復しませんでした。\r\n"
+    L"ファイルには手を加えていません。";
+inline constexpr wchar_t kRepairFailed[] =
+    L"ファイルを修復できませんでした。\r\n"
+    L"ファイルが使用中か、存在しない、等の可能性が考えられます。\r\n"
+    L"次回の起動時にもう一度修復します。";
+inline constexpr wchar_t kUnreadable[] = L"修復の記録が読み取れないため、修復しませんでした。";
+inline constexpr wchar_t kBackUpStopped[] =
+    L"前回、バックアップファイルの作成中にプログラムが終了しました。\r\n"
+    L"作りかけのバックアップファイルを削除しました。それまでのバックアップファイルは変わっていません。";
+inline constexpr wchar_t kRestoreStopped[] =
+    L"前回、復元の途中でプログラムが終了しました。\r\n"
+    L"作りかけの一時ファイルを削除しました。ファイルは復元前のままです。";
+inline constexpr wchar_t kFileAt[] = L"ファイル：";
+inline constexpr wchar_t kDetailsAt[] = L"記録の詳細：";
+
+// The details of a record set aside, one line each.
+inline constexpr wchar_t kDetailsTitle[] = L"Vantelox 修復の記録";
+inline constexpr wchar_t kDetailsEdit[] = L"操作：";
+inline constexpr wchar_t kInsertion[] = L"挿入";
+inline constexpr wchar_t kDeletion[] = L"削除";
+inline constexpr wchar_t kDetailsLength[] = L"操作前のファイルサイズ：";
+inline constexpr wchar_t kBytes[] = L" バイト";
+inline constexpr wchar_t kDetailsAddress[] = L"アドレス：";
+inline constexpr wchar_t kDetailsByte[] = L"挿入または削除した値：";
+inline constexpr wchar_t kDetailsMoved[] = L"移動済み：";
+inline constexpr wchar_t kHeadingAfter[] = L"（操作を完了する途中）";
+inline constexpr wchar_t kHeadingBefore[] = L"（操作を取り消す途中）";
+inline constexpr wchar_t kDetailsFlight[] = L"移動中のブロック：アドレス ";
+inline constexpr wchar_t kFlightTo[] = L" へ ";
+inline constexpr wchar_t kFlightKeptAt[] = L" バイト、記録ファイルの先頭から ";
+inline constexpr wchar_t kFlightKeptEnd[] = L" バイト目に保存";
+inline constexpr wchar_t kNoFlight[] = L"移動中のブロック：なし";
+inline constexpr wchar_t kDetailsRecord[] = L"記録ファイル：";
+
+}  // namespace vx::recovery_texts

@@ -1,0 +1,96 @@
+// An in-memory BlockFile for the tail move's tests: its n-th read, write or
+// resize fails, or the program stops dead at its n-th change, as a killed
+// program does, with what the system had written of it by then.
+#pragma once
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "app/edit/block_file.h"
+
+namespace vx::test {
+
+using Bytes = std::vector<uint8_t>;
+
+// Thrown where the program stops; nothing runs after it but the test.
+struct Stopped {};
+
+// Counts changes (writes and resizes) to stop at one of them: before it
+// touches the file, or half-way through a write.
+struct StopPoint {
+  int change = 0;  // 1-based; 0 never stops
+  bool half = false;
+};
+
+class FaultyFile : public BlockFile {
+ public:
+  explicit FaultyFile(Bytes bytes) : bytes_(std::move(bytes)) {}
+
+  // A failing write may first change half of its bytes, as a full disk may;
+  // with `sticky` every later write and resize fails too, as when another
+  // program locks the file.
+  int fail_read = 0, fail_write = 0, fail_resize = 0;
+  bool partial = false, sticky = false;
+  StopPoint stop;
+
+  int64_t ReadAt(int64_t offset, uint8_t* buffer, int64_t length) override {
+    if (++reads_ == fail_read) return -1;
+    const int64_t n = std::clamp<int64_t>(Size() - offset, 0, length);
+    if (n > 0) std::memcpy(buffer, bytes_.data() + offset, static_cast<size_t>(n));
+    return n;
+  }
+  bool WriteAt(int64_t offset, const uint8_t* buffer, int64_t length) override {
+    StopHere(offset, buffer, length);
+    if (Failing(++writes_ == fail_write)) {
+      if (partial && !sticky) Put(offset, buffer, length / 2);
+      return false;
+    }
+    Put(offset, buffer, length);
+    return true;
+  }
+  int64_t Length() override { return Size(); }
+  bool SetLength(int64_t length) override {
+    StopHere(0, nullptr, 0);
+    if (Failing(++resizes_ == fail_resize)) return false;
+    bytes_.resize(static_cast<size_t>(length));
+    return true;
+  }
+
+  Bytes& bytes() { return bytes_; }
+  int writes() const { return writes_; }
+  int changes() const { return changes_; }
+
+ private:
+  int64_t Size() const { return static_cast<int64_t>(bytes_.size()); }
+  bool Failing(bool now) {
+    failed_ = failed_ || now;
+    return now || (sticky && failed_);
+  }
+  void StopHere(int64_t offset, const uint8_t* buffer, int64_t length) {
+    if (++changes_ != stop.change) return;
+    if (stop.half) Put(offset, buffer, length / 2);
+    throw Stopped{};
+  }
+  void Put(int64_t offset, const uint8_t* buffer, int64_t length) {
+    if (length <= 0) return;
+    if (offset + length > Size()) bytes_.resize(static_cast<size_t>(offset + length));
+    std::memcpy(bytes_.data() + offset, buffer, static_cast<size_t>(length));
+  }
+
+  Bytes bytes_;
+  int reads_ = 0, writes_ = 0, resizes_ = 0, changes_ = 0;
+  bool failed_ = false;
+};
+
+inline Bytes Inserted(Bytes bytes, int32_t seek_pos, uint8_t dat) {
+  bytes.insert(bytes.begin() + (seek_pos - 1), dat);
+  return bytes;
+}
+
+inline Bytes Deleted(Bytes bytes, int32_t seek_pos) {
+  bytes.erase(bytes.begin() + (seek_pos - 1));
+  return bytes;
+}
+
+}  // namespace vx::test
