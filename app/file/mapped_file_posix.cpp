@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,8 +24,8 @@ bool MappedFile::Map(size_t size) {
   return true;
 }
 
-// The native build runs one process at a time over its records, so no lock
-// is taken here.
+// A held record is locked, as the Windows twin's share mode locks it, so that
+// Open fails on it.
 MappedFile MappedFile::Create(const std::wstring& name, size_t size) {
   MappedFile result;
   if (size == 0) return result;
@@ -32,7 +33,7 @@ MappedFile MappedFile::Create(const std::wstring& name, size_t size) {
   const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (fd < 0) return result;
   result.file_ = fd;
-  if (!result.Map(size)) {
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || !result.Map(size)) {
     result.Close();
     ::unlink(path.c_str());
   }
@@ -45,8 +46,8 @@ MappedFile MappedFile::Open(const std::wstring& name) {
   if (fd < 0) return result;
   result.file_ = fd;
   struct stat st;
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size <= 0 ||
-      !result.Map(static_cast<size_t>(st.st_size))) {
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+      st.st_size <= 0 || !result.Map(static_cast<size_t>(st.st_size))) {
     result.Close();
   }
   return result;

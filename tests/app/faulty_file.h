@@ -7,7 +7,7 @@
 #include <cstring>
 #include <vector>
 
-#include "app/edit/block_file.h"
+#include "app/edit/tail_move.h"
 
 namespace vx::test {
 
@@ -92,5 +92,44 @@ inline Bytes Deleted(Bytes bytes, int32_t seek_pos) {
   bytes.erase(bytes.begin() + (seek_pos - 1));
   return bytes;
 }
+
+// A program stopped dead in the middle of a move, and the next start's
+// repair over what it left: the file and the record as they were then.
+struct StoppedMove {
+  bool insertion = true;
+  int32_t pos = 1;
+  int fail_write = 0;  // a write that fails first, so that the move goes back
+
+  // Runs the move on `file` with `record`; true when it stopped at `stop`.
+  bool Run(FaultyFile& file, MoveRecord& record, StopPoint stop = {}) const {
+    file.fail_write = fail_write;
+    file.partial = true;
+    file.stop = stop;
+    bool stopped = false;
+    try {
+      if (insertion) {
+        InsOne(file, pos, 0xEE, {}, record);
+      } else {
+        DelOne(file, pos, {}, record);
+      }
+    } catch (const Stopped&) {
+      stopped = true;
+    }
+    file.fail_write = 0;
+    file.stop = {};
+    return stopped;
+  }
+  Bytes After(const Bytes& before) const {
+    return insertion ? Inserted(before, pos, 0xEE) : Deleted(before, pos);
+  }
+  // The changes a move that is never stopped makes.
+  int Changes(const Bytes& before) const {
+    FaultyFile file(before);
+    Bytes bytes(MoveRecord::SizeFor(RecordKind::Insertion, L"", L""));
+    MoveRecord record(bytes.data(), bytes.size());
+    Run(file, record);
+    return file.changes();
+  }
+};
 
 }  // namespace vx::test

@@ -18,6 +18,7 @@ using test::Bytes;
 using test::Deleted;
 using test::FaultyFile;
 using test::Inserted;
+using test::StoppedMove;
 
 const TailProgress kNoProgress;
 
@@ -141,45 +142,6 @@ TEST(TailMove, SaysSoWhenTheFileCannotBePutBack) {
     EXPECT_EQ(DelOne(deleting, kFaultPos, kNoProgress), TailMoveResult::MaybeDamaged);
   }
 }
-
-// A program stopped dead in the middle of a move, and the next start's
-// repair over what it left: the file and the record as they were then.
-struct StoppedMove {
-  bool insertion = true;
-  int32_t pos = 1;
-  int fail_write = 0;  // a write that fails first, so that the move goes back
-
-  // Runs the move on `file` with `record`; true when it stopped at `stop`.
-  bool Run(FaultyFile& file, MoveRecord& record, test::StopPoint stop = {}) const {
-    file.fail_write = fail_write;
-    file.partial = true;
-    file.stop = stop;
-    bool stopped = false;
-    try {
-      if (insertion) {
-        InsOne(file, pos, 0xEE, kNoProgress, record);
-      } else {
-        DelOne(file, pos, kNoProgress, record);
-      }
-    } catch (const test::Stopped&) {
-      stopped = true;
-    }
-    file.fail_write = 0;
-    file.stop = {};
-    return stopped;
-  }
-  Bytes After(const Bytes& before) const {
-    return insertion ? Inserted(before, pos, 0xEE) : Deleted(before, pos);
-  }
-  // The changes a move that is never stopped makes.
-  int Changes(const Bytes& before) const {
-    FaultyFile file(before);
-    Bytes bytes(MoveRecord::SizeFor(RecordKind::Insertion, L"", L""));
-    MoveRecord record(bytes.data(), bytes.size());
-    Run(file, record);
-    return file.changes();
-  }
-};
 
 // Repairs what a stopped move left and checks that the file is exactly as
 // before or as after; gives which.
