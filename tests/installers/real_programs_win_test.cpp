@@ -12,7 +12,7 @@
 #include "setup/setup_texts.h"
 #include "setup/wizard.h"
 #include "tests/installers/installer_machine_win.h"
-#include "tests/installers/program_driver_win.h"
+#include "tests/support/program_driver_win.h"
 #include "tests/support/registry_view_win.h"
 
 namespace vx::test {

@@ -1,4 +1,4 @@
-#include "tests/installers/program_driver_win.h"
+#include "tests/support/program_driver_win.h"
 
 #include <chrono>
 #include <functional>
@@ -11,16 +11,6 @@ namespace {
 
 constexpr auto kPatience = std::chrono::seconds(30);
 constexpr auto kPoll = std::chrono::milliseconds(50);
-
-// Asks `found` again and again until it says yes or patience runs out.
-bool Eventually(const std::function<bool()>& found) {
-  const auto end = std::chrono::steady_clock::now() + kPatience;
-  while (!found()) {
-    if (std::chrono::steady_clock::now() > end) return false;
-    std::this_thread::sleep_for(kPoll);
-  }
-  return true;
-}
 
 // The text of a window of another process, through the message that asks it.
 std::wstring TextOf(HWND window) {
@@ -77,6 +67,29 @@ HWND ChildWithText(HWND window, const std::wstring& text) {
 }
 
 }  // namespace
+
+bool Eventually(const std::function<bool()>& found) {
+  const auto end = std::chrono::steady_clock::now() + kPatience;
+  while (!found()) {
+    if (std::chrono::steady_clock::now() > end) return false;
+    std::this_thread::sleep_for(kPoll);
+  }
+  return true;
+}
+
+HWND WaitForWindowOf(HANDLE process, const std::wstring& window_class) {
+  const DWORD id = GetProcessId(process);
+  HWND window = nullptr;
+  Eventually([&] {
+    for (const HWND shown : ShownTopWindows()) {
+      DWORD owner = 0;
+      GetWindowThreadProcessId(shown, &owner);
+      if (owner == id && ClassOf(shown) == window_class) window = shown;
+    }
+    return window != nullptr;
+  });
+  return window;
+}
 
 Handle StartProgram(const std::wstring& command_line) {
   STARTUPINFOW startup{};

@@ -1,10 +1,11 @@
-// Drives the installer programs themselves, in processes of their own, from
+// Drives the shipped programs themselves, in processes of their own, from
 // outside, as a person at the screen would: their windows are found by
-// caption, their buttons pressed and their message boxes answered.
+// caption or class, their buttons pressed and their message boxes answered.
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -21,6 +22,12 @@ using Handle = std::unique_ptr<void, HandleCloser>;
 Handle StartProgram(const std::wstring& command_line);
 // Waits for the program to end; false when it is still running after a while.
 bool WaitForEnd(HANDLE process);
+
+// Asks `found` again and again until it says yes; false when patience ran out.
+bool Eventually(const std::function<bool()>& found);
+
+// The shown top-level window of `process` of `window_class`, waited for.
+HWND WaitForWindowOf(HANDLE process, const std::wstring& window_class);
 
 // The shown top-level window with `caption`, waited for; null when none came.
 HWND WaitForWindow(const std::wstring& caption);

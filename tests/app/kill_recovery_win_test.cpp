@@ -1,0 +1,265 @@
+// Vantelox.exe itself, killed from outside in the middle of an insertion, a
+// deletion or a backup copy, as the task manager kills a program that does
+// not answer, and started again: the file comes back exactly as before or
+// after the edit and the program says which, and no half backup is left.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/edit/backup.h"
+#include "app/edit/move_record.h"
+#include "app/edit/recovery.h"
+#include "app/edit/recovery_texts.h"
+#include "app/program_globals.h"
+#include "app/settings/display_settings.h"
+#include "app/settings/settings_folder.h"
+#include "common/file_copy.h"
+#include "common/file_seam.h"
+#include "tests/app/faulty_file.h"
+#include "tests/support/program_driver_win.h"
+#include "tests/support/temp_folder.h"
+
+namespace vx::test {
+namespace {
+
+constexpr int64_t kFileSize = int64_t{64} << 20;
+constexpr wchar_t kTitle[] = L"Vantelox";
+
+std::wstring ProgramBesideTests() {
+  wchar_t self[MAX_PATH];
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  const std::wstring path = self;
+  return path.substr(0, path.rfind(L'\\') + 1) + L"Vantelox.exe";
+}
+
+// No two pages alike, so that a block moved to the wrong place shows.
+Bytes NoisyBytes(int64_t size) {
+  Bytes bytes(static_cast<size_t>(size));
+  uint64_t state = 0x9E3779B97F4A7C15u;
+  for (uint8_t& b : bytes) {
+    state ^= state << 13;
+    state ^= state >> 7;
+    state ^= state << 17;
+    b = static_cast<uint8_t>(state);
+  }
+  return bytes;
+}
+
+// A file of the running program, watched through a view of its own: a record
+// as the program keeps it, or a copy as it grows.
+class Watch {
+ public:
+  ~Watch() { Close(); }
+  bool Open(const std::wstring& name) {
+    Close();
+    file_ = CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                        OPEN_EXISTING, 0, nullptr);
+    if (file_ == INVALID_HANDLE_VALUE) return false;
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(file_, &size) || size.QuadPart == 0) return Close();
+    mapping_ = CreateFileMappingW(file_, nullptr, PAGE_READONLY, 0, 0, nullptr);
+    view_ = mapping_ ? MapViewOfFile(mapping_, FILE_MAP_READ, 0, 0, 0) : nullptr;
+    size_ = static_cast<size_t>(size.QuadPart);
+    return view_ != nullptr || Close();
+  }
+  // The share of the move done, or -1 before the record is whole.
+  double Share() const {
+    if (!view_) return -1;
+    const MoveRecord record(static_cast<uint8_t*>(view_), size_);
+    if (!record.Begun()) return -1;
+    const int64_t count = record.plan(record.active()).count;
+    return count > 0 ? static_cast<double>(record.progress().moved) / static_cast<double>(count)
+                     : 1;
+  }
+  HANDLE file() const { return file_; }
+  bool Close() {
+    if (view_) UnmapViewOfFile(view_);
+    if (mapping_) CloseHandle(mapping_);
+    if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
+    view_ = nullptr;
+    mapping_ = nullptr;
+    file_ = INVALID_HANDLE_VALUE;
+    return false;
+  }
+
+ private:
+  HANDLE file_ = INVALID_HANDLE_VALUE;
+  HANDLE mapping_ = nullptr;
+  void* view_ = nullptr;
+  size_t size_ = 0;
+};
+
+// Asks `done` as fast as it can, giving the processor away between asks;
+// false when a minute passed.
+bool Poll(const std::function<bool()>& done) {
+  const ULONGLONG end = GetTickCount64() + 60000;
+  while (!done()) {
+    if (GetTickCount64() > end) return false;
+    SwitchToThread();
+  }
+  return true;
+}
+
+// A copy of the program in a folder of its own, with its own settings.
+class KillRecoveryTest : public testing::Test {
+ protected:
+  void Prepare(bool auto_backup) {
+    ASSERT_TRUE(CopyFileFresh(ProgramBesideTests(), program_));
+    const std::wstring program_folder = ProgramFolder;
+    ProgramFolder = dir_.path();
+    SetDefaultSettings();
+    DisplaySettings.AutoBackUp = auto_backup;
+    records_ = SettingsFolder();
+    ASSERT_TRUE(fs::MakeFolder(records_));
+    SaveSettings();
+    ProgramFolder = program_folder;
+    SetDefaultSettings();
+    bytes_ = NoisyBytes(kFileSize);
+    WriteFileBytes(file_, bytes_);
+  }
+
+  Handle Start() {
+    Handle program = StartProgram(L"\"" + program_ + L"\" \"" + file_ + L"\"");
+    EXPECT_TRUE(program) << "Vantelox.exe did not start: " << GetLastError();
+    return program;
+  }
+
+  // Presses `key` in the page area of a program started on the file.
+  static void Press(HANDLE program, int key) {
+    const HWND main = WaitForWindowOf(program, L"VanteloxForm1");
+    ASSERT_NE(main, nullptr);
+    const HWND page = FindWindowExW(main, nullptr, L"VxPictureBox", nullptr);
+    ASSERT_NE(page, nullptr);
+    PostMessageW(page, WM_KEYDOWN, static_cast<WPARAM>(key), 1);
+  }
+
+  static void Kill(HANDLE program) {
+    TerminateProcess(program, 1);
+    WaitForSingleObject(program, INFINITE);
+  }
+
+  // Starts the program again, answers what it says before its window shows
+  // and closes it; gives what it said.
+  std::wstring StartAgain(bool expect_message) {
+    const Handle program = Start();
+    std::wstring said;
+    if (expect_message) said = AnswerMessageBox(kTitle, IDOK);
+    const HWND main = WaitForWindowOf(program.get(), L"VanteloxForm1");
+    EXPECT_NE(main, nullptr);
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitForEnd(program.get()));
+    return said;
+  }
+
+  std::wstring RecordName() const {
+    for (const auto& entry : fs::ListFolder(records_)) {
+      if (entry.name.starts_with(L"Recovery") && entry.name.ends_with(L".dat")) {
+        return records_ + entry.name;
+      }
+    }
+    return {};
+  }
+
+  // Kills the program at `share` of an insertion or deletion at the start of
+  // the file, starts it again and checks the file against before and after.
+  void KillMoveAt(bool insertion, double share) {
+    SCOPED_TRACE(testing::Message() << (insertion ? "insertion" : "deletion") << " at " << share);
+    const Bytes after = insertion ? Inserted(bytes_, 1, 0) : Deleted(bytes_, 1);
+    double stopped = -1;
+    {
+      const Handle program = Start();
+      Press(program.get(), insertion ? VK_INSERT : VK_DELETE);
+      Watch record;
+      ASSERT_TRUE(Poll([&] {
+        if (record.Share() < 0) record.Open(RecordName());
+        return record.Share() >= share;
+      }));
+      Kill(program.get());
+      stopped = record.Share();
+    }
+    const bool left = !RecordName().empty();
+    std::printf("  %s killed at %5.1f%% of the move (aimed at %4.1f%%)%s\n",
+                insertion ? "insertion" : "deletion", 100 * stopped, 100 * share,
+                left ? "" : ", after its end");
+    const std::wstring said = StartAgain(left);
+    const RecordKind kind = insertion ? RecordKind::Insertion : RecordKind::Deletion;
+    const Bytes now = ReadFileBytes(file_);
+    if (!left) {
+      EXPECT_TRUE(now == after);
+    } else if (said == RepairMessage({kind, RepairResult::After, file_, L""})) {
+      EXPECT_TRUE(now == after) << "said after, but is not";
+    } else {
+      EXPECT_EQ(said, RepairMessage({kind, RepairResult::Before, file_, L""}));
+      EXPECT_TRUE(now == bytes_) << "said before, but is not";
+    }
+    EXPECT_TRUE(RecordName().empty());
+    bytes_ = now;
+  }
+
+  TempFolder dir_;
+  const std::wstring program_ = dir_ / L"Vantelox.exe";
+  const std::wstring file_ = dir_ / L"data.bin";
+  std::wstring records_;
+  Bytes bytes_;
+};
+
+// Twenty moments spread over the move, in two halves so that each stays
+// within a test's time.
+class KillMoveTest : public KillRecoveryTest,
+                     public testing::WithParamInterface<std::tuple<bool, int>> {};
+
+TEST_P(KillMoveTest, TheNextStartRepairsToBeforeOrAfterAndSaysSo) {
+  const auto [insertion, half] = GetParam();
+  Prepare(false);
+  for (int moment = 10 * half; moment < 10 * half + 10; ++moment) {
+    KillMoveAt(insertion, (moment + 0.5) / 20);
+    if (HasFatalFailure()) return;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(InsertAndDelete, KillMoveTest,
+                         testing::Combine(testing::Bool(), testing::Values(0, 1)));
+
+TEST_F(KillRecoveryTest, AKilledBackUpLeavesNoHalfBackUp) {
+  Prepare(true);
+  const std::wstring backup = GetBackUpName(file_, DefaultSettings().BackUpSuffix);
+  const std::wstring half = backup + L".VXPart";
+  const Bytes earlier = NoisyBytes(5000);
+  for (const double share : {0.1, 0.5, 0.9}) {
+    for (const bool had_backup : {false, true}) {
+      SCOPED_TRACE(testing::Message() << "at " << share << " earlier backup " << had_backup);
+      if (had_backup) WriteFileBytes(backup, earlier);
+      {
+        const Handle program = Start();
+        Press(program.get(), VK_INSERT);
+        // A slow disk asks first whether to make the backup at all.
+        ASSERT_TRUE(Poll([&] {
+          if (const HWND box = FindWindowW(L"#32770", kTitle)) {
+            PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), 0);
+          }
+          return fs::FileLength(half) >= static_cast<int64_t>(share * kFileSize);
+        }));
+        Kill(program.get());
+      }
+      EXPECT_FALSE(RecordName().empty());
+      EXPECT_EQ(StartAgain(true),
+                std::wstring(recovery_texts::kBackUpStopped) + L"\r\n" + recovery_texts::kFileAt +
+                    file_);
+      EXPECT_FALSE(fs::FileExists(half));
+      EXPECT_TRUE(ReadFileBytes(file_) == bytes_);
+      if (had_backup) {
+        EXPECT_EQ(ReadFileBytes(backup), earlier);
+        ASSERT_TRUE(fs::RemoveFile(backup));
+      } else {
+        EXPECT_EQ(RestoreFromBackUp(file_, backup), RestoreOutcome::NoBackUp);
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vx::test
