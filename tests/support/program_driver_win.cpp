@@ -50,9 +50,18 @@ std::vector<HWND> ChildrenOf(HWND window) {
   return children;
 }
 
-HWND ShownWindow(const std::wstring& caption, const wchar_t* window_class) {
+bool OfProcess(HWND window, HANDLE process) {
+  if (!process) return true;
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  return owner == GetProcessId(process);
+}
+
+HWND ShownWindow(const std::wstring& caption, const wchar_t* window_class,
+                 HANDLE process = nullptr) {
   for (const HWND window : ShownTopWindows()) {
-    if (TextOf(window) == caption && (!window_class || ClassOf(window) == window_class)) {
+    if (TextOf(window) == caption && (!window_class || ClassOf(window) == window_class) &&
+        OfProcess(window, process)) {
       return window;
     }
   }
@@ -78,13 +87,10 @@ bool Eventually(const std::function<bool()>& found) {
 }
 
 HWND WaitForWindowOf(HANDLE process, const std::wstring& window_class) {
-  const DWORD id = GetProcessId(process);
   HWND window = nullptr;
   Eventually([&] {
     for (const HWND shown : ShownTopWindows()) {
-      DWORD owner = 0;
-      GetWindowThreadProcessId(shown, &owner);
-      if (owner == id && ClassOf(shown) == window_class) window = shown;
+      if (OfProcess(shown, process) && ClassOf(shown) == window_class) window = shown;
     }
     return window != nullptr;
   });
@@ -128,9 +134,11 @@ void PressButton(HWND window, const std::wstring& text) {
   if (const HWND button = ChildWithText(window, text)) PostMessageW(button, BM_CLICK, 0, 0);
 }
 
-std::wstring AnswerMessageBox(const std::wstring& title, int id) {
+std::wstring AnswerMessageBox(const std::wstring& title, int id, HANDLE process) {
   HWND box = nullptr;
-  if (!Eventually([&] { return (box = ShownWindow(title, L"#32770")) != nullptr; })) return {};
+  if (!Eventually([&] { return (box = ShownWindow(title, L"#32770", process)) != nullptr; })) {
+    return {};
+  }
   // The message is the box's longest label.
   std::wstring text;
   for (const HWND child : ChildrenOf(box)) {

@@ -38,8 +38,9 @@ bool WaitForChildText(HWND window, const std::wstring& text);
 // Presses the child button of `window` that shows `text`.
 void PressButton(HWND window, const std::wstring& text);
 
-// Waits for a message box titled `title`, answers it with the button `id`
-// (IDOK, IDYES, IDNO) and gives back its text; empty when none came.
-std::wstring AnswerMessageBox(const std::wstring& title, int id);
+// Waits for a message box titled `title` (of `process` when given), answers
+// it with the button `id` (IDOK, IDYES, IDNO) and gives back its text; empty
+// when none came.
+std::wstring AnswerMessageBox(const std::wstring& title, int id, HANDLE process = nullptr);
 
 }  // namespace vx::test
