@@ -12,16 +12,6 @@ namespace {
 constexpr auto kPatience = std::chrono::seconds(30);
 constexpr auto kPoll = std::chrono::milliseconds(50);
 
-// Asks `found` again and again until it says yes or patience runs out.
-bool Eventually(const std::function<bool()>& found) {
-  const auto end = std::chrono::steady_clock::now() + kPatience;
-  while (!found()) {
-    if (std::chrono::steady_clock::now() > end) return false;
-    std::this_thread::sleep_for(kPoll);
-  }
-  return true;
-}
-
 // The text of a window of another process, through the message that asks it.
 std::wstring TextOf(HWND window) {
   wchar_t text[2048] = {};
@@ -77,6 +67,15 @@ HWND ChildWithText(HWND window, const std::wstring& text) {
 }
 
 }  // namespace
+
+bool Eventually(const std::function<bool()>& found) {
+  const auto end = std::chrono::steady_clock::now() + kPatience;
+  while (!found()) {
+    if (std::chrono::steady_clock::now() > end) return false;
+    std::this_thread::sleep_for(kPoll);
+  }
+  return true;
+}
 
 Handle StartProgram(const std::wstring& command_line) {
   STARTUPINFOW startup{};

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -16,6 +17,9 @@ struct HandleCloser {
   }
 };
 using Handle = std::unique_ptr<void, HandleCloser>;
+
+// Asks `found` again and again until it says yes or patience runs out.
+bool Eventually(const std::function<bool()>& found);
 
 // Starts a program by its command line; a null handle when it did not start.
 Handle StartProgram(const std::wstring& command_line);
