@@ -89,7 +89,8 @@ InstallFolderFacts LookAtInstallFolder(const std::wstring& folder) {
   return facts;
 }
 
-bool IsOwnShortcut(std::wstring_view shortcut, std::wstring_view target, std::wstring_view program) {
+bool IsOwnShortcut(std::wstring_view shortcut, std::wstring_view target,
+                   std::wstring_view program) {
   return IsPlainFullName(shortcut) && LowerCase(shortcut).ends_with(L".lnk") &&
          IsSamePlainName(target, program);
 }

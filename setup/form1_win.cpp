@@ -93,9 +93,9 @@ void Form1::MakeControls() {
   constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
   Label1 = MakeControl(hwnd(), {L"STATIC", L"", kLabel1Rect, kLabel, 0, font()});
   // A box that wraps and scrolls, so that all of a long folder name shows.
-  Label2 = MakeControl(hwnd(), {L"EDIT", L"", kLabel2Rect,
-                                WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
-                                0, font()});
+  Label2 = MakeControl(
+      hwnd(), {L"EDIT", L"", kLabel2Rect,
+               WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, font()});
   constexpr DWORD kButton = WS_TABSTOP | BS_PUSHBUTTON;
   Command1 = MakeControl(hwnd(), {L"BUTTON", setup_texts::kYes, ButtonRect(0),
                                   WS_TABSTOP | BS_DEFPUSHBUTTON, kCommand1, font()});

@@ -1,15 +1,15 @@
 #include "uninstall/form1_win.h"
 
+#include "common/file_seam.h"
 #include "common/install_record.h"
 #include "common/install_record_win.h"
 #include "common/installer/installed_names.h"
 #include "common/installer/special_folder_win.h"
 #include "common/message_box.h"
+#include "common/pending_messages.h"
 #include "common/uninstall_data.h"
 #include "uninstall/recycle_bin_win.h"
 #include "uninstall/removal_rules.h"
-#include "common/file_seam.h"
-#include "common/pending_messages.h"
 #include "uninstall/uninstall_texts.h"
 
 namespace vx::uninstall {
@@ -66,7 +66,8 @@ void Form1::StartUnInstall() {
   const std::wstring menu = GetSpecialPath(hwnd(), kProgramMenuFolderId);
   DeleteShortcuts(plan, menu);
   DeleteInstalledFiles(plan, menu);
-  for (const std::wstring& left : RemoveUserSettings(usual_, GetSpecialPath(hwnd(), kAppDataFolderId))) {
+  for (const std::wstring& left :
+       RemoveUserSettings(usual_, GetSpecialPath(hwnd(), kAppDataFolderId))) {
     AddError(LeftBehindText(left));
   }
   LC(uninstall_texts::kErasingRecordKey);
@@ -117,8 +118,7 @@ void Form1::DeleteShortcuts(const RemovalPlan& plan, const std::wstring& menu) {
   DeleteShortcut(plan.send_to, plan.SendToShortcut, uninstall_texts::kSendToNotDeleted);
   if (plan.desktop != ShortcutAction::None) {
     LC(uninstall_texts::kDeletingDesktopShortcut);
-    DeleteShortcut(plan.desktop, plan.DesktopShortcut,
-                   uninstall_texts::kDesktopShortcutNotDeleted);
+    DeleteShortcut(plan.desktop, plan.DesktopShortcut, uninstall_texts::kDesktopShortcutNotDeleted);
   }
   LC(uninstall_texts::kDeletingMenuShortcuts);
   const struct {
@@ -132,7 +132,8 @@ void Form1::DeleteShortcuts(const RemovalPlan& plan, const std::wstring& menu) {
   // The setup's own names in the product's menu folder, nothing the record says.
   const bool menu_known = IsPlainFullName(menu);
   for (const auto& shortcut : shortcuts) {
-    if (!menu_known || usual_.KillU(menu + kMenuFolder + shortcut.title + kLinkExtension, false) != 0) {
+    if (!menu_known ||
+        usual_.KillU(menu + kMenuFolder + shortcut.title + kLinkExtension, false) != 0) {
       AddError(shortcut.failure);
     }
   }

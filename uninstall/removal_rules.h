@@ -20,10 +20,10 @@ struct Recorded {
 
 // What a recorded shortcut value asks for.
 enum class ShortcutAction {
-  None,      // no shortcut was made (a value shorter than 2 characters)
-  Delete,    // this program's shortcut
-  Missing,   // nothing there to delete: reported as not deleted
-  Refuse,    // some other file: left, and named to the person
+  None,     // no shortcut was made (a value shorter than 2 characters)
+  Delete,   // this program's shortcut
+  Missing,  // nothing there to delete: reported as not deleted
+  Refuse,   // some other file: left, and named to the person
 };
 
 struct RemovalPlan {

@@ -10,7 +10,7 @@ TEST(FolderRules, CollapsesNamesAsWindowsReadsThem) {
     std::wstring name;
     const wchar_t* collapsed;
   } cases[] = {
-      {std::wstring(L"C:\\\0Windows", 11), L"C:\\"},  // the system stops at the NUL
+      {std::wstring(L"C:\\\0Windows", 11), L"C:\\"},    // the system stops at the NUL
       {L"\\\\.\\C:\\..\\D:\\Windows", L"D:\\Windows"},  // ".." climbs over a device's volume
       {L"\\\\srv\\share:\\a\\b", L"\\\\srv\\share:\\a\\b"},
       {L"C:a\\b", L"C:a\\b"},
@@ -53,8 +53,9 @@ TEST(FolderRules, TellsAFolderBelowAnotherWithoutRegardToCase) {
 TEST(FolderRules, ProtectsRootsSystemFoldersAndWhatHoldsThem) {
   const std::vector<std::wstring> system = {L"C:\\Windows", L"C:\\users\\Ann\\Desktop\\"};
   EXPECT_TRUE(IsProtectedFolder(std::wstring(L"C:\\\0keep\\", 9), system)) << "a root before a NUL";
-  for (const wchar_t* folder : {L"D:\\", L"\\\\.\\X:\\..\\C:\\Windows", L"c:\\windows\\", L"C:\\Windows\\System32\\..",
-                                L"C:\\users\\ann\\Desktop", L"C:\\users\\", L"C:\\Users\\Ann\\"}) {
+  for (const wchar_t* folder :
+       {L"D:\\", L"\\\\.\\X:\\..\\C:\\Windows", L"c:\\windows\\", L"C:\\Windows\\System32\\..",
+        L"C:\\users\\ann\\Desktop", L"C:\\users\\", L"C:\\Users\\Ann\\"}) {
     EXPECT_TRUE(IsProtectedFolder(folder, system)) << folder;
   }
   for (const wchar_t* folder :

@@ -15,16 +15,38 @@ namespace {
 const std::wstring kNul(1, L'\0');
 
 TEST(RemovalRule, TakesOnlyNamesTheSystemReadsAsWritten) {
-  for (const std::wstring& name : std::vector<std::wstring>{L"C:\\", L"c:\\Program Files\\Morvane Soft\\Vantelox\\", L"D:\\a\\b.txt",
-        L"C:\\PROGRA~1\\x", L"C:\\a.b\\Vanteloxヘルプ\\top.htm", L"C:\\...a"}) {
+  for (const std::wstring& name : std::vector<std::wstring>{
+           L"C:\\", L"c:\\Program Files\\Morvane Soft\\Vantelox\\", L"D:\\a\\b.txt",
+           L"C:\\PROGRA~1\\x", L"C:\\a.b\\Vanteloxヘルプ\\top.htm", L"C:\\...a"}) {
     EXPECT_TRUE(IsPlainFullName(name)) << name;
   }
   for (const std::wstring& name : std::vector<std::wstring>{
-           L"", L"C:", L"C:x\\y", L"C:/x", L"1:\\x", L"\\x", L"x\\y", L"\\\\server\\share\\x",
-           L"\\\\?\\C:\\x", L"\\\\.\\C:\\x", L"\\\\?\\UNC\\s\\x", L"C:\\a\\..\\b", L"C:\\a\\.\\b",
-           L"C:\\a\\\\b", L"C:\\a.\\b", L"C:\\a \\b", L"C:\\a\\b.", L"C:\\a\\b ", L"C:\\a\\*.*",
-           L"C:\\a\\?.txt", L"C:\\a\\b.txt:stream", L"C:\\a\\b\"c", L"C:\\a\\b|c",
-           L"C:\\a\\b\tc", L"C:\\" + kNul + L"x", L"C:\\a" + kNul,
+           L"",
+           L"C:",
+           L"C:x\\y",
+           L"C:/x",
+           L"1:\\x",
+           L"\\x",
+           L"x\\y",
+           L"\\\\server\\share\\x",
+           L"\\\\?\\C:\\x",
+           L"\\\\.\\C:\\x",
+           L"\\\\?\\UNC\\s\\x",
+           L"C:\\a\\..\\b",
+           L"C:\\a\\.\\b",
+           L"C:\\a\\\\b",
+           L"C:\\a.\\b",
+           L"C:\\a \\b",
+           L"C:\\a\\b.",
+           L"C:\\a\\b ",
+           L"C:\\a\\*.*",
+           L"C:\\a\\?.txt",
+           L"C:\\a\\b.txt:stream",
+           L"C:\\a\\b\"c",
+           L"C:\\a\\b|c",
+           L"C:\\a\\b\tc",
+           L"C:\\" + kNul + L"x",
+           L"C:\\a" + kNul,
        }) {
     EXPECT_FALSE(IsPlainFullName(name)) << name;
   }
@@ -62,8 +84,8 @@ TEST(RemovalRule, AFolderGoesOnlyWhenTheSetupMadeIt) {
 
 TEST(RemovalRule, AShortcutGoesOnlyWhenItLeadsToTheRecordedProgram) {
   const std::wstring program = L"C:\\Apps\\Vantelox\\Vantelox.exe";
-  EXPECT_TRUE(IsOwnShortcut(L"C:\\Users\\a\\Desktop\\Vantelox.lnk", L"c:\\apps\\vantelox\\VANTELOX.EXE",
-                            program));
+  EXPECT_TRUE(IsOwnShortcut(L"C:\\Users\\a\\Desktop\\Vantelox.lnk",
+                            L"c:\\apps\\vantelox\\VANTELOX.EXE", program));
   EXPECT_TRUE(IsOwnShortcut(L"C:\\d\\Other.LNK", program, program));
   EXPECT_FALSE(IsOwnShortcut(L"C:\\keep\\x.txt", program, program)) << "no shortcut";
   EXPECT_FALSE(IsOwnShortcut(L"C:\\d\\Vantelox.lnk", L"C:\\Windows\\notepad.exe", program));
@@ -112,9 +134,17 @@ class PathMaker {
   // Half the time the ordinary kind, so that the inside is reached often.
   std::wstring Start() {
     if (Pick(2) == 0) return L"C:\\";
-    static const wchar_t* kStarts[] = {L"C:\\", L"c:\\", L"D:\\", L"C:",     L"C:/",
-                                       L"\\\\?\\C:\\", L"\\\\.\\C:\\", L"\\", L"\\\\srv\\share:\\",
-                                       L"",    L"1:\\"};
+    static const wchar_t* kStarts[] = {L"C:\\",
+                                       L"c:\\",
+                                       L"D:\\",
+                                       L"C:",
+                                       L"C:/",
+                                       L"\\\\?\\C:\\",
+                                       L"\\\\.\\C:\\",
+                                       L"\\",
+                                       L"\\\\srv\\share:\\",
+                                       L"",
+                                       L"1:\\"};
     return kStarts[Pick(std::size(kStarts))];
   }
   std::wstring Mark() {
@@ -124,10 +154,26 @@ class PathMaker {
   std::wstring Part() {
     static const std::wstring kOrdinary[] = {L"Vantelox", L"Program Files", L"a.b", L"ヘルプ"};
     if (Pick(4) != 0) return kOrdinary[Pick(std::size(kOrdinary))];
-    static const std::wstring kParts[] = {
-        L"Vantelox", L"VANTELOX", L"keep", L"..", L".", L"a.", L"a ", L" a", L"PROGRA~1",
-        L"Program Files", L"ヘルプ", L"*", L"?.txt", L"x:y", L"a" + kNul + L"b", L"top.htm",
-        L"...", std::wstring(200, L'n'), L"a\"b", L"Win.ini"};
+    static const std::wstring kParts[] = {L"Vantelox",
+                                          L"VANTELOX",
+                                          L"keep",
+                                          L"..",
+                                          L".",
+                                          L"a.",
+                                          L"a ",
+                                          L" a",
+                                          L"PROGRA~1",
+                                          L"Program Files",
+                                          L"ヘルプ",
+                                          L"*",
+                                          L"?.txt",
+                                          L"x:y",
+                                          L"a" + kNul + L"b",
+                                          L"top.htm",
+                                          L"...",
+                                          std::wstring(200, L'n'),
+                                          L"a\"b",
+                                          L"Win.ini"};
     return kParts[Pick(std::size(kParts))];
   }
   std::wstring Parts(size_t most) {

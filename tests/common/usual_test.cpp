@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "common/code_page.h"
-
 #include "tests/support/message_recorder.h"
 #include "tests/support/temp_folder.h"
 

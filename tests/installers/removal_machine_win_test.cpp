@@ -98,7 +98,8 @@ class RemovalMachineTest : public InstallerMachineTest {
     ControlSubclass statuses;
     if (on_status) {
       statuses.Attach(form.status_label(), [&](UINT msg, WPARAM, LPARAM lp, LRESULT&) {
-        if (msg == WM_SETTEXT) on_status(reinterpret_cast<const wchar_t*>(lp), form.progress_frames());
+        if (msg == WM_SETTEXT)
+          on_status(reinterpret_cast<const wchar_t*>(lp), form.progress_frames());
         return false;
       });
     }
@@ -207,7 +208,8 @@ TEST_F(RemovalMachineTest, OnlyTheProgramsOwnShortcutsGo) {
     const Texts said = Uninstall();
     ASSERT_GE(said.size(), 4u);
     for (const std::wstring& named : {c.desktop, c.send_to}) {
-      EXPECT_TRUE(Holds(said[2], L"「" + named + L"」はVanteloxのショートカットではない")) << said[2];
+      EXPECT_TRUE(Holds(said[2], L"「" + named + L"」はVanteloxのショートカットではない"))
+          << said[2];
     }
     EXPECT_EQ(said.back(), kSomeLeft);
     keep.ExpectWhole();
@@ -313,9 +315,10 @@ TEST_F(RemovalMachineTest, ReinstallingKeepsOneInstall) {
     shown.clear();
     Click(form.Command1);
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0], L"Vanteloxは「" + DefaultInstallFolder() +
-                            L"」にインストールされています。\r\n"
-                            L"別のフォルダにインストールするには、先にアンインストールしてください。");
+    EXPECT_EQ(shown[0],
+              L"Vanteloxは「" + DefaultInstallFolder() +
+                  L"」にインストールされています。\r\n"
+                  L"別のフォルダにインストールするには、先にアンインストールしてください。");
     EXPECT_EQ(ControlText(form.Label2), scratch / L"Elsewhere\\Vantelox\\") << "still on page 1";
     on_message = [](const MessageRequest&) { return MsgAnswer::Yes; };
     Click(form.Command3);

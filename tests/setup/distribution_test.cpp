@@ -72,8 +72,8 @@ TEST(MoveDistribution, AMissingFileFailsAndKeepsTheSetupFolderWhole) {
   ASSERT_EQ(usual.MakeDir(from, false), 0);
   test::WriteFileBytes(from + L"Vantelox.exe", {1});
   Names listed;
-  EXPECT_EQ(MoveDistribution(usual, from, dir / L"to\\", {L"Vantelox.exe", L"gone.htm"}, listed, {}),
-            -1);
+  EXPECT_EQ(
+      MoveDistribution(usual, from, dir / L"to\\", {L"Vantelox.exe", L"gone.htm"}, listed, {}), -1);
   EXPECT_TRUE(fs::FileExists(from + L"Vantelox.exe"));
   EXPECT_EQ(listed, (Names{L"", dir / L"to\\Vantelox.exe"})) << "what did arrive is listed";
   EXPECT_EQ(MoveDistribution(usual, from, from + L"sub\\", {L"Vantelox.exe"}, listed, {}), -1);
@@ -89,9 +89,9 @@ TEST(MoveDistribution, LetsTheCallerRunBetweenTheBlocksOfALargeFile) {
   test::WriteFileBytes(from + L"Vantelox.exe", big);
   int between = 0;
   Names listed;
-  ASSERT_EQ(MoveDistribution(usual, from, dir / L"to\\", {L"Vantelox.exe"}, listed,
-                             [&] { ++between; }),
-            0);
+  ASSERT_EQ(
+      MoveDistribution(usual, from, dir / L"to\\", {L"Vantelox.exe"}, listed, [&] { ++between; }),
+      0);
   EXPECT_EQ(between, 5) << "once between each two of the six blocks";
   EXPECT_EQ(test::ReadFileBytes(dir / L"to\\Vantelox.exe"), big);
 }
