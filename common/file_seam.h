@@ -68,7 +68,9 @@ bool RenameFile(const std::wstring& from, const std::wstring& to);
 bool IsFolderLink(const std::wstring& name);
 // Nothing holds the file open in a way that keeps it from being deleted (a
 // running program, a file opened without sharing). It is opened and closed
-// again, never changed; false for a missing file.
+// again, never changed; false for a missing file. A file that cannot be
+// deleted for another reason (read-only) is not held: its delete fails and
+// says so.
 bool CanRemoveFile(const std::wstring& name);
 
 // The time of a file's last change in 100-nanosecond steps since 1601 (the

@@ -90,8 +90,7 @@ std::vector<std::wstring> RemoveUserSettings(const Usual& usual, const std::wstr
   for (const std::wstring& folder : {maker, product, settings}) {
     if (fs::IsFolderLink(WithoutMark(folder))) return {settings};
   }
-  if (!fs::FolderExists(settings)) return {};
-  usual.EraseDir(settings);
+  if (fs::FolderExists(settings)) usual.EraseDir(settings);
   // Only when nothing else is left in them: removing a folder never takes
   // its content.
   fs::RemoveFolder(WithoutMark(product));

@@ -259,6 +259,9 @@ TEST_F(RemovalMachineTest, ARunningProgramStopsTheUninstallBeforeItChangesAnythi
   const std::wstring installed = DefaultInstallFolder();
   const std::wstring program = installed + L"Vantelox.exe";
   const Texts listed = ReadUninstallData(installed + L"UnInstallData.Dat").paths;
+  // A read-only file is not in use: it must not hold the run up.
+  const std::wstring read_only = installed + setup::DistributionFiles().back();
+  ASSERT_TRUE(SetFileAttributesW(read_only.c_str(), FILE_ATTRIBUTE_READONLY));
   Handle running = StartProgram(L"\"" + program + L"\"");
   ASSERT_TRUE(running);
   ASSERT_TRUE(Eventually([&] { return !fs::CanRemoveFile(program); }));
@@ -269,6 +272,7 @@ TEST_F(RemovalMachineTest, ARunningProgramStopsTheUninstallBeforeItChangesAnythi
   Texts said = Uninstall();
   ASSERT_EQ(said.size(), 4u);
   EXPECT_TRUE(Holds(said[2], program)) << said[2];
+  EXPECT_FALSE(Holds(said[2], read_only)) << said[2];
   EXPECT_EQ(said[3], L"アンインストールを中止しました。何も削除していません。");
   for (const std::wstring& file : listed) EXPECT_TRUE(fs::FileExists(file)) << file;
   EXPECT_TRUE(fs::FileExists(installed + L"UnInstallData.Dat"));
