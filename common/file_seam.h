@@ -64,6 +64,14 @@ bool RemoveFile(const std::wstring& name);
 // points to.
 bool RemoveFolder(const std::wstring& name);
 bool RenameFile(const std::wstring& from, const std::wstring& to);
+// A junction or a symbolic link to a folder (the name itself, not its content).
+bool IsFolderLink(const std::wstring& name);
+// Nothing holds the file open in a way that keeps it from being deleted (a
+// running program, a file opened without sharing). It is opened and closed
+// again, never changed; false for a missing file. A file that cannot be
+// deleted for another reason (read-only) is not held: its delete fails and
+// says so.
+bool CanRemoveFile(const std::wstring& name);
 
 // The time of a file's last change in 100-nanosecond steps since 1601 (the
 // Windows file time on both platforms), or -1 when there is no such file.

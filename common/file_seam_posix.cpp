@@ -80,6 +80,19 @@ int64_t FileLength(const std::wstring& name) {
   return st.st_size;
 }
 
+bool IsFolderLink(const std::wstring& name) {
+  struct stat st;
+  return ::lstat(PosixPath(name).c_str(), &st) == 0 && S_ISLNK(st.st_mode) && FolderExists(name);
+}
+
+// Here a file can be removed when its folder can be written.
+bool CanRemoveFile(const std::wstring& name) {
+  const std::string path = PosixPath(name);
+  const size_t slash = path.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+  return FileExists(name) && ::access(folder.c_str(), W_OK) == 0;
+}
+
 bool FolderExists(const std::wstring& name) {
   struct stat st;
   return ::stat(PosixPath(name).c_str(), &st) == 0 && S_ISDIR(st.st_mode);

@@ -86,6 +86,27 @@ int64_t FileLength(const std::wstring& name) {
   return (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
+bool IsFolderLink(const std::wstring& name) {
+  const DWORD a = GetFileAttributesW(name.c_str());
+  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY) &&
+         (a & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+// Writing to a running program's file, or to a file another holds open
+// without sharing, is refused as a sharing violation: so is deleting it.
+// Any other refusal (a read-only file) is no use that ends by waiting.
+bool CanRemoveFile(const std::wstring& name) {
+  if (!FileExists(name)) return false;
+  const HANDLE h = CreateFileW(name.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h != INVALID_HANDLE_VALUE) {
+    CloseHandle(h);
+    return true;
+  }
+  const DWORD error = GetLastError();
+  return error != ERROR_SHARING_VIOLATION && error != ERROR_LOCK_VIOLATION;
+}
+
 bool FolderExists(const std::wstring& name) {
   const DWORD a = GetFileAttributesW(name.c_str());
   return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);

@@ -1,5 +1,7 @@
 #include "common/folder_rules.h"
 
+#include <algorithm>
+
 #include "common/text_case.h"
 
 namespace vx {
@@ -10,6 +12,8 @@ namespace {
 struct PathParts {
   std::wstring root;
   std::vector<std::wstring> parts;
+  // "C:" without a mark: relative to that drive's current folder.
+  bool drive_relative = false;
 };
 
 std::vector<std::wstring> SplitAtMarks(std::wstring_view text) {
@@ -32,7 +36,8 @@ bool StartsWithNoCase(std::wstring_view text, std::wstring_view start) {
 bool IsDriveLetter(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z'); }
 
 PathParts SplitPath(std::wstring_view path) {
-  std::wstring text(path);
+  // The system reads a name up to its first NUL, whatever follows.
+  std::wstring text(path.substr(0, std::min(path.find(L'\0'), path.size())));
   for (wchar_t& c : text) {
     if (c == L'/') c = L'\\';
   }
@@ -47,10 +52,25 @@ PathParts SplitPath(std::wstring_view path) {
     device = !network;
   }
   std::vector<std::wstring> pieces = SplitAtMarks(rest);
-  if (device && !pieces.empty()) {
-    // "\\?\C:\..." or "\\?\Volume{...}\...": the first part names the volume.
-    result.root = pieces.front() + L"\\";
-    pieces.erase(pieces.begin());
+  if (device) {
+    // "\\.\C:\..\D:\x" climbs over the volume's name: the volume is
+    // whatever first part is left once the dots are resolved.
+    std::vector<std::wstring> resolved;
+    for (std::wstring& piece : pieces) {
+      if (piece == L".") continue;
+      if (piece == L"..") {
+        if (!resolved.empty()) resolved.pop_back();
+        continue;
+      }
+      resolved.push_back(std::move(piece));
+    }
+    pieces = std::move(resolved);
+    if (!pieces.empty()) {
+      result.root = pieces.front() + L"\\";
+      pieces.erase(pieces.begin());
+    } else {
+      result.root = L"\\";
+    }
   } else if (network) {
     result.root = L"\\\\";
     for (int i = 0; i < 2 && !pieces.empty(); ++i) {
@@ -61,12 +81,13 @@ PathParts SplitPath(std::wstring_view path) {
   } else if (rest.size() >= 2 && IsDriveLetter(rest[0]) && rest[1] == L':') {
     const bool rooted = rest.size() >= 3 && rest[2] == L'\\';
     result.root = std::wstring(rest.substr(0, 2)) + (rooted ? L"\\" : L"");
+    result.drive_relative = !rooted;
     pieces = SplitAtMarks(rest.substr(2));
   } else if (rest.starts_with(L"\\")) {
     result.root = L"\\";
   }
   // Only a name that starts at a root cannot climb above it.
-  const bool anchored = !result.root.empty() && result.root.back() != L':';
+  const bool anchored = !result.root.empty() && !result.drive_relative;
   for (std::wstring& piece : pieces) {
     if (piece == L".") continue;
     if (piece == L"..") {
@@ -94,7 +115,9 @@ std::wstring CollapsePath(std::wstring_view path) {
   const PathParts split = SplitPath(path);
   std::wstring text = split.root;
   for (size_t i = 0; i < split.parts.size(); ++i) {
-    if (i > 0 || (!text.empty() && !text.ends_with(L'\\') && !text.ends_with(L':'))) text += L'\\';
+    // A share's name may itself end in ":"; only "C:" alone joins without a mark.
+    const bool joined = i == 0 && (text.empty() || text.ends_with(L'\\') || split.drive_relative);
+    if (!joined) text += L'\\';
     text += split.parts[i];
   }
   return text;

@@ -13,6 +13,18 @@ std::wstring ReadRecordValue(const RegEdit& reg, const wchar_t* ValueName) {
   return reg.GetValueString(kRecordRoot, kRecordKey, ValueName);
 }
 
+std::wstring PeekRecordValue(const RegEdit& reg, const wchar_t* ValueName) {
+  HKEY key = nullptr;
+  // The key's name without its marks at either end, as the registry wants it.
+  std::wstring name(kRecordKey + 1);
+  name.pop_back();
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, name.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+    return {};
+  }
+  RegCloseKey(key);
+  return ReadRecordValue(reg, ValueName);
+}
+
 int EraseRecordValue(const RegEdit& reg, const wchar_t* ValueName) {
   return reg.EraseValue(kRecordRoot, kRecordKey, ValueName);
 }

@@ -16,6 +16,9 @@ LONG WriteRecordValue(const RegEdit& reg, const wchar_t* ValueName, const std::w
 // Reads one of the four values; empty when it is missing. Like every read
 // of the registry class, this makes the record key when it is missing.
 std::wstring ReadRecordValue(const RegEdit& reg, const wchar_t* ValueName);
+// The same, but a missing record key stays missing: a setup that is
+// cancelled leaves no trace.
+std::wstring PeekRecordValue(const RegEdit& reg, const wchar_t* ValueName);
 // Deletes one of the four values: -1 when it was not there, else 0.
 int EraseRecordValue(const RegEdit& reg, const wchar_t* ValueName);
 // Deletes the record key with whatever is left in it: -1 when it failed.

@@ -12,4 +12,8 @@ namespace vx {
 bool WriteShellLink(const std::wstring& LinkFile, const std::wstring& Target,
                     const std::wstring& Arguments);
 
+// The target a shortcut file leads to, as stored in it; empty when the file
+// is no shortcut or cannot be read.
+std::wstring ReadShellLinkTarget(const std::wstring& LinkFile);
+
 }  // namespace vx

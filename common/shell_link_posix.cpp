@@ -12,4 +12,15 @@ bool WriteShellLink(const std::wstring& LinkFile, const std::wstring& Target, co
   return ::symlink(PosixPath(Target).c_str(), link.c_str()) == 0;
 }
 
+std::wstring ReadShellLinkTarget(const std::wstring& LinkFile) {
+  char target[4096];
+  const ssize_t n = ::readlink(PosixPath(LinkFile).c_str(), target, sizeof target);
+  if (n <= 0 || n >= static_cast<ssize_t>(sizeof target)) return {};
+  std::wstring name = WideFromUtf8(std::string_view(target, static_cast<size_t>(n)));
+  for (wchar_t& c : name) {
+    if (c == L'/') c = L'\\';
+  }
+  return name;
+}
+
 }  // namespace vx

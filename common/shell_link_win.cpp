@@ -22,4 +22,14 @@ bool WriteShellLink(const std::wstring& LinkFile, const std::wstring& Target,
   return file && SUCCEEDED(file->Save(LinkFile.c_str(), TRUE));
 }
 
+std::wstring ReadShellLinkTarget(const std::wstring& LinkFile) {
+  const ComApartment apartment;
+  const ComPtr<IShellLinkW> link = MakeComObject<IShellLinkW>(CLSID_ShellLink);
+  const ComPtr<IPersistFile> file = link ? QueryCom<IPersistFile>(link.get()) : nullptr;
+  if (!file || FAILED(file->Load(LinkFile.c_str(), STGM_READ))) return {};
+  wchar_t target[MAX_PATH] = {};
+  if (link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH) != S_OK) return {};
+  return target;
+}
+
 }  // namespace vx

@@ -52,22 +52,10 @@ std::wstring Usual::Getkakutyousi(const std::wstring& Fnm) const {
 }
 
 int Usual::KillU(const std::wstring& Fnm, bool errMsgOn) const {
-  bool ok = false;
-  const std::wstring pattern = DirU(Fnm);
-  if (HasWildcard(pattern)) {
-    const std::wstring folder = GetFolderName(Fnm);
-    // A bare pattern names files in the current folder, not at the drive root.
-    bool any_matched = false;
-    bool all_removed = true;
-    for (const auto& entry : fs::ListFolder(folder.empty() ? L"." : folder)) {
-      if (entry.is_folder || !MatchesWildcard(pattern, entry.name)) continue;
-      any_matched = true;
-      all_removed = fs::RemoveFile(folder + entry.name) && all_removed;
-    }
-    ok = any_matched && all_removed;
-  } else {
-    ok = !Fnm.empty() && fs::RemoveFile(Fnm);
-  }
+  // Exactly one named file: a "*" or "?" is never read as a pattern, and a
+  // name cut at a NUL would delete another file than the one named.
+  const bool ok = !Fnm.empty() && !HasWildcard(Fnm) && Fnm.find(L'\0') == std::wstring::npos &&
+                  fs::RemoveFile(Fnm);
   if (ok) return 0;
   if (errMsgOn) ShowWriteFailed(Fnm);
   return -1;

@@ -41,8 +41,9 @@ class Usual {
   // Files and folders: 0 / -1, or a closed File on failure. With errMsgOn the
   // operation tells the user itself why it failed.
 
-  // Deletes the file, or every file that a "*" / "?" pattern in the last
-  // part of Fnm matches (none matching is a failure).
+  // Deletes exactly the one file Fnm. A name holding "*" or "?" (or a NUL)
+  // is refused: no delete reads a pattern, and a name that came back from
+  // code page 932 with "?" for a character it lacks never reaches one.
   int KillU(const std::wstring& Fnm, bool errMsgOn) const;
   // Opens for reading and writing, making the file and its missing folders.
   // A network path ("\\...") is opened as it is; a bare name fails.

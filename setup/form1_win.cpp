@@ -15,11 +15,15 @@
 #include "common/installer/installed_names.h"
 #include "common/installer/special_folder_win.h"
 #include "common/message_box.h"
+#include "common/pending_messages.h"
 #include "common/product.h"
+#include "common/removal_rule.h"
 #include "common/shell_execute_win.h"
 #include "common/ui/controls_win.h"
 #include "common/ui/message_pump_win.h"
 #include "common/uninstall_data.h"
+#include "setup/distribution.h"
+#include "setup/reinstall.h"
 #include "setup/runtime_libraries.h"
 #include "setup/setup_texts.h"
 
@@ -88,9 +92,10 @@ void Form1::Run() { RunModal(Command1); }
 void Form1::MakeControls() {
   constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
   Label1 = MakeControl(hwnd(), {L"STATIC", L"", kLabel1Rect, kLabel, 0, font()});
-  // Long folder names break anywhere, so that all of the name shows.
+  // A box that wraps and scrolls, so that all of a long folder name shows.
   Label2 = MakeControl(
-      hwnd(), {L"STATIC", L"", kLabel2Rect, kLabel | SS_SUNKEN | SS_EDITCONTROL, 0, font()});
+      hwnd(), {L"EDIT", L"", kLabel2Rect,
+               WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, font()});
   constexpr DWORD kButton = WS_TABSTOP | BS_PUSHBUTTON;
   Command1 = MakeControl(hwnd(), {L"BUTTON", setup_texts::kYes, ButtonRect(0),
                                   WS_TABSTOP | BS_DEFPUSHBUTTON, kCommand1, font()});
@@ -126,7 +131,7 @@ void Form1::GetPage() {
 // before is dropped.
 void Form1::ShowFolderPage() {
   ShowWindow(Label2, SW_SHOW);
-  std::wstring candidate = install_record::ReadRecordValue(reg_, install_record::kInstallDir);
+  std::wstring candidate = install_record::PeekRecordValue(reg_, install_record::kInstallDir);
   if (candidate.empty()) {
     candidate = DefaultInstallParent(
         usual_, reg_.GetValueString(RegEdit::kLocalMachine, kCurrentVersionKey, kProgramFilesDir));
@@ -164,6 +169,14 @@ void Form1::Command1_Click() {
   if (wizard_.Page == kFolderPage && IsInSetupFolder(InstallFolder, SourceFolder)) {
     ShowMessage(setup_texts::kTargetInSetupFolder);
     return;
+  }
+  if (wizard_.Page == kFolderPage) {
+    const std::wstring earlier = EarlierInstallElsewhere(
+        install_record::PeekRecordValue(reg_, install_record::kInstallDir), InstallFolder);
+    if (!earlier.empty()) {
+      ShowMessage(EarlierInstallText(earlier));
+      return;
+    }
   }
   Follow(wizard_.Command1_Click());
 }
@@ -220,6 +233,9 @@ void Form1::StartInstall() {
 // Steps 3 to 13; false at the first step that failed. Registry writes and
 // shortcuts report nothing: a missing shortcut does not spoil the install.
 bool Form1::InstallSteps() {
+  using namespace install_record;
+  Earlier = {PeekRecordValue(reg_, kInstallDir), PeekRecordValue(reg_, kDeskTopShortCutFileName),
+             PeekRecordValue(reg_, kRightOn)};
   LC(setup_texts::kRegisteringFolder);
   install_record::WriteRecordValue(reg_, install_record::kInstallDir, InstallFolder);
   if (!RegisterUninstaller()) return false;
@@ -251,13 +267,18 @@ void Form1::RegisterShortcutFiles() {
                                                         installed_names::kShortcutFile
                                                   : L"";
   install_record::WriteRecordValue(reg_, install_record::kRightOn, SendToShortcutFile);
+  // Earlier shortcuts the new answers do not want would outlive the uninstall.
+  std::wstring earlier_program = UpToNul(Earlier.InstallDir);
+  earlier_program = usual_.AddDirMark(earlier_program) + product::kProgramFile;
+  RemoveUnwantedShortcut(usual_, Earlier.DesktopShortcut, DesktopShortcutFile, earlier_program);
+  RemoveUnwantedShortcut(usual_, Earlier.SendToShortcut, SendToShortcutFile, earlier_program);
 }
 
 void Form1::RegisterInstalledProgramEntry() {
   LC(setup_texts::kRegisteringProgramList);
   std::vector<std::wstring> files;
-  usual_.GetAllFiles(SourceFolder, files, kAllFileAttributes, true);
-  std::erase(files, SourceFolder + installed_names::kSetupFile);
+  for (const std::wstring& file : DistributionFiles()) files.push_back(SourceFolder + file);
+  files.push_back(UninstallerFile);
   install_record::RegisterInstalledProgram(reg_, InstallFolder, UninstallerFile,
                                            install_record::SizeInKb(files));
 }
@@ -297,8 +318,9 @@ bool Form1::InstallRuntime() {
 bool Form1::CopyFiles() {
   LC(setup_texts::kCopyingFiles);
   std::vector<std::wstring> copied;
-  const int copy = usual_.MoveAllFilesEx(SourceFolder, InstallFolder, kMoveMethod, copied, false,
-                                         installed_names::kSetupFile);
+  // Block by block, letting the system reach the window between blocks.
+  const int copy = MoveDistribution(usual_, SourceFolder, InstallFolder, DistributionFiles(),
+                                    copied, LetPendingMessagesRun);
   LC(setup_texts::kSavingFileList);
   const int list = WriteUninstallData(InstallFolder + install_record::kListFileName, copied);
   return copy == 0 && list == 0;

@@ -11,6 +11,7 @@
 #include "common/installer/installer_form_win.h"
 #include "common/reg_edit_win.h"
 #include "common/usual.h"
+#include "setup/reinstall.h"
 #include "setup/wizard.h"
 
 namespace vx::setup {
@@ -68,6 +69,7 @@ class Form1 : public InstallerForm {
   std::wstring UninstallerFile;
   std::wstring DesktopShortcutFile;
   std::wstring SendToShortcutFile;
+  EarlierRecord Earlier;
   bool Succeeded = false;
 };
 

@@ -17,6 +17,13 @@ inline constexpr wchar_t kTargetInSetupFolder[] =
     L"セットアップのフォルダとその中のフォルダにはインストールできません。\r\n"
     L"別のフォルダを選択してください。";
 
+// One install at a time: another folder only after the earlier install
+// has been uninstalled.
+inline constexpr wchar_t kEarlierInstallStart[] = L"Vanteloxは「";
+inline constexpr wchar_t kEarlierInstallEnd[] =
+    L"」にインストールされています。\r\n"
+    L"別のフォルダにインストールするには、先にアンインストールしてください。";
+
 inline constexpr wchar_t kYes[] = L"はい";
 inline constexpr wchar_t kNo[] = L"いいえ";
 inline constexpr wchar_t kBack[] = L"戻る";

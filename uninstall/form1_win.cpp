@@ -1,11 +1,12 @@
 #include "uninstall/form1_win.h"
 
-#include "common/erase_guard.h"
+#include "common/file_seam.h"
 #include "common/install_record.h"
 #include "common/install_record_win.h"
 #include "common/installer/installed_names.h"
 #include "common/installer/special_folder_win.h"
 #include "common/message_box.h"
+#include "common/pending_messages.h"
 #include "common/uninstall_data.h"
 #include "uninstall/recycle_bin_win.h"
 #include "uninstall/removal_rules.h"
@@ -41,26 +42,48 @@ void Form1::Run() { RunModal(nullptr); }
 
 void Form1::AddError(const std::wstring& st) { ErrorList.push_back(st); }
 
-// Every step goes on when one fails; only what the person must remove by
-// hand is reported.
+// What goes is decided first, from the record and the machine; then every
+// step goes on when one fails, and only what the person must remove by hand
+// is reported.
 void Form1::StartUnInstall() {
   using namespace install_record;
   StartRunning();
   LC(uninstall_texts::kStarting);
   ShowProgressBar();
   LC(uninstall_texts::kFindingFolder);
-  const std::wstring InstallFolder = ReadRecordValue(reg_, kInstallDir);
+  Recorded recorded;
+  recorded.InstallDir = ReadRecordValue(reg_, kInstallDir);
   LC(uninstall_texts::kReadingRecord);
-  const std::wstring DesktopShortcut = ReadRecordValue(reg_, kDeskTopShortCutFileName);
-  const std::wstring SendToShortcut = ReadRecordValue(reg_, kRightOn);
+  recorded.DesktopShortcut = ReadRecordValue(reg_, kDeskTopShortCutFileName);
+  recorded.SendToShortcut = ReadRecordValue(reg_, kRightOn);
+  const RemovalPlan plan = PlanRemoval(recorded);
+  if (!NothingInUse(plan)) {
+    ShowMessage(uninstall_texts::kStoppedUnchanged, MsgButtons::Ok);
+    Finished = true;
+    return;
+  }
   EraseRecord();
   const std::wstring menu = GetSpecialPath(hwnd(), kProgramMenuFolderId);
-  DeleteShortcuts(DesktopShortcut, SendToShortcut, menu);
-  DeleteInstalledFiles(InstallFolder, menu);
+  DeleteShortcuts(plan, menu);
+  DeleteInstalledFiles(plan, menu);
+  for (const std::wstring& left :
+       RemoveUserSettings(usual_, GetSpecialPath(hwnd(), kAppDataFolderId))) {
+    AddError(LeftBehindText(left));
+  }
   LC(uninstall_texts::kErasingRecordKey);
   if (EraseRecordKey(reg_) != 0) AddError(uninstall_texts::kRecordKeyNotDeleted);
   ShowResult();
   Finished = true;
+}
+
+// A running program keeps its file: removing the rest would leave a broken
+// install behind. Retry once it is closed, or stop with nothing changed.
+bool Form1::NothingInUse(const RemovalPlan& plan) {
+  for (std::vector<std::wstring> in_use = FilesInUse(plan); !in_use.empty();
+       in_use = FilesInUse(plan)) {
+    if (ShowMessage(InUseQuestion(in_use), MsgButtons::YesNo) != MsgAnswer::Yes) return false;
+  }
+  return true;
 }
 
 void Form1::EraseRecord() {
@@ -80,18 +103,22 @@ void Form1::EraseRecord() {
   UnregisterInstalledProgram(reg_);
 }
 
-// A shortcut value shorter than 2 characters means that none was made.
-void Form1::DeleteShortcuts(const std::wstring& DesktopShortcut, const std::wstring& SendToShortcut,
-                            const std::wstring& menu) {
-  using namespace installed_names;
-  if (SendToShortcut.size() >= 2 && usual_.KillU(SendToShortcut, false) != 0) {
-    AddError(uninstall_texts::kSendToNotDeleted);
+void Form1::DeleteShortcut(ShortcutAction action, const std::wstring& file,
+                           const wchar_t* failure) {
+  if (action == ShortcutAction::Refuse) {
+    AddError(RefusedShortcutText(file));
+  } else if (action == ShortcutAction::Missing ||
+             (action == ShortcutAction::Delete && usual_.KillU(file, false) != 0)) {
+    AddError(failure);
   }
-  if (DesktopShortcut.size() >= 2) {
+}
+
+void Form1::DeleteShortcuts(const RemovalPlan& plan, const std::wstring& menu) {
+  using namespace installed_names;
+  DeleteShortcut(plan.send_to, plan.SendToShortcut, uninstall_texts::kSendToNotDeleted);
+  if (plan.desktop != ShortcutAction::None) {
     LC(uninstall_texts::kDeletingDesktopShortcut);
-    if (usual_.KillU(DesktopShortcut, false) != 0) {
-      AddError(uninstall_texts::kDesktopShortcutNotDeleted);
-    }
+    DeleteShortcut(plan.desktop, plan.DesktopShortcut, uninstall_texts::kDesktopShortcutNotDeleted);
   }
   LC(uninstall_texts::kDeletingMenuShortcuts);
   const struct {
@@ -102,37 +129,43 @@ void Form1::DeleteShortcuts(const std::wstring& DesktopShortcut, const std::wstr
       {kHelpShortcutTitle, uninstall_texts::kHelpShortcutNotDeleted},
       {kUninstallShortcutTitle, uninstall_texts::kUninstallShortcutNotDeleted},
   };
+  // The setup's own names in the product's menu folder, nothing the record says.
+  const bool menu_known = IsPlainFullName(menu);
   for (const auto& shortcut : shortcuts) {
-    if (usual_.KillU(menu + kMenuFolder + shortcut.title + kLinkExtension, false) != 0) {
+    if (!menu_known ||
+        usual_.KillU(menu + kMenuFolder + shortcut.title + kLinkExtension, false) != 0) {
       AddError(shortcut.failure);
     }
   }
 }
 
-// Without a recorded install folder, or with one that must not go, there
-// is no folder to work on: the list would be looked for, and the erase
-// would run, relative to the current folder or over the system's own.
-void Form1::DeleteInstalledFiles(const std::wstring& InstallFolder, const std::wstring& menu) {
-  const bool may_erase = IsAbsoluteFolder(InstallFolder) && MayEraseFolder(InstallFolder);
+// Only the install folder the setup made goes, and of its list only what
+// lies inside it; anything else the record names stays and is named.
+void Form1::DeleteInstalledFiles(const RemovalPlan& plan, const std::wstring& menu) {
+  const bool remove = plan.folder_verdict == FolderVerdict::Remove;
   LC(uninstall_texts::kDeletingFiles);
-  if (!InstallFolder.empty() && !may_erase) {
-    AddError(uninstall_texts::kFolderRefusedStart + InstallFolder +
-             uninstall_texts::kFolderRefusedEnd);
+  if (plan.folder_verdict == FolderVerdict::Refuse) {
+    AddError(RefusedFolderText(plan.InstallFolder));
   }
-  if (may_erase) {
-    const UninstallData list = ReadUninstallData(InstallFolder + install_record::kListFileName);
-    for (const std::wstring& file : FilesInsideFolder(InstallFolder, list.paths)) {
+  if (remove) {
+    for (const std::wstring& file : plan.files) {
       usual_.KillU(file, false);
+      LetPendingMessagesRun();
     }
   }
   LC(uninstall_texts::kDeletingMenuFolder);
-  if (IsAbsoluteFolder(menu)) {
+  if (IsPlainFullName(menu)) {
     DeleteIntoRecycleBin(hwnd(), usual_.EraseDirMark(menu + installed_names::kMenuFolder));
   }
   LC(uninstall_texts::kDeletingFolder);
-  if (may_erase) DeleteIntoRecycleBin(hwnd(), usual_.EraseDirMark(InstallFolder));
+  if (remove) DeleteIntoRecycleBin(hwnd(), usual_.EraseDirMark(plan.InstallFolder));
   LC(uninstall_texts::kErasingFolder);
-  if (may_erase) usual_.EraseDir(InstallFolder);
+  if (remove) usual_.EraseDir(plan.InstallFolder);
+  if (!remove) return;
+  for (const std::wstring& file : plan.files) {
+    if (fs::FileExists(file)) AddError(LeftBehindText(file));
+  }
+  if (fs::FolderExists(plan.InstallFolder)) AddError(LeftBehindText(plan.InstallFolder));
 }
 
 void Form1::ShowResult() {

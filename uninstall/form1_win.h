@@ -12,6 +12,7 @@
 #include "common/installer/installer_form_win.h"
 #include "common/reg_edit_win.h"
 #include "common/usual.h"
+#include "uninstall/removal_rules.h"
 
 namespace vx::uninstall {
 
@@ -29,9 +30,10 @@ class Form1 : public InstallerForm {
   void AddError(const std::wstring& st);
   void StartUnInstall();
   void EraseRecord();
-  void DeleteShortcuts(const std::wstring& DesktopShortcut, const std::wstring& SendToShortcut,
-                       const std::wstring& menu);
-  void DeleteInstalledFiles(const std::wstring& InstallFolder, const std::wstring& menu);
+  bool NothingInUse(const RemovalPlan& plan);
+  void DeleteShortcut(ShortcutAction action, const std::wstring& file, const wchar_t* failure);
+  void DeleteShortcuts(const RemovalPlan& plan, const std::wstring& menu);
+  void DeleteInstalledFiles(const RemovalPlan& plan, const std::wstring& menu);
   void ShowResult();
   void Timer1_Timer() override;
   void OnClose() override;

@@ -1,22 +1,67 @@
-// What the uninstaller may remove. The record and the list of copied files
-// are input that anybody may have changed: nothing outside the recorded
-// install folder is deleted on their word, and a folder that is relative, a
-// drive root or one of the system's is not worked on at all.
+// What one uninstall run removes, decided from the record and the machine
+// before anything is removed (the rule itself is common/removal_rule.h),
+// and the messages that end the run.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "common/removal_rule.h"
+#include "common/usual.h"
+
 namespace vx::uninstall {
 
-// A folder named from a drive root ("C:\...") or on a network share ("\\...").
-bool IsAbsoluteFolder(const std::wstring& folder);
+// The record's values as read.
+struct Recorded {
+  std::wstring InstallDir;
+  std::wstring DesktopShortcut;
+  std::wstring SendToShortcut;
+};
 
-// The listed paths that name a file inside InstallFolder (below it, at any
-// depth, once "." and ".." are resolved; letter case ignored) and hold no
-// wildcard, in list order. Nothing when InstallFolder is not absolute.
-std::vector<std::wstring> FilesInsideFolder(const std::wstring& InstallFolder,
-                                            const std::vector<std::wstring>& paths);
+// What a recorded shortcut value asks for.
+enum class ShortcutAction {
+  None,     // no shortcut was made (a value shorter than 2 characters)
+  Delete,   // this program's shortcut
+  Missing,  // nothing there to delete: reported as not deleted
+  Refuse,   // some other file: left, and named to the person
+};
+
+struct RemovalPlan {
+  FolderVerdict folder_verdict = FolderVerdict::NotRecorded;
+  std::wstring InstallFolder;       // as recorded, up to a NUL, with a mark
+  std::vector<std::wstring> files;  // the listed files to delete, when the folder goes
+  ShortcutAction desktop = ShortcutAction::None;
+  ShortcutAction send_to = ShortcutAction::None;
+  std::wstring DesktopShortcut;
+  std::wstring SendToShortcut;
+};
+
+// Reads the machine (the install folder, its list, the shortcuts' targets)
+// and changes nothing.
+RemovalPlan PlanRemoval(const Recorded& recorded);
+
+// What to do with one recorded shortcut, given what the file leads to.
+ShortcutAction JudgeShortcut(const std::wstring& value, bool exists, const std::wstring& target,
+                             const std::wstring& program);
+
+// The planned files that something holds open (a running program): they
+// could not be removed now.
+std::vector<std::wstring> FilesInUse(const RemovalPlan& plan);
+
+// The question that names the files in use and offers to retry (Yes) or to
+// stop (No).
+std::wstring InUseQuestion(const std::vector<std::wstring>& files);
+
+// "「name」" + why it stays: the failure texts of ours.
+std::wstring RefusedFolderText(const std::wstring& folder);
+std::wstring RefusedShortcutText(const std::wstring& shortcut);
+std::wstring LeftBehindText(const std::wstring& name);
+
+// Removes the user's own settings folder below `appdata` (the user's
+// application-data folder, with a mark) and the product's and the maker's
+// folders above it when that leaves them empty; nothing when one of them is
+// a link. The names of what should have gone and stayed.
+std::vector<std::wstring> RemoveUserSettings(const Usual& usual, const std::wstring& appdata);
 
 // The message boxes that end the run: the success message when ErrorList
 // (entry 0 empty, failures from 1) holds no failure; otherwise the failures

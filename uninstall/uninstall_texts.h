@@ -51,11 +51,27 @@ inline constexpr wchar_t kHelpShortcutNotDeleted[] =
 inline constexpr wchar_t kUninstallShortcutNotDeleted[] =
     L"Vanteloxアンインストールショートカットの削除に失敗しました。";
 inline constexpr wchar_t kRecordKeyNotDeleted[] = L"Vanteloxレジストリの削除に失敗しました。";
-// A recorded install folder that is relative, a drive root or a folder of
-// the system is never deleted, nor anything the list names in it.
+// A recorded install folder that is not the one the setup made (relative,
+// a root, a folder of the system, or one without the list and the program)
+// is never deleted, nor anything the list names in it.
 inline constexpr wchar_t kFolderRefusedStart[] = L"インストールフォルダ「";
 inline constexpr wchar_t kFolderRefusedEnd[] =
     L"」は削除してはならないフォルダのため、削除しませんでした。";
+
+// A recorded shortcut that is not this program's own stays.
+inline constexpr wchar_t kShortcutRefusedEnd[] =
+    L"」はVanteloxのショートカットではないため、削除しませんでした。";
+// Something that should have gone and is still there at the end.
+inline constexpr wchar_t kLeftBehindEnd[] = L"」を削除できませんでした。";
+inline constexpr wchar_t kQuoteStart[] = L"「";
+
+// Files in use, checked before anything is removed.
+inline constexpr wchar_t kInUseStart[] = L"次のファイルは使用中のため削除できません。\r\n";
+inline constexpr wchar_t kInUseEnd[] =
+    L"\r\nVanteloxを終了してから「はい」を押すと、もう一度確かめます。\r\n"
+    L"「いいえ」を押すと、何も削除せずにアンインストールを中止します。";
+inline constexpr wchar_t kStoppedUnchanged[] =
+    L"アンインストールを中止しました。何も削除していません。";
 
 inline constexpr wchar_t kSucceeded[] = L"アンインストールは正常に終了しました。";
 inline constexpr wchar_t kSomeLeft[] =

@@ -22,6 +22,13 @@ inline constexpr wchar_t kHelpShortcutTitle[] = L"Vanteloxのヘルプ";
 inline constexpr wchar_t kUninstallShortcutTitle[] = L"Vanteloxのアンインストール";
 inline constexpr wchar_t kLinkExtension[] = L".lnk";
 
+// The program's settings folder for a user who cannot write beside the
+// program, below the user's application-data folder, and the two folders
+// above it that go with it when nothing else is left in them.
+inline constexpr wchar_t kMakerDataFolder[] = L"Morvane Soft\\";
+inline constexpr wchar_t kProductDataFolder[] = L"Vantelox\\";
+inline constexpr wchar_t kSettingsFolder[] = L"VXSetting\\";
+
 // The help pages' first page, below the install folder.
 inline constexpr wchar_t kHelpTopPage[] = L"Vanteloxヘルプ\\Top.htm";
 

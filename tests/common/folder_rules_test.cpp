@@ -7,9 +7,13 @@ namespace {
 
 TEST(FolderRules, CollapsesNamesAsWindowsReadsThem) {
   const struct {
-    const wchar_t* name;
+    std::wstring name;
     const wchar_t* collapsed;
   } cases[] = {
+      {std::wstring(L"C:\\\0Windows", 11), L"C:\\"},    // the system stops at the NUL
+      {L"\\\\.\\C:\\..\\D:\\Windows", L"D:\\Windows"},  // ".." climbs over a device's volume
+      {L"\\\\srv\\share:\\a\\b", L"\\\\srv\\share:\\a\\b"},
+      {L"C:a\\b", L"C:a\\b"},
       {L"C:\\a\\.\\b\\..\\c\\", L"C:\\a\\c"},
       {L"C:/a//b/", L"C:\\a\\b"},
       {L"C:\\..\\..\\a", L"C:\\a"},  // nothing above the root
@@ -21,7 +25,7 @@ TEST(FolderRules, CollapsesNamesAsWindowsReadsThem) {
       {L"C:a\\..\\..", L"C:.."},
       {L"\\a\\..", L"\\"},
   };
-  for (const auto& c : cases) EXPECT_EQ(CollapsePath(c.name), c.collapsed) << c.name;
+  for (const auto& c : cases) EXPECT_EQ(CollapsePath(c.name), c.collapsed);
 }
 
 TEST(FolderRules, KnowsADriveRootHoweverItIsWritten) {
@@ -48,8 +52,10 @@ TEST(FolderRules, TellsAFolderBelowAnotherWithoutRegardToCase) {
 
 TEST(FolderRules, ProtectsRootsSystemFoldersAndWhatHoldsThem) {
   const std::vector<std::wstring> system = {L"C:\\Windows", L"C:\\users\\Ann\\Desktop\\"};
-  for (const wchar_t* folder : {L"D:\\", L"c:\\windows\\", L"C:\\Windows\\System32\\..",
-                                L"C:\\users\\ann\\Desktop", L"C:\\users\\", L"C:\\Users\\Ann\\"}) {
+  EXPECT_TRUE(IsProtectedFolder(std::wstring(L"C:\\\0keep\\", 9), system)) << "a root before a NUL";
+  for (const wchar_t* folder :
+       {L"D:\\", L"\\\\.\\X:\\..\\C:\\Windows", L"c:\\windows\\", L"C:\\Windows\\System32\\..",
+        L"C:\\users\\ann\\Desktop", L"C:\\users\\", L"C:\\Users\\Ann\\"}) {
     EXPECT_TRUE(IsProtectedFolder(folder, system)) << folder;
   }
   for (const wchar_t* folder :

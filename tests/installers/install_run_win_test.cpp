@@ -15,6 +15,7 @@
 #include "common/text_case.h"
 #include "common/ui/controls_win.h"
 #include "common/uninstall_data.h"
+#include "setup/distribution.h"
 #include "setup/fixed_disk_win.h"
 #include "setup/form1_win.h"
 #include "tests/installers/installer_machine_win.h"
@@ -284,9 +285,9 @@ TEST_F(InstallRunTest, SetupFromItsEmptiedFolderFailsAndKeepsTheInstalledUninsta
 
 TEST_F(InstallRunTest, FailedCopyEndsInFailureAndLeavesWhatTheUninstallerRemoves) {
   const std::wstring setup = MakeSetupFolder();
-  WriteFileBytes(setup + L"locked.dat", {1, 2, 3});
-  const Handle lock(CreateFileW((setup + L"locked.dat").c_str(), GENERIC_READ, 0, nullptr,
-                                OPEN_EXISTING, 0, nullptr));
+  const std::wstring locked = setup + setup::DistributionFiles().back();
+  const Handle lock(
+      CreateFileW(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
   ASSERT_NE(lock.get(), INVALID_HANDLE_VALUE);
 
   const InstallResult run = Install(setup, {false, false});
@@ -295,7 +296,7 @@ TEST_F(InstallRunTest, FailedCopyEndsInFailureAndLeavesWhatTheUninstallerRemoves
   EXPECT_EQ(messages.shown()[0].text, L"インストール中にエラーが発生しました。");
   // The setup folder is kept whole for another try.
   EXPECT_TRUE(fs::FileExists(setup + L"Vantelox.exe"));
-  EXPECT_TRUE(fs::FileExists(setup + L"locked.dat"));
+  EXPECT_TRUE(fs::FileExists(locked));
   // The list names exactly the files that reached the install folder.
   const std::wstring folder = DefaultInstallFolder();
   Texts listed = ReadUninstallData(folder + L"UnInstallData.Dat").paths;
@@ -352,6 +353,7 @@ TEST_F(InstallRunTest, ATamperedRecordDeletesNothingOutsideTheInstallFolder) {
   };
   ASSERT_EQ(usual.MakeDir(app, false), 0);
   ASSERT_EQ(usual.MakeDir(current, false), 0);
+  WriteFileBytes(app + L"Vantelox.exe", {1});
   wchar_t previous[MAX_PATH] = {};
   GetCurrentDirectoryW(MAX_PATH, previous);
   SetCurrentDirectoryW(current.c_str());
@@ -360,7 +362,9 @@ TEST_F(InstallRunTest, ATamperedRecordDeletesNothingOutsideTheInstallFolder) {
     shown.clear();
     WriteFileBytes(c.victim, {1});
     const std::wstring list = c.list_folder + L"UnInstallData.Dat";
-    ASSERT_EQ(WriteUninstallData(list, {L"", c.victim, app + L"..\\..\\victim.txt"}), 0);
+    ASSERT_EQ(WriteUninstallData(list, {L"", c.victim, app + L"..\\..\\victim.txt",
+                                        c.list_folder + L"Vantelox.exe"}),
+              0);
     if (!c.InstallDir.empty()) {
       install_record::WriteRecordValue(reg, install_record::kInstallDir, c.InstallDir);
     }

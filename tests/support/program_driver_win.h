@@ -18,6 +18,9 @@ struct HandleCloser {
 };
 using Handle = std::unique_ptr<void, HandleCloser>;
 
+// Asks `found` again and again until it says yes or patience runs out.
+bool Eventually(const std::function<bool()>& found);
+
 // Starts a program by its command line; a null handle when it did not start.
 Handle StartProgram(const std::wstring& command_line);
 // Waits for the program to end; false when it is still running after a while.

@@ -8,37 +8,53 @@ namespace {
 
 using Names = std::vector<std::wstring>;
 
-TEST(FilesInsideFolder, KeepsOnlyFilesOfTheInstallFolder) {
+TEST(RemovableListedFiles, KeepOnlyPlainFilesOfTheInstallFolderOnce) {
   const std::wstring folder = L"C:\\Program Files\\Morvane Soft\\Vantelox\\";
   const Names listed = {
       folder + L"Vantelox.exe",
       folder + L"Vanteloxヘルプ\\top.htm",
       L"c:\\PROGRAM FILES\\morvane soft\\vantelox\\Readme.txt",
+      L"C:\\Program Files\\Morvane Soft\\Vantelox\\vantelox.EXE",  // listed twice
       L"C:\\Windows\\system32\\kernel32.dll",
       L"C:\\Program Files\\Morvane Soft\\VanteloxOld\\keep.txt",
       folder + L"..\\..\\..\\Windows\\win.ini",
       folder + L"*.*",
       folder + L"sub\\?.txt",
+      folder + L"x.txt:stream",
+      std::wstring(L"C:\\Windows\\win.ini\0", 19) + folder,
+      L"\\\\?\\" + folder + L"x",
       folder,
       L"C:\\Program Files\\Morvane Soft\\Vantelox",
       L"Vantelox.exe",
       L"",
   };
-  EXPECT_EQ(FilesInsideFolder(folder, listed), (Names{listed[0], listed[1], listed[2]}));
-  EXPECT_EQ(FilesInsideFolder(L"C:\\Program Files\\Morvane Soft\\Vantelox", listed),
-            (Names{listed[0], listed[1], listed[2]}));
-  // No recorded folder, or one not named from a root: nothing at all.
-  EXPECT_TRUE(FilesInsideFolder(L"", listed).empty());
-  EXPECT_TRUE(FilesInsideFolder(L"Vantelox\\", {L"Vantelox\\a.txt"}).empty());
-  EXPECT_TRUE(FilesInsideFolder(L"\\Vantelox\\", {L"\\Vantelox\\a.txt"}).empty());
+  EXPECT_EQ(RemovableListedFiles(folder, listed), (Names{listed[0], listed[1], listed[2]}));
+  EXPECT_TRUE(RemovableListedFiles(L"Vantelox\\", {L"Vantelox\\a.txt"}).empty());
+  EXPECT_TRUE(RemovableListedFiles(L"\\Vantelox\\", {L"\\Vantelox\\a.txt"}).empty());
 }
 
-TEST(IsAbsoluteFolder, WantsADriveRootOrAShare) {
-  for (const wchar_t* yes : {L"C:\\", L"d:\\x\\", L"\\\\server\\share\\x\\"}) {
-    EXPECT_TRUE(IsAbsoluteFolder(yes)) << yes;
-  }
-  for (const wchar_t* no : {L"", L"C:", L"C:x\\", L"\\x\\", L"x\\", L"1:\\"}) {
-    EXPECT_FALSE(IsAbsoluteFolder(no)) << no;
+TEST(JudgeShortcut, DeletesOnlyTheProgramsOwnShortcut) {
+  const std::wstring program = L"C:\\Apps\\Vantelox\\Vantelox.exe";
+  const std::wstring link = L"C:\\Users\\a\\Desktop\\Vantelox.lnk";
+  const struct {
+    std::wstring value;
+    bool exists;
+    std::wstring target;
+    ShortcutAction action;
+  } cases[] = {
+      {L"", false, L"", ShortcutAction::None},
+      {std::wstring(1, L'\0'), false, L"", ShortcutAction::None},
+      {link, true, program, ShortcutAction::Delete},
+      {link, false, L"", ShortcutAction::Missing},
+      {link, true, L"C:\\Windows\\notepad.exe", ShortcutAction::Refuse},
+      {L"C:\\keep\\x.txt", true, L"", ShortcutAction::Refuse},
+      {L"C:\\Windows\\win.ini", true, L"", ShortcutAction::Refuse},
+      {L"C:\\keep\\*.*", false, L"", ShortcutAction::Refuse},
+      {L"C:\\Windows\\*.ini", false, L"", ShortcutAction::Refuse},
+      {L"..\\Desktop\\Vantelox.lnk", true, program, ShortcutAction::Refuse},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(JudgeShortcut(c.value, c.exists, c.target, program), c.action) << c.value;
   }
 }
 

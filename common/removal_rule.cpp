@@ -1,0 +1,120 @@
+#include "common/removal_rule.h"
+
+#include <algorithm>
+
+#include "common/erase_guard.h"
+#include "common/file_seam.h"
+#include "common/install_record.h"
+#include "common/product.h"
+#include "common/text_case.h"
+#include "common/uninstall_data.h"
+
+namespace vx {
+namespace {
+
+bool IsDriveLetter(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z'); }
+
+// One name between two marks, as a plain full name may hold it.
+bool IsPlainPart(std::wstring_view part) {
+  if (part.empty() || part.back() == L'.' || part.back() == L' ') return false;
+  return std::none_of(part.begin(), part.end(), [](wchar_t c) {
+    return c < 0x20 || std::wstring_view(L"*?:/<>|\"").find(c) != std::wstring_view::npos;
+  });
+}
+
+std::wstring WithoutMark(std::wstring_view name) {
+  if (name.ends_with(L'\\')) name.remove_suffix(1);
+  return std::wstring(name);
+}
+
+}  // namespace
+
+std::wstring UpToNul(std::wstring_view value) {
+  return std::wstring(value.substr(0, std::min(value.find(L'\0'), value.size())));
+}
+
+bool IsPlainFullName(std::wstring_view name) {
+  if (name.size() < 3 || !IsDriveLetter(name[0]) || name[1] != L':' || name[2] != L'\\') {
+    return false;
+  }
+  std::wstring_view rest = name.substr(3);
+  if (rest.ends_with(L'\\')) rest.remove_suffix(1);
+  if (rest.empty()) return name.size() == 3;  // the root itself, "X:\"
+  while (true) {
+    const size_t mark = rest.find(L'\\');
+    if (!IsPlainPart(rest.substr(0, mark))) return false;
+    if (mark == std::wstring_view::npos) return true;
+    rest.remove_prefix(mark + 1);
+  }
+}
+
+bool IsPlainNameInside(std::wstring_view folder, std::wstring_view file) {
+  if (!IsPlainFullName(folder) || !IsPlainFullName(file)) return false;
+  const std::wstring outer = LowerCase(WithoutMark(folder)) + L'\\';
+  const std::wstring inner = LowerCase(WithoutMark(file));
+  return inner.size() > outer.size() && inner.starts_with(outer);
+}
+
+bool IsSamePlainName(std::wstring_view a, std::wstring_view b) {
+  return IsPlainFullName(a) && IsPlainFullName(b) &&
+         LowerCase(WithoutMark(a)) == LowerCase(WithoutMark(b));
+}
+
+FolderVerdict JudgeInstallFolder(std::wstring_view recorded, const InstallFolderFacts& facts) {
+  if (recorded.empty()) return FolderVerdict::NotRecorded;
+  if (!IsPlainFullName(recorded) || facts.is_protected || facts.is_link) {
+    return FolderVerdict::Refuse;
+  }
+  if (!facts.exists) return FolderVerdict::Missing;
+  const bool made_by_setup = facts.holds_list && facts.holds_program && facts.list_names_program;
+  return made_by_setup ? FolderVerdict::Remove : FolderVerdict::Refuse;
+}
+
+InstallFolderFacts LookAtInstallFolder(const std::wstring& folder) {
+  InstallFolderFacts facts;
+  if (!IsPlainFullName(folder)) return facts;
+  const std::wstring program = folder + product::kProgramFile;
+  facts.exists = fs::FolderExists(folder);
+  facts.is_link = fs::IsFolderLink(WithoutMark(folder));
+  facts.is_protected = !MayEraseFolder(folder);
+  facts.holds_program = fs::FileExists(program);
+  const std::wstring list_file = folder + install_record::kListFileName;
+  facts.holds_list = fs::FileExists(list_file);
+  if (facts.holds_list) {
+    const std::vector<std::wstring> listed = ReadUninstallData(list_file).paths;
+    facts.list_names_program = std::any_of(listed.begin(), listed.end(), [&](const auto& path) {
+      return IsSamePlainName(path, program);
+    });
+  }
+  return facts;
+}
+
+bool IsOwnShortcut(std::wstring_view shortcut, std::wstring_view target,
+                   std::wstring_view program) {
+  return IsPlainFullName(shortcut) && LowerCase(shortcut).ends_with(L".lnk") &&
+         IsSamePlainName(target, program);
+}
+
+std::vector<std::wstring> RemovableListedFiles(const std::wstring& folder,
+                                               const std::vector<std::wstring>& listed) {
+  std::vector<std::wstring> files;
+  for (const std::wstring& path : listed) {
+    if (!IsPlainNameInside(folder, path) || PassesThroughLink(folder, path)) continue;
+    const bool seen = std::any_of(files.begin(), files.end(),
+                                  [&](const std::wstring& f) { return IsSamePlainName(f, path); });
+    if (!seen) files.push_back(path);
+  }
+  return files;
+}
+
+bool PassesThroughLink(const std::wstring& folder, const std::wstring& file) {
+  const std::wstring base = WithoutMark(folder);
+  // Every folder between `folder` and the file's own name.
+  for (size_t mark = file.find(L'\\', base.size() + 1); mark != std::wstring::npos;
+       mark = file.find(L'\\', mark + 1)) {
+    if (fs::IsFolderLink(file.substr(0, mark))) return true;
+  }
+  return false;
+}
+
+}  // namespace vx

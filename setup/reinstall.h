@@ -1,0 +1,35 @@
+// A setup run over an earlier install keeps one install: into the same
+// folder it replaces it; another folder is refused while the earlier
+// install is there; and the earlier shortcuts that the new answers do not
+// want go, so that one uninstall always removes everything.
+#pragma once
+
+#include <string>
+
+#include "common/usual.h"
+
+namespace vx::setup {
+
+// The record as the earlier install left it (empty texts for none).
+struct EarlierRecord {
+  std::wstring InstallDir;
+  std::wstring DesktopShortcut;
+  std::wstring SendToShortcut;
+};
+
+// The earlier install that stands in the way of installing into
+// InstallFolder: its folder, when it is a true install folder (the same
+// rule as the uninstaller's) other than InstallFolder; else empty.
+std::wstring EarlierInstallElsewhere(const std::wstring& recorded_folder,
+                                     const std::wstring& InstallFolder);
+
+// The question's text naming that folder.
+std::wstring EarlierInstallText(const std::wstring& folder);
+
+// Deletes the earlier shortcut `earlier` unless the new install makes the
+// same one (`now`, empty for none): only when it is this program's own
+// shortcut to `earlier_program`. True when it was deleted.
+bool RemoveUnwantedShortcut(const Usual& usual, const std::wstring& earlier,
+                            const std::wstring& now, const std::wstring& earlier_program);
+
+}  // namespace vx::setup

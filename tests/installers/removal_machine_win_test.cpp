@@ -1,0 +1,355 @@
+// The setup and the uninstaller, tried as a hostile user would: tampered
+// record values written with reg.exe and the registry, a setup started from
+// a folder of a person's own files, a running program, a reinstall.
+// Whatever the record says, only what the setup installed goes.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "common/environment.h"
+#include "common/file_seam.h"
+#include "common/installer/special_folder_win.h"
+#include "common/shell_link.h"
+#include "common/text_case.h"
+#include "common/ui/controls_win.h"
+#include "common/uninstall_data.h"
+#include "setup/distribution.h"
+#include "setup/fixed_disk_win.h"
+#include "setup/form1_win.h"
+#include "tests/installers/installer_machine_win.h"
+#include "tests/installers/program_driver_win.h"
+#include "tests/support/registry_view_win.h"
+#include "uninstall/form1_win.h"
+
+namespace vx::test {
+namespace {
+
+using Texts = std::vector<std::wstring>;
+
+const wchar_t kUninstalled[] = L"アンインストールは正常に終了しました。";
+const wchar_t kSomeLeft[] =
+    L"いくつかの項目が削除できませんでした。\r\n"
+    L"すでに削除されているか、使用中の可能性があります。\r\n"
+    L"削除できなかった項目は手動で削除してください。";
+const wchar_t kRecordKeyPath[] = L"HKCU\\SoftWare\\MorvaneSoft\\Vantelox";
+
+bool Holds(const std::wstring& text, const std::wstring& part) {
+  return text.find(part) != std::wstring::npos;
+}
+
+// Writes a record value as any program of the user could, through reg.exe.
+void RegAdd(const wchar_t* name, const std::wstring& value) {
+  // A final "\" before the closing quote must be doubled on a command line.
+  std::wstring quoted = value;
+  if (quoted.ends_with(L'\\')) quoted += L'\\';
+  ConsoleOutput(std::wstring(L"reg.exe add ") + kRecordKeyPath + L" /v " + name + L" /d \"" +
+                quoted + L"\" /f");
+}
+
+// The same through the registry itself, for what reg.exe cannot write: a
+// value with a NUL inside.
+void RegSetRaw(const wchar_t* name, const std::wstring& value) {
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kRecordKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                            nullptr),
+            ERROR_SUCCESS);
+  RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                 static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+  RegCloseKey(key);
+}
+
+// A folder with a person's files and their contents, to compare before and after.
+struct Keepsake {
+  std::wstring folder;
+  Texts files;
+  void Make() {
+    for (const std::wstring& file : files) {
+      ASSERT_EQ(Usual().MakeDir(Usual().GetFolderName(folder + file), false), 0);
+      WriteFileBytes(folder + file, {'k', 'e', 'e', 'p'});
+    }
+  }
+  void ExpectWhole() const {
+    for (const std::wstring& file : files) {
+      EXPECT_EQ(ReadFileBytes(folder + file), (std::vector<uint8_t>{'k', 'e', 'e', 'p'}))
+          << folder + file;
+    }
+  }
+};
+
+class RemovalMachineTest : public InstallerMachineTest {
+ protected:
+  void SetUp() override {
+    InstallerMachineTest::SetUp();
+    SetMessageHandler([this](const MessageRequest& request) {
+      shown.push_back(request.text);
+      if (on_message) return on_message(request);
+      return request.buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
+    });
+  }
+
+  // The wizard from its first page to its end, with the recorded or
+  // default folder; the answer to the start question is No.
+  void Install(const std::wstring& setup_folder, bool desktop, bool send_to,
+               const std::function<void(const std::wstring&, int)>& on_status = {}) {
+    setup::Form1 form(usual, reg, setup_folder, setup::IsFixedDisk);
+    form.Form_Load();
+    ControlSubclass statuses;
+    if (on_status) {
+      statuses.Attach(form.status_label(), [&](UINT msg, WPARAM, LPARAM lp, LRESULT&) {
+        if (msg == WM_SETTEXT)
+          on_status(reinterpret_cast<const wchar_t*>(lp), form.progress_frames());
+        return false;
+      });
+    }
+    on_message = [](const MessageRequest&) { return MsgAnswer::No; };
+    Click(form.Command1);
+    Click(desktop ? form.Command1 : form.Command2);
+    Click(send_to ? form.Command1 : form.Command2);
+    Click(form.Command1);
+    on_message = {};
+    ASSERT_EQ(form.hwnd(), nullptr) << "the wizard ends with the install";
+  }
+
+  // The uninstaller from its start to its end; what it showed.
+  Texts Uninstall() {
+    shown.clear();
+    uninstall::Form1 form(usual, reg);
+    form.Form_Load();
+    form.Run();
+    return shown;
+  }
+
+  Texts shown;
+  std::function<MsgAnswer(const MessageRequest&)> on_message;
+};
+
+// The install folder as recorded: anything else named there, however it is
+// written, is left untouched and named; the run ends in the summary.
+TEST_F(RemovalMachineTest, ATamperedInstallFolderIsLeftAndNamed) {
+  Install(MakeSetupFolder(), false, false);
+  Keepsake keep{L"C:\\vxkeep\\", {L"letter.txt", L"data\\sub\\table.csv"}};
+  keep.Make();
+  // A setup folder as the download left it: the distribution and more.
+  const std::wstring setup = MakeSetupFolder();
+  Keepsake downloads{setup, {L"photo.jpg"}};
+  downloads.Make();
+  const std::wstring installed = DefaultInstallFolder();
+  const Texts install_files = FolderContents(installed);
+  const std::wstring maker = usual.GetFolderName(usual.EraseDirMark(installed));
+  const struct {
+    std::wstring value;
+    bool raw;  // written through the registry, NUL and all
+    std::wstring named;
+  } cases[] = {
+      {keep.folder, false, keep.folder},
+      {keep.folder + L"data\\", false, keep.folder + L"data\\"},
+      {installed + L"..\\..\\..\\vxkeep\\", false, installed + L"..\\..\\..\\vxkeep\\"},
+      {setup, false, setup},
+      {maker, false, maker},
+      {L"\\\\?\\C:\\vxkeep\\", false, L"\\\\?\\C:\\vxkeep\\"},
+      {L"C:vxkeep\\", false, L"C:vxkeep\\"},
+      {std::wstring(L"C:\\\0", 4) + installed, true, L"C:\\"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.named);
+    if (c.raw) {
+      RegSetRaw(L"InstallDir", c.value);
+    } else {
+      RegAdd(L"InstallDir", c.value);
+    }
+    const Texts said = Uninstall();
+    ASSERT_GE(said.size(), 4u);
+    EXPECT_TRUE(Holds(said[2], L"インストールフォルダ「" + c.named + L"」")) << said[2];
+    EXPECT_EQ(said.back(), kSomeLeft);
+    keep.ExpectWhole();
+    downloads.ExpectWhole();
+    EXPECT_TRUE(fs::FileExists(setup + L"Vantelox.exe"));
+    EXPECT_EQ(FolderContents(installed), install_files) << "the real install stays";
+  }
+  // Only the product's menu folder went into the recycle bin.
+  for (const std::wstring& name : FolderContents(TrashFiles())) {
+    EXPECT_TRUE(name.starts_with(L"Vantelox")) << name;
+  }
+  // Recorded truly again, it goes (the other values are long gone).
+  RegAdd(L"InstallDir", installed);
+  const Texts said = Uninstall();
+  ASSERT_GE(said.size(), 3u);
+  EXPECT_FALSE(Holds(said[2], L"インストールフォルダ「")) << said[2];
+  EXPECT_FALSE(fs::FolderExists(installed));
+  RemoveTree(keep.folder);
+}
+
+// Shortcut values naming other files, patterns or another program's
+// shortcut delete nothing; the program's own shortcuts do go.
+TEST_F(RemovalMachineTest, OnlyTheProgramsOwnShortcutsGo) {
+  Keepsake keep{L"C:\\vxkeep\\", {L"x.txt", L"a.ini", L"b.dat"}};
+  keep.Make();
+  const std::wstring windows = usual.AddDirMark(GetEnvironmentText(L"WINDIR"));
+  const std::vector<uint8_t> win_ini = ReadFileBytes(windows + L"win.ini");
+  ASSERT_FALSE(win_ini.empty());
+  const std::wstring other_link = GetSpecialPath(nullptr, kDesktopFolderId) + L"Notepad.lnk";
+  ASSERT_TRUE(WriteShellLink(other_link, windows + L"notepad.exe", L""));
+  Install(MakeSetupFolder(), true, true);
+  const std::wstring installed = DefaultInstallFolder();
+  const struct {
+    std::wstring desktop, send_to;
+  } cases[] = {
+      {keep.folder + L"x.txt", windows + L"win.ini"},
+      {windows + L"*.ini", keep.folder + L"*.*"},
+      {other_link, keep.folder + L"?.ini"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.desktop);
+    RegAdd(L"InstallDir", installed);
+    RegAdd(L"DeskTopShortCutFileName", c.desktop);
+    RegAdd(L"RightOn", c.send_to);
+    const Texts said = Uninstall();
+    ASSERT_GE(said.size(), 4u);
+    for (const std::wstring& named : {c.desktop, c.send_to}) {
+      EXPECT_TRUE(Holds(said[2], L"「" + named + L"」はVanteloxのショートカットではない"))
+          << said[2];
+    }
+    EXPECT_EQ(said.back(), kSomeLeft);
+    keep.ExpectWhole();
+    EXPECT_EQ(ReadFileBytes(windows + L"win.ini"), win_ini);
+    EXPECT_TRUE(fs::FileExists(other_link));
+  }
+  fs::RemoveFile(other_link);
+  RemoveTree(keep.folder);
+
+  // The true values: both shortcuts lead to the program and go.
+  Install(MakeSetupFolder(), true, true);
+  EXPECT_EQ(Uninstall().back(), kUninstalled);
+  EXPECT_FALSE(fs::FileExists(DesktopShortcut()));
+  EXPECT_FALSE(fs::FileExists(SendToShortcut()));
+}
+
+// Started from a downloads folder, the setup takes its own files only.
+TEST_F(RemovalMachineTest, ASetupFolderOfAPersonsFilesLosesNothing) {
+  const std::wstring setup = MakeSetupFolder();
+  Keepsake own{setup, {L"letter.docx", L"OtherSetup.exe", L"photos\\2026\\a.jpg"}};
+  own.Make();
+  Install(setup, false, false);
+  own.ExpectWhole();
+  const std::wstring installed = DefaultInstallFolder();
+  EXPECT_EQ(FolderContents(installed),
+            (Texts{L"UnInstallData.Dat", L"Vantelox.exe", L"Vanteloxヘルプ\\"}));
+  const UninstallData list = ReadUninstallData(installed + L"UnInstallData.Dat");
+  EXPECT_EQ(list.paths.size(), setup::DistributionFiles().size());
+  for (const std::wstring& path : list.paths) {
+    EXPECT_TRUE(LowerCase(path).starts_with(LowerCase(installed))) << path;
+  }
+  EXPECT_EQ(FolderContents(setup), (Texts{L"OtherSetup.exe", L"letter.docx", L"photos\\"}));
+  EXPECT_EQ(Uninstall().back(), kUninstalled);
+  own.ExpectWhole();
+}
+
+// A running program is found before anything is removed: stopping changes
+// nothing, retrying once it has closed removes everything; the user's own
+// settings folder goes with it, its parents only when empty.
+TEST_F(RemovalMachineTest, ARunningProgramStopsTheUninstallBeforeItChangesAnything) {
+  const std::wstring appdata = GetSpecialPath(nullptr, kAppDataFolderId);
+  Keepsake settings{appdata + L"Morvane Soft\\Vantelox\\VXSetting\\", {L"Setting.dat"}};
+  settings.Make();
+  Keepsake sibling{appdata + L"Morvane Soft\\Other\\", {L"keep.dat"}};
+  sibling.Make();
+  Install(MakeSetupFolder(), true, false);
+  const std::wstring installed = DefaultInstallFolder();
+  const std::wstring program = installed + L"Vantelox.exe";
+  const Texts listed = ReadUninstallData(installed + L"UnInstallData.Dat").paths;
+  // A read-only file is not in use: it must not hold the run up.
+  const std::wstring read_only = installed + setup::DistributionFiles().back();
+  ASSERT_TRUE(SetFileAttributesW(read_only.c_str(), FILE_ATTRIBUTE_READONLY));
+  Handle running = StartProgram(L"\"" + program + L"\"");
+  ASSERT_TRUE(running);
+  ASSERT_TRUE(Eventually([&] { return !fs::CanRemoveFile(program); }));
+
+  on_message = [](const MessageRequest& request) {
+    return Holds(request.text, L"使用中") ? MsgAnswer::No : MsgAnswer::Yes;
+  };
+  Texts said = Uninstall();
+  ASSERT_EQ(said.size(), 4u);
+  EXPECT_TRUE(Holds(said[2], program)) << said[2];
+  EXPECT_FALSE(Holds(said[2], read_only)) << said[2];
+  EXPECT_EQ(said[3], L"アンインストールを中止しました。何も削除していません。");
+  for (const std::wstring& file : listed) EXPECT_TRUE(fs::FileExists(file)) << file;
+  EXPECT_TRUE(fs::FileExists(installed + L"UnInstallData.Dat"));
+  EXPECT_EQ(RegQueryValues(kRecordKeyPath).size(), 4u);
+  EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, kProgramEntryKey));
+  EXPECT_TRUE(fs::FileExists(DesktopShortcut()));
+  EXPECT_EQ(FolderContents(ProgramMenuMakerFolder() + L"Vantelox\\").size(), 3u);
+  settings.ExpectWhole();
+
+  // Closed while the question waits, then retried: the run finishes.
+  on_message = [&](const MessageRequest& request) {
+    if (Holds(request.text, L"使用中")) {
+      TerminateProcess(running.get(), 0);
+      WaitForEnd(running.get());
+    }
+    return MsgAnswer::Yes;
+  };
+  said = Uninstall();
+  EXPECT_EQ(said.back(), kUninstalled);
+  EXPECT_FALSE(fs::FolderExists(installed));
+  EXPECT_FALSE(fs::FileExists(DesktopShortcut()));
+  EXPECT_FALSE(fs::FolderExists(appdata + L"Morvane Soft\\Vantelox\\"));
+  sibling.ExpectWhole();
+  RemoveTree(appdata + L"Morvane Soft\\");
+}
+
+// One install at a time: the same folder is replaced and drops the
+// shortcuts no longer wanted; another folder is refused by name.
+TEST_F(RemovalMachineTest, ReinstallingKeepsOneInstall) {
+  Install(MakeSetupFolder(), true, true);
+  ASSERT_TRUE(fs::FileExists(DesktopShortcut()));
+  Install(MakeSetupFolder(), false, false);
+  EXPECT_FALSE(fs::FileExists(DesktopShortcut()));
+  EXPECT_FALSE(fs::FileExists(SendToShortcut()));
+  auto record = RegQueryValues(kRecordKeyPath);
+  EXPECT_EQ(record[L"DeskTopShortCutFileName"], L"");
+  EXPECT_EQ(record[L"RightOn"], L"");
+
+  {
+    setup::Form1 form(usual, reg, MakeSetupFolder(), setup::IsFixedDisk);
+    form.Form_Load();
+    browser_answer = scratch / L"Elsewhere";
+    Click(form.Command2);
+    shown.clear();
+    Click(form.Command1);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0],
+              L"Vanteloxは「" + DefaultInstallFolder() +
+                  L"」にインストールされています。\r\n"
+                  L"別のフォルダにインストールするには、先にアンインストールしてください。");
+    EXPECT_EQ(ControlText(form.Label2), scratch / L"Elsewhere\\Vantelox\\") << "still on page 1";
+    on_message = [](const MessageRequest&) { return MsgAnswer::Yes; };
+    Click(form.Command3);
+  }
+  EXPECT_EQ(Uninstall().back(), kUninstalled);
+  EXPECT_FALSE(fs::FolderExists(DefaultInstallFolder()));
+  EXPECT_FALSE(fs::FolderExists(scratch / L"Elsewhere\\"));
+}
+
+// The wizard answers the system while a large file is copied: the timer's
+// frames go on between the copy's blocks.
+TEST_F(RemovalMachineTest, TheWizardAnswersWhileItCopiesALargeFile) {
+  const std::wstring setup = MakeSetupFolder();
+  std::vector<uint8_t> large = ReadFileBytes(setup + L"Vantelox.exe");
+  large.resize(48u << 20);
+  WriteFileBytes(setup + L"Vantelox.exe", large);
+  int copy_started = -1;
+  int copy_ended = -1;
+  Install(setup, false, false, [&](const std::wstring& status, int frames) {
+    if (status == L"ファイルのコピー中") copy_started = frames;
+    if (status == L"コピーしたファイルの情報を保存中") copy_ended = frames;
+  });
+  ASSERT_GE(copy_started, 0);
+  EXPECT_GT(copy_ended - copy_started, 3) << "frames drawn while the copy ran";
+  EXPECT_EQ(fs::FileLength(DefaultInstallFolder() + L"Vantelox.exe"),
+            static_cast<int64_t>(large.size()));
+}
+
+}  // namespace
+}  // namespace vx::test
