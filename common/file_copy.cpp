@@ -13,7 +13,7 @@ namespace {
 // memory fixed whatever the file's size.
 constexpr int64_t kCopyBlockSize = int64_t{1} << 20;
 
-bool CopyBlocks(fs::File& source, fs::File& target) {
+bool CopyBlocks(fs::File& source, fs::File& target, const std::function<void()>& between_blocks) {
   const int64_t length = source.Length();
   if (length < 0) return false;
   std::vector<uint8_t> buffer(static_cast<size_t>(std::min(length, kCopyBlockSize)));
@@ -22,13 +22,15 @@ bool CopyBlocks(fs::File& source, fs::File& target) {
     if (source.ReadAt(offset, buffer.data(), n) != n) return false;
     if (!target.WriteAt(offset, buffer.data(), n)) return false;
     offset += n;
+    if (between_blocks) between_blocks();
   }
   return true;
 }
 
 }  // namespace
 
-bool CopyFileFresh(const std::wstring& Source, const std::wstring& Target) {
+bool CopyFileFresh(const std::wstring& Source, const std::wstring& Target,
+                   const std::function<void()>& between_blocks) {
   fs::File source = fs::OpenFile(Source, false, fs::Share::Read);
   if (!source) return false;
   // Writing into a truncated file makes ext4 flush it at close, which costs
@@ -36,7 +38,7 @@ bool CopyFileFresh(const std::wstring& Source, const std::wstring& Target) {
   if (fs::FileExists(Target) && !fs::RemoveFile(Target)) return false;
   fs::File target = fs::OpenFile(Target, true, fs::Share::Read);
   if (!target) return false;
-  const bool copied = CopyBlocks(source, target);
+  const bool copied = CopyBlocks(source, target, between_blocks);
   if (target.Close() && copied) return true;
   fs::RemoveFile(Target);
   return false;

@@ -67,7 +67,8 @@ BackUpOutcome BackUp(const std::wstring& FileName, int64_t FileSize,
   }
   Prog(-1, edit_texts::kBackingUp);
   Prog(0.5, std::wstring());
-  if (CopyFileFresh(FileName, GetBackUpName(FileName, BackUpSuffix))) {
+  if (CopyFileFresh(FileName, GetBackUpName(FileName, BackUpSuffix),
+                    [&] { Prog(0.5, std::wstring()); })) {
     Prog(1, std::wstring());
     return BackUpOutcome::Made;
   }
@@ -76,10 +77,11 @@ BackUpOutcome BackUp(const std::wstring& FileName, int64_t FileSize,
   return go_on == MsgAnswer::Yes ? BackUpOutcome::Skipped : BackUpOutcome::Cancelled;
 }
 
-RestoreOutcome RestoreFromBackUp(const std::wstring& FileName, const std::wstring& BackUpName) {
+RestoreOutcome RestoreFromBackUp(const std::wstring& FileName, const std::wstring& BackUpName,
+                                 const std::function<void()>& between_blocks) {
   if (!fs::FileExists(BackUpName)) return RestoreOutcome::NoBackUp;
   const std::wstring temp = RestoreTempName(FileName);
-  if (CopyFileFresh(BackUpName, temp) && fs::RenameFile(temp, FileName)) {
+  if (CopyFileFresh(BackUpName, temp, between_blocks) && fs::RenameFile(temp, FileName)) {
     return RestoreOutcome::Restored;
   }
   fs::RemoveFile(temp);

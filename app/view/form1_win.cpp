@@ -9,6 +9,7 @@
 #include "app/view/page_shape_fit.h"
 #include "common/product_version.h"
 #include "common/ui/controls_win.h"
+#include "common/ui/message_pump_win.h"
 
 namespace vx {
 namespace {
@@ -153,8 +154,27 @@ void Form1::Form_QueryUnload() {
   SaveSettings();
 }
 
-LRESULT Form1::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+bool Form1::PutOffDuringWork(UINT msg, WPARAM wp, LPARAM lp) {
+  if (!LettingSystemIn()) return false;
   switch (msg) {
+    case WM_CLOSE:
+    case WM_COMMAND:
+    case WM_SYSCOMMAND:
+    case WM_DROPFILES:
+      // Posted, it waits in the queue behind the work like a key or a click.
+      PostMessageW(hwnd(), msg, wp, lp);
+      return true;
+    default:
+      return false;
+  }
+}
+
+LRESULT Form1::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  if (PutOffDuringWork(msg, wp, lp)) return 0;
+  switch (msg) {
+    case WM_QUERYENDSESSION:
+      // Ending the session now would leave the open file half-moved.
+      return LettingSystemIn() ? FALSE : TRUE;
     case WM_CLOSE:
       // Never refused and nothing asked: every change is already in the file.
       Form_QueryUnload();

@@ -8,6 +8,7 @@
 #include "app/settings/settings_record.h"
 #include "common/file_seam.h"
 #include "tests/support/message_recorder.h"
+#include "tests/support/scoped_environment.h"
 #include "tests/support/temp_folder.h"
 
 namespace vx {
@@ -120,8 +121,10 @@ TEST_F(DisplaySettingsFile, ValuesOutOfRangeAreBroughtInSilently) {
 }
 
 TEST_F(DisplaySettingsFile, SaveFailureIsReportedAndTheRecordKept) {
-  // A file where the settings folder belongs: nothing can be made below it.
+  // A file where the settings folder belongs: nothing can be made below it,
+  // and no folder of the user's own to go to.
   test::WriteFileBytes(dir_ / L"VXSetting", {0});
+  const test::ScopedEnvironment no_appdata(L"APPDATA", std::nullopt);
   DisplaySettings = Customised();
   SaveSettings();
   ExpectOnlyMessage(kSaveFailed);
