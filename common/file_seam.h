@@ -45,6 +45,7 @@ class File {
 
  private:
   friend File OpenFile(const std::wstring& name, bool create, Share share);
+  friend File OpenFileForReading(const std::wstring& name);
   static constexpr intptr_t kInvalid = -1;
   explicit File(intptr_t handle) : handle_(handle) {}
   intptr_t handle_ = kInvalid;
@@ -53,6 +54,9 @@ class File {
 // Opens for reading and writing; with `create` a missing file is made empty.
 // A missing folder is never made here. Returns a closed File on failure.
 File OpenFile(const std::wstring& name, bool create, Share share);
+// Opens an existing file for reading only, whatever others hold it for: a
+// file that may not be written can still be read.
+File OpenFileForReading(const std::wstring& name);
 
 bool FileExists(const std::wstring& name);  // a file, not a folder
 // The length of a file without opening it, or -1 when there is no such file.

@@ -69,6 +69,15 @@ File OpenFile(const std::wstring& name, bool create, Share) {
   return File(fd);
 }
 
+File OpenFileForReading(const std::wstring& name) {
+  const std::string path = PosixPath(name);
+  struct stat st;
+  if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return File();
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return File();
+  return File(fd);
+}
+
 bool FileExists(const std::wstring& name) {
   struct stat st;
   return ::stat(PosixPath(name).c_str(), &st) == 0 && !S_ISDIR(st.st_mode);

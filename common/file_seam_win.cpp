@@ -72,6 +72,14 @@ File OpenFile(const std::wstring& name, bool create, Share share) {
   return File(reinterpret_cast<intptr_t>(h));
 }
 
+File OpenFileForReading(const std::wstring& name) {
+  HANDLE h = CreateFileW(name.c_str(), GENERIC_READ,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return File();
+  return File(reinterpret_cast<intptr_t>(h));
+}
+
 bool FileExists(const std::wstring& name) {
   const DWORD a = GetFileAttributesW(name.c_str());
   return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);

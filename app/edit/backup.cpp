@@ -23,9 +23,10 @@ std::wstring RestoreTempName(const std::wstring& FileName) { return FileName + L
 std::wstring BackUpTempName(const std::wstring& BackUpName) { return BackUpName + L".VXPart"; }
 
 bool CopyThenRename(RecordKind kind, const std::wstring& FileName, const std::wstring& Source,
-                    const std::wstring& Target, const std::wstring& Temp) {
+                    const std::wstring& Target, const std::wstring& Temp,
+                    const std::function<void()>& between_blocks) {
   const LiveRecord record(kind, FileName, Temp);
-  if (CopyFileFresh(Source, Temp) && fs::RenameFile(Temp, Target)) return true;
+  if (CopyFileFresh(Source, Temp, between_blocks) && fs::RenameFile(Temp, Target)) return true;
   fs::RemoveFile(Temp);
   return false;
 }
@@ -79,7 +80,8 @@ BackUpOutcome BackUp(const std::wstring& FileName, int64_t FileSize,
   Prog(-1, edit_texts::kBackingUp);
   Prog(0.5, std::wstring());
   const std::wstring backup = GetBackUpName(FileName, BackUpSuffix);
-  if (CopyThenRename(RecordKind::BackUpCopy, FileName, FileName, backup, BackUpTempName(backup))) {
+  if (CopyThenRename(RecordKind::BackUpCopy, FileName, FileName, backup, BackUpTempName(backup),
+                     [&] { Prog(0.5, std::wstring()); })) {
     Prog(1, std::wstring());
     return BackUpOutcome::Made;
   }
@@ -88,10 +90,11 @@ BackUpOutcome BackUp(const std::wstring& FileName, int64_t FileSize,
   return go_on == MsgAnswer::Yes ? BackUpOutcome::Skipped : BackUpOutcome::Cancelled;
 }
 
-RestoreOutcome RestoreFromBackUp(const std::wstring& FileName, const std::wstring& BackUpName) {
+RestoreOutcome RestoreFromBackUp(const std::wstring& FileName, const std::wstring& BackUpName,
+                                 const std::function<void()>& between_blocks) {
   if (!fs::FileExists(BackUpName)) return RestoreOutcome::NoBackUp;
   return CopyThenRename(RecordKind::RestoreCopy, FileName, BackUpName, FileName,
-                        RestoreTempName(FileName))
+                        RestoreTempName(FileName), between_blocks)
              ? RestoreOutcome::Restored
              : RestoreOutcome::Failed;
 }

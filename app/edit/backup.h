@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "app/edit/prog.h"
@@ -44,6 +45,7 @@ enum class RestoreOutcome { Restored, NoBackUp, Failed };
 // The file part of ReflectBackUp: the file is replaced by a copy of its
 // backup in one step, so that at every moment one of them holds the data;
 // the backup stays.
-RestoreOutcome RestoreFromBackUp(const std::wstring& FileName, const std::wstring& BackUpName);
+RestoreOutcome RestoreFromBackUp(const std::wstring& FileName, const std::wstring& BackUpName,
+                                 const std::function<void()>& between_blocks = {});
 
 }  // namespace vx

@@ -83,7 +83,10 @@ DumpPage ComposePage(const DisplaySettingsRecord& s, int32_t start,
   const int text_shift = printed ? 0 : 1;
   // On paper, with the header's room above the rows, lines ending at
   // LineHeight x LinesPerPage would leave the last row without separators.
-  const int line_bottom = s.LineHeight * rows + (printed ? s.TopMargin : 0);
+  int line_bottom = s.LineHeight * rows + (printed ? s.TopMargin : 0);
+  // A top margin taller than all the rows would turn the lines upside down
+  // over the margin: they reach the rows' bottom then.
+  if (line_bottom <= s.TopMargin) line_bottom = s.TopMargin + s.LineHeight * rows;
   for (int step = kSeparatorStep; step <= columns - kSeparatorStep; step += kSeparatorStep) {
     page.lines.push_back(
         {HexSeparatorX(s, step, hex_shift), s.TopMargin, line_bottom, s.SeparatorColor});

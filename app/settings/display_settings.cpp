@@ -16,17 +16,29 @@ DisplaySettingsRecord DisplaySettings = DefaultSettings();
 
 namespace {
 
-std::wstring SettingsFilePath() { return SettingsFolder() + L"Setting.dat"; }
+constexpr wchar_t kSettingsFileName[] = L"Setting.dat";
 
-// Empty when the file cannot be opened, is short or holds unusable values:
-// all of them leave the program without settings it can trust.
+std::wstring SettingsFilePath() { return SettingsFolder() + kSettingsFileName; }
+
+// Empty when the file cannot be opened or is short: then the program has no
+// settings it can trust. Values out of the settings window's ranges are
+// brought into them as the record is decoded.
 std::optional<DisplaySettingsRecord> ReadSettingsFile(const std::wstring& path) {
-  fs::File file = Usual().OpenBinary(path, false);
+  fs::File file = fs::OpenFileForReading(path);
   if (!file) return std::nullopt;
   SettingsRecordBytes bytes{};
   const int64_t read = file.ReadAt(0, bytes.data(), kSettingsRecordSize);
   if (read < 0) return std::nullopt;
   return DecodeSettings(std::span<const uint8_t>(bytes).first(static_cast<size_t>(read)));
+}
+
+// The record in use, or the one beside the program when the user has none
+// of their own yet; empty when there is neither.
+std::wstring StoredSettingsFile() {
+  for (const std::wstring& folder : SettingsReadFolders()) {
+    if (fs::FileExists(folder + kSettingsFileName)) return folder + kSettingsFileName;
+  }
+  return {};
 }
 
 void ResetSettings() {
@@ -39,9 +51,9 @@ void ResetSettings() {
 void SetDefaultSettings() { DisplaySettings = DefaultSettings(); }
 
 void LoadSettings() {
-  const std::wstring path = SettingsFilePath();
+  const std::wstring path = StoredSettingsFile();
   // A first start has no file yet: that is no failure worth a message.
-  if (!fs::FileExists(path)) {
+  if (path.empty()) {
     ResetSettings();
     return;
   }

@@ -1,5 +1,5 @@
-// The one program-wide record of user settings and its file
-// "VXSetting\Setting.dat" below the program folder.
+// The one program-wide record of user settings and its file "Setting.dat"
+// in the settings folder (settings_folder.h).
 #pragma once
 
 #include <string>
@@ -14,8 +14,10 @@ extern DisplaySettingsRecord DisplaySettings;
 // The procedures below act on DisplaySettings and the file
 // "Setting.dat" in the settings folder.
 void SetDefaultSettings();
-// Falls back to the defaults, saved at once, when the file is missing or
-// unusable; only an unusable file is reported.
+// Reads the record in use or, while the user has none, the one beside the
+// program, even where it cannot be written. Falls back to the defaults,
+// saved at once, when there is none or it is unusable (cannot be opened,
+// short); only an unusable file is reported.
 void LoadSettings();
 // Reports its own failure; the record in memory stays in use either way.
 void SaveSettings();

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/settings/display_settings.h"
@@ -309,6 +310,14 @@ void Form2::RefrectToForm1() {
 
 void Form2::ApplyToMainWindow() {
   host_.SettingChange();
+  // The main window limits a page shape too large for its screen: the
+  // fields show the shape it took.
+  const bool was_filling = std::exchange(filling_, true);
+  const LayoutValues applied = ShownLayoutValues(DisplaySettings);
+  for (int i : kLayoutFieldOrder) {
+    if (TextEx2[i].value() != applied[i]) TextEx2[i].SetValue(applied[i]);
+  }
+  filling_ = was_filling;
   host_.RefreshFiles();
   host_.RePaint();
 }

@@ -1,56 +1,30 @@
-// What a stored settings record may hold before the program trusts it. Every
-// value the settings window can produce lies inside, with room to spare for
-// older or hand-edited files; anything outside would divide by zero, make a
-// page of no bytes or ask for a page bitmap no display can hold.
+// What a stored settings record may hold once it is read. A file may come
+// from an older version, another tool or a hand: every value is brought into
+// what the settings window itself could have made, so that the page is
+// always one the program can draw, print and number, and a backup is always
+// a file of its own beside the file it keeps.
 #pragma once
 
-#include <cstdint>
+#include <string_view>
 
 #include "app/settings/display_settings_record.h"
 
 namespace vx {
 
-struct SettingRange {
-  int32_t min;
-  int32_t max;
-
-  constexpr bool Contains(int64_t value) const { return value >= min && value <= max; }
-};
-
-namespace settings_range {
-
-// The settings window keeps the margins in 0..128.
-inline constexpr SettingRange kMargin{0, 1024};  // TopMargin, LeftMargin
-// The window offers 4..32.
-inline constexpr SettingRange kFontSize{1, 128};
-// The window gives FontSize + 1..11, that is 5..43.
-inline constexpr SettingRange kLineHeight{1, 256};
-// HexCellWidth: the window gives 2 x FontSize - 3 + 0..128, that is 5..189.
-inline constexpr SettingRange kHexCellWidth{1, 512};
-// TextCellWidth: the window gives FontSize - 3 + 0..128, that is 1..157.
-inline constexpr SettingRange kTextCellWidth{1, 512};
-// The window's fields are typed freely within 16..48 and 8..96.
-inline constexpr SettingRange kBytesPerLine{1, 256};
-inline constexpr SettingRange kLinesPerPage{1, 256};
-// The window gives 8 x FontSize + 0..128, that is 32..384.
-inline constexpr SettingRange kAddressWidth{0, 1024};
-// The window offers 0..128.
-inline constexpr SettingRange kDumpTextGap{0, 1024};
-inline constexpr SettingRange kInputRadix{0, 2};
-
-// The page area in pixels (LayOutPage). The window's extremes make 17256 x 4260.
-inline constexpr int64_t kMaxPageWidth = 20000;
-inline constexpr int64_t kMaxPageHeight = 5000;
-
-// System colour references 0x80000000 + n, n = 0..24.
-inline constexpr Colour kMaxExplicitColour = 0x00FFFFFFu;
-inline constexpr Colour kMaxSystemColour = kSystemColourFlag + 24;
-
-}  // namespace settings_range
-
+// System colour references 0x80000000 + n, n = 0..24, or 0x00BBGGRR.
 bool IsValidColour(Colour colour);
 
-// True when every field lies in its range and the page fits.
-bool SettingsAreUsable(const DisplaySettingsRecord& settings);
+// Whether a backup name made with `suffix` (GetBackUpName) is, as Windows
+// reads names, a file of its own in the folder of the file it keeps: no NUL
+// (it would end the name early), no character a name cannot hold ("\", "/"
+// and ":" would even reach another folder or stream), no "..", and something
+// besides blanks and dots (which the system drops from a name's end).
+bool BackUpSuffixIsSafe(std::wstring_view suffix);
+
+// Font size 4..32; the layout fields, margins included, within the bounds
+// of the window's fields (so 16..48 bytes a line and 8..96 lines a page);
+// the radix 0..2. A colour that is neither explicit nor a system colour,
+// and an unsafe backup suffix, become their defaults.
+void BringIntoRanges(DisplaySettingsRecord& s);
 
 }  // namespace vx

@@ -4,7 +4,6 @@
 
 #include "app/settings/settings_ranges.h"
 #include "app/settings/text_field.h"
-#include "common/code_page.h"
 
 namespace vx {
 namespace {
@@ -66,7 +65,7 @@ class RecordReader {
   void Text(std::wstring& text, size_t width) {
     const std::string_view field(reinterpret_cast<const char*>(bytes_.data() + at_), width);
     at_ += width;
-    text = PadField(FromShiftJis(field), width);
+    text = PadField(DecodeTextField(field), width);
   }
 
  private:
@@ -94,7 +93,7 @@ std::optional<DisplaySettingsRecord> DecodeSettings(std::span<const uint8_t> byt
   DisplaySettingsRecord settings;
   RecordReader reader(bytes.first(kSettingsRecordSize));
   VisitFields(reader, settings);
-  if (!SettingsAreUsable(settings)) return std::nullopt;
+  BringIntoRanges(settings);
   return settings;
 }
 

@@ -17,8 +17,8 @@ using SettingsRecordBytes = std::array<uint8_t, kSettingsRecordSize>;
 
 SettingsRecordBytes EncodeSettings(const DisplaySettingsRecord& settings);
 
-// Reads the first 148 bytes. Empty when there are fewer, or when a value lies
-// outside what the program can work with (settings_ranges.h).
+// Reads the first 148 bytes, every value brought into the settings window's
+// ranges (settings_ranges.h). Empty when there are fewer.
 std::optional<DisplaySettingsRecord> DecodeSettings(std::span<const uint8_t> bytes);
 
 }  // namespace vx

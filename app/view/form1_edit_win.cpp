@@ -10,11 +10,17 @@
 #include "app/settings/display_settings.h"
 #include "app/view/form1_win.h"
 #include "common/message_box.h"
+#include "common/ui/message_pump_win.h"
 
 namespace vx {
 
 ProgFunction Form1::ProgCallback() {
-  return [this](double value, const std::wstring& Captions) { Prog(value, Captions); };
+  // Every long operation reports here after each block: the moment to let
+  // the system reach the windows, so that it never calls the program hung.
+  return [this](double value, const std::wstring& Captions) {
+    LetSystemIn();
+    Prog(value, Captions);
+  };
 }
 
 std::wstring Form1::BackUpName() const {

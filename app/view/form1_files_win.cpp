@@ -98,8 +98,8 @@ int32_t Form1::RePlaceU(int32_t SeekPos, uint8_t Dat, bool Ref) {
 int32_t Form1::FileChanged(bool After) {
   if (After && !Changed && DisplaySettings.AutoBackUp) {
     const BackUpOutcome outcome =
-        BackUp(FileName, FileSize, DisplaySettings.BackUpSuffix, SettingsFolder(),
-               [this](double value, const std::wstring& Captions) { Prog(value, Captions); });
+        BackUp(FileName, FileSize, DisplaySettings.BackUpSuffix, SpeedTestFolder(FileName),
+               ProgCallback());
     // Changed stays false, so that the next change asks again.
     if (outcome == BackUpOutcome::Cancelled) return -1;
     if (outcome == BackUpOutcome::Made) EnableRestore(true);

@@ -25,5 +25,9 @@ inline constexpr int kVscrollWidth = 21;
 inline constexpr int kLabel9Width = 109;
 inline constexpr int kPicture2Width = 237;
 inline constexpr int kProgressHeight = 21;
+// The client area round the page area: the scroll bar and 14 pixels to its
+// right, the progress area with 4 pixels above and 8 below it.
+inline constexpr int kClientRightOfPage = kVscrollWidth + 6 + 8;
+inline constexpr int kClientBelowPage = 4 + kProgressHeight + 8;
 
 }  // namespace vx

@@ -5,6 +5,7 @@
 #include "app/view/form1_win.h"
 #include "common/file_seam.h"
 #include "common/message_box.h"
+#include "common/ui/message_pump_win.h"
 
 namespace vx {
 
@@ -13,7 +14,9 @@ bool Form1::BackUpExists() const {
 }
 
 void Form1::ReflectBackUp() {
-  switch (RestoreFromBackUp(FileName, GetBackUpName(FileName, DisplaySettings.BackUpSuffix))) {
+  const auto let_system_in = [] { LetSystemIn(); };
+  switch (RestoreFromBackUp(FileName, GetBackUpName(FileName, DisplaySettings.BackUpSuffix),
+                            let_system_in)) {
     case RestoreOutcome::NoBackUp:
       ShowMessage(edit_texts::kNoBackUpFile);
       return;

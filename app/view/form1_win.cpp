@@ -6,8 +6,10 @@
 #include "app/settings/display_settings.h"
 #include "app/settings/page_geometry.h"
 #include "app/view/form1_layout.h"
+#include "app/view/page_shape_fit.h"
 #include "common/product_version.h"
 #include "common/ui/controls_win.h"
+#include "common/ui/message_pump_win.h"
 
 namespace vx {
 namespace {
@@ -75,11 +77,45 @@ void Form1::CreateControls() {
   Picture2.Clear(GetSysColor(COLOR_BTNFACE));
 }
 
+namespace {
+
+// The outer size of a window of `hwnd`'s style with the given client area.
+SIZE OuterSize(HWND hwnd, int client_width, int client_height) {
+  RECT r{0, 0, client_width, client_height};
+  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE)),
+                     GetMenu(hwnd) != nullptr,
+                     static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE)));
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+RECT WorkAreaOf(HWND hwnd) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &info)) {
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &info.rcWork, 0);
+  }
+  return info.rcWork;
+}
+
+}  // namespace
+
 void Form1::SettingChange() {
+  // The window stays within the work area of its monitor: a page shape too
+  // large for it is limited to the largest that fits, in the record itself,
+  // so that the settings window shows what was applied.
+  const RECT work = WorkAreaOf(hwnd());
+  const SIZE frame = OuterSize(hwnd(), 0, 0);
+  const int room_width = work.right - work.left - frame.cx - kClientRightOfPage;
+  const int room_height = work.bottom - work.top - frame.cy - kPicture1Top - kClientBelowPage;
+  FitPageShape(DisplaySettings, room_width, room_height);
   const DisplaySettingsRecord& s = DisplaySettings;
   // The old font goes only once the page has let go of it.
   Font font = MakeFixedFont(GetFontName(), s.FontSize);
-  const PageGeometry g = LayOutPage(s);
+  PageGeometry g = LayOutPage(s);
+  // Even the smallest shape may be too large with very wide cells: the page
+  // area is then cut, and the scroll bar and the progress stay in sight.
+  g.picture_width = std::max(1, std::min(g.picture_width, room_width));
+  g.picture_height = std::max(1, std::min(g.picture_height, room_height));
   Picture1.Move(0, kPicture1Top, g.picture_width, g.picture_height);
   Picture1.SetFont(font.get());
   page_font_ = std::move(font);
@@ -91,12 +127,14 @@ void Form1::SettingChange() {
              kProgressHeight, TRUE);
   Picture2.Clear(GetSysColor(COLOR_BTNFACE));
   // The client area ends 8 pixels right of and below the progress area.
-  RECT r{0, 0, progress_right + 8, progress_top + kProgressHeight + 8};
-  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE)),
-                     GetMenu(hwnd()) != nullptr,
-                     static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE)));
-  SetWindowPos(hwnd(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const SIZE outer = OuterSize(hwnd(), progress_right + 8, progress_top + kProgressHeight + 8);
+  RECT now{};
+  GetWindowRect(hwnd(), &now);
+  // Moved back inside the work area where the new size would reach out of it.
+  const int left = std::max<int>(work.left, std::min<int>(now.left, work.right - outer.cx));
+  const int top = std::max<int>(work.top, std::min<int>(now.top, work.bottom - outer.cy));
+  SetWindowPos(hwnd(), nullptr, left, top, outer.cx, outer.cy,
+               SWP_NOZORDER | SWP_NOACTIVATE | (IsIconic(hwnd()) ? SWP_NOMOVE : 0));
   CaretY = std::min(CaretY, s.LinesPerPage - 1);
   CaretX = std::min(CaretX, s.BytesPerLine - 1);
   form4_.SizeFor(static_cast<InputRadix>(s.InputRadix));
@@ -116,8 +154,27 @@ void Form1::Form_QueryUnload() {
   SaveSettings();
 }
 
-LRESULT Form1::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+bool Form1::PutOffDuringWork(UINT msg, WPARAM wp, LPARAM lp) {
+  if (!LettingSystemIn()) return false;
   switch (msg) {
+    case WM_CLOSE:
+    case WM_COMMAND:
+    case WM_SYSCOMMAND:
+    case WM_DROPFILES:
+      // Posted, it waits in the queue behind the work like a key or a click.
+      PostMessageW(hwnd(), msg, wp, lp);
+      return true;
+    default:
+      return false;
+  }
+}
+
+LRESULT Form1::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  if (PutOffDuringWork(msg, wp, lp)) return 0;
+  switch (msg) {
+    case WM_QUERYENDSESSION:
+      // Ending the session now would leave the open file half-moved.
+      return LettingSystemIn() ? FALSE : TRUE;
     case WM_CLOSE:
       // Never refused and nothing asked: every change is already in the file.
       Form_QueryUnload();

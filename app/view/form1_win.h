@@ -118,8 +118,12 @@ class Form1 : public Window, private SearchHost, private InputHost, private Sett
   int32_t ApplyEdit(const FileEdit& edit);
   // The commands' enabling, size and page after an Undo or Redo step.
   void AfterJournalStep(const FileEdit& edit);
-  // The progress area as the long file operations report to it.
+  // The progress area as the long file operations report to it; it also
+  // lets the system reach the windows meanwhile.
   ProgFunction ProgCallback();
+  // A request that arrived while long work let the system in: put off until
+  // the work is over. True when it was.
+  bool PutOffDuringWork(UINT msg, WPARAM wp, LPARAM lp);
   // Named in the tail move's failure message when the file may be damaged.
   std::wstring BackUpName() const;
 
@@ -199,9 +203,7 @@ class Form1 : public Window, private SearchHost, private InputHost, private Sett
   std::unique_ptr<std::remove_pointer_t<HACCEL>, AcceleratorDeleter> accelerators_;
   FileOperation file_operation_;
   bool find_next_enabled_ = false;
-  SearchState search_{file_operation_,
-                      [this](double value, const std::wstring& Captions) { Prog(value, Captions); },
-                      [this](bool on) { EnableFindNext(on); }};
+  SearchState search_{file_operation_, ProgCallback(), [this](bool on) { EnableFindNext(on); }};
   Form4 form4_{*this};
 };
 

@@ -19,3 +19,32 @@ bool PumpPendingMessages(HWND dialog) {
 }
 
 }  // namespace vx
+
+namespace vx {
+namespace {
+
+int letting_in = 0;
+ULONGLONG last_let_in = 0;
+
+}  // namespace
+
+bool LetSystemIn() {
+  const ULONGLONG now = GetTickCount64();
+  if (now - last_let_in < kLetSystemInMs) return false;
+  last_let_in = now;
+  ++letting_in;
+  MSG msg;
+  // Any look at the queue answers the messages sent meanwhile; only paints
+  // are taken from it. A window that does not validate its update region
+  // would come back at once: a few rounds are enough for every window.
+  for (int round = 0; round < 64 && PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE);
+       ++round) {
+    DispatchMessageW(&msg);
+  }
+  --letting_in;
+  return true;
+}
+
+bool LettingSystemIn() { return letting_in > 0; }
+
+}  // namespace vx

@@ -13,3 +13,22 @@ namespace vx {
 bool PumpPendingMessages(HWND dialog = nullptr);
 
 }  // namespace vx
+
+namespace vx {
+
+// From inside long work on the window thread (a tail move, a backup copy, a
+// search): lets the system reach this thread's windows without letting the
+// person in. Messages that other threads and programs send are answered and
+// windows that need painting are painted, so that the system never calls the
+// program hung; keys, clicks, commands, timers and posted messages stay
+// queued until the work is over, since nothing may run inside a half-moved
+// file. Looks at most once every kLetSystemInMs, so that it can be called
+// after every block; true when it looked.
+inline constexpr unsigned kLetSystemInMs = 50;
+bool LetSystemIn();
+
+// True while LetSystemIn answers a message: a window that is asked to close
+// or to run a command then puts the request off until the work is over.
+bool LettingSystemIn();
+
+}  // namespace vx

@@ -1,6 +1,7 @@
 #include "common/ui/modal_window_win.h"
 
 #include "common/ui/controls_win.h"
+#include "common/ui/message_pump_win.h"
 
 namespace vx {
 
@@ -55,6 +56,11 @@ void ModalWindow::CloseModal() {
 LRESULT ModalWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_CLOSE:
+      // Not from inside the window's own long work: it closes after it.
+      if (LettingSystemIn()) {
+        PostMessageW(hwnd(), WM_CLOSE, 0, 0);
+        return 0;
+      }
       OnClose();
       return 0;
     case WM_COMMAND:

@@ -86,6 +86,22 @@ TEST_F(DumpPageTest, SeparatorsEveryEightBytesRoundHalvesToEven) {
             (std::vector<PageLine>{{226, 2, 384, kSeparator}, {452, 2, 384, kSeparator}}));
 }
 
+TEST_F(DumpPageTest, SeparatorsNeverRunUpwardsOverATallTopMargin) {
+  // 8 rows of 5 pixels end at 40, above a top margin of 128: the lines then
+  // reach the rows' bottom instead of running back up over the margin.
+  s_.FontSize = 4;
+  s_.LineHeight = 5;
+  s_.LinesPerPage = 8;
+  s_.TopMargin = 128;
+  SetPage(1, 10000);
+  const DumpPage page = Compose();
+  ASSERT_EQ(page.lines.size(), 2u);
+  for (const PageLine& line : page.lines) {
+    EXPECT_EQ(line.top, 128);
+    EXPECT_EQ(line.bottom, 168);
+  }
+}
+
 TEST_F(DumpPageTest, EndOfFileMarkRightBehindTheLastByte) {
   SetPage(1, 20);
   bytes_[19] = 0xAB;

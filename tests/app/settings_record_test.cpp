@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cwctype>
+#include <random>
 #include <string>
 #include <vector>
+
+#include "app/edit/backup.h"
 
 namespace vx {
 namespace {
@@ -93,8 +97,12 @@ TEST(SettingsRecord, Defaults) {
 
 TEST(SettingsRecord, RoundTripAndReadingOnlyTheFirst148Bytes) {
   DisplaySettingsRecord s = DefaultSettings();
+  // A font of 12 with the default spaces, as the settings window stores it.
   s.FontSize = 12;
   s.LineHeight = 15;
+  s.HexCellWidth = 24;
+  s.AddressWidth = 104;
+  s.TextCellWidth = 11;
   s.BytesPerLine = 20;
   s.InputRadix = 2;
   s.AutoBackUp = false;
@@ -137,53 +145,48 @@ TEST(SettingsRecord, TextsAreCutWholeCharacterFirstAndPaddedAgain) {
   EXPECT_EQ(Bytes(EncodeSettings(s), 42, 10), "ABCDEFGHIJ");
 }
 
-// Where the program stops trusting a stored value.
-struct Boundary {
+// A stored value the settings window could never make, and what it reads as.
+struct Brought {
   const char* name;
   size_t offset;
-  uint32_t value;
-  bool accepted;
+  uint32_t stored;
+  int64_t read;  // the field as read back, through Le32
 };
 
-class SettingsRecordBoundary : public testing::TestWithParam<Boundary> {};
+class SettingsRecordBrought : public testing::TestWithParam<Brought> {};
 
-TEST_P(SettingsRecordBoundary, DecodeAcceptsOrRejects) {
+TEST_P(SettingsRecordBrought, IntoTheWindowsRanges) {
   SettingsRecordBytes b = EncodeSettings(DefaultSettings());
   for (int i = 0; i < 4; ++i)
-    b[GetParam().offset + i] = static_cast<uint8_t>(GetParam().value >> 8 * i);
-  EXPECT_EQ(DecodeSettings(b).has_value(), GetParam().accepted);
+    b[GetParam().offset + i] = static_cast<uint8_t>(GetParam().stored >> 8 * i);
+  const std::optional<DisplaySettingsRecord> read = DecodeSettings(b);
+  ASSERT_TRUE(read);
+  EXPECT_EQ(Le32(EncodeSettings(*read), GetParam().offset),
+            static_cast<uint32_t>(GetParam().read));
 }
 
 constexpr uint32_t kMinusOne = 0xFFFFFFFF;
 
+// With the default font size 9: the line height is 10..20, the hex cell
+// 15..143, the address 72..200 and the text cell 6..134 pixels.
 INSTANTIATE_TEST_SUITE_P(
-    Fields, SettingsRecordBoundary,
+    Fields, SettingsRecordBrought,
     testing::Values(
-        Boundary{"TopMarginZero", 0, 0, true}, Boundary{"TopMarginNegative", 0, kMinusOne, false},
-        Boundary{"LeftMarginNegative", 4, kMinusOne, false}, Boundary{"FontSizeZero", 8, 0, false},
-        Boundary{"FontSize32", 8, 32, true}, Boundary{"FontSize129", 8, 129, false},
-        Boundary{"LineHeightZero", 12, 0, false},
-        Boundary{"HexCellWidthNegative", 16, kMinusOne, false},
-        Boundary{"BytesPerLine20", 20, 20, true}, Boundary{"BytesPerLine1", 20, 1, true},
-        Boundary{"BytesPerLineZero", 20, 0, false},
-        Boundary{"BytesPerLineNegative", 20, static_cast<uint32_t>(-16), false},
-        Boundary{"BytesPerLine256", 20, 256, true}, Boundary{"BytesPerLine257", 20, 257, false},
-        Boundary{"LinesPerPageZero", 24, 0, false},
-        Boundary{"LinesPerPageNegative", 24, kMinusOne, false},
-        Boundary{"LinesPerPage256", 24, 256, true},
-        Boundary{"LinesPerPageHuge", 24, 0x7FFFFFFF, false},
-        Boundary{"AddressWidthZero", 28, 0, true},
-        Boundary{"DumpTextGapNegative", 32, kMinusOne, false},
-        Boundary{"TextCellWidthZero", 36, 0, false}, Boundary{"InputRadix2", 102, 2, true},
-        Boundary{"InputRadix3", 102, 3, false},
-        Boundary{"InputRadixNegative", 102, kMinusOne, false},
-        Boundary{"ColourWhite", 112, 0x00FFFFFF, true},
-        Boundary{"ColourBeyondRgb", 112, 0x01000000, false},
-        Boundary{"SystemColour0", 128, 0x80000000, true},
-        Boundary{"SystemColour24", 140, 0x80000018, true},
-        Boundary{"SystemColour25", 140, 0x80000019, false},
-        Boundary{"SeparatorBetweenRanges", 144, 0x7FFFFFFF, false}),
-    [](const testing::TestParamInfo<Boundary>& info) { return info.param.name; });
+        Brought{"TopMarginKept", 0, 128, 128}, Brought{"TopMarginNegative", 0, kMinusOne, 0},
+        Brought{"LeftMarginHuge", 4, 0x7FFFFFFF, 128}, Brought{"FontSizeZero", 8, 0, 4},
+        Brought{"FontSize33", 8, 33, 32}, Brought{"LineHeightZero", 12, 0, 10},
+        Brought{"LineHeightMinimumMost", 12, 0x80000000, 10},
+        Brought{"LineHeight21", 12, 21, 20}, Brought{"HexCellWidthNegative", 16, kMinusOne, 15},
+        Brought{"BytesPerLine20Kept", 20, 20, 20}, Brought{"BytesPerLine1", 20, 1, 16},
+        Brought{"BytesPerLine256", 20, 256, 48}, Brought{"LinesPerPageOne", 24, 1, 8},
+        Brought{"LinesPerPage50Kept", 24, 50, 50}, Brought{"LinesPerPageHuge", 24, 0x7FFFFFFF, 96},
+        Brought{"AddressWidthZero", 28, 0, 72}, Brought{"DumpTextGap129", 32, 129, 128},
+        Brought{"TextCellWidthZero", 36, 0, 6}, Brought{"InputRadix2Kept", 102, 2, 2},
+        Brought{"InputRadix3", 102, 3, 0}, Brought{"ColourBeyondRgb", 112, 0x01000000, 0},
+        Brought{"SystemColour24Kept", 140, 0x80000018, 0x80000018},
+        Brought{"SystemColour25", 140, 0x80000019, 0xEFEFEF},
+        Brought{"SeparatorBetweenRanges", 144, 0x7FFFFFFF, 0x808080}),
+    [](const testing::TestParamInfo<Brought>& info) { return info.param.name; });
 
 DisplaySettingsRecord WithLayout(int32_t font, int32_t line, int32_t hex, int32_t text,
                                  int32_t bytes, int32_t lines, int32_t address, int32_t gap,
@@ -201,19 +204,91 @@ DisplaySettingsRecord WithLayout(int32_t font, int32_t line, int32_t hex, int32_
   return s;
 }
 
-TEST(SettingsRecord, EverythingTheSettingsWindowMakesIsAccepted) {
-  const DisplaySettingsRecord smallest = WithLayout(4, 5, 5, 1, 16, 8, 32, 0, 0);
-  const DisplaySettingsRecord largest = WithLayout(32, 43, 189, 157, 48, 96, 384, 128, 128);
-  EXPECT_TRUE(DecodeSettings(EncodeSettings(smallest)));
-  EXPECT_TRUE(DecodeSettings(EncodeSettings(largest)));
+TEST(SettingsRecord, EverythingTheSettingsWindowMakesIsKept) {
+  for (const DisplaySettingsRecord& s : {WithLayout(4, 5, 5, 1, 16, 8, 32, 0, 0),
+                                         WithLayout(32, 43, 189, 157, 48, 96, 384, 128, 128)}) {
+    EXPECT_EQ(DecodeSettings(EncodeSettings(s)), s);
+  }
 }
 
-TEST(SettingsRecord, FieldsInRangeStillMustFitOnePage) {
-  // Each field is within its own range, but the page would be 25068 pixels wide.
-  const DisplaySettingsRecord wide = WithLayout(9, 12, 512, 8, 48, 32, 80, 16, 4);
-  EXPECT_FALSE(DecodeSettings(EncodeSettings(wide)));
-  const DisplaySettingsRecord tall = WithLayout(9, 256, 18, 8, 16, 256, 80, 16, 4);
-  EXPECT_FALSE(DecodeSettings(EncodeSettings(tall)));
+// A field's bytes after a save, when it was read from `stored`.
+std::string TextAfterSave(size_t offset, size_t length, const std::string& stored) {
+  SettingsRecordBytes b = EncodeSettings(DefaultSettings());
+  std::copy(stored.begin(), stored.end(), b.begin() + static_cast<ptrdiff_t>(offset));
+  return Bytes(EncodeSettings(*DecodeSettings(b)), offset, length);
+}
+
+TEST(SettingsRecord, BytesThatAreNoShiftJisSurviveASave) {
+  // A lead byte before a blank, lone bytes no character starts with, a lead
+  // byte at the field's end, a pair that is no character.
+  for (const std::string& field : {std::string("Arial\x81 Bold") + std::string(39, ' '),
+                                  "\x80\xA0\xFD\xFE\xFF" + std::string(45, ' '),
+                                  std::string(49, 'a') + "\x9F", "\x85\x40" + std::string(48, ' ')}) {
+    EXPECT_EQ(TextAfterSave(52, 50, field), field);
+  }
+}
+
+// As Windows reads the last part of a name: up to a NUL, without trailing
+// blanks and dots.
+std::wstring AsWindowsReads(std::wstring name) {
+  name = name.substr(0, name.find(L'\0'));
+  return name.substr(0, name.find_last_not_of(L" .") + 1);
+}
+
+std::wstring Lower(std::wstring text) {
+  for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(c));
+  return text;
+}
+
+TEST(SettingsRecord, BackUpSuffixThatWouldNotMakeAFileOfItsOwnIsTheDefault) {
+  for (const std::string& suffix :
+       {std::string(10, ' '), std::string(10, '\0'), std::string(" . . . . .", 10),
+        std::string(".txt\0     ", 10), std::string("\\..\\a     "), std::string("/b        "),
+        std::string("..        "), std::string(":stream   "), std::string("_BK\x81      ")}) {
+    EXPECT_EQ(TextAfterSave(42, 10, suffix), "_VXBackUp ") << suffix;
+  }
+  EXPECT_EQ(TextAfterSave(42, 10, "_old.     "), "_old.     ");
+  EXPECT_EQ(TextAfterSave(42, 10, "\x83\x41       ."), "\x83\x41       .");
+}
+
+// Reading records of random bytes, the way a damaged or foreign file would be
+// read: every value lands where the window could have put it, a save and a
+// second reading change nothing, and the backup name is always a file of its
+// own in the same folder.
+TEST(SettingsRecord, RandomRecordsReadSaveAndReadAlike) {
+  std::mt19937 random(20261208);
+  std::uniform_int_distribution<int> byte(0, 255);
+  // Bytes that make the ranges' edges likely, not only noise.
+  const uint8_t edges[] = {0, 1, 0x7F, 0x80, 0xFF, ' ', '.', '\\', ':', 0x81, 0x40};
+  for (int round = 0; round < 3000; ++round) {
+    SettingsRecordBytes b{};
+    for (uint8_t& x : b) x = round % 2 ? static_cast<uint8_t>(byte(random)) : edges[byte(random) % 11];
+    const std::optional<DisplaySettingsRecord> first = DecodeSettings(b);
+    ASSERT_TRUE(first);
+    const DisplaySettingsRecord& s = *first;
+    const SettingsRecordBytes saved = EncodeSettings(s);
+    ASSERT_EQ(DecodeSettings(saved), s) << "round " << round;
+    EXPECT_EQ(Bytes(saved, 52, 50), Bytes(b, 52, 50)) << "round " << round;
+
+    EXPECT_TRUE(s.FontSize >= 4 && s.FontSize <= 32);
+    EXPECT_TRUE(s.BytesPerLine >= 16 && s.BytesPerLine <= 48);
+    EXPECT_TRUE(s.LinesPerPage >= 8 && s.LinesPerPage <= 96);
+    EXPECT_TRUE(s.TopMargin >= 0 && s.TopMargin <= 128);
+    EXPECT_TRUE(s.LineHeight > s.FontSize && s.LineHeight <= s.FontSize + 11);
+    EXPECT_TRUE(s.InputRadix >= 0 && s.InputRadix <= 2);
+
+    for (const std::wstring file : {L"C:\\data\\Report.Final.DOC", L"C:\\data\\README",
+                                    L"C:\\d.x\\.profile", L"C:\\data\\a.b"}) {
+      const std::wstring backup = GetBackUpName(file, s.BackUpSuffix);
+      const size_t mark = file.rfind(L'\\') + 1;
+      ASSERT_EQ(backup.substr(0, mark), file.substr(0, mark)) << "round " << round;
+      const std::wstring name = AsWindowsReads(backup.substr(mark));
+      EXPECT_EQ(name.find_first_of(L"\\/:"), std::wstring::npos) << "round " << round;
+      EXPECT_NE(name, L"..");
+      EXPECT_NE(Lower(name), Lower(file.substr(mark))) << "round " << round;
+      EXPECT_FALSE(name.empty());
+    }
+  }
 }
 
 }  // namespace

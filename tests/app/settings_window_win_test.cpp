@@ -234,9 +234,11 @@ TEST_F(SettingsWindowTest, CancelEscAndTheCloseBoxPutTheRecordAndTheMainWindowBa
     int32_t bytes_during = 0;
     std::vector<COLORREF> row_during;
     WithSettings({Do([&] {
+                    // A font of 7 keeps 48 bytes a line on the test screen.
+                    Key(FontSize(), VK_DOWN);
+                    Key(FontSize(), VK_DOWN);
                     Key(Field(4), VK_UP);
                     Key(Field(4), VK_UP);
-                    Key(FontSize(), VK_UP);
                     Click(Control(L"最大文字数入力時に自動で完了"));
                     Click(Control(L"２進数"));
                     Key(Field(7), VK_UP);
@@ -269,6 +271,9 @@ TEST_F(SettingsWindowTest, OkKeepsAndSavesWhatWasSetAndTheTypedFontComesBack) {
   const std::wstring typed = L"未登録のフォント";
   bool open_after_enter = false;
   WithSettings({Do([&] {
+                  // The smallest font keeps 48 bytes a line on the test screen.
+                  SetWindowTextW(FontSize(), L"4");
+                  Key(FontSize(), VK_RETURN);
                   SetWindowTextW(Field(4), L"20");
                   // Enter takes the number: it goes to the field, not to a button.
                   PostMessageW(Field(4), WM_KEYDOWN, VK_RETURN, 0);
@@ -304,17 +309,21 @@ TEST_F(SettingsWindowTest, OkKeepsAndSavesWhatWasSetAndTheTypedFontComesBack) {
 
 // Typed beyond every bound, then OK: the window keeps the largest layout
 // it can make (with stored margins of 1024, which its hidden fields hold to
-// 128), and the start-up checks take the saved file; the same for the smallest.
+// 128), the main window limits its page shape to the screen and the fields
+// show that shape, and the start-up reading takes the saved file; the same
+// for the smallest, which fits as it is.
 TEST_F(SettingsWindowTest, TheLargestAndSmallestLayoutsAreSavedReadablyForTheNextStart) {
   StartOn(std::vector<uint8_t>(64, 0x41));
   const struct {
     int32_t margins;
     const wchar_t* typed;
-    int width, height;
-  } extremes[] = {{1024, L"99999", 17256, 4260}, {0, L"-9999", 136, 44}};
+    bool fits;
+    int width, height;  // of the smallest page
+  } extremes[] = {{1024, L"99999", false, 0, 0}, {0, L"-9999", true, 136, 44}};
   for (const auto& e : extremes) {
     DisplaySettings.TopMargin = e.margins;
     DisplaySettings.LeftMargin = e.margins;
+    std::wstring shown_bytes, shown_lines;
     WithSettings({Do([&] {
       for (int i : {2, 3, 4, 5, 6, 7, 8}) {
         SetWindowTextW(Field(i), e.typed);
@@ -322,17 +331,30 @@ TEST_F(SettingsWindowTest, TheLargestAndSmallestLayoutsAreSavedReadablyForTheNex
       }
       SetWindowTextW(FontSize(), e.typed);
       Key(FontSize(), VK_RETURN);
+      shown_bytes = ControlText(Field(4));
+      shown_lines = ControlText(Field(5));
       Click(Control(L"OK"));
     })});
     const std::optional<DisplaySettingsRecord> saved =
         DecodeSettings(ReadFileBytes(SettingsFile()));
-    ASSERT_TRUE(saved.has_value()) << e.width;
+    ASSERT_TRUE(saved.has_value()) << e.typed;
     EXPECT_EQ(*saved, DisplaySettings);
+    EXPECT_EQ(shown_bytes, std::to_wstring(saved->BytesPerLine));
+    EXPECT_EQ(shown_lines, std::to_wstring(saved->LinesPerPage));
     const PageGeometry page = LayOutPage(*saved);
-    EXPECT_EQ(page.picture_width, e.width);
-    EXPECT_EQ(page.picture_height, e.height);
-    // The page image stops at what a screen can show.
-    EXPECT_EQ(view().Picture1().width(), std::min(e.width, 4096));
+    if (e.fits) {
+      EXPECT_EQ(page.picture_width, e.width);
+      EXPECT_EQ(page.picture_height, e.height);
+      EXPECT_EQ(view().Picture1().width(), e.width);
+    } else {
+      // 16 bytes of the widest cells are still wider than the screen: the
+      // page area is cut there, and as many lines as fit are kept.
+      EXPECT_EQ(saved->BytesPerLine, 16);
+      EXPECT_GT(saved->LinesPerPage, 8);
+      EXPECT_LT(saved->LinesPerPage, 96);
+      EXPECT_LT(view().Picture1().width(), page.picture_width);
+      EXPECT_EQ(view().Picture1().height(), page.picture_height);
+    }
   }
 }
 

@@ -1,0 +1,16 @@
+// The page shape that lets the main window fit its screen. A page of 48
+// bytes a line and 96 lines is taller and wider than many screens; the
+// window would then hide its scroll bar, its progress area and the last rows.
+#pragma once
+
+#include "app/settings/display_settings_record.h"
+
+namespace vx {
+
+// Limits the page shape of `s` to the largest that makes a page area of at
+// most `width` x `height` pixels: as many lines as fit (not below 8), and the
+// largest multiple of 16 bytes a line that fits (not below 16). A shape that
+// fits is kept as it is. True when `s` changed.
+bool FitPageShape(DisplaySettingsRecord& s, int width, int height);
+
+}  // namespace vx
