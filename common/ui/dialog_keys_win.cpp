@@ -14,20 +14,25 @@ bool IsPushButton(HWND control) {
 
 LONG ButtonKind(HWND button) { return GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK; }
 
-constexpr wchar_t kDefaultButtonProperty[] = L"VanteloxDefaultButton";
+// The property's name as an atom of its own, made once: a name given as a
+// text would take a reference on it for every window that is never given back.
+LPCWSTR DefaultButtonProperty() {
+  static const ATOM atom = GlobalAddAtomW(L"VanteloxDefaultButton");
+  return MAKEINTATOM(atom);
+}
 
 // The window's default button as it was made (BS_DEFPUSHBUTTON), remembered
 // on the window: the system's dialog navigation takes the style off as the
 // focus moves, and asks the window for its default with DM_GETDEFID, which
 // only the dialog class answers. Null when the window has none.
 HWND DefaultButton(HWND dialog) {
-  auto remembered = static_cast<HWND>(GetPropW(dialog, kDefaultButtonProperty));
+  auto remembered = static_cast<HWND>(GetPropW(dialog, DefaultButtonProperty()));
   if (!remembered) {
     remembered = dialog;  // stands for "none"
     for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
       if (IsPushButton(c) && ButtonKind(c) == BS_DEFPUSHBUTTON) remembered = c;
     }
-    SetPropW(dialog, kDefaultButtonProperty, remembered);
+    SetPropW(dialog, DefaultButtonProperty(), remembered);
   }
   return remembered == dialog ? nullptr : remembered;
 }

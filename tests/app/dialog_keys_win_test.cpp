@@ -3,11 +3,13 @@
 // on the focused push button or else on the window's one default button, Esc,
 // Space on check boxes and on the colour swatches, mnemonics, and the keys
 // going back to the page when a window closes. Then the go-to-address window.
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/view/go_to_texts.h"
 #include "common/file_seam.h"
+#include "tests/app/focus_watch_win.h"
 #include "tests/app/main_window_fixture_win.h"
 #include "tests/app/modal_window_driver_win.h"
 
@@ -65,6 +67,7 @@ TEST_F(DialogKeysTest, EveryWindowHasOneDefaultButtonAndEscGivesTheKeysBackToThe
       {"search", 1, 5, L"検索"}, {"go to address", 1, 7, L"移動"}, {"settings", 2, 0, L"OK"},
       {"print", 2, 1, L"印刷"},  {"version", 3, 2, L"閉じる"},
   };
+  FocusWatch keys(page());
   for (const auto& w : windows) {
     std::vector<std::wstring> defaults;
     WithWindow(w.menu, w.item, {Do([&] {
@@ -74,10 +77,11 @@ TEST_F(DialogKeysTest, EveryWindowHasOneDefaultButtonAndEscGivesTheKeysBackToThe
                      defaults.push_back(c.text);
                    }
                  }
+                 keys.Reset();
                  Post(FocusIn(window), VK_ESCAPE);
                })});
     EXPECT_EQ(defaults, std::vector<std::wstring>{w.default_button}) << w.name;
-    EXPECT_TRUE(Eventually([&] { return GetFocus() == page(); })) << w.name;
+    EXPECT_TRUE(Eventually([&] { return keys.Got(); })) << w.name;
   }
 }
 
@@ -146,12 +150,14 @@ TEST_F(DialogKeysTest, SwatchesTakeTheFocusOpenTheChooserByKeyAndGetTheFocusBack
   HWND swatch = nullptr;
   int unmarked = -1, marked = -1;
   int chooser_openings = 0;
+  std::unique_ptr<FocusWatch> keys;
   const auto chooser = [&] { return FindOwnedWindow(window); };
   std::vector<Step> steps{
       Do([&] {
         // Tab from the radix options reaches the first background swatch.
         swatch = GetNextDlgTabItem(window, Control(L"１６進数"), FALSE);
         ASSERT_NE(swatch, nullptr);
+        keys = std::make_unique<FocusWatch>(swatch);
         EXPECT_NE(GetWindowLongW(swatch, GWL_STYLE) & SS_NOTIFY, 0);
       }),
   };
@@ -162,10 +168,11 @@ TEST_F(DialogKeysTest, SwatchesTakeTheFocusOpenTheChooserByKeyAndGetTheFocusBack
       if (!c) return false;
       ++chooser_openings;
       EXPECT_EQ(ControlText(c), L"色設定");
+      keys->Reset();
       Post(FocusIn(c), VK_ESCAPE);
       return true;
     });
-    steps.push_back([&] { return !chooser() && GetFocus() == swatch; });
+    steps.push_back([&] { return !chooser() && keys->Got(); });
   }
   // Pixels of the focus mark's left edge that differ from the swatch's middle.
   const auto marked_pixels = [&] {
@@ -292,13 +299,19 @@ TEST_F(GoToWindowTest, TextThatIsNoAddressIsRefusedAndTheWindowStays) {
 }
 
 TEST_F(GoToWindowTest, MnemonicsAndSpaceChooseTheRadixWhichIsKeptWhileTheProgramRuns) {
+  std::unique_ptr<FocusWatch> address_keys;
   WithGoTo({
       Do([&] { PostMessageW(Shown().Text1, WM_SYSCHAR, L'd', 0x20000000); }),
       [&] { return Checked(Shown().decimal); },
-      Do([&] { PostMessageW(Shown().decimal, WM_SYSCHAR, L'a', 0x20000000); }),
-      [&] { return GetFocus() == Shown().Text1; },
+      Do([&] {
+        SetFocus(Shown().decimal);
+        address_keys = std::make_unique<FocusWatch>(Shown().Text1);
+        PostMessageW(Shown().decimal, WM_SYSCHAR, L'a', 0x20000000);
+      }),
+      [&] { return address_keys->Got(); },
       GoTo(L"100"),
   });
+  address_keys.reset();
   EXPECT_EQ(view().GetSeekFromCaret(), 100);
 
   std::wstring field;

@@ -10,6 +10,7 @@
 #include "app/view/open_texts.h"
 #include "common/file_seam.h"
 #include "common/shell_execute_win.h"
+#include "tests/app/focus_watch_win.h"
 #include "tests/app/main_window_fixture_win.h"
 #include "tests/app/modal_window_driver_win.h"
 
@@ -314,17 +315,23 @@ TEST_F(MenuTest, EveryWayAFileBecomesOpenLeavesTheKeysWithThePage) {
   };
   // The empty window keeps the keys itself (for its shortcut keys), as a
   // closing file dialog leaves them.
-  const auto start_empty = [this] {
+  std::unique_ptr<FocusWatch> watch;
+  const auto start_empty = [&] {
     Start(L"");
     SetFocus(form->hwnd());
-    ASSERT_EQ(GetFocus(), form->hwnd());
+    watch = std::make_unique<FocusWatch>(page());
+  };
+  const auto start_on_file = [&] {
+    Start(file);
+    watch = std::make_unique<FocusWatch>(page());
   };
   int fresh = 0;
   const struct {
     const char* way;
     std::function<void()> open;
   } ways[] = {
-      {"command line", [&] { Start(file); }},
+      // Already shown with the keys: the watch sees them where they are.
+      {"command line", [&] { start_on_file(); }},
       {"drop",
        [&] {
          start_empty();
@@ -344,31 +351,36 @@ TEST_F(MenuTest, EveryWayAFileBecomesOpenLeavesTheKeysWithThePage) {
        }},
       {"Open after the 2 GB refusal",
        [&] {
-         Start(file);
+         start_on_file();
+         FocusWatch window_keys(form->hwnd());
          drop(large);
-         EXPECT_EQ(GetFocus(), form->hwnd()) << "the window keeps its shortcut keys";
+         EXPECT_TRUE(window_keys.Got()) << "the window keeps its shortcut keys";
          dialog_answer = file;
+         watch->Reset();
          ChooseOpen();
        }},
       {"Refresh",
        [&] {
-         Start(file);
+         start_on_file();
          SetFocus(nullptr);
+         watch->Reset();
          Choose(1, 9);
        }},
       {"the byte input window written and hidden",
        [&] {
-         Start(file);
+         start_on_file();
          SendMessageW(page(), WM_KEYDOWN, VK_SPACE, 0);
+         watch->Reset();
          SendMessageW(view().InputWindow().Text1, WM_KEYDOWN, VK_RETURN, 0);
        }},
   };
   for (const auto& w : ways) {
     w.open();
-    EXPECT_TRUE(Eventually([&] { return GetFocus() == page(); })) << w.way;
+    EXPECT_TRUE(Eventually([&] { return watch && watch->Got(); })) << w.way;
     const int32_t column = view().CaretX();
-    SendMessageW(GetFocus(), WM_KEYDOWN, VK_RIGHT, 0);
+    SendMessageW(page(), WM_KEYDOWN, VK_RIGHT, 0);
     EXPECT_EQ(view().CaretX(), column + 1) << w.way;
+    watch.reset();
     form.reset();
   }
 }
