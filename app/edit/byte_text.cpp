@@ -1,5 +1,6 @@
 #include "app/edit/byte_text.h"
 
+#include <algorithm>
 #include <limits>
 #include <optional>
 
@@ -18,7 +19,8 @@ std::optional<int> HexDigit(wchar_t c) {
 }
 
 // The longest leading run of hexadecimal digits.
-int32_t ParseHexadecimal(const std::wstring& text) {
+std::optional<int32_t> ParseHexadecimal(const std::wstring& text) {
+  if (text.empty() || !HexDigit(text[0])) return std::nullopt;
   int64_t value = 0;
   for (wchar_t c : text) {
     const std::optional<int> digit = HexDigit(c);
@@ -32,10 +34,13 @@ int32_t ParseHexadecimal(const std::wstring& text) {
 // A leading decimal number with an optional sign and fraction, rounded to the
 // nearest integer with halves to the even neighbour. The fraction is judged
 // digit by digit, so 2.5 and 2.50000000001 round as exactly as they read.
-int32_t ParseDecimal(const std::wstring& text) {
+std::optional<int32_t> ParseDecimal(const std::wstring& text) {
   size_t i = 0;
   const bool negative = i < text.size() && text[i] == L'-';
   if (i < text.size() && (text[i] == L'-' || text[i] == L'+')) ++i;
+  // A digit before or right after the point: "-" or "." alone reads nothing.
+  const size_t first = i < text.size() && text[i] == L'.' ? i + 1 : i;
+  if (first >= text.size() || !IsDecimalDigit(text[first])) return std::nullopt;
   int64_t whole = 0;
   for (; i < text.size() && IsDecimalDigit(text[i]); ++i) {
     whole = whole * 10 + (text[i] - L'0');
@@ -58,7 +63,7 @@ int32_t ParseDecimal(const std::wstring& text) {
 
 }  // namespace
 
-int32_t ParseByteText(const std::wstring& text, InputRadix radix) {
+std::optional<int32_t> ParseByteText(const std::wstring& text, InputRadix radix) {
   switch (radix) {
     case InputRadix::Decimal:
       return ParseDecimal(text);
@@ -70,9 +75,10 @@ int32_t ParseByteText(const std::wstring& text, InputRadix radix) {
   return ParseHexadecimal(text);
 }
 
-int32_t Change2to10(const std::wstring& st) {
+std::optional<int32_t> Change2to10(const std::wstring& st) {
   constexpr size_t kDigits = 8;
-  if (st.size() != kDigits) return 0;
+  if (std::none_of(st.begin(), st.end(), IsDecimalDigit)) return std::nullopt;
+  if (st.size() > kDigits) return 0;
   int32_t value = 0;
   for (wchar_t c : st) value = value * 2 + (IsDecimalDigit(c) && c != L'0' ? 1 : 0);
   return value;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace vx {
@@ -9,14 +10,15 @@ namespace vx {
 // The radixes of DisplaySettings.InputRadix.
 enum class InputRadix : int32_t { Hexadecimal = 0, Decimal = 1, Binary = 2 };
 
-// GetIP without its window: the value of `text` in `radix`. Text without
-// leading digits reads as 0; the result may lie outside 0 to 255, and a value
-// beyond signed 32 bits gives -1 (out of range all the same).
-int32_t ParseByteText(const std::wstring& text, InputRadix radix);
+// GetIP without its window: the value of `text` in `radix`, or nothing when
+// the text has no digit to read (empty, "-1" in hexadecimal), so that nothing
+// is written that the person did not type. The value may lie outside 0 to
+// 255, and one beyond signed 32 bits gives -1 (out of range all the same).
+std::optional<int32_t> ParseByteText(const std::wstring& text, InputRadix radix);
 
-// An 8-character binary text: each character a decimal digit (a non-digit
-// counts 0, above 1 counts 1), the first the most significant. Any other
-// length gives 0.
-int32_t Change2to10(const std::wstring& st);
+// A binary text of one to eight characters: each a decimal digit (a non-digit
+// counts 0, above 1 counts 1), the first the most significant, so "101" is 5.
+// Nothing when no character is a digit; a longer text gives 0.
+std::optional<int32_t> Change2to10(const std::wstring& st);
 
 }  // namespace vx

@@ -80,8 +80,8 @@ constexpr TwipRect kCommand2Rect{3960, 3000, 915, 315};
 
 constexpr int kFontCentipoints = 900;
 
-// Command2 is IDCANCEL (Esc). Command1 is not IDOK: the window has no
-// default button, so Enter does not close it.
+// Command2 is IDCANCEL (Esc). Command1 is the default button: Enter takes the
+// settings wherever the focus is not on a button or a field of its own.
 enum ControlId {
   kCheck1 = 101,
   kCheck2,
@@ -160,7 +160,7 @@ void Form2::CreateControls() {
   CreateColourControls(f);
   CreateLayoutFields(f);
   Command1 = MakeControl(hwnd(), {L"BUTTON", t::kOk, kCommand1Rect,
-                                  BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, kCommand1, f});
+                                  BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, kCommand1, f});
   Command2 = MakeControl(
       hwnd(), {L"BUTTON", t::kCancel, kCommand2Rect, BS_PUSHBUTTON | WS_TABSTOP, IDCANCEL, f});
   CreateToolTips();
@@ -174,14 +174,18 @@ void Form2::CreateColourControls(HFONT f) {
   Label2 = MakeControl(hwnd(), {L"STATIC", t::kBackColour, kLabel2Rect, kLabel, 0, f});
   Label4 = MakeControl(hwnd(), {L"STATIC", t::kTextColour, kLabel4Rect, kLabel, 0, f});
   Label15 = MakeControl(hwnd(), {L"STATIC", t::kSeparator, kLabel15Rect, kLabel, 0, f});
+  // Row by row, left to right, so that Tab walks them in that order.
   for (int i = 0; i < 4; ++i) {
-    const int left = kSwatchLefts[i];
-    Label3[i].Create(hwnd(), In(kColourFrameRect, {left, kLabel3Top, kSwatchSide, kSwatchSide}),
-                     kLabel3 + i);
-    Label5[i].Create(hwnd(), In(kColourFrameRect, {left, kLabel5Top, kSwatchSide, kSwatchSide}),
-                     kLabel5 + i);
+    Label3[i].Create(hwnd(),
+                     In(kColourFrameRect, {kSwatchLefts[i], kLabel3Top, kSwatchSide, kSwatchSide}),
+                     kLabel3 + i, true);
   }
-  Label5[4].Create(hwnd(), kSeparatorSwatchRect, kLabel5 + 4);
+  for (int i = 0; i < 4; ++i) {
+    Label5[i].Create(hwnd(),
+                     In(kColourFrameRect, {kSwatchLefts[i], kLabel5Top, kSwatchSide, kSwatchSide}),
+                     kLabel5 + i, true);
+  }
+  Label5[4].Create(hwnd(), kSeparatorSwatchRect, kLabel5 + 4, true);
 }
 
 void Form2::CreateLayoutFields(HFONT f) {
@@ -335,7 +339,10 @@ void Form2::ChooseColour(Colour& slot, const Swatch& swatch) {
   Form3 chooser(*this, slot, swatch.colour());
   chooser.ShowModal(hwnd());
   // The window may have gone with its owner meanwhile.
-  if (hwnd()) RefrectToForm1();
+  if (!hwnd()) return;
+  RefrectToForm1();
+  // The keys go back to the swatch the chooser was opened from.
+  SetFocus(swatch.hwnd());
 }
 
 void Form2::Command1_Click() {

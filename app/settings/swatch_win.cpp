@@ -1,12 +1,24 @@
 #include "app/settings/swatch_win.h"
 
+#include <commctrl.h>
+
 #include "app/settings/resolve_colour_win.h"
 
 namespace vx {
+namespace {
 
-bool Swatch::Create(HWND parent, const PixelRect& rect, int id) {
-  hwnd_ = MakeControl(parent, {L"STATIC", L"", rect, SS_NOTIFY | WS_BORDER, id});
+bool IsChooseKey(WPARAM key) { return key == VK_SPACE || key == VK_RETURN; }
+
+}  // namespace
+
+bool Swatch::Create(HWND parent, const PixelRect& rect, int id, bool choosable) {
+  const DWORD style = SS_NOTIFY | WS_BORDER | (choosable ? WS_TABSTOP : 0);
+  hwnd_ = MakeControl(parent, {L"STATIC", L"", rect, style, id});
   SetColour(colour_);
+  if (hwnd_ && choosable) {
+    keys_.Attach(hwnd_,
+                 [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) { return Message(m, w, l, r); });
+  }
   return hwnd_ != nullptr;
 }
 
@@ -22,6 +34,52 @@ void Swatch::SetColour(Colour colour) {
   if (!hwnd_) return;
   InvalidateRect(hwnd_, nullptr, TRUE);
   UpdateWindow(hwnd_);
+}
+
+void Swatch::Clicked() const {
+  SendMessageW(GetParent(hwnd_), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd_), STN_CLICKED),
+               reinterpret_cast<LPARAM>(hwnd_));
+}
+
+bool Swatch::Message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  switch (msg) {
+    case WM_GETDLGCODE: {
+      // Space and Enter choose; Tab, Esc and the rest stay the window's.
+      const auto* key = reinterpret_cast<const MSG*>(lp);
+      result = DefSubclassProc(hwnd_, msg, wp, lp);
+      if (key && key->message == WM_KEYDOWN && IsChooseKey(key->wParam)) {
+        result |= DLGC_WANTMESSAGE;
+      }
+      return true;
+    }
+    case WM_KEYDOWN:
+      if (!IsChooseKey(wp)) return false;
+      Clicked();
+      result = 0;
+      return true;
+    case WM_LBUTTONDOWN:
+      // A click leaves the focus here, where it returns after the chooser.
+      SetFocus(hwnd_);
+      return false;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      InvalidateRect(hwnd_, nullptr, TRUE);
+      return false;
+    case WM_PAINT: {
+      result = DefSubclassProc(hwnd_, msg, wp, lp);
+      if (GetFocus() == hwnd_) {
+        RECT r;
+        GetClientRect(hwnd_, &r);
+        InflateRect(&r, -2, -2);
+        const HDC dc = GetDC(hwnd_);
+        DrawFocusRect(dc, &r);
+        ReleaseDC(hwnd_, dc);
+      }
+      return true;
+    }
+    default:
+      return false;
+  }
 }
 
 }  // namespace vx

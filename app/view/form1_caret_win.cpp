@@ -37,7 +37,8 @@ void Form1::Picture1_KeyDown(int KeyCode, int Shift) {
   RejectNextChar = RejectsNextChar(KeyCode, DisplaySettings.InputRadix);
   switch (KeyCode) {
     case VK_RETURN:
-      if (!InputVisible) break;
+      // A field with no digit to read writes nothing, so it asks for no backup.
+      if (!InputVisible || !GetIP()) break;
       if (!Changed && FileChanged(true) == -1) break;
       EnterIP();
       break;
@@ -77,6 +78,17 @@ void Form1::Picture1_KeyDown(int KeyCode, int Shift) {
     default:
       break;
   }
+}
+
+void Form1::KeysToPage() {
+  const HWND focus = GetFocus();
+  const bool ours = !focus || focus == hwnd() || IsChild(hwnd(), focus) || focus == form4_.hwnd() ||
+                    IsChild(form4_.hwnd(), focus);
+  if (!ours || !IsWindowVisible(hwnd())) return;
+  // Enabling the page gives it no focus: a file opened from the empty window
+  // would leave the keys with the window, and the arrows would do nothing.
+  // While the input window is shown, the page hands them on to it.
+  SetFocus(IsWindowEnabled(Picture1.hwnd()) ? Picture1.hwnd() : hwnd());
 }
 
 void Form1::CallPicture1KeyDown(int KeyCode, int Shift) { Picture1_KeyDown(KeyCode, Shift); }

@@ -48,6 +48,7 @@ int32_t Form1::ChangeFileName(const std::wstring& Fn) {
   RefreshFiles();
   RePaintFileStatus();
   RePaint();
+  KeysToPage();
   return 0;
 }
 
@@ -58,6 +59,8 @@ void Form1::ShowNoFile() {
   EnableFileCommands(false);
   RePaintFileStatus();
   RePaint();
+  // The disabled page lost the focus, if it had it.
+  KeysToPage();
 }
 
 void Form1::RefreshFiles() {

@@ -48,7 +48,7 @@ void Form1::FitIP() {
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-int32_t Form1::GetIP() const {
+std::optional<int32_t> Form1::GetIP() const {
   const int length = GetWindowTextLengthW(form4_.Text1);
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
   text.resize(static_cast<size_t>(GetWindowTextW(form4_.Text1, text.data(), length + 1)));
@@ -57,7 +57,10 @@ int32_t Form1::GetIP() const {
 
 void Form1::EnterIP() {
   const int32_t seek = GetSeekFromCaret() + 1;
-  const int32_t value = GetIP();
+  const std::optional<int32_t> typed = GetIP();
+  // Nothing to read: nothing is written and the window stays as it is.
+  if (!typed) return;
+  const int32_t value = *typed;
   if (value < 0 || value > 255) {
     ShowMessage(edit_texts::kOutOfRange, MsgButtons::Ok, MsgIcon::Critical);
     return;

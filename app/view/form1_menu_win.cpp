@@ -1,6 +1,7 @@
 // The main window's menu bar, its shortcut keys and its commands, and files
 // dropped on the window.
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "app/settings/form6_win.h"
 #include "app/view/com_d3_win.h"
 #include "app/view/form1_win.h"
+#include "app/view/go_to_window_win.h"
 #include "app/view/menu_texts.h"
 #include "app/view/open_texts.h"
 #include "common/file_seam.h"
@@ -32,6 +34,7 @@ enum CommandId {
   kPrint,
   kHelp,
   kVersion,
+  kGoTo,
 };
 
 // The top-level menus that work on the open file, by their place on the bar.
@@ -70,6 +73,7 @@ const std::array<TopMenu, 4>& MenuTree() {
         kSeparator,
         {t::kFind, kFind, true},
         {t::kFindNext, kFindNext, false},
+        {t::kGoTo, kGoTo, true},
         kSeparator,
         {t::kRefresh, kRefresh, true}}},
       {t::kTools, {{t::kSettings, kSettings, true}, {t::kPrint, kPrint, true}}},
@@ -80,13 +84,14 @@ const std::array<TopMenu, 4>& MenuTree() {
 
 // Only commands that do something have a key. A key of a grayed item sends
 // nothing: the accelerator translation skips disabled menu items.
-constexpr std::array<ACCEL, 9> kShortcuts{{
+constexpr std::array<ACCEL, 10> kShortcuts{{
     {FVIRTKEY | FCONTROL, 'O', kOpen},
     {FVIRTKEY | FCONTROL, 'N', kNew},
     {FVIRTKEY, VK_F5, kUndo},
     {FVIRTKEY, VK_F6, kRedo},
     {FVIRTKEY | FCONTROL, 'F', kFind},
     {FVIRTKEY, VK_F3, kFindNext},
+    {FVIRTKEY | FCONTROL, 'G', kGoTo},
     {FVIRTKEY, VK_F7, kSettings},
     {FVIRTKEY, VK_F1, kHelp},
     {FVIRTKEY | FCONTROL, 'V', kVersion},
@@ -175,6 +180,9 @@ bool Form1::OnMenuCommand(int id) {
     case kFindNext:
       OnFindNext();
       return true;
+    case kGoTo:
+      OnGoTo();
+      return true;
     case kRefresh:
       OnRefresh();
       return true;
@@ -221,13 +229,27 @@ void Form1::OnNew() {
 
 void Form1::OnExit() { Unload(); }
 
-void Form1::OnRefresh() { RePaint(); }
+void Form1::OnRefresh() {
+  RePaint();
+  KeysToPage();
+}
 
 void Form1::OnSettings() {
   // Like the Tools menu, only with a file open, whichever way the command arrives.
   if (FileName.empty()) return;
   Form2 settings(*this);
   settings.ShowModal(hwnd());
+  KeysToPage();
+}
+
+void Form1::OnGoTo() {
+  // Like the Edit menu, only with a file open, whichever way the command arrives.
+  if (FileName.empty()) return;
+  Form8 window(go_to_radix_, GetSeekFromCaret(), FileSize);
+  // The caret and the page as for a search result.
+  const std::optional<int32_t> offset = window.ShowModal(hwnd());
+  if (offset) MoveCaretFromSeek(*offset + 1);
+  KeysToPage();
 }
 
 void Form1::OnHelp() {
@@ -238,6 +260,7 @@ void Form1::OnHelp() {
 void Form1::OnVersion() {
   Form6 version;
   version.ShowModal(hwnd());
+  KeysToPage();
 }
 
 void Form1::Form_OLEDragDrop(HDROP drop) {

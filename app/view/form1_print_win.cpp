@@ -8,6 +8,7 @@ void Form1::OnPrint() {
   Form7 print(*this);
   print.FileName = FileName;
   print.ShowModal(hwnd());
+  KeysToPage();
 }
 
 std::wstring Form1::PrintHeaderName() const { return ShortFileName(); }

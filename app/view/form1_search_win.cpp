@@ -13,6 +13,7 @@ void Form1::OnFind() {
   if (FileName.empty()) return;
   Form5 window(*this);
   window.ShowModal(hwnd());
+  KeysToPage();
 }
 
 void Form1::OnFindNext() {

@@ -26,6 +26,7 @@
 #include "app/search/search_host.h"
 #include "app/search/search_state.h"
 #include "app/settings/settings_host.h"
+#include "app/view/go_to_address.h"
 #include "app/view/progress_view.h"
 #include "common/ui/gdi_win.h"
 #include "common/ui/window_win.h"
@@ -91,12 +92,17 @@ class Form1 : public Window, private SearchHost, private InputHost, private Sett
   bool TakeRejectNextChar() override;
   bool Picture1_Message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
   void Picture1_GotFocus();
+  // Gives the keys to the page (to the window itself while no file is open,
+  // so that its shortcut keys still arrive), unless another window of the
+  // program holds them.
+  void KeysToPage();
 
   // The byte input window Form4 (form1_input_win.cpp).
   void ShowIP();
   void HideIP() override;
   void FitIP();
-  int32_t GetIP() const;
+  // Nothing when the field holds no digit to read.
+  std::optional<int32_t> GetIP() const;
   void EnterIP();
 
   // Inserting and deleting at a seek position, and undo and redo of every
@@ -147,6 +153,8 @@ class Form1 : public Window, private SearchHost, private InputHost, private Sett
   void OnExit();
   void OnRefresh();
   void OnSettings();
+  // Go to address: Form8, then the caret on the chosen offset.
+  void OnGoTo();
   void OnHelp();
   void OnVersion();
   void Form_OLEDragDrop(HDROP drop);
@@ -203,6 +211,8 @@ class Form1 : public Window, private SearchHost, private InputHost, private Sett
   std::unique_ptr<std::remove_pointer_t<HACCEL>, AcceleratorDeleter> accelerators_;
   FileOperation file_operation_;
   bool find_next_enabled_ = false;
+  // The go-to window's radix, kept while the program runs.
+  AddressRadix go_to_radix_ = AddressRadix::Hexadecimal;
   SearchState search_{file_operation_, ProgCallback(), [this](bool on) { EnableFindNext(on); }};
   Form4 form4_{*this};
 };

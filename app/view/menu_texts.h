@@ -14,6 +14,7 @@ inline constexpr wchar_t kRedo[] = L"リドゥ(&R)\tF6";
 inline constexpr wchar_t kRestore[] = L"復元(&P)";
 inline constexpr wchar_t kFind[] = L"検索(&F)\tCtrl+F";
 inline constexpr wchar_t kFindNext[] = L"次を検索(&N)\tF3";
+inline constexpr wchar_t kGoTo[] = L"指定番地へ移動(&G)\tCtrl+G";
 inline constexpr wchar_t kRefresh[] = L"最新の情報に更新";
 
 inline constexpr wchar_t kTools[] = L"ツール(&T)";

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "common/ui/dialog_keys_win.h"
+
 namespace vx {
 
 bool PumpPendingMessages(HWND dialog) {
@@ -11,7 +13,10 @@ bool PumpPendingMessages(HWND dialog) {
       PostQuitMessage(static_cast<int>(msg.wParam));
       return false;
     }
-    if (dialog && IsWindow(dialog) && IsDialogMessageW(dialog, &msg)) continue;
+    if (dialog && IsWindow(dialog) &&
+        (HandleDialogKey(dialog, msg) || IsDialogMessageW(dialog, &msg))) {
+      continue;
+    }
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

@@ -1,6 +1,7 @@
 #include "common/ui/modal_window_win.h"
 
 #include "common/ui/controls_win.h"
+#include "common/ui/dialog_keys_win.h"
 #include "common/ui/message_pump_win.h"
 
 namespace vx {
@@ -40,6 +41,7 @@ void ModalWindow::RunModal(HWND first_focus) {
       if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
       break;
     }
+    if (HandleDialogKey(hwnd(), msg)) continue;
     if (!IsDialogMessageW(hwnd(), &msg)) {
       TranslateMessage(&msg);
       DispatchMessageW(&msg);

@@ -2,43 +2,70 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
 namespace vx {
 namespace {
 
-TEST(ByteText, HexadecimalReadsTheLeadingDigitsInEitherCase) {
-  EXPECT_EQ(ParseByteText(L"ff", InputRadix::Hexadecimal), 255);
-  EXPECT_EQ(ParseByteText(L"0A", InputRadix::Hexadecimal), 10);
-  EXPECT_EQ(ParseByteText(L"1G", InputRadix::Hexadecimal), 1);
-  EXPECT_EQ(ParseByteText(L"100", InputRadix::Hexadecimal), 256);
-  EXPECT_EQ(ParseByteText(L"", InputRadix::Hexadecimal), 0);
-  EXPECT_EQ(ParseByteText(L"x1", InputRadix::Hexadecimal), 0);
-  EXPECT_EQ(ParseByteText(L"7FFFFFFF", InputRadix::Hexadecimal), 2147483647);
-  EXPECT_EQ(ParseByteText(L"100000000", InputRadix::Hexadecimal), -1);
-}
+constexpr auto kHex = InputRadix::Hexadecimal;
+constexpr auto kDec = InputRadix::Decimal;
+constexpr auto kBin = InputRadix::Binary;
 
-TEST(ByteText, DecimalRoundsHalvesToTheEvenNeighbour) {
-  EXPECT_EQ(ParseByteText(L"255", InputRadix::Decimal), 255);
-  EXPECT_EQ(ParseByteText(L"256", InputRadix::Decimal), 256);
-  EXPECT_EQ(ParseByteText(L"", InputRadix::Decimal), 0);
-  EXPECT_EQ(ParseByteText(L"12ab", InputRadix::Decimal), 12);
-  EXPECT_EQ(ParseByteText(L"2.5", InputRadix::Decimal), 2);
-  EXPECT_EQ(ParseByteText(L"3.5", InputRadix::Decimal), 4);
-  EXPECT_EQ(ParseByteText(L"2.50001", InputRadix::Decimal), 3);
-  EXPECT_EQ(ParseByteText(L"254.4", InputRadix::Decimal), 254);
-  EXPECT_EQ(ParseByteText(L"255.5", InputRadix::Decimal), 256);
-  EXPECT_EQ(ParseByteText(L"-3", InputRadix::Decimal), -3);
-  EXPECT_EQ(ParseByteText(L"-0.4", InputRadix::Decimal), 0);
-  EXPECT_EQ(ParseByteText(L"99999999999", InputRadix::Decimal), -1);
-}
-
-TEST(ByteText, BinaryNeedsExactlyEightDigits) {
-  EXPECT_EQ(ParseByteText(L"00000101", InputRadix::Binary), 5);
-  EXPECT_EQ(ParseByteText(L"11111111", InputRadix::Binary), 255);
-  EXPECT_EQ(ParseByteText(L"101", InputRadix::Binary), 0);
-  EXPECT_EQ(Change2to10(L"000001011"), 0);
-  // Digits above 1 count as 1, anything else as 0.
-  EXPECT_EQ(Change2to10(L"20000009"), 129);
-  EXPECT_EQ(Change2to10(L"1x000001"), 129);
+// What the byte input window reads from its field, radix by radix; nothing
+// (std::nullopt) is a text with no digit to read, which writes nothing.
+TEST(ByteText, ReadsTheTypedValueInEachRadix) {
+  const struct {
+    const wchar_t* text;
+    InputRadix radix;
+    std::optional<int32_t> value;
+  } cases[] = {
+      // Hexadecimal: the longest leading run of digits, either case.
+      {L"ff", kHex, 255},
+      {L"0A", kHex, 10},
+      {L"1G", kHex, 1},
+      {L"100", kHex, 256},
+      {L"7FFFFFFF", kHex, 2147483647},
+      {L"100000000", kHex, -1},
+      {L"", kHex, std::nullopt},
+      {L"x1", kHex, std::nullopt},
+      {L"-1", kHex, std::nullopt},
+      // Decimal: a signed leading number rounded, halves to the even neighbour.
+      {L"255", kDec, 255},
+      {L"256", kDec, 256},
+      {L"12ab", kDec, 12},
+      {L"2.5", kDec, 2},
+      {L"3.5", kDec, 4},
+      {L"2.50001", kDec, 3},
+      {L"254.4", kDec, 254},
+      {L"255.5", kDec, 256},
+      {L".5", kDec, 0},
+      {L"-3", kDec, -3},
+      {L"-0.4", kDec, 0},
+      {L"99999999999", kDec, -1},
+      {L"", kDec, std::nullopt},
+      {L"-", kDec, std::nullopt},
+      {L".", kDec, std::nullopt},
+      {L"+x", kDec, std::nullopt},
+      // Binary: one to eight digits are that binary number.
+      {L"00000101", kBin, 5},
+      {L"11111111", kBin, 255},
+      {L"101", kBin, 5},
+      {L"1", kBin, 1},
+      {L"0", kBin, 0},
+      {L"1000000", kBin, 64},
+      {L"", kBin, std::nullopt},
+      {L"ab", kBin, std::nullopt},
+      // Digits above 1 count as 1, anything else as 0.
+      {L"20000009", kBin, 129},
+      {L"1x000001", kBin, 129},
+      {L"000001011", kBin, 0},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ParseByteText(c.text, c.radix), c.value)
+        << "\"" << std::wstring(c.text).size() << " chars\" radix " << static_cast<int>(c.radix)
+        << " case " << (&c - cases);
+  }
 }
 
 }  // namespace

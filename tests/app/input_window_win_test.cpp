@@ -94,31 +94,41 @@ TEST_F(InputWindowTest, DecimalRefusesAboveByteAndWritesTheByteMaximum) {
   EXPECT_EQ(messages.shown().size(), 1u);
 }
 
-TEST_F(InputWindowTest, BinaryTakesOnlyEightDigits) {
+TEST_F(InputWindowTest, BinaryTakesOneToEightDigits) {
   DisplaySettings.InputRadix = 2;
   StartOn(kBytes);
   Press(page(), VK_RIGHT, 0);
   Press(page(), VK_SPACE, L' ');
   EXPECT_EQ(ControlText(text1()), L"00001010");
   Overwrite(L"101");
-  EXPECT_EQ(OnDisk(1), 0);
-  Overwrite(L"00000101");
-  EXPECT_EQ(OnDisk(2), 5);
+  EXPECT_EQ(OnDisk(1), 5);
+  Overwrite(L"00000111");
+  EXPECT_EQ(OnDisk(2), 7);
 }
 
-TEST_F(InputWindowTest, AnEmptyFieldWritesZero) {
+TEST_F(InputWindowTest, AFieldWithNoDigitToReadWritesNothingAndStays) {
   StartOn(kBytes);
-  for (int32_t radix : {0, 1}) {
-    DisplaySettings.InputRadix = radix;
+  const struct {
+    int32_t radix;
+    const wchar_t* typed;
+  } cases[] = {{0, L""}, {1, L""}, {2, L""}, {0, L"-1"}, {1, L"-"}};
+  for (const auto& c : cases) {
+    DisplaySettings.InputRadix = c.radix;
     view().SettingChange();
     Press(page(), VK_SPACE, L' ');
-    Press(text1(), VK_BACK, L'\b');
-    EXPECT_EQ(ControlText(text1()), L"");
+    for (int i = 0; i < 8; ++i) Press(text1(), VK_BACK, L'\b');
+    Type(c.typed);
+    ASSERT_EQ(ControlText(text1()), c.typed) << c.radix;
     Enter();
+    EXPECT_TRUE(IsWindowVisible(popup())) << c.radix;
+    EXPECT_EQ(ControlText(text1()), c.typed) << c.radix;
+    EXPECT_EQ(view().CaretX(), 0) << c.radix;
+    Press(text1(), VK_ESCAPE, 0x1B);
   }
-  EXPECT_EQ(ReadFileBytes(view().FileName()),
-            (std::vector<uint8_t>{0, 0, 0x20, 0x30, 0x40, 0x50, 0x60, 0x70, 0x80, 0x90, 0xA0, 0xB0,
-                                  0xC0, 0xD0, 0xE0, 0xF0}));
+  EXPECT_EQ(ReadFileBytes(view().FileName()), kBytes);
+  // Not even the first-change step ran: the file counts as unchanged.
+  EXPECT_FALSE(view().Changed());
+  EXPECT_TRUE(messages.shown().empty());
 }
 
 TEST_F(InputWindowTest, LettersAndDigitsTheRadixForbidsNeverReachTheField) {

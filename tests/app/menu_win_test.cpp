@@ -5,10 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "app/file/file_limits.h"
 #include "app/view/open_dialog_win.h"
 #include "app/view/open_texts.h"
 #include "common/file_seam.h"
 #include "common/shell_execute_win.h"
+#include "tests/app/focus_watch_win.h"
 #include "tests/app/main_window_fixture_win.h"
 #include "tests/app/modal_window_driver_win.h"
 
@@ -61,7 +63,8 @@ TEST_F(MenuTest, MenuTreeHasItsCaptionsSeparatorsAndShortcutTexts) {
   const std::vector<std::vector<std::wstring>> tree = {
       {L"ファイル(&F)", L"開く(&O)\tCtrl+O", L"-", L"新規作成(&N)\tCtrl+N", L"-", L"終了"},
       {L"編集(&E)", L"アンドゥ(&U)\tF5", L"リドゥ(&R)\tF6", L"-", L"復元(&P)", L"-",
-       L"検索(&F)\tCtrl+F", L"次を検索(&N)\tF3", L"-", L"最新の情報に更新"},
+       L"検索(&F)\tCtrl+F", L"次を検索(&N)\tF3", L"指定番地へ移動(&G)\tCtrl+G", L"-",
+       L"最新の情報に更新"},
       {L"ツール(&T)", L"設定(&S)\tF7", L"印刷(&P)"},
       {L"ヘルプ(&H)", L"ヘルプ(&H)\tF1", L"-", L"バージョン情報(&V)\tCtrl+V"},
   };
@@ -96,7 +99,8 @@ TEST_F(MenuTest, FileMenusFollowWhetherAFileIsOpen) {
   EXPECT_FALSE(Grayed(Popup(2), 0));  // Settings
   EXPECT_FALSE(Grayed(Popup(2), 1));  // Print
   EXPECT_FALSE(Grayed(Popup(1), 5));  // Find
-  EXPECT_FALSE(Grayed(Popup(1), 8));  // Refresh
+  EXPECT_FALSE(Grayed(Popup(1), 7));  // Go to address
+  EXPECT_FALSE(Grayed(Popup(1), 9));  // Refresh
 
   // A failed open empties the view and grays them again.
   dialog_answer = dir / L"no-such-folder\\x.bin";
@@ -113,7 +117,7 @@ TEST_F(MenuTest, ShortcutKeysGoToTheirMenuItems) {
   ASSERT_NE(table, nullptr);
   ACCEL keys[16];
   const int n = CopyAcceleratorTableW(table, keys, 16);
-  ASSERT_EQ(n, 9);
+  ASSERT_EQ(n, 10);
   auto command_of = [&](BYTE virt, WORD key) {
     for (int i = 0; i < n; ++i) {
       if ((keys[i].fVirt & ~FNOINVERT) == virt && keys[i].key == key) return UINT{keys[i].cmd};
@@ -126,6 +130,7 @@ TEST_F(MenuTest, ShortcutKeysGoToTheirMenuItems) {
   EXPECT_EQ(command_of(FVIRTKEY, VK_F6), GetMenuItemID(Popup(1), 1));
   EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'F'), GetMenuItemID(Popup(1), 5));
   EXPECT_EQ(command_of(FVIRTKEY, VK_F3), GetMenuItemID(Popup(1), 6));
+  EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'G'), GetMenuItemID(Popup(1), 7));
   EXPECT_EQ(command_of(FVIRTKEY, VK_F7), GetMenuItemID(Popup(2), 0));
   EXPECT_EQ(command_of(FVIRTKEY, VK_F1), GetMenuItemID(Popup(3), 0));
   EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'V'), GetMenuItemID(Popup(3), 2));
@@ -269,7 +274,7 @@ TEST_F(MenuTest, RefreshRereadsAFileChangedBehindTheWindow) {
   const std::wstring path = StartOn({1, 2, 3, 4});
   WriteFileBytes(path, {0xAA, 0xBB, 0xCC, 0xDD});
   EXPECT_EQ(view().PageBytes()[0], 1);
-  Choose(1, 8);
+  Choose(1, 9);
   EXPECT_EQ(view().PageBytes()[0], 0xAA);
   EXPECT_EQ(view().PageBytes()[3], 0xDD);
 }
@@ -293,6 +298,91 @@ TEST_F(MenuTest, ExitClosesTheWindowAndSavesTheSettings) {
   Choose(0, 4);
   EXPECT_FALSE(IsWindow(window));
   EXPECT_TRUE(fs::FileExists(ProgramFolder + L"VXSetting\\Setting.dat"));
+}
+
+TEST_F(MenuTest, EveryWayAFileBecomesOpenLeavesTheKeysWithThePage) {
+  DisplaySettings.AutoBackUp = false;
+  const std::wstring file = dir / L"keys.bin";
+  WriteFileBytes(file, {1, 2, 3, 4});
+  const std::wstring large = dir / L"large.bin";
+  {
+    fs::File f = fs::OpenFile(large, true, fs::Share::ReadWrite);
+    ASSERT_TRUE(f.SetLength(kRefusedFileSize));
+  }
+  const auto page = [this] { return view().Picture1().hwnd(); };
+  const auto drop = [this](const std::wstring& name) {
+    SendMessageW(form->hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({name})), 0);
+  };
+  // The empty window keeps the keys itself (for its shortcut keys), as a
+  // closing file dialog leaves them.
+  std::unique_ptr<FocusWatch> watch;
+  const auto start_empty = [&] {
+    Start(L"");
+    SetFocus(form->hwnd());
+    watch = std::make_unique<FocusWatch>(page());
+  };
+  const auto start_on_file = [&] {
+    Start(file);
+    watch = std::make_unique<FocusWatch>(page());
+  };
+  int fresh = 0;
+  const struct {
+    const char* way;
+    std::function<void()> open;
+  } ways[] = {
+      // Already shown with the keys: the watch sees them where they are.
+      {"command line", [&] { start_on_file(); }},
+      {"drop",
+       [&] {
+         start_empty();
+         drop(file);
+       }},
+      {"Open",
+       [&] {
+         start_empty();
+         dialog_answer = file;
+         ChooseOpen();
+       }},
+      {"New",
+       [&] {
+         start_empty();
+         dialog_answer = dir / (L"new" + std::to_wstring(++fresh) + L".bin");
+         ChooseNew();
+       }},
+      {"Open after the 2 GB refusal",
+       [&] {
+         start_on_file();
+         FocusWatch window_keys(form->hwnd());
+         drop(large);
+         EXPECT_TRUE(window_keys.Got()) << "the window keeps its shortcut keys";
+         dialog_answer = file;
+         watch->Reset();
+         ChooseOpen();
+       }},
+      {"Refresh",
+       [&] {
+         start_on_file();
+         SetFocus(nullptr);
+         watch->Reset();
+         Choose(1, 9);
+       }},
+      {"the byte input window written and hidden",
+       [&] {
+         start_on_file();
+         SendMessageW(page(), WM_KEYDOWN, VK_SPACE, 0);
+         watch->Reset();
+         SendMessageW(view().InputWindow().Text1, WM_KEYDOWN, VK_RETURN, 0);
+       }},
+  };
+  for (const auto& w : ways) {
+    w.open();
+    EXPECT_TRUE(Eventually([&] { return watch && watch->Got(); })) << w.way;
+    const int32_t column = view().CaretX();
+    SendMessageW(page(), WM_KEYDOWN, VK_RIGHT, 0);
+    EXPECT_EQ(view().CaretX(), column + 1) << w.way;
+    watch.reset();
+    form.reset();
+  }
 }
 
 }  // namespace

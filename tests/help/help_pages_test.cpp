@@ -101,8 +101,8 @@ TEST(HelpPages, NameEveryMenuCommandWithItsShortcutInOneRow) {
   }
   for (const wchar_t* caption :
        {t::kFile, t::kOpen, t::kNew, t::kExit, t::kEdit, t::kUndo, t::kRedo, t::kRestore, t::kFind,
-        t::kFindNext, t::kRefresh, t::kTools, t::kSettings, t::kPrint, t::kHelp, t::kHelpItem,
-        t::kVersion}) {
+        t::kFindNext, t::kGoTo, t::kRefresh, t::kTools, t::kSettings, t::kPrint, t::kHelp,
+        t::kHelpItem, t::kVersion}) {
     // As the menu shows it: "&" marks the underlined letter, a tab the key.
     std::wstring shown = caption;
     std::erase(shown, L'&');

@@ -1,0 +1,63 @@
+#include "app/view/go_to_address.h"
+
+#include <algorithm>
+
+#include "common/hex_digits.h"
+#include "common/text_mapping.h"
+
+namespace vx {
+namespace {
+
+// Far beyond any file a seek position can reach, and far below overflow.
+constexpr int64_t kSaturated = int64_t{1} << 40;
+
+bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\u3000'; }
+
+int DigitValue(wchar_t c, AddressRadix radix) {
+  if (c >= L'0' && c <= L'9') return c - L'0';
+  if (radix == AddressRadix::Hexadecimal && c >= L'a' && c <= L'f') return c - L'a' + 10;
+  return -1;
+}
+
+}  // namespace
+
+GoToTarget ParseGoToAddress(std::wstring_view text, AddressRadix radix, int32_t caret,
+                            int32_t file_size) {
+  std::wstring t = NarrowAndLower(text);
+  // The minus sign of a Japanese input method is not the hyphen.
+  std::replace(t.begin(), t.end(), L'\u2212', L'-');
+  const auto first = std::find_if_not(t.begin(), t.end(), IsBlank);
+  const auto last = std::find_if_not(t.rbegin(), t.rend(), IsBlank).base();
+  std::wstring_view s(first < last ? &*first : L"", first < last ? last - first : 0);
+  if (s.empty()) return {AddressError::Empty, 0};
+  int sign = 0;
+  if (s.front() == L'+' || s.front() == L'-') {
+    sign = s.front() == L'+' ? 1 : -1;
+    s.remove_prefix(1);
+  }
+  if (radix == AddressRadix::Hexadecimal && s.size() > 2 && s.substr(0, 2) == L"0x") {
+    s.remove_prefix(2);
+  }
+  if (s.empty()) return {AddressError::NotANumber, 0};
+  int64_t value = 0;
+  for (wchar_t c : s) {
+    const int digit = DigitValue(c, radix);
+    if (digit < 0) return {AddressError::NotANumber, 0};
+    value = std::min(value * (radix == AddressRadix::Hexadecimal ? 16 : 10) + digit, kSaturated);
+  }
+  const int64_t target = sign == 0 ? value : caret + sign * value;
+  return {AddressError::None, static_cast<int32_t>(std::clamp<int64_t>(target, 0, file_size))};
+}
+
+std::wstring AddressText(int32_t offset, AddressRadix radix) {
+  if (radix == AddressRadix::Decimal) return std::to_wstring(offset);
+  std::wstring text;
+  auto v = static_cast<uint32_t>(offset);
+  do {
+    text.insert(text.begin(), static_cast<wchar_t>(kHexDigits[v & 15]));
+    v >>= 4;
+  } while (v != 0);
+  return text;
+}
+
+}  // namespace vx

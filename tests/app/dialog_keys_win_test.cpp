@@ -1,0 +1,338 @@
+// The keys of the modal windows, posted to the control with the focus as the
+// keyboard delivers them, so that each window's own loop handles them: Enter
+// on the focused push button or else on the window's one default button, Esc,
+// Space on check boxes and on the colour swatches, mnemonics, and the keys
+// going back to the page when a window closes. Then the go-to-address window.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/view/go_to_texts.h"
+#include "common/file_seam.h"
+#include "tests/app/focus_watch_win.h"
+#include "tests/app/main_window_fixture_win.h"
+#include "tests/app/modal_window_driver_win.h"
+
+namespace vx::test {
+namespace {
+
+// The control of `window` with the focus, or the window itself.
+HWND FocusIn(HWND window) {
+  const HWND focus = GetFocus();
+  return focus && IsChild(window, focus) ? focus : window;
+}
+
+void Post(HWND target, int key) {
+  PostMessageW(target, WM_KEYDOWN, static_cast<WPARAM>(key), 0);
+  PostMessageW(target, WM_KEYUP, static_cast<WPARAM>(key), 0xC0000000);
+}
+
+bool Checked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+Step Do(std::function<void()> action) {
+  return [action = std::move(action)] {
+    action();
+    return true;
+  };
+}
+
+class DialogKeysTest : public MainWindowTest {
+ protected:
+  HWND page() const { return view().Picture1().hwnd(); }
+
+  // Opens the window of menu item `item` of top menu `menu` and runs `steps`
+  // while it is up; the last must close it. `window` is the window shown.
+  void WithWindow(int menu, int item, std::vector<Step> steps) {
+    steps.insert(steps.begin(), [this] {
+      window = FindOwnedWindow(form->hwnd());
+      return window != nullptr;
+    });
+    steps.push_back([this] { return !IsWindow(window); });
+    const UINT id = GetMenuItemID(GetSubMenu(GetMenu(form->hwnd()), menu), item);
+    RunScript(
+        form->hwnd(), [&] { SendMessageW(form->hwnd(), WM_COMMAND, id, 0); }, std::move(steps));
+  }
+  HWND Control(const wchar_t* text) const { return ChildWithText(window, text); }
+
+  HWND window = nullptr;
+};
+
+TEST_F(DialogKeysTest, EveryWindowHasOneDefaultButtonAndEscGivesTheKeysBackToThePage) {
+  StartOn(std::vector<uint8_t>(4096, 7));
+  const struct {
+    const char* name;
+    int menu, item;
+    const wchar_t* default_button;
+  } windows[] = {
+      {"search", 1, 5, L"検索"}, {"go to address", 1, 7, L"移動"}, {"settings", 2, 0, L"OK"},
+      {"print", 2, 1, L"印刷"},  {"version", 3, 2, L"閉じる"},
+  };
+  FocusWatch keys(page());
+  for (const auto& w : windows) {
+    std::vector<std::wstring> defaults;
+    WithWindow(w.menu, w.item, {Do([&] {
+                 for (const Child& c : Children(window)) {
+                   const LONG kind = GetWindowLongW(c.hwnd, GWL_STYLE) & BS_TYPEMASK;
+                   if (c.window_class == L"Button" && kind == BS_DEFPUSHBUTTON) {
+                     defaults.push_back(c.text);
+                   }
+                 }
+                 keys.Reset();
+                 Post(FocusIn(window), VK_ESCAPE);
+               })});
+    EXPECT_EQ(defaults, std::vector<std::wstring>{w.default_button}) << w.name;
+    EXPECT_TRUE(Eventually([&] { return keys.Got(); })) << w.name;
+  }
+}
+
+TEST_F(DialogKeysTest, EnterInTheSearchWindowPressesTheButtonWithTheFocus) {
+  std::vector<uint8_t> bytes(8192, 0x11);
+  for (size_t at : {100, 5000}) bytes[at] = 0x4D;
+  StartOn(bytes);
+  HWND find_next = nullptr;
+  WithWindow(1, 5,
+             {
+                 Do([&] {
+                   find_next = Control(L"次を検索");
+                   HWND data = nullptr;
+                   for (const Child& c : Children(window)) {
+                     if (c.window_class == L"Edit") data = c.hwnd;
+                   }
+                   SetWindowTextW(data, L"4d");
+                   Post(data, VK_RETURN);  // the default, 検索
+                 }),
+                 [&] { return view().GetSeekFromCaret() == 100 && IsWindowVisible(find_next); },
+                 Do([&] { Post(find_next, VK_RETURN); }),
+                 [&] { return view().GetSeekFromCaret() == 5000; },
+                 Do([&] { Post(FocusIn(window), VK_ESCAPE); }),
+             });
+  EXPECT_EQ(view().GetSeekFromCaret(), 5000);
+  EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(DialogKeysTest, EnterOnClosePrintsNothing) {
+  StartOn({1, 2, 3});
+  // With no pages typed, "印刷" would refuse with a message and stay open.
+  WithWindow(2, 1, {Do([&] {
+               SendMessageW(Control(L"ページ指定"), BM_CLICK, 0, 0);
+               SetFocus(Control(L"閉じる"));
+               Post(Control(L"閉じる"), VK_RETURN);
+             })});
+  EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(DialogKeysTest, SettingsTakeSpaceOnACheckBoxAndEnterAsOk) {
+  StartOn({1, 2, 3});
+  const bool before = DisplaySettings.HideInputAfterEntry;
+  HWND check = nullptr;
+  WithWindow(2, 0,
+             {
+                 Do([&] {
+                   check = Control(L"入力完了後に入力ウィンドウを消す");
+                   SetFocus(check);
+                   Post(check, VK_SPACE);
+                 }),
+                 [&] { return Checked(check) != before; },
+                 // Tab moves the focus on; OK stays the default, drawn as such.
+                 Do([&] { Post(check, VK_TAB); }),
+                 [&] {
+                   const LONG ok = GetWindowLongW(Control(L"OK"), GWL_STYLE);
+                   return GetFocus() != check && (ok & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+                 },
+                 Do([&] { Post(FocusIn(window), VK_RETURN); }),
+             });
+  EXPECT_NE(DisplaySettings.HideInputAfterEntry, before);
+  EXPECT_TRUE(fs::FileExists(ProgramFolder + L"VXSetting\\Setting.dat"));
+}
+
+TEST_F(DialogKeysTest, SwatchesTakeTheFocusOpenTheChooserByKeyAndGetTheFocusBack) {
+  StartOn({1, 2, 3});
+  HWND swatch = nullptr;
+  int unmarked = -1, marked = -1;
+  int chooser_openings = 0;
+  std::unique_ptr<FocusWatch> keys;
+  const auto chooser = [&] { return FindOwnedWindow(window); };
+  std::vector<Step> steps{
+      Do([&] {
+        // Tab from the radix options reaches the first background swatch.
+        swatch = GetNextDlgTabItem(window, Control(L"１６進数"), FALSE);
+        ASSERT_NE(swatch, nullptr);
+        keys = std::make_unique<FocusWatch>(swatch);
+        EXPECT_NE(GetWindowLongW(swatch, GWL_STYLE) & SS_NOTIFY, 0);
+      }),
+  };
+  for (int key : {VK_SPACE, VK_RETURN}) {
+    steps.push_back(Do([&, key] { Post(swatch, key); }));
+    steps.push_back([&] {
+      const HWND c = chooser();
+      if (!c) return false;
+      ++chooser_openings;
+      EXPECT_EQ(ControlText(c), L"色設定");
+      keys->Reset();
+      Post(FocusIn(c), VK_ESCAPE);
+      return true;
+    });
+    steps.push_back([&] { return !chooser() && keys->Got(); });
+  }
+  // Pixels of the focus mark's left edge that differ from the swatch's middle.
+  const auto marked_pixels = [&] {
+    UpdateWindow(swatch);
+    RECT r;
+    GetClientRect(swatch, &r);
+    const HDC dc = GetDC(swatch);
+    const COLORREF fill = GetPixel(dc, r.right / 2, r.bottom / 2);
+    int differ = 0;
+    for (int y = 2; y < r.bottom - 2; ++y) differ += GetPixel(dc, 2, y) != fill ? 1 : 0;
+    ReleaseDC(swatch, dc);
+    return differ;
+  };
+  steps.push_back(Do([&] {
+    SetFocus(swatch);
+    marked = marked_pixels();
+    SetFocus(Control(L"OK"));
+    unmarked = marked_pixels();
+    Post(FocusIn(window), VK_ESCAPE);
+  }));
+  WithWindow(2, 0, std::move(steps));
+  EXPECT_EQ(chooser_openings, 2);
+  EXPECT_GT(marked, 0);
+  EXPECT_EQ(unmarked, 0);
+}
+
+class GoToWindowTest : public DialogKeysTest {
+ protected:
+  static constexpr int32_t kFileSize = 4096;
+
+  void SetUp() override {
+    DialogKeysTest::SetUp();
+    std::vector<uint8_t> bytes(kFileSize);
+    for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i);
+    StartOn(bytes);
+  }
+
+  struct Controls {
+    HWND Text1, hexadecimal, decimal;
+  };
+  Controls Shown() const {
+    HWND text1 = nullptr;
+    for (const Child& c : Children(window)) {
+      if (c.window_class == L"Edit") text1 = c.hwnd;
+    }
+    return {text1, Control(L"１６進数(&H)"), Control(L"１０進数(&D)")};
+  }
+  void WithGoTo(std::vector<Step> steps) { WithWindow(1, 7, std::move(steps)); }
+  // Types `text` and presses Enter in the field.
+  Step GoTo(const wchar_t* text) {
+    return Do([this, text] {
+      SetWindowTextW(Shown().Text1, text);
+      Post(Shown().Text1, VK_RETURN);
+    });
+  }
+};
+
+TEST_F(GoToWindowTest, OpensOnTheCaretsAddressAndMovesTheCaretAsASearchResult) {
+  view().MoveCaretFromSeek(0x123 + 1);
+  std::wstring caption, field, cut;
+  DWORD from = 9, to = 9;
+  bool hexadecimal = false;
+  WithGoTo({Do([&] {
+              const Controls c = Shown();
+              caption = ControlText(window);
+              field = ControlText(c.Text1);
+              SendMessageW(c.Text1, EM_GETSEL, reinterpret_cast<WPARAM>(&from),
+                           reinterpret_cast<LPARAM>(&to));
+              hexadecimal = Checked(c.hexadecimal);
+              cut = CutLabels(window);
+            }),
+            GoTo(L"+100")});
+  EXPECT_EQ(caption, L"指定番地へ移動");
+  EXPECT_EQ(field, L"123");
+  EXPECT_EQ(from, 0u);
+  EXPECT_EQ(to, 3u);
+  EXPECT_TRUE(hexadecimal);
+  EXPECT_EQ(cut, L"");
+  // The line at the top of the page, as MoveCaretFromSeek puts a search result.
+  EXPECT_EQ(view().GetSeekFromCaret(), 0x223);
+  EXPECT_EQ(view().VscrollEx1().Value(), 0x22);
+  EXPECT_EQ(view().CaretY(), 0);
+  EXPECT_EQ(view().CaretX(), 3);
+  EXPECT_EQ(ControlText(view().Label(3)), L"223  (547) 番地");
+  EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(GoToWindowTest, AnAddressPastTheEndGoesBehindTheLastByte) {
+  WithGoTo({GoTo(L"+7FFFFFFF")});
+  EXPECT_EQ(view().GetSeekFromCaret(), kFileSize);
+  EXPECT_EQ(ControlText(view().Label(3)), L"1000  (4096) 番地");
+}
+
+TEST_F(GoToWindowTest, TextThatIsNoAddressIsRefusedAndTheWindowStays) {
+  view().MoveCaretFromSeek(0x40 + 1);
+  const struct {
+    bool decimal;
+    const wchar_t* text;
+    const wchar_t* message;
+  } cases[] = {
+      {false, L"xyz", go_to_texts::kNotHexadecimal},
+      {false, L"  ", go_to_texts::kEmpty},
+      {false, L"+", go_to_texts::kNotHexadecimal},
+      {true, L"1F", go_to_texts::kNotDecimal},
+  };
+  std::vector<Step> steps;
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    steps.push_back(Do([&, i] {
+      const Controls c = Shown();
+      SendMessageW(cases[i].decimal ? c.decimal : c.hexadecimal, BM_CLICK, 0, 0);
+    }));
+    steps.push_back(GoTo(cases[i].text));
+    steps.push_back([&, i] { return messages.shown().size() == i + 1; });
+    steps.push_back(Do([&, i] { EXPECT_TRUE(IsWindowVisible(window)) << i; }));
+  }
+  steps.push_back(Do([&] { Post(FocusIn(window), VK_ESCAPE); }));
+  WithGoTo(std::move(steps));
+  ASSERT_EQ(messages.shown().size(), std::size(cases));
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    EXPECT_EQ(messages.shown()[i].text, cases[i].message) << i;
+    EXPECT_EQ(messages.shown()[i].icon, MsgIcon::Critical) << i;
+  }
+  EXPECT_EQ(view().GetSeekFromCaret(), 0x40);
+}
+
+TEST_F(GoToWindowTest, MnemonicsAndSpaceChooseTheRadixWhichIsKeptWhileTheProgramRuns) {
+  std::unique_ptr<FocusWatch> address_keys;
+  WithGoTo({
+      Do([&] { PostMessageW(Shown().Text1, WM_SYSCHAR, L'd', 0x20000000); }),
+      [&] { return Checked(Shown().decimal); },
+      Do([&] {
+        SetFocus(Shown().decimal);
+        address_keys = std::make_unique<FocusWatch>(Shown().Text1);
+        PostMessageW(Shown().decimal, WM_SYSCHAR, L'a', 0x20000000);
+      }),
+      [&] { return address_keys->Got(); },
+      GoTo(L"100"),
+  });
+  address_keys.reset();
+  EXPECT_EQ(view().GetSeekFromCaret(), 100);
+
+  std::wstring field;
+  WithGoTo({
+      Do([&] {
+        field = ControlText(Shown().Text1);
+        EXPECT_TRUE(Checked(Shown().decimal));
+        SetFocus(Shown().hexadecimal);
+        Post(Shown().hexadecimal, VK_SPACE);
+      }),
+      [&] { return Checked(Shown().hexadecimal); },
+      Do([&] { Post(FocusIn(window), VK_ESCAPE); }),
+  });
+  EXPECT_EQ(field, L"100");
+  // Closed with Esc, the choice made is kept all the same.
+  WithGoTo({Do([&] {
+    EXPECT_TRUE(Checked(Shown().hexadecimal));
+    Post(FocusIn(window), VK_ESCAPE);
+  })});
+  EXPECT_EQ(view().GetSeekFromCaret(), 100);
+}
+
+}  // namespace
+}  // namespace vx::test
