@@ -19,7 +19,7 @@
 #include "setup/fixed_disk_win.h"
 #include "setup/form1_win.h"
 #include "tests/installers/installer_machine_win.h"
-#include "tests/installers/program_driver_win.h"
+#include "tests/support/program_driver_win.h"
 #include "tests/support/registry_view_win.h"
 #include "uninstall/form1_win.h"
 
