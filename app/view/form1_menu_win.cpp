@@ -9,6 +9,7 @@
 #include "app/settings/form6_win.h"
 #include "app/view/com_d3_win.h"
 #include "app/view/form1_win.h"
+#include "app/view/menu_commands.h"
 #include "app/view/menu_texts.h"
 #include "app/view/open_texts.h"
 #include "common/file_seam.h"
@@ -18,21 +19,7 @@
 namespace vx {
 namespace {
 
-enum CommandId {
-  kOpen = 1001,
-  kNew,
-  kExit,
-  kUndo,
-  kRedo,
-  kRestore,
-  kFind,
-  kFindNext,
-  kRefresh,
-  kSettings,
-  kPrint,
-  kHelp,
-  kVersion,
-};
+using namespace menu_commands;
 
 // The top-level menus that work on the open file, by their place on the bar.
 constexpr UINT kEditMenu = 1;

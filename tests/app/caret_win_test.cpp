@@ -1,9 +1,8 @@
 // The caret in the real main window: keys and mouse sent to the page area,
 // checked in the caret state, the page image and the five status labels.
 #include <array>
-#include <initializer_list>
+#include <vector>
 
-#include "tests/app/keyboard_win.h"
 #include "tests/app/main_window_fixture_win.h"
 #include "tests/support/test_bytes.h"
 
@@ -21,12 +20,8 @@ LPARAM CellPoint(int column, int row) { return Point(84 + 18 * column + 5, 2 + 1
 
 class CaretWindowTest : public MainWindowTest {
  protected:
-  HWND page() const { return view().Picture1().hwnd(); }
-
-  void Key(int key) { SendMessageW(page(), WM_KEYDOWN, key, 0); }
-
-  void KeyWith(UINT msg, int key, std::initializer_list<int> held) {
-    SendKeyWith(page(), msg, key, held);
+  void KeyWith(UINT msg, int key, const std::vector<int>& held) {
+    test::KeyWith(page(), msg, key, held);
   }
 
   void ExpectCaret(int32_t x, int32_t y, int32_t top) {
@@ -63,16 +58,16 @@ TEST_F(CaretWindowTest, PageTakesTheFocusAndAllKeys) {
 
 TEST_F(CaretWindowTest, ArrowsMoveTheCaretBarsAndStatus) {
   StartOn(CountingBytes(kFileSize));
-  Key(VK_RIGHT);
+  PageKey(VK_RIGHT);
   ExpectCaret(1, 0, 0);
-  Key(VK_DOWN);
+  PageKey(VK_DOWN);
   ExpectCaret(1, 1, 0);
   EXPECT_TRUE(BarsAt(1, 1));
   EXPECT_FALSE(BarsAt(0, 0));
   ExpectLabels(L"11  (17) 番地", L"4Byte:336794129", L"2Byte:4625", L"1Byte: 17",
                L"２進: 00010001");
-  Key(VK_UP);
-  Key(VK_LEFT);
+  PageKey(VK_UP);
+  PageKey(VK_LEFT);
   ExpectCaret(0, 0, 0);
   EXPECT_TRUE(BarsAt(0, 0));
 }
@@ -80,7 +75,7 @@ TEST_F(CaretWindowTest, ArrowsMoveTheCaretBarsAndStatus) {
 TEST_F(CaretWindowTest, RightFromTheLastColumnGoesToTheNextLine) {
   StartOn(CountingBytes(kFileSize));
   view().CaretChange(15, 0, 0);
-  Key(VK_RIGHT);
+  PageKey(VK_RIGHT);
   ExpectCaret(0, 1, 0);
   // Ctrl steps by 4, and from column 14 still lands on column 0.
   view().CaretChange(14, 1, 0);
@@ -107,7 +102,7 @@ TEST_F(CaretWindowTest, ModifiersMultiplyTheStep) {
 
 TEST_F(CaretWindowTest, LeftAtTheFirstByteDoesNothing) {
   StartOn(CountingBytes(kFileSize));
-  Key(VK_LEFT);
+  PageKey(VK_LEFT);
   ExpectCaret(0, 0, 0);
   EXPECT_TRUE(BarsAt(0, 0));
   EXPECT_EQ(ControlText(view().Label(3)), L"0  (0) 番地");
@@ -116,7 +111,7 @@ TEST_F(CaretWindowTest, LeftAtTheFirstByteDoesNothing) {
 TEST_F(CaretWindowTest, DownOnTheBottomRowScrollsThePage) {
   StartOn(CountingBytes(kFileSize));
   view().CaretChange(3, 31, 0);
-  Key(VK_DOWN);
+  PageKey(VK_DOWN);
   ExpectCaret(3, 31, 1);
   EXPECT_EQ(view().PageBytes()[0], 16);
   view().Picture1_KeyDown(VK_DOWN, 1);
@@ -125,7 +120,7 @@ TEST_F(CaretWindowTest, DownOnTheBottomRowScrollsThePage) {
   EXPECT_EQ(ControlText(view().Label(3)), L"223  (547) 番地");
   // On the last page the caret stays on the bottom row.
   view().CaretChange(3, 31, kLastTop);
-  Key(VK_DOWN);
+  PageKey(VK_DOWN);
   ExpectCaret(3, 31, kLastTop);
   EXPECT_TRUE(BarsAt(3, 31));
 }
@@ -133,19 +128,19 @@ TEST_F(CaretWindowTest, DownOnTheBottomRowScrollsThePage) {
 TEST_F(CaretWindowTest, PageKeysAndHome) {
   StartOn(CountingBytes(kFileSize));
   view().CaretChange(4, 6, 0);
-  Key(VK_NEXT);
+  PageKey(VK_NEXT);
   ExpectCaret(4, 6, 31);
   EXPECT_EQ(view().PageBytes()[0], 31 * 16 % 256);
   view().Picture1_KeyDown(VK_NEXT, 1);
   ExpectCaret(4, 6, 94);
-  Key(VK_PRIOR);
+  PageKey(VK_PRIOR);
   ExpectCaret(4, 6, 63);
   view().Picture1_KeyDown(VK_NEXT, 3);  // 255 lines: past the end
   ExpectCaret(4, 31, kLastTop);
   view().Picture1_KeyDown(VK_PRIOR, 3);  // 255 lines: past the top
   ExpectCaret(4, 0, 0);
   view().CaretChange(9, 20, 100);
-  Key(VK_HOME);
+  PageKey(VK_HOME);
   ExpectCaret(0, 0, 0);
   EXPECT_EQ(view().PageBytes()[0], 0);
   EXPECT_EQ(ControlText(view().Label(3)), L"0  (0) 番地");
@@ -205,16 +200,16 @@ TEST_F(CaretWindowTest, ClicksOutsideTheHexColumnAreIgnored) {
 TEST_F(CaretWindowTest, KeysDecideWhetherTheNextCharIsRefused) {
   StartOn(CountingBytes(kFileSize));
   DisplaySettings.InputRadix = 1;
-  Key('A');
+  PageKey('A');
   EXPECT_TRUE(view().RejectNextChar());
-  Key('1');
+  PageKey('1');
   EXPECT_FALSE(view().RejectNextChar());
-  Key('Q');
+  PageKey('Q');
   EXPECT_TRUE(view().RejectNextChar());
-  Key(VK_NUMPAD7);
+  PageKey(VK_NUMPAD7);
   EXPECT_FALSE(view().RejectNextChar());
   DisplaySettings.InputRadix = 0;
-  Key('A');
+  PageKey('A');
   EXPECT_FALSE(view().RejectNextChar());
 }
 
