@@ -18,7 +18,7 @@
 #include "setup/fixed_disk_win.h"
 #include "setup/form1_win.h"
 #include "tests/installers/installer_machine_win.h"
-#include "tests/installers/program_driver_win.h"
+#include "tests/support/current_folder_win.h"
 #include "tests/support/registry_view_win.h"
 #include "tests/support/shell_link_reader.h"
 #include "uninstall/form1_win.h"
@@ -285,9 +285,8 @@ TEST_F(InstallRunTest, SetupFromItsEmptiedFolderFailsAndKeepsTheInstalledUninsta
 TEST_F(InstallRunTest, FailedCopyEndsInFailureAndLeavesWhatTheUninstallerRemoves) {
   const std::wstring setup = MakeSetupFolder();
   WriteFileBytes(setup + L"locked.dat", {1, 2, 3});
-  const Handle lock(CreateFileW((setup + L"locked.dat").c_str(), GENERIC_READ, 0, nullptr,
-                                OPEN_EXISTING, 0, nullptr));
-  ASSERT_NE(lock.get(), INVALID_HANDLE_VALUE);
+  const FileLock lock(setup + L"locked.dat", GENERIC_READ);
+  ASSERT_TRUE(lock.held());
 
   const InstallResult run = Install(setup, {false, false});
   EXPECT_EQ(run.statuses.back(), L"コピーしたファイルの情報を保存中");
@@ -352,9 +351,8 @@ TEST_F(InstallRunTest, ATamperedRecordDeletesNothingOutsideTheInstallFolder) {
   };
   ASSERT_EQ(usual.MakeDir(app, false), 0);
   ASSERT_EQ(usual.MakeDir(current, false), 0);
-  wchar_t previous[MAX_PATH] = {};
-  GetCurrentDirectoryW(MAX_PATH, previous);
-  SetCurrentDirectoryW(current.c_str());
+  const CurrentFolder in_current(current);
+  ASSERT_TRUE(in_current.changed());
   for (const auto& c : cases) {
     SCOPED_TRACE(c.InstallDir);
     shown.clear();
@@ -377,7 +375,6 @@ TEST_F(InstallRunTest, ATamperedRecordDeletesNothingOutsideTheInstallFolder) {
       fs::RemoveFile(c.victim);
     }
   }
-  SetCurrentDirectoryW(previous);
   EXPECT_FALSE(fs::FolderExists(app)) << "the recorded folder itself goes";
 }
 
