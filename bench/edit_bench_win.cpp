@@ -189,14 +189,13 @@ double ClockReadingMs(int calls) {
   return total / calls;
 }
 
-void ReportSeconds(const char* what, double ms, const Baseline& base, double goal_s) {
-  std::printf("%-34s %8.0f ms  %.2fx %s  (goal <= %.1f s)%s\n", what, ms, ms / base.ms, base.label,
-              goal_s, ms <= 1000 * goal_s ? "" : "  MISSED");
-}
-
-void Report(const char* what, double ms, const Baseline& base, double goal) {
-  std::printf("%-34s %8.0f ms  %.2fx %s  (goal <= %.1fx)%s\n", what, ms, ms / base.ms, base.label,
-              goal, ms / base.ms <= goal ? "" : "  MISSED");
+// A time beside its baseline, against a goal in seconds or, with `ratio`, in
+// times the baseline.
+void Report(const char* what, double ms, const Baseline& base, double goal, bool ratio) {
+  vx::bench::PrintAgainstGoal(
+      {ratio ? vx::bench::Format("<= %.1fx", goal) : vx::bench::Format("<= %.1f s", goal),
+       ratio ? ms / base.ms <= goal : ms <= 1000 * goal, vx::bench::Verdict::OnlyMissed},
+      "%-34s %8.0f ms  %.2fx %s", what, ms, ms / base.ms, base.label);
 }
 
 }  // namespace
@@ -241,13 +240,13 @@ int main() {
       memory_before, bench::PrivateMegabytes());
   Settle();
   std::printf("  bare 4096-byte backward move      %8.0f ms\n", BareMoveMs(big));
-  ReportSeconds("insert one byte", insert_ms, base, 1.0);
-  ReportSeconds("delete one byte", delete_ms, base, 1.0);
+  Report("insert one byte", insert_ms, base, 1.0, false);
+  Report("delete one byte", delete_ms, base, 1.0, false);
   const double clock_ms = ClockReadingMs(prog_calls) * prog_calls;
   const double in_prog_ms = prog_ms - clock_ms;
-  std::printf("%-34s %8.1f ms  %.1f%% of the insertion, %d calls  (goal < 5%%)%s\n",
-              "  of it in Prog", in_prog_ms, 100 * in_prog_ms / insert_ms, prog_calls,
-              in_prog_ms < 0.05 * insert_ms ? "" : "  MISSED");
+  bench::PrintAgainstGoal({"< 5%", in_prog_ms < 0.05 * insert_ms, bench::Verdict::OnlyMissed},
+                          "%-34s %8.1f ms  %.1f%% of the insertion, %d calls", "  of it in Prog",
+                          in_prog_ms, 100 * in_prog_ms / insert_ms, prog_calls);
   std::printf("  (measured %.1f ms, less %.1f ms of clock readings)\n", prog_ms, clock_ms);
 
   for (const auto& [name, label] : {std::pair{medium, "256 MiB"}, std::pair{big, "1 GiB"}}) {
@@ -260,7 +259,7 @@ int main() {
       if (!CopyFileFresh(name, backup)) std::printf("  the backup copy FAILED\n");
       return NowMs() - start;
     });
-    Report("backup copy", backup_ms, copy_base, 1.3);
+    Report("backup copy", backup_ms, copy_base, 1.3, true);
     fs::RemoveFile(backup);
   }
 
