@@ -93,7 +93,9 @@ TEST_F(MenuTest, MenuTreeHasItsCaptionsSeparatorsShortcutTextsAndCommands) {
       const Item& item = tree[top][pos + 1];
       const bool separator = (GetMenuState(popup, pos, MF_BYPOSITION) & MF_SEPARATOR) != 0;
       EXPECT_EQ(separator ? L"-"s : Caption(popup, pos), item.caption) << top << pos;
-      if (!separator) EXPECT_EQ(static_cast<int>(GetMenuItemID(popup, pos)), item.command);
+      if (!separator) {
+        EXPECT_EQ(static_cast<int>(GetMenuItemID(popup, pos)), item.command);
+      }
     }
   }
 }

@@ -5,17 +5,11 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <string>
 
-namespace vx::test {
+#include "tests/support/handle_win.h"
 
-struct HandleCloser {
-  void operator()(HANDLE h) const {
-    if (h && h != INVALID_HANDLE_VALUE) CloseHandle(h);
-  }
-};
-using Handle = std::unique_ptr<void, HandleCloser>;
+namespace vx::test {
 
 // Starts a program by its command line; a null handle when it did not start.
 Handle StartProgram(const std::wstring& command_line);

@@ -24,6 +24,9 @@ inline Step Do(std::function<void()> action) {
   };
 }
 
+// Runs every message waiting for this thread's windows.
+void PumpMessages();
+
 // The shown window owned by `owner`, or null.
 HWND FindOwnedWindow(HWND owner);
 

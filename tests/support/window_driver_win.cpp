@@ -9,14 +9,6 @@
 
 namespace vx::test {
 
-void PumpMessages() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
-
 bool Eventually(const std::function<bool()>& condition, int timeout_ms) {
   for (const ULONGLONG end = GetTickCount64() + timeout_ms; GetTickCount64() < end;) {
     if (condition()) return true;

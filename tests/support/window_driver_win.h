@@ -14,8 +14,7 @@
 
 namespace vx::test {
 
-// Runs every message waiting for this thread's windows.
-void PumpMessages();
+// PumpMessages: tests/support/modal_script_win.h.
 // Whether `condition` comes true within `timeout_ms` while this thread's
 // messages run: windows change in answer to messages, never at once.
 bool Eventually(const std::function<bool()>& condition, int timeout_ms = 5000);
