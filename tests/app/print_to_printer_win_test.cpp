@@ -245,7 +245,7 @@ void PrintToPrinterTest::WithTheDriversSettings() {
                              [](const Child& c) { return c.text.starts_with(L"横"); });
             if (!ok || landscape == children.end()) return false;
             sheet_caption = ControlText(sheet);
-            SendMessageW(landscape->hwnd, BM_CLICK, 0, 0);
+            Click(landscape->hwnd);
             PostMessageW(ok->hwnd, BM_CLICK, 0, 0);
             pressed = true;
             return false;

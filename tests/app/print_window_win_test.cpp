@@ -257,8 +257,8 @@ TEST_F(PrintWindowTest, AFileThatShrinksOrGoesDuringAJobPrintsWhatIsThere) {
   std::wstring status;
   WithPrintWindow([&](const Controls& c) {
     status = ControlText(c.Label2);
-    SendMessageW(c.Command1, BM_CLICK, 0, 0);
-    SendMessageW(c.Command4, BM_CLICK, 0, 0);
+    Click(c.Command1);
+    Click(c.Command4);
   });
   EXPECT_EQ(status, L"印刷予定枚数：0ページ");
   ASSERT_EQ(messages.shown().size(), 1u);
