@@ -4,6 +4,7 @@
 // after windows.h, which it needs
 #include <psapi.h>
 
+#include <cstdarg>
 #include <cstdio>
 #include <random>
 #include <vector>
@@ -78,6 +79,43 @@ void SilenceMessages() {
     std::fwprintf(stderr, L"message: %ls\n", r.text.c_str());
     return MsgAnswer::Ok;
   });
+}
+
+namespace {
+
+std::string FormatList(const char* format, va_list args) {
+  va_list measure;
+  va_copy(measure, args);
+  const int n = std::vsnprintf(nullptr, 0, format, measure);
+  va_end(measure);
+  std::string text(static_cast<size_t>(n > 0 ? n : 0) + 1, '\0');
+  std::vsnprintf(text.data(), text.size(), format, args);
+  text.pop_back();
+  return text;
+}
+
+}  // namespace
+
+std::string Format(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  std::string text = FormatList(format, args);
+  va_end(args);
+  return text;
+}
+
+void PrintAgainstGoal(const Goal& goal, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  const std::string figure = FormatList(format, args);
+  va_end(args);
+  if (goal.verdict == Verdict::Always) {
+    std::printf("%s  (%sgoal %s: %s)\n", figure.c_str(), goal.aside.c_str(), goal.text.c_str(),
+                goal.met ? "met" : "MISSED");
+  } else {
+    std::printf("%s  (%sgoal %s)%s\n", figure.c_str(), goal.aside.c_str(), goal.text.c_str(),
+                goal.met ? "" : "  MISSED");
+  }
 }
 
 void PrepareProgram() {

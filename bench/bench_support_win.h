@@ -30,4 +30,23 @@ void StartMainWindow(Form1& form, const std::wstring& file);
 // Answers every message box on standard error, so that nothing waits.
 void SilenceMessages();
 
+// printf's formatting, into a string.
+std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// A figure's goal in words ("5 ms") and whether the figure met it. A line
+// names its verdict, "(goal 5 ms: met)" or "(goal 5 ms: MISSED)"; or, where
+// it speaks up only on a miss, "(goal 5 ms)" with "  MISSED" behind it.
+enum class Verdict { Always, OnlyMissed };
+struct Goal {
+  std::string text;
+  bool met;
+  Verdict verdict = Verdict::Always;
+  std::string aside = "";  // inside the parentheses, before the goal: "+0.12 MB; "
+};
+
+// Prints one line of a benchmark: the figure, formatted as printf does, then
+// its goal and the verdict.
+void PrintAgainstGoal(const Goal& goal, const char* format, ...)
+    __attribute__((format(printf, 2, 3)));
+
 }  // namespace vx::bench

@@ -197,14 +197,13 @@ double ClockReadingMs(int calls) {
   return total / calls;
 }
 
-void ReportSeconds(const char* what, double ms, const Baseline& base, double goal_s) {
-  std::printf("%-34s %8.0f ms  %.2fx %s  (goal <= %.1f s)%s\n", what, ms, ms / base.ms, base.label,
-              goal_s, ms <= 1000 * goal_s ? "" : "  MISSED");
-}
-
-void Report(const char* what, double ms, const Baseline& base, double goal) {
-  std::printf("%-34s %8.0f ms  %.2fx %s  (goal <= %.1fx)%s\n", what, ms, ms / base.ms, base.label,
-              goal, ms / base.ms <= goal ? "" : "  MISSED");
+// A time beside its baseline, against a goal in seconds or, with `ratio`, in
+// times the baseline.
+void Report(const char* what, double ms, const Baseline& base, double goal, bool ratio) {
+  vx::bench::PrintAgainstGoal(
+      {ratio ? vx::bench::Format("<= %.1fx", goal) : vx::bench::Format("<= %.1f s", goal),
+       ratio ? ms / base.ms <= goal : ms <= 1000 * goal, vx::bench::Verdict::OnlyMissed},
+      "%-34s %8.0f ms  %.2fx %s", what, ms, ms / base.ms, base.label);
 }
 
 }  // namespace
@@ -270,18 +269,18 @@ int main() {
       memory_before, bench::PrivateMegabytes());
   const Baseline bare{bare_ms, "bare move"};
   std::printf("  bare 4096-byte backward move      %8.0f ms\n", bare_ms);
-  ReportSeconds("insert one byte", insert_ms[1], base, 1.0);
-  ReportSeconds("delete one byte", delete_ms[1], base, 1.0);
-  Report("insert, record on disk", insert_ms[1], bare, 1.1);
-  Report("insert, record in private memory", insert_ms[0], bare, 1.1);
-  Report("delete, record on disk", delete_ms[1], bare, 1.1);
-  Report("delete, record in private memory", delete_ms[0], bare, 1.1);
+  Report("insert one byte", insert_ms[1], base, 1.0, false);
+  Report("delete one byte", delete_ms[1], base, 1.0, false);
+  Report("insert, record on disk", insert_ms[1], bare, 1.1, true);
+  Report("insert, record in private memory", insert_ms[0], bare, 1.1, true);
+  Report("delete, record on disk", delete_ms[1], bare, 1.1, true);
+  Report("delete, record in private memory", delete_ms[0], bare, 1.1, true);
   const double clock_ms = ClockReadingMs(prog_calls) * prog_calls;
   const double in_prog_ms = prog_ms - clock_ms;
   const double timed_ms = timed_insert_ms - clock_ms;
-  std::printf("%-34s %8.1f ms  %.1f%% of the insertion, %d calls  (goal < 5%%)%s\n",
-              "  of it in Prog", in_prog_ms, 100 * in_prog_ms / timed_ms, prog_calls,
-              in_prog_ms < 0.05 * timed_ms ? "" : "  MISSED");
+  bench::PrintAgainstGoal({"< 5%", in_prog_ms < 0.05 * timed_ms, bench::Verdict::OnlyMissed},
+                          "%-34s %8.1f ms  %.1f%% of the insertion, %d calls", "  of it in Prog",
+                          in_prog_ms, 100 * in_prog_ms / timed_ms, prog_calls);
   std::printf("  (measured %.1f ms, less %.1f ms of clock readings)\n", prog_ms, clock_ms);
 
   // A power cut loses what the system has not yet written: surviving one
@@ -365,9 +364,9 @@ int main() {
     once([&] { return DelOne(big, 1, drawing, L""); });
     const Baseline bare{bare_ms, "bare move"};
     std::printf("  bare 4096-byte backward move, best of %d %6.0f ms\n", kRounds, bare_ms);
-    Report("insert, drawing only", plain_ms, bare, 1.1);
-    Report("insert, answering the system", ins_ms, bare, 1.1);
-    Report("delete, answering the system", del_ms, bare, 1.1);
+    Report("insert, drawing only", plain_ms, bare, 1.1, true);
+    Report("insert, answering the system", ins_ms, bare, 1.1, true);
+    Report("delete, answering the system", del_ms, bare, 1.1, true);
     std::printf("%-34s %8.1f ms  %.2f%% of the insertion, %d looks at the queue, %d calls\n",
                 "  of it answering the system", answer_ms, 100 * answer_ms / ins_ms, looks, calls);
   }
@@ -382,7 +381,7 @@ int main() {
       if (!CopyFileFresh(name, backup)) std::printf("  the backup copy FAILED\n");
       return NowMs() - start;
     });
-    Report("backup copy", backup_ms, copy_base, 1.3);
+    Report("backup copy", backup_ms, copy_base, 1.3, true);
     fs::RemoveFile(backup);
   }
 

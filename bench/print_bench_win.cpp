@@ -12,7 +12,9 @@
 #include "app/print/printer_win.h"
 #include "app/program_globals.h"
 #include "app/view/form1_win.h"
+#include "app/view/menu_commands.h"
 #include "bench/bench_support_win.h"
+#include "tests/support/modal_script_win.h"
 
 namespace {
 
@@ -93,23 +95,21 @@ double BlankJobMs(vx::Printer& printer, const std::wstring& title) {
   return NowMs() - started;
 }
 
-// Presses "印刷" in the print window as soon as it shows.
-void CALLBACK PressPrint(HWND, UINT, UINT_PTR id, DWORD) {
-  HWND window = FindWindowW(L"VanteloxForm7", nullptr);
-  if (!window || !IsWindowVisible(window)) return;
-  KillTimer(nullptr, id);
-  HWND button = FindWindowExW(window, nullptr, L"BUTTON", L"印刷");
-  PostMessageW(button, BM_CLICK, 0, 0);
-}
-
-// The Print command of the main window; returns when the print window has
-// printed and closed.
+// The Print command of the main window, with "印刷" pressed as soon as the
+// print window shows; returns when the window has printed and closed.
 void PrintFromTheWindow(vx::Form1& form) {
-  constexpr int kToolsMenu = 2;
-  constexpr int kPrintItem = 1;
-  const UINT id = GetMenuItemID(GetSubMenu(GetMenu(form.hwnd()), kToolsMenu), kPrintItem);
-  SetTimer(nullptr, 0, 10, &PressPrint);
-  SendMessageW(form.hwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+  size_t stalled = 0;
+  const bool pressed = vx::test::PlayScript(
+      form.hwnd(),
+      [&] { SendMessageW(form.hwnd(), WM_COMMAND, MAKEWPARAM(vx::menu_commands::kPrint, 0), 0); },
+      {[&] {
+        const HWND window = vx::test::FindOwnedWindow(form.hwnd());
+        if (window)
+          PostMessageW(FindWindowExW(window, nullptr, L"BUTTON", L"印刷"), BM_CLICK, 0, 0);
+        return window != nullptr;
+      }},
+      stalled);
+  if (!pressed) std::printf("the print window never showed\n");
 }
 
 void Run(const char* target, vx::Printer& printer, vx::Form1& form) {

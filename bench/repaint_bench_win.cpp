@@ -27,8 +27,9 @@ double RePaintMs(vx::Form1& form, int rounds) {
 }
 
 void Report(const char* what, double ms, double baseline_ms, double goal_ms) {
-  std::printf("%-34s %8.3f ms  = %6.1f x bare open/read/close  (goal %.0f ms: %s)\n", what, ms,
-              ms / baseline_ms, goal_ms, ms <= goal_ms ? "met" : "MISSED");
+  vx::bench::PrintAgainstGoal({vx::bench::Format("%.0f ms", goal_ms), ms <= goal_ms},
+                              "%-34s %8.3f ms  = %6.1f x bare open/read/close", what, ms,
+                              ms / baseline_ms);
 }
 
 }  // namespace

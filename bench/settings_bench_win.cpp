@@ -23,6 +23,7 @@
 namespace {
 
 using vx::bench::NowMs;
+using vx::test::Do;
 using vx::test::Step;
 
 // The gap between dump and text: a field of 0..128 that keeps the page shape.
@@ -45,13 +46,6 @@ class CountingHost : public vx::SettingsHost {
  private:
   vx::Form1TestView form_;
 };
-
-Step Do(std::function<void()> action) {
-  return [action = std::move(action)] {
-    action();
-    return true;
-  };
-}
 
 // Opens the settings window over the main window and plays `steps` with it;
 // the window is cancelled at the end.
@@ -111,9 +105,9 @@ double FieldStepMs(vx::Form1& form, CountingHost& host, int rounds) {
 }
 
 void ReportStep(const char* shape, double step_ms, double bare_ms, double goal_ms) {
-  std::printf(
-      "field step %-8s %8.3f ms  = %5.2f x bare RePaint %6.3f ms, medians  (goal %.0f ms: %s)\n",
-      shape, step_ms, step_ms / bare_ms, bare_ms, goal_ms, step_ms <= goal_ms ? "met" : "MISSED");
+  vx::bench::PrintAgainstGoal({vx::bench::Format("%.0f ms", goal_ms), step_ms <= goal_ms},
+                              "field step %-8s %8.3f ms  = %5.2f x bare RePaint %6.3f ms, medians",
+                              shape, step_ms, step_ms / bare_ms, bare_ms);
 }
 
 // The steps a press held for `held_ms` is owed: one at once, then one each
@@ -158,10 +152,10 @@ void HeldButton(vx::Form1& form, CountingHost& host) {
   const int owed = ScheduledSteps(held);
   // The first 25 steps take 2090 ms; the rest are the 10 ms stage.
   constexpr int kSlowSteps = 25;
-  std::printf(
-      "button held %.0f ms at 16 x 32: %d steps of %d scheduled, %d of %d at the 10 ms stage "
-      "(goal none lost: %s)\n",
-      held, made, owed, made - kSlowSteps, owed - kSlowSteps, made >= owed ? "met" : "MISSED");
+  vx::bench::PrintAgainstGoal(
+      {"none lost", made >= owed},
+      "button held %.0f ms at 16 x 32: %d steps of %d scheduled, %d of %d at the 10 ms stage", held,
+      made, owed, made - kSlowSteps, owed - kSlowSteps);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "app/view/com_d3_win.h"
 #include "app/view/form1_win.h"
 #include "app/view/go_to_window_win.h"
+#include "app/view/menu_commands.h"
 #include "app/view/menu_texts.h"
 #include "app/view/open_texts.h"
 #include "common/file_seam.h"
@@ -20,22 +21,7 @@
 namespace vx {
 namespace {
 
-enum CommandId {
-  kOpen = 1001,
-  kNew,
-  kExit,
-  kUndo,
-  kRedo,
-  kRestore,
-  kFind,
-  kFindNext,
-  kRefresh,
-  kSettings,
-  kPrint,
-  kHelp,
-  kVersion,
-  kGoTo,
-};
+using namespace menu_commands;
 
 // The top-level menus that work on the open file, by their place on the bar.
 constexpr UINT kEditMenu = 1;

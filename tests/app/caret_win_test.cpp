@@ -1,9 +1,10 @@
 // The caret in the real main window: keys and mouse sent to the page area,
 // checked in the caret state, the page image and the five status labels.
+#include <algorithm>
 #include <array>
-#include <initializer_list>
+#include <vector>
 
-#include "tests/app/keyboard_win.h"
+#include "app/view/caret_moves.h"
 #include "tests/app/main_window_fixture_win.h"
 #include "tests/support/test_bytes.h"
 
@@ -21,14 +22,6 @@ LPARAM CellPoint(int column, int row) { return Point(84 + 18 * column + 5, 2 + 1
 
 class CaretWindowTest : public MainWindowTest {
  protected:
-  HWND page() const { return view().Picture1().hwnd(); }
-
-  void Key(int key) { SendMessageW(page(), WM_KEYDOWN, key, 0); }
-
-  void KeyWith(UINT msg, int key, std::initializer_list<int> held) {
-    SendKeyWith(page(), msg, key, held);
-  }
-
   void ExpectCaret(int32_t x, int32_t y, int32_t top) {
     EXPECT_EQ(view().CaretX(), x);
     EXPECT_EQ(view().CaretY(), y);
@@ -63,92 +56,62 @@ TEST_F(CaretWindowTest, PageTakesTheFocusAndAllKeys) {
 
 TEST_F(CaretWindowTest, ArrowsMoveTheCaretBarsAndStatus) {
   StartOn(CountingBytes(kFileSize));
-  Key(VK_RIGHT);
+  PageKey(VK_RIGHT);
   ExpectCaret(1, 0, 0);
-  Key(VK_DOWN);
+  PageKey(VK_DOWN);
   ExpectCaret(1, 1, 0);
   EXPECT_TRUE(BarsAt(1, 1));
   EXPECT_FALSE(BarsAt(0, 0));
   ExpectLabels(L"11  (17) 番地", L"4Byte:336794129", L"2Byte:4625", L"1Byte: 17",
                L"２進: 00010001");
-  Key(VK_UP);
-  Key(VK_LEFT);
+  PageKey(VK_UP);
+  PageKey(VK_LEFT);
   ExpectCaret(0, 0, 0);
   EXPECT_TRUE(BarsAt(0, 0));
 }
 
-TEST_F(CaretWindowTest, RightFromTheLastColumnGoesToTheNextLine) {
+// Which move each key and modifier asks for is the page's own wiring; where
+// the moves land (wraps, the overhang, the last page, clamping) is checked
+// without a window in caret_moves_test.cpp.
+TEST_F(CaretWindowTest, EachKeyAndModifierReachesItsMoveAndThePageFollows) {
   StartOn(CountingBytes(kFileSize));
-  view().CaretChange(15, 0, 0);
-  Key(VK_RIGHT);
-  ExpectCaret(0, 1, 0);
-  // Ctrl steps by 4, and from column 14 still lands on column 0.
-  view().CaretChange(14, 1, 0);
-  KeyWith(WM_KEYDOWN, VK_RIGHT, {VK_CONTROL});
-  ExpectCaret(0, 2, 0);
-  EXPECT_TRUE(BarsAt(0, 2));
-}
-
-TEST_F(CaretWindowTest, ModifiersMultiplyTheStep) {
-  StartOn(CountingBytes(kFileSize));
-  KeyWith(WM_KEYDOWN, VK_DOWN, {VK_SHIFT});
-  ExpectCaret(0, 2, 0);
-  KeyWith(WM_KEYDOWN, VK_DOWN, {VK_SHIFT, VK_CONTROL});
-  ExpectCaret(0, 10, 0);
-  // Alt comes as a system key.
-  KeyWith(WM_SYSKEYDOWN, VK_DOWN, {VK_MENU});
-  ExpectCaret(0, 26, 0);
-  view().Picture1_KeyDown(VK_DOWN, 2);
-  ExpectCaret(0, 30, 0);
-  // The byte input window's keys take the same road.
-  view().CallPicture1KeyDown(VK_DOWN, 2);
-  ExpectCaret(0, 31, 3);
-}
-
-TEST_F(CaretWindowTest, LeftAtTheFirstByteDoesNothing) {
-  StartOn(CountingBytes(kFileSize));
-  Key(VK_LEFT);
-  ExpectCaret(0, 0, 0);
-  EXPECT_TRUE(BarsAt(0, 0));
-  EXPECT_EQ(ControlText(view().Label(3)), L"0  (0) 番地");
-}
-
-TEST_F(CaretWindowTest, DownOnTheBottomRowScrollsThePage) {
-  StartOn(CountingBytes(kFileSize));
-  view().CaretChange(3, 31, 0);
-  Key(VK_DOWN);
-  ExpectCaret(3, 31, 1);
-  EXPECT_EQ(view().PageBytes()[0], 16);
-  view().Picture1_KeyDown(VK_DOWN, 1);
-  ExpectCaret(3, 31, 3);
-  EXPECT_EQ(view().PageBytes()[0], 48);
-  EXPECT_EQ(ControlText(view().Label(3)), L"223  (547) 番地");
-  // On the last page the caret stays on the bottom row.
-  view().CaretChange(3, 31, kLastTop);
-  Key(VK_DOWN);
-  ExpectCaret(3, 31, kLastTop);
-  EXPECT_TRUE(BarsAt(3, 31));
-}
-
-TEST_F(CaretWindowTest, PageKeysAndHome) {
-  StartOn(CountingBytes(kFileSize));
-  view().CaretChange(4, 6, 0);
-  Key(VK_NEXT);
-  ExpectCaret(4, 6, 31);
-  EXPECT_EQ(view().PageBytes()[0], 31 * 16 % 256);
-  view().Picture1_KeyDown(VK_NEXT, 1);
-  ExpectCaret(4, 6, 94);
-  Key(VK_PRIOR);
-  ExpectCaret(4, 6, 63);
-  view().Picture1_KeyDown(VK_NEXT, 3);  // 255 lines: past the end
-  ExpectCaret(4, 31, kLastTop);
-  view().Picture1_KeyDown(VK_PRIOR, 3);  // 255 lines: past the top
-  ExpectCaret(4, 0, 0);
-  view().CaretChange(9, 20, 100);
-  Key(VK_HOME);
-  ExpectCaret(0, 0, 0);
-  EXPECT_EQ(view().PageBytes()[0], 0);
-  EXPECT_EQ(ControlText(view().Label(3)), L"0  (0) 番地");
+  const struct {
+    int key;
+    std::vector<int> held;
+    CaretPlace from, to;
+    bool from_input_window = false;  // its keys come with Ctrl as the shift state 2
+  } moves[] = {
+      {VK_RIGHT, {}, {4, 6, 40}, {5, 6, 40}},
+      {VK_LEFT, {}, {4, 6, 40}, {3, 6, 40}},
+      {VK_LEFT, {}, {0, 0, 0}, {0, 0, 0}},  // before the first byte: nothing
+      {VK_UP, {}, {4, 6, 40}, {4, 5, 40}},
+      {VK_DOWN, {}, {4, 6, 40}, {4, 7, 40}},
+      {VK_DOWN, {VK_SHIFT}, {4, 6, 40}, {4, 8, 40}},
+      {VK_RIGHT, {VK_CONTROL}, {4, 6, 40}, {8, 6, 40}},
+      {VK_DOWN, {VK_SHIFT, VK_CONTROL}, {4, 6, 40}, {4, 14, 40}},
+      {VK_DOWN, {VK_MENU}, {4, 6, 40}, {4, 22, 40}},   // Alt comes as a system key
+      {VK_DOWN, {VK_MENU}, {4, 30, 40}, {4, 31, 55}},  // the overhang scrolls
+      {VK_NEXT, {}, {4, 6, 40}, {4, 6, 71}},
+      {VK_NEXT, {VK_SHIFT}, {4, 6, 40}, {4, 6, 103}},
+      {VK_PRIOR, {}, {4, 6, 40}, {4, 6, 9}},
+      {VK_HOME, {}, {9, 20, 100}, {0, 0, 0}},
+      // The byte input window's keys take the same road.
+      {VK_DOWN, {}, {4, 6, 40}, {4, 10, 40}, true},
+  };
+  for (const auto& m : moves) {
+    SCOPED_TRACE(testing::Message() << "key " << m.key << " from " << m.from.x << "," << m.from.y
+                                    << " top " << m.from.top);
+    view().CaretChange(m.from.x, m.from.y, m.from.top);
+    if (m.from_input_window) {
+      view().CallPicture1KeyDown(m.key, 2);
+    } else {
+      const bool alt = std::find(m.held.begin(), m.held.end(), VK_MENU) != m.held.end();
+      KeyWith(page(), alt ? WM_SYSKEYDOWN : WM_KEYDOWN, m.key, m.held);
+    }
+    ExpectCaret(m.to.x, m.to.y, m.to.top);
+    EXPECT_EQ(view().PageBytes()[0], m.to.top * 16 % 256) << "the page was not read again";
+    EXPECT_TRUE(BarsAt(m.to.x, m.to.y));
+  }
 }
 
 TEST_F(CaretWindowTest, SeekOnTheLastPageStandsOnItsRow) {
@@ -205,16 +168,16 @@ TEST_F(CaretWindowTest, ClicksOutsideTheHexColumnAreIgnored) {
 TEST_F(CaretWindowTest, KeysDecideWhetherTheNextCharIsRefused) {
   StartOn(CountingBytes(kFileSize));
   DisplaySettings.InputRadix = 1;
-  Key('A');
+  PageKey('A');
   EXPECT_TRUE(view().RejectNextChar());
-  Key('1');
+  PageKey('1');
   EXPECT_FALSE(view().RejectNextChar());
-  Key('Q');
+  PageKey('Q');
   EXPECT_TRUE(view().RejectNextChar());
-  Key(VK_NUMPAD7);
+  PageKey(VK_NUMPAD7);
   EXPECT_FALSE(view().RejectNextChar());
   DisplaySettings.InputRadix = 0;
-  Key('A');
+  PageKey('A');
   EXPECT_FALSE(view().RejectNextChar());
 }
 

@@ -8,26 +8,21 @@
 #include <vector>
 
 #include "app/view/go_to_texts.h"
+#include "app/view/menu_commands.h"
 #include "common/file_seam.h"
 #include "tests/app/focus_watch_win.h"
 #include "tests/app/main_window_fixture_win.h"
-#include "tests/app/modal_window_driver_win.h"
 
 namespace vx::test {
 namespace {
+
+using namespace menu_commands;
 
 // The control of `window` with the focus, or the window itself.
 HWND FocusIn(HWND window) {
   const HWND focus = GetFocus();
   return focus && IsChild(window, focus) ? focus : window;
 }
-
-void Post(HWND target, int key) {
-  PostMessageW(target, WM_KEYDOWN, static_cast<WPARAM>(key), 0);
-  PostMessageW(target, WM_KEYUP, static_cast<WPARAM>(key), 0xC0000000);
-}
-
-bool Checked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 Step Do(std::function<void()> action) {
   return [action = std::move(action)] {
@@ -40,17 +35,15 @@ class DialogKeysTest : public MainWindowTest {
  protected:
   HWND page() const { return view().Picture1().hwnd(); }
 
-  // Opens the window of menu item `item` of top menu `menu` and runs `steps`
-  // while it is up; the last must close it. `window` is the window shown.
-  void WithWindow(int menu, int item, std::vector<Step> steps) {
+  // Opens the window of the menu command `command` and runs `steps` while it
+  // is up; the last must close it. `window` is the window shown.
+  void WithWindow(int command, std::vector<Step> steps) {
     steps.insert(steps.begin(), [this] {
       window = FindOwnedWindow(form->hwnd());
       return window != nullptr;
     });
     steps.push_back([this] { return !IsWindow(window); });
-    const UINT id = GetMenuItemID(GetSubMenu(GetMenu(form->hwnd()), menu), item);
-    RunScript(
-        form->hwnd(), [&] { SendMessageW(form->hwnd(), WM_COMMAND, id, 0); }, std::move(steps));
+    RunScript(form->hwnd(), [&] { Choose(command); }, std::move(steps));
   }
   HWND Control(const wchar_t* text) const { return ChildWithText(window, text); }
 
@@ -61,16 +54,17 @@ TEST_F(DialogKeysTest, EveryWindowHasOneDefaultButtonAndEscGivesTheKeysBackToThe
   StartOn(std::vector<uint8_t>(4096, 7));
   const struct {
     const char* name;
-    int menu, item;
+    int command;
     const wchar_t* default_button;
   } windows[] = {
-      {"search", 1, 5, L"検索"}, {"go to address", 1, 7, L"移動"}, {"settings", 2, 0, L"OK"},
-      {"print", 2, 1, L"印刷"},  {"version", 3, 2, L"閉じる"},
+      {"search", kFind, L"検索"},       {"go to address", kGoTo, L"移動"},
+      {"settings", kSettings, L"OK"}, {"print", kPrint, L"印刷"},
+      {"version", kVersion, L"閉じる"},
   };
   FocusWatch keys(page());
   for (const auto& w : windows) {
     std::vector<std::wstring> defaults;
-    WithWindow(w.menu, w.item, {Do([&] {
+    WithWindow(w.command, {Do([&] {
                  for (const Child& c : Children(window)) {
                    const LONG kind = GetWindowLongW(c.hwnd, GWL_STYLE) & BS_TYPEMASK;
                    if (c.window_class == L"Button" && kind == BS_DEFPUSHBUTTON) {
@@ -78,7 +72,7 @@ TEST_F(DialogKeysTest, EveryWindowHasOneDefaultButtonAndEscGivesTheKeysBackToThe
                    }
                  }
                  keys.Reset();
-                 Post(FocusIn(window), VK_ESCAPE);
+                 PostKey(FocusIn(window), VK_ESCAPE);
                })});
     EXPECT_EQ(defaults, std::vector<std::wstring>{w.default_button}) << w.name;
     EXPECT_TRUE(Eventually([&] { return keys.Got(); })) << w.name;
@@ -90,21 +84,18 @@ TEST_F(DialogKeysTest, EnterInTheSearchWindowPressesTheButtonWithTheFocus) {
   for (size_t at : {100, 5000}) bytes[at] = 0x4D;
   StartOn(bytes);
   HWND find_next = nullptr;
-  WithWindow(1, 5,
+  WithWindow(kFind,
              {
                  Do([&] {
                    find_next = Control(L"次を検索");
-                   HWND data = nullptr;
-                   for (const Child& c : Children(window)) {
-                     if (c.window_class == L"Edit") data = c.hwnd;
-                   }
+                   const HWND data = ChildOfClass(window, L"Edit");
                    SetWindowTextW(data, L"4d");
-                   Post(data, VK_RETURN);  // the default, 検索
+                   PostKey(data, VK_RETURN);  // the default, 検索
                  }),
                  [&] { return view().GetSeekFromCaret() == 100 && IsWindowVisible(find_next); },
-                 Do([&] { Post(find_next, VK_RETURN); }),
+                 Do([&] { PostKey(find_next, VK_RETURN); }),
                  [&] { return view().GetSeekFromCaret() == 5000; },
-                 Do([&] { Post(FocusIn(window), VK_ESCAPE); }),
+                 Do([&] { PostKey(FocusIn(window), VK_ESCAPE); }),
              });
   EXPECT_EQ(view().GetSeekFromCaret(), 5000);
   EXPECT_TRUE(messages.shown().empty());
@@ -113,10 +104,10 @@ TEST_F(DialogKeysTest, EnterInTheSearchWindowPressesTheButtonWithTheFocus) {
 TEST_F(DialogKeysTest, EnterOnClosePrintsNothing) {
   StartOn({1, 2, 3});
   // With no pages typed, "印刷" would refuse with a message and stay open.
-  WithWindow(2, 1, {Do([&] {
-               SendMessageW(Control(L"ページ指定"), BM_CLICK, 0, 0);
+  WithWindow(kPrint, {Do([&] {
+               Click(Control(L"ページ指定"));
                SetFocus(Control(L"閉じる"));
-               Post(Control(L"閉じる"), VK_RETURN);
+               PostKey(Control(L"閉じる"), VK_RETURN);
              })});
   EXPECT_TRUE(messages.shown().empty());
 }
@@ -125,21 +116,21 @@ TEST_F(DialogKeysTest, SettingsTakeSpaceOnACheckBoxAndEnterAsOk) {
   StartOn({1, 2, 3});
   const bool before = DisplaySettings.HideInputAfterEntry;
   HWND check = nullptr;
-  WithWindow(2, 0,
+  WithWindow(kSettings,
              {
                  Do([&] {
                    check = Control(L"入力完了後に入力ウィンドウを消す");
                    SetFocus(check);
-                   Post(check, VK_SPACE);
+                   PostKey(check, VK_SPACE);
                  }),
                  [&] { return Checked(check) != before; },
                  // Tab moves the focus on; OK stays the default, drawn as such.
-                 Do([&] { Post(check, VK_TAB); }),
+                 Do([&] { PostKey(check, VK_TAB); }),
                  [&] {
                    const LONG ok = GetWindowLongW(Control(L"OK"), GWL_STYLE);
                    return GetFocus() != check && (ok & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
                  },
-                 Do([&] { Post(FocusIn(window), VK_RETURN); }),
+                 Do([&] { PostKey(FocusIn(window), VK_RETURN); }),
              });
   EXPECT_NE(DisplaySettings.HideInputAfterEntry, before);
   EXPECT_TRUE(fs::FileExists(ProgramFolder + L"VXSetting\\Setting.dat"));
@@ -162,14 +153,14 @@ TEST_F(DialogKeysTest, SwatchesTakeTheFocusOpenTheChooserByKeyAndGetTheFocusBack
       }),
   };
   for (int key : {VK_SPACE, VK_RETURN}) {
-    steps.push_back(Do([&, key] { Post(swatch, key); }));
+    steps.push_back(Do([&, key] { PostKey(swatch, key); }));
     steps.push_back([&] {
       const HWND c = chooser();
       if (!c) return false;
       ++chooser_openings;
       EXPECT_EQ(ControlText(c), L"色設定");
       keys->Reset();
-      Post(FocusIn(c), VK_ESCAPE);
+      PostKey(FocusIn(c), VK_ESCAPE);
       return true;
     });
     steps.push_back([&] { return !chooser() && keys->Got(); });
@@ -191,9 +182,9 @@ TEST_F(DialogKeysTest, SwatchesTakeTheFocusOpenTheChooserByKeyAndGetTheFocusBack
     marked = marked_pixels();
     SetFocus(Control(L"OK"));
     unmarked = marked_pixels();
-    Post(FocusIn(window), VK_ESCAPE);
+    PostKey(FocusIn(window), VK_ESCAPE);
   }));
-  WithWindow(2, 0, std::move(steps));
+  WithWindow(kSettings, std::move(steps));
   EXPECT_EQ(chooser_openings, 2);
   EXPECT_GT(marked, 0);
   EXPECT_EQ(unmarked, 0);
@@ -214,18 +205,14 @@ class GoToWindowTest : public DialogKeysTest {
     HWND Text1, hexadecimal, decimal;
   };
   Controls Shown() const {
-    HWND text1 = nullptr;
-    for (const Child& c : Children(window)) {
-      if (c.window_class == L"Edit") text1 = c.hwnd;
-    }
-    return {text1, Control(L"１６進数(&H)"), Control(L"１０進数(&D)")};
+    return {ChildOfClass(window, L"Edit"), Control(L"１６進数(&H)"), Control(L"１０進数(&D)")};
   }
-  void WithGoTo(std::vector<Step> steps) { WithWindow(1, 7, std::move(steps)); }
+  void WithGoTo(std::vector<Step> steps) { WithWindow(kGoTo, std::move(steps)); }
   // Types `text` and presses Enter in the field.
   Step GoTo(const wchar_t* text) {
     return Do([this, text] {
       SetWindowTextW(Shown().Text1, text);
-      Post(Shown().Text1, VK_RETURN);
+      PostKey(Shown().Text1, VK_RETURN);
     });
   }
 };
@@ -282,13 +269,13 @@ TEST_F(GoToWindowTest, TextThatIsNoAddressIsRefusedAndTheWindowStays) {
   for (size_t i = 0; i < std::size(cases); ++i) {
     steps.push_back(Do([&, i] {
       const Controls c = Shown();
-      SendMessageW(cases[i].decimal ? c.decimal : c.hexadecimal, BM_CLICK, 0, 0);
+      Click(cases[i].decimal ? c.decimal : c.hexadecimal);
     }));
     steps.push_back(GoTo(cases[i].text));
     steps.push_back([&, i] { return messages.shown().size() == i + 1; });
     steps.push_back(Do([&, i] { EXPECT_TRUE(IsWindowVisible(window)) << i; }));
   }
-  steps.push_back(Do([&] { Post(FocusIn(window), VK_ESCAPE); }));
+  steps.push_back(Do([&] { PostKey(FocusIn(window), VK_ESCAPE); }));
   WithGoTo(std::move(steps));
   ASSERT_EQ(messages.shown().size(), std::size(cases));
   for (size_t i = 0; i < std::size(cases); ++i) {
@@ -320,16 +307,16 @@ TEST_F(GoToWindowTest, MnemonicsAndSpaceChooseTheRadixWhichIsKeptWhileTheProgram
         field = ControlText(Shown().Text1);
         EXPECT_TRUE(Checked(Shown().decimal));
         SetFocus(Shown().hexadecimal);
-        Post(Shown().hexadecimal, VK_SPACE);
+        PostKey(Shown().hexadecimal, VK_SPACE);
       }),
       [&] { return Checked(Shown().hexadecimal); },
-      Do([&] { Post(FocusIn(window), VK_ESCAPE); }),
+      Do([&] { PostKey(FocusIn(window), VK_ESCAPE); }),
   });
   EXPECT_EQ(field, L"100");
   // Closed with Esc, the choice made is kept all the same.
   WithGoTo({Do([&] {
     EXPECT_TRUE(Checked(Shown().hexadecimal));
-    Post(FocusIn(window), VK_ESCAPE);
+    PostKey(FocusIn(window), VK_ESCAPE);
   })});
   EXPECT_EQ(view().GetSeekFromCaret(), 100);
 }

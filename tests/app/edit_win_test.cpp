@@ -7,6 +7,7 @@
 
 #include "app/edit/backup.h"
 #include "app/edit/edit_texts.h"
+#include "app/view/menu_commands.h"
 #include "common/clock.h"
 #include "common/file_seam.h"
 #include "tests/app/main_window_fixture_win.h"
@@ -16,10 +17,7 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-// Places in the Edit menu.
-constexpr int kUndoItem = 0;
-constexpr int kRedoItem = 1;
-constexpr int kRestoreItem = 3;
+using namespace menu_commands;
 
 class EditTest : public MainWindowTest {
  protected:
@@ -28,39 +26,15 @@ class EditTest : public MainWindowTest {
     MainWindowTest::TearDown();
   }
 
-  HWND page() const { return view().Picture1().hwnd(); }
-  HMENU EditMenu() const { return GetSubMenu(GetMenu(form->hwnd()), 1); }
-  bool Grayed(int item) const {
-    return (GetMenuState(EditMenu(), item, MF_BYPOSITION) & MF_GRAYED) != 0;
-  }
-  // Chooses an Edit menu item as a click does, grayed or not.
-  void Choose(int item) {
-    SendMessageW(form->hwnd(), WM_COMMAND, MAKEWPARAM(GetMenuItemID(EditMenu(), item), 0), 0);
-    PumpMessages();
-  }
-  void Undo() { Choose(kUndoItem); }
-  void Redo() { Choose(kRedoItem); }
-  // A key of the page area as the keyboard delivers it.
-  void Key(int key, wchar_t character = 0) {
-    SendMessageW(page(), WM_KEYDOWN, key, 1);
-    if (character) SendMessageW(page(), WM_CHAR, character, 1);
-    SendMessageW(page(), WM_KEYUP, key, 1);
-    PumpMessages();
-  }
-  // A shortcut key through the message loop's accelerator translation.
-  void Shortcut(int key) {
-    MSG msg{page(), WM_KEYDOWN, static_cast<WPARAM>(key), 1, 0, {}};
-    TranslateAcceleratorW(form->hwnd(), form->Accelerators(), &msg);
-    PumpMessages();
-  }
+  void Undo() { Choose(kUndo); }
+  void Redo() { Choose(kRedo); }
   void CaretTo(int32_t seek) { view().MoveCaretFromSeek(seek); }
   // The byte under the caret overwritten through the input window.
   void Overwrite(const std::wstring& hex) {
-    Key(VK_SPACE, L' ');
+    PageKey(VK_SPACE, L' ');
     HWND text1 = view().InputWindow().Text1;
     SetWindowTextW(text1, hex.c_str());
-    SendMessageW(text1, WM_KEYDOWN, VK_RETURN, 1);
-    SendMessageW(text1, WM_CHAR, L'\r', 1);
+    Key(text1, VK_RETURN, L'\r');
     PumpMessages();
   }
   Bytes OnDisk() const { return ReadFileBytes(view().FileName()); }
@@ -70,67 +44,43 @@ class EditTest : public MainWindowTest {
   std::wstring BackUpName() const {
     return GetBackUpName(view().FileName(), DisplaySettings.BackUpSuffix);
   }
-  std::vector<std::wstring> Shown() const {
-    std::vector<std::wstring> texts;
-    for (const MessageRequest& r : messages.shown()) texts.push_back(r.text);
-    return texts;
-  }
-};
-
-// A file that another program holds open without sharing.
-class Lock {
- public:
-  explicit Lock(const std::wstring& name)
-      : h_(CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                       FILE_ATTRIBUTE_NORMAL, nullptr)) {}
-  ~Lock() { Release(); }
-  Lock(const Lock&) = delete;
-  Lock& operator=(const Lock&) = delete;
-  bool held() const { return h_ != INVALID_HANDLE_VALUE; }
-  void Release() {
-    if (held()) CloseHandle(h_);
-    h_ = INVALID_HANDLE_VALUE;
-  }
-
- private:
-  HANDLE h_;
 };
 
 TEST_F(EditTest, InsertKeyPutsAZeroAtTheCaretAndUndoRedoTakeItOutAndBack) {
   StartOn({1, 2, 3, 4, 5, 6});
   CaretTo(5);
-  Key(VK_INSERT);
+  PageKey(VK_INSERT);
   EXPECT_EQ(OnDisk(), (Bytes{1, 2, 3, 4, 0, 5, 6}));
   EXPECT_EQ(view().FileSize(), 7);
   EXPECT_TRUE(SizeShown(L"000,000,007"));
   EXPECT_EQ(view().PageBytes().at(4), 0);
   EXPECT_EQ(view().PageBytes().at(5), 5);
   EXPECT_EQ(view().GetSeekFromCaret() + 1, 5);  // on the inserted byte
-  EXPECT_FALSE(Grayed(kUndoItem));
-  EXPECT_TRUE(Grayed(kRedoItem));
+  EXPECT_FALSE(Grayed(kUndo));
+  EXPECT_TRUE(Grayed(kRedo));
   EXPECT_TRUE(view().Changed());
 
   Undo();
   EXPECT_EQ(OnDisk(), (Bytes{1, 2, 3, 4, 5, 6}));
   EXPECT_TRUE(SizeShown(L"000,000,006"));
   EXPECT_EQ(view().PageBytes().at(4), 5);
-  EXPECT_TRUE(Grayed(kUndoItem));
-  EXPECT_FALSE(Grayed(kRedoItem));
+  EXPECT_TRUE(Grayed(kUndo));
+  EXPECT_FALSE(Grayed(kRedo));
   // Undo is not a change of its own.
   EXPECT_TRUE(view().Changed());
 
   Redo();
   EXPECT_EQ(OnDisk(), (Bytes{1, 2, 3, 4, 0, 5, 6}));
   EXPECT_EQ(view().FileSize(), 7);
-  EXPECT_FALSE(Grayed(kUndoItem));
-  EXPECT_TRUE(Grayed(kRedoItem));
+  EXPECT_FALSE(Grayed(kUndo));
+  EXPECT_TRUE(Grayed(kRedo));
   EXPECT_TRUE(messages.shown().empty());
 }
 
 TEST_F(EditTest, DeleteKeyTakesTheByteAtTheCaretAndUndoPutsItBack) {
   StartOn({1, 2, 3, 4, 0x7F, 6, 7});
   CaretTo(5);
-  Key(VK_DELETE);
+  PageKey(VK_DELETE);
   EXPECT_EQ(OnDisk(), (Bytes{1, 2, 3, 4, 6, 7}));
   EXPECT_TRUE(SizeShown(L"000,000,006"));
   EXPECT_EQ(view().PageBytes().at(4), 6);
@@ -143,7 +93,7 @@ TEST_F(EditTest, DeleteKeyTakesTheByteAtTheCaretAndUndoPutsItBack) {
 
   // The last byte: nothing moves, the file is one shorter.
   CaretTo(6);
-  Key(VK_DELETE);
+  PageKey(VK_DELETE);
   EXPECT_EQ(OnDisk(), (Bytes{1, 2, 3, 4, 6}));
   EXPECT_TRUE(messages.shown().empty());
 }
@@ -154,13 +104,13 @@ TEST_F(EditTest, OverwriteThroughTheInputWindowIsUndoneAndRedone) {
   CaretTo(10);
   Overwrite(L"42");
   ASSERT_EQ(OnDisk()[9], 0x42);
-  EXPECT_FALSE(Grayed(kUndoItem));
+  EXPECT_FALSE(Grayed(kUndo));
 
   Undo();
   EXPECT_EQ(OnDisk(), bytes);
   EXPECT_EQ(view().PageBytes().at(9), 0x41);
-  EXPECT_TRUE(Grayed(kUndoItem));
-  EXPECT_FALSE(Grayed(kRedoItem));
+  EXPECT_TRUE(Grayed(kUndo));
+  EXPECT_FALSE(Grayed(kRedo));
   Redo();
   EXPECT_EQ(OnDisk()[9], 0x42);
   EXPECT_EQ(view().PageBytes().at(9), 0x42);
@@ -171,28 +121,29 @@ TEST_F(EditTest, ANewChangeAfterUndosDiscardsThemAndEmptyJournalsSaySo) {
   StartOn({1, 2, 3, 4, 5});
   Undo();
   Redo();
-  EXPECT_EQ(Shown(), (std::vector<std::wstring>{L"アンドゥできません。", L"リドゥ不可。"}));
+  EXPECT_EQ(messages.texts(),
+            (std::vector<std::wstring>{L"アンドゥできません。", L"リドゥ不可。"}));
   messages.Clear();
 
   CaretTo(1);
-  Key(VK_INSERT);
-  Key(VK_INSERT);
-  Key(VK_INSERT);
+  PageKey(VK_INSERT);
+  PageKey(VK_INSERT);
+  PageKey(VK_INSERT);
   Undo();
   Undo();
   CaretTo(4);
-  Key(VK_DELETE);
+  PageKey(VK_DELETE);
   EXPECT_EQ(OnDisk(), (Bytes{0, 1, 2, 4, 5}));
-  EXPECT_TRUE(Grayed(kRedoItem));
+  EXPECT_TRUE(Grayed(kRedo));
   Redo();
-  EXPECT_EQ(Shown(), std::vector<std::wstring>{L"リドゥ不可。"});
+  EXPECT_EQ(messages.texts(), std::vector<std::wstring>{L"リドゥ不可。"});
   EXPECT_EQ(OnDisk(), (Bytes{0, 1, 2, 4, 5}));
 
   // Two steps back: the deletion, then the first insertion.
   Undo();
   Undo();
   EXPECT_EQ(OnDisk(), (Bytes{1, 2, 3, 4, 5}));
-  EXPECT_TRUE(Grayed(kUndoItem));
+  EXPECT_TRUE(Grayed(kUndo));
 }
 
 TEST_F(EditTest, F5AndF6WorkOnlyWhileTheirItemsAreEnabled) {
@@ -202,7 +153,7 @@ TEST_F(EditTest, F5AndF6WorkOnlyWhileTheirItemsAreEnabled) {
   // Grayed items: the keys send nothing, so nothing is reported.
   EXPECT_TRUE(messages.shown().empty());
 
-  Key(VK_INSERT);
+  PageKey(VK_INSERT);
   Shortcut(VK_F5);
   EXPECT_EQ(OnDisk(), (Bytes{1, 2, 3}));
   Shortcut(VK_F6);
@@ -214,8 +165,8 @@ TEST_F(EditTest, AFullJournalKeepsTheChangeButRefusesToRecordItUntilAnotherFileI
   StartOn({1, 2, 3});
   for (int i = 0; i < 1000; ++i) view().RecordOverwrite(1, 1, 1);
   EXPECT_TRUE(messages.shown().empty());
-  Key(VK_INSERT);
-  EXPECT_EQ(Shown(), std::vector<std::wstring>{L"No Undo Over 1000."});
+  PageKey(VK_INSERT);
+  EXPECT_EQ(messages.texts(), std::vector<std::wstring>{L"No Undo Over 1000."});
   EXPECT_EQ(OnDisk(), (Bytes{0, 1, 2, 3}));
   // The undo offered is the last recorded overwrite, not the insertion.
   Undo();
@@ -225,20 +176,20 @@ TEST_F(EditTest, AFullJournalKeepsTheChangeButRefusesToRecordItUntilAnotherFileI
   const std::wstring other = dir / L"other.bin";
   WriteFileBytes(other, {9, 9});
   view().ChangeFileName(other);
-  EXPECT_TRUE(Grayed(kUndoItem));
-  EXPECT_TRUE(Grayed(kRedoItem));
+  EXPECT_TRUE(Grayed(kUndo));
+  EXPECT_TRUE(Grayed(kRedo));
   EXPECT_EQ(view().Journal().UndoStep(), 1);
-  Key(VK_INSERT);
+  PageKey(VK_INSERT);
   EXPECT_TRUE(messages.shown().empty());
-  EXPECT_FALSE(Grayed(kUndoItem));
+  EXPECT_FALSE(Grayed(kUndo));
 }
 
 TEST_F(EditTest, DeleteNeverEmptiesAFileAndTheCaretBehindTheEndChangesNothing) {
   StartOn({7});
-  Key(VK_DELETE);
-  EXPECT_EQ(Shown(), std::vector<std::wstring>{L"これ以上削除できません。"});
+  PageKey(VK_DELETE);
+  EXPECT_EQ(messages.texts(), std::vector<std::wstring>{L"これ以上削除できません。"});
   EXPECT_EQ(OnDisk(), Bytes{7});
-  EXPECT_TRUE(Grayed(kUndoItem));
+  EXPECT_TRUE(Grayed(kUndo));
 
   messages.Clear();
   view().InsertU(2, 0);
@@ -248,28 +199,28 @@ TEST_F(EditTest, DeleteNeverEmptiesAFileAndTheCaretBehindTheEndChangesNothing) {
   view().DeleteU(3);
   EXPECT_EQ(OnDisk(), (Bytes{7, 8}));
   EXPECT_TRUE(messages.shown().empty());
-  EXPECT_TRUE(Grayed(kUndoItem));
+  EXPECT_TRUE(Grayed(kUndo));
 }
 
 TEST_F(EditTest, KeysDoNothingWhileTheInputWindowIsShown) {
   StartOn({1, 2, 3});
-  Key(VK_SPACE, L' ');
+  PageKey(VK_SPACE, L' ');
   ASSERT_TRUE(view().InputVisible());
-  Key(VK_INSERT);
-  Key(VK_DELETE);
+  PageKey(VK_INSERT);
+  PageKey(VK_DELETE);
   EXPECT_EQ(OnDisk(), (Bytes{1, 2, 3}));
-  EXPECT_TRUE(Grayed(kUndoItem));
+  EXPECT_TRUE(Grayed(kUndo));
 }
 
 TEST_F(EditTest, FirstChangeMakesTheBackupAndEnablesRestore) {
   StartOn({1, 2, 3});
-  EXPECT_TRUE(Grayed(kRestoreItem));
-  Key(VK_INSERT);
+  EXPECT_TRUE(Grayed(kRestore));
+  PageKey(VK_INSERT);
   EXPECT_EQ(ReadFileBytes(BackUpName()), (Bytes{1, 2, 3}));
-  EXPECT_FALSE(Grayed(kRestoreItem));
+  EXPECT_FALSE(Grayed(kRestore));
   EXPECT_TRUE(messages.shown().empty());
   // Only the first change copies.
-  Key(VK_DELETE);
+  PageKey(VK_DELETE);
   EXPECT_EQ(ReadFileBytes(BackUpName()), (Bytes{1, 2, 3}));
 }
 
@@ -280,15 +231,15 @@ TEST_F(EditTest, ASlowDiskAsksFirstAndNoMeansNoBackupButTheChange) {
   SetClockHandler([&now] { return now += 100000; });
   StartOn(Bytes(100000, 0x11));
   messages.Answer(MsgAnswer::No);
-  Key(VK_DELETE);
+  PageKey(VK_DELETE);
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_NE(messages.shown()[0].text.find(L"作成するのに3秒ほどかかります。（おおよそ）"),
             std::wstring::npos);
   EXPECT_EQ(messages.shown()[0].buttons, MsgButtons::YesNo);
   EXPECT_FALSE(fs::FileExists(BackUpName()));
   EXPECT_EQ(view().FileSize(), 99999);
-  EXPECT_TRUE(Grayed(kRestoreItem));
-  Key(VK_DELETE);
+  EXPECT_TRUE(Grayed(kRestore));
+  PageKey(VK_DELETE);
   EXPECT_EQ(messages.shown().size(), 1u);
 }
 
@@ -297,31 +248,31 @@ TEST_F(EditTest, AFailedBackupDeclinedDropsTheChangeAndAsksAgainNextTime) {
   // A folder where the backup must go: the copy cannot be made.
   ASSERT_TRUE(CreateDirectoryW(BackUpName().c_str(), nullptr));
   messages.Answer(MsgAnswer::No);
-  Key(VK_INSERT);
-  ASSERT_EQ(Shown(), std::vector<std::wstring>{edit_texts::kBackUpFailed});
+  PageKey(VK_INSERT);
+  ASSERT_EQ(messages.texts(), std::vector<std::wstring>{edit_texts::kBackUpFailed});
   EXPECT_EQ(OnDisk(), (Bytes{1, 2, 3}));
   EXPECT_FALSE(view().Changed());
 
-  Key(VK_INSERT);  // Yes this time: the change goes ahead without a backup
+  PageKey(VK_INSERT);  // Yes this time: the change goes ahead without a backup
   EXPECT_EQ(messages.shown().size(), 2u);
   EXPECT_EQ(OnDisk(), (Bytes{0, 1, 2, 3}));
-  EXPECT_TRUE(Grayed(kRestoreItem));
+  EXPECT_TRUE(Grayed(kRestore));
   RemoveDirectoryW(BackUpName().c_str());
 }
 
 TEST_F(EditTest, AFileLockedByAnotherProgramIsLeftAsItWas) {
   DisplaySettings.AutoBackUp = false;
   const std::wstring path = StartOn({1, 2, 3, 4});
-  Lock lock(path);
+  FileLock lock(path);
   ASSERT_TRUE(lock.held());
-  Key(VK_INSERT);
-  Key(VK_DELETE);
+  PageKey(VK_INSERT);
+  PageKey(VK_DELETE);
   // Between the two, the page that cannot be read says so as well.
   ASSERT_GE(messages.shown().size(), 2u);
   EXPECT_EQ(messages.shown().front().text,
             std::wstring(edit_texts::kInsertFailed) + L"\r\n" + edit_texts::kTailMoveCause);
   EXPECT_EQ(messages.shown().back().text, L"Can no Delete");
-  EXPECT_TRUE(Grayed(kUndoItem));
+  EXPECT_TRUE(Grayed(kUndo));
   lock.Release();
   EXPECT_EQ(ReadFileBytes(path), (Bytes{1, 2, 3, 4}));
   EXPECT_EQ(view().FileSize(), 4);
@@ -342,28 +293,28 @@ TEST_F(EditTest, UndoAndRedoOfALockedFileKeepTheirStepUntilTheLockIsGone) {
     std::wstring redo_failure;
   } cases[] = {
       {"overwrite", [this] { Overwrite(L"42"); }, {0x42, 2, 3}, change_failed, change_failed},
-      {"insertion", [this] { Key(VK_INSERT); }, {0, 1, 2, 3}, delete_failed, insert_failed},
-      {"deletion", [this] { Key(VK_DELETE); }, {2, 3}, insert_failed, delete_failed},
+      {"insertion", [this] { PageKey(VK_INSERT); }, {0, 1, 2, 3}, delete_failed, insert_failed},
+      {"deletion", [this] { PageKey(VK_DELETE); }, {2, 3}, insert_failed, delete_failed},
   };
   const Bytes original{1, 2, 3};
   // A step tried on the locked file: its own failure first (the page that
   // cannot be read may say so after it), the journal and the menu as they were.
   const auto step_fails = [&](const std::function<void()>& step, const std::wstring& failure) {
     const int32_t undo_step = view().Journal().UndoStep();
-    const bool undo_on = !Grayed(kUndoItem);
-    const bool redo_on = !Grayed(kRedoItem);
+    const bool undo_on = !Grayed(kUndo);
+    const bool redo_on = !Grayed(kRedo);
     const Bytes before = OnDisk();
     messages.Clear();
     {
-      Lock lock(view().FileName());
+      FileLock lock(view().FileName());
       ASSERT_TRUE(lock.held());
       step();
     }
     ASSERT_FALSE(messages.shown().empty());
     EXPECT_EQ(messages.shown().front().text, failure);
     EXPECT_EQ(view().Journal().UndoStep(), undo_step);
-    EXPECT_EQ(!Grayed(kUndoItem), undo_on);
-    EXPECT_EQ(!Grayed(kRedoItem), redo_on);
+    EXPECT_EQ(!Grayed(kUndo), undo_on);
+    EXPECT_EQ(!Grayed(kRedo), redo_on);
     EXPECT_EQ(OnDisk(), before);
     messages.Clear();
   };

@@ -23,23 +23,16 @@ class InputWindowTest : public MainWindowTest {
     DisplaySettings.AutoBackUp = false;
   }
 
-  HWND page() const { return view().Picture1().hwnd(); }
   HWND text1() const { return view().InputWindow().Text1; }
   HWND popup() const { return view().InputWindow().hwnd(); }
 
-  // A key as the keyboard delivers it: down, the character it makes, up.
-  static void Press(HWND target, int key, wchar_t character) {
-    SendMessageW(target, WM_KEYDOWN, key, 0);
-    if (character) SendMessageW(target, WM_CHAR, character, 0);
-    SendMessageW(target, WM_KEYUP, key, 0);
-  }
   void Type(const std::wstring& text) {
-    for (wchar_t c : text) Press(text1(), LOBYTE(VkKeyScanW(c)), c);
+    for (wchar_t c : text) Key(text1(), LOBYTE(VkKeyScanW(c)), c);
   }
-  void Enter() { Press(text1(), VK_RETURN, L'\r'); }
+  void Enter() { Key(text1(), VK_RETURN, L'\r'); }
   // Space on the page, then the value and Enter in the field.
   void Overwrite(const std::wstring& value) {
-    Press(page(), VK_SPACE, L' ');
+    Key(page(), VK_SPACE, L' ');
     Type(value);
     Enter();
   }
@@ -48,8 +41,8 @@ class InputWindowTest : public MainWindowTest {
 
 TEST_F(InputWindowTest, HexadecimalOverwriteGoesFromTheKeysToDiskAndPage) {
   StartOn(kBytes);
-  Press(page(), VK_RIGHT, 0);
-  Press(page(), VK_SPACE, L' ');
+  Key(page(), VK_RIGHT);
+  Key(page(), VK_SPACE, L' ');
   ASSERT_TRUE(view().InputVisible());
   EXPECT_TRUE(IsWindowVisible(popup()));
   EXPECT_EQ(ControlText(text1()), L"0A");
@@ -67,7 +60,7 @@ TEST_F(InputWindowTest, HexadecimalOverwriteGoesFromTheKeysToDiskAndPage) {
   EXPECT_TRUE(view().Changed());
   EXPECT_FALSE(IsWindowVisible(popup()));
   EXPECT_EQ(view().CaretX(), 2);
-  Press(page(), VK_LEFT, 0);
+  Key(page(), VK_LEFT);
   EXPECT_EQ(ControlText(view().Label(6)), L"1Byte: 255");
   EXPECT_TRUE(messages.shown().empty());
 }
@@ -75,8 +68,8 @@ TEST_F(InputWindowTest, HexadecimalOverwriteGoesFromTheKeysToDiskAndPage) {
 TEST_F(InputWindowTest, DecimalRefusesAboveByteAndWritesTheByteMaximum) {
   DisplaySettings.InputRadix = 1;
   StartOn(kBytes);
-  Press(page(), VK_RIGHT, 0);
-  Press(page(), VK_SPACE, L' ');
+  Key(page(), VK_RIGHT);
+  Key(page(), VK_SPACE, L' ');
   EXPECT_EQ(ControlText(text1()), L"10");
   Type(L"256");
   Enter();
@@ -87,7 +80,7 @@ TEST_F(InputWindowTest, DecimalRefusesAboveByteAndWritesTheByteMaximum) {
   EXPECT_TRUE(IsWindowVisible(popup()));
   EXPECT_EQ(ControlText(text1()), L"256");
 
-  for (int i = 0; i < 3; ++i) Press(text1(), VK_BACK, L'\b');
+  for (int i = 0; i < 3; ++i) Key(text1(), VK_BACK, L'\b');
   Type(L"255");
   Enter();
   EXPECT_EQ(OnDisk(1), 255);
@@ -97,8 +90,8 @@ TEST_F(InputWindowTest, DecimalRefusesAboveByteAndWritesTheByteMaximum) {
 TEST_F(InputWindowTest, BinaryTakesOneToEightDigits) {
   DisplaySettings.InputRadix = 2;
   StartOn(kBytes);
-  Press(page(), VK_RIGHT, 0);
-  Press(page(), VK_SPACE, L' ');
+  Key(page(), VK_RIGHT);
+  Key(page(), VK_SPACE, L' ');
   EXPECT_EQ(ControlText(text1()), L"00001010");
   Overwrite(L"101");
   EXPECT_EQ(OnDisk(1), 5);
@@ -115,15 +108,15 @@ TEST_F(InputWindowTest, AFieldWithNoDigitToReadWritesNothingAndStays) {
   for (const auto& c : cases) {
     DisplaySettings.InputRadix = c.radix;
     view().SettingChange();
-    Press(page(), VK_SPACE, L' ');
-    for (int i = 0; i < 8; ++i) Press(text1(), VK_BACK, L'\b');
+    Key(page(), VK_SPACE, L' ');
+    for (int i = 0; i < 8; ++i) Key(text1(), VK_BACK, L'\b');
     Type(c.typed);
     ASSERT_EQ(ControlText(text1()), c.typed) << c.radix;
     Enter();
     EXPECT_TRUE(IsWindowVisible(popup())) << c.radix;
     EXPECT_EQ(ControlText(text1()), c.typed) << c.radix;
     EXPECT_EQ(view().CaretX(), 0) << c.radix;
-    Press(text1(), VK_ESCAPE, 0x1B);
+    Key(text1(), VK_ESCAPE, 0x1B);
   }
   EXPECT_EQ(ReadFileBytes(view().FileName()), kBytes);
   // Not even the first-change step ran: the file counts as unchanged.
@@ -136,8 +129,8 @@ TEST_F(InputWindowTest, LettersAndDigitsTheRadixForbidsNeverReachTheField) {
   const auto typed_into_empty = [&](int32_t radix, const std::wstring& keys) {
     DisplaySettings.InputRadix = radix;
     view().SettingChange();
-    Press(page(), VK_SPACE, L' ');
-    Press(text1(), VK_BACK, L'\b');
+    Key(page(), VK_SPACE, L' ');
+    Key(text1(), VK_BACK, L'\b');
     Type(keys);
     return ControlText(text1());
   };
@@ -150,7 +143,7 @@ TEST_F(InputWindowTest, LettersAndDigitsTheRadixForbidsNeverReachTheField) {
 TEST_F(InputWindowTest, AutoCompleteWritesAtTheMaximumLength) {
   DisplaySettings.AutoCompleteAtMax = true;
   StartOn(kBytes);
-  Press(page(), VK_SPACE, L' ');
+  Key(page(), VK_SPACE, L' ');
   Type(L"f");
   EXPECT_EQ(OnDisk(0), 0);
   EXPECT_TRUE(IsWindowVisible(popup()));
@@ -169,7 +162,7 @@ TEST_F(InputWindowTest, WithoutHidingTheWindowWalksThroughTheFileOverTheCaret) {
     const InputTarget cell = InputTargetAt(DisplaySettings, view().CaretX(), view().CaretY());
     return POINT{p.x + cell.x, p.y + cell.y};
   };
-  Press(page(), VK_SPACE, L' ');
+  Key(page(), VK_SPACE, L' ');
   for (const wchar_t* value : {L"11", L"22", L"33"}) {
     Type(value);
     Enter();
@@ -199,20 +192,20 @@ TEST_F(InputWindowTest, WithoutHidingTheWindowWalksThroughTheFileOverTheCaret) {
 
 TEST_F(InputWindowTest, EscHidesAndTheFocusStaysWithAShownWindow) {
   StartOn(kBytes);
-  Press(page(), VK_SPACE, L' ');
+  Key(page(), VK_SPACE, L' ');
   SetFocus(page());
   EXPECT_EQ(GetFocus(), text1());
-  Press(text1(), VK_ESCAPE, 0x1B);
+  Key(text1(), VK_ESCAPE, 0x1B);
   EXPECT_FALSE(view().InputVisible());
   EXPECT_FALSE(IsWindowVisible(popup()));
   EXPECT_EQ(GetFocus(), page());
-  Press(page(), VK_RETURN, L'\r');
+  Key(page(), VK_RETURN, L'\r');
   EXPECT_EQ(ReadFileBytes(view().FileName()), kBytes);
 }
 
 TEST_F(InputWindowTest, WritingBehindTheLastByteLengthensTheFileAndItsSize) {
   StartOn(kBytes);
-  Press(page(), VK_DOWN, 0);
+  Key(page(), VK_DOWN);
   Overwrite(L"7f");
   EXPECT_EQ(ReadFileBytes(view().FileName()).size(), 17u);
   EXPECT_EQ(OnDisk(16), 0x7F);
@@ -229,11 +222,10 @@ TEST_F(InputWindowTest, AFileThatCannotBeWrittenIsReportedAndLeftAlone) {
     EXPECT_EQ(messages.shown()[0].text, edit_texts::kChangeFailed) << why;
   };
 
-  HANDLE lock = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  FileLock lock(path);
+  ASSERT_TRUE(lock.held());
   expect_refused(L"locked");
-  CloseHandle(lock);
+  lock.Release();
   EXPECT_EQ(ReadFileBytes(path), kBytes);
 
   ASSERT_TRUE(DeleteFileW(path.c_str()));

@@ -8,17 +8,14 @@
 
 #include "app/edit/ins_del_one.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/window_driver_win.h"
 
 namespace vx {
 namespace {
 
 // Opens the way another program would, sharing everything it can.
 bool OtherProgramOpens(const std::wstring& name, DWORD access) {
-  HANDLE h = CreateFileW(name.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return false;
-  CloseHandle(h);
-  return true;
+  return test::FileLock(name, access, FILE_SHARE_READ | FILE_SHARE_WRITE).held();
 }
 
 TEST(TailMoveSharing, OthersMayReadButNotWriteWhileTheTailMoves) {

@@ -22,6 +22,7 @@
 #include "tests/app/faulty_file.h"
 #include "tests/support/program_driver_win.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/window_driver_win.h"
 
 namespace vx::test {
 namespace {
@@ -134,7 +135,7 @@ class KillRecoveryTest : public testing::Test {
     ASSERT_NE(main, nullptr);
     const HWND page = FindWindowExW(main, nullptr, L"VxPictureBox", nullptr);
     ASSERT_NE(page, nullptr);
-    PostMessageW(page, WM_KEYDOWN, static_cast<WPARAM>(key), 1);
+    PostKey(page, key);
   }
 
   static void Kill(HANDLE program) {

@@ -2,9 +2,9 @@
 // is given: the main window's at the size limit, the version window's and
 // the search window's help once it is uncovered.
 #include "app/file/file_limits.h"
+#include "app/view/menu_commands.h"
 #include "common/file_seam.h"
 #include "tests/app/main_window_fixture_win.h"
-#include "tests/app/modal_window_driver_win.h"
 
 namespace vx::test {
 namespace {
@@ -32,15 +32,15 @@ TEST_F(LabelFitTest, TheMainWindowsLabelsHoldTheirLongestTexts) {
 TEST_F(LabelFitTest, TheVersionAndSearchWindowsShowEveryLineWhole) {
   StartOn({1});
   std::wstring version_cut = L"not shown";
-  ChooseAndDrive(form->hwnd(), 3, 2, [&](HWND w) {
+  ChooseAndDrive(form->hwnd(), menu_commands::kVersion, [&](HWND w) {
     version_cut = CutLabels(w);
     PostMessageW(w, WM_COMMAND, IDCANCEL, 0);
   });
   EXPECT_EQ(version_cut, L"");
 
   std::wstring search_cut = L"not shown";
-  ChooseAndDrive(form->hwnd(), 1, 5, [&](HWND w) {
-    SendMessageW(ChildWithText(w, L"説明"), BM_CLICK, 0, 0);
+  ChooseAndDrive(form->hwnd(), menu_commands::kFind, [&](HWND w) {
+    Click(ChildWithText(w, L"説明"));
     search_cut = CutLabels(w);
     PostMessageW(w, WM_COMMAND, IDCANCEL, 0);
   });

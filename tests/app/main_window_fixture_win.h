@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +17,7 @@
 #include "tests/app/form1_test_view_win.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/window_driver_win.h"
 
 namespace vx::test {
 
@@ -52,27 +52,40 @@ class MainWindowTest : public ::testing::Test {
     return path;
   }
 
-  static void PumpMessages() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
+  // A menu command of the main window by its id, chosen as a click on its
+  // item does, grayed or not, with what it sets off; and whether it is grayed.
+  void Choose(int command) {
+    test::Choose(form->hwnd(), command);
+    PumpMessages();
+  }
+  bool Grayed(int command) const { return test::Grayed(form->hwnd(), command); }
+
+  // A key of the page area as the keyboard delivers it, and what it sets off.
+  void PageKey(int key, wchar_t character = 0) {
+    Key(page(), key, character);
+    PumpMessages();
   }
 
-  // Whether `condition` comes true within a few seconds of the window's
-  // messages running: windows change in answer to messages, never at once.
-  static bool Eventually(const std::function<bool()>& condition, int timeout_ms = 5000) {
-    for (const ULONGLONG end = GetTickCount64() + timeout_ms; GetTickCount64() < end;) {
-      if (condition()) return true;
-      PumpMessages();
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-    return condition();
+  // A shortcut key, with or without Ctrl, through the main window's
+  // accelerator table as the program's message loop translates it; whether
+  // the table took the key.
+  bool Shortcut(WPARAM key, bool control = false) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    const BYTE old_control = keys[VK_CONTROL];
+    keys[VK_CONTROL] = control ? 0x80 : 0;
+    SetKeyboardState(keys);
+    MSG msg{page(), WM_KEYDOWN, key, 1, 0, {}};
+    const bool translated = TranslateAcceleratorW(form->hwnd(), form->Accelerators(), &msg) != 0;
+    keys[VK_CONTROL] = old_control;
+    SetKeyboardState(keys);
+    PumpMessages();
+    return translated;
   }
 
   // The main window's own state and procedures.
   Form1TestView view() const { return Form1TestView(*form); }
+  HWND page() const { return view().Picture1().hwnd(); }
 
   // Colour of a pixel of the page area's image, as 0x00BBGGRR.
   COLORREF PagePixel(int x, int y) const { return view().Picture1().PixelAt(x, y); }

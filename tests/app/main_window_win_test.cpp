@@ -87,10 +87,10 @@ TEST_F(MainWindowTest, AStartFileInAMissingFolderAbortsAndStillSavesSettings) {
 TEST_F(MainWindowTest, AFileHeldWithoutSharingCannotBeOpened) {
   const std::wstring path = dir / L"locked.bin";
   WriteFileBytes(path, {1, 2, 3});
-  HANDLE other = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(other, INVALID_HANDLE_VALUE);
+  FileLock other(path, GENERIC_READ);
+  ASSERT_TRUE(other.held());
   Start(path);
-  CloseHandle(other);
+  other.Release();
   EXPECT_TRUE(StartAborted);
   EXPECT_EQ(messages.shown().size(), 1u);
 }
@@ -150,7 +150,8 @@ TEST_F(MainWindowTest, ALongNameIsShortenedToFitTheLabelWithItsPrefix) {
   ASSERT_EQ(shown.rfind(L"FileName: ", 0), 0u);
   EXPECT_NE(shown.find(L"..."), std::wstring::npos) << "the name itself is too wide";
   HDC dc = GetDC(view().Label(1));
-  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(view().Label(1), WM_GETFONT, 0, 0)));
+  HGDIOBJ old =
+      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(view().Label(1), WM_GETFONT, 0, 0)));
   SIZE size{};
   GetTextExtentPoint32W(dc, shown.c_str(), static_cast<int>(shown.size()), &size);
   SelectObject(dc, old);

@@ -6,18 +6,19 @@
 #include <vector>
 
 #include "app/file/file_limits.h"
+#include "app/view/menu_commands.h"
 #include "app/view/open_dialog_win.h"
 #include "app/view/open_texts.h"
 #include "common/file_seam.h"
 #include "common/shell_execute_win.h"
 #include "tests/app/focus_watch_win.h"
 #include "tests/app/main_window_fixture_win.h"
-#include "tests/app/modal_window_driver_win.h"
 
 namespace vx::test {
 namespace {
 
 using namespace std::string_literals;
+using namespace menu_commands;
 
 class MenuTest : public MainWindowTest {
  protected:
@@ -42,73 +43,93 @@ class MenuTest : public MainWindowTest {
     const int n = GetMenuStringW(menu, pos, buffer, 128, MF_BYPOSITION);
     return std::wstring(buffer, n > 0 ? n : 0);
   }
-  static bool Grayed(HMENU menu, int pos) {
-    return (GetMenuState(menu, pos, MF_BYPOSITION) & MF_GRAYED) != 0;
+  // Whether a top menu of the bar is grayed.
+  bool TopGrayed(int top) const {
+    return (GetMenuState(Bar(), top, MF_BYPOSITION) & MF_GRAYED) != 0;
   }
-  // Chooses a menu item as a click on it would.
-  void Choose(int top, int pos) {
-    SendMessageW(form->hwnd(), WM_COMMAND, MAKEWPARAM(GetMenuItemID(Popup(top), pos), 0), 0);
-    PumpMessages();
-  }
-  void ChooseOpen() { Choose(0, 0); }
-  void ChooseNew() { Choose(0, 2); }
+  void ChooseOpen() { Choose(kOpen); }
+  void ChooseNew() { Choose(kNew); }
 
   std::wstring dialog_answer;
   std::vector<OpenDialogRequest> asked;
   std::vector<ShellRequest> shell_calls;
 };
 
-TEST_F(MenuTest, MenuTreeHasItsCaptionsSeparatorsAndShortcutTexts) {
+// The tests choose commands by their ids; this is where each id's place and
+// caption are checked.
+TEST_F(MenuTest, MenuTreeHasItsCaptionsSeparatorsShortcutTextsAndCommands) {
   StartOn({1, 2, 3});
-  const std::vector<std::vector<std::wstring>> tree = {
-      {L"ファイル(&F)", L"開く(&O)\tCtrl+O", L"-", L"新規作成(&N)\tCtrl+N", L"-", L"終了"},
-      {L"編集(&E)", L"アンドゥ(&U)\tF5", L"リドゥ(&R)\tF6", L"-", L"復元(&P)", L"-",
-       L"検索(&F)\tCtrl+F", L"次を検索(&N)\tF3", L"指定番地へ移動(&G)\tCtrl+G", L"-",
-       L"最新の情報に更新"},
-      {L"ツール(&T)", L"設定(&S)\tF7", L"印刷(&P)"},
-      {L"ヘルプ(&H)", L"ヘルプ(&H)\tF1", L"-", L"バージョン情報(&V)\tCtrl+V"},
+  struct Item {
+    const wchar_t* caption;  // "-": a separator
+    int command = 0;
+  };
+  const std::vector<std::vector<Item>> tree = {
+      {{L"ファイル(&F)"},
+       {L"開く(&O)\tCtrl+O", kOpen},
+       {L"-"},
+       {L"新規作成(&N)\tCtrl+N", kNew},
+       {L"-"},
+       {L"終了", kExit}},
+      {{L"編集(&E)"},
+       {L"アンドゥ(&U)\tF5", kUndo},
+       {L"リドゥ(&R)\tF6", kRedo},
+       {L"-"},
+       {L"復元(&P)", kRestore},
+       {L"-"},
+       {L"検索(&F)\tCtrl+F", kFind},
+       {L"次を検索(&N)\tF3", kFindNext},
+       {L"指定番地へ移動(&G)\tCtrl+G", kGoTo},
+       {L"-"},
+       {L"最新の情報に更新", kRefresh}},
+      {{L"ツール(&T)"}, {L"設定(&S)\tF7", kSettings}, {L"印刷(&P)", kPrint}},
+      {{L"ヘルプ(&H)"},
+       {L"ヘルプ(&H)\tF1", kHelp},
+       {L"-"},
+       {L"バージョン情報(&V)\tCtrl+V", kVersion}},
   };
   ASSERT_EQ(GetMenuItemCount(Bar()), 4);
   for (int top = 0; top < 4; ++top) {
-    EXPECT_EQ(Caption(Bar(), top), tree[top][0]);
+    EXPECT_EQ(Caption(Bar(), top), tree[top][0].caption);
     HMENU popup = Popup(top);
     ASSERT_EQ(GetMenuItemCount(popup), static_cast<int>(tree[top].size()) - 1) << top;
     for (int pos = 0; pos + 1 < static_cast<int>(tree[top].size()); ++pos) {
+      const Item& item = tree[top][pos + 1];
       const bool separator = (GetMenuState(popup, pos, MF_BYPOSITION) & MF_SEPARATOR) != 0;
-      EXPECT_EQ(separator ? L"-"s : Caption(popup, pos), tree[top][pos + 1]) << top << pos;
+      EXPECT_EQ(separator ? L"-"s : Caption(popup, pos), item.caption) << top << pos;
+      if (!separator) {
+        EXPECT_EQ(static_cast<int>(GetMenuItemID(popup, pos)), item.command);
+      }
     }
   }
 }
 
 TEST_F(MenuTest, FileMenusFollowWhetherAFileIsOpen) {
   Start(L"");
-  EXPECT_FALSE(Grayed(Bar(), 0));
-  EXPECT_TRUE(Grayed(Bar(), 1));
-  EXPECT_TRUE(Grayed(Bar(), 2));
-  EXPECT_FALSE(Grayed(Bar(), 3));
+  EXPECT_FALSE(TopGrayed(0));
+  EXPECT_TRUE(TopGrayed(1));
+  EXPECT_TRUE(TopGrayed(2));
+  EXPECT_FALSE(TopGrayed(3));
   EXPECT_FALSE(IsWindowEnabled(view().Picture1().hwnd()));
 
   dialog_answer = dir / L"some.bin";
   WriteFileBytes(dialog_answer, {7});
   ChooseOpen();
-  EXPECT_FALSE(Grayed(Bar(), 1));
-  EXPECT_FALSE(Grayed(Bar(), 2));
+  EXPECT_FALSE(TopGrayed(1));
+  EXPECT_FALSE(TopGrayed(2));
   EXPECT_TRUE(IsWindowEnabled(view().Picture1().hwnd()));
   // Commands whose windows and journals are still to come stay grayed.
-  for (int pos : {0, 1, 3, 6}) EXPECT_TRUE(Grayed(Popup(1), pos)) << pos;
-  EXPECT_FALSE(Grayed(Popup(2), 0));  // Settings
-  EXPECT_FALSE(Grayed(Popup(2), 1));  // Print
-  EXPECT_FALSE(Grayed(Popup(1), 5));  // Find
-  EXPECT_FALSE(Grayed(Popup(1), 7));  // Go to address
-  EXPECT_FALSE(Grayed(Popup(1), 9));  // Refresh
+  for (int command : {kUndo, kRedo, kRestore, kFindNext}) EXPECT_TRUE(Grayed(command)) << command;
+  for (int command : {kSettings, kPrint, kFind, kGoTo, kRefresh}) {
+    EXPECT_FALSE(Grayed(command)) << command;
+  }
 
   // A failed open empties the view and grays them again.
   dialog_answer = dir / L"no-such-folder\\x.bin";
   messages.Answer(MsgAnswer::Yes);
   ChooseOpen();
   EXPECT_TRUE(view().FileName().empty());
-  EXPECT_TRUE(Grayed(Bar(), 1));
-  EXPECT_TRUE(Grayed(Bar(), 2));
+  EXPECT_TRUE(TopGrayed(1));
+  EXPECT_TRUE(TopGrayed(2));
 }
 
 TEST_F(MenuTest, ShortcutKeysGoToTheirMenuItems) {
@@ -188,13 +209,13 @@ TEST_F(MenuTest, TheSystemsOpenAndNewDialogsKeepTheMainWindowWaiting) {
   StartOn({1});
   SetOpenDialogHandler({});
   const struct {
-    int item;
+    int command;
     const wchar_t* title;
-  } dialogs[] = {{0, L"ファイルを開く"}, {2, L"ファイルの新規作成"}};
+  } dialogs[] = {{kOpen, L"ファイルを開く"}, {kNew, L"ファイルの新規作成"}};
   for (const auto& d : dialogs) {
     bool main_enabled = true;
     std::wstring caption;
-    ChooseAndDrive(form->hwnd(), 0, d.item, [&](HWND dialog) {
+    ChooseAndDrive(form->hwnd(), d.command, [&](HWND dialog) {
       main_enabled = IsWindowEnabled(form->hwnd()) != FALSE;
       caption = ControlText(dialog);
       PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
@@ -267,21 +288,21 @@ TEST_F(MenuTest, DroppingFilesOpensTheFirst) {
   EXPECT_EQ(view().FileName(), first);
   EXPECT_EQ(view().FileSize(), 2);
   EXPECT_EQ(view().PageBytes()[1], 0x20);
-  EXPECT_FALSE(Grayed(Bar(), 1));
+  EXPECT_FALSE(TopGrayed(1));
 }
 
 TEST_F(MenuTest, RefreshRereadsAFileChangedBehindTheWindow) {
   const std::wstring path = StartOn({1, 2, 3, 4});
   WriteFileBytes(path, {0xAA, 0xBB, 0xCC, 0xDD});
   EXPECT_EQ(view().PageBytes()[0], 1);
-  Choose(1, 9);
+  Choose(kRefresh);
   EXPECT_EQ(view().PageBytes()[0], 0xAA);
   EXPECT_EQ(view().PageBytes()[3], 0xDD);
 }
 
 TEST_F(MenuTest, HelpOpensTheHelpFileWithTheShell) {
   StartOn({1});
-  Choose(3, 0);
+  Choose(kHelp);
   ASSERT_EQ(shell_calls.size(), 1u);
   EXPECT_EQ(shell_calls[0].owner, form->hwnd());
   EXPECT_EQ(shell_calls[0].verb, L"open");
@@ -295,7 +316,7 @@ TEST_F(MenuTest, HelpOpensTheHelpFileWithTheShell) {
 TEST_F(MenuTest, ExitClosesTheWindowAndSavesTheSettings) {
   StartOn({1});
   HWND window = form->hwnd();
-  Choose(0, 4);
+  Choose(kExit);
   EXPECT_FALSE(IsWindow(window));
   EXPECT_TRUE(fs::FileExists(ProgramFolder + L"VXSetting\\Setting.dat"));
 }
@@ -364,7 +385,7 @@ TEST_F(MenuTest, EveryWayAFileBecomesOpenLeavesTheKeysWithThePage) {
          start_on_file();
          SetFocus(nullptr);
          watch->Reset();
-         Choose(1, 9);
+         Choose(kRefresh);
        }},
       {"the byte input window written and hidden",
        [&] {

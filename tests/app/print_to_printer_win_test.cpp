@@ -13,17 +13,15 @@
 #include <vector>
 
 #include "app/print/printer_win.h"
+#include "app/view/menu_commands.h"
 #include "common/code_page.h"
 #include "common/file_seam.h"
 #include "tests/app/main_window_fixture_win.h"
-#include "tests/app/modal_window_driver_win.h"
 #include "tests/support/test_platform.h"
 
 namespace vx::test {
 namespace {
 
-constexpr int kToolsMenu = 2;
-constexpr int kPrintItem = 1;
 // The driver's settings sheet and a real job may take seconds on a busy machine.
 constexpr int kSlowDriverTicks = 3000;
 
@@ -129,7 +127,7 @@ class PrintToPrinterTest : public MainWindowTest {
   void PrintAll(const std::vector<uint8_t>& bytes, const std::wstring& name) {
     StartOn(bytes, name);
     ChooseAndDrive(
-        form->hwnd(), kToolsMenu, kPrintItem,
+        form->hwnd(), menu_commands::kPrint,
         [](HWND w) { PostMessageW(ChildWithText(w, L"印刷"), BM_CLICK, 0, 0); }, kSlowDriverTicks);
     EXPECT_TRUE(messages.shown().empty());
   }
@@ -228,7 +226,7 @@ void PrintToPrinterTest::WithTheDriversSettings() {
   StartOn(std::vector<uint8_t>(100, 0x41));
   std::wstring sheet_caption;
   ChooseAndDrive(
-      form->hwnd(), kToolsMenu, kPrintItem,
+      form->hwnd(), menu_commands::kPrint,
       [&](HWND print_window) {
         PostMessageW(ChildWithText(print_window, L"印刷設定"), BM_CLICK, 0, 0);
         HWND sheet = nullptr;
@@ -247,7 +245,7 @@ void PrintToPrinterTest::WithTheDriversSettings() {
                              [](const Child& c) { return c.text.starts_with(L"横"); });
             if (!ok || landscape == children.end()) return false;
             sheet_caption = ControlText(sheet);
-            SendMessageW(landscape->hwnd, BM_CLICK, 0, 0);
+            Click(landscape->hwnd);
             PostMessageW(ok->hwnd, BM_CLICK, 0, 0);
             pressed = true;
             return false;

@@ -8,17 +8,14 @@
 #include <vector>
 
 #include "app/settings/display_settings.h"
+#include "app/view/menu_commands.h"
 #include "common/file_seam.h"
 #include "common/ui/controls_win.h"
 #include "tests/app/main_window_fixture_win.h"
-#include "tests/app/modal_window_driver_win.h"
 #include "tests/app/recording_printer_win.h"
 
 namespace vx::test {
 namespace {
-
-constexpr int kToolsMenu = 2;
-constexpr int kPrintItem = 1;
 
 constexpr wchar_t kNothingChosen[] = L"指定されていません。";
 
@@ -38,8 +35,8 @@ class PrintWindowTest : public MainWindowTest {
   static Controls ControlsOf(HWND w) {
     Controls c;
     c.window = w;
+    c.Text1 = ChildOfClass(w, L"Edit");
     for (const Child& child : Children(w)) {
-      if (child.window_class == L"Edit") c.Text1 = child.hwnd;
       if (child.text.starts_with(L"印刷予定枚数")) c.Label2 = child.hwnd;
     }
     c.all = ChildWithText(w, L"全て印刷");
@@ -55,7 +52,7 @@ class PrintWindowTest : public MainWindowTest {
   // Opens the print window from the menu; `with_window` must close it or
   // start a job that does.
   void WithPrintWindow(const std::function<void(const Controls&)>& with_window) {
-    ChooseAndDrive(form->hwnd(), kToolsMenu, kPrintItem,
+    ChooseAndDrive(form->hwnd(), menu_commands::kPrint,
                    [&](HWND w) { with_window(ControlsOf(w)); });
   }
 
@@ -87,10 +84,6 @@ class PrintWindowTest : public MainWindowTest {
     PostMessageW(c.Command1, BM_CLICK, 0, 0);
   }
 
-  static void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
-  static bool Checked(HWND option) {
-    return SendMessageW(option, BM_GETCHECK, 0, 0) == BST_CHECKED;
-  }
   std::vector<std::wstring> Steps(int pages, const wchar_t* last) const {
     std::vector<std::wstring> steps{L"StartDoc page.bin"};
     for (int i = 0; i < pages; ++i) {
@@ -264,8 +257,8 @@ TEST_F(PrintWindowTest, AFileThatShrinksOrGoesDuringAJobPrintsWhatIsThere) {
   std::wstring status;
   WithPrintWindow([&](const Controls& c) {
     status = ControlText(c.Label2);
-    SendMessageW(c.Command1, BM_CLICK, 0, 0);
-    SendMessageW(c.Command4, BM_CLICK, 0, 0);
+    Click(c.Command1);
+    Click(c.Command4);
   });
   EXPECT_EQ(status, L"印刷予定枚数：0ページ");
   ASSERT_EQ(messages.shown().size(), 1u);
@@ -292,7 +285,7 @@ TEST_F(PrintWindowTest, PrinterSetupChoosesTheJobsSettingsAndNoPrinterIsSaid) {
   WithPrintWindow([&](const Controls& c) {
     Click(c.Command1);
     Click(c.Command2);
-    for (const MessageRequest& r : messages.shown()) texts.push_back(r.text);
+    texts = messages.texts();
     Click(c.Command4);
   });
   EXPECT_TRUE(printer.steps.empty());

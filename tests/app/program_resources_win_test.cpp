@@ -12,6 +12,7 @@
 #include "common/product_version.h"
 #include "common/ui/gdi_win.h"
 #include "tests/app/main_window_fixture_win.h"
+#include "tests/support/program_file_win.h"
 
 namespace vx::test {
 namespace {
@@ -79,17 +80,11 @@ TEST_F(ProgramFileTest, CarriesItsOwnIconAtEachSize) {
 }
 
 TEST_F(ProgramFileTest, TellsItsVersionProductAndMaker) {
-  const std::wstring file = ProgramPath();
-  DWORD ignored = 0;
-  std::vector<uint8_t> block(GetFileVersionInfoSizeW(file.c_str(), &ignored));
-  ASSERT_FALSE(block.empty());
-  ASSERT_TRUE(GetFileVersionInfoW(file.c_str(), 0, static_cast<DWORD>(block.size()), block.data()));
-  VS_FIXEDFILEINFO* fixed = nullptr;
-  UINT length = 0;
-  ASSERT_TRUE(VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
-  EXPECT_EQ(fixed->dwFileVersionMS, 0x00010001u);
-  EXPECT_EQ(fixed->dwFileVersionLS, 0x00000000u);
-  EXPECT_EQ(fixed->dwProductVersionMS, 0x00010001u);
+  const VersionBlock version = ReadVersionBlock(ProgramPath());
+  ASSERT_TRUE(version.found);
+  EXPECT_EQ(version.fixed.dwFileVersionMS, 0x00010001u);
+  EXPECT_EQ(version.fixed.dwFileVersionLS, 0x00000000u);
+  EXPECT_EQ(version.fixed.dwProductVersionMS, 0x00010001u);
   const struct {
     const wchar_t* name;
     const wchar_t* value;
@@ -98,21 +93,11 @@ TEST_F(ProgramFileTest, TellsItsVersionProductAndMaker) {
                  {L"ProductName", L"Vantelox"},
                  {L"CompanyName", L"Morvane Soft"},
                  {L"OriginalFilename", L"Vantelox.exe"}};
-  for (const auto& s : strings) {
-    wchar_t* value = nullptr;
-    const std::wstring path = std::wstring(L"\\StringFileInfo\\041104B0\\") + s.name;
-    ASSERT_TRUE(
-        VerQueryValueW(block.data(), path.c_str(), reinterpret_cast<void**>(&value), &length))
-        << s.name;
-    EXPECT_EQ(std::wstring(value), s.value);
-  }
+  for (const auto& s : strings) EXPECT_EQ(version.Text(s.name), s.value) << s.name;
 }
 
 TEST_F(ProgramFileTest, AsksForTheCallersRightsAndTheCurrentControls) {
-  const HRSRC found = FindResourceW(program_, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
-  ASSERT_NE(found, nullptr);
-  const auto* text = static_cast<const char*>(LockResource(LoadResource(program_, found)));
-  const std::string manifest(text, SizeofResource(program_, found));
+  const std::string manifest = ManifestOf(program_);
   EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
   EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""),
             std::string::npos);

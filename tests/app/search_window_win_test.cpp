@@ -6,16 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "app/view/menu_commands.h"
 #include "tests/app/main_window_fixture_win.h"
-#include "tests/app/modal_window_driver_win.h"
 
 namespace vx::test {
 namespace {
 
-// Places in the Edit menu.
-constexpr int kEditMenu = 1;
-constexpr int kFindItem = 5;
-constexpr int kFindNextItem = 6;
+using namespace menu_commands;
 
 constexpr wchar_t kNotFound[] = L"データが見つかりませんでした。";
 
@@ -41,10 +38,7 @@ class SearchWindowTest : public MainWindowTest {
   };
 
   static Controls ControlsOf(HWND w) {
-    HWND text1 = nullptr;
-    for (const Child& c : Children(w)) {
-      if (c.window_class == L"Edit") text1 = c.hwnd;
-    }
+    const HWND text1 = ChildOfClass(w, L"Edit");
     EXPECT_NE(text1, nullptr);
     return {w, text1, ChildWithText(w, L"検索"), ChildWithText(w, L"次を検索"),
             ChildWithText(w, L"閉じる")};
@@ -52,10 +46,9 @@ class SearchWindowTest : public MainWindowTest {
 
   // Opens the window from the Edit menu; `with_window` must close it.
   void WithSearchWindow(const std::function<void(const Controls&)>& with_window) {
-    ChooseAndDrive(form->hwnd(), kEditMenu, kFindItem, [&](HWND w) { with_window(ControlsOf(w)); });
+    ChooseAndDrive(form->hwnd(), kFind, [&](HWND w) { with_window(ControlsOf(w)); });
   }
 
-  static void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
   static void Type(HWND edit, const wchar_t* text) { SetWindowTextW(edit, text); }
 
   int32_t CaretOffset() const { return view().GetSeekFromCaret(); }
@@ -65,34 +58,8 @@ class SearchWindowTest : public MainWindowTest {
     const int32_t top = view().VscrollEx1().Value();
     EXPECT_GE(CaretOffset(), top * 16);
     EXPECT_LT(CaretOffset(), (top + 32) * 16);
-    EXPECT_EQ(view().PageBytes().at(static_cast<size_t>(view().CaretY()) * 16 + view().CaretX()), byte);
-  }
-
-  bool MenuItemEnabled(int item) const {
-    const UINT state =
-        GetMenuState(GetSubMenu(GetMenu(form->hwnd()), kEditMenu), item, MF_BYPOSITION);
-    return (state & (MF_GRAYED | MF_DISABLED)) == 0;
-  }
-
-  // A shortcut key through the main window's accelerator table, as the
-  // program's message loop translates it.
-  bool PressShortcut(WPARAM key, bool control) {
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    const BYTE old_control = keys[VK_CONTROL];
-    keys[VK_CONTROL] = control ? 0x80 : 0;
-    SetKeyboardState(keys);
-    MSG msg{view().Picture1().hwnd(), WM_KEYDOWN, key, 1, 0, {}};
-    const bool translated = TranslateAcceleratorW(form->hwnd(), form->Accelerators(), &msg) != 0;
-    keys[VK_CONTROL] = old_control;
-    SetKeyboardState(keys);
-    return translated;
-  }
-
-  std::vector<std::wstring> ShownTexts() const {
-    std::vector<std::wstring> texts;
-    for (const MessageRequest& r : messages.shown()) texts.push_back(r.text);
-    return texts;
+    EXPECT_EQ(view().PageBytes().at(static_cast<size_t>(view().CaretY()) * 16 + view().CaretX()),
+              byte);
   }
 };
 
@@ -110,10 +77,8 @@ TEST_F(SearchWindowTest, OpensModalWithItsControlsAndGrowsForTheHelpText) {
     caption = ControlText(c.window);
     GetClientRect(c.window, &client);
     children = Children(c.window);
-    bytes_checked =
-        SendMessageW(ChildWithText(c.window, L"バイト"), BM_GETCHECK, 0, 0) == BST_CHECKED;
-    from_beginning_checked =
-        SendMessageW(ChildWithText(c.window, L"最初から"), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    bytes_checked = Checked(ChildWithText(c.window, L"バイト"));
+    from_beginning_checked = Checked(ChildWithText(c.window, L"最初から"));
     find_next_visible = IsWindowVisible(c.Command3);
     HWND explain = ChildWithText(c.window, L"説明");
     Click(explain);
@@ -193,7 +158,7 @@ TEST_F(SearchWindowTest, StepsThroughEveryMatchThenReportsNotFound) {
     ExpectCaretShownOn(0x4D);
     find_next_shown = IsWindowVisible(c.Command3);
     find_next_focused = GetFocus() == c.Command3;
-    menu_enabled_while_found = MenuItemEnabled(kFindNextItem);
+    menu_enabled_while_found = !Grayed(kFindNext);
     for (int i = 0; i < 3 && IsWindowVisible(c.Command3); ++i) {
       Click(c.Command3);
       if (messages.shown().empty()) {
@@ -214,7 +179,7 @@ TEST_F(SearchWindowTest, StepsThroughEveryMatchThenReportsNotFound) {
   EXPECT_EQ(messages.shown()[0].text, kNotFound);
   EXPECT_EQ(messages.shown()[0].icon, MsgIcon::None);
   // Coming round to the first match ends the search.
-  EXPECT_FALSE(MenuItemEnabled(kFindNextItem));
+  EXPECT_TRUE(Grayed(kFindNext));
 }
 
 TEST_F(SearchWindowTest, RefusesBadDataWithACriticalMessageAndSearchesNothing) {
@@ -232,7 +197,7 @@ TEST_F(SearchWindowTest, RefusesBadDataWithACriticalMessageAndSearchesNothing) {
     find_next_shown = IsWindowVisible(c.Command3);
     Click(c.Command2);
   });
-  EXPECT_EQ(ShownTexts(),
+  EXPECT_EQ(messages.texts(),
             (std::vector<std::wstring>{
                 L"規定外の文字が含まれています。", L"規定外の文字が含まれています。",
                 L"データが含まれていません。", L"バイト型（０－２５５）の範囲を超えています。",
@@ -243,7 +208,7 @@ TEST_F(SearchWindowTest, RefusesBadDataWithACriticalMessageAndSearchesNothing) {
   }
   EXPECT_EQ(CaretOffset(), 49);
   EXPECT_FALSE(find_next_shown);
-  EXPECT_FALSE(MenuItemEnabled(kFindNextItem));
+  EXPECT_TRUE(Grayed(kFindNext));
 }
 
 TEST_F(SearchWindowTest, TextFromTheCaretWrapsRoundToAJapaneseWordBeforeIt) {
@@ -289,20 +254,20 @@ TEST_F(SearchWindowTest, AFileThatVanishedReportsASearchError) {
     Click(c.Command1);
     Click(c.Command2);
   });
-  EXPECT_EQ(ShownTexts(), std::vector<std::wstring>{L"検索中にエラーが発生しました。"});
-  EXPECT_FALSE(MenuItemEnabled(kFindNextItem));
+  EXPECT_EQ(messages.texts(), std::vector<std::wstring>{L"検索中にエラーが発生しました。"});
+  EXPECT_TRUE(Grayed(kFindNext));
 }
 
 using FindNextTest = SearchWindowTest;
 
 TEST_F(FindNextTest, FindIsWithTheEditMenuAndFindNextWaitsForASuccessfulSearch) {
   StartOn(WithMarks({100}));
-  EXPECT_TRUE(MenuItemEnabled(kFindItem));
-  EXPECT_FALSE(MenuItemEnabled(kFindNextItem));
+  EXPECT_FALSE(Grayed(kFind));
+  EXPECT_TRUE(Grayed(kFindNext));
   // Ctrl+F opens the window.
   HWND opened = nullptr;
   DriveModal(
-      form->hwnd(), [&] { EXPECT_TRUE(PressShortcut('F', true)); },
+      form->hwnd(), [&] { EXPECT_TRUE(Shortcut('F', true)); },
       [&](HWND w) {
         opened = w;
         const Controls c = ControlsOf(w);
@@ -311,10 +276,10 @@ TEST_F(FindNextTest, FindIsWithTheEditMenuAndFindNextWaitsForASuccessfulSearch) 
         Click(c.Command2);
       });
   EXPECT_NE(opened, nullptr);
-  EXPECT_TRUE(MenuItemEnabled(kFindNextItem));
+  EXPECT_FALSE(Grayed(kFindNext));
   // Opening a file ends the search.
   view().ChangeFileName(view().FileName());
-  EXPECT_FALSE(MenuItemEnabled(kFindNextItem));
+  EXPECT_TRUE(Grayed(kFindNext));
 }
 
 TEST_F(FindNextTest, F3FindsTheNextMatchBehindTheCaretUntilNoneIsLeft) {
@@ -325,22 +290,22 @@ TEST_F(FindNextTest, F3FindsTheNextMatchBehindTheCaretUntilNoneIsLeft) {
     Click(c.Command2);
   });
   ASSERT_EQ(CaretOffset(), 100);
-  EXPECT_TRUE(PressShortcut(VK_F3, false));
+  EXPECT_TRUE(Shortcut(VK_F3));
   EXPECT_EQ(CaretOffset(), 9000);
   ExpectCaretShownOn(0x4D);
   // From the last match it comes round to the first.
-  PressShortcut(VK_F3, false);
+  Shortcut(VK_F3);
   EXPECT_EQ(CaretOffset(), 100);
   EXPECT_TRUE(messages.shown().empty());
 
   // Once the file holds the pattern no more, everything has been searched.
   WriteFileBytes(path, WithMarks({}));
-  PressShortcut(VK_F3, false);
-  EXPECT_EQ(ShownTexts(), std::vector<std::wstring>{L"全て検索しました。"});
-  EXPECT_FALSE(MenuItemEnabled(kFindNextItem));
+  Shortcut(VK_F3);
+  EXPECT_EQ(messages.texts(), std::vector<std::wstring>{L"全て検索しました。"});
+  EXPECT_TRUE(Grayed(kFindNext));
   EXPECT_EQ(CaretOffset(), 100);
   // The grayed command does nothing.
-  PressShortcut(VK_F3, false);
+  Shortcut(VK_F3);
   EXPECT_EQ(messages.shown().size(), 1u);
 }
 

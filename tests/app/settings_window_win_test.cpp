@@ -19,23 +19,12 @@
 #include "app/settings/installed_fonts_win.h"
 #include "app/settings/page_geometry.h"
 #include "app/settings/settings_record.h"
+#include "app/view/menu_commands.h"
 #include "common/file_seam.h"
 #include "tests/app/main_window_fixture_win.h"
-#include "tests/app/modal_window_driver_win.h"
 
 namespace vx::test {
 namespace {
-
-Step Do(std::function<void()> action) {
-  return [action = std::move(action)] {
-    action();
-    return true;
-  };
-}
-
-void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
-void Key(HWND window, int key) { SendMessageW(window, WM_KEYDOWN, static_cast<WPARAM>(key), 0); }
-bool Checked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 // The layout fields' places in the window, by index (0 and 1 are never shown).
 constexpr POINT kFieldAt[] = {{0, 0},     {0, 0},    {312, 8},   {312, 28}, {312, 84},
@@ -55,9 +44,9 @@ class SettingsWindowTest : public MainWindowTest {
       return window_ != nullptr;
     });
     steps.push_back([this] { return !IsWindow(window_); });
-    const UINT id = GetMenuItemID(GetSubMenu(GetMenu(form->hwnd()), 2), 0);
     RunScript(
-        form->hwnd(), [&] { SendMessageW(form->hwnd(), WM_COMMAND, id, 0); }, std::move(steps));
+        form->hwnd(), [&] { test::Choose(form->hwnd(), menu_commands::kSettings); },
+        std::move(steps));
   }
 
   HWND Settings() const { return window_; }
@@ -66,37 +55,26 @@ class SettingsWindowTest : public MainWindowTest {
   void PressEscape() const {
     HWND focus = GetFocus();
     if (!focus || !IsChild(window_, focus)) focus = Control(L"OK");
-    PostMessageW(focus, WM_KEYDOWN, VK_ESCAPE, 0);
+    PostKey(focus, VK_ESCAPE);
   }
   HWND Control(const wchar_t* text) const { return ChildWithText(window_, text); }
-  HWND SurfaceAt(POINT at) const {
+  // The child of `window_class` and `style` whose top left corner is at `at`.
+  HWND ChildAt(POINT at, const wchar_t* window_class, LONG style = 0) const {
     for (const Child& c : Children(window_)) {
-      if (c.window_class == L"VanteloxTextEx" && c.rect.left == at.x && c.rect.top == at.y) {
+      if (c.window_class == window_class && (GetWindowLongW(c.hwnd, GWL_STYLE) & style) == style &&
+          c.rect.left == at.x && c.rect.top == at.y) {
         return c.hwnd;
       }
     }
-    ADD_FAILURE() << "no number field at " << at.x << "," << at.y;
+    ADD_FAILURE() << "no " << window_class << " at " << at.x << "," << at.y;
     return nullptr;
   }
-  // The colour swatch whose top left corner is at `at`.
-  HWND SwatchAt(POINT at) const {
-    for (const Child& c : Children(window_)) {
-      const bool swatch = (GetWindowLongW(c.hwnd, GWL_STYLE) & SS_NOTIFY) != 0;
-      if (c.window_class == L"Static" && swatch && c.rect.left == at.x && c.rect.top == at.y) {
-        return c.hwnd;
-      }
-    }
-    ADD_FAILURE() << "no swatch at " << at.x << "," << at.y;
-    return nullptr;
-  }
+  HWND SurfaceAt(POINT at) const { return ChildAt(at, L"VanteloxTextEx"); }
+  // A colour swatch: a picture that tells its clicks.
+  HWND SwatchAt(POINT at) const { return ChildAt(at, L"Static", SS_NOTIFY); }
   HWND Field(int index) const { return GetWindow(SurfaceAt(kFieldAt[index]), GW_CHILD); }
   HWND FontSize() const { return GetWindow(SurfaceAt(kFontSizeAt), GW_CHILD); }
-  HWND Combo() const {
-    for (const Child& c : Children(window_)) {
-      if (c.window_class == L"ComboBox") return c.hwnd;
-    }
-    return nullptr;
-  }
+  HWND Combo() const { return ChildOfClass(window_, L"ComboBox"); }
   std::vector<std::wstring> ComboEntries() const {
     std::vector<std::wstring> entries;
     const LRESULT n = SendMessageW(Combo(), CB_GETCOUNT, 0, 0);
@@ -407,10 +385,7 @@ TEST_F(SettingsWindowTest, APickedColourShowsAtOnceAndTheCloseBoxUndoesIt) {
                 }),
                 [&] { return (chooser = FindOwnedWindow(Settings())) != nullptr; }, Do([&] {
                   Click(ChildWithText(chooser, L"システムカラー"));
-                  HWND list = nullptr;
-                  for (const Child& c : Children(chooser)) {
-                    if (c.window_class == L"ListBox") list = c.hwnd;
-                  }
+                  const HWND list = ChildOfClass(chooser, L"ListBox");
                   SendMessageW(list, LB_SETCURSEL, 24, 0);
                   SendMessageW(chooser, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
                                reinterpret_cast<LPARAM>(list));
@@ -516,70 +491,32 @@ TEST_F(ColourChooserTest, OpensInTheModeOfItsColourWithExactlyOneWrite) {
 
 TEST_F(ColourChooserTest, EveryMoveIsWrittenAndOkCancelAndTheCloseBoxEndAsDesigned) {
   Start(L"");
+  using Act = std::function<void(Form3&)>;
+  const Act ok = [](Form3& c) { Click(c.Command1); };
+  const Act cancel = [](Form3& c) { Click(c.Command2); };
+  const Act close_box = [](Form3& c) { PostMessageW(c.hwnd(), WM_CLOSE, 0, 0); };
+  const Act enter = [](Form3& c) { PostMessageW(c.Command1, WM_KEYDOWN, VK_RETURN, 0); };
   const struct {
     Colour start;
-    std::function<void(Form3&)> act;
+    Act move, end;
     Colour slot;
   } cases[] = {
-      {0x80000005,
-       [](Form3& c) {
-         Select(c, 24);
-         Click(c.Command1);
-       },
-       0x80000018},
-      {0,
-       [](Form3& c) {
-         Scroll(c, 0, SB_RIGHT);
-         Click(c.Command1);
-       },
-       0x000000FF},
-      {0,
-       [](Form3& c) {
-         Scroll(c, 1, SB_THUMBTRACK, 200);
-         Click(c.Command1);
-       },
-       0x0000C800},
-      {0x00102030,
-       [](Form3& c) {
-         Scroll(c, 2, SB_LINERIGHT);
-         Click(c.Command1);
-       },
-       0x00112030},
+      {0x80000005, [](Form3& c) { Select(c, 24); }, ok, 0x80000018},
+      {0, [](Form3& c) { Scroll(c, 0, SB_RIGHT); }, ok, 0x000000FF},
+      {0, [](Form3& c) { Scroll(c, 1, SB_THUMBTRACK, 200); }, ok, 0x0000C800},
+      {0x00102030, [](Form3& c) { Scroll(c, 2, SB_LINERIGHT); }, ok, 0x00112030},
       // System to user-defined: the bars' colour at once.
-      {0x80000005,
-       [](Form3& c) {
-         Click(c.Option2);
-         Click(c.Command1);
-       },
-       0x00000000},
-      {0x00EFEFEF,
-       [](Form3& c) {
-         Scroll(c, 0, SB_LEFT);
-         Click(c.Command2);
-       },
-       0x00EFEFEF},
-      {0x80000005,
-       [](Form3& c) {
-         Select(c, 7);
-         Click(c.Command2);
-       },
-       0x80000005},
-      {0x00EFEFEF,
-       [](Form3& c) {
-         Scroll(c, 0, SB_LEFT);
-         PostMessageW(c.hwnd(), WM_CLOSE, 0, 0);
-       },
-       0x00EFEF00},
-      // Enter is OK.
-      {0x00EFEFEF,
-       [](Form3& c) {
-         Scroll(c, 2, SB_PAGELEFT);
-         PostMessageW(c.Command1, WM_KEYDOWN, VK_RETURN, 0);
-       },
-       0x00DFEFEF},
+      {0x80000005, [](Form3& c) { Click(c.Option2); }, ok, 0x00000000},
+      {0x00EFEFEF, [](Form3& c) { Scroll(c, 0, SB_LEFT); }, cancel, 0x00EFEFEF},
+      {0x80000005, [](Form3& c) { Select(c, 7); }, cancel, 0x80000005},
+      {0x00EFEFEF, [](Form3& c) { Scroll(c, 0, SB_LEFT); }, close_box, 0x00EFEF00},
+      {0x00EFEFEF, [](Form3& c) { Scroll(c, 2, SB_PAGELEFT); }, enter, 0x00DFEFEF},
   };
   for (const auto& c : cases) {
-    Choose(c.start, c.act);
+    Choose(c.start, [&](Form3& chooser) {
+      c.move(chooser);
+      c.end(chooser);
+    });
     EXPECT_EQ(slot, c.slot) << std::hex << c.start << " -> " << c.slot;
   }
 }

@@ -11,7 +11,7 @@
 
 #include "app/controls/text_ex_cursor_win.h"
 #include "common/clock.h"
-#include "tests/app/keyboard_win.h"
+#include "tests/support/window_driver_win.h"
 
 namespace vx::test {
 namespace {
@@ -49,9 +49,9 @@ class TextExTest : public ::testing::Test {
   HWND edit() const { return field->Text1(); }
   std::wstring Shown() const { return ControlText(edit()); }
   void Type(const wchar_t* text) { SetWindowTextW(edit(), text); }
-  void Key(int key, std::initializer_list<int> held = {}) {
+  void Key(int key, const std::vector<int>& held = {}) {
     const bool alt = std::find(held.begin(), held.end(), VK_MENU) != held.end();
-    SendKeyWith(edit(), alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, held);
+    KeyWith(edit(), alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, held);
   }
   void LeaveField() {
     SetFocus(edit());

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "app/view/menu_commands.h"
 #include "tests/app/main_window_fixture_win.h"
-#include "tests/app/modal_window_driver_win.h"
 
 namespace vx::test {
 namespace {
@@ -14,7 +14,7 @@ class VersionWindowTest : public MainWindowTest {
   HWND FindVersionWindow() const { return FindOwnedWindow(form->hwnd()); }
   // Chooses Version in the Help menu.
   void ChooseVersion(const std::function<void(HWND)>& with_window) {
-    ChooseAndDrive(form->hwnd(), 3, 2, with_window);
+    ChooseAndDrive(form->hwnd(), menu_commands::kVersion, with_window);
   }
 };
 
@@ -41,7 +41,7 @@ TEST_F(VersionWindowTest, ShowsNameVersionMakerAndIconAndClosesWithItsButton) {
         icon = reinterpret_cast<HICON>(SendMessageW(c.hwnd, STM_GETICON, 0, 0));
       }
     }
-    if (const Child* close = ByText(children, L"閉じる")) SendMessageW(close->hwnd, BM_CLICK, 0, 0);
+    if (const Child* close = ByText(children, L"閉じる")) Click(close->hwnd);
   });
   EXPECT_FALSE(owner_enabled_while_shown);
   EXPECT_TRUE(IsWindowEnabled(form->hwnd()));
@@ -76,8 +76,8 @@ TEST_F(VersionWindowTest, ShowsNameVersionMakerAndIconAndClosesWithItsButton) {
 TEST_F(VersionWindowTest, EscCloses) {
   Start(L"");
   ChooseVersion([&](HWND w) {
-    const Child* close = ByText(Children(w), L"閉じる");
-    PostMessageW(close ? close->hwnd : w, WM_KEYDOWN, VK_ESCAPE, 0);
+    const HWND close = FindChildWithText(w, L"閉じる");
+    PostMessageW(close ? close : w, WM_KEYDOWN, VK_ESCAPE, 0);
   });
   EXPECT_EQ(FindVersionWindow(), nullptr);
   EXPECT_TRUE(IsWindowEnabled(form->hwnd()));

@@ -19,7 +19,7 @@
 #include "setup/fixed_disk_win.h"
 #include "setup/form1_win.h"
 #include "tests/installers/installer_machine_win.h"
-#include "tests/support/program_driver_win.h"
+#include "tests/support/current_folder_win.h"
 #include "tests/support/registry_view_win.h"
 #include "tests/support/shell_link_reader.h"
 #include "uninstall/form1_win.h"
@@ -286,9 +286,8 @@ TEST_F(InstallRunTest, SetupFromItsEmptiedFolderFailsAndKeepsTheInstalledUninsta
 TEST_F(InstallRunTest, FailedCopyEndsInFailureAndLeavesWhatTheUninstallerRemoves) {
   const std::wstring setup = MakeSetupFolder();
   const std::wstring locked = setup + setup::DistributionFiles().back();
-  const Handle lock(
-      CreateFileW(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-  ASSERT_NE(lock.get(), INVALID_HANDLE_VALUE);
+  const FileLock lock(locked, GENERIC_READ);
+  ASSERT_TRUE(lock.held());
 
   const InstallResult run = Install(setup, {false, false});
   EXPECT_EQ(run.statuses.back(), L"コピーしたファイルの情報を保存中");
@@ -354,9 +353,8 @@ TEST_F(InstallRunTest, ATamperedRecordDeletesNothingOutsideTheInstallFolder) {
   ASSERT_EQ(usual.MakeDir(app, false), 0);
   ASSERT_EQ(usual.MakeDir(current, false), 0);
   WriteFileBytes(app + L"Vantelox.exe", {1});
-  wchar_t previous[MAX_PATH] = {};
-  GetCurrentDirectoryW(MAX_PATH, previous);
-  SetCurrentDirectoryW(current.c_str());
+  const CurrentFolder in_current(current);
+  ASSERT_TRUE(in_current.changed());
   for (const auto& c : cases) {
     SCOPED_TRACE(c.InstallDir);
     shown.clear();
@@ -381,7 +379,6 @@ TEST_F(InstallRunTest, ATamperedRecordDeletesNothingOutsideTheInstallFolder) {
       fs::RemoveFile(c.victim);
     }
   }
-  SetCurrentDirectoryW(previous);
   EXPECT_FALSE(fs::FolderExists(app)) << "the recorded folder itself goes";
 }
 

@@ -92,8 +92,6 @@ std::map<std::wstring, std::wstring> RegQueryValues(const std::wstring& key) {
 
 std::wstring InstalledProgramsList() { return ConsoleOutput(L"uninstaller.exe --list"); }
 
-void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
-
 void InstallerMachineTest::SetUp() {
   ForgetInstall();
   SetShellHandler([this](const ShellRequest& request) { started.push_back(request); });

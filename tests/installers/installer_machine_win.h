@@ -16,6 +16,7 @@
 #include "common/usual.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/window_driver_win.h"
 
 namespace vx::test {
 
@@ -43,9 +44,6 @@ std::wstring ConsoleOutput(const std::wstring& command_line);
 std::map<std::wstring, std::wstring> RegQueryValues(const std::wstring& key);
 // What "uninstaller --list" prints: the installed programs' names.
 std::wstring InstalledProgramsList();
-
-// Presses a button as a click does.
-void Click(HWND button);
 
 class InstallerMachineTest : public testing::Test {
  protected:

@@ -13,6 +13,7 @@
 #include "setup/wizard.h"
 #include "tests/installers/installer_machine_win.h"
 #include "tests/support/program_driver_win.h"
+#include "tests/support/program_file_win.h"
 #include "tests/support/registry_view_win.h"
 
 namespace vx::test {
@@ -99,34 +100,17 @@ TEST_F(RealProgramsTest, CarryTheirVersionManifestIconAndArtwork) {
   for (const wchar_t* name : {L"SetUpVantelox.exe", L"UnInstallVantelox.exe"}) {
     SCOPED_TRACE(name);
     const std::wstring file = setup + name;
-    DWORD ignored = 0;
-    std::vector<uint8_t> block(GetFileVersionInfoSizeW(file.c_str(), &ignored));
-    ASSERT_FALSE(block.empty());
-    ASSERT_TRUE(
-        GetFileVersionInfoW(file.c_str(), 0, static_cast<DWORD>(block.size()), block.data()));
-    VS_FIXEDFILEINFO* fixed = nullptr;
-    UINT length = 0;
-    ASSERT_TRUE(VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
-    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010001u);
-    EXPECT_EQ(fixed->dwFileVersionLS, 0u);
-    for (const auto& [key, value] :
-         {std::pair<std::wstring, std::wstring>{L"FileVersion", L"1.1.0"},
-          {L"ProductName", L"Vantelox"},
-          {L"OriginalFilename", name}}) {
-      wchar_t* text = nullptr;
-      ASSERT_TRUE(VerQueryValueW(block.data(), (L"\\StringFileInfo\\041104B0\\" + key).c_str(),
-                                 reinterpret_cast<void**>(&text), &length))
-          << key;
-      EXPECT_EQ(std::wstring(text), value);
-    }
+    const VersionBlock version = ReadVersionBlock(file);
+    ASSERT_TRUE(version.found);
+    EXPECT_EQ(version.fixed.dwFileVersionMS, 0x00010001u);
+    EXPECT_EQ(version.fixed.dwFileVersionLS, 0u);
+    EXPECT_EQ(version.Text(L"FileVersion"), L"1.1.0");
+    EXPECT_EQ(version.Text(L"ProductName"), L"Vantelox");
+    EXPECT_EQ(version.Text(L"OriginalFilename"), name);
 
     const HMODULE program = LoadLibraryExW(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(program, nullptr);
-    const HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
-    ASSERT_NE(found, nullptr);
-    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(program, found))),
-                               SizeofResource(program, found));
-    EXPECT_NE(manifest.find("level=\"requireAdministrator\""), std::string::npos);
+    EXPECT_NE(ManifestOf(program).find("level=\"requireAdministrator\""), std::string::npos);
     EXPECT_NE(FindResourceW(program, MAKEINTRESOURCEW(VX_PROGRAM_ICON), RT_GROUP_ICON), nullptr);
     EXPECT_NE(FindResourceW(program, MAKEINTRESOURCEW(VX_ARTWORK_BITMAP), RT_BITMAP), nullptr);
     FreeLibrary(program);

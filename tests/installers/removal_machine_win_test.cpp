@@ -264,7 +264,7 @@ TEST_F(RemovalMachineTest, ARunningProgramStopsTheUninstallBeforeItChangesAnythi
   ASSERT_TRUE(SetFileAttributesW(read_only.c_str(), FILE_ATTRIBUTE_READONLY));
   Handle running = StartProgram(L"\"" + program + L"\"");
   ASSERT_TRUE(running);
-  ASSERT_TRUE(Eventually([&] { return !fs::CanRemoveFile(program); }));
+  ASSERT_TRUE(Eventually([&] { return !fs::CanRemoveFile(program); }, kProgramPatienceMs));
 
   on_message = [](const MessageRequest& request) {
     return Holds(request.text, L"使用中") ? MsgAnswer::No : MsgAnswer::Yes;

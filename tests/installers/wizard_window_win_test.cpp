@@ -20,26 +20,13 @@ namespace {
 
 bool Shown(HWND control) { return IsWindowVisible(control) != FALSE; }
 
-// The height `text` needs in `label` at its width, in its font.
-int NeededHeight(HWND label, const std::wstring& text) {
+// Whether `label`, given `text`, shows it whole in its font at its size.
+bool ShowsWhole(HWND label, const std::wstring& text) {
+  SetWindowTextW(label, text.c_str());
+  const SIZE need = LabelTextExtent(label);
   RECT client;
   GetClientRect(label, &client);
-  const HDC dc = GetDC(label);
-  const HGDIOBJ old =
-      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
-  RECT needed = client;
-  const bool edit_wrap = (GetWindowLongW(label, GWL_STYLE) & SS_EDITCONTROL) != 0;
-  DrawTextW(dc, text.c_str(), -1, &needed,
-            DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | (edit_wrap ? DT_EDITCONTROL : 0));
-  SelectObject(dc, old);
-  ReleaseDC(label, dc);
-  return needed.bottom - needed.top;
-}
-
-int ClientHeight(HWND control) {
-  RECT client;
-  GetClientRect(control, &client);
-  return client.bottom;
+  return need.cx <= client.right && need.cy <= client.bottom;
 }
 
 class WizardWindowTest : public InstallerMachineTest {
@@ -164,7 +151,7 @@ TEST_F(WizardWindowTest, ShowsEveryTextWhole) {
       setup::SummaryText(setup::kOlderInstalled, true, true),
   };
   for (const std::wstring& text : label1_texts) {
-    EXPECT_LE(NeededHeight(w.Label1, text), ClientHeight(w.Label1)) << text;
+    EXPECT_TRUE(ShowsWhole(w.Label1, text)) << text;
   }
   // The folder box shows any folder whole: its last character can be
   // scrolled into view.
@@ -175,11 +162,13 @@ TEST_F(WizardWindowTest, ShowsEveryTextWhole) {
   SendMessageW(w.Label2, EM_LINESCROLL, 0, SendMessageW(w.Label2, EM_GETLINECOUNT, 0, 0));
   const LRESULT last = SendMessageW(w.Label2, EM_POSFROMCHAR, shown.size() - 1, 0);
   EXPECT_NE(last, -1);
-  EXPECT_LT(static_cast<short>(HIWORD(last)), ClientHeight(w.Label2));
+  RECT box;
+  GetClientRect(w.Label2, &box);
+  EXPECT_LT(static_cast<short>(HIWORD(last)), box.bottom);
   EXPECT_GE(static_cast<short>(HIWORD(last)), 0);
   for (const wchar_t* status : {L"アプリケーションの追加と削除の情報を削除しています。",
                                 L"スタートメニューのショートカットを削除しています。"}) {
-    EXPECT_LE(NeededHeight(w.status_label(), status), ClientHeight(w.status_label())) << status;
+    EXPECT_TRUE(ShowsWhole(w.status_label(), status)) << status;
   }
 }
 
@@ -214,37 +203,26 @@ TEST_F(WizardWindowTest, DrawsTheRippleOverItsOwnArtwork) {
 }
 
 // The shell's own folder browser, as the wizard opens it: owned by the
-// wizard, titled, and giving nothing when cancelled.
+// wizard (DriveModal finds only the wizard's own windows), titled, and giving
+// nothing when cancelled.
 TEST_F(WizardWindowTest, TheShellsFolderBrowserCancelledGivesNothing) {
   setup::Form1& w = Open(MakeSetupFolder());
   SetFolderBrowserHandler({});
-  static std::vector<std::wstring> texts;
-  static HWND owner;
-  texts.clear();
-  owner = nullptr;
-  const UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) {
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM) {
-          wchar_t name[16] = {};
-          GetClassNameW(window, name, 16);
-          if (std::wstring(name) != L"#32770" || !IsWindowVisible(window)) return TRUE;
-          owner = GetWindow(window, GW_OWNER);
-          EnumChildWindows(
-              window,
-              [](HWND child, LPARAM) {
-                texts.push_back(ControlText(child));
-                return TRUE;
-              },
-              0);
-          PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
-          return FALSE;
-        },
-        0);
-  });
-  Click(w.Command2);
-  KillTimer(nullptr, timer);
-  EXPECT_EQ(owner, w.hwnd());
+  std::wstring window_class;
+  std::vector<std::wstring> texts;
+  // The shell may take a while to list its folders.
+  constexpr int kShellTicks = 3000;
+  DriveModal(
+      w.hwnd(), [&] { Click(w.Command2); },
+      [&](HWND browser) {
+        wchar_t name[16] = {};
+        GetClassNameW(browser, name, 16);
+        window_class = name;
+        for (const Child& c : Children(browser)) texts.push_back(c.text);
+        PostMessageW(browser, WM_COMMAND, IDCANCEL, 0);
+      },
+      kShellTicks);
+  EXPECT_EQ(window_class, L"#32770");
   EXPECT_NE(std::find(texts.begin(), texts.end(),
                       L"インストールするフォルダを選択し、ＯＫを押してください。"),
             texts.end());

@@ -2,19 +2,9 @@
 
 #include <windows.h>
 
-#include <memory>
+#include "tests/support/handle_win.h"
 
 namespace vx::test {
-namespace {
-
-struct HandleCloser {
-  void operator()(HANDLE h) const {
-    if (h && h != INVALID_HANDLE_VALUE) CloseHandle(h);
-  }
-};
-using Handle = std::unique_ptr<void, HandleCloser>;
-
-}  // namespace
 
 std::string CommandOutput(const std::wstring& command_line) {
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};

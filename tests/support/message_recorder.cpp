@@ -18,4 +18,10 @@ MessageRecorder::MessageRecorder() {
 
 MessageRecorder::~MessageRecorder() { SetMessageHandler({}); }
 
+std::vector<std::wstring> MessageRecorder::texts() const {
+  std::vector<std::wstring> texts;
+  for (const MessageRequest& r : shown_) texts.push_back(r.text);
+  return texts;
+}
+
 }  // namespace vx::test

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <string>
 #include <vector>
 
 #include "common/message_box.h"
@@ -19,6 +20,8 @@ class MessageRecorder {
 
   void Answer(MsgAnswer answer) { answers_.push_back(answer); }
   const std::vector<MessageRequest>& shown() const { return shown_; }
+  // The texts of the boxes shown, in order.
+  std::vector<std::wstring> texts() const;
   void Clear() { shown_.clear(); }
 
  private:

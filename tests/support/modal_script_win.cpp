@@ -37,6 +37,14 @@ void CloseStrayWindows(HWND owner) {
 
 }  // namespace
 
+void PumpMessages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
 HWND FindOwnedWindow(HWND owner) {
   struct Search {
     HWND owner;
@@ -81,11 +89,7 @@ bool PlayScript(HWND owner, const std::function<void()>& open, std::vector<Step>
   // The timer may still be due once the loop has ended.
   while (g_on_tick) {
     WaitMessage();
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
+    PumpMessages();
   }
   return !stuck;
 }

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace vx::test {
@@ -15,6 +16,16 @@ namespace vx::test {
 // One step of a script: called on every tick until it returns true. A step
 // must not wait: whatever opens a window is posted, not sent.
 using Step = std::function<bool()>;
+// A step that does `action` once and is done.
+inline Step Do(std::function<void()> action) {
+  return [action = std::move(action)] {
+    action();
+    return true;
+  };
+}
+
+// Runs every message waiting for this thread's windows.
+void PumpMessages();
 
 // The shown window owned by `owner`, or null.
 HWND FindOwnedWindow(HWND owner);

@@ -1,25 +1,12 @@
 #include "tests/support/program_driver_win.h"
 
-#include <chrono>
-#include <functional>
 #include <iterator>
-#include <thread>
 #include <vector>
+
+#include "tests/support/window_driver_win.h"
 
 namespace vx::test {
 namespace {
-
-constexpr auto kPatience = std::chrono::seconds(30);
-constexpr auto kPoll = std::chrono::milliseconds(50);
-
-// The text of a window of another process, through the message that asks it.
-std::wstring TextOf(HWND window) {
-  wchar_t text[2048] = {};
-  DWORD_PTR got = 0;
-  SendMessageTimeoutW(window, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text),
-                      SMTO_ABORTIFHUNG, 2000, &got);
-  return text;
-}
 
 std::wstring ClassOf(HWND window) {
   wchar_t name[64] = {};
@@ -38,18 +25,6 @@ std::vector<HWND> ShownTopWindows() {
   return windows;
 }
 
-std::vector<HWND> ChildrenOf(HWND window) {
-  std::vector<HWND> children;
-  EnumChildWindows(
-      window,
-      [](HWND child, LPARAM list) {
-        reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&children));
-  return children;
-}
-
 bool OfProcess(HWND window, HANDLE process) {
   if (!process) return true;
   DWORD owner = 0;
@@ -60,7 +35,7 @@ bool OfProcess(HWND window, HANDLE process) {
 HWND ShownWindow(const std::wstring& caption, const wchar_t* window_class,
                  HANDLE process = nullptr) {
   for (const HWND window : ShownTopWindows()) {
-    if (TextOf(window) == caption && (!window_class || ClassOf(window) == window_class) &&
+    if (WindowText(window) == caption && (!window_class || ClassOf(window) == window_class) &&
         OfProcess(window, process)) {
       return window;
     }
@@ -68,23 +43,7 @@ HWND ShownWindow(const std::wstring& caption, const wchar_t* window_class,
   return nullptr;
 }
 
-HWND ChildWithText(HWND window, const std::wstring& text) {
-  for (const HWND child : ChildrenOf(window)) {
-    if (TextOf(child) == text) return child;
-  }
-  return nullptr;
-}
-
 }  // namespace
-
-bool Eventually(const std::function<bool()>& found) {
-  const auto end = std::chrono::steady_clock::now() + kPatience;
-  while (!found()) {
-    if (std::chrono::steady_clock::now() > end) return false;
-    std::this_thread::sleep_for(kPoll);
-  }
-  return true;
-}
 
 HWND WaitForWindowOf(HANDLE process, const std::wstring& window_class) {
   HWND window = nullptr;
@@ -93,7 +52,7 @@ HWND WaitForWindowOf(HANDLE process, const std::wstring& window_class) {
       if (OfProcess(shown, process) && ClassOf(shown) == window_class) window = shown;
     }
     return window != nullptr;
-  });
+  }, kProgramPatienceMs);
   return window;
 }
 
@@ -111,43 +70,41 @@ Handle StartProgram(const std::wstring& command_line) {
 }
 
 bool WaitForEnd(HANDLE process) {
-  return WaitForSingleObject(process,
-                             static_cast<DWORD>(kPatience / std::chrono::milliseconds(1))) ==
-         WAIT_OBJECT_0;
+  return WaitForSingleObject(process, kProgramPatienceMs) == WAIT_OBJECT_0;
 }
 
 HWND WaitForWindow(const std::wstring& caption) {
   HWND window = nullptr;
-  Eventually([&] { return (window = ShownWindow(caption, nullptr)) != nullptr; });
+  Eventually([&] { return (window = ShownWindow(caption, nullptr)) != nullptr; }, kProgramPatienceMs);
   return window;
 }
 
 bool WaitForNoWindow(const std::wstring& caption) {
-  return Eventually([&] { return ShownWindow(caption, nullptr) == nullptr; });
+  return Eventually([&] { return ShownWindow(caption, nullptr) == nullptr; }, kProgramPatienceMs);
 }
 
 bool WaitForChildText(HWND window, const std::wstring& text) {
-  return Eventually([&] { return ChildWithText(window, text) != nullptr; });
+  return Eventually([&] { return FindChildWithText(window, text) != nullptr; }, kProgramPatienceMs);
 }
 
 void PressButton(HWND window, const std::wstring& text) {
-  if (const HWND button = ChildWithText(window, text)) PostMessageW(button, BM_CLICK, 0, 0);
+  if (const HWND button = FindChildWithText(window, text)) PostMessageW(button, BM_CLICK, 0, 0);
 }
 
 std::wstring AnswerMessageBox(const std::wstring& title, int id, HANDLE process) {
   HWND box = nullptr;
-  if (!Eventually([&] { return (box = ShownWindow(title, L"#32770", process)) != nullptr; })) {
+  if (!Eventually([&] { return (box = ShownWindow(title, L"#32770", process)) != nullptr; },
+                  kProgramPatienceMs)) {
     return {};
   }
   // The message is the box's longest label.
   std::wstring text;
-  for (const HWND child : ChildrenOf(box)) {
-    const std::wstring label = ClassOf(child) == L"Static" ? TextOf(child) : L"";
-    if (label.size() > text.size()) text = label;
+  for (const Child& child : Children(box)) {
+    if (child.window_class == L"Static" && child.text.size() > text.size()) text = child.text;
   }
   PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
   // The next box of the same title must not be taken for this one.
-  Eventually([&] { return !IsWindow(box) || !IsWindowVisible(box); });
+  Eventually([&] { return !IsWindow(box) || !IsWindowVisible(box); }, kProgramPatienceMs);
   return text;
 }
 

@@ -5,29 +5,20 @@
 
 #include <windows.h>
 
-#include <functional>
-#include <memory>
 #include <string>
+
+#include "tests/support/handle_win.h"
 
 namespace vx::test {
 
-struct HandleCloser {
-  void operator()(HANDLE h) const {
-    if (h && h != INVALID_HANDLE_VALUE) CloseHandle(h);
-  }
-};
-using Handle = std::unique_ptr<void, HandleCloser>;
-
-// Asks `found` again and again until it says yes or patience runs out.
-bool Eventually(const std::function<bool()>& found);
+// How long a program of its own is waited for: it starts, shows and answers
+// in another process, on a machine that may be busy.
+inline constexpr int kProgramPatienceMs = 30000;
 
 // Starts a program by its command line; a null handle when it did not start.
 Handle StartProgram(const std::wstring& command_line);
 // Waits for the program to end; false when it is still running after a while.
 bool WaitForEnd(HANDLE process);
-
-// Asks `found` again and again until it says yes; false when patience ran out.
-bool Eventually(const std::function<bool()>& found);
 
 // The shown top-level window of `process` of `window_class`, waited for.
 HWND WaitForWindowOf(HANDLE process, const std::wstring& window_class);

@@ -1,0 +1,24 @@
+// The main window's menu commands, by the ids their WM_COMMAND carries: the
+// menu, the shortcut keys and the window tests all name them from here.
+#pragma once
+
+namespace vx::menu_commands {
+
+enum Id : int {
+  kOpen = 1001,
+  kNew,
+  kExit,
+  kUndo,
+  kRedo,
+  kRestore,
+  kFind,
+  kFindNext,
+  kRefresh,
+  kSettings,
+  kPrint,
+  kHelp,
+  kVersion,
+  kGoTo,
+};
+
+}  // namespace vx::menu_commands
