@@ -11,9 +11,12 @@ constexpr WindowClass kClass{L"VxVscrollEx", 0, -1};
 
 }  // namespace
 
-bool VscrollEx::Create(HWND parent, int id, int x, int y, int width, int height) {
-  if (!CreateBound(kClass, WindowSpec::Child(parent, id, x, y, width, height))) return false;
-  VScroll1 = MakeControl(hwnd(), {L"SCROLLBAR", L"", {0, 0, width, height}, SBS_VERT});
+bool VscrollEx::Create(HWND parent, const ChildArgs& args) {
+  WindowArgs window = WindowArgs::Child(parent, args.id, args.rect);
+  if (!args.visible) window.style &= ~DWORD{WS_VISIBLE};
+  if (!CreateBound(kClass, window)) return false;
+  VScroll1 = MakeControl(
+      hwnd(), {L"SCROLLBAR", L"", {0, 0, args.rect.width, args.rect.height}, SBS_VERT});
   SetLargePercent(0);
   ShowInner(model_.SetValue(model_.Value()));
   return VScroll1 != nullptr;

@@ -4,8 +4,9 @@
 
 namespace vx {
 
-bool Swatch::Create(HWND parent, const PixelRect& rect, int id) {
-  hwnd_ = MakeControl(parent, {L"STATIC", L"", rect, SS_NOTIFY | WS_BORDER, id});
+bool Swatch::Create(HWND parent, const ChildArgs& args) {
+  hwnd_ = MakeControl(parent, {L"STATIC", L"", args.rect, SS_NOTIFY | WS_BORDER, args.id});
+  if (!args.visible) ShowWindow(hwnd_, SW_HIDE);
   SetColour(colour_);
   return hwnd_ != nullptr;
 }

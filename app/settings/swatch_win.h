@@ -7,12 +7,13 @@
 #include "app/settings/display_settings_record.h"
 #include "common/ui/controls_win.h"
 #include "common/ui/gdi_win.h"
+#include "common/ui/window_win.h"
 
 namespace vx {
 
 class Swatch {
  public:
-  bool Create(HWND parent, const PixelRect& rect, int id);
+  bool Create(HWND parent, const ChildArgs& args);
   HWND hwnd() const { return hwnd_; }
   Colour colour() const { return colour_; }
   // Fills the swatch with `colour` and repaints it at once.

@@ -15,7 +15,7 @@
 namespace vx {
 namespace {
 
-// The page area with no file open; the design leaves its colour open.
+// The page area with no file open: the system colour of an empty work area.
 constexpr int kEmptyPageColour = COLOR_APPWORKSPACE;
 
 void OutlineBox(HDC dc, const PageBox& b) {

@@ -1,21 +1,37 @@
 #include "common/ui/message_pump_win.h"
 
-#include <windows.h>
+// mmsystem.h needs windows.h before it.
+#include <mmsystem.h>
 
 namespace vx {
 
-bool PumpPendingMessages(HWND dialog) {
+bool TakeDialogKey(HWND window, MSG& msg) {
+  return window && IsWindow(window) && IsDialogMessageW(window, &msg);
+}
+
+bool LetMessagesRun(HWND window, bool dialog_keys) {
+  const HWND dialog = dialog_keys && window ? GetAncestor(window, GA_ROOT) : nullptr;
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(msg.wParam));
       return false;
     }
-    if (dialog && IsWindow(dialog) && IsDialogMessageW(dialog, &msg)) continue;
+    if (TakeDialogKey(dialog, msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
-  return true;
+  return !window || IsWindow(window);
+}
+
+Ticker::Ticker(HWND window, UINT_PTR id, UINT interval_ms) : window_(window), id_(id) {
+  timeBeginPeriod(1);
+  SetTimer(window_, id_, interval_ms, nullptr);
+}
+
+Ticker::~Ticker() {
+  if (IsWindow(window_)) KillTimer(window_, id_);
+  timeEndPeriod(1);
 }
 
 }  // namespace vx

@@ -82,7 +82,7 @@ class StatusRecorder {
   Texts texts;
 
  private:
-  ControlSubclass subclass_;
+  MessageHook subclass_;
 };
 
 class InstallRunTest : public InstallerMachineTest {
