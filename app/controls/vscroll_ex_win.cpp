@@ -70,7 +70,7 @@ void VscrollEx::SetLargePercent(double p) {
 
 bool VscrollEx::Enabled() const { return IsWindowEnabled(VScroll1) != 0; }
 
-void VscrollEx::SetEnabled(bool on) { EnableWindow(VScroll1, on ? TRUE : FALSE); }
+void VscrollEx::SetEnabled(bool on) { EnableControl(VScroll1, on); }
 
 void VscrollEx::OnScroll(WPARAM wp) {
   const int code = LOWORD(wp);
