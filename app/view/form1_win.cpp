@@ -7,8 +7,8 @@
 #include "app/settings/page_geometry.h"
 #include "app/view/form1_layout.h"
 #include "common/product_version.h"
-#include "common/ui/font_faces.h"
 #include "common/ui/controls_win.h"
+#include "common/ui/font_faces.h"
 
 namespace vx {
 namespace {

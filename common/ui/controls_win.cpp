@@ -57,8 +57,8 @@ void HideControl(HWND control, HWND next_focus) {
 HICON ProgramIcon(int id, bool small) {
   const int side = GetSystemMetrics(small ? SM_CXSMICON : SM_CXICON);
   // Shared: the system keeps the icon as long as the program runs.
-  const HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
-                                 IMAGE_ICON, side, side, LR_SHARED);
+  const HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, side,
+                                 side, LR_SHARED);
   return icon ? static_cast<HICON>(icon) : LoadIconW(nullptr, IDI_APPLICATION);
 }
 
