@@ -11,6 +11,8 @@ namespace vx {
 // Takes `msg` when it is one of the dialog keys of `window` (Tab and the
 // arrows between controls, Enter for the default button, Esc for the cancel
 // button) and acts on it; false when the message is for the usual dispatch.
+// Every modal loop and every LetMessagesRun with dialog keys comes here: the
+// one place those keys are decided.
 bool TakeDialogKey(HWND window, MSG& msg);
 
 // Runs every pending message. False when the work should stop: the program
