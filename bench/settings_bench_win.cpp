@@ -84,7 +84,7 @@ double BareRePaintMs(vx::Form1& form, int rounds) {
   vx::Form1TestView view(form);
   return MedianMs(rounds, [&](int) {
     view.RePaint();
-    vx::PumpPendingMessages();
+    vx::LetMessagesRun();
   });
 }
 
@@ -97,7 +97,7 @@ double FieldStepMs(vx::Form1& form, CountingHost& host, int rounds) {
       const HWND edit = window.TextEx2[kGapField].Text1();
       ms = MedianMs(rounds, [edit](int i) {
         SendMessageW(edit, WM_KEYDOWN, i % 2 == 0 ? VK_UP : VK_DOWN, 0);
-        vx::PumpPendingMessages();
+        vx::LetMessagesRun();
       });
     })};
   });

@@ -4,6 +4,6 @@
 namespace vx {
 
 // A quit seen here stays queued for the main loop; the listing itself ends on its own.
-void LetPendingMessagesRun() { PumpPendingMessages(); }
+void LetPendingMessagesRun() { LetMessagesRun(); }
 
 }  // namespace vx

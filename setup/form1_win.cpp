@@ -30,8 +30,6 @@
 namespace vx::setup {
 namespace {
 
-constexpr wchar_t kClassName[] = L"VanteloxSetUpForm1";
-
 enum ControlId { kCommand1 = IDOK, kCommand3 = IDCANCEL, kCommand2 = 101 };
 
 constexpr int kButtonWidth = 96;
@@ -52,8 +50,6 @@ constexpr UINT kFolderBrowserFlags = BIF_RETURNONLYFSDIRS | BIF_DONTGOBELOWDOMAI
 constexpr wchar_t kCurrentVersionKey[] = L"\\Software\\Microsoft\\Windows\\CurrentVersion\\";
 constexpr wchar_t kProgramFilesDir[] = L"ProgramFilesDir";
 
-void SetText(HWND control, const std::wstring& text) { SetWindowTextW(control, text.c_str()); }
-
 // A rename within one volume; across volumes a copy beside the old file
 // takes its place only once it is complete, so the old one is never lost.
 bool MoveReplacing(const std::wstring& from, const std::wstring& to) {
@@ -71,15 +67,14 @@ bool MoveReplacing(const std::wstring& from, const std::wstring& to) {
 }  // namespace
 
 Form1::Form1(const Usual& usual, RegEdit& reg, std::wstring SourceFolder, FixedDiskTest is_fixed)
-    : InstallerForm(RippleStyle::Setup),
+    : InstallerForm(RippleStyle::Setup, L"VanteloxSetUpForm1", WizardCaption()),
       usual_(usual),
       reg_(reg),
       SourceFolder(std::move(SourceFolder)),
       is_fixed_(std::move(is_fixed)) {}
 
 void Form1::Form_Load() {
-  if (!CreateForm(kClassName, WizardCaption())) return;
-  MakeControls();
+  if (!Open(nullptr)) return;
   LoadPicture();
   ShowWindow(hwnd(), SW_SHOWNORMAL);
   EnableTimer1(false);
@@ -87,22 +82,15 @@ void Form1::Form_Load() {
   GetPage();
 }
 
-void Form1::Run() { RunModal(Command1); }
-
-void Form1::MakeControls() {
-  constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
-  Label1 = MakeControl(hwnd(), {L"STATIC", L"", kLabel1Rect, kLabel, 0, font()});
+void Form1::CreateControls() {
+  InstallerForm::CreateControls();
+  Label1 = AddLabel(L"", kLabel1Rect);
   // A box that wraps and scrolls, so that all of a long folder name shows.
-  Label2 = MakeControl(
-      hwnd(), {L"EDIT", L"", kLabel2Rect,
-               WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, font()});
-  constexpr DWORD kButton = WS_TABSTOP | BS_PUSHBUTTON;
-  Command1 = MakeControl(hwnd(), {L"BUTTON", setup_texts::kYes, ButtonRect(0),
-                                  WS_TABSTOP | BS_DEFPUSHBUTTON, kCommand1, font()});
-  Command2 =
-      MakeControl(hwnd(), {L"BUTTON", setup_texts::kNo, ButtonRect(1), kButton, kCommand2, font()});
-  Command3 = MakeControl(
-      hwnd(), {L"BUTTON", setup_texts::kAbort, ButtonRect(2), kButton, kCommand3, font()});
+  Label2 = AddControl({L"EDIT", L"", kLabel2Rect,
+                       WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL});
+  Command1 = AddButton(setup_texts::kYes, ButtonRect(0), kCommand1, kEnterKey);
+  Command2 = AddButton(setup_texts::kNo, ButtonRect(1), kCommand2);
+  Command3 = AddButton(setup_texts::kAbort, ButtonRect(2), kCommand3, kEscKey);
 }
 
 void Form1::GetPage() {
@@ -111,18 +99,18 @@ void Form1::GetPage() {
       ShowFolderPage();
       break;
     case kDesktopPage:
-      SetText(Label1, setup_texts::kDesktopQuestion);
+      SetControlText(Label1, setup_texts::kDesktopQuestion);
       ShowWindow(Label2, SW_HIDE);
       break;
     case kSendToPage:
       ShowWindow(Label2, SW_HIDE);
-      SetText(Label1, setup_texts::kSendToQuestion);
+      SetControlText(Label1, setup_texts::kSendToQuestion);
       break;
     default:
       ShowWindow(Label2, SW_HIDE);
-      SetText(Command2, setup_texts::kBack);
-      SetText(Label1,
-              SummaryText(InstallKind, wizard_.MakeDesktopShortcut, wizard_.MakeSendToShortcut));
+      SetControlText(Command2, setup_texts::kBack);
+      SetControlText(Label1, SummaryText(InstallKind, wizard_.MakeDesktopShortcut,
+                                         wizard_.MakeSendToShortcut));
       break;
   }
 }
@@ -136,7 +124,7 @@ void Form1::ShowFolderPage() {
     candidate = DefaultInstallParent(
         usual_, reg_.GetValueString(RegEdit::kLocalMachine, kCurrentVersionKey, kProgramFilesDir));
   }
-  SetText(Command2, setup_texts::kNo);
+  SetControlText(Command2, setup_texts::kNo);
   TimeCheck(candidate);
 }
 
@@ -144,8 +132,8 @@ void Form1::TimeCheck(const std::wstring& ChangeNewDir) {
   const FolderChoice choice = SettleInstallFolder(usual_, ChangeNewDir, SourceFolder, is_fixed_);
   InstallFolder = choice.InstallFolder;
   InstallKind = choice.InstallKind;
-  SetText(Label1, FolderQuestion(InstallKind));
-  SetText(Label2, InstallFolder);
+  SetControlText(Label1, FolderQuestion(InstallKind));
+  SetControlText(Label2, InstallFolder);
 }
 
 void Form1::Follow(WizardStep step) {
@@ -186,7 +174,7 @@ void Form1::Command2_Click() { Follow(wizard_.Command2_Click()); }
 void Form1::Command3_Click() {
   if (ShowMessage(setup_texts::kAbortQuestion, MsgButtons::YesNo) != MsgAnswer::Yes) return;
   EnableTimer1(false);
-  CloseModal();
+  Close();
 }
 
 bool Form1::OnCommand(int id, int code) {
@@ -230,7 +218,7 @@ void Form1::StartInstall() {
   Exitform();
 }
 
-// Steps 3 to 13; false at the first step that failed. Registry writes and
+// The install proper; false at the first step that failed. Registry writes and
 // shortcuts report nothing: a missing shortcut does not spoil the install.
 bool Form1::InstallSteps() {
   using namespace install_record;
@@ -330,7 +318,7 @@ bool Form1::CopyFiles() {
 void Form1::WaitForProgressBar() {
   while (hwnd() && ProgressFrames <= kFadeFrames) {
     WaitMessage();
-    if (!PumpPendingMessages()) break;
+    if (!LetMessagesRun(hwnd())) break;
   }
 }
 
@@ -346,7 +334,7 @@ void Form1::Exitform() {
     ShowMessage(setup_texts::kFailed);
     ShowMessage(setup_texts::kAborted);
   }
-  CloseModal();
+  Close();
 }
 
 }  // namespace vx::setup

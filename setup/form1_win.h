@@ -24,18 +24,16 @@ class Form1 : public InstallerForm {
 
   // Makes and shows the window on the folder page.
   void Form_Load();
-  // Runs the window's messages until the window is closed.
-  void Run();
 
-  // Controls, named as in the window's design.
-  HWND Command1 = nullptr;
-  HWND Command2 = nullptr;
-  HWND Command3 = nullptr;
-  HWND Label1 = nullptr;
-  HWND Label2 = nullptr;
+  HWND Command1 = nullptr;  // yes, next
+  HWND Command2 = nullptr;  // no, back
+  HWND Command3 = nullptr;  // abort
+  HWND Label1 = nullptr;    // the page's question
+  HWND Label2 = nullptr;    // the install folder
 
  private:
-  void MakeControls();
+  void CreateControls() override;
+  HWND FirstFocus() const override { return Command1; }
   void GetPage();
   void ShowFolderPage();
   void TimeCheck(const std::wstring& ChangeNewDir);

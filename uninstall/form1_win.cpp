@@ -13,18 +13,15 @@
 #include "uninstall/uninstall_texts.h"
 
 namespace vx::uninstall {
-namespace {
-
-constexpr wchar_t kClassName[] = L"VanteloxUnInstallForm1";
-
-}  // namespace
 
 Form1::Form1(const Usual& usual, RegEdit& reg)
-    : InstallerForm(RippleStyle::Uninstall), usual_(usual), reg_(reg) {}
+    : InstallerForm(RippleStyle::Uninstall, L"VanteloxUnInstallForm1", uninstall_texts::kCaption),
+      usual_(usual),
+      reg_(reg) {}
 
 void Form1::Form_Load() {
   ErrorList.assign(1, std::wstring());
-  if (!CreateForm(kClassName, uninstall_texts::kCaption)) return;
+  if (!Open(nullptr)) return;
   LoadPicture();
   ShowWindow(hwnd(), SW_SHOWNORMAL);
   EnableTimer1(true);
@@ -37,8 +34,6 @@ void Form1::Form_Load() {
     Finished = true;
   }
 }
-
-void Form1::Run() { RunModal(nullptr); }
 
 void Form1::AddError(const std::wstring& st) { ErrorList.push_back(st); }
 
@@ -176,12 +171,12 @@ void Form1::Timer1_Timer() {
   DrawPic();
   if (!Finished) return;
   EnableTimer1(false);
-  CloseModal();
+  Close();
 }
 
 // The run cannot be interrupted; once it is over, the close box closes.
 void Form1::OnClose() {
-  if (Finished) CloseModal();
+  if (Finished) Close();
 }
 
 }  // namespace vx::uninstall

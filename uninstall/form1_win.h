@@ -23,8 +23,6 @@ class Form1 : public InstallerForm {
   // Makes and shows the window, asks, and runs the removal when both
   // questions were answered Yes.
   void Form_Load();
-  // Runs the window's messages until the window is closed.
-  void Run();
 
  private:
   void AddError(const std::wstring& st);

@@ -9,11 +9,11 @@ constexpr WindowClass kClass{L"VxPictureBox", CS_DBLCLKS, -1};
 
 }  // namespace
 
-bool PictureBox::Create(HWND parent, int id, int x, int y, int width, int height) {
-  if (!CreateBound(kClass, WindowSpec::Child(parent, id, x, y, width, height, WS_CLIPSIBLINGS))) {
-    return false;
-  }
-  MakeImage(width, height);
+bool PictureBox::Create(HWND parent, const ChildArgs& args) {
+  WindowArgs window = WindowArgs::Child(parent, args.id, args.rect, WS_CLIPSIBLINGS);
+  if (!args.visible) window.style &= ~DWORD{WS_VISIBLE};
+  if (!CreateBound(kClass, window)) return false;
+  MakeImage(args.rect.width, args.rect.height);
   return true;
 }
 
@@ -83,8 +83,6 @@ void PictureBox::OnPaint() {
 }
 
 LRESULT PictureBox::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
-  LRESULT result = 0;
-  if (hook_ && hook_(msg, wp, lp, result)) return result;
   switch (msg) {
     case WM_PAINT:
       OnPaint();

@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 
 #include "common/ui/gdi_win.h"
@@ -15,8 +14,7 @@ namespace vx {
 
 class PictureBox : public Window {
  public:
-  // Makes the child window; `id` becomes its control id.
-  bool Create(HWND parent, int id, int x, int y, int width, int height);
+  bool Create(HWND parent, const ChildArgs& args);
 
   void Move(int x, int y, int width, int height);
   int width() const { return width_; }
@@ -31,10 +29,6 @@ class PictureBox : public Window {
   // A pixel of the off-screen image (for checks), or CLR_INVALID outside it.
   COLORREF PixelAt(int x, int y) const;
 
-  // Window messages that the owner wants to see first (keys, mouse).
-  using MessageHook = std::function<bool(UINT, WPARAM, LPARAM, LRESULT&)>;
-  void SetMessageHook(MessageHook hook) { hook_ = std::move(hook); }
-
  private:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
   void OnPaint();
@@ -42,14 +36,13 @@ class PictureBox : public Window {
 
   // The bitmap is declared first so that it outlives its selection into the DC.
   Bitmap image_;
-  MemoryDc image_dc_;
+  OwnedDc image_dc_;
   std::optional<Selection> image_selected_;
   HFONT font_ = nullptr;
   std::optional<Selection> font_selected_;
   uint32_t* bits_ = nullptr;
   int width_ = 0;
   int height_ = 0;
-  MessageHook hook_;
 };
 
 }  // namespace vx

@@ -8,9 +8,8 @@ namespace {
 
 int Round(double v) { return static_cast<int>(std::lround(v)); }
 
-bool InWidened(const SurfaceRect& r, int x, int y) {
-  return x >= r.left - 1 && x <= r.right + 1 && y >= r.top - 1 && y <= r.bottom + 1;
-}
+// Each button takes one pixel more on every side.
+constexpr int kButtonMargin = 1;
 
 }  // namespace
 
@@ -28,8 +27,8 @@ TextExLayout LayOutTextEx(int width, int height) {
   l.edit_height = std::max(1, h - 1);
   // A surface too low for a readable font still gets one.
   l.font_points = std::max(1, h - 6);
-  l.plus = {left, 0, w, plus_bottom};
-  l.minus = {left, minus_top, w, h};
+  l.plus = {left, 0, w - left + 1, plus_bottom + 1};
+  l.minus = {left, minus_top, w - left + 1, h - minus_top + 1};
   l.plus_across = {Round(w * 0.7 + 1), plus_middle, w - 1, plus_middle};
   l.plus_upright = {upright_x, 0, upright_x, plus_bottom};
   l.minus_across = {Round(w * 0.7), minus_middle, w, minus_middle};
@@ -37,8 +36,8 @@ TextExLayout LayOutTextEx(int width, int height) {
 }
 
 int ButtonDirection(const TextExLayout& layout, int x, int y) {
-  if (InWidened(layout.minus, x, y)) return -1;
-  if (InWidened(layout.plus, x, y)) return 1;
+  if (layout.minus.Contains(x, y, kButtonMargin)) return -1;
+  if (layout.plus.Contains(x, y, kButtonMargin)) return 1;
   return 0;
 }
 

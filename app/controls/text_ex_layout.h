@@ -2,11 +2,9 @@
 // button a point of its surface presses. All in pixels of the surface.
 #pragma once
 
-namespace vx {
+#include "common/ui/rects.h"
 
-struct SurfaceRect {
-  int left, top, right, bottom;  // both corners inside
-};
+namespace vx {
 
 struct SurfaceLine {
   int x1, y1, x2, y2;  // both ends drawn
@@ -16,8 +14,8 @@ struct TextExLayout {
   int edit_width;
   int edit_height;
   int font_points;
-  SurfaceRect plus;
-  SurfaceRect minus;
+  PixelRect plus;
+  PixelRect minus;
   SurfaceLine plus_across;
   SurfaceLine plus_upright;
   SurfaceLine minus_across;

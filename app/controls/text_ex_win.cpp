@@ -1,14 +1,13 @@
 #include "app/controls/text_ex_win.h"
 
 #include <windowsx.h>
-// mmsystem.h needs windows.h before it.
-#include <mmsystem.h>
 
 #include <string>
 
 #include "app/controls/auto_repeat.h"
 #include "app/controls/text_ex_cursor_win.h"
 #include "app/controls/text_ex_rules.h"
+#include "common/ui/font_faces.h"
 #include "common/ui/message_pump_win.h"
 #include "common/ui/shift_state_win.h"
 
@@ -16,51 +15,42 @@ namespace vx {
 namespace {
 
 constexpr wchar_t kClassName[] = L"VanteloxTextEx";
-// The design leaves the field's font open.
-constexpr wchar_t kNumberFont[] = L"ＭＳ Ｐゴシック";
 constexpr int kText1Id = 1;
-
-// The system's timer and sleep to the millisecond while a button repeats:
-// the last stage steps every 10 ms, finer than their default resolution on
-// Windows.
-class FineTimer {
- public:
-  FineTimer() { timeBeginPeriod(1); }
-  ~FineTimer() { timeEndPeriod(1); }
-  FineTimer(const FineTimer&) = delete;
-  FineTimer& operator=(const FineTimer&) = delete;
-};
 
 void DrawLine(HDC dc, const SurfaceLine& l) {
   MoveToEx(dc, l.x1, l.y1, nullptr);
-  // LineTo leaves out its end point; the design draws it.
+  // LineTo leaves out its end point; the sign's stroke takes it in.
   LineTo(dc, l.x2 + (l.y1 == l.y2 ? 1 : 0), l.y2 + (l.x1 == l.x2 ? 1 : 0));
 }
 
 }  // namespace
 
-bool TextEx::Create(HWND parent, const TextExSpec& spec) {
-  MinValue = spec.MinValue;
-  MaxValue = spec.MaxValue;
-  ChangeValue = spec.ChangeValue;
-  ChangeMouseValue = spec.ChangeMouseValue;
-  index_ = spec.index;
-  enabled_ = spec.Enabled;
-  value_ = ClampValue(spec.Value, MinValue, MaxValue);
-  WindowSpec window = WindowSpec::Child(parent, spec.id, spec.rect.x, spec.rect.y, spec.rect.width,
-                                        spec.rect.height);
-  if (!spec.visible) window.style &= ~DWORD{WS_VISIBLE};
+bool TextEx::Create(HWND parent, const TextExArgs& args) {
+  MinValue = args.MinValue;
+  MaxValue = args.MaxValue;
+  ChangeValue = args.ChangeValue;
+  ChangeMouseValue = args.ChangeMouseValue;
+  index_ = args.index;
+  enabled_ = args.Enabled;
+  value_ = ClampValue(args.Value, MinValue, MaxValue);
+  WindowArgs window = WindowArgs::Child(parent, args.id, args.rect);
+  if (!args.visible) window.style &= ~DWORD{WS_VISIBLE};
   // Tab and the dialog keys reach the edit field inside.
   window.ex_style = WS_EX_CONTROLPARENT;
   if (!CreateBound({kClassName, CS_DBLCLKS, COLOR_BTNFACE}, window)) return false;
   DWORD style = ES_AUTOHSCROLL | WS_BORDER;
   if (enabled_) style |= WS_TABSTOP;
-  text1_ = MakeControl(hwnd(), {L"EDIT", std::to_wstring(value_), {0, 0, 1, 1}, style, kText1Id});
+  LayOut();
+  text1_ = MakeControl(hwnd(), {L"EDIT",
+                                std::to_wstring(value_),
+                                {0, 0, layout_.edit_width, layout_.edit_height},
+                                style,
+                                kText1Id,
+                                font_.get()});
   if (!text1_) return false;
-  text1_subclass_.Attach(
+  text1_hook_.Attach(
       text1_, [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) { return Text1_Message(m, w, l, r); });
-  EnableWindow(text1_, enabled_ ? TRUE : FALSE);
-  RePaint();
+  EnableControl(text1_, enabled_);
   return true;
 }
 
@@ -69,7 +59,7 @@ void TextEx::SetValue(int32_t v) { Assign(v); }
 void TextEx::Assign(int64_t v) {
   value_ = ClampValue(v, MinValue, MaxValue);
   if (text1_) {
-    SetWindowTextW(text1_, std::to_wstring(value_).c_str());
+    SetControlText(text1_, std::to_wstring(value_));
     UpdateWindow(text1_);
   }
   if (ValueChanged) ValueChanged(index_);
@@ -78,25 +68,28 @@ void TextEx::Assign(int64_t v) {
 void TextEx::SetEnabled(bool on) {
   enabled_ = on;
   if (!text1_) return;
-  EnableWindow(text1_, on ? TRUE : FALSE);
+  EnableControl(text1_, on);
   const LONG_PTR style = GetWindowLongPtrW(text1_, GWL_STYLE);
   SetWindowLongPtrW(text1_, GWL_STYLE, on ? style | WS_TABSTOP : style & ~LONG_PTR{WS_TABSTOP});
 }
 
 int32_t TextEx::TypedValue() const { return ParseText(ControlText(text1_)); }
 
-void TextEx::RePaint() {
+void TextEx::LayOut() {
   RECT client;
   GetClientRect(hwnd(), &client);
   layout_ = LayOutTextEx(client.right, client.bottom);
-  if (text1_) {
-    MoveWindow(text1_, 0, 0, layout_.edit_width, layout_.edit_height, TRUE);
-    if (layout_.font_points != font_points_) {
-      font_ = MakeFont({kNumberFont, layout_.font_points * 100});
-      font_points_ = layout_.font_points;
-      SendMessageW(text1_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
-    }
-  }
+  if (layout_.font_points == font_points_) return;
+  // The old font goes only once the field has the new one.
+  Font font = MakeFont({font_faces::kDialog, layout_.font_points * 100});
+  if (text1_) SetControlFont(text1_, font.get(), true);
+  font_ = std::move(font);
+  font_points_ = layout_.font_points;
+}
+
+void TextEx::RePaint() {
+  LayOut();
+  if (text1_) MoveWindow(text1_, 0, 0, layout_.edit_width, layout_.edit_height, TRUE);
   InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
@@ -106,8 +99,8 @@ void TextEx::Paint() {
   {
     const Selection pen(dc, GetStockObject(BLACK_PEN));
     const Selection brush(dc, GetStockObject(NULL_BRUSH));
-    for (const SurfaceRect& r : {layout_.plus, layout_.minus}) {
-      Rectangle(dc, r.left, r.top, r.right + 1, r.bottom + 1);
+    for (const PixelRect& r : {layout_.plus, layout_.minus}) {
+      Rectangle(dc, r.x, r.y, r.right(), r.bottom());
     }
     for (const SurfaceLine& l : {layout_.plus_across, layout_.plus_upright, layout_.minus_across}) {
       DrawLine(dc, l);
@@ -229,17 +222,16 @@ void TextEx::PressButton(int x, int y) {
   // A release anywhere ends the repeat, not only one over the control.
   SetCapture(hwnd());
   repeat_stop_ = false;
-  // Esc, Enter and Tab keep working in the window while the button is held.
-  const HWND dialog = GetAncestor(hwnd(), GA_ROOT);
-  const FineTimer fine;
+  const FineTimeResolution fine;
   // The owner may close the window from any step or message: once the
-  // control is gone the loop ends without touching it again.
+  // control is gone the loop ends without touching it again. Esc, Enter and
+  // Tab keep working in the window while the button is held.
   const auto held = [this] { return !repeat_stop_ && hwnd() != nullptr; };
   RunAutoRepeat(
       [this, direction] { Assign(int64_t{TypedValue()} + int64_t{ChangeValue} * direction); },
       [&] {
-        if (!held() || !PumpPendingMessages(dialog) || !held()) return false;
-        Sleep(1);
+        if (!held() || !LetMessagesRun(hwnd(), true) || !held()) return false;
+        WaitForMessages(1);
         return true;
       });
   if (hwnd() && GetCapture() == hwnd()) ReleaseCapture();

@@ -20,7 +20,7 @@ namespace vx {
 
 // What a field starts with. Its first number is bounded like any other but
 // not reported.
-struct TextExSpec {
+struct TextExArgs {
   PixelRect rect{0, 0, 0, 0};  // in the parent's client area
   int id = 0;
   int index = 0;  // reported with each change, for the owner of a group of fields
@@ -38,12 +38,12 @@ class TextEx : public Window {
   TextEx() = default;
   // The window goes while its font is still there, and tells nobody.
   ~TextEx() override {
-    text1_subclass_.Detach();
+    text1_hook_.Detach();
     ValueChanged = nullptr;
     DestroyUnbound();
   }
 
-  bool Create(HWND parent, const TextExSpec& spec);
+  bool Create(HWND parent, const TextExArgs& args);
 
   int32_t value() const { return value_; }
   // Bounds `v`, shows it at once and raises ValueChanged, also when the
@@ -67,6 +67,8 @@ class TextEx : public Window {
  private:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
   bool Text1_Message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+  // The layout of the surface's size, and the field's font for it.
+  void LayOut();
   void RePaint();
   void Paint();
   // Every change of the number, bounded, shown and reported.
@@ -82,7 +84,7 @@ class TextEx : public Window {
   int32_t TypedValue() const;
 
   HWND text1_ = nullptr;
-  ControlSubclass text1_subclass_;
+  MessageHook text1_hook_;
   Font font_;
   int font_points_ = 0;
   TextExLayout layout_{};

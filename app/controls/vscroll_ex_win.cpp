@@ -11,9 +11,12 @@ constexpr WindowClass kClass{L"VxVscrollEx", 0, -1};
 
 }  // namespace
 
-bool VscrollEx::Create(HWND parent, int id, int x, int y, int width, int height) {
-  if (!CreateBound(kClass, WindowSpec::Child(parent, id, x, y, width, height))) return false;
-  VScroll1 = MakeControl(hwnd(), {L"SCROLLBAR", L"", {0, 0, width, height}, SBS_VERT});
+bool VscrollEx::Create(HWND parent, const ChildArgs& args) {
+  WindowArgs window = WindowArgs::Child(parent, args.id, args.rect);
+  if (!args.visible) window.style &= ~DWORD{WS_VISIBLE};
+  if (!CreateBound(kClass, window)) return false;
+  VScroll1 =
+      MakeControl(hwnd(), {L"SCROLLBAR", L"", {0, 0, args.rect.width, args.rect.height}, SBS_VERT});
   SetLargePercent(0);
   ShowInner(model_.SetValue(model_.Value()));
   return VScroll1 != nullptr;
@@ -67,7 +70,7 @@ void VscrollEx::SetLargePercent(double p) {
 
 bool VscrollEx::Enabled() const { return IsWindowEnabled(VScroll1) != 0; }
 
-void VscrollEx::SetEnabled(bool on) { EnableWindow(VScroll1, on ? TRUE : FALSE); }
+void VscrollEx::SetEnabled(bool on) { EnableControl(VScroll1, on); }
 
 void VscrollEx::OnScroll(WPARAM wp) {
   const int code = LOWORD(wp);

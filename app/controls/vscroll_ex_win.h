@@ -13,7 +13,7 @@ namespace vx {
 
 class VscrollEx : public Window {
  public:
-  bool Create(HWND parent, int id, int x, int y, int width, int height);
+  bool Create(HWND parent, const ChildArgs& args);
   // The standard scroll bar inside, for the messages of a test.
   HWND inner() const { return VScroll1; }
   void Move(int x, int y, int width, int height);

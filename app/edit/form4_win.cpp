@@ -2,6 +2,7 @@
 
 #include "app/edit/input_field.h"
 #include "app/settings/display_settings.h"
+#include "common/ui/font_faces.h"
 #include "common/ui/shift_state_win.h"
 
 namespace vx {
@@ -9,8 +10,7 @@ namespace {
 
 // A tool window: it floats over the page without a task-bar button of its own.
 constexpr WindowClass kClass{L"VanteloxForm4"};
-// The field's font; the design fixes only its size's share of the width.
-constexpr wchar_t kFieldFontName[] = L"ＭＳ ゴシック";
+// The field's font size, from which InputBoxWidth sizes the field.
 constexpr int32_t kFieldFontPoints = 9;
 // The field's place and height in the window's client area, in pixels.
 constexpr int kFieldLeft = 2;
@@ -26,17 +26,17 @@ POINT ClientOrigin(HWND h) {
 }  // namespace
 
 void Form4::Form_Load(HWND owner_window) {
-  WindowSpec spec;
-  spec.style = WS_POPUP | WS_BORDER;
-  spec.ex_style = WS_EX_TOOLWINDOW;
-  spec.x = 0;
-  spec.y = 0;
-  spec.width = 40;
-  spec.height = kFieldHeight + 2 * kFieldTop;
-  spec.parent = owner_window;
-  if (!CreateBound(kClass, spec)) return;
+  WindowArgs window;
+  window.style = WS_POPUP | WS_BORDER;
+  window.ex_style = WS_EX_TOOLWINDOW;
+  window.x = 0;
+  window.y = 0;
+  window.width = 40;
+  window.height = kFieldHeight + 2 * kFieldTop;
+  window.parent = owner_window;
+  if (!CreateBound(kClass, window)) return;
   max_length_ = 0;  // the new field is sized by the next SizeFor
-  font_ = MakeFont({kFieldFontName, kFieldFontPoints * 100, FW_NORMAL, FIXED_PITCH | FF_MODERN});
+  font_ = MakeFixedPitchFont(font_faces::kFixedPitch, kFieldFontPoints);
   Text1 = MakeControl(hwnd(), {L"EDIT",
                                L"",
                                {kFieldLeft, kFieldTop, 30, kFieldHeight},
@@ -50,7 +50,7 @@ void Form4::Form_Load(HWND owner_window) {
 
 void Form4::Unload() {
   text1_keys_.Detach();
-  if (hwnd()) DestroyWindow(hwnd());
+  Close();
   Text1 = nullptr;
 }
 

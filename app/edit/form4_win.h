@@ -43,7 +43,7 @@ class Form4 : public Window {
 
   InputHost& host_;
   Font font_;
-  ControlSubclass text1_keys_;
+  MessageHook text1_keys_;
   int32_t max_length_ = 0;
 };
 

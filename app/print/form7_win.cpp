@@ -16,11 +16,6 @@
 namespace vx {
 namespace {
 
-constexpr wchar_t kClassName[] = L"VanteloxForm7";
-
-constexpr int kClientWidth = TwipsToPixels(5100);
-constexpr int kClientHeight = TwipsToPixels(3300);
-
 constexpr TwipRect kOption1Rects[2]{{240, 180, 1500, 255}, {240, 510, 1500, 255}};
 constexpr TwipRect kText1Rect{1800, 480, 3060, 300};
 constexpr TwipRect kLabel3Rect{240, 900, 4620, 1260};
@@ -28,8 +23,6 @@ constexpr TwipRect kLabel2Rect{240, 2280, 4620, 255};
 constexpr TwipRect kCommand1Rect{240, 2700, 1380, 360};
 constexpr TwipRect kCommand2Rect{1860, 2700, 1380, 360};
 constexpr TwipRect kCommand4Rect{3480, 2700, 1380, 360};
-
-constexpr int kFontCentipoints = 900;
 
 // Command1 is IDOK so that Enter prints, Command4 IDCANCEL so that Esc closes
 // (or cancels a job).
@@ -39,46 +32,29 @@ enum ControlId {
   kOption1 = 110,  // + index
 };
 
-bool Checked(HWND option) { return SendMessageW(option, BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
 }  // namespace
 
-void Form7::ShowModal(HWND owner) {
-  Form_Load(owner);
-  RunModal(Command1);
-}
-
-void Form7::Form_Load(HWND owner) {
-  if (!CreateModalFrame(kClassName, print_texts::kCaption, kClientWidth, kClientHeight, owner)) {
-    return;
-  }
-  settings_copy_ = DisplaySettings;
-  font_ = MakeFont({print_texts::kFont, kFontCentipoints});
-  CreateControls();
-  SendMessageW(Option1[0], BM_SETCHECK, BST_CHECKED, 0);
-  Option1_Click();
-  ReflectToMe();
-}
+Form7::Form7(PrintHost& host)
+    : ModalWindow({L"VanteloxForm7", print_texts::kCaption, {5100, 3300}}), host_(host) {}
 
 void Form7::CreateControls() {
   namespace t = print_texts;
-  HFONT f = font_.get();
-  constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
+  settings_copy_ = DisplaySettings;
   constexpr DWORD kOption = BS_AUTORADIOBUTTON;
-  constexpr DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
   // Creation order is the Tab order.
-  Option1[0] = MakeControl(hwnd(), {L"BUTTON", t::kAllPages, kOption1Rects[0],
-                                    kOption | WS_GROUP | WS_TABSTOP, kOption1, f});
-  Option1[1] =
-      MakeControl(hwnd(), {L"BUTTON", t::kChosenPages, kOption1Rects[1], kOption, kOption1 + 1, f});
-  Text1 = MakeControl(hwnd(), {L"EDIT", L"", kText1Rect,
-                               ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_GROUP, kText1, f});
-  Label3 = MakeControl(hwnd(), {L"STATIC", t::kHelp, kLabel3Rect, kLabel, 0, f});
-  Label2 = MakeControl(hwnd(), {L"STATIC", L"", kLabel2Rect, kLabel, 0, f});
-  Command1 = MakeControl(hwnd(), {L"BUTTON", t::kPrint, kCommand1Rect,
-                                  BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, IDOK, f});
-  Command2 = MakeControl(hwnd(), {L"BUTTON", t::kPrintSetup, kCommand2Rect, kButton, kCommand2, f});
-  Command4 = MakeControl(hwnd(), {L"BUTTON", t::kClose, kCommand4Rect, kButton, IDCANCEL, f});
+  Option1[0] = AddControl(
+      {L"BUTTON", t::kAllPages, kOption1Rects[0], kOption | WS_GROUP | WS_TABSTOP, kOption1});
+  Option1[1] = AddControl({L"BUTTON", t::kChosenPages, kOption1Rects[1], kOption, kOption1 + 1});
+  Text1 = AddControl(
+      {L"EDIT", L"", kText1Rect, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_GROUP, kText1});
+  Label3 = AddLabel(t::kHelp, kLabel3Rect);
+  Label2 = AddLabel(L"", kLabel2Rect);
+  Command1 = AddButton(t::kPrint, kCommand1Rect, IDOK, kEnterKey, WS_GROUP);
+  Command2 = AddButton(t::kPrintSetup, kCommand2Rect, kCommand2);
+  Command4 = AddButton(t::kClose, kCommand4Rect, IDCANCEL, kEscKey);
+  SetChecked(Option1[0], true);
+  Option1_Click();
+  ReflectToMe();
 }
 
 bool Form7::OnCommand(int id, int code) {
@@ -107,7 +83,7 @@ void Form7::OnClose() { Command4_Click(); }
 void Form7::Form_QueryUnload() { DisplaySettings = settings_copy_; }
 
 void Form7::Option1_Click() {
-  const bool chosen = Checked(Option1[1]);
+  const bool chosen = IsChecked(Option1[1]);
   ShowWindow(Text1, chosen ? SW_SHOW : SW_HIDE);
   if (chosen) SetFocus(Text1);
 }
@@ -115,7 +91,7 @@ void Form7::Option1_Click() {
 int32_t Form7::PageCount() const { return GetMaxPage(fs::FileLength(FileName), DisplaySettings); }
 
 PageList Form7::GetPrintPages() const {
-  if (Checked(Option1[0])) return AllPages(PageCount());
+  if (IsChecked(Option1[0])) return AllPages(PageCount());
   return ParsePageList(ControlText(Text1), PageCount());
 }
 
@@ -124,13 +100,13 @@ void Form7::ReflectToMe() {
 }
 
 void Form7::AllEnable(bool on) {
-  EnableWindow(Command4, on ? TRUE : FALSE);
-  EnableWindow(Command2, on ? TRUE : FALSE);
-  SetWindowTextW(Command1, on ? print_texts::kPrint : print_texts::kCancel);
+  EnableControl(Command4, on);
+  EnableControl(Command2, on);
+  SetControlText(Command1, on ? print_texts::kPrint : print_texts::kCancel);
 }
 
 void Form7::ShowStatus(const std::wstring& text) {
-  SetWindowTextW(Label2, text.c_str());
+  SetControlText(Label2, text);
   UpdateWindow(Label2);
 }
 
@@ -195,8 +171,8 @@ bool Form7::PrintPages(PrintJob& job, const PageList& pages) {
 }
 
 bool Form7::LetMessagesRun() {
-  if (!PumpPendingMessages()) cancel_ = true;
-  return !cancel_ && hwnd();
+  if (!vx::LetMessagesRun(hwnd())) cancel_ = true;
+  return !cancel_;
 }
 
 std::wstring Form7::ChosenPrinter() {
@@ -225,7 +201,7 @@ void Form7::Command4_Click() {
     return;
   }
   Form_QueryUnload();
-  CloseModal();
+  Close();
 }
 
 }  // namespace vx

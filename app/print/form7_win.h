@@ -13,34 +13,28 @@
 #include "app/print/print_host.h"
 #include "app/print/printer_win.h"
 #include "app/settings/display_settings.h"
-#include "common/ui/gdi_win.h"
 #include "common/ui/modal_window_win.h"
 
 namespace vx {
 
 class Form7 : public ModalWindow {
  public:
-  explicit Form7(PrintHost& host) : host_(host) {}
-
-  // Shows the window over `owner`, which stays disabled until it closes.
-  void ShowModal(HWND owner);
+  explicit Form7(PrintHost& host);
 
   // The file to print, set before the window is shown.
   std::wstring FileName;
 
-  // Controls, named as in the window's design; Option1[0] "全て印刷",
-  // Option1[1] "ページ指定".
-  std::array<HWND, 2> Option1{};
-  HWND Text1 = nullptr;
-  HWND Label3 = nullptr;
-  HWND Label2 = nullptr;
-  HWND Command1 = nullptr;
-  HWND Command2 = nullptr;
-  HWND Command4 = nullptr;
+  std::array<HWND, 2> Option1{};  // [0] "全て印刷", [1] "ページ指定"
+  HWND Text1 = nullptr;           // the typed list of pages
+  HWND Label3 = nullptr;          // the help text
+  HWND Label2 = nullptr;          // the status line
+  HWND Command1 = nullptr;        // print, or cancel while printing
+  HWND Command2 = nullptr;        // the printer's settings
+  HWND Command4 = nullptr;        // close
 
  private:
-  void Form_Load(HWND owner);
-  void CreateControls();
+  void CreateControls() override;
+  HWND FirstFocus() const override { return Command1; }
   bool OnCommand(int id, int code) override;
   void OnClose() override;
   void Form_QueryUnload();
@@ -63,7 +57,6 @@ class Form7 : public ModalWindow {
   std::wstring ChosenPrinter();
 
   PrintHost& host_;
-  Font font_;
   // The settings as they were when the window opened: printing raises the
   // top margin, and every way of closing puts them back.
   DisplaySettingsRecord settings_copy_;

@@ -30,7 +30,4 @@ inline constexpr wchar_t kNoPrinter[] =
     L"プリンタがインストールされていません。\r\nプリンタをインストールしてから印刷してください。";
 inline constexpr wchar_t kPrintFailed[] = L"印刷できませんでした。";
 
-// The window's own font; the design leaves it open.
-inline constexpr wchar_t kFont[] = L"ＭＳ Ｐゴシック";
-
 }  // namespace vx::print_texts

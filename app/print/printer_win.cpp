@@ -4,6 +4,8 @@
 
 #include <utility>
 
+#include "common/ui/gdi_win.h"
+
 namespace vx {
 namespace {
 
@@ -15,18 +17,13 @@ struct PrinterHandleCloser {
 };
 using PrinterHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, PrinterHandleCloser>;
 
-struct DcDeleter {
-  void operator()(HDC dc) const { DeleteDC(dc); }
-};
-using PrinterDc = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
-
 DEVMODEW* AsDevMode(DevMode& devmode) {
   return devmode.empty() ? nullptr : reinterpret_cast<DEVMODEW*>(devmode.data());
 }
 
 class GdiPrintJob : public PrintJob {
  public:
-  explicit GdiPrintJob(PrinterDc dc) : dc_(std::move(dc)) {}
+  explicit GdiPrintJob(OwnedDc dc) : dc_(std::move(dc)) {}
   ~GdiPrintJob() override {
     if (open_) ::AbortDoc(dc_.get());
   }
@@ -48,7 +45,7 @@ class GdiPrintJob : public PrintJob {
   }
 
  private:
-  PrinterDc dc_;
+  OwnedDc dc_;
   bool open_ = true;
 };
 
@@ -94,7 +91,7 @@ void SystemPrinter::ShowProperties(HWND owner, const std::wstring& name, DevMode
 std::unique_ptr<PrintJob> SystemPrinter::StartJob(const std::wstring& name, const DevMode& devmode,
                                                   const std::wstring& title) {
   DevMode settings = devmode;
-  PrinterDc dc(CreateDCW(L"WINSPOOL", name.c_str(), nullptr, AsDevMode(settings)));
+  OwnedDc dc(CreateDCW(L"WINSPOOL", name.c_str(), nullptr, AsDevMode(settings)));
   if (!dc) return nullptr;
   DOCINFOW info{};
   info.cbSize = sizeof info;

@@ -11,35 +11,29 @@
 
 #include "app/search/search_host.h"
 #include "app/search/search_text.h"
-#include "common/ui/gdi_win.h"
 #include "common/ui/modal_window_win.h"
 
 namespace vx {
 
 class Form5 : public ModalWindow {
  public:
-  explicit Form5(SearchHost& host) : host_(host) {}
+  explicit Form5(SearchHost& host);
 
-  // Shows the window over `owner`, which stays disabled until it closes.
-  void ShowModal(HWND owner);
-
-  // Controls, named as in the window's design; the option arrays are indexed
-  // as designed (Option1[1] "バイト", Option2[1] "最初から").
   HWND Label2 = nullptr;
-  HWND Text1 = nullptr;
+  HWND Text1 = nullptr;  // the data searched for
   HWND Frame1 = nullptr;
-  std::array<HWND, 2> Option1{};
+  std::array<HWND, 2> Option1{};  // [0] text, [1] "バイト" (SearchTarget)
   HWND Frame2 = nullptr;
-  std::array<HWND, 2> Option2{};
-  HWND Command1 = nullptr;
-  HWND Command3 = nullptr;
-  HWND Command2 = nullptr;
-  HWND Command4 = nullptr;
-  HWND Label1 = nullptr;
+  std::array<HWND, 2> Option2{};  // [0] from the caret, [1] "最初から"
+  HWND Command1 = nullptr;        // search
+  HWND Command3 = nullptr;        // find next, shown after a match
+  HWND Command2 = nullptr;        // close
+  HWND Command4 = nullptr;        // "説明": uncovers Label1
+  HWND Label1 = nullptr;          // the help text
 
  private:
-  void Form_Load(HWND owner);
-  void CreateControls();
+  void CreateControls() override;
+  HWND FirstFocus() const override { return Text1; }
   bool OnCommand(int id, int code) override;
   void OnClose() override { Command2_Click(); }
   void FindStart();
@@ -53,7 +47,6 @@ class Form5 : public ModalWindow {
   SearchTarget Target() const;
 
   SearchHost& host_;
-  Font font_;
 };
 
 }  // namespace vx

@@ -23,6 +23,5 @@ inline constexpr wchar_t kHelp[] =
     L"●１６進入力のみに対応\r\n"
     L"を忘れないで下さい。\r\n"
     L"テキストデータで入力する時はそのまま検索します。";
-inline constexpr wchar_t kFont[] = L"ＭＳ Ｐゴシック";
 
 }  // namespace vx::search_window_texts

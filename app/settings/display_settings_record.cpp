@@ -1,5 +1,7 @@
 #include "app/settings/display_settings_record.h"
 
+#include "common/ui/font_faces.h"
+
 namespace vx {
 
 std::wstring PadField(std::wstring_view text, size_t length) {
@@ -22,7 +24,7 @@ DisplaySettingsRecord DefaultSettings() {
   s.TextCellWidth = 8;
   s.AutoBackUp = true;
   s.BackUpSuffix = PadField(L"_VXBackUp", kBackUpSuffixLength);
-  s.FontName = PadField(L"ＭＳ ゴシック", kFontNameLength);
+  s.FontName = PadField(font_faces::kFixedPitch, kFontNameLength);
   s.InputRadix = 0;
   s.HideInputAfterEntry = true;
   s.MoveAfterEntry = true;

@@ -18,12 +18,7 @@
 namespace vx {
 namespace {
 
-constexpr wchar_t kClassName[] = L"VanteloxForm2";
-
-constexpr int kClientWidth = TwipsToPixels(5385);
-constexpr int kClientHeight = TwipsToPixels(3585);
-
-// A control designed inside a frame, placed in the window.
+// A control placed relative to its frame, placed in the window.
 constexpr TwipRect In(const TwipRect& frame, const TwipRect& r) {
   return {frame.x + r.x, frame.y + r.y, r.width, r.height};
 }
@@ -62,9 +57,9 @@ constexpr int kFieldHeight = 255;
 constexpr int kHiddenTop = 3600;
 constexpr std::array<int, kLayoutFieldCount> kFieldTops{kHiddenTop, kHiddenTop, 120,  420, 1260,
                                                         1560,       840,        1980, 2460};
-// Each field's caption (Label6 + index), right-aligned just left of it; the
-// design gives only that. The last one reaches further left, where the colour
-// frame leaves room, and the gap between dump and text takes two lines.
+// Each field's caption, right-aligned just left of it. The last one reaches
+// further left, where the colour frame leaves room, and the gap between dump
+// and text takes two lines.
 constexpr std::array<TwipRect, kLayoutFieldCount> kFieldLabelRects{{{3195, kHiddenTop, 1425, 195},
                                                                     {3195, kHiddenTop, 1425, 195},
                                                                     {3195, 150, 1425, 195},
@@ -77,8 +72,6 @@ constexpr std::array<TwipRect, kLayoutFieldCount> kFieldLabelRects{{{3195, kHidd
 
 constexpr TwipRect kCommand1Rect{2940, 3000, 855, 315};
 constexpr TwipRect kCommand2Rect{3960, 3000, 915, 315};
-
-constexpr int kFontCentipoints = 900;
 
 // Command2 is IDCANCEL (Esc). Command1 is the default button: Enter takes the
 // settings wherever the focus is not on a button or a field of its own.
@@ -95,11 +88,6 @@ enum ControlId {
   kTextEx2 = 140,  // + index
 };
 
-bool Checked(HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) != BST_UNCHECKED; }
-void Check(HWND box, bool on) {
-  SendMessageW(box, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
 std::wstring ListText(HWND combo, WPARAM index) {
   const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, index, 0);
   if (length == CB_ERR) return {};
@@ -111,101 +99,82 @@ std::wstring ListText(HWND combo, WPARAM index) {
 
 }  // namespace
 
-void Form2::ShowModal(HWND owner) {
-  Form_Load(owner);
-  RunModal(Check1);
-}
+Form2::Form2(SettingsHost& host)
+    : ModalWindow({L"VanteloxForm2", settings_window_texts::kCaption, {5385, 3585}}), host_(host) {}
 
-void Form2::Form_Load(HWND owner) {
-  if (!CreateModalFrame(kClassName, settings_window_texts::kCaption, kClientWidth, kClientHeight,
-                        owner)) {
-    return;
-  }
+void Form2::CreateControls() {
+  namespace t = settings_window_texts;
   pending_ = true;
   filling_ = true;
-  font_ = MakeFont({settings_window_texts::kFont, kFontCentipoints});
-  CreateControls();
+  constexpr DWORD kBox = BS_AUTOCHECKBOX | WS_TABSTOP;
+  // Creation order is the Tab order, top to bottom.
+  Check1 = AddControl({L"BUTTON", t::kCheck1, kCheck1Rect, kBox | WS_GROUP, kCheck1});
+  Check3 = AddControl({L"BUTTON", t::kCheck3, kCheck3Rect, kBox, kCheck3});
+  Check2 = AddControl({L"BUTTON", t::kCheck2, kCheck2Rect, kBox, kCheck2});
+  FontFrame = AddControl({L"BUTTON", t::kFontFrame, kFontFrameRect, BS_GROUPBOX});
+  PixelRect combo = kCombo1Rect;
+  combo.height += kCombo1ListHeight;
+  Combo1 =
+      AddControl({L"COMBOBOX", L"", combo,
+                  CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP | WS_GROUP, kCombo1});
+  Label1 = AddLabel(t::kSize, kLabel1Rect);
+  TextEx1.Create(hwnd(), {kTextEx1Rect, kTextEx1, 0, kMinFontSize, kMaxFontSize, kMinFontSize});
+  TextEx1.ValueChanged = [this](int) { RefrectToForm1(); };
+  RadixFrame = AddControl({L"BUTTON", t::kRadixFrame, kRadixFrameRect, BS_GROUPBOX});
+  // Left to right: index 2, 1, 0.
+  for (int i = 2; i >= 0; --i) {
+    DWORD style = BS_AUTORADIOBUTTON;
+    if (i == 2) style |= WS_GROUP | WS_TABSTOP;
+    Option1[i] =
+        AddControl({L"BUTTON", t::kRadixOptions[i], kOption1Rects[i], style, kOption1 + i});
+  }
+  CreateColourControls();
+  CreateLayoutFields();
+  Command1 = AddButton(t::kOk, kCommand1Rect, kCommand1, kEnterKey, WS_GROUP);
+  Command2 = AddButton(t::kCancel, kCommand2Rect, IDCANCEL, kEscKey);
+  CreateToolTips();
   LoadFont();
   snapshot_ = DisplaySettings;
   RefrectToMe();
   filling_ = false;
 }
 
-void Form2::CreateControls() {
+void Form2::CreateColourControls() {
   namespace t = settings_window_texts;
-  const HFONT f = font_.get();
-  constexpr DWORD kBox = BS_AUTOCHECKBOX | WS_TABSTOP;
-  constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
-  // Creation order is the Tab order, top to bottom.
-  Check1 = MakeControl(hwnd(), {L"BUTTON", t::kCheck1, kCheck1Rect, kBox | WS_GROUP, kCheck1, f});
-  Check3 = MakeControl(hwnd(), {L"BUTTON", t::kCheck3, kCheck3Rect, kBox, kCheck3, f});
-  Check2 = MakeControl(hwnd(), {L"BUTTON", t::kCheck2, kCheck2Rect, kBox, kCheck2, f});
-  FontFrame = MakeControl(hwnd(), {L"BUTTON", t::kFontFrame, kFontFrameRect, BS_GROUPBOX, 0, f});
-  PixelRect combo = kCombo1Rect;
-  combo.height += kCombo1ListHeight;
-  Combo1 = MakeControl(
-      hwnd(), {L"COMBOBOX", L"", combo,
-               CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP | WS_GROUP, kCombo1, f});
-  Label1 = MakeControl(hwnd(), {L"STATIC", t::kSize, kLabel1Rect, kLabel, 0, f});
-  TextEx1.Create(hwnd(), {kTextEx1Rect, kTextEx1, 0, kMinFontSize, kMaxFontSize, kMinFontSize});
-  TextEx1.ValueChanged = [this](int) { RefrectToForm1(); };
-  RadixFrame = MakeControl(hwnd(), {L"BUTTON", t::kRadixFrame, kRadixFrameRect, BS_GROUPBOX, 0, f});
-  // Left to right: index 2, 1, 0.
-  for (int i = 2; i >= 0; --i) {
-    DWORD style = BS_AUTORADIOBUTTON;
-    if (i == 2) style |= WS_GROUP | WS_TABSTOP;
-    Option1[i] = MakeControl(
-        hwnd(), {L"BUTTON", t::kRadixOptions[i], kOption1Rects[i], style, kOption1 + i, f});
-  }
-  CreateColourControls(f);
-  CreateLayoutFields(f);
-  Command1 = MakeControl(hwnd(), {L"BUTTON", t::kOk, kCommand1Rect,
-                                  BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, kCommand1, f});
-  Command2 = MakeControl(
-      hwnd(), {L"BUTTON", t::kCancel, kCommand2Rect, BS_PUSHBUTTON | WS_TABSTOP, IDCANCEL, f});
-  CreateToolTips();
-}
-
-void Form2::CreateColourControls(HFONT f) {
-  namespace t = settings_window_texts;
-  constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
-  ColourFrame = MakeControl(
-      hwnd(), {L"BUTTON", t::kColourFrame, kColourFrameRect, BS_GROUPBOX | WS_GROUP, 0, f});
-  Label2 = MakeControl(hwnd(), {L"STATIC", t::kBackColour, kLabel2Rect, kLabel, 0, f});
-  Label4 = MakeControl(hwnd(), {L"STATIC", t::kTextColour, kLabel4Rect, kLabel, 0, f});
-  Label15 = MakeControl(hwnd(), {L"STATIC", t::kSeparator, kLabel15Rect, kLabel, 0, f});
+  ColourFrame = AddControl({L"BUTTON", t::kColourFrame, kColourFrameRect, BS_GROUPBOX | WS_GROUP});
+  Label2 = AddLabel(t::kBackColour, kLabel2Rect);
+  Label4 = AddLabel(t::kTextColour, kLabel4Rect);
+  Label15 = AddLabel(t::kSeparator, kLabel15Rect);
+  const auto swatch_rect = [](int i, int top) {
+    return In(kColourFrameRect, {kSwatchLefts[i], top, kSwatchSide, kSwatchSide});
+  };
   // Row by row, left to right, so that Tab walks them in that order.
   for (int i = 0; i < 4; ++i) {
-    Label3[i].Create(hwnd(),
-                     In(kColourFrameRect, {kSwatchLefts[i], kLabel3Top, kSwatchSide, kSwatchSide}),
-                     kLabel3 + i, true);
+    Label3[i].Create(hwnd(), {swatch_rect(i, kLabel3Top), kLabel3 + i}, true);
   }
   for (int i = 0; i < 4; ++i) {
-    Label5[i].Create(hwnd(),
-                     In(kColourFrameRect, {kSwatchLefts[i], kLabel5Top, kSwatchSide, kSwatchSide}),
-                     kLabel5 + i, true);
+    Label5[i].Create(hwnd(), {swatch_rect(i, kLabel5Top), kLabel5 + i}, true);
   }
-  Label5[4].Create(hwnd(), kSeparatorSwatchRect, kLabel5 + 4, true);
+  Label5[4].Create(hwnd(), {kSeparatorSwatchRect, kLabel5 + 4}, true);
 }
 
-void Form2::CreateLayoutFields(HFONT f) {
-  constexpr DWORD kLabel = SS_RIGHT | SS_NOPREFIX;
+void Form2::CreateLayoutFields() {
   // The fields top to bottom, so that Tab walks them in that order.
   for (int i : kLayoutFieldOrder) {
     const LayoutField& field = LayoutFields()[i];
     const bool shown = kFieldTops[i] != kHiddenTop;
     const int top = kFieldTops[i];
-    FieldLabels[i] = MakeControl(hwnd(), {L"STATIC", settings_window_texts::kLayoutFieldCaptions[i],
-                                          kFieldLabelRects[i], kLabel, 0, f});
+    FieldLabels[i] =
+        AddLabel(settings_window_texts::kLayoutFieldCaptions[i], kFieldLabelRects[i], SS_RIGHT);
     if (!shown) ShowWindow(FieldLabels[i], SW_HIDE);
-    TextExSpec spec{TwipRect{kFieldLeft, top, kFieldWidth, kFieldHeight}, kTextEx2 + i, i};
-    spec.MinValue = field.min;
-    spec.MaxValue = field.max;
-    spec.Value = field.min;
-    spec.ChangeValue = field.step;
-    spec.ChangeMouseValue = field.step;
-    spec.visible = shown;
-    TextEx2[i].Create(hwnd(), spec);
+    TextExArgs args{TwipRect{kFieldLeft, top, kFieldWidth, kFieldHeight}, kTextEx2 + i, i};
+    args.MinValue = field.min;
+    args.MaxValue = field.max;
+    args.Value = field.min;
+    args.ChangeValue = field.step;
+    args.ChangeMouseValue = field.step;
+    args.visible = shown;
+    TextEx2[i].Create(hwnd(), args);
     TextEx2[i].ValueChanged = [this](int) { RefrectToForm1(); };
   }
 }
@@ -261,7 +230,7 @@ void Form2::SelectCurrentFont() {
   if (found != CB_ERR) {
     SendMessageW(Combo1, CB_SETCURSEL, static_cast<WPARAM>(found), 0);
   } else {
-    SetWindowTextW(Combo1, current.c_str());
+    SetControlText(Combo1, current);
   }
 }
 
@@ -273,19 +242,19 @@ void Form2::RefrectToMe() {
   }
   Label5[4].SetColour(s.SeparatorColor);
   TextEx1.SetValue(s.FontSize);
-  Check(Check1, s.HideInputAfterEntry);
-  Check(Check2, s.MoveAfterEntry);
-  Check(Check3, s.AutoCompleteAtMax);
+  SetChecked(Check1, s.HideInputAfterEntry);
+  SetChecked(Check2, s.MoveAfterEntry);
+  SetChecked(Check3, s.AutoCompleteAtMax);
   const LayoutValues shown = ShownLayoutValues(s);
   for (int i : kLayoutFieldOrder) TextEx2[i].SetValue(shown[i]);
   for (int i = 0; i < static_cast<int>(Option1.size()); ++i) {
-    Check(Option1[i], i == RadixOptionIndex(s.InputRadix));
+    SetChecked(Option1[i], i == RadixOptionIndex(s.InputRadix));
   }
 }
 
 int Form2::SelectedRadixOption() const {
   for (int i = 0; i < static_cast<int>(Option1.size()); ++i) {
-    if (Checked(Option1[i])) return i;
+    if (IsChecked(Option1[i])) return i;
   }
   return RadixOptionIndex(DisplaySettings.InputRadix);
 }
@@ -297,9 +266,9 @@ void Form2::RefrectToForm1() {
   // First: the layout fields below are stored with the new font size.
   s.FontSize = TextEx1.value();
   s.FontName = FitTextField(ControlText(Combo1), kFontNameLength);
-  s.HideInputAfterEntry = Checked(Check1);
-  s.MoveAfterEntry = Checked(Check2);
-  s.AutoCompleteAtMax = Checked(Check3);
+  s.HideInputAfterEntry = IsChecked(Check1);
+  s.MoveAfterEntry = IsChecked(Check2);
+  s.AutoCompleteAtMax = IsChecked(Check3);
   LayoutValues values{};
   for (int i : kLayoutFieldOrder) values[i] = TextEx2[i].value();
   StoreLayoutValues(s, values);
@@ -330,7 +299,7 @@ void Form2::Combo1_Click() {
   // The edit part of the box may not show the chosen entry yet.
   const LRESULT selected = SendMessageW(Combo1, CB_GETCURSEL, 0, 0);
   if (selected != CB_ERR) {
-    SetWindowTextW(Combo1, ListText(Combo1, static_cast<WPARAM>(selected)).c_str());
+    SetControlText(Combo1, ListText(Combo1, static_cast<WPARAM>(selected)));
   }
   RefrectToForm1();
 }
@@ -349,7 +318,7 @@ void Form2::Command1_Click() {
   pending_ = false;
   RefrectToForm1();
   SaveSettings();
-  Close();
+  CloseQuietly();
 }
 
 void Form2::Command2_Click() {
@@ -357,20 +326,20 @@ void Form2::Command2_Click() {
   filling_ = true;
   DisplaySettings = snapshot_;
   ApplyToMainWindow();
-  Close();
+  CloseQuietly();
 }
 
 void Form2::Form_QueryUnload() {
   if (pending_) {
     Command2_Click();
   } else {
-    Close();
+    CloseQuietly();
   }
 }
 
-void Form2::Close() {
+void Form2::CloseQuietly() {
   filling_ = true;
-  CloseModal();
+  Close();
 }
 
 LRESULT Form2::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

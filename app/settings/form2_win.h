@@ -14,47 +14,42 @@
 #include "app/settings/layout_fields.h"
 #include "app/settings/settings_host.h"
 #include "app/settings/swatch_win.h"
-#include "common/ui/gdi_win.h"
 #include "common/ui/modal_window_win.h"
 
 namespace vx {
 
 class Form2 : public ModalWindow, private ColourChooserHost {
  public:
-  explicit Form2(SettingsHost& host) : host_(host) {}
+  explicit Form2(SettingsHost& host);
 
-  // Shows the window over `owner`, which stays disabled until it closes.
-  void ShowModal(HWND owner);
-
-  // Controls, named as in the window's design. Option1, TextEx2 and the
-  // field labels (Label6 to Label14) are indexed as designed; TextEx2 0 and 1
-  // (top and left margin) are never shown.
-  HWND Check1 = nullptr;
-  HWND Check3 = nullptr;
-  HWND Check2 = nullptr;
+  HWND Check1 = nullptr;  // hide the input window after an entry
+  HWND Check3 = nullptr;  // complete the entry at the most digits
+  HWND Check2 = nullptr;  // move on after an entry
   HWND FontFrame = nullptr;
-  HWND Combo1 = nullptr;
+  HWND Combo1 = nullptr;  // the font's name
   HWND Label1 = nullptr;
-  TextEx TextEx1;
+  TextEx TextEx1;  // the font's size
   HWND RadixFrame = nullptr;
-  std::array<HWND, 3> Option1{};
+  std::array<HWND, 3> Option1{};  // the input radix, by RadixOptionIndex
   HWND ColourFrame = nullptr;
   HWND Label2 = nullptr;
-  std::array<Swatch, 4> Label3;
+  std::array<Swatch, 4> Label3;  // the background colours
   HWND Label4 = nullptr;
-  std::array<Swatch, 5> Label5;
+  std::array<Swatch, 5> Label5;  // the text colours, then the separator's
   HWND Label15 = nullptr;
+  // The layout fields and their captions, by LayoutFields() index; 0 and 1
+  // (top and left margin) are never shown.
   std::array<TextEx, kLayoutFieldCount> TextEx2;
   std::array<HWND, kLayoutFieldCount> FieldLabels{};
-  HWND Command1 = nullptr;
-  HWND Command2 = nullptr;
+  HWND Command1 = nullptr;  // OK
+  HWND Command2 = nullptr;  // Cancel
   HWND ToolTip1 = nullptr;
 
  private:
-  void Form_Load(HWND owner);
-  void CreateControls();
-  void CreateColourControls(HFONT font);
-  void CreateLayoutFields(HFONT font);
+  void CreateControls() override;
+  HWND FirstFocus() const override { return Check1; }
+  void CreateColourControls();
+  void CreateLayoutFields();
   void CreateToolTips();
   void LoadFont();
   void SaveFont();
@@ -71,7 +66,7 @@ class Form2 : public ModalWindow, private ColourChooserHost {
   void Form_QueryUnload();
   // Closes with no more notices taken from the controls: the focus leaving a
   // number field on the way out must not store its number again.
-  void Close();
+  void CloseQuietly();
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
   bool OnCommand(int id, int code) override;
   void OnClose() override { Form_QueryUnload(); }
@@ -80,7 +75,6 @@ class Form2 : public ModalWindow, private ColourChooserHost {
   DisplaySettingsRecord snapshot_;
   bool filling_ = false;
   bool pending_ = false;
-  Font font_;
 };
 
 }  // namespace vx

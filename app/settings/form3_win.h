@@ -12,7 +12,6 @@
 #include "app/settings/colour_chooser_host.h"
 #include "app/settings/display_settings_record.h"
 #include "app/settings/swatch_win.h"
-#include "common/ui/gdi_win.h"
 #include "common/ui/modal_window_win.h"
 
 namespace vx {
@@ -20,28 +19,23 @@ namespace vx {
 class Form3 : public ModalWindow {
  public:
   // `slot` is the colour of the record being chosen; the chooser starts from `colour`.
-  Form3(ColourChooserHost& host, Colour& slot, Colour colour)
-      : host_(host), slot_(slot), colour_(colour) {}
+  Form3(ColourChooserHost& host, Colour& slot, Colour colour);
 
-  // Shows the window over `owner`, which stays disabled until it closes.
-  void ShowModal(HWND owner);
-
-  // Controls, named as in the window's design; the part labels Label1 to
-  // Label3 and the arrays are indexed red, green, blue.
-  HWND Option1 = nullptr;
-  HWND Option2 = nullptr;
-  HWND List1 = nullptr;
+  // The arrays are indexed red, green, blue.
+  HWND Option1 = nullptr;  // a system colour element
+  HWND Option2 = nullptr;  // a colour of its own
+  HWND List1 = nullptr;    // the system colour elements
   HWND Label6 = nullptr;
-  Swatch Label5;
+  Swatch Label5;  // the chosen colour
   std::array<HWND, 3> PartLabels{};
-  std::array<HWND, 3> Label4{};
-  std::array<HWND, 3> HScroll1{};
-  HWND Command1 = nullptr;
-  HWND Command2 = nullptr;
+  std::array<HWND, 3> Label4{};    // each part's value
+  std::array<HWND, 3> HScroll1{};  // each part's bar
+  HWND Command1 = nullptr;         // OK
+  HWND Command2 = nullptr;         // Cancel
 
  private:
-  void Form_Load(HWND owner);
-  void CreateControls();
+  void CreateControls() override;
+  HWND FirstFocus() const override { return Command1; }
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
   bool OnCommand(int id, int code) override;
   // OnClose stays the default: the close box keeps the colour last applied.
@@ -57,9 +51,8 @@ class Form3 : public ModalWindow {
   ColourChooserHost& host_;
   Colour& slot_;
   Colour colour_;
-  Colour initial_ = 0;
+  Colour initial_;
   bool suspended_ = false;
-  Font font_;
 };
 
 }  // namespace vx

@@ -11,22 +11,20 @@ namespace vx {
 
 class Form6 : public ModalWindow {
  public:
-  // Shows the window over `owner`, which stays disabled until it is closed.
-  void ShowModal(HWND owner);
+  Form6();
 
-  // Controls, named as in the window's design.
-  HWND Picture1 = nullptr;
-  HWND Label1 = nullptr;
-  HWND Label2 = nullptr;
-  HWND Label3 = nullptr;
-  HWND Command2 = nullptr;
+  HWND Picture1 = nullptr;  // the icon
+  HWND Label1 = nullptr;    // the program's name
+  HWND Label2 = nullptr;    // its version
+  HWND Label3 = nullptr;    // its maker
+  HWND Command2 = nullptr;  // "閉じる"
 
  private:
-  void Form_Load(HWND owner);
+  void CreateControls() override;
+  HWND FirstFocus() const override { return Command2; }
   bool OnCommand(int id, int code) override;
 
   Font name_font_;
-  Font text_font_;
 };
 
 }  // namespace vx

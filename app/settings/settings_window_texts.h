@@ -6,8 +6,6 @@
 namespace vx::settings_window_texts {
 
 inline constexpr wchar_t kCaption[] = L"設定";
-// The design leaves the font of this window and of the colour chooser open.
-inline constexpr wchar_t kFont[] = L"ＭＳ Ｐゴシック";
 
 inline constexpr wchar_t kCheck1[] = L"入力完了後に入力ウィンドウを消す";
 inline constexpr wchar_t kCheck3[] = L"最大文字数入力時に自動で完了";

@@ -11,9 +11,10 @@ bool IsChooseKey(WPARAM key) { return key == VK_SPACE || key == VK_RETURN; }
 
 }  // namespace
 
-bool Swatch::Create(HWND parent, const PixelRect& rect, int id, bool choosable) {
+bool Swatch::Create(HWND parent, const ChildArgs& args, bool choosable) {
   const DWORD style = SS_NOTIFY | WS_BORDER | (choosable ? WS_TABSTOP : 0);
-  hwnd_ = MakeControl(parent, {L"STATIC", L"", rect, style, id});
+  hwnd_ = MakeControl(parent, {L"STATIC", L"", args.rect, style, args.id});
+  if (!args.visible) ShowWindow(hwnd_, SW_HIDE);
   SetColour(colour_);
   if (hwnd_ && choosable) {
     keys_.Attach(hwnd_,

@@ -9,13 +9,14 @@
 #include "app/settings/display_settings_record.h"
 #include "common/ui/controls_win.h"
 #include "common/ui/gdi_win.h"
+#include "common/ui/window_win.h"
 
 namespace vx {
 
 class Swatch {
  public:
   // `choosable`: the swatch is one the person picks a colour with.
-  bool Create(HWND parent, const PixelRect& rect, int id, bool choosable = false);
+  bool Create(HWND parent, const ChildArgs& args, bool choosable = false);
   HWND hwnd() const { return hwnd_; }
   Colour colour() const { return colour_; }
   // Fills the swatch with `colour` and repaints it at once.
@@ -31,7 +32,7 @@ class Swatch {
   Colour colour_ = 0;
   COLORREF shown_ = 0;
   Brush brush_;
-  ControlSubclass keys_;
+  MessageHook keys_;
 };
 
 }  // namespace vx

@@ -11,6 +11,5 @@ inline constexpr wchar_t kVersionPrefix[] = L"Version ";
 inline constexpr const wchar_t* kVersion = product::kVersion;
 inline constexpr const wchar_t* kMaker = product::kMaker;
 inline constexpr wchar_t kClose[] = L"閉じる";
-inline constexpr wchar_t kNameFont[] = L"ＭＳ Ｐゴシック";
 
 }  // namespace vx::version_texts

@@ -1,25 +1,23 @@
-// The main window's fixed design, in pixels.
+// The main window's fixed layout, in pixels.
 #pragma once
 
-namespace vx {
+#include "common/ui/rects.h"
 
-struct LabelRect {
-  int x, y, width, height;
-};
+namespace vx {
 
 // The labels are as wide as their longest texts in the 6-pixel characters of
 // the label font: the size of a file of 2,147,483,646 bytes takes 50 of them,
 // which reach 4 pixels short of the narrowest window's edge.
-inline constexpr LabelRect kLabel1Rect{8, 0, 241, 13};
-inline constexpr LabelRect kLabel2Rect{252, 0, 303, 13};
-inline constexpr LabelRect kFrame1Rect{0, 16, 513, 33};
+inline constexpr PixelRect kLabel1Rect{8, 0, 241, 13};
+inline constexpr PixelRect kLabel2Rect{252, 0, 303, 13};
+inline constexpr PixelRect kFrame1Rect{0, 16, 513, 33};
 // The five caret status labels inside the frame, left to right: 27, 16, 11,
 // 11 and 14 characters at most.
-inline constexpr LabelRect kLabel3Rect{8, 31, 166, 13};
-inline constexpr LabelRect kLabel4Rect{176, 31, 100, 13};
-inline constexpr LabelRect kLabel5Rect{278, 31, 68, 13};
-inline constexpr LabelRect kLabel6Rect{348, 31, 68, 13};
-inline constexpr LabelRect kLabel7Rect{418, 31, 90, 13};
+inline constexpr PixelRect kLabel3Rect{8, 31, 166, 13};
+inline constexpr PixelRect kLabel4Rect{176, 31, 100, 13};
+inline constexpr PixelRect kLabel5Rect{278, 31, 68, 13};
+inline constexpr PixelRect kLabel6Rect{348, 31, 68, 13};
+inline constexpr PixelRect kLabel7Rect{418, 31, 90, 13};
 inline constexpr int kPicture1Top = 52;
 inline constexpr int kVscrollWidth = 21;
 inline constexpr int kLabel9Width = 109;

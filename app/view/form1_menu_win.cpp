@@ -17,6 +17,7 @@
 #include "common/file_seam.h"
 #include "common/message_box.h"
 #include "common/shell_execute_win.h"
+#include "common/ui/controls_win.h"
 
 namespace vx {
 namespace {
@@ -122,7 +123,7 @@ void Form1::EnableFileCommands(bool on) {
   EnableMenuItem(bar, kToolsMenu, MF_BYPOSITION | EnabledFlag(on));
   DrawMenuBar(hwnd());
   // The page area takes the keyboard only while a file is open.
-  EnableWindow(Picture1.hwnd(), on ? TRUE : FALSE);
+  EnableControl(Picture1.hwnd(), on);
 }
 
 void Form1::EnableUndoCommands() {
@@ -233,8 +234,8 @@ void Form1::OnGoTo() {
   if (FileName.empty()) return;
   Form8 window(go_to_radix_, GetSeekFromCaret(), FileSize);
   // The caret and the page as for a search result.
-  const std::optional<int32_t> offset = window.ShowModal(hwnd());
-  if (offset) MoveCaretFromSeek(*offset + 1);
+  window.ShowModal(hwnd());
+  if (const std::optional<int32_t> offset = window.chosen()) MoveCaretFromSeek(*offset + 1);
   KeysToPage();
 }
 

@@ -9,6 +9,7 @@
 #include "app/view/page_shape_fit.h"
 #include "common/product_version.h"
 #include "common/ui/controls_win.h"
+#include "common/ui/font_faces.h"
 #include "common/ui/message_pump_win.h"
 
 namespace vx {
@@ -16,28 +17,21 @@ namespace {
 
 constexpr WindowClass kClass{L"VanteloxForm1", 0, COLOR_BTNFACE, VX_PROGRAM_ICON};
 constexpr wchar_t kFrameCaption[] = L"情報";
-// The status labels' font; the design leaves it open. Fixed pitch, so that
-// the longest numbers fit their labels and digits do not shift as they change.
-constexpr wchar_t kLabelFontName[] = L"ＭＳ ゴシック";
+// The status labels' font: fixed pitch, so that the longest numbers fit
+// their labels and digits do not shift as they change.
 constexpr int kLabelFontPoints = 9;
 
 enum ControlId { kPicture1 = 101, kPicture2, kVscrollEx1 };
 
-Font MakeFixedFont(const std::wstring& face, int points) {
-  return MakeFont({face, points * 100, FW_NORMAL, FIXED_PITCH | FF_MODERN});
-}
-
-PixelRect Pixels(const LabelRect& r) { return {r.x, r.y, r.width, r.height}; }
-
 }  // namespace
 
 void Form1::Form_Load() {
-  WindowSpec spec;
-  spec.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-  spec.ex_style = WS_EX_ACCEPTFILES;
-  spec.width = 640;
-  spec.height = 520;
-  CreateBound(kClass, spec);
+  WindowArgs window;
+  window.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+  window.ex_style = WS_EX_ACCEPTFILES;
+  window.width = 640;
+  window.height = 520;
+  CreateBound(kClass, window);
   CreateControls();
   CreateMenus();
   form4_.Form_Load(hwnd());
@@ -50,11 +44,11 @@ void Form1::Form_Load() {
 }
 
 void Form1::CreateControls() {
-  label_font_ = MakeFixedFont(kLabelFontName, kLabelFontPoints);
+  label_font_ = MakeFixedPitchFont(font_faces::kFixedPitch, kLabelFontPoints);
   const HFONT lf = label_font_.get();
   constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
-  const auto label = [&](const LabelRect& r) {
-    return MakeControl(hwnd(), {L"STATIC", L"", Pixels(r), kLabel, 0, lf});
+  const auto label = [&](const PixelRect& r) {
+    return MakeControl(hwnd(), {L"STATIC", L"", r, kLabel, 0, lf});
   };
   Label1 = label(kLabel1Rect);
   Label2 = label(kLabel2Rect);
@@ -63,16 +57,17 @@ void Form1::CreateControls() {
   Label5 = label(kLabel5Rect);
   Label6 = label(kLabel6Rect);
   Label7 = label(kLabel7Rect);
-  Frame1 = MakeControl(hwnd(), {L"BUTTON", kFrameCaption, Pixels(kFrame1Rect),
-                                WS_CLIPSIBLINGS | BS_GROUPBOX, 0, lf});
-  Picture1.Create(hwnd(), kPicture1, 0, kPicture1Top, 100, 100);
-  Picture1.SetMessageHook(
-      [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) { return Picture1_Message(m, w, l, r); });
-  VscrollEx1.Create(hwnd(), kVscrollEx1, 100, kPicture1Top, kVscrollWidth, 100);
+  Frame1 = MakeControl(
+      hwnd(), {L"BUTTON", kFrameCaption, kFrame1Rect, WS_CLIPSIBLINGS | BS_GROUPBOX, 0, lf});
+  Picture1.Create(hwnd(), {{0, kPicture1Top, 100, 100}, kPicture1});
+  picture1_keys_.Attach(Picture1.hwnd(), [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) {
+    return Picture1_Message(m, w, l, r);
+  });
+  VscrollEx1.Create(hwnd(), {{100, kPicture1Top, kVscrollWidth, 100}, kVscrollEx1});
   VscrollEx1.Change = [this] { vs1(); };
   Label9 = MakeControl(
       hwnd(), {L"STATIC", L"", {0, 0, kLabel9Width, kProgressHeight}, kLabel | SS_RIGHT, 0, lf});
-  Picture2.Create(hwnd(), kPicture2, 0, 0, kPicture2Width, kProgressHeight);
+  Picture2.Create(hwnd(), {{0, 0, kPicture2Width, kProgressHeight}, kPicture2});
   Picture2.SetFont(lf);
   Picture2.Clear(GetSysColor(COLOR_BTNFACE));
 }
@@ -110,7 +105,7 @@ void Form1::SettingChange() {
   FitPageShape(DisplaySettings, room_width, room_height);
   const DisplaySettingsRecord& s = DisplaySettings;
   // The old font goes only once the page has let go of it.
-  Font font = MakeFixedFont(GetFontName(), s.FontSize);
+  Font font = MakeFixedPitchFont(GetFontName(), s.FontSize);
   PageGeometry g = LayOutPage(s);
   // Even the smallest shape may be too large with very wide cells: the page
   // area is then cut, and the scroll bar and the progress stay in sight.
@@ -169,17 +164,18 @@ bool Form1::PutOffDuringWork(UINT msg, WPARAM wp, LPARAM lp) {
   }
 }
 
+// Never refused and nothing asked: every change is already in the file.
+void Form1::OnClose() {
+  Form_QueryUnload();
+  Close();
+}
+
 LRESULT Form1::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   if (PutOffDuringWork(msg, wp, lp)) return 0;
   switch (msg) {
     case WM_QUERYENDSESSION:
       // Ending the session now would leave the open file half-moved.
       return LettingSystemIn() ? FALSE : TRUE;
-    case WM_CLOSE:
-      // Never refused and nothing asked: every change is already in the file.
-      Form_QueryUnload();
-      DestroyWindow(hwnd());
-      return 0;
     case WM_DESTROY:
       if (ends_program_) PostQuitMessage(0);
       return 0;
@@ -187,20 +183,13 @@ LRESULT Form1::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       // The keys belong to the page whenever a file is open.
       if (IsWindowEnabled(Picture1.hwnd())) SetFocus(Picture1.hwnd());
       return 0;
-    case WM_COMMAND:
-      // Menu items and shortcut keys only; a control's notice carries its window.
-      if (HIWORD(wp) <= 1 && lp == 0 && OnMenuCommand(LOWORD(wp))) return 0;
-      break;
     case WM_DROPFILES:
       Form_OLEDragDrop(reinterpret_cast<HDROP>(wp));
       return 0;
-    case WM_CTLCOLORSTATIC:
-      // Labels and the frame on the window's own face colour, whatever the theme.
-      return ButtonFaceColours(wp);
     default:
       break;
   }
-  return Default(msg, wp, lp);
+  return FormWindow::HandleMessage(msg, wp, lp);
 }
 
 }  // namespace vx

@@ -33,7 +33,10 @@
 
 namespace vx {
 
-class Form1 : public Window, private SearchHost, private InputHost, private SettingsHost,
+class Form1 : public FormWindow,
+              private SearchHost,
+              private InputHost,
+              private SettingsHost,
               private PrintHost {
  public:
   Form1() = default;
@@ -55,6 +58,8 @@ class Form1 : public Window, private SearchHost, private InputHost, private Sett
   friend class Form1TestView;
 
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+  // Never refused and nothing asked: every change is already in the file.
+  void OnClose() override;
   void CreateControls();
   void Form_QueryUnload();
 
@@ -141,7 +146,7 @@ class Form1 : public Window, private SearchHost, private InputHost, private Sett
   // The menus and their commands, and files dropped on the window
   // (form1_menu_win.cpp).
   void CreateMenus();
-  bool OnMenuCommand(int id);
+  bool OnMenuCommand(int id) override;
   void EnableFileCommands(bool on);
   // Undo and Redo as the journal allows them; Restore as given.
   void EnableUndoCommands();
@@ -187,7 +192,6 @@ class Form1 : public Window, private SearchHost, private InputHost, private Sett
   Font page_font_;
   Font label_font_;
 
-  // Controls, named as in the window's design.
   HWND Label1 = nullptr;  // file name
   HWND Label2 = nullptr;  // size
   HWND Frame1 = nullptr;
@@ -200,6 +204,7 @@ class Form1 : public Window, private SearchHost, private InputHost, private Sett
   PictureBox Picture1;    // the page
   PictureBox Picture2;    // the progress bar
   VscrollEx VscrollEx1;
+  MessageHook picture1_keys_;  // Picture1's keys and mouse, to Picture1_Message
 
   struct AcceleratorDeleter {
     void operator()(HACCEL a) const { DestroyAcceleratorTable(a); }

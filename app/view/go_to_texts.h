@@ -22,6 +22,4 @@ inline constexpr wchar_t kNotDecimal[] =
     L"番地として読めない文字が含まれています。\r\n"
     L"１０進数（0～9）で入力して下さい。";
 
-inline constexpr wchar_t kFont[] = L"ＭＳ Ｐゴシック";
-
 }  // namespace vx::go_to_texts

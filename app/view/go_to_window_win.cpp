@@ -7,11 +7,6 @@
 namespace vx {
 namespace {
 
-constexpr wchar_t kClassName[] = L"VanteloxForm8";
-
-constexpr int kClientWidth = TwipsToPixels(2985);
-constexpr int kClientHeight = TwipsToPixels(2265);
-
 constexpr TwipRect kLabel1Rect{120, 120, 2745, 195};
 constexpr TwipRect kText1Rect{120, 360, 2745, 300};
 constexpr TwipRect kFrame1Rect{120, 780, 2745, 495};
@@ -20,56 +15,40 @@ constexpr TwipRect kLabel2Rect{120, 1380, 2745, 390};
 constexpr TwipRect kCommand1Rect{1230, 1800, 795, 300};
 constexpr TwipRect kCommand2Rect{2070, 1800, 795, 300};
 
-constexpr int kFontCentipoints = 900;
-
 // Command1 is IDOK and the default button (Enter), Command2 IDCANCEL (Esc).
 enum ControlId { kText1 = 101, kOption1 = 110 };
 
 }  // namespace
 
-std::optional<int32_t> Form8::ShowModal(HWND owner) {
-  Form_Load(owner);
-  RunModal(Text1);
-  return chosen_;
-}
-
-void Form8::Form_Load(HWND owner) {
-  if (!CreateModalFrame(kClassName, go_to_texts::kCaption, kClientWidth, kClientHeight, owner)) {
-    return;
-  }
-  font_ = MakeFont({go_to_texts::kFont, kFontCentipoints});
-  CreateControls();
-  SendMessageW(Option1[static_cast<int>(radix_)], BM_SETCHECK, BST_CHECKED, 0);
-  // The caret's own address, selected: typing replaces it.
-  SetWindowTextW(Text1, AddressText(caret_, radix_).c_str());
-  SendMessageW(Text1, EM_SETSEL, 0, -1);
-}
+Form8::Form8(AddressRadix& radix, int32_t caret, int32_t file_size)
+    : ModalWindow({L"VanteloxForm8", go_to_texts::kCaption, {2985, 2265}}),
+      radix_(radix),
+      caret_(caret),
+      file_size_(file_size) {}
 
 void Form8::CreateControls() {
   namespace t = go_to_texts;
-  const HFONT f = font_.get();
   constexpr DWORD kOption = BS_AUTORADIOBUTTON;
-  constexpr DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
-  // Creation order is the Tab order; the label's mnemonic reaches the field after it.
-  Label1 = MakeControl(hwnd(), {L"STATIC", t::kAddressLabel, kLabel1Rect, SS_LEFT, 0, f});
-  Text1 = MakeControl(hwnd(), {L"EDIT", L"", kText1Rect,
-                               ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_GROUP, kText1, f});
-  Frame1 =
-      MakeControl(hwnd(), {L"BUTTON", t::kRadixFrame, kFrame1Rect, BS_GROUPBOX | WS_GROUP, 0, f});
-  Option1[0] = MakeControl(hwnd(), {L"BUTTON", t::kHexadecimal, kOption1Rects[0],
-                                    kOption | WS_GROUP | WS_TABSTOP, kOption1, f});
-  Option1[1] =
-      MakeControl(hwnd(), {L"BUTTON", t::kDecimal, kOption1Rects[1], kOption, kOption1 + 1, f});
-  Label2 = MakeControl(
-      hwnd(), {L"STATIC", t::kRelativeHint, kLabel2Rect, SS_LEFT | SS_NOPREFIX | WS_GROUP, 0, f});
-  Command1 = MakeControl(hwnd(), {L"BUTTON", t::kGo, kCommand1Rect,
-                                  BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, IDOK, f});
-  Command2 = MakeControl(hwnd(), {L"BUTTON", t::kClose, kCommand2Rect, kButton, IDCANCEL, f});
+  // Creation order is the Tab order. Label1 keeps its "&": its mnemonic
+  // reaches the field after it.
+  Label1 = AddControl({L"STATIC", t::kAddressLabel, kLabel1Rect, SS_LEFT});
+  Text1 = AddControl(
+      {L"EDIT", L"", kText1Rect, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_GROUP, kText1});
+  Frame1 = AddControl({L"BUTTON", t::kRadixFrame, kFrame1Rect, BS_GROUPBOX | WS_GROUP});
+  Option1[0] = AddControl(
+      {L"BUTTON", t::kHexadecimal, kOption1Rects[0], kOption | WS_GROUP | WS_TABSTOP, kOption1});
+  Option1[1] = AddControl({L"BUTTON", t::kDecimal, kOption1Rects[1], kOption, kOption1 + 1});
+  Label2 = AddLabel(t::kRelativeHint, kLabel2Rect, SS_LEFT | WS_GROUP);
+  Command1 = AddButton(t::kGo, kCommand1Rect, IDOK, kEnterKey, WS_GROUP);
+  Command2 = AddButton(t::kClose, kCommand2Rect, IDCANCEL, kEscKey);
+  SetChecked(Option1[static_cast<int>(radix_)], true);
+  // The caret's own address, selected: typing replaces it.
+  SetControlText(Text1, AddressText(caret_, radix_));
+  SendMessageW(Text1, EM_SETSEL, 0, -1);
 }
 
 AddressRadix Form8::ChosenRadix() const {
-  return SendMessageW(Option1[1], BM_GETCHECK, 0, 0) == BST_CHECKED ? AddressRadix::Decimal
-                                                                    : AddressRadix::Hexadecimal;
+  return IsChecked(Option1[1]) ? AddressRadix::Decimal : AddressRadix::Hexadecimal;
 }
 
 void Form8::Command1_Click() {
@@ -87,7 +66,7 @@ void Form8::Command1_Click() {
     return;
   }
   chosen_ = target.offset;
-  CloseModal();
+  Close();
 }
 
 bool Form8::OnCommand(int id, int code) {
@@ -96,7 +75,7 @@ bool Form8::OnCommand(int id, int code) {
       Command1_Click();
       return true;
     case IDCANCEL:
-      CloseModal();
+      Close();
       return true;
     case kOption1:
     case kOption1 + 1:

@@ -11,7 +11,6 @@
 #include <optional>
 
 #include "app/view/go_to_address.h"
-#include "common/ui/gdi_win.h"
 #include "common/ui/modal_window_win.h"
 
 namespace vx {
@@ -19,12 +18,11 @@ namespace vx {
 class Form8 : public ModalWindow {
  public:
   // `radix` is the choice of the last opening, and keeps this one's.
-  Form8(AddressRadix& radix, int32_t caret, int32_t file_size)
-      : radix_(radix), caret_(caret), file_size_(file_size) {}
+  Form8(AddressRadix& radix, int32_t caret, int32_t file_size);
 
-  // The offset chosen with "移動" (0 to the file size), or nothing when the
-  // window was closed.
-  std::optional<int32_t> ShowModal(HWND owner);
+  // After ShowModal: the offset chosen with "移動" (0 to the file size), or
+  // nothing when the window was closed.
+  std::optional<int32_t> chosen() const { return chosen_; }
 
   HWND Label1 = nullptr;
   HWND Text1 = nullptr;
@@ -36,8 +34,8 @@ class Form8 : public ModalWindow {
   HWND Command2 = nullptr;
 
  private:
-  void Form_Load(HWND owner);
-  void CreateControls();
+  void CreateControls() override;
+  HWND FirstFocus() const override { return Text1; }
   bool OnCommand(int id, int code) override;
   void Command1_Click();
   AddressRadix ChosenRadix() const;
@@ -46,7 +44,6 @@ class Form8 : public ModalWindow {
   int32_t caret_;
   int32_t file_size_;
   std::optional<int32_t> chosen_;
-  Font font_;
 };
 
 }  // namespace vx

@@ -14,8 +14,6 @@ namespace {
 constexpr UINT_PTR kTimer1 = 1;
 // The interval Timer1 asks for; the system ticks at its own shortest.
 constexpr UINT kTimer1Interval = 1;
-constexpr wchar_t kLabelFont[] = L"ＭＳ Ｐゴシック";
-constexpr int kLabelFontCentipoints = 900;
 constexpr PixelRect kLabel3Rect{InstallerForm::kPanelX, 96, InstallerForm::kPanelWidth, 40};
 constexpr PixelRect kPicture2Rect{InstallerForm::kPanelX, 148, InstallerForm::kPanelWidth, 18};
 
@@ -33,40 +31,35 @@ BITMAPINFOHEADER ArtworkHeader() {
   return header;
 }
 
+InstallerForm::InstallerForm(RippleStyle style, const wchar_t* class_name, std::wstring caption)
+    : ModalWindow({class_name,
+                   std::move(caption),
+                   {kClientWidth * kTwipsPerPixel, kClientHeight * kTwipsPerPixel},
+                   VX_PROGRAM_ICON}),
+      style_(style) {}
+
 InstallerForm::~InstallerForm() {
   // The window goes before the artwork that Picture1 shows.
   DestroyUnbound();
 }
 
-bool InstallerForm::CreateForm(const wchar_t* class_name, const std::wstring& caption) {
-  if (!CreateModalFrame(class_name, caption.c_str(), kClientWidth, kClientHeight, nullptr)) {
-    return false;
-  }
-  const HINSTANCE program = GetModuleHandleW(nullptr);
-  for (const WPARAM size : {ICON_BIG, ICON_SMALL}) {
-    const int side = GetSystemMetrics(size == ICON_BIG ? SM_CXICON : SM_CXSMICON);
-    // Shared: the system keeps the icon as long as the program runs.
-    const HANDLE icon =
-        LoadImageW(program, MAKEINTRESOURCEW(VX_PROGRAM_ICON), IMAGE_ICON, side, side, LR_SHARED);
-    SendMessageW(hwnd(), WM_SETICON, size, reinterpret_cast<LPARAM>(icon));
-  }
-  font_ = MakeFont({kLabelFont, kLabelFontCentipoints});
-  artwork_.reset(static_cast<HBITMAP>(LoadImageW(program, MAKEINTRESOURCEW(VX_ARTWORK_BITMAP),
-                                                 IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-  Picture1 = MakeControl(hwnd(), {L"STATIC", L"", {0, 0, kArtworkSide, kArtworkSide}, SS_BITMAP});
+void InstallerForm::CreateControls() {
+  artwork_.reset(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
+                                                 MAKEINTRESOURCEW(VX_ARTWORK_BITMAP), IMAGE_BITMAP,
+                                                 0, 0, LR_CREATEDIBSECTION)));
+  Picture1 = AddControl({L"STATIC", L"", {0, 0, kArtworkSide, kArtworkSide}, SS_BITMAP});
   SendMessageW(Picture1, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(artwork_.get()));
   ShowWindow(Picture1, SW_HIDE);
-  Label3 = MakeControl(hwnd(), {L"STATIC", L"", kLabel3Rect, SS_LEFT | SS_NOPREFIX, 0, font()});
+  Label3 = AddLabel(L"", kLabel3Rect);
   ShowWindow(Label3, SW_HIDE);
-  return Picture2.Create(hwnd(), kPicture2Rect.x, kPicture2Rect.y, kPicture2Rect.width,
-                         kPicture2Rect.height);
+  Picture2.Create(hwnd(), {kPicture2Rect, 0, false});
 }
 
 void InstallerForm::LoadPicture() {
   header_ = ArtworkHeader();
   std::vector<uint8_t> source;
   if (artwork_) {
-    const MemoryDc dc = MakeMemoryDc();
+    const OwnedDc dc = MakeMemoryDc();
     const Selection artwork(dc.get(), artwork_.get());
     BITMAPINFOHEADER read{};
     GetDIBPictureBox(dc.get(), kArtworkSide, source, &read, 24);
@@ -98,20 +91,18 @@ void InstallerForm::DrawPic() {
 // running them from the tick as well would take a message box's keys away
 // from its own dialog loop. Only the steps of the work let them run here.
 void InstallerForm::LC(const std::wstring& St) {
-  SetWindowTextW(Label3, St.c_str());
+  SetControlText(Label3, St);
   SetWindowPos(Label3, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   UpdateWindow(Label3);
   Timer1_Timer();
-  Sleep(1);
-  PumpPendingMessages();
+  LetMessagesRun();
 }
 
 void InstallerForm::EnableTimer1(bool enabled) {
-  if (!hwnd()) return;
-  if (enabled) {
-    SetTimer(hwnd(), kTimer1, kTimer1Interval, nullptr);
+  if (enabled && hwnd()) {
+    timer1_.emplace(hwnd(), kTimer1, kTimer1Interval);
   } else {
-    KillTimer(hwnd(), kTimer1);
+    timer1_.reset();
   }
 }
 

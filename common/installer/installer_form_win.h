@@ -15,6 +15,7 @@
 #include "common/installer/progress_area_win.h"
 #include "common/installer/ripple.h"
 #include "common/ui/gdi_win.h"
+#include "common/ui/message_pump_win.h"
 #include "common/ui/modal_window_win.h"
 
 namespace vx {
@@ -25,6 +26,9 @@ BITMAPINFOHEADER ArtworkHeader();
 class InstallerForm : public ModalWindow {
  public:
   ~InstallerForm() override;
+
+  // Runs the window's messages until the window is closed.
+  void Run() { RunModal(); }
 
   // One frame: the counters move on, the ripple is drawn onto the window
   // and the bar into Picture2.
@@ -44,11 +48,11 @@ class InstallerForm : public ModalWindow {
   HWND status_label() const { return Label3; }
 
  protected:
-  explicit InstallerForm(RippleStyle style) : style_(style) {}
+  InstallerForm(RippleStyle style, const wchar_t* class_name, std::wstring caption);
 
-  // Makes the window, hidden, in the screen's centre, with Picture1,
-  // Label3 and Picture2 (the last two hidden).
-  bool CreateForm(const wchar_t* class_name, const std::wstring& caption);
+  // Picture1, Label3 and Picture2 (the last two hidden); the window is made
+  // by Open(nullptr), in the screen's centre.
+  void CreateControls() override;
   // The picture part of loading the window: reads Picture1's artwork into
   // the source picture (black when it cannot be read), draws one frame and
   // hides Picture2.
@@ -63,8 +67,6 @@ class InstallerForm : public ModalWindow {
   // The work has started: the bar advances from now on.
   void StartRunning();
   void ShowProgressBar();
-
-  HFONT font() const { return font_.get(); }
 
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
@@ -83,7 +85,7 @@ class InstallerForm : public ModalWindow {
   BITMAPINFOHEADER header_{};
   std::vector<uint8_t> work_;
   Bitmap artwork_;
-  Font font_;
+  std::optional<Ticker> timer1_;
 };
 
 }  // namespace vx

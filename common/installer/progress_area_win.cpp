@@ -14,17 +14,18 @@ constexpr int kBarHeight = 18;
 
 }  // namespace
 
-bool ProgressArea::Create(HWND parent, int x, int y, int width, int height) {
-  width_ = width;
-  height_ = height;
+bool ProgressArea::Create(HWND parent, const ChildArgs& args) {
+  width_ = args.rect.width;
+  height_ = args.rect.height;
   bar_brush_ = MakeBrush(kBarColour);
-  RECT frame{0, 0, width, height};
+  RECT frame{0, 0, width_, height_};
   AdjustWindowRectEx(&frame, WS_CHILD, FALSE, WS_EX_CLIENTEDGE);
-  WindowSpec spec =
-      WindowSpec::Child(parent, 0, x, y, frame.right - frame.left, frame.bottom - frame.top);
-  spec.style &= ~WS_VISIBLE;
-  spec.ex_style = WS_EX_CLIENTEDGE;
-  return CreateBound({kClassName, 0, COLOR_WINDOW}, spec) != nullptr;
+  WindowArgs window = WindowArgs::Child(
+      parent, args.id,
+      {args.rect.x, args.rect.y, frame.right - frame.left, frame.bottom - frame.top});
+  if (!args.visible) window.style &= ~DWORD{WS_VISIBLE};
+  window.ex_style = WS_EX_CLIENTEDGE;
+  return CreateBound({kClassName, 0, COLOR_WINDOW}, window) != nullptr;
 }
 
 void ProgressArea::SetFrames(int ProgressFrames) {

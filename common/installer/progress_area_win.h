@@ -11,8 +11,8 @@ namespace vx {
 
 class ProgressArea : public Window {
  public:
-  // A child of `parent`, hidden, with a client area of width x height.
-  bool Create(HWND parent, int x, int y, int width, int height);
+  // A child of `parent` whose client area is `args.rect`.
+  bool Create(HWND parent, const ChildArgs& args);
   // Fills the part of the bar that ProgressFrames frames stand for and
   // shows it at once.
   void SetFrames(int ProgressFrames);

@@ -13,17 +13,21 @@ constexpr UINT_PTR kSubclassId = 1;
 
 }  // namespace
 
-HWND MakeControl(HWND parent, const ControlSpec& spec) {
+HWND MakeControl(HWND parent, const ControlArgs& args) {
   // A popup control (a tooltip) is owned by `parent`, shows itself and has
   // no control id: a popup's id would be read as a menu.
-  const bool popup = (spec.style & WS_POPUP) != 0;
+  const bool popup = (args.style & WS_POPUP) != 0;
   const DWORD base = popup ? 0 : WS_CHILD | WS_VISIBLE;
-  const HMENU id = popup ? nullptr : reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id));
-  const HWND h = CreateWindowExW(spec.ex_style, spec.window_class, spec.caption.c_str(),
-                                 base | spec.style, spec.rect.x, spec.rect.y, spec.rect.width,
-                                 spec.rect.height, parent, id, GetModuleHandleW(nullptr), nullptr);
-  if (h && spec.font) SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(spec.font), FALSE);
+  const HMENU id = popup ? nullptr : reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id));
+  const HWND h = CreateWindowExW(args.ex_style, args.window_class, args.caption.c_str(),
+                                 base | args.style, args.rect.x, args.rect.y, args.rect.width,
+                                 args.rect.height, parent, id, GetModuleHandleW(nullptr), nullptr);
+  if (h && args.font) SetControlFont(h, args.font);
   return h;
+}
+
+void SetControlFont(HWND control, HFONT font, bool redraw) {
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw ? TRUE : FALSE);
 }
 
 std::wstring ControlText(HWND control) {
@@ -31,6 +35,36 @@ std::wstring ControlText(HWND control) {
   const int n = GetWindowTextW(control, text.data(), static_cast<int>(text.size() + 1));
   text.resize(static_cast<size_t>(n > 0 ? n : 0));
   return text;
+}
+
+void SetControlText(HWND control, const std::wstring& text) {
+  SetWindowTextW(control, text.c_str());
+}
+
+bool IsChecked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void SetChecked(HWND button, bool checked) {
+  SendMessageW(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void EnableControl(HWND control, bool enabled) { EnableWindow(control, enabled ? TRUE : FALSE); }
+
+void HideControl(HWND control, HWND next_focus) {
+  if (GetFocus() == control) SetFocus(next_focus);
+  ShowWindow(control, SW_HIDE);
+}
+
+HICON ProgramIcon(int id, bool small) {
+  const int side = GetSystemMetrics(small ? SM_CXSMICON : SM_CXICON);
+  // Shared: the system keeps the icon as long as the program runs.
+  const HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, side,
+                                 side, LR_SHARED);
+  return icon ? static_cast<HICON>(icon) : LoadIconW(nullptr, IDI_APPLICATION);
+}
+
+void SetProgramIcon(HWND window, int id) {
+  SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon(id, false)));
+  SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon(id, true)));
 }
 
 SIZE LabelTextExtent(HWND label) {
@@ -62,26 +96,26 @@ void FitLabelToText(HWND label) {
                frame.bottom - frame.top + grow_y, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void ControlSubclass::Attach(HWND control, Handler handler) {
+void MessageHook::Attach(HWND window, Handler handler) {
   Detach();
-  control_ = control;
+  window_ = window;
   handler_ = std::move(handler);
-  SetWindowSubclass(control_, &ControlSubclass::Procedure, kSubclassId,
+  SetWindowSubclass(window_, &MessageHook::Procedure, kSubclassId,
                     reinterpret_cast<DWORD_PTR>(this));
 }
 
-void ControlSubclass::Detach() {
-  if (!control_) return;
-  if (IsWindow(control_)) RemoveWindowSubclass(control_, &ControlSubclass::Procedure, kSubclassId);
-  control_ = nullptr;
+void MessageHook::Detach() {
+  if (!window_) return;
+  if (IsWindow(window_)) RemoveWindowSubclass(window_, &MessageHook::Procedure, kSubclassId);
+  window_ = nullptr;
 }
 
-LRESULT CALLBACK ControlSubclass::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
-                                            DWORD_PTR self_data) {
-  auto* self = reinterpret_cast<ControlSubclass*>(self_data);
+LRESULT CALLBACK MessageHook::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                        DWORD_PTR self_data) {
+  auto* self = reinterpret_cast<MessageHook*>(self_data);
   if (msg == WM_NCDESTROY) {
-    RemoveWindowSubclass(hwnd, &ControlSubclass::Procedure, kSubclassId);
-    self->control_ = nullptr;
+    RemoveWindowSubclass(hwnd, &MessageHook::Procedure, kSubclassId);
+    self->window_ = nullptr;
     return DefSubclassProc(hwnd, msg, wp, lp);
   }
   LRESULT result = 0;

@@ -1,7 +1,8 @@
 // Controls: every child control of a standard class (label, button, option,
 // frame, text field, list, combo, scroll bar, tooltip) is made here from one
-// small description, with its caption as its window text. The dialog layouts
-// are designed in twips; they become pixels here and nowhere else.
+// small description, with its caption as its window text and its font set
+// as it is made; and the few things the windows do to their controls (text,
+// check state, enabling, hiding, icons) are done here in one way.
 #pragma once
 
 #include <windows.h>
@@ -9,28 +10,11 @@
 #include <functional>
 #include <string>
 
+#include "common/ui/rects.h"
+
 namespace vx {
 
-inline constexpr int kTwipsPerPixel = 15;
-constexpr int TwipsToPixels(int twips) { return twips / kTwipsPerPixel; }
-
-struct TwipRect {
-  int x, y, width, height;
-};
-
-struct PixelRect {
-  int x, y, width, height;
-  constexpr PixelRect(int x_, int y_, int width_, int height_)
-      : x(x_), y(y_), width(width_), height(height_) {}
-  // A designed rectangle in twips, in pixels.
-  constexpr PixelRect(const TwipRect& r)  // NOLINT: twips convert wherever pixels are asked for
-      : x(TwipsToPixels(r.x)),
-        y(TwipsToPixels(r.y)),
-        width(TwipsToPixels(r.width)),
-        height(TwipsToPixels(r.height)) {}
-};
-
-struct ControlSpec {
+struct ControlArgs {
   const wchar_t* window_class;  // L"STATIC", L"BUTTON", L"EDIT", ...
   std::wstring caption;
   PixelRect rect;
@@ -42,37 +26,54 @@ struct ControlSpec {
 
 // A visible child of `parent` (with WS_POPUP: a popup owned by it); null
 // when it could not be made.
-HWND MakeControl(HWND parent, const ControlSpec& spec);
+HWND MakeControl(HWND parent, const ControlArgs& args);
+// The one place a control is told its font; it redraws when `redraw`.
+void SetControlFont(HWND control, HFONT font, bool redraw = false);
 
-// A control's window text.
+// A control's window text, and setting it.
 std::wstring ControlText(HWND control);
+void SetControlText(HWND control, const std::wstring& text);
+// A check box or an option: checked means BST_CHECKED, never the third state.
+bool IsChecked(HWND button);
+void SetChecked(HWND button, bool checked);
+void EnableControl(HWND control, bool enabled);
+// Hides `control`, first handing the keys to `next_focus` when it holds
+// them: a hidden control must not keep the focus.
+void HideControl(HWND control, HWND next_focus);
+
+// The program's icon resource `id` at the system's large or small icon
+// size, loaded once and kept by the system; the stock icon when the program
+// carries none.
+HICON ProgramIcon(int id, bool small);
+// That icon in a window's caption and task-bar button.
+void SetProgramIcon(HWND window, int id);
 
 // The room a label's text takes in the label's font, laid out as the label
 // draws it: wrapped at the label's width, or on lines of their own for a
 // label that never wraps (SS_LEFTNOWORDWRAP, SS_SIMPLE).
 SIZE LabelTextExtent(HWND label);
-// Grows a label to its text's extent where its designed size is too small
+// Grows a label to its text's extent where its laid-out size is too small
 // for the font it got; it keeps its place and never shrinks.
 void FitLabelToText(HWND label);
 
-// The messages of a standard control, seen by its owner before the control's
-// own procedure. The handler returns true, with `result` set, when it answered
-// the message itself. Detached when the object goes.
-class ControlSubclass {
+// The messages of a window of any class, seen by its owner before the
+// window's own procedure. The handler returns true, with `result` set, when
+// it answered the message itself. Detached when the object goes.
+class MessageHook {
  public:
   using Handler = std::function<bool(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)>;
-  ControlSubclass() = default;
-  ~ControlSubclass() { Detach(); }
-  ControlSubclass(const ControlSubclass&) = delete;
-  ControlSubclass& operator=(const ControlSubclass&) = delete;
+  MessageHook() = default;
+  ~MessageHook() { Detach(); }
+  MessageHook(const MessageHook&) = delete;
+  MessageHook& operator=(const MessageHook&) = delete;
 
-  void Attach(HWND control, Handler handler);
+  void Attach(HWND window, Handler handler);
   void Detach();
 
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
                                     DWORD_PTR self);
-  HWND control_ = nullptr;
+  HWND window_ = nullptr;
   Handler handler_;
 };
 

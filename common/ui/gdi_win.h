@@ -22,12 +22,14 @@ using Brush = GdiObject<HBRUSH>;
 using Pen = GdiObject<HPEN>;
 using Bitmap = GdiObject<HBITMAP>;
 
-struct MemoryDcDeleter {
+struct DcDeleter {
   void operator()(HDC dc) const { DeleteDC(dc); }
 };
+// A device context the program made (CreateCompatibleDC, CreateDC), deleted
+// when it goes.
+using OwnedDc = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
 // A memory device context; null `like` makes it compatible with the screen.
-using MemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, MemoryDcDeleter>;
-MemoryDc MakeMemoryDc(HDC like = nullptr);
+OwnedDc MakeMemoryDc(HDC like = nullptr);
 
 // A window's device context (the screen's for null) for the length of a scope.
 class WindowDc {
@@ -61,9 +63,9 @@ class Selection {
 };
 
 // What a font is made of. The size is in hundredths of a point, because some
-// designed sizes (15.75 points) are not whole; `pixel_height`, when not 0,
-// is the character height in the device's own units instead.
-struct FontSpec {
+// sizes (15.75 points) are not whole; `pixel_height`, when not 0, is the
+// character height in the device's own units instead.
+struct FontArgs {
   std::wstring face;
   int centipoints = 900;
   int weight = FW_NORMAL;
@@ -73,7 +75,11 @@ struct FontSpec {
 
 // The one way the programs make a font: Shift-JIS, sized for `dc` (the
 // screen for null).
-Font MakeFont(const FontSpec& spec, HDC dc = nullptr);
+Font MakeFont(const FontArgs& args, HDC dc = nullptr);
+// The font of every dialog's controls: the dialog face at 9 points.
+Font MakeDialogFont();
+// A fixed-pitch font of whole points, for the screen.
+Font MakeFixedPitchFont(const std::wstring& face, int points);
 
 Brush MakeBrush(COLORREF colour);
 Pen MakePen(COLORREF colour, int width = 1, int style = PS_SOLID);

@@ -1,39 +1,45 @@
 #include "common/ui/modal_window_win.h"
 
-#include "common/ui/controls_win.h"
-#include "common/ui/dialog_keys_win.h"
 #include "common/ui/message_pump_win.h"
 
 namespace vx {
 
-bool ModalWindow::CreateModalFrame(const wchar_t* class_name, const wchar_t* caption,
-                                   int client_width, int client_height, HWND owner) {
+void ModalWindow::ShowModal(HWND owner) {
+  if (Open(owner)) RunModal();
+}
+
+bool ModalWindow::Open(HWND owner) {
   owner_ = owner;
   constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
   constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
-  RECT frame{0, 0, client_width, client_height};
+  const PixelRect client = TwipRect{0, 0, args_.client.width, args_.client.height};
+  RECT frame{0, 0, client.width, client.height};
   AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
   RECT over{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   if (owner) GetWindowRect(owner, &over);
-  WindowSpec spec;
-  spec.caption = caption;
-  spec.style = kStyle;
-  spec.ex_style = kExStyle;
-  spec.x = over.left + (over.right - over.left - width) / 2;
-  spec.y = over.top + (over.bottom - over.top - height) / 2;
-  spec.width = width;
-  spec.height = height;
-  spec.parent = owner;
-  return CreateBound({class_name}, spec) != nullptr;
+  WindowArgs window;
+  window.caption = args_.caption.c_str();
+  window.style = kStyle;
+  window.ex_style = kExStyle;
+  window.x = over.left + (over.right - over.left - width) / 2;
+  window.y = over.top + (over.bottom - over.top - height) / 2;
+  window.width = width;
+  window.height = height;
+  window.parent = owner;
+  if (!CreateBound({args_.class_name}, window)) return false;
+  if (args_.icon) SetProgramIcon(hwnd(), args_.icon);
+  dialog_font_ = MakeDialogFont();
+  CreateControls();
+  return hwnd() != nullptr;
 }
 
-void ModalWindow::RunModal(HWND first_focus) {
+void ModalWindow::RunModal() {
   if (!hwnd()) return;
   if (owner_) EnableWindow(owner_, FALSE);
   ShowWindow(hwnd(), SW_SHOWNORMAL);
-  if (first_focus) SetFocus(first_focus);
+  if (const HWND first = FirstFocus()) SetFocus(first);
   MSG msg;
   while (hwnd()) {
     const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
@@ -41,8 +47,7 @@ void ModalWindow::RunModal(HWND first_focus) {
       if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
       break;
     }
-    if (HandleDialogKey(hwnd(), msg)) continue;
-    if (!IsDialogMessageW(hwnd(), &msg)) {
+    if (!TakeDialogKey(hwnd(), msg)) {
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
     }
@@ -50,9 +55,28 @@ void ModalWindow::RunModal(HWND first_focus) {
   if (hwnd()) OnClose();
 }
 
-void ModalWindow::CloseModal() {
+void ModalWindow::Close() {
   if (owner_) EnableWindow(owner_, TRUE);
-  if (hwnd()) DestroyWindow(hwnd());
+  Window::Close();
+}
+
+HWND ModalWindow::AddControl(ControlArgs args) {
+  if (!args.font) args.font = dialog_font();
+  return MakeControl(hwnd(), args);
+}
+
+HWND ModalWindow::AddLabel(std::wstring text, const PixelRect& rect, DWORD kind) {
+  return AddControl({L"STATIC", std::move(text), rect, kind | SS_NOPREFIX});
+}
+
+HWND ModalWindow::AddButton(std::wstring caption, const PixelRect& rect, int id, unsigned keys,
+                            DWORD more_style) {
+  const DWORD kind = (keys & kEnterKey) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+  const HWND button =
+      AddControl({L"BUTTON", std::move(caption), rect, kind | WS_TABSTOP | more_style, id});
+  if (keys & kEnterKey) default_button_ = button;
+  if (keys & kEscKey) cancel_button_ = button;
+  return button;
 }
 
 LRESULT ModalWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -63,17 +87,20 @@ LRESULT ModalWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         PostMessageW(hwnd(), WM_CLOSE, 0, 0);
         return 0;
       }
-      OnClose();
-      return 0;
-    case WM_COMMAND:
-      if (OnCommand(LOWORD(wp), HIWORD(wp))) return 0;
       break;
-    case WM_CTLCOLORSTATIC:
-      return ButtonFaceColours(wp);
+    case DM_GETDEFID:
+      // How TakeDialogKey learns which button Enter presses.
+      return default_button_ ? MAKELRESULT(GetDlgCtrlID(default_button_), DC_HASDEFID) : 0;
+    case WM_COMMAND:
+      // Esc comes as IDCANCEL: the cancel button's own command.
+      if (LOWORD(wp) == IDCANCEL && cancel_button_) {
+        wp = MAKEWPARAM(GetDlgCtrlID(cancel_button_), HIWORD(wp));
+      }
+      break;
     default:
       break;
   }
-  return Default(msg, wp, lp);
+  return FormWindow::HandleMessage(msg, wp, lp);
 }
 
 }  // namespace vx

@@ -1,5 +1,7 @@
 #include "common/ui/window_win.h"
 
+#include "common/ui/controls_win.h"
+
 namespace vx {
 namespace {
 
@@ -12,7 +14,8 @@ void RegisterOnce(const WindowClass& c, WNDPROC procedure) {
   wc.style = c.style;
   wc.lpfnWndProc = procedure;
   wc.hInstance = instance;
-  wc.hIcon = c.icon ? LoadIconW(instance, MAKEINTRESOURCEW(c.icon)) : nullptr;
+  wc.hIcon = c.icon ? ProgramIcon(c.icon, false) : nullptr;
+  wc.hIconSm = c.icon ? ProgramIcon(c.icon, true) : nullptr;
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.hbrBackground = c.background >= 0
                          ? reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(c.background + 1))
@@ -33,17 +36,39 @@ void Window::DestroyUnbound() {
   if (IsWindow(h)) DestroyWindow(h);
 }
 
-HWND Window::CreateBound(const WindowClass& window_class, const WindowSpec& spec) {
+HWND Window::CreateBound(const WindowClass& window_class, const WindowArgs& args) {
   RegisterOnce(window_class, &Window::Procedure);
-  const HMENU id = spec.parent && (spec.style & WS_CHILD)
-                       ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id))
+  const HMENU id = args.parent && (args.style & WS_CHILD)
+                       ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id))
                        : nullptr;
-  CreateWindowExW(spec.ex_style, window_class.name, spec.caption, spec.style, spec.x, spec.y,
-                  spec.width, spec.height, spec.parent, id, GetModuleHandleW(nullptr), this);
+  CreateWindowExW(args.ex_style, window_class.name, args.caption, args.style, args.x, args.y,
+                  args.width, args.height, args.parent, id, GetModuleHandleW(nullptr), this);
   return hwnd_;
 }
 
+void Window::Close() {
+  if (hwnd_) DestroyWindow(hwnd_);
+}
+
 LRESULT Window::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) { return Default(msg, wp, lp); }
+
+LRESULT FormWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_CLOSE:
+      OnClose();
+      return 0;
+    case WM_COMMAND:
+      // A control's notice carries its window; a menu item's or a key's does not.
+      if (lp == 0 && HIWORD(wp) <= 1 && OnMenuCommand(LOWORD(wp))) return 0;
+      if (OnCommand(LOWORD(wp), HIWORD(wp))) return 0;
+      break;
+    case WM_CTLCOLORSTATIC:
+      return ButtonFaceColours(wp);
+    default:
+      break;
+  }
+  return Default(msg, wp, lp);
+}
 
 LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_NCCREATE) {

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include "common/ui/rects.h"
+
 namespace vx {
 
 // A window class of the program, registered the first time it is used.
@@ -19,7 +21,7 @@ struct WindowClass {
 };
 
 // What CreateWindowExW is told besides the class.
-struct WindowSpec {
+struct WindowArgs {
   const wchar_t* caption = L"";
   DWORD style = 0;
   DWORD ex_style = 0;
@@ -32,18 +34,26 @@ struct WindowSpec {
   int id = 0;
 
   // A visible child window of `parent` with control id `id`.
-  static WindowSpec Child(HWND parent, int id, int x, int y, int width, int height,
-                          DWORD more_style = 0) {
-    WindowSpec spec;
-    spec.style = WS_CHILD | WS_VISIBLE | more_style;
-    spec.x = x;
-    spec.y = y;
-    spec.width = width;
-    spec.height = height;
-    spec.parent = parent;
-    spec.id = id;
-    return spec;
+  static WindowArgs Child(HWND parent, int id, const PixelRect& rect, DWORD more_style = 0) {
+    WindowArgs args;
+    args.style = WS_CHILD | WS_VISIBLE | more_style;
+    args.x = rect.x;
+    args.y = rect.y;
+    args.width = rect.width;
+    args.height = rect.height;
+    args.parent = parent;
+    args.id = id;
+    return args;
   }
+};
+
+// Where a control of the programs' own classes goes. Every such control is
+// made by Create(parent, args) from this, or from an argument struct that
+// begins as this one does.
+struct ChildArgs {
+  PixelRect rect;
+  int id = 0;
+  bool visible = true;
 };
 
 class Window {
@@ -56,11 +66,13 @@ class Window {
   Window& operator=(const Window&) = delete;
 
   HWND hwnd() const { return hwnd_; }
+  // The one way the programs close a window of their own: it is destroyed.
+  virtual void Close();
 
  protected:
   // Registers `window_class` once and makes the window bound to this object.
   // Null when the window could not be made.
-  HWND CreateBound(const WindowClass& window_class, const WindowSpec& spec);
+  HWND CreateBound(const WindowClass& window_class, const WindowArgs& args);
   // Every message of the window; the default is the system's answer.
   virtual LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
   LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) const {
@@ -73,6 +85,27 @@ class Window {
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   HWND hwnd_ = nullptr;
+};
+
+// A window that holds controls: the close box ends in OnClose, menu items
+// and shortcut keys reach OnMenuCommand, the controls' notices OnCommand,
+// and labels stand on the button face whatever the theme.
+class FormWindow : public Window {
+ protected:
+  // Closing the window, by default.
+  virtual void OnClose() { Close(); }
+  // WM_COMMAND from a menu item or a shortcut key; true when it was answered.
+  virtual bool OnMenuCommand(int id) {
+    (void)id;
+    return false;
+  }
+  // WM_COMMAND from a control; true when it was answered.
+  virtual bool OnCommand(int id, int code) {
+    (void)id;
+    (void)code;
+    return false;
+  }
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 };
 
 }  // namespace vx

@@ -43,7 +43,8 @@ class DialogKeysTest : public MainWindowTest {
       return window != nullptr;
     });
     steps.push_back([this] { return !IsWindow(window); });
-    RunScript(form->hwnd(), [&] { Choose(command); }, std::move(steps));
+    RunScript(
+        form->hwnd(), [&] { Choose(command); }, std::move(steps));
   }
   HWND Control(const wchar_t* text) const { return ChildWithText(window, text); }
 
@@ -57,9 +58,8 @@ TEST_F(DialogKeysTest, EveryWindowHasOneDefaultButtonAndEscGivesTheKeysBackToThe
     int command;
     const wchar_t* default_button;
   } windows[] = {
-      {"search", kFind, L"検索"},       {"go to address", kGoTo, L"移動"},
-      {"settings", kSettings, L"OK"}, {"print", kPrint, L"印刷"},
-      {"version", kVersion, L"閉じる"},
+      {"search", kFind, L"検索"}, {"go to address", kGoTo, L"移動"}, {"settings", kSettings, L"OK"},
+      {"print", kPrint, L"印刷"}, {"version", kVersion, L"閉じる"},
   };
   FocusWatch keys(page());
   for (const auto& w : windows) {
@@ -116,22 +116,21 @@ TEST_F(DialogKeysTest, SettingsTakeSpaceOnACheckBoxAndEnterAsOk) {
   StartOn({1, 2, 3});
   const bool before = DisplaySettings.HideInputAfterEntry;
   HWND check = nullptr;
-  WithWindow(kSettings,
-             {
-                 Do([&] {
-                   check = Control(L"入力完了後に入力ウィンドウを消す");
-                   SetFocus(check);
-                   PostKey(check, VK_SPACE);
-                 }),
-                 [&] { return Checked(check) != before; },
-                 // Tab moves the focus on; OK stays the default, drawn as such.
-                 Do([&] { PostKey(check, VK_TAB); }),
-                 [&] {
-                   const LONG ok = GetWindowLongW(Control(L"OK"), GWL_STYLE);
-                   return GetFocus() != check && (ok & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
-                 },
-                 Do([&] { PostKey(FocusIn(window), VK_RETURN); }),
-             });
+  WithWindow(kSettings, {
+                            Do([&] {
+                              check = Control(L"入力完了後に入力ウィンドウを消す");
+                              SetFocus(check);
+                              PostKey(check, VK_SPACE);
+                            }),
+                            [&] { return Checked(check) != before; },
+                            // Tab moves the focus on; OK stays the default, drawn as such.
+                            Do([&] { PostKey(check, VK_TAB); }),
+                            [&] {
+                              const LONG ok = GetWindowLongW(Control(L"OK"), GWL_STYLE);
+                              return GetFocus() != check && (ok & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+                            },
+                            Do([&] { PostKey(FocusIn(window), VK_RETURN); }),
+                        });
   EXPECT_NE(DisplaySettings.HideInputAfterEntry, before);
   EXPECT_TRUE(fs::FileExists(ProgramFolder + L"VXSetting\\Setting.dat"));
 }

@@ -14,6 +14,7 @@
 #include "tests/support/message_recorder.h"
 #include "tests/support/scoped_environment.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/window_driver_win.h"
 
 namespace vx {
 namespace {
@@ -59,10 +60,7 @@ bool Chattr(bool immutable, const std::wstring& name) {
   WaitForSingleObject(process.hProcess, INFINITE);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
-  for (const ULONGLONG end = GetTickCount64() + 5000; GetTickCount64() < end; SwitchToThread()) {
-    if (Writable(name) != immutable) return true;
-  }
-  return false;
+  return test::Eventually([&] { return Writable(name) != immutable; });
 }
 
 class ReadOnlySettings : public testing::Test {

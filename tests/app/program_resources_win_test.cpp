@@ -33,7 +33,7 @@ std::vector<uint32_t> Pixels(HICON icon, int size) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   void* bits = nullptr;
-  const MemoryDc dc = MakeMemoryDc();
+  const OwnedDc dc = MakeMemoryDc();
   const Bitmap bitmap(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   const Selection selected(dc.get(), bitmap.get());
   RECT all{0, 0, size, size};

@@ -46,7 +46,7 @@ class RecordingJob : public PrintJob {
     return static_cast<size_t>(RecordingPrinter::kArea.width) * RecordingPrinter::kArea.height;
   }
   RecordingPrinter& printer_;
-  MemoryDc dc_;
+  OwnedDc dc_;
   Bitmap bitmap_;
   HGDIOBJ selected_ = nullptr;
   uint32_t* bits_ = nullptr;

@@ -33,11 +33,11 @@ class TextExTest : public ::testing::Test {
   void SetUp() override { ASSERT_TRUE(host_.Make()); }
   void TearDown() override { SetClockHandler(nullptr); }
 
-  void Make(TextExSpec spec) {
-    spec.rect = {10, 10, 45, 17};
-    spec.index = 7;
+  void Make(TextExArgs args) {
+    args.rect = {10, 10, 45, 17};
+    args.index = 7;
     field = std::make_unique<TextEx>();
-    ASSERT_TRUE(field->Create(host_.hwnd(), spec));
+    ASSERT_TRUE(field->Create(host_.hwnd(), args));
     field->ValueChanged = [this](int index) {
       EXPECT_EQ(index, 7);
       changes.push_back(field->value());
@@ -90,10 +90,10 @@ TEST_F(TextExTest, TypedNumbersAreTakenOnEnterAndWhenTheFocusLeaves) {
       {-10, 10, L"-3.5", false, -4},
   };
   for (const auto& c : cases) {
-    TextExSpec spec;
-    spec.MinValue = c.min;
-    spec.MaxValue = c.max;
-    Make(spec);
+    TextExArgs args;
+    args.MinValue = c.min;
+    args.MaxValue = c.max;
+    Make(args);
     changes.clear();
     Type(c.typed);
     if (c.enter) {
@@ -108,9 +108,9 @@ TEST_F(TextExTest, TypedNumbersAreTakenOnEnterAndWhenTheFocusLeaves) {
 }
 
 TEST_F(TextExTest, EveryAssignmentIsBoundedAndReportedButNotTheFirst) {
-  TextExSpec spec;
-  spec.Value = 999;
-  Make(spec);
+  TextExArgs args;
+  args.Value = 999;
+  Make(args);
   EXPECT_EQ(field->value(), 255);
   EXPECT_EQ(Shown(), L"255");
   EXPECT_TRUE(changes.empty());
@@ -126,12 +126,12 @@ TEST_F(TextExTest, EveryAssignmentIsBoundedAndReportedButNotTheFirst) {
 }
 
 TEST_F(TextExTest, UpAndDownStepAndShiftCtrlOrAltDoubleTheStep) {
-  TextExSpec spec;
-  spec.MinValue = 16;
-  spec.MaxValue = 48;
-  spec.Value = 16;
-  spec.ChangeValue = 16;
-  Make(spec);
+  TextExArgs args;
+  args.MinValue = 16;
+  args.MaxValue = 48;
+  args.Value = 16;
+  args.ChangeValue = 16;
+  Make(args);
   Key(VK_UP);
   Key(VK_DOWN);
   Key(VK_DOWN);
@@ -146,10 +146,10 @@ TEST_F(TextExTest, UpAndDownStepAndShiftCtrlOrAltDoubleTheStep) {
 }
 
 TEST_F(TextExTest, DraggingUpOrDownStepsOncePer15Pixels) {
-  TextExSpec spec;
-  spec.Value = 100;
-  spec.ChangeMouseValue = 5;
-  Make(spec);
+  TextExArgs args;
+  args.Value = 100;
+  args.ChangeMouseValue = 5;
+  Make(args);
   Type(L"50");  // the drag starts from the text
   Mouse(WM_LBUTTONDOWN, 10);
   Mouse(WM_MOUSEMOVE, 3);

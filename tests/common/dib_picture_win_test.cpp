@@ -18,7 +18,7 @@ struct Picture {
       : dc(MakeMemoryDc()),
         bitmap(CreateCompatibleBitmap(WindowDc().get(), width, height)),
         selection(dc.get(), bitmap.get()) {}
-  MemoryDc dc;
+  OwnedDc dc;
   Bitmap bitmap;
   Selection selection;
 };

@@ -83,7 +83,7 @@ class StatusRecorder {
   Texts texts;
 
  private:
-  ControlSubclass subclass_;
+  MessageHook subclass_;
 };
 
 class InstallRunTest : public InstallerMachineTest {
@@ -222,7 +222,7 @@ TEST_F(InstallRunTest, UninstallRemovesWhatTheInstallMadeIntoTheTrash) {
   EXPECT_EQ(InstalledProgramsList().find(L"Vantelox1.1.0"), std::wstring::npos);
   // Both folders went into the trash; the listed files were deleted first.
   const Texts trash = FolderContents(TrashFiles());
-  ASSERT_EQ(trash.size(), 2u);
+  ASSERT_EQ(trash.size(), 2u) << testing::PrintToString(trash);
   for (const std::wstring& name : trash) EXPECT_TRUE(name.starts_with(L"Vantelox")) << name;
 }
 

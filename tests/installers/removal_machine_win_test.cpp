@@ -95,7 +95,7 @@ class RemovalMachineTest : public InstallerMachineTest {
                const std::function<void(const std::wstring&, int)>& on_status = {}) {
     setup::Form1 form(usual, reg, setup_folder, setup::IsFixedDisk);
     form.Form_Load();
-    ControlSubclass statuses;
+    MessageHook statuses;
     if (on_status) {
       statuses.Attach(form.status_label(), [&](UINT msg, WPARAM, LPARAM lp, LRESULT&) {
         if (msg == WM_SETTEXT)
@@ -281,6 +281,9 @@ TEST_F(RemovalMachineTest, ARunningProgramStopsTheUninstallBeforeItChangesAnythi
   EXPECT_TRUE(fs::FileExists(DesktopShortcut()));
   EXPECT_EQ(FolderContents(ProgramMenuMakerFolder() + L"Vantelox\\").size(), 3u);
   settings.ExpectWhole();
+  // Writable again, so that the trash the folder goes to can be emptied for
+  // the next test.
+  SetFileAttributesW(read_only.c_str(), FILE_ATTRIBUTE_NORMAL);
 
   // Closed while the question waits, then retried: the run finishes.
   on_message = [&](const MessageRequest& request) {

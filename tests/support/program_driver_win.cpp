@@ -47,12 +47,14 @@ HWND ShownWindow(const std::wstring& caption, const wchar_t* window_class,
 
 HWND WaitForWindowOf(HANDLE process, const std::wstring& window_class) {
   HWND window = nullptr;
-  Eventually([&] {
-    for (const HWND shown : ShownTopWindows()) {
-      if (OfProcess(shown, process) && ClassOf(shown) == window_class) window = shown;
-    }
-    return window != nullptr;
-  }, kProgramPatienceMs);
+  Eventually(
+      [&] {
+        for (const HWND shown : ShownTopWindows()) {
+          if (OfProcess(shown, process) && ClassOf(shown) == window_class) window = shown;
+        }
+        return window != nullptr;
+      },
+      kProgramPatienceMs);
   return window;
 }
 
@@ -75,7 +77,8 @@ bool WaitForEnd(HANDLE process) {
 
 HWND WaitForWindow(const std::wstring& caption) {
   HWND window = nullptr;
-  Eventually([&] { return (window = ShownWindow(caption, nullptr)) != nullptr; }, kProgramPatienceMs);
+  Eventually([&] { return (window = ShownWindow(caption, nullptr)) != nullptr; },
+             kProgramPatienceMs);
   return window;
 }
 
