@@ -24,13 +24,6 @@ HWND FocusIn(HWND window) {
   return focus && IsChild(window, focus) ? focus : window;
 }
 
-Step Do(std::function<void()> action) {
-  return [action = std::move(action)] {
-    action();
-    return true;
-  };
-}
-
 class DialogKeysTest : public MainWindowTest {
  protected:
   HWND page() const { return view().Picture1().hwnd(); }
