@@ -1,6 +1,6 @@
-// Inserting and deleting one byte at the start of a 1 GiB file, with the
-// recovery record on disk and in private memory, beside the bare 4096-byte
-// move and a plain copy of the same file made in the same run; the share of
+// Inserting and deleting one byte at the start of a 1 GiB file, as the
+// program does (the recovery record on disk, the system let in) and without
+// the record, beside the bare 4096-byte move and a plain copy of the same file made in the same run; the share of
 // that time spent drawing the progress; what writing the record and the file
 // through to the disk at the start and end of a move would add; and the
 // backup copy. The files are in the page cache, so the figures compare the
@@ -227,12 +227,19 @@ int main() {
   fs::MakeFolder(records);
   // The variants take turns, in an order that turns too, so that the disk's
   // and the machine's moods fall on all alike; a few more rounds than the
-  // copies, as the differences sought are small. The window's own Prog runs
-  // in these rounds; one more round times it.
+  // copies, as the differences sought are small. "As the program does" is the
+  // window's own progress callback (it draws and, at most every
+  // kLetSystemInMs, lets the system reach the windows) with the recovery
+  // record on disk; "without the record" keeps it in private memory and only
+  // draws. One more round times the drawing and the answering.
   double bare_ms = 1e300;
   double insert_ms[2] = {1e300, 1e300}, delete_ms[2] = {1e300, 1e300};
   const double memory_before = bench::PrivateMegabytes();
-  const ProgFunction window_prog = [&form](double value, const std::wstring& Captions) {
+  const ProgFunction drawing = [&form](double value, const std::wstring& Captions) {
+    Form1TestView(form).Prog(value, Captions);
+  };
+  const ProgFunction as_the_program = [&form](double value, const std::wstring& Captions) {
+    LetSystemIn();
     Form1TestView(form).Prog(value, Captions);
   };
   const auto move = [&](int variant) {
@@ -242,13 +249,14 @@ int main() {
       return;
     }
     SetRecoveryFolder(variant ? records : L"");
+    const ProgFunction& prog = variant ? as_the_program : drawing;
     Settle();
     double start = NowMs();
-    const int32_t inserted = InsOne(big, 1, 0, window_prog, L"");
+    const int32_t inserted = InsOne(big, 1, 0, prog, L"");
     insert_ms[variant] = std::min(insert_ms[variant], NowMs() - start);
     Settle();
     start = NowMs();
-    const int32_t deleted = DelOne(big, 1, window_prog, L"");
+    const int32_t deleted = DelOne(big, 1, prog, L"");
     delete_ms[variant] = std::min(delete_ms[variant], NowMs() - start);
     if (inserted != 0 || deleted != 0) std::printf("  the tail move FAILED\n");
   };
@@ -256,25 +264,37 @@ int main() {
     for (int turn = 0; turn < 3; ++turn) move((round + turn) % 3);
   }
   TimedProg prog{form};
+  double answer_ms = 0;
+  int looks = 0;
+  const ProgFunction timed_drawing = prog.Function();
   SetRecoveryFolder(records);
   Settle();
   double start = NowMs();
-  InsOne(big, 1, 0, prog.Function(), L"");
+  InsOne(big, 1, 0,
+         [&](double value, const std::wstring& Captions) {
+           const double before = NowMs();
+           if (LetSystemIn()) {
+             ++looks;
+             answer_ms += NowMs() - before;
+           }
+           timed_drawing(value, Captions);
+         },
+         L"");
   const double timed_insert_ms = NowMs() - start;
-  DelOne(big, 1, window_prog, L"");
+  DelOne(big, 1, drawing, L"");
   const double prog_ms = prog.ms;
   const int prog_calls = prog.calls;
   std::printf(
       "  private memory %.2f MB before the moves, %.2f MB after (the block buffer is fixed)\n",
       memory_before, bench::PrivateMegabytes());
   const Baseline bare{bare_ms, "bare move"};
-  std::printf("  bare 4096-byte backward move      %8.0f ms\n", bare_ms);
+  std::printf("  bare 4096-byte backward move, best of %d %6.0f ms\n", kRounds + 3, bare_ms);
   Report("insert one byte", insert_ms[1], base, 1.0, false);
   Report("delete one byte", delete_ms[1], base, 1.0, false);
-  Report("insert, record on disk", insert_ms[1], bare, 1.1, true);
-  Report("insert, record in private memory", insert_ms[0], bare, 1.1, true);
-  Report("delete, record on disk", delete_ms[1], bare, 1.1, true);
-  Report("delete, record in private memory", delete_ms[0], bare, 1.1, true);
+  Report("insert, as the program does", insert_ms[1], bare, 1.1, true);
+  Report("insert, without the record", insert_ms[0], bare, 1.1, true);
+  Report("delete, as the program does", delete_ms[1], bare, 1.1, true);
+  Report("delete, without the record", delete_ms[0], bare, 1.1, true);
   const double clock_ms = ClockReadingMs(prog_calls) * prog_calls;
   const double in_prog_ms = prog_ms - clock_ms;
   const double timed_ms = timed_insert_ms - clock_ms;
@@ -282,6 +302,8 @@ int main() {
                           "%-34s %8.1f ms  %.1f%% of the insertion, %d calls", "  of it in Prog",
                           in_prog_ms, 100 * in_prog_ms / timed_ms, prog_calls);
   std::printf("  (measured %.1f ms, less %.1f ms of clock readings)\n", prog_ms, clock_ms);
+  std::printf("%-34s %8.1f ms  %.2f%% of the insertion, %d looks at the queue\n",
+              "  of it answering the system", answer_ms, 100 * answer_ms / timed_ms, looks);
 
   // A power cut loses what the system has not yet written: surviving one
   // would take the record written through before the first block moves, and
@@ -315,61 +337,6 @@ int main() {
               (move_ms + start_flush_ms + end_flush_ms) / move_ms);
   DelOne(big, 1, [](double, const std::wstring&) {}, L"");
   SetRecoveryFolder(L"");
-
-  // The window's progress callback also lets the system reach the windows
-  // (LetSystemIn, at most every kLetSystemInMs): the moves with and without
-  // it, each beside the bare move, rounds taken in turn.
-  {
-    int looks = 0;
-    const ProgFunction drawing = [&](double value, const std::wstring& Captions) {
-      Form1TestView(form).Prog(value, Captions);
-    };
-    const ProgFunction answering = [&](double value, const std::wstring& Captions) {
-      LetSystemIn();
-      Form1TestView(form).Prog(value, Captions);
-    };
-    const auto once = [&](const std::function<int32_t()>& move) {
-      Settle();
-      const double start = NowMs();
-      if (move() != 0) std::printf("  the tail move FAILED\n");
-      return NowMs() - start;
-    };
-    double bare_ms = 1e300, plain_ms = 1e300, ins_ms = 1e300, del_ms = 1e300;
-    for (int round = 0; round < kRounds; ++round) {
-      Settle();
-      bare_ms = std::min(bare_ms, BareMoveMs(big));
-      plain_ms = std::min(plain_ms, once([&] { return InsOne(big, 1, 0, drawing, L""); }));
-      once([&] { return DelOne(big, 1, drawing, L""); });
-      ins_ms = std::min(ins_ms, once([&] { return InsOne(big, 1, 0, answering, L""); }));
-      del_ms = std::min(del_ms, once([&] { return DelOne(big, 1, answering, L""); }));
-    }
-    // One more insertion with the calls of LetSystemIn that looked at the
-    // queue timed; the others only read the tick count (a few nanoseconds).
-    double answer_ms = 0;
-    int calls = 0;
-    looks = 0;
-    once([&] {
-      return InsOne(big, 1, 0,
-                    [&](double value, const std::wstring& Captions) {
-                      const double start = NowMs();
-                      if (LetSystemIn()) {
-                        ++looks;
-                        answer_ms += NowMs() - start;
-                      }
-                      ++calls;
-                      Form1TestView(form).Prog(value, Captions);
-                    },
-                    L"");
-    });
-    once([&] { return DelOne(big, 1, drawing, L""); });
-    const Baseline bare{bare_ms, "bare move"};
-    std::printf("  bare 4096-byte backward move, best of %d %6.0f ms\n", kRounds, bare_ms);
-    Report("insert, drawing only", plain_ms, bare, 1.1, true);
-    Report("insert, answering the system", ins_ms, bare, 1.1, true);
-    Report("delete, answering the system", del_ms, bare, 1.1, true);
-    std::printf("%-34s %8.1f ms  %.2f%% of the insertion, %d looks at the queue, %d calls\n",
-                "  of it answering the system", answer_ms, 100 * answer_ms / ins_ms, looks, calls);
-  }
 
   for (const auto& [name, label] : {std::pair{medium, "256 MiB"}, std::pair{big, "1 GiB"}}) {
     std::printf("backup copy of a %s file\n", label);
