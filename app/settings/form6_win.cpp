@@ -6,6 +6,7 @@
 #include "common/product_version.h"
 #include "common/ui/font_faces.h"
 #include "common/ui/controls_win.h"
+#include "common/ui/dpi_win.h"
 
 namespace vx {
 namespace {
@@ -25,9 +26,10 @@ Form6::Form6()
     : ModalWindow({L"VanteloxForm6", version_texts::kCaption, {2550, 1935}, VX_PROGRAM_ICON}) {}
 
 void Form6::CreateControls() {
-  name_font_ = MakeFont({font_faces::kDialog, kNameFontCentipoints, FW_BOLD});
+  const int dpi = WindowDpi(hwnd());
+  name_font_ = MakeFontForDpi({font_faces::kDialog, kNameFontCentipoints, FW_BOLD}, dpi);
   Picture1 = AddControl({L"STATIC", L"", kPicture1Rect, SS_ICON | SS_CENTERIMAGE});
-  SendMessageW(Picture1, STM_SETICON, reinterpret_cast<WPARAM>(ProgramIcon(VX_PROGRAM_ICON, false)), 0);
+  SendMessageW(Picture1, STM_SETICON, reinterpret_cast<WPARAM>(ProgramIcon(VX_PROGRAM_ICON, false, dpi)), 0);
   // One line each, as wide and tall as the font makes it.
   constexpr DWORD kLabel = SS_LEFTNOWORDWRAP | SS_NOPREFIX;
   Label1 = AddControl(

@@ -13,4 +13,11 @@ struct PageGeometry {
 // 524 x 390 with the defaults.
 PageGeometry LayOutPage(const DisplaySettingsRecord& s);
 
+// The settings as the screen at `dpi` draws them: the pixel settings
+// (margins, line height, cell widths, address width, the gap before the
+// text) are kept for 96 dots an inch and scaled here, everything else is as
+// stored. Drawing, the caret and the mouse all work from this one copy, so
+// they agree at every scale; the printer scales the stored record itself.
+DisplaySettingsRecord ScaledForDpi(const DisplaySettingsRecord& s, int dpi);
+
 }  // namespace vx

@@ -7,8 +7,9 @@
 #include "app/settings/page_geometry.h"
 #include "app/view/form1_layout.h"
 #include "common/product_version.h"
-#include "common/ui/font_faces.h"
 #include "common/ui/controls_win.h"
+#include "common/ui/dpi_win.h"
+#include "common/ui/font_faces.h"
 
 namespace vx {
 namespace {
@@ -42,7 +43,7 @@ void Form1::Form_Load() {
 }
 
 void Form1::CreateControls() {
-  label_font_ = MakeFixedPitchFont(font_faces::kFixedPitch, kLabelFontPoints);
+  label_font_ = MakeFixedPitchFont(font_faces::kFixedPitch, kLabelFontPoints, WindowDpi(hwnd()));
   const HFONT lf = label_font_.get();
   constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
   const auto label = [&](const PixelRect& r) {
@@ -70,31 +71,52 @@ void Form1::CreateControls() {
   Picture2.Clear(GetSysColor(COLOR_BTNFACE));
 }
 
+DisplaySettingsRecord Form1::ScreenSettings() const {
+  return ScaledForDpi(DisplaySettings, WindowDpi(hwnd()));
+}
+
 void Form1::SettingChange() {
   const DisplaySettingsRecord& s = DisplaySettings;
+  // Device pixels from here on: the page's from the scaled settings, the
+  // fixed layout's through d.
+  const DpiScale d(hwnd());
   // The old font goes only once the page has let go of it.
-  Font font = MakeFixedPitchFont(GetFontName(), s.FontSize);
-  const PageGeometry g = LayOutPage(s);
-  Picture1.Move(0, kPicture1Top, g.picture_width, g.picture_height);
+  Font font = MakeFixedPitchFont(GetFontName(), s.FontSize, d.dpi());
+  const PageGeometry g = LayOutPage(ScaledForDpi(s, d.dpi()));
+  Picture1.Move(0, d(kPicture1Top), g.picture_width, g.picture_height);
   Picture1.SetFont(font.get());
   page_font_ = std::move(font);
-  VscrollEx1.Move(g.picture_width + 4, kPicture1Top, kVscrollWidth, g.picture_height);
-  const int progress_right = kVscrollWidth + 0 + g.picture_width + 6;
-  const int progress_top = kPicture1Top + g.picture_height + 4;
-  Picture2.Move(progress_right - kPicture2Width, progress_top, kPicture2Width, kProgressHeight);
-  MoveWindow(Label9, progress_right - kPicture2Width - 4 - kLabel9Width, progress_top, kLabel9Width,
-             kProgressHeight, TRUE);
+  VscrollEx1.Move(g.picture_width + d(4), d(kPicture1Top), d(kVscrollWidth), g.picture_height);
+  const int progress_right = d(kVscrollWidth + 0 + 6) + g.picture_width;
+  const int progress_top = d(kPicture1Top + 4) + g.picture_height;
+  Picture2.Move(progress_right - d(kPicture2Width), progress_top, d(kPicture2Width),
+                d(kProgressHeight));
+  MoveWindow(Label9, progress_right - d(kPicture2Width + 4 + kLabel9Width), progress_top,
+             d(kLabel9Width), d(kProgressHeight), TRUE);
   Picture2.Clear(GetSysColor(COLOR_BTNFACE));
   // The client area ends 8 pixels right of and below the progress area.
-  RECT r{0, 0, progress_right + 8, progress_top + kProgressHeight + 8};
-  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE)),
-                     GetMenu(hwnd()) != nullptr,
-                     static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE)));
+  RECT r{0, 0, progress_right + d(8), progress_top + d(kProgressHeight + 8)};
+  AdjustFrameForDpi(r, static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE)),
+                    GetMenu(hwnd()) != nullptr,
+                    static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE)), d.dpi());
   SetWindowPos(hwnd(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   CaretY = std::min(CaretY, s.LinesPerPage - 1);
   CaretX = std::min(CaretX, s.BytesPerLine - 1);
   form4_.SizeFor(static_cast<InputRadix>(s.InputRadix));
+}
+
+void Form1::OnDpiChanged(int dpi) {
+  // The labels have their new places already; their font and the page's
+  // layout are made again for the new density.
+  Font font = MakeFixedPitchFont(font_faces::kFixedPitch, kLabelFontPoints, dpi);
+  for (HWND label : {Label1, Label2, Label3, Label4, Label5, Label6, Label7, Frame1, Label9}) {
+    SetControlFont(label, font.get(), true);
+  }
+  Picture2.SetFont(font.get());
+  label_font_ = std::move(font);
+  SettingChange();
+  RePaint();
 }
 
 void Form1::Show(int show_command) {

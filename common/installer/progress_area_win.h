@@ -25,6 +25,7 @@ class ProgressArea : public Window {
 
   Brush bar_brush_;
   int width_ = 0;
+  int bar_height_ = 0;
   int height_ = 0;
   int filled_ = 0;
 };
