@@ -80,10 +80,9 @@ void Form1::Form_Load() {
 
 void Form1::CreateControls() {
   InstallerForm::CreateControls();
-  constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
-  Label1 = AddControl({L"STATIC", L"", kLabel1Rect, kLabel});
+  Label1 = AddLabel(L"", kLabel1Rect);
   // Long folder names break anywhere, so that all of the name shows.
-  Label2 = AddControl({L"STATIC", L"", kLabel2Rect, kLabel | SS_SUNKEN | SS_EDITCONTROL});
+  Label2 = AddLabel(L"", kLabel2Rect, SS_LEFT | SS_SUNKEN | SS_EDITCONTROL);
   Command1 = AddButton(setup_texts::kYes, ButtonRect(0), kCommand1, kEnterKey);
   Command2 = AddButton(setup_texts::kNo, ButtonRect(1), kCommand2);
   Command3 = AddButton(setup_texts::kAbort, ButtonRect(2), kCommand3, kEscKey);
@@ -105,8 +104,8 @@ void Form1::GetPage() {
     default:
       ShowWindow(Label2, SW_HIDE);
       SetControlText(Command2, setup_texts::kBack);
-      SetControlText(Label1,
-              SummaryText(InstallKind, wizard_.MakeDesktopShortcut, wizard_.MakeSendToShortcut));
+      SetControlText(Label1, SummaryText(InstallKind, wizard_.MakeDesktopShortcut,
+                                         wizard_.MakeSendToShortcut));
       break;
   }
 }

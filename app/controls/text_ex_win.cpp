@@ -44,9 +44,14 @@ bool TextEx::Create(HWND parent, const TextExArgs& args) {
   DWORD style = ES_AUTOHSCROLL | WS_BORDER;
   if (enabled_) style |= WS_TABSTOP;
   LayOut();
-  text1_ = MakeControl(hwnd(), {L"EDIT", std::to_wstring(value_),
-                                {0, 0, layout_.edit_width, layout_.edit_height}, style, kText1Id,
-                                font_.get(), 0, true});
+  text1_ = MakeControl(hwnd(), {L"EDIT",
+                                std::to_wstring(value_),
+                                {0, 0, layout_.edit_width, layout_.edit_height},
+                                style,
+                                kText1Id,
+                                font_.get(),
+                                0,
+                                true});
   if (!text1_) return false;
   text1_hook_.Attach(
       text1_, [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) { return Text1_Message(m, w, l, r); });

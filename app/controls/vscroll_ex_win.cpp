@@ -15,8 +15,8 @@ bool VscrollEx::Create(HWND parent, const ChildArgs& args) {
   WindowArgs window = WindowArgs::Child(parent, args.id, args.rect);
   if (!args.visible) window.style &= ~DWORD{WS_VISIBLE};
   if (!CreateBound(kClass, window)) return false;
-  VScroll1 = MakeControl(
-      hwnd(), {L"SCROLLBAR", L"", {0, 0, args.rect.width, args.rect.height}, SBS_VERT});
+  VScroll1 =
+      MakeControl(hwnd(), {L"SCROLLBAR", L"", {0, 0, args.rect.width, args.rect.height}, SBS_VERT});
   SetLargePercent(0);
   ShowInner(model_.SetValue(model_.Value()));
   return VScroll1 != nullptr;
@@ -70,7 +70,7 @@ void VscrollEx::SetLargePercent(double p) {
 
 bool VscrollEx::Enabled() const { return IsWindowEnabled(VScroll1) != 0; }
 
-void VscrollEx::SetEnabled(bool on) { EnableWindow(VScroll1, on ? TRUE : FALSE); }
+void VscrollEx::SetEnabled(bool on) { EnableControl(VScroll1, on); }
 
 void VscrollEx::OnScroll(WPARAM wp) {
   const int code = LOWORD(wp);

@@ -40,7 +40,6 @@ Form7::Form7(PrintHost& host)
 void Form7::CreateControls() {
   namespace t = print_texts;
   settings_copy_ = DisplaySettings;
-  constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
   constexpr DWORD kOption = BS_AUTORADIOBUTTON;
   // Creation order is the Tab order.
   Option1[0] = AddControl(
@@ -48,8 +47,8 @@ void Form7::CreateControls() {
   Option1[1] = AddControl({L"BUTTON", t::kChosenPages, kOption1Rects[1], kOption, kOption1 + 1});
   Text1 = AddControl(
       {L"EDIT", L"", kText1Rect, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_GROUP, kText1});
-  Label3 = AddControl({L"STATIC", t::kHelp, kLabel3Rect, kLabel});
-  Label2 = AddControl({L"STATIC", L"", kLabel2Rect, kLabel});
+  Label3 = AddLabel(t::kHelp, kLabel3Rect);
+  Label2 = AddLabel(L"", kLabel2Rect);
   Command1 = AddButton(t::kPrint, kCommand1Rect, IDOK, kEnterKey, WS_GROUP);
   Command2 = AddButton(t::kPrintSetup, kCommand2Rect, kCommand2);
   Command4 = AddButton(t::kClose, kCommand4Rect, IDCANCEL, kEscKey);

@@ -17,7 +17,6 @@ struct PrinterHandleCloser {
 };
 using PrinterHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, PrinterHandleCloser>;
 
-
 DEVMODEW* AsDevMode(DevMode& devmode) {
   return devmode.empty() ? nullptr : reinterpret_cast<DEVMODEW*>(devmode.data());
 }

@@ -39,10 +39,9 @@ Form5::Form5(SearchHost& host)
 
 void Form5::CreateControls() {
   namespace t = search_window_texts;
-  constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
   constexpr DWORD kOption = BS_AUTORADIOBUTTON;
   // Creation order is the Tab order; WS_GROUP starts each set of options.
-  Label2 = AddControl({L"STATIC", t::kDataLabel, kLabel2Rect, kLabel});
+  Label2 = AddLabel(t::kDataLabel, kLabel2Rect);
   Text1 = AddControl(
       {L"EDIT", L"", kText1Rect, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_GROUP, kText1});
   Frame1 = AddControl({L"BUTTON", t::kTargetFrame, kFrame1Rect, BS_GROUPBOX | WS_GROUP});
@@ -59,7 +58,7 @@ void Form5::CreateControls() {
   Command4 = AddButton(t::kExplain, kCommand4Rect, kCommand4);
   // Label1 lies just below the client area at opening; it is as tall as its
   // lines need in the font it got, so that "説明" uncovers all of them.
-  Label1 = AddControl({L"STATIC", t::kHelp, kLabel1Rect, kLabel});
+  Label1 = AddLabel(t::kHelp, kLabel1Rect);
   FitLabelToText(Label1);
   SetChecked(Option1[static_cast<int>(SearchTarget::Bytes)], true);
   SetChecked(Option2[1], true);
@@ -68,7 +67,7 @@ void Form5::CreateControls() {
 
 SearchTarget Form5::Target() const {
   return IsChecked(Option1[static_cast<int>(SearchTarget::Bytes)]) ? SearchTarget::Bytes
-                                                                 : SearchTarget::Text;
+                                                                   : SearchTarget::Text;
 }
 
 void Form5::FindStart() {

@@ -99,15 +99,13 @@ std::wstring ListText(HWND combo, WPARAM index) {
 }  // namespace
 
 Form2::Form2(SettingsHost& host)
-    : ModalWindow({L"VanteloxForm2", settings_window_texts::kCaption, {5385, 3585}}),
-      host_(host) {}
+    : ModalWindow({L"VanteloxForm2", settings_window_texts::kCaption, {5385, 3585}}), host_(host) {}
 
 void Form2::CreateControls() {
   namespace t = settings_window_texts;
   pending_ = true;
   filling_ = true;
   constexpr DWORD kBox = BS_AUTOCHECKBOX | WS_TABSTOP;
-  constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
   // Creation order is the Tab order, top to bottom.
   Check1 = AddControl({L"BUTTON", t::kCheck1, kCheck1Rect, kBox | WS_GROUP, kCheck1});
   Check3 = AddControl({L"BUTTON", t::kCheck3, kCheck3Rect, kBox, kCheck3});
@@ -115,9 +113,10 @@ void Form2::CreateControls() {
   FontFrame = AddControl({L"BUTTON", t::kFontFrame, kFontFrameRect, BS_GROUPBOX});
   PixelRect combo = kCombo1Rect;
   combo.height += kCombo1ListHeight;
-  Combo1 = AddControl({L"COMBOBOX", L"", combo,
-                       CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP | WS_GROUP, kCombo1});
-  Label1 = AddControl({L"STATIC", t::kSize, kLabel1Rect, kLabel});
+  Combo1 =
+      AddControl({L"COMBOBOX", L"", combo,
+                  CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP | WS_GROUP, kCombo1});
+  Label1 = AddLabel(t::kSize, kLabel1Rect);
   TextEx1.Create(hwnd(), {kTextEx1Rect, kTextEx1, 0, kMinFontSize, kMaxFontSize, kMinFontSize});
   TextEx1.ValueChanged = [this](int) { RefrectToForm1(); };
   RadixFrame = AddControl({L"BUTTON", t::kRadixFrame, kRadixFrameRect, BS_GROUPBOX});
@@ -125,7 +124,8 @@ void Form2::CreateControls() {
   for (int i = 2; i >= 0; --i) {
     DWORD style = BS_AUTORADIOBUTTON;
     if (i == 2) style |= WS_GROUP | WS_TABSTOP;
-    Option1[i] = AddControl({L"BUTTON", t::kRadixOptions[i], kOption1Rects[i], style, kOption1 + i});
+    Option1[i] =
+        AddControl({L"BUTTON", t::kRadixOptions[i], kOption1Rects[i], style, kOption1 + i});
   }
   CreateColourControls();
   CreateLayoutFields();
@@ -140,12 +140,10 @@ void Form2::CreateControls() {
 
 void Form2::CreateColourControls() {
   namespace t = settings_window_texts;
-  constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
-  ColourFrame =
-      AddControl({L"BUTTON", t::kColourFrame, kColourFrameRect, BS_GROUPBOX | WS_GROUP});
-  Label2 = AddControl({L"STATIC", t::kBackColour, kLabel2Rect, kLabel});
-  Label4 = AddControl({L"STATIC", t::kTextColour, kLabel4Rect, kLabel});
-  Label15 = AddControl({L"STATIC", t::kSeparator, kLabel15Rect, kLabel});
+  ColourFrame = AddControl({L"BUTTON", t::kColourFrame, kColourFrameRect, BS_GROUPBOX | WS_GROUP});
+  Label2 = AddLabel(t::kBackColour, kLabel2Rect);
+  Label4 = AddLabel(t::kTextColour, kLabel4Rect);
+  Label15 = AddLabel(t::kSeparator, kLabel15Rect);
   for (int i = 0; i < 4; ++i) {
     const int left = kSwatchLefts[i];
     Label3[i].Create(
@@ -157,14 +155,13 @@ void Form2::CreateColourControls() {
 }
 
 void Form2::CreateLayoutFields() {
-  constexpr DWORD kLabel = SS_RIGHT | SS_NOPREFIX;
   // The fields top to bottom, so that Tab walks them in that order.
   for (int i : kLayoutFieldOrder) {
     const LayoutField& field = LayoutFields()[i];
     const bool shown = kFieldTops[i] != kHiddenTop;
     const int top = kFieldTops[i];
-    FieldLabels[i] = AddControl(
-        {L"STATIC", settings_window_texts::kLayoutFieldCaptions[i], kFieldLabelRects[i], kLabel});
+    FieldLabels[i] =
+        AddLabel(settings_window_texts::kLayoutFieldCaptions[i], kFieldLabelRects[i], SS_RIGHT);
     if (!shown) ShowWindow(FieldLabels[i], SW_HIDE);
     TextExArgs args{TwipRect{kFieldLeft, top, kFieldWidth, kFieldHeight}, kTextEx2 + i, i};
     args.MinValue = field.min;

@@ -48,7 +48,6 @@ Form3::Form3(ColourChooserHost& host, Colour& slot, Colour colour)
 
 void Form3::CreateControls() {
   namespace t = colour_window_texts;
-  constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
   Option1 = AddControl({L"BUTTON", t::kSystemColour, kOption1Rect,
                         BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, kOption1});
   Option2 = AddControl({L"BUTTON", t::kUserColour, kOption2Rect, BS_AUTORADIOBUTTON, kOption2});
@@ -58,13 +57,12 @@ void Form3::CreateControls() {
   for (const wchar_t* name : t::kSystemColourNames) {
     SendMessageW(List1, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
   }
-  Label6 = AddControl({L"STATIC", t::kChosen, kLabel6Rect, kLabel});
+  Label6 = AddLabel(t::kChosen, kLabel6Rect);
   Label5.Create(hwnd(), {kLabel5Rect, kLabel5});
   for (size_t i = 0; i < HScroll1.size(); ++i) {
     const int top = kPartLabelRects[i].y;
-    PartLabels[i] = AddControl({L"STATIC", t::kParts[i], kPartLabelRects[i], kLabel});
-    Label4[i] =
-        AddControl({L"STATIC", L"0", TwipRect{kLabel4Left, top, kLabel4Width, kRowHeight}, kLabel});
+    PartLabels[i] = AddLabel(t::kParts[i], kPartLabelRects[i]);
+    Label4[i] = AddLabel(L"0", TwipRect{kLabel4Left, top, kLabel4Width, kRowHeight});
     HScroll1[i] =
         AddControl({L"SCROLLBAR", L"", TwipRect{kHScroll1Left, top, kHScroll1Width, kRowHeight},
                     SBS_HORZ | WS_TABSTOP | WS_GROUP, kHScroll1 + static_cast<int>(i)});

@@ -4,9 +4,9 @@
 
 #include "app/settings/version_texts.h"
 #include "common/product_version.h"
-#include "common/ui/font_faces.h"
 #include "common/ui/controls_win.h"
 #include "common/ui/dpi_win.h"
+#include "common/ui/font_faces.h"
 
 namespace vx {
 namespace {
@@ -29,14 +29,14 @@ void Form6::CreateControls() {
   const int dpi = WindowDpi(hwnd());
   name_font_ = MakeFontForDpi({font_faces::kDialog, kNameFontCentipoints, FW_BOLD}, dpi);
   Picture1 = AddControl({L"STATIC", L"", kPicture1Rect, SS_ICON | SS_CENTERIMAGE});
-  SendMessageW(Picture1, STM_SETICON, reinterpret_cast<WPARAM>(ProgramIcon(VX_PROGRAM_ICON, false, dpi)), 0);
+  SendMessageW(Picture1, STM_SETICON,
+               reinterpret_cast<WPARAM>(ProgramIcon(VX_PROGRAM_ICON, false, dpi)), 0);
   // One line each, as wide and tall as the font makes it.
-  constexpr DWORD kLabel = SS_LEFTNOWORDWRAP | SS_NOPREFIX;
-  Label1 = AddControl(
-      {L"STATIC", version_texts::kProductName, kLabel1Rect, kLabel, 0, name_font_.get()});
-  Label2 = AddControl({L"STATIC", std::wstring(version_texts::kVersionPrefix) + version_texts::kVersion,
-                       kLabel2Rect, kLabel});
-  Label3 = AddControl({L"STATIC", version_texts::kMaker, kLabel3Rect, kLabel});
+  Label1 = AddControl({L"STATIC", version_texts::kProductName, kLabel1Rect,
+                       SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0, name_font_.get()});
+  Label2 = AddLabel(std::wstring(version_texts::kVersionPrefix) + version_texts::kVersion,
+                    kLabel2Rect, SS_LEFTNOWORDWRAP);
+  Label3 = AddLabel(version_texts::kMaker, kLabel3Rect, SS_LEFTNOWORDWRAP);
   for (HWND label : {Label1, Label2, Label3}) FitLabelToText(label);
   // The one button is the window's default and cancel button alike.
   Command2 = AddButton(version_texts::kClose, kCommand2Rect, IDCANCEL, kEnterKey | kEscKey);

@@ -8,6 +8,7 @@
 #include "app/settings/display_settings.h"
 #include "app/view/form1_win.h"
 #include "common/message_box.h"
+#include "common/ui/controls_win.h"
 #include "common/ui/dpi_win.h"
 
 namespace vx {
@@ -41,7 +42,7 @@ void Form1::FitIP() {
   // as an empty field rather than as a value the file may not hold.
   const bool read = file_operation_.Gets(FileName, GetSeekFromCaret() + 1, 1, b) == 0;
   const std::wstring text = read ? ByteFieldText(b[0], CurrentRadix()) : std::wstring();
-  SetWindowTextW(form4_.Text1, text.c_str());
+  SetControlText(form4_.Text1, text);
   SendMessageW(form4_.Text1, EM_SETSEL, 0, 8);
   UpdateWindow(form4_.Text1);
   SetWindowPos(form4_.hwnd(), nullptr, origin.x + cell.x - form4_.InputFieldOffsetX,

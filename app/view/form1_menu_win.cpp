@@ -14,6 +14,7 @@
 #include "common/file_seam.h"
 #include "common/message_box.h"
 #include "common/shell_execute_win.h"
+#include "common/ui/controls_win.h"
 
 namespace vx {
 namespace {
@@ -131,7 +132,7 @@ void Form1::EnableFileCommands(bool on) {
   EnableMenuItem(bar, kToolsMenu, MF_BYPOSITION | EnabledFlag(on));
   DrawMenuBar(hwnd());
   // The page area takes the keyboard only while a file is open.
-  EnableWindow(Picture1.hwnd(), on ? TRUE : FALSE);
+  EnableControl(Picture1.hwnd(), on);
 }
 
 void Form1::EnableUndoCommands() {

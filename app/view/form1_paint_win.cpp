@@ -10,6 +10,7 @@
 #include "app/view/short_file_name.h"
 #include "app/view/status_label_texts.h"
 #include "app/view/status_texts.h"
+#include "common/ui/controls_win.h"
 #include "common/ui/gdi_win.h"
 
 namespace vx {
@@ -60,11 +61,11 @@ void Form1::RePaintCaretStatus() {
     const uint8_t page_byte = cell < PageBytes.size() ? PageBytes[cell] : 0;
     texts = CaretStatus(offset, {b[0], b[1], b[2], b[3]}, page_byte);
   }
-  SetWindowTextW(Label3, texts.address.c_str());
-  SetWindowTextW(Label4, texts.four_byte.c_str());
-  SetWindowTextW(Label5, texts.two_byte.c_str());
-  SetWindowTextW(Label6, texts.one_byte.c_str());
-  SetWindowTextW(Label7, texts.binary.c_str());
+  SetControlText(Label3, texts.address);
+  SetControlText(Label4, texts.four_byte);
+  SetControlText(Label5, texts.two_byte);
+  SetControlText(Label6, texts.one_byte);
+  SetControlText(Label7, texts.binary);
   for (HWND label : {Label3, Label4, Label5, Label6, Label7}) UpdateWindow(label);
 }
 
@@ -84,9 +85,9 @@ void Form1::RePaintFileStatus() {
   const bool open = !FileName.empty();
   const std::wstring name = open ? FileNameLabel(ShortFileName()) : std::wstring(kNoFileNameLabel);
   const std::wstring size = open ? SizeLabel(FileSize) : std::wstring(kNoSizeLabel);
-  SetWindowTextW(Label1, name.c_str());
-  SetWindowTextW(Label2, size.c_str());
-  SetWindowTextW(hwnd(), WindowTitle(FileName).c_str());
+  SetControlText(Label1, name);
+  SetControlText(Label2, size);
+  SetControlText(hwnd(), WindowTitle(FileName));
   UpdateWindow(Label1);
   UpdateWindow(Label2);
 }

@@ -4,6 +4,7 @@
 #include "app/view/form1_win.h"
 #include "app/view/progress_view.h"
 #include "common/clock.h"
+#include "common/ui/controls_win.h"
 #include "common/ui/dpi_win.h"
 #include "common/ui/gdi_win.h"
 
@@ -21,11 +22,11 @@ void Form1::Prog(double value, const std::wstring& Captions) {
   Picture2.Clear(GetSysColor(COLOR_BTNFACE));
   switch (view.kind) {
     case ProgressView::Kind::Caption:
-      SetWindowTextW(Label9, view.caption.c_str());
+      SetControlText(Label9, view.caption);
       UpdateWindow(Label9);
       break;
     case ProgressView::Kind::Done:
-      SetWindowTextW(Label9, L"");
+      SetControlText(Label9, L"");
       UpdateWindow(Label9);
       break;
     case ProgressView::Kind::Bar: {

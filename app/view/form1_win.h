@@ -33,7 +33,10 @@
 
 namespace vx {
 
-class Form1 : public FormWindow, private SearchHost, private InputHost, private SettingsHost,
+class Form1 : public FormWindow,
+              private SearchHost,
+              private InputHost,
+              private SettingsHost,
               private PrintHost {
  public:
   Form1() = default;

@@ -51,7 +51,7 @@ void InstallerForm::CreateControls() {
   Picture1 = AddControl({L"STATIC", L"", {0, 0, kArtworkSide, kArtworkSide}, SS_BITMAP});
   SendMessageW(Picture1, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(artwork_.get()));
   ShowWindow(Picture1, SW_HIDE);
-  Label3 = AddControl({L"STATIC", L"", kLabel3Rect, SS_LEFT | SS_NOPREFIX});
+  Label3 = AddLabel(L"", kLabel3Rect);
   ShowWindow(Label3, SW_HIDE);
   Picture2.Create(hwnd(), {kPicture2Rect, 0, false});
 }

@@ -69,6 +69,10 @@ HWND ModalWindow::AddControl(ControlArgs args) {
   return MakeControl(hwnd(), args);
 }
 
+HWND ModalWindow::AddLabel(std::wstring text, const PixelRect& rect, DWORD kind) {
+  return AddControl({L"STATIC", std::move(text), rect, kind | SS_NOPREFIX});
+}
+
 HWND ModalWindow::AddButton(std::wstring caption, const PixelRect& rect, int id, unsigned keys,
                             DWORD more_style) {
   const DWORD kind = (keys & kEnterKey) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;

@@ -69,6 +69,9 @@ class ModalWindow : public FormWindow {
 
   // A control of this window, in the dialog font unless `args` names another.
   HWND AddControl(ControlArgs args);
+  // A label, its text shown as it is (no & prefix); `kind` is its alignment
+  // or wrapping (SS_LEFT, SS_RIGHT, SS_LEFTNOWORDWRAP) and any more style.
+  HWND AddLabel(std::wstring text, const PixelRect& rect, DWORD kind = SS_LEFT);
   // A push button with Tab stop; `keys` makes it the default or the cancel button.
   HWND AddButton(std::wstring caption, const PixelRect& rect, int id, unsigned keys = kClickOnly,
                  DWORD more_style = 0);
@@ -76,7 +79,6 @@ class ModalWindow : public FormWindow {
   HWND owner() const { return owner_; }
 
  private:
-
   ModalArgs args_;
   HWND owner_ = nullptr;
   Font dialog_font_;

@@ -38,8 +38,7 @@ struct PixelRect {
   // Whether (px, py) lies inside once the rectangle is widened by `margin`
   // pixels on every side.
   constexpr bool Contains(int px, int py, int margin = 0) const {
-    return px >= x - margin && px < right() + margin && py >= y - margin &&
-           py < bottom() + margin;
+    return px >= x - margin && px < right() + margin && py >= y - margin && py < bottom() + margin;
   }
   bool operator==(const PixelRect&) const = default;
 };
