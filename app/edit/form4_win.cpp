@@ -84,6 +84,25 @@ LRESULT Form4::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       // The window lives as long as the program; Alt+F4 only hides it.
       host_.HideIP();
       return 0;
+    case WM_DPICHANGED: {
+      ApplyDpiChange(hwnd(), wp, lp);
+      Font font = MakeFixedPitchFont(font_faces::kFixedPitch, kFieldFontPoints, HIWORD(wp));
+      SetControlFont(Text1, font.get(), true);
+      font_ = std::move(font);
+      const DpiScale d(hwnd());
+      SetWindowPos(Text1, nullptr, d(kFieldLeft), d(kFieldTop), 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      InputFieldOffsetX =
+          ClientOrigin(Text1).x - ClientOrigin(hwnd()).x + d(kInputFieldOffsetXExtra);
+      RECT r{0, 0, 0, d(kFieldHeight + 2 * kFieldTop)};
+      AdjustFrameForDpi(r, WS_POPUP | WS_BORDER, false, WS_EX_TOOLWINDOW, d.dpi());
+      SetWindowPos(hwnd(), nullptr, 0, 0, 1, r.bottom - r.top,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+      // The widths follow from the radix at the new density.
+      max_length_ = 0;
+      SizeFor(static_cast<InputRadix>(DisplaySettings.InputRadix));
+      return 0;
+    }
     default:
       return Default(msg, wp, lp);
   }

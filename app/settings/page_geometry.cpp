@@ -4,10 +4,11 @@
 
 namespace vx {
 
-PageGeometry LayOutPage(const DisplaySettingsRecord& s) {
+PageGeometry LayOutPage(const DisplaySettingsRecord& stored, int dpi) {
+  const DisplaySettingsRecord s = ScaledForDpi(stored, dpi);
   return {s.DumpTextGap + (s.HexCellWidth + s.TextCellWidth) * s.BytesPerLine + s.LeftMargin +
-              s.AddressWidth + 8,
-          s.LineHeight * s.LinesPerPage + s.TopMargin + 4};
+              s.AddressWidth + ScaleForDpi(8, dpi),
+          s.LineHeight * s.LinesPerPage + s.TopMargin + ScaleForDpi(4, dpi)};
 }
 
 DisplaySettingsRecord ScaledForDpi(const DisplaySettingsRecord& s, int dpi) {

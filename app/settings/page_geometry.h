@@ -10,8 +10,9 @@ struct PageGeometry {
   int picture_height;
 };
 
-// 524 x 390 with the defaults.
-PageGeometry LayOutPage(const DisplaySettingsRecord& s);
+// 524 x 390 with the defaults, at 96 dots an inch; at `dpi` the settings
+// are scaled as ScaledForDpi scales them and the room round the cells too.
+PageGeometry LayOutPage(const DisplaySettingsRecord& s, int dpi = 96);
 
 // The settings as the screen at `dpi` draws them: the pixel settings
 // (margins, line height, cell widths, address width, the gap before the

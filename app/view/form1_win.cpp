@@ -82,7 +82,7 @@ void Form1::SettingChange() {
   const DpiScale d(hwnd());
   // The old font goes only once the page has let go of it.
   Font font = MakeFixedPitchFont(GetFontName(), s.FontSize, d.dpi());
-  const PageGeometry g = LayOutPage(ScaledForDpi(s, d.dpi()));
+  const PageGeometry g = LayOutPage(s, d.dpi());
   Picture1.Move(0, d(kPicture1Top), g.picture_width, g.picture_height);
   Picture1.SetFont(font.get());
   page_font_ = std::move(font);
@@ -116,6 +116,12 @@ void Form1::OnDpiChanged(int dpi) {
   Picture2.SetFont(font.get());
   label_font_ = std::move(font);
   SettingChange();
+  // The input window floats over the page, on the same display.
+  if (form4_.hwnd() && WindowDpi(form4_.hwnd()) != dpi) {
+    RECT r;
+    GetWindowRect(form4_.hwnd(), &r);
+    SendMessageW(form4_.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&r));
+  }
   RePaint();
 }
 

@@ -68,7 +68,7 @@ void ApplyDpiChange(HWND window, WPARAM wp, LPARAM lp) {
   const int old_dpi = WindowDpi(window);
   const int new_dpi = HIWORD(wp);
   if (new_dpi <= 0) return;
-  SetPropW(window, kDpiProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(new_dpi)));
+  KeepDpi(window, new_dpi);
   if (const auto* suggested = reinterpret_cast<const RECT*>(lp)) {
     SetWindowPos(window, nullptr, suggested->left, suggested->top,
                  suggested->right - suggested->left, suggested->bottom - suggested->top,
@@ -76,14 +76,20 @@ void ApplyDpiChange(HWND window, WPARAM wp, LPARAM lp) {
   }
   if (new_dpi == old_dpi) return;
   // Direct children only: each one's own children follow its new size.
+  // Corner and size are scaled each on its own, as a layout is made, so
+  // that from 96 dots every child lands where it would have been made.
   for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     RECT r;
     GetWindowRect(child, &r);
     MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
     const auto scale = [&](LONG v) { return MulDiv(v, new_dpi, old_dpi); };
-    SetWindowPos(child, nullptr, scale(r.left), scale(r.top), scale(r.right) - scale(r.left),
-                 scale(r.bottom) - scale(r.top), SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(child, nullptr, scale(r.left), scale(r.top), scale(r.right - r.left),
+                 scale(r.bottom - r.top), SWP_NOZORDER | SWP_NOACTIVATE);
   }
+}
+
+void KeepDpi(HWND window, int dpi) {
+  SetPropW(window, kDpiProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(dpi)));
 }
 
 void ForgetDpi(HWND window) { RemovePropW(window, kDpiProperty); }

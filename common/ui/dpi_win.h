@@ -39,7 +39,10 @@ class DpiScale {
 // The new density is kept with the window, so that it is the one WindowDpi
 // tells from now on even where the system cannot tell it per window.
 void ApplyDpiChange(HWND window, WPARAM wp, LPARAM lp);
-// Lets go of what ApplyDpiChange kept, as the window goes.
+// From now on WindowDpi tells `dpi` for `window` and its children: for a
+// window made at its owner's density, on a system that cannot tell it.
+void KeepDpi(HWND window, int dpi);
+// Lets go of what ApplyDpiChange or KeepDpi kept, as the window goes.
 void ForgetDpi(HWND window);
 
 }  // namespace vx

@@ -33,6 +33,19 @@ bool ModalWindow::Open(HWND owner) {
   window.height = height;
   window.parent = owner;
   if (!CreateBound({args_.class_name}, window)) return false;
+  if (WindowDpi(hwnd()) != dpi) KeepDpi(hwnd(), dpi);
+  // The frame the system drew may differ from the one reckoned for `dpi`
+  // (a system that draws frames at its own density): the client area is
+  // made the size the layout asks for.
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  const int want_width = TwipsToPixelsAt(args_.client.width, dpi);
+  const int want_height = TwipsToPixelsAt(args_.client.height, dpi);
+  if (client.right != want_width || client.bottom != want_height) {
+    SetWindowPos(hwnd(), nullptr, 0, 0, width + want_width - client.right,
+                 height + want_height - client.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   if (args_.icon) SetProgramIcon(hwnd(), args_.icon);
   dialog_font_ = MakeDialogFont(WindowDpi(hwnd()));
   CreateControls();
