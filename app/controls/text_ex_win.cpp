@@ -17,8 +17,6 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"VanteloxTextEx";
 constexpr int kText1Id = 1;
-// Wakes the loop of a held button for its next step.
-constexpr UINT_PTR kRepeatTimer = 1;
 
 void DrawLine(HDC dc, const SurfaceLine& l) {
   MoveToEx(dc, l.x1, l.y1, nullptr);
@@ -229,7 +227,7 @@ void TextEx::PressButton(int x, int y) {
   // A release anywhere ends the repeat, not only one over the control.
   SetCapture(hwnd());
   repeat_stop_ = false;
-  const Ticker wake(hwnd(), kRepeatTimer, 1);
+  const FineTimeResolution fine;
   // The owner may close the window from any step or message: once the
   // control is gone the loop ends without touching it again. Esc, Enter and
   // Tab keep working in the window while the button is held.
@@ -238,7 +236,7 @@ void TextEx::PressButton(int x, int y) {
       [this, direction] { Assign(int64_t{TypedValue()} + int64_t{ChangeValue} * direction); },
       [&] {
         if (!held() || !LetMessagesRun(hwnd(), true) || !held()) return false;
-        WaitMessage();
+        WaitForMessages(1);
         return true;
       });
   if (hwnd() && GetCapture() == hwnd()) ReleaseCapture();

@@ -24,14 +24,20 @@ bool LetMessagesRun(HWND window, bool dialog_keys) {
   return !window || IsWindow(window);
 }
 
+FineTimeResolution::FineTimeResolution() { timeBeginPeriod(1); }
+
+FineTimeResolution::~FineTimeResolution() { timeEndPeriod(1); }
+
+void WaitForMessages(DWORD timeout_ms) {
+  MsgWaitForMultipleObjectsEx(0, nullptr, timeout_ms, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+}
+
 Ticker::Ticker(HWND window, UINT_PTR id, UINT interval_ms) : window_(window), id_(id) {
-  timeBeginPeriod(1);
   SetTimer(window_, id_, interval_ms, nullptr);
 }
 
 Ticker::~Ticker() {
   if (IsWindow(window_)) KillTimer(window_, id_);
-  timeEndPeriod(1);
 }
 
 }  // namespace vx

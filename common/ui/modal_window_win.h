@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 
 #include "common/ui/controls_win.h"
 #include "common/ui/gdi_win.h"
