@@ -42,6 +42,16 @@ void Form6::CreateControls() {
   Command2 = AddButton(version_texts::kClose, kCommand2Rect, IDCANCEL, kEnterKey | kEscKey);
 }
 
+void Form6::OnDpiChanged(int dpi) {
+  ModalWindow::OnDpiChanged(dpi);
+  Font font = MakeFontForDpi({font_faces::kDialog, kNameFontCentipoints, FW_BOLD}, dpi);
+  SetControlFont(Label1, font.get(), true);
+  name_font_ = std::move(font);
+  SendMessageW(Picture1, STM_SETICON,
+               reinterpret_cast<WPARAM>(ProgramIcon(VX_PROGRAM_ICON, false, dpi)), 0);
+  for (HWND label : {Label1, Label2, Label3}) FitLabelToText(label);
+}
+
 bool Form6::OnCommand(int id, int) {
   if (id != IDCANCEL) return false;
   Close();

@@ -115,6 +115,7 @@ void Form1::OnDpiChanged(int dpi) {
   }
   Picture2.SetFont(font.get());
   label_font_ = std::move(font);
+  SetProgramIcon(hwnd(), VX_PROGRAM_ICON);
   SettingChange();
   // The input window floats over the page, on the same display.
   if (form4_.hwnd() && WindowDpi(form4_.hwnd()) != dpi) {

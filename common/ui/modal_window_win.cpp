@@ -97,6 +97,7 @@ HWND ModalWindow::AddButton(std::wstring caption, const PixelRect& rect, int id,
 }
 
 void ModalWindow::OnDpiChanged(int dpi) {
+  if (args_.icon) SetProgramIcon(hwnd(), args_.icon);
   Font font = MakeDialogFont(dpi);
   for (HWND child = GetWindow(hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)) == dialog_font_.get()) {

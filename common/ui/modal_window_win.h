@@ -65,7 +65,8 @@ class ModalWindow : public FormWindow {
   // Enter and Esc reach OnCommand as the default and the cancel button's
   // own command.
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
-  // The dialog font made again at the new density, in every control that had it.
+  // The dialog font made again at the new density, in every control that
+  // had it, and the icon at the new density's sizes.
   void OnDpiChanged(int dpi) override;
 
   // A control of this window, in the dialog font unless `args` names another.

@@ -57,6 +57,8 @@ TEST_P(DisplayScaleTest, MainWindowAndVersionWindowScaleWithTheDensity) {
   ExpectNear(RectIn(view().Label(1), main), ScaleForDpi(kLabel1Rect, dpi), slack);
   ExpectNear(RectIn(view().Label(7), main), ScaleForDpi(kLabel7Rect, dpi), slack);
   EXPECT_EQ(FontHeight(view().Label(3)), -MulDiv(900, dpi, 7200));
+  // The byte input window floats over the page at the page's density.
+  EXPECT_EQ(FontHeight(view().InputWindow().Text1), -MulDiv(900, dpi, 7200));
   EXPECT_EQ(CutLabels(main), L"");
 
   // The page is as large as the scaled settings make it, and the caret bars
@@ -80,27 +82,31 @@ TEST_P(DisplayScaleTest, MainWindowAndVersionWindowScaleWithTheDensity) {
 
   // The version window, made over the main window at its density.
   RECT client{}, close{}, close_back{};
-  LONG font = 0, font_back = 0;
+  LONG font = 0, font_back = 0, name = 0, name_back = 0;
   std::wstring cut;
   ChooseAndDrive(main, 3, 2, [&](HWND w) {
     GetClientRect(w, &client);
     const HWND button = ChildWithText(w, L"閉じる");
     close = RectIn(button, w);
     font = FontHeight(button);
+    name = FontHeight(ChildWithText(w, L"Vantelox"));
     cut = CutLabels(w);
     // Moved back to a 96-dot display, it lays itself out as written.
     SendDpiChange(w, kBaseDpi);
     close_back = RectIn(button, w);
     font_back = FontHeight(button);
+    name_back = FontHeight(ChildWithText(w, L"Vantelox"));
     SendMessageW(button, BM_CLICK, 0, 0);
   });
   EXPECT_EQ(client.right, TwipsToPixelsAt(2550, dpi));
   EXPECT_EQ(client.bottom, TwipsToPixelsAt(1935, dpi));
   ExpectNear(close, ScaleForDpi(PixelRect(TwipRect{1500, 1620, 735, 255}), dpi), 0);
   EXPECT_EQ(font, -MulDiv(900, dpi, 7200));
+  EXPECT_EQ(name, -MulDiv(1575, dpi, 7200));
   EXPECT_EQ(cut, L"");
   ExpectNear(close_back, {100, 108, 49, 17}, slack);
   EXPECT_EQ(font_back, -12);
+  EXPECT_EQ(name_back, -21);
 }
 
 INSTANTIATE_TEST_SUITE_P(Densities, DisplayScaleTest, ::testing::Values(96, 120, 144, 192));
