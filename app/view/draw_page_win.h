@@ -14,7 +14,7 @@ namespace vx {
 // page and the byte behind it) and draws it on `dc` as `s` lays it out (the
 // settings scaled for the screen). When the file cannot be
 // opened the user is told, and the DC and PageBytes keep what they had.
-void DrawPage(HDC dc, const DisplaySettingsRecord& s, const std::wstring& FileName, int32_t start, std::vector<uint8_t>& PageBytes,
-              int32_t FileSize);
+void DrawPage(HDC dc, const DisplaySettingsRecord& s, const std::wstring& FileName, int32_t start,
+              std::vector<uint8_t>& PageBytes, int32_t FileSize);
 
 }  // namespace vx

@@ -23,9 +23,9 @@ HWND MakeControl(HWND parent, const ControlArgs& args) {
   const DWORD base = popup ? 0 : WS_CHILD | WS_VISIBLE;
   const HMENU id = popup ? nullptr : reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id));
   const PixelRect r = args.device_pixels ? args.rect : DpiScale(parent)(args.rect);
-  const HWND h = CreateWindowExW(args.ex_style, args.window_class, args.caption.c_str(),
-                                 base | args.style, r.x, r.y, r.width, r.height, parent, id,
-                                 GetModuleHandleW(nullptr), nullptr);
+  const HWND h =
+      CreateWindowExW(args.ex_style, args.window_class, args.caption.c_str(), base | args.style,
+                      r.x, r.y, r.width, r.height, parent, id, GetModuleHandleW(nullptr), nullptr);
   if (h && args.font) SetControlFont(h, args.font);
   return h;
 }
@@ -65,8 +65,8 @@ HICON ProgramIcon(int id, bool small, int dpi) {
   static std::map<std::pair<int, int>, HICON> loaded;
   HICON& icon = loaded[{id, side}];
   if (!icon) {
-    icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
-                                         IMAGE_ICON, side, side, 0));
+    icon = static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, side, side, 0));
   }
   return icon ? icon : LoadIconW(nullptr, IDI_APPLICATION);
 }
@@ -74,7 +74,8 @@ HICON ProgramIcon(int id, bool small, int dpi) {
 void SetProgramIcon(HWND window, int id) {
   const int dpi = WindowDpi(window);
   SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon(id, false, dpi)));
-  SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon(id, true, dpi)));
+  SendMessageW(window, WM_SETICON, ICON_SMALL,
+               reinterpret_cast<LPARAM>(ProgramIcon(id, true, dpi)));
 }
 
 SIZE LabelTextExtent(HWND label) {

@@ -43,8 +43,7 @@ bool ModalWindow::Open(HWND owner) {
   const int want_height = TwipsToPixelsAt(args_.client.height, dpi);
   if (client.right != want_width || client.bottom != want_height) {
     SetWindowPos(hwnd(), nullptr, 0, 0, width + want_width - client.right,
-                 height + want_height - client.bottom,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+                 height + want_height - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   if (args_.icon) SetProgramIcon(hwnd(), args_.icon);
   dialog_font_ = MakeDialogFont(WindowDpi(hwnd()));

@@ -18,16 +18,16 @@ TEST(DisplayScale, PixelsAndTwipsAtEachDensity) {
   // twips = TwipsToPixelsAt(value) (value read as twips).
   const Case cases[] = {
       {0, 144, 0, 0, 0},
-      {13, 96, 13, 13, 0},        // 96: nothing moves
-      {241, 96, 241, 241, 16},    // twips / 15, rounded down
+      {13, 96, 13, 13, 0},      // 96: nothing moves
+      {241, 96, 241, 241, 16},  // twips / 15, rounded down
       {1935, 96, 1935, 1935, 129},
-      {13, 120, 16, 10, 1},       // 16.25 -> 16; 10.4 -> 10
-      {2, 120, 3, 2, 0},          // 2.5 -> 3: halves away from zero
-      {241, 120, 301, 193, 20},   // 301.25; 192.8; 20.08
-      {13, 144, 20, 9, 1},        // 19.5 -> 20; 8.67 -> 9
+      {13, 120, 16, 10, 1},          // 16.25 -> 16; 10.4 -> 10
+      {2, 120, 3, 2, 0},             // 2.5 -> 3: halves away from zero
+      {241, 120, 301, 193, 20},      // 301.25; 192.8; 20.08
+      {13, 144, 20, 9, 1},           // 19.5 -> 20; 8.67 -> 9
       {1935, 144, 2903, 1290, 193},  // 2902.5 -> 2903; 193.5 -> 193
-      {-3, 144, -5, -2, 0},       // -4.5 -> -5; -2 exactly
-      {13, 192, 26, 7, 1},        // 6.5 -> 7
+      {-3, 144, -5, -2, 0},          // -4.5 -> -5; -2 exactly
+      {13, 192, 26, 7, 1},           // 6.5 -> 7
       {2550, 192, 5100, 1275, 340},
   };
   for (const Case& c : cases) {
@@ -39,7 +39,8 @@ TEST(DisplayScale, PixelsAndTwipsAtEachDensity) {
     }
   }
   EXPECT_EQ(ScaleForDpi(PixelRect{8, 31, 166, 13}, 144), (PixelRect{12, 47, 249, 20}));
-  EXPECT_EQ(TwipsToPixelsAt(TwipRect{1500, 1620, 735, 255}, 96), PixelRect(TwipRect{1500, 1620, 735, 255}));
+  EXPECT_EQ(TwipsToPixelsAt(TwipRect{1500, 1620, 735, 255}, 96),
+            PixelRect(TwipRect{1500, 1620, 735, 255}));
   EXPECT_EQ(TwipsToPixelsAt(TwipRect{1500, 1620, 735, 255}, 192), (PixelRect{200, 216, 98, 34}));
 }
 
