@@ -28,15 +28,20 @@ bool ProgressArea::Create(HWND parent, const ChildArgs& args) {
   if (!args.visible) window.style &= ~DWORD{WS_VISIBLE};
   window.ex_style = WS_EX_CLIENTEDGE;
   if (!CreateBound({kClassName, 0, COLOR_WINDOW}, window)) return false;
+  TakeSize();
+  return true;
+}
+
+void ProgressArea::TakeSize() {
   RECT client;
   GetClientRect(hwnd(), &client);
   width_ = client.right;
   height_ = client.bottom;
-  bar_height_ = ScaleForDpi(kBarHeight, dpi);
-  return true;
+  bar_height_ = ScaleForDpi(kBarHeight, WindowDpi(hwnd()));
 }
 
 void ProgressArea::SetFrames(int ProgressFrames) {
+  frames_ = ProgressFrames;
   const int filled = std::clamp(ProgressFrames * width_ / kFadeFrames, 0, width_);
   if (filled == filled_) return;
   filled_ = filled;
@@ -48,6 +53,11 @@ LRESULT ProgressArea::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_PAINT:
       OnPaint();
+      return 0;
+    case WM_SIZE:
+      // A new density resizes the area; the bar fills the new width.
+      TakeSize();
+      SetFrames(frames_);
       return 0;
     default:
       return Default(msg, wp, lp);
