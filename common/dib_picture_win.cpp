@@ -48,7 +48,7 @@ void GetDIBPictureBox(HDC Pict, int GetHeight, std::vector<uint8_t>& DestArray,
 }
 
 void SetDIBtoDC(HDC hdc, const std::vector<uint8_t>& SourceData,
-                const BITMAPINFOHEADER* BitMapInfoDataPtr) {
+                const BITMAPINFOHEADER* BitMapInfoDataPtr, int width, int height) {
   BITMAPINFO info{};
   info.bmiHeader = *BitMapInfoDataPtr;
   const BITMAPINFOHEADER& h = info.bmiHeader;
@@ -61,8 +61,16 @@ void SetDIBtoDC(HDC hdc, const std::vector<uint8_t>& SourceData,
   if (static_cast<int64_t>(SourceData.size()) < DibRowBytes(h.biBitCount, h.biWidth) * rows) {
     return;
   }
-  SetDIBitsToDevice(hdc, 0, 0, h.biWidth, static_cast<DWORD>(rows), 0, 0, 0,
-                    static_cast<UINT>(rows), SourceData.data(), &info, DIB_RGB_COLORS);
+  if ((width <= 0 || width == h.biWidth) && (height <= 0 || height == rows)) {
+    SetDIBitsToDevice(hdc, 0, 0, h.biWidth, static_cast<DWORD>(rows), 0, 0, 0,
+                      static_cast<UINT>(rows), SourceData.data(), &info, DIB_RGB_COLORS);
+    return;
+  }
+  // Each picture pixel a block of whole pixels, no blending: sharp edges.
+  const int old_mode = SetStretchBltMode(hdc, COLORONCOLOR);
+  StretchDIBits(hdc, 0, 0, width, height, 0, 0, h.biWidth, static_cast<int>(rows),
+                SourceData.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+  SetStretchBltMode(hdc, old_mode);
 }
 
 }  // namespace vx

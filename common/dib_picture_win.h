@@ -20,11 +20,12 @@ void GetDIBPictureBox(HDC Pict, int GetHeight, std::vector<uint8_t>& DestArray,
                       BITMAPINFOHEADER* BitmapInfoPtr, int bpp);
 
 // Draws SourceData, described by the header at BitMapInfoDataPtr, onto hdc
-// at (0, 0) in its full width and height. Only pixels that carry their own
-// colours (16, 24 or 32 bits, uncompressed) are drawn, and only when
-// SourceData holds every row the header promises; anything else draws
-// nothing.
+// at (0, 0) in its full width and height, or stretched to `width` x `height`
+// when they are given (a picture drawn for a denser display). Only pixels
+// that carry their own colours (16, 24 or 32 bits, uncompressed) are drawn,
+// and only when SourceData holds every row the header promises; anything
+// else draws nothing.
 void SetDIBtoDC(HDC hdc, const std::vector<uint8_t>& SourceData,
-                const BITMAPINFOHEADER* BitMapInfoDataPtr);
+                const BITMAPINFOHEADER* BitMapInfoDataPtr, int width = 0, int height = 0);
 
 }  // namespace vx

@@ -13,7 +13,8 @@ bool PictureBox::Create(HWND parent, const ChildArgs& args) {
   WindowArgs window = WindowArgs::Child(parent, args.id, args.rect, WS_CLIPSIBLINGS);
   if (!args.visible) window.style &= ~DWORD{WS_VISIBLE};
   if (!CreateBound(kClass, window)) return false;
-  MakeImage(args.rect.width, args.rect.height);
+  // The image is as large as the window the parent's density made.
+  MakeImage(window.width, window.height);
   return true;
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/ui/dpi_scale.h"
+
 namespace vx {
 namespace {
 
@@ -13,7 +15,7 @@ constexpr int kButtonMargin = 1;
 
 }  // namespace
 
-TextExLayout LayOutTextEx(int width, int height) {
+TextExLayout LayOutTextEx(int width, int height, int dpi) {
   const int w = width - 1;
   const int h = height - 1;
   const int left = Round(w * 0.7);
@@ -26,7 +28,7 @@ TextExLayout LayOutTextEx(int width, int height) {
   l.edit_width = std::max(1, Round(w * 0.7 - 1));
   l.edit_height = std::max(1, h - 1);
   // A surface too low for a readable font still gets one.
-  l.font_points = std::max(1, h - 6);
+  l.font_points = std::max(1, UnscaleForDpi(height, dpi) - 1 - 6);
   l.plus = {left, 0, w - left + 1, plus_bottom + 1};
   l.minus = {left, minus_top, w - left + 1, h - minus_top + 1};
   l.plus_across = {Round(w * 0.7 + 1), plus_middle, w - 1, plus_middle};

@@ -21,10 +21,11 @@ struct TextExLayout {
   SurfaceLine minus_across;
 };
 
-// The layout of a surface whose inner area is `width` x `height` pixels: the
-// edit field takes the left 70 %, the plus button the upper right, the minus
-// button the lower right.
-TextExLayout LayOutTextEx(int width, int height);
+// The layout of a surface whose inner area is `width` x `height` pixels of a
+// display of `dpi` dots an inch: the edit field takes the left 70 %, the
+// plus button the upper right, the minus button the lower right. The font's
+// points follow the height the surface would have at 96 dots an inch.
+TextExLayout LayOutTextEx(int width, int height, int dpi = 96);
 
 // +1 for the plus button, -1 for the minus button, 0 for neither. Each button
 // takes one pixel more on every side; on the row where both then meet, minus wins.

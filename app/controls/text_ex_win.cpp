@@ -7,6 +7,7 @@
 #include "app/controls/auto_repeat.h"
 #include "app/controls/text_ex_cursor_win.h"
 #include "app/controls/text_ex_rules.h"
+#include "common/ui/dpi_win.h"
 #include "common/ui/font_faces.h"
 #include "common/ui/message_pump_win.h"
 #include "common/ui/shift_state_win.h"
@@ -46,7 +47,9 @@ bool TextEx::Create(HWND parent, const TextExArgs& args) {
                                 {0, 0, layout_.edit_width, layout_.edit_height},
                                 style,
                                 kText1Id,
-                                font_.get()});
+                                font_.get(),
+                                0,
+                                true});
   if (!text1_) return false;
   text1_hook_.Attach(
       text1_, [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) { return Text1_Message(m, w, l, r); });
@@ -78,13 +81,15 @@ int32_t TextEx::TypedValue() const { return ParseText(ControlText(text1_)); }
 void TextEx::LayOut() {
   RECT client;
   GetClientRect(hwnd(), &client);
-  layout_ = LayOutTextEx(client.right, client.bottom);
-  if (layout_.font_points == font_points_) return;
+  const int dpi = WindowDpi(hwnd());
+  layout_ = LayOutTextEx(client.right, client.bottom, dpi);
+  if (layout_.font_points == font_points_ && dpi == font_dpi_) return;
   // The old font goes only once the field has the new one.
-  Font font = MakeFont({font_faces::kDialog, layout_.font_points * 100});
+  Font font = MakeFontForDpi({font_faces::kDialog, layout_.font_points * 100}, dpi);
   if (text1_) SetControlFont(text1_, font.get(), true);
   font_ = std::move(font);
   font_points_ = layout_.font_points;
+  font_dpi_ = dpi;
 }
 
 void TextEx::RePaint() {

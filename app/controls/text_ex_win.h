@@ -87,6 +87,7 @@ class TextEx : public Window {
   MessageHook text1_hook_;
   Font font_;
   int font_points_ = 0;
+  int font_dpi_ = 0;
   TextExLayout layout_{};
   int index_ = 0;
   int32_t value_ = 0;

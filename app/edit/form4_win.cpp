@@ -2,6 +2,7 @@
 
 #include "app/edit/input_field.h"
 #include "app/settings/display_settings.h"
+#include "common/ui/dpi_win.h"
 #include "common/ui/font_faces.h"
 #include "common/ui/shift_state_win.h"
 
@@ -12,7 +13,8 @@ namespace {
 constexpr WindowClass kClass{L"VanteloxForm4"};
 // The field's font size, from which InputBoxWidth sizes the field.
 constexpr int32_t kFieldFontPoints = 9;
-// The field's place and height in the window's client area, in pixels.
+// The field's place and height in the window's client area, in pixels of
+// the 96-dot layout.
 constexpr int kFieldLeft = 2;
 constexpr int kFieldTop = 2;
 constexpr int kFieldHeight = 18;
@@ -31,12 +33,14 @@ void Form4::Form_Load(HWND owner_window) {
   window.ex_style = WS_EX_TOOLWINDOW;
   window.x = 0;
   window.y = 0;
-  window.width = 40;
-  window.height = kFieldHeight + 2 * kFieldTop;
+  // At the density of the page it floats over.
+  const DpiScale d(owner_window);
+  window.width = d(40);
+  window.height = d(kFieldHeight + 2 * kFieldTop);
   window.parent = owner_window;
   if (!CreateBound(kClass, window)) return;
   max_length_ = 0;  // the new field is sized by the next SizeFor
-  font_ = MakeFixedPitchFont(font_faces::kFixedPitch, kFieldFontPoints);
+  font_ = MakeFixedPitchFont(font_faces::kFixedPitch, kFieldFontPoints, d.dpi());
   Text1 = MakeControl(hwnd(), {L"EDIT",
                                L"",
                                {kFieldLeft, kFieldTop, 30, kFieldHeight},
@@ -45,7 +49,7 @@ void Form4::Form_Load(HWND owner_window) {
                                font_.get()});
   text1_keys_.Attach(
       Text1, [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) { return Text1_Message(m, w, l, r); });
-  InputFieldOffsetX = ClientOrigin(Text1).x - ClientOrigin(hwnd()).x + kInputFieldOffsetXExtra;
+  InputFieldOffsetX = ClientOrigin(Text1).x - ClientOrigin(hwnd()).x + d(kInputFieldOffsetXExtra);
 }
 
 void Form4::Unload() {
@@ -60,12 +64,13 @@ void Form4::SizeFor(InputRadix radix) {
   if (InputMaxLength(radix) == max_length_) return;
   max_length_ = InputMaxLength(radix);
   SendMessageW(Text1, EM_LIMITTEXT, static_cast<WPARAM>(max_length_), 0);
-  const int box_width = InputBoxWidth(kFieldFontPoints, max_length_);
-  SetWindowPos(Text1, nullptr, 0, 0, box_width, kFieldHeight,
+  const DpiScale d(hwnd());
+  const int box_width = d(InputBoxWidth(kFieldFontPoints, max_length_));
+  SetWindowPos(Text1, nullptr, 0, 0, box_width, d(kFieldHeight),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   RECT r{};
   GetWindowRect(hwnd(), &r);
-  SetWindowPos(hwnd(), nullptr, 0, 0, box_width + 8, r.bottom - r.top,
+  SetWindowPos(hwnd(), nullptr, 0, 0, box_width + d(8), r.bottom - r.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -79,6 +84,25 @@ LRESULT Form4::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       // The window lives as long as the program; Alt+F4 only hides it.
       host_.HideIP();
       return 0;
+    case WM_DPICHANGED: {
+      ApplyDpiChange(hwnd(), wp, lp);
+      Font font = MakeFixedPitchFont(font_faces::kFixedPitch, kFieldFontPoints, HIWORD(wp));
+      SetControlFont(Text1, font.get(), true);
+      font_ = std::move(font);
+      const DpiScale d(hwnd());
+      SetWindowPos(Text1, nullptr, d(kFieldLeft), d(kFieldTop), 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      InputFieldOffsetX =
+          ClientOrigin(Text1).x - ClientOrigin(hwnd()).x + d(kInputFieldOffsetXExtra);
+      RECT r{0, 0, 0, d(kFieldHeight + 2 * kFieldTop)};
+      AdjustFrameForDpi(r, WS_POPUP | WS_BORDER, false, WS_EX_TOOLWINDOW, d.dpi());
+      SetWindowPos(hwnd(), nullptr, 0, 0, 1, r.bottom - r.top,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+      // The widths follow from the radix at the new density.
+      max_length_ = 0;
+      SizeFor(static_cast<InputRadix>(DisplaySettings.InputRadix));
+      return 0;
+    }
     default:
       return Default(msg, wp, lp);
   }

@@ -5,6 +5,7 @@
 #include "app/settings/version_texts.h"
 #include "common/product_version.h"
 #include "common/ui/controls_win.h"
+#include "common/ui/dpi_win.h"
 #include "common/ui/font_faces.h"
 
 namespace vx {
@@ -25,10 +26,11 @@ Form6::Form6()
     : ModalWindow({L"VanteloxForm6", version_texts::kCaption, {2550, 1935}, VX_PROGRAM_ICON}) {}
 
 void Form6::CreateControls() {
-  name_font_ = MakeFont({font_faces::kDialog, kNameFontCentipoints, FW_BOLD});
+  const int dpi = WindowDpi(hwnd());
+  name_font_ = MakeFontForDpi({font_faces::kDialog, kNameFontCentipoints, FW_BOLD}, dpi);
   Picture1 = AddControl({L"STATIC", L"", kPicture1Rect, SS_ICON | SS_CENTERIMAGE});
-  SendMessageW(Picture1, STM_SETICON, reinterpret_cast<WPARAM>(ProgramIcon(VX_PROGRAM_ICON, false)),
-               0);
+  SendMessageW(Picture1, STM_SETICON,
+               reinterpret_cast<WPARAM>(ProgramIcon(VX_PROGRAM_ICON, false, dpi)), 0);
   // One line each, as wide and tall as the font makes it.
   Label1 = AddControl({L"STATIC", version_texts::kProductName, kLabel1Rect,
                        SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0, name_font_.get()});
@@ -38,6 +40,16 @@ void Form6::CreateControls() {
   for (HWND label : {Label1, Label2, Label3}) FitLabelToText(label);
   // The one button is the window's default and cancel button alike.
   Command2 = AddButton(version_texts::kClose, kCommand2Rect, IDCANCEL, kEnterKey | kEscKey);
+}
+
+void Form6::OnDpiChanged(int dpi) {
+  ModalWindow::OnDpiChanged(dpi);
+  Font font = MakeFontForDpi({font_faces::kDialog, kNameFontCentipoints, FW_BOLD}, dpi);
+  SetControlFont(Label1, font.get(), true);
+  name_font_ = std::move(font);
+  SendMessageW(Picture1, STM_SETICON,
+               reinterpret_cast<WPARAM>(ProgramIcon(VX_PROGRAM_ICON, false, dpi)), 0);
+  for (HWND label : {Label1, Label2, Label3}) FitLabelToText(label);
 }
 
 bool Form6::OnCommand(int id, int) {

@@ -23,6 +23,8 @@ class Form6 : public ModalWindow {
   void CreateControls() override;
   HWND FirstFocus() const override { return Command2; }
   bool OnCommand(int id, int code) override;
+  // The name's font and the icon made again for the new density.
+  void OnDpiChanged(int dpi) override;
 
   Font name_font_;
 };

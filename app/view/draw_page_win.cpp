@@ -9,9 +9,8 @@
 
 namespace vx {
 
-void DrawPage(HDC dc, const std::wstring& FileName, int32_t start, std::vector<uint8_t>& PageBytes,
-              int32_t FileSize) {
-  const DisplaySettingsRecord& s = DisplaySettings;
+void DrawPage(HDC dc, const DisplaySettingsRecord& s, const std::wstring& FileName, int32_t start,
+              std::vector<uint8_t>& PageBytes, int32_t FileSize) {
   fs::File file = Usual().OpenBinary(FileName, true);
   if (!file) return;
   const int32_t count = PageByteCount(s);

@@ -6,12 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "app/settings/display_settings_record.h"
+
 namespace vx {
 
 // Reads the page from seek position `start` of FileName into PageBytes (the
-// page and the byte behind it) and draws it on `dc`. When the file cannot be
+// page and the byte behind it) and draws it on `dc` as `s` lays it out (the
+// settings scaled for the screen). When the file cannot be
 // opened the user is told, and the DC and PageBytes keep what they had.
-void DrawPage(HDC dc, const std::wstring& FileName, int32_t start, std::vector<uint8_t>& PageBytes,
-              int32_t FileSize);
+void DrawPage(HDC dc, const DisplaySettingsRecord& s, const std::wstring& FileName, int32_t start,
+              std::vector<uint8_t>& PageBytes, int32_t FileSize);
 
 }  // namespace vx

@@ -101,7 +101,7 @@ bool Form1::TakeRejectNextChar() {
 
 bool Form1::Picture1_Message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   const auto place_caret = [this, lp] {
-    const PageCell cell = PointToCell(DisplaySettings, GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+    const PageCell cell = PointToCell(ScreenSettings(), GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
     if (cell.column >= 0 && cell.row >= 0) CaretChange(cell.column, cell.row, VscrollEx1.Value());
   };
   switch (msg) {

@@ -9,6 +9,7 @@
 #include "app/view/form1_win.h"
 #include "common/message_box.h"
 #include "common/ui/controls_win.h"
+#include "common/ui/dpi_win.h"
 
 namespace vx {
 namespace {
@@ -35,7 +36,7 @@ void Form1::HideIP() {
 void Form1::FitIP() {
   POINT origin{0, 0};
   ClientToScreen(Picture1.hwnd(), &origin);
-  const InputTarget cell = InputTargetAt(DisplaySettings, CaretX, CaretY);
+  const InputTarget cell = InputTargetAt(ScreenSettings(), CaretX, CaretY);
   std::vector<uint8_t> b;
   // A byte that cannot be read (the file locked by another program) shows
   // as an empty field rather than as a value the file may not hold.
@@ -45,7 +46,7 @@ void Form1::FitIP() {
   SendMessageW(form4_.Text1, EM_SETSEL, 0, 8);
   UpdateWindow(form4_.Text1);
   SetWindowPos(form4_.hwnd(), nullptr, origin.x + cell.x - form4_.InputFieldOffsetX,
-               origin.y + cell.y - kInputFieldOffsetY, 0, 0,
+               origin.y + cell.y - DpiScale(hwnd())(kInputFieldOffsetY), 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

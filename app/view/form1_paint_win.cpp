@@ -35,7 +35,7 @@ void Form1::RePaint() {
     return;
   }
   const int32_t start = VscrollEx1.Value() * DisplaySettings.BytesPerLine + 1;
-  DrawPage(Picture1.dc(), FileName, start, PageBytes, FileSize);
+  DrawPage(Picture1.dc(), ScreenSettings(), FileName, start, PageBytes, FileSize);
   // The input window follows the caret and always shows the byte under it.
   if (InputVisible) FitIP();
   CaretPut();
@@ -47,7 +47,7 @@ void Form1::vs1() { RePaint(); }
 
 void Form1::CaretPut() {
   if (FileName.empty()) return;
-  const CaretBars bars = CaretBarsAt(DisplaySettings, CaretX, CaretY);
+  const CaretBars bars = CaretBarsAt(ScreenSettings(), CaretX, CaretY);
   OutlineBox(Picture1.dc(), bars.hex_bar);
   OutlineBox(Picture1.dc(), bars.text_bar);
 }

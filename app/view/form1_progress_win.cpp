@@ -5,6 +5,7 @@
 #include "app/view/progress_view.h"
 #include "common/clock.h"
 #include "common/ui/controls_win.h"
+#include "common/ui/dpi_win.h"
 #include "common/ui/gdi_win.h"
 
 namespace vx {
@@ -33,7 +34,8 @@ void Form1::Prog(double value, const std::wstring& Captions) {
       FillRect(Picture2.dc(), &bar, MakeBrush(kProgressBarColour).get());
       const std::wstring number = std::to_wstring(view.percent);
       SetBkMode(Picture2.dc(), TRANSPARENT);
-      TextOutW(Picture2.dc(), Picture2.width() / 2 - 18, 4, number.c_str(),
+      const DpiScale d(hwnd());
+      TextOutW(Picture2.dc(), Picture2.width() / 2 - d(18), d(4), number.c_str(),
                static_cast<int>(number.size()));
       break;
     }

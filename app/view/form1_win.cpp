@@ -9,6 +9,7 @@
 #include "app/view/page_shape_fit.h"
 #include "common/product_version.h"
 #include "common/ui/controls_win.h"
+#include "common/ui/dpi_win.h"
 #include "common/ui/font_faces.h"
 #include "common/ui/message_pump_win.h"
 
@@ -44,7 +45,7 @@ void Form1::Form_Load() {
 }
 
 void Form1::CreateControls() {
-  label_font_ = MakeFixedPitchFont(font_faces::kFixedPitch, kLabelFontPoints);
+  label_font_ = MakeFixedPitchFont(font_faces::kFixedPitch, kLabelFontPoints, WindowDpi(hwnd()));
   const HFONT lf = label_font_.get();
   constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
   const auto label = [&](const PixelRect& r) {
@@ -74,12 +75,12 @@ void Form1::CreateControls() {
 
 namespace {
 
-// The outer size of a window of `hwnd`'s style with the given client area.
-SIZE OuterSize(HWND hwnd, int client_width, int client_height) {
+// The outer size of a window of `hwnd`'s style with the given client area, at `dpi`.
+SIZE OuterSize(HWND hwnd, int client_width, int client_height, int dpi) {
   RECT r{0, 0, client_width, client_height};
-  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE)),
-                     GetMenu(hwnd) != nullptr,
-                     static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE)));
+  AdjustFrameForDpi(r, static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE)),
+                    GetMenu(hwnd) != nullptr,
+                    static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE)), dpi);
   return {r.right - r.left, r.bottom - r.top};
 }
 
@@ -94,35 +95,47 @@ RECT WorkAreaOf(HWND hwnd) {
 
 }  // namespace
 
+DisplaySettingsRecord Form1::ScreenSettings() const {
+  return ScaledForDpi(DisplaySettings, WindowDpi(hwnd()));
+}
+
 void Form1::SettingChange() {
   // The window stays within the work area of its monitor: a page shape too
   // large for it is limited to the largest that fits, in the record itself,
   // so that the settings window shows what was applied.
+  // Device pixels from here on: the page's from the scaled settings, the
+  // fixed layout's through d.
+  const DpiScale d(hwnd());
   const RECT work = WorkAreaOf(hwnd());
-  const SIZE frame = OuterSize(hwnd(), 0, 0);
-  const int room_width = work.right - work.left - frame.cx - kClientRightOfPage;
-  const int room_height = work.bottom - work.top - frame.cy - kPicture1Top - kClientBelowPage;
-  FitPageShape(DisplaySettings, room_width, room_height);
+  const SIZE frame = OuterSize(hwnd(), 0, 0, d.dpi());
+  const int room_width = work.right - work.left - frame.cx - d(kClientRightOfPage);
+  const int room_height =
+      work.bottom - work.top - frame.cy - d(kPicture1Top + kClientBelowPage);
+  // The stored shape is judged at 96 dots an inch, where the settings are.
+  FitPageShape(DisplaySettings, UnscaleForDpi(room_width, d.dpi()),
+               UnscaleForDpi(room_height, d.dpi()));
   const DisplaySettingsRecord& s = DisplaySettings;
   // The old font goes only once the page has let go of it.
-  Font font = MakeFixedPitchFont(GetFontName(), s.FontSize);
-  PageGeometry g = LayOutPage(s);
+  Font font = MakeFixedPitchFont(GetFontName(), s.FontSize, d.dpi());
+  PageGeometry g = LayOutPage(s, d.dpi());
   // Even the smallest shape may be too large with very wide cells: the page
   // area is then cut, and the scroll bar and the progress stay in sight.
   g.picture_width = std::max(1, std::min(g.picture_width, room_width));
   g.picture_height = std::max(1, std::min(g.picture_height, room_height));
-  Picture1.Move(0, kPicture1Top, g.picture_width, g.picture_height);
+  Picture1.Move(0, d(kPicture1Top), g.picture_width, g.picture_height);
   Picture1.SetFont(font.get());
   page_font_ = std::move(font);
-  VscrollEx1.Move(g.picture_width + 4, kPicture1Top, kVscrollWidth, g.picture_height);
-  const int progress_right = kVscrollWidth + 0 + g.picture_width + 6;
-  const int progress_top = kPicture1Top + g.picture_height + 4;
-  Picture2.Move(progress_right - kPicture2Width, progress_top, kPicture2Width, kProgressHeight);
-  MoveWindow(Label9, progress_right - kPicture2Width - 4 - kLabel9Width, progress_top, kLabel9Width,
-             kProgressHeight, TRUE);
+  VscrollEx1.Move(g.picture_width + d(4), d(kPicture1Top), d(kVscrollWidth), g.picture_height);
+  const int progress_right = d(kVscrollWidth + 0 + 6) + g.picture_width;
+  const int progress_top = d(kPicture1Top + 4) + g.picture_height;
+  Picture2.Move(progress_right - d(kPicture2Width), progress_top, d(kPicture2Width),
+                d(kProgressHeight));
+  MoveWindow(Label9, progress_right - d(kPicture2Width + 4 + kLabel9Width), progress_top,
+             d(kLabel9Width), d(kProgressHeight), TRUE);
   Picture2.Clear(GetSysColor(COLOR_BTNFACE));
   // The client area ends 8 pixels right of and below the progress area.
-  const SIZE outer = OuterSize(hwnd(), progress_right + 8, progress_top + kProgressHeight + 8);
+  const SIZE outer =
+      OuterSize(hwnd(), progress_right + d(8), progress_top + d(kProgressHeight + 8), d.dpi());
   RECT now{};
   GetWindowRect(hwnd(), &now);
   // Moved back inside the work area where the new size would reach out of it.
@@ -133,6 +146,26 @@ void Form1::SettingChange() {
   CaretY = std::min(CaretY, s.LinesPerPage - 1);
   CaretX = std::min(CaretX, s.BytesPerLine - 1);
   form4_.SizeFor(static_cast<InputRadix>(s.InputRadix));
+}
+
+void Form1::OnDpiChanged(int dpi) {
+  // The labels have their new places already; their font and the page's
+  // layout are made again for the new density.
+  Font font = MakeFixedPitchFont(font_faces::kFixedPitch, kLabelFontPoints, dpi);
+  for (HWND label : {Label1, Label2, Label3, Label4, Label5, Label6, Label7, Frame1, Label9}) {
+    SetControlFont(label, font.get(), true);
+  }
+  Picture2.SetFont(font.get());
+  label_font_ = std::move(font);
+  SetProgramIcon(hwnd(), VX_PROGRAM_ICON);
+  SettingChange();
+  // The input window floats over the page, on the same display.
+  if (form4_.hwnd() && WindowDpi(form4_.hwnd()) != dpi) {
+    RECT r;
+    GetWindowRect(form4_.hwnd(), &r);
+    SendMessageW(form4_.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&r));
+  }
+  RePaint();
 }
 
 void Form1::Show(int show_command) {

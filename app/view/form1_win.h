@@ -25,6 +25,7 @@
 #include "app/print/print_host.h"
 #include "app/search/search_host.h"
 #include "app/search/search_state.h"
+#include "app/settings/display_settings_record.h"
 #include "app/settings/settings_host.h"
 #include "app/view/go_to_address.h"
 #include "app/view/progress_view.h"
@@ -67,6 +68,10 @@ class Form1 : public FormWindow,
   void RePaint() override;
   void RePaintFileStatus();
   void SettingChange() override;
+  // The display settings as this window's density draws them: the page,
+  // the caret, the mouse and the input window all place cells by them.
+  DisplaySettingsRecord ScreenSettings() const;
+  void OnDpiChanged(int dpi) override;
   void CaretPut();
   void RePaintCaretStatus();
   void vs1();

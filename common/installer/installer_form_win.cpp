@@ -6,6 +6,7 @@
 #include "common/installer/installer_resources.h"
 #include "common/product_version.h"
 #include "common/ui/controls_win.h"
+#include "common/ui/dpi_win.h"
 #include "common/ui/message_pump_win.h"
 
 namespace vx {
@@ -81,7 +82,8 @@ void InstallerForm::DrawPic() {
   ripple_->Compose(FrameCount, ProgressFrames, work_);
   {
     const WindowDc dc(hwnd());
-    SetDIBtoDC(dc.get(), work_, &header_);
+    const int side = DpiScale(hwnd())(kArtworkSide);
+    SetDIBtoDC(dc.get(), work_, &header_, side, side);
   }
   Picture2.SetFrames(ProgressFrames);
   UpdateWindow(hwnd());
@@ -131,7 +133,8 @@ LRESULT InstallerForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 void InstallerForm::OnPaint() {
   PAINTSTRUCT ps;
   const HDC dc = BeginPaint(hwnd(), &ps);
-  if (!work_.empty()) SetDIBtoDC(dc, work_, &header_);
+  const int side = DpiScale(hwnd())(kArtworkSide);
+  if (!work_.empty()) SetDIBtoDC(dc, work_, &header_, side, side);
   EndPaint(hwnd(), &ps);
 }
 

@@ -22,11 +22,15 @@ class ProgressArea : public Window {
  private:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
   void OnPaint();
+  // The client size, and the bar's height at the window's density.
+  void TakeSize();
 
   Brush bar_brush_;
   int width_ = 0;
+  int bar_height_ = 0;
   int height_ = 0;
   int filled_ = 0;
+  int frames_ = 0;
 };
 
 }  // namespace vx

@@ -3,7 +3,10 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <map>
+#include <utility>
 
+#include "common/ui/dpi_win.h"
 #include "common/ui/gdi_win.h"
 
 namespace vx {
@@ -19,9 +22,10 @@ HWND MakeControl(HWND parent, const ControlArgs& args) {
   const bool popup = (args.style & WS_POPUP) != 0;
   const DWORD base = popup ? 0 : WS_CHILD | WS_VISIBLE;
   const HMENU id = popup ? nullptr : reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id));
-  const HWND h = CreateWindowExW(args.ex_style, args.window_class, args.caption.c_str(),
-                                 base | args.style, args.rect.x, args.rect.y, args.rect.width,
-                                 args.rect.height, parent, id, GetModuleHandleW(nullptr), nullptr);
+  const PixelRect r = args.device_pixels ? args.rect : DpiScale(parent)(args.rect);
+  const HWND h =
+      CreateWindowExW(args.ex_style, args.window_class, args.caption.c_str(), base | args.style,
+                      r.x, r.y, r.width, r.height, parent, id, GetModuleHandleW(nullptr), nullptr);
   if (h && args.font) SetControlFont(h, args.font);
   return h;
 }
@@ -54,17 +58,24 @@ void HideControl(HWND control, HWND next_focus) {
   ShowWindow(control, SW_HIDE);
 }
 
-HICON ProgramIcon(int id, bool small) {
-  const int side = GetSystemMetrics(small ? SM_CXSMICON : SM_CXICON);
-  // Shared: the system keeps the icon as long as the program runs.
-  const HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, side,
-                                 side, LR_SHARED);
-  return icon ? static_cast<HICON>(icon) : LoadIconW(nullptr, IDI_APPLICATION);
+HICON ProgramIcon(int id, bool small, int dpi) {
+  const int side = MetricForDpi(small ? SM_CXSMICON : SM_CXICON, dpi);
+  // Kept for the life of the program, one per size: the system's shared
+  // icons are only for its own sizes. The window thread alone asks.
+  static std::map<std::pair<int, int>, HICON> loaded;
+  HICON& icon = loaded[{id, side}];
+  if (!icon) {
+    icon = static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, side, side, 0));
+  }
+  return icon ? icon : LoadIconW(nullptr, IDI_APPLICATION);
 }
 
 void SetProgramIcon(HWND window, int id) {
-  SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon(id, false)));
-  SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon(id, true)));
+  const int dpi = WindowDpi(window);
+  SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon(id, false, dpi)));
+  SendMessageW(window, WM_SETICON, ICON_SMALL,
+               reinterpret_cast<LPARAM>(ProgramIcon(id, true, dpi)));
 }
 
 SIZE LabelTextExtent(HWND label) {

@@ -17,11 +17,14 @@ namespace vx {
 struct ControlArgs {
   const wchar_t* window_class;  // L"STATIC", L"BUTTON", L"EDIT", ...
   std::wstring caption;
+  // In pixels of the 96-dot layout, scaled to the parent's density; in the
+  // parent's own pixels with `device_pixels`.
   PixelRect rect;
   DWORD style = 0;  // besides WS_CHILD | WS_VISIBLE, unless it holds WS_POPUP
   int id = 0;
   HFONT font = nullptr;
   DWORD ex_style = 0;
+  bool device_pixels = false;
 };
 
 // A visible child of `parent` (with WS_POPUP: a popup owned by it); null
@@ -41,11 +44,11 @@ void EnableControl(HWND control, bool enabled);
 // them: a hidden control must not keep the focus.
 void HideControl(HWND control, HWND next_focus);
 
-// The program's icon resource `id` at the system's large or small icon
-// size, loaded once and kept by the system; the stock icon when the program
-// carries none.
-HICON ProgramIcon(int id, bool small);
-// That icon in a window's caption and task-bar button.
+// The program's icon resource `id` at the large or small icon size of a
+// display of `dpi` dots an inch, loaded once for the life of the program;
+// the stock icon when the program carries none.
+HICON ProgramIcon(int id, bool small, int dpi);
+// That icon, at the window's density, in its caption and task-bar button.
 void SetProgramIcon(HWND window, int id);
 
 // The room a label's text takes in the label's font, laid out as the label

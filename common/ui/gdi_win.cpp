@@ -11,21 +11,22 @@ OwnedDc MakeMemoryDc(HDC like) {
 }
 
 Font MakeFont(const FontArgs& args, HDC dc) {
-  int height = args.pixel_height;
-  if (height == 0) {
-    WindowDc screen;
-    const int dpi = GetDeviceCaps(dc ? dc : screen.get(), LOGPIXELSY);
-    height = -MulDiv(args.centipoints, dpi, 7200);
-  }
+  WindowDc screen;
+  return MakeFontForDpi(args, GetDeviceCaps(dc ? dc : screen.get(), LOGPIXELSY));
+}
+
+Font MakeFontForDpi(const FontArgs& args, int dpi) {
+  const int height =
+      args.pixel_height != 0 ? args.pixel_height : -MulDiv(args.centipoints, dpi, 7200);
   return Font(CreateFontW(height, 0, 0, 0, args.weight, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                           args.pitch_and_family, args.face.c_str()));
 }
 
-Font MakeDialogFont() { return MakeFont({font_faces::kDialog, 900}); }
+Font MakeDialogFont(int dpi) { return MakeFontForDpi({font_faces::kDialog, 900}, dpi); }
 
-Font MakeFixedPitchFont(const std::wstring& face, int points) {
-  return MakeFont({face, points * 100, FW_NORMAL, FIXED_PITCH | FF_MODERN});
+Font MakeFixedPitchFont(const std::wstring& face, int points, int dpi) {
+  return MakeFontForDpi({face, points * 100, FW_NORMAL, FIXED_PITCH | FF_MODERN}, dpi);
 }
 
 Brush MakeBrush(COLORREF colour) { return Brush(CreateSolidBrush(colour)); }

@@ -76,10 +76,13 @@ struct FontArgs {
 // The one way the programs make a font: Shift-JIS, sized for `dc` (the
 // screen for null).
 Font MakeFont(const FontArgs& args, HDC dc = nullptr);
+// The same for a display of `dpi` dots an inch (WindowDpi of the window that
+// shows it).
+Font MakeFontForDpi(const FontArgs& args, int dpi);
 // The font of every dialog's controls: the dialog face at 9 points.
-Font MakeDialogFont();
+Font MakeDialogFont(int dpi);
 // A fixed-pitch font of whole points, for the screen.
-Font MakeFixedPitchFont(const std::wstring& face, int points);
+Font MakeFixedPitchFont(const std::wstring& face, int points, int dpi);
 
 Brush MakeBrush(COLORREF colour);
 Pen MakePen(COLORREF colour, int width = 1, int style = PS_SOLID);

@@ -1,5 +1,6 @@
 #include "common/ui/modal_window_win.h"
 
+#include "common/ui/dpi_win.h"
 #include "common/ui/message_pump_win.h"
 
 namespace vx {
@@ -12,9 +13,12 @@ bool ModalWindow::Open(HWND owner) {
   owner_ = owner;
   constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
   constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
-  const PixelRect client = TwipRect{0, 0, args_.client.width, args_.client.height};
-  RECT frame{0, 0, client.width, client.height};
-  AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+  // Made at the owner's density (the system's without one); a move to
+  // another display comes as WM_DPICHANGED.
+  const int dpi = WindowDpi(owner);
+  RECT frame{0, 0, TwipsToPixelsAt(args_.client.width, dpi),
+             TwipsToPixelsAt(args_.client.height, dpi)};
+  AdjustFrameForDpi(frame, kStyle, false, kExStyle, dpi);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
   RECT over{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
@@ -29,8 +33,20 @@ bool ModalWindow::Open(HWND owner) {
   window.height = height;
   window.parent = owner;
   if (!CreateBound({args_.class_name}, window)) return false;
+  if (WindowDpi(hwnd()) != dpi) KeepDpi(hwnd(), dpi);
+  // The frame the system drew may differ from the one reckoned for `dpi`
+  // (a system that draws frames at its own density): the client area is
+  // made the size the layout asks for.
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  const int want_width = TwipsToPixelsAt(args_.client.width, dpi);
+  const int want_height = TwipsToPixelsAt(args_.client.height, dpi);
+  if (client.right != want_width || client.bottom != want_height) {
+    SetWindowPos(hwnd(), nullptr, 0, 0, width + want_width - client.right,
+                 height + want_height - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   if (args_.icon) SetProgramIcon(hwnd(), args_.icon);
-  dialog_font_ = MakeDialogFont();
+  dialog_font_ = MakeDialogFont(WindowDpi(hwnd()));
   CreateControls();
   return hwnd() != nullptr;
 }
@@ -77,6 +93,17 @@ HWND ModalWindow::AddButton(std::wstring caption, const PixelRect& rect, int id,
   if (keys & kEnterKey) default_button_ = button;
   if (keys & kEscKey) cancel_button_ = button;
   return button;
+}
+
+void ModalWindow::OnDpiChanged(int dpi) {
+  if (args_.icon) SetProgramIcon(hwnd(), args_.icon);
+  Font font = MakeDialogFont(dpi);
+  for (HWND child = GetWindow(hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)) == dialog_font_.get()) {
+      SetControlFont(child, font.get(), true);
+    }
+  }
+  dialog_font_ = std::move(font);
 }
 
 LRESULT ModalWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

@@ -66,6 +66,9 @@ class ModalWindow : public FormWindow {
   // button is named to DM_GETDEFID, so that Enter presses it (TakeDialogKey);
   // the close box waits for the end of the window's own long work.
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+  // The dialog font made again at the new density, in every control that
+  // had it, and the icon at the new density's sizes.
+  void OnDpiChanged(int dpi) override;
 
   // A control of this window, in the dialog font unless `args` names another.
   HWND AddControl(ControlArgs args);

@@ -1,6 +1,7 @@
 #include "common/ui/window_win.h"
 
 #include "common/ui/controls_win.h"
+#include "common/ui/dpi_win.h"
 
 namespace vx {
 namespace {
@@ -14,8 +15,9 @@ void RegisterOnce(const WindowClass& c, WNDPROC procedure) {
   wc.style = c.style;
   wc.lpfnWndProc = procedure;
   wc.hInstance = instance;
-  wc.hIcon = c.icon ? ProgramIcon(c.icon, false) : nullptr;
-  wc.hIconSm = c.icon ? ProgramIcon(c.icon, true) : nullptr;
+  // A class's icons are at the system's density; each window sets its own.
+  wc.hIcon = c.icon ? ProgramIcon(c.icon, false, SystemDpi()) : nullptr;
+  wc.hIconSm = c.icon ? ProgramIcon(c.icon, true, SystemDpi()) : nullptr;
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.hbrBackground = c.background >= 0
                          ? reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(c.background + 1))
@@ -25,6 +27,19 @@ void RegisterOnce(const WindowClass& c, WNDPROC procedure) {
 }
 
 }  // namespace
+
+WindowArgs WindowArgs::Child(HWND parent, int id, const PixelRect& rect, DWORD more_style) {
+  const PixelRect r = DpiScale(parent)(rect);
+  WindowArgs args;
+  args.style = WS_CHILD | WS_VISIBLE | more_style;
+  args.x = r.x;
+  args.y = r.y;
+  args.width = r.width;
+  args.height = r.height;
+  args.parent = parent;
+  args.id = id;
+  return args;
+}
 
 Window::~Window() { DestroyUnbound(); }
 
@@ -64,6 +79,10 @@ LRESULT FormWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       break;
     case WM_CTLCOLORSTATIC:
       return ButtonFaceColours(wp);
+    case WM_DPICHANGED:
+      ApplyDpiChange(hwnd(), wp, lp);
+      OnDpiChanged(HIWORD(wp));
+      return 0;
     default:
       break;
   }
@@ -79,6 +98,7 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
   if (msg == WM_NCDESTROY) {
+    ForgetDpi(hwnd);
     const LRESULT result = self->HandleMessage(msg, wp, lp);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     self->hwnd_ = nullptr;

@@ -33,25 +33,16 @@ struct WindowArgs {
   // A child's control id (the menu of a top-level window is set afterwards).
   int id = 0;
 
-  // A visible child window of `parent` with control id `id`.
-  static WindowArgs Child(HWND parent, int id, const PixelRect& rect, DWORD more_style = 0) {
-    WindowArgs args;
-    args.style = WS_CHILD | WS_VISIBLE | more_style;
-    args.x = rect.x;
-    args.y = rect.y;
-    args.width = rect.width;
-    args.height = rect.height;
-    args.parent = parent;
-    args.id = id;
-    return args;
-  }
+  // A visible child window of `parent` with control id `id`, at `rect` of
+  // the 96-dot layout scaled to the parent's density.
+  static WindowArgs Child(HWND parent, int id, const PixelRect& rect, DWORD more_style = 0);
 };
 
 // Where a control of the programs' own classes goes. Every such control is
 // made by Create(parent, args) from this, or from an argument struct that
 // begins as this one does.
 struct ChildArgs {
-  PixelRect rect;
+  PixelRect rect;  // in pixels of the 96-dot layout
   int id = 0;
   bool visible = true;
 };
@@ -105,6 +96,10 @@ class FormWindow : public Window {
     (void)code;
     return false;
   }
+  // The window is now on a display of `dpi` dots an inch: it has taken the
+  // suggested rectangle and its children their places at the new density;
+  // what it made for the old one (fonts, its own layout) is made again here.
+  virtual void OnDpiChanged(int dpi) { (void)dpi; }
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 };
 

@@ -1,0 +1,115 @@
+// The windows at other display densities: a window told of a new density by
+// WM_DPICHANGED lays itself out again, and a modal window opened over it is
+// made at that density: rectangles and fonts scale by dpi / 96, the page's
+// cells, the caret bars and the mouse agree, nothing is cut, and at 96 every
+// number is the one written in the layouts.
+#include <string>
+
+#include "app/settings/page_geometry.h"
+#include "app/view/caret_geometry.h"
+#include "app/view/form1_layout.h"
+#include "common/ui/dpi_scale.h"
+#include "tests/app/main_window_fixture_win.h"
+#include "tests/app/modal_window_driver_win.h"
+#include "tests/support/test_bytes.h"
+
+namespace vx::test {
+namespace {
+
+RECT RectIn(HWND window, HWND parent) {
+  RECT r;
+  GetWindowRect(window, &r);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+LONG FontHeight(HWND control) {
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+  return font.lfHeight;
+}
+
+// A window re-placed at a new density keeps each edge in proportion, so an
+// edge may round one pixel away from the layout scaled afresh.
+void ExpectNear(const RECT& r, const PixelRect& want, LONG slack) {
+  EXPECT_NEAR(r.left, want.x, slack);
+  EXPECT_NEAR(r.top, want.y, slack);
+  EXPECT_NEAR(r.right, want.right(), slack);
+  EXPECT_NEAR(r.bottom, want.bottom(), slack);
+}
+
+void SendDpiChange(HWND window, int dpi) {
+  RECT suggested;
+  GetWindowRect(window, &suggested);
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
+class DisplayScaleTest : public MainWindowTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(DisplayScaleTest, MainWindowAndVersionWindowScaleWithTheDensity) {
+  const int dpi = GetParam();
+  StartOn(CountingBytes(4096));
+  const HWND main = form->hwnd();
+  if (dpi != kBaseDpi) SendDpiChange(main, dpi);
+  const LONG slack = dpi == kBaseDpi ? 0 : 1;
+
+  // The status labels and their font.
+  ExpectNear(RectIn(view().Label(1), main), ScaleForDpi(kLabel1Rect, dpi), slack);
+  ExpectNear(RectIn(view().Label(7), main), ScaleForDpi(kLabel7Rect, dpi), slack);
+  EXPECT_EQ(FontHeight(view().Label(3)), -MulDiv(900, dpi, 7200));
+  // The byte input window floats over the page at the page's density.
+  EXPECT_EQ(FontHeight(view().InputWindow().Text1), -MulDiv(900, dpi, 7200));
+  EXPECT_EQ(CutLabels(main), L"");
+
+  // The page is as large as the scaled settings make it, and the caret bars
+  // and the mouse use the same cells.
+  const DisplaySettingsRecord s = ScaledForDpi(DisplaySettings, dpi);
+  const PageGeometry g = LayOutPage(DisplaySettings, dpi);
+  RECT page;
+  GetClientRect(view().Picture1().hwnd(), &page);
+  EXPECT_EQ(page.right, g.picture_width);
+  EXPECT_EQ(page.bottom, g.picture_height);
+  const int hex_left = s.LeftMargin + s.AddressWidth;
+  const LPARAM click = MAKELPARAM(hex_left + 5 * s.HexCellWidth + s.HexCellWidth / 2,
+                                  s.TopMargin + 2 * s.LineHeight + s.LineHeight / 2);
+  SendMessageW(view().Picture1().hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, click);
+  SendMessageW(view().Picture1().hwnd(), WM_LBUTTONUP, 0, click);
+  EXPECT_EQ(view().CaretX(), 5);
+  EXPECT_EQ(view().CaretY(), 2);
+  const CaretBars bars = CaretBarsAt(s, 5, 2);
+  EXPECT_EQ(PagePixel(bars.hex_bar.left, bars.hex_bar.top + 1), RGB(255, 0, 0));
+  EXPECT_EQ(PagePixel(bars.text_bar.left, bars.text_bar.bottom - 2), RGB(175, 0, 0));
+
+  // The version window, made over the main window at its density.
+  RECT client{}, close{}, close_back{};
+  LONG font = 0, font_back = 0, name = 0, name_back = 0;
+  std::wstring cut;
+  ChooseAndDrive(main, 3, 2, [&](HWND w) {
+    GetClientRect(w, &client);
+    const HWND button = ChildWithText(w, L"閉じる");
+    close = RectIn(button, w);
+    font = FontHeight(button);
+    name = FontHeight(ChildWithText(w, L"Vantelox"));
+    cut = CutLabels(w);
+    // Moved back to a 96-dot display, it lays itself out as written.
+    SendDpiChange(w, kBaseDpi);
+    close_back = RectIn(button, w);
+    font_back = FontHeight(button);
+    name_back = FontHeight(ChildWithText(w, L"Vantelox"));
+    SendMessageW(button, BM_CLICK, 0, 0);
+  });
+  EXPECT_EQ(client.right, TwipsToPixelsAt(2550, dpi));
+  EXPECT_EQ(client.bottom, TwipsToPixelsAt(1935, dpi));
+  ExpectNear(close, ScaleForDpi(PixelRect(TwipRect{1500, 1620, 735, 255}), dpi), 0);
+  EXPECT_EQ(font, -MulDiv(900, dpi, 7200));
+  EXPECT_EQ(name, -MulDiv(1575, dpi, 7200));
+  EXPECT_EQ(cut, L"");
+  ExpectNear(close_back, {100, 108, 49, 17}, slack);
+  EXPECT_EQ(font_back, -12);
+  EXPECT_EQ(name_back, -21);
+}
+
+INSTANTIATE_TEST_SUITE_P(Densities, DisplayScaleTest, ::testing::Values(96, 120, 144, 192));
+
+}  // namespace
+}  // namespace vx::test
