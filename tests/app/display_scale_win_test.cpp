@@ -10,7 +10,8 @@
 #include "app/view/form1_layout.h"
 #include "common/ui/dpi_scale.h"
 #include "tests/app/main_window_fixture_win.h"
-#include "tests/app/modal_window_driver_win.h"
+#include "app/view/menu_commands.h"
+#include "tests/support/window_driver_win.h"
 #include "tests/support/test_bytes.h"
 
 namespace vx::test {
@@ -84,7 +85,7 @@ TEST_P(DisplayScaleTest, MainWindowAndVersionWindowScaleWithTheDensity) {
   RECT client{}, close{}, close_back{};
   LONG font = 0, font_back = 0, name = 0, name_back = 0;
   std::wstring cut;
-  ChooseAndDrive(main, 3, 2, [&](HWND w) {
+  ChooseAndDrive(main, menu_commands::kVersion, [&](HWND w) {
     GetClientRect(w, &client);
     const HWND button = ChildWithText(w, L"閉じる");
     close = RectIn(button, w);
