@@ -9,6 +9,8 @@
 namespace vx {
 namespace {
 
+constexpr int kBlocksPerReport = 16;
+
 // Opens, moves, closes and reports. A missing file is not made here, and no
 // other program may write while the tail is on the move. The move keeps its
 // record in the recovery folder; one it could not put back stays there for
@@ -22,7 +24,14 @@ int32_t MoveTail(
     Prog(-1, insertion ? edit_texts::kInserting : edit_texts::kDeleting);
     SeamBlockFile blocks(file);
     LiveRecord record(insertion ? RecordKind::Insertion : RecordKind::Deletion, Fnm, L"");
-    result = move(blocks, [&Prog](double share) { Prog(share, std::wstring()); }, record.record());
+    // Every 16th block (64 KiB) is often enough for the bar and for letting
+    // the system in even on a slow disk; every block would spend a twentieth
+    // of a fast move in the window's progress.
+    int blocks_done = 0;
+    const TailProgress report = [&Prog, &blocks_done](double share) {
+      if (blocks_done++ % kBlocksPerReport == 0) Prog(share, std::wstring());
+    };
+    result = move(blocks, report, record.record());
     if (result == TailMoveResult::MaybeDamaged) record.Keep();
     if (!file.Close() && result == TailMoveResult::Done) result = TailMoveResult::MaybeDamaged;
   }
