@@ -31,7 +31,9 @@ bool CopyBlocks(fs::File& source, fs::File& target, const std::function<void()>&
 
 bool CopyFileFresh(const std::wstring& Source, const std::wstring& Target,
                    const std::function<void()>& between_blocks) {
-  fs::File source = fs::OpenFile(Source, false, fs::Share::Read);
+  // Read only: a copy needs no write access to its source, and other
+  // programs (or a running copy of a program being copied) may hold it.
+  fs::File source = fs::OpenFileForReading(Source);
   if (!source) return false;
   // Writing into a truncated file makes ext4 flush it at close, which costs
   // more than the copy; a new file does not.
