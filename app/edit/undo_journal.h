@@ -47,7 +47,7 @@ class UndoJournal {
 
   UndoJournal();
 
-  // A file was opened: an empty journal and UndoStep 1.
+  // A file was opened: an empty journal, UndoStep back at its first value.
   void Reset();
   // Empties the journal (6 free records) and disables both commands;
   // UndoStep stays.
