@@ -6,7 +6,7 @@
 #include "app/settings/display_settings.h"
 #include "app/file/file_operation.h"
 #include "app/settings/settings_folder.h"
-#include "app/view/form1_win.h"
+#include "app/view/main_window_win.h"
 #include "common/message_box.h"
 #include "common/program_folder_win.h"
 #include "common/usual.h"
@@ -22,7 +22,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR command_line, int show_command) 
   SetRecoveryFolder(SettingsFolder());
   RepairLeftRecords();
 
-  Form1 form;
+  MainWindow form;
   form.SetEndsProgram(true);
   form.Form_Load();
   if (StartAborted) {

@@ -11,7 +11,7 @@
 
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
-#include "app/view/form1_win.h"
+#include "app/view/main_window_win.h"
 #include "common/file_seam.h"
 #include "common/message_box.h"
 
@@ -124,7 +124,7 @@ void PrepareProgram() {
   SetDefaultSettings();
 }
 
-void StartMainWindow(Form1& form, const std::wstring& file) {
+void StartMainWindow(MainWindow& form, const std::wstring& file) {
   StartFile = file;
   form.Form_Load();
   form.Show(SW_SHOWNORMAL);

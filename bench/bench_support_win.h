@@ -7,7 +7,7 @@
 #include <string>
 
 namespace vx {
-class Form1;
+class MainWindow;
 }
 
 namespace vx::bench {
@@ -26,7 +26,7 @@ double PrivateMegabytes();
 // settings: what every benchmark of the main window starts from.
 void PrepareProgram();
 // Loads and shows the main window on `file`, as the start procedure does.
-void StartMainWindow(Form1& form, const std::wstring& file);
+void StartMainWindow(MainWindow& form, const std::wstring& file);
 // Answers every message box on standard error, so that nothing waits.
 void SilenceMessages();
 

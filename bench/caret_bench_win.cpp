@@ -7,17 +7,17 @@
 
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
-#include "app/view/form1_win.h"
+#include "app/view/main_window_win.h"
 #include "bench/bench_support_win.h"
 #include "common/file_seam.h"
-#include "tests/app/form1_test_view_win.h"
+#include "tests/app/main_window_test_view_win.h"
 
 namespace {
 
 using vx::bench::NowMs;
 
-double CaretStepMs(vx::Form1& form, int rounds) {
-  HWND page = vx::Form1TestView(form).Picture1().hwnd();
+double CaretStepMs(vx::MainWindow& form, int rounds) {
+  HWND page = vx::MainWindowTestView(form).Picture1().hwnd();
   const double start = NowMs();
   for (int i = 0; i < rounds; ++i) {
     const WPARAM key = (i / 200) % 2 == 0 ? VK_DOWN : VK_UP;
@@ -40,7 +40,7 @@ int main() {
   const std::wstring large = ProgramFolder + L"large.bin";
   bench::MakeFile(small, 1 << 20);
 
-  Form1 form;
+  MainWindow form;
   bench::StartMainWindow(form, small);
   constexpr int kRounds = 400;
   CaretStepMs(form, 20);
@@ -52,12 +52,12 @@ int main() {
                           step / bare);
 
   bench::MakeFile(small, 1024);
-  Form1TestView(form).ChangeFileName(small);
+  MainWindowTestView(form).ChangeFileName(small);
   CaretStepMs(form, 50);
   const double with_small = bench::PrivateMegabytes();
   MakeSparse(large, 2147483646);
-  Form1TestView(form).ChangeFileName(large);
-  Form1TestView(form).MoveCaretFromSeek(2147483646);
+  MainWindowTestView(form).ChangeFileName(large);
+  MainWindowTestView(form).MoveCaretFromSeek(2147483646);
   CaretStepMs(form, 50);
   const double with_large = bench::PrivateMegabytes();
   std::printf("private memory, 1 KB file:         %8.2f MB\n", with_small);

@@ -22,12 +22,12 @@
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
 #include "app/settings/settings_folder.h"
-#include "app/view/form1_win.h"
+#include "app/view/main_window_win.h"
 #include "bench/bench_support_win.h"
 #include "common/file_copy.h"
 #include "common/file_seam.h"
 #include "common/ui/message_pump_win.h"
-#include "tests/app/form1_test_view_win.h"
+#include "tests/app/main_window_test_view_win.h"
 
 namespace {
 
@@ -174,13 +174,13 @@ Baseline CopyBaseline(const std::wstring& Source, const std::wstring& Target) {
 
 // The window's Prog with the time spent inside it counted.
 struct TimedProg {
-  vx::Form1& form;
+  vx::MainWindow& form;
   double ms = 0;
   int calls = 0;
   vx::ProgFunction Function() {
     return [this](double value, const std::wstring& Captions) {
       const double start = NowMs();
-      vx::Form1TestView(form).Prog(value, Captions);
+      vx::MainWindowTestView(form).Prog(value, Captions);
       ms += NowMs() - start;
       ++calls;
     };
@@ -218,7 +218,7 @@ int main() {
   MakeLargeFile(big, 1024 * kMiB);
   MakeLargeFile(medium, 256 * kMiB);
 
-  Form1 form;
+  MainWindow form;
   bench::StartMainWindow(form, big);
 
   std::printf("insert and delete at seek position 1 of a 1 GiB file\n");
@@ -236,11 +236,11 @@ int main() {
   double insert_ms[2] = {1e300, 1e300}, delete_ms[2] = {1e300, 1e300};
   const double memory_before = bench::PrivateMegabytes();
   const ProgFunction drawing = [&form](double value, const std::wstring& Captions) {
-    Form1TestView(form).Prog(value, Captions);
+    MainWindowTestView(form).Prog(value, Captions);
   };
   const ProgFunction as_the_program = [&form](double value, const std::wstring& Captions) {
     LetSystemIn();
-    Form1TestView(form).Prog(value, Captions);
+    MainWindowTestView(form).Prog(value, Captions);
   };
   const auto move = [&](int variant) {
     if (variant == 2) {

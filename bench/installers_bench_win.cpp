@@ -17,8 +17,8 @@
 #include "common/shell_execute_win.h"
 #include "common/usual.h"
 #include "setup/fixed_disk_win.h"
-#include "setup/form1_win.h"
-#include "uninstall/form1_win.h"
+#include "setup/setup_window_win.h"
+#include "uninstall/uninstall_window_win.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ struct FrameTimes {
   double bare_ms;
 };
 
-FrameTimes TimeFrames(vx::InstallerForm& form) {
+FrameTimes TimeFrames(vx::InstallerWindow& form) {
   for (int i = 0; i < 20; ++i) form.DrawPic();
   double start = NowMs();
   for (int i = 0; i < kFrames; ++i) form.DrawPic();
@@ -52,7 +52,7 @@ FrameTimes TimeFrames(vx::InstallerForm& form) {
 }
 
 double InstallSeconds(const vx::Usual& usual, vx::RegEdit& reg, const std::wstring& setup) {
-  vx::setup::Form1 form(usual, reg, setup, vx::setup::IsFixedDisk);
+  vx::setup::SetupWindow form(usual, reg, setup, vx::setup::IsFixedDisk);
   const double start = NowMs();
   form.Form_Load();
   for (const HWND button : {form.Command1, form.Command1, form.Command1, form.Command1}) {
@@ -62,7 +62,7 @@ double InstallSeconds(const vx::Usual& usual, vx::RegEdit& reg, const std::wstri
 }
 
 double UninstallSeconds(const vx::Usual& usual, vx::RegEdit& reg) {
-  vx::uninstall::Form1 form(usual, reg);
+  vx::uninstall::UninstallWindow form(usual, reg);
   const double start = NowMs();
   form.Form_Load();
   form.Run();
@@ -85,12 +85,12 @@ int main() {
 
   FrameTimes setup_frames{}, uninstall_frames{};
   {
-    setup::Form1 form(usual, reg, dist, setup::IsFixedDisk);
+    setup::SetupWindow form(usual, reg, dist, setup::IsFixedDisk);
     form.Form_Load();
     setup_frames = TimeFrames(form);
   }
   {
-    uninstall::Form1 form(usual, reg);
+    uninstall::UninstallWindow form(usual, reg);
     form.Form_Load();  // both questions answered No: nothing is removed
     uninstall_frames = TimeFrames(form);
   }

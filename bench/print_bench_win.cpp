@@ -11,7 +11,7 @@
 
 #include "app/print/printer_win.h"
 #include "app/program_globals.h"
-#include "app/view/form1_win.h"
+#include "app/view/main_window_win.h"
 #include "app/view/menu_commands.h"
 #include "bench/bench_support_win.h"
 #include "tests/support/modal_script_win.h"
@@ -97,7 +97,7 @@ double BlankJobMs(vx::Printer& printer, const std::wstring& title) {
 
 // The Print command of the main window, with "印刷" pressed as soon as the
 // print window shows; returns when the window has printed and closed.
-void PrintFromTheWindow(vx::Form1& form) {
+void PrintFromTheWindow(vx::MainWindow& form) {
   size_t stalled = 0;
   const bool pressed = vx::test::PlayScript(
       form.hwnd(),
@@ -112,7 +112,7 @@ void PrintFromTheWindow(vx::Form1& form) {
   if (!pressed) std::printf("the print window never showed\n");
 }
 
-void Run(const char* target, vx::Printer& printer, vx::Form1& form) {
+void Run(const char* target, vx::Printer& printer, vx::MainWindow& form) {
   const double blank_ms = BlankJobMs(printer, L"blank.bin");
   if (blank_ms < 0) {
     std::printf("%-22s no job could be started (no printer?)\n", target);
@@ -141,7 +141,7 @@ int main() {
   bench::PrepareProgram();
   const std::wstring file = ProgramFolder + L"printbench.bin";
   bench::MakeFile(file, static_cast<size_t>(kPages) * kPageBytes);
-  Form1 form;
+  MainWindow form;
   bench::StartMainWindow(form, file);
 
   SystemPrinter system;

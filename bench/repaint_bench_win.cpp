@@ -7,18 +7,18 @@
 #include "app/page/dump_page.h"
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
-#include "app/view/form1_win.h"
+#include "app/view/main_window_win.h"
 #include "bench/bench_support_win.h"
-#include "tests/app/form1_test_view_win.h"
+#include "tests/app/main_window_test_view_win.h"
 
 namespace {
 
 using vx::bench::NowMs;
 
 // Milliseconds per RePaint, scrolling a line each time as a held arrow key does.
-double RePaintMs(vx::Form1& form, int rounds) {
+double RePaintMs(vx::MainWindow& form, int rounds) {
   const double start = NowMs();
-  vx::Form1TestView view(form);
+  vx::MainWindowTestView view(form);
   for (int i = 0; i < rounds; ++i) {
     view.VscrollEx1().SetValue(i % 64);
     view.RePaint();
@@ -40,7 +40,7 @@ int main() {
   const std::wstring file = ProgramFolder + L"bench.bin";
   bench::MakeFile(file, 1 << 20);
 
-  Form1 form;
+  MainWindow form;
   bench::StartMainWindow(form, file);
   constexpr int kRounds = 400;
   RePaintMs(form, 20);  // warm up fonts and caches
@@ -50,8 +50,8 @@ int main() {
 
   DisplaySettings.BytesPerLine = 48;
   DisplaySettings.LinesPerPage = 96;
-  Form1TestView(form).SettingChange();
-  Form1TestView(form).RefreshFiles();
+  MainWindowTestView(form).SettingChange();
+  MainWindowTestView(form).RefreshFiles();
   RePaintMs(form, 20);
   const double bare_large = bench::BareReadMs(file, PageByteCount(DisplaySettings), kRounds);
   const double paint_large = RePaintMs(form, kRounds);

@@ -12,12 +12,12 @@
 #include "app/controls/auto_repeat.h"
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
-#include "app/settings/form2_win.h"
+#include "app/settings/settings_window_win.h"
 #include "app/settings/settings_host.h"
-#include "app/view/form1_win.h"
+#include "app/view/main_window_win.h"
 #include "bench/bench_support_win.h"
 #include "common/ui/message_pump_win.h"
-#include "tests/app/form1_test_view_win.h"
+#include "tests/app/main_window_test_view_win.h"
 #include "tests/support/modal_script_win.h"
 
 namespace {
@@ -34,7 +34,7 @@ constexpr double kHoldMs = 3000;
 // The main window, with the field's steps counted on their way to it.
 class CountingHost : public vx::SettingsHost {
  public:
-  explicit CountingHost(vx::Form1& form) : form_(form) {}
+  explicit CountingHost(vx::MainWindow& form) : form_(form) {}
   void SettingChange() override {
     ++steps;
     form_.SettingChange();
@@ -44,14 +44,14 @@ class CountingHost : public vx::SettingsHost {
   int steps = 0;
 
  private:
-  vx::Form1TestView form_;
+  vx::MainWindowTestView form_;
 };
 
 // Opens the settings window over the main window and plays `steps` with it;
 // the window is cancelled at the end.
-void WithSettings(vx::Form1& form, CountingHost& host,
-                  const std::function<std::vector<Step>(vx::Form2&)>& steps) {
-  vx::Form2 window(host);
+void WithSettings(vx::MainWindow& form, CountingHost& host,
+                  const std::function<std::vector<Step>(vx::SettingsWindow&)>& steps) {
+  vx::SettingsWindow window(host);
   // Measured once the window is up, active and has had its first messages:
   // a window being shown and decorated makes every call slower for a while.
   int settling = 10;
@@ -80,8 +80,8 @@ double MedianMs(int rounds, const std::function<void(int)>& round) {
 }
 
 // One RePaint of the main window alone, with the paints it leaves.
-double BareRePaintMs(vx::Form1& form, int rounds) {
-  vx::Form1TestView view(form);
+double BareRePaintMs(vx::MainWindow& form, int rounds) {
+  vx::MainWindowTestView view(form);
   return MedianMs(rounds, [&](int) {
     view.RePaint();
     vx::LetMessagesRun();
@@ -90,9 +90,9 @@ double BareRePaintMs(vx::Form1& form, int rounds) {
 
 // One Up or Down key in the gap field, alternating, with the paints it leaves
 // for the message loop.
-double FieldStepMs(vx::Form1& form, CountingHost& host, int rounds) {
+double FieldStepMs(vx::MainWindow& form, CountingHost& host, int rounds) {
   double ms = 0;
-  WithSettings(form, host, [&](vx::Form2& window) {
+  WithSettings(form, host, [&](vx::SettingsWindow& window) {
     return std::vector<Step>{Do([&, rounds] {
       const HWND edit = window.TextEx2[kGapField].Text1();
       ms = MedianMs(rounds, [edit](int i) {
@@ -133,11 +133,11 @@ void CALLBACK Release(HWND, UINT, UINT_PTR id, DWORD) {
 }
 
 // Holds the plus button of the gap field for 3 s.
-void HeldButton(vx::Form1& form, CountingHost& host) {
+void HeldButton(vx::MainWindow& form, CountingHost& host) {
   double pressed_at = 0;
   int steps_before = 0;
   g_released_at = 0;
-  WithSettings(form, host, [&](vx::Form2& window) {
+  WithSettings(form, host, [&](vx::SettingsWindow& window) {
     return std::vector<Step>{Do([&] {
                                g_held_field = window.TextEx2[kGapField].hwnd();
                                steps_before = host.steps;
@@ -165,7 +165,7 @@ int main() {
   bench::PrepareProgram();
   const std::wstring file = ProgramFolder + L"bench.bin";
   bench::MakeFile(file, 1 << 20);
-  Form1 form;
+  MainWindow form;
   bench::StartMainWindow(form, file);
   CountingHost host(form);
   constexpr int kRounds = 200;
@@ -178,8 +178,8 @@ int main() {
 
   DisplaySettings.BytesPerLine = 48;
   DisplaySettings.LinesPerPage = 96;
-  Form1TestView(form).SettingChange();
-  Form1TestView(form).RefreshFiles();
+  MainWindowTestView(form).SettingChange();
+  MainWindowTestView(form).RefreshFiles();
   BareRePaintMs(form, 20);
   const double bare_large = BareRePaintMs(form, kRounds);
   const double step_large = FieldStepMs(form, host, kRounds);

@@ -8,7 +8,7 @@
 #include "common/reg_edit_win.h"
 #include "common/usual.h"
 #include "setup/fixed_disk_win.h"
-#include "setup/form1_win.h"
+#include "setup/setup_window_win.h"
 #include "setup/setup_texts.h"
 #include "setup/wizard.h"
 
@@ -22,7 +22,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     ShowMessage(setup_texts::kSourceNotFixed);
     return 0;
   }
-  setup::Form1 form(usual, reg, SourceFolder, setup::IsFixedDisk);
+  setup::SetupWindow form(usual, reg, SourceFolder, setup::IsFixedDisk);
   form.Form_Load();
   form.Run();
   return 0;

@@ -1,5 +1,5 @@
 // The wizard's pages and buttons, and what it says on them. The window
-// (form1_win.h) shows what this decides and does what it asks for.
+// (setup_window_win.h) shows what this decides and does what it asks for.
 #pragma once
 
 #include <functional>

@@ -4,7 +4,7 @@
 #include "common/message_box.h"
 #include "common/reg_edit_win.h"
 #include "common/usual.h"
-#include "uninstall/form1_win.h"
+#include "uninstall/uninstall_window_win.h"
 #include "uninstall/uninstall_texts.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -12,7 +12,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   SetAppTitle(uninstall_texts::kTitle);
   const Usual usual;
   RegEdit reg;
-  uninstall::Form1 form(usual, reg);
+  uninstall::UninstallWindow form(usual, reg);
   form.Form_Load();
   form.Run();
   return 0;

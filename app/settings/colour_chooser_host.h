@@ -7,7 +7,7 @@ namespace vx {
 
 class ColourChooserHost {
  public:
-  virtual void RefrectToForm1() = 0;
+  virtual void ApplyToMainWindow() = 0;
 
  protected:
   ~ColourChooserHost() = default;

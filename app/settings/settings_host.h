@@ -2,7 +2,16 @@
 // settings record into its layout, its scroll range and its page.
 #pragma once
 
+#include <optional>
+
 namespace vx {
+
+// A page's shape: bytes a line and lines a page.
+struct PageShape {
+  int bytes_per_line = 0;
+  int lines = 0;
+  bool operator==(const PageShape&) const = default;
+};
 
 class SettingsHost {
  public:
@@ -11,6 +20,9 @@ class SettingsHost {
   // The scroll range for the page shape, and the caret kept inside the file.
   virtual void RefreshFiles() = 0;
   virtual void RePaint() = 0;
+  // The shape the window shows when its screen cannot hold the saved one;
+  // nothing when the saved shape is shown as it is.
+  virtual std::optional<PageShape> LimitedPageShape() const { return std::nullopt; }
 
  protected:
   ~SettingsHost() = default;

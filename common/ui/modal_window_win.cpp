@@ -95,6 +95,14 @@ HWND ModalWindow::AddButton(std::wstring caption, const PixelRect& rect, int id,
   return button;
 }
 
+PushButton ModalWindow::AddButton(ButtonArgs args, unsigned keys) {
+  args.is_default = (keys & kEnterKey) != 0;
+  const PushButton button = MakePushButton(DialogSite(), std::move(args));
+  if (keys & kEnterKey) default_button_ = button.hwnd();
+  if (keys & kEscKey) cancel_button_ = button.hwnd();
+  return button;
+}
+
 void ModalWindow::OnDpiChanged(int dpi) {
   if (args_.icon) SetProgramIcon(hwnd(), args_.icon);
   Font font = MakeDialogFont(dpi);

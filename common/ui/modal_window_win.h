@@ -78,6 +78,11 @@ class ModalWindow : public FormWindow {
   // A push button with Tab stop; `keys` makes it the default or the cancel button.
   HWND AddButton(std::wstring caption, const PixelRect& rect, int id, unsigned keys = kClickOnly,
                  DWORD more_style = 0);
+  // Where this window's typed controls are made: in the dialog font.
+  ControlSite DialogSite() { return Site(dialog_font()); }
+  // A typed push button in the dialog font; `keys` makes it the default or
+  // the cancel button.
+  PushButton AddButton(ButtonArgs args, unsigned keys = kClickOnly);
   HFONT dialog_font() const { return dialog_font_.get(); }
   HWND owner() const { return owner_; }
 

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "common/ui/rects.h"
+#include "common/ui/typed_controls_win.h"
 
 namespace vx {
 
@@ -79,10 +80,13 @@ class Window {
 };
 
 // A window that holds controls: the close box ends in OnClose, menu items
-// and shortcut keys reach OnMenuCommand, the controls' notices OnCommand,
-// and labels stand on the button face whatever the theme.
+// and shortcut keys reach OnMenuCommand, the notices of its typed controls
+// their callbacks, and labels stand on the button face whatever the theme.
 class FormWindow : public Window {
  protected:
+  // Where this window's typed controls are made: in `font`, their notices
+  // routed to their callbacks.
+  ControlSite Site(HFONT font) { return {hwnd(), font, &routes_}; }
   // Closing the window, by default.
   virtual void OnClose() { Close(); }
   // WM_COMMAND from a menu item or a shortcut key; true when it was answered.
@@ -90,7 +94,7 @@ class FormWindow : public Window {
     (void)id;
     return false;
   }
-  // WM_COMMAND from a control; true when it was answered.
+  // WM_COMMAND from a control that has no route; true when it was answered.
   virtual bool OnCommand(int id, int code) {
     (void)id;
     (void)code;
@@ -101,6 +105,9 @@ class FormWindow : public Window {
   // what it made for the old one (fonts, its own layout) is made again here.
   virtual void OnDpiChanged(int dpi) { (void)dpi; }
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  CommandRoutes routes_;
 };
 
 }  // namespace vx

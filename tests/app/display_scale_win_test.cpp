@@ -7,7 +7,7 @@
 
 #include "app/settings/page_geometry.h"
 #include "app/view/caret_geometry.h"
-#include "app/view/form1_layout.h"
+#include "app/view/main_window_layout.h"
 #include "common/ui/dpi_scale.h"
 #include "tests/app/main_window_fixture_win.h"
 #include "app/view/menu_commands.h"

@@ -131,7 +131,7 @@ class KillRecoveryTest : public testing::Test {
 
   // Presses `key` in the page area of a program started on the file.
   static void Press(HANDLE program, int key) {
-    const HWND main = WaitForWindowOf(program, L"VanteloxForm1");
+    const HWND main = WaitForWindowOf(program, L"VanteloxMainWindow");
     ASSERT_NE(main, nullptr);
     const HWND page = FindWindowExW(main, nullptr, L"VxPictureBox", nullptr);
     ASSERT_NE(page, nullptr);
@@ -150,7 +150,7 @@ class KillRecoveryTest : public testing::Test {
     std::wstring said;
     // Other tests may run programs of the same title meanwhile.
     if (expect_message) said = AnswerMessageBox(kTitle, IDOK, program.get());
-    const HWND main = WaitForWindowOf(program.get(), L"VanteloxForm1");
+    const HWND main = WaitForWindowOf(program.get(), L"VanteloxMainWindow");
     EXPECT_NE(main, nullptr);
     PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitForEnd(program.get()));

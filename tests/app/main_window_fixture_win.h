@@ -11,10 +11,10 @@
 
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
-#include "app/view/form1_win.h"
+#include "app/view/main_window_win.h"
 #include "common/message_box.h"
 #include "common/ui/controls_win.h"
-#include "tests/app/form1_test_view_win.h"
+#include "tests/app/main_window_test_view_win.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_driver_win.h"
@@ -38,7 +38,7 @@ class MainWindowTest : public ::testing::Test {
   // Starts the main window as the start procedure does, on `file` (may be empty).
   void Start(const std::wstring& file) {
     StartFile = file;
-    form = std::make_unique<Form1>();
+    form = std::make_unique<MainWindow>();
     form->Form_Load();
     if (!StartAborted) form->Show(SW_SHOWNORMAL);
     PumpMessages();
@@ -84,7 +84,7 @@ class MainWindowTest : public ::testing::Test {
   }
 
   // The main window's own state and procedures.
-  Form1TestView view() const { return Form1TestView(*form); }
+  MainWindowTestView view() const { return MainWindowTestView(*form); }
   HWND page() const { return view().Picture1().hwnd(); }
 
   // Colour of a pixel of the page area's image, as 0x00BBGGRR.
@@ -92,7 +92,7 @@ class MainWindowTest : public ::testing::Test {
 
   TempFolder dir;
   MessageRecorder messages;
-  std::unique_ptr<Form1> form;
+  std::unique_ptr<MainWindow> form;
 };
 
 }  // namespace vx::test

@@ -15,7 +15,7 @@
 
 #include "app/settings/colour_chooser_host.h"
 #include "app/settings/font_cache.h"
-#include "app/settings/form3_win.h"
+#include "app/settings/colour_chooser_win.h"
 #include "app/settings/installed_fonts_win.h"
 #include "app/settings/page_geometry.h"
 #include "app/settings/settings_record.h"
@@ -428,7 +428,7 @@ TEST_F(SettingsWindowTest, EscTheCloseBoxOrOkWhileAButtonIsHeldEndTheRepeat) {
 
 class CountingHost : public ColourChooserHost {
  public:
-  void RefrectToForm1() override { ++calls; }
+  void ApplyToMainWindow() override { ++calls; }
   int calls = 0;
 };
 
@@ -436,17 +436,17 @@ class ColourChooserTest : public MainWindowTest {
  protected:
   // Opens the chooser on `start` over the main window; `act` runs once it is
   // up and must close it.
-  void Choose(Colour start, const std::function<void(Form3&)>& act) {
+  void Choose(Colour start, const std::function<void(ColourChooser&)>& act) {
     slot = start;
-    Form3 chooser(host, slot, start);
+    ColourChooser chooser(host, slot, start);
     DriveModal(
         form->hwnd(), [&] { chooser.ShowModal(form->hwnd()); }, [&](HWND) { act(chooser); });
   }
-  static void Scroll(Form3& c, int bar, int code, int position = 0) {
+  static void Scroll(ColourChooser& c, int bar, int code, int position = 0) {
     SendMessageW(c.hwnd(), WM_HSCROLL, MAKEWPARAM(code, position),
                  reinterpret_cast<LPARAM>(c.HScroll1[bar]));
   }
-  static void Select(Form3& c, int entry) {
+  static void Select(ColourChooser& c, int entry) {
     SendMessageW(c.List1, LB_SETCURSEL, entry, 0);
     SendMessageW(c.hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(c.List1), LBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(c.List1));
@@ -458,7 +458,7 @@ class ColourChooserTest : public MainWindowTest {
 
 TEST_F(ColourChooserTest, OpensInTheModeOfItsColourWithExactlyOneWrite) {
   Start(L"");
-  Choose(0x00EFEFEF, [&](Form3& c) {
+  Choose(0x00EFEFEF, [&](ColourChooser& c) {
     EXPECT_EQ(host.calls, 1);
     EXPECT_EQ(slot, 0x00EFEFEFu);
     EXPECT_TRUE(Checked(c.Option2));
@@ -471,7 +471,7 @@ TEST_F(ColourChooserTest, OpensInTheModeOfItsColourWithExactlyOneWrite) {
     Click(c.Command2);
   });
   host.calls = 0;
-  Choose(0x80000005, [&](Form3& c) {
+  Choose(0x80000005, [&](ColourChooser& c) {
     EXPECT_EQ(host.calls, 1);
     EXPECT_EQ(slot, 0x80000005u);
     EXPECT_TRUE(Checked(c.Option1));
@@ -491,29 +491,29 @@ TEST_F(ColourChooserTest, OpensInTheModeOfItsColourWithExactlyOneWrite) {
 
 TEST_F(ColourChooserTest, EveryMoveIsWrittenAndOkCancelAndTheCloseBoxEndAsDesigned) {
   Start(L"");
-  using Act = std::function<void(Form3&)>;
-  const Act ok = [](Form3& c) { Click(c.Command1); };
-  const Act cancel = [](Form3& c) { Click(c.Command2); };
-  const Act close_box = [](Form3& c) { PostMessageW(c.hwnd(), WM_CLOSE, 0, 0); };
-  const Act enter = [](Form3& c) { PostMessageW(c.Command1, WM_KEYDOWN, VK_RETURN, 0); };
+  using Act = std::function<void(ColourChooser&)>;
+  const Act ok = [](ColourChooser& c) { Click(c.Command1); };
+  const Act cancel = [](ColourChooser& c) { Click(c.Command2); };
+  const Act close_box = [](ColourChooser& c) { PostMessageW(c.hwnd(), WM_CLOSE, 0, 0); };
+  const Act enter = [](ColourChooser& c) { PostMessageW(c.Command1, WM_KEYDOWN, VK_RETURN, 0); };
   const struct {
     Colour start;
     Act move, end;
     Colour slot;
   } cases[] = {
-      {0x80000005, [](Form3& c) { Select(c, 24); }, ok, 0x80000018},
-      {0, [](Form3& c) { Scroll(c, 0, SB_RIGHT); }, ok, 0x000000FF},
-      {0, [](Form3& c) { Scroll(c, 1, SB_THUMBTRACK, 200); }, ok, 0x0000C800},
-      {0x00102030, [](Form3& c) { Scroll(c, 2, SB_LINERIGHT); }, ok, 0x00112030},
+      {0x80000005, [](ColourChooser& c) { Select(c, 24); }, ok, 0x80000018},
+      {0, [](ColourChooser& c) { Scroll(c, 0, SB_RIGHT); }, ok, 0x000000FF},
+      {0, [](ColourChooser& c) { Scroll(c, 1, SB_THUMBTRACK, 200); }, ok, 0x0000C800},
+      {0x00102030, [](ColourChooser& c) { Scroll(c, 2, SB_LINERIGHT); }, ok, 0x00112030},
       // System to user-defined: the bars' colour at once.
-      {0x80000005, [](Form3& c) { Click(c.Option2); }, ok, 0x00000000},
-      {0x00EFEFEF, [](Form3& c) { Scroll(c, 0, SB_LEFT); }, cancel, 0x00EFEFEF},
-      {0x80000005, [](Form3& c) { Select(c, 7); }, cancel, 0x80000005},
-      {0x00EFEFEF, [](Form3& c) { Scroll(c, 0, SB_LEFT); }, close_box, 0x00EFEF00},
-      {0x00EFEFEF, [](Form3& c) { Scroll(c, 2, SB_PAGELEFT); }, enter, 0x00DFEFEF},
+      {0x80000005, [](ColourChooser& c) { Click(c.Option2); }, ok, 0x00000000},
+      {0x00EFEFEF, [](ColourChooser& c) { Scroll(c, 0, SB_LEFT); }, cancel, 0x00EFEFEF},
+      {0x80000005, [](ColourChooser& c) { Select(c, 7); }, cancel, 0x80000005},
+      {0x00EFEFEF, [](ColourChooser& c) { Scroll(c, 0, SB_LEFT); }, close_box, 0x00EFEF00},
+      {0x00EFEFEF, [](ColourChooser& c) { Scroll(c, 2, SB_PAGELEFT); }, enter, 0x00DFEFEF},
   };
   for (const auto& c : cases) {
-    Choose(c.start, [&](Form3& chooser) {
+    Choose(c.start, [&](ColourChooser& chooser) {
       c.move(chooser);
       c.end(chooser);
     });

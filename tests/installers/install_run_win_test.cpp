@@ -17,12 +17,12 @@
 #include "common/uninstall_data.h"
 #include "setup/distribution.h"
 #include "setup/fixed_disk_win.h"
-#include "setup/form1_win.h"
+#include "setup/setup_window_win.h"
 #include "tests/installers/installer_machine_win.h"
 #include "tests/support/current_folder_win.h"
 #include "tests/support/registry_view_win.h"
 #include "tests/support/shell_link_reader.h"
-#include "uninstall/form1_win.h"
+#include "uninstall/uninstall_window_win.h"
 
 namespace vx::test {
 namespace {
@@ -100,7 +100,7 @@ class InstallRunTest : public InstallerMachineTest {
 
   // The wizard from its first page to its end, with the recorded or default folder.
   InstallResult Install(const std::wstring& setup_folder, Answers answers) {
-    setup::Form1 form(usual, reg, setup_folder, setup::IsFixedDisk);
+    setup::SetupWindow form(usual, reg, setup_folder, setup::IsFixedDisk);
     form.Form_Load();
     StatusRecorder statuses;
     statuses.Attach(form.status_label());
@@ -114,7 +114,7 @@ class InstallRunTest : public InstallerMachineTest {
 
   // The uninstaller from its start to its end; the status texts it showed.
   Texts Uninstall() {
-    uninstall::Form1 form(usual, reg);
+    uninstall::UninstallWindow form(usual, reg);
     StatusRecorder statuses;
     // The label is there once the questions are asked.
     SetMessageHandler([&](const MessageRequest& request) {
@@ -145,7 +145,7 @@ TEST_F(InstallRunTest, InstallPutsEverythingInPlace) {
 
   const InstallResult run = Install(setup, {});
   EXPECT_EQ(run.statuses, kInstallStatuses);
-  EXPECT_EQ(run.bar_filled, InstallerForm::kPanelWidth) << "the bar fills before the end";
+  EXPECT_EQ(run.bar_filled, InstallerWindow::kPanelWidth) << "the bar fills before the end";
   EXPECT_GT(run.progress_frames, 35);
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_EQ(messages.shown()[0].text,
@@ -318,7 +318,7 @@ TEST_F(InstallRunTest, DeclinedUninstallTouchesNothing) {
   for (const int yes_answers : {0, 1}) {
     shown.clear();
     int asked = 0;
-    uninstall::Form1 form(usual, reg);
+    uninstall::UninstallWindow form(usual, reg);
     SetMessageHandler([&](const MessageRequest& request) {
       shown.push_back(request.text);
       return asked++ < yes_answers ? MsgAnswer::Yes : MsgAnswer::No;

@@ -17,11 +17,11 @@
 #include "common/uninstall_data.h"
 #include "setup/distribution.h"
 #include "setup/fixed_disk_win.h"
-#include "setup/form1_win.h"
+#include "setup/setup_window_win.h"
 #include "tests/installers/installer_machine_win.h"
 #include "tests/support/program_driver_win.h"
 #include "tests/support/registry_view_win.h"
-#include "uninstall/form1_win.h"
+#include "uninstall/uninstall_window_win.h"
 
 namespace vx::test {
 namespace {
@@ -93,7 +93,7 @@ class RemovalMachineTest : public InstallerMachineTest {
   // default folder; the answer to the start question is No.
   void Install(const std::wstring& setup_folder, bool desktop, bool send_to,
                const std::function<void(const std::wstring&, int)>& on_status = {}) {
-    setup::Form1 form(usual, reg, setup_folder, setup::IsFixedDisk);
+    setup::SetupWindow form(usual, reg, setup_folder, setup::IsFixedDisk);
     form.Form_Load();
     MessageHook statuses;
     if (on_status) {
@@ -115,7 +115,7 @@ class RemovalMachineTest : public InstallerMachineTest {
   // The uninstaller from its start to its end; what it showed.
   Texts Uninstall() {
     shown.clear();
-    uninstall::Form1 form(usual, reg);
+    uninstall::UninstallWindow form(usual, reg);
     form.Form_Load();
     form.Run();
     return shown;
@@ -315,7 +315,7 @@ TEST_F(RemovalMachineTest, ReinstallingKeepsOneInstall) {
   EXPECT_EQ(record[L"RightOn"], L"");
 
   {
-    setup::Form1 form(usual, reg, MakeSetupFolder(), setup::IsFixedDisk);
+    setup::SetupWindow form(usual, reg, MakeSetupFolder(), setup::IsFixedDisk);
     form.Form_Load();
     browser_answer = scratch / L"Elsewhere";
     Click(form.Command2);

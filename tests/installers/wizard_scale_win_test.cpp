@@ -5,10 +5,10 @@
 #include <optional>
 #include <vector>
 
-#include "common/installer/installer_form_win.h"
+#include "common/installer/installer_window_win.h"
 #include "common/installer/ripple.h"
 #include "setup/fixed_disk_win.h"
-#include "setup/form1_win.h"
+#include "setup/setup_window_win.h"
 #include "tests/installers/installer_machine_win.h"
 
 namespace vx::test {
@@ -17,7 +17,7 @@ namespace {
 class WizardScaleTest : public InstallerMachineTest {};
 
 TEST_F(WizardScaleTest, AtTwiceTheDensityThePictureAndThePanelDouble) {
-  std::optional<setup::Form1> w;
+  std::optional<setup::SetupWindow> w;
   w.emplace(usual, reg, MakeSetupFolder(), setup::IsFixedDisk);
   w->Form_Load();
   ASSERT_NE(w->hwnd(), nullptr);

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "common/file_seam.h"
-#include "common/installer/installer_form_win.h"
+#include "common/installer/installer_window_win.h"
 #include "common/installer/ripple.h"
 #include "common/ui/controls_win.h"
 #include "setup/fixed_disk_win.h"
-#include "setup/form1_win.h"
+#include "setup/setup_window_win.h"
 #include "tests/installers/installer_machine_win.h"
 #include "tests/support/registry_view_win.h"
 
@@ -31,18 +31,18 @@ bool ShowsWhole(HWND label, const std::wstring& text) {
 
 class WizardWindowTest : public InstallerMachineTest {
  protected:
-  setup::Form1& Open(const std::wstring& setup_folder,
+  setup::SetupWindow& Open(const std::wstring& setup_folder,
                      setup::FixedDiskTest is_fixed = setup::IsFixedDisk) {
     form.emplace(usual, reg, setup_folder, std::move(is_fixed));
     form->Form_Load();
     return *form;
   }
-  std::optional<setup::Form1> form;
+  std::optional<setup::SetupWindow> form;
 };
 
 TEST_F(WizardWindowTest, WalksThePagesAndBackToTheRecordedOrDefaultFolder) {
   const std::wstring setup_folder = MakeSetupFolder();
-  setup::Form1& w = Open(setup_folder);
+  setup::SetupWindow& w = Open(setup_folder);
   ASSERT_NE(w.hwnd(), nullptr);
   EXPECT_EQ(ControlText(w.hwnd()), L"Vantelox1.1.0のInstall");
   for (const WPARAM size : {ICON_BIG, ICON_SMALL}) {
@@ -99,7 +99,7 @@ TEST_F(WizardWindowTest, WalksThePagesAndBackToTheRecordedOrDefaultFolder) {
 TEST_F(WizardWindowTest, AbortOnTheFirstPageLeavesNoTrace) {
   const std::wstring setup_folder = MakeSetupFolder();
   const std::vector<std::wstring> setup_files = FolderContents(setup_folder);
-  setup::Form1& w = Open(setup_folder);
+  setup::SetupWindow& w = Open(setup_folder);
   messages.Answer(MsgAnswer::No);
   Click(w.Command3);
   ASSERT_EQ(messages.shown().size(), 1u);
@@ -121,7 +121,7 @@ TEST_F(WizardWindowTest, AbortOnTheFirstPageLeavesNoTrace) {
 
 TEST_F(WizardWindowTest, RefusesFoldersNotOnAFixedDiskAndInsideTheSetupFolder) {
   const std::wstring setup_folder = MakeSetupFolder();
-  setup::Form1& w = Open(setup_folder);
+  setup::SetupWindow& w = Open(setup_folder);
   browser_answer = L"Q:\\Apps";  // no such drive
   Click(w.Command2);
   ASSERT_EQ(messages.shown().size(), 1u);
@@ -142,7 +142,7 @@ TEST_F(WizardWindowTest, RefusesFoldersNotOnAFixedDiskAndInsideTheSetupFolder) {
 
 TEST_F(WizardWindowTest, ShowsEveryTextWhole) {
   const std::wstring setup_folder = MakeSetupFolder();
-  setup::Form1& w = Open(setup_folder);
+  setup::SetupWindow& w = Open(setup_folder);
   const std::wstring label1_texts[] = {
       setup::FolderQuestion(setup::kOlderInstalled),
       setup::FolderQuestion(setup::kSameOrNewerInstalled),
@@ -174,7 +174,7 @@ TEST_F(WizardWindowTest, ShowsEveryTextWhole) {
 
 TEST_F(WizardWindowTest, DrawsTheRippleOverItsOwnArtwork) {
   const std::wstring setup_folder = MakeSetupFolder();
-  setup::Form1& w = Open(setup_folder);
+  setup::SetupWindow& w = Open(setup_folder);
   // The artwork as the program carries it.
   HBITMAP bitmap = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(200),
                                                    IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
@@ -206,7 +206,7 @@ TEST_F(WizardWindowTest, DrawsTheRippleOverItsOwnArtwork) {
 // wizard (DriveModal finds only the wizard's own windows), titled, and giving
 // nothing when cancelled.
 TEST_F(WizardWindowTest, TheShellsFolderBrowserCancelledGivesNothing) {
-  setup::Form1& w = Open(MakeSetupFolder());
+  setup::SetupWindow& w = Open(MakeSetupFolder());
   SetFolderBrowserHandler({});
   std::wstring window_class;
   std::vector<std::wstring> texts;

@@ -1,0 +1,89 @@
+// The main window's side of the byte input window: placing, filling, showing
+// and hiding it, and writing the typed byte at the caret.
+#include <vector>
+
+#include "app/edit/byte_text.h"
+#include "app/edit/edit_texts.h"
+#include "app/edit/input_field.h"
+#include "app/settings/display_settings.h"
+#include "app/view/main_window_win.h"
+#include "common/message_box.h"
+#include "common/ui/controls_win.h"
+#include "common/ui/dpi_win.h"
+
+namespace vx {
+namespace {
+
+InputRadix CurrentRadix() { return static_cast<InputRadix>(DisplaySettings.InputRadix); }
+
+}  // namespace
+
+void MainWindow::ShowIP() {
+  FitIP();
+  ShowWindow(byte_input_.hwnd(), SW_SHOW);
+  InputVisible = true;
+  SetFocus(byte_input_.Text1);
+}
+
+void MainWindow::HideIP() {
+  const bool was_visible = InputVisible;
+  InputVisible = false;
+  ShowWindow(byte_input_.hwnd(), SW_HIDE);
+  // The keys go back to the page, not to whatever the system activates next.
+  if (was_visible && IsWindowEnabled(Picture1.hwnd())) SetFocus(Picture1.hwnd());
+}
+
+void MainWindow::FitIP() {
+  POINT origin{0, 0};
+  ClientToScreen(Picture1.hwnd(), &origin);
+  const InputTarget cell = InputTargetAt(ScreenSettings(), CaretX, CaretY);
+  std::vector<uint8_t> b;
+  // A byte that cannot be read (the file locked by another program) shows
+  // as an empty field rather than as a value the file may not hold.
+  const bool read = file_operation_.Gets(FileName, GetSeekFromCaret() + 1, 1, b) == 0;
+  const std::wstring text = read ? ByteFieldText(b[0], CurrentRadix()) : std::wstring();
+  SetControlText(byte_input_.Text1, text);
+  SendMessageW(byte_input_.Text1, EM_SETSEL, 0, 8);
+  UpdateWindow(byte_input_.Text1);
+  SetWindowPos(byte_input_.hwnd(), nullptr, origin.x + cell.x - byte_input_.InputFieldOffsetX,
+               origin.y + cell.y - DpiScale(hwnd())(kInputFieldOffsetY), 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::optional<int32_t> MainWindow::GetIP() const {
+  const int length = GetWindowTextLengthW(byte_input_.Text1);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(byte_input_.Text1, text.data(), length + 1)));
+  return ParseByteText(text, CurrentRadix());
+}
+
+void MainWindow::EnterIP() {
+  const int32_t seek = GetSeekFromCaret() + 1;
+  const std::optional<int32_t> typed = GetIP();
+  // Nothing to read: nothing is written and the window stays as it is.
+  if (!typed) return;
+  const int32_t value = *typed;
+  if (value < 0 || value > 255) {
+    ShowMessage(edit_texts::kOutOfRange, MsgButtons::Ok, MsgIcon::Critical);
+    return;
+  }
+  const auto dat = static_cast<uint8_t>(value);
+  const int32_t old = RePlaceU(seek, dat, false);
+  if (old < 0) ShowMessage(edit_texts::kChangeFailed);
+  // The size shown follows the file whether the write went through or not.
+  RefreshFiles();
+  RePaintFileStatus();
+  if (old >= 0) RecordOverwrite(seek, static_cast<uint8_t>(old), dat);
+  if (DisplaySettings.HideInputAfterEntry) HideIP();
+  if (DisplaySettings.MoveAfterEntry) {
+    CaretMove(1, 0);
+  } else {
+    RePaint();
+  }
+}
+
+void MainWindow::Picture1_GotFocus() {
+  if (InputVisible) SetFocus(byte_input_.Text1);
+}
+
+}  // namespace vx

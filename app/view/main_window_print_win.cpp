@@ -1,0 +1,16 @@
+// The Print command.
+#include "app/print/print_window_win.h"
+#include "app/view/main_window_win.h"
+
+namespace vx {
+
+void MainWindow::OnPrint() {
+  PrintWindow print(*this);
+  print.FileName = FileName;
+  print.ShowModal(hwnd());
+  KeysToPage();
+}
+
+std::wstring MainWindow::PrintHeaderName() const { return ShortFileName(); }
+
+}  // namespace vx

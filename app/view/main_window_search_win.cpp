@@ -1,0 +1,39 @@
+// The main window's search commands: Find opens the search window, Find Next
+// searches on from the byte behind the caret with the last pattern.
+#include "app/search/search_window_win.h"
+#include "app/search/search_messages.h"
+#include "app/search/search_texts.h"
+#include "app/view/main_window_win.h"
+#include "common/message_box.h"
+
+namespace vx {
+
+void MainWindow::OnFind() {
+  // Searching needs an open file, whichever way the command arrives.
+  if (FileName.empty()) return;
+  SearchWindow window(*this);
+  window.ShowModal(hwnd());
+  KeysToPage();
+}
+
+void MainWindow::OnFindNext() {
+  if (!find_next_enabled_ || FileName.empty()) return;
+  const int32_t r = search_.FindNextFromCaret(FileName, GetSeekFromCaret() + 1);
+  if (r > 0) {
+    FindAfter(r);
+  } else {
+    ShowMessage(search_texts::kAllSearched);
+  }
+}
+
+bool MainWindow::FindAfter(int32_t rc) {
+  // The search state has already cleared itself when there was no match.
+  if (const wchar_t* message = FindAfterMessage(rc)) {
+    ShowMessage(message);
+    return false;
+  }
+  MoveCaretFromSeek(rc);
+  return true;
+}
+
+}  // namespace vx
