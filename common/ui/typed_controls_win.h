@@ -62,8 +62,8 @@ class Control {
 };
 
 struct LabelArgs {
-  std::wstring text;
-  PixelRect rect;
+  std::wstring text{};
+  PixelRect rect{};
   // Alignment or wrapping (SS_LEFT, SS_RIGHT, SS_LEFTNOWORDWRAP) and any more
   // style; the text is shown as it is (no & prefix) unless `mnemonic`.
   DWORD kind = SS_LEFT;
@@ -77,8 +77,8 @@ class Label : public Control {
 Label MakeLabel(const ControlSite& site, const LabelArgs& args);
 
 struct FrameArgs {
-  std::wstring caption;
-  PixelRect rect;
+  std::wstring caption{};
+  PixelRect rect{};
   DWORD more_style = 0;
   HFONT font = nullptr;
 };
@@ -89,9 +89,9 @@ class GroupFrame : public Control {
 GroupFrame MakeGroupFrame(const ControlSite& site, const FrameArgs& args);
 
 struct ButtonArgs {
-  std::wstring caption;
-  PixelRect rect;
-  std::function<void()> on_click;
+  std::wstring caption{};
+  PixelRect rect{};
+  std::function<void()> on_click{};
   DWORD more_style = 0;  // besides BS_PUSHBUTTON | WS_TABSTOP
   int id = 0;            // a fresh one when 0
   bool is_default = false;  // drawn as the default button
@@ -104,10 +104,10 @@ class PushButton : public Control {
 PushButton MakePushButton(const ControlSite& site, ButtonArgs args);
 
 struct CheckBoxArgs {
-  std::wstring caption;
-  PixelRect rect;
+  std::wstring caption{};
+  PixelRect rect{};
   bool checked = false;
-  std::function<void(bool checked)> on_change;
+  std::function<void(bool checked)> on_change{};
   DWORD more_style = 0;  // besides BS_AUTOCHECKBOX | WS_TABSTOP
 };
 class CheckBox : public Control {
@@ -122,13 +122,13 @@ CheckBox MakeCheckBox(const ControlSite& site, CheckBoxArgs args);
 // A set of options of which one is chosen; made in the order given (the Tab
 // order), the first starting the group and holding its Tab stop.
 struct OptionArgs {
-  std::wstring caption;
-  PixelRect rect;
+  std::wstring caption{};
+  PixelRect rect{};
 };
 struct OptionGroupArgs {
-  std::vector<OptionArgs> options;
+  std::vector<OptionArgs> options{};
   int chosen = 0;  // an index into options, or -1 for none
-  std::function<void(int index)> on_choose;
+  std::function<void(int index)> on_choose{};
   DWORD more_style = 0;  // on the first option
 };
 class OptionGroup {
@@ -143,14 +143,14 @@ class OptionGroup {
 
  private:
   friend OptionGroup MakeOptionGroup(const ControlSite& site, OptionGroupArgs args);
-  std::vector<Control> options_;
+  std::vector<Control> options_{};
 };
 OptionGroup MakeOptionGroup(const ControlSite& site, OptionGroupArgs args);
 
 struct EditFieldArgs {
-  std::wstring text;
-  PixelRect rect;
-  std::function<void()> on_change;
+  std::wstring text{};
+  PixelRect rect{};
+  std::function<void()> on_change{};
   DWORD style = ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;
   DWORD ex_style = 0;
   bool device_pixels = false;  // rect in the parent's own pixels
@@ -166,9 +166,9 @@ EditField MakeEditField(const ControlSite& site, EditFieldArgs args);
 
 // A list box or a drop-down list of texts.
 struct ListArgs {
-  PixelRect rect;
+  PixelRect rect{};
   std::vector<std::wstring> items;
-  std::function<void(int index)> on_select;
+  std::function<void(int index)> on_select{};
   DWORD style = WS_TABSTOP | WS_VSCROLL;
 };
 class ListControl : public Control {
