@@ -7,7 +7,7 @@ namespace vx {
 
 class ColourChooserHost {
  public:
-  virtual void ApplyToMainWindow() = 0;
+  virtual void ApplyChanges() = 0;
 
  protected:
   ~ColourChooserHost() = default;

@@ -104,7 +104,7 @@ void ColourChooser::hs1() {
   }
   Label5.SetColour(value);
   slot_ = value;
-  host_.ApplyToMainWindow();
+  host_.ApplyChanges();
   for (size_t i = 0; i < HScroll1.size(); ++i) {
     SetControlText(Label4[i], std::to_wstring(BarValue(HScroll1[i])));
     UpdateWindow(Label4[i]);

@@ -119,7 +119,7 @@ void SettingsWindow::CreateControls() {
                   CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP | WS_GROUP, kCombo1});
   Label1 = AddLabel(t::kSize, kLabel1Rect);
   TextEx1.Create(hwnd(), {kTextEx1Rect, kTextEx1, 0, kMinFontSize, kMaxFontSize, kMinFontSize});
-  TextEx1.ValueChanged = [this](int) { ApplyToMainWindow(); };
+  TextEx1.ValueChanged = [this](int) { ApplyChanges(); };
   RadixFrame = AddControl({L"BUTTON", t::kRadixFrame, kRadixFrameRect, BS_GROUPBOX});
   // Left to right: index 2, 1, 0.
   for (int i = 2; i >= 0; --i) {
@@ -175,7 +175,7 @@ void SettingsWindow::CreateLayoutFields() {
     args.ChangeMouseValue = field.step;
     args.visible = shown;
     TextEx2[i].Create(hwnd(), args);
-    TextEx2[i].ValueChanged = [this](int) { ApplyToMainWindow(); };
+    TextEx2[i].ValueChanged = [this](int) { ApplyChanges(); };
   }
 }
 
@@ -259,7 +259,7 @@ int SettingsWindow::SelectedRadixOption() const {
   return RadixOptionIndex(DisplaySettings.InputRadix);
 }
 
-void SettingsWindow::ApplyToMainWindow() {
+void SettingsWindow::ApplyChanges() {
   if (filling_) return;
   DisplaySettingsRecord& s = DisplaySettings;
   s.InputRadix = RadixFromOption(SelectedRadixOption());
@@ -301,7 +301,7 @@ void SettingsWindow::Combo1_Click() {
   if (selected != CB_ERR) {
     SetControlText(Combo1, ListText(Combo1, static_cast<WPARAM>(selected)));
   }
-  ApplyToMainWindow();
+  ApplyChanges();
 }
 
 void SettingsWindow::ChooseColour(Colour& slot, const Swatch& swatch) {
@@ -309,14 +309,14 @@ void SettingsWindow::ChooseColour(Colour& slot, const Swatch& swatch) {
   chooser.ShowModal(hwnd());
   // The window may have gone with its owner meanwhile.
   if (!hwnd()) return;
-  ApplyToMainWindow();
+  ApplyChanges();
   // The keys go back to the swatch the chooser was opened from.
   SetFocus(swatch.hwnd());
 }
 
 void SettingsWindow::Command1_Click() {
   pending_ = false;
-  ApplyToMainWindow();
+  ApplyChanges();
   SaveSettings();
   CloseQuietly();
 }

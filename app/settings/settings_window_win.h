@@ -55,7 +55,7 @@ class SettingsWindow : public ModalWindow, private ColourChooserHost {
   void SaveFont();
   void SelectCurrentFont();
   void RefrectToMe();
-  void ApplyToMainWindow() override;
+  void ApplyChanges() override;
   void ApplyToMainWindow();
   int SelectedRadixOption() const;
   void Combo1_Click();

@@ -428,7 +428,7 @@ TEST_F(SettingsWindowTest, EscTheCloseBoxOrOkWhileAButtonIsHeldEndTheRepeat) {
 
 class CountingHost : public ColourChooserHost {
  public:
-  void ApplyToMainWindow() override { ++calls; }
+  void ApplyChanges() override { ++calls; }
   int calls = 0;
 };
 
