@@ -8,15 +8,15 @@
 #include "app/settings/settings_folder.h"
 #include "app/view/main_window_win.h"
 #include "common/message_box.h"
+#include "common/path_text.h"
 #include "common/program_folder_win.h"
-#include "common/usual.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR command_line, int show_command) {
   using namespace vx;
   SetAppTitle(L"Vantelox");
   StartAborted = false;
   StartFile = FileOperation().GetFnmFromCommand(command_line ? command_line : L"");
-  ProgramFolder = Usual().AddDirMark(ProgramFileFolder());
+  ProgramFolder = WithFolderMark(ProgramFileFolder());
   LoadSettings();
   // An edit cut short by a killed program is mended before any file is opened.
   SetRecoveryFolder(SettingsFolder());

@@ -10,14 +10,15 @@
 #include <vector>
 
 #include "bench/bench_support_win.h"
+#include "common/folder_tree.h"
 #include "common/installer/ripple.h"
 #include "common/message_box.h"
 #include "common/program_folder_win.h"
 #include "common/reg_edit_win.h"
 #include "common/shell_execute_win.h"
-#include "common/usual.h"
 #include "setup/fixed_disk_win.h"
 #include "setup/setup_window_win.h"
+#include "tests/installers/installer_runs_win.h"
 #include "uninstall/uninstall_window_win.h"
 
 namespace {
@@ -31,15 +32,15 @@ struct FrameTimes {
   double bare_ms;
 };
 
-FrameTimes TimeFrames(vx::InstallerWindow& form) {
-  for (int i = 0; i < 20; ++i) form.DrawPic();
+FrameTimes TimeFrames(vx::InstallerWindow& window) {
+  for (int i = 0; i < 20; ++i) window.DrawFrame();
   double start = NowMs();
-  for (int i = 0; i < kFrames; ++i) form.DrawPic();
-  const double draw_pic = (NowMs() - start) / kFrames;
+  for (int i = 0; i < kFrames; ++i) window.DrawFrame();
+  const double draw_frame = (NowMs() - start) / kFrames;
 
-  const std::vector<uint8_t> picture = form.work_picture();
+  const std::vector<uint8_t> picture = window.work_picture();
   const BITMAPINFOHEADER header = vx::ArtworkHeader();
-  const HDC dc = GetDC(form.hwnd());
+  const HDC dc = GetDC(window.hwnd());
   start = NowMs();
   for (int i = 0; i < kFrames; ++i) {
     SetDIBitsToDevice(dc, 0, 0, vx::kArtworkSide, vx::kArtworkSide, 0, 0, 0, vx::kArtworkSide,
@@ -47,25 +48,19 @@ FrameTimes TimeFrames(vx::InstallerWindow& form) {
   }
   GdiFlush();
   const double bare = (NowMs() - start) / kFrames;
-  ReleaseDC(form.hwnd(), dc);
-  return {draw_pic, bare};
+  ReleaseDC(window.hwnd(), dc);
+  return {draw_frame, bare};
 }
 
-double InstallSeconds(const vx::Usual& usual, vx::RegEdit& reg, const std::wstring& setup) {
-  vx::setup::SetupWindow form(usual, reg, setup, vx::setup::IsFixedDisk);
+double InstallSeconds(vx::RegEdit& reg, const std::wstring& setup) {
   const double start = NowMs();
-  form.Form_Load();
-  for (const HWND button : {form.Command1, form.Command1, form.Command1, form.Command1}) {
-    SendMessageW(button, BM_CLICK, 0, 0);
-  }
+  vx::test::WizardRun(reg, setup).Install({});
   return (NowMs() - start) / 1000;
 }
 
-double UninstallSeconds(const vx::Usual& usual, vx::RegEdit& reg) {
-  vx::uninstall::UninstallWindow form(usual, reg);
+double UninstallSeconds(vx::RegEdit& reg) {
   const double start = NowMs();
-  form.Form_Load();
-  form.Run();
+  vx::test::RunUninstaller(reg);
   return (NowMs() - start) / 1000;
 }
 
@@ -79,22 +74,21 @@ int main() {
     return r.buttons == MsgButtons::YesNo ? yes_no : MsgAnswer::Ok;
   });
   SetShellHandler([](const ShellRequest&) {});
-  const Usual usual;
   RegEdit reg;
   const std::wstring dist = ProgramFileFolder() + L"..\\dist\\";
 
   FrameTimes setup_frames{}, uninstall_frames{};
   {
-    setup::SetupWindow form(usual, reg, dist, setup::IsFixedDisk);
-    form.Form_Load();
-    setup_frames = TimeFrames(form);
+    setup::SetupWindow wizard(reg, dist, setup::IsFixedDisk);
+    wizard.Start();
+    setup_frames = TimeFrames(wizard);
   }
   {
-    uninstall::UninstallWindow form(usual, reg);
-    form.Form_Load();  // both questions answered No: nothing is removed
-    uninstall_frames = TimeFrames(form);
+    uninstall::UninstallWindow uninstaller(reg);
+    uninstaller.Start();  // both questions answered No: nothing is removed
+    uninstall_frames = TimeFrames(uninstaller);
   }
-  std::printf("animation frame, 65,536 pixels and the bar (DrawPic), %d frames:\n", kFrames);
+  std::printf("animation frame, 65,536 pixels and the bar (DrawFrame), %d frames:\n", kFrames);
   std::printf("  setup        %.3f ms a frame, %.1f x a bare SetDIBitsToDevice (%.3f ms)\n",
               setup_frames.draw_pic_ms, setup_frames.draw_pic_ms / setup_frames.bare_ms,
               setup_frames.bare_ms);
@@ -103,19 +97,19 @@ int main() {
               uninstall_frames.bare_ms);
 
   const std::wstring scratch = bench::ScratchFolder();
-  std::vector<std::wstring> copied;
   double start = NowMs();
-  usual.MoveAllFilesEx(dist, scratch + L"plain\\", 0, copied, false, L"");
+  CopyTree(dist, scratch + L"plain\\");
   const double plain_copy = (NowMs() - start) / 1000;
-  usual.MoveAllFilesEx(dist, scratch + L"setup\\", 0, copied, false, L"");
+  const size_t files =
+      CopyTree(dist, scratch + L"setup\\").value_or(std::vector<std::wstring>{}).size();
   yes_no = MsgAnswer::Yes;
-  const double install = InstallSeconds(usual, reg, scratch + L"setup\\");
-  const double uninstall = UninstallSeconds(usual, reg);
+  const double install = InstallSeconds(reg, scratch + L"setup\\");
+  const double uninstall = UninstallSeconds(reg);
   bench::RemoveScratch(scratch);
   std::printf(
       "whole install of the setup folder (%zu files): %.2f s, of which at least 36 "
-      "frames of Timer1 fill the bar; a plain copy of the folder %.3f s\n",
-      copied.size() - 1, install, plain_copy);
+      "frames of the frame timer fill the bar; a plain copy of the folder %.3f s\n",
+      files, install, plain_copy);
   std::printf("whole uninstall: %.2f s\n", uninstall);
   return 0;
 }

@@ -1,4 +1,4 @@
-// Usual's picture operations: the image of a picture area taken out as a
+// Picture operations: the image of a picture area taken out as a
 // device-independent bitmap, and such a bitmap drawn onto a device context.
 // The pixels are laid out as dib_layout.h says; byte x of row y (counted from
 // the bottom) is at y * DibRowBytes(bpp, width) + x.

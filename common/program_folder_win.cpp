@@ -4,14 +4,14 @@
 
 #include <iterator>
 
-#include "common/usual.h"
+#include "common/path_text.h"
 
 namespace vx {
 
 std::wstring ProgramFileFolder() {
   wchar_t path[MAX_PATH * 4];
   const DWORD n = GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
-  return Usual().GetFolderName(std::wstring(path, n));
+  return FolderPart(std::wstring(path, n));
 }
 
 }  // namespace vx

@@ -7,13 +7,12 @@
 
 namespace vx {
 
-// Writes (or replaces) LinkFile, a shortcut to Target started with
-// Arguments in Target's folder. The folder of LinkFile must exist.
-bool WriteShellLink(const std::wstring& LinkFile, const std::wstring& Target,
-                    const std::wstring& Arguments);
+// Writes (or replaces) `link_file`, a shortcut that starts `target` in
+// the target's folder. The folder of `link_file` must exist.
+bool WriteShellLink(const std::wstring& link_file, const std::wstring& target);
 
 // The target a shortcut file leads to, as stored in it; empty when the file
 // is no shortcut or cannot be read.
-std::wstring ReadShellLinkTarget(const std::wstring& LinkFile);
+std::wstring ReadShellLinkTarget(const std::wstring& link_file);
 
 }  // namespace vx

@@ -5,16 +5,15 @@
 
 namespace vx {
 
-// A symbolic link holds no arguments; Arguments is dropped here.
-bool WriteShellLink(const std::wstring& LinkFile, const std::wstring& Target, const std::wstring&) {
-  const std::string link = PosixPath(LinkFile);
+bool WriteShellLink(const std::wstring& link_file, const std::wstring& target) {
+  const std::string link = PosixPath(link_file);
   ::unlink(link.c_str());  // an older link of the name is replaced
-  return ::symlink(PosixPath(Target).c_str(), link.c_str()) == 0;
+  return ::symlink(PosixPath(target).c_str(), link.c_str()) == 0;
 }
 
-std::wstring ReadShellLinkTarget(const std::wstring& LinkFile) {
+std::wstring ReadShellLinkTarget(const std::wstring& link_file) {
   char target[4096];
-  const ssize_t n = ::readlink(PosixPath(LinkFile).c_str(), target, sizeof target);
+  const ssize_t n = ::readlink(PosixPath(link_file).c_str(), target, sizeof target);
   if (n <= 0 || n >= static_cast<ssize_t>(sizeof target)) return {};
   std::wstring name = WideFromUtf8(std::string_view(target, static_cast<size_t>(n)));
   for (wchar_t& c : name) {

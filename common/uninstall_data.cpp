@@ -178,26 +178,26 @@ UninstallData ParseFrom(ByteSource& in) {
 
 }  // namespace
 
-std::string FormatUninstallData(const std::vector<std::wstring>& ResultM) {
+std::string FormatUninstallData(const std::vector<std::wstring>& files) {
   std::string lines;
   size_t count = 0;
-  for (size_t i = 1; i < ResultM.size(); ++i) {
-    if (!ListHoldsExactly(ResultM[i])) continue;
-    lines += '"' + ToShiftJis(ResultM[i]) + "\"\r\n";
+  for (const std::wstring& file : files) {
+    if (!ListHoldsExactly(file)) continue;
+    lines += '"' + ToShiftJis(file) + "\"\r\n";
     ++count;
   }
   return std::to_string(count) + "\r\n" + lines;
 }
 
-int WriteUninstallData(const std::wstring& FileName, const std::vector<std::wstring>& ResultM) {
-  const std::string bytes = FormatUninstallData(ResultM);
-  if (fs::FileExists(FileName) && !fs::RemoveFile(FileName)) return -1;
-  fs::File file = fs::OpenFile(FileName, true, fs::Share::Read);
-  if (!file) return -1;
+bool WriteUninstallData(const std::wstring& list_file, const std::vector<std::wstring>& files) {
+  const std::string bytes = FormatUninstallData(files);
+  if (fs::FileExists(list_file) && !fs::RemoveFile(list_file)) return false;
+  fs::File file = fs::OpenFile(list_file, true, fs::Share::Read);
+  if (!file) return false;
   const bool written = file.WriteAt(0, bytes.data(), static_cast<int64_t>(bytes.size()));
-  if (file.Close() && written) return 0;
-  fs::RemoveFile(FileName);
-  return -1;
+  if (file.Close() && written) return true;
+  fs::RemoveFile(list_file);
+  return false;
 }
 
 UninstallData ParseUninstallData(std::string_view bytes) {
@@ -211,8 +211,8 @@ UninstallData ParseUninstallData(std::string_view bytes) {
   return ParseFrom(in);
 }
 
-UninstallData ReadUninstallData(const std::wstring& FileName) {
-  fs::File file = fs::OpenFile(FileName, false, fs::Share::ReadWrite);
+UninstallData ReadUninstallData(const std::wstring& list_file) {
+  fs::File file = fs::OpenFile(list_file, false, fs::Share::ReadWrite);
   if (!file) return {};
   int64_t offset = 0;
   ByteSource in([&](char* buffer, int64_t size) {

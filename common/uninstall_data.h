@@ -18,17 +18,16 @@ namespace vx {
 // The most entries a list is read with, far beyond any install.
 inline constexpr size_t kMaxUninstallEntries = 1'000'000;
 
-// The list's bytes for the files at indexes 1..n of ResultM (index 0 is not
-// a file). A name that the list could not give back exactly is left out
+// The list's bytes for `files`. A name that the list could not give back exactly is left out
 // (the install folder's erase removes that file all the same): one holding a
 // quote, a line break or another character no file name has, or one that
 // code page 932 cannot hold (it would come back with "?", a wildcard to a
 // delete). The count line counts the lines that follow.
-std::string FormatUninstallData(const std::vector<std::wstring>& ResultM);
+std::string FormatUninstallData(const std::vector<std::wstring>& files);
 
-// Writes the list to FileName, replacing an older one: 0, or -1 when it
-// could not be written (then no list is left there).
-int WriteUninstallData(const std::wstring& FileName, const std::vector<std::wstring>& ResultM);
+// Writes the list of `files` to `list_file`, replacing an older one; false
+// when it could not be written (then no list is left there).
+bool WriteUninstallData(const std::wstring& list_file, const std::vector<std::wstring>& files);
 
 struct UninstallData {
   std::vector<std::wstring> paths;  // from index 0, in the list's order
@@ -43,6 +42,6 @@ struct UninstallData {
 // a quoted one without its quotes, an unquoted one up to a comma or the end
 // of its line.
 UninstallData ParseUninstallData(std::string_view bytes);
-UninstallData ReadUninstallData(const std::wstring& FileName);
+UninstallData ReadUninstallData(const std::wstring& list_file);
 
 }  // namespace vx

@@ -6,24 +6,22 @@
 #include "common/message_box.h"
 #include "common/program_folder_win.h"
 #include "common/reg_edit_win.h"
-#include "common/usual.h"
 #include "setup/fixed_disk_win.h"
-#include "setup/setup_window_win.h"
 #include "setup/setup_texts.h"
+#include "setup/setup_window_win.h"
 #include "setup/wizard.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   using namespace vx;
   SetAppTitle(setup_texts::kTitle);
-  const Usual usual;
   RegEdit reg;
-  const std::wstring SourceFolder = ProgramFileFolder();
-  if (!setup::IsFixedDisk(setup::DriveRootOf(SourceFolder))) {
+  const std::wstring setup_folder = ProgramFileFolder();
+  if (!setup::IsFixedDisk(setup::DriveRootOf(setup_folder))) {
     ShowMessage(setup_texts::kSourceNotFixed);
     return 0;
   }
-  setup::SetupWindow form(usual, reg, SourceFolder, setup::IsFixedDisk);
-  form.Form_Load();
-  form.Run();
+  setup::SetupWindow wizard(reg, setup_folder, setup::IsFixedDisk);
+  wizard.Start();
+  wizard.Run();
   return 0;
 }

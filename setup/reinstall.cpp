@@ -1,5 +1,6 @@
 #include "setup/reinstall.h"
 
+#include "common/file_operations.h"
 #include "common/file_seam.h"
 #include "common/removal_rule.h"
 #include "common/shell_link.h"
@@ -8,23 +9,22 @@
 namespace vx::setup {
 
 std::wstring EarlierInstallElsewhere(const std::wstring& recorded_folder,
-                                     const std::wstring& InstallFolder) {
+                                     const std::wstring& install_folder) {
   std::wstring earlier = UpToNul(recorded_folder);
   if (!earlier.empty() && !earlier.ends_with(L'\\')) earlier += L'\\';
   if (JudgeInstallFolder(earlier, LookAtInstallFolder(earlier)) != FolderVerdict::Remove) return {};
-  return IsSamePlainName(earlier, InstallFolder) ? std::wstring() : earlier;
+  return IsSamePlainName(earlier, install_folder) ? std::wstring() : earlier;
 }
 
 std::wstring EarlierInstallText(const std::wstring& folder) {
   return setup_texts::kEarlierInstallStart + folder + setup_texts::kEarlierInstallEnd;
 }
 
-bool RemoveUnwantedShortcut(const Usual& usual, const std::wstring& earlier,
-                            const std::wstring& now, const std::wstring& earlier_program) {
+bool RemoveUnwantedShortcut(const std::wstring& earlier, const std::wstring& now,
+                            const std::wstring& earlier_program) {
   const std::wstring link = UpToNul(earlier);
   if (link.size() < 2 || IsSamePlainName(link, now) || !fs::FileExists(link)) return false;
-  return IsOwnShortcut(link, ReadShellLinkTarget(link), earlier_program) &&
-         usual.KillU(link, false) == 0;
+  return IsOwnShortcut(link, ReadShellLinkTarget(link), earlier_program) && DeleteExactFile(link);
 }
 
 }  // namespace vx::setup

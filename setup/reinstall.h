@@ -6,22 +6,20 @@
 
 #include <string>
 
-#include "common/usual.h"
-
 namespace vx::setup {
 
 // The record as the earlier install left it (empty texts for none).
 struct EarlierRecord {
-  std::wstring InstallDir;
-  std::wstring DesktopShortcut;
-  std::wstring SendToShortcut;
+  std::wstring install_folder;
+  std::wstring desktop_shortcut;
+  std::wstring send_to_shortcut;
 };
 
 // The earlier install that stands in the way of installing into
-// InstallFolder: its folder, when it is a true install folder (the same
-// rule as the uninstaller's) other than InstallFolder; else empty.
+// `install_folder`: its folder, when it is a true install folder (the same
+// rule as the uninstaller's) other than `install_folder`; else empty.
 std::wstring EarlierInstallElsewhere(const std::wstring& recorded_folder,
-                                     const std::wstring& InstallFolder);
+                                     const std::wstring& install_folder);
 
 // The question's text naming that folder.
 std::wstring EarlierInstallText(const std::wstring& folder);
@@ -29,7 +27,7 @@ std::wstring EarlierInstallText(const std::wstring& folder);
 // Deletes the earlier shortcut `earlier` unless the new install makes the
 // same one (`now`, empty for none): only when it is this program's own
 // shortcut to `earlier_program`. True when it was deleted.
-bool RemoveUnwantedShortcut(const Usual& usual, const std::wstring& earlier,
-                            const std::wstring& now, const std::wstring& earlier_program);
+bool RemoveUnwantedShortcut(const std::wstring& earlier, const std::wstring& now,
+                            const std::wstring& earlier_program);
 
 }  // namespace vx::setup

@@ -1,5 +1,5 @@
 // The setup wizard's texts, each defined once. Texts built with the product's
-// name and version are put together in wizard_texts.cpp.
+// name and version are put together in wizard.cpp.
 #pragma once
 
 namespace vx::setup_texts {

@@ -3,23 +3,27 @@
 // shlobj.h needs windows.h before it.
 #include <shlobj.h>
 
+#include <initializer_list>
 #include <utility>
 #include <vector>
 
 #include "common/environment.h"
 #include "common/file_copy.h"
+#include "common/file_operations.h"
 #include "common/file_seam.h"
+#include "common/file_texts.h"
 #include "common/folder_browser_win.h"
 #include "common/install_record.h"
 #include "common/install_record_win.h"
 #include "common/installer/installed_names.h"
 #include "common/installer/special_folder_win.h"
 #include "common/message_box.h"
+#include "common/path_text.h"
 #include "common/pending_messages.h"
 #include "common/product.h"
 #include "common/removal_rule.h"
 #include "common/shell_execute_win.h"
-#include "common/ui/controls_win.h"
+#include "common/shortcuts.h"
 #include "common/ui/message_pump_win.h"
 #include "common/uninstall_data.h"
 #include "setup/distribution.h"
@@ -30,14 +34,12 @@
 namespace vx::setup {
 namespace {
 
-enum ControlId { kCommand1 = IDOK, kCommand3 = IDCANCEL, kCommand2 = 101 };
-
 constexpr int kButtonWidth = 96;
 constexpr int kButtonGap = 12;
 constexpr int kButtonY = 220;
 constexpr int kButtonHeight = 24;
-constexpr PixelRect kLabel1Rect{InstallerWindow::kPanelX, 12, InstallerWindow::kPanelWidth, 116};
-constexpr PixelRect kLabel2Rect{InstallerWindow::kPanelX, 136, InstallerWindow::kPanelWidth, 52};
+constexpr PixelRect kQuestionRect{InstallerWindow::kPanelX, 12, InstallerWindow::kPanelWidth, 116};
+constexpr PixelRect kFolderRect{InstallerWindow::kPanelX, 136, InstallerWindow::kPanelWidth, 52};
 
 constexpr PixelRect ButtonRect(int column) {
   return {InstallerWindow::kPanelX + column * (kButtonWidth + kButtonGap), kButtonY, kButtonWidth,
@@ -64,53 +66,62 @@ bool MoveReplacing(const std::wstring& from, const std::wstring& to) {
   return true;
 }
 
+void ShowOpenFailed(const std::wstring& name) {
+  ShowMessage(name + std::wstring(file_texts::kOpenFailed), MsgButtons::Ok, MsgIcon::None);
+}
+
 }  // namespace
 
-SetupWindow::SetupWindow(const Usual& usual, RegEdit& reg, std::wstring SourceFolder, FixedDiskTest is_fixed)
+SetupWindow::SetupWindow(RegEdit& reg, std::wstring setup_folder, FixedDiskTest is_fixed)
     : InstallerWindow(RippleStyle::Setup, L"VanteloxSetupWindow", WizardCaption()),
-      usual_(usual),
       reg_(reg),
-      SourceFolder(std::move(SourceFolder)),
+      setup_folder_(std::move(setup_folder)),
       is_fixed_(std::move(is_fixed)) {}
 
-void SetupWindow::Form_Load() {
+void SetupWindow::Start() {
   if (!Open(nullptr)) return;
-  LoadPicture();
+  LoadArtwork();
   ShowWindow(hwnd(), SW_SHOWNORMAL);
-  EnableTimer1(false);
-  wizard_.Page = kFolderPage;
-  GetPage();
+  RunFrameTimer(false);
+  wizard_.page = WizardPage::Folder;
+  ShowPage();
 }
 
 void SetupWindow::CreateControls() {
   InstallerWindow::CreateControls();
-  Label1 = AddLabel(L"", kLabel1Rect);
-  // A box that wraps and scrolls, so that all of a long folder name shows.
-  Label2 = AddControl({L"EDIT", L"", kLabel2Rect,
-                       WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL});
-  Command1 = AddButton(setup_texts::kYes, ButtonRect(0), kCommand1, kEnterKey);
-  Command2 = AddButton(setup_texts::kNo, ButtonRect(1), kCommand2);
-  Command3 = AddButton(setup_texts::kAbort, ButtonRect(2), kCommand3, kEscKey);
+  const ControlSite site = DialogSite();
+  question_label_ = MakeLabel(site, {.rect = kQuestionRect});
+  folder_text_ = MakeEditField(
+      site, {.rect = kFolderRect,
+             .style = WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL});
+  yes_button_ = AddButton(
+      {.caption = setup_texts::kYes, .rect = ButtonRect(0), .on_click = [this] { OnYes(); }},
+      kEnterKey);
+  no_button_ = AddButton(
+      {.caption = setup_texts::kNo, .rect = ButtonRect(1), .on_click = [this] { OnNo(); }});
+  abort_button_ = AddButton(
+      {.caption = setup_texts::kAbort, .rect = ButtonRect(2), .on_click = [this] { OnAbort(); }},
+      kEscKey);
 }
 
-void SetupWindow::GetPage() {
-  switch (wizard_.Page) {
-    case kFolderPage:
+void SetupWindow::ShowPage() {
+  switch (wizard_.page) {
+    case WizardPage::Folder:
       ShowFolderPage();
       break;
-    case kDesktopPage:
-      SetControlText(Label1, setup_texts::kDesktopQuestion);
-      ShowWindow(Label2, SW_HIDE);
+    case WizardPage::Desktop:
+      question_label_.SetText(setup_texts::kDesktopQuestion);
+      folder_text_.Show(false);
       break;
-    case kSendToPage:
-      ShowWindow(Label2, SW_HIDE);
-      SetControlText(Label1, setup_texts::kSendToQuestion);
+    case WizardPage::SendTo:
+      folder_text_.Show(false);
+      question_label_.SetText(setup_texts::kSendToQuestion);
       break;
-    default:
-      ShowWindow(Label2, SW_HIDE);
-      SetControlText(Command2, setup_texts::kBack);
-      SetControlText(Label1, SummaryText(InstallKind, wizard_.MakeDesktopShortcut,
-                                         wizard_.MakeSendToShortcut));
+    case WizardPage::Summary:
+      folder_text_.Show(false);
+      no_button_.SetText(setup_texts::kBack);
+      question_label_.SetText(
+          SummaryText(install_kind_, wizard_.make_desktop_shortcut, wizard_.make_send_to_shortcut));
       break;
   }
 }
@@ -118,33 +129,34 @@ void SetupWindow::GetPage() {
 // The recorded folder, or the default one: a folder picked in the browser
 // before is dropped.
 void SetupWindow::ShowFolderPage() {
-  ShowWindow(Label2, SW_SHOW);
+  folder_text_.Show(true);
   std::wstring candidate = install_record::PeekRecordValue(reg_, install_record::kInstallDir);
   if (candidate.empty()) {
     candidate = DefaultInstallParent(
-        usual_, reg_.GetValueString(RegEdit::kLocalMachine, kCurrentVersionKey, kProgramFilesDir));
+        reg_.GetValueString(RegEdit::kLocalMachine, kCurrentVersionKey, kProgramFilesDir));
   }
-  SetControlText(Command2, setup_texts::kNo);
-  TimeCheck(candidate);
+  no_button_.SetText(setup_texts::kNo);
+  SettleFolder(candidate);
 }
 
-void SetupWindow::TimeCheck(const std::wstring& ChangeNewDir) {
-  const FolderChoice choice = SettleInstallFolder(usual_, ChangeNewDir, SourceFolder, is_fixed_);
-  InstallFolder = choice.InstallFolder;
-  InstallKind = choice.InstallKind;
-  SetControlText(Label1, FolderQuestion(InstallKind));
-  SetControlText(Label2, InstallFolder);
+void SetupWindow::SettleFolder(const std::wstring& chosen) {
+  const FolderChoice choice = SettleInstallFolder(chosen, setup_folder_, is_fixed_);
+  if (choice.replaced_not_fixed) ShowMessage(setup_texts::kTargetNotFixed);
+  install_folder_ = choice.folder;
+  install_kind_ = choice.kind;
+  question_label_.SetText(FolderQuestion(install_kind_));
+  folder_text_.SetText(install_folder_);
 }
 
 void SetupWindow::Follow(WizardStep step) {
   switch (step) {
     case WizardStep::ShowPage:
-      GetPage();
+      ShowPage();
       break;
     case WizardStep::ChooseFolder: {
       const std::wstring chosen = BrowseForFolder(
           {hwnd(), setup_texts::kFolderDialogTitle, kComputerFolderId, kFolderBrowserFlags});
-      if (!chosen.empty()) TimeCheck(chosen);
+      if (!chosen.empty()) SettleFolder(chosen);
       break;
     }
     case WizardStep::StartInstall:
@@ -153,79 +165,64 @@ void SetupWindow::Follow(WizardStep step) {
   }
 }
 
-void SetupWindow::Command1_Click() {
-  if (wizard_.Page == kFolderPage && IsInSetupFolder(InstallFolder, SourceFolder)) {
+// Once the install runs, no button (nor Esc) stops it.
+void SetupWindow::OnYes() {
+  if (running()) return;
+  if (wizard_.page == WizardPage::Folder && IsInSetupFolder(install_folder_, setup_folder_)) {
     ShowMessage(setup_texts::kTargetInSetupFolder);
     return;
   }
-  if (wizard_.Page == kFolderPage) {
+  if (wizard_.page == WizardPage::Folder) {
     const std::wstring earlier = EarlierInstallElsewhere(
-        install_record::PeekRecordValue(reg_, install_record::kInstallDir), InstallFolder);
+        install_record::PeekRecordValue(reg_, install_record::kInstallDir), install_folder_);
     if (!earlier.empty()) {
       ShowMessage(EarlierInstallText(earlier));
       return;
     }
   }
-  Follow(wizard_.Command1_Click());
+  Follow(wizard_.OnYes());
 }
 
-void SetupWindow::Command2_Click() { Follow(wizard_.Command2_Click()); }
+void SetupWindow::OnNo() {
+  if (!running()) Follow(wizard_.OnNo());
+}
 
-void SetupWindow::Command3_Click() {
+void SetupWindow::OnAbort() {
+  if (running()) return;
   if (ShowMessage(setup_texts::kAbortQuestion, MsgButtons::YesNo) != MsgAnswer::Yes) return;
-  EnableTimer1(false);
+  RunFrameTimer(false);
   Close();
-}
-
-bool SetupWindow::OnCommand(int id, int code) {
-  if (code != BN_CLICKED) return false;
-  // Once the install runs, nothing stops it.
-  if (Running) return true;
-  switch (id) {
-    case kCommand1:
-      Command1_Click();
-      return true;
-    case kCommand2:
-      Command2_Click();
-      return true;
-    case kCommand3:
-      Command3_Click();
-      return true;
-    default:
-      return false;
-  }
 }
 
 // The close box asks as the abort button does, and does nothing once the
 // install runs.
-void SetupWindow::OnClose() {
-  if (!Running) Command3_Click();
-}
+void SetupWindow::OnClose() { OnAbort(); }
 
 void SetupWindow::StartInstall() {
-  EnableTimer1(true);
+  RunFrameTimer(true);
   StartRunning();
-  for (const HWND control : {Label1, Label2, Command1, Command2, Command3}) {
-    ShowWindow(control, SW_HIDE);
+  for (const Control* control : std::initializer_list<const Control*>{
+           &question_label_, &folder_text_, &yes_button_, &no_button_, &abort_button_}) {
+    control->Show(false);
   }
-  ExeFile = InstallFolder + product::kProgramFile;
-  LC(setup_texts::kStarting);
+  program_file_ = install_folder_ + product::kProgramFile;
+  ShowStatus(setup_texts::kStarting);
   ShowProgressBar();
   if (InstallSteps()) {
     WaitForProgressBar();
-    Succeeded = true;
+    succeeded_ = true;
   }
-  Exitform();
+  Finish();
 }
 
 // The install proper; false at the first step that failed. Registry writes and
 // shortcuts report nothing: a missing shortcut does not spoil the install.
 bool SetupWindow::InstallSteps() {
   using namespace install_record;
-  Earlier = {PeekRecordValue(reg_, kInstallDir), PeekRecordValue(reg_, kDeskTopShortCutFileName),
-             PeekRecordValue(reg_, kRightOn)};
-  LC(setup_texts::kRegisteringFolder);
-  install_record::WriteRecordValue(reg_, install_record::kInstallDir, InstallFolder);
+  earlier_ = {PeekRecordValue(reg_, kInstallDir), PeekRecordValue(reg_, kDeskTopShortCutFileName),
+              PeekRecordValue(reg_, kRightOn)};
+  ShowStatus(setup_texts::kRegisteringFolder);
+  WriteRecordValue(reg_, kInstallDir, install_folder_);
   if (!RegisterUninstaller()) return false;
   RegisterShortcutFiles();
   RegisterInstalledProgramEntry();
@@ -234,60 +231,58 @@ bool SetupWindow::InstallSteps() {
 }
 
 bool SetupWindow::RegisterUninstaller() {
-  LC(setup_texts::kRegisteringUninstaller);
-  UninstallerFile =
-      usual_.AddDirMark(GetEnvironmentText(L"WINDIR")) + installed_names::kUninstallerFile;
-  install_record::WriteRecordValue(reg_, install_record::kUnInstallFileName, UninstallerFile);
+  ShowStatus(setup_texts::kRegisteringUninstaller);
+  uninstaller_file_ =
+      WithFolderMark(GetEnvironmentText(L"WINDIR")) + installed_names::kUninstallerFile;
+  install_record::WriteRecordValue(reg_, install_record::kUnInstallFileName, uninstaller_file_);
   // The installed uninstaller makes way only for one that is there to take its place.
-  const std::wstring source = SourceFolder + installed_names::kUninstallerFile;
-  return fs::FileExists(source) && MoveReplacing(source, UninstallerFile);
+  const std::wstring source = setup_folder_ + installed_names::kUninstallerFile;
+  return fs::FileExists(source) && MoveReplacing(source, uninstaller_file_);
 }
 
 void SetupWindow::RegisterShortcutFiles() {
-  LC(setup_texts::kRegisteringInfo1);
-  DesktopShortcutFile = wizard_.MakeDesktopShortcut ? GetSpecialPath(hwnd(), kDesktopFolderId) +
+  ShowStatus(setup_texts::kRegisteringInfo1);
+  desktop_shortcut_ = wizard_.make_desktop_shortcut ? GetSpecialPath(hwnd(), kDesktopFolderId) +
                                                           installed_names::kShortcutFile
                                                     : L"";
   install_record::WriteRecordValue(reg_, install_record::kDeskTopShortCutFileName,
-                                   DesktopShortcutFile);
-  LC(setup_texts::kRegisteringInfo2);
-  SendToShortcutFile = wizard_.MakeSendToShortcut ? GetSpecialPath(hwnd(), kSendToFolderId) +
-                                                        installed_names::kShortcutFile
-                                                  : L"";
-  install_record::WriteRecordValue(reg_, install_record::kRightOn, SendToShortcutFile);
+                                   desktop_shortcut_);
+  ShowStatus(setup_texts::kRegisteringInfo2);
+  send_to_shortcut_ = wizard_.make_send_to_shortcut
+                          ? GetSpecialPath(hwnd(), kSendToFolderId) + installed_names::kShortcutFile
+                          : L"";
+  install_record::WriteRecordValue(reg_, install_record::kRightOn, send_to_shortcut_);
   // Earlier shortcuts the new answers do not want would outlive the uninstall.
-  std::wstring earlier_program = UpToNul(Earlier.InstallDir);
-  earlier_program = usual_.AddDirMark(earlier_program) + product::kProgramFile;
-  RemoveUnwantedShortcut(usual_, Earlier.DesktopShortcut, DesktopShortcutFile, earlier_program);
-  RemoveUnwantedShortcut(usual_, Earlier.SendToShortcut, SendToShortcutFile, earlier_program);
+  const std::wstring earlier_program =
+      WithFolderMark(UpToNul(earlier_.install_folder)) + product::kProgramFile;
+  RemoveUnwantedShortcut(earlier_.desktop_shortcut, desktop_shortcut_, earlier_program);
+  RemoveUnwantedShortcut(earlier_.send_to_shortcut, send_to_shortcut_, earlier_program);
 }
 
 void SetupWindow::RegisterInstalledProgramEntry() {
-  LC(setup_texts::kRegisteringProgramList);
+  ShowStatus(setup_texts::kRegisteringProgramList);
   std::vector<std::wstring> files;
-  for (const std::wstring& file : DistributionFiles()) files.push_back(SourceFolder + file);
-  files.push_back(UninstallerFile);
-  install_record::RegisterInstalledProgram(reg_, InstallFolder, UninstallerFile,
+  for (const std::wstring& file : DistributionFiles()) files.push_back(setup_folder_ + file);
+  files.push_back(uninstaller_file_);
+  install_record::RegisterInstalledProgram(reg_, install_folder_, uninstaller_file_,
                                            install_record::SizeInKb(files));
 }
 
 void SetupWindow::MakeShortcuts() {
   using namespace installed_names;
-  if (wizard_.MakeSendToShortcut) {
-    usual_.MakeShortCut(usual_.GetFolderName(SendToShortcutFile), kShortcutTitle, ExeFile, false,
-                        L"");
+  if (wizard_.make_send_to_shortcut) {
+    MakeShortcut(FolderPart(send_to_shortcut_), kShortcutTitle, program_file_);
   }
-  if (wizard_.MakeDesktopShortcut) {
-    LC(setup_texts::kMakingDesktopShortcut);
-    usual_.MakeShortCut(usual_.GetFolderName(DesktopShortcutFile), kShortcutTitle, ExeFile, false,
-                        L"");
+  if (wizard_.make_desktop_shortcut) {
+    ShowStatus(setup_texts::kMakingDesktopShortcut);
+    MakeShortcut(FolderPart(desktop_shortcut_), kShortcutTitle, program_file_);
   }
-  LC(setup_texts::kMakingMenuShortcuts);
+  ShowStatus(setup_texts::kMakingMenuShortcuts);
   const std::wstring menu = GetSpecialPath(hwnd(), kProgramMenuFolderId) + kMenuFolder;
-  usual_.MakeDir(menu, true);
-  usual_.MakeShortCut(menu, kShortcutTitle, ExeFile, false, L"");
-  usual_.MakeShortCut(menu, kHelpShortcutTitle, InstallFolder + kHelpTopPage, false, L"");
-  usual_.MakeShortCut(menu, kUninstallShortcutTitle, UninstallerFile, false, L"");
+  if (!MakeFolders(menu)) ShowOpenFailed(menu);
+  MakeShortcut(menu, kShortcutTitle, program_file_);
+  MakeShortcut(menu, kHelpShortcutTitle, install_folder_ + kHelpTopPage);
+  MakeShortcut(menu, kUninstallShortcutTitle, uninstaller_file_);
 }
 
 bool SetupWindow::InstallRuntime() {
@@ -295,8 +290,8 @@ bool SetupWindow::InstallRuntime() {
       RuntimeSystemFolder(GetEnvironmentText(L"windir"), GetEnvironmentText(L"OS"));
   for (const wchar_t* library : kRuntimeLibraries) {
     if (fs::FileExists(system_folder + library)) continue;
-    LC(setup_texts::kInstallingRuntime);
-    if (!CopyFileFresh(SourceFolder + library, system_folder + library)) return false;
+    ShowStatus(setup_texts::kInstallingRuntime);
+    if (!CopyFileFresh(setup_folder_ + library, system_folder + library)) return false;
   }
   return true;
 }
@@ -304,33 +299,37 @@ bool SetupWindow::InstallRuntime() {
 // The list is written even after a failed copy: with it the uninstaller
 // finds what did reach the install folder.
 bool SetupWindow::CopyFiles() {
-  LC(setup_texts::kCopyingFiles);
-  std::vector<std::wstring> copied;
+  ShowStatus(setup_texts::kCopyingFiles);
   // Block by block, letting the system reach the window between blocks.
-  const int copy = MoveDistribution(usual_, SourceFolder, InstallFolder, DistributionFiles(),
-                                    copied, LetPendingMessagesRun);
-  LC(setup_texts::kSavingFileList);
-  const int list = WriteUninstallData(InstallFolder + install_record::kListFileName, copied);
-  return copy == 0 && list == 0;
+  const DistributionMove move =
+      MoveDistribution(setup_folder_, install_folder_, DistributionFiles(), LetPendingMessagesRun);
+  if (!move.unmade_folder.empty()) ShowOpenFailed(move.unmade_folder);
+  if (move.setup_folder_kept) {
+    ShowMessage(std::wstring(file_texts::kEraseRefused), MsgButtons::Ok, MsgIcon::None);
+  }
+  ShowStatus(setup_texts::kSavingFileList);
+  const bool listed =
+      WriteUninstallData(install_folder_ + install_record::kListFileName, move.copied);
+  return move.complete && listed;
 }
 
-// Timer1 fills the bar; the steps may have been quicker than its frames.
+// The frame timer fills the bar; the steps may have been quicker than its frames.
 void SetupWindow::WaitForProgressBar() {
-  while (hwnd() && ProgressFrames <= kFadeFrames) {
+  while (hwnd() && progress_frames() <= kFadeFrames) {
     WaitMessage();
     if (!LetMessagesRun(hwnd())) break;
   }
 }
 
-void SetupWindow::Exitform() {
-  if (Succeeded) {
+void SetupWindow::Finish() {
+  if (succeeded_) {
     const MsgAnswer start = ShowMessage(FinishedQuestion(), MsgButtons::YesNo);
-    EnableTimer1(false);
+    RunFrameTimer(false);
     if (start == MsgAnswer::Yes) {
-      ShellOpen({hwnd(), L"open", ExeFile, L"", InstallFolder, SW_SHOWNORMAL});
+      ShellOpen({hwnd(), L"open", program_file_, L"", install_folder_, SW_SHOWNORMAL});
     }
   } else {
-    EnableTimer1(false);
+    RunFrameTimer(false);
     ShowMessage(setup_texts::kFailed);
     ShowMessage(setup_texts::kAborted);
   }

@@ -10,7 +10,6 @@
 
 #include "common/installer/installer_window_win.h"
 #include "common/reg_edit_win.h"
-#include "common/usual.h"
 #include "setup/reinstall.h"
 #include "setup/wizard.h"
 
@@ -18,30 +17,26 @@ namespace vx::setup {
 
 class SetupWindow : public InstallerWindow {
  public:
-  // SourceFolder (ending in "\") is the setup folder; is_fixed tells a fixed
-  // disk's root.
-  SetupWindow(const Usual& usual, RegEdit& reg, std::wstring SourceFolder, FixedDiskTest is_fixed);
+  // `setup_folder` (ending in "\") is the folder the setup runs from;
+  // `is_fixed` tells a fixed disk's root.
+  SetupWindow(RegEdit& reg, std::wstring setup_folder, FixedDiskTest is_fixed);
 
   // Makes and shows the window on the folder page.
-  void Form_Load();
-
-  HWND Command1 = nullptr;  // yes, next
-  HWND Command2 = nullptr;  // no, back
-  HWND Command3 = nullptr;  // abort
-  HWND Label1 = nullptr;    // the page's question
-  HWND Label2 = nullptr;    // the install folder
+  void Start();
 
  private:
+  friend class SetupWindowTestView;
+
   void CreateControls() override;
-  HWND FirstFocus() const override { return Command1; }
-  void GetPage();
+  HWND FirstFocus() const override { return yes_button_.hwnd(); }
+  void ShowPage();
   void ShowFolderPage();
-  void TimeCheck(const std::wstring& ChangeNewDir);
+  // Takes `chosen` as the install folder, settled by the wizard's rules.
+  void SettleFolder(const std::wstring& chosen);
   void Follow(WizardStep step);
-  void Command1_Click();
-  void Command2_Click();
-  void Command3_Click();
-  bool OnCommand(int id, int code) override;
+  void OnYes();
+  void OnNo();
+  void OnAbort();
   void OnClose() override;
 
   void StartInstall();
@@ -53,22 +48,30 @@ class SetupWindow : public InstallerWindow {
   bool InstallRuntime();
   bool CopyFiles();
   void WaitForProgressBar();
-  void Exitform();
+  // The ending: the success question, or the failure messages; then the
+  // window closes.
+  void Finish();
 
-  const Usual& usual_;
   RegEdit& reg_;
-  const std::wstring SourceFolder;
+  const std::wstring setup_folder_;
   const FixedDiskTest is_fixed_;
 
+  Label question_label_;
+  // A box that wraps and scrolls, so that all of a long folder name shows.
+  EditField folder_text_;
+  PushButton yes_button_;
+  PushButton no_button_;  // "back" on the summary page
+  PushButton abort_button_;
+
   Wizard wizard_;
-  std::wstring InstallFolder;
-  int InstallKind = kNoneInstalled;
-  std::wstring ExeFile;
-  std::wstring UninstallerFile;
-  std::wstring DesktopShortcutFile;
-  std::wstring SendToShortcutFile;
-  EarlierRecord Earlier;
-  bool Succeeded = false;
+  std::wstring install_folder_;
+  InstallKind install_kind_ = InstallKind::Fresh;
+  std::wstring program_file_;
+  std::wstring uninstaller_file_;
+  std::wstring desktop_shortcut_;
+  std::wstring send_to_shortcut_;
+  EarlierRecord earlier_;
+  bool succeeded_ = false;
 };
 
 }  // namespace vx::setup

@@ -3,7 +3,7 @@
 #include "common/file_seam.h"
 #include "common/folder_rules.h"
 #include "common/installer/installed_names.h"
-#include "common/message_box.h"
+#include "common/path_text.h"
 #include "common/product.h"
 #include "common/text_case.h"
 #include "setup/setup_texts.h"
@@ -19,72 +19,75 @@ std::wstring ProductAndVersion() { return std::wstring(product::kName) + product
 
 }  // namespace
 
-WizardStep Wizard::Command1_Click() {
-  switch (Page) {
-    case kFolderPage:
-      Page = kDesktopPage;
+WizardStep Wizard::OnYes() {
+  switch (page) {
+    case WizardPage::Folder:
+      page = WizardPage::Desktop;
       return WizardStep::ShowPage;
-    case kDesktopPage:
-      MakeDesktopShortcut = true;
-      Page = kSendToPage;
+    case WizardPage::Desktop:
+      make_desktop_shortcut = true;
+      page = WizardPage::SendTo;
       return WizardStep::ShowPage;
-    case kSendToPage:
-      MakeSendToShortcut = true;
-      Page = kSummaryPage;
+    case WizardPage::SendTo:
+      make_send_to_shortcut = true;
+      page = WizardPage::Summary;
       return WizardStep::ShowPage;
-    default:
-      return WizardStep::StartInstall;
+    case WizardPage::Summary:
+      break;
   }
+  return WizardStep::StartInstall;
 }
 
-WizardStep Wizard::Command2_Click() {
-  switch (Page) {
-    case kFolderPage:
+WizardStep Wizard::OnNo() {
+  switch (page) {
+    case WizardPage::Folder:
       return WizardStep::ChooseFolder;
-    case kDesktopPage:
-      MakeDesktopShortcut = false;
-      Page = kSendToPage;
+    case WizardPage::Desktop:
+      make_desktop_shortcut = false;
+      page = WizardPage::SendTo;
       return WizardStep::ShowPage;
-    case kSendToPage:
-      MakeSendToShortcut = false;
-      Page = kSummaryPage;
+    case WizardPage::SendTo:
+      make_send_to_shortcut = false;
+      page = WizardPage::Summary;
       return WizardStep::ShowPage;
-    default:
-      Page = kFolderPage;
-      return WizardStep::ShowPage;
+    case WizardPage::Summary:
+      break;
   }
+  page = WizardPage::Folder;
+  return WizardStep::ShowPage;
 }
 
 std::wstring WizardCaption() { return ProductAndVersion() + setup_texts::kCaptionEnd; }
 
-std::wstring FolderQuestion(int InstallKind) {
-  switch (InstallKind) {
-    case kOlderInstalled:
+std::wstring FolderQuestion(InstallKind kind) {
+  switch (kind) {
+    case InstallKind::Upgrade:
       return setup_texts::kOlderThere;
-    case kSameOrNewerInstalled:
+    case InstallKind::Reinstall:
       return setup_texts::kSameOrNewerThere;
-    default:
-      return std::wstring(setup_texts::kNoneThereStart) + product::kVersion +
-             setup_texts::kNoneThereEnd;
+    case InstallKind::Fresh:
+      break;
   }
+  return std::wstring(setup_texts::kNoneThereStart) + product::kVersion +
+         setup_texts::kNoneThereEnd;
 }
 
-std::wstring SummaryText(int InstallKind, bool MakeDesktopShortcut, bool MakeSendToShortcut) {
+std::wstring SummaryText(InstallKind kind, bool make_desktop_shortcut, bool make_send_to_shortcut) {
   std::wstring text = setup_texts::kSummaryStart + ProductAndVersion();
-  switch (InstallKind) {
-    case kOlderInstalled:
+  switch (kind) {
+    case InstallKind::Upgrade:
       text += setup_texts::kKindUpgrade;
       break;
-    case kSameOrNewerInstalled:
+    case InstallKind::Reinstall:
       text += setup_texts::kKindReinstall;
       break;
-    default:
+    case InstallKind::Fresh:
       text += setup_texts::kKindInstall;
       break;
   }
   text += L"\r\n";
-  if (MakeDesktopShortcut) text += setup_texts::kSummaryDesktop;
-  if (MakeSendToShortcut) text += setup_texts::kSummarySendTo;
+  if (make_desktop_shortcut) text += setup_texts::kSummaryDesktop;
+  if (make_send_to_shortcut) text += setup_texts::kSummarySendTo;
   return text;
 }
 
@@ -92,38 +95,37 @@ std::wstring FinishedQuestion() {
   return std::wstring(setup_texts::kFinishedStart) + product::kVersion + setup_texts::kFinishedEnd;
 }
 
-std::wstring DefaultInstallParent(const Usual& usual, const std::wstring& ProgramFilesDir) {
+std::wstring DefaultInstallParent(const std::wstring& program_files) {
   const std::wstring parent =
-      ProgramFilesDir.empty() ? kProgramFilesFallback : usual.AddDirMark(ProgramFilesDir);
+      program_files.empty() ? kProgramFilesFallback : WithFolderMark(program_files);
   return parent + kMakerFolder;
 }
 
 std::wstring DriveRootOf(const std::wstring& folder) { return folder.substr(0, 1) + L":\\"; }
 
-FolderChoice SettleInstallFolder(const Usual& usual, const std::wstring& ChangeNewDir,
-                                 const std::wstring& SourceFolder, const FixedDiskTest& is_fixed) {
+FolderChoice SettleInstallFolder(const std::wstring& chosen, const std::wstring& setup_folder,
+                                 const FixedDiskTest& is_fixed) {
   FolderChoice choice;
-  choice.InstallFolder = usual.AddDirMark(ChangeNewDir);
-  if (!is_fixed(DriveRootOf(ChangeNewDir))) {
-    ShowMessage(setup_texts::kTargetNotFixed);
-    choice.InstallFolder = kNotFixedReplacement;
+  choice.folder = WithFolderMark(chosen);
+  if (!is_fixed(DriveRootOf(chosen))) {
+    choice.replaced_not_fixed = true;
+    choice.folder = kNotFixedReplacement;
   }
-  if (LowerCase(choice.InstallFolder).find(installed_names::kProductFolderMark) ==
-      std::wstring::npos) {
-    choice.InstallFolder += installed_names::kProductFolder;
+  if (LowerCase(choice.folder).find(installed_names::kProductFolderMark) == std::wstring::npos) {
+    choice.folder += installed_names::kProductFolder;
   }
-  const int64_t installed = fs::LastWriteTime(choice.InstallFolder + product::kProgramFile);
+  const int64_t installed = fs::LastWriteTime(choice.folder + product::kProgramFile);
   if (installed < 0) {
-    choice.InstallKind = kNoneInstalled;
+    choice.kind = InstallKind::Fresh;
   } else {
-    const int64_t offered = fs::LastWriteTime(SourceFolder + product::kProgramFile);
-    choice.InstallKind = installed >= offered ? kSameOrNewerInstalled : kOlderInstalled;
+    const int64_t offered = fs::LastWriteTime(setup_folder + product::kProgramFile);
+    choice.kind = installed >= offered ? InstallKind::Reinstall : InstallKind::Upgrade;
   }
   return choice;
 }
 
-bool IsInSetupFolder(const std::wstring& InstallFolder, const std::wstring& SourceFolder) {
-  return IsSameOrBelow(InstallFolder, SourceFolder);
+bool IsInSetupFolder(const std::wstring& install_folder, const std::wstring& setup_folder) {
+  return IsSameOrBelow(install_folder, setup_folder);
 }
 
 }  // namespace vx::setup

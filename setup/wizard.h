@@ -5,20 +5,17 @@
 #include <functional>
 #include <string>
 
-#include "common/usual.h"
-
 namespace vx::setup {
 
 // Wizard pages, shown in this order; the summary can go back to the first.
-inline constexpr int kFolderPage = 1;
-inline constexpr int kDesktopPage = 2;
-inline constexpr int kSendToPage = 3;
-inline constexpr int kSummaryPage = 4;
+enum class WizardPage { Folder, Desktop, SendTo, Summary };
 
-// InstallKind: what the install folder already holds.
-inline constexpr int kOlderInstalled = 1;
-inline constexpr int kSameOrNewerInstalled = 2;
-inline constexpr int kNoneInstalled = 3;
+// What the install folder already holds, and so what the install will be.
+enum class InstallKind {
+  Upgrade,    // an older program
+  Reinstall,  // the same program or a newer one
+  Fresh,      // none
+};
 
 // What the window does after a button moved the wizard on.
 enum class WizardStep {
@@ -27,28 +24,28 @@ enum class WizardStep {
   StartInstall,  // run the install steps
 };
 
-// The button table.
+// Where the wizard stands, and the answers given so far.
 struct Wizard {
-  int Page = kFolderPage;
-  bool MakeDesktopShortcut = false;
-  bool MakeSendToShortcut = false;
+  WizardPage page = WizardPage::Folder;
+  bool make_desktop_shortcut = false;
+  bool make_send_to_shortcut = false;
 
-  WizardStep Command1_Click();  // yes
-  WizardStep Command2_Click();  // no, or back on the summary
+  WizardStep OnYes();
+  WizardStep OnNo();  // no, or back on the summary
 };
 
 // The caption of the wizard window.
 std::wstring WizardCaption();
-// The folder page's question for an InstallKind.
-std::wstring FolderQuestion(int InstallKind);
+// The folder page's question for what the folder holds.
+std::wstring FolderQuestion(InstallKind kind);
 // The summary page's text.
-std::wstring SummaryText(int InstallKind, bool MakeDesktopShortcut, bool MakeSendToShortcut);
+std::wstring SummaryText(InstallKind kind, bool make_desktop_shortcut, bool make_send_to_shortcut);
 // The question of the success ending.
 std::wstring FinishedQuestion();
 
 // The folder proposed when the record names none: the program-files folder
 // (or "C:\program files\" when the system names none) + the maker's folder.
-std::wstring DefaultInstallParent(const Usual& usual, const std::wstring& ProgramFilesDir);
+std::wstring DefaultInstallParent(const std::wstring& program_files);
 
 // The drive root of a folder as the fixed-disk test asks for it: its first
 // letter + ":\".
@@ -58,20 +55,22 @@ std::wstring DriveRootOf(const std::wstring& folder);
 using FixedDiskTest = std::function<bool(const std::wstring& root)>;
 
 struct FolderChoice {
-  std::wstring InstallFolder;  // ends in "\"
-  int InstallKind = kNoneInstalled;
+  std::wstring folder;  // ends in "\"
+  InstallKind kind = InstallKind::Fresh;
+  // The folder chosen was not on a fixed disk: "C:\" was taken instead.
+  bool replaced_not_fixed = false;
 };
 
-// TimeCheck's rules for a chosen folder: with a mark; "C:\" instead of a
-// folder that is not on a fixed disk (saying so); the product's folder
-// appended unless the folder names it already (in any letter case); the
-// InstallKind from the main program's file times, an equal time counting as
-// the same version.
-FolderChoice SettleInstallFolder(const Usual& usual, const std::wstring& ChangeNewDir,
-                                 const std::wstring& SourceFolder, const FixedDiskTest& is_fixed);
+// The install folder for a chosen one: with a mark; "C:\" instead of a
+// folder that is not on a fixed disk; the product's folder appended unless
+// the folder names it already (in any letter case); the kind of install
+// from the main program's file times, an equal time counting as the same
+// version.
+FolderChoice SettleInstallFolder(const std::wstring& chosen, const std::wstring& setup_folder,
+                                 const FixedDiskTest& is_fixed);
 
 // The install folder is the setup folder or lies in it: the copy would
 // erase what it has just installed.
-bool IsInSetupFolder(const std::wstring& InstallFolder, const std::wstring& SourceFolder);
+bool IsInSetupFolder(const std::wstring& install_folder, const std::wstring& setup_folder);
 
 }  // namespace vx::setup

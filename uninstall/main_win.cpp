@@ -3,17 +3,15 @@
 
 #include "common/message_box.h"
 #include "common/reg_edit_win.h"
-#include "common/usual.h"
-#include "uninstall/uninstall_window_win.h"
 #include "uninstall/uninstall_texts.h"
+#include "uninstall/uninstall_window_win.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   using namespace vx;
   SetAppTitle(uninstall_texts::kTitle);
-  const Usual usual;
   RegEdit reg;
-  uninstall::UninstallWindow form(usual, reg);
-  form.Form_Load();
-  form.Run();
+  uninstall::UninstallWindow uninstaller(reg);
+  uninstaller.Start();
+  uninstaller.Run();
   return 0;
 }

@@ -1,8 +1,10 @@
 #include "uninstall/removal_rules.h"
 
 #include "common/file_seam.h"
+#include "common/folder_tree.h"
 #include "common/install_record.h"
 #include "common/installer/installed_names.h"
+#include "common/path_text.h"
 #include "common/product.h"
 #include "common/shell_link.h"
 #include "common/uninstall_data.h"
@@ -11,14 +13,9 @@
 namespace vx::uninstall {
 namespace {
 
-std::wstring WithMark(std::wstring text) {
-  if (!text.empty() && !text.ends_with(L'\\')) text += L'\\';
-  return text;
-}
-
-std::wstring WithoutMark(std::wstring text) {
-  if (text.ends_with(L'\\')) text.pop_back();
-  return text;
+// A folder with a mark; the empty text (none recorded) stays empty.
+std::wstring WithMark(const std::wstring& text) {
+  return text.empty() ? text : WithFolderMark(text);
 }
 
 ShortcutAction LookAtShortcut(const std::wstring& value, const std::wstring& program) {
@@ -38,19 +35,19 @@ ShortcutAction JudgeShortcut(const std::wstring& value, bool exists, const std::
 
 RemovalPlan PlanRemoval(const Recorded& recorded) {
   RemovalPlan plan;
-  plan.InstallFolder = WithMark(UpToNul(recorded.InstallDir));
-  plan.DesktopShortcut = UpToNul(recorded.DesktopShortcut);
-  plan.SendToShortcut = UpToNul(recorded.SendToShortcut);
+  plan.install_folder = WithMark(UpToNul(recorded.install_folder));
+  plan.desktop_shortcut = UpToNul(recorded.desktop_shortcut);
+  plan.send_to_shortcut = UpToNul(recorded.send_to_shortcut);
   plan.folder_verdict =
-      JudgeInstallFolder(plan.InstallFolder, LookAtInstallFolder(plan.InstallFolder));
+      JudgeInstallFolder(plan.install_folder, LookAtInstallFolder(plan.install_folder));
   if (plan.folder_verdict == FolderVerdict::Remove) {
     const UninstallData list =
-        ReadUninstallData(plan.InstallFolder + install_record::kListFileName);
-    plan.files = RemovableListedFiles(plan.InstallFolder, list.paths);
+        ReadUninstallData(plan.install_folder + install_record::kListFileName);
+    plan.files = RemovableListedFiles(plan.install_folder, list.paths);
   }
-  const std::wstring program = plan.InstallFolder + product::kProgramFile;
-  plan.desktop = LookAtShortcut(plan.DesktopShortcut, program);
-  plan.send_to = LookAtShortcut(plan.SendToShortcut, program);
+  const std::wstring program = plan.install_folder + product::kProgramFile;
+  plan.desktop_action = LookAtShortcut(plan.desktop_shortcut, program);
+  plan.send_to_action = LookAtShortcut(plan.send_to_shortcut, program);
   return plan;
 }
 
@@ -80,32 +77,30 @@ std::wstring LeftBehindText(const std::wstring& name) {
   return uninstall_texts::kQuoteStart + name + uninstall_texts::kLeftBehindEnd;
 }
 
-std::vector<std::wstring> RemoveUserSettings(const Usual& usual, const std::wstring& appdata) {
+SettingsRemoval RemoveUserSettings(const std::wstring& appdata) {
   using namespace installed_names;
   if (!IsPlainFullName(appdata)) return {};
-  const std::wstring maker = WithMark(appdata) + kMakerDataFolder;
+  const std::wstring maker = WithFolderMark(appdata) + kMakerDataFolder;
   const std::wstring product = maker + kProductDataFolder;
   const std::wstring settings = product + kSettingsFolder;
   // Through a link the erase would reach whatever it leads to.
   for (const std::wstring& folder : {maker, product, settings}) {
-    if (fs::IsFolderLink(WithoutMark(folder))) return {settings};
+    if (fs::IsFolderLink(WithoutFolderMark(folder))) return {{settings}};
   }
-  if (fs::FolderExists(settings)) usual.EraseDir(settings);
+  SettingsRemoval removal;
+  removal.refused = EraseTree(settings) == TreeErase::Refused;
   // Only when nothing else is left in them: removing a folder never takes
   // its content.
-  fs::RemoveFolder(WithoutMark(product));
-  fs::RemoveFolder(WithoutMark(maker));
-  if (fs::FolderExists(settings)) return {settings};
-  return {};
+  fs::RemoveFolder(WithoutFolderMark(product));
+  fs::RemoveFolder(WithoutFolderMark(maker));
+  if (fs::FolderExists(settings)) removal.left.push_back(settings);
+  return removal;
 }
 
-std::vector<std::wstring> ResultMessages(const std::vector<std::wstring>& ErrorList) {
-  if (ErrorList.size() <= 1) return {uninstall_texts::kSucceeded};
+std::vector<std::wstring> ResultMessages(const std::vector<std::wstring>& failures) {
+  if (failures.empty()) return {uninstall_texts::kSucceeded};
   std::wstring joined;
-  for (size_t i = 0; i < ErrorList.size(); ++i) {
-    if (i > 0) joined += L"\r\n";
-    joined += ErrorList[i];
-  }
+  for (const std::wstring& failure : failures) joined += L"\r\n" + failure;
   return {joined, uninstall_texts::kSomeLeft};
 }
 

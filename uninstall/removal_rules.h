@@ -7,15 +7,14 @@
 #include <vector>
 
 #include "common/removal_rule.h"
-#include "common/usual.h"
 
 namespace vx::uninstall {
 
 // The record's values as read.
 struct Recorded {
-  std::wstring InstallDir;
-  std::wstring DesktopShortcut;
-  std::wstring SendToShortcut;
+  std::wstring install_folder;
+  std::wstring desktop_shortcut;
+  std::wstring send_to_shortcut;
 };
 
 // What a recorded shortcut value asks for.
@@ -28,12 +27,12 @@ enum class ShortcutAction {
 
 struct RemovalPlan {
   FolderVerdict folder_verdict = FolderVerdict::NotRecorded;
-  std::wstring InstallFolder;       // as recorded, up to a NUL, with a mark
+  std::wstring install_folder;      // as recorded, up to a NUL, with a mark
   std::vector<std::wstring> files;  // the listed files to delete, when the folder goes
-  ShortcutAction desktop = ShortcutAction::None;
-  ShortcutAction send_to = ShortcutAction::None;
-  std::wstring DesktopShortcut;
-  std::wstring SendToShortcut;
+  ShortcutAction desktop_action = ShortcutAction::None;
+  ShortcutAction send_to_action = ShortcutAction::None;
+  std::wstring desktop_shortcut;
+  std::wstring send_to_shortcut;
 };
 
 // Reads the machine (the install folder, its list, the shortcuts' targets)
@@ -57,15 +56,21 @@ std::wstring RefusedFolderText(const std::wstring& folder);
 std::wstring RefusedShortcutText(const std::wstring& shortcut);
 std::wstring LeftBehindText(const std::wstring& name);
 
+struct SettingsRemoval {
+  // What should have gone and stayed.
+  std::vector<std::wstring> left;
+  // The settings folder was one that must never be erased.
+  bool refused = false;
+};
+
 // Removes the user's own settings folder below `appdata` (the user's
 // application-data folder, with a mark) and the product's and the maker's
 // folders above it when that leaves them empty; nothing when one of them is
-// a link. The names of what should have gone and stayed.
-std::vector<std::wstring> RemoveUserSettings(const Usual& usual, const std::wstring& appdata);
+// a link.
+SettingsRemoval RemoveUserSettings(const std::wstring& appdata);
 
-// The message boxes that end the run: the success message when ErrorList
-// (entry 0 empty, failures from 1) holds no failure; otherwise the failures
-// joined with CR LF, then the summary.
-std::vector<std::wstring> ResultMessages(const std::vector<std::wstring>& ErrorList);
+// The message boxes that end the run: the success message without
+// failures; otherwise the failures, each after a CR LF, then the summary.
+std::vector<std::wstring> ResultMessages(const std::vector<std::wstring>& failures);
 
 }  // namespace vx::uninstall

@@ -1,11 +1,15 @@
 #include "uninstall/uninstall_window_win.h"
 
+#include "common/file_operations.h"
 #include "common/file_seam.h"
+#include "common/file_texts.h"
+#include "common/folder_tree.h"
 #include "common/install_record.h"
 #include "common/install_record_win.h"
 #include "common/installer/installed_names.h"
 #include "common/installer/special_folder_win.h"
 #include "common/message_box.h"
+#include "common/path_text.h"
 #include "common/pending_messages.h"
 #include "common/uninstall_data.h"
 #include "uninstall/recycle_bin_win.h"
@@ -13,62 +17,66 @@
 #include "uninstall/uninstall_texts.h"
 
 namespace vx::uninstall {
+namespace {
 
-UninstallWindow::UninstallWindow(const Usual& usual, RegEdit& reg)
-    : InstallerWindow(RippleStyle::Uninstall, L"VanteloxUninstallWindow", uninstall_texts::kCaption),
-      usual_(usual),
+void ShowEraseRefused() {
+  ShowMessage(std::wstring(file_texts::kEraseRefused), MsgButtons::Ok, MsgIcon::None);
+}
+
+}  // namespace
+
+UninstallWindow::UninstallWindow(RegEdit& reg)
+    : InstallerWindow(RippleStyle::Uninstall, L"VanteloxUninstallWindow",
+                      uninstall_texts::kCaption),
       reg_(reg) {}
 
-void UninstallWindow::Form_Load() {
-  ErrorList.assign(1, std::wstring());
+void UninstallWindow::Start() {
+  failures_.clear();
   if (!Open(nullptr)) return;
-  LoadPicture();
+  LoadArtwork();
   ShowWindow(hwnd(), SW_SHOWNORMAL);
-  EnableTimer1(true);
+  RunFrameTimer(true);
   const bool go =
       ShowMessage(uninstall_texts::kFirstQuestion, MsgButtons::YesNo) == MsgAnswer::Yes &&
       ShowMessage(uninstall_texts::kSecondQuestion, MsgButtons::YesNo) == MsgAnswer::Yes;
   if (go) {
-    StartUnInstall();
+    RunRemoval();
   } else {
-    Finished = true;
+    finished_ = true;
   }
 }
 
-void UninstallWindow::AddError(const std::wstring& st) { ErrorList.push_back(st); }
+void UninstallWindow::AddFailure(const std::wstring& text) { failures_.push_back(text); }
 
 // What goes is decided first, from the record and the machine; then every
 // step goes on when one fails, and only what the person must remove by hand
 // is reported.
-void UninstallWindow::StartUnInstall() {
+void UninstallWindow::RunRemoval() {
   using namespace install_record;
   StartRunning();
-  LC(uninstall_texts::kStarting);
+  ShowStatus(uninstall_texts::kStarting);
   ShowProgressBar();
-  LC(uninstall_texts::kFindingFolder);
+  ShowStatus(uninstall_texts::kFindingFolder);
   Recorded recorded;
-  recorded.InstallDir = ReadRecordValue(reg_, kInstallDir);
-  LC(uninstall_texts::kReadingRecord);
-  recorded.DesktopShortcut = ReadRecordValue(reg_, kDeskTopShortCutFileName);
-  recorded.SendToShortcut = ReadRecordValue(reg_, kRightOn);
+  recorded.install_folder = ReadRecordValue(reg_, kInstallDir);
+  ShowStatus(uninstall_texts::kReadingRecord);
+  recorded.desktop_shortcut = ReadRecordValue(reg_, kDeskTopShortCutFileName);
+  recorded.send_to_shortcut = ReadRecordValue(reg_, kRightOn);
   const RemovalPlan plan = PlanRemoval(recorded);
   if (!NothingInUse(plan)) {
     ShowMessage(uninstall_texts::kStoppedUnchanged, MsgButtons::Ok);
-    Finished = true;
+    finished_ = true;
     return;
   }
   EraseRecord();
   const std::wstring menu = GetSpecialPath(hwnd(), kProgramMenuFolderId);
   DeleteShortcuts(plan, menu);
   DeleteInstalledFiles(plan, menu);
-  for (const std::wstring& left :
-       RemoveUserSettings(usual_, GetSpecialPath(hwnd(), kAppDataFolderId))) {
-    AddError(LeftBehindText(left));
-  }
-  LC(uninstall_texts::kErasingRecordKey);
-  if (EraseRecordKey(reg_) != 0) AddError(uninstall_texts::kRecordKeyNotDeleted);
+  RemoveUserSettingsFolder();
+  ShowStatus(uninstall_texts::kErasingRecordKey);
+  if (EraseRecordKey(reg_) != 0) AddFailure(uninstall_texts::kRecordKeyNotDeleted);
   ShowResult();
-  Finished = true;
+  finished_ = true;
 }
 
 // A running program keeps its file: removing the rest would leave a broken
@@ -83,39 +91,40 @@ bool UninstallWindow::NothingInUse(const RemovalPlan& plan) {
 
 void UninstallWindow::EraseRecord() {
   using namespace install_record;
-  LC(uninstall_texts::kErasingInstallInfo);
-  if (EraseRecordValue(reg_, kInstallDir) != 0) AddError(uninstall_texts::kNoInstallDir);
-  LC(uninstall_texts::kErasingUninstallInfo);
+  ShowStatus(uninstall_texts::kErasingInstallInfo);
+  if (EraseRecordValue(reg_, kInstallDir) != 0) AddFailure(uninstall_texts::kNoInstallDir);
+  ShowStatus(uninstall_texts::kErasingUninstallInfo);
   if (EraseRecordValue(reg_, kUnInstallFileName) != 0) {
-    AddError(uninstall_texts::kNoUninstallerName);
+    AddFailure(uninstall_texts::kNoUninstallerName);
   }
-  LC(uninstall_texts::kErasingShortcutInfo);
+  ShowStatus(uninstall_texts::kErasingShortcutInfo);
   if (EraseRecordValue(reg_, kDeskTopShortCutFileName) != 0) {
-    AddError(uninstall_texts::kNoDesktopShortcutInfo);
+    AddFailure(uninstall_texts::kNoDesktopShortcutInfo);
   }
-  if (EraseRecordValue(reg_, kRightOn) != 0) AddError(uninstall_texts::kNoSendToInfo);
-  LC(uninstall_texts::kErasingProgramList);
+  if (EraseRecordValue(reg_, kRightOn) != 0) AddFailure(uninstall_texts::kNoSendToInfo);
+  ShowStatus(uninstall_texts::kErasingProgramList);
   UnregisterInstalledProgram(reg_);
 }
 
 void UninstallWindow::DeleteShortcut(ShortcutAction action, const std::wstring& file,
-                           const wchar_t* failure) {
+                                     const wchar_t* failure) {
   if (action == ShortcutAction::Refuse) {
-    AddError(RefusedShortcutText(file));
+    AddFailure(RefusedShortcutText(file));
   } else if (action == ShortcutAction::Missing ||
-             (action == ShortcutAction::Delete && usual_.KillU(file, false) != 0)) {
-    AddError(failure);
+             (action == ShortcutAction::Delete && !DeleteExactFile(file))) {
+    AddFailure(failure);
   }
 }
 
 void UninstallWindow::DeleteShortcuts(const RemovalPlan& plan, const std::wstring& menu) {
   using namespace installed_names;
-  DeleteShortcut(plan.send_to, plan.SendToShortcut, uninstall_texts::kSendToNotDeleted);
-  if (plan.desktop != ShortcutAction::None) {
-    LC(uninstall_texts::kDeletingDesktopShortcut);
-    DeleteShortcut(plan.desktop, plan.DesktopShortcut, uninstall_texts::kDesktopShortcutNotDeleted);
+  DeleteShortcut(plan.send_to_action, plan.send_to_shortcut, uninstall_texts::kSendToNotDeleted);
+  if (plan.desktop_action != ShortcutAction::None) {
+    ShowStatus(uninstall_texts::kDeletingDesktopShortcut);
+    DeleteShortcut(plan.desktop_action, plan.desktop_shortcut,
+                   uninstall_texts::kDesktopShortcutNotDeleted);
   }
-  LC(uninstall_texts::kDeletingMenuShortcuts);
+  ShowStatus(uninstall_texts::kDeletingMenuShortcuts);
   const struct {
     const wchar_t* title;
     const wchar_t* failure;
@@ -127,9 +136,8 @@ void UninstallWindow::DeleteShortcuts(const RemovalPlan& plan, const std::wstrin
   // The setup's own names in the product's menu folder, nothing the record says.
   const bool menu_known = IsPlainFullName(menu);
   for (const auto& shortcut : shortcuts) {
-    if (!menu_known ||
-        usual_.KillU(menu + kMenuFolder + shortcut.title + kLinkExtension, false) != 0) {
-      AddError(shortcut.failure);
+    if (!menu_known || !DeleteExactFile(menu + kMenuFolder + shortcut.title + kLinkExtension)) {
+      AddFailure(shortcut.failure);
     }
   }
 }
@@ -138,45 +146,51 @@ void UninstallWindow::DeleteShortcuts(const RemovalPlan& plan, const std::wstrin
 // lies inside it; anything else the record names stays and is named.
 void UninstallWindow::DeleteInstalledFiles(const RemovalPlan& plan, const std::wstring& menu) {
   const bool remove = plan.folder_verdict == FolderVerdict::Remove;
-  LC(uninstall_texts::kDeletingFiles);
+  ShowStatus(uninstall_texts::kDeletingFiles);
   if (plan.folder_verdict == FolderVerdict::Refuse) {
-    AddError(RefusedFolderText(plan.InstallFolder));
+    AddFailure(RefusedFolderText(plan.install_folder));
   }
   if (remove) {
     for (const std::wstring& file : plan.files) {
-      usual_.KillU(file, false);
+      DeleteExactFile(file);
       LetPendingMessagesRun();
     }
   }
-  LC(uninstall_texts::kDeletingMenuFolder);
+  ShowStatus(uninstall_texts::kDeletingMenuFolder);
   if (IsPlainFullName(menu)) {
-    DeleteIntoRecycleBin(hwnd(), usual_.EraseDirMark(menu + installed_names::kMenuFolder));
+    DeleteIntoRecycleBin(hwnd(), WithoutFolderMark(menu + installed_names::kMenuFolder));
   }
-  LC(uninstall_texts::kDeletingFolder);
-  if (remove) DeleteIntoRecycleBin(hwnd(), usual_.EraseDirMark(plan.InstallFolder));
-  LC(uninstall_texts::kErasingFolder);
-  if (remove) usual_.EraseDir(plan.InstallFolder);
+  ShowStatus(uninstall_texts::kDeletingFolder);
+  if (remove) DeleteIntoRecycleBin(hwnd(), WithoutFolderMark(plan.install_folder));
+  ShowStatus(uninstall_texts::kErasingFolder);
   if (!remove) return;
+  if (EraseTree(plan.install_folder) == TreeErase::Refused) ShowEraseRefused();
   for (const std::wstring& file : plan.files) {
-    if (fs::FileExists(file)) AddError(LeftBehindText(file));
+    if (fs::FileExists(file)) AddFailure(LeftBehindText(file));
   }
-  if (fs::FolderExists(plan.InstallFolder)) AddError(LeftBehindText(plan.InstallFolder));
+  if (fs::FolderExists(plan.install_folder)) AddFailure(LeftBehindText(plan.install_folder));
+}
+
+void UninstallWindow::RemoveUserSettingsFolder() {
+  const SettingsRemoval removal = RemoveUserSettings(GetSpecialPath(hwnd(), kAppDataFolderId));
+  if (removal.refused) ShowEraseRefused();
+  for (const std::wstring& left : removal.left) AddFailure(LeftBehindText(left));
 }
 
 void UninstallWindow::ShowResult() {
-  for (const std::wstring& text : ResultMessages(ErrorList)) ShowMessage(text, MsgButtons::Ok);
+  for (const std::wstring& text : ResultMessages(failures_)) ShowMessage(text, MsgButtons::Ok);
 }
 
-void UninstallWindow::Timer1_Timer() {
-  DrawPic();
-  if (!Finished) return;
-  EnableTimer1(false);
+void UninstallWindow::OnFrameTick() {
+  DrawFrame();
+  if (!finished_) return;
+  RunFrameTimer(false);
   Close();
 }
 
 // The run cannot be interrupted; once it is over, the close box closes.
 void UninstallWindow::OnClose() {
-  if (Finished) Close();
+  if (finished_) Close();
 }
 
 }  // namespace vx::uninstall

@@ -1,7 +1,7 @@
 // UninstallWindow of the uninstaller: the window under whose animation the removal
 // runs. It has no buttons: it asks its two questions in message boxes,
 // removes what the installation record names, reports what it could not
-// remove, and closes on the next tick of Timer1.
+// remove, and closes on the next tick of the frame timer.
 #pragma once
 
 #include <windows.h>
@@ -11,36 +11,35 @@
 
 #include "common/installer/installer_window_win.h"
 #include "common/reg_edit_win.h"
-#include "common/usual.h"
 #include "uninstall/removal_rules.h"
 
 namespace vx::uninstall {
 
 class UninstallWindow : public InstallerWindow {
  public:
-  UninstallWindow(const Usual& usual, RegEdit& reg);
+  explicit UninstallWindow(RegEdit& reg);
 
   // Makes and shows the window, asks, and runs the removal when both
   // questions were answered Yes.
-  void Form_Load();
+  void Start();
 
  private:
-  void AddError(const std::wstring& st);
-  void StartUnInstall();
+  void AddFailure(const std::wstring& text);
+  void RunRemoval();
   void EraseRecord();
   bool NothingInUse(const RemovalPlan& plan);
   void DeleteShortcut(ShortcutAction action, const std::wstring& file, const wchar_t* failure);
   void DeleteShortcuts(const RemovalPlan& plan, const std::wstring& menu);
   void DeleteInstalledFiles(const RemovalPlan& plan, const std::wstring& menu);
+  void RemoveUserSettingsFolder();
   void ShowResult();
-  void Timer1_Timer() override;
+  void OnFrameTick() override;
   void OnClose() override;
 
-  const Usual& usual_;
   RegEdit& reg_;
-  // Entry 0 is always empty; failures follow from 1.
-  std::vector<std::wstring> ErrorList;
-  bool Finished = false;
+  // What the person must remove by hand, in the order the steps found it.
+  std::vector<std::wstring> failures_;
+  bool finished_ = false;
 };
 
 }  // namespace vx::uninstall

@@ -7,9 +7,10 @@
 #include "app/edit/recovery.h"
 #include "common/clock.h"
 #include "common/file_copy.h"
+#include "common/file_operations.h"
 #include "common/file_seam.h"
 #include "common/message_box.h"
-#include "common/usual.h"
+#include "common/path_text.h"
 
 namespace vx {
 namespace {
@@ -36,25 +37,23 @@ bool CopyThenRename(RecordKind kind, const std::wstring& FileName, const std::ws
 std::wstring GetBackUpName(const std::wstring& FileName, const std::wstring& BackUpSuffix) {
   // Split at the last dot of the file's own name, so that "Report.Final.doc"
   // and "Report.Draft.doc" keep apart and a dot in the folder does not count.
-  const Usual usual;
-  const std::wstring name = usual.DirU(FileName);
-  const std::wstring folder = usual.GetFolderName(FileName);
+  const std::wstring name = FileNamePart(FileName);
+  const std::wstring folder = FolderPart(FileName);
   const size_t dot = name.rfind(L'.');
   if (dot == std::wstring::npos) return folder + name + BackUpSuffix;
-  return folder + name.substr(0, dot) + BackUpSuffix + L"." + usual.Getkakutyousi(name);
+  return folder + name.substr(0, dot) + BackUpSuffix + L"." + LowerCaseExtension(name);
 }
 
 double CheckFileSpeed(const std::wstring& SettingsFolder) {
-  const Usual usual;
   const std::wstring name = SettingsFolder + L"Dummy.dat";
-  fs::File file = usual.KillOpen(name, false);
+  fs::File file = MakeEmptyFile(name);
   if (!file) return 0;
   const std::vector<uint8_t> zeros(static_cast<size_t>(kSpeedTestBytes), 0);
   const uint32_t before = MilliSeconds();
   file.WriteAt(0, zeros.data(), kSpeedTestBytes);
   const uint32_t after = MilliSeconds();
   file.Close();
-  usual.KillU(name, false);
+  DeleteExactFile(name);
   return static_cast<double>(after - before) / 1000;
 }
 

@@ -8,10 +8,10 @@
 #include "app/print/page_numbers.h"
 #include "app/settings/display_settings.h"
 #include "common/file_seam.h"
+#include "common/file_texts.h"
 #include "common/message_box.h"
 #include "common/shift_jis_tables.h"
 #include "common/ui/gdi_win.h"
-#include "common/usual_texts.h"
 
 namespace vx {
 namespace {
@@ -34,7 +34,7 @@ bool ReadPage(PrintedDocument& doc, int32_t S, std::vector<uint8_t>& bytes) {
   }
   if (!doc.told_unreadable) {
     doc.told_unreadable = true;
-    ShowMessage(doc.FileName + std::wstring(usual_texts::kOpenFailed));
+    ShowMessage(doc.FileName + std::wstring(file_texts::kOpenFailed));
   }
   return false;
 }

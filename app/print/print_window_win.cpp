@@ -9,9 +9,9 @@
 #include "app/print/print_texts.h"
 #include "common/file_seam.h"
 #include "common/message_box.h"
+#include "common/path_text.h"
 #include "common/ui/controls_win.h"
 #include "common/ui/message_pump_win.h"
-#include "common/usual.h"
 
 namespace vx {
 namespace {
@@ -124,7 +124,7 @@ void PrintWindow::Command1_Click() {
   }
   const std::wstring name = ChosenPrinter();
   if (name.empty()) return;
-  std::unique_ptr<PrintJob> job = CurrentPrinter().StartJob(name, devmode_, Usual().DirU(FileName));
+  std::unique_ptr<PrintJob> job = CurrentPrinter().StartJob(name, devmode_, FileNamePart(FileName));
   if (!job) {
     ShowMessage(print_texts::kPrintFailed, MsgButtons::Ok, MsgIcon::Exclamation);
     return;

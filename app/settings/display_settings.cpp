@@ -6,9 +6,9 @@
 #include "app/settings/settings_folder.h"
 #include "app/settings/settings_record.h"
 #include "app/settings/settings_texts.h"
+#include "common/file_operations.h"
 #include "common/file_seam.h"
 #include "common/message_box.h"
-#include "common/usual.h"
 
 namespace vx {
 
@@ -67,7 +67,7 @@ void LoadSettings() {
 }
 
 void SaveSettings() {
-  fs::File file = Usual().KillOpen(SettingsFilePath(), false);
+  fs::File file = MakeEmptyFile(SettingsFilePath());
   const SettingsRecordBytes bytes = EncodeSettings(DisplaySettings);
   if (!file || !file.WriteAt(0, bytes.data(), kSettingsRecordSize) || !file.Close()) {
     ShowMessage(kSettingsSaveFailedText, MsgButtons::Ok, MsgIcon::None);

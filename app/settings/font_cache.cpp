@@ -5,7 +5,7 @@
 
 #include "app/settings/settings_folder.h"
 #include "common/code_page.h"
-#include "common/usual.h"
+#include "common/file_operations.h"
 
 namespace vx {
 namespace {
@@ -77,7 +77,7 @@ std::vector<std::wstring> ReadFontCache(const std::wstring& path) {
 }
 
 bool WriteFontCache(const std::wstring& path, const std::vector<std::wstring>& names) {
-  fs::File file = Usual().KillOpen(path, false);
+  fs::File file = MakeEmptyFile(path);
   const std::string bytes = EncodeFontList(names);
   return file && file.WriteAt(0, bytes.data(), static_cast<int64_t>(bytes.size())) && file.Close();
 }

@@ -4,8 +4,9 @@
 
 #include "app/program_globals.h"
 #include "common/environment.h"
+#include "common/file_operations.h"
 #include "common/file_seam.h"
-#include "common/usual.h"
+#include "common/path_text.h"
 
 namespace vx {
 namespace {
@@ -32,9 +33,8 @@ std::optional<Decision>& Decided() {
 }
 
 bool ProbeFolder(const std::wstring& folder) {
-  const Usual usual;
   const bool existed = fs::FolderExists(folder);
-  if (!existed && usual.MakeDir(folder, false) != 0) return false;
+  if (!existed && !MakeFolders(folder)) return false;
   const std::wstring probe = folder + kProbeName;
   bool writable = false;
   {
@@ -90,7 +90,7 @@ std::vector<std::wstring> SettingsReadFolders() {
 
 std::wstring SpeedTestFolder(const std::wstring& FileName) {
   const Decision& d = Decide();
-  return d.writable ? d.folder : Usual().GetFolderName(FileName);
+  return d.writable ? d.folder : FolderPart(FileName);
 }
 
 void SetFolderWriteCheck(FolderWriteCheck check) {

@@ -4,15 +4,20 @@
 #include "app/page/page_painter_win.h"
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
+#include "common/file_operations.h"
+#include "common/file_texts.h"
+#include "common/message_box.h"
 #include "common/shift_jis_tables.h"
-#include "common/usual.h"
 
 namespace vx {
 
 void DrawPage(HDC dc, const DisplaySettingsRecord& s, const std::wstring& FileName, int32_t start,
               std::vector<uint8_t>& PageBytes, int32_t FileSize) {
-  fs::File file = Usual().OpenBinary(FileName, true);
-  if (!file) return;
+  fs::File file = OpenOrMakeFile(FileName);
+  if (!file) {
+    ShowMessage(FileName + std::wstring(file_texts::kOpenFailed), MsgButtons::Ok, MsgIcon::None);
+    return;
+  }
   const int32_t count = PageByteCount(s);
   PageBytes.assign(static_cast<size_t>(count), 0);
   // Bytes behind the end of the file stay 0.

@@ -5,18 +5,17 @@
 #include "common/dib_picture_win.h"
 #include "common/installer/installer_resources.h"
 #include "common/product_version.h"
-#include "common/ui/controls_win.h"
 #include "common/ui/dpi_win.h"
 #include "common/ui/message_pump_win.h"
 
 namespace vx {
 namespace {
 
-constexpr UINT_PTR kTimer1 = 1;
-// The interval Timer1 asks for; the system ticks at its own shortest.
-constexpr UINT kTimer1Interval = 1;
-constexpr PixelRect kLabel3Rect{InstallerWindow::kPanelX, 96, InstallerWindow::kPanelWidth, 40};
-constexpr PixelRect kPicture2Rect{InstallerWindow::kPanelX, 148, InstallerWindow::kPanelWidth, 18};
+constexpr UINT_PTR kFrameTimer = 1;
+// The interval the frame timer asks for; the system ticks at its own shortest.
+constexpr UINT kFrameInterval = 1;
+constexpr PixelRect kStatusRect{InstallerWindow::kPanelX, 96, InstallerWindow::kPanelWidth, 40};
+constexpr PixelRect kProgressRect{InstallerWindow::kPanelX, 148, InstallerWindow::kPanelWidth, 18};
 
 }  // namespace
 
@@ -40,7 +39,7 @@ InstallerWindow::InstallerWindow(RippleStyle style, const wchar_t* class_name, s
       style_(style) {}
 
 InstallerWindow::~InstallerWindow() {
-  // The window goes before the artwork that Picture1 shows.
+  // The window goes before the artwork that its picture control shows.
   DestroyUnbound();
 }
 
@@ -48,15 +47,18 @@ void InstallerWindow::CreateControls() {
   artwork_.reset(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
                                                  MAKEINTRESOURCEW(VX_ARTWORK_BITMAP), IMAGE_BITMAP,
                                                  0, 0, LR_CREATEDIBSECTION)));
-  Picture1 = AddControl({L"STATIC", L"", {0, 0, kArtworkSide, kArtworkSide}, SS_BITMAP});
-  SendMessageW(Picture1, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(artwork_.get()));
-  ShowWindow(Picture1, SW_HIDE);
-  Label3 = AddLabel(L"", kLabel3Rect);
-  ShowWindow(Label3, SW_HIDE);
-  Picture2.Create(hwnd(), {kPicture2Rect, 0, false});
+  const ControlSite site = DialogSite();
+  artwork_picture_ =
+      MakeLabel(site, {.rect = {0, 0, kArtworkSide, kArtworkSide}, .kind = SS_BITMAP});
+  SendMessageW(artwork_picture_.hwnd(), STM_SETIMAGE, IMAGE_BITMAP,
+               reinterpret_cast<LPARAM>(artwork_.get()));
+  artwork_picture_.Show(false);
+  status_label_ = MakeLabel(site, {.rect = kStatusRect});
+  status_label_.Show(false);
+  Picture2.Create(hwnd(), {kProgressRect, 0, false});
 }
 
-void InstallerWindow::LoadPicture() {
+void InstallerWindow::LoadArtwork() {
   header_ = ArtworkHeader();
   std::vector<uint8_t> source;
   if (artwork_) {
@@ -71,46 +73,46 @@ void InstallerWindow::LoadPicture() {
   }
   ripple_.emplace(style_, std::move(source));
   work_.assign(kArtworkBytes, 0);
-  DrawPic();
+  DrawFrame();
   ShowWindow(Picture2.hwnd(), SW_HIDE);
 }
 
-void InstallerWindow::DrawPic() {
-  ++FrameCount;
-  if (Running) ++ProgressFrames;
+void InstallerWindow::DrawFrame() {
+  ++frame_count_;
+  if (running_) ++progress_frames_;
   if (!ripple_ || !hwnd()) return;
-  ripple_->Compose(FrameCount, ProgressFrames, work_);
+  ripple_->Compose(frame_count_, progress_frames_, work_);
   {
     const WindowDc dc(hwnd());
     const int side = DpiScale(hwnd())(kArtworkSide);
     SetDIBtoDC(dc.get(), work_, &header_, side, side);
   }
-  Picture2.SetFrames(ProgressFrames);
+  Picture2.SetFrames(progress_frames_);
   UpdateWindow(hwnd());
 }
 
 // A tick comes from a message loop, which runs the pending messages itself;
 // running them from the tick as well would take a message box's keys away
 // from its own dialog loop. Only the steps of the work let them run here.
-void InstallerWindow::LC(const std::wstring& St) {
-  SetControlText(Label3, St);
-  SetWindowPos(Label3, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  UpdateWindow(Label3);
-  Timer1_Timer();
+void InstallerWindow::ShowStatus(const std::wstring& text) {
+  status_label_.SetText(text);
+  SetWindowPos(status_label_.hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  UpdateWindow(status_label_.hwnd());
+  OnFrameTick();
   LetMessagesRun();
 }
 
-void InstallerWindow::EnableTimer1(bool enabled) {
-  if (enabled && hwnd()) {
-    timer1_.emplace(hwnd(), kTimer1, kTimer1Interval);
+void InstallerWindow::RunFrameTimer(bool running) {
+  if (running && hwnd()) {
+    frame_timer_.emplace(hwnd(), kFrameTimer, kFrameInterval);
   } else {
-    timer1_.reset();
+    frame_timer_.reset();
   }
 }
 
 void InstallerWindow::StartRunning() {
-  Running = true;
-  ShowWindow(Label3, SW_SHOW);
+  running_ = true;
+  status_label_.Show(true);
 }
 
 void InstallerWindow::ShowProgressBar() { ShowWindow(Picture2.hwnd(), SW_SHOW); }
@@ -121,8 +123,8 @@ LRESULT InstallerWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       OnPaint();
       return 0;
     case WM_TIMER:
-      if (wp != kTimer1) break;
-      Timer1_Timer();
+      if (wp != kFrameTimer) break;
+      OnFrameTick();
       return 0;
     default:
       break;

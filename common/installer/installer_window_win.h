@@ -1,7 +1,7 @@
 // InstallerWindow: what the setup wizard and the uninstaller share. A window
-// with the animated artwork on its left (Picture1 holds the artwork, the
-// frames are drawn on the window itself), a status text (Label3) and a
-// progress bar (Picture2) on its right, and Timer1, which draws a frame on
+// with the animated artwork on its left (a hidden picture control holds the
+// artwork, the frames are drawn on the window itself), a status text and a
+// progress bar on its right, and the frame timer, which draws a frame on
 // every tick. The controls of each program go in the panel on the right.
 #pragma once
 
@@ -31,8 +31,8 @@ class InstallerWindow : public ModalWindow {
   void Run() { RunModal(); }
 
   // One frame: the counters move on, the ripple is drawn onto the window
-  // and the bar into Picture2.
-  void DrawPic();
+  // and the bar into the progress area.
+  void DrawFrame();
 
   // The layout: the artwork at (0, 0), the panel to its right.
   static constexpr int kClientWidth = 592;
@@ -42,50 +42,50 @@ class InstallerWindow : public ModalWindow {
 
   // What the last frame showed, for checks.
   const std::vector<uint8_t>& work_picture() const { return work_; }
-  int64_t frame_count() const { return FrameCount; }
-  int progress_frames() const { return ProgressFrames; }
+  int64_t frame_count() const { return frame_count_; }
+  int progress_frames() const { return progress_frames_; }
   int bar_filled() const { return Picture2.filled(); }
-  HWND status_label() const { return Label3; }
+  HWND status_label() const { return status_label_.hwnd(); }
 
  protected:
   InstallerWindow(RippleStyle style, const wchar_t* class_name, std::wstring caption);
 
-  // Picture1, Label3 and Picture2 (the last two hidden); the window is made
-  // by Open(nullptr), in the screen's centre.
+  // The artwork's picture control, the status label and the progress area
+  // (the last two hidden); the window is made by Open(nullptr), in the
+  // screen's centre.
   void CreateControls() override;
-  // The picture part of loading the window: reads Picture1's artwork into
-  // the source picture (black when it cannot be read), draws one frame and
-  // hides Picture2.
-  void LoadPicture();
+  // Reads the artwork into the source picture (black when it cannot be
+  // read), draws one frame and hides the progress area.
+  void LoadArtwork();
 
-  // Shows the status text St and draws a frame, then lets the window's
+  // Shows the status `text` and draws a frame, then lets the window's
   // pending messages run, so that it repaints while the work goes on.
-  void LC(const std::wstring& St);
-  // A tick of Timer1.
-  virtual void Timer1_Timer() { DrawPic(); }
-  void EnableTimer1(bool enabled);
+  void ShowStatus(const std::wstring& text);
+  // A tick of the frame timer.
+  virtual void OnFrameTick() { DrawFrame(); }
+  void RunFrameTimer(bool running);
   // The work has started: the bar advances from now on.
   void StartRunning();
+  bool running() const { return running_; }
   void ShowProgressBar();
 
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
-  HWND Picture1 = nullptr;
-  HWND Label3 = nullptr;
-  ProgressArea Picture2;
-  bool Running = false;
-  int ProgressFrames = 0;
-  int64_t FrameCount = 0;
-
  private:
   void OnPaint();
 
+  Label artwork_picture_;
+  Label status_label_;
+  ProgressArea Picture2;
+  bool running_ = false;
+  int progress_frames_ = 0;
+  int64_t frame_count_ = 0;
   RippleStyle style_;
   std::optional<Ripple> ripple_;
   BITMAPINFOHEADER header_{};
   std::vector<uint8_t> work_;
   Bitmap artwork_;
-  std::optional<Ticker> timer1_;
+  std::optional<Ticker> frame_timer_;
 };
 
 }  // namespace vx

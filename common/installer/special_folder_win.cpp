@@ -3,14 +3,14 @@
 // shlobj.h needs windows.h before it.
 #include <shlobj.h>
 
-#include "common/usual.h"
+#include "common/path_text.h"
 
 namespace vx {
 
 std::wstring GetSpecialPath(HWND owner, int nFolder) {
   wchar_t path[MAX_PATH] = {};
   if (!SHGetSpecialFolderPathW(owner, path, nFolder, FALSE)) path[0] = L'\0';
-  return Usual().AddDirMark(path);
+  return WithFolderMark(path);
 }
 
 }  // namespace vx

@@ -14,38 +14,37 @@ namespace {
 using Paths = std::vector<std::wstring>;
 
 TEST(UninstallDataFormat, CountLineThenOneQuotedPathALineInCodePage932) {
-  EXPECT_EQ(FormatUninstallData({L""}), "0\r\n");
+  EXPECT_EQ(FormatUninstallData({}), "0\r\n");
   const std::wstring japanese = L"C:\\インストール\\説明書.txt";
-  EXPECT_EQ(FormatUninstallData({L"", L"C:\\a,b\\x.exe", japanese}),
+  EXPECT_EQ(FormatUninstallData({L"C:\\a,b\\x.exe", japanese}),
             "2\r\n\"C:\\a,b\\x.exe\"\r\n\"" + ToShiftJis(japanese) + "\"\r\n");
 }
 
 TEST(UninstallDataFormat, LeavesOutNamesTheListCouldNotGiveBack) {
   // A quote or line break would break the line; "?" stands where code page
   // 932 has no character, and a delete would read it as a wildcard.
-  EXPECT_EQ(FormatUninstallData({L"", L"C:\\a\"b", L"C:\\x\r\ny", L"C:\\한글.txt", L"C:\\ok"}),
+  EXPECT_EQ(FormatUninstallData({L"C:\\a\"b", L"C:\\x\r\ny", L"C:\\한글.txt", L"C:\\ok"}),
             "1\r\n\"C:\\ok\"\r\n");
 }
 
 TEST(UninstallDataFile, RoundTripsCommasJapaneseNamesAndAnEmptyList) {
   test::TempFolder dir;
   const std::wstring list = dir / L"UnInstallData.Dat";
-  const Paths files = {L"",  // index 0 is not a file
-                       dir / L"a,b.txt", dir / L"ヘルプ\\トップ.htm", dir / L"ＭＳ ゴシック.dat"};
+  const Paths files = {dir / L"a,b.txt", dir / L"ヘルプ\\トップ.htm", dir / L"ＭＳ ゴシック.dat"};
   test::WriteFileBytes(list, std::vector<uint8_t>(5000, 'x'));  // an older, longer list
-  ASSERT_EQ(WriteUninstallData(list, files), 0);
+  ASSERT_TRUE(WriteUninstallData(list, files));
   const UninstallData read = ReadUninstallData(list);
   EXPECT_TRUE(read.complete);
-  EXPECT_EQ(read.paths, Paths(files.begin() + 1, files.end()));
+  EXPECT_EQ(read.paths, files);
 
-  ASSERT_EQ(WriteUninstallData(list, {L""}), 0);
+  ASSERT_TRUE(WriteUninstallData(list, {}));
   EXPECT_EQ(test::ReadFileBytes(list), (std::vector<uint8_t>{'0', '\r', '\n'}));
   const UninstallData none = ReadUninstallData(list);
   EXPECT_TRUE(none.complete);
   EXPECT_TRUE(none.paths.empty());
 
   EXPECT_FALSE(ReadUninstallData(dir / L"missing.dat").complete);
-  EXPECT_EQ(WriteUninstallData(dir / L"no\\such\\folder.dat", files), -1);
+  EXPECT_FALSE(WriteUninstallData(dir / L"no\\such\\folder.dat", files));
 }
 
 TEST(UninstallDataReader, ReadsTheCountAndTheFieldsAsOlderListsMayHoldThem) {
@@ -90,9 +89,7 @@ TEST(UninstallDataReader, GarbageNeverYieldsANameTheWriterWouldNotGiveBack) {
     const size_t length = random() % 600;
     for (size_t i = 0; i < length; ++i) bytes += alphabet[random() % alphabet.size()];
     const UninstallData read = ParseUninstallData(bytes);
-    Paths listed = {L""};
-    listed.insert(listed.end(), read.paths.begin(), read.paths.end());
-    const UninstallData again = ParseUninstallData(FormatUninstallData(listed));
+    const UninstallData again = ParseUninstallData(FormatUninstallData(read.paths));
     ASSERT_TRUE(again.complete) << round;
     ASSERT_EQ(again.paths, read.paths) << round;
   }

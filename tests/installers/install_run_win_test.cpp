@@ -9,20 +9,21 @@
 
 #include "common/environment.h"
 #include "common/file_copy.h"
+#include "common/file_operations.h"
 #include "common/file_seam.h"
+#include "common/folder_tree.h"
 #include "common/install_record.h"
 #include "common/install_record_win.h"
+#include "common/path_text.h"
 #include "common/text_case.h"
 #include "common/ui/controls_win.h"
 #include "common/uninstall_data.h"
 #include "setup/distribution.h"
-#include "setup/fixed_disk_win.h"
-#include "setup/setup_window_win.h"
 #include "tests/installers/installer_machine_win.h"
+#include "tests/installers/installer_runs_win.h"
 #include "tests/support/current_folder_win.h"
 #include "tests/support/registry_view_win.h"
 #include "tests/support/shell_link_reader.h"
-#include "uninstall/uninstall_window_win.h"
 
 namespace vx::test {
 namespace {
@@ -88,10 +89,6 @@ class StatusRecorder {
 
 class InstallRunTest : public InstallerMachineTest {
  protected:
-  struct Answers {
-    bool desktop = true;
-    bool send_to = true;
-  };
   struct InstallResult {
     Texts statuses;
     int bar_filled = 0;
@@ -99,32 +96,26 @@ class InstallRunTest : public InstallerMachineTest {
   };
 
   // The wizard from its first page to its end, with the recorded or default folder.
-  InstallResult Install(const std::wstring& setup_folder, Answers answers) {
-    setup::SetupWindow form(usual, reg, setup_folder, setup::IsFixedDisk);
-    form.Form_Load();
+  InstallResult Install(const std::wstring& setup_folder, WizardAnswers answers) {
+    WizardRun wizard(reg, setup_folder);
     StatusRecorder statuses;
-    statuses.Attach(form.status_label());
-    Click(form.Command1);
-    Click(answers.desktop ? form.Command1 : form.Command2);
-    Click(answers.send_to ? form.Command1 : form.Command2);
-    Click(form.Command1);  // the summary: the install runs to its end
-    EXPECT_EQ(form.hwnd(), nullptr) << "the wizard ends with the install";
-    return {statuses.texts, form.bar_filled(), form.progress_frames()};
+    statuses.Attach(wizard.window().status_label());
+    wizard.Install(answers);
+    EXPECT_EQ(wizard.window().hwnd(), nullptr) << "the wizard ends with the install";
+    return {statuses.texts, wizard.window().bar_filled(), wizard.window().progress_frames()};
   }
 
   // The uninstaller from its start to its end; the status texts it showed.
   Texts Uninstall() {
-    uninstall::UninstallWindow form(usual, reg);
     StatusRecorder statuses;
-    // The label is there once the questions are asked.
-    SetMessageHandler([&](const MessageRequest& request) {
-      if (statuses.texts.empty()) statuses.Attach(form.status_label());
-      shown.push_back(request.text);
-      return request.buttons == MsgButtons::YesNo ? uninstall_answer : MsgAnswer::Ok;
+    RunUninstaller(reg, [&](uninstall::UninstallWindow& uninstaller) {
+      // The label is there once the questions are asked.
+      SetMessageHandler([&](const MessageRequest& request) {
+        if (statuses.texts.empty()) statuses.Attach(uninstaller.status_label());
+        shown.push_back(request.text);
+        return request.buttons == MsgButtons::YesNo ? uninstall_answer : MsgAnswer::Ok;
+      });
     });
-    form.Form_Load();
-    form.Run();
-    EXPECT_EQ(form.hwnd(), nullptr);
     SetMessageHandler({});
     return statuses.texts;
   }
@@ -299,9 +290,7 @@ TEST_F(InstallRunTest, FailedCopyEndsInFailureAndLeavesWhatTheUninstallerRemoves
   // The list names exactly the files that reached the install folder.
   const std::wstring folder = DefaultInstallFolder();
   Texts listed = ReadUninstallData(folder + L"UnInstallData.Dat").paths;
-  Texts there;
-  usual.GetAllFiles(folder, there, kAllFileAttributes, true);
-  std::erase(there, L"");
+  Texts there = ListWholeTree(folder, Listed::Files, Naming::Full);
   std::erase(there, folder + L"UnInstallData.Dat");
   std::sort(listed.begin(), listed.end());
   std::sort(there.begin(), there.end());
@@ -318,13 +307,11 @@ TEST_F(InstallRunTest, DeclinedUninstallTouchesNothing) {
   for (const int yes_answers : {0, 1}) {
     shown.clear();
     int asked = 0;
-    uninstall::UninstallWindow form(usual, reg);
     SetMessageHandler([&](const MessageRequest& request) {
       shown.push_back(request.text);
       return asked++ < yes_answers ? MsgAnswer::Yes : MsgAnswer::No;
     });
-    form.Form_Load();
-    form.Run();
+    RunUninstaller(reg);
     SetMessageHandler({});
     EXPECT_EQ(shown.size(), static_cast<size_t>(yes_answers + 1));
     EXPECT_EQ(FolderContents(DefaultInstallFolder()), before);
@@ -337,11 +324,11 @@ TEST_F(InstallRunTest, DeclinedUninstallTouchesNothing) {
 // The record and the list are input: what they name outside the install
 // folder, or with no usable install folder, stays.
 TEST_F(InstallRunTest, ATamperedRecordDeletesNothingOutsideTheInstallFolder) {
-  const std::wstring windows = usual.AddDirMark(GetEnvironmentText(L"WINDIR"));
+  const std::wstring windows = WithFolderMark(GetEnvironmentText(L"WINDIR"));
   const std::wstring app = scratch / L"App\\Vantelox\\";
   const std::wstring current = scratch / L"current\\";
   const struct {
-    std::wstring InstallDir;  // empty: none recorded
+    std::wstring recorded;  // empty: none recorded
     std::wstring list_folder;
     std::wstring victim;
     bool refused;
@@ -350,27 +337,26 @@ TEST_F(InstallRunTest, ATamperedRecordDeletesNothingOutsideTheInstallFolder) {
       {L"", current, current + L"victim.txt", false},
       {windows, windows, windows + L"vx-victim.txt", true},
   };
-  ASSERT_EQ(usual.MakeDir(app, false), 0);
-  ASSERT_EQ(usual.MakeDir(current, false), 0);
+  ASSERT_TRUE(MakeFolders(app));
+  ASSERT_TRUE(MakeFolders(current));
   WriteFileBytes(app + L"Vantelox.exe", {1});
   const CurrentFolder in_current(current);
   ASSERT_TRUE(in_current.changed());
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.InstallDir);
+    SCOPED_TRACE(c.recorded);
     shown.clear();
     WriteFileBytes(c.victim, {1});
     const std::wstring list = c.list_folder + L"UnInstallData.Dat";
-    ASSERT_EQ(WriteUninstallData(list, {L"", c.victim, app + L"..\\..\\victim.txt",
-                                        c.list_folder + L"Vantelox.exe"}),
-              0);
-    if (!c.InstallDir.empty()) {
-      install_record::WriteRecordValue(reg, install_record::kInstallDir, c.InstallDir);
+    ASSERT_TRUE(WriteUninstallData(
+        list, {c.victim, app + L"..\\..\\victim.txt", c.list_folder + L"Vantelox.exe"}));
+    if (!c.recorded.empty()) {
+      install_record::WriteRecordValue(reg, install_record::kInstallDir, c.recorded);
     }
     Uninstall();
     EXPECT_TRUE(fs::FileExists(c.victim));
     EXPECT_TRUE(fs::FileExists(scratch / L"victim.txt"));
     ASSERT_GE(shown.size(), 3u);
-    const std::wstring refusal = L"インストールフォルダ「" + c.InstallDir +
+    const std::wstring refusal = L"インストールフォルダ「" + c.recorded +
                                  L"」は削除してはならないフォルダのため、削除しませんでした。";
     EXPECT_EQ(shown[2].find(refusal) != std::wstring::npos, c.refused) << shown[2];
     if (c.list_folder != app) {

@@ -7,7 +7,9 @@
 #include "common/code_page.h"
 #include "common/environment.h"
 #include "common/file_seam.h"
+#include "common/folder_tree.h"
 #include "common/installer/special_folder_win.h"
+#include "common/path_text.h"
 #include "common/program_folder_win.h"
 #include "tests/support/command_output_win.h"
 
@@ -16,7 +18,7 @@ namespace {
 
 std::wstring ProgramFilesFolder() {
   RegEdit reg;
-  return Usual().AddDirMark(reg.GetValueString(
+  return WithFolderMark(reg.GetValueString(
       RegEdit::kLocalMachine, L"Software\\Microsoft\\Windows\\CurrentVersion", L"ProgramFilesDir"));
 }
 
@@ -37,7 +39,7 @@ void ForgetInstall() {
 }  // namespace
 
 std::wstring InstalledUninstaller() {
-  return Usual().AddDirMark(GetEnvironmentText(L"WINDIR")) + L"UnInstallVantelox.exe";
+  return WithFolderMark(GetEnvironmentText(L"WINDIR")) + L"UnInstallVantelox.exe";
 }
 
 std::wstring DefaultInstallFolder() { return ProgramFilesFolder() + L"Morvane Soft\\Vantelox\\"; }
@@ -109,10 +111,9 @@ void InstallerMachineTest::TearDown() {
 
 std::wstring InstallerMachineTest::MakeSetupFolder() {
   const std::wstring setup = scratch / L"setup\\";
-  std::vector<std::wstring> copied;
-  EXPECT_EQ(usual.MoveAllFilesEx(ProgramFileFolder() + L"..\\dist\\", setup, 0, copied, false, L""),
-            0);
-  EXPECT_GE(copied.size(), 4u) << "the setup folder holds the three programs";
+  const auto copied = CopyTree(ProgramFileFolder() + L"..\\dist\\", setup);
+  EXPECT_TRUE(copied);
+  EXPECT_GE(copied ? copied->size() : 0, 3u) << "the setup folder holds the three programs";
   return setup;
 }
 

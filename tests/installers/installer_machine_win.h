@@ -13,7 +13,6 @@
 #include "common/folder_browser_win.h"
 #include "common/reg_edit_win.h"
 #include "common/shell_execute_win.h"
-#include "common/usual.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_driver_win.h"
@@ -59,7 +58,6 @@ class InstallerMachineTest : public testing::Test {
   std::vector<FolderBrowserRequest> browsed;
   std::wstring browser_answer;
 
-  const Usual usual{};
   RegEdit reg;
   TempFolder scratch;
   MessageRecorder messages;

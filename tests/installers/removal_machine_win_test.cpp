@@ -9,19 +9,19 @@
 #include <vector>
 
 #include "common/environment.h"
+#include "common/file_operations.h"
 #include "common/file_seam.h"
 #include "common/installer/special_folder_win.h"
+#include "common/path_text.h"
 #include "common/shell_link.h"
 #include "common/text_case.h"
 #include "common/ui/controls_win.h"
 #include "common/uninstall_data.h"
 #include "setup/distribution.h"
-#include "setup/fixed_disk_win.h"
-#include "setup/setup_window_win.h"
 #include "tests/installers/installer_machine_win.h"
+#include "tests/installers/installer_runs_win.h"
 #include "tests/support/program_driver_win.h"
 #include "tests/support/registry_view_win.h"
-#include "uninstall/uninstall_window_win.h"
 
 namespace vx::test {
 namespace {
@@ -66,7 +66,7 @@ struct Keepsake {
   Texts files;
   void Make() {
     for (const std::wstring& file : files) {
-      ASSERT_EQ(Usual().MakeDir(Usual().GetFolderName(folder + file), false), 0);
+      ASSERT_TRUE(MakeFolders(FolderPart(folder + file)));
       WriteFileBytes(folder + file, {'k', 'e', 'e', 'p'});
     }
   }
@@ -91,33 +91,28 @@ class RemovalMachineTest : public InstallerMachineTest {
 
   // The wizard from its first page to its end, with the recorded or
   // default folder; the answer to the start question is No.
-  void Install(const std::wstring& setup_folder, bool desktop, bool send_to,
+  void Install(const std::wstring& setup_folder, WizardAnswers answers,
                const std::function<void(const std::wstring&, int)>& on_status = {}) {
-    setup::SetupWindow form(usual, reg, setup_folder, setup::IsFixedDisk);
-    form.Form_Load();
+    WizardRun wizard(reg, setup_folder);
     MessageHook statuses;
     if (on_status) {
-      statuses.Attach(form.status_label(), [&](UINT msg, WPARAM, LPARAM lp, LRESULT&) {
-        if (msg == WM_SETTEXT)
-          on_status(reinterpret_cast<const wchar_t*>(lp), form.progress_frames());
+      statuses.Attach(wizard.window().status_label(), [&](UINT msg, WPARAM, LPARAM lp, LRESULT&) {
+        if (msg == WM_SETTEXT) {
+          on_status(reinterpret_cast<const wchar_t*>(lp), wizard.window().progress_frames());
+        }
         return false;
       });
     }
     on_message = [](const MessageRequest&) { return MsgAnswer::No; };
-    Click(form.Command1);
-    Click(desktop ? form.Command1 : form.Command2);
-    Click(send_to ? form.Command1 : form.Command2);
-    Click(form.Command1);
+    wizard.Install(answers);
     on_message = {};
-    ASSERT_EQ(form.hwnd(), nullptr) << "the wizard ends with the install";
+    ASSERT_EQ(wizard.window().hwnd(), nullptr) << "the wizard ends with the install";
   }
 
   // The uninstaller from its start to its end; what it showed.
   Texts Uninstall() {
     shown.clear();
-    uninstall::UninstallWindow form(usual, reg);
-    form.Form_Load();
-    form.Run();
+    RunUninstaller(reg);
     return shown;
   }
 
@@ -128,7 +123,7 @@ class RemovalMachineTest : public InstallerMachineTest {
 // The install folder as recorded: anything else named there, however it is
 // written, is left untouched and named; the run ends in the summary.
 TEST_F(RemovalMachineTest, ATamperedInstallFolderIsLeftAndNamed) {
-  Install(MakeSetupFolder(), false, false);
+  Install(MakeSetupFolder(), {false, false});
   Keepsake keep{L"C:\\vxkeep\\", {L"letter.txt", L"data\\sub\\table.csv"}};
   keep.Make();
   // A setup folder as the download left it: the distribution and more.
@@ -137,7 +132,7 @@ TEST_F(RemovalMachineTest, ATamperedInstallFolderIsLeftAndNamed) {
   downloads.Make();
   const std::wstring installed = DefaultInstallFolder();
   const Texts install_files = FolderContents(installed);
-  const std::wstring maker = usual.GetFolderName(usual.EraseDirMark(installed));
+  const std::wstring maker = FolderPart(WithoutFolderMark(installed));
   const struct {
     std::wstring value;
     bool raw;  // written through the registry, NUL and all
@@ -186,12 +181,12 @@ TEST_F(RemovalMachineTest, ATamperedInstallFolderIsLeftAndNamed) {
 TEST_F(RemovalMachineTest, OnlyTheProgramsOwnShortcutsGo) {
   Keepsake keep{L"C:\\vxkeep\\", {L"x.txt", L"a.ini", L"b.dat"}};
   keep.Make();
-  const std::wstring windows = usual.AddDirMark(GetEnvironmentText(L"WINDIR"));
+  const std::wstring windows = WithFolderMark(GetEnvironmentText(L"WINDIR"));
   const std::vector<uint8_t> win_ini = ReadFileBytes(windows + L"win.ini");
   ASSERT_FALSE(win_ini.empty());
   const std::wstring other_link = GetSpecialPath(nullptr, kDesktopFolderId) + L"Notepad.lnk";
-  ASSERT_TRUE(WriteShellLink(other_link, windows + L"notepad.exe", L""));
-  Install(MakeSetupFolder(), true, true);
+  ASSERT_TRUE(WriteShellLink(other_link, windows + L"notepad.exe"));
+  Install(MakeSetupFolder(), {true, true});
   const std::wstring installed = DefaultInstallFolder();
   const struct {
     std::wstring desktop, send_to;
@@ -220,7 +215,7 @@ TEST_F(RemovalMachineTest, OnlyTheProgramsOwnShortcutsGo) {
   RemoveTree(keep.folder);
 
   // The true values: both shortcuts lead to the program and go.
-  Install(MakeSetupFolder(), true, true);
+  Install(MakeSetupFolder(), {true, true});
   EXPECT_EQ(Uninstall().back(), kUninstalled);
   EXPECT_FALSE(fs::FileExists(DesktopShortcut()));
   EXPECT_FALSE(fs::FileExists(SendToShortcut()));
@@ -231,7 +226,7 @@ TEST_F(RemovalMachineTest, ASetupFolderOfAPersonsFilesLosesNothing) {
   const std::wstring setup = MakeSetupFolder();
   Keepsake own{setup, {L"letter.docx", L"OtherSetup.exe", L"photos\\2026\\a.jpg"}};
   own.Make();
-  Install(setup, false, false);
+  Install(setup, {false, false});
   own.ExpectWhole();
   const std::wstring installed = DefaultInstallFolder();
   EXPECT_EQ(FolderContents(installed),
@@ -255,7 +250,7 @@ TEST_F(RemovalMachineTest, ARunningProgramStopsTheUninstallBeforeItChangesAnythi
   settings.Make();
   Keepsake sibling{appdata + L"Morvane Soft\\Other\\", {L"keep.dat"}};
   sibling.Make();
-  Install(MakeSetupFolder(), true, false);
+  Install(MakeSetupFolder(), {true, false});
   const std::wstring installed = DefaultInstallFolder();
   const std::wstring program = installed + L"Vantelox.exe";
   const Texts listed = ReadUninstallData(installed + L"UnInstallData.Dat").paths;
@@ -305,9 +300,9 @@ TEST_F(RemovalMachineTest, ARunningProgramStopsTheUninstallBeforeItChangesAnythi
 // One install at a time: the same folder is replaced and drops the
 // shortcuts no longer wanted; another folder is refused by name.
 TEST_F(RemovalMachineTest, ReinstallingKeepsOneInstall) {
-  Install(MakeSetupFolder(), true, true);
+  Install(MakeSetupFolder(), {true, true});
   ASSERT_TRUE(fs::FileExists(DesktopShortcut()));
-  Install(MakeSetupFolder(), false, false);
+  Install(MakeSetupFolder(), {false, false});
   EXPECT_FALSE(fs::FileExists(DesktopShortcut()));
   EXPECT_FALSE(fs::FileExists(SendToShortcut()));
   auto record = RegQueryValues(kRecordKeyPath);
@@ -315,20 +310,20 @@ TEST_F(RemovalMachineTest, ReinstallingKeepsOneInstall) {
   EXPECT_EQ(record[L"RightOn"], L"");
 
   {
-    setup::SetupWindow form(usual, reg, MakeSetupFolder(), setup::IsFixedDisk);
-    form.Form_Load();
+    const WizardRun wizard(reg, MakeSetupFolder());
     browser_answer = scratch / L"Elsewhere";
-    Click(form.Command2);
+    wizard.No();
     shown.clear();
-    Click(form.Command1);
+    wizard.Yes();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0],
               L"Vanteloxは「" + DefaultInstallFolder() +
                   L"」にインストールされています。\r\n"
                   L"別のフォルダにインストールするには、先にアンインストールしてください。");
-    EXPECT_EQ(ControlText(form.Label2), scratch / L"Elsewhere\\Vantelox\\") << "still on page 1";
+    EXPECT_EQ(ControlText(wizard.view().folder_text()), scratch / L"Elsewhere\\Vantelox\\")
+        << "still on page 1";
     on_message = [](const MessageRequest&) { return MsgAnswer::Yes; };
-    Click(form.Command3);
+    wizard.Abort();
   }
   EXPECT_EQ(Uninstall().back(), kUninstalled);
   EXPECT_FALSE(fs::FolderExists(DefaultInstallFolder()));
@@ -344,7 +339,7 @@ TEST_F(RemovalMachineTest, TheWizardAnswersWhileItCopiesALargeFile) {
   WriteFileBytes(setup + L"Vantelox.exe", large);
   int copy_started = -1;
   int copy_ended = -1;
-  Install(setup, false, false, [&](const std::wstring& status, int frames) {
+  Install(setup, {false, false}, [&](const std::wstring& status, int frames) {
     if (status == L"ファイルのコピー中") copy_started = frames;
     if (status == L"コピーしたファイルの情報を保存中") copy_ended = frames;
   });

@@ -10,9 +10,8 @@
 #include "common/installer/installer_window_win.h"
 #include "common/installer/ripple.h"
 #include "common/ui/controls_win.h"
-#include "setup/fixed_disk_win.h"
-#include "setup/setup_window_win.h"
 #include "tests/installers/installer_machine_win.h"
+#include "tests/installers/installer_runs_win.h"
 #include "tests/support/registry_view_win.h"
 
 namespace vx::test {
@@ -31,86 +30,86 @@ bool ShowsWhole(HWND label, const std::wstring& text) {
 
 class WizardWindowTest : public InstallerMachineTest {
  protected:
-  setup::SetupWindow& Open(const std::wstring& setup_folder,
-                     setup::FixedDiskTest is_fixed = setup::IsFixedDisk) {
-    form.emplace(usual, reg, setup_folder, std::move(is_fixed));
-    form->Form_Load();
-    return *form;
+  WizardRun& Open(const std::wstring& setup_folder) {
+    wizard.emplace(reg, setup_folder);
+    return *wizard;
   }
-  std::optional<setup::SetupWindow> form;
+  std::optional<WizardRun> wizard;
 };
 
 TEST_F(WizardWindowTest, WalksThePagesAndBackToTheRecordedOrDefaultFolder) {
   const std::wstring setup_folder = MakeSetupFolder();
-  setup::SetupWindow& w = Open(setup_folder);
-  ASSERT_NE(w.hwnd(), nullptr);
-  EXPECT_EQ(ControlText(w.hwnd()), L"Vantelox1.1.0のInstall");
+  WizardRun& w = Open(setup_folder);
+  ASSERT_NE(w.window().hwnd(), nullptr);
+  EXPECT_EQ(ControlText(w.window().hwnd()), L"Vantelox1.1.0のInstall");
   for (const WPARAM size : {ICON_BIG, ICON_SMALL}) {
-    EXPECT_NE(SendMessageW(w.hwnd(), WM_GETICON, size, 0), 0) << "the program's icon " << size;
+    EXPECT_NE(SendMessageW(w.window().hwnd(), WM_GETICON, size, 0), 0)
+        << "the program's icon " << size;
   }
-  EXPECT_EQ(ControlText(w.Label1),
+  EXPECT_EQ(ControlText(w.view().question_label()),
             L"　以下のフォルダにVantelox1.1.0をインストールしてよろしいですか？");
-  EXPECT_EQ(ControlText(w.Label2), DefaultInstallFolder());
-  EXPECT_TRUE(Shown(w.Label2));
-  EXPECT_FALSE(Shown(w.status_label()));
-  EXPECT_EQ(ControlText(w.Command1), L"はい");
-  EXPECT_EQ(ControlText(w.Command2), L"いいえ");
-  EXPECT_EQ(ControlText(w.Command3), L"中止");
+  EXPECT_EQ(ControlText(w.view().folder_text()), DefaultInstallFolder());
+  EXPECT_TRUE(Shown(w.view().folder_text()));
+  EXPECT_FALSE(Shown(w.window().status_label()));
+  EXPECT_EQ(ControlText(w.view().yes_button()), L"はい");
+  EXPECT_EQ(ControlText(w.view().no_button()), L"いいえ");
+  EXPECT_EQ(ControlText(w.view().abort_button()), L"中止");
   // Page 1 reads the record without making its key.
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kRecordKey));
 
   // The folder browser: cancelled changes nothing; a folder naming the
   // product in another case is kept, any other gets the product's folder.
-  Click(w.Command2);
+  w.No();
   ASSERT_EQ(browsed.size(), 1u);
-  EXPECT_EQ(browsed[0].owner, w.hwnd());
+  EXPECT_EQ(browsed[0].owner, w.window().hwnd());
   EXPECT_EQ(browsed[0].title, L"インストールするフォルダを選択し、ＯＫを押してください。");
   EXPECT_EQ(browsed[0].root, 17);
   EXPECT_EQ(browsed[0].flags, 3u);
-  EXPECT_EQ(ControlText(w.Label2), DefaultInstallFolder());
+  EXPECT_EQ(ControlText(w.view().folder_text()), DefaultInstallFolder());
   browser_answer = scratch / L"Apps\\VANTELOX";
-  Click(w.Command2);
-  EXPECT_EQ(ControlText(w.Label2), scratch / L"Apps\\VANTELOX\\");
+  w.No();
+  EXPECT_EQ(ControlText(w.view().folder_text()), scratch / L"Apps\\VANTELOX\\");
   browser_answer = scratch / L"Apps";
-  Click(w.Command2);
-  EXPECT_EQ(ControlText(w.Label2), scratch / L"Apps\\Vantelox\\");
+  w.No();
+  EXPECT_EQ(ControlText(w.view().folder_text()), scratch / L"Apps\\Vantelox\\");
 
-  Click(w.Command1);
-  EXPECT_EQ(ControlText(w.Label1),
+  w.Yes();
+  EXPECT_EQ(ControlText(w.view().question_label()),
             L"デスクトップにショートカットを作成しますか？\r\n\r\nYes⇒作成する \r\nNo⇒作成しない");
-  EXPECT_FALSE(Shown(w.Label2));
-  Click(w.Command2);
+  EXPECT_FALSE(Shown(w.view().folder_text()));
+  w.No();
   EXPECT_EQ(
-      ControlText(w.Label1),
+      ControlText(w.view().question_label()),
       L"「送る」メニューに「Vantelox」を作成しますか？\r\n\r\nYes⇒作成する \r\nNo⇒作成しない\r\n");
-  Click(w.Command1);
-  EXPECT_EQ(ControlText(w.Label1),
+  w.Yes();
+  EXPECT_EQ(ControlText(w.view().question_label()),
             L"以下の条件でインストールを開始します。よろしいですか？\r\n\r\n"
             L"Vantelox1.1.0のインストール\r\n「送る」メニューに追加\r\n");
-  EXPECT_EQ(ControlText(w.Command2), L"戻る");
+  EXPECT_EQ(ControlText(w.view().no_button()), L"戻る");
 
-  Click(w.Command2);
-  EXPECT_EQ(ControlText(w.Command2), L"いいえ");
-  EXPECT_EQ(ControlText(w.Label2), DefaultInstallFolder()) << "the picked folder is dropped";
-  EXPECT_TRUE(Shown(w.Label2));
+  w.No();
+  EXPECT_EQ(ControlText(w.view().no_button()), L"いいえ");
+  EXPECT_EQ(ControlText(w.view().folder_text()), DefaultInstallFolder())
+      << "the picked folder is dropped";
+  EXPECT_TRUE(Shown(w.view().folder_text()));
   EXPECT_TRUE(messages.shown().empty());
 }
 
 TEST_F(WizardWindowTest, AbortOnTheFirstPageLeavesNoTrace) {
   const std::wstring setup_folder = MakeSetupFolder();
   const std::vector<std::wstring> setup_files = FolderContents(setup_folder);
-  setup::SetupWindow& w = Open(setup_folder);
+  WizardRun& w = Open(setup_folder);
   messages.Answer(MsgAnswer::No);
-  Click(w.Command3);
+  w.Abort();
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_EQ(messages.shown()[0].text, L"インストールを中止します。よろしいですか？");
   EXPECT_EQ(messages.shown()[0].buttons, MsgButtons::YesNo);
   EXPECT_EQ(messages.shown()[0].icon, MsgIcon::None);
-  ASSERT_NE(w.hwnd(), nullptr) << "No keeps the wizard";
+  ASSERT_NE(w.window().hwnd(), nullptr) << "No keeps the wizard";
   // The close box asks the same.
-  SendMessageW(w.hwnd(), WM_CLOSE, 0, 0);
+  SendMessageW(w.window().hwnd(), WM_CLOSE, 0, 0);
   EXPECT_EQ(messages.shown().size(), 2u);
-  EXPECT_EQ(w.hwnd(), nullptr);
+  EXPECT_EQ(w.window().hwnd(), nullptr);
 
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, L"SoftWare\\MorvaneSoft"));
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kProgramEntryKey));
@@ -121,60 +120,62 @@ TEST_F(WizardWindowTest, AbortOnTheFirstPageLeavesNoTrace) {
 
 TEST_F(WizardWindowTest, RefusesFoldersNotOnAFixedDiskAndInsideTheSetupFolder) {
   const std::wstring setup_folder = MakeSetupFolder();
-  setup::SetupWindow& w = Open(setup_folder);
+  WizardRun& w = Open(setup_folder);
   browser_answer = L"Q:\\Apps";  // no such drive
-  Click(w.Command2);
+  w.No();
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_EQ(messages.shown()[0].text,
             L"セットアップは固定ディスク（ハードディスクなど）にインストールする必要があります。");
-  EXPECT_EQ(ControlText(w.Label2), L"C:\\Vantelox\\");
+  EXPECT_EQ(ControlText(w.view().folder_text()), L"C:\\Vantelox\\");
 
   browser_answer = setup_folder + L"sub";
-  Click(w.Command2);
-  Click(w.Command1);
+  w.No();
+  w.Yes();
   ASSERT_EQ(messages.shown().size(), 2u);
   EXPECT_EQ(messages.shown()[1].text,
             L"セットアップのフォルダとその中のフォルダにはインストールできません。\r\n"
             L"別のフォルダを選択してください。");
-  EXPECT_EQ(ControlText(w.Label2), setup_folder + L"sub\\Vantelox\\") << "still on page 1";
-  EXPECT_TRUE(Shown(w.Label2));
+  EXPECT_EQ(ControlText(w.view().folder_text()), setup_folder + L"sub\\Vantelox\\")
+      << "still on page 1";
+  EXPECT_TRUE(Shown(w.view().folder_text()));
 }
 
 TEST_F(WizardWindowTest, ShowsEveryTextWhole) {
   const std::wstring setup_folder = MakeSetupFolder();
-  setup::SetupWindow& w = Open(setup_folder);
-  const std::wstring label1_texts[] = {
-      setup::FolderQuestion(setup::kOlderInstalled),
-      setup::FolderQuestion(setup::kSameOrNewerInstalled),
-      setup::FolderQuestion(setup::kNoneInstalled),
-      setup::SummaryText(setup::kSameOrNewerInstalled, true, true),
-      setup::SummaryText(setup::kOlderInstalled, true, true),
+  WizardRun& w = Open(setup_folder);
+  const std::wstring question_texts[] = {
+      setup::FolderQuestion(setup::InstallKind::Upgrade),
+      setup::FolderQuestion(setup::InstallKind::Reinstall),
+      setup::FolderQuestion(setup::InstallKind::Fresh),
+      setup::SummaryText(setup::InstallKind::Reinstall, true, true),
+      setup::SummaryText(setup::InstallKind::Upgrade, true, true),
   };
-  for (const std::wstring& text : label1_texts) {
-    EXPECT_TRUE(ShowsWhole(w.Label1, text)) << text;
+  for (const std::wstring& text : question_texts) {
+    EXPECT_TRUE(ShowsWhole(w.view().question_label(), text)) << text;
   }
   // The folder box shows any folder whole: its last character can be
   // scrolled into view.
   browser_answer = L"C:\\" + std::wstring(120, L'a') + L"\\" + std::wstring(100, L'b');
-  Click(w.Command2);
-  const std::wstring shown = ControlText(w.Label2);
+  w.No();
+  const std::wstring shown = ControlText(w.view().folder_text());
   ASSERT_EQ(shown, browser_answer + L"\\Vantelox\\");
-  SendMessageW(w.Label2, EM_LINESCROLL, 0, SendMessageW(w.Label2, EM_GETLINECOUNT, 0, 0));
-  const LRESULT last = SendMessageW(w.Label2, EM_POSFROMCHAR, shown.size() - 1, 0);
+  SendMessageW(w.view().folder_text(), EM_LINESCROLL, 0,
+               SendMessageW(w.view().folder_text(), EM_GETLINECOUNT, 0, 0));
+  const LRESULT last = SendMessageW(w.view().folder_text(), EM_POSFROMCHAR, shown.size() - 1, 0);
   EXPECT_NE(last, -1);
   RECT box;
-  GetClientRect(w.Label2, &box);
+  GetClientRect(w.view().folder_text(), &box);
   EXPECT_LT(static_cast<short>(HIWORD(last)), box.bottom);
   EXPECT_GE(static_cast<short>(HIWORD(last)), 0);
   for (const wchar_t* status : {L"アプリケーションの追加と削除の情報を削除しています。",
                                 L"スタートメニューのショートカットを削除しています。"}) {
-    EXPECT_TRUE(ShowsWhole(w.status_label(), status)) << status;
+    EXPECT_TRUE(ShowsWhole(w.window().status_label(), status)) << status;
   }
 }
 
 TEST_F(WizardWindowTest, DrawsTheRippleOverItsOwnArtwork) {
   const std::wstring setup_folder = MakeSetupFolder();
-  setup::SetupWindow& w = Open(setup_folder);
+  WizardRun& w = Open(setup_folder);
   // The artwork as the program carries it.
   HBITMAP bitmap = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(200),
                                                    IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
@@ -189,31 +190,31 @@ TEST_F(WizardWindowTest, DrawsTheRippleOverItsOwnArtwork) {
   DeleteObject(bitmap);
   // The first frame, on the window as in the program's memory.
   std::vector<uint8_t> expected;
-  Ripple(RippleStyle::Setup, artwork).Compose(w.frame_count(), 0, expected);
-  EXPECT_EQ(w.frame_count(), 1);
-  EXPECT_TRUE(w.work_picture() == expected);
-  UpdateWindow(w.hwnd());
-  const HDC dc = GetDC(w.hwnd());
+  Ripple(RippleStyle::Setup, artwork).Compose(w.window().frame_count(), 0, expected);
+  EXPECT_EQ(w.window().frame_count(), 1);
+  EXPECT_TRUE(w.window().work_picture() == expected);
+  UpdateWindow(w.window().hwnd());
+  const HDC dc = GetDC(w.window().hwnd());
   for (const POINT p : {POINT{0, 0}, POINT{128, 128}, POINT{37, 200}, POINT{255, 255}}) {
     const size_t at = (static_cast<size_t>(255 - p.y) * kArtworkSide + p.x) * 3;
     EXPECT_EQ(GetPixel(dc, p.x, p.y), RGB(expected[at + 2], expected[at + 1], expected[at]))
         << p.x << "," << p.y;
   }
-  ReleaseDC(w.hwnd(), dc);
+  ReleaseDC(w.window().hwnd(), dc);
 }
 
 // The shell's own folder browser, as the wizard opens it: owned by the
 // wizard (DriveModal finds only the wizard's own windows), titled, and giving
 // nothing when cancelled.
 TEST_F(WizardWindowTest, TheShellsFolderBrowserCancelledGivesNothing) {
-  setup::SetupWindow& w = Open(MakeSetupFolder());
+  WizardRun& w = Open(MakeSetupFolder());
   SetFolderBrowserHandler({});
   std::wstring window_class;
   std::vector<std::wstring> texts;
   // The shell may take a while to list its folders.
   constexpr int kShellTicks = 3000;
   DriveModal(
-      w.hwnd(), [&] { Click(w.Command2); },
+      w.window().hwnd(), [&] { w.No(); },
       [&](HWND browser) {
         wchar_t name[16] = {};
         GetClassNameW(browser, name, 16);
@@ -226,7 +227,7 @@ TEST_F(WizardWindowTest, TheShellsFolderBrowserCancelledGivesNothing) {
   EXPECT_NE(std::find(texts.begin(), texts.end(),
                       L"インストールするフォルダを選択し、ＯＫを押してください。"),
             texts.end());
-  EXPECT_EQ(ControlText(w.Label2), DefaultInstallFolder());
+  EXPECT_EQ(ControlText(w.view().folder_text()), DefaultInstallFolder());
 }
 
 }  // namespace

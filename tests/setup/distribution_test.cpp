@@ -6,14 +6,15 @@
 
 #include <algorithm>
 
+#include "common/file_operations.h"
 #include "common/file_seam.h"
+#include "common/path_text.h"
 #include "tests/support/temp_folder.h"
 
 namespace vx::setup {
 namespace {
 
 using Names = std::vector<std::wstring>;
-const Usual usual;
 
 TEST(Distribution, IsTheProgramAndTheHelpPages) {
   const Names files = DistributionFiles();
@@ -34,15 +35,15 @@ TEST(MoveDistribution, MovesOnlyTheListedFilesAndKeepsEverythingElse) {
                      L"Vanteloxヘルプ\\my notes.txt"};
   for (const Names& names : {files, own}) {
     for (const std::wstring& name : names) {
-      ASSERT_EQ(usual.MakeDir(usual.GetFolderName(from + name), false), 0);
+      ASSERT_TRUE(MakeFolders(FolderPart(from + name)));
       test::WriteFileBytes(from + name, {7});
     }
   }
   test::WriteFileBytes(from + L"SetUpVantelox.exe", {1});
-  Names listed;
-  ASSERT_EQ(MoveDistribution(usual, from, to, files, listed, {}), 0);
+  const DistributionMove move = MoveDistribution(from, to, files, {});
+  ASSERT_TRUE(move.complete);
 
-  EXPECT_EQ(listed, (Names{L"", to + files[0], to + files[1], to + files[2]}));
+  EXPECT_EQ(move.copied, (Names{to + files[0], to + files[1], to + files[2]}));
   for (const std::wstring& name : files) {
     EXPECT_TRUE(fs::FileExists(to + name)) << name;
     EXPECT_FALSE(fs::FileExists(from + name)) << name;
@@ -59,24 +60,25 @@ TEST(MoveDistribution, EmptiesTheSetupFolderThatHeldOnlyTheDistribution) {
   test::TempFolder dir;
   const std::wstring from = dir / L"setup\\";
   const Names files = {L"Vantelox.exe", L"Vanteloxヘルプ\\top.htm"};
-  ASSERT_EQ(usual.MakeDir(from + L"Vanteloxヘルプ\\", false), 0);
+  ASSERT_TRUE(MakeFolders(from + L"Vanteloxヘルプ\\"));
   for (const std::wstring& name : files) test::WriteFileBytes(from + name, {1});
-  Names listed;
-  ASSERT_EQ(MoveDistribution(usual, from, dir / L"to\\", files, listed, {}), 0);
+  ASSERT_TRUE(MoveDistribution(from, dir / L"to\\", files, {}).complete);
   EXPECT_FALSE(fs::FolderExists(from));
 }
 
 TEST(MoveDistribution, AMissingFileFailsAndKeepsTheSetupFolderWhole) {
   test::TempFolder dir;
   const std::wstring from = dir / L"setup\\";
-  ASSERT_EQ(usual.MakeDir(from, false), 0);
+  ASSERT_TRUE(MakeFolders(from));
   test::WriteFileBytes(from + L"Vantelox.exe", {1});
-  Names listed;
-  EXPECT_EQ(
-      MoveDistribution(usual, from, dir / L"to\\", {L"Vantelox.exe", L"gone.htm"}, listed, {}), -1);
+  const DistributionMove move =
+      MoveDistribution(from, dir / L"to\\", {L"Vantelox.exe", L"gone.htm"}, {});
+  EXPECT_FALSE(move.complete);
   EXPECT_TRUE(fs::FileExists(from + L"Vantelox.exe"));
-  EXPECT_EQ(listed, (Names{L"", dir / L"to\\Vantelox.exe"})) << "what did arrive is listed";
-  EXPECT_EQ(MoveDistribution(usual, from, from + L"sub\\", {L"Vantelox.exe"}, listed, {}), -1);
+  EXPECT_EQ(move.copied, (Names{dir / L"to\\Vantelox.exe"})) << "what did arrive is listed";
+  const DistributionMove inside = MoveDistribution(from, from + L"sub\\", {L"Vantelox.exe"}, {});
+  EXPECT_FALSE(inside.complete);
+  EXPECT_TRUE(inside.copied.empty());
   EXPECT_FALSE(fs::FolderExists(from + L"sub\\"));
 }
 
@@ -84,14 +86,12 @@ TEST(MoveDistribution, AMissingFileFailsAndKeepsTheSetupFolderWhole) {
 TEST(MoveDistribution, LetsTheCallerRunBetweenTheBlocksOfALargeFile) {
   test::TempFolder dir;
   const std::wstring from = dir / L"setup\\";
-  ASSERT_EQ(usual.MakeDir(from, false), 0);
+  ASSERT_TRUE(MakeFolders(from));
   const std::vector<uint8_t> big(5 * (1 << 20) + 3, 0x5a);
   test::WriteFileBytes(from + L"Vantelox.exe", big);
   int between = 0;
-  Names listed;
-  ASSERT_EQ(
-      MoveDistribution(usual, from, dir / L"to\\", {L"Vantelox.exe"}, listed, [&] { ++between; }),
-      0);
+  ASSERT_TRUE(
+      MoveDistribution(from, dir / L"to\\", {L"Vantelox.exe"}, [&] { ++between; }).complete);
   EXPECT_EQ(between, 5) << "once between each two of the six blocks";
   EXPECT_EQ(test::ReadFileBytes(dir / L"to\\Vantelox.exe"), big);
 }

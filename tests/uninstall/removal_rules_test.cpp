@@ -59,8 +59,8 @@ TEST(JudgeShortcut, DeletesOnlyTheProgramsOwnShortcut) {
 }
 
 TEST(ResultMessages, ReportSuccessOrTheListThenTheSummary) {
-  EXPECT_EQ(ResultMessages({L""}), (Names{L"アンインストールは正常に終了しました。"}));
-  const Names messages = ResultMessages({L"", L"a", L"b"});
+  EXPECT_EQ(ResultMessages({}), (Names{L"アンインストールは正常に終了しました。"}));
+  const Names messages = ResultMessages({L"a", L"b"});
   ASSERT_EQ(messages.size(), 2u);
   EXPECT_EQ(messages[0], L"\r\na\r\nb");
   EXPECT_EQ(messages[1],

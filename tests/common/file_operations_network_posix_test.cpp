@@ -2,17 +2,16 @@
 // by its text that still reaches a real folder here.
 #include <gtest/gtest.h>
 
-#include "common/usual.h"
+#include "common/file_operations.h"
 #include "tests/support/temp_folder.h"
 
 namespace vx {
 namespace {
 
-TEST(UsualOpenBinary, OpensANetworkPathAsItIsWithoutMakingFolders) {
+TEST(OpenOrMakeFile, OpensANetworkPathAsItIsWithoutMakingFolders) {
   test::TempFolder dir;
-  const Usual usual;
-  EXPECT_TRUE(usual.OpenBinary(L"\\" + dir / L"a.bin", false));
-  EXPECT_FALSE(usual.OpenBinary(L"\\" + dir / L"sub\\a.bin", false));
+  EXPECT_TRUE(OpenOrMakeFile(L"\\" + dir / L"a.bin"));
+  EXPECT_FALSE(OpenOrMakeFile(L"\\" + dir / L"sub\\a.bin"));
   EXPECT_FALSE(fs::FolderExists(dir / L"sub"));
 }
 

@@ -2,19 +2,18 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "common/usual.h"
+#include "common/folder_tree.h"
 #include "tests/support/temp_folder.h"
 
 namespace vx {
 namespace {
 
-TEST(UsualGetFilesWin, LetsWaitingMessagesRunBetweenEntries) {
+TEST(ListOneLevelWin, LetsWaitingMessagesRunBetweenEntries) {
   test::TempFolder dir;
   test::WriteFileBytes(dir / L"a", {1});
   test::WriteFileBytes(dir / L"b", {1});
   ASSERT_TRUE(PostThreadMessageW(GetCurrentThreadId(), WM_APP, 0, 0));
-  std::vector<std::wstring> names;
-  EXPECT_EQ(Usual().GetFiles(dir.path(), names, 0, false), 1);
+  EXPECT_EQ(ListOneLevel(dir.path(), Listed::Files, Naming::Relative).size(), 2u);
   MSG left;
   EXPECT_FALSE(PeekMessageW(&left, nullptr, WM_APP, WM_APP, PM_REMOVE));
 }

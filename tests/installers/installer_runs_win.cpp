@@ -1,0 +1,35 @@
+#include "tests/installers/installer_runs_win.h"
+
+#include "setup/fixed_disk_win.h"
+
+namespace vx::test {
+namespace {
+
+void Press(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
+
+}  // namespace
+
+WizardRun::WizardRun(RegEdit& reg, const std::wstring& setup_folder)
+    : window_(reg, setup_folder, setup::IsFixedDisk) {
+  window_.Start();
+}
+
+void WizardRun::Yes() const { Press(view().yes_button()); }
+void WizardRun::No() const { Press(view().no_button()); }
+void WizardRun::Abort() const { Press(view().abort_button()); }
+
+void WizardRun::Install(WizardAnswers answers) const {
+  Yes();
+  answers.desktop_shortcut ? Yes() : No();
+  answers.send_to_shortcut ? Yes() : No();
+  Yes();
+}
+
+void RunUninstaller(RegEdit& reg, const std::function<void(uninstall::UninstallWindow&)>& watch) {
+  uninstall::UninstallWindow uninstaller(reg);
+  if (watch) watch(uninstaller);
+  uninstaller.Start();
+  uninstaller.Run();
+}
+
+}  // namespace vx::test

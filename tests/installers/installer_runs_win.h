@@ -1,0 +1,49 @@
+// The two installers run on this machine from their start to their end, as
+// the machine tests and the benchmark drive them: the wizard opened on a
+// setup folder and answered page by page, the uninstaller started. Message
+// boxes are answered by whatever handler the caller installed.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "common/reg_edit_win.h"
+#include "setup/setup_window_win.h"
+#include "tests/installers/setup_window_test_view_win.h"
+#include "uninstall/uninstall_window_win.h"
+
+namespace vx::test {
+
+struct WizardAnswers {
+  bool desktop_shortcut = true;
+  bool send_to_shortcut = true;
+};
+
+// The wizard, open on its first page with the recorded or the default
+// folder, over the setup folder given.
+class WizardRun {
+ public:
+  WizardRun(RegEdit& reg, const std::wstring& setup_folder);
+
+  setup::SetupWindow& window() { return window_; }
+  setup::SetupWindowTestView view() const { return setup::SetupWindowTestView(window_); }
+
+  // Pressed as a click presses them; each returns once the window has acted.
+  void Yes() const;
+  void No() const;
+  void Abort() const;
+
+  // From the first page: the folder shown, the two answers, and Yes on the
+  // summary; the install then runs to its end before this returns.
+  void Install(WizardAnswers answers) const;
+
+ private:
+  setup::SetupWindow window_;
+};
+
+// Runs the uninstaller from its start to its end. `watch`, when given, sees
+// the window before it starts.
+void RunUninstaller(RegEdit& reg,
+                    const std::function<void(uninstall::UninstallWindow&)>& watch = {});
+
+}  // namespace vx::test
