@@ -14,7 +14,7 @@
 #include "common/installer/ripple.h"
 #include "common/message_box.h"
 #include "common/program_folder_win.h"
-#include "common/reg_edit_win.h"
+#include "common/registry_win.h"
 #include "common/shell_execute_win.h"
 #include "setup/fixed_disk_win.h"
 #include "setup/setup_window_win.h"
@@ -52,15 +52,15 @@ FrameTimes TimeFrames(vx::InstallerWindow& window) {
   return {draw_frame, bare};
 }
 
-double InstallSeconds(vx::RegEdit& reg, const std::wstring& setup) {
+double InstallSeconds(vx::Registry& registry, const std::wstring& setup) {
   const double start = NowMs();
-  vx::test::WizardRun(reg, setup).Install({});
+  vx::test::WizardRun(registry, setup).Install({});
   return (NowMs() - start) / 1000;
 }
 
-double UninstallSeconds(vx::RegEdit& reg) {
+double UninstallSeconds(vx::Registry& registry) {
   const double start = NowMs();
-  vx::test::RunUninstaller(reg);
+  vx::test::RunUninstaller(registry);
   return (NowMs() - start) / 1000;
 }
 
@@ -74,17 +74,17 @@ int main() {
     return r.buttons == MsgButtons::YesNo ? yes_no : MsgAnswer::Ok;
   });
   SetShellHandler([](const ShellRequest&) {});
-  RegEdit reg;
+  Registry registry;
   const std::wstring dist = ProgramFileFolder() + L"..\\dist\\";
 
   FrameTimes setup_frames{}, uninstall_frames{};
   {
-    setup::SetupWindow wizard(reg, dist, setup::IsFixedDisk);
+    setup::SetupWindow wizard(registry, dist, setup::IsFixedDisk);
     wizard.Start();
     setup_frames = TimeFrames(wizard);
   }
   {
-    uninstall::UninstallWindow uninstaller(reg);
+    uninstall::UninstallWindow uninstaller(registry);
     uninstaller.Start();  // both questions answered No: nothing is removed
     uninstall_frames = TimeFrames(uninstaller);
   }
@@ -103,8 +103,8 @@ int main() {
   const size_t files =
       CopyTree(dist, scratch + L"setup\\").value_or(std::vector<std::wstring>{}).size();
   yes_no = MsgAnswer::Yes;
-  const double install = InstallSeconds(reg, scratch + L"setup\\");
-  const double uninstall = UninstallSeconds(reg);
+  const double install = InstallSeconds(registry, scratch + L"setup\\");
+  const double uninstall = UninstallSeconds(registry);
   bench::RemoveScratch(scratch);
   std::printf(
       "whole install of the setup folder (%zu files): %.2f s, of which at least 36 "

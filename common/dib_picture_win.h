@@ -11,21 +11,23 @@
 
 namespace vx {
 
-// Fills DestArray with GetHeight rows of the picture held by Pict (the
-// device context of a picture area's persistent image, such as a
-// PictureBox's dc()) at bpp bits a pixel, bottom-up, and BitmapInfoPtr with
-// the 40-byte header that describes them. On failure DestArray is empty and
-// the header's size field 0.
-void GetDIBPictureBox(HDC Pict, int GetHeight, std::vector<uint8_t>& DestArray,
-                      BITMAPINFOHEADER* BitmapInfoPtr, int bpp);
+struct DibPicture {
+  BITMAPINFOHEADER header{};  // its size field 0 when nothing was read
+  std::vector<uint8_t> pixels;
+};
 
-// Draws SourceData, described by the header at BitMapInfoDataPtr, onto hdc
-// at (0, 0) in its full width and height, or stretched to `width` x `height`
-// when they are given (a picture drawn for a denser display). Only pixels
-// that carry their own colours (16, 24 or 32 bits, uncompressed) are drawn,
-// and only when SourceData holds every row the header promises; anything
-// else draws nothing.
-void SetDIBtoDC(HDC hdc, const std::vector<uint8_t>& SourceData,
-                const BITMAPINFOHEADER* BitMapInfoDataPtr, int width = 0, int height = 0);
+// The first `rows` rows of the picture selected into `dc` (a picture area's
+// persistent image) at `bits_per_pixel`, bottom-up, with the 40-byte header
+// that describes them. On failure the pixels are empty and the header's
+// size field 0.
+DibPicture ReadSelectedPicture(HDC dc, int rows, int bits_per_pixel);
+
+// Draws `pixels`, described by `header`, onto `dc` at (0, 0) in its full
+// width and height, or stretched to `width` x `height` when they are given
+// (a picture drawn for a denser display). Only pixels that carry their own
+// colours (16, 24 or 32 bits, uncompressed) are drawn, and only when
+// `pixels` holds every row the header promises; anything else draws nothing.
+void DrawDib(HDC dc, const std::vector<uint8_t>& pixels, const BITMAPINFOHEADER& header,
+             int width = 0, int height = 0);
 
 }  // namespace vx

@@ -6,16 +6,14 @@
 
 namespace vx {
 
-bool MayEraseFolder(const std::wstring& DirName, const std::vector<std::wstring>& system_folders) {
-  const std::wstring full = fs::FullPathName(DirName);
-  for (const std::wstring& name : {DirName, full, fs::LongPathName(full)}) {
+bool MayEraseFolder(const std::wstring& folder, const std::vector<std::wstring>& system_folders) {
+  const std::wstring full = fs::FullPathName(folder);
+  for (const std::wstring& name : {folder, full, fs::LongPathName(full)}) {
     if (!name.empty() && IsProtectedFolder(name, system_folders)) return false;
   }
   return true;
 }
 
-bool MayEraseFolder(const std::wstring& DirName) {
-  return MayEraseFolder(DirName, SystemFolders());
-}
+bool MayEraseFolder(const std::wstring& folder) { return MayEraseFolder(folder, SystemFolders()); }
 
 }  // namespace vx

@@ -12,8 +12,8 @@ namespace vx {
 // of them, under every name the folder goes by: as written ("C:" alone is a
 // root), as the system resolves it ("..\" up to a root) and in its long
 // form (the 8.3 name of a system folder).
-bool MayEraseFolder(const std::wstring& DirName, const std::vector<std::wstring>& system_folders);
+bool MayEraseFolder(const std::wstring& folder, const std::vector<std::wstring>& system_folders);
 // The same against the system's folders as they are now.
-bool MayEraseFolder(const std::wstring& DirName);
+bool MayEraseFolder(const std::wstring& folder);
 
 }  // namespace vx

@@ -36,9 +36,9 @@ std::wstring ResolvedFolder(const std::wstring& folder) {
   return long_name.empty() ? full : long_name;
 }
 
-// Erases `folder` (with its mark) unless it is one that must stay; false
+// Deletes `folder` (with its mark) unless it is one that must stay; false
 // when it, or a folder in it, was such a one and was left.
-bool EraseFolder(const std::wstring& folder, const std::vector<std::wstring>& system_folders) {
+bool DeleteFolderTree(const std::wstring& folder, const std::vector<std::wstring>& system_folders) {
   if (!MayEraseFolder(folder, system_folders)) return false;
   bool all_allowed = true;
   const std::vector<fs::FolderEntry> entries = ListLevel(folder);
@@ -47,7 +47,7 @@ bool EraseFolder(const std::wstring& folder, const std::vector<std::wstring>& sy
     if (entry.is_link) {
       fs::RemoveFolder(folder + entry.name);
     } else {
-      all_allowed = EraseFolder(folder + entry.name + L'\\', system_folders) && all_allowed;
+      all_allowed = DeleteFolderTree(folder + entry.name + L'\\', system_folders) && all_allowed;
     }
   }
   for (const fs::FolderEntry& entry : entries) {
@@ -104,10 +104,10 @@ std::optional<std::vector<std::wstring>> CopyTree(const std::wstring& from,
   return copied;
 }
 
-TreeErase EraseTree(const std::wstring& folder) {
-  if (!fs::FolderExists(folder)) return TreeErase::Missing;
-  return EraseFolder(WithFolderMark(folder), SystemFolders()) ? TreeErase::Erased
-                                                              : TreeErase::Refused;
+TreeDeletion DeleteTree(const std::wstring& folder) {
+  if (!fs::FolderExists(folder)) return TreeDeletion::Missing;
+  return DeleteFolderTree(WithFolderMark(folder), SystemFolders()) ? TreeDeletion::Deleted
+                                                                   : TreeDeletion::Refused;
 }
 
 }  // namespace vx

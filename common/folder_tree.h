@@ -27,8 +27,8 @@ std::vector<std::wstring> ListWholeTree(const std::wstring& folder, Listed liste
 // is touched).
 std::optional<std::vector<std::wstring>> CopyTree(const std::wstring& from, const std::wstring& to);
 
-enum class TreeErase {
-  Erased,   // gone, but for what could not be deleted
+enum class TreeDeletion {
+  Deleted,  // gone, but for what could not be deleted
   Missing,  // there was no such folder
   Refused,  // it, or a folder in it, is a drive root, a folder of the system
             // or of the user's profile, or holds such a folder: that one was
@@ -36,6 +36,6 @@ enum class TreeErase {
 };
 // Deletes `folder` with everything in it, going on past what cannot be
 // deleted. Links inside are removed, never followed.
-TreeErase EraseTree(const std::wstring& folder);
+TreeDeletion DeleteTree(const std::wstring& folder);
 
 }  // namespace vx

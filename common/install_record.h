@@ -12,8 +12,7 @@
 
 namespace vx::install_record {
 
-// The record key, below HKEY_CURRENT_USER (RegEdit's RootKey 1).
-inline constexpr int kRecordRoot = 1;
+// The record key, below HKEY_CURRENT_USER.
 inline constexpr wchar_t kRecordKey[] = L"\\SoftWare\\MorvaneSoft\\Vantelox\\";
 
 // Its four values, in the order the setup writes them.

@@ -4,44 +4,53 @@
 #include "common/product.h"
 
 namespace vx::install_record {
+namespace {
 
-LONG WriteRecordValue(const RegEdit& reg, const wchar_t* ValueName, const std::wstring& text) {
-  return reg.SetValueString(kRecordRoot, kRecordKey, ValueName, StoredText(text));
+constexpr RegistryRoot kRecordRoot = RegistryRoot::CurrentUser;
+
+}  // namespace
+
+LONG WriteRecordValue(const Registry& registry, const wchar_t* name, const std::wstring& text) {
+  return registry.WriteText(kRecordRoot, kRecordKey, name, StoredText(text));
 }
 
-std::wstring ReadRecordValue(const RegEdit& reg, const wchar_t* ValueName) {
-  return reg.GetValueString(kRecordRoot, kRecordKey, ValueName);
+std::wstring ReadRecordValue(const Registry& registry, const wchar_t* name) {
+  return registry.ReadText(kRecordRoot, kRecordKey, name);
 }
 
-std::wstring PeekRecordValue(const RegEdit& reg, const wchar_t* ValueName) {
+std::wstring PeekRecordValue(const Registry& registry, const wchar_t* name) {
   HKEY key = nullptr;
   // The key's name without its marks at either end, as the registry wants it.
-  std::wstring name(kRecordKey + 1);
-  name.pop_back();
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, name.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+  std::wstring key_name(kRecordKey + 1);
+  key_name.pop_back();
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, key_name.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
     return {};
   }
   RegCloseKey(key);
-  return ReadRecordValue(reg, ValueName);
+  return ReadRecordValue(registry, name);
 }
 
-int EraseRecordValue(const RegEdit& reg, const wchar_t* ValueName) {
-  return reg.EraseValue(kRecordRoot, kRecordKey, ValueName);
+bool DeleteRecordValue(const Registry& registry, const wchar_t* name) {
+  return registry.DeleteValue(kRecordRoot, kRecordKey, name);
 }
 
-int EraseRecordKey(RegEdit& reg) { return reg.EraseKey(kRecordRoot, kRecordKey); }
+bool DeleteRecordKey(const Registry& registry) {
+  return registry.DeleteKeyTree(kRecordRoot, kRecordKey);
+}
 
-void RegisterInstalledProgram(const RegEdit& reg, const std::wstring& InstallFolder,
-                              const std::wstring& UninstallerFile, uint32_t SizeKb) {
+void RegisterInstalledProgram(const Registry& registry, const std::wstring& install_folder,
+                              const std::wstring& uninstaller, uint32_t size_kb) {
   UninstallDetails details;
-  details.DisplayVersion = product::kVersion;
-  details.Publisher = product::kMaker;
-  details.DisplayIcon = InstallFolder + product::kProgramFile;
-  details.InstallLocation = InstallFolder;
-  details.EstimatedSize = SizeKb;
-  reg.UnInstallRegister(kUninstallEntryName, DisplayName(), UninstallerFile, details);
+  details.display_version = product::kVersion;
+  details.publisher = product::kMaker;
+  details.display_icon = install_folder + product::kProgramFile;
+  details.install_location = install_folder;
+  details.estimated_size_kb = size_kb;
+  registry.RegisterUninstallEntry(kUninstallEntryName, DisplayName(), uninstaller, details);
 }
 
-void UnregisterInstalledProgram(RegEdit& reg) { reg.KillUnInstallRegister(kUninstallEntryName); }
+void UnregisterInstalledProgram(const Registry& registry) {
+  registry.RemoveUninstallEntry(kUninstallEntryName);
+}
 
 }  // namespace vx::install_record

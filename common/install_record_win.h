@@ -6,29 +6,29 @@
 #include <cstdint>
 #include <string>
 
-#include "common/reg_edit_win.h"
+#include "common/registry_win.h"
 
 namespace vx::install_record {
 
-// Writes one of the four values; an empty text is stored as the empty text.
-// The status of the write (0 on success).
-LONG WriteRecordValue(const RegEdit& reg, const wchar_t* ValueName, const std::wstring& text);
+// Writes one of the four values (`name`); an empty text is stored as the
+// empty text. The status of the write (0 on success).
+LONG WriteRecordValue(const Registry& registry, const wchar_t* name, const std::wstring& text);
 // Reads one of the four values; empty when it is missing. Like every read
 // of the registry class, this makes the record key when it is missing.
-std::wstring ReadRecordValue(const RegEdit& reg, const wchar_t* ValueName);
+std::wstring ReadRecordValue(const Registry& registry, const wchar_t* name);
 // The same, but a missing record key stays missing: a setup that is
 // cancelled leaves no trace.
-std::wstring PeekRecordValue(const RegEdit& reg, const wchar_t* ValueName);
-// Deletes one of the four values: -1 when it was not there, else 0.
-int EraseRecordValue(const RegEdit& reg, const wchar_t* ValueName);
-// Deletes the record key with whatever is left in it: -1 when it failed.
-int EraseRecordKey(RegEdit& reg);
+std::wstring PeekRecordValue(const Registry& registry, const wchar_t* name);
+// Deletes one of the four values; false when it was not there.
+bool DeleteRecordValue(const Registry& registry, const wchar_t* name);
+// Deletes the record key with whatever is left in it; false when it failed.
+bool DeleteRecordKey(const Registry& registry);
 
-// Makes the installed-programs entry of an install in InstallFolder (ending
-// in "\") whose files take SizeKb, removed by UninstallerFile.
-void RegisterInstalledProgram(const RegEdit& reg, const std::wstring& InstallFolder,
-                              const std::wstring& UninstallerFile, uint32_t SizeKb);
+// Makes the installed-programs entry of an install in `install_folder`
+// (ending in "") whose files take `size_kb`, removed by `uninstaller`.
+void RegisterInstalledProgram(const Registry& registry, const std::wstring& install_folder,
+                              const std::wstring& uninstaller, uint32_t size_kb);
 // Removes that entry, values and all.
-void UnregisterInstalledProgram(RegEdit& reg);
+void UnregisterInstalledProgram(const Registry& registry);
 
 }  // namespace vx::install_record

@@ -9,22 +9,21 @@
 
 namespace vx {
 
-// `st` without its first character when that is a "\"; only one goes.
-std::wstring DelYen(const std::wstring& st);
+// `key_path` without its first character when that is a "\"; only one goes.
+std::wstring WithoutLeadingMark(const std::wstring& key_path);
 
 // The names of the keys directly below a key path, in enumeration order.
-using SubKeyNames = std::function<std::vector<std::wstring>(const std::wstring& SubKey)>;
+using SubKeyLister = std::function<std::vector<std::wstring>(const std::wstring& key_path)>;
 
-// Appends to CollectedKeys every key below SubKey: all children of a key
-// (SubKey + "\" + name, joined literally, so a SubKey ending in "\" gives a
+// Appends to `collected` every key below `key_path`: all children of a key
+// (`key_path` + "\" + name, joined literally, so a path ending in "\" gives a
 // doubled one) before the subtree of its first child, then each child's
 // tree in turn.
-void CollectKeysBelow(const std::wstring& SubKey, const SubKeyNames& names_below,
-                      std::vector<std::wstring>& CollectedKeys);
+void CollectKeysBelow(const std::wstring& key_path, const SubKeyLister& names_below,
+                      std::vector<std::wstring>& collected);
 
 // The keys of `collected` from the deepest (most "\" in the path) to the
-// shallowest, in collection order within one depth, at indexes 1..n of the
-// result; index 0 stays empty. `collected` holds its keys from index 0.
+// shallowest, in collection order within one depth.
 std::vector<std::wstring> DeepestFirst(const std::vector<std::wstring>& collected);
 
 }  // namespace vx

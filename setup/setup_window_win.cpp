@@ -72,9 +72,9 @@ void ShowOpenFailed(const std::wstring& name) {
 
 }  // namespace
 
-SetupWindow::SetupWindow(RegEdit& reg, std::wstring setup_folder, FixedDiskTest is_fixed)
+SetupWindow::SetupWindow(Registry& registry, std::wstring setup_folder, FixedDiskTest is_fixed)
     : InstallerWindow(RippleStyle::Setup, L"VanteloxSetupWindow", WizardCaption()),
-      reg_(reg),
+      registry_(registry),
       setup_folder_(std::move(setup_folder)),
       is_fixed_(std::move(is_fixed)) {}
 
@@ -121,7 +121,7 @@ void SetupWindow::ShowPage() {
       folder_text_.Show(false);
       no_button_.SetText(setup_texts::kBack);
       question_label_.SetText(
-          SummaryText(install_kind_, wizard_.make_desktop_shortcut, wizard_.make_send_to_shortcut));
+          SummaryText(install_type_, wizard_.make_desktop_shortcut, wizard_.make_send_to_shortcut));
       break;
   }
 }
@@ -130,10 +130,10 @@ void SetupWindow::ShowPage() {
 // before is dropped.
 void SetupWindow::ShowFolderPage() {
   folder_text_.Show(true);
-  std::wstring candidate = install_record::PeekRecordValue(reg_, install_record::kInstallDir);
+  std::wstring candidate = install_record::PeekRecordValue(registry_, install_record::kInstallDir);
   if (candidate.empty()) {
     candidate = DefaultInstallParent(
-        reg_.GetValueString(RegEdit::kLocalMachine, kCurrentVersionKey, kProgramFilesDir));
+        registry_.ReadText(RegistryRoot::LocalMachine, kCurrentVersionKey, kProgramFilesDir));
   }
   no_button_.SetText(setup_texts::kNo);
   SettleFolder(candidate);
@@ -143,8 +143,8 @@ void SetupWindow::SettleFolder(const std::wstring& chosen) {
   const FolderChoice choice = SettleInstallFolder(chosen, setup_folder_, is_fixed_);
   if (choice.replaced_not_fixed) ShowMessage(setup_texts::kTargetNotFixed);
   install_folder_ = choice.folder;
-  install_kind_ = choice.kind;
-  question_label_.SetText(FolderQuestion(install_kind_));
+  install_type_ = choice.kind;
+  question_label_.SetText(FolderQuestion(install_type_));
   folder_text_.SetText(install_folder_);
 }
 
@@ -159,8 +159,8 @@ void SetupWindow::Follow(WizardStep step) {
       if (!chosen.empty()) SettleFolder(chosen);
       break;
     }
-    case WizardStep::StartInstall:
-      StartInstall();
+    case WizardStep::Install:
+      RunInstall();
       break;
   }
 }
@@ -174,7 +174,7 @@ void SetupWindow::OnYes() {
   }
   if (wizard_.page == WizardPage::Folder) {
     const std::wstring earlier = EarlierInstallElsewhere(
-        install_record::PeekRecordValue(reg_, install_record::kInstallDir), install_folder_);
+        install_record::PeekRecordValue(registry_, install_record::kInstallDir), install_folder_);
     if (!earlier.empty()) {
       ShowMessage(EarlierInstallText(earlier));
       return;
@@ -198,7 +198,7 @@ void SetupWindow::OnAbort() {
 // install runs.
 void SetupWindow::OnClose() { OnAbort(); }
 
-void SetupWindow::StartInstall() {
+void SetupWindow::RunInstall() {
   RunFrameTimer(true);
   StartRunning();
   for (const Control* control : std::initializer_list<const Control*>{
@@ -219,10 +219,11 @@ void SetupWindow::StartInstall() {
 // shortcuts report nothing: a missing shortcut does not spoil the install.
 bool SetupWindow::InstallSteps() {
   using namespace install_record;
-  earlier_ = {PeekRecordValue(reg_, kInstallDir), PeekRecordValue(reg_, kDeskTopShortCutFileName),
-              PeekRecordValue(reg_, kRightOn)};
+  earlier_ = {PeekRecordValue(registry_, kInstallDir),
+              PeekRecordValue(registry_, kDeskTopShortCutFileName),
+              PeekRecordValue(registry_, kRightOn)};
   ShowStatus(setup_texts::kRegisteringFolder);
-  WriteRecordValue(reg_, kInstallDir, install_folder_);
+  WriteRecordValue(registry_, kInstallDir, install_folder_);
   if (!RegisterUninstaller()) return false;
   RegisterShortcutFiles();
   RegisterInstalledProgramEntry();
@@ -234,7 +235,8 @@ bool SetupWindow::RegisterUninstaller() {
   ShowStatus(setup_texts::kRegisteringUninstaller);
   uninstaller_file_ =
       WithFolderMark(GetEnvironmentText(L"WINDIR")) + installed_names::kUninstallerFile;
-  install_record::WriteRecordValue(reg_, install_record::kUnInstallFileName, uninstaller_file_);
+  install_record::WriteRecordValue(registry_, install_record::kUnInstallFileName,
+                                   uninstaller_file_);
   // The installed uninstaller makes way only for one that is there to take its place.
   const std::wstring source = setup_folder_ + installed_names::kUninstallerFile;
   return fs::FileExists(source) && MoveReplacing(source, uninstaller_file_);
@@ -242,16 +244,16 @@ bool SetupWindow::RegisterUninstaller() {
 
 void SetupWindow::RegisterShortcutFiles() {
   ShowStatus(setup_texts::kRegisteringInfo1);
-  desktop_shortcut_ = wizard_.make_desktop_shortcut ? GetSpecialPath(hwnd(), kDesktopFolderId) +
+  desktop_shortcut_ = wizard_.make_desktop_shortcut ? SpecialFolderPath(hwnd(), kDesktopFolderId) +
                                                           installed_names::kShortcutFile
                                                     : L"";
-  install_record::WriteRecordValue(reg_, install_record::kDeskTopShortCutFileName,
+  install_record::WriteRecordValue(registry_, install_record::kDeskTopShortCutFileName,
                                    desktop_shortcut_);
   ShowStatus(setup_texts::kRegisteringInfo2);
-  send_to_shortcut_ = wizard_.make_send_to_shortcut
-                          ? GetSpecialPath(hwnd(), kSendToFolderId) + installed_names::kShortcutFile
-                          : L"";
-  install_record::WriteRecordValue(reg_, install_record::kRightOn, send_to_shortcut_);
+  send_to_shortcut_ = wizard_.make_send_to_shortcut ? SpecialFolderPath(hwnd(), kSendToFolderId) +
+                                                          installed_names::kShortcutFile
+                                                    : L"";
+  install_record::WriteRecordValue(registry_, install_record::kRightOn, send_to_shortcut_);
   // Earlier shortcuts the new answers do not want would outlive the uninstall.
   const std::wstring earlier_program =
       WithFolderMark(UpToNul(earlier_.install_folder)) + product::kProgramFile;
@@ -264,7 +266,7 @@ void SetupWindow::RegisterInstalledProgramEntry() {
   std::vector<std::wstring> files;
   for (const std::wstring& file : DistributionFiles()) files.push_back(setup_folder_ + file);
   files.push_back(uninstaller_file_);
-  install_record::RegisterInstalledProgram(reg_, install_folder_, uninstaller_file_,
+  install_record::RegisterInstalledProgram(registry_, install_folder_, uninstaller_file_,
                                            install_record::SizeInKb(files));
 }
 
@@ -278,7 +280,7 @@ void SetupWindow::MakeShortcuts() {
     MakeShortcut(FolderPart(desktop_shortcut_), kShortcutTitle, program_file_);
   }
   ShowStatus(setup_texts::kMakingMenuShortcuts);
-  const std::wstring menu = GetSpecialPath(hwnd(), kProgramMenuFolderId) + kMenuFolder;
+  const std::wstring menu = SpecialFolderPath(hwnd(), kProgramMenuFolderId) + kMenuFolder;
   if (!MakeFolders(menu)) ShowOpenFailed(menu);
   MakeShortcut(menu, kShortcutTitle, program_file_);
   MakeShortcut(menu, kHelpShortcutTitle, install_folder_ + kHelpTopPage);

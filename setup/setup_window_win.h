@@ -9,7 +9,7 @@
 #include <string>
 
 #include "common/installer/installer_window_win.h"
-#include "common/reg_edit_win.h"
+#include "common/registry_win.h"
 #include "setup/reinstall.h"
 #include "setup/wizard.h"
 
@@ -19,7 +19,7 @@ class SetupWindow : public InstallerWindow {
  public:
   // `setup_folder` (ending in "\") is the folder the setup runs from;
   // `is_fixed` tells a fixed disk's root.
-  SetupWindow(RegEdit& reg, std::wstring setup_folder, FixedDiskTest is_fixed);
+  SetupWindow(Registry& registry, std::wstring setup_folder, FixedDiskTest is_fixed);
 
   // Makes and shows the window on the folder page.
   void Start();
@@ -39,7 +39,7 @@ class SetupWindow : public InstallerWindow {
   void OnAbort();
   void OnClose() override;
 
-  void StartInstall();
+  void RunInstall();
   bool InstallSteps();
   bool RegisterUninstaller();
   void RegisterShortcutFiles();
@@ -52,7 +52,7 @@ class SetupWindow : public InstallerWindow {
   // window closes.
   void Finish();
 
-  RegEdit& reg_;
+  Registry& registry_;
   const std::wstring setup_folder_;
   const FixedDiskTest is_fixed_;
 
@@ -65,7 +65,7 @@ class SetupWindow : public InstallerWindow {
 
   Wizard wizard_;
   std::wstring install_folder_;
-  InstallKind install_kind_ = InstallKind::Fresh;
+  InstallType install_type_ = InstallType::Fresh;
   std::wstring program_file_;
   std::wstring uninstaller_file_;
   std::wstring desktop_shortcut_;

@@ -35,7 +35,7 @@ WizardStep Wizard::OnYes() {
     case WizardPage::Summary:
       break;
   }
-  return WizardStep::StartInstall;
+  return WizardStep::Install;
 }
 
 WizardStep Wizard::OnNo() {
@@ -59,29 +59,29 @@ WizardStep Wizard::OnNo() {
 
 std::wstring WizardCaption() { return ProductAndVersion() + setup_texts::kCaptionEnd; }
 
-std::wstring FolderQuestion(InstallKind kind) {
+std::wstring FolderQuestion(InstallType kind) {
   switch (kind) {
-    case InstallKind::Upgrade:
+    case InstallType::Upgrade:
       return setup_texts::kOlderThere;
-    case InstallKind::Reinstall:
+    case InstallType::Reinstall:
       return setup_texts::kSameOrNewerThere;
-    case InstallKind::Fresh:
+    case InstallType::Fresh:
       break;
   }
   return std::wstring(setup_texts::kNoneThereStart) + product::kVersion +
          setup_texts::kNoneThereEnd;
 }
 
-std::wstring SummaryText(InstallKind kind, bool make_desktop_shortcut, bool make_send_to_shortcut) {
+std::wstring SummaryText(InstallType kind, bool make_desktop_shortcut, bool make_send_to_shortcut) {
   std::wstring text = setup_texts::kSummaryStart + ProductAndVersion();
   switch (kind) {
-    case InstallKind::Upgrade:
+    case InstallType::Upgrade:
       text += setup_texts::kKindUpgrade;
       break;
-    case InstallKind::Reinstall:
+    case InstallType::Reinstall:
       text += setup_texts::kKindReinstall;
       break;
-    case InstallKind::Fresh:
+    case InstallType::Fresh:
       text += setup_texts::kKindInstall;
       break;
   }
@@ -116,10 +116,10 @@ FolderChoice SettleInstallFolder(const std::wstring& chosen, const std::wstring&
   }
   const int64_t installed = fs::LastWriteTime(choice.folder + product::kProgramFile);
   if (installed < 0) {
-    choice.kind = InstallKind::Fresh;
+    choice.kind = InstallType::Fresh;
   } else {
     const int64_t offered = fs::LastWriteTime(setup_folder + product::kProgramFile);
-    choice.kind = installed >= offered ? InstallKind::Reinstall : InstallKind::Upgrade;
+    choice.kind = installed >= offered ? InstallType::Reinstall : InstallType::Upgrade;
   }
   return choice;
 }

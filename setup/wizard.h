@@ -11,7 +11,7 @@ namespace vx::setup {
 enum class WizardPage { Folder, Desktop, SendTo, Summary };
 
 // What the install folder already holds, and so what the install will be.
-enum class InstallKind {
+enum class InstallType {
   Upgrade,    // an older program
   Reinstall,  // the same program or a newer one
   Fresh,      // none
@@ -21,7 +21,7 @@ enum class InstallKind {
 enum class WizardStep {
   ShowPage,      // show the (new) page
   ChooseFolder,  // open the folder browser and stay on the folder page
-  StartInstall,  // run the install steps
+  Install,       // run the install steps
 };
 
 // Where the wizard stands, and the answers given so far.
@@ -37,9 +37,9 @@ struct Wizard {
 // The caption of the wizard window.
 std::wstring WizardCaption();
 // The folder page's question for what the folder holds.
-std::wstring FolderQuestion(InstallKind kind);
+std::wstring FolderQuestion(InstallType kind);
 // The summary page's text.
-std::wstring SummaryText(InstallKind kind, bool make_desktop_shortcut, bool make_send_to_shortcut);
+std::wstring SummaryText(InstallType kind, bool make_desktop_shortcut, bool make_send_to_shortcut);
 // The question of the success ending.
 std::wstring FinishedQuestion();
 
@@ -56,7 +56,7 @@ using FixedDiskTest = std::function<bool(const std::wstring& root)>;
 
 struct FolderChoice {
   std::wstring folder;  // ends in "\"
-  InstallKind kind = InstallKind::Fresh;
+  InstallType kind = InstallType::Fresh;
   // The folder chosen was not on a fixed disk: "C:\" was taken instead.
   bool replaced_not_fixed = false;
 };

@@ -88,7 +88,7 @@ SettingsRemoval RemoveUserSettings(const std::wstring& appdata) {
     if (fs::IsFolderLink(WithoutFolderMark(folder))) return {{settings}};
   }
   SettingsRemoval removal;
-  removal.refused = EraseTree(settings) == TreeErase::Refused;
+  removal.refused = DeleteTree(settings) == TreeDeletion::Refused;
   // Only when nothing else is left in them: removing a folder never takes
   // its content.
   fs::RemoveFolder(WithoutFolderMark(product));

@@ -25,10 +25,10 @@ void ShowEraseRefused() {
 
 }  // namespace
 
-UninstallWindow::UninstallWindow(RegEdit& reg)
+UninstallWindow::UninstallWindow(Registry& registry)
     : InstallerWindow(RippleStyle::Uninstall, L"VanteloxUninstallWindow",
                       uninstall_texts::kCaption),
-      reg_(reg) {}
+      registry_(registry) {}
 
 void UninstallWindow::Start() {
   failures_.clear();
@@ -58,23 +58,23 @@ void UninstallWindow::RunRemoval() {
   ShowProgressBar();
   ShowStatus(uninstall_texts::kFindingFolder);
   Recorded recorded;
-  recorded.install_folder = ReadRecordValue(reg_, kInstallDir);
+  recorded.install_folder = ReadRecordValue(registry_, kInstallDir);
   ShowStatus(uninstall_texts::kReadingRecord);
-  recorded.desktop_shortcut = ReadRecordValue(reg_, kDeskTopShortCutFileName);
-  recorded.send_to_shortcut = ReadRecordValue(reg_, kRightOn);
+  recorded.desktop_shortcut = ReadRecordValue(registry_, kDeskTopShortCutFileName);
+  recorded.send_to_shortcut = ReadRecordValue(registry_, kRightOn);
   const RemovalPlan plan = PlanRemoval(recorded);
   if (!NothingInUse(plan)) {
     ShowMessage(uninstall_texts::kStoppedUnchanged, MsgButtons::Ok);
     finished_ = true;
     return;
   }
-  EraseRecord();
-  const std::wstring menu = GetSpecialPath(hwnd(), kProgramMenuFolderId);
+  DeleteRecord();
+  const std::wstring menu = SpecialFolderPath(hwnd(), kProgramMenuFolderId);
   DeleteShortcuts(plan, menu);
   DeleteInstalledFiles(plan, menu);
   RemoveUserSettingsFolder();
   ShowStatus(uninstall_texts::kErasingRecordKey);
-  if (EraseRecordKey(reg_) != 0) AddFailure(uninstall_texts::kRecordKeyNotDeleted);
+  if (!DeleteRecordKey(registry_)) AddFailure(uninstall_texts::kRecordKeyNotDeleted);
   ShowResult();
   finished_ = true;
 }
@@ -89,21 +89,21 @@ bool UninstallWindow::NothingInUse(const RemovalPlan& plan) {
   return true;
 }
 
-void UninstallWindow::EraseRecord() {
+void UninstallWindow::DeleteRecord() {
   using namespace install_record;
   ShowStatus(uninstall_texts::kErasingInstallInfo);
-  if (EraseRecordValue(reg_, kInstallDir) != 0) AddFailure(uninstall_texts::kNoInstallDir);
+  if (!DeleteRecordValue(registry_, kInstallDir)) AddFailure(uninstall_texts::kNoInstallDir);
   ShowStatus(uninstall_texts::kErasingUninstallInfo);
-  if (EraseRecordValue(reg_, kUnInstallFileName) != 0) {
+  if (!DeleteRecordValue(registry_, kUnInstallFileName)) {
     AddFailure(uninstall_texts::kNoUninstallerName);
   }
   ShowStatus(uninstall_texts::kErasingShortcutInfo);
-  if (EraseRecordValue(reg_, kDeskTopShortCutFileName) != 0) {
+  if (!DeleteRecordValue(registry_, kDeskTopShortCutFileName)) {
     AddFailure(uninstall_texts::kNoDesktopShortcutInfo);
   }
-  if (EraseRecordValue(reg_, kRightOn) != 0) AddFailure(uninstall_texts::kNoSendToInfo);
+  if (!DeleteRecordValue(registry_, kRightOn)) AddFailure(uninstall_texts::kNoSendToInfo);
   ShowStatus(uninstall_texts::kErasingProgramList);
-  UnregisterInstalledProgram(reg_);
+  UnregisterInstalledProgram(registry_);
 }
 
 void UninstallWindow::DeleteShortcut(ShortcutAction action, const std::wstring& file,
@@ -164,7 +164,7 @@ void UninstallWindow::DeleteInstalledFiles(const RemovalPlan& plan, const std::w
   if (remove) DeleteIntoRecycleBin(hwnd(), WithoutFolderMark(plan.install_folder));
   ShowStatus(uninstall_texts::kErasingFolder);
   if (!remove) return;
-  if (EraseTree(plan.install_folder) == TreeErase::Refused) ShowEraseRefused();
+  if (DeleteTree(plan.install_folder) == TreeDeletion::Refused) ShowEraseRefused();
   for (const std::wstring& file : plan.files) {
     if (fs::FileExists(file)) AddFailure(LeftBehindText(file));
   }
@@ -172,7 +172,7 @@ void UninstallWindow::DeleteInstalledFiles(const RemovalPlan& plan, const std::w
 }
 
 void UninstallWindow::RemoveUserSettingsFolder() {
-  const SettingsRemoval removal = RemoveUserSettings(GetSpecialPath(hwnd(), kAppDataFolderId));
+  const SettingsRemoval removal = RemoveUserSettings(SpecialFolderPath(hwnd(), kAppDataFolderId));
   if (removal.refused) ShowEraseRefused();
   for (const std::wstring& left : removal.left) AddFailure(LeftBehindText(left));
 }

@@ -10,14 +10,14 @@
 #include <vector>
 
 #include "common/installer/installer_window_win.h"
-#include "common/reg_edit_win.h"
+#include "common/registry_win.h"
 #include "uninstall/removal_rules.h"
 
 namespace vx::uninstall {
 
 class UninstallWindow : public InstallerWindow {
  public:
-  explicit UninstallWindow(RegEdit& reg);
+  explicit UninstallWindow(Registry& registry);
 
   // Makes and shows the window, asks, and runs the removal when both
   // questions were answered Yes.
@@ -26,7 +26,7 @@ class UninstallWindow : public InstallerWindow {
  private:
   void AddFailure(const std::wstring& text);
   void RunRemoval();
-  void EraseRecord();
+  void DeleteRecord();
   bool NothingInUse(const RemovalPlan& plan);
   void DeleteShortcut(ShortcutAction action, const std::wstring& file, const wchar_t* failure);
   void DeleteShortcuts(const RemovalPlan& plan, const std::wstring& menu);
@@ -36,7 +36,7 @@ class UninstallWindow : public InstallerWindow {
   void OnFrameTick() override;
   void OnClose() override;
 
-  RegEdit& reg_;
+  Registry& registry_;
   // What the person must remove by hand, in the order the steps found it.
   std::vector<std::wstring> failures_;
   bool finished_ = false;

@@ -64,11 +64,10 @@ void InstallerWindow::LoadArtwork() {
   if (artwork_) {
     const OwnedDc dc = MakeMemoryDc();
     const Selection artwork(dc.get(), artwork_.get());
-    BITMAPINFOHEADER read{};
-    GetDIBPictureBox(dc.get(), kArtworkSide, source, &read, 24);
-    if (read.biWidth != kArtworkSide || read.biHeight != kArtworkSide ||
-        source.size() != static_cast<size_t>(kArtworkBytes)) {
-      source.clear();
+    DibPicture read = ReadSelectedPicture(dc.get(), kArtworkSide, 24);
+    if (read.header.biWidth == kArtworkSide && read.header.biHeight == kArtworkSide &&
+        read.pixels.size() == static_cast<size_t>(kArtworkBytes)) {
+      source = std::move(read.pixels);
     }
   }
   ripple_.emplace(style_, std::move(source));
@@ -85,7 +84,7 @@ void InstallerWindow::DrawFrame() {
   {
     const WindowDc dc(hwnd());
     const int side = DpiScale(hwnd())(kArtworkSide);
-    SetDIBtoDC(dc.get(), work_, &header_, side, side);
+    DrawDib(dc.get(), work_, header_, side, side);
   }
   Picture2.SetFrames(progress_frames_);
   UpdateWindow(hwnd());
@@ -136,7 +135,7 @@ void InstallerWindow::OnPaint() {
   PAINTSTRUCT ps;
   const HDC dc = BeginPaint(hwnd(), &ps);
   const int side = DpiScale(hwnd())(kArtworkSide);
-  if (!work_.empty()) SetDIBtoDC(dc, work_, &header_, side, side);
+  if (!work_.empty()) DrawDib(dc, work_, header_, side, side);
   EndPaint(hwnd(), &ps);
 }
 

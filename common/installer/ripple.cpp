@@ -18,8 +18,8 @@ uint8_t ToByte(double value) { return static_cast<uint8_t>(RoundHalfEven(value))
 
 // The ripple's level 0..255 at column x of the frame: the wave moves ten
 // columns a frame and folds back at 255, so the level rises and falls.
-int RippleLevel(int x, int64_t FrameCount, double wave) {
-  const double v = RoundHalfEven(static_cast<double>(x + 10 * FrameCount) + wave);
+int RippleLevel(int x, int64_t frame_count, double wave) {
+  const double v = RoundHalfEven(static_cast<double>(x + 10 * frame_count) + wave);
   const int m = static_cast<int>(static_cast<int64_t>(v) % 511);
   return m > 255 ? 510 - m : m;
 }
@@ -33,9 +33,9 @@ double RoundHalfEven(double value) {
   return (value + kNoFraction) - kNoFraction;
 }
 
-double FadeFactor(int ProgressFrames) {
-  if (ProgressFrames > kFadeFrames) return 0;
-  return 1 - static_cast<double>(ProgressFrames) / kFadeFrames;
+double FadeFactor(int progress_frames) {
+  if (progress_frames > kFadeFrames) return 0;
+  return 1 - static_cast<double>(progress_frames) / kFadeFrames;
 }
 
 Ripple::Ripple(RippleStyle style, std::vector<uint8_t> source)
@@ -59,9 +59,9 @@ Ripple::Ripple(RippleStyle style, std::vector<uint8_t> source)
   }
 }
 
-void Ripple::Compose(int64_t FrameCount, int ProgressFrames, std::vector<uint8_t>& work) const {
+void Ripple::Compose(int64_t frame_count, int progress_frames, std::vector<uint8_t>& work) const {
   work.resize(kArtworkBytes);
-  const double u = FadeFactor(ProgressFrames);
+  const double u = FadeFactor(progress_frames);
   const double keep = 1 - u;
   // The artwork's share of each byte value, and the ripple's of each level.
   double artwork_part[256];
@@ -76,7 +76,7 @@ void Ripple::Compose(int64_t FrameCount, int ProgressFrames, std::vector<uint8_t
   for (int y = 0; y < kArtworkSide; ++y) {
     for (int x = 0; x < kArtworkSide; ++x) {
       const size_t pixel = static_cast<size_t>(y) * kArtworkSide + x;
-      const int m = RippleLevel(x, FrameCount, wave_[pixel]);
+      const int m = RippleLevel(x, frame_count, wave_[pixel]);
       const uint8_t* from = &source_[pixel * 3];
       uint8_t* to = &work[pixel * 3];
       if (ripple_only_[pixel]) {

@@ -31,16 +31,16 @@ double RoundHalfEven(double value);
 
 // The ripple's share of a pixel: 1 before the work starts, falling to 0 at
 // kFadeFrames frames and staying there.
-double FadeFactor(int ProgressFrames);
+double FadeFactor(int progress_frames);
 
 class Ripple {
  public:
   // `source` is the artwork as described above; missing bytes read as black.
   Ripple(RippleStyle style, std::vector<uint8_t> source);
 
-  // Writes the frame numbered FrameCount, ProgressFrames into the work, into
+  // Writes the frame numbered frame_count, progress_frames into the work, into
   // `work` (resized to kArtworkBytes).
-  void Compose(int64_t FrameCount, int ProgressFrames, std::vector<uint8_t>& work) const;
+  void Compose(int64_t frame_count, int progress_frames, std::vector<uint8_t>& work) const;
 
  private:
   std::vector<uint8_t> source_;

@@ -7,9 +7,9 @@
 
 namespace vx {
 
-std::wstring GetSpecialPath(HWND owner, int nFolder) {
+std::wstring SpecialFolderPath(HWND owner, int folder_id) {
   wchar_t path[MAX_PATH] = {};
-  if (!SHGetSpecialFolderPathW(owner, path, nFolder, FALSE)) path[0] = L'\0';
+  if (!SHGetSpecialFolderPathW(owner, path, folder_id, FALSE)) path[0] = L'\0';
   return WithFolderMark(path);
 }
 

@@ -18,6 +18,6 @@ inline constexpr int kAppDataFolderId = 26;
 
 // The folder with a trailing "\", or "\" alone when the platform does not
 // know it. The folder is never made here.
-std::wstring GetSpecialPath(HWND owner, int nFolder);
+std::wstring SpecialFolderPath(HWND owner, int folder_id);
 
 }  // namespace vx

@@ -24,7 +24,7 @@ TEST(FolderTreeWithLinks, ListsAndErasesALinkedFolderWithoutEnteringIt) {
   EXPECT_EQ(ListWholeTree(dir / L"tree", Listed::Folders, Naming::Relative).size(), 2u);
   EXPECT_TRUE(ListWholeTree(dir / L"tree", Listed::Files, Naming::Relative).empty());
 
-  EXPECT_EQ(EraseTree(dir / L"tree\\"), TreeErase::Erased);
+  EXPECT_EQ(DeleteTree(dir / L"tree\\"), TreeDeletion::Deleted);
   EXPECT_FALSE(fs::FolderExists(dir / L"tree"));
   EXPECT_TRUE(fs::FileExists(dir / L"outside\\keep.txt"));
 }

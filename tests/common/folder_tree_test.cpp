@@ -106,17 +106,17 @@ TEST(CopyTree, AFailedCopyStopsThere) {
   EXPECT_TRUE(fs::FileExists(dir / L"target\\Vantelox.exe\\keep.txt"));
 }
 
-TEST(EraseTree, ErasesTheWholeTreeAndNothingBesideIt) {
+TEST(DeleteTree, ErasesTheWholeTreeAndNothingBesideIt) {
   test::TempFolder dir;
   MakeSetupTree(dir / L"setup\\");
   test::WriteFileBytes(dir / L"setup-beside.txt", {1});
-  EXPECT_EQ(EraseTree(dir / L"setup\\"), TreeErase::Erased);
+  EXPECT_EQ(DeleteTree(dir / L"setup\\"), TreeDeletion::Deleted);
   EXPECT_FALSE(fs::FolderExists(dir / L"setup"));
   EXPECT_TRUE(fs::FileExists(dir / L"setup-beside.txt"));
-  EXPECT_EQ(EraseTree(dir / L"setup\\"), TreeErase::Missing);
+  EXPECT_EQ(DeleteTree(dir / L"setup\\"), TreeDeletion::Missing);
 }
 
-TEST(EraseTree, RefusesTheUsersProfileAndWhatHoldsIt) {
+TEST(DeleteTree, RefusesTheUsersProfileAndWhatHoldsIt) {
   test::TempFolder dir;
   const std::wstring profile = dir / L"profile";
   MakeSetupTree(profile + L"\\");
@@ -125,11 +125,12 @@ TEST(EraseTree, RefusesTheUsersProfileAndWhatHoldsIt) {
   const test::ScopedEnvironment home(L"HOME", profile);
   test::MessageRecorder messages;
   for (const std::wstring& name : {profile + L"\\", profile + L"\\help\\..", dir.path()}) {
-    EXPECT_EQ(EraseTree(name), TreeErase::Refused) << name;
+    EXPECT_EQ(DeleteTree(name), TreeDeletion::Refused) << name;
     EXPECT_TRUE(fs::FileExists(profile + L"\\help\\top.htm")) << name;
   }
   EXPECT_TRUE(messages.shown().empty()) << "telling the person is for the caller";
-  EXPECT_EQ(EraseTree(profile + L"\\help\\"), TreeErase::Erased) << "a folder inside the profile";
+  EXPECT_EQ(DeleteTree(profile + L"\\help\\"), TreeDeletion::Deleted)
+      << "a folder inside the profile";
   EXPECT_FALSE(fs::FolderExists(profile + L"\\help"));
 }
 

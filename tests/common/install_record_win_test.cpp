@@ -27,35 +27,35 @@ class InstallRecordTest : public testing::Test {
   }
   static constexpr wchar_t kMakerKey[] = L"SoftWare\\MorvaneSoft";
   const std::wstring entry_ = UninstallEntryKey(kUninstallEntryName).substr(1);
-  RegEdit reg;
+  Registry registry;
 };
 
 TEST_F(InstallRecordTest, FourValuesAndTheEntryAreWrittenReadAndRemoved) {
   const std::wstring folder = L"C:\\Program Files\\Morvane Soft\\Vantelox\\";
   const std::wstring uninstaller = L"C:\\windows\\UnInstallVantelox.exe";
-  EXPECT_EQ(ReadRecordValue(reg, kInstallDir), L"");  // no record yet: the key is made
+  EXPECT_EQ(ReadRecordValue(registry, kInstallDir), L"");  // no record yet: the key is made
   EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, L"SoftWare\\MorvaneSoft\\Vantelox"));
-  EXPECT_EQ(WriteRecordValue(reg, kInstallDir, folder), 0);
-  EXPECT_EQ(WriteRecordValue(reg, kUnInstallFileName, uninstaller), 0);
-  EXPECT_EQ(WriteRecordValue(reg, kDeskTopShortCutFileName, L""), 0);  // no shortcut made
-  EXPECT_EQ(WriteRecordValue(reg, kRightOn, L""), 0);
-  RegisterInstalledProgram(reg, folder, uninstaller, 321);
+  EXPECT_EQ(WriteRecordValue(registry, kInstallDir, folder), 0);
+  EXPECT_EQ(WriteRecordValue(registry, kUnInstallFileName, uninstaller), 0);
+  EXPECT_EQ(WriteRecordValue(registry, kDeskTopShortCutFileName, L""), 0);  // no shortcut made
+  EXPECT_EQ(WriteRecordValue(registry, kRightOn, L""), 0);
+  RegisterInstalledProgram(registry, folder, uninstaller, 321);
 
-  EXPECT_EQ(ReadRecordValue(reg, kInstallDir), folder);
-  EXPECT_EQ(ReadRecordValue(reg, kUnInstallFileName), uninstaller);
-  EXPECT_EQ(ReadRecordValue(reg, kDeskTopShortCutFileName), L"");
+  EXPECT_EQ(ReadRecordValue(registry, kInstallDir), folder);
+  EXPECT_EQ(ReadRecordValue(registry, kUnInstallFileName), uninstaller);
+  EXPECT_EQ(ReadRecordValue(registry, kDeskTopShortCutFileName), L"");
   EXPECT_EQ(TextValue(HKEY_CURRENT_USER, L"SoftWare\\MorvaneSoft\\Vantelox", kRightOn), L"");
   EXPECT_EQ(TextValue(HKEY_LOCAL_MACHINE, entry_, L"DisplayName"), L"Vantelox1.1.0");
   EXPECT_EQ(TextValue(HKEY_LOCAL_MACHINE, entry_, L"DisplayIcon"), folder + L"Vantelox.exe");
 
   for (const wchar_t* value :
        {kInstallDir, kUnInstallFileName, kDeskTopShortCutFileName, kRightOn}) {
-    EXPECT_EQ(EraseRecordValue(reg, value), 0) << value;
-    EXPECT_EQ(EraseRecordValue(reg, value), -1) << value;  // a second uninstall finds none
+    EXPECT_TRUE(DeleteRecordValue(registry, value)) << value;
+    EXPECT_FALSE(DeleteRecordValue(registry, value)) << value;  // a second uninstall finds none
   }
-  UnregisterInstalledProgram(reg);
+  UnregisterInstalledProgram(registry);
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, entry_));
-  EXPECT_EQ(EraseRecordKey(reg), 0);
+  EXPECT_TRUE(DeleteRecordKey(registry));
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, L"SoftWare\\MorvaneSoft\\Vantelox"));
 }
 

@@ -30,15 +30,15 @@ uint8_t Nearest(double value) { return static_cast<uint8_t>(std::nearbyint(value
 
 // The frame as the animation is described, with nothing worked out ahead.
 std::vector<uint8_t> ReferenceFrame(RippleStyle style, const std::vector<uint8_t>& source,
-                                    int64_t FrameCount, int ProgressFrames) {
+                                    int64_t frame_count, int progress_frames) {
   const bool uninstall = style == RippleStyle::Uninstall;
-  const double u = ProgressFrames <= 35 ? 1 - ProgressFrames / 35.0 : 0;
+  const double u = progress_frames <= 35 ? 1 - progress_frames / 35.0 : 0;
   std::vector<uint8_t> work(kArtworkBytes);
   for (int y = 0; y < 256; ++y) {
     for (int x = 0; x < 256; ++x) {
       const double distance2 = (x - 128.0) * (x - 128.0) + (y - 128.0) * (y - 128.0);
       const double r = uninstall ? std::sqrt(distance2 / 4) : std::sqrt(distance2);
-      const double v = std::nearbyint(static_cast<double>(x + 10 * FrameCount) +
+      const double v = std::nearbyint(static_cast<double>(x + 10 * frame_count) +
                                       (std::sin(r * 3.14 / 180 * 4) + 1) * (uninstall ? 180 : 360));
       int m = static_cast<int>(static_cast<int64_t>(v) % 511);
       if (m > 255) m = 510 - m;
@@ -63,8 +63,8 @@ TEST(Ripple, FramesMatchTheFormulaForBothInstallers) {
   const std::vector<uint8_t> source = MixedArtwork();
   const struct {
     RippleStyle style;
-    int64_t FrameCount;
-    int ProgressFrames;
+    int64_t frame_count;
+    int progress_frames;
   } cases[] = {
       {RippleStyle::Setup, 1, 0},        {RippleStyle::Setup, 7, 3},
       {RippleStyle::Setup, 500, 17},     {RippleStyle::Setup, 123457, 40},
@@ -73,13 +73,13 @@ TEST(Ripple, FramesMatchTheFormulaForBothInstallers) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message()
-                 << "uninstall " << (c.style == RippleStyle::Uninstall) << " frame " << c.FrameCount
-                 << " progress " << c.ProgressFrames);
+                 << "uninstall " << (c.style == RippleStyle::Uninstall) << " frame "
+                 << c.frame_count << " progress " << c.progress_frames);
     const Ripple ripple(c.style, source);
     std::vector<uint8_t> work;
-    ripple.Compose(c.FrameCount, c.ProgressFrames, work);
+    ripple.Compose(c.frame_count, c.progress_frames, work);
     const std::vector<uint8_t> expected =
-        ReferenceFrame(c.style, source, c.FrameCount, c.ProgressFrames);
+        ReferenceFrame(c.style, source, c.frame_count, c.progress_frames);
     ASSERT_EQ(work.size(), expected.size());
     size_t differing = 0;
     for (size_t i = 0; i < work.size(); ++i) differing += work[i] != expected[i];

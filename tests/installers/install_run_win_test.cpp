@@ -97,7 +97,7 @@ class InstallRunTest : public InstallerMachineTest {
 
   // The wizard from its first page to its end, with the recorded or default folder.
   InstallResult Install(const std::wstring& setup_folder, WizardAnswers answers) {
-    WizardRun wizard(reg, setup_folder);
+    WizardRun wizard(registry, setup_folder);
     StatusRecorder statuses;
     statuses.Attach(wizard.window().status_label());
     wizard.Install(answers);
@@ -108,7 +108,7 @@ class InstallRunTest : public InstallerMachineTest {
   // The uninstaller from its start to its end; the status texts it showed.
   Texts Uninstall() {
     StatusRecorder statuses;
-    RunUninstaller(reg, [&](uninstall::UninstallWindow& uninstaller) {
+    RunUninstaller(registry, [&](uninstall::UninstallWindow& uninstaller) {
       // The label is there once the questions are asked.
       SetMessageHandler([&](const MessageRequest& request) {
         if (statuses.texts.empty()) statuses.Attach(uninstaller.status_label());
@@ -311,7 +311,7 @@ TEST_F(InstallRunTest, DeclinedUninstallTouchesNothing) {
       shown.push_back(request.text);
       return asked++ < yes_answers ? MsgAnswer::Yes : MsgAnswer::No;
     });
-    RunUninstaller(reg);
+    RunUninstaller(registry);
     SetMessageHandler({});
     EXPECT_EQ(shown.size(), static_cast<size_t>(yes_answers + 1));
     EXPECT_EQ(FolderContents(DefaultInstallFolder()), before);
@@ -350,7 +350,7 @@ TEST_F(InstallRunTest, ATamperedRecordDeletesNothingOutsideTheInstallFolder) {
     ASSERT_TRUE(WriteUninstallData(
         list, {c.victim, app + L"..\\..\\victim.txt", c.list_folder + L"Vantelox.exe"}));
     if (!c.recorded.empty()) {
-      install_record::WriteRecordValue(reg, install_record::kInstallDir, c.recorded);
+      install_record::WriteRecordValue(registry, install_record::kInstallDir, c.recorded);
     }
     Uninstall();
     EXPECT_TRUE(fs::FileExists(c.victim));

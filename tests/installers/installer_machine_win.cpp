@@ -17,9 +17,10 @@ namespace vx::test {
 namespace {
 
 std::wstring ProgramFilesFolder() {
-  RegEdit reg;
-  return WithFolderMark(reg.GetValueString(
-      RegEdit::kLocalMachine, L"Software\\Microsoft\\Windows\\CurrentVersion", L"ProgramFilesDir"));
+  Registry registry;
+  return WithFolderMark(registry.ReadText(RegistryRoot::LocalMachine,
+                                          L"Software\\Microsoft\\Windows\\CurrentVersion",
+                                          L"ProgramFilesDir"));
 }
 
 void ForgetInstall() {
@@ -45,14 +46,16 @@ std::wstring InstalledUninstaller() {
 std::wstring DefaultInstallFolder() { return ProgramFilesFolder() + L"Morvane Soft\\Vantelox\\"; }
 
 std::wstring ProgramMenuMakerFolder() {
-  return GetSpecialPath(nullptr, kProgramMenuFolderId) + L"Morvane Soft\\";
+  return SpecialFolderPath(nullptr, kProgramMenuFolderId) + L"Morvane Soft\\";
 }
 
 std::wstring DesktopShortcut() {
-  return GetSpecialPath(nullptr, kDesktopFolderId) + L"Vantelox.lnk";
+  return SpecialFolderPath(nullptr, kDesktopFolderId) + L"Vantelox.lnk";
 }
 
-std::wstring SendToShortcut() { return GetSpecialPath(nullptr, kSendToFolderId) + L"Vantelox.lnk"; }
+std::wstring SendToShortcut() {
+  return SpecialFolderPath(nullptr, kSendToFolderId) + L"Vantelox.lnk";
+}
 
 std::wstring TrashFiles() {
   std::wstring data = GetEnvironmentText(L"XDG_DATA_HOME");

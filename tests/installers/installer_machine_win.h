@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "common/folder_browser_win.h"
-#include "common/reg_edit_win.h"
+#include "common/registry_win.h"
 #include "common/shell_execute_win.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/temp_folder.h"
@@ -58,7 +58,7 @@ class InstallerMachineTest : public testing::Test {
   std::vector<FolderBrowserRequest> browsed;
   std::wstring browser_answer;
 
-  RegEdit reg;
+  Registry registry;
   TempFolder scratch;
   MessageRecorder messages;
 };

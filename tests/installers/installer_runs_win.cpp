@@ -9,8 +9,8 @@ void Press(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
 
 }  // namespace
 
-WizardRun::WizardRun(RegEdit& reg, const std::wstring& setup_folder)
-    : window_(reg, setup_folder, setup::IsFixedDisk) {
+WizardRun::WizardRun(Registry& registry, const std::wstring& setup_folder)
+    : window_(registry, setup_folder, setup::IsFixedDisk) {
   window_.Start();
 }
 
@@ -25,8 +25,9 @@ void WizardRun::Install(WizardAnswers answers) const {
   Yes();
 }
 
-void RunUninstaller(RegEdit& reg, const std::function<void(uninstall::UninstallWindow&)>& watch) {
-  uninstall::UninstallWindow uninstaller(reg);
+void RunUninstaller(Registry& registry,
+                    const std::function<void(uninstall::UninstallWindow&)>& watch) {
+  uninstall::UninstallWindow uninstaller(registry);
   if (watch) watch(uninstaller);
   uninstaller.Start();
   uninstaller.Run();

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "common/reg_edit_win.h"
+#include "common/registry_win.h"
 #include "setup/setup_window_win.h"
 #include "tests/installers/setup_window_test_view_win.h"
 #include "uninstall/uninstall_window_win.h"
@@ -23,7 +23,7 @@ struct WizardAnswers {
 // folder, over the setup folder given.
 class WizardRun {
  public:
-  WizardRun(RegEdit& reg, const std::wstring& setup_folder);
+  WizardRun(Registry& registry, const std::wstring& setup_folder);
 
   setup::SetupWindow& window() { return window_; }
   setup::SetupWindowTestView view() const { return setup::SetupWindowTestView(window_); }
@@ -43,7 +43,7 @@ class WizardRun {
 
 // Runs the uninstaller from its start to its end. `watch`, when given, sees
 // the window before it starts.
-void RunUninstaller(RegEdit& reg,
+void RunUninstaller(Registry& registry,
                     const std::function<void(uninstall::UninstallWindow&)>& watch = {});
 
 }  // namespace vx::test

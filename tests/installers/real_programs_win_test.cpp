@@ -36,14 +36,14 @@ class RealProgramsTest : public InstallerMachineTest {
     }
     const HWND wizard = WaitForWindow(kWizard);
     EXPECT_NE(wizard, nullptr);
-    EXPECT_TRUE(WaitForChildText(wizard, setup::FolderQuestion(setup::InstallKind::Fresh)));
+    EXPECT_TRUE(WaitForChildText(wizard, setup::FolderQuestion(setup::InstallType::Fresh)));
     PressButton(wizard, L"はい");
     EXPECT_TRUE(WaitForChildText(wizard, setup_texts::kDesktopQuestion));
     PressButton(wizard, L"はい");
     EXPECT_TRUE(WaitForChildText(wizard, setup_texts::kSendToQuestion));
     PressButton(wizard, L"いいえ");
     EXPECT_TRUE(
-        WaitForChildText(wizard, setup::SummaryText(setup::InstallKind::Fresh, true, false)));
+        WaitForChildText(wizard, setup::SummaryText(setup::InstallType::Fresh, true, false)));
     PressButton(wizard, L"はい");
     for (const int answer : answers) texts.push_back(AnswerMessageBox(kSetupTitle, answer));
     EXPECT_TRUE(WaitForEnd(program.get()));

@@ -93,7 +93,7 @@ class RemovalMachineTest : public InstallerMachineTest {
   // default folder; the answer to the start question is No.
   void Install(const std::wstring& setup_folder, WizardAnswers answers,
                const std::function<void(const std::wstring&, int)>& on_status = {}) {
-    WizardRun wizard(reg, setup_folder);
+    WizardRun wizard(registry, setup_folder);
     MessageHook statuses;
     if (on_status) {
       statuses.Attach(wizard.window().status_label(), [&](UINT msg, WPARAM, LPARAM lp, LRESULT&) {
@@ -112,7 +112,7 @@ class RemovalMachineTest : public InstallerMachineTest {
   // The uninstaller from its start to its end; what it showed.
   Texts Uninstall() {
     shown.clear();
-    RunUninstaller(reg);
+    RunUninstaller(registry);
     return shown;
   }
 
@@ -184,7 +184,7 @@ TEST_F(RemovalMachineTest, OnlyTheProgramsOwnShortcutsGo) {
   const std::wstring windows = WithFolderMark(GetEnvironmentText(L"WINDIR"));
   const std::vector<uint8_t> win_ini = ReadFileBytes(windows + L"win.ini");
   ASSERT_FALSE(win_ini.empty());
-  const std::wstring other_link = GetSpecialPath(nullptr, kDesktopFolderId) + L"Notepad.lnk";
+  const std::wstring other_link = SpecialFolderPath(nullptr, kDesktopFolderId) + L"Notepad.lnk";
   ASSERT_TRUE(WriteShellLink(other_link, windows + L"notepad.exe"));
   Install(MakeSetupFolder(), {true, true});
   const std::wstring installed = DefaultInstallFolder();
@@ -245,7 +245,7 @@ TEST_F(RemovalMachineTest, ASetupFolderOfAPersonsFilesLosesNothing) {
 // nothing, retrying once it has closed removes everything; the user's own
 // settings folder goes with it, its parents only when empty.
 TEST_F(RemovalMachineTest, ARunningProgramStopsTheUninstallBeforeItChangesAnything) {
-  const std::wstring appdata = GetSpecialPath(nullptr, kAppDataFolderId);
+  const std::wstring appdata = SpecialFolderPath(nullptr, kAppDataFolderId);
   Keepsake settings{appdata + L"Morvane Soft\\Vantelox\\VXSetting\\", {L"Setting.dat"}};
   settings.Make();
   Keepsake sibling{appdata + L"Morvane Soft\\Other\\", {L"keep.dat"}};
@@ -310,7 +310,7 @@ TEST_F(RemovalMachineTest, ReinstallingKeepsOneInstall) {
   EXPECT_EQ(record[L"RightOn"], L"");
 
   {
-    const WizardRun wizard(reg, MakeSetupFolder());
+    const WizardRun wizard(registry, MakeSetupFolder());
     browser_answer = scratch / L"Elsewhere";
     wizard.No();
     shown.clear();

@@ -15,7 +15,7 @@ namespace {
 class WizardScaleTest : public InstallerMachineTest {};
 
 TEST_F(WizardScaleTest, AtTwiceTheDensityThePictureAndThePanelDouble) {
-  WizardRun wizard(reg, MakeSetupFolder());
+  WizardRun wizard(registry, MakeSetupFolder());
   setup::SetupWindow& window = wizard.window();
   ASSERT_NE(window.hwnd(), nullptr);
   RECT before;

@@ -31,7 +31,7 @@ bool ShowsWhole(HWND label, const std::wstring& text) {
 class WizardWindowTest : public InstallerMachineTest {
  protected:
   WizardRun& Open(const std::wstring& setup_folder) {
-    wizard.emplace(reg, setup_folder);
+    wizard.emplace(registry, setup_folder);
     return *wizard;
   }
   std::optional<WizardRun> wizard;
@@ -144,11 +144,11 @@ TEST_F(WizardWindowTest, ShowsEveryTextWhole) {
   const std::wstring setup_folder = MakeSetupFolder();
   WizardRun& w = Open(setup_folder);
   const std::wstring question_texts[] = {
-      setup::FolderQuestion(setup::InstallKind::Upgrade),
-      setup::FolderQuestion(setup::InstallKind::Reinstall),
-      setup::FolderQuestion(setup::InstallKind::Fresh),
-      setup::SummaryText(setup::InstallKind::Reinstall, true, true),
-      setup::SummaryText(setup::InstallKind::Upgrade, true, true),
+      setup::FolderQuestion(setup::InstallType::Upgrade),
+      setup::FolderQuestion(setup::InstallType::Reinstall),
+      setup::FolderQuestion(setup::InstallType::Fresh),
+      setup::SummaryText(setup::InstallType::Reinstall, true, true),
+      setup::SummaryText(setup::InstallType::Upgrade, true, true),
   };
   for (const std::wstring& text : question_texts) {
     EXPECT_TRUE(ShowsWhole(w.view().question_label(), text)) << text;

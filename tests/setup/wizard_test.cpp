@@ -24,7 +24,7 @@ TEST(Wizard, ButtonsFollowTheTable) {
       {WizardPage::Desktop, false, WizardPage::SendTo, WizardStep::ShowPage, false, false},
       {WizardPage::SendTo, true, WizardPage::Summary, WizardStep::ShowPage, false, true},
       {WizardPage::SendTo, false, WizardPage::Summary, WizardStep::ShowPage, false, false},
-      {WizardPage::Summary, true, WizardPage::Summary, WizardStep::StartInstall, false, false},
+      {WizardPage::Summary, true, WizardPage::Summary, WizardStep::Install, false, false},
       {WizardPage::Summary, false, WizardPage::Folder, WizardStep::ShowPage, false, false},
   };
   for (const auto& row : rows) {
@@ -52,19 +52,19 @@ TEST(Wizard, ButtonsFollowTheTable) {
 
 TEST(Wizard, TextsNameTheProductVersionAndWhatWillBeDone) {
   EXPECT_EQ(WizardCaption(), L"Vantelox1.1.0のInstall");
-  EXPECT_EQ(FolderQuestion(InstallKind::Fresh),
+  EXPECT_EQ(FolderQuestion(InstallType::Fresh),
             L"　以下のフォルダにVantelox1.1.0をインストールしてよろしいですか？");
-  EXPECT_NE(FolderQuestion(InstallKind::Upgrade), FolderQuestion(InstallKind::Reinstall));
+  EXPECT_NE(FolderQuestion(InstallType::Upgrade), FolderQuestion(InstallType::Reinstall));
   const std::wstring start = L"以下の条件でインストールを開始します。よろしいですか？\r\n\r\n";
-  EXPECT_EQ(SummaryText(InstallKind::Fresh, false, false),
+  EXPECT_EQ(SummaryText(InstallType::Fresh, false, false),
             start + L"Vantelox1.1.0のインストール\r\n");
-  EXPECT_EQ(SummaryText(InstallKind::Upgrade, true, false),
+  EXPECT_EQ(SummaryText(InstallType::Upgrade, true, false),
             start + L"Vantelox1.1.0にバージョンアップ\r\nデスクトップにショートカットを作成\r\n");
-  EXPECT_EQ(SummaryText(InstallKind::Reinstall, true, true),
+  EXPECT_EQ(SummaryText(InstallType::Reinstall, true, true),
             start +
                 L"Vantelox1.1.0の再インストール\r\nデスクトップにショートカットを作成\r\n"
                 L"「送る」メニューに追加\r\n");
-  EXPECT_EQ(SummaryText(InstallKind::Fresh, false, true),
+  EXPECT_EQ(SummaryText(InstallType::Fresh, false, true),
             start + L"Vantelox1.1.0のインストール\r\n「送る」メニューに追加\r\n");
   EXPECT_EQ(FinishedQuestion(),
             L"インストールが終了しました。\r\nVantelox Ver1.1.0を起動しますか？");
@@ -119,16 +119,16 @@ TEST(SettleInstallFolder, TellsTheKindOfInstallFromTheProgramsFileTimes) {
   test::WriteFileBytes(setup + L"Vantelox.exe", {1});
   constexpr int64_t kOffered = 133'000'000'000'000'000;
   ASSERT_TRUE(fs::SetLastWriteTime(setup + L"Vantelox.exe", kOffered));
-  EXPECT_EQ(SettleInstallFolder(target, setup, AllFixed).kind, InstallKind::Fresh);
+  EXPECT_EQ(SettleInstallFolder(target, setup, AllFixed).kind, InstallType::Fresh);
 
   test::WriteFileBytes(target + L"Vantelox.exe", {2});
   const struct {
     int64_t installed;
-    InstallKind kind;
+    InstallType kind;
   } rows[] = {
-      {kOffered - 10'000'000, InstallKind::Upgrade},
-      {kOffered, InstallKind::Reinstall},
-      {kOffered + 10'000'000, InstallKind::Reinstall},
+      {kOffered - 10'000'000, InstallType::Upgrade},
+      {kOffered, InstallType::Reinstall},
+      {kOffered + 10'000'000, InstallType::Reinstall},
   };
   for (const auto& row : rows) {
     ASSERT_TRUE(fs::SetLastWriteTime(target + L"Vantelox.exe", row.installed));
