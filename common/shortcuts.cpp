@@ -10,7 +10,7 @@ bool MakeShortcut(const std::wstring& folder, const std::wstring& title,
                   const std::wstring& target) {
   if (title.empty() || folder.empty()) return false;
   const std::wstring marked = WithFolderMark(folder);
-  return MakeFolders(marked) && WriteShellLink(marked + title + L".lnk", target);
+  return MakeFolders(marked) && WriteShellLink(marked + title + kShortcutExtension, target);
 }
 
 }  // namespace vx

@@ -6,6 +6,9 @@
 
 namespace vx {
 
+// What a shortcut's file name ends in.
+inline constexpr wchar_t kShortcutExtension[] = L".lnk";
+
 // Writes the shortcut `title` + ".lnk" to `target` into `folder`, making the
 // folder when it is missing; an older shortcut of the name is replaced.
 // False when it could not be written.

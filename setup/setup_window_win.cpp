@@ -280,7 +280,7 @@ void SetupWindow::MakeShortcuts() {
     MakeShortcut(FolderPart(desktop_shortcut_), kShortcutTitle, program_file_);
   }
   ShowStatus(setup_texts::kMakingMenuShortcuts);
-  const std::wstring menu = SpecialFolderPath(hwnd(), kProgramMenuFolderId) + kMenuFolder;
+  const std::wstring menu = SpecialFolderPath(hwnd(), kProgramMenuFolderId) + MenuFolder();
   if (!MakeFolders(menu)) ShowOpenFailed(menu);
   MakeShortcut(menu, kShortcutTitle, program_file_);
   MakeShortcut(menu, kHelpShortcutTitle, install_folder_ + kHelpTopPage);

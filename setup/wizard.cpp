@@ -12,7 +12,6 @@ namespace vx::setup {
 namespace {
 
 constexpr wchar_t kProgramFilesFallback[] = L"C:\\program files\\";
-constexpr wchar_t kMakerFolder[] = L"Morvane Soft\\";
 constexpr wchar_t kNotFixedReplacement[] = L"C:\\";
 
 std::wstring ProductAndVersion() { return std::wstring(product::kName) + product::kVersion; }
@@ -98,7 +97,7 @@ std::wstring FinishedQuestion() {
 std::wstring DefaultInstallParent(const std::wstring& program_files) {
   const std::wstring parent =
       program_files.empty() ? kProgramFilesFallback : WithFolderMark(program_files);
-  return parent + kMakerFolder;
+  return parent + installed_names::kMakerFolder;
 }
 
 std::wstring DriveRootOf(const std::wstring& folder) { return folder.substr(0, 1) + L":\\"; }

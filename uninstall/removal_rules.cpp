@@ -1,5 +1,6 @@
 #include "uninstall/removal_rules.h"
 
+#include "common/erase_guard.h"
 #include "common/file_seam.h"
 #include "common/folder_tree.h"
 #include "common/install_record.h"
@@ -7,6 +8,7 @@
 #include "common/path_text.h"
 #include "common/product.h"
 #include "common/shell_link.h"
+#include "common/text_case.h"
 #include "common/uninstall_data.h"
 #include "uninstall/uninstall_texts.h"
 
@@ -80,8 +82,8 @@ std::wstring LeftBehindText(const std::wstring& name) {
 SettingsRemoval RemoveUserSettings(const std::wstring& appdata) {
   using namespace installed_names;
   if (!IsPlainFullName(appdata)) return {};
-  const std::wstring maker = WithFolderMark(appdata) + kMakerDataFolder;
-  const std::wstring product = maker + kProductDataFolder;
+  const std::wstring maker = WithFolderMark(appdata) + kMakerFolder;
+  const std::wstring product = maker + kProductFolder;
   const std::wstring settings = product + kSettingsFolder;
   // Through a link the erase would reach whatever it leads to.
   for (const std::wstring& folder : {maker, product, settings}) {
@@ -92,9 +94,29 @@ SettingsRemoval RemoveUserSettings(const std::wstring& appdata) {
   // Only when nothing else is left in them: removing a folder never takes
   // its content.
   fs::RemoveFolder(WithoutFolderMark(product));
-  fs::RemoveFolder(WithoutFolderMark(maker));
+  RemoveMakerFolderIfEmpty(maker);
   if (fs::FolderExists(settings)) removal.left.push_back(settings);
   return removal;
+}
+
+std::wstring MakerFolderAbove(const std::wstring& folder) {
+  const std::wstring above = FolderPart(WithoutFolderMark(folder));
+  const std::wstring name = WithFolderMark(FileNamePart(WithoutFolderMark(above)));
+  return !above.empty() && LowerCase(name) == LowerCase(installed_names::kMakerFolder) ? above
+                                                                                       : L"";
+}
+
+bool RemoveMakerFolderIfEmpty(const std::wstring& maker_folder) {
+  const std::wstring folder = WithFolderMark(maker_folder);
+  if (!IsPlainFullName(folder) || !fs::FolderExists(folder)) return false;
+  // A link is no folder of ours, and nothing goes through one: every folder
+  // from the drive's root down to this one is looked at.
+  const std::wstring root = folder.substr(0, 3);
+  if (PassesThroughLink(root, folder) || !MayEraseFolder(folder) ||
+      !fs::ListFolder(folder).empty()) {
+    return false;
+  }
+  return fs::RemoveFolder(WithoutFolderMark(folder));
 }
 
 std::vector<std::wstring> ResultMessages(const std::vector<std::wstring>& failures) {

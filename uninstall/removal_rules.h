@@ -69,6 +69,15 @@ struct SettingsRemoval {
 // a link.
 SettingsRemoval RemoveUserSettings(const std::wstring& appdata);
 
+// The maker's folder that holds `folder` (with a mark), when the folder
+// above it is the maker's by its name; else empty.
+std::wstring MakerFolderAbove(const std::wstring& folder);
+
+// Removes the maker's folder `maker_folder` (with a mark) when nothing is
+// left in it: never one that holds anything, never a link or a folder
+// reached through one, never one of the system's. True when it went.
+bool RemoveMakerFolderIfEmpty(const std::wstring& maker_folder);
+
 // The message boxes that end the run: the success message without
 // failures; otherwise the failures, each after a CR LF, then the summary.
 std::vector<std::wstring> ResultMessages(const std::vector<std::wstring>& failures);

@@ -11,6 +11,7 @@
 #include "common/message_box.h"
 #include "common/path_text.h"
 #include "common/pending_messages.h"
+#include "common/shortcuts.h"
 #include "common/uninstall_data.h"
 #include "uninstall/recycle_bin_win.h"
 #include "uninstall/removal_rules.h"
@@ -136,7 +137,8 @@ void UninstallWindow::DeleteShortcuts(const RemovalPlan& plan, const std::wstrin
   // The setup's own names in the product's menu folder, nothing the record says.
   const bool menu_known = IsPlainFullName(menu);
   for (const auto& shortcut : shortcuts) {
-    if (!menu_known || !DeleteExactFile(menu + kMenuFolder + shortcut.title + kLinkExtension)) {
+    if (!menu_known ||
+        !DeleteExactFile(menu + MenuFolder() + shortcut.title + kShortcutExtension)) {
       AddFailure(shortcut.failure);
     }
   }
@@ -158,13 +160,15 @@ void UninstallWindow::DeleteInstalledFiles(const RemovalPlan& plan, const std::w
   }
   ShowStatus(uninstall_texts::kDeletingMenuFolder);
   if (IsPlainFullName(menu)) {
-    DeleteIntoRecycleBin(hwnd(), WithoutFolderMark(menu + installed_names::kMenuFolder));
+    DeleteIntoRecycleBin(hwnd(), WithoutFolderMark(menu + installed_names::MenuFolder()));
+    RemoveMakerFolderIfEmpty(menu + installed_names::kMakerFolder);
   }
   ShowStatus(uninstall_texts::kDeletingFolder);
   if (remove) DeleteIntoRecycleBin(hwnd(), WithoutFolderMark(plan.install_folder));
   ShowStatus(uninstall_texts::kErasingFolder);
   if (!remove) return;
   if (DeleteTree(plan.install_folder) == TreeDeletion::Refused) ShowEraseRefused();
+  RemoveMakerFolderIfEmpty(MakerFolderAbove(plan.install_folder));
   for (const std::wstring& file : plan.files) {
     if (fs::FileExists(file)) AddFailure(LeftBehindText(file));
   }

@@ -2,13 +2,20 @@
 // away again, shared by both so that they always mean the same files.
 #pragma once
 
+#include <string>
+
 namespace vx::installed_names {
 
 // The setup program itself, left in the setup folder by the copy.
 inline constexpr wchar_t kSetupFile[] = L"SetUpVantelox.exe";
 // The uninstaller, moved from the setup folder into the Windows folder.
 inline constexpr wchar_t kUninstallerFile[] = L"UnInstallVantelox.exe";
-// The folder appended to an install folder that does not name the product.
+// The maker's folder: it holds the product's folder in the program-files
+// folder, in the program menu and in the user's application data, and goes
+// with it when nothing else is left in it.
+inline constexpr wchar_t kMakerFolder[] = L"Morvane Soft\\";
+// The product's folder: appended to an install folder that does not name
+// the product, and below the maker's folder elsewhere.
 inline constexpr wchar_t kProductFolder[] = L"Vantelox\\";
 // The product folder as it must appear in an install folder, lower case.
 inline constexpr wchar_t kProductFolderMark[] = L"\\vantelox\\";
@@ -17,16 +24,12 @@ inline constexpr wchar_t kProductFolderMark[] = L"\\vantelox\\";
 // menu's folder below the current user's program menu with its three names.
 inline constexpr wchar_t kShortcutFile[] = L"Vantelox.lnk";
 inline constexpr wchar_t kShortcutTitle[] = L"Vantelox";
-inline constexpr wchar_t kMenuFolder[] = L"Morvane Soft\\Vantelox\\";
+inline std::wstring MenuFolder() { return std::wstring(kMakerFolder) + kProductFolder; }
 inline constexpr wchar_t kHelpShortcutTitle[] = L"Vanteloxのヘルプ";
 inline constexpr wchar_t kUninstallShortcutTitle[] = L"Vanteloxのアンインストール";
-inline constexpr wchar_t kLinkExtension[] = L".lnk";
 
 // The program's settings folder for a user who cannot write beside the
-// program, below the user's application-data folder, and the two folders
-// above it that go with it when nothing else is left in them.
-inline constexpr wchar_t kMakerDataFolder[] = L"Morvane Soft\\";
-inline constexpr wchar_t kProductDataFolder[] = L"Vantelox\\";
+// program, below the product's folder in the user's application data.
 inline constexpr wchar_t kSettingsFolder[] = L"VXSetting\\";
 
 // The help pages' first page, below the install folder.

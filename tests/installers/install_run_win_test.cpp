@@ -205,8 +205,9 @@ TEST_F(InstallRunTest, UninstallRemovesWhatTheInstallMadeIntoTheTrash) {
   EXPECT_FALSE(fs::FolderExists(DefaultInstallFolder()));
   EXPECT_FALSE(fs::FileExists(DesktopShortcut()));
   EXPECT_FALSE(fs::FileExists(SendToShortcut()));
-  EXPECT_EQ(FolderContents(ProgramMenuMakerFolder()), Texts{}) << "the maker's menu folder stays";
-  EXPECT_TRUE(fs::FolderExists(ProgramMenuMakerFolder()));
+  // The maker's folders, left empty, go too.
+  EXPECT_FALSE(fs::FolderExists(ProgramMenuMakerFolder()));
+  EXPECT_FALSE(fs::FolderExists(ProgramFilesMakerFolder()));
   EXPECT_TRUE(fs::FileExists(InstalledUninstaller())) << "the uninstaller leaves itself";
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kRecordKey));
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kProgramEntryKey));

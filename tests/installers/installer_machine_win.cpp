@@ -32,7 +32,7 @@ void ForgetInstall() {
     fs::RemoveFile(file);
   }
   for (const std::wstring& folder :
-       {ProgramMenuMakerFolder(), ProgramFilesFolder() + L"Morvane Soft\\", TrashFiles()}) {
+       {ProgramMenuMakerFolder(), ProgramFilesMakerFolder(), TrashFiles()}) {
     if (fs::FolderExists(folder)) RemoveTree(folder);
   }
 }
@@ -43,7 +43,9 @@ std::wstring InstalledUninstaller() {
   return WithFolderMark(GetEnvironmentText(L"WINDIR")) + L"UnInstallVantelox.exe";
 }
 
-std::wstring DefaultInstallFolder() { return ProgramFilesFolder() + L"Morvane Soft\\Vantelox\\"; }
+std::wstring ProgramFilesMakerFolder() { return ProgramFilesFolder() + L"Morvane Soft\\"; }
+
+std::wstring DefaultInstallFolder() { return ProgramFilesMakerFolder() + L"Vantelox\\"; }
 
 std::wstring ProgramMenuMakerFolder() {
   return SpecialFolderPath(nullptr, kProgramMenuFolderId) + L"Morvane Soft\\";

@@ -20,11 +20,12 @@
 namespace vx::test {
 
 // Where an install puts things on this machine.
-std::wstring InstalledUninstaller();    // the Windows folder's UnInstallVantelox.exe
-std::wstring DefaultInstallFolder();    // program files + "Morvane Soft\Vantelox\"
-std::wstring ProgramMenuMakerFolder();  // the program menu's "Morvane Soft\"
-std::wstring DesktopShortcut();         // the desktop's Vantelox.lnk
-std::wstring SendToShortcut();          // the send-to menu's Vantelox.lnk
+std::wstring InstalledUninstaller();     // the Windows folder's UnInstallVantelox.exe
+std::wstring ProgramFilesMakerFolder();  // program files + "Morvane Soft\"
+std::wstring DefaultInstallFolder();     // program files + "Morvane Soft\Vantelox\"
+std::wstring ProgramMenuMakerFolder();   // the program menu's "Morvane Soft\"
+std::wstring DesktopShortcut();          // the desktop's Vantelox.lnk
+std::wstring SendToShortcut();           // the send-to menu's Vantelox.lnk
 // The files folder of the trash that a delete into the recycle bin reaches.
 std::wstring TrashFiles();
 

@@ -297,6 +297,23 @@ TEST_F(RemovalMachineTest, ARunningProgramStopsTheUninstallBeforeItChangesAnythi
   RemoveTree(appdata + L"Morvane Soft\\");
 }
 
+// The maker's folders in the program files and in the program menu go with
+// the product only when nothing else of the maker's is left in them.
+TEST_F(RemovalMachineTest, TheMakersFoldersStayWhileTheyHoldAnything) {
+  Install(MakeSetupFolder(), {false, false});
+  Keepsake programs{ProgramFilesMakerFolder(), {L"Other\\other.exe"}};
+  programs.Make();
+  Keepsake menu{ProgramMenuMakerFolder(), {L"Other.txt"}};
+  menu.Make();
+  EXPECT_EQ(Uninstall().back(), kUninstalled);
+  EXPECT_FALSE(fs::FolderExists(DefaultInstallFolder()));
+  EXPECT_FALSE(fs::FolderExists(ProgramMenuMakerFolder() + L"Vantelox\\"));
+  programs.ExpectWhole();
+  menu.ExpectWhole();
+  EXPECT_EQ(FolderContents(ProgramFilesMakerFolder()), Texts{L"Other\\"});
+  EXPECT_EQ(FolderContents(ProgramMenuMakerFolder()), Texts{L"Other.txt"});
+}
+
 // One install at a time: the same folder is replaced and drops the
 // shortcuts no longer wanted; another folder is refused by name.
 TEST_F(RemovalMachineTest, ReinstallingKeepsOneInstall) {

@@ -58,6 +58,22 @@ TEST(JudgeShortcut, DeletesOnlyTheProgramsOwnShortcut) {
   }
 }
 
+TEST(MakerFolderAbove, IsTheFolderAboveOnlyWhenTheMakerNamesIt) {
+  const struct {
+    const wchar_t* folder;
+    const wchar_t* maker;
+  } cases[] = {
+      {L"C:\\Program Files\\Morvane Soft\\Vantelox\\", L"C:\\Program Files\\Morvane Soft\\"},
+      {L"C:\\Program Files\\MORVANE SOFT\\Vantelox", L"C:\\Program Files\\MORVANE SOFT\\"},
+      {L"D:\\Morvane Soft\\Vantelox\\", L"D:\\Morvane Soft\\"},
+      {L"C:\\Apps\\Vantelox\\", L""},
+      {L"C:\\Morvane Softer\\Vantelox\\", L""},
+      {L"C:\\Vantelox\\", L""},
+      {L"", L""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(MakerFolderAbove(c.folder), c.maker) << c.folder;
+}
+
 TEST(ResultMessages, ReportSuccessOrTheListThenTheSummary) {
   EXPECT_EQ(ResultMessages({}), (Names{L"アンインストールは正常に終了しました。"}));
   const Names messages = ResultMessages({L"a", L"b"});
