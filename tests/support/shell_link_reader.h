@@ -12,6 +12,6 @@ struct ShellLinkContents {
   std::wstring arguments;
   std::wstring working_folder;
 };
-ShellLinkContents ReadShellLink(const std::wstring& LinkFile);
+ShellLinkContents ReadShellLink(const std::wstring& link_file);
 
 }  // namespace vx::test

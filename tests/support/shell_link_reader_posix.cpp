@@ -5,9 +5,9 @@
 
 namespace vx::test {
 
-ShellLinkContents ReadShellLink(const std::wstring& LinkFile) {
+ShellLinkContents ReadShellLink(const std::wstring& link_file) {
   char target[4096];
-  const ssize_t n = ::readlink(PosixPath(LinkFile).c_str(), target, sizeof target);
+  const ssize_t n = ::readlink(PosixPath(link_file).c_str(), target, sizeof target);
   if (n <= 0) return {};
   ShellLinkContents contents;
   contents.target = WideFromUtf8(std::string(target, static_cast<size_t>(n)));

@@ -7,11 +7,11 @@
 
 namespace vx::test {
 
-ShellLinkContents ReadShellLink(const std::wstring& LinkFile) {
+ShellLinkContents ReadShellLink(const std::wstring& link_file) {
   const ComApartment apartment;
   const ComPtr<IShellLinkW> link = MakeComObject<IShellLinkW>(CLSID_ShellLink);
   const ComPtr<IPersistFile> file = link ? QueryCom<IPersistFile>(link.get()) : nullptr;
-  if (!file || FAILED(file->Load(LinkFile.c_str(), STGM_READ))) return {};
+  if (!file || FAILED(file->Load(link_file.c_str(), STGM_READ))) return {};
   wchar_t target[MAX_PATH] = {};
   wchar_t arguments[MAX_PATH] = {};
   wchar_t folder[MAX_PATH] = {};
