@@ -15,11 +15,21 @@ namespace vx::install_record {
 // The record key, below HKEY_CURRENT_USER.
 inline constexpr wchar_t kRecordKey[] = L"\\SoftWare\\MorvaneSoft\\Vantelox\\";
 
-// Its four values, in the order the setup writes them.
-inline constexpr wchar_t kInstallDir[] = L"InstallDir";                // ends in "\"
-inline constexpr wchar_t kUnInstallFileName[] = L"UnInstallFileName";  // the uninstaller
-inline constexpr wchar_t kDeskTopShortCutFileName[] = L"DeskTopShortCutFileName";  // or empty
-inline constexpr wchar_t kRightOn[] = L"RightOn";  // the send-to shortcut, or empty
+// Its four values, in the order the setup writes them: the install folder
+// (ending in "\"), the uninstaller, the desktop's and the send-to menu's
+// shortcut (each empty when none was made).
+inline constexpr wchar_t kInstallFolderValue[] = L"InstallDir";
+inline constexpr wchar_t kUninstallerValue[] = L"UnInstallFileName";
+inline constexpr wchar_t kDesktopShortcutValue[] = L"DeskTopShortCutFileName";
+inline constexpr wchar_t kSendToShortcutValue[] = L"RightOn";
+
+// What those values name, as read (an empty text for none): where an
+// install put its folder and its shortcuts.
+struct RecordedInstall {
+  std::wstring install_folder;
+  std::wstring desktop_shortcut;
+  std::wstring send_to_shortcut;
+};
 
 // The name of the installed-programs entry.
 inline constexpr wchar_t kUninstallEntryName[] = L"Vantelox";

@@ -8,13 +8,6 @@
 
 namespace vx::setup {
 
-// The record as the earlier install left it (empty texts for none).
-struct EarlierRecord {
-  std::wstring install_folder;
-  std::wstring desktop_shortcut;
-  std::wstring send_to_shortcut;
-};
-
 // The earlier install that stands in the way of installing into
 // `install_folder`: its folder, when it is a true install folder (the same
 // rule as the uninstaller's) other than `install_folder`; else empty.

@@ -130,7 +130,8 @@ void SetupWindow::ShowPage() {
 // before is dropped.
 void SetupWindow::ShowFolderPage() {
   folder_text_.Show(true);
-  std::wstring candidate = install_record::PeekRecordValue(registry_, install_record::kInstallDir);
+  std::wstring candidate =
+      install_record::PeekRecordValue(registry_, install_record::kInstallFolderValue);
   if (candidate.empty()) {
     candidate = DefaultInstallParent(
         registry_.ReadText(RegistryRoot::LocalMachine, kCurrentVersionKey, kProgramFilesDir));
@@ -174,7 +175,8 @@ void SetupWindow::OnYes() {
   }
   if (wizard_.page == WizardPage::Folder) {
     const std::wstring earlier = EarlierInstallElsewhere(
-        install_record::PeekRecordValue(registry_, install_record::kInstallDir), install_folder_);
+        install_record::PeekRecordValue(registry_, install_record::kInstallFolderValue),
+        install_folder_);
     if (!earlier.empty()) {
       ShowMessage(EarlierInstallText(earlier));
       return;
@@ -219,11 +221,11 @@ void SetupWindow::RunInstall() {
 // shortcuts report nothing: a missing shortcut does not spoil the install.
 bool SetupWindow::InstallSteps() {
   using namespace install_record;
-  earlier_ = {PeekRecordValue(registry_, kInstallDir),
-              PeekRecordValue(registry_, kDeskTopShortCutFileName),
-              PeekRecordValue(registry_, kRightOn)};
+  earlier_ = {PeekRecordValue(registry_, kInstallFolderValue),
+              PeekRecordValue(registry_, kDesktopShortcutValue),
+              PeekRecordValue(registry_, kSendToShortcutValue)};
   ShowStatus(setup_texts::kRegisteringFolder);
-  WriteRecordValue(registry_, kInstallDir, install_folder_);
+  WriteRecordValue(registry_, kInstallFolderValue, install_folder_);
   if (!RegisterUninstaller()) return false;
   RegisterShortcutFiles();
   RegisterInstalledProgramEntry();
@@ -235,25 +237,25 @@ bool SetupWindow::RegisterUninstaller() {
   ShowStatus(setup_texts::kRegisteringUninstaller);
   uninstaller_file_ =
       WithFolderMark(GetEnvironmentText(L"WINDIR")) + installed_names::kUninstallerFile;
-  install_record::WriteRecordValue(registry_, install_record::kUnInstallFileName,
-                                   uninstaller_file_);
+  install_record::WriteRecordValue(registry_, install_record::kUninstallerValue, uninstaller_file_);
   // The installed uninstaller makes way only for one that is there to take its place.
   const std::wstring source = setup_folder_ + installed_names::kUninstallerFile;
   return fs::FileExists(source) && MoveReplacing(source, uninstaller_file_);
 }
 
 void SetupWindow::RegisterShortcutFiles() {
-  ShowStatus(setup_texts::kRegisteringInfo1);
+  ShowStatus(setup_texts::kRegisteringDesktopShortcut);
   desktop_shortcut_ = wizard_.make_desktop_shortcut ? SpecialFolderPath(hwnd(), kDesktopFolderId) +
                                                           installed_names::kShortcutFile
                                                     : L"";
-  install_record::WriteRecordValue(registry_, install_record::kDeskTopShortCutFileName,
+  install_record::WriteRecordValue(registry_, install_record::kDesktopShortcutValue,
                                    desktop_shortcut_);
-  ShowStatus(setup_texts::kRegisteringInfo2);
+  ShowStatus(setup_texts::kRegisteringSendToShortcut);
   send_to_shortcut_ = wizard_.make_send_to_shortcut ? SpecialFolderPath(hwnd(), kSendToFolderId) +
                                                           installed_names::kShortcutFile
                                                     : L"";
-  install_record::WriteRecordValue(registry_, install_record::kRightOn, send_to_shortcut_);
+  install_record::WriteRecordValue(registry_, install_record::kSendToShortcutValue,
+                                   send_to_shortcut_);
   // Earlier shortcuts the new answers do not want would outlive the uninstall.
   const std::wstring earlier_program =
       WithFolderMark(UpToNul(earlier_.install_folder)) + product::kProgramFile;

@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "common/install_record.h"
 #include "common/installer/installer_window_win.h"
 #include "common/registry_win.h"
 #include "setup/reinstall.h"
@@ -70,7 +71,8 @@ class SetupWindow : public InstallerWindow {
   std::wstring uninstaller_file_;
   std::wstring desktop_shortcut_;
   std::wstring send_to_shortcut_;
-  EarlierRecord earlier_;
+  // The record as the earlier install left it.
+  install_record::RecordedInstall earlier_;
   bool succeeded_ = false;
 };
 

@@ -35,7 +35,7 @@ ShortcutAction JudgeShortcut(const std::wstring& value, bool exists, const std::
   return IsOwnShortcut(value, target, program) ? ShortcutAction::Delete : ShortcutAction::Refuse;
 }
 
-RemovalPlan PlanRemoval(const Recorded& recorded) {
+RemovalPlan PlanRemoval(const install_record::RecordedInstall& recorded) {
   RemovalPlan plan;
   plan.install_folder = WithMark(UpToNul(recorded.install_folder));
   plan.desktop_shortcut = UpToNul(recorded.desktop_shortcut);

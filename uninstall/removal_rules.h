@@ -6,16 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "common/install_record.h"
 #include "common/removal_rule.h"
 
 namespace vx::uninstall {
-
-// The record's values as read.
-struct Recorded {
-  std::wstring install_folder;
-  std::wstring desktop_shortcut;
-  std::wstring send_to_shortcut;
-};
 
 // What a recorded shortcut value asks for.
 enum class ShortcutAction {
@@ -37,7 +31,7 @@ struct RemovalPlan {
 
 // Reads the machine (the install folder, its list, the shortcuts' targets)
 // and changes nothing.
-RemovalPlan PlanRemoval(const Recorded& recorded);
+RemovalPlan PlanRemoval(const install_record::RecordedInstall& recorded);
 
 // What to do with one recorded shortcut, given what the file leads to.
 ShortcutAction JudgeShortcut(const std::wstring& value, bool exists, const std::wstring& target,

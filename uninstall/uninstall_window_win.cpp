@@ -58,11 +58,11 @@ void UninstallWindow::RunRemoval() {
   ShowStatus(uninstall_texts::kStarting);
   ShowProgressBar();
   ShowStatus(uninstall_texts::kFindingFolder);
-  Recorded recorded;
-  recorded.install_folder = ReadRecordValue(registry_, kInstallDir);
+  RecordedInstall recorded;
+  recorded.install_folder = ReadRecordValue(registry_, kInstallFolderValue);
   ShowStatus(uninstall_texts::kReadingRecord);
-  recorded.desktop_shortcut = ReadRecordValue(registry_, kDeskTopShortCutFileName);
-  recorded.send_to_shortcut = ReadRecordValue(registry_, kRightOn);
+  recorded.desktop_shortcut = ReadRecordValue(registry_, kDesktopShortcutValue);
+  recorded.send_to_shortcut = ReadRecordValue(registry_, kSendToShortcutValue);
   const RemovalPlan plan = PlanRemoval(recorded);
   if (!NothingInUse(plan)) {
     ShowMessage(uninstall_texts::kStoppedUnchanged, MsgButtons::Ok);
@@ -93,16 +93,18 @@ bool UninstallWindow::NothingInUse(const RemovalPlan& plan) {
 void UninstallWindow::DeleteRecord() {
   using namespace install_record;
   ShowStatus(uninstall_texts::kErasingInstallInfo);
-  if (!DeleteRecordValue(registry_, kInstallDir)) AddFailure(uninstall_texts::kNoInstallDir);
+  if (!DeleteRecordValue(registry_, kInstallFolderValue))
+    AddFailure(uninstall_texts::kNoInstallDir);
   ShowStatus(uninstall_texts::kErasingUninstallInfo);
-  if (!DeleteRecordValue(registry_, kUnInstallFileName)) {
+  if (!DeleteRecordValue(registry_, kUninstallerValue)) {
     AddFailure(uninstall_texts::kNoUninstallerName);
   }
   ShowStatus(uninstall_texts::kErasingShortcutInfo);
-  if (!DeleteRecordValue(registry_, kDeskTopShortCutFileName)) {
+  if (!DeleteRecordValue(registry_, kDesktopShortcutValue)) {
     AddFailure(uninstall_texts::kNoDesktopShortcutInfo);
   }
-  if (!DeleteRecordValue(registry_, kRightOn)) AddFailure(uninstall_texts::kNoSendToInfo);
+  if (!DeleteRecordValue(registry_, kSendToShortcutValue))
+    AddFailure(uninstall_texts::kNoSendToInfo);
   ShowStatus(uninstall_texts::kErasingProgramList);
   UnregisterInstalledProgram(registry_);
 }

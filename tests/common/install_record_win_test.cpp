@@ -33,23 +33,24 @@ class InstallRecordTest : public testing::Test {
 TEST_F(InstallRecordTest, FourValuesAndTheEntryAreWrittenReadAndRemoved) {
   const std::wstring folder = L"C:\\Program Files\\Morvane Soft\\Vantelox\\";
   const std::wstring uninstaller = L"C:\\windows\\UnInstallVantelox.exe";
-  EXPECT_EQ(ReadRecordValue(registry, kInstallDir), L"");  // no record yet: the key is made
+  EXPECT_EQ(ReadRecordValue(registry, kInstallFolderValue), L"");  // no record yet: the key is made
   EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, L"SoftWare\\MorvaneSoft\\Vantelox"));
-  EXPECT_EQ(WriteRecordValue(registry, kInstallDir, folder), 0);
-  EXPECT_EQ(WriteRecordValue(registry, kUnInstallFileName, uninstaller), 0);
-  EXPECT_EQ(WriteRecordValue(registry, kDeskTopShortCutFileName, L""), 0);  // no shortcut made
-  EXPECT_EQ(WriteRecordValue(registry, kRightOn, L""), 0);
+  EXPECT_EQ(WriteRecordValue(registry, kInstallFolderValue, folder), 0);
+  EXPECT_EQ(WriteRecordValue(registry, kUninstallerValue, uninstaller), 0);
+  EXPECT_EQ(WriteRecordValue(registry, kDesktopShortcutValue, L""), 0);  // no shortcut made
+  EXPECT_EQ(WriteRecordValue(registry, kSendToShortcutValue, L""), 0);
   RegisterInstalledProgram(registry, folder, uninstaller, 321);
 
-  EXPECT_EQ(ReadRecordValue(registry, kInstallDir), folder);
-  EXPECT_EQ(ReadRecordValue(registry, kUnInstallFileName), uninstaller);
-  EXPECT_EQ(ReadRecordValue(registry, kDeskTopShortCutFileName), L"");
-  EXPECT_EQ(TextValue(HKEY_CURRENT_USER, L"SoftWare\\MorvaneSoft\\Vantelox", kRightOn), L"");
+  EXPECT_EQ(ReadRecordValue(registry, kInstallFolderValue), folder);
+  EXPECT_EQ(ReadRecordValue(registry, kUninstallerValue), uninstaller);
+  EXPECT_EQ(ReadRecordValue(registry, kDesktopShortcutValue), L"");
+  EXPECT_EQ(TextValue(HKEY_CURRENT_USER, L"SoftWare\\MorvaneSoft\\Vantelox", kSendToShortcutValue),
+            L"");
   EXPECT_EQ(TextValue(HKEY_LOCAL_MACHINE, entry_, L"DisplayName"), L"Vantelox1.1.0");
   EXPECT_EQ(TextValue(HKEY_LOCAL_MACHINE, entry_, L"DisplayIcon"), folder + L"Vantelox.exe");
 
   for (const wchar_t* value :
-       {kInstallDir, kUnInstallFileName, kDeskTopShortCutFileName, kRightOn}) {
+       {kInstallFolderValue, kUninstallerValue, kDesktopShortcutValue, kSendToShortcutValue}) {
     EXPECT_TRUE(DeleteRecordValue(registry, value)) << value;
     EXPECT_FALSE(DeleteRecordValue(registry, value)) << value;  // a second uninstall finds none
   }

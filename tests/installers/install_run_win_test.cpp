@@ -351,7 +351,7 @@ TEST_F(InstallRunTest, ATamperedRecordDeletesNothingOutsideTheInstallFolder) {
     ASSERT_TRUE(WriteUninstallData(
         list, {c.victim, app + L"..\\..\\victim.txt", c.list_folder + L"Vantelox.exe"}));
     if (!c.recorded.empty()) {
-      install_record::WriteRecordValue(registry, install_record::kInstallDir, c.recorded);
+      install_record::WriteRecordValue(registry, install_record::kInstallFolderValue, c.recorded);
     }
     Uninstall();
     EXPECT_TRUE(fs::FileExists(c.victim));
