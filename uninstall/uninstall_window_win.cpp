@@ -12,7 +12,6 @@
 #include "common/path_text.h"
 #include "common/pending_messages.h"
 #include "common/shortcuts.h"
-#include "common/uninstall_data.h"
 #include "uninstall/recycle_bin_win.h"
 #include "uninstall/removal_rules.h"
 #include "uninstall/uninstall_texts.h"
