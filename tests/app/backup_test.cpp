@@ -8,6 +8,7 @@
 #include "common/file_copy.h"
 #include "common/file_seam.h"
 #include "tests/support/message_recorder.h"
+#include "tests/support/progress_recorder.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_bytes.h"
 
@@ -28,8 +29,6 @@ class SteppingClock {
   uint32_t now_ = 0xFFFFFFF0u;  // wraps during the test
 };
 
-const ProgFunction kNoProg = [](double, const std::wstring&) {};
-
 TEST(BackUpName, SplitsTheFilesOwnNameAtItsLastDot) {
   const std::wstring suffix = DefaultSettings().BackUpSuffix;
   ASSERT_EQ(suffix, L"_VXBackUp ");
@@ -44,8 +43,8 @@ TEST(BackUpName, SplitsTheFilesOwnNameAtItsLastDot) {
       {L"C:\\my.data\\README", L"C:\\my.data\\README_VXBackUp "},
       {L"C:\\data\\.profile", L"C:\\data\\_VXBackUp .profile"},
   };
-  for (const auto& c : cases) EXPECT_EQ(GetBackUpName(c.file, suffix), c.backup) << c.file;
-  EXPECT_EQ(GetBackUpName(L"C:\\a.b\\x.TXT", PadField(L"~", kBackUpSuffixLength)),
+  for (const auto& c : cases) EXPECT_EQ(BackUpPathFor(c.file, suffix), c.backup) << c.file;
+  EXPECT_EQ(BackUpPathFor(L"C:\\a.b\\x.TXT", PadField(L"~", kBackUpSuffixLength)),
             L"C:\\a.b\\x~         .txt");
 }
 
@@ -58,11 +57,13 @@ TEST(BackUpName, EveryFileRestoresItsOwnBytes) {
   SteppingClock clock(1);
   for (size_t i = 0; i < std::size(files); ++i) {
     test::WriteFileBytes(files[i], Bytes(3, static_cast<uint8_t>(i + 1)));
-    ASSERT_EQ(BackUp(files[i], 3, suffix, dir.path(), kNoProg), BackUpOutcome::Made) << i;
+    ASSERT_EQ(MakeBackUp(EditedFile(files[i]), 3, suffix, dir.path(), test::IgnoreProgress),
+              BackUpOutcome::Made)
+        << i;
     test::WriteFileBytes(files[i], {0xEE});  // the change after the backup
   }
   for (size_t i = 0; i < std::size(files); ++i) {
-    ASSERT_EQ(RestoreFromBackUp(files[i], GetBackUpName(files[i], suffix)),
+    ASSERT_EQ(RestoreFromBackUp(EditedFile(files[i]), BackUpPathFor(files[i], suffix)),
               RestoreOutcome::Restored);
     EXPECT_EQ(test::ReadFileBytes(files[i]), Bytes(3, static_cast<uint8_t>(i + 1))) << i;
   }
@@ -71,11 +72,11 @@ TEST(BackUpName, EveryFileRestoresItsOwnBytes) {
 TEST(BackUpSpeed, TimesTheTestWriteByTheClockAndRemovesItsFile) {
   test::TempFolder dir;
   SteppingClock clock(10);
-  EXPECT_DOUBLE_EQ(CheckFileSpeed(dir.path()), 0.01);
+  EXPECT_DOUBLE_EQ(TestWriteSeconds(dir.path()), 0.01);
   EXPECT_FALSE(fs::FileExists(dir / L"Dummy.dat"));
   // A settings folder that is a file: no test write, no estimate.
   test::WriteFileBytes(dir / L"file", {1});
-  EXPECT_EQ(CheckFileSpeed(dir / L"file\\"), 0);
+  EXPECT_EQ(TestWriteSeconds(dir / L"file\\"), 0);
 }
 
 TEST(BackUpSpeed, EstimatesWithThePowerOneAndAHalfOfTheSize) {
@@ -91,8 +92,10 @@ TEST(BackUpSpeed, EstimatesWithThePowerOneAndAHalfOfTheSize) {
 class BackUpTest : public testing::Test {
  protected:
   void SetUp() override { test::WriteFileBytes(file_, test::PatternBytes(3'000'000)); }
-  BackUpOutcome Run(const std::wstring& file, const ProgFunction& prog = kNoProg) {
-    return BackUp(file, 3'000'000, DefaultSettings().BackUpSuffix, dir_.path(), prog);
+  BackUpOutcome Run(const std::wstring& file,
+                    const ProgressCallback& progress = test::IgnoreProgress) {
+    return MakeBackUp(EditedFile(file), 3'000'000, DefaultSettings().BackUpSuffix, dir_.path(),
+                      progress);
   }
 
   test::TempFolder dir_;
@@ -103,17 +106,17 @@ class BackUpTest : public testing::Test {
 
 TEST_F(BackUpTest, AFastDiskCopiesWithoutAsking) {
   SteppingClock clock(1);
-  std::vector<double> prog;
+  std::vector<double> shares;
   // The half-way mark comes again after each block of the copy, so that the
   // window can let the system in; what it shows changes only three times.
   EXPECT_EQ(Run(file_,
-                [&](double v, const std::wstring&) {
-                  if (prog.empty() || prog.back() != v) prog.push_back(v);
+                [&](double share, const std::wstring&) {
+                  if (shares.empty() || shares.back() != share) shares.push_back(share);
                 }),
             BackUpOutcome::Made);
   EXPECT_TRUE(messages_.shown().empty());
   EXPECT_EQ(test::ReadFileBytes(backup_), test::PatternBytes(3'000'000));
-  EXPECT_EQ(prog, (std::vector<double>{-1, 0.5, 1}));
+  EXPECT_EQ(shares, (std::vector<double>{kProgressStart, 0.5, kProgressEnd}));
 }
 
 TEST_F(BackUpTest, ASlowDiskAsksAndNoMeansNoBackup) {
@@ -155,11 +158,11 @@ TEST(BackUpRestore, ReplacesTheFileAndKeepsTheBackup) {
   test::TempFolder dir;
   const std::wstring file = dir / L"a.txt";
   const std::wstring backup = dir / L"a_VXBackUp .txt";
-  EXPECT_EQ(RestoreFromBackUp(file, backup), RestoreOutcome::NoBackUp);
+  EXPECT_EQ(RestoreFromBackUp(EditedFile(file), backup), RestoreOutcome::NoBackUp);
 
   test::WriteFileBytes(file, {9, 9, 9, 9});
   test::WriteFileBytes(backup, {1, 2});
-  EXPECT_EQ(RestoreFromBackUp(file, backup), RestoreOutcome::Restored);
+  EXPECT_EQ(RestoreFromBackUp(EditedFile(file), backup), RestoreOutcome::Restored);
   EXPECT_EQ(test::ReadFileBytes(file), (Bytes{1, 2}));
   EXPECT_EQ(test::ReadFileBytes(backup), (Bytes{1, 2}));
   EXPECT_EQ(fs::ListFolder(dir.path()).size(), 2u);
@@ -173,7 +176,7 @@ TEST(BackUpRestore, AFailedRestoreLeavesBothInPlace) {
   const std::wstring blocked = dir / L"a.txt";
   ASSERT_TRUE(fs::MakeFolder(blocked));
   test::WriteFileBytes(blocked + L"\\inside", {5});
-  EXPECT_EQ(RestoreFromBackUp(blocked, backup), RestoreOutcome::Failed);
+  EXPECT_EQ(RestoreFromBackUp(EditedFile(blocked), backup), RestoreOutcome::Failed);
   EXPECT_EQ(test::ReadFileBytes(backup), (Bytes{1, 2}));
   EXPECT_EQ(test::ReadFileBytes(blocked + L"\\inside"), (Bytes{5}));
   EXPECT_EQ(fs::ListFolder(dir.path()).size(), 2u);
