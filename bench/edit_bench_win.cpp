@@ -356,6 +356,21 @@ int main() {
     fs::RemoveFile(backup);
   }
 
+  // Whether the backup question comes follows the estimate, so the same
+  // file must get about the same one change after change.
+  constexpr int kEstimates = 20;
+  constexpr int64_t kEstimatedSize = 100'000'000;
+  std::printf("backup-time estimate of a 100 MB file, %d disk tests\n", kEstimates);
+  double lowest = 1e300, highest = 0;
+  for (int i = 0; i < kEstimates; ++i) {
+    const double estimate = BackUpSeconds(kEstimatedSize, TestWriteSeconds(SpeedTestFolder(big)));
+    lowest = std::min(lowest, estimate);
+    highest = std::max(highest, estimate);
+  }
+  bench::PrintAgainstGoal({"<= 20%", lowest > 0 && highest <= 1.2 * lowest},
+                          "%-34s %6.3f s to %.3f s, %.0f%% apart", "  the estimate", lowest,
+                          highest, lowest > 0 ? 100 * (highest / lowest - 1) : 100.0);
+
   form.Unload();
   bench::RemoveScratch(ProgramFolder);
   return 0;

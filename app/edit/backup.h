@@ -16,8 +16,9 @@ namespace vx {
 // without a dot gets the suffix alone. Every name has a backup of its own.
 std::wstring BackUpPathFor(const std::wstring& path, const std::wstring& suffix);
 
-// Seconds that writing 1,000,001 bytes to "Dummy.dat" in `folder` took by
-// MilliSeconds(), or 0 when the file could not be made.
+// Seconds that writing 1,000,001 bytes to a fresh "Dummy.dat" in `folder`
+// takes: the quickest of a few such writes, each timed by PreciseSeconds().
+// 0 when the file could not be made; the file is gone afterwards.
 double TestWriteSeconds(const std::wstring& folder);
 
 // The estimated copying time in seconds for `file_size` bytes at the

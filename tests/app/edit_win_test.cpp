@@ -22,7 +22,7 @@ using namespace menu_commands;
 class EditTest : public MainWindowTest {
  protected:
   void TearDown() override {
-    SetClockHandler({});
+    SetPreciseClockHandler({});
     MainWindowTest::TearDown();
   }
 
@@ -227,8 +227,8 @@ TEST_F(EditTest, FirstChangeMakesTheBackupAndEnablesRestore) {
 TEST_F(EditTest, ASlowDiskAsksFirstAndNoMeansNoBackupButTheChange) {
   // Every clock reading is 100 s after the last: the test write seems to take
   // 100 s, and 100,000 bytes then need an estimated 0.1^1.5 x 100 = 3 s.
-  uint32_t now = 0;
-  SetClockHandler([&now] { return now += 100000; });
+  double now = 0;
+  SetPreciseClockHandler([&now] { return now += 100; });
   StartOn(Bytes(100000, 0x11));
   messages.Answer(MsgAnswer::No);
   PageKey(VK_DELETE);

@@ -171,11 +171,11 @@ TEST_F(RecoveryTest, AHalfCopyIsRemovedAndSaidSo) {
 }
 
 TEST_F(RecoveryTest, ABackUpLeavesNeitherItsHalfNameNorItsRecord) {
-  SetClockHandler([] { return 0u; });  // a fast disk: no question
+  SetPreciseClockHandler([] { return 0.0; });  // a fast disk: no question
   EXPECT_EQ(MakeBackUp(EditedFile(file_), static_cast<int64_t>(before_.size()),
                        DefaultSettings().BackUpSuffix, records_, test::IgnoreProgress),
             BackUpOutcome::Made);
-  SetClockHandler({});
+  SetPreciseClockHandler({});
   EXPECT_EQ(FolderNames(dir_.path()),
             (std::vector<std::wstring>{L"VXSetting", L"data.bin", L"data_VXBackUp .bin"}));
   EXPECT_TRUE(FolderNames(records_).empty());
