@@ -2,9 +2,9 @@
 #include <windows.h>
 
 #include "app/edit/recovery.h"
+#include "app/file/command_line_file.h"
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
-#include "app/file/file_operation.h"
 #include "app/settings/settings_folder.h"
 #include "app/view/main_window_win.h"
 #include "common/message_box.h"
@@ -15,7 +15,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR command_line, int show_command) 
   using namespace vx;
   SetAppTitle(L"Vantelox");
   StartAborted = false;
-  StartFile = FileOperation().GetFnmFromCommand(command_line ? command_line : L"");
+  StartFile = FileNameFromCommandLine(command_line ? command_line : L"");
   ProgramFolder = WithFolderMark(ProgramFileFolder());
   LoadSettings();
   // An edit cut short by a killed program is mended before any file is opened.

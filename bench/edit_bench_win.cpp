@@ -15,16 +15,16 @@
 #include <vector>
 
 #include "app/edit/backup.h"
-#include "app/edit/ins_del_one.h"
+#include "app/edit/insert_delete.h"
 #include "app/edit/move_record.h"
 #include "app/edit/recovery.h"
+#include "app/file/edited_file.h"
 #include "app/file/mapped_file.h"
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
 #include "app/settings/settings_folder.h"
 #include "app/view/main_window_win.h"
 #include "bench/bench_support_win.h"
-#include "common/file_copy.h"
 #include "common/file_seam.h"
 #include "common/ui/message_pump_win.h"
 #include "tests/app/main_window_test_view_win.h"
@@ -101,11 +101,11 @@ bool RunUnix(const wchar_t* program, std::wstring line) {
 // not pay for the previous one's copies.
 void Settle() { RunUnix(L"Z:\\bin\\sync", L"sync"); }
 
-// Milliseconds of the system's cp from Source to a fresh Target, or a
+// Milliseconds of the system's cp from source to a fresh target, or a
 // negative number when cp cannot be run from here.
-double CpMs(const std::wstring& Source, const std::wstring& Target) {
-  const std::string from = UnixName(Source);
-  const std::string to = UnixName(Target);
+double CpMs(const std::wstring& source, const std::wstring& target) {
+  const std::string from = UnixName(source);
+  const std::string to = UnixName(target);
   if (from.empty() || to.empty()) {
     std::printf("  (no Unix names for the files: not under Wine)\n");
     return -1;
@@ -113,14 +113,14 @@ double CpMs(const std::wstring& Source, const std::wstring& Target) {
   // The scratch folder's names are plain ASCII, so a byte-wise widening is exact.
   const std::wstring line = L"cp \"" + std::wstring(from.begin(), from.end()) + L"\" \"" +
                             std::wstring(to.begin(), to.end()) + L"\"";
-  vx::fs::RemoveFile(Target);
+  vx::fs::RemoveFile(target);
   Settle();
   const double start = NowMs();
   if (!RunUnix(L"Z:\\bin\\cp", line)) return -1;
   // Wine hands a Unix program's run to the system and may report its end
   // early; the copy is done when the target has its full length.
-  const int64_t length = vx::fs::FileLength(Source);
-  while (vx::fs::FileLength(Target) != length) {
+  const int64_t length = vx::fs::FileLength(source);
+  while (vx::fs::FileLength(target) != length) {
     if (NowMs() - start > 60000) return -1;
   }
   return NowMs() - start;
@@ -128,13 +128,13 @@ double CpMs(const std::wstring& Source, const std::wstring& Target) {
 
 // The simplest copy the program itself could make: 1 MiB reads and writes
 // into a fresh file.
-double BlockCopyMs(const std::wstring& Source, const std::wstring& Target) {
-  vx::fs::RemoveFile(Target);
+double BlockCopyMs(const std::wstring& source, const std::wstring& target) {
+  vx::fs::RemoveFile(target);
   Settle();
   const double start = NowMs();
   {
-    vx::fs::File from = vx::fs::OpenFile(Source, false, vx::fs::Share::Read);
-    vx::fs::File to = vx::fs::OpenFile(Target, true, vx::fs::Share::ReadWrite);
+    vx::fs::File from = vx::fs::OpenFile(source, false, vx::fs::Share::Read);
+    vx::fs::File to = vx::fs::OpenFile(target, true, vx::fs::Share::ReadWrite);
     std::vector<uint8_t> buffer(static_cast<size_t>(kMiB));
     const int64_t length = from.Length();
     for (int64_t at = 0; at < length; at += kMiB) {
@@ -162,10 +162,10 @@ double Best(const std::function<double()>& once) {
 }
 
 // cp where it can be run, else the plain block copy, said which.
-Baseline CopyBaseline(const std::wstring& Source, const std::wstring& Target) {
-  const double block = Best([&] { return BlockCopyMs(Source, Target); });
-  const double cp = Best([&] { return CpMs(Source, Target); });
-  vx::fs::RemoveFile(Target);
+Baseline CopyBaseline(const std::wstring& source, const std::wstring& target) {
+  const double block = Best([&] { return BlockCopyMs(source, target); });
+  const double cp = Best([&] { return CpMs(source, target); });
+  vx::fs::RemoveFile(target);
   std::printf("  baseline: plain 1 MiB block copy %.0f ms", block);
   if (cp >= 0) std::printf(", cp %.0f ms", cp);
   std::printf("\n");
@@ -177,10 +177,10 @@ struct TimedProg {
   vx::MainWindow& form;
   double ms = 0;
   int calls = 0;
-  vx::ProgFunction Function() {
-    return [this](double value, const std::wstring& Captions) {
+  vx::ProgressCallback Function() {
+    return [this](double share, const std::wstring& caption) {
       const double start = NowMs();
-      vx::MainWindowTestView(form).Prog(value, Captions);
+      vx::MainWindowTestView(form).Prog(share, caption);
       ms += NowMs() - start;
       ++calls;
     };
@@ -221,7 +221,7 @@ int main() {
   MainWindow form;
   bench::StartMainWindow(form, big);
 
-  std::printf("insert and delete at seek position 1 of a 1 GiB file\n");
+  std::printf("insert and delete at the start of a 1 GiB file\n");
   const Baseline base = CopyBaseline(big, copy);
   const std::wstring records = SettingsFolder();
   fs::MakeFolder(records);
@@ -235,13 +235,14 @@ int main() {
   double bare_ms = 1e300;
   double insert_ms[2] = {1e300, 1e300}, delete_ms[2] = {1e300, 1e300};
   const double memory_before = bench::PrivateMegabytes();
-  const ProgFunction drawing = [&form](double value, const std::wstring& Captions) {
-    MainWindowTestView(form).Prog(value, Captions);
+  const ProgressCallback drawing = [&form](double share, const std::wstring& caption) {
+    MainWindowTestView(form).Prog(share, caption);
   };
-  const ProgFunction as_the_program = [&form](double value, const std::wstring& Captions) {
+  const ProgressCallback as_the_program = [&form](double share, const std::wstring& caption) {
     LetSystemIn();
-    MainWindowTestView(form).Prog(value, Captions);
+    MainWindowTestView(form).Prog(share, caption);
   };
+  const EditedFile big_file(big);
   const auto move = [&](int variant) {
     if (variant == 2) {
       Settle();
@@ -249,16 +250,16 @@ int main() {
       return;
     }
     SetRecoveryFolder(variant ? records : L"");
-    const ProgFunction& prog = variant ? as_the_program : drawing;
+    const ProgressCallback& progress = variant ? as_the_program : drawing;
     Settle();
     double start = NowMs();
-    const int32_t inserted = InsOne(big, 1, 0, prog, L"");
+    const bool inserted = InsertIntoFile(big_file, 0, 0, progress, L"");
     insert_ms[variant] = std::min(insert_ms[variant], NowMs() - start);
     Settle();
     start = NowMs();
-    const int32_t deleted = DelOne(big, 1, prog, L"");
+    const bool deleted = DeleteFromFile(big_file, 0, progress, L"");
     delete_ms[variant] = std::min(delete_ms[variant], NowMs() - start);
-    if (inserted != 0 || deleted != 0) std::printf("  the tail move FAILED\n");
+    if (!inserted || !deleted) std::printf("  the tail move FAILED\n");
   };
   for (int round = 0; round < kRounds + 3; ++round) {
     for (int turn = 0; turn < 3; ++turn) move((round + turn) % 3);
@@ -266,22 +267,23 @@ int main() {
   TimedProg prog{form};
   double answer_ms = 0;
   int looks = 0;
-  const ProgFunction timed_drawing = prog.Function();
+  const ProgressCallback timed_drawing = prog.Function();
   SetRecoveryFolder(records);
   Settle();
   double start = NowMs();
-  InsOne(big, 1, 0,
-         [&](double value, const std::wstring& Captions) {
-           const double before = NowMs();
-           if (LetSystemIn()) {
-             ++looks;
-             answer_ms += NowMs() - before;
-           }
-           timed_drawing(value, Captions);
-         },
-         L"");
+  InsertIntoFile(
+      big_file, 0, 0,
+      [&](double share, const std::wstring& caption) {
+        const double before = NowMs();
+        if (LetSystemIn()) {
+          ++looks;
+          answer_ms += NowMs() - before;
+        }
+        timed_drawing(share, caption);
+      },
+      L"");
   const double timed_insert_ms = NowMs() - start;
-  DelOne(big, 1, drawing, L"");
+  DeleteFromFile(big_file, 0, drawing, L"");
   const double prog_ms = prog.ms;
   const int prog_calls = prog.calls;
   std::printf(
@@ -321,7 +323,8 @@ int main() {
   fs::RemoveFile(records + L"flush.dat");
   SetRecoveryFolder(records);
   start = NowMs();
-  InsOne(big, 1, 0, [](double, const std::wstring&) {}, L"");
+  InsertIntoFile(
+      big_file, 0, 0, [](double, const std::wstring&) {}, L"");
   const double move_ms = NowMs() - start;
   start = NowMs();
   {
@@ -335,7 +338,8 @@ int main() {
               " (%.2fx the insertion with both)\n",
               move_ms, start_flush_ms, end_flush_ms,
               (move_ms + start_flush_ms + end_flush_ms) / move_ms);
-  DelOne(big, 1, [](double, const std::wstring&) {}, L"");
+  DeleteFromFile(
+      big_file, 0, [](double, const std::wstring&) {}, L"");
   SetRecoveryFolder(L"");
 
   for (const auto& [name, label] : {std::pair{medium, "256 MiB"}, std::pair{big, "1 GiB"}}) {
@@ -345,12 +349,27 @@ int main() {
       fs::RemoveFile(backup);
       Settle();
       const double start = NowMs();
-      if (!CopyFileFresh(name, backup)) std::printf("  the backup copy FAILED\n");
+      if (!EditedFile(name).CopyTo(backup, {})) std::printf("  the backup copy FAILED\n");
       return NowMs() - start;
     });
     Report("backup copy", backup_ms, copy_base, 1.3, true);
     fs::RemoveFile(backup);
   }
+
+  // Whether the backup question comes follows the estimate, so the same
+  // file must get about the same one change after change.
+  constexpr int kEstimates = 20;
+  constexpr int64_t kEstimatedSize = 100'000'000;
+  std::printf("backup-time estimate of a 100 MB file, %d disk tests\n", kEstimates);
+  double lowest = 1e300, highest = 0;
+  for (int i = 0; i < kEstimates; ++i) {
+    const double estimate = BackUpSeconds(kEstimatedSize, TestWriteSeconds(SpeedTestFolder(big)));
+    lowest = std::min(lowest, estimate);
+    highest = std::max(highest, estimate);
+  }
+  bench::PrintAgainstGoal({"<= 20%", lowest > 0 && highest <= 1.2 * lowest},
+                          "%-34s %6.3f s to %.3f s, %.0f%% apart", "  the estimate", lowest,
+                          highest, lowest > 0 ? 100 * (highest / lowest - 1) : 100.0);
 
   form.Unload();
   bench::RemoveScratch(ProgramFolder);

@@ -12,24 +12,24 @@ template <typename Out, typename In>
 Out Convert(const char* to, const char* from, const In* data, size_t count, size_t unit,
             const Out& replacement) {
   Out out;
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return out;
+  iconv_t converter = iconv_open(to, from);
+  if (converter == reinterpret_cast<iconv_t>(-1)) return out;
   auto* in = const_cast<char*>(reinterpret_cast<const char*>(data));
   size_t in_left = count * unit;
   char buffer[256];
   while (in_left > 0) {
-    char* o = buffer;
-    size_t o_left = sizeof buffer;
-    const size_t r = iconv(cd, &in, &in_left, &o, &o_left);
+    char* next = buffer;
+    size_t room = sizeof buffer;
+    const size_t converted = iconv(converter, &in, &in_left, &next, &room);
     out.append(reinterpret_cast<const typename Out::value_type*>(buffer),
-               (sizeof buffer - o_left) / sizeof(typename Out::value_type));
-    if (r == static_cast<size_t>(-1) && errno != E2BIG) {
+               (sizeof buffer - room) / sizeof(typename Out::value_type));
+    if (converted == static_cast<size_t>(-1) && errno != E2BIG) {
       out += replacement;
       in += unit;
       in_left -= unit;
     }
   }
-  iconv_close(cd);
+  iconv_close(converter);
   return out;
 }
 

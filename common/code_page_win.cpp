@@ -19,10 +19,12 @@ std::string ToShiftJis(std::wstring_view text) {
 
 std::wstring FromShiftJis(std::string_view bytes) {
   if (bytes.empty()) return {};
+  // No byte gives more than one UTF-16 unit, so one call converts: the page
+  // converts every cell of every repaint.
+  std::wstring out(bytes.size(), L'\0');
   const int n = MultiByteToWideChar(kShiftJis, 0, bytes.data(), static_cast<int>(bytes.size()),
-                                    nullptr, 0);
-  std::wstring out(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(kShiftJis, 0, bytes.data(), static_cast<int>(bytes.size()), out.data(), n);
+                                    out.data(), static_cast<int>(out.size()));
+  out.resize(n > 0 ? static_cast<size_t>(n) : 0);
   return out;
 }
 

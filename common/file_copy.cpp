@@ -13,14 +13,14 @@ namespace {
 // memory fixed whatever the file's size.
 constexpr int64_t kCopyBlockSize = int64_t{1} << 20;
 
-bool CopyBlocks(fs::File& source, fs::File& target, const std::function<void()>& between_blocks) {
-  const int64_t length = source.Length();
+bool CopyBlocks(fs::File& from, fs::File& to, const std::function<void()>& between_blocks) {
+  const int64_t length = from.Length();
   if (length < 0) return false;
   std::vector<uint8_t> buffer(static_cast<size_t>(std::min(length, kCopyBlockSize)));
   for (int64_t offset = 0; offset < length;) {
     const int64_t n = std::min(kCopyBlockSize, length - offset);
-    if (source.ReadAt(offset, buffer.data(), n) != n) return false;
-    if (!target.WriteAt(offset, buffer.data(), n)) return false;
+    if (from.ReadAt(offset, buffer.data(), n) != n) return false;
+    if (!to.WriteAt(offset, buffer.data(), n)) return false;
     offset += n;
     if (between_blocks && offset < length) between_blocks();
   }
@@ -29,20 +29,20 @@ bool CopyBlocks(fs::File& source, fs::File& target, const std::function<void()>&
 
 }  // namespace
 
-bool CopyFileFresh(const std::wstring& Source, const std::wstring& Target,
+bool CopyFileFresh(const std::wstring& source, const std::wstring& target,
                    const std::function<void()>& between_blocks) {
   // Read only: a copy needs no write access to its source, and other
   // programs (or a running copy of a program being copied) may hold it.
-  fs::File source = fs::OpenFileForReading(Source);
-  if (!source) return false;
+  fs::File from = fs::OpenFileForReading(source);
+  if (!from) return false;
   // Writing into a truncated file makes ext4 flush it at close, which costs
   // more than the copy; a new file does not.
-  if (fs::FileExists(Target) && !fs::RemoveFile(Target)) return false;
-  fs::File target = fs::OpenFile(Target, true, fs::Share::Read);
-  if (!target) return false;
-  const bool copied = CopyBlocks(source, target, between_blocks);
-  if (target.Close() && copied) return true;
-  fs::RemoveFile(Target);
+  if (fs::FileExists(target) && !fs::RemoveFile(target)) return false;
+  fs::File to = fs::OpenFile(target, true, fs::Share::Read);
+  if (!to) return false;
+  const bool copied = CopyBlocks(from, to, between_blocks);
+  if (to.Close() && copied) return true;
+  fs::RemoveFile(target);
   return false;
 }
 

@@ -6,11 +6,12 @@
 
 namespace vx {
 
-// Copies Source over a fresh Target (an old one is deleted first) in large
-// blocks through one fixed buffer. A failed copy leaves no Target behind.
+// Copies `source` over a fresh `target` (an old one is deleted first) in
+// large blocks through one fixed buffer. A failed copy leaves no target
+// behind.
 // `between_blocks`, when given, runs after every block but the last: a
 // window copying a large file lets the system reach it there.
-bool CopyFileFresh(const std::wstring& Source, const std::wstring& Target,
+bool CopyFileFresh(const std::wstring& source, const std::wstring& target,
                    const std::function<void()>& between_blocks = {});
 
 }  // namespace vx

@@ -9,11 +9,11 @@
 namespace vx {
 
 struct ShiftJisTables {
-  std::array<bool, 256> LeadByteTable{};
-  std::array<bool, 256> TrailByteTable{};
+  std::array<bool, 256> is_lead{};
+  std::array<bool, 256> is_trail{};
 
   constexpr bool IsPair(uint8_t lead, uint8_t trail) const {
-    return LeadByteTable[lead] && TrailByteTable[trail];
+    return is_lead[lead] && is_trail[trail];
   }
 };
 
@@ -21,13 +21,13 @@ struct ShiftJisTables {
 constexpr ShiftJisTables MakeShiftJisTables() {
   ShiftJisTables t;
   for (int b = 0; b < 256; ++b) {
-    t.LeadByteTable[b] = (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-    t.TrailByteTable[b] = (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
+    t.is_lead[b] = (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+    t.is_trail[b] = (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
   }
   return t;
 }
 
 // The programs' one pair of tables, filled when the program is built.
-inline constexpr ShiftJisTables SjisTables = MakeShiftJisTables();
+inline constexpr ShiftJisTables kShiftJisTables = MakeShiftJisTables();
 
 }  // namespace vx

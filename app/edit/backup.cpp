@@ -16,50 +16,60 @@ namespace vx {
 namespace {
 
 constexpr int64_t kSpeedTestBytes = 1'000'001;
+// One test write lasts about a millisecond, and the system may hold up any
+// one of them; the quickest of a few is the disk's own speed, so that the
+// same file gets the same estimate from one change to the next.
+constexpr int kSpeedTestRounds = 5;
 
 // The copies are made under a name of their own beside their target, so
 // that the final rename stays on one volume and a copy cut short is never
 // taken for a whole one. Their records let the next start remove a half one.
-std::wstring RestoreTempName(const std::wstring& FileName) { return FileName + L".VXRestore"; }
-std::wstring BackUpTempName(const std::wstring& BackUpName) { return BackUpName + L".VXPart"; }
+std::wstring RestoreTempPath(const std::wstring& path) { return path + L".VXRestore"; }
+std::wstring BackUpTempPath(const std::wstring& backup_path) { return backup_path + L".VXPart"; }
 
-bool CopyThenRename(RecordKind kind, const std::wstring& FileName, const std::wstring& Source,
-                    const std::wstring& Target, const std::wstring& Temp,
-                    const std::function<void()>& between_blocks) {
-  const LiveRecord record(kind, FileName, Temp);
-  if (CopyFileFresh(Source, Temp, between_blocks) && fs::RenameFile(Temp, Target)) return true;
-  fs::RemoveFile(Temp);
+// Copies and renames under the record of `kind`; a copy that did not take
+// its name goes.
+bool CopyUnderRecord(RecordKind kind, const EditedFile& file, const std::wstring& temp,
+                     const std::function<bool()>& copy_and_rename) {
+  const LiveRecord record(kind, file.path(), temp);
+  if (copy_and_rename()) return true;
+  fs::RemoveFile(temp);
   return false;
 }
 
 }  // namespace
 
-std::wstring GetBackUpName(const std::wstring& FileName, const std::wstring& BackUpSuffix) {
+std::wstring BackUpPathFor(const std::wstring& path, const std::wstring& suffix) {
   // Split at the last dot of the file's own name, so that "Report.Final.doc"
   // and "Report.Draft.doc" keep apart and a dot in the folder does not count.
-  const std::wstring name = FileNamePart(FileName);
-  const std::wstring folder = FolderPart(FileName);
+  const std::wstring name = FileNamePart(path);
+  const std::wstring folder = FolderPart(path);
   const size_t dot = name.rfind(L'.');
-  if (dot == std::wstring::npos) return folder + name + BackUpSuffix;
-  return folder + name.substr(0, dot) + BackUpSuffix + L"." + LowerCaseExtension(name);
+  if (dot == std::wstring::npos) return folder + name + suffix;
+  return folder + name.substr(0, dot) + suffix + L"." + LowerCaseExtension(name);
 }
 
-double CheckFileSpeed(const std::wstring& SettingsFolder) {
-  const std::wstring name = SettingsFolder + L"Dummy.dat";
-  fs::File file = MakeEmptyFile(name);
-  if (!file) return 0;
+double TestWriteSeconds(const std::wstring& folder) {
+  const std::wstring name = folder + L"Dummy.dat";
   const std::vector<uint8_t> zeros(static_cast<size_t>(kSpeedTestBytes), 0);
-  const uint32_t before = MilliSeconds();
-  file.WriteAt(0, zeros.data(), kSpeedTestBytes);
-  const uint32_t after = MilliSeconds();
-  file.Close();
+  double quickest = 0;
+  for (int round = 0; round < kSpeedTestRounds; ++round) {
+    // A fresh file each time: every round writes as the first one did.
+    fs::File file = MakeEmptyFile(name);
+    if (!file) return 0;
+    const double before = PreciseSeconds();
+    file.WriteAt(0, zeros.data(), kSpeedTestBytes);
+    const double seconds = PreciseSeconds() - before;
+    file.Close();
+    if (round == 0 || seconds < quickest) quickest = seconds;
+  }
   DeleteExactFile(name);
-  return static_cast<double>(after - before) / 1000;
+  return quickest;
 }
 
-double BackUpSeconds(int64_t FileSize, double speed_seconds) {
-  const double millions = static_cast<double>(FileSize) / 1'000'000;
-  return std::sqrt(millions) * speed_seconds * millions;
+double BackUpSeconds(int64_t file_size, double test_write_seconds) {
+  const double millions = static_cast<double>(file_size) / 1'000'000;
+  return std::sqrt(millions) * test_write_seconds * millions;
 }
 
 std::wstring BackUpQuestion(double seconds) {
@@ -68,32 +78,41 @@ std::wstring BackUpQuestion(double seconds) {
          edit_texts::kBackUpTakesAfter + edit_texts::kBackUpAskEnd;
 }
 
-BackUpOutcome BackUp(const std::wstring& FileName, int64_t FileSize,
-                     const std::wstring& BackUpSuffix, const std::wstring& SettingsFolder,
-                     const ProgFunction& Prog) {
-  const double seconds = BackUpSeconds(FileSize, CheckFileSpeed(SettingsFolder));
+BackUpOutcome MakeBackUp(const EditedFile& file, int64_t file_size, const std::wstring& suffix,
+                         const std::wstring& speed_test_folder, const ProgressCallback& progress) {
+  const double seconds = BackUpSeconds(file_size, TestWriteSeconds(speed_test_folder));
   if (seconds > kBackUpAskSeconds &&
       ShowMessage(BackUpQuestion(seconds), MsgButtons::YesNo) == MsgAnswer::No) {
     return BackUpOutcome::Declined;
   }
-  Prog(-1, edit_texts::kBackingUp);
-  Prog(0.5, std::wstring());
-  const std::wstring backup = GetBackUpName(FileName, BackUpSuffix);
-  if (CopyThenRename(RecordKind::BackUpCopy, FileName, FileName, backup, BackUpTempName(backup),
-                     [&] { Prog(0.5, std::wstring()); })) {
-    Prog(1, std::wstring());
+  // The half-way mark comes again after each block, so that the window can
+  // let the system in while the bar stays put.
+  constexpr double kHalfWay = 0.5;
+  progress(kProgressStart, edit_texts::kBackingUp);
+  progress(kHalfWay, std::wstring());
+  const std::wstring backup = BackUpPathFor(file.path(), suffix);
+  const std::wstring temp = BackUpTempPath(backup);
+  if (CopyUnderRecord(RecordKind::BackUpCopy, file, temp, [&] {
+        return file.CopyTo(temp, [&] { progress(kHalfWay, std::wstring()); }) &&
+               fs::RenameFile(temp, backup);
+      })) {
+    progress(kProgressEnd, std::wstring());
     return BackUpOutcome::Made;
   }
   const MsgAnswer go_on = ShowMessage(edit_texts::kBackUpFailed, MsgButtons::YesNo);
-  Prog(1, std::wstring());
+  progress(kProgressEnd, std::wstring());
   return go_on == MsgAnswer::Yes ? BackUpOutcome::Skipped : BackUpOutcome::Cancelled;
 }
 
-RestoreOutcome RestoreFromBackUp(const std::wstring& FileName, const std::wstring& BackUpName,
+RestoreOutcome RestoreFromBackUp(const EditedFile& file, const std::wstring& backup_path,
                                  const std::function<void()>& between_blocks) {
-  if (!fs::FileExists(BackUpName)) return RestoreOutcome::NoBackUp;
-  return CopyThenRename(RecordKind::RestoreCopy, FileName, BackUpName, FileName,
-                        RestoreTempName(FileName), between_blocks)
+  if (!fs::FileExists(backup_path)) return RestoreOutcome::NoBackUp;
+  const std::wstring temp = RestoreTempPath(file.path());
+  return CopyUnderRecord(RecordKind::RestoreCopy, file, temp,
+                         [&] {
+                           return CopyFileFresh(backup_path, temp, between_blocks) &&
+                                  file.ReplaceBy(temp);
+                         })
              ? RestoreOutcome::Restored
              : RestoreOutcome::Failed;
 }

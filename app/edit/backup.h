@@ -6,23 +6,25 @@
 #include <functional>
 #include <string>
 
-#include "app/edit/prog.h"
+#include "app/edit/progress_callback.h"
+#include "app/file/edited_file.h"
 
 namespace vx {
 
-// Folder of FileName + its name before the last dot + all of BackUpSuffix
+// The folder of `path` + its name before the last dot + all of `suffix`
 // (trailing blank included) + "." + the lower-cased rest of its name; a name
 // without a dot gets the suffix alone. Every name has a backup of its own.
-std::wstring GetBackUpName(const std::wstring& FileName, const std::wstring& BackUpSuffix);
+std::wstring BackUpPathFor(const std::wstring& path, const std::wstring& suffix);
 
-// Seconds that writing 1,000,001 bytes to "Dummy.dat" in SettingsFolder
-// took by MilliSeconds(), or 0 when the file could not be made.
-double CheckFileSpeed(const std::wstring& SettingsFolder);
+// Seconds that writing 1,000,001 bytes to a fresh "Dummy.dat" in `folder`
+// takes: the quickest of a few such writes, each timed by PreciseSeconds().
+// 0 when the file could not be made; the file is gone afterwards.
+double TestWriteSeconds(const std::wstring& folder);
 
-// The estimated copying time in seconds for FileSize bytes at the measured
-// speed, and the question asked when it is above kBackUpAskSeconds.
+// The estimated copying time in seconds for `file_size` bytes at the
+// measured speed, and the question asked when it is above kBackUpAskSeconds.
 inline constexpr double kBackUpAskSeconds = 2;
-double BackUpSeconds(int64_t FileSize, double speed_seconds);
+double BackUpSeconds(int64_t file_size, double test_write_seconds);
 std::wstring BackUpQuestion(double seconds);
 
 enum class BackUpOutcome {
@@ -32,20 +34,19 @@ enum class BackUpOutcome {
   Cancelled,  // the copy failed and the user chose not to: drop the change
 };
 
-// BackUp: measures, asks when the copy would take long, copies with Prog and
-// asks whether to go on when the copy failed. The copy is made under a
-// temporary name and takes the backup's name only when whole, so a copy cut
-// short leaves the earlier backup, if any, as it was.
-BackUpOutcome BackUp(const std::wstring& FileName, int64_t FileSize,
-                     const std::wstring& BackUpSuffix, const std::wstring& SettingsFolder,
-                     const ProgFunction& Prog);
+// Measures the disk by a test write in `speed_test_folder`, asks when the
+// copy would take long, copies with `progress` and asks whether to go on
+// when the copy failed. The copy is made under a temporary name and takes
+// the backup's name only when whole, so a copy cut short leaves the earlier
+// backup, if any, as it was.
+BackUpOutcome MakeBackUp(const EditedFile& file, int64_t file_size, const std::wstring& suffix,
+                         const std::wstring& speed_test_folder, const ProgressCallback& progress);
 
 enum class RestoreOutcome { Restored, NoBackUp, Failed };
 
-// The file part of ReflectBackUp: the file is replaced by a copy of its
-// backup in one step, so that at every moment one of them holds the data;
-// the backup stays.
-RestoreOutcome RestoreFromBackUp(const std::wstring& FileName, const std::wstring& BackUpName,
+// The file is replaced by a copy of its backup in one step, so that at every
+// moment one of them holds the data; the backup stays.
+RestoreOutcome RestoreFromBackUp(const EditedFile& file, const std::wstring& backup_path,
                                  const std::function<void()>& between_blocks = {});
 
 }  // namespace vx

@@ -68,19 +68,19 @@ std::optional<int32_t> ParseByteText(const std::wstring& text, InputRadix radix)
     case InputRadix::Decimal:
       return ParseDecimal(text);
     case InputRadix::Binary:
-      return Change2to10(text);
+      return ParseBinaryText(text);
     case InputRadix::Hexadecimal:
       break;
   }
   return ParseHexadecimal(text);
 }
 
-std::optional<int32_t> Change2to10(const std::wstring& st) {
+std::optional<int32_t> ParseBinaryText(const std::wstring& text) {
   constexpr size_t kDigits = 8;
-  if (std::none_of(st.begin(), st.end(), IsDecimalDigit)) return std::nullopt;
-  if (st.size() > kDigits) return 0;
+  if (std::none_of(text.begin(), text.end(), IsDecimalDigit)) return std::nullopt;
+  if (text.size() > kDigits) return 0;
   int32_t value = 0;
-  for (wchar_t c : st) value = value * 2 + (IsDecimalDigit(c) && c != L'0' ? 1 : 0);
+  for (wchar_t c : text) value = value * 2 + (IsDecimalDigit(c) && c != L'0' ? 1 : 0);
   return value;
 }
 

@@ -117,7 +117,7 @@ void MoveRecord::SetPlan(int index, const MovePlan& plan, const MoveProgress& pr
   for (size_t i = 0; i < 2; ++i) {
     Put<int64_t>(p, kTargets + i * kTargetSize, targets[i].offset);
     Put<int32_t>(p, kTargets + i * kTargetSize + 8, targets[i].length);
-    Put<int32_t>(p, kTargets + i * kTargetSize + 12, targets[i].alt);
+    Put<int32_t>(p, kTargets + i * kTargetSize + 12, targets[i].half_done_shift);
   }
   StoreWord(p, kProgress, ProgressWord(progress));
 }
@@ -148,7 +148,7 @@ void MoveRecord::SetTarget(int slot, const SlotTarget& target) {
                static_cast<size_t>(slot) * kTargetSize;
   Put<int64_t>(t, 0, target.offset);
   Put<int32_t>(t, 8, target.length);
-  Put<int32_t>(t, 12, target.alt);
+  Put<int32_t>(t, 12, target.half_done_shift);
 }
 
 void MoveRecord::End() { StoreWord(bytes_, 0, 0); }

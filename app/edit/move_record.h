@@ -31,7 +31,7 @@
 //    60  4  that byte             64  8  its offset
 //    72  2 x 16  per slot: offset its bytes go to (8), their count (4), and
 //           where else each byte may stand while that write is half done:
-//           at slot[i + alt] (4)
+//           at slot[i + half_done_shift] (4)
 //
 // `moved` counts the bytes of the shift moved or in flight. `flight` is the
 // slot on its way to the file: a stop inside that write is finished by
@@ -71,7 +71,7 @@ struct MovePlan {
 struct SlotTarget {
   int64_t offset = 0;
   int32_t length = 0;
-  int32_t alt = 0;
+  int32_t half_done_shift = 0;
 };
 
 struct MoveProgress {

@@ -5,6 +5,7 @@
 
 #include "app/edit/block_file.h"
 #include "app/edit/recovery_texts.h"
+#include "app/file/edited_file.h"
 #include "common/file_seam.h"
 #include "common/message_box.h"
 
@@ -58,7 +59,7 @@ std::optional<RepairReport> RepairCopy(const MoveRecord& record) {
 RepairReport RepairTailMove(MoveRecord& record) {
   RepairReport report{record.kind(), RepairResult::NotMatching, record.path(), {}};
   // No other program may write while the tail moves back into place.
-  fs::File file = fs::OpenFile(report.file, false, fs::Share::Read);
+  fs::File file = EditedFile(report.file).OpenToMove();
   if (!file) {
     if (fs::FileExists(report.file)) report.result = RepairResult::Failed;
     return report;

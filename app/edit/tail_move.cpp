@@ -145,13 +145,13 @@ bool Matches(BlockFile& file, const MoveRecord& record) {
     if (here[i] == slot[i]) continue;
     if (resting) return false;
     // The byte a half-done write replaced: known only inside the block.
-    const int32_t other = i + t.alt;
+    const int32_t other = i + t.half_done_shift;
     if (other >= 0 && other < t.length && here[i] != slot[other]) return false;
   }
   return true;
 }
 
-MovePlan InsertionPlan(int64_t length, int64_t at, uint8_t Dat) {
+MovePlan InsertionPlan(int64_t length, int64_t at, uint8_t value) {
   MovePlan plan;
   plan.from = at;
   plan.count = length - at;
@@ -160,7 +160,7 @@ MovePlan InsertionPlan(int64_t length, int64_t at, uint8_t Dat) {
   plan.length_during = plan.length_final = length + 1;
   plan.then_write = true;
   plan.then_offset = at;
-  plan.then_byte = Dat;
+  plan.then_byte = value;
   return plan;
 }
 
@@ -183,39 +183,42 @@ struct PrivateRecord {
 
 }  // namespace
 
-TailMoveResult InsOne(BlockFile& file, int32_t SeekPos, uint8_t Dat, const TailProgress& progress,
-                      MoveRecord& record) {
+TailMoveResult InsertByte(BlockFile& file, int64_t offset, uint8_t value,
+                          const ProgressCallback& progress, MoveRecord& record) {
   const int64_t length = file.Length();
-  const int64_t at = int64_t{SeekPos} - 1;
-  if (length < 0 || at < 0 || at > length) return TailMoveResult::Restored;
-  const MovePlan plan = InsertionPlan(length, at, Dat);
-  return Move(file, record, RecordKind::Insertion, plan, at, Dat, [&](int64_t before) {
-    if (progress) progress(static_cast<double>(before) / static_cast<double>(plan.count + 1));
+  if (length < 0 || offset < 0 || offset > length) return TailMoveResult::Restored;
+  const MovePlan plan = InsertionPlan(length, offset, value);
+  return Move(file, record, RecordKind::Insertion, plan, offset, value, [&](int64_t before) {
+    if (progress) {
+      progress(static_cast<double>(before) / static_cast<double>(plan.count + 1), std::wstring());
+    }
   });
 }
 
-TailMoveResult DelOne(BlockFile& file, int32_t SeekPos, const TailProgress& progress,
-                      MoveRecord& record) {
+TailMoveResult DeleteByte(BlockFile& file, int64_t offset, const ProgressCallback& progress,
+                          MoveRecord& record) {
   const int64_t length = file.Length();
-  const int64_t at = int64_t{SeekPos} - 1;
-  if (length < 0 || at < 0 || at >= length) return TailMoveResult::Restored;
+  if (length < 0 || offset < 0 || offset >= length) return TailMoveResult::Restored;
   // The byte moved over is gone from the file; the record keeps it to put it back.
   uint8_t deleted = 0;
-  if (file.ReadAt(at, &deleted, 1) != 1) return TailMoveResult::Restored;
-  const MovePlan plan = DeletionPlan(length, at);
-  return Move(file, record, RecordKind::Deletion, plan, at, deleted, [&](int64_t before) {
-    if (progress) progress(static_cast<double>(before) / static_cast<double>(plan.count));
+  if (file.ReadAt(offset, &deleted, 1) != 1) return TailMoveResult::Restored;
+  const MovePlan plan = DeletionPlan(length, offset);
+  return Move(file, record, RecordKind::Deletion, plan, offset, deleted, [&](int64_t before) {
+    if (progress) {
+      progress(static_cast<double>(before) / static_cast<double>(plan.count), std::wstring());
+    }
   });
 }
 
-TailMoveResult InsOne(BlockFile& file, int32_t SeekPos, uint8_t Dat, const TailProgress& progress) {
+TailMoveResult InsertByte(BlockFile& file, int64_t offset, uint8_t value,
+                          const ProgressCallback& progress) {
   PrivateRecord kept;
-  return InsOne(file, SeekPos, Dat, progress, kept.record);
+  return InsertByte(file, offset, value, progress, kept.record);
 }
 
-TailMoveResult DelOne(BlockFile& file, int32_t SeekPos, const TailProgress& progress) {
+TailMoveResult DeleteByte(BlockFile& file, int64_t offset, const ProgressCallback& progress) {
   PrivateRecord kept;
-  return DelOne(file, SeekPos, progress, kept.record);
+  return DeleteByte(file, offset, progress, kept.record);
 }
 
 RepairResult RepairMove(BlockFile& file, MoveRecord& record) {

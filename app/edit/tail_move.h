@@ -14,10 +14,10 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 
 #include "app/edit/block_file.h"
 #include "app/edit/move_record.h"
+#include "app/edit/progress_callback.h"
 
 namespace vx {
 
@@ -29,21 +29,22 @@ enum class TailMoveResult {
   MaybeDamaged,  // failed, and so did putting it back; the record stays
 };
 
-// Called after each block with the share done before it (0 to below 1).
-using TailProgress = std::function<void(double)>;
+// `progress`, when given, is told after each block the share done before it
+// (0 to below 1), with no caption.
 
-// Moves the bytes from SeekPos on one place up, lengthening the file, and
-// writes Dat at SeekPos. SeekPos may be just behind the last byte. The
+// Moves the bytes from `offset` on one place up, lengthening the file, and
+// writes `value` at `offset`, which may be just behind the last byte. The
 // record's names are set by the caller; the move begins and ends it.
-TailMoveResult InsOne(BlockFile& file, int32_t SeekPos, uint8_t Dat, const TailProgress& progress,
-                      MoveRecord& record);
-// Moves the bytes behind SeekPos one place down over it and cuts the last.
-TailMoveResult DelOne(BlockFile& file, int32_t SeekPos, const TailProgress& progress,
-                      MoveRecord& record);
+TailMoveResult InsertByte(BlockFile& file, int64_t offset, uint8_t value,
+                          const ProgressCallback& progress, MoveRecord& record);
+// Moves the bytes behind `offset` one place down over it and cuts the last.
+TailMoveResult DeleteByte(BlockFile& file, int64_t offset, const ProgressCallback& progress,
+                          MoveRecord& record);
 
 // The same with a record in private memory.
-TailMoveResult InsOne(BlockFile& file, int32_t SeekPos, uint8_t Dat, const TailProgress& progress);
-TailMoveResult DelOne(BlockFile& file, int32_t SeekPos, const TailProgress& progress);
+TailMoveResult InsertByte(BlockFile& file, int64_t offset, uint8_t value,
+                          const ProgressCallback& progress);
+TailMoveResult DeleteByte(BlockFile& file, int64_t offset, const ProgressCallback& progress);
 
 enum class RepairResult {
   After,        // the edit is finished

@@ -8,111 +8,110 @@
 namespace vx {
 namespace {
 
-constexpr size_t kClearedRecords = 6;
+constexpr size_t kClearedEntries = 6;
 
-int32_t FirstIndex(const std::vector<UndoRecord>& records, auto matches) {
-  const auto it = std::find_if(records.begin(), records.end(), matches);
-  return it == records.end() ? -1 : static_cast<int32_t>(it - records.begin());
+int32_t FirstIndex(const std::vector<JournalEntry>& entries, auto matches) {
+  const auto it = std::find_if(entries.begin(), entries.end(), matches);
+  return it == entries.end() ? -1 : static_cast<int32_t>(it - entries.begin());
 }
 
 }  // namespace
 
-FileEdit UndoEditOf(const UndoRecord& record) {
-  switch (record.Method) {
-    case UndoMethod::Insertion:
-      return {FileEdit::Kind::Delete, record.SeekPoint, 0};
-    case UndoMethod::Deletion:
-      return {FileEdit::Kind::Insert, record.SeekPoint, record.Dat};
-    case UndoMethod::Overwrite:
+FileEdit UndoEditOf(const JournalEntry& entry) {
+  switch (entry.kind) {
+    case EditKind::Insert:
+      return {EditKind::Delete, entry.offset, 0};
+    case EditKind::Delete:
+      return {EditKind::Insert, entry.offset, entry.before};
+    case EditKind::Overwrite:
       break;
   }
-  return {FileEdit::Kind::Overwrite, record.SeekPoint, record.Dat};
+  return {EditKind::Overwrite, entry.offset, entry.before};
 }
 
-FileEdit RedoEditOf(const UndoRecord& record) {
-  switch (record.Method) {
-    case UndoMethod::Insertion:
-      return {FileEdit::Kind::Insert, record.SeekPoint, record.AfDat};
-    case UndoMethod::Deletion:
-      return {FileEdit::Kind::Delete, record.SeekPoint, 0};
-    case UndoMethod::Overwrite:
+FileEdit RedoEditOf(const JournalEntry& entry) {
+  switch (entry.kind) {
+    case EditKind::Insert:
+      return {EditKind::Insert, entry.offset, entry.after};
+    case EditKind::Delete:
+      return {EditKind::Delete, entry.offset, 0};
+    case EditKind::Overwrite:
       break;
   }
-  return {FileEdit::Kind::Overwrite, record.SeekPoint, record.AfDat};
+  return {EditKind::Overwrite, entry.offset, entry.after};
 }
 
-UndoJournal::UndoJournal() { UndoClear(); }
+UndoJournal::UndoJournal() { Clear(); }
 
 void UndoJournal::Reset() {
-  UndoClear();
-  undo_step_ = 1;
+  Clear();
+  step_ = 1;
 }
 
-void UndoJournal::UndoClear() {
-  records_.assign(kClearedRecords, UndoRecord{});
-  undo_enabled_ = false;
-  redo_enabled_ = false;
+void UndoJournal::Clear() {
+  entries_.assign(kClearedEntries, JournalEntry{});
+  can_undo_ = false;
+  can_redo_ = false;
 }
 
-bool UndoJournal::UndoSave(int32_t SeekPoint, uint8_t Dat, uint8_t AfDat, UndoMethod Method) {
+bool UndoJournal::Record(EditKind kind, int32_t offset, uint8_t before, uint8_t after) {
   // A new change discards every change that was undone, even when it is then
   // refused below.
-  for (UndoRecord& r : records_) {
-    if (r.StepNumber >= undo_step_) r.StepNumber = 0;
+  for (JournalEntry& e : entries_) {
+    if (e.step >= step_) e.step = 0;
   }
-  int32_t chosen = FirstIndex(records_, [](const UndoRecord& r) { return r.StepNumber == 0; });
+  int32_t chosen = FirstIndex(entries_, [](const JournalEntry& e) { return e.step == 0; });
   if (chosen == -1) {
-    records_.emplace_back();
-    chosen = static_cast<int32_t>(records_.size()) - 1;
+    entries_.emplace_back();
+    chosen = static_cast<int32_t>(entries_.size()) - 1;
   }
   // The array's upper index, not the chosen one: once grown to 1000 the
-  // journal refuses until it is cleared, even with records freed since.
-  if (static_cast<int32_t>(records_.size()) - 1 >= kUpperIndexLimit) {
+  // journal refuses until it is cleared, even with entries freed since.
+  if (static_cast<int32_t>(entries_.size()) - 1 >= kUpperIndexLimit) {
     ShowMessage(edit_texts::kUndoFull);
     return false;
   }
-  records_[static_cast<size_t>(chosen)] = {SeekPoint, Dat, AfDat, undo_step_, Method};
-  ++undo_step_;
-  undo_enabled_ = true;
-  redo_enabled_ = false;
+  entries_[static_cast<size_t>(chosen)] = {offset, before, after, step_, kind};
+  ++step_;
+  can_undo_ = true;
+  can_redo_ = false;
   return true;
 }
 
-int32_t UndoJournal::GetUndoArrayNumber() const {
-  return FirstIndex(records_, [this](const UndoRecord& r) {
-    return r.StepNumber != 0 && r.StepNumber == undo_step_ - 1;
-  });
+int32_t UndoJournal::UndoIndex() const {
+  return FirstIndex(entries_,
+                    [this](const JournalEntry& e) { return e.step != 0 && e.step == step_ - 1; });
 }
 
-int32_t UndoJournal::GetRedoArrayNumber() const {
-  return FirstIndex(records_, [this](const UndoRecord& r) { return r.StepNumber == undo_step_; });
+int32_t UndoJournal::RedoIndex() const {
+  return FirstIndex(entries_, [this](const JournalEntry& e) { return e.step == step_; });
 }
 
 std::optional<FileEdit> UndoJournal::NextUndo() const {
-  const int32_t i = GetUndoArrayNumber();
+  const int32_t i = UndoIndex();
   if (i == -1) return std::nullopt;
-  return UndoEditOf(records_[static_cast<size_t>(i)]);
+  return UndoEditOf(entries_[static_cast<size_t>(i)]);
 }
 
 std::optional<FileEdit> UndoJournal::NextRedo() const {
-  const int32_t i = GetRedoArrayNumber();
+  const int32_t i = RedoIndex();
   if (i == -1) return std::nullopt;
-  return RedoEditOf(records_[static_cast<size_t>(i)]);
+  return RedoEditOf(entries_[static_cast<size_t>(i)]);
 }
 
 void UndoJournal::UndoDone() {
-  --undo_step_;
-  EnableByRecords();
+  --step_;
+  EnableByEntries();
 }
 
 void UndoJournal::RedoDone() {
-  ++undo_step_;
-  EnableByRecords();
+  ++step_;
+  EnableByEntries();
 }
 
-void UndoJournal::EnableByRecords() {
-  undo_enabled_ = GetUndoArrayNumber() != -1;
-  redo_enabled_ = GetRedoArrayNumber() != -1;
+void UndoJournal::EnableByEntries() {
+  can_undo_ = UndoIndex() != -1;
+  can_redo_ = RedoIndex() != -1;
 }
 
 }  // namespace vx

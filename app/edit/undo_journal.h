@@ -1,4 +1,4 @@
-// The undo journal of the open file: a growable array of fixed records in
+// The undo journal of the open file: a growable array of fixed entries in
 // which the step number, not the place in the array, orders the changes.
 // Every change is already on disk when it is recorded; Undo and Redo apply
 // the inverse change, or the change again, through the main window.
@@ -10,55 +10,53 @@
 
 namespace vx {
 
-enum class UndoMethod : int32_t { Overwrite = 0, Insertion = 1, Deletion = 2 };
+// The changes the commands make to the file.
+enum class EditKind { Overwrite, Insert, Delete };
 
-struct UndoRecord {
-  int32_t SeekPoint = 0;
-  uint8_t Dat = 0;         // the byte before the change
-  uint8_t AfDat = 0;       // the byte after the change
-  int32_t StepNumber = 0;  // 0 marks a free record
-  UndoMethod Method = UndoMethod::Overwrite;
+// A change made to the file, as the journal keeps it.
+struct JournalEntry {
+  int32_t offset = 0;
+  uint8_t before = 0;  // the byte before the change
+  uint8_t after = 0;   // the byte after the change
+  int32_t step = 0;    // 0 marks a free entry
+  EditKind kind = EditKind::Overwrite;
 
-  bool operator==(const UndoRecord&) const = default;
+  bool operator==(const JournalEntry&) const = default;
 };
 
-// One change to make to the file for an Undo or a Redo step.
+// One change to make to the file for an Undo or a Redo step: `value` is the
+// byte written or inserted.
 struct FileEdit {
-  enum class Kind {
-    Overwrite,  // RePlaceU(SeekPos, Dat, Ref = true)
-    Insert,     // InsOne(open file, SeekPos, Dat)
-    Delete,     // DelOne(open file, SeekPos)
-  };
-  Kind kind = Kind::Overwrite;
-  int32_t SeekPos = 0;
-  uint8_t Dat = 0;
+  EditKind kind = EditKind::Overwrite;
+  int32_t offset = 0;
+  uint8_t value = 0;
 
   bool operator==(const FileEdit&) const = default;
 };
 
 // The inverse of a recorded change, and the change itself again.
-FileEdit UndoEditOf(const UndoRecord& record);
-FileEdit RedoEditOf(const UndoRecord& record);
+FileEdit UndoEditOf(const JournalEntry& entry);
+FileEdit RedoEditOf(const JournalEntry& entry);
 
 class UndoJournal {
  public:
-  // At most this many records are ever used (indexes 0 to 999).
+  // At most this many entries are ever used (indexes 0 to 999).
   static constexpr int32_t kUpperIndexLimit = 1000;
 
   UndoJournal();
 
-  // A file was opened: an empty journal, UndoStep back at its first value.
+  // A file was opened: an empty journal, the step back at its first value.
   void Reset();
-  // Empties the journal (6 free records) and disables both commands;
-  // UndoStep stays.
-  void UndoClear();
+  // Empties the journal (6 free entries) and disables both commands; the
+  // step stays.
+  void Clear();
   // Records a change that is already in the file. Shows "No Undo Over 1000."
   // and returns false when the journal is full.
-  bool UndoSave(int32_t SeekPoint, uint8_t Dat, uint8_t AfDat, UndoMethod Method);
+  bool Record(EditKind kind, int32_t offset, uint8_t before, uint8_t after);
 
-  // Index of the record to undo / redo, or -1.
-  int32_t GetUndoArrayNumber() const;
-  int32_t GetRedoArrayNumber() const;
+  // Index of the entry to undo / redo, or -1.
+  int32_t UndoIndex() const;
+  int32_t RedoIndex() const;
   // What the Undo / Redo command must do to the file; none when there is
   // nothing to undo / redo (the window then says so).
   std::optional<FileEdit> NextUndo() const;
@@ -68,18 +66,19 @@ class UndoJournal {
   void UndoDone();
   void RedoDone();
 
-  bool UndoEnabled() const { return undo_enabled_; }
-  bool RedoEnabled() const { return redo_enabled_; }
-  int32_t UndoStep() const { return undo_step_; }
-  const std::vector<UndoRecord>& UndoArray() const { return records_; }
+  bool CanUndo() const { return can_undo_; }
+  bool CanRedo() const { return can_redo_; }
+  // The step the next change takes.
+  int32_t step() const { return step_; }
+  const std::vector<JournalEntry>& entries() const { return entries_; }
 
  private:
-  void EnableByRecords();
+  void EnableByEntries();
 
-  std::vector<UndoRecord> records_;
-  int32_t undo_step_ = 1;
-  bool undo_enabled_ = false;
-  bool redo_enabled_ = false;
+  std::vector<JournalEntry> entries_;
+  int32_t step_ = 1;
+  bool can_undo_ = false;
+  bool can_redo_ = false;
 };
 
 }  // namespace vx

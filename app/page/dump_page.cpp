@@ -9,17 +9,18 @@ namespace {
 
 constexpr int kSeparatorStep = 8;
 
-// HexLeft + s x HexCellWidth - (HexCellWidth - 2 x FontSize + 3) / 2, less
+// HexColumnsLeft + step x HexCellWidth - (HexCellWidth - 2 x FontSize + 3) / 2, less
 // `shift`; the separator positions are whole numbers plus possibly one half.
-int HexSeparatorX(const DisplaySettingsRecord& s, int step, int shift) {
-  return RoundHalfToEven(2 * (HexLeft(s) + step * s.HexCellWidth - shift) -
-                         (s.HexCellWidth - 2 * s.FontSize + 3));
+int HexSeparatorX(const DisplaySettingsRecord& settings, int step, int shift) {
+  return RoundHalfToEven(2 * (HexColumnsLeft(settings) + step * settings.HexCellWidth - shift) -
+                         (settings.HexCellWidth - 2 * settings.FontSize + 3));
 }
 
-// TextLeft + s x TextCellWidth - (TextCellWidth - FontSize + 1) / 2, less `shift`.
-int TextSeparatorX(const DisplaySettingsRecord& s, int step, int shift) {
-  return RoundHalfToEven(2 * (TextLeft(s) + step * s.TextCellWidth - shift) -
-                         (s.TextCellWidth - s.FontSize + 1));
+// TextColumnsLeft + step x TextCellWidth - (TextCellWidth - FontSize + 1) / 2, less
+// `shift`.
+int TextSeparatorX(const DisplaySettingsRecord& settings, int step, int shift) {
+  return RoundHalfToEven(2 * (TextColumnsLeft(settings) + step * settings.TextCellWidth - shift) -
+                         (settings.TextCellWidth - settings.FontSize + 1));
 }
 
 std::string HexByte(uint8_t b) { return {kHexDigits[b >> 4], kHexDigits[b & 0xF]}; }
@@ -38,25 +39,28 @@ int RoundHalfToEven(int twice) {
   return below % 2 == 0 ? below : below + 1;
 }
 
-int HexLeft(const DisplaySettingsRecord& s) { return s.LeftMargin + s.AddressWidth; }
-
-int TextLeft(const DisplaySettingsRecord& s) {
-  return HexLeft(s) + s.BytesPerLine * s.HexCellWidth + s.DumpTextGap;
+int HexColumnsLeft(const DisplaySettingsRecord& settings) {
+  return settings.LeftMargin + settings.AddressWidth;
 }
 
-int RowRight(const DisplaySettingsRecord& s) {
-  return TextLeft(s) + (s.BytesPerLine + 1) * s.TextCellWidth;
+int TextColumnsLeft(const DisplaySettingsRecord& settings) {
+  return HexColumnsLeft(settings) + settings.BytesPerLine * settings.HexCellWidth +
+         settings.DumpTextGap;
 }
 
-int32_t PageByteCount(const DisplaySettingsRecord& s) {
-  return s.LinesPerPage * s.BytesPerLine + 1;
+int RowBoxRight(const DisplaySettingsRecord& settings) {
+  return TextColumnsLeft(settings) + (settings.BytesPerLine + 1) * settings.TextCellWidth;
 }
 
-DumpPage ComposePage(const DisplaySettingsRecord& s, int32_t start,
+int32_t PageByteCount(const DisplaySettingsRecord& settings) {
+  return settings.LinesPerPage * settings.BytesPerLine + 1;
+}
+
+DumpPage ComposePage(const DisplaySettingsRecord& settings, int32_t start,
                      std::span<const uint8_t> page_bytes, int32_t file_size,
-                     const ShiftJisTables& t, PageMedium medium) {
-  const int rows = s.LinesPerPage;
-  const int columns = s.BytesPerLine;
+                     const ShiftJisTables& tables, PageMedium medium) {
+  const int rows = settings.LinesPerPage;
+  const int columns = settings.BytesPerLine;
   const int64_t cells = int64_t{rows} * columns;
   assert(page_bytes.size() >= static_cast<size_t>(cells + 1));
 
@@ -71,10 +75,11 @@ DumpPage ComposePage(const DisplaySettingsRecord& s, int32_t start,
   const int64_t first_line = start / columns;
   auto colour_index = [&](int row) { return static_cast<size_t>((first_line + row) % 4); };
 
-  const int right = RowRight(s);
+  const int right = RowBoxRight(settings);
   for (int i = 0; i < rows; ++i) {
-    page.boxes.push_back({0, s.TopMargin + i * s.LineHeight, right,
-                          s.TopMargin + (i + 1) * s.LineHeight, s.BackColors[colour_index(i)]});
+    page.boxes.push_back({0, settings.TopMargin + i * settings.LineHeight, right,
+                          settings.TopMargin + (i + 1) * settings.LineHeight,
+                          settings.BackColors[colour_index(i)]});
   }
 
   const bool printed = medium == PageMedium::Printer;
@@ -83,29 +88,30 @@ DumpPage ComposePage(const DisplaySettingsRecord& s, int32_t start,
   const int text_shift = printed ? 0 : 1;
   // On paper, with the header's room above the rows, lines ending at
   // LineHeight x LinesPerPage would leave the last row without separators.
-  int line_bottom = s.LineHeight * rows + (printed ? s.TopMargin : 0);
+  int line_bottom = settings.LineHeight * rows + (printed ? settings.TopMargin : 0);
   // A top margin taller than all the rows would turn the lines upside down
   // over the margin: they reach the rows' bottom then.
-  if (line_bottom <= s.TopMargin) line_bottom = s.TopMargin + s.LineHeight * rows;
+  if (line_bottom <= settings.TopMargin)
+    line_bottom = settings.TopMargin + settings.LineHeight * rows;
   for (int step = kSeparatorStep; step <= columns - kSeparatorStep; step += kSeparatorStep) {
-    page.lines.push_back(
-        {HexSeparatorX(s, step, hex_shift), s.TopMargin, line_bottom, s.SeparatorColor});
-    page.lines.push_back(
-        {TextSeparatorX(s, step, text_shift), s.TopMargin, line_bottom, s.SeparatorColor});
+    page.lines.push_back({HexSeparatorX(settings, step, hex_shift), settings.TopMargin, line_bottom,
+                          settings.SeparatorColor});
+    page.lines.push_back({TextSeparatorX(settings, step, text_shift), settings.TopMargin,
+                          line_bottom, settings.SeparatorColor});
   }
 
-  const int hex_left = HexLeft(s);
-  const int text_left = TextLeft(s);
+  const int hex_left = HexColumnsLeft(settings);
+  const int text_left = TextColumnsLeft(settings);
   const int64_t end_mark = int64_t{file_size} + 1;
   bool after_lead_byte = false;  // carried across rows: a pair may straddle them
   for (int i = 0; i < rows; ++i) {
-    const int y = s.TopMargin + i * s.LineHeight;
-    const Colour colour = s.ForeColors[colour_index(i)];
+    const int y = settings.TopMargin + i * settings.LineHeight;
+    const Colour colour = settings.ForeColors[colour_index(i)];
     for (int j = 0; j < columns; ++j) {
       const int64_t k = int64_t{i} * columns + j;
       const int64_t p = start + k;
-      const int hex_x = hex_left + j * s.HexCellWidth;
-      const int text_x = text_left + j * s.TextCellWidth;
+      const int hex_x = hex_left + j * settings.HexCellWidth;
+      const int text_x = text_left + j * settings.TextCellWidth;
       if (p > file_size) {
         page.texts.push_back({hex_x, y, colour, p == end_mark ? " |" : "  "});
         page.texts.push_back({text_x, y, colour, " "});
@@ -116,7 +122,7 @@ DumpPage ComposePage(const DisplaySettingsRecord& s, int32_t start,
       if (after_lead_byte) {
         page.texts.push_back({text_x, y, colour, " "});
         after_lead_byte = false;
-      } else if (k + 1 < cells && t.IsPair(b, page_bytes[k + 1])) {
+      } else if (k + 1 < cells && tables.IsPair(b, page_bytes[k + 1])) {
         page.texts.push_back(
             {text_x, y, colour, {static_cast<char>(b), static_cast<char>(page_bytes[k + 1])}});
         after_lead_byte = true;
@@ -124,7 +130,8 @@ DumpPage ComposePage(const DisplaySettingsRecord& s, int32_t start,
         page.texts.push_back({text_x, y, colour, std::string(1, static_cast<char>(b))});
       }
     }
-    page.texts.push_back({s.LeftMargin, y, colour, HexAddress(start + int64_t{i} * columns - 1)});
+    page.texts.push_back(
+        {settings.LeftMargin, y, colour, HexAddress(start + int64_t{i} * columns - 1)});
   }
   return page;
 }

@@ -61,21 +61,21 @@ enum class PageMedium { Screen, Printer };
 int RoundHalfToEven(int twice);
 
 // x of the first hex column.
-int HexLeft(const DisplaySettingsRecord& s);
+int HexColumnsLeft(const DisplaySettingsRecord& settings);
 // x of the first text column.
-int TextLeft(const DisplaySettingsRecord& s);
+int TextColumnsLeft(const DisplaySettingsRecord& settings);
 // Right edge of a row background: one text cell beyond the last column, where
 // the second half of a double-byte character that starts there is drawn.
-int RowRight(const DisplaySettingsRecord& s);
+int RowBoxRight(const DisplaySettingsRecord& settings);
 
 // How many bytes a page draw reads: the page plus the byte behind it.
-int32_t PageByteCount(const DisplaySettingsRecord& s);
+int32_t PageByteCount(const DisplaySettingsRecord& settings);
 
 // The page starting at seek position `start` (from 1). `page_bytes` holds
-// PageByteCount(s) bytes read from `start`, 0 behind the end of the file;
+// PageByteCount(settings) bytes read from `start`, 0 behind the end of the file;
 // the end-of-file mark follows `file_size`.
-DumpPage ComposePage(const DisplaySettingsRecord& s, int32_t start,
+DumpPage ComposePage(const DisplaySettingsRecord& settings, int32_t start,
                      std::span<const uint8_t> page_bytes, int32_t file_size,
-                     const ShiftJisTables& t, PageMedium medium = PageMedium::Screen);
+                     const ShiftJisTables& tables, PageMedium medium = PageMedium::Screen);
 
 }  // namespace vx

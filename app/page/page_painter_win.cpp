@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/code_page.h"
 #include "common/ui/gdi_win.h"
 
 namespace vx {
@@ -70,7 +71,7 @@ void DrawTextRuns(HDC dc, const std::vector<PageText>& texts) {
       }
       int x = t.x;
       bool first_char = true;
-      for (wchar_t c : ShiftJisCharacters(t.bytes)) {
+      for (wchar_t c : FromShiftJis(t.bytes)) {
         if (!first_char) x += advances.back();
         first_char = false;
         chars.push_back(c);
@@ -100,7 +101,7 @@ void DrawTextCells(HDC dc, const std::vector<PageText>& texts) {
       SetTextColor(dc, colour);
       current = colour;
     }
-    const std::wstring chars = ShiftJisCharacters(t.bytes);
+    const std::wstring chars = FromShiftJis(t.bytes);
     ExtTextOutW(dc, t.x, t.y, 0, nullptr, chars.data(), static_cast<UINT>(chars.size()), nullptr);
   }
 }
@@ -115,14 +116,6 @@ void DrawLines(HDC dc, const std::vector<PageLine>& lines) {
 }
 
 }  // namespace
-
-std::wstring ShiftJisCharacters(const std::string& bytes) {
-  // A text of the page is at most an address of 8 digits.
-  wchar_t wide[16];
-  const int n = MultiByteToWideChar(932, 0, bytes.data(), static_cast<int>(bytes.size()), wide,
-                                    static_cast<int>(std::size(wide)));
-  return std::wstring(wide, n > 0 ? static_cast<size_t>(n) : 0);
-}
 
 void ReplayPage(HDC dc, const DumpPage& page, TextCalls calls) {
   for (const PageBox& b : page.boxes) {

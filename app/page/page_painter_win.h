@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <string>
-
 #include "app/page/dump_page.h"
 #include "app/settings/display_settings.h"
 #include "app/settings/resolve_colour_win.h"
@@ -18,8 +16,5 @@ enum class TextCalls { PerLine, PerCell };
 
 // Draws the page's boxes, lines and texts with the font selected into `dc`.
 void ReplayPage(HDC dc, const DumpPage& page, TextCalls calls = TextCalls::PerLine);
-
-// Bytes of the ANSI code page (Shift-JIS) as the characters they spell.
-std::wstring ShiftJisCharacters(const std::string& bytes);
 
 }  // namespace vx

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "app/file/edited_file.h"
 #include "app/page/page_painter_win.h"
 #include "app/print/page_numbers.h"
 #include "app/settings/display_settings.h"
-#include "common/file_seam.h"
 #include "common/file_texts.h"
 #include "common/message_box.h"
 #include "common/shift_jis_tables.h"
@@ -28,10 +28,8 @@ Font PrinterFont(const PrinterScale& scale, double points, HDC dc) {
 // file that is gone is not made again by printing it.
 bool ReadPage(PrintedDocument& doc, int32_t S, std::vector<uint8_t>& bytes) {
   bytes.assign(static_cast<size_t>(PageByteCount(DisplaySettings)), 0);
-  fs::File file = fs::OpenFile(doc.FileName, false, fs::Share::ReadWrite);
-  if (file && file.ReadAt(int64_t{S} - 1, bytes.data(), static_cast<int64_t>(bytes.size())) >= 0) {
-    return true;
-  }
+  const EditedFile file(doc.FileName);
+  if (file.Length() >= 0 && file.Read(int64_t{S} - 1, bytes) == ReadResult::Read) return true;
   if (!doc.told_unreadable) {
     doc.told_unreadable = true;
     ShowMessage(doc.FileName + std::wstring(file_texts::kOpenFailed));
@@ -50,14 +48,14 @@ int32_t DrawToPrinter(PrintedDocument& doc, int32_t S, int32_t Max) {
   SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
 
   const std::wstring header = PageHeader(doc.header_name, GetNowPage(S + 1, s),
-                                         GetMaxPage(fs::FileLength(doc.FileName), s));
+                                         GetMaxPage(EditedFile(doc.FileName).Length(), s));
   const PrintedPage page = [&] {
     std::vector<uint8_t> bytes;
     const bool read = ReadPage(doc, S, bytes);
     if (Max < 0)
       Max = static_cast<int32_t>(std::min<int64_t>(int64_t{S} + PageByteCount(s) - 1, INT32_MAX));
     PrintedPage composed =
-        ComposePrintedPage(s, doc.saved_top_margin, header, S, bytes, Max, SjisTables);
+        ComposePrintedPage(s, doc.saved_top_margin, header, S, bytes, Max, kShiftJisTables);
     if (!read) composed.body = {};
     return composed;
   }();

@@ -16,7 +16,7 @@ class SearchHost {
   virtual SearchState& Search() = 0;
   // Shows a search result: the message for no match or a failed search, or
   // the caret on the match. True for a match.
-  virtual bool FindAfter(int32_t rc) = 0;
+  virtual bool FindAfter(const FindResult& result) = 0;
 
  protected:
   ~SearchHost() = default;

@@ -1,33 +1,33 @@
 #include "app/search/search_messages.h"
 
-#include "app/search/find_u.h"
-#include "app/search/search_text.h"
 #include "app/search/search_texts.h"
 
 namespace vx {
 
-const wchar_t* RefusalMessage(int32_t code) {
-  switch (code) {
-    case kOutsideRules:
+const wchar_t* RefusalMessage(PatternRefusal refusal) {
+  switch (refusal) {
+    case PatternRefusal::OutsideRules:
       return search_texts::kOutsideRules;
-    case kNoData:
+    case PatternRefusal::NoData:
       return search_texts::kNoData;
-    case kBeyondByte:
+    case PatternRefusal::BeyondByte:
       return search_texts::kBeyondByte;
-    default:
-      return nullptr;
+    case PatternRefusal::None:
+      break;
   }
+  return nullptr;
 }
 
-const wchar_t* FindAfterMessage(int32_t rc) {
-  switch (rc) {
-    case kFindNoMatch:
+const wchar_t* FindResultMessage(const FindResult& result) {
+  switch (result.outcome) {
+    case FindOutcome::NotFound:
       return search_texts::kNotFound;
-    case kFindOpenFailed:
+    case FindOutcome::Failed:
       return search_texts::kSearchError;
-    default:
-      return nullptr;
+    case FindOutcome::Found:
+      break;
   }
+  return nullptr;
 }
 
 }  // namespace vx

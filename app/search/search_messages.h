@@ -1,14 +1,15 @@
-// What the search windows tell the user about a refusal or a result.
+// What the search windows tell the person about a refusal or a result.
 #pragma once
 
-#include <cstdint>
+#include "app/search/file_search.h"
+#include "app/search/search_text.h"
 
 namespace vx {
 
-// The critical message for a refusal of GetByteFromText; nullptr for 0.
-const wchar_t* RefusalMessage(int32_t code);
-// FindAfter's message for a search result; nullptr for a match, which moves
-// the caret instead.
-const wchar_t* FindAfterMessage(int32_t rc);
+// The critical message for a refused data field; nullptr for none.
+const wchar_t* RefusalMessage(PatternRefusal refusal);
+// The message for a search's result; nullptr for a match, which moves the
+// caret instead.
+const wchar_t* FindResultMessage(const FindResult& result);
 
 }  // namespace vx

@@ -4,56 +4,56 @@
 
 namespace vx {
 
-SearchState::SearchState(const FileOperation& files, FindProgress Prog,
-                         CommandSwitch EnableFindNext)
-    : files_(files), Prog_(std::move(Prog)), EnableFindNext_(std::move(EnableFindNext)) {}
+SearchState::SearchState(ProgressCallback progress, CommandSwitch enable_find_next)
+    : progress_(std::move(progress)), enable_find_next_(std::move(enable_find_next)) {}
 
-int32_t SearchState::FindStart(const std::wstring& FileName, int32_t Start,
-                               const std::vector<uint8_t>& By) {
-  const int32_t r = vx::FindU(files_, FileName, Start, By, Prog_);
-  if (r > 0) {
-    FindSet(r, By);
+FindResult SearchState::Start(const EditedFile& file, int32_t from,
+                              const std::vector<uint8_t>& pattern) {
+  const FindResult result = FindInFile(file, from, pattern, progress_);
+  if (result.outcome == FindOutcome::Found) {
+    Activate(result.offset, pattern);
   } else {
-    FindClear();
+    Clear();
   }
-  return r;
+  return result;
 }
 
-int32_t SearchState::FindNextInWindow(const std::wstring& FileName) {
-  const int32_t r = FindNext(FileName);
-  if (r < 0) FindClear();
-  return r;
+FindResult SearchState::ContinueInWindow(const EditedFile& file) {
+  const FindResult result = FindNext(file);
+  if (result.outcome != FindOutcome::Found) Clear();
+  return result;
 }
 
-int32_t SearchState::FindNextFromCaret(const std::wstring& FileName, int32_t CaretSeekPos) {
-  FindSet(CaretSeekPos + 1, FindBytes_);
-  const int32_t r = FindU(FileName, FindLast_);
-  if (r <= 0) EnableFindNext_(false);
-  return r;
+FindResult SearchState::ContinueFromCaret(const EditedFile& file, int32_t caret_offset) {
+  Activate(caret_offset + 1, pattern_);
+  const FindResult result = Find(file, last_match_);
+  if (result.outcome != FindOutcome::Found) enable_find_next_(false);
+  return result;
 }
 
-void SearchState::FindSet(int32_t StartSeekPos, const std::vector<uint8_t>& bys) {
-  FindFirst_ = StartSeekPos;
-  FindLast_ = StartSeekPos;
-  FindBytes_ = bys;
-  EnableFindNext_(true);
+void SearchState::Activate(int32_t offset, const std::vector<uint8_t>& pattern) {
+  first_match_ = offset;
+  last_match_ = offset;
+  pattern_ = pattern;
+  enable_find_next_(true);
 }
 
-int32_t SearchState::FindNext(const std::wstring& FileName) {
-  const int32_t r = FindU(FileName, FindLast_ + 1);
-  if (r == FindFirst_) return kFindNoMatch;
-  if (r > 0) FindLast_ = r;
-  return r;
+FindResult SearchState::FindNext(const EditedFile& file) {
+  const FindResult result = Find(file, last_match_ + 1);
+  if (result.outcome != FindOutcome::Found) return result;
+  if (result.offset == first_match_) return {FindOutcome::NotFound};
+  last_match_ = result.offset;
+  return result;
 }
 
-void SearchState::FindClear() {
-  FindBytes_.assign(1, 0);
-  FindFirst_ = -1;
-  EnableFindNext_(false);
+void SearchState::Clear() {
+  pattern_.assign(1, 0);
+  first_match_ = -1;
+  enable_find_next_(false);
 }
 
-int32_t SearchState::FindU(const std::wstring& FileName, int32_t Start) const {
-  return vx::FindU(files_, FileName, Start, FindBytes_, Prog_);
+FindResult SearchState::Find(const EditedFile& file, int32_t from) const {
+  return FindInFile(file, from, pattern_, progress_);
 }
 
 }  // namespace vx

@@ -5,11 +5,11 @@
 
 #include <cstdint>
 #include <functional>
-#include <string>
 #include <vector>
 
-#include "app/search/find_u.h"
-#include "app/file/file_operation.h"
+#include "app/edit/progress_callback.h"
+#include "app/file/edited_file.h"
+#include "app/search/file_search.h"
 
 namespace vx {
 
@@ -17,38 +17,40 @@ class SearchState {
  public:
   using CommandSwitch = std::function<void(bool enabled)>;
 
-  // Starts inactive; EnableFindNext is not called until the state changes.
-  SearchState(const FileOperation& files, FindProgress Prog, CommandSwitch EnableFindNext);
+  // Starts inactive; `enable_find_next` is not called until the state changes.
+  SearchState(ProgressCallback progress, CommandSwitch enable_find_next);
 
-  // The search window's "検索": FindU from Start; a match makes the search
-  // active from it (FindSet), anything else clears it (FindClear).
-  int32_t FindStart(const std::wstring& FileName, int32_t Start, const std::vector<uint8_t>& By);
-  // The search window's "次を検索": FindNext, clearing the search when it
-  // reports anything but a match.
-  int32_t FindNextInWindow(const std::wstring& FileName);
+  // The search window's "検索": a search from `from`; a match makes the
+  // search active from it, anything else clears it.
+  FindResult Start(const EditedFile& file, int32_t from, const std::vector<uint8_t>& pattern);
+  // The search window's "次を検索": the next match, clearing the search when
+  // there is none.
+  FindResult ContinueInWindow(const EditedFile& file);
   // The main window's Find next: the search starts again behind the caret;
   // without a match the command is disabled but the pattern is kept.
-  int32_t FindNextFromCaret(const std::wstring& FileName, int32_t CaretSeekPos);
+  FindResult ContinueFromCaret(const EditedFile& file, int32_t caret_offset);
+  // No search: the command is disabled and the pattern forgotten.
+  void Clear();
 
-  void FindSet(int32_t StartSeekPos, const std::vector<uint8_t>& bys);
-  // The next match after FindLast, or kFindNoMatch once the search has come
-  // round to FindFirst.
-  int32_t FindNext(const std::wstring& FileName);
-  void FindClear();
-
-  const std::vector<uint8_t>& FindBytes() const { return FindBytes_; }
-  int32_t FindFirst() const { return FindFirst_; }
-  int32_t FindLast() const { return FindLast_; }
+  const std::vector<uint8_t>& pattern() const { return pattern_; }
+  // The offsets of the first and the last match; first_match() is -1 while
+  // no search is active.
+  int32_t first_match() const { return first_match_; }
+  int32_t last_match() const { return last_match_; }
 
  private:
-  int32_t FindU(const std::wstring& FileName, int32_t Start) const;
+  // The search active from `offset` with `pattern`.
+  void Activate(int32_t offset, const std::vector<uint8_t>& pattern);
+  // The match behind the last one, or none once the search has come round
+  // to the first.
+  FindResult FindNext(const EditedFile& file);
+  FindResult Find(const EditedFile& file, int32_t from) const;
 
-  const FileOperation& files_;
-  FindProgress Prog_;
-  CommandSwitch EnableFindNext_;
-  std::vector<uint8_t> FindBytes_{0};
-  int32_t FindFirst_ = -1;
-  int32_t FindLast_ = -1;
+  ProgressCallback progress_;
+  CommandSwitch enable_find_next_;
+  std::vector<uint8_t> pattern_{0};
+  int32_t first_match_ = -1;
+  int32_t last_match_ = -1;
 };
 
 }  // namespace vx

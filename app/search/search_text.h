@@ -11,14 +11,18 @@ namespace vx {
 // option buttons' indexes.
 enum class SearchTarget { Text = 0, Bytes = 1 };
 
-// The refusals of GetByteFromText.
-inline constexpr int32_t kOutsideRules = -1;  // a character other than blank, 0-9, a-f
-inline constexpr int32_t kNoData = -2;        // the empty text
-inline constexpr int32_t kBeyondByte = -3;    // an element of more than 2 digits
+// Why a data field gives no pattern.
+enum class PatternRefusal {
+  None,
+  OutsideRules,  // a character other than blank, 0-9, a-f
+  NoData,        // the empty text
+  BeyondByte,    // an element of more than 2 digits
+};
 
 // Bytes: hexadecimal values split at every single blank (full-width and upper
 // case allowed; an empty element is 0). Text: its Shift-JIS bytes.
-// Returns 0 or a refusal; By is complete only on 0.
-int32_t GetByteFromText(std::wstring_view text, SearchTarget target, std::vector<uint8_t>& By);
+// `pattern` is complete only when nothing is refused.
+PatternRefusal PatternFromText(std::wstring_view text, SearchTarget target,
+                               std::vector<uint8_t>& pattern);
 
 }  // namespace vx

@@ -13,7 +13,7 @@ inline constexpr wchar_t kNotFound[] = L"データが見つかりませんでし
 inline constexpr wchar_t kSearchError[] = L"検索中にエラーが発生しました。";
 inline constexpr wchar_t kAllSearched[] = L"全て検索しました。";
 
-// The progress caption while FindU runs.
+// The progress caption while a search runs.
 inline constexpr wchar_t kSearching[] = L"検索中です．．．";
 
 }  // namespace vx::search_texts

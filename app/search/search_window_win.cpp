@@ -71,29 +71,30 @@ SearchTarget SearchWindow::Target() const {
 }
 
 void SearchWindow::FindStart() {
-  std::vector<uint8_t> By;
-  const int32_t code = GetByteFromText(ControlText(Text1), Target(), By);
-  if (const wchar_t* refusal = RefusalMessage(code)) {
-    ShowMessage(refusal, MsgButtons::Ok, MsgIcon::Critical);
+  std::vector<uint8_t> pattern;
+  const PatternRefusal refusal = PatternFromText(ControlText(Text1), Target(), pattern);
+  if (const wchar_t* message = RefusalMessage(refusal)) {
+    ShowMessage(message, MsgButtons::Ok, MsgIcon::Critical);
     return;
   }
-  const int32_t start = IsChecked(Option2[1]) ? 1 : host_.GetSeekFromCaret() + 1;
+  const int32_t from = IsChecked(Option2[1]) ? 0 : host_.GetSeekFromCaret();
   AllEnabled(false);
-  const int32_t r = host_.Search().FindStart(host_.SearchedFileName(), start, By);
+  const FindResult result =
+      host_.Search().Start(EditedFile(host_.SearchedFileName()), from, pattern);
   AllEnabled(true);
-  FindAfter(r);
+  FindAfter(result);
 }
 
 void SearchWindow::Command3_Click() {
   AllEnabled(false);
-  const int32_t r = host_.Search().FindNextInWindow(host_.SearchedFileName());
+  const FindResult result = host_.Search().ContinueInWindow(EditedFile(host_.SearchedFileName()));
   AllEnabled(true);
   SetFocus(Command3);
-  FindAfter(r);
+  FindAfter(result);
 }
 
-void SearchWindow::FindAfter(int32_t rc) {
-  if (host_.FindAfter(rc)) {
+void SearchWindow::FindAfter(const FindResult& result) {
+  if (host_.FindAfter(result)) {
     ShowWindow(Command3, SW_SHOW);
     SetFocus(Command3);
   } else {

@@ -41,7 +41,7 @@ class SearchWindow : public ModalWindow {
   void Command3_Click();
   void Command4_Click();
   // Shows the result of a search; a match shows Command3 and gives it the focus.
-  void FindAfter(int32_t rc);
+  void FindAfter(const FindResult& result);
   void AllEnabled(bool value);
   void HideCommand3();
   SearchTarget Target() const;

@@ -14,7 +14,7 @@ namespace vx {
 // System colour references 0x80000000 + n, n = 0..24, or 0x00BBGGRR.
 bool IsValidColour(Colour colour);
 
-// Whether a backup name made with `suffix` (GetBackUpName) is, as Windows
+// Whether a backup name made with `suffix` (BackUpPathFor) is, as Windows
 // reads names, a file of its own in the folder of the file it keeps: no NUL
 // (it would end the name early), no character a name cannot hold ("\", "/"
 // and ":" would even reach another folder or stream), no "..", and something

@@ -33,7 +33,7 @@ std::wstring DecodeTextField(std::string_view bytes) {
       ++i;
       continue;
     }
-    if (i + 1 < bytes.size() && SjisTables.IsPair(b, static_cast<uint8_t>(bytes[i + 1]))) {
+    if (i + 1 < bytes.size() && kShiftJisTables.IsPair(b, static_cast<uint8_t>(bytes[i + 1]))) {
       if (std::wstring c = ExactCharacter(bytes.substr(i, 2)); !c.empty()) {
         text += c;
         i += 2;

@@ -6,7 +6,7 @@
 
 #include "app/edit/backup.h"
 #include "app/edit/edit_texts.h"
-#include "app/edit/ins_del_one.h"
+#include "app/edit/insert_delete.h"
 #include "app/settings/display_settings.h"
 #include "app/view/main_window_win.h"
 #include "common/message_box.h"
@@ -14,7 +14,7 @@
 
 namespace vx {
 
-ProgFunction MainWindow::ProgCallback() {
+ProgressCallback MainWindow::ProgCallback() {
   // Every long operation reports here after each block: the moment to let
   // the system reach the windows, so that it never calls the program hung.
   return [this](double value, const std::wstring& Captions) {
@@ -24,20 +24,25 @@ ProgFunction MainWindow::ProgCallback() {
 }
 
 std::wstring MainWindow::BackUpName() const {
-  return GetBackUpName(FileName, DisplaySettings.BackUpSuffix);
+  return BackUpPathFor(FileName, DisplaySettings.BackUpSuffix);
 }
 
 // The tail moves show their own failures; an overwrite's is shown here.
 int32_t MainWindow::ApplyEdit(const FileEdit& edit) {
   switch (edit.kind) {
-    case FileEdit::Kind::Overwrite:
-      if (RePlaceU(edit.SeekPos, edit.Dat, true) >= 0) return 0;
+    case EditKind::Overwrite:
+      if (RePlaceU(edit.offset + 1, edit.value, true) >= 0) return 0;
       ShowMessage(edit_texts::kChangeFailed);
       return -1;
-    case FileEdit::Kind::Insert:
-      return InsOne(FileName, edit.SeekPos, edit.Dat, ProgCallback(), BackUpName());
-    case FileEdit::Kind::Delete:
-      return DelOne(FileName, edit.SeekPos, ProgCallback(), BackUpName());
+    case EditKind::Insert:
+      if (InsertIntoFile(EditedFile(FileName), edit.offset, edit.value, ProgCallback(),
+                         BackUpName())) {
+        return 0;
+      }
+      return -1;
+    case EditKind::Delete:
+      if (DeleteFromFile(EditedFile(FileName), edit.offset, ProgCallback(), BackUpName())) return 0;
+      return -1;
   }
   return -1;
 }
@@ -49,8 +54,8 @@ bool MainWindow::MayEditAtCaret() {
 
 void MainWindow::InsertU(int32_t SeekPos, uint8_t Dat) {
   if (SeekPos > FileSize) return;
-  if (InsOne(FileName, SeekPos, Dat, ProgCallback(), BackUpName()) == 0) {
-    UndoJournal.UndoSave(SeekPos, 0, Dat, UndoMethod::Insertion);
+  if (InsertIntoFile(EditedFile(FileName), SeekPos - 1, Dat, ProgCallback(), BackUpName())) {
+    UndoJournal.Record(EditKind::Insert, SeekPos - 1, 0, Dat);
     EnableUndoCommands();
   }
   // A failed move may still have lengthened the file: show what is on disk.
@@ -65,13 +70,13 @@ void MainWindow::DeleteU(int32_t SeekPos) {
     return;
   }
   if (SeekPos > FileSize) return;
-  std::vector<uint8_t> old;
-  if (file_operation_.Gets(FileName, SeekPos, 1, old) != 0) {
+  uint8_t old[1];
+  if (EditedFile(FileName).Read(SeekPos - 1, old) != ReadResult::Read) {
     ShowMessage(edit_texts::kCanNoDelete);
     return;
   }
-  if (DelOne(FileName, SeekPos, ProgCallback(), BackUpName()) == 0) {
-    UndoJournal.UndoSave(SeekPos, old[0], 0, UndoMethod::Deletion);
+  if (DeleteFromFile(EditedFile(FileName), SeekPos - 1, ProgCallback(), BackUpName())) {
+    UndoJournal.Record(EditKind::Delete, SeekPos - 1, old[0], 0);
     EnableUndoCommands();
   }
   RefreshFiles();
@@ -80,7 +85,7 @@ void MainWindow::DeleteU(int32_t SeekPos) {
 }
 
 void MainWindow::RecordOverwrite(int32_t SeekPoint, uint8_t Dat, uint8_t AfDat) {
-  UndoJournal.UndoSave(SeekPoint, Dat, AfDat, UndoMethod::Overwrite);
+  UndoJournal.Record(EditKind::Overwrite, SeekPoint - 1, Dat, AfDat);
   EnableUndoCommands();
 }
 
@@ -109,7 +114,7 @@ void MainWindow::ReDoLoad() {
 void MainWindow::AfterJournalStep(const FileEdit& edit) {
   EnableUndoCommands();
   // An overwrite keeps the size; a moved tail changes it and the scroll range.
-  if (edit.kind != FileEdit::Kind::Overwrite) {
+  if (edit.kind != EditKind::Overwrite) {
     RefreshFiles();
     RePaintFileStatus();
   }

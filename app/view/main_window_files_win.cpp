@@ -8,7 +8,6 @@
 #include "app/settings/settings_folder.h"
 #include "app/file/file_limits.h"
 #include "app/view/main_window_win.h"
-#include "app/file/open_for_check.h"
 #include "app/view/open_texts.h"
 #include "common/message_box.h"
 
@@ -19,8 +18,8 @@ int32_t MainWindow::ChangeFileName(const std::wstring& Fn) {
   EnableUndoCommands();
   FileName = Fn;
   // A search belongs to the file it ran on.
-  search_.FindClear();
-  if (!Fn.empty() && !OpenForCheck(Fn)) {
+  search_.Clear();
+  if (!Fn.empty() && !EditedFile(Fn).CanOpen()) {
     ShowMessage(open_texts::kOpenFailed);
     ShowNoFile();
     return -1;
@@ -32,7 +31,7 @@ int32_t MainWindow::ChangeFileName(const std::wstring& Fn) {
   // A refused file is not shown at all: with its name kept, the old page and
   // size would stay on screen, and the commands would act on it with a size
   // that is not its own.
-  const int64_t length = fs::FileLength(FileName);
+  const int64_t length = EditedFile(FileName).Length();
   if (length >= kRefusedFileSize) {
     ShowMessage(open_texts::kTooLarge);
     ShowNoFile();
@@ -65,7 +64,7 @@ void MainWindow::ShowNoFile() {
 
 void MainWindow::RefreshFiles() {
   const DisplaySettingsRecord& s = DisplaySettings;
-  const int64_t length = fs::FileLength(FileName);
+  const int64_t length = EditedFile(FileName).Length();
   FileSize = static_cast<int32_t>(std::clamp<int64_t>(length, 0, kRefusedFileSize - 1));
   const int64_t lines = (static_cast<int64_t>(FileSize) + (2 - s.LinesPerPage) * int64_t{s.BytesPerLine}) /
                         s.BytesPerLine;
@@ -85,24 +84,22 @@ int32_t MainWindow::GetSeekFromCaret() const {
 }
 
 int32_t MainWindow::RePlaceU(int32_t SeekPos, uint8_t Dat, bool Ref) {
-  // A byte lands on the file or right behind it, never further: a file that
-  // another program deleted or cut short is not filled up with zeros.
-  if (fs::FileLength(FileName) < SeekPos - 1) return -1;
-  const int32_t old = file_operation_.RePlaceU(FileName, SeekPos, Dat);
-  if (old < 0) return -1;
-  FileSize = static_cast<int32_t>(std::clamp<int64_t>(fs::FileLength(FileName), 0, INT32_MAX));
+  const EditedFile file(FileName);
+  const std::optional<uint8_t> old = file.Overwrite(SeekPos - 1, Dat);
+  if (!old) return -1;
+  FileSize = static_cast<int32_t>(std::clamp<int64_t>(file.Length(), 0, INT32_MAX));
   if (Ref) {
     RePaintFileStatus();
     RePaint();
   }
-  return old;
+  return *old;
 }
 
 int32_t MainWindow::FileChanged(bool After) {
   if (After && !Changed && DisplaySettings.AutoBackUp) {
     const BackUpOutcome outcome =
-        BackUp(FileName, FileSize, DisplaySettings.BackUpSuffix, SpeedTestFolder(FileName),
-               ProgCallback());
+        MakeBackUp(EditedFile(FileName), FileSize, DisplaySettings.BackUpSuffix,
+                   SpeedTestFolder(FileName), ProgCallback());
     // Changed stays false, so that the next change asks again.
     if (outcome == BackUpOutcome::Cancelled) return -1;
     if (outcome == BackUpOutcome::Made) EnableRestore(true);

@@ -37,10 +37,10 @@ void MainWindow::FitIP() {
   POINT origin{0, 0};
   ClientToScreen(Picture1.hwnd(), &origin);
   const InputTarget cell = InputTargetAt(ScreenSettings(), CaretX, CaretY);
-  std::vector<uint8_t> b;
+  uint8_t b[1];
   // A byte that cannot be read (the file locked by another program) shows
   // as an empty field rather than as a value the file may not hold.
-  const bool read = file_operation_.Gets(FileName, GetSeekFromCaret() + 1, 1, b) == 0;
+  const bool read = EditedFile(FileName).Read(GetSeekFromCaret(), b) == ReadResult::Read;
   const std::wstring text = read ? ByteFieldText(b[0], CurrentRadix()) : std::wstring();
   SetControlText(byte_input_.Text1, text);
   SendMessageW(byte_input_.Text1, EM_SETSEL, 0, 8);

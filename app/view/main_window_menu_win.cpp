@@ -128,8 +128,8 @@ void MainWindow::EnableFileCommands(bool on) {
 
 void MainWindow::EnableUndoCommands() {
   HMENU bar = GetMenu(hwnd());
-  EnableMenuItem(bar, kUndo, MF_BYCOMMAND | EnabledFlag(UndoJournal.UndoEnabled()));
-  EnableMenuItem(bar, kRedo, MF_BYCOMMAND | EnabledFlag(UndoJournal.RedoEnabled()));
+  EnableMenuItem(bar, kUndo, MF_BYCOMMAND | EnabledFlag(UndoJournal.CanUndo()));
+  EnableMenuItem(bar, kRedo, MF_BYCOMMAND | EnabledFlag(UndoJournal.CanRedo()));
 }
 
 void MainWindow::EnableRestore(bool on) {

@@ -54,9 +54,9 @@ void MainWindow::CaretPut() {
 
 void MainWindow::RePaintCaretStatus() {
   const int32_t offset = GetSeekFromCaret();
-  std::vector<uint8_t> b;
+  uint8_t b[4];
   CaretStatusTexts texts = UnreadCaretStatus();
-  if (!FileName.empty() && file_operation_.Gets(FileName, offset + 1, 4, b) == 0) {
+  if (!FileName.empty() && EditedFile(FileName).Read(offset, b) == ReadResult::Read) {
     const size_t cell = static_cast<size_t>(CaretY) * DisplaySettings.BytesPerLine + CaretX;
     const uint8_t page_byte = cell < PageBytes.size() ? PageBytes[cell] : 0;
     texts = CaretStatus(offset, {b[0], b[1], b[2], b[3]}, page_byte);

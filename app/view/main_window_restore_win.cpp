@@ -10,13 +10,13 @@
 namespace vx {
 
 bool MainWindow::BackUpExists() const {
-  return !FileName.empty() && fs::FileExists(GetBackUpName(FileName, DisplaySettings.BackUpSuffix));
+  return !FileName.empty() && fs::FileExists(BackUpPathFor(FileName, DisplaySettings.BackUpSuffix));
 }
 
 void MainWindow::ReflectBackUp() {
   const auto let_system_in = [] { LetSystemIn(); };
-  switch (RestoreFromBackUp(FileName, GetBackUpName(FileName, DisplaySettings.BackUpSuffix),
-                            let_system_in)) {
+  switch (RestoreFromBackUp(EditedFile(FileName),
+                            BackUpPathFor(FileName, DisplaySettings.BackUpSuffix), let_system_in)) {
     case RestoreOutcome::NoBackUp:
       ShowMessage(edit_texts::kNoBackUpFile);
       return;
@@ -34,7 +34,7 @@ void MainWindow::ReflectBackUp() {
   // The next change makes a fresh backup, and no change before the restore
   // can be undone any more.
   FileChanged(false);
-  UndoJournal.UndoClear();
+  UndoJournal.Clear();
   EnableUndoCommands();
 }
 

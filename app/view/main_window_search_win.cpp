@@ -18,21 +18,21 @@ void MainWindow::OnFind() {
 
 void MainWindow::OnFindNext() {
   if (!find_next_enabled_ || FileName.empty()) return;
-  const int32_t r = search_.FindNextFromCaret(FileName, GetSeekFromCaret() + 1);
-  if (r > 0) {
-    FindAfter(r);
+  const FindResult result = search_.ContinueFromCaret(EditedFile(FileName), GetSeekFromCaret());
+  if (result.outcome == FindOutcome::Found) {
+    FindAfter(result);
   } else {
     ShowMessage(search_texts::kAllSearched);
   }
 }
 
-bool MainWindow::FindAfter(int32_t rc) {
+bool MainWindow::FindAfter(const FindResult& result) {
   // The search state has already cleared itself when there was no match.
-  if (const wchar_t* message = FindAfterMessage(rc)) {
+  if (const wchar_t* message = FindResultMessage(result)) {
     ShowMessage(message);
     return false;
   }
-  MoveCaretFromSeek(rc);
+  MoveCaretFromSeek(result.offset + 1);
   return true;
 }
 

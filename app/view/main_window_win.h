@@ -19,9 +19,9 @@
 #include "app/controls/vscroll_ex_win.h"
 #include "app/edit/byte_input_window_win.h"
 #include "app/edit/input_host.h"
-#include "app/edit/prog.h"
+#include "app/edit/progress_callback.h"
 #include "app/edit/undo_journal.h"
-#include "app/file/file_operation.h"
+#include "app/file/edited_file.h"
 #include "app/print/print_host.h"
 #include "app/search/search_host.h"
 #include "app/search/search_state.h"
@@ -136,7 +136,7 @@ class MainWindow : public FormWindow,
   void AfterJournalStep(const FileEdit& edit);
   // The progress area as the long file operations report to it; it also
   // lets the system reach the windows meanwhile.
-  ProgFunction ProgCallback();
+  ProgressCallback ProgCallback();
   // A request that arrived while long work let the system in: put off until
   // the work is over. True when it was.
   bool PutOffDuringWork(UINT msg, WPARAM wp, LPARAM lp);
@@ -173,7 +173,7 @@ class MainWindow : public FormWindow,
   // on from behind the caret.
   void OnFind();
   void OnFindNext();
-  bool FindAfter(int32_t rc) override;
+  bool FindAfter(const FindResult& result) override;
   SearchState& Search() override { return search_; }
   const std::wstring& SearchedFileName() const override { return FileName; }
 
@@ -219,11 +219,10 @@ class MainWindow : public FormWindow,
   uint32_t progress_drawn_at_ = 0;
   bool ends_program_ = false;
   std::unique_ptr<std::remove_pointer_t<HACCEL>, AcceleratorDeleter> accelerators_;
-  FileOperation file_operation_;
   bool find_next_enabled_ = false;
   // The go-to window's radix, kept while the program runs.
   AddressRadix go_to_radix_ = AddressRadix::Hexadecimal;
-  SearchState search_{file_operation_, ProgCallback(), [this](bool on) { EnableFindNext(on); }};
+  SearchState search_{ProgCallback(), [this](bool on) { EnableFindNext(on); }};
   ByteInputWindow byte_input_{*this};
 };
 

@@ -30,10 +30,10 @@ class DumpPageTest : public ::testing::Test {
     return found.empty() ? std::string() : found.front();
   }
   std::string Hex(const DumpPage& page, int row, int column) const {
-    return TextAt(page, HexLeft(s_) + column * s_.HexCellWidth, RowY(row));
+    return TextAt(page, HexColumnsLeft(s_) + column * s_.HexCellWidth, RowY(row));
   }
   std::string Char(const DumpPage& page, int row, int column) const {
-    return TextAt(page, TextLeft(s_) + column * s_.TextCellWidth, RowY(row));
+    return TextAt(page, TextColumnsLeft(s_) + column * s_.TextCellWidth, RowY(row));
   }
   std::string Address(const DumpPage& page, int row) const {
     return TextAt(page, s_.LeftMargin, RowY(row));
@@ -48,9 +48,9 @@ class DumpPageTest : public ::testing::Test {
 };
 
 TEST_F(DumpPageTest, DefaultGeometry) {
-  EXPECT_EQ(HexLeft(s_), 84);
-  EXPECT_EQ(TextLeft(s_), 388);
-  EXPECT_EQ(RowRight(s_), 524);
+  EXPECT_EQ(HexColumnsLeft(s_), 84);
+  EXPECT_EQ(TextColumnsLeft(s_), 388);
+  EXPECT_EQ(RowBoxRight(s_), 524);
   EXPECT_EQ(PageByteCount(s_), 513);
 
   SetPage(1, 10000);
@@ -165,7 +165,7 @@ TEST_F(DumpPageTest, DoubleByteCharacterStartingInTheLastColumn) {
   bytes_[15] = 0x82;
   bytes_[16] = 0xA0;
   const DumpPage page = Compose();
-  // Drawn at the row end, reaching into the spare cell before RowRight.
+  // Drawn at the row end, reaching into the spare cell before RowBoxRight.
   EXPECT_EQ(Char(page, 0, 15), "\x82\xA0");
   EXPECT_EQ(Char(page, 1, 0), " ");
   EXPECT_EQ(Hex(page, 1, 0), "A0");

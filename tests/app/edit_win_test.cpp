@@ -22,7 +22,7 @@ using namespace menu_commands;
 class EditTest : public MainWindowTest {
  protected:
   void TearDown() override {
-    SetClockHandler({});
+    SetPreciseClockHandler({});
     MainWindowTest::TearDown();
   }
 
@@ -42,7 +42,7 @@ class EditTest : public MainWindowTest {
     return ControlText(view().Label(2)).find(digits) != std::wstring::npos;
   }
   std::wstring BackUpName() const {
-    return GetBackUpName(view().FileName(), DisplaySettings.BackUpSuffix);
+    return BackUpPathFor(view().FileName(), DisplaySettings.BackUpSuffix);
   }
 };
 
@@ -178,7 +178,7 @@ TEST_F(EditTest, AFullJournalKeepsTheChangeButRefusesToRecordItUntilAnotherFileI
   view().ChangeFileName(other);
   EXPECT_TRUE(Grayed(kUndo));
   EXPECT_TRUE(Grayed(kRedo));
-  EXPECT_EQ(view().Journal().UndoStep(), 1);
+  EXPECT_EQ(view().Journal().step(), 1);
   PageKey(VK_INSERT);
   EXPECT_TRUE(messages.shown().empty());
   EXPECT_FALSE(Grayed(kUndo));
@@ -227,8 +227,8 @@ TEST_F(EditTest, FirstChangeMakesTheBackupAndEnablesRestore) {
 TEST_F(EditTest, ASlowDiskAsksFirstAndNoMeansNoBackupButTheChange) {
   // Every clock reading is 100 s after the last: the test write seems to take
   // 100 s, and 100,000 bytes then need an estimated 0.1^1.5 x 100 = 3 s.
-  uint32_t now = 0;
-  SetClockHandler([&now] { return now += 100000; });
+  double now = 0;
+  SetPreciseClockHandler([&now] { return now += 100; });
   StartOn(Bytes(100000, 0x11));
   messages.Answer(MsgAnswer::No);
   PageKey(VK_DELETE);
@@ -300,7 +300,7 @@ TEST_F(EditTest, UndoAndRedoOfALockedFileKeepTheirStepUntilTheLockIsGone) {
   // A step tried on the locked file: its own failure first (the page that
   // cannot be read may say so after it), the journal and the menu as they were.
   const auto step_fails = [&](const std::function<void()>& step, const std::wstring& failure) {
-    const int32_t undo_step = view().Journal().UndoStep();
+    const int32_t undo_step = view().Journal().step();
     const bool undo_on = !Grayed(kUndo);
     const bool redo_on = !Grayed(kRedo);
     const Bytes before = OnDisk();
@@ -312,7 +312,7 @@ TEST_F(EditTest, UndoAndRedoOfALockedFileKeepTheirStepUntilTheLockIsGone) {
     }
     ASSERT_FALSE(messages.shown().empty());
     EXPECT_EQ(messages.shown().front().text, failure);
-    EXPECT_EQ(view().Journal().UndoStep(), undo_step);
+    EXPECT_EQ(view().Journal().step(), undo_step);
     EXPECT_EQ(!Grayed(kUndo), undo_on);
     EXPECT_EQ(!Grayed(kRedo), redo_on);
     EXPECT_EQ(OnDisk(), before);

@@ -83,13 +83,13 @@ class FaultyFile : public BlockFile {
   bool failed_ = false;
 };
 
-inline Bytes Inserted(Bytes bytes, int32_t seek_pos, uint8_t dat) {
-  bytes.insert(bytes.begin() + (seek_pos - 1), dat);
+inline Bytes Inserted(Bytes bytes, int64_t offset, uint8_t value) {
+  bytes.insert(bytes.begin() + offset, value);
   return bytes;
 }
 
-inline Bytes Deleted(Bytes bytes, int32_t seek_pos) {
-  bytes.erase(bytes.begin() + (seek_pos - 1));
+inline Bytes Deleted(Bytes bytes, int64_t offset) {
+  bytes.erase(bytes.begin() + offset);
   return bytes;
 }
 
@@ -97,7 +97,7 @@ inline Bytes Deleted(Bytes bytes, int32_t seek_pos) {
 // repair over what it left: the file and the record as they were then.
 struct StoppedMove {
   bool insertion = true;
-  int32_t pos = 1;
+  int64_t offset = 0;
   int fail_write = 0;  // a write that fails first, so that the move goes back
 
   // Runs the move on `file` with `record`; true when it stopped at `stop`.
@@ -108,9 +108,9 @@ struct StoppedMove {
     bool stopped = false;
     try {
       if (insertion) {
-        InsOne(file, pos, 0xEE, {}, record);
+        InsertByte(file, offset, 0xEE, {}, record);
       } else {
-        DelOne(file, pos, {}, record);
+        DeleteByte(file, offset, {}, record);
       }
     } catch (const Stopped&) {
       stopped = true;
@@ -120,7 +120,7 @@ struct StoppedMove {
     return stopped;
   }
   Bytes After(const Bytes& before) const {
-    return insertion ? Inserted(before, pos, 0xEE) : Deleted(before, pos);
+    return insertion ? Inserted(before, offset, 0xEE) : Deleted(before, offset);
   }
   // The changes a move that is never stopped makes.
   int Changes(const Bytes& before) const {

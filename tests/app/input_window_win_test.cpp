@@ -240,7 +240,7 @@ class InputWindowBackUpTest : public InputWindowTest {
     DisplaySettings.AutoBackUp = true;
   }
   std::wstring BackUpName() const {
-    return GetBackUpName(view().FileName(), DisplaySettings.BackUpSuffix);
+    return BackUpPathFor(view().FileName(), DisplaySettings.BackUpSuffix);
   }
 };
 

@@ -170,7 +170,7 @@ class KillRecoveryTest : public testing::Test {
   // the file, starts it again and checks the file against before and after.
   void KillMoveAt(bool insertion, double share) {
     SCOPED_TRACE(testing::Message() << (insertion ? "insertion" : "deletion") << " at " << share);
-    const Bytes after = insertion ? Inserted(bytes_, 1, 0) : Deleted(bytes_, 1);
+    const Bytes after = insertion ? Inserted(bytes_, 0, 0) : Deleted(bytes_, 0);
     double stopped = -1;
     {
       const Handle program = Start();
@@ -228,7 +228,7 @@ INSTANTIATE_TEST_SUITE_P(InsertAndDelete, KillMoveTest,
 
 TEST_F(KillRecoveryTest, AKilledBackUpLeavesNoHalfBackUp) {
   Prepare(true);
-  const std::wstring backup = GetBackUpName(file_, DefaultSettings().BackUpSuffix);
+  const std::wstring backup = BackUpPathFor(file_, DefaultSettings().BackUpSuffix);
   const std::wstring half = backup + L".VXPart";
   const Bytes earlier = NoisyBytes(5000);
   for (const double share : {0.1, 0.5, 0.9}) {
@@ -259,7 +259,7 @@ TEST_F(KillRecoveryTest, AKilledBackUpLeavesNoHalfBackUp) {
         EXPECT_EQ(ReadFileBytes(backup), earlier);
         ASSERT_TRUE(fs::RemoveFile(backup));
       } else {
-        EXPECT_EQ(RestoreFromBackUp(file_, backup), RestoreOutcome::NoBackUp);
+        EXPECT_EQ(RestoreFromBackUp(EditedFile(file_), backup), RestoreOutcome::NoBackUp);
       }
     }
   }

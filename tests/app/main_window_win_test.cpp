@@ -1,5 +1,4 @@
 
-#include "app/file/file_operation.h"
 #include "app/view/status_texts.h"
 #include "tests/app/main_window_fixture_win.h"
 #include "tests/support/test_bytes.h"

@@ -14,6 +14,7 @@
 #include "common/file_seam.h"
 #include "tests/app/faulty_file.h"
 #include "tests/support/message_recorder.h"
+#include "tests/support/progress_recorder.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_bytes.h"
 
@@ -59,7 +60,7 @@ class RecoveryTest : public testing::Test {
 };
 
 TEST_F(RecoveryTest, AStoppedMoveIsRepairedAtTheNextStartAndSaysHow) {
-  for (const StoppedMove move : {StoppedMove{true, 100}, StoppedMove{false, 100}}) {
+  for (const StoppedMove move : {StoppedMove{true, 99}, StoppedMove{false, 99}}) {
     for (const test::StopPoint stop : {test::StopPoint{1, false}, test::StopPoint{3, true}}) {
       SCOPED_TRACE(testing::Message() << "insertion " << move.insertion << " stop " << stop.change);
       test::WriteFileBytes(file_, before_);
@@ -93,7 +94,7 @@ TEST_F(RecoveryTest, AFileThatNoLongerFitsIsLeftAloneAndTheDetailsAreKept) {
     SCOPED_TRACE(c.what);
     test::WriteFileBytes(file_, before_);
     messages_.Clear();
-    LeaveStoppedMove({false, 100}, {3, true});
+    LeaveStoppedMove({false, 99}, {3, true});
     c.change();
     const Bytes left = test::ReadFileBytes(file_);
     const std::vector<RepairReport> reports = RepairLeftRecords();
@@ -170,15 +171,16 @@ TEST_F(RecoveryTest, AHalfCopyIsRemovedAndSaidSo) {
 }
 
 TEST_F(RecoveryTest, ABackUpLeavesNeitherItsHalfNameNorItsRecord) {
-  SetClockHandler([] { return 0u; });  // a fast disk: no question
-  EXPECT_EQ(BackUp(file_, static_cast<int64_t>(before_.size()), DefaultSettings().BackUpSuffix,
-                   records_, [](double, const std::wstring&) {}),
+  SetPreciseClockHandler([] { return 0.0; });  // a fast disk: no question
+  EXPECT_EQ(MakeBackUp(EditedFile(file_), static_cast<int64_t>(before_.size()),
+                       DefaultSettings().BackUpSuffix, records_, test::IgnoreProgress),
             BackUpOutcome::Made);
-  SetClockHandler({});
+  SetPreciseClockHandler({});
   EXPECT_EQ(FolderNames(dir_.path()),
             (std::vector<std::wstring>{L"VXSetting", L"data.bin", L"data_VXBackUp .bin"}));
   EXPECT_TRUE(FolderNames(records_).empty());
-  EXPECT_EQ(RestoreFromBackUp(file_, dir_ / L"data_VXBackUp .bin"), RestoreOutcome::Restored);
+  EXPECT_EQ(RestoreFromBackUp(EditedFile(file_), dir_ / L"data_VXBackUp .bin"),
+            RestoreOutcome::Restored);
   EXPECT_EQ(FolderNames(dir_.path()).size(), 3u);
   EXPECT_TRUE(FolderNames(records_).empty());
 }

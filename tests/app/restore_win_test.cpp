@@ -18,7 +18,7 @@ using namespace menu_commands;
 class RestoreTest : public MainWindowTest {
  protected:
   std::wstring BackUpOf(const std::wstring& path) const {
-    return GetBackUpName(path, DisplaySettings.BackUpSuffix);
+    return BackUpPathFor(path, DisplaySettings.BackUpSuffix);
   }
 };
 

@@ -13,70 +13,72 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 
 struct Parsed {
-  int32_t code;
+  PatternRefusal refusal;
   Bytes bytes;
 };
 
 Parsed Parse(std::wstring_view text, SearchTarget target = SearchTarget::Bytes) {
-  Parsed p{0, {}};
-  p.code = GetByteFromText(text, target, p.bytes);
+  Parsed p{PatternRefusal::None, {}};
+  p.refusal = PatternFromText(text, target, p.bytes);
   return p;
 }
 
 Bytes BytesOf(std::wstring_view text) {
   const Parsed p = Parse(text);
-  EXPECT_EQ(p.code, 0) << "for the text of " << text.size() << " characters";
+  EXPECT_EQ(p.refusal, PatternRefusal::None) << "for the text of " << text.size() << " characters";
   return p.bytes;
 }
 
-TEST(GetByteFromTextBytes, ReadsHexValuesInAnyCaseAndWidth) {
+TEST(PatternFromValues, ReadsHexValuesInAnyCaseAndWidth) {
   EXPECT_EQ(BytesOf(L"4d 5a"), (Bytes{0x4D, 0x5A}));
   EXPECT_EQ(BytesOf(L"4D ５Ａ"), (Bytes{0x4D, 0x5A}));
   EXPECT_EQ(BytesOf(L"ｆｆ　0 a"), (Bytes{0xFF, 0x00, 0x0A}));
   EXPECT_EQ(BytesOf(L"09"), (Bytes{0x09}));
 }
 
-TEST(GetByteFromTextBytes, EveryLoneBlankMakesAnElementAndAnEmptyOneIsZero) {
+TEST(PatternFromValues, EveryLoneBlankMakesAnElementAndAnEmptyOneIsZero) {
   EXPECT_EQ(BytesOf(L"12  34"), (Bytes{0x12, 0x00, 0x34}));
   EXPECT_EQ(BytesOf(L" 4d"), (Bytes{0x00, 0x4D}));
   EXPECT_EQ(BytesOf(L"4d "), (Bytes{0x4D, 0x00}));
   EXPECT_EQ(BytesOf(L" "), (Bytes{0x00, 0x00}));
 }
 
-TEST(GetByteFromTextBytes, RefusesCharactersOutsideTheRules) {
+TEST(PatternFromValues, RefusesCharactersOutsideTheRules) {
   for (const wchar_t* text : {L"1g", L"12,34", L"ｇ0", L"12，34", L"4d\t5a", L"0x4d", L"-1"}) {
-    EXPECT_EQ(Parse(text).code, kOutsideRules) << static_cast<int>(std::wstring(text).size());
+    EXPECT_EQ(Parse(text).refusal, PatternRefusal::OutsideRules)
+        << static_cast<int>(std::wstring(text).size());
   }
   // A bad character anywhere wins over an element that is too long.
-  EXPECT_EQ(Parse(L"123 g").code, kOutsideRules);
+  EXPECT_EQ(Parse(L"123 g").refusal, PatternRefusal::OutsideRules);
 }
 
-TEST(GetByteFromTextBytes, RefusesElementsOfMoreThanTwoDigits) {
-  EXPECT_EQ(Parse(L"123").code, kBeyondByte);
-  EXPECT_EQ(Parse(L"4D５Ａ").code, kBeyondByte);
-  EXPECT_EQ(Parse(L"12 34 100").code, kBeyondByte);
-  EXPECT_EQ(Parse(L"001").code, kBeyondByte);
+TEST(PatternFromValues, RefusesElementsOfMoreThanTwoDigits) {
+  EXPECT_EQ(Parse(L"123").refusal, PatternRefusal::BeyondByte);
+  EXPECT_EQ(Parse(L"4D５Ａ").refusal, PatternRefusal::BeyondByte);
+  EXPECT_EQ(Parse(L"12 34 100").refusal, PatternRefusal::BeyondByte);
+  EXPECT_EQ(Parse(L"001").refusal, PatternRefusal::BeyondByte);
 }
 
-TEST(GetByteFromText, EmptyTextIsRefusedInBothModes) {
-  EXPECT_EQ(Parse(L"", SearchTarget::Bytes).code, kNoData);
-  EXPECT_EQ(Parse(L"", SearchTarget::Text).code, kNoData);
+TEST(PatternFromText, EmptyTextIsRefusedInBothModes) {
+  EXPECT_EQ(Parse(L"", SearchTarget::Bytes).refusal, PatternRefusal::NoData);
+  EXPECT_EQ(Parse(L"", SearchTarget::Text).refusal, PatternRefusal::NoData);
 }
 
-TEST(GetByteFromTextText, IsTheShiftJisBytesUnchanged) {
+TEST(PatternFromCharacters, IsTheShiftJisBytesUnchanged) {
   EXPECT_EQ(Parse(L"MZ", SearchTarget::Text).bytes, (Bytes{0x4D, 0x5A}));
   EXPECT_EQ(Parse(L"検索 Ab", SearchTarget::Text).bytes,
             (Bytes{0x8C, 0x9F, 0x8D, 0xF5, 0x20, 0x41, 0x62}));
   // No narrowing or folding in this mode: a full-width A stays double-byte.
   EXPECT_EQ(Parse(L"Ａ", SearchTarget::Text).bytes, (Bytes{0x82, 0x60}));
-  EXPECT_EQ(Parse(L"12  g", SearchTarget::Text).code, 0);
+  EXPECT_EQ(Parse(L"12  g", SearchTarget::Text).refusal, PatternRefusal::None);
 }
 
 TEST(SearchMessages, NameEachRefusalAndFailure) {
-  EXPECT_STREQ(RefusalMessage(kOutsideRules), L"規定外の文字が含まれています。");
-  EXPECT_STREQ(RefusalMessage(kNoData), L"データが含まれていません。");
-  EXPECT_STREQ(RefusalMessage(kBeyondByte), L"バイト型（０－２５５）の範囲を超えています。");
-  EXPECT_EQ(RefusalMessage(0), nullptr);
+  EXPECT_STREQ(RefusalMessage(PatternRefusal::OutsideRules), L"規定外の文字が含まれています。");
+  EXPECT_STREQ(RefusalMessage(PatternRefusal::NoData), L"データが含まれていません。");
+  EXPECT_STREQ(RefusalMessage(PatternRefusal::BeyondByte),
+               L"バイト型（０－２５５）の範囲を超えています。");
+  EXPECT_EQ(RefusalMessage(PatternRefusal::None), nullptr);
 }
 
 // Texts are built from elements whose meaning is known, each character drawn
@@ -88,7 +90,7 @@ class RandomSearchText {
 
   struct Case {
     std::wstring text;
-    int32_t code = 0;
+    PatternRefusal refusal = PatternRefusal::None;
     Bytes bytes;
   };
 
@@ -114,8 +116,11 @@ class RandomSearchText {
       too_long = too_long || digits > 2;
       c.bytes.push_back(static_cast<uint8_t>(value));
     }
-    c.code = bad ? kOutsideRules : c.text.empty() ? kNoData : too_long ? kBeyondByte : 0;
-    if (c.code != 0) c.bytes.clear();
+    c.refusal = bad              ? PatternRefusal::OutsideRules
+                : c.text.empty() ? PatternRefusal::NoData
+                : too_long       ? PatternRefusal::BeyondByte
+                                 : PatternRefusal::None;
+    if (c.refusal != PatternRefusal::None) c.bytes.clear();
     return c;
   }
 
@@ -137,14 +142,14 @@ class RandomSearchText {
   std::mt19937 rng_;
 };
 
-TEST(GetByteFromTextBytes, RandomTextsGiveTheValuesTheyWereMadeOf) {
+TEST(PatternFromValues, RandomTextsGiveTheValuesTheyWereMadeOf) {
   for (unsigned seed : {1u, 2u, 3u}) {
     RandomSearchText make(seed);
     for (int n = 0; n < 400; ++n) {
       const RandomSearchText::Case c = make.Make();
       const Parsed p = Parse(c.text);
-      ASSERT_EQ(p.code, c.code) << "seed " << seed << " case " << n;
-      if (c.code == 0) {
+      ASSERT_EQ(p.refusal, c.refusal) << "seed " << seed << " case " << n;
+      if (c.refusal == PatternRefusal::None) {
         ASSERT_EQ(p.bytes, c.bytes) << "seed " << seed << " case " << n;
       }
     }

@@ -279,7 +279,7 @@ TEST(SettingsRecord, RandomRecordsReadSaveAndReadAlike) {
 
     for (const std::wstring file : {L"C:\\data\\Report.Final.DOC", L"C:\\data\\README",
                                     L"C:\\d.x\\.profile", L"C:\\data\\a.b"}) {
-      const std::wstring backup = GetBackUpName(file, s.BackUpSuffix);
+      const std::wstring backup = BackUpPathFor(file, s.BackUpSuffix);
       const size_t mark = file.rfind(L'\\') + 1;
       ASSERT_EQ(backup.substr(0, mark), file.substr(0, mark)) << "round " << round;
       const std::wstring name = AsWindowsReads(backup.substr(mark));

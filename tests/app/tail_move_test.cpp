@@ -5,9 +5,10 @@
 #include <functional>
 
 #include "app/edit/edit_texts.h"
-#include "app/edit/ins_del_one.h"
+#include "app/edit/insert_delete.h"
 #include "tests/app/faulty_file.h"
 #include "tests/support/message_recorder.h"
+#include "tests/support/progress_recorder.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_bytes.h"
 
@@ -20,7 +21,7 @@ using test::FaultyFile;
 using test::Inserted;
 using test::StoppedMove;
 
-const TailProgress kNoProgress;
+const ProgressCallback kNoProgress;
 
 // Every size around one and two blocks, at the start, the middle and the end.
 TEST(TailMove, InsertsAndDeletesAtEveryBlockBoundary) {
@@ -28,33 +29,33 @@ TEST(TailMove, InsertsAndDeletesAtEveryBlockBoundary) {
   const std::wstring name = dir / L"t.bin";
   for (size_t size : {4095u, 4096u, 4097u, 8192u, 8193u}) {
     const Bytes original = test::PatternBytes(size);
-    const int32_t last = static_cast<int32_t>(size);
-    for (int32_t pos : {1, 2, last / 2, last - 1, last, last + 1}) {
-      SCOPED_TRACE(testing::Message() << "size " << size << " pos " << pos);
+    const int64_t end = static_cast<int64_t>(size);
+    for (int64_t offset : {int64_t{0}, int64_t{1}, end / 2 - 1, end - 2, end - 1, end}) {
+      SCOPED_TRACE(testing::Message() << "size " << size << " offset " << offset);
       test::WriteFileBytes(name, original);
       {
         fs::File file = fs::OpenFile(name, false, fs::Share::Read);
         SeamBlockFile blocks(file);
-        ASSERT_EQ(InsOne(blocks, pos, 0xEE, kNoProgress), TailMoveResult::Done);
+        ASSERT_EQ(InsertByte(blocks, offset, 0xEE, kNoProgress), TailMoveResult::Done);
       }
-      EXPECT_EQ(test::ReadFileBytes(name), Inserted(original, pos, 0xEE));
-      if (pos > last) continue;
+      EXPECT_EQ(test::ReadFileBytes(name), Inserted(original, offset, 0xEE));
+      if (offset == end) continue;
       test::WriteFileBytes(name, original);
       {
         fs::File file = fs::OpenFile(name, false, fs::Share::Read);
         SeamBlockFile blocks(file);
-        ASSERT_EQ(DelOne(blocks, pos, kNoProgress), TailMoveResult::Done);
+        ASSERT_EQ(DeleteByte(blocks, offset, kNoProgress), TailMoveResult::Done);
       }
-      EXPECT_EQ(test::ReadFileBytes(name), Deleted(original, pos));
+      EXPECT_EQ(test::ReadFileBytes(name), Deleted(original, offset));
     }
   }
 }
 
-TEST(TailMove, RefusesPositionsOutsideTheFileWithoutTouchingIt) {
+TEST(TailMove, RefusesOffsetsOutsideTheFileWithoutTouchingIt) {
   FaultyFile file(test::PatternBytes(10));
-  EXPECT_EQ(InsOne(file, 12, 1, kNoProgress), TailMoveResult::Restored);
-  EXPECT_EQ(InsOne(file, 0, 1, kNoProgress), TailMoveResult::Restored);
-  EXPECT_EQ(DelOne(file, 11, kNoProgress), TailMoveResult::Restored);
+  EXPECT_EQ(InsertByte(file, 11, 1, kNoProgress), TailMoveResult::Restored);
+  EXPECT_EQ(InsertByte(file, -1, 1, kNoProgress), TailMoveResult::Restored);
+  EXPECT_EQ(DeleteByte(file, 10, kNoProgress), TailMoveResult::Restored);
   EXPECT_EQ(file.bytes(), test::PatternBytes(10));
   EXPECT_EQ(file.writes(), 0);
 }
@@ -63,13 +64,16 @@ TEST(TailMove, ReportsProgressAfterEachBlockBelowOne) {
   for (bool insertion : {true, false}) {
     FaultyFile file(test::PatternBytes(3 * 4096 + 10));
     std::vector<double> shares;
-    const TailProgress progress = [&](double share) { shares.push_back(share); };
+    const ProgressCallback progress = [&](double share, const std::wstring& caption) {
+      shares.push_back(share);
+      EXPECT_EQ(caption, L"");
+    };
     // Both tails are 3 * 4096 bytes: three whole blocks.
     if (insertion) {
-      ASSERT_EQ(InsOne(file, 11, 0, progress), TailMoveResult::Done);
+      ASSERT_EQ(InsertByte(file, 10, 0, progress), TailMoveResult::Done);
       EXPECT_EQ(shares, (std::vector<double>{0, 4096.0 / 12289, 8192.0 / 12289}));
     } else {
-      ASSERT_EQ(DelOne(file, 10, progress), TailMoveResult::Done);
+      ASSERT_EQ(DeleteByte(file, 9, progress), TailMoveResult::Done);
       EXPECT_EQ(shares, (std::vector<double>{0, 1.0 / 3, 2.0 / 3}));
     }
   }
@@ -78,7 +82,7 @@ TEST(TailMove, ReportsProgressAfterEachBlockBelowOne) {
 // A tail of three blocks (4096, 4096, 1808); each read, write and resize of
 // the move fails once in turn, and the file must come back as it was.
 constexpr size_t kFaultSize = 10000;
-constexpr int32_t kFaultPos = 100;
+constexpr int64_t kFaultOffset = 99;
 
 TEST(TailMove, AFailedInsertionPutsEveryBlockBack) {
   const Bytes original = test::PatternBytes(kFaultSize);
@@ -88,7 +92,7 @@ TEST(TailMove, AFailedInsertionPutsEveryBlockBack) {
       FaultyFile file(original);
       file.fail_write = n;
       file.partial = partial;
-      EXPECT_EQ(InsOne(file, kFaultPos, 0xEE, kNoProgress), TailMoveResult::Restored);
+      EXPECT_EQ(InsertByte(file, kFaultOffset, 0xEE, kNoProgress), TailMoveResult::Restored);
       EXPECT_EQ(file.bytes(), original);
     }
   }
@@ -96,12 +100,12 @@ TEST(TailMove, AFailedInsertionPutsEveryBlockBack) {
     SCOPED_TRACE(testing::Message() << "read " << n);
     FaultyFile file(original);
     file.fail_read = n;
-    EXPECT_EQ(InsOne(file, kFaultPos, 0xEE, kNoProgress), TailMoveResult::Restored);
+    EXPECT_EQ(InsertByte(file, kFaultOffset, 0xEE, kNoProgress), TailMoveResult::Restored);
     EXPECT_EQ(file.bytes(), original);
   }
   FaultyFile unlengthened(original);
   unlengthened.fail_resize = 1;
-  EXPECT_EQ(InsOne(unlengthened, kFaultPos, 0xEE, kNoProgress), TailMoveResult::Restored);
+  EXPECT_EQ(InsertByte(unlengthened, kFaultOffset, 0xEE, kNoProgress), TailMoveResult::Restored);
   EXPECT_EQ(unlengthened.bytes(), original);
 }
 
@@ -113,7 +117,7 @@ TEST(TailMove, AFailedDeletionPutsEveryBlockAndTheDeletedByteBack) {
       FaultyFile file(original);
       file.fail_write = n;
       file.partial = partial;
-      EXPECT_EQ(DelOne(file, kFaultPos, kNoProgress), TailMoveResult::Restored);
+      EXPECT_EQ(DeleteByte(file, kFaultOffset, kNoProgress), TailMoveResult::Restored);
       EXPECT_EQ(file.bytes(), original);
     }
   }
@@ -121,12 +125,12 @@ TEST(TailMove, AFailedDeletionPutsEveryBlockAndTheDeletedByteBack) {
     SCOPED_TRACE(testing::Message() << "read " << n);
     FaultyFile file(original);
     file.fail_read = n;
-    EXPECT_EQ(DelOne(file, kFaultPos, kNoProgress), TailMoveResult::Restored);
+    EXPECT_EQ(DeleteByte(file, kFaultOffset, kNoProgress), TailMoveResult::Restored);
     EXPECT_EQ(file.bytes(), original);
   }
   FaultyFile uncut(original);
   uncut.fail_resize = 1;
-  EXPECT_EQ(DelOne(uncut, kFaultPos, kNoProgress), TailMoveResult::Restored);
+  EXPECT_EQ(DeleteByte(uncut, kFaultOffset, kNoProgress), TailMoveResult::Restored);
   EXPECT_EQ(uncut.bytes(), original);
 }
 
@@ -135,11 +139,11 @@ TEST(TailMove, SaysSoWhenTheFileCannotBePutBack) {
     FaultyFile inserting(test::PatternBytes(kFaultSize));
     inserting.fail_write = n;
     inserting.sticky = true;
-    EXPECT_EQ(InsOne(inserting, kFaultPos, 0, kNoProgress), TailMoveResult::MaybeDamaged);
+    EXPECT_EQ(InsertByte(inserting, kFaultOffset, 0, kNoProgress), TailMoveResult::MaybeDamaged);
     FaultyFile deleting(test::PatternBytes(kFaultSize));
     deleting.fail_write = n;
     deleting.sticky = true;
-    EXPECT_EQ(DelOne(deleting, kFaultPos, kNoProgress), TailMoveResult::MaybeDamaged);
+    EXPECT_EQ(DeleteByte(deleting, kFaultOffset, kNoProgress), TailMoveResult::MaybeDamaged);
   }
 }
 
@@ -162,17 +166,17 @@ TEST(TailMoveStopped, RepairGivesExactlyBeforeOrAfterAtEveryStop) {
   for (const size_t size : {size_t{1}, size_t{4095}, size_t{4096}, size_t{4097},
                             size_t{(1 << 20) + 1}}) {
     const Bytes before = test::PatternBytes(size);
-    const int32_t last = static_cast<int32_t>(size);
+    const int64_t end = static_cast<int64_t>(size);
     for (const bool insertion : {true, false}) {
-      for (const int32_t pos : {1, last / 2 + 1, last}) {
-        const StoppedMove move{insertion, pos};
+      for (const int64_t offset : {int64_t{0}, end / 2, end - 1}) {
+        const StoppedMove move{insertion, offset};
         const Bytes after = move.After(before);
         const int changes = move.Changes(before);
         for (int change = 1; change <= changes; ++change) {
           for (const bool half : {false, true}) {
-            SCOPED_TRACE(testing::Message() << "size " << size << " insertion " << insertion
-                                            << " pos " << pos << " change " << change
-                                            << " half " << half);
+            SCOPED_TRACE(testing::Message()
+                         << "size " << size << " insertion " << insertion << " offset " << offset
+                         << " change " << change << " half " << half);
             FaultyFile file(before);
             Bytes bytes(MoveRecord::SizeFor(RecordKind::Insertion, L"", L""));
             MoveRecord record(bytes.data(), bytes.size());
@@ -190,8 +194,8 @@ TEST(TailMoveStopped, RepairGivesExactlyBeforeOrAfterAtEveryStop) {
 // move that failed and was going back when it stopped.
 TEST(TailMoveStopped, AStoppedRepairOrPutBackIsRepairedAgain) {
   const Bytes before = test::PatternBytes(2 * 4096 + 10);
-  for (const StoppedMove move : {StoppedMove{true, 5}, StoppedMove{false, 5},
-                                 StoppedMove{true, 5, 2}, StoppedMove{false, 5, 2}}) {
+  for (const StoppedMove move : {StoppedMove{true, 4}, StoppedMove{false, 4},
+                                 StoppedMove{true, 4, 2}, StoppedMove{false, 4, 2}}) {
     const Bytes after = move.After(before);
     const int changes = move.Changes(before);
     for (int change = 1; change <= changes; ++change) {
@@ -237,17 +241,17 @@ TEST(TailMoveStopped, ARecordThatDoesNotFitTheFileChangesNothing) {
     test::StopPoint stop;
     std::function<void(Bytes&, const MoveRecord&)> change;
   } cases[] = {
-      {"a byte longer", {true, 100}, {3, false}, [](Bytes& b, auto&) { b.push_back(1); }},
-      {"a byte shorter", {false, 100}, {2, true}, [](Bytes& b, auto&) { b.pop_back(); }},
-      {"another file of that length", {false, 100}, {3, false},
+      {"a byte longer", {true, 99}, {3, false}, [](Bytes& b, auto&) { b.push_back(1); }},
+      {"a byte shorter", {false, 99}, {2, true}, [](Bytes& b, auto&) { b.pop_back(); }},
+      {"another file of that length", {false, 99}, {3, false},
        [](Bytes& b, auto&) { b = test::CountingBytes(b.size()); }},
-      {"the block on its way changed", {true, 100}, {3, true},
+      {"the block on its way changed", {true, 99}, {3, true},
        [&](Bytes& b, const MoveRecord& r) { b[checked_offset(r) + 1] = 0; }},
-      {"the block last moved changed", {false, 100}, {3, false},
+      {"the block last moved changed", {false, 99}, {3, false},
        [&](Bytes& b, const MoveRecord& r) { b[checked_offset(r) + 7] = 0; }},
-      {"nothing moved yet, but its first block changed", {true, 100}, {1, false},
+      {"nothing moved yet, but its first block changed", {true, 99}, {1, false},
        [&](Bytes& b, const MoveRecord& r) { b[checked_offset(r)] = 0; }},
-      {"taken back from a failure, then changed", {true, 100, 2}, {4, false},
+      {"taken back from a failure, then changed", {true, 99, 2}, {4, false},
        [&](Bytes& b, const MoveRecord& r) { b[checked_offset(r) + 2] = 0; }},
   };
   for (const auto& c : cases) {
@@ -266,29 +270,24 @@ TEST(TailMoveStopped, ARecordThatDoesNotFitTheFileChangesNothing) {
   }
 }
 
-struct ProgCall {
-  double value;
-  std::wstring caption;
-};
-
 TEST(TailMoveByName, ShowsProgressAndChangesTheFile) {
   test::TempFolder dir;
-  const std::wstring name = dir / L"a.bin";
-  test::WriteFileBytes(name, {1, 2, 3});
-  std::vector<ProgCall> calls;
-  const ProgFunction prog = [&](double v, const std::wstring& c) { calls.push_back({v, c}); };
-  EXPECT_EQ(InsOne(name, 1, 0, prog, L""), 0);
-  EXPECT_EQ(test::ReadFileBytes(name), (Bytes{0, 1, 2, 3}));
+  const EditedFile file(dir / L"a.bin");
+  test::WriteFileBytes(file.path(), {1, 2, 3});
+  test::ProgressRecorder progress;
+  const std::vector<test::ProgressCall>& calls = progress.calls();
+  EXPECT_TRUE(InsertIntoFile(file, 0, 0, progress.Callback(), L""));
+  EXPECT_EQ(test::ReadFileBytes(file.path()), (Bytes{0, 1, 2, 3}));
   ASSERT_EQ(calls.size(), 3u);
-  EXPECT_EQ(calls[0].value, -1);
+  EXPECT_EQ(calls[0].share, kProgressStart);
   EXPECT_EQ(calls[0].caption, edit_texts::kInserting);
-  EXPECT_EQ(calls[1].value, 0);
-  EXPECT_EQ(calls[2].value, 1);
+  EXPECT_EQ(calls[1].share, 0);
+  EXPECT_EQ(calls[2].share, kProgressEnd);
   EXPECT_EQ(calls[2].caption, L"");
 
-  calls.clear();
-  EXPECT_EQ(DelOne(name, 4, prog, L""), 0);
-  EXPECT_EQ(test::ReadFileBytes(name), (Bytes{0, 1, 2}));
+  progress.Clear();
+  EXPECT_TRUE(DeleteFromFile(file, 3, progress.Callback(), L""));
+  EXPECT_EQ(test::ReadFileBytes(file.path()), (Bytes{0, 1, 2}));
   ASSERT_EQ(calls.size(), 2u);
   EXPECT_EQ(calls[0].caption, edit_texts::kDeleting);
 }
@@ -296,17 +295,14 @@ TEST(TailMoveByName, ShowsProgressAndChangesTheFile) {
 TEST(TailMoveByName, AMissingFileIsReportedAndNotMade) {
   test::TempFolder dir;
   test::MessageRecorder messages;
-  const std::wstring name = dir / L"gone.bin";
-  EXPECT_EQ(DelOne(
-                name, 1, [](double, const std::wstring&) {}, L""),
-            -1);
-  EXPECT_FALSE(fs::FileExists(name));
+  const EditedFile file(dir / L"gone.bin");
+  EXPECT_FALSE(DeleteFromFile(file, 0, test::IgnoreProgress, L""));
+  EXPECT_FALSE(fs::FileExists(file.path()));
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_EQ(messages.shown()[0].text,
             std::wstring(edit_texts::kDeleteFailed) + L"\r\n" + edit_texts::kTailMoveCause);
   EXPECT_EQ(messages.shown()[0].icon, MsgIcon::None);
 }
-
 TEST(TailMoveByName, ADamagedFileIsReportedWithItsBackup) {
   test::TempFolder dir;
   const std::wstring backup = dir / L"a_VXBackUp .bin";

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/edit/ins_del_one.h"
+#include "app/edit/insert_delete.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_driver_win.h"
 
@@ -20,20 +20,20 @@ bool OtherProgramOpens(const std::wstring& name, DWORD access) {
 
 TEST(TailMoveSharing, OthersMayReadButNotWriteWhileTheTailMoves) {
   test::TempFolder dir;
-  const std::wstring name = dir / L"a.bin";
-  test::WriteFileBytes(name, std::vector<uint8_t>(3 * kTailBlockSize, 7));
+  const EditedFile file(dir / L"a.bin");
+  test::WriteFileBytes(file.path(), std::vector<uint8_t>(3 * kTailBlockSize, 7));
   for (const bool insertion : {true, false}) {
     std::optional<bool> read_during, write_during;
-    const ProgFunction prog = [&](double value, const std::wstring&) {
-      if (value < 0 || value >= 1 || read_during) return;
-      read_during = OtherProgramOpens(name, GENERIC_READ);
-      write_during = OtherProgramOpens(name, GENERIC_WRITE);
+    const ProgressCallback progress = [&](double share, const std::wstring&) {
+      if (share < 0 || share >= 1 || read_during) return;
+      read_during = OtherProgramOpens(file.path(), GENERIC_READ);
+      write_during = OtherProgramOpens(file.path(), GENERIC_WRITE);
     };
-    const int32_t r = insertion ? InsOne(name, 1, 9, prog, L"") : DelOne(name, 1, prog, L"");
-    ASSERT_EQ(r, 0);
+    ASSERT_TRUE(insertion ? InsertIntoFile(file, 0, 9, progress, L"")
+                          : DeleteFromFile(file, 0, progress, L""));
     EXPECT_EQ(read_during, std::optional<bool>(true)) << insertion;
     EXPECT_EQ(write_during, std::optional<bool>(false)) << insertion;
-    EXPECT_TRUE(OtherProgramOpens(name, GENERIC_WRITE));
+    EXPECT_TRUE(OtherProgramOpens(file.path(), GENERIC_WRITE));
   }
 }
 

@@ -1,0 +1,82 @@
+#include "app/edit/insert_delete.h"
+
+#include "app/edit/block_file.h"
+#include "app/edit/edit_texts.h"
+#include "app/edit/recovery.h"
+#include "common/file_seam.h"
+#include "common/message_box.h"
+
+namespace vx {
+namespace {
+
+constexpr int kBlocksPerReport = 16;
+
+using Move = std::function<TailMoveResult(BlockFile&, const ProgressCallback&, MoveRecord&)>;
+
+// Opens, moves, closes and reports. A missing file is not made here, and no
+// other program may write while the tail is on the move. The move keeps its
+// record in the recovery folder; one it could not put back stays there for
+// the next start.
+bool MoveTail(const EditedFile& file, bool insertion, const ProgressCallback& progress,
+              const std::wstring& backup_path, const Move& move) {
+  TailMoveResult result = TailMoveResult::Restored;
+  if (fs::File opened = file.OpenToMove()) {
+    progress(kProgressStart, insertion ? edit_texts::kInserting : edit_texts::kDeleting);
+    SeamBlockFile blocks(opened);
+    LiveRecord record(insertion ? RecordKind::Insertion : RecordKind::Deletion, file.path(), L"");
+    // Every 16th block (64 KiB) is often enough for the bar and for letting
+    // the system in even on a slow disk; every block would spend a twentieth
+    // of a fast move in the window's progress.
+    int blocks_done = 0;
+    const ProgressCallback every_few_blocks = [&progress, &blocks_done](
+                                                  double share, const std::wstring& caption) {
+      if (blocks_done++ % kBlocksPerReport == 0) progress(share, caption);
+    };
+    result = move(blocks, every_few_blocks, record.record());
+    if (result == TailMoveResult::MaybeDamaged) record.Keep();
+    if (!opened.Close() && result == TailMoveResult::Done) result = TailMoveResult::MaybeDamaged;
+  }
+  if (result != TailMoveResult::Done) {
+    ShowMessage(TailMoveFailureText(insertion, result, backup_path));
+  }
+  progress(kProgressEnd, std::wstring());
+  return result == TailMoveResult::Done;
+}
+
+}  // namespace
+
+bool InsertIntoFile(const EditedFile& file, int64_t offset, uint8_t value,
+                    const ProgressCallback& progress, const std::wstring& backup_path) {
+  return MoveTail(file, true, progress, backup_path,
+                  [&](BlockFile& blocks, const ProgressCallback& report, MoveRecord& record) {
+                    return InsertByte(blocks, offset, value, report, record);
+                  });
+}
+
+bool DeleteFromFile(const EditedFile& file, int64_t offset, const ProgressCallback& progress,
+                    const std::wstring& backup_path) {
+  return MoveTail(file, false, progress, backup_path,
+                  [&](BlockFile& blocks, const ProgressCallback& report, MoveRecord& record) {
+                    return DeleteByte(blocks, offset, report, record);
+                  });
+}
+
+std::wstring TailMoveFailureText(bool insertion, TailMoveResult result,
+                                 const std::wstring& backup_path) {
+  std::wstring text = insertion ? edit_texts::kInsertFailed : edit_texts::kDeleteFailed;
+  text += L"\r\n";
+  text += edit_texts::kTailMoveCause;
+  if (result != TailMoveResult::MaybeDamaged) return text;
+  text += L"\r\n";
+  text += edit_texts::kMayBeDamaged;
+  text += L"\r\n";
+  if (!backup_path.empty() && fs::FileExists(backup_path)) {
+    text += edit_texts::kBackUpAt;
+    text += backup_path;
+  } else {
+    text += edit_texts::kNoBackUpKept;
+  }
+  return text;
+}
+
+}  // namespace vx

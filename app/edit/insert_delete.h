@@ -1,0 +1,27 @@
+// Inserting and deleting one byte of the edited file, as the commands and
+// undo/redo do it: the file is opened, its tail moves, the progress area
+// follows and, on failure, the message is shown.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "app/edit/progress_callback.h"
+#include "app/edit/tail_move.h"
+#include "app/file/edited_file.h"
+
+namespace vx {
+
+// True when the file took the change; false after the failure was shown.
+// `backup_path` is named in the message when even putting the file back
+// failed and that backup exists.
+bool InsertIntoFile(const EditedFile& file, int64_t offset, uint8_t value,
+                    const ProgressCallback& progress, const std::wstring& backup_path);
+bool DeleteFromFile(const EditedFile& file, int64_t offset, const ProgressCallback& progress,
+                    const std::wstring& backup_path);
+
+// The failure message of an insertion (or a deletion) that ended in `result`.
+std::wstring TailMoveFailureText(bool insertion, TailMoveResult result,
+                                 const std::wstring& backup_path);
+
+}  // namespace vx

@@ -1,0 +1,37 @@
+// The search over the file on disk, block by block, so that a file of any
+// size needs one small buffer.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "app/edit/progress_callback.h"
+#include "app/file/edited_file.h"
+
+namespace vx {
+
+enum class FindOutcome {
+  Found,
+  NotFound,
+  Failed,  // the file did not open, or a read failed on the way
+};
+
+struct FindResult {
+  FindOutcome outcome = FindOutcome::NotFound;
+  int32_t offset = 0;  // of the match, when found
+
+  bool operator==(const FindResult&) const = default;
+};
+
+// Candidate start offsets per block; a block is read with the pattern's
+// length - 1 bytes behind it, so a match across a border is seen whole.
+inline constexpr int32_t kSearchBlockSize = 4096;
+
+// The first exact match of `pattern` from `from` to the end of the file and,
+// failing that, the first one from the beginning that ends at or before the
+// byte at `from`. A file that is gone is not made again. `progress` is told
+// after every block.
+FindResult FindInFile(const EditedFile& file, int32_t from, const std::vector<uint8_t>& pattern,
+                      const ProgressCallback& progress);
+
+}  // namespace vx
