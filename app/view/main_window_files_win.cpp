@@ -53,7 +53,7 @@ int32_t MainWindow::ChangeFileName(const std::wstring& Fn) {
 }
 
 void MainWindow::ShowNoFile() {
-  if (InputVisible) HideIP();
+  if (InputVisible) HideByteInput();
   FileName.clear();
   FileSize = 0;
   EnableFileCommands(false);
