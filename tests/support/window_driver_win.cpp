@@ -52,6 +52,12 @@ void KeyWith(HWND target, UINT msg, int key, const std::vector<int>& held) {
   SetKeyboardState(const_cast<BYTE*>(saved.data()));
 }
 
+void ChangeDensity(HWND window, int dpi) {
+  RECT suggested;
+  GetWindowRect(window, &suggested);
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
 void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
 
 bool Checked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
@@ -125,10 +131,10 @@ HWND ChildOfClass(HWND window, const std::wstring& window_class) {
   return nullptr;
 }
 
-std::wstring CutLabels(HWND window) {
-  RECT parent;
-  GetClientRect(window, &parent);
-  const std::vector<Child> children = Children(window);
+namespace {
+
+// CutLabels for `children`, in a parent whose client area is `parent`.
+std::wstring CutLabelsAmong(const std::vector<Child>& children, const RECT& parent) {
   std::wstring cut;
   for (const Child& c : children) {
     const LONG kind = GetWindowLongW(c.hwnd, GWL_STYLE) & SS_TYPEMASK;
@@ -158,8 +164,6 @@ std::wstring CutLabels(HWND window) {
   }
   return cut;
 }
-
-namespace {
 
 // The room `text` takes on one line in `control`'s font; a "&" marks the
 // next character unless the control shows its text as it is.
@@ -210,6 +214,12 @@ std::wstring Named(const Child& c) { return L"\"" + c.text + L"\" (" + c.window_
 
 }  // namespace
 
+std::wstring CutLabels(HWND window) {
+  RECT parent;
+  GetClientRect(window, &parent);
+  return CutLabelsAmong(Children(window), parent);
+}
+
 bool TextFits(HWND control, const std::wstring& text) {
   wchar_t name[16];
   GetClassNameW(control, name, 16);
@@ -228,7 +238,7 @@ std::wstring LayoutFaults(HWND window) {
   GetClientRect(window, &client);
   std::vector<Child> shown;
   for (const Child& c : Children(window)) {
-    if (IsWindowVisible(c.hwnd)) shown.push_back(c);
+    if (IsWindowVisible(c.hwnd) && Overlap(c.rect, client)) shown.push_back(c);
   }
   std::wstring faults;
   for (size_t i = 0; i < shown.size(); ++i) {
@@ -249,7 +259,7 @@ std::wstring LayoutFaults(HWND window) {
       }
     }
   }
-  return faults + CutLabels(window);
+  return faults + CutLabelsAmong(shown, client);
 }
 
 void RunScript(HWND owner, const std::function<void()>& open, std::vector<Step> steps, int ticks) {

@@ -33,6 +33,9 @@ void KeyWith(HWND target, UINT msg, int key, const std::vector<int>& held);
 void Type(HWND field, const std::wstring& text);
 // The field's whole text typed over: all of it selected, Backspace, `text`.
 void TypeOver(HWND field, const std::wstring& text);
+// `window` told that it is now on a display of `dpi` dots an inch, with the
+// rectangle it has as the suggested one, as the system tells a window moved.
+void ChangeDensity(HWND window, int dpi);
 // A button pressed as a click does; returns once the button has acted.
 void Click(HWND button);
 bool Checked(HWND button);
@@ -69,7 +72,8 @@ std::wstring CutLabels(HWND window);
 bool TextFits(HWND control, const std::wstring& text);
 // What is wrong with how the visible controls of `window` are laid out, one
 // line a fault; empty when nothing is. A control reaching out of the client
-// area; two controls overlapping, where a control that touches a group frame
+// area (one wholly outside it is not shown, and left out); two controls
+// overlapping, where a control that touches a group frame
 // must lie wholly inside it; a caption that does not fit its button, check
 // box, option or frame; a label that cuts its text (CutLabels).
 std::wstring LayoutFaults(HWND window);
