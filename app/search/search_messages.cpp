@@ -19,8 +19,8 @@ const wchar_t* RefusalMessage(int32_t code) {
   }
 }
 
-const wchar_t* FindAfterMessage(int32_t rc) {
-  switch (rc) {
+const wchar_t* SearchResultMessage(int32_t result) {
+  switch (result) {
     case kFindNoMatch:
       return search_texts::kNotFound;
     case kFindOpenFailed:

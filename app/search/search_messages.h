@@ -5,10 +5,11 @@
 
 namespace vx {
 
-// The critical message for a refusal of GetByteFromText; nullptr for 0.
+// The critical message for a refusal of the search window's data; nullptr
+// for 0, the data read.
 const wchar_t* RefusalMessage(int32_t code);
-// FindAfter's message for a search result; nullptr for a match, which moves
-// the caret instead.
-const wchar_t* FindAfterMessage(int32_t rc);
+// The message for a search's result; nullptr for a match, which moves the
+// caret instead.
+const wchar_t* SearchResultMessage(int32_t result);
 
 }  // namespace vx

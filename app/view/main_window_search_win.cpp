@@ -20,19 +20,19 @@ void MainWindow::OnFindNext() {
   if (!find_next_enabled_ || FileName.empty()) return;
   const int32_t r = search_.FindNextFromCaret(FileName, GetSeekFromCaret() + 1);
   if (r > 0) {
-    FindAfter(r);
+    ShowSearchResult(r);
   } else {
     ShowMessage(search_texts::kAllSearched);
   }
 }
 
-bool MainWindow::FindAfter(int32_t rc) {
+bool MainWindow::ShowSearchResult(int32_t result) {
   // The search state has already cleared itself when there was no match.
-  if (const wchar_t* message = FindAfterMessage(rc)) {
+  if (const wchar_t* message = SearchResultMessage(result)) {
     ShowMessage(message);
     return false;
   }
-  MoveCaretFromSeek(rc);
+  MoveCaretFromSeek(result);
   return true;
 }
 

@@ -80,7 +80,7 @@ class MainWindow : public FormWindow,
   // The open file (main_window_files_win.cpp).
   int32_t ChangeFileName(const std::wstring& Fn);
   void RefreshFiles() override;
-  int32_t GetSeekFromCaret() const override;
+  int32_t GetSeekFromCaret() const;
   // The empty view: no file, dashed labels, file commands grayed.
   void ShowNoFile();
   // The first-change step: with After true it makes the backup before the
@@ -173,7 +173,8 @@ class MainWindow : public FormWindow,
   // on from behind the caret.
   void OnFind();
   void OnFindNext();
-  bool FindAfter(int32_t rc) override;
+  bool ShowSearchResult(int32_t result) override;
+  int32_t CaretOffset() const override { return GetSeekFromCaret(); }
   SearchState& Search() override { return search_; }
   const std::wstring& SearchedFileName() const override { return FileName; }
 

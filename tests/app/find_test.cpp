@@ -211,7 +211,7 @@ TEST_F(SearchStateTest, FindStartWithoutAMatchClearsTheSearch) {
   EXPECT_EQ(state_.FindFirst(), -1);
   EXPECT_EQ(state_.FindBytes(), (Bytes{0}));
   EXPECT_EQ(switches_, (std::vector<bool>{true, false}));
-  EXPECT_STREQ(FindAfterMessage(kFindNoMatch), L"データが見つかりませんでした。");
+  EXPECT_STREQ(SearchResultMessage(kFindNoMatch), L"データが見つかりませんでした。");
 }
 
 TEST_F(SearchStateTest, AFileGoneBeforeTheSearchIsAnErrorAndClearsIt) {
@@ -221,8 +221,8 @@ TEST_F(SearchStateTest, AFileGoneBeforeTheSearchIsAnErrorAndClearsIt) {
   EXPECT_EQ(state_.FindNextInWindow(name_), kFindOpenFailed);
   EXPECT_EQ(state_.FindFirst(), -1);
   EXPECT_EQ(switches_.back(), false);
-  EXPECT_STREQ(FindAfterMessage(kFindOpenFailed), L"検索中にエラーが発生しました。");
-  EXPECT_EQ(FindAfterMessage(3), nullptr);
+  EXPECT_STREQ(SearchResultMessage(kFindOpenFailed), L"検索中にエラーが発生しました。");
+  EXPECT_EQ(SearchResultMessage(3), nullptr);
 }
 
 TEST_F(SearchStateTest, FindNextVisitsEveryMatchOnceFromTheBeginning) {
