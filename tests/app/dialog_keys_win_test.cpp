@@ -26,8 +26,6 @@ HWND FocusIn(HWND window) {
 
 class DialogKeysTest : public MainWindowTest {
  protected:
-  HWND page() const { return view().Picture1().hwnd(); }
-
   // Opens the window of the menu command `command` and runs `steps` while it
   // is up; the last must close it. `window` is the window shown.
   void WithWindow(int command, std::vector<Step> steps) {
@@ -160,12 +158,12 @@ TEST_F(DialogKeysTest, SwatchesTakeTheFocusOpenTheChooserByKeyAndGetTheFocusBack
   // Pixels of the focus mark's left edge that differ from the swatch's middle.
   const auto marked_pixels = [&] {
     UpdateWindow(swatch);
-    RECT r;
-    GetClientRect(swatch, &r);
+    RECT client;
+    GetClientRect(swatch, &client);
     const HDC dc = GetDC(swatch);
-    const COLORREF fill = GetPixel(dc, r.right / 2, r.bottom / 2);
+    const COLORREF fill = GetPixel(dc, client.right / 2, client.bottom / 2);
     int differ = 0;
-    for (int y = 2; y < r.bottom - 2; ++y) differ += GetPixel(dc, 2, y) != fill ? 1 : 0;
+    for (int y = 2; y < client.bottom - 2; ++y) differ += GetPixel(dc, 2, y) != fill ? 1 : 0;
     ReleaseDC(swatch, dc);
     return differ;
   };

@@ -175,7 +175,7 @@ TEST_F(PrintWindowTest, ChosenPagesPrintInTheOrderTyped) {
       TypeOver(c.page_list, text);
       Click(c.print);
     }
-    for (const MessageRequest& r : messages.shown()) refusals.push_back(r.text);
+    for (const MessageRequest& request : messages.shown()) refusals.push_back(request.text);
     stayed_open = IsWindow(c.window) && printer.steps.empty();
     TypeOver(c.page_list, L"３,1-2,3");
     PrintFrom(c);
@@ -202,17 +202,17 @@ TEST_F(PrintWindowTest, CancelTheCloseBoxAndEscStopAfterThePageBeingDrawn) {
       {"Cancel on the last page", 2, 2,
        [](const Controls& c) { PostMessageW(c.print, BM_CLICK, 0, 0); }},
   };
-  for (const Case& k : cases) {
-    SCOPED_TRACE(k.name);
-    StartOn(std::vector<uint8_t>(static_cast<size_t>(k.pages) * 512, 0x41));
+  for (const Case& stopping : cases) {
+    SCOPED_TRACE(stopping.name);
+    StartOn(std::vector<uint8_t>(static_cast<size_t>(stopping.pages) * 512, 0x41));
     const DisplaySettingsRecord before = DisplaySettings;
     printer.steps.clear();
     printer.pages.clear();
     at_page_end = [&](int page, const Controls& c) {
-      if (page == k.stop_after) k.stop(c);
+      if (page == stopping.stop_after) stopping.stop(c);
     };
     WithPrintWindow([&](const Controls& c) { PrintFrom(c); });
-    EXPECT_EQ(printer.steps, Steps(k.stop_after, L"AbortDoc"));
+    EXPECT_EQ(printer.steps, Steps(stopping.stop_after, L"AbortDoc"));
     EXPECT_TRUE(DisplaySettings == before);
     EXPECT_EQ(FindOwnedWindow(form->hwnd()), nullptr);
   }

@@ -195,9 +195,9 @@ TEST_F(SearchWindowTest, RefusesBadDataWithACriticalMessageAndSearchesNothing) {
                 L"規定外の文字が含まれています。", L"規定外の文字が含まれています。",
                 L"データが含まれていません。", L"バイト型（０－２５５）の範囲を超えています。",
                 L"データが含まれていません。"}));
-  for (const MessageRequest& r : messages.shown()) {
-    EXPECT_EQ(r.icon, MsgIcon::Critical);
-    EXPECT_EQ(r.buttons, MsgButtons::Ok);
+  for (const MessageRequest& request : messages.shown()) {
+    EXPECT_EQ(request.icon, MsgIcon::Critical);
+    EXPECT_EQ(request.buttons, MsgButtons::Ok);
   }
   EXPECT_EQ(CaretOffset(), 49);
   EXPECT_FALSE(find_next_shown);
