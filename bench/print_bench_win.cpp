@@ -1,7 +1,7 @@
 // 100 pages of a file printed from the print window, as a person prints them,
 // to the default printer (CUPS PDF on our machines) and into a PostScript
 // file: pages per second, the share of the job spent in our own drawing
-// (DrawToPrinter), and the job against a job of 100 blank pages on the same
+// (PrintPage), and the job against a job of 100 blank pages on the same
 // printer, measured in the same run.
 #include <windows.h>
 
@@ -128,7 +128,7 @@ void Run(const char* target, vx::Printer& printer, vx::MainWindow& form) {
     return;
   }
   std::printf(
-      "%-22s %6.1f pages/s  job %7.1f ms  DrawToPrinter %5.1f %% of it  "
+      "%-22s %6.1f pages/s  job %7.1f ms  PrintPage %5.1f %% of it  "
       "= %5.2f x a job of %d blank pages (%.1f ms)\n",
       target, kPages * 1000.0 / t.job_ms, t.job_ms, 100.0 * t.drawing_ms / t.job_ms,
       t.job_ms / blank_ms, kPages, blank_ms);

@@ -9,8 +9,10 @@
 namespace vx {
 namespace {
 
-// A tool window: it floats over the page without a task-bar button of its own.
 constexpr WindowClass kClass{L"VanteloxByteInputWindow"};
+// A tool window: it floats over the page without a task-bar button of its own.
+constexpr DWORD kStyle = WS_POPUP | WS_BORDER;
+constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
 // The field's font size, from which InputBoxWidth sizes the field.
 constexpr int32_t kFieldFontPoints = 9;
 // The field's place and height in the window's client area, in pixels of
@@ -19,43 +21,48 @@ constexpr int kFieldLeft = 2;
 constexpr int kFieldTop = 2;
 constexpr int kFieldHeight = 18;
 
-POINT ClientOrigin(HWND h) {
-  POINT p{0, 0};
-  ClientToScreen(h, &p);
-  return p;
+POINT ClientOrigin(HWND window) {
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  return origin;
 }
+
+InputRadix CurrentRadix() { return static_cast<InputRadix>(DisplaySettings.InputRadix); }
 
 }  // namespace
 
-void ByteInputWindow::Form_Load(HWND owner_window) {
+void ByteInputWindow::Create(HWND owner) {
+  owner_ = owner;
   WindowArgs window;
-  window.style = WS_POPUP | WS_BORDER;
-  window.ex_style = WS_EX_TOOLWINDOW;
+  window.style = kStyle;
+  window.ex_style = kExStyle;
   window.x = 0;
   window.y = 0;
   // At the density of the page it floats over.
-  const DpiScale d(owner_window);
-  window.width = d(40);
-  window.height = d(kFieldHeight + 2 * kFieldTop);
-  window.parent = owner_window;
+  const DpiScale scale(owner);
+  window.width = scale(40);
+  window.height = scale(kFieldHeight + 2 * kFieldTop);
+  window.parent = owner;
   if (!CreateBound(kClass, window)) return;
   max_length_ = 0;  // the new field is sized by the next SizeFor
-  font_ = MakeFixedPitchFont(font_faces::kFixedPitch, kFieldFontPoints, d.dpi());
-  Text1 = MakeControl(hwnd(), {L"EDIT",
-                               L"",
-                               {kFieldLeft, kFieldTop, 30, kFieldHeight},
-                               WS_BORDER | ES_AUTOHSCROLL,
-                               0,
-                               font_.get()});
-  text1_keys_.Attach(
-      Text1, [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) { return Text1_Message(m, w, l, r); });
-  InputFieldOffsetX = ClientOrigin(Text1).x - ClientOrigin(hwnd()).x + d(kInputFieldOffsetXExtra);
+  font_ = MakeFixedPitchFont(font_faces::kFixedPitch, kFieldFontPoints, scale.dpi());
+  field_ = MakeEditField(Site(font_.get()), {.rect = {kFieldLeft, kFieldTop, 30, kFieldHeight},
+                                             .style = WS_BORDER | ES_AUTOHSCROLL});
+  field_keys_.Attach(field_.hwnd(), [this](UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    return OnFieldMessage(msg, wp, lp, result);
+  });
+  MeasureFieldOffset(scale);
 }
 
-void ByteInputWindow::Unload() {
-  text1_keys_.Detach();
-  Close();
-  Text1 = nullptr;
+void ByteInputWindow::Close() {
+  field_keys_.Detach();
+  FormWindow::Close();
+  field_ = {};
+}
+
+void ByteInputWindow::MeasureFieldOffset(const DpiScale& scale) {
+  field_offset_x_ =
+      ClientOrigin(field_.hwnd()).x - ClientOrigin(hwnd()).x + scale(kInputFieldOffsetXExtra);
 }
 
 void ByteInputWindow::SizeFor(InputRadix radix) {
@@ -63,82 +70,83 @@ void ByteInputWindow::SizeFor(InputRadix radix) {
   // about a millisecond under Wine even when nothing changes.
   if (InputMaxLength(radix) == max_length_) return;
   max_length_ = InputMaxLength(radix);
-  SendMessageW(Text1, EM_LIMITTEXT, static_cast<WPARAM>(max_length_), 0);
-  const DpiScale d(hwnd());
-  const int box_width = d(InputBoxWidth(kFieldFontPoints, max_length_));
-  SetWindowPos(Text1, nullptr, 0, 0, box_width, d(kFieldHeight),
+  field_.LimitLength(max_length_);
+  const DpiScale scale(hwnd());
+  const int field_width = scale(InputBoxWidth(kFieldFontPoints, max_length_));
+  SetWindowPos(field_.hwnd(), nullptr, 0, 0, field_width, scale(kFieldHeight),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  RECT r{};
-  GetWindowRect(hwnd(), &r);
-  SetWindowPos(hwnd(), nullptr, 0, 0, box_width + d(8), r.bottom - r.top,
+  RECT frame{};
+  GetWindowRect(hwnd(), &frame);
+  SetWindowPos(hwnd(), nullptr, 0, 0, field_width + scale(8), frame.bottom - frame.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ByteInputWindow::ShowValue(const std::wstring& text) {
+  field_.SetText(text);
+  field_.SelectAll();
+  UpdateWindow(field_.hwnd());
+}
+
+void ByteInputWindow::PlaceOver(POINT cell) {
+  SetWindowPos(hwnd(), nullptr, cell.x - field_offset_x_,
+               cell.y - DpiScale(owner_)(kInputFieldOffsetY), 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT ByteInputWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
-  switch (msg) {
-    case WM_SETFOCUS:
-      // Activating the window means typing into its field.
-      SetFocus(Text1);
-      return 0;
-    case WM_CLOSE:
-      // The window lives as long as the program; Alt+F4 only hides it.
-      host_.HideIP();
-      return 0;
-    case WM_DPICHANGED: {
-      ApplyDpiChange(hwnd(), wp, lp);
-      Font font = MakeFixedPitchFont(font_faces::kFixedPitch, kFieldFontPoints, HIWORD(wp));
-      SetControlFont(Text1, font.get(), true);
-      font_ = std::move(font);
-      const DpiScale d(hwnd());
-      SetWindowPos(Text1, nullptr, d(kFieldLeft), d(kFieldTop), 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-      InputFieldOffsetX =
-          ClientOrigin(Text1).x - ClientOrigin(hwnd()).x + d(kInputFieldOffsetXExtra);
-      RECT r{0, 0, 0, d(kFieldHeight + 2 * kFieldTop)};
-      AdjustFrameForDpi(r, WS_POPUP | WS_BORDER, false, WS_EX_TOOLWINDOW, d.dpi());
-      SetWindowPos(hwnd(), nullptr, 0, 0, 1, r.bottom - r.top,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-      // The widths follow from the radix at the new density.
-      max_length_ = 0;
-      SizeFor(static_cast<InputRadix>(DisplaySettings.InputRadix));
-      return 0;
-    }
-    default:
-      return Default(msg, wp, lp);
+  // Activating the window means typing into its field.
+  if (msg == WM_SETFOCUS) {
+    field_.Focus();
+    return 0;
   }
+  return FormWindow::HandleMessage(msg, wp, lp);
 }
 
-bool ByteInputWindow::Text1_Message(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
+void ByteInputWindow::OnDpiChanged(int dpi) {
+  Font font = MakeFixedPitchFont(font_faces::kFixedPitch, kFieldFontPoints, dpi);
+  SetControlFont(field_.hwnd(), font.get(), true);
+  font_ = std::move(font);
+  const DpiScale scale(hwnd());
+  SetWindowPos(field_.hwnd(), nullptr, scale(kFieldLeft), scale(kFieldTop), 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  MeasureFieldOffset(scale);
+  RECT frame{0, 0, 0, scale(kFieldHeight + 2 * kFieldTop)};
+  AdjustFrameForDpi(frame, kStyle, false, kExStyle, scale.dpi());
+  SetWindowPos(hwnd(), nullptr, 0, 0, 1, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // The widths follow from the radix at the new density.
+  max_length_ = 0;
+  SizeFor(CurrentRadix());
+}
+
+bool ByteInputWindow::OnFieldMessage(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
   result = 0;
   switch (msg) {
     case WM_KEYDOWN:
       // The field never acts on a key press itself: no caret moves, no Delete.
-      Text1_KeyDown(static_cast<int>(wp), ShiftState());
+      host_.OnInputFieldKey(static_cast<int>(wp), ShiftState());
       return true;
     case WM_SYSKEYDOWN:
       // Alt keys still reach the system, for Alt+F4.
-      Text1_KeyDown(static_cast<int>(wp), ShiftState());
+      host_.OnInputFieldKey(static_cast<int>(wp), ShiftState());
       return false;
     case WM_CHAR:
-      return Text1_KeyPress();
+      // Thrown away when the key just handled says so.
+      return host_.TakeCharacterRefusal();
     case WM_KEYUP:
-      Text1_KeyUp(static_cast<int>(wp));
+      OnFieldKeyUp(static_cast<int>(wp));
       return false;
     default:
       return false;
   }
 }
 
-void ByteInputWindow::Text1_KeyDown(int KeyCode, int Shift) { host_.CallPicture1KeyDown(KeyCode, Shift); }
-
-bool ByteInputWindow::Text1_KeyPress() { return host_.TakeRejectNextChar(); }
-
-void ByteInputWindow::Text1_KeyUp(int KeyCode) {
-  if (!IsDigitKey(KeyCode, static_cast<InputRadix>(DisplaySettings.InputRadix))) return;
+void ByteInputWindow::OnFieldKeyUp(int key) {
+  if (!IsDigitKey(key, CurrentRadix())) return;
   if (!DisplaySettings.AutoCompleteAtMax) return;
-  if (GetWindowTextLengthW(Text1) != max_length_) return;
+  if (static_cast<int32_t>(field_.Text().size()) != max_length_) return;
   // Exactly as if Enter had been pressed.
-  host_.CallPicture1KeyDown(VK_RETURN, 0);
+  host_.OnInputFieldKey(VK_RETURN, 0);
 }
 
 }  // namespace vx

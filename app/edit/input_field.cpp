@@ -5,9 +5,9 @@
 namespace vx {
 namespace {
 
-bool IsMainDigit(int KeyCode, int highest) { return KeyCode >= '0' && KeyCode <= highest; }
+bool IsMainDigit(int key, int highest) { return key >= '0' && key <= highest; }
 // VK_NUMPAD0 is 96.
-bool IsPadDigit(int KeyCode, int highest) { return KeyCode >= 96 && KeyCode <= 96 + highest - '0'; }
+bool IsPadDigit(int key, int highest) { return key >= 96 && key <= 96 + highest - '0'; }
 
 }  // namespace
 
@@ -43,16 +43,16 @@ std::wstring ByteFieldText(uint8_t value, InputRadix radix) {
           static_cast<wchar_t>(kHexDigits[value & 15])};
 }
 
-bool IsDigitKey(int KeyCode, InputRadix radix) {
+bool IsDigitKey(int key, InputRadix radix) {
   const int highest = radix == InputRadix::Binary ? '1' : '9';
-  const bool digit = IsMainDigit(KeyCode, highest) || IsPadDigit(KeyCode, highest);
-  const bool hex_letter = radix == InputRadix::Hexadecimal && KeyCode >= 'A' && KeyCode <= 'F';
+  const bool digit = IsMainDigit(key, highest) || IsPadDigit(key, highest);
+  const bool hex_letter = radix == InputRadix::Hexadecimal && key >= 'A' && key <= 'F';
   return digit || hex_letter;
 }
 
-InputTarget InputTargetAt(const DisplaySettingsRecord& s, int32_t CaretX, int32_t CaretY) {
-  return {CaretX * s.HexCellWidth + s.LeftMargin + s.AddressWidth,
-          CaretY * s.LineHeight + s.TopMargin};
+InputTarget InputTargetAt(const DisplaySettingsRecord& settings, int32_t column, int32_t row) {
+  return {column * settings.HexCellWidth + settings.LeftMargin + settings.AddressWidth,
+          row * settings.LineHeight + settings.TopMargin};
 }
 
 }  // namespace vx

@@ -21,9 +21,9 @@ int32_t InputBoxWidth(int32_t font_points, int32_t max_length);
 // digits, the most significant first.
 std::wstring ByteFieldText(uint8_t value, InputRadix radix);
 
-// Whether the released key `KeyCode` (a virtual-key code) is a digit of
+// Whether the released key `key` (a virtual-key code) is a digit of
 // `radix`, main keys or number pad; only those complete an entry.
-bool IsDigitKey(int KeyCode, InputRadix radix);
+bool IsDigitKey(int key, InputRadix radix);
 
 // The caret's hex cell, in pixels from the page area's client origin.
 struct InputTarget {
@@ -32,13 +32,14 @@ struct InputTarget {
 
   bool operator==(const InputTarget&) const = default;
 };
-InputTarget InputTargetAt(const DisplaySettingsRecord& s, int32_t CaretX, int32_t CaretY);
+InputTarget InputTargetAt(const DisplaySettingsRecord& settings, int32_t column, int32_t row);
 
-// The window's top edge stands this far above the cell; its left edge
-// InputFieldOffsetX left of it.
+// The window's top edge stands this far above the cell, in pixels of the
+// 96-dot layout.
 inline constexpr int32_t kInputFieldOffsetY = 6;
-// Added to the measured distance between the window's and the field's
-// client origins to make InputFieldOffsetX.
+// The field's client area begins this far left of the cell: the window's
+// left edge stands the distance between its client origin and the field's,
+// and this, left of it.
 inline constexpr int32_t kInputFieldOffsetXExtra = 5;
 
 }  // namespace vx

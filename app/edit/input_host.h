@@ -6,12 +6,13 @@ namespace vx {
 
 class InputHost {
  public:
-  // A key pressed in the input field, handled as a key of the page.
-  virtual void CallPicture1KeyDown(int KeyCode, int Shift) = 0;
-  virtual void HideIP() = 0;
+  // A key pressed in the input field (`shift`: 1 Shift, 2 Ctrl, 4 Alt),
+  // handled as a key of the page.
+  virtual void OnInputFieldKey(int key, int shift) = 0;
+  virtual void HideByteInput() = 0;
   // Whether the character of the key just handled is to be thrown away;
   // asking clears it.
-  virtual bool TakeRejectNextChar() = 0;
+  virtual bool TakeCharacterRefusal() = 0;
 
  protected:
   ~InputHost() = default;

@@ -26,36 +26,39 @@ Font PrinterFont(const PrinterScale& scale, double points, HDC dc) {
 
 // The page's bytes and the one behind it, 0 beyond the end of the file. A
 // file that is gone is not made again by printing it.
-bool ReadPage(PrintedDocument& doc, int32_t S, std::vector<uint8_t>& bytes) {
+bool ReadPage(PrintedDocument& document, int32_t start, std::vector<uint8_t>& bytes) {
   bytes.assign(static_cast<size_t>(PageByteCount(DisplaySettings)), 0);
-  const EditedFile file(doc.FileName);
-  if (file.Length() >= 0 && file.Read(int64_t{S} - 1, bytes) == ReadResult::Read) return true;
-  if (!doc.told_unreadable) {
-    doc.told_unreadable = true;
-    ShowMessage(doc.FileName + std::wstring(file_texts::kOpenFailed));
+  const EditedFile file(document.path);
+  if (file.Length() >= 0 && file.Read(int64_t{start} - 1, bytes) == ReadResult::Read) return true;
+  if (!document.told_unreadable) {
+    document.told_unreadable = true;
+    ShowMessage(document.path + std::wstring(file_texts::kOpenFailed));
   }
   return false;
 }
 
 }  // namespace
 
-int32_t DrawToPrinter(PrintedDocument& doc, int32_t S, int32_t Max) {
-  DisplaySettingsRecord& s = DisplaySettings;
-  s.TopMargin = doc.saved_top_margin + kHeaderRoom;
-  const PrinterScale scale(PrinterUserScale(s, doc.saved_top_margin), doc.job.Area());
-  HDC dc = doc.job.dc();
+void PrintPage(PrintedDocument& document, int32_t start, int32_t file_size) {
+  DisplaySettingsRecord& settings = DisplaySettings;
+  settings.TopMargin = document.saved_top_margin + kHeaderRoom;
+  const PrinterScale scale(PrinterUserScale(settings, document.saved_top_margin),
+                           document.job.Area());
+  HDC dc = document.job.dc();
   SetBkMode(dc, TRANSPARENT);
   SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
 
-  const std::wstring header = PageHeader(doc.header_name, GetNowPage(S + 1, s),
-                                         GetMaxPage(EditedFile(doc.FileName).Length(), s));
+  const std::wstring header = PageHeader(document.header_name, PageOf(start + 1, settings),
+                                         PageCount(EditedFile(document.path).Length(), settings));
   const PrintedPage page = [&] {
     std::vector<uint8_t> bytes;
-    const bool read = ReadPage(doc, S, bytes);
-    if (Max < 0)
-      Max = static_cast<int32_t>(std::min<int64_t>(int64_t{S} + PageByteCount(s) - 1, INT32_MAX));
-    PrintedPage composed =
-        ComposePrintedPage(s, doc.saved_top_margin, header, S, bytes, Max, kShiftJisTables);
+    const bool read = ReadPage(document, start, bytes);
+    if (file_size < 0) {
+      file_size = static_cast<int32_t>(
+          std::min<int64_t>(int64_t{start} + PageByteCount(settings) - 1, INT32_MAX));
+    }
+    PrintedPage composed = ComposePrintedPage(settings, document.saved_top_margin, header, start,
+                                              bytes, file_size, kShiftJisTables);
     if (!read) composed.body = {};
     return composed;
   }();
@@ -66,10 +69,9 @@ int32_t DrawToPrinter(PrintedDocument& doc, int32_t S, int32_t Max) {
     ExtTextOutW(dc, scale.X(page.header_x), scale.Y(page.header_y), 0, nullptr, page.header.c_str(),
                 static_cast<UINT>(page.header.size()), nullptr);
   }
-  const Font font = PrinterFont(scale, BodyFontPoints(scale, s.FontSize), dc);
+  const Font font = PrinterFont(scale, BodyFontPoints(scale, settings.FontSize), dc);
   const Selection selected(dc, font.get());
   ReplayPage(dc, ScaleToDevice(page.body, scale), TextCalls::PerCell);
-  return 0;
 }
 
 }  // namespace vx

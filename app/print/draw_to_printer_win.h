@@ -12,7 +12,7 @@ namespace vx {
 // What every page of one print job shares.
 struct PrintedDocument {
   PrintJob& job;
-  std::wstring FileName;
+  std::wstring path;
   // The file's name as the header shows it.
   std::wstring header_name;
   // TopMargin as it was before printing.
@@ -21,11 +21,11 @@ struct PrintedDocument {
   bool told_unreadable = false;
 };
 
-// Prints the page that starts at seek position S on the job's current page,
-// with `Max` as the end of the file (negative: the page is full). Raises
-// DisplaySettings.TopMargin by the header's room; the print window puts the
-// settings back when it closes. A file that cannot be read leaves the page
-// with its header only. Always 0.
-int32_t DrawToPrinter(PrintedDocument& doc, int32_t S, int32_t Max);
+// Draws the page that starts at seek position `start` on the job's current
+// page, the end-of-file mark after `file_size` bytes (none when negative:
+// the page is full). Raises DisplaySettings.TopMargin by the header's room;
+// the print window puts the settings back when it closes. A file that cannot
+// be read leaves the page with its header only.
+void PrintPage(PrintedDocument& document, int32_t start, int32_t file_size);
 
 }  // namespace vx

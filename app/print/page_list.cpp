@@ -38,9 +38,9 @@ void AddPiece(std::wstring_view piece, int32_t page_count, PageList& pages) {
     return;
   }
   const std::wstring_view rest = piece.substr(minus + 1);
-  const int64_t a = ReadNumber(piece.substr(0, minus));
-  const int64_t b = ReadNumber(rest.substr(0, rest.find(L'-')));
-  pages.AddRange(std::min(a, b), std::max(a, b), page_count);
+  const int64_t before = ReadNumber(piece.substr(0, minus));
+  const int64_t after = ReadNumber(rest.substr(0, rest.find(L'-')));
+  pages.AddRange(std::min(before, after), std::max(before, after), page_count);
 }
 
 }  // namespace

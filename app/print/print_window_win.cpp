@@ -1,8 +1,8 @@
 #include "app/print/print_window_win.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <memory>
+#include <utility>
 
 #include "app/print/draw_to_printer_win.h"
 #include "app/print/page_numbers.h"
@@ -10,153 +10,144 @@
 #include "common/file_seam.h"
 #include "common/message_box.h"
 #include "common/path_text.h"
-#include "common/ui/controls_win.h"
 #include "common/ui/message_pump_win.h"
 
 namespace vx {
 namespace {
 
-constexpr TwipRect kOption1Rects[2]{{240, 180, 1500, 255}, {240, 510, 1500, 255}};
-constexpr TwipRect kText1Rect{1800, 480, 3060, 300};
-constexpr TwipRect kLabel3Rect{240, 900, 4620, 1260};
-constexpr TwipRect kLabel2Rect{240, 2280, 4620, 255};
-constexpr TwipRect kCommand1Rect{240, 2700, 1380, 360};
-constexpr TwipRect kCommand2Rect{1860, 2700, 1380, 360};
-constexpr TwipRect kCommand4Rect{3480, 2700, 1380, 360};
+constexpr TwipRect kAllPagesOptionRect{240, 180, 1500, 255};
+constexpr TwipRect kListedPagesOptionRect{240, 510, 1500, 255};
+constexpr TwipRect kPageListFieldRect{1800, 480, 3060, 300};
+constexpr TwipRect kHelpRect{240, 900, 4620, 1260};
+constexpr TwipRect kStatusRect{240, 2280, 4620, 255};
+constexpr TwipRect kPrintButtonRect{240, 2700, 1380, 360};
+constexpr TwipRect kSetupButtonRect{1860, 2700, 1380, 360};
+constexpr TwipRect kCloseButtonRect{3480, 2700, 1380, 360};
 
-// Command1 is IDOK so that Enter prints, Command4 IDCANCEL so that Esc closes
-// (or cancels a job).
-enum ControlId {
-  kText1 = 101,
-  kCommand2,
-  kOption1 = 110,  // + index
-};
+// The page options' indexes.
+enum PagesOption { kAllPagesOption, kListedPagesOption };
 
 }  // namespace
 
-PrintWindow::PrintWindow(PrintHost& host)
-    : ModalWindow({L"VanteloxPrintWindow", print_texts::kCaption, {5100, 3300}}), host_(host) {}
+PrintWindow::PrintWindow(PrintHost& host, std::wstring path)
+    : ModalWindow({L"VanteloxPrintWindow", print_texts::kCaption, {5100, 3300}}),
+      host_(host),
+      path_(std::move(path)) {}
 
 void PrintWindow::CreateControls() {
   namespace t = print_texts;
-  settings_copy_ = DisplaySettings;
-  constexpr DWORD kOption = BS_AUTORADIOBUTTON;
+  settings_at_opening_ = DisplaySettings;
+  const ControlSite site = DialogSite();
   // Creation order is the Tab order.
-  Option1[0] = AddControl(
-      {L"BUTTON", t::kAllPages, kOption1Rects[0], kOption | WS_GROUP | WS_TABSTOP, kOption1});
-  Option1[1] = AddControl({L"BUTTON", t::kChosenPages, kOption1Rects[1], kOption, kOption1 + 1});
-  Text1 = AddControl(
-      {L"EDIT", L"", kText1Rect, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_GROUP, kText1});
-  Label3 = AddLabel(t::kHelp, kLabel3Rect);
-  Label2 = AddLabel(L"", kLabel2Rect);
-  Command1 = AddButton(t::kPrint, kCommand1Rect, IDOK, kEnterKey, WS_GROUP);
-  Command2 = AddButton(t::kPrintSetup, kCommand2Rect, kCommand2);
-  Command4 = AddButton(t::kClose, kCommand4Rect, IDCANCEL, kEscKey);
-  SetChecked(Option1[0], true);
-  Option1_Click();
-  ReflectToMe();
+  page_options_ = MakeOptionGroup(site, {.options = {{t::kAllPages, kAllPagesOptionRect},
+                                                     {t::kChosenPages, kListedPagesOptionRect}},
+                                         .chosen = kAllPagesOption,
+                                         .on_choose = [this](int) { OnPagesChosen(); }});
+  page_list_field_ = MakeEditField(
+      site,
+      {.rect = kPageListFieldRect, .style = ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_GROUP});
+  MakeLabel(site, {t::kHelp, kHelpRect});
+  status_ = MakeLabel(site, {L"", kStatusRect});
+  print_button_ = AddButton({.caption = t::kPrint,
+                             .rect = kPrintButtonRect,
+                             .on_click = [this] { OnPrint(); },
+                             .more_style = WS_GROUP},
+                            kEnterKey);
+  const auto on_setup = [this] { OnPrinterSetup(); };
+  setup_button_ =
+      AddButton({.caption = t::kPrintSetup, .rect = kSetupButtonRect, .on_click = on_setup});
+  close_button_ = AddButton(
+      {.caption = t::kClose, .rect = kCloseButtonRect, .on_click = [this] { OnClose(); }}, kEscKey);
+  OnPagesChosen();
+  ShowPageCount();
 }
 
-bool PrintWindow::OnCommand(int id, int code) {
-  switch (id) {
-    case IDOK:
-      Command1_Click();
-      break;
-    case kCommand2:
-      Command2_Click();
-      break;
-    case IDCANCEL:
-      Command4_Click();
-      break;
-    case kOption1:
-    case kOption1 + 1:
-      if (code == BN_CLICKED) Option1_Click();
-      break;
-    default:
-      return false;
+void PrintWindow::OnClose() {
+  if (printing_) {
+    OnPrint();
+    return;
   }
-  return true;
+  DisplaySettings = settings_at_opening_;
+  Close();
 }
 
-void PrintWindow::OnClose() { Command4_Click(); }
-
-void PrintWindow::Form_QueryUnload() { DisplaySettings = settings_copy_; }
-
-void PrintWindow::Option1_Click() {
-  const bool chosen = IsChecked(Option1[1]);
-  ShowWindow(Text1, chosen ? SW_SHOW : SW_HIDE);
-  if (chosen) SetFocus(Text1);
+void PrintWindow::OnPagesChosen() {
+  const bool listed = page_options_.Chosen() == kListedPagesOption;
+  page_list_field_.Show(listed);
+  if (listed) page_list_field_.Focus();
 }
 
-int32_t PrintWindow::PageCount() const { return GetMaxPage(fs::FileLength(FileName), DisplaySettings); }
-
-PageList PrintWindow::GetPrintPages() const {
-  if (IsChecked(Option1[0])) return AllPages(PageCount());
-  return ParsePageList(ControlText(Text1), PageCount());
+int32_t PrintWindow::FilePageCount() const {
+  return PageCount(fs::FileLength(path_), DisplaySettings);
 }
 
-void PrintWindow::ReflectToMe() {
-  ShowStatus(print_texts::kPagesToPrint + std::to_wstring(PageCount()) + print_texts::kPages);
+PageList PrintWindow::ChosenPages() const {
+  if (page_options_.Chosen() == kAllPagesOption) return AllPages(FilePageCount());
+  return ParsePageList(page_list_field_.Text(), FilePageCount());
 }
 
-void PrintWindow::AllEnable(bool on) {
-  EnableControl(Command4, on);
-  EnableControl(Command2, on);
-  SetControlText(Command1, on ? print_texts::kPrint : print_texts::kCancel);
+void PrintWindow::ShowPageCount() {
+  ShowStatus(print_texts::kPagesToPrint + std::to_wstring(FilePageCount()) + print_texts::kPages);
+}
+
+void PrintWindow::ShowJobRunning(bool running) {
+  close_button_.Enable(!running);
+  setup_button_.Enable(!running);
+  print_button_.SetText(running ? print_texts::kCancel : print_texts::kPrint);
 }
 
 void PrintWindow::ShowStatus(const std::wstring& text) {
-  SetControlText(Label2, text);
-  UpdateWindow(Label2);
+  status_.SetText(text);
+  UpdateWindow(status_.hwnd());
 }
 
-void PrintWindow::Command1_Click() {
+void PrintWindow::OnPrint() {
   if (printing_) {
-    cancel_ = true;
+    cancelled_ = true;
     ShowStatus(print_texts::kCancelling);
     return;
   }
-  cancel_ = false;
-  const PageList pages = GetPrintPages();
+  cancelled_ = false;
+  const PageList pages = ChosenPages();
   if (pages.empty()) {
     ShowMessage(print_texts::kNothingChosen);
     return;
   }
   const std::wstring name = ChosenPrinter();
   if (name.empty()) return;
-  std::unique_ptr<PrintJob> job = CurrentPrinter().StartJob(name, devmode_, FileNamePart(FileName));
+  std::unique_ptr<PrintJob> job = CurrentPrinter().StartJob(name, devmode_, FileNamePart(path_));
   if (!job) {
     ShowMessage(print_texts::kPrintFailed, MsgButtons::Ok, MsgIcon::Exclamation);
     return;
   }
   printing_ = true;
-  AllEnable(false);
+  ShowJobRunning(true);
   const bool printed = PrintPages(*job, pages);
   job.reset();
   printing_ = false;
   // A program that is ending has taken the window already.
   if (!hwnd()) return;
   if (!printed) ShowMessage(print_texts::kPrintFailed, MsgButtons::Ok, MsgIcon::Exclamation);
-  ReflectToMe();
-  AllEnable(true);
-  Command4_Click();
+  ShowPageCount();
+  ShowJobRunning(false);
+  OnClose();
 }
 
 bool PrintWindow::PrintPages(PrintJob& job, const PageList& pages) {
-  PrintedDocument doc{job, FileName, host_.PrintHeaderName(), settings_copy_.TopMargin};
+  PrintedDocument document{job, path_, host_.PrintHeaderName(), settings_at_opening_.TopMargin};
   const std::wstring count = std::to_wstring(pages.Count());
-  int64_t k = 0;
+  int64_t printed = 0;
   for (const PageRange& range : pages.Ranges()) {
     for (int32_t page = range.first; page <= range.last; ++page) {
-      ++k;
-      ShowStatus(std::to_wstring(page) + print_texts::kPrintingPage + std::to_wstring(k) + L"/" +
-                 count + L")");
+      ++printed;
+      ShowStatus(std::to_wstring(page) + print_texts::kPrintingPage + std::to_wstring(printed) +
+                 L"/" + count + L")");
       if (!job.StartPage()) {
         job.AbortDoc();
         return false;
       }
-      DrawToPrinter(doc, GetSeekFromPage(page, DisplaySettings),
-                    static_cast<int32_t>(std::min<int64_t>(fs::FileLength(FileName), INT32_MAX)));
+      PrintPage(document, PageStart(page, DisplaySettings),
+                static_cast<int32_t>(std::min<int64_t>(fs::FileLength(path_), INT32_MAX)));
       if (!job.EndPage()) {
         job.AbortDoc();
         return false;
@@ -171,8 +162,8 @@ bool PrintWindow::PrintPages(PrintJob& job, const PageList& pages) {
 }
 
 bool PrintWindow::LetMessagesRun() {
-  if (!vx::LetMessagesRun(hwnd())) cancel_ = true;
-  return !cancel_;
+  if (!vx::LetMessagesRun(hwnd())) cancelled_ = true;
+  return !cancelled_;
 }
 
 std::wstring PrintWindow::ChosenPrinter() {
@@ -188,20 +179,9 @@ std::wstring PrintWindow::ChosenPrinter() {
   return name;
 }
 
-void PrintWindow::Command2_Click() {
+void PrintWindow::OnPrinterSetup() {
   const std::wstring name = ChosenPrinter();
   if (!name.empty()) CurrentPrinter().ShowProperties(hwnd(), name, devmode_);
-}
-
-void PrintWindow::Command4_Click() {
-  // The close box or Esc during a job cancels it, as the Cancel button does;
-  // the window closes when the job is over.
-  if (printing_) {
-    Command1_Click();
-    return;
-  }
-  Form_QueryUnload();
-  Close();
 }
 
 }  // namespace vx

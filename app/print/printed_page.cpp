@@ -16,10 +16,10 @@ int ScaleRounded(int value, int numerator, int denominator) {
 
 }  // namespace
 
-UserScale PrinterUserScale(const DisplaySettingsRecord& s, int saved_top_margin) {
-  return {(s.HexCellWidth + s.TextCellWidth) * s.BytesPerLine + s.DumpTextGap + s.LeftMargin +
-              s.AddressWidth + 12,
-          s.LineHeight * s.LinesPerPage + saved_top_margin + 18};
+UserScale PrinterUserScale(const DisplaySettingsRecord& settings, int saved_top_margin) {
+  const int row_width = (settings.HexCellWidth + settings.TextCellWidth) * settings.BytesPerLine;
+  return {row_width + settings.DumpTextGap + settings.LeftMargin + settings.AddressWidth + 12,
+          settings.LineHeight * settings.LinesPerPage + saved_top_margin + 18};
 }
 
 int PrinterScale::X(int user_x) const { return ScaleRounded(user_x, area_.width, user_.width); }
@@ -42,9 +42,9 @@ double HeaderFontPoints(const PrinterScale& scale) {
   return scale.PointsOfVerticalUnits(kHeaderRoom);
 }
 
-double BodyFontPoints(const PrinterScale& scale, int FontSize) {
-  return std::min(scale.PointsOfHorizontalUnits(2 * FontSize - 3),
-                  scale.PointsOfVerticalUnits(FontSize + 1));
+double BodyFontPoints(const PrinterScale& scale, int font_size) {
+  return std::min(scale.PointsOfHorizontalUnits(2 * font_size - 3),
+                  scale.PointsOfVerticalUnits(font_size + 1));
 }
 
 std::wstring PageHeader(const std::wstring& short_name, int32_t page, int32_t page_count) {
@@ -52,29 +52,29 @@ std::wstring PageHeader(const std::wstring& short_name, int32_t page, int32_t pa
          std::to_wstring(page_count);
 }
 
-PrintedPage ComposePrintedPage(const DisplaySettingsRecord& s, int saved_top_margin,
+PrintedPage ComposePrintedPage(const DisplaySettingsRecord& settings, int saved_top_margin,
                                std::wstring header, int32_t start,
-                               std::span<const uint8_t> page_bytes, int32_t Max,
-                               const ShiftJisTables& t) {
+                               std::span<const uint8_t> page_bytes, int32_t file_size,
+                               const ShiftJisTables& tables) {
   return {std::move(header), 0, RoundHalfToEven(saved_top_margin),
-          ComposePage(s, start, page_bytes, Max, t, PageMedium::Printer)};
+          ComposePage(settings, start, page_bytes, file_size, tables, PageMedium::Printer)};
 }
 
 DumpPage ScaleToDevice(const DumpPage& page, const PrinterScale& scale) {
   DumpPage device;
   device.lines_over_texts = page.lines_over_texts;
   device.boxes.reserve(page.boxes.size());
-  for (const PageBox& b : page.boxes) {
+  for (const PageBox& box : page.boxes) {
     device.boxes.push_back(
-        {scale.X(b.left), scale.Y(b.top), scale.X(b.right), scale.Y(b.bottom), b.colour});
+        {scale.X(box.left), scale.Y(box.top), scale.X(box.right), scale.Y(box.bottom), box.colour});
   }
   device.lines.reserve(page.lines.size());
-  for (const PageLine& l : page.lines) {
-    device.lines.push_back({scale.X(l.x), scale.Y(l.top), scale.Y(l.bottom), l.colour});
+  for (const PageLine& line : page.lines) {
+    device.lines.push_back({scale.X(line.x), scale.Y(line.top), scale.Y(line.bottom), line.colour});
   }
   device.texts.reserve(page.texts.size());
-  for (const PageText& t : page.texts) {
-    device.texts.push_back({scale.X(t.x), scale.Y(t.y), t.colour, t.bytes});
+  for (const PageText& text : page.texts) {
+    device.texts.push_back({scale.X(text.x), scale.Y(text.y), text.colour, text.bytes});
   }
   return device;
 }

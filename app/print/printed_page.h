@@ -22,7 +22,7 @@ struct UserScale {
   int width;
   int height;
 };
-UserScale PrinterUserScale(const DisplaySettingsRecord& s, int saved_top_margin);
+UserScale PrinterUserScale(const DisplaySettingsRecord& settings, int saved_top_margin);
 
 // The printable area in device pixels and the device's resolution.
 struct PrintArea {
@@ -52,9 +52,9 @@ class PrinterScale {
 
 // The header's font: 10 vertical units.
 double HeaderFontPoints(const PrinterScale& scale);
-// The body's font: the smaller of 2 x FontSize - 3 horizontal units and
-// FontSize + 1 vertical units.
-double BodyFontPoints(const PrinterScale& scale, int FontSize);
+// The body's font: the smaller of 2 x `font_size` - 3 horizontal units and
+// `font_size` + 1 vertical units.
+double BodyFontPoints(const PrinterScale& scale, int font_size);
 
 // "ABC.BIN         ページ 2/5".
 std::wstring PageHeader(const std::wstring& short_name, int32_t page, int32_t page_count);
@@ -66,12 +66,12 @@ struct PrintedPage {
   DumpPage body;
 };
 
-// The page from seek position `start`, with `s` holding the raised top margin
-// (saved + kHeaderRoom); `Max` is the end of the file the cells show.
-PrintedPage ComposePrintedPage(const DisplaySettingsRecord& s, int saved_top_margin,
+// The page from seek position `start`, with `settings` holding the raised top
+// margin (saved + kHeaderRoom); the end-of-file mark follows `file_size`.
+PrintedPage ComposePrintedPage(const DisplaySettingsRecord& settings, int saved_top_margin,
                                std::wstring header, int32_t start,
-                               std::span<const uint8_t> page_bytes, int32_t Max,
-                               const ShiftJisTables& t);
+                               std::span<const uint8_t> page_bytes, int32_t file_size,
+                               const ShiftJisTables& tables);
 
 // The page description in device pixels.
 DumpPage ScaleToDevice(const DumpPage& page, const PrinterScale& scale);

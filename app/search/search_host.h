@@ -12,11 +12,12 @@ namespace vx {
 class SearchHost {
  public:
   virtual const std::wstring& SearchedFileName() const = 0;
-  virtual int32_t GetSeekFromCaret() const = 0;
+  // The caret's offset from the start of the file.
+  virtual int32_t CaretOffset() const = 0;
   virtual SearchState& Search() = 0;
-  // Shows a search result: the message for no match or a failed search, or
-  // the caret on the match. True for a match.
-  virtual bool FindAfter(const FindResult& result) = 0;
+  // Shows a search's result: the message for no match or a failed search,
+  // or the caret on the match. True for a match.
+  virtual bool ShowSearchResult(const FindResult& result) = 0;
 
  protected:
   ~SearchHost() = default;

@@ -18,7 +18,7 @@ const wchar_t* RefusalMessage(PatternRefusal refusal) {
   return nullptr;
 }
 
-const wchar_t* FindResultMessage(const FindResult& result) {
+const wchar_t* SearchResultMessage(const FindResult& result) {
   switch (result.outcome) {
     case FindOutcome::NotFound:
       return search_texts::kNotFound;

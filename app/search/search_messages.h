@@ -10,6 +10,6 @@ namespace vx {
 const wchar_t* RefusalMessage(PatternRefusal refusal);
 // The message for a search's result; nullptr for a match, which moves the
 // caret instead.
-const wchar_t* FindResultMessage(const FindResult& result);
+const wchar_t* SearchResultMessage(const FindResult& result);
 
 }  // namespace vx

@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-#include <array>
 #include <cstdint>
 
 #include "app/search/search_host.h"
@@ -19,34 +18,32 @@ class SearchWindow : public ModalWindow {
  public:
   explicit SearchWindow(SearchHost& host);
 
-  HWND Label2 = nullptr;
-  HWND Text1 = nullptr;  // the data searched for
-  HWND Frame1 = nullptr;
-  std::array<HWND, 2> Option1{};  // [0] text, [1] "バイト" (SearchTarget)
-  HWND Frame2 = nullptr;
-  std::array<HWND, 2> Option2{};  // [0] from the caret, [1] "最初から"
-  HWND Command1 = nullptr;        // search
-  HWND Command3 = nullptr;        // find next, shown after a match
-  HWND Command2 = nullptr;        // close
-  HWND Command4 = nullptr;        // "説明": uncovers Label1
-  HWND Label1 = nullptr;          // the help text
-
  private:
   void CreateControls() override;
-  HWND FirstFocus() const override { return Text1; }
-  bool OnCommand(int id, int code) override;
-  void OnClose() override { Command2_Click(); }
-  void FindStart();
-  void Command2_Click();
-  void Command3_Click();
-  void Command4_Click();
-  // Shows the result of a search; a match shows Command3 and gives it the focus.
-  void FindAfter(const FindResult& result);
-  void AllEnabled(bool value);
-  void HideCommand3();
+  HWND FirstFocus() const override { return data_field_.hwnd(); }
+  // "検索": the typed data searched for from the chosen start, or refused.
+  void OnSearch();
+  // "次を検索": the next match of the same data.
+  void OnFindNext();
+  // "説明": the window grows down over the help text.
+  void OnExplain();
+  // Shows a search's result; a match shows "次を検索" and gives it the focus.
+  void ShowResult(const FindResult& result);
+  // While a search runs, nothing that starts, changes or ends one answers.
+  void EnableSearching(bool enabled) const;
+  // A changed search starts again with "検索".
+  void HideFindNext() const;
   SearchTarget Target() const;
 
   SearchHost& host_;
+  EditField data_field_;
+  OptionGroup target_options_;
+  OptionGroup start_options_;
+  PushButton search_button_;
+  PushButton find_next_button_;
+  PushButton close_button_;
+  PushButton explain_button_;
+  Label help_;
 };
 
 }  // namespace vx

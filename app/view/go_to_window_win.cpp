@@ -2,6 +2,7 @@
 
 #include "app/view/go_to_texts.h"
 #include "common/message_box.h"
+#include "common/ui/controls_win.h"
 
 namespace vx {
 namespace {
@@ -36,7 +37,10 @@ void GoToWindow::CreateControls() {
              .chosen = static_cast<int>(radix_),
              // Remembered at once, so that the choice holds however the window closes.
              .on_choose = [this](int) { radix_ = ChosenRadix(); }});
-  MakeLabel(site, {t::kRelativeHint, kHintRect, SS_LEFT | WS_GROUP});
+  // As tall as its two lines need in the font it got: at some densities the
+  // font's lines come out a pixel taller than the layout's.
+  const Label hint = MakeLabel(site, {t::kRelativeHint, kHintRect, SS_LEFT | WS_GROUP});
+  FitLabelToText(hint.hwnd());
   AddButton({.caption = t::kGo, .rect = kGoButtonRect, .on_click = [this] { OnGo(); },
              .more_style = WS_GROUP},
             kEnterKey);

@@ -43,7 +43,7 @@ void MainWindow::Picture1_KeyDown(int KeyCode, int Shift) {
       EnterIP();
       break;
     case VK_ESCAPE:
-      HideIP();
+      HideByteInput();
       break;
     case VK_SPACE:
       ShowIP();
@@ -91,9 +91,9 @@ void MainWindow::KeysToPage() {
   SetFocus(IsWindowEnabled(Picture1.hwnd()) ? Picture1.hwnd() : hwnd());
 }
 
-void MainWindow::CallPicture1KeyDown(int KeyCode, int Shift) { Picture1_KeyDown(KeyCode, Shift); }
+void MainWindow::OnInputFieldKey(int key, int shift) { Picture1_KeyDown(key, shift); }
 
-bool MainWindow::TakeRejectNextChar() {
+bool MainWindow::TakeCharacterRefusal() {
   const bool reject = RejectNextChar;
   RejectNextChar = false;
   return reject;

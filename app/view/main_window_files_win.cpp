@@ -52,7 +52,7 @@ int32_t MainWindow::ChangeFileName(const std::wstring& Fn) {
 }
 
 void MainWindow::ShowNoFile() {
-  if (InputVisible) HideIP();
+  if (InputVisible) HideByteInput();
   FileName.clear();
   FileSize = 0;
   EnableFileCommands(false);

@@ -22,10 +22,10 @@ void MainWindow::ShowIP() {
   FitIP();
   ShowWindow(byte_input_.hwnd(), SW_SHOW);
   InputVisible = true;
-  SetFocus(byte_input_.Text1);
+  byte_input_.FocusField();
 }
 
-void MainWindow::HideIP() {
+void MainWindow::HideByteInput() {
   const bool was_visible = InputVisible;
   InputVisible = false;
   ShowWindow(byte_input_.hwnd(), SW_HIDE);
@@ -42,19 +42,12 @@ void MainWindow::FitIP() {
   // as an empty field rather than as a value the file may not hold.
   const bool read = EditedFile(FileName).Read(GetSeekFromCaret(), b) == ReadResult::Read;
   const std::wstring text = read ? ByteFieldText(b[0], CurrentRadix()) : std::wstring();
-  SetControlText(byte_input_.Text1, text);
-  SendMessageW(byte_input_.Text1, EM_SETSEL, 0, 8);
-  UpdateWindow(byte_input_.Text1);
-  SetWindowPos(byte_input_.hwnd(), nullptr, origin.x + cell.x - byte_input_.InputFieldOffsetX,
-               origin.y + cell.y - DpiScale(hwnd())(kInputFieldOffsetY), 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  byte_input_.ShowValue(text);
+  byte_input_.PlaceOver({origin.x + cell.x, origin.y + cell.y});
 }
 
 std::optional<int32_t> MainWindow::GetIP() const {
-  const int length = GetWindowTextLengthW(byte_input_.Text1);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(byte_input_.Text1, text.data(), length + 1)));
-  return ParseByteText(text, CurrentRadix());
+  return ParseByteText(byte_input_.Value(), CurrentRadix());
 }
 
 void MainWindow::EnterIP() {
@@ -74,7 +67,7 @@ void MainWindow::EnterIP() {
   RefreshFiles();
   RePaintFileStatus();
   if (old >= 0) RecordOverwrite(seek, static_cast<uint8_t>(old), dat);
-  if (DisplaySettings.HideInputAfterEntry) HideIP();
+  if (DisplaySettings.HideInputAfterEntry) HideByteInput();
   if (DisplaySettings.MoveAfterEntry) {
     CaretMove(1, 0);
   } else {
@@ -83,7 +76,7 @@ void MainWindow::EnterIP() {
 }
 
 void MainWindow::Picture1_GotFocus() {
-  if (InputVisible) SetFocus(byte_input_.Text1);
+  if (InputVisible) byte_input_.FocusField();
 }
 
 }  // namespace vx

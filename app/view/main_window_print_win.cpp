@@ -5,8 +5,7 @@
 namespace vx {
 
 void MainWindow::OnPrint() {
-  PrintWindow print(*this);
-  print.FileName = FileName;
+  PrintWindow print(*this, FileName);
   print.ShowModal(hwnd());
   KeysToPage();
 }

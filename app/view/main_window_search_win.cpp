@@ -20,15 +20,15 @@ void MainWindow::OnFindNext() {
   if (!find_next_enabled_ || FileName.empty()) return;
   const FindResult result = search_.ContinueFromCaret(EditedFile(FileName), GetSeekFromCaret());
   if (result.outcome == FindOutcome::Found) {
-    FindAfter(result);
+    ShowSearchResult(result);
   } else {
     ShowMessage(search_texts::kAllSearched);
   }
 }
 
-bool MainWindow::FindAfter(const FindResult& result) {
+bool MainWindow::ShowSearchResult(const FindResult& result) {
   // The search state has already cleared itself when there was no match.
-  if (const wchar_t* message = FindResultMessage(result)) {
+  if (const wchar_t* message = SearchResultMessage(result)) {
     ShowMessage(message);
     return false;
   }

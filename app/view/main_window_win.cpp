@@ -35,7 +35,7 @@ void MainWindow::Form_Load() {
   CreateBound(kClass, window);
   CreateControls();
   CreateMenus();
-  byte_input_.Form_Load(hwnd());
+  byte_input_.Create(hwnd());
   SettingChange();
   if (ChangeFileName(StartFile) < 0 && !StartFile.empty()) {
     StartAborted = true;
@@ -178,7 +178,7 @@ void MainWindow::Unload() {
 }
 
 void MainWindow::Form_QueryUnload() {
-  byte_input_.Unload();
+  byte_input_.Close();
   SaveSettings();
 }
 

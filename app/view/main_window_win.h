@@ -80,7 +80,7 @@ class MainWindow : public FormWindow,
   // The open file (main_window_files_win.cpp).
   int32_t ChangeFileName(const std::wstring& Fn);
   void RefreshFiles() override;
-  int32_t GetSeekFromCaret() const override;
+  int32_t GetSeekFromCaret() const;
   // The empty view: no file, dashed labels, file commands grayed.
   void ShowNoFile();
   // The first-change step: with After true it makes the backup before the
@@ -98,8 +98,8 @@ class MainWindow : public FormWindow,
   void CaretMove(int32_t MoveX, int32_t MoveY);
   void MoveCaretFromSeek(int32_t SeekPosition);
   void Picture1_KeyDown(int KeyCode, int Shift);
-  void CallPicture1KeyDown(int KeyCode, int Shift) override;
-  bool TakeRejectNextChar() override;
+  void OnInputFieldKey(int key, int shift) override;
+  bool TakeCharacterRefusal() override;
   bool Picture1_Message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
   void Picture1_GotFocus();
   // Gives the keys to the page (to the window itself while no file is open,
@@ -109,7 +109,7 @@ class MainWindow : public FormWindow,
 
   // The byte input window ByteInputWindow (main_window_input_win.cpp).
   void ShowIP();
-  void HideIP() override;
+  void HideByteInput() override;
   void FitIP();
   // Nothing when the field holds no digit to read.
   std::optional<int32_t> GetIP() const;
@@ -173,7 +173,8 @@ class MainWindow : public FormWindow,
   // on from behind the caret.
   void OnFind();
   void OnFindNext();
-  bool FindAfter(const FindResult& result) override;
+  bool ShowSearchResult(const FindResult& result) override;
+  int32_t CaretOffset() const override { return GetSeekFromCaret(); }
   SearchState& Search() override { return search_; }
   const std::wstring& SearchedFileName() const override { return FileName; }
 

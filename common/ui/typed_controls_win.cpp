@@ -122,6 +122,9 @@ OptionGroup MakeOptionGroup(const ControlSite& site, OptionGroupArgs args) {
 
 void EditField::SelectAll() const { Select(0, -1); }
 void EditField::Select(int first, int end) const { SendMessageW(hwnd_, EM_SETSEL, first, end); }
+void EditField::LimitLength(int characters) const {
+  SendMessageW(hwnd_, EM_LIMITTEXT, static_cast<WPARAM>(characters), 0);
+}
 
 EditField MakeEditField(const ControlSite& site, EditFieldArgs args) {
   const EditField field(MakeChild(site,

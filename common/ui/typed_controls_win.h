@@ -161,6 +161,8 @@ class EditField : public Control {
   using Control::Control;
   void SelectAll() const;
   void Select(int first, int end) const;
+  // At most `characters` can be typed in.
+  void LimitLength(int characters) const;
 };
 EditField MakeEditField(const ControlSite& site, EditFieldArgs args);
 

@@ -26,8 +26,6 @@ HWND FocusIn(HWND window) {
 
 class DialogKeysTest : public MainWindowTest {
  protected:
-  HWND page() const { return view().Picture1().hwnd(); }
-
   // Opens the window of the menu command `command` and runs `steps` while it
   // is up; the last must close it. `window` is the window shown.
   void WithWindow(int command, std::vector<Step> steps) {
@@ -160,12 +158,12 @@ TEST_F(DialogKeysTest, SwatchesTakeTheFocusOpenTheChooserByKeyAndGetTheFocusBack
   // Pixels of the focus mark's left edge that differ from the swatch's middle.
   const auto marked_pixels = [&] {
     UpdateWindow(swatch);
-    RECT r;
-    GetClientRect(swatch, &r);
+    RECT client;
+    GetClientRect(swatch, &client);
     const HDC dc = GetDC(swatch);
-    const COLORREF fill = GetPixel(dc, r.right / 2, r.bottom / 2);
+    const COLORREF fill = GetPixel(dc, client.right / 2, client.bottom / 2);
     int differ = 0;
-    for (int y = 2; y < r.bottom - 2; ++y) differ += GetPixel(dc, 2, y) != fill ? 1 : 0;
+    for (int y = 2; y < client.bottom - 2; ++y) differ += GetPixel(dc, 2, y) != fill ? 1 : 0;
     ReleaseDC(swatch, dc);
     return differ;
   };
@@ -194,7 +192,7 @@ class GoToWindowTest : public DialogKeysTest {
   }
 
   struct Controls {
-    HWND Text1, hexadecimal, decimal;
+    HWND address, hexadecimal, decimal;
   };
   Controls Shown() const {
     return {ChildOfClass(window, L"Edit"), Control(L"１６進数(&H)"), Control(L"１０進数(&D)")};
@@ -203,8 +201,8 @@ class GoToWindowTest : public DialogKeysTest {
   // Types `text` and presses Enter in the field.
   Step GoTo(const wchar_t* text) {
     return Do([this, text] {
-      SetWindowTextW(Shown().Text1, text);
-      PostKey(Shown().Text1, VK_RETURN);
+      TypeOver(Shown().address, text);
+      PostKey(Shown().address, VK_RETURN);
     });
   }
 };
@@ -217,8 +215,8 @@ TEST_F(GoToWindowTest, OpensOnTheCaretsAddressAndMovesTheCaretAsASearchResult) {
   WithGoTo({Do([&] {
               const Controls c = Shown();
               caption = ControlText(window);
-              field = ControlText(c.Text1);
-              SendMessageW(c.Text1, EM_GETSEL, reinterpret_cast<WPARAM>(&from),
+              field = ControlText(c.address);
+              SendMessageW(c.address, EM_GETSEL, reinterpret_cast<WPARAM>(&from),
                            reinterpret_cast<LPARAM>(&to));
               hexadecimal = Checked(c.hexadecimal);
               cut = CutLabels(window);
@@ -280,11 +278,11 @@ TEST_F(GoToWindowTest, TextThatIsNoAddressIsRefusedAndTheWindowStays) {
 TEST_F(GoToWindowTest, MnemonicsAndSpaceChooseTheRadixWhichIsKeptWhileTheProgramRuns) {
   std::unique_ptr<FocusWatch> address_keys;
   WithGoTo({
-      Do([&] { PostMessageW(Shown().Text1, WM_SYSCHAR, L'd', 0x20000000); }),
+      Do([&] { PostMessageW(Shown().address, WM_SYSCHAR, L'd', 0x20000000); }),
       [&] { return Checked(Shown().decimal); },
       Do([&] {
         SetFocus(Shown().decimal);
-        address_keys = std::make_unique<FocusWatch>(Shown().Text1);
+        address_keys = std::make_unique<FocusWatch>(Shown().address);
         PostMessageW(Shown().decimal, WM_SYSCHAR, L'a', 0x20000000);
       }),
       [&] { return address_keys->Got(); },
@@ -296,7 +294,7 @@ TEST_F(GoToWindowTest, MnemonicsAndSpaceChooseTheRadixWhichIsKeptWhileTheProgram
   std::wstring field;
   WithGoTo({
       Do([&] {
-        field = ControlText(Shown().Text1);
+        field = ControlText(Shown().address);
         EXPECT_TRUE(Checked(Shown().decimal));
         SetFocus(Shown().hexadecimal);
         PostKey(Shown().hexadecimal, VK_SPACE);

@@ -59,7 +59,8 @@ TEST_P(DisplayScaleTest, MainWindowAndVersionWindowScaleWithTheDensity) {
   ExpectNear(RectIn(view().Label(7), main), ScaleForDpi(kLabel7Rect, dpi), slack);
   EXPECT_EQ(FontHeight(view().Label(3)), -MulDiv(900, dpi, 7200));
   // The byte input window floats over the page at the page's density.
-  EXPECT_EQ(FontHeight(view().InputWindow().Text1), -MulDiv(900, dpi, 7200));
+  EXPECT_EQ(FontHeight(ChildOfClass(view().InputWindow().hwnd(), L"Edit")),
+            -MulDiv(900, dpi, 7200));
   EXPECT_EQ(CutLabels(main), L"");
 
   // The page is as large as the scaled settings make it, and the caret bars

@@ -32,7 +32,7 @@ class EditTest : public MainWindowTest {
   // The byte under the caret overwritten through the input window.
   void Overwrite(const std::wstring& hex) {
     PageKey(VK_SPACE, L' ');
-    HWND text1 = view().InputWindow().Text1;
+    HWND text1 = ChildOfClass(view().InputWindow().hwnd(), L"Edit");
     SetWindowTextW(text1, hex.c_str());
     Key(text1, VK_RETURN, L'\r');
     PumpMessages();

@@ -211,7 +211,7 @@ TEST_F(SearchStateTest, AStartWithoutAMatchClearsTheSearch) {
   EXPECT_EQ(state_.first_match(), -1);
   EXPECT_EQ(state_.pattern(), (Bytes{0}));
   EXPECT_EQ(switches_, (std::vector<bool>{true, false}));
-  EXPECT_STREQ(FindResultMessage(kNotFound), L"データが見つかりませんでした。");
+  EXPECT_STREQ(SearchResultMessage(kNotFound), L"データが見つかりませんでした。");
 }
 
 TEST_F(SearchStateTest, AFileGoneBeforeTheSearchIsAnErrorAndClearsIt) {
@@ -221,8 +221,8 @@ TEST_F(SearchStateTest, AFileGoneBeforeTheSearchIsAnErrorAndClearsIt) {
   EXPECT_EQ(state_.ContinueInWindow(file_), kFailed);
   EXPECT_EQ(state_.first_match(), -1);
   EXPECT_EQ(switches_.back(), false);
-  EXPECT_STREQ(FindResultMessage(kFailed), L"検索中にエラーが発生しました。");
-  EXPECT_EQ(FindResultMessage(FoundAt(0)), nullptr);
+  EXPECT_STREQ(SearchResultMessage(kFailed), L"検索中にエラーが発生しました。");
+  EXPECT_EQ(SearchResultMessage(FoundAt(0)), nullptr);
 }
 
 TEST_F(SearchStateTest, ContinuingVisitsEveryMatchOnceFromTheBeginning) {

@@ -1,14 +1,14 @@
 // The byte input window in the real main window: Space on the page, the
-// characters and Enter typed into Text1, checked on disk, on the page and in
-// the status labels.
+// characters and Enter typed into its field, checked on disk, on the page and
+// in the status labels.
 #include <functional>
 #include <string>
 
-#include "app/edit/backup.h"
 #include "app/edit/edit_texts.h"
 #include "app/edit/input_field.h"
 #include "common/file_seam.h"
 #include "tests/app/main_window_fixture_win.h"
+#include "tests/support/byte_entry_win.h"
 
 namespace vx::test {
 namespace {
@@ -23,19 +23,10 @@ class InputWindowTest : public MainWindowTest {
     DisplaySettings.AutoBackUp = false;
   }
 
-  HWND text1() const { return view().InputWindow().Text1; }
   HWND popup() const { return view().InputWindow().hwnd(); }
+  HWND field() const { return InputField(popup()); }
 
-  void Type(const std::wstring& text) {
-    for (wchar_t c : text) Key(text1(), LOBYTE(VkKeyScanW(c)), c);
-  }
-  void Enter() { Key(text1(), VK_RETURN, L'\r'); }
-  // Space on the page, then the value and Enter in the field.
-  void Overwrite(const std::wstring& value) {
-    Key(page(), VK_SPACE, L' ');
-    Type(value);
-    Enter();
-  }
+  void Enter() { Key(field(), VK_RETURN, L'\r'); }
   uint8_t OnDisk(size_t offset) const { return ReadFileBytes(view().FileName()).at(offset); }
 };
 
@@ -45,15 +36,15 @@ TEST_F(InputWindowTest, HexadecimalOverwriteGoesFromTheKeysToDiskAndPage) {
   Key(page(), VK_SPACE, L' ');
   ASSERT_TRUE(view().InputVisible());
   EXPECT_TRUE(IsWindowVisible(popup()));
-  EXPECT_EQ(ControlText(text1()), L"0A");
+  EXPECT_EQ(ControlText(field()), L"0A");
   DWORD from = 9, to = 9;
-  SendMessageW(text1(), EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+  SendMessageW(field(), EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
   EXPECT_EQ(from, 0u);
   EXPECT_EQ(to, 2u);
-  EXPECT_TRUE(Eventually([&] { return GetFocus() == text1(); }));
+  EXPECT_TRUE(Eventually([&] { return GetFocus() == field(); }));
 
-  Type(L"ff");
-  EXPECT_EQ(ControlText(text1()), L"ff");
+  Type(field(), L"ff");
+  EXPECT_EQ(ControlText(field()), L"ff");
   Enter();
   EXPECT_EQ(OnDisk(1), 0xFF);
   EXPECT_EQ(view().PageBytes().at(1), 0xFF);
@@ -70,18 +61,18 @@ TEST_F(InputWindowTest, DecimalRefusesAboveByteAndWritesTheByteMaximum) {
   StartOn(kBytes);
   Key(page(), VK_RIGHT);
   Key(page(), VK_SPACE, L' ');
-  EXPECT_EQ(ControlText(text1()), L"10");
-  Type(L"256");
+  EXPECT_EQ(ControlText(field()), L"10");
+  Type(field(), L"256");
   Enter();
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_EQ(messages.shown()[0].text, edit_texts::kOutOfRange);
   EXPECT_EQ(messages.shown()[0].icon, MsgIcon::Critical);
   EXPECT_EQ(OnDisk(1), 0x0A);
   EXPECT_TRUE(IsWindowVisible(popup()));
-  EXPECT_EQ(ControlText(text1()), L"256");
+  EXPECT_EQ(ControlText(field()), L"256");
 
-  for (int i = 0; i < 3; ++i) Key(text1(), VK_BACK, L'\b');
-  Type(L"255");
+  for (int i = 0; i < 3; ++i) Key(field(), VK_BACK, L'\b');
+  Type(field(), L"255");
   Enter();
   EXPECT_EQ(OnDisk(1), 255);
   EXPECT_EQ(messages.shown().size(), 1u);
@@ -92,10 +83,10 @@ TEST_F(InputWindowTest, BinaryTakesOneToEightDigits) {
   StartOn(kBytes);
   Key(page(), VK_RIGHT);
   Key(page(), VK_SPACE, L' ');
-  EXPECT_EQ(ControlText(text1()), L"00001010");
-  Overwrite(L"101");
+  EXPECT_EQ(ControlText(field()), L"00001010");
+  Overwrite(page(), popup(), L"101");
   EXPECT_EQ(OnDisk(1), 5);
-  Overwrite(L"00000111");
+  Overwrite(page(), popup(), L"00000111");
   EXPECT_EQ(OnDisk(2), 7);
 }
 
@@ -109,14 +100,14 @@ TEST_F(InputWindowTest, AFieldWithNoDigitToReadWritesNothingAndStays) {
     DisplaySettings.InputRadix = c.radix;
     view().SettingChange();
     Key(page(), VK_SPACE, L' ');
-    for (int i = 0; i < 8; ++i) Key(text1(), VK_BACK, L'\b');
-    Type(c.typed);
-    ASSERT_EQ(ControlText(text1()), c.typed) << c.radix;
+    for (int i = 0; i < 8; ++i) Key(field(), VK_BACK, L'\b');
+    Type(field(), c.typed);
+    ASSERT_EQ(ControlText(field()), c.typed) << c.radix;
     Enter();
     EXPECT_TRUE(IsWindowVisible(popup())) << c.radix;
-    EXPECT_EQ(ControlText(text1()), c.typed) << c.radix;
+    EXPECT_EQ(ControlText(field()), c.typed) << c.radix;
     EXPECT_EQ(view().CaretX(), 0) << c.radix;
-    Key(text1(), VK_ESCAPE, 0x1B);
+    Key(field(), VK_ESCAPE, 0x1B);
   }
   EXPECT_EQ(ReadFileBytes(view().FileName()), kBytes);
   // Not even the first-change step ran: the file counts as unchanged.
@@ -130,9 +121,9 @@ TEST_F(InputWindowTest, LettersAndDigitsTheRadixForbidsNeverReachTheField) {
     DisplaySettings.InputRadix = radix;
     view().SettingChange();
     Key(page(), VK_SPACE, L' ');
-    Key(text1(), VK_BACK, L'\b');
-    Type(keys);
-    return ControlText(text1());
+    Key(field(), VK_BACK, L'\b');
+    Type(field(), keys);
+    return ControlText(field());
   };
   EXPECT_EQ(typed_into_empty(0, L"gzb"), L"b");
   EXPECT_EQ(typed_into_empty(1, L"a9f1"), L"91");
@@ -144,10 +135,10 @@ TEST_F(InputWindowTest, AutoCompleteWritesAtTheMaximumLength) {
   DisplaySettings.AutoCompleteAtMax = true;
   StartOn(kBytes);
   Key(page(), VK_SPACE, L' ');
-  Type(L"f");
+  Type(field(), L"f");
   EXPECT_EQ(OnDisk(0), 0);
   EXPECT_TRUE(IsWindowVisible(popup()));
-  Type(L"e");
+  Type(field(), L"e");
   EXPECT_EQ(OnDisk(0), 0xFE);
   EXPECT_FALSE(IsWindowVisible(popup()));
   EXPECT_EQ(view().CaretX(), 1);
@@ -164,38 +155,48 @@ TEST_F(InputWindowTest, WithoutHidingTheWindowWalksThroughTheFileOverTheCaret) {
   };
   Key(page(), VK_SPACE, L' ');
   for (const wchar_t* value : {L"11", L"22", L"33"}) {
-    Type(value);
+    Type(field(), value);
     Enter();
   }
   EXPECT_EQ(OnDisk(0), 0x11);
   EXPECT_EQ(OnDisk(2), 0x33);
   ASSERT_TRUE(IsWindowVisible(popup()));
   EXPECT_EQ(view().CaretX(), 3);
-  EXPECT_EQ(ControlText(text1()), L"30");
-  RECT r{};
-  GetWindowRect(popup(), &r);
+  EXPECT_EQ(ControlText(field()), L"30");
+  // The window's left edge stands left of the cell by the distance between
+  // its client area and the field's, and a little more; its top edge just
+  // above the cell. It covers the cell and holds the field, which is wide
+  // enough for the widest value.
+  RECT window{}, field_frame{};
+  GetWindowRect(popup(), &window);
+  GetWindowRect(field(), &field_frame);
+  POINT inside_window{0, 0}, inside_field{0, 0};
+  ClientToScreen(popup(), &inside_window);
+  ClientToScreen(field(), &inside_field);
   const POINT cell = cell_on_screen();
-  EXPECT_EQ(r.left, cell.x - view().InputWindow().InputFieldOffsetX);
-  EXPECT_EQ(r.top, cell.y - kInputFieldOffsetY);
-  EXPECT_LT(r.left, cell.x);
-  EXPECT_GT(r.right, cell.x + DisplaySettings.HexCellWidth);
-  EXPECT_GT(r.bottom, cell.y + DisplaySettings.LineHeight);
-  EXPECT_EQ(r.right - r.left, InputBoxWidth(9, 2) + 8);
+  EXPECT_EQ(window.left, cell.x - (inside_field.x - inside_window.x) - kInputFieldOffsetXExtra);
+  EXPECT_EQ(window.top, cell.y - kInputFieldOffsetY);
+  EXPECT_GT(window.right, cell.x + DisplaySettings.HexCellWidth);
+  EXPECT_GT(window.bottom, cell.y + DisplaySettings.LineHeight);
+  EXPECT_GE(field_frame.left, window.left);
+  EXPECT_LE(field_frame.right, window.right);
+  EXPECT_LE(field_frame.bottom, window.bottom);
+  EXPECT_TRUE(TextFits(field(), L"FF"));
 
   // Without moving on, the field shows what was written, read back from disk.
   DisplaySettings.MoveAfterEntry = false;
-  Type(L"7c");
+  Type(field(), L"7c");
   Enter();
   EXPECT_EQ(view().CaretX(), 3);
-  EXPECT_EQ(ControlText(text1()), L"7C");
+  EXPECT_EQ(ControlText(field()), L"7C");
 }
 
 TEST_F(InputWindowTest, EscHidesAndTheFocusStaysWithAShownWindow) {
   StartOn(kBytes);
   Key(page(), VK_SPACE, L' ');
   SetFocus(page());
-  EXPECT_EQ(GetFocus(), text1());
-  Key(text1(), VK_ESCAPE, 0x1B);
+  EXPECT_EQ(GetFocus(), field());
+  Key(field(), VK_ESCAPE, 0x1B);
   EXPECT_FALSE(view().InputVisible());
   EXPECT_FALSE(IsWindowVisible(popup()));
   EXPECT_EQ(GetFocus(), page());
@@ -206,7 +207,7 @@ TEST_F(InputWindowTest, EscHidesAndTheFocusStaysWithAShownWindow) {
 TEST_F(InputWindowTest, WritingBehindTheLastByteLengthensTheFileAndItsSize) {
   StartOn(kBytes);
   Key(page(), VK_DOWN);
-  Overwrite(L"7f");
+  Overwrite(page(), popup(), L"7f");
   EXPECT_EQ(ReadFileBytes(view().FileName()).size(), 17u);
   EXPECT_EQ(OnDisk(16), 0x7F);
   EXPECT_NE(ControlText(view().Label(2)).find(L"000,000,017Bytes"), std::wstring::npos);
@@ -216,7 +217,7 @@ TEST_F(InputWindowTest, AFileThatCannotBeWrittenIsReportedAndLeftAlone) {
   const std::wstring path = StartOn(kBytes);
   const auto expect_refused = [&](const wchar_t* why) {
     messages.Clear();
-    Overwrite(L"ff");
+    Overwrite(page(), popup(), L"ff");
     // The page drawn afterwards may add its own message about the file.
     ASSERT_FALSE(messages.shown().empty()) << why;
     EXPECT_EQ(messages.shown()[0].text, edit_texts::kChangeFailed) << why;
@@ -239,16 +240,14 @@ class InputWindowBackUpTest : public InputWindowTest {
     InputWindowTest::SetUp();
     DisplaySettings.AutoBackUp = true;
   }
-  std::wstring BackUpName() const {
-    return BackUpPathFor(view().FileName(), DisplaySettings.BackUpSuffix);
-  }
+  std::wstring BackUp() const { return BackUpName(view().FileName()); }
 };
 
 TEST_F(InputWindowBackUpTest, TheFirstOverwriteKeepsTheFileAsItWasOpened) {
   StartOn(kBytes);
-  Overwrite(L"01");
-  Overwrite(L"02");
-  EXPECT_EQ(ReadFileBytes(BackUpName()), kBytes);
+  Overwrite(page(), popup(), L"01");
+  Overwrite(page(), popup(), L"02");
+  EXPECT_EQ(ReadFileBytes(BackUp()), kBytes);
   EXPECT_EQ(OnDisk(1), 2);
   EXPECT_TRUE(view().Changed());
 }
@@ -256,9 +255,9 @@ TEST_F(InputWindowBackUpTest, TheFirstOverwriteKeepsTheFileAsItWasOpened) {
 TEST_F(InputWindowBackUpTest, AFailedBackUpThatIsNotGoneOnWithWritesNothing) {
   StartOn(kBytes);
   // A folder where the backup should go: the copy cannot be made.
-  ASSERT_TRUE(CreateDirectoryW(BackUpName().c_str(), nullptr));
+  ASSERT_TRUE(CreateDirectoryW(BackUp().c_str(), nullptr));
   messages.Answer(MsgAnswer::No);
-  Overwrite(L"ff");
+  Overwrite(page(), popup(), L"ff");
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_EQ(messages.shown()[0].text, edit_texts::kBackUpFailed);
   EXPECT_EQ(ReadFileBytes(view().FileName()), kBytes);
@@ -271,7 +270,7 @@ TEST_F(InputWindowBackUpTest, AFailedBackUpThatIsNotGoneOnWithWritesNothing) {
   EXPECT_EQ(messages.shown().size(), 2u);
   EXPECT_EQ(OnDisk(0), 0xFF);
   EXPECT_TRUE(view().Changed());
-  RemoveDirectoryW(BackUpName().c_str());
+  RemoveDirectoryW(BackUp().c_str());
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ class MainWindowTestView {
   void CaretChange(int32_t X, int32_t Y, int32_t VscValue) { f_.CaretChange(X, Y, VscValue); }
   void MoveCaretFromSeek(int32_t SeekPosition) { f_.MoveCaretFromSeek(SeekPosition); }
   void Picture1_KeyDown(int KeyCode, int Shift) { f_.Picture1_KeyDown(KeyCode, Shift); }
-  void CallPicture1KeyDown(int KeyCode, int Shift) { f_.CallPicture1KeyDown(KeyCode, Shift); }
+  void CallPicture1KeyDown(int KeyCode, int Shift) { f_.OnInputFieldKey(KeyCode, Shift); }
   void InsertU(int32_t SeekPos, uint8_t Dat) { f_.InsertU(SeekPos, Dat); }
   void DeleteU(int32_t SeekPos) { f_.DeleteU(SeekPos); }
   void RecordOverwrite(int32_t SeekPoint, uint8_t Dat, uint8_t AfDat) {

@@ -392,7 +392,7 @@ TEST_F(MenuTest, EveryWayAFileBecomesOpenLeavesTheKeysWithThePage) {
          start_on_file();
          SendMessageW(page(), WM_KEYDOWN, VK_SPACE, 0);
          watch->Reset();
-         SendMessageW(view().InputWindow().Text1, WM_KEYDOWN, VK_RETURN, 0);
+         SendMessageW(ChildOfClass(view().InputWindow().hwnd(), L"Edit"), WM_KEYDOWN, VK_RETURN, 0);
        }},
   };
   for (const auto& w : ways) {

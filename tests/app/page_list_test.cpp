@@ -12,8 +12,8 @@ namespace {
 
 std::vector<int32_t> Expanded(const PageList& pages) {
   std::vector<int32_t> all;
-  for (const PageRange& r : pages.Ranges()) {
-    for (int32_t p = r.first; p <= r.last; ++p) all.push_back(p);
+  for (const PageRange& range : pages.Ranges()) {
+    for (int32_t page = range.first; page <= range.last; ++page) all.push_back(page);
   }
   EXPECT_EQ(static_cast<int64_t>(all.size()), pages.Count());
   return all;

@@ -21,31 +21,33 @@ constexpr wchar_t kNothingChosen[] = L"指定されていません。";
 
 class PrintWindowTest : public MainWindowTest {
  protected:
+  // The print window's controls: the list field by its class, the status
+  // line by its text, the rest by their captions.
   struct Controls {
     HWND window = nullptr;
-    HWND all = nullptr;     // 全て印刷
-    HWND chosen = nullptr;  // ページ指定
-    HWND Text1 = nullptr;
-    HWND Label2 = nullptr;    // status
-    HWND Command1 = nullptr;  // 印刷 / キャンセル
-    HWND Command2 = nullptr;  // 印刷設定
-    HWND Command4 = nullptr;  // 閉じる
+    HWND all_pages = nullptr;
+    HWND listed_pages = nullptr;
+    HWND page_list = nullptr;
+    HWND status = nullptr;
+    HWND print = nullptr;  // 印刷, キャンセル while printing
+    HWND setup = nullptr;
+    HWND close = nullptr;
   };
 
   static Controls ControlsOf(HWND w) {
     Controls c;
     c.window = w;
-    c.Text1 = ChildOfClass(w, L"Edit");
+    c.page_list = ChildOfClass(w, L"Edit");
     for (const Child& child : Children(w)) {
-      if (child.text.starts_with(L"印刷予定枚数")) c.Label2 = child.hwnd;
+      if (child.text.starts_with(L"印刷予定枚数")) c.status = child.hwnd;
     }
-    c.all = ChildWithText(w, L"全て印刷");
-    c.chosen = ChildWithText(w, L"ページ指定");
-    c.Command1 = ChildWithText(w, L"印刷");
-    c.Command2 = ChildWithText(w, L"印刷設定");
-    c.Command4 = ChildWithText(w, L"閉じる");
-    EXPECT_NE(c.Text1, nullptr);
-    EXPECT_NE(c.Label2, nullptr);
+    c.all_pages = ChildWithText(w, L"全て印刷");
+    c.listed_pages = ChildWithText(w, L"ページ指定");
+    c.print = ChildWithText(w, L"印刷");
+    c.setup = ChildWithText(w, L"印刷設定");
+    c.close = ChildWithText(w, L"閉じる");
+    EXPECT_NE(c.page_list, nullptr);
+    EXPECT_NE(c.status, nullptr);
     return c;
   }
 
@@ -59,16 +61,15 @@ class PrintWindowTest : public MainWindowTest {
   // The status line and the buttons as each page ends.
   struct PageMoment {
     std::wstring status;
-    std::wstring command1;
+    std::wstring print_caption;
     bool close_enabled;
     bool setup_enabled;
     int32_t top_margin;
   };
   void RecordMoments(const Controls& c) {
     printer.on_end_page = [this, c](int page) {
-      moments.push_back({ControlText(c.Label2), ControlText(c.Command1),
-                         IsWindowEnabled(c.Command4) != 0, IsWindowEnabled(c.Command2) != 0,
-                         DisplaySettings.TopMargin});
+      moments.push_back({ControlText(c.status), ControlText(c.print), IsWindowEnabled(c.close) != 0,
+                         IsWindowEnabled(c.setup) != 0, DisplaySettings.TopMargin});
       if (at_page_end) at_page_end(page, c);
     };
   }
@@ -81,7 +82,7 @@ class PrintWindowTest : public MainWindowTest {
   // Prints with the window's current choice.
   void PrintFrom(const Controls& c) {
     RecordMoments(c);
-    PostMessageW(c.Command1, BM_CLICK, 0, 0);
+    PostMessageW(c.print, BM_CLICK, 0, 0);
   }
 
   std::vector<std::wstring> Steps(int pages, const wchar_t* last) const {
@@ -106,13 +107,13 @@ TEST_F(PrintWindowTest, PrintsEveryPageWithTheStatusLineAndPutsTheSettingsBack) 
   bool owner_enabled = true, all_checked = false, field_visible = true, field_after = false;
   WithPrintWindow([&](const Controls& c) {
     caption = ControlText(c.window);
-    status = ControlText(c.Label2);
+    status = ControlText(c.status);
     owner_enabled = IsWindowEnabled(form->hwnd());
-    all_checked = Checked(c.all);
-    field_visible = IsWindowVisible(c.Text1);
-    Click(c.chosen);
-    field_after = IsWindowVisible(c.Text1);
-    Click(c.all);
+    all_checked = Checked(c.all_pages);
+    field_visible = IsWindowVisible(c.page_list);
+    Click(c.listed_pages);
+    field_after = IsWindowVisible(c.page_list);
+    Click(c.all_pages);
     PrintFrom(c);
   });
   EXPECT_EQ(caption, L"印刷ウィンドウ");
@@ -127,7 +128,7 @@ TEST_F(PrintWindowTest, PrintsEveryPageWithTheStatusLineAndPutsTheSettingsBack) 
             (std::vector<std::wstring>{L"1ページを出力中．．．(1/3)", L"2ページを出力中．．．(2/3)",
                                        L"3ページを出力中．．．(3/3)"}));
   for (const PageMoment& m : moments) {
-    EXPECT_EQ(m.command1, L"キャンセル");
+    EXPECT_EQ(m.print_caption, L"キャンセル");
     EXPECT_FALSE(m.close_enabled);
     EXPECT_FALSE(m.setup_enabled);
     EXPECT_EQ(m.top_margin, before.TopMargin + 10);
@@ -169,14 +170,14 @@ TEST_F(PrintWindowTest, ChosenPagesPrintInTheOrderTyped) {
   std::vector<std::wstring> refusals;
   bool stayed_open = false;
   WithPrintWindow([&](const Controls& c) {
-    Click(c.chosen);
+    Click(c.listed_pages);
     for (const wchar_t* text : {L"", L",,,", L"0", L"11-20"}) {
-      SetWindowTextW(c.Text1, text);
-      Click(c.Command1);
+      TypeOver(c.page_list, text);
+      Click(c.print);
     }
-    for (const MessageRequest& r : messages.shown()) refusals.push_back(r.text);
+    for (const MessageRequest& request : messages.shown()) refusals.push_back(request.text);
     stayed_open = IsWindow(c.window) && printer.steps.empty();
-    SetWindowTextW(c.Text1, L"３,1-2,3");
+    TypeOver(c.page_list, L"３,1-2,3");
     PrintFrom(c);
   });
   EXPECT_EQ(refusals, std::vector<std::wstring>(4, kNothingChosen));
@@ -195,23 +196,23 @@ TEST_F(PrintWindowTest, CancelTheCloseBoxAndEscStopAfterThePageBeingDrawn) {
     std::function<void(const Controls&)> stop;
   };
   const std::vector<Case> cases{
-      {"Cancel", 20, 2, [](const Controls& c) { PostMessageW(c.Command1, BM_CLICK, 0, 0); }},
+      {"Cancel", 20, 2, [](const Controls& c) { PostMessageW(c.print, BM_CLICK, 0, 0); }},
       {"close box", 20, 1, [](const Controls& c) { PostMessageW(c.window, WM_CLOSE, 0, 0); }},
       {"Esc", 20, 3, [](const Controls& c) { PostMessageW(c.window, WM_COMMAND, IDCANCEL, 0); }},
       {"Cancel on the last page", 2, 2,
-       [](const Controls& c) { PostMessageW(c.Command1, BM_CLICK, 0, 0); }},
+       [](const Controls& c) { PostMessageW(c.print, BM_CLICK, 0, 0); }},
   };
-  for (const Case& k : cases) {
-    SCOPED_TRACE(k.name);
-    StartOn(std::vector<uint8_t>(static_cast<size_t>(k.pages) * 512, 0x41));
+  for (const Case& stopping : cases) {
+    SCOPED_TRACE(stopping.name);
+    StartOn(std::vector<uint8_t>(static_cast<size_t>(stopping.pages) * 512, 0x41));
     const DisplaySettingsRecord before = DisplaySettings;
     printer.steps.clear();
     printer.pages.clear();
     at_page_end = [&](int page, const Controls& c) {
-      if (page == k.stop_after) k.stop(c);
+      if (page == stopping.stop_after) stopping.stop(c);
     };
     WithPrintWindow([&](const Controls& c) { PrintFrom(c); });
-    EXPECT_EQ(printer.steps, Steps(k.stop_after, L"AbortDoc"));
+    EXPECT_EQ(printer.steps, Steps(stopping.stop_after, L"AbortDoc"));
     EXPECT_TRUE(DisplaySettings == before);
     EXPECT_EQ(FindOwnedWindow(form->hwnd()), nullptr);
   }
@@ -256,9 +257,9 @@ TEST_F(PrintWindowTest, AFileThatShrinksOrGoesDuringAJobPrintsWhatIsThere) {
   messages.Clear();
   std::wstring status;
   WithPrintWindow([&](const Controls& c) {
-    status = ControlText(c.Label2);
-    Click(c.Command1);
-    Click(c.Command4);
+    status = ControlText(c.status);
+    Click(c.print);
+    Click(c.close);
   });
   EXPECT_EQ(status, L"印刷予定枚数：0ページ");
   ASSERT_EQ(messages.shown().size(), 1u);
@@ -271,7 +272,7 @@ TEST_F(PrintWindowTest, PrinterSetupChoosesTheJobsSettingsAndNoPrinterIsSaid) {
   HWND window = nullptr;
   WithPrintWindow([&](const Controls& c) {
     window = c.window;
-    Click(c.Command2);
+    Click(c.setup);
     PrintFrom(c);
   });
   EXPECT_EQ(printer.properties_owner, window);
@@ -283,10 +284,10 @@ TEST_F(PrintWindowTest, PrinterSetupChoosesTheJobsSettingsAndNoPrinterIsSaid) {
   printer.steps.clear();
   std::vector<std::wstring> texts;
   WithPrintWindow([&](const Controls& c) {
-    Click(c.Command1);
-    Click(c.Command2);
+    Click(c.print);
+    Click(c.setup);
     texts = messages.texts();
-    Click(c.Command4);
+    Click(c.close);
   });
   EXPECT_TRUE(printer.steps.empty());
   EXPECT_EQ(texts, std::vector<std::wstring>(2,

@@ -23,20 +23,20 @@ TEST(PageNumbersTest, PagesOfAFile) {
                         {1025, 3},
                         // Grown past what seek positions reach: the pages they do.
                         {int64_t{1} << 33, 4194304}}) {
-    EXPECT_EQ(GetMaxPage(c.length, s), c.pages) << c.length;
+    EXPECT_EQ(PageCount(c.length, s), c.pages) << c.length;
   }
-  EXPECT_EQ(GetSeekFromPage(1, s), 1);
-  EXPECT_EQ(GetSeekFromPage(2, s), 513);
-  EXPECT_EQ(GetSeekFromPage(4194304, s), 2147483137);
-  EXPECT_EQ(GetNowPage(514, s), 2);
-  EXPECT_EQ(GetNowPage(1023, s), 2);
-  EXPECT_EQ(GetNowPage(1025, s), 3);
+  EXPECT_EQ(PageStart(1, s), 1);
+  EXPECT_EQ(PageStart(2, s), 513);
+  EXPECT_EQ(PageStart(4194304, s), 2147483137);
+  EXPECT_EQ(PageOf(514, s), 2);
+  EXPECT_EQ(PageOf(1023, s), 2);
+  EXPECT_EQ(PageOf(1025, s), 3);
 
   DisplaySettingsRecord wide = s;
   wide.BytesPerLine = 48;
   wide.LinesPerPage = 8;  // 384 bytes a page
-  EXPECT_EQ(GetMaxPage(1000, wide), 3);
-  EXPECT_EQ(GetSeekFromPage(3, wide), 769);
+  EXPECT_EQ(PageCount(1000, wide), 3);
+  EXPECT_EQ(PageStart(3, wide), 769);
 }
 
 TEST(PrinterScaleTest, TheLayoutFillsThePrintableAreaAndSetsTheFonts) {

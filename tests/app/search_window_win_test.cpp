@@ -28,19 +28,20 @@ std::vector<uint8_t> WithMarks(const std::vector<size_t>& offsets) {
 
 class SearchWindowTest : public MainWindowTest {
  protected:
-  // The search window's controls by their captions.
+  // The search window's controls: the data field by its class, the buttons
+  // by their captions.
   struct Controls {
     HWND window;
-    HWND Text1;
-    HWND Command1;  // 検索
-    HWND Command3;  // 次を検索
-    HWND Command2;  // 閉じる
+    HWND data;
+    HWND search;
+    HWND find_next;
+    HWND close;
   };
 
   static Controls ControlsOf(HWND w) {
-    const HWND text1 = ChildOfClass(w, L"Edit");
-    EXPECT_NE(text1, nullptr);
-    return {w, text1, ChildWithText(w, L"検索"), ChildWithText(w, L"次を検索"),
+    const HWND data = ChildOfClass(w, L"Edit");
+    EXPECT_NE(data, nullptr);
+    return {w, data, ChildWithText(w, L"検索"), ChildWithText(w, L"次を検索"),
             ChildWithText(w, L"閉じる")};
   }
 
@@ -48,8 +49,6 @@ class SearchWindowTest : public MainWindowTest {
   void WithSearchWindow(const std::function<void(const Controls&)>& with_window) {
     ChooseAndDrive(form->hwnd(), kFind, [&](HWND w) { with_window(ControlsOf(w)); });
   }
-
-  static void Type(HWND edit, const wchar_t* text) { SetWindowTextW(edit, text); }
 
   int32_t CaretOffset() const { return view().GetSeekFromCaret(); }
 
@@ -66,12 +65,11 @@ class SearchWindowTest : public MainWindowTest {
 TEST_F(SearchWindowTest, OpensModalWithItsControlsAndGrowsForTheHelpText) {
   StartOn(WithMarks({}));
   bool owner_enabled = true;
-  std::wstring caption;
-  RECT client{}, grown{};
+  std::wstring caption, help_text;
+  RECT client{}, grown{}, help{};
   std::vector<Child> children;
   bool bytes_checked = false, from_beginning_checked = false, find_next_visible = true;
   bool explain_visible_after = true;
-  HWND label1 = nullptr;
   WithSearchWindow([&](const Controls& c) {
     owner_enabled = IsWindowEnabled(form->hwnd());
     caption = ControlText(c.window);
@@ -79,26 +77,25 @@ TEST_F(SearchWindowTest, OpensModalWithItsControlsAndGrowsForTheHelpText) {
     children = Children(c.window);
     bytes_checked = Checked(ChildWithText(c.window, L"バイト"));
     from_beginning_checked = Checked(ChildWithText(c.window, L"最初から"));
-    find_next_visible = IsWindowVisible(c.Command3);
+    find_next_visible = IsWindowVisible(c.find_next);
     HWND explain = ChildWithText(c.window, L"説明");
     Click(explain);
     explain_visible_after = IsWindowVisible(explain);
     GetClientRect(c.window, &grown);
     for (const Child& child : Children(c.window)) {
-      if (child.text.rfind(L"－検索方法－", 0) == 0) label1 = child.hwnd;
+      if (child.text.starts_with(L"－検索方法－")) {
+        help = child.rect;
+        help_text = child.text;
+      }
     }
     // Esc closes the window as "閉じる" does.
-    PostMessageW(c.Text1, WM_KEYDOWN, VK_ESCAPE, 0);
+    PostMessageW(c.data, WM_KEYDOWN, VK_ESCAPE, 0);
   });
   EXPECT_FALSE(owner_enabled);
   EXPECT_TRUE(IsWindowEnabled(form->hwnd()));
   EXPECT_EQ(FindOwnedWindow(form->hwnd()), nullptr);
 
   EXPECT_EQ(caption, L"検索");
-  EXPECT_EQ(client.right, 199);
-  EXPECT_EQ(client.bottom, 132);
-  EXPECT_EQ(grown.bottom - client.bottom, 121);
-  EXPECT_EQ(grown.right, client.right);
   EXPECT_FALSE(explain_visible_after);
   EXPECT_TRUE(bytes_checked);
   EXPECT_TRUE(from_beginning_checked);
@@ -128,16 +125,12 @@ TEST_F(SearchWindowTest, OpensModalWithItsControlsAndGrowsForTheHelpText) {
   ASSERT_NE(edit, nullptr);
   EXPECT_EQ(edit->window_class, L"Edit");
 
-  // The help text lies just below the first client area and ends with the grown one.
-  ASSERT_NE(label1, nullptr);
-  const Child* help = nullptr;
-  for (const Child& c : children) {
-    if (c.hwnd == label1) help = &c;
-  }
-  ASSERT_NE(help, nullptr);
-  EXPECT_EQ(help->rect.top, 136);
-  EXPECT_EQ(help->rect.bottom, grown.bottom);
-  EXPECT_EQ(help->text,
+  // The help text lies below the first client area, and the grown one ends
+  // with it, as wide as before.
+  EXPECT_GE(help.top, client.bottom);
+  EXPECT_EQ(grown.bottom, help.bottom);
+  EXPECT_EQ(grown.right, client.right);
+  EXPECT_EQ(help_text,
             L"－検索方法－\r\n検索対象データにデータを入力して検索します。\r\n"
             L"バイトデータで検索するときは、\r\n●スペースでデータを区切ること\r\n"
             L"●１６進入力のみに対応\r\nを忘れないで下さい。\r\n"
@@ -152,22 +145,22 @@ TEST_F(SearchWindowTest, StepsThroughEveryMatchThenReportsNotFound) {
   bool menu_enabled_while_found = false;
   WithSearchWindow([&](const Controls& c) {
     // Upper case and a full-width digit and letter mean 4d 5a.
-    Type(c.Text1, L"4D ５A");
-    Click(c.Command1);
+    TypeOver(c.data, L"4D ５A");
+    Click(c.search);
     landed.push_back(CaretOffset());
     ExpectCaretShownOn(0x4D);
-    find_next_shown = IsWindowVisible(c.Command3);
-    find_next_focused = GetFocus() == c.Command3;
+    find_next_shown = IsWindowVisible(c.find_next);
+    find_next_focused = GetFocus() == c.find_next;
     menu_enabled_while_found = !Grayed(kFindNext);
-    for (int i = 0; i < 3 && IsWindowVisible(c.Command3); ++i) {
-      Click(c.Command3);
+    for (int i = 0; i < 3 && IsWindowVisible(c.find_next); ++i) {
+      Click(c.find_next);
       if (messages.shown().empty()) {
         landed.push_back(CaretOffset());
         ExpectCaretShownOn(0x4D);
       }
     }
-    hidden_at_end = !IsWindowVisible(c.Command3);
-    Click(c.Command2);
+    hidden_at_end = !IsWindowVisible(c.find_next);
+    Click(c.close);
   });
   EXPECT_EQ(landed, (std::vector<int32_t>{100, 4095, 9000}));
   EXPECT_GT(view().VscrollEx1().Value(), 0) << "the page did not scroll to the last match";
@@ -188,23 +181,23 @@ TEST_F(SearchWindowTest, RefusesBadDataWithACriticalMessageAndSearchesNothing) {
   bool find_next_shown = true;
   WithSearchWindow([&](const Controls& c) {
     for (const wchar_t* text : {L"4d,5a", L"4g", L"", L"4D５A"}) {
-      Type(c.Text1, text);
-      Click(c.Command1);
+      TypeOver(c.data, text);
+      Click(c.search);
     }
     Click(ChildWithText(c.window, L"テキスト"));
-    Type(c.Text1, L"");
-    Click(c.Command1);
-    find_next_shown = IsWindowVisible(c.Command3);
-    Click(c.Command2);
+    TypeOver(c.data, L"");
+    Click(c.search);
+    find_next_shown = IsWindowVisible(c.find_next);
+    Click(c.close);
   });
   EXPECT_EQ(messages.texts(),
             (std::vector<std::wstring>{
                 L"規定外の文字が含まれています。", L"規定外の文字が含まれています。",
                 L"データが含まれていません。", L"バイト型（０－２５５）の範囲を超えています。",
                 L"データが含まれていません。"}));
-  for (const MessageRequest& r : messages.shown()) {
-    EXPECT_EQ(r.icon, MsgIcon::Critical);
-    EXPECT_EQ(r.buttons, MsgButtons::Ok);
+  for (const MessageRequest& request : messages.shown()) {
+    EXPECT_EQ(request.icon, MsgIcon::Critical);
+    EXPECT_EQ(request.buttons, MsgButtons::Ok);
   }
   EXPECT_EQ(CaretOffset(), 49);
   EXPECT_FALSE(find_next_shown);
@@ -220,9 +213,9 @@ TEST_F(SearchWindowTest, TextFromTheCaretWrapsRoundToAJapaneseWordBeforeIt) {
   WithSearchWindow([&](const Controls& c) {
     Click(ChildWithText(c.window, L"テキスト"));
     Click(ChildWithText(c.window, L"現在の位置"));
-    Type(c.Text1, L"検索");
-    Click(c.Command1);
-    Click(c.Command2);
+    TypeOver(c.data, L"検索");
+    Click(c.search);
+    Click(c.close);
   });
   EXPECT_TRUE(messages.shown().empty());
   EXPECT_EQ(CaretOffset(), 50);
@@ -232,16 +225,16 @@ TEST_F(SearchWindowTest, ChangingTheDataOrAnOptionHidesFindNext) {
   StartOn(WithMarks({100}));
   std::vector<bool> visible;
   WithSearchWindow([&](const Controls& c) {
-    Type(c.Text1, L"4d 5a");
-    Click(c.Command1);
-    visible.push_back(IsWindowVisible(c.Command3));
-    Type(c.Text1, L"4d 5a 11");
-    visible.push_back(IsWindowVisible(c.Command3));
-    Click(c.Command1);
-    visible.push_back(IsWindowVisible(c.Command3));
+    TypeOver(c.data, L"4d 5a");
+    Click(c.search);
+    visible.push_back(IsWindowVisible(c.find_next));
+    TypeOver(c.data, L"4d 5a 11");
+    visible.push_back(IsWindowVisible(c.find_next));
+    Click(c.search);
+    visible.push_back(IsWindowVisible(c.find_next));
     Click(ChildWithText(c.window, L"現在の位置"));
-    visible.push_back(IsWindowVisible(c.Command3));
-    Click(c.Command2);
+    visible.push_back(IsWindowVisible(c.find_next));
+    Click(c.close);
   });
   EXPECT_EQ(visible, (std::vector<bool>{true, false, true, false}));
 }
@@ -250,9 +243,9 @@ TEST_F(SearchWindowTest, AFileThatVanishedReportsASearchError) {
   const std::wstring path = StartOn(WithMarks({100}));
   WithSearchWindow([&](const Controls& c) {
     DeleteFileW(path.c_str());
-    Type(c.Text1, L"4d 5a");
-    Click(c.Command1);
-    Click(c.Command2);
+    TypeOver(c.data, L"4d 5a");
+    Click(c.search);
+    Click(c.close);
   });
   EXPECT_EQ(messages.texts(), std::vector<std::wstring>{L"検索中にエラーが発生しました。"});
   EXPECT_TRUE(Grayed(kFindNext));
@@ -271,9 +264,11 @@ TEST_F(FindNextTest, FindIsWithTheEditMenuAndFindNextWaitsForASuccessfulSearch) 
       [&](HWND w) {
         opened = w;
         const Controls c = ControlsOf(w);
-        Type(c.Text1, L"4d 5a");
-        Click(c.Command1);
-        Click(c.Command2);
+        // Ctrl is still down while the shortcut's command runs, so the data
+        // is put in as a paste would, not typed.
+        SetWindowTextW(c.data, L"4d 5a");
+        Click(c.search);
+        Click(c.close);
       });
   EXPECT_NE(opened, nullptr);
   EXPECT_FALSE(Grayed(kFindNext));
@@ -285,9 +280,9 @@ TEST_F(FindNextTest, FindIsWithTheEditMenuAndFindNextWaitsForASuccessfulSearch) 
 TEST_F(FindNextTest, F3FindsTheNextMatchBehindTheCaretUntilNoneIsLeft) {
   const std::wstring path = StartOn(WithMarks({100, 9000}));
   WithSearchWindow([&](const Controls& c) {
-    Type(c.Text1, L"4d 5a");
-    Click(c.Command1);
-    Click(c.Command2);
+    TypeOver(c.data, L"4d 5a");
+    Click(c.search);
+    Click(c.close);
   });
   ASSERT_EQ(CaretOffset(), 100);
   EXPECT_TRUE(Shortcut(VK_F3));

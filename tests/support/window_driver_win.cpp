@@ -25,6 +25,18 @@ void Key(HWND target, int key, wchar_t character) {
   SendMessageW(target, WM_KEYUP, static_cast<WPARAM>(key), 1);
 }
 
+void Type(HWND field, const std::wstring& text) {
+  // A character no key of the layout makes (full-width, kana) comes with
+  // the key code 0xFF that VkKeyScanW's failure leaves, which nothing takes.
+  for (wchar_t c : text) Key(field, LOBYTE(VkKeyScanW(c)), c);
+}
+
+void TypeOver(HWND field, const std::wstring& text) {
+  SendMessageW(field, EM_SETSEL, 0, -1);
+  Key(field, VK_BACK, L'\b');
+  Type(field, text);
+}
+
 void PostKey(HWND target, int key) {
   PostMessageW(target, WM_KEYDOWN, static_cast<WPARAM>(key), 1);
   PostMessageW(target, WM_KEYUP, static_cast<WPARAM>(key), 0xC0000001);
@@ -38,6 +50,12 @@ void KeyWith(HWND target, UINT msg, int key, const std::vector<int>& held) {
   SetKeyboardState(state);
   SendMessageW(target, msg, static_cast<WPARAM>(key), 1);
   SetKeyboardState(const_cast<BYTE*>(saved.data()));
+}
+
+void ChangeDensity(HWND window, int dpi) {
+  RECT suggested;
+  GetWindowRect(window, &suggested);
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
 }
 
 void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
@@ -113,10 +131,10 @@ HWND ChildOfClass(HWND window, const std::wstring& window_class) {
   return nullptr;
 }
 
-std::wstring CutLabels(HWND window) {
-  RECT parent;
-  GetClientRect(window, &parent);
-  const std::vector<Child> children = Children(window);
+namespace {
+
+// CutLabels for `children`, in a parent whose client area is `parent`.
+std::wstring CutLabelsAmong(const std::vector<Child>& children, const RECT& parent) {
   std::wstring cut;
   for (const Child& c : children) {
     const LONG kind = GetWindowLongW(c.hwnd, GWL_STYLE) & SS_TYPEMASK;
@@ -145,6 +163,103 @@ std::wstring CutLabels(HWND window) {
     }
   }
   return cut;
+}
+
+// The room `text` takes on one line in `control`'s font; a "&" marks the
+// next character unless the control shows its text as it is.
+SIZE OneLineExtent(HWND control, const std::wstring& text, bool prefixes) {
+  const HDC dc = GetDC(control);
+  const HGDIOBJ old =
+      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  RECT need{0, 0, 0, 0};
+  DrawTextW(dc, text.c_str(), -1, &need,
+            DT_CALCRECT | DT_SINGLELINE | (prefixes ? 0 : DT_NOPREFIX));
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return {need.right, need.bottom};
+}
+
+bool Overlap(const RECT& a, const RECT& b) {
+  RECT common;
+  return IntersectRect(&common, &a, &b) != FALSE;
+}
+
+bool Inside(const RECT& inner, const RECT& outer) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+         inner.bottom <= outer.bottom;
+}
+
+bool IsGroupFrame(const Child& c) {
+  return c.window_class == L"Button" &&
+         (GetWindowLongW(c.hwnd, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+}
+
+// Room a button's caption needs besides its text: the box or circle of a
+// check box or option with its gap, a frame's indents, a push button's edges.
+int CaptionRoom(HWND button) {
+  switch (GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK) {
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
+    case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON:
+      return GetSystemMetrics(SM_CXMENUCHECK) + 2;
+    case BS_GROUPBOX:
+      return 8;
+    default:
+      return 4;
+  }
+}
+
+std::wstring Named(const Child& c) { return L"\"" + c.text + L"\" (" + c.window_class + L")"; }
+
+}  // namespace
+
+std::wstring CutLabels(HWND window) {
+  RECT parent;
+  GetClientRect(window, &parent);
+  return CutLabelsAmong(Children(window), parent);
+}
+
+bool TextFits(HWND control, const std::wstring& text) {
+  wchar_t name[16];
+  GetClassNameW(control, name, 16);
+  RECT room;
+  if (std::wstring(name) == L"Edit") {
+    SendMessageW(control, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+  } else {
+    GetClientRect(control, &room);
+  }
+  const SIZE need = OneLineExtent(control, text, false);
+  return need.cx <= room.right - room.left && need.cy <= room.bottom - room.top;
+}
+
+std::wstring LayoutFaults(HWND window) {
+  RECT client;
+  GetClientRect(window, &client);
+  std::vector<Child> shown;
+  for (const Child& c : Children(window)) {
+    if (IsWindowVisible(c.hwnd) && Overlap(c.rect, client)) shown.push_back(c);
+  }
+  std::wstring faults;
+  for (size_t i = 0; i < shown.size(); ++i) {
+    const Child& c = shown[i];
+    if (!Inside(c.rect, client)) faults += Named(c) + L" reaches out of the window\n";
+    for (size_t j = i + 1; j < shown.size(); ++j) {
+      const Child& other = shown[j];
+      if (!Overlap(c.rect, other.rect)) continue;
+      const bool framed = (IsGroupFrame(c) && !IsGroupFrame(other) && Inside(other.rect, c.rect)) ||
+                          (IsGroupFrame(other) && !IsGroupFrame(c) && Inside(c.rect, other.rect));
+      if (!framed) faults += Named(c) + L" overlaps " + Named(other) + L"\n";
+    }
+    if (c.window_class == L"Button" && !c.text.empty()) {
+      const SIZE need = OneLineExtent(c.hwnd, c.text, true);
+      if (need.cx + CaptionRoom(c.hwnd) > c.rect.right - c.rect.left) {
+        faults += Named(c) + L" needs " + std::to_wstring(need.cx + CaptionRoom(c.hwnd)) +
+                  L" pixels, is " + std::to_wstring(c.rect.right - c.rect.left) + L"\n";
+      }
+    }
+  }
+  return faults + CutLabelsAmong(shown, client);
 }
 
 void RunScript(HWND owner, const std::function<void()>& open, std::vector<Step> steps, int ticks) {

@@ -28,6 +28,14 @@ void PostKey(HWND target, int key);
 // A key-down message (`msg`: WM_KEYDOWN, or WM_SYSKEYDOWN for Alt) with
 // modifier keys held, as the keyboard state tells them while it is handled.
 void KeyWith(HWND target, UINT msg, int key, const std::vector<int>& held);
+// `text` typed into `field` at its caret, each character as Key delivers it
+// with the key that makes it on this keyboard.
+void Type(HWND field, const std::wstring& text);
+// The field's whole text typed over: all of it selected, Backspace, `text`.
+void TypeOver(HWND field, const std::wstring& text);
+// `window` told that it is now on a display of `dpi` dots an inch, with the
+// rectangle it has as the suggested one, as the system tells a window moved.
+void ChangeDensity(HWND window, int dpi);
 // A button pressed as a click does; returns once the button has acted.
 void Click(HWND button);
 bool Checked(HWND button);
@@ -59,6 +67,16 @@ HWND ChildOfClass(HWND window, const std::wstring& window_class);
 // label lays it out (wrapped at its width unless it never wraps) against its
 // client area; empty when every label shows its whole text.
 std::wstring CutLabels(HWND window);
+// Whether `text` shows whole on one line of `control` in the control's font:
+// within a text field's formatting rectangle, else within its client area.
+bool TextFits(HWND control, const std::wstring& text);
+// What is wrong with how the visible controls of `window` are laid out, one
+// line a fault; empty when nothing is. A control reaching out of the client
+// area (one wholly outside it is not shown, and left out); two controls
+// overlapping, where a control that touches a group frame
+// must lie wholly inside it; a caption that does not fit its button, check
+// box, option or frame; a label that cuts its text (CutLabels).
+std::wstring LayoutFaults(HWND window);
 
 // PlayScript (tests/support/modal_script_win.h); a step that never finishes
 // fails the test.
