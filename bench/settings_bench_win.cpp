@@ -12,12 +12,13 @@
 #include "app/controls/auto_repeat.h"
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
-#include "app/settings/settings_window_win.h"
 #include "app/settings/settings_host.h"
+#include "app/settings/settings_window_win.h"
 #include "app/view/main_window_win.h"
 #include "bench/bench_support_win.h"
 #include "common/ui/message_pump_win.h"
 #include "tests/app/main_window_test_view_win.h"
+#include "tests/app/number_field_driver_win.h"
 #include "tests/support/modal_script_win.h"
 
 namespace {
@@ -27,8 +28,7 @@ using vx::test::Do;
 using vx::test::Step;
 
 // The gap between dump and text: a field of 0..128 that keeps the page shape.
-constexpr int kGapField = 7;
-constexpr LPARAM kPlusButton = MAKELPARAM(40, 3);
+constexpr wchar_t kGapField[] = L"ダンプとテキストの横マージン";
 constexpr double kHoldMs = 3000;
 
 // The main window, with the field's steps counted on their way to it.
@@ -58,7 +58,7 @@ void WithSettings(vx::MainWindow& form, CountingHost& host,
   std::vector<Step> script{[&] { return window.hwnd() && IsWindowVisible(window.hwnd()); },
                            [&] { return GetActiveWindow() == window.hwnd() && --settling < 0; }};
   for (Step& s : steps(window)) script.push_back(std::move(s));
-  script.push_back(Do([&] { SendMessageW(window.Command2, BM_CLICK, 0, 0); }));
+  script.push_back(Do([&] { SendMessageW(window.hwnd(), WM_CLOSE, 0, 0); }));
   size_t stalled = 0;
   if (!vx::test::PlayScript(
           form.hwnd(), [&] { window.ShowModal(form.hwnd()); }, script, stalled)) {
@@ -94,7 +94,7 @@ double FieldStepMs(vx::MainWindow& form, CountingHost& host, int rounds) {
   double ms = 0;
   WithSettings(form, host, [&](vx::SettingsWindow& window) {
     return std::vector<Step>{Do([&, rounds] {
-      const HWND edit = window.TextEx2[kGapField].Text1();
+      const HWND edit = vx::test::TextBoxOf(vx::test::NumberFieldBeside(window.hwnd(), kGapField));
       ms = MedianMs(rounds, [edit](int i) {
         SendMessageW(edit, WM_KEYDOWN, i % 2 == 0 ? VK_UP : VK_DOWN, 0);
         vx::LetMessagesRun();
@@ -129,7 +129,7 @@ double g_released_at = 0;
 void CALLBACK Release(HWND, UINT, UINT_PTR id, DWORD) {
   KillTimer(nullptr, id);
   g_released_at = NowMs();
-  PostMessageW(g_held_field, WM_LBUTTONUP, 0, kPlusButton);
+  PostMessageW(g_held_field, WM_LBUTTONUP, 0, vx::test::ButtonPoint(g_held_field, true));
 }
 
 // Holds the plus button of the gap field for 3 s.
@@ -139,10 +139,11 @@ void HeldButton(vx::MainWindow& form, CountingHost& host) {
   g_released_at = 0;
   WithSettings(form, host, [&](vx::SettingsWindow& window) {
     return std::vector<Step>{Do([&] {
-                               g_held_field = window.TextEx2[kGapField].hwnd();
+                               g_held_field = vx::test::NumberFieldBeside(window.hwnd(), kGapField);
                                steps_before = host.steps;
                                pressed_at = NowMs();
-                               PostMessageW(g_held_field, WM_LBUTTONDOWN, MK_LBUTTON, kPlusButton);
+                               PostMessageW(g_held_field, WM_LBUTTONDOWN, MK_LBUTTON,
+                                            vx::test::ButtonPoint(g_held_field, true));
                                SetTimer(nullptr, 0, static_cast<UINT>(kHoldMs), &Release);
                              }),
                              [] { return g_released_at != 0 && GetCapture() == nullptr; }};

@@ -58,7 +58,7 @@ void ColourChooser::CreateControls() {
     SendMessageW(List1, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
   }
   Label6 = AddLabel(t::kChosen, kLabel6Rect);
-  Label5.Create(hwnd(), {kLabel5Rect, kLabel5});
+  Label5.Create(hwnd(), {kLabel5Rect});
   for (size_t i = 0; i < HScroll1.size(); ++i) {
     const int top = kPartLabelRects[i].y;
     PartLabels[i] = AddLabel(t::kParts[i], kPartLabelRects[i]);
@@ -162,9 +162,6 @@ LRESULT ColourChooser::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_HSCROLL:
       HScroll1_Scroll(reinterpret_cast<HWND>(lp), LOWORD(wp), HIWORD(wp));
       return 0;
-    case WM_CTLCOLORSTATIC:
-      if (reinterpret_cast<HWND>(lp) == Label5.hwnd()) return Label5.Colours();
-      break;
     default:
       break;
   }

@@ -40,8 +40,4 @@ LayoutValues ShownLayoutValues(const DisplaySettingsRecord& s);
 // is already the one to use.
 void StoreLayoutValues(DisplaySettingsRecord& s, const LayoutValues& values);
 
-// The input radix option buttons are indexed from the other end: 0 (hexadecimal) is option 2.
-constexpr int RadixOptionIndex(int32_t radix) { return 2 - radix; }
-constexpr int32_t RadixFromOption(int index) { return 2 - index; }
-
 }  // namespace vx
