@@ -1,6 +1,6 @@
 #include "app/settings/layout_fields.h"
 
-#include "app/controls/text_ex_rules.h"
+#include "app/controls/number_field_rules.h"
 
 namespace vx {
 

@@ -99,8 +99,11 @@ void SettingsWindow::CreateControls() {
                                    .editable = true});
   SelectCurrentFont();
   MakeLabel(site, {t::kSize, kSizeLabelRect});
-  font_size_.Create(hwnd(), {kFontSizeRect, 0, 0, kMinFontSize, kMaxFontSize, kMinFontSize});
-  font_size_.ValueChanged = [this](int) { ApplyChanges(); };
+  font_size_.Create(hwnd(), {.rect = kFontSizeRect,
+                             .min = kMinFontSize,
+                             .max = kMaxFontSize,
+                             .value = kMinFontSize,
+                             .on_change = [this](int32_t) { ApplyChanges(); }});
   MakeGroupFrame(site, {t::kRadixFrame, kRadixFrameRect});
   radix_options_ =
       MakeOptionGroup(site, {.options = {{t::kRadixOptions[0], kRadixOptionRects[0]},
@@ -158,15 +161,15 @@ void SettingsWindow::CreateLayoutFields() {
     const Label caption = MakeLabel(
         site, {settings_window_texts::kLayoutFieldCaptions[i], kFieldCaptionRects[i], SS_RIGHT});
     caption.Show(shown);
-    TextExArgs args{TwipRect{kFieldLeft, kFieldTops[i], kFieldWidth, kFieldHeight}, 0, i};
-    args.MinValue = field.min;
-    args.MaxValue = field.max;
-    args.Value = field.min;
-    args.ChangeValue = field.step;
-    args.ChangeMouseValue = field.step;
-    args.visible = shown;
-    layout_fields_[i].Create(hwnd(), args);
-    layout_fields_[i].ValueChanged = [this](int) { ApplyChanges(); };
+    layout_fields_[i].Create(
+        hwnd(), {.rect = TwipRect{kFieldLeft, kFieldTops[i], kFieldWidth, kFieldHeight},
+                 .min = field.min,
+                 .max = field.max,
+                 .value = field.min,
+                 .key_step = field.step,
+                 .drag_step = field.step,
+                 .visible = shown,
+                 .on_change = [this](int32_t) { ApplyChanges(); }});
   }
 }
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/controls/text_ex_win.h"
+#include "app/controls/number_field_win.h"
 #include "app/settings/colour_chooser_host.h"
 #include "app/settings/display_settings_record.h"
 #include "app/settings/layout_fields.h"
@@ -62,13 +62,13 @@ class SettingsWindow : public ModalWindow, private ColourChooserHost {
   CheckBox complete_at_most_box_;
   CheckBox move_after_entry_box_;
   ListControl font_list_;
-  TextEx font_size_;
+  NumberField font_size_;
   OptionGroup radix_options_;  // by the record's radix
   std::array<Swatch, 4> background_swatches_;
   std::array<Swatch, 4> text_swatches_;
   Swatch separator_swatch_;
   // By LayoutFields() index; 0 and 1 (top and left margin) are never shown.
-  std::array<TextEx, kLayoutFieldCount> layout_fields_;
+  std::array<NumberField, kLayoutFieldCount> layout_fields_;
   HWND tool_tips_ = nullptr;
 };
 

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "app/controls/text_ex_layout.h"
+#include "app/controls/number_field_layout.h"
 #include "common/ui/dpi_win.h"
 #include "tests/support/control_finder_win.h"
 
@@ -15,7 +15,7 @@ namespace vx::test {
 
 // The number field beside the label `caption` of `window`, or null.
 inline HWND NumberFieldBeside(HWND window, const std::wstring& caption) {
-  return ControlBeside(window, caption, L"VanteloxTextEx");
+  return ControlBeside(window, caption, L"VanteloxNumberField");
 }
 
 // The text box inside a number field.
@@ -26,7 +26,7 @@ inline HWND TextBoxOf(HWND field) { return GetWindow(field, GW_CHILD); }
 inline LPARAM ButtonPoint(HWND field, bool plus) {
   RECT client;
   GetClientRect(field, &client);
-  const TextExLayout layout = LayOutTextEx(client.right, client.bottom, WindowDpi(field));
+  const NumberFieldLayout layout = LayOutNumberField(client.right, client.bottom, WindowDpi(field));
   const PixelRect& button = plus ? layout.plus : layout.minus;
   return MAKELPARAM(button.x + button.width / 2, button.y + button.height / 2);
 }

@@ -119,7 +119,7 @@ TEST_F(SettingsWindowTest, OpensWithItsControlsInTheirFramesShowingTheRecord) {
       swatch_rows.push_back(ControlsBeside(Settings(), row, L"Static").size());
     }
     for (const Child& c : children) {
-      if (c.window_class == L"VanteloxTextEx" && IsWindowVisible(c.hwnd)) ++visible_fields;
+      if (c.window_class == L"VanteloxNumberField" && IsWindowVisible(c.hwnd)) ++visible_fields;
     }
     HWND tooltip = nullptr;
     EnumThreadWindows(
