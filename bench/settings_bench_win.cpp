@@ -163,11 +163,8 @@ void HeldButton(vx::MainWindow& form, CountingHost& host) {
 
 int main() {
   using namespace vx;
-  bench::PrepareProgram();
-  const std::wstring file = ProgramFolder + L"bench.bin";
-  bench::MakeFile(file, 1 << 20);
   MainWindow form;
-  bench::StartMainWindow(form, file);
+  bench::StartOnNewFile(form, 1 << 20);
   CountingHost host(form);
   constexpr int kRounds = 200;
 

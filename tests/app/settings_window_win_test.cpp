@@ -24,6 +24,7 @@
 #include "tests/app/main_window_fixture_win.h"
 #include "tests/app/number_field_driver_win.h"
 #include "tests/support/layout_check_win.h"
+#include "tests/support/settings_files.h"
 
 namespace vx::test {
 namespace {
@@ -45,7 +46,7 @@ void MoveToDensity(HWND window, int dpi) {
 
 class SettingsWindowTest : public MainWindowTest {
  protected:
-  std::wstring SettingsFile() const { return ProgramFolder + L"VXSetting\\Setting.dat"; }
+  std::wstring SettingsFile() const { return SettingsFileBeside(ProgramFolder); }
 
   // Opens the settings window with Settings in the Tools menu and runs
   // `steps` while it is up; one of them must close it.
