@@ -1,6 +1,6 @@
 // One step of a settings number field (the key, the field's new value, the
-// main window's SettingChange, RefreshFiles and RePaint), beside a bare
-// RePaint measured in the same run; and a plus button held for 3 s: the
+// main window taking the settings, its scroll range and its page redrawn),
+// beside a bare page redraw measured in the same run; and a plus button held for 3 s: the
 // steps the repeat makes against the steps its delay schedule asks for.
 #include <windows.h>
 
@@ -35,12 +35,12 @@ constexpr double kHoldMs = 3000;
 class CountingHost : public vx::SettingsHost {
  public:
   explicit CountingHost(vx::MainWindow& form) : form_(form) {}
-  void SettingChange() override {
+  void ApplySettings() override {
     ++steps;
     form_.SettingChange();
   }
-  void RefreshFiles() override { form_.RefreshFiles(); }
-  void RePaint() override { form_.RePaint(); }
+  void RefreshScrollRange() override { form_.RefreshFiles(); }
+  void RedrawPage() override { form_.RePaint(); }
   int steps = 0;
 
  private:
@@ -79,8 +79,8 @@ double MedianMs(int rounds, const std::function<void(int)>& round) {
   return ms[static_cast<size_t>(rounds / 2)];
 }
 
-// One RePaint of the main window alone, with the paints it leaves.
-double BareRePaintMs(vx::MainWindow& form, int rounds) {
+// One page redraw of the main window alone, with the paints it leaves.
+double BareRedrawMs(vx::MainWindow& form, int rounds) {
   vx::MainWindowTestView view(form);
   return MedianMs(rounds, [&](int) {
     view.RePaint();
@@ -106,7 +106,7 @@ double FieldStepMs(vx::MainWindow& form, CountingHost& host, int rounds) {
 
 void ReportStep(const char* shape, double step_ms, double bare_ms, double goal_ms) {
   vx::bench::PrintAgainstGoal({vx::bench::Format("%.0f ms", goal_ms), step_ms <= goal_ms},
-                              "field step %-8s %8.3f ms  = %5.2f x bare RePaint %6.3f ms, medians",
+                              "field step %-8s %8.3f ms  = %5.2f x bare redraw %6.3f ms, medians",
                               shape, step_ms, step_ms / bare_ms, bare_ms);
 }
 
@@ -168,9 +168,9 @@ int main() {
   CountingHost host(form);
   constexpr int kRounds = 200;
 
-  BareRePaintMs(form, 20);  // warm up fonts and caches
+  BareRedrawMs(form, 20);  // warm up fonts and caches
   FieldStepMs(form, host, 20);
-  const double bare_default = BareRePaintMs(form, kRounds);
+  const double bare_default = BareRedrawMs(form, kRounds);
   const double step_default = FieldStepMs(form, host, kRounds);
   HeldButton(form, host);
 
@@ -178,8 +178,8 @@ int main() {
   DisplaySettings.LinesPerPage = 96;
   MainWindowTestView(form).SettingChange();
   MainWindowTestView(form).RefreshFiles();
-  BareRePaintMs(form, 20);
-  const double bare_large = BareRePaintMs(form, kRounds);
+  BareRedrawMs(form, 20);
+  const double bare_large = BareRedrawMs(form, kRounds);
   const double step_large = FieldStepMs(form, host, kRounds);
 
   ReportStep("16 x 32", step_default, bare_default, 8);

@@ -256,7 +256,7 @@ void SettingsWindow::ApplyChanges() {
 }
 
 void SettingsWindow::ApplyToMainWindow() {
-  host_.SettingChange();
+  host_.ApplySettings();
   // The main window limits a page shape too large for its screen: the
   // fields show the shape it took.
   const bool was_filling = std::exchange(filling_, true);
@@ -265,8 +265,8 @@ void SettingsWindow::ApplyToMainWindow() {
     if (layout_fields_[i].value() != applied[i]) layout_fields_[i].SetValue(applied[i]);
   }
   filling_ = was_filling;
-  host_.RefreshFiles();
-  host_.RePaint();
+  host_.RefreshScrollRange();
+  host_.RedrawPage();
 }
 
 void SettingsWindow::OnFontChosen(int index) {
