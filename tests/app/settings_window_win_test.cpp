@@ -305,7 +305,9 @@ TEST_F(SettingsWindowTest, OkKeepsAndSavesWhatWasSetAndTheTypedFontComesBack) {
   EXPECT_EQ(DisplaySettings.InputRadix, 2);
   EXPECT_TRUE(DisplaySettings.AutoCompleteAtMax);
   EXPECT_EQ(GetFontName(), typed);
-  EXPECT_EQ(SendMessageW(view().InputWindow().Text1, EM_GETLIMITTEXT, 0, 0), 8);  // binary digits
+  // The byte input window takes eight binary digits.
+  EXPECT_EQ(SendMessageW(ChildOfClass(view().InputWindow().hwnd(), L"Edit"), EM_GETLIMITTEXT, 0, 0),
+            8);
   const std::vector<uint8_t> saved = ReadFileBytes(SettingsFile());
   ASSERT_EQ(saved.size(), kSettingsRecordSize);
   EXPECT_EQ(DecodeSettings(saved), DisplaySettings);
