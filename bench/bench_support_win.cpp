@@ -130,4 +130,12 @@ void StartMainWindow(MainWindow& form, const std::wstring& file) {
   form.Show(SW_SHOWNORMAL);
 }
 
+std::wstring StartOnNewFile(MainWindow& form, size_t size) {
+  PrepareProgram();
+  const std::wstring file = ProgramFolder + L"bench.bin";
+  MakeFile(file, size);
+  StartMainWindow(form, file);
+  return file;
+}
+
 }  // namespace vx::bench

@@ -27,6 +27,9 @@ double PrivateMegabytes();
 void PrepareProgram();
 // Loads and shows the main window on `file`, as the start procedure does.
 void StartMainWindow(MainWindow& form, const std::wstring& file);
+// PrepareProgram, then the main window started on a new file of `size` bytes
+// in the program folder; the file's name.
+std::wstring StartOnNewFile(MainWindow& form, size_t size);
 // Answers every message box on standard error, so that nothing waits.
 void SilenceMessages();
 

@@ -1,6 +1,6 @@
 // One step of a settings number field (the key, the field's new value, the
-// main window's SettingChange, RefreshFiles and RePaint), beside a bare
-// RePaint measured in the same run; and a plus button held for 3 s: the
+// main window taking the settings, its scroll range and its page redrawn),
+// beside a bare page redraw measured in the same run; and a plus button held for 3 s: the
 // steps the repeat makes against the steps its delay schedule asks for.
 #include <windows.h>
 
@@ -12,12 +12,13 @@
 #include "app/controls/auto_repeat.h"
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
-#include "app/settings/settings_window_win.h"
 #include "app/settings/settings_host.h"
+#include "app/settings/settings_window_win.h"
 #include "app/view/main_window_win.h"
 #include "bench/bench_support_win.h"
 #include "common/ui/message_pump_win.h"
 #include "tests/app/main_window_test_view_win.h"
+#include "tests/app/number_field_driver_win.h"
 #include "tests/support/modal_script_win.h"
 
 namespace {
@@ -27,20 +28,19 @@ using vx::test::Do;
 using vx::test::Step;
 
 // The gap between dump and text: a field of 0..128 that keeps the page shape.
-constexpr int kGapField = 7;
-constexpr LPARAM kPlusButton = MAKELPARAM(40, 3);
+constexpr wchar_t kGapField[] = L"ダンプとテキストの横マージン";
 constexpr double kHoldMs = 3000;
 
 // The main window, with the field's steps counted on their way to it.
 class CountingHost : public vx::SettingsHost {
  public:
   explicit CountingHost(vx::MainWindow& form) : form_(form) {}
-  void SettingChange() override {
+  void ApplySettings() override {
     ++steps;
     form_.SettingChange();
   }
-  void RefreshFiles() override { form_.RefreshFiles(); }
-  void RePaint() override { form_.RePaint(); }
+  void RefreshScrollRange() override { form_.RefreshFiles(); }
+  void RedrawPage() override { form_.RePaint(); }
   int steps = 0;
 
  private:
@@ -58,7 +58,7 @@ void WithSettings(vx::MainWindow& form, CountingHost& host,
   std::vector<Step> script{[&] { return window.hwnd() && IsWindowVisible(window.hwnd()); },
                            [&] { return GetActiveWindow() == window.hwnd() && --settling < 0; }};
   for (Step& s : steps(window)) script.push_back(std::move(s));
-  script.push_back(Do([&] { SendMessageW(window.Command2, BM_CLICK, 0, 0); }));
+  script.push_back(Do([&] { SendMessageW(window.hwnd(), WM_CLOSE, 0, 0); }));
   size_t stalled = 0;
   if (!vx::test::PlayScript(
           form.hwnd(), [&] { window.ShowModal(form.hwnd()); }, script, stalled)) {
@@ -79,8 +79,8 @@ double MedianMs(int rounds, const std::function<void(int)>& round) {
   return ms[static_cast<size_t>(rounds / 2)];
 }
 
-// One RePaint of the main window alone, with the paints it leaves.
-double BareRePaintMs(vx::MainWindow& form, int rounds) {
+// One page redraw of the main window alone, with the paints it leaves.
+double BareRedrawMs(vx::MainWindow& form, int rounds) {
   vx::MainWindowTestView view(form);
   return MedianMs(rounds, [&](int) {
     view.RePaint();
@@ -94,7 +94,7 @@ double FieldStepMs(vx::MainWindow& form, CountingHost& host, int rounds) {
   double ms = 0;
   WithSettings(form, host, [&](vx::SettingsWindow& window) {
     return std::vector<Step>{Do([&, rounds] {
-      const HWND edit = window.TextEx2[kGapField].Text1();
+      const HWND edit = vx::test::TextBoxOf(vx::test::NumberFieldBeside(window.hwnd(), kGapField));
       ms = MedianMs(rounds, [edit](int i) {
         SendMessageW(edit, WM_KEYDOWN, i % 2 == 0 ? VK_UP : VK_DOWN, 0);
         vx::LetMessagesRun();
@@ -106,7 +106,7 @@ double FieldStepMs(vx::MainWindow& form, CountingHost& host, int rounds) {
 
 void ReportStep(const char* shape, double step_ms, double bare_ms, double goal_ms) {
   vx::bench::PrintAgainstGoal({vx::bench::Format("%.0f ms", goal_ms), step_ms <= goal_ms},
-                              "field step %-8s %8.3f ms  = %5.2f x bare RePaint %6.3f ms, medians",
+                              "field step %-8s %8.3f ms  = %5.2f x bare redraw %6.3f ms, medians",
                               shape, step_ms, step_ms / bare_ms, bare_ms);
 }
 
@@ -129,7 +129,7 @@ double g_released_at = 0;
 void CALLBACK Release(HWND, UINT, UINT_PTR id, DWORD) {
   KillTimer(nullptr, id);
   g_released_at = NowMs();
-  PostMessageW(g_held_field, WM_LBUTTONUP, 0, kPlusButton);
+  PostMessageW(g_held_field, WM_LBUTTONUP, 0, vx::test::ButtonPoint(g_held_field, true));
 }
 
 // Holds the plus button of the gap field for 3 s.
@@ -139,10 +139,11 @@ void HeldButton(vx::MainWindow& form, CountingHost& host) {
   g_released_at = 0;
   WithSettings(form, host, [&](vx::SettingsWindow& window) {
     return std::vector<Step>{Do([&] {
-                               g_held_field = window.TextEx2[kGapField].hwnd();
+                               g_held_field = vx::test::NumberFieldBeside(window.hwnd(), kGapField);
                                steps_before = host.steps;
                                pressed_at = NowMs();
-                               PostMessageW(g_held_field, WM_LBUTTONDOWN, MK_LBUTTON, kPlusButton);
+                               PostMessageW(g_held_field, WM_LBUTTONDOWN, MK_LBUTTON,
+                                            vx::test::ButtonPoint(g_held_field, true));
                                SetTimer(nullptr, 0, static_cast<UINT>(kHoldMs), &Release);
                              }),
                              [] { return g_released_at != 0 && GetCapture() == nullptr; }};
@@ -162,17 +163,14 @@ void HeldButton(vx::MainWindow& form, CountingHost& host) {
 
 int main() {
   using namespace vx;
-  bench::PrepareProgram();
-  const std::wstring file = ProgramFolder + L"bench.bin";
-  bench::MakeFile(file, 1 << 20);
   MainWindow form;
-  bench::StartMainWindow(form, file);
+  bench::StartOnNewFile(form, 1 << 20);
   CountingHost host(form);
   constexpr int kRounds = 200;
 
-  BareRePaintMs(form, 20);  // warm up fonts and caches
+  BareRedrawMs(form, 20);  // warm up fonts and caches
   FieldStepMs(form, host, 20);
-  const double bare_default = BareRePaintMs(form, kRounds);
+  const double bare_default = BareRedrawMs(form, kRounds);
   const double step_default = FieldStepMs(form, host, kRounds);
   HeldButton(form, host);
 
@@ -180,8 +178,8 @@ int main() {
   DisplaySettings.LinesPerPage = 96;
   MainWindowTestView(form).SettingChange();
   MainWindowTestView(form).RefreshFiles();
-  BareRePaintMs(form, 20);
-  const double bare_large = BareRePaintMs(form, kRounds);
+  BareRedrawMs(form, 20);
+  const double bare_large = BareRedrawMs(form, kRounds);
   const double step_large = FieldStepMs(form, host, kRounds);
 
   ReportStep("16 x 32", step_default, bare_default, 8);

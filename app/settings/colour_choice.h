@@ -12,9 +12,9 @@ namespace vx {
 inline constexpr int kSystemColourCount = 25;
 
 // Every value above 0x00FFFFFF names a system colour.
-constexpr bool IsSystemColour(Colour c) { return c > 0x00FFFFFFu; }
+constexpr bool IsSystemColour(Colour colour) { return colour > 0x00FFFFFFu; }
 // The element a system colour names: the value's low 16 bits.
-constexpr int SystemColourElement(Colour c) { return static_cast<int>(c & 0xFFFFu); }
+constexpr int SystemColourElement(Colour colour) { return static_cast<int>(colour & 0xFFFFu); }
 constexpr Colour SystemColour(int element) {
   return kSystemColourFlag + static_cast<Colour>(element);
 }
@@ -23,13 +23,13 @@ struct ColourParts {
   int red, green, blue;  // 0..255 each
 };
 
-constexpr ColourParts PartsOf(Colour c) {
-  return {static_cast<int>(c % 256), static_cast<int>(c / 256 % 256),
-          static_cast<int>(c / 65536 % 256)};
+constexpr ColourParts PartsOf(Colour colour) {
+  return {static_cast<int>(colour % 256), static_cast<int>(colour / 256 % 256),
+          static_cast<int>(colour / 65536 % 256)};
 }
-constexpr Colour ColourOf(const ColourParts& p) {
-  return static_cast<Colour>(p.red) + static_cast<Colour>(p.green) * 256 +
-         static_cast<Colour>(p.blue) * 65536;
+constexpr Colour ColourOf(const ColourParts& parts) {
+  return static_cast<Colour>(parts.red) + static_cast<Colour>(parts.green) * 256 +
+         static_cast<Colour>(parts.blue) * 65536;
 }
 
 }  // namespace vx

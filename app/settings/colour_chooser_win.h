@@ -21,38 +21,28 @@ class ColourChooser : public ModalWindow {
   // `slot` is the colour of the record being chosen; the chooser starts from `colour`.
   ColourChooser(ColourChooserHost& host, Colour& slot, Colour colour);
 
-  // The arrays are indexed red, green, blue.
-  HWND Option1 = nullptr;  // a system colour element
-  HWND Option2 = nullptr;  // a colour of its own
-  HWND List1 = nullptr;    // the system colour elements
-  HWND Label6 = nullptr;
-  Swatch Label5;  // the chosen colour
-  std::array<HWND, 3> PartLabels{};
-  std::array<HWND, 3> Label4{};    // each part's value
-  std::array<HWND, 3> HScroll1{};  // each part's bar
-  HWND Command1 = nullptr;         // OK
-  HWND Command2 = nullptr;         // Cancel
-
  private:
   void CreateControls() override;
-  HWND FirstFocus() const override { return Command1; }
-  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
-  bool OnCommand(int id, int code) override;
+  HWND FirstFocus() const override { return ok_button_.hwnd(); }
   // OnClose stays the default: the close box keeps the colour last applied.
-  // HScroll1_Change and HScroll1_Scroll: `position` is the thumb's while it is dragged.
-  void HScroll1_Scroll(HWND bar, int code, int position);
-  // Shows colour_ in the controls and applies it once.
-  void RefrectToHscroll();
-  // The colour of the controls into the slot, the swatch and the main window.
-  void hs1();
-  void Command1_Click();
-  void Command2_Click();
+  // Shows `colour` in the controls and applies it once.
+  void ShowColour(Colour colour);
+  // The colour the controls make, into the slot, the swatch and the main window.
+  void ApplyColour();
+  void OnOk();
+  void OnCancel();
 
   ColourChooserHost& host_;
   Colour& slot_;
-  Colour colour_;
   Colour initial_;
-  bool suspended_ = false;
+
+  OptionGroup kind_options_;  // [0] a system colour element, [1] a colour of its own
+  ListControl system_colours_;
+  Swatch chosen_swatch_;
+  // Red, green and blue: each part's value and its bar.
+  std::array<Label, 3> part_values_;
+  std::array<ScrollBar, 3> part_bars_;
+  PushButton ok_button_;
 };
 
 }  // namespace vx

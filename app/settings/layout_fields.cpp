@@ -1,46 +1,58 @@
 #include "app/settings/layout_fields.h"
 
-#include "app/controls/text_ex_rules.h"
+#include "app/controls/number_field_rules.h"
 
 namespace vx {
 
 const std::array<LayoutField, kLayoutFieldCount>& LayoutFields() {
-  using S = DisplaySettingsRecord;
+  using Record = DisplaySettingsRecord;
   static const std::array<LayoutField, kLayoutFieldCount> fields{{
-      {0, 128, 1, [](const S& s) { return s.TopMargin; }, [](S& s, int32_t v) { s.TopMargin = v; }},
-      {0, 128, 1, [](const S& s) { return s.LeftMargin; },
-       [](S& s, int32_t v) { s.LeftMargin = v; }},
-      {0, 10, 1, [](const S& s) { return s.LineHeight - s.FontSize - 1; },
-       [](S& s, int32_t v) { s.LineHeight = v + s.FontSize + 1; }},
-      {0, 128, 1, [](const S& s) { return s.HexCellWidth - 2 * s.FontSize + 3; },
-       [](S& s, int32_t v) { s.HexCellWidth = v + 2 * s.FontSize - 3; }},
-      {16, 48, 16, [](const S& s) { return s.BytesPerLine; },
-       [](S& s, int32_t v) { s.BytesPerLine = v; }},
-      {8, 96, 8, [](const S& s) { return s.LinesPerPage; },
-       [](S& s, int32_t v) { s.LinesPerPage = v; }},
-      {0, 128, 1, [](const S& s) { return s.AddressWidth - 8 * s.FontSize; },
-       [](S& s, int32_t v) { s.AddressWidth = v + 8 * s.FontSize; }},
-      {0, 128, 1, [](const S& s) { return s.DumpTextGap; },
-       [](S& s, int32_t v) { s.DumpTextGap = v; }},
-      {0, 128, 1, [](const S& s) { return s.TextCellWidth - s.FontSize + 3; },
-       [](S& s, int32_t v) { s.TextCellWidth = v + s.FontSize - 3; }},
+      {0, 128, 1, [](const Record& settings) { return settings.TopMargin; },
+       [](Record& settings, int32_t value) { settings.TopMargin = value; }},
+      {0, 128, 1, [](const Record& settings) { return settings.LeftMargin; },
+       [](Record& settings, int32_t value) { settings.LeftMargin = value; }},
+      {0, 10, 1, [](const Record& settings) { return settings.LineHeight - settings.FontSize - 1; },
+       [](Record& settings, int32_t value) {
+         settings.LineHeight = value + settings.FontSize + 1;
+       }},
+      {0, 128, 1,
+       [](const Record& settings) { return settings.HexCellWidth - 2 * settings.FontSize + 3; },
+       [](Record& settings, int32_t value) {
+         settings.HexCellWidth = value + 2 * settings.FontSize - 3;
+       }},
+      {16, 48, 16, [](const Record& settings) { return settings.BytesPerLine; },
+       [](Record& settings, int32_t value) { settings.BytesPerLine = value; }},
+      {8, 96, 8, [](const Record& settings) { return settings.LinesPerPage; },
+       [](Record& settings, int32_t value) { settings.LinesPerPage = value; }},
+      {0, 128, 1,
+       [](const Record& settings) { return settings.AddressWidth - 8 * settings.FontSize; },
+       [](Record& settings, int32_t value) {
+         settings.AddressWidth = value + 8 * settings.FontSize;
+       }},
+      {0, 128, 1, [](const Record& settings) { return settings.DumpTextGap; },
+       [](Record& settings, int32_t value) { settings.DumpTextGap = value; }},
+      {0, 128, 1,
+       [](const Record& settings) { return settings.TextCellWidth - settings.FontSize + 3; },
+       [](Record& settings, int32_t value) {
+         settings.TextCellWidth = value + settings.FontSize - 3;
+       }},
   }};
   return fields;
 }
 
-LayoutValues ShownLayoutValues(const DisplaySettingsRecord& s) {
+LayoutValues ShownLayoutValues(const DisplaySettingsRecord& settings) {
   LayoutValues values{};
   for (int i : kLayoutFieldOrder) {
-    const LayoutField& f = LayoutFields()[i];
-    values[i] = ClampValue(f.shown(s), f.min, f.max);
+    const LayoutField& field = LayoutFields()[i];
+    values[i] = ClampValue(field.shown(settings), field.min, field.max);
   }
   return values;
 }
 
-void StoreLayoutValues(DisplaySettingsRecord& s, const LayoutValues& values) {
+void StoreLayoutValues(DisplaySettingsRecord& settings, const LayoutValues& values) {
   for (int i : kLayoutFieldOrder) {
-    const LayoutField& f = LayoutFields()[i];
-    f.store(s, ClampValue(values[i], f.min, f.max));
+    const LayoutField& field = LayoutFields()[i];
+    field.store(settings, ClampValue(values[i], field.min, field.max));
   }
 }
 

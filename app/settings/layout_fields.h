@@ -16,8 +16,8 @@ struct LayoutField {
   int32_t max;
   int32_t step;  // of the keys, the buttons and a drag
   // The shown value from the record, and the record from a shown value.
-  int32_t (*shown)(const DisplaySettingsRecord& s);
-  void (*store)(DisplaySettingsRecord& s, int32_t v);
+  int32_t (*shown)(const DisplaySettingsRecord& settings);
+  void (*store)(DisplaySettingsRecord& settings, int32_t value);
 };
 
 inline constexpr int kLayoutFieldCount = 9;
@@ -34,14 +34,10 @@ inline constexpr int32_t kMaxFontSize = 32;
 
 using LayoutValues = std::array<int32_t, kLayoutFieldCount>;
 
-// What the fields show for `s`, each already held in its bounds.
-LayoutValues ShownLayoutValues(const DisplaySettingsRecord& s);
-// Stores shown values (each held in its bounds) back into `s`, whose FontSize
+// What the fields show for `settings`, each already held in its bounds.
+LayoutValues ShownLayoutValues(const DisplaySettingsRecord& settings);
+// Stores shown values (each held in its bounds) back into `settings`, whose FontSize
 // is already the one to use.
-void StoreLayoutValues(DisplaySettingsRecord& s, const LayoutValues& values);
-
-// The input radix option buttons are indexed from the other end: 0 (hexadecimal) is option 2.
-constexpr int RadixOptionIndex(int32_t radix) { return 2 - radix; }
-constexpr int32_t RadixFromOption(int index) { return 2 - index; }
+void StoreLayoutValues(DisplaySettingsRecord& settings, const LayoutValues& values);
 
 }  // namespace vx

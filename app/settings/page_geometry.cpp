@@ -5,20 +5,20 @@
 namespace vx {
 
 PageGeometry LayOutPage(const DisplaySettingsRecord& stored, int dpi) {
-  const DisplaySettingsRecord s = ScaledForDpi(stored, dpi);
-  return {s.DumpTextGap + (s.HexCellWidth + s.TextCellWidth) * s.BytesPerLine + s.LeftMargin +
-              s.AddressWidth + ScaleForDpi(8, dpi),
-          s.LineHeight * s.LinesPerPage + s.TopMargin + ScaleForDpi(4, dpi)};
+  const DisplaySettingsRecord scaled = ScaledForDpi(stored, dpi);
+  return {scaled.DumpTextGap + (scaled.HexCellWidth + scaled.TextCellWidth) * scaled.BytesPerLine +
+              scaled.LeftMargin + scaled.AddressWidth + ScaleForDpi(8, dpi),
+          scaled.LineHeight * scaled.LinesPerPage + scaled.TopMargin + ScaleForDpi(4, dpi)};
 }
 
-DisplaySettingsRecord ScaledForDpi(const DisplaySettingsRecord& s, int dpi) {
-  DisplaySettingsRecord scaled = s;
+DisplaySettingsRecord ScaledForDpi(const DisplaySettingsRecord& settings, int dpi) {
+  DisplaySettingsRecord scaled = settings;
   for (int32_t DisplaySettingsRecord::*field :
        {&DisplaySettingsRecord::TopMargin, &DisplaySettingsRecord::LeftMargin,
         &DisplaySettingsRecord::LineHeight, &DisplaySettingsRecord::HexCellWidth,
         &DisplaySettingsRecord::AddressWidth, &DisplaySettingsRecord::DumpTextGap,
         &DisplaySettingsRecord::TextCellWidth}) {
-    scaled.*field = ScaleForDpi(s.*field, dpi);
+    scaled.*field = ScaleForDpi(settings.*field, dpi);
   }
   return scaled;
 }

@@ -16,10 +16,10 @@ struct PageShape {
 class SettingsHost {
  public:
   // The font, sizes and positions from DisplaySettings.
-  virtual void SettingChange() = 0;
+  virtual void ApplySettings() = 0;
   // The scroll range for the page shape, and the caret kept inside the file.
-  virtual void RefreshFiles() = 0;
-  virtual void RePaint() = 0;
+  virtual void RefreshScrollRange() = 0;
+  virtual void RedrawPage() = 0;
   // The shape the window shows when its screen cannot hold the saved one;
   // nothing when the saved shape is shown as it is.
   virtual std::optional<PageShape> LimitedPageShape() const { return std::nullopt; }

@@ -38,24 +38,25 @@ bool BackUpSuffixIsSafe(std::wstring_view suffix) {
   return suffix.find_first_not_of(L" .") != std::wstring_view::npos;
 }
 
-void BringIntoRanges(DisplaySettingsRecord& s) {
-  const DisplaySettingsRecord d = DefaultSettings();
-  for (int32_t* field : {&s.TopMargin, &s.LeftMargin, &s.FontSize, &s.LineHeight, &s.HexCellWidth,
-                         &s.BytesPerLine, &s.LinesPerPage, &s.AddressWidth, &s.DumpTextGap,
-                         &s.TextCellWidth}) {
+void BringIntoRanges(DisplaySettingsRecord& settings) {
+  const DisplaySettingsRecord defaults = DefaultSettings();
+  for (int32_t* field :
+       {&settings.TopMargin, &settings.LeftMargin, &settings.FontSize, &settings.LineHeight,
+        &settings.HexCellWidth, &settings.BytesPerLine, &settings.LinesPerPage,
+        &settings.AddressWidth, &settings.DumpTextGap, &settings.TextCellWidth}) {
     *field = std::clamp(*field, -kRawLimit, kRawLimit);
   }
-  s.FontSize = std::clamp(s.FontSize, kMinFontSize, kMaxFontSize);
-  // Each field as the window would show it, held in the field's bounds and
-  // stored back by the window's own rule.
-  StoreLayoutValues(s, ShownLayoutValues(s));
-  if (s.InputRadix < 0 || s.InputRadix > 2) s.InputRadix = d.InputRadix;
-  for (size_t i = 0; i < s.ForeColors.size(); ++i) {
-    KeepColour(s.ForeColors[i], d.ForeColors[i]);
-    KeepColour(s.BackColors[i], d.BackColors[i]);
+  settings.FontSize = std::clamp(settings.FontSize, kMinFontSize, kMaxFontSize);
+  // Each field as the window would show it, held in the field'settings bounds and
+  // stored back by the window'settings own rule.
+  StoreLayoutValues(settings, ShownLayoutValues(settings));
+  if (settings.InputRadix < 0 || settings.InputRadix > 2) settings.InputRadix = defaults.InputRadix;
+  for (size_t i = 0; i < settings.ForeColors.size(); ++i) {
+    KeepColour(settings.ForeColors[i], defaults.ForeColors[i]);
+    KeepColour(settings.BackColors[i], defaults.BackColors[i]);
   }
-  KeepColour(s.SeparatorColor, d.SeparatorColor);
-  if (!BackUpSuffixIsSafe(s.BackUpSuffix)) s.BackUpSuffix = d.BackUpSuffix;
+  KeepColour(settings.SeparatorColor, defaults.SeparatorColor);
+  if (!BackUpSuffixIsSafe(settings.BackUpSuffix)) settings.BackUpSuffix = defaults.BackUpSuffix;
 }
 
 }  // namespace vx

@@ -25,6 +25,6 @@ bool BackUpSuffixIsSafe(std::wstring_view suffix);
 // of the window's fields (so 16..48 bytes a line and 8..96 lines a page);
 // the radix 0..2. A colour that is neither explicit nor a system colour,
 // and an unsafe backup suffix, become their defaults.
-void BringIntoRanges(DisplaySettingsRecord& s);
+void BringIntoRanges(DisplaySettingsRecord& settings);
 
 }  // namespace vx

@@ -11,27 +11,27 @@ namespace {
 // The one statement of the layout, walked by the writer and by the reader so
 // that both always agree on it.
 template <typename Visitor, typename Record>
-void VisitFields(Visitor& v, Record& r) {
-  v.Int32(r.TopMargin);
-  v.Int32(r.LeftMargin);
-  v.Int32(r.FontSize);
-  v.Int32(r.LineHeight);
-  v.Int32(r.HexCellWidth);
-  v.Int32(r.BytesPerLine);
-  v.Int32(r.LinesPerPage);
-  v.Int32(r.AddressWidth);
-  v.Int32(r.DumpTextGap);
-  v.Int32(r.TextCellWidth);
-  v.Flag(r.AutoBackUp);
-  v.Text(r.BackUpSuffix, kBackUpSuffixLength);
-  v.Text(r.FontName, kFontNameLength);
-  v.Int32(r.InputRadix);
-  v.Flag(r.HideInputAfterEntry);
-  v.Flag(r.MoveAfterEntry);
-  v.Flag(r.AutoCompleteAtMax);
-  for (auto& colour : r.ForeColors) v.Colour(colour);
-  for (auto& colour : r.BackColors) v.Colour(colour);
-  v.Colour(r.SeparatorColor);
+void VisitFields(Visitor& visitor, Record& record) {
+  visitor.Int32(record.TopMargin);
+  visitor.Int32(record.LeftMargin);
+  visitor.Int32(record.FontSize);
+  visitor.Int32(record.LineHeight);
+  visitor.Int32(record.HexCellWidth);
+  visitor.Int32(record.BytesPerLine);
+  visitor.Int32(record.LinesPerPage);
+  visitor.Int32(record.AddressWidth);
+  visitor.Int32(record.DumpTextGap);
+  visitor.Int32(record.TextCellWidth);
+  visitor.Flag(record.AutoBackUp);
+  visitor.Text(record.BackUpSuffix, kBackUpSuffixLength);
+  visitor.Text(record.FontName, kFontNameLength);
+  visitor.Int32(record.InputRadix);
+  visitor.Flag(record.HideInputAfterEntry);
+  visitor.Flag(record.MoveAfterEntry);
+  visitor.Flag(record.AutoCompleteAtMax);
+  for (auto& colour : record.ForeColors) visitor.Colour(colour);
+  for (auto& colour : record.BackColors) visitor.Colour(colour);
+  visitor.Colour(record.SeparatorColor);
 }
 
 class RecordWriter {

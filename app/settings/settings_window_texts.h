@@ -7,27 +7,29 @@ namespace vx::settings_window_texts {
 
 inline constexpr wchar_t kCaption[] = L"設定";
 
-inline constexpr wchar_t kCheck1[] = L"入力完了後に入力ウィンドウを消す";
-inline constexpr wchar_t kCheck3[] = L"最大文字数入力時に自動で完了";
-inline constexpr wchar_t kCheck2[] = L"入力完了後に自動で移動";
-inline constexpr wchar_t kCheck1Tip[] = L"入力後に入力ウィンドウを消去するようにします。";
-inline constexpr wchar_t kCheck2Tip[] = L"入力を完了後に自動で次のバイト入力に進むようにします。";
-inline constexpr wchar_t kCheck3Tip[] =
+inline constexpr wchar_t kHideInputAfterEntry[] = L"入力完了後に入力ウィンドウを消す";
+inline constexpr wchar_t kCompleteAtMostDigits[] = L"最大文字数入力時に自動で完了";
+inline constexpr wchar_t kMoveAfterEntry[] = L"入力完了後に自動で移動";
+inline constexpr wchar_t kHideInputAfterEntryTip[] =
+    L"入力後に入力ウィンドウを消去するようにします。";
+inline constexpr wchar_t kMoveAfterEntryTip[] =
+    L"入力を完了後に自動で次のバイト入力に進むようにします。";
+inline constexpr wchar_t kCompleteAtMostDigitsTip[] =
     L"入力ウィンドウで最大文字数を入力すると自動的に入力を完了します。";
 
 inline constexpr wchar_t kFontFrame[] = L"フォント";
 inline constexpr wchar_t kSize[] = L"サイズ";
 
 inline constexpr wchar_t kRadixFrame[] = L"入力進数";
-// Option1 by its index: 0 binary, 1 decimal, 2 hexadecimal.
-inline constexpr std::array<const wchar_t*, 3> kRadixOptions{L"２進数", L"１０進数", L"１６進数"};
+// By the record's radix: 0 hexadecimal, 1 decimal, 2 binary.
+inline constexpr std::array<const wchar_t*, 3> kRadixOptions{L"１６進数", L"１０進数", L"２進数"};
 
 inline constexpr wchar_t kColourFrame[] = L"色設定";
 inline constexpr wchar_t kBackColour[] = L"背景色";
 inline constexpr wchar_t kTextColour[] = L"文字色";
 inline constexpr wchar_t kSeparator[] = L"縦区切";
 
-// Label6 to Label14, the captions of the layout fields by the fields' index.
+// The captions of the layout fields, by the fields' index.
 inline constexpr std::array<const wchar_t*, 9> kLayoutFieldCaptions{L"上マージン",
                                                                     L"左マージン",
                                                                     L"ダンプ下マージン",

@@ -7,8 +7,10 @@
 #include <windows.h>
 
 #include <array>
+#include <string>
+#include <vector>
 
-#include "app/controls/text_ex_win.h"
+#include "app/controls/number_field_win.h"
 #include "app/settings/colour_chooser_host.h"
 #include "app/settings/display_settings_record.h"
 #include "app/settings/layout_fields.h"
@@ -22,59 +24,52 @@ class SettingsWindow : public ModalWindow, private ColourChooserHost {
  public:
   explicit SettingsWindow(SettingsHost& host);
 
-  HWND Check1 = nullptr;  // hide the input window after an entry
-  HWND Check3 = nullptr;  // complete the entry at the most digits
-  HWND Check2 = nullptr;  // move on after an entry
-  HWND FontFrame = nullptr;
-  HWND Combo1 = nullptr;  // the font's name
-  HWND Label1 = nullptr;
-  TextEx TextEx1;  // the font's size
-  HWND RadixFrame = nullptr;
-  std::array<HWND, 3> Option1{};  // the input radix, by RadixOptionIndex
-  HWND ColourFrame = nullptr;
-  HWND Label2 = nullptr;
-  std::array<Swatch, 4> Label3;  // the background colours
-  HWND Label4 = nullptr;
-  std::array<Swatch, 5> Label5;  // the text colours, then the separator's
-  HWND Label15 = nullptr;
-  // The layout fields and their captions, by LayoutFields() index; 0 and 1
-  // (top and left margin) are never shown.
-  std::array<TextEx, kLayoutFieldCount> TextEx2;
-  std::array<HWND, kLayoutFieldCount> FieldLabels{};
-  HWND Command1 = nullptr;  // OK
-  HWND Command2 = nullptr;  // Cancel
-  HWND ToolTip1 = nullptr;
-
  private:
   void CreateControls() override;
-  HWND FirstFocus() const override { return Check1; }
+  HWND FirstFocus() const override { return hide_input_box_.hwnd(); }
   void CreateColourControls();
   void CreateLayoutFields();
   void CreateToolTips();
-  void LoadFont();
-  void SaveFont();
+  // The font list from its cache, or from the installed fonts (then cached).
+  std::vector<std::wstring> LoadFontNames() const;
   void SelectCurrentFont();
-  void RefrectToMe();
+  // The controls from DisplaySettings.
+  void ShowRecord();
+  void ShowColours();
+  // Every control into DisplaySettings, shown in the main window; nothing
+  // while the controls are being filled.
   void ApplyChanges() override;
+  // The record as it is into the main window.
   void ApplyToMainWindow();
-  int SelectedRadixOption() const;
-  void Combo1_Click();
-  // Label3_MouseDown, Label5_MouseDown: the colour chooser for the slot.
+  void OnFontChosen(int index);
+  // The colour chooser for `slot`, opened from `swatch`.
   void ChooseColour(Colour& slot, const Swatch& swatch);
-  void Command1_Click();
-  void Command2_Click();
-  void Form_QueryUnload();
+  void OnOk();
+  void OnCancel();
+  void OnClose() override;
   // Closes with no more notices taken from the controls: the focus leaving a
   // number field on the way out must not store its number again.
   void CloseQuietly();
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
-  bool OnCommand(int id, int code) override;
-  void OnClose() override { Form_QueryUnload(); }
 
   SettingsHost& host_;
   DisplaySettingsRecord snapshot_;
   bool filling_ = false;
+  // From the opening until OK or Cancel: closing otherwise is a Cancel.
   bool pending_ = false;
+
+  CheckBox hide_input_box_;
+  CheckBox complete_at_most_box_;
+  CheckBox move_after_entry_box_;
+  ListControl font_list_;
+  NumberField font_size_;
+  OptionGroup radix_options_;  // by the record's radix
+  std::array<Swatch, 4> background_swatches_;
+  std::array<Swatch, 4> text_swatches_;
+  Swatch separator_swatch_;
+  // By LayoutFields() index; 0 and 1 (top and left margin) are never shown.
+  std::array<NumberField, kLayoutFieldCount> layout_fields_;
+  HWND tool_tips_ = nullptr;
 };
 
 }  // namespace vx

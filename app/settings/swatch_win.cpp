@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 #include "app/settings/resolve_colour_win.h"
 
 namespace vx {
@@ -11,13 +13,14 @@ bool IsChooseKey(WPARAM key) { return key == VK_SPACE || key == VK_RETURN; }
 
 }  // namespace
 
-bool Swatch::Create(HWND parent, const ChildArgs& args, bool choosable) {
-  const DWORD style = SS_NOTIFY | WS_BORDER | (choosable ? WS_TABSTOP : 0);
-  hwnd_ = MakeControl(parent, {L"STATIC", L"", args.rect, style, args.id});
-  if (!args.visible) ShowWindow(hwnd_, SW_HIDE);
+bool Swatch::Create(HWND parent, SwatchArgs args) {
+  on_click_ = std::move(args.on_click);
+  // SS_NOTIFY: a label without it lets the mouse through to its parent.
+  const DWORD style = SS_NOTIFY | WS_BORDER | (on_click_ ? WS_TABSTOP : 0);
+  hwnd_ = MakeControl(parent, {L"STATIC", L"", args.rect, style});
   SetColour(colour_);
-  if (hwnd_ && choosable) {
-    keys_.Attach(hwnd_,
+  if (hwnd_) {
+    hook_.Attach(hwnd_,
                  [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) { return Message(m, w, l, r); });
   }
   return hwnd_ != nullptr;
@@ -37,12 +40,33 @@ void Swatch::SetColour(Colour colour) {
   UpdateWindow(hwnd_);
 }
 
-void Swatch::Clicked() const {
-  SendMessageW(GetParent(hwnd_), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd_), STN_CLICKED),
-               reinterpret_cast<LPARAM>(hwnd_));
+void Swatch::Paint() const {
+  PAINTSTRUCT ps;
+  const HDC dc = BeginPaint(hwnd_, &ps);
+  RECT r;
+  GetClientRect(hwnd_, &r);
+  FillRect(dc, &r, brush_.get());
+  if (GetFocus() == hwnd_) {
+    InflateRect(&r, -2, -2);
+    DrawFocusRect(dc, &r);
+  }
+  EndPaint(hwnd_, &ps);
 }
 
 bool Swatch::Message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  switch (msg) {
+    case WM_ERASEBKGND:
+      // The paint fills every pixel.
+      result = 1;
+      return true;
+    case WM_PAINT:
+      Paint();
+      result = 0;
+      return true;
+    default:
+      break;
+  }
+  if (!on_click_) return false;
   switch (msg) {
     case WM_GETDLGCODE: {
       // Space and Enter choose; Tab, Esc and the rest stay the window's.
@@ -55,29 +79,19 @@ bool Swatch::Message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     }
     case WM_KEYDOWN:
       if (!IsChooseKey(wp)) return false;
-      Clicked();
+      on_click_();
       result = 0;
       return true;
     case WM_LBUTTONDOWN:
       // A click leaves the focus here, where it returns after the chooser.
       SetFocus(hwnd_);
-      return false;
+      on_click_();
+      result = 0;
+      return true;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
       InvalidateRect(hwnd_, nullptr, TRUE);
       return false;
-    case WM_PAINT: {
-      result = DefSubclassProc(hwnd_, msg, wp, lp);
-      if (GetFocus() == hwnd_) {
-        RECT r;
-        GetClientRect(hwnd_, &r);
-        InflateRect(&r, -2, -2);
-        const HDC dc = GetDC(hwnd_);
-        DrawFocusRect(dc, &r);
-        ReleaseDC(hwnd_, dc);
-      }
-      return true;
-    }
     default:
       return false;
   }

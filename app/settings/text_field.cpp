@@ -9,8 +9,8 @@ namespace {
 
 constexpr wchar_t kRawByteBase = 0xDC00;
 
-bool IsRawByte(wchar_t c) { return c >= kRawByteBase && c <= kRawByteBase + 0xFF; }
-bool IsHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+bool IsRawByte(wchar_t unit) { return unit >= kRawByteBase && unit <= kRawByteBase + 0xFF; }
+bool IsHighSurrogate(wchar_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 
 // The one character that `bytes` stand for, when converting it back gives
 // exactly these bytes; otherwise empty.

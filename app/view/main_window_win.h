@@ -65,9 +65,9 @@ class MainWindow : public FormWindow,
   void Form_QueryUnload();
 
   // The page and the status lines (main_window_paint_win.cpp).
-  void RePaint() override;
+  void RePaint();
   void RePaintFileStatus();
-  void SettingChange() override;
+  void SettingChange();
   // The display settings as this window's density draws them: the page,
   // the caret, the mouse and the input window all place cells by them.
   DisplaySettingsRecord ScreenSettings() const;
@@ -79,7 +79,7 @@ class MainWindow : public FormWindow,
 
   // The open file (main_window_files_win.cpp).
   int32_t ChangeFileName(const std::wstring& Fn);
-  void RefreshFiles() override;
+  void RefreshFiles();
   int32_t GetSeekFromCaret() const;
   // The empty view: no file, dashed labels, file commands grayed.
   void ShowNoFile();
@@ -181,6 +181,11 @@ class MainWindow : public FormWindow,
   // Printing (main_window_print_win.cpp): Print shows PrintWindow on the open file.
   void OnPrint();
   std::wstring PrintHeaderName() const override;
+
+  // What the settings window asks of this window.
+  void ApplySettings() override { SettingChange(); }
+  void RefreshScrollRange() override { RefreshFiles(); }
+  void RedrawPage() override { RePaint(); }
 
   // The open file and the caret.
   std::wstring FileName;

@@ -13,20 +13,21 @@ class VersionWindow : public ModalWindow {
  public:
   VersionWindow();
 
-  HWND Picture1 = nullptr;  // the icon
-  HWND Label1 = nullptr;    // the program's name
-  HWND Label2 = nullptr;    // its version
-  HWND Label3 = nullptr;    // its maker
-  HWND Command2 = nullptr;  // "閉じる"
-
  private:
   void CreateControls() override;
-  HWND FirstFocus() const override { return Command2; }
-  bool OnCommand(int id, int code) override;
+  HWND FirstFocus() const override { return close_button_.hwnd(); }
   // The name's font and the icon made again for the new density.
   void OnDpiChanged(int dpi) override;
+  void ShowIcon(int dpi) const;
+  // One line each, as wide and tall as the font makes it.
+  void FitLines() const;
 
   Font name_font_;
+  Label icon_;
+  Label name_;
+  Label version_;
+  Label maker_;
+  PushButton close_button_;
 };
 
 }  // namespace vx

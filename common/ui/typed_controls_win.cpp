@@ -1,5 +1,6 @@
 #include "common/ui/typed_controls_win.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "common/ui/controls_win.h"
@@ -19,6 +20,17 @@ bool CommandRoutes::Dispatch(int id, int code) const {
   return true;
 }
 
+void CommandRoutes::AddScroll(int id, ScrollHandler handler) {
+  scroll_routes_[id] = std::move(handler);
+}
+
+bool CommandRoutes::DispatchScroll(int id, int code, int thumb) const {
+  const auto route = scroll_routes_.find(id);
+  if (route == scroll_routes_.end()) return false;
+  route->second(code, thumb);
+  return true;
+}
+
 namespace {
 
 // A child of a standard class in the site's font (unless `args` names
@@ -31,7 +43,8 @@ HWND MakeChild(const ControlSite& site, ControlArgs args, bool takes_input) {
 
 // The made control's notices go to `handler`.
 void Route(const ControlSite& site, HWND control, CommandRoutes::Handler handler) {
-  if (site.routes && control && handler) site.routes->Add(GetDlgCtrlID(control), std::move(handler));
+  if (site.routes && control && handler)
+    site.routes->Add(GetDlgCtrlID(control), std::move(handler));
 }
 
 }  // namespace
@@ -105,8 +118,7 @@ void OptionGroup::Enable(bool enabled) const {
 OptionGroup MakeOptionGroup(const ControlSite& site, OptionGroupArgs args) {
   OptionGroup group;
   for (size_t i = 0; i < args.options.size(); ++i) {
-    const DWORD style =
-        BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP | args.more_style : 0);
+    const DWORD style = BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP | args.more_style : 0);
     const HWND option =
         MakeChild(site, {L"BUTTON", args.options[i].caption, args.options[i].rect, style}, true);
     if (args.on_choose) {
@@ -127,10 +139,10 @@ void EditField::LimitLength(int characters) const {
 }
 
 EditField MakeEditField(const ControlSite& site, EditFieldArgs args) {
-  const EditField field(MakeChild(site,
-                                  {L"EDIT", args.text, args.rect, args.style, 0, args.font,
-                                   args.ex_style, args.device_pixels},
-                                  true));
+  const EditField field(MakeChild(
+      site,
+      {L"EDIT", args.text, args.rect, args.style, 0, args.font, args.ex_style, args.device_pixels},
+      true));
   if (args.on_change) {
     Route(site, field.hwnd(), [on_change = std::move(args.on_change)](int code) {
       if (code == EN_CHANGE) on_change();
@@ -169,8 +181,15 @@ std::wstring ListControl::ItemText(int index) const {
   return text;
 }
 
+int ListControl::FindExact(const std::wstring& text) const {
+  const LRESULT found =
+      SendMessageW(hwnd_, combo_ ? CB_FINDSTRINGEXACT : LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                   reinterpret_cast<LPARAM>(text.c_str()));
+  return found < 0 ? -1 : static_cast<int>(found);
+}
+
 ListControl MakeList(const ControlSite& site, ListArgs args, bool combo) {
-  const DWORD kind = combo ? CBS_DROPDOWNLIST : LBS_NOTIFY;
+  const DWORD kind = combo ? (args.editable ? CBS_DROPDOWN : CBS_DROPDOWNLIST) : LBS_NOTIFY;
   ListControl list(
       MakeChild(site, {combo ? L"COMBOBOX" : L"LISTBOX", L"", args.rect, kind | args.style}, true));
   list.combo_ = combo;
@@ -191,6 +210,50 @@ ListControl MakeListBox(const ControlSite& site, ListArgs args) {
 
 ListControl MakeComboBox(const ControlSite& site, ListArgs args) {
   return MakeList(site, std::move(args), true);
+}
+
+int ScrollBar::Position() const { return GetScrollPos(hwnd_, SB_CTL); }
+void ScrollBar::SetPosition(int position) const { SetScrollPos(hwnd_, SB_CTL, position, TRUE); }
+
+ScrollBar MakeScrollBar(const ControlSite& site, ScrollBarArgs args) {
+  const ScrollBar bar(MakeChild(site, {L"SCROLLBAR", L"", args.rect, args.style}, true));
+  SetScrollRange(bar.hwnd(), SB_CTL, 0, args.max, FALSE);
+  if (site.routes && bar && args.on_scroll) {
+    site.routes->AddScroll(GetDlgCtrlID(bar.hwnd()),
+                           [bar, max = args.max, page = args.page_step,
+                            on_scroll = std::move(args.on_scroll)](int code, int thumb) {
+                             int position = bar.Position();
+                             switch (code) {
+                               case SB_LINELEFT:  // SB_LINEUP
+                                 --position;
+                                 break;
+                               case SB_LINERIGHT:  // SB_LINEDOWN
+                                 ++position;
+                                 break;
+                               case SB_PAGELEFT:
+                                 position -= page;
+                                 break;
+                               case SB_PAGERIGHT:
+                                 position += page;
+                                 break;
+                               case SB_LEFT:
+                                 position = 0;
+                                 break;
+                               case SB_RIGHT:
+                                 position = max;
+                                 break;
+                               case SB_THUMBTRACK:
+                               case SB_THUMBPOSITION:
+                                 position = thumb;
+                                 break;
+                               default:  // SB_ENDSCROLL: the move is over, nothing moves
+                                 return;
+                             }
+                             bar.SetPosition(std::clamp(position, 0, max));
+                             on_scroll(bar.Position());
+                           });
+  }
+  return bar;
 }
 
 }  // namespace vx

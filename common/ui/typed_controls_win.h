@@ -26,8 +26,16 @@ class CommandRoutes {
   // True when control `id` has a route; its handler got `code`.
   bool Dispatch(int id, int code) const;
 
+  // A scroll bar's moves (WM_HSCROLL, WM_VSCROLL: the scroll code and the
+  // thumb's place) by the bar's id, which it must already have from Add.
+  using ScrollHandler = std::function<void(int code, int thumb)>;
+  void AddScroll(int id, ScrollHandler handler);
+  // True when bar `id` has a scroll route; its handler got the move.
+  bool DispatchScroll(int id, int code, int thumb) const;
+
  private:
   std::map<int, Handler> routes_;
+  std::map<int, ScrollHandler> scroll_routes_;
   int next_id_ = 1000;
 };
 
@@ -92,8 +100,8 @@ struct ButtonArgs {
   std::wstring caption{};
   PixelRect rect{};
   std::function<void()> on_click{};
-  DWORD more_style = 0;  // besides BS_PUSHBUTTON | WS_TABSTOP
-  int id = 0;            // a fresh one when 0
+  DWORD more_style = 0;     // besides BS_PUSHBUTTON | WS_TABSTOP
+  int id = 0;               // a fresh one when 0
   bool is_default = false;  // drawn as the default button
 };
 class PushButton : public Control {
@@ -172,6 +180,8 @@ struct ListArgs {
   std::vector<std::wstring> items;
   std::function<void(int index)> on_select{};
   DWORD style = WS_TABSTOP | WS_VSCROLL;
+  // A combo box whose text may also be typed, not only chosen.
+  bool editable = false;
 };
 class ListControl : public Control {
  public:
@@ -182,6 +192,8 @@ class ListControl : public Control {
   void Select(int index) const;
   int Count() const;
   std::wstring ItemText(int index) const;
+  // The index of the item that reads `text`, whatever its case, or -1.
+  int FindExact(const std::wstring& text) const;
 
  private:
   friend ListControl MakeList(const ControlSite& site, ListArgs args, bool combo);
@@ -190,5 +202,24 @@ class ListControl : public Control {
 ListControl MakeList(const ControlSite& site, ListArgs args, bool combo);
 ListControl MakeListBox(const ControlSite& site, ListArgs args);
 ListControl MakeComboBox(const ControlSite& site, ListArgs args);
+
+// A scroll bar of the positions 0 to `max`: the arrows move one, a click
+// beside the thumb `page_step`, the thumb where it is dragged.
+struct ScrollBarArgs {
+  PixelRect rect{};
+  int max = 0;
+  int page_step = 1;
+  // Each move the person makes, once the bar shows it: also every step of
+  // a dragged thumb.
+  std::function<void(int position)> on_scroll{};
+  DWORD style = SBS_HORZ | WS_TABSTOP;
+};
+class ScrollBar : public Control {
+ public:
+  using Control::Control;
+  int Position() const;
+  void SetPosition(int position) const;
+};
+ScrollBar MakeScrollBar(const ControlSite& site, ScrollBarArgs args);
 
 }  // namespace vx

@@ -78,6 +78,14 @@ LRESULT FormWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (routes_.Dispatch(LOWORD(wp), HIWORD(wp))) return 0;
       if (OnCommand(LOWORD(wp), HIWORD(wp))) return 0;
       break;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      // A scroll bar control's move carries its window; the window's own bars' do not.
+      if (lp != 0 && routes_.DispatchScroll(GetDlgCtrlID(reinterpret_cast<HWND>(lp)), LOWORD(wp),
+                                            HIWORD(wp))) {
+        return 0;
+      }
+      break;
     case WM_CTLCOLORSTATIC:
       return ButtonFaceColours(wp);
     case WM_DPICHANGED:

@@ -2,7 +2,7 @@
 // twips to device pixels, and the dump's settings as the screen draws them.
 #include <gtest/gtest.h>
 
-#include "app/controls/text_ex_layout.h"
+#include "app/controls/number_field_layout.h"
 #include "app/settings/display_settings.h"
 #include "app/settings/page_geometry.h"
 #include "common/ui/dpi_scale.h"
@@ -74,10 +74,10 @@ TEST(DisplayScale, TheScreensSettingsScaleOnlyTheirPixels) {
 
 TEST(DisplayScale, TheNumberFieldsFontFollowsItsHeightAt96) {
   // 17 pixels high at 96 dots: 10 points, whatever the density draws it at.
-  EXPECT_EQ(LayOutTextEx(47, 17).font_points, 10);
-  EXPECT_EQ(LayOutTextEx(71, 26, 144).font_points, 10);
-  EXPECT_EQ(LayOutTextEx(94, 34, 192).font_points, 10);
-  EXPECT_EQ(LayOutTextEx(94, 34, 192).edit_width, LayOutTextEx(94, 34).edit_width);
+  EXPECT_EQ(LayOutNumberField(47, 17).font_points, 10);
+  EXPECT_EQ(LayOutNumberField(71, 26, 144).font_points, 10);
+  EXPECT_EQ(LayOutNumberField(94, 34, 192).font_points, 10);
+  EXPECT_EQ(LayOutNumberField(94, 34, 192).edit_width, LayOutNumberField(94, 34).edit_width);
 }
 
 }  // namespace

@@ -13,20 +13,17 @@
 #include "common/file_seam.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/scoped_environment.h"
+#include "tests/support/settings_files.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_driver_win.h"
 
 namespace vx {
 namespace {
 
-std::vector<uint8_t> Encoded(const DisplaySettingsRecord& s) {
-  const SettingsRecordBytes b = EncodeSettings(s);
-  return {b.begin(), b.end()};
-}
-
 // Whether `name` (a file, or a folder: a file made in it) can be written now.
 bool Writable(const std::wstring& name) {
-  if (fs::FileExists(name)) return static_cast<bool>(fs::OpenFile(name, false, fs::Share::ReadWrite));
+  if (fs::FileExists(name))
+    return static_cast<bool>(fs::OpenFile(name, false, fs::Share::ReadWrite));
   // A name not there yet: a probe made just before the folder froze stays.
   std::wstring probe = name + L"\\probe";
   while (fs::FileExists(probe)) probe += L"_";
@@ -70,7 +67,7 @@ class ReadOnlySettings : public testing::Test {
     fs::MakeFolder(ProgramFolder);
     fs::MakeFolder(ProgramFolder + L"VXSetting");
     stored_.BytesPerLine = 32;
-    test::WriteFileBytes(beside_, Encoded(stored_));
+    test::WriteFileBytes(beside_, test::EncodedSettings(stored_));
     SetFolderWriteCheck({});
   }
   ~ReadOnlySettings() override {
@@ -91,8 +88,8 @@ class ReadOnlySettings : public testing::Test {
     EXPECT_TRUE(messages_.shown().empty());
     DisplaySettingsRecord changed = stored_;
     changed.LinesPerPage = 64;
-    EXPECT_EQ(test::ReadFileBytes(user_ + L"Setting.dat"), Encoded(changed));
-    EXPECT_EQ(ReadOnly(beside_), Encoded(stored_));
+    EXPECT_EQ(test::ReadFileBytes(user_ + L"Setting.dat"), test::EncodedSettings(changed));
+    EXPECT_EQ(ReadOnly(beside_), test::EncodedSettings(stored_));
   }
 
   static std::vector<uint8_t> ReadOnly(const std::wstring& name) {

@@ -9,6 +9,7 @@
 #include "common/file_seam.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/scoped_environment.h"
+#include "tests/support/settings_files.h"
 #include "tests/support/temp_folder.h"
 
 namespace vx {
@@ -16,11 +17,6 @@ namespace {
 
 const wchar_t kReadFailed[] = L"設定ファイルの読み込みに失敗しました。\r\n初期状態に設定します。";
 const wchar_t kSaveFailed[] = L"設定ファイルの保存に失敗しました。";
-
-std::vector<uint8_t> Encoded(const DisplaySettingsRecord& s) {
-  const SettingsRecordBytes b = EncodeSettings(s);
-  return {b.begin(), b.end()};
-}
 
 // Something no load or reset would leave behind by chance.
 DisplaySettingsRecord Customised() {
@@ -34,15 +30,9 @@ DisplaySettingsRecord Customised() {
 
 class DisplaySettingsFile : public testing::Test {
  protected:
-  DisplaySettingsFile() : saved_folder_(ProgramFolder), saved_settings_(DisplaySettings) {
-    ProgramFolder = dir_.path();
-  }
-  ~DisplaySettingsFile() override {
-    ProgramFolder = saved_folder_;
-    DisplaySettings = saved_settings_;
-  }
+  DisplaySettingsFile() { ProgramFolder = dir_.path(); }
 
-  std::wstring SettingsFile() const { return dir_ / L"VXSetting\\Setting.dat"; }
+  std::wstring SettingsFile() const { return test::SettingsFileBeside(dir_.path()); }
   void WriteSettingsFile(const std::vector<uint8_t>& bytes) {
     ASSERT_TRUE(fs::MakeFolder(dir_ / L"VXSetting"));
     test::WriteFileBytes(SettingsFile(), bytes);
@@ -54,12 +44,9 @@ class DisplaySettingsFile : public testing::Test {
     EXPECT_EQ(messages_.shown()[0].icon, MsgIcon::None);
   }
 
+  test::KeptProgramSettings kept_;
   test::TempFolder dir_;
   test::MessageRecorder messages_;
-
- private:
-  std::wstring saved_folder_;
-  DisplaySettingsRecord saved_settings_;
 };
 
 TEST_F(DisplaySettingsFile, FirstStartMakesFolderAndDefaultFileSilently) {
@@ -67,7 +54,7 @@ TEST_F(DisplaySettingsFile, FirstStartMakesFolderAndDefaultFileSilently) {
   LoadSettings();
   EXPECT_EQ(DisplaySettings, DefaultSettings());
   EXPECT_TRUE(fs::FolderExists(dir_ / L"VXSetting"));
-  EXPECT_EQ(test::ReadFileBytes(SettingsFile()), Encoded(DefaultSettings()));
+  EXPECT_EQ(test::ReadFileBytes(SettingsFile()), test::EncodedSettings(DefaultSettings()));
   EXPECT_TRUE(messages_.shown().empty());
 }
 
@@ -84,7 +71,7 @@ TEST_F(DisplaySettingsFile, SavedSettingsLoadBack) {
 }
 
 TEST_F(DisplaySettingsFile, LongerFileIsReadFromItsStart) {
-  std::vector<uint8_t> bytes = Encoded(Customised());
+  std::vector<uint8_t> bytes = test::EncodedSettings(Customised());
   bytes.resize(bytes.size() + 20, 0);
   WriteSettingsFile(bytes);
   LoadSettings();
@@ -93,7 +80,7 @@ TEST_F(DisplaySettingsFile, LongerFileIsReadFromItsStart) {
 }
 
 TEST_F(DisplaySettingsFile, ShortFilesAreReportedAndReplacedByDefaults) {
-  std::vector<uint8_t> short_file = Encoded(DefaultSettings());
+  std::vector<uint8_t> short_file = test::EncodedSettings(DefaultSettings());
   short_file.pop_back();
   for (const auto& bytes : {short_file, {}}) {
     SCOPED_TRACE(bytes.size());
@@ -103,7 +90,7 @@ TEST_F(DisplaySettingsFile, ShortFilesAreReportedAndReplacedByDefaults) {
     LoadSettings();
     ExpectOnlyMessage(kReadFailed);
     EXPECT_EQ(DisplaySettings, DefaultSettings());
-    EXPECT_EQ(test::ReadFileBytes(SettingsFile()), Encoded(DefaultSettings()));
+    EXPECT_EQ(test::ReadFileBytes(SettingsFile()), test::EncodedSettings(DefaultSettings()));
   }
 }
 
@@ -111,7 +98,7 @@ TEST_F(DisplaySettingsFile, ValuesOutOfRangeAreBroughtInSilently) {
   DisplaySettingsRecord stored = Customised();
   stored.BytesPerLine = 1;
   stored.LinesPerPage = -1;
-  WriteSettingsFile(Encoded(stored));
+  WriteSettingsFile(test::EncodedSettings(stored));
   LoadSettings();
   DisplaySettingsRecord expected = Customised();
   expected.BytesPerLine = 16;

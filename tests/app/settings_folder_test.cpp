@@ -15,15 +15,11 @@
 #include "common/file_seam.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/scoped_environment.h"
+#include "tests/support/settings_files.h"
 #include "tests/support/temp_folder.h"
 
 namespace vx {
 namespace {
-
-std::vector<uint8_t> Encoded(const DisplaySettingsRecord& s) {
-  const SettingsRecordBytes b = EncodeSettings(s);
-  return {b.begin(), b.end()};
-}
 
 DisplaySettingsRecord Customised(int32_t lines) {
   DisplaySettingsRecord s = DefaultSettings();
@@ -33,15 +29,11 @@ DisplaySettingsRecord Customised(int32_t lines) {
 
 class SettingsFolderTest : public testing::Test {
  protected:
-  SettingsFolderTest() : saved_folder_(ProgramFolder), saved_settings_(DisplaySettings) {
+  SettingsFolderTest() {
     ProgramFolder = dir_ / L"prog\\";
     fs::MakeFolder(ProgramFolder);
   }
-  ~SettingsFolderTest() override {
-    SetFolderWriteCheck({});
-    ProgramFolder = saved_folder_;
-    DisplaySettings = saved_settings_;
-  }
+  ~SettingsFolderTest() override { SetFolderWriteCheck({}); }
 
   // The folders named here cannot be written, as for a standard user below
   // the program-files folder; the decision is taken afresh.
@@ -52,13 +44,10 @@ class SettingsFolderTest : public testing::Test {
   std::wstring program() const { return ProgramFolder + L"VXSetting\\"; }
   std::wstring user() const { return dir_ / L"appdata\\Morvane Soft\\Vantelox\\VXSetting\\"; }
 
+  test::KeptProgramSettings kept_;
   test::TempFolder dir_;
   test::ScopedEnvironment appdata_{L"APPDATA", dir_ / L"appdata"};
   test::MessageRecorder messages_;
-
- private:
-  std::wstring saved_folder_;
-  DisplaySettingsRecord saved_settings_;
 };
 
 TEST_F(SettingsFolderTest, FirstStartKeepsEverythingInTheFolderThatCanBeWritten) {
@@ -107,7 +96,7 @@ TEST_F(SettingsFolderTest, FirstStartKeepsEverythingInTheFolderThatCanBeWritten)
 
 TEST_F(SettingsFolderTest, ReadableRecordBesideTheProgramIsReadAndTheUsersOwnKeptAfterwards) {
   ASSERT_TRUE(fs::MakeFolder(program()));
-  test::WriteFileBytes(program() + L"Setting.dat", Encoded(Customised(48)));
+  test::WriteFileBytes(program() + L"Setting.dat", test::EncodedSettings(Customised(48)));
   CannotWrite({program()});
 
   LoadSettings();
@@ -115,8 +104,8 @@ TEST_F(SettingsFolderTest, ReadableRecordBesideTheProgramIsReadAndTheUsersOwnKep
   DisplaySettings.LinesPerPage = 64;
   SaveSettings();
   EXPECT_TRUE(messages_.shown().empty());
-  EXPECT_EQ(test::ReadFileBytes(program() + L"Setting.dat"), Encoded(Customised(48)));
-  EXPECT_EQ(test::ReadFileBytes(user() + L"Setting.dat"), Encoded(Customised(64)));
+  EXPECT_EQ(test::ReadFileBytes(program() + L"Setting.dat"), test::EncodedSettings(Customised(48)));
+  EXPECT_EQ(test::ReadFileBytes(user() + L"Setting.dat"), test::EncodedSettings(Customised(64)));
 
   // The next run reads the user's own record, not the one beside the program.
   CannotWrite({program()});

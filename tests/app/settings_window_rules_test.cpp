@@ -1,5 +1,5 @@
 // What the settings window computes without a window: the shown layout
-// fields and their stored values, the radix options, the colour encoding,
+// fields and their stored values, the colour encoding,
 // the fixed-length font name and the font list cache "FontData.dat".
 #include <gtest/gtest.h>
 
@@ -73,13 +73,6 @@ TEST(LayoutFields, EveryLayoutTheWindowCanMakeIsReadBackAtStartUp) {
         EXPECT_EQ(page.picture_height, 4260);
       }
     }
-  }
-}
-
-TEST(LayoutFields, RadixOptionsCountFromTheOtherEnd) {
-  for (int32_t radix = 0; radix <= 2; ++radix) {
-    EXPECT_EQ(RadixOptionIndex(radix), 2 - radix);
-    EXPECT_EQ(RadixFromOption(RadixOptionIndex(radix)), radix);
   }
 }
 

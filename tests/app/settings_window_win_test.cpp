@@ -1,40 +1,52 @@
 // The settings window and the colour chooser over a real main window,
-// driven by messages while they run their own loops: the designed layout,
-// the main window following every change, Cancel, Esc and the close box
-// putting everything back, OK saving, the font list cache, and a held
-// number button ended by the window's own keys.
+// driven by messages while they run their own loops: the layout at every
+// display density, the main window following every change, Cancel, Esc and
+// the close box putting everything back, OK saving, the font list cache, and
+// a held number button ended by the window's own keys.
 #include <windows.h>
 // commctrl.h needs windows.h before it.
 #include <commctrl.h>
 
-#include <algorithm>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "app/settings/colour_chooser_host.h"
-#include "app/settings/font_cache.h"
 #include "app/settings/colour_chooser_win.h"
+#include "app/settings/font_cache.h"
 #include "app/settings/installed_fonts_win.h"
 #include "app/settings/page_geometry.h"
 #include "app/settings/settings_record.h"
 #include "app/view/menu_commands.h"
 #include "common/file_seam.h"
+#include "common/ui/dpi_scale.h"
 #include "tests/app/main_window_fixture_win.h"
+#include "tests/app/number_field_driver_win.h"
+#include "tests/support/layout_check_win.h"
+#include "tests/support/settings_files.h"
 
 namespace vx::test {
 namespace {
 
-// The layout fields' places in the window, by index (0 and 1 are never shown).
-constexpr POINT kFieldAt[] = {{0, 0},     {0, 0},    {312, 8},   {312, 28}, {312, 84},
-                              {312, 104}, {312, 56}, {312, 132}, {312, 164}};
-constexpr POINT kFontSizeAt{168, 96};
-constexpr LPARAM kPlusButton = MAKELPARAM(40, 3);
+constexpr wchar_t kBytesPerLine[] = L"横出力数";
+constexpr wchar_t kLinesPerPage[] = L"縦出力数";
+constexpr wchar_t kDumpTextGap[] = L"ダンプとテキストの横マージン";
+// The captions of the shown layout fields, top to bottom.
+const std::vector<std::wstring> kFieldCaptions{
+    L"ダンプ下マージン", L"ダンプ右マージン", L"番地右マージン",      kBytesPerLine,
+    kLinesPerPage,       kDumpTextGap,        L"テキストの右マージン"};
+
+// A window made over `window` from now on is made at `dpi`, as on a display of that density.
+void MoveToDensity(HWND window, int dpi) {
+  RECT suggested;
+  GetWindowRect(window, &suggested);
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
 
 class SettingsWindowTest : public MainWindowTest {
  protected:
-  std::wstring SettingsFile() const { return ProgramFolder + L"VXSetting\\Setting.dat"; }
+  std::wstring SettingsFile() const { return SettingsFileBeside(ProgramFolder); }
 
   // Opens the settings window with Settings in the Tools menu and runs
   // `steps` while it is up; one of them must close it.
@@ -58,22 +70,11 @@ class SettingsWindowTest : public MainWindowTest {
     PostKey(focus, VK_ESCAPE);
   }
   HWND Control(const wchar_t* text) const { return ChildWithText(window_, text); }
-  // The child of `window_class` and `style` whose top left corner is at `at`.
-  HWND ChildAt(POINT at, const wchar_t* window_class, LONG style = 0) const {
-    for (const Child& c : Children(window_)) {
-      if (c.window_class == window_class && (GetWindowLongW(c.hwnd, GWL_STYLE) & style) == style &&
-          c.rect.left == at.x && c.rect.top == at.y) {
-        return c.hwnd;
-      }
-    }
-    ADD_FAILURE() << "no " << window_class << " at " << at.x << "," << at.y;
-    return nullptr;
+  // The text box of the number field captioned `caption`.
+  HWND Field(const std::wstring& caption) const {
+    return TextBoxOf(NumberFieldBeside(window_, caption));
   }
-  HWND SurfaceAt(POINT at) const { return ChildAt(at, L"VanteloxTextEx"); }
-  // A colour swatch: a picture that tells its clicks.
-  HWND SwatchAt(POINT at) const { return ChildAt(at, L"Static", SS_NOTIFY); }
-  HWND Field(int index) const { return GetWindow(SurfaceAt(kFieldAt[index]), GW_CHILD); }
-  HWND FontSize() const { return GetWindow(SurfaceAt(kFontSizeAt), GW_CHILD); }
+  HWND FontSize() const { return Field(L"サイズ"); }
   HWND Combo() const { return ChildOfClass(window_, L"ComboBox"); }
   std::vector<std::wstring> ComboEntries() const {
     std::vector<std::wstring> entries;
@@ -87,8 +88,10 @@ class SettingsWindowTest : public MainWindowTest {
   }
   // The first row of the page image, pixel by pixel.
   std::vector<COLORREF> PageRow() const {
+    RECT page_area;
+    GetClientRect(page(), &page_area);
     std::vector<COLORREF> row;
-    for (int x = 0; x < view().Picture1().width(); ++x) row.push_back(PagePixel(x, 7));
+    for (int x = 0; x < page_area.right; ++x) row.push_back(PagePixel(x, 7));
     return row;
   }
 
@@ -96,27 +99,30 @@ class SettingsWindowTest : public MainWindowTest {
   HWND window_ = nullptr;
 };
 
-TEST_F(SettingsWindowTest, OpensWithTheDesignedControlsShowingTheRecord) {
+TEST_F(SettingsWindowTest, OpensWithItsControlsInTheirFramesShowingTheRecord) {
   StartOn(std::vector<uint8_t>(64, 0x41));
   std::vector<Child> children;
   RECT client{};
-  std::wstring caption;
+  std::wstring caption, faults, font;
   std::vector<std::wstring> field_texts;
   std::map<HWND, std::wstring> tips;
-  HWND tooltip = nullptr;
-  int swatches = 0;
+  std::vector<size_t> swatch_rows;
   int visible_fields = 0;
   WithSettings({Do([&] {
     caption = ControlText(Settings());
     GetClientRect(Settings(), &client);
     children = Children(Settings());
-    for (int i : {2, 3, 6, 4, 5, 7, 8}) field_texts.push_back(ControlText(Field(i)));
+    faults = LayoutFaults(Settings());
+    font = ControlText(Combo());
+    for (const std::wstring& c : kFieldCaptions) field_texts.push_back(ControlText(Field(c)));
     field_texts.push_back(ControlText(FontSize()));
-    for (const Child& c : children) {
-      const bool notifies = (GetWindowLongW(c.hwnd, GWL_STYLE) & SS_NOTIFY) != 0;
-      if (c.window_class == L"Static" && notifies) ++swatches;
-      if (c.window_class == L"VanteloxTextEx" && IsWindowVisible(c.hwnd)) ++visible_fields;
+    for (const wchar_t* row : {L"背景色", L"文字色", L"縦区切"}) {
+      swatch_rows.push_back(ControlsBeside(Settings(), row, L"Static").size());
     }
+    for (const Child& c : children) {
+      if (c.window_class == L"VanteloxNumberField" && IsWindowVisible(c.hwnd)) ++visible_fields;
+    }
+    HWND tooltip = nullptr;
     EnumThreadWindows(
         GetCurrentThreadId(),
         [](HWND h, LPARAM found) -> BOOL {
@@ -138,49 +144,38 @@ TEST_F(SettingsWindowTest, OpensWithTheDesignedControlsShowingTheRecord) {
     PressEscape();
   })});
   EXPECT_EQ(caption, L"設定");
-  EXPECT_EQ(client.right, 359);
-  EXPECT_EQ(client.bottom, 239);
+  EXPECT_EQ(client.right, TwipsToPixelsAt(5385, kBaseDpi));
+  EXPECT_EQ(client.bottom, TwipsToPixelsAt(3585, kBaseDpi));
+  EXPECT_EQ(faults, L"");
+  // Each control shows its text, and stands in its frame.
   const struct {
-    const wchar_t* text;
+    const wchar_t* frame;  // none for null
+    std::vector<std::wstring> texts;
     const wchar_t* window_class;
-    RECT rect;  // left, top, width, height
   } designed[] = {
-      {L"入力完了後に入力ウィンドウを消す", L"Button", {4, 12, 201, 13}},
-      {L"最大文字数入力時に自動で完了", L"Button", {4, 32, 189, 13}},
-      {L"入力完了後に自動で移動", L"Button", {4, 52, 153, 13}},
-      {L"フォント", L"Button", {4, 80, 205, 41}},
-      {L"サイズ", L"Static", {132, 100, 33, 13}},
-      {L"入力進数", L"Button", {4, 128, 193, 33}},
-      {L"１６進数", L"Button", {8, 144, 60, 13}},
-      {L"１０進数", L"Button", {72, 144, 60, 13}},
-      {L"２進数", L"Button", {136, 144, 57, 13}},
-      {L"色設定", L"Button", {4, 168, 145, 69}},
-      {L"背景色", L"Static", {12, 184, 48, 13}},
-      {L"文字色", L"Static", {12, 200, 48, 13}},
-      {L"縦区切", L"Static", {12, 220, 48, 13}},
-      {L"ダンプとテキストの横マージン", L"Static", {213, 127, 95, 26}},
-      {L"テキストの右マージン", L"Static", {165, 166, 143, 13}},
-      {L"OK", L"Button", {196, 200, 57, 21}},
-      {L"Cancel", L"Button", {264, 200, 61, 21}},
+      {nullptr,
+       {L"入力完了後に入力ウィンドウを消す", L"最大文字数入力時に自動で完了",
+        L"入力完了後に自動で移動", L"OK", L"Cancel"},
+       L"Button"},
+      {L"フォント", {L"サイズ"}, L"Static"},
+      {L"入力進数", {L"１６進数", L"１０進数", L"２進数"}, L"Button"},
+      {L"色設定", {L"背景色", L"文字色", L"縦区切"}, L"Static"},
+      {nullptr, kFieldCaptions, L"Static"},
   };
   for (const auto& d : designed) {
-    const Child* c = ByText(children, d.text);
-    ASSERT_NE(c, nullptr) << "no control shows this text";
-    EXPECT_EQ(c->window_class, d.window_class);
-    EXPECT_EQ(c->rect.left, d.rect.left) << c->rect.top;
-    EXPECT_EQ(c->rect.top, d.rect.top) << c->rect.left;
-    EXPECT_EQ(c->rect.right - c->rect.left, d.rect.right) << c->rect.left;
-    EXPECT_EQ(c->rect.bottom - c->rect.top, d.rect.bottom) << c->rect.left;
-  }
-  for (const Child& c : children) {
-    if (c.window_class == L"ComboBox") {
-      EXPECT_EQ(c.rect.left, 8);
-      EXPECT_EQ(c.rect.top, 96);
-      EXPECT_EQ(c.rect.right - c.rect.left, 117);
-      EXPECT_EQ(c.text, L"ＭＳ ゴシック");
+    const Child* frame = d.frame ? ByText(children, d.frame) : nullptr;
+    for (const std::wstring& text : d.texts) {
+      const Child* c = ByText(children, text);
+      ASSERT_NE(c, nullptr) << "no control shows this text";
+      EXPECT_EQ(c->window_class, d.window_class);
+      if (!d.frame) continue;
+      ASSERT_NE(frame, nullptr);
+      EXPECT_TRUE(c->rect.left >= frame->rect.left && c->rect.right <= frame->rect.right &&
+                  c->rect.top >= frame->rect.top && c->rect.bottom <= frame->rect.bottom);
     }
   }
-  EXPECT_EQ(swatches, 9);
+  EXPECT_EQ(font, L"ＭＳ ゴシック");
+  EXPECT_EQ(swatch_rows, (std::vector<size_t>{4, 4, 1}));
   EXPECT_EQ(visible_fields, 8);
   EXPECT_EQ(field_texts,
             (std::vector<std::wstring>{L"2", L"3", L"8", L"16", L"32", L"16", L"2", L"9"}));
@@ -192,6 +187,45 @@ TEST_F(SettingsWindowTest, OpensWithTheDesignedControlsShowingTheRecord) {
   EXPECT_EQ(tips[ByText(children, L"最大文字数入力時に自動で完了")->hwnd],
             L"入力ウィンドウで最大文字数を入力すると自動的に入力を完了します。");
   EXPECT_FALSE(fs::FileExists(SettingsFile())) << "Esc writes nothing";
+}
+
+// At each density the window is its layout at 96 dots an inch scaled, and
+// keeps its relations.
+TEST_F(SettingsWindowTest, EveryDensityScalesTheLayoutAndKeepsItsRelations) {
+  StartOn({1});
+  std::vector<Child> at_base;
+  for (int dpi : {96, 120, 144, 168, 192}) {
+    MoveToDensity(form->hwnd(), dpi);
+    std::vector<Child> children;
+    RECT client{};
+    std::wstring faults;
+    WithSettings({Do([&] {
+      GetClientRect(Settings(), &client);
+      // The window's own controls; what is inside them they lay out themselves.
+      for (const Child& c : Children(Settings())) {
+        if (GetParent(c.hwnd) == Settings()) children.push_back(c);
+      }
+      faults = LayoutFaults(Settings());
+      PressEscape();
+    })});
+    EXPECT_EQ(client.right, TwipsToPixelsAt(5385, dpi)) << dpi;
+    EXPECT_EQ(client.bottom, TwipsToPixelsAt(3585, dpi)) << dpi;
+    EXPECT_EQ(faults, L"") << dpi;
+    if (dpi == kBaseDpi) at_base = children;
+    ASSERT_EQ(children.size(), at_base.size()) << dpi;
+    for (size_t i = 0; i < children.size(); ++i) {
+      const Child& c = children[i];
+      const RECT& base = at_base[i].rect;
+      PixelRect want = ScaleForDpi(
+          PixelRect{base.left, base.top, base.right - base.left, base.bottom - base.top}, dpi);
+      // A combo box is as high as its font makes its text box.
+      if (c.window_class == L"ComboBox") want.height = c.rect.bottom - c.rect.top;
+      EXPECT_EQ(PixelRect(c.rect.left, c.rect.top, c.rect.right - c.rect.left,
+                          c.rect.bottom - c.rect.top),
+                want)
+          << dpi << " " << c.window_class << " \"" << c.text << "\"";
+    }
+  }
 }
 
 TEST_F(SettingsWindowTest, CancelEscAndTheCloseBoxPutTheRecordAndTheMainWindowBack) {
@@ -215,14 +249,14 @@ TEST_F(SettingsWindowTest, CancelEscAndTheCloseBoxPutTheRecordAndTheMainWindowBa
                     // A font of 7 keeps 48 bytes a line on the test screen.
                     Key(FontSize(), VK_DOWN);
                     Key(FontSize(), VK_DOWN);
-                    Key(Field(4), VK_UP);
-                    Key(Field(4), VK_UP);
+                    Key(Field(kBytesPerLine), VK_UP);
+                    Key(Field(kBytesPerLine), VK_UP);
                     Click(Control(L"最大文字数入力時に自動で完了"));
                     Click(Control(L"２進数"));
-                    Key(Field(7), VK_UP);
+                    Key(Field(kDumpTextGap), VK_UP);
                     // Typed, not yet taken: closing must not take it on the way out.
-                    SetFocus(Field(7));
-                    SetWindowTextW(Field(7), L"99");
+                    SetFocus(Field(kDumpTextGap));
+                    SetWindowTextW(Field(kDumpTextGap), L"99");
                     bytes_during = DisplaySettings.BytesPerLine;
                     range_during = view().VscrollEx1().Max();
                     GetWindowRect(form->hwnd(), &size_during);
@@ -252,15 +286,15 @@ TEST_F(SettingsWindowTest, OkKeepsAndSavesWhatWasSetAndTheTypedFontComesBack) {
                   // The smallest font keeps 48 bytes a line on the test screen.
                   SetWindowTextW(FontSize(), L"4");
                   Key(FontSize(), VK_RETURN);
-                  SetWindowTextW(Field(4), L"20");
+                  SetWindowTextW(Field(kBytesPerLine), L"20");
                   // Enter takes the number: it goes to the field, not to a button.
-                  PostMessageW(Field(4), WM_KEYDOWN, VK_RETURN, 0);
+                  PostMessageW(Field(kBytesPerLine), WM_KEYDOWN, VK_RETURN, 0);
                 }),
                 [&] { return DisplaySettings.BytesPerLine == 20; }, Do([&] {
                   open_after_enter = IsWindowVisible(Settings()) != 0;
-                  Key(Field(4), VK_UP);
+                  Key(Field(kBytesPerLine), VK_UP);
                   EXPECT_EQ(DisplaySettings.BytesPerLine, 36);
-                  Key(Field(4), VK_UP);
+                  Key(Field(kBytesPerLine), VK_UP);
                   Click(Control(L"２進数"));
                   Click(Control(L"最大文字数入力時に自動で完了"));
                   SetWindowTextW(Combo(), typed.c_str());
@@ -271,8 +305,9 @@ TEST_F(SettingsWindowTest, OkKeepsAndSavesWhatWasSetAndTheTypedFontComesBack) {
   EXPECT_EQ(DisplaySettings.InputRadix, 2);
   EXPECT_TRUE(DisplaySettings.AutoCompleteAtMax);
   EXPECT_EQ(GetFontName(), typed);
+  // The byte input window takes eight binary digits.
   EXPECT_EQ(SendMessageW(ChildOfClass(view().InputWindow().hwnd(), L"Edit"), EM_GETLIMITTEXT, 0, 0),
-            8);  // binary digits
+            8);
   const std::vector<uint8_t> saved = ReadFileBytes(SettingsFile());
   ASSERT_EQ(saved.size(), kSettingsRecordSize);
   EXPECT_EQ(DecodeSettings(saved), DisplaySettings);
@@ -304,14 +339,14 @@ TEST_F(SettingsWindowTest, TheLargestAndSmallestLayoutsAreSavedReadablyForTheNex
     DisplaySettings.LeftMargin = e.margins;
     std::wstring shown_bytes, shown_lines;
     WithSettings({Do([&] {
-      for (int i : {2, 3, 4, 5, 6, 7, 8}) {
-        SetWindowTextW(Field(i), e.typed);
-        Key(Field(i), VK_RETURN);
+      for (const std::wstring& caption : kFieldCaptions) {
+        SetWindowTextW(Field(caption), e.typed);
+        Key(Field(caption), VK_RETURN);
       }
       SetWindowTextW(FontSize(), e.typed);
       Key(FontSize(), VK_RETURN);
-      shown_bytes = ControlText(Field(4));
-      shown_lines = ControlText(Field(5));
+      shown_bytes = ControlText(Field(kBytesPerLine));
+      shown_lines = ControlText(Field(kLinesPerPage));
       Click(Control(L"OK"));
     })});
     const std::optional<DisplaySettingsRecord> saved =
@@ -321,18 +356,20 @@ TEST_F(SettingsWindowTest, TheLargestAndSmallestLayoutsAreSavedReadablyForTheNex
     EXPECT_EQ(shown_bytes, std::to_wstring(saved->BytesPerLine));
     EXPECT_EQ(shown_lines, std::to_wstring(saved->LinesPerPage));
     const PageGeometry page = LayOutPage(*saved);
+    RECT page_area;
+    GetClientRect(this->page(), &page_area);
     if (e.fits) {
       EXPECT_EQ(page.picture_width, e.width);
       EXPECT_EQ(page.picture_height, e.height);
-      EXPECT_EQ(view().Picture1().width(), e.width);
+      EXPECT_EQ(page_area.right, e.width);
     } else {
       // 16 bytes of the widest cells are still wider than the screen: the
       // page area is cut there, and as many lines as fit are kept.
       EXPECT_EQ(saved->BytesPerLine, 16);
       EXPECT_GT(saved->LinesPerPage, 8);
       EXPECT_LT(saved->LinesPerPage, 96);
-      EXPECT_LT(view().Picture1().width(), page.picture_width);
-      EXPECT_EQ(view().Picture1().height(), page.picture_height);
+      EXPECT_LT(page_area.right, page.picture_width);
+      EXPECT_EQ(page_area.bottom, page.picture_height);
     }
   }
 }
@@ -382,7 +419,9 @@ TEST_F(SettingsWindowTest, APickedColourShowsAtOnceAndTheCloseBoxUndoesIt) {
   COLORREF page_while_open = 0;
   WithSettings({Do([&] {
                   // The second background swatch: odd lines.
-                  PostMessageW(SwatchAt({84, 180}), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+                  const std::vector<HWND> row = ControlsBeside(Settings(), L"背景色", L"Static");
+                  ASSERT_EQ(row.size(), 4u);
+                  PostMessageW(row[1], WM_LBUTTONDOWN, MK_LBUTTON, 0);
                 }),
                 [&] { return (chooser = FindOwnedWindow(Settings())) != nullptr; }, Do([&] {
                   Click(ChildWithText(chooser, L"システムカラー"));
@@ -416,9 +455,11 @@ TEST_F(SettingsWindowTest, EscTheCloseBoxOrOkWhileAButtonIsHeldEndTheRepeat) {
   for (size_t way = 0; way < endings.size(); ++way) {
     DisplaySettings = before;
     fs::RemoveFile(SettingsFile());
-    WithSettings(
-        {Do([&] { PostMessageW(SurfaceAt(kFieldAt[7]), WM_LBUTTONDOWN, MK_LBUTTON, kPlusButton); }),
-         [&] { return DisplaySettings.DumpTextGap == 17; }, Do(endings[way])});
+    WithSettings({Do([&] {
+                    const HWND gap = NumberFieldBeside(Settings(), kDumpTextGap);
+                    PostMessageW(gap, WM_LBUTTONDOWN, MK_LBUTTON, ButtonPoint(gap, true));
+                  }),
+                  [&] { return DisplaySettings.DumpTextGap == 17; }, Do(endings[way])});
     EXPECT_EQ(GetCapture(), nullptr) << way;
     const bool ok = way == 2;
     EXPECT_EQ(DisplaySettings.DumpTextGap, ok ? 17 : 16) << way;
@@ -433,24 +474,42 @@ class CountingHost : public ColourChooserHost {
   int calls = 0;
 };
 
+// The chooser's controls, found as a person finds them.
+struct ChooserControls {
+  explicit ChooserControls(HWND chooser)
+      : system_colour(ChildWithText(chooser, L"システムカラー")),
+        own_colour(ChildWithText(chooser, L"ユーザー定義カラー")),
+        list(ChildOfClass(chooser, L"ListBox")),
+        ok(ChildWithText(chooser, L"OK")),
+        cancel(ChildWithText(chooser, L"Cancel")) {
+    for (size_t i = 0; i < 3; ++i) {
+      const wchar_t* part = std::array{L"Red", L"Green", L"Blue"}[i];
+      bars[i] = ControlBeside(chooser, part, L"ScrollBar");
+      values[i] = ControlBeside(chooser, part, L"Static");
+    }
+  }
+  HWND system_colour, own_colour, list, ok, cancel;
+  std::array<HWND, 3> bars{}, values{};  // red, green, blue
+};
+
 class ColourChooserTest : public MainWindowTest {
  protected:
   // Opens the chooser on `start` over the main window; `act` runs once it is
   // up and must close it.
-  void Choose(Colour start, const std::function<void(ColourChooser&)>& act) {
+  void Choose(Colour start, const std::function<void(HWND, const ChooserControls&)>& act) {
     slot = start;
     ColourChooser chooser(host, slot, start);
     DriveModal(
-        form->hwnd(), [&] { chooser.ShowModal(form->hwnd()); }, [&](HWND) { act(chooser); });
+        form->hwnd(), [&] { chooser.ShowModal(form->hwnd()); },
+        [&](HWND window) { act(window, ChooserControls(window)); });
   }
-  static void Scroll(ColourChooser& c, int bar, int code, int position = 0) {
-    SendMessageW(c.hwnd(), WM_HSCROLL, MAKEWPARAM(code, position),
-                 reinterpret_cast<LPARAM>(c.HScroll1[bar]));
+  static void Scroll(HWND chooser, HWND bar, int code, int position = 0) {
+    SendMessageW(chooser, WM_HSCROLL, MAKEWPARAM(code, position), reinterpret_cast<LPARAM>(bar));
   }
-  static void Select(ColourChooser& c, int entry) {
-    SendMessageW(c.List1, LB_SETCURSEL, entry, 0);
-    SendMessageW(c.hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(c.List1), LBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(c.List1));
+  static void Select(HWND chooser, HWND list, int entry) {
+    SendMessageW(list, LB_SETCURSEL, entry, 0);
+    SendMessageW(chooser, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
   }
 
   CountingHost host;
@@ -459,64 +518,72 @@ class ColourChooserTest : public MainWindowTest {
 
 TEST_F(ColourChooserTest, OpensInTheModeOfItsColourWithExactlyOneWrite) {
   Start(L"");
-  Choose(0x00EFEFEF, [&](ColourChooser& c) {
+  Choose(0x00EFEFEF, [&](HWND, const ChooserControls& c) {
     EXPECT_EQ(host.calls, 1);
     EXPECT_EQ(slot, 0x00EFEFEFu);
-    EXPECT_TRUE(Checked(c.Option2));
+    EXPECT_TRUE(Checked(c.own_colour));
     for (int i = 0; i < 3; ++i) {
-      EXPECT_EQ(GetScrollPos(c.HScroll1[i], SB_CTL), 239);
-      EXPECT_EQ(ControlText(c.Label4[i]), L"239");
-      EXPECT_TRUE(IsWindowEnabled(c.HScroll1[i]));
+      EXPECT_EQ(GetScrollPos(c.bars[i], SB_CTL), 239);
+      EXPECT_EQ(ControlText(c.values[i]), L"239");
+      EXPECT_TRUE(IsWindowEnabled(c.bars[i]));
     }
-    EXPECT_FALSE(IsWindowEnabled(c.List1));
-    Click(c.Command2);
+    EXPECT_FALSE(IsWindowEnabled(c.list));
+    Click(c.cancel);
   });
   host.calls = 0;
-  Choose(0x80000005, [&](ColourChooser& c) {
+  Choose(0x80000005, [&](HWND, const ChooserControls& c) {
     EXPECT_EQ(host.calls, 1);
     EXPECT_EQ(slot, 0x80000005u);
-    EXPECT_TRUE(Checked(c.Option1));
-    EXPECT_EQ(SendMessageW(c.List1, LB_GETCURSEL, 0, 0), 5);
+    EXPECT_TRUE(Checked(c.system_colour));
+    EXPECT_EQ(SendMessageW(c.list, LB_GETCURSEL, 0, 0), 5);
     wchar_t name[64] = {};
-    SendMessageW(c.List1, LB_GETTEXT, 5, reinterpret_cast<LPARAM>(name));
+    SendMessageW(c.list, LB_GETTEXT, 5, reinterpret_cast<LPARAM>(name));
     EXPECT_STREQ(name, L"ウィンドウの背景色");
-    SendMessageW(c.List1, LB_GETTEXT, 22, reinterpret_cast<LPARAM>(name));
+    SendMessageW(c.list, LB_GETTEXT, 22, reinterpret_cast<LPARAM>(name));
     EXPECT_STREQ(name,
                  L"3D で\u3000"
                  L"2 番目に明るく表示する要素の色");
-    EXPECT_EQ(SendMessageW(c.List1, LB_GETCOUNT, 0, 0), 25);
-    EXPECT_FALSE(IsWindowEnabled(c.HScroll1[0]));
-    Click(c.Command2);
+    EXPECT_EQ(SendMessageW(c.list, LB_GETCOUNT, 0, 0), 25);
+    EXPECT_FALSE(IsWindowEnabled(c.bars[0]));
+    Click(c.cancel);
   });
 }
 
 TEST_F(ColourChooserTest, EveryMoveIsWrittenAndOkCancelAndTheCloseBoxEndAsDesigned) {
   Start(L"");
-  using Act = std::function<void(ColourChooser&)>;
-  const Act ok = [](ColourChooser& c) { Click(c.Command1); };
-  const Act cancel = [](ColourChooser& c) { Click(c.Command2); };
-  const Act close_box = [](ColourChooser& c) { PostMessageW(c.hwnd(), WM_CLOSE, 0, 0); };
-  const Act enter = [](ColourChooser& c) { PostMessageW(c.Command1, WM_KEYDOWN, VK_RETURN, 0); };
+  using Act = std::function<void(HWND, const ChooserControls&)>;
+  const Act ok = [](HWND, const ChooserControls& c) { Click(c.ok); };
+  const Act cancel = [](HWND, const ChooserControls& c) { Click(c.cancel); };
+  const Act close_box = [](HWND w, const ChooserControls&) { PostMessageW(w, WM_CLOSE, 0, 0); };
+  const Act enter = [](HWND, const ChooserControls& c) {
+    PostMessageW(c.ok, WM_KEYDOWN, VK_RETURN, 0);
+  };
+  const auto scroll = [](int bar, int code, int position = 0) {
+    return [=](HWND w, const ChooserControls& c) { Scroll(w, c.bars[bar], code, position); };
+  };
+  const auto select = [](int entry) {
+    return [=](HWND w, const ChooserControls& c) { Select(w, c.list, entry); };
+  };
   const struct {
     Colour start;
     Act move, end;
     Colour slot;
   } cases[] = {
-      {0x80000005, [](ColourChooser& c) { Select(c, 24); }, ok, 0x80000018},
-      {0, [](ColourChooser& c) { Scroll(c, 0, SB_RIGHT); }, ok, 0x000000FF},
-      {0, [](ColourChooser& c) { Scroll(c, 1, SB_THUMBTRACK, 200); }, ok, 0x0000C800},
-      {0x00102030, [](ColourChooser& c) { Scroll(c, 2, SB_LINERIGHT); }, ok, 0x00112030},
+      {0x80000005, select(24), ok, 0x80000018},
+      {0, scroll(0, SB_RIGHT), ok, 0x000000FF},
+      {0, scroll(1, SB_THUMBTRACK, 200), ok, 0x0000C800},
+      {0x00102030, scroll(2, SB_LINERIGHT), ok, 0x00112030},
       // System to user-defined: the bars' colour at once.
-      {0x80000005, [](ColourChooser& c) { Click(c.Option2); }, ok, 0x00000000},
-      {0x00EFEFEF, [](ColourChooser& c) { Scroll(c, 0, SB_LEFT); }, cancel, 0x00EFEFEF},
-      {0x80000005, [](ColourChooser& c) { Select(c, 7); }, cancel, 0x80000005},
-      {0x00EFEFEF, [](ColourChooser& c) { Scroll(c, 0, SB_LEFT); }, close_box, 0x00EFEF00},
-      {0x00EFEFEF, [](ColourChooser& c) { Scroll(c, 2, SB_PAGELEFT); }, enter, 0x00DFEFEF},
+      {0x80000005, [](HWND, const ChooserControls& c) { Click(c.own_colour); }, ok, 0x00000000},
+      {0x00EFEFEF, scroll(0, SB_LEFT), cancel, 0x00EFEFEF},
+      {0x80000005, select(7), cancel, 0x80000005},
+      {0x00EFEFEF, scroll(0, SB_LEFT), close_box, 0x00EFEF00},
+      {0x00EFEFEF, scroll(2, SB_PAGELEFT), enter, 0x00DFEFEF},
   };
   for (const auto& c : cases) {
-    Choose(c.start, [&](ColourChooser& chooser) {
-      c.move(chooser);
-      c.end(chooser);
+    Choose(c.start, [&](HWND window, const ChooserControls& controls) {
+      c.move(window, controls);
+      c.end(window, controls);
     });
     EXPECT_EQ(slot, c.slot) << std::hex << c.start << " -> " << c.slot;
   }

@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "app/view/menu_commands.h"
+#include "common/ui/dpi_scale.h"
 #include "tests/app/main_window_fixture_win.h"
+#include "tests/support/layout_check_win.h"
 
 namespace vx::test {
 namespace {
@@ -21,7 +23,7 @@ class VersionWindowTest : public MainWindowTest {
 TEST_F(VersionWindowTest, ShowsNameVersionMakerAndIconAndClosesWithItsButton) {
   StartOn({1});
   bool owner_enabled_while_shown = true;
-  std::wstring caption;
+  std::wstring caption, faults;
   RECT client{};
   std::vector<Child> children;
   LOGFONTW name_font{};
@@ -31,6 +33,7 @@ TEST_F(VersionWindowTest, ShowsNameVersionMakerAndIconAndClosesWithItsButton) {
     caption = ControlText(w);
     GetClientRect(w, &client);
     children = Children(w);
+    faults = LayoutFaults(w);
     if (const Child* name = ByText(children, L"Vantelox")) {
       GetObjectW(reinterpret_cast<HFONT>(SendMessageW(name->hwnd, WM_GETFONT, 0, 0)),
                  sizeof name_font, &name_font);
@@ -48,22 +51,16 @@ TEST_F(VersionWindowTest, ShowsNameVersionMakerAndIconAndClosesWithItsButton) {
   EXPECT_EQ(FindVersionWindow(), nullptr);
 
   EXPECT_EQ(caption, L"バージョン情報");
-  EXPECT_EQ(client.right, 170);
-  EXPECT_EQ(client.bottom, 129);
+  EXPECT_EQ(client.right, TwipsToPixelsAt(2550, kBaseDpi));
+  EXPECT_EQ(client.bottom, TwipsToPixelsAt(1935, kBaseDpi));
+  EXPECT_EQ(faults, L"");
   ASSERT_EQ(children.size(), 5u);
   EXPECT_NE(icon, nullptr);
-  const Child* version = ByText(children, L"Version 1.1.0");
-  ASSERT_NE(version, nullptr);
-  EXPECT_EQ(version->rect.left, 60);
-  EXPECT_EQ(version->rect.top, 32);
+  EXPECT_NE(ByText(children, L"Version 1.1.0"), nullptr);
   EXPECT_NE(ByText(children, L"Morvane Soft"), nullptr);
   const Child* close = ByText(children, L"閉じる");
   ASSERT_NE(close, nullptr);
   EXPECT_EQ(close->window_class, L"Button");
-  EXPECT_EQ(close->rect.left, 100);
-  EXPECT_EQ(close->rect.top, 108);
-  EXPECT_EQ(close->rect.right - close->rect.left, 49);
-  EXPECT_EQ(close->rect.bottom - close->rect.top, 17);
 
   EXPECT_EQ(std::wstring(name_font.lfFaceName), L"ＭＳ Ｐゴシック");
   EXPECT_EQ(name_font.lfWeight, FW_BOLD);

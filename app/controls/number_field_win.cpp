@@ -1,12 +1,12 @@
-#include "app/controls/text_ex_win.h"
+#include "app/controls/number_field_win.h"
 
 #include <windowsx.h>
 
 #include <string>
 
 #include "app/controls/auto_repeat.h"
-#include "app/controls/text_ex_cursor_win.h"
-#include "app/controls/text_ex_rules.h"
+#include "app/controls/number_field_cursor_win.h"
+#include "app/controls/number_field_rules.h"
 #include "common/ui/dpi_win.h"
 #include "common/ui/font_faces.h"
 #include "common/ui/message_pump_win.h"
@@ -15,8 +15,7 @@
 namespace vx {
 namespace {
 
-constexpr wchar_t kClassName[] = L"VanteloxTextEx";
-constexpr int kText1Id = 1;
+constexpr wchar_t kClassName[] = L"VanteloxNumberField";
 
 void DrawLine(HDC dc, const SurfaceLine& l) {
   MoveToEx(dc, l.x1, l.y1, nullptr);
@@ -26,79 +25,82 @@ void DrawLine(HDC dc, const SurfaceLine& l) {
 
 }  // namespace
 
-bool TextEx::Create(HWND parent, const TextExArgs& args) {
-  MinValue = args.MinValue;
-  MaxValue = args.MaxValue;
-  ChangeValue = args.ChangeValue;
-  ChangeMouseValue = args.ChangeMouseValue;
-  index_ = args.index;
-  enabled_ = args.Enabled;
-  value_ = ClampValue(args.Value, MinValue, MaxValue);
-  WindowArgs window = WindowArgs::Child(parent, args.id, args.rect);
+bool NumberField::Create(HWND parent, NumberFieldArgs args) {
+  min_ = args.min;
+  max_ = args.max;
+  key_step_ = args.key_step;
+  drag_step_ = args.drag_step;
+  enabled_ = args.enabled;
+  value_ = ClampValue(args.value, min_, max_);
+  WindowArgs window = WindowArgs::Child(parent, 0, args.rect);
   if (!args.visible) window.style &= ~DWORD{WS_VISIBLE};
-  // Tab and the dialog keys reach the edit field inside.
+  // Tab and the dialog keys reach the text box inside.
   window.ex_style = WS_EX_CONTROLPARENT;
   if (!CreateBound({kClassName, CS_DBLCLKS, COLOR_BTNFACE}, window)) return false;
   DWORD style = ES_AUTOHSCROLL | WS_BORDER;
   if (enabled_) style |= WS_TABSTOP;
   LayOut();
-  text1_ = MakeControl(hwnd(), {L"EDIT",
-                                std::to_wstring(value_),
-                                {0, 0, layout_.edit_width, layout_.edit_height},
-                                style,
-                                kText1Id,
-                                font_.get(),
-                                0,
-                                true});
-  if (!text1_) return false;
-  text1_hook_.Attach(
-      text1_, [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) { return Text1_Message(m, w, l, r); });
-  EnableControl(text1_, enabled_);
+  text_box_ = MakeControl(hwnd(), {L"EDIT",
+                                   std::to_wstring(value_),
+                                   {0, 0, layout_.edit_width, layout_.edit_height},
+                                   style,
+                                   0,
+                                   font_.get(),
+                                   0,
+                                   true});
+  if (!text_box_) return false;
+  text_box_hook_.Attach(text_box_, [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) {
+    return OnTextBoxMessage(m, w, l, r);
+  });
+  EnableControl(text_box_, enabled_);
+  // Only now: the first number is not reported.
+  on_change_ = std::move(args.on_change);
   return true;
 }
 
-void TextEx::SetValue(int32_t v) { Assign(v); }
+void NumberField::SetValue(int32_t value) { Assign(value); }
 
-void TextEx::Assign(int64_t v) {
-  value_ = ClampValue(v, MinValue, MaxValue);
-  if (text1_) {
-    SetControlText(text1_, std::to_wstring(value_));
-    UpdateWindow(text1_);
+void NumberField::Assign(int64_t value) {
+  value_ = ClampValue(value, min_, max_);
+  if (text_box_) {
+    SetControlText(text_box_, std::to_wstring(value_));
+    UpdateWindow(text_box_);
   }
-  if (ValueChanged) ValueChanged(index_);
+  if (on_change_) on_change_(value_);
 }
 
-void TextEx::SetEnabled(bool on) {
-  enabled_ = on;
-  if (!text1_) return;
-  EnableControl(text1_, on);
-  const LONG_PTR style = GetWindowLongPtrW(text1_, GWL_STYLE);
-  SetWindowLongPtrW(text1_, GWL_STYLE, on ? style | WS_TABSTOP : style & ~LONG_PTR{WS_TABSTOP});
+void NumberField::SetEnabled(bool enabled) {
+  enabled_ = enabled;
+  if (!text_box_) return;
+  EnableControl(text_box_, enabled);
+  const LONG_PTR style = GetWindowLongPtrW(text_box_, GWL_STYLE);
+  SetWindowLongPtrW(text_box_, GWL_STYLE,
+                    enabled ? style | WS_TABSTOP : style & ~LONG_PTR{WS_TABSTOP});
 }
 
-int32_t TextEx::TypedValue() const { return ParseText(ControlText(text1_)); }
+int32_t NumberField::TypedValue() const { return ParseText(ControlText(text_box_)); }
 
-void TextEx::LayOut() {
+void NumberField::LayOut() {
   RECT client;
   GetClientRect(hwnd(), &client);
   const int dpi = WindowDpi(hwnd());
-  layout_ = LayOutTextEx(client.right, client.bottom, dpi);
+  layout_ = LayOutNumberField(client.right, client.bottom, dpi);
   if (layout_.font_points == font_points_ && dpi == font_dpi_) return;
   // The old font goes only once the field has the new one.
   Font font = MakeFontForDpi({font_faces::kDialog, layout_.font_points * 100}, dpi);
-  if (text1_) SetControlFont(text1_, font.get(), true);
+  if (text_box_) SetControlFont(text_box_, font.get(), true);
   font_ = std::move(font);
   font_points_ = layout_.font_points;
   font_dpi_ = dpi;
 }
 
-void TextEx::RePaint() {
+void NumberField::OnResize() {
   LayOut();
-  if (text1_) MoveWindow(text1_, 0, 0, layout_.edit_width, layout_.edit_height, TRUE);
+  if (text_box_) MoveWindow(text_box_, 0, 0, layout_.edit_width, layout_.edit_height, TRUE);
   InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
-void TextEx::Paint() {
+void NumberField::Paint() {
   PAINTSTRUCT ps;
   const HDC dc = BeginPaint(hwnd(), &ps);
   {
@@ -114,10 +116,10 @@ void TextEx::Paint() {
   EndPaint(hwnd(), &ps);
 }
 
-LRESULT TextEx::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT NumberField::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_SIZE:
-      RePaint();
+      OnResize();
       return 0;
     case WM_PAINT:
       Paint();
@@ -143,7 +145,7 @@ LRESULT TextEx::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   }
 }
 
-bool TextEx::Text1_Message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+bool NumberField::OnTextBoxMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   switch (msg) {
     case WM_GETDLGCODE:
       // Enter takes the typed number here rather than pressing a button of the window.
@@ -153,7 +155,7 @@ bool TextEx::Text1_Message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:  // Alt+Up, Alt+Down
       if (wp != VK_UP && wp != VK_DOWN && wp != VK_RETURN) return false;
-      if (enabled_) Text1_KeyDown(static_cast<int>(wp));
+      if (enabled_) OnTextBoxKey(static_cast<int>(wp));
       return true;
     case WM_CHAR:
       // Enter has been taken on its key; a single-line field would only beep.
@@ -163,21 +165,21 @@ bool TextEx::Text1_Message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       Assign(TypedValue());
       return false;
     case WM_LBUTTONDOWN:
-      if (enabled_) Text1_MouseDown(GET_Y_LPARAM(lp));
+      if (enabled_) OnDragStart(GET_Y_LPARAM(lp));
       return false;
     case WM_MOUSEMOVE:
       if (!dragging_) return false;
-      Text1_MouseMove(GET_Y_LPARAM(lp));
+      OnDrag(GET_Y_LPARAM(lp));
       return true;
     case WM_LBUTTONUP:
-      if (dragging_) Text1_MouseUp();
+      if (dragging_) OnDragEnd();
       return false;
     case WM_CAPTURECHANGED:
       dragging_ = false;
       return false;
     case WM_SETCURSOR:
       if (LOWORD(lp) != HTCLIENT) return false;
-      SetCursor(TextExCursor());
+      SetCursor(NumberFieldCursor());
       result = TRUE;
       return true;
     default:
@@ -185,43 +187,43 @@ bool TextEx::Text1_Message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   }
 }
 
-void TextEx::Text1_KeyDown(int key) {
+void NumberField::OnTextBoxKey(int key) {
   if (key == VK_RETURN) {
     Assign(TypedValue());
     return;
   }
-  Assign(value_ + KeyStep(key == VK_UP ? 1 : -1, ChangeValue, ShiftState() != 0));
+  Assign(value_ + KeyStep(key == VK_UP ? 1 : -1, key_step_, ShiftState() != 0));
 }
 
-void TextEx::Text1_MouseDown(int y) {
+void NumberField::OnDragStart(int y) {
   dragging_ = true;
   drag_start_y_ = y;
   drag_start_value_ = TypedValue();
 }
 
-void TextEx::Text1_MouseMove(int y) {
+void NumberField::OnDrag(int y) {
   const int64_t steps = DragSteps(drag_start_y_, y);
-  SendMessageW(text1_, EM_SETSEL, static_cast<WPARAM>(-1), 0);
-  Assign(drag_start_value_ + steps * ChangeMouseValue);
+  SendMessageW(text_box_, EM_SETSEL, static_cast<WPARAM>(-1), 0);
+  Assign(drag_start_value_ + steps * drag_step_);
 }
 
-void TextEx::Text1_MouseUp() {
+void NumberField::OnDragEnd() {
   dragging_ = false;
-  SetFocus(text1_);
+  SetFocus(text_box_);
 }
 
-void TextEx::OnButtonDown(UINT button, LPARAM lp) {
+void NumberField::OnButtonDown(UINT button, LPARAM lp) {
   last_button_ = button;
   last_press_ = {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
   if (button == WM_LBUTTONDOWN && enabled_) PressButton(last_press_.x, last_press_.y);
 }
 
-void TextEx::OnDoubleClick() {
+void NumberField::OnDoubleClick() {
   // One more press where the last one was.
   if (last_button_ == WM_LBUTTONDOWN && enabled_) PressButton(last_press_.x, last_press_.y);
 }
 
-void TextEx::PressButton(int x, int y) {
+void NumberField::PressButton(int x, int y) {
   const int direction = ButtonDirection(layout_, x, y);
   if (direction == 0) return;
   // A release anywhere ends the repeat, not only one over the control.
@@ -233,7 +235,7 @@ void TextEx::PressButton(int x, int y) {
   // Tab keep working in the window while the button is held.
   const auto held = [this] { return !repeat_stop_ && hwnd() != nullptr; };
   RunAutoRepeat(
-      [this, direction] { Assign(int64_t{TypedValue()} + int64_t{ChangeValue} * direction); },
+      [this, direction] { Assign(int64_t{TypedValue()} + int64_t{key_step_} * direction); },
       [&] {
         if (!held() || !LetMessagesRun(hwnd(), true) || !held()) return false;
         WaitForMessages(1);

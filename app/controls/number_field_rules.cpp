@@ -1,4 +1,4 @@
-#include "app/controls/text_ex_rules.h"
+#include "app/controls/number_field_rules.h"
 
 namespace vx {
 namespace {

@@ -1,4 +1,4 @@
-// The number rules of TextEx, the bounded whole-number field: how a typed
+// The number rules of the number field, the bounded whole-number field: how a typed
 // text is read, how every assignment is bounded, and what a key or a drag adds.
 #pragma once
 

@@ -1,4 +1,4 @@
-#include "app/controls/text_ex_layout.h"
+#include "app/controls/number_field_layout.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,7 +15,7 @@ constexpr int kButtonMargin = 1;
 
 }  // namespace
 
-TextExLayout LayOutTextEx(int width, int height, int dpi) {
+NumberFieldLayout LayOutNumberField(int width, int height, int dpi) {
   const int w = width - 1;
   const int h = height - 1;
   const int left = Round(w * 0.7);
@@ -24,7 +24,7 @@ TextExLayout LayOutTextEx(int width, int height, int dpi) {
   const int plus_middle = Round((h / 2.0 - 1) / 2);
   const int upright_x = Round(w * 0.85);
   const int minus_middle = Round(h / 2.0 + 1 + h / 4.0);
-  TextExLayout l{};
+  NumberFieldLayout l{};
   l.edit_width = std::max(1, Round(w * 0.7 - 1));
   l.edit_height = std::max(1, h - 1);
   // A surface too low for a readable font still gets one.
@@ -37,7 +37,7 @@ TextExLayout LayOutTextEx(int width, int height, int dpi) {
   return l;
 }
 
-int ButtonDirection(const TextExLayout& layout, int x, int y) {
+int ButtonDirection(const NumberFieldLayout& layout, int x, int y) {
   if (layout.minus.Contains(x, y, kButtonMargin)) return -1;
   if (layout.plus.Contains(x, y, kButtonMargin)) return 1;
   return 0;

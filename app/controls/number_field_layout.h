@@ -1,4 +1,4 @@
-// Where TextEx puts its edit field and its two square buttons, and which
+// Where the number field puts its text box and its two square buttons, and which
 // button a point of its surface presses. All in pixels of the surface.
 #pragma once
 
@@ -10,7 +10,7 @@ struct SurfaceLine {
   int x1, y1, x2, y2;  // both ends drawn
 };
 
-struct TextExLayout {
+struct NumberFieldLayout {
   int edit_width;
   int edit_height;
   int font_points;
@@ -25,10 +25,10 @@ struct TextExLayout {
 // display of `dpi` dots an inch: the edit field takes the left 70 %, the
 // plus button the upper right, the minus button the lower right. The font's
 // points follow the height the surface would have at 96 dots an inch.
-TextExLayout LayOutTextEx(int width, int height, int dpi = 96);
+NumberFieldLayout LayOutNumberField(int width, int height, int dpi = 96);
 
 // +1 for the plus button, -1 for the minus button, 0 for neither. Each button
 // takes one pixel more on every side; on the row where both then meet, minus wins.
-int ButtonDirection(const TextExLayout& layout, int x, int y);
+int ButtonDirection(const NumberFieldLayout& layout, int x, int y);
 
 }  // namespace vx

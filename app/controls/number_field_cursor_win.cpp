@@ -1,4 +1,4 @@
-#include "app/controls/text_ex_cursor_win.h"
+#include "app/controls/number_field_cursor_win.h"
 
 #include <array>
 #include <cstdint>
@@ -9,16 +9,16 @@
 namespace vx {
 namespace {
 
-constexpr int kSize = kTextExCursorSize;
+constexpr int kSize = kNumberFieldCursorSize;
 constexpr int kRowBytes = kSize / 8;
 using Plane = std::array<uint8_t, kRowBytes * kSize>;
 
 // The black arrow: a shaft three pixels wide through the hot spot's column,
 // with a head at each end, 14 pixels above and below the hot spot.
 bool InArrow(int x, int y) {
-  const int dx = std::abs(x - kTextExCursorHotX);
-  const int top = kTextExCursorHotY - 14;
-  const int bottom = kTextExCursorHotY + 14;
+  const int dx = std::abs(x - kNumberFieldCursorHotX);
+  const int top = kNumberFieldCursorHotY - 14;
+  const int bottom = kNumberFieldCursorHotY + 14;
   if (y < top || y > bottom) return false;
   if (y <= top + 7) return dx <= y - top;
   if (y >= bottom - 7) return dx <= bottom - y;
@@ -55,13 +55,14 @@ Cursor MakeCursor() {
       if (!InArrow(x, y)) xor_plane[ByteAt(x, y)] |= BitOf(x);
     }
   }
-  return Cursor(CreateCursor(GetModuleHandleW(nullptr), kTextExCursorHotX, kTextExCursorHotY, kSize,
-                             kSize, and_plane.data(), xor_plane.data()));
+  return Cursor(CreateCursor(GetModuleHandleW(nullptr), kNumberFieldCursorHotX,
+                             kNumberFieldCursorHotY, kSize, kSize, and_plane.data(),
+                             xor_plane.data()));
 }
 
 }  // namespace
 
-HCURSOR TextExCursor() {
+HCURSOR NumberFieldCursor() {
   static const Cursor cursor = MakeCursor();
   return cursor.get();
 }

@@ -1,6 +1,6 @@
 // The number rules of the numeric field, its buttons' hit areas and the
 // repeat schedule of a held button, against a fake clock.
-#include "app/controls/text_ex_rules.h"
+#include "app/controls/number_field_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -8,13 +8,13 @@
 #include <vector>
 
 #include "app/controls/auto_repeat.h"
-#include "app/controls/text_ex_layout.h"
+#include "app/controls/number_field_layout.h"
 #include "common/clock.h"
 
 namespace vx {
 namespace {
 
-TEST(TextExRules, ParseTextReadsTheNumberThatTheFirstFiveCharactersBeginWith) {
+TEST(NumberFieldRules, ParseTextReadsTheNumberThatTheFirstFiveCharactersBeginWith) {
   const struct {
     const wchar_t* text;
     int32_t value;
@@ -29,7 +29,7 @@ TEST(TextExRules, ParseTextReadsTheNumberThatTheFirstFiveCharactersBeginWith) {
   for (const auto& c : cases) EXPECT_EQ(ParseText(c.text), c.value) << std::wstring(c.text).c_str();
 }
 
-TEST(TextExRules, AssignmentsAreBoundedAndStepsDoubleWithAModifier) {
+TEST(NumberFieldRules, AssignmentsAreBoundedAndStepsDoubleWithAModifier) {
   EXPECT_EQ(ClampValue(99999, 0, 128), 128);
   EXPECT_EQ(ClampValue(0, 16, 48), 16);
   EXPECT_EQ(ClampValue(int64_t{INT32_MAX} + 16, 0, INT32_MAX), INT32_MAX);
@@ -46,7 +46,7 @@ TEST(TextExRules, AssignmentsAreBoundedAndStepsDoubleWithAModifier) {
   EXPECT_EQ(up_from(36, 1, false), 48);
 }
 
-TEST(TextExRules, OneDragStepPer15PixelsRoundedHalvesToEven) {
+TEST(NumberFieldRules, OneDragStepPer15PixelsRoundedHalvesToEven) {
   EXPECT_EQ(DragSteps(100, 93), 0);  // 7 up
   EXPECT_EQ(DragSteps(100, 92), 1);  // 8 up
   EXPECT_EQ(DragSteps(100, 108), -1);
@@ -58,9 +58,9 @@ TEST(TextExRules, OneDragStepPer15PixelsRoundedHalvesToEven) {
   for (const auto& h : halves) EXPECT_EQ(DivideRoundingHalfToEven(h.n, h.d), h.q) << h.n;
 }
 
-TEST(TextExLayout, ButtonsTakeOnePixelMoreAndMinusWinsTheSharedRow) {
+TEST(NumberFieldLayout, ButtonsTakeOnePixelMoreAndMinusWinsTheSharedRow) {
   // A settings field: 675 x 255 twips.
-  const TextExLayout l = LayOutTextEx(45, 17);
+  const NumberFieldLayout l = LayOutNumberField(45, 17);
   EXPECT_EQ(l.edit_width, 30);
   EXPECT_EQ(l.edit_height, 15);
   EXPECT_EQ(l.font_points, 10);
@@ -70,7 +70,7 @@ TEST(TextExLayout, ButtonsTakeOnePixelMoreAndMinusWinsTheSharedRow) {
                 {40, 8, -1}, {40, 9, -1}, {40, 16, -1}, {45, 17, -1}, {29, 12, 0}, {10, 5, 0}};
   for (const auto& p : points)
     EXPECT_EQ(ButtonDirection(l, p.x, p.y), p.direction) << p.x << "," << p.y;
-  EXPECT_EQ(LayOutTextEx(10, 5).font_points, 1);
+  EXPECT_EQ(LayOutNumberField(10, 5).font_points, 1);
 }
 
 // A held button against a fake clock: each round between steps costs
