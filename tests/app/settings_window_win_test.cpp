@@ -112,7 +112,7 @@ TEST_F(SettingsWindowTest, OpensWithItsControlsInTheirFramesShowingTheRecord) {
     caption = ControlText(Settings());
     GetClientRect(Settings(), &client);
     children = Children(Settings());
-    faults = LayoutFaults(Settings());
+    faults = LayoutFaultsWithin(Settings());
     font = ControlText(Combo());
     for (const std::wstring& c : kFieldCaptions) field_texts.push_back(ControlText(Field(c)));
     field_texts.push_back(ControlText(FontSize()));
@@ -205,7 +205,7 @@ TEST_F(SettingsWindowTest, EveryDensityScalesTheLayoutAndKeepsItsRelations) {
       for (const Child& c : Children(Settings())) {
         if (GetParent(c.hwnd) == Settings()) children.push_back(c);
       }
-      faults = LayoutFaults(Settings());
+      faults = LayoutFaultsWithin(Settings());
       PressEscape();
     })});
     EXPECT_EQ(client.right, TwipsToPixelsAt(5385, dpi)) << dpi;

@@ -46,7 +46,7 @@ bool CaptionFits(const Child& c) {
 
 }  // namespace
 
-std::wstring LayoutFaults(HWND window, int margin) {
+std::wstring LayoutFaultsWithin(HWND window, int margin) {
   RECT area;
   GetClientRect(window, &area);
   InflateRect(&area, -margin, -margin);

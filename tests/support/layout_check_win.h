@@ -13,6 +13,6 @@ namespace vx::test {
 // wholly inside it; no two controls other than frames overlap; and every
 // label, button, check box and option shows its whole text. One line for
 // each fault found, empty when there is none.
-std::wstring LayoutFaults(HWND window, int margin = 0);
+std::wstring LayoutFaultsWithin(HWND window, int margin = 0);
 
 }  // namespace vx::test
