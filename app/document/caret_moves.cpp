@@ -47,8 +47,8 @@ CaretPlace ClampedCaret(const DisplaySettingsRecord& s, int32_t scroll_max, Care
   return p;
 }
 
-std::optional<CaretPlace> MovedCaret(const DisplaySettingsRecord& s, CaretPlace from, int32_t columns,
-                                     int32_t rows) {
+std::optional<CaretPlace> MovedCaret(const DisplaySettingsRecord& s, CaretPlace from,
+                                     int32_t columns, int32_t rows) {
   int64_t x = int64_t{from.x} + columns;
   int64_t y = int64_t{from.y} + rows;
   int64_t top = from.top;
@@ -95,8 +95,8 @@ int32_t PageDownTop(const DisplaySettingsRecord& s, int32_t top, int32_t step) {
 }
 
 bool RejectsNextChar(int key, int32_t radix) {
-  const bool digit_2_to_9 = (key >= kKey2 && key <= kKey9) ||
-                            (key >= kNumPad0 + 2 && key <= kNumPad0 + 9);
+  const bool digit_2_to_9 =
+      (key >= kKey2 && key <= kKey9) || (key >= kNumPad0 + 2 && key <= kNumPad0 + 9);
   if (digit_2_to_9) return radix != kHexRadix && radix != kDecimalRadix;
   if (key >= kKeyA && key <= kKeyF) return radix != kHexRadix;
   if (key > kKeyF && key <= kKeyZ) return true;

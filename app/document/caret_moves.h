@@ -29,8 +29,8 @@ CaretPlace ClampedCaret(const DisplaySettingsRecord& s, int32_t scroll_max, Care
 // scrolls when the caret leaves the page. The scroll value is not clamped
 // here; the scroll bar keeps it in range. Empty when the caret stands on the
 // first line of the file and the move would go left of it.
-std::optional<CaretPlace> MovedCaret(const DisplaySettingsRecord& s, CaretPlace from, int32_t columns,
-                                     int32_t rows);
+std::optional<CaretPlace> MovedCaret(const DisplaySettingsRecord& s, CaretPlace from,
+                                     int32_t columns, int32_t rows);
 
 // The caret on byte `offset`: its line at the top of the page where the scroll
 // range allows, else on its own row of the last page. Unclamped, for

@@ -119,8 +119,8 @@ void EditedDocument::FitCaretToPage() {
 bool EditedDocument::BeginChange(bool* backup_made) {
   if (changed_) return true;
   if (DisplaySettings.AutoBackUp) {
-    const BackUpOutcome outcome = MakeBackUp(file(), size_, DisplaySettings.BackUpSuffix,
-                                             SpeedTestFolder(path_), progress_);
+    const BackUpOutcome outcome =
+        MakeBackUp(file(), size_, DisplaySettings.BackUpSuffix, SpeedTestFolder(path_), progress_);
     // Still unchanged, so that the next change asks again.
     if (outcome == BackUpOutcome::Cancelled) return false;
     if (outcome == BackUpOutcome::Made && backup_made) *backup_made = true;

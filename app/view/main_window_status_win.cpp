@@ -56,8 +56,7 @@ std::wstring MainWindow::ShortFileName() const {
 
 void MainWindow::ShowFileStatus() {
   const bool open = document_.IsOpen();
-  file_name_label_.SetText(open ? FileNameLabel(ShortFileName())
-                                : std::wstring(kNoFileNameLabel));
+  file_name_label_.SetText(open ? FileNameLabel(ShortFileName()) : std::wstring(kNoFileNameLabel));
   size_label_.SetText(open ? SizeLabel(document_.size()) : std::wstring(kNoSizeLabel));
   SetWindowTextW(hwnd(), WindowTitle(document_.path()).c_str());
   UpdateWindow(file_name_label_.hwnd());

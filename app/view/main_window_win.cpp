@@ -1,6 +1,7 @@
 #include "app/view/main_window_win.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
@@ -64,8 +65,8 @@ void MainWindow::CreateControls() {
     document_.ScrollTo(scroll_bar_.Value());
     page_view_.Redraw();
   };
-  progress_caption_label_ = MakeLabel(
-      site, {.rect = {0, 0, kProgressCaptionWidth, kProgressHeight}, .kind = SS_RIGHT});
+  progress_caption_label_ =
+      MakeLabel(site, {.rect = {0, 0, kProgressCaptionWidth, kProgressHeight}, .kind = SS_RIGHT});
   progress_bar_.Create(hwnd(), {.rect = {0, 0, kProgressBarWidth, kProgressHeight},
                                 .id = kProgressBarId,
                                 .bar_colour = kProgressBarColour,
@@ -105,8 +106,7 @@ void MainWindow::ApplySettings() {
   const RECT work = WorkAreaOf(hwnd());
   const SIZE frame = OuterSize(hwnd(), 0, 0, d.dpi());
   const int room_width = work.right - work.left - frame.cx - d(kClientRightOfPage);
-  const int room_height =
-      work.bottom - work.top - frame.cy - d(kPageTop + kClientBelowPage);
+  const int room_height = work.bottom - work.top - frame.cy - d(kPageTop + kClientBelowPage);
   // The stored shape is judged at 96 dots an inch, where the settings are.
   FitPageShape(DisplaySettings, UnscaleForDpi(room_width, d.dpi()),
                UnscaleForDpi(room_height, d.dpi()));
@@ -123,7 +123,8 @@ void MainWindow::ApplySettings() {
   const int progress_top = d(kPageTop + 4) + g.picture_height;
   progress_bar_.Move(progress_right - d(kProgressBarWidth), progress_top, d(kProgressBarWidth),
                      d(kProgressHeight));
-  MoveWindow(progress_caption_label_.hwnd(), progress_right - d(kProgressBarWidth + 4 + kProgressCaptionWidth), progress_top,
+  MoveWindow(progress_caption_label_.hwnd(),
+             progress_right - d(kProgressBarWidth + 4 + kProgressCaptionWidth), progress_top,
              d(kProgressCaptionWidth), d(kProgressHeight), TRUE);
   // The client area ends 8 pixels right of and below the progress area.
   const SIZE outer =
@@ -143,11 +144,10 @@ void MainWindow::OnDpiChanged(int dpi) {
   // The labels have their new places already; their font and the page's
   // layout are made again for the new density.
   Font font = MakeFixedPitchFont(font_faces::kFixedPitch, kLabelFontPoints, dpi);
-  for (const Control* label :
-       std::initializer_list<const Control*>{&file_name_label_, &size_label_, &caret_address_label_,
-                                             &four_byte_label_, &two_byte_label_, &one_byte_label_,
-                                             &binary_label_, &caret_frame_,
-                                             &progress_caption_label_}) {
+  for (const Control* label : std::initializer_list<const Control*>{
+           &file_name_label_, &size_label_, &caret_address_label_, &four_byte_label_,
+           &two_byte_label_, &one_byte_label_, &binary_label_, &caret_frame_,
+           &progress_caption_label_}) {
     SetControlFont(label->hwnd(), font.get(), true);
   }
   progress_bar_.SetFont(font.get());

@@ -64,8 +64,7 @@ void PageView::Redraw() {
     image_.Clear(GetSysColor(kEmptyPageColour));
   } else {
     const int32_t start = document_.caret().top * DisplaySettings.BytesPerLine + 1;
-    DrawPage(image_.dc(), ScreenSettings(), document_.path(), start, page_bytes_,
-             document_.size());
+    DrawPage(image_.dc(), ScreenSettings(), document_.path(), start, page_bytes_, document_.size());
     // The input window follows the caret and always shows the byte under it.
     if (input_visible_) FitInput();
     DrawCaret();
@@ -195,7 +194,8 @@ void PageView::HideByteInput() {
 void PageView::FitInput() {
   POINT origin{0, 0};
   ClientToScreen(hwnd(), &origin);
-  const InputTarget cell = InputTargetAt(ScreenSettings(), document_.caret().x, document_.caret().y);
+  const InputTarget cell =
+      InputTargetAt(ScreenSettings(), document_.caret().x, document_.caret().y);
   uint8_t b[1];
   // A byte that cannot be read (the file locked by another program) shows
   // as an empty field rather than as a value the file may not hold.

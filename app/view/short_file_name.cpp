@@ -2,7 +2,8 @@
 
 namespace vx {
 
-std::wstring ShortenedFileName(const std::wstring& path, int label_width, const TextWidth& width_of) {
+std::wstring ShortenedFileName(const std::wstring& path, int label_width,
+                               const TextWidth& width_of) {
   std::wstring name = path;
   if (width_of(name) <= label_width) return name;
   const size_t slash = name.rfind(L'\\');

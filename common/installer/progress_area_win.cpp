@@ -14,8 +14,8 @@ constexpr int kBarHeight = 18;
 }  // namespace
 
 bool ProgressArea::Create(HWND parent, const ChildArgs& args) {
-  if (!bar_.Create(parent, {args.rect, args.id, args.visible, COLOR_WINDOW, kBarColour, kBarHeight,
-                            true})) {
+  if (!bar_.Create(
+          parent, {args.rect, args.id, args.visible, COLOR_WINDOW, kBarColour, kBarHeight, true})) {
     return false;
   }
   // A new density resizes the area; the bar fills the new width.
