@@ -15,7 +15,8 @@
 namespace vx {
 
 void MainWindow::OnPageDrawn() {
-  scroll_bar_.SetValue(document_.caret().top);
+  // Most drawings leave the top line where it was, often after the bar moved it.
+  if (scroll_bar_.Value() != document_.caret().top) scroll_bar_.SetValue(document_.caret().top);
   ShowCaretStatus();
 }
 

@@ -51,14 +51,6 @@ class PageView : public Window, private InputHost {
   // its shortcut keys still arrive), unless another window holds them.
   void TakeKeys();
 
-  // The page's key commands (`shift`: 1 Shift, 2 Ctrl, 4 Alt).
-  void OnKey(int key, int shift);
-  // The caret at `place` and the page drawn for it.
-  void PlaceCaret(const CaretPlace& place);
-
-  // The display settings as the page's density draws them: the page, the
-  // caret, the mouse and the input window all place cells by them.
-  DisplaySettingsRecord ScreenSettings() const;
   // The bytes of the page last drawn.
   const std::vector<uint8_t>& page_bytes() const { return page_bytes_; }
   // A pixel of the page's image (for checks).
@@ -75,6 +67,13 @@ class PageView : public Window, private InputHost {
   friend class MainWindowTestView;
 
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+  // The page's key commands (`shift`: 1 Shift, 2 Ctrl, 4 Alt).
+  void OnKey(int key, int shift);
+  // The caret at `place` and the page drawn for it.
+  void PlaceCaret(const CaretPlace& place);
+  // The display settings as the page's density draws them: the page, the
+  // caret, the mouse and the input window all place cells by them.
+  DisplaySettingsRecord ScreenSettings() const;
   void OnPaint();
   void OnMouse(LPARAM lp);
   void DrawCaret();

@@ -126,7 +126,15 @@ TEST_F(EditedDocumentTest, AFileThatCannotBeReachedFailsWithoutJournalling) {
   EXPECT_EQ(messages.texts(), Texts{edit_texts::kChangeFailed});
   EXPECT_FALSE(document.journal().CanUndo());
 
-  LetIn({1, 2, 3});
+  // Deleted, the file is not made again by a write.
+  ASSERT_TRUE(fs::RemoveFolder(path));
+  messages.Clear();
+  EXPECT_FALSE(document.OverwriteAtCaret(9));
+  EXPECT_EQ(messages.texts(), Texts{edit_texts::kChangeFailed});
+  EXPECT_FALSE(fs::FileExists(path));
+  EXPECT_EQ(document.size(), 0);
+
+  test::WriteFileBytes(path, {1, 2, 3});
   document.Refresh();
   ASSERT_TRUE(document.InsertAtCaret());
   ASSERT_EQ(OnDisk(), (Bytes{0, 1, 2, 3}));
