@@ -15,7 +15,6 @@ class MainWindowTestView {
   explicit MainWindowTestView(MainWindow& window) : window_(window) {}
 
   // The open document and what the page shows of it.
-  EditedDocument& document() { return window_.document_; }
   const std::wstring& file_path() const { return window_.document_.path(); }
   int32_t file_size() const { return window_.document_.size(); }
   const std::vector<uint8_t>& page_bytes() const { return window_.page_view_.page_bytes(); }
