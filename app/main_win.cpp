@@ -22,21 +22,21 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR command_line, int show_command) 
   SetRecoveryFolder(SettingsFolder());
   RepairLeftRecords();
 
-  MainWindow form;
-  form.SetEndsProgram(true);
-  form.Form_Load();
+  MainWindow main_window;
+  main_window.SetEndsProgram(true);
+  main_window.Create();
   if (StartAborted) {
-    form.SetEndsProgram(false);
-    form.Unload();
+    main_window.SetEndsProgram(false);
+    main_window.Unload();
     return 0;
   }
-  form.Show(show_command);
+  main_window.Show(show_command);
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     // Shortcut keys belong to the main window and its controls; the byte input
     // window keeps its own keys (Ctrl+V there is not the version window).
-    const bool in_main = msg.hwnd == form.hwnd() || IsChild(form.hwnd(), msg.hwnd);
-    if (in_main && TranslateAcceleratorW(form.hwnd(), form.Accelerators(), &msg)) continue;
+    const bool in_main = msg.hwnd == main_window.hwnd() || IsChild(main_window.hwnd(), msg.hwnd);
+    if (in_main && TranslateAcceleratorW(main_window.hwnd(), main_window.Accelerators(), &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

@@ -126,7 +126,7 @@ void PrepareProgram() {
 
 void StartMainWindow(MainWindow& form, const std::wstring& file) {
   StartFile = file;
-  form.Form_Load();
+  form.Create();
   form.Show(SW_SHOWNORMAL);
 }
 

@@ -17,7 +17,7 @@ namespace {
 using vx::bench::NowMs;
 
 double CaretStepMs(vx::MainWindow& form, int rounds) {
-  HWND page = vx::MainWindowTestView(form).Picture1().hwnd();
+  HWND page = vx::MainWindowTestView(form).page_view().hwnd();
   const double start = NowMs();
   for (int i = 0; i < rounds; ++i) {
     const WPARAM key = (i / 200) % 2 == 0 ? VK_DOWN : VK_UP;
@@ -52,12 +52,12 @@ int main() {
                           step / bare);
 
   bench::MakeFile(small, 1024);
-  MainWindowTestView(form).ChangeFileName(small);
+  MainWindowTestView(form).OpenFile(small);
   CaretStepMs(form, 50);
   const double with_small = bench::PrivateMegabytes();
   MakeSparse(large, 2147483646);
-  MainWindowTestView(form).ChangeFileName(large);
-  MainWindowTestView(form).MoveCaretFromSeek(2147483646);
+  MainWindowTestView(form).OpenFile(large);
+  MainWindowTestView(form).GoTo(2147483645);
   CaretStepMs(form, 50);
   const double with_large = bench::PrivateMegabytes();
   std::printf("private memory, 1 KB file:         %8.2f MB\n", with_small);

@@ -172,22 +172,22 @@ Baseline CopyBaseline(const std::wstring& source, const std::wstring& target) {
   return cp >= 0 ? Baseline{cp, "cp"} : Baseline{block, "block copy"};
 }
 
-// The window's Prog with the time spent inside it counted.
-struct TimedProg {
+// The window's progress area with the time spent inside it counted.
+struct TimedProgress {
   vx::MainWindow& form;
   double ms = 0;
   int calls = 0;
   vx::ProgressCallback Function() {
     return [this](double share, const std::wstring& caption) {
       const double start = NowMs();
-      vx::MainWindowTestView(form).Prog(share, caption);
+      vx::MainWindowTestView(form).ShowProgress(share, caption);
       ms += NowMs() - start;
       ++calls;
     };
   }
 };
 
-// What one reading of the clock adds to every span TimedProg measures.
+// What one reading of the clock adds to every span TimedProgress measures.
 double ClockReadingMs(int calls) {
   double total = 0;
   for (int i = 0; i < calls; ++i) {
@@ -236,11 +236,11 @@ int main() {
   double insert_ms[2] = {1e300, 1e300}, delete_ms[2] = {1e300, 1e300};
   const double memory_before = bench::PrivateMegabytes();
   const ProgressCallback drawing = [&form](double share, const std::wstring& caption) {
-    MainWindowTestView(form).Prog(share, caption);
+    MainWindowTestView(form).ShowProgress(share, caption);
   };
   const ProgressCallback as_the_program = [&form](double share, const std::wstring& caption) {
     LetSystemIn();
-    MainWindowTestView(form).Prog(share, caption);
+    MainWindowTestView(form).ShowProgress(share, caption);
   };
   const EditedFile big_file(big);
   const auto move = [&](int variant) {
@@ -264,7 +264,7 @@ int main() {
   for (int round = 0; round < kRounds + 3; ++round) {
     for (int turn = 0; turn < 3; ++turn) move((round + turn) % 3);
   }
-  TimedProg prog{form};
+  TimedProgress prog{form};
   double answer_ms = 0;
   int looks = 0;
   const ProgressCallback timed_drawing = prog.Function();
@@ -301,7 +301,7 @@ int main() {
   const double in_prog_ms = prog_ms - clock_ms;
   const double timed_ms = timed_insert_ms - clock_ms;
   bench::PrintAgainstGoal({"< 5%", in_prog_ms < 0.05 * timed_ms, bench::Verdict::OnlyMissed},
-                          "%-34s %8.1f ms  %.1f%% of the insertion, %d calls", "  of it in Prog",
+                          "%-34s %8.1f ms  %.1f%% of the insertion, %d calls", "  of it in the progress area",
                           in_prog_ms, 100 * in_prog_ms / timed_ms, prog_calls);
   std::printf("  (measured %.1f ms, less %.1f ms of clock readings)\n", prog_ms, clock_ms);
   std::printf("%-34s %8.1f ms  %.2f%% of the insertion, %d looks at the queue\n",

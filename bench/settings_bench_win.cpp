@@ -34,17 +34,17 @@ constexpr double kHoldMs = 3000;
 // The main window, with the field's steps counted on their way to it.
 class CountingHost : public vx::SettingsHost {
  public:
-  explicit CountingHost(vx::MainWindow& form) : form_(form) {}
+  explicit CountingHost(vx::MainWindow& form) : window_(form) {}
   void ApplySettings() override {
     ++steps;
-    form_.SettingChange();
+    window_.ApplySettings();
   }
-  void RefreshScrollRange() override { form_.RefreshFiles(); }
-  void RedrawPage() override { form_.RePaint(); }
+  void RefreshScrollRange() override { window_.RefreshScrollRange(); }
+  void RedrawPage() override { window_.RedrawPage(); }
   int steps = 0;
 
  private:
-  vx::MainWindowTestView form_;
+  vx::MainWindowTestView window_;
 };
 
 // Opens the settings window over the main window and plays `steps` with it;
@@ -83,7 +83,7 @@ double MedianMs(int rounds, const std::function<void(int)>& round) {
 double BareRedrawMs(vx::MainWindow& form, int rounds) {
   vx::MainWindowTestView view(form);
   return MedianMs(rounds, [&](int) {
-    view.RePaint();
+    view.RedrawPage();
     vx::LetMessagesRun();
   });
 }
@@ -176,8 +176,8 @@ int main() {
 
   DisplaySettings.BytesPerLine = 48;
   DisplaySettings.LinesPerPage = 96;
-  MainWindowTestView(form).SettingChange();
-  MainWindowTestView(form).RefreshFiles();
+  MainWindowTestView(form).ApplySettings();
+  MainWindowTestView(form).RefreshScrollRange();
   BareRedrawMs(form, 20);
   const double bare_large = BareRedrawMs(form, kRounds);
   const double step_large = FieldStepMs(form, host, kRounds);

@@ -8,24 +8,24 @@ namespace vx {
 // The labels are as wide as their longest texts in the 6-pixel characters of
 // the label font: the size of a file of 2,147,483,646 bytes takes 50 of them,
 // which reach 4 pixels short of the narrowest window's edge.
-inline constexpr PixelRect kLabel1Rect{8, 0, 241, 13};
-inline constexpr PixelRect kLabel2Rect{252, 0, 303, 13};
-inline constexpr PixelRect kFrame1Rect{0, 16, 513, 33};
+inline constexpr PixelRect kFileNameRect{8, 0, 241, 13};
+inline constexpr PixelRect kSizeRect{252, 0, 303, 13};
+inline constexpr PixelRect kCaretFrameRect{0, 16, 513, 33};
 // The five caret status labels inside the frame, left to right: 27, 16, 11,
 // 11 and 14 characters at most.
-inline constexpr PixelRect kLabel3Rect{8, 31, 166, 13};
-inline constexpr PixelRect kLabel4Rect{176, 31, 100, 13};
-inline constexpr PixelRect kLabel5Rect{278, 31, 68, 13};
-inline constexpr PixelRect kLabel6Rect{348, 31, 68, 13};
-inline constexpr PixelRect kLabel7Rect{418, 31, 90, 13};
-inline constexpr int kPicture1Top = 52;
-inline constexpr int kVscrollWidth = 21;
-inline constexpr int kLabel9Width = 109;
-inline constexpr int kPicture2Width = 237;
+inline constexpr PixelRect kCaretAddressRect{8, 31, 166, 13};
+inline constexpr PixelRect kFourByteRect{176, 31, 100, 13};
+inline constexpr PixelRect kTwoByteRect{278, 31, 68, 13};
+inline constexpr PixelRect kOneByteRect{348, 31, 68, 13};
+inline constexpr PixelRect kBinaryRect{418, 31, 90, 13};
+inline constexpr int kPageTop = 52;
+inline constexpr int kScrollBarWidth = 21;
+inline constexpr int kProgressCaptionWidth = 109;
+inline constexpr int kProgressBarWidth = 237;
 inline constexpr int kProgressHeight = 21;
 // The client area round the page area: the scroll bar and 14 pixels to its
 // right, the progress area with 4 pixels above and 8 below it.
-inline constexpr int kClientRightOfPage = kVscrollWidth + 6 + 8;
+inline constexpr int kClientRightOfPage = kScrollBarWidth + 6 + 8;
 inline constexpr int kClientBelowPage = 4 + kProgressHeight + 8;
 
 }  // namespace vx

@@ -1,23 +1,11 @@
-// The main window's menu bar, its shortcut keys and its commands, and files
-// dropped on the window.
+// The main window's menu bar, its shortcut keys, the enabling of its items
+// and the commands they send.
 #include <array>
-#include <optional>
-#include <string>
 #include <vector>
 
-#include "app/program_globals.h"
-#include "app/settings/settings_window_win.h"
-#include "app/view/version_window_win.h"
-#include "app/view/com_d3_win.h"
 #include "app/view/main_window_win.h"
-#include "app/view/go_to_window_win.h"
 #include "app/view/menu_commands.h"
 #include "app/view/menu_texts.h"
-#include "app/view/open_texts.h"
-#include "common/file_seam.h"
-#include "common/message_box.h"
-#include "common/shell_execute_win.h"
-#include "common/ui/controls_win.h"
 
 namespace vx {
 namespace {
@@ -86,16 +74,6 @@ constexpr std::array<ACCEL, 10> kShortcuts{{
 
 UINT EnabledFlag(bool on) { return MF_ENABLED | (on ? 0u : MF_GRAYED); }
 
-// What a file dialog returns, asked with the title and filter of a command.
-// Owned by the main window, which waits while it is up.
-std::wstring AskFileName(HWND owner, const wchar_t* title, bool link_thuru) {
-  ComD3 dialog;
-  dialog.SetTitle(title);
-  dialog.SetFilter(open_texts::kAllFilesFilter);
-  if (link_thuru) dialog.SetFlag_Open_LinkThuru(1);
-  return dialog.ShowOpenSingle(owner);
-}
-
 }  // namespace
 
 void MainWindow::CreateMenus() {
@@ -123,13 +101,13 @@ void MainWindow::EnableFileCommands(bool on) {
   EnableMenuItem(bar, kToolsMenu, MF_BYPOSITION | EnabledFlag(on));
   DrawMenuBar(hwnd());
   // The page area takes the keyboard only while a file is open.
-  EnableControl(Picture1.hwnd(), on);
+  page_view_.Enable(on);
 }
 
 void MainWindow::EnableUndoCommands() {
   HMENU bar = GetMenu(hwnd());
-  EnableMenuItem(bar, kUndo, MF_BYCOMMAND | EnabledFlag(UndoJournal.CanUndo()));
-  EnableMenuItem(bar, kRedo, MF_BYCOMMAND | EnabledFlag(UndoJournal.CanRedo()));
+  EnableMenuItem(bar, kUndo, MF_BYCOMMAND | EnabledFlag(document_.journal().CanUndo()));
+  EnableMenuItem(bar, kRedo, MF_BYCOMMAND | EnabledFlag(document_.journal().CanRedo()));
 }
 
 void MainWindow::EnableRestore(bool on) {
@@ -150,7 +128,7 @@ bool MainWindow::OnMenuCommand(int id) {
       OnNew();
       return true;
     case kExit:
-      OnExit();
+      Unload();
       return true;
     case kUndo:
       OnUndo();
@@ -188,76 +166,6 @@ bool MainWindow::OnMenuCommand(int id) {
     default:
       return false;
   }
-}
-
-void MainWindow::OnOpen() {
-  // A shortcut is opened as the file it is, not as the file it points to.
-  const std::wstring name = AskFileName(hwnd(), open_texts::kOpenTitle, true);
-  if (name.empty()) return;
-  if (!fs::FileExists(name) &&
-      ShowMessage(open_texts::kCreateAsk, MsgButtons::YesNo) != MsgAnswer::Yes) {
-    return;
-  }
-  Changed = false;
-  ChangeFileName(name);
-}
-
-void MainWindow::OnNew() {
-  const std::wstring name = AskFileName(hwnd(), open_texts::kNewTitle, false);
-  if (name.empty()) return;
-  if (fs::FileExists(name)) {
-    ShowMessage(open_texts::kAlreadyExists);
-    return;
-  }
-  Changed = false;
-  // Creates the file empty, and the zero-byte question follows.
-  ChangeFileName(name);
-}
-
-void MainWindow::OnExit() { Unload(); }
-
-void MainWindow::OnRefresh() {
-  RePaint();
-  KeysToPage();
-}
-
-void MainWindow::OnSettings() {
-  // Like the Tools menu, only with a file open, whichever way the command arrives.
-  if (FileName.empty()) return;
-  SettingsWindow settings(*this);
-  settings.ShowModal(hwnd());
-  KeysToPage();
-}
-
-void MainWindow::OnGoTo() {
-  // Like the Edit menu, only with a file open, whichever way the command arrives.
-  if (FileName.empty()) return;
-  GoToWindow window(go_to_radix_, GetSeekFromCaret(), FileSize);
-  // The caret and the page as for a search result.
-  window.ShowModal(hwnd());
-  if (const std::optional<int32_t> offset = window.chosen()) MoveCaretFromSeek(*offset + 1);
-  KeysToPage();
-}
-
-void MainWindow::OnHelp() {
-  ShellOpen(
-      {hwnd(), L"open", ProgramFolder + menu_texts::kHelpFile, L"", ProgramFolder, SW_SHOWNORMAL});
-}
-
-void MainWindow::OnVersion() {
-  VersionWindow version;
-  version.ShowModal(hwnd());
-  KeysToPage();
-}
-
-void MainWindow::Form_OLEDragDrop(HDROP drop) {
-  std::wstring first;
-  if (DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) > 0) {
-    first.resize(DragQueryFileW(drop, 0, nullptr, 0));
-    DragQueryFileW(drop, 0, first.data(), static_cast<UINT>(first.size() + 1));
-  }
-  DragFinish(drop);
-  if (!first.empty()) ChangeFileName(first);
 }
 
 }  // namespace vx

@@ -1,6 +1,7 @@
 #include "app/view/main_window_win.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
@@ -22,11 +23,11 @@ constexpr wchar_t kFrameCaption[] = L"情報";
 // their labels and digits do not shift as they change.
 constexpr int kLabelFontPoints = 9;
 
-enum ControlId { kPicture1 = 101, kPicture2, kVscrollEx1 };
+enum ControlId { kPageId = 101, kProgressBarId, kScrollBarId };
 
 }  // namespace
 
-void MainWindow::Form_Load() {
+void MainWindow::Create() {
   WindowArgs window;
   window.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
   window.ex_style = WS_EX_ACCEPTFILES;
@@ -35,42 +36,42 @@ void MainWindow::Form_Load() {
   CreateBound(kClass, window);
   CreateControls();
   CreateMenus();
-  byte_input_.Create(hwnd());
-  SettingChange();
-  if (ChangeFileName(StartFile) < 0 && !StartFile.empty()) {
+  ApplySettings();
+  if (OpenFile(StartFile) < 0 && !StartFile.empty()) {
     StartAborted = true;
     return;
   }
-  EnableRestore(BackUpExists());
+  EnableRestore(document_.BackUpExists());
 }
 
 void MainWindow::CreateControls() {
   label_font_ = MakeFixedPitchFont(font_faces::kFixedPitch, kLabelFontPoints, WindowDpi(hwnd()));
-  const HFONT lf = label_font_.get();
-  constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
-  const auto label = [&](const PixelRect& r) {
-    return MakeControl(hwnd(), {L"STATIC", L"", r, kLabel, 0, lf});
+  const ControlSite site = Site(label_font_.get());
+  file_name_label_ = MakeLabel(site, {.rect = kFileNameRect});
+  size_label_ = MakeLabel(site, {.rect = kSizeRect});
+  caret_address_label_ = MakeLabel(site, {.rect = kCaretAddressRect});
+  four_byte_label_ = MakeLabel(site, {.rect = kFourByteRect});
+  two_byte_label_ = MakeLabel(site, {.rect = kTwoByteRect});
+  one_byte_label_ = MakeLabel(site, {.rect = kOneByteRect});
+  binary_label_ = MakeLabel(site, {.rect = kBinaryRect});
+  caret_frame_ = MakeGroupFrame(
+      site, {.caption = kFrameCaption, .rect = kCaretFrameRect, .more_style = WS_CLIPSIBLINGS});
+  page_view_.Create(hwnd(), {{0, kPageTop, 100, 100}, kPageId},
+                    {.drawn = [this] { OnPageDrawn(); },
+                     .file_changed = [this] { OnFileChanged(); },
+                     .backup_made = [this] { EnableRestore(true); }});
+  scroll_bar_.Create(hwnd(), {{100, kPageTop, kScrollBarWidth, 100}, kScrollBarId});
+  scroll_bar_.Scrolled = [this] {
+    document_.ScrollTo(scroll_bar_.Value());
+    page_view_.Redraw();
   };
-  Label1 = label(kLabel1Rect);
-  Label2 = label(kLabel2Rect);
-  Label3 = label(kLabel3Rect);
-  Label4 = label(kLabel4Rect);
-  Label5 = label(kLabel5Rect);
-  Label6 = label(kLabel6Rect);
-  Label7 = label(kLabel7Rect);
-  Frame1 = MakeControl(
-      hwnd(), {L"BUTTON", kFrameCaption, kFrame1Rect, WS_CLIPSIBLINGS | BS_GROUPBOX, 0, lf});
-  Picture1.Create(hwnd(), {{0, kPicture1Top, 100, 100}, kPicture1});
-  picture1_keys_.Attach(Picture1.hwnd(), [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) {
-    return Picture1_Message(m, w, l, r);
-  });
-  VscrollEx1.Create(hwnd(), {{100, kPicture1Top, kVscrollWidth, 100}, kVscrollEx1});
-  VscrollEx1.Change = [this] { vs1(); };
-  Label9 = MakeControl(
-      hwnd(), {L"STATIC", L"", {0, 0, kLabel9Width, kProgressHeight}, kLabel | SS_RIGHT, 0, lf});
-  Picture2.Create(hwnd(), {{0, 0, kPicture2Width, kProgressHeight}, kPicture2});
-  Picture2.SetFont(lf);
-  Picture2.Clear(GetSysColor(COLOR_BTNFACE));
+  progress_caption_label_ =
+      MakeLabel(site, {.rect = {0, 0, kProgressCaptionWidth, kProgressHeight}, .kind = SS_RIGHT});
+  progress_bar_.Create(hwnd(), {.rect = {0, 0, kProgressBarWidth, kProgressHeight},
+                                .id = kProgressBarId,
+                                .bar_colour = kProgressBarColour,
+                                .more_style = WS_CLIPSIBLINGS});
+  progress_bar_.SetFont(label_font_.get());
 }
 
 namespace {
@@ -95,11 +96,7 @@ RECT WorkAreaOf(HWND hwnd) {
 
 }  // namespace
 
-DisplaySettingsRecord MainWindow::ScreenSettings() const {
-  return ScaledForDpi(DisplaySettings, WindowDpi(hwnd()));
-}
-
-void MainWindow::SettingChange() {
+void MainWindow::ApplySettings() {
   // The window stays within the work area of its monitor: a page shape too
   // large for it is limited to the largest that fits, in the record itself,
   // so that the settings window shows what was applied.
@@ -109,30 +106,26 @@ void MainWindow::SettingChange() {
   const RECT work = WorkAreaOf(hwnd());
   const SIZE frame = OuterSize(hwnd(), 0, 0, d.dpi());
   const int room_width = work.right - work.left - frame.cx - d(kClientRightOfPage);
-  const int room_height =
-      work.bottom - work.top - frame.cy - d(kPicture1Top + kClientBelowPage);
+  const int room_height = work.bottom - work.top - frame.cy - d(kPageTop + kClientBelowPage);
   // The stored shape is judged at 96 dots an inch, where the settings are.
   FitPageShape(DisplaySettings, UnscaleForDpi(room_width, d.dpi()),
                UnscaleForDpi(room_height, d.dpi()));
   const DisplaySettingsRecord& s = DisplaySettings;
-  // The old font goes only once the page has let go of it.
-  Font font = MakeFixedPitchFont(GetFontName(), s.FontSize, d.dpi());
   PageGeometry g = LayOutPage(s, d.dpi());
   // Even the smallest shape may be too large with very wide cells: the page
   // area is then cut, and the scroll bar and the progress stay in sight.
   g.picture_width = std::max(1, std::min(g.picture_width, room_width));
   g.picture_height = std::max(1, std::min(g.picture_height, room_height));
-  Picture1.Move(0, d(kPicture1Top), g.picture_width, g.picture_height);
-  Picture1.SetFont(font.get());
-  page_font_ = std::move(font);
-  VscrollEx1.Move(g.picture_width + d(4), d(kPicture1Top), d(kVscrollWidth), g.picture_height);
-  const int progress_right = d(kVscrollWidth + 0 + 6) + g.picture_width;
-  const int progress_top = d(kPicture1Top + 4) + g.picture_height;
-  Picture2.Move(progress_right - d(kPicture2Width), progress_top, d(kPicture2Width),
-                d(kProgressHeight));
-  MoveWindow(Label9, progress_right - d(kPicture2Width + 4 + kLabel9Width), progress_top,
-             d(kLabel9Width), d(kProgressHeight), TRUE);
-  Picture2.Clear(GetSysColor(COLOR_BTNFACE));
+  page_view_.Move(0, d(kPageTop), g.picture_width, g.picture_height);
+  page_view_.SetFont(MakeFixedPitchFont(GetFontName(), s.FontSize, d.dpi()));
+  scroll_bar_.Move(g.picture_width + d(4), d(kPageTop), d(kScrollBarWidth), g.picture_height);
+  const int progress_right = d(kScrollBarWidth + 0 + 6) + g.picture_width;
+  const int progress_top = d(kPageTop + 4) + g.picture_height;
+  progress_bar_.Move(progress_right - d(kProgressBarWidth), progress_top, d(kProgressBarWidth),
+                     d(kProgressHeight));
+  MoveWindow(progress_caption_label_.hwnd(),
+             progress_right - d(kProgressBarWidth + 4 + kProgressCaptionWidth), progress_top,
+             d(kProgressCaptionWidth), d(kProgressHeight), TRUE);
   // The client area ends 8 pixels right of and below the progress area.
   const SIZE outer =
       OuterSize(hwnd(), progress_right + d(8), progress_top + d(kProgressHeight + 8), d.dpi());
@@ -143,29 +136,26 @@ void MainWindow::SettingChange() {
   const int top = std::max<int>(work.top, std::min<int>(now.top, work.bottom - outer.cy));
   SetWindowPos(hwnd(), nullptr, left, top, outer.cx, outer.cy,
                SWP_NOZORDER | SWP_NOACTIVATE | (IsIconic(hwnd()) ? SWP_NOMOVE : 0));
-  CaretY = std::min(CaretY, s.LinesPerPage - 1);
-  CaretX = std::min(CaretX, s.BytesPerLine - 1);
-  byte_input_.SizeFor(static_cast<InputRadix>(s.InputRadix));
+  document_.FitCaretToPage();
+  page_view_.FitInputToRadix();
 }
 
 void MainWindow::OnDpiChanged(int dpi) {
   // The labels have their new places already; their font and the page's
   // layout are made again for the new density.
   Font font = MakeFixedPitchFont(font_faces::kFixedPitch, kLabelFontPoints, dpi);
-  for (HWND label : {Label1, Label2, Label3, Label4, Label5, Label6, Label7, Frame1, Label9}) {
-    SetControlFont(label, font.get(), true);
+  for (const Control* label : std::initializer_list<const Control*>{
+           &file_name_label_, &size_label_, &caret_address_label_, &four_byte_label_,
+           &two_byte_label_, &one_byte_label_, &binary_label_, &caret_frame_,
+           &progress_caption_label_}) {
+    SetControlFont(label->hwnd(), font.get(), true);
   }
-  Picture2.SetFont(font.get());
+  progress_bar_.SetFont(font.get());
   label_font_ = std::move(font);
   SetProgramIcon(hwnd(), VX_PROGRAM_ICON);
-  SettingChange();
-  // The input window floats over the page, on the same display.
-  if (byte_input_.hwnd() && WindowDpi(byte_input_.hwnd()) != dpi) {
-    RECT r;
-    GetWindowRect(byte_input_.hwnd(), &r);
-    SendMessageW(byte_input_.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&r));
-  }
-  RePaint();
+  ApplySettings();
+  page_view_.OnDpiChanged(dpi);
+  page_view_.Redraw();
 }
 
 void MainWindow::Show(int show_command) {
@@ -177,8 +167,8 @@ void MainWindow::Unload() {
   if (hwnd()) SendMessageW(hwnd(), WM_CLOSE, 0, 0);
 }
 
-void MainWindow::Form_QueryUnload() {
-  byte_input_.Close();
+void MainWindow::OnQueryClose() {
+  page_view_.CloseInput();
   SaveSettings();
 }
 
@@ -199,7 +189,7 @@ bool MainWindow::PutOffDuringWork(UINT msg, WPARAM wp, LPARAM lp) {
 
 // Never refused and nothing asked: every change is already in the file.
 void MainWindow::OnClose() {
-  Form_QueryUnload();
+  OnQueryClose();
   Close();
 }
 
@@ -214,10 +204,10 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_SETFOCUS:
       // The keys belong to the page whenever a file is open.
-      if (IsWindowEnabled(Picture1.hwnd())) SetFocus(Picture1.hwnd());
+      if (IsWindowEnabled(page_view_.hwnd())) SetFocus(page_view_.hwnd());
       return 0;
     case WM_DROPFILES:
-      Form_OLEDragDrop(reinterpret_cast<HDROP>(wp));
+      OnFileDropped(reinterpret_cast<HDROP>(wp));
       return 0;
     default:
       break;

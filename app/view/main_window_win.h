@@ -1,7 +1,7 @@
-// MainWindow: the main window. It shows the open file one page at a time in
-// Picture1, the file and caret status above it, the scroll bar beside it and
-// the progress area below it. The byte input window and the search window
-// reach it through their host interfaces; its state is its own.
+// MainWindow: the main window. It shows the open document's page in its page
+// view, the file and caret status above it, the scroll bar beside it and the
+// progress area below it, and carries out the menu's commands. The search,
+// settings and print windows reach it through their host interfaces.
 #pragma once
 
 #include <windows.h>
@@ -13,41 +13,32 @@
 #include <optional>
 #include <string>
 #include <type_traits>
-#include <vector>
 
-#include "app/controls/picture_box_win.h"
-#include "app/controls/vscroll_ex_win.h"
-#include "app/edit/byte_input_window_win.h"
-#include "app/edit/input_host.h"
-#include "app/edit/progress_callback.h"
-#include "app/edit/undo_journal.h"
-#include "app/file/edited_file.h"
+#include "app/controls/large_scroll_bar_win.h"
+#include "app/document/edited_document.h"
 #include "app/print/print_host.h"
 #include "app/search/search_host.h"
-#include "app/search/search_state.h"
-#include "app/settings/display_settings_record.h"
 #include "app/settings/settings_host.h"
 #include "app/view/go_to_address.h"
+#include "app/view/page_view_win.h"
 #include "app/view/progress_view.h"
 #include "common/ui/gdi_win.h"
+#include "common/ui/progress_bar_win.h"
+#include "common/ui/typed_controls_win.h"
 #include "common/ui/window_win.h"
 
 namespace vx {
 
-class MainWindow : public FormWindow,
-              private SearchHost,
-              private InputHost,
-              private SettingsHost,
-              private PrintHost {
+class MainWindow : public FormWindow {
  public:
   MainWindow() = default;
   ~MainWindow() override { DestroyUnbound(); }
 
   // Creates the window (hidden), applies the settings and opens StartFile.
   // Sets StartAborted when the start file cannot be opened.
-  void Form_Load();
+  void Create();
   void Show(int show_command);
-  // Closes the window as the close box does: Form_QueryUnload, then destroy.
+  // Closes the window as the close box does: OnQueryClose, then destroy.
   void Unload();
   // The menu's shortcut keys, for the message loop's TranslateAcceleratorW.
   HACCEL Accelerators() const { return accelerators_.get(); }
@@ -58,98 +49,80 @@ class MainWindow : public FormWindow,
   // Tests and benchmarks look inside through this one view.
   friend class MainWindowTestView;
 
+  // What the search window asks of this window.
+  class SearchSide final : public SearchHost {
+   public:
+    explicit SearchSide(MainWindow& window) : window_(window) {}
+    const std::wstring& SearchedFileName() const override { return window_.document_.path(); }
+    int32_t CaretOffset() const override { return window_.document_.CaretOffset(); }
+    SearchState& Search() override { return window_.document_.search(); }
+    bool ShowSearchResult(const FindResult& result) override;
+
+   private:
+    MainWindow& window_;
+  };
+
+  // What the settings window asks of this window.
+  class SettingsSide final : public SettingsHost {
+   public:
+    explicit SettingsSide(MainWindow& window) : window_(window) {}
+    void ApplySettings() override { window_.ApplySettings(); }
+    void RefreshScrollRange() override { window_.RefreshScrollRange(); }
+    void RedrawPage() override { window_.page_view_.Redraw(); }
+
+   private:
+    MainWindow& window_;
+  };
+
+  // What the print window asks of this window.
+  class PrintSide final : public PrintHost {
+   public:
+    explicit PrintSide(MainWindow& window) : window_(window) {}
+    std::wstring PrintHeaderName() const override { return window_.ShortFileName(); }
+
+   private:
+    MainWindow& window_;
+  };
+
+  // The window, its controls and its layout (main_window_win.cpp).
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
   // Never refused and nothing asked: every change is already in the file.
   void OnClose() override;
+  void OnQueryClose();
   void CreateControls();
-  void Form_QueryUnload();
-
-  // The page and the status lines (main_window_paint_win.cpp).
-  void RePaint();
-  void RePaintFileStatus();
-  void SettingChange();
-  // The display settings as this window's density draws them: the page,
-  // the caret, the mouse and the input window all place cells by them.
-  DisplaySettingsRecord ScreenSettings() const;
+  // The font, sizes and positions from DisplaySettings, for this window's density.
+  void ApplySettings();
   void OnDpiChanged(int dpi) override;
-  void CaretPut();
-  void RePaintCaretStatus();
-  void vs1();
-  std::wstring ShortFileName() const;
-
-  // The open file (main_window_files_win.cpp).
-  int32_t ChangeFileName(const std::wstring& Fn);
-  void RefreshFiles();
-  int32_t GetSeekFromCaret() const;
-  // The empty view: no file, dashed labels, file commands grayed.
-  void ShowNoFile();
-  // The first-change step: with After true it makes the backup before the
-  // first change of the file. -1 when the change must not go ahead, else 0.
-  int32_t FileChanged(bool After);
-  // Writes one byte through the file layer; with Ref the page is redrawn.
-  int32_t RePlaceU(int32_t SeekPos, uint8_t Dat, bool Ref);
-
-  // The progress area: value < 0 shows Captions, >= 1 clears, else a bar
-  // (main_window_progress_win.cpp).
-  void Prog(double value, const std::wstring& Captions);
-
-  // The caret: keys and mouse of the page area (main_window_caret_win.cpp).
-  void CaretChange(int32_t X, int32_t Y, int32_t VscValue);
-  void CaretMove(int32_t MoveX, int32_t MoveY);
-  void MoveCaretFromSeek(int32_t SeekPosition);
-  void Picture1_KeyDown(int KeyCode, int Shift);
-  void OnInputFieldKey(int key, int shift) override;
-  bool TakeCharacterRefusal() override;
-  bool Picture1_Message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
-  void Picture1_GotFocus();
-  // Gives the keys to the page (to the window itself while no file is open,
-  // so that its shortcut keys still arrive), unless another window of the
-  // program holds them.
-  void KeysToPage();
-
-  // The byte input window ByteInputWindow (main_window_input_win.cpp).
-  void ShowIP();
-  void HideByteInput() override;
-  void FitIP();
-  // Nothing when the field holds no digit to read.
-  std::optional<int32_t> GetIP() const;
-  void EnterIP();
-
-  // Inserting and deleting at a seek position, and undo and redo of every
-  // change (main_window_edit_win.cpp).
-  void InsertU(int32_t SeekPos, uint8_t Dat);
-  void DeleteU(int32_t SeekPos);
-  // An overwrite through the input window is in the file: EnterIP calls this
-  // with the old byte (RePlaceU's result) and the new one, so it can be undone.
-  void RecordOverwrite(int32_t SeekPoint, uint8_t Dat, uint8_t AfDat);
-  void UndoLoad();
-  void ReDoLoad();
-  void OnUndo();
-  void OnRedo();
-  // Whether an editing key may change the file: the first-change step let it,
-  // and the input window is not in the way.
-  bool MayEditAtCaret();
-  // A journal step's change made through the same procedures as the command.
-  // 0 when the change reached the file, -1 after its failure was shown.
-  int32_t ApplyEdit(const FileEdit& edit);
-  // The commands' enabling, size and page after an Undo or Redo step.
-  void AfterJournalStep(const FileEdit& edit);
-  // The progress area as the long file operations report to it; it also
-  // lets the system reach the windows meanwhile.
-  ProgressCallback ProgCallback();
   // A request that arrived while long work let the system in: put off until
   // the work is over. True when it was.
   bool PutOffDuringWork(UINT msg, WPARAM wp, LPARAM lp);
-  // Named in the tail move's failure message when the file may be damaged.
-  std::wstring BackUpName() const;
 
-  // Putting the backup back (main_window_restore_win.cpp).
-  void ReflectBackUp();
-  void OnRestore();
-  bool BackUpExists() const;
+  // The status lines and the progress area (main_window_status_win.cpp).
+  // The page was drawn: the scroll bar and the caret's status follow it.
+  void OnPageDrawn();
+  void ShowFileStatus();
+  void ShowCaretStatus();
+  // The file's name as the file-name label has room for it.
+  std::wstring ShortFileName() const;
+  // The progress area: value < 0 shows `caption`, >= 1 clears, else a bar.
+  void ShowProgress(double value, const std::wstring& caption);
+  // The progress area as the long file operations report to it; it also
+  // lets the system reach the windows meanwhile.
+  ProgressCallback ProgressReporter();
 
-  // The menus and their commands, and files dropped on the window
-  // (main_window_menu_win.cpp).
+  // The open file (main_window_commands_win.cpp).
+  // Makes `path` the open file; -1 when it could not be opened, else 0.
+  int32_t OpenFile(const std::wstring& path);
+  // The empty view: no file, dashed labels, file commands grayed.
+  void ShowNoFile();
+  // The scroll bar for the document's size and caret, and the page drawn
+  // again when the caret had to move.
+  void RefreshScrollRange();
+  void ShowScrollRange();
+  // After a command worked on the file: the commands, scroll range and status.
+  void OnFileChanged();
+
+  // The menus and their commands, and files dropped on the window.
   void CreateMenus();
   bool OnMenuCommand(int id) override;
   void EnableFileCommands(bool on);
@@ -160,62 +133,36 @@ class MainWindow : public FormWindow,
   void EnableFindNext(bool on);
   void OnOpen();
   void OnNew();
-  void OnExit();
-  void OnRefresh();
-  void OnSettings();
-  // Go to address: GoToWindow, then the caret on the chosen offset.
-  void OnGoTo();
-  void OnHelp();
-  void OnVersion();
-  void Form_OLEDragDrop(HDROP drop);
-
-  // The search (main_window_search_win.cpp): Find shows SearchWindow, Find Next searches
-  // on from behind the caret.
+  void OnUndo();
+  void OnRedo();
+  void OnRestore();
   void OnFind();
   void OnFindNext();
-  bool ShowSearchResult(const FindResult& result) override;
-  int32_t CaretOffset() const override { return GetSeekFromCaret(); }
-  SearchState& Search() override { return search_; }
-  const std::wstring& SearchedFileName() const override { return FileName; }
-
-  // Printing (main_window_print_win.cpp): Print shows PrintWindow on the open file.
+  // Go to address: GoToWindow, then the caret on the chosen offset.
+  void OnGoTo();
+  void OnRefresh();
+  void OnSettings();
   void OnPrint();
-  std::wstring PrintHeaderName() const override;
-
-  // What the settings window asks of this window.
-  void ApplySettings() override { SettingChange(); }
-  void RefreshScrollRange() override { RefreshFiles(); }
-  void RedrawPage() override { RePaint(); }
-
-  // The open file and the caret.
-  std::wstring FileName;
-  int32_t FileSize = 0;
-  std::vector<uint8_t> PageBytes;
-  int32_t CaretX = 0;
-  int32_t CaretY = 0;
-  bool Changed = false;
-  ::vx::UndoJournal UndoJournal;
-  // Whether the byte input window refuses the next typed character.
-  bool RejectNextChar = false;
-  bool InputVisible = false;
+  void OnHelp();
+  void OnVersion();
+  void OnFileDropped(HDROP drop);
 
   // Made before the controls that use them, so that they outlive them.
-  Font page_font_;
   Font label_font_;
 
-  HWND Label1 = nullptr;  // file name
-  HWND Label2 = nullptr;  // size
-  HWND Frame1 = nullptr;
-  HWND Label3 = nullptr;  // caret address
-  HWND Label4 = nullptr;  // 4-byte value
-  HWND Label5 = nullptr;  // 2-byte value
-  HWND Label6 = nullptr;  // 1-byte value
-  HWND Label7 = nullptr;  // binary
-  HWND Label9 = nullptr;  // progress caption
-  PictureBox Picture1;    // the page
-  PictureBox Picture2;    // the progress bar
-  VscrollEx VscrollEx1;
-  MessageHook picture1_keys_;  // Picture1's keys and mouse, to Picture1_Message
+  EditedDocument document_{ProgressReporter(), [this](bool on) { EnableFindNext(on); }};
+  Label file_name_label_;
+  Label size_label_;
+  GroupFrame caret_frame_;
+  Label caret_address_label_;
+  Label four_byte_label_;
+  Label two_byte_label_;
+  Label one_byte_label_;
+  Label binary_label_;
+  Label progress_caption_label_;
+  PageView page_view_{document_};
+  LargeScrollBar scroll_bar_;
+  ProgressBar progress_bar_;
 
   struct AcceleratorDeleter {
     void operator()(HACCEL a) const { DestroyAcceleratorTable(a); }
@@ -228,8 +175,9 @@ class MainWindow : public FormWindow,
   bool find_next_enabled_ = false;
   // The go-to window's radix, kept while the program runs.
   AddressRadix go_to_radix_ = AddressRadix::Hexadecimal;
-  SearchState search_{ProgCallback(), [this](bool on) { EnableFindNext(on); }};
-  ByteInputWindow byte_input_{*this};
+  SearchSide search_side_{*this};
+  SettingsSide settings_side_{*this};
+  PrintSide print_side_{*this};
 };
 
 }  // namespace vx

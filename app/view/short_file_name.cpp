@@ -2,8 +2,9 @@
 
 namespace vx {
 
-std::wstring GetShortFnm(const std::wstring& Fnm, int label_width, const TextWidth& width_of) {
-  std::wstring name = Fnm;
+std::wstring ShortenedFileName(const std::wstring& path, int label_width,
+                               const TextWidth& width_of) {
+  std::wstring name = path;
   if (width_of(name) <= label_width) return name;
   const size_t slash = name.rfind(L'\\');
   if (slash != std::wstring::npos) name = name.substr(slash + 1);

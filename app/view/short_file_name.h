@@ -11,6 +11,7 @@ using TextWidth = std::function<int(const std::wstring&)>;
 // The name itself when it fits; else its last component; else the first 3
 // characters, "..." and as much of the tail as fits (the shortest tail tried
 // when nothing fits).
-std::wstring GetShortFnm(const std::wstring& Fnm, int label_width, const TextWidth& width_of);
+std::wstring ShortenedFileName(const std::wstring& path, int label_width,
+                               const TextWidth& width_of);
 
 }  // namespace vx

@@ -9,14 +9,14 @@
 
 namespace vx {
 
-// Label1 with a file open; `short_name` is the name already fitted to it.
+// The file-name label with a file open; `short_name` is the name already fitted to it.
 std::wstring FileNameLabel(std::wstring_view short_name);
-// Label2 with a file open, e.g. "Size: 000,001,234Bytes. (1.2KB. 0MB.)".
+// The size label with a file open, e.g. "Size: 000,001,234Bytes. (1.2KB. 0MB.)".
 std::wstring SizeLabel(int32_t file_size);
 // The main window's title; an empty path leaves the brackets empty.
 std::wstring WindowTitle(std::wstring_view path);
 
-// Label3 to Label7, left to right.
+// The five caret status labels, left to right.
 struct CaretStatusTexts {
   std::wstring address;
   std::wstring four_byte;

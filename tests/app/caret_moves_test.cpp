@@ -1,8 +1,8 @@
-#include "app/view/caret_moves.h"
+#include "app/document/caret_moves.h"
 
 #include <gtest/gtest.h>
 
-#include "app/controls/vscroll_model.h"
+#include "app/controls/large_scroll_model.h"
 
 namespace vx {
 namespace {
@@ -39,7 +39,7 @@ TEST_F(CaretMoves, LeavingThePageScrollsByTheOverhang) {
 }
 
 TEST_F(CaretMoves, DownOnTheLastPageKeepsTheCaretOnTheBottomRow) {
-  VscrollModel bar;
+  LargeScrollModel bar;
   bar.SetMax(50);
   bar.SetValue(50);
   const std::optional<CaretPlace> p = MovedCaret(s, {3, 31, bar.Value()}, 0, 16);
@@ -66,12 +66,12 @@ TEST_F(CaretMoves, PageStepsKeepOneLineOfTheOldPage) {
   EXPECT_EQ(KeyStep(7), 128);
 }
 
-TEST_F(CaretMoves, SeekPutsTheLineOnTopOrOnItsRowOfTheLastPage) {
-  // Seek position 35 is offset 34: line 2, column 2.
-  EXPECT_EQ(CaretAtSeek(s, 100, 35), (CaretPlace{2, 0, 2}));
-  EXPECT_EQ(CaretAtSeek(s, 100, 1), (CaretPlace{0, 0, 0}));
+TEST_F(CaretMoves, AnOffsetPutsItsLineOnTopOrOnItsRowOfTheLastPage) {
+  // Offset 34: line 2, column 2.
+  EXPECT_EQ(CaretAtOffset(s, 100, 34), (CaretPlace{2, 0, 2}));
+  EXPECT_EQ(CaretAtOffset(s, 100, 0), (CaretPlace{0, 0, 0}));
   // Line 120 lies 20 rows below the top of the last page.
-  EXPECT_EQ(CaretAtSeek(s, 100, 120 * 16 + 16), (CaretPlace{15, 20, 100}));
+  EXPECT_EQ(CaretAtOffset(s, 100, 120 * 16 + 15), (CaretPlace{15, 20, 100}));
 }
 
 TEST_F(CaretMoves, PointSelectsOnlyHexCells) {

@@ -4,7 +4,7 @@
 #include <array>
 #include <vector>
 
-#include "app/view/caret_moves.h"
+#include "app/document/caret_moves.h"
 #include "tests/app/main_window_fixture_win.h"
 #include "tests/support/test_bytes.h"
 
@@ -23,18 +23,18 @@ LPARAM CellPoint(int column, int row) { return Point(84 + 18 * column + 5, 2 + 1
 class CaretWindowTest : public MainWindowTest {
  protected:
   void ExpectCaret(int32_t x, int32_t y, int32_t top) {
-    EXPECT_EQ(view().CaretX(), x);
-    EXPECT_EQ(view().CaretY(), y);
-    EXPECT_EQ(view().VscrollEx1().Value(), top);
+    EXPECT_EQ(view().caret_column(), x);
+    EXPECT_EQ(view().caret_row(), y);
+    EXPECT_EQ(view().scroll_bar().Value(), top);
   }
 
   void ExpectLabels(const std::wstring& address, const std::wstring& four, const std::wstring& two,
                     const std::wstring& one, const std::wstring& binary) {
-    EXPECT_EQ(ControlText(view().Label(3)), address);
-    EXPECT_EQ(ControlText(view().Label(4)), four);
-    EXPECT_EQ(ControlText(view().Label(5)), two);
-    EXPECT_EQ(ControlText(view().Label(6)), one);
-    EXPECT_EQ(ControlText(view().Label(7)), binary);
+    EXPECT_EQ(ControlText(view().caret_address_label()), address);
+    EXPECT_EQ(ControlText(view().four_byte_label()), four);
+    EXPECT_EQ(ControlText(view().two_byte_label()), two);
+    EXPECT_EQ(ControlText(view().one_byte_label()), one);
+    EXPECT_EQ(ControlText(view().binary_label()), binary);
   }
 
   // Both bars of the caret, one line high, at the caret's cell.
@@ -101,33 +101,33 @@ TEST_F(CaretWindowTest, EachKeyAndModifierReachesItsMoveAndThePageFollows) {
   for (const auto& m : moves) {
     SCOPED_TRACE(testing::Message() << "key " << m.key << " from " << m.from.x << "," << m.from.y
                                     << " top " << m.from.top);
-    view().CaretChange(m.from.x, m.from.y, m.from.top);
+    view().PlaceCaret(m.from.x, m.from.y, m.from.top);
     if (m.from_input_window) {
-      view().CallPicture1KeyDown(m.key, 2);
+      view().InputFieldKey(m.key, 2);
     } else {
       const bool alt = std::find(m.held.begin(), m.held.end(), VK_MENU) != m.held.end();
       KeyWith(page(), alt ? WM_SYSKEYDOWN : WM_KEYDOWN, m.key, m.held);
     }
     ExpectCaret(m.to.x, m.to.y, m.to.top);
-    EXPECT_EQ(view().PageBytes()[0], m.to.top * 16 % 256) << "the page was not read again";
+    EXPECT_EQ(view().page_bytes()[0], m.to.top * 16 % 256) << "the page was not read again";
     EXPECT_TRUE(BarsAt(m.to.x, m.to.y));
   }
 }
 
 TEST_F(CaretWindowTest, SeekOnTheLastPageStandsOnItsRow) {
   StartOn(CountingBytes(kFileSize));
-  view().MoveCaretFromSeek(kFileSize);  // offset 4095 on line 255
+  view().GoTo(kFileSize - 1);  // offset 4095 on line 255
   ExpectCaret(15, 255 - kLastTop, kLastTop);
   EXPECT_TRUE(BarsAt(15, 255 - kLastTop));
   // The last byte alone: the missing bytes count as 0.
   ExpectLabels(L"FFF  (4095) 番地", L"4Byte:255", L"2Byte:255", L"1Byte: 255", L"２進: 11111111");
-  view().MoveCaretFromSeek(16 * 40 + 3);
+  view().GoTo(16 * 40 + 2);
   ExpectCaret(2, 0, 40);
 }
 
 TEST_F(CaretWindowTest, BehindTheEndShowsTheAddressAndZeros) {
   StartOn(CountingBytes(kFileSize));
-  view().CaretChange(0, 30, kLastTop);
+  view().PlaceCaret(0, 30, kLastTop);
   ExpectLabels(L"1000  (4096) 番地", L"4Byte:0", L"2Byte:0", L"1Byte: 0", L"２進: 00000000");
 }
 
@@ -157,7 +157,7 @@ TEST_F(CaretWindowTest, MouseButtonPlacesAndDragsTheCaret) {
 
 TEST_F(CaretWindowTest, ClicksOutsideTheHexColumnAreIgnored) {
   StartOn(CountingBytes(kFileSize));
-  view().CaretChange(4, 4, 10);
+  view().PlaceCaret(4, 4, 10);
   for (LPARAM p : {Point(40, 30), Point(390, 30), Point(100, 1), Point(100, 2 + 12 * 32)}) {
     SendMessageW(page(), WM_LBUTTONDOWN, MK_LBUTTON, p);
     SendMessageW(page(), WM_LBUTTONUP, 0, p);
@@ -169,16 +169,16 @@ TEST_F(CaretWindowTest, KeysDecideWhetherTheNextCharIsRefused) {
   StartOn(CountingBytes(kFileSize));
   DisplaySettings.InputRadix = 1;
   PageKey('A');
-  EXPECT_TRUE(view().RejectNextChar());
+  EXPECT_TRUE(view().refuses_next_character());
   PageKey('1');
-  EXPECT_FALSE(view().RejectNextChar());
+  EXPECT_FALSE(view().refuses_next_character());
   PageKey('Q');
-  EXPECT_TRUE(view().RejectNextChar());
+  EXPECT_TRUE(view().refuses_next_character());
   PageKey(VK_NUMPAD7);
-  EXPECT_FALSE(view().RejectNextChar());
+  EXPECT_FALSE(view().refuses_next_character());
   DisplaySettings.InputRadix = 0;
   PageKey('A');
-  EXPECT_FALSE(view().RejectNextChar());
+  EXPECT_FALSE(view().refuses_next_character());
 }
 
 }  // namespace

@@ -83,12 +83,12 @@ TEST_F(DialogKeysTest, EnterInTheSearchWindowPressesTheButtonWithTheFocus) {
                    SetWindowTextW(data, L"4d");
                    PostKey(data, VK_RETURN);  // the default, 検索
                  }),
-                 [&] { return view().GetSeekFromCaret() == 100 && IsWindowVisible(find_next); },
+                 [&] { return view().caret_offset() == 100 && IsWindowVisible(find_next); },
                  Do([&] { PostKey(find_next, VK_RETURN); }),
-                 [&] { return view().GetSeekFromCaret() == 5000; },
+                 [&] { return view().caret_offset() == 5000; },
                  Do([&] { PostKey(FocusIn(window), VK_ESCAPE); }),
              });
-  EXPECT_EQ(view().GetSeekFromCaret(), 5000);
+  EXPECT_EQ(view().caret_offset(), 5000);
   EXPECT_TRUE(messages.shown().empty());
 }
 
@@ -208,7 +208,7 @@ class GoToWindowTest : public DialogKeysTest {
 };
 
 TEST_F(GoToWindowTest, OpensOnTheCaretsAddressAndMovesTheCaretAsASearchResult) {
-  view().MoveCaretFromSeek(0x123 + 1);
+  view().GoTo(0x123);
   std::wstring caption, field, cut;
   DWORD from = 9, to = 9;
   bool hexadecimal = false;
@@ -228,23 +228,23 @@ TEST_F(GoToWindowTest, OpensOnTheCaretsAddressAndMovesTheCaretAsASearchResult) {
   EXPECT_EQ(to, 3u);
   EXPECT_TRUE(hexadecimal);
   EXPECT_EQ(cut, L"");
-  // The line at the top of the page, as MoveCaretFromSeek puts a search result.
-  EXPECT_EQ(view().GetSeekFromCaret(), 0x223);
-  EXPECT_EQ(view().VscrollEx1().Value(), 0x22);
-  EXPECT_EQ(view().CaretY(), 0);
-  EXPECT_EQ(view().CaretX(), 3);
-  EXPECT_EQ(ControlText(view().Label(3)), L"223  (547) 番地");
+  // The line at the top of the page, as the caret goes to a search result.
+  EXPECT_EQ(view().caret_offset(), 0x223);
+  EXPECT_EQ(view().scroll_bar().Value(), 0x22);
+  EXPECT_EQ(view().caret_row(), 0);
+  EXPECT_EQ(view().caret_column(), 3);
+  EXPECT_EQ(ControlText(view().caret_address_label()), L"223  (547) 番地");
   EXPECT_TRUE(messages.shown().empty());
 }
 
 TEST_F(GoToWindowTest, AnAddressPastTheEndGoesBehindTheLastByte) {
   WithGoTo({GoTo(L"+7FFFFFFF")});
-  EXPECT_EQ(view().GetSeekFromCaret(), kFileSize);
-  EXPECT_EQ(ControlText(view().Label(3)), L"1000  (4096) 番地");
+  EXPECT_EQ(view().caret_offset(), kFileSize);
+  EXPECT_EQ(ControlText(view().caret_address_label()), L"1000  (4096) 番地");
 }
 
 TEST_F(GoToWindowTest, TextThatIsNoAddressIsRefusedAndTheWindowStays) {
-  view().MoveCaretFromSeek(0x40 + 1);
+  view().GoTo(0x40);
   const struct {
     bool decimal;
     const wchar_t* text;
@@ -272,7 +272,7 @@ TEST_F(GoToWindowTest, TextThatIsNoAddressIsRefusedAndTheWindowStays) {
     EXPECT_EQ(messages.shown()[i].text, cases[i].message) << i;
     EXPECT_EQ(messages.shown()[i].icon, MsgIcon::Critical) << i;
   }
-  EXPECT_EQ(view().GetSeekFromCaret(), 0x40);
+  EXPECT_EQ(view().caret_offset(), 0x40);
 }
 
 TEST_F(GoToWindowTest, MnemonicsAndSpaceChooseTheRadixWhichIsKeptWhileTheProgramRuns) {
@@ -289,7 +289,7 @@ TEST_F(GoToWindowTest, MnemonicsAndSpaceChooseTheRadixWhichIsKeptWhileTheProgram
       GoTo(L"100"),
   });
   address_keys.reset();
-  EXPECT_EQ(view().GetSeekFromCaret(), 100);
+  EXPECT_EQ(view().caret_offset(), 100);
 
   std::wstring field;
   WithGoTo({
@@ -308,7 +308,7 @@ TEST_F(GoToWindowTest, MnemonicsAndSpaceChooseTheRadixWhichIsKeptWhileTheProgram
     EXPECT_TRUE(Checked(Shown().hexadecimal));
     PostKey(FocusIn(window), VK_ESCAPE);
   })});
-  EXPECT_EQ(view().GetSeekFromCaret(), 100);
+  EXPECT_EQ(view().caret_offset(), 100);
 }
 
 }  // namespace

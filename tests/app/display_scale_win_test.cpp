@@ -39,27 +39,21 @@ void ExpectNear(const RECT& r, const PixelRect& want, LONG slack) {
   EXPECT_NEAR(r.bottom, want.bottom(), slack);
 }
 
-void SendDpiChange(HWND window, int dpi) {
-  RECT suggested;
-  GetWindowRect(window, &suggested);
-  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-}
-
 class DisplayScaleTest : public MainWindowTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(DisplayScaleTest, MainWindowAndVersionWindowScaleWithTheDensity) {
   const int dpi = GetParam();
   StartOn(CountingBytes(4096));
   const HWND main = form->hwnd();
-  if (dpi != kBaseDpi) SendDpiChange(main, dpi);
+  if (dpi != kBaseDpi) ChangeDensity(main, dpi);
   const LONG slack = dpi == kBaseDpi ? 0 : 1;
 
   // The status labels and their font.
-  ExpectNear(RectIn(view().Label(1), main), ScaleForDpi(kLabel1Rect, dpi), slack);
-  ExpectNear(RectIn(view().Label(7), main), ScaleForDpi(kLabel7Rect, dpi), slack);
-  EXPECT_EQ(FontHeight(view().Label(3)), -MulDiv(900, dpi, 7200));
+  ExpectNear(RectIn(view().file_name_label(), main), ScaleForDpi(kFileNameRect, dpi), slack);
+  ExpectNear(RectIn(view().binary_label(), main), ScaleForDpi(kBinaryRect, dpi), slack);
+  EXPECT_EQ(FontHeight(view().caret_address_label()), -MulDiv(900, dpi, 7200));
   // The byte input window floats over the page at the page's density.
-  EXPECT_EQ(FontHeight(ChildOfClass(view().InputWindow().hwnd(), L"Edit")),
+  EXPECT_EQ(FontHeight(ChildOfClass(view().input_window().hwnd(), L"Edit")),
             -MulDiv(900, dpi, 7200));
   EXPECT_EQ(CutLabels(main), L"");
 
@@ -68,16 +62,16 @@ TEST_P(DisplayScaleTest, MainWindowAndVersionWindowScaleWithTheDensity) {
   const DisplaySettingsRecord s = ScaledForDpi(DisplaySettings, dpi);
   const PageGeometry g = LayOutPage(DisplaySettings, dpi);
   RECT page;
-  GetClientRect(view().Picture1().hwnd(), &page);
+  GetClientRect(view().page_view().hwnd(), &page);
   EXPECT_EQ(page.right, g.picture_width);
   EXPECT_EQ(page.bottom, g.picture_height);
   const int hex_left = s.LeftMargin + s.AddressWidth;
   const LPARAM click = MAKELPARAM(hex_left + 5 * s.HexCellWidth + s.HexCellWidth / 2,
                                   s.TopMargin + 2 * s.LineHeight + s.LineHeight / 2);
-  SendMessageW(view().Picture1().hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, click);
-  SendMessageW(view().Picture1().hwnd(), WM_LBUTTONUP, 0, click);
-  EXPECT_EQ(view().CaretX(), 5);
-  EXPECT_EQ(view().CaretY(), 2);
+  SendMessageW(view().page_view().hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, click);
+  SendMessageW(view().page_view().hwnd(), WM_LBUTTONUP, 0, click);
+  EXPECT_EQ(view().caret_column(), 5);
+  EXPECT_EQ(view().caret_row(), 2);
   const CaretBars bars = CaretBarsAt(s, 5, 2);
   EXPECT_EQ(PagePixel(bars.hex_bar.left, bars.hex_bar.top + 1), RGB(255, 0, 0));
   EXPECT_EQ(PagePixel(bars.text_bar.left, bars.text_bar.bottom - 2), RGB(175, 0, 0));
@@ -94,7 +88,7 @@ TEST_P(DisplayScaleTest, MainWindowAndVersionWindowScaleWithTheDensity) {
     name = FontHeight(ChildWithText(w, L"Vantelox"));
     cut = CutLabels(w);
     // Moved back to a 96-dot display, it lays itself out as written.
-    SendDpiChange(w, kBaseDpi);
+    ChangeDensity(w, kBaseDpi);
     close_back = RectIn(button, w);
     font_back = FontHeight(button);
     name_back = FontHeight(ChildWithText(w, L"Vantelox"));

@@ -11,6 +11,7 @@
 #include "common/clock.h"
 #include "common/file_seam.h"
 #include "tests/app/main_window_fixture_win.h"
+#include "tests/support/byte_entry_win.h"
 
 namespace vx::test {
 namespace {
@@ -28,50 +29,44 @@ class EditTest : public MainWindowTest {
 
   void Undo() { Choose(kUndo); }
   void Redo() { Choose(kRedo); }
-  void CaretTo(int32_t seek) { view().MoveCaretFromSeek(seek); }
+  void CaretTo(int32_t offset) { view().GoTo(offset); }
   // The byte under the caret overwritten through the input window.
   void Overwrite(const std::wstring& hex) {
-    PageKey(VK_SPACE, L' ');
-    HWND text1 = ChildOfClass(view().InputWindow().hwnd(), L"Edit");
-    SetWindowTextW(text1, hex.c_str());
-    Key(text1, VK_RETURN, L'\r');
-    PumpMessages();
+    test::Overwrite(page(), view().input_window().hwnd(), hex);
   }
-  Bytes OnDisk() const { return ReadFileBytes(view().FileName()); }
+  Bytes OnDisk() const { return ReadFileBytes(view().file_path()); }
   bool SizeShown(const std::wstring& digits) const {
-    return ControlText(view().Label(2)).find(digits) != std::wstring::npos;
+    return ControlText(view().size_label()).find(digits) != std::wstring::npos;
   }
-  std::wstring BackUpName() const {
-    return BackUpPathFor(view().FileName(), DisplaySettings.BackUpSuffix);
-  }
+  std::wstring BackUp() const { return BackUpName(view().file_path()); }
 };
 
 TEST_F(EditTest, InsertKeyPutsAZeroAtTheCaretAndUndoRedoTakeItOutAndBack) {
   StartOn({1, 2, 3, 4, 5, 6});
-  CaretTo(5);
+  CaretTo(4);
   PageKey(VK_INSERT);
   EXPECT_EQ(OnDisk(), (Bytes{1, 2, 3, 4, 0, 5, 6}));
-  EXPECT_EQ(view().FileSize(), 7);
+  EXPECT_EQ(view().file_size(), 7);
   EXPECT_TRUE(SizeShown(L"000,000,007"));
-  EXPECT_EQ(view().PageBytes().at(4), 0);
-  EXPECT_EQ(view().PageBytes().at(5), 5);
-  EXPECT_EQ(view().GetSeekFromCaret() + 1, 5);  // on the inserted byte
+  EXPECT_EQ(view().page_bytes().at(4), 0);
+  EXPECT_EQ(view().page_bytes().at(5), 5);
+  EXPECT_EQ(view().caret_offset() + 1, 5);  // on the inserted byte
   EXPECT_FALSE(Grayed(kUndo));
   EXPECT_TRUE(Grayed(kRedo));
-  EXPECT_TRUE(view().Changed());
+  EXPECT_TRUE(view().changed());
 
   Undo();
   EXPECT_EQ(OnDisk(), (Bytes{1, 2, 3, 4, 5, 6}));
   EXPECT_TRUE(SizeShown(L"000,000,006"));
-  EXPECT_EQ(view().PageBytes().at(4), 5);
+  EXPECT_EQ(view().page_bytes().at(4), 5);
   EXPECT_TRUE(Grayed(kUndo));
   EXPECT_FALSE(Grayed(kRedo));
   // Undo is not a change of its own.
-  EXPECT_TRUE(view().Changed());
+  EXPECT_TRUE(view().changed());
 
   Redo();
   EXPECT_EQ(OnDisk(), (Bytes{1, 2, 3, 4, 0, 5, 6}));
-  EXPECT_EQ(view().FileSize(), 7);
+  EXPECT_EQ(view().file_size(), 7);
   EXPECT_FALSE(Grayed(kUndo));
   EXPECT_TRUE(Grayed(kRedo));
   EXPECT_TRUE(messages.shown().empty());
@@ -79,20 +74,20 @@ TEST_F(EditTest, InsertKeyPutsAZeroAtTheCaretAndUndoRedoTakeItOutAndBack) {
 
 TEST_F(EditTest, DeleteKeyTakesTheByteAtTheCaretAndUndoPutsItBack) {
   StartOn({1, 2, 3, 4, 0x7F, 6, 7});
-  CaretTo(5);
+  CaretTo(4);
   PageKey(VK_DELETE);
   EXPECT_EQ(OnDisk(), (Bytes{1, 2, 3, 4, 6, 7}));
   EXPECT_TRUE(SizeShown(L"000,000,006"));
-  EXPECT_EQ(view().PageBytes().at(4), 6);
+  EXPECT_EQ(view().page_bytes().at(4), 6);
 
   Undo();
   EXPECT_EQ(OnDisk(), (Bytes{1, 2, 3, 4, 0x7F, 6, 7}));
-  EXPECT_EQ(view().PageBytes().at(4), 0x7F);
+  EXPECT_EQ(view().page_bytes().at(4), 0x7F);
   Redo();
   EXPECT_EQ(OnDisk(), (Bytes{1, 2, 3, 4, 6, 7}));
 
   // The last byte: nothing moves, the file is one shorter.
-  CaretTo(6);
+  CaretTo(5);
   PageKey(VK_DELETE);
   EXPECT_EQ(OnDisk(), (Bytes{1, 2, 3, 4, 6}));
   EXPECT_TRUE(messages.shown().empty());
@@ -101,20 +96,20 @@ TEST_F(EditTest, DeleteKeyTakesTheByteAtTheCaretAndUndoPutsItBack) {
 TEST_F(EditTest, OverwriteThroughTheInputWindowIsUndoneAndRedone) {
   Bytes bytes(16, 0x41);
   StartOn(bytes);
-  CaretTo(10);
+  CaretTo(9);
   Overwrite(L"42");
   ASSERT_EQ(OnDisk()[9], 0x42);
   EXPECT_FALSE(Grayed(kUndo));
 
   Undo();
   EXPECT_EQ(OnDisk(), bytes);
-  EXPECT_EQ(view().PageBytes().at(9), 0x41);
+  EXPECT_EQ(view().page_bytes().at(9), 0x41);
   EXPECT_TRUE(Grayed(kUndo));
   EXPECT_FALSE(Grayed(kRedo));
   Redo();
   EXPECT_EQ(OnDisk()[9], 0x42);
-  EXPECT_EQ(view().PageBytes().at(9), 0x42);
-  EXPECT_EQ(view().FileSize(), 16);
+  EXPECT_EQ(view().page_bytes().at(9), 0x42);
+  EXPECT_EQ(view().file_size(), 16);
 }
 
 TEST_F(EditTest, ANewChangeAfterUndosDiscardsThemAndEmptyJournalsSaySo) {
@@ -125,13 +120,13 @@ TEST_F(EditTest, ANewChangeAfterUndosDiscardsThemAndEmptyJournalsSaySo) {
             (std::vector<std::wstring>{L"アンドゥできません。", L"リドゥ不可。"}));
   messages.Clear();
 
-  CaretTo(1);
+  CaretTo(0);
   PageKey(VK_INSERT);
   PageKey(VK_INSERT);
   PageKey(VK_INSERT);
   Undo();
   Undo();
-  CaretTo(4);
+  CaretTo(3);
   PageKey(VK_DELETE);
   EXPECT_EQ(OnDisk(), (Bytes{0, 1, 2, 4, 5}));
   EXPECT_TRUE(Grayed(kRedo));
@@ -163,7 +158,7 @@ TEST_F(EditTest, F5AndF6WorkOnlyWhileTheirItemsAreEnabled) {
 
 TEST_F(EditTest, AFullJournalKeepsTheChangeButRefusesToRecordItUntilAnotherFileIsOpened) {
   StartOn({1, 2, 3});
-  for (int i = 0; i < 1000; ++i) view().RecordOverwrite(1, 1, 1);
+  for (int i = 0; i < 1000; ++i) view().RecordOverwrite(0, 1, 1);
   EXPECT_TRUE(messages.shown().empty());
   PageKey(VK_INSERT);
   EXPECT_EQ(messages.texts(), std::vector<std::wstring>{L"No Undo Over 1000."});
@@ -175,10 +170,10 @@ TEST_F(EditTest, AFullJournalKeepsTheChangeButRefusesToRecordItUntilAnotherFileI
   messages.Clear();
   const std::wstring other = dir / L"other.bin";
   WriteFileBytes(other, {9, 9});
-  view().ChangeFileName(other);
+  view().OpenFile(other);
   EXPECT_TRUE(Grayed(kUndo));
   EXPECT_TRUE(Grayed(kRedo));
-  EXPECT_EQ(view().Journal().step(), 1);
+  EXPECT_EQ(view().journal().step(), 1);
   PageKey(VK_INSERT);
   EXPECT_TRUE(messages.shown().empty());
   EXPECT_FALSE(Grayed(kUndo));
@@ -192,11 +187,11 @@ TEST_F(EditTest, DeleteNeverEmptiesAFileAndTheCaretBehindTheEndChangesNothing) {
   EXPECT_TRUE(Grayed(kUndo));
 
   messages.Clear();
-  view().InsertU(2, 0);
+  view().Insert(1, 0);
   EXPECT_EQ(OnDisk(), Bytes{7});
-  WriteFileBytes(view().FileName(), {7, 8});
-  view().RefreshFiles();
-  view().DeleteU(3);
+  WriteFileBytes(view().file_path(), {7, 8});
+  view().RefreshScrollRange();
+  view().Delete(2);
   EXPECT_EQ(OnDisk(), (Bytes{7, 8}));
   EXPECT_TRUE(messages.shown().empty());
   EXPECT_TRUE(Grayed(kUndo));
@@ -205,7 +200,7 @@ TEST_F(EditTest, DeleteNeverEmptiesAFileAndTheCaretBehindTheEndChangesNothing) {
 TEST_F(EditTest, KeysDoNothingWhileTheInputWindowIsShown) {
   StartOn({1, 2, 3});
   PageKey(VK_SPACE, L' ');
-  ASSERT_TRUE(view().InputVisible());
+  ASSERT_TRUE(view().input_visible());
   PageKey(VK_INSERT);
   PageKey(VK_DELETE);
   EXPECT_EQ(OnDisk(), (Bytes{1, 2, 3}));
@@ -216,12 +211,12 @@ TEST_F(EditTest, FirstChangeMakesTheBackupAndEnablesRestore) {
   StartOn({1, 2, 3});
   EXPECT_TRUE(Grayed(kRestore));
   PageKey(VK_INSERT);
-  EXPECT_EQ(ReadFileBytes(BackUpName()), (Bytes{1, 2, 3}));
+  EXPECT_EQ(ReadFileBytes(BackUp()), (Bytes{1, 2, 3}));
   EXPECT_FALSE(Grayed(kRestore));
   EXPECT_TRUE(messages.shown().empty());
   // Only the first change copies.
   PageKey(VK_DELETE);
-  EXPECT_EQ(ReadFileBytes(BackUpName()), (Bytes{1, 2, 3}));
+  EXPECT_EQ(ReadFileBytes(BackUp()), (Bytes{1, 2, 3}));
 }
 
 TEST_F(EditTest, ASlowDiskAsksFirstAndNoMeansNoBackupButTheChange) {
@@ -236,8 +231,8 @@ TEST_F(EditTest, ASlowDiskAsksFirstAndNoMeansNoBackupButTheChange) {
   EXPECT_NE(messages.shown()[0].text.find(L"作成するのに3秒ほどかかります。（おおよそ）"),
             std::wstring::npos);
   EXPECT_EQ(messages.shown()[0].buttons, MsgButtons::YesNo);
-  EXPECT_FALSE(fs::FileExists(BackUpName()));
-  EXPECT_EQ(view().FileSize(), 99999);
+  EXPECT_FALSE(fs::FileExists(BackUp()));
+  EXPECT_EQ(view().file_size(), 99999);
   EXPECT_TRUE(Grayed(kRestore));
   PageKey(VK_DELETE);
   EXPECT_EQ(messages.shown().size(), 1u);
@@ -246,18 +241,18 @@ TEST_F(EditTest, ASlowDiskAsksFirstAndNoMeansNoBackupButTheChange) {
 TEST_F(EditTest, AFailedBackupDeclinedDropsTheChangeAndAsksAgainNextTime) {
   StartOn({1, 2, 3});
   // A folder where the backup must go: the copy cannot be made.
-  ASSERT_TRUE(CreateDirectoryW(BackUpName().c_str(), nullptr));
+  ASSERT_TRUE(CreateDirectoryW(BackUp().c_str(), nullptr));
   messages.Answer(MsgAnswer::No);
   PageKey(VK_INSERT);
   ASSERT_EQ(messages.texts(), std::vector<std::wstring>{edit_texts::kBackUpFailed});
   EXPECT_EQ(OnDisk(), (Bytes{1, 2, 3}));
-  EXPECT_FALSE(view().Changed());
+  EXPECT_FALSE(view().changed());
 
   PageKey(VK_INSERT);  // Yes this time: the change goes ahead without a backup
   EXPECT_EQ(messages.shown().size(), 2u);
   EXPECT_EQ(OnDisk(), (Bytes{0, 1, 2, 3}));
   EXPECT_TRUE(Grayed(kRestore));
-  RemoveDirectoryW(BackUpName().c_str());
+  RemoveDirectoryW(BackUp().c_str());
 }
 
 TEST_F(EditTest, AFileLockedByAnotherProgramIsLeftAsItWas) {
@@ -275,7 +270,7 @@ TEST_F(EditTest, AFileLockedByAnotherProgramIsLeftAsItWas) {
   EXPECT_TRUE(Grayed(kUndo));
   lock.Release();
   EXPECT_EQ(ReadFileBytes(path), (Bytes{1, 2, 3, 4}));
-  EXPECT_EQ(view().FileSize(), 4);
+  EXPECT_EQ(view().file_size(), 4);
 }
 
 TEST_F(EditTest, UndoAndRedoOfALockedFileKeepTheirStepUntilTheLockIsGone) {
@@ -300,19 +295,19 @@ TEST_F(EditTest, UndoAndRedoOfALockedFileKeepTheirStepUntilTheLockIsGone) {
   // A step tried on the locked file: its own failure first (the page that
   // cannot be read may say so after it), the journal and the menu as they were.
   const auto step_fails = [&](const std::function<void()>& step, const std::wstring& failure) {
-    const int32_t undo_step = view().Journal().step();
+    const int32_t undo_step = view().journal().step();
     const bool undo_on = !Grayed(kUndo);
     const bool redo_on = !Grayed(kRedo);
     const Bytes before = OnDisk();
     messages.Clear();
     {
-      FileLock lock(view().FileName());
+      FileLock lock(view().file_path());
       ASSERT_TRUE(lock.held());
       step();
     }
     ASSERT_FALSE(messages.shown().empty());
     EXPECT_EQ(messages.shown().front().text, failure);
-    EXPECT_EQ(view().Journal().step(), undo_step);
+    EXPECT_EQ(view().journal().step(), undo_step);
     EXPECT_EQ(!Grayed(kUndo), undo_on);
     EXPECT_EQ(!Grayed(kRedo), redo_on);
     EXPECT_EQ(OnDisk(), before);

@@ -23,18 +23,18 @@ class InputWindowTest : public MainWindowTest {
     DisplaySettings.AutoBackUp = false;
   }
 
-  HWND popup() const { return view().InputWindow().hwnd(); }
+  HWND popup() const { return view().input_window().hwnd(); }
   HWND field() const { return InputField(popup()); }
 
   void Enter() { Key(field(), VK_RETURN, L'\r'); }
-  uint8_t OnDisk(size_t offset) const { return ReadFileBytes(view().FileName()).at(offset); }
+  uint8_t OnDisk(size_t offset) const { return ReadFileBytes(view().file_path()).at(offset); }
 };
 
 TEST_F(InputWindowTest, HexadecimalOverwriteGoesFromTheKeysToDiskAndPage) {
   StartOn(kBytes);
   Key(page(), VK_RIGHT);
   Key(page(), VK_SPACE, L' ');
-  ASSERT_TRUE(view().InputVisible());
+  ASSERT_TRUE(view().input_visible());
   EXPECT_TRUE(IsWindowVisible(popup()));
   EXPECT_EQ(ControlText(field()), L"0A");
   DWORD from = 9, to = 9;
@@ -47,12 +47,12 @@ TEST_F(InputWindowTest, HexadecimalOverwriteGoesFromTheKeysToDiskAndPage) {
   EXPECT_EQ(ControlText(field()), L"ff");
   Enter();
   EXPECT_EQ(OnDisk(1), 0xFF);
-  EXPECT_EQ(view().PageBytes().at(1), 0xFF);
-  EXPECT_TRUE(view().Changed());
+  EXPECT_EQ(view().page_bytes().at(1), 0xFF);
+  EXPECT_TRUE(view().changed());
   EXPECT_FALSE(IsWindowVisible(popup()));
-  EXPECT_EQ(view().CaretX(), 2);
+  EXPECT_EQ(view().caret_column(), 2);
   Key(page(), VK_LEFT);
-  EXPECT_EQ(ControlText(view().Label(6)), L"1Byte: 255");
+  EXPECT_EQ(ControlText(view().one_byte_label()), L"1Byte: 255");
   EXPECT_TRUE(messages.shown().empty());
 }
 
@@ -98,7 +98,7 @@ TEST_F(InputWindowTest, AFieldWithNoDigitToReadWritesNothingAndStays) {
   } cases[] = {{0, L""}, {1, L""}, {2, L""}, {0, L"-1"}, {1, L"-"}};
   for (const auto& c : cases) {
     DisplaySettings.InputRadix = c.radix;
-    view().SettingChange();
+    view().ApplySettings();
     Key(page(), VK_SPACE, L' ');
     for (int i = 0; i < 8; ++i) Key(field(), VK_BACK, L'\b');
     Type(field(), c.typed);
@@ -106,12 +106,12 @@ TEST_F(InputWindowTest, AFieldWithNoDigitToReadWritesNothingAndStays) {
     Enter();
     EXPECT_TRUE(IsWindowVisible(popup())) << c.radix;
     EXPECT_EQ(ControlText(field()), c.typed) << c.radix;
-    EXPECT_EQ(view().CaretX(), 0) << c.radix;
+    EXPECT_EQ(view().caret_column(), 0) << c.radix;
     Key(field(), VK_ESCAPE, 0x1B);
   }
-  EXPECT_EQ(ReadFileBytes(view().FileName()), kBytes);
+  EXPECT_EQ(ReadFileBytes(view().file_path()), kBytes);
   // Not even the first-change step ran: the file counts as unchanged.
-  EXPECT_FALSE(view().Changed());
+  EXPECT_FALSE(view().changed());
   EXPECT_TRUE(messages.shown().empty());
 }
 
@@ -119,7 +119,7 @@ TEST_F(InputWindowTest, LettersAndDigitsTheRadixForbidsNeverReachTheField) {
   StartOn(kBytes);
   const auto typed_into_empty = [&](int32_t radix, const std::wstring& keys) {
     DisplaySettings.InputRadix = radix;
-    view().SettingChange();
+    view().ApplySettings();
     Key(page(), VK_SPACE, L' ');
     Key(field(), VK_BACK, L'\b');
     Type(field(), keys);
@@ -141,7 +141,7 @@ TEST_F(InputWindowTest, AutoCompleteWritesAtTheMaximumLength) {
   Type(field(), L"e");
   EXPECT_EQ(OnDisk(0), 0xFE);
   EXPECT_FALSE(IsWindowVisible(popup()));
-  EXPECT_EQ(view().CaretX(), 1);
+  EXPECT_EQ(view().caret_column(), 1);
 }
 
 TEST_F(InputWindowTest, WithoutHidingTheWindowWalksThroughTheFileOverTheCaret) {
@@ -150,7 +150,7 @@ TEST_F(InputWindowTest, WithoutHidingTheWindowWalksThroughTheFileOverTheCaret) {
   const auto cell_on_screen = [&] {
     POINT p{0, 0};
     ClientToScreen(page(), &p);
-    const InputTarget cell = InputTargetAt(DisplaySettings, view().CaretX(), view().CaretY());
+    const InputTarget cell = InputTargetAt(DisplaySettings, view().caret_column(), view().caret_row());
     return POINT{p.x + cell.x, p.y + cell.y};
   };
   Key(page(), VK_SPACE, L' ');
@@ -161,7 +161,7 @@ TEST_F(InputWindowTest, WithoutHidingTheWindowWalksThroughTheFileOverTheCaret) {
   EXPECT_EQ(OnDisk(0), 0x11);
   EXPECT_EQ(OnDisk(2), 0x33);
   ASSERT_TRUE(IsWindowVisible(popup()));
-  EXPECT_EQ(view().CaretX(), 3);
+  EXPECT_EQ(view().caret_column(), 3);
   EXPECT_EQ(ControlText(field()), L"30");
   // The window's left edge stands left of the cell by the distance between
   // its client area and the field's, and a little more; its top edge just
@@ -187,7 +187,7 @@ TEST_F(InputWindowTest, WithoutHidingTheWindowWalksThroughTheFileOverTheCaret) {
   DisplaySettings.MoveAfterEntry = false;
   Type(field(), L"7c");
   Enter();
-  EXPECT_EQ(view().CaretX(), 3);
+  EXPECT_EQ(view().caret_column(), 3);
   EXPECT_EQ(ControlText(field()), L"7C");
 }
 
@@ -197,20 +197,20 @@ TEST_F(InputWindowTest, EscHidesAndTheFocusStaysWithAShownWindow) {
   SetFocus(page());
   EXPECT_EQ(GetFocus(), field());
   Key(field(), VK_ESCAPE, 0x1B);
-  EXPECT_FALSE(view().InputVisible());
+  EXPECT_FALSE(view().input_visible());
   EXPECT_FALSE(IsWindowVisible(popup()));
   EXPECT_EQ(GetFocus(), page());
   Key(page(), VK_RETURN, L'\r');
-  EXPECT_EQ(ReadFileBytes(view().FileName()), kBytes);
+  EXPECT_EQ(ReadFileBytes(view().file_path()), kBytes);
 }
 
 TEST_F(InputWindowTest, WritingBehindTheLastByteLengthensTheFileAndItsSize) {
   StartOn(kBytes);
   Key(page(), VK_DOWN);
   Overwrite(page(), popup(), L"7f");
-  EXPECT_EQ(ReadFileBytes(view().FileName()).size(), 17u);
+  EXPECT_EQ(ReadFileBytes(view().file_path()).size(), 17u);
   EXPECT_EQ(OnDisk(16), 0x7F);
-  EXPECT_NE(ControlText(view().Label(2)).find(L"000,000,017Bytes"), std::wstring::npos);
+  EXPECT_NE(ControlText(view().size_label()).find(L"000,000,017Bytes"), std::wstring::npos);
 }
 
 TEST_F(InputWindowTest, AFileThatCannotBeWrittenIsReportedAndLeftAlone) {
@@ -240,7 +240,7 @@ class InputWindowBackUpTest : public InputWindowTest {
     InputWindowTest::SetUp();
     DisplaySettings.AutoBackUp = true;
   }
-  std::wstring BackUp() const { return BackUpName(view().FileName()); }
+  std::wstring BackUp() const { return BackUpName(view().file_path()); }
 };
 
 TEST_F(InputWindowBackUpTest, TheFirstOverwriteKeepsTheFileAsItWasOpened) {
@@ -249,7 +249,7 @@ TEST_F(InputWindowBackUpTest, TheFirstOverwriteKeepsTheFileAsItWasOpened) {
   Overwrite(page(), popup(), L"02");
   EXPECT_EQ(ReadFileBytes(BackUp()), kBytes);
   EXPECT_EQ(OnDisk(1), 2);
-  EXPECT_TRUE(view().Changed());
+  EXPECT_TRUE(view().changed());
 }
 
 TEST_F(InputWindowBackUpTest, AFailedBackUpThatIsNotGoneOnWithWritesNothing) {
@@ -260,8 +260,8 @@ TEST_F(InputWindowBackUpTest, AFailedBackUpThatIsNotGoneOnWithWritesNothing) {
   Overwrite(page(), popup(), L"ff");
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_EQ(messages.shown()[0].text, edit_texts::kBackUpFailed);
-  EXPECT_EQ(ReadFileBytes(view().FileName()), kBytes);
-  EXPECT_FALSE(view().Changed());
+  EXPECT_EQ(ReadFileBytes(view().file_path()), kBytes);
+  EXPECT_FALSE(view().changed());
   EXPECT_TRUE(IsWindowVisible(popup()));
 
   // The next Enter asks again; going on writes the byte.
@@ -269,7 +269,7 @@ TEST_F(InputWindowBackUpTest, AFailedBackUpThatIsNotGoneOnWithWritesNothing) {
   Enter();
   EXPECT_EQ(messages.shown().size(), 2u);
   EXPECT_EQ(OnDisk(0), 0xFF);
-  EXPECT_TRUE(view().Changed());
+  EXPECT_TRUE(view().changed());
   RemoveDirectoryW(BackUp().c_str());
 }
 

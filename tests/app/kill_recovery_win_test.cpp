@@ -133,7 +133,7 @@ class KillRecoveryTest : public testing::Test {
   static void Press(HANDLE program, int key) {
     const HWND main = WaitForWindowOf(program, L"VanteloxMainWindow");
     ASSERT_NE(main, nullptr);
-    const HWND page = FindWindowExW(main, nullptr, L"VxPictureBox", nullptr);
+    const HWND page = FindWindowExW(main, nullptr, L"VxPageView", nullptr);
     ASSERT_NE(page, nullptr);
     PostKey(page, key);
   }

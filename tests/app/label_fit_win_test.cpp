@@ -25,7 +25,7 @@ TEST_F(LabelFitTest, TheMainWindowsLabelsHoldTheirLongestTexts) {
     ASSERT_TRUE(f.WriteAt(kRefusedFileSize - 5, ones, 4));
   }
   Start(path);
-  view().MoveCaretFromSeek(view().FileSize() - 3);
+  view().GoTo(view().file_size() - 4);
   EXPECT_EQ(CutLabels(form->hwnd()), L"");
 }
 

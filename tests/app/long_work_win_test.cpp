@@ -56,9 +56,9 @@ TEST_F(LongWorkTest, AnotherThreadIsAnsweredDuringAnInsertionAndItsCloseWaitsFor
   const std::wstring path = dir / L"big.bin";
   WritePatternFile(path);
   Start(path);
-  ASSERT_EQ(view().FileSize(), kSize);
+  ASSERT_EQ(view().file_size(), kSize);
   const HWND main = form->hwnd();
-  const std::wstring shown_title = L"Vantelox\u3000[" + view().FileName() + L"]";
+  const std::wstring shown_title = L"Vantelox\u3000[" + view().file_path() + L"]";
 
   std::atomic<bool> moving_done{false};
   double reply_ms = -1;
@@ -79,7 +79,7 @@ TEST_F(LongWorkTest, AnotherThreadIsAnsweredDuringAnInsertionAndItsCloseWaitsFor
     DWORD_PTR ignored = 0;
     close_answered = SendMessageTimeoutW(main, WM_CLOSE, 0, 0, SMTO_NORMAL, 5000, &ignored);
   });
-  view().InsertU(1, 0x5A);
+  view().Insert(0, 0x5A);
   moving_done = true;
   sender.join();
 

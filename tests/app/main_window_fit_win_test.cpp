@@ -43,15 +43,15 @@ TEST_F(MainWindowFitTest, ALargePageShapeIsLimitedToTheWorkAreaWithEverythingInS
     StartOn(std::vector<uint8_t>(100000, 0x41));
     const RECT work = WorkArea(form->hwnd());
     EXPECT_TRUE(Inside(ScreenRect(form->hwnd()), work));
-    EXPECT_TRUE(Inside(ScreenRect(view().VscrollEx1().hwnd()), work));
-    EXPECT_TRUE(Inside(ScreenRect(view().Picture2().hwnd()), work));
-    EXPECT_TRUE(Inside(ScreenRect(view().Label(9)), work));
+    EXPECT_TRUE(Inside(ScreenRect(view().scroll_bar().hwnd()), work));
+    EXPECT_TRUE(Inside(ScreenRect(view().progress_bar().hwnd()), work));
+    EXPECT_TRUE(Inside(ScreenRect(view().progress_caption_label()), work));
     const DisplaySettingsRecord& s = DisplaySettings;
     EXPECT_EQ(s.BytesPerLine != c.bytes || s.LinesPerPage != c.lines, c.limited);
     // The page area shows the whole of the shape that was applied.
     const PageGeometry page = LayOutPage(s);
-    EXPECT_EQ(view().Picture1().width(), page.picture_width);
-    EXPECT_EQ(view().Picture1().height(), page.picture_height);
+    EXPECT_EQ(view().page_view().width(), page.picture_width);
+    EXPECT_EQ(view().page_view().height(), page.picture_height);
     if (c.limited) {
       // One line more would not have fitted.
       EXPECT_GT(ScreenRect(form->hwnd()).bottom + s.LineHeight, work.bottom);

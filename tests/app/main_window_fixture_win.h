@@ -39,7 +39,7 @@ class MainWindowTest : public ::testing::Test {
   void Start(const std::wstring& file) {
     StartFile = file;
     form = std::make_unique<MainWindow>();
-    form->Form_Load();
+    form->Create();
     if (!StartAborted) form->Show(SW_SHOWNORMAL);
     PumpMessages();
   }
@@ -85,10 +85,10 @@ class MainWindowTest : public ::testing::Test {
 
   // The main window's own state and procedures.
   MainWindowTestView view() const { return MainWindowTestView(*form); }
-  HWND page() const { return view().Picture1().hwnd(); }
+  HWND page() const { return view().page_view().hwnd(); }
 
   // Colour of a pixel of the page area's image, as 0x00BBGGRR.
-  COLORREF PagePixel(int x, int y) const { return view().Picture1().PixelAt(x, y); }
+  COLORREF PagePixel(int x, int y) const { return view().page_view().PixelAt(x, y); }
 
   TempFolder dir;
   MessageRecorder messages;

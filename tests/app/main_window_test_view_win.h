@@ -1,5 +1,5 @@
 // The one view that tests and benchmarks have into the main window's own
-// state and procedures, which the program keeps private.
+// state, controls and procedures, which the program keeps private.
 #pragma once
 
 #include <cstdint>
@@ -12,49 +12,75 @@ namespace vx {
 
 class MainWindowTestView {
  public:
-  explicit MainWindowTestView(MainWindow& form) : f_(form) {}
+  explicit MainWindowTestView(MainWindow& window) : window_(window) {}
 
-  // State.
-  std::wstring& FileName() { return f_.FileName; }
-  int32_t& FileSize() { return f_.FileSize; }
-  std::vector<uint8_t>& PageBytes() { return f_.PageBytes; }
-  int32_t& CaretX() { return f_.CaretX; }
-  int32_t& CaretY() { return f_.CaretY; }
-  bool& Changed() { return f_.Changed; }
-  bool& RejectNextChar() { return f_.RejectNextChar; }
-  bool& InputVisible() { return f_.InputVisible; }
-  UndoJournal& Journal() { return f_.UndoJournal; }
+  // The open document and what the page shows of it.
+  const std::wstring& file_path() const { return window_.document_.path(); }
+  int32_t file_size() const { return window_.document_.size(); }
+  const std::vector<uint8_t>& page_bytes() const { return window_.page_view_.page_bytes(); }
+  int32_t caret_column() const { return window_.document_.caret().x; }
+  int32_t caret_row() const { return window_.document_.caret().y; }
+  int32_t caret_offset() const { return window_.document_.CaretOffset(); }
+  bool changed() const { return window_.document_.changed(); }
+  void set_changed(bool changed) { window_.document_.set_changed(changed); }
+  const UndoJournal& journal() const { return window_.document_.journal(); }
+  bool refuses_next_character() const { return window_.page_view_.reject_next_char_; }
+  bool input_visible() const { return window_.page_view_.input_visible_; }
 
-  // Controls.
-  HWND Label(int number) const {
-    const HWND labels[]{nullptr,   f_.Label1, f_.Label2, f_.Label3, f_.Label4,
-                        f_.Label5, f_.Label6, f_.Label7, nullptr,   f_.Label9};
-    return number >= 0 && number < 10 ? labels[number] : nullptr;
-  }
-  PictureBox& Picture1() { return f_.Picture1; }
-  PictureBox& Picture2() { return f_.Picture2; }
-  VscrollEx& VscrollEx1() { return f_.VscrollEx1; }
-  const ByteInputWindow& InputWindow() const { return f_.byte_input_; }
+  // Controls, by their roles.
+  HWND file_name_label() const { return window_.file_name_label_.hwnd(); }
+  HWND size_label() const { return window_.size_label_.hwnd(); }
+  HWND caret_address_label() const { return window_.caret_address_label_.hwnd(); }
+  HWND four_byte_label() const { return window_.four_byte_label_.hwnd(); }
+  HWND two_byte_label() const { return window_.two_byte_label_.hwnd(); }
+  HWND one_byte_label() const { return window_.one_byte_label_.hwnd(); }
+  HWND binary_label() const { return window_.binary_label_.hwnd(); }
+  HWND progress_caption_label() const { return window_.progress_caption_label_.hwnd(); }
+  PageView& page_view() { return window_.page_view_; }
+  ProgressBar& progress_bar() { return window_.progress_bar_; }
+  LargeScrollBar& scroll_bar() { return window_.scroll_bar_; }
+  const ByteInputWindow& input_window() const { return window_.page_view_.byte_input_; }
 
   // Procedures.
-  int32_t ChangeFileName(const std::wstring& Fn) { return f_.ChangeFileName(Fn); }
-  void RefreshFiles() { f_.RefreshFiles(); }
-  void SettingChange() { f_.SettingChange(); }
-  void RePaint() { f_.RePaint(); }
-  void Prog(double value, const std::wstring& Captions) { f_.Prog(value, Captions); }
-  int32_t GetSeekFromCaret() const { return f_.GetSeekFromCaret(); }
-  void CaretChange(int32_t X, int32_t Y, int32_t VscValue) { f_.CaretChange(X, Y, VscValue); }
-  void MoveCaretFromSeek(int32_t SeekPosition) { f_.MoveCaretFromSeek(SeekPosition); }
-  void Picture1_KeyDown(int KeyCode, int Shift) { f_.Picture1_KeyDown(KeyCode, Shift); }
-  void CallPicture1KeyDown(int KeyCode, int Shift) { f_.OnInputFieldKey(KeyCode, Shift); }
-  void InsertU(int32_t SeekPos, uint8_t Dat) { f_.InsertU(SeekPos, Dat); }
-  void DeleteU(int32_t SeekPos) { f_.DeleteU(SeekPos); }
-  void RecordOverwrite(int32_t SeekPoint, uint8_t Dat, uint8_t AfDat) {
-    f_.RecordOverwrite(SeekPoint, Dat, AfDat);
+  int32_t OpenFile(const std::wstring& path) { return window_.OpenFile(path); }
+  void RefreshScrollRange() { window_.RefreshScrollRange(); }
+  void ApplySettings() { window_.ApplySettings(); }
+  void RedrawPage() { window_.page_view_.Redraw(); }
+  void ShowProgress(double value, const std::wstring& caption) {
+    window_.ShowProgress(value, caption);
+  }
+  void PlaceCaret(int32_t column, int32_t row, int32_t top) {
+    window_.page_view_.PlaceCaret({column, row, top});
+  }
+  // The caret on byte `offset`, as a search result puts it.
+  void GoTo(int32_t offset) {
+    window_.document_.GoTo(offset);
+    window_.page_view_.Redraw();
+  }
+  // The page scrolled to `top` as the scroll bar does it.
+  void ScrollTo(int32_t top) {
+    window_.scroll_bar_.SetValue(top);
+    window_.scroll_bar_.Scrolled();
+  }
+  // A key of the input field, which the page handles as its own.
+  void InputFieldKey(int key, int shift) {
+    static_cast<InputHost&>(window_.page_view_).OnInputFieldKey(key, shift);
+  }
+  // A journalled insertion or deletion at `offset`, shown as the keys show it.
+  void Insert(int32_t offset, uint8_t value) {
+    window_.page_view_.AfterFileChange(window_.document_.Insert(offset, value));
+  }
+  void Delete(int32_t offset) {
+    window_.page_view_.AfterFileChange(window_.document_.Delete(offset));
+  }
+  // An overwrite already in the file, journalled.
+  void RecordOverwrite(int32_t offset, uint8_t before, uint8_t after) {
+    window_.document_.journal().Record(EditKind::Overwrite, offset, before, after);
+    window_.EnableUndoCommands();
   }
 
  private:
-  MainWindow& f_;
+  MainWindow& window_;
 };
 
 }  // namespace vx

@@ -11,15 +11,15 @@ TEST_F(MainWindowTest, ShowsTheFileInLabelsAndTitle) {
   EXPECT_FALSE(StartAborted);
   EXPECT_TRUE(messages.shown().empty());
   EXPECT_EQ(ControlText(form->hwnd()), L"Vantelox\u3000[" + path + L"]");
-  EXPECT_EQ(ControlText(view().Label(2)), L"Size: 000,001,234Bytes. (1.2KB. 0MB.)");
-  EXPECT_EQ(ControlText(view().Label(1)).rfind(L"FileName: ", 0), 0u);
-  EXPECT_EQ(ControlText(view().Label(3)), L"0  (0) 番地");
-  EXPECT_EQ(ControlText(view().Label(4)), L"4Byte:50462976");
-  EXPECT_EQ(ControlText(view().Label(6)), L"1Byte: 0");
-  EXPECT_EQ(ControlText(view().Label(7)), L"２進: 00000000");
-  EXPECT_EQ(view().FileSize(), 1234);
-  EXPECT_EQ(view().PageBytes().size(), 513u);
-  EXPECT_EQ(view().PageBytes()[511], 255);
+  EXPECT_EQ(ControlText(view().size_label()), L"Size: 000,001,234Bytes. (1.2KB. 0MB.)");
+  EXPECT_EQ(ControlText(view().file_name_label()).rfind(L"FileName: ", 0), 0u);
+  EXPECT_EQ(ControlText(view().caret_address_label()), L"0  (0) 番地");
+  EXPECT_EQ(ControlText(view().four_byte_label()), L"4Byte:50462976");
+  EXPECT_EQ(ControlText(view().one_byte_label()), L"1Byte: 0");
+  EXPECT_EQ(ControlText(view().binary_label()), L"２進: 00000000");
+  EXPECT_EQ(view().file_size(), 1234);
+  EXPECT_EQ(view().page_bytes().size(), 513u);
+  EXPECT_EQ(view().page_bytes()[511], 255);
 }
 
 TEST_F(MainWindowTest, PageImageHasRowColoursSeparatorsAndCaret) {
@@ -46,14 +46,14 @@ TEST_F(MainWindowTest, PageImageHasRowColoursSeparatorsAndCaret) {
 TEST_F(MainWindowTest, WindowIsLaidOutFromTheSettings) {
   StartOn(CountingBytes(10));
   RECT page;
-  GetClientRect(view().Picture1().hwnd(), &page);
+  GetClientRect(view().page_view().hwnd(), &page);
   EXPECT_EQ(page.right, 524);
   EXPECT_EQ(page.bottom, 390);
   RECT client;
   GetClientRect(form->hwnd(), &client);
   // 8 pixels right of and below the progress area.
   RECT progress;
-  GetWindowRect(view().Picture2().hwnd(), &progress);
+  GetWindowRect(view().progress_bar().hwnd(), &progress);
   MapWindowPoints(HWND_DESKTOP, form->hwnd(), reinterpret_cast<POINT*>(&progress), 2);
   EXPECT_EQ(client.right, progress.right + 8);
   EXPECT_EQ(client.bottom, progress.bottom + 8);
@@ -64,11 +64,11 @@ TEST_F(MainWindowTest, WithoutAFileThePageIsEmptyAndLabelsDashed) {
   Start(L"");
   EXPECT_FALSE(StartAborted);
   EXPECT_EQ(ControlText(form->hwnd()), L"Vantelox\u3000[]");
-  EXPECT_EQ(ControlText(view().Label(1)), L"FileName: ------------");
-  EXPECT_EQ(ControlText(view().Label(2)), L"Size: -----------");
-  EXPECT_EQ(ControlText(view().Label(3)), L"----(--)番地");
-  EXPECT_EQ(ControlText(view().Label(7)), L"２進: ----");
-  EXPECT_FALSE(IsWindowEnabled(view().Picture1().hwnd()));
+  EXPECT_EQ(ControlText(view().file_name_label()), L"FileName: ------------");
+  EXPECT_EQ(ControlText(view().size_label()), L"Size: -----------");
+  EXPECT_EQ(ControlText(view().caret_address_label()), L"----(--)番地");
+  EXPECT_EQ(ControlText(view().binary_label()), L"２進: ----");
+  EXPECT_FALSE(IsWindowEnabled(view().page_view().hwnd()));
 }
 
 TEST_F(MainWindowTest, AStartFileInAMissingFolderAbortsAndStillSavesSettings) {
@@ -112,7 +112,7 @@ TEST_F(MainWindowTest, AMissingStartFileIsCreatedAndTheEmptyFileQuestionAsked) {
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_EQ(messages.shown()[0].buttons, MsgButtons::YesNo);
   EXPECT_EQ(ReadFileBytes(path), std::vector<uint8_t>{0});
-  EXPECT_EQ(ControlText(view().Label(2)), SizeLabel(1));
+  EXPECT_EQ(ControlText(view().size_label()), SizeLabel(1));
 }
 
 }  // namespace
@@ -123,14 +123,14 @@ namespace {
 
 TEST_F(MainWindowTest, ProgressBarAndCaption) {
   StartOn({1, 2, 3});
-  view().Prog(-1, L"挿入中です.....");
-  EXPECT_EQ(ControlText(view().Label(9)), L"挿入中です.....");
-  view().Prog(0.5, L"");
-  EXPECT_EQ(view().Picture2().PixelAt(10, 18), RGB(0x22, 0x44, 0xDD));
-  EXPECT_NE(view().Picture2().PixelAt(200, 18), RGB(0x22, 0x44, 0xDD));
-  view().Prog(1, L"");
-  EXPECT_EQ(ControlText(view().Label(9)), L"");
-  EXPECT_NE(view().Picture2().PixelAt(10, 18), RGB(0x22, 0x44, 0xDD));
+  view().ShowProgress(-1, L"挿入中です.....");
+  EXPECT_EQ(ControlText(view().progress_caption_label()), L"挿入中です.....");
+  view().ShowProgress(0.5, L"");
+  EXPECT_EQ(view().progress_bar().PixelAt(10, 18), RGB(0x22, 0x44, 0xDD));
+  EXPECT_NE(view().progress_bar().PixelAt(200, 18), RGB(0x22, 0x44, 0xDD));
+  view().ShowProgress(1, L"");
+  EXPECT_EQ(ControlText(view().progress_caption_label()), L"");
+  EXPECT_NE(view().progress_bar().PixelAt(10, 18), RGB(0x22, 0x44, 0xDD));
 }
 
 }  // namespace
@@ -145,18 +145,18 @@ TEST_F(MainWindowTest, ALongNameIsShortenedToFitTheLabelWithItsPrefix) {
   const std::wstring path = folder + L"and a file name that is long as well.bin";
   WriteFileBytes(path, {1});
   Start(path);
-  const std::wstring shown = ControlText(view().Label(1));
+  const std::wstring shown = ControlText(view().file_name_label());
   ASSERT_EQ(shown.rfind(L"FileName: ", 0), 0u);
   EXPECT_NE(shown.find(L"..."), std::wstring::npos) << "the name itself is too wide";
-  HDC dc = GetDC(view().Label(1));
+  HDC dc = GetDC(view().file_name_label());
   HGDIOBJ old =
-      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(view().Label(1), WM_GETFONT, 0, 0)));
+      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(view().file_name_label(), WM_GETFONT, 0, 0)));
   SIZE size{};
   GetTextExtentPoint32W(dc, shown.c_str(), static_cast<int>(shown.size()), &size);
   SelectObject(dc, old);
-  ReleaseDC(view().Label(1), dc);
+  ReleaseDC(view().file_name_label(), dc);
   RECT label;
-  GetClientRect(view().Label(1), &label);
+  GetClientRect(view().file_name_label(), &label);
   EXPECT_LE(size.cx, label.right);
 }
 

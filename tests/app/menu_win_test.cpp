@@ -8,7 +8,7 @@
 #include "app/file/file_limits.h"
 #include "app/view/menu_commands.h"
 #include "app/view/open_dialog_win.h"
-#include "app/view/open_texts.h"
+#include "app/document/open_texts.h"
 #include "common/file_seam.h"
 #include "common/shell_execute_win.h"
 #include "tests/app/focus_watch_win.h"
@@ -109,14 +109,14 @@ TEST_F(MenuTest, FileMenusFollowWhetherAFileIsOpen) {
   EXPECT_TRUE(TopGrayed(1));
   EXPECT_TRUE(TopGrayed(2));
   EXPECT_FALSE(TopGrayed(3));
-  EXPECT_FALSE(IsWindowEnabled(view().Picture1().hwnd()));
+  EXPECT_FALSE(IsWindowEnabled(view().page_view().hwnd()));
 
   dialog_answer = dir / L"some.bin";
   WriteFileBytes(dialog_answer, {7});
   ChooseOpen();
   EXPECT_FALSE(TopGrayed(1));
   EXPECT_FALSE(TopGrayed(2));
-  EXPECT_TRUE(IsWindowEnabled(view().Picture1().hwnd()));
+  EXPECT_TRUE(IsWindowEnabled(view().page_view().hwnd()));
   // Commands whose windows and journals are still to come stay grayed.
   for (int command : {kUndo, kRedo, kRestore, kFindNext}) EXPECT_TRUE(Grayed(command)) << command;
   for (int command : {kSettings, kPrint, kFind, kGoTo, kRefresh}) {
@@ -127,7 +127,7 @@ TEST_F(MenuTest, FileMenusFollowWhetherAFileIsOpen) {
   dialog_answer = dir / L"no-such-folder\\x.bin";
   messages.Answer(MsgAnswer::Yes);
   ChooseOpen();
-  EXPECT_TRUE(view().FileName().empty());
+  EXPECT_TRUE(view().file_path().empty());
   EXPECT_TRUE(TopGrayed(1));
   EXPECT_TRUE(TopGrayed(2));
 }
@@ -161,7 +161,7 @@ TEST_F(MenuTest, OpenShowsTheChosenFile) {
   StartOn({1, 2, 3});
   dialog_answer = dir / L"other.bin";
   WriteFileBytes(dialog_answer, std::vector<uint8_t>(700, 0x41));
-  view().Changed() = true;
+  view().set_changed(true);
   ChooseOpen();
   ASSERT_EQ(asked.size(), 1u);
   EXPECT_EQ(asked[0].owner, form->hwnd());
@@ -170,12 +170,12 @@ TEST_F(MenuTest, OpenShowsTheChosenFile) {
   // Shortcuts are opened as themselves.
   EXPECT_EQ(asked[0].flags, 0x008A0004u | 0x100000u);
   EXPECT_TRUE(messages.shown().empty());
-  EXPECT_EQ(view().FileName(), dialog_answer);
-  EXPECT_EQ(view().FileSize(), 700);
-  EXPECT_FALSE(view().Changed());
+  EXPECT_EQ(view().file_path(), dialog_answer);
+  EXPECT_EQ(view().file_size(), 700);
+  EXPECT_FALSE(view().changed());
   EXPECT_EQ(ControlText(form->hwnd()), L"Vantelox\u3000[" + dialog_answer + L"]");
-  EXPECT_EQ(ControlText(view().Label(2)).find(L"000,000,700"), 6u);
-  EXPECT_EQ(view().PageBytes()[0], 0x41);
+  EXPECT_EQ(ControlText(view().size_label()).find(L"000,000,700"), 6u);
+  EXPECT_EQ(view().page_bytes()[0], 0x41);
 }
 
 TEST_F(MenuTest, OpenCancelledOrMissingFileDeclinedLeavesEverything) {
@@ -191,8 +191,8 @@ TEST_F(MenuTest, OpenCancelledOrMissingFileDeclinedLeavesEverything) {
   EXPECT_EQ(messages.shown()[0].buttons, MsgButtons::YesNo);
   EXPECT_EQ(messages.shown()[0].icon, MsgIcon::None);
   EXPECT_FALSE(fs::FileExists(dialog_answer));
-  EXPECT_EQ(view().FileName(), start);
-  EXPECT_EQ(view().FileSize(), 3);
+  EXPECT_EQ(view().file_path(), start);
+  EXPECT_EQ(view().file_size(), 3);
 }
 
 TEST_F(MenuTest, OpenOfAMissingFileAcceptedCreatesIt) {
@@ -202,7 +202,7 @@ TEST_F(MenuTest, OpenOfAMissingFileAcceptedCreatesIt) {
   ASSERT_EQ(messages.shown().size(), 2u);
   EXPECT_EQ(messages.shown()[1].text, std::wstring(open_texts::kZeroBytes));
   EXPECT_EQ(ReadFileBytes(dialog_answer), std::vector<uint8_t>{0});
-  EXPECT_EQ(view().FileName(), dialog_answer);
+  EXPECT_EQ(view().file_path(), dialog_answer);
 }
 
 TEST_F(MenuTest, TheSystemsOpenAndNewDialogsKeepTheMainWindowWaiting) {
@@ -241,14 +241,14 @@ TEST_F(MenuTest, NewRefusesAnExistingFile) {
   EXPECT_EQ(messages.shown()[0].text, L"そのファイルは存在しています。");
   EXPECT_EQ(messages.shown()[0].buttons, MsgButtons::Ok);
   EXPECT_EQ(messages.shown()[0].icon, MsgIcon::None);
-  EXPECT_EQ(view().FileName(), start);
+  EXPECT_EQ(view().file_path(), start);
   EXPECT_EQ(ReadFileBytes(dialog_answer), (std::vector<uint8_t>{9, 9}));
 }
 
 TEST_F(MenuTest, NewOfAFreshNameCreatesItAndAsksAboutZeroBytes) {
   StartOn({1, 2, 3});
   dialog_answer = dir / L"new.bin";
-  view().Changed() = true;
+  view().set_changed(true);
   messages.Answer(MsgAnswer::No);
   ChooseNew();
   ASSERT_EQ(messages.shown().size(), 1u);
@@ -258,8 +258,8 @@ TEST_F(MenuTest, NewOfAFreshNameCreatesItAndAsksAboutZeroBytes) {
   // the old one's page under the new name.
   EXPECT_TRUE(fs::FileExists(dialog_answer));
   EXPECT_EQ(fs::FileLength(dialog_answer), 0);
-  EXPECT_TRUE(view().FileName().empty());
-  EXPECT_EQ(ControlText(view().Label(2)), L"Size: -----------");
+  EXPECT_TRUE(view().file_path().empty());
+  EXPECT_EQ(ControlText(view().size_label()), L"Size: -----------");
 }
 
 // An HDROP as the shell makes it: DROPFILES followed by wide, NUL-separated names.
@@ -285,19 +285,19 @@ TEST_F(MenuTest, DroppingFilesOpensTheFirst) {
   WriteFileBytes(second, {0x30, 0x40, 0x50});
   SendMessageW(form->hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({first, second})), 0);
   PumpMessages();
-  EXPECT_EQ(view().FileName(), first);
-  EXPECT_EQ(view().FileSize(), 2);
-  EXPECT_EQ(view().PageBytes()[1], 0x20);
+  EXPECT_EQ(view().file_path(), first);
+  EXPECT_EQ(view().file_size(), 2);
+  EXPECT_EQ(view().page_bytes()[1], 0x20);
   EXPECT_FALSE(TopGrayed(1));
 }
 
 TEST_F(MenuTest, RefreshRereadsAFileChangedBehindTheWindow) {
   const std::wstring path = StartOn({1, 2, 3, 4});
   WriteFileBytes(path, {0xAA, 0xBB, 0xCC, 0xDD});
-  EXPECT_EQ(view().PageBytes()[0], 1);
+  EXPECT_EQ(view().page_bytes()[0], 1);
   Choose(kRefresh);
-  EXPECT_EQ(view().PageBytes()[0], 0xAA);
-  EXPECT_EQ(view().PageBytes()[3], 0xDD);
+  EXPECT_EQ(view().page_bytes()[0], 0xAA);
+  EXPECT_EQ(view().page_bytes()[3], 0xDD);
 }
 
 TEST_F(MenuTest, HelpOpensTheHelpFileWithTheShell) {
@@ -330,7 +330,7 @@ TEST_F(MenuTest, EveryWayAFileBecomesOpenLeavesTheKeysWithThePage) {
     fs::File f = fs::OpenFile(large, true, fs::Share::ReadWrite);
     ASSERT_TRUE(f.SetLength(kRefusedFileSize));
   }
-  const auto page = [this] { return view().Picture1().hwnd(); };
+  const auto page = [this] { return view().page_view().hwnd(); };
   const auto drop = [this](const std::wstring& name) {
     SendMessageW(form->hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({name})), 0);
   };
@@ -392,15 +392,15 @@ TEST_F(MenuTest, EveryWayAFileBecomesOpenLeavesTheKeysWithThePage) {
          start_on_file();
          SendMessageW(page(), WM_KEYDOWN, VK_SPACE, 0);
          watch->Reset();
-         SendMessageW(ChildOfClass(view().InputWindow().hwnd(), L"Edit"), WM_KEYDOWN, VK_RETURN, 0);
+         SendMessageW(ChildOfClass(view().input_window().hwnd(), L"Edit"), WM_KEYDOWN, VK_RETURN, 0);
        }},
   };
   for (const auto& w : ways) {
     w.open();
     EXPECT_TRUE(Eventually([&] { return watch && watch->Got(); })) << w.way;
-    const int32_t column = view().CaretX();
+    const int32_t column = view().caret_column();
     SendMessageW(page(), WM_KEYDOWN, VK_RIGHT, 0);
-    EXPECT_EQ(view().CaretX(), column + 1) << w.way;
+    EXPECT_EQ(view().caret_column(), column + 1) << w.way;
     watch.reset();
     form.reset();
   }

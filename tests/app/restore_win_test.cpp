@@ -54,16 +54,16 @@ TEST_F(RestoreTest, RestorePutsTheFirstContentBackAndStartsAfresh) {
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_EQ(messages.shown()[0].text, L"復元しました。");
   EXPECT_EQ(ReadFileBytes(path), (Bytes{1, 2, 3}));
-  EXPECT_EQ(view().FileSize(), 3);
-  EXPECT_NE(ControlText(view().Label(2)).find(L"000,000,003"), std::wstring::npos);
-  EXPECT_EQ(view().PageBytes().at(0), 1);
-  EXPECT_FALSE(view().Changed());
+  EXPECT_EQ(view().file_size(), 3);
+  EXPECT_NE(ControlText(view().size_label()).find(L"000,000,003"), std::wstring::npos);
+  EXPECT_EQ(view().page_bytes().at(0), 1);
+  EXPECT_FALSE(view().changed());
   EXPECT_TRUE(Grayed(kRestore));
   EXPECT_TRUE(Grayed(kUndo));
 
   // The next change backs up the restored content.
   messages.Clear();
-  view().MoveCaretFromSeek(3);
+  view().GoTo(2);
   PageKey(VK_DELETE);
   EXPECT_TRUE(messages.shown().empty());
   EXPECT_EQ(ReadFileBytes(path), (Bytes{1, 2}));
@@ -85,7 +85,7 @@ TEST_F(RestoreTest, AFailedRestoreLeavesBothTheFileAndTheBackup) {
   EXPECT_EQ(ReadFileBytes(BackUpOf(path)), (Bytes{1, 2, 3}));
   // Nothing was restored: the changes can still be undone.
   EXPECT_FALSE(Grayed(kUndo));
-  EXPECT_TRUE(view().Changed());
+  EXPECT_TRUE(view().changed());
 }
 
 }  // namespace

@@ -50,14 +50,14 @@ class SearchWindowTest : public MainWindowTest {
     ChooseAndDrive(form->hwnd(), kFind, [&](HWND w) { with_window(ControlsOf(w)); });
   }
 
-  int32_t CaretOffset() const { return view().GetSeekFromCaret(); }
+  int32_t CaretOffset() const { return view().caret_offset(); }
 
   // The caret's byte is on the shown page and the page was drawn with it.
   void ExpectCaretShownOn(uint8_t byte) const {
-    const int32_t top = view().VscrollEx1().Value();
+    const int32_t top = view().scroll_bar().Value();
     EXPECT_GE(CaretOffset(), top * 16);
     EXPECT_LT(CaretOffset(), (top + 32) * 16);
-    EXPECT_EQ(view().PageBytes().at(static_cast<size_t>(view().CaretY()) * 16 + view().CaretX()),
+    EXPECT_EQ(view().page_bytes().at(static_cast<size_t>(view().caret_row()) * 16 + view().caret_column()),
               byte);
   }
 };
@@ -163,7 +163,7 @@ TEST_F(SearchWindowTest, StepsThroughEveryMatchThenReportsNotFound) {
     Click(c.close);
   });
   EXPECT_EQ(landed, (std::vector<int32_t>{100, 4095, 9000}));
-  EXPECT_GT(view().VscrollEx1().Value(), 0) << "the page did not scroll to the last match";
+  EXPECT_GT(view().scroll_bar().Value(), 0) << "the page did not scroll to the last match";
   EXPECT_TRUE(find_next_shown);
   EXPECT_TRUE(find_next_focused);
   EXPECT_TRUE(menu_enabled_while_found);
@@ -177,7 +177,7 @@ TEST_F(SearchWindowTest, StepsThroughEveryMatchThenReportsNotFound) {
 
 TEST_F(SearchWindowTest, RefusesBadDataWithACriticalMessageAndSearchesNothing) {
   StartOn(WithMarks({100}));
-  view().MoveCaretFromSeek(50);
+  view().GoTo(49);
   bool find_next_shown = true;
   WithSearchWindow([&](const Controls& c) {
     for (const wchar_t* text : {L"4d,5a", L"4g", L"", L"4D５A"}) {
@@ -209,7 +209,7 @@ TEST_F(SearchWindowTest, TextFromTheCaretWrapsRoundToAJapaneseWordBeforeIt) {
   const uint8_t word[] = {0x8C, 0x9F, 0x8D, 0xF5};  // 検索 in Shift-JIS
   std::copy(std::begin(word), std::end(word), bytes.begin() + 50);
   StartOn(bytes);
-  view().MoveCaretFromSeek(301);
+  view().GoTo(300);
   WithSearchWindow([&](const Controls& c) {
     Click(ChildWithText(c.window, L"テキスト"));
     Click(ChildWithText(c.window, L"現在の位置"));
@@ -273,7 +273,7 @@ TEST_F(FindNextTest, FindIsWithTheEditMenuAndFindNextWaitsForASuccessfulSearch) 
   EXPECT_NE(opened, nullptr);
   EXPECT_FALSE(Grayed(kFindNext));
   // Opening a file ends the search.
-  view().ChangeFileName(view().FileName());
+  view().OpenFile(view().file_path());
   EXPECT_TRUE(Grayed(kFindNext));
 }
 

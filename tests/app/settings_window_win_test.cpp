@@ -233,7 +233,7 @@ TEST_F(SettingsWindowTest, CancelEscAndTheCloseBoxPutTheRecordAndTheMainWindowBa
   const DisplaySettingsRecord before = DisplaySettings;
   RECT size_before;
   GetWindowRect(form->hwnd(), &size_before);
-  const int32_t range_before = view().VscrollEx1().Max();
+  const int32_t range_before = view().scroll_bar().Max();
   const std::vector<COLORREF> row_before = PageRow();
   const std::vector<std::function<void()>> endings{
       [&] { Click(Control(L"Cancel")); },
@@ -258,7 +258,7 @@ TEST_F(SettingsWindowTest, CancelEscAndTheCloseBoxPutTheRecordAndTheMainWindowBa
                     SetFocus(Field(kDumpTextGap));
                     SetWindowTextW(Field(kDumpTextGap), L"99");
                     bytes_during = DisplaySettings.BytesPerLine;
-                    range_during = view().VscrollEx1().Max();
+                    range_during = view().scroll_bar().Max();
                     GetWindowRect(form->hwnd(), &size_during);
                     row_during = PageRow();
                   }),
@@ -272,7 +272,7 @@ TEST_F(SettingsWindowTest, CancelEscAndTheCloseBoxPutTheRecordAndTheMainWindowBa
     GetWindowRect(form->hwnd(), &size_after);
     EXPECT_EQ(size_after.right - size_after.left, size_before.right - size_before.left) << way;
     EXPECT_EQ(size_after.bottom - size_after.top, size_before.bottom - size_before.top) << way;
-    EXPECT_EQ(view().VscrollEx1().Max(), range_before) << way;
+    EXPECT_EQ(view().scroll_bar().Max(), range_before) << way;
     EXPECT_EQ(PageRow(), row_before) << way;
     EXPECT_FALSE(fs::FileExists(SettingsFile())) << way;
   }
@@ -306,7 +306,7 @@ TEST_F(SettingsWindowTest, OkKeepsAndSavesWhatWasSetAndTheTypedFontComesBack) {
   EXPECT_TRUE(DisplaySettings.AutoCompleteAtMax);
   EXPECT_EQ(GetFontName(), typed);
   // The byte input window takes eight binary digits.
-  EXPECT_EQ(SendMessageW(ChildOfClass(view().InputWindow().hwnd(), L"Edit"), EM_GETLIMITTEXT, 0, 0),
+  EXPECT_EQ(SendMessageW(ChildOfClass(view().input_window().hwnd(), L"Edit"), EM_GETLIMITTEXT, 0, 0),
             8);
   const std::vector<uint8_t> saved = ReadFileBytes(SettingsFile());
   ASSERT_EQ(saved.size(), kSettingsRecordSize);

@@ -1,40 +1,40 @@
-#include "app/controls/vscroll_model.h"
+#include "app/controls/large_scroll_model.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace vx {
 
-int VscrollModel::InnerFromValue(int32_t value, int32_t max) {
+int LargeScrollModel::InnerFromValue(int32_t value, int32_t max) {
   if (max <= 0) return 0;
   int inner = static_cast<int>(std::floor(static_cast<double>(value) / max * kInnerMax));
   if (inner < 1 && value != 0) inner = 1;
   return std::clamp(inner, 0, kInnerMax);
 }
 
-int32_t VscrollModel::ValueFromInner(int inner, int32_t max) {
+int32_t LargeScrollModel::ValueFromInner(int inner, int32_t max) {
   return static_cast<int32_t>(std::nearbyint(static_cast<double>(inner) / kInnerMax * max));
 }
 
-int VscrollModel::InnerLargeChange(double p) {
-  if (1.0 - p == 0.0) return 2;
-  const double l = std::nearbyint(p * kInnerMax / (1.0 - p));
+int LargeScrollModel::InnerLargeChange(double share) {
+  if (1.0 - share == 0.0) return 2;
+  const double l = std::nearbyint(share * kInnerMax / (1.0 - share));
   if (!(l >= 2)) return 2;  // also catches NaN and negative shares
   return l > kInnerMax ? kInnerMax : static_cast<int>(l);
 }
 
-int VscrollModel::SetValue(int32_t v) {
-  value_ = std::clamp(v, 0, std::max(0, max_));
+int LargeScrollModel::SetValue(int32_t value) {
+  value_ = std::clamp(value, 0, std::max(0, max_));
   last_inner_ = InnerFromValue(value_, max_);
   return last_inner_;
 }
 
-void VscrollModel::SetMax(int32_t v) {
-  max_ = v;
+void LargeScrollModel::SetMax(int32_t value) {
+  max_ = value;
   SetValue(value_);
 }
 
-int VscrollModel::OnInnerChange(int inner) {
+int LargeScrollModel::OnInnerChange(int inner) {
   const int d = inner - last_inner_;
   const int sign = (d > 0) - (d < 0);
   const int64_t step = std::abs(d) < 2 ? sign : static_cast<int64_t>(sign) * large_change_;
@@ -42,6 +42,6 @@ int VscrollModel::OnInnerChange(int inner) {
   return SetValue(static_cast<int32_t>(target));
 }
 
-int VscrollModel::OnInnerScroll(int inner) { return SetValue(ValueFromInner(inner, max_)); }
+int LargeScrollModel::OnInnerScroll(int inner) { return SetValue(ValueFromInner(inner, max_)); }
 
 }  // namespace vx

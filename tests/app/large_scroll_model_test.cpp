@@ -1,18 +1,18 @@
-#include "app/controls/vscroll_model.h"
+#include "app/controls/large_scroll_model.h"
 
 #include <gtest/gtest.h>
 
 namespace vx {
 namespace {
 
-VscrollModel WithMax(int32_t max) {
-  VscrollModel m;
+LargeScrollModel WithMax(int32_t max) {
+  LargeScrollModel m;
   m.SetMax(max);
   return m;
 }
 
-TEST(VscrollModel, ValueIsClampedIntoTheRange) {
-  VscrollModel m = WithMax(1000);
+TEST(LargeScrollModel, ValueIsClampedIntoTheRange) {
+  LargeScrollModel m = WithMax(1000);
   EXPECT_EQ(m.SetValue(5000), kInnerMax);
   EXPECT_EQ(m.Value(), 1000);
   m.SetValue(-3);
@@ -23,7 +23,7 @@ TEST(VscrollModel, ValueIsClampedIntoTheRange) {
   EXPECT_EQ(m.Value(), 500);
 }
 
-TEST(VscrollModel, InnerPositionShowsAnyValueOffTheTop) {
+TEST(LargeScrollModel, InnerPositionShowsAnyValueOffTheTop) {
   EXPECT_EQ(WithMax(100'000'000).SetValue(1), 1);
   EXPECT_EQ(WithMax(100'000'000).SetValue(0), 0);
   EXPECT_EQ(WithMax(100'000'000).SetValue(50'000'000), 16383);
@@ -31,17 +31,17 @@ TEST(VscrollModel, InnerPositionShowsAnyValueOffTheTop) {
   EXPECT_EQ(WithMax(3).SetValue(3), kInnerMax);
 }
 
-TEST(VscrollModel, InnerLargeChangeFromThePageShare) {
-  EXPECT_EQ(VscrollModel::InnerLargeChange(0.5), 32767);
-  EXPECT_EQ(VscrollModel::InnerLargeChange(0.0001), 3);
-  EXPECT_EQ(VscrollModel::InnerLargeChange(0), 2);
-  EXPECT_EQ(VscrollModel::InnerLargeChange(1), 2);
-  EXPECT_EQ(VscrollModel::InnerLargeChange(0.9), 32767);
-  EXPECT_EQ(VscrollModel::InnerLargeChange(0.1), 3641);
+TEST(LargeScrollModel, InnerLargeChangeFromThePageShare) {
+  EXPECT_EQ(LargeScrollModel::InnerLargeChange(0.5), 32767);
+  EXPECT_EQ(LargeScrollModel::InnerLargeChange(0.0001), 3);
+  EXPECT_EQ(LargeScrollModel::InnerLargeChange(0), 2);
+  EXPECT_EQ(LargeScrollModel::InnerLargeChange(1), 2);
+  EXPECT_EQ(LargeScrollModel::InnerLargeChange(0.9), 32767);
+  EXPECT_EQ(LargeScrollModel::InnerLargeChange(0.1), 3641);
 }
 
-TEST(VscrollModel, ArrowMovesOneLineAndTrackMovesLargeChange) {
-  VscrollModel m = WithMax(100'000);
+TEST(LargeScrollModel, ArrowMovesOneLineAndTrackMovesLargeChange) {
+  LargeScrollModel m = WithMax(100'000);
   m.SetLargeChange(16);
   m.SetValue(500);
   const int at_500 = m.LastInner();
@@ -57,8 +57,8 @@ TEST(VscrollModel, ArrowMovesOneLineAndTrackMovesLargeChange) {
   EXPECT_EQ(m.LastInner(), at_500);
 }
 
-TEST(VscrollModel, ClicksStopAtTheEnds) {
-  VscrollModel m = WithMax(40);
+TEST(LargeScrollModel, ClicksStopAtTheEnds) {
+  LargeScrollModel m = WithMax(40);
   m.SetLargeChange(16);
   m.SetValue(35);
   m.OnInnerChange(m.LastInner() + 2000);
@@ -68,18 +68,18 @@ TEST(VscrollModel, ClicksStopAtTheEnds) {
   EXPECT_EQ(m.Value(), 0);
 }
 
-TEST(VscrollModel, ThumbMapsBackToTheWholeRange) {
-  VscrollModel m = WithMax(100'000'000);
+TEST(LargeScrollModel, ThumbMapsBackToTheWholeRange) {
+  LargeScrollModel m = WithMax(100'000'000);
   m.OnInnerScroll(kInnerMax);
   EXPECT_EQ(m.Value(), 100'000'000);
   m.OnInnerScroll(0);
   EXPECT_EQ(m.Value(), 0);
   // Rounded to the nearest line, not cut.
-  EXPECT_EQ(VscrollModel::ValueFromInner(1, 65534), 2);
-  EXPECT_EQ(VscrollModel::ValueFromInner(16383, 3), 1);  // 1.49995
-  EXPECT_EQ(VscrollModel::ValueFromInner(21845, 3), 2);  // 2.00003
-  EXPECT_EQ(VscrollModel::ValueFromInner(27305, 3), 2);  // 2.49992
-  EXPECT_EQ(VscrollModel::ValueFromInner(27306, 3), 3);  // 2.50002
+  EXPECT_EQ(LargeScrollModel::ValueFromInner(1, 65534), 2);
+  EXPECT_EQ(LargeScrollModel::ValueFromInner(16383, 3), 1);  // 1.49995
+  EXPECT_EQ(LargeScrollModel::ValueFromInner(21845, 3), 2);  // 2.00003
+  EXPECT_EQ(LargeScrollModel::ValueFromInner(27305, 3), 2);  // 2.49992
+  EXPECT_EQ(LargeScrollModel::ValueFromInner(27306, 3), 3);  // 2.50002
 }
 
 }  // namespace

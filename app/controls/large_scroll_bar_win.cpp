@@ -1,4 +1,4 @@
-#include "app/controls/vscroll_ex_win.h"
+#include "app/controls/large_scroll_bar_win.h"
 
 #include <algorithm>
 
@@ -7,48 +7,48 @@
 namespace vx {
 namespace {
 
-constexpr WindowClass kClass{L"VxVscrollEx", 0, -1};
+constexpr WindowClass kClass{L"VxLargeScrollBar", 0, -1};
 
 }  // namespace
 
-bool VscrollEx::Create(HWND parent, const ChildArgs& args) {
+bool LargeScrollBar::Create(HWND parent, const ChildArgs& args) {
   WindowArgs window = WindowArgs::Child(parent, args.id, args.rect);
   if (!args.visible) window.style &= ~DWORD{WS_VISIBLE};
   if (!CreateBound(kClass, window)) return false;
-  VScroll1 =
+  inner_ =
       MakeControl(hwnd(), {L"SCROLLBAR", L"", {0, 0, args.rect.width, args.rect.height}, SBS_VERT});
   SetLargePercent(0);
   ShowInner(model_.SetValue(model_.Value()));
-  return VScroll1 != nullptr;
+  return inner_ != nullptr;
 }
 
-void VscrollEx::Move(int x, int y, int width, int height) {
+void LargeScrollBar::Move(int x, int y, int width, int height) {
   MoveWindow(hwnd(), x, y, width, height, TRUE);
 }
 
-void VscrollEx::ShowInner(int inner) {
-  if (GetScrollPos(VScroll1, SB_CTL) == inner) return;
-  Busy = true;
+void LargeScrollBar::ShowInner(int inner) {
+  if (GetScrollPos(inner_, SB_CTL) == inner) return;
+  showing_ = true;
   SCROLLINFO si{};
   si.cbSize = sizeof si;
   si.fMask = SIF_POS;
   si.nPos = inner;
   // Redrawn when the queue is idle, not now: drawing a scroll bar costs more
   // than drawing the page under Wine, and a held key would wait for each one.
-  SetScrollInfo(VScroll1, SB_CTL, &si, FALSE);
-  InvalidateRect(VScroll1, nullptr, FALSE);
-  Busy = false;
+  SetScrollInfo(inner_, SB_CTL, &si, FALSE);
+  InvalidateRect(inner_, nullptr, FALSE);
+  showing_ = false;
 }
 
-void VscrollEx::SetValue(int32_t v) { ShowInner(model_.SetValue(v)); }
+void LargeScrollBar::SetValue(int32_t value) { ShowInner(model_.SetValue(value)); }
 
-void VscrollEx::SetMax(int32_t v) {
-  model_.SetMax(v);
+void LargeScrollBar::SetMax(int32_t value) {
+  model_.SetMax(value);
   ShowInner(model_.LastInner());
 }
 
-void VscrollEx::SetLargePercent(double p) {
-  inner_large_ = VscrollModel::InnerLargeChange(p);
+void LargeScrollBar::SetLargePercent(double share) {
+  inner_large_ = LargeScrollModel::InnerLargeChange(share);
   // With a page of L the highest position is nMax - L + 1: keep 32767 reachable.
   SCROLLINFO si{};
   si.cbSize = sizeof si;
@@ -62,19 +62,19 @@ void VscrollEx::SetLargePercent(double p) {
   SCROLLINFO shown{};
   shown.cbSize = sizeof shown;
   shown.fMask = SIF_RANGE | SIF_PAGE;
-  GetScrollInfo(VScroll1, SB_CTL, &shown);
+  GetScrollInfo(inner_, SB_CTL, &shown);
   if (shown.nMin == si.nMin && shown.nMax == si.nMax && shown.nPage == si.nPage) return;
-  SetScrollInfo(VScroll1, SB_CTL, &si, FALSE);
-  InvalidateRect(VScroll1, nullptr, FALSE);
+  SetScrollInfo(inner_, SB_CTL, &si, FALSE);
+  InvalidateRect(inner_, nullptr, FALSE);
 }
 
-bool VscrollEx::Enabled() const { return IsWindowEnabled(VScroll1) != 0; }
+bool LargeScrollBar::Enabled() const { return IsWindowEnabled(inner_) != 0; }
 
-void VscrollEx::SetEnabled(bool on) { EnableControl(VScroll1, on); }
+void LargeScrollBar::SetEnabled(bool on) { EnableControl(inner_, on); }
 
-void VscrollEx::OnScroll(WPARAM wp) {
+void LargeScrollBar::OnScroll(WPARAM wp) {
   const int code = LOWORD(wp);
-  if (Busy) return;
+  if (showing_) return;
   const int last = model_.LastInner();
   int shown;
   switch (code) {
@@ -100,18 +100,18 @@ void VscrollEx::OnScroll(WPARAM wp) {
       return;
   }
   ShowInner(shown);
-  if (Change) Change();
+  if (Scrolled) Scrolled();
 }
 
-LRESULT VscrollEx::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT LargeScrollBar::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_VSCROLL:
-      if (reinterpret_cast<HWND>(lp) != VScroll1) break;
+      if (reinterpret_cast<HWND>(lp) != inner_) break;
       OnScroll(wp);
       return 0;
     case WM_SIZE:
       // The inner bar fills the control.
-      MoveWindow(VScroll1, 0, 0, LOWORD(lp), HIWORD(lp), TRUE);
+      MoveWindow(inner_, 0, 0, LOWORD(lp), HIWORD(lp), TRUE);
       return 0;
     default:
       break;

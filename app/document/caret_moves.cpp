@@ -1,4 +1,4 @@
-#include "app/view/caret_moves.h"
+#include "app/document/caret_moves.h"
 
 #include <algorithm>
 #include <cmath>
@@ -47,10 +47,10 @@ CaretPlace ClampedCaret(const DisplaySettingsRecord& s, int32_t scroll_max, Care
   return p;
 }
 
-std::optional<CaretPlace> MovedCaret(const DisplaySettingsRecord& s, CaretPlace from, int32_t MoveX,
-                                     int32_t MoveY) {
-  int64_t x = int64_t{from.x} + MoveX;
-  int64_t y = int64_t{from.y} + MoveY;
+std::optional<CaretPlace> MovedCaret(const DisplaySettingsRecord& s, CaretPlace from,
+                                     int32_t columns, int32_t rows) {
+  int64_t x = int64_t{from.x} + columns;
+  int64_t y = int64_t{from.y} + rows;
   int64_t top = from.top;
   // Whatever the step, leaving a line goes to the start of the next one or
   // the end of the previous one.
@@ -73,19 +73,18 @@ std::optional<CaretPlace> MovedCaret(const DisplaySettingsRecord& s, CaretPlace 
   return CaretPlace{static_cast<int32_t>(x), static_cast<int32_t>(y), Saturated(top)};
 }
 
-CaretPlace CaretAtSeek(const DisplaySettingsRecord& s, int32_t scroll_max, int32_t SeekPosition) {
-  const int64_t offset = int64_t{SeekPosition} - 1;
+CaretPlace CaretAtOffset(const DisplaySettingsRecord& s, int32_t scroll_max, int32_t offset) {
   const int64_t line = offset / s.BytesPerLine;
   const int64_t top = std::min<int64_t>(line, scroll_max);
   return {static_cast<int32_t>(offset % s.BytesPerLine), Saturated(line - top), Saturated(top)};
 }
 
-PageCell PointToCell(const DisplaySettingsRecord& s, double X, double Y) {
-  return {CellIndex(X - s.LeftMargin - s.AddressWidth, s.HexCellWidth, s.BytesPerLine),
-          CellIndex(Y - s.TopMargin, s.LineHeight, s.LinesPerPage)};
+PageCell PointToCell(const DisplaySettingsRecord& s, double x, double y) {
+  return {CellIndex(x - s.LeftMargin - s.AddressWidth, s.HexCellWidth, s.BytesPerLine),
+          CellIndex(y - s.TopMargin, s.LineHeight, s.LinesPerPage)};
 }
 
-int32_t KeyStep(int Shift) { return int32_t{1} << std::clamp(Shift, 0, 7); }
+int32_t KeyStep(int shift) { return int32_t{1} << std::clamp(shift, 0, 7); }
 
 int32_t PageUpTop(const DisplaySettingsRecord& s, int32_t top, int32_t step) {
   return Saturated(int64_t{top} - int64_t{s.LinesPerPage} * step + 1);
@@ -95,12 +94,12 @@ int32_t PageDownTop(const DisplaySettingsRecord& s, int32_t top, int32_t step) {
   return Saturated(int64_t{top} + int64_t{s.LinesPerPage} * step - 1);
 }
 
-bool RejectsNextChar(int KeyCode, int32_t InputRadix) {
-  const bool digit_2_to_9 = (KeyCode >= kKey2 && KeyCode <= kKey9) ||
-                            (KeyCode >= kNumPad0 + 2 && KeyCode <= kNumPad0 + 9);
-  if (digit_2_to_9) return InputRadix != kHexRadix && InputRadix != kDecimalRadix;
-  if (KeyCode >= kKeyA && KeyCode <= kKeyF) return InputRadix != kHexRadix;
-  if (KeyCode > kKeyF && KeyCode <= kKeyZ) return true;
+bool RejectsNextChar(int key, int32_t radix) {
+  const bool digit_2_to_9 =
+      (key >= kKey2 && key <= kKey9) || (key >= kNumPad0 + 2 && key <= kNumPad0 + 9);
+  if (digit_2_to_9) return radix != kHexRadix && radix != kDecimalRadix;
+  if (key >= kKeyA && key <= kKeyF) return radix != kHexRadix;
+  if (key > kKeyF && key <= kKeyZ) return true;
   // "0" and "1" and every other key.
   return false;
 }

@@ -8,7 +8,7 @@ namespace vx {
 
 inline constexpr int kInnerMax = 32767;
 
-class VscrollModel {
+class LargeScrollModel {
  public:
   int32_t Value() const { return value_; }
   int32_t Max() const { return max_; }
@@ -18,10 +18,10 @@ class VscrollModel {
   int LastInner() const { return last_inner_; }
 
   // Clamps into 0..Max and returns the inner position to show.
-  int SetValue(int32_t v);
-  void SetMax(int32_t v);
-  void SetLargeChange(int32_t v) { large_change_ = v; }
-  void SetSmallChange(int32_t v) { small_change_ = v; }
+  int SetValue(int32_t value);
+  void SetMax(int32_t value);
+  void SetLargeChange(int32_t value) { large_change_ = value; }
+  void SetSmallChange(int32_t value) { small_change_ = value; }
 
   // The user clicked an arrow or the track and the inner bar now stands at
   // `inner`: one line for an inner step of 1, else LargeChange lines.
@@ -34,8 +34,8 @@ class VscrollModel {
   static int InnerFromValue(int32_t value, int32_t max);
   // Value of an inner position: round(inner / 32767 * Max), halves to even.
   static int32_t ValueFromInner(int inner, int32_t max);
-  // The inner large step that makes the thumb cover the share `p` of the track.
-  static int InnerLargeChange(double p);
+  // The inner large step that makes the thumb cover the share `share` of the track.
+  static int InnerLargeChange(double share);
 
  private:
   int32_t value_ = 0;

@@ -1,0 +1,261 @@
+#include "app/document/edited_document.h"
+
+#include <algorithm>
+
+#include "app/document/open_texts.h"
+#include "app/edit/backup.h"
+#include "app/edit/edit_texts.h"
+#include "app/edit/insert_delete.h"
+#include "app/file/file_limits.h"
+#include "app/search/search_messages.h"
+#include "app/search/search_texts.h"
+#include "app/settings/display_settings.h"
+#include "app/settings/settings_folder.h"
+#include "common/file_seam.h"
+#include "common/message_box.h"
+
+namespace vx {
+
+EditedDocument::EditedDocument(ProgressCallback progress,
+                               SearchState::CommandSwitch find_next_switch)
+    : progress_(std::move(progress)), search_(progress_, std::move(find_next_switch)) {}
+
+OpenOutcome EditedDocument::Open(const std::wstring& path) {
+  journal_.Reset();
+  changed_ = false;
+  path_ = path;
+  // A search belongs to the file it ran on.
+  search_.Clear();
+  if (!path.empty() && !EditedFile(path).CanOpen()) {
+    ShowMessage(open_texts::kOpenFailed);
+    Close();
+    return OpenOutcome::Failed;
+  }
+  if (path_.empty()) {
+    Close();
+    return OpenOutcome::NoFile;
+  }
+  // A refused file is not shown at all: with its name kept, the old page and
+  // size would stay on screen, and the commands would act on it with a size
+  // that is not its own.
+  const int64_t length = file().Length();
+  if (length >= kRefusedFileSize) {
+    ShowMessage(open_texts::kTooLarge);
+    Close();
+    return OpenOutcome::NoFile;
+  }
+  if (length == 0 && ShowMessage(open_texts::kZeroBytes, MsgButtons::YesNo) != MsgAnswer::Yes) {
+    Close();
+    return OpenOutcome::NoFile;
+  }
+  if (length == 0) Overwrite(0, 0);
+  Refresh();
+  return OpenOutcome::Opened;
+}
+
+void EditedDocument::Close() {
+  path_.clear();
+  size_ = 0;
+}
+
+std::wstring EditedDocument::BackUpPath() const {
+  return BackUpPathFor(path_, DisplaySettings.BackUpSuffix);
+}
+
+bool EditedDocument::BackUpExists() const { return IsOpen() && fs::FileExists(BackUpPath()); }
+
+bool EditedDocument::Refresh() {
+  const DisplaySettingsRecord& s = DisplaySettings;
+  size_ = static_cast<int32_t>(std::clamp<int64_t>(file().Length(), 0, kRefusedFileSize - 1));
+  // The last page ends with the file's last line on its second-to-last row.
+  const int64_t lines =
+      (static_cast<int64_t>(size_) + (2 - s.LinesPerPage) * int64_t{s.BytesPerLine}) /
+      s.BytesPerLine;
+  last_top_ = static_cast<int32_t>(std::max<int64_t>(1, lines));
+  caret_.top = InScrollRange(caret_.top);
+  if (size_ >= CaretOffset()) return false;
+  PlaceCaret({0, 0, 0});
+  return true;
+}
+
+double EditedDocument::page_share() const {
+  const DisplaySettingsRecord& s = DisplaySettings;
+  return size_ > 0 ? static_cast<double>(s.LinesPerPage) * s.BytesPerLine / size_ : 2.0;
+}
+
+int32_t EditedDocument::InScrollRange(int32_t top) const {
+  return std::clamp(top, 0, std::max(0, last_top_));
+}
+
+int32_t EditedDocument::CaretOffset() const {
+  const int64_t offset =
+      (static_cast<int64_t>(caret_.top) + caret_.y) * DisplaySettings.BytesPerLine + caret_.x;
+  return static_cast<int32_t>(std::min<int64_t>(offset, INT32_MAX));
+}
+
+void EditedDocument::PlaceCaret(CaretPlace wanted) {
+  caret_ = ClampedCaret(DisplaySettings, last_top_, wanted);
+  caret_.top = InScrollRange(caret_.top);
+}
+
+bool EditedDocument::MoveCaret(int32_t columns, int32_t rows) {
+  const std::optional<CaretPlace> moved = MovedCaret(DisplaySettings, caret_, columns, rows);
+  if (!moved) return false;
+  caret_ = {moved->x, moved->y, InScrollRange(moved->top)};
+  return true;
+}
+
+void EditedDocument::GoTo(int32_t offset) {
+  PlaceCaret(CaretAtOffset(DisplaySettings, last_top_, offset));
+}
+
+void EditedDocument::ScrollTo(int32_t top) { caret_.top = InScrollRange(top); }
+
+void EditedDocument::FitCaretToPage() {
+  caret_.y = std::min(caret_.y, DisplaySettings.LinesPerPage - 1);
+  caret_.x = std::min(caret_.x, DisplaySettings.BytesPerLine - 1);
+}
+
+bool EditedDocument::BeginChange(bool* backup_made) {
+  if (changed_) return true;
+  if (DisplaySettings.AutoBackUp) {
+    const BackUpOutcome outcome =
+        MakeBackUp(file(), size_, DisplaySettings.BackUpSuffix, SpeedTestFolder(path_), progress_);
+    // Still unchanged, so that the next change asks again.
+    if (outcome == BackUpOutcome::Cancelled) return false;
+    if (outcome == BackUpOutcome::Made && backup_made) *backup_made = true;
+  }
+  changed_ = true;
+  return true;
+}
+
+std::optional<uint8_t> EditedDocument::Overwrite(int32_t offset, uint8_t value) {
+  const EditedFile edited = file();
+  const std::optional<uint8_t> old = edited.Overwrite(offset, value);
+  if (!old) return std::nullopt;
+  size_ = static_cast<int32_t>(std::clamp<int64_t>(edited.Length(), 0, INT32_MAX));
+  return old;
+}
+
+bool EditedDocument::OverwriteAtCaret(uint8_t value) {
+  const int32_t offset = CaretOffset();
+  const std::optional<uint8_t> old = Overwrite(offset, value);
+  if (!old) ShowMessage(edit_texts::kChangeFailed);
+  // The size shown follows the file whether the write went through or not.
+  Refresh();
+  if (old) journal_.Record(EditKind::Overwrite, offset, *old, value);
+  return old.has_value();
+}
+
+bool EditedDocument::MoveTailOut(int32_t offset, uint8_t value) {
+  return InsertIntoFile(file(), offset, value, progress_, BackUpPath());
+}
+
+bool EditedDocument::MoveTailIn(int32_t offset) {
+  return DeleteFromFile(file(), offset, progress_, BackUpPath());
+}
+
+bool EditedDocument::Insert(int32_t offset, uint8_t value) {
+  if (offset >= size_) return false;
+  if (MoveTailOut(offset, value)) journal_.Record(EditKind::Insert, offset, 0, value);
+  // A failed move may still have lengthened the file: show what is on disk.
+  Refresh();
+  return true;
+}
+
+bool EditedDocument::Delete(int32_t offset) {
+  if (size_ <= 1) {
+    ShowMessage(edit_texts::kNoMoreDelete);
+    return false;
+  }
+  if (offset >= size_) return false;
+  uint8_t old[1];
+  if (file().Read(offset, old) != ReadResult::Read) {
+    ShowMessage(edit_texts::kCanNoDelete);
+    return false;
+  }
+  if (MoveTailIn(offset)) journal_.Record(EditKind::Delete, offset, old[0], 0);
+  Refresh();
+  return true;
+}
+
+// The tail moves show their own failures; an overwrite's is shown here.
+bool EditedDocument::Apply(const FileEdit& edit) {
+  switch (edit.kind) {
+    case EditKind::Overwrite:
+      if (Overwrite(edit.offset, edit.value)) return true;
+      ShowMessage(edit_texts::kChangeFailed);
+      return false;
+    case EditKind::Insert:
+      return MoveTailOut(edit.offset, edit.value);
+    case EditKind::Delete:
+      return MoveTailIn(edit.offset);
+  }
+  return false;
+}
+
+bool EditedDocument::Undo() {
+  const std::optional<FileEdit> edit = journal_.NextUndo();
+  if (!edit) {
+    ShowMessage(edit_texts::kCannotUndo);
+    return false;
+  }
+  // The step moves only with the file, so that a failed Undo can be tried
+  // again and the next one never undoes a change the file does not hold.
+  if (Apply(*edit)) journal_.UndoDone();
+  // An overwrite keeps the size; a moved tail changes it and the scroll range.
+  if (edit->kind != EditKind::Overwrite) Refresh();
+  return true;
+}
+
+bool EditedDocument::Redo() {
+  const std::optional<FileEdit> edit = journal_.NextRedo();
+  if (!edit) {
+    ShowMessage(edit_texts::kCannotRedo);
+    return false;
+  }
+  if (Apply(*edit)) journal_.RedoDone();
+  // An overwrite keeps the size; a moved tail changes it and the scroll range.
+  if (edit->kind != EditKind::Overwrite) Refresh();
+  return true;
+}
+
+bool EditedDocument::Restore(const std::function<void()>& between_blocks) {
+  switch (RestoreFromBackUp(file(), BackUpPath(), between_blocks)) {
+    case RestoreOutcome::NoBackUp:
+      ShowMessage(edit_texts::kNoBackUpFile);
+      return false;
+    case RestoreOutcome::Failed:
+      ShowMessage(edit_texts::kRestoreFailed, MsgButtons::Ok, MsgIcon::Critical);
+      return false;
+    case RestoreOutcome::Restored:
+      break;
+  }
+  Refresh();
+  // The next change makes a fresh backup, and no change before the restore
+  // can be undone any more.
+  changed_ = false;
+  journal_.Clear();
+  return true;
+}
+
+bool EditedDocument::FindNext() {
+  const FindResult result = search_.ContinueFromCaret(file(), CaretOffset());
+  if (result.outcome != FindOutcome::Found) {
+    ShowMessage(search_texts::kAllSearched);
+    return false;
+  }
+  return ShowFindResult(result);
+}
+
+bool EditedDocument::ShowFindResult(const FindResult& result) {
+  // The search state has already cleared itself when there was no match.
+  if (const wchar_t* message = SearchResultMessage(result)) {
+    ShowMessage(message);
+    return false;
+  }
+  GoTo(result.offset);
+  return true;
+}
+
+}  // namespace vx

@@ -1,0 +1,137 @@
+// EditedDocument: the open file as the editor works on it, with no window.
+// It holds the file's name and size, the caret, whether the file was changed
+// since it was opened, the undo journal and the search, and carries out the
+// commands on the file: overwrite, insert, delete, undo, redo, the backup
+// before the first change, the restore, find next and go to. Long work
+// reports through the progress callback and failures through ShowMessage;
+// the window shows what the commands' results say.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "app/document/caret_moves.h"
+#include "app/edit/progress_callback.h"
+#include "app/edit/undo_journal.h"
+#include "app/file/edited_file.h"
+#include "app/search/search_state.h"
+
+namespace vx {
+
+// What opening a file came to.
+enum class OpenOutcome {
+  Opened,
+  // No file is shown: no name given, or the file was refused (too large, or
+  // empty and not wanted).
+  NoFile,
+  // The file could not be opened; no file is shown.
+  Failed,
+};
+
+class EditedDocument {
+ public:
+  // `progress` shows long work; `find_next_switch` follows the search state.
+  EditedDocument(ProgressCallback progress, SearchState::CommandSwitch find_next_switch);
+
+  // Makes `path` the open file (an empty path: none). The journal and the
+  // search start afresh; a missing file is made, an empty one is given a
+  // zero byte once the user agrees.
+  OpenOutcome Open(const std::wstring& path);
+  // No file open: no name, no size.
+  void Close();
+
+  bool IsOpen() const { return !path_.empty(); }
+  const std::wstring& path() const { return path_; }
+  EditedFile file() const { return EditedFile(path_); }
+  int32_t size() const { return size_; }
+  // Whether the file was changed since it was opened or restored: the next
+  // change makes no backup while it is.
+  bool changed() const { return changed_; }
+  void set_changed(bool changed) { changed_ = changed; }
+  const UndoJournal& journal() const { return journal_; }
+  UndoJournal& journal() { return journal_; }
+  SearchState& search() { return search_; }
+  // Where the backup of the open file goes, and whether it is there.
+  std::wstring BackUpPath() const;
+  bool BackUpExists() const;
+
+  // The size from the disk, the scroll range for it, and the caret back to
+  // the start when the file no longer reaches it. True when the caret moved.
+  bool Refresh();
+  // The highest top line of the scroll range, and the share of the file one
+  // page covers (above 1 when the file fits on one page).
+  int32_t last_top() const { return last_top_; }
+  double page_share() const;
+
+  // The caret: its cell on the page and the top line of the page.
+  const CaretPlace& caret() const { return caret_; }
+  // The caret byte's zero-based offset.
+  int32_t CaretOffset() const;
+  // The caret at `wanted`, kept on the page and in the scroll range.
+  void PlaceCaret(CaretPlace wanted);
+  // The caret moved by columns and rows, wrapping at the line ends and
+  // scrolling at the page's; false when it cannot go there.
+  bool MoveCaret(int32_t columns, int32_t rows);
+  // The caret on byte `offset`, its line at the top of the page where the
+  // scroll range allows: a search result, the go-to window's choice.
+  void GoTo(int32_t offset);
+  // The page scrolled to `top` (kept in the scroll range); the caret keeps
+  // its cell.
+  void ScrollTo(int32_t top);
+  // The caret's cell kept inside a page of a new shape.
+  void FitCaretToPage();
+
+  // The step before a change: before the first change of the file, the
+  // backup (when the settings ask for one). False when the change must not
+  // go ahead. `backup_made` is told when a backup was made.
+  bool BeginChange(bool* backup_made = nullptr);
+
+  // Writes `value` at `offset` and gives the byte that stood there; none
+  // when the file refused it. The size follows the file.
+  std::optional<uint8_t> Overwrite(int32_t offset, uint8_t value);
+  // The byte input's entry at the caret, journalled; a failure is shown.
+  // True when the file took it.
+  bool OverwriteAtCaret(uint8_t value);
+  // `value` inserted before byte `offset`, or byte `offset` deleted,
+  // journalled; the caret's commands insert a zero at it and delete its
+  // byte. Undo and Redo: the journal's next step applied to the file; that
+  // there is none is shown. Every failure is shown; true when the file was
+  // worked on, whether it took the change or not: the window shows it anew.
+  bool Insert(int32_t offset, uint8_t value);
+  bool Delete(int32_t offset);
+  bool InsertAtCaret() { return Insert(CaretOffset(), 0); }
+  bool DeleteAtCaret() { return Delete(CaretOffset()); }
+  bool Undo();
+  bool Redo();
+  // Puts the backup back in the file's place; the journal is emptied and the
+  // next change makes a fresh backup. False after the failure was shown.
+  bool Restore(const std::function<void()>& between_blocks);
+
+  // Find next: the last pattern searched for again from behind the caret;
+  // true when the caret went to a match, else "all searched" was shown.
+  bool FindNext();
+  // A search's result: the caret on the match (true), or its message shown.
+  bool ShowFindResult(const FindResult& result);
+
+ private:
+  // The tail moves of an insertion and a deletion.
+  bool MoveTailOut(int32_t offset, uint8_t value);
+  bool MoveTailIn(int32_t offset);
+  // A journal step's change made through the same procedures as the command.
+  bool Apply(const FileEdit& edit);
+  int32_t InScrollRange(int32_t top) const;
+
+  ProgressCallback progress_;
+  std::wstring path_;
+  int32_t size_ = 0;
+  bool changed_ = false;
+  CaretPlace caret_;
+  // The scroll range of a 256-line file until a file is opened.
+  int32_t last_top_ = 255;
+  UndoJournal journal_;
+  SearchState search_;
+};
+
+}  // namespace vx

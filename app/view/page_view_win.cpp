@@ -1,0 +1,293 @@
+#include "app/view/page_view_win.h"
+
+#include <windowsx.h>
+
+#include <string>
+
+#include "app/edit/byte_text.h"
+#include "app/edit/edit_texts.h"
+#include "app/edit/input_field.h"
+#include "app/settings/display_settings.h"
+#include "app/settings/page_geometry.h"
+#include "app/settings/resolve_colour_win.h"
+#include "app/view/caret_geometry.h"
+#include "app/view/draw_page_win.h"
+#include "common/message_box.h"
+#include "common/ui/controls_win.h"
+#include "common/ui/dpi_win.h"
+#include "common/ui/shift_state_win.h"
+
+namespace vx {
+namespace {
+
+constexpr WindowClass kClass{L"VxPageView", CS_DBLCLKS, -1};
+// The page with no file open: the system colour of an empty work area.
+constexpr int kEmptyPageColour = COLOR_APPWORKSPACE;
+
+InputRadix CurrentRadix() { return static_cast<InputRadix>(DisplaySettings.InputRadix); }
+
+void OutlineBox(HDC dc, const PageBox& b) {
+  RECT r{b.left, b.top, b.right, b.bottom};
+  FrameRect(dc, &r, MakeBrush(ResolveColour(b.colour)).get());
+}
+
+}  // namespace
+
+bool PageView::Create(HWND parent, const ChildArgs& args, Events events) {
+  events_ = std::move(events);
+  WindowArgs window = WindowArgs::Child(parent, args.id, args.rect, WS_CLIPSIBLINGS);
+  if (!args.visible) window.style &= ~DWORD{WS_VISIBLE};
+  if (!CreateBound(kClass, window)) return false;
+  // The image is as large as the window the parent's density made.
+  image_.Resize(window.width, window.height);
+  byte_input_.Create(parent);
+  return true;
+}
+
+void PageView::Move(int x, int y, int width, int height) {
+  if (width != image_.width() || height != image_.height()) image_.Resize(width, height);
+  MoveWindow(hwnd(), x, y, width, height, TRUE);
+}
+
+void PageView::SetFont(Font font) {
+  // The old font goes only once the image has let go of it.
+  image_.SetFont(font.get());
+  font_ = std::move(font);
+}
+
+DisplaySettingsRecord PageView::ScreenSettings() const {
+  return ScaledForDpi(DisplaySettings, WindowDpi(hwnd()));
+}
+
+void PageView::Redraw() {
+  if (!document_.IsOpen()) {
+    image_.Clear(GetSysColor(kEmptyPageColour));
+  } else {
+    const int32_t start = document_.caret().top * DisplaySettings.BytesPerLine + 1;
+    DrawPage(image_.dc(), ScreenSettings(), document_.path(), start, page_bytes_, document_.size());
+    // The input window follows the caret and always shows the byte under it.
+    if (input_visible_) FitInput();
+    DrawCaret();
+  }
+  if (events_.drawn) events_.drawn();
+  InvalidateRect(hwnd(), nullptr, FALSE);
+  UpdateWindow(hwnd());
+}
+
+void PageView::DrawCaret() {
+  const CaretBars bars = CaretBarsAt(ScreenSettings(), document_.caret().x, document_.caret().y);
+  OutlineBox(image_.dc(), bars.hex_bar);
+  OutlineBox(image_.dc(), bars.text_bar);
+}
+
+void PageView::Enable(bool on) { EnableControl(hwnd(), on); }
+
+void PageView::TakeKeys() {
+  const HWND window = GetParent(hwnd());
+  const HWND input = byte_input_.hwnd();
+  const HWND focus = GetFocus();
+  const bool ours = !focus || focus == window || IsChild(window, focus) || focus == input ||
+                    IsChild(input, focus);
+  if (!ours || !IsWindowVisible(window)) return;
+  // Enabling the page gives it no focus: a file opened from the empty window
+  // would leave the keys with the window, and the arrows would do nothing.
+  // While the input window is shown, the page hands them on to it.
+  SetFocus(IsWindowEnabled(hwnd()) ? hwnd() : window);
+}
+
+void PageView::PlaceCaret(const CaretPlace& place) {
+  document_.PlaceCaret(place);
+  Redraw();
+}
+
+void PageView::MoveCaret(int32_t columns, int32_t rows) {
+  if (document_.MoveCaret(columns, rows)) Redraw();
+}
+
+void PageView::OnKey(int key, int shift) {
+  const int32_t step = KeyStep(shift);
+  const CaretPlace& caret = document_.caret();
+  reject_next_char_ = RejectsNextChar(key, DisplaySettings.InputRadix);
+  switch (key) {
+    case VK_RETURN:
+      // A field with no digit to read writes nothing, so it asks for no backup.
+      if (!input_visible_ || !TypedValue()) break;
+      if (!BeginChange()) break;
+      EnterTypedValue();
+      break;
+    case VK_ESCAPE:
+      HideByteInput();
+      break;
+    case VK_SPACE:
+      ShowInput();
+      break;
+    case VK_INSERT:
+      if (MayEditAtCaret()) AfterFileChange(document_.InsertAtCaret());
+      break;
+    case VK_DELETE:
+      if (MayEditAtCaret()) AfterFileChange(document_.DeleteAtCaret());
+      break;
+    case VK_PRIOR:
+      PlaceCaret({caret.x, caret.y, PageUpTop(DisplaySettings, caret.top, step)});
+      break;
+    case VK_NEXT:
+      PlaceCaret({caret.x, caret.y, PageDownTop(DisplaySettings, caret.top, step)});
+      break;
+    case VK_HOME:
+      PlaceCaret({0, 0, 0});
+      break;
+    case VK_LEFT:
+      MoveCaret(-step, 0);
+      break;
+    case VK_UP:
+      MoveCaret(0, -step);
+      break;
+    case VK_RIGHT:
+      MoveCaret(step, 0);
+      break;
+    case VK_DOWN:
+      MoveCaret(0, step);
+      break;
+    default:
+      break;
+  }
+}
+
+bool PageView::BeginChange() {
+  bool backup_made = false;
+  const bool go_ahead = document_.BeginChange(&backup_made);
+  if (backup_made && events_.backup_made) events_.backup_made();
+  return go_ahead;
+}
+
+// Whether an editing key may change the file: the first-change step let it,
+// and the input window is not in the way.
+bool PageView::MayEditAtCaret() { return BeginChange() && !input_visible_; }
+
+void PageView::AfterFileChange(bool worked_on) {
+  if (!worked_on) return;
+  if (events_.file_changed) events_.file_changed();
+  Redraw();
+}
+
+bool PageView::TakeCharacterRefusal() {
+  const bool reject = reject_next_char_;
+  reject_next_char_ = false;
+  return reject;
+}
+
+void PageView::ShowInput() {
+  FitInput();
+  ShowWindow(byte_input_.hwnd(), SW_SHOW);
+  input_visible_ = true;
+  byte_input_.FocusField();
+}
+
+void PageView::HideByteInput() {
+  const bool was_visible = input_visible_;
+  input_visible_ = false;
+  ShowWindow(byte_input_.hwnd(), SW_HIDE);
+  // The keys go back to the page, not to whatever the system activates next.
+  if (was_visible && IsWindowEnabled(hwnd())) SetFocus(hwnd());
+}
+
+void PageView::FitInput() {
+  POINT origin{0, 0};
+  ClientToScreen(hwnd(), &origin);
+  const InputTarget cell =
+      InputTargetAt(ScreenSettings(), document_.caret().x, document_.caret().y);
+  uint8_t b[1];
+  // A byte that cannot be read (the file locked by another program) shows
+  // as an empty field rather than as a value the file may not hold.
+  const bool read = document_.file().Read(document_.CaretOffset(), b) == ReadResult::Read;
+  byte_input_.ShowValue(read ? ByteFieldText(b[0], CurrentRadix()) : std::wstring());
+  byte_input_.PlaceOver({origin.x + cell.x, origin.y + cell.y});
+}
+
+std::optional<int32_t> PageView::TypedValue() const {
+  return ParseByteText(byte_input_.Value(), CurrentRadix());
+}
+
+void PageView::EnterTypedValue() {
+  const std::optional<int32_t> typed = TypedValue();
+  // Nothing to read: nothing is written and the window stays as it is.
+  if (!typed) return;
+  if (*typed < 0 || *typed > 255) {
+    ShowMessage(edit_texts::kOutOfRange, MsgButtons::Ok, MsgIcon::Critical);
+    return;
+  }
+  document_.OverwriteAtCaret(static_cast<uint8_t>(*typed));
+  if (events_.file_changed) events_.file_changed();
+  if (DisplaySettings.HideInputAfterEntry) HideByteInput();
+  if (DisplaySettings.MoveAfterEntry) {
+    MoveCaret(1, 0);
+  } else {
+    Redraw();
+  }
+}
+
+void PageView::FitInputToRadix() { byte_input_.SizeFor(CurrentRadix()); }
+
+void PageView::OnDpiChanged(int dpi) {
+  // The input window floats over the page, on the same display.
+  if (byte_input_.hwnd() && WindowDpi(byte_input_.hwnd()) != dpi) {
+    RECT r;
+    GetWindowRect(byte_input_.hwnd(), &r);
+    SendMessageW(byte_input_.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(&r));
+  }
+}
+
+void PageView::OnMouse(LPARAM lp) {
+  const PageCell cell = PointToCell(ScreenSettings(), GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+  if (cell.column >= 0 && cell.row >= 0) {
+    PlaceCaret({cell.column, cell.row, document_.caret().top});
+  }
+}
+
+void PageView::OnPaint() {
+  PAINTSTRUCT ps;
+  image_.Blit(BeginPaint(hwnd(), &ps));
+  EndPaint(hwnd(), &ps);
+}
+
+LRESULT PageView::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_PAINT:
+      OnPaint();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // the blit covers everything
+    case WM_GETDLGCODE:
+      // The arrows and Enter are the page's own keys, not dialog navigation.
+      return DLGC_WANTALLKEYS;
+    case WM_KEYDOWN:
+      OnKey(static_cast<int>(wp), ShiftState());
+      return 0;
+    case WM_SYSKEYDOWN:
+      // Alt arrives here; the system still gets the key for Alt+F4 and the menus.
+      OnKey(static_cast<int>(wp), ShiftState());
+      break;
+    case WM_SETFOCUS:
+      if (input_visible_) byte_input_.FocusField();
+      break;
+    case WM_LBUTTONDOWN:
+      SetFocus(hwnd());
+      // Captured, so that a drag that leaves the page still ends here.
+      SetCapture(hwnd());
+      OnMouse(lp);
+      return 0;
+    case WM_MOUSEMOVE:
+      if ((wp & MK_LBUTTON) == 0) break;
+      OnMouse(lp);
+      return 0;
+    case WM_LBUTTONUP:
+      if (GetCapture() == hwnd()) ReleaseCapture();
+      return 0;
+    default:
+      break;
+  }
+  return Default(msg, wp, lp);
+}
+
+}  // namespace vx

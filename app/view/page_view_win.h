@@ -1,0 +1,107 @@
+// PageView: the page of the main window. It draws the open document one page
+// at a time with the caret's bars on it, takes the page's keys, the mouse
+// and the focus, and holds the byte input window that floats over the caret.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "app/document/edited_document.h"
+#include "app/edit/byte_input_window_win.h"
+#include "app/edit/input_host.h"
+#include "app/settings/display_settings_record.h"
+#include "common/ui/gdi_win.h"
+#include "common/ui/offscreen_image_win.h"
+#include "common/ui/window_win.h"
+
+namespace vx {
+
+class PageView : public Window, private InputHost {
+ public:
+  // What the page tells the window that holds it.
+  struct Events {
+    // The page was drawn, before it is shown: the scroll bar and the caret's
+    // status follow.
+    std::function<void()> drawn;
+    // A command worked on the file: its size, scroll range and journal follow.
+    std::function<void()> file_changed;
+    // The first change made a backup: it can be put back now.
+    std::function<void()> backup_made;
+  };
+
+  explicit PageView(EditedDocument& document) : document_(document) {}
+
+  // The page, disabled until a file is open, and the byte input window over it.
+  bool Create(HWND parent, const ChildArgs& args, Events events);
+  // In device pixels.
+  void Move(int x, int y, int width, int height);
+  int width() const { return image_.width(); }
+  int height() const { return image_.height(); }
+  // The dump's font, kept until the next one is drawn with.
+  void SetFont(Font font);
+  // The page drawn from the document with the caret on it, and shown.
+  void Redraw();
+  // The page takes the keys while a file is open.
+  void Enable(bool on);
+  // The keys to the page (to the window itself while no file is open, so that
+  // its shortcut keys still arrive), unless another window holds them.
+  void TakeKeys();
+
+  // The bytes of the page last drawn.
+  const std::vector<uint8_t>& page_bytes() const { return page_bytes_; }
+  // A pixel of the page's image (for checks).
+  COLORREF PixelAt(int x, int y) const { return image_.PixelAt(x, y); }
+
+  // The byte input window: sized for the radix of the settings, hidden,
+  // closed with the program, and moved along to a new density.
+  void FitInputToRadix();
+  void HideByteInput() override;
+  void CloseInput() { byte_input_.Close(); }
+  void OnDpiChanged(int dpi);
+
+ private:
+  friend class MainWindowTestView;
+
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+  // The page's key commands (`shift`: 1 Shift, 2 Ctrl, 4 Alt).
+  void OnKey(int key, int shift);
+  // The caret at `place` and the page drawn for it.
+  void PlaceCaret(const CaretPlace& place);
+  // The display settings as the page's density draws them: the page, the
+  // caret, the mouse and the input window all place cells by them.
+  DisplaySettingsRecord ScreenSettings() const;
+  void OnPaint();
+  void OnMouse(LPARAM lp);
+  void DrawCaret();
+  void MoveCaret(int32_t columns, int32_t rows);
+  // The step before an editing key's change: false when it must not go ahead.
+  bool BeginChange();
+  bool MayEditAtCaret();
+  void AfterFileChange(bool worked_on);
+
+  // The byte input window (InputHost): its keys are the page's.
+  void OnInputFieldKey(int key, int shift) override { OnKey(key, shift); }
+  bool TakeCharacterRefusal() override;
+  void ShowInput();
+  // Placed over the caret's cell, showing its byte.
+  void FitInput();
+  // Nothing when the field holds no digit to read.
+  std::optional<int32_t> TypedValue() const;
+  void EnterTypedValue();
+
+  EditedDocument& document_;
+  Events events_;
+  OffscreenImage image_;
+  Font font_;
+  std::vector<uint8_t> page_bytes_;
+  // Whether the byte input window refuses the next typed character.
+  bool reject_next_char_ = false;
+  bool input_visible_ = false;
+  ByteInputWindow byte_input_{*this};
+};
+
+}  // namespace vx
