@@ -112,7 +112,7 @@ TEST_F(SettingsWindowTest, OpensWithItsControlsInTheirFramesShowingTheRecord) {
     caption = ControlText(Settings());
     GetClientRect(Settings(), &client);
     children = Children(Settings());
-    faults = LayoutFaultsWithin(Settings());
+    faults = LayoutFaults(Settings());
     font = ControlText(Combo());
     for (const std::wstring& c : kFieldCaptions) field_texts.push_back(ControlText(Field(c)));
     field_texts.push_back(ControlText(FontSize()));
@@ -126,9 +126,7 @@ TEST_F(SettingsWindowTest, OpensWithItsControlsInTheirFramesShowingTheRecord) {
     EnumThreadWindows(
         GetCurrentThreadId(),
         [](HWND h, LPARAM found) -> BOOL {
-          wchar_t name[64];
-          GetClassNameW(h, name, 64);
-          if (std::wstring(name) == TOOLTIPS_CLASSW) *reinterpret_cast<HWND*>(found) = h;
+          if (ClassOf(h) == TOOLTIPS_CLASSW) *reinterpret_cast<HWND*>(found) = h;
           return TRUE;
         },
         reinterpret_cast<LPARAM>(&tooltip));
@@ -205,7 +203,7 @@ TEST_F(SettingsWindowTest, EveryDensityScalesTheLayoutAndKeepsItsRelations) {
       for (const Child& c : Children(Settings())) {
         if (GetParent(c.hwnd) == Settings()) children.push_back(c);
       }
-      faults = LayoutFaultsWithin(Settings());
+      faults = LayoutFaults(Settings());
       PressEscape();
     })});
     EXPECT_EQ(client.right, TwipsToPixelsAt(5385, dpi)) << dpi;
