@@ -48,8 +48,8 @@ class NumberFieldTest : public ::testing::Test {
 
   HWND edit() const { return TextBoxOf(field->hwnd()); }
   std::wstring Shown() const { return ControlText(edit()); }
-  void Type(const wchar_t* text) { SetWindowTextW(edit(), text); }
-  void Key(int key, const std::vector<int>& held = {}) {
+  void PutText(const wchar_t* text) { SetWindowTextW(edit(), text); }
+  void PressKey(int key, const std::vector<int>& held = {}) {
     const bool alt = std::find(held.begin(), held.end(), VK_MENU) != held.end();
     KeyWith(edit(), alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, held);
   }
@@ -95,9 +95,9 @@ TEST_F(NumberFieldTest, TypedNumbersAreTakenOnEnterAndWhenTheFocusLeaves) {
     args.max = c.max;
     Make(args);
     changes.clear();
-    Type(c.typed);
+    PutText(c.typed);
     if (c.enter) {
-      Key(VK_RETURN);
+      PressKey(VK_RETURN);
     } else {
       LeaveField();
     }
@@ -127,16 +127,16 @@ TEST_F(NumberFieldTest, UpAndDownStepAndShiftCtrlOrAltDoubleTheStep) {
   args.value = 16;
   args.key_step = 16;
   Make(args);
-  Key(VK_UP);
-  Key(VK_DOWN);
-  Key(VK_DOWN);
-  Key(VK_UP, {VK_SHIFT});
-  Key(VK_DOWN, {VK_CONTROL});
-  Key(VK_UP, {VK_MENU});
+  PressKey(VK_UP);
+  PressKey(VK_DOWN);
+  PressKey(VK_DOWN);
+  PressKey(VK_UP, {VK_SHIFT});
+  PressKey(VK_DOWN, {VK_CONTROL});
+  PressKey(VK_UP, {VK_MENU});
   EXPECT_EQ(changes, (std::vector<int32_t>{32, 16, 16, 48, 16, 48}));
   // The arrows take the number shown, not the text typed over it.
-  Type(L"20");
-  Key(VK_DOWN);
+  PutText(L"20");
+  PressKey(VK_DOWN);
   EXPECT_EQ(field->value(), 32);
 }
 
@@ -145,7 +145,7 @@ TEST_F(NumberFieldTest, DraggingUpOrDownStepsOncePer15Pixels) {
   args.value = 100;
   args.drag_step = 5;
   Make(args);
-  Type(L"50");  // the drag starts from the text
+  PutText(L"50");  // the drag starts from the text
   Mouse(WM_LBUTTONDOWN, 10);
   Mouse(WM_MOUSEMOVE, 3);
   EXPECT_EQ(field->value(), 50);
@@ -170,7 +170,7 @@ TEST_F(NumberFieldTest, AHeldButtonRepeatsUntilTheReleaseWithTheMouseCaptured) {
     captured = captured && GetCapture() == field->hwnd();
     if (changes.size() == 5) PostMessageW(field->hwnd(), WM_LBUTTONUP, 0, 0);
   };
-  Type(L"10");
+  PutText(L"10");
   Press(kPlus);
   EXPECT_EQ(changes, (std::vector<int32_t>{11, 12, 13, 14, 15}));
   EXPECT_TRUE(captured);
@@ -219,18 +219,18 @@ TEST_F(NumberFieldTest, ADisabledFieldIgnoresKeysDragsAndButtonsButTakesItsTextO
   field->SetEnabled(false);
   EXPECT_FALSE(IsWindowEnabled(edit()));
   EXPECT_EQ(GetWindowLongW(edit(), GWL_STYLE) & WS_TABSTOP, 0);
-  Key(VK_UP);
+  PressKey(VK_UP);
   Click(kPlus);
   Mouse(WM_LBUTTONDOWN, 10);
   Mouse(WM_MOUSEMOVE, -40);
   Mouse(WM_LBUTTONUP, -40);
   EXPECT_TRUE(changes.empty());
-  Type(L"7");
+  PutText(L"7");
   SendMessageW(edit(), WM_KILLFOCUS, 0, 0);
   EXPECT_EQ(changes, std::vector<int32_t>{7});
   field->SetEnabled(true);
   EXPECT_NE(GetWindowLongW(edit(), GWL_STYLE) & WS_TABSTOP, 0);
-  Key(VK_UP);
+  PressKey(VK_UP);
   EXPECT_EQ(field->value(), 8);
 }
 
