@@ -40,6 +40,11 @@ inline constexpr std::array<const wchar_t*, 9> kLayoutFieldCaptions{L"上マー�
                                                                     L"ダンプとテキストの横マージン",
                                                                     L"テキストの右マージン"};
 
+// Told when a number field holds text that is no number within its bounds:
+// the bounds joined by kRangeJoin, then kEnterNumberInRange.
+inline constexpr wchar_t kRangeJoin[] = L"～";
+inline constexpr wchar_t kEnterNumberInRange[] = L"の数値を入力してください。";
+
 // Also the colour chooser's buttons.
 inline constexpr wchar_t kOk[] = L"OK";
 inline constexpr wchar_t kCancel[] = L"Cancel";

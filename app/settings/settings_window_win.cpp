@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <string>
 #include <utility>
 
 #include "app/settings/colour_chooser_win.h"
@@ -11,6 +12,7 @@
 #include "app/settings/settings_window_texts.h"
 #include "app/settings/text_field.h"
 #include "common/file_seam.h"
+#include "common/message_box.h"
 #include "common/ui/controls_win.h"
 
 namespace vx {
@@ -285,9 +287,29 @@ void SettingsWindow::ChooseColour(Colour& slot, const Swatch& swatch) {
   SetFocus(swatch.hwnd());
 }
 
-void SettingsWindow::OnOk() {
-  pending_ = false;
+bool SettingsWindow::TakeTypedNumbers() {
+  // Taken quietly, then applied once.
+  const bool was_filling = std::exchange(filling_, true);
+  NumberField* refused = font_size_.TakeTyped() ? nullptr : &font_size_;
+  for (int i : kLayoutFieldOrder) {
+    if (!layout_fields_[i].TakeTyped() && !refused) refused = &layout_fields_[i];
+  }
+  filling_ = was_filling;
   ApplyChanges();
+  if (!refused) return true;
+  namespace t = settings_window_texts;
+  ShowMessage(std::to_wstring(refused->min()) + t::kRangeJoin + std::to_wstring(refused->max()) +
+                  t::kEnterNumberInRange,
+              MsgButtons::Ok, MsgIcon::Exclamation);
+  // The window may have gone with its owner meanwhile.
+  if (hwnd()) refused->FocusText();
+  return false;
+}
+
+// Enter in any field comes here too: what a number field holds is taken first.
+void SettingsWindow::OnOk() {
+  if (!TakeTypedNumbers()) return;
+  pending_ = false;
   SaveSettings();
   CloseQuietly();
 }

@@ -44,6 +44,10 @@ class SettingsWindow : public ModalWindow, private ColourChooserHost {
   void OnFontChosen(int index);
   // The colour chooser for `slot`, opened from `swatch`.
   void ChooseColour(Colour& slot, const Swatch& swatch);
+  // Every number field takes its typed text and the record follows; when
+  // one refuses its text the person is told its bounds and the keys go
+  // there. False then.
+  bool TakeTypedNumbers();
   void OnOk();
   void OnCancel();
   void OnClose() override;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -77,33 +78,40 @@ class NumberFieldTest : public ::testing::Test {
   HWND other_ = nullptr;
 };
 
-TEST_F(NumberFieldTest, TypedNumbersAreTakenOnEnterAndWhenTheFocusLeaves) {
+// A typed number is taken when the focus leaves or when the owner takes it;
+// a text that is no whole number within the bounds never is: the number and
+// the text stay as they are.
+TEST_F(NumberFieldTest, TypedNumbersAreTakenWhenTheFocusLeavesOrTheOwnerTakesThem) {
   const struct {
     int32_t min, max;
     const wchar_t* typed;
-    bool enter;  // else the focus leaves
-    int32_t value;
+    bool by_owner;  // else the focus leaves
+    std::optional<int32_t> taken;
   } cases[] = {
-      {0, 128, L"99999", true, 128}, {-99999, 99999, L"123456", true, 12345},
-      {16, 48, L"abc", false, 16},   {0, 255, L"-5", true, 0},
-      {0, 255, L"12.5", false, 12},  {0, 255, L"+", true, 0},
-      {-10, 10, L"-3.5", false, -4},
+      {0, 128, L"128", true, 128},  {-99999, 99999, L"-12345", false, -12345},
+      {16, 48, L"２０", true, 20},  {16, 48, L"abc", false, {}},
+      {0, 255, L"-5", true, {}},    {0, 255, L"12.5", false, {}},
+      {0, 128, L"99999", true, {}}, {0, 255, L"", false, {}},
   };
   for (const auto& c : cases) {
     NumberFieldArgs args;
     args.min = c.min;
     args.max = c.max;
+    args.value = c.min + 1;
     Make(args);
     changes.clear();
     PutText(c.typed);
-    if (c.enter) {
-      PressKey(VK_RETURN);
+    bool took = false;
+    if (c.by_owner) {
+      took = field->TakeTyped();
     } else {
       LeaveField();
     }
-    EXPECT_EQ(field->value(), c.value) << c.typed;
-    EXPECT_EQ(Shown(), std::to_wstring(c.value));
-    EXPECT_EQ(changes, std::vector<int32_t>{c.value}) << c.typed;
+    const int32_t value = c.taken.value_or(c.min + 1);
+    EXPECT_EQ(field->value(), value) << c.typed;
+    EXPECT_EQ(Shown(), c.taken ? std::to_wstring(value) : c.typed) << c.typed;
+    EXPECT_EQ(changes, c.taken ? std::vector<int32_t>{value} : std::vector<int32_t>{}) << c.typed;
+    if (c.by_owner) EXPECT_EQ(took, c.taken.has_value()) << c.typed;
   }
 }
 

@@ -7,6 +7,7 @@
 // commctrl.h needs windows.h before it.
 #include <commctrl.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <string>
@@ -16,8 +17,10 @@
 #include "app/settings/colour_chooser_win.h"
 #include "app/settings/font_cache.h"
 #include "app/settings/installed_fonts_win.h"
+#include "app/settings/layout_fields.h"
 #include "app/settings/page_geometry.h"
 #include "app/settings/settings_record.h"
+#include "app/settings/settings_window_texts.h"
 #include "app/view/menu_commands.h"
 #include "common/file_seam.h"
 #include "common/ui/dpi_scale.h"
@@ -36,6 +39,12 @@ constexpr wchar_t kDumpTextGap[] = L"ダンプとテキストの横マージン"
 const std::vector<std::wstring> kFieldCaptions{
     L"ダンプ下マージン", L"ダンプ右マージン", L"番地右マージン",      kBytesPerLine,
     kLinesPerPage,       kDumpTextGap,        L"テキストの右マージン"};
+
+// The index of the layout field captioned `caption` (LayoutFields()).
+int LayoutFieldIndex(const std::wstring& caption) {
+  const auto& captions = settings_window_texts::kLayoutFieldCaptions;
+  return static_cast<int>(std::find(captions.begin(), captions.end(), caption) - captions.begin());
+}
 
 // A window made over `window` from now on is made at `dpi`, as on a display of that density.
 void MoveToDensity(HWND window, int dpi) {
@@ -279,17 +288,16 @@ TEST_F(SettingsWindowTest, CancelEscAndTheCloseBoxPutTheRecordAndTheMainWindowBa
 TEST_F(SettingsWindowTest, OkKeepsAndSavesWhatWasSetAndTheTypedFontComesBack) {
   StartOn(std::vector<uint8_t>(64, 0x41));
   const std::wstring typed = L"未登録のフォント";
-  bool open_after_enter = false;
   WithSettings({Do([&] {
                   // The smallest font keeps 48 bytes a line on the test screen.
+                  // Typed numbers are taken as the focus leaves their fields.
+                  SetFocus(FontSize());
                   SetWindowTextW(FontSize(), L"4");
-                  Key(FontSize(), VK_RETURN);
+                  SetFocus(Field(kBytesPerLine));
                   SetWindowTextW(Field(kBytesPerLine), L"20");
-                  // Enter takes the number: it goes to the field, not to a button.
-                  PostMessageW(Field(kBytesPerLine), WM_KEYDOWN, VK_RETURN, 0);
+                  SetFocus(Combo());
                 }),
                 [&] { return DisplaySettings.BytesPerLine == 20; }, Do([&] {
-                  open_after_enter = IsWindowVisible(Settings()) != 0;
                   Key(Field(kBytesPerLine), VK_UP);
                   EXPECT_EQ(DisplaySettings.BytesPerLine, 36);
                   Key(Field(kBytesPerLine), VK_UP);
@@ -298,7 +306,6 @@ TEST_F(SettingsWindowTest, OkKeepsAndSavesWhatWasSetAndTheTypedFontComesBack) {
                   SetWindowTextW(Combo(), typed.c_str());
                   Click(Control(L"OK"));
                 })});
-  EXPECT_TRUE(open_after_enter);
   EXPECT_EQ(DisplaySettings.BytesPerLine, 48);
   EXPECT_EQ(DisplaySettings.InputRadix, 2);
   EXPECT_TRUE(DisplaySettings.AutoCompleteAtMax);
@@ -319,37 +326,136 @@ TEST_F(SettingsWindowTest, OkKeepsAndSavesWhatWasSetAndTheTypedFontComesBack) {
   EXPECT_EQ(GetFontName(), typed);
 }
 
-// Typed beyond every bound, then OK: the window keeps the largest layout
-// it can make (with stored margins of 1024, which its hidden fields hold to
-// 128), the main window limits its page shape to the screen and the fields
+// Enter in a number field takes its number and presses OK, as in every
+// other field: the window closes with the number saved.
+TEST_F(SettingsWindowTest, EnterInEachNumberFieldTakesItsNumberAndPressesOk) {
+  StartOn(std::vector<uint8_t>(64, 0x41));
+  const DisplaySettingsRecord before = DisplaySettings;
+  std::vector<std::wstring> captions = kFieldCaptions;
+  captions.push_back(L"サイズ");
+  for (const std::wstring& caption : captions) {
+    SCOPED_TRACE(::testing::PrintToString(caption));
+    DisplaySettings = before;
+    const bool font = caption == L"サイズ";
+    const LayoutField* field = font ? nullptr : &LayoutFields()[LayoutFieldIndex(caption)];
+    const int32_t now = font ? before.FontSize : field->shown(before);
+    // One more than now, or one less at the upper bound.
+    const int32_t typed = now < (font ? kMaxFontSize : field->max) ? now + 1 : now - 1;
+    WithSettings({Do([&] {
+      const HWND box = font ? FontSize() : Field(caption);
+      SetFocus(box);
+      SetWindowTextW(box, std::to_wstring(typed).c_str());
+      PostKey(box, VK_RETURN);
+    })});
+    const std::optional<DisplaySettingsRecord> saved =
+        DecodeSettings(ReadFileBytes(SettingsFile()));
+    ASSERT_TRUE(saved.has_value());
+    EXPECT_EQ(font ? saved->FontSize : field->shown(*saved), typed);
+    EXPECT_TRUE(messages.shown().empty());
+  }
+}
+
+// A typing slip is refused with a message that names the field's bounds;
+// the field keeps its number, and neither Enter nor OK closes the window
+// while it holds the slip. Full-width digits are digits.
+TEST_F(SettingsWindowTest, ANumberFieldRefusesTextThatIsNoNumberInItsRange) {
+  StartOn(std::vector<uint8_t>(64, 0x41));
+  const std::wstring font_range = std::to_wstring(kMinFontSize) + L"～" +
+                                  std::to_wstring(kMaxFontSize) + L"の数値を入力してください。";
+  const LayoutField& lines = LayoutFields()[LayoutFieldIndex(kLinesPerPage)];
+  const std::wstring lines_range = std::to_wstring(lines.min) + L"～" + std::to_wstring(lines.max) +
+                                   L"の数値を入力してください。";
+  const struct {
+    const wchar_t* caption;
+    std::wstring typed;
+    std::wstring refusal;  // none when the number is taken
+  } entries[] = {
+      {L"サイズ", L"p24", font_range},
+      {L"サイズ", L"2x4", font_range},
+      {L"サイズ", L"abc", font_range},
+      {L"サイズ", L"", font_range},
+      {L"サイズ", std::to_wstring(kMaxFontSize + 1), font_range},
+      {kLinesPerPage, std::to_wstring(lines.min - 1), lines_range},
+      {L"サイズ", L"２０", L""},
+  };
+  const DisplaySettingsRecord before = DisplaySettings;
+  for (const auto& e : entries) {
+    SCOPED_TRACE(::testing::PrintToString(e.typed));
+    DisplaySettings = before;
+    fs::RemoveFile(SettingsFile());
+    messages.Clear();
+    HWND box = nullptr;
+    bool open_after_enter = false, open_after_ok = false;
+    std::wstring shown_after;
+    DisplaySettingsRecord while_refused;
+    WithSettings({Do([&] {
+                    box = Field(e.caption);
+                    SetFocus(box);
+                    SetWindowTextW(box, e.typed.c_str());
+                    PostKey(box, VK_RETURN);
+                  }),
+                  [&] { return !messages.shown().empty() || !IsWindow(Settings()); }, Do([&] {
+                    if (!IsWindow(Settings())) return;
+                    open_after_enter = true;
+                    Click(Control(L"OK"));
+                    open_after_ok = IsWindow(Settings()) != 0;
+                    shown_after = ControlText(box);
+                    while_refused = DisplaySettings;
+                    if (open_after_ok) Click(Control(L"Cancel"));
+                  })});
+    if (e.refusal.empty()) {
+      EXPECT_TRUE(messages.shown().empty());
+      EXPECT_FALSE(open_after_enter);
+      EXPECT_EQ(DecodeSettings(ReadFileBytes(SettingsFile()))->FontSize, 20);
+      continue;
+    }
+    EXPECT_EQ(messages.texts(), (std::vector<std::wstring>{e.refusal, e.refusal}));
+    EXPECT_TRUE(open_after_enter);
+    EXPECT_TRUE(open_after_ok);
+    EXPECT_EQ(shown_after, e.typed) << "the slip stays to be mended";
+    EXPECT_EQ(while_refused, before);
+    EXPECT_FALSE(fs::FileExists(SettingsFile()));
+  }
+}
+
+// Every field typed at its upper bound, then OK: the window keeps the
+// largest layout it can make (with stored margins of 1024, which its hidden
+// fields hold to 128), the main window limits its page shape to the screen and the fields
 // show that shape, and the start-up reading takes the saved file; the same
 // for the smallest, which fits as it is.
 TEST_F(SettingsWindowTest, TheLargestAndSmallestLayoutsAreSavedReadablyForTheNextStart) {
   StartOn(std::vector<uint8_t>(64, 0x41));
   const struct {
     int32_t margins;
-    const wchar_t* typed;
+    bool largest;
     bool fits;
     int width, height;  // of the smallest page
-  } extremes[] = {{1024, L"99999", false, 0, 0}, {0, L"-9999", true, 136, 44}};
+  } extremes[] = {{1024, true, false, 0, 0}, {0, false, true, 136, 44}};
   for (const auto& e : extremes) {
+    SCOPED_TRACE(e.largest ? "largest" : "smallest");
     DisplaySettings.TopMargin = e.margins;
     DisplaySettings.LeftMargin = e.margins;
+    const auto bound = [&](int32_t min, int32_t max) {
+      return std::to_wstring(e.largest ? max : min);
+    };
     std::wstring shown_bytes, shown_lines;
     WithSettings({Do([&] {
+      // Each typed number is taken as the focus moves on to the next field.
       for (const std::wstring& caption : kFieldCaptions) {
-        SetWindowTextW(Field(caption), e.typed);
-        Key(Field(caption), VK_RETURN);
+        const LayoutField& field = LayoutFields()[LayoutFieldIndex(caption)];
+        SetFocus(Field(caption));
+        SetWindowTextW(Field(caption), bound(field.min, field.max).c_str());
       }
-      SetWindowTextW(FontSize(), e.typed);
-      Key(FontSize(), VK_RETURN);
+      SetFocus(FontSize());
+      SetWindowTextW(FontSize(), bound(kMinFontSize, kMaxFontSize).c_str());
+      SetFocus(Combo());
       shown_bytes = ControlText(Field(kBytesPerLine));
       shown_lines = ControlText(Field(kLinesPerPage));
       Click(Control(L"OK"));
     })});
     const std::optional<DisplaySettingsRecord> saved =
         DecodeSettings(ReadFileBytes(SettingsFile()));
-    ASSERT_TRUE(saved.has_value()) << e.typed;
+    ASSERT_TRUE(saved.has_value());
     EXPECT_EQ(*saved, DisplaySettings);
     EXPECT_EQ(shown_bytes, std::to_wstring(saved->BytesPerLine));
     EXPECT_EQ(shown_lines, std::to_wstring(saved->LinesPerPage));
