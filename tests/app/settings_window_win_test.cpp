@@ -620,6 +620,21 @@ class ColourChooserTest : public MainWindowTest {
   Colour slot = 0;
 };
 
+// At every density each control keeps a margin from the chooser's edges,
+// lies clear of the others and shows its whole text.
+TEST_F(ColourChooserTest, EveryDensityKeepsTheControlsClearOfTheEdgesAndOfEachOther) {
+  Start(L"");
+  for (int dpi : {96, 120, 144, 168, 192}) {
+    MoveToDensity(form->hwnd(), dpi);
+    std::wstring faults = L"not shown";
+    Choose(0x00EFEFEF, [&](HWND window, const ChooserControls& c) {
+      faults = LayoutFaults(window, ScaleForDpi(4, dpi));
+      Click(c.cancel);
+    });
+    EXPECT_EQ(faults, L"") << dpi;
+  }
+}
+
 TEST_F(ColourChooserTest, OpensInTheModeOfItsColourWithExactlyOneWrite) {
   Start(L"");
   Choose(0x00EFEFEF, [&](HWND, const ChooserControls& c) {
