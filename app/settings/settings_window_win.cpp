@@ -73,10 +73,20 @@ constexpr std::array<TwipRect, kLayoutFieldCount> kFieldCaptionRects{{{3195, kHi
 constexpr TwipRect kOkRect{2940, 3000, 855, 315};
 constexpr TwipRect kCancelRect{3960, 3000, 915, 315};
 
+constexpr TwipSize kClientSize{5385, 3585};
+// Below the rest, in the strip the window grows by while it shows.
+constexpr TwipRect kLimitedShapeRect{60, kClientSize.height, 5265, 195};
+constexpr int kGrownClientHeight = kLimitedShapeRect.y + kLimitedShapeRect.height + 90;
+
+std::wstring ShapeText(const PageShape& shape) {
+  return std::to_wstring(shape.bytes_per_line) + settings_window_texts::kShapeBy +
+         std::to_wstring(shape.lines);
+}
+
 }  // namespace
 
 SettingsWindow::SettingsWindow(SettingsHost& host)
-    : ModalWindow({L"VanteloxSettingsWindow", settings_window_texts::kCaption, {5385, 3585}}),
+    : ModalWindow({L"VanteloxSettingsWindow", settings_window_texts::kCaption, kClientSize}),
       host_(host) {}
 
 void SettingsWindow::CreateControls() {
@@ -121,9 +131,12 @@ void SettingsWindow::CreateControls() {
              .on_click = [this] { OnCancel(); },
              .id = IDCANCEL},
             kEscKey);
+  limited_shape_ = MakeLabel(site, {.rect = kLimitedShapeRect});
+  limited_shape_.Show(false);
   CreateToolTips();
   snapshot_ = DisplaySettings;
   ShowRecord();
+  ShowLimitedShape();
   filling_ = false;
 }
 
@@ -267,8 +280,22 @@ void SettingsWindow::ApplyToMainWindow() {
     if (layout_fields_[i].value() != applied[i]) layout_fields_[i].SetValue(applied[i]);
   }
   filling_ = was_filling;
+  ShowLimitedShape();
   host_.RefreshScrollRange();
   host_.RedrawPage();
+}
+
+void SettingsWindow::ShowLimitedShape() {
+  namespace t = settings_window_texts;
+  const PageShape saved{DisplaySettings.BytesPerLine, DisplaySettings.LinesPerPage};
+  const std::optional<PageShape> fits = host_.LimitedPageShape();
+  const bool limited = fits && *fits != saved;
+  if (limited) {
+    limited_shape_.SetText(t::kFitsScreen + ShapeText(*fits) + t::kSavedShape + ShapeText(saved) +
+                           t::kSavedShapeEnd);
+  }
+  SetClientHeight(limited ? kGrownClientHeight : kClientSize.height);
+  limited_shape_.Show(limited);
 }
 
 void SettingsWindow::OnFontChosen(int index) {

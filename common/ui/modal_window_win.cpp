@@ -84,6 +84,16 @@ PushButton ModalWindow::AddButton(ButtonArgs args, unsigned keys) {
   return button;
 }
 
+void ModalWindow::SetClientHeight(int twips) {
+  RECT frame, client;
+  GetWindowRect(hwnd(), &frame);
+  GetClientRect(hwnd(), &client);
+  const int grow = TwipsToPixelsAt(twips, WindowDpi(hwnd())) - client.bottom;
+  if (grow == 0) return;
+  SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top + grow,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void ModalWindow::OnDpiChanged(int dpi) {
   if (args_.icon) SetProgramIcon(hwnd(), args_.icon);
   Font font = MakeDialogFont(dpi);

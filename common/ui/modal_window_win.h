@@ -75,6 +75,9 @@ class ModalWindow : public FormWindow {
   // A typed push button in the dialog font; `keys` makes it the default or
   // the cancel button.
   PushButton AddButton(ButtonArgs args, unsigned keys = kClickOnly);
+  // The client area made `twips` high at the window's density, the window's
+  // top left corner and width kept: for a window that grows to show more.
+  void SetClientHeight(int twips);
   HFONT dialog_font() const { return dialog_font_.get(); }
   HWND owner() const { return owner_; }
 

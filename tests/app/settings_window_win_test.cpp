@@ -21,6 +21,7 @@
 #include "app/settings/page_geometry.h"
 #include "app/settings/settings_record.h"
 #include "app/settings/settings_window_texts.h"
+#include "app/settings/settings_window_win.h"
 #include "app/view/menu_commands.h"
 #include "common/file_seam.h"
 #include "common/ui/dpi_scale.h"
@@ -569,6 +570,75 @@ TEST_F(SettingsWindowTest, EscTheCloseBoxOrOkWhileAButtonIsHeldEndTheRepeat) {
     EXPECT_EQ(DisplaySettings.DumpTextGap, ok ? 17 : 16) << way;
     EXPECT_EQ(fs::FileExists(SettingsFile()), ok) << way;
     EXPECT_TRUE(IsWindowEnabled(form->hwnd())) << way;
+  }
+}
+
+// A main window on a screen that holds at most `most`: the shape it shows is
+// the saved one cut to that, or none when it has no such limit.
+class LimitingHost : public SettingsHost {
+ public:
+  void ApplySettings() override {}
+  void RefreshScrollRange() override {}
+  void RedrawPage() override {}
+  std::optional<PageShape> LimitedPageShape() const override {
+    if (!most) return std::nullopt;
+    return PageShape{std::min(DisplaySettings.BytesPerLine, most->bytes_per_line),
+                     std::min(DisplaySettings.LinesPerPage, most->lines)};
+  }
+  std::optional<PageShape> most;
+};
+
+constexpr wchar_t kFitsScreen[] = L"画面に収まる大きさ: ";
+
+// The text of the shown label that tells a limited shape; empty when none shows.
+std::wstring LimitShown(HWND window) {
+  for (const Child& c : Children(window)) {
+    if (c.text.starts_with(kFitsScreen) && IsWindowVisible(c.hwnd)) return c.text;
+  }
+  return L"";
+}
+
+// The shape that fits the screen shows beside the saved one, in a strip the
+// window grows by, only while the two differ; it follows the fields.
+TEST_F(SettingsWindowTest, AShapeLimitedToTheScreenShowsBesideTheSavedOne) {
+  StartOn({1});
+  DisplaySettings.BytesPerLine = 48;
+  DisplaySettings.LinesPerPage = 96;
+  const DisplaySettingsRecord before = DisplaySettings;
+  const std::wstring fits = kFitsScreen;
+  const struct {
+    std::optional<PageShape> most;
+    std::wstring shown, after_bytes_down;  // empty when nothing shows
+  } cases[] = {
+      {std::nullopt, L"", L""},
+      {PageShape{48, 96}, L"", L""},
+      {PageShape{16, 38}, fits + L"16 × 38（保存: 48 × 96）", fits + L"16 × 38（保存: 32 × 96）"},
+      {PageShape{32, 96}, fits + L"32 × 96（保存: 48 × 96）", L""},
+  };
+  int designed_height = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.shown));
+    DisplaySettings = before;
+    LimitingHost host;
+    host.most = c.most;
+    SettingsWindow window(host);
+    RECT client{};
+    std::wstring faults, shown, after_down;
+    DriveModal(
+        form->hwnd(), [&] { window.ShowModal(form->hwnd()); },
+        [&](HWND w) {
+          GetClientRect(w, &client);
+          faults = LayoutFaults(w);
+          shown = LimitShown(w);
+          Key(TextBoxOf(NumberFieldBeside(w, kBytesPerLine)), VK_DOWN);
+          after_down = LimitShown(w);
+          Click(ChildWithText(w, L"Cancel"));
+        });
+    if (!c.most) designed_height = client.bottom;
+    EXPECT_EQ(faults, L"");
+    EXPECT_EQ(shown, c.shown);
+    EXPECT_EQ(after_down, c.after_bytes_down);
+    EXPECT_EQ(client.bottom > designed_height, !c.shown.empty());
   }
 }
 
