@@ -47,17 +47,8 @@ int LayoutFieldIndex(const std::wstring& caption) {
   return static_cast<int>(std::find(captions.begin(), captions.end(), caption) - captions.begin());
 }
 
-// A window made over `window` from now on is made at `dpi`, as on a display of that density.
-void MoveToDensity(HWND window, int dpi) {
-  RECT suggested;
-  GetWindowRect(window, &suggested);
-  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-}
-
 class SettingsWindowTest : public MainWindowTest {
  protected:
-  std::wstring SettingsFile() const { return SettingsFileBeside(ProgramFolder); }
-
   // Opens the settings window with Settings in the Tools menu and runs
   // `steps` while it is up; one of them must close it.
   void WithSettings(std::vector<Step> steps) {
@@ -203,7 +194,8 @@ TEST_F(SettingsWindowTest, EveryDensityScalesTheLayoutAndKeepsItsRelations) {
   StartOn({1});
   std::vector<Child> at_base;
   for (int dpi : {96, 120, 144, 168, 192}) {
-    MoveToDensity(form->hwnd(), dpi);
+    // Windows made over the main window from now on are made at its density.
+    ChangeDensity(form->hwnd(), dpi);
     std::vector<Child> children;
     RECT client{};
     std::wstring faults;
@@ -695,7 +687,8 @@ class ColourChooserTest : public MainWindowTest {
 TEST_F(ColourChooserTest, EveryDensityKeepsTheControlsClearOfTheEdgesAndOfEachOther) {
   Start(L"");
   for (int dpi : {96, 120, 144, 168, 192}) {
-    MoveToDensity(form->hwnd(), dpi);
+    // Windows made over the main window from now on are made at its density.
+    ChangeDensity(form->hwnd(), dpi);
     std::wstring faults = L"not shown";
     Choose(0x00EFEFEF, [&](HWND window, const ChooserControls& c) {
       faults = LayoutFaults(window, ScaleForDpi(4, dpi));
