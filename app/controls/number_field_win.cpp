@@ -40,14 +40,13 @@ bool NumberField::Create(HWND parent, NumberFieldArgs args) {
   DWORD style = ES_AUTOHSCROLL | WS_BORDER;
   if (enabled_) style |= WS_TABSTOP;
   LayOut();
-  text_box_ = MakeControl(hwnd(), {L"EDIT",
-                                   std::to_wstring(value_),
-                                   {0, 0, layout_.edit_width, layout_.edit_height},
-                                   style,
-                                   0,
-                                   font_.get(),
-                                   0,
-                                   true});
+  // The field's own notices are its messages (OnTextBoxMessage): no routes.
+  text_box_ = MakeEditField({hwnd(), font_.get(), nullptr},
+                            {.text = std::to_wstring(value_),
+                             .rect = {0, 0, layout_.edit_width, layout_.edit_height},
+                             .style = style,
+                             .device_pixels = true})
+                  .hwnd();
   if (!text_box_) return false;
   text_box_hook_.Attach(text_box_, [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) {
     return OnTextBoxMessage(m, w, l, r);

@@ -44,7 +44,7 @@ class NumberFieldTest : public ::testing::Test {
     };
     field = std::make_unique<NumberField>();
     ASSERT_TRUE(field->Create(host_.hwnd(), std::move(args)));
-    other_ = MakeControl(host_.hwnd(), {L"EDIT", L"", {10, 40, 50, 20}, WS_TABSTOP});
+    other_ = MakeEditField({host_.hwnd()}, {.rect = {10, 40, 50, 20}, .style = WS_TABSTOP}).hwnd();
   }
 
   HWND edit() const { return TextBoxOf(field->hwnd()); }
