@@ -74,8 +74,9 @@ constexpr TwipRect kOkRect{2940, 3000, 855, 315};
 constexpr TwipRect kCancelRect{3960, 3000, 915, 315};
 
 constexpr TwipSize kClientSize{5385, 3585};
-// Below the rest, in the strip the window grows by while it shows.
-constexpr TwipRect kLimitedShapeRect{60, kClientSize.height, 5265, 195};
+// Below the rest, clear of the colour frame, in the strip the window grows
+// by while it shows.
+constexpr TwipRect kLimitedShapeRect{60, kClientSize.height + 60, 5265, 195};
 constexpr int kGrownClientHeight = kLimitedShapeRect.y + kLimitedShapeRect.height + 90;
 
 std::wstring ShapeText(const PageShape& shape) {
