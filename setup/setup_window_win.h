@@ -1,5 +1,5 @@
-// SetupWindow of the setup: the wizard window. It asks for the install folder, the
-// desktop shortcut and the send-to entry, shows a summary, then runs the
+// SetupWindow: the setup's wizard window. It asks for the install folder,
+// the desktop shortcut and the send-to entry, shows a summary, then runs the
 // install steps under the animation and ends with the success question or
 // the failure messages.
 #pragma once

@@ -1,5 +1,5 @@
-// UninstallWindow of the uninstaller: the window under whose animation the removal
-// runs. It has no buttons: it asks its two questions in message boxes,
+// UninstallWindow: the uninstaller's window, under whose animation the
+// removal runs. It has no buttons: it asks its two questions in message boxes,
 // removes what the installation record names, reports what it could not
 // remove, and closes on the next tick of the frame timer.
 #pragma once

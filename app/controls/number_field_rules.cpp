@@ -3,11 +3,17 @@
 namespace vx {
 namespace {
 
-// Only the first five characters are read. The blank that the rule appends
-// before cutting changes nothing: a blank ends a number as the text's end does.
-constexpr size_t kReadCharacters = 5;
+// Beyond every bound: reading stops there, before the number could overflow.
+constexpr int64_t kBeyondEveryBound = int64_t{1} << 32;
 
-bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\u3000'; }
+
+// The digit's value, half- or full-width; -1 for anything else.
+int DigitValue(wchar_t c) {
+  if (c >= L'0' && c <= L'9') return c - L'0';
+  if (c >= L'\uFF10' && c <= L'\uFF19') return c - L'\uFF10';
+  return -1;
+}
 
 }  // namespace
 
@@ -22,31 +28,26 @@ int64_t DivideRoundingHalfToEven(int64_t n, int64_t d) {
   return q;
 }
 
-int32_t ParseText(std::wstring_view text) {
-  const std::wstring_view s = text.substr(0, kReadCharacters);
-  size_t at = s.find_first_not_of(L" \t");
-  if (at == std::wstring_view::npos) return 0;
+std::optional<int32_t> ReadNumber(std::wstring_view text, int32_t min, int32_t max) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
   bool negative = false;
-  if (s[at] == L'+' || s[at] == L'-') negative = s[at++] == L'-';
-  int64_t whole = 0;
-  bool any_digit = false;
-  for (; at < s.size() && IsDigit(s[at]); ++at, any_digit = true)
-    whole = whole * 10 + (s[at] - L'0');
-  // The fraction decides only the rounding: above, below or exactly one half.
-  int fraction_vs_half = -1;
-  if (at < s.size() && s[at] == L'.') {
-    const size_t first = ++at;
-    for (; at < s.size() && IsDigit(s[at]); ++at, any_digit = true) {
-      if (at == first) {
-        fraction_vs_half = s[at] > L'5' ? 1 : (s[at] == L'5' ? 0 : -1);
-      } else if (fraction_vs_half == 0 && s[at] != L'0') {
-        fraction_vs_half = 1;
-      }
-    }
+  if (!text.empty() && (text.front() == L'+' || text.front() == L'\uFF0B' || text.front() == L'-' ||
+                        text.front() == L'\uFF0D')) {
+    negative = text.front() == L'-' || text.front() == L'\uFF0D';
+    text.remove_prefix(1);
   }
-  if (!any_digit) return 0;
-  if (fraction_vs_half > 0 || (fraction_vs_half == 0 && whole % 2 == 1)) ++whole;
-  return static_cast<int32_t>(negative ? -whole : whole);
+  if (text.empty()) return std::nullopt;
+  int64_t whole = 0;
+  for (const wchar_t c : text) {
+    const int digit = DigitValue(c);
+    if (digit < 0) return std::nullopt;
+    whole = whole * 10 + digit;
+    if (whole > kBeyondEveryBound) return std::nullopt;
+  }
+  const int64_t value = negative ? -whole : whole;
+  if (value < min || value > max) return std::nullopt;
+  return static_cast<int32_t>(value);
 }
 
 int32_t ClampValue(int64_t value, int32_t min, int32_t max) {

@@ -3,15 +3,16 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace vx {
 
-// The number that the first five characters of `text` (with one blank
-// appended) begin with: blanks skipped, an optional sign, digits, an optional
-// decimal point with digits; rounded to the nearest whole number, halves to
-// the even one. 0 when they begin with no number.
-int32_t ParseText(std::wstring_view text);
+// The whole number `text` holds, when it is one from `min` to `max`: blanks
+// around it, an optional sign and decimal digits, full-width ones too (as a
+// Japanese input method types them); nothing else. Empty for any other text,
+// the empty one included.
+std::optional<int32_t> ReadNumber(std::wstring_view text, int32_t min, int32_t max);
 
 // `value` bounded: below `min` it is `min`, otherwise above `max` it is `max`.
 int32_t ClampValue(int64_t value, int32_t min, int32_t max);

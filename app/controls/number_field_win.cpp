@@ -40,14 +40,13 @@ bool NumberField::Create(HWND parent, NumberFieldArgs args) {
   DWORD style = ES_AUTOHSCROLL | WS_BORDER;
   if (enabled_) style |= WS_TABSTOP;
   LayOut();
-  text_box_ = MakeControl(hwnd(), {L"EDIT",
-                                   std::to_wstring(value_),
-                                   {0, 0, layout_.edit_width, layout_.edit_height},
-                                   style,
-                                   0,
-                                   font_.get(),
-                                   0,
-                                   true});
+  // The field's own notices are its messages (OnTextBoxMessage): no routes.
+  text_box_ = MakeEditField({hwnd(), font_.get(), nullptr},
+                            {.text = std::to_wstring(value_),
+                             .rect = {0, 0, layout_.edit_width, layout_.edit_height},
+                             .style = style,
+                             .device_pixels = true})
+                  .hwnd();
   if (!text_box_) return false;
   text_box_hook_.Attach(text_box_, [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) {
     return OnTextBoxMessage(m, w, l, r);
@@ -78,7 +77,20 @@ void NumberField::SetEnabled(bool enabled) {
                     enabled ? style | WS_TABSTOP : style & ~LONG_PTR{WS_TABSTOP});
 }
 
-int32_t NumberField::TypedValue() const { return ParseText(ControlText(text_box_)); }
+std::optional<int32_t> NumberField::TypedValue() const {
+  return ReadNumber(ControlText(text_box_), min_, max_);
+}
+
+bool NumberField::TakeTyped() {
+  const std::optional<int32_t> typed = TypedValue();
+  if (typed) Assign(*typed);
+  return typed.has_value();
+}
+
+void NumberField::FocusText() const {
+  SetFocus(text_box_);
+  SendMessageW(text_box_, EM_SETSEL, 0, -1);
+}
 
 void NumberField::LayOut() {
   RECT client;
@@ -147,22 +159,16 @@ LRESULT NumberField::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 
 bool NumberField::OnTextBoxMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   switch (msg) {
-    case WM_GETDLGCODE:
-      // Enter takes the typed number here rather than pressing a button of the window.
-      if (wp != VK_RETURN) return false;
-      result = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS | DLGC_WANTALLKEYS;
-      return true;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:  // Alt+Up, Alt+Down
-      if (wp != VK_UP && wp != VK_DOWN && wp != VK_RETURN) return false;
+      if (wp != VK_UP && wp != VK_DOWN) return false;
       if (enabled_) OnTextBoxKey(static_cast<int>(wp));
       return true;
-    case WM_CHAR:
-      // Enter has been taken on its key; a single-line field would only beep.
-      return wp == L'\r';
     case WM_KILLFOCUS:
-      // Also while disabled: a field disabled with the focus in it still takes its text.
-      Assign(TypedValue());
+      // Also while disabled: a field disabled with the focus in it still
+      // takes its text. A refused text waits for the owner (TakeTyped), who
+      // tells the person.
+      TakeTyped();
       return false;
     case WM_LBUTTONDOWN:
       if (enabled_) OnDragStart(GET_Y_LPARAM(lp));
@@ -188,17 +194,13 @@ bool NumberField::OnTextBoxMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resu
 }
 
 void NumberField::OnTextBoxKey(int key) {
-  if (key == VK_RETURN) {
-    Assign(TypedValue());
-    return;
-  }
   Assign(value_ + KeyStep(key == VK_UP ? 1 : -1, key_step_, ShiftState() != 0));
 }
 
 void NumberField::OnDragStart(int y) {
   dragging_ = true;
   drag_start_y_ = y;
-  drag_start_value_ = TypedValue();
+  drag_start_value_ = TypedValue().value_or(value_);
 }
 
 void NumberField::OnDrag(int y) {
@@ -235,7 +237,9 @@ void NumberField::PressButton(int x, int y) {
   // Tab keep working in the window while the button is held.
   const auto held = [this] { return !repeat_stop_ && hwnd() != nullptr; };
   RunAutoRepeat(
-      [this, direction] { Assign(int64_t{TypedValue()} + int64_t{key_step_} * direction); },
+      [this, direction] {
+        Assign(int64_t{TypedValue().value_or(value_)} + int64_t{key_step_} * direction);
+      },
       [&] {
         if (!held() || !LetMessagesRun(hwnd(), true) || !held()) return false;
         WaitForMessages(1);

@@ -1,7 +1,8 @@
 // NumberField: a field for a bounded whole number. A text box shows the
 // number, with a plus and a minus button drawn to its right. The number
-// changes by typing (taken on Enter or when the text box loses the focus),
-// by Up and Down, by holding a button (it repeats, faster and faster) and by
+// changes by typing (taken when the text box loses the focus, or when the
+// owner takes it; a text that is no number within the bounds is never
+// taken), by Up and Down, by holding a button (it repeats, faster and faster) and by
 // dragging the mouse up or down over the text box. Every change is bounded
 // and reported to the owner.
 #pragma once
@@ -10,6 +11,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "app/controls/number_field_layout.h"
 #include "common/ui/controls_win.h"
@@ -47,6 +49,14 @@ class NumberField : public Window {
   bool Create(HWND parent, NumberFieldArgs args);
 
   int32_t value() const { return value_; }
+  int32_t min() const { return min_; }
+  int32_t max() const { return max_; }
+  // Takes the typed text as the number, as the focus leaving does. False,
+  // with the number and the text left as they are, when the text is no whole
+  // number within the bounds (ReadNumber).
+  bool TakeTyped();
+  // The keys to the text box, its text selected for typing over.
+  void FocusText() const;
   // Bounds `value`, shows it at once and reports it, also when the number
   // stays the same.
   void SetValue(int32_t value);
@@ -71,7 +81,8 @@ class NumberField : public Window {
   void OnDoubleClick();
   // Holds the repeat of the button under (x, y) until the mouse is released.
   void PressButton(int x, int y);
-  int32_t TypedValue() const;
+  // The typed text's number, when it is one within the bounds.
+  std::optional<int32_t> TypedValue() const;
 
   int32_t min_ = 0;
   int32_t max_ = 255;

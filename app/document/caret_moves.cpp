@@ -33,39 +33,40 @@ int32_t CellIndex(double distance, int32_t pitch, int32_t count) {
 
 }  // namespace
 
-CaretPlace ClampedCaret(const DisplaySettingsRecord& s, int32_t scroll_max, CaretPlace wanted) {
-  CaretPlace p{std::clamp(wanted.x, 0, s.BytesPerLine - 1),
-               std::clamp(wanted.y, 0, s.LinesPerPage - 1), wanted.top};
+CaretPlace ClampedCaret(const DisplaySettingsRecord& settings, int32_t scroll_max,
+                        CaretPlace wanted) {
+  CaretPlace p{std::clamp(wanted.x, 0, settings.BytesPerLine - 1),
+               std::clamp(wanted.y, 0, settings.LinesPerPage - 1), wanted.top};
   if (p.top < 0) {
     p.top = 0;
     p.y = 0;
   }
   if (p.top > scroll_max) {
     p.top = scroll_max;
-    p.y = s.LinesPerPage - 1;
+    p.y = settings.LinesPerPage - 1;
   }
   return p;
 }
 
-std::optional<CaretPlace> MovedCaret(const DisplaySettingsRecord& s, CaretPlace from,
+std::optional<CaretPlace> MovedCaret(const DisplaySettingsRecord& settings, CaretPlace from,
                                      int32_t columns, int32_t rows) {
   int64_t x = int64_t{from.x} + columns;
   int64_t y = int64_t{from.y} + rows;
   int64_t top = from.top;
   // Whatever the step, leaving a line goes to the start of the next one or
   // the end of the previous one.
-  if (x >= s.BytesPerLine) {
+  if (x >= settings.BytesPerLine) {
     x = 0;
     ++y;
   }
   if (x < 0) {
     if (top < 1 && y < 1) return std::nullopt;
-    x = s.BytesPerLine - 1;
+    x = settings.BytesPerLine - 1;
     --y;
   }
-  if (y >= s.LinesPerPage) {
-    top += y - s.LinesPerPage + 1;
-    y = s.LinesPerPage - 1;
+  if (y >= settings.LinesPerPage) {
+    top += y - settings.LinesPerPage + 1;
+    y = settings.LinesPerPage - 1;
   } else if (y < 0) {
     top += y;
     y = 0;
@@ -73,25 +74,28 @@ std::optional<CaretPlace> MovedCaret(const DisplaySettingsRecord& s, CaretPlace 
   return CaretPlace{static_cast<int32_t>(x), static_cast<int32_t>(y), Saturated(top)};
 }
 
-CaretPlace CaretAtOffset(const DisplaySettingsRecord& s, int32_t scroll_max, int32_t offset) {
-  const int64_t line = offset / s.BytesPerLine;
+CaretPlace CaretAtOffset(const DisplaySettingsRecord& settings, int32_t scroll_max,
+                         int32_t offset) {
+  const int64_t line = offset / settings.BytesPerLine;
   const int64_t top = std::min<int64_t>(line, scroll_max);
-  return {static_cast<int32_t>(offset % s.BytesPerLine), Saturated(line - top), Saturated(top)};
+  return {static_cast<int32_t>(offset % settings.BytesPerLine), Saturated(line - top),
+          Saturated(top)};
 }
 
-PageCell PointToCell(const DisplaySettingsRecord& s, double x, double y) {
-  return {CellIndex(x - s.LeftMargin - s.AddressWidth, s.HexCellWidth, s.BytesPerLine),
-          CellIndex(y - s.TopMargin, s.LineHeight, s.LinesPerPage)};
+PageCell PointToCell(const DisplaySettingsRecord& settings, double x, double y) {
+  return {CellIndex(x - settings.LeftMargin - settings.AddressWidth, settings.HexCellWidth,
+                    settings.BytesPerLine),
+          CellIndex(y - settings.TopMargin, settings.LineHeight, settings.LinesPerPage)};
 }
 
-int32_t KeyStep(int shift) { return int32_t{1} << std::clamp(shift, 0, 7); }
+int32_t KeyStep(int shift_mask) { return int32_t{1} << std::clamp(shift_mask, 0, 7); }
 
-int32_t PageUpTop(const DisplaySettingsRecord& s, int32_t top, int32_t step) {
-  return Saturated(int64_t{top} - int64_t{s.LinesPerPage} * step + 1);
+int32_t PageUpTop(const DisplaySettingsRecord& settings, int32_t top, int32_t step) {
+  return Saturated(int64_t{top} - int64_t{settings.LinesPerPage} * step + 1);
 }
 
-int32_t PageDownTop(const DisplaySettingsRecord& s, int32_t top, int32_t step) {
-  return Saturated(int64_t{top} + int64_t{s.LinesPerPage} * step - 1);
+int32_t PageDownTop(const DisplaySettingsRecord& settings, int32_t top, int32_t step) {
+  return Saturated(int64_t{top} + int64_t{settings.LinesPerPage} * step - 1);
 }
 
 bool RejectsNextChar(int key, int32_t radix) {

@@ -23,19 +23,20 @@ struct CaretPlace {
 // A placed caret's clamping: column and row into the page; a scroll value above
 // the top of the file goes to the first row, one below `scroll_max` to the
 // bottom row of the last page.
-CaretPlace ClampedCaret(const DisplaySettingsRecord& s, int32_t scroll_max, CaretPlace wanted);
+CaretPlace ClampedCaret(const DisplaySettingsRecord& settings, int32_t scroll_max,
+                        CaretPlace wanted);
 
 // A move by columns and rows that wraps at the line ends and
 // scrolls when the caret leaves the page. The scroll value is not clamped
 // here; the scroll bar keeps it in range. Empty when the caret stands on the
 // first line of the file and the move would go left of it.
-std::optional<CaretPlace> MovedCaret(const DisplaySettingsRecord& s, CaretPlace from,
+std::optional<CaretPlace> MovedCaret(const DisplaySettingsRecord& settings, CaretPlace from,
                                      int32_t columns, int32_t rows);
 
 // The caret on byte `offset`: its line at the top of the page where the scroll
 // range allows, else on its own row of the last page. Unclamped, for
 // ClampedCaret.
-CaretPlace CaretAtOffset(const DisplaySettingsRecord& s, int32_t scroll_max, int32_t offset);
+CaretPlace CaretAtOffset(const DisplaySettingsRecord& settings, int32_t scroll_max, int32_t offset);
 
 // A cell of the page's hex column under a point of the page area; a column
 // or row outside the page is -1.
@@ -45,15 +46,15 @@ struct PageCell {
 
   bool operator==(const PageCell&) const = default;
 };
-PageCell PointToCell(const DisplaySettingsRecord& s, double x, double y);
+PageCell PointToCell(const DisplaySettingsRecord& settings, double x, double y);
 
 // The step of the arrow and page keys: 2 to the power of the shift-state mask
-// (1 Shift, 2 Ctrl, 4 Alt).
-int32_t KeyStep(int shift);
+// `shift_mask` (1 Shift, 2 Ctrl, 4 Alt).
+int32_t KeyStep(int shift_mask);
 // The scroll values of Page Up and Page Down: one line of the old page stays
 // in view.
-int32_t PageUpTop(const DisplaySettingsRecord& s, int32_t top, int32_t step);
-int32_t PageDownTop(const DisplaySettingsRecord& s, int32_t top, int32_t step);
+int32_t PageUpTop(const DisplaySettingsRecord& settings, int32_t top, int32_t step);
+int32_t PageDownTop(const DisplaySettingsRecord& settings, int32_t top, int32_t step);
 
 // Whether the byte input window refuses the character typed with the key
 // `key` (a virtual-key code) in the radix `radix` (0 hexadecimal,

@@ -7,9 +7,10 @@
 
 namespace vx {
 
-// Which of the window's "検索対象" options is selected; the values are the
-// option buttons' indexes.
-enum class SearchTarget { Text = 0, Bytes = 1 };
+// How the data field is read: which of the window's "検索対象" options is
+// chosen. The window maps its options to these by name; the values are not
+// the options' indexes (the bytes option comes first there).
+enum class SearchTarget { Text, Bytes };
 
 // Why a data field gives no pattern.
 enum class PatternRefusal {

@@ -16,16 +16,18 @@ constexpr TwipRect kListRect{120, 360, 2835, 780};
 constexpr TwipRect kChosenLabelRect{3060, 360, 675, 195};
 constexpr TwipRect kSwatchRect{3000, 600, 795, 1275};
 // The part labels ("Red", "Green", "Blue"); their tops are the tops of each
-// row's value label and bar.
+// row's value label and bar. The longer "Green" reaches further left, short
+// of the window's edge.
 constexpr std::array<TwipRect, 3> kPartLabelRects{
-    {{120, 1200, 405, 195}, {0, 1440, 525, 195}, {120, 1680, 405, 195}}};
-constexpr int kValueLeft = 540;
-constexpr int kValueWidth = 615;
-constexpr int kBarLeft = 1140;
-constexpr int kBarWidth = 1815;
+    {{120, 1200, 405, 195}, {60, 1440, 540, 195}, {120, 1680, 405, 195}}};
+constexpr int kValueLeft = 600;
+constexpr int kValueWidth = 600;
+constexpr int kBarLeft = 1200;
+constexpr int kBarWidth = 1755;
 constexpr int kRowHeight = 195;
 constexpr TwipRect kOkRect{2100, 1980, 735, 255};
-constexpr TwipRect kCancelRect{3000, 1980, 915, 255};
+// Cancel ends with the swatch above it, clear of the window's right edge.
+constexpr TwipRect kCancelRect{3000, 1980, 795, 255};
 
 constexpr int kPartMax = 255;
 // A click beside the thumb moves a sixteenth of the range.
@@ -37,7 +39,7 @@ constexpr int kOwnKind = 1;
 }  // namespace
 
 ColourChooser::ColourChooser(ColourChooserHost& host, Colour& slot, Colour colour)
-    : ModalWindow({L"VanteloxColourChooser", colour_window_texts::kCaption, {3915, 2265}}),
+    : ModalWindow({L"VanteloxColourChooser", colour_window_texts::kCaption, {3915, 2325}}),
       host_(host),
       slot_(slot),
       initial_(colour) {}

@@ -88,9 +88,9 @@ std::vector<std::wstring> SettingsReadFolders() {
   return folders;
 }
 
-std::wstring SpeedTestFolder(const std::wstring& FileName) {
+std::wstring SpeedTestFolder(const std::wstring& file) {
   const Decision& d = Decide();
-  return d.writable ? d.folder : FolderPart(FileName);
+  return d.writable ? d.folder : FolderPart(file);
 }
 
 void SetFolderWriteCheck(FolderWriteCheck check) {

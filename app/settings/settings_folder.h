@@ -27,9 +27,9 @@ std::wstring UserSettingsFolder();
 std::vector<std::wstring> SettingsReadFolders();
 
 // Where the disk-speed test may write its scratch file before the first
-// change of FileName: the settings folder, or the file's own folder (where
+// change of `file`: the settings folder, or the file's own folder (where
 // the backup goes) when the settings cannot be written anywhere.
-std::wstring SpeedTestFolder(const std::wstring& FileName);
+std::wstring SpeedTestFolder(const std::wstring& file);
 
 // Whether the settings can be written in `folder`: it is made when missing,
 // a scratch file can be made and removed in it, and a "Setting.dat" already

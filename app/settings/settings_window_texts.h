@@ -40,6 +40,20 @@ inline constexpr std::array<const wchar_t*, 9> kLayoutFieldCaptions{L"上マー�
                                                                     L"ダンプとテキストの横マージン",
                                                                     L"テキストの右マージン"};
 
+// Shown when the main window had to make the page smaller than the saved
+// shape to fit its screen: kFitsScreen, the shape that fits, kSavedShape,
+// the saved one, kSavedShapeEnd; each shape's bytes a line and lines joined
+// by kShapeBy.
+inline constexpr wchar_t kFitsScreen[] = L"画面に収まる大きさ: ";
+inline constexpr wchar_t kShapeBy[] = L" × ";
+inline constexpr wchar_t kSavedShape[] = L"（保存: ";
+inline constexpr wchar_t kSavedShapeEnd[] = L"）";
+
+// Told when a number field holds text that is no number within its bounds:
+// the bounds joined by kRangeJoin, then kEnterNumberInRange.
+inline constexpr wchar_t kRangeJoin[] = L"～";
+inline constexpr wchar_t kEnterNumberInRange[] = L"の数値を入力してください。";
+
 // Also the colour chooser's buttons.
 inline constexpr wchar_t kOk[] = L"OK";
 inline constexpr wchar_t kCancel[] = L"Cancel";

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <string>
 #include <utility>
 
 #include "app/settings/colour_chooser_win.h"
@@ -11,6 +12,7 @@
 #include "app/settings/settings_window_texts.h"
 #include "app/settings/text_field.h"
 #include "common/file_seam.h"
+#include "common/message_box.h"
 #include "common/ui/controls_win.h"
 
 namespace vx {
@@ -71,10 +73,21 @@ constexpr std::array<TwipRect, kLayoutFieldCount> kFieldCaptionRects{{{3195, kHi
 constexpr TwipRect kOkRect{2940, 3000, 855, 315};
 constexpr TwipRect kCancelRect{3960, 3000, 915, 315};
 
+constexpr TwipSize kClientSize{5385, 3585};
+// Below the rest, clear of the colour frame, in the strip the window grows
+// by while it shows.
+constexpr TwipRect kLimitedShapeRect{60, kClientSize.height + 60, 5265, 195};
+constexpr int kGrownClientHeight = kLimitedShapeRect.y + kLimitedShapeRect.height + 90;
+
+std::wstring ShapeText(const PageShape& shape) {
+  return std::to_wstring(shape.bytes_per_line) + settings_window_texts::kShapeBy +
+         std::to_wstring(shape.lines);
+}
+
 }  // namespace
 
 SettingsWindow::SettingsWindow(SettingsHost& host)
-    : ModalWindow({L"VanteloxSettingsWindow", settings_window_texts::kCaption, {5385, 3585}}),
+    : ModalWindow({L"VanteloxSettingsWindow", settings_window_texts::kCaption, kClientSize}),
       host_(host) {}
 
 void SettingsWindow::CreateControls() {
@@ -119,9 +132,12 @@ void SettingsWindow::CreateControls() {
              .on_click = [this] { OnCancel(); },
              .id = IDCANCEL},
             kEscKey);
+  limited_shape_ = MakeLabel(site, {.rect = kLimitedShapeRect});
+  limited_shape_.Show(false);
   CreateToolTips();
   snapshot_ = DisplaySettings;
   ShowRecord();
+  ShowLimitedShape();
   filling_ = false;
 }
 
@@ -265,8 +281,22 @@ void SettingsWindow::ApplyToMainWindow() {
     if (layout_fields_[i].value() != applied[i]) layout_fields_[i].SetValue(applied[i]);
   }
   filling_ = was_filling;
+  ShowLimitedShape();
   host_.RefreshScrollRange();
   host_.RedrawPage();
+}
+
+void SettingsWindow::ShowLimitedShape() {
+  namespace t = settings_window_texts;
+  const PageShape saved{DisplaySettings.BytesPerLine, DisplaySettings.LinesPerPage};
+  const std::optional<PageShape> fits = host_.LimitedPageShape();
+  const bool limited = fits && *fits != saved;
+  if (limited) {
+    limited_shape_.SetText(t::kFitsScreen + ShapeText(*fits) + t::kSavedShape + ShapeText(saved) +
+                           t::kSavedShapeEnd);
+  }
+  SetClientHeight(limited ? kGrownClientHeight : kClientSize.height);
+  limited_shape_.Show(limited);
 }
 
 void SettingsWindow::OnFontChosen(int index) {
@@ -285,9 +315,29 @@ void SettingsWindow::ChooseColour(Colour& slot, const Swatch& swatch) {
   SetFocus(swatch.hwnd());
 }
 
-void SettingsWindow::OnOk() {
-  pending_ = false;
+bool SettingsWindow::TakeTypedNumbers() {
+  // Taken quietly, then applied once.
+  const bool was_filling = std::exchange(filling_, true);
+  NumberField* refused = font_size_.TakeTyped() ? nullptr : &font_size_;
+  for (int i : kLayoutFieldOrder) {
+    if (!layout_fields_[i].TakeTyped() && !refused) refused = &layout_fields_[i];
+  }
+  filling_ = was_filling;
   ApplyChanges();
+  if (!refused) return true;
+  namespace t = settings_window_texts;
+  ShowMessage(std::to_wstring(refused->min()) + t::kRangeJoin + std::to_wstring(refused->max()) +
+                  t::kEnterNumberInRange,
+              MsgButtons::Ok, MsgIcon::Exclamation);
+  // The window may have gone with its owner meanwhile.
+  if (hwnd()) refused->FocusText();
+  return false;
+}
+
+// Enter in any field comes here too: what a number field holds is taken first.
+void SettingsWindow::OnOk() {
+  if (!TakeTypedNumbers()) return;
+  pending_ = false;
   SaveSettings();
   CloseQuietly();
 }

@@ -41,9 +41,17 @@ class SettingsWindow : public ModalWindow, private ColourChooserHost {
   void ApplyChanges() override;
   // The record as it is into the main window.
   void ApplyToMainWindow();
+  // The shape that fits the screen beside the saved one, below the rest in a
+  // strip the window grows by, while the main window shows a smaller shape
+  // than the saved one; else no strip.
+  void ShowLimitedShape();
   void OnFontChosen(int index);
   // The colour chooser for `slot`, opened from `swatch`.
   void ChooseColour(Colour& slot, const Swatch& swatch);
+  // Every number field takes its typed text and the record follows; when
+  // one refuses its text the person is told its bounds and the keys go
+  // there. False then.
+  bool TakeTypedNumbers();
   void OnOk();
   void OnCancel();
   void OnClose() override;
@@ -69,6 +77,7 @@ class SettingsWindow : public ModalWindow, private ColourChooserHost {
   Swatch separator_swatch_;
   // By LayoutFields() index; 0 and 1 (top and left margin) are never shown.
   std::array<NumberField, kLayoutFieldCount> layout_fields_;
+  Label limited_shape_;
   HWND tool_tips_ = nullptr;
 };
 

@@ -15,15 +15,15 @@ namespace vx {
 
 class ComD3 {
  public:
-  void SetTitle(std::wstring TitleSt) { title_ = std::move(TitleSt); }
+  void SetTitle(std::wstring title) { title_ = std::move(title); }
   const std::wstring& Title() const { return title_; }
   // "description|pattern|..."; read back in the dialog's NUL-separated form.
-  void SetFilter(std::wstring_view Filterst) { filter_ = DialogFilter(Filterst); }
+  void SetFilter(std::wstring_view filter) { filter_ = DialogFilter(filter); }
   const std::wstring& Filter() const { return filter_; }
 
   // Writing 1 switches it on for good: a shortcut file is then returned as
   // itself, not as its target.
-  void SetFlag_Open_LinkThuru(int32_t value) { options_.SetLinkThuru(value); }
+  void SetFlag_Open_LinkThuru(int32_t value) { options_.SetShortcutsAsFiles(value); }
 
   // Shows the dialog modal to `owner`, which takes no keys or clicks while it
   // is up; the chosen full path, or empty on cancel or failure. A name that

@@ -13,15 +13,15 @@
 
 namespace vx {
 
-void DrawPage(HDC dc, const DisplaySettingsRecord& s, const std::wstring& path, int32_t start,
-              std::vector<uint8_t>& page_bytes, int32_t file_size) {
-  std::vector<uint8_t> bytes(static_cast<size_t>(PageByteCount(s)));
+void DrawPage(HDC dc, const DisplaySettingsRecord& settings, const std::wstring& path,
+              int32_t start, std::vector<uint8_t>& page_bytes, int32_t file_size) {
+  std::vector<uint8_t> bytes(static_cast<size_t>(PageByteCount(settings)));
   if (EditedFile(path).Read(int64_t{start} - 1, bytes) == ReadResult::NotOpened) {
     ShowMessage(path + std::wstring(file_texts::kOpenFailed), MsgButtons::Ok, MsgIcon::None);
     return;
   }
   page_bytes = std::move(bytes);
-  ReplayPage(dc, ComposePage(s, start, page_bytes, file_size, kShiftJisTables));
+  ReplayPage(dc, ComposePage(settings, start, page_bytes, file_size, kShiftJisTables));
 }
 
 }  // namespace vx

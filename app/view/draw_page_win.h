@@ -11,10 +11,10 @@
 namespace vx {
 
 // Reads the page from seek position `start` of path into page_bytes (the
-// page and the byte behind it) and draws it on `dc` as `s` lays it out (the
+// page and the byte behind it) and draws it on `dc` as `settings` lays it out (the
 // settings scaled for the screen). When the file cannot be
 // opened the user is told, and the DC and page_bytes keep what they had.
-void DrawPage(HDC dc, const DisplaySettingsRecord& s, const std::wstring& path, int32_t start,
-              std::vector<uint8_t>& page_bytes, int32_t file_size);
+void DrawPage(HDC dc, const DisplaySettingsRecord& settings, const std::wstring& path,
+              int32_t start, std::vector<uint8_t>& page_bytes, int32_t file_size);
 
 }  // namespace vx

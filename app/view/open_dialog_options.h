@@ -21,20 +21,23 @@ inline constexpr uint32_t kOfnAlways =
 
 // "description|pattern|..." with every "|" turned into NUL and ending in two
 // NULs, as the dialog's filter list must.
-std::wstring DialogFilter(std::wstring_view Filterst);
+std::wstring DialogFilter(std::wstring_view filter);
 
 // The open dialog's one option and the flag word it gives.
 class OpenDialogOptions {
  public:
-  // Writing 1 switches the option on; any other value leaves it as it is.
-  void SetLinkThuru(int32_t value) {
-    if (value == 1) link_thuru_ = true;
+  // Shortcut files chosen as themselves, not as their targets. Writing 1
+  // switches the option on; any other value leaves it as it is.
+  void SetShortcutsAsFiles(int32_t value) {
+    if (value == 1) shortcuts_as_files_ = true;
   }
 
-  uint32_t Flags() const { return kOfnAlways | (link_thuru_ ? kOfnNoDereferenceLinks : 0u); }
+  uint32_t Flags() const {
+    return kOfnAlways | (shortcuts_as_files_ ? kOfnNoDereferenceLinks : 0u);
+  }
 
  private:
-  bool link_thuru_ = false;
+  bool shortcuts_as_files_ = false;
 };
 
 }  // namespace vx

@@ -55,7 +55,7 @@ void InstallerWindow::CreateControls() {
   artwork_picture_.Show(false);
   status_label_ = MakeLabel(site, {.rect = kStatusRect});
   status_label_.Show(false);
-  Picture2.Create(hwnd(), {kProgressRect, 0, false});
+  progress_area_.Create(hwnd(), {kProgressRect, 0, false});
 }
 
 void InstallerWindow::LoadArtwork() {
@@ -73,7 +73,7 @@ void InstallerWindow::LoadArtwork() {
   ripple_.emplace(style_, std::move(source));
   work_.assign(kArtworkBytes, 0);
   DrawFrame();
-  ShowWindow(Picture2.hwnd(), SW_HIDE);
+  ShowWindow(progress_area_.hwnd(), SW_HIDE);
 }
 
 void InstallerWindow::DrawFrame() {
@@ -86,7 +86,7 @@ void InstallerWindow::DrawFrame() {
     const int side = DpiScale(hwnd())(kArtworkSide);
     DrawDib(dc.get(), work_, header_, side, side);
   }
-  Picture2.SetFrames(progress_frames_);
+  progress_area_.SetFrames(progress_frames_);
   UpdateWindow(hwnd());
 }
 
@@ -114,7 +114,7 @@ void InstallerWindow::StartRunning() {
   status_label_.Show(true);
 }
 
-void InstallerWindow::ShowProgressBar() { ShowWindow(Picture2.hwnd(), SW_SHOW); }
+void InstallerWindow::ShowProgressBar() { ShowWindow(progress_area_.hwnd(), SW_SHOW); }
 
 LRESULT InstallerWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {

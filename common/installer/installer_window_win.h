@@ -44,7 +44,7 @@ class InstallerWindow : public ModalWindow {
   const std::vector<uint8_t>& work_picture() const { return work_; }
   int64_t frame_count() const { return frame_count_; }
   int progress_frames() const { return progress_frames_; }
-  int bar_filled() const { return Picture2.filled(); }
+  int bar_filled() const { return progress_area_.filled(); }
   HWND status_label() const { return status_label_.hwnd(); }
 
  protected:
@@ -76,7 +76,7 @@ class InstallerWindow : public ModalWindow {
 
   Label artwork_picture_;
   Label status_label_;
-  ProgressArea Picture2;
+  ProgressArea progress_area_;
   bool running_ = false;
   int progress_frames_ = 0;
   int64_t frame_count_ = 0;

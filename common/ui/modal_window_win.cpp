@@ -76,31 +76,22 @@ void ModalWindow::Close() {
   Window::Close();
 }
 
-HWND ModalWindow::AddControl(ControlArgs args) {
-  if (!args.font) args.font = dialog_font();
-  return MakeControl(hwnd(), args);
-}
-
-HWND ModalWindow::AddLabel(std::wstring text, const PixelRect& rect, DWORD kind) {
-  return AddControl({L"STATIC", std::move(text), rect, kind | SS_NOPREFIX});
-}
-
-HWND ModalWindow::AddButton(std::wstring caption, const PixelRect& rect, int id, unsigned keys,
-                            DWORD more_style) {
-  const DWORD kind = (keys & kEnterKey) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
-  const HWND button =
-      AddControl({L"BUTTON", std::move(caption), rect, kind | WS_TABSTOP | more_style, id});
-  if (keys & kEnterKey) default_button_ = button;
-  if (keys & kEscKey) cancel_button_ = button;
-  return button;
-}
-
 PushButton ModalWindow::AddButton(ButtonArgs args, unsigned keys) {
   args.is_default = (keys & kEnterKey) != 0;
   const PushButton button = MakePushButton(DialogSite(), std::move(args));
   if (keys & kEnterKey) default_button_ = button.hwnd();
   if (keys & kEscKey) cancel_button_ = button.hwnd();
   return button;
+}
+
+void ModalWindow::SetClientHeight(int twips) {
+  RECT frame, client;
+  GetWindowRect(hwnd(), &frame);
+  GetClientRect(hwnd(), &client);
+  const int grow = TwipsToPixelsAt(twips, WindowDpi(hwnd())) - client.bottom;
+  if (grow == 0) return;
+  SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top + grow,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ModalWindow::OnDpiChanged(int dpi) {

@@ -1,6 +1,6 @@
 // ModalWindow: the one skeleton of the programs' modal windows. A window
 // states its class, caption, client size and icon (ModalArgs), makes its
-// controls in CreateControls and answers their commands in OnCommand. The
+// typed controls in CreateControls, their callbacks answering them. The
 // rest is done here: a captioned popup of that client size, centred over its
 // owner, the dialog font every control gets, the owner disabled while the
 // window runs its own message loop, Tab between controls, Enter for the
@@ -62,7 +62,7 @@ class ModalWindow : public FormWindow {
   virtual void CreateControls() = 0;
   // The control that has the focus when the window shows; none when null.
   virtual HWND FirstFocus() const { return nullptr; }
-  // Esc reaches OnCommand as the cancel button's own command; the default
+  // Esc reaches the cancel button as its own click; the default
   // button is named to DM_GETDEFID, so that Enter presses it (TakeDialogKey);
   // the close box waits for the end of the window's own long work.
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -70,19 +70,14 @@ class ModalWindow : public FormWindow {
   // had it, and the icon at the new density's sizes.
   void OnDpiChanged(int dpi) override;
 
-  // A control of this window, in the dialog font unless `args` names another.
-  HWND AddControl(ControlArgs args);
-  // A label, its text shown as it is (no & prefix); `kind` is its alignment
-  // or wrapping (SS_LEFT, SS_RIGHT, SS_LEFTNOWORDWRAP) and any more style.
-  HWND AddLabel(std::wstring text, const PixelRect& rect, DWORD kind = SS_LEFT);
-  // A push button with Tab stop; `keys` makes it the default or the cancel button.
-  HWND AddButton(std::wstring caption, const PixelRect& rect, int id, unsigned keys = kClickOnly,
-                 DWORD more_style = 0);
   // Where this window's typed controls are made: in the dialog font.
   ControlSite DialogSite() { return Site(dialog_font()); }
   // A typed push button in the dialog font; `keys` makes it the default or
   // the cancel button.
   PushButton AddButton(ButtonArgs args, unsigned keys = kClickOnly);
+  // The client area made `twips` high at the window's density, the window's
+  // top left corner and width kept: for a window that grows to show more.
+  void SetClientHeight(int twips);
   HFONT dialog_font() const { return dialog_font_.get(); }
   HWND owner() const { return owner_; }
 

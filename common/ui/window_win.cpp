@@ -76,7 +76,6 @@ LRESULT FormWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       // A control's notice carries its window; a menu item's or a key's does not.
       if (lp == 0 && HIWORD(wp) <= 1 && OnMenuCommand(LOWORD(wp))) return 0;
       if (routes_.Dispatch(LOWORD(wp), HIWORD(wp))) return 0;
-      if (OnCommand(LOWORD(wp), HIWORD(wp))) return 0;
       break;
     case WM_HSCROLL:
     case WM_VSCROLL:

@@ -94,12 +94,6 @@ class FormWindow : public Window {
     (void)id;
     return false;
   }
-  // WM_COMMAND from a control that has no route; true when it was answered.
-  virtual bool OnCommand(int id, int code) {
-    (void)id;
-    (void)code;
-    return false;
-  }
   // The window is now on a display of `dpi` dots an inch: it has taken the
   // suggested rectangle and its children their places at the new density;
   // what it made for the old one (fonts, its own layout) is made again here.

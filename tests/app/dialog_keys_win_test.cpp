@@ -12,6 +12,7 @@
 #include "common/file_seam.h"
 #include "tests/app/focus_watch_win.h"
 #include "tests/app/main_window_fixture_win.h"
+#include "tests/support/settings_files.h"
 
 namespace vx::test {
 namespace {
@@ -123,7 +124,7 @@ TEST_F(DialogKeysTest, SettingsTakeSpaceOnACheckBoxAndEnterAsOk) {
                             Do([&] { PostKey(FocusIn(window), VK_RETURN); }),
                         });
   EXPECT_NE(DisplaySettings.HideInputAfterEntry, before);
-  EXPECT_TRUE(fs::FileExists(ProgramFolder + L"VXSetting\\Setting.dat"));
+  EXPECT_TRUE(fs::FileExists(SettingsFile()));
 }
 
 TEST_F(DialogKeysTest, SwatchesTakeTheFocusOpenTheChooserByKeyAndGetTheFocusBack) {

@@ -10,6 +10,7 @@
 #include "app/view/menu_commands.h"
 #include "common/ui/dpi_scale.h"
 #include "tests/app/main_window_fixture_win.h"
+#include "tests/support/layout_check_win.h"
 
 namespace vx::test {
 namespace {

@@ -32,10 +32,9 @@ class DisplaySettingsFile : public testing::Test {
  protected:
   DisplaySettingsFile() { ProgramFolder = dir_.path(); }
 
-  std::wstring SettingsFile() const { return test::SettingsFileBeside(dir_.path()); }
   void WriteSettingsFile(const std::vector<uint8_t>& bytes) {
     ASSERT_TRUE(fs::MakeFolder(dir_ / L"VXSetting"));
-    test::WriteFileBytes(SettingsFile(), bytes);
+    test::WriteFileBytes(test::SettingsFile(), bytes);
   }
   void ExpectOnlyMessage(const wchar_t* text) {
     ASSERT_EQ(messages_.shown().size(), 1u);
@@ -54,7 +53,7 @@ TEST_F(DisplaySettingsFile, FirstStartMakesFolderAndDefaultFileSilently) {
   LoadSettings();
   EXPECT_EQ(DisplaySettings, DefaultSettings());
   EXPECT_TRUE(fs::FolderExists(dir_ / L"VXSetting"));
-  EXPECT_EQ(test::ReadFileBytes(SettingsFile()), test::EncodedSettings(DefaultSettings()));
+  EXPECT_EQ(test::ReadFileBytes(test::SettingsFile()), test::EncodedSettings(DefaultSettings()));
   EXPECT_TRUE(messages_.shown().empty());
 }
 
@@ -62,7 +61,7 @@ TEST_F(DisplaySettingsFile, SavedSettingsLoadBack) {
   WriteSettingsFile(std::vector<uint8_t>(300, 0x41));  // replaced, not overwritten
   DisplaySettings = Customised();
   SaveSettings();
-  EXPECT_EQ(test::ReadFileBytes(SettingsFile()).size(), kSettingsRecordSize);
+  EXPECT_EQ(test::ReadFileBytes(test::SettingsFile()).size(), kSettingsRecordSize);
 
   SetDefaultSettings();
   LoadSettings();
@@ -90,7 +89,7 @@ TEST_F(DisplaySettingsFile, ShortFilesAreReportedAndReplacedByDefaults) {
     LoadSettings();
     ExpectOnlyMessage(kReadFailed);
     EXPECT_EQ(DisplaySettings, DefaultSettings());
-    EXPECT_EQ(test::ReadFileBytes(SettingsFile()), test::EncodedSettings(DefaultSettings()));
+    EXPECT_EQ(test::ReadFileBytes(test::SettingsFile()), test::EncodedSettings(DefaultSettings()));
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,19 +15,51 @@
 namespace vx {
 namespace {
 
-TEST(NumberFieldRules, ParseTextReadsTheNumberThatTheFirstFiveCharactersBeginWith) {
+// Only a whole number within the field's bounds is read; every slip of the
+// keyboard is refused rather than read as some other number.
+TEST(NumberFieldRules, ReadNumberTakesOnlyAWholeNumberWithinTheBounds) {
   const struct {
     const wchar_t* text;
-    int32_t value;
+    std::optional<int32_t> value;  // within 0 to 100
   } cases[] = {
-      {L"99999", 99999}, {L"123456", 12345}, {L"1234.5", 1234}, {L"abc", 0},   {L"", 0},
-      {L"+", 0},         {L"-", 0},          {L".", 0},         {L"-12", -12}, {L"+7", 7},
-      {L"  7", 7},       {L"     5", 0},     {L"12ab", 12},     {L"1e3", 1},   {L"1.", 1},
-      {L"2.5", 2},       {L"3.5", 4},        {L"1.51", 2},      {L"1.49", 1},  {L"-2.5", -2},
-      {L"-1.5", -2},     {L".5", 0},         {L"99.95", 100},   {L"0.500", 0}, {L"1.500", 2},
-      {L"\t8", 8},       {L"- 5", 0},        {L"１２", 0},
+      {L"24", 24},
+      {L"0", 0},
+      {L"100", 100},
+      {L"  7 ", 7},
+      {L"+7", 7},
+      {L"-0", 0},
+      {L"007", 7},
+      {L"\u3000"
+       L"42",
+       42},
+      {L"２０", 20},
+      {L"１００", 100},
+      {L"＋５", 5},
+      {L"2０", 20},
+      {L"p24", {}},
+      {L"2x4", {}},
+      {L"abc", {}},
+      {L"", {}},
+      {L"   ", {}},
+      {L"+", {}},
+      {L"-", {}},
+      {L"101", {}},
+      {L"-1", {}},
+      {L"－１", {}},
+      {L"12.5", {}},
+      {L"1e2", {}},
+      {L"- 5", {}},
+      {L"1 2", {}},
+      {L"99999999999", {}},
+      {L"00000000050", 50},
   };
-  for (const auto& c : cases) EXPECT_EQ(ParseText(c.text), c.value) << std::wstring(c.text).c_str();
+  for (const auto& c : cases) {
+    EXPECT_EQ(ReadNumber(c.text, 0, 100), c.value) << std::wstring(c.text).c_str();
+  }
+  // Negative bounds take a sign, half- or full-width.
+  EXPECT_EQ(ReadNumber(L"-10", -10, 10), -10);
+  EXPECT_EQ(ReadNumber(L"－３", -10, 10), -3);
+  EXPECT_EQ(ReadNumber(L"-11", -10, 10), std::nullopt);
 }
 
 TEST(NumberFieldRules, AssignmentsAreBoundedAndStepsDoubleWithAModifier) {

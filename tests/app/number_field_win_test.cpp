@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,13 +44,13 @@ class NumberFieldTest : public ::testing::Test {
     };
     field = std::make_unique<NumberField>();
     ASSERT_TRUE(field->Create(host_.hwnd(), std::move(args)));
-    other_ = MakeControl(host_.hwnd(), {L"EDIT", L"", {10, 40, 50, 20}, WS_TABSTOP});
+    other_ = MakeEditField({host_.hwnd()}, {.rect = {10, 40, 50, 20}, .style = WS_TABSTOP}).hwnd();
   }
 
   HWND edit() const { return TextBoxOf(field->hwnd()); }
   std::wstring Shown() const { return ControlText(edit()); }
-  void Type(const wchar_t* text) { SetWindowTextW(edit(), text); }
-  void Key(int key, const std::vector<int>& held = {}) {
+  void PutText(const wchar_t* text) { SetWindowTextW(edit(), text); }
+  void PressKey(int key, const std::vector<int>& held = {}) {
     const bool alt = std::find(held.begin(), held.end(), VK_MENU) != held.end();
     KeyWith(edit(), alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, held);
   }
@@ -77,33 +78,40 @@ class NumberFieldTest : public ::testing::Test {
   HWND other_ = nullptr;
 };
 
-TEST_F(NumberFieldTest, TypedNumbersAreTakenOnEnterAndWhenTheFocusLeaves) {
+// A typed number is taken when the focus leaves or when the owner takes it;
+// a text that is no whole number within the bounds never is: the number and
+// the text stay as they are.
+TEST_F(NumberFieldTest, TypedNumbersAreTakenWhenTheFocusLeavesOrTheOwnerTakesThem) {
   const struct {
     int32_t min, max;
     const wchar_t* typed;
-    bool enter;  // else the focus leaves
-    int32_t value;
+    bool by_owner;  // else the focus leaves
+    std::optional<int32_t> taken;
   } cases[] = {
-      {0, 128, L"99999", true, 128}, {-99999, 99999, L"123456", true, 12345},
-      {16, 48, L"abc", false, 16},   {0, 255, L"-5", true, 0},
-      {0, 255, L"12.5", false, 12},  {0, 255, L"+", true, 0},
-      {-10, 10, L"-3.5", false, -4},
+      {0, 128, L"128", true, 128},  {-99999, 99999, L"-12345", false, -12345},
+      {16, 48, L"２０", true, 20},  {16, 48, L"abc", false, {}},
+      {0, 255, L"-5", true, {}},    {0, 255, L"12.5", false, {}},
+      {0, 128, L"99999", true, {}}, {0, 255, L"", false, {}},
   };
   for (const auto& c : cases) {
     NumberFieldArgs args;
     args.min = c.min;
     args.max = c.max;
+    args.value = c.min + 1;
     Make(args);
     changes.clear();
-    Type(c.typed);
-    if (c.enter) {
-      Key(VK_RETURN);
+    PutText(c.typed);
+    bool took = false;
+    if (c.by_owner) {
+      took = field->TakeTyped();
     } else {
       LeaveField();
     }
-    EXPECT_EQ(field->value(), c.value) << c.typed;
-    EXPECT_EQ(Shown(), std::to_wstring(c.value));
-    EXPECT_EQ(changes, std::vector<int32_t>{c.value}) << c.typed;
+    const int32_t value = c.taken.value_or(c.min + 1);
+    EXPECT_EQ(field->value(), value) << c.typed;
+    EXPECT_EQ(Shown(), c.taken ? std::to_wstring(value) : c.typed) << c.typed;
+    EXPECT_EQ(changes, c.taken ? std::vector<int32_t>{value} : std::vector<int32_t>{}) << c.typed;
+    if (c.by_owner) EXPECT_EQ(took, c.taken.has_value()) << c.typed;
   }
 }
 
@@ -127,16 +135,16 @@ TEST_F(NumberFieldTest, UpAndDownStepAndShiftCtrlOrAltDoubleTheStep) {
   args.value = 16;
   args.key_step = 16;
   Make(args);
-  Key(VK_UP);
-  Key(VK_DOWN);
-  Key(VK_DOWN);
-  Key(VK_UP, {VK_SHIFT});
-  Key(VK_DOWN, {VK_CONTROL});
-  Key(VK_UP, {VK_MENU});
+  PressKey(VK_UP);
+  PressKey(VK_DOWN);
+  PressKey(VK_DOWN);
+  PressKey(VK_UP, {VK_SHIFT});
+  PressKey(VK_DOWN, {VK_CONTROL});
+  PressKey(VK_UP, {VK_MENU});
   EXPECT_EQ(changes, (std::vector<int32_t>{32, 16, 16, 48, 16, 48}));
   // The arrows take the number shown, not the text typed over it.
-  Type(L"20");
-  Key(VK_DOWN);
+  PutText(L"20");
+  PressKey(VK_DOWN);
   EXPECT_EQ(field->value(), 32);
 }
 
@@ -145,7 +153,7 @@ TEST_F(NumberFieldTest, DraggingUpOrDownStepsOncePer15Pixels) {
   args.value = 100;
   args.drag_step = 5;
   Make(args);
-  Type(L"50");  // the drag starts from the text
+  PutText(L"50");  // the drag starts from the text
   Mouse(WM_LBUTTONDOWN, 10);
   Mouse(WM_MOUSEMOVE, 3);
   EXPECT_EQ(field->value(), 50);
@@ -170,7 +178,7 @@ TEST_F(NumberFieldTest, AHeldButtonRepeatsUntilTheReleaseWithTheMouseCaptured) {
     captured = captured && GetCapture() == field->hwnd();
     if (changes.size() == 5) PostMessageW(field->hwnd(), WM_LBUTTONUP, 0, 0);
   };
-  Type(L"10");
+  PutText(L"10");
   Press(kPlus);
   EXPECT_EQ(changes, (std::vector<int32_t>{11, 12, 13, 14, 15}));
   EXPECT_TRUE(captured);
@@ -219,18 +227,18 @@ TEST_F(NumberFieldTest, ADisabledFieldIgnoresKeysDragsAndButtonsButTakesItsTextO
   field->SetEnabled(false);
   EXPECT_FALSE(IsWindowEnabled(edit()));
   EXPECT_EQ(GetWindowLongW(edit(), GWL_STYLE) & WS_TABSTOP, 0);
-  Key(VK_UP);
+  PressKey(VK_UP);
   Click(kPlus);
   Mouse(WM_LBUTTONDOWN, 10);
   Mouse(WM_MOUSEMOVE, -40);
   Mouse(WM_LBUTTONUP, -40);
   EXPECT_TRUE(changes.empty());
-  Type(L"7");
+  PutText(L"7");
   SendMessageW(edit(), WM_KILLFOCUS, 0, 0);
   EXPECT_EQ(changes, std::vector<int32_t>{7});
   field->SetEnabled(true);
   EXPECT_NE(GetWindowLongW(edit(), GWL_STYLE) & WS_TABSTOP, 0);
-  Key(VK_UP);
+  PressKey(VK_UP);
   EXPECT_EQ(field->value(), 8);
 }
 

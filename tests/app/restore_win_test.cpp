@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "app/edit/backup.h"
 #include "app/view/menu_commands.h"
 #include "common/file_seam.h"
 #include "tests/app/main_window_fixture_win.h"
+#include "tests/support/byte_entry_win.h"
 
 namespace vx::test {
 namespace {
@@ -15,12 +15,7 @@ using Bytes = std::vector<uint8_t>;
 
 using namespace menu_commands;
 
-class RestoreTest : public MainWindowTest {
- protected:
-  std::wstring BackUpOf(const std::wstring& path) const {
-    return BackUpPathFor(path, DisplaySettings.BackUpSuffix);
-  }
-};
+class RestoreTest : public MainWindowTest {};
 
 TEST_F(RestoreTest, StartUpOffersRestoreOnlyWhenTheBackupExists) {
   const std::wstring path = dir / L"data.bin";
@@ -28,7 +23,7 @@ TEST_F(RestoreTest, StartUpOffersRestoreOnlyWhenTheBackupExists) {
   EXPECT_TRUE(Grayed(kRestore));
   form.reset();
 
-  WriteFileBytes(BackUpOf(path), {5});
+  WriteFileBytes(BackUpName(path), {5});
   Start(path);
   EXPECT_FALSE(Grayed(kRestore));
 }
@@ -67,7 +62,7 @@ TEST_F(RestoreTest, RestorePutsTheFirstContentBackAndStartsAfresh) {
   PageKey(VK_DELETE);
   EXPECT_TRUE(messages.shown().empty());
   EXPECT_EQ(ReadFileBytes(path), (Bytes{1, 2}));
-  EXPECT_EQ(ReadFileBytes(BackUpOf(path)), (Bytes{1, 2, 3}));
+  EXPECT_EQ(ReadFileBytes(BackUpName(path)), (Bytes{1, 2, 3}));
   EXPECT_FALSE(Grayed(kRestore));
 }
 
@@ -82,7 +77,7 @@ TEST_F(RestoreTest, AFailedRestoreLeavesBothTheFileAndTheBackup) {
   EXPECT_EQ(messages.shown()[0].text, L"復元に失敗しました。");
   EXPECT_EQ(messages.shown()[0].icon, MsgIcon::Critical);
   EXPECT_EQ(ReadFileBytes(path), (Bytes{0, 1, 2, 3}));
-  EXPECT_EQ(ReadFileBytes(BackUpOf(path)), (Bytes{1, 2, 3}));
+  EXPECT_EQ(ReadFileBytes(BackUpName(path)), (Bytes{1, 2, 3}));
   // Nothing was restored: the changes can still be undone.
   EXPECT_FALSE(Grayed(kUndo));
   EXPECT_TRUE(view().changed());

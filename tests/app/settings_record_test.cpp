@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cwctype>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "app/edit/backup.h"
+#include "common/text_case.h"
 
 namespace vx {
 namespace {
@@ -235,11 +235,6 @@ std::wstring AsWindowsReads(std::wstring name) {
   return name.substr(0, name.find_last_not_of(L" .") + 1);
 }
 
-std::wstring Lower(std::wstring text) {
-  for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(c));
-  return text;
-}
-
 TEST(SettingsRecord, BackUpSuffixThatWouldNotMakeAFileOfItsOwnIsTheDefault) {
   for (const std::string& suffix :
        {std::string(10, ' '), std::string(10, '\0'), std::string(" . . . . .", 10),
@@ -285,7 +280,7 @@ TEST(SettingsRecord, RandomRecordsReadSaveAndReadAlike) {
       const std::wstring name = AsWindowsReads(backup.substr(mark));
       EXPECT_EQ(name.find_first_of(L"\\/:"), std::wstring::npos) << "round " << round;
       EXPECT_NE(name, L"..");
-      EXPECT_NE(Lower(name), Lower(file.substr(mark))) << "round " << round;
+      EXPECT_NE(LowerCase(name), LowerCase(file.substr(mark))) << "round " << round;
       EXPECT_FALSE(name.empty());
     }
   }

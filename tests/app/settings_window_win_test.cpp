@@ -7,6 +7,7 @@
 // commctrl.h needs windows.h before it.
 #include <commctrl.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <string>
@@ -16,8 +17,11 @@
 #include "app/settings/colour_chooser_win.h"
 #include "app/settings/font_cache.h"
 #include "app/settings/installed_fonts_win.h"
+#include "app/settings/layout_fields.h"
 #include "app/settings/page_geometry.h"
 #include "app/settings/settings_record.h"
+#include "app/settings/settings_window_texts.h"
+#include "app/settings/settings_window_win.h"
 #include "app/view/menu_commands.h"
 #include "common/file_seam.h"
 #include "common/ui/dpi_scale.h"
@@ -37,17 +41,14 @@ const std::vector<std::wstring> kFieldCaptions{
     L"ダンプ下マージン", L"ダンプ右マージン", L"番地右マージン",      kBytesPerLine,
     kLinesPerPage,       kDumpTextGap,        L"テキストの右マージン"};
 
-// A window made over `window` from now on is made at `dpi`, as on a display of that density.
-void MoveToDensity(HWND window, int dpi) {
-  RECT suggested;
-  GetWindowRect(window, &suggested);
-  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+// The index of the layout field captioned `caption` (LayoutFields()).
+int LayoutFieldIndex(const std::wstring& caption) {
+  const auto& captions = settings_window_texts::kLayoutFieldCaptions;
+  return static_cast<int>(std::find(captions.begin(), captions.end(), caption) - captions.begin());
 }
 
 class SettingsWindowTest : public MainWindowTest {
  protected:
-  std::wstring SettingsFile() const { return SettingsFileBeside(ProgramFolder); }
-
   // Opens the settings window with Settings in the Tools menu and runs
   // `steps` while it is up; one of them must close it.
   void WithSettings(std::vector<Step> steps) {
@@ -112,7 +113,7 @@ TEST_F(SettingsWindowTest, OpensWithItsControlsInTheirFramesShowingTheRecord) {
     caption = ControlText(Settings());
     GetClientRect(Settings(), &client);
     children = Children(Settings());
-    faults = LayoutFaultsWithin(Settings());
+    faults = LayoutFaults(Settings());
     font = ControlText(Combo());
     for (const std::wstring& c : kFieldCaptions) field_texts.push_back(ControlText(Field(c)));
     field_texts.push_back(ControlText(FontSize()));
@@ -126,9 +127,7 @@ TEST_F(SettingsWindowTest, OpensWithItsControlsInTheirFramesShowingTheRecord) {
     EnumThreadWindows(
         GetCurrentThreadId(),
         [](HWND h, LPARAM found) -> BOOL {
-          wchar_t name[64];
-          GetClassNameW(h, name, 64);
-          if (std::wstring(name) == TOOLTIPS_CLASSW) *reinterpret_cast<HWND*>(found) = h;
+          if (ClassOf(h) == TOOLTIPS_CLASSW) *reinterpret_cast<HWND*>(found) = h;
           return TRUE;
         },
         reinterpret_cast<LPARAM>(&tooltip));
@@ -195,7 +194,8 @@ TEST_F(SettingsWindowTest, EveryDensityScalesTheLayoutAndKeepsItsRelations) {
   StartOn({1});
   std::vector<Child> at_base;
   for (int dpi : {96, 120, 144, 168, 192}) {
-    MoveToDensity(form->hwnd(), dpi);
+    // Windows made over the main window from now on are made at its density.
+    ChangeDensity(form->hwnd(), dpi);
     std::vector<Child> children;
     RECT client{};
     std::wstring faults;
@@ -205,7 +205,7 @@ TEST_F(SettingsWindowTest, EveryDensityScalesTheLayoutAndKeepsItsRelations) {
       for (const Child& c : Children(Settings())) {
         if (GetParent(c.hwnd) == Settings()) children.push_back(c);
       }
-      faults = LayoutFaultsWithin(Settings());
+      faults = LayoutFaults(Settings());
       PressEscape();
     })});
     EXPECT_EQ(client.right, TwipsToPixelsAt(5385, dpi)) << dpi;
@@ -281,17 +281,16 @@ TEST_F(SettingsWindowTest, CancelEscAndTheCloseBoxPutTheRecordAndTheMainWindowBa
 TEST_F(SettingsWindowTest, OkKeepsAndSavesWhatWasSetAndTheTypedFontComesBack) {
   StartOn(std::vector<uint8_t>(64, 0x41));
   const std::wstring typed = L"未登録のフォント";
-  bool open_after_enter = false;
   WithSettings({Do([&] {
                   // The smallest font keeps 48 bytes a line on the test screen.
+                  // Typed numbers are taken as the focus leaves their fields.
+                  SetFocus(FontSize());
                   SetWindowTextW(FontSize(), L"4");
-                  Key(FontSize(), VK_RETURN);
+                  SetFocus(Field(kBytesPerLine));
                   SetWindowTextW(Field(kBytesPerLine), L"20");
-                  // Enter takes the number: it goes to the field, not to a button.
-                  PostMessageW(Field(kBytesPerLine), WM_KEYDOWN, VK_RETURN, 0);
+                  SetFocus(Combo());
                 }),
                 [&] { return DisplaySettings.BytesPerLine == 20; }, Do([&] {
-                  open_after_enter = IsWindowVisible(Settings()) != 0;
                   Key(Field(kBytesPerLine), VK_UP);
                   EXPECT_EQ(DisplaySettings.BytesPerLine, 36);
                   Key(Field(kBytesPerLine), VK_UP);
@@ -300,7 +299,6 @@ TEST_F(SettingsWindowTest, OkKeepsAndSavesWhatWasSetAndTheTypedFontComesBack) {
                   SetWindowTextW(Combo(), typed.c_str());
                   Click(Control(L"OK"));
                 })});
-  EXPECT_TRUE(open_after_enter);
   EXPECT_EQ(DisplaySettings.BytesPerLine, 48);
   EXPECT_EQ(DisplaySettings.InputRadix, 2);
   EXPECT_TRUE(DisplaySettings.AutoCompleteAtMax);
@@ -321,37 +319,136 @@ TEST_F(SettingsWindowTest, OkKeepsAndSavesWhatWasSetAndTheTypedFontComesBack) {
   EXPECT_EQ(GetFontName(), typed);
 }
 
-// Typed beyond every bound, then OK: the window keeps the largest layout
-// it can make (with stored margins of 1024, which its hidden fields hold to
-// 128), the main window limits its page shape to the screen and the fields
+// Enter in a number field takes its number and presses OK, as in every
+// other field: the window closes with the number saved.
+TEST_F(SettingsWindowTest, EnterInEachNumberFieldTakesItsNumberAndPressesOk) {
+  StartOn(std::vector<uint8_t>(64, 0x41));
+  const DisplaySettingsRecord before = DisplaySettings;
+  std::vector<std::wstring> captions = kFieldCaptions;
+  captions.push_back(L"サイズ");
+  for (const std::wstring& caption : captions) {
+    SCOPED_TRACE(::testing::PrintToString(caption));
+    DisplaySettings = before;
+    const bool font = caption == L"サイズ";
+    const LayoutField* field = font ? nullptr : &LayoutFields()[LayoutFieldIndex(caption)];
+    const int32_t now = font ? before.FontSize : field->shown(before);
+    // One more than now, or one less at the upper bound.
+    const int32_t typed = now < (font ? kMaxFontSize : field->max) ? now + 1 : now - 1;
+    WithSettings({Do([&] {
+      const HWND box = font ? FontSize() : Field(caption);
+      SetFocus(box);
+      SetWindowTextW(box, std::to_wstring(typed).c_str());
+      PostKey(box, VK_RETURN);
+    })});
+    const std::optional<DisplaySettingsRecord> saved =
+        DecodeSettings(ReadFileBytes(SettingsFile()));
+    ASSERT_TRUE(saved.has_value());
+    EXPECT_EQ(font ? saved->FontSize : field->shown(*saved), typed);
+    EXPECT_TRUE(messages.shown().empty());
+  }
+}
+
+// A typing slip is refused with a message that names the field's bounds;
+// the field keeps its number, and neither Enter nor OK closes the window
+// while it holds the slip. Full-width digits are digits.
+TEST_F(SettingsWindowTest, ANumberFieldRefusesTextThatIsNoNumberInItsRange) {
+  StartOn(std::vector<uint8_t>(64, 0x41));
+  const std::wstring font_range = std::to_wstring(kMinFontSize) + L"～" +
+                                  std::to_wstring(kMaxFontSize) + L"の数値を入力してください。";
+  const LayoutField& lines = LayoutFields()[LayoutFieldIndex(kLinesPerPage)];
+  const std::wstring lines_range = std::to_wstring(lines.min) + L"～" + std::to_wstring(lines.max) +
+                                   L"の数値を入力してください。";
+  const struct {
+    const wchar_t* caption;
+    std::wstring typed;
+    std::wstring refusal;  // none when the number is taken
+  } entries[] = {
+      {L"サイズ", L"p24", font_range},
+      {L"サイズ", L"2x4", font_range},
+      {L"サイズ", L"abc", font_range},
+      {L"サイズ", L"", font_range},
+      {L"サイズ", std::to_wstring(kMaxFontSize + 1), font_range},
+      {kLinesPerPage, std::to_wstring(lines.min - 1), lines_range},
+      {L"サイズ", L"２０", L""},
+  };
+  const DisplaySettingsRecord before = DisplaySettings;
+  for (const auto& e : entries) {
+    SCOPED_TRACE(::testing::PrintToString(e.typed));
+    DisplaySettings = before;
+    fs::RemoveFile(SettingsFile());
+    messages.Clear();
+    HWND box = nullptr;
+    bool open_after_enter = false, open_after_ok = false;
+    std::wstring shown_after;
+    DisplaySettingsRecord while_refused;
+    WithSettings({Do([&] {
+                    box = Field(e.caption);
+                    SetFocus(box);
+                    SetWindowTextW(box, e.typed.c_str());
+                    PostKey(box, VK_RETURN);
+                  }),
+                  [&] { return !messages.shown().empty() || !IsWindow(Settings()); }, Do([&] {
+                    if (!IsWindow(Settings())) return;
+                    open_after_enter = true;
+                    Click(Control(L"OK"));
+                    open_after_ok = IsWindow(Settings()) != 0;
+                    shown_after = ControlText(box);
+                    while_refused = DisplaySettings;
+                    if (open_after_ok) Click(Control(L"Cancel"));
+                  })});
+    if (e.refusal.empty()) {
+      EXPECT_TRUE(messages.shown().empty());
+      EXPECT_FALSE(open_after_enter);
+      EXPECT_EQ(DecodeSettings(ReadFileBytes(SettingsFile()))->FontSize, 20);
+      continue;
+    }
+    EXPECT_EQ(messages.texts(), (std::vector<std::wstring>{e.refusal, e.refusal}));
+    EXPECT_TRUE(open_after_enter);
+    EXPECT_TRUE(open_after_ok);
+    EXPECT_EQ(shown_after, e.typed) << "the slip stays to be mended";
+    EXPECT_EQ(while_refused, before);
+    EXPECT_FALSE(fs::FileExists(SettingsFile()));
+  }
+}
+
+// Every field typed at its upper bound, then OK: the window keeps the
+// largest layout it can make (with stored margins of 1024, which its hidden
+// fields hold to 128), the main window limits its page shape to the screen and the fields
 // show that shape, and the start-up reading takes the saved file; the same
 // for the smallest, which fits as it is.
 TEST_F(SettingsWindowTest, TheLargestAndSmallestLayoutsAreSavedReadablyForTheNextStart) {
   StartOn(std::vector<uint8_t>(64, 0x41));
   const struct {
     int32_t margins;
-    const wchar_t* typed;
+    bool largest;
     bool fits;
     int width, height;  // of the smallest page
-  } extremes[] = {{1024, L"99999", false, 0, 0}, {0, L"-9999", true, 136, 44}};
+  } extremes[] = {{1024, true, false, 0, 0}, {0, false, true, 136, 44}};
   for (const auto& e : extremes) {
+    SCOPED_TRACE(e.largest ? "largest" : "smallest");
     DisplaySettings.TopMargin = e.margins;
     DisplaySettings.LeftMargin = e.margins;
+    const auto bound = [&](int32_t min, int32_t max) {
+      return std::to_wstring(e.largest ? max : min);
+    };
     std::wstring shown_bytes, shown_lines;
     WithSettings({Do([&] {
+      // Each typed number is taken as the focus moves on to the next field.
       for (const std::wstring& caption : kFieldCaptions) {
-        SetWindowTextW(Field(caption), e.typed);
-        Key(Field(caption), VK_RETURN);
+        const LayoutField& field = LayoutFields()[LayoutFieldIndex(caption)];
+        SetFocus(Field(caption));
+        SetWindowTextW(Field(caption), bound(field.min, field.max).c_str());
       }
-      SetWindowTextW(FontSize(), e.typed);
-      Key(FontSize(), VK_RETURN);
+      SetFocus(FontSize());
+      SetWindowTextW(FontSize(), bound(kMinFontSize, kMaxFontSize).c_str());
+      SetFocus(Combo());
       shown_bytes = ControlText(Field(kBytesPerLine));
       shown_lines = ControlText(Field(kLinesPerPage));
       Click(Control(L"OK"));
     })});
     const std::optional<DisplaySettingsRecord> saved =
         DecodeSettings(ReadFileBytes(SettingsFile()));
-    ASSERT_TRUE(saved.has_value()) << e.typed;
+    ASSERT_TRUE(saved.has_value());
     EXPECT_EQ(*saved, DisplaySettings);
     EXPECT_EQ(shown_bytes, std::to_wstring(saved->BytesPerLine));
     EXPECT_EQ(shown_lines, std::to_wstring(saved->LinesPerPage));
@@ -468,6 +565,75 @@ TEST_F(SettingsWindowTest, EscTheCloseBoxOrOkWhileAButtonIsHeldEndTheRepeat) {
   }
 }
 
+// A main window on a screen that holds at most `most`: the shape it shows is
+// the saved one cut to that, or none when it has no such limit.
+class LimitingHost : public SettingsHost {
+ public:
+  void ApplySettings() override {}
+  void RefreshScrollRange() override {}
+  void RedrawPage() override {}
+  std::optional<PageShape> LimitedPageShape() const override {
+    if (!most) return std::nullopt;
+    return PageShape{std::min(DisplaySettings.BytesPerLine, most->bytes_per_line),
+                     std::min(DisplaySettings.LinesPerPage, most->lines)};
+  }
+  std::optional<PageShape> most;
+};
+
+constexpr wchar_t kFitsScreen[] = L"画面に収まる大きさ: ";
+
+// The text of the shown label that tells a limited shape; empty when none shows.
+std::wstring LimitShown(HWND window) {
+  for (const Child& c : Children(window)) {
+    if (c.text.starts_with(kFitsScreen) && IsWindowVisible(c.hwnd)) return c.text;
+  }
+  return L"";
+}
+
+// The shape that fits the screen shows beside the saved one, in a strip the
+// window grows by, only while the two differ; it follows the fields.
+TEST_F(SettingsWindowTest, AShapeLimitedToTheScreenShowsBesideTheSavedOne) {
+  StartOn({1});
+  DisplaySettings.BytesPerLine = 48;
+  DisplaySettings.LinesPerPage = 96;
+  const DisplaySettingsRecord before = DisplaySettings;
+  const std::wstring fits = kFitsScreen;
+  const struct {
+    std::optional<PageShape> most;
+    std::wstring shown, after_bytes_down;  // empty when nothing shows
+  } cases[] = {
+      {std::nullopt, L"", L""},
+      {PageShape{48, 96}, L"", L""},
+      {PageShape{16, 38}, fits + L"16 × 38（保存: 48 × 96）", fits + L"16 × 38（保存: 32 × 96）"},
+      {PageShape{32, 96}, fits + L"32 × 96（保存: 48 × 96）", L""},
+  };
+  int designed_height = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.shown));
+    DisplaySettings = before;
+    LimitingHost host;
+    host.most = c.most;
+    SettingsWindow window(host);
+    RECT client{};
+    std::wstring faults, shown, after_down;
+    DriveModal(
+        form->hwnd(), [&] { window.ShowModal(form->hwnd()); },
+        [&](HWND w) {
+          GetClientRect(w, &client);
+          faults = LayoutFaults(w);
+          shown = LimitShown(w);
+          Key(TextBoxOf(NumberFieldBeside(w, kBytesPerLine)), VK_DOWN);
+          after_down = LimitShown(w);
+          Click(ChildWithText(w, L"Cancel"));
+        });
+    if (!c.most) designed_height = client.bottom;
+    EXPECT_EQ(faults, L"");
+    EXPECT_EQ(shown, c.shown);
+    EXPECT_EQ(after_down, c.after_bytes_down);
+    EXPECT_EQ(client.bottom > designed_height, !c.shown.empty());
+  }
+}
+
 class CountingHost : public ColourChooserHost {
  public:
   void ApplyChanges() override { ++calls; }
@@ -515,6 +681,22 @@ class ColourChooserTest : public MainWindowTest {
   CountingHost host;
   Colour slot = 0;
 };
+
+// At every density each control keeps a margin from the chooser's edges,
+// lies clear of the others and shows its whole text.
+TEST_F(ColourChooserTest, EveryDensityKeepsTheControlsClearOfTheEdgesAndOfEachOther) {
+  Start(L"");
+  for (int dpi : {96, 120, 144, 168, 192}) {
+    // Windows made over the main window from now on are made at its density.
+    ChangeDensity(form->hwnd(), dpi);
+    std::wstring faults = L"not shown";
+    Choose(0x00EFEFEF, [&](HWND window, const ChooserControls& c) {
+      faults = LayoutFaults(window, ScaleForDpi(4, dpi));
+      Click(c.cancel);
+    });
+    EXPECT_EQ(faults, L"") << dpi;
+  }
+}
 
 TEST_F(ColourChooserTest, OpensInTheModeOfItsColourWithExactlyOneWrite) {
   Start(L"");

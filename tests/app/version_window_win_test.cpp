@@ -33,7 +33,7 @@ TEST_F(VersionWindowTest, ShowsNameVersionMakerAndIconAndClosesWithItsButton) {
     caption = ControlText(w);
     GetClientRect(w, &client);
     children = Children(w);
-    faults = LayoutFaultsWithin(w);
+    faults = LayoutFaults(w);
     if (const Child* name = ByText(children, L"Vantelox")) {
       GetObjectW(reinterpret_cast<HFONT>(SendMessageW(name->hwnd, WM_GETFONT, 0, 0)),
                  sizeof name_font, &name_font);

@@ -72,21 +72,6 @@ Texts Without(Texts texts, const std::wstring& left_out) {
   return texts;
 }
 
-// The texts a status label is given, in order.
-class StatusRecorder {
- public:
-  void Attach(HWND label) {
-    subclass_.Attach(label, [this](UINT msg, WPARAM, LPARAM lp, LRESULT&) {
-      if (msg == WM_SETTEXT) texts.emplace_back(reinterpret_cast<const wchar_t*>(lp));
-      return false;
-    });
-  }
-  Texts texts;
-
- private:
-  MessageHook subclass_;
-};
-
 class InstallRunTest : public InstallerMachineTest {
  protected:
   struct InstallResult {
@@ -97,27 +82,33 @@ class InstallRunTest : public InstallerMachineTest {
 
   // The wizard from its first page to its end, with the recorded or default folder.
   InstallResult Install(const std::wstring& setup_folder, WizardAnswers answers) {
-    WizardRun wizard(registry, setup_folder);
-    StatusRecorder statuses;
-    statuses.Attach(wizard.window().status_label());
-    wizard.Install(answers);
-    EXPECT_EQ(wizard.window().hwnd(), nullptr) << "the wizard ends with the install";
-    return {statuses.texts, wizard.window().bar_filled(), wizard.window().progress_frames()};
+    Texts statuses;
+    const InstallRun run =
+        RunInstall(registry, setup_folder, answers,
+                   [&](const std::wstring& status, int) { statuses.push_back(status); });
+    EXPECT_TRUE(run.ended) << "the wizard ends with the install";
+    return {statuses, run.bar_filled, run.progress_frames};
   }
 
   // The uninstaller from its start to its end; the status texts it showed.
   Texts Uninstall() {
-    StatusRecorder statuses;
+    Texts statuses;
+    MessageHook status_hook;
+    bool watching = false;
     RunUninstaller(registry, [&](uninstall::UninstallWindow& uninstaller) {
       // The label is there once the questions are asked.
       SetMessageHandler([&](const MessageRequest& request) {
-        if (statuses.texts.empty()) statuses.Attach(uninstaller.status_label());
+        if (!watching) {
+          WatchStatus(status_hook, uninstaller,
+                      [&](const std::wstring& status, int) { statuses.push_back(status); });
+          watching = true;
+        }
         shown.push_back(request.text);
         return request.buttons == MsgButtons::YesNo ? uninstall_answer : MsgAnswer::Ok;
       });
     });
     SetMessageHandler({});
-    return statuses.texts;
+    return statuses;
   }
 
   // What the uninstaller showed, and how it answers its questions.

@@ -7,7 +7,9 @@
 #include <functional>
 #include <string>
 
+#include "common/installer/installer_window_win.h"
 #include "common/registry_win.h"
+#include "common/ui/controls_win.h"
 #include "setup/setup_window_win.h"
 #include "tests/installers/setup_window_test_view_win.h"
 #include "uninstall/uninstall_window_win.h"
@@ -40,6 +42,24 @@ class WizardRun {
  private:
   setup::SetupWindow window_;
 };
+
+// Sees each status text an installer window shows, as it is shown, with the
+// frames its bar has advanced by then.
+using StatusWatch = std::function<void(const std::wstring& status, int progress_frames)>;
+// Hands `watch` the status texts `window` shows while `hook` stays attached.
+void WatchStatus(MessageHook& hook, InstallerWindow& window, StatusWatch watch);
+
+// What the wizard left at its end.
+struct InstallRun {
+  bool ended = false;  // the window closed with the install
+  int bar_filled = 0;
+  int progress_frames = 0;
+};
+// The wizard from its first page to its end, with the recorded or the
+// default folder, over the setup folder given; `watch`, when given, sees
+// its status texts.
+InstallRun RunInstall(Registry& registry, const std::wstring& setup_folder, WizardAnswers answers,
+                      const StatusWatch& watch = {});
 
 // Runs the uninstaller from its start to its end. `watch`, when given, sees
 // the window before it starts.

@@ -92,21 +92,11 @@ class RemovalMachineTest : public InstallerMachineTest {
   // The wizard from its first page to its end, with the recorded or
   // default folder; the answer to the start question is No.
   void Install(const std::wstring& setup_folder, WizardAnswers answers,
-               const std::function<void(const std::wstring&, int)>& on_status = {}) {
-    WizardRun wizard(registry, setup_folder);
-    MessageHook statuses;
-    if (on_status) {
-      statuses.Attach(wizard.window().status_label(), [&](UINT msg, WPARAM, LPARAM lp, LRESULT&) {
-        if (msg == WM_SETTEXT) {
-          on_status(reinterpret_cast<const wchar_t*>(lp), wizard.window().progress_frames());
-        }
-        return false;
-      });
-    }
+               const StatusWatch& on_status = {}) {
     on_message = [](const MessageRequest&) { return MsgAnswer::No; };
-    wizard.Install(answers);
+    const bool ended = RunInstall(registry, setup_folder, answers, on_status).ended;
     on_message = {};
-    ASSERT_EQ(wizard.window().hwnd(), nullptr) << "the wizard ends with the install";
+    ASSERT_TRUE(ended) << "the wizard ends with the install";
   }
 
   // The uninstaller from its start to its end; what it showed.

@@ -216,9 +216,7 @@ TEST_F(WizardWindowTest, TheShellsFolderBrowserCancelledGivesNothing) {
   DriveModal(
       w.window().hwnd(), [&] { w.No(); },
       [&](HWND browser) {
-        wchar_t name[16] = {};
-        GetClassNameW(browser, name, 16);
-        window_class = name;
+        window_class = ClassOf(browser);
         for (const Child& c : Children(browser)) texts.push_back(c.text);
         PostMessageW(browser, WM_COMMAND, IDCANCEL, 0);
       },

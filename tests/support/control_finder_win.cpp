@@ -10,19 +10,6 @@ struct Placed {
   RECT rect;  // in the window's client coordinates
 };
 
-std::wstring ClassOf(HWND control) {
-  wchar_t name[64] = {};
-  GetClassNameW(control, name, 64);
-  return name;
-}
-
-std::wstring TextOf(HWND control) {
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-  text.resize(
-      static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 // The window's own shown controls.
 std::vector<Placed> ShownControls(HWND window) {
   std::vector<Placed> controls;
@@ -38,11 +25,28 @@ std::vector<Placed> ShownControls(HWND window) {
 
 }  // namespace
 
+std::wstring ClassOf(HWND window) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  return name;
+}
+
+std::wstring WindowText(HWND window) {
+  DWORD_PTR length = 0;
+  SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length);
+  std::wstring text(length + 1, L'\0');
+  DWORD_PTR got = 0;
+  SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                      SMTO_ABORTIFHUNG, 2000, &got);
+  text.resize(std::min<size_t>(got, length));
+  return text;
+}
+
 std::vector<HWND> ControlsBeside(HWND window, const std::wstring& label,
                                  const std::wstring& window_class) {
   const std::vector<Placed> controls = ShownControls(window);
   const auto found = std::find_if(controls.begin(), controls.end(), [&](const Placed& c) {
-    return ClassOf(c.hwnd) == L"Static" && TextOf(c.hwnd) == label;
+    return ClassOf(c.hwnd) == L"Static" && WindowText(c.hwnd) == label;
   });
   if (found == controls.end()) return {};
   const RECT line = found->rect;

@@ -9,6 +9,11 @@
 
 namespace vx::test {
 
+// A window's class name ("Edit", "Button").
+std::wstring ClassOf(HWND window);
+// A window's text, asked of it by message: also for another process's window.
+std::wstring WindowText(HWND window);
+
 // The shown controls of class `window_class` ("Edit", "ScrollBar") right of
 // the label of `window` that reads `label`, on its line (each overlaps the
 // label's height), nearest first; empty when there is no such label.

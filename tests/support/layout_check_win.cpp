@@ -25,41 +25,53 @@ bool Inside(const RECT& inner, const RECT& outer) {
 
 std::wstring Name(const Child& c) { return c.window_class + L" \"" + c.text + L"\""; }
 
-// The room a check box's or an option's mark takes before its text.
-int MarkWidth(HWND button) {
-  const LONG kind = GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK;
-  const bool marked = kind == BS_AUTOCHECKBOX || kind == BS_CHECKBOX ||
-                      kind == BS_AUTORADIOBUTTON || kind == BS_RADIOBUTTON;
-  return marked ? MetricForDpi(SM_CXMENUCHECK, WindowDpi(button)) : 0;
+// The room a button's caption needs besides its text: the mark of a check
+// box or an option with its gap, a frame's indents.
+int CaptionRoom(HWND button) {
+  switch (GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK) {
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
+    case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON:
+      return MetricForDpi(SM_CXMENUCHECK, WindowDpi(button)) + 2;
+    case BS_GROUPBOX:
+      return 8;
+    default:
+      return 0;
+  }
 }
 
-// Whether a button's caption fits on one line beside its mark.
+// Whether a button's caption, its "&" marking the next character, fits on
+// one line beside its mark.
 bool CaptionFits(const Child& c) {
   const WindowDc dc(c.hwnd);
   const Selection font(dc.get(), reinterpret_cast<HFONT>(SendMessageW(c.hwnd, WM_GETFONT, 0, 0)));
-  SIZE text{};
-  GetTextExtentPoint32W(dc.get(), c.text.c_str(), static_cast<int>(c.text.size()), &text);
+  RECT need{0, 0, 0, 0};
+  DrawTextW(dc.get(), c.text.c_str(), -1, &need, DT_CALCRECT | DT_SINGLELINE);
   RECT client;
   GetClientRect(c.hwnd, &client);
-  return text.cx + MarkWidth(c.hwnd) <= client.right && text.cy <= client.bottom;
+  return need.right + CaptionRoom(c.hwnd) <= client.right && need.bottom <= client.bottom;
 }
 
 }  // namespace
 
-std::wstring LayoutFaultsWithin(HWND window, int margin) {
-  RECT area;
-  GetClientRect(window, &area);
+std::wstring LayoutFaults(HWND window, int margin) {
+  RECT client;
+  GetClientRect(window, &client);
+  RECT area = client;
   InflateRect(&area, -margin, -margin);
   std::vector<Child> shown;
   for (const Child& c : Children(window)) {
     // Only the window's own controls: a control's parts are its own business.
-    if (GetParent(c.hwnd) == window && IsWindowVisible(c.hwnd)) shown.push_back(c);
+    if (GetParent(c.hwnd) == window && IsWindowVisible(c.hwnd) && Overlap(c.rect, client)) {
+      shown.push_back(c);
+    }
   }
   std::wstring faults;
   for (size_t i = 0; i < shown.size(); ++i) {
     const Child& c = shown[i];
     if (!Inside(c.rect, area)) faults += Name(c) + L" is not inside the window's margin\n";
-    if (c.window_class == L"Button" && !IsFrame(c) && !c.text.empty() && !CaptionFits(c)) {
+    if (c.window_class == L"Button" && !c.text.empty() && !CaptionFits(c)) {
       faults += Name(c) + L" cuts its caption\n";
     }
     for (size_t j = 0; j < shown.size(); ++j) {

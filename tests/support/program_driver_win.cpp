@@ -1,18 +1,11 @@
 #include "tests/support/program_driver_win.h"
 
-#include <iterator>
 #include <vector>
 
 #include "tests/support/window_driver_win.h"
 
 namespace vx::test {
 namespace {
-
-std::wstring ClassOf(HWND window) {
-  wchar_t name[64] = {};
-  GetClassNameW(window, name, static_cast<int>(std::size(name)));
-  return name;
-}
 
 std::vector<HWND> ShownTopWindows() {
   std::vector<HWND> windows;

@@ -19,11 +19,9 @@ inline std::vector<uint8_t> EncodedSettings(const DisplaySettingsRecord& s) {
   return {bytes.begin(), bytes.end()};
 }
 
-// "Setting.dat" in the settings folder beside a program in `program_folder`
-// (which ends in "\").
-inline std::wstring SettingsFileBeside(const std::wstring& program_folder) {
-  return program_folder + L"VXSetting\\Setting.dat";
-}
+// "Setting.dat" in the settings folder beside the program, in the program
+// folder as it is set now.
+inline std::wstring SettingsFile() { return ProgramFolder + L"VXSetting\\Setting.dat"; }
 
 // The program folder and the settings record as they were, put back when
 // the object goes.

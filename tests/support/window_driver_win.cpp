@@ -72,17 +72,6 @@ bool Grayed(HWND window, int command) {
   return (state & MF_GRAYED) != 0;
 }
 
-std::wstring WindowText(HWND window) {
-  DWORD_PTR length = 0;
-  SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length);
-  std::wstring text(length + 1, L'\0');
-  DWORD_PTR got = 0;
-  SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                      SMTO_ABORTIFHUNG, 2000, &got);
-  text.resize(std::min<size_t>(got, length));
-  return text;
-}
-
 std::vector<Child> Children(HWND window) {
   std::vector<Child> children;
   struct Walk {
@@ -93,12 +82,10 @@ std::vector<Child> Children(HWND window) {
       window,
       [](HWND h, LPARAM lp) -> BOOL {
         auto* w = reinterpret_cast<Walk*>(lp);
-        wchar_t name[64];
-        GetClassNameW(h, name, 64);
         RECT r;
         GetWindowRect(h, &r);
         MapWindowPoints(nullptr, w->window, reinterpret_cast<POINT*>(&r), 2);
-        w->out->push_back({h, name, WindowText(h), r});
+        w->out->push_back({h, ClassOf(h), WindowText(h), r});
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&walk));
@@ -131,16 +118,20 @@ HWND ChildOfClass(HWND window, const std::wstring& window_class) {
   return nullptr;
 }
 
-namespace {
-
-// CutLabels for `children`, in a parent whose client area is `parent`.
-std::wstring CutLabelsAmong(const std::vector<Child>& children, const RECT& parent) {
+std::wstring CutLabels(HWND window) {
+  RECT parent;
+  GetClientRect(window, &parent);
+  const std::vector<Child> children = Children(window);
   std::wstring cut;
   for (const Child& c : children) {
     const LONG kind = GetWindowLongW(c.hwnd, GWL_STYLE) & SS_TYPEMASK;
     const bool text_label = kind == SS_LEFT || kind == SS_CENTER || kind == SS_RIGHT ||
                             kind == SS_LEFTNOWORDWRAP || kind == SS_SIMPLE;
-    if (c.window_class != L"Static" || !text_label || c.text.empty() || !IsWindowVisible(c.hwnd)) {
+    // A label wholly outside the client area is not shown (one waiting to
+    // be uncovered).
+    RECT shown_part;
+    if (c.window_class != L"Static" || !text_label || c.text.empty() || !IsWindowVisible(c.hwnd) ||
+        !IntersectRect(&shown_part, &c.rect, &parent)) {
       continue;
     }
     // What the parent's edge and a neighbour on the right leave of the
@@ -165,101 +156,31 @@ std::wstring CutLabelsAmong(const std::vector<Child>& children, const RECT& pare
   return cut;
 }
 
-// The room `text` takes on one line in `control`'s font; a "&" marks the
-// next character unless the control shows its text as it is.
-SIZE OneLineExtent(HWND control, const std::wstring& text, bool prefixes) {
+namespace {
+
+// The room `text` takes on one line in `control`'s font, shown as it is.
+SIZE OneLineExtent(HWND control, const std::wstring& text) {
   const HDC dc = GetDC(control);
   const HGDIOBJ old =
       SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
   RECT need{0, 0, 0, 0};
-  DrawTextW(dc, text.c_str(), -1, &need,
-            DT_CALCRECT | DT_SINGLELINE | (prefixes ? 0 : DT_NOPREFIX));
+  DrawTextW(dc, text.c_str(), -1, &need, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
   SelectObject(dc, old);
   ReleaseDC(control, dc);
   return {need.right, need.bottom};
 }
 
-bool Overlap(const RECT& a, const RECT& b) {
-  RECT common;
-  return IntersectRect(&common, &a, &b) != FALSE;
-}
-
-bool Inside(const RECT& inner, const RECT& outer) {
-  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-         inner.bottom <= outer.bottom;
-}
-
-bool IsGroupFrame(const Child& c) {
-  return c.window_class == L"Button" &&
-         (GetWindowLongW(c.hwnd, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
-}
-
-// Room a button's caption needs besides its text: the box or circle of a
-// check box or option with its gap, a frame's indents, a push button's edges.
-int CaptionRoom(HWND button) {
-  switch (GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK) {
-    case BS_CHECKBOX:
-    case BS_AUTOCHECKBOX:
-    case BS_RADIOBUTTON:
-    case BS_AUTORADIOBUTTON:
-      return GetSystemMetrics(SM_CXMENUCHECK) + 2;
-    case BS_GROUPBOX:
-      return 8;
-    default:
-      return 4;
-  }
-}
-
-std::wstring Named(const Child& c) { return L"\"" + c.text + L"\" (" + c.window_class + L")"; }
-
 }  // namespace
 
-std::wstring CutLabels(HWND window) {
-  RECT parent;
-  GetClientRect(window, &parent);
-  return CutLabelsAmong(Children(window), parent);
-}
-
 bool TextFits(HWND control, const std::wstring& text) {
-  wchar_t name[16];
-  GetClassNameW(control, name, 16);
   RECT room;
-  if (std::wstring(name) == L"Edit") {
+  if (ClassOf(control) == L"Edit") {
     SendMessageW(control, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
   } else {
     GetClientRect(control, &room);
   }
-  const SIZE need = OneLineExtent(control, text, false);
+  const SIZE need = OneLineExtent(control, text);
   return need.cx <= room.right - room.left && need.cy <= room.bottom - room.top;
-}
-
-std::wstring LayoutFaults(HWND window) {
-  RECT client;
-  GetClientRect(window, &client);
-  std::vector<Child> shown;
-  for (const Child& c : Children(window)) {
-    if (IsWindowVisible(c.hwnd) && Overlap(c.rect, client)) shown.push_back(c);
-  }
-  std::wstring faults;
-  for (size_t i = 0; i < shown.size(); ++i) {
-    const Child& c = shown[i];
-    if (!Inside(c.rect, client)) faults += Named(c) + L" reaches out of the window\n";
-    for (size_t j = i + 1; j < shown.size(); ++j) {
-      const Child& other = shown[j];
-      if (!Overlap(c.rect, other.rect)) continue;
-      const bool framed = (IsGroupFrame(c) && !IsGroupFrame(other) && Inside(other.rect, c.rect)) ||
-                          (IsGroupFrame(other) && !IsGroupFrame(c) && Inside(c.rect, other.rect));
-      if (!framed) faults += Named(c) + L" overlaps " + Named(other) + L"\n";
-    }
-    if (c.window_class == L"Button" && !c.text.empty()) {
-      const SIZE need = OneLineExtent(c.hwnd, c.text, true);
-      if (need.cx + CaptionRoom(c.hwnd) > c.rect.right - c.rect.left) {
-        faults += Named(c) + L" needs " + std::to_wstring(need.cx + CaptionRoom(c.hwnd)) +
-                  L" pixels, is " + std::to_wstring(c.rect.right - c.rect.left) + L"\n";
-      }
-    }
-  }
-  return faults + CutLabelsAmong(shown, client);
 }
 
 void RunScript(HWND owner, const std::function<void()>& open, std::vector<Step> steps, int ticks) {

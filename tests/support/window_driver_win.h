@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/control_finder_win.h"
 #include "tests/support/modal_script_win.h"
 
 namespace vx::test {
@@ -52,8 +53,6 @@ struct Child {
   RECT rect;  // in the owning window's client coordinates
 };
 
-// A window's text, asked of it by message: also for another process's window.
-std::wstring WindowText(HWND window);
 std::vector<Child> Children(HWND window);
 const Child* ByText(const std::vector<Child>& children, const std::wstring& text);
 // The child that shows `text`, or null.
@@ -65,18 +64,12 @@ HWND ChildOfClass(HWND window, const std::wstring& window_class);
 
 // Why a label of `window` cuts its text, measured in the label's font as the
 // label lays it out (wrapped at its width unless it never wraps) against its
-// client area; empty when every label shows its whole text.
+// client area; empty when every label shows its whole text. A label wholly
+// outside the window's client area is not shown, and left out.
 std::wstring CutLabels(HWND window);
 // Whether `text` shows whole on one line of `control` in the control's font:
 // within a text field's formatting rectangle, else within its client area.
 bool TextFits(HWND control, const std::wstring& text);
-// What is wrong with how the visible controls of `window` are laid out, one
-// line a fault; empty when nothing is. A control reaching out of the client
-// area (one wholly outside it is not shown, and left out); two controls
-// overlapping, where a control that touches a group frame
-// must lie wholly inside it; a caption that does not fit its button, check
-// box, option or frame; a label that cuts its text (CutLabels).
-std::wstring LayoutFaults(HWND window);
 
 // PlayScript (tests/support/modal_script_win.h); a step that never finishes
 // fails the test.
