@@ -10,10 +10,11 @@
 #include "app/search/search_window_win.h"
 #include "app/settings/display_settings.h"
 #include "app/settings/settings_window_win.h"
-#include "app/view/com_d3_win.h"
 #include "app/view/go_to_window_win.h"
 #include "app/view/main_window_win.h"
 #include "app/view/menu_texts.h"
+#include "app/view/open_dialog_options.h"
+#include "app/view/open_dialog_win.h"
 #include "app/view/version_window_win.h"
 #include "common/file_seam.h"
 #include "common/message_box.h"
@@ -25,12 +26,9 @@ namespace {
 
 // What a file dialog returns, asked with the title and filter of a command.
 // Owned by the main window, which waits while it is up.
-std::wstring AskFileName(HWND owner, const wchar_t* title, bool link_thuru) {
-  ComD3 dialog;
-  dialog.SetTitle(title);
-  dialog.SetFilter(open_texts::kAllFilesFilter);
-  if (link_thuru) dialog.SetFlag_Open_LinkThuru(1);
-  return dialog.ShowOpenSingle(owner);
+std::wstring AskFileName(HWND owner, const wchar_t* title, bool shortcuts_as_files) {
+  return ShowOpenDialog({owner, title, DialogFilter(open_texts::kAllFilesFilter),
+                         OpenDialogFlags(shortcuts_as_files)});
 }
 
 }  // namespace

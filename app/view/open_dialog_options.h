@@ -23,21 +23,10 @@ inline constexpr uint32_t kOfnAlways =
 // NULs, as the dialog's filter list must.
 std::wstring DialogFilter(std::wstring_view filter);
 
-// The open dialog's one option and the flag word it gives.
-class OpenDialogOptions {
- public:
-  // Shortcut files chosen as themselves, not as their targets. Writing 1
-  // switches the option on; any other value leaves it as it is.
-  void SetShortcutsAsFiles(int32_t value) {
-    if (value == 1) shortcuts_as_files_ = true;
-  }
-
-  uint32_t Flags() const {
-    return kOfnAlways | (shortcuts_as_files_ ? kOfnNoDereferenceLinks : 0u);
-  }
-
- private:
-  bool shortcuts_as_files_ = false;
-};
+// The dialog's flag word; with `shortcuts_as_files` a shortcut file chosen
+// is returned as itself, not as its target.
+constexpr uint32_t OpenDialogFlags(bool shortcuts_as_files) {
+  return kOfnAlways | (shortcuts_as_files ? kOfnNoDereferenceLinks : 0u);
+}
 
 }  // namespace vx

@@ -17,17 +17,14 @@ TEST(OpenDialogOptions, FilterBarsBecomeNulsWithDoubleNulEnd) {
   EXPECT_EQ(DialogFilter(L""), L"\0\0"s);
 }
 
-TEST(OpenDialogOptions, FlagsAreTheFixedSetAndShortcutsAsFilesStaysOnOnceSwitched) {
-  OpenDialogOptions o;
-  EXPECT_EQ(o.Flags(), 0x008A0004u);
-  o.SetShortcutsAsFiles(2);
-  o.SetShortcutsAsFiles(-1);
-  EXPECT_EQ(o.Flags(), 0x008A0004u);
-  o.SetShortcutsAsFiles(1);
-  o.SetShortcutsAsFiles(0);
-  EXPECT_EQ(o.Flags(), 0x008A0004u | 0x100000u);
-  // Neither file-must-exist (0x1000) nor path-must-exist (0x800), ever.
-  EXPECT_EQ(o.Flags() & 0x1800u, 0u);
+TEST(OpenDialogOptions, FlagsAreTheFixedSetWithLinksKeptOnlyWhenAsked) {
+  EXPECT_EQ(OpenDialogFlags(false), 0x008A0004u);
+  EXPECT_EQ(OpenDialogFlags(true), 0x008A0004u | 0x100000u);
+  // Neither file-must-exist (0x1000) nor path-must-exist (0x800), ever:
+  // New relies on getting back a name that does not exist yet.
+  for (bool shortcuts_as_files : {false, true}) {
+    EXPECT_EQ(OpenDialogFlags(shortcuts_as_files) & 0x1800u, 0u);
+  }
 }
 
 }  // namespace
