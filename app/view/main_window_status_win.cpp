@@ -27,7 +27,8 @@ void MainWindow::ShowCaretStatus() {
   if (document_.IsOpen() && document_.file().Read(offset, b) == ReadResult::Read) {
     const std::vector<uint8_t>& page = page_view_.page_bytes();
     const CaretPlace& caret = document_.caret();
-    const size_t cell = static_cast<size_t>(caret.y) * DisplaySettings.BytesPerLine + caret.x;
+    const size_t cell =
+        static_cast<size_t>(caret.y) * document_.PageSettings().BytesPerLine + caret.x;
     const uint8_t page_byte = cell < page.size() ? page[cell] : 0;
     texts = CaretStatus(offset, {b[0], b[1], b[2], b[3]}, page_byte);
   }

@@ -98,8 +98,8 @@ RECT WorkAreaOf(HWND hwnd) {
 
 void MainWindow::ApplySettings() {
   // The window stays within the work area of its monitor: a page shape too
-  // large for it is limited to the largest that fits, in the record itself,
-  // so that the settings window shows what was applied.
+  // large for it is limited to the largest that fits, for this window only;
+  // the settings keep the saved shape for a larger screen and for printing.
   // Device pixels from here on: the page's from the scaled settings, the
   // fixed layout's through d.
   const DpiScale d(hwnd());
@@ -107,10 +107,12 @@ void MainWindow::ApplySettings() {
   const SIZE frame = OuterSize(hwnd(), 0, 0, d.dpi());
   const int room_width = work.right - work.left - frame.cx - d(kClientRightOfPage);
   const int room_height = work.bottom - work.top - frame.cy - d(kPageTop + kClientBelowPage);
-  // The stored shape is judged at 96 dots an inch, where the settings are.
-  FitPageShape(DisplaySettings, UnscaleForDpi(room_width, d.dpi()),
-               UnscaleForDpi(room_height, d.dpi()));
-  const DisplaySettingsRecord& s = DisplaySettings;
+  // The saved shape is judged at 96 dots an inch, where the settings are.
+  const PageShape fits = FittedPageShape(DisplaySettings, UnscaleForDpi(room_width, d.dpi()),
+                                         UnscaleForDpi(room_height, d.dpi()));
+  document_.LimitPageShape(fits == ShapeOf(DisplaySettings) ? std::nullopt
+                                                            : std::optional<PageShape>(fits));
+  const DisplaySettingsRecord s = document_.PageSettings();
   PageGeometry g = LayOutPage(s, d.dpi());
   // Even the smallest shape may be too large with very wide cells: the page
   // area is then cut, and the scroll bar and the progress stay in sight.

@@ -69,6 +69,9 @@ class MainWindow : public FormWindow {
     void ApplySettings() override { window_.ApplySettings(); }
     void RefreshScrollRange() override { window_.RefreshScrollRange(); }
     void RedrawPage() override { window_.page_view_.Redraw(); }
+    std::optional<PageShape> LimitedPageShape() const override {
+      return window_.document_.limited_shape();
+    }
 
    private:
     MainWindow& window_;
