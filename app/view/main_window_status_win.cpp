@@ -1,14 +1,19 @@
 // The main window's status lines above the page (the file's name and size,
 // the caret's address and values) and the progress area below it.
+#include <algorithm>
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "app/settings/display_settings.h"
 #include "app/view/main_window_layout.h"
 #include "app/view/main_window_win.h"
 #include "app/view/short_file_name.h"
 #include "app/view/status_label_texts.h"
+#include "app/view/status_line_layout.h"
 #include "app/view/status_texts.h"
 #include "common/clock.h"
+#include "common/ui/dpi_win.h"
 #include "common/ui/gdi_win.h"
 #include "common/ui/message_pump_win.h"
 
@@ -43,17 +48,76 @@ void MainWindow::ShowCaretStatus() {
   }
 }
 
-std::wstring MainWindow::ShortFileName() const {
-  const WindowDc dc(hwnd());
-  const Selection font(dc.get(), label_font_.get());
-  const auto width_of = [&dc](const std::wstring& text) {
+namespace {
+
+// Widths of texts in one font, in its own pixels: the same on every display
+// for a font of the same pixel size.
+class TextMeasure {
+ public:
+  TextMeasure(HWND window, HFONT font) : dc_(window), font_(dc_.get(), font) {}
+  int operator()(const std::wstring& text) const {
     SIZE size{};
-    GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+    GetTextExtentPoint32W(dc_.get(), text.c_str(), static_cast<int>(text.size()), &size);
     return static_cast<int>(size.cx);
-  };
+  }
+  int Widest(std::initializer_list<std::wstring> texts) const {
+    int widest = 0;
+    for (const std::wstring& text : texts) widest = std::max(widest, (*this)(text));
+    return widest;
+  }
+
+ private:
+  WindowDc dc_;
+  Selection font_;
+};
+
+// `path` as a file-name label of `label_width` pixels in the measured font
+// has room for it.
+std::wstring FittedFileName(const std::wstring& path, const TextMeasure& width_of,
+                            int label_width) {
   // The label shows "FileName: " before the name: the name gets what is left.
-  const int room = kFileNameRect.width - width_of(std::wstring(kFileNamePrefix));
-  return ShortenedFileName(document_.path(), room, width_of);
+  const int room = label_width - width_of(std::wstring(kFileNamePrefix));
+  return ShortenedFileName(path, room,
+                           [&width_of](const std::wstring& text) { return width_of(text); });
+}
+
+}  // namespace
+
+int MainWindow::PlaceStatusLabels() {
+  const int dpi = WindowDpi(hwnd());
+  const TextMeasure width_of(hwnd(), label_font_.get());
+  const CaretStatusTexts widest = WidestCaretStatus();
+  const CaretStatusTexts unread = UnreadCaretStatus();
+  // The file name is shortened to its label; only the dashes must fit.
+  const std::vector<PixelRect> file_line =
+      LayOutLabelRow({kFileNameRect, kSizeRect},
+                     {width_of(std::wstring(kNoFileNameLabel)),
+                      width_of.Widest({WidestSizeLabel(), std::wstring(kNoSizeLabel)})},
+                     dpi);
+  const std::vector<PixelRect> caret_line =
+      LayOutLabelRow({kCaretAddressRect, kFourByteRect, kTwoByteRect, kOneByteRect, kBinaryRect},
+                     {width_of.Widest({widest.address, unread.address}),
+                      width_of.Widest({widest.four_byte, unread.four_byte}),
+                      width_of.Widest({widest.two_byte, unread.two_byte}),
+                      width_of.Widest({widest.one_byte, unread.one_byte}),
+                      width_of.Widest({widest.binary, unread.binary})},
+                     dpi);
+  const PixelRect frame = FrameRoundRow(kCaretFrameRect, kBinaryRect, caret_line.back(), dpi);
+  const Label* file_labels[] = {&file_name_label_, &size_label_};
+  const Label* caret_labels[] = {&caret_address_label_, &four_byte_label_, &two_byte_label_,
+                                 &one_byte_label_, &binary_label_};
+  const auto place = [](HWND control, const PixelRect& r) {
+    MoveWindow(control, r.x, r.y, r.width, r.height, TRUE);
+  };
+  for (size_t i = 0; i < file_line.size(); ++i) place(file_labels[i]->hwnd(), file_line[i]);
+  for (size_t i = 0; i < caret_line.size(); ++i) place(caret_labels[i]->hwnd(), caret_line[i]);
+  place(caret_frame_.hwnd(), frame);
+  return std::max(file_line.back().right(), frame.right());
+}
+
+std::wstring MainWindow::ShortFileName() const {
+  return FittedFileName(document_.path(), TextMeasure(hwnd(), label_font_.get()),
+                        kFileNameRect.width);
 }
 
 void MainWindow::ShowFileStatus() {

@@ -19,9 +19,6 @@ namespace {
 
 constexpr WindowClass kClass{L"VanteloxMainWindow", 0, COLOR_BTNFACE, VX_PROGRAM_ICON};
 constexpr wchar_t kFrameCaption[] = L"情報";
-// The status labels' font: fixed pitch, so that the longest numbers fit
-// their labels and digits do not shift as they change.
-constexpr int kLabelFontPoints = 9;
 
 enum ControlId { kPageId = 101, kProgressBarId, kScrollBarId };
 
@@ -113,6 +110,7 @@ void MainWindow::ApplySettings() {
   document_.LimitPageShape(fits == ShapeOf(DisplaySettings) ? std::nullopt
                                                             : std::optional<PageShape>(fits));
   const DisplaySettingsRecord s = document_.PageSettings();
+  const int status_right = PlaceStatusLabels();
   PageGeometry g = LayOutPage(s, d.dpi());
   // Even the smallest shape may be too large with very wide cells: the page
   // area is then cut, and the scroll bar and the progress stay in sight.
@@ -129,8 +127,9 @@ void MainWindow::ApplySettings() {
              progress_right - d(kProgressBarWidth + 4 + kProgressCaptionWidth), progress_top,
              d(kProgressCaptionWidth), d(kProgressHeight), TRUE);
   // The client area ends 8 pixels right of and below the progress area.
+  const int client_width = std::max(progress_right + d(8), status_right + d(kClientRightOfStatus));
   const SIZE outer =
-      OuterSize(hwnd(), progress_right + d(8), progress_top + d(kProgressHeight + 8), d.dpi());
+      OuterSize(hwnd(), client_width, progress_top + d(kProgressHeight + 8), d.dpi());
   RECT now{};
   GetWindowRect(hwnd(), &now);
   // Moved back inside the work area where the new size would reach out of it.

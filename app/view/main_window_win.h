@@ -105,6 +105,9 @@ class MainWindow : public FormWindow {
   void OnPageDrawn();
   void ShowFileStatus();
   void ShowCaretStatus();
+  // The status labels placed for this window's density, each as wide as its
+  // widest text in the label font; the right edge of the widest line.
+  int PlaceStatusLabels();
   // The file's name as the file-name label has room for it.
   std::wstring ShortFileName() const;
   // The progress area: value < 0 shows `caption`, >= 1 clears, else a bar.
