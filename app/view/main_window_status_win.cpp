@@ -14,6 +14,7 @@
 #include "app/view/status_texts.h"
 #include "common/clock.h"
 #include "common/ui/dpi_win.h"
+#include "common/ui/font_faces.h"
 #include "common/ui/gdi_win.h"
 #include "common/ui/message_pump_win.h"
 
@@ -116,8 +117,16 @@ int MainWindow::PlaceStatusLabels() {
 }
 
 std::wstring MainWindow::ShortFileName() const {
-  return FittedFileName(document_.path(), TextMeasure(hwnd(), label_font_.get()),
-                        kFileNameRect.width);
+  RECT label{};
+  GetClientRect(file_name_label_.hwnd(), &label);
+  return FittedFileName(document_.path(), TextMeasure(hwnd(), label_font_.get()), label.right);
+}
+
+std::wstring MainWindow::PrintHeaderName() const {
+  // Fixed: the label's font and width at 96 dots an inch, so that a page
+  // prints alike from every display.
+  const Font font = MakeFixedPitchFont(font_faces::kFixedPitch, kLabelFontPoints, kBaseDpi);
+  return FittedFileName(document_.path(), TextMeasure(hwnd(), font.get()), kFileNameRect.width);
 }
 
 void MainWindow::ShowFileStatus() {

@@ -157,6 +157,8 @@ void MainWindow::OnDpiChanged(int dpi) {
   ApplySettings();
   page_view_.OnDpiChanged(dpi);
   page_view_.Redraw();
+  // The name is shortened anew for the label's new width in the new font.
+  ShowFileStatus();
 }
 
 void MainWindow::Show(int show_command) {

@@ -1,6 +1,7 @@
 // Every label of the program shows its whole text, at the longest texts it
 // is given: the main window's at the size limit at every display density,
-// the version window's and the search window's help once it is uncovered.
+// with the file's name shortened against its label's own width there; the
+// version window's and the search window's help once it is uncovered.
 #include "app/file/file_limits.h"
 #include "app/view/menu_commands.h"
 #include "common/file_seam.h"
@@ -42,6 +43,34 @@ TEST_P(MainWindowLabelFitTest, StatusLabelsHoldTheirWidestValues) {
   EXPECT_EQ(ControlText(view().two_byte_label()), L"2Byte:65535");
   EXPECT_EQ(ControlText(view().binary_label()), L"２進: 11111111");
   EXPECT_EQ(LayoutFaults(form->hwnd()), L"");
+}
+
+// A name shows whole where the label has room for it at its density, a
+// longer one shortened to fit; the printed header's name is the one shown at
+// 96 dots an inch, whatever the density.
+TEST_P(MainWindowLabelFitTest, TheFileNameIsShortenedAgainstTheLabelsOwnWidth) {
+  const struct {
+    std::wstring name;
+    bool whole;
+  } cases[] = {{L"a_rather_long_name_01.bin", true},
+               {L"a_name_far_too_long_for_the_file_name_label.bin", false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.name));
+    const std::wstring path = dir / c.name;
+    WriteFileBytes(path, {1});
+    Start(path);
+    const std::wstring at_base = ControlText(view().file_name_label());
+    ChangeDensity(form->hwnd(), GetParam());
+    const std::wstring shown = ControlText(view().file_name_label());
+    if (c.whole) {
+      EXPECT_EQ(shown, L"FileName: " + c.name);
+    } else {
+      EXPECT_NE(shown.find(L"..."), std::wstring::npos);
+    }
+    EXPECT_EQ(CutLabels(form->hwnd()), L"");
+    EXPECT_EQ(L"FileName: " + view().print_header_name(), at_base);
+    form.reset();
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Densities, MainWindowLabelFitTest,

@@ -30,6 +30,8 @@ class MainWindowTestView {
     return window_.document_.limited_shape();
   }
   DisplaySettingsRecord page_settings() const { return window_.document_.PageSettings(); }
+  // What the print window is given for the page header.
+  std::wstring print_header_name() const { return window_.PrintHeaderName(); }
   bool refuses_next_character() const { return window_.page_view_.reject_next_char_; }
   bool input_visible() const { return window_.page_view_.input_visible_; }
 
