@@ -86,23 +86,25 @@ std::wstring FittedFileName(const std::wstring& path, const TextMeasure& width_o
 
 int MainWindow::PlaceStatusLabels() {
   const int dpi = WindowDpi(hwnd());
-  const TextMeasure width_of(hwnd(), label_font_.get());
+  // The layout was written round the texts in the font at 96 dots an inch.
+  const Font base_font = MakeFixedPitchFont(font_faces::kFixedPitch, kLabelFontPoints, kBaseDpi);
+  const TextMeasure at_dpi(hwnd(), label_font_.get());
+  const TextMeasure at_base(hwnd(), base_font.get());
+  const auto widest_of = [&](std::initializer_list<std::wstring> texts) {
+    return WidestText{at_dpi.Widest(texts), at_base.Widest(texts)};
+  };
   const CaretStatusTexts widest = WidestCaretStatus();
   const CaretStatusTexts unread = UnreadCaretStatus();
-  // The file name is shortened to its label; only the dashes must fit.
-  const std::vector<PixelRect> file_line =
-      LayOutLabelRow({kFileNameRect, kSizeRect},
-                     {width_of(std::wstring(kNoFileNameLabel)),
-                      width_of.Widest({WidestSizeLabel(), std::wstring(kNoSizeLabel)})},
-                     dpi);
-  const std::vector<PixelRect> caret_line =
-      LayOutLabelRow({kCaretAddressRect, kFourByteRect, kTwoByteRect, kOneByteRect, kBinaryRect},
-                     {width_of.Widest({widest.address, unread.address}),
-                      width_of.Widest({widest.four_byte, unread.four_byte}),
-                      width_of.Widest({widest.two_byte, unread.two_byte}),
-                      width_of.Widest({widest.one_byte, unread.one_byte}),
-                      width_of.Widest({widest.binary, unread.binary})},
-                     dpi);
+  // The file name is shortened to whatever width its label gets.
+  const std::vector<PixelRect> file_line = LayOutLabelRow(
+      {kFileNameRect, kSizeRect},
+      {WidestText{}, widest_of({WidestSizeLabel(), std::wstring(kNoSizeLabel)})}, dpi);
+  const std::vector<PixelRect> caret_line = LayOutLabelRow(
+      {kCaretAddressRect, kFourByteRect, kTwoByteRect, kOneByteRect, kBinaryRect},
+      {widest_of({widest.address, unread.address}), widest_of({widest.four_byte, unread.four_byte}),
+       widest_of({widest.two_byte, unread.two_byte}), widest_of({widest.one_byte, unread.one_byte}),
+       widest_of({widest.binary, unread.binary})},
+      dpi);
   const PixelRect frame = FrameRoundRow(kCaretFrameRect, kBinaryRect, caret_line.back(), dpi);
   const Label* file_labels[] = {&file_name_label_, &size_label_};
   const Label* caret_labels[] = {&caret_address_label_, &four_byte_label_, &two_byte_label_,

@@ -7,39 +7,42 @@
 namespace vx {
 namespace {
 
-// Three labels with gaps of 2 and 10 pixels, in a frame 5 pixels wider.
+// Three labels with gaps of 2 and 10 pixels, in a frame 5 pixels wider;
+// each label's widest text leaves it 4 pixels of room at 96 dots an inch.
 const std::vector<PixelRect> kRow{{8, 30, 100, 13}, {110, 30, 60, 13}, {180, 30, 40, 13}};
 const PixelRect kFrame{0, 16, 225, 33};
 
-TEST(LayOutLabelRow, GrowsOnlyWhereATextNeedsMoreAndKeepsTheGapsAfterIt) {
+TEST(LayOutLabelRow, GrowsOnlyWhereATextComesOutWiderThanInProportion) {
   struct Case {
     const char* name;
     int dpi;
-    std::vector<int> need;
+    std::vector<WidestText> widest;
     std::vector<PixelRect> want;
   };
   const Case cases[] = {
-      {"EverythingFitsAt96", 96, {100, 0, 40}, kRow},
-      {"EverythingFitsAt144",
+      {"ProportionalAt96", 96, {{96, 96}, {56, 56}, {36, 36}}, kRow},
+      {"ProportionalAt144",
        144,
-       {150, 90, 60},
+       {{144, 96}, {84, 56}, {54, 36}},
        {{12, 45, 150, 20}, {165, 45, 90, 20}, {270, 45, 60, 20}}},
-      // The first label grows by 8: the labels after it move along by as much.
-      {"FirstGrowsAt96",
-       96,
-       {108, 60, 40},
-       {{8, 30, 108, 13}, {118, 30, 60, 13}, {188, 30, 40, 13}}},
-      {"LastGrowsAt120",
+      // The first text comes out 8 pixels wider than in proportion: its label
+      // keeps its room beside it, and the labels after it move along.
+      {"FirstWiderAt120",
        120,
-       {0, 0, 58},
-       {{10, 38, 125, 16}, {138, 38, 75, 16}, {225, 38, 58, 16}}},
+       {{128, 96}, {70, 56}, {45, 36}},
+       {{10, 38, 133, 16}, {145, 38, 75, 16}, {232, 38, 50, 16}}},
+      // A text wider than its layout even at 96 gets what it needs.
+      {"TooWideForTheLayoutAt96",
+       96,
+       {{104, 104}, {56, 56}, {36, 36}},
+       {{8, 30, 104, 13}, {114, 30, 60, 13}, {184, 30, 40, 13}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const std::vector<PixelRect> row = LayOutLabelRow(kRow, c.need, c.dpi);
+    const std::vector<PixelRect> row = LayOutLabelRow(kRow, c.widest, c.dpi);
     EXPECT_EQ(row, c.want);
     for (size_t i = 0; i < row.size(); ++i) {
-      EXPECT_GE(row[i].width, c.need[i]);
+      EXPECT_GE(row[i].width, c.widest[i].width);
       if (i > 0) {
         EXPECT_GT(row[i].x, row[i - 1].right());
       }
