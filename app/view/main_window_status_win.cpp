@@ -72,6 +72,11 @@ class TextMeasure {
   Selection font_;
 };
 
+// The label font at 96 dots an inch, round whose texts the layout was written.
+Font BaseLabelFont() {
+  return MakeFixedPitchFont(font_faces::kFixedPitch, kLabelFontPoints, kBaseDpi);
+}
+
 // `path` as a file-name label of `label_width` pixels in the measured font
 // has room for it.
 std::wstring FittedFileName(const std::wstring& path, const TextMeasure& width_of,
@@ -86,8 +91,7 @@ std::wstring FittedFileName(const std::wstring& path, const TextMeasure& width_o
 
 int MainWindow::PlaceStatusLabels() {
   const int dpi = WindowDpi(hwnd());
-  // The layout was written round the texts in the font at 96 dots an inch.
-  const Font base_font = MakeFixedPitchFont(font_faces::kFixedPitch, kLabelFontPoints, kBaseDpi);
+  const Font base_font = BaseLabelFont();
   const TextMeasure at_dpi(hwnd(), label_font_.get());
   const TextMeasure at_base(hwnd(), base_font.get());
   const auto widest_of = [&](std::initializer_list<std::wstring> texts) {
@@ -127,7 +131,7 @@ std::wstring MainWindow::ShortFileName() const {
 std::wstring MainWindow::PrintHeaderName() const {
   // Fixed: the label's font and width at 96 dots an inch, so that a page
   // prints alike from every display.
-  const Font font = MakeFixedPitchFont(font_faces::kFixedPitch, kLabelFontPoints, kBaseDpi);
+  const Font font = BaseLabelFont();
   return FittedFileName(document_.path(), TextMeasure(hwnd(), font.get()), kFileNameRect.width);
 }
 

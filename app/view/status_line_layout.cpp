@@ -5,21 +5,28 @@
 #include "common/ui/dpi_scale.h"
 
 namespace vx {
+namespace {
+
+// Room of the 96-dot layout at `dpi`, rounded down, so that rounding alone
+// never widens a label or pushes one along.
+int ScaledDown(int pixels, int dpi) { return std::max(0, pixels) * dpi / kBaseDpi; }
+
+}  // namespace
 
 std::vector<PixelRect> LayOutLabelRow(const std::vector<PixelRect>& layout,
                                       const std::vector<WidestText>& widest, int dpi) {
-  // Rounded down, so that rounding alone never widens a label or pushes one along.
-  const auto scaled_down = [dpi](int pixels) { return std::max(0, pixels) * dpi / kBaseDpi; };
   std::vector<PixelRect> row;
   row.reserve(layout.size());
   for (size_t i = 0; i < layout.size(); ++i) {
     PixelRect r = ScaleForDpi(layout[i], dpi);
     if (i < widest.size()) {
       const WidestText& text = widest[i];
-      r.width = std::max(r.width, text.width + scaled_down(layout[i].width - text.width_at_base));
+      r.width =
+          std::max(r.width, text.width + ScaledDown(layout[i].width - text.width_at_base, dpi));
     }
     if (i > 0) {
-      r.x = std::max(r.x, row.back().right() + scaled_down(layout[i].x - layout[i - 1].right()));
+      r.x =
+          std::max(r.x, row.back().right() + ScaledDown(layout[i].x - layout[i - 1].right(), dpi));
     }
     row.push_back(r);
   }
@@ -29,7 +36,7 @@ std::vector<PixelRect> LayOutLabelRow(const std::vector<PixelRect>& layout,
 PixelRect FrameRoundRow(const PixelRect& frame_layout, const PixelRect& last_label_layout,
                         const PixelRect& last_label, int dpi) {
   PixelRect frame = ScaleForDpi(frame_layout, dpi);
-  const int margin = (frame_layout.right() - last_label_layout.right()) * dpi / kBaseDpi;
+  const int margin = ScaledDown(frame_layout.right() - last_label_layout.right(), dpi);
   frame.width = std::max(frame.width, last_label.right() + margin - frame.x);
   return frame;
 }
