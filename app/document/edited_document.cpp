@@ -64,8 +64,12 @@ std::wstring EditedDocument::BackUpPath() const {
 
 bool EditedDocument::BackUpExists() const { return IsOpen() && fs::FileExists(BackUpPath()); }
 
+DisplaySettingsRecord EditedDocument::PageSettings() const {
+  return limited_shape_ ? WithShape(DisplaySettings, *limited_shape_) : DisplaySettings;
+}
+
 bool EditedDocument::Refresh() {
-  const DisplaySettingsRecord& s = DisplaySettings;
+  const DisplaySettingsRecord s = PageSettings();
   size_ = static_cast<int32_t>(std::clamp<int64_t>(file().Length(), 0, kRefusedFileSize - 1));
   // The last page ends with the file's last line on its second-to-last row.
   const int64_t lines =
@@ -79,7 +83,7 @@ bool EditedDocument::Refresh() {
 }
 
 double EditedDocument::page_share() const {
-  const DisplaySettingsRecord& s = DisplaySettings;
+  const DisplaySettingsRecord s = PageSettings();
   return size_ > 0 ? static_cast<double>(s.LinesPerPage) * s.BytesPerLine / size_ : 2.0;
 }
 
@@ -89,31 +93,32 @@ int32_t EditedDocument::InScrollRange(int32_t top) const {
 
 int32_t EditedDocument::CaretOffset() const {
   const int64_t offset =
-      (static_cast<int64_t>(caret_.top) + caret_.y) * DisplaySettings.BytesPerLine + caret_.x;
+      (static_cast<int64_t>(caret_.top) + caret_.y) * PageSettings().BytesPerLine + caret_.x;
   return static_cast<int32_t>(std::min<int64_t>(offset, INT32_MAX));
 }
 
 void EditedDocument::PlaceCaret(CaretPlace wanted) {
-  caret_ = ClampedCaret(DisplaySettings, last_top_, wanted);
+  caret_ = ClampedCaret(PageSettings(), last_top_, wanted);
   caret_.top = InScrollRange(caret_.top);
 }
 
 bool EditedDocument::MoveCaret(int32_t columns, int32_t rows) {
-  const std::optional<CaretPlace> moved = MovedCaret(DisplaySettings, caret_, columns, rows);
+  const std::optional<CaretPlace> moved = MovedCaret(PageSettings(), caret_, columns, rows);
   if (!moved) return false;
   caret_ = {moved->x, moved->y, InScrollRange(moved->top)};
   return true;
 }
 
 void EditedDocument::GoTo(int32_t offset) {
-  PlaceCaret(CaretAtOffset(DisplaySettings, last_top_, offset));
+  PlaceCaret(CaretAtOffset(PageSettings(), last_top_, offset));
 }
 
 void EditedDocument::ScrollTo(int32_t top) { caret_.top = InScrollRange(top); }
 
 void EditedDocument::FitCaretToPage() {
-  caret_.y = std::min(caret_.y, DisplaySettings.LinesPerPage - 1);
-  caret_.x = std::min(caret_.x, DisplaySettings.BytesPerLine - 1);
+  const PageShape shape = ShapeOf(PageSettings());
+  caret_.y = std::min(caret_.y, shape.lines - 1);
+  caret_.x = std::min(caret_.x, shape.bytes_per_line - 1);
 }
 
 bool EditedDocument::BeginChange(bool* backup_made) {

@@ -17,6 +17,8 @@
 #include "app/edit/undo_journal.h"
 #include "app/file/edited_file.h"
 #include "app/search/search_state.h"
+#include "app/settings/display_settings_record.h"
+#include "app/settings/page_shape.h"
 
 namespace vx {
 
@@ -64,6 +66,14 @@ class EditedDocument {
   // page covers (above 1 when the file fits on one page).
   int32_t last_top() const { return last_top_; }
   double page_share() const;
+
+  // The page shape the caret moves on: the saved one, or the smaller one the
+  // window shows while its screen cannot hold the saved one. The limit is
+  // the window's alone: the settings keep what the person saved.
+  void LimitPageShape(std::optional<PageShape> shape) { limited_shape_ = shape; }
+  const std::optional<PageShape>& limited_shape() const { return limited_shape_; }
+  // DisplaySettings as the page shows them: with the shape the caret moves on.
+  DisplaySettingsRecord PageSettings() const;
 
   // The caret: its cell on the page and the top line of the page.
   const CaretPlace& caret() const { return caret_; }
@@ -127,6 +137,7 @@ class EditedDocument {
   std::wstring path_;
   int32_t size_ = 0;
   bool changed_ = false;
+  std::optional<PageShape> limited_shape_;
   CaretPlace caret_;
   // The scroll range of a 256-line file until a file is opened.
   int32_t last_top_ = 255;

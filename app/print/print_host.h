@@ -7,8 +7,8 @@ namespace vx {
 
 class PrintHost {
  public:
-  // The open file's name as the page header shows it: shortened as the main
-  // window's file-name label shows it.
+  // The open file's name as the page header shows it: shortened by a rule
+  // of its own, the same on every display.
   virtual std::wstring PrintHeaderName() const = 0;
 
  protected:

@@ -4,14 +4,9 @@
 
 #include <optional>
 
-namespace vx {
+#include "app/settings/page_shape.h"
 
-// A page's shape: bytes a line and lines a page.
-struct PageShape {
-  int bytes_per_line = 0;
-  int lines = 0;
-  bool operator==(const PageShape&) const = default;
-};
+namespace vx {
 
 class SettingsHost {
  public:

@@ -273,14 +273,8 @@ void SettingsWindow::ApplyChanges() {
 
 void SettingsWindow::ApplyToMainWindow() {
   host_.ApplySettings();
-  // The main window limits a page shape too large for its screen: the
-  // fields show the shape it took.
-  const bool was_filling = std::exchange(filling_, true);
-  const LayoutValues applied = ShownLayoutValues(DisplaySettings);
-  for (int i : kLayoutFieldOrder) {
-    if (layout_fields_[i].value() != applied[i]) layout_fields_[i].SetValue(applied[i]);
-  }
-  filling_ = was_filling;
+  // The fields keep the saved shape; the one the main window's screen limits
+  // it to shows beside them.
   ShowLimitedShape();
   host_.RefreshScrollRange();
   host_.RedrawPage();

@@ -63,7 +63,7 @@ void MainWindow::ShowScrollRange() {
   const double share = document_.page_share();
   scroll_bar_.SetLargePercent(share);
   scroll_bar_.SetEnabled(share <= 1.0);
-  scroll_bar_.SetLargeChange(DisplaySettings.LinesPerPage / 2);
+  scroll_bar_.SetLargeChange(document_.PageSettings().LinesPerPage / 2);
 }
 
 void MainWindow::RefreshScrollRange() {

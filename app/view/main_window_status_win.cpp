@@ -1,14 +1,20 @@
 // The main window's status lines above the page (the file's name and size,
 // the caret's address and values) and the progress area below it.
+#include <algorithm>
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "app/settings/display_settings.h"
 #include "app/view/main_window_layout.h"
 #include "app/view/main_window_win.h"
 #include "app/view/short_file_name.h"
 #include "app/view/status_label_texts.h"
+#include "app/view/status_line_layout.h"
 #include "app/view/status_texts.h"
 #include "common/clock.h"
+#include "common/ui/dpi_win.h"
+#include "common/ui/font_faces.h"
 #include "common/ui/gdi_win.h"
 #include "common/ui/message_pump_win.h"
 
@@ -27,7 +33,8 @@ void MainWindow::ShowCaretStatus() {
   if (document_.IsOpen() && document_.file().Read(offset, b) == ReadResult::Read) {
     const std::vector<uint8_t>& page = page_view_.page_bytes();
     const CaretPlace& caret = document_.caret();
-    const size_t cell = static_cast<size_t>(caret.y) * DisplaySettings.BytesPerLine + caret.x;
+    const size_t cell =
+        static_cast<size_t>(caret.y) * document_.PageSettings().BytesPerLine + caret.x;
     const uint8_t page_byte = cell < page.size() ? page[cell] : 0;
     texts = CaretStatus(offset, {b[0], b[1], b[2], b[3]}, page_byte);
   }
@@ -42,17 +49,90 @@ void MainWindow::ShowCaretStatus() {
   }
 }
 
-std::wstring MainWindow::ShortFileName() const {
-  const WindowDc dc(hwnd());
-  const Selection font(dc.get(), label_font_.get());
-  const auto width_of = [&dc](const std::wstring& text) {
+namespace {
+
+// Widths of texts in one font, in its own pixels: the same on every display
+// for a font of the same pixel size.
+class TextMeasure {
+ public:
+  TextMeasure(HWND window, HFONT font) : dc_(window), font_(dc_.get(), font) {}
+  int operator()(const std::wstring& text) const {
     SIZE size{};
-    GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+    GetTextExtentPoint32W(dc_.get(), text.c_str(), static_cast<int>(text.size()), &size);
     return static_cast<int>(size.cx);
-  };
+  }
+  int Widest(std::initializer_list<std::wstring> texts) const {
+    int widest = 0;
+    for (const std::wstring& text : texts) widest = std::max(widest, (*this)(text));
+    return widest;
+  }
+
+ private:
+  WindowDc dc_;
+  Selection font_;
+};
+
+// The label font at 96 dots an inch, round whose texts the layout was written.
+Font BaseLabelFont() {
+  return MakeFixedPitchFont(font_faces::kFixedPitch, kLabelFontPoints, kBaseDpi);
+}
+
+// `path` as a file-name label of `label_width` pixels in the measured font
+// has room for it.
+std::wstring FittedFileName(const std::wstring& path, const TextMeasure& width_of,
+                            int label_width) {
   // The label shows "FileName: " before the name: the name gets what is left.
-  const int room = kFileNameRect.width - width_of(std::wstring(kFileNamePrefix));
-  return ShortenedFileName(document_.path(), room, width_of);
+  const int room = label_width - width_of(std::wstring(kFileNamePrefix));
+  return ShortenedFileName(path, room,
+                           [&width_of](const std::wstring& text) { return width_of(text); });
+}
+
+}  // namespace
+
+int MainWindow::PlaceStatusLabels() {
+  const int dpi = WindowDpi(hwnd());
+  const Font base_font = BaseLabelFont();
+  const TextMeasure at_dpi(hwnd(), label_font_.get());
+  const TextMeasure at_base(hwnd(), base_font.get());
+  const auto widest_of = [&](std::initializer_list<std::wstring> texts) {
+    return WidestText{at_dpi.Widest(texts), at_base.Widest(texts)};
+  };
+  const CaretStatusTexts widest = WidestCaretStatus();
+  const CaretStatusTexts unread = UnreadCaretStatus();
+  // The file name is shortened to whatever width its label gets.
+  const std::vector<PixelRect> file_line = LayOutLabelRow(
+      {kFileNameRect, kSizeRect},
+      {WidestText{}, widest_of({WidestSizeLabel(), std::wstring(kNoSizeLabel)})}, dpi);
+  const std::vector<PixelRect> caret_line = LayOutLabelRow(
+      {kCaretAddressRect, kFourByteRect, kTwoByteRect, kOneByteRect, kBinaryRect},
+      {widest_of({widest.address, unread.address}), widest_of({widest.four_byte, unread.four_byte}),
+       widest_of({widest.two_byte, unread.two_byte}), widest_of({widest.one_byte, unread.one_byte}),
+       widest_of({widest.binary, unread.binary})},
+      dpi);
+  const PixelRect frame = FrameRoundRow(kCaretFrameRect, kBinaryRect, caret_line.back(), dpi);
+  const Label* file_labels[] = {&file_name_label_, &size_label_};
+  const Label* caret_labels[] = {&caret_address_label_, &four_byte_label_, &two_byte_label_,
+                                 &one_byte_label_, &binary_label_};
+  const auto place = [](HWND control, const PixelRect& r) {
+    MoveWindow(control, r.x, r.y, r.width, r.height, TRUE);
+  };
+  for (size_t i = 0; i < file_line.size(); ++i) place(file_labels[i]->hwnd(), file_line[i]);
+  for (size_t i = 0; i < caret_line.size(); ++i) place(caret_labels[i]->hwnd(), caret_line[i]);
+  place(caret_frame_.hwnd(), frame);
+  return std::max(file_line.back().right(), frame.right());
+}
+
+std::wstring MainWindow::ShortFileName() const {
+  RECT label{};
+  GetClientRect(file_name_label_.hwnd(), &label);
+  return FittedFileName(document_.path(), TextMeasure(hwnd(), label_font_.get()), label.right);
+}
+
+std::wstring MainWindow::PrintHeaderName() const {
+  // Fixed: the label's font and width at 96 dots an inch, so that a page
+  // prints alike from every display.
+  const Font font = BaseLabelFont();
+  return FittedFileName(document_.path(), TextMeasure(hwnd(), font.get()), kFileNameRect.width);
 }
 
 void MainWindow::ShowFileStatus() {

@@ -19,9 +19,6 @@ namespace {
 
 constexpr WindowClass kClass{L"VanteloxMainWindow", 0, COLOR_BTNFACE, VX_PROGRAM_ICON};
 constexpr wchar_t kFrameCaption[] = L"情報";
-// The status labels' font: fixed pitch, so that the longest numbers fit
-// their labels and digits do not shift as they change.
-constexpr int kLabelFontPoints = 9;
 
 enum ControlId { kPageId = 101, kProgressBarId, kScrollBarId };
 
@@ -98,8 +95,8 @@ RECT WorkAreaOf(HWND hwnd) {
 
 void MainWindow::ApplySettings() {
   // The window stays within the work area of its monitor: a page shape too
-  // large for it is limited to the largest that fits, in the record itself,
-  // so that the settings window shows what was applied.
+  // large for it is limited to the largest that fits, for this window only;
+  // the settings keep the saved shape for a larger screen and for printing.
   // Device pixels from here on: the page's from the scaled settings, the
   // fixed layout's through d.
   const DpiScale d(hwnd());
@@ -107,10 +104,13 @@ void MainWindow::ApplySettings() {
   const SIZE frame = OuterSize(hwnd(), 0, 0, d.dpi());
   const int room_width = work.right - work.left - frame.cx - d(kClientRightOfPage);
   const int room_height = work.bottom - work.top - frame.cy - d(kPageTop + kClientBelowPage);
-  // The stored shape is judged at 96 dots an inch, where the settings are.
-  FitPageShape(DisplaySettings, UnscaleForDpi(room_width, d.dpi()),
-               UnscaleForDpi(room_height, d.dpi()));
-  const DisplaySettingsRecord& s = DisplaySettings;
+  // The saved shape is judged at 96 dots an inch, where the settings are.
+  const PageShape fits = FittedPageShape(DisplaySettings, UnscaleForDpi(room_width, d.dpi()),
+                                         UnscaleForDpi(room_height, d.dpi()));
+  document_.LimitPageShape(fits == ShapeOf(DisplaySettings) ? std::nullopt
+                                                            : std::optional<PageShape>(fits));
+  const DisplaySettingsRecord s = document_.PageSettings();
+  const int status_right = PlaceStatusLabels();
   PageGeometry g = LayOutPage(s, d.dpi());
   // Even the smallest shape may be too large with very wide cells: the page
   // area is then cut, and the scroll bar and the progress stay in sight.
@@ -127,8 +127,9 @@ void MainWindow::ApplySettings() {
              progress_right - d(kProgressBarWidth + 4 + kProgressCaptionWidth), progress_top,
              d(kProgressCaptionWidth), d(kProgressHeight), TRUE);
   // The client area ends 8 pixels right of and below the progress area.
+  const int client_width = std::max(progress_right + d(8), status_right + d(kClientRightOfStatus));
   const SIZE outer =
-      OuterSize(hwnd(), progress_right + d(8), progress_top + d(kProgressHeight + 8), d.dpi());
+      OuterSize(hwnd(), client_width, progress_top + d(kProgressHeight + 8), d.dpi());
   RECT now{};
   GetWindowRect(hwnd(), &now);
   // Moved back inside the work area where the new size would reach out of it.
@@ -156,6 +157,8 @@ void MainWindow::OnDpiChanged(int dpi) {
   ApplySettings();
   page_view_.OnDpiChanged(dpi);
   page_view_.Redraw();
+  // The name is shortened anew for the label's new width in the new font.
+  ShowFileStatus();
 }
 
 void MainWindow::Show(int show_command) {

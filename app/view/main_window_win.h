@@ -69,6 +69,9 @@ class MainWindow : public FormWindow {
     void ApplySettings() override { window_.ApplySettings(); }
     void RefreshScrollRange() override { window_.RefreshScrollRange(); }
     void RedrawPage() override { window_.page_view_.Redraw(); }
+    std::optional<PageShape> LimitedPageShape() const override {
+      return window_.document_.limited_shape();
+    }
 
    private:
     MainWindow& window_;
@@ -78,7 +81,7 @@ class MainWindow : public FormWindow {
   class PrintSide final : public PrintHost {
    public:
     explicit PrintSide(MainWindow& window) : window_(window) {}
-    std::wstring PrintHeaderName() const override { return window_.ShortFileName(); }
+    std::wstring PrintHeaderName() const override { return window_.PrintHeaderName(); }
 
    private:
     MainWindow& window_;
@@ -102,8 +105,14 @@ class MainWindow : public FormWindow {
   void OnPageDrawn();
   void ShowFileStatus();
   void ShowCaretStatus();
-  // The file's name as the file-name label has room for it.
+  // The status labels placed for this window's density, each as wide as its
+  // widest text in the label font; the right edge of the widest line.
+  int PlaceStatusLabels();
+  // The file's name as the file-name label has room for it at its density.
   std::wstring ShortFileName() const;
+  // The file's name for the printed header: as the file-name label shows it
+  // at 96 dots an inch, whatever the display's scale.
+  std::wstring PrintHeaderName() const;
   // The progress area: value < 0 shows `caption`, >= 1 clears, else a bar.
   void ShowProgress(double value, const std::wstring& caption);
   // The progress area as the long file operations report to it; it also

@@ -12,8 +12,8 @@ constexpr int kMinLinesPerPage = 8;
 
 }  // namespace
 
-bool FitPageShape(DisplaySettingsRecord& s, int width, int height) {
-  const DisplaySettingsRecord before = s;
+PageShape FittedPageShape(const DisplaySettingsRecord& saved, int width, int height) {
+  DisplaySettingsRecord s = saved;
   if (LayOutPage(s).picture_width > width && s.BytesPerLine > kMinBytesPerLine) {
     int bytes = (s.BytesPerLine - 1) / 16 * 16;
     for (; bytes > kMinBytesPerLine; bytes -= 16) {
@@ -27,7 +27,7 @@ bool FitPageShape(DisplaySettingsRecord& s, int width, int height) {
     const int fit = (height - s.TopMargin - 4) / std::max(s.LineHeight, 1);
     s.LinesPerPage = std::clamp(fit, kMinLinesPerPage, s.LinesPerPage);
   }
-  return !(s == before);
+  return ShapeOf(s);
 }
 
 }  // namespace vx

@@ -4,13 +4,14 @@
 #pragma once
 
 #include "app/settings/display_settings_record.h"
+#include "app/settings/page_shape.h"
 
 namespace vx {
 
-// Limits the page shape of `s` to the largest that makes a page area of at
-// most `width` x `height` pixels: as many lines as fit (not below 8), and the
-// largest multiple of 16 bytes a line that fits (not below 16). A shape that
-// fits is kept as it is. True when `s` changed.
-bool FitPageShape(DisplaySettingsRecord& s, int width, int height);
+// The largest page shape no larger than that of `s` that makes a page area of
+// at most `width` x `height` pixels: as many lines as fit (not below 8), and
+// the largest multiple of 16 bytes a line that fits (not below 16). A shape
+// that fits is given as it is.
+PageShape FittedPageShape(const DisplaySettingsRecord& s, int width, int height);
 
 }  // namespace vx

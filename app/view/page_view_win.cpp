@@ -56,14 +56,14 @@ void PageView::SetFont(Font font) {
 }
 
 DisplaySettingsRecord PageView::ScreenSettings() const {
-  return ScaledForDpi(DisplaySettings, WindowDpi(hwnd()));
+  return ScaledForDpi(document_.PageSettings(), WindowDpi(hwnd()));
 }
 
 void PageView::Redraw() {
   if (!document_.IsOpen()) {
     image_.Clear(GetSysColor(kEmptyPageColour));
   } else {
-    const int32_t start = document_.caret().top * DisplaySettings.BytesPerLine + 1;
+    const int32_t start = document_.caret().top * document_.PageSettings().BytesPerLine + 1;
     DrawPage(image_.dc(), ScreenSettings(), document_.path(), start, page_bytes_, document_.size());
     // The input window follows the caret and always shows the byte under it.
     if (input_visible_) FitInput();
@@ -128,10 +128,10 @@ void PageView::OnKey(int key, int shift) {
       if (MayEditAtCaret()) AfterFileChange(document_.DeleteAtCaret());
       break;
     case VK_PRIOR:
-      PlaceCaret({caret.x, caret.y, PageUpTop(DisplaySettings, caret.top, step)});
+      PlaceCaret({caret.x, caret.y, PageUpTop(document_.PageSettings(), caret.top, step)});
       break;
     case VK_NEXT:
-      PlaceCaret({caret.x, caret.y, PageDownTop(DisplaySettings, caret.top, step)});
+      PlaceCaret({caret.x, caret.y, PageDownTop(document_.PageSettings(), caret.top, step)});
       break;
     case VK_HOME:
       PlaceCaret({0, 0, 0});

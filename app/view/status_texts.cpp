@@ -1,5 +1,6 @@
 #include "app/view/status_texts.h"
 
+#include "app/file/file_limits.h"
 #include "app/view/status_label_texts.h"
 #include "common/hex_digits.h"
 
@@ -78,6 +79,8 @@ std::wstring SizeLabel(int32_t file_size) {
               TenthsText(RoundedTenths(file_size, 1000000)), kSizeMegaUnit);
 }
 
+std::wstring WidestSizeLabel() { return SizeLabel(static_cast<int32_t>(kRefusedFileSize - 1)); }
+
 std::wstring WindowTitle(std::wstring_view path) { return Join(kTitlePrefix, path, kTitleSuffix); }
 
 CaretStatusTexts CaretStatus(int32_t offset, const std::array<uint8_t, 4>& from_caret,
@@ -98,6 +101,10 @@ CaretStatusTexts UnreadCaretStatus() {
   return {std::wstring(kUnreadAddressLabel), std::wstring(kUnreadFourByteLabel),
           std::wstring(kUnreadTwoByteLabel), std::wstring(kUnreadOneByteLabel),
           std::wstring(kUnreadBinaryLabel)};
+}
+
+CaretStatusTexts WidestCaretStatus() {
+  return CaretStatus(static_cast<int32_t>(kRefusedFileSize - 2), {0xFF, 0xFF, 0xFF, 0xFF}, 0xFF);
 }
 
 }  // namespace vx

@@ -13,6 +13,8 @@ namespace vx {
 std::wstring FileNameLabel(std::wstring_view short_name);
 // The size label with a file open, e.g. "Size: 000,001,234Bytes. (1.2KB. 0MB.)".
 std::wstring SizeLabel(int32_t file_size);
+// The size label at the largest file: the widest text it is given.
+std::wstring WidestSizeLabel();
 // The main window's title; an empty path leaves the brackets empty.
 std::wstring WindowTitle(std::wstring_view path);
 
@@ -34,5 +36,8 @@ CaretStatusTexts CaretStatus(int32_t offset, const std::array<uint8_t, 4>& from_
                              uint8_t page_byte);
 // Shown when the four bytes could not be read, as with no file open.
 CaretStatusTexts UnreadCaretStatus();
+// The widest values each caret label is given: the largest file's last
+// address (ten digits), and every bit of the bytes set.
+CaretStatusTexts WidestCaretStatus();
 
 }  // namespace vx

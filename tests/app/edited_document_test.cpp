@@ -240,6 +240,33 @@ TEST_F(EditedDocumentTest, TheCaretStaysOnThePageAndInTheFile) {
   EXPECT_EQ(document.caret(), (CaretPlace{7, 3, 0}));
 }
 
+// A shape limited by the window's screen rules the caret and the scroll
+// range while it lasts; the settings keep the saved shape throughout.
+TEST_F(EditedDocumentTest, ALimitedPageShapeRulesTheCaretAndLeavesTheSettings) {
+  DisplaySettings.BytesPerLine = 48;
+  DisplaySettings.LinesPerPage = 96;
+  const DisplaySettingsRecord saved = DisplaySettings;
+  OpenOn(test::CountingBytes(16 * 100));
+  EXPECT_EQ(document.last_top(), 1);
+
+  document.LimitPageShape(PageShape{16, 32});
+  EXPECT_FALSE(document.Refresh());
+  EXPECT_EQ(document.last_top(), 70);
+  document.PlaceCaret({40, 50, 500});
+  EXPECT_EQ(document.caret(), (CaretPlace{15, 31, 70}));
+  document.GoTo(16 * 99 + 5);
+  EXPECT_EQ(document.caret(), (CaretPlace{5, 29, 70}));
+  EXPECT_EQ(document.CaretOffset(), 16 * 99 + 5);
+  EXPECT_EQ(ShapeOf(document.PageSettings()), (PageShape{16, 32}));
+  EXPECT_TRUE(DisplaySettings == saved);
+
+  // The limit lifted: the saved shape rules again.
+  document.LimitPageShape(std::nullopt);
+  document.Refresh();
+  EXPECT_EQ(document.last_top(), 1);
+  EXPECT_TRUE(document.PageSettings() == saved);
+}
+
 TEST_F(EditedDocumentTest, FindNextGoesToTheNextMatchBehindTheCaret) {
   Bytes bytes(64, 0);
   bytes[10] = bytes[40] = 0x77;

@@ -1,22 +1,34 @@
 // Every label of the program shows its whole text, at the longest texts it
-// is given: the main window's at the size limit, the version window's and
-// the search window's help once it is uncovered.
+// is given: the main window's at the size limit at every display density,
+// with the file's name shortened against its label's own width there; the
+// version window's and the search window's help once it is uncovered.
 #include "app/file/file_limits.h"
 #include "app/view/menu_commands.h"
 #include "common/file_seam.h"
+#include "common/ui/dpi_scale.h"
 #include "tests/app/main_window_fixture_win.h"
+#include "tests/support/layout_check_win.h"
 
 namespace vx::test {
 namespace {
 
 class LabelFitTest : public MainWindowTest {};
 
-TEST_F(LabelFitTest, TheMainWindowsLabelsHoldTheirLongestTexts) {
-  Start(L"");
-  EXPECT_EQ(CutLabels(form->hwnd()), L"");
+class MainWindowLabelFitTest : public MainWindowTest, public ::testing::WithParamInterface<int> {
+ protected:
+  void StartAtDensity(const std::wstring& path) {
+    Start(path);
+    if (GetParam() != kBaseDpi) ChangeDensity(form->hwnd(), GetParam());
+  }
+};
+
+// Each status label shows its widest value whole, beside its neighbours and
+// inside the window: the largest file's last address, every bit set.
+TEST_P(MainWindowLabelFitTest, StatusLabelsHoldTheirWidestValues) {
+  StartAtDensity(L"");
+  EXPECT_EQ(LayoutFaults(form->hwnd()), L"");
   form.reset();
 
-  // The largest file, all 0xFF at the caret, with the caret on its last byte.
   const std::wstring path = dir / L"large.bin";
   {
     fs::File f = fs::OpenFile(path, true, fs::Share::ReadWrite);
@@ -24,10 +36,45 @@ TEST_F(LabelFitTest, TheMainWindowsLabelsHoldTheirLongestTexts) {
     const uint8_t ones[4] = {0xFF, 0xFF, 0xFF, 0xFF};
     ASSERT_TRUE(f.WriteAt(kRefusedFileSize - 5, ones, 4));
   }
-  Start(path);
+  StartAtDensity(path);
   view().GoTo(view().file_size() - 4);
-  EXPECT_EQ(CutLabels(form->hwnd()), L"");
+  EXPECT_EQ(ControlText(view().caret_address_label()), L"7FFFFFFA  (2147483642) 番地");
+  EXPECT_EQ(ControlText(view().four_byte_label()), L"4Byte:4294967295");
+  EXPECT_EQ(ControlText(view().two_byte_label()), L"2Byte:65535");
+  EXPECT_EQ(ControlText(view().binary_label()), L"２進: 11111111");
+  EXPECT_EQ(LayoutFaults(form->hwnd()), L"");
 }
+
+// A name shows whole where the label has room for it at its density, a
+// longer one shortened to fit; the printed header's name is the one shown at
+// 96 dots an inch, whatever the density.
+TEST_P(MainWindowLabelFitTest, TheFileNameIsShortenedAgainstTheLabelsOwnWidth) {
+  const struct {
+    std::wstring name;
+    bool whole;
+  } cases[] = {{L"a_rather_long_name_01.bin", true},
+               {L"a_name_far_too_long_for_the_file_name_label.bin", false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.name));
+    const std::wstring path = dir / c.name;
+    WriteFileBytes(path, {1});
+    Start(path);
+    const std::wstring at_base = ControlText(view().file_name_label());
+    ChangeDensity(form->hwnd(), GetParam());
+    const std::wstring shown = ControlText(view().file_name_label());
+    if (c.whole) {
+      EXPECT_EQ(shown, L"FileName: " + c.name);
+    } else {
+      EXPECT_NE(shown.find(L"..."), std::wstring::npos);
+    }
+    EXPECT_EQ(CutLabels(form->hwnd()), L"");
+    EXPECT_EQ(L"FileName: " + view().print_header_name(), at_base);
+    form.reset();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Densities, MainWindowLabelFitTest,
+                         ::testing::Values(96, 120, 144, 168, 192));
 
 TEST_F(LabelFitTest, TheVersionAndSearchWindowsShowEveryLineWhole) {
   StartOn({1});

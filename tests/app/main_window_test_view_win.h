@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,13 @@ class MainWindowTestView {
   bool changed() const { return window_.document_.changed(); }
   void set_changed(bool changed) { window_.document_.set_changed(changed); }
   const UndoJournal& journal() const { return window_.document_.journal(); }
+  // The shape the page shows while the screen cannot hold the saved one.
+  const std::optional<PageShape>& limited_shape() const {
+    return window_.document_.limited_shape();
+  }
+  DisplaySettingsRecord page_settings() const { return window_.document_.PageSettings(); }
+  // What the print window is given for the page header.
+  std::wstring print_header_name() const { return window_.PrintHeaderName(); }
   bool refuses_next_character() const { return window_.page_view_.reject_next_char_; }
   bool input_visible() const { return window_.page_view_.input_visible_; }
 

@@ -7,7 +7,7 @@
 namespace vx {
 namespace {
 
-TEST(FitPageShape, LargestShapeThatFitsAndNeverBelowTheWindowsMinimum) {
+TEST(FittedPageShape, LargestShapeThatFitsAndNeverBelowTheWindowsMinimum) {
   struct Case {
     const char* name;
     int bytes, lines;  // asked for
@@ -29,10 +29,9 @@ TEST(FitPageShape, LargestShapeThatFitsAndNeverBelowTheWindowsMinimum) {
     DisplaySettingsRecord s = DefaultSettings();
     s.BytesPerLine = c.bytes;
     s.LinesPerPage = c.lines;
-    const bool changed = FitPageShape(s, c.width, c.height);
-    EXPECT_EQ(s.BytesPerLine, c.fit_bytes);
-    EXPECT_EQ(s.LinesPerPage, c.fit_lines);
-    EXPECT_EQ(changed, c.fit_bytes != c.bytes || c.fit_lines != c.lines);
+    const PageShape fit = FittedPageShape(s, c.width, c.height);
+    EXPECT_EQ(fit, (PageShape{c.fit_bytes, c.fit_lines}));
+    s = WithShape(s, fit);
     if (c.fit_bytes > 16) {
       EXPECT_LE(LayOutPage(s).picture_width, c.width);
     }

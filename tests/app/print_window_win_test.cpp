@@ -165,6 +165,29 @@ TEST_F(PrintWindowTest, ThePrintedPageIsTheScreensPageScaledWithItsHeader) {
   EXPECT_EQ(ink, 0);
 }
 
+// Printing plans and prints its pages in the saved shape, whatever shape the
+// screen limits the main window to.
+TEST_F(PrintWindowTest, APageShapeLimitedByTheScreenPrintsAsSaved) {
+  DisplaySettings.BytesPerLine = 48;
+  DisplaySettings.LinesPerPage = 96;
+  // Two saved pages and one byte.
+  StartOn(std::vector<uint8_t>(2 * 48 * 96 + 1, 0x41));
+  for (int dpi : {96, 192}) {
+    SCOPED_TRACE(dpi);
+    ChangeDensity(form->hwnd(), dpi);
+    ASSERT_TRUE(view().limited_shape().has_value());
+    printer.steps.clear();
+    moments.clear();
+    std::wstring status;
+    WithPrintWindow([&](const Controls& c) {
+      status = ControlText(c.status);
+      PrintFrom(c);
+    });
+    EXPECT_EQ(status, L"印刷予定枚数：3ページ");
+    EXPECT_EQ(printer.steps, Steps(3, L"EndDoc"));
+  }
+}
+
 TEST_F(PrintWindowTest, ChosenPagesPrintInTheOrderTyped) {
   StartOn(std::vector<uint8_t>(10 * 512, 0x41));
   std::vector<std::wstring> refusals;
