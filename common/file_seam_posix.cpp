@@ -125,6 +125,40 @@ bool RemoveFolder(const std::wstring& name) {
   return ::rmdir(path.c_str()) == 0;
 }
 
+// Here an unlink or rmdir never follows the last name; only a link on the
+// way would lead elsewhere, and the folder's real path shows it.
+bool RemoveEntry(const std::wstring& name) {
+  std::string path = PosixPath(name);
+  while (path.size() > 1 && path.back() == '/') path.pop_back();
+  const size_t slash = path.rfind('/');
+  if (slash == std::string::npos || slash == 0) return false;
+  // Relative names are read against the current folder, which is real.
+  std::string folder = path.substr(0, slash);
+  if (folder.front() != '/') {
+    char* here = ::getcwd(nullptr, 0);
+    if (here == nullptr) return false;
+    folder = std::string(here) + "/" + folder;
+    std::free(here);
+  }
+  char* real = ::realpath(folder.c_str(), nullptr);
+  const bool direct = real != nullptr && folder == real;
+  std::free(real);
+  struct stat st;
+  if (!direct || ::lstat(path.c_str(), &st) != 0) return false;
+  return S_ISDIR(st.st_mode) ? ::rmdir(path.c_str()) == 0 : ::unlink(path.c_str()) == 0;
+}
+
+std::wstring FinalPathName(const std::wstring& name) {
+  char* real = ::realpath(PosixPath(name).c_str(), nullptr);
+  if (real == nullptr) return {};
+  std::wstring final_name = WideFromUtf8(real);
+  std::free(real);
+  for (wchar_t& c : final_name) {
+    if (c == L'/') c = L'\\';
+  }
+  return final_name;
+}
+
 bool RenameFile(const std::wstring& from, const std::wstring& to) {
   return ::rename(PosixPath(from).c_str(), PosixPath(to).c_str()) == 0;
 }
@@ -163,7 +197,7 @@ std::vector<FolderEntry> ListFolder(const std::wstring& folder,
     const std::string full = path + "/" + name;
     struct stat st;
     const bool is_folder = ::stat(full.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-    const bool is_link = is_folder && ::lstat(full.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+    const bool is_link = ::lstat(full.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
     entries.push_back({WideFromUtf8(name), is_folder, is_link});
   }
   ::closedir(dir);

@@ -16,6 +16,12 @@ inline constexpr wchar_t kTargetNotFixed[] =
 inline constexpr wchar_t kTargetInSetupFolder[] =
     L"セットアップのフォルダとその中のフォルダにはインストールできません。\r\n"
     L"別のフォルダを選択してください。";
+// A folder of someone's own files is never made the install folder: the
+// uninstall would have to tell them from the program's.
+inline constexpr wchar_t kOtherFilesStart[] = L"「";
+inline constexpr wchar_t kOtherFilesEnd[] =
+    L"」には、Vanteloxのものではないファイルがあります。\r\n"
+    L"空のフォルダか、まだないフォルダを選択してください。";
 
 // One install at a time: another folder only after the earlier install
 // has been uninstalled.

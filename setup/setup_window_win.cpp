@@ -181,6 +181,10 @@ void SetupWindow::OnYes() {
       ShowMessage(EarlierInstallText(earlier));
       return;
     }
+    if (HoldsOtherFiles(install_folder_)) {
+      ShowMessage(OtherFilesText(install_folder_));
+      return;
+    }
   }
   Follow(wizard_.OnYes());
 }

@@ -12,6 +12,7 @@
 #include "common/path_text.h"
 #include "common/program_folder_win.h"
 #include "tests/support/command_output_win.h"
+#include "tests/support/program_driver_win.h"
 
 namespace vx::test {
 namespace {
@@ -37,7 +38,38 @@ void ForgetInstall() {
   }
 }
 
+// The prefix's own name of a Windows name, in UTF-16, quoted for a command line.
+std::wstring QuotedPosixName(const std::wstring& name) {
+  using UnixName = char* (*)(const wchar_t*);
+  const auto unix_name = reinterpret_cast<UnixName>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"),
+                                             "wine_get_unix_file_name")));
+  if (unix_name == nullptr) return {};
+  char* bytes = unix_name(WithoutFolderMark(name).c_str());
+  if (bytes == nullptr) return {};
+  const int length = MultiByteToWideChar(CP_UTF8, 0, bytes, -1, nullptr, 0);
+  std::wstring wide(length > 0 ? length - 1 : 0, L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, bytes, -1, wide.data(), length);
+  HeapFree(GetProcessHeap(), 0, bytes);
+  return L"\"" + wide + L"\"";
+}
+
 }  // namespace
+
+void MakePosixLink(const std::wstring& target, const std::wstring& link) {
+  // The POSIX program runs on after its Windows stand-in has ended.
+  CommandOutput(L"/bin/ln -s " + QuotedPosixName(target) + L" " + QuotedPosixName(link));
+  ASSERT_TRUE(Eventually([&] { return fs::FileExists(link) || fs::FolderExists(link); },
+                         kProgramPatienceMs))
+      << link;
+}
+
+void RemovePosixLink(const std::wstring& link) {
+  CommandOutput(L"/bin/rm -f " + QuotedPosixName(link));
+  EXPECT_TRUE(Eventually([&] { return !fs::FileExists(link) && !fs::FolderExists(link); },
+                         kProgramPatienceMs))
+      << link;
+}
 
 std::wstring InstalledUninstaller() {
   return WithFolderMark(GetEnvironmentText(L"WINDIR")) + L"UnInstallVantelox.exe";

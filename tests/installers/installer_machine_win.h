@@ -45,6 +45,12 @@ std::map<std::wstring, std::wstring> RegQueryValues(const std::wstring& key);
 // What "uninstaller --list" prints: the installed programs' names.
 std::wstring InstalledProgramsList();
 
+// A symbolic link made by the prefix's own file system, as a person would
+// place one (Wine makes none): from `link` to `target`, Windows names.
+void MakePosixLink(const std::wstring& target, const std::wstring& link);
+// Removes such a link itself, never what it leads to.
+void RemovePosixLink(const std::wstring& link);
+
 class InstallerMachineTest : public testing::Test {
  protected:
   void SetUp() override;
