@@ -104,6 +104,12 @@ struct FolderEntry {
 std::vector<FolderEntry> ListFolder(const std::wstring& folder,
                                     const std::function<void()>& between_entries = {});
 
+// The system's code for why the last call of this thread failed (a full
+// disk, access denied, a file in use), and the system's own words for a
+// code, as it tells them to a person.
+int LastSystemError();
+std::wstring SystemErrorText(int code);
+
 // The long form of a name when the system knows one; empty otherwise.
 std::wstring LongPathName(const std::wstring& name);
 

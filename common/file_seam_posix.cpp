@@ -3,8 +3,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 
 #include "common/file_seam.h"
@@ -203,6 +205,10 @@ std::vector<FolderEntry> ListFolder(const std::wstring& folder,
   ::closedir(dir);
   return entries;
 }
+
+int LastSystemError() { return errno; }
+
+std::wstring SystemErrorText(int code) { return WideFromUtf8(std::strerror(code)); }
 
 std::wstring LongPathName(const std::wstring& name) {
   return FileExists(name) || FolderExists(name) ? name : std::wstring();

@@ -237,6 +237,21 @@ std::vector<FolderEntry> ListFolder(const std::wstring& folder,
   return entries;
 }
 
+int LastSystemError() { return static_cast<int>(GetLastError()); }
+
+std::wstring SystemErrorText(int code) {
+  wchar_t* text = nullptr;
+  const DWORD length = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, static_cast<DWORD>(code), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::wstring words(text != nullptr ? text : L"", length);
+  LocalFree(text);
+  while (!words.empty() && (words.back() == L'\n' || words.back() == L'\r' || words.back() == L' ')) {
+    words.pop_back();
+  }
+  return words;
+}
+
 std::wstring LongPathName(const std::wstring& name) {
   const DWORD needed = GetLongPathNameW(name.c_str(), nullptr, 0);
   if (needed == 0) return {};

@@ -80,5 +80,14 @@ inline constexpr wchar_t kFinishedStart[] = L"インストールが終了しま�
 inline constexpr wchar_t kFinishedEnd[] = L"を起動しますか？";
 inline constexpr wchar_t kFailed[] = L"インストール中にエラーが発生しました。";
 inline constexpr wchar_t kAborted[] = L"インストールを中止します。";
+// Around a name in a message.
+inline constexpr wchar_t kQuoteStart[] = L"「";
+inline constexpr wchar_t kQuoteEnd[] = L"」";
+// A setup folder already installed from, or short of a file.
+inline constexpr wchar_t kMissingStart[] = L"セットアップのフォルダ「";
+inline constexpr wchar_t kMissingMiddle[] = L"」に、インストールするファイルがありません。\r\n";
+inline constexpr wchar_t kMissingEnd[] =
+    L"すでにインストールに使ったフォルダか、ファイルが欠けています。\r\n"
+    L"配布されたファイルをそろえてから、もう一度セットアップを実行してください。";
 
 }  // namespace vx::setup_texts

@@ -19,6 +19,7 @@
 #include "common/ui/controls_win.h"
 #include "common/uninstall_data.h"
 #include "setup/distribution.h"
+#include "setup/wizard.h"
 #include "tests/installers/installer_machine_win.h"
 #include "tests/installers/installer_runs_win.h"
 #include "tests/support/current_folder_win.h"
@@ -32,15 +33,15 @@ using Texts = std::vector<std::wstring>;
 
 const Texts kInstallStatuses = {
     L"インストールを開始します。",
-    L"レジストリにインストールフォルダを登録中",
+    L"ファイルのコピー中",
+    L"コピーしたファイルの情報を保存中",
     L"アンインストールフォルダを登録中",
+    L"レジストリにインストールフォルダを登録中",
     L"インストール情報１を登録中",
     L"インストール情報２を登録中",
     L"アプリケーションの追加と削除に登録中",
     L"デスクトップにショートカットを作成中",
     L"スタートメニューにショートカットを作成中",
-    L"ファイルのコピー中",
-    L"コピーしたファイルの情報を保存中",
 };
 
 const Texts kUninstallStatuses = {
@@ -242,54 +243,77 @@ TEST_F(InstallRunTest, WithoutShortcutsTheirValuesAreEmptyAndNothingIsReported) 
   EXPECT_EQ(shown.back(), kUninstalled);
 }
 
-TEST_F(InstallRunTest, SetupFromItsEmptiedFolderFailsAndKeepsTheInstalledUninstaller) {
+// Run again from the folder an install emptied, the setup says on its
+// first page what the folder lacks and ends with nothing changed.
+TEST_F(InstallRunTest, SetupFromItsEmptiedFolderSaysSoAndChangesNothing) {
   const std::wstring setup = MakeSetupFolder();
   const std::wstring setup_program = scratch / L"SetUpVantelox.exe";
   ASSERT_TRUE(CopyFileFresh(setup + L"SetUpVantelox.exe", setup_program));
   Install(setup, {});
   const std::vector<uint8_t> uninstaller = ReadFileBytes(InstalledUninstaller());
   ASSERT_FALSE(uninstaller.empty());
+  const auto record = RegQueryValues(L"HKCU\\SoftWare\\MorvaneSoft\\Vantelox");
+  const Texts installed = FolderContents(DefaultInstallFolder());
   // What stays in a setup folder after the install: the running setup program.
   ASSERT_TRUE(fs::MakeFolder(setup));
   ASSERT_TRUE(CopyFileFresh(setup_program, setup + L"SetUpVantelox.exe"));
   messages.Clear();
 
   const InstallResult run = Install(setup, {});
-  EXPECT_EQ(run.statuses, Texts(kInstallStatuses.begin(), kInstallStatuses.begin() + 3));
-  ASSERT_EQ(messages.shown().size(), 2u);
-  EXPECT_EQ(messages.shown()[0].text, L"インストール中にエラーが発生しました。");
-  EXPECT_EQ(messages.shown()[1].text, L"インストールを中止します。");
+  EXPECT_TRUE(run.statuses.empty());
+  ASSERT_EQ(messages.shown().size(), 1u);
+  const std::wstring& said = messages.shown()[0].text;
+  EXPECT_TRUE(said.starts_with(L"セットアップのフォルダ「" + setup + L"」に、")) << said;
+  for (const std::wstring& file : setup::MissingDistributionFiles(setup)) {
+    EXPECT_NE(said.find(L"\r\n" + file + L"\r\n"), std::wstring::npos) << file;
+  }
   EXPECT_EQ(ReadFileBytes(InstalledUninstaller()), uninstaller);
   EXPECT_EQ(FolderContents(setup), Texts{L"SetUpVantelox.exe"});
-  auto record = RegQueryValues(L"HKCU\\SoftWare\\MorvaneSoft\\Vantelox");
-  EXPECT_EQ(record[L"InstallDir"], DefaultInstallFolder()) << "the values written before stay";
+  EXPECT_EQ(RegQueryValues(L"HKCU\\SoftWare\\MorvaneSoft\\Vantelox"), record);
+  EXPECT_EQ(FolderContents(DefaultInstallFolder()), installed);
 }
 
-TEST_F(InstallRunTest, FailedCopyEndsInFailureAndLeavesWhatTheUninstallerRemoves) {
+// A copy that fails (a file another program holds) leaves the machine as
+// it was: no install folder, record, entry, shortcut or uninstaller, the
+// setup folder whole; the message names the file and the system's reason.
+// Run again once the file is free, the setup installs.
+TEST_F(InstallRunTest, AFailedCopyLeavesTheMachineAsItWasAndASecondRunWorks) {
   const std::wstring setup = MakeSetupFolder();
+  const Texts distribution = FolderContents(setup);
   const std::wstring locked = setup + setup::DistributionFiles().back();
-  const FileLock lock(locked, GENERIC_READ);
-  ASSERT_TRUE(lock.held());
+  {
+    const FileLock lock(locked, GENERIC_READ | GENERIC_WRITE, 0);
+    ASSERT_TRUE(lock.held());
+    const InstallResult run = Install(setup, {true, true});
+    EXPECT_EQ(run.statuses.back(), L"ファイルのコピー中");
+    ASSERT_EQ(messages.shown().size(), 2u);
+    const std::wstring& said = messages.shown()[0].text;
+    EXPECT_TRUE(said.starts_with(L"インストール中にエラーが発生しました。\r\n「" + locked + L"」\r\n"))
+        << said;
+    EXPECT_GT(said.size(), std::wstring(L"インストール中にエラーが発生しました。\r\n「" + locked +
+                                        L"」\r\n").size())
+        << "the system's reason follows";
+    EXPECT_EQ(messages.shown()[1].text, L"インストールを中止します。");
+  }
+  EXPECT_FALSE(fs::FolderExists(DefaultInstallFolder()));
+  EXPECT_FALSE(fs::FolderExists(ProgramFilesMakerFolder()));
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kRecordKey));
+  EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kProgramEntryKey));
+  EXPECT_FALSE(fs::FileExists(DesktopShortcut()));
+  EXPECT_FALSE(fs::FileExists(SendToShortcut()));
+  EXPECT_FALSE(fs::FolderExists(ProgramMenuMakerFolder()));
+  EXPECT_FALSE(fs::FileExists(InstalledUninstaller()));
+  EXPECT_EQ(FolderContents(setup), distribution);
 
-  const InstallResult run = Install(setup, {false, false});
-  EXPECT_EQ(run.statuses.back(), L"コピーしたファイルの情報を保存中");
-  ASSERT_EQ(messages.shown().size(), 2u);
-  EXPECT_EQ(messages.shown()[0].text, L"インストール中にエラーが発生しました。");
-  // The setup folder is kept whole for another try.
-  EXPECT_TRUE(fs::FileExists(setup + L"Vantelox.exe"));
-  EXPECT_TRUE(fs::FileExists(locked));
-  // The list names exactly the files that reached the install folder.
-  const std::wstring folder = DefaultInstallFolder();
-  Texts listed = ReadUninstallData(folder + L"UnInstallData.Dat").paths;
-  Texts there = ListWholeTree(folder, Listed::Files, Naming::Full);
-  std::erase(there, folder + L"UnInstallData.Dat");
-  std::sort(listed.begin(), listed.end());
-  std::sort(there.begin(), there.end());
-  EXPECT_EQ(listed, there);
-
+  messages.Clear();
+  Install(setup, {true, true});
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].text, setup::FinishedQuestion());
+  EXPECT_TRUE(fs::FileExists(DefaultInstallFolder() + L"Vantelox.exe"));
+  EXPECT_TRUE(fs::FileExists(InstalledUninstaller()));
   Uninstall();
   EXPECT_EQ(shown.back(), kUninstalled);
-  EXPECT_FALSE(fs::FolderExists(folder));
+  EXPECT_FALSE(fs::FolderExists(DefaultInstallFolder()));
 }
 
 TEST_F(InstallRunTest, DeclinedUninstallTouchesNothing) {
