@@ -70,11 +70,15 @@ bool RemoveFolder(const std::wstring& name);
 bool RenameFile(const std::wstring& from, const std::wstring& to);
 // A junction or a symbolic link to a folder (the name itself, not its content).
 bool IsFolderLink(const std::wstring& name);
-// Deletes the file, the empty folder or the link `name` itself, never what a
-// link leads to nor anything reached through a link on its way: the entry
-// is opened without following a link and deleted only when the system names
-// what it opened as `name` (its long form, letters in any case). Where the
-// system cannot open a link as itself, the link stays and this says false.
+// The name of the entry `name` itself: its folder as the system reads it
+// (links on the way followed, short names read long) and its own long name;
+// empty when there is no such entry.
+std::wstring EntryFinalName(const std::wstring& name);
+// Deletes the file, the empty folder or the link `name` itself, never what
+// a link leads to: the entry is opened without following a link and deleted
+// only when the system names what it opened as the entry itself
+// (EntryFinalName, letters in any case). Where the system cannot open a
+// link as itself, the link stays and this says false.
 bool RemoveEntry(const std::wstring& name);
 // The name the system gives the entry `name` leads to, once every link on
 // the way is followed and every short name read in its long form; empty

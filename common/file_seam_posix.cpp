@@ -127,26 +127,29 @@ bool RemoveFolder(const std::wstring& name) {
   return ::rmdir(path.c_str()) == 0;
 }
 
-// Here an unlink or rmdir never follows the last name; only a link on the
-// way would lead elsewhere, and the folder's real path shows it.
-bool RemoveEntry(const std::wstring& name) {
+std::wstring EntryFinalName(const std::wstring& name) {
   std::string path = PosixPath(name);
   while (path.size() > 1 && path.back() == '/') path.pop_back();
   const size_t slash = path.rfind('/');
-  if (slash == std::string::npos || slash == 0) return false;
-  // Relative names are read against the current folder, which is real.
-  std::string folder = path.substr(0, slash);
-  if (folder.front() != '/') {
-    char* here = ::getcwd(nullptr, 0);
-    if (here == nullptr) return false;
-    folder = std::string(here) + "/" + folder;
-    std::free(here);
-  }
-  char* real = ::realpath(folder.c_str(), nullptr);
-  const bool direct = real != nullptr && folder == real;
+  if (slash == std::string::npos) return {};
+  char* real = ::realpath(slash == 0 ? "/" : path.substr(0, slash).c_str(), nullptr);
+  if (real == nullptr) return {};
+  std::string folder = real;
   std::free(real);
+  if (folder.back() != '/') folder += '/';
+  std::wstring final_name = WideFromUtf8(folder + path.substr(slash + 1));
+  for (wchar_t& c : final_name) {
+    if (c == L'/') c = L'\\';
+  }
+  return final_name;
+}
+
+// Here an unlink or rmdir never follows the last name.
+bool RemoveEntry(const std::wstring& name) {
+  std::string path = PosixPath(name);
+  while (path.size() > 1 && path.back() == '/') path.pop_back();
   struct stat st;
-  if (!direct || ::lstat(path.c_str(), &st) != 0) return false;
+  if (::lstat(path.c_str(), &st) != 0) return false;
   return S_ISDIR(st.st_mode) ? ::rmdir(path.c_str()) == 0 : ::unlink(path.c_str()) == 0;
 }
 

@@ -165,9 +165,20 @@ bool MarkForDeletion(HANDLE h) {
          SetFileInformationByHandle(h, FileDispositionInfo, &disposition, sizeof disposition);
 }
 
+std::wstring EntryFinalName(const std::wstring& name) {
+  std::wstring full = FullPathName(name);
+  while (full.size() > 3 && full.back() == L'\\') full.pop_back();
+  const std::wstring long_name = full.empty() ? std::wstring() : LongPathName(full);
+  const size_t mark = long_name.rfind(L'\\');
+  if (mark == std::wstring::npos || mark + 1 == long_name.size()) return {};
+  std::wstring folder = FinalPathName(long_name.substr(0, mark + 1));
+  if (folder.empty()) return {};
+  if (folder.back() != L'\\') folder += L'\\';
+  return folder + long_name.substr(mark + 1);
+}
+
 bool RemoveEntry(const std::wstring& name) {
-  const std::wstring full = FullPathName(name);
-  const std::wstring expected = full.empty() ? std::wstring() : LongPathName(full);
+  const std::wstring expected = EntryFinalName(name);
   if (expected.empty()) return false;
   const HANDLE h = CreateFileW(name.c_str(), DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,

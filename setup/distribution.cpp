@@ -74,7 +74,9 @@ DistributionCopy CopyDistribution(const std::wstring& setup_folder,
     }
     int error = 0;
     if (!CopyFileFresh(from + file, target + kFreshSuffix, between_blocks, &error)) {
-      copy = Failed(std::move(copy), from + file, fresh);
+      // A source that reads names the target as the one that failed (a full disk).
+      const bool source_reads = static_cast<bool>(fs::OpenFileForReading(from + file));
+      copy = Failed(std::move(copy), source_reads ? target : from + file, fresh);
       copy.system_error = error;
       return copy;
     }

@@ -27,7 +27,8 @@ void SetRecycleBinCheck(RecycleBinCheck check) { Check() = std::move(check); }
 
 bool MoveToRecycleBin(HWND owner, const std::wstring& file) {
   // Through a link the bin would take, or destroy, what the link leads to.
-  if (!IsPlainFullName(file) || !IsSamePlainName(fs::FinalPathName(file), fs::LongPathName(file))) {
+  if (!IsPlainFullName(file) ||
+      !IsSamePlainName(fs::FinalPathName(file), fs::EntryFinalName(file))) {
     return false;
   }
   if (!(Check() ? Check()(file) : BinTakes(file))) return false;

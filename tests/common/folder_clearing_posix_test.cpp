@@ -102,12 +102,16 @@ TEST(FolderClearing, NamesThatCannotBeJoinedAreLeftAlone) {
   EXPECT_TRUE(IsJoinableName(L"Vanteloxヘルプ"));
 }
 
-// An entry reached through a link on its way is another folder's: it stays.
-TEST(FolderClearing, AnEntryReachedThroughALinkStays) {
+// A link goes as itself; a name reached through a link reads as the place
+// it leads to, which is how the system names what a handle opened.
+TEST(FolderClearing, RemoveEntryTakesTheLinkItself) {
   LinkedTree t;
   t.Make();
-  EXPECT_FALSE(fs::RemoveEntry(t.tree + L"photos\\a.jpg"));
+  EXPECT_EQ(fs::EntryFinalName(t.tree + L"photos\\a.jpg"),
+            fs::FinalPathName(t.dir / L"keep\\photos") + L"\\a.jpg");
+  EXPECT_TRUE(fs::RemoveEntry(t.tree + L"photos"));
   EXPECT_TRUE(fs::RemoveEntry(t.tree + L"help\\budget.xls"));
+  EXPECT_FALSE(fs::RemoveEntry(t.tree + L"help\\gone.htm"));
   t.ExpectPersonsFilesWhole();
 }
 

@@ -316,6 +316,45 @@ TEST_F(InstallRunTest, AFailedCopyLeavesTheMachineAsItWasAndASecondRunWorks) {
   EXPECT_FALSE(fs::FolderExists(DefaultInstallFolder()));
 }
 
+// On a full disk the install fails with the system's reason and leaves
+// the drive as it was; once there is room, the same setup folder installs.
+TEST_F(InstallRunTest, AFullDiskFailsWithItsReasonAndASecondRunWorksOnceThereIsRoom) {
+  SmallDrive drive(L'T', scratch / L"small", 64);
+  if (!drive.ready()) GTEST_SKIP() << "no small drive can be mounted on this machine";
+  const std::wstring setup = MakeSetupFolder();
+  const Texts distribution = FolderContents(setup);
+  const std::wstring folder = drive.root() + L"Vantelox\\";
+  const auto install_on_drive = [&] {
+    const WizardRun wizard(registry, setup);
+    browser_answer = drive.root();
+    wizard.No();
+    ASSERT_EQ(ControlText(wizard.view().folder_text()), folder);
+    wizard.Install({true, false});
+  };
+  install_on_drive();
+  ASSERT_EQ(messages.shown().size(), 2u);
+  const std::wstring& said = messages.shown()[0].text;
+  EXPECT_TRUE(said.starts_with(L"インストール中にエラーが発生しました。\r\n「" + folder)) << said;
+  EXPECT_NE(said.find(L"」\r\n"), std::wstring::npos) << "the system's reason follows: " << said;
+  EXPECT_TRUE(FolderContents(drive.root()).empty());
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kRecordKey));
+  EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kProgramEntryKey));
+  EXPECT_FALSE(fs::FileExists(DesktopShortcut()));
+  EXPECT_FALSE(fs::FileExists(InstalledUninstaller()));
+  EXPECT_EQ(FolderContents(setup), distribution);
+
+  ASSERT_TRUE(drive.Resize(64 * 1024));
+  messages.Clear();
+  install_on_drive();
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].text, setup::FinishedQuestion());
+  EXPECT_TRUE(fs::FileExists(folder + L"Vantelox.exe"));
+  EXPECT_EQ(RegQueryValues(L"HKCU\\SoftWare\\MorvaneSoft\\Vantelox")[L"InstallDir"], folder);
+  Uninstall();
+  EXPECT_EQ(shown.back(), kUninstalled);
+  EXPECT_TRUE(FolderContents(drive.root()).empty());
+}
+
 TEST_F(InstallRunTest, DeclinedUninstallTouchesNothing) {
   Install(MakeSetupFolder(), {});
   const Texts before = FolderContents(DefaultInstallFolder());
