@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "common/environment.h"
-#include "common/file_copy.h"
 #include "common/file_operations.h"
 #include "common/file_seam.h"
 #include "common/file_texts.h"

@@ -46,7 +46,9 @@ std::vector<std::wstring> UnlistedFiles(const std::wstring& folder, const Folder
   const std::wstring settings = folder + kSettingsFolder;
   std::vector<std::wstring> unlisted;
   for (const std::wstring& file : survey.files) {
-    const bool own = IsSamePlainName(file, list_file) || IsPlainNameInside(settings, file) ||
+    const bool own = IsSamePlainName(file, list_file) ||
+                     (IsPlainNameInside(settings, file) &&
+                      !IsSetAsideRecordName(FileNamePart(file))) ||
                      std::any_of(listed.begin(), listed.end(), [&](const std::wstring& name) {
                        return IsSamePlainName(file, name);
                      });
@@ -153,6 +155,10 @@ SettingsRemoval RemoveUserSettings(const std::wstring& appdata) {
   // Through a link the erase would reach whatever it leads to.
   for (const std::wstring& folder : {maker, product, settings}) {
     if (fs::IsFolderLink(WithoutFolderMark(folder))) return {{settings}};
+  }
+  // A record set aside holds a person's bytes: the folder stays, named.
+  for (const fs::FolderEntry& entry : fs::ListFolder(settings)) {
+    if (IsSetAsideRecordName(entry.name)) return {{settings}};
   }
   SettingsRemoval removal;
   removal.refused = DeleteTree(settings) == TreeDeletion::Refused;

@@ -39,7 +39,8 @@ RemovalPlan PlanRemoval(const install_record::RecordedInstall& recorded);
 
 // The files of `survey` (of the install folder `folder`) that the setup did
 // not put there: neither on the list (`listed`) nor the program's own
-// (the list file, the settings it keeps in its folder).
+// (the list file, the settings it keeps in its folder, but for a recovery
+// record set aside there).
 std::vector<std::wstring> UnlistedFiles(const std::wstring& folder, const FolderSurvey& survey,
                                         const std::vector<std::wstring>& listed);
 
@@ -87,7 +88,8 @@ struct SettingsRemoval {
 // Removes the user's own settings folder below `appdata` (the user's
 // application-data folder, with a mark) and the product's and the maker's
 // folders above it when that leaves them empty; nothing when one of them is
-// a link. A link inside goes as a link.
+// a link, or when it holds a recovery record set aside. A link inside goes
+// as a link.
 SettingsRemoval RemoveUserSettings(const std::wstring& appdata);
 
 // The maker's folder that holds `folder` (with a mark), when the folder

@@ -13,9 +13,6 @@
 namespace vx {
 namespace {
 
-// A record set aside, and its details beside it.
-constexpr wchar_t kSetAsideExtension[] = L".old";
-constexpr wchar_t kDetailsExtension[] = L".txt";
 
 std::wstring& Folder() {
   static std::wstring folder;
@@ -69,8 +66,8 @@ RepairReport RepairTailMove(MoveRecord& record) {
 // with its details beside it; gives the details' name.
 std::wstring SetAside(MappedFile& mapped, const MoveRecord& record, const std::wstring& name) {
   const std::wstring stem = name.substr(0, name.size() - std::size(kRecoveryRecordExtension) + 1);
-  const std::wstring kept = stem + kSetAsideExtension;
-  const std::wstring details = stem + kDetailsExtension;
+  const std::wstring kept = stem + kSetAsideRecordExtension;
+  const std::wstring details = stem + kRecordDetailsExtension;
   const bool whole = record.Whole();
   const bool written = whole && WriteText(details, RecordDetails(record, kept));
   mapped.Close();

@@ -434,7 +434,7 @@ TEST_F(RemovalMachineTest, ADocumentInTheInstallFolderIsKeptUnlessAgreed) {
 
 // A recovery record, beside the program or in the user's settings, holds
 // an edit that the next start of Vantelox repairs: the uninstall stops at
-// once with nothing changed and says so.
+// once with nothing changed and says so. Once repaired, it runs.
 TEST_F(RemovalMachineTest, APendingRepairStopsTheUninstallWithNothingChanged) {
   Install(MakeSetupFolder(), {true, false});
   const std::wstring installed = DefaultInstallFolder();
@@ -454,9 +454,15 @@ TEST_F(RemovalMachineTest, APendingRepairStopsTheUninstallWithNothingChanged) {
     EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, kProgramEntryKey));
     ASSERT_TRUE(fs::RemoveFile(folder + record.files[0]));
   }
-  EXPECT_EQ(Uninstall().back(), kUninstalled);
+  // A record set aside holds bytes on their way: it stays, and is named.
+  Keepsake set_aside{appdata + L"Morvane Soft\\Vantelox\\VXSetting\\", {L"Recovery12-1.old"}};
+  set_aside.Make();
+  const Texts said = Uninstall();
+  ASSERT_GE(said.size(), 4u);
+  EXPECT_TRUE(Holds(said[2], set_aside.folder)) << said[2];
+  EXPECT_EQ(said.back(), kSomeLeft);
+  set_aside.ExpectWhole();
   EXPECT_FALSE(fs::FolderExists(installed));
-  EXPECT_FALSE(fs::FolderExists(appdata + L"Morvane Soft\\Vantelox\\"));
   RemoveTree(appdata + L"Morvane Soft\\");
 }
 

@@ -47,11 +47,14 @@ TEST(UnlistedFiles, AreThoseNeitherListedNorTheProgramsOwn) {
       folder + L"thesis.txt",
       folder + L"Vanteloxヘルプ\\notes.txt",
       folder + L"VXSetting.txt",
+      folder + L"VXSetting\\Recovery12-1.old",
+      folder + L"VXSetting\\Recovery12-1.txt",
   };
   const Names listed = {L"c:\\apps\\vantelox\\VANTELOX.EXE", folder + L"Vanteloxヘルプ\\top.htm"};
   EXPECT_EQ(UnlistedFiles(folder, survey, listed),
-            (Names{survey.files[5], survey.files[6], survey.files[7]}));
-  EXPECT_EQ(UnlistedFiles(folder, survey, {}).size(), 5u);
+            (Names{survey.files[5], survey.files[6], survey.files[7], survey.files[8],
+                   survey.files[9]}));
+  EXPECT_EQ(UnlistedFiles(folder, survey, {}).size(), 7u);
 }
 
 TEST(UnlistedQuestion, NamesEachFileOnItsOwnLine) {
