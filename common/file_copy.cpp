@@ -30,18 +30,24 @@ bool CopyBlocks(fs::File& from, fs::File& to, const std::function<void()>& betwe
 }  // namespace
 
 bool CopyFileFresh(const std::wstring& source, const std::wstring& target,
-                   const std::function<void()>& between_blocks) {
+                   const std::function<void()>& between_blocks, int* system_error) {
+  // Taken where it happens, before a clean-up call can change it.
+  const auto failed = [&] {
+    if (system_error) *system_error = fs::LastSystemError();
+    return false;
+  };
   // Read only: a copy needs no write access to its source, and other
   // programs (or a running copy of a program being copied) may hold it.
   fs::File from = fs::OpenFileForReading(source);
-  if (!from) return false;
+  if (!from) return failed();
   // Writing into a truncated file makes ext4 flush it at close, which costs
   // more than the copy; a new file does not.
-  if (fs::FileExists(target) && !fs::RemoveFile(target)) return false;
+  if (fs::FileExists(target) && !fs::RemoveFile(target)) return failed();
   fs::File to = fs::OpenFile(target, true, fs::Share::Read);
-  if (!to) return false;
-  const bool copied = CopyBlocks(from, to, between_blocks);
+  if (!to) return failed();
+  const bool copied = CopyBlocks(from, to, between_blocks) || failed();
   if (to.Close() && copied) return true;
+  if (copied) failed();
   fs::RemoveFile(target);
   return false;
 }

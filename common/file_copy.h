@@ -11,7 +11,9 @@ namespace vx {
 // behind.
 // `between_blocks`, when given, runs after every block but the last: a
 // window copying a large file lets the system reach it there.
+// `system_error`, when given, receives the system's code for a failure.
 bool CopyFileFresh(const std::wstring& source, const std::wstring& target,
-                   const std::function<void()>& between_blocks = {});
+                   const std::function<void()>& between_blocks = {},
+                   int* system_error = nullptr);
 
 }  // namespace vx

@@ -70,6 +70,20 @@ bool RemoveFolder(const std::wstring& name);
 bool RenameFile(const std::wstring& from, const std::wstring& to);
 // A junction or a symbolic link to a folder (the name itself, not its content).
 bool IsFolderLink(const std::wstring& name);
+// The name of the entry `name` itself: its folder as the system reads it
+// (links on the way followed, short names read long) and its own long name;
+// empty when there is no such entry.
+std::wstring EntryFinalName(const std::wstring& name);
+// Deletes the file, the empty folder or the link `name` itself, never what
+// a link leads to: the entry is opened without following a link and deleted
+// only when the system names what it opened as the entry itself
+// (EntryFinalName, letters in any case). Where the system cannot open a
+// link as itself, the link stays and this says false.
+bool RemoveEntry(const std::wstring& name);
+// The name the system gives the entry `name` leads to, once every link on
+// the way is followed and every short name read in its long form; empty
+// when there is no such entry.
+std::wstring FinalPathName(const std::wstring& name);
 // Nothing holds the file open in a way that keeps it from being deleted (a
 // running program, a file opened without sharing). It is opened and closed
 // again, never changed; false for a missing file. A file that cannot be
@@ -85,14 +99,20 @@ bool SetLastWriteTime(const std::wstring& name, int64_t time);
 struct FolderEntry {
   std::wstring name;  // without the folder
   bool is_folder = false;
-  // A link to a folder elsewhere (a junction or a symbolic link): walking a
-  // tree must not follow it, or it would reach outside, or loop.
+  // A link (a junction or a symbolic link, to a folder or to a file):
+  // walking a tree must not follow it, or it would reach outside, or loop.
   bool is_link = false;
 };
 // The entries of a folder, without "." and ".."; empty when it cannot be read.
 // `between_entries`, when given, runs between two entries while they are read.
 std::vector<FolderEntry> ListFolder(const std::wstring& folder,
                                     const std::function<void()>& between_entries = {});
+
+// The system's code for why the last call of this thread failed (a full
+// disk, access denied, a file in use), and the system's own words for a
+// code, as it tells them to a person.
+int LastSystemError();
+std::wstring SystemErrorText(int code);
 
 // The long form of a name when the system knows one; empty otherwise.
 std::wstring LongPathName(const std::wstring& name);

@@ -3,8 +3,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 
 #include "common/file_seam.h"
@@ -125,6 +127,43 @@ bool RemoveFolder(const std::wstring& name) {
   return ::rmdir(path.c_str()) == 0;
 }
 
+std::wstring EntryFinalName(const std::wstring& name) {
+  std::string path = PosixPath(name);
+  while (path.size() > 1 && path.back() == '/') path.pop_back();
+  const size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return {};
+  char* real = ::realpath(slash == 0 ? "/" : path.substr(0, slash).c_str(), nullptr);
+  if (real == nullptr) return {};
+  std::string folder = real;
+  std::free(real);
+  if (folder.back() != '/') folder += '/';
+  std::wstring final_name = WideFromUtf8(folder + path.substr(slash + 1));
+  for (wchar_t& c : final_name) {
+    if (c == L'/') c = L'\\';
+  }
+  return final_name;
+}
+
+// Here an unlink or rmdir never follows the last name.
+bool RemoveEntry(const std::wstring& name) {
+  std::string path = PosixPath(name);
+  while (path.size() > 1 && path.back() == '/') path.pop_back();
+  struct stat st;
+  if (::lstat(path.c_str(), &st) != 0) return false;
+  return S_ISDIR(st.st_mode) ? ::rmdir(path.c_str()) == 0 : ::unlink(path.c_str()) == 0;
+}
+
+std::wstring FinalPathName(const std::wstring& name) {
+  char* real = ::realpath(PosixPath(name).c_str(), nullptr);
+  if (real == nullptr) return {};
+  std::wstring final_name = WideFromUtf8(real);
+  std::free(real);
+  for (wchar_t& c : final_name) {
+    if (c == L'/') c = L'\\';
+  }
+  return final_name;
+}
+
 bool RenameFile(const std::wstring& from, const std::wstring& to) {
   return ::rename(PosixPath(from).c_str(), PosixPath(to).c_str()) == 0;
 }
@@ -163,12 +202,16 @@ std::vector<FolderEntry> ListFolder(const std::wstring& folder,
     const std::string full = path + "/" + name;
     struct stat st;
     const bool is_folder = ::stat(full.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-    const bool is_link = is_folder && ::lstat(full.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+    const bool is_link = ::lstat(full.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
     entries.push_back({WideFromUtf8(name), is_folder, is_link});
   }
   ::closedir(dir);
   return entries;
 }
+
+int LastSystemError() { return errno; }
+
+std::wstring SystemErrorText(int code) { return WideFromUtf8(std::strerror(code)); }
 
 std::wstring LongPathName(const std::wstring& name) {
   return FileExists(name) || FolderExists(name) ? name : std::wstring();

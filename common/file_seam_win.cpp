@@ -9,6 +9,27 @@ namespace {
 
 HANDLE AsHandle(intptr_t h) { return reinterpret_cast<HANDLE>(h); }
 
+// The name the system gives an open handle, without its "\\?\" prefix.
+std::wstring HandleName(HANDLE h) {
+  const DWORD needed = GetFinalPathNameByHandleW(h, nullptr, 0, VOLUME_NAME_DOS);
+  if (needed == 0) return {};
+  std::wstring buffer(needed, L'\0');
+  const DWORD got = GetFinalPathNameByHandleW(h, buffer.data(), needed, VOLUME_NAME_DOS);
+  if (got == 0 || got >= needed) return {};
+  buffer.resize(got);
+  if (buffer.starts_with(L"\\\\?\\UNC\\")) return L"\\\\" + buffer.substr(8);
+  if (buffer.starts_with(L"\\\\?\\")) return buffer.substr(4);
+  return buffer;
+}
+
+bool SameName(std::wstring a, std::wstring b) {
+  for (std::wstring* name : {&a, &b}) {
+    while (name->size() > 3 && name->back() == L'\\') name->pop_back();
+  }
+  return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(),
+                              static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
+}
+
 bool Seek(HANDLE h, int64_t offset) {
   LARGE_INTEGER distance;
   distance.QuadPart = offset;
@@ -126,6 +147,61 @@ bool MakeFolder(const std::wstring& name) {
 
 bool RemoveFile(const std::wstring& name) { return DeleteFileW(name.c_str()) != 0; }
 
+// A read-only mark does not keep the entry: it is taken off the entry
+// itself, once the handle is known to be that entry.
+bool MarkForDeletion(HANDLE h) {
+  FILE_DISPOSITION_INFO disposition{TRUE};
+  if (SetFileInformationByHandle(h, FileDispositionInfo, &disposition, sizeof disposition)) {
+    return true;
+  }
+  FILE_BASIC_INFO basic{};
+  if (!GetFileInformationByHandleEx(h, FileBasicInfo, &basic, sizeof basic) ||
+      !(basic.FileAttributes & FILE_ATTRIBUTE_READONLY)) {
+    return false;
+  }
+  basic.FileAttributes &= ~FILE_ATTRIBUTE_READONLY;
+  if (basic.FileAttributes == 0) basic.FileAttributes = FILE_ATTRIBUTE_NORMAL;
+  return SetFileInformationByHandle(h, FileBasicInfo, &basic, sizeof basic) &&
+         SetFileInformationByHandle(h, FileDispositionInfo, &disposition, sizeof disposition);
+}
+
+std::wstring EntryFinalName(const std::wstring& name) {
+  std::wstring full = FullPathName(name);
+  while (full.size() > 3 && full.back() == L'\\') full.pop_back();
+  const std::wstring long_name = full.empty() ? std::wstring() : LongPathName(full);
+  const size_t mark = long_name.rfind(L'\\');
+  if (mark == std::wstring::npos || mark + 1 == long_name.size()) return {};
+  std::wstring folder = FinalPathName(long_name.substr(0, mark + 1));
+  if (folder.empty()) return {};
+  if (folder.back() != L'\\') folder += L'\\';
+  return folder + long_name.substr(mark + 1);
+}
+
+bool RemoveEntry(const std::wstring& name) {
+  const std::wstring expected = EntryFinalName(name);
+  if (expected.empty()) return false;
+  const HANDLE h = CreateFileW(name.c_str(), DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING,
+                               FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  // A system that followed the link anyway (Wine does) names its target:
+  // then nothing is deleted.
+  const bool marked = SameName(HandleName(h), expected) && MarkForDeletion(h);
+  CloseHandle(h);
+  return marked;
+}
+
+std::wstring FinalPathName(const std::wstring& name) {
+  const HANDLE h = CreateFileW(name.c_str(), FILE_READ_ATTRIBUTES,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return {};
+  std::wstring final_name = HandleName(h);
+  CloseHandle(h);
+  return final_name;
+}
+
 // On a junction or a folder's symbolic link this removes the link itself.
 bool RemoveFolder(const std::wstring& name) { return RemoveDirectoryW(name.c_str()) != 0; }
 
@@ -166,11 +242,25 @@ std::vector<FolderEntry> ListFolder(const std::wstring& folder,
     if (name == L"." || name == L"..") continue;
     if (between_entries && !entries.empty()) between_entries();
     const bool is_folder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    entries.push_back({name, is_folder,
-                       is_folder && (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0});
+    entries.push_back({name, is_folder, (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0});
   } while (FindNextFileW(find, &data));
   FindClose(find);
   return entries;
+}
+
+int LastSystemError() { return static_cast<int>(GetLastError()); }
+
+std::wstring SystemErrorText(int code) {
+  wchar_t* text = nullptr;
+  const DWORD length = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, static_cast<DWORD>(code), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::wstring words(text != nullptr ? text : L"", length);
+  LocalFree(text);
+  while (!words.empty() && (words.back() == L'\n' || words.back() == L'\r' || words.back() == L' ')) {
+    words.pop_back();
+  }
+  return words;
 }
 
 std::wstring LongPathName(const std::wstring& name) {

@@ -4,6 +4,7 @@
 
 #include "common/erase_guard.h"
 #include "common/file_copy.h"
+#include "common/folder_clearing.h"
 #include "common/file_operations.h"
 #include "common/file_seam.h"
 #include "common/folder_rules.h"
@@ -37,23 +38,20 @@ std::wstring ResolvedFolder(const std::wstring& folder) {
 }
 
 // Deletes `folder` (with its mark) unless it is one that must stay; false
-// when it, or a folder in it, was such a one and was left.
+// when it, or a folder in it, was such a one and was left. Every entry goes
+// by itself, a link as a link; a name that cannot be joined stays.
 bool DeleteFolderTree(const std::wstring& folder, const std::vector<std::wstring>& system_folders) {
   if (!MayEraseFolder(folder, system_folders)) return false;
   bool all_allowed = true;
-  const std::vector<fs::FolderEntry> entries = ListLevel(folder);
-  for (const fs::FolderEntry& entry : entries) {
-    if (!entry.is_folder) continue;
-    if (entry.is_link) {
-      fs::RemoveFolder(folder + entry.name);
-    } else {
+  for (const fs::FolderEntry& entry : ListLevel(folder)) {
+    if (!IsJoinableName(entry.name)) continue;
+    if (entry.is_folder && !entry.is_link) {
       all_allowed = DeleteFolderTree(folder + entry.name + L'\\', system_folders) && all_allowed;
+    } else {
+      fs::RemoveEntry(folder + entry.name);
     }
   }
-  for (const fs::FolderEntry& entry : entries) {
-    if (!entry.is_folder) fs::RemoveFile(folder + entry.name);
-  }
-  fs::RemoveFolder(WithoutFolderMark(folder));
+  fs::RemoveEntry(WithoutFolderMark(folder));
   return all_allowed;
 }
 

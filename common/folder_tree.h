@@ -35,7 +35,9 @@ enum class TreeDeletion {
             // left whole
 };
 // Deletes `folder` with everything in it, going on past what cannot be
-// deleted. Links inside are removed, never followed.
+// deleted. Links inside are removed as links, never followed; where the
+// system cannot remove a link as itself, it stays. Names that cannot be
+// joined to their folder stay.
 TreeDeletion DeleteTree(const std::wstring& folder);
 
 }  // namespace vx

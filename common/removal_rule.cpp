@@ -48,6 +48,14 @@ bool IsPlainFullName(std::wstring_view name) {
   }
 }
 
+std::wstring SystemReading(const std::wstring& name) {
+  if (!IsPlainFullName(name)) return name;
+  std::wstring read = fs::LongPathName(name);
+  if (read.empty() || !IsPlainFullName(read)) return name;
+  if (name.ends_with(L'\\') && !read.ends_with(L'\\')) read += L'\\';
+  return read;
+}
+
 bool IsPlainNameInside(std::wstring_view folder, std::wstring_view file) {
   if (!IsPlainFullName(folder) || !IsPlainFullName(file)) return false;
   const std::wstring outer = LowerCase(WithoutMark(folder)) + L'\\';
@@ -83,7 +91,7 @@ InstallFolderFacts LookAtInstallFolder(const std::wstring& folder) {
   if (facts.holds_list) {
     const std::vector<std::wstring> listed = ReadUninstallData(list_file).paths;
     facts.list_names_program = std::any_of(listed.begin(), listed.end(), [&](const auto& path) {
-      return IsSamePlainName(path, program);
+      return IsSamePlainName(SystemReading(path), program);
     });
   }
   return facts;
@@ -98,7 +106,8 @@ bool IsOwnShortcut(std::wstring_view shortcut, std::wstring_view target,
 std::vector<std::wstring> RemovableListedFiles(const std::wstring& folder,
                                                const std::vector<std::wstring>& listed) {
   std::vector<std::wstring> files;
-  for (const std::wstring& path : listed) {
+  for (const std::wstring& spelt : listed) {
+    const std::wstring path = SystemReading(spelt);
     if (!IsPlainNameInside(folder, path) || PassesThroughLink(folder, path)) continue;
     const bool seen = std::any_of(files.begin(), files.end(),
                                   [&](const std::wstring& f) { return IsSamePlainName(f, path); });

@@ -28,6 +28,11 @@ std::wstring UpToNul(std::wstring_view value);
 // "\\?\" and "\\.\" names, streams, doubled marks) is not.
 bool IsPlainFullName(std::wstring_view name);
 
+// A plain full name as the system reads it: the long form of each part,
+// spelt as the file system spells it, when the entry exists and that form
+// is plain too; anything else unchanged. A final "\" is kept.
+std::wstring SystemReading(const std::wstring& name);
+
 // `file` is a plain full name below the plain full folder `folder`, letter
 // case ignored. A folder is not inside itself.
 bool IsPlainNameInside(std::wstring_view folder, std::wstring_view file);

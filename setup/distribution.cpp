@@ -2,7 +2,6 @@
 
 #include "common/erase_guard.h"
 #include "common/file_copy.h"
-#include "common/file_operations.h"
 #include "common/file_seam.h"
 #include "common/folder_rules.h"
 #include "common/installer/installed_names.h"
@@ -12,27 +11,35 @@
 namespace vx::setup {
 namespace {
 
+// Beside a file's place while the copy runs: an earlier install's file
+// stays whole until every new one has arrived.
+constexpr wchar_t kFreshSuffix[] = L".VXNew";
+
 std::wstring Resolved(const std::wstring& folder) {
   const std::wstring full = fs::FullPathName(folder);
   return full.empty() ? folder : full;
 }
 
-// The setup folder loses exactly what the build put there; false when it
-// is one that must never be erased.
-bool RemoveFromSetupFolder(const std::wstring& from, const std::vector<std::wstring>& files) {
-  if (!MayEraseFolder(from)) return false;
-  for (const std::wstring& file : files) fs::RemoveFile(from + file);
-  // The running setup program stays where the system keeps it in use.
-  fs::RemoveFile(from + installed_names::kSetupFile);
-  for (const std::wstring& file : files) {
-    // Folders of the list, deepest first; a folder still holding anything stays.
-    for (std::wstring folder = FolderPart(file); !folder.empty();
-         folder = FolderPart(WithoutFolderMark(folder))) {
-      fs::RemoveFolder(WithoutFolderMark(from + folder));
-    }
-  }
-  fs::RemoveFolder(WithoutFolderMark(from));
+// Makes the missing folders of `folder` (with a mark), outermost first,
+// noting each in `made`.
+bool MakeFoldersNoting(const std::wstring& folder, std::vector<std::wstring>& made) {
+  if (fs::FolderExists(folder)) return true;
+  const std::wstring above = FolderPart(WithoutFolderMark(folder));
+  if (above.empty() || above == folder || !MakeFoldersNoting(above, made)) return false;
+  if (!fs::MakeFolder(WithoutFolderMark(folder))) return false;
+  made.push_back(folder);
   return true;
+}
+
+DistributionCopy Failed(DistributionCopy copy, const std::wstring& at,
+                        const std::vector<std::wstring>& fresh) {
+  copy.system_error = fs::LastSystemError();
+  copy.failed_at = at;
+  for (const std::wstring& file : fresh) fs::RemoveEntry(file);
+  RemoveMade(copy.made);
+  copy.made.clear();
+  copy.copied.clear();
+  return copy;
 }
 
 }  // namespace
@@ -41,30 +48,93 @@ std::vector<std::wstring> DistributionFiles() {
   return {std::begin(kDistributionFiles), std::end(kDistributionFiles)};
 }
 
-DistributionMove MoveDistribution(const std::wstring& setup_folder,
+std::vector<std::wstring> MissingDistributionFiles(const std::wstring& setup_folder) {
+  std::vector<std::wstring> wanted = DistributionFiles();
+  wanted.push_back(installed_names::kUninstallerFile);
+  std::vector<std::wstring> missing;
+  for (const std::wstring& file : wanted) {
+    if (!fs::FileExists(WithFolderMark(setup_folder) + file)) missing.push_back(file);
+  }
+  return missing;
+}
+
+DistributionCopy CopyDistribution(const std::wstring& setup_folder,
                                   const std::wstring& install_folder,
                                   const std::vector<std::wstring>& files,
                                   const std::function<void()>& between_blocks) {
-  DistributionMove move;
+  DistributionCopy copy;
   const std::wstring from = WithFolderMark(setup_folder);
   const std::wstring to = WithFolderMark(install_folder);
-  if (IsSameOrBelow(Resolved(to), Resolved(from))) return move;
+  if (IsSameOrBelow(Resolved(to), Resolved(from))) return copy;
+  std::vector<std::wstring> fresh;
   for (const std::wstring& file : files) {
     const std::wstring target = to + file;
-    const std::wstring folder = FolderPart(target);
-    if (!fs::FolderExists(folder) && !MakeFolders(folder)) {
-      move.unmade_folder = folder;
-      return move;
+    if (!MakeFoldersNoting(FolderPart(target), copy.made)) {
+      return Failed(std::move(copy), FolderPart(target), fresh);
     }
-    if (!CopyFileFresh(from + file, target, between_blocks)) return move;
+    int error = 0;
+    if (!CopyFileFresh(from + file, target + kFreshSuffix, between_blocks, &error)) {
+      // A source that reads names the target as the one that failed (a full disk).
+      const bool source_reads = static_cast<bool>(fs::OpenFileForReading(from + file));
+      copy = Failed(std::move(copy), source_reads ? target : from + file, fresh);
+      copy.system_error = error;
+      return copy;
+    }
+    fresh.push_back(target + kFreshSuffix);
+  }
+  for (const std::wstring& file : files) {
+    const std::wstring target = to + file;
+    const bool existed = fs::FileExists(target);
+    if (!fs::RenameFile(target + kFreshSuffix, target)) return Failed(std::move(copy), target, fresh);
+    std::erase(fresh, target + kFreshSuffix);
+    if (!existed) copy.made.push_back(target);
     // A later setup compares this time to tell an older installed program
     // from a newer one; a time not kept costs only that judgement.
     fs::SetLastWriteTime(target, fs::LastWriteTime(from + file));
-    move.copied.push_back(target);
+    copy.copied.push_back(target);
   }
-  move.setup_folder_kept = !RemoveFromSetupFolder(from, files);
-  move.complete = true;
-  return move;
+  copy.complete = true;
+  return copy;
+}
+
+CopyResult CopyReplacing(const std::wstring& from, const std::wstring& to,
+                         std::vector<std::wstring>& made) {
+  CopyResult result;
+  const std::wstring fresh = to + kFreshSuffix;
+  const bool existed = fs::FileExists(to);
+  if (!CopyFileFresh(from, fresh, {}, &result.system_error)) return result;
+  if (!fs::RenameFile(fresh, to)) {
+    result.system_error = fs::LastSystemError();
+    fs::RemoveEntry(fresh);
+    return result;
+  }
+  if (!existed) made.push_back(to);
+  result.ok = true;
+  return result;
+}
+
+void RemoveMade(const std::vector<std::wstring>& made) {
+  for (auto name = made.rbegin(); name != made.rend(); ++name) {
+    fs::RemoveEntry(WithoutFolderMark(*name));
+  }
+}
+
+bool EmptySetupFolder(const std::wstring& setup_folder, const std::vector<std::wstring>& files) {
+  const std::wstring from = WithFolderMark(setup_folder);
+  if (!MayEraseFolder(from)) return false;
+  for (const std::wstring& file : files) fs::RemoveEntry(from + file);
+  fs::RemoveEntry(from + installed_names::kUninstallerFile);
+  // The running setup program stays where the system keeps it in use.
+  fs::RemoveEntry(from + installed_names::kSetupFile);
+  for (const std::wstring& file : files) {
+    // Folders of the list, deepest first; a folder still holding anything stays.
+    for (std::wstring folder = FolderPart(file); !folder.empty();
+         folder = FolderPart(WithoutFolderMark(folder))) {
+      fs::RemoveEntry(WithoutFolderMark(from + folder));
+    }
+  }
+  fs::RemoveEntry(WithoutFolderMark(from));
+  return true;
 }
 
 }  // namespace vx::setup

@@ -1,6 +1,8 @@
-// What the setup moves: its own distribution, named by the list the build
+// What the setup installs: its own distribution, named by the list the build
 // writes, never whatever else lies in the folder it is started from (a
-// downloads folder holds a person's own files).
+// downloads folder holds a person's own files). Nothing leaves the setup
+// folder before the whole install has succeeded, and a failed copy takes
+// back what it made, so that the setup can be run again.
 #pragma once
 
 #include <functional>
@@ -13,30 +15,55 @@ namespace vx::setup {
 // folder: the main program and the help pages.
 std::vector<std::wstring> DistributionFiles();
 
-struct DistributionMove {
-  // Every file reached the install folder and left the setup folder.
+// What a setup folder lacks of its distribution (the files above and the
+// uninstaller), relative names; empty when it is whole.
+std::vector<std::wstring> MissingDistributionFiles(const std::wstring& setup_folder);
+
+struct DistributionCopy {
+  // Every file is in its place in the install folder.
   bool complete = false;
-  // The full names of the files that reached the install folder, in order.
+  // The full names of the files in the install folder, in order.
   std::vector<std::wstring> copied;
-  // The install folder's folder that could not be made: the copy stopped there.
-  std::wstring unmade_folder;
-  // The setup folder is one that must never be erased (a drive root): it
-  // keeps everything.
-  bool setup_folder_kept = false;
+  // What this copy made that was not there before: files and folders, each
+  // folder before what it holds.
+  std::vector<std::wstring> made;
+  // Where a failed copy stopped, and the system's code for why.
+  std::wstring failed_at;
+  int system_error = 0;
 };
 
 // Copies `files` (relative names) from `setup_folder` into `install_folder`,
-// making folders as needed, each over an older copy and keeping its time of
-// last change. `between_blocks` runs between the blocks of every copy. Then
-// the copied files and the setup program are deleted from the setup folder
-// and the folders this empties are removed; nothing else there is moved,
-// listed or deleted. Incomplete when a file is missing or a copy failed
-// (the copy stops there, what was copied stays and the setup folder is kept
-// whole), or when the install folder lies in the setup folder (then nothing
-// is done).
-DistributionMove MoveDistribution(const std::wstring& setup_folder,
+// making folders as needed: each first beside its place under a fresh name,
+// and only once all are there do they take their places, over an older
+// copy, keeping their times of last change. `between_blocks` runs between
+// the blocks of every copy. The setup folder is not changed. A failure
+// takes back what the copy made; nothing is done when the install folder
+// lies in the setup folder.
+DistributionCopy CopyDistribution(const std::wstring& setup_folder,
                                   const std::wstring& install_folder,
                                   const std::vector<std::wstring>& files,
                                   const std::function<void()>& between_blocks);
+
+struct CopyResult {
+  bool ok = false;
+  int system_error = 0;  // the system's code for a failure
+};
+
+// Copies the file `from` over `to` by way of a fresh copy beside it, so
+// that an older `to` stays whole until the new one is complete; notes `to`
+// in `made` when it was not there before.
+CopyResult CopyReplacing(const std::wstring& from, const std::wstring& to,
+                         std::vector<std::wstring>& made);
+
+// Removes what a copy (or a later step) made, in the reverse order: a
+// folder only when it is empty by then.
+void RemoveMade(const std::vector<std::wstring>& made);
+
+// After a whole install: the setup folder loses exactly its distribution,
+// the uninstaller and the setup program, and the folders this empties; the
+// running setup program stays where the system keeps it in use. False when
+// the folder is one that must never be erased (a drive root): then it
+// keeps everything.
+bool EmptySetupFolder(const std::wstring& setup_folder, const std::vector<std::wstring>& files);
 
 }  // namespace vx::setup

@@ -10,7 +10,7 @@ namespace vx::setup {
 
 std::wstring EarlierInstallElsewhere(const std::wstring& recorded_folder,
                                      const std::wstring& install_folder) {
-  std::wstring earlier = UpToNul(recorded_folder);
+  std::wstring earlier = SystemReading(UpToNul(recorded_folder));
   if (!earlier.empty() && !earlier.ends_with(L'\\')) earlier += L'\\';
   if (JudgeInstallFolder(earlier, LookAtInstallFolder(earlier)) != FolderVerdict::Remove) return {};
   return IsSamePlainName(earlier, install_folder) ? std::wstring() : earlier;
@@ -20,11 +20,22 @@ std::wstring EarlierInstallText(const std::wstring& folder) {
   return setup_texts::kEarlierInstallStart + folder + setup_texts::kEarlierInstallEnd;
 }
 
+bool HoldsOtherFiles(const std::wstring& install_folder) {
+  if (!fs::FolderExists(install_folder) || fs::ListFolder(install_folder).empty()) return false;
+  return JudgeInstallFolder(install_folder, LookAtInstallFolder(install_folder)) !=
+         FolderVerdict::Remove;
+}
+
+std::wstring OtherFilesText(const std::wstring& folder) {
+  return setup_texts::kOtherFilesStart + folder + setup_texts::kOtherFilesEnd;
+}
+
 bool RemoveUnwantedShortcut(const std::wstring& earlier, const std::wstring& now,
                             const std::wstring& earlier_program) {
   const std::wstring link = UpToNul(earlier);
   if (link.size() < 2 || IsSamePlainName(link, now) || !fs::FileExists(link)) return false;
-  return IsOwnShortcut(link, ReadShellLinkTarget(link), earlier_program) && DeleteExactFile(link);
+  return IsOwnShortcut(link, SystemReading(ReadShellLinkTarget(link)), earlier_program) &&
+         DeleteExactFile(link);
 }
 
 }  // namespace vx::setup

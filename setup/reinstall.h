@@ -17,6 +17,14 @@ std::wstring EarlierInstallElsewhere(const std::wstring& recorded_folder,
 // The question's text naming that folder.
 std::wstring EarlierInstallText(const std::wstring& folder);
 
+// `install_folder` exists and holds something, yet is no install of the
+// setup's: installing there would mix the program with a person's files,
+// which its uninstall would then have to tell apart.
+bool HoldsOtherFiles(const std::wstring& install_folder);
+
+// The refusal's text naming that folder.
+std::wstring OtherFilesText(const std::wstring& folder);
+
 // Deletes the earlier shortcut `earlier` unless the new install makes the
 // same one (`now`, empty for none): only when it is this program's own
 // shortcut to `earlier_program`. True when it was deleted.

@@ -16,6 +16,12 @@ inline constexpr wchar_t kTargetNotFixed[] =
 inline constexpr wchar_t kTargetInSetupFolder[] =
     L"セットアップのフォルダとその中のフォルダにはインストールできません。\r\n"
     L"別のフォルダを選択してください。";
+// A folder of someone's own files is never made the install folder: the
+// uninstall would have to tell them from the program's.
+inline constexpr wchar_t kOtherFilesStart[] = L"「";
+inline constexpr wchar_t kOtherFilesEnd[] =
+    L"」には、Vanteloxのものではないファイルがあります。\r\n"
+    L"空のフォルダか、まだないフォルダを選択してください。";
 
 // One install at a time: another folder only after the earlier install
 // has been uninstalled.
@@ -74,5 +80,14 @@ inline constexpr wchar_t kFinishedStart[] = L"インストールが終了しま�
 inline constexpr wchar_t kFinishedEnd[] = L"を起動しますか？";
 inline constexpr wchar_t kFailed[] = L"インストール中にエラーが発生しました。";
 inline constexpr wchar_t kAborted[] = L"インストールを中止します。";
+// Around a name in a message.
+inline constexpr wchar_t kQuoteStart[] = L"「";
+inline constexpr wchar_t kQuoteEnd[] = L"」";
+// A setup folder already installed from, or short of a file.
+inline constexpr wchar_t kMissingStart[] = L"セットアップのフォルダ「";
+inline constexpr wchar_t kMissingMiddle[] = L"」に、インストールするファイルがありません。\r\n";
+inline constexpr wchar_t kMissingEnd[] =
+    L"すでにインストールに使ったフォルダか、ファイルが欠けています。\r\n"
+    L"配布されたファイルをそろえてから、もう一度セットアップを実行してください。";
 
 }  // namespace vx::setup_texts

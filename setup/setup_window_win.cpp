@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "common/environment.h"
-#include "common/file_copy.h"
 #include "common/file_operations.h"
 #include "common/file_seam.h"
 #include "common/file_texts.h"
@@ -52,20 +51,6 @@ constexpr UINT kFolderBrowserFlags = BIF_RETURNONLYFSDIRS | BIF_DONTGOBELOWDOMAI
 constexpr wchar_t kCurrentVersionKey[] = L"\\Software\\Microsoft\\Windows\\CurrentVersion\\";
 constexpr wchar_t kProgramFilesDir[] = L"ProgramFilesDir";
 
-// A rename within one volume; across volumes a copy beside the old file
-// takes its place only once it is complete, so the old one is never lost.
-bool MoveReplacing(const std::wstring& from, const std::wstring& to) {
-  if (fs::RenameFile(from, to)) return true;
-  const std::wstring fresh = to + L".new";
-  if (!CopyFileFresh(from, fresh)) return false;
-  if (!fs::RenameFile(fresh, to)) {
-    fs::RemoveFile(fresh);
-    return false;
-  }
-  fs::RemoveFile(from);
-  return true;
-}
-
 void ShowOpenFailed(const std::wstring& name) {
   ShowMessage(name + std::wstring(file_texts::kOpenFailed), MsgButtons::Ok, MsgIcon::None);
 }
@@ -85,6 +70,13 @@ void SetupWindow::Start() {
   RunFrameTimer(false);
   wizard_.page = WizardPage::Folder;
   ShowPage();
+  // A folder already installed from, or short of a file, cannot install:
+  // say so on the first page and end with nothing changed.
+  const std::vector<std::wstring> missing = MissingDistributionFiles(setup_folder_);
+  if (!missing.empty()) {
+    ShowMessage(MissingFilesText(setup_folder_, missing));
+    Close();
+  }
 }
 
 void SetupWindow::CreateControls() {
@@ -181,6 +173,10 @@ void SetupWindow::OnYes() {
       ShowMessage(EarlierInstallText(earlier));
       return;
     }
+    if (HoldsOtherFiles(install_folder_)) {
+      ShowMessage(OtherFilesText(install_folder_));
+      return;
+    }
   }
   Follow(wizard_.OnYes());
 }
@@ -217,30 +213,49 @@ void SetupWindow::RunInstall() {
   Finish();
 }
 
-// The install proper; false at the first step that failed. Registry writes and
-// shortcuts report nothing: a missing shortcut does not spoil the install.
+// The install proper; false at the first step that failed, with what this
+// run made taken back and the failure kept for the message. The files go
+// first: nothing is recorded, and nothing leaves the setup folder, before
+// every file is in its place. Registry writes and shortcuts report
+// nothing: a missing shortcut does not spoil the install.
 bool SetupWindow::InstallSteps() {
   using namespace install_record;
   earlier_ = {PeekRecordValue(registry_, kInstallFolderValue),
               PeekRecordValue(registry_, kDesktopShortcutValue),
               PeekRecordValue(registry_, kSendToShortcutValue)};
+  made_.clear();
+  if (!CopyFiles() || !InstallRuntime() || !PlaceUninstaller()) {
+    RemoveMade(made_);
+    return false;
+  }
   ShowStatus(setup_texts::kRegisteringFolder);
   WriteRecordValue(registry_, kInstallFolderValue, install_folder_);
-  if (!RegisterUninstaller()) return false;
+  WriteRecordValue(registry_, kUninstallerValue, uninstaller_file_);
   RegisterShortcutFiles();
   RegisterInstalledProgramEntry();
   MakeShortcuts();
-  return InstallRuntime() && CopyFiles();
+  if (!EmptySetupFolder(setup_folder_, DistributionFiles())) {
+    ShowMessage(std::wstring(file_texts::kEraseRefused), MsgButtons::Ok, MsgIcon::None);
+  }
+  return true;
 }
 
-bool SetupWindow::RegisterUninstaller() {
+// A copy, not a move: the setup folder keeps its uninstaller until the
+// whole install has succeeded.
+bool SetupWindow::PlaceUninstaller() {
   ShowStatus(setup_texts::kRegisteringUninstaller);
   uninstaller_file_ =
       WithFolderMark(GetEnvironmentText(L"WINDIR")) + installed_names::kUninstallerFile;
-  install_record::WriteRecordValue(registry_, install_record::kUninstallerValue, uninstaller_file_);
-  // The installed uninstaller makes way only for one that is there to take its place.
-  const std::wstring source = setup_folder_ + installed_names::kUninstallerFile;
-  return fs::FileExists(source) && MoveReplacing(source, uninstaller_file_);
+  return Placed(CopyReplacing(setup_folder_ + installed_names::kUninstallerFile,
+                              uninstaller_file_, made_),
+                uninstaller_file_);
+}
+
+bool SetupWindow::Placed(const CopyResult& result, const std::wstring& name) {
+  if (result.ok) return true;
+  failed_at_ = name;
+  failure_code_ = result.system_error;
+  return false;
 }
 
 void SetupWindow::RegisterShortcutFiles() {
@@ -295,26 +310,30 @@ bool SetupWindow::InstallRuntime() {
   for (const wchar_t* library : kRuntimeLibraries) {
     if (fs::FileExists(system_folder + library)) continue;
     ShowStatus(setup_texts::kInstallingRuntime);
-    if (!CopyFileFresh(setup_folder_ + library, system_folder + library)) return false;
+    if (!Placed(CopyReplacing(setup_folder_ + library, system_folder + library, made_),
+                system_folder + library)) {
+      return false;
+    }
   }
   return true;
 }
 
-// The list is written even after a failed copy: with it the uninstaller
-// finds what did reach the install folder.
+// Block by block, letting the system reach the window between blocks; the
+// list names exactly what reached the install folder.
 bool SetupWindow::CopyFiles() {
   ShowStatus(setup_texts::kCopyingFiles);
-  // Block by block, letting the system reach the window between blocks.
-  const DistributionMove move =
-      MoveDistribution(setup_folder_, install_folder_, DistributionFiles(), LetPendingMessagesRun);
-  if (!move.unmade_folder.empty()) ShowOpenFailed(move.unmade_folder);
-  if (move.setup_folder_kept) {
-    ShowMessage(std::wstring(file_texts::kEraseRefused), MsgButtons::Ok, MsgIcon::None);
+  const DistributionCopy copy = CopyDistribution(setup_folder_, install_folder_,
+                                                 DistributionFiles(), LetPendingMessagesRun);
+  made_ = copy.made;
+  if (!copy.complete) {
+    return Placed({false, copy.system_error}, copy.failed_at.empty() ? install_folder_
+                                                                      : copy.failed_at);
   }
   ShowStatus(setup_texts::kSavingFileList);
-  const bool listed =
-      WriteUninstallData(install_folder_ + install_record::kListFileName, move.copied);
-  return move.complete && listed;
+  const std::wstring list_file = install_folder_ + install_record::kListFileName;
+  if (!fs::FileExists(list_file)) made_.push_back(list_file);
+  return WriteUninstallData(list_file, copy.copied) ||
+         Placed({false, fs::LastSystemError()}, list_file);
 }
 
 // The frame timer fills the bar; the steps may have been quicker than its frames.
@@ -334,7 +353,8 @@ void SetupWindow::Finish() {
     }
   } else {
     RunFrameTimer(false);
-    ShowMessage(setup_texts::kFailed);
+    ShowMessage(FailureText(failed_at_, failure_code_ != 0 ? fs::SystemErrorText(failure_code_)
+                                                           : std::wstring()));
     ShowMessage(setup_texts::kAborted);
   }
   Close();

@@ -7,10 +7,12 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "common/install_record.h"
 #include "common/installer/installer_window_win.h"
 #include "common/registry_win.h"
+#include "setup/distribution.h"
 #include "setup/reinstall.h"
 #include "setup/wizard.h"
 
@@ -42,12 +44,14 @@ class SetupWindow : public InstallerWindow {
 
   void RunInstall();
   bool InstallSteps();
-  bool RegisterUninstaller();
+  bool CopyFiles();
+  bool InstallRuntime();
+  bool PlaceUninstaller();
+  // True for a copy that worked; else notes where and why it failed.
+  bool Placed(const CopyResult& result, const std::wstring& name);
   void RegisterShortcutFiles();
   void RegisterInstalledProgramEntry();
   void MakeShortcuts();
-  bool InstallRuntime();
-  bool CopyFiles();
   void WaitForProgressBar();
   // The ending: the success question, or the failure messages; then the
   // window closes.
@@ -73,6 +77,11 @@ class SetupWindow : public InstallerWindow {
   std::wstring send_to_shortcut_;
   // The record as the earlier install left it.
   install_record::RecordedInstall earlier_;
+  // What this run made, taken back when it fails.
+  std::vector<std::wstring> made_;
+  // Where a failed install stopped, and the system's code for why.
+  std::wstring failed_at_;
+  int failure_code_ = 0;
   bool succeeded_ = false;
 };
 

@@ -90,6 +90,22 @@ std::wstring SummaryText(InstallType kind, bool make_desktop_shortcut, bool make
   return text;
 }
 
+std::wstring FailureText(const std::wstring& failed_at, const std::wstring& reason) {
+  std::wstring text = setup_texts::kFailed;
+  if (!failed_at.empty()) {
+    text += L"\r\n" + (setup_texts::kQuoteStart + failed_at) + setup_texts::kQuoteEnd;
+  }
+  if (!reason.empty()) text += L"\r\n" + reason;
+  return text;
+}
+
+std::wstring MissingFilesText(const std::wstring& setup_folder,
+                              const std::vector<std::wstring>& missing) {
+  std::wstring text = setup_texts::kMissingStart + setup_folder + setup_texts::kMissingMiddle;
+  for (const std::wstring& file : missing) text += file + L"\r\n";
+  return text + setup_texts::kMissingEnd;
+}
+
 std::wstring FinishedQuestion() {
   return std::wstring(setup_texts::kFinishedStart) + product::kVersion + setup_texts::kFinishedEnd;
 }

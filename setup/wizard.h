@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace vx::setup {
 
@@ -40,6 +41,12 @@ std::wstring WizardCaption();
 std::wstring FolderQuestion(InstallType kind);
 // The summary page's text.
 std::wstring SummaryText(InstallType kind, bool make_desktop_shortcut, bool make_send_to_shortcut);
+// The message of a failed install: where it stopped and the system's
+// reason, when there is one.
+std::wstring FailureText(const std::wstring& failed_at, const std::wstring& reason);
+// The message of a setup folder short of its distribution, naming what it lacks.
+std::wstring MissingFilesText(const std::wstring& setup_folder,
+                              const std::vector<std::wstring>& missing);
 // The question of the success ending.
 std::wstring FinishedQuestion();
 

@@ -1,16 +1,23 @@
-// Deleting a folder into the recycle bin, from where a person can still
-// take it back.
+// Putting a file into the recycle bin, from where a person can still take
+// it back. A file the bin cannot take is never deleted for good instead.
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace vx::uninstall {
 
-// Moves `path` (a file or a folder, without a final "\") into the recycle
-// bin without asking and without showing progress or errors. Whether it
-// worked is not told: a later erase removes what stayed.
-void DeleteIntoRecycleBin(HWND owner, const std::wstring& path);
+// Whether the bin of the drive that holds `file` takes it: a fixed drive
+// whose bin answers. Tests replace it to say "no bin here"; an empty
+// function puts the real check back.
+using RecycleBinCheck = std::function<bool(const std::wstring& file)>;
+void SetRecycleBinCheck(RecycleBinCheck check);
+
+// Moves the file `file` (no link, nothing on its way a link) into the
+// recycle bin without showing progress or errors; true when it is gone.
+// Where the bin cannot take it, it stays.
+bool MoveToRecycleBin(HWND owner, const std::wstring& file);
 
 }  // namespace vx::uninstall

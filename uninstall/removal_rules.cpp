@@ -1,5 +1,7 @@
 #include "uninstall/removal_rules.h"
 
+#include <algorithm>
+
 #include "common/erase_guard.h"
 #include "common/file_seam.h"
 #include "common/folder_tree.h"
@@ -7,6 +9,7 @@
 #include "common/installer/installed_names.h"
 #include "common/path_text.h"
 #include "common/product.h"
+#include "common/recovery_record_names.h"
 #include "common/shell_link.h"
 #include "common/text_case.h"
 #include "common/uninstall_data.h"
@@ -22,7 +25,8 @@ std::wstring WithMark(const std::wstring& text) {
 
 ShortcutAction LookAtShortcut(const std::wstring& value, const std::wstring& program) {
   const bool exists = fs::FileExists(value);
-  return JudgeShortcut(value, exists, exists ? ReadShellLinkTarget(value) : L"", program);
+  return JudgeShortcut(value, exists, exists ? SystemReading(ReadShellLinkTarget(value)) : L"",
+                       program);
 }
 
 }  // namespace
@@ -35,22 +39,85 @@ ShortcutAction JudgeShortcut(const std::wstring& value, bool exists, const std::
   return IsOwnShortcut(value, target, program) ? ShortcutAction::Delete : ShortcutAction::Refuse;
 }
 
+std::vector<std::wstring> UnlistedFiles(const std::wstring& folder, const FolderSurvey& survey,
+                                        const std::vector<std::wstring>& listed) {
+  using namespace installed_names;
+  const std::wstring list_file = folder + install_record::kListFileName;
+  const std::wstring settings = folder + kSettingsFolder;
+  std::vector<std::wstring> unlisted;
+  for (const std::wstring& file : survey.files) {
+    const bool own = IsSamePlainName(file, list_file) ||
+                     (IsPlainNameInside(settings, file) &&
+                      !IsSetAsideRecordName(FileNamePart(file))) ||
+                     std::any_of(listed.begin(), listed.end(), [&](const std::wstring& name) {
+                       return IsSamePlainName(file, name);
+                     });
+    if (!own) unlisted.push_back(file);
+  }
+  return unlisted;
+}
+
+std::vector<std::wstring> PendingRecoveryRecords(
+    const std::vector<std::wstring>& settings_folders) {
+  std::vector<std::wstring> records;
+  for (const std::wstring& folder : settings_folders) {
+    if (!IsPlainFullName(folder)) continue;
+    for (const fs::FolderEntry& entry : fs::ListFolder(folder)) {
+      if (!entry.is_folder && IsRecoveryRecordName(entry.name)) {
+        records.push_back(folder + entry.name);
+      }
+    }
+  }
+  return records;
+}
+
+std::vector<std::wstring> SettingsFolders(const std::wstring& install_folder,
+                                          const std::wstring& appdata) {
+  using namespace installed_names;
+  std::vector<std::wstring> folders;
+  if (!install_folder.empty()) folders.push_back(WithFolderMark(install_folder) + kSettingsFolder);
+  if (!appdata.empty()) folders.push_back(WithFolderMark(appdata) + MenuFolder() + kSettingsFolder);
+  return folders;
+}
+
+std::wstring UnlistedQuestion(const std::vector<std::wstring>& files) {
+  std::wstring text = uninstall_texts::kUnlistedStart;
+  for (const std::wstring& file : files) text += file + L"\r\n";
+  return text + uninstall_texts::kUnlistedEnd;
+}
+
 RemovalPlan PlanRemoval(const install_record::RecordedInstall& recorded) {
   RemovalPlan plan;
-  plan.install_folder = WithMark(UpToNul(recorded.install_folder));
-  plan.desktop_shortcut = UpToNul(recorded.desktop_shortcut);
-  plan.send_to_shortcut = UpToNul(recorded.send_to_shortcut);
+  // Read as the system reads them: a short spelling is the same folder.
+  plan.install_folder = WithMark(SystemReading(UpToNul(recorded.install_folder)));
+  plan.desktop_shortcut = SystemReading(UpToNul(recorded.desktop_shortcut));
+  plan.send_to_shortcut = SystemReading(UpToNul(recorded.send_to_shortcut));
   plan.folder_verdict =
       JudgeInstallFolder(plan.install_folder, LookAtInstallFolder(plan.install_folder));
   if (plan.folder_verdict == FolderVerdict::Remove) {
     const UninstallData list =
         ReadUninstallData(plan.install_folder + install_record::kListFileName);
     plan.files = RemovableListedFiles(plan.install_folder, list.paths);
+    plan.unlisted = UnlistedFiles(plan.install_folder, SurveyFolder(plan.install_folder), plan.files);
   }
   const std::wstring program = plan.install_folder + product::kProgramFile;
   plan.desktop_action = LookAtShortcut(plan.desktop_shortcut, program);
   plan.send_to_action = LookAtShortcut(plan.send_to_shortcut, program);
   return plan;
+}
+
+bool RecordedAllGone(const RemovalPlan& plan) {
+  const auto stays = [](ShortcutAction action, const std::wstring& file) {
+    return action == ShortcutAction::Refuse ||
+           (action == ShortcutAction::Delete && fs::FileExists(file));
+  };
+  if (plan.folder_verdict == FolderVerdict::Refuse ||
+      stays(plan.desktop_action, plan.desktop_shortcut) ||
+      stays(plan.send_to_action, plan.send_to_shortcut)) {
+    return false;
+  }
+  return std::none_of(plan.files.begin(), plan.files.end(),
+                      [](const std::wstring& file) { return fs::FileExists(file); });
 }
 
 std::vector<std::wstring> FilesInUse(const RemovalPlan& plan) {
@@ -89,11 +156,15 @@ SettingsRemoval RemoveUserSettings(const std::wstring& appdata) {
   for (const std::wstring& folder : {maker, product, settings}) {
     if (fs::IsFolderLink(WithoutFolderMark(folder))) return {{settings}};
   }
+  // A record set aside holds a person's bytes: the folder stays, named.
+  for (const fs::FolderEntry& entry : fs::ListFolder(settings)) {
+    if (IsSetAsideRecordName(entry.name)) return {{settings}};
+  }
   SettingsRemoval removal;
   removal.refused = DeleteTree(settings) == TreeDeletion::Refused;
   // Only when nothing else is left in them: removing a folder never takes
   // its content.
-  fs::RemoveFolder(WithoutFolderMark(product));
+  fs::RemoveEntry(WithoutFolderMark(product));
   RemoveMakerFolderIfEmpty(maker);
   if (fs::FolderExists(settings)) removal.left.push_back(settings);
   return removal;
@@ -116,7 +187,7 @@ bool RemoveMakerFolderIfEmpty(const std::wstring& maker_folder) {
       !fs::ListFolder(folder).empty()) {
     return false;
   }
-  return fs::RemoveFolder(WithoutFolderMark(folder));
+  return fs::RemoveEntry(WithoutFolderMark(folder));
 }
 
 std::vector<std::wstring> ResultMessages(const std::vector<std::wstring>& failures) {

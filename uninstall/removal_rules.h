@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/folder_clearing.h"
 #include "common/install_record.h"
 #include "common/removal_rule.h"
 
@@ -23,6 +24,9 @@ struct RemovalPlan {
   FolderVerdict folder_verdict = FolderVerdict::NotRecorded;
   std::wstring install_folder;      // as recorded, up to a NUL, with a mark
   std::vector<std::wstring> files;  // the listed files to delete, when the folder goes
+  // Files in the folder that the setup did not put there (a document saved
+  // there): they stay unless the person agrees.
+  std::vector<std::wstring> unlisted;
   ShortcutAction desktop_action = ShortcutAction::None;
   ShortcutAction send_to_action = ShortcutAction::None;
   std::wstring desktop_shortcut;
@@ -33,9 +37,33 @@ struct RemovalPlan {
 // and changes nothing.
 RemovalPlan PlanRemoval(const install_record::RecordedInstall& recorded);
 
+// The files of `survey` (of the install folder `folder`) that the setup did
+// not put there: neither on the list (`listed`) nor the program's own
+// (the list file, the settings it keeps in its folder, but for a recovery
+// record set aside there).
+std::vector<std::wstring> UnlistedFiles(const std::wstring& folder, const FolderSurvey& survey,
+                                        const std::vector<std::wstring>& listed);
+
+// The recovery records waiting in the settings folders: an edit that a
+// stopped Vantelox left half done, repaired at its next start.
+std::vector<std::wstring> PendingRecoveryRecords(const std::vector<std::wstring>& settings_folders);
+
+// The settings folders where the program may keep them: beside the program
+// in `install_folder` and in the user's application data `appdata`.
+std::vector<std::wstring> SettingsFolders(const std::wstring& install_folder,
+                                          const std::wstring& appdata);
+
+// The second question when the folder holds files not installed: it names
+// them; Yes puts them into the recycle bin too, No keeps them, Cancel stops.
+std::wstring UnlistedQuestion(const std::vector<std::wstring>& files);
+
 // What to do with one recorded shortcut, given what the file leads to.
 ShortcutAction JudgeShortcut(const std::wstring& value, bool exists, const std::wstring& target,
                              const std::wstring& program);
+
+// Everything the record names is gone, or was never there: the install
+// folder and its listed files, and the shortcuts; no value was refused.
+bool RecordedAllGone(const RemovalPlan& plan);
 
 // The planned files that something holds open (a running program): they
 // could not be removed now.
@@ -60,7 +88,8 @@ struct SettingsRemoval {
 // Removes the user's own settings folder below `appdata` (the user's
 // application-data folder, with a mark) and the product's and the maker's
 // folders above it when that leaves them empty; nothing when one of them is
-// a link.
+// a link, or when it holds a recovery record set aside. A link inside goes
+// as a link.
 SettingsRemoval RemoveUserSettings(const std::wstring& appdata);
 
 // The maker's folder that holds `folder` (with a mark), when the folder

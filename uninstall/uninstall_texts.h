@@ -12,6 +12,21 @@ inline constexpr wchar_t kSecondQuestion[] =
     L"残しておきたいファイルがVanteloxフォルダにある場合は\r\n"
     L"中止して必要ファイルを別の場所に移した後、もう一度アンインストールを実行してください。\r\n"
     L"本当に削除してよろしいですか？";
+// The second question when the folder holds files the setup did not put
+// there: they are named, and kept unless the person agrees.
+inline constexpr wchar_t kUnlistedStart[] =
+    L"Vanteloxフォルダには、インストールしたものではない次のファイルがあります。\r\n";
+inline constexpr wchar_t kUnlistedEnd[] =
+    L"\r\n「はい」を押すと、これらのファイルもごみ箱に移して削除します。\r\n"
+    L"「いいえ」を押すと、これらのファイルは残してアンインストールします。\r\n"
+    L"「キャンセル」を押すと、何も削除せずにアンインストールを中止します。";
+
+// An edit that a stopped Vantelox left half done waits for its repair at
+// the next start: removing its record would lose the file's bytes.
+inline constexpr wchar_t kRepairPending[] =
+    L"Vanteloxで途中になった編集の修復情報が残っています。\r\n"
+    L"アンインストールの前に一度Vanteloxを起動して、ファイルの修復を済ませてください。\r\n"
+    L"何も削除せずにアンインストールを中止しました。";
 
 // The steps' status texts, in the order the steps run.
 inline constexpr wchar_t kStarting[] = L"アンインストールを開始します。";
@@ -61,6 +76,11 @@ inline constexpr wchar_t kFolderRefusedEnd[] =
 // A recorded shortcut that is not this program's own stays.
 inline constexpr wchar_t kShortcutRefusedEnd[] =
     L"」はVanteloxのショートカットではないため、削除しませんでした。";
+// The record stays while anything it names stays, so that the uninstall
+// can be run again.
+inline constexpr wchar_t kRecordKept[] =
+    L"削除できなかった項目があるため、インストール情報は残しました。\r\n"
+    L"項目を移すか閉じた後、もう一度アンインストールを実行してください。";
 // Something that should have gone and is still there at the end.
 inline constexpr wchar_t kLeftBehindEnd[] = L"」を削除できませんでした。";
 inline constexpr wchar_t kQuoteStart[] = L"「";

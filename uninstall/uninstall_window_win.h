@@ -20,18 +20,23 @@ class UninstallWindow : public InstallerWindow {
   explicit UninstallWindow(Registry& registry);
 
   // Makes and shows the window, asks, and runs the removal when both
-  // questions were answered Yes.
+  // questions were answered Yes (or No to keeping the unlisted files).
+  // A recovery record waiting for its repair stops it before the second.
   void Start();
 
  private:
+  bool Ask(RemovalPlan& plan, bool& remove_unlisted);
+  install_record::RecordedInstall ReadRecord();
   void AddFailure(const std::wstring& text);
-  void RunRemoval();
+  void RunRemoval(const RemovalPlan& plan, bool remove_unlisted);
   void DeleteRecord();
   bool NothingInUse(const RemovalPlan& plan);
   void DeleteShortcut(ShortcutAction action, const std::wstring& file, const wchar_t* failure);
   void DeleteShortcuts(const RemovalPlan& plan, const std::wstring& menu);
-  void DeleteInstalledFiles(const RemovalPlan& plan, const std::wstring& menu);
+  void DeleteInstalledFiles(const RemovalPlan& plan, const std::wstring& menu,
+                            bool remove_unlisted);
   void RemoveUserSettingsFolder();
+  void RemoveInstalledUninstaller();
   void ShowResult();
   void OnFrameTick() override;
   void OnClose() override;

@@ -8,25 +8,15 @@
 #include "app/file/edited_file.h"
 #include "common/file_seam.h"
 #include "common/message_box.h"
+#include "common/recovery_record_names.h"
 
 namespace vx {
 namespace {
 
-constexpr wchar_t kRecordPrefix[] = L"Recovery";
-constexpr wchar_t kRecordExtension[] = L".dat";
-// A record set aside, and its details beside it.
-constexpr wchar_t kSetAsideExtension[] = L".old";
-constexpr wchar_t kDetailsExtension[] = L".txt";
 
 std::wstring& Folder() {
   static std::wstring folder;
   return folder;
-}
-
-bool IsRecordName(const std::wstring& name) {
-  const std::wstring prefix = kRecordPrefix, extension = kRecordExtension;
-  return name.size() > prefix.size() + extension.size() && name.starts_with(prefix) &&
-         name.ends_with(extension);
 }
 
 bool IsMove(RecordKind kind) {
@@ -75,9 +65,9 @@ RepairReport RepairTailMove(MoveRecord& record) {
 // Keeps a record that does not fit its file out of the next start's way,
 // with its details beside it; gives the details' name.
 std::wstring SetAside(MappedFile& mapped, const MoveRecord& record, const std::wstring& name) {
-  const std::wstring stem = name.substr(0, name.size() - std::size(kRecordExtension) + 1);
-  const std::wstring kept = stem + kSetAsideExtension;
-  const std::wstring details = stem + kDetailsExtension;
+  const std::wstring stem = name.substr(0, name.size() - std::size(kRecoveryRecordExtension) + 1);
+  const std::wstring kept = stem + kSetAsideRecordExtension;
+  const std::wstring details = stem + kRecordDetailsExtension;
   const bool whole = record.Whole();
   const bool written = whole && WriteText(details, RecordDetails(record, kept));
   mapped.Close();
@@ -95,9 +85,10 @@ LiveRecord::LiveRecord(RecordKind kind, const std::wstring& path, const std::wst
   const size_t size = MoveRecord::SizeFor(kind, path, temp);
   const std::wstring& folder = RecoveryFolder();
   if (!folder.empty() && (fs::FolderExists(folder) || fs::MakeFolder(folder))) {
-    const std::wstring stem = folder + kRecordPrefix + std::to_wstring(CurrentProcessNumber());
+    const std::wstring stem =
+        folder + kRecoveryRecordPrefix + std::to_wstring(CurrentProcessNumber());
     for (int n = 1; n <= 100 && !file_; ++n) {
-      name_ = stem + L"-" + std::to_wstring(n) + kRecordExtension;
+      name_ = stem + L"-" + std::to_wstring(n) + kRecoveryRecordExtension;
       // A name taken by a record left unrepaired is skipped, never reused.
       if (fs::FileExists(name_)) continue;
       file_ = MappedFile::Create(name_, size);
@@ -178,7 +169,7 @@ std::vector<RepairReport> RepairLeftRecords() {
   const std::wstring& folder = RecoveryFolder();
   if (folder.empty()) return reports;
   for (const fs::FolderEntry& entry : fs::ListFolder(folder)) {
-    if (entry.is_folder || !IsRecordName(entry.name)) continue;
+    if (entry.is_folder || !IsRecoveryRecordName(entry.name)) continue;
     const std::wstring name = folder + entry.name;
     MappedFile mapped = MappedFile::Open(name);
     if (!mapped) {

@@ -19,6 +19,7 @@
 #include "common/ui/controls_win.h"
 #include "common/uninstall_data.h"
 #include "setup/distribution.h"
+#include "setup/wizard.h"
 #include "tests/installers/installer_machine_win.h"
 #include "tests/installers/installer_runs_win.h"
 #include "tests/support/current_folder_win.h"
@@ -32,31 +33,31 @@ using Texts = std::vector<std::wstring>;
 
 const Texts kInstallStatuses = {
     L"インストールを開始します。",
-    L"レジストリにインストールフォルダを登録中",
+    L"ファイルのコピー中",
+    L"コピーしたファイルの情報を保存中",
     L"アンインストールフォルダを登録中",
+    L"レジストリにインストールフォルダを登録中",
     L"インストール情報１を登録中",
     L"インストール情報２を登録中",
     L"アプリケーションの追加と削除に登録中",
     L"デスクトップにショートカットを作成中",
     L"スタートメニューにショートカットを作成中",
-    L"ファイルのコピー中",
-    L"コピーしたファイルの情報を保存中",
 };
 
 const Texts kUninstallStatuses = {
     L"アンインストールを開始します。",
     L"削除するフォルダを検索しています。",
     L"インストール時の情報を取り込んでいます。",
-    L"レジストリのインストール情報を削除しています。",
-    L"レジストリのアンインストール情報を削除しています。",
-    L"レジストリのインストール時の情報を削除しています。",
-    L"アプリケーションの追加と削除の情報を削除しています。",
     L"デスクトップのショートカットを削除しています。",
     L"スタートメニューのショートカットを削除しています。",
     L"インストールした全てのファイルを削除しています。",
     L"Vanteloxショートカットフォルダを削除しています。",
     L"Vanteloxフォルダを削除しています。",
     L"Vanteloxフォルダを完全削除しています。",
+    L"レジストリのインストール情報を削除しています。",
+    L"レジストリのアンインストール情報を削除しています。",
+    L"レジストリのインストール時の情報を削除しています。",
+    L"アプリケーションの追加と削除の情報を削除しています。",
     L"Vanteloxレジストリを削除しています。",
 };
 
@@ -199,14 +200,13 @@ TEST_F(InstallRunTest, UninstallRemovesWhatTheInstallMadeIntoTheTrash) {
   // The maker's folders, left empty, go too.
   EXPECT_FALSE(fs::FolderExists(ProgramMenuMakerFolder()));
   EXPECT_FALSE(fs::FolderExists(ProgramFilesMakerFolder()));
-  EXPECT_TRUE(fs::FileExists(InstalledUninstaller())) << "the uninstaller leaves itself";
+  EXPECT_FALSE(fs::FileExists(InstalledUninstaller())) << "the uninstaller goes too";
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kRecordKey));
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kProgramEntryKey));
   EXPECT_EQ(InstalledProgramsList().find(L"Vantelox1.1.0"), std::wstring::npos);
-  // Both folders went into the trash; the listed files were deleted first.
-  const Texts trash = FolderContents(TrashFiles());
-  ASSERT_EQ(trash.size(), 2u) << testing::PrintToString(trash);
-  for (const std::wstring& name : trash) EXPECT_TRUE(name.starts_with(L"Vantelox")) << name;
+  // Nothing the setup did not install was there, so nothing went into the
+  // trash: the listed files were deleted, each folder once it was empty.
+  EXPECT_TRUE(FolderContents(TrashFiles()).empty());
 }
 
 TEST_F(InstallRunTest, SecondUninstallReportsWhatWasNotThere) {
@@ -216,13 +216,13 @@ TEST_F(InstallRunTest, SecondUninstallReportsWhatWasNotThere) {
   Uninstall();
   ASSERT_EQ(shown.size(), 4u);
   EXPECT_EQ(shown[2],
+            L"\r\nVanteloxショートカットの削除に失敗しました。"
+            L"\r\nVanteloxヘルプショートカットの削除に失敗しました。"
+            L"\r\nVanteloxアンインストールショートカットの削除に失敗しました。"
             L"\r\nインストールフォルダ情報が存在しません。"
             L"\r\nアンインストールフォルダ情報が存在しません。"
             L"\r\nデスクトップのショートカット情報が存在しません。"
-            L"\r\nico,curファイルコマンド情報が存在しません。"
-            L"\r\nVanteloxショートカットの削除に失敗しました。"
-            L"\r\nVanteloxヘルプショートカットの削除に失敗しました。"
-            L"\r\nVanteloxアンインストールショートカットの削除に失敗しました。");
+            L"\r\nico,curファイルコマンド情報が存在しません。");
   EXPECT_EQ(shown[3], kSomeLeft);
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kRecordKey)) << "made again by the reads, erased again";
 }
@@ -243,54 +243,116 @@ TEST_F(InstallRunTest, WithoutShortcutsTheirValuesAreEmptyAndNothingIsReported) 
   EXPECT_EQ(shown.back(), kUninstalled);
 }
 
-TEST_F(InstallRunTest, SetupFromItsEmptiedFolderFailsAndKeepsTheInstalledUninstaller) {
+// Run again from the folder an install emptied, the setup says on its
+// first page what the folder lacks and ends with nothing changed.
+TEST_F(InstallRunTest, SetupFromItsEmptiedFolderSaysSoAndChangesNothing) {
   const std::wstring setup = MakeSetupFolder();
   const std::wstring setup_program = scratch / L"SetUpVantelox.exe";
   ASSERT_TRUE(CopyFileFresh(setup + L"SetUpVantelox.exe", setup_program));
   Install(setup, {});
   const std::vector<uint8_t> uninstaller = ReadFileBytes(InstalledUninstaller());
   ASSERT_FALSE(uninstaller.empty());
+  const auto record = RegQueryValues(L"HKCU\\SoftWare\\MorvaneSoft\\Vantelox");
+  const Texts installed = FolderContents(DefaultInstallFolder());
   // What stays in a setup folder after the install: the running setup program.
   ASSERT_TRUE(fs::MakeFolder(setup));
   ASSERT_TRUE(CopyFileFresh(setup_program, setup + L"SetUpVantelox.exe"));
   messages.Clear();
 
   const InstallResult run = Install(setup, {});
-  EXPECT_EQ(run.statuses, Texts(kInstallStatuses.begin(), kInstallStatuses.begin() + 3));
-  ASSERT_EQ(messages.shown().size(), 2u);
-  EXPECT_EQ(messages.shown()[0].text, L"インストール中にエラーが発生しました。");
-  EXPECT_EQ(messages.shown()[1].text, L"インストールを中止します。");
+  EXPECT_TRUE(run.statuses.empty());
+  ASSERT_EQ(messages.shown().size(), 1u);
+  const std::wstring& said = messages.shown()[0].text;
+  EXPECT_TRUE(said.starts_with(L"セットアップのフォルダ「" + setup + L"」に、")) << said;
+  for (const std::wstring& file : setup::MissingDistributionFiles(setup)) {
+    EXPECT_NE(said.find(L"\r\n" + file + L"\r\n"), std::wstring::npos) << file;
+  }
   EXPECT_EQ(ReadFileBytes(InstalledUninstaller()), uninstaller);
   EXPECT_EQ(FolderContents(setup), Texts{L"SetUpVantelox.exe"});
-  auto record = RegQueryValues(L"HKCU\\SoftWare\\MorvaneSoft\\Vantelox");
-  EXPECT_EQ(record[L"InstallDir"], DefaultInstallFolder()) << "the values written before stay";
+  EXPECT_EQ(RegQueryValues(L"HKCU\\SoftWare\\MorvaneSoft\\Vantelox"), record);
+  EXPECT_EQ(FolderContents(DefaultInstallFolder()), installed);
 }
 
-TEST_F(InstallRunTest, FailedCopyEndsInFailureAndLeavesWhatTheUninstallerRemoves) {
+// A copy that fails (a file another program holds) leaves the machine as
+// it was: no install folder, record, entry, shortcut or uninstaller, the
+// setup folder whole; the message names the file and the system's reason.
+// Run again once the file is free, the setup installs.
+TEST_F(InstallRunTest, AFailedCopyLeavesTheMachineAsItWasAndASecondRunWorks) {
   const std::wstring setup = MakeSetupFolder();
+  const Texts distribution = FolderContents(setup);
   const std::wstring locked = setup + setup::DistributionFiles().back();
-  const FileLock lock(locked, GENERIC_READ);
-  ASSERT_TRUE(lock.held());
+  {
+    const FileLock lock(locked, GENERIC_READ | GENERIC_WRITE, 0);
+    ASSERT_TRUE(lock.held());
+    const InstallResult run = Install(setup, {true, true});
+    EXPECT_EQ(run.statuses.back(), L"ファイルのコピー中");
+    ASSERT_EQ(messages.shown().size(), 2u);
+    const std::wstring& said = messages.shown()[0].text;
+    EXPECT_TRUE(said.starts_with(L"インストール中にエラーが発生しました。\r\n「" + locked + L"」\r\n"))
+        << said;
+    EXPECT_GT(said.size(), std::wstring(L"インストール中にエラーが発生しました。\r\n「" + locked +
+                                        L"」\r\n").size())
+        << "the system's reason follows";
+    EXPECT_EQ(messages.shown()[1].text, L"インストールを中止します。");
+  }
+  EXPECT_FALSE(fs::FolderExists(DefaultInstallFolder()));
+  EXPECT_FALSE(fs::FolderExists(ProgramFilesMakerFolder()));
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kRecordKey));
+  EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kProgramEntryKey));
+  EXPECT_FALSE(fs::FileExists(DesktopShortcut()));
+  EXPECT_FALSE(fs::FileExists(SendToShortcut()));
+  EXPECT_FALSE(fs::FolderExists(ProgramMenuMakerFolder()));
+  EXPECT_FALSE(fs::FileExists(InstalledUninstaller()));
+  EXPECT_EQ(FolderContents(setup), distribution);
 
-  const InstallResult run = Install(setup, {false, false});
-  EXPECT_EQ(run.statuses.back(), L"コピーしたファイルの情報を保存中");
-  ASSERT_EQ(messages.shown().size(), 2u);
-  EXPECT_EQ(messages.shown()[0].text, L"インストール中にエラーが発生しました。");
-  // The setup folder is kept whole for another try.
-  EXPECT_TRUE(fs::FileExists(setup + L"Vantelox.exe"));
-  EXPECT_TRUE(fs::FileExists(locked));
-  // The list names exactly the files that reached the install folder.
-  const std::wstring folder = DefaultInstallFolder();
-  Texts listed = ReadUninstallData(folder + L"UnInstallData.Dat").paths;
-  Texts there = ListWholeTree(folder, Listed::Files, Naming::Full);
-  std::erase(there, folder + L"UnInstallData.Dat");
-  std::sort(listed.begin(), listed.end());
-  std::sort(there.begin(), there.end());
-  EXPECT_EQ(listed, there);
-
+  messages.Clear();
+  Install(setup, {true, true});
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].text, setup::FinishedQuestion());
+  EXPECT_TRUE(fs::FileExists(DefaultInstallFolder() + L"Vantelox.exe"));
+  EXPECT_TRUE(fs::FileExists(InstalledUninstaller()));
   Uninstall();
   EXPECT_EQ(shown.back(), kUninstalled);
-  EXPECT_FALSE(fs::FolderExists(folder));
+  EXPECT_FALSE(fs::FolderExists(DefaultInstallFolder()));
+}
+
+// On a full disk the install fails with the system's reason and leaves
+// the drive as it was; once there is room, the same setup folder installs.
+TEST_F(InstallRunTest, AFullDiskFailsWithItsReasonAndASecondRunWorksOnceThereIsRoom) {
+  SmallDrive drive(L'T', scratch / L"small", 64);
+  if (!drive.ready()) GTEST_SKIP() << "no small drive can be mounted on this machine";
+  const std::wstring setup = MakeSetupFolder();
+  const Texts distribution = FolderContents(setup);
+  const std::wstring folder = drive.root() + L"Vantelox\\";
+  const auto install_on_drive = [&] {
+    const WizardRun wizard(registry, setup);
+    browser_answer = drive.root();
+    wizard.No();
+    ASSERT_EQ(ControlText(wizard.view().folder_text()), folder);
+    wizard.Install({true, false});
+  };
+  install_on_drive();
+  ASSERT_EQ(messages.shown().size(), 2u);
+  const std::wstring& said = messages.shown()[0].text;
+  EXPECT_TRUE(said.starts_with(L"インストール中にエラーが発生しました。\r\n「" + folder)) << said;
+  EXPECT_NE(said.find(L"」\r\n"), std::wstring::npos) << "the system's reason follows: " << said;
+  EXPECT_TRUE(FolderContents(drive.root()).empty());
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kRecordKey));
+  EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kProgramEntryKey));
+  EXPECT_FALSE(fs::FileExists(DesktopShortcut()));
+  EXPECT_FALSE(fs::FileExists(InstalledUninstaller()));
+  EXPECT_EQ(FolderContents(setup), distribution);
+
+  ASSERT_TRUE(drive.Resize(64 * 1024));
+  messages.Clear();
+  install_on_drive();
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].text, setup::FinishedQuestion());
+  EXPECT_TRUE(fs::FileExists(folder + L"Vantelox.exe"));
+  EXPECT_EQ(RegQueryValues(L"HKCU\\SoftWare\\MorvaneSoft\\Vantelox")[L"InstallDir"], folder);
+  Uninstall();
+  EXPECT_EQ(shown.back(), kUninstalled);
+  EXPECT_TRUE(FolderContents(drive.root()).empty());
 }
 
 TEST_F(InstallRunTest, DeclinedUninstallTouchesNothing) {

@@ -3,15 +3,18 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cwctype>
 
 #include "common/code_page.h"
 #include "common/environment.h"
+#include "common/file_operations.h"
 #include "common/file_seam.h"
 #include "common/folder_tree.h"
 #include "common/installer/special_folder_win.h"
 #include "common/path_text.h"
 #include "common/program_folder_win.h"
 #include "tests/support/command_output_win.h"
+#include "tests/support/program_driver_win.h"
 
 namespace vx::test {
 namespace {
@@ -37,7 +40,82 @@ void ForgetInstall() {
   }
 }
 
+// The prefix's own name of a Windows name, in UTF-16, quoted for a command line.
+std::wstring QuotedPosixName(const std::wstring& name) {
+  using UnixName = char* (*)(const wchar_t*);
+  const auto unix_name = reinterpret_cast<UnixName>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"),
+                                             "wine_get_unix_file_name")));
+  if (unix_name == nullptr) return {};
+  char* bytes = unix_name(WithoutFolderMark(name).c_str());
+  if (bytes == nullptr) return {};
+  const int length = MultiByteToWideChar(CP_UTF8, 0, bytes, -1, nullptr, 0);
+  std::wstring wide(length > 0 ? length - 1 : 0, L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, bytes, -1, wide.data(), length);
+  HeapFree(GetProcessHeap(), 0, bytes);
+  return L"\"" + wide + L"\"";
+}
+
 }  // namespace
+
+void MakePosixLink(const std::wstring& target, const std::wstring& link) {
+  // The POSIX program runs on after its Windows stand-in has ended.
+  CommandOutput(L"/bin/ln -s " + QuotedPosixName(target) + L" " + QuotedPosixName(link));
+  ASSERT_TRUE(Eventually([&] { return fs::FileExists(link) || fs::FolderExists(link); },
+                         kProgramPatienceMs))
+      << link;
+}
+
+void RemovePosixLink(const std::wstring& link) {
+  CommandOutput(L"/bin/rm -f " + QuotedPosixName(link));
+  EXPECT_TRUE(Eventually([&] { return !fs::FileExists(link) && !fs::FolderExists(link); },
+                         kProgramPatienceMs))
+      << link;
+}
+
+namespace {
+
+std::wstring DriveLink(wchar_t letter) {
+  return L"\"" + GetEnvironmentText(L"WINEPREFIX") + L"/dosdevices/" +
+         static_cast<wchar_t>(towlower(letter)) + L":\"";
+}
+
+int64_t FreeKb(const std::wstring& root) {
+  ULARGE_INTEGER free{};
+  return GetDiskFreeSpaceExW(root.c_str(), &free, nullptr, nullptr)
+             ? static_cast<int64_t>(free.QuadPart / 1024)
+             : -1;
+}
+
+}  // namespace
+
+SmallDrive::SmallDrive(wchar_t letter, const std::wstring& folder, int kb)
+    : letter_(letter), folder_(WithFolderMark(folder)) {
+  if (GetEnvironmentText(L"WINEPREFIX").empty() || !MakeFolders(folder_)) return;
+  // Hidden once the file system is mounted over it.
+  const std::wstring marker = folder_ + L"unmounted";
+  WriteFileBytes(marker, {1});
+  CommandOutput(L"/bin/mount -t tmpfs -o size=" + std::to_wstring(kb) + L"k tmpfs " +
+                QuotedPosixName(folder_));
+  if (!Eventually([&] { return !fs::FileExists(marker); }, 5000)) return;
+  CommandOutput(L"/bin/ln -s " + QuotedPosixName(folder_) + L" " + DriveLink(letter_));
+  ready_ = Eventually([&] { return fs::FolderExists(root()); }, 5000);
+}
+
+SmallDrive::~SmallDrive() {
+  CommandOutput(L"/bin/rm -f " + DriveLink(letter_));
+  EXPECT_TRUE(Eventually([&] { return !fs::FolderExists(root()); }, 5000));
+  if (!fs::FileExists(folder_ + L"unmounted")) {
+    CommandOutput(L"/bin/umount -l " + QuotedPosixName(folder_));
+    EXPECT_TRUE(Eventually([&] { return fs::FileExists(folder_ + L"unmounted"); }, 5000));
+  }
+}
+
+bool SmallDrive::Resize(int kb) {
+  CommandOutput(L"/bin/mount -o remount,size=" + std::to_wstring(kb) + L"k " +
+                QuotedPosixName(folder_));
+  return Eventually([&] { return FreeKb(root()) > kb / 2; }, 5000);
+}
 
 std::wstring InstalledUninstaller() {
   return WithFolderMark(GetEnvironmentText(L"WINDIR")) + L"UnInstallVantelox.exe";

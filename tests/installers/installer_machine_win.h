@@ -45,6 +45,34 @@ std::map<std::wstring, std::wstring> RegQueryValues(const std::wstring& key);
 // What "uninstaller --list" prints: the installed programs' names.
 std::wstring InstalledProgramsList();
 
+// A symbolic link made by the prefix's own file system, as a person would
+// place one (Wine makes none): from `link` to `target`, Windows names.
+void MakePosixLink(const std::wstring& target, const std::wstring& link);
+// Removes such a link itself, never what it leads to.
+void RemovePosixLink(const std::wstring& link);
+
+// A drive of the prefix on a small file system of its own (POSIX tmpfs,
+// which needs the administrator of the machine), to fill on purpose.
+class SmallDrive {
+ public:
+  // Mounts `kb` kilobytes on `folder` (a Windows name) and maps it as the
+  // drive `letter`; ready() says whether that worked.
+  SmallDrive(wchar_t letter, const std::wstring& folder, int kb);
+  ~SmallDrive();
+  SmallDrive(const SmallDrive&) = delete;
+  SmallDrive& operator=(const SmallDrive&) = delete;
+
+  bool ready() const { return ready_; }
+  std::wstring root() const { return std::wstring(1, letter_) + L":\\"; }
+  // Gives the file system `kb` kilobytes; true once the drive shows them.
+  bool Resize(int kb);
+
+ private:
+  wchar_t letter_;
+  std::wstring folder_;
+  bool ready_ = false;
+};
+
 class InstallerMachineTest : public testing::Test {
  protected:
   void SetUp() override;

@@ -4,6 +4,7 @@
 // Whatever the record says, only what the setup installed goes.
 #include <windows.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "common/ui/controls_win.h"
 #include "common/uninstall_data.h"
 #include "setup/distribution.h"
+#include "uninstall/recycle_bin_win.h"
 #include "tests/installers/installer_machine_win.h"
 #include "tests/installers/installer_runs_win.h"
 #include "tests/support/program_driver_win.h"
@@ -166,6 +168,44 @@ TEST_F(RemovalMachineTest, ATamperedInstallFolderIsLeftAndNamed) {
   RemoveTree(keep.folder);
 }
 
+// The install folder and the shortcuts recorded in their short spelling
+// are the same files as the system reads them: they go, and the record
+// with them.
+TEST_F(RemovalMachineTest, AShortSpellingOfTheInstallIsTheInstall) {
+  Install(MakeSetupFolder(), {true, false});
+  const auto short_name = [](const std::wstring& name) {
+    wchar_t buffer[MAX_PATH];
+    const DWORD length = GetShortPathNameW(name.c_str(), buffer, MAX_PATH);
+    return std::wstring(buffer, length < MAX_PATH ? length : 0);
+  };
+  const std::wstring installed = short_name(DefaultInstallFolder());
+  ASSERT_FALSE(installed.empty());
+  ASSERT_NE(LowerCase(installed), LowerCase(DefaultInstallFolder())) << "a short spelling";
+  RegAdd(L"InstallDir", installed);
+  RegAdd(L"DeskTopShortCutFileName", short_name(DesktopShortcut()));
+  EXPECT_EQ(Uninstall().back(), kUninstalled);
+  EXPECT_FALSE(fs::FolderExists(DefaultInstallFolder()));
+  EXPECT_FALSE(fs::FileExists(DesktopShortcut()));
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kRecordKey));
+}
+
+// A refused install folder keeps the record, and the entry that starts the
+// uninstaller, so that the uninstall can be run again.
+TEST_F(RemovalMachineTest, TheRecordStaysWhileWhatItNamesStays) {
+  Install(MakeSetupFolder(), {false, false});
+  Keepsake keep{L"C:\\vxkeep\\", {L"letter.txt"}};
+  keep.Make();
+  RegAdd(L"InstallDir", keep.folder);
+  const Texts said = Uninstall();
+  ASSERT_GE(said.size(), 4u);
+  EXPECT_TRUE(Holds(said[2], L"インストール情報は残しました")) << said[2];
+  EXPECT_EQ(RegQueryValues(kRecordKeyPath).size(), 4u);
+  EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, kProgramEntryKey));
+  EXPECT_TRUE(fs::FileExists(InstalledUninstaller()));
+  keep.ExpectWhole();
+  RemoveTree(keep.folder);
+}
+
 // Shortcut values naming other files, patterns or another program's
 // shortcut delete nothing; the program's own shortcuts do go.
 TEST_F(RemovalMachineTest, OnlyTheProgramsOwnShortcutsGo) {
@@ -287,6 +327,145 @@ TEST_F(RemovalMachineTest, ARunningProgramStopsTheUninstallBeforeItChangesAnythi
   RemoveTree(appdata + L"Morvane Soft\\");
 }
 
+// Links a person placed in the install folder, its help folder and both
+// settings folders lead to the person's own files, and so does a listed
+// file replaced by a link: those files stay whole. A link goes as a link
+// where the system can remove one as itself; where it cannot (Wine), it
+// stays and is named, or its folder is.
+TEST_F(RemovalMachineTest, LinksAreNeverFollowed) {
+  Install(MakeSetupFolder(), {false, false});
+  const std::wstring installed = DefaultInstallFolder();
+  const std::wstring help = installed + L"Vanteloxヘルプ\\";
+  const std::wstring appdata = SpecialFolderPath(nullptr, kAppDataFolderId);
+  const std::wstring user_settings = appdata + L"Morvane Soft\\Vantelox\\VXSetting\\";
+  Keepsake keep{L"C:\\vxkeep\\",
+                {L"photos\\a.jpg", L"budget.xls", L"dotfile", L"notes\\n.txt", L"page.htm"}};
+  keep.Make();
+  ASSERT_TRUE(MakeFolders(user_settings));
+  ASSERT_TRUE(MakeFolders(installed + L"VXSetting\\"));
+  ASSERT_TRUE(fs::RemoveFile(help + L"Top.htm"));
+  const struct {
+    std::wstring link, target;
+  } links[] = {
+      {installed + L"photos", keep.folder + L"photos"},
+      {help + L"budget.xls", keep.folder + L"budget.xls"},
+      {help + L"Top.htm", keep.folder + L"page.htm"},
+      {installed + L"VXSetting\\notes", keep.folder + L"notes"},
+      {installed + L"VXSetting\\Setting.dat", keep.folder + L"dotfile"},
+      {user_settings + L"Setting.dat", keep.folder + L"dotfile"},
+      {user_settings + L"notes", keep.folder + L"notes"},
+  };
+  for (const auto& l : links) MakePosixLink(l.target, l.link);
+  // Yes to everything, the unlisted files included: a link is never one
+  // the recycle bin takes.
+  on_message = [](const MessageRequest&) { return MsgAnswer::Yes; };
+  const Texts said = Uninstall();
+  keep.ExpectWhole();
+  ASSERT_GE(said.size(), 3u);
+  for (const auto& l : links) {
+    if (fs::FileExists(l.link) || fs::FolderExists(l.link)) {
+      EXPECT_TRUE(Holds(said[2], FolderPart(l.link))) << l.link << said[2];
+      RemovePosixLink(l.link);
+    }
+  }
+  keep.ExpectWhole();
+  RemoveTree(keep.folder);
+  RemoveTree(appdata + L"Morvane Soft\\");
+}
+
+// A document saved in the install folder is named in the second question
+// and kept unless the person agrees; then it goes into the recycle bin,
+// or, where the bin cannot take it, stays and is named: never deleted for
+// good. The installed files go either way.
+TEST_F(RemovalMachineTest, ADocumentInTheInstallFolderIsKeptUnlessAgreed) {
+  const struct {
+    MsgAnswer answer;
+    bool bin_takes;
+    bool kept;
+    const wchar_t* result;
+  } cases[] = {
+      {MsgAnswer::No, true, true, kUninstalled},
+      {MsgAnswer::Yes, false, true, kSomeLeft},
+      {MsgAnswer::Yes, true, false, kUninstalled},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.answer) * 2 + c.bin_takes);
+    Install(MakeSetupFolder(), {false, false});
+    const std::wstring installed = DefaultInstallFolder();
+    Keepsake own{installed, {L"thesis.txt", L"Vanteloxヘルプ\\memo.txt"}};
+    own.Make();
+    uninstall::SetRecycleBinCheck([&](const std::wstring&) { return c.bin_takes; });
+    on_message = [&](const MessageRequest& request) {
+      return request.buttons == MsgButtons::YesNoCancel ? c.answer : MsgAnswer::Yes;
+    };
+    const Texts said = Uninstall();
+    uninstall::SetRecycleBinCheck({});
+    ASSERT_GE(said.size(), 3u);
+    for (const std::wstring& file : own.files) {
+      EXPECT_TRUE(Holds(said[1], installed + file)) << said[1];
+    }
+    EXPECT_EQ(said.back(), c.result);
+    EXPECT_FALSE(fs::FileExists(installed + L"Vantelox.exe"));
+    EXPECT_FALSE(fs::FileExists(installed + L"Vanteloxヘルプ\\Top.htm"));
+    if (c.kept) {
+      own.ExpectWhole();
+      if (c.answer == MsgAnswer::Yes) {
+        EXPECT_TRUE(Holds(said[2], installed + L"thesis.txt")) << said[2];
+      }
+      RemoveTree(ProgramFilesMakerFolder());
+    } else {
+      EXPECT_FALSE(fs::FolderExists(installed));
+      const Texts trash = FolderContents(TrashFiles());
+      EXPECT_NE(std::find(trash.begin(), trash.end(), L"thesis.txt"), trash.end());
+    }
+  }
+  // Cancel leaves everything as it was.
+  Install(MakeSetupFolder(), {false, false});
+  Keepsake own{DefaultInstallFolder(), {L"thesis.txt"}};
+  own.Make();
+  on_message = [](const MessageRequest& request) {
+    return request.buttons == MsgButtons::YesNoCancel ? MsgAnswer::Cancel : MsgAnswer::Yes;
+  };
+  EXPECT_EQ(Uninstall().size(), 2u);
+  own.ExpectWhole();
+  EXPECT_TRUE(fs::FileExists(DefaultInstallFolder() + L"Vantelox.exe"));
+  EXPECT_EQ(RegQueryValues(kRecordKeyPath).size(), 4u);
+}
+
+// A recovery record, beside the program or in the user's settings, holds
+// an edit that the next start of Vantelox repairs: the uninstall stops at
+// once with nothing changed and says so. Once repaired, it runs.
+TEST_F(RemovalMachineTest, APendingRepairStopsTheUninstallWithNothingChanged) {
+  Install(MakeSetupFolder(), {true, false});
+  const std::wstring installed = DefaultInstallFolder();
+  const std::wstring appdata = SpecialFolderPath(nullptr, kAppDataFolderId);
+  for (const std::wstring& folder :
+       {installed + L"VXSetting\\", appdata + L"Morvane Soft\\Vantelox\\VXSetting\\"}) {
+    SCOPED_TRACE(folder);
+    Keepsake record{folder, {L"Recovery12-1.dat"}};
+    record.Make();
+    const Texts said = Uninstall();
+    ASSERT_EQ(said.size(), 2u);
+    EXPECT_TRUE(Holds(said[1], L"一度Vanteloxを起動して")) << said[1];
+    record.ExpectWhole();
+    EXPECT_TRUE(fs::FileExists(installed + L"Vantelox.exe"));
+    EXPECT_TRUE(fs::FileExists(DesktopShortcut()));
+    EXPECT_EQ(RegQueryValues(kRecordKeyPath).size(), 4u);
+    EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, kProgramEntryKey));
+    ASSERT_TRUE(fs::RemoveFile(folder + record.files[0]));
+  }
+  // A record set aside holds bytes on their way: it stays, and is named.
+  Keepsake set_aside{appdata + L"Morvane Soft\\Vantelox\\VXSetting\\", {L"Recovery12-1.old"}};
+  set_aside.Make();
+  const Texts said = Uninstall();
+  ASSERT_GE(said.size(), 4u);
+  EXPECT_TRUE(Holds(said[2], set_aside.folder)) << said[2];
+  EXPECT_EQ(said.back(), kSomeLeft);
+  set_aside.ExpectWhole();
+  EXPECT_FALSE(fs::FolderExists(installed));
+  RemoveTree(appdata + L"Morvane Soft\\");
+}
+
 // The maker's folders in the program files and in the program menu go with
 // the product only when nothing else of the maker's is left in them.
 TEST_F(RemovalMachineTest, TheMakersFoldersStayWhileTheyHoldAnything) {
@@ -335,6 +514,28 @@ TEST_F(RemovalMachineTest, ReinstallingKeepsOneInstall) {
   EXPECT_EQ(Uninstall().back(), kUninstalled);
   EXPECT_FALSE(fs::FolderExists(DefaultInstallFolder()));
   EXPECT_FALSE(fs::FolderExists(scratch / L"Elsewhere\\"));
+}
+
+// A folder of a person's own, chosen in the browser, is refused on the
+// first page with its name: nothing is installed into it.
+TEST_F(RemovalMachineTest, APersonsFolderIsNeverMadeTheInstallFolder) {
+  Keepsake thesis{scratch / L"work\\vantelox\\", {L"thesis.txt"}};
+  thesis.Make();
+  {
+    const WizardRun wizard(registry, MakeSetupFolder());
+    browser_answer = scratch / L"work\\vantelox";
+    wizard.No();
+    shown.clear();
+    wizard.Yes();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_TRUE(shown[0].starts_with(L"「" + thesis.folder + L"」には、")) << shown[0];
+    EXPECT_EQ(ControlText(wizard.view().folder_text()), thesis.folder) << "still on page 1";
+    on_message = [](const MessageRequest&) { return MsgAnswer::Yes; };
+    wizard.Abort();
+  }
+  EXPECT_EQ(FolderContents(thesis.folder), Texts{L"thesis.txt"});
+  thesis.ExpectWhole();
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kRecordKey));
 }
 
 // The wizard answers the system while a large file is copied: the timer's

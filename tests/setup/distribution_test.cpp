@@ -1,5 +1,6 @@
-// The setup moves its own distribution and nothing else of the folder it
-// is started from.
+// The setup copies its own distribution and nothing else of the folder it
+// is started from, takes back what a failed copy made, and empties the
+// setup folder of the distribution only.
 #include "setup/distribution.h"
 
 #include <gtest/gtest.h>
@@ -25,8 +26,10 @@ TEST(Distribution, IsTheProgramAndTheHelpPages) {
   }
 }
 
-// A downloads folder: the distribution beside a person's own files.
-TEST(MoveDistribution, MovesOnlyTheListedFilesAndKeepsEverythingElse) {
+// A downloads folder: the distribution beside a person's own files. The
+// copy leaves the setup folder as it was; emptying it afterwards takes the
+// distribution, the uninstaller and the setup program only.
+TEST(CopyDistribution, CopiesOnlyTheListedFilesAndTheEmptyingKeepsEverythingElse) {
   test::TempFolder dir;
   const std::wstring from = dir / L"Downloads\\";
   const std::wstring to = dir / L"Apps\\Vantelox\\";
@@ -40,50 +43,101 @@ TEST(MoveDistribution, MovesOnlyTheListedFilesAndKeepsEverythingElse) {
     }
   }
   test::WriteFileBytes(from + L"SetUpVantelox.exe", {1});
-  const DistributionMove move = MoveDistribution(from, to, files, {});
-  ASSERT_TRUE(move.complete);
-
-  EXPECT_EQ(move.copied, (Names{to + files[0], to + files[1], to + files[2]}));
+  test::WriteFileBytes(from + L"UnInstallVantelox.exe", {2});
+  const DistributionCopy copy = CopyDistribution(from, to, files, {});
+  ASSERT_TRUE(copy.complete);
+  EXPECT_EQ(copy.copied, (Names{to + files[0], to + files[1], to + files[2]}));
   for (const std::wstring& name : files) {
     EXPECT_TRUE(fs::FileExists(to + name)) << name;
-    EXPECT_FALSE(fs::FileExists(from + name)) << name;
+    EXPECT_TRUE(fs::FileExists(from + name)) << name;
   }
+  EXPECT_EQ(fs::ListFolder(to).size(), 2u) << "the program and the help folder only";
+
+  ASSERT_TRUE(EmptySetupFolder(from, files));
+  for (const std::wstring& name : files) EXPECT_FALSE(fs::FileExists(from + name)) << name;
   for (const std::wstring& name : own) {
     EXPECT_EQ(test::ReadFileBytes(from + name), std::vector<uint8_t>{7}) << name;
     EXPECT_FALSE(fs::FileExists(to + name)) << name;
   }
   EXPECT_FALSE(fs::FileExists(from + L"SetUpVantelox.exe"));
-  EXPECT_EQ(fs::ListFolder(to).size(), 2u) << "the program and the help folder only";
+  EXPECT_FALSE(fs::FileExists(from + L"UnInstallVantelox.exe"));
 }
 
-TEST(MoveDistribution, EmptiesTheSetupFolderThatHeldOnlyTheDistribution) {
+TEST(EmptySetupFolder, RemovesTheSetupFolderThatHeldOnlyTheDistribution) {
   test::TempFolder dir;
   const std::wstring from = dir / L"setup\\";
   const Names files = {L"Vantelox.exe", L"Vanteloxヘルプ\\top.htm"};
   ASSERT_TRUE(MakeFolders(from + L"Vanteloxヘルプ\\"));
   for (const std::wstring& name : files) test::WriteFileBytes(from + name, {1});
-  ASSERT_TRUE(MoveDistribution(from, dir / L"to\\", files, {}).complete);
+  ASSERT_TRUE(CopyDistribution(from, dir / L"to\\", files, {}).complete);
+  ASSERT_TRUE(EmptySetupFolder(from, files));
   EXPECT_FALSE(fs::FolderExists(from));
 }
 
-TEST(MoveDistribution, AMissingFileFailsAndKeepsTheSetupFolderWhole) {
+// A failed copy takes back what it made, leaves an earlier install's file
+// whole, and names where it stopped; into the setup folder nothing is done.
+TEST(CopyDistribution, AFailedCopyTakesBackWhatItMade) {
   test::TempFolder dir;
   const std::wstring from = dir / L"setup\\";
-  ASSERT_TRUE(MakeFolders(from));
+  const std::wstring to = dir / L"to\\";
+  ASSERT_TRUE(MakeFolders(from + L"help\\"));
+  ASSERT_TRUE(MakeFolders(to));
   test::WriteFileBytes(from + L"Vantelox.exe", {1});
-  const DistributionMove move =
-      MoveDistribution(from, dir / L"to\\", {L"Vantelox.exe", L"gone.htm"}, {});
-  EXPECT_FALSE(move.complete);
+  test::WriteFileBytes(from + L"help\\a.htm", {2});
+  test::WriteFileBytes(to + L"Vantelox.exe", {9});
+  const DistributionCopy copy =
+      CopyDistribution(from, to, {L"Vantelox.exe", L"help\\a.htm", L"gone.htm"}, {});
+  EXPECT_FALSE(copy.complete);
+  EXPECT_EQ(copy.failed_at, from + L"gone.htm");
+  EXPECT_NE(copy.system_error, 0);
+  EXPECT_TRUE(copy.copied.empty());
+  EXPECT_EQ(test::ReadFileBytes(to + L"Vantelox.exe"), std::vector<uint8_t>{9});
+  EXPECT_EQ(fs::ListFolder(to).size(), 1u) << "the help folder and the fresh copies are gone";
   EXPECT_TRUE(fs::FileExists(from + L"Vantelox.exe"));
-  EXPECT_EQ(move.copied, (Names{dir / L"to\\Vantelox.exe"})) << "what did arrive is listed";
-  const DistributionMove inside = MoveDistribution(from, from + L"sub\\", {L"Vantelox.exe"}, {});
+
+  const DistributionCopy inside = CopyDistribution(from, from + L"sub\\", {L"Vantelox.exe"}, {});
   EXPECT_FALSE(inside.complete);
   EXPECT_TRUE(inside.copied.empty());
   EXPECT_FALSE(fs::FolderExists(from + L"sub\\"));
 }
 
+// A whole copy that a later step undoes: what was not there before goes.
+TEST(RemoveMade, TakesBackOnlyWhatWasNotThereBefore) {
+  test::TempFolder dir;
+  const std::wstring from = dir / L"setup\\";
+  const std::wstring to = dir / L"Apps\\Vantelox\\";
+  ASSERT_TRUE(MakeFolders(from + L"help\\"));
+  ASSERT_TRUE(MakeFolders(dir / L"Apps\\"));
+  test::WriteFileBytes(dir / L"Apps\\other.txt", {5});
+  for (const wchar_t* name : {L"Vantelox.exe", L"help\\a.htm"}) test::WriteFileBytes(from + name, {1});
+  const DistributionCopy copy = CopyDistribution(from, to, {L"Vantelox.exe", L"help\\a.htm"}, {});
+  ASSERT_TRUE(copy.complete);
+  std::vector<std::wstring> made = copy.made;
+  EXPECT_FALSE(CopyReplacing(from + L"Vantelox.exe", dir / L"Win\\x.exe", made).ok)
+      << "no folder is made for it";
+  ASSERT_TRUE(CopyReplacing(from + L"Vantelox.exe", dir / L"Apps\\copy.exe", made).ok);
+  RemoveMade(made);
+  EXPECT_FALSE(fs::FolderExists(to));
+  EXPECT_FALSE(fs::FileExists(dir / L"Apps\\copy.exe"));
+  EXPECT_EQ(test::ReadFileBytes(dir / L"Apps\\other.txt"), std::vector<uint8_t>{5});
+}
+
+TEST(MissingDistributionFiles, NamesWhatTheSetupFolderLacks) {
+  test::TempFolder dir;
+  const Names files = DistributionFiles();
+  for (const std::wstring& name : files) {
+    ASSERT_TRUE(MakeFolders(FolderPart(dir.path() + name)));
+    test::WriteFileBytes(dir.path() + name, {1});
+  }
+  EXPECT_EQ(MissingDistributionFiles(dir.path()), Names{L"UnInstallVantelox.exe"});
+  test::WriteFileBytes(dir / L"UnInstallVantelox.exe", {1});
+  EXPECT_TRUE(MissingDistributionFiles(dir.path()).empty());
+  ASSERT_TRUE(EmptySetupFolder(dir.path(), files));
+  EXPECT_EQ(MissingDistributionFiles(dir.path()).size(), files.size() + 1);
+}
+
 // A large file is copied in blocks with the caller's work between them.
-TEST(MoveDistribution, LetsTheCallerRunBetweenTheBlocksOfALargeFile) {
+TEST(CopyDistribution, LetsTheCallerRunBetweenTheBlocksOfALargeFile) {
   test::TempFolder dir;
   const std::wstring from = dir / L"setup\\";
   ASSERT_TRUE(MakeFolders(from));
@@ -91,7 +145,7 @@ TEST(MoveDistribution, LetsTheCallerRunBetweenTheBlocksOfALargeFile) {
   test::WriteFileBytes(from + L"Vantelox.exe", big);
   int between = 0;
   ASSERT_TRUE(
-      MoveDistribution(from, dir / L"to\\", {L"Vantelox.exe"}, [&] { ++between; }).complete);
+      CopyDistribution(from, dir / L"to\\", {L"Vantelox.exe"}, [&] { ++between; }).complete);
   EXPECT_EQ(between, 5) << "once between each two of the six blocks";
   EXPECT_EQ(test::ReadFileBytes(dir / L"to\\Vantelox.exe"), big);
 }

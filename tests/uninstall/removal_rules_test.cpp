@@ -33,6 +33,35 @@ TEST(RemovableListedFiles, KeepOnlyPlainFilesOfTheInstallFolderOnce) {
   EXPECT_TRUE(RemovableListedFiles(L"\\Vantelox\\", {L"\\Vantelox\\a.txt"}).empty());
 }
 
+// Only what the setup put there and what the program keeps beside itself
+// goes without asking; a document saved in the folder is named.
+TEST(UnlistedFiles, AreThoseNeitherListedNorTheProgramsOwn) {
+  const std::wstring folder = L"C:\\Apps\\Vantelox\\";
+  FolderSurvey survey;
+  survey.files = {
+      folder + L"Vantelox.exe",
+      folder + L"UNINSTALLDATA.DAT",
+      folder + L"VXSetting\\Setting.dat",
+      folder + L"VXSetting\\sub\\fonts.dat",
+      folder + L"Vanteloxヘルプ\\top.htm",
+      folder + L"thesis.txt",
+      folder + L"Vanteloxヘルプ\\notes.txt",
+      folder + L"VXSetting.txt",
+      folder + L"VXSetting\\Recovery12-1.old",
+      folder + L"VXSetting\\Recovery12-1.txt",
+  };
+  const Names listed = {L"c:\\apps\\vantelox\\VANTELOX.EXE", folder + L"Vanteloxヘルプ\\top.htm"};
+  EXPECT_EQ(UnlistedFiles(folder, survey, listed),
+            (Names{survey.files[5], survey.files[6], survey.files[7], survey.files[8],
+                   survey.files[9]}));
+  EXPECT_EQ(UnlistedFiles(folder, survey, {}).size(), 7u);
+}
+
+TEST(UnlistedQuestion, NamesEachFileOnItsOwnLine) {
+  const std::wstring text = UnlistedQuestion({L"C:\\A\\x.txt", L"C:\\A\\y.txt"});
+  EXPECT_NE(text.find(L"\r\nC:\\A\\x.txt\r\nC:\\A\\y.txt\r\n"), std::wstring::npos) << text;
+}
+
 TEST(JudgeShortcut, DeletesOnlyTheProgramsOwnShortcut) {
   const std::wstring program = L"C:\\Apps\\Vantelox\\Vantelox.exe";
   const std::wstring link = L"C:\\Users\\a\\Desktop\\Vantelox.lnk";
