@@ -111,7 +111,9 @@ TEST_F(NumberFieldTest, TypedNumbersAreTakenWhenTheFocusLeavesOrTheOwnerTakesThe
     EXPECT_EQ(field->value(), value) << c.typed;
     EXPECT_EQ(Shown(), c.taken ? std::to_wstring(value) : c.typed) << c.typed;
     EXPECT_EQ(changes, c.taken ? std::vector<int32_t>{value} : std::vector<int32_t>{}) << c.typed;
-    if (c.by_owner) EXPECT_EQ(took, c.taken.has_value()) << c.typed;
+    if (c.by_owner) {
+      EXPECT_EQ(took, c.taken.has_value()) << c.typed;
+    }
   }
 }
 
