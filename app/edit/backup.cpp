@@ -16,10 +16,6 @@ namespace vx {
 namespace {
 
 constexpr int64_t kSpeedTestBytes = 1'000'001;
-// One test write lasts about a millisecond, and the system may hold up any
-// one of them; the quickest of a few is the disk's own speed, so that the
-// same file gets the same estimate from one change to the next.
-constexpr int kSpeedTestRounds = 5;
 
 // The copies are made under a name of their own beside their target, so
 // that the final rename stays on one volume and a copy cut short is never
@@ -58,8 +54,10 @@ double TestWriteSeconds(const std::wstring& folder) {
     fs::File file = MakeEmptyFile(name);
     if (!file) return 0;
     const double before = PreciseSeconds();
-    file.WriteAt(0, zeros.data(), kSpeedTestBytes);
-    const double seconds = PreciseSeconds() - before;
+    for (int write = 0; write < kWritesPerRound; ++write) {
+      file.WriteAt(write * kSpeedTestBytes, zeros.data(), kSpeedTestBytes);
+    }
+    const double seconds = (PreciseSeconds() - before) / kWritesPerRound;
     file.Close();
     if (round == 0 || seconds < quickest) quickest = seconds;
   }

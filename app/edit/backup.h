@@ -16,8 +16,16 @@ namespace vx {
 // without a dot gets the suffix alone. Every name has a backup of its own.
 std::wstring BackUpPathFor(const std::wstring& path, const std::wstring& suffix);
 
+// The disk test. One write of a million bytes lasts well under a
+// millisecond, so the file's making and the system's own work weigh as much
+// as the writing: each round times a few writes in a row and counts their
+// mean, and the quickest of many rounds is the disk's own speed, so that the
+// same file gets the same estimate from one change to the next.
+inline constexpr int kSpeedTestRounds = 12;
+inline constexpr int kWritesPerRound = 4;
+
 // Seconds that writing 1,000,001 bytes to a fresh "Dummy.dat" in `folder`
-// takes: the quickest of a few such writes, each timed by PreciseSeconds().
+// takes: the mean write of the quickest round, timed by PreciseSeconds().
 // 0 when the file could not be made; the file is gone afterwards.
 double TestWriteSeconds(const std::wstring& folder);
 
