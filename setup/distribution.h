@@ -34,11 +34,12 @@ struct DistributionCopy {
 
 // Copies `files` (relative names) from `setup_folder` into `install_folder`,
 // making folders as needed: each first beside its place under a fresh name,
-// and only once all are there do they take their places, over an older
-// copy, keeping their times of last change. `between_blocks` runs between
-// the blocks of every copy. The setup folder is not changed. A failure
-// takes back what the copy made; nothing is done when the install folder
-// lies in the setup folder.
+// and only once all are there do they take their places, an older copy
+// stepping aside first, keeping their times of last change.
+// `between_blocks` runs between the blocks of every copy. The setup folder
+// is not changed. A failure takes back the whole copy: every older copy
+// returns to its place and what the copy made goes; nothing is done when
+// the install folder lies in the setup folder.
 DistributionCopy CopyDistribution(const std::wstring& setup_folder,
                                   const std::wstring& install_folder,
                                   const std::vector<std::wstring>& files,

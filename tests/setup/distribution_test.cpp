@@ -101,6 +101,67 @@ TEST(CopyDistribution, AFailedCopyTakesBackWhatItMade) {
   EXPECT_FALSE(fs::FolderExists(from + L"sub\\"));
 }
 
+// A reinstall over an earlier install that fails at any file's turn leaves
+// the earlier install as it was: each file before it, already replaced,
+// gets its earlier bytes back, and nothing of the run stays beside them.
+// The file in turn fails because a folder of the person's stands in its
+// place.
+TEST(CopyDistribution, AReplacingCopyThatFailsAtAnyFilePutsBackTheEarlierInstall) {
+  const Names files = {L"Vantelox.exe", L"help\\a.htm", L"new.htm", L"help\\b.htm"};
+  const auto is_earlier = [](const std::wstring& file) { return file != L"new.htm"; };
+  const auto listing = [](const std::wstring& folder) {
+    Names names;
+    for (const fs::FolderEntry& entry : fs::ListFolder(folder)) names.push_back(entry.name);
+    std::sort(names.begin(), names.end());
+    return names;
+  };
+  // The last round fails nowhere: every file is new and nothing else stays.
+  for (size_t failing = 0; failing <= files.size(); ++failing) {
+    SCOPED_TRACE(failing);
+    test::TempFolder dir;
+    const std::wstring from = dir / L"setup\\";
+    const std::wstring to = dir / L"to\\";
+    ASSERT_TRUE(MakeFolders(from + L"help\\"));
+    ASSERT_TRUE(MakeFolders(to + L"help\\"));
+    for (size_t i = 0; i < files.size(); ++i) {
+      test::WriteFileBytes(from + files[i], {1, static_cast<uint8_t>(i)});
+      if (i == failing) {
+        ASSERT_TRUE(MakeFolders(to + files[i] + L"\\"));
+        test::WriteFileBytes(to + files[i] + L"\\keep.txt", {5});
+      } else if (is_earlier(files[i])) {
+        test::WriteFileBytes(to + files[i], {9, static_cast<uint8_t>(i)});
+      }
+    }
+    const Names top_before = listing(to);
+    const Names help_before = listing(to + L"help\\");
+
+    const DistributionCopy copy = CopyDistribution(from, to, files, {});
+    if (failing == files.size()) {
+      EXPECT_TRUE(copy.complete);
+      for (size_t i = 0; i < files.size(); ++i) {
+        EXPECT_EQ(test::ReadFileBytes(to + files[i]),
+                  (std::vector<uint8_t>{1, static_cast<uint8_t>(i)}));
+      }
+      EXPECT_EQ(listing(to), (Names{L"Vantelox.exe", L"help", L"new.htm"}));
+      EXPECT_EQ(listing(to + L"help\\"), (Names{L"a.htm", L"b.htm"}));
+      continue;
+    }
+    EXPECT_FALSE(copy.complete);
+    EXPECT_EQ(copy.failed_at, to + files[failing]);
+    EXPECT_TRUE(copy.copied.empty());
+    for (size_t i = 0; i < files.size(); ++i) {
+      if (i != failing && is_earlier(files[i])) {
+        EXPECT_EQ(test::ReadFileBytes(to + files[i]),
+                  (std::vector<uint8_t>{9, static_cast<uint8_t>(i)}))
+            << files[i];
+      }
+    }
+    EXPECT_EQ(test::ReadFileBytes(to + files[failing] + L"\\keep.txt"), std::vector<uint8_t>{5});
+    EXPECT_EQ(listing(to), top_before);
+    EXPECT_EQ(listing(to + L"help\\"), help_before);
+  }
+}
+
 // A whole copy that a later step undoes: what was not there before goes.
 TEST(RemoveMade, TakesBackOnlyWhatWasNotThereBefore) {
   test::TempFolder dir;
