@@ -14,8 +14,8 @@ namespace {
 // Beside a file's place while the copy runs: an earlier install's file
 // stays whole until every new one has arrived.
 constexpr wchar_t kFreshSuffix[] = L".VXNew";
-// Beside its place while the new files take their places: an earlier
-// install's file, put back should a later file fail to take its own.
+// Beside its place from the moment the new file takes it until the install
+// is kept: an earlier install's file, put back should the install fail.
 constexpr wchar_t kEarlierSuffix[] = L".VXOld";
 
 std::wstring Resolved(const std::wstring& folder) {
@@ -34,16 +34,13 @@ bool MakeFoldersNoting(const std::wstring& folder, std::vector<std::wstring>& ma
   return true;
 }
 
-// Takes back the whole copy: every earlier file moved aside returns to its
-// place (over the new one there), and what the copy made goes.
 DistributionCopy Failed(DistributionCopy copy, const std::wstring& at,
-                        const std::vector<std::wstring>& fresh,
-                        const std::vector<std::wstring>& moved_aside) {
+                        const std::vector<std::wstring>& fresh) {
   copy.system_error = fs::LastSystemError();
   copy.failed_at = at;
-  for (const std::wstring& target : moved_aside) fs::RenameFile(target + kEarlierSuffix, target);
   for (const std::wstring& file : fresh) fs::RemoveEntry(file);
-  RemoveMade(copy.made);
+  TakeBackInstall(copy.moved_aside, copy.made);
+  copy.moved_aside.clear();
   copy.made.clear();
   copy.copied.clear();
   return copy;
@@ -77,13 +74,13 @@ DistributionCopy CopyDistribution(const std::wstring& setup_folder,
   for (const std::wstring& file : files) {
     const std::wstring target = to + file;
     if (!MakeFoldersNoting(FolderPart(target), copy.made)) {
-      return Failed(std::move(copy), FolderPart(target), fresh, {});
+      return Failed(std::move(copy), FolderPart(target), fresh);
     }
     int error = 0;
     if (!CopyFileFresh(from + file, target + kFreshSuffix, between_blocks, &error)) {
       // A source that reads names the target as the one that failed (a full disk).
       const bool source_reads = static_cast<bool>(fs::OpenFileForReading(from + file));
-      copy = Failed(std::move(copy), source_reads ? target : from + file, fresh, {});
+      copy = Failed(std::move(copy), source_reads ? target : from + file, fresh);
       copy.system_error = error;
       return copy;
     }
@@ -91,18 +88,17 @@ DistributionCopy CopyDistribution(const std::wstring& setup_folder,
   }
   // Each earlier file steps aside before the new one takes its place, so
   // that a later failure can put every one back.
-  std::vector<std::wstring> moved_aside;
   for (const std::wstring& file : files) {
     const std::wstring target = to + file;
     const bool existed = fs::FileExists(target);
     if (existed) {
       if (!fs::RenameFile(target, target + kEarlierSuffix)) {
-        return Failed(std::move(copy), target, fresh, moved_aside);
+        return Failed(std::move(copy), target, fresh);
       }
-      moved_aside.push_back(target);
+      copy.moved_aside.push_back(target);
     }
     if (!fs::RenameFile(target + kFreshSuffix, target)) {
-      return Failed(std::move(copy), target, fresh, moved_aside);
+      return Failed(std::move(copy), target, fresh);
     }
     std::erase(fresh, target + kFreshSuffix);
     if (!existed) copy.made.push_back(target);
@@ -111,7 +107,6 @@ DistributionCopy CopyDistribution(const std::wstring& setup_folder,
     fs::SetLastWriteTime(target, fs::LastWriteTime(from + file));
     copy.copied.push_back(target);
   }
-  for (const std::wstring& target : moved_aside) fs::RemoveEntry(target + kEarlierSuffix);
   copy.complete = true;
   return copy;
 }
@@ -136,6 +131,17 @@ void RemoveMade(const std::vector<std::wstring>& made) {
   for (auto name = made.rbegin(); name != made.rend(); ++name) {
     fs::RemoveEntry(WithoutFolderMark(*name));
   }
+}
+
+void TakeBackInstall(const std::vector<std::wstring>& moved_aside,
+                     const std::vector<std::wstring>& made) {
+  // Over the new file in its place.
+  for (const std::wstring& target : moved_aside) fs::RenameFile(target + kEarlierSuffix, target);
+  RemoveMade(made);
+}
+
+void KeepInstall(const std::vector<std::wstring>& moved_aside) {
+  for (const std::wstring& target : moved_aside) fs::RemoveEntry(target + kEarlierSuffix);
 }
 
 bool EmptySetupFolder(const std::wstring& setup_folder, const std::vector<std::wstring>& files) {
