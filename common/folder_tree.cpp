@@ -2,15 +2,12 @@
 
 #include <utility>
 
-#include "common/erase_guard.h"
 #include "common/file_copy.h"
-#include "common/folder_clearing.h"
 #include "common/file_operations.h"
 #include "common/file_seam.h"
 #include "common/folder_rules.h"
 #include "common/path_text.h"
 #include "common/pending_messages.h"
-#include "common/system_folders.h"
 
 namespace vx {
 namespace {
@@ -35,24 +32,6 @@ std::wstring ResolvedFolder(const std::wstring& folder) {
   if (full.empty()) full = folder;
   const std::wstring long_name = fs::LongPathName(full);
   return long_name.empty() ? full : long_name;
-}
-
-// Deletes `folder` (with its mark) unless it is one that must stay; false
-// when it, or a folder in it, was such a one and was left. Every entry goes
-// by itself, a link as a link; a name that cannot be joined stays.
-bool DeleteFolderTree(const std::wstring& folder, const std::vector<std::wstring>& system_folders) {
-  if (!MayEraseFolder(folder, system_folders)) return false;
-  bool all_allowed = true;
-  for (const fs::FolderEntry& entry : ListLevel(folder)) {
-    if (!IsJoinableName(entry.name)) continue;
-    if (entry.is_folder && !entry.is_link) {
-      all_allowed = DeleteFolderTree(folder + entry.name + L'\\', system_folders) && all_allowed;
-    } else {
-      fs::RemoveEntry(folder + entry.name);
-    }
-  }
-  fs::RemoveEntry(WithoutFolderMark(folder));
-  return all_allowed;
 }
 
 }  // namespace
@@ -100,12 +79,6 @@ std::optional<std::vector<std::wstring>> CopyTree(const std::wstring& from,
     copied.push_back(target + file);
   }
   return copied;
-}
-
-TreeDeletion DeleteTree(const std::wstring& folder) {
-  if (!fs::FolderExists(folder)) return TreeDeletion::Missing;
-  return DeleteFolderTree(WithFolderMark(folder), SystemFolders()) ? TreeDeletion::Deleted
-                                                                   : TreeDeletion::Refused;
 }
 
 }  // namespace vx

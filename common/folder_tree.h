@@ -1,4 +1,4 @@
-// Whole folder trees: listed, copied and erased. Folder names end in "\"
+// Whole folder trees: listed and copied. Folder names end in "\"
 // (one is added where it is missing). Pending window messages run between
 // the entries of every listing, so that a window stays responsive.
 #pragma once
@@ -26,18 +26,5 @@ std::vector<std::wstring> ListWholeTree(const std::wstring& folder, Listed liste
 // there; what was copied stays) or when `to` lies in `from` (then nothing
 // is touched).
 std::optional<std::vector<std::wstring>> CopyTree(const std::wstring& from, const std::wstring& to);
-
-enum class TreeDeletion {
-  Deleted,  // gone, but for what could not be deleted
-  Missing,  // there was no such folder
-  Refused,  // it, or a folder in it, is a drive root, a folder of the system
-            // or of the user's profile, or holds such a folder: that one was
-            // left whole
-};
-// Deletes `folder` with everything in it, going on past what cannot be
-// deleted. Links inside are removed as links, never followed; where the
-// system cannot remove a link as itself, it stays. Names that cannot be
-// joined to their folder stay.
-TreeDeletion DeleteTree(const std::wstring& folder);
 
 }  // namespace vx

@@ -14,6 +14,9 @@ namespace {
 // Beside a file's place while the copy runs: an earlier install's file
 // stays whole until every new one has arrived.
 constexpr wchar_t kFreshSuffix[] = L".VXNew";
+// Beside its place from the moment the new file takes it until the install
+// is kept: an earlier install's file, put back should the install fail.
+constexpr wchar_t kEarlierSuffix[] = L".VXOld";
 
 std::wstring Resolved(const std::wstring& folder) {
   const std::wstring full = fs::FullPathName(folder);
@@ -36,7 +39,8 @@ DistributionCopy Failed(DistributionCopy copy, const std::wstring& at,
   copy.system_error = fs::LastSystemError();
   copy.failed_at = at;
   for (const std::wstring& file : fresh) fs::RemoveEntry(file);
-  RemoveMade(copy.made);
+  TakeBackInstall(copy.moved_aside, copy.made);
+  copy.moved_aside.clear();
   copy.made.clear();
   copy.copied.clear();
   return copy;
@@ -82,10 +86,20 @@ DistributionCopy CopyDistribution(const std::wstring& setup_folder,
     }
     fresh.push_back(target + kFreshSuffix);
   }
+  // Each earlier file steps aside before the new one takes its place, so
+  // that a later failure can put every one back.
   for (const std::wstring& file : files) {
     const std::wstring target = to + file;
     const bool existed = fs::FileExists(target);
-    if (!fs::RenameFile(target + kFreshSuffix, target)) return Failed(std::move(copy), target, fresh);
+    if (existed) {
+      if (!fs::RenameFile(target, target + kEarlierSuffix)) {
+        return Failed(std::move(copy), target, fresh);
+      }
+      copy.moved_aside.push_back(target);
+    }
+    if (!fs::RenameFile(target + kFreshSuffix, target)) {
+      return Failed(std::move(copy), target, fresh);
+    }
     std::erase(fresh, target + kFreshSuffix);
     if (!existed) copy.made.push_back(target);
     // A later setup compares this time to tell an older installed program
@@ -117,6 +131,17 @@ void RemoveMade(const std::vector<std::wstring>& made) {
   for (auto name = made.rbegin(); name != made.rend(); ++name) {
     fs::RemoveEntry(WithoutFolderMark(*name));
   }
+}
+
+void TakeBackInstall(const std::vector<std::wstring>& moved_aside,
+                     const std::vector<std::wstring>& made) {
+  // Over the new file in its place.
+  for (const std::wstring& target : moved_aside) fs::RenameFile(target + kEarlierSuffix, target);
+  RemoveMade(made);
+}
+
+void KeepInstall(const std::vector<std::wstring>& moved_aside) {
+  for (const std::wstring& target : moved_aside) fs::RemoveEntry(target + kEarlierSuffix);
 }
 
 bool EmptySetupFolder(const std::wstring& setup_folder, const std::vector<std::wstring>& files) {

@@ -27,6 +27,9 @@ struct DistributionCopy {
   // What this copy made that was not there before: files and folders, each
   // folder before what it holds.
   std::vector<std::wstring> made;
+  // The files whose earlier copy waits beside its place until the install is
+  // kept (KeepInstall) or taken back (TakeBackInstall).
+  std::vector<std::wstring> moved_aside;
   // Where a failed copy stopped, and the system's code for why.
   std::wstring failed_at;
   int system_error = 0;
@@ -34,11 +37,13 @@ struct DistributionCopy {
 
 // Copies `files` (relative names) from `setup_folder` into `install_folder`,
 // making folders as needed: each first beside its place under a fresh name,
-// and only once all are there do they take their places, over an older
-// copy, keeping their times of last change. `between_blocks` runs between
-// the blocks of every copy. The setup folder is not changed. A failure
-// takes back what the copy made; nothing is done when the install folder
-// lies in the setup folder.
+// and only once all are there do they take their places, an older copy
+// stepping aside first, keeping their times of last change.
+// `between_blocks` runs between the blocks of every copy. The setup folder
+// is not changed. A failure takes back the whole copy: every older copy
+// returns to its place and what the copy made goes; nothing is done when
+// the install folder lies in the setup folder. A whole copy stays undoable
+// until the install is kept or taken back.
 DistributionCopy CopyDistribution(const std::wstring& setup_folder,
                                   const std::wstring& install_folder,
                                   const std::vector<std::wstring>& files,
@@ -58,6 +63,14 @@ CopyResult CopyReplacing(const std::wstring& from, const std::wstring& to,
 // Removes what a copy (or a later step) made, in the reverse order: a
 // folder only when it is empty by then.
 void RemoveMade(const std::vector<std::wstring>& made);
+
+// Takes back a whole copy and the steps after it: every earlier file of
+// `moved_aside` returns to its place, and `made` goes (RemoveMade).
+void TakeBackInstall(const std::vector<std::wstring>& moved_aside,
+                     const std::vector<std::wstring>& made);
+
+// The install is kept: the earlier files waiting beside their places go.
+void KeepInstall(const std::vector<std::wstring>& moved_aside);
 
 // After a whole install: the setup folder loses exactly its distribution,
 // the uninstaller and the setup program, and the folders this empties; the

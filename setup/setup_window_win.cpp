@@ -224,10 +224,12 @@ bool SetupWindow::InstallSteps() {
               PeekRecordValue(registry_, kDesktopShortcutValue),
               PeekRecordValue(registry_, kSendToShortcutValue)};
   made_.clear();
+  moved_aside_.clear();
   if (!CopyFiles() || !InstallRuntime() || !PlaceUninstaller()) {
-    RemoveMade(made_);
+    TakeBackInstall(moved_aside_, made_);
     return false;
   }
+  KeepInstall(moved_aside_);
   ShowStatus(setup_texts::kRegisteringFolder);
   WriteRecordValue(registry_, kInstallFolderValue, install_folder_);
   WriteRecordValue(registry_, kUninstallerValue, uninstaller_file_);
@@ -325,6 +327,7 @@ bool SetupWindow::CopyFiles() {
   const DistributionCopy copy = CopyDistribution(setup_folder_, install_folder_,
                                                  DistributionFiles(), LetPendingMessagesRun);
   made_ = copy.made;
+  moved_aside_ = copy.moved_aside;
   if (!copy.complete) {
     return Placed({false, copy.system_error}, copy.failed_at.empty() ? install_folder_
                                                                       : copy.failed_at);

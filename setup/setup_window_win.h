@@ -79,6 +79,9 @@ class SetupWindow : public InstallerWindow {
   install_record::RecordedInstall earlier_;
   // What this run made, taken back when it fails.
   std::vector<std::wstring> made_;
+  // The installed files whose earlier copy waits beside them, put back when
+  // the run fails.
+  std::vector<std::wstring> moved_aside_;
   // Where a failed install stopped, and the system's code for why.
   std::wstring failed_at_;
   int failure_code_ = 0;

@@ -4,7 +4,6 @@
 
 #include "common/erase_guard.h"
 #include "common/file_seam.h"
-#include "common/folder_tree.h"
 #include "common/install_record.h"
 #include "common/installer/installed_names.h"
 #include "common/path_text.h"
@@ -156,17 +155,25 @@ SettingsRemoval RemoveUserSettings(const std::wstring& appdata) {
   for (const std::wstring& folder : {maker, product, settings}) {
     if (fs::IsFolderLink(WithoutFolderMark(folder))) return {{settings}};
   }
-  // A record set aside holds a person's bytes: the folder stays, named.
-  for (const fs::FolderEntry& entry : fs::ListFolder(settings)) {
-    if (IsSetAsideRecordName(entry.name)) return {{settings}};
+  if (!MayEraseFolder(settings)) return {{settings}, true};
+  // Entry by entry, as the install folder: a record set aside holds a
+  // person's bytes, so it stays, named, and with it the folder.
+  const FolderSurvey survey = SurveyFolder(settings);
+  std::vector<std::wstring> to_delete;
+  std::vector<std::wstring> set_aside;
+  for (const std::wstring& file : survey.files) {
+    (IsSetAsideRecordName(FileNamePart(file)) ? set_aside : to_delete).push_back(file);
   }
   SettingsRemoval removal;
-  removal.refused = DeleteTree(settings) == TreeDeletion::Refused;
+  for (const std::wstring& left : ClearFolder(settings, survey, to_delete)) {
+    if (set_aside.empty() || left != settings) removal.left.push_back(left);
+  }
+  removal.left.insert(removal.left.end(), set_aside.begin(), set_aside.end());
+  removal.left.insert(removal.left.end(), survey.refused.begin(), survey.refused.end());
   // Only when nothing else is left in them: removing a folder never takes
   // its content.
   fs::RemoveEntry(WithoutFolderMark(product));
   RemoveMakerFolderIfEmpty(maker);
-  if (fs::FolderExists(settings)) removal.left.push_back(settings);
   return removal;
 }
 

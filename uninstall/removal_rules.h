@@ -85,11 +85,12 @@ struct SettingsRemoval {
   bool refused = false;
 };
 
-// Removes the user's own settings folder below `appdata` (the user's
-// application-data folder, with a mark) and the product's and the maker's
-// folders above it when that leaves them empty; nothing when one of them is
-// a link, or when it holds a recovery record set aside. A link inside goes
-// as a link.
+// Empties the user's own settings folder below `appdata` (the user's
+// application-data folder, with a mark) entry by entry (see ClearFolder) and
+// removes it and the product's and the maker's folders above it when that
+// leaves them empty; nothing when one of them is a link or the folder may
+// not be erased. A recovery record set aside and a name that cannot be
+// joined stay, named in `left`.
 SettingsRemoval RemoveUserSettings(const std::wstring& appdata);
 
 // The maker's folder that holds `folder` (with a mark), when the folder

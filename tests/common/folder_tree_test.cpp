@@ -6,8 +6,6 @@
 
 #include "common/file_operations.h"
 #include "common/file_seam.h"
-#include "tests/support/message_recorder.h"
-#include "tests/support/scoped_environment.h"
 #include "tests/support/temp_folder.h"
 
 namespace vx {
@@ -104,34 +102,6 @@ TEST(CopyTree, AFailedCopyStopsThere) {
   test::WriteFileBytes(dir / L"target\\Vantelox.exe\\keep.txt", {1});
   EXPECT_FALSE(CopyTree(dir / L"setup", dir / L"target"));
   EXPECT_TRUE(fs::FileExists(dir / L"target\\Vantelox.exe\\keep.txt"));
-}
-
-TEST(DeleteTree, ErasesTheWholeTreeAndNothingBesideIt) {
-  test::TempFolder dir;
-  MakeSetupTree(dir / L"setup\\");
-  test::WriteFileBytes(dir / L"setup-beside.txt", {1});
-  EXPECT_EQ(DeleteTree(dir / L"setup\\"), TreeDeletion::Deleted);
-  EXPECT_FALSE(fs::FolderExists(dir / L"setup"));
-  EXPECT_TRUE(fs::FileExists(dir / L"setup-beside.txt"));
-  EXPECT_EQ(DeleteTree(dir / L"setup\\"), TreeDeletion::Missing);
-}
-
-TEST(DeleteTree, RefusesTheUsersProfileAndWhatHoldsIt) {
-  test::TempFolder dir;
-  const std::wstring profile = dir / L"profile";
-  MakeSetupTree(profile + L"\\");
-  // The profile as the Win32 build and as the native build learn it.
-  const test::ScopedEnvironment windows_profile(L"USERPROFILE", profile);
-  const test::ScopedEnvironment home(L"HOME", profile);
-  test::MessageRecorder messages;
-  for (const std::wstring& name : {profile + L"\\", profile + L"\\help\\..", dir.path()}) {
-    EXPECT_EQ(DeleteTree(name), TreeDeletion::Refused) << name;
-    EXPECT_TRUE(fs::FileExists(profile + L"\\help\\top.htm")) << name;
-  }
-  EXPECT_TRUE(messages.shown().empty()) << "telling the person is for the caller";
-  EXPECT_EQ(DeleteTree(profile + L"\\help\\"), TreeDeletion::Deleted)
-      << "a folder inside the profile";
-  EXPECT_FALSE(fs::FolderExists(profile + L"\\help"));
 }
 
 }  // namespace

@@ -316,6 +316,30 @@ TEST_F(InstallRunTest, AFailedCopyLeavesTheMachineAsItWasAndASecondRunWorks) {
   EXPECT_FALSE(fs::FolderExists(DefaultInstallFolder()));
 }
 
+// A reinstall whose last failing step fails (the installed uninstaller held
+// open) after its files took their places puts the earlier install's files
+// back, with nothing of the run beside them.
+TEST_F(InstallRunTest, AFailedReinstallPutsBackTheEarlierFiles) {
+  Install(MakeSetupFolder(), {false, false});
+  const std::wstring program = DefaultInstallFolder() + L"Vantelox.exe";
+  const std::vector<uint8_t> earlier = ReadFileBytes(program);
+  const Texts installed = FolderContents(DefaultInstallFolder());
+  const std::wstring again = MakeSetupFolder();
+  std::vector<uint8_t> newer = earlier;
+  newer.push_back(0);
+  WriteFileBytes(again + L"Vantelox.exe", newer);
+  {
+    const FileLock lock(InstalledUninstaller(), GENERIC_READ, 0);
+    ASSERT_TRUE(lock.held());
+    messages.Clear();
+    Install(again, {false, false});
+    ASSERT_EQ(messages.shown().size(), 2u);
+    EXPECT_EQ(messages.shown()[1].text, L"インストールを中止します。");
+  }
+  EXPECT_TRUE(ReadFileBytes(program) == earlier) << "the earlier program is back";
+  EXPECT_EQ(FolderContents(DefaultInstallFolder()), installed);
+}
+
 // On a full disk the install fails with the system's reason and leaves
 // the drive as it was; once there is room, the same setup folder installs.
 TEST_F(InstallRunTest, AFullDiskFailsWithItsReasonAndASecondRunWorksOnceThereIsRoom) {

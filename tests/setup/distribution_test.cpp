@@ -101,6 +101,75 @@ TEST(CopyDistribution, AFailedCopyTakesBackWhatItMade) {
   EXPECT_FALSE(fs::FolderExists(from + L"sub\\"));
 }
 
+// A reinstall over an earlier install that fails at any file's turn, or in
+// a later step after the whole copy, leaves the earlier install as it was:
+// each file already replaced gets its earlier bytes back, and nothing of
+// the run stays beside them. The file in turn fails because a folder of the
+// person's stands in its place.
+TEST(CopyDistribution, AReinstallThatFailsAnywherePutsBackTheEarlierInstall) {
+  const Names files = {L"Vantelox.exe", L"help\\a.htm", L"new.htm", L"help\\b.htm"};
+  const auto is_earlier = [](const std::wstring& file) { return file != L"new.htm"; };
+  const auto listing = [](const std::wstring& folder) {
+    Names names;
+    for (const fs::FolderEntry& entry : fs::ListFolder(folder)) names.push_back(entry.name);
+    std::sort(names.begin(), names.end());
+    return names;
+  };
+  const auto bytes = [](uint8_t kind, size_t i) {
+    return std::vector<uint8_t>{kind, static_cast<uint8_t>(i)};
+  };
+  // Past the files, a round that a later step takes back, then one that is kept.
+  const size_t taken_back = files.size();
+  const size_t kept = files.size() + 1;
+  for (size_t round = 0; round <= kept; ++round) {
+    SCOPED_TRACE(round);
+    test::TempFolder dir;
+    const std::wstring from = dir / L"setup\\";
+    const std::wstring to = dir / L"to\\";
+    ASSERT_TRUE(MakeFolders(from + L"help\\"));
+    ASSERT_TRUE(MakeFolders(to + L"help\\"));
+    for (size_t i = 0; i < files.size(); ++i) {
+      test::WriteFileBytes(from + files[i], bytes(1, i));
+      if (i == round) {
+        ASSERT_TRUE(MakeFolders(to + files[i] + L"\\"));
+        test::WriteFileBytes(to + files[i] + L"\\keep.txt", {5});
+      } else if (is_earlier(files[i])) {
+        test::WriteFileBytes(to + files[i], bytes(9, i));
+      }
+    }
+    const Names top_before = listing(to);
+    const Names help_before = listing(to + L"help\\");
+
+    const DistributionCopy copy = CopyDistribution(from, to, files, {});
+    if (round >= taken_back) {
+      ASSERT_TRUE(copy.complete);
+      for (size_t i = 0; i < files.size(); ++i)
+        EXPECT_EQ(test::ReadFileBytes(to + files[i]), bytes(1, i));
+    }
+    if (round == kept) {
+      KeepInstall(copy.moved_aside);
+      EXPECT_EQ(listing(to), (Names{L"Vantelox.exe", L"help", L"new.htm"}));
+      EXPECT_EQ(listing(to + L"help\\"), (Names{L"a.htm", L"b.htm"}));
+      continue;
+    }
+    if (round == taken_back) {
+      TakeBackInstall(copy.moved_aside, copy.made);
+    } else {
+      EXPECT_FALSE(copy.complete);
+      EXPECT_EQ(copy.failed_at, to + files[round]);
+      EXPECT_TRUE(copy.copied.empty());
+      EXPECT_EQ(test::ReadFileBytes(to + files[round] + L"\\keep.txt"), std::vector<uint8_t>{5});
+    }
+    for (size_t i = 0; i < files.size(); ++i) {
+      if (i != round && is_earlier(files[i])) {
+        EXPECT_EQ(test::ReadFileBytes(to + files[i]), bytes(9, i)) << files[i];
+      }
+    }
+    EXPECT_EQ(listing(to), top_before);
+    EXPECT_EQ(listing(to + L"help\\"), help_before);
+  }
+}
+
 // A whole copy that a later step undoes: what was not there before goes.
 TEST(RemoveMade, TakesBackOnlyWhatWasNotThereBefore) {
   test::TempFolder dir;
@@ -109,7 +178,8 @@ TEST(RemoveMade, TakesBackOnlyWhatWasNotThereBefore) {
   ASSERT_TRUE(MakeFolders(from + L"help\\"));
   ASSERT_TRUE(MakeFolders(dir / L"Apps\\"));
   test::WriteFileBytes(dir / L"Apps\\other.txt", {5});
-  for (const wchar_t* name : {L"Vantelox.exe", L"help\\a.htm"}) test::WriteFileBytes(from + name, {1});
+  for (const wchar_t* name : {L"Vantelox.exe", L"help\\a.htm"})
+    test::WriteFileBytes(from + name, {1});
   const DistributionCopy copy = CopyDistribution(from, to, {L"Vantelox.exe", L"help\\a.htm"}, {});
   ASSERT_TRUE(copy.complete);
   std::vector<std::wstring> made = copy.made;
