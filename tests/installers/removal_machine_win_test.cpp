@@ -539,11 +539,13 @@ TEST_F(RemovalMachineTest, APersonsFolderIsNeverMadeTheInstallFolder) {
 }
 
 // The wizard answers the system while a large file is copied: the timer's
-// frames go on between the copy's blocks.
+// frames go on between the copy's blocks. A copy that kept the queue waiting
+// would see at most the one frame due when it began; how many more come
+// depends on the machine, so the check asks only for more than that.
 TEST_F(RemovalMachineTest, TheWizardAnswersWhileItCopiesALargeFile) {
   const std::wstring setup = MakeSetupFolder();
   std::vector<uint8_t> large = ReadFileBytes(setup + L"Vantelox.exe");
-  large.resize(48u << 20);
+  large.resize(96u << 20);
   WriteFileBytes(setup + L"Vantelox.exe", large);
   int copy_started = -1;
   int copy_ended = -1;
@@ -552,7 +554,7 @@ TEST_F(RemovalMachineTest, TheWizardAnswersWhileItCopiesALargeFile) {
     if (status == L"コピーしたファイルの情報を保存中") copy_ended = frames;
   });
   ASSERT_GE(copy_started, 0);
-  EXPECT_GT(copy_ended - copy_started, 3) << "frames drawn while the copy ran";
+  EXPECT_GE(copy_ended - copy_started, 2) << "frames drawn while the copy ran";
   EXPECT_EQ(fs::FileLength(DefaultInstallFolder() + L"Vantelox.exe"),
             static_cast<int64_t>(large.size()));
 }
