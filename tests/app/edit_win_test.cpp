@@ -220,10 +220,11 @@ TEST_F(EditTest, FirstChangeMakesTheBackupAndEnablesRestore) {
 }
 
 TEST_F(EditTest, ASlowDiskAsksFirstAndNoMeansNoBackupButTheChange) {
-  // Every clock reading is 100 s after the last: the test write seems to take
-  // 100 s, and 100,000 bytes then need an estimated 0.1^1.5 x 100 = 3 s.
+  // Every clock reading is a round of test writes after the last: each write
+  // seems to take 100 s, and 100,000 bytes then need an estimated
+  // 0.1^1.5 x 100 = 3 s.
   double now = 0;
-  SetPreciseClockHandler([&now] { return now += 100; });
+  SetPreciseClockHandler([&now] { return now += 100.0 * kWritesPerRound; });
   StartOn(Bytes(100000, 0x11));
   messages.Answer(MsgAnswer::No);
   PageKey(VK_DELETE);
