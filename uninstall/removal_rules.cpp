@@ -22,6 +22,14 @@ std::wstring WithMark(const std::wstring& text) {
   return text.empty() ? text : WithFolderMark(text);
 }
 
+// A question that names each of `files` on a line of its own.
+std::wstring QuestionNaming(const wchar_t* start, const std::vector<std::wstring>& files,
+                            const wchar_t* end) {
+  std::wstring text = start;
+  for (const std::wstring& file : files) text += file + L"\r\n";
+  return text + end;
+}
+
 ShortcutAction LookAtShortcut(const std::wstring& value, const std::wstring& program) {
   const bool exists = fs::FileExists(value);
   return JudgeShortcut(value, exists, exists ? SystemReading(ReadShellLinkTarget(value)) : L"",
@@ -45,12 +53,11 @@ std::vector<std::wstring> UnlistedFiles(const std::wstring& folder, const Folder
   const std::wstring settings = folder + kSettingsFolder;
   std::vector<std::wstring> unlisted;
   for (const std::wstring& file : survey.files) {
-    const bool own = IsSamePlainName(file, list_file) ||
-                     (IsPlainNameInside(settings, file) &&
-                      !IsSetAsideRecordName(FileNamePart(file))) ||
-                     std::any_of(listed.begin(), listed.end(), [&](const std::wstring& name) {
-                       return IsSamePlainName(file, name);
-                     });
+    const bool own =
+        IsSamePlainName(file, list_file) ||
+        (IsPlainNameInside(settings, file) && !IsSetAsideRecordName(FileNamePart(file))) ||
+        std::any_of(listed.begin(), listed.end(),
+                    [&](const std::wstring& name) { return IsSamePlainName(file, name); });
     if (!own) unlisted.push_back(file);
   }
   return unlisted;
@@ -80,9 +87,7 @@ std::vector<std::wstring> SettingsFolders(const std::wstring& install_folder,
 }
 
 std::wstring UnlistedQuestion(const std::vector<std::wstring>& files) {
-  std::wstring text = uninstall_texts::kUnlistedStart;
-  for (const std::wstring& file : files) text += file + L"\r\n";
-  return text + uninstall_texts::kUnlistedEnd;
+  return QuestionNaming(uninstall_texts::kUnlistedStart, files, uninstall_texts::kUnlistedEnd);
 }
 
 RemovalPlan PlanRemoval(const install_record::RecordedInstall& recorded) {
@@ -97,7 +102,8 @@ RemovalPlan PlanRemoval(const install_record::RecordedInstall& recorded) {
     const UninstallData list =
         ReadUninstallData(plan.install_folder + install_record::kListFileName);
     plan.files = RemovableListedFiles(plan.install_folder, list.paths);
-    plan.unlisted = UnlistedFiles(plan.install_folder, SurveyFolder(plan.install_folder), plan.files);
+    plan.unlisted =
+        UnlistedFiles(plan.install_folder, SurveyFolder(plan.install_folder), plan.files);
   }
   const std::wstring program = plan.install_folder + product::kProgramFile;
   plan.desktop_action = LookAtShortcut(plan.desktop_shortcut, program);
@@ -128,9 +134,7 @@ std::vector<std::wstring> FilesInUse(const RemovalPlan& plan) {
 }
 
 std::wstring InUseQuestion(const std::vector<std::wstring>& files) {
-  std::wstring text = uninstall_texts::kInUseStart;
-  for (const std::wstring& file : files) text += file + L"\r\n";
-  return text + uninstall_texts::kInUseEnd;
+  return QuestionNaming(uninstall_texts::kInUseStart, files, uninstall_texts::kInUseEnd);
 }
 
 std::wstring RefusedFolderText(const std::wstring& folder) {

@@ -200,26 +200,22 @@ bool EditedDocument::Apply(const FileEdit& edit) {
 }
 
 bool EditedDocument::Undo() {
-  const std::optional<FileEdit> edit = journal_.NextUndo();
-  if (!edit) {
-    ShowMessage(edit_texts::kCannotUndo);
-    return false;
-  }
-  // The step moves only with the file, so that a failed Undo can be tried
-  // again and the next one never undoes a change the file does not hold.
-  if (Apply(*edit)) journal_.UndoDone();
-  // An overwrite keeps the size; a moved tail changes it and the scroll range.
-  if (edit->kind != EditKind::Overwrite) Refresh();
-  return true;
+  return TakeJournalStep(journal_.NextUndo(), edit_texts::kCannotUndo, &UndoJournal::UndoDone);
 }
 
 bool EditedDocument::Redo() {
-  const std::optional<FileEdit> edit = journal_.NextRedo();
+  return TakeJournalStep(journal_.NextRedo(), edit_texts::kCannotRedo, &UndoJournal::RedoDone);
+}
+
+bool EditedDocument::TakeJournalStep(const std::optional<FileEdit>& edit, const wchar_t* none,
+                                     void (UndoJournal::*done)()) {
   if (!edit) {
-    ShowMessage(edit_texts::kCannotRedo);
+    ShowMessage(none);
     return false;
   }
-  if (Apply(*edit)) journal_.RedoDone();
+  // The step moves only with the file, so that a failed one can be tried
+  // again and the next one never undoes a change the file does not hold.
+  if (Apply(*edit)) (journal_.*done)();
   // An overwrite keeps the size; a moved tail changes it and the scroll range.
   if (edit->kind != EditKind::Overwrite) Refresh();
   return true;

@@ -131,6 +131,10 @@ class EditedDocument {
   bool MoveTailIn(int32_t offset);
   // A journal step's change made through the same procedures as the command.
   bool Apply(const FileEdit& edit);
+  // Undo's or Redo's step: `edit` applied and the journal moved by `done`;
+  // `none` shown when there is no step.
+  bool TakeJournalStep(const std::optional<FileEdit>& edit, const wchar_t* none,
+                       void (UndoJournal::*done)());
   int32_t InScrollRange(int32_t top) const;
 
   ProgressCallback progress_;
