@@ -72,8 +72,8 @@ Figures Measure(vx::MainWindow& form, const std::wstring& name) {
 
 void ReportRatio(const char* what, double large, double small) {
   vx::bench::PrintAgainstGoal({"1.1 x", large <= 1.1 * small},
-                              "%-28s %8.3f ms  vs %8.3f ms on 1 KiB  = %5.2f x", what, large,
-                              small, large / small);
+                              "%-28s %8.3f ms  vs %8.3f ms on 1 KiB  = %5.2f x", what, large, small,
+                              large / small);
 }
 
 double PlainReadMs(const vx::EditedFile& file) {
@@ -90,8 +90,7 @@ double PlainReadMs(const vx::EditedFile& file) {
 double SearchMs(const vx::EditedFile& file) {
   const std::vector<uint8_t> absent{0x4D, 0x5A, 0x90, 0x00};
   const double start = NowMs();
-  const vx::FindResult result =
-      vx::FindInFile(file, 0, absent, [](double, const std::wstring&) {});
+  const vx::FindResult result = vx::FindInFile(file, 0, absent, [](double, const std::wstring&) {});
   if (result.outcome != vx::FindOutcome::NotFound) std::printf("the pattern was found\n");
   return NowMs() - start;
 }
@@ -117,10 +116,10 @@ int main() {
   ReportRatio("caret step, 1 TiB file:", on_huge.step_ms, baseline.step_ms);
   ReportRatio("page redraw, 1 TiB file:", on_huge.redraw_ms, baseline.redraw_ms);
   std::printf("private memory, 1 KiB file:  %8.2f MB\n", baseline.memory_mb);
-  bench::PrintAgainstGoal({"within 2 MB", on_huge.memory_mb - baseline.memory_mb <= 2,
-                           bench::Verdict::Always,
-                           bench::Format("+%.2f MB; ", on_huge.memory_mb - baseline.memory_mb)},
-                          "private memory, 1 TiB file:  %8.2f MB", on_huge.memory_mb);
+  bench::PrintAgainstGoal(
+      {"within 2 MB", on_huge.memory_mb - baseline.memory_mb <= 2, bench::Verdict::Always,
+       bench::Format("+%.2f MB; ", on_huge.memory_mb - baseline.memory_mb)},
+      "private memory, 1 TiB file:  %8.2f MB", on_huge.memory_mb);
   form.Unload();
 
   // Sparse: the bytes come from no disk, so the figure is the program's own.
@@ -133,8 +132,8 @@ int main() {
     best_search = std::min(best_search, SearchMs(file));
   }
   const double gigabytes = static_cast<double>(kSearchedBytes) / 1e9;
-  std::printf("plain read of 5 GiB:          %6.2f GB/s  (%.0f ms)\n",
-              gigabytes / best_read * 1e3, best_read);
+  std::printf("plain read of 5 GiB:          %6.2f GB/s  (%.0f ms)\n", gigabytes / best_read * 1e3,
+              best_read);
   std::printf("search of 5 GiB:              %6.2f GB/s  (%.0f ms)\n",
               gigabytes / best_search * 1e3, best_search);
   bench::PrintAgainstGoal({"0.8", best_read / best_search >= 0.8},

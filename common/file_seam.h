@@ -65,7 +65,7 @@ bool FolderExists(const std::wstring& name);  // with or without a final "\"
 // The bytes this program may still write on the volume of `folder`, or -1
 // when the system cannot tell.
 int64_t FreeSpace(const std::wstring& folder);
-bool MakeFolder(const std::wstring& name);    // one level; true if it now exists
+bool MakeFolder(const std::wstring& name);  // one level; true if it now exists
 bool RemoveFile(const std::wstring& name);
 // An empty folder, or a link to a folder: then the link goes, never what it
 // points to.

@@ -50,9 +50,9 @@ enum class BackUpOutcome {
 // go on without one when it has not, so that no copy fills the disk and
 // fails half way. Then measures the disk by a test write in
 // `speed_test_folder`, asks when the copy would take long, copies with
-// `progress` and asks whether to go on when the copy failed. The copy is made under a temporary name and takes
-// the backup's name only when whole, so a copy cut short leaves the earlier
-// backup, if any, as it was.
+// `progress` and asks whether to go on when the copy failed. The copy is made under a temporary
+// name and takes the backup's name only when whole, so a copy cut short leaves the earlier backup,
+// if any, as it was.
 BackUpOutcome MakeBackUp(const EditedFile& file, int64_t file_size, const std::wstring& suffix,
                          const std::wstring& speed_test_folder, const ProgressCallback& progress);
 

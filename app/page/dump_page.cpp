@@ -152,8 +152,8 @@ DumpPage ComposePage(const DisplaySettingsRecord& settings, int64_t start,
         page.texts.push_back({text_x, y, colour, std::string(1, static_cast<char>(b))});
       }
     }
-    page.texts.push_back(
-        {settings.LeftMargin, y, colour, HexAddress(start + int64_t{i} * columns - 1, address_digits)});
+    page.texts.push_back({settings.LeftMargin, y, colour,
+                          HexAddress(start + int64_t{i} * columns - 1, address_digits)});
   }
   return page;
 }

@@ -50,8 +50,8 @@ void PrintPage(PrintedDocument& document, int64_t start, int64_t file_size) {
   SetBkMode(dc, TRANSPARENT);
   SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
 
-  const std::wstring header = PageHeader(document.header_name, PageOf(start + 1, settings),
-                                         PageCount(length, settings));
+  const std::wstring header =
+      PageHeader(document.header_name, PageOf(start + 1, settings), PageCount(length, settings));
   const PrintedPage page = [&] {
     std::vector<uint8_t> bytes;
     const bool read = ReadPage(document, start, bytes);

@@ -106,9 +106,9 @@ void MainWindow::ApplySettings() {
   const int room_width = work.right - work.left - frame.cx - d(kClientRightOfPage);
   const int room_height = work.bottom - work.top - frame.cy - d(kPageTop + kClientBelowPage);
   // The saved shape is judged at 96 dots an inch, where the settings are.
-  const PageShape fits = FittedPageShape(document_.FileSettings(),
-                                         UnscaleForDpi(room_width, d.dpi()),
-                                         UnscaleForDpi(room_height, d.dpi()));
+  const PageShape fits =
+      FittedPageShape(document_.FileSettings(), UnscaleForDpi(room_width, d.dpi()),
+                      UnscaleForDpi(room_height, d.dpi()));
   laid_out_digits_ = AddressDigits(document_.size());
   document_.LimitPageShape(fits == ShapeOf(DisplaySettings) ? std::nullopt
                                                             : std::optional<PageShape>(fits));

@@ -257,8 +257,7 @@ TEST_F(DumpPageTest, AddressesGrowByTheDigitsTheLastPositionNeeds) {
       const std::string address = Address(page, r);
       EXPECT_EQ(address.size(), static_cast<size_t>(c.digits)) << address;
     }
-    EXPECT_EQ(std::stoull(Address(page, row), nullptr, 16),
-              static_cast<uint64_t>(last_line) * 16);
+    EXPECT_EQ(std::stoull(Address(page, row), nullptr, 16), static_cast<uint64_t>(last_line) * 16);
     EXPECT_EQ(Hex(page, row, static_cast<int>(c.file_size % 16)), " |");
   }
   s_ = saved;

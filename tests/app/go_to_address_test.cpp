@@ -89,7 +89,8 @@ TEST(GoToAddress, ReachesEveryAddressOfAHugeFile) {
     EXPECT_EQ(ParseGoToAddress(L"+1", kDec, size - 1, size), At(size));
     EXPECT_EQ(ParseGoToAddress(L"+FFFFFFFFFFFFFFFFFFFF", kHex, size - 1, size), At(size));
     EXPECT_EQ(ParseGoToAddress(L"-99999999999999999999999", kDec, size - 1, size), At(0));
-    EXPECT_EQ(ParseGoToAddress(L"-100000000", kHex, size, size), At(std::max<int64_t>(0, size - (int64_t{1} << 32))));
+    EXPECT_EQ(ParseGoToAddress(L"-100000000", kHex, size, size),
+              At(std::max<int64_t>(0, size - (int64_t{1} << 32))));
   }
   EXPECT_EQ(AddressText(int64_t{5} << 30, kHex), L"140000000");
   EXPECT_EQ(AddressText(int64_t{5} << 30, kDec), L"5368709120");

@@ -115,9 +115,8 @@ TEST_P(LargeFileDocumentTest, ASearchFindsAPatternAmongTheLastBytes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(PastThe32BitLimits, LargeFileDocumentTest,
-                         ::testing::Values(int64_t{0x7FFFFFFF}, int64_t{1} << 31,
-                                           int64_t{1} << 32, (int64_t{1} << 32) + 17,
-                                           int64_t{1} << 40));
+                         ::testing::Values(int64_t{0x7FFFFFFF}, int64_t{1} << 31, int64_t{1} << 32,
+                                           (int64_t{1} << 32) + 17, int64_t{1} << 40));
 
 // The number the no-room question gives as the space free.
 int64_t FreeBytesTold(const std::wstring& text) {

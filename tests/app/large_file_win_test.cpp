@@ -126,7 +126,7 @@ TEST_F(LargeFileTest, FiveGigabytesOpenEditSearchAndPrintToTheirLastByte) {
   });
   EXPECT_EQ(status, L"印刷予定枚数：10485760ページ");
   EXPECT_EQ(printer.steps, (std::vector<std::wstring>{L"StartDoc large.bin", L"StartPage",
-                                                       L"EndPage", L"EndDoc"}));
+                                                      L"EndPage", L"EndDoc"}));
   EXPECT_TRUE(messages.shown().empty());
   EXPECT_EQ(TailOnDisk(kTail.size()), kTail);
 }

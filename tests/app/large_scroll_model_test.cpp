@@ -90,7 +90,8 @@ TEST(LargeScrollModel, ThumbMapsBackToTheWholeRange) {
 // (32 lines), the last line is reached, and steps at the end never pass it.
 TEST(LargeScrollModel, HugeRangesMapTheThumbToItsShareAndStopAtTheEnd) {
   const int64_t kPage = 32;
-  for (const int64_t max : {(int64_t{1} << 40) / 16 - 30, std::numeric_limits<int64_t>::max() / 16}) {
+  for (const int64_t max :
+       {(int64_t{1} << 40) / 16 - 30, std::numeric_limits<int64_t>::max() / 16}) {
     SCOPED_TRACE(max);
     LargeScrollModel m = WithMax(max);
     m.SetLargeChange(16);

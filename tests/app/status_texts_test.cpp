@@ -29,9 +29,15 @@ TEST(SizeLabel, LargeFilesAndTheWidestTexts) {
   const struct {
     int digits;
     int64_t size;
-  } cases[] = {{8, 0xFFFFFFFF}, {8, 3'999'999'999}, {9, int64_t{1} << 32}, {9, 9'999'999'999},
-               {9, 10'000'000'000}, {11, (int64_t{1} << 40) + 1}, {11, 10'000'000'000'000},
-               {15, 1'000'000'000'000'000'000}, {16, std::numeric_limits<int64_t>::max()}};
+  } cases[] = {{8, 0xFFFFFFFF},
+               {8, 3'999'999'999},
+               {9, int64_t{1} << 32},
+               {9, 9'999'999'999},
+               {9, 10'000'000'000},
+               {11, (int64_t{1} << 40) + 1},
+               {11, 10'000'000'000'000},
+               {15, 1'000'000'000'000'000'000},
+               {16, std::numeric_limits<int64_t>::max()}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.size);
     EXPECT_LE(SizeLabel(c.size).size(), WidestSizeLabel(c.digits).size());
