@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/file/edited_file.h"
@@ -25,6 +26,7 @@ using vx::bench::NowMs;
 constexpr int64_t kTebibyte = int64_t{1} << 40;
 constexpr int64_t kSearchedBytes = int64_t{5} << 30;
 constexpr int kRounds = 400;
+constexpr int kTurns = 3;
 
 void MakeSparse(const std::wstring& name, int64_t size) {
   vx::fs::File f = vx::fs::OpenFile(name, true, vx::fs::Share::ReadWrite);
@@ -107,12 +109,19 @@ int main() {
 
   MainWindow form;
   bench::StartMainWindow(form, small);
-  const Figures on_small = Measure(form, small);
-  const Figures on_huge = Measure(form, huge);
-  // The small file once more: a machine that got busier meanwhile shows here.
-  const Figures again = Measure(form, small);
-  const Figures baseline{std::min(on_small.step_ms, again.step_ms),
-                         std::min(on_small.redraw_ms, again.redraw_ms), on_small.memory_mb};
+  // The two files in turn, the quickest of each kept: on a shared machine a
+  // busy moment then weighs on neither side alone.
+  Figures on_small{1e300, 1e300, 0};
+  Figures on_huge{1e300, 1e300, 0};
+  for (int round = 0; round < kTurns; ++round) {
+    for (auto [name, best] : {std::pair{&small, &on_small}, std::pair{&huge, &on_huge}}) {
+      const Figures f = Measure(form, *name);
+      best->step_ms = std::min(best->step_ms, f.step_ms);
+      best->redraw_ms = std::min(best->redraw_ms, f.redraw_ms);
+      if (round == 0) best->memory_mb = f.memory_mb;  // before the other file was ever open
+    }
+  }
+  const Figures& baseline = on_small;
   ReportRatio("caret step, 1 TiB file:", on_huge.step_ms, baseline.step_ms);
   ReportRatio("page redraw, 1 TiB file:", on_huge.redraw_ms, baseline.redraw_ms);
   std::printf("private memory, 1 KiB file:  %8.2f MB\n", baseline.memory_mb);
