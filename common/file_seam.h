@@ -62,7 +62,10 @@ bool FileExists(const std::wstring& name);  // a file, not a folder
 // The length of a file without opening it, or -1 when there is no such file.
 int64_t FileLength(const std::wstring& name);
 bool FolderExists(const std::wstring& name);  // with or without a final "\"
-bool MakeFolder(const std::wstring& name);    // one level; true if it now exists
+// The bytes this program may still write on the volume of `folder`, or -1
+// when the system cannot tell.
+int64_t FreeSpace(const std::wstring& folder);
+bool MakeFolder(const std::wstring& name);  // one level; true if it now exists
 bool RemoveFile(const std::wstring& name);
 // An empty folder, or a link to a folder: then the link goes, never what it
 // points to.

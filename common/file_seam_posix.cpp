@@ -1,6 +1,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -107,6 +108,12 @@ bool CanRemoveFile(const std::wstring& name) {
 bool FolderExists(const std::wstring& name) {
   struct stat st;
   return ::stat(PosixPath(name).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+int64_t FreeSpace(const std::wstring& folder) {
+  struct statvfs volume;
+  if (::statvfs(PosixPath(folder).c_str(), &volume) != 0) return -1;
+  return static_cast<int64_t>(volume.f_bavail) * static_cast<int64_t>(volume.f_frsize);
 }
 
 bool MakeFolder(const std::wstring& name) {

@@ -141,6 +141,12 @@ bool FolderExists(const std::wstring& name) {
   return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+int64_t FreeSpace(const std::wstring& folder) {
+  ULARGE_INTEGER available{};
+  if (!GetDiskFreeSpaceExW(folder.c_str(), &available, nullptr, nullptr)) return -1;
+  return static_cast<int64_t>(available.QuadPart);
+}
+
 bool MakeFolder(const std::wstring& name) {
   return CreateDirectoryW(name.c_str(), nullptr) != 0 || FolderExists(name);
 }

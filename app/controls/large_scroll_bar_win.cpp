@@ -40,9 +40,9 @@ void LargeScrollBar::ShowInner(int inner) {
   showing_ = false;
 }
 
-void LargeScrollBar::SetValue(int32_t value) { ShowInner(model_.SetValue(value)); }
+void LargeScrollBar::SetValue(int64_t value) { ShowInner(model_.SetValue(value)); }
 
-void LargeScrollBar::SetMax(int32_t value) {
+void LargeScrollBar::SetMax(int64_t value) {
   model_.SetMax(value);
   ShowInner(model_.LastInner());
 }

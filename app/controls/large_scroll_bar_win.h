@@ -1,4 +1,4 @@
-// LargeScrollBar: a vertical scroll bar with a 32-bit range. It wraps one standard
+// LargeScrollBar: a vertical scroll bar with a 64-bit range. It wraps one standard
 // SCROLLBAR (inner_) whose own range stays 0..32767 and maps between them.
 #pragma once
 
@@ -18,13 +18,13 @@ class LargeScrollBar : public Window {
   HWND inner() const { return inner_; }
   void Move(int x, int y, int width, int height);
 
-  int32_t Value() const { return model_.Value(); }
-  int32_t Max() const { return model_.Max(); }
+  int64_t Value() const { return model_.Value(); }
+  int64_t Max() const { return model_.Max(); }
   int32_t LargeChange() const { return model_.LargeChange(); }
   int32_t SmallChange() const { return model_.SmallChange(); }
   // Setting any of these never raises Scrolled: only the user's moves do.
-  void SetValue(int32_t value);
-  void SetMax(int32_t value);
+  void SetValue(int64_t value);
+  void SetMax(int64_t value);
   void SetLargeChange(int32_t value) { model_.SetLargeChange(value); }
   void SetSmallChange(int32_t value) { model_.SetSmallChange(value); }
   // Share of the whole range that one page covers: sets the thumb size.

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace vx {
 namespace {
@@ -19,13 +18,6 @@ constexpr int kNumPad0 = 0x60;
 constexpr int32_t kHexRadix = 0;
 constexpr int32_t kDecimalRadix = 1;
 
-// Scroll values far off either end still fit, so the clamping downstream sees
-// them as off the end instead of wrapped round.
-int32_t Saturated(int64_t v) {
-  return static_cast<int32_t>(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
-                                                  std::numeric_limits<int32_t>::max()));
-}
-
 int32_t CellIndex(double distance, int32_t pitch, int32_t count) {
   const double cell = std::floor(std::nearbyint(distance) / pitch);
   return cell >= 0 && cell < count ? static_cast<int32_t>(cell) : -1;
@@ -33,7 +25,7 @@ int32_t CellIndex(double distance, int32_t pitch, int32_t count) {
 
 }  // namespace
 
-CaretPlace ClampedCaret(const DisplaySettingsRecord& settings, int32_t scroll_max,
+CaretPlace ClampedCaret(const DisplaySettingsRecord& settings, int64_t scroll_max,
                         CaretPlace wanted) {
   CaretPlace p{std::clamp(wanted.x, 0, settings.BytesPerLine - 1),
                std::clamp(wanted.y, 0, settings.LinesPerPage - 1), wanted.top};
@@ -71,15 +63,17 @@ std::optional<CaretPlace> MovedCaret(const DisplaySettingsRecord& settings, Care
     top += y;
     y = 0;
   }
-  return CaretPlace{static_cast<int32_t>(x), static_cast<int32_t>(y), Saturated(top)};
+  return CaretPlace{static_cast<int32_t>(x), static_cast<int32_t>(y), top};
 }
 
-CaretPlace CaretAtOffset(const DisplaySettingsRecord& settings, int32_t scroll_max,
-                         int32_t offset) {
+CaretPlace CaretAtOffset(const DisplaySettingsRecord& settings, int64_t scroll_max,
+                         int64_t offset) {
   const int64_t line = offset / settings.BytesPerLine;
-  const int64_t top = std::min<int64_t>(line, scroll_max);
-  return {static_cast<int32_t>(offset % settings.BytesPerLine), Saturated(line - top),
-          Saturated(top)};
+  const int64_t top = std::min(line, scroll_max);
+  // Below the last page's top the row is the line's distance from it; a page
+  // holds at most 96 rows, and ClampedCaret keeps a larger distance on the page.
+  const int64_t row = std::min<int64_t>(line - top, settings.LinesPerPage);
+  return {static_cast<int32_t>(offset % settings.BytesPerLine), static_cast<int32_t>(row), top};
 }
 
 PageCell PointToCell(const DisplaySettingsRecord& settings, double x, double y) {
@@ -90,12 +84,12 @@ PageCell PointToCell(const DisplaySettingsRecord& settings, double x, double y) 
 
 int32_t KeyStep(int shift_mask) { return int32_t{1} << std::clamp(shift_mask, 0, 7); }
 
-int32_t PageUpTop(const DisplaySettingsRecord& settings, int32_t top, int32_t step) {
-  return Saturated(int64_t{top} - int64_t{settings.LinesPerPage} * step + 1);
+int64_t PageUpTop(const DisplaySettingsRecord& settings, int64_t top, int32_t step) {
+  return top - int64_t{settings.LinesPerPage} * step + 1;
 }
 
-int32_t PageDownTop(const DisplaySettingsRecord& settings, int32_t top, int32_t step) {
-  return Saturated(int64_t{top} + int64_t{settings.LinesPerPage} * step - 1);
+int64_t PageDownTop(const DisplaySettingsRecord& settings, int64_t top, int32_t step) {
+  return top + int64_t{settings.LinesPerPage} * step - 1;
 }
 
 bool RejectsNextChar(int key, int32_t radix) {

@@ -15,7 +15,7 @@ namespace vx {
 struct CaretPlace {
   int32_t x = 0;
   int32_t y = 0;
-  int32_t top = 0;
+  int64_t top = 0;
 
   bool operator==(const CaretPlace&) const = default;
 };
@@ -23,7 +23,7 @@ struct CaretPlace {
 // A placed caret's clamping: column and row into the page; a scroll value above
 // the top of the file goes to the first row, one below `scroll_max` to the
 // bottom row of the last page.
-CaretPlace ClampedCaret(const DisplaySettingsRecord& settings, int32_t scroll_max,
+CaretPlace ClampedCaret(const DisplaySettingsRecord& settings, int64_t scroll_max,
                         CaretPlace wanted);
 
 // A move by columns and rows that wraps at the line ends and
@@ -36,7 +36,7 @@ std::optional<CaretPlace> MovedCaret(const DisplaySettingsRecord& settings, Care
 // The caret on byte `offset`: its line at the top of the page where the scroll
 // range allows, else on its own row of the last page. Unclamped, for
 // ClampedCaret.
-CaretPlace CaretAtOffset(const DisplaySettingsRecord& settings, int32_t scroll_max, int32_t offset);
+CaretPlace CaretAtOffset(const DisplaySettingsRecord& settings, int64_t scroll_max, int64_t offset);
 
 // A cell of the page's hex column under a point of the page area; a column
 // or row outside the page is -1.
@@ -53,8 +53,8 @@ PageCell PointToCell(const DisplaySettingsRecord& settings, double x, double y);
 int32_t KeyStep(int shift_mask);
 // The scroll values of Page Up and Page Down: one line of the old page stays
 // in view.
-int32_t PageUpTop(const DisplaySettingsRecord& settings, int32_t top, int32_t step);
-int32_t PageDownTop(const DisplaySettingsRecord& settings, int32_t top, int32_t step);
+int64_t PageUpTop(const DisplaySettingsRecord& settings, int64_t top, int32_t step);
+int64_t PageDownTop(const DisplaySettingsRecord& settings, int64_t top, int32_t step);
 
 // Whether the byte input window refuses the character typed with the key
 // `key` (a virtual-key code) in the radix `radix` (0 hexadecimal,

@@ -6,7 +6,7 @@
 #include "app/edit/backup.h"
 #include "app/edit/edit_texts.h"
 #include "app/edit/insert_delete.h"
-#include "app/file/file_limits.h"
+#include "app/page/dump_page.h"
 #include "app/search/search_messages.h"
 #include "app/search/search_texts.h"
 #include "app/settings/display_settings.h"
@@ -35,15 +35,7 @@ OpenOutcome EditedDocument::Open(const std::wstring& path) {
     Close();
     return OpenOutcome::NoFile;
   }
-  // A refused file is not shown at all: with its name kept, the old page and
-  // size would stay on screen, and the commands would act on it with a size
-  // that is not its own.
   const int64_t length = file().Length();
-  if (length >= kRefusedFileSize) {
-    ShowMessage(open_texts::kTooLarge);
-    Close();
-    return OpenOutcome::NoFile;
-  }
   if (length == 0 && ShowMessage(open_texts::kZeroBytes, MsgButtons::YesNo) != MsgAnswer::Yes) {
     Close();
     return OpenOutcome::NoFile;
@@ -64,18 +56,22 @@ std::wstring EditedDocument::BackUpPath() const {
 
 bool EditedDocument::BackUpExists() const { return IsOpen() && fs::FileExists(BackUpPath()); }
 
+DisplaySettingsRecord EditedDocument::FileSettings() const {
+  return WithAddressColumnFor(DisplaySettings, size_);
+}
+
 DisplaySettingsRecord EditedDocument::PageSettings() const {
-  return limited_shape_ ? WithShape(DisplaySettings, *limited_shape_) : DisplaySettings;
+  const DisplaySettingsRecord s = FileSettings();
+  return limited_shape_ ? WithShape(s, *limited_shape_) : s;
 }
 
 bool EditedDocument::Refresh() {
   const DisplaySettingsRecord s = PageSettings();
-  size_ = static_cast<int32_t>(std::clamp<int64_t>(file().Length(), 0, kRefusedFileSize - 1));
+  size_ = std::max<int64_t>(file().Length(), 0);
   // The last page ends with the file's last line on its second-to-last row.
-  const int64_t lines =
-      (static_cast<int64_t>(size_) + (2 - s.LinesPerPage) * int64_t{s.BytesPerLine}) /
-      s.BytesPerLine;
-  last_top_ = static_cast<int32_t>(std::max<int64_t>(1, lines));
+  // Lines first, so that the largest length cannot overflow.
+  const int64_t lines = size_ / s.BytesPerLine + 2 - s.LinesPerPage;
+  last_top_ = std::max<int64_t>(1, lines);
   caret_.top = InScrollRange(caret_.top);
   if (size_ >= CaretOffset()) return false;
   PlaceCaret({0, 0, 0});
@@ -87,14 +83,12 @@ double EditedDocument::page_share() const {
   return size_ > 0 ? static_cast<double>(s.LinesPerPage) * s.BytesPerLine / size_ : 2.0;
 }
 
-int32_t EditedDocument::InScrollRange(int32_t top) const {
-  return std::clamp(top, 0, std::max(0, last_top_));
+int64_t EditedDocument::InScrollRange(int64_t top) const {
+  return std::clamp<int64_t>(top, 0, std::max<int64_t>(0, last_top_));
 }
 
-int32_t EditedDocument::CaretOffset() const {
-  const int64_t offset =
-      (static_cast<int64_t>(caret_.top) + caret_.y) * PageSettings().BytesPerLine + caret_.x;
-  return static_cast<int32_t>(std::min<int64_t>(offset, INT32_MAX));
+int64_t EditedDocument::CaretOffset() const {
+  return (caret_.top + caret_.y) * PageSettings().BytesPerLine + caret_.x;
 }
 
 void EditedDocument::PlaceCaret(CaretPlace wanted) {
@@ -109,11 +103,11 @@ bool EditedDocument::MoveCaret(int32_t columns, int32_t rows) {
   return true;
 }
 
-void EditedDocument::GoTo(int32_t offset) {
+void EditedDocument::GoTo(int64_t offset) {
   PlaceCaret(CaretAtOffset(PageSettings(), last_top_, offset));
 }
 
-void EditedDocument::ScrollTo(int32_t top) { caret_.top = InScrollRange(top); }
+void EditedDocument::ScrollTo(int64_t top) { caret_.top = InScrollRange(top); }
 
 void EditedDocument::FitCaretToPage() {
   const PageShape shape = ShapeOf(PageSettings());
@@ -134,16 +128,16 @@ bool EditedDocument::BeginChange(bool* backup_made) {
   return true;
 }
 
-std::optional<uint8_t> EditedDocument::Overwrite(int32_t offset, uint8_t value) {
+std::optional<uint8_t> EditedDocument::Overwrite(int64_t offset, uint8_t value) {
   const EditedFile edited = file();
   const std::optional<uint8_t> old = edited.Overwrite(offset, value);
   if (!old) return std::nullopt;
-  size_ = static_cast<int32_t>(std::clamp<int64_t>(edited.Length(), 0, INT32_MAX));
+  size_ = std::max<int64_t>(edited.Length(), 0);
   return old;
 }
 
 bool EditedDocument::OverwriteAtCaret(uint8_t value) {
-  const int32_t offset = CaretOffset();
+  const int64_t offset = CaretOffset();
   const std::optional<uint8_t> old = Overwrite(offset, value);
   if (!old) ShowMessage(edit_texts::kChangeFailed);
   // The size shown follows the file whether the write went through or not.
@@ -152,15 +146,15 @@ bool EditedDocument::OverwriteAtCaret(uint8_t value) {
   return old.has_value();
 }
 
-bool EditedDocument::MoveTailOut(int32_t offset, uint8_t value) {
+bool EditedDocument::MoveTailOut(int64_t offset, uint8_t value) {
   return InsertIntoFile(file(), offset, value, progress_, BackUpPath());
 }
 
-bool EditedDocument::MoveTailIn(int32_t offset) {
+bool EditedDocument::MoveTailIn(int64_t offset) {
   return DeleteFromFile(file(), offset, progress_, BackUpPath());
 }
 
-bool EditedDocument::Insert(int32_t offset, uint8_t value) {
+bool EditedDocument::Insert(int64_t offset, uint8_t value) {
   if (offset >= size_) return false;
   if (MoveTailOut(offset, value)) journal_.Record(EditKind::Insert, offset, 0, value);
   // A failed move may still have lengthened the file: show what is on disk.
@@ -168,7 +162,7 @@ bool EditedDocument::Insert(int32_t offset, uint8_t value) {
   return true;
 }
 
-bool EditedDocument::Delete(int32_t offset) {
+bool EditedDocument::Delete(int64_t offset) {
   if (size_ <= 1) {
     ShowMessage(edit_texts::kNoMoreDelete);
     return false;

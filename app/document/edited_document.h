@@ -25,8 +25,7 @@ namespace vx {
 // What opening a file came to.
 enum class OpenOutcome {
   Opened,
-  // No file is shown: no name given, or the file was refused (too large, or
-  // empty and not wanted).
+  // No file is shown: no name given, or the file was empty and not wanted.
   NoFile,
   // The file could not be opened; no file is shown.
   Failed,
@@ -47,7 +46,7 @@ class EditedDocument {
   bool IsOpen() const { return !path_.empty(); }
   const std::wstring& path() const { return path_; }
   EditedFile file() const { return EditedFile(path_); }
-  int32_t size() const { return size_; }
+  int64_t size() const { return size_; }
   // Whether the file was changed since it was opened or restored: the next
   // change makes no backup while it is.
   bool changed() const { return changed_; }
@@ -64,7 +63,7 @@ class EditedDocument {
   bool Refresh();
   // The highest top line of the scroll range, and the share of the file one
   // page covers (above 1 when the file fits on one page).
-  int32_t last_top() const { return last_top_; }
+  int64_t last_top() const { return last_top_; }
   double page_share() const;
 
   // The page shape the caret moves on: the saved one, or the smaller one the
@@ -72,13 +71,16 @@ class EditedDocument {
   // the window's alone: the settings keep what the person saved.
   void LimitPageShape(std::optional<PageShape> shape) { limited_shape_ = shape; }
   const std::optional<PageShape>& limited_shape() const { return limited_shape_; }
-  // DisplaySettings as the page shows them: with the shape the caret moves on.
+  // DisplaySettings with the address column this file's addresses need: what
+  // the window fits to its screen.
+  DisplaySettingsRecord FileSettings() const;
+  // FileSettings as the page shows them: with the shape the caret moves on.
   DisplaySettingsRecord PageSettings() const;
 
   // The caret: its cell on the page and the top line of the page.
   const CaretPlace& caret() const { return caret_; }
   // The caret byte's zero-based offset.
-  int32_t CaretOffset() const;
+  int64_t CaretOffset() const;
   // The caret at `wanted`, kept on the page and in the scroll range.
   void PlaceCaret(CaretPlace wanted);
   // The caret moved by columns and rows, wrapping at the line ends and
@@ -86,10 +88,10 @@ class EditedDocument {
   bool MoveCaret(int32_t columns, int32_t rows);
   // The caret on byte `offset`, its line at the top of the page where the
   // scroll range allows: a search result, the go-to window's choice.
-  void GoTo(int32_t offset);
+  void GoTo(int64_t offset);
   // The page scrolled to `top` (kept in the scroll range); the caret keeps
   // its cell.
-  void ScrollTo(int32_t top);
+  void ScrollTo(int64_t top);
   // The caret's cell kept inside a page of a new shape.
   void FitCaretToPage();
 
@@ -100,7 +102,7 @@ class EditedDocument {
 
   // Writes `value` at `offset` and gives the byte that stood there; none
   // when the file refused it. The size follows the file.
-  std::optional<uint8_t> Overwrite(int32_t offset, uint8_t value);
+  std::optional<uint8_t> Overwrite(int64_t offset, uint8_t value);
   // The byte input's entry at the caret, journalled; a failure is shown.
   // True when the file took it.
   bool OverwriteAtCaret(uint8_t value);
@@ -109,8 +111,8 @@ class EditedDocument {
   // byte. Undo and Redo: the journal's next step applied to the file; that
   // there is none is shown. Every failure is shown; true when the file was
   // worked on, whether it took the change or not: the window shows it anew.
-  bool Insert(int32_t offset, uint8_t value);
-  bool Delete(int32_t offset);
+  bool Insert(int64_t offset, uint8_t value);
+  bool Delete(int64_t offset);
   bool InsertAtCaret() { return Insert(CaretOffset(), 0); }
   bool DeleteAtCaret() { return Delete(CaretOffset()); }
   bool Undo();
@@ -127,24 +129,24 @@ class EditedDocument {
 
  private:
   // The tail moves of an insertion and a deletion.
-  bool MoveTailOut(int32_t offset, uint8_t value);
-  bool MoveTailIn(int32_t offset);
+  bool MoveTailOut(int64_t offset, uint8_t value);
+  bool MoveTailIn(int64_t offset);
   // A journal step's change made through the same procedures as the command.
   bool Apply(const FileEdit& edit);
   // Undo's or Redo's step: `edit` applied and the journal moved by `done`;
   // `none` shown when there is no step.
   bool TakeJournalStep(const std::optional<FileEdit>& edit, const wchar_t* none,
                        void (UndoJournal::*done)());
-  int32_t InScrollRange(int32_t top) const;
+  int64_t InScrollRange(int64_t top) const;
 
   ProgressCallback progress_;
   std::wstring path_;
-  int32_t size_ = 0;
+  int64_t size_ = 0;
   bool changed_ = false;
   std::optional<PageShape> limited_shape_;
   CaretPlace caret_;
   // The scroll range of a 256-line file until a file is opened.
-  int32_t last_top_ = 255;
+  int64_t last_top_ = 255;
   UndoJournal journal_;
   SearchState search_;
 };

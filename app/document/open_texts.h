@@ -7,7 +7,6 @@ inline constexpr wchar_t kOpenFailed[] =
     L"ファイルのオープンに失敗しました。\r\n"
     L"ファイルが存在しないか、アクセスできない可能性があります。\r\n"
     L"終了します";
-inline constexpr wchar_t kTooLarge[] = L"２ＧＢ以上のファイルは現バージョンでは読み込めません。";
 inline constexpr wchar_t kZeroBytes[] =
     L"このファイルは０バイトです。読み込むと０バイトではなくなります。それでも読み込みますか？";
 

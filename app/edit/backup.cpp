@@ -6,6 +6,7 @@
 #include "app/edit/edit_texts.h"
 #include "app/edit/recovery.h"
 #include "common/clock.h"
+#include "common/digit_groups.h"
 #include "common/file_copy.h"
 #include "common/file_operations.h"
 #include "common/file_seam.h"
@@ -76,8 +77,24 @@ std::wstring BackUpQuestion(double seconds) {
          edit_texts::kBackUpTakesAfter + edit_texts::kBackUpAskEnd;
 }
 
+std::wstring BackUpNoRoomQuestion(int64_t needed_bytes, int64_t free_bytes) {
+  using namespace edit_texts;
+  return std::wstring(kBackUpNoRoom) + kBackUpNeeded + GroupedDigits(needed_bytes) + kBackUpBytes +
+         kBackUpFree + GroupedDigits(free_bytes) + kBackUpBytes + kBackUpGoOnWithout;
+}
+
 BackUpOutcome MakeBackUp(const EditedFile& file, int64_t file_size, const std::wstring& suffix,
                          const std::wstring& speed_test_folder, const ProgressCallback& progress) {
+  const std::wstring backup = BackUpPathFor(file.path(), suffix);
+  // The copy is whole beside any earlier backup before it takes its name, so
+  // it needs the file's whole size. A drive that cannot tell is tried.
+  const int64_t free_bytes = fs::FreeSpace(FolderPart(backup));
+  if (free_bytes >= 0 && free_bytes < file_size) {
+    return ShowMessage(BackUpNoRoomQuestion(file_size, free_bytes), MsgButtons::YesNo) ==
+                   MsgAnswer::Yes
+               ? BackUpOutcome::Skipped
+               : BackUpOutcome::Cancelled;
+  }
   const double seconds = BackUpSeconds(file_size, TestWriteSeconds(speed_test_folder));
   if (seconds > kBackUpAskSeconds &&
       ShowMessage(BackUpQuestion(seconds), MsgButtons::YesNo) == MsgAnswer::No) {
@@ -88,7 +105,6 @@ BackUpOutcome MakeBackUp(const EditedFile& file, int64_t file_size, const std::w
   constexpr double kHalfWay = 0.5;
   progress(kProgressStart, edit_texts::kBackingUp);
   progress(kHalfWay, std::wstring());
-  const std::wstring backup = BackUpPathFor(file.path(), suffix);
   const std::wstring temp = BackUpTempPath(backup);
   if (CopyUnderRecord(RecordKind::BackUpCopy, file, temp, [&] {
         return file.CopyTo(temp, [&] { progress(kHalfWay, std::wstring()); }) &&

@@ -35,18 +35,24 @@ inline constexpr double kBackUpAskSeconds = 2;
 double BackUpSeconds(int64_t file_size, double test_write_seconds);
 std::wstring BackUpQuestion(double seconds);
 
+// The question asked when the backup's drive has `free_bytes` left and the
+// copy needs `needed_bytes`.
+std::wstring BackUpNoRoomQuestion(int64_t needed_bytes, int64_t free_bytes);
+
 enum class BackUpOutcome {
   Made,       // the Restore command becomes available
   Declined,   // the size question was answered No; the change goes ahead
-  Skipped,    // the copy failed and the user chose to go on
-  Cancelled,  // the copy failed and the user chose not to: drop the change
+  Skipped,    // no room or the copy failed, and the user chose to go on
+  Cancelled,  // no room or the copy failed, and the user chose not to: drop the change
 };
 
-// Measures the disk by a test write in `speed_test_folder`, asks when the
-// copy would take long, copies with `progress` and asks whether to go on
-// when the copy failed. The copy is made under a temporary name and takes
-// the backup's name only when whole, so a copy cut short leaves the earlier
-// backup, if any, as it was.
+// Checks that the backup's drive has room for the copy and asks whether to
+// go on without one when it has not, so that no copy fills the disk and
+// fails half way. Then measures the disk by a test write in
+// `speed_test_folder`, asks when the copy would take long, copies with
+// `progress` and asks whether to go on when the copy failed. The copy is made under a temporary
+// name and takes the backup's name only when whole, so a copy cut short leaves the earlier backup,
+// if any, as it was.
 BackUpOutcome MakeBackUp(const EditedFile& file, int64_t file_size, const std::wstring& suffix,
                          const std::wstring& speed_test_folder, const ProgressCallback& progress);
 

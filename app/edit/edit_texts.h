@@ -41,6 +41,13 @@ inline constexpr wchar_t kBackUpFailed[] =
     L"バックアップに失敗しました。\r\n"
     L"他ソフトが使用中であるか、ファイルが存在しない可能性があります。\r\n"
     L"処理を続行しますか？";
+// When the backup's drive has less room than the copy needs; the sizes follow
+// kBackUpNeeded and kBackUpFree, each with kBackUpBytes.
+inline constexpr wchar_t kBackUpNoRoom[] = L"バックアップを作成する空き容量が足りません。\r\n";
+inline constexpr wchar_t kBackUpNeeded[] = L"必要な容量：";
+inline constexpr wchar_t kBackUpFree[] = L"空き容量：";
+inline constexpr wchar_t kBackUpBytes[] = L"バイト\r\n";
+inline constexpr wchar_t kBackUpGoOnWithout[] = L"バックアップを作成せずに処理を続行しますか？";
 inline constexpr wchar_t kNoBackUpFile[] = L"バックアップファイルが存在しません。";
 inline constexpr wchar_t kRestored[] = L"復元しました。";
 inline constexpr wchar_t kRestoreFailed[] = L"復元に失敗しました。";

@@ -54,7 +54,7 @@ void UndoJournal::Clear() {
   can_redo_ = false;
 }
 
-bool UndoJournal::Record(EditKind kind, int32_t offset, uint8_t before, uint8_t after) {
+bool UndoJournal::Record(EditKind kind, int64_t offset, uint8_t before, uint8_t after) {
   // A new change discards every change that was undone, even when it is then
   // refused below.
   for (JournalEntry& e : entries_) {

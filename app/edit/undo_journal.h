@@ -15,7 +15,7 @@ enum class EditKind { Overwrite, Insert, Delete };
 
 // A change made to the file, as the journal keeps it.
 struct JournalEntry {
-  int32_t offset = 0;
+  int64_t offset = 0;
   uint8_t before = 0;  // the byte before the change
   uint8_t after = 0;   // the byte after the change
   int32_t step = 0;    // 0 marks a free entry
@@ -28,7 +28,7 @@ struct JournalEntry {
 // byte written or inserted.
 struct FileEdit {
   EditKind kind = EditKind::Overwrite;
-  int32_t offset = 0;
+  int64_t offset = 0;
   uint8_t value = 0;
 
   bool operator==(const FileEdit&) const = default;
@@ -52,7 +52,7 @@ class UndoJournal {
   void Clear();
   // Records a change that is already in the file. Shows "No Undo Over 1000."
   // and returns false when the journal is full.
-  bool Record(EditKind kind, int32_t offset, uint8_t before, uint8_t after);
+  bool Record(EditKind kind, int64_t offset, uint8_t before, uint8_t after);
 
   // Index of the entry to undo / redo, or -1.
   int32_t UndoIndex() const;

@@ -25,9 +25,17 @@ int TextSeparatorX(const DisplaySettingsRecord& settings, int step, int shift) {
 
 std::string HexByte(uint8_t b) { return {kHexDigits[b >> 4], kHexDigits[b & 0xF]}; }
 
-std::string HexAddress(int64_t offset) {
-  std::string digits(8, '0');
-  for (int i = 7; i >= 0 && offset > 0; --i, offset >>= 4) digits[i] = kHexDigits[offset & 0xF];
+constexpr int kShortAddressDigits = 8;
+
+// `offset` in `count` hexadecimal digits, zero-padded. A row behind the end
+// of a file just short of 4 GiB may lie past what 8 digits say: it gets
+// blanks rather than an address that wrapped round to the file's start.
+std::string HexAddress(int64_t offset, int count) {
+  if (count < 16 && offset >> (4 * count) > 0) return std::string(static_cast<size_t>(count), ' ');
+  std::string digits(static_cast<size_t>(count), '0');
+  for (int i = count - 1; i >= 0 && offset > 0; --i, offset >>= 4) {
+    digits[static_cast<size_t>(i)] = kHexDigits[offset & 0xF];
+  }
   return digits;
 }
 
@@ -37,6 +45,19 @@ int RoundHalfToEven(int twice) {
   if (twice % 2 == 0) return twice / 2;
   const int below = (twice - 1) / 2;  // exact: twice - 1 is even
   return below % 2 == 0 ? below : below + 1;
+}
+
+int AddressDigits(int64_t file_size) {
+  int digits = kShortAddressDigits;
+  while (digits < 16 && file_size >> (4 * digits) > 0) ++digits;
+  return digits;
+}
+
+DisplaySettingsRecord WithAddressColumnFor(const DisplaySettingsRecord& settings,
+                                           int64_t file_size) {
+  DisplaySettingsRecord widened = settings;
+  widened.AddressWidth += (AddressDigits(file_size) - kShortAddressDigits) * settings.FontSize;
+  return widened;
 }
 
 int HexColumnsLeft(const DisplaySettingsRecord& settings) {
@@ -56,8 +77,8 @@ int32_t PageByteCount(const DisplaySettingsRecord& settings) {
   return settings.LinesPerPage * settings.BytesPerLine + 1;
 }
 
-DumpPage ComposePage(const DisplaySettingsRecord& settings, int32_t start,
-                     std::span<const uint8_t> page_bytes, int32_t file_size,
+DumpPage ComposePage(const DisplaySettingsRecord& settings, int64_t start,
+                     std::span<const uint8_t> page_bytes, int64_t file_size,
                      const ShiftJisTables& tables, PageMedium medium) {
   const int rows = settings.LinesPerPage;
   const int columns = settings.BytesPerLine;
@@ -102,7 +123,8 @@ DumpPage ComposePage(const DisplaySettingsRecord& settings, int32_t start,
 
   const int hex_left = HexColumnsLeft(settings);
   const int text_left = TextColumnsLeft(settings);
-  const int64_t end_mark = int64_t{file_size} + 1;
+  const int64_t end_mark = file_size + 1;
+  const int address_digits = AddressDigits(file_size);
   bool after_lead_byte = false;  // carried across rows: a pair may straddle them
   for (int i = 0; i < rows; ++i) {
     const int y = settings.TopMargin + i * settings.LineHeight;
@@ -130,8 +152,8 @@ DumpPage ComposePage(const DisplaySettingsRecord& settings, int32_t start,
         page.texts.push_back({text_x, y, colour, std::string(1, static_cast<char>(b))});
       }
     }
-    page.texts.push_back(
-        {settings.LeftMargin, y, colour, HexAddress(start + int64_t{i} * columns - 1)});
+    page.texts.push_back({settings.LeftMargin, y, colour,
+                          HexAddress(start + int64_t{i} * columns - 1, address_digits)});
   }
   return page;
 }

@@ -35,7 +35,7 @@ struct PageLine {
 
 // Bytes in the ANSI code page (Shift-JIS) drawn with their top-left corner at
 // (x, y) on a transparent background: 2 hex digits, " |", blanks, 1 or 2 raw
-// bytes of a character, or an 8-digit address. Raw bytes go out unchanged,
+// bytes of a character, or an address of AddressDigits digits. Raw bytes go out unchanged,
 // control characters and NUL included.
 struct PageText {
   int x, y;
@@ -68,14 +68,25 @@ int TextColumnsLeft(const DisplaySettingsRecord& settings);
 // the second half of a double-byte character that starts there is drawn.
 int RowBoxRight(const DisplaySettingsRecord& settings);
 
+// The hexadecimal digits of every address shown for a file of `file_size`
+// bytes: 8 below 4 GiB, else as many as the last position (the end-of-file
+// mark's, `file_size` itself) needs.
+int AddressDigits(int64_t file_size);
+// `settings` with the address column as wide as that file's addresses need:
+// the settings' own measure of 8 x FontSize for the 8 digits grows by FontSize
+// for every further digit. Below 4 GiB the settings are given unchanged.
+DisplaySettingsRecord WithAddressColumnFor(const DisplaySettingsRecord& settings,
+                                           int64_t file_size);
+
 // How many bytes a page draw reads: the page plus the byte behind it.
 int32_t PageByteCount(const DisplaySettingsRecord& settings);
 
 // The page starting at seek position `start` (from 1). `page_bytes` holds
 // PageByteCount(settings) bytes read from `start`, 0 behind the end of the file;
-// the end-of-file mark follows `file_size`.
-DumpPage ComposePage(const DisplaySettingsRecord& settings, int32_t start,
-                     std::span<const uint8_t> page_bytes, int32_t file_size,
+// the end-of-file mark and the addresses' digits follow `file_size`, and
+// `settings` are expected to hold the address column WithAddressColumnFor it.
+DumpPage ComposePage(const DisplaySettingsRecord& settings, int64_t start,
+                     std::span<const uint8_t> page_bytes, int64_t file_size,
                      const ShiftJisTables& tables, PageMedium medium = PageMedium::Screen);
 
 }  // namespace vx

@@ -26,10 +26,10 @@ Font PrinterFont(const PrinterScale& scale, double points, HDC dc) {
 
 // The page's bytes and the one behind it, 0 beyond the end of the file. A
 // file that is gone is not made again by printing it.
-bool ReadPage(PrintedDocument& document, int32_t start, std::vector<uint8_t>& bytes) {
+bool ReadPage(PrintedDocument& document, int64_t start, std::vector<uint8_t>& bytes) {
   bytes.assign(static_cast<size_t>(PageByteCount(DisplaySettings)), 0);
   const EditedFile file(document.path);
-  if (file.Length() >= 0 && file.Read(int64_t{start} - 1, bytes) == ReadResult::Read) return true;
+  if (file.Length() >= 0 && file.Read(start - 1, bytes) == ReadResult::Read) return true;
   if (!document.told_unreadable) {
     document.told_unreadable = true;
     ShowMessage(document.path + std::wstring(file_texts::kOpenFailed));
@@ -39,23 +39,24 @@ bool ReadPage(PrintedDocument& document, int32_t start, std::vector<uint8_t>& by
 
 }  // namespace
 
-void PrintPage(PrintedDocument& document, int32_t start, int32_t file_size) {
-  DisplaySettingsRecord& settings = DisplaySettings;
-  settings.TopMargin = document.saved_top_margin + kHeaderRoom;
+void PrintPage(PrintedDocument& document, int64_t start, int64_t file_size) {
+  DisplaySettings.TopMargin = document.saved_top_margin + kHeaderRoom;
+  const int64_t length = EditedFile(document.path).Length();
+  // The addresses on paper as wide as on the screen.
+  const DisplaySettingsRecord settings = WithAddressColumnFor(DisplaySettings, length);
   const PrinterScale scale(PrinterUserScale(settings, document.saved_top_margin),
                            document.job.Area());
   HDC dc = document.job.dc();
   SetBkMode(dc, TRANSPARENT);
   SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
 
-  const std::wstring header = PageHeader(document.header_name, PageOf(start + 1, settings),
-                                         PageCount(EditedFile(document.path).Length(), settings));
+  const std::wstring header =
+      PageHeader(document.header_name, PageOf(start + 1, settings), PageCount(length, settings));
   const PrintedPage page = [&] {
     std::vector<uint8_t> bytes;
     const bool read = ReadPage(document, start, bytes);
     if (file_size < 0) {
-      file_size = static_cast<int32_t>(
-          std::min<int64_t>(int64_t{start} + PageByteCount(settings) - 1, INT32_MAX));
+      file_size = start + PageByteCount(settings) - 1;
     }
     PrintedPage composed = ComposePrintedPage(settings, document.saved_top_margin, header, start,
                                               bytes, file_size, kShiftJisTables);

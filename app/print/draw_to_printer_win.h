@@ -26,6 +26,6 @@ struct PrintedDocument {
 // the page is full). Raises DisplaySettings.TopMargin by the header's room;
 // the print window puts the settings back when it closes. A file that cannot
 // be read leaves the page with its header only.
-void PrintPage(PrintedDocument& document, int32_t start, int32_t file_size);
+void PrintPage(PrintedDocument& document, int64_t start, int64_t file_size);
 
 }  // namespace vx

@@ -1,7 +1,6 @@
 #include "app/print/page_list.h"
 
 #include <algorithm>
-#include <limits>
 #include <string>
 
 #include "common/text_mapping.h"
@@ -9,16 +8,18 @@
 namespace vx {
 namespace {
 
-// Any number at least this large names no page; reading stops growing there,
-// so a run of digits of any length reads without overflow.
-constexpr int64_t kBeyondEveryPage = int64_t{std::numeric_limits<int32_t>::max()} + 1;
+// Any number at least this large names no page (a page holds at least 16
+// bytes); reading stops growing there, so a run of digits of any length reads
+// without overflow.
+constexpr int64_t kBeyondEveryPage = int64_t{1} << 60;
 
 // The decimal number that `digits` spells (0 when empty), or kBeyondEveryPage
 // for one too large for a page number.
 int64_t ReadNumber(std::wstring_view digits) {
   int64_t value = 0;
   for (wchar_t c : digits) {
-    value = std::min(value * 10 + (c - L'0'), kBeyondEveryPage);
+    const int digit = c - L'0';
+    value = value > (kBeyondEveryPage - digit) / 10 ? kBeyondEveryPage : value * 10 + digit;
   }
   return value;
 }
@@ -31,7 +32,7 @@ std::wstring KeptCharacters(std::wstring_view text) {
   return kept;
 }
 
-void AddPiece(std::wstring_view piece, int32_t page_count, PageList& pages) {
+void AddPiece(std::wstring_view piece, int64_t page_count, PageList& pages) {
   const size_t minus = piece.find(L'-');
   if (minus == std::wstring_view::npos) {
     pages.Add(ReadNumber(piece), page_count);
@@ -45,23 +46,23 @@ void AddPiece(std::wstring_view piece, int32_t page_count, PageList& pages) {
 
 }  // namespace
 
-void PageList::Add(int64_t page, int32_t page_count) { AddRange(page, page, page_count); }
+void PageList::Add(int64_t page, int64_t page_count) { AddRange(page, page, page_count); }
 
-void PageList::AddRange(int64_t low, int64_t high, int32_t page_count) {
+void PageList::AddRange(int64_t low, int64_t high, int64_t page_count) {
   low = std::max<int64_t>(low, 1);
-  high = std::min<int64_t>(high, page_count);
+  high = std::min(high, page_count);
   if (low > high) return;
-  ranges_.push_back({static_cast<int32_t>(low), static_cast<int32_t>(high)});
+  ranges_.push_back({low, high});
   count_ += high - low + 1;
 }
 
-PageList AllPages(int32_t page_count) {
+PageList AllPages(int64_t page_count) {
   PageList pages;
   pages.AddRange(1, page_count, page_count);
   return pages;
 }
 
-PageList ParsePageList(std::wstring_view text, int32_t page_count) {
+PageList ParsePageList(std::wstring_view text, int64_t page_count) {
   PageList pages;
   const std::wstring kept = KeptCharacters(text);
   std::wstring_view rest = kept;

@@ -1,7 +1,7 @@
 // The pages a print job prints, in order, as the print window's field or its
 // "all pages" choice names them. A list is kept as ranges of pages, never as
-// one entry per page: "1-2147483647" typed a thousand times over a large file
-// names billions of pages and must cost a thousand ranges.
+// one entry per page: "1-5000000000" typed a thousand times over a large file
+// names trillions of pages and must cost a thousand ranges.
 #pragma once
 
 #include <cstdint>
@@ -12,8 +12,8 @@ namespace vx {
 
 // Pages first..last, both included, printed in rising order.
 struct PageRange {
-  int32_t first;
-  int32_t last;
+  int64_t first;
+  int64_t last;
 
   bool operator==(const PageRange&) const = default;
 };
@@ -21,9 +21,9 @@ struct PageRange {
 class PageList {
  public:
   // Appends `page` when it lies between 1 and `page_count`.
-  void Add(int64_t page, int32_t page_count);
+  void Add(int64_t page, int64_t page_count);
   // Appends the pages from `low` to `high` that lie between 1 and `page_count`.
-  void AddRange(int64_t low, int64_t high, int32_t page_count);
+  void AddRange(int64_t low, int64_t high, int64_t page_count);
 
   bool empty() const { return ranges_.empty(); }
   // The number of entries, repetitions included.
@@ -36,13 +36,13 @@ class PageList {
 };
 
 // The whole file: 1 to `page_count`.
-PageList AllPages(int32_t page_count);
+PageList AllPages(int64_t page_count);
 
 // The pages a typed list names: full-width characters read as their narrow
 // forms, everything but digits, "-" and "," dropped, pieces split at ",".
 // A piece is a page, or with "-" a range whose ends are swapped when reversed
 // and whose empty end reads 0 (parts after a second "-" are ignored).
 // Numbers outside 1 to `page_count` are left out, repetitions kept in order.
-PageList ParsePageList(std::wstring_view text, int32_t page_count);
+PageList ParsePageList(std::wstring_view text, int64_t page_count);
 
 }  // namespace vx

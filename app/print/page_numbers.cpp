@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "app/file/file_limits.h"
-
 namespace vx {
 namespace {
 
@@ -13,17 +11,18 @@ int64_t PageSize(const DisplaySettingsRecord& settings) {
 
 }  // namespace
 
-int32_t PageCount(int64_t file_length, const DisplaySettingsRecord& settings) {
-  const int64_t length = std::clamp<int64_t>(file_length, 0, kRefusedFileSize - 1);
-  return static_cast<int32_t>((length + PageSize(settings) - 1) / PageSize(settings));
+int64_t PageCount(int64_t file_length, const DisplaySettingsRecord& settings) {
+  // Divided before rounding up, so that the largest length cannot overflow.
+  const int64_t length = std::max<int64_t>(file_length, 0);
+  return length / PageSize(settings) + (length % PageSize(settings) != 0 ? 1 : 0);
 }
 
-int32_t PageOf(int32_t seek_position, const DisplaySettingsRecord& settings) {
-  return static_cast<int32_t>(seek_position / PageSize(settings) + 1);
+int64_t PageOf(int64_t seek_position, const DisplaySettingsRecord& settings) {
+  return seek_position / PageSize(settings) + 1;
 }
 
-int32_t PageStart(int32_t page, const DisplaySettingsRecord& settings) {
-  return static_cast<int32_t>((int64_t{page} - 1) * PageSize(settings) + 1);
+int64_t PageStart(int64_t page, const DisplaySettingsRecord& settings) {
+  return (page - 1) * PageSize(settings) + 1;
 }
 
 }  // namespace vx

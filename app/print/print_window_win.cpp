@@ -77,7 +77,7 @@ void PrintWindow::OnPagesChosen() {
   if (listed) page_list_field_.Focus();
 }
 
-int32_t PrintWindow::FilePageCount() const {
+int64_t PrintWindow::FilePageCount() const {
   return PageCount(fs::FileLength(path_), DisplaySettings);
 }
 
@@ -138,7 +138,7 @@ bool PrintWindow::PrintPages(PrintJob& job, const PageList& pages) {
   const std::wstring count = std::to_wstring(pages.Count());
   int64_t printed = 0;
   for (const PageRange& range : pages.Ranges()) {
-    for (int32_t page = range.first; page <= range.last; ++page) {
+    for (int64_t page = range.first; page <= range.last; ++page) {
       ++printed;
       ShowStatus(std::to_wstring(page) + print_texts::kPrintingPage + std::to_wstring(printed) +
                  L"/" + count + L")");
@@ -146,8 +146,7 @@ bool PrintWindow::PrintPages(PrintJob& job, const PageList& pages) {
         job.AbortDoc();
         return false;
       }
-      PrintPage(document, PageStart(page, DisplaySettings),
-                static_cast<int32_t>(std::min<int64_t>(fs::FileLength(path_), INT32_MAX)));
+      PrintPage(document, PageStart(page, DisplaySettings), fs::FileLength(path_));
       if (!job.EndPage()) {
         job.AbortDoc();
         return false;

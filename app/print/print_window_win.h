@@ -37,7 +37,7 @@ class PrintWindow : public ModalWindow {
   // "印刷設定": the printer's own settings, for this window's jobs.
   void OnPrinterSetup();
   PageList ChosenPages() const;
-  int32_t FilePageCount() const;
+  int64_t FilePageCount() const;
   void ShowPageCount();
   // While a job runs, only the print button answers, as "キャンセル".
   void ShowJobRunning(bool running);

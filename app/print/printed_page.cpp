@@ -47,14 +47,14 @@ double BodyFontPoints(const PrinterScale& scale, int font_size) {
                   scale.PointsOfVerticalUnits(font_size + 1));
 }
 
-std::wstring PageHeader(const std::wstring& short_name, int32_t page, int32_t page_count) {
+std::wstring PageHeader(const std::wstring& short_name, int64_t page, int64_t page_count) {
   return short_name + L"         ページ " + std::to_wstring(page) + L"/" +
          std::to_wstring(page_count);
 }
 
 PrintedPage ComposePrintedPage(const DisplaySettingsRecord& settings, int saved_top_margin,
-                               std::wstring header, int32_t start,
-                               std::span<const uint8_t> page_bytes, int32_t file_size,
+                               std::wstring header, int64_t start,
+                               std::span<const uint8_t> page_bytes, int64_t file_size,
                                const ShiftJisTables& tables) {
   return {std::move(header), 0, RoundHalfToEven(saved_top_margin),
           ComposePage(settings, start, page_bytes, file_size, tables, PageMedium::Printer)};

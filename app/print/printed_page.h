@@ -57,7 +57,7 @@ double HeaderFontPoints(const PrinterScale& scale);
 double BodyFontPoints(const PrinterScale& scale, int font_size);
 
 // "ABC.BIN         ページ 2/5".
-std::wstring PageHeader(const std::wstring& short_name, int32_t page, int32_t page_count);
+std::wstring PageHeader(const std::wstring& short_name, int64_t page, int64_t page_count);
 
 struct PrintedPage {
   std::wstring header;
@@ -69,8 +69,8 @@ struct PrintedPage {
 // The page from seek position `start`, with `settings` holding the raised top
 // margin (saved + kHeaderRoom); the end-of-file mark follows `file_size`.
 PrintedPage ComposePrintedPage(const DisplaySettingsRecord& settings, int saved_top_margin,
-                               std::wstring header, int32_t start,
-                               std::span<const uint8_t> page_bytes, int32_t file_size,
+                               std::wstring header, int64_t start,
+                               std::span<const uint8_t> page_bytes, int64_t file_size,
                                const ShiftJisTables& tables);
 
 // The page description in device pixels.

@@ -47,7 +47,7 @@ class BlockMatcher {
 
 }  // namespace
 
-FindResult FindInFile(const EditedFile& file, int32_t from, const std::vector<uint8_t>& pattern,
+FindResult FindInFile(const EditedFile& file, int64_t from, const std::vector<uint8_t>& pattern,
                       const ProgressCallback& progress) {
   if (pattern.empty()) return {FindOutcome::NotFound};
   // Open() would make a vanished file anew and empty; that is an error here.
@@ -78,11 +78,11 @@ FindResult FindInFile(const EditedFile& file, int32_t from, const std::vector<ui
     return std::nullopt;
   };
   std::optional<int64_t> match = pass(from, length - 1, length);
-  if (!match && !read_failed) match = pass(0, from, std::min<int64_t>(int64_t{from} + 1, length));
+  if (!match && !read_failed) match = pass(0, from, std::min<int64_t>(from + 1, length));
   progress(kProgressEnd, std::wstring());
   if (read_failed) return {FindOutcome::Failed};
   if (!match) return {FindOutcome::NotFound};
-  return {FindOutcome::Found, static_cast<int32_t>(*match)};
+  return {FindOutcome::Found, *match};
 }
 
 }  // namespace vx

@@ -18,7 +18,7 @@ enum class FindOutcome {
 
 struct FindResult {
   FindOutcome outcome = FindOutcome::NotFound;
-  int32_t offset = 0;  // of the match, when found
+  int64_t offset = 0;  // of the match, when found
 
   bool operator==(const FindResult&) const = default;
 };
@@ -31,7 +31,7 @@ inline constexpr int32_t kSearchBlockSize = 4096;
 // failing that, the first one from the beginning that ends at or before the
 // byte at `from`. A file that is gone is not made again. `progress` is told
 // after every block.
-FindResult FindInFile(const EditedFile& file, int32_t from, const std::vector<uint8_t>& pattern,
+FindResult FindInFile(const EditedFile& file, int64_t from, const std::vector<uint8_t>& pattern,
                       const ProgressCallback& progress);
 
 }  // namespace vx

@@ -13,7 +13,7 @@ class SearchHost {
  public:
   virtual const std::wstring& SearchedFileName() const = 0;
   // The caret's offset from the start of the file.
-  virtual int32_t CaretOffset() const = 0;
+  virtual int64_t CaretOffset() const = 0;
   virtual SearchState& Search() = 0;
   // Shows a search's result: the message for no match or a failed search,
   // or the caret on the match. True for a match.

@@ -7,7 +7,7 @@ namespace vx {
 SearchState::SearchState(ProgressCallback progress, CommandSwitch enable_find_next)
     : progress_(std::move(progress)), enable_find_next_(std::move(enable_find_next)) {}
 
-FindResult SearchState::Start(const EditedFile& file, int32_t from,
+FindResult SearchState::Start(const EditedFile& file, int64_t from,
                               const std::vector<uint8_t>& pattern) {
   const FindResult result = FindInFile(file, from, pattern, progress_);
   if (result.outcome == FindOutcome::Found) {
@@ -24,14 +24,14 @@ FindResult SearchState::ContinueInWindow(const EditedFile& file) {
   return result;
 }
 
-FindResult SearchState::ContinueFromCaret(const EditedFile& file, int32_t caret_offset) {
+FindResult SearchState::ContinueFromCaret(const EditedFile& file, int64_t caret_offset) {
   Activate(caret_offset + 1, pattern_);
   const FindResult result = Find(file, last_match_);
   if (result.outcome != FindOutcome::Found) enable_find_next_(false);
   return result;
 }
 
-void SearchState::Activate(int32_t offset, const std::vector<uint8_t>& pattern) {
+void SearchState::Activate(int64_t offset, const std::vector<uint8_t>& pattern) {
   first_match_ = offset;
   last_match_ = offset;
   pattern_ = pattern;
@@ -52,7 +52,7 @@ void SearchState::Clear() {
   enable_find_next_(false);
 }
 
-FindResult SearchState::Find(const EditedFile& file, int32_t from) const {
+FindResult SearchState::Find(const EditedFile& file, int64_t from) const {
   return FindInFile(file, from, pattern_, progress_);
 }
 

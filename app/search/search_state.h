@@ -22,35 +22,35 @@ class SearchState {
 
   // The search window's "検索": a search from `from`; a match makes the
   // search active from it, anything else clears it.
-  FindResult Start(const EditedFile& file, int32_t from, const std::vector<uint8_t>& pattern);
+  FindResult Start(const EditedFile& file, int64_t from, const std::vector<uint8_t>& pattern);
   // The search window's "次を検索": the next match, clearing the search when
   // there is none.
   FindResult ContinueInWindow(const EditedFile& file);
   // The main window's Find next: the search starts again behind the caret;
   // without a match the command is disabled but the pattern is kept.
-  FindResult ContinueFromCaret(const EditedFile& file, int32_t caret_offset);
+  FindResult ContinueFromCaret(const EditedFile& file, int64_t caret_offset);
   // No search: the command is disabled and the pattern forgotten.
   void Clear();
 
   const std::vector<uint8_t>& pattern() const { return pattern_; }
   // The offsets of the first and the last match; first_match() is -1 while
   // no search is active.
-  int32_t first_match() const { return first_match_; }
-  int32_t last_match() const { return last_match_; }
+  int64_t first_match() const { return first_match_; }
+  int64_t last_match() const { return last_match_; }
 
  private:
   // The search active from `offset` with `pattern`.
-  void Activate(int32_t offset, const std::vector<uint8_t>& pattern);
+  void Activate(int64_t offset, const std::vector<uint8_t>& pattern);
   // The match behind the last one, or none once the search has come round
   // to the first.
   FindResult FindNext(const EditedFile& file);
-  FindResult Find(const EditedFile& file, int32_t from) const;
+  FindResult Find(const EditedFile& file, int64_t from) const;
 
   ProgressCallback progress_;
   CommandSwitch enable_find_next_;
   std::vector<uint8_t> pattern_{0};
-  int32_t first_match_ = -1;
-  int32_t last_match_ = -1;
+  int64_t first_match_ = -1;
+  int64_t last_match_ = -1;
 };
 
 }  // namespace vx

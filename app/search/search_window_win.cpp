@@ -81,7 +81,7 @@ void SearchWindow::OnSearch() {
     ShowMessage(message, MsgButtons::Ok, MsgIcon::Critical);
     return;
   }
-  const int32_t from = start_options_.Chosen() == kFromBeginningOption ? 0 : host_.CaretOffset();
+  const int64_t from = start_options_.Chosen() == kFromBeginningOption ? 0 : host_.CaretOffset();
   EnableSearching(false);
   const FindResult result =
       host_.Search().Start(EditedFile(host_.SearchedFileName()), from, pattern);

@@ -14,9 +14,9 @@
 namespace vx {
 
 void DrawPage(HDC dc, const DisplaySettingsRecord& settings, const std::wstring& path,
-              int32_t start, std::vector<uint8_t>& page_bytes, int32_t file_size) {
+              int64_t start, std::vector<uint8_t>& page_bytes, int64_t file_size) {
   std::vector<uint8_t> bytes(static_cast<size_t>(PageByteCount(settings)));
-  if (EditedFile(path).Read(int64_t{start} - 1, bytes) == ReadResult::NotOpened) {
+  if (EditedFile(path).Read(start - 1, bytes) == ReadResult::NotOpened) {
     ShowMessage(path + std::wstring(file_texts::kOpenFailed), MsgButtons::Ok, MsgIcon::None);
     return;
   }

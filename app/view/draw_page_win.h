@@ -15,6 +15,6 @@ namespace vx {
 // settings scaled for the screen). When the file cannot be
 // opened the user is told, and the DC and page_bytes keep what they had.
 void DrawPage(HDC dc, const DisplaySettingsRecord& settings, const std::wstring& path,
-              int32_t start, std::vector<uint8_t>& page_bytes, int32_t file_size);
+              int64_t start, std::vector<uint8_t>& page_bytes, int64_t file_size);
 
 }  // namespace vx

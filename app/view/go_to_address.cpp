@@ -1,6 +1,7 @@
 #include "app/view/go_to_address.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "common/hex_digits.h"
 #include "common/text_mapping.h"
@@ -8,8 +9,8 @@
 namespace vx {
 namespace {
 
-// Far beyond any file a seek position can reach, and far below overflow.
-constexpr int64_t kSaturated = int64_t{1} << 40;
+// Numbers too large for a position read as the largest one.
+constexpr int64_t kSaturated = std::numeric_limits<int64_t>::max();
 
 bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\u3000'; }
 
@@ -21,8 +22,8 @@ int DigitValue(wchar_t c, AddressRadix radix) {
 
 }  // namespace
 
-GoToTarget ParseGoToAddress(std::wstring_view text, AddressRadix radix, int32_t caret,
-                            int32_t file_size) {
+GoToTarget ParseGoToAddress(std::wstring_view text, AddressRadix radix, int64_t caret,
+                            int64_t file_size) {
   std::wstring t = NarrowAndLower(text);
   // The minus sign of a Japanese input method is not the hyphen.
   std::replace(t.begin(), t.end(), L'\u2212', L'-');
@@ -43,16 +44,20 @@ GoToTarget ParseGoToAddress(std::wstring_view text, AddressRadix radix, int32_t 
   for (wchar_t c : s) {
     const int digit = DigitValue(c, radix);
     if (digit < 0) return {AddressError::NotANumber, 0};
-    value = std::min(value * (radix == AddressRadix::Hexadecimal ? 16 : 10) + digit, kSaturated);
+    const int base = radix == AddressRadix::Hexadecimal ? 16 : 10;
+    value = value > (kSaturated - digit) / base ? kSaturated : value * base + digit;
   }
-  const int64_t target = sign == 0 ? value : caret + sign * value;
-  return {AddressError::None, static_cast<int32_t>(std::clamp<int64_t>(target, 0, file_size))};
+  // Counted from the caret without overflow: a step beyond either end stops there.
+  int64_t target = value;
+  if (sign > 0) target = value >= file_size - caret ? file_size : caret + value;
+  if (sign < 0) target = value >= caret ? 0 : caret - value;
+  return {AddressError::None, std::clamp<int64_t>(target, 0, file_size)};
 }
 
-std::wstring AddressText(int32_t offset, AddressRadix radix) {
+std::wstring AddressText(int64_t offset, AddressRadix radix) {
   if (radix == AddressRadix::Decimal) return std::to_wstring(offset);
   std::wstring text;
-  auto v = static_cast<uint32_t>(offset);
+  auto v = static_cast<uint64_t>(offset);
   do {
     text.insert(text.begin(), static_cast<wchar_t>(kHexDigits[v & 15]));
     v >>= 4;

@@ -15,7 +15,7 @@ enum class AddressError { None, Empty, NotANumber };
 struct GoToTarget {
   AddressError error = AddressError::None;
   // With no error: 0 to file_size; file_size is the position behind the last byte.
-  int32_t offset = 0;
+  int64_t offset = 0;
 
   bool operator==(const GoToTarget&) const = default;
 };
@@ -24,10 +24,10 @@ struct GoToTarget {
 // count as their narrow ones, "0x" may lead a hexadecimal address, and a sign
 // ("+", "-" or "−") counts from `caret`. An address at or past the end goes to
 // the position behind the last byte; one before the start to the first byte.
-GoToTarget ParseGoToAddress(std::wstring_view text, AddressRadix radix, int32_t caret,
-                            int32_t file_size);
+GoToTarget ParseGoToAddress(std::wstring_view text, AddressRadix radix, int64_t caret,
+                            int64_t file_size);
 
 // An offset as the window shows it: upper-case hexadecimal or decimal.
-std::wstring AddressText(int32_t offset, AddressRadix radix);
+std::wstring AddressText(int64_t offset, AddressRadix radix);
 
 }  // namespace vx

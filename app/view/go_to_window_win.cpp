@@ -17,7 +17,7 @@ constexpr TwipRect kCloseButtonRect{2070, 1800, 795, 300};
 
 }  // namespace
 
-GoToWindow::GoToWindow(AddressRadix& radix, int32_t caret, int32_t file_size)
+GoToWindow::GoToWindow(AddressRadix& radix, int64_t caret, int64_t file_size)
     : ModalWindow({L"VanteloxGoToWindow", go_to_texts::kCaption, {2985, 2265}}),
       radix_(radix),
       caret_(caret),

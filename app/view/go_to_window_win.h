@@ -17,11 +17,11 @@ namespace vx {
 class GoToWindow : public ModalWindow {
  public:
   // `radix` is the choice of the last opening, and keeps this one's.
-  GoToWindow(AddressRadix& radix, int32_t caret, int32_t file_size);
+  GoToWindow(AddressRadix& radix, int64_t caret, int64_t file_size);
 
   // After ShowModal: the offset chosen with "移動" (0 to the file size), or
   // nothing when the window was closed.
-  std::optional<int32_t> chosen() const { return chosen_; }
+  std::optional<int64_t> chosen() const { return chosen_; }
 
  private:
   void CreateControls() override;
@@ -31,9 +31,9 @@ class GoToWindow : public ModalWindow {
   AddressRadix ChosenRadix() const;
 
   AddressRadix& radix_;
-  int32_t caret_;
-  int32_t file_size_;
-  std::optional<int32_t> chosen_;
+  int64_t caret_;
+  int64_t file_size_;
+  std::optional<int64_t> chosen_;
   EditField address_field_;
   // By AddressRadix: [0] hexadecimal, [1] decimal.
   OptionGroup radix_options_;

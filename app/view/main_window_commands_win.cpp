@@ -5,6 +5,7 @@
 
 #include "app/document/open_texts.h"
 #include "app/edit/edit_texts.h"
+#include "app/page/dump_page.h"
 #include "app/print/print_window_win.h"
 #include "app/program_globals.h"
 #include "app/search/search_window_win.h"
@@ -51,6 +52,7 @@ int32_t MainWindow::OpenFile(const std::wstring& path) {
 void MainWindow::ShowNoFile() {
   page_view_.HideByteInput();
   document_.Close();
+  FollowAddressDigits();
   EnableFileCommands(false);
   ShowFileStatus();
   page_view_.Redraw();
@@ -58,7 +60,14 @@ void MainWindow::ShowNoFile() {
   page_view_.TakeKeys();
 }
 
+void MainWindow::FollowAddressDigits() {
+  // Addresses with another number of digits widen or narrow the page, and the
+  // window with it, as a settings change does.
+  if (AddressDigits(document_.size()) != laid_out_digits_) ApplySettings();
+}
+
 void MainWindow::ShowScrollRange() {
+  FollowAddressDigits();
   scroll_bar_.SetMax(document_.last_top());
   const double share = document_.page_share();
   scroll_bar_.SetLargePercent(share);
@@ -147,7 +156,7 @@ void MainWindow::OnGoTo() {
   GoToWindow window(go_to_radix_, document_.CaretOffset(), document_.size());
   window.ShowModal(hwnd());
   // The caret and the page as for a search result.
-  if (const std::optional<int32_t> offset = window.chosen()) {
+  if (const std::optional<int64_t> offset = window.chosen()) {
     document_.GoTo(*offset);
     page_view_.Redraw();
   }

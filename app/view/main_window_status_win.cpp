@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/page/dump_page.h"
 #include "app/settings/display_settings.h"
 #include "app/view/main_window_layout.h"
 #include "app/view/main_window_win.h"
@@ -27,7 +28,7 @@ void MainWindow::OnPageDrawn() {
 }
 
 void MainWindow::ShowCaretStatus() {
-  const int32_t offset = document_.CaretOffset();
+  const int64_t offset = document_.CaretOffset();
   uint8_t b[4];
   CaretStatusTexts texts = UnreadCaretStatus();
   if (document_.IsOpen() && document_.file().Read(offset, b) == ReadResult::Read) {
@@ -97,12 +98,13 @@ int MainWindow::PlaceStatusLabels() {
   const auto widest_of = [&](std::initializer_list<std::wstring> texts) {
     return WidestText{at_dpi.Widest(texts), at_base.Widest(texts)};
   };
-  const CaretStatusTexts widest = WidestCaretStatus();
+  const int digits = AddressDigits(document_.size());
+  const CaretStatusTexts widest = WidestCaretStatus(digits);
   const CaretStatusTexts unread = UnreadCaretStatus();
   // The file name is shortened to whatever width its label gets.
   const std::vector<PixelRect> file_line = LayOutLabelRow(
       {kFileNameRect, kSizeRect},
-      {WidestText{}, widest_of({WidestSizeLabel(), std::wstring(kNoSizeLabel)})}, dpi);
+      {WidestText{}, widest_of({WidestSizeLabel(digits), std::wstring(kNoSizeLabel)})}, dpi);
   const std::vector<PixelRect> caret_line = LayOutLabelRow(
       {kCaretAddressRect, kFourByteRect, kTwoByteRect, kOneByteRect, kBinaryRect},
       {widest_of({widest.address, unread.address}), widest_of({widest.four_byte, unread.four_byte}),

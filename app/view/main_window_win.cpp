@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "app/page/dump_page.h"
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
 #include "app/settings/page_geometry.h"
@@ -105,8 +106,10 @@ void MainWindow::ApplySettings() {
   const int room_width = work.right - work.left - frame.cx - d(kClientRightOfPage);
   const int room_height = work.bottom - work.top - frame.cy - d(kPageTop + kClientBelowPage);
   // The saved shape is judged at 96 dots an inch, where the settings are.
-  const PageShape fits = FittedPageShape(DisplaySettings, UnscaleForDpi(room_width, d.dpi()),
-                                         UnscaleForDpi(room_height, d.dpi()));
+  const PageShape fits =
+      FittedPageShape(document_.FileSettings(), UnscaleForDpi(room_width, d.dpi()),
+                      UnscaleForDpi(room_height, d.dpi()));
+  laid_out_digits_ = AddressDigits(document_.size());
   document_.LimitPageShape(fits == ShapeOf(DisplaySettings) ? std::nullopt
                                                             : std::optional<PageShape>(fits));
   const DisplaySettingsRecord s = document_.PageSettings();

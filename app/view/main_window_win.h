@@ -54,7 +54,7 @@ class MainWindow : public FormWindow {
    public:
     explicit SearchSide(MainWindow& window) : window_(window) {}
     const std::wstring& SearchedFileName() const override { return window_.document_.path(); }
-    int32_t CaretOffset() const override { return window_.document_.CaretOffset(); }
+    int64_t CaretOffset() const override { return window_.document_.CaretOffset(); }
     SearchState& Search() override { return window_.document_.search(); }
     bool ShowSearchResult(const FindResult& result) override;
 
@@ -128,6 +128,9 @@ class MainWindow : public FormWindow {
   // again when the caret had to move.
   void RefreshScrollRange();
   void ShowScrollRange();
+  // The layout again when the open file's addresses need another number of
+  // digits than the window was laid out for.
+  void FollowAddressDigits();
   // After a command worked on the file: the commands, scroll range and status.
   void OnFileChanged();
 
@@ -182,6 +185,8 @@ class MainWindow : public FormWindow {
   bool ends_program_ = false;
   std::unique_ptr<std::remove_pointer_t<HACCEL>, AcceleratorDeleter> accelerators_;
   bool find_next_enabled_ = false;
+  // The address digits the page and the status labels were last laid out for.
+  int laid_out_digits_ = 8;
   // The go-to window's radix, kept while the program runs.
   AddressRadix go_to_radix_ = AddressRadix::Hexadecimal;
   SearchSide search_side_{*this};

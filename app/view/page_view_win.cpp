@@ -63,7 +63,7 @@ void PageView::Redraw() {
   if (!document_.IsOpen()) {
     image_.Clear(GetSysColor(kEmptyPageColour));
   } else {
-    const int32_t start = document_.caret().top * document_.PageSettings().BytesPerLine + 1;
+    const int64_t start = document_.caret().top * document_.PageSettings().BytesPerLine + 1;
     DrawPage(image_.dc(), ScreenSettings(), document_.path(), start, page_bytes_, document_.size());
     // The input window follows the caret and always shows the byte under it.
     if (input_visible_) FitInput();

@@ -1,25 +1,17 @@
 #include "app/view/status_texts.h"
 
-#include "app/file/file_limits.h"
+#include <limits>
+
 #include "app/view/status_label_texts.h"
+#include "common/digit_groups.h"
 #include "common/hex_digits.h"
 
 namespace vx {
 namespace {
 
-// The pattern "000,000,000": at least 9 digits, zero-padded, a comma between
-// every group of three; a 10-digit size simply gets one more group.
-std::wstring GroupedSize(int32_t size) {
-  std::wstring digits = std::to_wstring(size);
-  if (digits.size() < 9) digits.insert(0, 9 - digits.size(), L'0');
-  std::wstring grouped;
-  grouped.reserve(digits.size() + digits.size() / 3);
-  for (size_t i = 0; i < digits.size(); ++i) {
-    if (i > 0 && (digits.size() - i) % 3 == 0) grouped += L',';
-    grouped += digits[i];
-  }
-  return grouped;
-}
+// The pattern "000,000,000": at least 9 digits; a longer size simply gets
+// more groups.
+constexpr size_t kSizeDigits = 9;
 
 // size / (unit / 10) to a whole number, halves to even: the size in tenths of
 // the unit.
@@ -50,13 +42,23 @@ std::wstring BinaryText(uint8_t b) {
   return bits;
 }
 
-std::wstring HexText(uint32_t value) {
+std::wstring HexText(uint64_t value) {
   std::wstring text;
   do {
     text.insert(text.begin(), static_cast<wchar_t>(kHexDigits[value & 0xF]));
     value >>= 4;
   } while (value != 0);
   return text;
+}
+
+// The largest size a file with `address_digits` digits in its addresses can
+// have. Below 4 GiB it is the size of 2^31 - 2 bytes, whose label has every
+// part as long as any size there gives; the labels keep the width they had
+// when larger files were not taken.
+int64_t LargestSize(int address_digits) {
+  if (address_digits <= 8) return 2147483646;
+  if (address_digits >= 16) return std::numeric_limits<int64_t>::max();
+  return (int64_t{1} << (4 * address_digits)) - 1;
 }
 
 template <typename... Parts>
@@ -73,22 +75,30 @@ std::wstring FileNameLabel(std::wstring_view short_name) {
   return Join(kFileNamePrefix, short_name);
 }
 
-std::wstring SizeLabel(int32_t file_size) {
-  return Join(kSizePrefix, GroupedSize(file_size), kSizeBytesUnit,
+std::wstring SizeLabel(int64_t file_size) {
+  return Join(kSizePrefix, GroupedDigits(file_size, kSizeDigits), kSizeBytesUnit,
               TenthsText(RoundedTenths(file_size, 1000)), kSizeKiloUnit,
               TenthsText(RoundedTenths(file_size, 1000000)), kSizeMegaUnit);
 }
 
-std::wstring WidestSizeLabel() { return SizeLabel(static_cast<int32_t>(kRefusedFileSize - 1)); }
+std::wstring WidestSizeLabel(int address_digits) {
+  const int64_t largest = LargestSize(address_digits);
+  if (address_digits <= 8) return SizeLabel(largest);
+  // A tenth that rounds to .0 is printed without it; a size a little smaller
+  // has both tenths, and the wider of the two is kept.
+  std::wstring at_largest = SizeLabel(largest);
+  std::wstring below = SizeLabel(largest - 100100);
+  return below.size() > at_largest.size() ? below : at_largest;
+}
 
 std::wstring WindowTitle(std::wstring_view path) { return Join(kTitlePrefix, path, kTitleSuffix); }
 
-CaretStatusTexts CaretStatus(int32_t offset, const std::array<uint8_t, 4>& from_caret,
+CaretStatusTexts CaretStatus(int64_t offset, const std::array<uint8_t, 4>& from_caret,
                              uint8_t page_byte) {
   const uint32_t two = from_caret[0] | (uint32_t{from_caret[1]} << 8);
   const uint32_t four = two | (uint32_t{from_caret[2]} << 16) | (uint32_t{from_caret[3]} << 24);
   return {
-      Join(HexText(static_cast<uint32_t>(offset)), kAddressDecimalOpen, std::to_wstring(offset),
+      Join(HexText(static_cast<uint64_t>(offset)), kAddressDecimalOpen, std::to_wstring(offset),
            kAddressSuffix),
       Join(kFourBytePrefix, std::to_wstring(four)),
       Join(kTwoBytePrefix, std::to_wstring(two)),
@@ -103,8 +113,8 @@ CaretStatusTexts UnreadCaretStatus() {
           std::wstring(kUnreadBinaryLabel)};
 }
 
-CaretStatusTexts WidestCaretStatus() {
-  return CaretStatus(static_cast<int32_t>(kRefusedFileSize - 2), {0xFF, 0xFF, 0xFF, 0xFF}, 0xFF);
+CaretStatusTexts WidestCaretStatus(int address_digits) {
+  return CaretStatus(LargestSize(address_digits) - 1, {0xFF, 0xFF, 0xFF, 0xFF}, 0xFF);
 }
 
 }  // namespace vx

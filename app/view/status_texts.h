@@ -12,9 +12,10 @@ namespace vx {
 // The file-name label with a file open; `short_name` is the name already fitted to it.
 std::wstring FileNameLabel(std::wstring_view short_name);
 // The size label with a file open, e.g. "Size: 000,001,234Bytes. (1.2KB. 0MB.)".
-std::wstring SizeLabel(int32_t file_size);
-// The size label at the largest file: the widest text it is given.
-std::wstring WidestSizeLabel();
+std::wstring SizeLabel(int64_t file_size);
+// The widest size label of a file whose addresses have `address_digits`
+// digits: the text the label is made wide enough for.
+std::wstring WidestSizeLabel(int address_digits);
 // The main window's title; an empty path leaves the brackets empty.
 std::wstring WindowTitle(std::wstring_view path);
 
@@ -32,12 +33,13 @@ struct CaretStatusTexts {
 // `offset` is the caret byte's zero-based offset, `from_caret` the four bytes
 // read from it (0 behind the end of the file), `page_byte` the caret's cell in
 // the page last drawn.
-CaretStatusTexts CaretStatus(int32_t offset, const std::array<uint8_t, 4>& from_caret,
+CaretStatusTexts CaretStatus(int64_t offset, const std::array<uint8_t, 4>& from_caret,
                              uint8_t page_byte);
 // Shown when the four bytes could not be read, as with no file open.
 CaretStatusTexts UnreadCaretStatus();
-// The widest values each caret label is given: the largest file's last
-// address (ten digits), and every bit of the bytes set.
-CaretStatusTexts WidestCaretStatus();
+// The widest values each caret label is given: the last address of the
+// largest file whose addresses have `address_digits` digits, and every bit of
+// the bytes set.
+CaretStatusTexts WidestCaretStatus(int address_digits);
 
 }  // namespace vx

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "app/controls/large_scroll_model.h"
 
 namespace vx {
@@ -72,6 +74,26 @@ TEST_F(CaretMoves, AnOffsetPutsItsLineOnTopOrOnItsRowOfTheLastPage) {
   EXPECT_EQ(CaretAtOffset(s, 100, 0), (CaretPlace{0, 0, 0}));
   // Line 120 lies 20 rows below the top of the last page.
   EXPECT_EQ(CaretAtOffset(s, 100, 120 * 16 + 15), (CaretPlace{15, 20, 100}));
+}
+
+// Lines far past 32 bits: the arithmetic neither wraps nor saturates.
+TEST_F(CaretMoves, OffsetsAndStepsPastThirtyTwoBits) {
+  const int64_t kNearMax = std::numeric_limits<int64_t>::max() - 4096;
+  for (const int64_t size :
+       {int64_t{0x7FFFFFFF}, int64_t{1} << 31, int64_t{1} << 32, int64_t{1} << 40, kNearMax}) {
+    SCOPED_TRACE(size);
+    const int64_t last_top = size / 16 + 2 - 32;
+    const CaretPlace at_end = CaretAtOffset(s, last_top, size - 1);
+    EXPECT_EQ(at_end.top, last_top);
+    EXPECT_EQ((at_end.top + at_end.y) * 16 + at_end.x, size - 1);
+    EXPECT_EQ(ClampedCaret(s, last_top, {at_end.x, at_end.y, PageDownTop(s, at_end.top, 128)}),
+              (CaretPlace{at_end.x, 31, last_top}));
+    EXPECT_EQ(PageUpTop(s, last_top, 1), last_top - 31);
+    EXPECT_EQ(MovedCaret(s, at_end, 0, 40),
+              (CaretPlace{at_end.x, 31, last_top + 40 - 31 + at_end.y}));
+    const CaretPlace mid = CaretAtOffset(s, last_top, size / 2);
+    EXPECT_EQ(mid.top * 16 + mid.x, size / 2);
+  }
 }
 
 TEST_F(CaretMoves, PointSelectsOnlyHexCells) {

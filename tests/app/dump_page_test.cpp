@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <limits>
+#include <string>
 #include <vector>
 
 namespace vx {
@@ -13,7 +16,7 @@ class DumpPageTest : public ::testing::Test {
  protected:
   // A page read from `start` of a file of `file_size` bytes whose contents are
   // all 0x20 unless a test sets them.
-  void SetPage(int32_t start, int32_t file_size) {
+  void SetPage(int64_t start, int64_t file_size) {
     start_ = start;
     file_size_ = file_size;
     bytes_.assign(PageByteCount(s_), 0x20);
@@ -43,8 +46,8 @@ class DumpPageTest : public ::testing::Test {
   DisplaySettingsRecord s_ = DefaultSettings();
   ShiftJisTables tables_ = MakeShiftJisTables();
   std::vector<uint8_t> bytes_;
-  int32_t start_ = 1;
-  int32_t file_size_ = 0;
+  int64_t start_ = 1;
+  int64_t file_size_ = 0;
 };
 
 TEST_F(DumpPageTest, DefaultGeometry) {
@@ -217,6 +220,53 @@ TEST_F(DumpPageTest, RowAddressesAreEightUpperCaseHexDigits) {
   const DumpPage last = Compose();
   EXPECT_EQ(Address(last, 31), "7FFFFFF0");
   EXPECT_EQ(Hex(last, 31, 14), " |");
+}
+
+// Below 4 GiB every address keeps its 8 digits and the page its layout; from
+// there on as many digits as the end mark's address needs, in every row, and
+// the columns behind the address move right by FontSize a digit.
+TEST_F(DumpPageTest, AddressesGrowByTheDigitsTheLastPositionNeeds) {
+  // A page's worth below the largest length, so that the rows behind the end
+  // still have addresses.
+  const int64_t kNearMax = std::numeric_limits<int64_t>::max() - 4096;
+  const struct {
+    int64_t file_size;
+    int digits;
+  } cases[] = {{0, 8},
+               {0x7FFFFFFF, 8},
+               {int64_t{1} << 31, 8},
+               {0xFFFFFFFF, 8},
+               {int64_t{1} << 32, 9},
+               {int64_t{5} << 30, 9},
+               {(int64_t{1} << 36) - 1, 9},
+               {int64_t{1} << 40, 11},
+               {kNearMax, 16}};
+  const DisplaySettingsRecord saved = s_;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file_size);
+    EXPECT_EQ(AddressDigits(c.file_size), c.digits);
+    s_ = WithAddressColumnFor(saved, c.file_size);
+    EXPECT_EQ(HexColumnsLeft(s_) - HexColumnsLeft(saved), (c.digits - 8) * saved.FontSize);
+    EXPECT_EQ(s_.BytesPerLine, saved.BytesPerLine);
+    // The last page of the file: its addresses, the last byte and the mark.
+    const int64_t last_line = c.file_size / 16;
+    SetPage(std::max<int64_t>(0, last_line - 30) * 16 + 1, c.file_size);
+    const DumpPage page = Compose();
+    const int row = static_cast<int>(last_line - (start_ - 1) / 16);
+    for (int r : {0, row, 31}) {
+      const std::string address = Address(page, r);
+      EXPECT_EQ(address.size(), static_cast<size_t>(c.digits)) << address;
+    }
+    EXPECT_EQ(std::stoull(Address(page, row), nullptr, 16), static_cast<uint64_t>(last_line) * 16);
+    EXPECT_EQ(Hex(page, row, static_cast<int>(c.file_size % 16)), " |");
+  }
+  s_ = saved;
+  // Just short of 4 GiB, the rows behind the end reach past 8 digits: blank,
+  // never an address wrapped round to the start.
+  SetPage(0xFFFFFE11, 0xFFFFFFF8);
+  const DumpPage last = Compose();
+  EXPECT_EQ(Address(last, 30), "FFFFFFF0");
+  EXPECT_EQ(Address(last, 31), "        ");
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <limits>
 #include <string>
 
 namespace vx {
@@ -12,7 +14,7 @@ constexpr auto kDec = AddressRadix::Decimal;
 constexpr int32_t kSize = 0x1000;
 constexpr int32_t kCaret = 0x100;
 
-GoToTarget At(int32_t offset) { return {AddressError::None, offset}; }
+GoToTarget At(int64_t offset) { return {AddressError::None, offset}; }
 constexpr GoToTarget kEmpty{AddressError::Empty, 0};
 constexpr GoToTarget kNotANumber{AddressError::NotANumber, 0};
 
@@ -70,6 +72,28 @@ TEST(GoToAddress, ShowsAnOffsetAsItIsTypedBack) {
       EXPECT_EQ(ParseGoToAddress(AddressText(offset, radix), radix, 0, 0x7FFFFFFE), At(offset));
     }
   }
+}
+
+// Any address of a file of any size, typed in either radix, up to its end.
+TEST(GoToAddress, ReachesEveryAddressOfAHugeFile) {
+  const int64_t kNearMax = std::numeric_limits<int64_t>::max() - 4096;
+  for (const int64_t size : {int64_t{0x7FFFFFFF}, int64_t{1} << 31, int64_t{1} << 32,
+                             int64_t{5} << 30, int64_t{1} << 40, kNearMax}) {
+    SCOPED_TRACE(size);
+    for (const int64_t offset : {int64_t{0}, size / 2, size - 1, size}) {
+      for (AddressRadix radix : {kHex, kDec}) {
+        EXPECT_EQ(ParseGoToAddress(AddressText(offset, radix), radix, 0, size), At(offset));
+      }
+    }
+    // Counted from a caret near the end, beyond it and before the start.
+    EXPECT_EQ(ParseGoToAddress(L"+1", kDec, size - 1, size), At(size));
+    EXPECT_EQ(ParseGoToAddress(L"+FFFFFFFFFFFFFFFFFFFF", kHex, size - 1, size), At(size));
+    EXPECT_EQ(ParseGoToAddress(L"-99999999999999999999999", kDec, size - 1, size), At(0));
+    EXPECT_EQ(ParseGoToAddress(L"-100000000", kHex, size, size),
+              At(std::max<int64_t>(0, size - (int64_t{1} << 32))));
+  }
+  EXPECT_EQ(AddressText(int64_t{5} << 30, kHex), L"140000000");
+  EXPECT_EQ(AddressText(int64_t{5} << 30, kDec), L"5368709120");
 }
 
 }  // namespace

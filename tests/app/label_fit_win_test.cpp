@@ -1,8 +1,8 @@
 // Every label of the program shows its whole text, at the longest texts it
-// is given: the main window's at the size limit at every display density,
+// is given: the main window's at the largest size of 8-digit addresses and of
+// a terabyte at every display density,
 // with the file's name shortened against its label's own width there; the
 // version window's and the search window's help once it is uncovered.
-#include "app/file/file_limits.h"
 #include "app/view/menu_commands.h"
 #include "common/file_seam.h"
 #include "common/ui/dpi_scale.h"
@@ -23,26 +23,38 @@ class MainWindowLabelFitTest : public MainWindowTest, public ::testing::WithPara
 };
 
 // Each status label shows its widest value whole, beside its neighbours and
-// inside the window: the largest file's last address, every bit set.
+// inside the window: the last address of the largest file the layout was
+// made for, every bit set; the same below 4 GiB and at 1 TiB, whose labels
+// and page grow with its digits.
 TEST_P(MainWindowLabelFitTest, StatusLabelsHoldTheirWidestValues) {
   StartAtDensity(L"");
   EXPECT_EQ(LayoutFaults(form->hwnd()), L"");
   form.reset();
 
-  const std::wstring path = dir / L"large.bin";
-  {
-    fs::File f = fs::OpenFile(path, true, fs::Share::ReadWrite);
-    ASSERT_TRUE(f.SetLength(kRefusedFileSize - 1));
-    const uint8_t ones[4] = {0xFF, 0xFF, 0xFF, 0xFF};
-    ASSERT_TRUE(f.WriteAt(kRefusedFileSize - 5, ones, 4));
+  const struct {
+    int64_t size;
+    const wchar_t* address;
+  } cases[] = {{2147483646, L"7FFFFFFA  (2147483642) 番地"},
+               {int64_t{1} << 40, L"FFFFFFFFFC  (1099511627772) 番地"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.size);
+    const std::wstring path = dir / L"large.bin";
+    {
+      fs::File f = fs::OpenFile(path, true, fs::Share::ReadWrite);
+      ASSERT_TRUE(f.SetLength(c.size));
+      const uint8_t ones[4] = {0xFF, 0xFF, 0xFF, 0xFF};
+      ASSERT_TRUE(f.WriteAt(c.size - 4, ones, 4));
+    }
+    StartAtDensity(path);
+    view().GoTo(view().file_size() - 4);
+    EXPECT_EQ(ControlText(view().caret_address_label()), c.address);
+    EXPECT_EQ(ControlText(view().four_byte_label()), L"4Byte:4294967295");
+    EXPECT_EQ(ControlText(view().two_byte_label()), L"2Byte:65535");
+    EXPECT_EQ(ControlText(view().binary_label()), L"２進: 11111111");
+    EXPECT_EQ(LayoutFaults(form->hwnd()), L"");
+    form.reset();
+    fs::RemoveFile(path);
   }
-  StartAtDensity(path);
-  view().GoTo(view().file_size() - 4);
-  EXPECT_EQ(ControlText(view().caret_address_label()), L"7FFFFFFA  (2147483642) 番地");
-  EXPECT_EQ(ControlText(view().four_byte_label()), L"4Byte:4294967295");
-  EXPECT_EQ(ControlText(view().two_byte_label()), L"2Byte:65535");
-  EXPECT_EQ(ControlText(view().binary_label()), L"２進: 11111111");
-  EXPECT_EQ(LayoutFaults(form->hwnd()), L"");
 }
 
 // A name shows whole where the label has room for it at its density, a

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 namespace vx {
 namespace {
 
-LargeScrollModel WithMax(int32_t max) {
+LargeScrollModel WithMax(int64_t max) {
   LargeScrollModel m;
   m.SetMax(max);
   return m;
@@ -80,6 +83,35 @@ TEST(LargeScrollModel, ThumbMapsBackToTheWholeRange) {
   EXPECT_EQ(LargeScrollModel::ValueFromInner(21845, 3), 2);  // 2.00003
   EXPECT_EQ(LargeScrollModel::ValueFromInner(27305, 3), 2);  // 2.49992
   EXPECT_EQ(LargeScrollModel::ValueFromInner(27306, 3), 3);  // 2.50002
+}
+
+// The lines of a file of 1 TiB and of the largest length: a thumb dragged
+// anywhere lands on the line of its share of the track to within one page
+// (32 lines), the last line is reached, and steps at the end never pass it.
+TEST(LargeScrollModel, HugeRangesMapTheThumbToItsShareAndStopAtTheEnd) {
+  const int64_t kPage = 32;
+  for (const int64_t max :
+       {(int64_t{1} << 40) / 16 - 30, std::numeric_limits<int64_t>::max() / 16}) {
+    SCOPED_TRACE(max);
+    LargeScrollModel m = WithMax(max);
+    m.SetLargeChange(16);
+    for (int inner = 0; inner <= kInnerMax; inner += 257) {
+      m.OnInnerScroll(inner);
+      const long double share = static_cast<long double>(inner) / kInnerMax;
+      EXPECT_LE(std::fabs(static_cast<long double>(m.Value()) - share * max), kPage) << inner;
+    }
+    m.OnInnerScroll(kInnerMax);
+    EXPECT_EQ(m.Value(), max);
+    for (int i = 0; i < 3; ++i) {
+      m.OnInnerChange(kInnerMax);  // the track below the thumb, at the end
+      EXPECT_EQ(m.Value(), max);
+    }
+    m.SetValue(max - 5);
+    m.OnInnerChange(m.LastInner() + 2000);
+    EXPECT_EQ(m.Value(), max);
+    m.OnInnerChange(m.LastInner() - 1);
+    EXPECT_EQ(m.Value(), max - 1);
+  }
 }
 
 }  // namespace

@@ -17,11 +17,11 @@ class MainWindowTestView {
 
   // The open document and what the page shows of it.
   const std::wstring& file_path() const { return window_.document_.path(); }
-  int32_t file_size() const { return window_.document_.size(); }
+  int64_t file_size() const { return window_.document_.size(); }
   const std::vector<uint8_t>& page_bytes() const { return window_.page_view_.page_bytes(); }
   int32_t caret_column() const { return window_.document_.caret().x; }
   int32_t caret_row() const { return window_.document_.caret().y; }
-  int32_t caret_offset() const { return window_.document_.CaretOffset(); }
+  int64_t caret_offset() const { return window_.document_.CaretOffset(); }
   bool changed() const { return window_.document_.changed(); }
   void set_changed(bool changed) { window_.document_.set_changed(changed); }
   const UndoJournal& journal() const { return window_.document_.journal(); }
@@ -57,16 +57,16 @@ class MainWindowTestView {
   void ShowProgress(double value, const std::wstring& caption) {
     window_.ShowProgress(value, caption);
   }
-  void PlaceCaret(int32_t column, int32_t row, int32_t top) {
+  void PlaceCaret(int32_t column, int32_t row, int64_t top) {
     window_.page_view_.PlaceCaret({column, row, top});
   }
   // The caret on byte `offset`, as a search result puts it.
-  void GoTo(int32_t offset) {
+  void GoTo(int64_t offset) {
     window_.document_.GoTo(offset);
     window_.page_view_.Redraw();
   }
   // The page scrolled to `top` as the scroll bar does it.
-  void ScrollTo(int32_t top) {
+  void ScrollTo(int64_t top) {
     window_.scroll_bar_.SetValue(top);
     window_.scroll_bar_.Scrolled();
   }
@@ -75,14 +75,14 @@ class MainWindowTestView {
     static_cast<InputHost&>(window_.page_view_).OnInputFieldKey(key, shift);
   }
   // A journalled insertion or deletion at `offset`, shown as the keys show it.
-  void Insert(int32_t offset, uint8_t value) {
+  void Insert(int64_t offset, uint8_t value) {
     window_.page_view_.AfterFileChange(window_.document_.Insert(offset, value));
   }
-  void Delete(int32_t offset) {
+  void Delete(int64_t offset) {
     window_.page_view_.AfterFileChange(window_.document_.Delete(offset));
   }
   // An overwrite already in the file, journalled.
-  void RecordOverwrite(int32_t offset, uint8_t before, uint8_t after) {
+  void RecordOverwrite(int64_t offset, uint8_t before, uint8_t after) {
     window_.document_.journal().Record(EditKind::Overwrite, offset, before, after);
     window_.EnableUndoCommands();
   }

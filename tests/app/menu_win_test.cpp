@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "app/file/file_limits.h"
 #include "app/view/menu_commands.h"
 #include "app/view/open_dialog_win.h"
 #include "app/document/open_texts.h"
@@ -325,11 +324,8 @@ TEST_F(MenuTest, EveryWayAFileBecomesOpenLeavesTheKeysWithThePage) {
   DisplaySettings.AutoBackUp = false;
   const std::wstring file = dir / L"keys.bin";
   WriteFileBytes(file, {1, 2, 3, 4});
-  const std::wstring large = dir / L"large.bin";
-  {
-    fs::File f = fs::OpenFile(large, true, fs::Share::ReadWrite);
-    ASSERT_TRUE(f.SetLength(kRefusedFileSize));
-  }
+  // A name in a folder that is not there: the system cannot open it.
+  const std::wstring refused = dir / L"no folder\\refused.bin";
   const auto page = [this] { return view().page_view().hwnd(); };
   const auto drop = [this](const std::wstring& name) {
     SendMessageW(form->hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({name})), 0);
@@ -370,11 +366,11 @@ TEST_F(MenuTest, EveryWayAFileBecomesOpenLeavesTheKeysWithThePage) {
          dialog_answer = dir / (L"new" + std::to_wstring(++fresh) + L".bin");
          ChooseNew();
        }},
-      {"Open after the 2 GB refusal",
+      {"Open after a refused file",
        [&] {
          start_on_file();
          FocusWatch window_keys(form->hwnd());
-         drop(large);
+         drop(refused);
          EXPECT_TRUE(window_keys.Got()) << "the window keeps its shortcut keys";
          dialog_answer = file;
          watch->Reset();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <random>
 #include <sstream>
 #include <string>
@@ -10,26 +11,26 @@
 namespace vx {
 namespace {
 
-std::vector<int32_t> Expanded(const PageList& pages) {
-  std::vector<int32_t> all;
+std::vector<int64_t> Expanded(const PageList& pages) {
+  std::vector<int64_t> all;
   for (const PageRange& range : pages.Ranges()) {
-    for (int32_t page = range.first; page <= range.last; ++page) all.push_back(page);
+    for (int64_t page = range.first; page <= range.last; ++page) all.push_back(page);
   }
   EXPECT_EQ(static_cast<int64_t>(all.size()), pages.Count());
   return all;
 }
 
-std::vector<int32_t> Range(int32_t low, int32_t high) {
-  std::vector<int32_t> pages;
-  for (int32_t p = low; p <= high; ++p) pages.push_back(p);
+std::vector<int64_t> Range(int64_t low, int64_t high) {
+  std::vector<int64_t> pages;
+  for (int64_t p = low; p <= high; ++p) pages.push_back(p);
   return pages;
 }
 
 TEST(PageListTest, TypedListsReadAsTheirPages) {
   struct Case {
     const wchar_t* text;
-    int32_t page_count;
-    std::vector<int32_t> pages;
+    int64_t page_count;
+    std::vector<int64_t> pages;
   };
   const std::vector<Case> cases{
       {L"", 10, {}},
@@ -49,8 +50,8 @@ TEST(PageListTest, TypedListsReadAsTheirPages) {
       {L"２，４", 10, {2, 4}},
       {L"[1,3,5]", 10, {1, 3, 5}},
       {L"3", 0, {}},
-      // Numbers beyond 32 bits name no page; as a range's end they reach past
-      // every page.
+      // Numbers beyond the last page name none; as a range's end they reach
+      // past every page.
       {L"99999999999", 10, {}},
       {L"4294967297", 10, {}},
       {L"99999999999999999999999-9", 10, {9, 10}},
@@ -75,9 +76,24 @@ TEST(PageListTest, AllPagesAndBillionsOfPagesStayARangeEach) {
   EXPECT_EQ(pages.Count(), int64_t{1000} * kPages);
 }
 
+// Page numbers past 32 bits, where the file has that many pages: 512-byte
+// pages of a 3 TB file, and as many as the largest length holds.
+TEST(PageListTest, PageNumbersPastThirtyTwoBits) {
+  constexpr int64_t kPages = 6'000'000'000;
+  const PageList pages = ParsePageList(L"1-10,5000000000", kPages);
+  EXPECT_EQ(pages.Ranges(), (std::vector<PageRange>{{1, 10}, {5'000'000'000, 5'000'000'000}}));
+  EXPECT_EQ(pages.Count(), 11);
+  EXPECT_EQ(ParsePageList(L"5999999999-99999999999999999999", kPages).Ranges(),
+            (std::vector<PageRange>{{5'999'999'999, kPages}}));
+  EXPECT_TRUE(ParsePageList(L"6000000001", kPages).empty());
+  const int64_t most = std::numeric_limits<int64_t>::max() / 512;
+  EXPECT_EQ(AllPages(most).Count(), most);
+  EXPECT_EQ(ParsePageList(L"1-99999999999999999999,9", most).Count(), most + 1);
+}
+
 // The same rules written another way: characters mapped one by one, pieces
 // cut with getline, numbers read by stoll, every page listed.
-std::vector<int32_t> ReferencePages(const std::wstring& text, int32_t page_count) {
+std::vector<int64_t> ReferencePages(const std::wstring& text, int64_t page_count) {
   std::wstring kept;
   for (wchar_t c : text) {
     if (c >= L'０' && c <= L'９') c = static_cast<wchar_t>(L'0' + (c - L'０'));
@@ -90,9 +106,9 @@ std::vector<int32_t> ReferencePages(const std::wstring& text, int32_t page_count
     if (digits.size() > 12) return 1LL << 40;
     return std::stoll(digits);
   };
-  std::vector<int32_t> pages;
+  std::vector<int64_t> pages;
   auto add = [&](long long p) {
-    if (p >= 1 && p <= page_count) pages.push_back(static_cast<int32_t>(p));
+    if (p >= 1 && p <= page_count) pages.push_back(p);
   };
   std::wistringstream pieces(kept + L",");
   std::wstring piece;
@@ -120,7 +136,7 @@ TEST(PageListTest, RandomListsReadAsAReferenceReadsThem) {
     std::wstring text;
     const int length = static_cast<int>(random() % 14);
     for (int i = 0; i < length; ++i) text += alphabet[random() % alphabet.size()];
-    const int32_t page_count = static_cast<int32_t>(random() % 40);
+    const int64_t page_count = static_cast<int64_t>(random() % 40);
     ASSERT_EQ(Expanded(ParsePageList(text, page_count)), ReferencePages(text, page_count))
         << testing::PrintToString(text) << " over " << page_count << " pages";
   }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <vector>
 
 #include "app/print/page_numbers.h"
@@ -13,7 +14,7 @@ TEST(PageNumbersTest, PagesOfAFile) {
   const DisplaySettingsRecord s = DefaultSettings();  // 512 bytes a page
   struct Case {
     int64_t length;
-    int32_t pages;
+    int64_t pages;
   };
   for (const Case& c : {Case{-1, 0},
                         {0, 0},
@@ -21,8 +22,11 @@ TEST(PageNumbersTest, PagesOfAFile) {
                         {512, 1},
                         {513, 2},
                         {1025, 3},
-                        // Grown past what seek positions reach: the pages they do.
-                        {int64_t{1} << 33, 4194304}}) {
+                        {(int64_t{1} << 31) - 1, 4194304},
+                        {int64_t{1} << 32, 8388608},
+                        {(int64_t{1} << 40) + 1, 2147483649},
+                        // The largest length rounds up without overflow.
+                        {std::numeric_limits<int64_t>::max(), int64_t{1} << 54}}) {
     EXPECT_EQ(PageCount(c.length, s), c.pages) << c.length;
   }
   EXPECT_EQ(PageStart(1, s), 1);
@@ -31,6 +35,11 @@ TEST(PageNumbersTest, PagesOfAFile) {
   EXPECT_EQ(PageOf(514, s), 2);
   EXPECT_EQ(PageOf(1023, s), 2);
   EXPECT_EQ(PageOf(1025, s), 3);
+  // Pages past 32 bits start where their number says and hold that start.
+  for (const int64_t page : {int64_t{4194305}, int64_t{5'000'000'000}, int64_t{1} << 53}) {
+    EXPECT_EQ(PageStart(page, s), (page - 1) * 512 + 1);
+    EXPECT_EQ(PageOf(PageStart(page, s) + 1, s), page);
+  }
 
   DisplaySettingsRecord wide = s;
   wide.BytesPerLine = 48;
@@ -68,6 +77,8 @@ TEST(PrintedPageTest, TheScreensPageWithAHeaderOnPaper) {
   const int saved = s.TopMargin;
   s.TopMargin = saved + kHeaderRoom;
   EXPECT_EQ(PageHeader(L"ABC.BIN", 2, 5), L"ABC.BIN         ページ 2/5");
+  EXPECT_EQ(PageHeader(L"DISK.IMG", 5'000'000'000, 6'000'000'000),
+            L"DISK.IMG         ページ 5000000000/6000000000");
 
   // Page 2 of a 1000-byte file: bytes 513 to 1000, the mark at 1001.
   const std::vector<uint8_t> bytes(PageByteCount(s), 0x41);

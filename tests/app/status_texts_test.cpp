@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace vx {
 namespace {
 
@@ -12,6 +14,36 @@ TEST(SizeLabel, PatternAndRoundedUnits) {
   EXPECT_EQ(SizeLabel(123456789), L"Size: 123,456,789Bytes. (123456.8KB. 123.5MB.)");
   // Ten digits simply grow one more group.
   EXPECT_EQ(SizeLabel(2147483646), L"Size: 2,147,483,646Bytes. (2147483.6KB. 2147.5MB.)");
+}
+
+// Past 32 bits the pattern grows by groups, and the labels are made wide
+// enough for every size with as many address digits; below 4 GiB as wide as
+// they always were.
+TEST(SizeLabel, LargeFilesAndTheWidestTexts) {
+  EXPECT_EQ(SizeLabel(5368709120), L"Size: 5,368,709,120Bytes. (5368709.1KB. 5368.7MB.)");
+  EXPECT_EQ(SizeLabel(int64_t{1} << 40),
+            L"Size: 1,099,511,627,776Bytes. (1099511627.8KB. 1099511.6MB.)");
+  EXPECT_EQ(WidestSizeLabel(8), SizeLabel(2147483646));
+  EXPECT_EQ(WidestCaretStatus(8).address, L"7FFFFFFD  (2147483645) 番地");
+  EXPECT_EQ(CaretStatus(int64_t{1} << 40, {}, 0).address, L"10000000000  (1099511627776) 番地");
+  const struct {
+    int digits;
+    int64_t size;
+  } cases[] = {{8, 0xFFFFFFFF},
+               {8, 3'999'999'999},
+               {9, int64_t{1} << 32},
+               {9, 9'999'999'999},
+               {9, 10'000'000'000},
+               {11, (int64_t{1} << 40) + 1},
+               {11, 10'000'000'000'000},
+               {15, 1'000'000'000'000'000'000},
+               {16, std::numeric_limits<int64_t>::max()}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.size);
+    EXPECT_LE(SizeLabel(c.size).size(), WidestSizeLabel(c.digits).size());
+    EXPECT_LE(CaretStatus(c.size - 1, {}, 0).address.size(),
+              WidestCaretStatus(c.digits).address.size());
+  }
 }
 
 TEST(SizeLabel, HalvesRoundToEven) {
