@@ -50,9 +50,7 @@ double TestWriteSeconds(const std::wstring& folder) {
   const std::wstring name = folder + L"Dummy.dat";
   const std::vector<uint8_t> zeros(static_cast<size_t>(kSpeedTestBytes), 0);
   double quickest = 0;
-  int standing = 0;  // rounds since the quickest last fell by more than the jitter
-  for (int round = 0; round < kMostSpeedTestRounds; ++round) {
-    if (round >= kFewestSpeedTestRounds && standing >= kSteadySpeedTestRounds) break;
+  for (int round = 0; round < kSpeedTestRounds; ++round) {
     // A fresh file each time: every round writes as the first one did.
     fs::File file = MakeEmptyFile(name);
     if (!file) return 0;
@@ -62,11 +60,6 @@ double TestWriteSeconds(const std::wstring& folder) {
     }
     const double seconds = (PreciseSeconds() - before) / kWritesPerRound;
     file.Close();
-    if (round == 0 || seconds < quickest * (1 - kSpeedTestJitter)) {
-      standing = 0;
-    } else {
-      ++standing;
-    }
     if (round == 0 || seconds < quickest) quickest = seconds;
   }
   DeleteExactFile(name);

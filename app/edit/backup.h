@@ -19,18 +19,10 @@ std::wstring BackUpPathFor(const std::wstring& path, const std::wstring& suffix)
 // The disk test. One write of a million bytes lasts well under a
 // millisecond, so the file's making and the system's own work weigh as much
 // as the writing: each round times a few writes in a row and counts their
-// mean, and the quickest round is the disk's own speed. Rounds go on until
-// the quickest has stood for a while, so that a test begun while the system
-// was busy waits for a calm moment and the same file gets the same estimate
-// from one change to the next; a system that never calms still gets an
-// answer after the last round.
+// mean, and the quickest of many rounds is the disk's own speed, so that the
+// same file gets the same estimate from one change to the next.
+inline constexpr int kSpeedTestRounds = 12;
 inline constexpr int kWritesPerRound = 4;
-inline constexpr int kFewestSpeedTestRounds = 12;
-inline constexpr int kSteadySpeedTestRounds = 8;
-inline constexpr int kMostSpeedTestRounds = 48;
-// A round quicker than the quickest by less than this share leaves it
-// standing: the clock's own jitter is no sign of a calmer disk.
-inline constexpr double kSpeedTestJitter = 0.03;
 
 // Seconds that writing 1,000,001 bytes to a fresh "Dummy.dat" in `folder`
 // takes: the mean write of the quickest round, timed by PreciseSeconds().
