@@ -238,6 +238,24 @@ TEST(RecoveryRecord, AnUnreadableRecordIsSetAsideAndSaidSo) {
   SetRecoveryFolder(L"");
 }
 
+// A record of the earlier format has no witnesses to prove its file with:
+// it is set aside and its file left as it is.
+TEST_F(RecoveryTest, ARecordOfTheEarlierFormatIsSetAsideUntouched) {
+  LeaveStoppedMove({false, 99}, {3, true});
+  const std::wstring name = records_ + FolderNames(records_)[0];
+  Bytes bytes = test::ReadFileBytes(name);
+  bytes[7] = '1';
+  test::WriteFileBytes(name, bytes);
+  const Bytes left = test::ReadFileBytes(file_);
+  const std::vector<RepairReport> reports = RepairLeftRecords();
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_EQ(reports[0].result, RepairResult::Unprovable);
+  EXPECT_EQ(test::ReadFileBytes(file_), left);
+  ASSERT_EQ(messages_.shown().size(), 1u);
+  EXPECT_NE(messages_.shown()[0].text.find(recovery_texts::kUnprovable), std::wstring::npos);
+  EXPECT_EQ(FolderNames(records_).size(), 2u);  // the record and its details
+}
+
 // Process numbers come round again: a record set aside under a name already
 // used keeps the one set aside before, with its details.
 TEST_F(RecoveryTest, ARecordSetAsideKeepsEveryEarlierOne) {
