@@ -120,11 +120,8 @@ FileProof ProveFile(BlockFile& file, const MoveRecord& record) {
   SlotTarget flight_target;
   if (flying) {
     flight_target = record.target(at.flight);
-    // A block the way back restores to its place replaces its own bytes' neighbours.
     const std::optional<uint8_t> edge =
-        flight_target.half_done_shift == plan.step
-            ? ReplacedAtEdge(record, plan, at.moved - flight_target.length, at.last)
-            : std::nullopt;
+        ReplacedAtEdge(record, plan, at.moved - flight_target.length, at.last);
     if (!check.Block(at.flight, true, edge, nullptr, &landed)) return FileProof::NotAsLeft;
   }
   if ((at.last == 0 || at.last == 1) && at.last != at.flight &&
