@@ -10,7 +10,9 @@
 // Every block goes through a recovery record (move_record.h), read into one
 // of its slots and written from there, with the record saying which block is
 // on its way: a program stopped at any instant, inside a write included,
-// leaves what RepairMove needs to finish the edit or to take it back.
+// leaves what RepairMove needs to finish the edit or to take it back. The
+// record is written through to the disk before the first block moves, and
+// the file before the record ends.
 #pragma once
 
 #include <cstdint>
