@@ -58,7 +58,9 @@ class Watch {
   ~Watch() { Close(); }
   bool Open(const std::wstring& name) {
     Close();
-    file_ = CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    // The program removes a record it is done with even while it is watched.
+    file_ = CreateFileW(name.c_str(), GENERIC_READ,
+                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                         OPEN_EXISTING, 0, nullptr);
     if (file_ == INVALID_HANDLE_VALUE) return false;
     LARGE_INTEGER size;
