@@ -18,8 +18,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR command_line, int show_command) 
   StartFile = FileNameFromCommandLine(command_line ? command_line : L"");
   ProgramFolder = WithFolderMark(ProgramFileFolder());
   LoadSettings();
-  // An edit cut short by a killed program is mended before any file is opened.
+  // An edit cut short by a killed program is mended before any file is opened,
+  // whichever of the places for settings the program that was killed used.
   SetRecoveryFolder(SettingsFolder());
+  SetOtherRecordFolders({ProgramSettingsFolder(), UserSettingsFolder()});
   RepairLeftRecords();
 
   MainWindow main_window;

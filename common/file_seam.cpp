@@ -16,4 +16,11 @@ File& File::operator=(File&& other) noexcept {
 
 File::~File() { Close(); }
 
+namespace {
+bool flushes_skipped = false;
+}  // namespace
+
+void SetFlushesSkipped(bool skipped) { flushes_skipped = skipped; }
+bool FlushesSkipped() { return flushes_skipped; }
+
 }  // namespace vx::fs

@@ -40,6 +40,9 @@ class File {
   int64_t Length();
   // Cuts or lengthens the file to `length` bytes.
   bool SetLength(int64_t length);
+  // Writes what the system still holds of the file through to the disk, so
+  // that a power cut or a system crash after it loses none of it.
+  bool Flush();
   // Closes now; true when the system reported success.
   bool Close();
 
@@ -50,6 +53,10 @@ class File {
   explicit File(intptr_t handle) : handle_(handle) {}
   intptr_t handle_ = kInvalid;
 };
+
+// Benches switch the flushes off to weigh what they cost; a program never does.
+void SetFlushesSkipped(bool skipped);
+bool FlushesSkipped();
 
 // Opens for reading and writing; with `create` a missing file is made empty.
 // A missing folder is never made here. Returns a closed File on failure.

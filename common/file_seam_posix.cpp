@@ -62,6 +62,11 @@ bool File::SetLength(int64_t length) {
   return ::ftruncate(AsFd(handle_), length) == 0;
 }
 
+bool File::Flush() {
+  if (handle_ == kInvalid) return false;
+  return FlushesSkipped() || ::fdatasync(AsFd(handle_)) == 0;
+}
+
 // POSIX has no share modes; Share::Read is honoured on Windows only.
 File OpenFile(const std::wstring& name, bool create, Share) {
   const std::string path = PosixPath(name);

@@ -84,6 +84,11 @@ bool File::SetLength(int64_t length) {
   return Seek(AsHandle(handle_), length) && SetEndOfFile(AsHandle(handle_)) != 0;
 }
 
+bool File::Flush() {
+  if (handle_ == kInvalid) return false;
+  return FlushesSkipped() || FlushFileBuffers(AsHandle(handle_)) != 0;
+}
+
 File OpenFile(const std::wstring& name, bool create, Share share) {
   const DWORD share_mode =
       share == Share::ReadWrite ? (FILE_SHARE_READ | FILE_SHARE_WRITE) : FILE_SHARE_READ;

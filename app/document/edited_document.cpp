@@ -6,6 +6,7 @@
 #include "app/edit/backup.h"
 #include "app/edit/edit_texts.h"
 #include "app/edit/insert_delete.h"
+#include "app/edit/recovery.h"
 #include "app/page/dump_page.h"
 #include "app/search/search_messages.h"
 #include "app/search/search_texts.h"
@@ -40,7 +41,7 @@ OpenOutcome EditedDocument::Open(const std::wstring& path) {
     Close();
     return OpenOutcome::NoFile;
   }
-  if (length == 0) Overwrite(0, 0);
+  if (MayChangeFile() && length == 0) Overwrite(0, 0);
   Refresh();
   return OpenOutcome::Opened;
 }
@@ -115,7 +116,15 @@ void EditedDocument::FitCaretToPage() {
   caret_.x = std::min(caret_.x, shape.bytes_per_line - 1);
 }
 
+bool EditedDocument::MayChangeFile() const {
+  const std::wstring pending = SettlePendingRecords(path_);
+  if (pending.empty()) return true;
+  ShowMessage(pending, MsgButtons::Ok, MsgIcon::Exclamation);
+  return false;
+}
+
 bool EditedDocument::BeginChange(bool* backup_made) {
+  if (!MayChangeFile()) return false;
   if (changed_) return true;
   if (DisplaySettings.AutoBackUp) {
     const BackUpOutcome outcome =
@@ -146,17 +155,17 @@ bool EditedDocument::OverwriteAtCaret(uint8_t value) {
   return old.has_value();
 }
 
-bool EditedDocument::MoveTailOut(int64_t offset, uint8_t value) {
-  return InsertIntoFile(file(), offset, value, progress_, BackUpPath());
+bool EditedDocument::MoveTailOut(int64_t offset, uint8_t value, RecordedCommand command) {
+  return InsertIntoFile(file(), offset, value, progress_, BackUpPath(), command);
 }
 
-bool EditedDocument::MoveTailIn(int64_t offset) {
-  return DeleteFromFile(file(), offset, progress_, BackUpPath());
+bool EditedDocument::MoveTailIn(int64_t offset, RecordedCommand command) {
+  return DeleteFromFile(file(), offset, progress_, BackUpPath(), command);
 }
 
 bool EditedDocument::Insert(int64_t offset, uint8_t value) {
   if (offset >= size_) return false;
-  if (MoveTailOut(offset, value)) journal_.Record(EditKind::Insert, offset, 0, value);
+  if (MoveTailOut(offset, value, RecordedCommand::Itself)) journal_.Record(EditKind::Insert, offset, 0, value);
   // A failed move may still have lengthened the file: show what is on disk.
   Refresh();
   return true;
@@ -173,49 +182,53 @@ bool EditedDocument::Delete(int64_t offset) {
     ShowMessage(edit_texts::kCanNoDelete);
     return false;
   }
-  if (MoveTailIn(offset)) journal_.Record(EditKind::Delete, offset, old[0], 0);
+  if (MoveTailIn(offset, RecordedCommand::Itself)) journal_.Record(EditKind::Delete, offset, old[0], 0);
   Refresh();
   return true;
 }
 
 // The tail moves show their own failures; an overwrite's is shown here.
-bool EditedDocument::Apply(const FileEdit& edit) {
+bool EditedDocument::Apply(const FileEdit& edit, RecordedCommand command) {
   switch (edit.kind) {
     case EditKind::Overwrite:
       if (Overwrite(edit.offset, edit.value)) return true;
       ShowMessage(edit_texts::kChangeFailed);
       return false;
     case EditKind::Insert:
-      return MoveTailOut(edit.offset, edit.value);
+      return MoveTailOut(edit.offset, edit.value, command);
     case EditKind::Delete:
-      return MoveTailIn(edit.offset);
+      return MoveTailIn(edit.offset, command);
   }
   return false;
 }
 
 bool EditedDocument::Undo() {
-  return TakeJournalStep(journal_.NextUndo(), edit_texts::kCannotUndo, &UndoJournal::UndoDone);
+  return TakeJournalStep(journal_.NextUndo(), edit_texts::kCannotUndo, &UndoJournal::UndoDone,
+                         RecordedCommand::Undo);
 }
 
 bool EditedDocument::Redo() {
-  return TakeJournalStep(journal_.NextRedo(), edit_texts::kCannotRedo, &UndoJournal::RedoDone);
+  return TakeJournalStep(journal_.NextRedo(), edit_texts::kCannotRedo, &UndoJournal::RedoDone,
+                         RecordedCommand::Redo);
 }
 
 bool EditedDocument::TakeJournalStep(const std::optional<FileEdit>& edit, const wchar_t* none,
-                                     void (UndoJournal::*done)()) {
+                                     void (UndoJournal::*done)(), RecordedCommand command) {
   if (!edit) {
     ShowMessage(none);
     return false;
   }
+  if (!MayChangeFile()) return false;
   // The step moves only with the file, so that a failed one can be tried
   // again and the next one never undoes a change the file does not hold.
-  if (Apply(*edit)) (journal_.*done)();
+  if (Apply(*edit, command)) (journal_.*done)();
   // An overwrite keeps the size; a moved tail changes it and the scroll range.
   if (edit->kind != EditKind::Overwrite) Refresh();
   return true;
 }
 
 bool EditedDocument::Restore(const std::function<void()>& between_blocks) {
+  if (!MayChangeFile()) return false;
   switch (RestoreFromBackUp(file(), BackUpPath(), between_blocks)) {
     case RestoreOutcome::NoBackUp:
       ShowMessage(edit_texts::kNoBackUpFile);

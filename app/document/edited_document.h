@@ -13,6 +13,7 @@
 #include <string>
 
 #include "app/document/caret_moves.h"
+#include "app/edit/move_record.h"
 #include "app/edit/progress_callback.h"
 #include "app/edit/undo_journal.h"
 #include "app/file/edited_file.h"
@@ -38,7 +39,9 @@ class EditedDocument {
 
   // Makes `path` the open file (an empty path: none). The journal and the
   // search start afresh; a missing file is made, an empty one is given a
-  // zero byte once the user agrees.
+  // zero byte once the user agrees. An edit a stopped program left in it is
+  // repaired first; one that cannot be repaired now is named, and the file
+  // is shown but not changed until it is.
   OpenOutcome Open(const std::wstring& path);
   // No file open: no name, no size.
   void Close();
@@ -128,15 +131,18 @@ class EditedDocument {
   bool ShowFindResult(const FindResult& result);
 
  private:
-  // The tail moves of an insertion and a deletion.
-  bool MoveTailOut(int64_t offset, uint8_t value);
-  bool MoveTailIn(int64_t offset);
+  // The tail moves of an insertion and a deletion, for `command`.
+  bool MoveTailOut(int64_t offset, uint8_t value, RecordedCommand command);
+  bool MoveTailIn(int64_t offset, RecordedCommand command);
   // A journal step's change made through the same procedures as the command.
-  bool Apply(const FileEdit& edit);
+  bool Apply(const FileEdit& edit, RecordedCommand command);
   // Undo's or Redo's step: `edit` applied and the journal moved by `done`;
   // `none` shown when there is no step.
   bool TakeJournalStep(const std::optional<FileEdit>& edit, const wchar_t* none,
-                       void (UndoJournal::*done)());
+                       void (UndoJournal::*done)(), RecordedCommand command);
+  // No edit of a stopped program waits for its repair in this file, or the
+  // reason is shown: the file then stays as it is.
+  bool MayChangeFile() const;
   int64_t InScrollRange(int64_t top) const;
 
   ProgressCallback progress_;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "app/edit/copy_names.h"
 #include "app/edit/edit_texts.h"
 #include "app/edit/recovery.h"
 #include "common/clock.h"
@@ -18,14 +19,15 @@ namespace {
 
 constexpr int64_t kSpeedTestBytes = 1'000'001;
 
-// The copies are made under a name of their own beside their target, so
-// that the final rename stays on one volume and a copy cut short is never
-// taken for a whole one. Their records let the next start remove a half one.
-std::wstring RestoreTempPath(const std::wstring& path) { return path + L".VXRestore"; }
-std::wstring BackUpTempPath(const std::wstring& backup_path) { return backup_path + L".VXPart"; }
+// A whole copy reaches the disk before it takes its name, so that the name
+// never stands for a copy a power cut could still take away.
+bool WrittenThrough(const std::wstring& name) {
+  fs::File file = fs::OpenFile(name, false, fs::Share::Read);
+  return file && file.Flush() && file.Close();
+}
 
-// Copies and renames under the record of `kind`; a copy that did not take
-// its name goes.
+// Copies and renames under the record of `kind`, which lets the next start
+// remove a half copy; a copy that did not take its name goes.
 bool CopyUnderRecord(RecordKind kind, const EditedFile& file, const std::wstring& temp,
                      const std::function<bool()>& copy_and_rename) {
   const LiveRecord record(kind, file.path(), temp);
@@ -108,7 +110,7 @@ BackUpOutcome MakeBackUp(const EditedFile& file, int64_t file_size, const std::w
   const std::wstring temp = BackUpTempPath(backup);
   if (CopyUnderRecord(RecordKind::BackUpCopy, file, temp, [&] {
         return file.CopyTo(temp, [&] { progress(kHalfWay, std::wstring()); }) &&
-               fs::RenameFile(temp, backup);
+               WrittenThrough(temp) && fs::RenameFile(temp, backup);
       })) {
     progress(kProgressEnd, std::wstring());
     return BackUpOutcome::Made;
@@ -125,7 +127,7 @@ RestoreOutcome RestoreFromBackUp(const EditedFile& file, const std::wstring& bac
   return CopyUnderRecord(RecordKind::RestoreCopy, file, temp,
                          [&] {
                            return CopyFileFresh(backup_path, temp, between_blocks) &&
-                                  file.ReplaceBy(temp);
+                                  WrittenThrough(temp) && file.ReplaceBy(temp);
                          })
              ? RestoreOutcome::Restored
              : RestoreOutcome::Failed;

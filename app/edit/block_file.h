@@ -17,6 +17,8 @@ class BlockFile {
   // The length, or -1.
   virtual int64_t Length() = 0;
   virtual bool SetLength(int64_t length) = 0;
+  // Through to the disk: what is written survives a power cut.
+  virtual bool Flush() = 0;
 };
 
 // A BlockFile over an open file of the seam; the file stays the caller's.
@@ -31,6 +33,7 @@ class SeamBlockFile : public BlockFile {
   }
   int64_t Length() override { return file_.Length(); }
   bool SetLength(int64_t length) override { return file_.SetLength(length); }
+  bool Flush() override { return file_.Flush(); }
 
  private:
   fs::File& file_;

@@ -18,12 +18,13 @@ using Move = std::function<TailMoveResult(BlockFile&, const ProgressCallback&, M
 // record in the recovery folder; one it could not put back stays there for
 // the next start.
 bool MoveTail(const EditedFile& file, bool insertion, const ProgressCallback& progress,
-              const std::wstring& backup_path, const Move& move) {
+              const std::wstring& backup_path, RecordedCommand command, const Move& move) {
   TailMoveResult result = TailMoveResult::Restored;
   if (fs::File opened = file.OpenToMove()) {
     progress(kProgressStart, insertion ? edit_texts::kInserting : edit_texts::kDeleting);
     SeamBlockFile blocks(opened);
-    LiveRecord record(insertion ? RecordKind::Insertion : RecordKind::Deletion, file.path(), L"");
+    LiveRecord record(insertion ? RecordKind::Insertion : RecordKind::Deletion, file.path(), L"",
+                      command);
     // Every 16th block (64 KiB) is often enough for the bar and for letting
     // the system in even on a slow disk; every block would spend a twentieth
     // of a fast move in the window's progress.
@@ -46,16 +47,17 @@ bool MoveTail(const EditedFile& file, bool insertion, const ProgressCallback& pr
 }  // namespace
 
 bool InsertIntoFile(const EditedFile& file, int64_t offset, uint8_t value,
-                    const ProgressCallback& progress, const std::wstring& backup_path) {
-  return MoveTail(file, true, progress, backup_path,
+                    const ProgressCallback& progress, const std::wstring& backup_path,
+                    RecordedCommand command) {
+  return MoveTail(file, true, progress, backup_path, command,
                   [&](BlockFile& blocks, const ProgressCallback& report, MoveRecord& record) {
                     return InsertByte(blocks, offset, value, report, record);
                   });
 }
 
 bool DeleteFromFile(const EditedFile& file, int64_t offset, const ProgressCallback& progress,
-                    const std::wstring& backup_path) {
-  return MoveTail(file, false, progress, backup_path,
+                    const std::wstring& backup_path, RecordedCommand command) {
+  return MoveTail(file, false, progress, backup_path, command,
                   [&](BlockFile& blocks, const ProgressCallback& report, MoveRecord& record) {
                     return DeleteByte(blocks, offset, report, record);
                   });

@@ -14,11 +14,14 @@ namespace vx {
 
 // True when the file took the change; false after the failure was shown.
 // `backup_path` is named in the message when even putting the file back
-// failed and that backup exists.
+// failed and that backup exists; `command` is what the record tells the
+// next start was cut short.
 bool InsertIntoFile(const EditedFile& file, int64_t offset, uint8_t value,
-                    const ProgressCallback& progress, const std::wstring& backup_path);
+                    const ProgressCallback& progress, const std::wstring& backup_path,
+                    RecordedCommand command = RecordedCommand::Itself);
 bool DeleteFromFile(const EditedFile& file, int64_t offset, const ProgressCallback& progress,
-                    const std::wstring& backup_path);
+                    const std::wstring& backup_path,
+                    RecordedCommand command = RecordedCommand::Itself);
 
 // The failure message of an insertion (or a deletion) that ended in `result`.
 std::wstring TailMoveFailureText(bool insertion, TailMoveResult result,

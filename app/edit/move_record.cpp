@@ -6,14 +6,16 @@
 namespace vx {
 namespace {
 
-constexpr char kMagic[8] = {'V', 'X', 'R', 'e', 'c', 'o', 'v', '1'};
+constexpr char kMagic[8] = {'V', 'X', 'R', 'e', 'c', 'o', 'v', '2'};
+constexpr char kEarlierMagic[8] = {'V', 'X', 'R', 'e', 'c', 'o', 'v', '1'};
 
 constexpr size_t kKind = 8, kActive = 12, kLength = 16, kAt = 24, kByte = 32, kPathUnits = 36,
-                 kTempUnits = 40, kPlans = 64, kPlanSize = 128, kNames = 320;
+                 kTempUnits = 40, kCommand = 44, kPlans = 64, kPlanSize = 128, kNames = 320;
 // Within a plan.
 constexpr size_t kProgress = 0, kFrom = 8, kCount = 16, kStep = 24, kAfter = 28, kLengthStart = 32,
                  kLengthDuring = 40, kLengthFinal = 48, kThenWrite = 56, kThenByte = 60,
-                 kThenOffset = 64, kTargets = 72, kTargetSize = 16;
+                 kThenOffset = 64, kTargets = 72, kTargetSize = 16, kMovedWitness = 104,
+                 kUnmovedWitness = 112, kWitnessValues = 120, kWitnessMarks = 124;
 
 template <typename T>
 T Get(const uint8_t* bytes, size_t offset) {
@@ -133,6 +135,21 @@ void MoveRecord::Begin(RecordKind kind, int64_t length, int64_t at, uint8_t byte
   StoreWord(bytes_, 0, magic);
 }
 
+void MoveRecord::SetCommand(RecordedCommand command) {
+  Put<uint32_t>(bytes_, kCommand, static_cast<uint32_t>(command));
+}
+
+void MoveRecord::SetWitness(int index, WitnessKind kind, const Witness& witness) {
+  uint8_t* p = bytes_ + kPlans + static_cast<size_t>(index) * kPlanSize;
+  const bool moved = kind == WitnessKind::Moved;
+  Put<int64_t>(p, moved ? kMovedWitness : kUnmovedWitness, witness.offset);
+  p[kWitnessValues + (moved ? 0 : 1)] = witness.value;
+  const uint32_t mark = moved ? 1 : 2;
+  std::atomic_ref<uint32_t> marks(*reinterpret_cast<uint32_t*>(p + kWitnessMarks));
+  const uint32_t now = marks.load(std::memory_order_relaxed);
+  marks.store(witness.kept ? now | mark : now & ~mark, std::memory_order_release);
+}
+
 void MoveRecord::Activate(int index) {
   std::atomic_ref<uint32_t>(*reinterpret_cast<uint32_t*>(bytes_ + kActive))
       .store(static_cast<uint32_t>(index), std::memory_order_release);
@@ -156,7 +173,31 @@ void MoveRecord::End() { StoreWord(bytes_, 0, 0); }
 bool MoveRecord::Begun() const {
   if (size_ < kNames) return false;
   const uint64_t word = LoadWord(bytes_, 0);
-  return std::memcmp(&word, kMagic, sizeof word) == 0;
+  return std::memcmp(&word, kMagic, sizeof word) == 0 ||
+         std::memcmp(&word, kEarlierMagic, sizeof word) == 0;
+}
+
+bool MoveRecord::Earlier() const {
+  const uint64_t word = LoadWord(bytes_, 0);
+  return std::memcmp(&word, kEarlierMagic, sizeof word) == 0;
+}
+
+RecordedCommand MoveRecord::command() const {
+  const uint32_t command = Earlier() ? 0 : Get<uint32_t>(bytes_, kCommand);
+  return command <= 2 ? static_cast<RecordedCommand>(command) : RecordedCommand::Itself;
+}
+
+Witness MoveRecord::witness(int index, WitnessKind kind) const {
+  if (Earlier()) return {};
+  const uint8_t* p = bytes_ + kPlans + static_cast<size_t>(index) * kPlanSize;
+  const bool moved = kind == WitnessKind::Moved;
+  const uint32_t marks =
+      std::atomic_ref<uint32_t>(*reinterpret_cast<uint32_t*>(const_cast<uint8_t*>(p) +
+                                                             kWitnessMarks))
+          .load(std::memory_order_acquire);
+  return {(marks & (moved ? 1u : 2u)) != 0,
+          Get<int64_t>(p, moved ? kMovedWitness : kUnmovedWitness),
+          p[kWitnessValues + (moved ? 0 : 1)]};
 }
 
 bool MoveRecord::Whole() const {

@@ -5,7 +5,9 @@
 // the edit runs, so that keeping it current costs stores into memory, not
 // system calls. Its layout (little-endian, offsets in bytes):
 //
-//     0  8  "VXRecov1"; zero before the record is whole and after the edit ends
+//     0  8  "VXRecov2" ("VXRecov1" from earlier versions, without the
+//           witnesses and the command); zero before the record is whole and
+//           after the edit ends
 //     8  4  kind: 1 insertion, 2 deletion, 3 backup copy, 4 restore copy
 //    12  4  the plan in force: 0 or 1
 //    16  8  the file's length before the edit
@@ -13,6 +15,7 @@
 //    32  1  the byte inserted, or the byte deleted
 //    36  4  the file's name, in UTF-16 units
 //    40  4  the temporary copy's name, in UTF-16 units (copies only)
+//    44  4  the command that made the edit: 0 itself, 1 Undo, 2 Redo
 //    64  2 x 128  the two plans (below)
 //   320     the file's name, then the temporary copy's name, UTF-16
 //     S  2 x 4096  the two block slots (tail moves only), S the first
@@ -32,15 +35,22 @@
 //    72  2 x 16  per slot: offset its bytes go to (8), their count (4), and
 //           where else each byte may stand while that write is half done:
 //           at slot[i + half_done_shift] (4)
+//   104  8  moved witness: a byte the shift has already changed, its offset
+//   112  8  unmoved witness: a byte the plan has yet to change, its offset
+//   120  1  the moved witness's value now    121  1  the unmoved one's
+//   124  4  1 when the moved witness is kept, | 2 the unmoved one
 //
 // `moved` counts the bytes of the shift moved or in flight. `flight` is the
 // slot on its way to the file: a stop inside that write is finished by
-// writing the slot again. `last` is the slot whose bytes stand whole at their
-// offset: the check that the file is still the one the record describes.
+// writing the slot again; kFinishing says that the shift is done and the
+// final byte and length are on their way. `last` is the slot whose bytes
+// stand whole at their offset. The slots and the two witnesses are how the
+// repair proves that the file is the one the record left.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace vx {
@@ -52,7 +62,11 @@ enum class RecordKind : uint32_t {
   RestoreCopy = 4,
 };
 
+// The command whose insertion or deletion the record keeps.
+enum class RecordedCommand : uint32_t { Itself = 0, Undo = 1, Redo = 2 };
+
 inline constexpr int kNoSlot = -1;
+inline constexpr int kFinishing = 2;
 inline constexpr int64_t kRecordSlotSize = 4096;
 
 struct MovePlan {
@@ -74,6 +88,14 @@ struct SlotTarget {
   int32_t half_done_shift = 0;
 };
 
+// One byte whose value tells the file the record left from another.
+struct Witness {
+  bool kept = false;
+  int64_t offset = 0;
+  uint8_t value = 0;
+};
+enum class WitnessKind { Moved, Unmoved };
+
 struct MoveProgress {
   int64_t moved = 0;
   int last = kNoSlot;
@@ -88,23 +110,36 @@ class MoveRecord {
 
   MoveRecord(uint8_t* bytes, size_t size) : bytes_(bytes), size_(size) {}
 
+  // How the record's bytes reach the disk, where they have one; a record
+  // without it (in private memory) has nothing to write through.
+  void SetWriteThrough(std::function<bool()> write_through) {
+    write_through_ = std::move(write_through);
+  }
+  bool WriteThrough() const { return !write_through_ || write_through_(); }
+
   // Writing, in this order: the names, the plan 0, then Begin (magic last).
   void SetNames(const std::wstring& path, const std::wstring& temp);
   void SetPlan(int index, const MovePlan& plan, const MoveProgress& progress,
                const SlotTarget& slot0, const SlotTarget& slot1);
   void Begin(RecordKind kind, int64_t length, int64_t at, uint8_t byte);
+  void SetCommand(RecordedCommand command);
   // Puts the other plan in force; it must be written whole before.
   void Activate(int index);
   // Of the plan in force; one store that a stop cannot tear.
   void SetProgress(const MoveProgress& progress);
   void SetTarget(int slot, const SlotTarget& target);
+  // Of plan `index`; the value lands before the mark that keeps it.
+  void SetWitness(int index, WitnessKind kind, const Witness& witness);
   // The edit is over: whoever finds the record removes it.
   void End();
 
   // Reading. Begun(): the magic is there. Whole(): begun, and the sizes and
-  // fields fit together.
+  // fields fit together. Earlier(): written by an earlier version.
   bool Begun() const;
   bool Whole() const;
+  bool Earlier() const;
+  RecordedCommand command() const;
+  Witness witness(int index, WitnessKind kind) const;
   RecordKind kind() const;
   int64_t length() const;
   int64_t at() const;
@@ -122,6 +157,7 @@ class MoveRecord {
  private:
   uint8_t* bytes_;
   size_t size_;
+  std::function<bool()> write_through_;
 };
 
 // A name as the record keeps it: UTF-16 units, whatever wchar_t is here.

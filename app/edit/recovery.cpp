@@ -4,23 +4,59 @@
 #include <optional>
 
 #include "app/edit/block_file.h"
+#include "app/edit/copy_names.h"
 #include "app/edit/recovery_texts.h"
 #include "app/file/edited_file.h"
 #include "common/file_seam.h"
 #include "common/message_box.h"
 #include "common/recovery_record_names.h"
+#include "common/text_case.h"
 
 namespace vx {
 namespace {
-
 
 std::wstring& Folder() {
   static std::wstring folder;
   return folder;
 }
 
+std::vector<std::wstring>& OtherFolders() {
+  static std::vector<std::wstring> folders;
+  return folders;
+}
+
+// The own folder first, each once.
+std::vector<std::wstring> RecordFolders() {
+  std::vector<std::wstring> folders;
+  std::vector<std::wstring> all = {Folder()};
+  all.insert(all.end(), OtherFolders().begin(), OtherFolders().end());
+  for (const std::wstring& folder : all) {
+    if (folder.empty()) continue;
+    bool seen = false;
+    for (const std::wstring& kept : folders) seen = seen || LowerCase(kept) == LowerCase(folder);
+    if (!seen) folders.push_back(folder);
+  }
+  return folders;
+}
+
+std::vector<std::wstring> RecordNames() {
+  std::vector<std::wstring> names;
+  for (const std::wstring& folder : RecordFolders()) {
+    for (const fs::FolderEntry& entry : fs::ListFolder(folder)) {
+      if (!entry.is_folder && !entry.is_link && IsRecoveryRecordName(entry.name)) {
+        names.push_back(folder + entry.name);
+      }
+    }
+  }
+  return names;
+}
+
 bool IsMove(RecordKind kind) {
   return kind == RecordKind::Insertion || kind == RecordKind::Deletion;
+}
+
+bool IsRepaired(RepairResult result) {
+  return result == RepairResult::After || result == RepairResult::Before;
 }
 
 std::wstring Hex(uint64_t value, int digits) {
@@ -37,17 +73,27 @@ bool WriteText(const std::wstring& name, const std::wstring& text) {
          file.WriteAt(0, units.data(), static_cast<int64_t>(2 * units.size())) && file.Close();
 }
 
-// Removes the half copy. Nothing to tell when there was none: the copy
-// never began, or its rename was done.
+// Removes the half copy, when the record names one the program makes for
+// its file. Nothing to tell when there was none: the copy never began, or
+// its rename was done.
 std::optional<RepairReport> RepairCopy(const MoveRecord& record) {
+  RepairReport report{record.kind(), RepairResult::Unfit, record.path(), {}};
+  const bool own = record.kind() == RecordKind::BackUpCopy
+                       ? IsOwnBackUpTemp(record.path(), record.temp())
+                       : IsOwnRestoreTemp(record.path(), record.temp());
+  if (!own) return report;
   if (!fs::FileExists(record.temp())) return std::nullopt;
-  const bool removed = fs::RemoveFile(record.temp());
-  return RepairReport{record.kind(), removed ? RepairResult::Before : RepairResult::Failed,
-                      record.path(), {}};
+  report.result = fs::RemoveFile(record.temp()) ? RepairResult::Before : RepairResult::Failed;
+  return report;
 }
 
 RepairReport RepairTailMove(MoveRecord& record) {
-  RepairReport report{record.kind(), RepairResult::NotMatching, record.path(), {}};
+  RepairReport report{record.kind(), RepairResult::NotMatching, record.path(), {},
+                      record.command()};
+  if (!IsPlainFileName(report.file)) {
+    report.result = RepairResult::Unfit;
+    return report;
+  }
   // No other program may write while the tail moves back into place.
   fs::File file = EditedFile(report.file).OpenToMove();
   if (!file) {
@@ -56,23 +102,98 @@ RepairReport RepairTailMove(MoveRecord& record) {
   }
   SeamBlockFile blocks(file);
   report.result = RepairMove(blocks, record);
-  if (!file.Close() && report.result != RepairResult::NotMatching) {
-    report.result = RepairResult::Failed;
-  }
+  if (!file.Close() && IsRepaired(report.result)) report.result = RepairResult::Failed;
   return report;
 }
 
 // Keeps a record that does not fit its file out of the next start's way,
-// with its details beside it; gives the details' name.
+// with its details beside it, under a name no earlier one has; gives the
+// details' name.
 std::wstring SetAside(MappedFile& mapped, const MoveRecord& record, const std::wstring& name) {
   const std::wstring stem = name.substr(0, name.size() - std::size(kRecoveryRecordExtension) + 1);
-  const std::wstring kept = stem + kSetAsideRecordExtension;
-  const std::wstring details = stem + kRecordDetailsExtension;
-  const bool whole = record.Whole();
-  const bool written = whole && WriteText(details, RecordDetails(record, kept));
+  std::wstring kept, details;
+  for (int n = 1;; ++n) {
+    const std::wstring numbered = n == 1 ? stem : stem + L"~" + std::to_wstring(n);
+    kept = numbered + kSetAsideRecordExtension;
+    details = numbered + kRecordDetailsExtension;
+    if (!fs::FileExists(kept) && !fs::FileExists(details)) break;
+  }
+  const bool written = record.Whole() && WriteText(details, RecordDetails(record, kept));
   mapped.Close();
   fs::RenameFile(name, kept);
   return written ? details : kept;
+}
+
+// A record the program cannot open for writing: another running copy holds
+// it while its edit runs, or it is write-protected or unreadable. Its file,
+// when its bytes say which; empty when they do not.
+std::wstring HeldRecordFile(const std::wstring& name) {
+  constexpr int64_t kLargestRecord = int64_t{1} << 20;
+  fs::File file = fs::OpenFileForReading(name);
+  const int64_t length = file ? file.Length() : -1;
+  if (length <= 0 || length > kLargestRecord) return {};
+  std::vector<uint8_t> bytes(static_cast<size_t>(length));
+  if (file.ReadAt(0, bytes.data(), length) != length) return {};
+  const MoveRecord record(bytes.data(), bytes.size());
+  return record.Whole() ? record.path() : std::wstring();
+}
+
+std::wstring HeldMessage(const std::wstring& name, const std::wstring& file) {
+  namespace t = recovery_texts;
+  return std::wstring(t::kRecordHeld) + L"\r\n" + t::kFileAt +
+         (file.empty() ? std::wstring(t::kFileUnknown) : file) + L"\r\n" + t::kDetailsRecord +
+         name + L"\r\n" + t::kReadOnlyUntilRepaired;
+}
+
+bool SamePath(const std::wstring& a, const std::wstring& b) { return LowerCase(a) == LowerCase(b); }
+
+// What one left record came to; none when there was nothing to do or to
+// tell. `only_for` limits the repair to records of that file.
+std::optional<RepairReport> RepairRecord(const std::wstring& name, const std::wstring& only_for) {
+  MappedFile mapped = MappedFile::Open(name);
+  if (!mapped) {
+    // Killed before its first byte was written: nothing had begun.
+    if (fs::FileLength(name) == 0) fs::RemoveFile(name);
+    return std::nullopt;
+  }
+  MoveRecord record(mapped.data(), mapped.size());
+  if (!record.Begun()) {  // never begun, or ended: nothing to do
+    mapped.Close();
+    fs::RemoveFile(name);
+    return std::nullopt;
+  }
+  if (!only_for.empty() && (!record.Whole() || !SamePath(record.path(), only_for))) {
+    return std::nullopt;
+  }
+  if (!record.Whole()) {
+    RepairReport report{RecordKind::Insertion, RepairResult::NotMatching, L"",
+                        SetAside(mapped, record, name)};
+    ShowMessage(std::wstring(recovery_texts::kUnreadable) + L"\r\n" + recovery_texts::kDetailsAt +
+                    report.details,
+                MsgButtons::Ok, MsgIcon::Exclamation);
+    return report;
+  }
+  std::optional<RepairReport> repair =
+      IsMove(record.kind()) ? RepairTailMove(record) : RepairCopy(record);
+  if (!repair) {
+    mapped.Close();
+    fs::RemoveFile(name);
+    return std::nullopt;
+  }
+  RepairReport report = *repair;
+  if (report.result == RepairResult::Failed) {
+    // Kept, to be tried again at the next start.
+    mapped.Close();
+  } else if (!IsRepaired(report.result) && IsMove(report.kind)) {
+    report.details = SetAside(mapped, record, name);
+  } else {
+    // A copy's record that names what the program never made goes with the message.
+    mapped.Close();
+    fs::RemoveFile(name);
+  }
+  ShowMessage(RepairMessage(report), MsgButtons::Ok,
+              IsRepaired(report.result) ? MsgIcon::Information : MsgIcon::Exclamation);
+  return report;
 }
 
 }  // namespace
@@ -81,7 +202,10 @@ void SetRecoveryFolder(const std::wstring& folder) { Folder() = folder; }
 
 const std::wstring& RecoveryFolder() { return Folder(); }
 
-LiveRecord::LiveRecord(RecordKind kind, const std::wstring& path, const std::wstring& temp) {
+void SetOtherRecordFolders(const std::vector<std::wstring>& folders) { OtherFolders() = folders; }
+
+LiveRecord::LiveRecord(RecordKind kind, const std::wstring& path, const std::wstring& temp,
+                       RecordedCommand command) {
   const size_t size = MoveRecord::SizeFor(kind, path, temp);
   const std::wstring& folder = RecoveryFolder();
   if (!folder.empty() && (fs::FolderExists(folder) || fs::MakeFolder(folder))) {
@@ -96,11 +220,13 @@ LiveRecord::LiveRecord(RecordKind kind, const std::wstring& path, const std::wst
   }
   if (file_) {
     record_ = MoveRecord(file_.data(), file_.size());
+    record_.SetWriteThrough([this] { return file_.Flush(); });
   } else {
     private_.assign(size, 0);
     record_ = MoveRecord(private_.data(), private_.size());
   }
   record_.SetNames(path, temp);
+  record_.SetCommand(command);
   if (!IsMove(kind)) record_.Begin(kind, 0, 0, 0);
 }
 
@@ -114,25 +240,57 @@ LiveRecord::~LiveRecord() {
 std::wstring RepairMessage(const RepairReport& report) {
   namespace t = recovery_texts;
   const std::wstring file_line = std::wstring(L"\r\n") + t::kFileAt + report.file;
-  if (report.kind == RecordKind::BackUpCopy) return t::kBackUpStopped + file_line;
-  if (report.kind == RecordKind::RestoreCopy) return t::kRestoreStopped + file_line;
+  if (!IsMove(report.kind)) {
+    const bool backup = report.kind == RecordKind::BackUpCopy;
+    std::wstring text = std::wstring(backup ? t::kBackUpStopped : t::kRestoreStopped) + L"\r\n";
+    switch (report.result) {
+      case RepairResult::Before:
+        text += backup ? t::kBackUpHalfRemoved : t::kRestoreHalfRemoved;
+        break;
+      case RepairResult::Failed:
+        text += t::kRepairFailed;
+        break;
+      default:
+        text += t::kNotOwnCopy;
+        break;
+    }
+    return text + file_line;
+  }
   const bool insertion = report.kind == RecordKind::Insertion;
-  std::wstring text = insertion ? t::kInsertStopped : t::kDeleteStopped;
-  text += L"\r\n";
+  struct Lines {
+    const wchar_t* stopped;
+    const wchar_t* finished;
+    const wchar_t* taken_back;
+  };
+  const Lines lines =
+      report.command == RecordedCommand::Undo   ? Lines{t::kUndoStopped, t::kUndoFinished,
+                                                        t::kUndoTakenBack}
+      : report.command == RecordedCommand::Redo ? Lines{t::kRedoStopped, t::kRedoFinished,
+                                                        t::kRedoTakenBack}
+      : insertion ? Lines{t::kInsertStopped, t::kInsertFinished, t::kInsertTakenBack}
+                  : Lines{t::kDeleteStopped, t::kDeleteFinished, t::kDeleteTakenBack};
+  std::wstring text = std::wstring(lines.stopped) + L"\r\n";
   switch (report.result) {
     case RepairResult::After:
-      text += insertion ? t::kInsertFinished : t::kDeleteFinished;
+      text += lines.finished;
       break;
     case RepairResult::Before:
-      text += insertion ? t::kInsertTakenBack : t::kDeleteTakenBack;
+      text += lines.taken_back;
       break;
     case RepairResult::NotMatching:
       text += t::kNotMatching;
+      break;
+    case RepairResult::Unfit:
+      text += t::kUnfit;
+      break;
+    case RepairResult::Unprovable:
+      text += t::kUnprovable;
       break;
     case RepairResult::Failed:
       text += t::kRepairFailed;
       break;
   }
+  if (IsRepaired(report.result)) text += std::wstring(L"\r\n") + t::kHistoryAfresh;
   text += file_line;
   if (!report.details.empty()) text += std::wstring(L"\r\n") + t::kDetailsAt + report.details;
   return text;
@@ -143,8 +301,13 @@ std::wstring RecordDetails(const MoveRecord& record, const std::wstring& kept_at
   const MovePlan plan = record.plan(record.active());
   const MoveProgress progress = record.progress();
   const bool insertion = record.kind() == RecordKind::Insertion;
+  const RecordedCommand command = record.command();
   std::wstring text = std::wstring(t::kDetailsTitle) + L"\r\n";
-  text += std::wstring(t::kDetailsEdit) + (insertion ? t::kInsertion : t::kDeletion) + L"\r\n";
+  text += std::wstring(t::kDetailsEdit) + (insertion ? t::kInsertion : t::kDeletion) +
+          (command == RecordedCommand::Undo   ? t::kOfUndo
+           : command == RecordedCommand::Redo ? t::kOfRedo
+                                              : L"") +
+          L"\r\n";
   text += std::wstring(t::kFileAt) + record.path() + L"\r\n";
   text += t::kDetailsLength + std::to_wstring(record.length()) + t::kBytes + L"\r\n";
   text += t::kDetailsAddress + Hex(static_cast<uint64_t>(record.at()), 8) + L"\r\n";
@@ -152,7 +315,7 @@ std::wstring RecordDetails(const MoveRecord& record, const std::wstring& kept_at
   text += t::kDetailsMoved + std::to_wstring(progress.moved) + L" / " +
           std::to_wstring(plan.count) + t::kBytes +
           (plan.after ? t::kHeadingAfter : t::kHeadingBefore) + L"\r\n";
-  if (progress.flight == kNoSlot || progress.flight > 1) {
+  if (progress.flight != 0 && progress.flight != 1) {
     text += std::wstring(t::kNoFlight) + L"\r\n";
   } else {
     const SlotTarget target = record.target(progress.flight);
@@ -166,52 +329,28 @@ std::wstring RecordDetails(const MoveRecord& record, const std::wstring& kept_at
 
 std::vector<RepairReport> RepairLeftRecords() {
   std::vector<RepairReport> reports;
-  const std::wstring& folder = RecoveryFolder();
-  if (folder.empty()) return reports;
-  for (const fs::FolderEntry& entry : fs::ListFolder(folder)) {
-    if (entry.is_folder || !IsRecoveryRecordName(entry.name)) continue;
-    const std::wstring name = folder + entry.name;
-    MappedFile mapped = MappedFile::Open(name);
-    if (!mapped) {
-      // Killed before its first byte was written: nothing had begun.
-      if (fs::FileLength(name) == 0) fs::RemoveFile(name);
-      continue;  // else another running program holds it
-    }
-    MoveRecord record(mapped.data(), mapped.size());
-    if (!record.Begun()) {  // never begun, or ended: nothing to do
-      mapped.Close();
-      fs::RemoveFile(name);
-      continue;
-    }
-    RepairReport report;
-    if (!record.Whole()) {
-      report = {RecordKind::Insertion, RepairResult::NotMatching, L"",
-                SetAside(mapped, record, name)};
-      ShowMessage(std::wstring(recovery_texts::kUnreadable) + L"\r\n" +
-                      recovery_texts::kDetailsAt + report.details,
-                  MsgButtons::Ok, MsgIcon::Exclamation);
-      reports.push_back(report);
-      continue;
-    }
-    const std::optional<RepairReport> repair =
-        IsMove(record.kind()) ? RepairTailMove(record) : RepairCopy(record);
-    if (repair && repair->result == RepairResult::NotMatching) {
-      report = *repair;
-      report.details = SetAside(mapped, record, name);
-    } else {
-      mapped.Close();
-      // A failed repair keeps its record, to be tried again at the next start.
-      if (!repair || repair->result != RepairResult::Failed) fs::RemoveFile(name);
-      if (!repair || (!IsMove(repair->kind) && repair->result == RepairResult::Failed)) continue;
-      report = *repair;
-    }
-    const bool repaired =
-        report.result == RepairResult::After || report.result == RepairResult::Before;
-    ShowMessage(RepairMessage(report), MsgButtons::Ok,
-                repaired ? MsgIcon::Information : MsgIcon::Exclamation);
-    reports.push_back(report);
+  for (const std::wstring& name : RecordNames()) {
+    // One that cannot be opened (another running copy's edit, or a record
+    // held or write-protected) is named when its file is opened or changed.
+    if (std::optional<RepairReport> report = RepairRecord(name, L"")) reports.push_back(*report);
   }
   return reports;
+}
+
+std::wstring SettlePendingRecords(const std::wstring& path) {
+  for (const std::wstring& name : RecordNames()) {
+    if (MappedFile::Open(name) || fs::FileLength(name) <= 0) {
+      const std::optional<RepairReport> report = RepairRecord(name, path);
+      if (report && report->result == RepairResult::Failed) {
+        return std::wstring(recovery_texts::kReadOnlyUntilRepaired) + L"\r\n" +
+               recovery_texts::kFileAt + path;
+      }
+      continue;
+    }
+    const std::wstring file = HeldRecordFile(name);
+    if (file.empty() || SamePath(file, path)) return HeldMessage(name, file);
+  }
+  return {};
 }
 
 }  // namespace vx

@@ -17,6 +17,10 @@ namespace vx {
 // keeps them in private memory, where a stop loses them.
 void SetRecoveryFolder(const std::wstring& folder);
 const std::wstring& RecoveryFolder();
+// The other folders where another copy of the program may keep its records
+// (the settings may live beside the program or in the user's own folder);
+// their records are repaired and heeded as this folder's are.
+void SetOtherRecordFolders(const std::vector<std::wstring>& folders);
 
 // The record of one edit while it runs: "Recovery<process>-<n>.dat" in the
 // recovery folder, mapped, held so that no other program takes it for a
@@ -25,7 +29,8 @@ const std::wstring& RecoveryFolder();
 // is begun here; a tail move begins and ends its own.
 class LiveRecord {
  public:
-  LiveRecord(RecordKind kind, const std::wstring& path, const std::wstring& temp);
+  LiveRecord(RecordKind kind, const std::wstring& path, const std::wstring& temp,
+             RecordedCommand command = RecordedCommand::Itself);
   ~LiveRecord();
   LiveRecord(const LiveRecord&) = delete;
   LiveRecord& operator=(const LiveRecord&) = delete;
@@ -50,6 +55,7 @@ struct RepairReport {
   RepairResult result = RepairResult::After;
   std::wstring file;     // the edited file
   std::wstring details;  // the record's details, when it was set aside
+  RecordedCommand command = RecordedCommand::Itself;
 };
 
 std::wstring RepairMessage(const RepairReport& report);
@@ -58,11 +64,18 @@ std::wstring RepairMessage(const RepairReport& report);
 // file that keeps the block on its way.
 std::wstring RecordDetails(const MoveRecord& record, const std::wstring& kept_at);
 
-// Acts on every record a stopped program left in the recovery folder: a
-// tail move is finished or taken back when its file is as the record left it
-// and is not touched otherwise; a half copy is removed. Records that another
-// running program holds are left alone. Each repair shows its message and
-// returns its report.
+// Acts on every record a stopped program left in the record folders: a
+// tail move is finished or taken back when its file is proved to be as the
+// record left it and is not touched otherwise; a half copy is removed when
+// its name is the program's own. Records that another running program
+// holds are left alone; one that cannot be read is named. Each repair shows
+// its message and returns its report.
 std::vector<RepairReport> RepairLeftRecords();
+
+// Before a file is opened or changed: repairs the left records that name
+// it. Empty when none is pending any more; else what keeps the file from
+// being changed (a record held or unreadable, a repair that failed), as the
+// person is told it.
+std::wstring SettlePendingRecords(const std::wstring& path);
 
 }  // namespace vx

@@ -1,8 +1,11 @@
 #include "app/edit/tail_move.h"
 
 #include <algorithm>
-#include <array>
+#include <optional>
 #include <vector>
+
+#include "app/edit/move_plan.h"
+#include "app/edit/move_proof.h"
 
 namespace vx {
 namespace {
@@ -17,14 +20,34 @@ int64_t BlockSource(const MovePlan& plan, int64_t moved, int64_t n) {
   return plan.step > 0 ? plan.from + plan.count - moved - n : plan.from + moved;
 }
 
+// Keeps the first byte of the block just written whose new value differs
+// from the one it replaced: while it stands, the file cannot be the one
+// before the plan, whatever the rest of the shift looks like.
+void KeepMovedWitness(MoveRecord& record, const MovePlan& plan, const MoveProgress& at,
+                      int slot, int64_t target, int64_t n, int64_t before) {
+  const int index = record.active();
+  if (record.witness(index, WitnessKind::Moved).kept) return;
+  const uint8_t* bytes = record.slot(slot);
+  const std::optional<uint8_t> edge = ReplacedAtEdge(record, plan, before, at.last);
+  for (int64_t i = 0; i < n; ++i) {
+    const int64_t other = i + plan.step;
+    const std::optional<uint8_t> replaced =
+        other >= 0 && other < n ? std::optional<uint8_t>(bytes[other]) : edge;
+    if (replaced && bytes[i] != *replaced) {
+      record.SetWitness(index, WitnessKind::Moved, {true, target + i, bytes[i]});
+      return;
+    }
+  }
+}
+
 // Carries the plan in force from where the record stands to its end. False
-// when a read, write or resize failed; the record then says where it stopped.
-// `after_block` gets the bytes moved before the block just done.
+// when a read, write, resize or flush failed; the record then says where it
+// stopped. `after_block` gets the bytes moved before the block just done.
 bool RunPlan(BlockFile& file, MoveRecord& record,
              const std::function<void(int64_t)>& after_block) {
   const MovePlan plan = record.plan(record.active());
   MoveProgress at = record.progress();
-  if (at.flight != kNoSlot) {
+  if (at.flight == 0 || at.flight == 1) {
     const SlotTarget t = record.target(at.flight);
     if (!file.WriteAt(t.offset, record.slot(at.flight), t.length)) return false;
     at = {at.moved, at.flight, kNoSlot};
@@ -45,12 +68,41 @@ bool RunPlan(BlockFile& file, MoveRecord& record,
     const int64_t before = at.moved;
     record.SetProgress({before + n, at.last, slot});
     if (!file.WriteAt(source + plan.step, bytes, n)) return false;
+    KeepMovedWitness(record, plan, at, slot, source + plan.step, n, before);
     at = {before + n, slot, kNoSlot};
     record.SetProgress(at);
     if (after_block) after_block(before);
   }
+  record.SetProgress({at.moved, at.last, kFinishing});
   if (plan.then_write && !file.WriteAt(plan.then_offset, &plan.then_byte, 1)) return false;
-  return file.Length() == plan.length_final || file.SetLength(plan.length_final);
+  // On the disk before the record that could put it back goes.
+  return (file.Length() == plan.length_final || file.SetLength(plan.length_final)) &&
+         file.Flush();
+}
+
+// A byte the plan has yet to change, so that a file already as the plan
+// will leave it is told from the one it left: the byte written at the end
+// when it differs from the one standing there, else the first byte of the
+// stretch that moves last whose neighbour differs, within a few blocks.
+// None when a read fails.
+std::optional<Witness> UnmovedWitness(BlockFile& file, const MovePlan& plan, RecordKind kind,
+                                      uint8_t byte) {
+  constexpr int64_t kSearched = 16 * kTailBlockSize;
+  if (kind == RecordKind::Deletion) return Witness{true, plan.from - 1, byte};
+  uint8_t there = 0;
+  if (plan.then_write && plan.then_offset < plan.length_start) {
+    if (file.ReadAt(plan.then_offset, &there, 1) != 1) return std::nullopt;
+    if (there != plan.then_byte) return Witness{true, plan.then_offset, there};
+  }
+  const int64_t n = std::min(plan.count, kSearched);
+  std::vector<uint8_t> bytes(static_cast<size_t>(n));
+  const int64_t start = plan.step > 0 ? plan.from : plan.from + plan.count - n;
+  if (file.ReadAt(start, bytes.data(), n) != n) return std::nullopt;
+  for (int64_t k = 1; k < n; ++k) {
+    const int64_t i = plan.step > 0 ? k : n - 1 - k;
+    if (bytes[i] != bytes[i - plan.step]) return Witness{true, start + i, bytes[i]};
+  }
+  return Witness{};
 }
 
 // Writes the first plan with the bytes of the first block as they stand, so
@@ -67,19 +119,24 @@ bool BeginRecord(BlockFile& file, MoveRecord& record, RecordKind kind, const Mov
     check = {source, static_cast<int32_t>(n), 0};
     progress.last = 0;
   }
+  const std::optional<Witness> unmoved = UnmovedWitness(file, plan, kind, byte);
+  if (!unmoved) return false;
   record.SetPlan(0, plan, progress, check, {});
+  record.SetWitness(0, WitnessKind::Moved, {});
+  record.SetWitness(0, WitnessKind::Unmoved, *unmoved);
   record.Begin(kind, plan.length_start, at, byte);
   return true;
 }
 
 // Replaces the plan in force by the one that takes back what it did: the
 // block that was on its way goes back where it came from, and the bytes
-// moved go back one place.
+// moved go back one place. What the shift changed is what the way back has
+// yet to change.
 void PlanBack(MoveRecord& record) {
-  const bool insertion = record.kind() == RecordKind::Insertion;
   const int index = record.active();
   const MovePlan forward = record.plan(index);
-  const MoveProgress stop = record.progress();
+  MoveProgress stop = record.progress();
+  if (stop.flight == kFinishing) stop.flight = kNoSlot;
   SlotTarget targets[] = {record.target(0), record.target(1)};
   int64_t moved = stop.moved;
   if (stop.flight != kNoSlot) {
@@ -88,23 +145,22 @@ void PlanBack(MoveRecord& record) {
     // Half written, each byte of its source is itself or its neighbour.
     t = {t.offset - forward.step, t.length, -forward.step};
   }
-  MovePlan back;
-  back.step = -forward.step;
-  back.count = moved;
-  back.from = forward.step > 0 ? forward.from + forward.count - moved + 1 : forward.from - 1;
-  back.after = false;
-  back.length_start = back.length_during = insertion ? record.length() + 1 : record.length();
-  back.length_final = record.length();
-  back.then_write = !insertion;
-  back.then_offset = record.at();
-  back.then_byte = record.byte();
+  const MovePlan back =
+      BackPlan(record.kind(), record.length(), record.at(), record.byte(), forward, moved);
   record.SetPlan(1 - index, back, {0, stop.last, stop.flight}, targets[0], targets[1]);
+  record.SetWitness(1 - index, WitnessKind::Moved, {});
+  record.SetWitness(1 - index, WitnessKind::Unmoved, record.witness(index, WitnessKind::Moved));
   record.Activate(1 - index);
 }
 
 TailMoveResult Move(BlockFile& file, MoveRecord& record, RecordKind kind, const MovePlan& plan,
                     int64_t at, uint8_t byte, const std::function<void(int64_t)>& after_block) {
   if (!BeginRecord(file, record, kind, plan, at, byte)) return TailMoveResult::Restored;
+  // A record that may not survive a power cut must not go before the blocks it describes.
+  if (!record.WriteThrough()) {
+    record.End();
+    return TailMoveResult::Restored;
+  }
   TailMoveResult result = TailMoveResult::Done;
   if (!RunPlan(file, record, after_block)) {
     PlanBack(record);
@@ -113,65 +169,6 @@ TailMoveResult Move(BlockFile& file, MoveRecord& record, RecordKind kind, const 
   }
   record.End();
   return result;
-}
-
-// Whether the file's length and the bytes of the checked block are as the
-// record left them. A block on its way may be half written: each of its
-// bytes is then the one it brings or the one it replaces.
-bool Matches(BlockFile& file, const MoveRecord& record) {
-  const MovePlan plan = record.plan(record.active());
-  const MoveProgress at = record.progress();
-  if (plan.count < 0 || plan.from < 0 || (plan.step != 1 && plan.step != -1) || at.moved < 0 ||
-      at.moved > plan.count || at.last < kNoSlot || at.last > 1 || at.flight < kNoSlot ||
-      at.flight > 1) {
-    return false;
-  }
-  const int64_t length = file.Length();
-  const bool resting = at.flight == kNoSlot;
-  if (length != plan.length_during && !(length == plan.length_start && at.moved == 0 && resting) &&
-      !(length == plan.length_final && at.moved == plan.count && resting)) {
-    return false;
-  }
-  const int checked = resting ? at.last : at.flight;
-  if (checked == kNoSlot) return plan.count == 0;
-  const SlotTarget t = record.target(checked);
-  if (t.length <= 0 || t.length > kTailBlockSize || t.offset < 0 || t.offset + t.length > length) {
-    return false;
-  }
-  std::array<uint8_t, kTailBlockSize> here;
-  if (file.ReadAt(t.offset, here.data(), t.length) != t.length) return false;
-  const uint8_t* slot = record.slot(checked);
-  for (int32_t i = 0; i < t.length; ++i) {
-    if (here[i] == slot[i]) continue;
-    if (resting) return false;
-    // The byte a half-done write replaced: known only inside the block.
-    const int32_t other = i + t.half_done_shift;
-    if (other >= 0 && other < t.length && here[i] != slot[other]) return false;
-  }
-  return true;
-}
-
-MovePlan InsertionPlan(int64_t length, int64_t at, uint8_t value) {
-  MovePlan plan;
-  plan.from = at;
-  plan.count = length - at;
-  plan.step = 1;
-  plan.length_start = length;
-  plan.length_during = plan.length_final = length + 1;
-  plan.then_write = true;
-  plan.then_offset = at;
-  plan.then_byte = value;
-  return plan;
-}
-
-MovePlan DeletionPlan(int64_t length, int64_t at) {
-  MovePlan plan;
-  plan.from = at + 1;
-  plan.count = length - at - 1;
-  plan.step = -1;
-  plan.length_start = plan.length_during = length;
-  plan.length_final = length - 1;
-  return plan;
 }
 
 // A record in private memory, for moves that keep none on disk.
@@ -187,7 +184,7 @@ TailMoveResult InsertByte(BlockFile& file, int64_t offset, uint8_t value,
                           const ProgressCallback& progress, MoveRecord& record) {
   const int64_t length = file.Length();
   if (length < 0 || offset < 0 || offset > length) return TailMoveResult::Restored;
-  const MovePlan plan = InsertionPlan(length, offset, value);
+  const MovePlan plan = ForwardPlan(RecordKind::Insertion, length, offset, value);
   return Move(file, record, RecordKind::Insertion, plan, offset, value, [&](int64_t before) {
     if (progress) {
       progress(static_cast<double>(before) / static_cast<double>(plan.count + 1), std::wstring());
@@ -202,7 +199,7 @@ TailMoveResult DeleteByte(BlockFile& file, int64_t offset, const ProgressCallbac
   // The byte moved over is gone from the file; the record keeps it to put it back.
   uint8_t deleted = 0;
   if (file.ReadAt(offset, &deleted, 1) != 1) return TailMoveResult::Restored;
-  const MovePlan plan = DeletionPlan(length, offset);
+  const MovePlan plan = ForwardPlan(RecordKind::Deletion, length, offset, deleted);
   return Move(file, record, RecordKind::Deletion, plan, offset, deleted, [&](int64_t before) {
     if (progress) {
       progress(static_cast<double>(before) / static_cast<double>(plan.count), std::wstring());
@@ -222,7 +219,21 @@ TailMoveResult DeleteByte(BlockFile& file, int64_t offset, const ProgressCallbac
 }
 
 RepairResult RepairMove(BlockFile& file, MoveRecord& record) {
-  if (!Matches(file, record)) return RepairResult::NotMatching;
+  switch (ProveFile(file, record)) {
+    case FileProof::Unprovable:
+      return RepairResult::Unprovable;
+    case FileProof::PlanUnfit:
+      return RepairResult::Unfit;
+    case FileProof::NotAsLeft:
+      return RepairResult::NotMatching;
+    case FileProof::MayBeBefore:
+      // Finishing could shift a copy from before the edit; taking back
+      // leaves both that copy and the stopped file as they were before.
+      PlanBack(record);
+      break;
+    case FileProof::AsLeft:
+      break;
+  }
   if (!RunPlan(file, record, {})) return RepairResult::Failed;
   const bool after = record.plan(record.active()).after;
   record.End();

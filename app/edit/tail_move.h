@@ -10,7 +10,9 @@
 // Every block goes through a recovery record (move_record.h), read into one
 // of its slots and written from there, with the record saying which block is
 // on its way: a program stopped at any instant, inside a write included,
-// leaves what RepairMove needs to finish the edit or to take it back.
+// leaves what RepairMove needs to finish the edit or to take it back. The
+// record is written through to the disk before the first block moves, and
+// the file before the record ends.
 #pragma once
 
 #include <cstdint>
@@ -50,12 +52,15 @@ enum class RepairResult {
   After,        // the edit is finished
   Before,       // the edit is taken back
   NotMatching,  // the file is not as the record left it: nothing was touched
+  Unfit,        // the record's plan is not one of this program's: nothing was touched
+  Unprovable,   // a record of an earlier version, which cannot prove the file: nothing was touched
   Failed,       // a read or write failed; the record says how far it got
 };
 
 // Carries the move a stopped program left in `record` to its end, after
-// checking that `file` is as that move left it: its length, and the bytes of
-// the block last moved or on its way. The record ends unless it Failed.
+// proving that `file` is as that move left it (move_proof.h); a file that
+// may be the one from before the edit has the edit taken back. The record
+// ends unless it Failed.
 RepairResult RepairMove(BlockFile& file, MoveRecord& record);
 
 }  // namespace vx

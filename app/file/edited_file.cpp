@@ -38,7 +38,8 @@ std::optional<uint8_t> EditedFile::Overwrite(int64_t offset, uint8_t value) cons
   fs::File file = Open();
   if (!file) return std::nullopt;
   uint8_t old = 0;  // just behind the end nothing is read
-  if (file.ReadAt(offset, &old, 1) < 0 || !file.WriteAt(offset, &value, 1) || !file.Close()) {
+  if (file.ReadAt(offset, &old, 1) < 0 || !file.WriteAt(offset, &value, 1) || !file.Flush() ||
+      !file.Close()) {
     return std::nullopt;
   }
   return old;

@@ -8,6 +8,8 @@
 
 #include "app/edit/backup.h"
 #include "app/edit/edit_texts.h"
+#include "app/edit/recovery.h"
+#include "app/edit/recovery_texts.h"
 #include "app/search/search_texts.h"
 #include "app/settings/display_settings.h"
 #include "app/settings/settings_folder.h"
@@ -92,6 +94,38 @@ TEST_F(EditedDocumentTest, CommandsChangeTheFileAndUndoRedoTakeThemBackAndAgain)
     EXPECT_EQ(document.CaretOffset(), 2);
     EXPECT_TRUE(messages.shown().empty());
   }
+}
+
+// Another running copy's edit of the file holds its record: the file opens,
+// says why it is not changed, and no command changes it until the record
+// is gone.
+TEST_F(EditedDocumentTest, AFileWithAPendingRecordOpensButIsNotChanged) {
+  const std::wstring records = dir / L"records\\";
+  SetRecoveryFolder(records);
+  OpenOn({1, 2, 3});
+  ASSERT_TRUE(document.BeginChange());
+  ASSERT_TRUE(document.InsertAtCaret());
+  {
+    LiveRecord running(RecordKind::Deletion, path, L"");
+    running.record().Begin(RecordKind::Deletion, 4, 0, 0);
+    messages.Clear();
+    ASSERT_EQ(document.Open(path), OpenOutcome::Opened);
+    document.journal().Record(EditKind::Insert, 0, 0, 0);
+    const std::vector<std::function<bool()>> commands = {
+        [&] { return document.BeginChange(); }, [&] { return document.Undo(); },
+        [&] { return document.Restore({}); }};
+    for (const auto& command : commands) EXPECT_FALSE(command());
+    ASSERT_EQ(messages.shown().size(), 1 + commands.size());
+    for (const auto& shown : messages.shown()) {
+      EXPECT_TRUE(shown.text.starts_with(recovery_texts::kRecordHeld));
+      EXPECT_NE(shown.text.find(path), std::wstring::npos);
+    }
+    EXPECT_EQ(OnDisk(), (Bytes{0, 1, 2, 3}));
+  }
+  messages.Clear();
+  EXPECT_TRUE(document.BeginChange());
+  EXPECT_TRUE(messages.shown().empty());
+  SetRecoveryFolder(L"");
 }
 
 TEST_F(EditedDocumentTest, NothingToUndoOrRedoIsSaidAndLeavesTheFile) {

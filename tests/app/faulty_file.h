@@ -30,7 +30,7 @@ class FaultyFile : public BlockFile {
   // A failing write may first change half of its bytes, as a full disk may;
   // with `sticky` every later write and resize fails too, as when another
   // program locks the file.
-  int fail_read = 0, fail_write = 0, fail_resize = 0;
+  int fail_read = 0, fail_write = 0, fail_resize = 0, fail_flush = 0;
   bool partial = false, sticky = false;
   StopPoint stop;
 
@@ -57,7 +57,14 @@ class FaultyFile : public BlockFile {
     return true;
   }
 
+  bool Flush() override {
+    flushed_after_ = changes_;
+    return ++flushes_ != fail_flush;
+  }
+
   Bytes& bytes() { return bytes_; }
+  // The changes made before the last flush; -1 before the first.
+  int flushed_after() const { return flushed_after_; }
   int writes() const { return writes_; }
   int changes() const { return changes_; }
 
@@ -79,7 +86,7 @@ class FaultyFile : public BlockFile {
   }
 
   Bytes bytes_;
-  int reads_ = 0, writes_ = 0, resizes_ = 0, changes_ = 0;
+  int reads_ = 0, writes_ = 0, resizes_ = 0, changes_ = 0, flushes_ = 0, flushed_after_ = -1;
   bool failed_ = false;
 };
 

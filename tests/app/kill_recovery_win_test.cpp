@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -57,7 +58,9 @@ class Watch {
   ~Watch() { Close(); }
   bool Open(const std::wstring& name) {
     Close();
-    file_ = CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    // The program removes a record it is done with even while it is watched.
+    file_ = CreateFileW(name.c_str(), GENERIC_READ,
+                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                         OPEN_EXISTING, 0, nullptr);
     if (file_ == INVALID_HANDLE_VALUE) return false;
     LARGE_INTEGER size;
@@ -67,11 +70,15 @@ class Watch {
     size_ = static_cast<size_t>(size.QuadPart);
     return view_ != nullptr || Close();
   }
-  // The share of the move done, or -1 before the record is whole.
+  // The share of the move done, or -1 before the record is whole and for
+  // the record of a copy.
   double Share() const {
     if (!view_) return -1;
     const MoveRecord record(static_cast<uint8_t*>(view_), size_);
-    if (!record.Begun()) return -1;
+    if (!record.Begun() ||
+        (record.kind() != RecordKind::Insertion && record.kind() != RecordKind::Deletion)) {
+      return -1;
+    }
     const int64_t count = record.plan(record.active()).count;
     return count > 0 ? static_cast<double>(record.progress().moved) / static_cast<double>(count)
                      : 1;
@@ -138,6 +145,19 @@ class KillRecoveryTest : public testing::Test {
     PostKey(page, key);
   }
 
+  // Presses Yes on the question a slow disk asks before the backup; true
+  // once `done` holds.
+  static bool AnswerBackUpQuestionUntil(HANDLE program, const std::function<bool()>& done) {
+    const DWORD id = GetProcessId(program);
+    return Poll([&] {
+      const HWND box = FindWindowW(L"#32770", kTitle);
+      DWORD owner = 0;
+      if (box) GetWindowThreadProcessId(box, &owner);
+      if (owner == id) PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), 0);
+      return done();
+    });
+  }
+
   static void Kill(HANDLE program) {
     TerminateProcess(program, 1);
     WaitForSingleObject(program, INFINITE);
@@ -164,6 +184,20 @@ class KillRecoveryTest : public testing::Test {
       }
     }
     return {};
+  }
+
+  // Starts an insertion or deletion at the start of the file and kills the
+  // program once `share` of it is done; the record stays.
+  void KillMoveInMiddle(int key, double share) {
+    const Handle program = Start();
+    Press(program.get(), key);
+    Watch record;
+    ASSERT_TRUE(AnswerBackUpQuestionUntil(program.get(), [&] {
+      if (record.Share() < 0) record.Open(RecordName());
+      return record.Share() >= share;
+    }));
+    Kill(program.get());
+    ASSERT_FALSE(RecordName().empty());
   }
 
   // Kills the program at `share` of an insertion or deletion at the start of
@@ -238,21 +272,15 @@ TEST_F(KillRecoveryTest, AKilledBackUpLeavesNoHalfBackUp) {
       {
         const Handle program = Start();
         Press(program.get(), VK_INSERT);
-        // A slow disk asks first whether to make the backup at all.
-        const DWORD id = GetProcessId(program.get());
-        ASSERT_TRUE(Poll([&] {
-          const HWND box = FindWindowW(L"#32770", kTitle);
-          DWORD owner = 0;
-          if (box) GetWindowThreadProcessId(box, &owner);
-          if (owner == id) PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), 0);
+        ASSERT_TRUE(AnswerBackUpQuestionUntil(program.get(), [&] {
           return fs::FileLength(half) >= static_cast<int64_t>(share * kFileSize);
         }));
         Kill(program.get());
       }
       EXPECT_FALSE(RecordName().empty());
-      EXPECT_EQ(StartAgain(true),
-                std::wstring(recovery_texts::kBackUpStopped) + L"\r\n" + recovery_texts::kFileAt +
-                    file_);
+      EXPECT_EQ(StartAgain(true), std::wstring(recovery_texts::kBackUpStopped) + L"\r\n" +
+                                      recovery_texts::kBackUpHalfRemoved + L"\r\n" +
+                                      recovery_texts::kFileAt + file_);
       EXPECT_FALSE(fs::FileExists(half));
       EXPECT_TRUE(ReadFileBytes(file_) == bytes_);
       if (had_backup) {
@@ -263,6 +291,80 @@ TEST_F(KillRecoveryTest, AKilledBackUpLeavesNoHalfBackUp) {
       }
     }
   }
+}
+
+// After a killed deletion the person copies the backup over the half-moved
+// file: the next start leaves that copy exactly as it is and says why.
+TEST_F(KillRecoveryTest, ABackUpPutBackByHandIsLeftAsItIs) {
+  Prepare(true);
+  const std::wstring backup = BackUpPathFor(file_, DefaultSettings().BackUpSuffix);
+  KillMoveInMiddle(VK_DELETE, 0.5);
+  if (HasFatalFailure()) return;
+  ASSERT_TRUE(CopyFileW(backup.c_str(), file_.c_str(), FALSE));
+  const std::wstring said = StartAgain(true);
+  EXPECT_TRUE(said.starts_with(std::wstring(recovery_texts::kDeleteStopped) + L"\r\n" +
+                               recovery_texts::kNotMatching))
+      << said.size();
+  EXPECT_TRUE(ReadFileBytes(file_) == bytes_);
+  EXPECT_TRUE(RecordName().empty());  // set aside, with its details
+}
+
+// A second copy of the program on the same file changes nothing while the
+// first one moves its tail, and says why.
+TEST_F(KillRecoveryTest, ASecondCopyChangesNothingWhileTheFirstEdits) {
+  Prepare(false);
+  const Handle first = Start();
+  const Handle second = Start();
+  ASSERT_NE(WaitForWindowOf(second.get(), L"VanteloxMainWindow"), nullptr);
+  Press(first.get(), VK_INSERT);
+  Watch record;
+  ASSERT_TRUE(Poll([&] {
+    if (record.Share() < 0) record.Open(RecordName());
+    return record.Share() >= 0.1;
+  }));
+  Press(second.get(), VK_INSERT);
+  const std::wstring said = AnswerMessageBox(kTitle, IDOK, second.get());
+  EXPECT_TRUE(said.starts_with(recovery_texts::kRecordHeld)) << said.size();
+  EXPECT_NE(said.find(std::wstring(recovery_texts::kFileAt) + file_), std::wstring::npos);
+  record.Close();
+  ASSERT_TRUE(Poll([&] { return RecordName().empty(); }));
+  for (HANDLE program : {first.get(), second.get()}) {
+    PostMessageW(WaitForWindowOf(program, L"VanteloxMainWindow"), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitForEnd(program));
+  }
+  EXPECT_TRUE(ReadFileBytes(file_) == Inserted(bytes_, 0, 0));
+}
+
+// A left record that another program holds (a virus scanner, a backup
+// program) cannot be repaired now: the file opens, is named with the
+// record, and is not changed until the record is free again.
+TEST_F(KillRecoveryTest, AHeldRecordKeepsItsFileUnchangedUntilItIsFree) {
+  Prepare(false);
+  KillMoveInMiddle(VK_INSERT, 0.5);
+  if (HasFatalFailure()) return;
+  const std::wstring name = RecordName();
+  const Bytes half_moved = ReadFileBytes(file_);
+  {
+    const HANDLE hold = CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(hold, INVALID_HANDLE_VALUE);
+    const Handle program = Start();
+    const std::wstring on_open = AnswerMessageBox(kTitle, IDOK, program.get());
+    EXPECT_TRUE(on_open.starts_with(recovery_texts::kRecordHeld)) << on_open.size();
+    EXPECT_NE(on_open.find(std::wstring(recovery_texts::kFileAt) + file_), std::wstring::npos);
+    EXPECT_NE(on_open.find(name), std::wstring::npos);
+    Press(program.get(), VK_INSERT);
+    EXPECT_EQ(AnswerMessageBox(kTitle, IDOK, program.get()), on_open);
+    PostMessageW(WaitForWindowOf(program.get(), L"VanteloxMainWindow"), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitForEnd(program.get()));
+    CloseHandle(hold);
+  }
+  EXPECT_TRUE(ReadFileBytes(file_) == half_moved);
+  const std::wstring said = StartAgain(true);
+  EXPECT_TRUE(said.starts_with(recovery_texts::kInsertStopped)) << said.size();
+  const Bytes now = ReadFileBytes(file_);
+  EXPECT_TRUE(now == bytes_ || now == Inserted(bytes_, 0, 0));
+  EXPECT_TRUE(RecordName().empty());
 }
 
 }  // namespace

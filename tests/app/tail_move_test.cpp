@@ -96,7 +96,7 @@ TEST(TailMove, AFailedInsertionPutsEveryBlockBack) {
       EXPECT_EQ(file.bytes(), original);
     }
   }
-  for (int n = 1; n <= 4; ++n) {  // the first block's check, then three blocks
+  for (int n = 1; n <= 5; ++n) {  // the first block's check, the byte it goes before, three blocks
     SCOPED_TRACE(testing::Message() << "read " << n);
     FaultyFile file(original);
     file.fail_read = n;
@@ -132,6 +132,45 @@ TEST(TailMove, AFailedDeletionPutsEveryBlockAndTheDeletedByteBack) {
   uncut.fail_resize = 1;
   EXPECT_EQ(DeleteByte(uncut, kFaultOffset, kNoProgress), TailMoveResult::Restored);
   EXPECT_EQ(uncut.bytes(), original);
+}
+
+// The record reaches the disk before the first block moves, and the file
+// before the record ends; a flush that fails counts as a failed write.
+TEST(TailMove, WritesTheRecordThroughFirstAndTheFileBeforeTheRecordEnds) {
+  const Bytes original = test::PatternBytes(kFaultSize);
+  for (const bool insertion : {true, false}) {
+    SCOPED_TRACE(testing::Message() << "insertion " << insertion);
+    FaultyFile file(original);
+    Bytes bytes(MoveRecord::SizeFor(RecordKind::Insertion, L"", L""));
+    MoveRecord record(bytes.data(), bytes.size());
+    int changes_before_record = -1;
+    record.SetWriteThrough([&] {
+      changes_before_record = file.changes();
+      return record.Begun();
+    });
+    const TailMoveResult result = insertion ? InsertByte(file, kFaultOffset, 1, {}, record)
+                                            : DeleteByte(file, kFaultOffset, {}, record);
+    EXPECT_EQ(result, TailMoveResult::Done);
+    EXPECT_EQ(changes_before_record, 0);
+    EXPECT_EQ(file.flushed_after(), file.changes());
+    EXPECT_FALSE(record.Begun());
+
+    FaultyFile unflushed(original);
+    unflushed.fail_flush = 1;
+    EXPECT_EQ(insertion ? InsertByte(unflushed, kFaultOffset, 1, kNoProgress)
+                        : DeleteByte(unflushed, kFaultOffset, kNoProgress),
+              TailMoveResult::Restored);
+    EXPECT_EQ(unflushed.bytes(), original);
+    EXPECT_EQ(unflushed.flushed_after(), unflushed.changes());
+
+    FaultyFile untouched(original);
+    record.SetWriteThrough([] { return false; });
+    EXPECT_EQ(insertion ? InsertByte(untouched, kFaultOffset, 1, {}, record)
+                        : DeleteByte(untouched, kFaultOffset, {}, record),
+              TailMoveResult::Restored);
+    EXPECT_EQ(untouched.changes(), 0);
+    EXPECT_FALSE(record.Begun());
+  }
 }
 
 TEST(TailMove, SaysSoWhenTheFileCannotBePutBack) {
@@ -267,6 +306,92 @@ TEST(TailMoveStopped, ARecordThatDoesNotFitTheFileChangesNothing) {
     EXPECT_EQ(file.bytes(), left);
     EXPECT_EQ(file.changes(), changes);  // not one write or resize
     EXPECT_TRUE(record.Begun());
+  }
+}
+
+// A person puts a copy of the file from before the edit, from after it, or
+// the backup over the file a killed move left, and starts again: the repair
+// must not take any of them for the file it left. A copy that holds the very
+// bytes the move may have left at that instant is that file.
+TEST(TailMoveStopped, AFileReplacedByACopyIsNeverRepaired) {
+  const Bytes before = test::PatternBytes(3 * 4096 + 10);
+  const Bytes backup = [&] {  // an overwrite came first
+    Bytes bytes = before;
+    bytes[0] ^= 0x5A;
+    return bytes;
+  }();
+  for (const bool insertion : {true, false}) {
+    for (const int64_t offset : {int64_t{0}, int64_t{5000}, int64_t{3 * 4096 + 9}}) {
+      const StoppedMove move{insertion, offset};
+      const Bytes after = move.After(before);
+      const int changes = move.Changes(before);
+      // The file as the move leaves it before change n: the same bytes
+      // whatever stop of that change left the record.
+      std::vector<Bytes> at_change;
+      for (int change = 1; change <= changes + 1; ++change) {
+        FaultyFile file(before);
+        Bytes bytes(MoveRecord::SizeFor(RecordKind::Insertion, L"", L""));
+        MoveRecord record(bytes.data(), bytes.size());
+        move.Run(file, record, {change, false});
+        at_change.push_back(file.bytes());
+      }
+      for (int change = 1; change <= changes; ++change) {
+        for (const bool half : {false, true}) {
+          for (const auto& [what, copy] : {std::pair{"before", &before}, std::pair{"after", &after},
+                                           std::pair{"backup", &backup}}) {
+            if (*copy == at_change[change - 1] || *copy == at_change[change]) continue;
+            SCOPED_TRACE(testing::Message() << "insertion " << insertion << " offset " << offset
+                                            << " change " << change << " half " << half << " "
+                                            << what);
+            FaultyFile file(before);
+            Bytes bytes(MoveRecord::SizeFor(RecordKind::Insertion, L"", L""));
+            MoveRecord record(bytes.data(), bytes.size());
+            ASSERT_TRUE(move.Run(file, record, {change, half}));
+            FaultyFile replaced(*copy);
+            const RepairResult result = RepairMove(replaced, record);
+            EXPECT_EQ(replaced.bytes(), *copy);
+            // A copy that differs from the stopped file only before the
+            // stretch the edit shifts cannot be told from it; the edit is
+            // then taken back, which leaves it as it is.
+            const Bytes& left = at_change[change - 1];
+            const bool same_from_offset =
+                copy->size() == left.size() &&
+                std::equal(copy->begin() + offset, copy->end(), left.begin() + offset);
+            if (result != RepairResult::Before || !same_from_offset) {
+              EXPECT_EQ(result, RepairResult::NotMatching);
+            }
+          }
+        }
+      }
+    }
+  }
+}
+
+// Where the shift changes nothing that shows (runs of one value), a copy
+// from before cannot be told from the stopped file by its bytes: the edit is
+// then taken back, which leaves either of them as it was before.
+TEST(TailMoveStopped, WhereTheShiftShowsNothingTheEditIsTakenBack) {
+  Bytes before(3 * 4096 + 10, 0);
+  before[1] = 7;
+  before[3 * 4096 + 5] = 9;
+  const StoppedMove move{false, 2};
+  const int changes = move.Changes(before);
+  for (int change = 1; change <= changes; ++change) {
+    for (const bool half : {false, true}) {
+      SCOPED_TRACE(testing::Message() << "change " << change << " half " << half);
+      FaultyFile file(before);
+      Bytes bytes(MoveRecord::SizeFor(RecordKind::Insertion, L"", L""));
+      MoveRecord record(bytes.data(), bytes.size());
+      ASSERT_TRUE(move.Run(file, record, {change, half}));
+      Bytes kept = bytes;
+      MoveRecord copy_record(kept.data(), kept.size());
+      FaultyFile replaced(before);
+      const RepairResult result = RepairMove(replaced, copy_record);
+      EXPECT_TRUE(result == RepairResult::NotMatching || result == RepairResult::Before);
+      EXPECT_EQ(replaced.bytes(), before);
+      RepairResult left;
+      ASSERT_TRUE(RepairedWhole(file, record, before, move.After(before), left));
+    }
   }
 }
 

@@ -1,0 +1,158 @@
+#include "app/edit/move_proof.h"
+
+#include <array>
+#include <optional>
+
+#include "app/edit/move_plan.h"
+
+namespace vx {
+namespace {
+
+bool Inside(int64_t offset, int64_t length, const WrittenStretch& stretch) {
+  return length >= 0 && offset >= stretch.first && offset <= stretch.end - length;
+}
+
+// The record's plan in force is the forward plan its header calls for, or
+// the way back from some point of it, and every block it names lies where
+// that plan writes.
+bool PlanFits(const MoveRecord& record) {
+  const RecordKind kind = record.kind();
+  const int64_t length = record.length(), at = record.at();
+  constexpr int64_t kLargest = int64_t{1} << 56;
+  if (length < 0 || length > kLargest || at < 0 ||
+      at > (kind == RecordKind::Insertion ? length : length - 1)) {
+    return false;
+  }
+  const MovePlan forward = ForwardPlan(kind, length, at, record.byte());
+  if (!SamePlan(record.plan(0), forward)) return false;
+  const int index = record.active();
+  const MovePlan plan = record.plan(index);
+  if (index == 1 && (plan.count < 0 || plan.count > forward.count ||
+                     !SamePlan(plan, BackPlan(kind, length, at, record.byte(), forward,
+                                              plan.count)))) {
+    return false;
+  }
+  const MoveProgress progress = record.progress();
+  if (progress.moved < 0 || progress.moved > plan.count || progress.last < kNoSlot ||
+      progress.last > 1 || progress.flight < kNoSlot || progress.flight > kFinishing ||
+      (progress.flight == kFinishing && progress.moved != plan.count)) {
+    return false;
+  }
+  const WrittenStretch stretch = StretchOf(forward);
+  for (const int slot : {progress.last, progress.flight}) {
+    if (slot != 0 && slot != 1) continue;
+    const SlotTarget t = record.target(slot);
+    if (t.length <= 0 || t.length > kRecordSlotSize || t.half_done_shift < -1 ||
+        t.half_done_shift > 1 || !Inside(t.offset, t.length, stretch)) {
+      return false;
+    }
+  }
+  for (const WitnessKind kind_of : {WitnessKind::Moved, WitnessKind::Unmoved}) {
+    const Witness w = record.witness(index, kind_of);
+    if (w.kept && !Inside(w.offset, 1, stretch)) return false;
+  }
+  return true;
+}
+
+// Whether the plan has yet to write `offset`: the blocks written or on
+// their way take the targets nearest where the shift starts.
+bool Unwritten(const MovePlan& plan, const MoveProgress& at, int64_t offset) {
+  return plan.step > 0 ? offset <= plan.from + plan.count - at.moved
+                       : offset >= plan.from + at.moved - 1;
+}
+
+class Checker {
+ public:
+  Checker(BlockFile& file, const MoveRecord& record) : file_(file), record_(record) {}
+
+  bool Byte(int64_t offset, uint8_t* value) { return file_.ReadAt(offset, value, 1) == 1; }
+
+  // The bytes of `slot` at its target: each the slot's own, or while it is
+  // on its way the one it replaces (`edge` at the edge, where known). Bytes
+  // inside `skip` are not looked at. `landed` tells whether a byte that
+  // differs from the one it replaces is there.
+  bool Block(int slot, bool on_its_way, std::optional<uint8_t> edge, const SlotTarget* skip,
+             bool* landed) {
+    const SlotTarget t = record_.target(slot);
+    if (t.offset + t.length > file_.Length()) return false;
+    std::array<uint8_t, kRecordSlotSize> here;
+    if (file_.ReadAt(t.offset, here.data(), t.length) != t.length) return false;
+    const uint8_t* bytes = record_.slot(slot);
+    for (int32_t i = 0; i < t.length; ++i) {
+      const int64_t offset = t.offset + i;
+      if (skip && offset >= skip->offset && offset < skip->offset + skip->length) continue;
+      const int32_t other = i + t.half_done_shift;
+      const std::optional<uint8_t> replaced =
+          other >= 0 && other < t.length ? std::optional<uint8_t>(bytes[other]) : edge;
+      if (here[i] == bytes[i]) {
+        if (landed && replaced && *replaced != bytes[i]) *landed = true;
+        continue;
+      }
+      // The byte a half-done write replaced.
+      if (!on_its_way || (replaced && here[i] != *replaced)) return false;
+    }
+    return true;
+  }
+
+ private:
+  BlockFile& file_;
+  const MoveRecord& record_;
+};
+
+}  // namespace
+
+FileProof ProveFile(BlockFile& file, const MoveRecord& record) {
+  if (!PlanFits(record)) return FileProof::PlanUnfit;
+  if (record.Earlier()) return FileProof::Unprovable;
+  const int index = record.active();
+  const MovePlan plan = record.plan(index);
+  const MoveProgress at = record.progress();
+  const bool finishing = at.flight == kFinishing;
+  const bool flying = at.flight == 0 || at.flight == 1;
+  const int64_t length = file.Length();
+  const bool resting = !flying && !finishing;
+  if (length != plan.length_during && !(length == plan.length_start && at.moved == 0 && resting) &&
+      !(length == plan.length_final && finishing)) {
+    return FileProof::NotAsLeft;
+  }
+  Checker check(file, record);
+  bool landed = false;
+  SlotTarget flight_target;
+  if (flying) {
+    flight_target = record.target(at.flight);
+    const std::optional<uint8_t> edge =
+        ReplacedAtEdge(record, plan, at.moved - flight_target.length, at.last);
+    if (!check.Block(at.flight, true, edge, nullptr, &landed)) return FileProof::NotAsLeft;
+  }
+  if ((at.last == 0 || at.last == 1) && at.last != at.flight &&
+      !check.Block(at.last, false, std::nullopt, flying ? &flight_target : nullptr, nullptr)) {
+    return FileProof::NotAsLeft;
+  }
+  const Witness moved = record.witness(index, WitnessKind::Moved);
+  uint8_t value = 0;
+  if (moved.kept && (!check.Byte(moved.offset, &value) || value != moved.value)) {
+    return FileProof::NotAsLeft;
+  }
+  const Witness unmoved = record.witness(index, WitnessKind::Unmoved);
+  const bool in_flight = flying && unmoved.offset >= flight_target.offset &&
+                         unmoved.offset < flight_target.offset + flight_target.length;
+  if (unmoved.kept && !in_flight && Unwritten(plan, at, unmoved.offset) &&
+      unmoved.offset < length) {
+    if (!check.Byte(unmoved.offset, &value)) return FileProof::NotAsLeft;
+    const bool written_last = finishing && plan.then_write && unmoved.offset == plan.then_offset;
+    if (value != unmoved.value && !(written_last && value == plan.then_byte)) {
+      return FileProof::NotAsLeft;
+    }
+  }
+  // The bytes a lengthening added stand as zero until the shift writes them.
+  if (resting && at.moved == 0 && length > plan.length_start &&
+      (!check.Byte(plan.length_start, &value) || value != 0)) {
+    return FileProof::NotAsLeft;
+  }
+  if (plan.after && length == plan.length_start && !moved.kept && !landed) {
+    return FileProof::MayBeBefore;
+  }
+  return FileProof::AsLeft;
+}
+
+}  // namespace vx
