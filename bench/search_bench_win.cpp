@@ -1,5 +1,5 @@
 // The search over a 1 GiB file for a pattern that is not in it, against a plain
-// forward read of the same file in the search's own blocks: the matching must
+// forward read of the same file in the search's largest reads: the matching must
 // cost little beyond the reading it cannot avoid. Measured twice: from the
 // page cache (the file read once first) and from the disk, with the system's
 // caches dropped before every run where this machine allows it.
@@ -70,7 +70,7 @@ void Print(const char* cache, const Figures& f) {
   std::printf("  plain read, 4096-byte blocks:      %6.2f GB/s  (%.0f ms, worst %.0f)\n",
               GigabytesPerSecond(f.small_reads.best), f.small_reads.best, f.small_reads.worst);
   std::printf("  plain read, %7lld-byte blocks:   %6.2f GB/s  (%.0f ms, worst %.0f)\n",
-              static_cast<long long>(vx::kSearchBlockSize), GigabytesPerSecond(f.reads.best),
+              static_cast<long long>(vx::kSearchLargestRead), GigabytesPerSecond(f.reads.best),
               f.reads.best, f.reads.worst);
   std::printf(
       "  search, absent 4-byte pattern:     %6.2f GB/s  (%.0f ms, worst %.0f, %lld progress "
@@ -111,7 +111,7 @@ int main() {
   Figures cached;
   for (int i = 0; i < kRounds; ++i) {
     cached.small_reads.Add(PlainReadMs(file, 4096));
-    cached.reads.Add(PlainReadMs(file, kSearchBlockSize));
+    cached.reads.Add(PlainReadMs(file, kSearchLargestRead));
     const FindRun run = TimedFind(file, pattern);
     cached.finds.Add(run.ms);
     cached.reports = run.reports;
@@ -124,7 +124,7 @@ int main() {
     dropped = bench::DropPageCache(folder);
     if (dropped) cold.small_reads.Add(PlainReadMs(file, 4096));
     dropped = dropped && bench::DropPageCache(folder);
-    if (dropped) cold.reads.Add(PlainReadMs(file, kSearchBlockSize));
+    if (dropped) cold.reads.Add(PlainReadMs(file, kSearchLargestRead));
     dropped = dropped && bench::DropPageCache(folder);
     if (dropped) {
       const FindRun run = TimedFind(file, pattern);
