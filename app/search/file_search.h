@@ -25,9 +25,9 @@ struct FindResult {
 
 // Candidate start offsets per block; progress is told after every block.
 inline constexpr int64_t kSearchBlockSize = int64_t{64} << 10;
-// A long search reads this many blocks' bytes at a time, where the system's
-// cost per read no longer counts; the reads before it are smaller, since a
-// Find next mostly stops close behind where it starts.
+// A long search reads this many bytes at a time, where the system's cost per
+// read no longer counts; its first read is one block and each next one twice
+// as large, since a Find next mostly stops close behind where it starts.
 inline constexpr int64_t kSearchLargestRead = int64_t{1} << 20;
 
 // The first exact match of `pattern` from `from` to the end of the file and,
