@@ -41,8 +41,7 @@ class CharWidths {
 // Draws the texts a line at a time: one call per run of texts on the same y in
 // the same colour, each character placed where its own call would have put it.
 // A call per cell costs several microseconds under Wine, a page has over a
-// thousand cells, a held arrow key repaints the page on every repeat, and a
-// printer's driver works through each call of a hundred-page job.
+// thousand cells, and a held arrow key repaints the page on every repeat.
 void DrawTextRuns(HDC dc, const std::vector<PageText>& texts) {
   std::vector<const PageText*> order;
   order.reserve(texts.size());
@@ -93,6 +92,20 @@ void DrawTextRuns(HDC dc, const std::vector<PageText>& texts) {
   }
 }
 
+// Each text at its own position, as a printer is told cell by cell.
+void DrawTextCells(HDC dc, const std::vector<PageText>& texts) {
+  COLORREF current = CLR_INVALID;
+  for (const PageText& t : texts) {
+    const COLORREF colour = ResolveColour(t.colour);
+    if (colour != current) {
+      SetTextColor(dc, colour);
+      current = colour;
+    }
+    const std::wstring chars = FromShiftJis(t.bytes);
+    ExtTextOutW(dc, t.x, t.y, 0, nullptr, chars.data(), static_cast<UINT>(chars.size()), nullptr);
+  }
+}
+
 void DrawLines(HDC dc, const std::vector<PageLine>& lines) {
   for (const PageLine& l : lines) {
     const Pen pen = MakePen(ResolveColour(l.colour));
@@ -104,7 +117,7 @@ void DrawLines(HDC dc, const std::vector<PageLine>& lines) {
 
 }  // namespace
 
-void ReplayPage(HDC dc, const DumpPage& page) {
+void ReplayPage(HDC dc, const DumpPage& page, TextCalls calls) {
   for (const PageBox& b : page.boxes) {
     const Brush brush = MakeBrush(ResolveColour(b.colour));
     RECT r{b.left, b.top, b.right, b.bottom};
@@ -114,7 +127,11 @@ void ReplayPage(HDC dc, const DumpPage& page) {
   if (!page.lines_over_texts) DrawLines(dc, page.lines);
   SetBkMode(dc, TRANSPARENT);
   SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
-  DrawTextRuns(dc, page.texts);
+  if (calls == TextCalls::PerCell) {
+    DrawTextCells(dc, page.texts);
+  } else {
+    DrawTextRuns(dc, page.texts);
+  }
   if (page.lines_over_texts) DrawLines(dc, page.lines);
 }
 

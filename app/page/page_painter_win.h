@@ -10,9 +10,11 @@
 
 namespace vx {
 
-// Draws the page's boxes, lines and texts with the font selected into `dc`:
-// the texts of a line of cells in one call, each character placed where a
-// call of its own would have put it.
-void ReplayPage(HDC dc, const DumpPage& page);
+// How the texts reach the device: a call per line of cells, each character
+// placed where its own call would have put it, or a positioned call per cell.
+enum class TextCalls { PerLine, PerCell };
+
+// Draws the page's boxes, lines and texts with the font selected into `dc`.
+void ReplayPage(HDC dc, const DumpPage& page, TextCalls calls = TextCalls::PerLine);
 
 }  // namespace vx

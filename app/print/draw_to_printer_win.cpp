@@ -71,7 +71,7 @@ void PrintPage(PrintedDocument& document, int32_t start, int32_t file_size) {
   }
   const Font font = PrinterFont(scale, BodyFontPoints(scale, settings.FontSize), dc);
   const Selection selected(dc, font.get());
-  ReplayPage(dc, ScaleToDevice(page.body, scale));
+  ReplayPage(dc, ScaleToDevice(page.body, scale), TextCalls::PerCell);
 }
 
 }  // namespace vx
