@@ -14,24 +14,29 @@ namespace {
 
 class BlockMatcher {
  public:
-  BlockMatcher(fs::File& file, std::span<const uint8_t> pattern)
-      : file_(file), pattern_(pattern), buffer_(kSearchBlockSize + pattern.size() - 1) {}
+  BlockMatcher(fs::File& file, std::span<const uint8_t> pattern) : file_(file), pattern_(pattern) {}
 
   // The first match starting in the block at `block` and ending before
-  // `end`, or none; false when the read failed.
+  // `end`, or none; false when a read failed.
   bool Match(int64_t block, int64_t end, std::optional<int64_t>& match) {
     match.reset();
     const int64_t tail = static_cast<int64_t>(pattern_.size()) - 1;
     const int64_t wanted = std::min<int64_t>(kSearchBlockSize, end - tail - block);
     if (wanted <= 0) return true;
-    const int64_t read = file_.ReadAt(block, buffer_.data(), static_cast<int64_t>(buffer_.size()));
-    if (read < 0) return false;
+    // The block's bytes and the pattern's length - 1 behind them, so that a
+    // match across the border to the next block is seen whole.
+    if (block < held_from_ || block + wanted + tail > held_from_ + asked_) {
+      if (!ReadFrom(block, std::max(wanted, read_size_) + tail)) return false;
+      read_size_ = std::min(2 * read_size_, kSearchLargestRead);
+    }
     // A file cut short meanwhile offers fewer whole candidates than its old
     // length promised.
-    const size_t count = static_cast<size_t>(std::clamp<int64_t>(read - tail, 0, wanted));
-    for (size_t i = NextCandidate(buffer_.data(), 0, count, pattern_); i < count;
-         i = NextCandidate(buffer_.data(), i + 1, count, pattern_)) {
-      if (std::memcmp(buffer_.data() + i, pattern_.data(), pattern_.size()) == 0) {
+    const int64_t offset = block - held_from_;
+    const size_t count = static_cast<size_t>(std::clamp<int64_t>(held_ - offset - tail, 0, wanted));
+    const uint8_t* data = buffer_.data() + offset;
+    for (size_t i = NextCandidate(data, 0, count, pattern_); i < count;
+         i = NextCandidate(data, i + 1, count, pattern_)) {
+      if (std::memcmp(data + i, pattern_.data(), pattern_.size()) == 0) {
         match = block + static_cast<int64_t>(i);
         return true;
       }
@@ -40,9 +45,26 @@ class BlockMatcher {
   }
 
  private:
+  bool ReadFrom(int64_t from, int64_t length) {
+    if (buffer_.size() < static_cast<size_t>(length)) buffer_.resize(static_cast<size_t>(length));
+    const int64_t read = file_.ReadAt(from, buffer_.data(), length);
+    if (read < 0) return false;
+    held_from_ = from;
+    asked_ = length;
+    held_ = read;
+    return true;
+  }
+
   fs::File& file_;
   std::span<const uint8_t> pattern_;
+  // The bytes of the last read, from held_from_ on: held_ of the asked_ it
+  // asked for (fewer at the end of the file). The blocks it covers are
+  // matched without reading again.
   std::vector<uint8_t> buffer_;
+  int64_t held_from_ = 0;
+  int64_t asked_ = 0;
+  int64_t held_ = 0;
+  int64_t read_size_ = kSearchBlockSize;
 };
 
 }  // namespace

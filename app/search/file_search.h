@@ -23,9 +23,12 @@ struct FindResult {
   bool operator==(const FindResult&) const = default;
 };
 
-// Candidate start offsets per block; a block is read with the pattern's
-// length - 1 bytes behind it, so a match across a border is seen whole.
-inline constexpr int32_t kSearchBlockSize = 4096;
+// Candidate start offsets per block; progress is told after every block.
+inline constexpr int64_t kSearchBlockSize = int64_t{64} << 10;
+// A long search reads this many bytes at a time, where the system's cost per
+// read no longer counts; its first read is one block and each next one twice
+// as large, since a Find next mostly stops close behind where it starts.
+inline constexpr int64_t kSearchLargestRead = int64_t{1} << 20;
 
 // The first exact match of `pattern` from `from` to the end of the file and,
 // failing that, the first one from the beginning that ends at or before the

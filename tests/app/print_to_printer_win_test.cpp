@@ -18,6 +18,7 @@
 #include "common/file_seam.h"
 #include "tests/app/main_window_fixture_win.h"
 #include "tests/support/test_platform.h"
+#include "tests/support/unix_side_win.h"
 
 namespace vx::test {
 namespace {
@@ -25,36 +26,10 @@ namespace {
 // The driver's settings sheet and a real job may take seconds on a busy machine.
 constexpr int kSlowDriverTicks = 3000;
 
-// Wine's own name for a Windows path on the Unix side; empty elsewhere.
-std::string UnixName(const std::wstring& windows_name) {
-  using ToUnix = char*(__cdecl*)(const wchar_t*);
-  const auto to_unix = reinterpret_cast<ToUnix>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name")));
-  if (!to_unix) return {};
-  char* name = to_unix(windows_name.c_str());
-  if (!name) return {};
-  std::string unix_name(name);
-  HeapFree(GetProcessHeap(), 0, name);
-  return unix_name;
-}
-
 std::wstring WindowsName(const std::string& unix_name) {
   std::wstring name = L"Z:" + FromShiftJis(unix_name);
   std::replace(name.begin(), name.end(), L'/', L'\\');
   return name;
-}
-
-// Starts a shell command line on the Unix side. Wine does not wait for a
-// Unix program nor hand on its exit code: what it makes is the answer.
-void StartUnix(const std::string& command) {
-  std::wstring line = L"/bin/sh -c \"" + FromShiftJis(command) + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  ASSERT_TRUE(CreateProcessW(L"Z:\\bin\\sh", line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                             nullptr, &startup, &process));
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
 }
 
 std::string ReadText(const std::wstring& name) {
@@ -184,7 +159,7 @@ void PrintToPrinterTest::OnThePdfPrinter() {
     const std::vector<std::wstring> names = our_pdfs();
     if (names.size() != 1 || polls++ % 50 != 0) return false;
     pdf_unix = folder + "/" + ToShiftJis(names[0]);
-    StartUnix("pdfinfo '" + pdf_unix + "' > '" + info + "' 2>/dev/null");
+    EXPECT_TRUE(StartUnix("pdfinfo '" + pdf_unix + "' > '" + info + "' 2>/dev/null"));
     return false;
   };
   ASSERT_TRUE(Eventually(three_pages, 60000)) << "no 3-page PDF in " << folder;
@@ -192,8 +167,8 @@ void PrintToPrinterTest::OnThePdfPrinter() {
   // Page 2 at the printer's own 300 dpi, without smoothing, so that every
   // device pixel stands where the job put it.
   const std::string prefix = UnixName(dir / L"page");
-  StartUnix("pdftoppm -r 300 -gray -aa no -aaVector no -f 2 -l 2 '" + pdf_unix + "' '" + prefix +
-            "'");
+  ASSERT_TRUE(StartUnix("pdftoppm -r 300 -gray -aa no -aaVector no -f 2 -l 2 '" + pdf_unix + "' '" +
+                        prefix + "'"));
   Grey page;
   ASSERT_TRUE(
       Eventually([&] { return !(page = ReadPgm(dir / L"page-2.pgm")).pixels.empty(); }, 30000));
