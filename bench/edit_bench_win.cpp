@@ -27,10 +27,12 @@
 #include "common/file_seam.h"
 #include "common/ui/message_pump_win.h"
 #include "tests/app/main_window_test_view_win.h"
+#include "tests/support/unix_side_win.h"
 
 namespace {
 
 using vx::bench::NowMs;
+using vx::test::UnixName;
 
 constexpr int64_t kMiB = int64_t{1} << 20;
 
@@ -92,19 +94,6 @@ double PowerSafeMoveMs(const std::wstring& name, const std::wstring& record_name
   record.Close();
   vx::fs::RemoveFile(record_name);
   return ms;
-}
-
-// Wine's own path translation; absent on Windows.
-std::string UnixName(const std::wstring& name) {
-  using Translate = char* (*)(const wchar_t*);
-  const auto translate = reinterpret_cast<Translate>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name")));
-  if (!translate) return {};
-  char* unix_name = translate(name.c_str());
-  if (!unix_name) return {};
-  std::string result(unix_name);
-  HeapFree(GetProcessHeap(), 0, unix_name);
-  return result;
 }
 
 // Runs a Unix program to its end through Wine; false when it cannot be run.
@@ -353,7 +342,11 @@ int main() {
   // pays for its own byte only.
   constexpr int kOverwrites = 50;
   double overwrite_ms = 0, overwrite_worst_ms = 0;
-  Settle();
+  // sync may return before the system has written everything back; the
+  // file's own flush waits for its pages.
+  if (!fs::OpenFile(big, false, fs::Share::ReadWrite).Flush()) {
+    std::printf("  the flush before the overwrites FAILED\n");
+  }
   for (int i = 0; i < kOverwrites; ++i) {
     start = NowMs();
     if (!big_file.Overwrite(int64_t{i} * 7919 * 4096 % (1024 * kMiB), static_cast<uint8_t>(i))) {
