@@ -14,4 +14,6 @@ std::wstring LowerCase(std::wstring_view text) {
   return out;
 }
 
+bool SameName(std::wstring_view a, std::wstring_view b) { return LowerCase(a) == LowerCase(b); }
+
 }  // namespace vx

@@ -10,5 +10,7 @@ namespace vx {
 
 wchar_t LowerChar(wchar_t c);
 std::wstring LowerCase(std::wstring_view text);
+// The same name but for the case of its letters.
+bool SameName(std::wstring_view a, std::wstring_view b);
 
 }  // namespace vx

@@ -11,10 +11,6 @@ namespace {
 constexpr wchar_t kRestoreSuffix[] = L".VXRestore";
 constexpr wchar_t kBackUpSuffix[] = L".VXPart";
 
-bool SameName(const std::wstring& a, const std::wstring& b) {
-  return LowerCase(a) == LowerCase(b);
-}
-
 }  // namespace
 
 std::wstring RestoreTempPath(const std::wstring& path) { return path + kRestoreSuffix; }

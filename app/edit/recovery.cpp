@@ -33,7 +33,7 @@ std::vector<std::wstring> RecordFolders() {
   for (const std::wstring& folder : all) {
     if (folder.empty()) continue;
     bool seen = false;
-    for (const std::wstring& kept : folders) seen = seen || LowerCase(kept) == LowerCase(folder);
+    for (const std::wstring& kept : folders) seen = seen || SameName(kept, folder);
     if (!seen) folders.push_back(folder);
   }
   return folders;
@@ -145,8 +145,6 @@ std::wstring HeldMessage(const std::wstring& name, const std::wstring& file) {
          name + L"\r\n" + t::kReadOnlyUntilRepaired;
 }
 
-bool SamePath(const std::wstring& a, const std::wstring& b) { return LowerCase(a) == LowerCase(b); }
-
 // What one left record came to; none when there was nothing to do or to
 // tell. `only_for` limits the repair to records of that file.
 std::optional<RepairReport> RepairRecord(const std::wstring& name, const std::wstring& only_for) {
@@ -162,7 +160,7 @@ std::optional<RepairReport> RepairRecord(const std::wstring& name, const std::ws
     fs::RemoveFile(name);
     return std::nullopt;
   }
-  if (!only_for.empty() && (!record.Whole() || !SamePath(record.path(), only_for))) {
+  if (!only_for.empty() && (!record.Whole() || !SameName(record.path(), only_for))) {
     return std::nullopt;
   }
   if (!record.Whole()) {
@@ -348,7 +346,7 @@ std::wstring SettlePendingRecords(const std::wstring& path) {
       continue;
     }
     const std::wstring file = HeldRecordFile(name);
-    if (file.empty() || SamePath(file, path)) return HeldMessage(name, file);
+    if (file.empty() || SameName(file, path)) return HeldMessage(name, file);
   }
   return {};
 }
