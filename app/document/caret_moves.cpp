@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/page/dump_page.h"
+
 namespace vx {
 namespace {
 
@@ -76,10 +78,21 @@ CaretPlace CaretAtOffset(const DisplaySettingsRecord& settings, int64_t scroll_m
   return {static_cast<int32_t>(offset % settings.BytesPerLine), static_cast<int32_t>(row), top};
 }
 
+CaretPlace CaretShowing(const DisplaySettingsRecord& settings, int64_t scroll_max,
+                        const CaretPlace& now, int64_t offset) {
+  const int64_t row = offset / settings.BytesPerLine - now.top;
+  if (row < 0 || row >= settings.LinesPerPage) return CaretAtOffset(settings, scroll_max, offset);
+  return {static_cast<int32_t>(offset % settings.BytesPerLine), static_cast<int32_t>(row), now.top};
+}
+
 PageCell PointToCell(const DisplaySettingsRecord& settings, double x, double y) {
-  return {CellIndex(x - settings.LeftMargin - settings.AddressWidth, settings.HexCellWidth,
-                    settings.BytesPerLine),
-          CellIndex(y - settings.TopMargin, settings.LineHeight, settings.LinesPerPage)};
+  int32_t column = CellIndex(x - HexColumnsLeft(settings), settings.HexCellWidth,
+                             settings.BytesPerLine);
+  if (column < 0) {
+    column = CellIndex(x - TextColumnsLeft(settings), settings.TextCellWidth,
+                       settings.BytesPerLine);
+  }
+  return {column, CellIndex(y - settings.TopMargin, settings.LineHeight, settings.LinesPerPage)};
 }
 
 int32_t KeyStep(int shift_mask) { return int32_t{1} << std::clamp(shift_mask, 0, 7); }

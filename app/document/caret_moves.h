@@ -38,8 +38,14 @@ std::optional<CaretPlace> MovedCaret(const DisplaySettingsRecord& settings, Care
 // ClampedCaret.
 CaretPlace CaretAtOffset(const DisplaySettingsRecord& settings, int64_t scroll_max, int64_t offset);
 
-// A cell of the page's hex column under a point of the page area; a column
-// or row outside the page is -1.
+// The caret on byte `offset`, the page left where it is when it shows that
+// byte's line, else as CaretAtOffset puts it: after a command the person
+// keeps looking at the same page where possible.
+CaretPlace CaretShowing(const DisplaySettingsRecord& settings, int64_t scroll_max,
+                        const CaretPlace& now, int64_t offset);
+
+// The cell of the page's hex or text column under a point of the page area,
+// by its column; a point beside both columns, or a row outside the page, is -1.
 struct PageCell {
   int32_t column = -1;
   int32_t row = -1;

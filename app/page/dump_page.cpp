@@ -1,5 +1,6 @@
 #include "app/page/dump_page.h"
 
+#include <algorithm>
 #include <cassert>
 
 #include "common/hex_digits.h"
@@ -79,7 +80,8 @@ int32_t PageByteCount(const DisplaySettingsRecord& settings) {
 
 DumpPage ComposePage(const DisplaySettingsRecord& settings, int64_t start,
                      std::span<const uint8_t> page_bytes, int64_t file_size,
-                     const ShiftJisTables& tables, PageMedium medium) {
+                     const ShiftJisTables& tables, PageMedium medium,
+                     const std::optional<ByteRange>& selected) {
   const int rows = settings.LinesPerPage;
   const int columns = settings.BytesPerLine;
   const int64_t cells = int64_t{rows} * columns;
@@ -103,6 +105,28 @@ DumpPage ComposePage(const DisplaySettingsRecord& settings, int64_t start,
                           settings.BackColors[colour_index(i)]});
   }
 
+  const int hex_left = HexColumnsLeft(settings);
+  const int text_left = TextColumnsLeft(settings);
+  // Seek positions (from 1) of the selection, clipped to the file.
+  const int64_t selected_from = selected ? selected->first + 1 : 0;
+  const int64_t selected_to = selected ? std::min(selected->last() + 1, file_size) : -1;
+  const auto is_selected = [&](int64_t p) { return p >= selected_from && p <= selected_to; };
+  for (int i = 0; selected && i < rows; ++i) {
+    const int64_t row_start = start + int64_t{i} * columns;
+    const int64_t from = std::max(row_start, selected_from);
+    const int64_t to = std::min(row_start + columns - 1, selected_to);
+    if (from > to) continue;
+    const int top = settings.TopMargin + i * settings.LineHeight;
+    const int bottom = top + settings.LineHeight;
+    const int first = static_cast<int>(from - row_start);
+    const int last = static_cast<int>(to - row_start);
+    page.boxes.push_back({hex_left + first * settings.HexCellWidth, top,
+                          hex_left + (last + 1) * settings.HexCellWidth, bottom, kSelectionColour});
+    page.boxes.push_back({text_left + first * settings.TextCellWidth, top,
+                          text_left + (last + 1) * settings.TextCellWidth, bottom,
+                          kSelectionColour});
+  }
+
   const bool printed = medium == PageMedium::Printer;
   page.lines_over_texts = printed;
   const int hex_shift = printed ? 0 : 2;
@@ -121,17 +145,16 @@ DumpPage ComposePage(const DisplaySettingsRecord& settings, int64_t start,
                           line_bottom, settings.SeparatorColor});
   }
 
-  const int hex_left = HexColumnsLeft(settings);
-  const int text_left = TextColumnsLeft(settings);
   const int64_t end_mark = file_size + 1;
   const int address_digits = AddressDigits(file_size);
   bool after_lead_byte = false;  // carried across rows: a pair may straddle them
   for (int i = 0; i < rows; ++i) {
     const int y = settings.TopMargin + i * settings.LineHeight;
-    const Colour colour = settings.ForeColors[colour_index(i)];
+    const Colour row_colour = settings.ForeColors[colour_index(i)];
     for (int j = 0; j < columns; ++j) {
       const int64_t k = int64_t{i} * columns + j;
       const int64_t p = start + k;
+      const Colour colour = is_selected(p) ? kSelectionTextColour : row_colour;
       const int hex_x = hex_left + j * settings.HexCellWidth;
       const int text_x = text_left + j * settings.TextCellWidth;
       if (p > file_size) {
@@ -152,7 +175,7 @@ DumpPage ComposePage(const DisplaySettingsRecord& settings, int64_t start,
         page.texts.push_back({text_x, y, colour, std::string(1, static_cast<char>(b))});
       }
     }
-    page.texts.push_back({settings.LeftMargin, y, colour,
+    page.texts.push_back({settings.LeftMargin, y, row_colour,
                           HexAddress(start + int64_t{i} * columns - 1, address_digits)});
   }
   return page;

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "app/document/selection.h"
+#include "app/settings/colour_choice.h"
 #include "app/settings/display_settings.h"
 #include "common/shift_jis_tables.h"
 
@@ -57,6 +59,11 @@ struct DumpPage {
 // keeps them 2 and 1 pixels further left, under the text.
 enum class PageMedium { Screen, Printer };
 
+// Selected bytes on the screen: the system's highlight and highlighted-text
+// colours (Windows' COLOR_HIGHLIGHT and COLOR_HIGHLIGHTTEXT), over the rows'.
+inline constexpr Colour kSelectionColour = SystemColour(13);
+inline constexpr Colour kSelectionTextColour = SystemColour(14);
+
 // round(twice / 2) to the nearest integer, halves to the even neighbour.
 int RoundHalfToEven(int twice);
 
@@ -85,8 +92,11 @@ int32_t PageByteCount(const DisplaySettingsRecord& settings);
 // PageByteCount(settings) bytes read from `start`, 0 behind the end of the file;
 // the end-of-file mark and the addresses' digits follow `file_size`, and
 // `settings` are expected to hold the address column WithAddressColumnFor it.
+// The `selected` bytes (zero-based offsets) have their hex and text cells
+// boxed in kSelectionColour and their texts in kSelectionTextColour.
 DumpPage ComposePage(const DisplaySettingsRecord& settings, int64_t start,
                      std::span<const uint8_t> page_bytes, int64_t file_size,
-                     const ShiftJisTables& tables, PageMedium medium = PageMedium::Screen);
+                     const ShiftJisTables& tables, PageMedium medium = PageMedium::Screen,
+                     const std::optional<ByteRange>& selected = std::nullopt);
 
 }  // namespace vx

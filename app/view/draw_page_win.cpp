@@ -14,14 +14,16 @@
 namespace vx {
 
 void DrawPage(HDC dc, const DisplaySettingsRecord& settings, const std::wstring& path,
-              int64_t start, std::vector<uint8_t>& page_bytes, int64_t file_size) {
+              int64_t start, std::vector<uint8_t>& page_bytes, int64_t file_size,
+              const std::optional<ByteRange>& selected) {
   std::vector<uint8_t> bytes(static_cast<size_t>(PageByteCount(settings)));
   if (EditedFile(path).Read(start - 1, bytes) == ReadResult::NotOpened) {
     ShowMessage(path + std::wstring(file_texts::kOpenFailed), MsgButtons::Ok, MsgIcon::None);
     return;
   }
   page_bytes = std::move(bytes);
-  ReplayPage(dc, ComposePage(settings, start, page_bytes, file_size, kShiftJisTables));
+  ReplayPage(dc, ComposePage(settings, start, page_bytes, file_size, kShiftJisTables,
+                              PageMedium::Screen, selected));
 }
 
 }  // namespace vx

@@ -3,9 +3,11 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "app/document/selection.h"
 #include "app/settings/display_settings_record.h"
 
 namespace vx {
@@ -14,7 +16,9 @@ namespace vx {
 // page and the byte behind it) and draws it on `dc` as `settings` lays it out (the
 // settings scaled for the screen). When the file cannot be
 // opened the user is told, and the DC and page_bytes keep what they had.
+// The `selected` bytes are drawn highlighted.
 void DrawPage(HDC dc, const DisplaySettingsRecord& settings, const std::wstring& path,
-              int64_t start, std::vector<uint8_t>& page_bytes, int64_t file_size);
+              int64_t start, std::vector<uint8_t>& page_bytes, int64_t file_size,
+              const std::optional<ByteRange>& selected);
 
 }  // namespace vx

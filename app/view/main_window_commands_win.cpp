@@ -35,6 +35,8 @@ std::wstring AskFileName(HWND owner, const wchar_t* title, bool shortcuts_as_fil
 }  // namespace
 
 int32_t MainWindow::OpenFile(const std::wstring& path) {
+  // A selection belongs to the file it was made in.
+  selection_.Clear();
   const OpenOutcome outcome = document_.Open(path);
   EnableUndoCommands();
   if (outcome != OpenOutcome::Opened) {
@@ -111,18 +113,22 @@ void MainWindow::OnNew() {
 
 void MainWindow::OnUndo() {
   if (!document_.Undo()) return;
+  // The step may have moved bytes: what was selected is elsewhere now.
+  selection_.Clear();
   OnFileChanged();
   page_view_.Redraw();
 }
 
 void MainWindow::OnRedo() {
   if (!document_.Redo()) return;
+  selection_.Clear();
   OnFileChanged();
   page_view_.Redraw();
 }
 
 void MainWindow::OnRestore() {
   if (!document_.Restore([] { LetSystemIn(); })) return;
+  selection_.Clear();
   ShowScrollRange();
   ShowFileStatus();
   page_view_.Redraw();

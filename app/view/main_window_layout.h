@@ -24,7 +24,9 @@ inline constexpr PixelRect kFourByteRect{176, 31, 100, 13};
 inline constexpr PixelRect kTwoByteRect{278, 31, 68, 13};
 inline constexpr PixelRect kOneByteRect{348, 31, 68, 13};
 inline constexpr PixelRect kBinaryRect{418, 31, 90, 13};
-inline constexpr int kPageTop = 52;
+// The selection line below the frame, as wide as the frame's labels.
+inline constexpr PixelRect kSelectionRect{8, 51, 500, 13};
+inline constexpr int kPageTop = 67;
 inline constexpr int kScrollBarWidth = 21;
 inline constexpr int kProgressCaptionWidth = 109;
 inline constexpr int kProgressBarWidth = 237;

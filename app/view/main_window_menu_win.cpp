@@ -1,8 +1,10 @@
 // The main window's menu bar, its shortcut keys, the enabling of its items
 // and the commands they send.
 #include <array>
+#include <initializer_list>
 #include <vector>
 
+#include "app/edit/clipboard_win.h"
 #include "app/view/main_window_win.h"
 #include "app/view/menu_commands.h"
 #include "app/view/menu_texts.h"
@@ -30,7 +32,8 @@ struct TopMenu {
 constexpr MenuItem kSeparator{nullptr, 0, true};
 
 // Undo and Redo follow the journal and Restore the backup file, from grayed.
-// Find comes with the Edit menu and Find Next follows the last search.
+// The range commands follow the selection and Paste the clipboard. Find
+// comes with the Edit menu and Find Next follows the last search.
 const std::array<TopMenu, 4>& MenuTree() {
   namespace t = menu_texts;
   static const std::array<TopMenu, 4> tree{{
@@ -43,6 +46,15 @@ const std::array<TopMenu, 4>& MenuTree() {
       {t::kEdit,
        {{t::kUndo, kUndo, false},
         {t::kRedo, kRedo, false},
+        kSeparator,
+        {t::kCut, kCut, false},
+        {t::kCopy, kCopy, false},
+        {t::kCopyAsText, kCopyAsText, false},
+        {t::kPaste, kPaste, false},
+        {t::kPasteOver, kPasteOver, false},
+        {t::kDeleteSelection, kDeleteSelection, false},
+        {t::kFill, kFill, false},
+        {t::kSelectAll, kSelectAll, true},
         kSeparator,
         {t::kRestore, kRestore, false},
         kSeparator,
@@ -58,8 +70,9 @@ const std::array<TopMenu, 4>& MenuTree() {
 }
 
 // Only commands that do something have a key. A key of a grayed item sends
-// nothing: the accelerator translation skips disabled menu items.
-constexpr std::array<ACCEL, 10> kShortcuts{{
+// nothing: the accelerator translation skips disabled menu items. Delete is
+// the page's own key: without a selection it deletes the caret's byte.
+constexpr std::array<ACCEL, 16> kShortcuts{{
     {FVIRTKEY | FCONTROL, 'O', kOpen},
     {FVIRTKEY | FCONTROL, 'N', kNew},
     {FVIRTKEY, VK_F5, kUndo},
@@ -70,6 +83,12 @@ constexpr std::array<ACCEL, 10> kShortcuts{{
     {FVIRTKEY, VK_F7, kSettings},
     {FVIRTKEY, VK_F1, kHelp},
     {FVIRTKEY | FCONTROL, 'V', kVersion},
+    {FVIRTKEY | FCONTROL, 'X', kCut},
+    {FVIRTKEY | FSHIFT, VK_DELETE, kCut},
+    {FVIRTKEY | FCONTROL, 'C', kCopy},
+    {FVIRTKEY | FCONTROL, VK_INSERT, kCopy},
+    {FVIRTKEY | FSHIFT, VK_INSERT, kPaste},
+    {FVIRTKEY | FCONTROL, 'A', kSelectAll},
 }};
 
 UINT EnabledFlag(bool on) { return MF_ENABLED | (on ? 0u : MF_GRAYED); }
@@ -112,6 +131,18 @@ void MainWindow::EnableUndoCommands() {
 
 void MainWindow::EnableRestore(bool on) {
   EnableMenuItem(GetMenu(hwnd()), kRestore, MF_BYCOMMAND | EnabledFlag(on));
+}
+
+void MainWindow::EnableRangeCommands() {
+  HMENU bar = GetMenu(hwnd());
+  const bool selected = document_.IsOpen() && selection_.Range(document_.size()).has_value();
+  for (const int id : {kCut, kCopy, kCopyAsText, kDeleteSelection, kFill}) {
+    EnableMenuItem(bar, static_cast<UINT>(id), MF_BYCOMMAND | EnabledFlag(selected));
+  }
+  const bool pastable = document_.IsOpen() && ClipboardHasPaste();
+  for (const int id : {kPaste, kPasteOver}) {
+    EnableMenuItem(bar, static_cast<UINT>(id), MF_BYCOMMAND | EnabledFlag(pastable));
+  }
 }
 
 void MainWindow::EnableFindNext(bool on) {
@@ -162,6 +193,30 @@ bool MainWindow::OnMenuCommand(int id) {
       return true;
     case kVersion:
       OnVersion();
+      return true;
+    case kCut:
+      OnCut();
+      return true;
+    case kCopy:
+      OnCopy();
+      return true;
+    case kCopyAsText:
+      OnCopyAsText();
+      return true;
+    case kPaste:
+      OnPaste();
+      return true;
+    case kPasteOver:
+      OnPasteOver();
+      return true;
+    case kDeleteSelection:
+      OnDeleteSelection();
+      return true;
+    case kFill:
+      OnFill();
+      return true;
+    case kSelectAll:
+      OnSelectAll();
       return true;
     default:
       return false;

@@ -2,6 +2,7 @@
 // the caret's address and values) and the progress area below it.
 #include <algorithm>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,15 @@ void MainWindow::OnPageDrawn() {
   // Most drawings leave the top line where it was, often after the bar moved it.
   if (scroll_bar_.Value() != document_.caret().top) scroll_bar_.SetValue(document_.caret().top);
   ShowCaretStatus();
+  ShowSelectionStatus();
+  EnableRangeCommands();
+}
+
+void MainWindow::ShowSelectionStatus() {
+  const std::optional<ByteRange> range =
+      document_.IsOpen() ? selection_.Range(document_.size()) : std::nullopt;
+  selection_label_.SetText(SelectionLabel(range, selection_.extending()));
+  UpdateWindow(selection_label_.hwnd());
 }
 
 void MainWindow::ShowCaretStatus() {
@@ -112,6 +122,9 @@ int MainWindow::PlaceStatusLabels() {
        widest_of({widest.binary, unread.binary})},
       dpi);
   const PixelRect frame = FrameRoundRow(kCaretFrameRect, kBinaryRect, caret_line.back(), dpi);
+  const std::vector<PixelRect> selection_line = LayOutLabelRow(
+      {kSelectionRect},
+      {widest_of({WidestSelectionLabel(digits), SelectionLabel(std::nullopt, true)})}, dpi);
   const Label* file_labels[] = {&file_name_label_, &size_label_};
   const Label* caret_labels[] = {&caret_address_label_, &four_byte_label_, &two_byte_label_,
                                  &one_byte_label_, &binary_label_};
@@ -121,7 +134,8 @@ int MainWindow::PlaceStatusLabels() {
   for (size_t i = 0; i < file_line.size(); ++i) place(file_labels[i]->hwnd(), file_line[i]);
   for (size_t i = 0; i < caret_line.size(); ++i) place(caret_labels[i]->hwnd(), caret_line[i]);
   place(caret_frame_.hwnd(), frame);
-  return std::max(file_line.back().right(), frame.right());
+  place(selection_label_.hwnd(), selection_line.back());
+  return std::max({file_line.back().right(), frame.right(), selection_line.back().right()});
 }
 
 std::wstring MainWindow::ShortFileName() const {

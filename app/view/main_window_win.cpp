@@ -34,6 +34,8 @@ void MainWindow::Create() {
   CreateBound(kClass, window);
   CreateControls();
   CreateMenus();
+  // Paste follows what the clipboard holds, whoever put it there.
+  AddClipboardFormatListener(hwnd());
   ApplySettings();
   if (OpenFile(StartFile) < 0 && !StartFile.empty()) {
     StartAborted = true;
@@ -52,12 +54,15 @@ void MainWindow::CreateControls() {
   two_byte_label_ = MakeLabel(site, {.rect = kTwoByteRect});
   one_byte_label_ = MakeLabel(site, {.rect = kOneByteRect});
   binary_label_ = MakeLabel(site, {.rect = kBinaryRect});
+  selection_label_ = MakeLabel(site, {.rect = kSelectionRect});
   caret_frame_ = MakeGroupFrame(
       site, {.caption = kFrameCaption, .rect = kCaretFrameRect, .more_style = WS_CLIPSIBLINGS});
   page_view_.Create(hwnd(), {{0, kPageTop, 100, 100}, kPageId},
                     {.drawn = [this] { OnPageDrawn(); },
                      .file_changed = [this] { OnFileChanged(); },
-                     .backup_made = [this] { EnableRestore(true); }});
+                     .backup_made = [this] { EnableRestore(true); },
+                     .delete_selection = [this] { OnDeleteSelection(); },
+                     .fill_selection = [this](uint8_t value) { FillSelection(value); }});
   scroll_bar_.Create(hwnd(), {{100, kPageTop, kScrollBarWidth, 100}, kScrollBarId});
   scroll_bar_.Scrolled = [this] {
     document_.ScrollTo(scroll_bar_.Value());
@@ -150,7 +155,7 @@ void MainWindow::OnDpiChanged(int dpi) {
   Font font = MakeFixedPitchFont(font_faces::kFixedPitch, kLabelFontPoints, dpi);
   for (const Control* label : std::initializer_list<const Control*>{
            &file_name_label_, &size_label_, &caret_address_label_, &four_byte_label_,
-           &two_byte_label_, &one_byte_label_, &binary_label_, &caret_frame_,
+           &two_byte_label_, &one_byte_label_, &binary_label_, &selection_label_, &caret_frame_,
            &progress_caption_label_}) {
     SetControlFont(label->hwnd(), font.get(), true);
   }
@@ -206,7 +211,11 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       // Ending the session now would leave the open file half-moved.
       return LettingSystemIn() ? FALSE : TRUE;
     case WM_DESTROY:
+      RemoveClipboardFormatListener(hwnd());
       if (ends_program_) PostQuitMessage(0);
+      return 0;
+    case WM_CLIPBOARDUPDATE:
+      EnableRangeCommands();
       return 0;
     case WM_SETFOCUS:
       // The keys belong to the page whenever a file is open.

@@ -13,9 +13,11 @@
 #include <optional>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 #include "app/controls/large_scroll_bar_win.h"
 #include "app/document/edited_document.h"
+#include "app/document/selection.h"
 #include "app/print/print_host.h"
 #include "app/search/search_host.h"
 #include "app/settings/settings_host.h"
@@ -105,6 +107,8 @@ class MainWindow : public FormWindow {
   void OnPageDrawn();
   void ShowFileStatus();
   void ShowCaretStatus();
+  // The selection's addresses and length, and whether F8 extends it.
+  void ShowSelectionStatus();
   // The status labels placed for this window's density, each as wide as its
   // widest text in the label font; the right edge of the widest line.
   int PlaceStatusLabels();
@@ -140,6 +144,9 @@ class MainWindow : public FormWindow {
   void EnableFileCommands(bool on);
   // Undo and Redo as the journal allows them; Restore as given.
   void EnableUndoCommands();
+  // Cut, Copy, Delete and Fill while bytes are selected; Paste while the
+  // clipboard holds bytes or a text.
+  void EnableRangeCommands();
   void EnableRestore(bool on);
   // The Find Next command, switched by the search state.
   void EnableFindNext(bool on);
@@ -159,10 +166,34 @@ class MainWindow : public FormWindow {
   void OnVersion();
   void OnFileDropped(HDROP drop);
 
+  // The range commands on the selection and the clipboard
+  // (main_window_range_win.cpp).
+  void OnCopy();
+  void OnCopyAsText();
+  void OnCut();
+  void OnPaste();
+  void OnPasteOver();
+  void OnDeleteSelection();
+  void OnFill();
+  void OnSelectAll();
+  // The selection put on the clipboard as bytes and hexadecimal text, or as
+  // the text column's text; false after the refusal or failure was shown.
+  bool CopySelection(bool as_text);
+  // The selected bytes overwritten with `value`, typed in the input window.
+  void FillSelection(uint8_t value);
+  // What Paste and Paste over take from the clipboard; none after the reason
+  // was shown.
+  std::optional<std::vector<uint8_t>> BytesToPaste();
+  // After a range command worked on the file: the selection goes where
+  // bytes moved, the caret stands on byte `caret`, and the page, the status
+  // and the commands show the file anew.
+  void AfterRangeCommand(bool worked_on, bool bytes_moved, int64_t caret);
+
   // Made before the controls that use them, so that they outlive them.
   Font label_font_;
 
   EditedDocument document_{ProgressReporter(), [this](bool on) { EnableFindNext(on); }};
+  ByteSelection selection_;
   Label file_name_label_;
   Label size_label_;
   GroupFrame caret_frame_;
@@ -171,8 +202,9 @@ class MainWindow : public FormWindow {
   Label two_byte_label_;
   Label one_byte_label_;
   Label binary_label_;
+  Label selection_label_;
   Label progress_caption_label_;
-  PageView page_view_{document_};
+  PageView page_view_{document_, selection_};
   LargeScrollBar scroll_bar_;
   ProgressBar progress_bar_;
 

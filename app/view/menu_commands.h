@@ -19,6 +19,14 @@ enum Id : int {
   kHelp,
   kVersion,
   kGoTo,
+  kCut,
+  kCopy,
+  kCopyAsText,
+  kPaste,
+  kPasteOver,
+  kDeleteSelection,
+  kFill,
+  kSelectAll,
 };
 
 }  // namespace vx::menu_commands

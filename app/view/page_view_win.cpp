@@ -64,7 +64,8 @@ void PageView::Redraw() {
     image_.Clear(GetSysColor(kEmptyPageColour));
   } else {
     const int64_t start = document_.caret().top * document_.PageSettings().BytesPerLine + 1;
-    DrawPage(image_.dc(), ScreenSettings(), document_.path(), start, page_bytes_, document_.size());
+    DrawPage(image_.dc(), ScreenSettings(), document_.path(), start, page_bytes_, document_.size(),
+             selection_.Range(document_.size()));
     // The input window follows the caret and always shows the byte under it.
     if (input_visible_) FitInput();
     DrawCaret();
@@ -96,12 +97,30 @@ void PageView::TakeKeys() {
 }
 
 void PageView::PlaceCaret(const CaretPlace& place) {
+  const int64_t from = document_.CaretOffset();
   document_.PlaceCaret(place);
+  FollowCaret(from);
   Redraw();
 }
 
 void PageView::MoveCaret(int32_t columns, int32_t rows) {
-  if (document_.MoveCaret(columns, rows)) Redraw();
+  const int64_t from = document_.CaretOffset();
+  if (!document_.MoveCaret(columns, rows)) return;
+  FollowCaret(from);
+  Redraw();
+}
+
+void PageView::FollowCaret(int64_t from) {
+  if (selection_.extending()) selection_.ExtendTo(from, document_.CaretOffset());
+}
+
+void PageView::OnEscape() {
+  if (input_visible_ || !(selection_.extending() || selection_.Range(document_.size()))) {
+    HideByteInput();
+    return;
+  }
+  selection_.Clear();
+  Redraw();
 }
 
 void PageView::OnKey(int key, int shift) {
@@ -112,20 +131,38 @@ void PageView::OnKey(int key, int shift) {
     case VK_RETURN:
       // A field with no digit to read writes nothing, so it asks for no backup.
       if (!input_visible_ || !TypedValue()) break;
+      if (asks_fill_value_) {
+        FillWithTypedValue();
+        break;
+      }
       if (!BeginChange()) break;
       EnterTypedValue();
       break;
     case VK_ESCAPE:
-      HideByteInput();
+      OnEscape();
+      break;
+    case VK_F8:
+      if (selection_.extending()) {
+        selection_.StopExtending();
+      } else {
+        selection_.StartExtending(document_.CaretOffset());
+      }
+      Redraw();
       break;
     case VK_SPACE:
       ShowInput();
       break;
     case VK_INSERT:
-      if (MayEditAtCaret()) AfterFileChange(document_.InsertAtCaret());
+      // With Shift or Ctrl it is a clipboard key, whether its command may act or not.
+      if (shift == 0 && MayEditAtCaret()) AfterFileChange(document_.InsertAtCaret());
       break;
     case VK_DELETE:
-      if (MayEditAtCaret()) AfterFileChange(document_.DeleteAtCaret());
+      if (shift != 0) break;
+      if (selection_.Range(document_.size()) && !input_visible_ && events_.delete_selection) {
+        events_.delete_selection();
+      } else if (MayEditAtCaret()) {
+        AfterFileChange(document_.DeleteAtCaret());
+      }
       break;
     case VK_PRIOR:
       PlaceCaret({caret.x, caret.y, PageUpTop(document_.PageSettings(), caret.top, step)});
@@ -166,6 +203,8 @@ bool PageView::MayEditAtCaret() { return BeginChange() && !input_visible_; }
 
 void PageView::AfterFileChange(bool worked_on) {
   if (!worked_on) return;
+  // The bytes moved: what was selected is elsewhere now.
+  selection_.Clear();
   if (events_.file_changed) events_.file_changed();
   Redraw();
 }
@@ -183,9 +222,15 @@ void PageView::ShowInput() {
   byte_input_.FocusField();
 }
 
+void PageView::AskFillValue() {
+  ShowInput();
+  asks_fill_value_ = true;
+}
+
 void PageView::HideByteInput() {
   const bool was_visible = input_visible_;
   input_visible_ = false;
+  asks_fill_value_ = false;
   ShowWindow(byte_input_.hwnd(), SW_HIDE);
   // The keys go back to the page, not to whatever the system activates next.
   if (was_visible && IsWindowEnabled(hwnd())) SetFocus(hwnd());
@@ -208,15 +253,28 @@ std::optional<int32_t> PageView::TypedValue() const {
   return ParseByteText(byte_input_.Value(), CurrentRadix());
 }
 
-void PageView::EnterTypedValue() {
+std::optional<uint8_t> PageView::TypedByte() const {
   const std::optional<int32_t> typed = TypedValue();
   // Nothing to read: nothing is written and the window stays as it is.
-  if (!typed) return;
+  if (!typed) return std::nullopt;
   if (*typed < 0 || *typed > 255) {
     ShowMessage(edit_texts::kOutOfRange, MsgButtons::Ok, MsgIcon::Critical);
-    return;
+    return std::nullopt;
   }
-  document_.OverwriteAtCaret(static_cast<uint8_t>(*typed));
+  return static_cast<uint8_t>(*typed);
+}
+
+void PageView::FillWithTypedValue() {
+  const std::optional<uint8_t> value = TypedByte();
+  if (!value) return;
+  HideByteInput();
+  if (events_.fill_selection) events_.fill_selection(*value);
+}
+
+void PageView::EnterTypedValue() {
+  const std::optional<uint8_t> typed = TypedByte();
+  if (!typed) return;
+  document_.OverwriteAtCaret(*typed);
   if (events_.file_changed) events_.file_changed();
   if (DisplaySettings.HideInputAfterEntry) HideByteInput();
   if (DisplaySettings.MoveAfterEntry) {
@@ -238,11 +296,36 @@ void PageView::OnDpiChanged(int dpi) {
   }
 }
 
-void PageView::OnMouse(LPARAM lp) {
+std::optional<CaretPlace> PageView::PlaceAt(LPARAM lp) const {
   const PageCell cell = PointToCell(ScreenSettings(), GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
-  if (cell.column >= 0 && cell.row >= 0) {
-    PlaceCaret({cell.column, cell.row, document_.caret().top});
+  if (cell.column < 0 || cell.row < 0) return std::nullopt;
+  return CaretPlace{cell.column, cell.row, document_.caret().top};
+}
+
+int64_t PageView::OffsetOf(const CaretPlace& place) const {
+  return (place.top + place.y) * document_.PageSettings().BytesPerLine + place.x;
+}
+
+void PageView::OnButtonDown(LPARAM lp, bool extend) {
+  const std::optional<CaretPlace> place = PlaceAt(lp);
+  if (!place) return;
+  if (extend) {
+    selection_.ExtendTo(document_.CaretOffset(), OffsetOf(*place));
+  } else {
+    selection_.Clear();
   }
+  PlaceCaret(*place);
+}
+
+void PageView::OnDrag(LPARAM lp) {
+  const std::optional<CaretPlace> place = PlaceAt(lp);
+  if (!place) return;
+  const int64_t from = document_.CaretOffset();
+  const int64_t to = OffsetOf(*place);
+  if (to == from) return;
+  // The selection reaches from the byte the button went down on.
+  selection_.ExtendTo(from, to);
+  PlaceCaret(*place);
 }
 
 void PageView::OnPaint() {
@@ -275,11 +358,11 @@ LRESULT PageView::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       SetFocus(hwnd());
       // Captured, so that a drag that leaves the page still ends here.
       SetCapture(hwnd());
-      OnMouse(lp);
+      OnButtonDown(lp, (wp & MK_SHIFT) != 0);
       return 0;
     case WM_MOUSEMOVE:
       if ((wp & MK_LBUTTON) == 0) break;
-      OnMouse(lp);
+      OnDrag(lp);
       return 0;
     case WM_LBUTTONUP:
       if (GetCapture() == hwnd()) ReleaseCapture();

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/document/edited_document.h"
+#include "app/document/selection.h"
 #include "app/edit/byte_input_window_win.h"
 #include "app/edit/input_host.h"
 #include "app/settings/display_settings_record.h"
@@ -31,9 +32,15 @@ class PageView : public Window, private InputHost {
     std::function<void()> file_changed;
     // The first change made a backup: it can be put back now.
     std::function<void()> backup_made;
+    // Delete pressed with bytes selected: the window's Delete command.
+    std::function<void()> delete_selection;
+    // The value typed for Fill, entered.
+    std::function<void(uint8_t)> fill_selection;
   };
 
-  explicit PageView(EditedDocument& document) : document_(document) {}
+  // The page shows and changes `selection`: the mouse and F8 select.
+  PageView(EditedDocument& document, ByteSelection& selection)
+      : document_(document), selection_(selection) {}
 
   // The page, disabled until a file is open, and the byte input window over it.
   bool Create(HWND parent, const ChildArgs& args, Events events);
@@ -60,6 +67,9 @@ class PageView : public Window, private InputHost {
   // closed with the program, and moved along to a new density.
   void FitInputToRadix();
   void HideByteInput() override;
+  // The input window over the caret for Fill's value: Enter fills the
+  // selection with it rather than writing it at the caret.
+  void AskFillValue();
   void CloseInput() { byte_input_.Close(); }
   void OnDpiChanged(int dpi);
 
@@ -75,9 +85,18 @@ class PageView : public Window, private InputHost {
   // caret, the mouse and the input window all place cells by them.
   DisplaySettingsRecord ScreenSettings() const;
   void OnPaint();
-  void OnMouse(LPARAM lp);
+  // The left button pressed (`extend`: with Shift) or dragged over the page.
+  void OnButtonDown(LPARAM lp, bool extend);
+  void OnDrag(LPARAM lp);
+  // The caret's place at a point of the page; none beside the columns.
+  std::optional<CaretPlace> PlaceAt(LPARAM lp) const;
+  int64_t OffsetOf(const CaretPlace& place) const;
   void DrawCaret();
   void MoveCaret(int32_t columns, int32_t rows);
+  // After the caret moved from byte `from`: F8's selecting follows it.
+  void FollowCaret(int64_t from);
+  // Escape: the input window goes, or else the selection.
+  void OnEscape();
   // The step before an editing key's change: false when it must not go ahead.
   bool BeginChange();
   bool MayEditAtCaret();
@@ -92,8 +111,12 @@ class PageView : public Window, private InputHost {
   // Nothing when the field holds no digit to read.
   std::optional<int32_t> TypedValue() const;
   void EnterTypedValue();
+  void FillWithTypedValue();
+  // The typed value when it fits a byte; the refusal shown when it does not.
+  std::optional<uint8_t> TypedByte() const;
 
   EditedDocument& document_;
+  ByteSelection& selection_;
   Events events_;
   OffscreenImage image_;
   Font font_;
@@ -101,6 +124,8 @@ class PageView : public Window, private InputHost {
   // Whether the byte input window refuses the next typed character.
   bool reject_next_char_ = false;
   bool input_visible_ = false;
+  // Whether the input window shown asks for Fill's value.
+  bool asks_fill_value_ = false;
   ByteInputWindow byte_input_{*this};
 };
 

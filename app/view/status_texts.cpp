@@ -113,6 +113,39 @@ CaretStatusTexts UnreadCaretStatus() {
           std::wstring(kUnreadBinaryLabel)};
 }
 
+namespace {
+
+// "10 (16)": the number in hexadecimal, then in decimal.
+std::wstring BothRadixes(int64_t value) {
+  return Join(HexText(static_cast<uint64_t>(value)), kSelectionDecimalOpen,
+              std::to_wstring(value), kSelectionDecimalClose);
+}
+
+std::wstring ExtendingLead(bool extending) {
+  return std::wstring(extending ? kExtendingPrefix : std::wstring_view());
+}
+
+std::wstring SelectionText(int64_t first, int64_t last, int64_t length, bool extending) {
+  return Join(ExtendingLead(extending), kSelectionPrefix, HexText(static_cast<uint64_t>(first)),
+              kSelectionTo, HexText(static_cast<uint64_t>(last)), kSelectionDecimalOpen,
+              std::to_wstring(first), kSelectionTo, std::to_wstring(last),
+              kSelectionDecimalClose, kSelectionLengthPrefix, BothRadixes(length));
+}
+
+}  // namespace
+
+std::wstring SelectionLabel(const std::optional<ByteRange>& range, bool extending) {
+  if (!range) return Join(ExtendingLead(extending), kNoSelectionLabel);
+  return SelectionText(range->first, range->last(), range->length, extending);
+}
+
+std::wstring WidestSelectionLabel(int address_digits) {
+  // Every number with the most digits the file's addresses allow: the label
+  // is fixed pitch, so no real selection comes out wider.
+  const int64_t largest = LargestSize(address_digits);
+  return SelectionText(largest - 1, largest - 1, largest, true);
+}
+
 CaretStatusTexts WidestCaretStatus(int address_digits) {
   return CaretStatus(LargestSize(address_digits) - 1, {0xFF, 0xFF, 0xFF, 0xFF}, 0xFF);
 }

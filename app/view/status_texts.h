@@ -4,8 +4,11 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "app/document/selection.h"
 
 namespace vx {
 
@@ -41,5 +44,13 @@ CaretStatusTexts UnreadCaretStatus();
 // largest file whose addresses have `address_digits` digits, and every bit of
 // the bytes set.
 CaretStatusTexts WidestCaretStatus(int address_digits);
+
+// The selection line: the selected bytes' first and last address and their
+// length, each in hexadecimal and in decimal, or dashes without a selection;
+// while `extending` (F8), it says so first.
+std::wstring SelectionLabel(const std::optional<ByteRange>& range, bool extending);
+// The widest selection line of a file whose addresses have `address_digits`
+// digits.
+std::wstring WidestSelectionLabel(int address_digits);
 
 }  // namespace vx

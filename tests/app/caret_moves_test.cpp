@@ -96,14 +96,17 @@ TEST_F(CaretMoves, OffsetsAndStepsPastThirtyTwoBits) {
   }
 }
 
-TEST_F(CaretMoves, PointSelectsOnlyHexCells) {
+TEST_F(CaretMoves, PointSelectsHexAndTextCells) {
   // The hex column starts at x = 84, the first line at y = 2.
   EXPECT_EQ(PointToCell(s, 84, 2), (PageCell{0, 0}));
   EXPECT_EQ(PointToCell(s, 84 + 18 * 15 + 17, 2 + 12 * 31 + 11), (PageCell{15, 31}));
   EXPECT_EQ(PointToCell(s, 101.6, 14), (PageCell{1, 1}));  // rounded to 102 first
   EXPECT_EQ(PointToCell(s, 83, 50).column, -1);            // the address column
   EXPECT_EQ(PointToCell(s, 84 + 18 * 16, 50).column, -1);  // the gap
-  EXPECT_EQ(PointToCell(s, 400, 50).column, -1);           // the text column
+  // The text column starts at x = 388, 8 pixels a cell.
+  EXPECT_EQ(PointToCell(s, 400, 50), (PageCell{1, 4}));
+  EXPECT_EQ(PointToCell(s, 388 + 8 * 15 + 7, 2), (PageCell{15, 0}));
+  EXPECT_EQ(PointToCell(s, 388 + 8 * 16, 50).column, -1);  // right of it
   EXPECT_EQ(PointToCell(s, 90, 1).row, -1);
   EXPECT_EQ(PointToCell(s, 90, 2 + 12 * 32).row, -1);
 }
@@ -125,6 +128,15 @@ TEST_F(CaretMoves, RejectNextCharFollowsTheRadix) {
   EXPECT_TRUE(RejectsNextChar('2', kBinary));
   EXPECT_TRUE(RejectsNextChar(kVkNumPad7, kBinary));
   EXPECT_FALSE(RejectsNextChar(kVkNumPad7, kHex));
+}
+
+TEST_F(CaretMoves, AfterACommandThePageStaysWhereItShowsTheCaretsByte) {
+  const CaretPlace now{3, 5, 10};  // lines 10 to 41 on the page
+  EXPECT_EQ(CaretShowing(s, 1000, now, 10 * 16), (CaretPlace{0, 0, 10}));
+  EXPECT_EQ(CaretShowing(s, 1000, now, 41 * 16 + 15), (CaretPlace{15, 31, 10}));
+  // Off the page: its line at the top, as the go-to window puts it.
+  EXPECT_EQ(CaretShowing(s, 1000, now, 42 * 16 + 1), CaretAtOffset(s, 1000, 42 * 16 + 1));
+  EXPECT_EQ(CaretShowing(s, 1000, now, 9 * 16 + 15), CaretAtOffset(s, 1000, 9 * 16 + 15));
 }
 
 }  // namespace

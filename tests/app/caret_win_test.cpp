@@ -146,8 +146,8 @@ TEST_F(CaretWindowTest, MouseButtonPlacesAndDragsTheCaret) {
   SendMessageW(page(), WM_MOUSEMOVE, MK_LBUTTON, CellPoint(7, 3));
   ExpectCaret(7, 3, 0);
   EXPECT_TRUE(BarsAt(7, 3));
-  // Off the hex column the drag leaves the caret where it is.
-  SendMessageW(page(), WM_MOUSEMOVE, MK_LBUTTON, Point(400, 40));
+  // Between the columns the drag leaves the caret where it is.
+  SendMessageW(page(), WM_MOUSEMOVE, MK_LBUTTON, Point(380, 40));
   ExpectCaret(7, 3, 0);
   SendMessageW(page(), WM_LBUTTONUP, 0, CellPoint(7, 3));
   EXPECT_EQ(GetCapture(), nullptr);
@@ -155,10 +155,10 @@ TEST_F(CaretWindowTest, MouseButtonPlacesAndDragsTheCaret) {
   ExpectCaret(7, 3, 0);
 }
 
-TEST_F(CaretWindowTest, ClicksOutsideTheHexColumnAreIgnored) {
+TEST_F(CaretWindowTest, ClicksBesideTheColumnsAreIgnored) {
   StartOn(CountingBytes(kFileSize));
   view().PlaceCaret(4, 4, 10);
-  for (LPARAM p : {Point(40, 30), Point(390, 30), Point(100, 1), Point(100, 2 + 12 * 32)}) {
+  for (LPARAM p : {Point(40, 30), Point(380, 30), Point(100, 1), Point(100, 2 + 12 * 32)}) {
     SendMessageW(page(), WM_LBUTTONDOWN, MK_LBUTTON, p);
     SendMessageW(page(), WM_LBUTTONUP, 0, p);
     ExpectCaret(4, 4, 10);

@@ -269,5 +269,45 @@ TEST_F(DumpPageTest, AddressesGrowByTheDigitsTheLastPositionNeeds) {
   EXPECT_EQ(Address(last, 31), "        ");
 }
 
+TEST_F(DumpPageTest, SelectedCellsAreBoxedAndTheirTextsHighlightedInBothColumns) {
+  // Bytes 20 to 49 (rows 1 to 3 of a page from the start), in a file of 40:
+  // the selection is cut at the file's end.
+  SetPage(1, 40);
+  const DumpPage page = ComposePage(s_, start_, bytes_, file_size_, tables_, PageMedium::Screen,
+                                    ByteRange{20, 30});
+  std::vector<PageBox> boxes;
+  for (const PageBox& b : page.boxes) {
+    if (b.colour == kSelectionColour) boxes.push_back(b);
+  }
+  const auto hex_x = [&](int column) { return HexColumnsLeft(s_) + column * s_.HexCellWidth; };
+  const auto text_x = [&](int column) { return TextColumnsLeft(s_) + column * s_.TextCellWidth; };
+  const std::vector<PageBox> expected{
+      {hex_x(4), RowY(1), hex_x(16), RowY(2), kSelectionColour},
+      {text_x(4), RowY(1), text_x(16), RowY(2), kSelectionColour},
+      {hex_x(0), RowY(2), hex_x(8), RowY(3), kSelectionColour},
+      {text_x(0), RowY(2), text_x(8), RowY(3), kSelectionColour},
+  };
+  EXPECT_EQ(boxes, expected);
+  // Drawn over the rows' backgrounds.
+  EXPECT_EQ(page.boxes.front().colour, s_.BackColors[0]);
+  const auto colour_at = [&](int x, int y) {
+    for (const PageText& t : page.texts) {
+      if (t.x == x && t.y == y) return t.colour;
+    }
+    return Colour{1};
+  };
+  EXPECT_EQ(colour_at(hex_x(4), RowY(1)), kSelectionTextColour);
+  EXPECT_EQ(colour_at(text_x(7), RowY(2)), kSelectionTextColour);
+  EXPECT_EQ(colour_at(hex_x(3), RowY(1)), s_.ForeColors[1]);
+  EXPECT_EQ(colour_at(hex_x(8), RowY(2)), s_.ForeColors[2]);  // behind the end
+  EXPECT_EQ(colour_at(s_.LeftMargin, RowY(1)), s_.ForeColors[1]);  // the address
+  // Without a selection, and on paper, nothing is highlighted.
+  for (const DumpPage& plain : {Compose(), ComposePage(s_, start_, bytes_, file_size_, tables_,
+                                                       PageMedium::Printer)}) {
+    for (const PageBox& b : plain.boxes) EXPECT_NE(b.colour, kSelectionColour);
+    for (const PageText& t : plain.texts) EXPECT_NE(t.colour, kSelectionTextColour);
+  }
+}
+
 }  // namespace
 }  // namespace vx

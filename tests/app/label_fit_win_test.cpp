@@ -24,8 +24,8 @@ class MainWindowLabelFitTest : public MainWindowTest, public ::testing::WithPara
 
 // Each status label shows its widest value whole, beside its neighbours and
 // inside the window: the last address of the largest file the layout was
-// made for, every bit set; the same below 4 GiB and at 1 TiB, whose labels
-// and page grow with its digits.
+// made for, every bit set, and the whole file selected; the same below 4 GiB
+// and at 1 TiB, whose labels and page grow with its digits.
 TEST_P(MainWindowLabelFitTest, StatusLabelsHoldTheirWidestValues) {
   StartAtDensity(L"");
   EXPECT_EQ(LayoutFaults(form->hwnd()), L"");
@@ -51,6 +51,10 @@ TEST_P(MainWindowLabelFitTest, StatusLabelsHoldTheirWidestValues) {
     EXPECT_EQ(ControlText(view().four_byte_label()), L"4Byte:4294967295");
     EXPECT_EQ(ControlText(view().two_byte_label()), L"2Byte:65535");
     EXPECT_EQ(ControlText(view().binary_label()), L"２進: 11111111");
+    // The whole file selected while F8 selects: the selection line's widest.
+    PageKey(VK_F8);
+    Choose(menu_commands::kSelectAll);
+    EXPECT_EQ(ControlText(view().selection_label()).rfind(L"[F8 範囲選択中] 選択: 0-", 0), 0u);
     EXPECT_EQ(LayoutFaults(form->hwnd()), L"");
     form.reset();
     fs::RemoveFile(path);

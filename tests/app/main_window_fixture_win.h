@@ -66,18 +66,21 @@ class MainWindowTest : public ::testing::Test {
     PumpMessages();
   }
 
-  // A shortcut key, with or without Ctrl, through the main window's
+  // A shortcut key, with or without Ctrl or Shift, through the main window's
   // accelerator table as the program's message loop translates it; whether
   // the table took the key.
-  bool Shortcut(WPARAM key, bool control = false) {
+  bool Shortcut(WPARAM key, bool control = false, bool shift = false) {
     BYTE keys[256];
     GetKeyboardState(keys);
     const BYTE old_control = keys[VK_CONTROL];
+    const BYTE old_shift = keys[VK_SHIFT];
     keys[VK_CONTROL] = control ? 0x80 : 0;
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
     SetKeyboardState(keys);
     MSG msg{page(), WM_KEYDOWN, key, 1, 0, {}};
     const bool translated = TranslateAcceleratorW(form->hwnd(), form->Accelerators(), &msg) != 0;
     keys[VK_CONTROL] = old_control;
+    keys[VK_SHIFT] = old_shift;
     SetKeyboardState(keys);
     PumpMessages();
     return translated;

@@ -34,6 +34,9 @@ class MainWindowTestView {
   std::wstring print_header_name() const { return window_.PrintHeaderName(); }
   bool refuses_next_character() const { return window_.page_view_.reject_next_char_; }
   bool input_visible() const { return window_.page_view_.input_visible_; }
+  std::optional<ByteRange> selected() const {
+    return window_.selection_.Range(window_.document_.size());
+  }
 
   // Controls, by their roles.
   HWND file_name_label() const { return window_.file_name_label_.hwnd(); }
@@ -43,6 +46,7 @@ class MainWindowTestView {
   HWND two_byte_label() const { return window_.two_byte_label_.hwnd(); }
   HWND one_byte_label() const { return window_.one_byte_label_.hwnd(); }
   HWND binary_label() const { return window_.binary_label_.hwnd(); }
+  HWND selection_label() const { return window_.selection_label_.hwnd(); }
   HWND progress_caption_label() const { return window_.progress_caption_label_.hwnd(); }
   PageView& page_view() { return window_.page_view_; }
   ProgressBar& progress_bar() { return window_.progress_bar_; }

@@ -57,7 +57,8 @@ TEST_F(MainWindowTest, WindowIsLaidOutFromTheSettings) {
   MapWindowPoints(HWND_DESKTOP, form->hwnd(), reinterpret_cast<POINT*>(&progress), 2);
   EXPECT_EQ(client.right, progress.right + 8);
   EXPECT_EQ(client.bottom, progress.bottom + 8);
-  EXPECT_EQ(progress.top, 52 + 390 + 4);
+  // Below the status lines and the selection line, the page, then 4 pixels.
+  EXPECT_EQ(progress.top, 67 + 390 + 4);
 }
 
 TEST_F(MainWindowTest, WithoutAFileThePageIsEmptyAndLabelsDashed) {

@@ -73,6 +73,15 @@ TEST_F(MenuTest, MenuTreeHasItsCaptionsSeparatorsShortcutTextsAndCommands) {
        {L"アンドゥ(&U)\tF5", kUndo},
        {L"リドゥ(&R)\tF6", kRedo},
        {L"-"},
+       {L"切り取り(&T)\tCtrl+X", kCut},
+       {L"コピー(&C)\tCtrl+C", kCopy},
+       {L"テキストとしてコピー(&X)", kCopyAsText},
+       {L"貼り付け(&V)\tShift+Ins", kPaste},
+       {L"上書き貼り付け(&O)", kPasteOver},
+       {L"削除(&D)\tDel", kDeleteSelection},
+       {L"塗りつぶし(&L)", kFill},
+       {L"すべて選択(&A)\tCtrl+A", kSelectAll},
+       {L"-"},
        {L"復元(&P)", kRestore},
        {L"-"},
        {L"検索(&F)\tCtrl+F", kFind},
@@ -90,6 +99,15 @@ TEST_F(MenuTest, MenuTreeHasItsCaptionsSeparatorsShortcutTextsAndCommands) {
   for (int top = 0; top < 4; ++top) {
     EXPECT_EQ(Caption(Bar(), top), tree[top][0].caption);
     HMENU popup = Popup(top);
+    // Each mnemonic picks one item of its menu.
+    std::wstring mnemonics;
+    for (int pos = 0; pos < GetMenuItemCount(popup); ++pos) {
+      const std::wstring caption = Caption(popup, pos);
+      const size_t amp = caption.find(L'&');
+      if (amp == std::wstring::npos) continue;
+      EXPECT_EQ(mnemonics.find(caption[amp + 1]), std::wstring::npos) << caption;
+      mnemonics += caption[amp + 1];
+    }
     ASSERT_EQ(GetMenuItemCount(popup), static_cast<int>(tree[top].size()) - 1) << top;
     for (int pos = 0; pos + 1 < static_cast<int>(tree[top].size()); ++pos) {
       const Item& item = tree[top][pos + 1];
@@ -137,7 +155,7 @@ TEST_F(MenuTest, ShortcutKeysGoToTheirMenuItems) {
   ASSERT_NE(table, nullptr);
   ACCEL keys[16];
   const int n = CopyAcceleratorTableW(table, keys, 16);
-  ASSERT_EQ(n, 10);
+  ASSERT_EQ(n, 16);
   auto command_of = [&](BYTE virt, WORD key) {
     for (int i = 0; i < n; ++i) {
       if ((keys[i].fVirt & ~FNOINVERT) == virt && keys[i].key == key) return UINT{keys[i].cmd};
@@ -148,9 +166,15 @@ TEST_F(MenuTest, ShortcutKeysGoToTheirMenuItems) {
   EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'N'), GetMenuItemID(Popup(0), 2));
   EXPECT_EQ(command_of(FVIRTKEY, VK_F5), GetMenuItemID(Popup(1), 0));
   EXPECT_EQ(command_of(FVIRTKEY, VK_F6), GetMenuItemID(Popup(1), 1));
-  EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'F'), GetMenuItemID(Popup(1), 5));
-  EXPECT_EQ(command_of(FVIRTKEY, VK_F3), GetMenuItemID(Popup(1), 6));
-  EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'G'), GetMenuItemID(Popup(1), 7));
+  EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'X'), GetMenuItemID(Popup(1), 3));
+  EXPECT_EQ(command_of(FVIRTKEY | FSHIFT, VK_DELETE), GetMenuItemID(Popup(1), 3));
+  EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'C'), GetMenuItemID(Popup(1), 4));
+  EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, VK_INSERT), GetMenuItemID(Popup(1), 4));
+  EXPECT_EQ(command_of(FVIRTKEY | FSHIFT, VK_INSERT), GetMenuItemID(Popup(1), 6));
+  EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'A'), GetMenuItemID(Popup(1), 10));
+  EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'F'), GetMenuItemID(Popup(1), 14));
+  EXPECT_EQ(command_of(FVIRTKEY, VK_F3), GetMenuItemID(Popup(1), 15));
+  EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'G'), GetMenuItemID(Popup(1), 16));
   EXPECT_EQ(command_of(FVIRTKEY, VK_F7), GetMenuItemID(Popup(2), 0));
   EXPECT_EQ(command_of(FVIRTKEY, VK_F1), GetMenuItemID(Popup(3), 0));
   EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'V'), GetMenuItemID(Popup(3), 2));

@@ -100,7 +100,9 @@ TEST(HelpPages, NameEveryMenuCommandWithItsShortcutInOneRow) {
     rows.push_back(m->str());
   }
   for (const wchar_t* caption :
-       {t::kFile, t::kOpen, t::kNew, t::kExit, t::kEdit, t::kUndo, t::kRedo, t::kRestore, t::kFind,
+       {t::kFile, t::kOpen, t::kNew, t::kExit, t::kEdit, t::kUndo, t::kRedo, t::kCut, t::kCopy,
+        t::kCopyAsText, t::kPaste, t::kPasteOver, t::kDeleteSelection, t::kFill, t::kSelectAll,
+        t::kRestore, t::kFind,
         t::kFindNext, t::kGoTo, t::kRefresh, t::kTools, t::kSettings, t::kPrint, t::kHelp,
         t::kHelpItem, t::kVersion}) {
     // As the menu shows it: "&" marks the underlined letter, a tab the key.

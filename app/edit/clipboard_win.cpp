@@ -1,0 +1,184 @@
+#include "app/edit/clipboard_win.h"
+
+#include <algorithm>
+#include <cstring>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "app/edit/column_text.h"
+#include "app/edit/range_texts.h"
+
+namespace vx {
+namespace {
+
+// Blocks of a copy: large enough that the reads cost little, small enough
+// that nothing beside the clipboard's own copy grows with the range.
+constexpr int64_t kCopyBlock = 64 * 1024;
+// Another program may hold the clipboard for a moment.
+constexpr int kOpenTries = 10;
+constexpr DWORD kOpenPauseMs = 20;
+
+UINT BytesFormat() {
+  static const UINT format = RegisterClipboardFormatW(range_texts::kClipboardFormat);
+  return format;
+}
+
+class OpenedClipboard {
+ public:
+  explicit OpenedClipboard(HWND owner) {
+    for (int i = 0; i < kOpenTries && !open_; ++i) {
+      open_ = OpenClipboard(owner) != FALSE;
+      if (!open_) Sleep(kOpenPauseMs);
+    }
+  }
+  ~OpenedClipboard() {
+    if (open_) CloseClipboard();
+  }
+  OpenedClipboard(const OpenedClipboard&) = delete;
+  OpenedClipboard& operator=(const OpenedClipboard&) = delete;
+  explicit operator bool() const { return open_; }
+
+ private:
+  bool open_ = false;
+};
+
+// Movable global memory for the clipboard, freed unless the clipboard took it.
+class ClipMemory {
+ public:
+  explicit ClipMemory(size_t size) : memory_(GlobalAlloc(GMEM_MOVEABLE, size)) {}
+  ~ClipMemory() {
+    if (memory_) GlobalFree(memory_);
+  }
+  ClipMemory(const ClipMemory&) = delete;
+  ClipMemory& operator=(const ClipMemory&) = delete;
+  explicit operator bool() const { return memory_ != nullptr; }
+  void* Lock() { return GlobalLock(memory_); }
+  void Unlock() { GlobalUnlock(memory_); }
+  // Given to the clipboard, which frees it from now on.
+  bool PutAs(UINT format) {
+    if (!SetClipboardData(format, memory_)) return false;
+    memory_ = nullptr;
+    return true;
+  }
+
+ private:
+  HGLOBAL memory_;
+};
+
+// Calls `take` with each block of `range` in order; false when a read fails.
+template <typename Take>
+bool ReadBlocks(const EditedFile& file, const ByteRange& range, Take take) {
+  fs::File handle = file.Open();
+  if (!handle) return false;
+  std::vector<uint8_t> block(static_cast<size_t>(std::min(kCopyBlock, range.length)));
+  for (int64_t done = 0; done < range.length;) {
+    const int64_t count = std::min<int64_t>(kCopyBlock, range.length - done);
+    if (handle.ReadAt(range.first + done, block.data(), count) != count) return false;
+    take(std::span<const uint8_t>(block.data(), static_cast<size_t>(count)), done);
+    done += count;
+  }
+  return true;
+}
+
+// The program's format: the length, then the bytes.
+bool PutRawBytes(const EditedFile& file, const ByteRange& range) {
+  const uint64_t length = static_cast<uint64_t>(range.length);
+  ClipMemory memory(sizeof length + static_cast<size_t>(range.length));
+  if (!memory) return false;
+  auto* at = static_cast<uint8_t*>(memory.Lock());
+  std::memcpy(at, &length, sizeof length);
+  const bool read = ReadBlocks(file, range, [&](std::span<const uint8_t> block, int64_t done) {
+    std::memcpy(at + sizeof length + done, block.data(), block.size());
+  });
+  memory.Unlock();
+  return read && memory.PutAs(BytesFormat());
+}
+
+bool PutHexText(const EditedFile& file, const ByteRange& range) {
+  const size_t chars = static_cast<size_t>(HexPairsLength(range.length));
+  ClipMemory memory((chars + 1) * sizeof(wchar_t));
+  if (!memory) return false;
+  auto* text = static_cast<wchar_t*>(memory.Lock());
+  size_t written = 0;
+  const bool read = ReadBlocks(file, range, [&](std::span<const uint8_t> block, int64_t done) {
+    written += WriteHexPairs(block, done, text + written);
+  });
+  text[written] = L'\0';
+  memory.Unlock();
+  return read && memory.PutAs(CF_UNICODETEXT);
+}
+
+bool PutText(const std::wstring& text) {
+  ClipMemory memory((text.size() + 1) * sizeof(wchar_t));
+  if (!memory) return false;
+  std::memcpy(memory.Lock(), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+  memory.Unlock();
+  return memory.PutAs(CF_UNICODETEXT);
+}
+
+}  // namespace
+
+ClipboardOutcome CopyBytes(HWND owner, const EditedFile& file, const ByteRange& range) {
+  OpenedClipboard clipboard(owner);
+  if (!clipboard) return ClipboardOutcome::Busy;
+  EmptyClipboard();
+  // CF_TEXT is made from the Unicode text by the system for whoever asks.
+  if (!PutRawBytes(file, range) || !PutHexText(file, range)) {
+    EmptyClipboard();
+    return ClipboardOutcome::ReadFailed;
+  }
+  return ClipboardOutcome::Done;
+}
+
+ClipboardOutcome CopyColumnText(HWND owner, const EditedFile& file, const ByteRange& range) {
+  // Decoded before the clipboard is opened: other programs keep it meanwhile.
+  std::wstring text;
+  ColumnTextDecoder decoder;
+  const bool read = ReadBlocks(file, range, [&](std::span<const uint8_t> block, int64_t) {
+    decoder.Append(block, text);
+  });
+  if (!read) return ClipboardOutcome::ReadFailed;
+  decoder.Finish(text);
+  OpenedClipboard clipboard(owner);
+  if (!clipboard) return ClipboardOutcome::Busy;
+  EmptyClipboard();
+  if (!PutText(text)) return ClipboardOutcome::ReadFailed;
+  return ClipboardOutcome::Done;
+}
+
+bool ClipboardHasPaste() {
+  return IsClipboardFormatAvailable(BytesFormat()) || IsClipboardFormatAvailable(CF_UNICODETEXT) ||
+         IsClipboardFormatAvailable(CF_TEXT);
+}
+
+ClipboardBytes ReadClipboardBytes(HWND owner) {
+  ClipboardBytes result;
+  OpenedClipboard clipboard(owner);
+  if (!clipboard) return result;
+  result.opened = true;
+  if (HANDLE raw = GetClipboardData(BytesFormat())) {
+    const auto* at = static_cast<const uint8_t*>(GlobalLock(raw));
+    uint64_t length = 0;
+    const size_t size = at ? GlobalSize(raw) : 0;
+    if (size >= sizeof length) {
+      std::memcpy(&length, at, sizeof length);
+      // Never beyond the memory block, whatever its length says.
+      length = std::min<uint64_t>(length, size - sizeof length);
+      result.reading.bytes.assign(at + sizeof length, at + sizeof length + length);
+    }
+    if (at) GlobalUnlock(raw);
+    return result;
+  }
+  // The system makes Unicode text from a program's CF_TEXT as well.
+  if (HANDLE text = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(text))) {
+      const size_t room = GlobalSize(text) / sizeof(wchar_t);
+      result.reading = ReadHexPairs(std::wstring_view(chars, wcsnlen(chars, room)));
+      GlobalUnlock(text);
+    }
+  }
+  return result;
+}
+
+}  // namespace vx

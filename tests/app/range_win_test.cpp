@@ -1,0 +1,210 @@
+// Selecting with the mouse, Shift+click, F8 and Ctrl+A in the real main
+// window, the selection on the page and in its status line, the Edit menu's
+// range commands with the real clipboard, each checked on disk.
+#include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/edit/range_texts.h"
+#include "app/view/menu_commands.h"
+#include "common/file_seam.h"
+#include "tests/app/main_window_fixture_win.h"
+#include "tests/support/byte_entry_win.h"
+
+namespace vx::test {
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+using namespace menu_commands;
+
+// The default page: hex cells 18 pixels wide from x = 84, text cells 8 from
+// x = 388, rows 12 high from y = 2.
+LPARAM HexCell(int column, int row) { return MAKELPARAM(84 + 18 * column + 5, 2 + 12 * row + 5); }
+LPARAM TextCell(int column, int row) { return MAKELPARAM(388 + 8 * column + 3, 2 + 12 * row + 5); }
+
+// The clipboard as another program uses it.
+void PutClipboardText(HWND owner, const std::wstring& text) {
+  ASSERT_TRUE(Eventually([&] { return OpenClipboard(owner) != FALSE; }));
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  std::memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+  GlobalUnlock(memory);
+  SetClipboardData(CF_UNICODETEXT, memory);
+  CloseClipboard();
+}
+
+void EmptyTheClipboard(HWND owner) {
+  ASSERT_TRUE(Eventually([&] { return OpenClipboard(owner) != FALSE; }));
+  EmptyClipboard();
+  CloseClipboard();
+}
+
+std::optional<std::wstring> ClipboardText(HWND owner) {
+  if (!Eventually([&] { return OpenClipboard(owner) != FALSE; })) return std::nullopt;
+  std::optional<std::wstring> text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    text = static_cast<const wchar_t*>(GlobalLock(data));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+class RangeTest : public MainWindowTest {
+ protected:
+  // A press of the left button at `point` (with Shift), moves to `path`, release.
+  void Drag(LPARAM from, const std::vector<LPARAM>& path, bool shift = false) {
+    const WPARAM held = MK_LBUTTON | (shift ? MK_SHIFT : 0);
+    SendMessageW(page(), WM_LBUTTONDOWN, held, from);
+    for (const LPARAM p : path) SendMessageW(page(), WM_MOUSEMOVE, held, p);
+    SendMessageW(page(), WM_LBUTTONUP, 0, path.empty() ? from : path.back());
+    PumpMessages();
+  }
+  void Click(LPARAM at, bool shift = false) { Drag(at, {}, shift); }
+  std::wstring SelectionShown() const { return ControlText(view().selection_label()); }
+  Bytes OnDisk() const { return ReadFileBytes(view().file_path()); }
+  void Select(int64_t first, int64_t last) {
+    view().GoTo(first);
+    PageKey(VK_F8);
+    while (view().caret_offset() < last) PageKey(VK_RIGHT);
+    PageKey(VK_F8);
+  }
+  // A pixel of a hex cell right of its digits, as drawn.
+  COLORREF HexCellPixel(int column, int row) const {
+    return PagePixel(84 + 18 * column + 15, 2 + 12 * row + 1);
+  }
+};
+
+Bytes Counting(size_t n) {
+  Bytes bytes(n);
+  for (size_t i = 0; i < n; ++i) bytes[i] = static_cast<uint8_t>(i);
+  return bytes;
+}
+
+TEST_F(RangeTest, ADragOverTheHexAndTextColumnsSelectsTheBytesPassedOver) {
+  StartOn(Counting(200));
+  EXPECT_EQ(SelectionShown(), L"選択: ----");
+  for (const int id : {kCut, kCopy, kCopyAsText, kDeleteSelection, kFill}) EXPECT_TRUE(Grayed(id));
+
+  // From byte 0x12 in the hex column to byte 0x25 in the text column.
+  Drag(HexCell(2, 1), {HexCell(3, 1), TextCell(5, 2)});
+  EXPECT_EQ(view().selected(), (ByteRange{0x12, 0x14}));
+  EXPECT_EQ(view().caret_offset(), 0x25);
+  EXPECT_EQ(SelectionShown(), L"選択: 12-25 (18-37)  長さ: 14 (20)");
+  for (const int id : {kCut, kCopy, kCopyAsText, kDeleteSelection, kFill}) EXPECT_FALSE(Grayed(id));
+  // Highlighted in the system's colour, the caret's bars over it.
+  EXPECT_EQ(HexCellPixel(4, 1), GetSysColor(COLOR_HIGHLIGHT));
+  EXPECT_NE(HexCellPixel(1, 1), GetSysColor(COLOR_HIGHLIGHT));
+  EXPECT_EQ(PagePixel(84 + 18 * 5 - 1, 2 + 12 * 2 + 5), RGB(255, 0, 0));
+
+  // Backwards from where it began, and a click without Shift clears it.
+  Drag(TextCell(8, 3), {HexCell(0, 3), HexCell(14, 2)});
+  EXPECT_EQ(view().selected(), (ByteRange{0x2E, 0x0B}));
+  Click(HexCell(1, 1));
+  EXPECT_EQ(view().selected(), std::nullopt);
+  EXPECT_EQ(SelectionShown(), L"選択: ----");
+  EXPECT_NE(HexCellPixel(4, 1), GetSysColor(COLOR_HIGHLIGHT));
+}
+
+TEST_F(RangeTest, ShiftClickExtendsFromTheCaretAndKeepsTheAnchor) {
+  StartOn(Counting(200));
+  Click(HexCell(5, 0));
+  Click(HexCell(4, 1), true);
+  EXPECT_EQ(view().selected(), (ByteRange{5, 16}));
+  Click(TextCell(2, 0), true);
+  EXPECT_EQ(view().selected(), (ByteRange{2, 4}));
+  EXPECT_EQ(view().caret_offset(), 2);
+}
+
+TEST_F(RangeTest, F8SelectsWithTheCaretKeysUntilF8OrEscape) {
+  StartOn(Counting(200));
+  view().GoTo(0x10);
+  PageKey(VK_F8);
+  EXPECT_EQ(SelectionShown(), L"[F8 範囲選択中] 選択: 10-10 (16-16)  長さ: 1 (1)");
+  PageKey(VK_RIGHT);
+  PageKey(VK_DOWN);
+  EXPECT_EQ(view().selected(), (ByteRange{0x10, 0x12}));
+  // The arrows keep their steps: Shift moves two bytes, and still extends.
+  KeyWith(page(), WM_KEYDOWN, VK_RIGHT, {VK_SHIFT});
+  PumpMessages();
+  EXPECT_EQ(view().selected(), (ByteRange{0x10, 0x14}));
+  PageKey(VK_F8);
+  EXPECT_EQ(SelectionShown(), L"選択: 10-23 (16-35)  長さ: 14 (20)");
+  PageKey(VK_RIGHT);
+  EXPECT_EQ(view().selected(), (ByteRange{0x10, 0x14}));
+  PageKey(VK_ESCAPE);
+  EXPECT_EQ(view().selected(), std::nullopt);
+
+  // Escape also ends F8's selecting.
+  PageKey(VK_F8);
+  PageKey(VK_ESCAPE);
+  PageKey(VK_RIGHT);
+  EXPECT_EQ(view().selected(), std::nullopt);
+  EXPECT_EQ(SelectionShown(), L"選択: ----");
+}
+
+TEST_F(RangeTest, CopyPutsTheBytesAndTheirHexTextOnTheClipboard) {
+  Bytes bytes = Counting(40);
+  bytes[3] = 0x82;
+  bytes[4] = 0xA0;  // あ in Shift-JIS
+  StartOn(bytes);
+  EXPECT_TRUE(Shortcut('A', true));
+  EXPECT_EQ(view().selected(), (ByteRange{0, 40}));
+  EXPECT_TRUE(Shortcut('C', true));
+  const std::optional<std::wstring> text = ClipboardText(form->hwnd());
+  ASSERT_TRUE(text);
+  EXPECT_EQ(text->substr(0, 18), L"00 01 02 82 A0 05 ");
+  EXPECT_EQ(text->substr(45, 7), L"0F\r\n10 ");
+  EXPECT_EQ(text->size(), 3u * 40 - 1 + 2);
+  EXPECT_TRUE(IsClipboardFormatAvailable(RegisterClipboardFormatW(range_texts::kClipboardFormat)));
+  EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT));
+
+  Select(2, 6);
+  Choose(kCopyAsText);
+  EXPECT_EQ(ClipboardText(form->hwnd()), std::wstring(L"\x02\u3042\x05\x06"));
+  EXPECT_FALSE(IsClipboardFormatAvailable(RegisterClipboardFormatW(range_texts::kClipboardFormat)));
+  EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(RangeTest, ACopyOver256MiBIsRefusedWithItsLimit) {
+  const std::wstring path = dir / L"large.bin";
+  {
+    fs::File f = fs::OpenFile(path, true, fs::Share::ReadWrite);
+    ASSERT_TRUE(f.SetLength((int64_t{256} << 20) + 1));
+  }
+  Start(path);
+  EmptyTheClipboard(form->hwnd());
+  Choose(kSelectAll);
+  Choose(kCopy);
+  EXPECT_EQ(messages.texts(), std::vector<std::wstring>{range_texts::kCopyTooLarge});
+  EXPECT_FALSE(ClipboardText(form->hwnd()));
+}
+
+TEST_F(RangeTest, PasteFollowsTheClipboardAndRefusesTextItCannotRead) {
+  StartOn(Counting(20));
+  EmptyTheClipboard(form->hwnd());
+  EXPECT_TRUE(Eventually([&] { return Grayed(kPaste) && Grayed(kPasteOver); }));
+  PutClipboardText(form->hwnd(), L"41 0x42 zz");
+  EXPECT_TRUE(Eventually([&] { return !Grayed(kPaste) && !Grayed(kPasteOver); }));
+  Choose(kPaste);
+  EXPECT_EQ(messages.texts(),
+            std::vector<std::wstring>{std::wstring(range_texts::kPasteNotHex) + L"「zz」"});
+  EXPECT_EQ(OnDisk(), Counting(20));
+}
+
+TEST_F(RangeTest, OpeningAFileOrMovingBytesClearsTheSelection) {
+  StartOn(Counting(40));
+  Select(4, 9);
+  PageKey(VK_INSERT);
+  EXPECT_EQ(view().selected(), std::nullopt);
+  Select(4, 9);
+  const std::wstring other = dir / L"other.bin";
+  WriteFileBytes(other, Counting(40));
+  view().OpenFile(other);
+  EXPECT_EQ(view().selected(), std::nullopt);
+  EXPECT_EQ(SelectionShown(), L"選択: ----");
+}
+
+}  // namespace
+}  // namespace vx::test
