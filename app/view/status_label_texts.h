@@ -31,14 +31,14 @@ inline constexpr std::wstring_view kUnreadTwoByteLabel = L"2Byte:---";
 inline constexpr std::wstring_view kUnreadOneByteLabel = L"1Byte: ----";
 inline constexpr std::wstring_view kUnreadBinaryLabel = L"２進: ----";
 
-// The selection line: "選択: 10-1F (16-31)  長さ: 10 (16)".
-inline constexpr std::wstring_view kSelectionPrefix = L"選択: ";
+// The selection line: "選択 10-1F (16-31) 長さ 10 (16)"; while F8 has caret
+// moves extend the selection, its own prefix stands in for "選択 ".
+inline constexpr std::wstring_view kSelectionPrefix = L"選択 ";
+inline constexpr std::wstring_view kExtendingPrefix = L"[F8 選択中] ";
 inline constexpr std::wstring_view kSelectionTo = L"-";
 inline constexpr std::wstring_view kSelectionDecimalOpen = L" (";
 inline constexpr std::wstring_view kSelectionDecimalClose = L")";
-inline constexpr std::wstring_view kSelectionLengthPrefix = L"  長さ: ";
-inline constexpr std::wstring_view kNoSelectionLabel = L"選択: ----";
-// Put before the line while F8 has caret moves extend the selection.
-inline constexpr std::wstring_view kExtendingPrefix = L"[F8 範囲選択中] ";
+inline constexpr std::wstring_view kSelectionLengthPrefix = L" 長さ ";
+inline constexpr std::wstring_view kNoSelection = L"----";
 
 }  // namespace vx

@@ -121,12 +121,12 @@ std::wstring BothRadixes(int64_t value) {
               std::to_wstring(value), kSelectionDecimalClose);
 }
 
-std::wstring ExtendingLead(bool extending) {
-  return std::wstring(extending ? kExtendingPrefix : std::wstring_view());
+std::wstring_view SelectionPrefix(bool extending) {
+  return extending ? kExtendingPrefix : kSelectionPrefix;
 }
 
 std::wstring SelectionText(int64_t first, int64_t last, int64_t length, bool extending) {
-  return Join(ExtendingLead(extending), kSelectionPrefix, HexText(static_cast<uint64_t>(first)),
+  return Join(SelectionPrefix(extending), HexText(static_cast<uint64_t>(first)),
               kSelectionTo, HexText(static_cast<uint64_t>(last)), kSelectionDecimalOpen,
               std::to_wstring(first), kSelectionTo, std::to_wstring(last),
               kSelectionDecimalClose, kSelectionLengthPrefix, BothRadixes(length));
@@ -135,7 +135,7 @@ std::wstring SelectionText(int64_t first, int64_t last, int64_t length, bool ext
 }  // namespace
 
 std::wstring SelectionLabel(const std::optional<ByteRange>& range, bool extending) {
-  if (!range) return Join(ExtendingLead(extending), kNoSelectionLabel);
+  if (!range) return Join(SelectionPrefix(extending), kNoSelection);
   return SelectionText(range->first, range->last(), range->length, extending);
 }
 

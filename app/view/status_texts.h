@@ -47,7 +47,7 @@ CaretStatusTexts WidestCaretStatus(int address_digits);
 
 // The selection line: the selected bytes' first and last address and their
 // length, each in hexadecimal and in decimal, or dashes without a selection;
-// while `extending` (F8), it says so first.
+// while `extending` (F8), it says so in its prefix.
 std::wstring SelectionLabel(const std::optional<ByteRange>& range, bool extending);
 // The widest selection line of a file whose addresses have `address_digits`
 // digits.

@@ -84,14 +84,14 @@ Bytes Counting(size_t n) {
 
 TEST_F(RangeTest, ADragOverTheHexAndTextColumnsSelectsTheBytesPassedOver) {
   StartOn(Counting(200));
-  EXPECT_EQ(SelectionShown(), L"選択: ----");
+  EXPECT_EQ(SelectionShown(), L"選択 ----");
   for (const int id : {kCut, kCopy, kCopyAsText, kDeleteSelection, kFill}) EXPECT_TRUE(Grayed(id));
 
   // From byte 0x12 in the hex column to byte 0x25 in the text column.
   Drag(HexCell(2, 1), {HexCell(3, 1), TextCell(5, 2)});
   EXPECT_EQ(view().selected(), (ByteRange{0x12, 0x14}));
   EXPECT_EQ(view().caret_offset(), 0x25);
-  EXPECT_EQ(SelectionShown(), L"選択: 12-25 (18-37)  長さ: 14 (20)");
+  EXPECT_EQ(SelectionShown(), L"選択 12-25 (18-37) 長さ 14 (20)");
   for (const int id : {kCut, kCopy, kCopyAsText, kDeleteSelection, kFill}) EXPECT_FALSE(Grayed(id));
   // Highlighted in the system's colour, the caret's bars over it.
   EXPECT_EQ(HexCellPixel(4, 1), GetSysColor(COLOR_HIGHLIGHT));
@@ -103,7 +103,7 @@ TEST_F(RangeTest, ADragOverTheHexAndTextColumnsSelectsTheBytesPassedOver) {
   EXPECT_EQ(view().selected(), (ByteRange{0x2E, 0x0B}));
   Click(HexCell(1, 1));
   EXPECT_EQ(view().selected(), std::nullopt);
-  EXPECT_EQ(SelectionShown(), L"選択: ----");
+  EXPECT_EQ(SelectionShown(), L"選択 ----");
   EXPECT_NE(HexCellPixel(4, 1), GetSysColor(COLOR_HIGHLIGHT));
 }
 
@@ -121,7 +121,7 @@ TEST_F(RangeTest, F8SelectsWithTheCaretKeysUntilF8OrEscape) {
   StartOn(Counting(200));
   view().GoTo(0x10);
   PageKey(VK_F8);
-  EXPECT_EQ(SelectionShown(), L"[F8 範囲選択中] 選択: 10-10 (16-16)  長さ: 1 (1)");
+  EXPECT_EQ(SelectionShown(), L"[F8 選択中] 10-10 (16-16) 長さ 1 (1)");
   PageKey(VK_RIGHT);
   PageKey(VK_DOWN);
   EXPECT_EQ(view().selected(), (ByteRange{0x10, 0x12}));
@@ -130,7 +130,7 @@ TEST_F(RangeTest, F8SelectsWithTheCaretKeysUntilF8OrEscape) {
   PumpMessages();
   EXPECT_EQ(view().selected(), (ByteRange{0x10, 0x14}));
   PageKey(VK_F8);
-  EXPECT_EQ(SelectionShown(), L"選択: 10-23 (16-35)  長さ: 14 (20)");
+  EXPECT_EQ(SelectionShown(), L"選択 10-23 (16-35) 長さ 14 (20)");
   PageKey(VK_RIGHT);
   EXPECT_EQ(view().selected(), (ByteRange{0x10, 0x14}));
   PageKey(VK_ESCAPE);
@@ -141,7 +141,7 @@ TEST_F(RangeTest, F8SelectsWithTheCaretKeysUntilF8OrEscape) {
   PageKey(VK_ESCAPE);
   PageKey(VK_RIGHT);
   EXPECT_EQ(view().selected(), std::nullopt);
-  EXPECT_EQ(SelectionShown(), L"選択: ----");
+  EXPECT_EQ(SelectionShown(), L"選択 ----");
 }
 
 TEST_F(RangeTest, CopyPutsTheBytesAndTheirHexTextOnTheClipboard) {
@@ -203,7 +203,7 @@ TEST_F(RangeTest, OpeningAFileOrMovingBytesClearsTheSelection) {
   WriteFileBytes(other, Counting(40));
   view().OpenFile(other);
   EXPECT_EQ(view().selected(), std::nullopt);
-  EXPECT_EQ(SelectionShown(), L"選択: ----");
+  EXPECT_EQ(SelectionShown(), L"選択 ----");
 }
 
 }  // namespace

@@ -100,15 +100,15 @@ TEST(CaretStatus, DashedFormsForAFailedRead) {
 }
 
 TEST(SelectionStatus, AddressesAndLengthInHexadecimalAndDecimal) {
-  EXPECT_EQ(SelectionLabel(ByteRange{0x10, 0x10}, false), L"選択: 10-1F (16-31)  長さ: 10 (16)");
-  EXPECT_EQ(SelectionLabel(ByteRange{0, 1}, false), L"選択: 0-0 (0-0)  長さ: 1 (1)");
-  EXPECT_EQ(SelectionLabel(std::nullopt, false), L"選択: ----");
+  EXPECT_EQ(SelectionLabel(ByteRange{0x10, 0x10}, false), L"選択 10-1F (16-31) 長さ 10 (16)");
+  EXPECT_EQ(SelectionLabel(ByteRange{0, 1}, false), L"選択 0-0 (0-0) 長さ 1 (1)");
+  EXPECT_EQ(SelectionLabel(std::nullopt, false), L"選択 ----");
   // F8's selecting says so, with or without bytes selected.
-  EXPECT_EQ(SelectionLabel(ByteRange{5, 2}, true), L"[F8 範囲選択中] 選択: 5-6 (5-6)  長さ: 2 (2)");
-  EXPECT_EQ(SelectionLabel(std::nullopt, true), L"[F8 範囲選択中] 選択: ----");
+  EXPECT_EQ(SelectionLabel(ByteRange{5, 2}, true), L"[F8 選択中] 5-6 (5-6) 長さ 2 (2)");
+  EXPECT_EQ(SelectionLabel(std::nullopt, true), L"[F8 選択中] ----");
   const ByteRange largest{0, int64_t{1} << 40};
   EXPECT_EQ(SelectionLabel(largest, false),
-            L"選択: 0-FFFFFFFFFF (0-1099511627775)  長さ: 10000000000 (1099511627776)");
+            L"選択 0-FFFFFFFFFF (0-1099511627775) 長さ 10000000000 (1099511627776)");
 }
 
 TEST(SelectionStatus, TheWidestLabelHoldsEverySelectionOfItsFiles) {
