@@ -1,6 +1,7 @@
 // Vantelox's start procedure.
 #include <windows.h>
 
+#include "app/edit/journal_data.h"
 #include "app/edit/recovery.h"
 #include "app/file/command_line_file.h"
 #include "app/program_globals.h"
@@ -23,6 +24,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR command_line, int show_command) 
   SetRecoveryFolder(SettingsFolder());
   SetOtherRecordFolders({ProgramSettingsFolder(), UserSettingsFolder()});
   RepairLeftRecords();
+  // Then the undo data that no record needs any more.
+  for (const std::wstring& folder : {ProgramSettingsFolder(), UserSettingsFolder()}) {
+    RemoveLeftJournalData(folder);
+  }
 
   MainWindow main_window;
   main_window.SetEndsProgram(true);

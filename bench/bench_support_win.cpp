@@ -5,6 +5,7 @@
 #include <psapi.h>
 
 #include <cstdarg>
+#include <algorithm>
 #include <cstdio>
 #include <random>
 #include <vector>
@@ -50,6 +51,33 @@ void MakeFile(const std::wstring& name, size_t size) {
   for (auto& b : bytes) b = static_cast<uint8_t>(random());
   fs::File f = fs::OpenFile(name, true, fs::Share::ReadWrite);
   f.WriteAt(0, bytes.data(), static_cast<int64_t>(bytes.size()));
+}
+
+void MakeLargeFile(const std::wstring& name, int64_t size) {
+  std::vector<uint64_t> piece(static_cast<size_t>(128 * 1024 / 8));
+  uint64_t state = 0x9E3779B97F4A7C15u;
+  fs::File f = fs::OpenFile(name, true, fs::Share::ReadWrite);
+  const int64_t piece_bytes = static_cast<int64_t>(piece.size() * 8);
+  for (int64_t at = 0; at < size; at += piece_bytes) {
+    for (uint64_t& word : piece) {  // xorshift64: no two pages alike
+      state ^= state << 13;
+      state ^= state >> 7;
+      state ^= state << 17;
+      word = state;
+    }
+    f.WriteAt(at, piece.data(), std::min(piece_bytes, size - at));
+  }
+}
+
+double BareMoveMs(const std::wstring& name, int64_t step) {
+  fs::File f = fs::OpenFile(name, false, fs::Share::Read);
+  std::vector<uint8_t> block(4096);
+  const double start = NowMs();
+  for (int64_t at = f.Length() - 4096; at >= 0; at -= 4096) {
+    f.ReadAt(at, block.data(), 4096);
+    f.WriteAt(at + step, block.data(), 4096);
+  }
+  return NowMs() - start;
 }
 
 double BareReadMs(const std::wstring& name, int32_t count, int rounds) {

@@ -18,6 +18,15 @@ std::wstring ScratchFolder();
 void RemoveScratch(const std::wstring& folder);
 // A file of `size` pseudo-random bytes.
 void MakeFile(const std::wstring& name, size_t size);
+// A large file of pseudo-random bytes written in 128 KiB pieces, as cp
+// writes. How a file was written decides how the page cache holds it: one
+// written in pieces of megabytes sits in large folios, and every block move
+// over it then costs about twice as much, the bare moves included.
+void MakeLargeFile(const std::wstring& name, int64_t size);
+// The least a move of a file's tail by `step` places up can do: every
+// 4096-byte block read and written `step` places higher, from the end
+// backwards, through one handle; milliseconds.
+double BareMoveMs(const std::wstring& name, int64_t step);
 // Milliseconds per bare open/read/close of `count` bytes of `name`.
 double BareReadMs(const std::wstring& name, int32_t count, int rounds);
 // The process's committed private memory.

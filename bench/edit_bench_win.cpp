@@ -36,39 +36,6 @@ using vx::test::UnixName;
 
 constexpr int64_t kMiB = int64_t{1} << 20;
 
-// A large file written in 128 KiB pieces, as cp writes. How a file was
-// written decides how the page cache holds it: one written in pieces of
-// megabytes sits in large folios, and every block move over it then costs
-// about twice as much, the bare move below included.
-void MakeLargeFile(const std::wstring& name, int64_t size) {
-  std::vector<uint64_t> piece(static_cast<size_t>(128 * 1024 / 8));
-  uint64_t state = 0x9E3779B97F4A7C15u;
-  vx::fs::File f = vx::fs::OpenFile(name, true, vx::fs::Share::ReadWrite);
-  const int64_t piece_bytes = static_cast<int64_t>(piece.size() * 8);
-  for (int64_t at = 0; at < size; at += piece_bytes) {
-    for (uint64_t& word : piece) {  // xorshift64: no two pages alike
-      state ^= state << 13;
-      state ^= state >> 7;
-      state ^= state << 17;
-      word = state;
-    }
-    f.WriteAt(at, piece.data(), std::min(piece_bytes, size - at));
-  }
-}
-
-// The least a one-byte insertion can do: every 4096-byte block read and
-// written one place higher, from the end backwards, through one handle.
-double BareMoveMs(const std::wstring& name) {
-  vx::fs::File f = vx::fs::OpenFile(name, false, vx::fs::Share::Read);
-  std::vector<uint8_t> block(4096);
-  const double start = NowMs();
-  for (int64_t at = f.Length() - 4096; at >= 0; at -= 4096) {
-    f.ReadAt(at, block.data(), 4096);
-    f.WriteAt(at + 1, block.data(), 4096);
-  }
-  return NowMs() - start;
-}
-
 // A move that a power cut could not tear: every block first written into
 // the record and both written through, then written into the file and
 // written through, before the next block; blocks of `block` bytes, one
@@ -230,8 +197,8 @@ int main() {
   const std::wstring medium = ProgramFolder + L"medium.bin";
   const std::wstring copy = ProgramFolder + L"copy.bin";
   const std::wstring backup = ProgramFolder + L"backup.bin";
-  MakeLargeFile(big, 1024 * kMiB);
-  MakeLargeFile(medium, 256 * kMiB);
+  bench::MakeLargeFile(big, 1024 * kMiB);
+  bench::MakeLargeFile(medium, 256 * kMiB);
 
   MainWindow form;
   bench::StartMainWindow(form, big);
@@ -266,7 +233,7 @@ int main() {
   const auto move = [&](int variant) {
     if (variant == kBare) {
       Settle();
-      bare_ms = std::min(bare_ms, BareMoveMs(big));
+      bare_ms = std::min(bare_ms, bench::BareMoveMs(big, 1));
       return;
     }
     SetRecoveryFolder(variant ? records : L"");

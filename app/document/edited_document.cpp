@@ -6,6 +6,7 @@
 #include "app/edit/backup.h"
 #include "app/edit/edit_texts.h"
 #include "app/edit/insert_delete.h"
+#include "app/edit/range_move.h"
 #include "app/edit/recovery.h"
 #include "app/page/dump_page.h"
 #include "app/search/search_messages.h"
@@ -17,12 +18,22 @@
 
 namespace vx {
 
+namespace {
+
+void ShowJournalDataFailure(const JournalData& data) {
+  ShowMessage(std::wstring(edit_texts::kJournalDataFailed) + edit_texts::kJournalDataAt +
+              (data.name().empty() ? RecoveryFolder() : data.name()));
+}
+
+}  // namespace
+
 EditedDocument::EditedDocument(ProgressCallback progress,
                                SearchState::CommandSwitch find_next_switch)
     : progress_(std::move(progress)), search_(progress_, std::move(find_next_switch)) {}
 
 OpenOutcome EditedDocument::Open(const std::wstring& path) {
   journal_.Reset();
+  journal_data_.Clear();
   changed_ = false;
   path_ = path;
   // A search belongs to the file it ran on.
@@ -198,8 +209,77 @@ bool EditedDocument::Apply(const FileEdit& edit, RecordedCommand command) {
       return MoveTailOut(edit.offset, edit.value, command);
     case EditKind::Delete:
       return MoveTailIn(edit.offset, command);
+    case EditKind::Replace:
+      return MoveRange(edit.offset, edit.removed, edit.inserted, command);
   }
   return false;
+}
+
+bool EditedDocument::MoveRange(int64_t offset, RangeBytes removed, const RangeBytes& inserted,
+                               RecordedCommand command) {
+  if (removed.repeated) {
+    const std::optional<int64_t> at = journal_data_.AppendRepeated(removed.value, removed.count);
+    if (!at) {
+      ShowJournalDataFailure(journal_data_);
+      return false;
+    }
+    removed = {removed.count, *at};
+  }
+  if (!journal_data_.Flush()) {
+    ShowJournalDataFailure(journal_data_);
+    return false;
+  }
+  const RangeData data{journal_data_.blocks(), journal_data_.name(), removed.at,
+                       inserted.at,            inserted.repeated,    inserted.value};
+  return ReplaceInFile(file(), offset, removed.count, inserted.count, data, progress_,
+                       BackUpPath(), command);
+}
+
+bool EditedDocument::ChangeRange(int64_t first, int64_t removed,
+                                 std::span<const uint8_t> inserted, std::optional<uint8_t> fill,
+                                 int64_t fill_count) {
+  const std::optional<int64_t> kept = journal_data_.AppendFrom(file(), first, removed);
+  const std::optional<int64_t> added = kept && !fill ? journal_data_.Append(inserted) : kept;
+  if (!added) {
+    ShowJournalDataFailure(journal_data_);
+    return false;
+  }
+  const RangeBytes removed_bytes{removed, *kept};
+  const RangeBytes inserted_bytes =
+      fill ? RangeBytes{fill_count, 0, true, *fill}
+           : RangeBytes{static_cast<int64_t>(inserted.size()), *added};
+  if (MoveRange(first, removed_bytes, inserted_bytes, RecordedCommand::Itself)) {
+    journal_.RecordRange(first, removed_bytes, inserted_bytes);
+  }
+  // A failed move may still have changed the length: show what is on disk.
+  Refresh();
+  return true;
+}
+
+bool EditedDocument::ReplaceRange(int64_t first, int64_t removed,
+                                  std::span<const uint8_t> inserted) {
+  const int64_t added = static_cast<int64_t>(inserted.size());
+  if (first < 0 || removed < 0 || first > size_ || removed > size_ - first ||
+      (removed == 0 && added == 0)) {
+    return false;
+  }
+  // The file is never emptied, as a deletion of its last byte is refused.
+  if (removed == size_ && added == 0) {
+    ShowMessage(edit_texts::kNoMoreDelete);
+    return false;
+  }
+  return ChangeRange(first, removed, inserted, std::nullopt, 0);
+}
+
+bool EditedDocument::OverwriteRange(int64_t first, std::span<const uint8_t> bytes) {
+  const int64_t count = static_cast<int64_t>(bytes.size());
+  if (first < 0 || count == 0 || first > size_ || count > size_ - first) return false;
+  return ChangeRange(first, count, bytes, std::nullopt, 0);
+}
+
+bool EditedDocument::FillRange(int64_t first, int64_t count, uint8_t value) {
+  if (first < 0 || count <= 0 || first > size_ || count > size_ - first) return false;
+  return ChangeRange(first, count, {}, value, count);
 }
 
 bool EditedDocument::Undo() {
@@ -244,6 +324,7 @@ bool EditedDocument::Restore(const std::function<void()>& between_blocks) {
   // can be undone any more.
   changed_ = false;
   journal_.Clear();
+  journal_data_.Clear();
   return true;
 }
 

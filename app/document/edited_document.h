@@ -10,9 +10,11 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "app/document/caret_moves.h"
+#include "app/edit/journal_data.h"
 #include "app/edit/move_record.h"
 #include "app/edit/progress_callback.h"
 #include "app/edit/undo_journal.h"
@@ -120,6 +122,17 @@ class EditedDocument {
   bool DeleteAtCaret() { return Delete(CaretOffset()); }
   bool Undo();
   bool Redo();
+
+  // The range commands, called after BeginChange like the others: the
+  // `removed` bytes at `first` replaced by `inserted` (a cut or a delete:
+  // none; a paste: the clipboard's), `bytes` written over those from `first`
+  // on (a paste over; the caller keeps them inside the file), and `count`
+  // bytes from `first` on set to `value` (a fill). Each is one journal step
+  // whose bytes the journal's data file keeps; every failure is shown; true
+  // when the file was worked on: the window shows it anew.
+  bool ReplaceRange(int64_t first, int64_t removed, std::span<const uint8_t> inserted);
+  bool OverwriteRange(int64_t first, std::span<const uint8_t> bytes);
+  bool FillRange(int64_t first, int64_t count, uint8_t value);
   // Puts the backup back in the file's place; the journal is emptied and the
   // next change makes a fresh backup. False after the failure was shown.
   bool Restore(const std::function<void()>& between_blocks);
@@ -134,6 +147,16 @@ class EditedDocument {
   // The tail moves of an insertion and a deletion, for `command`.
   bool MoveTailOut(int64_t offset, uint8_t value, RecordedCommand command);
   bool MoveTailIn(int64_t offset, RecordedCommand command);
+  // The range change of `removed` into `inserted` at `offset` made in the
+  // file through its move; a removed side of repeated bytes is written to
+  // the data file first, since a move that must be taken back reads it.
+  bool MoveRange(int64_t offset, RangeBytes removed, const RangeBytes& inserted,
+                 RecordedCommand command);
+  // A range command: the bytes at `first` kept in the data file, then
+  // those of `inserted` that are not repeated, then the change made and
+  // journalled. False when they could not be kept (shown).
+  bool ChangeRange(int64_t first, int64_t removed, std::span<const uint8_t> inserted,
+                   std::optional<uint8_t> fill, int64_t fill_count);
   // A journal step's change made through the same procedures as the command.
   bool Apply(const FileEdit& edit, RecordedCommand command);
   // Undo's or Redo's step: `edit` applied and the journal moved by `done`;
@@ -154,6 +177,7 @@ class EditedDocument {
   // The scroll range of a 256-line file until a file is opened.
   int64_t last_top_ = 255;
   UndoJournal journal_;
+  JournalData journal_data_;
   SearchState search_;
 };
 

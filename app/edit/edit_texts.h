@@ -27,6 +27,12 @@ inline constexpr wchar_t kDeleting[] = L"削除中です.....";
 inline constexpr wchar_t kUndoFull[] = L"No Undo Over 1000.";
 inline constexpr wchar_t kCannotUndo[] = L"アンドゥできません。";
 inline constexpr wchar_t kCannotRedo[] = L"リドゥ不可。";
+// When the bytes a range change needs for Undo cannot be kept; the data
+// file's name follows kJournalDataAt.
+inline constexpr wchar_t kJournalDataFailed[] =
+    L"アンドゥ用のデータを保存できないため、変更しませんでした。\r\n"
+    L"ディスクの空き容量を確認してください。\r\n";
+inline constexpr wchar_t kJournalDataAt[] = L"保存先：";
 
 // Backup and restore. The size question's third line holds the seconds
 // between kBackUpTakesBefore and kBackUpTakesAfter.

@@ -20,25 +20,29 @@ int32_t FirstIndex(const std::vector<JournalEntry>& entries, auto matches) {
 FileEdit UndoEditOf(const JournalEntry& entry) {
   switch (entry.kind) {
     case EditKind::Insert:
-      return {EditKind::Delete, entry.offset, 0};
+      return {EditKind::Delete, entry.offset, 0, {}, {}};
     case EditKind::Delete:
-      return {EditKind::Insert, entry.offset, entry.before};
+      return {EditKind::Insert, entry.offset, entry.before, {}, {}};
+    case EditKind::Replace:
+      return {EditKind::Replace, entry.offset, 0, entry.inserted, entry.removed};
     case EditKind::Overwrite:
       break;
   }
-  return {EditKind::Overwrite, entry.offset, entry.before};
+  return {EditKind::Overwrite, entry.offset, entry.before, {}, {}};
 }
 
 FileEdit RedoEditOf(const JournalEntry& entry) {
   switch (entry.kind) {
     case EditKind::Insert:
-      return {EditKind::Insert, entry.offset, entry.after};
+      return {EditKind::Insert, entry.offset, entry.after, {}, {}};
     case EditKind::Delete:
-      return {EditKind::Delete, entry.offset, 0};
+      return {EditKind::Delete, entry.offset, 0, {}, {}};
+    case EditKind::Replace:
+      return {EditKind::Replace, entry.offset, 0, entry.removed, entry.inserted};
     case EditKind::Overwrite:
       break;
   }
-  return {EditKind::Overwrite, entry.offset, entry.after};
+  return {EditKind::Overwrite, entry.offset, entry.after, {}, {}};
 }
 
 UndoJournal::UndoJournal() { Clear(); }
@@ -55,6 +59,15 @@ void UndoJournal::Clear() {
 }
 
 bool UndoJournal::Record(EditKind kind, int64_t offset, uint8_t before, uint8_t after) {
+  return Store({offset, before, after, 0, kind, {}, {}});
+}
+
+bool UndoJournal::RecordRange(int64_t offset, const RangeBytes& removed,
+                              const RangeBytes& inserted) {
+  return Store({offset, 0, 0, 0, EditKind::Replace, removed, inserted});
+}
+
+bool UndoJournal::Store(const JournalEntry& entry) {
   // A new change discards every change that was undone, even when it is then
   // refused below.
   for (JournalEntry& e : entries_) {
@@ -71,7 +84,8 @@ bool UndoJournal::Record(EditKind kind, int64_t offset, uint8_t before, uint8_t 
     ShowMessage(edit_texts::kUndoFull);
     return false;
   }
-  entries_[static_cast<size_t>(chosen)] = {offset, before, after, step_, kind};
+  entries_[static_cast<size_t>(chosen)] = entry;
+  entries_[static_cast<size_t>(chosen)].step = step_;
   ++step_;
   can_undo_ = true;
   can_redo_ = false;

@@ -10,8 +10,20 @@
 
 namespace vx {
 
-// The changes the commands make to the file.
-enum class EditKind { Overwrite, Insert, Delete };
+// The changes the commands make to the file: one byte, or a range of bytes
+// replaced by another (a cut, a paste, a fill).
+enum class EditKind { Overwrite, Insert, Delete, Replace };
+
+// The bytes one side of a range change holds, as the journal's data file
+// keeps them: `count` bytes at `at` there, or `count` times `value`.
+struct RangeBytes {
+  int64_t count = 0;
+  int64_t at = 0;
+  bool repeated = false;
+  uint8_t value = 0;
+
+  bool operator==(const RangeBytes&) const = default;
+};
 
 // A change made to the file, as the journal keeps it.
 struct JournalEntry {
@@ -20,16 +32,21 @@ struct JournalEntry {
   uint8_t after = 0;   // the byte after the change
   int32_t step = 0;    // 0 marks a free entry
   EditKind kind = EditKind::Overwrite;
+  // A range change: the bytes it took out at `offset` and those it put in.
+  RangeBytes removed;
+  RangeBytes inserted;
 
   bool operator==(const JournalEntry&) const = default;
 };
 
 // One change to make to the file for an Undo or a Redo step: `value` is the
-// byte written or inserted.
+// byte written or inserted; a range change replaces `removed` by `inserted`.
 struct FileEdit {
   EditKind kind = EditKind::Overwrite;
   int64_t offset = 0;
   uint8_t value = 0;
+  RangeBytes removed;
+  RangeBytes inserted;
 
   bool operator==(const FileEdit&) const = default;
 };
@@ -53,6 +70,8 @@ class UndoJournal {
   // Records a change that is already in the file. Shows "No Undo Over 1000."
   // and returns false when the journal is full.
   bool Record(EditKind kind, int64_t offset, uint8_t before, uint8_t after);
+  // Records a range change that is already in the file, the same way.
+  bool RecordRange(int64_t offset, const RangeBytes& removed, const RangeBytes& inserted);
 
   // Index of the entry to undo / redo, or -1.
   int32_t UndoIndex() const;
@@ -73,6 +92,8 @@ class UndoJournal {
   const std::vector<JournalEntry>& entries() const { return entries_; }
 
  private:
+  // Stores `entry` as the next step; false (shown) when the journal is full.
+  bool Store(const JournalEntry& entry);
   void EnableByEntries();
 
   std::vector<JournalEntry> entries_;

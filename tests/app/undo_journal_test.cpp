@@ -25,12 +25,12 @@ TEST(UndoJournal, OverwriteUndoesToTheOldByteAndRedoesToTheNew) {
   ASSERT_TRUE(journal.Record(EditKind::Overwrite, 10, 0x41, 0x42));
   EXPECT_TRUE(journal.CanUndo());
   EXPECT_FALSE(journal.CanRedo());
-  EXPECT_EQ(journal.NextUndo(), (FileEdit{EditKind::Overwrite, 10, 0x41}));
+  EXPECT_EQ(journal.NextUndo(), (FileEdit{EditKind::Overwrite, 10, 0x41, {}, {}}));
 
   journal.UndoDone();
   EXPECT_FALSE(journal.CanUndo());
   EXPECT_TRUE(journal.CanRedo());
-  EXPECT_EQ(journal.NextRedo(), (FileEdit{EditKind::Overwrite, 10, 0x42}));
+  EXPECT_EQ(journal.NextRedo(), (FileEdit{EditKind::Overwrite, 10, 0x42, {}, {}}));
 
   journal.RedoDone();
   EXPECT_TRUE(journal.CanUndo());
@@ -39,12 +39,12 @@ TEST(UndoJournal, OverwriteUndoesToTheOldByteAndRedoesToTheNew) {
 }
 
 TEST(UndoJournal, InsertionAndDeletionUndoByTheOppositeMove) {
-  const JournalEntry inserted{5, 0, 0, 1, EditKind::Insert};
-  EXPECT_EQ(UndoEditOf(inserted), (FileEdit{EditKind::Delete, 5, 0}));
-  EXPECT_EQ(RedoEditOf(inserted), (FileEdit{EditKind::Insert, 5, 0}));
-  const JournalEntry deleted{5, 0x7F, 0, 1, EditKind::Delete};
-  EXPECT_EQ(UndoEditOf(deleted), (FileEdit{EditKind::Insert, 5, 0x7F}));
-  EXPECT_EQ(RedoEditOf(deleted), (FileEdit{EditKind::Delete, 5, 0}));
+  const JournalEntry inserted{5, 0, 0, 1, EditKind::Insert, {}, {}};
+  EXPECT_EQ(UndoEditOf(inserted), (FileEdit{EditKind::Delete, 5, 0, {}, {}}));
+  EXPECT_EQ(RedoEditOf(inserted), (FileEdit{EditKind::Insert, 5, 0, {}, {}}));
+  const JournalEntry deleted{5, 0x7F, 0, 1, EditKind::Delete, {}, {}};
+  EXPECT_EQ(UndoEditOf(deleted), (FileEdit{EditKind::Insert, 5, 0x7F, {}, {}}));
+  EXPECT_EQ(RedoEditOf(deleted), (FileEdit{EditKind::Delete, 5, 0, {}, {}}));
 }
 
 TEST(UndoJournal, UndoWalksBackStepByStepThroughReusedEntries) {
@@ -63,7 +63,7 @@ TEST(UndoJournal, UndoWalksBackStepByStepThroughReusedEntries) {
   EXPECT_FALSE(journal.CanRedo());
   EXPECT_FALSE(journal.NextRedo());
   EXPECT_EQ(journal.UndoIndex(), 1);
-  EXPECT_EQ(journal.entries()[1], (JournalEntry{7, 3, 4, 2, EditKind::Overwrite}));
+  EXPECT_EQ(journal.entries()[1], (JournalEntry{7, 3, 4, 2, EditKind::Overwrite, {}, {}}));
   EXPECT_EQ(journal.entries()[2].step, 0);
   EXPECT_EQ(journal.entries().size(), 6u);
 }

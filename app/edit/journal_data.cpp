@@ -1,0 +1,140 @@
+#include "app/edit/journal_data.h"
+
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+#include "app/edit/move_record.h"
+#include "app/edit/recovery.h"
+#include "app/file/mapped_file.h"
+#include "common/recovery_record_names.h"
+
+namespace vx {
+namespace {
+
+constexpr wchar_t kDataPrefix[] = L"Journal";
+constexpr wchar_t kDataExtension[] = L".dat";
+constexpr int64_t kCopyBlock = 64 * 1024;
+// Records are a few KiB; anything far larger is not one of ours.
+constexpr int64_t kLargestRecord = int64_t{16} << 20;
+
+// The name's UTF-16 units as they stand, little-endian, in a record's bytes.
+std::vector<uint8_t> RecordedNameBytes(const std::wstring& name) {
+  std::vector<uint8_t> bytes;
+  for (const char16_t unit : Utf16Units(name)) {
+    bytes.push_back(static_cast<uint8_t>(unit & 0xFF));
+    bytes.push_back(static_cast<uint8_t>(unit >> 8));
+  }
+  return bytes;
+}
+
+bool RecordNames(const std::wstring& record_name, const std::vector<uint8_t>& name_bytes) {
+  fs::File file = fs::OpenFileForReading(record_name);
+  const int64_t length = file ? file.Length() : -1;
+  // What cannot be read may name anything: the data stays.
+  if (length < 0 || length > kLargestRecord) return true;
+  std::vector<uint8_t> bytes(static_cast<size_t>(length));
+  if (file.ReadAt(0, bytes.data(), length) != length) return true;
+  return std::search(bytes.begin(), bytes.end(), name_bytes.begin(), name_bytes.end()) !=
+         bytes.end();
+}
+
+}  // namespace
+
+JournalData::~JournalData() {
+  if (!file_) return;
+  blocks_.reset();
+  file_.Close();
+  fs::RemoveFile(name_);
+}
+
+bool JournalData::EnsureOpen() {
+  if (file_) return true;
+  const std::wstring& folder = RecoveryFolder();
+  if (folder.empty() || !(fs::FolderExists(folder) || fs::MakeFolder(folder))) return false;
+  const std::wstring stem = folder + kDataPrefix + std::to_wstring(CurrentProcessNumber());
+  for (int n = 1; n <= 100 && !file_; ++n) {
+    name_ = stem + L"-" + std::to_wstring(n) + kDataExtension;
+    // A name a stopped program's record may still need is never reused.
+    if (fs::FileExists(name_)) continue;
+    file_ = fs::OpenFile(name_, true, fs::Share::Read);
+  }
+  if (!file_) return false;
+  blocks_ = std::make_unique<SeamBlockFile>(file_);
+  length_ = 0;
+  return true;
+}
+
+std::optional<int64_t> JournalData::AppendBlocks(
+    int64_t count, const std::function<bool(int64_t, std::span<uint8_t>)>& fill) {
+  if (count < 0 || !EnsureOpen()) return std::nullopt;
+  const int64_t start = length_;
+  std::vector<uint8_t> block(static_cast<size_t>(std::min(count, kCopyBlock)));
+  for (int64_t done = 0; done < count;) {
+    const int64_t n = std::min(count - done, kCopyBlock);
+    const std::span<uint8_t> bytes(block.data(), static_cast<size_t>(n));
+    if (!fill(done, bytes) || !file_.WriteAt(start + done, bytes.data(), n)) {
+      // Nothing refers to a part written: it is cut off again.
+      file_.SetLength(start);
+      return std::nullopt;
+    }
+    done += n;
+  }
+  length_ = start + count;
+  return start;
+}
+
+std::optional<int64_t> JournalData::Append(std::span<const uint8_t> bytes) {
+  return AppendBlocks(static_cast<int64_t>(bytes.size()), [&](int64_t done, std::span<uint8_t> to) {
+    std::copy_n(bytes.begin() + done, to.size(), to.begin());
+    return true;
+  });
+}
+
+std::optional<int64_t> JournalData::AppendFrom(const EditedFile& file, int64_t offset,
+                                               int64_t count) {
+  return AppendBlocks(count, [&](int64_t done, std::span<uint8_t> to) {
+    return file.Read(offset + done, to) == ReadResult::Read;
+  });
+}
+
+std::optional<int64_t> JournalData::AppendRepeated(uint8_t value, int64_t count) {
+  return AppendBlocks(count, [value](int64_t, std::span<uint8_t> to) {
+    std::fill(to.begin(), to.end(), value);
+    return true;
+  });
+}
+
+bool JournalData::Flush() { return file_ && file_.Flush(); }
+
+void JournalData::Clear() {
+  if (file_ && file_.SetLength(0)) length_ = 0;
+}
+
+bool IsJournalDataName(const std::wstring& name) {
+  const std::wstring_view prefix = kDataPrefix, extension = kDataExtension;
+  return name.size() > prefix.size() + extension.size() && name.starts_with(prefix) &&
+         name.ends_with(extension);
+}
+
+void RemoveLeftJournalData(const std::wstring& folder) {
+  const std::vector<fs::FolderEntry> entries = fs::ListFolder(folder);
+  std::vector<std::wstring> records;
+  for (const fs::FolderEntry& entry : entries) {
+    if (!entry.is_folder && !entry.is_link &&
+        (IsRecoveryRecordName(entry.name) || IsSetAsideRecordName(entry.name))) {
+      records.push_back(folder + entry.name);
+    }
+  }
+  for (const fs::FolderEntry& entry : entries) {
+    if (entry.is_folder || entry.is_link || !IsJournalDataName(entry.name)) continue;
+    const std::vector<uint8_t> name_bytes = RecordedNameBytes(entry.name);
+    const bool named = std::any_of(records.begin(), records.end(), [&](const std::wstring& r) {
+      return RecordNames(r, name_bytes);
+    });
+    // A running program's own data file is held: its removal fails.
+    if (!named) fs::RemoveFile(folder + entry.name);
+  }
+}
+
+}  // namespace vx

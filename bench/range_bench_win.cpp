@@ -1,0 +1,126 @@
+// Range edits at the start of a 1 GiB file, as the document makes them (the
+// undo data kept, the recovery record on disk): deleting 1 MiB and
+// inserting 1 MiB, and the undo of each, beside the bare move of the same
+// tail by the same step and a one-byte deletion, measured in the same run;
+// the program's memory during each beside the same edits of a 1 KiB file.
+// The flushes are skipped for the ratios, as their cost is the disk's alone,
+// then the whole command is timed once with them.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/document/edited_document.h"
+#include "app/edit/recovery.h"
+#include "app/program_globals.h"
+#include "app/settings/display_settings.h"
+#include "app/settings/settings_folder.h"
+#include "bench/bench_support_win.h"
+#include "common/file_seam.h"
+
+namespace {
+
+using vx::bench::NowMs;
+
+constexpr int64_t kMiB = int64_t{1} << 20;
+constexpr int kRounds = 3;
+
+// The document's memory at its highest while a command ran, sampled at
+// each block's progress.
+struct MemoryWatch {
+  double highest = 0;
+  vx::ProgressCallback Function() {
+    return [this](double, const std::wstring&) {
+      highest = std::max(highest, vx::bench::PrivateMegabytes());
+    };
+  }
+};
+
+struct Figures {
+  double delete_ms = 1e300, undo_delete_ms = 1e300, insert_ms = 1e300, undo_insert_ms = 1e300,
+         one_byte_ms = 1e300, highest_mb = 0;
+};
+
+double TimedMs(const std::function<bool()>& command) {
+  const double start = NowMs();
+  if (!command()) std::printf("  a command FAILED\n");
+  return NowMs() - start;
+}
+
+// Each command of `figures` on `name`, the best of kRounds, the file back as
+// it was after each round.
+Figures Measure(const std::wstring& name, int64_t step) {
+  MemoryWatch memory;
+  vx::EditedDocument document(memory.Function(), [](bool) {});
+  if (document.Open(name) != vx::OpenOutcome::Opened || !document.BeginChange()) {
+    std::printf("  %ls could not be opened\n", name.c_str());
+    return {};
+  }
+  const std::vector<uint8_t> inserted(static_cast<size_t>(step), 0x5A);
+  Figures f;
+  memory.highest = vx::bench::PrivateMegabytes();
+  for (int round = 0; round < kRounds; ++round) {
+    f.delete_ms = std::min(f.delete_ms, TimedMs([&] { return document.ReplaceRange(0, step, {}); }));
+    f.undo_delete_ms = std::min(f.undo_delete_ms, TimedMs([&] { return document.Undo(); }));
+    f.insert_ms = std::min(f.insert_ms, TimedMs([&] { return document.ReplaceRange(0, 0, inserted); }));
+    f.undo_insert_ms = std::min(f.undo_insert_ms, TimedMs([&] { return document.Undo(); }));
+    f.one_byte_ms = std::min(f.one_byte_ms, TimedMs([&] { return document.Delete(0); }));
+    TimedMs([&] { return document.Undo(); });
+  }
+  f.highest_mb = memory.highest;
+  return f;
+}
+
+void Report(const char* what, double ms, double base_ms, const char* base, double goal) {
+  vx::bench::PrintAgainstGoal({vx::bench::Format("<= %.1fx", goal), ms / base_ms <= goal},
+                              "  %-28s %8.0f ms  %.2fx %s", what, ms, ms / base_ms, base);
+}
+
+}  // namespace
+
+int main() {
+  using namespace vx;
+  bench::PrepareProgram();
+  DisplaySettings.AutoBackUp = false;
+  const std::wstring big = ProgramFolder + L"big.bin";
+  const std::wstring bare = ProgramFolder + L"bare.bin";
+  const std::wstring small = ProgramFolder + L"small.bin";
+  bench::MakeLargeFile(big, 1024 * kMiB);
+  bench::MakeLargeFile(bare, 1024 * kMiB);
+  bench::MakeLargeFile(small, 1024);
+  SetRecoveryFolder(SettingsFolder());
+  fs::MakeFolder(SettingsFolder());
+
+  std::printf("deleting and inserting 1 MiB at the start of a 1 GiB file (flushes skipped)\n");
+  fs::SetFlushesSkipped(true);
+  double bare_ms = 1e300;
+  for (int round = 0; round < kRounds; ++round) {
+    bare_ms = std::min(bare_ms, bench::BareMoveMs(bare, kMiB));
+  }
+  std::printf("  baseline: the bare move of the tail by 1 MiB in 4096-byte blocks %.0f ms\n",
+              bare_ms);
+  const Figures large = Measure(big, kMiB);
+  Report("delete 1 MiB", large.delete_ms, bare_ms, "bare move", 1.1);
+  Report("undo of the delete", large.undo_delete_ms, bare_ms, "bare move", 1.1);
+  Report("insert 1 MiB", large.insert_ms, bare_ms, "bare move", 1.1);
+  Report("undo of the insert", large.undo_insert_ms, bare_ms, "bare move", 1.1);
+  Report("delete 1 MiB beside 1 byte", large.delete_ms, large.one_byte_ms, "1-byte delete", 1.1);
+
+  const Figures tiny = Measure(small, 16);
+  const double more_mb = large.highest_mb - tiny.highest_mb;
+  bench::PrintAgainstGoal({"within 2 MB", more_mb <= 2.0},
+                          "  memory at its highest: %.2f MB, on a 1 KiB file %.2f MB (%+.2f MB)",
+                          large.highest_mb, tiny.highest_mb, more_mb);
+
+  std::printf("the same with the flushes, as the program does\n");
+  fs::SetFlushesSkipped(false);
+  const Figures flushed = Measure(big, kMiB);
+  std::printf("  delete 1 MiB %.0f ms, its undo %.0f ms, insert 1 MiB %.0f ms, its undo %.0f ms\n",
+              flushed.delete_ms, flushed.undo_delete_ms, flushed.insert_ms, flushed.undo_insert_ms);
+  for (const std::wstring& name : {big, bare, small}) fs::RemoveFile(name);
+  bench::RemoveScratch(ProgramFolder);
+  return 0;
+}
