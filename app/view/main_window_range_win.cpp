@@ -1,6 +1,8 @@
 // The main window's range commands: select all, copy, cut, paste, paste
 // over, delete and fill the selected bytes, with the clipboard.
+#include <algorithm>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -68,15 +70,71 @@ void MainWindow::OnFill() {
   page_view_.AskFillValue();
 }
 
+bool MainWindow::BeginRangeChange() {
+  bool backup_made = false;
+  const bool go_ahead = document_.BeginChange(&backup_made);
+  if (backup_made) EnableRestore(true);
+  return go_ahead;
+}
+
 void MainWindow::AfterRangeCommand(bool worked_on, bool bytes_moved, int64_t caret) {
   if (!worked_on) return;
   if (bytes_moved) selection_.Clear();
-  // The first change may have made the backup.
-  EnableRestore(document_.BackUpExists());
   document_.PlaceCaret(
       CaretShowing(document_.PageSettings(), document_.last_top(), document_.caret(), caret));
   OnFileChanged();
   page_view_.Redraw();
+}
+
+void MainWindow::OnCut() {
+  const std::optional<ByteRange> range = selection_.Range(document_.size());
+  if (!range || !CopySelection(false) || !BeginRangeChange()) return;
+  AfterRangeCommand(document_.ReplaceRange(range->first, range->length, {}), true, range->first);
+}
+
+void MainWindow::OnDeleteSelection() {
+  const std::optional<ByteRange> range = selection_.Range(document_.size());
+  if (!document_.IsOpen() || !range || !BeginRangeChange()) return;
+  AfterRangeCommand(document_.ReplaceRange(range->first, range->length, {}), true, range->first);
+}
+
+void MainWindow::OnPaste() {
+  if (!document_.IsOpen()) return;
+  const std::optional<std::vector<uint8_t>> bytes = BytesToPaste();
+  if (!bytes || !BeginRangeChange()) return;
+  // In place of the selection, else before the caret's byte; a caret behind
+  // the end appends.
+  const std::optional<ByteRange> range = selection_.Range(document_.size());
+  const int64_t first = range ? range->first : std::min(document_.CaretOffset(), document_.size());
+  const int64_t removed = range ? range->length : 0;
+  const int64_t behind = first + static_cast<int64_t>(bytes->size());
+  AfterRangeCommand(document_.ReplaceRange(first, removed, *bytes), true, behind);
+}
+
+void MainWindow::OnPasteOver() {
+  if (!document_.IsOpen()) return;
+  const std::optional<std::vector<uint8_t>> bytes = BytesToPaste();
+  if (!bytes) return;
+  const std::optional<ByteRange> range = selection_.Range(document_.size());
+  const int64_t first = range ? range->first : document_.CaretOffset();
+  if (first >= document_.size()) {
+    ShowMessage(range_texts::kPasteOverAtEnd);
+    return;
+  }
+  if (!BeginRangeChange()) return;
+  // The length stays: what would reach behind the end is left out.
+  const size_t count =
+      static_cast<size_t>(std::min<int64_t>(document_.size() - first, bytes->size()));
+  const std::span<const uint8_t> written(bytes->data(), count);
+  AfterRangeCommand(document_.OverwriteRange(first, written), false,
+                    first + static_cast<int64_t>(count));
+}
+
+void MainWindow::FillSelection(uint8_t value) {
+  const std::optional<ByteRange> range = selection_.Range(document_.size());
+  if (!document_.IsOpen() || !range || !BeginRangeChange()) return;
+  AfterRangeCommand(document_.FillRange(range->first, range->length, value), false,
+                    document_.CaretOffset());
 }
 
 }  // namespace vx

@@ -163,6 +163,8 @@ void MainWindow::OnDpiChanged(int dpi) {
   label_font_ = std::move(font);
   SetProgramIcon(hwnd(), VX_PROGRAM_ICON);
   ApplySettings();
+  // The page may hold fewer lines at the new density: the scroll range follows.
+  RefreshScrollRange();
   page_view_.OnDpiChanged(dpi);
   page_view_.Redraw();
   // The name is shortened anew for the label's new width in the new font.

@@ -35,9 +35,9 @@ TEST(ColumnText, PairsAreCharactersWhereverTheBlocksSplitThem) {
 TEST(ColumnText, LoneLeadBytesAndNulsStandAlone) {
   // A lead byte followed by no trail byte is shown alone, and the next byte
   // is its own character again; a lead byte at the very end too.
-  const Bytes bytes{0x82, 0x41, 0x00, 0x0D, 0x0A, 0x81};
-  const std::wstring expected = Alone(0x82) + L"A \r\n" + Alone(0x81);
-  for (const size_t block : {1u, 2u, 6u}) EXPECT_EQ(Decoded(bytes, block), expected) << block;
+  const Bytes bytes{0x82, 0x20, 0x41, 0x00, 0x0D, 0x0A, 0x81};
+  const std::wstring expected = Alone(0x82) + L" A \r\n" + Alone(0x81);
+  for (const size_t block : {1u, 2u, 7u}) EXPECT_EQ(Decoded(bytes, block), expected) << block;
   EXPECT_EQ(Decoded({}, 4), L"");
 }
 

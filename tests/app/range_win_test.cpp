@@ -1,12 +1,14 @@
 // Selecting with the mouse, Shift+click, F8 and Ctrl+A in the real main
 // window, the selection on the page and in its status line, the Edit menu's
 // range commands with the real clipboard, each checked on disk.
+#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/edit/range_texts.h"
+#include "app/edit/recovery.h"
 #include "app/view/menu_commands.h"
 #include "common/file_seam.h"
 #include "tests/app/main_window_fixture_win.h"
@@ -53,6 +55,23 @@ std::optional<std::wstring> ClipboardText(HWND owner) {
 
 class RangeTest : public MainWindowTest {
  protected:
+  // The journal keeps a range command's bytes beside the recovery records,
+  // as the program's start-up sets it. The clipboard is one for all the
+  // test programs running side by side: these tests take turns with it.
+  void SetUp() override {
+    // Abandoned: a test before this one ended without giving its turn back.
+    const DWORD turn = WaitForSingleObject(clipboard_turn_, 60000);
+    ASSERT_TRUE(turn == WAIT_OBJECT_0 || turn == WAIT_ABANDONED);
+    MainWindowTest::SetUp();
+    SetRecoveryFolder(dir / L"records");
+  }
+  void TearDown() override {
+    MainWindowTest::TearDown();
+    SetRecoveryFolder(L"");
+    ReleaseMutex(clipboard_turn_);
+    CloseHandle(clipboard_turn_);
+  }
+
   // A press of the left button at `point` (with Shift), moves to `path`, release.
   void Drag(LPARAM from, const std::vector<LPARAM>& path, bool shift = false) {
     const WPARAM held = MK_LBUTTON | (shift ? MK_SHIFT : 0);
@@ -64,6 +83,7 @@ class RangeTest : public MainWindowTest {
   void Click(LPARAM at, bool shift = false) { Drag(at, {}, shift); }
   std::wstring SelectionShown() const { return ControlText(view().selection_label()); }
   Bytes OnDisk() const { return ReadFileBytes(view().file_path()); }
+  // Selects bytes `first` to `last` with F8 and the arrow keys.
   void Select(int64_t first, int64_t last) {
     view().GoTo(first);
     PageKey(VK_F8);
@@ -74,6 +94,8 @@ class RangeTest : public MainWindowTest {
   COLORREF HexCellPixel(int column, int row) const {
     return PagePixel(84 + 18 * column + 15, 2 + 12 * row + 1);
   }
+
+  HANDLE clipboard_turn_ = CreateMutexW(nullptr, FALSE, L"VanteloxClipboardTests");
 };
 
 Bytes Counting(size_t n) {
@@ -204,6 +226,120 @@ TEST_F(RangeTest, OpeningAFileOrMovingBytesClearsTheSelection) {
   view().OpenFile(other);
   EXPECT_EQ(view().selected(), std::nullopt);
   EXPECT_EQ(SelectionShown(), L"選択 ----");
+}
+
+TEST_F(RangeTest, CutTakesTheBytesOutAndUndoRedoAndPasteBringThemBack) {
+  const Bytes bytes = Counting(40);
+  StartOn(bytes);
+  Select(4, 9);
+  EXPECT_TRUE(Shortcut('X', true));
+  Bytes cut = bytes;
+  cut.erase(cut.begin() + 4, cut.begin() + 10);
+  EXPECT_EQ(OnDisk(), cut);
+  EXPECT_EQ(ClipboardText(form->hwnd()), std::wstring(L"04 05 06 07 08 09"));
+  EXPECT_EQ(view().caret_offset(), 4);
+  EXPECT_EQ(view().selected(), std::nullopt);
+  EXPECT_TRUE(fs::FileExists(BackUpName(view().file_path())));
+
+  Choose(kUndo);
+  EXPECT_EQ(OnDisk(), bytes);
+  Choose(kRedo);
+  EXPECT_EQ(OnDisk(), cut);
+
+  // Our own bytes pasted at the caret, which ends up behind them.
+  view().GoTo(0);
+  EXPECT_TRUE(Shortcut(VK_INSERT, false, true));
+  Bytes pasted = cut;
+  pasted.insert(pasted.begin(), bytes.begin() + 4, bytes.begin() + 10);
+  EXPECT_EQ(OnDisk(), pasted);
+  EXPECT_EQ(view().caret_offset(), 6);
+  EXPECT_EQ(view().file_size(), 40);
+  Choose(kUndo);
+  EXPECT_EQ(OnDisk(), cut);
+  EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(RangeTest, PasteTakesAnotherProgramsHexTextInPlaceOfTheSelection) {
+  StartOn(Counting(10));
+  PutClipboardText(form->hwnd(), L"0x41 0x42\r\nff");
+  EXPECT_TRUE(Eventually([&] { return !Grayed(kPaste); }));
+  Select(2, 5);
+  Choose(kPaste);
+  EXPECT_EQ(OnDisk(), (Bytes{0, 1, 0x41, 0x42, 0xFF, 6, 7, 8, 9}));
+  EXPECT_EQ(view().caret_offset(), 5);
+  EXPECT_EQ(view().selected(), std::nullopt);
+  Choose(kUndo);
+  EXPECT_EQ(OnDisk(), Counting(10));
+  Choose(kRedo);
+  EXPECT_EQ(OnDisk(), (Bytes{0, 1, 0x41, 0x42, 0xFF, 6, 7, 8, 9}));
+  EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(RangeTest, PasteOverKeepsTheLengthAndStopsAtTheEnd) {
+  StartOn(Counting(10));
+  PutClipboardText(form->hwnd(), L"AA BB CC DD");
+  view().GoTo(8);
+  Choose(kPasteOver);
+  EXPECT_EQ(OnDisk(), (Bytes{0, 1, 2, 3, 4, 5, 6, 7, 0xAA, 0xBB}));
+  view().GoTo(1);
+  Choose(kPasteOver);
+  EXPECT_EQ(OnDisk(), (Bytes{0, 0xAA, 0xBB, 0xCC, 0xDD, 5, 6, 7, 0xAA, 0xBB}));
+  EXPECT_EQ(view().caret_offset(), 5);
+  Choose(kUndo);
+  Choose(kUndo);
+  EXPECT_EQ(OnDisk(), Counting(10));
+  EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(RangeTest, FillWritesTheValueTypedInTheInputWindowOverTheSelection) {
+  StartOn(Counting(20));
+  Select(3, 7);
+  Choose(kFill);
+  ASSERT_TRUE(view().input_visible());
+  const HWND field = InputField(view().input_window().hwnd());
+  TypeOver(field, L"7f");
+  Key(field, VK_RETURN, L'\r');
+  PumpMessages();
+  Bytes filled = Counting(20);
+  std::fill(filled.begin() + 3, filled.begin() + 8, uint8_t{0x7F});
+  EXPECT_EQ(OnDisk(), filled);
+  EXPECT_FALSE(view().input_visible());
+  EXPECT_EQ(view().selected(), (ByteRange{3, 5}));
+  Choose(kUndo);
+  EXPECT_EQ(OnDisk(), Counting(20));
+  Choose(kRedo);
+  EXPECT_EQ(OnDisk(), filled);
+
+  // In decimal, as the settings have it; a value beyond a byte fills nothing.
+  // (Redo, having written the bytes, left nothing selected.)
+  EXPECT_EQ(view().selected(), std::nullopt);
+  DisplaySettings.InputRadix = 1;
+  view().ApplySettings();
+  Select(3, 7);
+  Choose(kFill);
+  TypeOver(field, L"300");
+  Key(field, VK_RETURN, L'\r');
+  PumpMessages();
+  EXPECT_EQ(messages.texts(), std::vector<std::wstring>{L"数値が範囲を超えています。"});
+  EXPECT_EQ(OnDisk(), filled);
+}
+
+TEST_F(RangeTest, DeleteTakesTheSelectionAndWithoutOneTheCaretsByte) {
+  StartOn(Counting(10));
+  Select(2, 4);
+  PageKey(VK_DELETE);
+  EXPECT_EQ(OnDisk(), (Bytes{0, 1, 5, 6, 7, 8, 9}));
+  EXPECT_EQ(view().caret_offset(), 2);
+  PageKey(VK_DELETE);
+  EXPECT_EQ(OnDisk(), (Bytes{0, 1, 6, 7, 8, 9}));
+  Choose(kUndo);
+  Choose(kUndo);
+  EXPECT_EQ(OnDisk(), Counting(10));
+  // The whole file is never deleted.
+  Choose(kSelectAll);
+  Choose(kDeleteSelection);
+  EXPECT_EQ(messages.texts(), std::vector<std::wstring>{L"これ以上削除できません。"});
+  EXPECT_EQ(OnDisk(), Counting(10));
 }
 
 }  // namespace
