@@ -7,15 +7,9 @@
 #include <cstdint>
 #include <optional>
 
+#include "common/byte_range.h"
+
 namespace vx {
-
-struct ByteRange {
-  int64_t first = 0;
-  int64_t length = 0;
-
-  int64_t last() const { return first + length - 1; }
-  bool operator==(const ByteRange&) const = default;
-};
 
 class ByteSelection {
  public:

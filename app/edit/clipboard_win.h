@@ -6,9 +6,9 @@
 
 #include <windows.h>
 
-#include "app/document/selection.h"
 #include "app/edit/hex_pairs.h"
 #include "app/file/edited_file.h"
+#include "common/byte_range.h"
 
 namespace vx {
 

@@ -5,13 +5,14 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
-#include "app/document/selection.h"
 #include "app/settings/colour_choice.h"
 #include "app/settings/display_settings.h"
+#include "common/byte_range.h"
 #include "common/shift_jis_tables.h"
 
 namespace vx {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/document/selection.h"
 #include "app/settings/display_settings_record.h"
+#include "common/byte_range.h"
 
 namespace vx {
 

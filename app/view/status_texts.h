@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/document/selection.h"
+#include "common/byte_range.h"
 
 namespace vx {
 
