@@ -249,10 +249,9 @@ bool MoveRecord::Whole() const {
   if (Get<uint32_t>(bytes_, kPathUnits) == 0 || kNames + 2 * units() > size_) return false;
   if (!IsMove(kind())) return true;
   if (size_ < SlotsStart(kind(), units()) + 2 * kRecordSlotSize) return false;
-  // A range's data file is named, and its blocks are the ones this program moves.
-  return !IsRange() || (Get<uint32_t>(bytes_, kTempUnits) != 0 &&
-                        Get<uint32_t>(bytes_ + RangeStart(units()), kBlockSize) ==
-                            static_cast<uint32_t>(kRecordSlotSize));
+  // A range's blocks are the ones this program moves.
+  return !IsRange() || Get<uint32_t>(bytes_ + RangeStart(units()), kBlockSize) ==
+                           static_cast<uint32_t>(kRecordSlotSize);
 }
 
 RecordKind MoveRecord::kind() const {

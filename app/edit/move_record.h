@@ -13,11 +13,12 @@
 //           unread rather than taking it for ended)
 //    12  4  the plan in force: 0 or 1
 //    16  8  the file's length before the edit
-//    24  8  the zero-based offset of the byte inserted or deleted
-//    32  1  the byte inserted, or the byte deleted
+//    24  8  the zero-based offset of the byte inserted or deleted, or of
+//           the range replaced
+//    32  1  the byte inserted, or the byte deleted (0 for a range)
 //    36  4  the file's name, in UTF-16 units
-//    40  4  the temporary copy's name, in UTF-16 units (copies only); of a
-//           range, the data file's name
+//    40  4  the temporary copy's name, in UTF-16 units (copies only); for a
+//           range, the data file's name (none when it needs none)
 //    44  4  the command that made the edit: 0 itself, 1 Undo, 2 Redo
 //    64  2 x 128  the two plans (below)
 //   320     the file's name, then the temporary copy's name, UTF-16
@@ -25,10 +26,11 @@
 //     S  2 x 4096  the two block slots (tail moves only), S the first
 //           multiple of 4096 behind the names (and the range's fields)
 //
-// A plan: shift `count` bytes at `from` by `step` (+1 up, -1 down) in blocks
-// of 4096, the upward shift from the top down and the downward one from the
-// bottom up; then write one byte if asked and give the file its final
-// length. Each plan's 128 bytes:
+// A plan: shift `count` bytes at `from` by `step` (+1 up, -1 down; any
+// count of places for a range) in blocks of 4096, the upward shift from the
+// top down and the downward one from the bottom up; then write one byte if
+// asked (a range's new or old bytes) and give the file its final length.
+// Each plan's 128 bytes:
 //
 //     0  8  progress: moved << 8 | (last + 1) << 4 | (flight + 1), one store
 //     8  8  from          16  8  count          24  4  step
@@ -38,7 +40,7 @@
 //    60  4  that byte             64  8  its offset
 //    72  2 x 16  per slot: offset its bytes go to (8), their count (4), and
 //           where else each byte may stand while that write is half done:
-//           at slot[i + half_done_shift] (4)
+//           at slot[i + half_done_shift] (4), the step, at most 4096
 //   104  8  moved witness: a byte the shift has already changed, its offset
 //   112  8  unmoved witness: a byte the plan has yet to change, its offset
 //   120  1  the moved witness's value now    121  1  the unmoved one's
@@ -61,7 +63,7 @@
 // `moved` counts the bytes of the shift moved or in flight. `flight` is the
 // slot on its way to the file: a stop inside that write is finished by
 // writing the slot again; kFinishing says that the shift is done and the
-// final byte and length are on their way. `last` is the slot whose bytes
+// final bytes and length are on their way (all written again after a stop). `last` is the slot whose bytes
 // stand whole at their offset. The slots and the two witnesses are how the
 // repair proves that the file is the one the record left.
 #pragma once
