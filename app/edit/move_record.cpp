@@ -48,11 +48,6 @@ uint64_t LoadWord(const uint8_t* bytes, size_t offset) {
 
 size_t RoundUp(size_t n, size_t to) { return (n + to - 1) / to * to; }
 
-bool IsMove(RecordKind kind) {
-  return kind == RecordKind::Insertion || kind == RecordKind::Deletion ||
-         kind == RecordKind::Range;
-}
-
 size_t RangeStart(size_t units) { return kNames + 2 * units; }
 
 size_t SlotsStart(RecordKind kind, size_t units) {
@@ -100,7 +95,7 @@ std::wstring FromUtf16Units(const std::u16string& units) {
 
 size_t MoveRecord::SizeFor(RecordKind kind, const std::wstring& path, const std::wstring& temp) {
   const size_t units = Utf16Units(path).size() + Utf16Units(temp).size();
-  return IsMove(kind) ? SlotsStart(kind, units) + 2 * kRecordSlotSize : kNames + 2 * units;
+  return IsTailMove(kind) ? SlotsStart(kind, units) + 2 * kRecordSlotSize : kNames + 2 * units;
 }
 
 void MoveRecord::SetNames(const std::wstring& path, const std::wstring& temp) {
@@ -247,7 +242,7 @@ bool MoveRecord::Whole() const {
   const uint32_t k = Get<uint32_t>(bytes_, kKind);
   if (k < 1 || k > 5 || Get<uint32_t>(bytes_, kActive) > 1) return false;
   if (Get<uint32_t>(bytes_, kPathUnits) == 0 || kNames + 2 * units() > size_) return false;
-  if (!IsMove(kind())) return true;
+  if (!IsTailMove(kind())) return true;
   if (size_ < SlotsStart(kind(), units()) + 2 * kRecordSlotSize) return false;
   // A range's blocks are the ones this program moves.
   return !IsRange() || Get<uint32_t>(bytes_ + RangeStart(units()), kBlockSize) ==

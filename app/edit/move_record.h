@@ -83,6 +83,12 @@ enum class RecordKind : uint32_t {
   Range = 5,
 };
 
+// A record of a move of the file's tail, with its plans and block slots.
+inline bool IsTailMove(RecordKind kind) {
+  return kind == RecordKind::Insertion || kind == RecordKind::Deletion ||
+         kind == RecordKind::Range;
+}
+
 // The command whose insertion or deletion the record keeps.
 enum class RecordedCommand : uint32_t { Itself = 0, Undo = 1, Redo = 2 };
 

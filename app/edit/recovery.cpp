@@ -51,11 +51,6 @@ std::vector<std::wstring> RecordNames() {
   return names;
 }
 
-bool IsMove(RecordKind kind) {
-  return kind == RecordKind::Insertion || kind == RecordKind::Deletion ||
-         kind == RecordKind::Range;
-}
-
 bool IsRepaired(RepairResult result) {
   return result == RepairResult::After || result == RepairResult::Before;
 }
@@ -184,7 +179,7 @@ std::optional<RepairReport> RepairRecord(const std::wstring& name, const std::ws
     return report;
   }
   std::optional<RepairReport> repair =
-      IsMove(record.kind()) ? RepairTailMove(record) : RepairCopy(record);
+      IsTailMove(record.kind()) ? RepairTailMove(record) : RepairCopy(record);
   if (!repair) {
     mapped.Close();
     fs::RemoveFile(name);
@@ -194,7 +189,7 @@ std::optional<RepairReport> RepairRecord(const std::wstring& name, const std::ws
   if (IsRetried(report.result)) {
     // Kept, to be tried again at the next start.
     mapped.Close();
-  } else if (!IsRepaired(report.result) && IsMove(report.kind)) {
+  } else if (!IsRepaired(report.result) && IsTailMove(report.kind)) {
     report.details = SetAside(mapped, record, name);
   } else {
     // A copy's record that names what the program never made goes with the message.
@@ -237,7 +232,7 @@ LiveRecord::LiveRecord(RecordKind kind, const std::wstring& path, const std::wst
   }
   record_.SetNames(path, temp);
   record_.SetCommand(command);
-  if (!IsMove(kind)) record_.Begin(kind, 0, 0, 0);
+  if (!IsTailMove(kind)) record_.Begin(kind, 0, 0, 0);
 }
 
 LiveRecord::~LiveRecord() {
@@ -250,7 +245,7 @@ LiveRecord::~LiveRecord() {
 std::wstring RepairMessage(const RepairReport& report) {
   namespace t = recovery_texts;
   const std::wstring file_line = std::wstring(L"\r\n") + t::kFileAt + report.file;
-  if (!IsMove(report.kind)) {
+  if (!IsTailMove(report.kind)) {
     const bool backup = report.kind == RecordKind::BackUpCopy;
     std::wstring text = std::wstring(backup ? t::kBackUpStopped : t::kRestoreStopped) + L"\r\n";
     switch (report.result) {
