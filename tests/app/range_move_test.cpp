@@ -44,11 +44,10 @@ struct RangeEdit {
 
   int64_t NewAt() const { return kOldAt + removed + 3; }
   Bytes Data(const Bytes& before) const {
-    Bytes data(static_cast<size_t>(kOldAt), 0x11);
-    data.insert(data.end(), before.begin() + at, before.begin() + at + removed);
-    data.resize(static_cast<size_t>(NewAt()), 0x22);
     const Bytes inserted_bytes = NewBytes(repeated ? 0 : inserted);
-    data.insert(data.end(), inserted_bytes.begin(), inserted_bytes.end());
+    Bytes data(static_cast<size_t>(NewAt()) + inserted_bytes.size(), 0x11);
+    std::copy(before.begin() + at, before.begin() + at + removed, data.begin() + kOldAt);
+    std::copy(inserted_bytes.begin(), inserted_bytes.end(), data.begin() + NewAt());
     return data;
   }
   Bytes After(const Bytes& before) const {
