@@ -110,6 +110,33 @@ void KeepMovedWitness(MoveRecord& record, const uint8_t* bytes, const uint8_t* r
   }
 }
 
+// The bytes that the block read from `source` replaces `step` places away:
+// where the step stays inside the block, its own bytes, shifted; the rest,
+// beyond its edge, are those of the block moved just before (`previous`,
+// `previous_n` bytes, none at the start), or else read from the file, where
+// nothing has written them yet. A short step so reads no more than the
+// move itself, whatever the file holds. False when a read failed.
+bool ReplacedBytes(BlockFile& file, const uint8_t* bytes, int64_t source, int64_t n, int64_t step,
+                   const uint8_t* previous, int64_t previous_n, uint8_t* replaced) {
+  const int64_t d = step > 0 ? step : -step;
+  if (d >= n) return file.ReadAt(source + step, replaced, n) == n;
+  const size_t kept = static_cast<size_t>(n - d);
+  if (step > 0) {
+    std::memcpy(replaced, bytes + d, kept);
+    if (previous && previous_n >= d) {
+      std::memcpy(replaced + kept, previous, static_cast<size_t>(d));
+      return true;
+    }
+    return file.ReadAt(source + n, replaced + kept, d) == d;
+  }
+  std::memcpy(replaced + d, bytes, kept);
+  if (previous && previous_n >= d) {
+    std::memcpy(replaced, previous + previous_n - d, static_cast<size_t>(d));
+    return true;
+  }
+  return file.ReadAt(source - d, replaced, d) == d;
+}
+
 // Carries the plan in force from where the record stands to its end. False
 // when a read, write, resize or flush failed; the record then says where it
 // stopped. `after_block` gets the bytes of the plan done before the block
@@ -133,6 +160,9 @@ bool RunPlan(BlockFile& file, MoveRecord& record, FinalWrites& final,
     return false;
   }
   std::vector<uint8_t> buffer(static_cast<size_t>(kTailBlockSize));
+  // The block this run moved last, whose bytes stand beyond the next one's edge.
+  const uint8_t* previous = nullptr;
+  int64_t previous_n = 0;
   while (at.moved < plan.count) {
     const int64_t n = BlockLength(plan, at.moved);
     const int64_t source = BlockSource(plan, at.moved, n);
@@ -142,7 +172,10 @@ bool RunPlan(BlockFile& file, MoveRecord& record, FinalWrites& final,
     uint8_t* bytes = record.slot(slot);
     if (file.ReadAt(source, bytes, n) != n) return false;
     const bool seeking = !record.witness(record.active(), WitnessKind::Moved).kept;
-    if (seeking && file.ReadAt(target, buffer.data(), n) != n) return false;
+    if (seeking &&
+        !ReplacedBytes(file, bytes, source, n, plan.step, previous, previous_n, buffer.data())) {
+      return false;
+    }
     record.SetTarget(slot, {target, static_cast<int32_t>(n), HalfDoneShift(plan.step)});
     const int64_t before = at.moved;
     record.SetProgress({before + n, at.last, slot});
@@ -150,6 +183,8 @@ bool RunPlan(BlockFile& file, MoveRecord& record, FinalWrites& final,
     if (seeking) KeepMovedWitness(record, bytes, buffer.data(), target, n);
     at = {before + n, slot, kNoSlot};
     record.SetProgress(at);
+    previous = bytes;
+    previous_n = n;
     if (after_block) after_block(before);
   }
   record.SetProgress({at.moved, at.last, kFinishing});
@@ -164,8 +199,7 @@ bool RunPlan(BlockFile& file, MoveRecord& record, FinalWrites& final,
     if (after_block && k + n < plan.then_count) after_block(plan.count + k);
   }
   // On the disk before the record that could put it back goes.
-  return (file.Length() == plan.length_final || file.SetLength(plan.length_final)) &&
-         file.Flush();
+  return (file.Length() == plan.length_final || file.SetLength(plan.length_final)) && file.Flush();
 }
 
 // The first offset in [0, n) where `here` and `there` differ, searching
@@ -330,8 +364,8 @@ TailMoveResult ReplaceRange(BlockFile& file, int64_t at, int64_t removed, int64_
                             MoveRecord& record) {
   const int64_t length = file.Length();
   const bool needs_file = removed > 0 || (inserted > 0 && !data.repeated);
-  if (length < 0 || at < 0 || at > length || removed < 0 || removed > length - at ||
-      inserted < 0 || (needs_file && !data.file)) {
+  if (length < 0 || at < 0 || at > length || removed < 0 || removed > length - at || inserted < 0 ||
+      (needs_file && !data.file)) {
     return TailMoveResult::Restored;
   }
   // The record proves the data file at the repair by these sums.

@@ -57,7 +57,9 @@ struct RangeEdit {
     after.insert(after.end(), before.begin() + at + removed, before.end());
     return after;
   }
-  RangeData In(BlockFile* data) const { return {data, kDataName, kOldAt, NewAt(), repeated, kFill}; }
+  RangeData In(BlockFile* data) const {
+    return {data, kDataName, kOldAt, NewAt(), repeated, kFill};
+  }
 };
 
 // The record bytes a range names the data file in.
@@ -93,9 +95,9 @@ TEST(RangeMove, EveryEditMatchesTheModelAtBlockBoundaries) {
         FaultyFile file(before);
         FaultyFile data(edit.Data(before));
         RangeRecord kept;
-        ASSERT_EQ(ReplaceRange(file, at, edit.removed, edit.inserted, edit.In(&data), {},
-                               kept.record),
-                  TailMoveResult::Done);
+        ASSERT_EQ(
+            ReplaceRange(file, at, edit.removed, edit.inserted, edit.In(&data), {}, kept.record),
+            TailMoveResult::Done);
         EXPECT_EQ(file.bytes(), edit.After(before));
         EXPECT_EQ(data.bytes(), edit.Data(before));  // the data file is only read
         EXPECT_EQ(file.flushed_after(), file.changes());
@@ -127,14 +129,13 @@ TEST(RangeMove, RefusesCountsOutsideTheFileWithoutTouchingIt) {
   const struct {
     int64_t at, removed, inserted;
     bool with_data;
-  } refused[] = {{-1, 0, 1, true}, {11, 0, 1, true},  {5, 6, 0, true},
+  } refused[] = {{-1, 0, 1, true}, {11, 0, 1, true}, {5, 6, 0, true},
                  {5, -1, 0, true}, {5, 0, -1, true}, {5, 1, 0, false}};
   for (const auto& r : refused) {
     SCOPED_TRACE(testing::Message() << r.at << " " << r.removed << " " << r.inserted);
     FaultyFile file(before);
     const RangeData where{r.with_data ? &data : nullptr, kDataName, 0, 0, false, 0};
-    EXPECT_EQ(ReplaceRange(file, r.at, r.removed, r.inserted, where, {}),
-              TailMoveResult::Restored);
+    EXPECT_EQ(ReplaceRange(file, r.at, r.removed, r.inserted, where, {}), TailMoveResult::Restored);
     EXPECT_EQ(file.bytes(), before);
     EXPECT_EQ(file.changes(), 0);
   }
@@ -188,9 +189,8 @@ TEST(RangeMove, AFailureAnywherePutsTheFileBack) {
         if (kind == "resize") file.fail_resize = n;
         if (kind == "data read") data.fail_read = n;
         RangeRecord kept;
-        const TailMoveResult result =
-            ReplaceRange(file, edit.at, edit.removed, edit.inserted, edit.In(&data), {},
-                         kept.record);
+        const TailMoveResult result = ReplaceRange(file, edit.at, edit.removed, edit.inserted,
+                                                   edit.In(&data), {}, kept.record);
         if (kind == "sticky") {
           EXPECT_EQ(result, TailMoveResult::MaybeDamaged);
           EXPECT_TRUE(kept.record.Begun());
@@ -259,8 +259,7 @@ TEST(RangeMoveStopped, RepairGivesExactlyBeforeOrAfterAtEveryStop) {
     const int changes = move.Changes(before);
     for (int change = 1; change <= changes; ++change) {
       for (const bool half : {false, true}) {
-        SCOPED_TRACE(name + " change " + std::to_string(change) + " half " +
-                     std::to_string(half));
+        SCOPED_TRACE(name + " change " + std::to_string(change) + " half " + std::to_string(half));
         FaultyFile file(before), data(data_bytes);
         RangeRecord kept;
         ASSERT_TRUE(move.Run(file, data, kept.record, {change, half}));
@@ -313,26 +312,33 @@ TEST(RangeMoveStopped, ABigMoveAndAStoppedRepairAreRepairedWhole) {
 // A copy of the file from before or after the edit, or another file, put
 // where the stopped one was: the repair leaves each exactly as it is.
 TEST(RangeMoveStopped, AFileReplacedByACopyIsNeverChanged) {
-  const Bytes before = test::PatternBytes(3 * kBlock + 10);
-  const Bytes other = test::CountingBytes(before.size());
-  for (const int64_t n : {int64_t{1}, kBlock + 1}) {
-    for (const auto& [what, edit] : EditsOf(2000, n)) {
-      const StoppedRange move{edit};
-      const Bytes after = edit.After(before), data_bytes = edit.Data(before);
-      const int changes = move.Changes(before);
-      for (int change = 1; change <= changes; ++change) {
-        for (const bool half : {false, true}) {
-          for (const auto& [copy_name, copy] :
-               {std::pair{"before", &before}, std::pair{"after", &after},
-                std::pair{"another file", &other}}) {
-            SCOPED_TRACE(Name(what, edit) + " change " + std::to_string(change) + " half " +
-                         std::to_string(half) + " " + copy_name);
-            FaultyFile file(before), data(data_bytes);
-            RangeRecord kept;
-            ASSERT_TRUE(move.Run(file, data, kept.record, {change, half}));
-            FaultyFile replaced(*copy);
-            const RepairResult result = RepairMove(replaced, kept.record, &data);
-            EXPECT_EQ(replaced.bytes(), *copy) << "repair gave " << static_cast<int>(result);
+  // Beside bytes that differ everywhere, zeros with one byte set where the
+  // blocks meet, so that the first change a move makes may lie at a block's
+  // edge, the bytes it replaces there being the neighbouring block's.
+  Bytes sparse(3 * kBlock + 10);
+  sparse[sparse.size() - kBlock - 1] = 0x5A;
+  sparse[2001 + kBlock] = 0xA5;
+  for (const Bytes& before : {test::PatternBytes(3 * kBlock + 10), sparse}) {
+    const Bytes other = test::CountingBytes(before.size());
+    for (const int64_t n : {int64_t{1}, kBlock + 1}) {
+      for (const auto& [what, edit] : EditsOf(2000, n)) {
+        const StoppedRange move{edit};
+        const Bytes after = edit.After(before), data_bytes = edit.Data(before);
+        const int changes = move.Changes(before);
+        for (int change = 1; change <= changes; ++change) {
+          for (const bool half : {false, true}) {
+            for (const auto& [copy_name, copy] :
+                 {std::pair{"before", &before}, std::pair{"after", &after},
+                  std::pair{"another file", &other}}) {
+              SCOPED_TRACE(Name(what, edit) + " change " + std::to_string(change) + " half " +
+                           std::to_string(half) + " " + copy_name);
+              FaultyFile file(before), data(data_bytes);
+              RangeRecord kept;
+              ASSERT_TRUE(move.Run(file, data, kept.record, {change, half}));
+              FaultyFile replaced(*copy);
+              const RepairResult result = RepairMove(replaced, kept.record, &data);
+              EXPECT_EQ(replaced.bytes(), *copy) << "repair gave " << static_cast<int>(result);
+            }
           }
         }
       }
@@ -356,15 +362,14 @@ TEST(RangeMoveStopped, MissingOrChangedDataIsNeverWritten) {
         RangeRecord kept;
         ASSERT_TRUE(move.Run(file, data, kept.record, {change, true}));
         const std::string d = damage;
-        const int64_t changed = d == "old changed" ? kOldAt + edit.removed / 2
-                                                   : edit.NewAt() + edit.inserted / 2;
+        const int64_t changed =
+            d == "old changed" ? kOldAt + edit.removed / 2 : edit.NewAt() + edit.inserted / 2;
         if (d != "missing" && changed < static_cast<int64_t>(data.bytes().size())) {
           data.bytes()[static_cast<size_t>(changed)] ^= 0xFF;
         }
         const Bytes left = file.bytes();
         const int left_changes = file.changes();
-        const RepairResult result =
-            RepairMove(file, kept.record, d == "missing" ? nullptr : &data);
+        const RepairResult result = RepairMove(file, kept.record, d == "missing" ? nullptr : &data);
         if (result == RepairResult::DataUnusable) {
           EXPECT_NE(edit.removed, 0);
           EXPECT_EQ(file.bytes(), left);
@@ -425,9 +430,9 @@ TEST(RangeMoveRecovery, ARecordLeftOnDiskIsRepairedWithItsDataFile) {
     EXPECT_EQ(reports[0].result, RepairResult::DataUnusable);
     EXPECT_EQ(reports[0].data_file, data_name);
     namespace t = recovery_texts;
-    EXPECT_EQ(messages.shown()[0].text,
-              std::wstring(t::kRedoStopped) + L"\r\n" + t::kDataUnusable + L"\r\n" + t::kFileAt +
-                  file + L"\r\n" + t::kDataFileAt + data_name);
+    EXPECT_EQ(messages.shown()[0].text, std::wstring(t::kRedoStopped) + L"\r\n" + t::kDataUnusable +
+                                            L"\r\n" + t::kFileAt + file + L"\r\n" + t::kDataFileAt +
+                                            data_name);
     // Kept: the file stays unchanged until its data comes back.
     EXPECT_NE(SettlePendingRecords(file), L"");
     test::WriteFileBytes(data_name, edit.Data(before));
