@@ -6,7 +6,6 @@
 #include "app/edit/backup.h"
 #include "app/edit/edit_texts.h"
 #include "app/edit/insert_delete.h"
-#include "app/edit/range_move.h"
 #include "app/edit/recovery.h"
 #include "app/page/dump_page.h"
 #include "app/search/search_messages.h"

@@ -22,6 +22,10 @@ inline constexpr wchar_t kBackUpAt[] = L"バックアップファイル：";
 inline constexpr wchar_t kNoBackUpKept[] = L"バックアップファイルはありません。";
 inline constexpr wchar_t kInserting[] = L"挿入中です.....";
 inline constexpr wchar_t kDeleting[] = L"削除中です.....";
+// Replacing a range by as many bytes (an overwrite or a fill); a range that
+// grows or shrinks the file is named as an insertion or a deletion.
+inline constexpr wchar_t kRangeChangeFailed[] = L"変更操作に失敗しました。";
+inline constexpr wchar_t kChanging[] = L"変更中です.....";
 
 // The undo journal.
 inline constexpr wchar_t kUndoFull[] = L"No Undo Over 1000.";

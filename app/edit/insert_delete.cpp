@@ -13,59 +13,20 @@ constexpr int kBlocksPerReport = 16;
 
 using Move = std::function<TailMoveResult(BlockFile&, const ProgressCallback&, MoveRecord&)>;
 
-// Opens, moves, closes and reports. A missing file is not made here, and no
-// other program may write while the tail is on the move. The move keeps its
-// record in the recovery folder; one it could not put back stays there for
-// the next start.
-bool MoveTail(const EditedFile& file, bool insertion, const ProgressCallback& progress,
-              const std::wstring& backup_path, RecordedCommand command, const Move& move) {
-  TailMoveResult result = TailMoveResult::Restored;
-  if (fs::File opened = file.OpenToMove()) {
-    progress(kProgressStart, insertion ? edit_texts::kInserting : edit_texts::kDeleting);
-    SeamBlockFile blocks(opened);
-    LiveRecord record(insertion ? RecordKind::Insertion : RecordKind::Deletion, file.path(), L"",
-                      command);
-    // Every 16th block (64 KiB) is often enough for the bar and for letting
-    // the system in even on a slow disk; every block would spend a twentieth
-    // of a fast move in the window's progress.
-    int blocks_done = 0;
-    const ProgressCallback every_few_blocks = [&progress, &blocks_done](
-                                                  double share, const std::wstring& caption) {
-      if (blocks_done++ % kBlocksPerReport == 0) progress(share, caption);
-    };
-    result = move(blocks, every_few_blocks, record.record());
-    if (result == TailMoveResult::MaybeDamaged) record.Keep();
-    if (!opened.Close() && result == TailMoveResult::Done) result = TailMoveResult::MaybeDamaged;
-  }
-  if (result != TailMoveResult::Done) {
-    ShowMessage(TailMoveFailureText(insertion, result, backup_path));
-  }
-  progress(kProgressEnd, std::wstring());
-  return result == TailMoveResult::Done;
+// What a move is called in its caption and its failure message.
+struct MoveTexts {
+  const wchar_t* caption;
+  const wchar_t* failed;
+};
+
+MoveTexts TextsOf(bool insertion) {
+  return insertion ? MoveTexts{edit_texts::kInserting, edit_texts::kInsertFailed}
+                   : MoveTexts{edit_texts::kDeleting, edit_texts::kDeleteFailed};
 }
 
-}  // namespace
-
-bool InsertIntoFile(const EditedFile& file, int64_t offset, uint8_t value,
-                    const ProgressCallback& progress, const std::wstring& backup_path,
-                    RecordedCommand command) {
-  return MoveTail(file, true, progress, backup_path, command,
-                  [&](BlockFile& blocks, const ProgressCallback& report, MoveRecord& record) {
-                    return InsertByte(blocks, offset, value, report, record);
-                  });
-}
-
-bool DeleteFromFile(const EditedFile& file, int64_t offset, const ProgressCallback& progress,
-                    const std::wstring& backup_path, RecordedCommand command) {
-  return MoveTail(file, false, progress, backup_path, command,
-                  [&](BlockFile& blocks, const ProgressCallback& report, MoveRecord& record) {
-                    return DeleteByte(blocks, offset, report, record);
-                  });
-}
-
-std::wstring TailMoveFailureText(bool insertion, TailMoveResult result,
-                                 const std::wstring& backup_path) {
-  std::wstring text = insertion ? edit_texts::kInsertFailed : edit_texts::kDeleteFailed;
+std::wstring FailureText(const wchar_t* failed, TailMoveResult result,
+                         const std::wstring& backup_path) {
+  std::wstring text = failed;
   text += L"\r\n";
   text += edit_texts::kTailMoveCause;
   if (result != TailMoveResult::MaybeDamaged) return text;
@@ -79,6 +40,73 @@ std::wstring TailMoveFailureText(bool insertion, TailMoveResult result,
     text += edit_texts::kNoBackUpKept;
   }
   return text;
+}
+
+// Opens, moves, closes and reports. A missing file is not made here, and no
+// other program may write while the tail is on the move. The move keeps its
+// record (of `kind`, naming `data_name`) in the recovery folder; one it
+// could not put back stays there for the next start.
+bool MoveTail(const EditedFile& file, RecordKind kind, const std::wstring& data_name,
+              const MoveTexts& texts, const ProgressCallback& progress,
+              const std::wstring& backup_path, RecordedCommand command, const Move& move) {
+  TailMoveResult result = TailMoveResult::Restored;
+  if (fs::File opened = file.OpenToMove()) {
+    progress(kProgressStart, texts.caption);
+    SeamBlockFile blocks(opened);
+    LiveRecord record(kind, file.path(), data_name, command);
+    // Every 16th block (64 KiB) is often enough for the bar and for letting
+    // the system in even on a slow disk; every block would spend a twentieth
+    // of a fast move in the window's progress.
+    int blocks_done = 0;
+    const ProgressCallback every_few_blocks = [&progress, &blocks_done](
+                                                  double share, const std::wstring& caption) {
+      if (blocks_done++ % kBlocksPerReport == 0) progress(share, caption);
+    };
+    result = move(blocks, every_few_blocks, record.record());
+    if (result == TailMoveResult::MaybeDamaged) record.Keep();
+    if (!opened.Close() && result == TailMoveResult::Done) result = TailMoveResult::MaybeDamaged;
+  }
+  if (result != TailMoveResult::Done) {
+    ShowMessage(FailureText(texts.failed, result, backup_path));
+  }
+  progress(kProgressEnd, std::wstring());
+  return result == TailMoveResult::Done;
+}
+
+}  // namespace
+
+bool InsertIntoFile(const EditedFile& file, int64_t offset, uint8_t value,
+                    const ProgressCallback& progress, const std::wstring& backup_path,
+                    RecordedCommand command) {
+  return MoveTail(file, RecordKind::Insertion, L"", TextsOf(true), progress, backup_path, command,
+                  [&](BlockFile& blocks, const ProgressCallback& report, MoveRecord& record) {
+                    return InsertByte(blocks, offset, value, report, record);
+                  });
+}
+
+bool DeleteFromFile(const EditedFile& file, int64_t offset, const ProgressCallback& progress,
+                    const std::wstring& backup_path, RecordedCommand command) {
+  return MoveTail(file, RecordKind::Deletion, L"", TextsOf(false), progress, backup_path, command,
+                  [&](BlockFile& blocks, const ProgressCallback& report, MoveRecord& record) {
+                    return DeleteByte(blocks, offset, report, record);
+                  });
+}
+
+bool ReplaceInFile(const EditedFile& file, int64_t offset, int64_t removed, int64_t inserted,
+                   const RangeData& data, const ProgressCallback& progress,
+                   const std::wstring& backup_path, RecordedCommand command) {
+  const MoveTexts texts = inserted == removed
+                              ? MoveTexts{edit_texts::kChanging, edit_texts::kRangeChangeFailed}
+                              : TextsOf(inserted > removed);
+  return MoveTail(file, RecordKind::Range, data.name, texts, progress, backup_path, command,
+                  [&](BlockFile& blocks, const ProgressCallback& report, MoveRecord& record) {
+                    return ReplaceRange(blocks, offset, removed, inserted, data, report, record);
+                  });
+}
+
+std::wstring TailMoveFailureText(bool insertion, TailMoveResult result,
+                                 const std::wstring& backup_path) {
+  return FailureText(TextsOf(insertion).failed, result, backup_path);
 }
 
 }  // namespace vx

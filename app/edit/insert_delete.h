@@ -1,5 +1,5 @@
-// Inserting and deleting one byte of the edited file, as the commands and
-// undo/redo do it: the file is opened, its tail moves, the progress area
+// Inserting and deleting one byte of the edited file, and replacing a range
+// of its bytes, as the commands and undo/redo do it: the file is opened, its tail moves, the progress area
 // follows and, on failure, the message is shown.
 #pragma once
 
@@ -22,6 +22,13 @@ bool InsertIntoFile(const EditedFile& file, int64_t offset, uint8_t value,
 bool DeleteFromFile(const EditedFile& file, int64_t offset, const ProgressCallback& progress,
                     const std::wstring& backup_path,
                     RecordedCommand command = RecordedCommand::Itself);
+
+// Replaces the `removed` bytes at `offset` by `inserted` bytes from `data`
+// (tail_move.h), the same way.
+bool ReplaceInFile(const EditedFile& file, int64_t offset, int64_t removed, int64_t inserted,
+                   const RangeData& data, const ProgressCallback& progress,
+                   const std::wstring& backup_path,
+                   RecordedCommand command = RecordedCommand::Itself);
 
 // The failure message of an insertion (or a deletion) that ended in `result`.
 std::wstring TailMoveFailureText(bool insertion, TailMoveResult result,

@@ -4,39 +4,57 @@
 
 namespace vx {
 
-MovePlan ForwardPlan(RecordKind kind, int64_t length, int64_t at, uint8_t byte) {
-  MovePlan plan;
-  plan.step = kind == RecordKind::Insertion ? 1 : -1;
-  plan.length_start = length;
-  if (kind == RecordKind::Insertion) {
-    plan.from = at;
-    plan.count = length - at;
-    plan.length_during = plan.length_final = length + 1;
-    plan.then_write = true;
-    plan.then_offset = at;
-    plan.then_byte = byte;
-  } else {
-    plan.from = at + 1;
-    plan.count = length - at - 1;
-    plan.length_during = length;
-    plan.length_final = length - 1;
+EditShape ShapeOf(const MoveRecord& record) {
+  EditShape shape{record.length(), record.at(), 0, 0, record.byte()};
+  switch (record.kind()) {
+    case RecordKind::Insertion:
+      shape.inserted = 1;
+      break;
+    case RecordKind::Deletion:
+      shape.removed = 1;
+      break;
+    default: {
+      const RangeFields range = record.range();
+      shape.removed = range.removed;
+      shape.inserted = range.inserted;
+      shape.byte = 0;
+      break;
+    }
   }
+  return shape;
+}
+
+MovePlan ForwardPlan(const EditShape& shape) {
+  MovePlan plan;
+  plan.step = shape.inserted - shape.removed;
+  plan.from = shape.at + shape.removed;
+  // Replacing bytes by as many moves nothing.
+  plan.count = plan.step == 0 ? 0 : shape.length - plan.from;
+  plan.length_start = shape.length;
+  plan.length_during = std::max(shape.length, shape.length + plan.step);
+  plan.length_final = shape.length + plan.step;
+  plan.then_write = shape.inserted > 0;
+  plan.then_offset = shape.at;
+  plan.then_count = shape.inserted;
+  plan.then_byte = plan.then_write ? shape.byte : 0;
   return plan;
 }
 
-MovePlan BackPlan(RecordKind kind, int64_t length, int64_t at, uint8_t byte,
-                  const MovePlan& forward, int64_t moved) {
-  const bool insertion = kind == RecordKind::Insertion;
+MovePlan BackPlan(const EditShape& shape, const MovePlan& forward, int64_t moved) {
   MovePlan back;
   back.step = -forward.step;
   back.count = moved;
-  back.from = forward.step > 0 ? forward.from + forward.count - moved + 1 : forward.from - 1;
+  // The bytes moved are the top ones of an upward shift, the bottom ones of
+  // a downward one.
+  back.from = forward.step > 0 ? forward.from + forward.count - moved + forward.step
+                               : forward.from + forward.step;
   back.after = false;
-  back.length_start = back.length_during = insertion ? length + 1 : length;
-  back.length_final = length;
-  back.then_write = !insertion;
-  back.then_offset = at;
-  back.then_byte = byte;
+  back.length_start = back.length_during = forward.length_during;
+  back.length_final = shape.length;
+  back.then_write = shape.removed > 0;
+  back.then_offset = shape.at;
+  back.then_count = shape.removed;
+  back.then_byte = back.then_write ? shape.byte : 0;
   return back;
 }
 
@@ -44,25 +62,33 @@ bool SamePlan(const MovePlan& a, const MovePlan& b) {
   return a.from == b.from && a.count == b.count && a.step == b.step && a.after == b.after &&
          a.length_start == b.length_start && a.length_during == b.length_during &&
          a.length_final == b.length_final && a.then_write == b.then_write &&
-         (!a.then_write || (a.then_byte == b.then_byte && a.then_offset == b.then_offset));
+         (!a.then_write || (a.then_byte == b.then_byte && a.then_offset == b.then_offset &&
+                            a.then_count == b.then_count));
 }
 
-std::optional<uint8_t> ReplacedAtEdge(const MoveRecord& record, const MovePlan& plan,
-                                      int64_t moved_before, int last) {
+std::optional<uint8_t> ReplacedAt(const MoveRecord& record, const MovePlan& plan,
+                                  int64_t moved_before, int last, int64_t position) {
   if (moved_before > 0 && (last == 0 || last == 1)) {
-    const int32_t length = record.target(last).length;
-    if (length <= 0 || length > kRecordSlotSize) return std::nullopt;
-    return plan.step > 0 ? record.slot(last)[0] : record.slot(last)[length - 1];
+    const SlotTarget t = record.target(last);
+    if (t.length <= 0 || t.length > kRecordSlotSize) return std::nullopt;
+    // Blocks move away from where the shift heads, so nothing written before
+    // the last block reached its source.
+    const int64_t source = t.offset - plan.step;
+    if (position < source || position >= source + t.length) return std::nullopt;
+    if (position >= t.offset && position < t.offset + t.length) return std::nullopt;
+    return record.slot(last)[position - source];
   }
-  if (moved_before == 0 && plan.step < 0 && plan.after && record.kind() == RecordKind::Deletion) {
+  if (moved_before == 0 && plan.step < 0 && plan.after && record.kind() == RecordKind::Deletion &&
+      position == plan.from - 1) {
     return record.byte();
   }
   return std::nullopt;
 }
 
-WrittenStretch StretchOf(const MovePlan& forward) {
-  return {forward.from + std::min(forward.step, 0),
-          forward.from + forward.count + std::max(forward.step, 0)};
+WrittenStretch StretchOf(const EditShape& shape) {
+  const MovePlan forward = ForwardPlan(shape);
+  return {shape.at, std::max(forward.from + forward.count,
+                             forward.from + forward.count + forward.step)};
 }
 
 }  // namespace vx

@@ -1,7 +1,7 @@
-// The plans of a one-byte move: the shift that makes an insertion or a
-// deletion, and the one that takes back the part of it that was done. A
-// record may say anything, so the repair rebuilds these from the record's
-// own header and trusts a plan only when it is one of them.
+// The plans of a move: the shift that makes an insertion, a deletion or a
+// range replacement, and the one that takes back the part of it that was
+// done. A record may say anything, so the repair rebuilds these from the
+// record's own header and trusts a plan only when it is one of them.
 #pragma once
 
 #include <cstdint>
@@ -11,28 +11,44 @@
 
 namespace vx {
 
-// The plan that inserts `byte` at `at` into a file of `length` bytes, or
-// deletes the byte at `at` (`byte` is then the deleted one).
-MovePlan ForwardPlan(RecordKind kind, int64_t length, int64_t at, uint8_t byte);
+// An edit as its plans see it: the `removed` bytes at `at` of a file of
+// `length` bytes give way to `inserted` ones. A one-byte insertion removes
+// none and inserts `byte`; a one-byte deletion removes `byte` and inserts
+// none; a range's bytes come from its data file.
+struct EditShape {
+  int64_t length = 0;
+  int64_t at = 0;
+  int64_t removed = 0;
+  int64_t inserted = 0;
+  uint8_t byte = 0;
+};
 
-// The plan that moves the `moved` bytes the forward plan shifted back.
-MovePlan BackPlan(RecordKind kind, int64_t length, int64_t at, uint8_t byte,
-                  const MovePlan& forward, int64_t moved);
+// The shape a record's header describes.
+EditShape ShapeOf(const MoveRecord& record);
+
+// The plan that makes the edit: the tail behind the removed bytes moves by
+// inserted - removed places, then the inserted bytes are written.
+MovePlan ForwardPlan(const EditShape& shape);
+
+// The plan that moves the `moved` bytes the forward plan shifted back, then
+// writes the removed bytes again.
+MovePlan BackPlan(const EditShape& shape, const MovePlan& forward, int64_t moved);
 
 bool SamePlan(const MovePlan& a, const MovePlan& b);
 
-// The byte that a block of the plan in force, with `moved_before` bytes of
-// the shift done before it, replaces at its edge, where the block's own
-// bytes do not tell: the neighbour of the block before (kept in slot
-// `last`), or at the very start of a deletion the deleted byte.
-std::optional<uint8_t> ReplacedAtEdge(const MoveRecord& record, const MovePlan& plan,
-                                      int64_t moved_before, int last);
+// The byte that stood at `position` when the block behind the one in slot
+// `last` was about to be written, with `moved_before` bytes of the plan in
+// force done: where the last block's source lay and its write did not
+// reach, or at the very start of a one-byte deletion the deleted byte.
+// None where the record does not tell.
+std::optional<uint8_t> ReplacedAt(const MoveRecord& record, const MovePlan& plan,
+                                  int64_t moved_before, int last, int64_t position);
 
 // The bytes the forward plan and its way back may write: [first, end).
 struct WrittenStretch {
   int64_t first = 0;
   int64_t end = 0;
 };
-WrittenStretch StretchOf(const MovePlan& forward);
+WrittenStretch StretchOf(const EditShape& shape);
 
 }  // namespace vx

@@ -1,6 +1,9 @@
 #include "app/edit/move_proof.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdlib>
+#include <functional>
 #include <optional>
 
 #include "app/edit/move_plan.h"
@@ -16,20 +19,19 @@ bool Inside(int64_t offset, int64_t length, const WrittenStretch& stretch) {
 // the way back from some point of it, and every block it names lies where
 // that plan writes.
 bool PlanFits(const MoveRecord& record) {
-  const RecordKind kind = record.kind();
-  const int64_t length = record.length(), at = record.at();
+  const EditShape shape = ShapeOf(record);
   constexpr int64_t kLargest = int64_t{1} << 56;
-  if (length < 0 || length > kLargest || at < 0 ||
-      at > (kind == RecordKind::Insertion ? length : length - 1)) {
+  if (shape.length < 0 || shape.length > kLargest || shape.at < 0 || shape.removed < 0 ||
+      shape.inserted < 0 || shape.inserted > kLargest || shape.removed > shape.length - shape.at ||
+      shape.at > shape.length) {
     return false;
   }
-  const MovePlan forward = ForwardPlan(kind, length, at, record.byte());
+  const MovePlan forward = ForwardPlan(shape);
   if (!SamePlan(record.plan(0), forward)) return false;
   const int index = record.active();
   const MovePlan plan = record.plan(index);
   if (index == 1 && (plan.count < 0 || plan.count > forward.count ||
-                     !SamePlan(plan, BackPlan(kind, length, at, record.byte(), forward,
-                                              plan.count)))) {
+                     !SamePlan(plan, BackPlan(shape, forward, plan.count)))) {
     return false;
   }
   const MoveProgress progress = record.progress();
@@ -38,12 +40,13 @@ bool PlanFits(const MoveRecord& record) {
       (progress.flight == kFinishing && progress.moved != plan.count)) {
     return false;
   }
-  const WrittenStretch stretch = StretchOf(forward);
+  const WrittenStretch stretch = StretchOf(shape);
+  const int64_t largest_shift = std::min<int64_t>(std::abs(forward.step), kRecordSlotSize);
   for (const int slot : {progress.last, progress.flight}) {
     if (slot != 0 && slot != 1) continue;
     const SlotTarget t = record.target(slot);
-    if (t.length <= 0 || t.length > kRecordSlotSize || t.half_done_shift < -1 ||
-        t.half_done_shift > 1 || !Inside(t.offset, t.length, stretch)) {
+    if (t.length <= 0 || t.length > kRecordSlotSize || std::abs(t.half_done_shift) > largest_shift ||
+        !Inside(t.offset, t.length, stretch)) {
       return false;
     }
   }
@@ -54,11 +57,16 @@ bool PlanFits(const MoveRecord& record) {
   return true;
 }
 
-// Whether the plan has yet to write `offset`: the blocks written or on
-// their way take the targets nearest where the shift starts.
+// Whether the plan has yet to write `offset`: the final writes come last,
+// and the blocks written or on their way take the targets nearest where
+// the shift starts.
 bool Unwritten(const MovePlan& plan, const MoveProgress& at, int64_t offset) {
-  return plan.step > 0 ? offset <= plan.from + plan.count - at.moved
-                       : offset >= plan.from + at.moved - 1;
+  if (plan.then_write && offset >= plan.then_offset &&
+      offset < plan.then_offset + plan.then_count) {
+    return true;
+  }
+  return plan.step > 0 ? offset < plan.from + plan.count - at.moved + plan.step
+                       : offset >= plan.from + at.moved + plan.step;
 }
 
 class Checker {
@@ -68,11 +76,11 @@ class Checker {
   bool Byte(int64_t offset, uint8_t* value) { return file_.ReadAt(offset, value, 1) == 1; }
 
   // The bytes of `slot` at its target: each the slot's own, or while it is
-  // on its way the one it replaces (`edge` at the edge, where known). Bytes
-  // inside `skip` are not looked at. `landed` tells whether a byte that
-  // differs from the one it replaces is there.
-  bool Block(int slot, bool on_its_way, std::optional<uint8_t> edge, const SlotTarget* skip,
-             bool* landed) {
+  // on its way the one it replaces (the slot's own source tells, else
+  // `edge` where known). Bytes inside `skip` are not looked at. `landed`
+  // tells whether a byte that differs from the one it replaces is there.
+  bool Block(int slot, bool on_its_way, const std::function<std::optional<uint8_t>(int64_t)>& edge,
+             const SlotTarget* skip, bool* landed) {
     const SlotTarget t = record_.target(slot);
     if (t.offset + t.length > file_.Length()) return false;
     std::array<uint8_t, kRecordSlotSize> here;
@@ -83,7 +91,9 @@ class Checker {
       if (skip && offset >= skip->offset && offset < skip->offset + skip->length) continue;
       const int32_t other = i + t.half_done_shift;
       const std::optional<uint8_t> replaced =
-          other >= 0 && other < t.length ? std::optional<uint8_t>(bytes[other]) : edge;
+          other >= 0 && other < t.length ? std::optional<uint8_t>(bytes[other])
+          : edge                         ? edge(offset)
+                                         : std::nullopt;
       if (here[i] == bytes[i]) {
         if (landed && replaced && *replaced != bytes[i]) *landed = true;
         continue;
@@ -101,7 +111,7 @@ class Checker {
 
 }  // namespace
 
-FileProof ProveFile(BlockFile& file, const MoveRecord& record) {
+FileProof ProveFile(BlockFile& file, const MoveRecord& record, const FinalByte& final_byte) {
   if (!PlanFits(record)) return FileProof::PlanUnfit;
   if (record.Earlier()) return FileProof::Unprovable;
   const int index = record.active();
@@ -120,12 +130,14 @@ FileProof ProveFile(BlockFile& file, const MoveRecord& record) {
   SlotTarget flight_target;
   if (flying) {
     flight_target = record.target(at.flight);
-    const std::optional<uint8_t> edge =
-        ReplacedAtEdge(record, plan, at.moved - flight_target.length, at.last);
+    const int64_t moved_before = at.moved - flight_target.length;
+    const auto edge = [&](int64_t position) {
+      return ReplacedAt(record, plan, moved_before, at.last, position);
+    };
     if (!check.Block(at.flight, true, edge, nullptr, &landed)) return FileProof::NotAsLeft;
   }
   if ((at.last == 0 || at.last == 1) && at.last != at.flight &&
-      !check.Block(at.last, false, std::nullopt, flying ? &flight_target : nullptr, nullptr)) {
+      !check.Block(at.last, false, {}, flying ? &flight_target : nullptr, nullptr)) {
     return FileProof::NotAsLeft;
   }
   const Witness moved = record.witness(index, WitnessKind::Moved);
@@ -139,9 +151,15 @@ FileProof ProveFile(BlockFile& file, const MoveRecord& record) {
   if (unmoved.kept && !in_flight && Unwritten(plan, at, unmoved.offset) &&
       unmoved.offset < length) {
     if (!check.Byte(unmoved.offset, &value)) return FileProof::NotAsLeft;
-    const bool written_last = finishing && plan.then_write && unmoved.offset == plan.then_offset;
-    if (value != unmoved.value && !(written_last && value == plan.then_byte)) {
-      return FileProof::NotAsLeft;
+    if (value != unmoved.value) {
+      // Only the final writes may have changed it yet, to what they write.
+      const bool written_last = finishing && plan.then_write &&
+                                unmoved.offset >= plan.then_offset &&
+                                unmoved.offset < plan.then_offset + plan.then_count;
+      const std::optional<uint8_t> written =
+          written_last ? final_byte(plan, unmoved.offset) : std::nullopt;
+      if (!written_last || (written && value != *written)) return FileProof::NotAsLeft;
+      landed = true;
     }
   }
   // The bytes a lengthening added stand as zero until the shift writes them.

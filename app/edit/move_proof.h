@@ -5,6 +5,10 @@
 // the file exactly as it is.
 #pragma once
 
+#include <cstdint>
+#include <functional>
+#include <optional>
+
 #include "app/edit/block_file.h"
 #include "app/edit/move_record.h"
 
@@ -23,6 +27,10 @@ enum class FileProof {
 // already changed (the moved witness), which no copy of the file from
 // before holds; and a byte it has yet to change (the unmoved witness),
 // which no copy of the file from after holds.
-FileProof ProveFile(BlockFile& file, const MoveRecord& record);
+//
+// `final_byte` tells what the plan's final writes put at an offset, where
+// it can tell (a range's data file may be missing).
+using FinalByte = std::function<std::optional<uint8_t>(const MovePlan& plan, int64_t offset)>;
+FileProof ProveFile(BlockFile& file, const MoveRecord& record, const FinalByte& final_byte);
 
 }  // namespace vx

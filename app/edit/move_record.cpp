@@ -16,6 +16,9 @@ constexpr size_t kProgress = 0, kFrom = 8, kCount = 16, kStep = 24, kAfter = 28,
                  kLengthDuring = 40, kLengthFinal = 48, kThenWrite = 56, kThenByte = 60,
                  kThenOffset = 64, kTargets = 72, kTargetSize = 16, kMovedWitness = 104,
                  kUnmovedWitness = 112, kWitnessValues = 120, kWitnessMarks = 124;
+// Within a range's fields.
+constexpr size_t kRemoved = 0, kInserted = 8, kOldAt = 16, kNewAt = 24, kOldSum = 32, kNewSum = 40,
+                 kRepeated = 48, kValue = 49, kBlockSize = 52, kRangeSteps = 56, kRangeSize = 72;
 
 template <typename T>
 T Get(const uint8_t* bytes, size_t offset) {
@@ -45,11 +48,12 @@ uint64_t LoadWord(const uint8_t* bytes, size_t offset) {
 
 size_t RoundUp(size_t n, size_t to) { return (n + to - 1) / to * to; }
 
-bool IsMove(RecordKind kind) {
-  return kind == RecordKind::Insertion || kind == RecordKind::Deletion;
-}
+size_t RangeStart(size_t units) { return kNames + 2 * units; }
 
-size_t SlotsStart(size_t units) { return RoundUp(kNames + 2 * units, kRecordSlotSize); }
+size_t SlotsStart(RecordKind kind, size_t units) {
+  return RoundUp(RangeStart(units) + (kind == RecordKind::Range ? kRangeSize : 0),
+                 kRecordSlotSize);
+}
 
 uint64_t ProgressWord(const MoveProgress& progress) {
   return static_cast<uint64_t>(progress.moved) << 8 |
@@ -91,7 +95,7 @@ std::wstring FromUtf16Units(const std::u16string& units) {
 
 size_t MoveRecord::SizeFor(RecordKind kind, const std::wstring& path, const std::wstring& temp) {
   const size_t units = Utf16Units(path).size() + Utf16Units(temp).size();
-  return IsMove(kind) ? SlotsStart(units) + 2 * kRecordSlotSize : kNames + 2 * units;
+  return IsTailMove(kind) ? SlotsStart(kind, units) + 2 * kRecordSlotSize : kNames + 2 * units;
 }
 
 void MoveRecord::SetNames(const std::wstring& path, const std::wstring& temp) {
@@ -102,12 +106,45 @@ void MoveRecord::SetNames(const std::wstring& path, const std::wstring& temp) {
   std::memcpy(bytes_ + kNames + 2 * p.size(), t.data(), 2 * t.size());
 }
 
+void MoveRecord::SetRange(const RangeFields& range) {
+  Put<uint32_t>(bytes_, kKind, static_cast<uint32_t>(RecordKind::Range));
+  uint8_t* r = bytes_ + RangeStart(units());
+  Put<int64_t>(r, kRemoved, range.removed);
+  Put<int64_t>(r, kInserted, range.inserted);
+  Put<int64_t>(r, kOldAt, range.old_at);
+  Put<int64_t>(r, kNewAt, range.new_at);
+  Put<uint64_t>(r, kOldSum, range.old_sum);
+  Put<uint64_t>(r, kNewSum, range.new_sum);
+  r[kRepeated] = range.repeated ? 1 : 0;
+  r[kValue] = range.value;
+  Put<uint32_t>(r, kBlockSize, static_cast<uint32_t>(kRecordSlotSize));
+}
+
+RangeFields MoveRecord::range() const {
+  const uint8_t* r = bytes_ + RangeStart(units());
+  return {Get<int64_t>(r, kRemoved), Get<int64_t>(r, kInserted), Get<int64_t>(r, kOldAt),
+          Get<int64_t>(r, kNewAt),   Get<uint64_t>(r, kOldSum),  Get<uint64_t>(r, kNewSum),
+          r[kRepeated] != 0,         r[kValue]};
+}
+
+size_t MoveRecord::units() const {
+  return size_t{Get<uint32_t>(bytes_, kPathUnits)} + size_t{Get<uint32_t>(bytes_, kTempUnits)};
+}
+
+bool MoveRecord::IsRange() const { return kind() == RecordKind::Range; }
+
 void MoveRecord::SetPlan(int index, const MovePlan& plan, const MoveProgress& progress,
                          const SlotTarget& slot0, const SlotTarget& slot1) {
   uint8_t* p = bytes_ + kPlans + static_cast<size_t>(index) * kPlanSize;
   Put<int64_t>(p, kFrom, plan.from);
   Put<int64_t>(p, kCount, plan.count);
-  Put<int32_t>(p, kStep, plan.step);
+  if (IsRange()) {
+    Put<int64_t>(bytes_ + RangeStart(units()), kRangeSteps + static_cast<size_t>(index) * 8,
+                 plan.step);
+    Put<int32_t>(p, kStep, 0);
+  } else {
+    Put<int32_t>(p, kStep, static_cast<int32_t>(plan.step));
+  }
   Put<int32_t>(p, kAfter, plan.after ? 1 : 0);
   Put<int64_t>(p, kLengthStart, plan.length_start);
   Put<int64_t>(p, kLengthDuring, plan.length_during);
@@ -203,11 +240,13 @@ Witness MoveRecord::witness(int index, WitnessKind kind) const {
 bool MoveRecord::Whole() const {
   if (!Begun()) return false;
   const uint32_t k = Get<uint32_t>(bytes_, kKind);
-  if (k < 1 || k > 4 || Get<uint32_t>(bytes_, kActive) > 1) return false;
-  const size_t units =
-      size_t{Get<uint32_t>(bytes_, kPathUnits)} + size_t{Get<uint32_t>(bytes_, kTempUnits)};
-  if (Get<uint32_t>(bytes_, kPathUnits) == 0 || kNames + 2 * units > size_) return false;
-  return !IsMove(kind()) || size_ >= SlotsStart(units) + 2 * kRecordSlotSize;
+  if (k < 1 || k > 5 || Get<uint32_t>(bytes_, kActive) > 1) return false;
+  if (Get<uint32_t>(bytes_, kPathUnits) == 0 || kNames + 2 * units() > size_) return false;
+  if (!IsTailMove(kind())) return true;
+  if (size_ < SlotsStart(kind(), units()) + 2 * kRecordSlotSize) return false;
+  // A range's blocks are the ones this program moves.
+  return !IsRange() || Get<uint32_t>(bytes_ + RangeStart(units()), kBlockSize) ==
+                           static_cast<uint32_t>(kRecordSlotSize);
 }
 
 RecordKind MoveRecord::kind() const {
@@ -240,7 +279,9 @@ MovePlan MoveRecord::plan(int index) const {
   MovePlan plan;
   plan.from = Get<int64_t>(p, kFrom);
   plan.count = Get<int64_t>(p, kCount);
-  plan.step = Get<int32_t>(p, kStep);
+  plan.step = IsRange() ? Get<int64_t>(bytes_ + RangeStart(units()),
+                                       kRangeSteps + static_cast<size_t>(index) * 8)
+                        : Get<int32_t>(p, kStep);
   plan.after = Get<int32_t>(p, kAfter) != 0;
   plan.length_start = Get<int64_t>(p, kLengthStart);
   plan.length_during = Get<int64_t>(p, kLengthDuring);
@@ -248,6 +289,12 @@ MovePlan MoveRecord::plan(int index) const {
   plan.then_write = Get<int32_t>(p, kThenWrite) != 0;
   plan.then_byte = static_cast<uint8_t>(Get<int32_t>(p, kThenByte));
   plan.then_offset = Get<int64_t>(p, kThenOffset);
+  if (IsRange()) {
+    const RangeFields r = range();
+    plan.then_count = plan.after ? r.inserted : r.removed;
+  } else {
+    plan.then_count = plan.then_write ? 1 : 0;
+  }
   return plan;
 }
 
@@ -265,9 +312,7 @@ SlotTarget MoveRecord::target(int slot) const {
 }
 
 size_t MoveRecord::SlotOffset(int index) const {
-  const size_t units =
-      size_t{Get<uint32_t>(bytes_, kPathUnits)} + size_t{Get<uint32_t>(bytes_, kTempUnits)};
-  return SlotsStart(units) + static_cast<size_t>(index) * kRecordSlotSize;
+  return SlotsStart(kind(), units()) + static_cast<size_t>(index) * kRecordSlotSize;
 }
 
 uint8_t* MoveRecord::slot(int index) const { return bytes_ + SlotOffset(index); }

@@ -8,23 +8,29 @@
 //     0  8  "VXRecov2" ("VXRecov1" from earlier versions, without the
 //           witnesses and the command); zero before the record is whole and
 //           after the edit ends
-//     8  4  kind: 1 insertion, 2 deletion, 3 backup copy, 4 restore copy
+//     8  4  kind: 1 insertion, 2 deletion, 3 backup copy, 4 restore copy,
+//           5 range replacement (an earlier version sets such a record aside
+//           unread rather than taking it for ended)
 //    12  4  the plan in force: 0 or 1
 //    16  8  the file's length before the edit
-//    24  8  the zero-based offset of the byte inserted or deleted
-//    32  1  the byte inserted, or the byte deleted
+//    24  8  the zero-based offset of the byte inserted or deleted, or of
+//           the range replaced
+//    32  1  the byte inserted, or the byte deleted (0 for a range)
 //    36  4  the file's name, in UTF-16 units
-//    40  4  the temporary copy's name, in UTF-16 units (copies only)
+//    40  4  the temporary copy's name, in UTF-16 units (copies only); for a
+//           range, the data file's name (none when it needs none)
 //    44  4  the command that made the edit: 0 itself, 1 Undo, 2 Redo
 //    64  2 x 128  the two plans (below)
 //   320     the file's name, then the temporary copy's name, UTF-16
+//     R  72  a range only, R right behind the names (below)
 //     S  2 x 4096  the two block slots (tail moves only), S the first
-//           multiple of 4096 behind the names
+//           multiple of 4096 behind the names (and the range's fields)
 //
-// A plan: shift `count` bytes at `from` by `step` (+1 up, -1 down) in blocks
-// of 4096, the upward shift from the top down and the downward one from the
-// bottom up; then write one byte if asked and give the file its final
-// length. Each plan's 128 bytes:
+// A plan: shift `count` bytes at `from` by `step` (+1 up, -1 down; any
+// count of places for a range) in blocks of 4096, the upward shift from the
+// top down and the downward one from the bottom up; then write one byte if
+// asked (a range's new or old bytes) and give the file its final length.
+// Each plan's 128 bytes:
 //
 //     0  8  progress: moved << 8 | (last + 1) << 4 | (flight + 1), one store
 //     8  8  from          16  8  count          24  4  step
@@ -34,16 +40,30 @@
 //    60  4  that byte             64  8  its offset
 //    72  2 x 16  per slot: offset its bytes go to (8), their count (4), and
 //           where else each byte may stand while that write is half done:
-//           at slot[i + half_done_shift] (4)
+//           at slot[i + half_done_shift] (4), the step, at most 4096
 //   104  8  moved witness: a byte the shift has already changed, its offset
 //   112  8  unmoved witness: a byte the plan has yet to change, its offset
 //   120  1  the moved witness's value now    121  1  the unmoved one's
 //   124  4  1 when the moved witness is kept, | 2 the unmoved one
 //
+// A range replaces the `removed` bytes at `at` by `inserted` bytes: its
+// shift moves the tail by inserted - removed places, then writes the new
+// bytes at `at`; its way back shifts back and writes the old ones. Both
+// live in the data file, which the repair uses only while their checksums
+// still match. Its fields at R (the plans' 4-byte step stays 0):
+//
+//     0  8  removed       8  8  inserted
+//    16  8  the old bytes' offset in the data file
+//    24  8  the new bytes' offset there (unused when repeated)
+//    32  8  64-bit FNV-1a of the old bytes   40  8  of the new ones
+//    48  1  1 when the new bytes are one value repeated   49  1  that value
+//    52  4  the block size: 4096
+//    56  2 x 8  each plan's step
+//
 // `moved` counts the bytes of the shift moved or in flight. `flight` is the
 // slot on its way to the file: a stop inside that write is finished by
 // writing the slot again; kFinishing says that the shift is done and the
-// final byte and length are on their way. `last` is the slot whose bytes
+// final bytes and length are on their way (all written again after a stop). `last` is the slot whose bytes
 // stand whole at their offset. The slots and the two witnesses are how the
 // repair proves that the file is the one the record left.
 #pragma once
@@ -60,7 +80,14 @@ enum class RecordKind : uint32_t {
   Deletion = 2,
   BackUpCopy = 3,
   RestoreCopy = 4,
+  Range = 5,
 };
+
+// A record of a move of the file's tail, with its plans and block slots.
+inline bool IsTailMove(RecordKind kind) {
+  return kind == RecordKind::Insertion || kind == RecordKind::Deletion ||
+         kind == RecordKind::Range;
+}
 
 // The command whose insertion or deletion the record keeps.
 enum class RecordedCommand : uint32_t { Itself = 0, Undo = 1, Redo = 2 };
@@ -72,7 +99,7 @@ inline constexpr int64_t kRecordSlotSize = 4096;
 struct MovePlan {
   int64_t from = 0;
   int64_t count = 0;
-  int32_t step = 1;
+  int64_t step = 1;
   bool after = true;
   int64_t length_start = 0;
   int64_t length_during = 0;
@@ -80,6 +107,21 @@ struct MovePlan {
   bool then_write = false;
   uint8_t then_byte = 0;
   int64_t then_offset = 0;
+  // The bytes written at `then_offset` at the end: one byte (`then_byte`)
+  // for a one-byte move, a range's new or old bytes for a range.
+  int64_t then_count = 0;
+};
+
+// What a range record keeps of its edit beside the plans.
+struct RangeFields {
+  int64_t removed = 0;
+  int64_t inserted = 0;
+  int64_t old_at = 0;
+  int64_t new_at = 0;
+  uint64_t old_sum = 0;
+  uint64_t new_sum = 0;
+  bool repeated = false;
+  uint8_t value = 0;
 };
 
 struct SlotTarget {
@@ -117,8 +159,11 @@ class MoveRecord {
   }
   bool WriteThrough() const { return !write_through_ || write_through_(); }
 
-  // Writing, in this order: the names, the plan 0, then Begin (magic last).
+  // Writing, in this order: the names, a range's fields, the plan 0, then
+  // Begin (magic last).
   void SetNames(const std::wstring& path, const std::wstring& temp);
+  // Makes the record a range's: its fields, behind the names.
+  void SetRange(const RangeFields& range);
   void SetPlan(int index, const MovePlan& plan, const MoveProgress& progress,
                const SlotTarget& slot0, const SlotTarget& slot1);
   void Begin(RecordKind kind, int64_t length, int64_t at, uint8_t byte);
@@ -141,6 +186,7 @@ class MoveRecord {
   RecordedCommand command() const;
   Witness witness(int index, WitnessKind kind) const;
   RecordKind kind() const;
+  RangeFields range() const;
   int64_t length() const;
   int64_t at() const;
   uint8_t byte() const;
@@ -155,6 +201,9 @@ class MoveRecord {
   size_t SlotOffset(int index) const;
 
  private:
+  size_t units() const;  // of both names
+  bool IsRange() const;
+
   uint8_t* bytes_;
   size_t size_;
   std::function<bool()> write_through_;

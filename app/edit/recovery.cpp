@@ -51,12 +51,13 @@ std::vector<std::wstring> RecordNames() {
   return names;
 }
 
-bool IsMove(RecordKind kind) {
-  return kind == RecordKind::Insertion || kind == RecordKind::Deletion;
-}
-
 bool IsRepaired(RepairResult result) {
   return result == RepairResult::After || result == RepairResult::Before;
+}
+
+// A repair that did not happen yet and may at the next start: the record stays.
+bool IsRetried(RepairResult result) {
+  return result == RepairResult::Failed || result == RepairResult::DataUnusable;
 }
 
 std::wstring Hex(uint64_t value, int digits) {
@@ -88,8 +89,9 @@ std::optional<RepairReport> RepairCopy(const MoveRecord& record) {
 }
 
 RepairReport RepairTailMove(MoveRecord& record) {
+  const bool range = record.kind() == RecordKind::Range;
   RepairReport report{record.kind(), RepairResult::NotMatching, record.path(), {},
-                      record.command()};
+                      record.command(), range ? record.temp() : std::wstring()};
   if (!IsPlainFileName(report.file)) {
     report.result = RepairResult::Unfit;
     return report;
@@ -101,7 +103,12 @@ RepairReport RepairTailMove(MoveRecord& record) {
     return report;
   }
   SeamBlockFile blocks(file);
-  report.result = RepairMove(blocks, record);
+  // A data file that cannot be opened is as good as missing.
+  fs::File data = range && IsPlainFileName(report.data_file)
+                      ? fs::OpenFileForReading(report.data_file)
+                      : fs::File();
+  SeamBlockFile data_blocks(data);
+  report.result = RepairMove(blocks, record, data ? &data_blocks : nullptr);
   if (!file.Close() && IsRepaired(report.result)) report.result = RepairResult::Failed;
   return report;
 }
@@ -172,17 +179,17 @@ std::optional<RepairReport> RepairRecord(const std::wstring& name, const std::ws
     return report;
   }
   std::optional<RepairReport> repair =
-      IsMove(record.kind()) ? RepairTailMove(record) : RepairCopy(record);
+      IsTailMove(record.kind()) ? RepairTailMove(record) : RepairCopy(record);
   if (!repair) {
     mapped.Close();
     fs::RemoveFile(name);
     return std::nullopt;
   }
   RepairReport report = *repair;
-  if (report.result == RepairResult::Failed) {
+  if (IsRetried(report.result)) {
     // Kept, to be tried again at the next start.
     mapped.Close();
-  } else if (!IsRepaired(report.result) && IsMove(report.kind)) {
+  } else if (!IsRepaired(report.result) && IsTailMove(report.kind)) {
     report.details = SetAside(mapped, record, name);
   } else {
     // A copy's record that names what the program never made goes with the message.
@@ -225,7 +232,7 @@ LiveRecord::LiveRecord(RecordKind kind, const std::wstring& path, const std::wst
   }
   record_.SetNames(path, temp);
   record_.SetCommand(command);
-  if (!IsMove(kind)) record_.Begin(kind, 0, 0, 0);
+  if (!IsTailMove(kind)) record_.Begin(kind, 0, 0, 0);
 }
 
 LiveRecord::~LiveRecord() {
@@ -238,7 +245,7 @@ LiveRecord::~LiveRecord() {
 std::wstring RepairMessage(const RepairReport& report) {
   namespace t = recovery_texts;
   const std::wstring file_line = std::wstring(L"\r\n") + t::kFileAt + report.file;
-  if (!IsMove(report.kind)) {
+  if (!IsTailMove(report.kind)) {
     const bool backup = report.kind == RecordKind::BackUpCopy;
     std::wstring text = std::wstring(backup ? t::kBackUpStopped : t::kRestoreStopped) + L"\r\n";
     switch (report.result) {
@@ -254,7 +261,6 @@ std::wstring RepairMessage(const RepairReport& report) {
     }
     return text + file_line;
   }
-  const bool insertion = report.kind == RecordKind::Insertion;
   struct Lines {
     const wchar_t* stopped;
     const wchar_t* finished;
@@ -265,8 +271,11 @@ std::wstring RepairMessage(const RepairReport& report) {
                                                         t::kUndoTakenBack}
       : report.command == RecordedCommand::Redo ? Lines{t::kRedoStopped, t::kRedoFinished,
                                                         t::kRedoTakenBack}
-      : insertion ? Lines{t::kInsertStopped, t::kInsertFinished, t::kInsertTakenBack}
-                  : Lines{t::kDeleteStopped, t::kDeleteFinished, t::kDeleteTakenBack};
+      : report.kind == RecordKind::Insertion
+          ? Lines{t::kInsertStopped, t::kInsertFinished, t::kInsertTakenBack}
+      : report.kind == RecordKind::Deletion
+          ? Lines{t::kDeleteStopped, t::kDeleteFinished, t::kDeleteTakenBack}
+          : Lines{t::kRangeStopped, t::kRangeFinished, t::kRangeTakenBack};
   std::wstring text = std::wstring(lines.stopped) + L"\r\n";
   switch (report.result) {
     case RepairResult::After:
@@ -287,9 +296,15 @@ std::wstring RepairMessage(const RepairReport& report) {
     case RepairResult::Failed:
       text += t::kRepairFailed;
       break;
+    case RepairResult::DataUnusable:
+      text += t::kDataUnusable;
+      break;
   }
   if (IsRepaired(report.result)) text += std::wstring(L"\r\n") + t::kHistoryAfresh;
   text += file_line;
+  if (report.result == RepairResult::DataUnusable) {
+    text += std::wstring(L"\r\n") + t::kDataFileAt + report.data_file;
+  }
   if (!report.details.empty()) text += std::wstring(L"\r\n") + t::kDetailsAt + report.details;
   return text;
 }
@@ -298,10 +313,13 @@ std::wstring RecordDetails(const MoveRecord& record, const std::wstring& kept_at
   namespace t = recovery_texts;
   const MovePlan plan = record.plan(record.active());
   const MoveProgress progress = record.progress();
-  const bool insertion = record.kind() == RecordKind::Insertion;
+  const RecordKind kind = record.kind();
   const RecordedCommand command = record.command();
   std::wstring text = std::wstring(t::kDetailsTitle) + L"\r\n";
-  text += std::wstring(t::kDetailsEdit) + (insertion ? t::kInsertion : t::kDeletion) +
+  text += std::wstring(t::kDetailsEdit) +
+          (kind == RecordKind::Insertion  ? t::kInsertion
+           : kind == RecordKind::Deletion ? t::kDeletion
+                                          : t::kRangeEdit) +
           (command == RecordedCommand::Undo   ? t::kOfUndo
            : command == RecordedCommand::Redo ? t::kOfRedo
                                               : L"") +
@@ -309,7 +327,15 @@ std::wstring RecordDetails(const MoveRecord& record, const std::wstring& kept_at
   text += std::wstring(t::kFileAt) + record.path() + L"\r\n";
   text += t::kDetailsLength + std::to_wstring(record.length()) + t::kBytes + L"\r\n";
   text += t::kDetailsAddress + Hex(static_cast<uint64_t>(record.at()), 8) + L"\r\n";
-  text += t::kDetailsByte + Hex(record.byte(), 2) + L"\r\n";
+  if (kind == RecordKind::Range) {
+    const RangeFields range = record.range();
+    text += t::kDetailsRemoved + std::to_wstring(range.removed) + t::kBytes + L"\r\n";
+    text += t::kDetailsInserted + std::to_wstring(range.inserted) + t::kBytes + L"\r\n";
+    if (range.repeated) text += t::kDetailsRepeated + Hex(range.value, 2) + L"\r\n";
+    text += std::wstring(t::kDataFileAt) + record.temp() + L"\r\n";
+  } else {
+    text += t::kDetailsByte + Hex(record.byte(), 2) + L"\r\n";
+  }
   text += t::kDetailsMoved + std::to_wstring(progress.moved) + L" / " +
           std::to_wstring(plan.count) + t::kBytes +
           (plan.after ? t::kHeadingAfter : t::kHeadingBefore) + L"\r\n";
@@ -339,7 +365,7 @@ std::wstring SettlePendingRecords(const std::wstring& path) {
   for (const std::wstring& name : RecordNames()) {
     if (MappedFile::Open(name) || fs::FileLength(name) <= 0) {
       const std::optional<RepairReport> report = RepairRecord(name, path);
-      if (report && report->result == RepairResult::Failed) {
+      if (report && IsRetried(report->result)) {
         return std::wstring(recovery_texts::kReadOnlyUntilRepaired) + L"\r\n" +
                recovery_texts::kFileAt + path;
       }

@@ -56,6 +56,7 @@ struct RepairReport {
   std::wstring file;     // the edited file
   std::wstring details;  // the record's details, when it was set aside
   RecordedCommand command = RecordedCommand::Itself;
+  std::wstring data_file{};  // a range's data file
 };
 
 std::wstring RepairMessage(const RepairReport& report);

@@ -12,6 +12,9 @@ inline constexpr wchar_t kInsertFinished[] = L"ファイルを挿入後の状態
 inline constexpr wchar_t kDeleteFinished[] = L"ファイルを削除後の状態に修復しました。";
 inline constexpr wchar_t kInsertTakenBack[] = L"ファイルを挿入前の状態に戻しました。";
 inline constexpr wchar_t kDeleteTakenBack[] = L"ファイルを削除前の状態に戻しました。";
+inline constexpr wchar_t kRangeStopped[] = L"前回、範囲の編集の途中でプログラムが終了しました。";
+inline constexpr wchar_t kRangeFinished[] = L"ファイルを編集後の状態に修復しました。";
+inline constexpr wchar_t kRangeTakenBack[] = L"ファイルを編集前の状態に戻しました。";
 inline constexpr wchar_t kUndoStopped[] = L"前回、元に戻す操作の途中でプログラムが終了しました。";
 inline constexpr wchar_t kRedoStopped[] = L"前回、やり直し操作の途中でプログラムが終了しました。";
 inline constexpr wchar_t kUndoFinished[] = L"ファイルを元に戻した後の状態に修復しました。";
@@ -27,6 +30,12 @@ inline constexpr wchar_t kNotMatching[] =
 inline constexpr wchar_t kRepairFailed[] =
     L"ファイルを修復できませんでした。\r\n"
     L"ファイルが使用中か、存在しない、等の可能性が考えられます。\r\n"
+    L"次回の起動時にもう一度修復します。";
+// A range's data file is named after kDataFileAt.
+inline constexpr wchar_t kDataUnusable[] =
+    L"修復に必要なデータファイルが見つからないか、記録の時から変更されているため、"
+    L"修復しませんでした。\r\n"
+    L"ファイルには手を加えていません。\r\n"
     L"次回の起動時にもう一度修復します。";
 inline constexpr wchar_t kUnfit[] =
     L"修復の記録の内容がこのプログラムの行う操作と合わないため、修復しませんでした。\r\n"
@@ -55,18 +64,23 @@ inline constexpr wchar_t kRestoreHalfRemoved[] =
     L"作りかけの一時ファイルを削除しました。ファイルは復元前のままです。";
 inline constexpr wchar_t kFileAt[] = L"ファイル：";
 inline constexpr wchar_t kDetailsAt[] = L"記録の詳細：";
+inline constexpr wchar_t kDataFileAt[] = L"データファイル：";
 
 // The details of a record set aside, one line each.
 inline constexpr wchar_t kDetailsTitle[] = L"Vantelox 修復の記録";
 inline constexpr wchar_t kDetailsEdit[] = L"操作：";
 inline constexpr wchar_t kInsertion[] = L"挿入";
 inline constexpr wchar_t kDeletion[] = L"削除";
+inline constexpr wchar_t kRangeEdit[] = L"範囲の置き換え";
 inline constexpr wchar_t kOfUndo[] = L"（元に戻す）";
 inline constexpr wchar_t kOfRedo[] = L"（やり直し）";
 inline constexpr wchar_t kDetailsLength[] = L"操作前のファイルサイズ：";
 inline constexpr wchar_t kBytes[] = L" バイト";
 inline constexpr wchar_t kDetailsAddress[] = L"アドレス：";
 inline constexpr wchar_t kDetailsByte[] = L"挿入または削除した値：";
+inline constexpr wchar_t kDetailsRemoved[] = L"削除したバイト数：";
+inline constexpr wchar_t kDetailsInserted[] = L"挿入したバイト数：";
+inline constexpr wchar_t kDetailsRepeated[] = L"挿入した値（繰り返し）：";
 inline constexpr wchar_t kDetailsMoved[] = L"移動済み：";
 inline constexpr wchar_t kHeadingAfter[] = L"（操作を完了する途中）";
 inline constexpr wchar_t kHeadingBefore[] = L"（操作を取り消す途中）";

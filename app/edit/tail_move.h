@@ -1,8 +1,9 @@
-// Inserting and deleting one byte on disk: the tail of the file moves by one
-// byte in blocks of 4096, from the end backwards for an insertion and from
-// the deletion point forwards for a deletion, so that no byte is overwritten
-// before it has been read. Memory stays at the record's two block slots
-// whatever the size of the file.
+// Inserting and deleting one byte, and replacing a range of bytes, on disk:
+// the tail of the file moves by one byte, or by the difference of the
+// range's counts, in blocks of 4096, from the end backwards when it moves
+// up and from the edit forwards when it moves down, so that no byte is
+// overwritten before it has been read; then the new bytes are written.
+// Memory stays at a few blocks whatever the sizes.
 //
 // A failure part-way does not leave the tail half-shifted: the blocks already
 // moved go back and the length is restored, so the file is as before.
@@ -16,6 +17,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "app/edit/block_file.h"
 #include "app/edit/move_record.h"
@@ -48,6 +50,30 @@ TailMoveResult InsertByte(BlockFile& file, int64_t offset, uint8_t value,
                           const ProgressCallback& progress);
 TailMoveResult DeleteByte(BlockFile& file, int64_t offset, const ProgressCallback& progress);
 
+// Where a range's bytes are kept: the caller writes and flushes its data
+// file before the move. The new bytes are the data file's, or one value
+// repeated (a fill needs no data).
+struct RangeData {
+  BlockFile* file = nullptr;  // the data file, open for reading
+  std::wstring name;          // its full name, for the record
+  int64_t old_at = 0;         // the removed bytes (count `removed`)
+  int64_t new_at = 0;         // the inserted bytes (count `inserted`), unless repeated
+  bool repeated = false;      // the inserted bytes are all `value`
+  uint8_t value = 0;
+};
+
+// Replaces the `removed` bytes at `at` by `inserted` bytes in one pass over
+// the tail: it moves by inserted - removed places, then the new bytes are
+// written at `at`. Counts outside the file touch nothing. The record's file
+// name is set by the caller; the move names the data file, begins and ends
+// the record. A failure part-way takes the move back.
+TailMoveResult ReplaceRange(BlockFile& file, int64_t at, int64_t removed, int64_t inserted,
+                            const RangeData& data, const ProgressCallback& progress,
+                            MoveRecord& record);
+// The same with a record in private memory.
+TailMoveResult ReplaceRange(BlockFile& file, int64_t at, int64_t removed, int64_t inserted,
+                            const RangeData& data, const ProgressCallback& progress);
+
 enum class RepairResult {
   After,        // the edit is finished
   Before,       // the edit is taken back
@@ -55,12 +81,16 @@ enum class RepairResult {
   Unfit,        // the record's plan is not one of this program's: nothing was touched
   Unprovable,   // a record of an earlier version, which cannot prove the file: nothing was touched
   Failed,       // a read or write failed; the record says how far it got
+  DataUnusable,  // a range's data file, needed, is missing or changed: nothing was touched
 };
 
 // Carries the move a stopped program left in `record` to its end, after
 // proving that `file` is as that move left it (move_proof.h); a file that
-// may be the one from before the edit has the edit taken back. The record
-// ends unless it Failed.
-RepairResult RepairMove(BlockFile& file, MoveRecord& record);
+// may be the one from before the edit has the edit taken back. A range's
+// bytes come from `data`, the data file the record names (none when it is
+// missing), and only while their checksums match: without the new bytes
+// the range is taken back, without the old ones it is finished, when the
+// way needs none. The record ends unless it Failed or its DataUnusable.
+RepairResult RepairMove(BlockFile& file, MoveRecord& record, BlockFile* data = nullptr);
 
 }  // namespace vx

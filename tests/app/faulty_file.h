@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <vector>
 
 #include "app/edit/tail_move.h"
@@ -65,7 +66,9 @@ class FaultyFile : public BlockFile {
   Bytes& bytes() { return bytes_; }
   // The changes made before the last flush; -1 before the first.
   int flushed_after() const { return flushed_after_; }
+  int reads() const { return reads_; }
   int writes() const { return writes_; }
+  int resizes() const { return resizes_; }
   int changes() const { return changes_; }
 
  private:
@@ -100,6 +103,24 @@ inline Bytes Deleted(Bytes bytes, int64_t offset) {
   return bytes;
 }
 
+// Runs `move` over `file` until it stops at `stop`; true when it did. A
+// write that fails first (`fail_write`, half done) sends the move back.
+inline bool RunUntilStopped(FaultyFile& file, StopPoint stop, int fail_write,
+                            const std::function<void()>& move) {
+  file.fail_write = fail_write;
+  file.partial = true;
+  file.stop = stop;
+  bool stopped = false;
+  try {
+    move();
+  } catch (const Stopped&) {
+    stopped = true;
+  }
+  file.fail_write = 0;
+  file.stop = {};
+  return stopped;
+}
+
 // A program stopped dead in the middle of a move, and the next start's
 // repair over what it left: the file and the record as they were then.
 struct StoppedMove {
@@ -109,22 +130,13 @@ struct StoppedMove {
 
   // Runs the move on `file` with `record`; true when it stopped at `stop`.
   bool Run(FaultyFile& file, MoveRecord& record, StopPoint stop = {}) const {
-    file.fail_write = fail_write;
-    file.partial = true;
-    file.stop = stop;
-    bool stopped = false;
-    try {
+    return RunUntilStopped(file, stop, fail_write, [&] {
       if (insertion) {
         InsertByte(file, offset, 0xEE, {}, record);
       } else {
         DeleteByte(file, offset, {}, record);
       }
-    } catch (const Stopped&) {
-      stopped = true;
-    }
-    file.fail_write = 0;
-    file.stop = {};
-    return stopped;
+    });
   }
   Bytes After(const Bytes& before) const {
     return insertion ? Inserted(before, offset, 0xEE) : Deleted(before, offset);

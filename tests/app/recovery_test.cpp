@@ -104,6 +104,13 @@ TEST(RecoveryMessage, SaysWhichCommandStoppedAndWhatTheFileIsNow) {
        t::kRedoFinished},
       {RecordKind::Deletion, RecordedCommand::Redo, RepairResult::Before, t::kRedoStopped,
        t::kRedoTakenBack},
+      // A range edit is named neither an insertion nor a deletion.
+      {RecordKind::Range, RecordedCommand::Itself, RepairResult::After, t::kRangeStopped,
+       t::kRangeFinished},
+      {RecordKind::Range, RecordedCommand::Itself, RepairResult::Before, t::kRangeStopped,
+       t::kRangeTakenBack},
+      {RecordKind::Range, RecordedCommand::Undo, RepairResult::Before, t::kUndoStopped,
+       t::kUndoTakenBack},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(RepairMessage({c.kind, c.result, L"C:\\d\\a.bin", L"", c.command}),
