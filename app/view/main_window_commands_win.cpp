@@ -147,12 +147,14 @@ void MainWindow::OnFind() {
 
 void MainWindow::OnFindNext() {
   if (!find_next_enabled_ || !document_.IsOpen()) return;
-  if (document_.FindNext()) page_view_.Redraw();
+  const int64_t from = document_.CaretOffset();
+  if (document_.FindNext()) page_view_.ShowCaretMoved(from);
 }
 
 bool MainWindow::SearchSide::ShowSearchResult(const FindResult& result) {
+  const int64_t from = window_.document_.CaretOffset();
   if (!window_.document_.ShowFindResult(result)) return false;
-  window_.page_view_.Redraw();
+  window_.page_view_.ShowCaretMoved(from);
   return true;
 }
 
@@ -163,8 +165,9 @@ void MainWindow::OnGoTo() {
   window.ShowModal(hwnd());
   // The caret and the page as for a search result.
   if (const std::optional<int64_t> offset = window.chosen()) {
+    const int64_t from = document_.CaretOffset();
     document_.GoTo(*offset);
-    page_view_.Redraw();
+    page_view_.ShowCaretMoved(from);
   }
   page_view_.TakeKeys();
 }

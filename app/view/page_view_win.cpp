@@ -110,6 +110,11 @@ void PageView::MoveCaret(int32_t columns, int32_t rows) {
   Redraw();
 }
 
+void PageView::ShowCaretMoved(int64_t from) {
+  FollowCaret(from);
+  Redraw();
+}
+
 void PageView::FollowCaret(int64_t from) {
   if (selection_.extending()) selection_.ExtendTo(from, document_.CaretOffset());
 }

@@ -52,6 +52,10 @@ class PageView : public Window, private InputHost {
   void SetFont(Font font);
   // The page drawn from the document with the caret on it, and shown.
   void Redraw();
+  // The caret was moved from byte `from` by a command of the window (go to,
+  // a search's match): F8's selecting follows it as it follows the keys,
+  // and the page is drawn.
+  void ShowCaretMoved(int64_t from);
   // The page takes the keys while a file is open.
   void Enable(bool on);
   // The keys to the page (to the window itself while no file is open, so that

@@ -15,12 +15,17 @@
 #include "app/edit/move_record.h"
 #include "app/edit/recovery.h"
 #include "app/edit/recovery_texts.h"
+#include "app/edit/copy_limit.h"
+#include "app/edit/journal_data.h"
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
 #include "app/settings/settings_folder.h"
+#include "app/view/go_to_texts.h"
+#include "app/view/menu_commands.h"
 #include "common/file_copy.h"
 #include "common/file_seam.h"
 #include "tests/app/faulty_file.h"
+#include "tests/support/clipboard_turn_win.h"
 #include "tests/support/program_driver_win.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_driver_win.h"
@@ -75,10 +80,7 @@ class Watch {
   double Share() const {
     if (!view_) return -1;
     const MoveRecord record(static_cast<uint8_t*>(view_), size_);
-    if (!record.Begun() ||
-        (record.kind() != RecordKind::Insertion && record.kind() != RecordKind::Deletion)) {
-      return -1;
-    }
+    if (!record.Begun() || !IsTailMove(record.kind())) return -1;
     const int64_t count = record.plan(record.active()).count;
     return count > 0 ? static_cast<double>(record.progress().moved) / static_cast<double>(count)
                      : 1;
@@ -115,7 +117,7 @@ bool Poll(const std::function<bool()>& done) {
 // A copy of the program in a folder of its own, with its own settings.
 class KillRecoveryTest : public testing::Test {
  protected:
-  void Prepare(bool auto_backup) {
+  void Prepare(bool auto_backup, int64_t file_size = kFileSize) {
     ASSERT_TRUE(CopyFileFresh(ProgramBesideTests(), program_));
     const std::wstring program_folder = ProgramFolder;
     ProgramFolder = dir_.path();
@@ -126,7 +128,7 @@ class KillRecoveryTest : public testing::Test {
     SaveSettings();
     ProgramFolder = program_folder;
     SetDefaultSettings();
-    bytes_ = NoisyBytes(kFileSize);
+    bytes_ = NoisyBytes(file_size);
     WriteFileBytes(file_, bytes_);
   }
 
@@ -175,6 +177,13 @@ class KillRecoveryTest : public testing::Test {
     PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitForEnd(program.get()));
     return said;
+  }
+
+  bool JournalDataLeft() const {
+    for (const auto& entry : fs::ListFolder(records_)) {
+      if (IsJournalDataName(entry.name)) return true;
+    }
+    return false;
   }
 
   std::wstring RecordName() const {
@@ -259,6 +268,54 @@ TEST_P(KillMoveTest, TheNextStartRepairsToBeforeOrAfterAndSaysSo) {
 
 INSTANTIATE_TEST_SUITE_P(InsertAndDelete, KillMoveTest,
                          testing::Combine(testing::Bool(), testing::Range(0, 4)));
+
+// The largest cut the clipboard takes, selected with F8 and the go-to
+// window and killed half way through its move: the next start finishes it
+// or takes it back from its undo data, says which, and the undo data goes.
+TEST_F(KillRecoveryTest, AKilledCutIsRepairedFromItsUndoData) {
+  const ClipboardTurn clipboard;
+  ASSERT_TRUE(clipboard.held());
+  Prepare(false, kCopyLimit + (int64_t{32} << 20));
+  Bytes after(bytes_.begin() + kCopyLimit, bytes_.end());
+  double stopped = -1;
+  {
+    const Handle program = Start();
+    const HWND main = WaitForWindowOf(program.get(), L"VanteloxMainWindow");
+    ASSERT_NE(main, nullptr);
+    const HWND page = FindWindowExW(main, nullptr, L"VxPageView", nullptr);
+    ASSERT_NE(page, nullptr);
+    PostKey(page, VK_F8);
+    PostMessageW(main, WM_COMMAND, menu_commands::kGoTo, 0);
+    const HWND go_to = WaitForWindow(go_to_texts::kCaption);
+    ASSERT_NE(go_to, nullptr);
+    SendMessageW(ChildOfClass(go_to, L"Edit"), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(L"FFFFFFF"));
+    PressButton(go_to, go_to_texts::kGo);
+    ASSERT_TRUE(WaitForNoWindow(go_to_texts::kCaption));
+    PostKey(page, VK_F8);
+    PostMessageW(main, WM_COMMAND, menu_commands::kCut, 0);
+    Watch record;
+    ASSERT_TRUE(Poll([&] {
+      if (record.Share() < 0) record.Open(RecordName());
+      return record.Share() >= 0.5;
+    }));
+    Kill(program.get());
+    stopped = record.Share();
+  }
+  std::printf("  cut killed at %5.1f%% of the move\n", 100 * stopped);
+  ASSERT_FALSE(RecordName().empty());
+  EXPECT_TRUE(JournalDataLeft());
+  const std::wstring said = StartAgain(true);
+  const Bytes now = ReadFileBytes(file_);
+  if (said == RepairMessage({RecordKind::Range, RepairResult::After, file_, L""})) {
+    EXPECT_TRUE(now == after) << "said after, but is not";
+  } else {
+    EXPECT_EQ(said, RepairMessage({RecordKind::Range, RepairResult::Before, file_, L""}));
+    EXPECT_TRUE(now == bytes_) << "said before, but is not";
+  }
+  EXPECT_TRUE(RecordName().empty());
+  EXPECT_FALSE(JournalDataLeft());
+}
 
 TEST_F(KillRecoveryTest, AKilledBackUpLeavesNoHalfBackUp) {
   Prepare(true);

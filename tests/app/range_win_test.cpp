@@ -9,10 +9,12 @@
 
 #include "app/edit/range_texts.h"
 #include "app/edit/recovery.h"
+#include "app/view/go_to_texts.h"
 #include "app/view/menu_commands.h"
 #include "common/file_seam.h"
 #include "tests/app/main_window_fixture_win.h"
 #include "tests/support/byte_entry_win.h"
+#include "tests/support/clipboard_turn_win.h"
 
 namespace vx::test {
 namespace {
@@ -59,17 +61,13 @@ class RangeTest : public MainWindowTest {
   // as the program's start-up sets it. The clipboard is one for all the
   // test programs running side by side: these tests take turns with it.
   void SetUp() override {
-    // Abandoned: a test before this one ended without giving its turn back.
-    const DWORD turn = WaitForSingleObject(clipboard_turn_, 60000);
-    ASSERT_TRUE(turn == WAIT_OBJECT_0 || turn == WAIT_ABANDONED);
+    ASSERT_TRUE(clipboard_.held());
     MainWindowTest::SetUp();
     SetRecoveryFolder(dir / L"records");
   }
   void TearDown() override {
     MainWindowTest::TearDown();
     SetRecoveryFolder(L"");
-    ReleaseMutex(clipboard_turn_);
-    CloseHandle(clipboard_turn_);
   }
 
   // A press of the left button at `point` (with Shift), moves to `path`, release.
@@ -95,7 +93,7 @@ class RangeTest : public MainWindowTest {
     return PagePixel(84 + 18 * column + 15, 2 + 12 * row + 1);
   }
 
-  HANDLE clipboard_turn_ = CreateMutexW(nullptr, FALSE, L"VanteloxClipboardTests");
+  const ClipboardTurn clipboard_;
 };
 
 Bytes Counting(size_t n) {
@@ -164,6 +162,15 @@ TEST_F(RangeTest, F8SelectsWithTheCaretKeysUntilF8OrEscape) {
   PageKey(VK_RIGHT);
   EXPECT_EQ(view().selected(), std::nullopt);
   EXPECT_EQ(SelectionShown(), L"選択 ----");
+
+  // The go-to window moves the caret as the keys do: F8's selecting follows.
+  view().GoTo(0x20);
+  PageKey(VK_F8);
+  ChooseAndDrive(form->hwnd(), kGoTo, [](HWND w) {
+    TypeOver(ChildOfClass(w, L"Edit"), L"A0");
+    test::Click(ChildWithText(w, go_to_texts::kGo));
+  });
+  EXPECT_EQ(view().selected(), (ByteRange{0x20, 0x81}));
 }
 
 TEST_F(RangeTest, CopyPutsTheBytesAndTheirHexTextOnTheClipboard) {
