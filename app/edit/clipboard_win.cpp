@@ -82,31 +82,25 @@ bool ReadBlocks(const EditedFile& file, const ByteRange& range, Take take) {
 }
 
 // The program's format: the length, then the bytes.
-bool PutRawBytes(const EditedFile& file, const ByteRange& range) {
-  const uint64_t length = static_cast<uint64_t>(range.length);
-  ClipMemory memory(sizeof length + static_cast<size_t>(range.length));
+bool PutRawBytes(std::span<const uint8_t> bytes) {
+  const uint64_t length = bytes.size();
+  ClipMemory memory(sizeof length + bytes.size());
   if (!memory) return false;
   auto* at = static_cast<uint8_t*>(memory.Lock());
   std::memcpy(at, &length, sizeof length);
-  const bool read = ReadBlocks(file, range, [&](std::span<const uint8_t> block, int64_t done) {
-    std::memcpy(at + sizeof length + done, block.data(), block.size());
-  });
+  std::memcpy(at + sizeof length, bytes.data(), bytes.size());
   memory.Unlock();
-  return read && memory.PutAs(BytesFormat());
+  return memory.PutAs(BytesFormat());
 }
 
-bool PutHexText(const EditedFile& file, const ByteRange& range) {
-  const size_t chars = static_cast<size_t>(HexPairsLength(range.length));
+bool PutHexText(std::span<const uint8_t> bytes) {
+  const size_t chars = static_cast<size_t>(HexPairsLength(static_cast<int64_t>(bytes.size())));
   ClipMemory memory((chars + 1) * sizeof(wchar_t));
   if (!memory) return false;
   auto* text = static_cast<wchar_t*>(memory.Lock());
-  size_t written = 0;
-  const bool read = ReadBlocks(file, range, [&](std::span<const uint8_t> block, int64_t done) {
-    written += WriteHexPairs(block, done, text + written);
-  });
-  text[written] = L'\0';
+  text[WriteHexPairs(bytes, 0, text)] = L'\0';
   memory.Unlock();
-  return read && memory.PutAs(CF_UNICODETEXT);
+  return memory.PutAs(CF_UNICODETEXT);
 }
 
 bool PutText(const std::wstring& text) {
@@ -119,25 +113,57 @@ bool PutText(const std::wstring& text) {
 
 }  // namespace
 
-ClipboardOutcome CopyBytes(HWND owner, const EditedFile& file, const ByteRange& range) {
+ClipboardOutcome ByteCopies::Copy(HWND owner, const EditedFile& file, const ByteRange& range) {
+  // Read before the clipboard is opened: other programs keep it meanwhile.
+  std::vector<uint8_t> bytes;
+  bytes.reserve(static_cast<size_t>(range.length));
+  const bool read = ReadBlocks(file, range, [&](std::span<const uint8_t> block, int64_t) {
+    bytes.insert(bytes.end(), block.begin(), block.end());
+  });
+  if (!read) return ClipboardOutcome::ReadFailed;
   OpenedClipboard clipboard(owner);
   if (!clipboard) return ClipboardOutcome::Busy;
+  // Tells the clipboard's owner, this window too, to let its copy go.
   EmptyClipboard();
-  // CF_TEXT is made from the Unicode text by the system for whoever asks.
-  if (!PutRawBytes(file, range) || !PutHexText(file, range)) {
+  kept_ = std::move(bytes);
+  if (!PutRawBytes(kept_)) {
     EmptyClipboard();
     return ClipboardOutcome::ReadFailed;
   }
+  // The text is promised, made when asked for (a promise gives no handle
+  // back to tell success by); CF_TEXT is made from it by the system for
+  // whoever asks for that.
+  SetClipboardData(CF_UNICODETEXT, nullptr);
   return ClipboardOutcome::Done;
+}
+
+bool ByteCopies::OnClipboardMessage(HWND owner, UINT msg, WPARAM wp) {
+  switch (msg) {
+    case WM_RENDERFORMAT:
+      // The clipboard is open for the program asking.
+      if (wp == CF_UNICODETEXT) PutHexText(kept_);
+      return true;
+    case WM_RENDERALLFORMATS:
+      // The window is going: the text is made now or never.
+      if (OpenClipboard(owner)) {
+        if (GetClipboardOwner() == owner) PutHexText(kept_);
+        CloseClipboard();
+      }
+      return true;
+    case WM_DESTROYCLIPBOARD:
+      kept_ = std::vector<uint8_t>();
+      return true;
+    default:
+      return false;
+  }
 }
 
 ClipboardOutcome CopyColumnText(HWND owner, const EditedFile& file, const ByteRange& range) {
   // Decoded before the clipboard is opened: other programs keep it meanwhile.
   std::wstring text;
   ColumnTextDecoder decoder;
-  const bool read = ReadBlocks(file, range, [&](std::span<const uint8_t> block, int64_t) {
-    decoder.Append(block, text);
-  });
+  const bool read = ReadBlocks(
+      file, range, [&](std::span<const uint8_t> block, int64_t) { decoder.Append(block, text); });
   if (!read) return ClipboardOutcome::ReadFailed;
   decoder.Finish(text);
   OpenedClipboard clipboard(owner);

@@ -6,6 +6,9 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <vector>
+
 #include "app/edit/hex_pairs.h"
 #include "app/file/edited_file.h"
 #include "common/byte_range.h"
@@ -14,10 +17,22 @@ namespace vx {
 
 enum class ClipboardOutcome { Done, Busy, ReadFailed };
 
-// Bytes `range` of `file` on the clipboard, owned by `owner`: raw in the
-// program's format and as hexadecimal pairs for every other program. The
-// file is read a block at a time straight into the clipboard's memory.
-ClipboardOutcome CopyBytes(HWND owner, const EditedFile& file, const ByteRange& range);
+// Copies of the file's bytes on the clipboard: raw in the program's format
+// at once, and as hexadecimal pairs for every other program only when one
+// asks for them, made from the bytes kept here meanwhile, so that a large
+// copy neither waits for nor holds a text three times its size that no one
+// may want. The owner window hands its clipboard messages here.
+class ByteCopies {
+ public:
+  // Bytes `range` of `file` on the clipboard, owned by `owner`.
+  ClipboardOutcome Copy(HWND owner, const EditedFile& file, const ByteRange& range);
+  // WM_RENDERFORMAT and WM_RENDERALLFORMATS make the text, WM_DESTROYCLIPBOARD
+  // lets the bytes go; false when `msg` is none of them.
+  bool OnClipboardMessage(HWND owner, UINT msg, WPARAM wp);
+
+ private:
+  std::vector<uint8_t> kept_;
+};
 // Bytes `range` of `file` as the text column shows them, as plain text.
 ClipboardOutcome CopyColumnText(HWND owner, const EditedFile& file, const ByteRange& range);
 

@@ -28,7 +28,7 @@ bool MainWindow::CopySelection(bool as_text) {
     return false;
   }
   const ClipboardOutcome outcome = as_text ? CopyColumnText(hwnd(), document_.file(), *range)
-                                           : CopyBytes(hwnd(), document_.file(), *range);
+                                           : copies_.Copy(hwnd(), document_.file(), *range);
   switch (outcome) {
     case ClipboardOutcome::Done:
       return true;

@@ -208,6 +208,7 @@ void MainWindow::OnClose() {
 
 LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   if (PutOffDuringWork(msg, wp, lp)) return 0;
+  if (copies_.OnClipboardMessage(hwnd(), msg, wp)) return 0;
   switch (msg) {
     case WM_QUERYENDSESSION:
       // Ending the session now would leave the open file half-moved.

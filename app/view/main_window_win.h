@@ -18,6 +18,7 @@
 #include "app/controls/large_scroll_bar_win.h"
 #include "app/document/edited_document.h"
 #include "app/document/selection.h"
+#include "app/edit/clipboard_win.h"
 #include "app/print/print_host.h"
 #include "app/search/search_host.h"
 #include "app/settings/settings_host.h"
@@ -197,6 +198,8 @@ class MainWindow : public FormWindow {
 
   EditedDocument document_{ProgressReporter(), [this](bool on) { EnableFindNext(on); }};
   ByteSelection selection_;
+  // The bytes last copied, for the text other programs may ask for.
+  ByteCopies copies_;
   Label file_name_label_;
   Label size_label_;
   GroupFrame caret_frame_;

@@ -196,6 +196,19 @@ TEST_F(RangeTest, CopyPutsTheBytesAndTheirHexTextOnTheClipboard) {
   EXPECT_TRUE(messages.shown().empty());
 }
 
+// The hexadecimal text is made only when asked for: a copy whose text no
+// program asked for has it made as the window closes, so that it outlives
+// the program.
+TEST_F(RangeTest, ACopysTextOutlivesTheWindow) {
+  StartOn(Counting(20));
+  Select(1, 3);
+  EXPECT_TRUE(Shortcut('C', true));
+  const HWND window = form->hwnd();
+  SendMessageW(window, WM_CLOSE, 0, 0);
+  ASSERT_FALSE(IsWindow(window));
+  EXPECT_EQ(ClipboardText(nullptr), std::wstring(L"01 02 03"));
+}
+
 TEST_F(RangeTest, ACopyOver256MiBIsRefusedWithItsLimit) {
   const std::wstring path = dir / L"large.bin";
   {
