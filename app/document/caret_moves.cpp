@@ -95,6 +95,10 @@ PageCell PointToCell(const DisplaySettingsRecord& settings, double x, double y) 
   return {column, CellIndex(y - settings.TopMargin, settings.LineHeight, settings.LinesPerPage)};
 }
 
+int64_t OffsetOfPlace(const DisplaySettingsRecord& settings, const CaretPlace& place) {
+  return (place.top + place.y) * settings.BytesPerLine + place.x;
+}
+
 int32_t KeyStep(int shift_mask) { return int32_t{1} << std::clamp(shift_mask, 0, 7); }
 
 int64_t PageUpTop(const DisplaySettingsRecord& settings, int64_t top, int32_t step) {

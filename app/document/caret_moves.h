@@ -33,6 +33,9 @@ CaretPlace ClampedCaret(const DisplaySettingsRecord& settings, int64_t scroll_ma
 std::optional<CaretPlace> MovedCaret(const DisplaySettingsRecord& settings, CaretPlace from,
                                      int32_t columns, int32_t rows);
 
+// The zero-based offset of the byte at `place`.
+int64_t OffsetOfPlace(const DisplaySettingsRecord& settings, const CaretPlace& place);
+
 // The caret on byte `offset`: its line at the top of the page where the scroll
 // range allows, else on its own row of the last page. Unclamped, for
 // ClampedCaret.

@@ -98,9 +98,7 @@ int64_t EditedDocument::InScrollRange(int64_t top) const {
   return std::clamp<int64_t>(top, 0, std::max<int64_t>(0, last_top_));
 }
 
-int64_t EditedDocument::CaretOffset() const {
-  return (caret_.top + caret_.y) * PageSettings().BytesPerLine + caret_.x;
-}
+int64_t EditedDocument::CaretOffset() const { return OffsetOfPlace(PageSettings(), caret_); }
 
 void EditedDocument::PlaceCaret(CaretPlace wanted) {
   caret_ = ClampedCaret(PageSettings(), last_top_, wanted);

@@ -1,6 +1,6 @@
 // The most a copy may put on the clipboard: the clipboard holds the copied
-// bytes in memory, twice over with their text, so a larger range is refused
-// rather than taking the system's memory.
+// bytes in memory, and the program keeps them again for their text, so a
+// larger range is refused rather than taking the system's memory.
 #pragma once
 
 #include <cstdint>

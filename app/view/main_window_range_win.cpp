@@ -70,13 +70,6 @@ void MainWindow::OnFill() {
   page_view_.AskFillValue();
 }
 
-bool MainWindow::BeginRangeChange() {
-  bool backup_made = false;
-  const bool go_ahead = document_.BeginChange(&backup_made);
-  if (backup_made) EnableRestore(true);
-  return go_ahead;
-}
-
 void MainWindow::AfterRangeCommand(bool worked_on, bool bytes_moved, int64_t caret) {
   if (!worked_on) return;
   if (bytes_moved) selection_.Clear();
@@ -88,20 +81,20 @@ void MainWindow::AfterRangeCommand(bool worked_on, bool bytes_moved, int64_t car
 
 void MainWindow::OnCut() {
   const std::optional<ByteRange> range = selection_.Range(document_.size());
-  if (!range || !CopySelection(false) || !BeginRangeChange()) return;
+  if (!range || !CopySelection(false) || !page_view_.BeginChange()) return;
   AfterRangeCommand(document_.ReplaceRange(range->first, range->length, {}), true, range->first);
 }
 
 void MainWindow::OnDeleteSelection() {
   const std::optional<ByteRange> range = selection_.Range(document_.size());
-  if (!document_.IsOpen() || !range || !BeginRangeChange()) return;
+  if (!document_.IsOpen() || !range || !page_view_.BeginChange()) return;
   AfterRangeCommand(document_.ReplaceRange(range->first, range->length, {}), true, range->first);
 }
 
 void MainWindow::OnPaste() {
   if (!document_.IsOpen()) return;
   const std::optional<std::vector<uint8_t>> bytes = BytesToPaste();
-  if (!bytes || !BeginRangeChange()) return;
+  if (!bytes || !page_view_.BeginChange()) return;
   // In place of the selection, else before the caret's byte; a caret behind
   // the end appends.
   const std::optional<ByteRange> range = selection_.Range(document_.size());
@@ -121,7 +114,7 @@ void MainWindow::OnPasteOver() {
     ShowMessage(range_texts::kPasteOverAtEnd);
     return;
   }
-  if (!BeginRangeChange()) return;
+  if (!page_view_.BeginChange()) return;
   // The length stays: what would reach behind the end is left out.
   const size_t count =
       static_cast<size_t>(std::min<int64_t>(document_.size() - first, bytes->size()));
@@ -132,7 +125,7 @@ void MainWindow::OnPasteOver() {
 
 void MainWindow::FillSelection(uint8_t value) {
   const std::optional<ByteRange> range = selection_.Range(document_.size());
-  if (!document_.IsOpen() || !range || !BeginRangeChange()) return;
+  if (!document_.IsOpen() || !range || !page_view_.BeginChange()) return;
   AfterRangeCommand(document_.FillRange(range->first, range->length, value), false,
                     document_.CaretOffset());
 }

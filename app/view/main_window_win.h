@@ -185,9 +185,6 @@ class MainWindow : public FormWindow {
   // What Paste and Paste over take from the clipboard; none after the reason
   // was shown.
   std::optional<std::vector<uint8_t>> BytesToPaste();
-  // The first-change step before a range command changes the file (the
-  // backup, which Restore can put back); false when it must not go ahead.
-  bool BeginRangeChange();
   // After a range command worked on the file: the selection goes where
   // bytes moved, the caret stands on byte `caret`, and the page, the status
   // and the commands show the file anew.

@@ -307,15 +307,11 @@ std::optional<CaretPlace> PageView::PlaceAt(LPARAM lp) const {
   return CaretPlace{cell.column, cell.row, document_.caret().top};
 }
 
-int64_t PageView::OffsetOf(const CaretPlace& place) const {
-  return (place.top + place.y) * document_.PageSettings().BytesPerLine + place.x;
-}
-
 void PageView::OnButtonDown(LPARAM lp, bool extend) {
   const std::optional<CaretPlace> place = PlaceAt(lp);
   if (!place) return;
   if (extend) {
-    selection_.ExtendTo(document_.CaretOffset(), OffsetOf(*place));
+    selection_.ExtendTo(document_.CaretOffset(), OffsetOfPlace(document_.PageSettings(), *place));
   } else {
     selection_.Clear();
   }
@@ -326,7 +322,7 @@ void PageView::OnDrag(LPARAM lp) {
   const std::optional<CaretPlace> place = PlaceAt(lp);
   if (!place) return;
   const int64_t from = document_.CaretOffset();
-  const int64_t to = OffsetOf(*place);
+  const int64_t to = OffsetOfPlace(document_.PageSettings(), *place);
   if (to == from) return;
   // The selection reaches from the byte the button went down on.
   selection_.ExtendTo(from, to);

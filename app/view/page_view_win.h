@@ -75,6 +75,10 @@ class PageView : public Window, private InputHost {
   // selection with it rather than writing it at the caret.
   void AskFillValue();
   void CloseInput() { byte_input_.Close(); }
+  // The step before a change of the file, the keys' and the window's range
+  // commands' alike: the first change's backup, which Restore can put back,
+  // is told through the events. False when the change must not go ahead.
+  bool BeginChange();
   void OnDpiChanged(int dpi);
 
  private:
@@ -94,15 +98,12 @@ class PageView : public Window, private InputHost {
   void OnDrag(LPARAM lp);
   // The caret's place at a point of the page; none beside the columns.
   std::optional<CaretPlace> PlaceAt(LPARAM lp) const;
-  int64_t OffsetOf(const CaretPlace& place) const;
   void DrawCaret();
   void MoveCaret(int32_t columns, int32_t rows);
   // After the caret moved from byte `from`: F8's selecting follows it.
   void FollowCaret(int64_t from);
   // Escape: the input window goes, or else the selection.
   void OnEscape();
-  // The step before an editing key's change: false when it must not go ahead.
-  bool BeginChange();
   bool MayEditAtCaret();
   void AfterFileChange(bool worked_on);
 
