@@ -85,6 +85,16 @@ bool RunUnix(const wchar_t* program, std::wstring line) {
 // not pay for the previous one's copies.
 void Settle() { RunUnix(L"Z:\\bin\\sync", L"sync"); }
 
+// The same, waiting until `name` has been written back: sync may return
+// before it has, and a move over pages still on their way to the disk waits
+// for them.
+void Settle(const std::wstring& name) {
+  Settle();
+  if (!vx::fs::OpenFile(name, false, vx::fs::Share::ReadWrite).Flush()) {
+    std::printf("  writing %ls back FAILED\n", name.c_str());
+  }
+}
+
 // Milliseconds of the system's cp from source to a fresh target, or a
 // negative number when cp cannot be run from here; with `through`, and of
 // writing the copy through to the disk after it, as a move that says "on
@@ -242,18 +252,18 @@ int main() {
   // 0 without the record, 1 as the program does, 2 without the flush, 3 the bare move.
   const auto move = [&](int variant) {
     if (variant == kBare) {
-      Settle();
+      Settle(big);
       bare_ms = std::min(bare_ms, bench::BareMoveMs(big, 1));
       return;
     }
     SetRecoveryFolder(variant ? records : L"");
     fs::SetFlushesSkipped(variant != 1);
     const ProgressCallback& progress = variant ? as_the_program : drawing;
-    Settle();
+    Settle(big);
     double start = NowMs();
     const bool inserted = InsertIntoFile(big_file, 0, 0, progress, L"");
     insert_ms[variant] = std::min(insert_ms[variant], NowMs() - start);
-    Settle();
+    Settle(big);
     start = NowMs();
     const bool deleted = DeleteFromFile(big_file, 0, progress, L"");
     delete_ms[variant] = std::min(delete_ms[variant], NowMs() - start);
@@ -269,7 +279,7 @@ int main() {
   const ProgressCallback timed_drawing = prog.Function();
   SetRecoveryFolder(records);
   fs::SetFlushesSkipped(true);
-  Settle();
+  Settle(big);
   double start = NowMs();
   InsertIntoFile(
       big_file, 0, 0,
