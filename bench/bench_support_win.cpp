@@ -10,6 +10,7 @@
 #include <random>
 #include <vector>
 
+#include "app/edit/move_record.h"
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
 #include "app/view/main_window_win.h"
@@ -71,11 +72,12 @@ void MakeLargeFile(const std::wstring& name, int64_t size) {
 
 double BareMoveMs(const std::wstring& name, int64_t step) {
   fs::File f = fs::OpenFile(name, false, fs::Share::Read);
-  std::vector<uint8_t> block(4096);
+  std::vector<uint8_t> block(static_cast<size_t>(kMoveBlockSize));
   const double start = NowMs();
-  for (int64_t at = f.Length() - 4096; at >= 0; at -= 4096) {
-    f.ReadAt(at, block.data(), 4096);
-    f.WriteAt(at + step, block.data(), 4096);
+  for (int64_t end = f.Length(); end > 0; end -= kMoveBlockSize) {
+    const int64_t at = std::max<int64_t>(0, end - kMoveBlockSize);
+    f.ReadAt(at, block.data(), end - at);
+    f.WriteAt(at + step, block.data(), end - at);
   }
   return NowMs() - start;
 }

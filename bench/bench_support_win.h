@@ -24,8 +24,8 @@ void MakeFile(const std::wstring& name, size_t size);
 // over it then costs about twice as much, the bare moves included.
 void MakeLargeFile(const std::wstring& name, int64_t size);
 // The least a move of a file's tail by `step` places up can do: every
-// 4096-byte block read and written `step` places higher, from the end
-// backwards, through one handle; milliseconds.
+// block of the program's size read and written `step` places higher, from
+// the end backwards, through one handle; milliseconds.
 double BareMoveMs(const std::wstring& name, int64_t step);
 // Milliseconds per bare open/read/close of `count` bytes of `name`.
 double BareReadMs(const std::wstring& name, int32_t count, int rounds);

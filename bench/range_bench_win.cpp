@@ -17,6 +17,7 @@
 #include "app/document/edited_document.h"
 #include "app/edit/clipboard_win.h"
 #include "app/edit/recovery.h"
+#include "app/edit/move_record.h"
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
 #include "app/settings/settings_folder.h"
@@ -146,8 +147,8 @@ int main() {
   for (int round = 0; round < kRounds; ++round) {
     bare_ms = std::min(bare_ms, bench::BareMoveMs(bare, kMiB));
   }
-  std::printf("  baseline: the bare move of the tail by 1 MiB in 4096-byte blocks %.0f ms\n",
-              bare_ms);
+  std::printf("  baseline: the bare move of the tail by 1 MiB in blocks of %lld KiB %.0f ms\n",
+              static_cast<long long>(kMoveBlockSize >> 10), bare_ms);
   const Figures large = Measure(big, kMiB);
   Report("delete 1 MiB", large.delete_ms, bare_ms, "bare move", 1.1);
   Report("undo of the delete", large.undo_delete_ms, bare_ms, "bare move", 1.1);

@@ -1,15 +1,21 @@
 #include "app/edit/insert_delete.h"
 
+#include <optional>
+
 #include "app/edit/block_file.h"
 #include "app/edit/edit_texts.h"
 #include "app/edit/recovery.h"
+#include "common/clock.h"
 #include "common/file_seam.h"
 #include "common/message_box.h"
 
 namespace vx {
 namespace {
 
-constexpr int kBlocksPerReport = 16;
+// Often enough for the bar and for letting the system in, which the
+// window does at most every 50 ms, whatever the disk's speed; drawing after
+// every block would spend a twentieth of a fast move in the window.
+constexpr uint32_t kReportEveryMs = 20;
 
 using Move = std::function<TailMoveResult(BlockFile&, const ProgressCallback&, MoveRecord&)>;
 
@@ -54,15 +60,15 @@ bool MoveTail(const EditedFile& file, RecordKind kind, const std::wstring& data_
     progress(kProgressStart, texts.caption);
     SeamBlockFile blocks(opened);
     LiveRecord record(kind, file.path(), data_name, command);
-    // Every 16th block (64 KiB) is often enough for the bar and for letting
-    // the system in even on a slow disk; every block would spend a twentieth
-    // of a fast move in the window's progress.
-    int blocks_done = 0;
-    const ProgressCallback every_few_blocks = [&progress, &blocks_done](
-                                                  double share, const std::wstring& caption) {
-      if (blocks_done++ % kBlocksPerReport == 0) progress(share, caption);
+    std::optional<uint32_t> last_report;
+    const ProgressCallback now_and_then = [&progress, &last_report](double share,
+                                                                   const std::wstring& caption) {
+      const uint32_t now = MilliSeconds();
+      if (last_report && now - *last_report < kReportEveryMs) return;
+      last_report = now;
+      progress(share, caption);
     };
-    result = move(blocks, every_few_blocks, record.record());
+    result = move(blocks, now_and_then, record.record());
     if (result == TailMoveResult::MaybeDamaged) record.Keep();
     if (!opened.Close() && result == TailMoveResult::Done) result = TailMoveResult::MaybeDamaged;
   }

@@ -70,7 +70,7 @@ std::optional<uint8_t> ReplacedAt(const MoveRecord& record, const MovePlan& plan
                                   int64_t moved_before, int last, int64_t position) {
   if (moved_before > 0 && (last == 0 || last == 1)) {
     const SlotTarget t = record.target(last);
-    if (t.length <= 0 || t.length > kRecordSlotSize) return std::nullopt;
+    if (t.length <= 0 || t.length > record.block_size()) return std::nullopt;
     // Blocks move away from where the shift heads, so nothing written before
     // the last block reached its source.
     const int64_t source = t.offset - plan.step;

@@ -1,10 +1,10 @@
 #include "app/edit/move_proof.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "app/edit/move_plan.h"
 
@@ -41,11 +41,12 @@ bool PlanFits(const MoveRecord& record) {
     return false;
   }
   const WrittenStretch stretch = StretchOf(shape);
-  const int64_t largest_shift = std::min<int64_t>(std::abs(forward.step), kRecordSlotSize);
+  const int64_t block = record.block_size();
+  const int64_t largest_shift = std::min<int64_t>(std::abs(forward.step), block);
   for (const int slot : {progress.last, progress.flight}) {
     if (slot != 0 && slot != 1) continue;
     const SlotTarget t = record.target(slot);
-    if (t.length <= 0 || t.length > kRecordSlotSize || std::abs(t.half_done_shift) > largest_shift ||
+    if (t.length <= 0 || t.length > block || std::abs(t.half_done_shift) > largest_shift ||
         !Inside(t.offset, t.length, stretch)) {
       return false;
     }
@@ -83,8 +84,8 @@ class Checker {
              const SlotTarget* skip, bool* landed) {
     const SlotTarget t = record_.target(slot);
     if (t.offset + t.length > file_.Length()) return false;
-    std::array<uint8_t, kRecordSlotSize> here;
-    if (file_.ReadAt(t.offset, here.data(), t.length) != t.length) return false;
+    here_.resize(static_cast<size_t>(t.length));
+    if (file_.ReadAt(t.offset, here_.data(), t.length) != t.length) return false;
     const uint8_t* bytes = record_.slot(slot);
     for (int32_t i = 0; i < t.length; ++i) {
       const int64_t offset = t.offset + i;
@@ -94,12 +95,12 @@ class Checker {
           other >= 0 && other < t.length ? std::optional<uint8_t>(bytes[other])
           : edge                         ? edge(offset)
                                          : std::nullopt;
-      if (here[i] == bytes[i]) {
+      if (here_[i] == bytes[i]) {
         if (landed && replaced && *replaced != bytes[i]) *landed = true;
         continue;
       }
       // The byte a half-done write replaced.
-      if (!on_its_way || (replaced && here[i] != *replaced)) return false;
+      if (!on_its_way || (replaced && here_[i] != *replaced)) return false;
     }
     return true;
   }
@@ -107,6 +108,7 @@ class Checker {
  private:
   BlockFile& file_;
   const MoveRecord& record_;
+  std::vector<uint8_t> here_;
 };
 
 }  // namespace

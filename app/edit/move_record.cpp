@@ -10,7 +10,7 @@ constexpr char kMagic[8] = {'V', 'X', 'R', 'e', 'c', 'o', 'v', '2'};
 constexpr char kEarlierMagic[8] = {'V', 'X', 'R', 'e', 'c', 'o', 'v', '1'};
 
 constexpr size_t kKind = 8, kActive = 12, kLength = 16, kAt = 24, kByte = 32, kPathUnits = 36,
-                 kTempUnits = 40, kCommand = 44, kPlans = 64, kPlanSize = 128, kNames = 320;
+                 kTempUnits = 40, kCommand = 44, kHeaderBlockSize = 48, kPlans = 64, kPlanSize = 128, kNames = 320;
 // Within a plan.
 constexpr size_t kProgress = 0, kFrom = 8, kCount = 16, kStep = 24, kAfter = 28, kLengthStart = 32,
                  kLengthDuring = 40, kLengthFinal = 48, kThenWrite = 56, kThenByte = 60,
@@ -52,7 +52,12 @@ size_t RangeStart(size_t units) { return kNames + 2 * units; }
 
 size_t SlotsStart(RecordKind kind, size_t units) {
   return RoundUp(RangeStart(units) + (kind == RecordKind::Range ? kRangeSize : 0),
-                 kRecordSlotSize);
+                 kEarlierBlockSize);
+}
+
+bool FitBlockSize(int64_t block) {
+  return block >= kEarlierBlockSize && block <= kLargestBlockSize &&
+         block % kEarlierBlockSize == 0;
 }
 
 uint64_t ProgressWord(const MoveProgress& progress) {
@@ -93,9 +98,20 @@ std::wstring FromUtf16Units(const std::u16string& units) {
   return text;
 }
 
-size_t MoveRecord::SizeFor(RecordKind kind, const std::wstring& path, const std::wstring& temp) {
+size_t MoveRecord::SizeFor(RecordKind kind, const std::wstring& path, const std::wstring& temp,
+                           int64_t block) {
   const size_t units = Utf16Units(path).size() + Utf16Units(temp).size();
-  return IsTailMove(kind) ? SlotsStart(kind, units) + 2 * kRecordSlotSize : kNames + 2 * units;
+  return IsTailMove(kind) ? SlotsStart(kind, units) + 2 * static_cast<size_t>(block)
+                          : kNames + 2 * units;
+}
+
+void MoveRecord::SetBlockSize(int64_t block) {
+  Put<uint32_t>(bytes_, kHeaderBlockSize, static_cast<uint32_t>(block));
+}
+
+int64_t MoveRecord::block_size() const {
+  const uint32_t block = Get<uint32_t>(bytes_, kHeaderBlockSize);
+  return block == 0 ? kEarlierBlockSize : int64_t{block};
 }
 
 void MoveRecord::SetNames(const std::wstring& path, const std::wstring& temp) {
@@ -117,7 +133,7 @@ void MoveRecord::SetRange(const RangeFields& range) {
   Put<uint64_t>(r, kNewSum, range.new_sum);
   r[kRepeated] = range.repeated ? 1 : 0;
   r[kValue] = range.value;
-  Put<uint32_t>(r, kBlockSize, static_cast<uint32_t>(kRecordSlotSize));
+  Put<uint32_t>(r, kBlockSize, static_cast<uint32_t>(block_size()));
 }
 
 RangeFields MoveRecord::range() const {
@@ -243,10 +259,14 @@ bool MoveRecord::Whole() const {
   if (k < 1 || k > 5 || Get<uint32_t>(bytes_, kActive) > 1) return false;
   if (Get<uint32_t>(bytes_, kPathUnits) == 0 || kNames + 2 * units() > size_) return false;
   if (!IsTailMove(kind())) return true;
-  if (size_ < SlotsStart(kind(), units()) + 2 * kRecordSlotSize) return false;
-  // A range's blocks are the ones this program moves.
-  return !IsRange() || Get<uint32_t>(bytes_ + RangeStart(units()), kBlockSize) ==
-                           static_cast<uint32_t>(kRecordSlotSize);
+  const int64_t block = block_size();
+  if (!FitBlockSize(block) ||
+      size_ < SlotsStart(kind(), units()) + 2 * static_cast<size_t>(block)) {
+    return false;
+  }
+  // A range keeps it among its own fields too; this program writes both alike.
+  return !IsRange() ||
+         Get<uint32_t>(bytes_ + RangeStart(units()), kBlockSize) == static_cast<uint32_t>(block);
 }
 
 RecordKind MoveRecord::kind() const {
@@ -312,7 +332,7 @@ SlotTarget MoveRecord::target(int slot) const {
 }
 
 size_t MoveRecord::SlotOffset(int index) const {
-  return SlotsStart(kind(), units()) + static_cast<size_t>(index) * kRecordSlotSize;
+  return SlotsStart(kind(), units()) + static_cast<size_t>(index) * static_cast<size_t>(block_size());
 }
 
 uint8_t* MoveRecord::slot(int index) const { return bytes_ + SlotOffset(index); }

@@ -20,14 +20,16 @@
 //    40  4  the temporary copy's name, in UTF-16 units (copies only); for a
 //           range, the data file's name (none when it needs none)
 //    44  4  the command that made the edit: 0 itself, 1 Undo, 2 Redo
+//    48  4  the block size B, a multiple of 4096 up to kLargestBlockSize;
+//           0 in records of earlier versions, whose blocks are of 4096
 //    64  2 x 128  the two plans (below)
 //   320     the file's name, then the temporary copy's name, UTF-16
 //     R  72  a range only, R right behind the names (below)
-//     S  2 x 4096  the two block slots (tail moves only), S the first
+//     S  2 x B  the two block slots (tail moves only), S the first
 //           multiple of 4096 behind the names (and the range's fields)
 //
 // A plan: shift `count` bytes at `from` by `step` (+1 up, -1 down; any
-// count of places for a range) in blocks of 4096, the upward shift from the
+// count of places for a range) in blocks of B, the upward shift from the
 // top down and the downward one from the bottom up; then write one byte if
 // asked (a range's new or old bytes) and give the file its final length.
 // Each plan's 128 bytes:
@@ -40,7 +42,7 @@
 //    60  4  that byte             64  8  its offset
 //    72  2 x 16  per slot: offset its bytes go to (8), their count (4), and
 //           where else each byte may stand while that write is half done:
-//           at slot[i + half_done_shift] (4), the step, at most 4096
+//           at slot[i + half_done_shift] (4), the step, at most B
 //   104  8  moved witness: a byte the shift has already changed, its offset
 //   112  8  unmoved witness: a byte the plan has yet to change, its offset
 //   120  1  the moved witness's value now    121  1  the unmoved one's
@@ -57,7 +59,7 @@
 //    24  8  the new bytes' offset there (unused when repeated)
 //    32  8  64-bit FNV-1a of the old bytes   40  8  of the new ones
 //    48  1  1 when the new bytes are one value repeated   49  1  that value
-//    52  4  the block size: 4096
+//    52  4  the block size B again
 //    56  2 x 8  each plan's step
 //
 // `moved` counts the bytes of the shift moved or in flight. `flight` is the
@@ -94,7 +96,12 @@ enum class RecordedCommand : uint32_t { Itself = 0, Undo = 1, Redo = 2 };
 
 inline constexpr int kNoSlot = -1;
 inline constexpr int kFinishing = 2;
-inline constexpr int64_t kRecordSlotSize = 4096;
+// Blocks this large make a gigabyte's move a few thousand reads and writes,
+// which the system copies at the speed of a plain file copy; earlier
+// versions moved 4096 bytes at a time, and their records say so.
+inline constexpr int64_t kMoveBlockSize = int64_t{256} << 10;
+inline constexpr int64_t kEarlierBlockSize = 4096;
+inline constexpr int64_t kLargestBlockSize = int64_t{1} << 20;
 
 struct MovePlan {
   int64_t from = 0;
@@ -147,8 +154,9 @@ struct MoveProgress {
 // A view of a record's bytes; the bytes stay the caller's.
 class MoveRecord {
  public:
-  // The bytes a record of `kind` for these names needs.
-  static size_t SizeFor(RecordKind kind, const std::wstring& path, const std::wstring& temp);
+  // The bytes a record of `kind` for these names needs, with blocks of `block`.
+  static size_t SizeFor(RecordKind kind, const std::wstring& path, const std::wstring& temp,
+                        int64_t block = kMoveBlockSize);
 
   MoveRecord(uint8_t* bytes, size_t size) : bytes_(bytes), size_(size) {}
 
@@ -159,8 +167,9 @@ class MoveRecord {
   }
   bool WriteThrough() const { return !write_through_ || write_through_(); }
 
-  // Writing, in this order: the names, a range's fields, the plan 0, then
-  // Begin (magic last).
+  // Writing, in this order: the block size and the names, a range's
+  // fields, the plan 0, then Begin (magic last).
+  void SetBlockSize(int64_t block);
   void SetNames(const std::wstring& path, const std::wstring& temp);
   // Makes the record a range's: its fields, behind the names.
   void SetRange(const RangeFields& range);
@@ -184,6 +193,8 @@ class MoveRecord {
   bool Whole() const;
   bool Earlier() const;
   RecordedCommand command() const;
+  // The bytes a slot holds and a block moves.
+  int64_t block_size() const;
   Witness witness(int index, WitnessKind kind) const;
   RecordKind kind() const;
   RangeFields range() const;

@@ -135,7 +135,8 @@ std::wstring SetAside(MappedFile& mapped, const MoveRecord& record, const std::w
 // it while its edit runs, or it is write-protected or unreadable. Its file,
 // when its bytes say which; empty when they do not.
 std::wstring HeldRecordFile(const std::wstring& name) {
-  constexpr int64_t kLargestRecord = int64_t{1} << 20;
+  // Two of the largest blocks, and the header and names before them.
+  constexpr int64_t kLargestRecord = 2 * kLargestBlockSize + (int64_t{1} << 20);
   fs::File file = fs::OpenFileForReading(name);
   const int64_t length = file ? file.Length() : -1;
   if (length <= 0 || length > kLargestRecord) return {};
@@ -210,8 +211,8 @@ const std::wstring& RecoveryFolder() { return Folder(); }
 void SetOtherRecordFolders(const std::vector<std::wstring>& folders) { OtherFolders() = folders; }
 
 LiveRecord::LiveRecord(RecordKind kind, const std::wstring& path, const std::wstring& temp,
-                       RecordedCommand command) {
-  const size_t size = MoveRecord::SizeFor(kind, path, temp);
+                       RecordedCommand command, int64_t block) {
+  const size_t size = MoveRecord::SizeFor(kind, path, temp, block);
   const std::wstring& folder = RecoveryFolder();
   if (!folder.empty() && (fs::FolderExists(folder) || fs::MakeFolder(folder))) {
     const std::wstring stem =
@@ -230,6 +231,7 @@ LiveRecord::LiveRecord(RecordKind kind, const std::wstring& path, const std::wst
     private_.assign(size, 0);
     record_ = MoveRecord(private_.data(), private_.size());
   }
+  record_.SetBlockSize(block);
   record_.SetNames(path, temp);
   record_.SetCommand(command);
   if (!IsTailMove(kind)) record_.Begin(kind, 0, 0, 0);

@@ -26,11 +26,12 @@ void SetOtherRecordFolders(const std::vector<std::wstring>& folders);
 // recovery folder, mapped, held so that no other program takes it for a
 // left one; private memory when there is no folder or no file can be made.
 // The file goes with the object unless Keep() was called. A copy's record
-// is begun here; a tail move begins and ends its own.
+// is begun here; a tail move begins and ends its own, in blocks of `block`
+// (tests use small ones, so that small files have many).
 class LiveRecord {
  public:
   LiveRecord(RecordKind kind, const std::wstring& path, const std::wstring& temp,
-             RecordedCommand command = RecordedCommand::Itself);
+             RecordedCommand command = RecordedCommand::Itself, int64_t block = kMoveBlockSize);
   ~LiveRecord();
   LiveRecord(const LiveRecord&) = delete;
   LiveRecord& operator=(const LiveRecord&) = delete;

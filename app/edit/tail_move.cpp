@@ -11,8 +11,8 @@
 namespace vx {
 namespace {
 
-int64_t BlockLength(const MovePlan& plan, int64_t moved) {
-  return std::min(kTailBlockSize, plan.count - moved);
+int64_t BlockLength(const MoveRecord& record, const MovePlan& plan, int64_t moved) {
+  return std::min(record.block_size(), plan.count - moved);
 }
 
 // The upward shift runs from the top down and the downward one from the
@@ -23,8 +23,8 @@ int64_t BlockSource(const MovePlan& plan, int64_t moved, int64_t n) {
 
 // How far from its own place each byte of a half-written block may stand:
 // the step, or beyond the block when the step reaches past it.
-int32_t HalfDoneShift(int64_t step) {
-  return static_cast<int32_t>(std::clamp<int64_t>(step, -kRecordSlotSize, kRecordSlotSize));
+int32_t HalfDoneShift(int64_t step, int64_t block) {
+  return static_cast<int32_t>(std::clamp<int64_t>(step, -block, block));
 }
 
 // 64-bit FNV-1a of `count` bytes of `data` at `at`, read through `buffer`;
@@ -61,7 +61,7 @@ class FinalWrites {
     if (summed_) return true;
     std::optional<bool>& known = after ? new_matches_ : old_matches_;
     if (!known) {
-      std::vector<uint8_t> buffer(static_cast<size_t>(kTailBlockSize));
+      std::vector<uint8_t> buffer(static_cast<size_t>(record_.block_size()));
       const std::optional<uint64_t> sum =
           StretchSum(*data_, after ? r.new_at : r.old_at, count, buffer);
       known = sum && *sum == (after ? r.new_sum : r.old_sum);
@@ -159,12 +159,13 @@ bool RunPlan(BlockFile& file, MoveRecord& record, FinalWrites& final,
       !file.SetLength(plan.length_during)) {
     return false;
   }
-  std::vector<uint8_t> buffer(static_cast<size_t>(kTailBlockSize));
+  const int64_t block = record.block_size();
+  std::vector<uint8_t> buffer(static_cast<size_t>(block));
   // The block this run moved last, whose bytes stand beyond the next one's edge.
   const uint8_t* previous = nullptr;
   int64_t previous_n = 0;
   while (at.moved < plan.count) {
-    const int64_t n = BlockLength(plan, at.moved);
+    const int64_t n = BlockLength(record, plan, at.moved);
     const int64_t source = BlockSource(plan, at.moved, n);
     const int64_t target = source + plan.step;
     // Never the slot of the check: it must hold until this block is whole.
@@ -176,7 +177,7 @@ bool RunPlan(BlockFile& file, MoveRecord& record, FinalWrites& final,
         !ReplacedBytes(file, bytes, source, n, plan.step, previous, previous_n, buffer.data())) {
       return false;
     }
-    record.SetTarget(slot, {target, static_cast<int32_t>(n), HalfDoneShift(plan.step)});
+    record.SetTarget(slot, {target, static_cast<int32_t>(n), HalfDoneShift(plan.step, block)});
     const int64_t before = at.moved;
     record.SetProgress({before + n, at.last, slot});
     if (!file.WriteAt(target, bytes, n)) return false;
@@ -190,8 +191,8 @@ bool RunPlan(BlockFile& file, MoveRecord& record, FinalWrites& final,
   record.SetProgress({at.moved, at.last, kFinishing});
   // Written again whole when a stop cut them short. The last is followed
   // by the end of the move, which its caller shows.
-  for (int64_t k = 0; k < plan.then_count; k += kTailBlockSize) {
-    const int64_t n = std::min(kTailBlockSize, plan.then_count - k);
+  for (int64_t k = 0; k < plan.then_count; k += block) {
+    const int64_t n = std::min(block, plan.then_count - k);
     if (!final.Read(plan, k, buffer.data(), n) ||
         !file.WriteAt(plan.then_offset + k, buffer.data(), n)) {
       return false;
@@ -216,10 +217,10 @@ std::optional<int64_t> FirstDifference(const uint8_t* here, const uint8_t* there
 // A byte the plan has yet to change, so that a file already as the plan
 // will leave it is told from the one it left: one the final writes change,
 // else one of the stretch the shift writes last that the shift changes,
-// within a few blocks. None when a read fails.
+// within its last 64 KiB. None when a read fails.
 std::optional<Witness> UnmovedWitness(BlockFile& file, const MovePlan& plan, RecordKind kind,
                                       uint8_t byte, FinalWrites& final) {
-  constexpr int64_t kSearched = 16 * kTailBlockSize;
+  constexpr int64_t kSearched = 64 << 10;
   if (kind == RecordKind::Deletion) return Witness{true, plan.from - 1, byte};
   std::vector<uint8_t> here(static_cast<size_t>(kSearched)), there(here.size());
   const int64_t written =
@@ -258,7 +259,7 @@ bool BeginRecord(BlockFile& file, MoveRecord& record, RecordKind kind, const Mov
   MoveProgress progress;
   SlotTarget check;
   if (plan.count > 0) {
-    const int64_t n = BlockLength(plan, 0);
+    const int64_t n = BlockLength(record, plan, 0);
     const int64_t source = BlockSource(plan, 0, n);
     if (file.ReadAt(source, record.slot(0), n) != n) return false;
     check = {source, static_cast<int32_t>(n), 0};
@@ -288,7 +289,7 @@ void PlanBack(MoveRecord& record) {
     SlotTarget& t = targets[stop.flight];
     moved -= t.length;
     // Half written, each byte of its source is itself or the one `step` away.
-    t = {t.offset - forward.step, t.length, HalfDoneShift(-forward.step)};
+    t = {t.offset - forward.step, t.length, HalfDoneShift(-forward.step, record.block_size())};
   }
   const MovePlan back = BackPlan(ShapeOf(record), forward, moved);
   record.SetPlan(1 - index, back, {0, stop.last, stop.flight}, targets[0], targets[1]);
@@ -315,15 +316,6 @@ TailMoveResult Move(BlockFile& file, MoveRecord& record, RecordKind kind, const 
   record.End();
   return result;
 }
-
-// A record in private memory, for moves that keep none on disk.
-struct PrivateRecord {
-  explicit PrivateRecord(RecordKind kind = RecordKind::Insertion,
-                         const std::wstring& data_name = L"")
-      : bytes(MoveRecord::SizeFor(kind, L"", data_name)) {}
-  std::vector<uint8_t> bytes;
-  MoveRecord record{bytes.data(), bytes.size()};
-};
 
 // Tells `progress` the share of `total` done before each block.
 std::function<void(int64_t)> ShareOf(const ProgressCallback& progress, int64_t total) {
@@ -370,7 +362,7 @@ TailMoveResult ReplaceRange(BlockFile& file, int64_t at, int64_t removed, int64_
   }
   // The record proves the data file at the repair by these sums.
   RangeFields fields{removed, inserted, data.old_at, data.new_at, 0, 0, data.repeated, data.value};
-  std::vector<uint8_t> buffer(static_cast<size_t>(kTailBlockSize));
+  std::vector<uint8_t> buffer(static_cast<size_t>(record.block_size()));
   if (removed > 0) {
     const std::optional<uint64_t> sum = StretchSum(*data.file, data.old_at, removed, buffer);
     if (!sum) return TailMoveResult::Restored;
@@ -387,23 +379,6 @@ TailMoveResult ReplaceRange(BlockFile& file, int64_t at, int64_t removed, int64_
   FinalWrites final(record, data.file, true);
   return Move(file, record, RecordKind::Range, plan, at, 0, final,
               ShareOf(progress, plan.count + plan.then_count));
-}
-
-TailMoveResult ReplaceRange(BlockFile& file, int64_t at, int64_t removed, int64_t inserted,
-                            const RangeData& data, const ProgressCallback& progress) {
-  PrivateRecord kept(RecordKind::Range, data.name);
-  return ReplaceRange(file, at, removed, inserted, data, progress, kept.record);
-}
-
-TailMoveResult InsertByte(BlockFile& file, int64_t offset, uint8_t value,
-                          const ProgressCallback& progress) {
-  PrivateRecord kept;
-  return InsertByte(file, offset, value, progress, kept.record);
-}
-
-TailMoveResult DeleteByte(BlockFile& file, int64_t offset, const ProgressCallback& progress) {
-  PrivateRecord kept;
-  return DeleteByte(file, offset, progress, kept.record);
 }
 
 RepairResult RepairMove(BlockFile& file, MoveRecord& record, BlockFile* data) {

@@ -1,6 +1,6 @@
 // Inserting and deleting one byte, and replacing a range of bytes, on disk:
 // the tail of the file moves by one byte, or by the difference of the
-// range's counts, in blocks of 4096, from the end backwards when it moves
+// range's counts, in blocks of the record's size, from the end backwards when it moves
 // up and from the edit forwards when it moves down, so that no byte is
 // overwritten before it has been read; then the new bytes are written.
 // Memory stays at a few blocks whatever the sizes.
@@ -25,8 +25,6 @@
 
 namespace vx {
 
-inline constexpr int64_t kTailBlockSize = kRecordSlotSize;
-
 enum class TailMoveResult {
   Done,
   Restored,      // failed; the file is exactly as before
@@ -44,11 +42,6 @@ TailMoveResult InsertByte(BlockFile& file, int64_t offset, uint8_t value,
 // Moves the bytes behind `offset` one place down over it and cuts the last.
 TailMoveResult DeleteByte(BlockFile& file, int64_t offset, const ProgressCallback& progress,
                           MoveRecord& record);
-
-// The same with a record in private memory.
-TailMoveResult InsertByte(BlockFile& file, int64_t offset, uint8_t value,
-                          const ProgressCallback& progress);
-TailMoveResult DeleteByte(BlockFile& file, int64_t offset, const ProgressCallback& progress);
 
 // Where a range's bytes are kept: the caller writes and flushes its data
 // file before the move. The new bytes are the data file's, or one value
@@ -70,9 +63,6 @@ struct RangeData {
 TailMoveResult ReplaceRange(BlockFile& file, int64_t at, int64_t removed, int64_t inserted,
                             const RangeData& data, const ProgressCallback& progress,
                             MoveRecord& record);
-// The same with a record in private memory.
-TailMoveResult ReplaceRange(BlockFile& file, int64_t at, int64_t removed, int64_t inserted,
-                            const RangeData& data, const ProgressCallback& progress);
 
 enum class RepairResult {
   After,        // the edit is finished

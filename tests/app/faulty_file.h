@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "app/edit/tail_move.h"
@@ -93,6 +94,34 @@ class FaultyFile : public BlockFile {
   bool failed_ = false;
 };
 
+// The moves' tests use blocks of 4096, so that a file of a few KiB has several.
+inline constexpr int64_t kTestBlock = 4096;
+
+// A record in memory, laid out as one in the settings folder.
+struct MemoryRecord {
+  explicit MemoryRecord(int64_t block = kTestBlock, RecordKind kind = RecordKind::Insertion,
+                        const std::wstring& data_name = L"")
+      : bytes(MoveRecord::SizeFor(kind, L"", data_name, block)) {
+    record.SetBlockSize(block);
+  }
+  Bytes bytes;
+  MoveRecord record{bytes.data(), bytes.size()};
+};
+
+// The moves, each with a record of its own in memory.
+inline TailMoveResult InsertWithRecord(BlockFile& file, int64_t offset, uint8_t value,
+                                       const ProgressCallback& progress = {},
+                                       int64_t block = kTestBlock) {
+  MemoryRecord kept(block);
+  return InsertByte(file, offset, value, progress, kept.record);
+}
+inline TailMoveResult DeleteWithRecord(BlockFile& file, int64_t offset,
+                                       const ProgressCallback& progress = {},
+                                       int64_t block = kTestBlock) {
+  MemoryRecord kept(block);
+  return DeleteByte(file, offset, progress, kept.record);
+}
+
 inline Bytes Inserted(Bytes bytes, int64_t offset, uint8_t value) {
   bytes.insert(bytes.begin() + offset, value);
   return bytes;
@@ -127,6 +156,7 @@ struct StoppedMove {
   bool insertion = true;
   int64_t offset = 0;
   int fail_write = 0;  // a write that fails first, so that the move goes back
+  int64_t block = kTestBlock;
 
   // Runs the move on `file` with `record`; true when it stopped at `stop`.
   bool Run(FaultyFile& file, MoveRecord& record, StopPoint stop = {}) const {
@@ -144,9 +174,8 @@ struct StoppedMove {
   // The changes a move that is never stopped makes.
   int Changes(const Bytes& before) const {
     FaultyFile file(before);
-    Bytes bytes(MoveRecord::SizeFor(RecordKind::Insertion, L"", L""));
-    MoveRecord record(bytes.data(), bytes.size());
-    Run(file, record);
+    MemoryRecord kept(block);
+    Run(file, kept.record);
     return file.changes();
   }
 };

@@ -21,7 +21,7 @@ bool OtherProgramOpens(const std::wstring& name, DWORD access) {
 TEST(TailMoveSharing, OthersMayReadButNotWriteWhileTheTailMoves) {
   test::TempFolder dir;
   const EditedFile file(dir / L"a.bin");
-  test::WriteFileBytes(file.path(), std::vector<uint8_t>(3 * kTailBlockSize, 7));
+  test::WriteFileBytes(file.path(), std::vector<uint8_t>(3 * kMoveBlockSize, 7));
   for (const bool insertion : {true, false}) {
     std::optional<bool> read_during, write_during;
     const ProgressCallback progress = [&](double share, const std::wstring&) {

@@ -11,7 +11,9 @@ namespace vx::test {
 namespace {
 
 constexpr int64_t kMiB = int64_t{1} << 20;
-constexpr int64_t kSize = 256 * kMiB;
+// Large enough that the shift outlasts a few of the window's looks at its
+// queue (one every 50 ms) on a fast machine.
+constexpr int64_t kSize = 1024 * kMiB;
 
 // Byte i of the test file: never 0, repeating every 251 bytes.
 uint8_t PatternAt(int64_t i) { return static_cast<uint8_t>(i * 7 % 251 + 1); }

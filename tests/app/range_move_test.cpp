@@ -63,9 +63,8 @@ struct RangeEdit {
 };
 
 // The record bytes a range names the data file in.
-struct RangeRecord {
-  Bytes bytes = Bytes(MoveRecord::SizeFor(RecordKind::Range, L"", kDataName));
-  MoveRecord record{bytes.data(), bytes.size()};
+struct RangeRecord : test::MemoryRecord {
+  explicit RangeRecord(int64_t block = kBlock) : MemoryRecord(block, RecordKind::Range, kDataName) {}
 };
 
 // Insertions, deletions and replacements of every kind, `n` bytes (and
@@ -105,7 +104,7 @@ TEST(RangeMove, EveryEditMatchesTheModelAtBlockBoundaries) {
       }
     }
   }
-  // A megabyte and a byte, over a file on disk.
+  // A megabyte and a byte, over a file on disk, in the program's own blocks.
   test::TempFolder dir;
   const std::wstring name = dir / L"big.bin";
   const Bytes big = test::PatternBytes(kBig + 3 * kBlock);
@@ -116,7 +115,9 @@ TEST(RangeMove, EveryEditMatchesTheModelAtBlockBoundaries) {
     {
       fs::File opened = fs::OpenFile(name, false, fs::Share::Read);
       SeamBlockFile blocks(opened);
-      ASSERT_EQ(ReplaceRange(blocks, edit.at, edit.removed, edit.inserted, edit.In(&data), {}),
+      RangeRecord kept(kMoveBlockSize);
+      ASSERT_EQ(ReplaceRange(blocks, edit.at, edit.removed, edit.inserted, edit.In(&data), {},
+                             kept.record),
                 TailMoveResult::Done);
     }
     EXPECT_EQ(test::ReadFileBytes(name), edit.After(big));
@@ -135,7 +136,9 @@ TEST(RangeMove, RefusesCountsOutsideTheFileWithoutTouchingIt) {
     SCOPED_TRACE(testing::Message() << r.at << " " << r.removed << " " << r.inserted);
     FaultyFile file(before);
     const RangeData where{r.with_data ? &data : nullptr, kDataName, 0, 0, false, 0};
-    EXPECT_EQ(ReplaceRange(file, r.at, r.removed, r.inserted, where, {}), TailMoveResult::Restored);
+    RangeRecord kept;
+    EXPECT_EQ(ReplaceRange(file, r.at, r.removed, r.inserted, where, {}, kept.record),
+              TailMoveResult::Restored);
     EXPECT_EQ(file.bytes(), before);
     EXPECT_EQ(file.changes(), 0);
   }
@@ -152,7 +155,8 @@ TEST(RangeMove, ReportsProgressOverTheShiftAndTheWrites) {
   const ProgressCallback progress = [&](double share, const std::wstring&) {
     shares.push_back(share);
   };
-  ASSERT_EQ(ReplaceRange(file, 0, 0, edit.inserted, edit.In(&data), progress),
+  RangeRecord kept;
+  ASSERT_EQ(ReplaceRange(file, 0, 0, edit.inserted, edit.In(&data), progress, kept.record),
             TailMoveResult::Done);
   // Three blocks of shift, then three of writes, the last of which the caller ends.
   ASSERT_EQ(shares.size(), 5u);
@@ -171,7 +175,9 @@ TEST(RangeMove, AFailureAnywherePutsTheFileBack) {
   for (const auto& [what, edit] : EditsOf(2000, kBlock + 1)) {
     const Bytes data_bytes = edit.Data(before);
     FaultyFile clean(before), clean_data(data_bytes);
-    ASSERT_EQ(ReplaceRange(clean, edit.at, edit.removed, edit.inserted, edit.In(&clean_data), {}),
+    RangeRecord clean_record;
+    ASSERT_EQ(ReplaceRange(clean, edit.at, edit.removed, edit.inserted, edit.In(&clean_data), {},
+                           clean_record.record),
               TailMoveResult::Done);
     for (const char* part : {"read", "write", "half write", "resize", "data read", "sticky"}) {
       const std::string kind = part;

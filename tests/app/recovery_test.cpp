@@ -47,7 +47,8 @@ class RecoveryTest : public testing::Test {
   // then, and the record in the folder.
   void LeaveStoppedMove(const StoppedMove& move, test::StopPoint stop) {
     test::FaultyFile memory(before_);
-    LiveRecord live(move.insertion ? RecordKind::Insertion : RecordKind::Deletion, file_, L"");
+    LiveRecord live(move.insertion ? RecordKind::Insertion : RecordKind::Deletion, file_, L"",
+                    RecordedCommand::Itself, move.block);
     ASSERT_TRUE(live.kept_on_disk());
     ASSERT_TRUE(move.Run(memory, live.record(), stop));
     live.Keep();
@@ -58,7 +59,7 @@ class RecoveryTest : public testing::Test {
   test::MessageRecorder messages_;
   const std::wstring records_ = dir_ / L"VXSetting\\";
   const std::wstring file_ = dir_ / L"data.bin";
-  const Bytes before_ = test::PatternBytes(3 * 4096 + 10);
+  const Bytes before_ = test::PatternBytes(3 * test::kTestBlock + 10);
 };
 
 TEST_F(RecoveryTest, AStoppedMoveIsRepairedAtTheNextStartAndSaysHow) {
@@ -243,6 +244,29 @@ TEST(RecoveryRecord, AnUnreadableRecordIsSetAsideAndSaidSo) {
   EXPECT_TRUE(messages.shown()[0].text.starts_with(recovery_texts::kUnreadable));
   EXPECT_TRUE(fs::FileExists(dir / L"Recovery7-1.old"));
   SetRecoveryFolder(L"");
+}
+
+// A block size that no version writes makes the record unreadable: it is
+// set aside and its file left as it is.
+TEST_F(RecoveryTest, ARecordWithABlockSizeNoVersionWritesIsSetAsideUntouched) {
+  for (const uint32_t block : {uint32_t{3000}, uint32_t{4097}, uint32_t{2} << 20, ~uint32_t{0}}) {
+    SCOPED_TRACE(block);
+    test::WriteFileBytes(file_, before_);
+    messages_.Clear();
+    LeaveStoppedMove({false, 99}, {3, true});
+    const std::wstring name = records_ + FolderNames(records_)[0];
+    Bytes bytes = test::ReadFileBytes(name);
+    constexpr size_t kBlockSizeAt = 48;
+    std::memcpy(bytes.data() + kBlockSizeAt, &block, sizeof block);
+    test::WriteFileBytes(name, bytes);
+    const Bytes left = test::ReadFileBytes(file_);
+    ASSERT_EQ(RepairLeftRecords().size(), 1u);
+    EXPECT_EQ(test::ReadFileBytes(file_), left);
+    ASSERT_EQ(messages_.shown().size(), 1u);
+    EXPECT_TRUE(messages_.shown()[0].text.starts_with(recovery_texts::kUnreadable));
+    test::RemoveTree(records_);
+    ASSERT_TRUE(fs::MakeFolder(records_));
+  }
 }
 
 // A record of the earlier format has no witnesses to prove its file with:

@@ -21,41 +21,42 @@ using test::FaultyFile;
 using test::Inserted;
 using test::StoppedMove;
 
-const ProgressCallback kNoProgress;
-
-// Every size around one and two blocks, at the start, the middle and the end.
+// Every size around one and two blocks, at the start, the middle and the
+// end, in the tests' blocks and in the program's own.
 TEST(TailMove, InsertsAndDeletesAtEveryBlockBoundary) {
   test::TempFolder dir;
   const std::wstring name = dir / L"t.bin";
-  for (size_t size : {4095u, 4096u, 4097u, 8192u, 8193u}) {
-    const Bytes original = test::PatternBytes(size);
-    const int64_t end = static_cast<int64_t>(size);
-    for (int64_t offset : {int64_t{0}, int64_t{1}, end / 2 - 1, end - 2, end - 1, end}) {
-      SCOPED_TRACE(testing::Message() << "size " << size << " offset " << offset);
-      test::WriteFileBytes(name, original);
-      {
-        fs::File file = fs::OpenFile(name, false, fs::Share::Read);
-        SeamBlockFile blocks(file);
-        ASSERT_EQ(InsertByte(blocks, offset, 0xEE, kNoProgress), TailMoveResult::Done);
+  for (const int64_t block : {test::kTestBlock, kMoveBlockSize}) {
+    for (const int64_t end : {block - 1, block, block + 1, 2 * block, 2 * block + 1}) {
+      const Bytes original = test::PatternBytes(static_cast<size_t>(end));
+      for (int64_t offset : {int64_t{0}, int64_t{1}, end / 2 - 1, end - 2, end - 1, end}) {
+        SCOPED_TRACE(testing::Message() << "block " << block << " size " << end << " offset "
+                                        << offset);
+        test::WriteFileBytes(name, original);
+        {
+          fs::File file = fs::OpenFile(name, false, fs::Share::Read);
+          SeamBlockFile blocks(file);
+          ASSERT_EQ(test::InsertWithRecord(blocks, offset, 0xEE, {}, block), TailMoveResult::Done);
+        }
+        EXPECT_EQ(test::ReadFileBytes(name), Inserted(original, offset, 0xEE));
+        if (offset == end) continue;
+        test::WriteFileBytes(name, original);
+        {
+          fs::File file = fs::OpenFile(name, false, fs::Share::Read);
+          SeamBlockFile blocks(file);
+          ASSERT_EQ(test::DeleteWithRecord(blocks, offset, {}, block), TailMoveResult::Done);
+        }
+        EXPECT_EQ(test::ReadFileBytes(name), Deleted(original, offset));
       }
-      EXPECT_EQ(test::ReadFileBytes(name), Inserted(original, offset, 0xEE));
-      if (offset == end) continue;
-      test::WriteFileBytes(name, original);
-      {
-        fs::File file = fs::OpenFile(name, false, fs::Share::Read);
-        SeamBlockFile blocks(file);
-        ASSERT_EQ(DeleteByte(blocks, offset, kNoProgress), TailMoveResult::Done);
-      }
-      EXPECT_EQ(test::ReadFileBytes(name), Deleted(original, offset));
     }
   }
 }
 
 TEST(TailMove, RefusesOffsetsOutsideTheFileWithoutTouchingIt) {
   FaultyFile file(test::PatternBytes(10));
-  EXPECT_EQ(InsertByte(file, 11, 1, kNoProgress), TailMoveResult::Restored);
-  EXPECT_EQ(InsertByte(file, -1, 1, kNoProgress), TailMoveResult::Restored);
-  EXPECT_EQ(DeleteByte(file, 10, kNoProgress), TailMoveResult::Restored);
+  EXPECT_EQ(test::InsertWithRecord(file, 11, 1), TailMoveResult::Restored);
+  EXPECT_EQ(test::InsertWithRecord(file, -1, 1), TailMoveResult::Restored);
+  EXPECT_EQ(test::DeleteWithRecord(file, 10), TailMoveResult::Restored);
   EXPECT_EQ(file.bytes(), test::PatternBytes(10));
   EXPECT_EQ(file.writes(), 0);
 }
@@ -70,10 +71,10 @@ TEST(TailMove, ReportsProgressAfterEachBlockBelowOne) {
     };
     // Both tails are 3 * 4096 bytes: three whole blocks.
     if (insertion) {
-      ASSERT_EQ(InsertByte(file, 10, 0, progress), TailMoveResult::Done);
+      ASSERT_EQ(test::InsertWithRecord(file, 10, 0, progress), TailMoveResult::Done);
       EXPECT_EQ(shares, (std::vector<double>{0, 4096.0 / 12289, 8192.0 / 12289}));
     } else {
-      ASSERT_EQ(DeleteByte(file, 9, progress), TailMoveResult::Done);
+      ASSERT_EQ(test::DeleteWithRecord(file, 9, progress), TailMoveResult::Done);
       EXPECT_EQ(shares, (std::vector<double>{0, 1.0 / 3, 2.0 / 3}));
     }
   }
@@ -92,7 +93,7 @@ TEST(TailMove, AFailedInsertionPutsEveryBlockBack) {
       FaultyFile file(original);
       file.fail_write = n;
       file.partial = partial;
-      EXPECT_EQ(InsertByte(file, kFaultOffset, 0xEE, kNoProgress), TailMoveResult::Restored);
+      EXPECT_EQ(test::InsertWithRecord(file, kFaultOffset, 0xEE), TailMoveResult::Restored);
       EXPECT_EQ(file.bytes(), original);
     }
   }
@@ -100,12 +101,12 @@ TEST(TailMove, AFailedInsertionPutsEveryBlockBack) {
     SCOPED_TRACE(testing::Message() << "read " << n);
     FaultyFile file(original);
     file.fail_read = n;
-    EXPECT_EQ(InsertByte(file, kFaultOffset, 0xEE, kNoProgress), TailMoveResult::Restored);
+    EXPECT_EQ(test::InsertWithRecord(file, kFaultOffset, 0xEE), TailMoveResult::Restored);
     EXPECT_EQ(file.bytes(), original);
   }
   FaultyFile unlengthened(original);
   unlengthened.fail_resize = 1;
-  EXPECT_EQ(InsertByte(unlengthened, kFaultOffset, 0xEE, kNoProgress), TailMoveResult::Restored);
+  EXPECT_EQ(test::InsertWithRecord(unlengthened, kFaultOffset, 0xEE), TailMoveResult::Restored);
   EXPECT_EQ(unlengthened.bytes(), original);
 }
 
@@ -117,7 +118,7 @@ TEST(TailMove, AFailedDeletionPutsEveryBlockAndTheDeletedByteBack) {
       FaultyFile file(original);
       file.fail_write = n;
       file.partial = partial;
-      EXPECT_EQ(DeleteByte(file, kFaultOffset, kNoProgress), TailMoveResult::Restored);
+      EXPECT_EQ(test::DeleteWithRecord(file, kFaultOffset), TailMoveResult::Restored);
       EXPECT_EQ(file.bytes(), original);
     }
   }
@@ -125,12 +126,12 @@ TEST(TailMove, AFailedDeletionPutsEveryBlockAndTheDeletedByteBack) {
     SCOPED_TRACE(testing::Message() << "read " << n);
     FaultyFile file(original);
     file.fail_read = n;
-    EXPECT_EQ(DeleteByte(file, kFaultOffset, kNoProgress), TailMoveResult::Restored);
+    EXPECT_EQ(test::DeleteWithRecord(file, kFaultOffset), TailMoveResult::Restored);
     EXPECT_EQ(file.bytes(), original);
   }
   FaultyFile uncut(original);
   uncut.fail_resize = 1;
-  EXPECT_EQ(DeleteByte(uncut, kFaultOffset, kNoProgress), TailMoveResult::Restored);
+  EXPECT_EQ(test::DeleteWithRecord(uncut, kFaultOffset), TailMoveResult::Restored);
   EXPECT_EQ(uncut.bytes(), original);
 }
 
@@ -141,8 +142,8 @@ TEST(TailMove, WritesTheRecordThroughFirstAndTheFileBeforeTheRecordEnds) {
   for (const bool insertion : {true, false}) {
     SCOPED_TRACE(testing::Message() << "insertion " << insertion);
     FaultyFile file(original);
-    Bytes bytes(MoveRecord::SizeFor(RecordKind::Insertion, L"", L""));
-    MoveRecord record(bytes.data(), bytes.size());
+    test::MemoryRecord memory;
+    MoveRecord& record = memory.record;
     int changes_before_record = -1;
     record.SetWriteThrough([&] {
       changes_before_record = file.changes();
@@ -157,8 +158,8 @@ TEST(TailMove, WritesTheRecordThroughFirstAndTheFileBeforeTheRecordEnds) {
 
     FaultyFile unflushed(original);
     unflushed.fail_flush = 1;
-    EXPECT_EQ(insertion ? InsertByte(unflushed, kFaultOffset, 1, kNoProgress)
-                        : DeleteByte(unflushed, kFaultOffset, kNoProgress),
+    EXPECT_EQ(insertion ? test::InsertWithRecord(unflushed, kFaultOffset, 1)
+                        : test::DeleteWithRecord(unflushed, kFaultOffset),
               TailMoveResult::Restored);
     EXPECT_EQ(unflushed.bytes(), original);
     EXPECT_EQ(unflushed.flushed_after(), unflushed.changes());
@@ -178,11 +179,11 @@ TEST(TailMove, SaysSoWhenTheFileCannotBePutBack) {
     FaultyFile inserting(test::PatternBytes(kFaultSize));
     inserting.fail_write = n;
     inserting.sticky = true;
-    EXPECT_EQ(InsertByte(inserting, kFaultOffset, 0, kNoProgress), TailMoveResult::MaybeDamaged);
+    EXPECT_EQ(test::InsertWithRecord(inserting, kFaultOffset, 0), TailMoveResult::MaybeDamaged);
     FaultyFile deleting(test::PatternBytes(kFaultSize));
     deleting.fail_write = n;
     deleting.sticky = true;
-    EXPECT_EQ(DeleteByte(deleting, kFaultOffset, kNoProgress), TailMoveResult::MaybeDamaged);
+    EXPECT_EQ(test::DeleteWithRecord(deleting, kFaultOffset), TailMoveResult::MaybeDamaged);
   }
 }
 
@@ -202,26 +203,39 @@ TEST(TailMove, SaysSoWhenTheFileCannotBePutBack) {
 }
 
 TEST(TailMoveStopped, RepairGivesExactlyBeforeOrAfterAtEveryStop) {
-  for (const size_t size : {size_t{1}, size_t{4095}, size_t{4096}, size_t{4097},
-                            size_t{(1 << 20) + 1}}) {
-    const Bytes before = test::PatternBytes(size);
-    const int64_t end = static_cast<int64_t>(size);
-    for (const bool insertion : {true, false}) {
-      for (const int64_t offset : {int64_t{0}, end / 2, end - 1}) {
-        const StoppedMove move{insertion, offset};
-        const Bytes after = move.After(before);
-        const int changes = move.Changes(before);
-        for (int change = 1; change <= changes; ++change) {
-          for (const bool half : {false, true}) {
-            SCOPED_TRACE(testing::Message()
-                         << "size " << size << " insertion " << insertion << " offset " << offset
-                         << " change " << change << " half " << half);
-            FaultyFile file(before);
-            Bytes bytes(MoveRecord::SizeFor(RecordKind::Insertion, L"", L""));
-            MoveRecord record(bytes.data(), bytes.size());
-            ASSERT_TRUE(move.Run(file, record, {change, half}));
-            RepairResult result;
-            ASSERT_TRUE(RepairedWhole(file, record, before, after, result));
+  // The tests' blocks, the program's own, and a record of an earlier
+  // version, which has no block size (0) and moved 4096 bytes at a time.
+  const struct {
+    int64_t block;
+    bool earlier;
+    std::vector<int64_t> sizes;
+  } records[] = {
+      {test::kTestBlock, false, {1, 4095, 4096, 4097, (1 << 20) + 1}},
+      {kMoveBlockSize, false, {kMoveBlockSize - 1, kMoveBlockSize + 1, 2 * kMoveBlockSize + 1}},
+      {kEarlierBlockSize, true, {3 * kEarlierBlockSize + 1}},
+  };
+  for (const auto& r : records) {
+    for (const int64_t end : r.sizes) {
+      const Bytes before = test::PatternBytes(static_cast<size_t>(end));
+      for (const bool insertion : {true, false}) {
+        for (const int64_t offset : {int64_t{0}, end / 2, end - 1}) {
+          const StoppedMove move{insertion, offset, 0, r.block};
+          const Bytes after = move.After(before);
+          const int changes = move.Changes(before);
+          for (int change = 1; change <= changes; ++change) {
+            for (const bool half : {false, true}) {
+              SCOPED_TRACE(testing::Message()
+                           << "block " << r.block << " earlier " << r.earlier << " size " << end
+                           << " insertion " << insertion << " offset " << offset << " change "
+                           << change << " half " << half);
+              FaultyFile file(before);
+              test::MemoryRecord memory(r.block);
+              if (r.earlier) memory.record.SetBlockSize(0);
+              MoveRecord& record = memory.record;
+              ASSERT_TRUE(move.Run(file, record, {change, half}));
+              RepairResult result;
+              ASSERT_TRUE(RepairedWhole(file, record, before, after, result));
+            }
           }
         }
       }
@@ -243,8 +257,8 @@ TEST(TailMoveStopped, AStoppedRepairOrPutBackIsRepairedAgain) {
                                         << move.fail_write << " change " << change
                                         << " repair change " << repair_change);
         FaultyFile file(before);
-        Bytes bytes(MoveRecord::SizeFor(RecordKind::Insertion, L"", L""));
-        MoveRecord record(bytes.data(), bytes.size());
+        test::MemoryRecord memory;
+        MoveRecord& record = memory.record;
         ASSERT_TRUE(move.Run(file, record, {change, true}));
         file.stop = {file.changes() + repair_change, true};
         try {
@@ -296,8 +310,8 @@ TEST(TailMoveStopped, ARecordThatDoesNotFitTheFileChangesNothing) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     FaultyFile file(before);
-    Bytes bytes(MoveRecord::SizeFor(RecordKind::Insertion, L"", L""));
-    MoveRecord record(bytes.data(), bytes.size());
+    test::MemoryRecord memory;
+    MoveRecord& record = memory.record;
     ASSERT_TRUE(c.move.Run(file, record, c.stop));
     c.change(file.bytes(), record);
     const Bytes left = file.bytes();
@@ -330,8 +344,8 @@ TEST(TailMoveStopped, AFileReplacedByACopyIsNeverRepaired) {
       std::vector<Bytes> at_change;
       for (int change = 1; change <= changes + 1; ++change) {
         FaultyFile file(before);
-        Bytes bytes(MoveRecord::SizeFor(RecordKind::Insertion, L"", L""));
-        MoveRecord record(bytes.data(), bytes.size());
+        test::MemoryRecord memory;
+        MoveRecord& record = memory.record;
         move.Run(file, record, {change, false});
         at_change.push_back(file.bytes());
       }
@@ -344,8 +358,8 @@ TEST(TailMoveStopped, AFileReplacedByACopyIsNeverRepaired) {
                                             << " change " << change << " half " << half << " "
                                             << what);
             FaultyFile file(before);
-            Bytes bytes(MoveRecord::SizeFor(RecordKind::Insertion, L"", L""));
-            MoveRecord record(bytes.data(), bytes.size());
+            test::MemoryRecord memory;
+            MoveRecord& record = memory.record;
             ASSERT_TRUE(move.Run(file, record, {change, half}));
             FaultyFile replaced(*copy);
             const RepairResult result = RepairMove(replaced, record);
@@ -380,10 +394,10 @@ TEST(TailMoveStopped, WhereTheShiftShowsNothingTheEditIsTakenBack) {
     for (const bool half : {false, true}) {
       SCOPED_TRACE(testing::Message() << "change " << change << " half " << half);
       FaultyFile file(before);
-      Bytes bytes(MoveRecord::SizeFor(RecordKind::Insertion, L"", L""));
-      MoveRecord record(bytes.data(), bytes.size());
+      test::MemoryRecord memory;
+      MoveRecord& record = memory.record;
       ASSERT_TRUE(move.Run(file, record, {change, half}));
-      Bytes kept = bytes;
+      Bytes kept = memory.bytes;
       MoveRecord copy_record(kept.data(), kept.size());
       FaultyFile replaced(before);
       const RepairResult result = RepairMove(replaced, copy_record);
