@@ -16,17 +16,22 @@ namespace vx {
 // without a dot gets the suffix alone. Every name has a backup of its own.
 std::wstring BackUpPathFor(const std::wstring& path, const std::wstring& suffix);
 
-// The disk test. One write of a million bytes lasts well under a
-// millisecond, so the file's making and the system's own work weigh as much
-// as the writing: each round times a few writes in a row and counts their
-// mean, and the quickest of many rounds is the disk's own speed, so that the
-// same file gets the same estimate from one change to the next.
-inline constexpr int kSpeedTestRounds = 12;
+// The disk test. Writing into a fresh file pays for the system's finding
+// pages for it, a cost that follows the machine's state from one second to
+// the next: separate runs of the program measured the same disk up to twice
+// as fast as each other. Overwriting a file already whole varies about as
+// little as copying memory does. So the test first writes "Dummy.dat" whole,
+// untimed, then times rounds of a few writes over it, back to back (after a
+// pause other programs have taken the caches, and every round pays for
+// that), and counts the mean of the quickest round, as a busy moment only
+// slows a round down.
+inline constexpr int kSpeedTestRounds = 24;
 inline constexpr int kWritesPerRound = 4;
 
 // Seconds that writing 1,000,001 bytes to a fresh "Dummy.dat" in `folder`
-// takes: the mean write of the quickest round, timed by PreciseSeconds().
-// 0 when the file could not be made; the file is gone afterwards.
+// takes, once the file is whole: the mean write of the quickest round, timed
+// by PreciseSeconds(). 0 when the file could not be made; the file is gone
+// afterwards.
 double TestWriteSeconds(const std::wstring& folder);
 
 // The estimated copying time in seconds for `file_size` bytes at the

@@ -126,6 +126,21 @@ TEST(BackUpSpeed, TakesTheQuickestOfItsTestRounds) {
   }
 }
 
+// Only writes over the whole file are timed: the fresh file's making and
+// first writes, whose cost follows the machine's state, never count.
+TEST(BackUpSpeed, TimesOnlyWritesOverTheWholeFile) {
+  test::TempFolder dir;
+  std::vector<int64_t> lengths;
+  SetPreciseClockHandler([&] {
+    lengths.push_back(fs::OpenFileForReading(dir / L"Dummy.dat").Length());
+    return static_cast<double>(lengths.size());
+  });
+  TestWriteSeconds(dir.path());
+  SetPreciseClockHandler({});
+  EXPECT_EQ(lengths.size(), 2u * kSpeedTestRounds);
+  EXPECT_EQ(lengths, std::vector<int64_t>(lengths.size(), kWritesPerRound * int64_t{1'000'001}));
+}
+
 TEST(BackUpSpeed, EstimatesWithThePowerOneAndAHalfOfTheSize) {
   EXPECT_DOUBLE_EQ(BackUpSeconds(100'000'000, 0.01), 10);
   EXPECT_DOUBLE_EQ(BackUpSeconds(4'000'000, 0.5), 4);
