@@ -47,8 +47,8 @@ void BringIntoRanges(DisplaySettingsRecord& settings) {
     *field = std::clamp(*field, -kRawLimit, kRawLimit);
   }
   settings.FontSize = std::clamp(settings.FontSize, kMinFontSize, kMaxFontSize);
-  // Each field as the window would show it, held in the field'settings bounds and
-  // stored back by the window'settings own rule.
+  // Each field as the window would show it, held in the field's bounds and
+  // stored back by the window's own rule.
   StoreLayoutValues(settings, ShownLayoutValues(settings));
   if (settings.InputRadix < 0 || settings.InputRadix > 2) settings.InputRadix = defaults.InputRadix;
   for (size_t i = 0; i < settings.ForeColors.size(); ++i) {
