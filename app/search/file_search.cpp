@@ -6,7 +6,6 @@
 #include <span>
 
 #include "app/search/candidate_scan.h"
-#include "app/search/read_ahead.h"
 #include "app/search/search_texts.h"
 #include "common/file_seam.h"
 
@@ -67,29 +66,31 @@ FindResult FindInBlocks(BlockFile& file, int64_t length, int64_t from,
   // whole match fits.
   const SearchPass passes[2] = {{from, length - tail}, {0, std::min(from + 1, length) - tail}};
   const int64_t last_starts[2] = {length - 1, from};
-  ReadAhead reads(file, ReadPlan(passes[0], passes[1], tail + 1));
+  ReadPlan plan(passes[0], passes[1], tail + 1);
   StepProgress steps(progress, length);
-  std::optional<SearchRead> read = reads.Next();
+  std::vector<uint8_t> buffer;
+  std::optional<PlannedRead> read = plan.Next();
   FindResult result{FindOutcome::NotFound};
   for (int pass = 0; pass < 2 && result.outcome == FindOutcome::NotFound; ++pass) {
     steps.StartPass(passes[pass].first, last_starts[pass]);
-    for (; read && read->planned.pass == pass; read = reads.Next()) {
-      if (read->read < 0) {
+    for (; read && read->pass == pass; read = plan.Next()) {
+      const int64_t asked = read->candidates + tail;
+      if (buffer.size() < static_cast<size_t>(asked)) buffer.resize(static_cast<size_t>(asked));
+      const int64_t got = file.ReadAt(read->offset, buffer.data(), asked);
+      if (got < 0) {
         result = {FindOutcome::Failed};
         break;
       }
       // A file cut short meanwhile offers fewer whole candidates than its old
       // length promised.
-      const PlannedRead& planned = read->planned;
-      const size_t count =
-          static_cast<size_t>(std::clamp<int64_t>(read->read - tail, 0, planned.candidates));
-      const size_t match = FirstMatch(read->bytes, count, pattern);
+      const size_t count = static_cast<size_t>(std::clamp<int64_t>(got - tail, 0, read->candidates));
+      const size_t match = FirstMatch(buffer.data(), count, pattern);
       if (match < count) {
-        result = {FindOutcome::Found, planned.offset + static_cast<int64_t>(match)};
+        result = {FindOutcome::Found, read->offset + static_cast<int64_t>(match)};
         steps.TriedBefore(result.offset);
         break;
       }
-      steps.TriedBefore(planned.offset + planned.candidates);
+      steps.TriedBefore(read->offset + read->candidates);
     }
     if (result.outcome == FindOutcome::NotFound) steps.PassDone();
   }

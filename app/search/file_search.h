@@ -1,6 +1,6 @@
-// The search over the file on disk, read by a thread of its own while the
-// caller's thread scans what it read, so that a file of any size needs two
-// small buffers and the search keeps up with the disk.
+// The search over the file on disk, read by reads of up to half a MiB and
+// each scanned at once, while its bytes are still in the processor's cache,
+// so that a file of any size needs one small buffer.
 #pragma once
 
 #include <cstdint>
@@ -33,8 +33,7 @@ inline constexpr int64_t kSearchProgressStep = int64_t{1} << 20;
 // The first exact match of `pattern` from `from` to the end of the file and,
 // failing that, the first one from the beginning that ends at or before the
 // byte at `from`. A file that is gone is not made again. `progress` is told
-// after every step, on the caller's thread; an exception out of it ends the
-// search, its reading thread and all.
+// after every step; an exception out of it ends the search.
 FindResult FindInFile(const EditedFile& file, int64_t from, const std::vector<uint8_t>& pattern,
                       const ProgressCallback& progress);
 

@@ -1,7 +1,6 @@
-// The search reads on a thread of its own: that thread must stop with the
-// search however it ends (a read failing anywhere, an exception out of the
-// progress report) and let the file go, and a file cut short meanwhile is
-// searched as far as it still reaches.
+// A search cut off on its way: a read failing anywhere or an exception out
+// of the progress report ends the reading and lets the file go, and a file
+// cut short meanwhile is searched as far as it still reaches.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -36,7 +35,7 @@ FindResult FindIn(test::FaultyFile& file, int64_t from, const ProgressCallback& 
 
 struct Cancelled {};
 
-TEST(FindReadingThread, AReadFailingAnywhereFailsTheSearchAndEndsTheReading) {
+TEST(FindInterrupted, AReadFailingAnywhereFailsTheSearchAndEndsTheReading) {
   // From the middle, so that the reads also run round from the beginning.
   const int64_t from = 3 * kStep;
   const Bytes zeros(static_cast<size_t>(5 * kStep), 0);
@@ -44,8 +43,8 @@ TEST(FindReadingThread, AReadFailingAnywhereFailsTheSearchAndEndsTheReading) {
   ASSERT_EQ(FindIn(whole, from, test::IgnoreProgress).outcome, FindOutcome::NotFound);
   const int reads = whole.reads();
   ASSERT_GT(reads, 4);
-  // The caller's own first read, the thread's first, one in the middle, the
-  // last one, round from the beginning.
+  // The first read, the second, one in the middle, the last one, round from
+  // the beginning.
   for (const int failing : {1, 2, reads / 2, reads}) {
     SCOPED_TRACE(testing::Message() << "read " << failing << " of " << reads << " fails");
     test::FaultyFile file(zeros);
@@ -58,32 +57,29 @@ TEST(FindReadingThread, AReadFailingAnywhereFailsTheSearchAndEndsTheReading) {
   }
 }
 
-TEST(FindReadingThread, AnExceptionOutOfTheProgressReportEndsTheReading) {
+TEST(FindInterrupted, AnExceptionOutOfTheProgressReportEndsTheReading) {
   const Bytes bytes(static_cast<size_t>(16 * kStep), 0);
   test::FaultyFile whole(bytes);
   ASSERT_EQ(FindIn(whole, 0, test::IgnoreProgress).outcome, FindOutcome::NotFound);
   for (const int cancel_at : {1, 2, 8}) {
     SCOPED_TRACE(testing::Message() << "cancelled at report " << cancel_at);
-    // Gone as soon as the search is: a read still under way would reach
-    // freed memory.
-    auto file = std::make_unique<test::FaultyFile>(bytes);
+    test::FaultyFile file(bytes);
     int reports = 0;
     const ProgressCallback cancel = [&](double share, const std::wstring&) {
       if (share >= 0 && ++reports == cancel_at) throw Cancelled{};
     };
-    EXPECT_THROW(FindIn(*file, 0, cancel), Cancelled);
-    EXPECT_LT(file->reads(), whole.reads());
-    file.reset();
+    EXPECT_THROW(FindIn(file, 0, cancel), Cancelled);
+    EXPECT_LT(file.reads(), whole.reads());
   }
 }
 
-class FindFileReadingThread : public ::testing::Test {
+class FindInFileInterrupted : public ::testing::Test {
  protected:
   test::TempFolder dir_;
   const EditedFile file_{dir_ / L"data.bin"};
 };
 
-TEST_F(FindFileReadingThread, ACancelledSearchLetsTheFileGo) {
+TEST_F(FindInFileInterrupted, ACancelledSearchLetsTheFileGo) {
   test::WriteFileBytes(file_.path(), Bytes(static_cast<size_t>(4 * kStep), 0));
   const ProgressCallback cancel = [](double share, const std::wstring&) {
     if (share >= 0 && share < 1) throw Cancelled{};
@@ -93,7 +89,7 @@ TEST_F(FindFileReadingThread, ACancelledSearchLetsTheFileGo) {
   EXPECT_TRUE(fs::RemoveFile(file_.path()));
 }
 
-TEST_F(FindFileReadingThread, AFileCutShortMeanwhileIsSearchedAsFarAsItReaches) {
+TEST_F(FindInFileInterrupted, AFileCutShortMeanwhileIsSearchedAsFarAsItReaches) {
   const int64_t length = 6 * kStep;
   test::WriteFileBytes(file_.path(), Bytes(static_cast<size_t>(length), 0));
   test::ProgressRecorder whole;
