@@ -1,6 +1,6 @@
 // The search over a 1 GiB file for a pattern that is not in it, against a plain
-// forward read of the same file in the search's largest reads: the matching must
-// cost little beyond the reading it cannot avoid. Measured twice: from the
+// forward read of the same file in 1 MiB reads: the matching must cost little
+// beyond the reading it cannot avoid. Measured twice: from the
 // page cache (the file read once first) and from the disk, with the system's
 // caches dropped before every run where this machine allows it.
 #include <algorithm>

@@ -37,8 +37,8 @@ __attribute__((target("avx2"))) __m256i CandidateLanes32(const uint8_t* at, size
 // From `i` on, past every 128 offsets with no candidate; the rest is left to
 // the narrower loops.
 __attribute__((target("avx2"))) size_t SkipPlainStretchesAvx2(const uint8_t* data, size_t i,
-                                                             size_t count, size_t m,
-                                                             uint8_t first, uint8_t last) {
+                                                              size_t count, size_t m, uint8_t first,
+                                                              uint8_t last) {
   const __m256i firsts = _mm256_set1_epi8(static_cast<char>(first));
   const __m256i lasts = _mm256_set1_epi8(static_cast<char>(last));
   for (; i + 128 <= count; i += 128) {

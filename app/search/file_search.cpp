@@ -35,7 +35,9 @@ class StepProgress {
     told_ = 0;
   }
   // Every candidate of the pass before `offset` was tried.
-  void TriedBefore(int64_t offset) { TellUpTo(std::min(steps_, (offset - first_) / kSearchProgressStep)); }
+  void TriedBefore(int64_t offset) {
+    TellUpTo(std::min(steps_, (offset - first_) / kSearchProgressStep));
+  }
   void PassDone() { TellUpTo(steps_); }
 
  private:
@@ -83,7 +85,8 @@ FindResult FindInBlocks(BlockFile& file, int64_t length, int64_t from,
       }
       // A file cut short meanwhile offers fewer whole candidates than its old
       // length promised.
-      const size_t count = static_cast<size_t>(std::clamp<int64_t>(got - tail, 0, read->candidates));
+      const size_t count =
+          static_cast<size_t>(std::clamp<int64_t>(got - tail, 0, read->candidates));
       const size_t match = FirstMatch(buffer.data(), count, pattern);
       if (match < count) {
         result = {FindOutcome::Found, read->offset + static_cast<int64_t>(match)};
