@@ -1,6 +1,6 @@
-// The search over the file on disk, read by reads of up to half a MiB and
-// each scanned at once, while its bytes are still in the processor's cache,
-// so that a file of any size needs one small buffer.
+// The search over the file on disk, in reads of up to half a MiB, each
+// scanned as soon as it is read, so that a file of any size needs one small
+// buffer.
 #pragma once
 
 #include <cstdint>
