@@ -12,62 +12,94 @@
 namespace vx {
 namespace {
 
-class BlockMatcher {
- public:
-  BlockMatcher(fs::File& file, std::span<const uint8_t> pattern) : file_(file), pattern_(pattern) {}
-
-  // The first match starting in the block at `block` and ending before
-  // `end`, or none; false when a read failed.
-  bool Match(int64_t block, int64_t end, std::optional<int64_t>& match) {
-    match.reset();
-    const int64_t tail = static_cast<int64_t>(pattern_.size()) - 1;
-    const int64_t wanted = std::min<int64_t>(kSearchBlockSize, end - tail - block);
-    if (wanted <= 0) return true;
-    // The block's bytes and the pattern's length - 1 behind them, so that a
-    // match across the border to the next block is seen whole.
-    if (block < held_from_ || block + wanted + tail > held_from_ + asked_) {
-      if (!ReadFrom(block, std::max(wanted, read_size_) + tail)) return false;
-      read_size_ = std::min(2 * read_size_, kSearchLargestRead);
-    }
-    // A file cut short meanwhile offers fewer whole candidates than its old
-    // length promised.
-    const int64_t offset = block - held_from_;
-    const size_t count = static_cast<size_t>(std::clamp<int64_t>(held_ - offset - tail, 0, wanted));
-    const uint8_t* data = buffer_.data() + offset;
-    for (size_t i = NextCandidate(data, 0, count, pattern_); i < count;
-         i = NextCandidate(data, i + 1, count, pattern_)) {
-      if (std::memcmp(data + i, pattern_.data(), pattern_.size()) == 0) {
-        match = block + static_cast<int64_t>(i);
-        return true;
-      }
-    }
-    return true;
+// The first match among `count` candidates from `data` on, or count.
+size_t FirstMatch(const uint8_t* data, size_t count, std::span<const uint8_t> pattern) {
+  for (size_t i = NextCandidate(data, 0, count, pattern); i < count;
+       i = NextCandidate(data, i + 1, count, pattern)) {
+    if (std::memcmp(data + i, pattern.data(), pattern.size()) == 0) return i;
   }
+  return count;
+}
+
+// Tells the steps of both passes, each once every candidate in it was
+// tried; the share counts whole steps, as the bar moves by them.
+class StepProgress {
+ public:
+  StepProgress(const ProgressCallback& progress, int64_t length)
+      : progress_(progress), length_(static_cast<double>(std::max<int64_t>(length, 1))) {}
+
+  // A pass whose steps start from `first` through `last`.
+  void StartPass(int64_t first, int64_t last) {
+    first_ = first;
+    steps_ = last >= first ? (last - first) / kSearchProgressStep + 1 : 0;
+    told_ = 0;
+  }
+  // Every candidate of the pass before `offset` was tried.
+  void TriedBefore(int64_t offset) {
+    TellUpTo(std::min(steps_, (offset - first_) / kSearchProgressStep));
+  }
+  void PassDone() { TellUpTo(steps_); }
 
  private:
-  bool ReadFrom(int64_t from, int64_t length) {
-    if (buffer_.size() < static_cast<size_t>(length)) buffer_.resize(static_cast<size_t>(length));
-    const int64_t read = file_.ReadAt(from, buffer_.data(), length);
-    if (read < 0) return false;
-    held_from_ = from;
-    asked_ = length;
-    held_ = read;
-    return true;
+  void TellUpTo(int64_t steps) {
+    for (; told_ < steps; ++told_) {
+      searched_ += kSearchProgressStep;
+      progress_(static_cast<double>(searched_) / length_, std::wstring());
+    }
   }
 
-  fs::File& file_;
-  std::span<const uint8_t> pattern_;
-  // The bytes of the last read, from held_from_ on: held_ of the asked_ it
-  // asked for (fewer at the end of the file). The blocks it covers are
-  // matched without reading again.
-  std::vector<uint8_t> buffer_;
-  int64_t held_from_ = 0;
-  int64_t asked_ = 0;
-  int64_t held_ = 0;
-  int64_t read_size_ = kSearchBlockSize;
+  const ProgressCallback& progress_;
+  double length_;
+  int64_t searched_ = 0;
+  int64_t first_ = 0;
+  int64_t steps_ = 0;
+  int64_t told_ = 0;
 };
 
 }  // namespace
+
+FindResult FindInBlocks(BlockFile& file, int64_t length, int64_t from,
+                        const std::vector<uint8_t>& pattern, const ProgressCallback& progress) {
+  if (pattern.empty()) return {FindOutcome::NotFound};
+  progress(kProgressStart, search_texts::kSearching);
+  const int64_t tail = static_cast<int64_t>(pattern.size()) - 1;
+  // The second pass takes the matches that end at or before the byte at
+  // `from`; both tell their steps up to their last start, even where no
+  // whole match fits.
+  const SearchPass passes[2] = {{from, length - tail}, {0, std::min(from + 1, length) - tail}};
+  const int64_t last_starts[2] = {length - 1, from};
+  ReadPlan plan(passes[0], passes[1], tail + 1);
+  StepProgress steps(progress, length);
+  std::vector<uint8_t> buffer;
+  std::optional<PlannedRead> read = plan.Next();
+  FindResult result{FindOutcome::NotFound};
+  for (int pass = 0; pass < 2 && result.outcome == FindOutcome::NotFound; ++pass) {
+    steps.StartPass(passes[pass].first, last_starts[pass]);
+    for (; read && read->pass == pass; read = plan.Next()) {
+      const int64_t asked = read->candidates + tail;
+      if (buffer.size() < static_cast<size_t>(asked)) buffer.resize(static_cast<size_t>(asked));
+      const int64_t got = file.ReadAt(read->offset, buffer.data(), asked);
+      if (got < 0) {
+        result = {FindOutcome::Failed};
+        break;
+      }
+      // A file cut short meanwhile offers fewer whole candidates than its old
+      // length promised.
+      const size_t count =
+          static_cast<size_t>(std::clamp<int64_t>(got - tail, 0, read->candidates));
+      const size_t match = FirstMatch(buffer.data(), count, pattern);
+      if (match < count) {
+        result = {FindOutcome::Found, read->offset + static_cast<int64_t>(match)};
+        steps.TriedBefore(result.offset);
+        break;
+      }
+      steps.TriedBefore(read->offset + read->candidates);
+    }
+    if (result.outcome == FindOutcome::NotFound) steps.PassDone();
+  }
+  progress(kProgressEnd, std::wstring());
+  return result;
+}
 
 FindResult FindInFile(const EditedFile& file, int64_t from, const std::vector<uint8_t>& pattern,
                       const ProgressCallback& progress) {
@@ -78,33 +110,8 @@ FindResult FindInFile(const EditedFile& file, int64_t from, const std::vector<ui
   if (!opened) return {FindOutcome::Failed};
   const int64_t length = opened.Length();
   if (length < 0) return {FindOutcome::Failed};
-
-  progress(kProgressStart, search_texts::kSearching);
-  BlockMatcher matcher(opened, pattern);
-  int64_t searched = 0;
-  bool read_failed = false;
-  // Both passes run the same blocks; only their range and end differ.
-  const auto pass = [&](int64_t first_block, int64_t last_block,
-                        int64_t end) -> std::optional<int64_t> {
-    for (int64_t block = first_block; block <= last_block; block += kSearchBlockSize) {
-      std::optional<int64_t> match;
-      if (!matcher.Match(block, end, match)) {
-        read_failed = true;
-        return std::nullopt;
-      }
-      if (match) return match;
-      searched += kSearchBlockSize;
-      progress(static_cast<double>(searched) / static_cast<double>(std::max<int64_t>(length, 1)),
-               std::wstring());
-    }
-    return std::nullopt;
-  };
-  std::optional<int64_t> match = pass(from, length - 1, length);
-  if (!match && !read_failed) match = pass(0, from, std::min<int64_t>(from + 1, length));
-  progress(kProgressEnd, std::wstring());
-  if (read_failed) return {FindOutcome::Failed};
-  if (!match) return {FindOutcome::NotFound};
-  return {FindOutcome::Found, *match};
+  SeamBlockFile blocks(opened);
+  return FindInBlocks(blocks, length, from, pattern, progress);
 }
 
 }  // namespace vx

@@ -26,6 +26,7 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 
 constexpr int32_t kBlock = kSearchBlockSize;
+constexpr int32_t kStep = kSearchProgressStep;
 constexpr FindResult kNotFound{FindOutcome::NotFound};
 constexpr FindResult kFailed{FindOutcome::Failed};
 
@@ -123,27 +124,27 @@ TEST_F(FindTest, AMissingFileIsAnErrorAndIsNotMadeAgain) {
   EXPECT_TRUE(progress_.calls().empty());
 }
 
-TEST_F(FindTest, ShowsProgressAfterEveryBlockOfBothPasses) {
-  Write(Zeros(3 * kBlock));
-  EXPECT_EQ(Find(kBlock, {1}), kNotFound);
-  // The blocks at 4096 and 8192, then round from 0 and 4096.
-  const double length = 3 * kBlock;
+TEST_F(FindTest, ShowsProgressAfterEveryStepOfBothPasses) {
+  Write(Zeros(3 * kStep));
+  EXPECT_EQ(Find(kStep, {1}), kNotFound);
+  // The steps at 1 and 2 MiB, then round from 0 and 1 MiB.
+  const double length = 3 * kStep;
   ASSERT_EQ(progress_.calls().size(), 6u);
   EXPECT_EQ(progress_.calls().front().share, kProgressStart);
   EXPECT_EQ(progress_.calls().front().caption, L"検索中です．．．");
   for (size_t k = 1; k <= 4; ++k) {
-    EXPECT_DOUBLE_EQ(progress_.calls()[k].share, k * kBlock / length);
+    EXPECT_DOUBLE_EQ(progress_.calls()[k].share, k * kStep / length);
     EXPECT_EQ(progress_.calls()[k].caption, L"");
   }
   EXPECT_EQ(progress_.calls().back().share, kProgressEnd);
   EXPECT_EQ(progress_.calls().back().caption, L"");
 }
 
-TEST_F(FindTest, AMatchEndsTheSearchInItsBlock) {
-  Bytes file = Zeros(3 * kBlock);
-  Put(file, kBlock + 1, {1});
+TEST_F(FindTest, AMatchEndsTheSearchInItsStep) {
+  Bytes file = Zeros(3 * kStep);
+  Put(file, kStep + 1, {1});
   Write(file);
-  EXPECT_EQ(Find(0, {1}), FoundAt(kBlock + 1));
+  EXPECT_EQ(Find(0, {1}), FoundAt(kStep + 1));
   ASSERT_EQ(progress_.calls().size(), 3u);
   EXPECT_DOUBLE_EQ(progress_.calls()[1].share, 1.0 / 3);
   EXPECT_EQ(progress_.calls()[2].share, kProgressEnd);
