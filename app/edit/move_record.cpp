@@ -10,7 +10,8 @@ constexpr char kMagic[8] = {'V', 'X', 'R', 'e', 'c', 'o', 'v', '2'};
 constexpr char kEarlierMagic[8] = {'V', 'X', 'R', 'e', 'c', 'o', 'v', '1'};
 
 constexpr size_t kKind = 8, kActive = 12, kLength = 16, kAt = 24, kByte = 32, kPathUnits = 36,
-                 kTempUnits = 40, kCommand = 44, kHeaderBlockSize = 48, kPlans = 64, kPlanSize = 128, kNames = 320;
+                 kTempUnits = 40, kCommand = 44, kHeaderBlockSize = 48, kPlans = 64,
+                 kPlanSize = 128, kNames = 320;
 // Within a plan.
 constexpr size_t kProgress = 0, kFrom = 8, kCount = 16, kStep = 24, kAfter = 28, kLengthStart = 32,
                  kLengthDuring = 40, kLengthFinal = 48, kThenWrite = 56, kThenByte = 60,
@@ -332,7 +333,8 @@ SlotTarget MoveRecord::target(int slot) const {
 }
 
 size_t MoveRecord::SlotOffset(int index) const {
-  return SlotsStart(kind(), units()) + static_cast<size_t>(index) * static_cast<size_t>(block_size());
+  return SlotsStart(kind(), units()) +
+         static_cast<size_t>(index) * static_cast<size_t>(block_size());
 }
 
 uint8_t* MoveRecord::slot(int index) const { return bytes_ + SlotOffset(index); }

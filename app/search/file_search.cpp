@@ -68,7 +68,7 @@ FindResult FindInBlocks(BlockFile& file, int64_t length, int64_t from,
   // whole match fits.
   const SearchPass passes[2] = {{from, length - tail}, {0, std::min(from + 1, length) - tail}};
   const int64_t last_starts[2] = {length - 1, from};
-  ReadPlan plan(passes[0], passes[1], tail + 1);
+  ReadPlan plan(passes[0], passes[1]);
   StepProgress steps(progress, length);
   std::vector<uint8_t> buffer;
   std::optional<PlannedRead> read = plan.Next();

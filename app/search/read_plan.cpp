@@ -4,9 +4,8 @@
 
 namespace vx {
 
-ReadPlan::ReadPlan(SearchPass first, SearchPass second, int64_t pattern_size)
+ReadPlan::ReadPlan(SearchPass first, SearchPass second)
     : passes_{first, second},
-      tail_(pattern_size - 1),
       at_(first.first),
       read_size_(kSearchBlockSize) {}
 

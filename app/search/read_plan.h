@@ -29,15 +29,13 @@ struct PlannedRead {
 
 class ReadPlan {
  public:
-  ReadPlan(SearchPass first, SearchPass second, int64_t pattern_size);
+  ReadPlan(SearchPass first, SearchPass second);
 
   // The reads of both passes in order, then none.
   std::optional<PlannedRead> Next();
-  int64_t tail() const { return tail_; }
 
  private:
   SearchPass passes_[2];
-  int64_t tail_;
   int pass_ = 0;
   int64_t at_;
   int64_t read_size_;
