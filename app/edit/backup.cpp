@@ -1,6 +1,8 @@
 #include "app/edit/backup.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "app/edit/copy_names.h"
@@ -59,12 +61,12 @@ double TestWriteSeconds(const std::wstring& folder) {
     }
   };
   write_round();  // the file's making: not timed
-  double quickest = 0;
-  for (int round = 0; round < kSpeedTestRounds; ++round) {
-    const double before = PreciseSeconds();
+  double quickest = std::numeric_limits<double>::infinity();
+  const double start = PreciseSeconds();
+  for (double before = start, after = start; after - start < kSpeedTestSeconds; before = after) {
     write_round();
-    const double seconds = (PreciseSeconds() - before) / kWritesPerRound;
-    if (round == 0 || seconds < quickest) quickest = seconds;
+    after = PreciseSeconds();
+    quickest = std::min(quickest, (after - before) / kWritesPerRound);
   }
   file.Close();
   DeleteExactFile(name);

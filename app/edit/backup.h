@@ -24,14 +24,21 @@ std::wstring BackUpPathFor(const std::wstring& path, const std::wstring& suffix)
 // untimed, then times rounds of a few writes over it, back to back (after a
 // pause other programs have taken the caches, and every round pays for
 // that), and counts the mean of the quickest round, as a busy moment only
-// slows a round down.
-inline constexpr int kSpeedTestRounds = 24;
+// slows a round down. The rounds go on for a set time rather than a set
+// count: the longer they go on, the likelier one of them falls in a quiet
+// moment (24 rounds, 3 ms on a fast disk, gave estimates up to 25 % apart
+// from one run of the program to the next, 50 ms of rounds 10 to 20 %), and
+// a slow disk, whose rounds take long, is not held up for many of them. The
+// test stays short enough that the window need not answer the system
+// meanwhile; a longer one would not help much, as a machine's own speed
+// changes by about a tenth in steps that last seconds.
+inline constexpr double kSpeedTestSeconds = 0.05;
 inline constexpr int kWritesPerRound = 4;
 
 // Seconds that writing 1,000,001 bytes to a fresh "Dummy.dat" in `folder`
-// takes, once the file is whole: the mean write of the quickest round, timed
-// by PreciseSeconds(). 0 when the file could not be made; the file is gone
-// afterwards.
+// takes, once the file is whole: the mean write of the quickest round of
+// those timed by PreciseSeconds() until kSpeedTestSeconds have passed, at
+// least one. 0 when the file could not be made; the file is gone afterwards.
 double TestWriteSeconds(const std::wstring& folder);
 
 // The estimated copying time in seconds for `file_size` bytes at the

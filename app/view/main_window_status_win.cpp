@@ -171,8 +171,8 @@ ProgressCallback MainWindow::ProgressReporter() {
 
 void MainWindow::ShowProgress(double value, const std::wstring& caption) {
   const ProgressView view = ProgressViewFor(value, caption, progress_bar_.width());
-  // A search or a tail move reports after every 4096 bytes; repainting for each
-  // report would cost more than the work itself.
+  // Long work reports far more often than the bar can change (a backup after
+  // every block); repainting for each report would cost more than the work.
   if (shown_progress_ && *shown_progress_ == view) return;
   const uint32_t now = MilliSeconds();
   if (!ProgressNeedsDrawing(shown_progress_, view, now - progress_drawn_at_)) return;
