@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "app/edit/tail_move.h"
 
 namespace vx::test {
@@ -179,5 +181,20 @@ struct StoppedMove {
     return file.changes();
   }
 };
+
+// What a repair that gave `result` left: exactly before or after, with the
+// record ended.
+inline ::testing::AssertionResult LeftWhole(FaultyFile& file, const MoveRecord& record,
+                                            RepairResult result, const Bytes& before,
+                                            const Bytes& after) {
+  if (result != RepairResult::After && result != RepairResult::Before) {
+    return ::testing::AssertionFailure() << "repair gave " << static_cast<int>(result);
+  }
+  if (file.bytes() != (result == RepairResult::After ? after : before)) {
+    return ::testing::AssertionFailure() << "the file is neither before nor after";
+  }
+  if (record.Begun()) return ::testing::AssertionFailure() << "the record did not end";
+  return ::testing::AssertionSuccess();
+}
 
 }  // namespace vx::test

@@ -228,22 +228,10 @@ struct StoppedRange {
   }
 };
 
-// What a repair that gave `result` left: exactly before or after.
-::testing::AssertionResult Whole(FaultyFile& file, const MoveRecord& record, RepairResult result,
-                                 const Bytes& before, const Bytes& after) {
-  if (result != RepairResult::After && result != RepairResult::Before) {
-    return ::testing::AssertionFailure() << "repair gave " << static_cast<int>(result);
-  }
-  if (file.bytes() != (result == RepairResult::After ? after : before)) {
-    return ::testing::AssertionFailure() << "the file is neither before nor after";
-  }
-  if (record.Begun()) return ::testing::AssertionFailure() << "the record did not end";
-  return ::testing::AssertionSuccess();
-}
-
+// Repairs what a stopped move left, with the data file `data`, and checks what it left.
 ::testing::AssertionResult RepairedWhole(FaultyFile& file, MoveRecord& record, BlockFile* data,
                                          const Bytes& before, const Bytes& after) {
-  return Whole(file, record, RepairMove(file, record, data), before, after);
+  return test::LeftWhole(file, record, RepairMove(file, record, data), before, after);
 }
 
 TEST(RangeMoveStopped, RepairGivesExactlyBeforeOrAfterAtEveryStop) {
@@ -383,7 +371,7 @@ TEST(RangeMoveStopped, MissingOrChangedDataIsNeverWritten) {
           EXPECT_TRUE(kept.record.Begun());
           continue;
         }
-        EXPECT_TRUE(Whole(file, kept.record, result, before, after));
+        EXPECT_TRUE(test::LeftWhole(file, kept.record, result, before, after));
       }
     }
   }

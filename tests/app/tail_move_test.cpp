@@ -192,14 +192,7 @@ TEST(TailMove, SaysSoWhenTheFileCannotBePutBack) {
 ::testing::AssertionResult RepairedWhole(FaultyFile& file, MoveRecord& record, const Bytes& before,
                                          const Bytes& after, RepairResult& result) {
   result = RepairMove(file, record);
-  if (result != RepairResult::After && result != RepairResult::Before) {
-    return ::testing::AssertionFailure() << "repair gave " << static_cast<int>(result);
-  }
-  if (file.bytes() != (result == RepairResult::After ? after : before)) {
-    return ::testing::AssertionFailure() << "the file is neither before nor after";
-  }
-  if (record.Begun()) return ::testing::AssertionFailure() << "the record did not end";
-  return ::testing::AssertionSuccess();
+  return test::LeftWhole(file, record, result, before, after);
 }
 
 TEST(TailMoveStopped, RepairGivesExactlyBeforeOrAfterAtEveryStop) {
