@@ -120,13 +120,21 @@ TEST_F(DialogKeysTest, SettingsTakeSpaceOnACheckBoxAndEnterAsOk) {
                               PostKey(check, VK_SPACE);
                               return false;
                             },
-                            // Tab moves the focus on; OK stays the default, drawn as such.
-                            Do([&] { PostKey(check, VK_TAB); }),
+                            // Tab moves the focus on (pressed again when a window beside took
+                            // it); OK stays the default, drawn as such.
                             [&] {
-                              const LONG ok = GetWindowLongW(Control(L"OK"), GWL_STYLE);
-                              return GetFocus() != check && (ok & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+                              const LONG ok = GetWindowLongW(Control(L"OK"), GWL_STYLE) &
+                                              BS_TYPEMASK;
+                              if (GetFocus() != check) return ok == BS_DEFPUSHBUTTON;
+                              PostKey(check, VK_TAB);
+                              return false;
                             },
-                            Do([&] { PostKey(FocusIn(window), VK_RETURN); }),
+                            // Enter presses OK (again, likewise, until the window goes).
+                            [&] {
+                              if (!IsWindow(window)) return true;
+                              PostKey(FocusIn(window), VK_RETURN);
+                              return false;
+                            },
                         });
   EXPECT_NE(DisplaySettings.HideInputAfterEntry, before);
   EXPECT_TRUE(fs::FileExists(SettingsFile()));
