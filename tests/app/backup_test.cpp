@@ -121,7 +121,7 @@ TEST(BackUpSpeed, TakesTheQuickestRoundOfTheTestsTime) {
       {std::vector<double>(100, 0.0013), 0.0013},
       {{0.0100, 0.0013, 0.0090, 0.0015, 0.0020}, 0.0013},
       {then(std::vector<double>(7, round), {0.0013}), 0.0013},  // the last round in time
-      {then(held_up, {0.0001}), round},  // no round after the time
+      {then(held_up, {0.0001}), round},                         // no round after the time
       {{0.4, 0.0001}, 0.4},                                     // a slow disk
   };
   for (const auto& c : cases) {
