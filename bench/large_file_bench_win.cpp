@@ -14,6 +14,7 @@
 #include "app/file/edited_file.h"
 #include "app/program_globals.h"
 #include "app/search/file_search.h"
+#include "app/search/read_plan.h"
 #include "app/view/main_window_win.h"
 #include "bench/bench_support_win.h"
 #include "common/file_seam.h"

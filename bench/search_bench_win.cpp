@@ -20,8 +20,8 @@ namespace {
 using vx::bench::NowMs;
 
 constexpr size_t kFileBytes = size_t{1} << 30;
-// Best of several rounds: the search's two threads need both cores, and a
-// moment of other work on either shows more on it than on the plain read.
+// Best of several rounds, so that a moment of other work on the machine
+// falls on a round that does not count.
 constexpr int kCachedRounds = 7;
 constexpr int kColdRounds = 3;
 constexpr double kGoal = 0.95;

@@ -1,8 +1,9 @@
 // Inserting and deleting one byte, and replacing a range of bytes, on disk:
 // the tail of the file moves by one byte, or by the difference of the
-// range's counts, in blocks of the record's size, from the end backwards when it moves
-// up and from the edit forwards when it moves down, so that no byte is
-// overwritten before it has been read; then the new bytes are written.
+// range's counts, in blocks of the record's size, from the end backwards
+// when it moves up and from the edit forwards when it moves down, so that no
+// byte is overwritten before it has been read; then the new bytes are
+// written.
 // Memory stays at a few blocks whatever the sizes.
 //
 // A failure part-way does not leave the tail half-shifted: the blocks already

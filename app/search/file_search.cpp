@@ -6,6 +6,7 @@
 #include <span>
 
 #include "app/search/candidate_scan.h"
+#include "app/search/read_plan.h"
 #include "app/search/search_texts.h"
 #include "common/file_seam.h"
 

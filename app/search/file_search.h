@@ -9,7 +9,6 @@
 #include "app/edit/block_file.h"
 #include "app/edit/progress_callback.h"
 #include "app/file/edited_file.h"
-#include "app/search/read_plan.h"
 
 namespace vx {
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/search/file_search.h"
+#include "app/search/read_plan.h"
 #include "common/file_seam.h"
 #include "tests/support/temp_folder.h"
 

@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "app/search/read_plan.h"
 #include "app/search/search_messages.h"
 #include "app/search/search_state.h"
 #include "app/search/search_text.h"
