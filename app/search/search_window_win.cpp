@@ -1,7 +1,5 @@
 #include "app/search/search_window_win.h"
 
-#include <vector>
-
 #include "app/search/search_messages.h"
 #include "app/search/search_window_texts.h"
 #include "common/message_box.h"
@@ -70,15 +68,14 @@ void SearchWindow::CreateControls() {
   find_next_button_.Show(false);
 }
 
-SearchTarget SearchWindow::Target() const {
-  return target_options_.Chosen() == kTextOption ? SearchTarget::Text : SearchTarget::Bytes;
+SearchKind SearchWindow::Kind() const {
+  return target_options_.Chosen() == kTextOption ? SearchKind::Text : SearchKind::Bytes;
 }
 
 void SearchWindow::OnSearch() {
-  std::vector<uint8_t> pattern;
-  const PatternRefusal refusal = PatternFromText(data_field_.Text(), Target(), pattern);
-  if (const wchar_t* message = RefusalMessage(refusal)) {
-    ShowMessage(message, MsgButtons::Ok, MsgIcon::Critical);
+  SearchPattern pattern;
+  if (const auto message = ParsePattern(data_field_.Text(), {.kind = Kind()}, pattern)) {
+    ShowMessage(*message, MsgButtons::Ok, MsgIcon::Critical);
     return;
   }
   const int64_t from = start_options_.Chosen() == kFromBeginningOption ? 0 : host_.CaretOffset();

@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "app/search/search_host.h"
-#include "app/search/search_text.h"
+#include "app/search/search_pattern.h"
 #include "common/ui/modal_window_win.h"
 
 namespace vx {
@@ -33,7 +33,7 @@ class SearchWindow : public ModalWindow {
   void EnableSearching(bool enabled) const;
   // A changed search starts again with "検索".
   void HideFindNext() const;
-  SearchTarget Target() const;
+  SearchKind Kind() const;
 
   SearchHost& host_;
   EditField data_field_;
