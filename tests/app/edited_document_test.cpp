@@ -111,9 +111,9 @@ TEST_F(EditedDocumentTest, AFileWithAPendingRecordOpensButIsNotChanged) {
     messages.Clear();
     ASSERT_EQ(document.Open(path), OpenOutcome::Opened);
     document.journal().Record(EditKind::Insert, 0, 0, 0);
-    const std::vector<std::function<bool()>> commands = {
-        [&] { return document.BeginChange(); }, [&] { return document.Undo(); },
-        [&] { return document.Restore({}); }};
+    const std::vector<std::function<bool()>> commands = {[&] { return document.BeginChange(); },
+                                                         [&] { return document.Undo(); },
+                                                         [&] { return document.Restore({}); }};
     for (const auto& command : commands) EXPECT_FALSE(command());
     ASSERT_EQ(messages.shown().size(), 1 + commands.size());
     for (const auto& shown : messages.shown()) {

@@ -20,7 +20,7 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 
 const Bytes kPattern{0xA1, 0xB2, 0xC3, 0xD4};
-constexpr int64_t kStep = kSearchProgressStep;
+constexpr int64_t kStep = int64_t{1} << 20;
 
 // Zeros with the pattern at the very end: a search that gets there finds it.
 Bytes PatternAtTheEnd(int64_t length) {
@@ -30,7 +30,12 @@ Bytes PatternAtTheEnd(int64_t length) {
 }
 
 FindResult FindIn(test::FaultyFile& file, int64_t from, const ProgressCallback& progress) {
-  return FindInBlocks(file, file.Length(), from, kPattern, progress);
+  BlockSource source(file);
+  return FindForward(source, file.Length(), SearchPattern(kPattern), {}, from, progress);
+}
+
+FindResult FindIn(const EditedFile& file, const ProgressCallback& progress) {
+  return FindForward(file, SearchPattern(kPattern), {}, 0, progress);
 }
 
 struct Cancelled {};
@@ -84,7 +89,7 @@ TEST_F(FindInFileInterrupted, ACancelledSearchLetsTheFileGo) {
   const ProgressCallback cancel = [](double share, const std::wstring&) {
     if (share >= 0 && share < 1) throw Cancelled{};
   };
-  EXPECT_THROW(FindInFile(file_, 0, kPattern, cancel), Cancelled);
+  EXPECT_THROW(FindIn(file_, cancel), Cancelled);
   // Its handle would keep a Windows file from being deleted.
   EXPECT_TRUE(fs::RemoveFile(file_.path()));
 }
@@ -93,7 +98,7 @@ TEST_F(FindInFileInterrupted, AFileCutShortMeanwhileIsSearchedAsFarAsItReaches) 
   const int64_t length = 6 * kStep;
   test::WriteFileBytes(file_.path(), Bytes(static_cast<size_t>(length), 0));
   test::ProgressRecorder whole;
-  ASSERT_EQ(FindInFile(file_, 0, kPattern, whole.Callback()).outcome, FindOutcome::NotFound);
+  ASSERT_EQ(FindIn(file_, whole.Callback()).outcome, FindOutcome::NotFound);
 
   test::WriteFileBytes(file_.path(), PatternAtTheEnd(length));
   test::ProgressRecorder progress;
@@ -106,8 +111,7 @@ TEST_F(FindInFileInterrupted, AFileCutShortMeanwhileIsSearchedAsFarAsItReaches) 
     ASSERT_TRUE(other.SetLength(2 * kStep));
     cut = true;
   };
-  EXPECT_EQ(FindInFile(file_, 0, kPattern, cut_at_the_first_step),
-            FindResult{FindOutcome::NotFound});
+  EXPECT_EQ(FindIn(file_, cut_at_the_first_step), FindResult{FindOutcome::NotFound});
   EXPECT_TRUE(cut);
   // The match at the end is gone; every step of the old length is told.
   ASSERT_EQ(progress.calls().size(), whole.calls().size());
