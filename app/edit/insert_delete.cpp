@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/edit/block_file.h"
+#include "app/disk/block_file.h"
 #include "app/edit/edit_texts.h"
 #include "app/edit/recovery.h"
 #include "common/clock.h"

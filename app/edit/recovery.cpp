@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <optional>
 
-#include "app/edit/block_file.h"
+#include "app/disk/block_file.h"
 #include "app/edit/copy_names.h"
 #include "app/edit/recovery_texts.h"
 #include "app/file/edited_file.h"
