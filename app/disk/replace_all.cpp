@@ -236,13 +236,13 @@ class BlockMaker {
 };
 
 // The plan that makes the command's change over the whole file of `length`.
-ReplacePlan ForwardPlan(const ReplaceList& list, ShiftKind shift, bool inverse, int64_t length) {
+ReplacePlan ForwardPlan(const ReplaceList& list, bool inverse, int64_t length) {
   const int64_t added = list.count * list.replacement_count - list.removed;
   const int64_t final_length = inverse ? length - added : length + added;
   ReplacePlan plan;
   plan.inverse = inverse;
-  plan.equal = shift == ShiftKind::Equal;
-  plan.downward = inverse ? shift == ShiftKind::Shorter : shift == ShiftKind::Longer;
+  plan.equal = list.shift == ShiftKind::Equal;
+  plan.downward = inverse ? list.shift == ShiftKind::Shorter : list.shift == ShiftKind::Longer;
   plan.lo = 0;
   plan.hi = final_length;
   plan.length_start = length;
@@ -326,7 +326,8 @@ bool RunPlan(BlockFile& file, ReplaceRecord& record, Transform& edits,
       record.SetLast({q0, static_cast<int32_t>(n), BlockSum({made, size_t(n)})});
       at = {at.done + n, false, false};
       record.SetProgress(at);
-      if (progress) progress(at.done, total);
+      // The whole is told by the end of the work, after the flush.
+      if (progress && at.done < total) progress(at.done, total);
     }
   }
   record.SetProgress({at.done, false, true});
@@ -436,10 +437,10 @@ bool PlanFits(const ReplaceRecord& record) {
   if (length < 0 || length > kLargest || list.count <= 0 || list.count > kLargest ||
       list.removed < list.count || list.removed > length || list.replacement_count < 0 ||
       list.replacement_count > kLargest / list.count ||
-      static_cast<uint32_t>(record.shift()) > static_cast<uint32_t>(ShiftKind::Longer)) {
+      static_cast<uint32_t>(list.shift) > static_cast<uint32_t>(ShiftKind::Longer)) {
     return false;
   }
-  const ReplacePlan forward = ForwardPlan(list, record.shift(), record.inverse(), length);
+  const ReplacePlan forward = ForwardPlan(list, record.inverse(), length);
   if (forward.hi < 0 || !SameWay(record.plan(0), forward)) return false;
   const int index = record.header().active();
   const ReplacePlan plan = record.plan(index);
@@ -535,10 +536,13 @@ Proof ProveFile(BlockFile& file, const ReplaceRecord& record) {
   return Proof::AsLeft;
 }
 
-// Takes back what the plan 0 did, from where it stands.
-bool GoBack(BlockFile& file, ReplaceRecord& record, Transform& forward_edits,
-            Transform& back_edits) {
-  return PlanBack(file, record, forward_edits) && RunPlan(file, record, back_edits, {});
+// Takes back what the plan 0 did, from where it stands; the way back's
+// edits are the list's other side.
+bool GoBack(BlockFile& file, ReplaceRecord& record, Transform& forward_edits, BlockFile& data,
+            std::span<const uint8_t> replacement) {
+  if (!PlanBack(file, record, forward_edits)) return false;
+  Transform back_edits(data, record.list(), replacement, !record.inverse());
+  return RunPlan(file, record, back_edits, {});
 }
 
 }  // namespace
@@ -547,16 +551,15 @@ ReplaceResult ReplaceAll(BlockFile& file, const ReplaceData& data, bool inverse,
                          const ReplaceProgressReport& progress, ReplaceRecord& record) {
   const int64_t length = file.Length();
   const ReplaceList& list = data.list;
-  if (length < 0 || !data.file || list.count <= 0 || data.shift == ShiftKind::Mixed ||
+  if (length < 0 || !data.file || list.count <= 0 || list.shift == ShiftKind::Mixed ||
       static_cast<int64_t>(data.replacement.size()) != list.replacement_count) {
     return ReplaceResult::Restored;
   }
-  const ReplacePlan plan = ForwardPlan(list, data.shift, inverse, length);
+  const ReplacePlan plan = ForwardPlan(list, inverse, length);
   if (plan.hi < 0) return ReplaceResult::Restored;
-  record.SetList(list, data.shift, inverse);
+  record.SetList(list, inverse);
   record.SetPlan(0, plan);
   Transform edits(*data.file, list, data.replacement, inverse);
-  Transform back_edits(*data.file, list, data.replacement, !inverse);
   const std::optional<Witness> unmoved = UnmovedWitness(file, record, edits, plan);
   if (!unmoved) return ReplaceResult::Restored;
   record.SetWitness(0, WitnessKind::Unmoved, *unmoved);
@@ -568,7 +571,9 @@ ReplaceResult ReplaceAll(BlockFile& file, const ReplaceData& data, bool inverse,
   }
   ReplaceResult result = ReplaceResult::Done;
   if (!RunPlan(file, record, edits, progress)) {
-    if (!GoBack(file, record, edits, back_edits)) return ReplaceResult::MaybeDamaged;
+    if (!GoBack(file, record, edits, *data.file, data.replacement)) {
+      return ReplaceResult::MaybeDamaged;
+    }
     result = ReplaceResult::Restored;
   }
   record.header().End();
@@ -586,15 +591,15 @@ RepairResult RepairReplaceAll(BlockFile& file, ReplaceRecord& record, size_t siz
   if (!data || !ListIntact(*data, list) || !ReplacementIntact(*data, list, replacement)) {
     return RepairResult::DataUnusable;
   }
-  const bool inverse = record.inverse();
-  Transform edits(*data, list, replacement, inverse);
-  Transform back_edits(*data, list, replacement, !inverse);
   const bool forward = record.header().active() == 0;
+  // The edits of the plan in force: the list's side that plan 0 makes, or
+  // the other one.
+  Transform edits(*data, list, replacement, forward ? record.inverse() : !record.inverse());
   // Finishing could carry on over a copy from before the replace; taking
   // back leaves both that copy and the stopped file as they were before.
   const bool ok = forward && proof == Proof::MayBeBefore
-                      ? GoBack(file, record, edits, back_edits)
-                      : RunPlan(file, record, forward ? edits : back_edits, {});
+                      ? GoBack(file, record, edits, *data, replacement)
+                      : RunPlan(file, record, edits, {});
   if (!ok) return RepairResult::Failed;
   const bool after = record.plan(record.header().active()).after;
   record.header().End();

@@ -44,7 +44,6 @@ enum class ReplaceResult {
 struct ReplaceData {
   BlockFile* file = nullptr;
   ReplaceList list;
-  ShiftKind shift = ShiftKind::Equal;
   std::span<const uint8_t> replacement;
 };
 

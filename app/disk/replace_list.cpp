@@ -82,14 +82,11 @@ bool ReplaceListWriter::Add(int64_t offset, std::span<const uint8_t> bytes) {
 std::optional<ReplaceList> ReplaceListWriter::Finish() {
   if (failed_ || !Flush()) return std::nullopt;
   list_.at = start_.value_or(0);
+  list_.shift = shorter_ && longer_ ? ShiftKind::Mixed
+                : shorter_          ? ShiftKind::Shorter
+                : longer_           ? ShiftKind::Longer
+                                    : ShiftKind::Equal;
   return list_;
-}
-
-ShiftKind ReplaceListWriter::shift() const {
-  return shorter_ && longer_ ? ShiftKind::Mixed
-         : shorter_          ? ShiftKind::Shorter
-         : longer_           ? ShiftKind::Longer
-                             : ShiftKind::Equal;
 }
 
 ReplaceListReader::ReplaceListReader(BlockFile& data, const ReplaceList& list)

@@ -21,6 +21,11 @@
 
 namespace vx {
 
+// How the file's bytes move when every match gives way to the replacement,
+// taken over the whole list: whether a byte ever stands further down than
+// it did (Shorter), further up (Longer), both, or nowhere else (Equal).
+enum class ShiftKind : uint32_t { Equal = 0, Shorter = 1, Longer = 2, Mixed = 3 };
+
 // Where a replace-all's list and replacement lie in the data file.
 struct ReplaceList {
   int64_t at = 0;     // the first entry
@@ -31,14 +36,10 @@ struct ReplaceList {
   int64_t replacement_at = 0;
   int64_t replacement_count = 0;
   uint64_t replacement_sum = 0;
+  ShiftKind shift = ShiftKind::Equal;
 
   bool operator==(const ReplaceList&) const = default;
 };
-
-// How the file's bytes move when every match gives way to the replacement,
-// taken over the whole list: whether a byte ever stands further down than
-// it did (Shorter), further up (Longer), both, or nowhere else (Equal).
-enum class ShiftKind : uint32_t { Equal = 0, Shorter = 1, Longer = 2, Mixed = 3 };
 
 inline constexpr uint64_t kSumStart = 0xCBF29CE484222325;
 uint64_t AddToSum(uint64_t sum, std::span<const uint8_t> bytes);
@@ -53,9 +54,9 @@ class ReplaceListWriter {
   // False when the match does not follow the one before (ascending, not
   // overlapping, not empty) or a write failed.
   bool Add(int64_t offset, std::span<const uint8_t> bytes);
-  // The list, its replacement fields unset; none when a write failed.
+  // The list with its shift, its replacement fields unset; none when a
+  // write failed.
   std::optional<ReplaceList> Finish();
-  ShiftKind shift() const;
 
  private:
   bool Flush();

@@ -77,7 +77,7 @@ bool ReplaceRecord::Whole(size_t size) const {
   return size >= SlotsStart(record_.NamesEnd()) + 2 * static_cast<size_t>(block);
 }
 
-void ReplaceRecord::SetList(const ReplaceList& list, ShiftKind shift, bool inverse) {
+void ReplaceRecord::SetList(const ReplaceList& list, bool inverse) {
   uint8_t* f = fields();
   const int64_t values[] = {list.at,
                             list.bytes,
@@ -88,7 +88,7 @@ void ReplaceRecord::SetList(const ReplaceList& list, ShiftKind shift, bool inver
                             list.replacement_count,
                             static_cast<int64_t>(list.replacement_sum)};
   for (size_t i = 0; i < 8; ++i) Put<int64_t>(f, kList + 8 * i, values[i]);
-  Put<uint32_t>(f, kShift, static_cast<uint32_t>(shift));
+  Put<uint32_t>(f, kShift, static_cast<uint32_t>(list.shift));
   Put<uint32_t>(f, kInverse, inverse ? 1 : 0);
   Put<uint32_t>(f, kBlock, static_cast<uint32_t>(block_size()));
 }
@@ -102,11 +102,8 @@ ReplaceList ReplaceRecord::list() const {
           Get<uint64_t>(f, 32),
           Get<int64_t>(f, 40),
           Get<int64_t>(f, 48),
-          Get<uint64_t>(f, 56)};
-}
-
-ShiftKind ReplaceRecord::shift() const {
-  return static_cast<ShiftKind>(Get<uint32_t>(fields(), kShift));
+          Get<uint64_t>(f, 56),
+          static_cast<ShiftKind>(Get<uint32_t>(f, kShift))};
 }
 
 bool ReplaceRecord::inverse() const { return Get<uint32_t>(fields(), kInverse) != 0; }

@@ -87,8 +87,8 @@ class ReplaceRecord {
   // Whole(): the header is, and the record is as large as its fields say.
   bool Whole(size_t size) const;
 
-  // Writing, before Begin: the list, its shift, the command's way.
-  void SetList(const ReplaceList& list, ShiftKind shift, bool inverse);
+  // Writing, before Begin: the list with its shift, the command's way.
+  void SetList(const ReplaceList& list, bool inverse);
   void SetPlan(int index, const ReplacePlan& plan);
   // Of the plan in force.
   void SetProgress(const ReplaceProgress& progress);
@@ -97,7 +97,6 @@ class ReplaceRecord {
   void SetWitness(int index, WitnessKind kind, const Witness& witness);
 
   ReplaceList list() const;
-  ShiftKind shift() const;
   bool inverse() const;
   int64_t block_size() const { return record_.block_size(); }
   ReplacePlan plan(int index) const;

@@ -110,6 +110,28 @@ bool ReplaceInFile(const EditedFile& file, int64_t offset, int64_t removed, int6
                   });
 }
 
+bool ReplaceAllInFile(const EditedFile& file, const ReplaceData& data, bool inverse,
+                      const std::wstring& data_name, const ProgressCallback& progress,
+                      const std::wstring& backup_path, RecordedCommand command) {
+  const MoveTexts texts{edit_texts::kReplacing, edit_texts::kReplaceAllFailed};
+  return MoveTail(file, RecordKind::ReplaceAll, data_name, texts, progress, backup_path, command,
+                  [&](BlockFile& blocks, const ProgressCallback& report, MoveRecord& record) {
+                    ReplaceRecord replace(record);
+                    const auto share = [&report](int64_t done, int64_t total) {
+                      report(static_cast<double>(done) / static_cast<double>(total), L"");
+                    };
+                    switch (ReplaceAll(blocks, data, inverse, share, replace)) {
+                      case ReplaceResult::Done:
+                        return TailMoveResult::Done;
+                      case ReplaceResult::Restored:
+                        return TailMoveResult::Restored;
+                      case ReplaceResult::MaybeDamaged:
+                        break;
+                    }
+                    return TailMoveResult::MaybeDamaged;
+                  });
+}
+
 std::wstring TailMoveFailureText(bool insertion, TailMoveResult result,
                                  const std::wstring& backup_path) {
   return FailureText(TextsOf(insertion).failed, result, backup_path);
