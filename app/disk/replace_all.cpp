@@ -307,8 +307,7 @@ bool RunPlan(BlockFile& file, ReplaceRecord& record, Transform& edits,
         // Nothing moves: the blocks without a match are passed over.
         const std::optional<int64_t> next = maker.pending_at();
         if (!next || *next >= q0 + n) {
-          const int64_t skip_to =
-              next ? std::min(total, (*next - plan.lo) / block * block) : total;
+          const int64_t skip_to = next ? std::min(total, (*next - plan.lo) / block * block) : total;
           at.done = std::max(skip_to, at.done + n);
           record.SetProgress(at);
           continue;
@@ -332,8 +331,7 @@ bool RunPlan(BlockFile& file, ReplaceRecord& record, Transform& edits,
   }
   record.SetProgress({at.done, false, true});
   // On the disk before the record that could put it back goes.
-  return (file.Length() == plan.length_final || file.SetLength(plan.length_final)) &&
-         file.Flush();
+  return (file.Length() == plan.length_final || file.SetLength(plan.length_final)) && file.Flush();
 }
 
 // A byte the plan changes in the block it writes last, as it stands now:
@@ -446,12 +444,11 @@ bool PlanFits(const ReplaceRecord& record) {
   const ReplacePlan plan = record.plan(index);
   if (index == 1 &&
       (plan.inverse == forward.inverse || plan.after || plan.equal != forward.equal ||
-       plan.downward != (!forward.equal && !forward.downward) || plan.lo < 0 ||
-       plan.lo > plan.hi || plan.hi > forward.length_start ||
+       plan.downward != (!forward.equal && !forward.downward) || plan.lo < 0 || plan.lo > plan.hi ||
+       plan.hi > forward.length_start ||
        (plan.length_start != forward.length_start && plan.length_start != forward.length_during &&
         plan.length_start != forward.length_final) ||
-       plan.length_during != forward.length_during ||
-       plan.length_final != forward.length_start)) {
+       plan.length_during != forward.length_during || plan.length_final != forward.length_start)) {
     return false;
   }
   const int64_t block = record.block_size();
@@ -492,8 +489,7 @@ Proof ProveFile(BlockFile& file, const ReplaceRecord& record) {
   const ReplaceProgress at = record.progress();
   const bool resting = !at.flight && !at.finishing;
   const int64_t length = file.Length();
-  if (length != plan.length_during &&
-      !(length == plan.length_start && at.done == 0 && resting) &&
+  if (length != plan.length_during && !(length == plan.length_start && at.done == 0 && resting) &&
       !(length == plan.length_final && at.finishing)) {
     return Proof::NotAsLeft;
   }

@@ -62,7 +62,6 @@ ReplaceResult ReplaceAll(BlockFile& file, const ReplaceData& data, bool inverse,
 // the data file `data` (none when missing) still holds the list and the
 // replacement; a file that may be the one from before has the replace
 // taken back. The record ends unless it Failed or its DataUnusable.
-RepairResult RepairReplaceAll(BlockFile& file, ReplaceRecord& record, size_t size,
-                              BlockFile* data);
+RepairResult RepairReplaceAll(BlockFile& file, ReplaceRecord& record, size_t size, BlockFile* data);
 
 }  // namespace vx

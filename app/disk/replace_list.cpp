@@ -140,8 +140,7 @@ std::optional<ListEntry> ReplaceListReader::Previous() {
   if (failed_ || position_ <= list_.at) return std::nullopt;
   uint8_t header[kHeader], trailer[kTrailer];
   failed_ = true;
-  if (position_ - list_.at < kHeader + kTrailer ||
-      !Read(position_ - kTrailer, trailer, kTrailer)) {
+  if (position_ - list_.at < kHeader + kTrailer || !Read(position_ - kTrailer, trailer, kTrailer)) {
     return std::nullopt;
   }
   const int64_t length = Get<uint32_t>(trailer);
@@ -155,8 +154,7 @@ std::optional<ListEntry> ReplaceListReader::Previous() {
   return ListEntry{Get<int64_t>(header), length, start + kHeader};
 }
 
-bool ReplaceListReader::MatchBytes(const ListEntry& entry, int64_t from, uint8_t* out,
-                                   int64_t n) {
+bool ReplaceListReader::MatchBytes(const ListEntry& entry, int64_t from, uint8_t* out, int64_t n) {
   const int64_t at = entry.bytes_at + from;
   if (at >= window_at_ && at + n <= window_at_ + window_n_) {
     std::memcpy(out, window_.data() + (at - window_at_), static_cast<size_t>(n));

@@ -59,9 +59,7 @@ size_t ReplaceRecord::SizeFor(const std::wstring& path, const std::wstring& data
   return SlotsStart(names_end) + 2 * static_cast<size_t>(block);
 }
 
-uint8_t* ReplaceRecord::fields() const {
-  return record_.bytes() + FieldsStart(record_.NamesEnd());
-}
+uint8_t* ReplaceRecord::fields() const { return record_.bytes() + FieldsStart(record_.NamesEnd()); }
 
 uint8_t* ReplaceRecord::plan_bytes(int index) const {
   return fields() + kPlans + static_cast<size_t>(index) * kPlanSize;
@@ -95,15 +93,10 @@ void ReplaceRecord::SetList(const ReplaceList& list, bool inverse) {
 
 ReplaceList ReplaceRecord::list() const {
   const uint8_t* f = fields();
-  return {Get<int64_t>(f, 0),
-          Get<int64_t>(f, 8),
-          Get<int64_t>(f, 16),
-          Get<int64_t>(f, 24),
-          Get<uint64_t>(f, 32),
-          Get<int64_t>(f, 40),
-          Get<int64_t>(f, 48),
-          Get<uint64_t>(f, 56),
-          static_cast<ShiftKind>(Get<uint32_t>(f, kShift))};
+  return {
+      Get<int64_t>(f, 0),  Get<int64_t>(f, 8),   Get<int64_t>(f, 16),
+      Get<int64_t>(f, 24), Get<uint64_t>(f, 32), Get<int64_t>(f, 40),
+      Get<int64_t>(f, 48), Get<uint64_t>(f, 56), static_cast<ShiftKind>(Get<uint32_t>(f, kShift))};
 }
 
 bool ReplaceRecord::inverse() const { return Get<uint32_t>(fields(), kInverse) != 0; }
@@ -129,16 +122,20 @@ void ReplaceRecord::SetPlan(int index, const ReplacePlan& plan) {
 
 ReplacePlan ReplaceRecord::plan(int index) const {
   const uint8_t* p = plan_bytes(index);
-  return {Get<uint32_t>(p, kPlanInverse) != 0, Get<uint32_t>(p, kAfter) != 0,
-          Get<uint32_t>(p, kDownward) != 0,    Get<uint32_t>(p, kEqual) != 0,
-          Get<int64_t>(p, kLo),                Get<int64_t>(p, kHi),
-          Get<int64_t>(p, kLengthStart),       Get<int64_t>(p, kLengthDuring),
+  return {Get<uint32_t>(p, kPlanInverse) != 0,
+          Get<uint32_t>(p, kAfter) != 0,
+          Get<uint32_t>(p, kDownward) != 0,
+          Get<uint32_t>(p, kEqual) != 0,
+          Get<int64_t>(p, kLo),
+          Get<int64_t>(p, kHi),
+          Get<int64_t>(p, kLengthStart),
+          Get<int64_t>(p, kLengthDuring),
           Get<int64_t>(p, kLengthFinal)};
 }
 
 void ReplaceRecord::SetProgress(const ReplaceProgress& progress) {
-  const uint64_t word = static_cast<uint64_t>(progress.done) << 8 |
-                        (progress.finishing ? 2u : 0u) | (progress.flight ? 1u : 0u);
+  const uint64_t word = static_cast<uint64_t>(progress.done) << 8 | (progress.finishing ? 2u : 0u) |
+                        (progress.flight ? 1u : 0u);
   Word(plan_bytes(record_.active()), kProgress).store(word, std::memory_order_release);
 }
 

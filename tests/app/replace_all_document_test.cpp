@@ -96,8 +96,9 @@ TEST_F(ReplaceAllDocumentTest, ReplacesEveryMatchAsOneStepThatUndoAndRedoTakeWho
     ASSERT_FALSE(progress.calls().empty());
     EXPECT_EQ(progress.calls().front().caption, edit_texts::kReplacing);
     EXPECT_EQ(progress.calls().back().share, kProgressEnd);
-    EXPECT_TRUE(std::all_of(progress.calls().begin() + 1, progress.calls().end() - 1,
-                            [](const test::ProgressCall& c) { return c.share >= 0 && c.share < 1; }));
+    EXPECT_TRUE(
+        std::all_of(progress.calls().begin() + 1, progress.calls().end() - 1,
+                    [](const test::ProgressCall& c) { return c.share >= 0 && c.share < 1; }));
     EXPECT_TRUE(document.Undo());
     EXPECT_EQ(test::ReadFileBytes(path), before);
     EXPECT_TRUE(document.Redo());
@@ -147,9 +148,8 @@ class ReplaceAllRecoveryTest : public ::testing::Test {
                     inverse ? RecordedCommand::Undo : RecordedCommand::Itself, test::kTestBlock);
     ASSERT_TRUE(live.kept_on_disk());
     ReplaceRecord record(live.record());
-    ASSERT_TRUE(test::RunUntilStopped(memory, stop, 0, [&] {
-      ReplaceAll(memory, data.data, inverse, {}, record);
-    }));
+    ASSERT_TRUE(test::RunUntilStopped(memory, stop, 0,
+                                      [&] { ReplaceAll(memory, data.data, inverse, {}, record); }));
     live.Keep();
     test::WriteFileBytes(path, memory.bytes());
   }

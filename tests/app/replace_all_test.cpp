@@ -37,7 +37,7 @@ Case RandomCase(std::mt19937& random, size_t size, int64_t length, int64_t sprea
 }
 
 ReplaceResult ReplaceWith(FaultyFile& file, const MemoryData& data, bool inverse,
-                  int64_t block = test::kTestBlock) {
+                          int64_t block = test::kTestBlock) {
   MemoryReplaceRecord memory(block);
   return ReplaceAll(file, data.data, inverse, {}, memory.record);
 }
@@ -49,8 +49,8 @@ std::vector<Case> Cases() {
   std::vector<Case> cases;
   const struct {
     int64_t length, spread, replacement, gap;
-  } kinds[] = {{4, 0, 4, 700}, {4, 0, 4, 9000}, {4, 0, 2, 300}, {4, 2, 1, 50},
-               {3, 0, 0, 20},  {4, 0, 5, 300},  {2, -1, 6, 40}, {1, 0, 300, 3000},
+  } kinds[] = {{4, 0, 4, 700}, {4, 0, 4, 9000},   {4, 0, 2, 300}, {4, 2, 1, 50},
+               {3, 0, 0, 20},  {4, 0, 5, 300},    {2, -1, 6, 40}, {1, 0, 300, 3000},
                {600, 0, 1, 0}, {5, 0, 5000, 6000}};
   for (const auto& k : kinds) {
     for (const size_t size : {size_t{1}, size_t{4095}, size_t{4 * 4096 + 17}}) {
@@ -65,9 +65,9 @@ TEST(ReplaceAll, MatchesTheModelAndUndoThenRedoRestoreEachState) {
   for (const int64_t block : {test::kTestBlock, kMoveBlockSize}) {
     int index = 0;
     for (const Case& c : Cases()) {
-      SCOPED_TRACE(testing::Message() << "block " << block << " case " << index++ << " size "
-                                      << c.before.size() << " matches " << c.matches.size()
-                                      << " replacement " << c.replacement.size());
+      SCOPED_TRACE(testing::Message()
+                   << "block " << block << " case " << index++ << " size " << c.before.size()
+                   << " matches " << c.matches.size() << " replacement " << c.replacement.size());
       const MemoryData data(c.before, c.matches, c.replacement);
       FaultyFile file(c.before);
       ASSERT_EQ(ReplaceWith(file, data, false, block), ReplaceResult::Done);
@@ -96,13 +96,13 @@ TEST(ReplaceAll, ReportsProgressBelowTheWholeAfterEachBlock) {
   FaultyFile file(c.before);
   MemoryReplaceRecord memory;
   std::vector<std::pair<int64_t, int64_t>> reports;
-  ASSERT_EQ(ReplaceAll(file, data.data, false,
-                       [&](int64_t done, int64_t total) { reports.emplace_back(done, total); },
-                       memory.record),
-            ReplaceResult::Done);
+  ASSERT_EQ(
+      ReplaceAll(
+          file, data.data, false,
+          [&](int64_t done, int64_t total) { reports.emplace_back(done, total); }, memory.record),
+      ReplaceResult::Done);
   const int64_t total = 3 * 4096 - 8;
-  EXPECT_EQ(reports,
-            (std::vector<std::pair<int64_t, int64_t>>{{4096, total}, {8192, total}}));
+  EXPECT_EQ(reports, (std::vector<std::pair<int64_t, int64_t>>{{4096, total}, {8192, total}}));
 }
 
 TEST(ReplaceAll, RefusesAListWhoseShiftsGoBothWaysWithoutTouchingTheFile) {
@@ -145,10 +145,10 @@ TEST(ReplaceAll, AFailureAnywherePutsTheFileBackExactly) {
     FaultyFile clean(c.before);
     ASSERT_EQ(ReplaceWith(clean, data, false), ReplaceResult::Done);
     for (const char* what : {"read", "write", "resize", "flush"}) {
-      const int count = what[0] == 'r' && what[2] == 'a'   ? clean.reads()
-                        : what[0] == 'w'                   ? clean.writes()
-                        : what[0] == 'r'                   ? clean.resizes()
-                                                           : 1;
+      const int count = what[0] == 'r' && what[2] == 'a' ? clean.reads()
+                        : what[0] == 'w'                 ? clean.writes()
+                        : what[0] == 'r'                 ? clean.resizes()
+                                                         : 1;
       for (int n = 1; n <= count; ++n) {
         for (const bool partial : {false, true}) {
           SCOPED_TRACE(testing::Message() << "replacement " << c.replacement.size() << " " << what
@@ -183,9 +183,8 @@ TEST(ReplaceAll, KeepsTheRecordWhenTheFileCannotBePutBack) {
 // Runs the replace (or its taking back) until the program stops at `stop`.
 bool RunUntilStopped(FaultyFile& file, const MemoryData& data, bool inverse,
                      MemoryReplaceRecord& memory, test::StopPoint stop, int fail_write = 0) {
-  return test::RunUntilStopped(file, stop, fail_write, [&] {
-    ReplaceAll(file, data.data, inverse, {}, memory.record);
-  });
+  return test::RunUntilStopped(file, stop, fail_write,
+                               [&] { ReplaceAll(file, data.data, inverse, {}, memory.record); });
 }
 
 ::testing::AssertionResult RepairedWhole(FaultyFile& file, MemoryReplaceRecord& memory,
@@ -209,10 +208,9 @@ TEST(ReplaceAllStopped, RepairGivesExactlyBeforeOrAfterAtEveryStop) {
         RunUntilStopped(clean, data, inverse, counting, {}, fail_write);
         for (int change = 1; change <= clean.changes(); ++change) {
           for (const bool half : {false, true}) {
-            SCOPED_TRACE(testing::Message()
-                         << "replacement " << c.replacement.size() << " inverse " << inverse
-                         << " failing write " << fail_write << " change " << change << " half "
-                         << half);
+            SCOPED_TRACE(testing::Message() << "replacement " << c.replacement.size() << " inverse "
+                                            << inverse << " failing write " << fail_write
+                                            << " change " << change << " half " << half);
             FaultyFile file(from);
             MemoryReplaceRecord memory;
             ASSERT_TRUE(RunUntilStopped(file, data, inverse, memory, {change, half}, fail_write));
@@ -261,12 +259,15 @@ TEST(ReplaceAllStopped, AFileChangedOrReplacedSinceIsLeftUntouched) {
     std::function<void(Bytes&, const ReplaceRecord&)> change;
   } cases[] = {
       {"a byte longer", {2, false}, [](Bytes& b, auto&) { b.push_back(1); }},
-      {"the block on its way changed", {2, true},
+      {"the block on its way changed",
+       {2, true},
        [](Bytes& b, const ReplaceRecord& r) { b[r.flight().offset + 1] ^= 0x55; }},
-      {"the block written last changed", {3, false},
+      {"the block written last changed",
+       {3, false},
        [](Bytes& b, const ReplaceRecord& r) { b[r.last().offset + 7] ^= 0x55; }},
       {"a copy from after", {2, false}, [&](Bytes& b, auto&) { b = c.After(); }},
-      {"another file of that length", {2, false},
+      {"another file of that length",
+       {2, false},
        [](Bytes& b, auto&) { b = test::CountingBytes(b.size()); }},
   };
   for (const auto& k : cases) {

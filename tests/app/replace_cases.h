@@ -20,7 +20,8 @@ struct Match {
 };
 
 // The file as the replace leaves it: the model every run is held to.
-inline Bytes Replaced(const Bytes& before, const std::vector<Match>& matches, const Bytes& replacement) {
+inline Bytes Replaced(const Bytes& before, const std::vector<Match>& matches,
+                      const Bytes& replacement) {
   Bytes after;
   int64_t at = 0;
   for (const Match& m : matches) {
