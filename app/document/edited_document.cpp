@@ -392,13 +392,21 @@ bool EditedDocument::Restore(const std::function<void()>& between_blocks) {
   return true;
 }
 
-bool EditedDocument::FindNext() {
-  const FindResult result = search_.ContinueFromCaret(file(), CaretOffset());
-  if (result.outcome != FindOutcome::Found) {
+FindResult EditedDocument::FindNext() {
+  return GoToMatchOrShowAllSearched(search_.ContinueFromCaret(file(), CaretOffset()));
+}
+
+FindResult EditedDocument::FindPrevious() {
+  return GoToMatchOrShowAllSearched(search_.PreviousFromCaret(file(), CaretOffset()));
+}
+
+FindResult EditedDocument::GoToMatchOrShowAllSearched(const FindResult& result) {
+  if (result.outcome == FindOutcome::Found) {
+    GoTo(result.offset);
+  } else {
     ShowMessage(search_texts::kAllSearched);
-    return false;
   }
-  return ShowFindResult(result);
+  return result;
 }
 
 bool EditedDocument::ShowFindResult(const FindResult& result) {

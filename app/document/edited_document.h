@@ -72,6 +72,7 @@ class EditedDocument {
   const UndoJournal& journal() const { return journal_; }
   UndoJournal& journal() { return journal_; }
   SearchState& search() { return search_; }
+  const SearchState& search() const { return search_; }
   // Where the backup of the open file goes, and whether it is there.
   std::wstring BackUpPath() const;
   bool BackUpExists() const;
@@ -159,9 +160,11 @@ class EditedDocument {
   // next change makes a fresh backup. False after the failure was shown.
   bool Restore(const std::function<void()>& between_blocks);
 
-  // Find next: the last pattern searched for again from behind the caret;
-  // true when the caret went to a match, else "all searched" was shown.
-  bool FindNext();
+  // Find next and Find previous: the last pattern searched for again from
+  // behind the caret, or before it; the match, else "all searched" was
+  // shown. The caret goes to the match.
+  FindResult FindNext();
+  FindResult FindPrevious();
   // A search's result: the caret on the match (true), or its message shown.
   bool ShowFindResult(const FindResult& result);
 
@@ -188,6 +191,7 @@ class EditedDocument {
   // `none` shown when there is no step.
   bool TakeJournalStep(const std::optional<FileEdit>& edit, const wchar_t* none,
                        void (UndoJournal::*done)(), RecordedCommand command);
+  FindResult GoToMatchOrShowAllSearched(const FindResult& result);
   // No edit of a stopped program waits for its repair in this file, or the
   // reason is shown: the file then stays as it is.
   bool MayChangeFile() const;

@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-#include "app/edit/block_file.h"
+#include "app/disk/block_file.h"
 #include "common/file_view.h"
 
 namespace vx {

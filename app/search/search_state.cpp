@@ -33,9 +33,26 @@ FindResult SearchState::ContinueFromCaret(const EditedFile& file, int64_t caret_
   return result;
 }
 
+FindResult SearchState::StartBackward(const EditedFile& file, int64_t before,
+                                      const SearchPattern& pattern, const SearchScope& scope) {
+  pattern_ = pattern;
+  scope_ = scope;
+  const FindResult result = FindBackward(file, pattern_, scope_, before, progress_);
+  if (result.outcome == FindOutcome::Found) {
+    Activate(result.offset);
+  } else {
+    Clear();
+  }
+  return result;
+}
+
 FindResult SearchState::PreviousFromCaret(const EditedFile& file, int64_t caret_offset) {
   const FindResult result = FindBackward(file, pattern_, scope_, caret_offset, progress_);
-  if (result.outcome == FindOutcome::Found) Activate(result.offset);
+  if (result.outcome == FindOutcome::Found) {
+    Activate(result.offset);
+  } else {
+    enable_find_next_(false);
+  }
   return result;
 }
 

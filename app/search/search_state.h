@@ -30,10 +30,15 @@ class SearchState {
   // The main window's Find next: the search starts again behind the caret;
   // without a match the command is disabled but the pattern is kept.
   FindResult ContinueFromCaret(const EditedFile& file, int64_t caret_offset);
-  // Find previous (Shift+F3, "前を検索"): the last match before the caret,
-  // round the end when there is none before it. A match makes the search
-  // active from it, so that Find next goes on from there; without one
-  // nothing changes.
+  // The search window's "前を検索": a search backwards from before `before`
+  // within `scope`, round the end; a match makes the search active from
+  // it, anything else clears it.
+  FindResult StartBackward(const EditedFile& file, int64_t before, const SearchPattern& pattern,
+                           const SearchScope& scope = {});
+  // Find previous (Shift+F3): the last match before the caret, round the
+  // end when there is none before it. A match makes the search active from
+  // it, so that Find next goes on from there; without one the command is
+  // disabled as Find next's is, the pattern kept.
   FindResult PreviousFromCaret(const EditedFile& file, int64_t caret_offset);
   // No search: the command is disabled and the pattern forgotten.
   void Clear();

@@ -273,7 +273,7 @@ void SearchWindow::OnReplace() {
   SearchScope scope = ChosenScope();
   int64_t from = host_.CaretOffset();
   const std::optional<ByteRange> selected = host_.SelectedBytes();
-  if (selected && selected->length == pattern->length()) {
+  if (selected && selected->length == static_cast<int64_t>(pattern->length())) {
     std::vector<uint8_t> bytes(static_cast<size_t>(selected->length));
     const bool is_match =
         EditedFile(host_.SearchedFileName()).Read(selected->first, bytes) == ReadResult::Read &&

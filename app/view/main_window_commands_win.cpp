@@ -158,19 +158,25 @@ void MainWindow::OnReplace() {
 
 void MainWindow::OnFindNext() {
   if (!find_next_enabled_ || !document_.IsOpen()) return;
+  const int64_t from = document_.CaretOffset();
   const FindResult result = document_.FindNext();
-  if (result.outcome == FindOutcome::Found) ShowMatch(result.offset, document_.search().pattern().length());
+  if (result.outcome == FindOutcome::Found) ShowMatch(result.offset, MatchLength(), from);
 }
 
 void MainWindow::OnFindPrevious() {
   if (!find_next_enabled_ || !document_.IsOpen()) return;
+  const int64_t from = document_.CaretOffset();
   const FindResult result = document_.FindPrevious();
-  if (result.outcome == FindOutcome::Found) ShowMatch(result.offset, document_.search().pattern().length());
+  if (result.outcome == FindOutcome::Found) ShowMatch(result.offset, MatchLength(), from);
 }
 
-void MainWindow::ShowMatch(int64_t offset, int64_t length) {
+int64_t MainWindow::MatchLength() const {
+  return static_cast<int64_t>(document_.search().pattern().length());
+}
+
+void MainWindow::ShowMatch(int64_t offset, int64_t length, std::optional<int64_t> moved_from) {
   if (!document_.IsOpen()) return;
-  const int64_t from = document_.CaretOffset();
+  const int64_t from = moved_from.value_or(document_.CaretOffset());
   document_.GoTo(offset);
   selection_.Select(offset, std::min(offset + length, document_.size()) - 1);
   page_view_.ShowCaretMoved(from);
@@ -178,8 +184,9 @@ void MainWindow::ShowMatch(int64_t offset, int64_t length) {
 }
 
 bool MainWindow::SearchSide::ShowSearchResult(const FindResult& result) {
+  const int64_t from = window_.document_.CaretOffset();
   if (!window_.document_.ShowFindResult(result)) return false;
-  window_.ShowMatch(result.offset, window_.document_.search().pattern().length());
+  window_.ShowMatch(result.offset, window_.MatchLength(), from);
   return true;
 }
 

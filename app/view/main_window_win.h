@@ -188,8 +188,11 @@ class MainWindow : public FormWindow {
   void OnReplace();
   void OnFindNext();
   void OnFindPrevious();
-  // The caret on the match at `offset` and its `length` bytes selected.
-  void ShowMatch(int64_t offset, int64_t length);
+  // The caret on the match at `offset` and its `length` bytes selected; the
+  // page follows the caret from where it stood, or from `moved_from`.
+  void ShowMatch(int64_t offset, int64_t length, std::optional<int64_t> moved_from = {});
+  // The length of the current search's matches.
+  int64_t MatchLength() const;
   // Go to address: GoToWindow, then the caret on the chosen offset.
   void OnGoTo();
   void OnRefresh();

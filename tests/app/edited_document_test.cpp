@@ -308,14 +308,14 @@ TEST_F(EditedDocumentTest, FindNextGoesToTheNextMatchBehindTheCaret) {
   ASSERT_EQ(document.search().Start(document.file(), 0, {0x77}).outcome, FindOutcome::Found);
   ASSERT_TRUE(document.ShowFindResult({FindOutcome::Found, 10}));
   EXPECT_EQ(document.CaretOffset(), 10);
-  EXPECT_TRUE(document.FindNext());
+  EXPECT_EQ(document.FindNext().outcome, FindOutcome::Found);
   EXPECT_EQ(document.CaretOffset(), 40);
   EXPECT_TRUE(messages.shown().empty());
   ASSERT_FALSE(find_next_switches.empty());
   EXPECT_TRUE(find_next_switches.back());
 
   // Behind the last match the search comes round to the first, and ends.
-  EXPECT_TRUE(document.FindNext());
+  EXPECT_EQ(document.FindNext().outcome, FindOutcome::Found);
   EXPECT_EQ(document.CaretOffset(), 10);
   // Opening a file forgets the search.
   OpenOn(bytes);
