@@ -102,7 +102,7 @@ class SourceWindow {
         const int64_t top = at + n;
         if (top - 1 >= at_ && top - 1 < at_ + n_) {
           const int64_t k = std::min(n, top - at_);
-          std::memcpy(out + (n - k), buffer_.data() + (top - k - at_), static_cast<size_t>(k));
+          std::memcpy(out + (n - k), data_ + (top - k - at_), static_cast<size_t>(k));
           n -= k;
           continue;
         }
@@ -111,7 +111,7 @@ class SourceWindow {
       } else {
         if (at >= at_ && at < at_ + n_) {
           const int64_t k = std::min(n, at_ + n_ - at);
-          std::memcpy(out, buffer_.data() + (at - at_), static_cast<size_t>(k));
+          std::memcpy(out, data_ + (at - at_), static_cast<size_t>(k));
           at += k;
           out += k;
           n -= k;
@@ -128,14 +128,25 @@ class SourceWindow {
   bool Fill(int64_t at, int64_t n, int64_t needed) {
     const int64_t got = file_.ReadAt(at, buffer_.data(), n);
     if (got < needed) return false;
-    at_ = at;
-    n_ = got;
+    Use(at, buffer_.data(), got);
     return true;
   }
+
+ public:
+  // `n` bytes at `at` already read, kept by the caller until the next copy
+  // goes past them.
+  void Use(int64_t at, const uint8_t* bytes, int64_t n) {
+    data_ = bytes;
+    at_ = at;
+    n_ = n;
+  }
+
+ private:
 
   BlockFile& file_;
   std::vector<uint8_t> buffer_;
   bool downward_;
+  const uint8_t* data_ = nullptr;
   int64_t at_ = 0, n_ = 0;
 };
 
@@ -176,6 +187,8 @@ class BlockMaker {
   bool Make(int64_t q0, int64_t q1, uint8_t* out) {
     return downward_ ? MakeDownward(q0, q1, out) : MakeUpward(q0, q1, out);
   }
+  // Where nothing moves, the bytes a block writes over are its source.
+  void UseSource(int64_t at, const uint8_t* bytes, int64_t n) { source_.Use(at, bytes, n); }
 
  private:
   bool MakeUpward(int64_t q0, int64_t q1, uint8_t* out) {
@@ -313,7 +326,11 @@ bool RunPlan(BlockFile& file, ReplaceRecord& record, Transform& edits,
           continue;
         }
       }
-      if (!maker.Make(q0, q0 + n, made) || file.ReadAt(q0, replaced, n) != n) return false;
+      // What the block writes over, read once: where nothing moves, the
+      // block is made from it.
+      if (file.ReadAt(q0, replaced, n) != n) return false;
+      if (plan.equal) maker.UseSource(q0, replaced, n);
+      if (!maker.Make(q0, q0 + n, made)) return false;
       record.SetFlight({q0, static_cast<int32_t>(n), 0});
       record.SetProgress({at.done, true, false});
       if (!file.WriteAt(q0, made, n)) return false;
