@@ -441,8 +441,6 @@ bool PlanBack(BlockFile& file, ReplaceRecord& record, Transform& forward_edits) 
   return true;
 }
 
-bool SameWay(const ReplacePlan& a, const ReplacePlan& b) { return a == b; }
-
 // The record's plans are the ones this program makes for its header, and
 // every block and witness it names lies where its plan writes.
 bool PlanFits(const ReplaceRecord& record) {
@@ -450,13 +448,17 @@ bool PlanFits(const ReplaceRecord& record) {
   const int64_t length = record.header().length();
   constexpr int64_t kLargest = int64_t{1} << 56;
   if (length < 0 || length > kLargest || list.count <= 0 || list.count > kLargest ||
-      list.removed < list.count || list.removed > length || list.replacement_count < 0 ||
+      list.removed < list.count || list.removed > kLargest || list.replacement_count < 0 ||
       list.replacement_count > kLargest / list.count ||
       static_cast<uint32_t>(list.shift) > static_cast<uint32_t>(ShiftKind::Longer)) {
     return false;
   }
   const ReplacePlan forward = ForwardPlan(list, record.inverse(), length);
-  if (forward.hi < 0 || !SameWay(record.plan(0), forward)) return false;
+  // The matches lie in the file from before the replace.
+  const int64_t matched_length = record.inverse() ? forward.length_final : length;
+  if (forward.hi < 0 || list.removed > matched_length || record.plan(0) != forward) {
+    return false;
+  }
   const int index = record.header().active();
   const ReplacePlan plan = record.plan(index);
   if (index == 1 &&
