@@ -142,7 +142,6 @@ class SourceWindow {
   }
 
  private:
-
   BlockFile& file_;
   std::vector<uint8_t> buffer_;
   bool downward_;
