@@ -102,7 +102,7 @@ class SourceWindow {
         const int64_t top = at + n;
         if (top - 1 >= at_ && top - 1 < at_ + n_) {
           const int64_t k = std::min(n, top - at_);
-          std::memcpy(out + (n - k), buffer_.data() + (top - k - at_), static_cast<size_t>(k));
+          std::memcpy(out + (n - k), data_ + (top - k - at_), static_cast<size_t>(k));
           n -= k;
           continue;
         }
@@ -111,7 +111,7 @@ class SourceWindow {
       } else {
         if (at >= at_ && at < at_ + n_) {
           const int64_t k = std::min(n, at_ + n_ - at);
-          std::memcpy(out, buffer_.data() + (at - at_), static_cast<size_t>(k));
+          std::memcpy(out, data_ + (at - at_), static_cast<size_t>(k));
           at += k;
           out += k;
           n -= k;
@@ -128,14 +128,24 @@ class SourceWindow {
   bool Fill(int64_t at, int64_t n, int64_t needed) {
     const int64_t got = file_.ReadAt(at, buffer_.data(), n);
     if (got < needed) return false;
-    at_ = at;
-    n_ = got;
+    Use(at, buffer_.data(), got);
     return true;
   }
 
+ public:
+  // `n` bytes at `at` already read, kept by the caller until the next copy
+  // goes past them.
+  void Use(int64_t at, const uint8_t* bytes, int64_t n) {
+    data_ = bytes;
+    at_ = at;
+    n_ = n;
+  }
+
+ private:
   BlockFile& file_;
   std::vector<uint8_t> buffer_;
   bool downward_;
+  const uint8_t* data_ = nullptr;
   int64_t at_ = 0, n_ = 0;
 };
 
@@ -176,6 +186,8 @@ class BlockMaker {
   bool Make(int64_t q0, int64_t q1, uint8_t* out) {
     return downward_ ? MakeDownward(q0, q1, out) : MakeUpward(q0, q1, out);
   }
+  // Where nothing moves, the bytes a block writes over are its source.
+  void UseSource(int64_t at, const uint8_t* bytes, int64_t n) { source_.Use(at, bytes, n); }
 
  private:
   bool MakeUpward(int64_t q0, int64_t q1, uint8_t* out) {
@@ -313,7 +325,11 @@ bool RunPlan(BlockFile& file, ReplaceRecord& record, Transform& edits,
           continue;
         }
       }
-      if (!maker.Make(q0, q0 + n, made) || file.ReadAt(q0, replaced, n) != n) return false;
+      // What the block writes over, read once: where nothing moves, the
+      // block is made from it.
+      if (file.ReadAt(q0, replaced, n) != n) return false;
+      if (plan.equal) maker.UseSource(q0, replaced, n);
+      if (!maker.Make(q0, q0 + n, made)) return false;
       record.SetFlight({q0, static_cast<int32_t>(n), 0});
       record.SetProgress({at.done, true, false});
       if (!file.WriteAt(q0, made, n)) return false;
@@ -424,8 +440,6 @@ bool PlanBack(BlockFile& file, ReplaceRecord& record, Transform& forward_edits) 
   return true;
 }
 
-bool SameWay(const ReplacePlan& a, const ReplacePlan& b) { return a == b; }
-
 // The record's plans are the ones this program makes for its header, and
 // every block and witness it names lies where its plan writes.
 bool PlanFits(const ReplaceRecord& record) {
@@ -433,13 +447,17 @@ bool PlanFits(const ReplaceRecord& record) {
   const int64_t length = record.header().length();
   constexpr int64_t kLargest = int64_t{1} << 56;
   if (length < 0 || length > kLargest || list.count <= 0 || list.count > kLargest ||
-      list.removed < list.count || list.removed > length || list.replacement_count < 0 ||
+      list.removed < list.count || list.removed > kLargest || list.replacement_count < 0 ||
       list.replacement_count > kLargest / list.count ||
       static_cast<uint32_t>(list.shift) > static_cast<uint32_t>(ShiftKind::Longer)) {
     return false;
   }
   const ReplacePlan forward = ForwardPlan(list, record.inverse(), length);
-  if (forward.hi < 0 || !SameWay(record.plan(0), forward)) return false;
+  // The matches lie in the file from before the replace.
+  const int64_t matched_length = record.inverse() ? forward.length_final : length;
+  if (forward.hi < 0 || list.removed > matched_length || record.plan(0) != forward) {
+    return false;
+  }
   const int index = record.header().active();
   const ReplacePlan plan = record.plan(index);
   if (index == 1 &&

@@ -15,8 +15,11 @@
 // in slot 0, what it writes over is kept in slot 1, and the record says
 // which block is on its way, so that a program stopped at any instant
 // leaves what RepairReplaceAll needs to finish the replace or to take it
-// back. The record is written through to the disk before the first block,
-// and the file before the record ends.
+// back. The data file is written through before the replace begins, the
+// record before the first block, and the file before the record ends; the
+// blocks between are not written through one by one, as the tail move's
+// are not: a killed program is covered at every instant, a power cut
+// before the first block and after the end.
 //
 // A failure part-way takes the blocks written back, so that the file is as
 // before; when even that fails the record stays for the next start.

@@ -133,10 +133,17 @@ std::vector<Case> FaultCases() {
   for (int64_t at = 50; at + 4 <= static_cast<int64_t>(before.size()); at += 1500) {
     matches.push_back({at, 4});
   }
+  // Matches side by side over most of the file, deleted: the file left
+  // is shorter than what they took out.
+  std::vector<Match> dense;
+  for (int64_t at = 30; at + 40 <= static_cast<int64_t>(before.size()) - 30; at += 40) {
+    dense.push_back({at, 40});
+  }
   return {{before, matches, {9, 8, 7, 6}},
           {before, matches, {9}},
           {before, matches, {}},
-          {before, matches, {9, 8, 7, 6, 5, 4, 3}}};
+          {before, matches, {9, 8, 7, 6, 5, 4, 3}},
+          {before, dense, {}}};
 }
 
 TEST(ReplaceAll, AFailureAnywherePutsTheFileBackExactly) {
@@ -172,7 +179,7 @@ TEST(ReplaceAll, KeepsTheRecordWhenTheFileCannotBePutBack) {
     SCOPED_TRACE(testing::Message() << "replacement " << c.replacement.size());
     const MemoryData data(c.before, c.matches, c.replacement);
     FaultyFile file(c.before);
-    file.fail_write = 2;
+    file.fail_write = 1;
     file.sticky = true;
     MemoryReplaceRecord memory;
     EXPECT_EQ(ReplaceAll(file, data.data, false, {}, memory.record), ReplaceResult::MaybeDamaged);
