@@ -14,31 +14,31 @@ namespace vx {
 namespace {
 
 constexpr TwipRect kDataLabelRect{120, 120, 1500, 195};
-constexpr TwipRect kDataFieldRect{120, 360, 4245, 300};
+constexpr TwipRect kDataFieldRect{120, 360, 5160, 300};
 constexpr TwipRect kReplacementLabelRect{120, 780, 1500, 195};
-constexpr TwipRect kReplacementFieldRect{120, 1020, 4245, 300};
-constexpr TwipRect kTargetFrameRect{120, 1440, 2535, 1560};
+constexpr TwipRect kReplacementFieldRect{120, 1020, 5160, 300};
+constexpr TwipRect kTargetFrameRect{120, 1440, 3240, 1560};
 constexpr TwipRect kBytesOptionRect{240, 1680, 1000, 210};
 constexpr TwipRect kTextOptionRect{240, 1920, 1000, 210};
 constexpr TwipRect kNumberOptionRect{240, 2160, 1000, 210};
 // Dropped, the list of forms reaches below its box.
-constexpr TwipRect kFormListRect{1320, 1650, 1215, 1800};
-constexpr TwipRect kIgnoreCaseRect{240, 2430, 2355, 210};
-constexpr TwipRect kBigEndianRect{240, 2700, 2355, 210};
-constexpr TwipRect kStartFrameRect{2775, 1440, 1590, 1560};
-constexpr TwipRect kFromBeginningOptionRect{2895, 1680, 1400, 210};
-constexpr TwipRect kFromCaretOptionRect{2895, 1920, 1400, 210};
-constexpr TwipRect kInSelectionRect{2895, 2430, 1400, 210};
+constexpr TwipRect kFormListRect{1320, 1650, 1920, 1800};
+constexpr TwipRect kIgnoreCaseRect{240, 2430, 3000, 210};
+constexpr TwipRect kBigEndianRect{240, 2700, 3000, 210};
+constexpr TwipRect kStartFrameRect{3480, 1440, 1800, 1560};
+constexpr TwipRect kFromBeginningOptionRect{3600, 1680, 1560, 210};
+constexpr TwipRect kFromCaretOptionRect{3600, 1920, 1560, 210};
+constexpr TwipRect kInSelectionRect{3600, 2430, 1560, 210};
 constexpr TwipRect kSearchButtonRect{120, 3120, 615, 300};
 constexpr TwipRect kFindNextButtonRect{795, 3120, 855, 300};
 constexpr TwipRect kFindPreviousButtonRect{1710, 3120, 855, 300};
 constexpr TwipRect kFindAllButtonRect{2625, 3120, 1020, 300};
 constexpr TwipRect kReplaceButtonRect{120, 3480, 615, 300};
 constexpr TwipRect kReplaceAllButtonRect{795, 3480, 1020, 300};
-constexpr TwipRect kCloseButtonRect{2625, 3480, 615, 300};
-constexpr TwipRect kExplainButtonRect{3300, 3480, 480, 300};
-constexpr TwipRect kHelpRect{120, 3960, 4245, 1755};
-constexpr TwipSize kClientSize{4485, 3900};
+constexpr TwipRect kCloseButtonRect{3945, 3480, 615, 300};
+constexpr TwipRect kExplainButtonRect{4620, 3480, 660, 300};
+constexpr TwipRect kHelpRect{120, 3960, 5160, 1755};
+constexpr TwipSize kClientSize{5400, 3900};
 
 // The options' indexes in their groups.
 enum TargetOption { kBytesOption, kTextOption, kNumberOption };

@@ -127,7 +127,7 @@ TEST_F(ReplaceWindowTest, ReplaceAllInsideTheSelectionLeavesTheRestAlone) {
   WithWindow(kReplace, [&](const Controls& c) {
     TypeOver(c.data, L"4d 5a");
     TypeOver(c.replacement, L"ff ff ff");
-    Click(ChildWithText(c.window, L"選択範囲の中だけ"));
+    Click(ChildWithText(c.window, L"選択範囲内"));
     Press(c, L"すべて置換");
     Press(c, L"閉じる");
   });

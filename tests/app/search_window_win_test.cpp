@@ -121,7 +121,7 @@ TEST_F(SearchWindowTest, OpensModalWithItsControlsAndGrowsForTheHelpText) {
                             {L"数値", L"Button"},
                             {L"英字の大文字と小文字を区別しない", L"Button"},
                             {L"ビッグエンディアン", L"Button"},
-                            {L"選択範囲の中だけ", L"Button"},
+                            {L"選択範囲内", L"Button"},
                             {L"前を検索", L"Button"},
                             {L"すべて検索", L"Button"},
                             {L"置換", L"Button"},
