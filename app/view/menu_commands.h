@@ -27,6 +27,8 @@ enum Id : int {
   kDeleteSelection,
   kFill,
   kSelectAll,
+  kReplace,
+  kFindPrevious,
 };
 
 }  // namespace vx::menu_commands
