@@ -38,8 +38,9 @@ std::wstring AskFileName(HWND owner, const wchar_t* title, bool shortcuts_as_fil
 }  // namespace
 
 int32_t MainWindow::OpenFile(const std::wstring& path) {
-  // A selection belongs to the file it was made in.
+  // A selection and a list of matches belong to the file they were made in.
   selection_.Clear();
+  if (find_all_window_) find_all_window_->Close();
   const OpenOutcome outcome = document_.Open(path);
   EnableUndoCommands();
   if (outcome != OpenOutcome::Opened) {
@@ -133,6 +134,7 @@ void MainWindow::OnRedo() {
 void MainWindow::OnRestore() {
   if (!document_.Restore([] { LetSystemIn(); })) return;
   selection_.Clear();
+  if (find_all_window_) find_all_window_->MarkStale();
   ShowScrollRange();
   ShowFileStatus();
   page_view_.Redraw();
