@@ -262,7 +262,8 @@ TEST_F(PreviousFromCaretTest, FindsTheLastMatchBeforeTheCaretAndFindNextGoesOnFr
   EXPECT_FALSE(state_.active());
 }
 
-TEST_F(PreviousFromCaretTest, WithoutAMatchNothingIsDisabled) {
+// As Find next does: the commands are disabled, the pattern and scope kept.
+TEST_F(PreviousFromCaretTest, WithoutAMatchTheCommandsAreDisabledAndThePatternKept) {
   Write({4, 5, 0});
   ASSERT_EQ(state_.Start(file_, 0, SearchPattern(Bytes{4, 5}), {0, 3}), FoundAt(0));
   EXPECT_EQ(state_.scope(), (SearchScope{0, 3}));
@@ -270,7 +271,19 @@ TEST_F(PreviousFromCaretTest, WithoutAMatchNothingIsDisabled) {
   EXPECT_EQ(state_.PreviousFromCaret(file_, 2), kNotFound);
   EXPECT_TRUE(state_.active());
   EXPECT_EQ(state_.pattern(), SearchPattern(Bytes{4, 5}));
-  EXPECT_EQ(switches_, (std::vector<bool>{true}));
+  EXPECT_EQ(switches_, (std::vector<bool>{true, false}));
+}
+
+TEST_F(PreviousFromCaretTest, TheWindowsBackwardSearchStartsAfreshWithItsPattern) {
+  Write({4, 5, 0, 4, 5, 0, 4, 5});
+  const SearchPattern pattern(Bytes{4, 5});
+  EXPECT_EQ(state_.StartBackward(file_, 5, pattern, {1, 8}), FoundAt(3));
+  EXPECT_TRUE(state_.active());
+  EXPECT_EQ(state_.scope(), (SearchScope{1, 8}));
+  // Round the end, inside the scope: the match at 0 lies outside it.
+  EXPECT_EQ(state_.StartBackward(file_, 3, pattern, {1, 8}), FoundAt(6));
+  EXPECT_EQ(state_.StartBackward(file_, 3, SearchPattern(Bytes{9}), {}), kNotFound);
+  EXPECT_FALSE(state_.active());
 }
 
 }  // namespace

@@ -39,9 +39,10 @@ TEST(MatchRow, AddressesAndTextReadAsThePageShowsThem) {
   EXPECT_EQ(HexAddressText(0), L"00000000");
   EXPECT_EQ(HexAddressText(0x1A2B), L"00001A2B");
   EXPECT_EQ(HexAddressText(0x123456789A), L"123456789A");
-  // A Shift-JIS pair is one character; control bytes are dots.
+  // A Shift-JIS pair is one character, NUL a blank as the copied column
+  // text has it, other control bytes dots.
   const std::vector<uint8_t> bytes{'A', 0x00, 0x8C, 0x9F, 0x0A, 0x7F, 'z'};
-  EXPECT_EQ(StretchText(bytes), L"A.\u691C..z");
+  EXPECT_EQ(StretchText(bytes), L"A \u691C..z");
 }
 
 }  // namespace
