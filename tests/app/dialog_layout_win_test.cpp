@@ -32,7 +32,7 @@ TEST_P(DialogLayoutTest, ControlsLieInsideTheirWindowAndFrameClearOfEachOtherAnd
   } dialogs[] = {
       {"search",
        kFind,
-       {2985, 1980},
+       {5400, 3900},
        [](HWND w) {
          // The help below the buttons, and "次を検索" after a match.
          Click(ChildWithText(w, L"説明"));
