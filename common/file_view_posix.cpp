@@ -34,9 +34,13 @@ std::optional<std::span<const uint8_t>> FileView::Map(int64_t offset, int64_t le
   if (file_length < 0 || offset < 0 || length < 0) return std::nullopt;
   const int64_t end = std::min(offset + length, file_length);
   if (end <= offset) return std::span<const uint8_t>();
-  static const int64_t page = ::sysconf(_SC_PAGESIZE);
-  const int64_t start = offset - offset % page;
-  const size_t size = static_cast<size_t>(end - start);
+  // Whole 2 MiB pieces of the file where it allows, as the Windows twin
+  // maps them: the system maps a piece the page cache holds whole with one
+  // fault.
+  constexpr int64_t kLargePage = int64_t{2} << 20;
+  const int64_t start = offset - offset % kLargePage;
+  const auto size = static_cast<size_t>(
+      std::min((end + kLargePage - 1) / kLargePage * kLargePage, file_length) - start);
   void* view = ::mmap(nullptr, size, PROT_READ, MAP_SHARED, static_cast<int>(file_), start);
   if (view == MAP_FAILED) return std::nullopt;
   view_ = view;

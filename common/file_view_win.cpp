@@ -9,10 +9,30 @@ namespace {
 
 HANDLE AsHandle(intptr_t h) { return reinterpret_cast<HANDLE>(h); }
 
-int64_t Granularity() {
-  SYSTEM_INFO info;
-  GetSystemInfo(&info);
-  return info.dwAllocationGranularity;
+// Views start at addresses and file offsets that are whole multiples of
+// 2 MiB and end at one where the file allows: where the page cache holds the
+// file in 2 MiB pieces, Linux (under Wine) then maps each piece with one
+// fault instead of one for every 16 pages (measured on these machines over
+// 1 GiB: 512 faults in 20 ms against 16384 in 250 ms, more than a plain read
+// takes; the search bench went from 0.66 to about 1.0 x the plain read). The
+// system's own placement honours only its 64 KiB granularity.
+constexpr int64_t kLargePage = int64_t{2} << 20;
+
+void* MapAligned(HANDLE mapping, int64_t start, size_t size) {
+  ULARGE_INTEGER at;
+  at.QuadPart = static_cast<uint64_t>(start);
+  // A free stretch of the address space with room for an aligned view.
+  if (void* area = VirtualAlloc(nullptr, size + kLargePage, MEM_RESERVE, PAGE_NOACCESS)) {
+    const uintptr_t aligned =
+        (reinterpret_cast<uintptr_t>(area) + kLargePage - 1) & ~uintptr_t{kLargePage - 1};
+    VirtualFree(area, 0, MEM_RELEASE);
+    if (void* view = MapViewOfFileEx(mapping, FILE_MAP_READ, at.HighPart, at.LowPart, size,
+                                     reinterpret_cast<void*>(aligned))) {
+      return view;
+    }
+  }
+  // Another thread took the stretch meanwhile: anywhere will do.
+  return MapViewOfFile(mapping, FILE_MAP_READ, at.HighPart, at.LowPart, size);
 }
 
 }  // namespace
@@ -49,12 +69,11 @@ std::optional<std::span<const uint8_t>> FileView::Map(int64_t offset, int64_t le
     mapping_ = reinterpret_cast<intptr_t>(mapping);
     mapping_length_ = file_length;
   }
-  static const int64_t granularity = Granularity();
-  const int64_t start = offset - offset % granularity;
-  ULARGE_INTEGER at;
-  at.QuadPart = static_cast<uint64_t>(start);
-  const size_t size = static_cast<size_t>(end - start);
-  void* view = MapViewOfFile(AsHandle(mapping_), FILE_MAP_READ, at.HighPart, at.LowPart, size);
+  const int64_t start = offset - offset % kLargePage;
+  const int64_t view_end =
+      std::min((end + kLargePage - 1) / kLargePage * kLargePage, mapping_length_);
+  const auto size = static_cast<size_t>(view_end - start);
+  void* view = MapAligned(AsHandle(mapping_), start, size);
   if (!view) return std::nullopt;
   view_ = view;
   view_length_ = size;
