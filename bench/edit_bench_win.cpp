@@ -22,9 +22,9 @@
 #include <utility>
 #include <vector>
 
+#include "app/disk/move_record.h"
 #include "app/edit/backup.h"
 #include "app/edit/insert_delete.h"
-#include "app/disk/move_record.h"
 #include "app/edit/recovery.h"
 #include "app/file/edited_file.h"
 #include "app/program_globals.h"

@@ -336,6 +336,11 @@ ReplaceAllOutcome EditedDocument::ReplaceAll(const MatchFinder& find_matches,
     ShowMessage(edit_texts::kReplaceAllMixed);
     return {Outcome::Failed, matches->count};
   }
+  // The file is never emptied, as a deletion of its last byte is refused.
+  if (size_ - matches->removed + matches->count * count == 0) {
+    ShowMessage(edit_texts::kNoMoreDelete);
+    return {Outcome::Failed, matches->count};
+  }
   matches->replacement_at = *replacement_at;
   matches->replacement_count = count;
   matches->replacement_sum = AddToSum(kSumStart, replacement);

@@ -13,9 +13,9 @@
 #include <span>
 #include <string>
 
+#include "app/disk/move_record.h"
 #include "app/document/caret_moves.h"
 #include "app/edit/journal_data.h"
-#include "app/disk/move_record.h"
 #include "app/edit/progress_callback.h"
 #include "app/edit/undo_journal.h"
 #include "app/file/edited_file.h"

@@ -120,8 +120,8 @@ RepairReport RepairTailMove(MoveRecord& record) {
 
 // A replace-all's record of `size` bytes, repaired as a tail move is.
 RepairReport RepairReplaceAllRecord(MoveRecord& record, size_t size) {
-  RepairReport report{record.kind(), RepairResult::NotMatching, record.path(), {},
-                      record.command(), record.temp()};
+  RepairReport report{record.kind(), RepairResult::NotMatching, record.path(), {}, record.command(),
+                      record.temp()};
   ReplaceRecord replace(record);
   if (!IsPlainFileName(report.file) || !replace.Whole(size)) {
     report.result = RepairResult::Unfit;
@@ -133,8 +133,8 @@ RepairReport RepairReplaceAllRecord(MoveRecord& record, size_t size) {
     return report;
   }
   SeamBlockFile blocks(file);
-  fs::File data = IsPlainFileName(report.data_file) ? fs::OpenFileForReading(report.data_file)
-                                                    : fs::File();
+  fs::File data =
+      IsPlainFileName(report.data_file) ? fs::OpenFileForReading(report.data_file) : fs::File();
   SeamBlockFile data_blocks(data);
   report.result = RepairReplaceAll(blocks, replace, size, data ? &data_blocks : nullptr);
   if (!file.Close() && IsRepaired(report.result)) report.result = RepairResult::Failed;
@@ -207,10 +207,10 @@ std::optional<RepairReport> RepairRecord(const std::wstring& name, const std::ws
                 MsgButtons::Ok, MsgIcon::Exclamation);
     return report;
   }
-  std::optional<RepairReport> repair =
-      record.kind() == RecordKind::ReplaceAll ? RepairReplaceAllRecord(record, mapped.size())
-      : IsTailMove(record.kind())             ? RepairTailMove(record)
-                                              : RepairCopy(record);
+  std::optional<RepairReport> repair = record.kind() == RecordKind::ReplaceAll
+                                           ? RepairReplaceAllRecord(record, mapped.size())
+                                       : IsTailMove(record.kind()) ? RepairTailMove(record)
+                                                                   : RepairCopy(record);
   if (!repair) {
     mapped.Close();
     fs::RemoveFile(name);
@@ -242,9 +242,8 @@ void SetOtherRecordFolders(const std::vector<std::wstring>& folders) { OtherFold
 
 LiveRecord::LiveRecord(RecordKind kind, const std::wstring& path, const std::wstring& temp,
                        RecordedCommand command, int64_t block) {
-  const size_t size = kind == RecordKind::ReplaceAll
-                          ? ReplaceRecord::SizeFor(path, temp, block)
-                          : MoveRecord::SizeFor(kind, path, temp, block);
+  const size_t size = kind == RecordKind::ReplaceAll ? ReplaceRecord::SizeFor(path, temp, block)
+                                                     : MoveRecord::SizeFor(kind, path, temp, block);
   const std::wstring& folder = RecoveryFolder();
   if (!folder.empty() && (fs::FolderExists(folder) || fs::MakeFolder(folder))) {
     const std::wstring stem =
@@ -309,10 +308,10 @@ std::wstring RepairMessage(const RepairReport& report) {
           ? Lines{t::kReplaceAllRedoStopped, t::kReplaceAllRedoFinished,
                   t::kReplaceAllRedoTakenBack}
       : replace_all ? Lines{t::kReplaceAllStopped, t::kReplaceAllFinished, t::kReplaceAllTakenBack}
-      : report.command == RecordedCommand::Undo ? Lines{t::kUndoStopped, t::kUndoFinished,
-                                                        t::kUndoTakenBack}
-      : report.command == RecordedCommand::Redo ? Lines{t::kRedoStopped, t::kRedoFinished,
-                                                        t::kRedoTakenBack}
+      : report.command == RecordedCommand::Undo
+          ? Lines{t::kUndoStopped, t::kUndoFinished, t::kUndoTakenBack}
+      : report.command == RecordedCommand::Redo
+          ? Lines{t::kRedoStopped, t::kRedoFinished, t::kRedoTakenBack}
       : report.kind == RecordKind::Insertion
           ? Lines{t::kInsertStopped, t::kInsertFinished, t::kInsertTakenBack}
       : report.kind == RecordKind::Deletion

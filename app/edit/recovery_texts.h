@@ -18,7 +18,8 @@ inline constexpr wchar_t kRangeTakenBack[] = L"ファイルを編集前の状態
 // A replace-all, and its Undo and Redo, are named as such.
 inline constexpr wchar_t kReplaceAllStopped[] =
     L"前回、すべて置換の途中でプログラムが終了しました。";
-inline constexpr wchar_t kReplaceAllFinished[] = L"ファイルをすべて置換した後の状態に修復しました。";
+inline constexpr wchar_t kReplaceAllFinished[] =
+    L"ファイルをすべて置換した後の状態に修復しました。";
 inline constexpr wchar_t kReplaceAllTakenBack[] = L"ファイルをすべて置換する前の状態に戻しました。";
 inline constexpr wchar_t kReplaceAllUndoStopped[] =
     L"前回、すべて置換を元に戻す操作の途中でプログラムが終了しました。";

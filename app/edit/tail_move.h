@@ -21,8 +21,8 @@
 #include <string>
 
 #include "app/disk/block_file.h"
-#include "app/disk/repair_result.h"
 #include "app/disk/move_record.h"
+#include "app/disk/repair_result.h"
 #include "app/edit/progress_callback.h"
 
 namespace vx {

@@ -109,7 +109,7 @@ TEST_F(ReplaceAllDocumentTest, ReplacesEveryMatchAsOneStepThatUndoAndRedoTakeWho
   }
 }
 
-TEST_F(ReplaceAllDocumentTest, NothingFoundACancelOrMixedLengthsLeaveTheFileAndTheJournal) {
+TEST_F(ReplaceAllDocumentTest, NothingFoundACancelMixedLengthsOrAnEmptiedFileLeaveFileAndJournal) {
   ASSERT_TRUE(document.BeginChange());
   EXPECT_EQ(document.ReplaceAll(FinderOf(path, {0xFF, 0xFF, 0xFF, 0xFF}), Bytes{1}).result,
             ReplaceAllOutcome::NothingFound);
@@ -124,6 +124,13 @@ TEST_F(ReplaceAllDocumentTest, NothingFoundACancelOrMixedLengthsLeaveTheFileAndT
   EXPECT_EQ(refused.result, ReplaceAllOutcome::Failed);
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_EQ(messages.shown()[0].text, edit_texts::kReplaceAllMixed);
+  // Every byte a match, and nothing to put in: the file would be emptied.
+  const MatchFinder everything = [&](const MatchSink& sink) {
+    return sink(0, {before.data(), before.size()});
+  };
+  EXPECT_EQ(document.ReplaceAll(everything, {}).result, ReplaceAllOutcome::Failed);
+  ASSERT_EQ(messages.shown().size(), 2u);
+  EXPECT_EQ(messages.shown()[1].text, edit_texts::kNoMoreDelete);
   EXPECT_EQ(test::ReadFileBytes(path), before);
   EXPECT_FALSE(document.journal().CanUndo());
 }
