@@ -13,6 +13,7 @@
 #include <span>
 #include <string>
 
+#include "app/document/bookmarks.h"
 #include "app/document/caret_moves.h"
 #include "app/edit/journal_data.h"
 #include "app/edit/move_record.h"
@@ -59,6 +60,9 @@ class EditedDocument {
   const UndoJournal& journal() const { return journal_; }
   UndoJournal& journal() { return journal_; }
   SearchState& search() { return search_; }
+  // The bookmarks follow every change the commands, Undo and Redo make.
+  const Bookmarks& bookmarks() const { return bookmarks_; }
+  Bookmarks& bookmarks() { return bookmarks_; }
   // Where the backup of the open file goes, and whether it is there.
   std::wstring BackUpPath() const;
   bool BackUpExists() const;
@@ -167,6 +171,9 @@ class EditedDocument {
   // reason is shown: the file then stays as it is.
   bool MayChangeFile() const;
   int64_t InScrollRange(int64_t top) const;
+  // A change made and offered to the journal as step `step`: the bookmarks
+  // follow it.
+  void FollowNewStep(int32_t step, const ByteShift& shift);
 
   ProgressCallback progress_;
   std::wstring path_;
@@ -179,6 +186,7 @@ class EditedDocument {
   UndoJournal journal_;
   JournalData journal_data_;
   SearchState search_;
+  Bookmarks bookmarks_;
 };
 
 }  // namespace vx
