@@ -52,6 +52,7 @@ class FileComparison {
   // Compares the whole files; `summary()` holds what was found when Done.
   CompareOutcome Run(const KeepGoing& keep_going, size_t list_limit = kListedStretches);
   const CompareSummary& summary() const { return summary_; }
+  const std::wstring& open_path() const { return open_path_; }
   const std::wstring& other_path() const { return other_path_; }
 
   // The stretch F4 goes to from the caret's byte: the first that begins

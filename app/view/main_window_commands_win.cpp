@@ -35,9 +35,13 @@ std::wstring AskFileName(HWND owner, const wchar_t* title, bool shortcuts_as_fil
 }  // namespace
 
 int32_t MainWindow::OpenFile(const std::wstring& path) {
-  // A selection belongs to the file it was made in.
+  // A selection, the bookmarks and a comparison belong to the file they were made in.
   selection_.Clear();
+  KeepBookmarks();
+  compare_window_.reset();
+  comparison_.reset();
   const OpenOutcome outcome = document_.Open(path);
+  LoadFileBookmarks();
   EnableUndoCommands();
   if (outcome != OpenOutcome::Opened) {
     ShowNoFile();
@@ -84,6 +88,7 @@ void MainWindow::RefreshScrollRange() {
 }
 
 void MainWindow::OnFileChanged() {
+  KeepBookmarks();
   EnableUndoCommands();
   ShowScrollRange();
   ShowFileStatus();

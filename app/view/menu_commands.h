@@ -27,6 +27,14 @@ enum Id : int {
   kDeleteSelection,
   kFill,
   kSelectAll,
+  kToggleBookmark,
+  kNextBookmark,
+  kPreviousBookmark,
+  kBookmarkList,
+  kHashes,
+  kCompare,
+  kNextDifference,
+  kPreviousDifference,
 };
 
 }  // namespace vx::menu_commands
