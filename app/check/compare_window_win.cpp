@@ -68,7 +68,8 @@ void CompareWindow::CreateControls() {
                                   SS_LEFTNOWORDWRAP | SS_PATHELLIPSIS});
   MakeLabel(site, {t::kCompareMethod, kMethodRect});
   summary_ = MakeLabel(site, {L"", kSummaryRect});
-  list_ = MakeListBox(site, {.rect = kListRect, .style = WS_TABSTOP | WS_VSCROLL | WS_BORDER});
+  list_ = MakeListBox(
+      site, {.rect = kListRect, .items = {}, .style = WS_TABSTOP | WS_VSCROLL | WS_BORDER});
   // Enter on the list and a double-click go to the stretch, wherever the
   // keys arrive from.
   list_keys_.Attach(list_.hwnd(), [this](UINT msg, WPARAM wp, LPARAM, LRESULT& result) {

@@ -21,8 +21,8 @@ CompareOutcome FileComparison::Visit(int64_t from, int64_t to, const StretchVisi
   if (!other) return CompareOutcome::OtherOpenFailed;
   const size_t block = static_cast<size_t>(std::clamp<int64_t>(to - from, 1, block_size_));
   std::vector<uint8_t> a(block), b(block);
-  // A stretch still open at the end of the last block: where it began.
-  std::optional<int64_t> open_stretch;
+  // Where the stretch still open began (also across the blocks), or -1.
+  int64_t open_stretch = -1;
   const double total = static_cast<double>(std::max<int64_t>(to - from, 1));
   for (int64_t at = from; at < to;) {
     if (!keep_going((at - from) / total)) return CompareOutcome::Cancelled;
@@ -34,23 +34,23 @@ CompareOutcome FileComparison::Visit(int64_t from, int64_t to, const StretchVisi
     const size_t count = static_cast<size_t>(wanted);
     for (size_t i = 0; i < count;) {
       // Equal chunks are passed at memcmp's pace while no stretch is open.
-      if (!open_stretch && i + kChunk <= count && std::memcmp(&a[i], &b[i], kChunk) == 0) {
+      if (open_stretch < 0 && i + kChunk <= count && std::memcmp(&a[i], &b[i], kChunk) == 0) {
         i += kChunk;
         continue;
       }
       const bool differs = a[i] != b[i];
-      if (differs && !open_stretch) {
+      if (differs && open_stretch < 0) {
         open_stretch = at + static_cast<int64_t>(i);
-      } else if (!differs && open_stretch) {
-        const ByteRange stretch{*open_stretch, at + static_cast<int64_t>(i) - *open_stretch};
-        open_stretch.reset();
+      } else if (!differs && open_stretch >= 0) {
+        const ByteRange stretch{open_stretch, at + static_cast<int64_t>(i) - open_stretch};
+        open_stretch = -1;
         if (!visit(stretch)) return CompareOutcome::Done;
       }
       ++i;
     }
     at += wanted;
   }
-  if (open_stretch) visit({*open_stretch, to - *open_stretch});
+  if (open_stretch >= 0) visit({open_stretch, to - open_stretch});
   return CompareOutcome::Done;
 }
 

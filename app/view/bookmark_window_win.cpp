@@ -35,6 +35,7 @@ void BookmarkWindow::CreateControls() {
   const ControlSite site = DialogSite();
   MakeLabel(site, {t::kListLabel, kListLabelRect, SS_LEFT, true});
   list_ = MakeListBox(site, {.rect = kListRect,
+                             .items = {},
                              .on_select = [this](int index) { OnSelect(index); },
                              .style = WS_TABSTOP | WS_VSCROLL | WS_BORDER});
   MakeLabel(site, {t::kNameLabel, kNameLabelRect, SS_LEFT, true});

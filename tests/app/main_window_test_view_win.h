@@ -37,6 +37,14 @@ class MainWindowTestView {
   std::optional<ByteRange> selected() const {
     return window_.selection_.Range(window_.document_.size());
   }
+  // The bytes from `anchor` to `end` selected, as a drag selects them.
+  void Select(int64_t anchor, int64_t end) {
+    window_.selection_.Select(anchor, end);
+    window_.page_view_.Redraw();
+  }
+  const Bookmarks& bookmarks() const { return window_.document_.bookmarks(); }
+  // The comparison's list while it is there.
+  CompareWindow* compare_window() const { return window_.compare_window_.get(); }
 
   // Controls, by their roles.
   HWND file_name_label() const { return window_.file_name_label_.hwnd(); }
