@@ -65,15 +65,23 @@ TEST_F(CheckTest, TheHashOfASelectionIsShownAndCopiedToTheClipboard) {
   view().Select(2, 4);
   const std::wstring sha256 = L"ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad";
   std::wstring range, shown;
-  ChooseAndDrive(form->hwnd(), kHashes, [&](HWND w) {
-    const std::vector<HWND> fields = ChildrenOf(w, L"Edit");
-    ASSERT_EQ(fields.size(), 5u);
-    EXPECT_TRUE(Eventually([&] { return WindowText(fields[3]) == sha256; }));
-    shown = WindowText(fields[0]);
-    range = WindowText(ChildrenOf(w, L"Static")[0]);
-    Click(ChildrenOf(w, L"Button", check_texts::kCopy)[3]);
-    PostMessageW(w, WM_COMMAND, IDCANCEL, 0);
-  });
+  HWND w = nullptr;
+  std::vector<HWND> fields;
+  // The steps tick inside the window's own computing: none of them waits.
+  RunScript(form->hwnd(), [&] { Choose(kHashes); },
+            {[&] {
+               w = FindOwnedWindow(form->hwnd());
+               if (w) fields = ChildrenOf(w, L"Edit");
+               return w != nullptr;
+             },
+             [&] { return fields.size() == 5 && WindowText(fields[3]) == sha256; },
+             Do([&] {
+               shown = WindowText(fields[0]);
+               range = WindowText(ChildrenOf(w, L"Static")[0]);
+               Click(ChildrenOf(w, L"Button", check_texts::kCopy)[3]);
+               PostMessageW(w, WM_COMMAND, IDCANCEL, 0);
+             }),
+             [&] { return !IsWindow(w); }});
   EXPECT_EQ(shown, L"352441c2");
   EXPECT_EQ(range, L"選択範囲：先頭 00000002 番地 ～ 末尾 00000004 番地（3 バイト）");
   EXPECT_EQ(ClipboardText(form->hwnd()), sha256);
