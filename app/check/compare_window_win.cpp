@@ -57,6 +57,18 @@ CompareWindow::CompareWindow(CompareHost& host)
 void CompareWindow::ShowModeless(HWND owner, const std::wstring& other_path) {
   other_path_ = other_path;
   if (!Open(owner)) return;
+  // Beside the owner where its monitor has the room, so that the page stays
+  // in view; else where Open put it.
+  RECT frame, beside;
+  GetWindowRect(hwnd(), &frame);
+  GetWindowRect(owner, &beside);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  if (GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor) &&
+      beside.right + (frame.right - frame.left) <= monitor.rcWork.right) {
+    SetWindowPos(hwnd(), nullptr, beside.right, std::max(beside.top, monitor.rcWork.top), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   ShowWindow(hwnd(), SW_SHOWNORMAL);
   SetFocus(list_.hwnd());
 }

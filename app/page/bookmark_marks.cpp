@@ -4,11 +4,15 @@
 
 namespace vx {
 
+int BookmarkStripe(const DisplaySettingsRecord& settings) {
+  return std::max(2, settings.LineHeight / 6);
+}
+
 std::vector<PageBox> BookmarkMarks(const DisplaySettingsRecord& settings, int64_t start,
                                    std::span<const int64_t> offsets) {
   const int columns = settings.BytesPerLine;
   const int64_t cells = int64_t{settings.LinesPerPage} * columns;
-  const int stripe = std::max(1, settings.LineHeight / 10);
+  const int stripe = BookmarkStripe(settings);
   const int hex_left = HexColumnsLeft(settings);
   const int text_left = TextColumnsLeft(settings);
   std::vector<PageBox> boxes;

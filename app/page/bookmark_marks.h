@@ -16,6 +16,10 @@ namespace vx {
 inline constexpr Colour kBookmarkDark = 0x000000;
 inline constexpr Colour kBookmarkLight = 0xFFFFFF;
 
+// The height of each of the two stripes: two pixels at least, growing with
+// the line height.
+int BookmarkStripe(const DisplaySettingsRecord& settings);
+
 // The boxes that mark the bookmarks at `offsets` (zero-based, ascending)
 // that lie on the page starting at seek position `start` (from 1).
 std::vector<PageBox> BookmarkMarks(const DisplaySettingsRecord& settings, int64_t start,

@@ -35,7 +35,9 @@ TEST(BookmarkMarksTest, MarkTheirBytesCellsInBothColumnsAtEveryScale) {
       EXPECT_EQ(light.bottom, bottom);
       EXPECT_EQ(dark.bottom, light.top);
       EXPECT_GE(dark.top, top);
-      EXPECT_GE(light.bottom - light.top, scale) << "grows with the scale";
+      EXPECT_EQ(light.bottom - light.top, BookmarkStripe(s));
+      EXPECT_EQ(dark.bottom - dark.top, BookmarkStripe(s));
+      EXPECT_GE(BookmarkStripe(s), 2 * scale) << "grows with the scale";
       for (const PageBox* box : {&dark, &light}) {
         EXPECT_EQ(box->left, cells[column][0]);
         EXPECT_LT(box->right, cells[column][0] + cells[column][1]);

@@ -74,8 +74,7 @@ TEST_F(CheckTest, TheHashOfASelectionIsShownAndCopiedToTheClipboard) {
                if (w) fields = ChildrenOf(w, L"Edit");
                return w != nullptr;
              },
-             [&] { return fields.size() == 5 && WindowText(fields[3]) == sha256; },
-             Do([&] {
+             [&] { return fields.size() == 5 && WindowText(fields[3]) == sha256; }, Do([&] {
                shown = WindowText(fields[0]);
                range = WindowText(ChildrenOf(w, L"Static")[0]);
                Click(ChildrenOf(w, L"Button", check_texts::kCopy)[3]);
@@ -99,8 +98,7 @@ TEST_F(CheckTest, TheComparisonsListIsWalkedWithF4AndEnter) {
   Choose(kCompare);
   CompareWindow* list = view().compare_window();
   ASSERT_NE(list, nullptr);
-  EXPECT_EQ(list->SummaryText(),
-            L"相違 3 か所、計 6 バイト。比較先のほうが 1 バイト長いです。");
+  EXPECT_EQ(list->SummaryText(), L"相違 3 か所、計 6 バイト。比較先のほうが 1 バイト長いです。");
   EXPECT_EQ(SendMessageW(list->list(), LB_GETCOUNT, 0, 0), 3);
   // F4 from the first byte, round and back past the start with Shift+F4.
   const std::vector<ByteRange> walk{{5, 3}, {50, 1}, {120, 2}, {5, 3}};
@@ -139,7 +137,7 @@ TEST_F(CheckTest, ABookmarkIsDrawnMovedByAnInsertionAndKeptAfterARestart) {
   const int x = HexColumnsLeft(s) + 10 * s.HexCellWidth + 1;
   const int bottom = s.TopMargin + s.LineHeight - 1;
   EXPECT_EQ(PagePixel(x, bottom), RGB(255, 255, 255));
-  EXPECT_EQ(PagePixel(x, bottom - std::max(1, s.LineHeight / 10)), RGB(0, 0, 0));
+  EXPECT_EQ(PagePixel(x, bottom - BookmarkStripe(s)), RGB(0, 0, 0));
 
   view().Insert(0, 0xEE);
   EXPECT_EQ(view().bookmarks().list()[0].offset, 11);
