@@ -33,7 +33,8 @@ EditedDocument::EditedDocument(ProgressCallback progress,
 OpenOutcome EditedDocument::Open(const std::wstring& path) {
   journal_.Reset();
   journal_data_.Clear();
-  bookmarks_.ForgetSteps();
+  // Bookmarks belong to the file they were set in: the window reads the new one's.
+  bookmarks_.Replace({});
   changed_ = false;
   path_ = path;
   // A search belongs to the file it ran on.
