@@ -95,7 +95,8 @@ int main(int argc, char** argv) {
   std::printf("  plain read: %.0f ms (%.0f MB/s)\n", read_ms, size / 1e3 / read_ms);
 
   std::vector<uint8_t> buffer(static_cast<size_t>(std::min(size, kMemoryBuffer)));
-  for (size_t i = 0; i < buffer.size(); ++i) buffer[i] = static_cast<uint8_t>(i * 2654435761u >> 13);
+  for (size_t i = 0; i < buffer.size(); ++i)
+    buffer[i] = static_cast<uint8_t>(i * 2654435761u >> 13);
   double slowest_ms = 0;
   for (const HashKind kind : kHashKinds) {
     const double ms = HashInMemoryMs(kind, buffer, size);
@@ -118,12 +119,16 @@ int main(int argc, char** argv) {
   MakeDifferingCopy(name, same, 0);
   MakeDifferingCopy(name, differing, 64);
   PlainReadMs({name, same});
-  const double both_ms = PlainReadMs({name, same});
+  // The best of a few rounds each, on a machine that others share.
+  double both_ms = 1e300, compare_ms = 1e300;
   const double memory_before = bench::PrivateMegabytes();
   FileComparison equal(name, same);
-  const double start = NowMs();
-  equal.Run(kAlways);
-  const double compare_ms = NowMs() - start;
+  for (int round = 0; round < 3; ++round) {
+    both_ms = std::min(both_ms, PlainReadMs({name, same}));
+    const double start = NowMs();
+    equal.Run(kAlways);
+    compare_ms = std::min(compare_ms, NowMs() - start);
+  }
   const double equal_mb = bench::PrivateMegabytes() - memory_before;
   PrintAgainstGoal({">= 0.8 x a plain read of both", both_ms / compare_ms >= 0.8},
                    "  comparing two equal files: %.0f ms = %.2f x a plain read of both's speed "

@@ -8,8 +8,24 @@
 namespace vx {
 namespace {
 
-// Bytes compared at once before a difference is looked for byte by byte.
-constexpr size_t kChunk = 64;
+// Bytes compared at once, at whole chunks of the block, before a chunk that
+// differs is gone through byte by byte.
+constexpr size_t kChunk = 1024;
+
+// Whether the kChunk bytes at `a` and `b` are equal, word by word with no
+// early exit, which the compiler turns into vector instructions: a call of
+// Wine's memcmp for each chunk held the comparison well below the speed of
+// the reads (measured).
+bool SameChunk(const uint8_t* a, const uint8_t* b) {
+  uint64_t differ = 0;
+  for (size_t i = 0; i < kChunk; i += sizeof(uint64_t)) {
+    uint64_t x, y;
+    std::memcpy(&x, a + i, sizeof x);
+    std::memcpy(&y, b + i, sizeof y);
+    differ |= x ^ y;
+  }
+  return differ == 0;
+}
 
 }  // namespace
 
@@ -33,8 +49,8 @@ CompareOutcome FileComparison::Visit(int64_t from, int64_t to, const StretchVisi
     }
     const size_t count = static_cast<size_t>(wanted);
     for (size_t i = 0; i < count;) {
-      // Equal chunks are passed at memcmp's pace while no stretch is open.
-      if (open_stretch < 0 && i + kChunk <= count && std::memcmp(&a[i], &b[i], kChunk) == 0) {
+      // Equal chunks are passed a word at a time while no stretch is open.
+      if (open_stretch < 0 && i % kChunk == 0 && i + kChunk <= count && SameChunk(&a[i], &b[i])) {
         i += kChunk;
         continue;
       }
