@@ -34,6 +34,8 @@ EditedDocument::EditedDocument(ProgressCallback progress,
 OpenOutcome EditedDocument::Open(const std::wstring& path) {
   journal_.Reset();
   journal_data_.Clear();
+  // Bookmarks belong to the file they were set in: the window reads the new one's.
+  bookmarks_.Replace({});
   changed_ = false;
   path_ = path;
   // A search belongs to the file it ran on.
@@ -125,6 +127,10 @@ void EditedDocument::FitCaretToPage() {
   caret_.x = std::min(caret_.x, shape.bytes_per_line - 1);
 }
 
+void EditedDocument::FollowNewStep(int32_t step, const ByteShift& shift) {
+  bookmarks_.FollowNewStep(shift, step, journal_.step() != step);
+}
+
 bool EditedDocument::MayChangeFile() const {
   const std::wstring pending = SettlePendingRecords(path_);
   if (pending.empty()) return true;
@@ -174,7 +180,11 @@ bool EditedDocument::MoveTailIn(int64_t offset, RecordedCommand command) {
 
 bool EditedDocument::Insert(int64_t offset, uint8_t value) {
   if (offset >= size_) return false;
-  if (MoveTailOut(offset, value, RecordedCommand::Itself)) journal_.Record(EditKind::Insert, offset, 0, value);
+  const int32_t step = journal_.step();
+  if (MoveTailOut(offset, value, RecordedCommand::Itself)) {
+    journal_.Record(EditKind::Insert, offset, 0, value);
+    FollowNewStep(step, {offset, 0, 1});
+  }
   // A failed move may still have lengthened the file: show what is on disk.
   Refresh();
   return true;
@@ -191,7 +201,11 @@ bool EditedDocument::Delete(int64_t offset) {
     ShowMessage(edit_texts::kCanNoDelete);
     return false;
   }
-  if (MoveTailIn(offset, RecordedCommand::Itself)) journal_.Record(EditKind::Delete, offset, old[0], 0);
+  const int32_t step = journal_.step();
+  if (MoveTailIn(offset, RecordedCommand::Itself)) {
+    journal_.Record(EditKind::Delete, offset, old[0], 0);
+    FollowNewStep(step, {offset, 1, 0});
+  }
   Refresh();
   return true;
 }
@@ -248,8 +262,10 @@ bool EditedDocument::ChangeRange(int64_t first, int64_t removed,
   const RangeBytes inserted_bytes =
       fill ? RangeBytes{fill_count, 0, true, *fill}
            : RangeBytes{static_cast<int64_t>(inserted.size()), *added};
+  const int32_t step = journal_.step();
   if (MoveRange(first, removed_bytes, inserted_bytes, RecordedCommand::Itself)) {
     journal_.RecordRange(first, removed_bytes, inserted_bytes);
+    FollowNewStep(step, {first, removed, inserted_bytes.count});
   }
   // A failed move may still have changed the length: show what is on disk.
   Refresh();
@@ -370,7 +386,12 @@ bool EditedDocument::TakeJournalStep(const std::optional<FileEdit>& edit, const 
   if (!MayChangeFile()) return false;
   // The step moves only with the file, so that a failed one can be tried
   // again and the next one never undoes a change the file does not hold.
-  if (Apply(*edit, command)) (journal_.*done)();
+  if (Apply(*edit, command)) {
+    // Undo takes back the step below the journal's, Redo makes its own again.
+    const int32_t step = command == RecordedCommand::Undo ? journal_.step() - 1 : journal_.step();
+    (journal_.*done)();
+    bookmarks_.FollowStep(ShiftOf(*edit), step);
+  }
   // An overwrite keeps the size; a moved tail changes it and the scroll range.
   if (edit->kind != EditKind::Overwrite) Refresh();
   return true;
@@ -394,6 +415,7 @@ bool EditedDocument::Restore(const std::function<void()>& between_blocks) {
   changed_ = false;
   journal_.Clear();
   journal_data_.Clear();
+  bookmarks_.ForgetSteps();
   return true;
 }
 

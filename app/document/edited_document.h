@@ -14,6 +14,7 @@
 #include <string>
 
 #include "app/disk/move_record.h"
+#include "app/document/bookmarks.h"
 #include "app/document/caret_moves.h"
 #include "app/edit/journal_data.h"
 #include "app/edit/progress_callback.h"
@@ -73,6 +74,9 @@ class EditedDocument {
   UndoJournal& journal() { return journal_; }
   SearchState& search() { return search_; }
   const SearchState& search() const { return search_; }
+  // The bookmarks follow every change the commands, Undo and Redo make.
+  const Bookmarks& bookmarks() const { return bookmarks_; }
+  Bookmarks& bookmarks() { return bookmarks_; }
   // Where the backup of the open file goes, and whether it is there.
   std::wstring BackUpPath() const;
   bool BackUpExists() const;
@@ -196,6 +200,9 @@ class EditedDocument {
   // reason is shown: the file then stays as it is.
   bool MayChangeFile() const;
   int64_t InScrollRange(int64_t top) const;
+  // A change made and offered to the journal as step `step`: the bookmarks
+  // follow it.
+  void FollowNewStep(int32_t step, const ByteShift& shift);
 
   ProgressCallback progress_;
   std::wstring path_;
@@ -208,6 +215,7 @@ class EditedDocument {
   UndoJournal journal_;
   JournalData journal_data_;
   SearchState search_;
+  Bookmarks bookmarks_;
 };
 
 }  // namespace vx

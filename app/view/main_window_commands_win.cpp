@@ -38,10 +38,15 @@ std::wstring AskFileName(HWND owner, const wchar_t* title, bool shortcuts_as_fil
 }  // namespace
 
 int32_t MainWindow::OpenFile(const std::wstring& path) {
-  // A selection and a list of matches belong to the file they were made in.
+  // A selection, the bookmarks, a comparison and a list of matches belong
+  // to the file they were made in.
   selection_.Clear();
+  KeepBookmarks();
+  compare_window_.reset();
+  comparison_.reset();
   if (find_all_window_) find_all_window_->Close();
   const OpenOutcome outcome = document_.Open(path);
+  LoadFileBookmarks();
   EnableUndoCommands();
   if (outcome != OpenOutcome::Opened) {
     ShowNoFile();
@@ -89,6 +94,7 @@ void MainWindow::RefreshScrollRange() {
 
 void MainWindow::OnFileChanged() {
   if (find_all_window_) find_all_window_->MarkStale();
+  KeepBookmarks();
   EnableUndoCommands();
   ShowScrollRange();
   ShowFileStatus();

@@ -65,8 +65,20 @@ const std::array<TopMenu, 4>& MenuTree() {
         {t::kFindPrevious, kFindPrevious, false},
         {t::kGoTo, kGoTo, true},
         kSeparator,
+        {t::kToggleBookmark, kToggleBookmark, true},
+        {t::kNextBookmark, kNextBookmark, true},
+        {t::kPreviousBookmark, kPreviousBookmark, true},
+        {t::kBookmarkList, kBookmarkList, true},
+        kSeparator,
         {t::kRefresh, kRefresh, true}}},
-      {t::kTools, {{t::kSettings, kSettings, true}, {t::kPrint, kPrint, true}}},
+      {t::kTools,
+       {{t::kSettings, kSettings, true},
+        {t::kPrint, kPrint, true},
+        kSeparator,
+        {t::kHashes, kHashes, true},
+        {t::kCompare, kCompare, true},
+        {t::kNextDifference, kNextDifference, true},
+        {t::kPreviousDifference, kPreviousDifference, true}}},
       {t::kHelp, {{t::kHelpItem, kHelp, true}, kSeparator, {t::kVersion, kVersion, true}}},
   }};
   return tree;
@@ -75,7 +87,7 @@ const std::array<TopMenu, 4>& MenuTree() {
 // Only commands that do something have a key. A key of a grayed item sends
 // nothing: the accelerator translation skips disabled menu items. Delete is
 // the page's own key: without a selection it deletes the caret's byte.
-constexpr std::array<ACCEL, 18> kShortcuts{{
+constexpr std::array<ACCEL, 25> kShortcuts{{
     {FVIRTKEY | FCONTROL, 'O', kOpen},
     {FVIRTKEY | FCONTROL, 'N', kNew},
     {FVIRTKEY, VK_F5, kUndo},
@@ -94,6 +106,13 @@ constexpr std::array<ACCEL, 18> kShortcuts{{
     {FVIRTKEY | FCONTROL, VK_INSERT, kCopy},
     {FVIRTKEY | FSHIFT, VK_INSERT, kPaste},
     {FVIRTKEY | FCONTROL, 'A', kSelectAll},
+    {FVIRTKEY | FCONTROL, VK_F2, kToggleBookmark},
+    {FVIRTKEY, VK_F2, kNextBookmark},
+    {FVIRTKEY | FSHIFT, VK_F2, kPreviousBookmark},
+    {FVIRTKEY | FCONTROL | FSHIFT, 'H', kHashes},
+    {FVIRTKEY | FCONTROL, 'K', kCompare},
+    {FVIRTKEY, VK_F4, kNextDifference},
+    {FVIRTKEY | FSHIFT, VK_F4, kPreviousDifference},
 }};
 
 UINT EnabledFlag(bool on) { return MF_ENABLED | (on ? 0u : MF_GRAYED); }
@@ -229,6 +248,30 @@ bool MainWindow::OnMenuCommand(int id) {
       return true;
     case kSelectAll:
       OnSelectAll();
+      return true;
+    case kToggleBookmark:
+      OnToggleBookmark();
+      return true;
+    case kNextBookmark:
+      OnGoToBookmark(true);
+      return true;
+    case kPreviousBookmark:
+      OnGoToBookmark(false);
+      return true;
+    case kBookmarkList:
+      OnBookmarkList();
+      return true;
+    case kHashes:
+      OnHashes();
+      return true;
+    case kCompare:
+      OnCompare();
+      return true;
+    case kNextDifference:
+      OnGoToDifference(true);
+      return true;
+    case kPreviousDifference:
+      OnGoToDifference(false);
       return true;
     default:
       return false;

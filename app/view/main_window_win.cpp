@@ -182,6 +182,7 @@ void MainWindow::Unload() {
 
 void MainWindow::OnQueryClose() {
   page_view_.CloseInput();
+  KeepBookmarks();
   SaveSettings();
 }
 

@@ -15,6 +15,9 @@
 #include <type_traits>
 #include <vector>
 
+#include "app/check/compare_host.h"
+#include "app/check/compare_window_win.h"
+#include "app/check/file_compare.h"
 #include "app/controls/large_scroll_bar_win.h"
 #include "app/document/edited_document.h"
 #include "app/document/selection.h"
@@ -51,6 +54,9 @@ class MainWindow : public FormWindow {
   bool TakeListKey(MSG& msg) { return find_all_window_ && find_all_window_->TakeKey(msg); }
   // Whether closing the window ends the message loop (the real program).
   void SetEndsProgram(bool on) { ends_program_ = on; }
+  // The comparison's list beside this window while it is shown, whose
+  // dialog keys the message loop hands it; null otherwise.
+  HWND CompareList() const { return compare_window_ ? compare_window_->hwnd() : nullptr; }
 
  private:
   // Tests and benchmarks look inside through this one view.
@@ -112,6 +118,16 @@ class MainWindow : public FormWindow {
    public:
     explicit PrintSide(MainWindow& window) : window_(window) {}
     std::wstring PrintHeaderName() const override { return window_.PrintHeaderName(); }
+
+   private:
+    MainWindow& window_;
+  };
+
+  // What the comparison's list asks of this window.
+  class CompareSide final : public CompareHost {
+   public:
+    explicit CompareSide(MainWindow& window) : window_(window) {}
+    void ShowStretch(const ByteRange& stretch) override { window_.ShowStretch(stretch); }
 
    private:
     MainWindow& window_;
@@ -202,6 +218,24 @@ class MainWindow : public FormWindow {
   void OnVersion();
   void OnFileDropped(HDROP drop);
 
+  // The checks of the file (main_window_check_win.cpp): the hashes, the
+  // comparison with another file and the bookmarks.
+  void OnHashes();
+  void OnCompare();
+  // F4 and Shift+F4: the caret on the next or previous differing stretch.
+  void OnGoToDifference(bool forward);
+  // The caret on `stretch`'s first byte, the stretch selected.
+  void ShowStretch(const ByteRange& stretch);
+  void OnToggleBookmark();
+  // F2 and Shift+F2: the caret on the next or previous bookmark.
+  void OnGoToBookmark(bool forward);
+  void OnBookmarkList();
+  // The open file's bookmarks read from the settings folder; what was
+  // dropped from there is told once.
+  void LoadFileBookmarks();
+  // The open file's bookmarks written when they changed; a failure is told.
+  void KeepBookmarks();
+
   // The range commands on the selection and the clipboard
   // (main_window_range_win.cpp).
   void OnCopy();
@@ -265,6 +299,10 @@ class MainWindow : public FormWindow {
   std::unique_ptr<FindAllWindow> find_all_window_;
   SettingsSide settings_side_{*this};
   PrintSide print_side_{*this};
+  CompareSide compare_side_{*this};
+  // The last comparison of the open file, and its list while it is there.
+  std::unique_ptr<FileComparison> comparison_;
+  std::unique_ptr<CompareWindow> compare_window_;
 };
 
 }  // namespace vx

@@ -29,6 +29,14 @@ enum Id : int {
   kSelectAll,
   kReplace,
   kFindPrevious,
+  kToggleBookmark,
+  kNextBookmark,
+  kPreviousBookmark,
+  kBookmarkList,
+  kHashes,
+  kCompare,
+  kNextDifference,
+  kPreviousDifference,
 };
 
 }  // namespace vx::menu_commands

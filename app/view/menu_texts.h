@@ -23,13 +23,21 @@ inline constexpr wchar_t kRestore[] = L"復元(&P)";
 inline constexpr wchar_t kFind[] = L"検索(&F)\tCtrl+F";
 inline constexpr wchar_t kReplace[] = L"置換(&H)\tCtrl+H";
 inline constexpr wchar_t kFindNext[] = L"次を検索(&N)\tF3";
-inline constexpr wchar_t kFindPrevious[] = L"前を検索(&B)\tShift+F3";
+inline constexpr wchar_t kFindPrevious[] = L"前を検索(&K)\tShift+F3";
 inline constexpr wchar_t kGoTo[] = L"指定番地へ移動(&G)\tCtrl+G";
+inline constexpr wchar_t kToggleBookmark[] = L"しおりの設定/解除(&B)\tCtrl+F2";
+inline constexpr wchar_t kNextBookmark[] = L"次のしおりへ(&J)\tF2";
+inline constexpr wchar_t kPreviousBookmark[] = L"前のしおりへ(&I)\tShift+F2";
+inline constexpr wchar_t kBookmarkList[] = L"しおりの一覧(&M)";
 inline constexpr wchar_t kRefresh[] = L"最新の情報に更新";
 
 inline constexpr wchar_t kTools[] = L"ツール(&T)";
 inline constexpr wchar_t kSettings[] = L"設定(&S)\tF7";
 inline constexpr wchar_t kPrint[] = L"印刷(&P)";
+inline constexpr wchar_t kHashes[] = L"ハッシュ値(&H)\tCtrl+Shift+H";
+inline constexpr wchar_t kCompare[] = L"ファイルの比較(&K)\tCtrl+K";
+inline constexpr wchar_t kNextDifference[] = L"次の相違点へ(&D)\tF4";
+inline constexpr wchar_t kPreviousDifference[] = L"前の相違点へ(&E)\tShift+F4";
 
 inline constexpr wchar_t kHelp[] = L"ヘルプ(&H)";
 inline constexpr wchar_t kHelpItem[] = L"ヘルプ(&H)\tF1";

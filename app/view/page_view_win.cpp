@@ -7,6 +7,8 @@
 #include "app/edit/byte_text.h"
 #include "app/edit/edit_texts.h"
 #include "app/edit/input_field.h"
+#include "app/page/bookmark_marks.h"
+#include "app/page/page_painter_win.h"
 #include "app/settings/display_settings.h"
 #include "app/settings/page_geometry.h"
 #include "app/settings/resolve_colour_win.h"
@@ -66,6 +68,7 @@ void PageView::Redraw() {
     const int64_t start = document_.caret().top * document_.PageSettings().BytesPerLine + 1;
     DrawPage(image_.dc(), ScreenSettings(), document_.path(), start, page_bytes_, document_.size(),
              selection_.Range(document_.size()));
+    DrawBookmarks(start);
     // The input window follows the caret and always shows the byte under it.
     if (input_visible_) FitInput();
     DrawCaret();
@@ -73,6 +76,12 @@ void PageView::Redraw() {
   if (events_.drawn) events_.drawn();
   InvalidateRect(hwnd(), nullptr, FALSE);
   UpdateWindow(hwnd());
+}
+
+void PageView::DrawBookmarks(int64_t start) {
+  std::vector<int64_t> offsets;
+  for (const Bookmark& bookmark : document_.bookmarks().list()) offsets.push_back(bookmark.offset);
+  ReplayPage(image_.dc(), {BookmarkMarks(ScreenSettings(), start, offsets), {}, {}});
 }
 
 void PageView::DrawCaret() {

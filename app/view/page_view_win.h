@@ -99,6 +99,8 @@ class PageView : public Window, private InputHost {
   // The caret's place at a point of the page; none beside the columns.
   std::optional<CaretPlace> PlaceAt(LPARAM lp) const;
   void DrawCaret();
+  // The marks of the bookmarks on the page starting at seek position `start`.
+  void DrawBookmarks(int64_t start);
   void MoveCaret(int32_t columns, int32_t rows);
   // After the caret moved from byte `from`: F8's selecting follows it.
   void FollowCaret(int64_t from);

@@ -1,5 +1,7 @@
 #include "common/ui/modal_window_win.h"
 
+#include <algorithm>
+
 #include "common/ui/dpi_win.h"
 #include "common/ui/message_pump_win.h"
 
@@ -29,6 +31,15 @@ bool ModalWindow::Open(HWND owner) {
   window.ex_style = kExStyle;
   window.x = over.left + (over.right - over.left - width) / 2;
   window.y = over.top + (over.bottom - over.top - height) / 2;
+  // Whole on the owner's monitor: a window wider than its owner, over an
+  // owner at the screen's edge, would reach past the edge.
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  if (GetMonitorInfoW(MonitorFromRect(&over, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    const RECT& work = monitor.rcWork;
+    window.x = std::max<int>(work.left, std::min<int>(window.x, work.right - width));
+    window.y = std::max<int>(work.top, std::min<int>(window.y, work.bottom - height));
+  }
   window.width = width;
   window.height = height;
   window.parent = owner;

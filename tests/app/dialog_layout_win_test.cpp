@@ -41,6 +41,8 @@ TEST_P(DialogLayoutTest, ControlsLieInsideTheirWindowAndFrameClearOfEachOtherAnd
        }},
       {"print", kPrint, {5100, 3300}, [](HWND w) { Click(ChildWithText(w, L"ページ指定")); }},
       {"go to address", kGoTo, {2985, 2265}, [](HWND) {}},
+      {"hashes", kHashes, {10440, 4050}, [](HWND) {}},
+      {"bookmarks", kBookmarkList, {7200, 4410}, [](HWND) {}},
   };
   for (const auto& d : dialogs) {
     SCOPED_TRACE(d.name);

@@ -41,6 +41,14 @@ class MainWindowTestView {
   HWND find_all_window() const {
     return window_.find_all_window_ ? window_.find_all_window_->hwnd() : nullptr;
   }
+  // The bytes from `anchor` to `end` selected, as a drag selects them.
+  void Select(int64_t anchor, int64_t end) {
+    window_.selection_.Select(anchor, end);
+    window_.page_view_.Redraw();
+  }
+  const Bookmarks& bookmarks() const { return window_.document_.bookmarks(); }
+  // The comparison's list while it is there.
+  CompareWindow* compare_window() const { return window_.compare_window_.get(); }
 
   // Controls, by their roles.
   HWND file_name_label() const { return window_.file_name_label_.hwnd(); }
@@ -71,11 +79,6 @@ class MainWindowTestView {
   // The caret on byte `offset`, as a search result puts it.
   void GoTo(int64_t offset) {
     window_.document_.GoTo(offset);
-    window_.page_view_.Redraw();
-  }
-  // The bytes from `first` to `last`, inclusive, selected.
-  void Select(int64_t first, int64_t last) {
-    window_.selection_.Select(first, last);
     window_.page_view_.Redraw();
   }
   // The page scrolled to `top` as the scroll bar does it.

@@ -87,11 +87,23 @@ TEST_F(MenuTest, MenuTreeHasItsCaptionsSeparatorsShortcutTextsAndCommands) {
        {L"検索(&F)\tCtrl+F", kFind},
        {L"置換(&H)\tCtrl+H", kReplace},
        {L"次を検索(&N)\tF3", kFindNext},
-       {L"前を検索(&B)\tShift+F3", kFindPrevious},
+       {L"前を検索(&K)\tShift+F3", kFindPrevious},
        {L"指定番地へ移動(&G)\tCtrl+G", kGoTo},
        {L"-"},
+       {L"しおりの設定/解除(&B)\tCtrl+F2", kToggleBookmark},
+       {L"次のしおりへ(&J)\tF2", kNextBookmark},
+       {L"前のしおりへ(&I)\tShift+F2", kPreviousBookmark},
+       {L"しおりの一覧(&M)", kBookmarkList},
+       {L"-"},
        {L"最新の情報に更新", kRefresh}},
-      {{L"ツール(&T)"}, {L"設定(&S)\tF7", kSettings}, {L"印刷(&P)", kPrint}},
+      {{L"ツール(&T)"},
+       {L"設定(&S)\tF7", kSettings},
+       {L"印刷(&P)", kPrint},
+       {L"-"},
+       {L"ハッシュ値(&H)\tCtrl+Shift+H", kHashes},
+       {L"ファイルの比較(&K)\tCtrl+K", kCompare},
+       {L"次の相違点へ(&D)\tF4", kNextDifference},
+       {L"前の相違点へ(&E)\tShift+F4", kPreviousDifference}},
       {{L"ヘルプ(&H)"},
        {L"ヘルプ(&H)\tF1", kHelp},
        {L"-"},
@@ -157,9 +169,9 @@ TEST_F(MenuTest, ShortcutKeysGoToTheirMenuItems) {
   StartOn({1});
   HACCEL table = form->Accelerators();
   ASSERT_NE(table, nullptr);
-  ACCEL keys[18];
-  const int n = CopyAcceleratorTableW(table, keys, 18);
-  ASSERT_EQ(n, 18);
+  ACCEL keys[25];
+  const int n = CopyAcceleratorTableW(table, keys, 25);
+  ASSERT_EQ(n, 25);
   auto command_of = [&](BYTE virt, WORD key) {
     for (int i = 0; i < n; ++i) {
       if ((keys[i].fVirt & ~FNOINVERT) == virt && keys[i].key == key) return UINT{keys[i].cmd};
@@ -181,7 +193,14 @@ TEST_F(MenuTest, ShortcutKeysGoToTheirMenuItems) {
   EXPECT_EQ(command_of(FVIRTKEY, VK_F3), GetMenuItemID(Popup(1), 16));
   EXPECT_EQ(command_of(FVIRTKEY | FSHIFT, VK_F3), GetMenuItemID(Popup(1), 17));
   EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'G'), GetMenuItemID(Popup(1), 18));
+  EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, VK_F2), GetMenuItemID(Popup(1), 20));
+  EXPECT_EQ(command_of(FVIRTKEY, VK_F2), GetMenuItemID(Popup(1), 21));
+  EXPECT_EQ(command_of(FVIRTKEY | FSHIFT, VK_F2), GetMenuItemID(Popup(1), 22));
   EXPECT_EQ(command_of(FVIRTKEY, VK_F7), GetMenuItemID(Popup(2), 0));
+  EXPECT_EQ(command_of(FVIRTKEY | FCONTROL | FSHIFT, 'H'), GetMenuItemID(Popup(2), 3));
+  EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'K'), GetMenuItemID(Popup(2), 4));
+  EXPECT_EQ(command_of(FVIRTKEY, VK_F4), GetMenuItemID(Popup(2), 5));
+  EXPECT_EQ(command_of(FVIRTKEY | FSHIFT, VK_F4), GetMenuItemID(Popup(2), 6));
   EXPECT_EQ(command_of(FVIRTKEY, VK_F1), GetMenuItemID(Popup(3), 0));
   EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'V'), GetMenuItemID(Popup(3), 2));
 }

@@ -103,8 +103,10 @@ TEST(HelpPages, NameEveryMenuCommandWithItsShortcutInOneRow) {
        {t::kFile, t::kOpen, t::kNew, t::kExit, t::kEdit, t::kUndo, t::kRedo, t::kCut, t::kCopy,
         t::kCopyAsText, t::kPaste, t::kPasteOver, t::kDeleteSelection, t::kFill, t::kSelectAll,
         t::kRestore, t::kFind,
-        t::kFindNext, t::kGoTo, t::kRefresh, t::kTools, t::kSettings, t::kPrint, t::kHelp,
-        t::kHelpItem, t::kVersion}) {
+        t::kFindNext, t::kGoTo, t::kToggleBookmark, t::kNextBookmark, t::kPreviousBookmark,
+        t::kBookmarkList, t::kRefresh, t::kTools, t::kSettings, t::kPrint, t::kHashes,
+        t::kCompare, t::kNextDifference, t::kPreviousDifference, t::kHelp, t::kHelpItem,
+        t::kVersion}) {
     // As the menu shows it: "&" marks the underlined letter, a tab the key.
     std::wstring shown = caption;
     std::erase(shown, L'&');
