@@ -17,6 +17,7 @@
 #include "app/document/edited_document.h"
 #include "app/edit/recovery.h"
 #include "app/program_globals.h"
+#include "app/search/file_search.h"
 #include "app/settings/display_settings.h"
 #include "app/settings/settings_folder.h"
 #include "bench/bench_support_win.h"
@@ -48,14 +49,13 @@ void PutMarkers(const std::wstring& name) {
   }
 }
 
-// Stand-in for the search core's FindAll until it lands (the lead switches
-// it): the markers where PutMarkers put them, streamed in order.
-vx::MatchFinder MarkerMatches(int64_t length) {
-  return [length](const vx::MatchSink& sink) {
-    for (int64_t at = 0; at + 4 <= length; at += kEvery) {
-      if (!sink(at, kMarker)) return false;
-    }
-    return true;
+// Every marker, as the window's replace all finds them: the search's own
+// FindAll streaming each match to the replace.
+vx::MatchFinder AllMatches(const vx::EditedFile& file) {
+  return [file](const vx::MatchSink& sink) {
+    return vx::FindAll(file, vx::SearchPattern(kMarker), {}, sink,
+                       [](double, const std::wstring&) {})
+               .outcome == vx::FindAllOutcome::Done;
   };
 }
 
@@ -103,7 +103,7 @@ int main() {
     bench::Settle(big);
     double start = NowMs();
     const ReplaceAllOutcome outcome =
-        document.ReplaceAll(MarkerMatches(document.size()), replacement);
+        document.ReplaceAll(AllMatches(document.file()), replacement);
     const double ms = NowMs() - start;
     bench::Settle(big);
     start = NowMs();

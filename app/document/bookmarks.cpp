@@ -9,18 +9,28 @@ bool Before(const Bookmark& bookmark, int64_t offset) { return bookmark.offset <
 
 }  // namespace
 
-ByteShift ShiftOf(const FileEdit& edit) {
+ByteShifts OneShift(const ByteShift& shift) {
+  return [shift, told = false]() mutable -> std::optional<ByteShift> {
+    if (told) return std::nullopt;
+    told = true;
+    return shift;
+  };
+}
+
+std::optional<ByteShift> ShiftOf(const FileEdit& edit) {
   switch (edit.kind) {
     case EditKind::Insert:
-      return {edit.offset, 0, 1};
+      return ByteShift{edit.offset, 0, 1};
     case EditKind::Delete:
-      return {edit.offset, 1, 0};
+      return ByteShift{edit.offset, 1, 0};
     case EditKind::Replace:
-      return {edit.offset, edit.removed.count, edit.inserted.count};
+      return ByteShift{edit.offset, edit.removed.count, edit.inserted.count};
+    case EditKind::ReplaceAll:
+      return std::nullopt;
     case EditKind::Overwrite:
       break;
   }
-  return {edit.offset, 1, 1};
+  return ByteShift{edit.offset, 1, 1};
 }
 
 bool Bookmarks::Has(int64_t offset) const {
@@ -79,35 +89,42 @@ std::optional<int64_t> Bookmarks::Previous(int64_t from, int64_t file_size) cons
   return before != list_.begin() ? std::prev(before)->offset : std::prev(in_file)->offset;
 }
 
-std::vector<Bookmark> Bookmarks::Follow(const ByteShift& shift) {
+std::vector<Bookmark> Bookmarks::Follow(const ByteShifts& shifts) {
   std::vector<Bookmark> taken;
-  // Bytes written over in place keep their bookmarks.
-  if (shift.removed == shift.inserted) return taken;
   std::vector<Bookmark> kept;
   kept.reserve(list_.size());
+  // Both in order of offset: each change moves every bookmark behind its
+  // bytes, and takes out one in bytes it took out. Bytes written over in
+  // place keep their bookmarks.
+  std::optional<ByteShift> shift = list_.empty() ? std::nullopt : shifts();
+  int64_t moved_by = 0;
+  bool moved = false;
   for (Bookmark& bookmark : list_) {
-    if (bookmark.offset < shift.offset) {
-      kept.push_back(std::move(bookmark));
-    } else if (bookmark.offset < shift.offset + shift.removed) {
-      taken.push_back(std::move(bookmark));
-    } else {
-      bookmark.offset += shift.inserted - shift.removed;
-      kept.push_back(std::move(bookmark));
+    for (; shift && shift->offset + shift->removed <= bookmark.offset; shift = shifts()) {
+      moved_by += shift->inserted - shift->removed;
     }
+    if (shift && shift->offset <= bookmark.offset && shift->removed != shift->inserted) {
+      taken.push_back(std::move(bookmark));
+      moved = true;
+      continue;
+    }
+    moved = moved || moved_by != 0;
+    bookmark.offset += moved_by;
+    kept.push_back(std::move(bookmark));
   }
   list_ = std::move(kept);
-  changed_ = true;
+  if (moved) changed_ = true;
   return taken;
 }
 
-void Bookmarks::FollowNewStep(const ByteShift& shift, int32_t step, bool journalled) {
+void Bookmarks::FollowNewStep(const ByteShifts& shifts, int32_t step, bool journalled) {
   taken_.erase(taken_.lower_bound(step), taken_.end());
-  std::vector<Bookmark> taken = Follow(shift);
+  std::vector<Bookmark> taken = Follow(shifts);
   if (journalled && !taken.empty()) taken_[step] = std::move(taken);
 }
 
-void Bookmarks::FollowStep(const ByteShift& shift, int32_t step) {
-  std::vector<Bookmark> taken = Follow(shift);
+void Bookmarks::FollowStep(const ByteShifts& shifts, int32_t step) {
+  std::vector<Bookmark> taken = Follow(shifts);
   // Those the step's other direction took out stood where its bytes are again.
   const auto back = taken_.find(step);
   if (back != taken_.end()) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -30,8 +31,15 @@ struct ByteShift {
   int64_t inserted = 0;
 };
 
-// What a journal's change does to the bytes' places.
-ByteShift ShiftOf(const FileEdit& edit);
+// The changes of one step in order of offset, each placed as in the file
+// before the step: one for most commands, one a match for a replace-all,
+// read from its list one after another; none once all were told.
+using ByteShifts = std::function<std::optional<ByteShift>()>;
+ByteShifts OneShift(const ByteShift& shift);
+
+// What a journal's change does to the bytes' places; none for a
+// replace-all, whose shifts are its list's.
+std::optional<ByteShift> ShiftOf(const FileEdit& edit);
 
 class Bookmarks {
  public:
@@ -54,8 +62,13 @@ class Bookmarks {
   // took (`journalled`) or refused when full; either way the steps from it
   // on are discarded, as the journal discards them. Undo and Redo give the
   // step they apply.
-  void FollowNewStep(const ByteShift& shift, int32_t step, bool journalled);
-  void FollowStep(const ByteShift& shift, int32_t step);
+  void FollowNewStep(const ByteShifts& shifts, int32_t step, bool journalled);
+  void FollowStep(const ByteShifts& shifts, int32_t step);
+  void FollowNewStep(const ByteShift& shift, int32_t step, bool journalled) {
+    FollowNewStep(OneShift(shift), step, journalled);
+  }
+  void FollowStep(const ByteShift& shift, int32_t step) { FollowStep(OneShift(shift), step); }
+  bool empty() const { return list_.empty(); }
   // The journal was emptied: no step brings a bookmark back any more.
   void ForgetSteps() { taken_.clear(); }
 
@@ -65,7 +78,7 @@ class Bookmarks {
 
  private:
   // The bookmarks the step's last application took out.
-  std::vector<Bookmark> Follow(const ByteShift& shift);
+  std::vector<Bookmark> Follow(const ByteShifts& shifts);
   void Insert(const Bookmark& bookmark);
 
   std::vector<Bookmark> list_;

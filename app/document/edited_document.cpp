@@ -1,6 +1,7 @@
 #include "app/document/edited_document.h"
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "app/document/open_texts.h"
@@ -127,8 +128,32 @@ void EditedDocument::FitCaretToPage() {
   caret_.x = std::min(caret_.x, shape.bytes_per_line - 1);
 }
 
-void EditedDocument::FollowNewStep(int32_t step, const ByteShift& shift) {
-  bookmarks_.FollowNewStep(shift, step, journal_.step() != step);
+void EditedDocument::FollowNewStep(int32_t step, const ByteShifts& shifts) {
+  bookmarks_.FollowNewStep(shifts, step, journal_.step() != step);
+}
+
+ByteShifts EditedDocument::ShiftsOf(const FileEdit& edit) {
+  if (const std::optional<ByteShift> shift = ShiftOf(edit)) return OneShift(*shift);
+  return MatchShifts(edit.matches, edit.inverse);
+}
+
+ByteShifts EditedDocument::MatchShifts(const ReplaceList& matches, bool inverse) {
+  BlockFile* data = journal_data_.blocks();
+  // The list is read only where there are bookmarks to move.
+  if (bookmarks_.empty() || !data) return [] { return std::optional<ByteShift>(); };
+  auto reader = std::make_shared<ReplaceListReader>(*data, matches);
+  reader->ToStart();
+  // Taken back, each match's replacement stands where the replaces before
+  // it moved it.
+  return [reader, inverse, put = matches.replacement_count,
+          moved_by = int64_t{0}]() mutable -> std::optional<ByteShift> {
+    const std::optional<ListEntry> entry = reader->Next();
+    if (!entry) return std::nullopt;
+    if (!inverse) return ByteShift{entry->offset, entry->length, put};
+    const ByteShift shift{entry->offset + moved_by, put, entry->length};
+    moved_by += put - entry->length;
+    return shift;
+  };
 }
 
 bool EditedDocument::MayChangeFile() const {
@@ -183,7 +208,7 @@ bool EditedDocument::Insert(int64_t offset, uint8_t value) {
   const int32_t step = journal_.step();
   if (MoveTailOut(offset, value, RecordedCommand::Itself)) {
     journal_.Record(EditKind::Insert, offset, 0, value);
-    FollowNewStep(step, {offset, 0, 1});
+    FollowNewStep(step, OneShift({offset, 0, 1}));
   }
   // A failed move may still have lengthened the file: show what is on disk.
   Refresh();
@@ -204,7 +229,7 @@ bool EditedDocument::Delete(int64_t offset) {
   const int32_t step = journal_.step();
   if (MoveTailIn(offset, RecordedCommand::Itself)) {
     journal_.Record(EditKind::Delete, offset, old[0], 0);
-    FollowNewStep(step, {offset, 1, 0});
+    FollowNewStep(step, OneShift({offset, 1, 0}));
   }
   Refresh();
   return true;
@@ -265,7 +290,7 @@ bool EditedDocument::ChangeRange(int64_t first, int64_t removed,
   const int32_t step = journal_.step();
   if (MoveRange(first, removed_bytes, inserted_bytes, RecordedCommand::Itself)) {
     journal_.RecordRange(first, removed_bytes, inserted_bytes);
-    FollowNewStep(step, {first, removed, inserted_bytes.count});
+    FollowNewStep(step, OneShift({first, removed, inserted_bytes.count}));
   }
   // A failed move may still have changed the length: show what is on disk.
   Refresh();
@@ -360,8 +385,12 @@ ReplaceAllOutcome EditedDocument::ReplaceAll(const MatchFinder& find_matches,
   matches->replacement_at = *replacement_at;
   matches->replacement_count = count;
   matches->replacement_sum = AddToSum(kSumStart, replacement);
+  const int32_t step = journal_.step();
   const bool replaced = MoveReplaceAll(*matches, false, RecordedCommand::Itself);
-  if (replaced) journal_.RecordReplaceAll(*matches);
+  if (replaced) {
+    journal_.RecordReplaceAll(*matches);
+    FollowNewStep(step, MatchShifts(*matches, false));
+  }
   // A failed replace may still have changed the length: show what is on disk.
   Refresh();
   return {replaced ? Outcome::Replaced : Outcome::Failed, matches->count};
@@ -390,7 +419,7 @@ bool EditedDocument::TakeJournalStep(const std::optional<FileEdit>& edit, const 
     // Undo takes back the step below the journal's, Redo makes its own again.
     const int32_t step = command == RecordedCommand::Undo ? journal_.step() - 1 : journal_.step();
     (journal_.*done)();
-    bookmarks_.FollowStep(ShiftOf(*edit), step);
+    bookmarks_.FollowStep(ShiftsOf(*edit), step);
   }
   // An overwrite keeps the size; a moved tail changes it and the scroll range.
   if (edit->kind != EditKind::Overwrite) Refresh();

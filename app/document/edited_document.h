@@ -202,7 +202,10 @@ class EditedDocument {
   int64_t InScrollRange(int64_t top) const;
   // A change made and offered to the journal as step `step`: the bookmarks
   // follow it.
-  void FollowNewStep(int32_t step, const ByteShift& shift);
+  void FollowNewStep(int32_t step, const ByteShifts& shifts);
+  // The shifts of a journal's change, a replace-all's read from its list.
+  ByteShifts ShiftsOf(const FileEdit& edit);
+  ByteShifts MatchShifts(const ReplaceList& matches, bool inverse);
 
   ProgressCallback progress_;
   std::wstring path_;
