@@ -146,6 +146,29 @@ TEST(BookmarksTest, AChangeTheJournalRefusedStillMovesThemButBringsNoneBack) {
   EXPECT_EQ(Offsets(bookmarks), (std::vector<int64_t>{9}));
 }
 
+// A replace-all is one step of many changes: each moves the bookmarks
+// behind it, one in bytes a match took out goes with the step, and the
+// step's Undo, its matches where the replacements now stand, brings it back.
+TEST(BookmarksTest, AStepOfManyChangesMovesThemAllAndItsUndoBringsThemBack) {
+  const auto shifts = [](std::vector<ByteShift> list) {
+    return [list, next = size_t{0}]() mutable -> std::optional<ByteShift> {
+      if (next == list.size()) return std::nullopt;
+      return list[next++];
+    };
+  };
+  Bookmarks bookmarks;
+  for (const int64_t offset : {0, 10, 11, 20, 35, 50}) bookmarks.Toggle(offset);
+  // Matches of 2 bytes at 10, 30 and 40, each by 5 bytes.
+  bookmarks.FollowNewStep(shifts({{10, 2, 5}, {30, 2, 5}, {40, 2, 5}}), 1, true);
+  EXPECT_EQ(Offsets(bookmarks), (std::vector<int64_t>{0, 23, 41, 59}));
+  // Taken back: the replacements stand at 10, 33 and 46.
+  bookmarks.FollowStep(shifts({{10, 5, 2}, {33, 5, 2}, {46, 5, 2}}), 1);
+  EXPECT_EQ(Offsets(bookmarks), (std::vector<int64_t>{0, 10, 11, 20, 35, 50}));
+  // Matches written over in place keep every bookmark where it is.
+  bookmarks.FollowNewStep(shifts({{10, 2, 2}, {34, 2, 2}}), 2, true);
+  EXPECT_EQ(Offsets(bookmarks), (std::vector<int64_t>{0, 10, 11, 20, 35, 50}));
+}
+
 // The document's own commands and its Undo and Redo move the bookmarks.
 TEST(BookmarksTest, TheDocumentsCommandsCarryThem) {
   SetDefaultSettings();
