@@ -26,4 +26,6 @@ CharacterCodec ShiftJisCharacters() {
   };
 }
 
+CharacterCodec TextColumnCharacters() { return ShiftJisCharacters(); }
+
 }  // namespace vx

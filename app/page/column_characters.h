@@ -33,4 +33,8 @@ struct CharacterCodec {
 // page has no bytes for (a best-fit look-alike is no such bytes) has none.
 CharacterCodec ShiftJisCharacters();
 
+// The characters as the text column reads them now, in the encoding chosen
+// for it.
+CharacterCodec TextColumnCharacters();
+
 }  // namespace vx

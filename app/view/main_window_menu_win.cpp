@@ -16,7 +16,7 @@ using namespace menu_commands;
 
 // The top-level menus that work on the open file, by their place on the bar.
 constexpr UINT kEditMenu = 1;
-constexpr UINT kToolsMenu = 2;
+constexpr UINT kToolsMenu = 3;
 
 struct MenuItem {
   const wchar_t* caption;  // nullptr: a separator line
@@ -34,9 +34,9 @@ constexpr MenuItem kSeparator{nullptr, 0, true};
 // Undo and Redo follow the journal and Restore the backup file, from grayed.
 // The range commands follow the selection and Paste the clipboard. Find
 // comes with the Edit menu and Find Next follows the last search.
-const std::array<TopMenu, 4>& MenuTree() {
+const std::array<TopMenu, 5>& MenuTree() {
   namespace t = menu_texts;
-  static const std::array<TopMenu, 4> tree{{
+  static const std::array<TopMenu, 5> tree{{
       {t::kFile,
        {{t::kOpen, kOpen, true},
         kSeparator,
@@ -63,6 +63,7 @@ const std::array<TopMenu, 4>& MenuTree() {
         {t::kGoTo, kGoTo, true},
         kSeparator,
         {t::kRefresh, kRefresh, true}}},
+      {t::kView, {{t::kInspector, kInspector, true}}},
       {t::kTools, {{t::kSettings, kSettings, true}, {t::kPrint, kPrint, true}}},
       {t::kHelp, {{t::kHelpItem, kHelp, true}, kSeparator, {t::kVersion, kVersion, true}}},
   }};
@@ -72,7 +73,7 @@ const std::array<TopMenu, 4>& MenuTree() {
 // Only commands that do something have a key. A key of a grayed item sends
 // nothing: the accelerator translation skips disabled menu items. Delete is
 // the page's own key: without a selection it deletes the caret's byte.
-constexpr std::array<ACCEL, 16> kShortcuts{{
+constexpr std::array<ACCEL, 17> kShortcuts{{
     {FVIRTKEY | FCONTROL, 'O', kOpen},
     {FVIRTKEY | FCONTROL, 'N', kNew},
     {FVIRTKEY, VK_F5, kUndo},
@@ -89,6 +90,7 @@ constexpr std::array<ACCEL, 16> kShortcuts{{
     {FVIRTKEY | FCONTROL, VK_INSERT, kCopy},
     {FVIRTKEY | FSHIFT, VK_INSERT, kPaste},
     {FVIRTKEY | FCONTROL, 'A', kSelectAll},
+    {FVIRTKEY | FCONTROL, 'I', kInspector},
 }};
 
 UINT EnabledFlag(bool on) { return MF_ENABLED | (on ? 0u : MF_GRAYED); }
@@ -217,6 +219,9 @@ bool MainWindow::OnMenuCommand(int id) {
       return true;
     case kSelectAll:
       OnSelectAll();
+      return true;
+    case kInspector:
+      ShowInspector(!inspector_.Shown());
       return true;
     default:
       return false;

@@ -19,6 +19,7 @@
 #include "app/document/edited_document.h"
 #include "app/document/selection.h"
 #include "app/edit/clipboard_win.h"
+#include "app/inspect/inspector_window_win.h"
 #include "app/print/print_host.h"
 #include "app/search/search_host.h"
 #include "app/settings/settings_host.h"
@@ -45,6 +46,8 @@ class MainWindow : public FormWindow {
   void Unload();
   // The menu's shortcut keys, for the message loop's TranslateAcceleratorW.
   HACCEL Accelerators() const { return accelerators_.get(); }
+  // The data inspector, whose dialog keys the message loop hands to it.
+  HWND InspectorHandle() const { return inspector_.hwnd(); }
   // Whether closing the window ends the message loop (the real program).
   void SetEndsProgram(bool on) { ends_program_ = on; }
 
@@ -85,6 +88,20 @@ class MainWindow : public FormWindow {
    public:
     explicit PrintSide(MainWindow& window) : window_(window) {}
     std::wstring PrintHeaderName() const override { return window_.PrintHeaderName(); }
+
+   private:
+    MainWindow& window_;
+  };
+
+  // What the data inspector asks of this window (main_window_inspector_win.cpp).
+  class InspectorSide final : public InspectorHost {
+   public:
+    explicit InspectorSide(MainWindow& window) : window_(window) {}
+    std::optional<std::vector<uint8_t>> BytesAtCaret() const override;
+    void WriteAtCaret(std::span<const uint8_t> bytes) override;
+    CharacterCodec ColumnCharacters() const override;
+    void ReturnKeys() override { window_.page_view_.TakeKeys(); }
+    void InspectorHidden() override { window_.ShowInspector(false); }
 
    private:
     MainWindow& window_;
@@ -167,6 +184,11 @@ class MainWindow : public FormWindow {
   void OnVersion();
   void OnFileDropped(HDROP drop);
 
+  // The data inspector shown or hidden, its menu item checked to match.
+  void ShowInspector(bool shown);
+  // Its place, byte order and shown state kept for the next start.
+  void KeepInspectorSettings();
+
   // The range commands on the selection and the clipboard
   // (main_window_range_win.cpp).
   void OnCopy();
@@ -227,6 +249,8 @@ class MainWindow : public FormWindow {
   SearchSide search_side_{*this};
   SettingsSide settings_side_{*this};
   PrintSide print_side_{*this};
+  InspectorSide inspector_side_{*this};
+  InspectorWindow inspector_{inspector_side_};
 };
 
 }  // namespace vx

@@ -27,6 +27,7 @@ enum Id : int {
   kDeleteSelection,
   kFill,
   kSelectAll,
+  kInspector,
 };
 
 }  // namespace vx::menu_commands

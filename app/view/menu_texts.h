@@ -25,6 +25,9 @@ inline constexpr wchar_t kFindNext[] = L"次を検索(&N)\tF3";
 inline constexpr wchar_t kGoTo[] = L"指定番地へ移動(&G)\tCtrl+G";
 inline constexpr wchar_t kRefresh[] = L"最新の情報に更新";
 
+inline constexpr wchar_t kView[] = L"表示(&V)";
+inline constexpr wchar_t kInspector[] = L"データインスペクタ(&I)\tCtrl+I";
+
 inline constexpr wchar_t kTools[] = L"ツール(&T)";
 inline constexpr wchar_t kSettings[] = L"設定(&S)\tF7";
 inline constexpr wchar_t kPrint[] = L"印刷(&P)";
