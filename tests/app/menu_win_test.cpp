@@ -89,14 +89,15 @@ TEST_F(MenuTest, MenuTreeHasItsCaptionsSeparatorsShortcutTextsAndCommands) {
        {L"指定番地へ移動(&G)\tCtrl+G", kGoTo},
        {L"-"},
        {L"最新の情報に更新", kRefresh}},
+      {{L"表示(&V)"}, {L"データインスペクタ(&I)\tCtrl+I", kInspector}},
       {{L"ツール(&T)"}, {L"設定(&S)\tF7", kSettings}, {L"印刷(&P)", kPrint}},
       {{L"ヘルプ(&H)"},
        {L"ヘルプ(&H)\tF1", kHelp},
        {L"-"},
        {L"バージョン情報(&V)\tCtrl+V", kVersion}},
   };
-  ASSERT_EQ(GetMenuItemCount(Bar()), 4);
-  for (int top = 0; top < 4; ++top) {
+  ASSERT_EQ(GetMenuItemCount(Bar()), 5);
+  for (int top = 0; top < 5; ++top) {
     EXPECT_EQ(Caption(Bar(), top), tree[top][0].caption);
     HMENU popup = Popup(top);
     // Each mnemonic picks one item of its menu.
@@ -124,15 +125,16 @@ TEST_F(MenuTest, FileMenusFollowWhetherAFileIsOpen) {
   Start(L"");
   EXPECT_FALSE(TopGrayed(0));
   EXPECT_TRUE(TopGrayed(1));
-  EXPECT_TRUE(TopGrayed(2));
-  EXPECT_FALSE(TopGrayed(3));
+  EXPECT_FALSE(TopGrayed(2));
+  EXPECT_TRUE(TopGrayed(3));
+  EXPECT_FALSE(TopGrayed(4));
   EXPECT_FALSE(IsWindowEnabled(view().page_view().hwnd()));
 
   dialog_answer = dir / L"some.bin";
   WriteFileBytes(dialog_answer, {7});
   ChooseOpen();
   EXPECT_FALSE(TopGrayed(1));
-  EXPECT_FALSE(TopGrayed(2));
+  EXPECT_FALSE(TopGrayed(3));
   EXPECT_TRUE(IsWindowEnabled(view().page_view().hwnd()));
   // Commands whose windows and journals are still to come stay grayed.
   for (int command : {kUndo, kRedo, kRestore, kFindNext}) EXPECT_TRUE(Grayed(command)) << command;
@@ -146,16 +148,16 @@ TEST_F(MenuTest, FileMenusFollowWhetherAFileIsOpen) {
   ChooseOpen();
   EXPECT_TRUE(view().file_path().empty());
   EXPECT_TRUE(TopGrayed(1));
-  EXPECT_TRUE(TopGrayed(2));
+  EXPECT_TRUE(TopGrayed(3));
 }
 
 TEST_F(MenuTest, ShortcutKeysGoToTheirMenuItems) {
   StartOn({1});
   HACCEL table = form->Accelerators();
   ASSERT_NE(table, nullptr);
-  ACCEL keys[16];
-  const int n = CopyAcceleratorTableW(table, keys, 16);
-  ASSERT_EQ(n, 16);
+  ACCEL keys[17];
+  const int n = CopyAcceleratorTableW(table, keys, 17);
+  ASSERT_EQ(n, 17);
   auto command_of = [&](BYTE virt, WORD key) {
     for (int i = 0; i < n; ++i) {
       if ((keys[i].fVirt & ~FNOINVERT) == virt && keys[i].key == key) return UINT{keys[i].cmd};
@@ -175,9 +177,10 @@ TEST_F(MenuTest, ShortcutKeysGoToTheirMenuItems) {
   EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'F'), GetMenuItemID(Popup(1), 14));
   EXPECT_EQ(command_of(FVIRTKEY, VK_F3), GetMenuItemID(Popup(1), 15));
   EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'G'), GetMenuItemID(Popup(1), 16));
-  EXPECT_EQ(command_of(FVIRTKEY, VK_F7), GetMenuItemID(Popup(2), 0));
-  EXPECT_EQ(command_of(FVIRTKEY, VK_F1), GetMenuItemID(Popup(3), 0));
-  EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'V'), GetMenuItemID(Popup(3), 2));
+  EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'I'), GetMenuItemID(Popup(2), 0));
+  EXPECT_EQ(command_of(FVIRTKEY, VK_F7), GetMenuItemID(Popup(3), 0));
+  EXPECT_EQ(command_of(FVIRTKEY, VK_F1), GetMenuItemID(Popup(4), 0));
+  EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'V'), GetMenuItemID(Popup(4), 2));
 }
 
 TEST_F(MenuTest, OpenShowsTheChosenFile) {

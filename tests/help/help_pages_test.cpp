@@ -103,7 +103,7 @@ TEST(HelpPages, NameEveryMenuCommandWithItsShortcutInOneRow) {
        {t::kFile, t::kOpen, t::kNew, t::kExit, t::kEdit, t::kUndo, t::kRedo, t::kCut, t::kCopy,
         t::kCopyAsText, t::kPaste, t::kPasteOver, t::kDeleteSelection, t::kFill, t::kSelectAll,
         t::kRestore, t::kFind,
-        t::kFindNext, t::kGoTo, t::kRefresh, t::kTools, t::kSettings, t::kPrint, t::kHelp,
+        t::kFindNext, t::kGoTo, t::kRefresh, t::kView, t::kInspector, t::kTools, t::kSettings, t::kPrint, t::kHelp,
         t::kHelpItem, t::kVersion}) {
     // As the menu shows it: "&" marks the underlined letter, a tab the key.
     std::wstring shown = caption;
