@@ -112,16 +112,6 @@ std::wstring Refusal(InspectorRow row, const wchar_t* what, const std::wstring& 
 
 // ---- characters ----
 
-std::wstring WideOf(char32_t code_point) {
-  if constexpr (sizeof(wchar_t) == 2) {
-    if (code_point >= 0x10000) {
-      const char32_t v = code_point - 0x10000;
-      return {static_cast<wchar_t>(0xD800 + (v >> 10)), static_cast<wchar_t>(0xDC00 + (v & 0x3FF))};
-    }
-  }
-  return std::wstring(1, static_cast<wchar_t>(code_point));
-}
-
 bool IsControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c < 0xA0); }
 
 // "あ (U+3042)"; a control character, which a field cannot show, only by its code.
@@ -157,26 +147,6 @@ std::optional<char32_t> TypedCharacter(std::wstring_view text) {
     return static_cast<char32_t>(value);
   }
   return SingleCharacter(text);
-}
-
-std::optional<ReadCharacter> ReadUtf16(std::span<const uint8_t> bytes, ByteOrder order) {
-  if (bytes.size() < 2) return std::nullopt;
-  const auto first = static_cast<char32_t>(LoadUnsigned(bytes, 2, order));
-  if (first >= 0xDC00 && first < 0xE000) return std::nullopt;
-  if (first < 0xD800 || first >= 0xDC00) return ReadCharacter{WideOf(first), 2};
-  if (bytes.size() < 4) return std::nullopt;
-  const auto second = static_cast<char32_t>(LoadUnsigned(bytes.subspan(2), 2, order));
-  if (second < 0xDC00 || second >= 0xE000) return std::nullopt;
-  return ReadCharacter{WideOf(0x10000 + ((first - 0xD800) << 10) + (second - 0xDC00)), 4};
-}
-
-std::vector<uint8_t> WriteUtf16(char32_t code_point, ByteOrder order) {
-  if (code_point < 0x10000) return StoreUnsigned(code_point, 2, order);
-  const char32_t v = code_point - 0x10000;
-  std::vector<uint8_t> bytes = StoreUnsigned(0xD800 + (v >> 10), 2, order);
-  const std::vector<uint8_t> low = StoreUnsigned(0xDC00 + (v & 0x3FF), 2, order);
-  bytes.insert(bytes.end(), low.begin(), low.end());
-  return bytes;
 }
 
 // ---- dates ----
@@ -480,12 +450,14 @@ TypedRowValue ParseCharacterRow(InspectorRow row, std::wstring_view text, ByteOr
       TypedCharacter(Trimmed(text).empty() ? text : Trimmed(text));
   if (!typed) return {{}, std::wstring(RowLabel(row)) + t::kTakesOneCharacter};
   switch (row) {
-    case InspectorRow::Utf8Character: {
-      const std::string bytes = WriteUtf8(*typed);
-      return {{bytes.begin(), bytes.end()}, {}};
+    case InspectorRow::Utf8Character:
+    case InspectorRow::Utf16Character: {
+      const TextEncoding encoding = row == InspectorRow::Utf8Character ? TextEncoding::Utf8
+                                    : order == ByteOrder::Big          ? TextEncoding::Utf16Be
+                                                                       : TextEncoding::Utf16Le;
+      const std::optional<std::string> bytes = EncodeText(WideOf(*typed), encoding);
+      return {{bytes->begin(), bytes->end()}, {}};
     }
-    case InspectorRow::Utf16Character:
-      return {WriteUtf16(*typed, order), {}};
     default: {
       const std::optional<std::string> bytes = column.write(WideOf(*typed));
       if (!bytes || bytes->empty()) return {{}, std::wstring(RowLabel(row)) + t::kNoSuchCharacter};
@@ -572,7 +544,7 @@ std::wstring RowText(InspectorRow row, std::span<const uint8_t> bytes, ByteOrder
     case InspectorRow::Utf16Character: {
       const std::optional<ReadCharacter> read = row == InspectorRow::Utf8Character ? ReadUtf8(bytes)
                                                 : row == InspectorRow::Utf16Character
-                                                    ? ReadUtf16(bytes, order)
+                                                    ? ReadUtf16(bytes, order == ByteOrder::Big)
                                                     : column.read(bytes);
       return read ? CharacterText(read->text) : t::kNoCharacter;
     }
@@ -613,60 +585,6 @@ TypedRowValue ParseRowValue(InspectorRow row, std::wstring_view text, ByteOrder 
     default:
       return ParseIntegerRow(row, text, order);
   }
-}
-
-std::optional<ReadCharacter> ReadUtf8(std::span<const uint8_t> bytes) {
-  if (bytes.empty()) return std::nullopt;
-  const uint8_t lead = bytes[0];
-  if (lead < 0x80) return ReadCharacter{WideOf(lead), 1};
-  int length = 0;
-  char32_t value = 0;
-  char32_t lowest = 0;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2, value = lead & 0x1F, lowest = 0x80;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3, value = lead & 0x0F, lowest = 0x800;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4, value = lead & 0x07, lowest = 0x10000;
-  } else {
-    return std::nullopt;
-  }
-  if (static_cast<int>(bytes.size()) < length) return std::nullopt;
-  for (int i = 1; i < length; ++i) {
-    const uint8_t next = bytes[static_cast<size_t>(i)];
-    if ((next & 0xC0) != 0x80) return std::nullopt;
-    value = value << 6 | (next & 0x3F);
-  }
-  if (value < lowest || value > 0x10FFFF || (value >= 0xD800 && value < 0xE000)) {
-    return std::nullopt;
-  }
-  return ReadCharacter{WideOf(value), length};
-}
-
-std::string WriteUtf8(char32_t c) {
-  auto byte = [](char32_t v) { return static_cast<char>(v); };
-  if (c < 0x80) return {byte(c)};
-  if (c < 0x800) return {byte(0xC0 | c >> 6), byte(0x80 | (c & 0x3F))};
-  if (c < 0x10000)
-    return {byte(0xE0 | c >> 12), byte(0x80 | (c >> 6 & 0x3F)), byte(0x80 | (c & 0x3F))};
-  return {byte(0xF0 | c >> 18), byte(0x80 | (c >> 12 & 0x3F)), byte(0x80 | (c >> 6 & 0x3F)),
-          byte(0x80 | (c & 0x3F))};
-}
-
-std::optional<char32_t> SingleCharacter(std::wstring_view text) {
-  if (text.size() == 1) {
-    const auto c = static_cast<char32_t>(text[0]);
-    if ((c >= 0xD800 && c < 0xE000) || c > 0x10FFFF) return std::nullopt;
-    return c;
-  }
-  if (sizeof(wchar_t) == 2 && text.size() == 2) {
-    const auto high = static_cast<char32_t>(text[0]);
-    const auto low = static_cast<char32_t>(text[1]);
-    if (high >= 0xD800 && high < 0xDC00 && low >= 0xDC00 && low < 0xE000) {
-      return 0x10000 + ((high - 0xD800) << 10) + (low - 0xDC00);
-    }
-  }
-  return std::nullopt;
 }
 
 }  // namespace vx

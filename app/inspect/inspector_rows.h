@@ -65,14 +65,4 @@ struct TypedRowValue {
 TypedRowValue ParseRowValue(InspectorRow row, std::wstring_view text, ByteOrder order,
                             const CharacterCodec& column);
 
-// UTF-8 as Unicode defines it (no code page holds it as a table): the
-// character at the start of `bytes`, none for an ill-formed or cut sequence
-// (overlong forms and surrogates included); and the bytes of a character.
-std::optional<ReadCharacter> ReadUtf8(std::span<const uint8_t> bytes);
-std::string WriteUtf8(char32_t code_point);
-
-// A text of exactly one character (a surrogate pair counts as one): its code
-// point; none for an empty text, several characters or a lone surrogate.
-std::optional<char32_t> SingleCharacter(std::wstring_view text);
-
 }  // namespace vx

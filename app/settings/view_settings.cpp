@@ -33,6 +33,12 @@ std::optional<int32_t> Number(std::string_view text) {
 
 }  // namespace
 
+TextEncoding TextColumnEncoding() {
+  const auto number = static_cast<size_t>(ViewOptions.text_encoding);
+  return number < TextEncodings().size() ? TextEncodings()[number].encoding
+                                         : TextEncoding::ShiftJis;
+}
+
 std::string FormatViewSettings(const ViewSettings& s) {
   std::string text;
   auto line = [&](std::string_view name, int32_t value) {

@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/text_encoding.h"
+
 namespace vx {
 
 struct ViewSettings {
@@ -29,6 +31,10 @@ struct ViewSettings {
 
 // The program's view settings, loaded at start-up.
 extern ViewSettings ViewOptions;
+
+// The text column's encoding as ViewOptions name it; Shift-JIS for a number
+// no encoding has.
+TextEncoding TextColumnEncoding();
 
 std::string FormatViewSettings(const ViewSettings& settings);
 ViewSettings ParseViewSettings(std::string_view text);
