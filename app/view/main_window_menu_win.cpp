@@ -5,9 +5,11 @@
 #include <vector>
 
 #include "app/edit/clipboard_win.h"
+#include "app/settings/view_settings.h"
 #include "app/view/main_window_win.h"
 #include "app/view/menu_commands.h"
 #include "app/view/menu_texts.h"
+#include "common/text_encoding.h"
 
 namespace vx {
 namespace {
@@ -30,6 +32,18 @@ struct TopMenu {
 };
 
 constexpr MenuItem kSeparator{nullptr, 0, true};
+
+// The inspector, then the text column's encodings, one of them checked,
+// and its control dots.
+std::vector<MenuItem> ViewItems() {
+  std::vector<MenuItem> items{{menu_texts::kInspector, kInspector, true}, kSeparator};
+  for (const TextEncodingEntry& entry : TextEncodings()) {
+    items.push_back({entry.name, kTextEncodingFirst + static_cast<int>(entry.encoding), true});
+  }
+  items.push_back(kSeparator);
+  items.push_back({menu_texts::kControlDots, kControlDots, true});
+  return items;
+}
 
 // Undo and Redo follow the journal and Restore the backup file, from grayed.
 // The range commands follow the selection and Paste the clipboard. Find
@@ -63,7 +77,7 @@ const std::array<TopMenu, 5>& MenuTree() {
         {t::kGoTo, kGoTo, true},
         kSeparator,
         {t::kRefresh, kRefresh, true}}},
-      {t::kView, {{t::kInspector, kInspector, true}}},
+      {t::kView, ViewItems()},
       {t::kTools, {{t::kSettings, kSettings, true}, {t::kPrint, kPrint, true}}},
       {t::kHelp, {{t::kHelpItem, kHelp, true}, kSeparator, {t::kVersion, kVersion, true}}},
   }};
@@ -112,6 +126,7 @@ void MainWindow::CreateMenus() {
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), top.caption);
   }
   SetMenu(hwnd(), bar);
+  CheckTextColumnItems();
   auto keys = kShortcuts;
   accelerators_.reset(CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size())));
 }
@@ -223,9 +238,34 @@ bool MainWindow::OnMenuCommand(int id) {
     case kInspector:
       ShowInspector(!inspector_.Shown());
       return true;
+    case kControlDots:
+      ViewOptions.control_dots = !ViewOptions.control_dots;
+      OnTextColumnChanged();
+      return true;
     default:
+      if (id >= kTextEncodingFirst &&
+          id < kTextEncodingFirst + static_cast<int>(TextEncodings().size())) {
+        ViewOptions.text_encoding = id - kTextEncodingFirst;
+        OnTextColumnChanged();
+        return true;
+      }
       return false;
   }
+}
+
+void MainWindow::CheckTextColumnItems() {
+  HMENU bar = GetMenu(hwnd());
+  const int count = static_cast<int>(TextEncodings().size());
+  CheckMenuRadioItem(bar, kTextEncodingFirst, kTextEncodingFirst + count - 1,
+                     kTextEncodingFirst + static_cast<int>(TextColumnEncoding()), MF_BYCOMMAND);
+  CheckMenuItem(bar, kControlDots,
+                MF_BYCOMMAND | (ViewOptions.control_dots ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void MainWindow::OnTextColumnChanged() {
+  CheckTextColumnItems();
+  // The inspector's character row follows with the page.
+  page_view_.Redraw();
 }
 
 }  // namespace vx

@@ -184,6 +184,10 @@ class MainWindow : public FormWindow {
   void OnVersion();
   void OnFileDropped(HDROP drop);
 
+  // The text column's encoding and control dots checked in the menu, and
+  // the page drawn anew after either changed.
+  void CheckTextColumnItems();
+  void OnTextColumnChanged();
   // The data inspector shown or hidden, its menu item checked to match.
   void ShowInspector(bool shown);
   // Its place, byte order and shown state kept for the next start.

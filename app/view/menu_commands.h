@@ -28,6 +28,9 @@ enum Id : int {
   kFill,
   kSelectAll,
   kInspector,
+  kControlDots,
+  // The text column's encodings, in the order of the shared table.
+  kTextEncodingFirst = 1101,
 };
 
 }  // namespace vx::menu_commands
