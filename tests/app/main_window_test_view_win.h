@@ -53,6 +53,7 @@ class MainWindowTestView {
   LargeScrollBar& scroll_bar() { return window_.scroll_bar_; }
   const ByteInputWindow& input_window() const { return window_.page_view_.byte_input_; }
   InspectorWindow& inspector() { return window_.inspector_; }
+  void ShowInspector(bool shown) { window_.ShowInspector(shown); }
 
   // Procedures.
   int32_t OpenFile(const std::wstring& path) { return window_.OpenFile(path); }
