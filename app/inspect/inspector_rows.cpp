@@ -80,7 +80,7 @@ std::wstring Widened(std::string_view ascii) { return {ascii.begin(), ascii.end(
 std::optional<std::string> Narrowed(std::wstring_view text) {
   std::string ascii;
   for (const wchar_t c : text) {
-    if (c < 0 || c >= 0x80) return std::nullopt;
+    if (static_cast<uint32_t>(c) >= 0x80) return std::nullopt;
     ascii += static_cast<char>(c);
   }
   return ascii;

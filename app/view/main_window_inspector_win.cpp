@@ -52,7 +52,10 @@ CharacterCodec MainWindow::InspectorSide::ColumnCharacters() const {
 }
 
 void MainWindow::ShowInspector(bool shown) {
+  // Beside the page, not in its way: the keys stay where they were.
+  const HWND focus = GetFocus();
   inspector_.Show(shown);
+  if (shown && focus && GetFocus() != focus) SetFocus(focus);
   CheckMenuItem(GetMenu(hwnd()), menu_commands::kInspector,
                 MF_BYCOMMAND | (shown ? MF_CHECKED : MF_UNCHECKED));
 }

@@ -4,10 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "app/edit/recovery.h"
 #include "app/view/menu_commands.h"
 #include "app/view/typing_texts.h"
-#include "tests/support/byte_entry_win.h"
 #include "tests/app/main_window_fixture_win.h"
+#include "tests/support/byte_entry_win.h"
 
 namespace vx::test {
 namespace {
@@ -19,6 +20,13 @@ class PageTypingTest : public MainWindowTest {
   void SetUp() override {
     MainWindowTest::SetUp();
     DisplaySettings.AutoBackUp = false;
+    // The journal keeps a change's bytes beside the recovery records, as
+    // the program's start-up sets it.
+    SetRecoveryFolder(dir / L"records");
+  }
+  void TearDown() override {
+    MainWindowTest::TearDown();
+    SetRecoveryFolder(L"");
   }
 
   HWND field() const { return InputField(view().input_window().hwnd()); }
