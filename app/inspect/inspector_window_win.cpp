@@ -91,8 +91,14 @@ void InspectorWindow::Create(HWND owner, std::optional<std::pair<int, int>> plac
 
 void InspectorWindow::Show(bool shown) {
   if (!hwnd()) return;
-  if (shown) Follow();
-  ShowWindow(hwnd(), shown ? SW_SHOWNOACTIVATE : SW_HIDE);
+  if (!shown) {
+    ShowWindow(hwnd(), SW_HIDE);
+    return;
+  }
+  Follow();
+  // Above the main window it stands beside, without taking the keys from it.
+  SetWindowPos(hwnd(), HWND_TOP, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 std::pair<int, int> InspectorWindow::Place() const {
