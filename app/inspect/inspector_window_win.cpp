@@ -32,6 +32,7 @@ constexpr LRESULT kFieldKeys = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS
 
 // Posted to the window itself: the rows read the caret's bytes again.
 constexpr UINT kFollowAgain = WM_APP + 1;
+constexpr UINT_PTR kFollowTimer = 1;
 
 RECT WorkAreaAt(POINT point) {
   MONITORINFO info{};
@@ -95,7 +96,7 @@ void InspectorWindow::Show(bool shown) {
     ShowWindow(hwnd(), SW_HIDE);
     return;
   }
-  Follow();
+  FollowNow();
   // Above the main window it stands beside, without taking the keys from it.
   SetWindowPos(hwnd(), HWND_TOP, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
@@ -115,6 +116,13 @@ HWND InspectorWindow::FieldOf(InspectorRow row) const {
 }
 
 void InspectorWindow::Follow() {
+  if (!hwnd() || follow_pending_) return;
+  // A timer's message comes only once the queue holds nothing else.
+  follow_pending_ = SetTimer(hwnd(), kFollowTimer, 0, nullptr) != 0;
+  if (!follow_pending_) FollowNow();
+}
+
+void InspectorWindow::FollowNow() {
   if (!hwnd()) return;
   const std::optional<std::vector<uint8_t>> bytes = host_.BytesAtCaret();
   const CharacterCodec column = host_.ColumnCharacters();
@@ -142,13 +150,13 @@ void InspectorWindow::EnterRow(size_t index) {
   // The field shows the file's bytes again once the host has written them.
   SendMessageW(fields_[index].hwnd(), EM_SETMODIFY, FALSE, 0);
   host_.WriteAtCaret(typed.bytes);
-  Follow();
+  FollowNow();
   fields_[index].SelectAll();
 }
 
 void InspectorWindow::OnOrderChosen(int index) {
   order_ = index == 1 ? ByteOrder::Big : ByteOrder::Little;
-  Follow();
+  FollowNow();
 }
 
 bool InspectorWindow::OnFieldMessage(size_t index, UINT msg, WPARAM wp, LPARAM lp,
@@ -202,8 +210,10 @@ void InspectorWindow::OnDpiChanged(int dpi) {
 }
 
 LRESULT InspectorWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == kFollowAgain) {
-    Follow();
+  if (msg == kFollowAgain || (msg == WM_TIMER && wp == kFollowTimer)) {
+    KillTimer(hwnd(), kFollowTimer);
+    follow_pending_ = false;
+    FollowNow();
     return 0;
   }
   if (msg == WM_NCDESTROY) {

@@ -30,9 +30,13 @@ class InspectorWindow : public FormWindow {
   void Create(HWND owner, std::optional<std::pair<int, int>> place, ByteOrder order);
   void Show(bool shown);
   bool Shown() const { return hwnd() && IsWindowVisible(hwnd()); }
-  // The rows read the bytes at the caret again; a field being typed into
-  // keeps its text.
+  // The rows read the bytes at the caret again as soon as no key or other
+  // message waits: a held arrow key steps the caret and draws the page at
+  // its own pace, and the rows (whose fields cost about a millisecond each
+  // to set under Wine) follow the caret where it stops, or between repeats.
   void Follow();
+  // At once; a field being typed into keeps its text.
+  void FollowNow();
   // The window's top-left corner on the screen.
   std::pair<int, int> Place() const;
   ByteOrder order() const { return order_; }
@@ -54,6 +58,7 @@ class InspectorWindow : public FormWindow {
   std::array<Label, kInspectorRows.size()> labels_;
   std::array<EditField, kInspectorRows.size()> fields_;
   std::array<MessageHook, kInspectorRows.size()> field_keys_;
+  bool follow_pending_ = false;
 };
 
 }  // namespace vx
