@@ -6,7 +6,6 @@ namespace vx::inspector_texts {
 inline constexpr wchar_t kTitle[] = L"データインスペクタ";
 inline constexpr wchar_t kLittleEndian[] = L"リトルエンディアン(&L)";
 inline constexpr wchar_t kBigEndian[] = L"ビッグエンディアン(&B)";
-inline constexpr wchar_t kHint[] = L"値を入力して Enter でカーソル位置に書き込みます。";
 
 inline constexpr wchar_t kSigned8[] = L"8ビット符号付き";
 inline constexpr wchar_t kUnsigned8[] = L"8ビット符号なし";

@@ -88,8 +88,6 @@ CharacterCodec CharactersOf(TextEncoding encoding) {
   };
 }
 
-CharacterCodec ShiftJisCharacters() { return CharactersOf(TextEncoding::ShiftJis); }
-
 CharacterCodec TextColumnCharacters() { return CharactersOf(TextColumnEncoding()); }
 
 std::optional<ReadCharacter> ReadUtf8(std::span<const uint8_t> bytes) {

@@ -47,7 +47,6 @@ std::optional<ReadCharacter> ReadEncodedCharacter(TextEncoding encoding,
 std::optional<ReadCharacter> ReadShiftJisCharacter(std::span<const uint8_t> bytes);
 
 CharacterCodec CharactersOf(TextEncoding encoding);
-CharacterCodec ShiftJisCharacters();
 // The characters as the text column reads them now, in the encoding chosen
 // for it.
 CharacterCodec TextColumnCharacters();

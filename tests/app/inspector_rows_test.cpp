@@ -101,7 +101,7 @@ TEST(InspectorRows, ShowTheBytesAtTheCaretInEitherOrder) {
       {R::ColumnCharacter, {0x82, 0x20}, L, t::kNoCharacter},
       {R::ColumnCharacter, {0x82}, L, t::kNoCharacter},
   };
-  const CharacterCodec column = ShiftJisCharacters();
+  const CharacterCodec column = CharactersOf(TextEncoding::ShiftJis);
   for (const ShownCase& c : cases) {
     EXPECT_EQ(RowText(c.row, c.bytes, c.order, column), c.shown)
         << RowLabel(c.row) << (c.order == L ? L" little" : L" big");
@@ -109,7 +109,7 @@ TEST(InspectorRows, ShowTheBytesAtTheCaretInEitherOrder) {
 }
 
 TEST(InspectorRows, CharactersBeyondTheBasicPlaneAreOneCharacter) {
-  const CharacterCodec column = ShiftJisCharacters();
+  const CharacterCodec column = CharactersOf(TextEncoding::ShiftJis);
   const std::wstring smile = std::wstring(L"\U0001F600") + L" (U+1F600)";
   EXPECT_EQ(RowText(R::Utf8Character, Bytes{0xF0, 0x9F, 0x98, 0x80}, L, column), smile);
   EXPECT_EQ(RowText(R::Utf16Character, Bytes{0x3D, 0xD8, 0x00, 0xDE}, L, column), smile);
@@ -192,7 +192,7 @@ TEST(InspectorRows, TypedValuesBecomeBytesOrAreRefusedNamingTheRange) {
       {R::ColumnCharacter, L"\u20AC", L, {}, t::kNoSuchCharacter},
       {R::ColumnCharacter, L"\u00E9", L, {}, t::kNoSuchCharacter},
   };
-  const CharacterCodec column = ShiftJisCharacters();
+  const CharacterCodec column = CharactersOf(TextEncoding::ShiftJis);
   for (const TypedCase& c : cases) {
     const TypedRowValue typed = ParseRowValue(c.row, c.typed, c.order, column);
     EXPECT_EQ(typed.bytes, c.bytes) << RowLabel(c.row) << L" " << c.typed;
@@ -207,7 +207,7 @@ TEST(InspectorRows, TypedValuesBecomeBytesOrAreRefusedNamingTheRange) {
 }
 
 TEST(InspectorRows, EveryShownValueTypedBackWritesTheSameBytes) {
-  const CharacterCodec column = ShiftJisCharacters();
+  const CharacterCodec column = CharactersOf(TextEncoding::ShiftJis);
   const std::vector<Bytes> samples{
       {0xC5, 0x63, 0x21, 0x5A, 0x10, 0x20, 0x30, 0x04},
       {0x00, 0x80, 0x3E, 0xD5, 0xDE, 0xB1, 0x9D, 0x01},
