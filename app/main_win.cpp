@@ -46,6 +46,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR command_line, int show_command) 
     // window keeps its own keys (Ctrl+V there is not the version window).
     const bool in_main = msg.hwnd == main_window.hwnd() || IsChild(main_window.hwnd(), msg.hwnd);
     if (in_main && TranslateAcceleratorW(main_window.hwnd(), main_window.Accelerators(), &msg)) continue;
+    if (main_window.TakeListKey(msg)) continue;
     // The data inspector is modeless: Tab and the arrows move between its controls.
     if (const HWND inspector = main_window.InspectorHandle();
         inspector && IsDialogMessageW(inspector, &msg)) {

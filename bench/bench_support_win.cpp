@@ -10,7 +10,7 @@
 #include <random>
 #include <vector>
 
-#include "app/edit/move_record.h"
+#include "app/disk/move_record.h"
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
 #include "app/view/main_window_win.h"

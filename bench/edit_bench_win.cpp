@@ -24,7 +24,7 @@
 
 #include "app/edit/backup.h"
 #include "app/edit/insert_delete.h"
-#include "app/edit/move_record.h"
+#include "app/disk/move_record.h"
 #include "app/edit/recovery.h"
 #include "app/file/edited_file.h"
 #include "app/program_globals.h"
@@ -32,6 +32,7 @@
 #include "app/settings/settings_folder.h"
 #include "app/view/main_window_win.h"
 #include "bench/bench_support_win.h"
+#include "bench/copy_baseline_win.h"
 #include "common/file_seam.h"
 #include "common/ui/message_pump_win.h"
 #include "tests/app/main_window_test_view_win.h"
@@ -40,8 +41,13 @@
 
 namespace {
 
+using vx::bench::Baseline;
+using vx::bench::Best;
+using vx::bench::CopyBaseline;
+using vx::bench::CpMs;
+using vx::bench::kRounds;
 using vx::bench::NowMs;
-using vx::test::UnixName;
+using vx::bench::Settle;
 
 constexpr int64_t kMiB = int64_t{1} << 20;
 
@@ -70,112 +76,6 @@ double PowerSafeMoveMs(const std::wstring& name, const std::wstring& record_name
   record.Close();
   vx::fs::RemoveFile(record_name);
   return ms;
-}
-
-// Runs a Unix program to its end through Wine; false when it cannot be run.
-bool RunUnix(const wchar_t* program, std::wstring line) {
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessW(program, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process)) {
-    std::printf("  (%ls could not be started: error %lu)\n", program, GetLastError());
-    return false;
-  }
-  WaitForSingleObject(process.hProcess, INFINITE);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return true;
-}
-
-// Writes back what earlier rounds left dirty, so that the next figure does
-// not pay for the previous one's copies.
-void Settle() { RunUnix(L"Z:\\bin\\sync", L"sync"); }
-
-// The same, waiting until `name` has been written back: sync may return
-// before it has, and a move over pages still on their way to the disk waits
-// for them.
-void Settle(const std::wstring& name) {
-  Settle();
-  if (!vx::fs::OpenFile(name, false, vx::fs::Share::ReadWrite).Flush()) {
-    std::printf("  writing %ls back FAILED\n", name.c_str());
-  }
-}
-
-// Milliseconds of the system's cp from source to a fresh target, or a
-// negative number when cp cannot be run from here; with `through`, and of
-// writing the copy through to the disk after it, as a move that says "on
-// disk" must.
-double CpMs(const std::wstring& source, const std::wstring& target, bool through) {
-  const std::string from = UnixName(source);
-  const std::string to = UnixName(target);
-  if (from.empty() || to.empty()) {
-    std::printf("  (no Unix names for the files: not under Wine)\n");
-    return -1;
-  }
-  // The scratch folder's names are plain ASCII, so a byte-wise widening is exact.
-  const std::wstring line = L"cp \"" + std::wstring(from.begin(), from.end()) + L"\" \"" +
-                            std::wstring(to.begin(), to.end()) + L"\"";
-  vx::fs::RemoveFile(target);
-  Settle();
-  const double start = NowMs();
-  if (!RunUnix(L"Z:\\bin\\cp", line)) return -1;
-  // Wine hands a Unix program's run to the system and may report its end
-  // early; the copy is done when the target has its full length.
-  const int64_t length = vx::fs::FileLength(source);
-  while (vx::fs::FileLength(target) != length) {
-    if (NowMs() - start > 60000) return -1;
-  }
-  if (through && !vx::fs::OpenFile(target, false, vx::fs::Share::ReadWrite).Flush()) {
-    std::printf("  writing the copy through FAILED\n");
-  }
-  return NowMs() - start;
-}
-
-// The simplest copy the program itself could make: 1 MiB reads and writes
-// into a fresh file.
-double BlockCopyMs(const std::wstring& source, const std::wstring& target) {
-  vx::fs::RemoveFile(target);
-  Settle();
-  const double start = NowMs();
-  {
-    vx::fs::File from = vx::fs::OpenFile(source, false, vx::fs::Share::Read);
-    vx::fs::File to = vx::fs::OpenFile(target, true, vx::fs::Share::ReadWrite);
-    std::vector<uint8_t> buffer(static_cast<size_t>(kMiB));
-    const int64_t length = from.Length();
-    for (int64_t at = 0; at < length; at += kMiB) {
-      const int64_t n = std::min(kMiB, length - at);
-      from.ReadAt(at, buffer.data(), n);
-      to.WriteAt(at, buffer.data(), n);
-    }
-  }
-  return NowMs() - start;
-}
-
-struct Baseline {
-  double ms;
-  const char* label;
-};
-
-// A fresh 1 GiB copy makes the system write back dirty pages at its own
-// moments, so every figure is the best of a few rounds.
-constexpr int kRounds = 3;
-
-double Best(const std::function<double()>& once) {
-  double best = once();
-  for (int i = 1; i < kRounds; ++i) best = std::min(best, once());
-  return best;
-}
-
-// cp where it can be run, else the plain block copy, said which.
-Baseline CopyBaseline(const std::wstring& source, const std::wstring& target) {
-  const double block = Best([&] { return BlockCopyMs(source, target); });
-  const double cp = Best([&] { return CpMs(source, target, false); });
-  vx::fs::RemoveFile(target);
-  std::printf("  baseline: plain 1 MiB block copy %.0f ms", block);
-  if (cp >= 0) std::printf(", cp %.0f ms", cp);
-  std::printf("\n");
-  return cp >= 0 ? Baseline{cp, "cp"} : Baseline{block, "block copy"};
 }
 
 // The window's progress area with the time spent inside it counted.

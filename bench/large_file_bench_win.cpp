@@ -93,7 +93,8 @@ double PlainReadMs(const vx::EditedFile& file) {
 double SearchMs(const vx::EditedFile& file) {
   const std::vector<uint8_t> absent{0x4D, 0x5A, 0x90, 0x00};
   const double start = NowMs();
-  const vx::FindResult result = vx::FindInFile(file, 0, absent, [](double, const std::wstring&) {});
+  const vx::FindResult result =
+      vx::FindForward(file, vx::SearchPattern(absent), {}, 0, [](double, const std::wstring&) {});
   if (result.outcome != vx::FindOutcome::NotFound) std::printf("the pattern was found\n");
   return NowMs() - start;
 }

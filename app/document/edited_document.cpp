@@ -1,6 +1,7 @@
 #include "app/document/edited_document.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "app/document/open_texts.h"
 #include "app/edit/backup.h"
@@ -208,6 +209,8 @@ bool EditedDocument::Apply(const FileEdit& edit, RecordedCommand command) {
       return MoveTailIn(edit.offset, command);
     case EditKind::Replace:
       return MoveRange(edit.offset, edit.removed, edit.inserted, command);
+    case EditKind::ReplaceAll:
+      return MoveReplaceAll(edit.matches, edit.inverse, command);
   }
   return false;
 }
@@ -279,6 +282,70 @@ bool EditedDocument::FillRange(int64_t first, int64_t count, uint8_t value) {
   return ChangeRange(first, count, {}, value, count);
 }
 
+bool EditedDocument::MoveReplaceAll(const ReplaceList& matches, bool inverse,
+                                    RecordedCommand command) {
+  BlockFile* data = journal_data_.blocks();
+  std::vector<uint8_t> replacement(static_cast<size_t>(matches.replacement_count));
+  const int64_t n = matches.replacement_count;
+  if (!data || (n > 0 && data->ReadAt(matches.replacement_at, replacement.data(), n) != n) ||
+      !journal_data_.Flush()) {
+    ShowJournalDataFailure(journal_data_);
+    return false;
+  }
+  return ReplaceAllInFile(file(), {data, matches, replacement}, inverse, journal_data_.name(),
+                          progress_, BackUpPath(), command);
+}
+
+ReplaceAllOutcome EditedDocument::ReplaceAll(const MatchFinder& find_matches,
+                                             std::span<const uint8_t> replacement) {
+  using Outcome = ReplaceAllOutcome;
+  const std::optional<int64_t> replacement_at = journal_data_.Append(replacement);
+  if (!replacement_at) {
+    ShowJournalDataFailure(journal_data_);
+    return {Outcome::Failed, 0};
+  }
+  const auto count = static_cast<int64_t>(replacement.size());
+  ReplaceListWriter writer(
+      [this](std::span<const uint8_t> bytes) { return journal_data_.Append(bytes); }, count);
+  // The matches must lie in the file, ascending and apart; the finder's
+  // word is not taken for it.
+  int64_t next_free = 0;
+  bool misplaced = false, unkept = false;
+  const bool found = find_matches([&](int64_t offset, std::span<const uint8_t> bytes) {
+    const auto length = static_cast<int64_t>(bytes.size());
+    if (offset < next_free || length == 0 || length > size_ - offset) {
+      misplaced = true;
+      return false;
+    }
+    next_free = offset + length;
+    unkept = !writer.Add(offset, bytes);
+    return !unkept;
+  });
+  std::optional<ReplaceList> matches = writer.Finish();
+  if (unkept || !matches) {
+    ShowJournalDataFailure(journal_data_);
+    return {Outcome::Failed, 0};
+  }
+  if (misplaced) {
+    ShowMessage(edit_texts::kChangeFailed);
+    return {Outcome::Failed, 0};
+  }
+  if (!found) return {Outcome::Cancelled, 0};
+  if (matches->count == 0) return {Outcome::NothingFound, 0};
+  if (matches->shift == ShiftKind::Mixed) {
+    ShowMessage(edit_texts::kReplaceAllMixed);
+    return {Outcome::Failed, matches->count};
+  }
+  matches->replacement_at = *replacement_at;
+  matches->replacement_count = count;
+  matches->replacement_sum = AddToSum(kSumStart, replacement);
+  const bool replaced = MoveReplaceAll(*matches, false, RecordedCommand::Itself);
+  if (replaced) journal_.RecordReplaceAll(*matches);
+  // A failed replace may still have changed the length: show what is on disk.
+  Refresh();
+  return {replaced ? Outcome::Replaced : Outcome::Failed, matches->count};
+}
+
 bool EditedDocument::Undo() {
   return TakeJournalStep(journal_.NextUndo(), edit_texts::kCannotUndo, &UndoJournal::UndoDone,
                          RecordedCommand::Undo);
@@ -325,13 +392,21 @@ bool EditedDocument::Restore(const std::function<void()>& between_blocks) {
   return true;
 }
 
-bool EditedDocument::FindNext() {
-  const FindResult result = search_.ContinueFromCaret(file(), CaretOffset());
-  if (result.outcome != FindOutcome::Found) {
+FindResult EditedDocument::FindNext() {
+  return GoToMatchOrShowAllSearched(search_.ContinueFromCaret(file(), CaretOffset()));
+}
+
+FindResult EditedDocument::FindPrevious() {
+  return GoToMatchOrShowAllSearched(search_.PreviousFromCaret(file(), CaretOffset()));
+}
+
+FindResult EditedDocument::GoToMatchOrShowAllSearched(const FindResult& result) {
+  if (result.outcome == FindOutcome::Found) {
+    GoTo(result.offset);
+  } else {
     ShowMessage(search_texts::kAllSearched);
-    return false;
   }
-  return ShowFindResult(result);
+  return result;
 }
 
 bool EditedDocument::ShowFindResult(const FindResult& result) {

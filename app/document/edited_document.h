@@ -15,7 +15,7 @@
 
 #include "app/document/caret_moves.h"
 #include "app/edit/journal_data.h"
-#include "app/edit/move_record.h"
+#include "app/disk/move_record.h"
 #include "app/edit/progress_callback.h"
 #include "app/edit/undo_journal.h"
 #include "app/file/edited_file.h"
@@ -24,6 +24,19 @@
 #include "app/settings/page_shape.h"
 
 namespace vx {
+
+// The outcome of a replace-all, for the window's message: how many matches
+// were replaced (or found, when it failed).
+struct ReplaceAllOutcome {
+  enum Result { Replaced, NothingFound, Cancelled, Failed } result = Failed;
+  int64_t count = 0;
+};
+
+// Streams the matches of a search, in order and apart, each with its bytes
+// as they stand, to the sink it is given (which answers false to stop);
+// false when it failed or was cancelled.
+using MatchSink = std::function<bool(int64_t offset, std::span<const uint8_t> bytes)>;
+using MatchFinder = std::function<bool(const MatchSink& sink)>;
 
 // What opening a file came to.
 enum class OpenOutcome {
@@ -59,6 +72,7 @@ class EditedDocument {
   const UndoJournal& journal() const { return journal_; }
   UndoJournal& journal() { return journal_; }
   SearchState& search() { return search_; }
+  const SearchState& search() const { return search_; }
   // Where the backup of the open file goes, and whether it is there.
   std::wstring BackUpPath() const;
   bool BackUpExists() const;
@@ -133,13 +147,24 @@ class EditedDocument {
   bool ReplaceRange(int64_t first, int64_t removed, std::span<const uint8_t> inserted);
   bool OverwriteRange(int64_t first, std::span<const uint8_t> bytes);
   bool FillRange(int64_t first, int64_t count, uint8_t value);
+  // Replace all, called after BeginChange like the range commands: every
+  // match `find_matches` streams gives way to `replacement` (empty: the
+  // matches are deleted) in one pass over the file, one journal step. The
+  // matches and the bytes they hold go to the journal's data file first,
+  // so that nothing in the file changes before every match is known (a
+  // cancel during the finding leaves it untouched) and memory stays flat
+  // whatever their number. Every failure is shown.
+  ReplaceAllOutcome ReplaceAll(const MatchFinder& find_matches,
+                               std::span<const uint8_t> replacement);
   // Puts the backup back in the file's place; the journal is emptied and the
   // next change makes a fresh backup. False after the failure was shown.
   bool Restore(const std::function<void()>& between_blocks);
 
-  // Find next: the last pattern searched for again from behind the caret;
-  // true when the caret went to a match, else "all searched" was shown.
-  bool FindNext();
+  // Find next and Find previous: the last pattern searched for again from
+  // behind the caret, or before it; the match, else "all searched" was
+  // shown. The caret goes to the match.
+  FindResult FindNext();
+  FindResult FindPrevious();
   // A search's result: the caret on the match (true), or its message shown.
   bool ShowFindResult(const FindResult& result);
 
@@ -157,12 +182,16 @@ class EditedDocument {
   // journalled. False when they could not be kept (shown).
   bool ChangeRange(int64_t first, int64_t removed, std::span<const uint8_t> inserted,
                    std::optional<uint8_t> fill, int64_t fill_count);
+  // The replace-all of `matches` (`inverse`: taken back) made in the file;
+  // the data file is written through first.
+  bool MoveReplaceAll(const ReplaceList& matches, bool inverse, RecordedCommand command);
   // A journal step's change made through the same procedures as the command.
   bool Apply(const FileEdit& edit, RecordedCommand command);
   // Undo's or Redo's step: `edit` applied and the journal moved by `done`;
   // `none` shown when there is no step.
   bool TakeJournalStep(const std::optional<FileEdit>& edit, const wchar_t* none,
                        void (UndoJournal::*done)(), RecordedCommand command);
+  FindResult GoToMatchOrShowAllSearched(const FindResult& result);
   // No edit of a stopped program waits for its repair in this file, or the
   // reason is shown: the file then stays as it is.
   bool MayChangeFile() const;

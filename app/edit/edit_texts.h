@@ -27,6 +27,16 @@ inline constexpr wchar_t kDeleting[] = L"削除中です.....";
 inline constexpr wchar_t kRangeChangeFailed[] = L"変更操作に失敗しました。";
 inline constexpr wchar_t kChanging[] = L"変更中です.....";
 
+// Replacing every match. A replace whose matches are some longer and some
+// shorter than the replacement, shifting the file's bytes both ways, is
+// refused before anything changes.
+inline constexpr wchar_t kReplacing[] = L"置換中です．．．";
+inline constexpr wchar_t kReplaceAllFailed[] =
+    L"すべて置換に失敗しました。ディスクの空き容量が足りない可能性もあります。";
+inline constexpr wchar_t kReplaceAllMixed[] =
+    L"置換する文字列より長い箇所と短い箇所が混在するため、すべて置換できません。\r\n"
+    L"ファイルは変更していません。";
+
 // The undo journal.
 inline constexpr wchar_t kUndoFull[] = L"No Undo Over 1000.";
 inline constexpr wchar_t kCannotUndo[] = L"アンドゥできません。";

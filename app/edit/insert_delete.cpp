@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/edit/block_file.h"
+#include "app/disk/block_file.h"
 #include "app/edit/edit_texts.h"
 #include "app/edit/recovery.h"
 #include "common/clock.h"
@@ -107,6 +107,28 @@ bool ReplaceInFile(const EditedFile& file, int64_t offset, int64_t removed, int6
   return MoveTail(file, RecordKind::Range, data.name, texts, progress, backup_path, command,
                   [&](BlockFile& blocks, const ProgressCallback& report, MoveRecord& record) {
                     return ReplaceRange(blocks, offset, removed, inserted, data, report, record);
+                  });
+}
+
+bool ReplaceAllInFile(const EditedFile& file, const ReplaceData& data, bool inverse,
+                      const std::wstring& data_name, const ProgressCallback& progress,
+                      const std::wstring& backup_path, RecordedCommand command) {
+  const MoveTexts texts{edit_texts::kReplacing, edit_texts::kReplaceAllFailed};
+  return MoveTail(file, RecordKind::ReplaceAll, data_name, texts, progress, backup_path, command,
+                  [&](BlockFile& blocks, const ProgressCallback& report, MoveRecord& record) {
+                    ReplaceRecord replace(record);
+                    const auto share = [&report](int64_t done, int64_t total) {
+                      report(static_cast<double>(done) / static_cast<double>(total), L"");
+                    };
+                    switch (ReplaceAll(blocks, data, inverse, share, replace)) {
+                      case ReplaceResult::Done:
+                        return TailMoveResult::Done;
+                      case ReplaceResult::Restored:
+                        return TailMoveResult::Restored;
+                      case ReplaceResult::MaybeDamaged:
+                        break;
+                    }
+                    return TailMoveResult::MaybeDamaged;
                   });
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/disk/replace_all.h"
 #include "app/edit/progress_callback.h"
 #include "app/edit/tail_move.h"
 #include "app/file/edited_file.h"
@@ -29,6 +30,13 @@ bool ReplaceInFile(const EditedFile& file, int64_t offset, int64_t removed, int6
                    const RangeData& data, const ProgressCallback& progress,
                    const std::wstring& backup_path,
                    RecordedCommand command = RecordedCommand::Itself);
+
+// Replaces every match of `data`'s list (`inverse`: takes that back), the
+// same way; `data_name` is the data file's, for the record.
+bool ReplaceAllInFile(const EditedFile& file, const ReplaceData& data, bool inverse,
+                      const std::wstring& data_name, const ProgressCallback& progress,
+                      const std::wstring& backup_path,
+                      RecordedCommand command = RecordedCommand::Itself);
 
 // The failure message of an insertion (or a deletion) that ended in `result`.
 std::wstring TailMoveFailureText(bool insertion, TailMoveResult result,

@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/edit/move_record.h"
+#include "app/disk/move_record.h"
 #include "app/edit/recovery.h"
 #include "app/file/mapped_file.h"
 #include "common/recovery_record_names.h"

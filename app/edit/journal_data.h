@@ -13,7 +13,7 @@
 #include <span>
 #include <string>
 
-#include "app/edit/block_file.h"
+#include "app/disk/block_file.h"
 #include "app/file/edited_file.h"
 #include "common/file_seam.h"
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/edit/move_record.h"
+#include "app/disk/move_record.h"
 
 namespace vx {
 

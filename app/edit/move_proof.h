@@ -9,8 +9,8 @@
 #include <functional>
 #include <optional>
 
-#include "app/edit/block_file.h"
-#include "app/edit/move_record.h"
+#include "app/disk/block_file.h"
+#include "app/disk/move_record.h"
 
 namespace vx {
 

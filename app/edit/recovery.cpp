@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <optional>
 
-#include "app/edit/block_file.h"
+#include "app/disk/block_file.h"
+#include "app/disk/replace_all.h"
+#include "app/disk/replace_record.h"
 #include "app/edit/copy_names.h"
 #include "app/edit/recovery_texts.h"
 #include "app/file/edited_file.h"
@@ -50,6 +52,9 @@ std::vector<std::wstring> RecordNames() {
   }
   return names;
 }
+
+// A record of a move in blocks, which the move begins and ends itself.
+bool MovesBlocks(RecordKind kind) { return IsTailMove(kind) || kind == RecordKind::ReplaceAll; }
 
 bool IsRepaired(RepairResult result) {
   return result == RepairResult::After || result == RepairResult::Before;
@@ -109,6 +114,29 @@ RepairReport RepairTailMove(MoveRecord& record) {
                       : fs::File();
   SeamBlockFile data_blocks(data);
   report.result = RepairMove(blocks, record, data ? &data_blocks : nullptr);
+  if (!file.Close() && IsRepaired(report.result)) report.result = RepairResult::Failed;
+  return report;
+}
+
+// A replace-all's record of `size` bytes, repaired as a tail move is.
+RepairReport RepairReplaceAllRecord(MoveRecord& record, size_t size) {
+  RepairReport report{record.kind(), RepairResult::NotMatching, record.path(), {},
+                      record.command(), record.temp()};
+  ReplaceRecord replace(record);
+  if (!IsPlainFileName(report.file) || !replace.Whole(size)) {
+    report.result = RepairResult::Unfit;
+    return report;
+  }
+  fs::File file = EditedFile(report.file).OpenToMove();
+  if (!file) {
+    if (fs::FileExists(report.file)) report.result = RepairResult::Failed;
+    return report;
+  }
+  SeamBlockFile blocks(file);
+  fs::File data = IsPlainFileName(report.data_file) ? fs::OpenFileForReading(report.data_file)
+                                                    : fs::File();
+  SeamBlockFile data_blocks(data);
+  report.result = RepairReplaceAll(blocks, replace, size, data ? &data_blocks : nullptr);
   if (!file.Close() && IsRepaired(report.result)) report.result = RepairResult::Failed;
   return report;
 }
@@ -180,7 +208,9 @@ std::optional<RepairReport> RepairRecord(const std::wstring& name, const std::ws
     return report;
   }
   std::optional<RepairReport> repair =
-      IsTailMove(record.kind()) ? RepairTailMove(record) : RepairCopy(record);
+      record.kind() == RecordKind::ReplaceAll ? RepairReplaceAllRecord(record, mapped.size())
+      : IsTailMove(record.kind())             ? RepairTailMove(record)
+                                              : RepairCopy(record);
   if (!repair) {
     mapped.Close();
     fs::RemoveFile(name);
@@ -190,7 +220,7 @@ std::optional<RepairReport> RepairRecord(const std::wstring& name, const std::ws
   if (IsRetried(report.result)) {
     // Kept, to be tried again at the next start.
     mapped.Close();
-  } else if (!IsRepaired(report.result) && IsTailMove(report.kind)) {
+  } else if (!IsRepaired(report.result) && MovesBlocks(report.kind)) {
     report.details = SetAside(mapped, record, name);
   } else {
     // A copy's record that names what the program never made goes with the message.
@@ -212,7 +242,9 @@ void SetOtherRecordFolders(const std::vector<std::wstring>& folders) { OtherFold
 
 LiveRecord::LiveRecord(RecordKind kind, const std::wstring& path, const std::wstring& temp,
                        RecordedCommand command, int64_t block) {
-  const size_t size = MoveRecord::SizeFor(kind, path, temp, block);
+  const size_t size = kind == RecordKind::ReplaceAll
+                          ? ReplaceRecord::SizeFor(path, temp, block)
+                          : MoveRecord::SizeFor(kind, path, temp, block);
   const std::wstring& folder = RecoveryFolder();
   if (!folder.empty() && (fs::FolderExists(folder) || fs::MakeFolder(folder))) {
     const std::wstring stem =
@@ -234,7 +266,7 @@ LiveRecord::LiveRecord(RecordKind kind, const std::wstring& path, const std::wst
   record_.SetBlockSize(block);
   record_.SetNames(path, temp);
   record_.SetCommand(command);
-  if (!IsTailMove(kind)) record_.Begin(kind, 0, 0, 0);
+  if (!MovesBlocks(kind)) record_.Begin(kind, 0, 0, 0);
 }
 
 LiveRecord::~LiveRecord() {
@@ -247,7 +279,7 @@ LiveRecord::~LiveRecord() {
 std::wstring RepairMessage(const RepairReport& report) {
   namespace t = recovery_texts;
   const std::wstring file_line = std::wstring(L"\r\n") + t::kFileAt + report.file;
-  if (!IsTailMove(report.kind)) {
+  if (!MovesBlocks(report.kind)) {
     const bool backup = report.kind == RecordKind::BackUpCopy;
     std::wstring text = std::wstring(backup ? t::kBackUpStopped : t::kRestoreStopped) + L"\r\n";
     switch (report.result) {
@@ -268,8 +300,16 @@ std::wstring RepairMessage(const RepairReport& report) {
     const wchar_t* finished;
     const wchar_t* taken_back;
   };
+  const bool replace_all = report.kind == RecordKind::ReplaceAll;
   const Lines lines =
-      report.command == RecordedCommand::Undo   ? Lines{t::kUndoStopped, t::kUndoFinished,
+      replace_all && report.command == RecordedCommand::Undo
+          ? Lines{t::kReplaceAllUndoStopped, t::kReplaceAllUndoFinished,
+                  t::kReplaceAllUndoTakenBack}
+      : replace_all && report.command == RecordedCommand::Redo
+          ? Lines{t::kReplaceAllRedoStopped, t::kReplaceAllRedoFinished,
+                  t::kReplaceAllRedoTakenBack}
+      : replace_all ? Lines{t::kReplaceAllStopped, t::kReplaceAllFinished, t::kReplaceAllTakenBack}
+      : report.command == RecordedCommand::Undo ? Lines{t::kUndoStopped, t::kUndoFinished,
                                                         t::kUndoTakenBack}
       : report.command == RecordedCommand::Redo ? Lines{t::kRedoStopped, t::kRedoFinished,
                                                         t::kRedoTakenBack}
@@ -311,8 +351,48 @@ std::wstring RepairMessage(const RepairReport& report) {
   return text;
 }
 
+namespace {
+
+// A replace-all's details: the list's size and how far the plan in force got.
+std::wstring ReplaceAllDetails(const MoveRecord& header, const std::wstring& kept_at) {
+  namespace t = recovery_texts;
+  MoveRecord view = header;
+  const ReplaceRecord record(view);
+  const ReplaceList list = record.list();
+  const ReplacePlan plan = record.plan(header.active());
+  const ReplaceProgress progress = record.progress();
+  const RecordedCommand command = header.command();
+  std::wstring text = std::wstring(t::kDetailsTitle) + L"\r\n";
+  text += std::wstring(t::kDetailsEdit) + t::kReplaceAllEdit +
+          (command == RecordedCommand::Undo   ? t::kOfUndo
+           : command == RecordedCommand::Redo ? t::kOfRedo
+                                              : L"") +
+          L"\r\n";
+  text += std::wstring(t::kFileAt) + header.path() + L"\r\n";
+  text += t::kDetailsLength + std::to_wstring(header.length()) + t::kBytes + L"\r\n";
+  text += t::kDetailsMatches + std::to_wstring(list.count) + L"\r\n";
+  text += t::kDetailsReplacement + std::to_wstring(list.replacement_count) + t::kBytes + L"\r\n";
+  text += std::wstring(t::kDataFileAt) + header.temp() + L"\r\n";
+  text += t::kDetailsWritten + std::to_wstring(progress.done) + L" / " +
+          std::to_wstring(plan.hi - plan.lo) + t::kBytes +
+          (plan.after ? t::kHeadingAfter : t::kHeadingBefore) + L"\r\n";
+  if (!progress.flight) {
+    text += std::wstring(t::kNoFlight) + L"\r\n";
+  } else {
+    const BlockMark flight = record.flight();
+    text += t::kDetailsFlight + Hex(static_cast<uint64_t>(flight.offset), 8) + t::kFlightTo +
+            std::to_wstring(flight.length) + t::kFlightKeptAt +
+            std::to_wstring(record.SlotOffset(0)) + t::kFlightKeptEnd + L"\r\n";
+  }
+  text += t::kDetailsRecord + kept_at + L"\r\n";
+  return text;
+}
+
+}  // namespace
+
 std::wstring RecordDetails(const MoveRecord& record, const std::wstring& kept_at) {
   namespace t = recovery_texts;
+  if (record.kind() == RecordKind::ReplaceAll) return ReplaceAllDetails(record, kept_at);
   const MovePlan plan = record.plan(record.active());
   const MoveProgress progress = record.progress();
   const RecordKind kind = record.kind();

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/edit/move_record.h"
+#include "app/disk/move_record.h"
 #include "app/edit/tail_move.h"
 #include "app/file/mapped_file.h"
 

@@ -15,6 +15,23 @@ inline constexpr wchar_t kDeleteTakenBack[] = L"ファイルを削除前の状�
 inline constexpr wchar_t kRangeStopped[] = L"前回、範囲の編集の途中でプログラムが終了しました。";
 inline constexpr wchar_t kRangeFinished[] = L"ファイルを編集後の状態に修復しました。";
 inline constexpr wchar_t kRangeTakenBack[] = L"ファイルを編集前の状態に戻しました。";
+// A replace-all, and its Undo and Redo, are named as such.
+inline constexpr wchar_t kReplaceAllStopped[] =
+    L"前回、すべて置換の途中でプログラムが終了しました。";
+inline constexpr wchar_t kReplaceAllFinished[] = L"ファイルをすべて置換した後の状態に修復しました。";
+inline constexpr wchar_t kReplaceAllTakenBack[] = L"ファイルをすべて置換する前の状態に戻しました。";
+inline constexpr wchar_t kReplaceAllUndoStopped[] =
+    L"前回、すべて置換を元に戻す操作の途中でプログラムが終了しました。";
+inline constexpr wchar_t kReplaceAllUndoFinished[] =
+    L"ファイルを、すべて置換を元に戻した後の状態に修復しました。";
+inline constexpr wchar_t kReplaceAllUndoTakenBack[] =
+    L"ファイルを、すべて置換を元に戻す前の状態に戻しました。";
+inline constexpr wchar_t kReplaceAllRedoStopped[] =
+    L"前回、すべて置換をやり直す操作の途中でプログラムが終了しました。";
+inline constexpr wchar_t kReplaceAllRedoFinished[] =
+    L"ファイルを、すべて置換をやり直した後の状態に修復しました。";
+inline constexpr wchar_t kReplaceAllRedoTakenBack[] =
+    L"ファイルを、すべて置換をやり直す前の状態に戻しました。";
 inline constexpr wchar_t kUndoStopped[] = L"前回、元に戻す操作の途中でプログラムが終了しました。";
 inline constexpr wchar_t kRedoStopped[] = L"前回、やり直し操作の途中でプログラムが終了しました。";
 inline constexpr wchar_t kUndoFinished[] = L"ファイルを元に戻した後の状態に修復しました。";
@@ -72,6 +89,10 @@ inline constexpr wchar_t kDetailsEdit[] = L"操作：";
 inline constexpr wchar_t kInsertion[] = L"挿入";
 inline constexpr wchar_t kDeletion[] = L"削除";
 inline constexpr wchar_t kRangeEdit[] = L"範囲の置き換え";
+inline constexpr wchar_t kReplaceAllEdit[] = L"すべて置換";
+inline constexpr wchar_t kDetailsMatches[] = L"置換した箇所：";
+inline constexpr wchar_t kDetailsReplacement[] = L"置換後のバイト数：";
+inline constexpr wchar_t kDetailsWritten[] = L"書き込み済み：";
 inline constexpr wchar_t kOfUndo[] = L"（元に戻す）";
 inline constexpr wchar_t kOfRedo[] = L"（やり直し）";
 inline constexpr wchar_t kDetailsLength[] = L"操作前のファイルサイズ：";

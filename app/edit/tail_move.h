@@ -20,8 +20,9 @@
 #include <cstdint>
 #include <string>
 
-#include "app/edit/block_file.h"
-#include "app/edit/move_record.h"
+#include "app/disk/block_file.h"
+#include "app/disk/repair_result.h"
+#include "app/disk/move_record.h"
 #include "app/edit/progress_callback.h"
 
 namespace vx {
@@ -64,16 +65,6 @@ struct RangeData {
 TailMoveResult ReplaceRange(BlockFile& file, int64_t at, int64_t removed, int64_t inserted,
                             const RangeData& data, const ProgressCallback& progress,
                             MoveRecord& record);
-
-enum class RepairResult {
-  After,        // the edit is finished
-  Before,       // the edit is taken back
-  NotMatching,  // the file is not as the record left it: nothing was touched
-  Unfit,        // the record's plan is not one of this program's: nothing was touched
-  Unprovable,   // a record of an earlier version, which cannot prove the file: nothing was touched
-  Failed,       // a read or write failed; the record says how far it got
-  DataUnusable,  // a range's data file, needed, is missing or changed: nothing was touched
-};
 
 // Carries the move a stopped program left in `record` to its end, after
 // proving that `file` is as that move left it (move_proof.h); a file that

@@ -25,6 +25,8 @@ FileEdit UndoEditOf(const JournalEntry& entry) {
       return {EditKind::Insert, entry.offset, entry.before, {}, {}};
     case EditKind::Replace:
       return {EditKind::Replace, entry.offset, 0, entry.inserted, entry.removed};
+    case EditKind::ReplaceAll:
+      return {EditKind::ReplaceAll, 0, 0, {}, {}, entry.matches, true};
     case EditKind::Overwrite:
       break;
   }
@@ -39,6 +41,8 @@ FileEdit RedoEditOf(const JournalEntry& entry) {
       return {EditKind::Delete, entry.offset, 0, {}, {}};
     case EditKind::Replace:
       return {EditKind::Replace, entry.offset, 0, entry.removed, entry.inserted};
+    case EditKind::ReplaceAll:
+      return {EditKind::ReplaceAll, 0, 0, {}, {}, entry.matches, false};
     case EditKind::Overwrite:
       break;
   }
@@ -65,6 +69,10 @@ bool UndoJournal::Record(EditKind kind, int64_t offset, uint8_t before, uint8_t 
 bool UndoJournal::RecordRange(int64_t offset, const RangeBytes& removed,
                               const RangeBytes& inserted) {
   return Store({offset, 0, 0, 0, EditKind::Replace, removed, inserted});
+}
+
+bool UndoJournal::RecordReplaceAll(const ReplaceList& matches) {
+  return Store({0, 0, 0, 0, EditKind::ReplaceAll, {}, {}, matches});
 }
 
 bool UndoJournal::Store(const JournalEntry& entry) {

@@ -8,11 +8,14 @@
 #include <optional>
 #include <vector>
 
+#include "app/disk/replace_list.h"
+
 namespace vx {
 
-// The changes the commands make to the file: one byte, or a range of bytes
-// replaced by another (a cut, a paste, a fill).
-enum class EditKind { Overwrite, Insert, Delete, Replace };
+// The changes the commands make to the file: one byte, a range of bytes
+// replaced by another (a cut, a paste, a fill), or every match of a
+// replace-all replaced.
+enum class EditKind { Overwrite, Insert, Delete, Replace, ReplaceAll };
 
 // The bytes one side of a range change holds, as the journal's data file
 // keeps them: `count` bytes at `at` there, or `count` times `value`.
@@ -35,18 +38,23 @@ struct JournalEntry {
   // A range change: the bytes it took out at `offset` and those it put in.
   RangeBytes removed;
   RangeBytes inserted;
+  // A replace-all: its matches and replacement in the data file.
+  ReplaceList matches{};
 
   bool operator==(const JournalEntry&) const = default;
 };
 
 // One change to make to the file for an Undo or a Redo step: `value` is the
-// byte written or inserted; a range change replaces `removed` by `inserted`.
+// byte written or inserted; a range change replaces `removed` by `inserted`;
+// a replace-all replaces `matches`, or with `inverse` takes that back.
 struct FileEdit {
   EditKind kind = EditKind::Overwrite;
   int64_t offset = 0;
   uint8_t value = 0;
   RangeBytes removed;
   RangeBytes inserted;
+  ReplaceList matches{};
+  bool inverse = false;
 
   bool operator==(const FileEdit&) const = default;
 };
@@ -72,6 +80,8 @@ class UndoJournal {
   bool Record(EditKind kind, int64_t offset, uint8_t before, uint8_t after);
   // Records a range change that is already in the file, the same way.
   bool RecordRange(int64_t offset, const RangeBytes& removed, const RangeBytes& inserted);
+  // Records a replace-all that is already in the file, the same way.
+  bool RecordReplaceAll(const ReplaceList& matches);
 
   // Index of the entry to undo / redo, or -1.
   int32_t UndoIndex() const;

@@ -1,118 +1,185 @@
 #include "app/search/file_search.h"
 
 #include <algorithm>
-#include <cstring>
-#include <optional>
-#include <span>
+#include <utility>
+#include <vector>
 
 #include "app/search/candidate_scan.h"
 #include "app/search/read_plan.h"
 #include "app/search/search_texts.h"
-#include "common/file_seam.h"
+#include "common/file_view.h"
 
 namespace vx {
 namespace {
 
-// The first match among `count` candidates from `data` on, or count.
-size_t FirstMatch(const uint8_t* data, size_t count, std::span<const uint8_t> pattern) {
-  for (size_t i = NextCandidate(data, 0, count, pattern); i < count;
+// The scope within a file of `length` bytes.
+SearchScope Within(const SearchScope& scope, int64_t length) {
+  const int64_t first = std::clamp<int64_t>(scope.first, 0, length);
+  return {first, std::clamp<int64_t>(scope.end, first, length)};
+}
+
+// Runs a plan's windows over a source, telling the progress as it goes.
+class WindowScan {
+ public:
+  WindowScan(SearchSource& source, const SearchPattern& pattern, std::vector<SearchPass> passes,
+             const ProgressCallback& progress)
+      : source_(source),
+        tail_(static_cast<int64_t>(pattern.length()) - 1),
+        plan_(std::move(passes)),
+        progress_(progress) {}
+
+  // Calls `visit(window, data, count)` with each window's `count` whole
+  // candidates (fewer than planned where the file was cut short meanwhile)
+  // until it says false. False when a window could not be had.
+  template <typename Visit>
+  bool Run(Visit visit) {
+    progress_(kProgressStart, search_texts::kSearching);
+    const double total = static_cast<double>(plan_.candidates());
+    int64_t done = 0;
+    bool read = true;
+    for (auto window = plan_.Next(); window; window = plan_.Next()) {
+      const auto data = source_.Window(window->first, window->candidates + tail_);
+      if (!data) {
+        read = false;
+        break;
+      }
+      const auto count = static_cast<size_t>(
+          std::clamp<int64_t>(static_cast<int64_t>(data->size()) - tail_, 0, window->candidates));
+      if (!visit(*window, data->data(), count)) break;
+      // The last window's share would be 1, which ends the bar: the end
+      // comes below instead, once the work is done.
+      done += window->candidates;
+      if (done < plan_.candidates()) progress_(static_cast<double>(done) / total, std::wstring());
+    }
+    progress_(kProgressEnd, std::wstring());
+    return read;
+  }
+
+ private:
+  SearchSource& source_;
+  int64_t tail_;
+  ReadPlan plan_;
+  const ProgressCallback& progress_;
+};
+
+// The first match among `count` candidates from `data + from` on, or count.
+size_t FirstMatch(const uint8_t* data, size_t from, size_t count, const SearchPattern& pattern) {
+  for (size_t i = NextCandidate(data, from, count, pattern); i < count;
        i = NextCandidate(data, i + 1, count, pattern)) {
-    if (std::memcmp(data + i, pattern.data(), pattern.size()) == 0) return i;
+    if (pattern.Matches(data + i)) return i;
   }
   return count;
 }
 
-// Tells the steps of both passes, each once every candidate in it was
-// tried; the share counts whole steps, as the bar moves by them.
-class StepProgress {
- public:
-  StepProgress(const ProgressCallback& progress, int64_t length)
-      : progress_(progress), length_(static_cast<double>(std::max<int64_t>(length, 1))) {}
-
-  // A pass whose steps start from `first` through `last`.
-  void StartPass(int64_t first, int64_t last) {
-    first_ = first;
-    steps_ = last >= first ? (last - first) / kSearchProgressStep + 1 : 0;
-    told_ = 0;
-  }
-  // Every candidate of the pass before `offset` was tried.
-  void TriedBefore(int64_t offset) {
-    TellUpTo(std::min(steps_, (offset - first_) / kSearchProgressStep));
-  }
-  void PassDone() { TellUpTo(steps_); }
-
- private:
-  void TellUpTo(int64_t steps) {
-    for (; told_ < steps; ++told_) {
-      searched_ += kSearchProgressStep;
-      progress_(static_cast<double>(searched_) / length_, std::wstring());
+// The first match of the passes, taken in order.
+FindResult FirstOf(SearchSource& source, const SearchPattern& pattern,
+                   std::vector<SearchPass> passes, const ProgressCallback& progress) {
+  FindResult result{FindOutcome::NotFound};
+  WindowScan scan(source, pattern, std::move(passes), progress);
+  const bool read = scan.Run([&](const PlannedWindow& window, const uint8_t* data, size_t count) {
+    // Backwards, the window's last match is the one nearest the start.
+    size_t found = count;
+    for (size_t i = FirstMatch(data, 0, count, pattern); i < count;
+         i = FirstMatch(data, i + 1, count, pattern)) {
+      found = i;
+      if (!window.backward) break;
     }
-  }
+    if (found == count) return true;
+    result = {FindOutcome::Found, window.first + static_cast<int64_t>(found)};
+    return false;
+  });
+  return read ? result : FindResult{FindOutcome::Failed};
+}
 
-  const ProgressCallback& progress_;
-  double length_;
-  int64_t searched_ = 0;
-  int64_t first_ = 0;
-  int64_t steps_ = 0;
-  int64_t told_ = 0;
-};
+// Opens the file to be searched through views of it; a file that is gone is
+// an error, not made anew.
+fs::FileView OpenToSearch(const EditedFile& file) {
+  if (file.Length() < 0) return fs::FileView();
+  return fs::FileView::Open(file.path());
+}
 
 }  // namespace
 
-FindResult FindInBlocks(BlockFile& file, int64_t length, int64_t from,
-                        const std::vector<uint8_t>& pattern, const ProgressCallback& progress) {
+FindResult FindForward(SearchSource& source, int64_t length, const SearchPattern& pattern,
+                       const SearchScope& scope, int64_t from, const ProgressCallback& progress) {
   if (pattern.empty()) return {FindOutcome::NotFound};
-  progress(kProgressStart, search_texts::kSearching);
-  const int64_t tail = static_cast<int64_t>(pattern.size()) - 1;
-  // The second pass takes the matches that end at or before the byte at
-  // `from`; both tell their steps up to their last start, even where no
-  // whole match fits.
-  const SearchPass passes[2] = {{from, length - tail}, {0, std::min(from + 1, length) - tail}};
-  const int64_t last_starts[2] = {length - 1, from};
-  ReadPlan plan(passes[0], passes[1]);
-  StepProgress steps(progress, length);
-  std::vector<uint8_t> buffer;
-  std::optional<PlannedRead> read = plan.Next();
-  FindResult result{FindOutcome::NotFound};
-  for (int pass = 0; pass < 2 && result.outcome == FindOutcome::NotFound; ++pass) {
-    steps.StartPass(passes[pass].first, last_starts[pass]);
-    for (; read && read->pass == pass; read = plan.Next()) {
-      const int64_t asked = read->candidates + tail;
-      if (buffer.size() < static_cast<size_t>(asked)) buffer.resize(static_cast<size_t>(asked));
-      const int64_t got = file.ReadAt(read->offset, buffer.data(), asked);
-      if (got < 0) {
-        result = {FindOutcome::Failed};
-        break;
+  const SearchScope s = Within(scope, length);
+  const int64_t tail = static_cast<int64_t>(pattern.length()) - 1;
+  // Round the end: the matches that end at or before the byte at `from`.
+  return FirstOf(
+      source, pattern,
+      {{std::max(from, s.first), s.end - tail}, {s.first, std::min(from + 1, s.end) - tail}},
+      progress);
+}
+
+FindResult FindBackward(SearchSource& source, int64_t length, const SearchPattern& pattern,
+                        const SearchScope& scope, int64_t before,
+                        const ProgressCallback& progress) {
+  if (pattern.empty()) return {FindOutcome::NotFound};
+  const SearchScope s = Within(scope, length);
+  const int64_t last_start = s.end - static_cast<int64_t>(pattern.length()) + 1;
+  return FirstOf(source, pattern,
+                 {{s.first, std::min(before, last_start), true},
+                  {std::max(before, s.first), last_start, true}},
+                 progress);
+}
+
+FindAllResult FindAll(SearchSource& source, int64_t length, const SearchPattern& pattern,
+                      const SearchScope& scope, const MatchCallback& on_match,
+                      const ProgressCallback& progress) {
+  if (pattern.empty()) return {};
+  const SearchScope s = Within(scope, length);
+  const int64_t size = static_cast<int64_t>(pattern.length());
+  FindAllResult result;
+  int64_t next_start = s.first;  // behind the last match: matches do not overlap
+  WindowScan scan(source, pattern, {{s.first, s.end - size + 1}}, progress);
+  const bool read = scan.Run([&](const PlannedWindow& window, const uint8_t* data, size_t count) {
+    const auto skip = static_cast<size_t>(std::max<int64_t>(next_start - window.first, 0));
+    for (size_t i = FirstMatch(data, std::min(skip, count), count, pattern); i < count;
+         i = FirstMatch(data, i + pattern.length(), count, pattern)) {
+      ++result.count;
+      next_start = window.first + static_cast<int64_t>(i) + size;
+      if (!on_match(window.first + static_cast<int64_t>(i), {data + i, pattern.length()})) {
+        result.outcome = FindAllOutcome::Cancelled;
+        return false;
       }
-      // A file cut short meanwhile offers fewer whole candidates than its old
-      // length promised.
-      const size_t count =
-          static_cast<size_t>(std::clamp<int64_t>(got - tail, 0, read->candidates));
-      const size_t match = FirstMatch(buffer.data(), count, pattern);
-      if (match < count) {
-        result = {FindOutcome::Found, read->offset + static_cast<int64_t>(match)};
-        steps.TriedBefore(result.offset);
-        break;
-      }
-      steps.TriedBefore(read->offset + read->candidates);
     }
-    if (result.outcome == FindOutcome::NotFound) steps.PassDone();
-  }
-  progress(kProgressEnd, std::wstring());
+    return true;
+  });
+  if (!read) result.outcome = FindAllOutcome::Failed;
   return result;
 }
 
-FindResult FindInFile(const EditedFile& file, int64_t from, const std::vector<uint8_t>& pattern,
-                      const ProgressCallback& progress) {
+FindResult FindForward(const EditedFile& file, const SearchPattern& pattern,
+                       const SearchScope& scope, int64_t from, const ProgressCallback& progress) {
   if (pattern.empty()) return {FindOutcome::NotFound};
-  // Open() would make a vanished file anew and empty; that is an error here.
-  if (from < 0 || file.Length() < 0) return {FindOutcome::Failed};
-  fs::File opened = file.Open();
-  if (!opened) return {FindOutcome::Failed};
-  const int64_t length = opened.Length();
+  fs::FileView view = OpenToSearch(file);
+  const int64_t length = view ? view.Length() : -1;
+  if (from < 0 || length < 0) return {FindOutcome::Failed};
+  ViewSource source(view);
+  return FindForward(source, length, pattern, scope, from, progress);
+}
+
+FindResult FindBackward(const EditedFile& file, const SearchPattern& pattern,
+                        const SearchScope& scope, int64_t before,
+                        const ProgressCallback& progress) {
+  if (pattern.empty()) return {FindOutcome::NotFound};
+  fs::FileView view = OpenToSearch(file);
+  const int64_t length = view ? view.Length() : -1;
   if (length < 0) return {FindOutcome::Failed};
-  SeamBlockFile blocks(opened);
-  return FindInBlocks(blocks, length, from, pattern, progress);
+  ViewSource source(view);
+  return FindBackward(source, length, pattern, scope, before, progress);
+}
+
+FindAllResult FindAll(const EditedFile& file, const SearchPattern& pattern,
+                      const SearchScope& scope, const MatchCallback& on_match,
+                      const ProgressCallback& progress) {
+  if (pattern.empty()) return {};
+  fs::FileView view = OpenToSearch(file);
+  const int64_t length = view ? view.Length() : -1;
+  if (length < 0) return {FindAllOutcome::Failed, 0};
+  ViewSource source(view);
+  return FindAll(source, length, pattern, scope, on_match, progress);
 }
 
 }  // namespace vx

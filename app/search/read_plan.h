@@ -1,44 +1,57 @@
-// Which reads a search makes: its passes' candidates in reads that start
-// small and grow, each with the pattern's length - 1 bytes behind it, so
-// that a match across the border to the next read is seen whole.
+// Which windows a search scans: its passes' candidate start offsets in
+// windows that start small and grow, forwards or backwards, each with the
+// pattern's length - 1 bytes behind it, so that a match across the border
+// to the next window is seen whole.
 #pragma once
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace vx {
 
-// The first read's candidates; every next read takes twice as many, up to
-// the largest read, where the system's cost per read no longer counts:
-// half a MiB searched fastest, against 256 KiB and 1 MiB. A Find next mostly
-// stops close behind where it starts.
+// The first window's candidates; every next window takes twice as many, up
+// to the largest. A Find next mostly stops close behind where it starts;
+// the largest keeps the calls to the system few (a view is mapped, or a
+// read made, per window) and each window short enough that the progress
+// report, which lets the system in, comes well within 100 ms even from a
+// slow disk.
 inline constexpr int64_t kSearchBlockSize = int64_t{64} << 10;
-inline constexpr int64_t kSearchLargestRead = int64_t{512} << 10;
+inline constexpr int64_t kSearchLargestWindow = int64_t{4} << 20;
 
-// The candidate start offsets `first` <= offset < `end` of one pass.
+// The candidate start offsets `first` <= offset < `end` of one pass, taken
+// from the lowest up, or from the highest down.
 struct SearchPass {
   int64_t first = 0;
   int64_t end = 0;
+  bool backward = false;
+
+  int64_t candidates() const { return end > first ? end - first : 0; }
 };
 
-struct PlannedRead {
-  int pass = 0;  // 0 or 1
-  int64_t offset = 0;
-  int64_t candidates = 0;  // the read takes these plus the pattern's length - 1
+struct PlannedWindow {
+  bool backward = false;   // the pass's direction
+  int64_t first = 0;       // the lowest candidate
+  int64_t candidates = 0;  // the window holds these plus the pattern's length - 1
 };
 
 class ReadPlan {
  public:
-  ReadPlan(SearchPass first, SearchPass second);
+  explicit ReadPlan(std::vector<SearchPass> passes);
 
-  // The reads of both passes in order, then none.
-  std::optional<PlannedRead> Next();
+  // The windows of every pass in order, then none.
+  std::optional<PlannedWindow> Next();
+  // Every candidate of every pass.
+  int64_t candidates() const;
 
  private:
-  SearchPass passes_[2];
-  int pass_ = 0;
-  int64_t at_;
-  int64_t read_size_;
+  // Where the pass now starts.
+  void StartPass();
+
+  std::vector<SearchPass> passes_;
+  size_t pass_ = 0;
+  int64_t at_ = 0;  // the next candidate forwards, or the one behind it backwards
+  int64_t size_ = kSearchBlockSize;
 };
 
 }  // namespace vx

@@ -4,20 +4,6 @@
 
 namespace vx {
 
-const wchar_t* RefusalMessage(PatternRefusal refusal) {
-  switch (refusal) {
-    case PatternRefusal::OutsideRules:
-      return search_texts::kOutsideRules;
-    case PatternRefusal::NoData:
-      return search_texts::kNoData;
-    case PatternRefusal::BeyondByte:
-      return search_texts::kBeyondByte;
-    case PatternRefusal::None:
-      break;
-  }
-  return nullptr;
-}
-
 const wchar_t* SearchResultMessage(const FindResult& result) {
   switch (result.outcome) {
     case FindOutcome::NotFound:

@@ -7,11 +7,13 @@ namespace vx {
 SearchState::SearchState(ProgressCallback progress, CommandSwitch enable_find_next)
     : progress_(std::move(progress)), enable_find_next_(std::move(enable_find_next)) {}
 
-FindResult SearchState::Start(const EditedFile& file, int64_t from,
-                              const std::vector<uint8_t>& pattern) {
-  const FindResult result = FindInFile(file, from, pattern, progress_);
+FindResult SearchState::Start(const EditedFile& file, int64_t from, const SearchPattern& pattern,
+                              const SearchScope& scope) {
+  pattern_ = pattern;
+  scope_ = scope;
+  const FindResult result = Find(file, from);
   if (result.outcome == FindOutcome::Found) {
-    Activate(result.offset, pattern);
+    Activate(result.offset);
   } else {
     Clear();
   }
@@ -25,16 +27,38 @@ FindResult SearchState::ContinueInWindow(const EditedFile& file) {
 }
 
 FindResult SearchState::ContinueFromCaret(const EditedFile& file, int64_t caret_offset) {
-  Activate(caret_offset + 1, pattern_);
+  Activate(caret_offset + 1);
   const FindResult result = Find(file, last_match_);
   if (result.outcome != FindOutcome::Found) enable_find_next_(false);
   return result;
 }
 
-void SearchState::Activate(int64_t offset, const std::vector<uint8_t>& pattern) {
+FindResult SearchState::StartBackward(const EditedFile& file, int64_t before,
+                                      const SearchPattern& pattern, const SearchScope& scope) {
+  pattern_ = pattern;
+  scope_ = scope;
+  const FindResult result = FindBackward(file, pattern_, scope_, before, progress_);
+  if (result.outcome == FindOutcome::Found) {
+    Activate(result.offset);
+  } else {
+    Clear();
+  }
+  return result;
+}
+
+FindResult SearchState::PreviousFromCaret(const EditedFile& file, int64_t caret_offset) {
+  const FindResult result = FindBackward(file, pattern_, scope_, caret_offset, progress_);
+  if (result.outcome == FindOutcome::Found) {
+    Activate(result.offset);
+  } else {
+    enable_find_next_(false);
+  }
+  return result;
+}
+
+void SearchState::Activate(int64_t offset) {
   first_match_ = offset;
   last_match_ = offset;
-  pattern_ = pattern;
   enable_find_next_(true);
 }
 
@@ -47,13 +71,14 @@ FindResult SearchState::FindNext(const EditedFile& file) {
 }
 
 void SearchState::Clear() {
-  pattern_.assign(1, 0);
+  pattern_ = SearchPattern();
+  scope_ = SearchScope();
   first_match_ = -1;
   enable_find_next_(false);
 }
 
 FindResult SearchState::Find(const EditedFile& file, int64_t from) const {
-  return FindInFile(file, from, pattern_, progress_);
+  return FindForward(file, pattern_, scope_, from, progress_);
 }
 
 }  // namespace vx

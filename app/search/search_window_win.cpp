@@ -1,38 +1,80 @@
 #include "app/search/search_window_win.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "app/search/search_messages.h"
 #include "app/search/search_window_texts.h"
+#include "common/digit_groups.h"
 #include "common/message_box.h"
 #include "common/ui/controls_win.h"
+#include "common/ui/message_pump_win.h"
 
 namespace vx {
 namespace {
 
 constexpr TwipRect kDataLabelRect{120, 120, 1500, 195};
-constexpr TwipRect kDataFieldRect{120, 360, 2745, 300};
-constexpr TwipRect kTargetFrameRect{120, 780, 1335, 735};
-constexpr TwipRect kBytesOptionRect{240, 1020, 1155, 210};
-constexpr TwipRect kTextOptionRect{240, 1260, 1155, 210};
-constexpr TwipRect kStartFrameRect{1530, 780, 1335, 735};
-constexpr TwipRect kFromBeginningOptionRect{1650, 1020, 1155, 210};
-constexpr TwipRect kFromCaretOptionRect{1650, 1260, 1155, 210};
-constexpr TwipRect kSearchButtonRect{120, 1620, 615, 300};
-constexpr TwipRect kFindNextButtonRect{795, 1620, 855, 300};
-constexpr TwipRect kCloseButtonRect{1710, 1620, 615, 300};
-constexpr TwipRect kExplainButtonRect{2385, 1620, 480, 300};
-constexpr TwipRect kHelpRect{120, 2040, 2745, 1755};
+constexpr TwipRect kDataFieldRect{120, 360, 5160, 300};
+constexpr TwipRect kReplacementLabelRect{120, 780, 1500, 195};
+constexpr TwipRect kReplacementFieldRect{120, 1020, 5160, 300};
+constexpr TwipRect kTargetFrameRect{120, 1440, 3240, 1560};
+constexpr TwipRect kBytesOptionRect{240, 1680, 1000, 210};
+constexpr TwipRect kTextOptionRect{240, 1920, 1000, 210};
+constexpr TwipRect kNumberOptionRect{240, 2160, 1000, 210};
+// Dropped, the list of forms reaches below its box.
+constexpr TwipRect kFormListRect{1320, 1650, 1920, 1800};
+constexpr TwipRect kIgnoreCaseRect{240, 2430, 3000, 210};
+constexpr TwipRect kBigEndianRect{240, 2700, 3000, 210};
+constexpr TwipRect kStartFrameRect{3480, 1440, 1800, 1560};
+constexpr TwipRect kFromBeginningOptionRect{3600, 1680, 1560, 210};
+constexpr TwipRect kFromCaretOptionRect{3600, 1920, 1560, 210};
+constexpr TwipRect kInSelectionRect{3600, 2430, 1560, 210};
+constexpr TwipRect kSearchButtonRect{120, 3120, 615, 300};
+constexpr TwipRect kFindNextButtonRect{795, 3120, 855, 300};
+constexpr TwipRect kFindPreviousButtonRect{1710, 3120, 855, 300};
+constexpr TwipRect kFindAllButtonRect{2625, 3120, 1020, 300};
+constexpr TwipRect kReplaceButtonRect{120, 3480, 615, 300};
+constexpr TwipRect kReplaceAllButtonRect{795, 3480, 1020, 300};
+constexpr TwipRect kCloseButtonRect{3945, 3480, 615, 300};
+constexpr TwipRect kExplainButtonRect{4620, 3480, 660, 300};
+constexpr TwipRect kHelpRect{120, 3960, 5160, 1755};
+constexpr TwipSize kClientSize{5400, 3900};
 
 // The options' indexes in their groups.
-enum TargetOption { kBytesOption, kTextOption };
+enum TargetOption { kBytesOption, kTextOption, kNumberOption };
 enum StartOption { kFromBeginningOption, kFromCaretOption };
+
+// The search kinds of the text forms, in the list's order.
+constexpr SearchKind kTextKinds[] = {SearchKind::Text, SearchKind::Utf8, SearchKind::Utf16Le,
+                                     SearchKind::Utf16Be};
+// The number forms: integers of 1, 2, 4 and 8 bytes, then floating point.
+constexpr int kIntegerForms = 4;
+constexpr int kNumberWidths[] = {1, 2, 4, 8, 4, 8};
+
+std::vector<std::wstring> FormsOf(int target) {
+  namespace t = search_window_texts;
+  if (target == kTextOption) return {std::begin(t::kTextForms), std::end(t::kTextForms)};
+  if (target == kNumberOption) return {std::begin(t::kNumberForms), std::end(t::kNumberForms)};
+  return {};
+}
+
+// Keys and clicks given while the file was being changed were meant for
+// the stop button that no longer stops anything: they are not taken for
+// new commands.
+void DropInputGivenMeanwhile() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+  }
+  while (PeekMessageW(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
+  }
+}
 
 }  // namespace
 
-SearchWindow::SearchWindow(SearchHost& host)
-    : ModalWindow({L"VanteloxSearchWindow", search_window_texts::kCaption, {2985, 1980}}),
-      host_(host) {}
+SearchWindow::SearchWindow(SearchHost& host, bool replacing)
+    : ModalWindow({L"VanteloxSearchWindow", search_window_texts::kCaption, kClientSize}),
+      host_(host),
+      replacing_(replacing) {}
 
 void SearchWindow::CreateControls() {
   namespace t = search_window_texts;
@@ -42,25 +84,63 @@ void SearchWindow::CreateControls() {
   data_field_ = MakeEditField(site, {.rect = kDataFieldRect,
                                      .on_change = [this] { HideFindNext(); },
                                      .style = ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_GROUP});
+  MakeLabel(site, {t::kReplacementLabel, kReplacementLabelRect});
+  replacement_field_ = MakeEditField(
+      site, {.rect = kReplacementFieldRect,
+             .style = ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_GROUP});
   MakeGroupFrame(site, {t::kTargetFrame, kTargetFrameRect, WS_GROUP});
   target_options_ = MakeOptionGroup(
-      site, {.options = {{t::kBytes, kBytesOptionRect}, {t::kText, kTextOptionRect}},
+      site, {.options = {{t::kBytes, kBytesOptionRect},
+                         {t::kText, kTextOptionRect},
+                         {t::kNumber, kNumberOptionRect}},
              .chosen = kBytesOption,
-             .on_choose = [this](int) { HideFindNext(); }});
+             .on_choose = [this](int) { OnTargetChosen(); }});
+  form_list_ = MakeComboBox(site, {.rect = kFormListRect,
+                                   .on_select = [this](int) { HideFindNext(); },
+                                   .style = CBS_DROPDOWNLIST | WS_TABSTOP | WS_VSCROLL | WS_GROUP});
+  ignore_case_box_ = MakeCheckBox(
+      site, {.caption = t::kIgnoreCase, .rect = kIgnoreCaseRect,
+             .on_change = [this](bool) { HideFindNext(); }});
+  big_endian_box_ = MakeCheckBox(
+      site, {.caption = t::kBigEndian, .rect = kBigEndianRect,
+             .on_change = [this](bool) { HideFindNext(); }});
   MakeGroupFrame(site, {t::kStartFrame, kStartFrameRect, WS_GROUP});
   start_options_ = MakeOptionGroup(site, {.options = {{t::kFromBeginning, kFromBeginningOptionRect},
                                                       {t::kFromCaret, kFromCaretOptionRect}},
                                           .chosen = kFromBeginningOption,
                                           .on_choose = [this](int) { HideFindNext(); }});
+  in_selection_box_ = MakeCheckBox(
+      site, {.caption = t::kInSelection, .rect = kInSelectionRect,
+             .on_change = [this](bool) { HideFindNext(); },
+             .more_style = WS_GROUP});
+  in_selection_box_.Enable(host_.SelectedBytes().has_value());
+  // Enter presses "置換" in a window opened to replace, else "検索".
   search_button_ = AddButton({.caption = t::kSearch,
                               .rect = kSearchButtonRect,
                               .on_click = [this] { OnSearch(); },
                               .more_style = WS_GROUP},
-                             kEnterKey);
+                             replacing_ ? kClickOnly : kEnterKey);
   find_next_button_ = AddButton(
       {.caption = t::kFindNext, .rect = kFindNextButtonRect, .on_click = [this] { OnFindNext(); }});
+  find_previous_button_ = AddButton({.caption = t::kFindPrevious,
+                                     .rect = kFindPreviousButtonRect,
+                                     .on_click = [this] { OnFindPrevious(); }});
+  find_all_button_ = AddButton(
+      {.caption = t::kFindAll, .rect = kFindAllButtonRect, .on_click = [this] { OnFindAll(); }});
+  replace_button_ = AddButton(
+      {.caption = t::kReplace, .rect = kReplaceButtonRect, .on_click = [this] { OnReplace(); }},
+      replacing_ ? kEnterKey : kClickOnly);
+  replace_all_button_ = AddButton({.caption = t::kReplaceAll,
+                                   .rect = kReplaceAllButtonRect,
+                                   .on_click = [this] {
+                                     if (working_) {
+                                       stop_asked_ = true;
+                                     } else {
+                                       OnReplaceAll();
+                                     }
+                                   }});
   close_button_ = AddButton(
-      {.caption = t::kClose, .rect = kCloseButtonRect, .on_click = [this] { Close(); }}, kEscKey);
+      {.caption = t::kClose, .rect = kCloseButtonRect, .on_click = [this] { OnClose(); }}, kEscKey);
   explain_button_ = AddButton(
       {.caption = t::kExplain, .rect = kExplainButtonRect, .on_click = [this] { OnExplain(); }});
   // The help text lies just below the client area at opening; it is as tall
@@ -68,23 +148,87 @@ void SearchWindow::CreateControls() {
   help_ = MakeLabel(site, {t::kHelp, kHelpRect});
   FitLabelToText(help_.hwnd());
   find_next_button_.Show(false);
+  OnTargetChosen();
 }
 
-SearchTarget SearchWindow::Target() const {
-  return target_options_.Chosen() == kTextOption ? SearchTarget::Text : SearchTarget::Bytes;
+void SearchWindow::OnClose() {
+  // The close box and Esc stop the work that runs; the window stays.
+  if (working_) {
+    stop_asked_ = true;
+    return;
+  }
+  Close();
+}
+
+void SearchWindow::OnTargetChosen() {
+  const int target = target_options_.Chosen();
+  SendMessageW(form_list_.hwnd(), CB_RESETCONTENT, 0, 0);
+  for (const std::wstring& form : FormsOf(target)) form_list_.Add(form);
+  if (form_list_.Count() > 0) form_list_.Select(target == kNumberOption ? 2 : 0);
+  form_list_.Enable(target != kBytesOption);
+  ignore_case_box_.Enable(target == kTextOption);
+  big_endian_box_.Enable(target == kNumberOption);
+  HideFindNext();
+}
+
+PatternOptions SearchWindow::ChosenOptions() const {
+  PatternOptions options;
+  const int form = std::max(form_list_.Selected(), 0);
+  switch (target_options_.Chosen()) {
+    case kTextOption:
+      options.kind = kTextKinds[std::min(form, 3)];
+      options.ignore_case = ignore_case_box_.Checked();
+      break;
+    case kNumberOption:
+      options.kind = form < kIntegerForms ? SearchKind::Integer : SearchKind::Float;
+      options.width = kNumberWidths[std::min(form, 5)];
+      options.big_endian = big_endian_box_.Checked();
+      break;
+    default:
+      options.kind = SearchKind::Bytes;
+      break;
+  }
+  return options;
+}
+
+SearchScope SearchWindow::ChosenScope() const {
+  const std::optional<ByteRange> selected = host_.SelectedBytes();
+  if (!in_selection_box_.Checked() || !selected) return {};
+  return {selected->first, selected->first + selected->length};
+}
+
+std::optional<SearchPattern> SearchWindow::TypedPattern() {
+  SearchPattern pattern;
+  if (const std::optional<std::wstring> refusal =
+          ParsePattern(data_field_.Text(), ChosenOptions(), pattern)) {
+    ShowMessage(*refusal, MsgButtons::Ok, MsgIcon::Critical);
+    data_field_.Focus();
+    return std::nullopt;
+  }
+  return pattern;
+}
+
+std::optional<std::vector<uint8_t>> SearchWindow::TypedReplacement() {
+  std::vector<uint8_t> bytes;
+  if (const std::optional<std::wstring> refusal =
+          ParseReplacement(replacement_field_.Text(), ChosenOptions(), bytes)) {
+    ShowMessage(*refusal, MsgButtons::Ok, MsgIcon::Critical);
+    replacement_field_.Focus();
+    return std::nullopt;
+  }
+  return bytes;
 }
 
 void SearchWindow::OnSearch() {
-  std::vector<uint8_t> pattern;
-  const PatternRefusal refusal = PatternFromText(data_field_.Text(), Target(), pattern);
-  if (const wchar_t* message = RefusalMessage(refusal)) {
-    ShowMessage(message, MsgButtons::Ok, MsgIcon::Critical);
-    return;
-  }
-  const int64_t from = start_options_.Chosen() == kFromBeginningOption ? 0 : host_.CaretOffset();
+  const std::optional<SearchPattern> pattern = TypedPattern();
+  if (!pattern) return;
+  const SearchScope scope = ChosenScope();
+  const int64_t from = start_options_.Chosen() == kFromBeginningOption
+                           ? scope.first
+                           : std::clamp(host_.CaretOffset(), scope.first, scope.end);
   EnableSearching(false);
   const FindResult result =
-      host_.Search().Start(EditedFile(host_.SearchedFileName()), from, pattern);
+      host_.Search().Start(EditedFile(host_.SearchedFileName()), from, *pattern, scope);
   EnableSearching(true);
   ShowResult(result);
 }
@@ -95,6 +239,83 @@ void SearchWindow::OnFindNext() {
   EnableSearching(true);
   find_next_button_.Focus();
   ShowResult(result);
+}
+
+void SearchWindow::OnFindPrevious() {
+  const std::optional<SearchPattern> pattern = TypedPattern();
+  if (!pattern) return;
+  EnableSearching(false);
+  const FindResult result = host_.Search().StartBackward(
+      EditedFile(host_.SearchedFileName()), host_.CaretOffset(), *pattern, ChosenScope());
+  EnableSearching(true);
+  if (host_.ShowSearchResult(result)) {
+    find_previous_button_.Focus();
+  } else {
+    HideFindNext();
+    data_field_.Focus();
+  }
+}
+
+void SearchWindow::OnFindAll() {
+  const std::optional<SearchPattern> pattern = TypedPattern();
+  if (!pattern) return;
+  const SearchScope scope = ChosenScope();
+  // The list takes over beside the main window; this window is done.
+  Close();
+  host_.ListAllMatches(*pattern, scope);
+}
+
+void SearchWindow::OnReplace() {
+  const std::optional<SearchPattern> pattern = TypedPattern();
+  if (!pattern) return;
+  const std::optional<std::vector<uint8_t>> replacement = TypedReplacement();
+  if (!replacement) return;
+  SearchScope scope = ChosenScope();
+  int64_t from = host_.CaretOffset();
+  const std::optional<ByteRange> selected = host_.SelectedBytes();
+  if (selected && selected->length == static_cast<int64_t>(pattern->length())) {
+    std::vector<uint8_t> bytes(static_cast<size_t>(selected->length));
+    const bool is_match =
+        EditedFile(host_.SearchedFileName()).Read(selected->first, bytes) == ReadResult::Read &&
+        pattern->Matches(bytes.data());
+    if (is_match) {
+      if (!host_.ReplaceMatch(selected->first, selected->length, *replacement)) return;
+      const int64_t added = static_cast<int64_t>(replacement->size()) - selected->length;
+      from = selected->first + static_cast<int64_t>(replacement->size());
+      if (scope.end != SearchScope{}.end) scope.end += added;
+    }
+  }
+  EnableSearching(false);
+  const FindResult result = host_.Search().Start(EditedFile(host_.SearchedFileName()),
+                                                 std::clamp(from, scope.first, scope.end),
+                                                 *pattern, scope);
+  EnableSearching(true);
+  if (host_.ShowSearchResult(result)) {
+    replace_button_.Focus();
+  } else {
+    HideFindNext();
+    data_field_.Focus();
+  }
+}
+
+void SearchWindow::OnReplaceAll() {
+  namespace t = search_window_texts;
+  const std::optional<SearchPattern> pattern = TypedPattern();
+  if (!pattern) return;
+  const std::optional<std::vector<uint8_t>> replacement = TypedReplacement();
+  if (!replacement) return;
+  EnableSearching(false, true);
+  const std::optional<int64_t> count =
+      host_.ReplaceAll(*pattern, ChosenScope(), *replacement, [this] {
+        LetMessagesRun(hwnd(), true);
+        return !stop_asked_;
+      });
+  DropInputGivenMeanwhile();
+  EnableSearching(true);
+  HideFindNext();
+  if (count) {
+    ShowMessage(GroupedDigits(*count) + t::kReplacedCount);
+  }
 }
 
 void SearchWindow::ShowResult(const FindResult& result) {
@@ -108,10 +329,16 @@ void SearchWindow::ShowResult(const FindResult& result) {
   }
 }
 
-void SearchWindow::EnableSearching(bool enabled) const {
-  for (const PushButton& button : {search_button_, close_button_, find_next_button_}) {
+void SearchWindow::EnableSearching(bool enabled, bool stoppable) {
+  namespace t = search_window_texts;
+  working_ = !enabled;
+  stop_asked_ = false;
+  for (const PushButton& button : {search_button_, close_button_, find_next_button_,
+                                   find_previous_button_, find_all_button_, replace_button_}) {
     button.Enable(enabled);
   }
+  replace_all_button_.Enable(enabled || stoppable);
+  replace_all_button_.SetText(enabled ? t::kReplaceAll : t::kStop);
   target_options_.Enable(enabled);
   start_options_.Enable(enabled);
 }

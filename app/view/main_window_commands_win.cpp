@@ -1,5 +1,6 @@
 // The main window's commands on the open document: opening a file, the edit
 // and search commands, the windows they open, and files dropped on the window.
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -8,6 +9,8 @@
 #include "app/page/dump_page.h"
 #include "app/print/print_window_win.h"
 #include "app/program_globals.h"
+#include "app/search/search_texts.h"
+#include "app/search/stoppable_search.h"
 #include "app/search/search_window_win.h"
 #include "app/settings/display_settings.h"
 #include "app/settings/settings_window_win.h"
@@ -35,8 +38,9 @@ std::wstring AskFileName(HWND owner, const wchar_t* title, bool shortcuts_as_fil
 }  // namespace
 
 int32_t MainWindow::OpenFile(const std::wstring& path) {
-  // A selection belongs to the file it was made in.
+  // A selection and a list of matches belong to the file they were made in.
   selection_.Clear();
+  if (find_all_window_) find_all_window_->Close();
   const OpenOutcome outcome = document_.Open(path);
   EnableUndoCommands();
   if (outcome != OpenOutcome::Opened) {
@@ -84,6 +88,7 @@ void MainWindow::RefreshScrollRange() {
 }
 
 void MainWindow::OnFileChanged() {
+  if (find_all_window_) find_all_window_->MarkStale();
   EnableUndoCommands();
   ShowScrollRange();
   ShowFileStatus();
@@ -129,6 +134,7 @@ void MainWindow::OnRedo() {
 void MainWindow::OnRestore() {
   if (!document_.Restore([] { LetSystemIn(); })) return;
   selection_.Clear();
+  if (find_all_window_) find_all_window_->MarkStale();
   ShowScrollRange();
   ShowFileStatus();
   page_view_.Redraw();
@@ -140,7 +146,14 @@ void MainWindow::OnRestore() {
 void MainWindow::OnFind() {
   // Searching needs an open file, whichever way the command arrives.
   if (!document_.IsOpen()) return;
-  SearchWindow window(search_side_);
+  SearchWindow window(search_side_, false);
+  window.ShowModal(hwnd());
+  page_view_.TakeKeys();
+}
+
+void MainWindow::OnReplace() {
+  if (!document_.IsOpen()) return;
+  SearchWindow window(search_side_, true);
   window.ShowModal(hwnd());
   page_view_.TakeKeys();
 }
@@ -148,14 +161,83 @@ void MainWindow::OnFind() {
 void MainWindow::OnFindNext() {
   if (!find_next_enabled_ || !document_.IsOpen()) return;
   const int64_t from = document_.CaretOffset();
-  if (document_.FindNext()) page_view_.ShowCaretMoved(from);
+  const FindResult result = document_.FindNext();
+  if (result.outcome == FindOutcome::Found) ShowMatch(result.offset, MatchLength(), from);
+}
+
+void MainWindow::OnFindPrevious() {
+  if (!find_next_enabled_ || !document_.IsOpen()) return;
+  const int64_t from = document_.CaretOffset();
+  const FindResult result = document_.FindPrevious();
+  if (result.outcome == FindOutcome::Found) ShowMatch(result.offset, MatchLength(), from);
+}
+
+int64_t MainWindow::MatchLength() const {
+  return static_cast<int64_t>(document_.search().pattern().length());
+}
+
+void MainWindow::ShowMatch(int64_t offset, int64_t length, std::optional<int64_t> moved_from) {
+  if (!document_.IsOpen()) return;
+  const int64_t from = moved_from.value_or(document_.CaretOffset());
+  document_.GoTo(offset);
+  selection_.Select(offset, std::min(offset + length, document_.size()) - 1);
+  page_view_.ShowCaretMoved(from);
+  page_view_.Redraw();
 }
 
 bool MainWindow::SearchSide::ShowSearchResult(const FindResult& result) {
   const int64_t from = window_.document_.CaretOffset();
   if (!window_.document_.ShowFindResult(result)) return false;
-  window_.page_view_.ShowCaretMoved(from);
+  window_.ShowMatch(result.offset, window_.MatchLength(), from);
   return true;
+}
+
+bool MainWindow::SearchSide::ReplaceMatch(int64_t offset, int64_t length,
+                                          std::span<const uint8_t> replacement) {
+  EditedDocument& document = window_.document_;
+  if (!window_.page_view_.BeginChange()) return false;
+  // The same length is written over the match; another length moves the tail.
+  const bool worked_on = static_cast<int64_t>(replacement.size()) == length
+                             ? document.OverwriteRange(offset, replacement)
+                             : document.ReplaceRange(offset, length, replacement);
+  const int64_t behind = offset + static_cast<int64_t>(replacement.size());
+  window_.AfterRangeCommand(worked_on, true, std::min(behind, document.size() - 1));
+  return worked_on && document.size() >= behind;
+}
+
+std::optional<int64_t> MainWindow::SearchSide::ReplaceAll(const SearchPattern& pattern,
+                                                          const SearchScope& scope,
+                                                          std::span<const uint8_t> replacement,
+                                                          const std::function<bool()>& go_on) {
+  EditedDocument& document = window_.document_;
+  if (!window_.page_view_.BeginChange()) return std::nullopt;
+  const EditedFile file = document.file();
+  const ReplaceAllOutcome outcome = document.ReplaceAll(
+      [&](const MatchSink& sink) {
+        return FindAllUnlessStopped(file, pattern, scope, sink, window_.ProgressReporter(),
+                                    go_on)
+                   .outcome == FindAllOutcome::Done;
+      },
+      replacement);
+  window_.AfterRangeCommand(outcome.result == ReplaceAllOutcome::Replaced, true,
+                            std::min(document.CaretOffset(), document.size() - 1));
+  switch (outcome.result) {
+    case ReplaceAllOutcome::Replaced:
+      return outcome.count;
+    case ReplaceAllOutcome::NothingFound:
+      ShowMessage(search_texts::kNotFound);
+      return std::nullopt;
+    default:
+      return std::nullopt;
+  }
+}
+
+void MainWindow::SearchSide::ListAllMatches(const SearchPattern& pattern,
+                                            const SearchScope& scope) {
+  if (!window_.find_all_window_) {
+    window_.find_all_window_ = std::make_unique<FindAllWindow>(window_.find_all_side_);
+  }
+  window_.find_all_window_->List(window_.hwnd(), pattern, scope);
 }
 
 void MainWindow::OnGoTo() {

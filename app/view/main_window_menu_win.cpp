@@ -47,7 +47,8 @@ std::vector<MenuItem> ViewItems() {
 
 // Undo and Redo follow the journal and Restore the backup file, from grayed.
 // The range commands follow the selection and Paste the clipboard. Find
-// comes with the Edit menu and Find Next follows the last search.
+// and Replace come with the Edit menu; Find Next and Find Previous follow
+// the last search.
 const std::array<TopMenu, 5>& MenuTree() {
   namespace t = menu_texts;
   static const std::array<TopMenu, 5> tree{{
@@ -73,7 +74,9 @@ const std::array<TopMenu, 5>& MenuTree() {
         {t::kRestore, kRestore, false},
         kSeparator,
         {t::kFind, kFind, true},
+        {t::kReplace, kReplace, true},
         {t::kFindNext, kFindNext, false},
+        {t::kFindPrevious, kFindPrevious, false},
         {t::kGoTo, kGoTo, true},
         kSeparator,
         {t::kRefresh, kRefresh, true}}},
@@ -87,13 +90,15 @@ const std::array<TopMenu, 5>& MenuTree() {
 // Only commands that do something have a key. A key of a grayed item sends
 // nothing: the accelerator translation skips disabled menu items. Delete is
 // the page's own key: without a selection it deletes the caret's byte.
-constexpr std::array<ACCEL, 17> kShortcuts{{
+constexpr std::array<ACCEL, 19> kShortcuts{{
     {FVIRTKEY | FCONTROL, 'O', kOpen},
     {FVIRTKEY | FCONTROL, 'N', kNew},
     {FVIRTKEY, VK_F5, kUndo},
     {FVIRTKEY, VK_F6, kRedo},
     {FVIRTKEY | FCONTROL, 'F', kFind},
+    {FVIRTKEY | FCONTROL, 'H', kReplace},
     {FVIRTKEY, VK_F3, kFindNext},
+    {FVIRTKEY | FSHIFT, VK_F3, kFindPrevious},
     {FVIRTKEY | FCONTROL, 'G', kGoTo},
     {FVIRTKEY, VK_F7, kSettings},
     {FVIRTKEY, VK_F1, kHelp},
@@ -165,6 +170,7 @@ void MainWindow::EnableRangeCommands() {
 void MainWindow::EnableFindNext(bool on) {
   find_next_enabled_ = on;
   EnableMenuItem(GetMenu(hwnd()), kFindNext, MF_BYCOMMAND | EnabledFlag(on));
+  EnableMenuItem(GetMenu(hwnd()), kFindPrevious, MF_BYCOMMAND | EnabledFlag(on));
 }
 
 bool MainWindow::OnMenuCommand(int id) {
@@ -190,8 +196,14 @@ bool MainWindow::OnMenuCommand(int id) {
     case kFind:
       OnFind();
       return true;
+    case kReplace:
+      OnReplace();
+      return true;
     case kFindNext:
       OnFindNext();
+      return true;
+    case kFindPrevious:
+      OnFindPrevious();
       return true;
     case kGoTo:
       OnGoTo();

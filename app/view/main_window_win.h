@@ -21,6 +21,7 @@
 #include "app/edit/clipboard_win.h"
 #include "app/inspect/inspector_window_win.h"
 #include "app/print/print_host.h"
+#include "app/search/find_all_window_win.h"
 #include "app/search/search_host.h"
 #include "app/settings/settings_host.h"
 #include "app/view/go_to_address.h"
@@ -48,6 +49,9 @@ class MainWindow : public FormWindow {
   HACCEL Accelerators() const { return accelerators_.get(); }
   // The data inspector, whose dialog keys the message loop hands to it.
   HWND InspectorHandle() const { return inspector_.hwnd(); }
+  // The dialog keys of the list of all matches, which is modeless: true
+  // when `msg` was one of them and was answered.
+  bool TakeListKey(MSG& msg) { return find_all_window_ && find_all_window_->TakeKey(msg); }
   // Whether closing the window ends the message loop (the real program).
   void SetEndsProgram(bool on) { ends_program_ = on; }
 
@@ -61,8 +65,31 @@ class MainWindow : public FormWindow {
     explicit SearchSide(MainWindow& window) : window_(window) {}
     const std::wstring& SearchedFileName() const override { return window_.document_.path(); }
     int64_t CaretOffset() const override { return window_.document_.CaretOffset(); }
+    std::optional<ByteRange> SelectedBytes() const override {
+      return window_.selection_.Range(window_.document_.size());
+    }
     SearchState& Search() override { return window_.document_.search(); }
     bool ShowSearchResult(const FindResult& result) override;
+    bool ReplaceMatch(int64_t offset, int64_t length,
+                      std::span<const uint8_t> replacement) override;
+    std::optional<int64_t> ReplaceAll(const SearchPattern& pattern, const SearchScope& scope,
+                                      std::span<const uint8_t> replacement,
+                                      const std::function<bool()>& go_on) override;
+    void ListAllMatches(const SearchPattern& pattern, const SearchScope& scope) override;
+
+   private:
+    MainWindow& window_;
+  };
+
+  // What the list of all matches asks of this window.
+  class FindAllSide final : public FindAllHost {
+   public:
+    explicit FindAllSide(MainWindow& window) : window_(window) {}
+    const std::wstring& SearchedFileName() const override { return window_.document_.path(); }
+    void ShowMatch(int64_t offset, int64_t length) override {
+      window_.ShowMatch(offset, length);
+    }
+    ProgressCallback Progress() override { return window_.ProgressReporter(); }
 
    private:
     MainWindow& window_;
@@ -173,8 +200,16 @@ class MainWindow : public FormWindow {
   void OnUndo();
   void OnRedo();
   void OnRestore();
+  // The search window, opened to search or to replace.
   void OnFind();
+  void OnReplace();
   void OnFindNext();
+  void OnFindPrevious();
+  // The caret on the match at `offset` and its `length` bytes selected; the
+  // page follows the caret from where it stood, or from `moved_from`.
+  void ShowMatch(int64_t offset, int64_t length, std::optional<int64_t> moved_from = {});
+  // The length of the current search's matches.
+  int64_t MatchLength() const;
   // Go to address: GoToWindow, then the caret on the chosen offset.
   void OnGoTo();
   void OnRefresh();
@@ -251,6 +286,9 @@ class MainWindow : public FormWindow {
   // The go-to window's radix, kept while the program runs.
   AddressRadix go_to_radix_ = AddressRadix::Hexadecimal;
   SearchSide search_side_{*this};
+  FindAllSide find_all_side_{*this};
+  // The list of all matches, made with the first "すべて検索".
+  std::unique_ptr<FindAllWindow> find_all_window_;
   SettingsSide settings_side_{*this};
   PrintSide print_side_{*this};
   InspectorSide inspector_side_{*this};

@@ -27,6 +27,8 @@ enum Id : int {
   kDeleteSelection,
   kFill,
   kSelectAll,
+  kReplace,
+  kFindPrevious,
   kInspector,
   kControlDots,
   // The text column's encodings, in the order of the shared table.

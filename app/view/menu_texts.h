@@ -21,7 +21,9 @@ inline constexpr wchar_t kFill[] = L"塗りつぶし(&L)";
 inline constexpr wchar_t kSelectAll[] = L"すべて選択(&A)\tCtrl+A";
 inline constexpr wchar_t kRestore[] = L"復元(&P)";
 inline constexpr wchar_t kFind[] = L"検索(&F)\tCtrl+F";
+inline constexpr wchar_t kReplace[] = L"置換(&H)\tCtrl+H";
 inline constexpr wchar_t kFindNext[] = L"次を検索(&N)\tF3";
+inline constexpr wchar_t kFindPrevious[] = L"前を検索(&B)\tShift+F3";
 inline constexpr wchar_t kGoTo[] = L"指定番地へ移動(&G)\tCtrl+G";
 inline constexpr wchar_t kRefresh[] = L"最新の情報に更新";
 

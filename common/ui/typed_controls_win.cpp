@@ -31,6 +31,17 @@ bool CommandRoutes::DispatchScroll(int id, int code, int thumb) const {
   return true;
 }
 
+void CommandRoutes::AddNotify(int id, NotifyHandler handler) {
+  notify_routes_[id] = std::move(handler);
+}
+
+bool CommandRoutes::DispatchNotify(const NMHDR& notice, LRESULT& result) const {
+  const auto route = notify_routes_.find(static_cast<int>(notice.idFrom));
+  if (route == notify_routes_.end()) return false;
+  result = route->second(notice);
+  return true;
+}
+
 namespace {
 
 // A child of a standard class in the site's font (unless `args` names

@@ -33,9 +33,17 @@ class CommandRoutes {
   // True when bar `id` has a scroll route; its handler got the move.
   bool DispatchScroll(int id, int code, int thumb) const;
 
+  // A common control's notices (WM_NOTIFY) by the control's id, which it
+  // must already have from Add; the handler's answer is the message's.
+  using NotifyHandler = std::function<LRESULT(const NMHDR& notice)>;
+  void AddNotify(int id, NotifyHandler handler);
+  // True when control `id` has a notify route; `result` is its answer.
+  bool DispatchNotify(const NMHDR& notice, LRESULT& result) const;
+
  private:
   std::map<int, Handler> routes_;
   std::map<int, ScrollHandler> scroll_routes_;
+  std::map<int, NotifyHandler> notify_routes_;
   int next_id_ = 1000;
 };
 

@@ -85,6 +85,11 @@ LRESULT FormWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
       }
       break;
+    case WM_NOTIFY: {
+      LRESULT result = 0;
+      if (routes_.DispatchNotify(*reinterpret_cast<const NMHDR*>(lp), result)) return result;
+      break;
+    }
     case WM_CTLCOLORSTATIC:
       return ButtonFaceColours(wp);
     case WM_DPICHANGED:

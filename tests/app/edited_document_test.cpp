@@ -111,9 +111,9 @@ TEST_F(EditedDocumentTest, AFileWithAPendingRecordOpensButIsNotChanged) {
     messages.Clear();
     ASSERT_EQ(document.Open(path), OpenOutcome::Opened);
     document.journal().Record(EditKind::Insert, 0, 0, 0);
-    const std::vector<std::function<bool()>> commands = {
-        [&] { return document.BeginChange(); }, [&] { return document.Undo(); },
-        [&] { return document.Restore({}); }};
+    const std::vector<std::function<bool()>> commands = {[&] { return document.BeginChange(); },
+                                                         [&] { return document.Undo(); },
+                                                         [&] { return document.Restore({}); }};
     for (const auto& command : commands) EXPECT_FALSE(command());
     ASSERT_EQ(messages.shown().size(), 1 + commands.size());
     for (const auto& shown : messages.shown()) {
@@ -308,14 +308,14 @@ TEST_F(EditedDocumentTest, FindNextGoesToTheNextMatchBehindTheCaret) {
   ASSERT_EQ(document.search().Start(document.file(), 0, {0x77}).outcome, FindOutcome::Found);
   ASSERT_TRUE(document.ShowFindResult({FindOutcome::Found, 10}));
   EXPECT_EQ(document.CaretOffset(), 10);
-  EXPECT_TRUE(document.FindNext());
+  EXPECT_EQ(document.FindNext().outcome, FindOutcome::Found);
   EXPECT_EQ(document.CaretOffset(), 40);
   EXPECT_TRUE(messages.shown().empty());
   ASSERT_FALSE(find_next_switches.empty());
   EXPECT_TRUE(find_next_switches.back());
 
   // Behind the last match the search comes round to the first, and ends.
-  EXPECT_TRUE(document.FindNext());
+  EXPECT_EQ(document.FindNext().outcome, FindOutcome::Found);
   EXPECT_EQ(document.CaretOffset(), 10);
   // Opening a file forgets the search.
   OpenOn(bytes);

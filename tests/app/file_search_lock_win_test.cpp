@@ -18,7 +18,7 @@ TEST(FindLocked, AFileHeldByAnotherProgramIsAnErrorAndClearsTheSearch) {
   bool find_next_enabled = false;
   SearchState state([&](double, const std::wstring&) { ++progress_calls; },
                     [&](bool on) { find_next_enabled = on; });
-  ASSERT_EQ(state.Start(file, 0, {2, 3}).offset, 1);
+  ASSERT_EQ(state.Start(file, 0, SearchPattern(std::vector<uint8_t>{2, 3})).offset, 1);
   ASSERT_TRUE(find_next_enabled);
 
   fs::File holder = fs::OpenFile(file.path(), false, fs::Share::Read);

@@ -1,6 +1,5 @@
-// The search reads many blocks at a time, the first reads smaller: a match
-// must be found wherever those reads and the blocks part, in both passes, at
-// the file's very start and end.
+// The search scans windows that start small and grow: a match must be found
+// wherever they part, in both passes, at the file's very start and end.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,6 +10,8 @@
 #include "app/search/file_search.h"
 #include "app/search/read_plan.h"
 #include "common/file_seam.h"
+#include "tests/app/window_borders.h"
+#include "tests/support/progress_recorder.h"
 #include "tests/support/temp_folder.h"
 
 namespace vx {
@@ -20,7 +21,7 @@ using Bytes = std::vector<uint8_t>;
 
 const Bytes kPattern{0xA1, 0xB2, 0xC3, 0xD4, 0xE5};
 constexpr int64_t kBlock = kSearchBlockSize;
-constexpr int64_t kLargest = kSearchLargestRead;
+constexpr int64_t kLargest = kSearchLargestWindow;
 
 class FindAcrossReadsTest : public ::testing::Test {
  protected:
@@ -38,31 +39,29 @@ class FindAcrossReadsTest : public ::testing::Test {
     ASSERT_TRUE(f.WriteAt(to, kPattern.data(), static_cast<int64_t>(kPattern.size())));
   }
   FindResult Find(int64_t from) {
-    return FindInFile(file_, static_cast<int32_t>(from), kPattern,
-                      [](double, const std::wstring&) {});
+    return FindForward(file_, SearchPattern(kPattern), {}, from, test::IgnoreProgress);
   }
-  static FindResult At(int64_t offset) {
-    return {FindOutcome::Found, static_cast<int32_t>(offset)};
-  }
+  static FindResult At(int64_t offset) { return {FindOutcome::Found, offset}; }
 
   test::TempFolder dir_;
   const EditedFile file_{dir_ / L"data.bin"};
 };
 
-// Every read and every block starts a whole number of blocks from where its
-// pass starts; a match across any such border, from either start, first pass
-// or round from the beginning, is found.
-TEST_F(FindAcrossReadsTest, AMatchAcrossAnyBlockBorderIsFoundInBothPasses) {
+// A match across any border of the windows, from either start, first pass or
+// round from the beginning, is found.
+TEST_F(FindAcrossReadsTest, AMatchAcrossAnyWindowBorderIsFoundInBothPasses) {
   const int64_t length = 2 * kLargest + 3 * kBlock;
   for (const int64_t start : {int64_t{0}, int64_t{777}}) {
-    int64_t match = start + kBlock - 2;
+    const std::vector<int64_t> borders = test::WindowBorders(start, length);
+    int64_t match = borders.front() - 2;
     WriteFile(length, match);
-    for (; match + 5 <= length; match += kBlock) {
+    for (const int64_t border : borders) {
+      if (border != borders.front()) MovePattern(match, border - 2);
+      match = border - 2;
       ASSERT_EQ(Find(start), At(match)) << "first pass from " << start << ", match at " << match;
       if (start == 0) {
         ASSERT_EQ(Find(match + 5), At(match)) << "round from the beginning, match at " << match;
       }
-      if (match + kBlock + 5 <= length) MovePattern(match, match + kBlock);
     }
   }
 }

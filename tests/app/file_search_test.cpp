@@ -8,8 +8,8 @@
 
 #include "app/search/read_plan.h"
 #include "app/search/search_messages.h"
+#include "app/search/search_pattern.h"
 #include "app/search/search_state.h"
-#include "app/search/search_text.h"
 #include "common/file_seam.h"
 #include "tests/support/progress_recorder.h"
 #include "tests/support/temp_folder.h"
@@ -27,7 +27,7 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 
 constexpr int32_t kBlock = kSearchBlockSize;
-constexpr int32_t kStep = kSearchProgressStep;
+constexpr int32_t kStep = 1 << 20;
 constexpr FindResult kNotFound{FindOutcome::NotFound};
 constexpr FindResult kFailed{FindOutcome::Failed};
 
@@ -61,7 +61,7 @@ class FindTest : public ::testing::Test {
   }
 
   FindResult Find(int64_t from, const Bytes& pattern) {
-    return FindInFile(file_, static_cast<int32_t>(from), pattern, progress_.Callback());
+    return FindForward(file_, SearchPattern(pattern), {}, from, progress_.Callback());
   }
 
   test::TempFolder dir_;
@@ -125,39 +125,55 @@ TEST_F(FindTest, AMissingFileIsAnErrorAndIsNotMadeAgain) {
   EXPECT_TRUE(progress_.calls().empty());
 }
 
-TEST_F(FindTest, ShowsProgressAfterEveryStepOfBothPasses) {
-  Write(Zeros(3 * kStep));
-  EXPECT_EQ(Find(kStep, {1}), kNotFound);
-  // The steps at 1 and 2 MiB, then round from 0 and 1 MiB.
-  const double length = 3 * kStep;
-  ASSERT_EQ(progress_.calls().size(), 6u);
-  EXPECT_EQ(progress_.calls().front().share, kProgressStart);
-  EXPECT_EQ(progress_.calls().front().caption, L"検索中です．．．");
-  for (size_t k = 1; k <= 4; ++k) {
-    EXPECT_DOUBLE_EQ(progress_.calls()[k].share, k * kStep / length);
-    EXPECT_EQ(progress_.calls()[k].caption, L"");
+// Every share told while the search runs lies between 0 and 1 and grows;
+// only the end says 1. (A search from the middle once counted its way round
+// the start from the start position and told 4/3.)
+void ExpectProgressBelowOneUntilTheEnd(const std::vector<test::ProgressCall>& calls) {
+  ASSERT_GE(calls.size(), 2u);
+  EXPECT_EQ(calls.front().share, kProgressStart);
+  EXPECT_EQ(calls.front().caption, L"検索中です．．．");
+  double last = 0;
+  for (size_t k = 1; k + 1 < calls.size(); ++k) {
+    EXPECT_GT(calls[k].share, last) << "report " << k;
+    EXPECT_LT(calls[k].share, 1.0) << "report " << k;
+    EXPECT_EQ(calls[k].caption, L"");
+    last = calls[k].share;
   }
-  EXPECT_EQ(progress_.calls().back().share, kProgressEnd);
-  EXPECT_EQ(progress_.calls().back().caption, L"");
+  EXPECT_EQ(calls.back().share, kProgressEnd);
 }
 
-TEST_F(FindTest, AMatchEndsTheSearchInItsStep) {
+TEST_F(FindTest, ProgressStaysBelowOneInBothPassesUntilTheEnd) {
+  Write(Zeros(3 * kStep));
+  for (const int64_t from :
+       {int64_t{0}, int64_t{kStep}, int64_t{3 * kStep - 1}, int64_t{3 * kStep}}) {
+    progress_.Clear();
+    EXPECT_EQ(Find(from, {1}), kNotFound);
+    ExpectProgressBelowOneUntilTheEnd(progress_.calls());
+    // Both passes together take every window once.
+    EXPECT_GT(progress_.calls().size(), 4u) << "from " << from;
+  }
+}
+
+TEST_F(FindTest, AMatchEndsTheSearchInItsWindow) {
   Bytes file = Zeros(3 * kStep);
-  Put(file, kStep + 1, {1});
+  Put(file, kBlock + 1, {1});
   Write(file);
-  EXPECT_EQ(Find(0, {1}), FoundAt(kStep + 1));
+  EXPECT_EQ(Find(0, {1}), FoundAt(kBlock + 1));
+  // The first window, then the one with the match.
   ASSERT_EQ(progress_.calls().size(), 3u);
-  EXPECT_DOUBLE_EQ(progress_.calls()[1].share, 1.0 / 3);
+  // Both passes: every start of the file, then the one at 0 round it.
+  EXPECT_DOUBLE_EQ(progress_.calls()[1].share, static_cast<double>(kBlock) / (3 * kStep + 1));
   EXPECT_EQ(progress_.calls()[2].share, kProgressEnd);
 }
 
 TEST_F(FindTest, AJapaneseTextMatchesItsShiftJisBytes) {
-  Bytes pattern;
-  ASSERT_EQ(PatternFromText(L"検索", SearchTarget::Text, pattern), PatternRefusal::None);
+  SearchPattern pattern;
+  ASSERT_EQ(ParsePattern(L"検索", {.kind = SearchKind::Text}, pattern), std::nullopt);
+  const Bytes bytes(pattern.bytes().begin(), pattern.bytes().end());
   Bytes file = Zeros(kBlock + 8);
-  Put(file, kBlock - 2, pattern);
+  Put(file, kBlock - 2, bytes);
   Write(file);
-  EXPECT_EQ(Find(0, pattern), FoundAt(kBlock - 2));
+  EXPECT_EQ(Find(0, bytes), FoundAt(kBlock - 2));
 }
 
 TEST_F(FindTest, RandomFilesAndPatternsAgreeWithBruteForce) {
@@ -193,32 +209,37 @@ TEST_F(FindTest, RandomFilesAndPatternsAgreeWithBruteForce) {
 
 class SearchStateTest : public FindTest {
  protected:
+  FindResult Start(int64_t from, const Bytes& pattern) {
+    return state_.Start(file_, from, SearchPattern(pattern));
+  }
+
   SearchState state_{progress_.Callback(), [this](bool on) { switches_.push_back(on); }};
   std::vector<bool> switches_;
 };
 
 TEST_F(SearchStateTest, AStartMakesTheSearchActiveFromItsMatch) {
   Write({0, 4, 5, 0, 4, 5});
-  EXPECT_EQ(state_.Start(file_, 2, {4, 5}), FoundAt(4));
+  EXPECT_EQ(Start(2, {4, 5}), FoundAt(4));
   EXPECT_EQ(state_.first_match(), 4);
   EXPECT_EQ(state_.last_match(), 4);
-  EXPECT_EQ(state_.pattern(), (Bytes{4, 5}));
+  EXPECT_EQ(state_.pattern(), SearchPattern(Bytes{4, 5}));
   EXPECT_EQ(switches_, (std::vector<bool>{true}));
 }
 
 TEST_F(SearchStateTest, AStartWithoutAMatchClearsTheSearch) {
   Write({0, 4, 5});
-  ASSERT_EQ(state_.Start(file_, 0, {4, 5}), FoundAt(1));
-  EXPECT_EQ(state_.Start(file_, 0, {5, 4}), kNotFound);
+  ASSERT_EQ(Start(0, {4, 5}), FoundAt(1));
+  EXPECT_EQ(Start(0, {5, 4}), kNotFound);
   EXPECT_EQ(state_.first_match(), -1);
-  EXPECT_EQ(state_.pattern(), (Bytes{0}));
+  EXPECT_TRUE(state_.pattern().empty());
+  EXPECT_FALSE(state_.active());
   EXPECT_EQ(switches_, (std::vector<bool>{true, false}));
   EXPECT_STREQ(SearchResultMessage(kNotFound), L"データが見つかりませんでした。");
 }
 
 TEST_F(SearchStateTest, AFileGoneBeforeTheSearchIsAnErrorAndClearsIt) {
   Write({0, 4, 5});
-  ASSERT_EQ(state_.Start(file_, 0, {4, 5}), FoundAt(1));
+  ASSERT_EQ(Start(0, {4, 5}), FoundAt(1));
   ASSERT_TRUE(fs::RemoveFile(file_.path()));
   EXPECT_EQ(state_.ContinueInWindow(file_), kFailed);
   EXPECT_EQ(state_.first_match(), -1);
@@ -242,7 +263,7 @@ TEST_F(SearchStateTest, ContinuingVisitsEveryMatchOnceFromTheBeginning) {
       }
     }
     std::vector<int32_t> visited;
-    for (FindResult r = state_.Start(file_, 0, pattern); r.outcome == FindOutcome::Found;
+    for (FindResult r = Start(0, pattern); r.outcome == FindOutcome::Found;
          r = state_.ContinueInWindow(file_)) {
       visited.push_back(r.offset);
       ASSERT_LE(visited.size(), all.size()) << "round " << round;
@@ -254,7 +275,7 @@ TEST_F(SearchStateTest, ContinuingVisitsEveryMatchOnceFromTheBeginning) {
 
 TEST_F(SearchStateTest, ContinuingFromTheCaretStartsBehindItAndKeepsThePattern) {
   Write({4, 5, 0, 4, 5, 0});
-  ASSERT_EQ(state_.Start(file_, 0, {4, 5}), FoundAt(0));
+  ASSERT_EQ(Start(0, {4, 5}), FoundAt(0));
   EXPECT_EQ(state_.ContinueFromCaret(file_, 3), FoundAt(0));
   EXPECT_EQ(state_.first_match(), 4);
   EXPECT_EQ(state_.ContinueFromCaret(file_, 0), FoundAt(3));
@@ -262,7 +283,7 @@ TEST_F(SearchStateTest, ContinuingFromTheCaretStartsBehindItAndKeepsThePattern) 
 
   Write({0, 0, 0});
   EXPECT_EQ(state_.ContinueFromCaret(file_, 0), kNotFound);
-  EXPECT_EQ(state_.pattern(), (Bytes{4, 5}));
+  EXPECT_EQ(state_.pattern(), SearchPattern(Bytes{4, 5}));
   EXPECT_EQ(state_.first_match(), 1);
   EXPECT_EQ(switches_.back(), false);
 }

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "app/edit/backup.h"
-#include "app/edit/move_record.h"
+#include "app/disk/move_record.h"
 #include "app/edit/recovery.h"
 #include "app/edit/recovery_texts.h"
 #include "app/edit/copy_limit.h"

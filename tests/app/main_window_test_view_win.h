@@ -37,6 +37,10 @@ class MainWindowTestView {
   std::optional<ByteRange> selected() const {
     return window_.selection_.Range(window_.document_.size());
   }
+  // The list of all matches, once made.
+  HWND find_all_window() const {
+    return window_.find_all_window_ ? window_.find_all_window_->hwnd() : nullptr;
+  }
 
   // Controls, by their roles.
   HWND file_name_label() const { return window_.file_name_label_.hwnd(); }
@@ -69,6 +73,11 @@ class MainWindowTestView {
   // The caret on byte `offset`, as a search result puts it.
   void GoTo(int64_t offset) {
     window_.document_.GoTo(offset);
+    window_.page_view_.Redraw();
+  }
+  // The bytes from `first` to `last`, inclusive, selected.
+  void Select(int64_t first, int64_t last) {
+    window_.selection_.Select(first, last);
     window_.page_view_.Redraw();
   }
   // The page scrolled to `top` as the scroll bar does it.

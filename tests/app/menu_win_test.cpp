@@ -85,7 +85,9 @@ TEST_F(MenuTest, MenuTreeHasItsCaptionsSeparatorsShortcutTextsAndCommands) {
        {L"復元(&P)", kRestore},
        {L"-"},
        {L"検索(&F)\tCtrl+F", kFind},
+       {L"置換(&H)\tCtrl+H", kReplace},
        {L"次を検索(&N)\tF3", kFindNext},
+       {L"前を検索(&B)\tShift+F3", kFindPrevious},
        {L"指定番地へ移動(&G)\tCtrl+G", kGoTo},
        {L"-"},
        {L"最新の情報に更新", kRefresh}},
@@ -148,8 +150,10 @@ TEST_F(MenuTest, FileMenusFollowWhetherAFileIsOpen) {
   EXPECT_FALSE(TopGrayed(3));
   EXPECT_TRUE(IsWindowEnabled(view().page_view().hwnd()));
   // Commands whose windows and journals are still to come stay grayed.
-  for (int command : {kUndo, kRedo, kRestore, kFindNext}) EXPECT_TRUE(Grayed(command)) << command;
-  for (int command : {kSettings, kPrint, kFind, kGoTo, kRefresh}) {
+  for (int command : {kUndo, kRedo, kRestore, kFindNext, kFindPrevious}) {
+    EXPECT_TRUE(Grayed(command)) << command;
+  }
+  for (int command : {kSettings, kPrint, kFind, kReplace, kGoTo, kRefresh}) {
     EXPECT_FALSE(Grayed(command)) << command;
   }
 
@@ -166,9 +170,9 @@ TEST_F(MenuTest, ShortcutKeysGoToTheirMenuItems) {
   StartOn({1});
   HACCEL table = form->Accelerators();
   ASSERT_NE(table, nullptr);
-  ACCEL keys[17];
-  const int n = CopyAcceleratorTableW(table, keys, 17);
-  ASSERT_EQ(n, 17);
+  ACCEL keys[19];
+  const int n = CopyAcceleratorTableW(table, keys, 19);
+  ASSERT_EQ(n, 19);
   auto command_of = [&](BYTE virt, WORD key) {
     for (int i = 0; i < n; ++i) {
       if ((keys[i].fVirt & ~FNOINVERT) == virt && keys[i].key == key) return UINT{keys[i].cmd};
@@ -186,8 +190,10 @@ TEST_F(MenuTest, ShortcutKeysGoToTheirMenuItems) {
   EXPECT_EQ(command_of(FVIRTKEY | FSHIFT, VK_INSERT), GetMenuItemID(Popup(1), 6));
   EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'A'), GetMenuItemID(Popup(1), 10));
   EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'F'), GetMenuItemID(Popup(1), 14));
-  EXPECT_EQ(command_of(FVIRTKEY, VK_F3), GetMenuItemID(Popup(1), 15));
-  EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'G'), GetMenuItemID(Popup(1), 16));
+  EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'H'), GetMenuItemID(Popup(1), 15));
+  EXPECT_EQ(command_of(FVIRTKEY, VK_F3), GetMenuItemID(Popup(1), 16));
+  EXPECT_EQ(command_of(FVIRTKEY | FSHIFT, VK_F3), GetMenuItemID(Popup(1), 17));
+  EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'G'), GetMenuItemID(Popup(1), 18));
   EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'I'), GetMenuItemID(Popup(2), 0));
   EXPECT_EQ(command_of(FVIRTKEY, VK_F7), GetMenuItemID(Popup(3), 0));
   EXPECT_EQ(command_of(FVIRTKEY, VK_F1), GetMenuItemID(Popup(4), 0));

@@ -101,7 +101,7 @@ TEST_F(SearchWindowTest, OpensModalWithItsControlsAndGrowsForTheHelpText) {
   EXPECT_TRUE(from_beginning_checked);
   EXPECT_FALSE(find_next_visible);
 
-  ASSERT_EQ(children.size(), 13u);
+  ASSERT_EQ(children.size(), 24u);
   struct Expected {
     const wchar_t* text;
     const wchar_t* window_class;
@@ -116,7 +116,16 @@ TEST_F(SearchWindowTest, OpensModalWithItsControlsAndGrowsForTheHelpText) {
                             {L"検索", L"Button"},
                             {L"次を検索", L"Button"},
                             {L"閉じる", L"Button"},
-                            {L"説明", L"Button"}}) {
+                            {L"説明", L"Button"},
+                            {L"置換後のデータ", L"Static"},
+                            {L"数値", L"Button"},
+                            {L"英字の大文字と小文字を区別しない", L"Button"},
+                            {L"ビッグエンディアン", L"Button"},
+                            {L"選択範囲内", L"Button"},
+                            {L"前を検索", L"Button"},
+                            {L"すべて検索", L"Button"},
+                            {L"置換", L"Button"},
+                            {L"すべて置換", L"Button"}}) {
     const Child* c = ByText(children, e.text);
     ASSERT_NE(c, nullptr) << "missing control";
     EXPECT_EQ(c->window_class, e.window_class);

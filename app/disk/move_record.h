@@ -9,8 +9,9 @@
 //           witnesses and the command); zero before the record is whole and
 //           after the edit ends
 //     8  4  kind: 1 insertion, 2 deletion, 3 backup copy, 4 restore copy,
-//           5 range replacement (an earlier version sets such a record aside
-//           unread rather than taking it for ended)
+//           5 range replacement, 6 replace-all (replace_record.h: its own
+//           fields behind the names; an earlier version sets a kind it does
+//           not know aside unread rather than taking it for ended)
 //    12  4  the plan in force: 0 or 1
 //    16  8  the file's length before the edit
 //    24  8  the zero-based offset of the byte inserted or deleted, or of
@@ -83,6 +84,7 @@ enum class RecordKind : uint32_t {
   BackUpCopy = 3,
   RestoreCopy = 4,
   Range = 5,
+  ReplaceAll = 6,
 };
 
 // A record of a move of the file's tail, with its plans and block slots.
@@ -210,6 +212,11 @@ class MoveRecord {
   uint8_t* slot(int index) const;
   // Where slot `index` starts in the record.
   size_t SlotOffset(int index) const;
+  // The record's bytes, for a kind that lays out its own fields behind the
+  // names (replace_record.h), and where the names end.
+  uint8_t* bytes() const { return bytes_; }
+  size_t size() const { return size_; }
+  size_t NamesEnd() const;
 
  private:
   size_t units() const;  // of both names

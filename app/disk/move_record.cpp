@@ -1,4 +1,4 @@
-#include "app/edit/move_record.h"
+#include "app/disk/move_record.h"
 
 #include <atomic>
 #include <cstring>
@@ -148,6 +148,8 @@ size_t MoveRecord::units() const {
   return size_t{Get<uint32_t>(bytes_, kPathUnits)} + size_t{Get<uint32_t>(bytes_, kTempUnits)};
 }
 
+size_t MoveRecord::NamesEnd() const { return RangeStart(units()); }
+
 bool MoveRecord::IsRange() const { return kind() == RecordKind::Range; }
 
 void MoveRecord::SetPlan(int index, const MovePlan& plan, const MoveProgress& progress,
@@ -257,7 +259,7 @@ Witness MoveRecord::witness(int index, WitnessKind kind) const {
 bool MoveRecord::Whole() const {
   if (!Begun()) return false;
   const uint32_t k = Get<uint32_t>(bytes_, kKind);
-  if (k < 1 || k > 5 || Get<uint32_t>(bytes_, kActive) > 1) return false;
+  if (k < 1 || k > 6 || Get<uint32_t>(bytes_, kActive) > 1) return false;
   if (Get<uint32_t>(bytes_, kPathUnits) == 0 || kNames + 2 * units() > size_) return false;
   if (!IsTailMove(kind())) return true;
   const int64_t block = block_size();
