@@ -7,6 +7,7 @@
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
 #include "app/settings/settings_folder.h"
+#include "app/settings/view_settings.h"
 #include "app/view/main_window_win.h"
 #include "common/message_box.h"
 #include "common/path_text.h"
@@ -20,6 +21,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR command_line, int show_command) 
   StartFile = FileNameFromCommandLine(command_line ? command_line : L"");
   ProgramFolder = WithFolderMark(ProgramFileFolder());
   LoadSettings();
+  LoadViewSettings();
   // An edit cut short by a killed program is mended before any file is opened,
   // whichever of the places for settings the program that was killed used.
   SetRecoveryFolder(SettingsFolder());
@@ -49,6 +51,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR command_line, int show_command) 
     const bool in_main = msg.hwnd == main_window.hwnd() || IsChild(main_window.hwnd(), msg.hwnd);
     if (in_main && TranslateAcceleratorW(main_window.hwnd(), main_window.Accelerators(), &msg)) continue;
     if (main_window.TakeListKey(msg)) continue;
+    // The data inspector is modeless: Tab and the arrows move between its controls.
+    if (const HWND inspector = main_window.InspectorHandle();
+        inspector && IsDialogMessageW(inspector, &msg)) {
+      continue;
+    }
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

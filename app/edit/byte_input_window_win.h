@@ -36,6 +36,10 @@ class ByteInputWindow : public FormWindow {
   // the screen: the field's frame stands a little left of it and above it.
   void PlaceOver(POINT cell);
   void FocusField() const { field_.Focus(); }
+  // `character` typed into the field at its caret, as the keyboard types it.
+  void TypeIntoField(wchar_t character) const {
+    SendMessageW(field_.hwnd(), WM_CHAR, character, 1);
+  }
 
  private:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;

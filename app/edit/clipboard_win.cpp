@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/edit/column_text.h"
+#include "app/settings/view_settings.h"
 #include "app/edit/range_texts.h"
 
 namespace vx {
@@ -161,7 +162,7 @@ bool ByteCopies::OnClipboardMessage(HWND owner, UINT msg, WPARAM wp) {
 ClipboardOutcome CopyColumnText(HWND owner, const EditedFile& file, const ByteRange& range) {
   // Decoded before the clipboard is opened: other programs keep it meanwhile.
   std::wstring text;
-  ColumnTextDecoder decoder;
+  ColumnTextDecoder decoder(TextColumnEncoding(), range.first);
   const bool read = ReadBlocks(
       file, range, [&](std::span<const uint8_t> block, int64_t) { decoder.Append(block, text); });
   if (!read) return ClipboardOutcome::ReadFailed;

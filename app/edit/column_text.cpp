@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "app/page/column_characters.h"
+#include "app/page/text_cells.h"
 #include "common/code_page.h"
 #include "common/shift_jis_tables.h"
 
@@ -14,7 +16,38 @@ char Shown(uint8_t b) { return b == 0 ? ' ' : static_cast<char>(b); }
 
 }  // namespace
 
+void ColumnTextDecoder::DecodeHeld(std::wstring& text, bool finish) {
+  const size_t longest = static_cast<size_t>(LongestCharacter(encoding_));
+  const bool units = encoding_ == TextEncoding::Utf16Le || encoding_ == TextEncoding::Utf16Be;
+  size_t i = 0;
+  while (i < held_.size() && (finish || held_.size() - i >= longest)) {
+    // A unit begun before the copy: its second byte alone.
+    if (units && (offset_ + static_cast<int64_t>(i)) % 2 != 0) {
+      text += kNoCharacterCell;
+      ++i;
+      continue;
+    }
+    const std::span<const uint8_t> rest = std::span(held_).subspan(i);
+    const std::optional<ReadCharacter> read =
+        ReadEncodedCharacter(encoding_, rest.first(std::min(longest, rest.size())));
+    if (!read) {
+      text += kNoCharacterCell;
+      ++i;
+      continue;
+    }
+    text += read->text == std::wstring_view(L"\0", 1) ? std::wstring(L" ") : read->text;
+    i += static_cast<size_t>(read->length);
+  }
+  offset_ += static_cast<int64_t>(i);
+  held_.erase(held_.begin(), held_.begin() + static_cast<std::ptrdiff_t>(i));
+}
+
 void ColumnTextDecoder::Append(std::span<const uint8_t> block, std::wstring& text) {
+  if (encoding_ != TextEncoding::ShiftJis) {
+    held_.insert(held_.end(), block.begin(), block.end());
+    DecodeHeld(text, false);
+    return;
+  }
   // Runs of whole characters go to the converter together; a lead byte
   // without its partner goes alone, so that it never takes the next byte.
   std::string run;
@@ -48,6 +81,10 @@ void ColumnTextDecoder::Append(std::span<const uint8_t> block, std::wstring& tex
 }
 
 void ColumnTextDecoder::Finish(std::wstring& text) {
+  if (encoding_ != TextEncoding::ShiftJis) {
+    DecodeHeld(text, true);
+    return;
+  }
   if (held_lead_) text += FromShiftJis(std::string(1, static_cast<char>(*held_lead_)));
   held_lead_.reset();
 }

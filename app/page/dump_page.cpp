@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cassert>
 
+#include "app/page/text_cells.h"
 #include "common/hex_digits.h"
 
 namespace vx {
@@ -81,7 +82,7 @@ int32_t PageByteCount(const DisplaySettingsRecord& settings) {
 DumpPage ComposePage(const DisplaySettingsRecord& settings, int64_t start,
                      std::span<const uint8_t> page_bytes, int64_t file_size,
                      const ShiftJisTables& tables, PageMedium medium,
-                     const std::optional<ByteRange>& selected) {
+                     const std::optional<ByteRange>& selected, const TextColumnReading& reading) {
   const int rows = settings.LinesPerPage;
   const int columns = settings.BytesPerLine;
   const int64_t cells = int64_t{rows} * columns;
@@ -147,6 +148,13 @@ DumpPage ComposePage(const DisplaySettingsRecord& settings, int64_t start,
 
   const int64_t end_mark = file_size + 1;
   const int address_digits = AddressDigits(file_size);
+  // Another encoding's characters, read from the page's bytes inside the file.
+  const bool shift_jis = reading.encoding == TextEncoding::ShiftJis;
+  const int64_t in_file = std::clamp<int64_t>(file_size - start + 1, 0, cells);
+  const std::vector<std::wstring> characters =
+      shift_jis ? std::vector<std::wstring>()
+                : TextCells(reading.encoding, page_bytes.first(static_cast<size_t>(in_file)),
+                            start - 1, reading.control_dots);
   bool after_lead_byte = false;  // carried across rows: a pair may straddle them
   for (int i = 0; i < rows; ++i) {
     const int y = settings.TopMargin + i * settings.LineHeight;
@@ -164,7 +172,9 @@ DumpPage ComposePage(const DisplaySettingsRecord& settings, int64_t start,
       }
       const uint8_t b = page_bytes[k];
       page.texts.push_back({hex_x, y, colour, HexByte(b)});
-      if (after_lead_byte) {
+      if (!shift_jis) {
+        page.texts.push_back({text_x, y, colour, {}, characters[static_cast<size_t>(k)]});
+      } else if (after_lead_byte) {
         page.texts.push_back({text_x, y, colour, " "});
         after_lead_byte = false;
       } else if (k + 1 < cells && tables.IsPair(b, page_bytes[k + 1])) {
@@ -172,7 +182,8 @@ DumpPage ComposePage(const DisplaySettingsRecord& settings, int64_t start,
             {text_x, y, colour, {static_cast<char>(b), static_cast<char>(page_bytes[k + 1])}});
         after_lead_byte = true;
       } else {
-        page.texts.push_back({text_x, y, colour, std::string(1, static_cast<char>(b))});
+        const bool dot = reading.control_dots && (b < 0x20 || b == 0x7F);
+        page.texts.push_back({text_x, y, colour, std::string(1, dot ? '.' : static_cast<char>(b))});
       }
     }
     page.texts.push_back({settings.LeftMargin, y, row_colour,

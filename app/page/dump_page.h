@@ -14,6 +14,7 @@
 #include "app/settings/display_settings.h"
 #include "common/byte_range.h"
 #include "common/shift_jis_tables.h"
+#include "common/text_encoding.h"
 
 namespace vx {
 
@@ -44,6 +45,9 @@ struct PageText {
   int x, y;
   Colour colour;
   std::string bytes;
+  // The text column's characters in an encoding other than Shift-JIS,
+  // drawn instead of `bytes` when there are any.
+  std::wstring characters{};
 };
 
 // Replayed in order: boxes first, then lines and texts, the lines over the
@@ -64,6 +68,14 @@ enum class PageMedium { Screen, Printer };
 // colours (Windows' COLOR_HIGHLIGHT and COLOR_HIGHLIGHTTEXT), over the rows'.
 inline constexpr Colour kSelectionColour = SystemColour(13);
 inline constexpr Colour kSelectionTextColour = SystemColour(14);
+
+// How the text column reads the bytes: Shift-JIS by the tables, drawn as the
+// column always drew it, or another encoding's characters (text_cells.h);
+// control bytes as a dot when asked, in either.
+struct TextColumnReading {
+  TextEncoding encoding = TextEncoding::ShiftJis;
+  bool control_dots = false;
+};
 
 // round(twice / 2) to the nearest integer, halves to the even neighbour.
 int RoundHalfToEven(int twice);
@@ -98,6 +110,7 @@ int32_t PageByteCount(const DisplaySettingsRecord& settings);
 DumpPage ComposePage(const DisplaySettingsRecord& settings, int64_t start,
                      std::span<const uint8_t> page_bytes, int64_t file_size,
                      const ShiftJisTables& tables, PageMedium medium = PageMedium::Screen,
-                     const std::optional<ByteRange>& selected = std::nullopt);
+                     const std::optional<ByteRange>& selected = std::nullopt,
+                     const TextColumnReading& reading = {});
 
 }  // namespace vx

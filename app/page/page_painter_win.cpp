@@ -38,6 +38,10 @@ class CharWidths {
   }
 };
 
+std::wstring Characters(const PageText& t) {
+  return t.characters.empty() ? FromShiftJis(t.bytes) : t.characters;
+}
+
 // Draws the texts a line at a time: one call per run of texts on the same y in
 // the same colour, each character placed where its own call would have put it.
 // A call per cell costs several microseconds under Wine, a page has over a
@@ -71,7 +75,7 @@ void DrawTextRuns(HDC dc, const std::vector<PageText>& texts) {
       }
       int x = t.x;
       bool first_char = true;
-      for (wchar_t c : FromShiftJis(t.bytes)) {
+      for (wchar_t c : Characters(t)) {
         if (!first_char) x += advances.back();
         first_char = false;
         chars.push_back(c);
@@ -101,7 +105,7 @@ void DrawTextCells(HDC dc, const std::vector<PageText>& texts) {
       SetTextColor(dc, colour);
       current = colour;
     }
-    const std::wstring chars = FromShiftJis(t.bytes);
+    const std::wstring chars = Characters(t);
     ExtTextOutW(dc, t.x, t.y, 0, nullptr, chars.data(), static_cast<UINT>(chars.size()), nullptr);
   }
 }

@@ -8,6 +8,7 @@
 #include "app/page/page_painter_win.h"
 #include "app/print/page_numbers.h"
 #include "app/settings/display_settings.h"
+#include "app/settings/view_settings.h"
 #include "common/file_texts.h"
 #include "common/message_box.h"
 #include "common/shift_jis_tables.h"
@@ -59,7 +60,8 @@ void PrintPage(PrintedDocument& document, int64_t start, int64_t file_size) {
       file_size = start + PageByteCount(settings) - 1;
     }
     PrintedPage composed = ComposePrintedPage(settings, document.saved_top_margin, header, start,
-                                              bytes, file_size, kShiftJisTables);
+                                              bytes, file_size, kShiftJisTables,
+                                              {TextColumnEncoding(), ViewOptions.control_dots});
     if (!read) composed.body = {};
     return composed;
   }();

@@ -55,9 +55,10 @@ std::wstring PageHeader(const std::wstring& short_name, int64_t page, int64_t pa
 PrintedPage ComposePrintedPage(const DisplaySettingsRecord& settings, int saved_top_margin,
                                std::wstring header, int64_t start,
                                std::span<const uint8_t> page_bytes, int64_t file_size,
-                               const ShiftJisTables& tables) {
+                               const ShiftJisTables& tables, const TextColumnReading& reading) {
   return {std::move(header), 0, RoundHalfToEven(saved_top_margin),
-          ComposePage(settings, start, page_bytes, file_size, tables, PageMedium::Printer)};
+          ComposePage(settings, start, page_bytes, file_size, tables, PageMedium::Printer,
+                      std::nullopt, reading)};
 }
 
 DumpPage ScaleToDevice(const DumpPage& page, const PrinterScale& scale) {
@@ -74,7 +75,8 @@ DumpPage ScaleToDevice(const DumpPage& page, const PrinterScale& scale) {
   }
   device.texts.reserve(page.texts.size());
   for (const PageText& text : page.texts) {
-    device.texts.push_back({scale.X(text.x), scale.Y(text.y), text.colour, text.bytes});
+    device.texts.push_back(
+        {scale.X(text.x), scale.Y(text.y), text.colour, text.bytes, text.characters});
   }
   return device;
 }

@@ -71,7 +71,7 @@ struct PrintedPage {
 PrintedPage ComposePrintedPage(const DisplaySettingsRecord& settings, int saved_top_margin,
                                std::wstring header, int64_t start,
                                std::span<const uint8_t> page_bytes, int64_t file_size,
-                               const ShiftJisTables& tables);
+                               const ShiftJisTables& tables, const TextColumnReading& reading = {});
 
 // The page description in device pixels.
 DumpPage ScaleToDevice(const DumpPage& page, const PrinterScale& scale);

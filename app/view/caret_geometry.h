@@ -22,4 +22,17 @@ struct CaretBars {
 
 CaretBars CaretBarsAt(const DisplaySettingsRecord& s, int32_t caret_x, int32_t caret_y);
 
+// The column the caret types into: the hex digits through the byte input
+// window, or the characters in the text column's encoding.
+enum class CaretColumn { Hex, Text };
+
+// The sign of the column the caret is in: a line under the caret's cell of
+// that column, in the colour of its bar, one pixel high.
+PageBox CaretColumnMark(const DisplaySettingsRecord& s, int32_t caret_x, int32_t caret_y,
+                        CaretColumn column);
+
+// The column a point of the page at `x` belongs to: the text column from the
+// end of the hex cells on.
+CaretColumn ColumnAt(const DisplaySettingsRecord& s, double x);
+
 }  // namespace vx

@@ -7,6 +7,7 @@
 #include "app/page/page_painter_win.h"
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
+#include "app/settings/view_settings.h"
 #include "common/file_texts.h"
 #include "common/message_box.h"
 #include "common/shift_jis_tables.h"
@@ -23,7 +24,8 @@ void DrawPage(HDC dc, const DisplaySettingsRecord& settings, const std::wstring&
   }
   page_bytes = std::move(bytes);
   ReplayPage(dc, ComposePage(settings, start, page_bytes, file_size, kShiftJisTables,
-                              PageMedium::Screen, selected));
+                              PageMedium::Screen, selected,
+                              {TextColumnEncoding(), ViewOptions.control_dots}));
 }
 
 }  // namespace vx

@@ -5,9 +5,11 @@
 #include <vector>
 
 #include "app/edit/clipboard_win.h"
+#include "app/settings/view_settings.h"
 #include "app/view/main_window_win.h"
 #include "app/view/menu_commands.h"
 #include "app/view/menu_texts.h"
+#include "common/text_encoding.h"
 
 namespace vx {
 namespace {
@@ -16,7 +18,7 @@ using namespace menu_commands;
 
 // The top-level menus that work on the open file, by their place on the bar.
 constexpr UINT kEditMenu = 1;
-constexpr UINT kToolsMenu = 2;
+constexpr UINT kToolsMenu = 3;
 
 struct MenuItem {
   const wchar_t* caption;  // nullptr: a separator line
@@ -31,13 +33,25 @@ struct TopMenu {
 
 constexpr MenuItem kSeparator{nullptr, 0, true};
 
+// The inspector, then the text column's encodings, one of them checked,
+// and its control dots.
+std::vector<MenuItem> ViewItems() {
+  std::vector<MenuItem> items{{menu_texts::kInspector, kInspector, true}, kSeparator};
+  for (const TextEncodingEntry& entry : TextEncodings()) {
+    items.push_back({entry.name, kTextEncodingFirst + static_cast<int>(entry.encoding), true});
+  }
+  items.push_back(kSeparator);
+  items.push_back({menu_texts::kControlDots, kControlDots, true});
+  return items;
+}
+
 // Undo and Redo follow the journal and Restore the backup file, from grayed.
 // The range commands follow the selection and Paste the clipboard. Find
 // and Replace come with the Edit menu; Find Next and Find Previous follow
 // the last search.
-const std::array<TopMenu, 4>& MenuTree() {
+const std::array<TopMenu, 5>& MenuTree() {
   namespace t = menu_texts;
-  static const std::array<TopMenu, 4> tree{{
+  static const std::array<TopMenu, 5> tree{{
       {t::kFile,
        {{t::kOpen, kOpen, true},
         kSeparator,
@@ -71,6 +85,7 @@ const std::array<TopMenu, 4>& MenuTree() {
         {t::kBookmarkList, kBookmarkList, true},
         kSeparator,
         {t::kRefresh, kRefresh, true}}},
+      {t::kView, ViewItems()},
       {t::kTools,
        {{t::kSettings, kSettings, true},
         {t::kPrint, kPrint, true},
@@ -87,7 +102,7 @@ const std::array<TopMenu, 4>& MenuTree() {
 // Only commands that do something have a key. A key of a grayed item sends
 // nothing: the accelerator translation skips disabled menu items. Delete is
 // the page's own key: without a selection it deletes the caret's byte.
-constexpr std::array<ACCEL, 25> kShortcuts{{
+constexpr std::array<ACCEL, 26> kShortcuts{{
     {FVIRTKEY | FCONTROL, 'O', kOpen},
     {FVIRTKEY | FCONTROL, 'N', kNew},
     {FVIRTKEY, VK_F5, kUndo},
@@ -113,6 +128,7 @@ constexpr std::array<ACCEL, 25> kShortcuts{{
     {FVIRTKEY | FCONTROL, 'K', kCompare},
     {FVIRTKEY, VK_F4, kNextDifference},
     {FVIRTKEY | FSHIFT, VK_F4, kPreviousDifference},
+    {FVIRTKEY | FCONTROL, 'I', kInspector},
 }};
 
 UINT EnabledFlag(bool on) { return MF_ENABLED | (on ? 0u : MF_GRAYED); }
@@ -134,6 +150,7 @@ void MainWindow::CreateMenus() {
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), top.caption);
   }
   SetMenu(hwnd(), bar);
+  CheckTextColumnItems();
   auto keys = kShortcuts;
   accelerators_.reset(CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size())));
 }
@@ -273,9 +290,37 @@ bool MainWindow::OnMenuCommand(int id) {
     case kPreviousDifference:
       OnGoToDifference(false);
       return true;
+    case kInspector:
+      ShowInspector(!inspector_.Shown());
+      return true;
+    case kControlDots:
+      ViewOptions.control_dots = !ViewOptions.control_dots;
+      OnTextColumnChanged();
+      return true;
     default:
+      if (id >= kTextEncodingFirst &&
+          id < kTextEncodingFirst + static_cast<int>(TextEncodings().size())) {
+        ViewOptions.text_encoding = id - kTextEncodingFirst;
+        OnTextColumnChanged();
+        return true;
+      }
       return false;
   }
+}
+
+void MainWindow::CheckTextColumnItems() {
+  HMENU bar = GetMenu(hwnd());
+  const int count = static_cast<int>(TextEncodings().size());
+  CheckMenuRadioItem(bar, kTextEncodingFirst, kTextEncodingFirst + count - 1,
+                     kTextEncodingFirst + static_cast<int>(TextColumnEncoding()), MF_BYCOMMAND);
+  CheckMenuItem(bar, kControlDots,
+                MF_BYCOMMAND | (ViewOptions.control_dots ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void MainWindow::OnTextColumnChanged() {
+  CheckTextColumnItems();
+  // The inspector's character row follows with the page.
+  page_view_.Redraw();
 }
 
 }  // namespace vx

@@ -28,6 +28,7 @@ void MainWindow::OnPageDrawn() {
   ShowCaretStatus();
   ShowSelectionStatus();
   EnableRangeCommands();
+  if (inspector_.Shown()) inspector_.Follow();
 }
 
 void MainWindow::ShowSelectionStatus() {

@@ -7,6 +7,7 @@
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
 #include "app/settings/page_geometry.h"
+#include "app/settings/view_settings.h"
 #include "app/view/main_window_layout.h"
 #include "app/view/page_shape_fit.h"
 #include "common/product_version.h"
@@ -34,6 +35,8 @@ void MainWindow::Create() {
   CreateBound(kClass, window);
   CreateControls();
   CreateMenus();
+  inspector_.Create(hwnd(), ViewOptions.inspector_place,
+                    ViewOptions.inspector_big_endian ? ByteOrder::Big : ByteOrder::Little);
   // Paste follows what the clipboard holds, whoever put it there.
   AddClipboardFormatListener(hwnd());
   ApplySettings();
@@ -174,6 +177,7 @@ void MainWindow::OnDpiChanged(int dpi) {
 void MainWindow::Show(int show_command) {
   ShowWindow(hwnd(), show_command);
   UpdateWindow(hwnd());
+  if (ViewOptions.inspector_shown) ShowInspector(true);
 }
 
 void MainWindow::Unload() {
@@ -184,6 +188,9 @@ void MainWindow::OnQueryClose() {
   page_view_.CloseInput();
   KeepBookmarks();
   SaveSettings();
+  KeepInspectorSettings();
+  // The record's folder: a failure there was just told with the record's.
+  SaveViewSettings();
 }
 
 bool MainWindow::PutOffDuringWork(UINT msg, WPARAM wp, LPARAM lp) {

@@ -22,6 +22,7 @@
 #include "app/document/edited_document.h"
 #include "app/document/selection.h"
 #include "app/edit/clipboard_win.h"
+#include "app/inspect/inspector_window_win.h"
 #include "app/print/print_host.h"
 #include "app/search/find_all_window_win.h"
 #include "app/search/search_host.h"
@@ -49,6 +50,8 @@ class MainWindow : public FormWindow {
   void Unload();
   // The menu's shortcut keys, for the message loop's TranslateAcceleratorW.
   HACCEL Accelerators() const { return accelerators_.get(); }
+  // The data inspector, whose dialog keys the message loop hands to it.
+  HWND InspectorHandle() const { return inspector_.hwnd(); }
   // The dialog keys of the list of all matches, which is modeless: true
   // when `msg` was one of them and was answered.
   bool TakeListKey(MSG& msg) { return find_all_window_ && find_all_window_->TakeKey(msg); }
@@ -128,6 +131,15 @@ class MainWindow : public FormWindow {
    public:
     explicit CompareSide(MainWindow& window) : window_(window) {}
     void ShowStretch(const ByteRange& stretch) override { window_.ShowStretch(stretch); }
+  // What the data inspector asks of this window (main_window_inspector_win.cpp).
+  class InspectorSide final : public InspectorHost {
+   public:
+    explicit InspectorSide(MainWindow& window) : window_(window) {}
+    std::optional<std::vector<uint8_t>> BytesAtCaret() const override;
+    void WriteAtCaret(std::span<const uint8_t> bytes) override;
+    CharacterCodec ColumnCharacters() const override;
+    void ReturnKeys() override { window_.page_view_.TakeKeys(); }
+    void InspectorHidden() override { window_.ShowInspector(false); }
 
    private:
     MainWindow& window_;
@@ -235,6 +247,14 @@ class MainWindow : public FormWindow {
   void LoadFileBookmarks();
   // The open file's bookmarks written when they changed; a failure is told.
   void KeepBookmarks();
+  // The text column's encoding and control dots checked in the menu, and
+  // the page drawn anew after either changed.
+  void CheckTextColumnItems();
+  void OnTextColumnChanged();
+  // The data inspector shown or hidden, its menu item checked to match.
+  void ShowInspector(bool shown);
+  // Its place, byte order and shown state kept for the next start.
+  void KeepInspectorSettings();
 
   // The range commands on the selection and the clipboard
   // (main_window_range_win.cpp).
@@ -303,6 +323,8 @@ class MainWindow : public FormWindow {
   // The last comparison of the open file, and its list while it is there.
   std::unique_ptr<FileComparison> comparison_;
   std::unique_ptr<CompareWindow> compare_window_;
+  InspectorSide inspector_side_{*this};
+  InspectorWindow inspector_{inspector_side_};
 };
 
 }  // namespace vx

@@ -37,6 +37,10 @@ enum Id : int {
   kCompare,
   kNextDifference,
   kPreviousDifference,
+  kInspector,
+  kControlDots,
+  // The text column's encodings, in the order of the shared table.
+  kTextEncodingFirst = 1101,
 };
 
 }  // namespace vx::menu_commands

@@ -31,6 +31,11 @@ inline constexpr wchar_t kPreviousBookmark[] = L"前のしおりへ(&I)\tShift+F
 inline constexpr wchar_t kBookmarkList[] = L"しおりの一覧(&M)";
 inline constexpr wchar_t kRefresh[] = L"最新の情報に更新";
 
+inline constexpr wchar_t kView[] = L"表示(&V)";
+inline constexpr wchar_t kInspector[] = L"データインスペクタ(&I)\tCtrl+I";
+// The encodings' own names follow (common/text_encoding_texts.h).
+inline constexpr wchar_t kControlDots[] = L"制御文字を点で表示(&D)";
+
 inline constexpr wchar_t kTools[] = L"ツール(&T)";
 inline constexpr wchar_t kSettings[] = L"設定(&S)\tF7";
 inline constexpr wchar_t kPrint[] = L"印刷(&P)";

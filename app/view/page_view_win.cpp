@@ -9,11 +9,13 @@
 #include "app/edit/input_field.h"
 #include "app/page/bookmark_marks.h"
 #include "app/page/page_painter_win.h"
+#include "app/page/column_characters.h"
 #include "app/settings/display_settings.h"
 #include "app/settings/page_geometry.h"
 #include "app/settings/resolve_colour_win.h"
 #include "app/view/caret_geometry.h"
 #include "app/view/draw_page_win.h"
+#include "app/view/typing_texts.h"
 #include "common/message_box.h"
 #include "common/ui/controls_win.h"
 #include "common/ui/dpi_win.h"
@@ -85,9 +87,12 @@ void PageView::DrawBookmarks(int64_t start) {
 }
 
 void PageView::DrawCaret() {
-  const CaretBars bars = CaretBarsAt(ScreenSettings(), document_.caret().x, document_.caret().y);
+  const DisplaySettingsRecord settings = ScreenSettings();
+  const CaretPlace& caret = document_.caret();
+  const CaretBars bars = CaretBarsAt(settings, caret.x, caret.y);
   OutlineBox(image_.dc(), bars.hex_bar);
   OutlineBox(image_.dc(), bars.text_bar);
+  OutlineBox(image_.dc(), CaretColumnMark(settings, caret.x, caret.y, caret_column_));
 }
 
 void PageView::Enable(bool on) { EnableControl(hwnd(), on); }
@@ -112,11 +117,12 @@ void PageView::PlaceCaret(const CaretPlace& place) {
   Redraw();
 }
 
-void PageView::MoveCaret(int32_t columns, int32_t rows) {
+bool PageView::MoveCaret(int32_t columns, int32_t rows) {
   const int64_t from = document_.CaretOffset();
-  if (!document_.MoveCaret(columns, rows)) return;
+  if (!document_.MoveCaret(columns, rows)) return false;
   FollowCaret(from);
   Redraw();
+  return true;
 }
 
 void PageView::ShowCaretMoved(int64_t from) {
@@ -141,6 +147,7 @@ void PageView::OnKey(int key, int shift) {
   const int32_t step = KeyStep(shift);
   const CaretPlace& caret = document_.caret();
   reject_next_char_ = RejectsNextChar(key, DisplaySettings.InputRadix);
+  forward_next_char_ = false;
   switch (key) {
     case VK_RETURN:
       // A field with no digit to read writes nothing, so it asks for no backup.
@@ -164,7 +171,13 @@ void PageView::OnKey(int key, int shift) {
       Redraw();
       break;
     case VK_SPACE:
-      ShowInput();
+      // In the text column Space is a character like any other.
+      if (!TypesText(shift)) ShowInput();
+      break;
+    case VK_TAB:
+      if (input_visible_) break;
+      caret_column_ = caret_column_ == CaretColumn::Hex ? CaretColumn::Text : CaretColumn::Hex;
+      Redraw();
       break;
     case VK_INSERT:
       // With Shift or Ctrl it is a clipboard key, whether its command may act or not.
@@ -200,8 +213,62 @@ void PageView::OnKey(int key, int shift) {
       MoveCaret(0, step);
       break;
     default:
+      // A digit of the input radix opens the byte input window with the
+      // digit in it, as Space and then the digit would.
+      if (!input_visible_ && shift == 0 && caret_column_ == CaretColumn::Hex &&
+          IsDigitKey(key, CurrentRadix())) {
+        ShowInput();
+        forward_next_char_ = true;
+      }
       break;
   }
+}
+
+bool PageView::TypesText(int shift) const {
+  return caret_column_ == CaretColumn::Text && !input_visible_ && (shift & (2 | 4)) == 0;
+}
+
+void PageView::OnCharacter(wchar_t unit) {
+  if (forward_next_char_) {
+    forward_next_char_ = false;
+    if (input_visible_) byte_input_.TypeIntoField(unit);
+    return;
+  }
+  if (caret_column_ != CaretColumn::Text || input_visible_ || !document_.IsOpen()) return;
+  // Enter, Tab, Esc and Backspace are keys of the page, not characters.
+  if (unit < 0x20 || unit == 0x7F) return;
+  if (unit >= 0xD800 && unit < 0xDC00) {
+    high_surrogate_ = unit;
+    return;
+  }
+  std::wstring character(1, unit);
+  if (unit >= 0xDC00 && unit < 0xE000) {
+    if (!high_surrogate_) return;
+    character.insert(character.begin(), high_surrogate_);
+  }
+  high_surrogate_ = 0;
+  TypeCharacter(character);
+}
+
+void PageView::TypeCharacter(const std::wstring& character) {
+  const std::optional<std::string> bytes = TextColumnCharacters().write(character);
+  if (!bytes) {
+    ShowMessage(typing_texts::kCannotEncode, MsgButtons::Ok, MsgIcon::Exclamation);
+    return;
+  }
+  const int64_t offset = document_.CaretOffset();
+  const auto count = static_cast<int64_t>(bytes->size());
+  if (count > document_.size() - offset) {
+    ShowMessage(typing_texts::kPastEnd, MsgButtons::Ok, MsgIcon::Exclamation);
+    return;
+  }
+  if (!BeginChange()) return;
+  // One journal step for each character, however many bytes it takes.
+  const std::span<const uint8_t> written(reinterpret_cast<const uint8_t*>(bytes->data()),
+                                         bytes->size());
+  if (!document_.OverwriteRange(offset, written)) return;
+  if (events_.file_changed) events_.file_changed();
+  if (!MoveCaret(static_cast<int32_t>(count), 0)) Redraw();
 }
 
 bool PageView::BeginChange() {
@@ -319,6 +386,7 @@ std::optional<CaretPlace> PageView::PlaceAt(LPARAM lp) const {
 void PageView::OnButtonDown(LPARAM lp, bool extend) {
   const std::optional<CaretPlace> place = PlaceAt(lp);
   if (!place) return;
+  caret_column_ = ColumnAt(ScreenSettings(), GET_X_LPARAM(lp));
   if (extend) {
     selection_.ExtendTo(document_.CaretOffset(), OffsetOfPlace(document_.PageSettings(), *place));
   } else {
@@ -356,6 +424,9 @@ LRESULT PageView::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return DLGC_WANTALLKEYS;
     case WM_KEYDOWN:
       OnKey(static_cast<int>(wp), ShiftState());
+      return 0;
+    case WM_CHAR:
+      OnCharacter(static_cast<wchar_t>(wp));
       return 0;
     case WM_SYSKEYDOWN:
       // Alt arrives here; the system still gets the key for Alt+F4 and the menus.

@@ -15,6 +15,7 @@
 #include "app/edit/byte_input_window_win.h"
 #include "app/edit/input_host.h"
 #include "app/settings/display_settings_record.h"
+#include "app/view/caret_geometry.h"
 #include "common/ui/gdi_win.h"
 #include "common/ui/offscreen_image_win.h"
 #include "common/ui/window_win.h"
@@ -62,6 +63,8 @@ class PageView : public Window, private InputHost {
   // its shortcut keys still arrive), unless another window holds them.
   void TakeKeys();
 
+  // The column the caret types into; Tab and a click move it.
+  CaretColumn caret_column() const { return caret_column_; }
   // The bytes of the page last drawn.
   const std::vector<uint8_t>& page_bytes() const { return page_bytes_; }
   // A pixel of the page's image (for checks).
@@ -101,12 +104,25 @@ class PageView : public Window, private InputHost {
   void DrawCaret();
   // The marks of the bookmarks on the page starting at seek position `start`.
   void DrawBookmarks(int64_t start);
-  void MoveCaret(int32_t columns, int32_t rows);
+  // False when the caret cannot go there (then nothing is drawn).
+  bool MoveCaret(int32_t columns, int32_t rows);
   // After the caret moved from byte `from`: F8's selecting follows it.
   void FollowCaret(int64_t from);
   // Escape: the input window goes, or else the selection.
   void OnEscape();
   bool MayEditAtCaret();
+  // A character typed on the page (WM_CHAR, also what the input method
+  // makes of its WM_IME_CHAR): the digit that opened the byte input window
+  // goes into its field; in the text column the character is written.
+  void OnCharacter(wchar_t unit);
+  // `character` written over the bytes from the caret on in the text
+  // column's encoding, one journal step, the caret behind it; refused with
+  // a message when the encoding has no bytes for it or they would pass the
+  // end of the file.
+  void TypeCharacter(const std::wstring& character);
+  // Whether a key of the page that makes a character is the text column's
+  // to type: then Space and the digits do not open the byte input window.
+  bool TypesText(int shift) const;
   void AfterFileChange(bool worked_on);
 
   // The byte input window (InputHost): its keys are the page's.
@@ -131,6 +147,12 @@ class PageView : public Window, private InputHost {
   // Whether the byte input window refuses the next typed character.
   bool reject_next_char_ = false;
   bool input_visible_ = false;
+  // The character of the digit key that opened the input window goes to its
+  // field, as if typed there.
+  bool forward_next_char_ = false;
+  CaretColumn caret_column_ = CaretColumn::Hex;
+  // The first half of a character beyond the 16-bit range, until its second.
+  wchar_t high_surrogate_ = 0;
   // Whether the input window shown asks for Fill's value.
   bool asks_fill_value_ = false;
   ByteInputWindow byte_input_{*this};

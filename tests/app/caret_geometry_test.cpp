@@ -16,5 +16,18 @@ TEST(CaretGeometry, BarsJustLeftOfTheCaretCells) {
   EXPECT_EQ(last.text_bar, (PageBox{506, 374, 508, 386, 175}));
 }
 
+TEST(CaretGeometry, TheCaretsColumnIsUnderlinedAndClicksTellTheColumn) {
+  const DisplaySettingsRecord s = DefaultSettings();
+  // Under the cell the caret types into, on the line's last pixel row, clear
+  // of the next cell's bar.
+  EXPECT_EQ(CaretColumnMark(s, 1, 0, CaretColumn::Hex), (PageBox{102, 13, 118, 14, 255}));
+  EXPECT_EQ(CaretColumnMark(s, 15, 31, CaretColumn::Text), (PageBox{508, 385, 516, 386, 175}));
+  // The hex cells end at 84 + 16 x 18 = 372; the gap belongs to the text.
+  EXPECT_EQ(ColumnAt(s, 371.5), CaretColumn::Hex);
+  EXPECT_EQ(ColumnAt(s, 372), CaretColumn::Text);
+  EXPECT_EQ(ColumnAt(s, 400), CaretColumn::Text);
+  EXPECT_EQ(ColumnAt(s, 10), CaretColumn::Hex);
+}
+
 }  // namespace
 }  // namespace vx

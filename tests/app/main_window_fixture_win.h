@@ -11,6 +11,7 @@
 
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
+#include "app/settings/view_settings.h"
 #include "app/view/main_window_win.h"
 #include "common/message_box.h"
 #include "common/ui/controls_win.h"
@@ -27,6 +28,7 @@ class MainWindowTest : public ::testing::Test {
     SetAppTitle(L"Vantelox");
     ProgramFolder = dir.path();
     SetDefaultSettings();
+    ViewOptions = {};
     StartAborted = false;
   }
 

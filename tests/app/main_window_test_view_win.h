@@ -64,6 +64,8 @@ class MainWindowTestView {
   ProgressBar& progress_bar() { return window_.progress_bar_; }
   LargeScrollBar& scroll_bar() { return window_.scroll_bar_; }
   const ByteInputWindow& input_window() const { return window_.page_view_.byte_input_; }
+  InspectorWindow& inspector() { return window_.inspector_; }
+  void ShowInspector(bool shown) { window_.ShowInspector(shown); }
 
   // Procedures.
   int32_t OpenFile(const std::wstring& path) { return window_.OpenFile(path); }

@@ -96,6 +96,18 @@ TEST_F(MenuTest, MenuTreeHasItsCaptionsSeparatorsShortcutTextsAndCommands) {
        {L"しおりの一覧(&M)", kBookmarkList},
        {L"-"},
        {L"最新の情報に更新", kRefresh}},
+      {{L"表示(&V)"},
+       {L"データインスペクタ(&I)\tCtrl+I", kInspector},
+       {L"-"},
+       {L"Shift-JIS", kTextEncodingFirst},
+       {L"システムの既定 (ANSI)", kTextEncodingFirst + 1},
+       {L"西ヨーロッパ (Windows-1252)", kTextEncodingFirst + 2},
+       {L"EUC-JP", kTextEncodingFirst + 3},
+       {L"UTF-8", kTextEncodingFirst + 4},
+       {L"UTF-16 リトルエンディアン", kTextEncodingFirst + 5},
+       {L"UTF-16 ビッグエンディアン", kTextEncodingFirst + 6},
+       {L"-"},
+       {L"制御文字を点で表示(&D)", kControlDots}},
       {{L"ツール(&T)"},
        {L"設定(&S)\tF7", kSettings},
        {L"印刷(&P)", kPrint},
@@ -109,8 +121,8 @@ TEST_F(MenuTest, MenuTreeHasItsCaptionsSeparatorsShortcutTextsAndCommands) {
        {L"-"},
        {L"バージョン情報(&V)\tCtrl+V", kVersion}},
   };
-  ASSERT_EQ(GetMenuItemCount(Bar()), 4);
-  for (int top = 0; top < 4; ++top) {
+  ASSERT_EQ(GetMenuItemCount(Bar()), 5);
+  for (int top = 0; top < 5; ++top) {
     EXPECT_EQ(Caption(Bar(), top), tree[top][0].caption);
     HMENU popup = Popup(top);
     // Each mnemonic picks one item of its menu.
@@ -138,15 +150,16 @@ TEST_F(MenuTest, FileMenusFollowWhetherAFileIsOpen) {
   Start(L"");
   EXPECT_FALSE(TopGrayed(0));
   EXPECT_TRUE(TopGrayed(1));
-  EXPECT_TRUE(TopGrayed(2));
-  EXPECT_FALSE(TopGrayed(3));
+  EXPECT_FALSE(TopGrayed(2));
+  EXPECT_TRUE(TopGrayed(3));
+  EXPECT_FALSE(TopGrayed(4));
   EXPECT_FALSE(IsWindowEnabled(view().page_view().hwnd()));
 
   dialog_answer = dir / L"some.bin";
   WriteFileBytes(dialog_answer, {7});
   ChooseOpen();
   EXPECT_FALSE(TopGrayed(1));
-  EXPECT_FALSE(TopGrayed(2));
+  EXPECT_FALSE(TopGrayed(3));
   EXPECT_TRUE(IsWindowEnabled(view().page_view().hwnd()));
   // Commands whose windows and journals are still to come stay grayed.
   for (int command : {kUndo, kRedo, kRestore, kFindNext, kFindPrevious}) {
@@ -162,16 +175,16 @@ TEST_F(MenuTest, FileMenusFollowWhetherAFileIsOpen) {
   ChooseOpen();
   EXPECT_TRUE(view().file_path().empty());
   EXPECT_TRUE(TopGrayed(1));
-  EXPECT_TRUE(TopGrayed(2));
+  EXPECT_TRUE(TopGrayed(3));
 }
 
 TEST_F(MenuTest, ShortcutKeysGoToTheirMenuItems) {
   StartOn({1});
   HACCEL table = form->Accelerators();
   ASSERT_NE(table, nullptr);
-  ACCEL keys[25];
-  const int n = CopyAcceleratorTableW(table, keys, 25);
-  ASSERT_EQ(n, 25);
+  ACCEL keys[26];
+  const int n = CopyAcceleratorTableW(table, keys, 26);
+  ASSERT_EQ(n, 26);
   auto command_of = [&](BYTE virt, WORD key) {
     for (int i = 0; i < n; ++i) {
       if ((keys[i].fVirt & ~FNOINVERT) == virt && keys[i].key == key) return UINT{keys[i].cmd};
@@ -196,13 +209,14 @@ TEST_F(MenuTest, ShortcutKeysGoToTheirMenuItems) {
   EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, VK_F2), GetMenuItemID(Popup(1), 20));
   EXPECT_EQ(command_of(FVIRTKEY, VK_F2), GetMenuItemID(Popup(1), 21));
   EXPECT_EQ(command_of(FVIRTKEY | FSHIFT, VK_F2), GetMenuItemID(Popup(1), 22));
-  EXPECT_EQ(command_of(FVIRTKEY, VK_F7), GetMenuItemID(Popup(2), 0));
-  EXPECT_EQ(command_of(FVIRTKEY | FCONTROL | FSHIFT, 'H'), GetMenuItemID(Popup(2), 3));
-  EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'K'), GetMenuItemID(Popup(2), 4));
-  EXPECT_EQ(command_of(FVIRTKEY, VK_F4), GetMenuItemID(Popup(2), 5));
-  EXPECT_EQ(command_of(FVIRTKEY | FSHIFT, VK_F4), GetMenuItemID(Popup(2), 6));
-  EXPECT_EQ(command_of(FVIRTKEY, VK_F1), GetMenuItemID(Popup(3), 0));
-  EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'V'), GetMenuItemID(Popup(3), 2));
+  EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'I'), GetMenuItemID(Popup(2), 0));
+  EXPECT_EQ(command_of(FVIRTKEY, VK_F7), GetMenuItemID(Popup(3), 0));
+  EXPECT_EQ(command_of(FVIRTKEY | FCONTROL | FSHIFT, 'H'), GetMenuItemID(Popup(3), 3));
+  EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'K'), GetMenuItemID(Popup(3), 4));
+  EXPECT_EQ(command_of(FVIRTKEY, VK_F4), GetMenuItemID(Popup(3), 5));
+  EXPECT_EQ(command_of(FVIRTKEY | FSHIFT, VK_F4), GetMenuItemID(Popup(3), 6));
+  EXPECT_EQ(command_of(FVIRTKEY, VK_F1), GetMenuItemID(Popup(4), 0));
+  EXPECT_EQ(command_of(FVIRTKEY | FCONTROL, 'V'), GetMenuItemID(Popup(4), 2));
 }
 
 TEST_F(MenuTest, OpenShowsTheChosenFile) {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/view/menu_texts.h"
+#include "common/text_encoding_texts.h"
 
 namespace vx {
 namespace {
@@ -92,6 +93,7 @@ TEST(HelpPages, StandOnTheirOwnInUtf8WithoutScripts) {
 
 TEST(HelpPages, NameEveryMenuCommandWithItsShortcutInOneRow) {
   namespace t = menu_texts;
+  namespace e = text_encoding_texts;
   std::string all;
   for (const auto& [name, text] : ReachablePages()) all += text;
   const std::regex row(R"(<tr>[\s\S]*?</tr>)");
@@ -102,11 +104,12 @@ TEST(HelpPages, NameEveryMenuCommandWithItsShortcutInOneRow) {
   for (const wchar_t* caption :
        {t::kFile, t::kOpen, t::kNew, t::kExit, t::kEdit, t::kUndo, t::kRedo, t::kCut, t::kCopy,
         t::kCopyAsText, t::kPaste, t::kPasteOver, t::kDeleteSelection, t::kFill, t::kSelectAll,
-        t::kRestore, t::kFind,
-        t::kFindNext, t::kGoTo, t::kToggleBookmark, t::kNextBookmark, t::kPreviousBookmark,
-        t::kBookmarkList, t::kRefresh, t::kTools, t::kSettings, t::kPrint, t::kHashes,
-        t::kCompare, t::kNextDifference, t::kPreviousDifference, t::kHelp, t::kHelpItem,
-        t::kVersion}) {
+        t::kRestore, t::kFind, t::kReplace, t::kFindNext, t::kFindPrevious, t::kGoTo, t::kToggleBookmark, t::kNextBookmark,
+        t::kPreviousBookmark, t::kBookmarkList, t::kRefresh, t::kView, t::kInspector,
+        t::kControlDots, t::kTools, t::kSettings, t::kPrint, t::kHashes, t::kCompare,
+        t::kNextDifference, t::kPreviousDifference, t::kHelp, t::kHelpItem, t::kVersion,
+        e::kShiftJis, e::kSystemAnsi, e::kWindows1252, e::kEucJp, e::kUtf8, e::kUtf16Le,
+        e::kUtf16Be}) {
     // As the menu shows it: "&" marks the underlined letter, a tab the key.
     std::wstring shown = caption;
     std::erase(shown, L'&');
