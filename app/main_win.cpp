@@ -45,17 +45,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR command_line, int show_command) 
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     // Shortcut keys belong to the main window and its controls; the byte input
     // window keeps its own keys (Ctrl+V there is not the version window).
-    // The comparison's list beside the window has the dialog keys.
-    const HWND list = main_window.CompareList();
-    if (list && (msg.hwnd == list || IsChild(list, msg.hwnd)) && TakeDialogKey(list, msg)) continue;
     const bool in_main = msg.hwnd == main_window.hwnd() || IsChild(main_window.hwnd(), msg.hwnd);
     if (in_main && TranslateAcceleratorW(main_window.hwnd(), main_window.Accelerators(), &msg)) continue;
-    if (main_window.TakeListKey(msg)) continue;
-    // The data inspector is modeless: Tab and the arrows move between its controls.
-    if (const HWND inspector = main_window.InspectorHandle();
-        inspector && IsDialogMessageW(inspector, &msg)) {
-      continue;
-    }
+    if (main_window.TakeModelessKey(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

@@ -169,9 +169,5 @@ void FindAllWindow::OnClose() {
   Close();
 }
 
-bool FindAllWindow::TakeKey(MSG& msg) {
-  if (!hwnd() || (msg.hwnd != hwnd() && !IsChild(hwnd(), msg.hwnd))) return false;
-  return TakeDialogKey(hwnd(), msg);
-}
 
 }  // namespace vx

@@ -48,9 +48,6 @@ class FindAllWindow : public ModalWindow {
   void List(HWND owner, const SearchPattern& pattern, const SearchScope& scope);
   // The file changed since the list was made.
   void MarkStale();
-  // The window's dialog keys, for the program's message loop; true when
-  // `msg` was one and was answered.
-  bool TakeKey(MSG& msg);
 
  private:
   void CreateControls() override;

@@ -174,6 +174,16 @@ void MainWindow::OnDpiChanged(int dpi) {
   ShowFileStatus();
 }
 
+bool MainWindow::TakeModelessKey(MSG& msg) {
+  for (const HWND list : {CompareList(), find_all_window_ ? find_all_window_->hwnd() : nullptr}) {
+    if (list && (msg.hwnd == list || IsChild(list, msg.hwnd))) return TakeDialogKey(list, msg);
+  }
+  // The inspector's rows take Enter themselves; the system's own dialog
+  // navigation moves between them.
+  const HWND inspector = inspector_.hwnd();
+  return inspector && IsDialogMessageW(inspector, &msg);
+}
+
 void MainWindow::Show(int show_command) {
   ShowWindow(hwnd(), show_command);
   UpdateWindow(hwnd());

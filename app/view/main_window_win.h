@@ -50,15 +50,14 @@ class MainWindow : public FormWindow {
   void Unload();
   // The menu's shortcut keys, for the message loop's TranslateAcceleratorW.
   HACCEL Accelerators() const { return accelerators_.get(); }
-  // The data inspector, whose dialog keys the message loop hands to it.
-  HWND InspectorHandle() const { return inspector_.hwnd(); }
-  // The dialog keys of the list of all matches, which is modeless: true
-  // when `msg` was one of them and was answered.
-  bool TakeListKey(MSG& msg) { return find_all_window_ && find_all_window_->TakeKey(msg); }
+  // The dialog keys of the modeless windows beside this one (the data
+  // inspector, the comparison's list, the list of all matches), which the
+  // program's message loop hands them: true when `msg` was one and was
+  // answered.
+  bool TakeModelessKey(MSG& msg);
   // Whether closing the window ends the message loop (the real program).
   void SetEndsProgram(bool on) { ends_program_ = on; }
-  // The comparison's list beside this window while it is shown, whose
-  // dialog keys the message loop hands it; null otherwise.
+  // The comparison's list beside this window while it is shown; null otherwise.
   HWND CompareList() const { return compare_window_ ? compare_window_->hwnd() : nullptr; }
 
  private:
@@ -131,6 +130,11 @@ class MainWindow : public FormWindow {
    public:
     explicit CompareSide(MainWindow& window) : window_(window) {}
     void ShowStretch(const ByteRange& stretch) override { window_.ShowStretch(stretch); }
+
+   private:
+    MainWindow& window_;
+  };
+
   // What the data inspector asks of this window (main_window_inspector_win.cpp).
   class InspectorSide final : public InspectorHost {
    public:
