@@ -78,6 +78,9 @@ bool RemoveFile(const std::wstring& name);
 // points to.
 bool RemoveFolder(const std::wstring& name);
 bool RenameFile(const std::wstring& from, const std::wstring& to);
+// Has the system delete the file at its next start (a file a running
+// program holds); false when it cannot.
+bool RemoveAtRestart(const std::wstring& name);
 // A junction or a symbolic link to a folder (the name itself, not its content).
 bool IsFolderLink(const std::wstring& name);
 // The name of the entry `name` itself: its folder as the system reads it
@@ -94,6 +97,12 @@ bool RemoveEntry(const std::wstring& name);
 // the way is followed and every short name read in its long form; empty
 // when there is no such entry.
 std::wstring FinalPathName(const std::wstring& name);
+// A plain file with one name, reached as itself: no link of any kind (the
+// entry opened without following one must be the entry itself) and no
+// second hard link to its bytes. False for a folder or a missing entry.
+bool IsSoleNamedFile(const std::wstring& name);
+// Two names of one file (the same volume and file number), links followed.
+bool IsSameFile(const std::wstring& a, const std::wstring& b);
 // Nothing holds the file open in a way that keeps it from being deleted (a
 // running program, a file opened without sharing). It is opened and closed
 // again, never changed; false for a missing file. A file that cannot be

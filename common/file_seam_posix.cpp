@@ -165,6 +165,18 @@ bool RemoveEntry(const std::wstring& name) {
   return S_ISDIR(st.st_mode) ? ::rmdir(path.c_str()) == 0 : ::unlink(path.c_str()) == 0;
 }
 
+bool IsSoleNamedFile(const std::wstring& name) {
+  struct stat st;
+  return ::lstat(PosixPath(name).c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink == 1;
+}
+
+bool IsSameFile(const std::wstring& a, const std::wstring& b) {
+  struct stat first;
+  struct stat second;
+  return ::stat(PosixPath(a).c_str(), &first) == 0 && ::stat(PosixPath(b).c_str(), &second) == 0 &&
+         first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
 std::wstring FinalPathName(const std::wstring& name) {
   char* real = ::realpath(PosixPath(name).c_str(), nullptr);
   if (real == nullptr) return {};
@@ -179,6 +191,9 @@ std::wstring FinalPathName(const std::wstring& name) {
 bool RenameFile(const std::wstring& from, const std::wstring& to) {
   return ::rename(PosixPath(from).c_str(), PosixPath(to).c_str()) == 0;
 }
+
+// Here nothing holds a file from its delete.
+bool RemoveAtRestart(const std::wstring&) { return false; }
 
 // Seconds between 1601-01-01 and 1970-01-01, the two platforms' epochs.
 constexpr int64_t kEpochGapSeconds = 11'644'473'600;

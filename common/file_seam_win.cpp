@@ -203,6 +203,40 @@ bool RemoveEntry(const std::wstring& name) {
   return marked;
 }
 
+bool IsSoleNamedFile(const std::wstring& name) {
+  const std::wstring expected = EntryFinalName(name);
+  if (expected.empty()) return false;
+  const HANDLE h = CreateFileW(name.c_str(), FILE_READ_ATTRIBUTES,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING,
+                               FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  BY_HANDLE_FILE_INFORMATION info{};
+  const bool plain =
+      GetFileInformationByHandle(h, &info) &&
+      !(info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) &&
+      info.nNumberOfLinks == 1 && SameName(HandleName(h), expected);
+  CloseHandle(h);
+  return plain;
+}
+
+bool IsSameFile(const std::wstring& a, const std::wstring& b) {
+  BY_HANDLE_FILE_INFORMATION info[2]{};
+  int index = 0;
+  for (const std::wstring* name : {&a, &b}) {
+    const HANDLE h = CreateFileW(name->c_str(), FILE_READ_ATTRIBUTES,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                 OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    const bool read = GetFileInformationByHandle(h, &info[index++]) != 0;
+    CloseHandle(h);
+    if (!read) return false;
+  }
+  return info[0].dwVolumeSerialNumber == info[1].dwVolumeSerialNumber &&
+         info[0].nFileIndexHigh == info[1].nFileIndexHigh &&
+         info[0].nFileIndexLow == info[1].nFileIndexLow;
+}
+
 std::wstring FinalPathName(const std::wstring& name) {
   const HANDLE h = CreateFileW(name.c_str(), FILE_READ_ATTRIBUTES,
                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -218,6 +252,10 @@ bool RemoveFolder(const std::wstring& name) { return RemoveDirectoryW(name.c_str
 
 bool RenameFile(const std::wstring& from, const std::wstring& to) {
   return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+}
+
+bool RemoveAtRestart(const std::wstring& name) {
+  return MoveFileExW(name.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != 0;
 }
 
 int64_t LastWriteTime(const std::wstring& name) {

@@ -1,7 +1,5 @@
 #include "common/folder_clearing.h"
 
-#include <algorithm>
-
 #include "common/file_seam.h"
 #include "common/path_text.h"
 #include "common/pending_messages.h"
@@ -25,10 +23,6 @@ void Survey(const std::wstring& folder, FolderSurvey& survey) {
   }
 }
 
-bool StillThere(const std::wstring& name) {
-  return fs::FileExists(name) || fs::FolderExists(name) || fs::IsFolderLink(name);
-}
-
 }  // namespace
 
 bool IsJoinableName(std::wstring_view name) {
@@ -40,26 +34,6 @@ FolderSurvey SurveyFolder(const std::wstring& folder) {
   FolderSurvey survey;
   if (fs::FolderExists(folder)) Survey(WithFolderMark(folder), survey);
   return survey;
-}
-
-std::vector<std::wstring> ClearFolder(const std::wstring& folder, const FolderSurvey& survey,
-                                      const std::vector<std::wstring>& files) {
-  std::vector<std::wstring> left;
-  for (const auto* names : {&survey.links, &files}) {
-    for (const std::wstring& name : *names) {
-      fs::RemoveEntry(name);
-      LetPendingMessagesRun();
-      if (StillThere(name)) left.push_back(name);
-    }
-  }
-  // Deepest first, so that each folder is empty when its turn comes; one
-  // that holds what stays is named through the folder itself.
-  for (const std::wstring& below : survey.folders) fs::RemoveEntry(WithoutFolderMark(below));
-  const std::wstring marked = WithFolderMark(folder);
-  if (!fs::RemoveEntry(WithoutFolderMark(marked)) && fs::FolderExists(marked)) {
-    left.push_back(marked);
-  }
-  return left;
 }
 
 }  // namespace vx

@@ -1,6 +1,7 @@
-// Emptying a folder the installers made, one entry at a time, so that what a
-// link leads to is never reached and only the files chosen go. No call here
-// deletes a folder with its content: a folder goes only once it is empty.
+// Walking a folder the installers made, one entry at a time, so that what a
+// link leads to is never reached: the uninstaller then removes entry by
+// entry what the rule lets go (uninstall/removal_rules.h), and a folder
+// only once it is empty.
 #pragma once
 
 #include <string>
@@ -21,12 +22,5 @@ struct FolderSurvey {
   std::vector<std::wstring> refused;  // names that cannot be joined: never touched
 };
 FolderSurvey SurveyFolder(const std::wstring& folder);
-
-// Removes every link of `survey` as a link and each of `files`, then every
-// folder of the survey that is empty by then, deepest first, and `folder`
-// itself when empty. What should have gone and is still there: links,
-// `files` and `folder`, in that order.
-std::vector<std::wstring> ClearFolder(const std::wstring& folder, const FolderSurvey& survey,
-                                      const std::vector<std::wstring>& files);
 
 }  // namespace vx

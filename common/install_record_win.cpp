@@ -2,6 +2,7 @@
 
 #include "common/install_record.h"
 #include "common/product.h"
+#include "common/removal_rule.h"
 
 namespace vx::install_record {
 namespace {
@@ -47,6 +48,22 @@ void RegisterInstalledProgram(const Registry& registry, const std::wstring& inst
   details.install_location = install_folder;
   details.estimated_size_kb = size_kb;
   registry.RegisterUninstallEntry(kUninstallEntryName, DisplayName(), uninstaller, details);
+}
+
+std::wstring RegisteredInstallFolder() {
+  const std::wstring key = UninstallEntryKey(kUninstallEntryName).substr(1);
+  DWORD bytes = 0;
+  if (RegGetValueW(HKEY_LOCAL_MACHINE, key.c_str(), L"InstallLocation", RRF_RT_REG_SZ, nullptr,
+                   nullptr, &bytes) != ERROR_SUCCESS) {
+    return {};
+  }
+  std::wstring text(bytes / sizeof(wchar_t) + 1, L'\0');
+  bytes = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+  if (RegGetValueW(HKEY_LOCAL_MACHINE, key.c_str(), L"InstallLocation", RRF_RT_REG_SZ, nullptr,
+                   text.data(), &bytes) != ERROR_SUCCESS) {
+    return {};
+  }
+  return UpToNul(text);
 }
 
 void UnregisterInstalledProgram(const Registry& registry) {

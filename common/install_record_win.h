@@ -28,6 +28,10 @@ bool DeleteRecordKey(const Registry& registry);
 // (ending in "") whose files take `size_kb`, removed by `uninstaller`.
 void RegisterInstalledProgram(const Registry& registry, const std::wstring& install_folder,
                               const std::wstring& uninstaller, uint32_t size_kb);
+// The install folder that entry names, as written; empty when there is no
+// entry (which stays missing). Only an administrator can write it: it is
+// what proves a recorded install folder the setup's.
+std::wstring RegisteredInstallFolder();
 // Removes that entry, values and all.
 void UnregisterInstalledProgram(const Registry& registry);
 

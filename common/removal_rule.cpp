@@ -5,9 +5,8 @@
 #include "common/erase_guard.h"
 #include "common/file_seam.h"
 #include "common/install_record.h"
-#include "common/product.h"
+#include "common/pending_messages.h"
 #include "common/text_case.h"
-#include "common/uninstall_data.h"
 
 namespace vx {
 namespace {
@@ -74,26 +73,17 @@ FolderVerdict JudgeInstallFolder(std::wstring_view recorded, const InstallFolder
     return FolderVerdict::Refuse;
   }
   if (!facts.exists) return FolderVerdict::Missing;
-  const bool made_by_setup = facts.holds_list && facts.holds_program && facts.list_names_program;
-  return made_by_setup ? FolderVerdict::Remove : FolderVerdict::Refuse;
+  return facts.registered ? FolderVerdict::Remove : FolderVerdict::Refuse;
 }
 
-InstallFolderFacts LookAtInstallFolder(const std::wstring& folder) {
+InstallFolderFacts LookAtInstallFolder(const std::wstring& folder,
+                                       const std::wstring& registered_folder) {
   InstallFolderFacts facts;
   if (!IsPlainFullName(folder)) return facts;
-  const std::wstring program = folder + product::kProgramFile;
   facts.exists = fs::FolderExists(folder);
   facts.is_link = fs::IsFolderLink(WithoutMark(folder));
   facts.is_protected = !MayEraseFolder(folder);
-  facts.holds_program = fs::FileExists(program);
-  const std::wstring list_file = folder + install_record::kListFileName;
-  facts.holds_list = fs::FileExists(list_file);
-  if (facts.holds_list) {
-    const std::vector<std::wstring> listed = ReadUninstallData(list_file).paths;
-    facts.list_names_program = std::any_of(listed.begin(), listed.end(), [&](const auto& path) {
-      return IsSamePlainName(SystemReading(path), program);
-    });
-  }
+  facts.registered = IsSamePlainName(SystemReading(UpToNul(registered_folder)), folder);
   return facts;
 }
 
@@ -103,17 +93,47 @@ bool IsOwnShortcut(std::wstring_view shortcut, std::wstring_view target,
          IsSamePlainName(target, program);
 }
 
-std::vector<std::wstring> RemovableListedFiles(const std::wstring& folder,
-                                               const std::vector<std::wstring>& listed) {
-  std::vector<std::wstring> files;
-  for (const std::wstring& spelt : listed) {
-    const std::wstring path = SystemReading(spelt);
+std::vector<std::wstring> ListedInside(const std::wstring& folder,
+                                       const std::vector<std::wstring>& listed) {
+  std::vector<std::wstring> inside;
+  const size_t start = WithoutMark(folder).size() + 1;
+  for (size_t i = 0; i < listed.size(); ++i) {
+    // A list of thousands of names: the window answers meanwhile.
+    if (i % 64 == 63) LetPendingMessagesRun();
+    const std::wstring path = SystemReading(listed[i]);
     if (!IsPlainNameInside(folder, path) || PassesThroughLink(folder, path)) continue;
-    const bool seen = std::any_of(files.begin(), files.end(),
-                                  [&](const std::wstring& f) { return IsSamePlainName(f, path); });
-    if (!seen) files.push_back(path);
+    const std::wstring relative = path.substr(start);
+    const bool seen = std::any_of(inside.begin(), inside.end(),
+                                  [&](const std::wstring& f) { return SameName(f, relative); });
+    if (!seen) inside.push_back(relative);
   }
-  return files;
+  return inside;
+}
+
+SortedPlace SortPlace(const std::wstring& folder,
+                      const std::function<bool(const std::wstring& relative)>& is_own) {
+  SortedPlace place;
+  place.survey = SurveyFolder(folder);
+  const std::wstring marked = WithoutMark(folder) + L'\\';
+  const auto relative = [&](const std::wstring& name) { return name.substr(marked.size()); };
+  for (const std::wstring& file : place.survey.files) {
+    LetPendingMessagesRun();
+    const bool own = is_own(relative(file)) && fs::IsSoleNamedFile(file);
+    (own ? place.own : place.foreign).push_back(file);
+  }
+  place.foreign.insert(place.foreign.end(), place.survey.links.begin(), place.survey.links.end());
+  place.foreign.insert(place.foreign.end(), place.survey.refused.begin(),
+                       place.survey.refused.end());
+  // A folder of the person's is named through what it holds, or itself
+  // when it holds nothing named.
+  for (const std::wstring& below : place.survey.folders) {
+    if (is_own(relative(below))) continue;
+    const bool holds_named =
+        std::any_of(place.foreign.begin(), place.foreign.end(),
+                    [&](const std::wstring& name) { return IsPlainNameInside(below, name); });
+    if (!holds_named) place.foreign.push_back(below);
+  }
+  return place;
 }
 
 bool PassesThroughLink(const std::wstring& folder, const std::wstring& file) {

@@ -4,17 +4,27 @@
 // from them is judged here, as input that may be anything, before anything
 // is removed.
 //
-// The rule: a name is acted on only when it is a plain full name, which the
-// system reads exactly as written; a folder goes only when it is an install
-// folder the setup made (it holds the list file and the program, is no link,
-// and is neither a root nor a system or profile folder nor holds one); a
-// file goes only when it lies inside that folder; a shortcut goes only when
-// it is a ".lnk" whose target is that folder's program.
+// The rule, for every place the uninstaller touches (the install folder
+// with its help and settings folders, the user's settings folder, the
+// program menu's folder, the desktop's and the send-to menu's shortcut, its
+// own file in the Windows folder): an entry goes only when it is what the
+// setup or the program made there — by its name (own_entries.h), a plain
+// file with one name (no link, no second hard link), and for a shortcut one
+// that leads to the recorded program or help. Everything else there is the
+// person's: named, and kept unless the person agrees; a link goes as a link
+// or stays, never followed. A name is acted on only when it is a plain full
+// name, which the system reads exactly as written; the install folder is
+// the setup's only when the installed-programs entry, which only an
+// administrator can write, names it too, and it is no link, no root, no
+// system or profile folder nor holds one.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "common/folder_clearing.h"
 
 namespace vx {
 
@@ -42,12 +52,10 @@ bool IsSamePlainName(std::wstring_view a, std::wstring_view b);
 
 // What the machine says about a recorded install folder.
 struct InstallFolderFacts {
-  bool exists = false;         // a folder
-  bool is_link = false;        // a junction or symbolic link, itself or a folder above it
-  bool is_protected = false;   // a root, a system or profile folder, or one that holds one
-  bool holds_list = false;     // its list file
-  bool holds_program = false;  // its Vantelox.exe
-  bool list_names_program = false;
+  bool exists = false;        // a folder
+  bool is_link = false;       // a junction or symbolic link, itself or a folder above it
+  bool is_protected = false;  // a root, a system or profile folder, or one that holds one
+  bool registered = false;    // the installed-programs entry names this folder
 };
 
 enum class FolderVerdict {
@@ -59,17 +67,33 @@ enum class FolderVerdict {
 
 FolderVerdict JudgeInstallFolder(std::wstring_view recorded, const InstallFolderFacts& facts);
 
-// The facts, read from the file system. `folder` ends in "\".
-InstallFolderFacts LookAtInstallFolder(const std::wstring& folder);
+// The facts, read from the file system; `registered_folder` is the folder
+// the installed-programs entry names. `folder` ends in "\".
+InstallFolderFacts LookAtInstallFolder(const std::wstring& folder,
+                                       const std::wstring& registered_folder);
 
 // `shortcut` (a recorded value) is this program's own: a plain full name
 // ending in ".lnk" whose target, read from the file, is `program`.
 bool IsOwnShortcut(std::wstring_view shortcut, std::wstring_view target, std::wstring_view program);
 
-// The listed files that may be deleted: inside `folder`, plain, no folder
-// on the way a link. In list order, each once.
-std::vector<std::wstring> RemovableListedFiles(const std::wstring& folder,
-                                               const std::vector<std::wstring>& listed);
+// The listed names that lie inside `folder` as the system reads them,
+// relative to it, each once; no folder on the way a link.
+std::vector<std::wstring> ListedInside(const std::wstring& folder,
+                                       const std::vector<std::wstring>& listed);
+
+// A place sorted by the rule: what the setup or the program made there,
+// which goes, and everything else, which is the person's and is named.
+struct SortedPlace {
+  FolderSurvey survey;
+  // Plain files with one name that `is_own` accepts.
+  std::vector<std::wstring> own;
+  // Files, links and names that cannot be joined, and folders (with a
+  // mark) that `is_own` does not accept and that hold nothing named.
+  std::vector<std::wstring> foreign;
+};
+// `is_own` takes a name relative to `folder` (a folder with a final "\").
+SortedPlace SortPlace(const std::wstring& folder,
+                      const std::function<bool(const std::wstring& relative)>& is_own);
 
 // A folder on the way from `folder` down to `file` is a link to elsewhere.
 bool PassesThroughLink(const std::wstring& folder, const std::wstring& file);

@@ -14,8 +14,8 @@ namespace {
 // A path of the longest Windows length, two bytes a character.
 constexpr size_t kMaxFieldBytes = 2 * 32767;
 constexpr int64_t kBlockBytes = 64 * 1024;
-// Counts beyond this read as this; more entries than kMaxUninstallEntries
-// are never kept anyway.
+// Counts beyond this read as this; a count over kMaxUninstallEntries
+// refuses the list anyway.
 constexpr int64_t kCountCeiling = int64_t{1} << 40;
 
 bool NamesAFile(const std::wstring& name) {
@@ -154,14 +154,17 @@ int64_t LeadingNumber(std::string_view text) {
   return negative ? -whole : whole;
 }
 
-UninstallData ParseFrom(ByteSource& in) {
+UninstallData ParseFrom(ByteSource& in, const std::function<void()>& between_entries = {}) {
   UninstallData data;
   std::string field;
   if (NextField(in, field) != FieldRead::Field) return data;
   const int64_t count = LeadingNumber(field);
+  data.too_long = count > static_cast<int64_t>(kMaxUninstallEntries);
+  if (data.too_long) return data;
   data.complete = count >= 0;
   for (int64_t i = 0; i < count; ++i) {
-    if (NextField(in, field) != FieldRead::Field || data.paths.size() == kMaxUninstallEntries) {
+    if (between_entries && i % 64 == 63) between_entries();
+    if (NextField(in, field) != FieldRead::Field) {
       data.complete = false;
       break;
     }
@@ -211,7 +214,8 @@ UninstallData ParseUninstallData(std::string_view bytes) {
   return ParseFrom(in);
 }
 
-UninstallData ReadUninstallData(const std::wstring& list_file) {
+UninstallData ReadUninstallData(const std::wstring& list_file,
+                                const std::function<void()>& between_entries) {
   fs::File file = fs::OpenFile(list_file, false, fs::Share::ReadWrite);
   if (!file) return {};
   int64_t offset = 0;
@@ -220,7 +224,7 @@ UninstallData ReadUninstallData(const std::wstring& list_file) {
     if (n > 0) offset += n;
     return n;
   });
-  return ParseFrom(in);
+  return ParseFrom(in, between_entries);
 }
 
 }  // namespace vx

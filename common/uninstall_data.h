@@ -9,14 +9,16 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace vx {
 
-// The most entries a list is read with, far beyond any install.
-inline constexpr size_t kMaxUninstallEntries = 1'000'000;
+// The most entries a list of the setup's may hold, far beyond any install:
+// a longer one is no list of the setup's, and is not read.
+inline constexpr size_t kMaxUninstallEntries = 10'000;
 
 // The list's bytes for `files`. A name that the list could not give back exactly is left out
 // (the install folder's erase removes that file all the same): one holding a
@@ -35,6 +37,8 @@ struct UninstallData {
   // its count, a negative count, a field longer than any path, or a field
   // that names no file (left out of `paths`).
   bool complete = false;
+  // The count is over kMaxUninstallEntries: nothing was read.
+  bool too_long = false;
 };
 
 // Reads a list: the first field's leading decimal number, to the nearest
@@ -42,6 +46,9 @@ struct UninstallData {
 // a quoted one without its quotes, an unquoted one up to a comma or the end
 // of its line.
 UninstallData ParseUninstallData(std::string_view bytes);
-UninstallData ReadUninstallData(const std::wstring& list_file);
+// `between_entries`, when given, runs between entries while a long list is
+// read.
+UninstallData ReadUninstallData(const std::wstring& list_file,
+                                const std::function<void()>& between_entries = {});
 
 }  // namespace vx

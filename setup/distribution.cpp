@@ -4,19 +4,21 @@
 #include "common/file_copy.h"
 #include "common/file_seam.h"
 #include "common/folder_rules.h"
+#include "common/installer/distribution_files.h"
 #include "common/installer/installed_names.h"
+#include "common/installer/own_entries.h"
 #include "common/path_text.h"
-#include "setup/distribution_files.h"
+#include "setup/install_stop.h"
 
 namespace vx::setup {
 namespace {
 
 // Beside a file's place while the copy runs: an earlier install's file
-// stays whole until every new one has arrived.
-constexpr wchar_t kFreshSuffix[] = L".VXNew";
-// Beside its place from the moment the new file takes it until the install
-// is kept: an earlier install's file, put back should the install fail.
-constexpr wchar_t kEarlierSuffix[] = L".VXOld";
+// stays whole until every new one has arrived. Beside its place from the
+// moment the new file takes it until the install is kept: an earlier
+// install's file, put back should the install fail.
+using installed_names::kEarlierSuffix;
+using installed_names::kFreshSuffix;
 
 std::wstring Resolved(const std::wstring& folder) {
   const std::wstring full = fs::FullPathName(folder);
@@ -46,10 +48,30 @@ DistributionCopy Failed(DistributionCopy copy, const std::wstring& at,
   return copy;
 }
 
+// What a setup stopped half way left beside `target`: its new copy goes,
+// and its earlier file returns to a place the stop left empty, or goes
+// where the new file already stands.
+void TakeBackLeftovers(const std::wstring& target) {
+  fs::RemoveEntry(target + kFreshSuffix);
+  const std::wstring earlier = target + kEarlierSuffix;
+  if (!fs::FileExists(earlier)) return;
+  if (fs::FileExists(target)) {
+    fs::RemoveEntry(earlier);
+  } else {
+    fs::RenameFile(earlier, target);
+  }
+}
+
+DistributionCopy Stopped(DistributionCopy copy) {
+  copy.stopped = true;
+  return copy;
+}
+
 }  // namespace
 
 std::vector<std::wstring> DistributionFiles() {
-  return {std::begin(kDistributionFiles), std::end(kDistributionFiles)};
+  return {std::begin(installed_names::kDistributionFiles),
+          std::end(installed_names::kDistributionFiles)};
 }
 
 std::vector<std::wstring> MissingDistributionFiles(const std::wstring& setup_folder) {
@@ -70,6 +92,7 @@ DistributionCopy CopyDistribution(const std::wstring& setup_folder,
   const std::wstring from = WithFolderMark(setup_folder);
   const std::wstring to = WithFolderMark(install_folder);
   if (IsSameOrBelow(Resolved(to), Resolved(from))) return copy;
+  for (const std::wstring& file : files) TakeBackLeftovers(to + file);
   std::vector<std::wstring> fresh;
   for (const std::wstring& file : files) {
     const std::wstring target = to + file;
@@ -85,6 +108,7 @@ DistributionCopy CopyDistribution(const std::wstring& setup_folder,
       return copy;
     }
     fresh.push_back(target + kFreshSuffix);
+    if (StopsAt(InstallStep::FreshCopied)) return Stopped(std::move(copy));
   }
   // Each earlier file steps aside before the new one takes its place, so
   // that a later failure can put every one back.
@@ -96,6 +120,7 @@ DistributionCopy CopyDistribution(const std::wstring& setup_folder,
         return Failed(std::move(copy), target, fresh);
       }
       copy.moved_aside.push_back(target);
+      if (StopsAt(InstallStep::MovedAside)) return Stopped(std::move(copy));
     }
     if (!fs::RenameFile(target + kFreshSuffix, target)) {
       return Failed(std::move(copy), target, fresh);
@@ -106,6 +131,7 @@ DistributionCopy CopyDistribution(const std::wstring& setup_folder,
     // from a newer one; a time not kept costs only that judgement.
     fs::SetLastWriteTime(target, fs::LastWriteTime(from + file));
     copy.copied.push_back(target);
+    if (StopsAt(InstallStep::Placed)) return Stopped(std::move(copy));
   }
   copy.complete = true;
   return copy;
@@ -140,8 +166,15 @@ void TakeBackInstall(const std::vector<std::wstring>& moved_aside,
   RemoveMade(made);
 }
 
-void KeepInstall(const std::vector<std::wstring>& moved_aside) {
-  for (const std::wstring& target : moved_aside) fs::RemoveEntry(target + kEarlierSuffix);
+std::vector<std::wstring> KeepInstall(const std::vector<std::wstring>& moved_aside) {
+  std::vector<std::wstring> at_restart;
+  for (const std::wstring& target : moved_aside) {
+    const std::wstring earlier = target + kEarlierSuffix;
+    if (fs::RemoveEntry(earlier) || !fs::FileExists(earlier)) continue;
+    // A running program's file: the system removes it at the next start.
+    if (fs::RemoveAtRestart(earlier)) at_restart.push_back(earlier);
+  }
+  return at_restart;
 }
 
 bool EmptySetupFolder(const std::wstring& setup_folder, const std::vector<std::wstring>& files) {

@@ -30,13 +30,16 @@ struct DistributionCopy {
   // The files whose earlier copy waits beside its place until the install is
   // kept (KeepInstall) or taken back (TakeBackInstall).
   std::vector<std::wstring> moved_aside;
+  // Stopped by the test seam (install_stop.h) as a killed setup stops.
+  bool stopped = false;
   // Where a failed copy stopped, and the system's code for why.
   std::wstring failed_at;
   int system_error = 0;
 };
 
 // Copies `files` (relative names) from `setup_folder` into `install_folder`,
-// making folders as needed: each first beside its place under a fresh name,
+// making folders as needed, once what a setup stopped half way left there
+// is taken back: each first beside its place under a fresh name,
 // and only once all are there do they take their places, an older copy
 // stepping aside first, keeping their times of last change.
 // `between_blocks` runs between the blocks of every copy. The setup folder
@@ -70,7 +73,9 @@ void TakeBackInstall(const std::vector<std::wstring>& moved_aside,
                      const std::vector<std::wstring>& made);
 
 // The install is kept: the earlier files waiting beside their places go.
-void KeepInstall(const std::vector<std::wstring>& moved_aside);
+// One that a running program holds goes at the system's next start: those
+// are given back.
+std::vector<std::wstring> KeepInstall(const std::vector<std::wstring>& moved_aside);
 
 // After a whole install: the setup folder loses exactly its distribution,
 // the uninstaller and the setup program, and the folders this empties; the

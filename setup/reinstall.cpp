@@ -2,6 +2,7 @@
 
 #include "common/file_operations.h"
 #include "common/file_seam.h"
+#include "common/installer/own_entries.h"
 #include "common/removal_rule.h"
 #include "common/shell_link.h"
 #include "setup/setup_texts.h"
@@ -9,10 +10,14 @@
 namespace vx::setup {
 
 std::wstring EarlierInstallElsewhere(const std::wstring& recorded_folder,
-                                     const std::wstring& install_folder) {
+                                     const std::wstring& install_folder,
+                                     const std::wstring& registered_folder) {
   std::wstring earlier = SystemReading(UpToNul(recorded_folder));
   if (!earlier.empty() && !earlier.ends_with(L'\\')) earlier += L'\\';
-  if (JudgeInstallFolder(earlier, LookAtInstallFolder(earlier)) != FolderVerdict::Remove) return {};
+  if (JudgeInstallFolder(earlier, LookAtInstallFolder(earlier, registered_folder)) !=
+      FolderVerdict::Remove) {
+    return {};
+  }
   return IsSamePlainName(earlier, install_folder) ? std::wstring() : earlier;
 }
 
@@ -20,10 +25,16 @@ std::wstring EarlierInstallText(const std::wstring& folder) {
   return setup_texts::kEarlierInstallStart + folder + setup_texts::kEarlierInstallEnd;
 }
 
-bool HoldsOtherFiles(const std::wstring& install_folder) {
+bool HoldsOtherFiles(const std::wstring& install_folder, const std::wstring& registered_folder) {
   if (!fs::FolderExists(install_folder) || fs::ListFolder(install_folder).empty()) return false;
-  return JudgeInstallFolder(install_folder, LookAtInstallFolder(install_folder)) !=
-         FolderVerdict::Remove;
+  if (JudgeInstallFolder(install_folder, LookAtInstallFolder(install_folder, registered_folder)) ==
+      FolderVerdict::Remove) {
+    return false;
+  }
+  const SortedPlace place = SortPlace(install_folder, [](const std::wstring& relative) {
+    return installed_names::IsOwnInstallEntry(relative, {}, false);
+  });
+  return !IsPlainFullName(install_folder) || !place.foreign.empty();
 }
 
 std::wstring OtherFilesText(const std::wstring& folder) {

@@ -80,6 +80,12 @@ inline constexpr wchar_t kFinishedStart[] = L"インストールが終了しま�
 inline constexpr wchar_t kFinishedEnd[] = L"を起動しますか？";
 inline constexpr wchar_t kFailed[] = L"インストール中にエラーが発生しました。";
 inline constexpr wchar_t kAborted[] = L"インストールを中止します。";
+// Earlier files a running program holds when the install is kept: the
+// system removes them at its next start.
+inline constexpr wchar_t kAtRestartStart[] =
+    L"次のファイルは使用中のため、すぐには削除できませんでした。\r\n";
+inline constexpr wchar_t kAtRestartEnd[] =
+    L"Windowsの次回起動時に自動的に削除されます。";
 // Around a name in a message.
 inline constexpr wchar_t kQuoteStart[] = L"「";
 inline constexpr wchar_t kQuoteEnd[] = L"」";

@@ -26,6 +26,7 @@
 #include "common/ui/message_pump_win.h"
 #include "common/uninstall_data.h"
 #include "setup/distribution.h"
+#include "setup/install_stop.h"
 #include "setup/reinstall.h"
 #include "setup/runtime_libraries.h"
 #include "setup/setup_texts.h"
@@ -135,7 +136,10 @@ void SetupWindow::ShowFolderPage() {
 void SetupWindow::SettleFolder(const std::wstring& chosen) {
   const FolderChoice choice = SettleInstallFolder(chosen, setup_folder_, is_fixed_);
   if (choice.replaced_not_fixed) ShowMessage(setup_texts::kTargetNotFixed);
-  install_folder_ = choice.folder;
+  // The name the system makes and reads back ("C:\trail.\" is made as
+  // "C:\trail\"): the record must name the folder that is there.
+  const std::wstring full = fs::FullPathName(choice.folder);
+  install_folder_ = full.empty() ? choice.folder : SystemReading(WithFolderMark(full));
   install_type_ = choice.kind;
   question_label_.SetText(FolderQuestion(install_type_));
   folder_text_.SetText(install_folder_);
@@ -166,14 +170,15 @@ void SetupWindow::OnYes() {
     return;
   }
   if (wizard_.page == WizardPage::Folder) {
+    const std::wstring registered = install_record::RegisteredInstallFolder();
     const std::wstring earlier = EarlierInstallElsewhere(
         install_record::PeekRecordValue(registry_, install_record::kInstallFolderValue),
-        install_folder_);
+        install_folder_, registered);
     if (!earlier.empty()) {
       ShowMessage(EarlierInstallText(earlier));
       return;
     }
-    if (HoldsOtherFiles(install_folder_)) {
+    if (HoldsOtherFiles(install_folder_, registered)) {
       ShowMessage(OtherFilesText(install_folder_));
       return;
     }
@@ -206,48 +211,73 @@ void SetupWindow::RunInstall() {
   program_file_ = install_folder_ + product::kProgramFile;
   ShowStatus(setup_texts::kStarting);
   ShowProgressBar();
-  if (InstallSteps()) {
-    WaitForProgressBar();
-    succeeded_ = true;
+  switch (InstallSteps()) {
+    case StepsEnd::Stopped:
+      // As a killed setup: no message, nothing more.
+      RunFrameTimer(false);
+      Close();
+      return;
+    case StepsEnd::Done:
+      WaitForProgressBar();
+      succeeded_ = true;
+      break;
+    case StepsEnd::Failed:
+      break;
   }
   Finish();
 }
 
-// The install proper; false at the first step that failed, with what this
-// run made taken back and the failure kept for the message. The files go
-// first: nothing is recorded, and nothing leaves the setup folder, before
-// every file is in its place. Registry writes and shortcuts report
-// nothing: a missing shortcut does not spoil the install.
-bool SetupWindow::InstallSteps() {
+// The install proper; it ends at the first step that failed, with what
+// this run made taken back and the failure kept for the message. The
+// install folder is recorded first, so that a setup stopped at any later
+// instant leaves an install the uninstaller finds and a second setup run
+// finishes; then the files, each beside its place until all have arrived,
+// and nothing leaves the setup folder before every file is in its place.
+// Registry writes and shortcuts report nothing: a missing shortcut does
+// not spoil the install.
+SetupWindow::StepsEnd SetupWindow::InstallSteps() {
   using namespace install_record;
   earlier_ = {PeekRecordValue(registry_, kInstallFolderValue),
               PeekRecordValue(registry_, kDesktopShortcutValue),
               PeekRecordValue(registry_, kSendToShortcutValue)};
   made_.clear();
   moved_aside_.clear();
-  if (!CopyFiles() || !InstallRuntime() || !PlaceUninstaller()) {
-    TakeBackInstall(moved_aside_, made_);
-    return false;
-  }
-  KeepInstall(moved_aside_);
+  at_restart_.clear();
+  stopped_ = false;
   ShowStatus(setup_texts::kRegisteringFolder);
+  uninstaller_file_ =
+      WithFolderMark(GetEnvironmentText(L"WINDIR")) + installed_names::kUninstallerFile;
   WriteRecordValue(registry_, kInstallFolderValue, install_folder_);
+  RegisterInstalledProgramEntry();
+  if (StopsAt(InstallStep::Registered)) return StepsEnd::Stopped;
+  const bool placed = CopyFiles() && InstallRuntime() && PlaceUninstaller();
+  if (stopped_) return StepsEnd::Stopped;
+  if (!placed) {
+    TakeBackInstall(moved_aside_, made_);
+    // A first install leaves no trace; an earlier one keeps its record.
+    if (earlier_.install_folder.empty()) {
+      UnregisterInstalledProgram(registry_);
+      DeleteRecordKey(registry_);
+    }
+    return StepsEnd::Failed;
+  }
+  if (StopsAt(InstallStep::UninstallerPlaced)) return StepsEnd::Stopped;
   WriteRecordValue(registry_, kUninstallerValue, uninstaller_file_);
   RegisterShortcutFiles();
-  RegisterInstalledProgramEntry();
   MakeShortcuts();
+  if (StopsAt(InstallStep::RecordWritten)) return StepsEnd::Stopped;
+  at_restart_ = KeepInstall(moved_aside_);
+  if (StopsAt(InstallStep::Kept)) return StepsEnd::Stopped;
   if (!EmptySetupFolder(setup_folder_, DistributionFiles())) {
     ShowMessage(std::wstring(file_texts::kEraseRefused), MsgButtons::Ok, MsgIcon::None);
   }
-  return true;
+  return StepsEnd::Done;
 }
 
 // A copy, not a move: the setup folder keeps its uninstaller until the
 // whole install has succeeded.
 bool SetupWindow::PlaceUninstaller() {
   ShowStatus(setup_texts::kRegisteringUninstaller);
-  uninstaller_file_ =
-      WithFolderMark(GetEnvironmentText(L"WINDIR")) + installed_names::kUninstallerFile;
   return Placed(CopyReplacing(setup_folder_ + installed_names::kUninstallerFile,
                               uninstaller_file_, made_),
                 uninstaller_file_);
@@ -328,6 +358,8 @@ bool SetupWindow::CopyFiles() {
                                                  DistributionFiles(), LetPendingMessagesRun);
   made_ = copy.made;
   moved_aside_ = copy.moved_aside;
+  stopped_ = copy.stopped;
+  if (stopped_) return false;
   if (!copy.complete) {
     return Placed({false, copy.system_error}, copy.failed_at.empty() ? install_folder_
                                                                       : copy.failed_at);
@@ -335,8 +367,11 @@ bool SetupWindow::CopyFiles() {
   ShowStatus(setup_texts::kSavingFileList);
   const std::wstring list_file = install_folder_ + install_record::kListFileName;
   if (!fs::FileExists(list_file)) made_.push_back(list_file);
-  return WriteUninstallData(list_file, copy.copied) ||
-         Placed({false, fs::LastSystemError()}, list_file);
+  if (!WriteUninstallData(list_file, copy.copied)) {
+    return Placed({false, fs::LastSystemError()}, list_file);
+  }
+  stopped_ = StopsAt(InstallStep::ListWritten);
+  return !stopped_;
 }
 
 // The frame timer fills the bar; the steps may have been quicker than its frames.
@@ -349,6 +384,7 @@ void SetupWindow::WaitForProgressBar() {
 
 void SetupWindow::Finish() {
   if (succeeded_) {
+    if (!at_restart_.empty()) ShowMessage(AtRestartText(at_restart_));
     const MsgAnswer start = ShowMessage(FinishedQuestion(), MsgButtons::YesNo);
     RunFrameTimer(false);
     if (start == MsgAnswer::Yes) {

@@ -43,7 +43,8 @@ class SetupWindow : public InstallerWindow {
   void OnClose() override;
 
   void RunInstall();
-  bool InstallSteps();
+  enum class StepsEnd { Done, Failed, Stopped };
+  StepsEnd InstallSteps();
   bool CopyFiles();
   bool InstallRuntime();
   bool PlaceUninstaller();
@@ -82,6 +83,10 @@ class SetupWindow : public InstallerWindow {
   // The installed files whose earlier copy waits beside them, put back when
   // the run fails.
   std::vector<std::wstring> moved_aside_;
+  // The earlier files a running program holds: removed at the next start.
+  std::vector<std::wstring> at_restart_;
+  // The test seam stopped the install (install_stop.h).
+  bool stopped_ = false;
   // Where a failed install stopped, and the system's code for why.
   std::wstring failed_at_;
   int failure_code_ = 0;

@@ -106,6 +106,12 @@ std::wstring MissingFilesText(const std::wstring& setup_folder,
   return text + setup_texts::kMissingEnd;
 }
 
+std::wstring AtRestartText(const std::vector<std::wstring>& files) {
+  std::wstring text = setup_texts::kAtRestartStart;
+  for (const std::wstring& file : files) text += file + L"\r\n";
+  return text + setup_texts::kAtRestartEnd;
+}
+
 std::wstring FinishedQuestion() {
   return std::wstring(setup_texts::kFinishedStart) + product::kVersion + setup_texts::kFinishedEnd;
 }

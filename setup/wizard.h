@@ -47,6 +47,8 @@ std::wstring FailureText(const std::wstring& failed_at, const std::wstring& reas
 // The message of a setup folder short of its distribution, naming what it lacks.
 std::wstring MissingFilesText(const std::wstring& setup_folder,
                               const std::vector<std::wstring>& missing);
+// The message naming the earlier files removed at the next start.
+std::wstring AtRestartText(const std::vector<std::wstring>& files);
 // The question of the success ending.
 std::wstring FinishedQuestion();
 

@@ -3,10 +3,10 @@
 // and the messages that end the run.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
-#include "common/folder_clearing.h"
 #include "common/install_record.h"
 #include "common/removal_rule.h"
 
@@ -16,33 +16,92 @@ namespace vx::uninstall {
 enum class ShortcutAction {
   None,     // no shortcut was made (a value shorter than 2 characters)
   Delete,   // this program's shortcut
-  Missing,  // nothing there to delete: reported as not deleted
+  Missing,  // already gone: nothing to do
   Refuse,   // some other file: left, and named to the person
+};
+
+// What the machine says about a recorded shortcut.
+struct ShortcutFacts {
+  bool exists = false;
+  bool plain = false;   // a plain file with one name, no link
+  std::wstring target;  // where it leads, as the system reads it
+};
+
+// Where this machine keeps what an install makes beside its folder: the
+// folders with a final "\" (empty when the system names none).
+struct MachineFolders {
+  std::wstring registered_folder;  // the installed-programs entry's install folder
+  std::wstring program_menu;
+  std::wstring appdata;
+  std::wstring desktop;
+  std::wstring send_to;
+  std::wstring windows;
+  // The running uninstaller's own file.
+  std::wstring running_image;
+};
+
+// One place the uninstaller clears, sorted by the rule before anything goes.
+struct Place {
+  std::wstring folder;  // with a mark
+  // A link, reached through one, or a folder that must never be erased:
+  // nothing in it is touched, and it is named.
+  bool refused = false;
+  SortedPlace sorted;
+  // The file that goes last, once everything else that should go has: the
+  // list, by which a second run still finds the install.
+  std::wstring last;
+  // The folders above, each removed when this leaves it empty, nearest first.
+  std::vector<std::wstring> above;
 };
 
 struct RemovalPlan {
   FolderVerdict folder_verdict = FolderVerdict::NotRecorded;
-  std::wstring install_folder;      // as recorded, up to a NUL, with a mark
-  std::vector<std::wstring> files;  // the listed files to delete, when the folder goes
-  // Files in the folder that the setup did not put there (a document saved
-  // there): they stay unless the person agrees.
-  std::vector<std::wstring> unlisted;
+  std::wstring install_folder;  // as recorded, up to a NUL, with a mark
+  // The list names more files than any install has: no list of the setup's.
+  bool list_too_long = false;
+  // The install folder (when it is the setup's), the program menu's folder
+  // of the product and the user's own settings folder.
+  std::vector<Place> places;
   ShortcutAction desktop_action = ShortcutAction::None;
   ShortcutAction send_to_action = ShortcutAction::None;
   std::wstring desktop_shortcut;
   std::wstring send_to_shortcut;
+  // The uninstaller in the Windows folder, when there; it goes only when
+  // it is a plain file that is the running uninstaller itself.
+  std::wstring uninstaller_file;
+  bool uninstaller_is_own = false;
 };
 
-// Reads the machine (the install folder, its list, the shortcuts' targets)
-// and changes nothing.
-RemovalPlan PlanRemoval(const install_record::RecordedInstall& recorded);
+// Reads the machine (the install folder, its list, the places, the
+// shortcuts' targets) and changes nothing.
+RemovalPlan PlanRemoval(const install_record::RecordedInstall& recorded,
+                        const MachineFolders& machine);
 
-// The files of `survey` (of the install folder `folder`) that the setup did
-// not put there: neither on the list (`listed`) nor the program's own
-// (the list file, the settings it keeps in its folder, but for a recovery
-// record set aside there).
-std::vector<std::wstring> UnlistedFiles(const std::wstring& folder, const FolderSurvey& survey,
-                                        const std::vector<std::wstring>& listed);
+// The install folder's place: what the setup and the program made there,
+// judged against the list `list_file` read.
+Place InstallFolderPlace(const std::wstring& folder, bool& list_too_long);
+// The program menu's folder of the product: the setup's three shortcuts,
+// each only while it leads to `program`, `help_page` or `uninstaller`.
+Place MenuPlace(const std::wstring& program_menu, const std::wstring& program,
+                const std::wstring& help_page, const std::wstring& uninstaller);
+// The user's own settings folder below `appdata`.
+Place UserSettingsPlace(const std::wstring& appdata);
+
+// Everything the plan found that the setup did not make, for the second
+// question: named, and kept unless the person agrees.
+std::vector<std::wstring> PersonsEntries(const RemovalPlan& plan);
+
+// Puts a file into the recycle bin; true when it went.
+using BinMove = std::function<bool(const std::wstring& file)>;
+
+// Clears `place`: its own files go, then (with `remove_persons`) the
+// person's entries — files into the bin through `to_bin`, links as links —
+// then `last`, once nothing else that should go stays, then each folder
+// that is empty by then, deepest first, the place's folder and the folders
+// above. What should have gone and is still there; an entry already gone is
+// no failure.
+std::vector<std::wstring> ClearPlace(const Place& place, bool remove_persons,
+                                     const BinMove& to_bin);
 
 // The recovery records waiting in the settings folders: an edit that a
 // stopped Vantelox left half done, repaired at its next start.
@@ -53,17 +112,14 @@ std::vector<std::wstring> PendingRecoveryRecords(const std::vector<std::wstring>
 std::vector<std::wstring> SettingsFolders(const std::wstring& install_folder,
                                           const std::wstring& appdata);
 
-// The second question when the folder holds files not installed: it names
-// them; Yes puts them into the recycle bin too, No keeps them, Cancel stops.
+// The second question when a place holds what the setup did not make: it
+// names it; Yes puts it into the recycle bin too, No keeps it, Cancel stops.
 std::wstring UnlistedQuestion(const std::vector<std::wstring>& files);
 
-// What to do with one recorded shortcut, given what the file leads to.
-ShortcutAction JudgeShortcut(const std::wstring& value, bool exists, const std::wstring& target,
-                             const std::wstring& program);
-
-// Everything the record names is gone, or was never there: the install
-// folder and its listed files, and the shortcuts; no value was refused.
-bool RecordedAllGone(const RemovalPlan& plan);
+// What to do with one recorded shortcut `value`, which the setup makes as
+// `expected`, given what the file is and leads to.
+ShortcutAction JudgeShortcut(const std::wstring& value, const std::wstring& expected,
+                             const ShortcutFacts& facts, const std::wstring& program);
 
 // The planned files that something holds open (a running program): they
 // could not be removed now.
@@ -77,21 +133,7 @@ std::wstring InUseQuestion(const std::vector<std::wstring>& files);
 std::wstring RefusedFolderText(const std::wstring& folder);
 std::wstring RefusedShortcutText(const std::wstring& shortcut);
 std::wstring LeftBehindText(const std::wstring& name);
-
-struct SettingsRemoval {
-  // What should have gone and stayed.
-  std::vector<std::wstring> left;
-  // The settings folder was one that must never be erased.
-  bool refused = false;
-};
-
-// Empties the user's own settings folder below `appdata` (the user's
-// application-data folder, with a mark) entry by entry (see ClearFolder) and
-// removes it and the product's and the maker's folders above it when that
-// leaves them empty; nothing when one of them is a link or the folder may
-// not be erased. A recovery record set aside and a name that cannot be
-// joined stay, named in `left`.
-SettingsRemoval RemoveUserSettings(const std::wstring& appdata);
+std::wstring ListTooLongText(const std::wstring& list_file);
 
 // The maker's folder that holds `folder` (with a mark), when the folder
 // above it is the maker's by its name; else empty.

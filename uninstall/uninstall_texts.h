@@ -12,13 +12,15 @@ inline constexpr wchar_t kSecondQuestion[] =
     L"残しておきたいファイルがVanteloxフォルダにある場合は\r\n"
     L"中止して必要ファイルを別の場所に移した後、もう一度アンインストールを実行してください。\r\n"
     L"本当に削除してよろしいですか？";
-// The second question when the folder holds files the setup did not put
-// there: they are named, and kept unless the person agrees.
+// The second question when the places the uninstall clears hold what the
+// setup did not make there: it is named, and kept unless the person agrees.
 inline constexpr wchar_t kUnlistedStart[] =
-    L"Vanteloxフォルダには、インストールしたものではない次のファイルがあります。\r\n";
+    L"Vanteloxのフォルダやショートカットの場所に、インストールしたものではない"
+    L"次のファイルやフォルダがあります。\r\n";
 inline constexpr wchar_t kUnlistedEnd[] =
-    L"\r\n「はい」を押すと、これらのファイルもごみ箱に移して削除します。\r\n"
-    L"「いいえ」を押すと、これらのファイルは残してアンインストールします。\r\n"
+    L"\r\n「はい」を押すと、これらもごみ箱に移して削除します"
+    L"（ごみ箱に移せないものは、そのまま残します）。\r\n"
+    L"「いいえ」を押すと、これらは残してアンインストールします。\r\n"
     L"「キャンセル」を押すと、何も削除せずにアンインストールを中止します。";
 
 // An edit that a stopped Vantelox left half done waits for its repair at
@@ -59,12 +61,6 @@ inline constexpr wchar_t kNoSendToInfo[] = L"ico,curファイルコマンド情�
 inline constexpr wchar_t kSendToNotDeleted[] = L"「送る」メニューの削除に失敗しました。";
 inline constexpr wchar_t kDesktopShortcutNotDeleted[] =
     L"デスクトップのショートカットの削除に失敗しました。";
-inline constexpr wchar_t kProgramShortcutNotDeleted[] =
-    L"Vanteloxショートカットの削除に失敗しました。";
-inline constexpr wchar_t kHelpShortcutNotDeleted[] =
-    L"Vanteloxヘルプショートカットの削除に失敗しました。";
-inline constexpr wchar_t kUninstallShortcutNotDeleted[] =
-    L"Vanteloxアンインストールショートカットの削除に失敗しました。";
 inline constexpr wchar_t kRecordKeyNotDeleted[] = L"Vanteloxレジストリの削除に失敗しました。";
 // A recorded install folder that is not the one the setup made (relative,
 // a root, a folder of the system, or one without the list and the program)
@@ -81,6 +77,11 @@ inline constexpr wchar_t kShortcutRefusedEnd[] =
 inline constexpr wchar_t kRecordKept[] =
     L"削除できなかった項目があるため、インストール情報は残しました。\r\n"
     L"項目を移すか閉じた後、もう一度アンインストールを実行してください。";
+// A list longer than any install's is no list of the setup's: the install
+// folder stays untouched.
+inline constexpr wchar_t kListTooLongEnd[] =
+    L"」はインストール時に作られた一覧ではないため（行が多すぎます）、"
+    L"インストールフォルダは削除しませんでした。";
 // Something that should have gone and is still there at the end.
 inline constexpr wchar_t kLeftBehindEnd[] = L"」を削除できませんでした。";
 inline constexpr wchar_t kQuoteStart[] = L"「";

@@ -17,31 +17,35 @@ namespace vx::uninstall {
 
 class UninstallWindow : public InstallerWindow {
  public:
-  explicit UninstallWindow(Registry& registry);
+  // `running_image` is the uninstaller's own file as it runs: its copy in
+  // the Windows folder goes only when it is that very file.
+  UninstallWindow(Registry& registry, std::wstring running_image);
 
   // Makes and shows the window, asks, and runs the removal when both
-  // questions were answered Yes (or No to keeping the unlisted files).
+  // questions were answered Yes (or No to keeping the person's entries).
   // A recovery record waiting for its repair stops it before the second.
   void Start();
 
  private:
-  bool Ask(RemovalPlan& plan, bool& remove_unlisted);
+  bool Ask(RemovalPlan& plan, bool& remove_persons);
+  MachineFolders LookAtMachine() const;
   install_record::RecordedInstall ReadRecord();
   void AddFailure(const std::wstring& text);
-  void RunRemoval(const RemovalPlan& plan, bool remove_unlisted);
+  void RunRemoval(const RemovalPlan& plan, bool remove_persons);
   void DeleteRecord();
   bool NothingInUse(const RemovalPlan& plan);
   void DeleteShortcut(ShortcutAction action, const std::wstring& file, const wchar_t* failure);
-  void DeleteShortcuts(const RemovalPlan& plan, const std::wstring& menu);
-  void DeleteInstalledFiles(const RemovalPlan& plan, const std::wstring& menu,
-                            bool remove_unlisted);
-  void RemoveUserSettingsFolder();
-  void RemoveInstalledUninstaller();
+  void DeleteShortcuts(const RemovalPlan& plan);
+  void ClearPlaces(const RemovalPlan& plan, bool remove_persons);
+  void RemoveInstalledUninstaller(const RemovalPlan& plan);
   void ShowResult();
   void OnFrameTick() override;
   void OnClose() override;
 
   Registry& registry_;
+  const std::wstring running_image_;
+  // Where this machine keeps what an install makes beside its folder.
+  MachineFolders machine_;
   // What the person must remove by hand, in the order the steps found it.
   std::vector<std::wstring> failures_;
   bool finished_ = false;

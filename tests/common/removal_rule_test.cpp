@@ -54,9 +54,11 @@ TEST(RemovalRule, TakesOnlyNamesTheSystemReadsAsWritten) {
   EXPECT_EQ(UpToNul(L"C:\\x"), L"C:\\x");
 }
 
+// The installed-programs entry, which only an administrator writes, must
+// name the folder too: a record of the user's alone proves nothing.
 TEST(RemovalRule, AFolderGoesOnlyWhenTheSetupMadeIt) {
   InstallFolderFacts made;
-  made.exists = made.holds_list = made.holds_program = made.list_names_program = true;
+  made.exists = made.registered = true;
   const std::wstring folder = L"C:\\Program Files\\Morvane Soft\\Vantelox\\";
   EXPECT_EQ(JudgeInstallFolder(folder, made), FolderVerdict::Remove);
   EXPECT_EQ(JudgeInstallFolder(L"", made), FolderVerdict::NotRecorded);
@@ -71,9 +73,7 @@ TEST(RemovalRule, AFolderGoesOnlyWhenTheSetupMadeIt) {
       {"a device name", L"\\\\?\\C:\\keep\\", nullptr, false},
       {"protected", folder, &InstallFolderFacts::is_protected, true},
       {"a link", folder, &InstallFolderFacts::is_link, true},
-      {"no list", folder, &InstallFolderFacts::holds_list, false},
-      {"no program", folder, &InstallFolderFacts::holds_program, false},
-      {"a list of another", folder, &InstallFolderFacts::list_names_program, false},
+      {"not registered", folder, &InstallFolderFacts::registered, false},
   };
   for (const auto& c : refused) {
     InstallFolderFacts facts = made;

@@ -96,11 +96,20 @@ TEST(UninstallDataReader, GarbageNeverYieldsANameTheWriterWouldNotGiveBack) {
 }
 
 TEST(UninstallDataReader, StaysWithinItsBoundsWhateverTheCountSays) {
-  std::string many = "99999999999999999999999\r\n";
-  for (size_t i = 0; i <= kMaxUninstallEntries; ++i) many += "\"x\"\r\n";
-  const UninstallData capped = ParseUninstallData(many);
-  EXPECT_EQ(capped.paths.size(), kMaxUninstallEntries);
-  EXPECT_FALSE(capped.complete);
+  // A count beyond what a list of the setup's holds: nothing is read,
+  // whatever follows; up to it, every line is.
+  std::string lines;
+  for (size_t i = 0; i <= kMaxUninstallEntries; ++i) lines += "\"x\"\r\n";
+  for (const std::string count : {"99999999999999999999999", "10001"}) {
+    const UninstallData refused = ParseUninstallData(count + "\r\n" + lines);
+    EXPECT_TRUE(refused.too_long) << count;
+    EXPECT_TRUE(refused.paths.empty()) << count;
+    EXPECT_FALSE(refused.complete) << count;
+  }
+  const UninstallData longest = ParseUninstallData("10000\r\n" + lines);
+  EXPECT_FALSE(longest.too_long);
+  EXPECT_EQ(longest.paths.size(), kMaxUninstallEntries);
+  EXPECT_TRUE(longest.complete);
 
   const UninstallData long_field = ParseUninstallData("1\r\n\"" + std::string(1 << 20, 'a'));
   EXPECT_TRUE(long_field.paths.empty());
@@ -113,7 +122,8 @@ TEST(UninstallDataReader, StreamsAHundredMegabyteListKeepingOnlyWhatNamesAFile) 
   {
     fs::File file = fs::OpenFile(list, true, fs::Share::ReadWrite);
     ASSERT_TRUE(file);
-    const std::string head = "1000000000000\r\n\"C:\\first\"\r\n";
+    // The longest count a list may have; the reader stops there.
+    const std::string head = "10000\r\n\"C:\\first\"\r\n";
     ASSERT_TRUE(file.WriteAt(0, head.data(), static_cast<int64_t>(head.size())));
     // About a hundred thousand long lines, none of them a file's name.
     const std::string line = "\"C:\\*" + std::string(992, 'x') + "\"\r\n";

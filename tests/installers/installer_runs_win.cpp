@@ -1,7 +1,15 @@
 #include "tests/installers/installer_runs_win.h"
 
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <thread>
 #include <utility>
 
+#include "common/environment.h"
+#include "common/installer/installed_names.h"
+#include "common/path_text.h"
+#include "common/uninstall_data.h"
 #include "setup/fixed_disk_win.h"
 
 namespace vx::test {
@@ -47,11 +55,52 @@ InstallRun RunInstall(Registry& registry, const std::wstring& setup_folder, Wiza
 }
 
 void RunUninstaller(Registry& registry,
-                    const std::function<void(uninstall::UninstallWindow&)>& watch) {
-  uninstall::UninstallWindow uninstaller(registry);
+                    const std::function<void(uninstall::UninstallWindow&)>& watch,
+                    const std::wstring& running_image) {
+  uninstall::UninstallWindow uninstaller(
+      registry, running_image.empty() ? WithFolderMark(GetEnvironmentText(L"WINDIR")) +
+                                            installed_names::kUninstallerFile
+                                      : running_image);
   if (watch) watch(uninstaller);
   uninstaller.Start();
   uninstaller.Run();
+}
+
+std::vector<std::wstring> PaddedList(const std::wstring& list_file, int lines) {
+  std::vector<std::wstring> listed = ReadUninstallData(list_file).paths;
+  while (listed.size() < static_cast<size_t>(lines)) {
+    listed.push_back(L"C:\\vxkeep\\x" + std::to_wstring(listed.size()) + L".txt");
+  }
+  return listed;
+}
+
+WindowWaits WatchUninstallerWindow(const std::function<std::vector<std::wstring>()>& run) {
+  constexpr UINT kHungMs = 5000;
+  WindowWaits waits;
+  std::atomic<bool> done = false;
+  std::thread watcher([&] {
+    while (!done) {
+      const HWND window = FindWindowW(L"VanteloxUninstallWindow", nullptr);
+      if (window == nullptr) {
+        std::this_thread::yield();
+        continue;
+      }
+      const auto start = std::chrono::steady_clock::now();
+      DWORD_PTR result = 0;
+      if (SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, kHungMs, &result) != 0) {
+        ++waits.answered;
+        const std::chrono::duration<double, std::milli> waited =
+            std::chrono::steady_clock::now() - start;
+        waits.longest_ms = std::max(waits.longest_ms, waited.count());
+      } else if (GetLastError() == ERROR_TIMEOUT && IsWindow(window)) {
+        ++waits.hung;
+      }
+    }
+  });
+  waits.said = run();
+  done = true;
+  watcher.join();
+  return waits;
 }
 
 }  // namespace vx::test

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "common/installer/installer_window_win.h"
 #include "common/registry_win.h"
@@ -61,9 +62,26 @@ struct InstallRun {
 InstallRun RunInstall(Registry& registry, const std::wstring& setup_folder, WizardAnswers answers,
                       const StatusWatch& watch = {});
 
-// Runs the uninstaller from its start to its end. `watch`, when given, sees
-// the window before it starts.
+// Runs the uninstaller from its start to its end, as the copy in the
+// Windows folder runs, or as `running_image` when given. `watch`, when
+// given, sees the window before it starts.
 void RunUninstaller(Registry& registry,
-                    const std::function<void(uninstall::UninstallWindow&)>& watch = {});
+                    const std::function<void(uninstall::UninstallWindow&)>& watch = {},
+                    const std::wstring& running_image = {});
+
+// The names the list `list_file` holds, padded with names outside the
+// install folder to `lines`: a long list whose own lines are the setup's.
+std::vector<std::wstring> PaddedList(const std::wstring& list_file, int lines);
+
+// How the uninstaller's window answered while `run` ran: a message sent to
+// it again and again from another thread, each waited for up to the five
+// seconds after which Windows calls a window hung.
+struct WindowWaits {
+  int answered = 0;
+  int hung = 0;
+  double longest_ms = 0;           // the longest wait for an answer
+  std::vector<std::wstring> said;  // what `run` gave back
+};
+WindowWaits WatchUninstallerWindow(const std::function<std::vector<std::wstring>()>& run);
 
 }  // namespace vx::test

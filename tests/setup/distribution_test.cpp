@@ -171,6 +171,36 @@ TEST(CopyDistribution, AReinstallThatFailsAnywherePutsBackTheEarlierInstall) {
 }
 
 // A whole copy that a later step undoes: what was not there before goes.
+// What a setup stopped half way left: a new copy beside its place goes, an
+// earlier file whose place the stop left empty returns to it, and one whose
+// new file already stands goes; then the copy runs as ever.
+TEST(CopyDistribution, TakesBackWhatAStoppedSetupLeft) {
+  test::TempFolder dir;
+  const std::wstring from = dir / L"setup\\";
+  const std::wstring to = dir / L"Vantelox\\";
+  const Names files = {L"Vantelox.exe", L"help\\a.htm", L"help\\b.htm"};
+  for (const std::wstring& file : files) {
+    ASSERT_TRUE(MakeFolders(FolderPart(from + file)));
+    test::WriteFileBytes(from + file, {'n'});
+  }
+  ASSERT_TRUE(MakeFolders(to + L"help\\"));
+  test::WriteFileBytes(to + L"Vantelox.exe.VXNew", {'x'});  // copied, not placed
+  test::WriteFileBytes(to + L"help\\a.htm.VXOld", {'o'});   // stepped aside, place empty
+  test::WriteFileBytes(to + L"help\\b.htm", {'n'});         // placed...
+  test::WriteFileBytes(to + L"help\\b.htm.VXOld", {'o'});   // ...not yet kept
+  const DistributionCopy copy = CopyDistribution(from, to, files, {});
+  ASSERT_TRUE(copy.complete);
+  // The earlier a.htm was back in its place, so it steps aside again.
+  EXPECT_EQ(copy.moved_aside, (Names{to + L"help\\a.htm", to + L"help\\b.htm"}));
+  EXPECT_EQ(test::ReadFileBytes(to + L"help\\a.htm.VXOld"), std::vector<uint8_t>{'o'});
+  EXPECT_TRUE(KeepInstall(copy.moved_aside).empty());
+  for (const std::wstring& file : files) {
+    EXPECT_EQ(test::ReadFileBytes(to + file), std::vector<uint8_t>{'n'}) << file;
+    EXPECT_FALSE(fs::FileExists(to + file + L".VXNew")) << file;
+    EXPECT_FALSE(fs::FileExists(to + file + L".VXOld")) << file;
+  }
+}
+
 TEST(RemoveMade, TakesBackOnlyWhatWasNotThereBefore) {
   test::TempFolder dir;
   const std::wstring from = dir / L"setup\\";

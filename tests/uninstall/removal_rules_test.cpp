@@ -3,12 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include "common/installer/own_entries.h"
+
 namespace vx::uninstall {
 namespace {
 
 using Names = std::vector<std::wstring>;
 
-TEST(RemovableListedFiles, KeepOnlyPlainFilesOfTheInstallFolderOnce) {
+TEST(ListedInside, KeepsOnlyPlainNamesInsideTheInstallFolderOnce) {
   const std::wstring folder = L"C:\\Program Files\\Morvane Soft\\Vantelox\\";
   const Names listed = {
       folder + L"Vantelox.exe",
@@ -28,33 +30,52 @@ TEST(RemovableListedFiles, KeepOnlyPlainFilesOfTheInstallFolderOnce) {
       L"Vantelox.exe",
       L"",
   };
-  EXPECT_EQ(RemovableListedFiles(folder, listed), (Names{listed[0], listed[1], listed[2]}));
-  EXPECT_TRUE(RemovableListedFiles(L"Vantelox\\", {L"Vantelox\\a.txt"}).empty());
-  EXPECT_TRUE(RemovableListedFiles(L"\\Vantelox\\", {L"\\Vantelox\\a.txt"}).empty());
+  EXPECT_EQ(ListedInside(folder, listed),
+            (Names{L"Vantelox.exe", L"Vanteloxヘルプ\\top.htm", L"Readme.txt"}));
+  EXPECT_TRUE(ListedInside(L"Vantelox\\", {L"Vantelox\\a.txt"}).empty());
+  EXPECT_TRUE(ListedInside(L"\\Vantelox\\", {L"\\Vantelox\\a.txt"}).empty());
 }
 
-// Only what the setup put there and what the program keeps beside itself
-// goes without asking; a document saved in the folder is named.
-TEST(UnlistedFiles, AreThoseNeitherListedNorTheProgramsOwn) {
-  const std::wstring folder = L"C:\\Apps\\Vantelox\\";
-  FolderSurvey survey;
-  survey.files = {
-      folder + L"Vantelox.exe",
-      folder + L"UNINSTALLDATA.DAT",
-      folder + L"VXSetting\\Setting.dat",
-      folder + L"VXSetting\\sub\\fonts.dat",
-      folder + L"Vanteloxヘルプ\\top.htm",
-      folder + L"thesis.txt",
-      folder + L"Vanteloxヘルプ\\notes.txt",
-      folder + L"VXSetting.txt",
-      folder + L"VXSetting\\Recovery12-1.old",
-      folder + L"VXSetting\\Recovery12-1.txt",
+// Only what the setup puts there and what the program keeps beside itself
+// is its own: everything else, a listed name of the person's included, is
+// named and asked about.
+TEST(IsOwnInstallEntry, IsWhatTheSetupAndTheProgramMakeThere) {
+  using installed_names::IsOwnInstallEntry;
+  const Names listed = {L"VANTELOX.EXE", L"Vanteloxヘルプ\\top.htm", L"thesis.txt"};
+  const struct {
+    const wchar_t* relative;
+    bool own;          // with the list whole
+    bool own_no_list;  // with the list lost
+  } cases[] = {
+      {L"Vantelox.exe", true, true},
+      {L"UNINSTALLDATA.DAT", true, true},
+      {L"Vanteloxヘルプ\\top.htm", true, true},
+      {L"Vanteloxヘルプ\\undo.htm", false, true},  // not listed
+      {L"thesis.txt", false, false},               // listed, but no file of the setup's
+      {L"Vantelox.exe.VXNew", true, true},
+      {L"Vanteloxヘルプ\\top.htm.vxold", true, true},
+      {L"thesis.txt.VXOld", false, false},
+      {L"Vantelox.exe.VXOld.txt", false, false},
+      {L"VXSetting\\Setting.dat", true, true},
+      {L"VXSetting\\FontData.dat", true, true},
+      {L"VXSetting\\Dummy.dat", true, true},
+      {L"VXSetting\\Journal12-1.dat", true, true},
+      {L"VXSetting\\Recovery12-1.dat", true, true},
+      {L"VXSetting\\Recovery12-1.old", false, false},  // set aside: a person's bytes
+      {L"VXSetting\\Recovery12-1.txt", false, false},
+      {L"VXSetting\\mynotes.txt", false, false},
+      {L"VXSetting\\backup\\Setting.dat", false, false},
+      {L"VXSetting\\", true, true},
+      {L"Vanteloxヘルプ\\", true, true},
+      {L"VXSetting\\backup\\", false, false},
+      {L"photos\\", false, false},
+      {L"Setting.dat", false, false},
+      {L"VXSetting.txt", false, false},
   };
-  const Names listed = {L"c:\\apps\\vantelox\\VANTELOX.EXE", folder + L"Vanteloxヘルプ\\top.htm"};
-  EXPECT_EQ(UnlistedFiles(folder, survey, listed),
-            (Names{survey.files[5], survey.files[6], survey.files[7], survey.files[8],
-                   survey.files[9]}));
-  EXPECT_EQ(UnlistedFiles(folder, survey, {}).size(), 7u);
+  for (const auto& c : cases) {
+    EXPECT_EQ(IsOwnInstallEntry(c.relative, listed, true), c.own) << c.relative;
+    EXPECT_EQ(IsOwnInstallEntry(c.relative, {}, false), c.own_no_list) << c.relative;
+  }
 }
 
 TEST(UnlistedQuestion, NamesEachFileOnItsOwnLine) {
@@ -62,28 +83,32 @@ TEST(UnlistedQuestion, NamesEachFileOnItsOwnLine) {
   EXPECT_NE(text.find(L"\r\nC:\\A\\x.txt\r\nC:\\A\\y.txt\r\n"), std::wstring::npos) << text;
 }
 
+// Only the setup's own name in its own place, a plain file that leads to
+// the program; one already gone is nothing to do.
 TEST(JudgeShortcut, DeletesOnlyTheProgramsOwnShortcut) {
   const std::wstring program = L"C:\\Apps\\Vantelox\\Vantelox.exe";
   const std::wstring link = L"C:\\Users\\a\\Desktop\\Vantelox.lnk";
+  const ShortcutFacts own{true, true, program};
   const struct {
     std::wstring value;
-    bool exists;
-    std::wstring target;
+    ShortcutFacts facts;
     ShortcutAction action;
   } cases[] = {
-      {L"", false, L"", ShortcutAction::None},
-      {std::wstring(1, L'\0'), false, L"", ShortcutAction::None},
-      {link, true, program, ShortcutAction::Delete},
-      {link, false, L"", ShortcutAction::Missing},
-      {link, true, L"C:\\Windows\\notepad.exe", ShortcutAction::Refuse},
-      {L"C:\\keep\\x.txt", true, L"", ShortcutAction::Refuse},
-      {L"C:\\Windows\\win.ini", true, L"", ShortcutAction::Refuse},
-      {L"C:\\keep\\*.*", false, L"", ShortcutAction::Refuse},
-      {L"C:\\Windows\\*.ini", false, L"", ShortcutAction::Refuse},
-      {L"..\\Desktop\\Vantelox.lnk", true, program, ShortcutAction::Refuse},
+      {L"", {}, ShortcutAction::None},
+      {std::wstring(1, L'\0'), {}, ShortcutAction::None},
+      {link, own, ShortcutAction::Delete},
+      {L"c:\\users\\A\\desktop\\VANTELOX.LNK", own, ShortcutAction::Delete},
+      {link, {}, ShortcutAction::Missing},
+      {link, {true, true, L"C:\\Windows\\notepad.exe"}, ShortcutAction::Refuse},
+      {link, {true, false, program}, ShortcutAction::Refuse},  // a link, or a second name
+      {L"C:\\Users\\a\\Desktop\\Mine.lnk", own, ShortcutAction::Refuse},
+      {L"C:\\Users\\a\\Documents\\Vantelox.lnk", own, ShortcutAction::Refuse},
+      {L"C:\\keep\\x.txt", {true, true, L""}, ShortcutAction::Refuse},
+      {L"C:\\keep\\*.*", {}, ShortcutAction::Refuse},
+      {L"..\\Desktop\\Vantelox.lnk", own, ShortcutAction::Refuse},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(JudgeShortcut(c.value, c.exists, c.target, program), c.action) << c.value;
+    EXPECT_EQ(JudgeShortcut(c.value, link, c.facts, program), c.action) << c.value;
   }
 }
 
