@@ -72,7 +72,11 @@ TEST_F(TextColumnTest, AUtf8FileShowsItsTextInTheUtf8Reading) {
   // The inspector's character row reads the column's encoding.
   Choose(kInspector);
   view().GoTo(3);
-  EXPECT_EQ(ControlText(view().inspector().FieldOf(InspectorRow::ColumnCharacter)), L"本 (U+672C)");
+  // It follows once the window's messages are through.
+  EXPECT_TRUE(Eventually([&] {
+    return ControlText(view().inspector().FieldOf(InspectorRow::ColumnCharacter)) ==
+           L"本 (U+672C)";
+  }));
   EXPECT_TRUE(messages.shown().empty());
 }
 
