@@ -18,18 +18,11 @@ using Bytes = std::vector<uint8_t>;
 const Bytes kBytes{0x10, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16, 0x17,
                    0x18, 0x19, 0x1A, 0x1B, 0x1C, 0x1D, 0x1E, 0x1F};
 
-class InspectorTest : public MainWindowTest {
+class InspectorTest : public JournalledWindowTest {
  protected:
   void SetUp() override {
-    MainWindowTest::SetUp();
+    JournalledWindowTest::SetUp();
     DisplaySettings.AutoBackUp = false;
-    // The journal keeps a change's bytes beside the recovery records, as
-    // the program's start-up sets it.
-    SetRecoveryFolder(dir / L"records");
-  }
-  void TearDown() override {
-    MainWindowTest::TearDown();
-    SetRecoveryFolder(L"");
   }
 
   InspectorWindow& inspector() { return view().inspector(); }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/edit/recovery.h"
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
 #include "app/settings/view_settings.h"
@@ -98,6 +99,21 @@ class MainWindowTest : public ::testing::Test {
   TempFolder dir;
   MessageRecorder messages;
   std::unique_ptr<MainWindow> form;
+};
+
+// The main window as the program's start-up leaves it for changes: the
+// journal keeps a change's bytes beside the recovery records, in the
+// scratch folder.
+class JournalledWindowTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    SetRecoveryFolder(dir / L"records");
+  }
+  void TearDown() override {
+    MainWindowTest::TearDown();
+    SetRecoveryFolder(L"");
+  }
 };
 
 }  // namespace vx::test

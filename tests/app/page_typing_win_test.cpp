@@ -15,18 +15,11 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-class PageTypingTest : public MainWindowTest {
+class PageTypingTest : public JournalledWindowTest {
  protected:
   void SetUp() override {
-    MainWindowTest::SetUp();
+    JournalledWindowTest::SetUp();
     DisplaySettings.AutoBackUp = false;
-    // The journal keeps a change's bytes beside the recovery records, as
-    // the program's start-up sets it.
-    SetRecoveryFolder(dir / L"records");
-  }
-  void TearDown() override {
-    MainWindowTest::TearDown();
-    SetRecoveryFolder(L"");
   }
 
   HWND field() const { return InputField(view().input_window().hwnd()); }

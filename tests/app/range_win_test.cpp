@@ -55,19 +55,13 @@ std::optional<std::wstring> ClipboardText(HWND owner) {
   return text;
 }
 
-class RangeTest : public MainWindowTest {
+class RangeTest : public JournalledWindowTest {
  protected:
-  // The journal keeps a range command's bytes beside the recovery records,
-  // as the program's start-up sets it. The clipboard is one for all the
-  // test programs running side by side: these tests take turns with it.
+  // The clipboard is one for all the test programs running side by side:
+  // these tests take turns with it.
   void SetUp() override {
     ASSERT_TRUE(clipboard_.held());
-    MainWindowTest::SetUp();
-    SetRecoveryFolder(dir / L"records");
-  }
-  void TearDown() override {
-    MainWindowTest::TearDown();
-    SetRecoveryFolder(L"");
+    JournalledWindowTest::SetUp();
   }
 
   // A press of the left button at `point` (with Shift), moves to `path`, release.

@@ -9,7 +9,6 @@
 // after windows.h, which it needs
 #include <commctrl.h>
 
-#include "app/edit/recovery.h"
 #include "app/view/menu_commands.h"
 #include "tests/app/main_window_fixture_win.h"
 
@@ -43,19 +42,8 @@ std::vector<uint8_t> Replaced(const std::vector<uint8_t>& bytes,
   return out;
 }
 
-class ReplaceWindowTest : public MainWindowTest {
+class ReplaceWindowTest : public JournalledWindowTest {
  protected:
-  // The journal keeps a range change's bytes beside the recovery records,
-  // as the program's start-up sets it.
-  void SetUp() override {
-    MainWindowTest::SetUp();
-    SetRecoveryFolder(dir / L"records");
-  }
-  void TearDown() override {
-    MainWindowTest::TearDown();
-    SetRecoveryFolder(L"");
-  }
-
   struct Controls {
     HWND window, data, replacement;
   };

@@ -22,18 +22,11 @@ Bytes Encoded(const std::wstring& text, TextEncoding encoding) {
   return {bytes.begin(), bytes.end()};
 }
 
-class TextColumnTest : public MainWindowTest {
+class TextColumnTest : public JournalledWindowTest {
  protected:
   void SetUp() override {
-    MainWindowTest::SetUp();
+    JournalledWindowTest::SetUp();
     DisplaySettings.AutoBackUp = false;
-    // The journal keeps a change's bytes beside the recovery records, as
-    // the program's start-up sets it.
-    SetRecoveryFolder(dir / L"records");
-  }
-  void TearDown() override {
-    MainWindowTest::TearDown();
-    SetRecoveryFolder(L"");
   }
   void ChooseEncoding(TextEncoding encoding) {
     Choose(kTextEncodingFirst + static_cast<int>(encoding));
