@@ -113,7 +113,12 @@ void SearchWindow::CreateControls() {
       site, {.caption = t::kInSelection, .rect = kInSelectionRect,
              .on_change = [this](bool) { HideFindNext(); },
              .more_style = WS_GROUP});
-  in_selection_box_.Enable(host_.SelectedBytes().has_value());
+  // The selection the window was opened on: a match it finds is selected
+  // in its place, and must not become the next search's scope.
+  if (const std::optional<ByteRange> selected = host_.SelectedBytes()) {
+    selection_scope_ = SearchScope{selected->first, selected->first + selected->length};
+  }
+  in_selection_box_.Enable(selection_scope_.has_value());
   // Enter presses "置換" in a window opened to replace, else "検索".
   search_button_ = AddButton({.caption = t::kSearch,
                               .rect = kSearchButtonRect,
@@ -192,9 +197,7 @@ PatternOptions SearchWindow::ChosenOptions() const {
 }
 
 SearchScope SearchWindow::ChosenScope() const {
-  const std::optional<ByteRange> selected = host_.SelectedBytes();
-  if (!in_selection_box_.Checked() || !selected) return {};
-  return {selected->first, selected->first + selected->length};
+  return in_selection_box_.Checked() && selection_scope_ ? *selection_scope_ : SearchScope{};
 }
 
 std::optional<SearchPattern> SearchWindow::TypedPattern() {
@@ -270,7 +273,6 @@ void SearchWindow::OnReplace() {
   if (!pattern) return;
   const std::optional<std::vector<uint8_t>> replacement = TypedReplacement();
   if (!replacement) return;
-  SearchScope scope = ChosenScope();
   int64_t from = host_.CaretOffset();
   const std::optional<ByteRange> selected = host_.SelectedBytes();
   if (selected && selected->length == static_cast<int64_t>(pattern->length())) {
@@ -280,11 +282,17 @@ void SearchWindow::OnReplace() {
         pattern->Matches(bytes.data());
     if (is_match) {
       if (!host_.ReplaceMatch(selected->first, selected->length, *replacement)) return;
-      const int64_t added = static_cast<int64_t>(replacement->size()) - selected->length;
       from = selected->first + static_cast<int64_t>(replacement->size());
-      if (scope.end != SearchScope{}.end) scope.end += added;
+      // The selection searched in moves with a replace before it and grows
+      // or shrinks with one inside it.
+      const int64_t added = static_cast<int64_t>(replacement->size()) - selected->length;
+      if (selection_scope_ && selected->first < selection_scope_->end) {
+        if (selected->first < selection_scope_->first) selection_scope_->first += added;
+        selection_scope_->end += added;
+      }
     }
   }
+  const SearchScope scope = ChosenScope();
   EnableSearching(false);
   const FindResult result = host_.Search().Start(EditedFile(host_.SearchedFileName()),
                                                  std::clamp(from, scope.first, scope.end),

@@ -78,6 +78,9 @@ class SearchWindow : public ModalWindow {
   PushButton close_button_;
   PushButton explain_button_;
   Label help_;
+  // The selection when the window opened, kept as the scope of a search
+  // "選択範囲内" while matches are selected in its place.
+  std::optional<SearchScope> selection_scope_;
   // Long work runs: the close box and Esc stop it instead of closing.
   bool working_ = false;
   bool stop_asked_ = false;

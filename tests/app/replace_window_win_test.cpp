@@ -128,6 +128,37 @@ TEST_F(ReplaceWindowTest, ReplaceAllInsideTheSelectionLeavesTheRestAlone) {
   EXPECT_EQ(ReadFileBytes(path), expected);
 }
 
+// A match the window finds is selected in the selection's place; the
+// search stays inside the selection the window was opened on, which grows
+// with each longer replacement.
+TEST_F(ReplaceWindowTest, ReplacingOneByOneStaysInsideTheSelectionItWasOpenedOn) {
+  const std::vector<uint8_t> start = WithMarks({100, 4095, 9000, 9998});
+  const std::wstring path = StartOn(start);
+  view().Select(4000, 9999);
+  std::vector<int64_t> carets;
+  WithWindow(kReplace, [&](const Controls& c) {
+    TypeOver(c.data, L"4d 5a");
+    TypeOver(c.replacement, L"ff ff ff");
+    Click(ChildWithText(c.window, L"選択範囲内"));
+    for (int i = 0; i < 4; ++i) {
+      Press(c, L"置換");
+      carets.push_back(Caret());
+    }
+    Press(c, L"閉じる");
+  });
+  // 4095 found, replaced, 9001 found, replaced, then 9999 (once 9998) and
+  // round to the first match left inside: none, since both were replaced.
+  EXPECT_EQ((std::vector<int64_t>{carets[0], carets[1], carets[2]}),
+            (std::vector<int64_t>{4095, 9001, 10000}));
+  std::vector<uint8_t> expected = start;
+  for (size_t at : {size_t{9998}, size_t{9000}, size_t{4095}}) {
+    expected.erase(expected.begin() + at, expected.begin() + at + 2);
+    expected.insert(expected.begin() + at, {0xFF, 0xFF, 0xFF});
+  }
+  EXPECT_EQ(ReadFileBytes(path), expected);
+  EXPECT_EQ(messages.texts(), std::vector<std::wstring>{L"データが見つかりませんでした。"});
+}
+
 TEST_F(ReplaceWindowTest, FindPreviousGoesBackwardsAndShiftF3WrapsRoundTheEnd) {
   StartOn(WithMarks({100, 4095, 9000}));
   view().GoTo(5000);
