@@ -35,10 +35,8 @@ class ListView : public Control {
   using Control::Control;
   // The list shows `count` rows, asking anew for every cell it draws.
   void SetRowCount(int count) const;
-  int RowCount() const;
   // The selected row, or -1.
   int Selected() const;
-  void Select(int row) const;
 };
 
 // Its notices come through the site's routes (WM_NOTIFY, FormWindow).
