@@ -34,15 +34,14 @@ void FindAllWindow::CreateControls() {
   status_label_ = MakeLabel(site, {L"", kStatusRect});
   stale_label_ = MakeLabel(site, {t::kStale, kStaleRect});
   stale_label_.Show(false);
-  list_ = MakeListView(site, {.rect = kListRect,
-                              .columns = {{t::kHexAddressColumn, 110},
-                                          {t::kDecimalAddressColumn, 120},
-                                          {t::kBytesColumn, 210},
-                                          {t::kTextColumn, 120}},
-                              .cell_text = [this](int row, int column) {
-                                return CellText(row, column);
-                              },
-                              .on_activate = [this](int row) { OnRowChosen(row); }});
+  list_ = MakeListView(site,
+                       {.rect = kListRect,
+                        .columns = {{t::kHexAddressColumn, 110},
+                                    {t::kDecimalAddressColumn, 120},
+                                    {t::kBytesColumn, 210},
+                                    {t::kTextColumn, 120}},
+                        .cell_text = [this](int row, int column) { return CellText(row, column); },
+                        .on_activate = [this](int row) { OnRowChosen(row); }});
   search_again_button_ = AddButton(
       {.caption = t::kSearchAgain, .rect = kSearchAgainRect, .on_click = [this] { Search(); }});
   stop_button_ = AddButton(
@@ -126,8 +125,8 @@ void FindAllWindow::ShowStatus(const wchar_t* state) {
   namespace t = search_window_texts;
   std::wstring text = t::kFoundCount + GroupedDigits(count_);
   if (count_ > static_cast<int64_t>(offsets_.size())) {
-    text += t::kListedFirst + GroupedDigits(static_cast<int64_t>(offsets_.size())) +
-            t::kListedFirstEnd;
+    text +=
+        t::kListedFirst + GroupedDigits(static_cast<int64_t>(offsets_.size())) + t::kListedFirstEnd;
   }
   status_label_.SetText(text + state);
 }
@@ -168,6 +167,5 @@ void FindAllWindow::OnClose() {
   }
   Close();
 }
-
 
 }  // namespace vx

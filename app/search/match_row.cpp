@@ -22,8 +22,8 @@ std::wstring HexAddressText(int64_t offset) {
   return digits;
 }
 
-std::wstring StretchHex(std::span<const uint8_t> bytes, const MatchStretch& stretch,
-                        int64_t offset, int64_t length) {
+std::wstring StretchHex(std::span<const uint8_t> bytes, const MatchStretch& stretch, int64_t offset,
+                        int64_t length) {
   std::wstring text;
   const int64_t shown_end = offset + std::min(length, kMatchBytesShown);
   for (size_t i = 0; i < bytes.size(); ++i) {

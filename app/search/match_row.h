@@ -27,8 +27,8 @@ MatchStretch StretchAround(int64_t offset, int64_t length, int64_t file_size);
 std::wstring HexAddressText(int64_t offset);
 // "11 22 [4D 5A] 33 44": `bytes` read from `stretch`, the match's `length`
 // bytes at `offset` in brackets, "…" where a long match is cut.
-std::wstring StretchHex(std::span<const uint8_t> bytes, const MatchStretch& stretch,
-                        int64_t offset, int64_t length);
+std::wstring StretchHex(std::span<const uint8_t> bytes, const MatchStretch& stretch, int64_t offset,
+                        int64_t length);
 // The same bytes as the text column reads them, a control byte as ".".
 std::wstring StretchText(std::span<const uint8_t> bytes);
 

@@ -36,12 +36,11 @@ inline constexpr wchar_t kHelp[] =
     L"テキストデータで入力する時はそのまま検索します。";
 
 // The forms a text or a number is searched in, by the target chosen.
-inline constexpr const wchar_t* kTextForms[] = {L"Shift-JIS", L"UTF-8",
-                                                L"UTF-16 リトルエンディアン",
-                                                L"UTF-16 ビッグエンディアン"};
-inline constexpr const wchar_t* kNumberForms[] = {
-    L"整数 1バイト", L"整数 2バイト", L"整数 4バイト", L"整数 8バイト",
-    L"浮動小数点数 4バイト", L"浮動小数点数 8バイト"};
+inline constexpr const wchar_t* kTextForms[] = {
+    L"Shift-JIS", L"UTF-8", L"UTF-16 リトルエンディアン", L"UTF-16 ビッグエンディアン"};
+inline constexpr const wchar_t* kNumberForms[] = {L"整数 1バイト",         L"整数 2バイト",
+                                                  L"整数 4バイト",         L"整数 8バイト",
+                                                  L"浮動小数点数 4バイト", L"浮動小数点数 8バイト"};
 
 // After "すべて置換": "<count> 個のデータを置換しました。".
 inline constexpr wchar_t kReplacedCount[] = L" 個のデータを置換しました。";

@@ -86,33 +86,32 @@ void SearchWindow::CreateControls() {
                                      .style = ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_GROUP});
   MakeLabel(site, {t::kReplacementLabel, kReplacementLabelRect});
   replacement_field_ = MakeEditField(
-      site, {.rect = kReplacementFieldRect,
-             .style = ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_GROUP});
+      site,
+      {.rect = kReplacementFieldRect, .style = ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_GROUP});
   MakeGroupFrame(site, {t::kTargetFrame, kTargetFrameRect, WS_GROUP});
-  target_options_ = MakeOptionGroup(
-      site, {.options = {{t::kBytes, kBytesOptionRect},
-                         {t::kText, kTextOptionRect},
-                         {t::kNumber, kNumberOptionRect}},
-             .chosen = kBytesOption,
-             .on_choose = [this](int) { OnTargetChosen(); }});
+  target_options_ = MakeOptionGroup(site, {.options = {{t::kBytes, kBytesOptionRect},
+                                                       {t::kText, kTextOptionRect},
+                                                       {t::kNumber, kNumberOptionRect}},
+                                           .chosen = kBytesOption,
+                                           .on_choose = [this](int) { OnTargetChosen(); }});
   form_list_ = MakeComboBox(site, {.rect = kFormListRect,
                                    .on_select = [this](int) { HideFindNext(); },
                                    .style = CBS_DROPDOWNLIST | WS_TABSTOP | WS_VSCROLL | WS_GROUP});
-  ignore_case_box_ = MakeCheckBox(
-      site, {.caption = t::kIgnoreCase, .rect = kIgnoreCaseRect,
-             .on_change = [this](bool) { HideFindNext(); }});
-  big_endian_box_ = MakeCheckBox(
-      site, {.caption = t::kBigEndian, .rect = kBigEndianRect,
-             .on_change = [this](bool) { HideFindNext(); }});
+  ignore_case_box_ = MakeCheckBox(site, {.caption = t::kIgnoreCase,
+                                         .rect = kIgnoreCaseRect,
+                                         .on_change = [this](bool) { HideFindNext(); }});
+  big_endian_box_ = MakeCheckBox(site, {.caption = t::kBigEndian,
+                                        .rect = kBigEndianRect,
+                                        .on_change = [this](bool) { HideFindNext(); }});
   MakeGroupFrame(site, {t::kStartFrame, kStartFrameRect, WS_GROUP});
   start_options_ = MakeOptionGroup(site, {.options = {{t::kFromBeginning, kFromBeginningOptionRect},
                                                       {t::kFromCaret, kFromCaretOptionRect}},
                                           .chosen = kFromBeginningOption,
                                           .on_choose = [this](int) { HideFindNext(); }});
-  in_selection_box_ = MakeCheckBox(
-      site, {.caption = t::kInSelection, .rect = kInSelectionRect,
-             .on_change = [this](bool) { HideFindNext(); },
-             .more_style = WS_GROUP});
+  in_selection_box_ = MakeCheckBox(site, {.caption = t::kInSelection,
+                                          .rect = kInSelectionRect,
+                                          .on_change = [this](bool) { HideFindNext(); },
+                                          .more_style = WS_GROUP});
   // The selection the window was opened on: a match it finds is selected
   // in its place, and must not become the next search's scope.
   if (const std::optional<ByteRange> selected = host_.SelectedBytes()) {
@@ -127,23 +126,23 @@ void SearchWindow::CreateControls() {
                              replacing_ ? kClickOnly : kEnterKey);
   find_next_button_ = AddButton(
       {.caption = t::kFindNext, .rect = kFindNextButtonRect, .on_click = [this] { OnFindNext(); }});
-  find_previous_button_ = AddButton({.caption = t::kFindPrevious,
-                                     .rect = kFindPreviousButtonRect,
-                                     .on_click = [this] { OnFindPrevious(); }});
+  find_previous_button_ =
+      AddButton({.caption = t::kFindPrevious, .rect = kFindPreviousButtonRect, .on_click = [this] {
+                   OnFindPrevious();
+                 }});
   find_all_button_ = AddButton(
       {.caption = t::kFindAll, .rect = kFindAllButtonRect, .on_click = [this] { OnFindAll(); }});
   replace_button_ = AddButton(
       {.caption = t::kReplace, .rect = kReplaceButtonRect, .on_click = [this] { OnReplace(); }},
       replacing_ ? kEnterKey : kClickOnly);
-  replace_all_button_ = AddButton({.caption = t::kReplaceAll,
-                                   .rect = kReplaceAllButtonRect,
-                                   .on_click = [this] {
-                                     if (working_) {
-                                       stop_asked_ = true;
-                                     } else {
-                                       OnReplaceAll();
-                                     }
-                                   }});
+  replace_all_button_ =
+      AddButton({.caption = t::kReplaceAll, .rect = kReplaceAllButtonRect, .on_click = [this] {
+                   if (working_) {
+                     stop_asked_ = true;
+                   } else {
+                     OnReplaceAll();
+                   }
+                 }});
   close_button_ = AddButton(
       {.caption = t::kClose, .rect = kCloseButtonRect, .on_click = [this] { OnClose(); }}, kEscKey);
   explain_button_ = AddButton(
@@ -294,9 +293,9 @@ void SearchWindow::OnReplace() {
   }
   const SearchScope scope = ChosenScope();
   EnableSearching(false);
-  const FindResult result = host_.Search().Start(EditedFile(host_.SearchedFileName()),
-                                                 std::clamp(from, scope.first, scope.end),
-                                                 *pattern, scope);
+  const FindResult result =
+      host_.Search().Start(EditedFile(host_.SearchedFileName()),
+                           std::clamp(from, scope.first, scope.end), *pattern, scope);
   EnableSearching(true);
   if (host_.ShowSearchResult(result)) {
     replace_button_.Focus();

@@ -10,8 +10,8 @@
 #include "app/print/print_window_win.h"
 #include "app/program_globals.h"
 #include "app/search/search_texts.h"
-#include "app/search/stoppable_search.h"
 #include "app/search/search_window_win.h"
+#include "app/search/stoppable_search.h"
 #include "app/settings/display_settings.h"
 #include "app/settings/settings_window_win.h"
 #include "app/view/go_to_window_win.h"
@@ -220,8 +220,7 @@ std::optional<int64_t> MainWindow::SearchSide::ReplaceAll(const SearchPattern& p
   const EditedFile file = document.file();
   const ReplaceAllOutcome outcome = document.ReplaceAll(
       [&](const MatchSink& sink) {
-        return FindAllUnlessStopped(file, pattern, scope, sink, window_.ProgressReporter(),
-                                    go_on)
+        return FindAllUnlessStopped(file, pattern, scope, sink, window_.ProgressReporter(), go_on)
                    .outcome == FindAllOutcome::Done;
       },
       replacement);

@@ -27,8 +27,8 @@ ListView MakeListView(const ControlSite& site, ListViewArgs args) {
   const int id = site.routes ? site.routes->Add(0, nullptr) : 0;
   const HWND list = MakeControl(
       site.parent, {WC_LISTVIEWW, L"", args.rect,
-                    LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP,
-                    id, site.font, WS_EX_CLIENTEDGE});
+                    LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP, id,
+                    site.font, WS_EX_CLIENTEDGE});
   if (!list) return ListView();
   SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
   const DpiScale scale(site.parent);
@@ -75,7 +75,8 @@ void ListView::SetRowCount(int count) const {
 }
 
 int ListView::Selected() const {
-  return static_cast<int>(SendMessageW(hwnd_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+  return static_cast<int>(
+      SendMessageW(hwnd_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
 }  // namespace vx

@@ -12,12 +12,10 @@ TEST(MatchRow, TheStretchRoundAMatchStaysInsideTheFile) {
     int64_t offset, length, file_size;
     MatchStretch stretch;
   } cases[] = {
-      {100, 2, 1000, {96, 10}},
-      {0, 2, 1000, {0, 6}},         // nothing before the start
-      {2, 2, 1000, {0, 8}},
-      {996, 4, 1000, {992, 8}},     // nothing behind the end
-      {100, 40, 1000, {96, 24}},    // a long match shows its first 16 bytes
-      {0, 1, 1, {0, 1}},            // a 1-byte file
+      {100, 2, 1000, {96, 10}},  {0, 2, 1000, {0, 6}},      // nothing before the start
+      {2, 2, 1000, {0, 8}},      {996, 4, 1000, {992, 8}},  // nothing behind the end
+      {100, 40, 1000, {96, 24}},                            // a long match shows its first 16 bytes
+      {0, 1, 1, {0, 1}},                                    // a 1-byte file
   };
   for (const auto& c : cases) {
     EXPECT_EQ(StretchAround(c.offset, c.length, c.file_size), c.stretch)

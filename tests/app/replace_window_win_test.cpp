@@ -1,11 +1,11 @@
 // The search window's replacing, finding backwards and listing, driven as a
 // person would, with the file checked on disk after each change.
+#include <windows.h>
+
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
-
-#include <windows.h>
 // after windows.h, which it needs
 #include <commctrl.h>
 
@@ -248,9 +248,9 @@ TEST_F(ReplaceWindowTest, FindAllListsEveryMatchBesideTheWindowAndARowTakesTheCa
   Choose(kDeleteSelection);
   EXPECT_TRUE(Eventually([&] {
     PumpMessages();
-    const HWND stale = FindChildWithText(
-        list_window,
-        L"ファイルが変更されました。一覧のアドレスは古いかもしれません。「再検索」で新しくします。");
+    const HWND stale = FindChildWithText(list_window,
+                                         L"ファイルが変更されました。一覧のアドレスは古いかもしれま"
+                                         L"せん。「再検索」で新しくします。");
     return stale && IsWindowVisible(stale);
   }));
 }
