@@ -1,13 +1,13 @@
 // The search window's replacing, finding backwards and listing, driven as a
 // person would, with the file checked on disk after each change.
 #include <windows.h>
+// after windows.h, which it needs
+#include <commctrl.h>
 
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
-// after windows.h, which it needs
-#include <commctrl.h>
 
 #include "app/view/menu_commands.h"
 #include "tests/app/main_window_fixture_win.h"
