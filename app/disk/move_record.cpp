@@ -3,6 +3,8 @@
 #include <atomic>
 #include <cstring>
 
+#include "app/disk/record_bytes.h"
+
 namespace vx {
 namespace {
 
@@ -21,17 +23,9 @@ constexpr size_t kProgress = 0, kFrom = 8, kCount = 16, kStep = 24, kAfter = 28,
 constexpr size_t kRemoved = 0, kInserted = 8, kOldAt = 16, kNewAt = 24, kOldSum = 32, kNewSum = 40,
                  kRepeated = 48, kValue = 49, kBlockSize = 52, kRangeSteps = 56, kRangeSize = 72;
 
-template <typename T>
-T Get(const uint8_t* bytes, size_t offset) {
-  T value;
-  std::memcpy(&value, bytes + offset, sizeof value);
-  return value;
-}
-
-template <typename T>
-void Put(uint8_t* bytes, size_t offset, T value) {
-  std::memcpy(bytes + offset, &value, sizeof value);
-}
+using record_bytes::Get;
+using record_bytes::Put;
+using record_bytes::RoundUp;
 
 // Every store before it lands before the word, and the word in one piece: a
 // killed program leaves either the old or the new word, never a mix, and
@@ -47,7 +41,6 @@ uint64_t LoadWord(const uint8_t* bytes, size_t offset) {
       .load(std::memory_order_acquire);
 }
 
-size_t RoundUp(size_t n, size_t to) { return (n + to - 1) / to * to; }
 
 size_t RangeStart(size_t units) { return kNames + 2 * units; }
 

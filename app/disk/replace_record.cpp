@@ -3,6 +3,8 @@
 #include <atomic>
 #include <cstring>
 
+#include "app/disk/record_bytes.h"
+
 namespace vx {
 namespace {
 
@@ -14,19 +16,10 @@ constexpr size_t kProgress = 0, kPlanInverse = 8, kAfter = 12, kDownward = 16, k
                  kFlight = 64, kLast = 80, kMovedWitness = 104, kUnmovedWitness = 112,
                  kWitnessValues = 120, kWitnessMarks = 124;
 
-template <typename T>
-T Get(const uint8_t* bytes, size_t offset) {
-  T value;
-  std::memcpy(&value, bytes + offset, sizeof value);
-  return value;
-}
+using record_bytes::Get;
+using record_bytes::Put;
+using record_bytes::RoundUp;
 
-template <typename T>
-void Put(uint8_t* bytes, size_t offset, T value) {
-  std::memcpy(bytes + offset, &value, sizeof value);
-}
-
-size_t RoundUp(size_t n, size_t to) { return (n + to - 1) / to * to; }
 
 size_t FieldsStart(size_t names_end) { return RoundUp(names_end, 8); }
 
