@@ -42,7 +42,7 @@ class CngHash final : public SystemHash {
   DWORD length_ = 0;
 };
 
-// The CRC-32 of zip and PNG (reflected 0xEDB88320, inverted at both ends),
+// The CRC-32 of zip and PNG (the IEEE polynomial, reflected, inverted at both ends),
 // which ntdll computes and continues from an earlier value.
 using Crc32Function = DWORD(WINAPI*)(DWORD initial, const BYTE* data, INT length);
 
