@@ -1,8 +1,8 @@
 // Vantelox's start procedure.
 #include <windows.h>
 
-#include "app/edit/journal_data.h"
-#include "app/edit/recovery.h"
+#include "app/disk/journal_data.h"
+#include "app/disk/recovery.h"
 #include "app/file/command_line_file.h"
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"

@@ -23,9 +23,9 @@
 #include <vector>
 
 #include "app/disk/move_record.h"
-#include "app/edit/backup.h"
-#include "app/edit/insert_delete.h"
-#include "app/edit/recovery.h"
+#include "app/disk/backup.h"
+#include "app/disk/insert_delete.h"
+#include "app/disk/recovery.h"
 #include "app/file/edited_file.h"
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"

@@ -17,7 +17,7 @@
 #include "app/disk/move_record.h"
 #include "app/document/edited_document.h"
 #include "app/edit/clipboard_win.h"
-#include "app/edit/recovery.h"
+#include "app/disk/recovery.h"
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
 #include "app/settings/settings_folder.h"

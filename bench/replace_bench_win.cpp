@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "app/document/edited_document.h"
-#include "app/edit/recovery.h"
+#include "app/disk/recovery.h"
 #include "app/program_globals.h"
 #include "app/search/file_search.h"
 #include "app/settings/display_settings.h"

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/edit/undo_journal.h"
+#include "app/disk/undo_journal.h"
 
 namespace vx {
 

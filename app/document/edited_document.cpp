@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "app/document/open_texts.h"
-#include "app/edit/backup.h"
+#include "app/disk/backup.h"
 #include "app/edit/edit_texts.h"
-#include "app/edit/insert_delete.h"
-#include "app/edit/recovery.h"
+#include "app/disk/insert_delete.h"
+#include "app/disk/recovery.h"
 #include "app/page/dump_page.h"
 #include "app/search/search_messages.h"
 #include "app/search/search_texts.h"

@@ -1,4 +1,4 @@
-#include "app/edit/backup.h"
+#include "app/disk/backup.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/document/edited_document.h"
-#include "app/edit/recovery.h"
+#include "app/disk/recovery.h"
 #include "app/settings/display_settings.h"
 #include "app/settings/settings_folder.h"
 #include "common/file_seam.h"

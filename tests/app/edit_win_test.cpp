@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/edit/backup.h"
+#include "app/disk/backup.h"
 #include "app/edit/edit_texts.h"
 #include "app/view/menu_commands.h"
 #include "common/clock.h"

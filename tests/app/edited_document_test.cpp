@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "app/edit/backup.h"
+#include "app/disk/backup.h"
 #include "app/edit/edit_texts.h"
-#include "app/edit/recovery.h"
-#include "app/edit/recovery_texts.h"
+#include "app/disk/recovery.h"
+#include "app/disk/recovery_texts.h"
 #include "app/search/search_texts.h"
 #include "app/settings/display_settings.h"
 #include "app/settings/settings_folder.h"

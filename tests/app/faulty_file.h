@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/edit/tail_move.h"
+#include "app/disk/tail_move.h"
 
 namespace vx::test {
 

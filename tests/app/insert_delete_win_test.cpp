@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/edit/insert_delete.h"
+#include "app/disk/insert_delete.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_driver_win.h"
 

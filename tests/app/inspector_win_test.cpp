@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/edit/recovery.h"
+#include "app/disk/recovery.h"
 #include "app/inspect/inspector_texts.h"
 #include "app/settings/view_settings.h"
 #include "app/view/menu_commands.h"

@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "app/disk/move_record.h"
-#include "app/edit/backup.h"
-#include "app/edit/recovery.h"
-#include "app/edit/recovery_texts.h"
+#include "app/disk/backup.h"
+#include "app/disk/recovery.h"
+#include "app/disk/recovery_texts.h"
 #include "app/edit/copy_limit.h"
-#include "app/edit/journal_data.h"
+#include "app/disk/journal_data.h"
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
 #include "app/settings/settings_folder.h"

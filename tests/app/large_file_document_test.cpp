@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/document/edited_document.h"
-#include "app/edit/backup.h"
+#include "app/disk/backup.h"
 #include "app/edit/edit_texts.h"
 #include "app/settings/display_settings.h"
 #include "app/settings/settings_folder.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/edit/recovery.h"
+#include "app/disk/recovery.h"
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
 #include "app/settings/view_settings.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/edit/recovery.h"
+#include "app/disk/recovery.h"
 #include "app/view/menu_commands.h"
 #include "app/view/typing_texts.h"
 #include "tests/app/main_window_fixture_win.h"

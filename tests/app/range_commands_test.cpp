@@ -6,9 +6,9 @@
 
 #include "app/document/edited_document.h"
 #include "app/edit/edit_texts.h"
-#include "app/edit/journal_data.h"
-#include "app/edit/recovery.h"
-#include "app/edit/undo_journal.h"
+#include "app/disk/journal_data.h"
+#include "app/disk/recovery.h"
+#include "app/disk/undo_journal.h"
 #include "app/settings/display_settings.h"
 #include "app/settings/settings_folder.h"
 #include "common/file_seam.h"

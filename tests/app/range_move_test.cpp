@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "app/edit/edit_texts.h"
-#include "app/edit/insert_delete.h"
-#include "app/edit/recovery.h"
-#include "app/edit/recovery_texts.h"
-#include "app/edit/tail_move.h"
+#include "app/disk/insert_delete.h"
+#include "app/disk/recovery.h"
+#include "app/disk/recovery_texts.h"
+#include "app/disk/tail_move.h"
 #include "tests/app/faulty_file.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/progress_recorder.h"

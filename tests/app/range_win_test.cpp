@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/edit/range_texts.h"
-#include "app/edit/recovery.h"
+#include "app/disk/recovery.h"
 #include "app/view/go_to_texts.h"
 #include "app/view/menu_commands.h"
 #include "common/file_seam.h"

@@ -1,4 +1,4 @@
-#include "app/edit/recovery.h"
+#include "app/disk/recovery.h"
 
 #include <gtest/gtest.h>
 
@@ -7,10 +7,10 @@
 #include <functional>
 #include <random>
 
-#include "app/edit/backup.h"
-#include "app/edit/copy_names.h"
+#include "app/disk/backup.h"
+#include "app/disk/copy_names.h"
 #include "app/edit/edit_texts.h"
-#include "app/edit/recovery_texts.h"
+#include "app/disk/recovery_texts.h"
 #include "app/settings/display_settings.h"
 #include "common/clock.h"
 #include "common/file_seam.h"

@@ -6,8 +6,8 @@
 
 #include "app/document/edited_document.h"
 #include "app/edit/edit_texts.h"
-#include "app/edit/recovery.h"
-#include "app/edit/recovery_texts.h"
+#include "app/disk/recovery.h"
+#include "app/disk/recovery_texts.h"
 #include "app/settings/display_settings.h"
 #include "app/settings/settings_folder.h"
 #include "common/file_seam.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/edit/backup.h"
+#include "app/disk/backup.h"
 #include "common/text_case.h"
 
 namespace vx {

@@ -1,11 +1,11 @@
-#include "app/edit/tail_move.h"
+#include "app/disk/tail_move.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "app/edit/edit_texts.h"
-#include "app/edit/insert_delete.h"
+#include "app/disk/insert_delete.h"
 #include "tests/app/faulty_file.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/progress_recorder.h"

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "app/edit/backup.h"
+#include "app/disk/backup.h"
 #include "app/settings/display_settings.h"
 #include "tests/support/modal_script_win.h"
 #include "tests/support/window_driver_win.h"

@@ -1,12 +1,12 @@
-#include "app/edit/tail_move.h"
+#include "app/disk/tail_move.h"
 
 #include <algorithm>
 #include <cstring>
 #include <optional>
 #include <vector>
 
-#include "app/edit/move_plan.h"
-#include "app/edit/move_proof.h"
+#include "app/disk/move_plan.h"
+#include "app/disk/move_proof.h"
 
 namespace vx {
 namespace {

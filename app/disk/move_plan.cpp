@@ -1,4 +1,4 @@
-#include "app/edit/move_plan.h"
+#include "app/disk/move_plan.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "app/edit/undo_journal.h"
+#include "app/disk/undo_journal.h"
 
 #include <algorithm>
 

@@ -8,7 +8,7 @@
 
 #include "app/disk/replace_all.h"
 #include "app/edit/progress_callback.h"
-#include "app/edit/tail_move.h"
+#include "app/disk/tail_move.h"
 #include "app/file/edited_file.h"
 
 namespace vx {

@@ -1,10 +1,10 @@
-#include "app/edit/insert_delete.h"
+#include "app/disk/insert_delete.h"
 
 #include <optional>
 
 #include "app/disk/block_file.h"
 #include "app/edit/edit_texts.h"
-#include "app/edit/recovery.h"
+#include "app/disk/recovery.h"
 #include "common/clock.h"
 #include "common/file_seam.h"
 #include "common/message_box.h"

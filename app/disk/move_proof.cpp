@@ -1,4 +1,4 @@
-#include "app/edit/move_proof.h"
+#include "app/disk/move_proof.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/edit/move_plan.h"
+#include "app/disk/move_plan.h"
 
 namespace vx {
 namespace {

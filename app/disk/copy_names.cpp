@@ -1,4 +1,4 @@
-#include "app/edit/copy_names.h"
+#include "app/disk/copy_names.h"
 
 #include "common/file_seam.h"
 #include "common/path_text.h"

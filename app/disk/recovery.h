@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/disk/move_record.h"
-#include "app/edit/tail_move.h"
+#include "app/disk/tail_move.h"
 #include "app/file/mapped_file.h"
 
 namespace vx {

@@ -1,13 +1,13 @@
-#include "app/edit/backup.h"
+#include "app/disk/backup.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <vector>
 
-#include "app/edit/copy_names.h"
+#include "app/disk/copy_names.h"
 #include "app/edit/edit_texts.h"
-#include "app/edit/recovery.h"
+#include "app/disk/recovery.h"
 #include "common/clock.h"
 #include "common/digit_groups.h"
 #include "common/file_copy.h"

@@ -1,4 +1,4 @@
-#include "app/edit/recovery.h"
+#include "app/disk/recovery.h"
 
 #include <cstdio>
 #include <optional>
@@ -6,8 +6,8 @@
 #include "app/disk/block_file.h"
 #include "app/disk/replace_all.h"
 #include "app/disk/replace_record.h"
-#include "app/edit/copy_names.h"
-#include "app/edit/recovery_texts.h"
+#include "app/disk/copy_names.h"
+#include "app/disk/recovery_texts.h"
 #include "app/file/edited_file.h"
 #include "common/file_seam.h"
 #include "common/message_box.h"

@@ -1,11 +1,11 @@
-#include "app/edit/journal_data.h"
+#include "app/disk/journal_data.h"
 
 #include <algorithm>
 #include <functional>
 #include <vector>
 
 #include "app/disk/move_record.h"
-#include "app/edit/recovery.h"
+#include "app/disk/recovery.h"
 #include "app/file/mapped_file.h"
 #include "common/recovery_record_names.h"
 
