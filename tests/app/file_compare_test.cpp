@@ -69,6 +69,12 @@ TEST_F(FileCompareTest, FindsTheModelsStretchesWhateverTheBlocksAndLimits) {
       {"everything", base, changed({})},
   };
   for (size_t i = 0; i < 1000; ++i) cases.back().b[i] ^= 1;
+  // Longer than the scan's chunks: differences at the borders of its words and chunks.
+  const Bytes longer = test::PatternBytes(5000);
+  Bytes chunked = longer;
+  for (const size_t i : {7, 8, 15, 1023, 1024, 2047, 4095, 4096, 4999}) chunked[i] ^= 0xFF;
+  for (size_t i = 3000; i < 3020; ++i) chunked[i] ^= 0x80;
+  cases.push_back({"at word and chunk borders", longer, chunked});
   std::mt19937 random(3);
   for (int round = 0; round < 10; ++round) {
     Bytes b = base;
