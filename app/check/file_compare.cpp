@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <bit>
-#include <condition_variable>
 #include <cstring>
+#include <optional>
 #include <mutex>
 #include <thread>
 
+#include "app/check/system_lock.h"
 #include "common/file_seam.h"
 
 namespace vx {
@@ -52,6 +53,11 @@ size_t FirstAgreement(const uint8_t* a, const uint8_t* b, size_t i, size_t count
   while (i < count && a[i] != b[i]) ++i;
   return i;
 }
+
+// Blocks from this size up are read both at once, the other file's on a
+// thread of its own; smaller ones in turn on the calling thread, since waking
+// another thread (tens of microseconds under Wine) costs more than reading them.
+constexpr size_t kOverlappedBlock = size_t{64} << 10;
 
 // Reads one file's blocks on a thread of its own, one asked for at a time,
 // while the calling thread reads the other file's.
@@ -102,8 +108,8 @@ class ReadingThread {
   }
 
   fs::File& file_;
-  std::mutex mutex_;
-  std::condition_variable changed_;
+  SystemLock mutex_;
+  SystemCondition changed_;
   int64_t offset_ = 0;
   uint8_t* into_ = nullptr;
   int64_t length_ = 0;
@@ -123,16 +129,19 @@ CompareOutcome FileComparison::Visit(int64_t from, int64_t to, const StretchVisi
   if (!other) return CompareOutcome::OtherOpenFailed;
   const size_t block = static_cast<size_t>(std::clamp<int64_t>(to - from, 1, block_size_));
   std::vector<uint8_t> a(block), b(block);
-  ReadingThread other_reader(other);
+  std::optional<ReadingThread> other_reader;
+  if (block >= kOverlappedBlock) other_reader.emplace(other);
   // Where the stretch still open began (also across the blocks), or -1.
   int64_t open_stretch = -1;
   const double total = static_cast<double>(std::max<int64_t>(to - from, 1));
   for (int64_t at = from; at < to;) {
     if (!keep_going((at - from) / total)) return CompareOutcome::Cancelled;
     const int64_t wanted = std::min<int64_t>(static_cast<int64_t>(block), to - at);
-    other_reader.Start(at, b.data(), wanted);
+    if (other_reader) other_reader->Start(at, b.data(), wanted);
     const int64_t got_open = open.ReadAt(at, a.data(), wanted);
-    if (other_reader.Wait() != wanted || got_open != wanted) return CompareOutcome::ReadFailed;
+    const int64_t got_other =
+        other_reader ? other_reader->Wait() : other.ReadAt(at, b.data(), wanted);
+    if (got_open != wanted || got_other != wanted) return CompareOutcome::ReadFailed;
     const size_t count = static_cast<size_t>(wanted);
     for (size_t i = 0; i < count;) {
       if (open_stretch < 0) {

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <chrono>
-#include <condition_variable>
 #include <mutex>
 #include <thread>
 #include <vector>
 
+#include "app/check/system_lock.h"
 #include "common/file_seam.h"
 
 namespace vx {
@@ -112,9 +112,9 @@ class BlockPipeline {
   }
 
   const std::vector<BlockSink*> sinks_;
-  std::mutex mutex_;
-  std::condition_variable work_;
-  std::condition_variable through_;
+  SystemLock mutex_;
+  SystemCondition work_;
+  SystemCondition through_;
   // Per consumer: the number of the block it takes next, whether a thread has it in hand.
   std::vector<int64_t> next_;
   std::vector<bool> busy_;
