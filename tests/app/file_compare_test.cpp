@@ -101,6 +101,20 @@ TEST_F(FileCompareTest, FindsTheModelsStretchesWhateverTheBlocksAndLimits) {
   }
 }
 
+// Blocks large enough to be read both at once, the other file on a thread of
+// its own: stretches across their borders, and at the files' ends.
+TEST_F(FileCompareTest, LargeBlocksReadAtOnceFindTheModelsStretches) {
+  const Bytes a = test::PatternBytes(300000);
+  Bytes b = a;
+  std::mt19937 random(17);
+  for (int k = 0; k < 200; ++k) b[std::uniform_int_distribution<size_t>(0, 299999)(random)] ^= 4;
+  for (const size_t i : {0, 65535, 65536, 131071, 131072, 131073, 299999}) b[i] ^= 0xFF;
+  const Stretches model = ModelStretches(a, b);
+  for (const int64_t block : {65536, 100000}) {
+    EXPECT_EQ(Compared(a, b, block, kListedStretches).summary().listed, model) << block;
+  }
+}
+
 // F4 and Shift+F4 from every byte, with all stretches listed and with only
 // two of them: the unlisted ones are found by reading the files again.
 TEST_F(FileCompareTest, NextAndPreviousWrapOverListedAndUnlistedStretches) {
