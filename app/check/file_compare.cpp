@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
-#include <optional>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 #include "app/check/system_lock.h"
