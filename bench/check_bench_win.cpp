@@ -1,10 +1,12 @@
 // The checks of a file against their baselines, measured in the same run on
 // a 1 GiB file (or the MiB given as the first argument) held in the page
-// cache: all five hashes of the file read once beside the slowest hash alone
-// over the same number of bytes in memory, CRC-32 alone beside a plain read
-// of the file, and the comparison of two files beside a plain read of both,
-// with its memory for two equal files and for files differing every 64
-// bytes (more stretches than the list keeps).
+// cache: the system's CRC-32 and ours in memory beside a plain read of the
+// file; all five hashes of the file read once beside the slowest hash alone
+// over the same number of bytes in memory, and beside the bound the cores
+// set (every hash's time alone, shared out among the cores); CRC-32 alone
+// beside a plain read of the file; and the comparison of two files beside a
+// plain read of both, with its memory for two equal files and for files
+// differing every 64 bytes (more stretches than the list keeps).
 #include <windows.h>
 
 #include <algorithm>
@@ -43,8 +45,8 @@ double PlainReadMs(const std::vector<std::wstring>& names) {
   return NowMs() - start;
 }
 
-double HashInMemoryMs(vx::HashKind kind, const std::vector<uint8_t>& buffer, int64_t total) {
-  std::unique_ptr<vx::SystemHash> hash = vx::MakeSystemHash(kind);
+double HashInMemoryMs(std::unique_ptr<vx::SystemHash> hash, const std::vector<uint8_t>& buffer,
+                      int64_t total) {
   const double start = NowMs();
   for (int64_t done = 0; done < total; done += static_cast<int64_t>(buffer.size())) {
     // In the reader's blocks, as the file's hashing gets them.
@@ -91,25 +93,41 @@ int main(int argc, char** argv) {
   const std::wstring name = folder + L"data.bin";
   bench::MakeLargeFile(name, size);
   PlainReadMs({name});  // into the page cache
-  const double read_ms = PlainReadMs({name});
+  double read_ms = 1e300;
+  for (int round = 0; round < 3; ++round) read_ms = std::min(read_ms, PlainReadMs({name}));
   std::printf("  plain read: %.0f ms (%.0f MB/s)\n", read_ms, size / 1e3 / read_ms);
 
   std::vector<uint8_t> buffer(static_cast<size_t>(std::min(size, kMemoryBuffer)));
   for (size_t i = 0; i < buffer.size(); ++i)
     buffer[i] = static_cast<uint8_t>(i * 2654435761u >> 13);
-  double slowest_ms = 0;
-  for (const HashKind kind : kHashKinds) {
-    const double ms = HashInMemoryMs(kind, buffer, size);
-    std::printf("  %-7ls alone in memory: %.0f ms (%.0f MB/s)\n", HashName(kind), ms,
-                size / 1e3 / ms);
-    slowest_ms = std::max(slowest_ms, ms);
+  // The system's CRC-32 over a sixteenth of the bytes, byte at a time as it is.
+  if (std::unique_ptr<SystemHash> ntdll = MakeNtdllCrc32()) {
+    const double ms = 16 * HashInMemoryMs(std::move(ntdll), buffer, size / 16);
+    std::printf("  ntdll's CRC-32 alone in memory: %.0f ms = %.2f x a plain read's speed\n", ms,
+                read_ms / ms);
   }
-  const double all_ms = HashFileMs(name, size, kHashKinds);
+  double slowest_ms = 0, sum_ms = 0;
+  for (const HashKind kind : kHashKinds) {
+    const double ms = HashInMemoryMs(MakeSystemHash(kind), buffer, size);
+    std::printf("  %-7ls alone in memory: %.0f ms (%.0f MB/s) = %.2f x a plain read's speed\n",
+                HashName(kind), ms, size / 1e3 / ms, read_ms / ms);
+    slowest_ms = std::max(slowest_ms, ms);
+    sum_ms += ms;
+  }
+  // No sharing out of the hashes among the cores does better than this.
+  const double cores = std::min<double>(system.dwNumberOfProcessors, kHashKinds.size());
+  const double bound = std::max(1.0, sum_ms / cores / slowest_ms);
+  double all_ms = 1e300;
+  for (int round = 0; round < 2; ++round) {
+    all_ms = std::min(all_ms, HashFileMs(name, size, kHashKinds));
+  }
   PrintAgainstGoal({"1.1 x the slowest alone in memory", all_ms <= 1.1 * slowest_ms},
-                   "  all five over the file: %.0f ms = %.2f x the slowest alone", all_ms,
-                   all_ms / slowest_ms);
+                   "  all five over the file: %.0f ms = %.2f x the slowest alone (the %.0f cores' "
+                   "bound: %.2f x)",
+                   all_ms, all_ms / slowest_ms, cores, bound);
   const HashKind crc[] = {HashKind::Crc32};
-  const double crc_ms = HashFileMs(name, size, crc);
+  double crc_ms = 1e300;
+  for (int round = 0; round < 3; ++round) crc_ms = std::min(crc_ms, HashFileMs(name, size, crc));
   PrintAgainstGoal({">= 0.8 x a plain read", read_ms / crc_ms >= 0.8},
                    "  CRC-32 alone over the file: %.0f ms = %.2f x a plain read's speed", crc_ms,
                    read_ms / crc_ms);

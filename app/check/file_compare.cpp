@@ -1,15 +1,20 @@
 #include "app/check/file_compare.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
+#include <mutex>
+#include <optional>
+#include <thread>
 
+#include "app/check/system_lock.h"
 #include "common/file_seam.h"
 
 namespace vx {
 namespace {
 
-// Bytes compared at once, at whole chunks of the block, before a chunk that
-// differs is gone through byte by byte.
+// Bytes passed at once while the files agree, before the words of a chunk
+// that differs are looked at one by one.
 constexpr size_t kChunk = 1024;
 
 // Whether the kChunk bytes at `a` and `b` are equal, word by word with no
@@ -27,6 +32,93 @@ bool SameChunk(const uint8_t* a, const uint8_t* b) {
   return differ == 0;
 }
 
+static_assert(std::endian::native == std::endian::little, "the first differing byte of a word");
+
+// The first index from `i` on below `count` where `a` and `b` differ, or
+// `count`: chunks, then words, then the last few bytes.
+size_t FirstDifference(const uint8_t* a, const uint8_t* b, size_t i, size_t count) {
+  while (i + kChunk <= count && SameChunk(a + i, b + i)) i += kChunk;
+  for (; i + sizeof(uint64_t) <= count; i += sizeof(uint64_t)) {
+    uint64_t x, y;
+    std::memcpy(&x, a + i, sizeof x);
+    std::memcpy(&y, b + i, sizeof y);
+    if (x != y) return i + static_cast<size_t>(std::countr_zero(x ^ y) / 8);
+  }
+  while (i < count && a[i] == b[i]) ++i;
+  return i;
+}
+
+// The first index from `i` on below `count` where `a` and `b` agree, or `count`.
+size_t FirstAgreement(const uint8_t* a, const uint8_t* b, size_t i, size_t count) {
+  while (i < count && a[i] != b[i]) ++i;
+  return i;
+}
+
+// Blocks from this size up are read both at once, the other file's on a
+// thread of its own; smaller ones in turn on the calling thread, since waking
+// another thread (tens of microseconds under Wine) costs more than reading them.
+constexpr size_t kOverlappedBlock = size_t{64} << 10;
+
+// Reads one file's blocks on a thread of its own, one asked for at a time,
+// while the calling thread reads the other file's.
+class ReadingThread {
+ public:
+  explicit ReadingThread(fs::File& file) : file_(file), thread_([this] { Work(); }) {}
+  ~ReadingThread() {
+    {
+      const std::lock_guard lock(mutex_);
+      stopping_ = true;
+    }
+    changed_.notify_all();
+    thread_.join();
+  }
+  ReadingThread(const ReadingThread&) = delete;
+  ReadingThread& operator=(const ReadingThread&) = delete;
+
+  void Start(int64_t offset, uint8_t* into, int64_t length) {
+    {
+      const std::lock_guard lock(mutex_);
+      offset_ = offset;
+      into_ = into;
+      length_ = length;
+      asked_ = true;
+    }
+    changed_.notify_all();
+  }
+  // What ReadAt returned for the block last started.
+  int64_t Wait() {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return !asked_; });
+    return got_;
+  }
+
+ private:
+  void Work() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+      changed_.wait(lock, [this] { return stopping_ || asked_; });
+      if (stopping_) return;
+      lock.unlock();
+      const int64_t got = file_.ReadAt(offset_, into_, length_);
+      lock.lock();
+      got_ = got;
+      asked_ = false;
+      changed_.notify_all();
+    }
+  }
+
+  fs::File& file_;
+  SystemLock mutex_;
+  SystemCondition changed_;
+  int64_t offset_ = 0;
+  uint8_t* into_ = nullptr;
+  int64_t length_ = 0;
+  int64_t got_ = 0;
+  bool asked_ = false;
+  bool stopping_ = false;
+  std::thread thread_;
+};
+
 }  // namespace
 
 CompareOutcome FileComparison::Visit(int64_t from, int64_t to, const StretchVisitor& visit,
@@ -37,32 +129,31 @@ CompareOutcome FileComparison::Visit(int64_t from, int64_t to, const StretchVisi
   if (!other) return CompareOutcome::OtherOpenFailed;
   const size_t block = static_cast<size_t>(std::clamp<int64_t>(to - from, 1, block_size_));
   std::vector<uint8_t> a(block), b(block);
+  std::optional<ReadingThread> other_reader;
+  if (block >= kOverlappedBlock) other_reader.emplace(other);
   // Where the stretch still open began (also across the blocks), or -1.
   int64_t open_stretch = -1;
   const double total = static_cast<double>(std::max<int64_t>(to - from, 1));
   for (int64_t at = from; at < to;) {
     if (!keep_going((at - from) / total)) return CompareOutcome::Cancelled;
     const int64_t wanted = std::min<int64_t>(static_cast<int64_t>(block), to - at);
-    if (open.ReadAt(at, a.data(), wanted) != wanted ||
-        other.ReadAt(at, b.data(), wanted) != wanted) {
-      return CompareOutcome::ReadFailed;
-    }
+    if (other_reader) other_reader->Start(at, b.data(), wanted);
+    const int64_t got_open = open.ReadAt(at, a.data(), wanted);
+    const int64_t got_other =
+        other_reader ? other_reader->Wait() : other.ReadAt(at, b.data(), wanted);
+    if (got_open != wanted || got_other != wanted) return CompareOutcome::ReadFailed;
     const size_t count = static_cast<size_t>(wanted);
     for (size_t i = 0; i < count;) {
-      // Equal chunks are passed a word at a time while no stretch is open.
-      if (open_stretch < 0 && i % kChunk == 0 && i + kChunk <= count && SameChunk(&a[i], &b[i])) {
-        i += kChunk;
-        continue;
-      }
-      const bool differs = a[i] != b[i];
-      if (differs && open_stretch < 0) {
+      if (open_stretch < 0) {
+        i = FirstDifference(a.data(), b.data(), i, count);
+        if (i == count) break;
         open_stretch = at + static_cast<int64_t>(i);
-      } else if (!differs && open_stretch >= 0) {
-        const ByteRange stretch{open_stretch, at + static_cast<int64_t>(i) - open_stretch};
-        open_stretch = -1;
-        if (!visit(stretch)) return CompareOutcome::Done;
       }
-      ++i;
+      i = FirstAgreement(a.data(), b.data(), i, count);
+      if (i == count) break;
+      const ByteRange stretch{open_stretch, at + static_cast<int64_t>(i) - open_stretch};
+      open_stretch = -1;
+      if (!visit(stretch)) return CompareOutcome::Done;
     }
     at += wanted;
   }

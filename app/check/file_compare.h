@@ -34,7 +34,7 @@ struct CompareSummary {
 };
 
 inline constexpr size_t kListedStretches = 100000;
-inline constexpr int64_t kCompareBlock = int64_t{1} << 20;
+inline constexpr int64_t kCompareBlock = int64_t{4} << 20;
 
 // Each differing stretch of [from, to) of both files in turn, whole even
 // across the blocks; `visit` returns false to stop there.

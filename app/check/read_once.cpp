@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <chrono>
-#include <condition_variable>
 #include <mutex>
 #include <thread>
 #include <vector>
 
+#include "app/check/system_lock.h"
 #include "common/file_seam.h"
 
 namespace vx {
@@ -16,65 +16,111 @@ namespace {
 // whether to go on: well inside the 100 ms a window may go unanswered.
 constexpr std::chrono::milliseconds kWaitSlice{40};
 
-// The consumers' threads: each takes every block handed out, in order; the
-// reading thread hands out the next one once all are through the last.
-class BlockFanOut {
+// Blocks held at once: the reading runs this far ahead of the slowest
+// consumer, so that the fast ones' threads have blocks to go on with while
+// the slow one works through its own.
+constexpr int64_t kSlots = 8;
+
+// The consumers' work, shared out among one thread per core (no more than
+// there are consumers): a free thread takes, of the consumers no other
+// thread has in hand, the one furthest behind whose next block is read, and
+// gives it that block. Each consumer so gets every block in order, and the
+// slowest sets the pace only when it alone takes longer than all the work
+// shared out among the cores.
+class BlockPipeline {
  public:
-  explicit BlockFanOut(std::span<BlockSink* const> sinks) {
-    workers_.reserve(sinks.size());
-    for (BlockSink* sink : sinks) workers_.emplace_back([this, sink] { Work(*sink); });
+  BlockPipeline(std::span<BlockSink* const> sinks, size_t slot_size)
+      : sinks_(sinks.begin(), sinks.end()),
+        next_(sinks.size(), 0),
+        busy_(sinks.size(), false),
+        slots_(kSlots, std::vector<uint8_t>(slot_size)),
+        lengths_(kSlots, 0) {
+    const size_t cores = std::max(1u, std::thread::hardware_concurrency());
+    const size_t threads = std::min(cores, sinks.size());
+    workers_.reserve(threads);
+    for (size_t i = 0; i < threads; ++i) workers_.emplace_back([this] { Work(); });
   }
-  ~BlockFanOut() {
+  ~BlockPipeline() {
     {
-      std::unique_lock lock(mutex_);
-      done_.wait(lock, [this] { return pending_ == 0; });
+      const std::lock_guard lock(mutex_);
       stopping_ = true;
     }
     work_.notify_all();
     for (std::thread& worker : workers_) worker.join();
   }
-  BlockFanOut(const BlockFanOut&) = delete;
-  BlockFanOut& operator=(const BlockFanOut&) = delete;
+  BlockPipeline(const BlockPipeline&) = delete;
+  BlockPipeline& operator=(const BlockPipeline&) = delete;
 
-  // Every consumer starts on `block`, which stays untouched until AllThrough.
-  void HandOut(std::span<const uint8_t> block) {
+  // Whether the buffer of block number `block` (the next to be read) is free,
+  // every consumer through the block held there before; waits up to `slice`.
+  bool SlotFree(int64_t block, std::chrono::milliseconds slice) {
+    std::unique_lock lock(mutex_);
+    return through_.wait_for(lock, slice, [&] { return Slowest() > block - kSlots; });
+  }
+  uint8_t* SlotOf(int64_t block) { return slots_[static_cast<size_t>(block % kSlots)].data(); }
+  // Block `block`, read into its buffer, goes to the consumers.
+  void Publish(int64_t block, size_t length) {
     {
       const std::lock_guard lock(mutex_);
-      block_ = block;
-      pending_ = static_cast<int>(workers_.size());
-      ++generation_;
+      lengths_[static_cast<size_t>(block % kSlots)] = length;
+      published_ = block + 1;
     }
     work_.notify_all();
   }
-  // Whether every consumer is through the block handed out, waiting up to
-  // `slice` for it.
+  // Whether every consumer is through every block published; waits up to `slice`.
   bool AllThrough(std::chrono::milliseconds slice) {
     std::unique_lock lock(mutex_);
-    return done_.wait_for(lock, slice, [this] { return pending_ == 0; });
+    return through_.wait_for(lock, slice, [&] { return Slowest() == published_; });
   }
 
  private:
-  void Work(BlockSink& sink) {
-    uint64_t seen = 0;
+  static constexpr size_t kNone = static_cast<size_t>(-1);
+
+  // The block the slowest consumer is on (without consumers, the next to be read).
+  int64_t Slowest() const {
+    return next_.empty() ? published_ : *std::min_element(next_.begin(), next_.end());
+  }
+
+  // The consumer a free thread takes next, or kNone.
+  size_t Ready() const {
+    size_t chosen = kNone;
+    for (size_t i = 0; i < sinks_.size(); ++i) {
+      if (!busy_[i] && next_[i] < published_ && (chosen == kNone || next_[i] < next_[chosen])) {
+        chosen = i;
+      }
+    }
+    return chosen;
+  }
+
+  void Work() {
     std::unique_lock lock(mutex_);
     for (;;) {
-      work_.wait(lock, [&] { return stopping_ || generation_ != seen; });
+      size_t chosen = kNone;
+      work_.wait(lock, [&] { return stopping_ || (chosen = Ready()) != kNone; });
       if (stopping_) return;
-      seen = generation_;
-      const std::span<const uint8_t> block = block_;
+      busy_[chosen] = true;
+      const size_t slot = static_cast<size_t>(next_[chosen] % kSlots);
+      const std::span<const uint8_t> block(slots_[slot].data(), lengths_[slot]);
       lock.unlock();
-      sink.Add(block);
+      sinks_[chosen]->Add(block);
       lock.lock();
-      if (--pending_ == 0) done_.notify_all();
+      busy_[chosen] = false;
+      ++next_[chosen];
+      through_.notify_all();
+      work_.notify_all();
     }
   }
 
-  std::mutex mutex_;
-  std::condition_variable work_;
-  std::condition_variable done_;
-  std::span<const uint8_t> block_;
-  uint64_t generation_ = 0;
-  int pending_ = 0;
+  const std::vector<BlockSink*> sinks_;
+  SystemLock mutex_;
+  SystemCondition work_;
+  SystemCondition through_;
+  // Per consumer: the number of the block it takes next, whether a thread has it in hand.
+  std::vector<int64_t> next_;
+  std::vector<bool> busy_;
+  std::vector<std::vector<uint8_t>> slots_;
+  std::vector<size_t> lengths_;
+  int64_t published_ = 0;
   bool stopping_ = false;
   std::vector<std::thread> workers_;
 };
@@ -90,39 +136,38 @@ ReadOnceOutcome ReadOnce(const std::wstring& path, int64_t expected_size, ByteRa
       range.first > expected_size - range.length) {
     return ReadOnceOutcome::SizeChanged;
   }
-  // Two buffers: one is read while the consumers work through the other.
-  const size_t buffer_size =
-      static_cast<size_t>(std::min(block_size, std::max<int64_t>(range.length, 1)));
-  std::vector<uint8_t> buffers[2] = {std::vector<uint8_t>(buffer_size),
-                                     std::vector<uint8_t>(buffer_size)};
   const double total = static_cast<double>(std::max<int64_t>(range.length, 1));
+  int64_t done = 0;
+  // Waits in slices until `ready`, asking between them whether to go on.
+  const auto wait_for = [&](const auto& ready) {
+    while (!ready()) {
+      if (!keep_going(done / total)) return false;
+    }
+    return true;
+  };
   ReadOnceOutcome outcome = ReadOnceOutcome::Done;
   {
-    BlockFanOut fan_out(sinks);
-    bool handed_out = false;
-    int64_t done = 0;
-    for (int turn = 0; done < range.length; turn ^= 1) {
+    BlockPipeline pipeline(
+        sinks, static_cast<size_t>(std::min(block_size, std::max<int64_t>(range.length, 1))));
+    for (int64_t block = 0; done < range.length; ++block) {
+      if (!wait_for([&] { return pipeline.SlotFree(block, kWaitSlice); }) ||
+          !keep_going(done / total)) {
+        outcome = ReadOnceOutcome::Cancelled;
+        break;
+      }
       const int64_t wanted = std::min<int64_t>(block_size, range.length - done);
-      std::vector<uint8_t>& buffer = buffers[turn];
-      const int64_t got = file.ReadAt(range.first + done, buffer.data(), wanted);
+      const int64_t got = file.ReadAt(range.first + done, pipeline.SlotOf(block), wanted);
       if (got != wanted) {
         outcome = got < 0 ? ReadOnceOutcome::ReadFailed : ReadOnceOutcome::SizeChanged;
         break;
       }
-      // The consumers must be through the other buffer before this one goes out.
-      bool go_on = true;
-      while (handed_out && !fan_out.AllThrough(kWaitSlice)) {
-        if (!keep_going(done / total)) go_on = false;
-      }
-      if (!go_on || !keep_going(done / total)) {
-        outcome = ReadOnceOutcome::Cancelled;
-        break;
-      }
-      fan_out.HandOut({buffer.data(), static_cast<size_t>(wanted)});
-      handed_out = true;
+      pipeline.Publish(block, static_cast<size_t>(wanted));
       done += wanted;
     }
-    while (handed_out && !fan_out.AllThrough(kWaitSlice)) keep_going(done / total);
+    if (outcome == ReadOnceOutcome::Done &&
+        !wait_for([&] { return pipeline.AllThrough(kWaitSlice); })) {
+      outcome = ReadOnceOutcome::Cancelled;
+    }
   }
   // A file that was changed while it was read gives no result.
   if (outcome == ReadOnceOutcome::Done && file.Length() != expected_size) {

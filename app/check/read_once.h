@@ -1,9 +1,9 @@
 // Reading a stretch of a file once for several consumers (the hashes of the
-// hash window): the file is read in large blocks, each block handed to every
-// consumer on a thread of its own while the next block is read, so that the
-// slowest consumer alone sets the pace. The calling thread only reads and
-// waits, and between the waits it asks whether to go on, so that a window
-// keeps answering and its Cancel works.
+// hash window): the file is read in large blocks, a few blocks ahead of the
+// consumers, and the consumers' work is shared out among as many threads as
+// the processor has cores, no block copied for any consumer. The calling
+// thread only reads and waits, and between the waits it asks whether to go
+// on, so that a window keeps answering and its Cancel works.
 #pragma once
 
 #include <cstdint>
@@ -15,7 +15,8 @@
 
 namespace vx {
 
-// One consumer of the blocks, in the file's order; called on a worker thread.
+// One consumer of the blocks, in the file's order; called on a worker
+// thread, never on two at once.
 class BlockSink {
  public:
   virtual ~BlockSink() = default;
@@ -36,7 +37,7 @@ enum class ReadOnceOutcome {
 // milliseconds while it waits; `share` is the part done, 0 to 1. False stops.
 using KeepGoing = std::function<bool(double share)>;
 
-inline constexpr int64_t kReadOnceBlock = int64_t{1} << 20;
+inline constexpr int64_t kReadOnceBlock = int64_t{4} << 20;
 
 // Reads `range` of the file `path`, which must be `expected_size` bytes long
 // before, during and after the reading, and gives every block to every sink.

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "app/check/crc32.h"
+
 namespace vx {
 namespace {
 
@@ -42,26 +44,13 @@ class CngHash final : public SystemHash {
   DWORD length_ = 0;
 };
 
-// The CRC-32 of zip and PNG (the IEEE polynomial, reflected, inverted at both ends),
-// which ntdll computes and continues from an earlier value.
-using Crc32Function = DWORD(WINAPI*)(DWORD initial, const BYTE* data, INT length);
-
-Crc32Function SystemCrc32() {
-  static const Crc32Function function = reinterpret_cast<Crc32Function>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "RtlComputeCrc32")));
-  return function;
-}
+// The CRC-32 through a function that continues a CRC over a block.
+using Crc32Function = uint32_t (*)(uint32_t crc, std::span<const uint8_t> bytes);
 
 class Crc32Hash final : public SystemHash {
  public:
   explicit Crc32Hash(Crc32Function function) : function_(function) {}
-  void Add(std::span<const uint8_t> block) override {
-    constexpr size_t kMost = size_t{1} << 30;
-    for (size_t at = 0; at < block.size(); at += kMost) {
-      const size_t count = std::min(kMost, block.size() - at);
-      crc_ = function_(crc_, block.data() + at, static_cast<INT>(count));
-    }
-  }
+  void Add(std::span<const uint8_t> block) override { crc_ = function_(crc_, block); }
   std::vector<uint8_t> Finish() override {
     return {static_cast<uint8_t>(crc_ >> 24), static_cast<uint8_t>(crc_ >> 16),
             static_cast<uint8_t>(crc_ >> 8), static_cast<uint8_t>(crc_)};
@@ -69,8 +58,26 @@ class Crc32Hash final : public SystemHash {
 
  private:
   Crc32Function function_;
-  DWORD crc_ = 0;
+  uint32_t crc_ = 0;
 };
+
+using NtdllCrc32Function = DWORD(WINAPI*)(DWORD initial, const BYTE* data, INT length);
+
+NtdllCrc32Function NtdllCrc32() {
+  static const NtdllCrc32Function function = reinterpret_cast<NtdllCrc32Function>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "RtlComputeCrc32")));
+  return function;
+}
+
+uint32_t NtdllCrc32Update(uint32_t crc, std::span<const uint8_t> bytes) {
+  // It takes an INT count at a time.
+  constexpr size_t kMost = size_t{1} << 30;
+  for (size_t at = 0; at < bytes.size(); at += kMost) {
+    const size_t count = std::min(kMost, bytes.size() - at);
+    crc = NtdllCrc32()(crc, bytes.data() + at, static_cast<INT>(count));
+  }
+  return crc;
+}
 
 const wchar_t* CngName(HashKind kind) {
   switch (kind) {
@@ -91,13 +98,15 @@ const wchar_t* CngName(HashKind kind) {
 }  // namespace
 
 std::unique_ptr<SystemHash> MakeSystemHash(HashKind kind) {
-  if (kind == HashKind::Crc32) {
-    const Crc32Function function = SystemCrc32();
-    return function ? std::make_unique<Crc32Hash>(function) : nullptr;
-  }
+  if (kind == HashKind::Crc32) return std::make_unique<Crc32Hash>(Crc32Update);
   auto hash = std::make_unique<CngHash>();
   if (!hash->Open(CngName(kind))) return nullptr;
   return hash;
+}
+
+std::unique_ptr<SystemHash> MakeNtdllCrc32() {
+  if (!NtdllCrc32()) return nullptr;
+  return std::make_unique<Crc32Hash>(NtdllCrc32Update);
 }
 
 RangeHashes HashRange(const std::wstring& path, int64_t file_size, ByteRange range,

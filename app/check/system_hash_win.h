@@ -1,6 +1,7 @@
-// The system's own hash functions behind one small interface: MD5, SHA-1,
-// SHA-256 and SHA-512 through CNG (BCryptCreateHash), CRC-32 through
-// ntdll's RtlComputeCrc32. None is written here.
+// The hash functions behind one small interface: MD5, SHA-1, SHA-256 and
+// SHA-512 are the system's own, through CNG (BCryptCreateHash); CRC-32 is
+// ours (crc32.h says why), ntdll's RtlComputeCrc32 kept beside it to be
+// measured and checked against.
 #pragma once
 
 #include <windows.h>
@@ -26,6 +27,9 @@ class SystemHash : public BlockSink {
 
 // None when the system does not offer `kind`.
 std::unique_ptr<SystemHash> MakeSystemHash(HashKind kind);
+
+// The CRC-32 by ntdll's RtlComputeCrc32; none when ntdll lacks it.
+std::unique_ptr<SystemHash> MakeNtdllCrc32();
 
 // The hashes of `range` of the file `path` (`file_size` bytes long), the
 // file read once for all of them; a kind not asked for, or that the system

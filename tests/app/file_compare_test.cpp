@@ -69,6 +69,12 @@ TEST_F(FileCompareTest, FindsTheModelsStretchesWhateverTheBlocksAndLimits) {
       {"everything", base, changed({})},
   };
   for (size_t i = 0; i < 1000; ++i) cases.back().b[i] ^= 1;
+  // Longer than the scan's chunks: differences at the borders of its words and chunks.
+  const Bytes longer = test::PatternBytes(5000);
+  Bytes chunked = longer;
+  for (const size_t i : {7, 8, 15, 1023, 1024, 2047, 4095, 4096, 4999}) chunked[i] ^= 0xFF;
+  for (size_t i = 3000; i < 3020; ++i) chunked[i] ^= 0x80;
+  cases.push_back({"at word and chunk borders", longer, chunked});
   std::mt19937 random(3);
   for (int round = 0; round < 10; ++round) {
     Bytes b = base;
@@ -92,6 +98,20 @@ TEST_F(FileCompareTest, FindsTheModelsStretchesWhateverTheBlocksAndLimits) {
         EXPECT_EQ(summary.other_size, int64_t(c.b.size()));
       }
     }
+  }
+}
+
+// Blocks large enough to be read both at once, the other file on a thread of
+// its own: stretches across their borders, and at the files' ends.
+TEST_F(FileCompareTest, LargeBlocksReadAtOnceFindTheModelsStretches) {
+  const Bytes a = test::PatternBytes(300000);
+  Bytes b = a;
+  std::mt19937 random(17);
+  for (int k = 0; k < 200; ++k) b[std::uniform_int_distribution<size_t>(0, 299999)(random)] ^= 4;
+  for (const size_t i : {0, 65535, 65536, 131071, 131072, 131073, 299999}) b[i] ^= 0xFF;
+  const Stretches model = ModelStretches(a, b);
+  for (const int64_t block : {65536, 100000}) {
+    EXPECT_EQ(Compared(a, b, block, kListedStretches).summary().listed, model) << block;
   }
 }
 
