@@ -71,7 +71,9 @@ bool MoveTail(const EditedFile& file, RecordKind kind, const std::wstring& data_
       last_report = now;
       progress(share, caption);
     };
-    result = move(blocks, now_and_then, record.record());
+    // A move the settings folder cannot keep a record of would not survive
+    // a power cut: it does not begin.
+    if (record.first_error() == 0) result = move(blocks, now_and_then, record.record());
     if (result == TailMoveResult::MaybeDamaged) record.Keep();
     failure =
         MoveFailure({record.first_error(), record.name()}, data, data_name, blocks, file.path());

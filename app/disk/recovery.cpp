@@ -254,7 +254,11 @@ LiveRecord::LiveRecord(RecordKind kind, const std::wstring& path, const std::wst
       // A name taken by a record left unrepaired is skipped, never reused.
       if (fs::FileExists(name_)) continue;
       file_ = MappedFile::Create(name_, size);
+      first_error_ = file_ ? 0 : fs::LastSystemError();
     }
+  } else if (!folder.empty()) {
+    name_ = folder;
+    first_error_ = fs::LastSystemError();
   }
   if (file_) {
     record_ = MoveRecord(file_.data(), file_.size());

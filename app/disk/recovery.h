@@ -41,8 +41,9 @@ class LiveRecord {
   bool kept_on_disk() const { return static_cast<bool>(file_); }
   // The edit was left half done: the next start repairs it.
   void Keep() { keep_ = true; }
-  // The record file's name, and the system's code of its first failed
-  // write-through (0 while none failed): why a move it stopped failed.
+  // The record file's name, and the system's code of its failed making or
+  // first failed write-through (0 while none failed): why a move it
+  // stopped, or that may not begin without it, failed.
   const std::wstring& name() const { return name_; }
   int first_error() const { return first_error_; }
 

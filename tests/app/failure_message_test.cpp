@@ -6,9 +6,12 @@
 #include <string>
 
 #include "app/disk/insert_delete.h"
+#include "app/disk/recovery.h"
 #include "app/edit/failure_texts.h"
 #include "common/file_seam.h"
 #include "tests/app/faulty_file.h"
+#include "tests/support/message_recorder.h"
+#include "tests/support/progress_recorder.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_bytes.h"
 
@@ -147,6 +150,25 @@ TEST(MoveFailure, TheCauseTravelsUpFromTheCallThatFailed) {
   // A file kept open for many moves starts the next one afresh.
   data.ForgetError();
   EXPECT_EQ(MoveFailure({}, &data, data_name, file, path).place, FailedPlace::File);
+}
+
+// Where the settings folder cannot keep the record, the move does not begin
+// and the message says it is the record that failed.
+TEST(MoveFailure, AMoveWithoutItsRecordDoesNotBegin) {
+  test::TempFolder dir;
+  test::MessageRecorder messages;
+  const EditedFile file(dir / L"a.bin");
+  test::WriteFileBytes(file.path(), {1, 2, 3});
+  test::WriteFileBytes(dir / L"blocked", {1});
+  SetRecoveryFolder(dir / L"blocked\\");
+  EXPECT_FALSE(InsertIntoFile(file, 0, 9, test::IgnoreProgress, L""));
+  SetRecoveryFolder(L"");
+  EXPECT_EQ(test::ReadFileBytes(file.path()), (test::Bytes{1, 2, 3}));
+  ASSERT_EQ(messages.shown().size(), 1u);
+  const std::wstring& text = messages.shown()[0].text;
+  EXPECT_TRUE(text.starts_with(t::kInsertFailed));
+  EXPECT_TRUE(Has(text, t::kTheRecord));
+  EXPECT_TRUE(text.ends_with(t::kUnchanged));
 }
 
 }  // namespace
