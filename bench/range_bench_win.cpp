@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "app/disk/move_record.h"
+#include "app/disk/recovery.h"
 #include "app/document/edited_document.h"
 #include "app/edit/clipboard_win.h"
-#include "app/disk/recovery.h"
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
 #include "app/settings/settings_folder.h"
@@ -104,7 +104,7 @@ void ReportClipboardCopy(const std::wstring& name, int64_t count) {
     read_ms = std::min(read_ms, PlainReadMs(name, count));
     const double before = vx::bench::PrivateMegabytes();
     const double start = NowMs();
-    if (copies.Copy(owner, vx::EditedFile(name), {0, count}) != vx::ClipboardOutcome::Done) {
+    if (copies.Copy(owner, vx::EditedFile(name), {0, count})) {
       std::printf("  the copy FAILED\n");
     }
     copy_ms = std::min(copy_ms, NowMs() - start);

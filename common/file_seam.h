@@ -132,6 +132,16 @@ std::vector<FolderEntry> ListFolder(const std::wstring& folder,
 // code, as it tells them to a person.
 int LastSystemError();
 std::wstring SystemErrorText(int code);
+// What a person is told a failure came from, read from the system's code.
+enum class SystemFault {
+  None,     // the code says nothing failed
+  Other,    // anything below; the system's own words tell it
+  DiskFull,
+  InUse,    // another program holds the file (a sharing or lock violation)
+  Missing,  // the file or its folder is not there
+  Denied,   // writing is not allowed (read-only, no rights)
+};
+SystemFault FaultOfSystemError(int code);
 
 // The long form of a name when the system knows one; empty otherwise.
 std::wstring LongPathName(const std::wstring& name);

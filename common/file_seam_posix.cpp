@@ -240,6 +240,28 @@ int LastSystemError() { return errno; }
 
 std::wstring SystemErrorText(int code) { return WideFromUtf8(std::strerror(code)); }
 
+SystemFault FaultOfSystemError(int code) {
+  switch (code) {
+    case 0:
+      return SystemFault::None;
+    case ENOSPC:
+    case EDQUOT:
+      return SystemFault::DiskFull;
+    case EBUSY:
+    case ETXTBSY:
+    case EAGAIN:
+      return SystemFault::InUse;
+    case ENOENT:
+      return SystemFault::Missing;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+      return SystemFault::Denied;
+    default:
+      return SystemFault::Other;
+  }
+}
+
 std::wstring LongPathName(const std::wstring& name) {
   return FileExists(name) || FolderExists(name) ? name : std::wstring();
 }

@@ -299,6 +299,28 @@ std::vector<FolderEntry> ListFolder(const std::wstring& folder,
 
 int LastSystemError() { return static_cast<int>(GetLastError()); }
 
+SystemFault FaultOfSystemError(int code) {
+  switch (static_cast<DWORD>(code)) {
+    case ERROR_SUCCESS:
+      return SystemFault::None;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return SystemFault::DiskFull;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_USER_MAPPED_FILE:
+      return SystemFault::InUse;
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+      return SystemFault::Missing;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT:
+      return SystemFault::Denied;
+    default:
+      return SystemFault::Other;
+  }
+}
+
 std::wstring SystemErrorText(int code) {
   wchar_t* text = nullptr;
   const DWORD length = FormatMessageW(

@@ -3,8 +3,8 @@
 #include <optional>
 
 #include "app/disk/block_file.h"
-#include "app/edit/edit_texts.h"
 #include "app/disk/recovery.h"
+#include "app/edit/edit_texts.h"
 #include "common/clock.h"
 #include "common/file_seam.h"
 #include "common/message_box.h"
@@ -19,22 +19,22 @@ constexpr uint32_t kReportEveryMs = 20;
 
 using Move = std::function<TailMoveResult(BlockFile&, const ProgressCallback&, MoveRecord&)>;
 
-// What a move is called in its caption and its failure message.
+// A move's caption, and the command its failure message names: Undo's
+// and Redo's steps are named as those.
 struct MoveTexts {
   const wchar_t* caption;
-  const wchar_t* failed;
+  FailedCommand failed_as;
 };
 
-MoveTexts TextsOf(bool insertion) {
-  return insertion ? MoveTexts{edit_texts::kInserting, edit_texts::kInsertFailed}
-                   : MoveTexts{edit_texts::kDeleting, edit_texts::kDeleteFailed};
+MoveTexts TextsOf(bool insertion, RecordedCommand command) {
+  const FailedCommand itself = insertion ? FailedCommand::Insert : FailedCommand::Delete;
+  return {insertion ? edit_texts::kInserting : edit_texts::kDeleting,
+          NamedCommand(command, itself)};
 }
 
-std::wstring FailureText(const wchar_t* failed, TailMoveResult result,
+std::wstring FailureText(FailedCommand failed_as, const Failure& failure, TailMoveResult result,
                          const std::wstring& backup_path) {
-  std::wstring text = failed;
-  text += L"\r\n";
-  text += edit_texts::kTailMoveCause;
+  std::wstring text = FailureMessage(failed_as, failure);
   if (result != TailMoveResult::MaybeDamaged) return text;
   text += L"\r\n";
   text += edit_texts::kMayBeDamaged;
@@ -53,27 +53,38 @@ std::wstring FailureText(const wchar_t* failed, TailMoveResult result,
 // record (of `kind`, naming `data_name`) in the recovery folder; one it
 // could not put back stays there for the next start.
 bool MoveTail(const EditedFile& file, RecordKind kind, const std::wstring& data_name,
-              const MoveTexts& texts, const ProgressCallback& progress,
+              BlockFile* data, const MoveTexts& texts, const ProgressCallback& progress,
               const std::wstring& backup_path, RecordedCommand command, const Move& move) {
   TailMoveResult result = TailMoveResult::Restored;
-  if (fs::File opened = file.OpenToMove()) {
+  fs::File opened = file.OpenToMove();
+  Failure failure = SystemFailure(fs::LastSystemError(), FailedPlace::File, file.path());
+  if (opened) {
+    if (data) data->ForgetError();
     progress(kProgressStart, texts.caption);
     SeamBlockFile blocks(opened);
     LiveRecord record(kind, file.path(), data_name, command);
     std::optional<uint32_t> last_report;
     const ProgressCallback now_and_then = [&progress, &last_report](double share,
-                                                                   const std::wstring& caption) {
+                                                                    const std::wstring& caption) {
       const uint32_t now = MilliSeconds();
       if (last_report && now - *last_report < kReportEveryMs) return;
       last_report = now;
       progress(share, caption);
     };
-    result = move(blocks, now_and_then, record.record());
+    // A move the settings folder cannot keep a record of would not survive
+    // a power cut: it does not begin.
+    if (record.first_error() == 0) result = move(blocks, now_and_then, record.record());
     if (result == TailMoveResult::MaybeDamaged) record.Keep();
-    if (!opened.Close() && result == TailMoveResult::Done) result = TailMoveResult::MaybeDamaged;
+    failure =
+        MoveFailure({record.first_error(), record.name()}, data, data_name, blocks, file.path());
+    if (!opened.Close() && result == TailMoveResult::Done) {
+      failure = SystemFailure(fs::LastSystemError(), FailedPlace::File, file.path());
+      result = TailMoveResult::MaybeDamaged;
+    }
   }
   if (result != TailMoveResult::Done) {
-    ShowMessage(FailureText(texts.failed, result, backup_path));
+    failure.unchanged = result == TailMoveResult::Restored;
+    ShowMessage(FailureText(texts.failed_as, failure, result, backup_path));
   }
   progress(kProgressEnd, std::wstring());
   return result == TailMoveResult::Done;
@@ -84,7 +95,8 @@ bool MoveTail(const EditedFile& file, RecordKind kind, const std::wstring& data_
 bool InsertIntoFile(const EditedFile& file, int64_t offset, uint8_t value,
                     const ProgressCallback& progress, const std::wstring& backup_path,
                     RecordedCommand command) {
-  return MoveTail(file, RecordKind::Insertion, L"", TextsOf(true), progress, backup_path, command,
+  return MoveTail(file, RecordKind::Insertion, L"", nullptr, TextsOf(true, command), progress,
+                  backup_path, command,
                   [&](BlockFile& blocks, const ProgressCallback& report, MoveRecord& record) {
                     return InsertByte(blocks, offset, value, report, record);
                   });
@@ -92,7 +104,8 @@ bool InsertIntoFile(const EditedFile& file, int64_t offset, uint8_t value,
 
 bool DeleteFromFile(const EditedFile& file, int64_t offset, const ProgressCallback& progress,
                     const std::wstring& backup_path, RecordedCommand command) {
-  return MoveTail(file, RecordKind::Deletion, L"", TextsOf(false), progress, backup_path, command,
+  return MoveTail(file, RecordKind::Deletion, L"", nullptr, TextsOf(false, command), progress,
+                  backup_path, command,
                   [&](BlockFile& blocks, const ProgressCallback& report, MoveRecord& record) {
                     return DeleteByte(blocks, offset, report, record);
                   });
@@ -100,11 +113,14 @@ bool DeleteFromFile(const EditedFile& file, int64_t offset, const ProgressCallba
 
 bool ReplaceInFile(const EditedFile& file, int64_t offset, int64_t removed, int64_t inserted,
                    const RangeData& data, const ProgressCallback& progress,
-                   const std::wstring& backup_path, RecordedCommand command) {
-  const MoveTexts texts = inserted == removed
-                              ? MoveTexts{edit_texts::kChanging, edit_texts::kRangeChangeFailed}
-                              : TextsOf(inserted > removed);
-  return MoveTail(file, RecordKind::Range, data.name, texts, progress, backup_path, command,
+                   const std::wstring& backup_path, FailedCommand failed_as,
+                   RecordedCommand command) {
+  const MoveTexts texts{inserted == removed  ? edit_texts::kChanging
+                        : inserted > removed ? edit_texts::kInserting
+                                             : edit_texts::kDeleting,
+                        NamedCommand(command, failed_as)};
+  return MoveTail(file, RecordKind::Range, data.name, data.file, texts, progress, backup_path,
+                  command,
                   [&](BlockFile& blocks, const ProgressCallback& report, MoveRecord& record) {
                     return ReplaceRange(blocks, offset, removed, inserted, data, report, record);
                   });
@@ -113,8 +129,9 @@ bool ReplaceInFile(const EditedFile& file, int64_t offset, int64_t removed, int6
 bool ReplaceAllInFile(const EditedFile& file, const ReplaceData& data, bool inverse,
                       const std::wstring& data_name, const ProgressCallback& progress,
                       const std::wstring& backup_path, RecordedCommand command) {
-  const MoveTexts texts{edit_texts::kReplacing, edit_texts::kReplaceAllFailed};
-  return MoveTail(file, RecordKind::ReplaceAll, data_name, texts, progress, backup_path, command,
+  const MoveTexts texts{edit_texts::kReplacing, NamedCommand(command, FailedCommand::ReplaceAll)};
+  return MoveTail(file, RecordKind::ReplaceAll, data_name, data.file, texts, progress, backup_path,
+                  command,
                   [&](BlockFile& blocks, const ProgressCallback& report, MoveRecord& record) {
                     ReplaceRecord replace(record);
                     const auto share = [&report](int64_t done, int64_t total) {
@@ -132,9 +149,30 @@ bool ReplaceAllInFile(const EditedFile& file, const ReplaceData& data, bool inve
                   });
 }
 
-std::wstring TailMoveFailureText(bool insertion, TailMoveResult result,
-                                 const std::wstring& backup_path) {
-  return FailureText(TextsOf(insertion).failed, result, backup_path);
+Failure MoveFailure(const RecordError& record, const BlockFile* data, const std::wstring& data_name,
+                    const BlockFile& file, const std::wstring& path) {
+  if (record.code != 0) return SystemFailure(record.code, FailedPlace::RecoveryRecord, record.name);
+  if (data && data->first_error() != 0) {
+    return SystemFailure(data->first_error(), FailedPlace::JournalData, data_name);
+  }
+  return SystemFailure(file.first_error(), FailedPlace::File, path);
+}
+
+FailedCommand NamedCommand(RecordedCommand command, FailedCommand itself) {
+  switch (command) {
+    case RecordedCommand::Undo:
+      return FailedCommand::Undo;
+    case RecordedCommand::Redo:
+      return FailedCommand::Redo;
+    case RecordedCommand::Itself:
+      break;
+  }
+  return itself;
+}
+
+std::wstring TailMoveFailureText(FailedCommand failed_as, const Failure& failure,
+                                 TailMoveResult result, const std::wstring& backup_path) {
+  return FailureText(failed_as, failure, result, backup_path);
 }
 
 }  // namespace vx

@@ -51,7 +51,14 @@ JournalData::~JournalData() {
 bool JournalData::EnsureOpen() {
   if (file_) return true;
   const std::wstring& folder = RecoveryFolder();
-  if (folder.empty() || !(fs::FolderExists(folder) || fs::MakeFolder(folder))) return false;
+  if (folder.empty()) {
+    failure_ = {FailureCause::Missing, FailedPlace::JournalData, folder};
+    return false;
+  }
+  if (!fs::FolderExists(folder) && !fs::MakeFolder(folder)) {
+    failure_ = SystemFailure(fs::LastSystemError(), FailedPlace::JournalData, folder);
+    return false;
+  }
   const std::wstring stem = folder + kDataPrefix + std::to_wstring(CurrentProcessNumber());
   for (int n = 1; n <= 100 && !file_; ++n) {
     name_ = stem + L"-" + std::to_wstring(n) + kDataExtension;
@@ -59,7 +66,10 @@ bool JournalData::EnsureOpen() {
     if (fs::FileExists(name_)) continue;
     file_ = fs::OpenFile(name_, true, fs::Share::Read);
   }
-  if (!file_) return false;
+  if (!file_) {
+    failure_ = SystemFailure(fs::LastSystemError(), FailedPlace::JournalData, name_);
+    return false;
+  }
   blocks_ = std::make_unique<SeamBlockFile>(file_);
   length_ = 0;
   return true;
@@ -73,7 +83,12 @@ std::optional<int64_t> JournalData::AppendBlocks(
   for (int64_t done = 0; done < count;) {
     const int64_t n = std::min(count - done, kCopyBlock);
     const std::span<uint8_t> bytes(block.data(), static_cast<size_t>(n));
-    if (!fill(done, bytes) || !file_.WriteAt(start + done, bytes.data(), n)) {
+    const bool filled = fill(done, bytes);
+    const bool written = filled && file_.WriteAt(start + done, bytes.data(), n);
+    if (filled && !written) {
+      failure_ = SystemFailure(fs::LastSystemError(), FailedPlace::JournalData, name_);
+    }
+    if (!written) {
       // Nothing refers to a part written: it is cut off again.
       file_.SetLength(start);
       return std::nullopt;
@@ -93,8 +108,17 @@ std::optional<int64_t> JournalData::Append(std::span<const uint8_t> bytes) {
 
 std::optional<int64_t> JournalData::AppendFrom(const EditedFile& file, int64_t offset,
                                                int64_t count) {
+  // Bytes the file no longer has are not kept as zeros: another program cut it short.
+  const int64_t length = file.Length();
+  if (length < 0 || offset > length || count > length - offset) {
+    failure_ = {length < 0 ? FailureCause::Missing : FailureCause::Shortened, FailedPlace::File,
+                file.path()};
+    return std::nullopt;
+  }
   return AppendBlocks(count, [&](int64_t done, std::span<uint8_t> to) {
-    return file.Read(offset + done, to) == ReadResult::Read;
+    if (file.Read(offset + done, to) == ReadResult::Read) return true;
+    failure_ = SystemFailure(fs::LastSystemError(), FailedPlace::File, file.path());
+    return false;
   });
 }
 
@@ -105,7 +129,12 @@ std::optional<int64_t> JournalData::AppendRepeated(uint8_t value, int64_t count)
   });
 }
 
-bool JournalData::Flush() { return file_ && file_.Flush(); }
+bool JournalData::Flush() {
+  if (file_ && file_.Flush()) return true;
+  failure_ = file_ ? SystemFailure(fs::LastSystemError(), FailedPlace::JournalData, name_)
+                   : Failure{FailureCause::Missing, FailedPlace::JournalData, name_};
+  return false;
+}
 
 void JournalData::Clear() {
   if (file_ && file_.SetLength(0)) length_ = 0;
@@ -126,8 +155,11 @@ void RemoveLeftJournalData(const std::wstring& folder) {
       records.push_back(folder + entry.name);
     }
   }
+  // This program's own data files are in use, wherever the system would let them go.
+  const std::wstring own = kDataPrefix + std::to_wstring(CurrentProcessNumber()) + L"-";
   for (const fs::FolderEntry& entry : entries) {
     if (entry.is_folder || entry.is_link || !IsJournalDataName(entry.name)) continue;
+    if (entry.name.starts_with(own)) continue;
     const std::vector<uint8_t> name_bytes = RecordedNameBytes(entry.name);
     const bool named = std::any_of(records.begin(), records.end(), [&](const std::wstring& r) {
       return RecordNames(r, name_bytes);

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "app/disk/block_file.h"
+#include "app/edit/failure_message.h"
 #include "app/file/edited_file.h"
 #include "common/file_seam.h"
 
@@ -34,6 +35,9 @@ class JournalData {
   std::optional<int64_t> AppendFrom(const EditedFile& file, int64_t offset, int64_t count);
   std::optional<int64_t> AppendRepeated(uint8_t value, int64_t count);
   bool Flush();
+  // Why the last of those failed: the data file (its folder's drive full,
+  // for one) or, for AppendFrom, the file read from.
+  const Failure& failure() const { return failure_; }
 
   // The open data file, for a move that reads from it; null before the
   // first append.
@@ -53,6 +57,7 @@ class JournalData {
   std::unique_ptr<SeamBlockFile> blocks_;
   std::wstring name_;
   int64_t length_ = 0;
+  Failure failure_;
 };
 
 // Whether `name` (a file name without folder) is one of a data file's.

@@ -7,6 +7,7 @@
 #include "app/disk/replace_all.h"
 #include "app/disk/replace_record.h"
 #include "app/disk/copy_names.h"
+#include "app/disk/journal_data.h"
 #include "app/disk/recovery_texts.h"
 #include "app/file/edited_file.h"
 #include "common/file_seam.h"
@@ -253,11 +254,19 @@ LiveRecord::LiveRecord(RecordKind kind, const std::wstring& path, const std::wst
       // A name taken by a record left unrepaired is skipped, never reused.
       if (fs::FileExists(name_)) continue;
       file_ = MappedFile::Create(name_, size);
+      first_error_ = file_ ? 0 : fs::LastSystemError();
     }
+  } else if (!folder.empty()) {
+    name_ = folder;
+    first_error_ = fs::LastSystemError();
   }
   if (file_) {
     record_ = MoveRecord(file_.data(), file_.size());
-    record_.SetWriteThrough([this] { return file_.Flush(); });
+    record_.SetWriteThrough([this] {
+      if (file_.Flush()) return true;
+      if (first_error_ == 0) first_error_ = fs::LastSystemError();
+      return false;
+    });
   } else {
     private_.assign(size, 0);
     record_ = MoveRecord(private_.data(), private_.size());
@@ -432,6 +441,15 @@ std::wstring RecordDetails(const MoveRecord& record, const std::wstring& kept_at
   return text;
 }
 
+bool IsBeingMoved(const std::wstring& path) {
+  for (const std::wstring& name : RecordNames()) {
+    // A record no other program holds is a stopped one's, for the repair.
+    if (fs::FileLength(name) <= 0 || MappedFile::Open(name)) continue;
+    if (SameName(HeldRecordFile(name), path)) return true;
+  }
+  return false;
+}
+
 std::vector<RepairReport> RepairLeftRecords() {
   std::vector<RepairReport> reports;
   for (const std::wstring& name : RecordNames()) {
@@ -449,6 +467,11 @@ std::wstring SettlePendingRecords(const std::wstring& path) {
       if (report && IsRetried(report->result)) {
         return std::wstring(recovery_texts::kReadOnlyUntilRepaired) + L"\r\n" +
                recovery_texts::kFileAt + path;
+      }
+      // The dead program's undo data goes once no record needs it, not at
+      // the next start.
+      if (report) {
+        for (const std::wstring& folder : RecordFolders()) RemoveLeftJournalData(folder);
       }
       continue;
     }

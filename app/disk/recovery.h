@@ -41,6 +41,11 @@ class LiveRecord {
   bool kept_on_disk() const { return static_cast<bool>(file_); }
   // The edit was left half done: the next start repairs it.
   void Keep() { keep_ = true; }
+  // The record file's name, and the system's code of its failed making or
+  // first failed write-through (0 while none failed): why a move it
+  // stopped, or that may not begin without it, failed.
+  const std::wstring& name() const { return name_; }
+  int first_error() const { return first_error_; }
 
  private:
   MappedFile file_;
@@ -48,6 +53,7 @@ class LiveRecord {
   std::vector<uint8_t> private_;
   MoveRecord record_{nullptr, 0};
   bool keep_ = false;
+  int first_error_ = 0;
 };
 
 // What the repair of one left record came to, and what the person is told.
@@ -79,5 +85,9 @@ std::vector<RepairReport> RepairLeftRecords();
 // being changed (a record held or unreadable, a repair that failed), as the
 // person is told it.
 std::wstring SettlePendingRecords(const std::wstring& path);
+
+// Another running copy of the program holds a record that names `path`:
+// it is moving the file's bytes right now, and nothing may write meanwhile.
+bool IsBeingMoved(const std::wstring& path);
 
 }  // namespace vx

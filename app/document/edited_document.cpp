@@ -4,11 +4,11 @@
 #include <memory>
 #include <vector>
 
-#include "app/document/open_texts.h"
 #include "app/disk/backup.h"
-#include "app/edit/edit_texts.h"
 #include "app/disk/insert_delete.h"
 #include "app/disk/recovery.h"
+#include "app/document/open_texts.h"
+#include "app/edit/edit_texts.h"
 #include "app/page/dump_page.h"
 #include "app/search/search_messages.h"
 #include "app/search/search_texts.h"
@@ -19,14 +19,22 @@
 
 namespace vx {
 
-namespace {
-
-void ShowJournalDataFailure(const JournalData& data) {
-  ShowMessage(std::wstring(edit_texts::kJournalDataFailed) + edit_texts::kJournalDataAt +
-              (data.name().empty() ? RecoveryFolder() : data.name()));
+void EditedDocument::ShowJournalDataFailure(FailedCommand failed_as) const {
+  Failure failure = journal_data_.failure();
+  failure.unchanged = true;
+  ShowMessage(FailureMessage(failed_as, failure), MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
-}  // namespace
+Failure EditedDocument::OverwriteFailure(int64_t offset) const {
+  // Taken first, before the look at the file can change it.
+  Failure failure = SystemFailure(fs::LastSystemError(), FailedPlace::File, path_);
+  const int64_t length = file().Length();
+  if (length < 0) failure = {FailureCause::Missing, FailedPlace::File, path_};
+  if (length >= 0 && length < offset) failure = {FailureCause::Shortened, FailedPlace::File, path_};
+  // One byte is written or not: a failed write leaves the file as it was.
+  failure.unchanged = true;
+  return failure;
+}
 
 EditedDocument::EditedDocument(ProgressCallback progress,
                                SearchState::CommandSwitch find_next_switch)
@@ -55,7 +63,9 @@ OpenOutcome EditedDocument::Open(const std::wstring& path) {
     Close();
     return OpenOutcome::NoFile;
   }
-  if (MayChangeFile() && length == 0) Overwrite(0, 0);
+  // A file another copy is moving now is shown as it is: nothing here needs
+  // repair, and each change is refused (and says why) only while it lasts.
+  if (!IsBeingMoved(path_) && MayChangeFile() && length == 0) Overwrite(0, 0);
   Refresh();
   return OpenOutcome::Opened;
 }
@@ -157,6 +167,11 @@ ByteShifts EditedDocument::MatchShifts(const ReplaceList& matches, bool inverse)
 }
 
 bool EditedDocument::MayChangeFile() const {
+  if (IsBeingMoved(path_)) {
+    ShowMessage(RefusalMessage({FailureCause::OtherCopyEditing, FailedPlace::File, path_, 0, true}),
+                MsgButtons::Ok, MsgIcon::Exclamation);
+    return false;
+  }
   const std::wstring pending = SettlePendingRecords(path_);
   if (pending.empty()) return true;
   ShowMessage(pending, MsgButtons::Ok, MsgIcon::Exclamation);
@@ -188,7 +203,7 @@ std::optional<uint8_t> EditedDocument::Overwrite(int64_t offset, uint8_t value) 
 bool EditedDocument::OverwriteAtCaret(uint8_t value) {
   const int64_t offset = CaretOffset();
   const std::optional<uint8_t> old = Overwrite(offset, value);
-  if (!old) ShowMessage(edit_texts::kChangeFailed);
+  if (!old) ShowMessage(FailureMessage(FailedCommand::Overwrite, OverwriteFailure(offset)));
   // The size shown follows the file whether the write went through or not.
   Refresh();
   if (old) journal_.Record(EditKind::Overwrite, offset, *old, value);
@@ -237,17 +252,18 @@ bool EditedDocument::Delete(int64_t offset) {
 
 // The tail moves show their own failures; an overwrite's is shown here.
 bool EditedDocument::Apply(const FileEdit& edit, RecordedCommand command) {
+  const FailedCommand named = NamedCommand(command, FailedCommand::Overwrite);
   switch (edit.kind) {
     case EditKind::Overwrite:
       if (Overwrite(edit.offset, edit.value)) return true;
-      ShowMessage(edit_texts::kChangeFailed);
+      ShowMessage(FailureMessage(named, OverwriteFailure(edit.offset)));
       return false;
     case EditKind::Insert:
       return MoveTailOut(edit.offset, edit.value, command);
     case EditKind::Delete:
       return MoveTailIn(edit.offset, command);
     case EditKind::Replace:
-      return MoveRange(edit.offset, edit.removed, edit.inserted, command);
+      return MoveRange(edit.offset, edit.removed, edit.inserted, command, named);
     case EditKind::ReplaceAll:
       return MoveReplaceAll(edit.matches, edit.inverse, command);
   }
@@ -255,40 +271,56 @@ bool EditedDocument::Apply(const FileEdit& edit, RecordedCommand command) {
 }
 
 bool EditedDocument::MoveRange(int64_t offset, RangeBytes removed, const RangeBytes& inserted,
-                               RecordedCommand command) {
+                               RecordedCommand command, FailedCommand failed_as) {
   if (removed.repeated) {
     const std::optional<int64_t> at = journal_data_.AppendRepeated(removed.value, removed.count);
     if (!at) {
-      ShowJournalDataFailure(journal_data_);
+      ShowJournalDataFailure(failed_as);
       return false;
     }
     removed = {removed.count, *at};
   }
   if (!journal_data_.Flush()) {
-    ShowJournalDataFailure(journal_data_);
+    ShowJournalDataFailure(failed_as);
     return false;
   }
-  const RangeData data{journal_data_.blocks(), journal_data_.name(), removed.at,
-                       inserted.at,            inserted.repeated,    inserted.value};
-  return ReplaceInFile(file(), offset, removed.count, inserted.count, data, progress_,
-                       BackUpPath(), command);
+  // A data file cut short since (by another program) cannot give the bytes
+  // back: refused before the file is touched, not blamed on the file.
+  const int64_t kept = journal_data_.blocks() ? journal_data_.blocks()->Length() : -1;
+  const auto holds = [kept](const RangeBytes& bytes) {
+    return bytes.repeated || bytes.count == 0 || (bytes.at >= 0 && bytes.at <= kept - bytes.count);
+  };
+  if (!holds(removed) || !holds(inserted)) {
+    ShowMessage(FailureMessage(failed_as, {FailureCause::Shortened, FailedPlace::JournalData,
+                                           journal_data_.name(), 0, true}),
+                MsgButtons::Ok, MsgIcon::Exclamation);
+    return false;
+  }
+  const RangeData data{journal_data_.blocks(), journal_data_.name(), removed.at, inserted.at,
+                       inserted.repeated,      inserted.value};
+  return ReplaceInFile(file(), offset, removed.count, inserted.count, data, progress_, BackUpPath(),
+                       failed_as, command);
 }
 
-bool EditedDocument::ChangeRange(int64_t first, int64_t removed,
-                                 std::span<const uint8_t> inserted, std::optional<uint8_t> fill,
-                                 int64_t fill_count) {
+bool EditedDocument::ChangeRange(int64_t first, int64_t removed, std::span<const uint8_t> inserted,
+                                 std::optional<uint8_t> fill, int64_t fill_count,
+                                 FailedCommand failed_as) {
   const std::optional<int64_t> kept = journal_data_.AppendFrom(file(), first, removed);
   const std::optional<int64_t> added = kept && !fill ? journal_data_.Append(inserted) : kept;
   if (!added) {
-    ShowJournalDataFailure(journal_data_);
+    ShowJournalDataFailure(failed_as);
+    // The file may have changed under the window: show what is on disk.
+    Refresh();
     return false;
   }
   const RangeBytes removed_bytes{removed, *kept};
-  const RangeBytes inserted_bytes =
-      fill ? RangeBytes{fill_count, 0, true, *fill}
-           : RangeBytes{static_cast<int64_t>(inserted.size()), *added};
+  const RangeBytes inserted_bytes = fill
+                                        ? RangeBytes{fill_count, 0, true, *fill}
+                                        : RangeBytes{static_cast<int64_t>(inserted.size()), *added};
   const int32_t step = journal_.step();
-  if (MoveRange(first, removed_bytes, inserted_bytes, RecordedCommand::Itself)) {
+  range_taken_ =
+      MoveRange(first, removed_bytes, inserted_bytes, RecordedCommand::Itself, failed_as);
+  if (range_taken_) {
     journal_.RecordRange(first, removed_bytes, inserted_bytes);
     FollowNewStep(step, OneShift({first, removed, inserted_bytes.count}));
   }
@@ -297,8 +329,9 @@ bool EditedDocument::ChangeRange(int64_t first, int64_t removed,
   return true;
 }
 
-bool EditedDocument::ReplaceRange(int64_t first, int64_t removed,
-                                  std::span<const uint8_t> inserted) {
+bool EditedDocument::ReplaceRange(int64_t first, int64_t removed, std::span<const uint8_t> inserted,
+                                  std::optional<FailedCommand> failed_as) {
+  range_taken_ = false;
   const int64_t added = static_cast<int64_t>(inserted.size());
   if (first < 0 || removed < 0 || first > size_ || removed > size_ - first ||
       (removed == 0 && added == 0)) {
@@ -309,18 +342,23 @@ bool EditedDocument::ReplaceRange(int64_t first, int64_t removed,
     ShowMessage(edit_texts::kNoMoreDelete);
     return false;
   }
-  return ChangeRange(first, removed, inserted, std::nullopt, 0);
+  const FailedCommand named =
+      failed_as.value_or(added == 0 ? FailedCommand::Delete : FailedCommand::Paste);
+  return ChangeRange(first, removed, inserted, std::nullopt, 0, named);
 }
 
-bool EditedDocument::OverwriteRange(int64_t first, std::span<const uint8_t> bytes) {
+bool EditedDocument::OverwriteRange(int64_t first, std::span<const uint8_t> bytes,
+                                    FailedCommand failed_as) {
+  range_taken_ = false;
   const int64_t count = static_cast<int64_t>(bytes.size());
   if (first < 0 || count == 0 || first > size_ || count > size_ - first) return false;
-  return ChangeRange(first, count, bytes, std::nullopt, 0);
+  return ChangeRange(first, count, bytes, std::nullopt, 0, failed_as);
 }
 
 bool EditedDocument::FillRange(int64_t first, int64_t count, uint8_t value) {
+  range_taken_ = false;
   if (first < 0 || count <= 0 || first > size_ || count > size_ - first) return false;
-  return ChangeRange(first, count, {}, value, count);
+  return ChangeRange(first, count, {}, value, count, FailedCommand::Fill);
 }
 
 bool EditedDocument::MoveReplaceAll(const ReplaceList& matches, bool inverse,
@@ -330,7 +368,7 @@ bool EditedDocument::MoveReplaceAll(const ReplaceList& matches, bool inverse,
   const int64_t n = matches.replacement_count;
   if (!data || (n > 0 && data->ReadAt(matches.replacement_at, replacement.data(), n) != n) ||
       !journal_data_.Flush()) {
-    ShowJournalDataFailure(journal_data_);
+    ShowJournalDataFailure(NamedCommand(command, FailedCommand::ReplaceAll));
     return false;
   }
   return ReplaceAllInFile(file(), {data, matches, replacement}, inverse, journal_data_.name(),
@@ -342,7 +380,7 @@ ReplaceAllOutcome EditedDocument::ReplaceAll(const MatchFinder& find_matches,
   using Outcome = ReplaceAllOutcome;
   const std::optional<int64_t> replacement_at = journal_data_.Append(replacement);
   if (!replacement_at) {
-    ShowJournalDataFailure(journal_data_);
+    ShowJournalDataFailure(FailedCommand::ReplaceAll);
     return {Outcome::Failed, 0};
   }
   const auto count = static_cast<int64_t>(replacement.size());
@@ -364,11 +402,11 @@ ReplaceAllOutcome EditedDocument::ReplaceAll(const MatchFinder& find_matches,
   });
   std::optional<ReplaceList> matches = writer.Finish();
   if (unkept || !matches) {
-    ShowJournalDataFailure(journal_data_);
+    ShowJournalDataFailure(FailedCommand::ReplaceAll);
     return {Outcome::Failed, 0};
   }
   if (misplaced) {
-    ShowMessage(edit_texts::kChangeFailed);
+    ShowMessage(FailureMessage(FailedCommand::ReplaceAll, {}));
     return {Outcome::Failed, 0};
   }
   if (!found) return {Outcome::Cancelled, 0};

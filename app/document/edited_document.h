@@ -19,6 +19,7 @@
 #include "app/disk/journal_data.h"
 #include "app/edit/progress_callback.h"
 #include "app/disk/undo_journal.h"
+#include "app/edit/failure_message.h"
 #include "app/file/edited_file.h"
 #include "app/search/search_state.h"
 #include "app/settings/display_settings_record.h"
@@ -146,11 +147,18 @@ class EditedDocument {
   // none; a paste: the clipboard's), `bytes` written over those from `first`
   // on (a paste over; the caller keeps them inside the file), and `count`
   // bytes from `first` on set to `value` (a fill). Each is one journal step
-  // whose bytes the journal's data file keeps; every failure is shown; true
-  // when the file was worked on: the window shows it anew.
-  bool ReplaceRange(int64_t first, int64_t removed, std::span<const uint8_t> inserted);
-  bool OverwriteRange(int64_t first, std::span<const uint8_t> bytes);
+  // whose bytes the journal's data file keeps; every failure is shown, named
+  // as `failed_as`'s (by default a delete when nothing is inserted, else a
+  // paste; a paste over); true when the file was worked on: the window
+  // shows it anew.
+  bool ReplaceRange(int64_t first, int64_t removed, std::span<const uint8_t> inserted,
+                    std::optional<FailedCommand> failed_as = std::nullopt);
+  bool OverwriteRange(int64_t first, std::span<const uint8_t> bytes,
+                      FailedCommand failed_as = FailedCommand::PasteOver);
   bool FillRange(int64_t first, int64_t count, uint8_t value);
+  // Whether the last range command's change is in the file: a cut puts its
+  // bytes on the clipboard only then.
+  bool range_taken() const { return range_taken_; }
   // Replace all, called after BeginChange like the range commands: every
   // match `find_matches` streams gives way to `replacement` (empty: the
   // matches are deleted) in one pass over the file, one journal step. The
@@ -180,12 +188,16 @@ class EditedDocument {
   // file through its move; a removed side of repeated bytes is written to
   // the data file first, since a move that must be taken back reads it.
   bool MoveRange(int64_t offset, RangeBytes removed, const RangeBytes& inserted,
-                 RecordedCommand command);
+                 RecordedCommand command, FailedCommand failed_as);
   // A range command: the bytes at `first` kept in the data file, then
   // those of `inserted` that are not repeated, then the change made and
   // journalled. False when they could not be kept (shown).
   bool ChangeRange(int64_t first, int64_t removed, std::span<const uint8_t> inserted,
-                   std::optional<uint8_t> fill, int64_t fill_count);
+                   std::optional<uint8_t> fill, int64_t fill_count, FailedCommand failed_as);
+  // The journal's data file's failure shown for `failed_as`: the file is unchanged.
+  void ShowJournalDataFailure(FailedCommand failed_as) const;
+  // Why an overwrite of the byte at `offset` failed.
+  Failure OverwriteFailure(int64_t offset) const;
   // The replace-all of `matches` (`inverse`: taken back) made in the file;
   // the data file is written through first.
   bool MoveReplaceAll(const ReplaceList& matches, bool inverse, RecordedCommand command);
@@ -196,8 +208,9 @@ class EditedDocument {
   bool TakeJournalStep(const std::optional<FileEdit>& edit, const wchar_t* none,
                        void (UndoJournal::*done)(), RecordedCommand command);
   FindResult GoToMatchOrShowAllSearched(const FindResult& result);
-  // No edit of a stopped program waits for its repair in this file, or the
-  // reason is shown: the file then stays as it is.
+  // No other copy of the program is moving the file's bytes now and no edit
+  // of a stopped program waits for its repair in this file, or the reason
+  // is shown: the file then stays as it is.
   bool MayChangeFile() const;
   int64_t InScrollRange(int64_t top) const;
   // A change made and offered to the journal as step `step`: the bookmarks
@@ -219,6 +232,7 @@ class EditedDocument {
   JournalData journal_data_;
   SearchState search_;
   Bookmarks bookmarks_;
+  bool range_taken_ = false;
 };
 
 }  // namespace vx

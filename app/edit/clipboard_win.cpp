@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "app/edit/column_text.h"
-#include "app/settings/view_settings.h"
 #include "app/edit/range_texts.h"
+#include "app/settings/view_settings.h"
 
 namespace vx {
 namespace {
@@ -67,19 +67,30 @@ class ClipMemory {
   HGLOBAL memory_;
 };
 
-// Calls `take` with each block of `range` in order; false when a read fails.
+// Calls `take` with each block of `range` in order; why it failed when a
+// read fails or the file ends before the range does. A file that is gone
+// is not made again: it is opened for reading only.
 template <typename Take>
-bool ReadBlocks(const EditedFile& file, const ByteRange& range, Take take) {
-  fs::File handle = file.Open();
-  if (!handle) return false;
+std::optional<Failure> ReadBlocks(const EditedFile& file, const ByteRange& range, Take take) {
+  fs::File handle = fs::OpenFileForReading(file.path());
+  if (!handle) return SystemFailure(fs::LastSystemError(), FailedPlace::File, file.path());
   std::vector<uint8_t> block(static_cast<size_t>(std::min(kCopyBlock, range.length)));
   for (int64_t done = 0; done < range.length;) {
     const int64_t count = std::min<int64_t>(kCopyBlock, range.length - done);
-    if (handle.ReadAt(range.first + done, block.data(), count) != count) return false;
+    const int64_t read = handle.ReadAt(range.first + done, block.data(), count);
+    if (read < 0) return SystemFailure(fs::LastSystemError(), FailedPlace::File, file.path());
+    if (read != count) return Failure{FailureCause::Shortened, FailedPlace::File, file.path()};
     take(std::span<const uint8_t>(block.data(), static_cast<size_t>(count)), done);
     done += count;
   }
-  return true;
+  return std::nullopt;
+}
+
+Failure ClipboardBusy() { return {FailureCause::InUse, FailedPlace::Clipboard, L""}; }
+
+// The system could not give the clipboard its memory.
+Failure ClipboardRefused() {
+  return SystemFailure(static_cast<int>(GetLastError()), FailedPlace::Clipboard, L"");
 }
 
 // The program's format: the length, then the bytes.
@@ -114,28 +125,43 @@ bool PutText(const std::wstring& text) {
 
 }  // namespace
 
-ClipboardOutcome ByteCopies::Copy(HWND owner, const EditedFile& file, const ByteRange& range) {
-  // Read before the clipboard is opened: other programs keep it meanwhile.
+std::optional<std::vector<uint8_t>> ReadCopy(const EditedFile& file, const ByteRange& range,
+                                             Failure& failure) {
   std::vector<uint8_t> bytes;
   bytes.reserve(static_cast<size_t>(range.length));
-  const bool read = ReadBlocks(file, range, [&](std::span<const uint8_t> block, int64_t) {
-    bytes.insert(bytes.end(), block.begin(), block.end());
-  });
-  if (!read) return ClipboardOutcome::ReadFailed;
+  const std::optional<Failure> failed =
+      ReadBlocks(file, range, [&](std::span<const uint8_t> block, int64_t) {
+        bytes.insert(bytes.end(), block.begin(), block.end());
+      });
+  if (!failed) return bytes;
+  failure = *failed;
+  return std::nullopt;
+}
+
+std::optional<Failure> ByteCopies::Copy(HWND owner, const EditedFile& file,
+                                        const ByteRange& range) {
+  Failure failure;
+  std::optional<std::vector<uint8_t>> bytes = ReadCopy(file, range, failure);
+  if (!bytes) return failure;
+  return Put(owner, std::move(*bytes));
+}
+
+std::optional<Failure> ByteCopies::Put(HWND owner, std::vector<uint8_t> bytes) {
   OpenedClipboard clipboard(owner);
-  if (!clipboard) return ClipboardOutcome::Busy;
+  if (!clipboard) return ClipboardBusy();
   // Tells the clipboard's owner, this window too, to let its copy go.
   EmptyClipboard();
   kept_ = std::move(bytes);
   if (!PutRawBytes(kept_)) {
+    const Failure failure = ClipboardRefused();
     EmptyClipboard();
-    return ClipboardOutcome::ReadFailed;
+    return failure;
   }
   // The text is promised, made when asked for (a promise gives no handle
   // back to tell success by); CF_TEXT is made from it by the system for
   // whoever asks for that.
   SetClipboardData(CF_UNICODETEXT, nullptr);
-  return ClipboardOutcome::Done;
+  return std::nullopt;
 }
 
 bool ByteCopies::OnClipboardMessage(HWND owner, UINT msg, WPARAM wp) {
@@ -159,19 +185,19 @@ bool ByteCopies::OnClipboardMessage(HWND owner, UINT msg, WPARAM wp) {
   }
 }
 
-ClipboardOutcome CopyColumnText(HWND owner, const EditedFile& file, const ByteRange& range) {
+std::optional<Failure> CopyColumnText(HWND owner, const EditedFile& file, const ByteRange& range) {
   // Decoded before the clipboard is opened: other programs keep it meanwhile.
   std::wstring text;
-  ColumnTextDecoder decoder(TextColumnEncoding(), range.first);
-  const bool read = ReadBlocks(
+  ColumnTextDecoder decoder(TextColumnEncoding(), range.first, ViewOptions.control_dots);
+  const std::optional<Failure> failed = ReadBlocks(
       file, range, [&](std::span<const uint8_t> block, int64_t) { decoder.Append(block, text); });
-  if (!read) return ClipboardOutcome::ReadFailed;
+  if (failed) return failed;
   decoder.Finish(text);
   OpenedClipboard clipboard(owner);
-  if (!clipboard) return ClipboardOutcome::Busy;
+  if (!clipboard) return ClipboardBusy();
   EmptyClipboard();
-  if (!PutText(text)) return ClipboardOutcome::ReadFailed;
-  return ClipboardOutcome::Done;
+  if (!PutText(text)) return ClipboardRefused();
+  return std::nullopt;
 }
 
 bool ClipboardHasPaste() {

@@ -8,13 +8,13 @@
 #include "common/shift_jis_tables.h"
 
 namespace vx {
-namespace {
-
-// A NUL would end the text for every program that pastes it: it goes as a
-// blank, as the column shows it.
-char Shown(uint8_t b) { return b == 0 ? ' ' : static_cast<char>(b); }
-
-}  // namespace
+std::wstring_view ColumnTextDecoder::Shown(std::wstring_view character) const {
+  // A NUL would end the text for every program that pastes it: it goes as a
+  // blank, as the column shows it.
+  if (character == std::wstring_view(L"\0", 1)) return L" ";
+  if (!IsControlCharacter(character)) return character;
+  return control_dots_ ? kControlCell : kControlBox;
+}
 
 void ColumnTextDecoder::DecodeHeld(std::wstring& text, bool finish) {
   const size_t longest = static_cast<size_t>(LongestCharacter(encoding_));
@@ -35,7 +35,7 @@ void ColumnTextDecoder::DecodeHeld(std::wstring& text, bool finish) {
       ++i;
       continue;
     }
-    text += read->text == std::wstring_view(L"\0", 1) ? std::wstring(L" ") : read->text;
+    text += Shown(read->text);
     i += static_cast<size_t>(read->length);
   }
   offset_ += static_cast<int64_t>(i);
@@ -64,8 +64,13 @@ void ColumnTextDecoder::Append(std::span<const uint8_t> block, std::wstring& tex
   }
   for (; i < block.size(); ++i) {
     const uint8_t b = block[i];
-    if (!kShiftJisTables.is_lead[b]) {
-      run += Shown(b);
+    const wchar_t single = static_cast<wchar_t>(b);
+    if (!kShiftJisTables.is_lead[b] && (b == 0 || IsControlCharacter({&single, 1}))) {
+      text += FromShiftJis(run);
+      run.clear();
+      text += Shown({&single, 1});
+    } else if (!kShiftJisTables.is_lead[b]) {
+      run += static_cast<char>(b);
     } else if (i + 1 == block.size()) {
       held_lead_ = b;
     } else if (kShiftJisTables.is_trail[block[i + 1]]) {

@@ -5,34 +5,25 @@ namespace vx::edit_texts {
 
 // Overwriting a byte.
 inline constexpr wchar_t kOutOfRange[] = L"数値が範囲を超えています。";
-inline constexpr wchar_t kChangeFailed[] =
-    L"変更操作に失敗しました。\r\n"
-    L"ファイルが使用中か、存在しない、等の可能性があります。";
 
 // Inserting and deleting.
 inline constexpr wchar_t kNoMoreDelete[] = L"これ以上削除できません。";
 inline constexpr wchar_t kCanNoDelete[] = L"Can no Delete";
-inline constexpr wchar_t kInsertFailed[] = L"挿入操作に失敗しました。";
-inline constexpr wchar_t kDeleteFailed[] = L"削除操作に失敗しました。";
-inline constexpr wchar_t kTailMoveCause[] =
-    L"ファイルが使用中か、存在しない、等の可能性が考えられます。";
-// When even putting the tail back failed; the backup's name follows kBackUpAt.
+// Their failures are named in failure_texts.h. When even putting the tail
+// back failed, the message goes on; the backup's name follows kBackUpAt.
 inline constexpr wchar_t kMayBeDamaged[] = L"ファイルが破損している可能性があります。";
 inline constexpr wchar_t kBackUpAt[] = L"バックアップファイル：";
 inline constexpr wchar_t kNoBackUpKept[] = L"バックアップファイルはありません。";
 inline constexpr wchar_t kInserting[] = L"挿入中です.....";
 inline constexpr wchar_t kDeleting[] = L"削除中です.....";
 // Replacing a range by as many bytes (an overwrite or a fill); a range that
-// grows or shrinks the file is named as an insertion or a deletion.
-inline constexpr wchar_t kRangeChangeFailed[] = L"変更操作に失敗しました。";
+// grows or shrinks the file is captioned as an insertion or a deletion.
 inline constexpr wchar_t kChanging[] = L"変更中です.....";
 
 // Replacing every match. A replace whose matches are some longer and some
 // shorter than the replacement, shifting the file's bytes both ways, is
 // refused before anything changes.
 inline constexpr wchar_t kReplacing[] = L"置換中です．．．";
-inline constexpr wchar_t kReplaceAllFailed[] =
-    L"すべて置換に失敗しました。ディスクの空き容量が足りない可能性もあります。";
 inline constexpr wchar_t kReplaceAllMixed[] =
     L"置換する文字列より長い箇所と短い箇所が混在するため、すべて置換できません。\r\n"
     L"ファイルは変更していません。";
@@ -41,12 +32,6 @@ inline constexpr wchar_t kReplaceAllMixed[] =
 inline constexpr wchar_t kUndoFull[] = L"No Undo Over 1000.";
 inline constexpr wchar_t kCannotUndo[] = L"アンドゥできません。";
 inline constexpr wchar_t kCannotRedo[] = L"リドゥ不可。";
-// When the bytes a range change needs for Undo cannot be kept; the data
-// file's name follows kJournalDataAt.
-inline constexpr wchar_t kJournalDataFailed[] =
-    L"アンドゥ用のデータを保存できないため、変更しませんでした。\r\n"
-    L"ディスクの空き容量を確認してください。\r\n";
-inline constexpr wchar_t kJournalDataAt[] = L"保存先：";
 
 // Backup and restore. The size question's third line holds the seconds
 // between kBackUpTakesBefore and kBackUpTakesAfter.

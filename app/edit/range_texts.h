@@ -9,10 +9,6 @@ inline constexpr wchar_t kClipboardFormat[] = L"Vantelox.Bytes";
 
 inline constexpr wchar_t kCopyTooLarge[] =
     L"256MB（268,435,456バイト）を超える範囲はコピーできません。";
-inline constexpr wchar_t kCopyFailed[] =
-    L"コピーに失敗しました。\r\n"
-    L"ファイルが使用中か、クリップボードを使用できない可能性があります。";
-inline constexpr wchar_t kClipboardUnavailable[] = L"クリップボードを使用できません。";
 // The part that could not be read follows in 「」.
 inline constexpr wchar_t kPasteNotHex[] =
     L"クリップボードの内容を16進数として読めません。\r\n"

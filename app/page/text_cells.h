@@ -21,6 +21,9 @@ inline constexpr wchar_t kNoCharacterCell[] = L"\uFF65";
 inline constexpr wchar_t kCharacterRestCell[] = L" ";
 // A control byte (below 0x20, and 0x7F) where the option shows them so.
 inline constexpr wchar_t kControlCell[] = L".";
+// Without the option the font draws a control character as a box; a copy
+// of the column's text writes this box for it, never the character itself.
+inline constexpr wchar_t kControlBox[] = L"\u25A1";
 
 // The cells of `bytes`, the first at the file's offset `first_offset`
 // (UTF-16 units start at even offsets). With `control_dots` a character

@@ -39,11 +39,10 @@ std::wstring StretchHex(std::span<const uint8_t> bytes, const MatchStretch& stre
 
 std::wstring StretchText(std::span<const uint8_t> bytes) {
   std::wstring text;
-  ColumnTextDecoder decoder;
+  // Control bytes as dots, as the option shows them: a row is one line.
+  ColumnTextDecoder decoder(TextEncoding::ShiftJis, 0, true);
   decoder.Append(bytes, text);
   decoder.Finish(text);
-  std::replace_if(
-      text.begin(), text.end(), [](wchar_t c) { return c < 0x20 || c == 0x7F; }, L'.');
   return text;
 }
 

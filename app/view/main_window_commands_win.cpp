@@ -204,8 +204,9 @@ bool MainWindow::SearchSide::ReplaceMatch(int64_t offset, int64_t length,
   if (!window_.page_view_.BeginChange()) return false;
   // The same length is written over the match; another length moves the tail.
   const bool worked_on = static_cast<int64_t>(replacement.size()) == length
-                             ? document.OverwriteRange(offset, replacement)
-                             : document.ReplaceRange(offset, length, replacement);
+                             ? document.OverwriteRange(offset, replacement, FailedCommand::Replace)
+                             : document.ReplaceRange(offset, length, replacement,
+                                                     FailedCommand::Replace);
   const int64_t behind = offset + static_cast<int64_t>(replacement.size());
   window_.AfterRangeCommand(worked_on, true, std::min(behind, document.size() - 1));
   return worked_on && document.size() >= behind;

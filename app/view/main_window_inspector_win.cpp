@@ -44,7 +44,8 @@ void MainWindow::InspectorSide::WriteAtCaret(std::span<const uint8_t> bytes) {
     return;
   }
   if (!window_.page_view_.BeginChange()) return;
-  window_.AfterRangeCommand(document.OverwriteRange(offset, bytes), false, offset);
+  window_.AfterRangeCommand(document.OverwriteRange(offset, bytes, FailedCommand::Overwrite), false,
+                            offset);
 }
 
 CharacterCodec MainWindow::InspectorSide::ColumnCharacters() const {

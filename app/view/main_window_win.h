@@ -277,7 +277,7 @@ class MainWindow : public FormWindow {
   void FillSelection(uint8_t value);
   // What Paste and Paste over take from the clipboard; none after the reason
   // was shown.
-  std::optional<std::vector<uint8_t>> BytesToPaste();
+  std::optional<std::vector<uint8_t>> BytesToPaste(FailedCommand paste);
   // After a range command worked on the file: the selection goes where
   // bytes moved, the caret stands on byte `caret`, and the page, the status
   // and the commands show the file anew.

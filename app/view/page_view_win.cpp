@@ -266,7 +266,7 @@ void PageView::TypeCharacter(const std::wstring& character) {
   // One journal step for each character, however many bytes it takes.
   const std::span<const uint8_t> written(reinterpret_cast<const uint8_t*>(bytes->data()),
                                          bytes->size());
-  if (!document_.OverwriteRange(offset, written)) return;
+  if (!document_.OverwriteRange(offset, written, FailedCommand::Overwrite)) return;
   if (events_.file_changed) events_.file_changed();
   if (!MoveCaret(static_cast<int32_t>(count), 0)) Redraw();
 }

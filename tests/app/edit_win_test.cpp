@@ -266,7 +266,8 @@ TEST_F(EditTest, AFileLockedByAnotherProgramIsLeftAsItWas) {
   // Between the two, the page that cannot be read says so as well.
   ASSERT_GE(messages.shown().size(), 2u);
   EXPECT_EQ(messages.shown().front().text,
-            std::wstring(edit_texts::kInsertFailed) + L"\r\n" + edit_texts::kTailMoveCause);
+            FailureMessage(FailedCommand::Insert,
+                           {FailureCause::InUse, FailedPlace::File, path, 0, true}));
   EXPECT_EQ(messages.shown().back().text, L"Can no Delete");
   EXPECT_TRUE(Grayed(kUndo));
   lock.Release();
@@ -276,26 +277,22 @@ TEST_F(EditTest, AFileLockedByAnotherProgramIsLeftAsItWas) {
 
 TEST_F(EditTest, UndoAndRedoOfALockedFileKeepTheirStepUntilTheLockIsGone) {
   DisplaySettings.AutoBackUp = false;
-  const std::wstring change_failed = edit_texts::kChangeFailed;
-  const std::wstring insert_failed =
-      std::wstring(edit_texts::kInsertFailed) + L"\r\n" + edit_texts::kTailMoveCause;
-  const std::wstring delete_failed =
-      std::wstring(edit_texts::kDeleteFailed) + L"\r\n" + edit_texts::kTailMoveCause;
   const struct {
     const char* kind;
     std::function<void()> change;
     Bytes changed;
-    std::wstring undo_failure;
-    std::wstring redo_failure;
   } cases[] = {
-      {"overwrite", [this] { Overwrite(L"42"); }, {0x42, 2, 3}, change_failed, change_failed},
-      {"insertion", [this] { PageKey(VK_INSERT); }, {0, 1, 2, 3}, delete_failed, insert_failed},
-      {"deletion", [this] { PageKey(VK_DELETE); }, {2, 3}, insert_failed, delete_failed},
+      {"overwrite", [this] { Overwrite(L"42"); }, {0x42, 2, 3}},
+      {"insertion", [this] { PageKey(VK_INSERT); }, {0, 1, 2, 3}},
+      {"deletion", [this] { PageKey(VK_DELETE); }, {2, 3}},
   };
   const Bytes original{1, 2, 3};
   // A step tried on the locked file: its own failure first (the page that
-  // cannot be read may say so after it), the journal and the menu as they were.
-  const auto step_fails = [&](const std::function<void()>& step, const std::wstring& failure) {
+  // cannot be read may say so after it), named as Undo's or Redo's and the
+  // lock's, the journal and the menu as they were.
+  const auto step_fails = [&](const std::function<void()>& step, FailedCommand command) {
+    const std::wstring failure = FailureMessage(
+        command, {FailureCause::InUse, FailedPlace::File, view().file_path(), 0, true});
     const int32_t undo_step = view().journal().step();
     const bool undo_on = !Grayed(kUndo);
     const bool redo_on = !Grayed(kRedo);
@@ -320,10 +317,10 @@ TEST_F(EditTest, UndoAndRedoOfALockedFileKeepTheirStepUntilTheLockIsGone) {
     c.change();
     ASSERT_EQ(OnDisk(), c.changed);
 
-    step_fails([this] { Undo(); }, c.undo_failure);
+    step_fails([this] { Undo(); }, FailedCommand::Undo);
     Undo();
     EXPECT_EQ(OnDisk(), original);
-    step_fails([this] { Redo(); }, c.redo_failure);
+    step_fails([this] { Redo(); }, FailedCommand::Redo);
     Redo();
     EXPECT_EQ(OnDisk(), c.changed);
     EXPECT_TRUE(messages.shown().empty());

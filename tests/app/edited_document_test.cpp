@@ -96,9 +96,10 @@ TEST_F(EditedDocumentTest, CommandsChangeTheFileAndUndoRedoTakeThemBackAndAgain)
   }
 }
 
-// Another running copy's edit of the file holds its record: the file opens,
-// says why it is not changed, and no command changes it until the record
-// is gone.
+// Another running copy's edit of the file holds its record: the file opens
+// as it is (nothing needs repair, nothing is read-only), every command says
+// that the other copy is changing it now and changes nothing until the
+// record is gone.
 TEST_F(EditedDocumentTest, AFileWithAPendingRecordOpensButIsNotChanged) {
   const std::wstring records = dir / L"records\\";
   SetRecoveryFolder(records);
@@ -115,10 +116,10 @@ TEST_F(EditedDocumentTest, AFileWithAPendingRecordOpensButIsNotChanged) {
                                                          [&] { return document.Undo(); },
                                                          [&] { return document.Restore({}); }};
     for (const auto& command : commands) EXPECT_FALSE(command());
-    ASSERT_EQ(messages.shown().size(), 1 + commands.size());
+    ASSERT_EQ(messages.shown().size(), commands.size());
     for (const auto& shown : messages.shown()) {
-      EXPECT_TRUE(shown.text.starts_with(recovery_texts::kRecordHeld));
-      EXPECT_NE(shown.text.find(path), std::wstring::npos);
+      EXPECT_EQ(shown.text,
+                RefusalMessage({FailureCause::OtherCopyEditing, FailedPlace::File, path, 0, true}));
     }
     EXPECT_EQ(OnDisk(), (Bytes{0, 1, 2, 3}));
   }
@@ -156,15 +157,17 @@ TEST_F(EditedDocumentTest, AFileThatCannotBeReachedFailsWithoutJournalling) {
   OpenOn({1, 2, 3});
   ASSERT_TRUE(document.BeginChange());
   LockOut();
+  const std::wstring missing = FailureMessage(
+      FailedCommand::Overwrite, {FailureCause::Missing, FailedPlace::File, path, 0, true});
   EXPECT_FALSE(document.OverwriteAtCaret(9));
-  EXPECT_EQ(messages.texts(), Texts{edit_texts::kChangeFailed});
+  EXPECT_EQ(messages.texts(), Texts{missing});
   EXPECT_FALSE(document.journal().CanUndo());
 
   // Deleted, the file is not made again by a write.
   ASSERT_TRUE(fs::RemoveFolder(path));
   messages.Clear();
   EXPECT_FALSE(document.OverwriteAtCaret(9));
-  EXPECT_EQ(messages.texts(), Texts{edit_texts::kChangeFailed});
+  EXPECT_EQ(messages.texts(), Texts{missing});
   EXPECT_FALSE(fs::FileExists(path));
   EXPECT_EQ(document.size(), 0);
 

@@ -36,10 +36,15 @@ class FaultyFile : public BlockFile {
   // program locks the file.
   int fail_read = 0, fail_write = 0, fail_resize = 0, fail_flush = 0;
   bool partial = false, sticky = false;
+  // The system's code each failure leaves, as a full disk or a lock would.
+  int error_code = 0;
   StopPoint stop;
 
   int64_t ReadAt(int64_t offset, uint8_t* buffer, int64_t length) override {
-    if (++reads_ == fail_read) return -1;
+    if (++reads_ == fail_read) {
+      NoteError(error_code);
+      return -1;
+    }
     const int64_t n = std::clamp<int64_t>(Size() - offset, 0, length);
     if (n > 0) std::memcpy(buffer, bytes_.data() + offset, static_cast<size_t>(n));
     return n;
@@ -63,7 +68,9 @@ class FaultyFile : public BlockFile {
 
   bool Flush() override {
     flushed_after_ = changes_;
-    return ++flushes_ != fail_flush;
+    if (++flushes_ != fail_flush) return true;
+    NoteError(error_code);
+    return false;
   }
 
   Bytes& bytes() { return bytes_; }
@@ -78,7 +85,9 @@ class FaultyFile : public BlockFile {
   int64_t Size() const { return static_cast<int64_t>(bytes_.size()); }
   bool Failing(bool now) {
     failed_ = failed_ || now;
-    return now || (sticky && failed_);
+    const bool failing = now || (sticky && failed_);
+    if (failing) NoteError(error_code);
+    return failing;
   }
   void StopHere(int64_t offset, const uint8_t* buffer, int64_t length) {
     if (++changes_ != stop.change) return;

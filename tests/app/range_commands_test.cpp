@@ -4,11 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "app/document/edited_document.h"
-#include "app/edit/edit_texts.h"
 #include "app/disk/journal_data.h"
 #include "app/disk/recovery.h"
 #include "app/disk/undo_journal.h"
+#include "app/document/edited_document.h"
+#include "app/edit/edit_texts.h"
+#include "app/edit/failure_texts.h"
 #include "app/settings/display_settings.h"
 #include "app/settings/settings_folder.h"
 #include "common/file_seam.h"
@@ -77,8 +78,8 @@ TEST_F(RangeCommandsTest, AnySequenceOfRangeCommandsAndUndosMatchesAModel) {
     const int64_t count = 1 + below(std::min<int64_t>(size - first, round % 5 == 0 ? 90000 : 5000));
     Bytes after = file;
     const int kind = static_cast<int>(below(7));
-    SCOPED_TRACE(testing::Message() << "round " << round << " kind " << kind << " at " << first
-                                    << " count " << count);
+    SCOPED_TRACE(testing::Message()
+                 << "round " << round << " kind " << kind << " at " << first << " count " << count);
     if (kind == 5) {
       ASSERT_EQ(document->Undo(), now > 0);
       if (now > 0) --now;
@@ -163,7 +164,8 @@ TEST_F(RangeCommandsTest, AChangeWhoseUndoDataCannotBeKeptIsNotMade) {
   SetRecoveryFolder(dir / L"blocked\\");
   EXPECT_FALSE(document->ReplaceRange(0, 50, {}));
   ASSERT_EQ(messages.shown().size(), 1u);
-  EXPECT_TRUE(messages.shown()[0].text.starts_with(edit_texts::kJournalDataFailed));
+  EXPECT_TRUE(messages.shown()[0].text.starts_with(failure_texts::kDeleteFailed));
+  EXPECT_NE(messages.shown()[0].text.find(failure_texts::kTheJournalData), std::wstring::npos);
   EXPECT_EQ(OnDisk(), start);
   EXPECT_FALSE(document->journal().CanUndo());
 }
@@ -206,6 +208,65 @@ TEST(UndoJournalRanges, UndoSwapsTheSidesOfARangeChangeAndRedoKeepsThem) {
   const std::optional<FileEdit> redo = journal.NextRedo();
   ASSERT_TRUE(redo);
   EXPECT_EQ(*redo, (FileEdit{EditKind::Replace, 7, 0, cut, fill}));
+}
+
+}  // namespace
+}  // namespace vx
+
+namespace vx {
+namespace {
+
+std::wstring JournalDataIn(const std::wstring& folder) {
+  for (const fs::FolderEntry& entry : fs::ListFolder(folder)) {
+    if (IsJournalDataName(entry.name)) return folder + entry.name;
+  }
+  return L"";
+}
+
+// Failures caused outside the file are named as what they are, with the
+// command's own name, and change nothing: the data file cut short under
+// Undo, the file cut short or gone under a paste over a selection.
+TEST_F(RangeCommandsTest, EachFailureNamesItsCommandAndItsCauseAndChangesNothing) {
+  namespace t = failure_texts;
+  const Bytes start = test::PatternBytes(100);
+  OpenOn(start);
+  ASSERT_TRUE(document->ReplaceRange(10, 50, {}, FailedCommand::Cut));
+  const Bytes cut = OnDisk();
+  const std::wstring data = JournalDataIn(records);
+  ASSERT_FALSE(data.empty());
+  {
+    fs::File kept = fs::OpenFile(data, false, fs::Share::ReadWrite);
+    ASSERT_TRUE(kept.SetLength(20));
+  }
+  EXPECT_TRUE(document->Undo());
+  EXPECT_EQ(messages.texts(),
+            (std::vector<std::wstring>{FailureMessage(
+                FailedCommand::Undo,
+                {FailureCause::Shortened, FailedPlace::JournalData, data, 0, true})}));
+  EXPECT_EQ(OnDisk(), cut);
+  EXPECT_TRUE(document->journal().CanUndo());
+
+  // A paste over a selection of bytes another program cut off.
+  messages.Clear();
+  test::WriteFileBytes(path, Bytes(cut.begin(), cut.begin() + 20));
+  const Bytes pasted{1, 2, 3};
+  EXPECT_FALSE(document->ReplaceRange(10, 30, pasted, FailedCommand::Paste) &&
+               document->range_taken());
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].text,
+            FailureMessage(FailedCommand::Paste,
+                           {FailureCause::Shortened, FailedPlace::File, path, 0, true}));
+  EXPECT_EQ(OnDisk().size(), 20u);
+  EXPECT_EQ(document->size(), 20) << "the window shows the file as it is now";
+
+  // Gone altogether: not made again.
+  messages.Clear();
+  ASSERT_TRUE(fs::RemoveFile(path));
+  EXPECT_FALSE(document->FillRange(0, 5, 0xAA) && document->range_taken());
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_TRUE(messages.shown()[0].text.starts_with(t::kFillFailed));
+  EXPECT_NE(messages.shown()[0].text.find(t::kMissing), std::wstring::npos);
+  EXPECT_FALSE(fs::FileExists(path));
 }
 
 }  // namespace

@@ -437,6 +437,46 @@ TEST(RangeMoveRecovery, ARecordLeftOnDiskIsRepairedWithItsDataFile) {
   SetRecoveryFolder(L"");
 }
 
+// The undo data of a stopped program goes as soon as its record is settled,
+// before a file is opened or changed as well as at the start; one that
+// another record still names stays.
+TEST(RangeMoveRecovery, TheStoppedProgramsDataGoesOnceItsRecordIsSettled) {
+  test::TempFolder dir;
+  test::MessageRecorder messages;
+  const std::wstring records = dir / L"VXSetting\\";
+  const std::wstring file = dir / L"data.bin";
+  const std::wstring data_name = records + L"Journal999999-1.dat";
+  const std::wstring other_data = records + L"Journal999999-2.dat";
+  ASSERT_TRUE(fs::MakeFolder(records));
+  SetRecoveryFolder(records);
+  const Bytes before = test::PatternBytes(3 * kBlock + 10);
+  const RangeEdit edit{100, 5000, 10};
+  test::WriteFileBytes(data_name, edit.Data(before));
+  test::WriteFileBytes(other_data, edit.Data(before));
+  {
+    FaultyFile memory(before), data(edit.Data(before));
+    LiveRecord live(RecordKind::Range, file, data_name);
+    RangeData where = edit.In(&data);
+    where.name = data_name;
+    ASSERT_TRUE(test::RunUntilStopped(memory, {1, false}, 0, [&] {
+      ReplaceRange(memory, edit.at, edit.removed, edit.inserted, where, {}, live.record());
+    }));
+    live.Keep();
+    test::WriteFileBytes(file, memory.bytes());
+  }
+  {
+    // A record set aside for another file still names the second data file.
+    LiveRecord kept(RecordKind::Range, dir / L"other.bin", other_data);
+    kept.record().Begin(RecordKind::Range, 1, 0, 0);
+    kept.Keep();
+  }
+  EXPECT_EQ(SettlePendingRecords(file), L"");
+  EXPECT_EQ(test::ReadFileBytes(file), before);
+  EXPECT_FALSE(fs::FileExists(data_name));
+  EXPECT_TRUE(fs::FileExists(other_data));
+  SetRecoveryFolder(L"");
+}
+
 TEST(RangeMoveByName, ChangesTheFileAndNamesTheEditInItsCaptionAndFailure) {
   test::TempFolder dir;
   test::MessageRecorder messages;
@@ -446,10 +486,10 @@ TEST(RangeMoveByName, ChangesTheFileAndNamesTheEditInItsCaptionAndFailure) {
   const struct {
     RangeEdit edit;
     const wchar_t* caption;
-    const wchar_t* failed;
-  } cases[] = {{{10, 0, 30}, edit_texts::kInserting, edit_texts::kInsertFailed},
-               {{10, 30, 5}, edit_texts::kDeleting, edit_texts::kDeleteFailed},
-               {{10, 30, 30, true}, edit_texts::kChanging, edit_texts::kRangeChangeFailed}};
+    FailedCommand failed_as;
+  } cases[] = {{{10, 0, 30}, edit_texts::kInserting, FailedCommand::Paste},
+               {{10, 30, 5}, edit_texts::kDeleting, FailedCommand::PasteOver},
+               {{10, 30, 30, true}, edit_texts::kChanging, FailedCommand::Fill}};
   for (const auto& c : cases) {
     SCOPED_TRACE(Name("by name", c.edit));
     test::WriteFileBytes(file.path(), before);
@@ -460,7 +500,7 @@ TEST(RangeMoveByName, ChangesTheFileAndNamesTheEditInItsCaptionAndFailure) {
     where.name = data_name;
     test::ProgressRecorder progress;
     EXPECT_TRUE(ReplaceInFile(file, c.edit.at, c.edit.removed, c.edit.inserted, where,
-                              progress.Callback(), L""));
+                              progress.Callback(), L"", c.failed_as));
     EXPECT_EQ(test::ReadFileBytes(file.path()), c.edit.After(before));
     ASSERT_FALSE(progress.calls().empty());
     EXPECT_EQ(progress.calls().front().caption, c.caption);
@@ -468,11 +508,12 @@ TEST(RangeMoveByName, ChangesTheFileAndNamesTheEditInItsCaptionAndFailure) {
 
     const EditedFile gone(dir / L"gone.bin");
     EXPECT_FALSE(ReplaceInFile(gone, c.edit.at, c.edit.removed, c.edit.inserted, where,
-                               test::IgnoreProgress, L""));
+                               test::IgnoreProgress, L"", c.failed_as));
     EXPECT_FALSE(fs::FileExists(gone.path()));
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.shown()[0].text,
-              std::wstring(c.failed) + L"\r\n" + edit_texts::kTailMoveCause);
+              FailureMessage(c.failed_as, {FailureCause::Missing, FailedPlace::File, gone.path(),
+                                           0, true}));
     messages.Clear();
   }
 }

@@ -3,12 +3,16 @@
 // range commands with the real clipboard, each checked on disk.
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "app/edit/range_texts.h"
 #include "app/disk/recovery.h"
+#include "app/edit/edit_texts.h"
+#include "app/edit/failure_texts.h"
+#include "app/edit/range_texts.h"
+#include "app/settings/view_settings.h"
 #include "app/view/go_to_texts.h"
 #include "app/view/menu_commands.h"
 #include "common/file_seam.h"
@@ -183,10 +187,18 @@ TEST_F(RangeTest, CopyPutsTheBytesAndTheirHexTextOnTheClipboard) {
   EXPECT_TRUE(IsClipboardFormatAvailable(RegisterClipboardFormatW(range_texts::kClipboardFormat)));
   EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT));
 
+  // Control bytes as the column shows them: never a raw TAB, LF, CR or DEL.
   Select(2, 6);
   Choose(kCopyAsText);
-  EXPECT_EQ(ClipboardText(form->hwnd()), std::wstring(L"\x02\u3042\x05\x06"));
+  EXPECT_EQ(ClipboardText(form->hwnd()), std::wstring(L"\u25A1\u3042\u25A1\u25A1"));
   EXPECT_FALSE(IsClipboardFormatAvailable(RegisterClipboardFormatW(range_texts::kClipboardFormat)));
+  Select(9, 13);
+  Choose(kCopyAsText);
+  EXPECT_EQ(ClipboardText(form->hwnd()), std::wstring(5, L'\u25A1'));
+  ViewOptions.control_dots = true;
+  Choose(kCopyAsText);
+  EXPECT_EQ(ClipboardText(form->hwnd()), L".....");
+  ViewOptions.control_dots = false;
   EXPECT_TRUE(messages.shown().empty());
 }
 
@@ -354,6 +366,93 @@ TEST_F(RangeTest, DeleteTakesTheSelectionAndWithoutOneTheCaretsByte) {
   Choose(kDeleteSelection);
   EXPECT_EQ(messages.texts(), std::vector<std::wstring>{L"これ以上削除できません。"});
   EXPECT_EQ(OnDisk(), Counting(10));
+}
+
+// A Cut that is refused, for whatever reason, leaves the clipboard with what
+// it held before and the file as it was; the message names the cut and why.
+TEST_F(RangeTest, ARefusedCutLeavesTheClipboardAsItWas) {
+  const std::wstring earlier = L"earlier text";
+  const std::wstring blocked = dir / L"blocked";
+  WriteFileBytes(blocked, {1});
+  const struct {
+    const char* why;
+    std::function<void()> select;
+    std::function<void(const std::wstring& path)> refuse;  // until the cut is over
+    std::wstring said;
+  } cases[] = {
+      {"the whole file", [this] { Choose(kSelectAll); }, {}, edit_texts::kNoMoreDelete},
+      {"no room for the undo data", [this] { Select(4, 9); },
+       [&](const std::wstring&) { SetRecoveryFolder(blocked + L"\\"); },
+       failure_texts::kTheJournalData},
+      {"a locked file", [this] { Select(4, 9); }, {}, failure_texts::kInUse},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    const std::wstring path = StartOn(Counting(20));
+    PutClipboardText(form->hwnd(), earlier);
+    c.select();
+    messages.Clear();
+    {
+      std::optional<FileLock> lock;
+      if (c.said == failure_texts::kInUse) lock.emplace(path);
+      if (c.refuse) c.refuse(path);
+      Choose(kCut);
+      SetRecoveryFolder(dir / L"records");
+    }
+    ASSERT_FALSE(messages.shown().empty());
+    EXPECT_NE(messages.shown()[0].text.find(c.said), std::wstring::npos)
+        << messages.shown()[0].text;
+    if (c.said != edit_texts::kNoMoreDelete) {
+      EXPECT_TRUE(messages.shown()[0].text.starts_with(failure_texts::kCutFailed));
+    }
+    EXPECT_EQ(ClipboardText(form->hwnd()), earlier);
+    EXPECT_EQ(OnDisk(), Counting(20));
+    EXPECT_TRUE(Grayed(kUndo));
+  }
+}
+
+// A copy of bytes the file no longer has blames the file, not the clipboard.
+TEST_F(RangeTest, ACopyAfterTheFileShrankSaysSo) {
+  const std::wstring path = StartOn(Counting(40));
+  PutClipboardText(form->hwnd(), L"earlier");
+  Select(10, 30);
+  WriteFileBytes(path, Counting(20));
+  messages.Clear();
+  EXPECT_TRUE(Shortcut('C', true));
+  ASSERT_FALSE(messages.shown().empty());
+  EXPECT_EQ(
+      messages.shown()[0].text,
+      FailureMessage(FailedCommand::Copy, {FailureCause::Shortened, FailedPlace::File, path}));
+  EXPECT_EQ(ClipboardText(form->hwnd()), L"earlier");
+}
+
+// A Fill refused by a locked file changes nothing and names why; the page
+// shows the selection as it stands, its highlight with it.
+TEST_F(RangeTest, ARefusedFillKeepsThePageTrue) {
+  const std::wstring path = StartOn(Counting(20));
+  Select(3, 7);
+  Choose(kFill);
+  ASSERT_TRUE(view().input_visible());
+  const HWND field = InputField(view().input_window().hwnd());
+  TypeOver(field, L"7f");
+  messages.Clear();
+  {
+    FileLock lock(path);
+    ASSERT_TRUE(lock.held());
+    Key(field, VK_RETURN, L'\r');
+    PumpMessages();
+  }
+  // The page drawn while the file is locked may say so as well.
+  const auto& shown = messages.shown();
+  const auto fill = std::find_if(shown.begin(), shown.end(), [](const auto& m) {
+    return m.text.starts_with(failure_texts::kFillFailed);
+  });
+  ASSERT_NE(fill, shown.end());
+  EXPECT_NE(fill->text.find(failure_texts::kInUse), std::wstring::npos) << fill->text;
+  EXPECT_EQ(OnDisk(), Counting(20));
+  const bool selected = view().selected().has_value();
+  EXPECT_EQ(HexCellPixel(4, 0) == GetSysColor(COLOR_HIGHLIGHT), selected);
+  EXPECT_EQ(SelectionShown() == L"選択 ----", !selected);
 }
 
 }  // namespace

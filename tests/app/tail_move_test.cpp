@@ -432,19 +432,22 @@ TEST(TailMoveByName, AMissingFileIsReportedAndNotMade) {
   EXPECT_FALSE(fs::FileExists(file.path()));
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_EQ(messages.shown()[0].text,
-            std::wstring(edit_texts::kDeleteFailed) + L"\r\n" + edit_texts::kTailMoveCause);
+            FailureMessage(FailedCommand::Delete,
+                           {FailureCause::Missing, FailedPlace::File, file.path(), 0, true}));
   EXPECT_EQ(messages.shown()[0].icon, MsgIcon::None);
 }
 TEST(TailMoveByName, ADamagedFileIsReportedWithItsBackup) {
   test::TempFolder dir;
   const std::wstring backup = dir / L"a_VXBackUp .bin";
-  const std::wstring damaged = std::wstring(edit_texts::kInsertFailed) + L"\r\n" +
-                               edit_texts::kTailMoveCause + L"\r\n" + edit_texts::kMayBeDamaged +
-                               L"\r\n";
-  EXPECT_EQ(TailMoveFailureText(true, TailMoveResult::MaybeDamaged, backup),
+  const Failure failure{FailureCause::DiskFull, FailedPlace::File, L"D:\\a.bin"};
+  const std::wstring damaged = FailureMessage(FailedCommand::Insert, failure) + L"\r\n" +
+                               edit_texts::kMayBeDamaged + L"\r\n";
+  EXPECT_EQ(TailMoveFailureText(FailedCommand::Insert, failure, TailMoveResult::MaybeDamaged,
+                                backup),
             damaged + edit_texts::kNoBackUpKept);
   test::WriteFileBytes(backup, {1});
-  EXPECT_EQ(TailMoveFailureText(true, TailMoveResult::MaybeDamaged, backup),
+  EXPECT_EQ(TailMoveFailureText(FailedCommand::Insert, failure, TailMoveResult::MaybeDamaged,
+                                backup),
             damaged + edit_texts::kBackUpAt + backup);
 }
 
