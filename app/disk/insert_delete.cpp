@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "app/disk/block_file.h"
+#include "app/disk/file_proof.h"
 #include "app/edit/edit_texts.h"
 #include "app/disk/recovery.h"
 #include "common/clock.h"
@@ -58,8 +59,8 @@ bool MoveTail(const EditedFile& file, RecordKind kind, const std::wstring& data_
   TailMoveResult result = TailMoveResult::Restored;
   if (fs::File opened = file.OpenToMove()) {
     progress(kProgressStart, texts.caption);
-    SeamBlockFile blocks(opened);
     LiveRecord record(kind, file.path(), data_name, command);
+    TimeKeptFile blocks(opened, file.path(), record.record());
     std::optional<uint32_t> last_report;
     const ProgressCallback now_and_then = [&progress, &last_report](double share,
                                                                    const std::wstring& caption) {
@@ -70,6 +71,7 @@ bool MoveTail(const EditedFile& file, RecordKind kind, const std::wstring& data_
     };
     result = move(blocks, now_and_then, record.record());
     if (result == TailMoveResult::MaybeDamaged) record.Keep();
+    if (result == TailMoveResult::Done) blocks.MarkChangedNow();
     if (!opened.Close() && result == TailMoveResult::Done) result = TailMoveResult::MaybeDamaged;
   }
   if (result != TailMoveResult::Done) {
