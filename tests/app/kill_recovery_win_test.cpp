@@ -24,6 +24,7 @@
 #include "app/settings/settings_folder.h"
 #include "app/view/go_to_texts.h"
 #include "app/view/menu_commands.h"
+#include "app/view/status_texts.h"
 #include "common/file_copy.h"
 #include "common/file_seam.h"
 #include "tests/app/faulty_file.h"
@@ -430,12 +431,13 @@ TEST_F(KillRecoveryTest, UndoLeavesAFileReplacedByAnotherProcessAlone) {
   Prepare(false, 1024);
   const Handle program = Start();
   Press(program.get(), VK_DELETE);
-  ASSERT_TRUE(Poll([&] { return fs::FileLength(file_) == 1023; }));
+  const HWND main = WaitForWindowOf(program.get(), L"VanteloxMainWindow");
+  // The size shown once the delete is done and the file taken as left.
+  ASSERT_TRUE(WaitForChildText(main, SizeLabel(1023)));
   const std::wstring other = dir_ / L"new.bin";
   const Bytes replacement = NoisyBytes(768);
   WriteFileBytes(other, replacement);
   ASSERT_TRUE(MoveFileExW(other.c_str(), file_.c_str(), MOVEFILE_REPLACE_EXISTING));
-  const HWND main = WaitForWindowOf(program.get(), L"VanteloxMainWindow");
   PostMessageW(main, WM_COMMAND, menu_commands::kUndo, 0);
   const std::wstring said = RefuseUntil(program.get(), document_texts::kChangedOutsideRefused);
   EXPECT_TRUE(said.starts_with(std::wstring(document_texts::kChangedOutsideBefore) + file_));
