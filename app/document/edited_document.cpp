@@ -98,6 +98,9 @@ bool EditedDocument::NoticeOutsideChange() {
   if (!IsOpen() || !known_) return false;
   const FileState state = CompareWithFile(*known_, path_);
   if (state == FileState::AsLeft) return false;
+  // Another copy's edit still running on the file is told when a change is
+  // tried; the file is told as changed once that edit is over.
+  if (!SettlePendingRecords(path_).empty()) return false;
   const std::optional<KnownFile> now = ReadKnownFile(path_, known_->sampled_at);
   if (state == FileState::Changed && now && now == told_) return false;
   if (state == FileState::Gone && told_ && told_->identity.length < 0) return false;
