@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,10 @@ class File {
   // Writes what the system still holds of the file through to the disk, so
   // that a power cut or a system crash after it loses none of it.
   bool Flush();
+  // The file's last-write time (FileTimeNow's steps), or -1; and the time
+  // set. A time set stays until the next write through any handle.
+  int64_t LastWriteTime();
+  bool SetLastWriteTime(int64_t time);
   // Closes now; true when the system reported success.
   bool Close();
 
@@ -114,6 +119,22 @@ bool CanRemoveFile(const std::wstring& name);
 // Windows file time on both platforms), or -1 when there is no such file.
 int64_t LastWriteTime(const std::wstring& name);
 bool SetLastWriteTime(const std::wstring& name, int64_t time);
+// The system's clock in the same steps, to set beside a file's times.
+int64_t FileTimeNow();
+
+// What tells one state of a file from another without reading it: its
+// length, its last-write time, and which file it is (the volume and the
+// file's number there), so that a file put in its place by another program
+// is told apart even where the length and the time were copied along.
+struct FileIdentity {
+  int64_t length = 0;
+  int64_t last_write = 0;
+  uint64_t volume = 0;
+  uint64_t index = 0;
+  bool operator==(const FileIdentity&) const = default;
+};
+// None when there is no such file or the system cannot tell.
+std::optional<FileIdentity> IdentifyFile(const std::wstring& name);
 
 struct FolderEntry {
   std::wstring name;  // without the folder

@@ -8,6 +8,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <utility>
 
 #include "common/file_seam.h"
@@ -199,21 +200,59 @@ bool RemoveAtRestart(const std::wstring&) { return false; }
 constexpr int64_t kEpochGapSeconds = 11'644'473'600;
 constexpr int64_t kStepsPerSecond = 10'000'000;
 
+namespace {
+int64_t FileTimeOf(const struct timespec& time) {
+  return (static_cast<int64_t>(time.tv_sec) + kEpochGapSeconds) * kStepsPerSecond +
+         time.tv_nsec / 100;
+}
+
+// The times utimensat and futimens take: the access time kept, the
+// last-write time set to `time`.
+void SetWriteTime(int64_t time, struct timespec (&times)[2]) {
+  times[0].tv_sec = 0;
+  times[0].tv_nsec = UTIME_OMIT;
+  times[1].tv_sec = static_cast<time_t>(time / kStepsPerSecond - kEpochGapSeconds);
+  times[1].tv_nsec = static_cast<long>(time % kStepsPerSecond) * 100;
+}
+}  // namespace
+
+int64_t File::LastWriteTime() {
+  struct stat st;
+  if (handle_ == kInvalid || ::fstat(AsFd(handle_), &st) != 0) return -1;
+  return FileTimeOf(st.st_mtim);
+}
+
+bool File::SetLastWriteTime(int64_t time) {
+  if (handle_ == kInvalid || time < 0) return false;
+  struct timespec times[2];
+  SetWriteTime(time, times);
+  return ::futimens(AsFd(handle_), times) == 0;
+}
+
 int64_t LastWriteTime(const std::wstring& name) {
   struct stat st;
   if (::stat(PosixPath(name).c_str(), &st) != 0) return -1;
-  return (static_cast<int64_t>(st.st_mtim.tv_sec) + kEpochGapSeconds) * kStepsPerSecond +
-         st.st_mtim.tv_nsec / 100;
+  return FileTimeOf(st.st_mtim);
 }
 
 bool SetLastWriteTime(const std::wstring& name, int64_t time) {
   if (time < 0) return false;
   struct timespec times[2];
-  times[0].tv_sec = 0;
-  times[0].tv_nsec = UTIME_OMIT;
-  times[1].tv_sec = static_cast<time_t>(time / kStepsPerSecond - kEpochGapSeconds);
-  times[1].tv_nsec = static_cast<long>(time % kStepsPerSecond) * 100;
+  SetWriteTime(time, times);
   return ::utimensat(AT_FDCWD, PosixPath(name).c_str(), times, 0) == 0;
+}
+
+int64_t FileTimeNow() {
+  struct timespec now;
+  ::clock_gettime(CLOCK_REALTIME, &now);
+  return FileTimeOf(now);
+}
+
+std::optional<FileIdentity> IdentifyFile(const std::wstring& name) {
+  struct stat st;
+  if (::stat(PosixPath(name).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  return FileIdentity{static_cast<int64_t>(st.st_size), FileTimeOf(st.st_mtim),
+                      static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
 }
 
 std::vector<FolderEntry> ListFolder(const std::wstring& folder,

@@ -89,6 +89,22 @@ bool File::Flush() {
   return FlushesSkipped() || FlushFileBuffers(AsHandle(handle_)) != 0;
 }
 
+int64_t File::LastWriteTime() {
+  FILETIME written;
+  if (handle_ == kInvalid || !GetFileTime(AsHandle(handle_), nullptr, nullptr, &written)) {
+    return -1;
+  }
+  return (static_cast<int64_t>(written.dwHighDateTime) << 32) | written.dwLowDateTime;
+}
+
+bool File::SetLastWriteTime(int64_t time) {
+  if (handle_ == kInvalid || time < 0) return false;
+  FILETIME written;
+  written.dwLowDateTime = static_cast<DWORD>(time & 0xFFFFFFFF);
+  written.dwHighDateTime = static_cast<DWORD>(time >> 32);
+  return SetFileTime(AsHandle(handle_), nullptr, nullptr, &written) != 0;
+}
+
 File OpenFile(const std::wstring& name, bool create, Share share) {
   const DWORD share_mode =
       share == Share::ReadWrite ? (FILE_SHARE_READ | FILE_SHARE_WRITE) : FILE_SHARE_READ;
@@ -275,6 +291,28 @@ bool SetLastWriteTime(const std::wstring& name, int64_t time) {
   written.dwHighDateTime = static_cast<DWORD>(time >> 32);
   const bool ok = SetFileTime(h, nullptr, nullptr, &written) != 0;
   return CloseHandle(h) != 0 && ok;
+}
+
+int64_t FileTimeNow() {
+  FILETIME now;
+  GetSystemTimeAsFileTime(&now);
+  return (static_cast<int64_t>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+}
+
+std::optional<FileIdentity> IdentifyFile(const std::wstring& name) {
+  const HANDLE h = CreateFileW(name.c_str(), FILE_READ_ATTRIBUTES,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING, 0, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return std::nullopt;
+  BY_HANDLE_FILE_INFORMATION info{};
+  const bool read = GetFileInformationByHandle(h, &info) != 0;
+  CloseHandle(h);
+  if (!read) return std::nullopt;
+  return FileIdentity{(static_cast<int64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow,
+                      (static_cast<int64_t>(info.ftLastWriteTime.dwHighDateTime) << 32) |
+                          info.ftLastWriteTime.dwLowDateTime,
+                      info.dwVolumeSerialNumber,
+                      (static_cast<uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
 }
 
 std::vector<FolderEntry> ListFolder(const std::wstring& folder,

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "app/disk/block_file.h"
+#include "app/disk/file_proof.h"
 #include "app/disk/recovery.h"
 #include "app/edit/edit_texts.h"
 #include "common/clock.h"
@@ -61,8 +62,8 @@ bool MoveTail(const EditedFile& file, RecordKind kind, const std::wstring& data_
   if (opened) {
     if (data) data->ForgetError();
     progress(kProgressStart, texts.caption);
-    SeamBlockFile blocks(opened);
     LiveRecord record(kind, file.path(), data_name, command);
+    TimeKeptFile blocks(opened, file.path(), record.record());
     std::optional<uint32_t> last_report;
     const ProgressCallback now_and_then = [&progress, &last_report](double share,
                                                                     const std::wstring& caption) {
@@ -75,6 +76,7 @@ bool MoveTail(const EditedFile& file, RecordKind kind, const std::wstring& data_
     // a power cut: it does not begin.
     if (record.first_error() == 0) result = move(blocks, now_and_then, record.record());
     if (result == TailMoveResult::MaybeDamaged) record.Keep();
+    if (result == TailMoveResult::Done) blocks.MarkChangedNow();
     failure =
         MoveFailure({record.first_error(), record.name()}, data, data_name, blocks, file.path());
     if (!opened.Close() && result == TailMoveResult::Done) {

@@ -6,6 +6,7 @@
 
 #include "app/disk/move_record.h"
 #include "app/disk/recovery.h"
+#include "app/disk/replace_list.h"
 #include "app/file/mapped_file.h"
 #include "common/recovery_record_names.h"
 
@@ -79,6 +80,7 @@ std::optional<int64_t> JournalData::AppendBlocks(
     int64_t count, const std::function<bool(int64_t, std::span<uint8_t>)>& fill) {
   if (count < 0 || !EnsureOpen()) return std::nullopt;
   const int64_t start = length_;
+  const std::vector<uint64_t> sums_before = block_sums_;
   std::vector<uint8_t> block(static_cast<size_t>(std::min(count, kCopyBlock)));
   for (int64_t done = 0; done < count;) {
     const int64_t n = std::min(count - done, kCopyBlock);
@@ -91,8 +93,10 @@ std::optional<int64_t> JournalData::AppendBlocks(
     if (!written) {
       // Nothing refers to a part written: it is cut off again.
       file_.SetLength(start);
+      block_sums_ = sums_before;
       return std::nullopt;
     }
+    AddToBlockSums(start + done, bytes);
     done += n;
   }
   length_ = start + count;
@@ -129,6 +133,35 @@ std::optional<int64_t> JournalData::AppendRepeated(uint8_t value, int64_t count)
   });
 }
 
+void JournalData::AddToBlockSums(int64_t at, std::span<const uint8_t> bytes) {
+  // Appends only: every block but the last is whole and its sum final.
+  while (!bytes.empty()) {
+    const auto index = static_cast<size_t>(at / kCopyBlock);
+    const auto n = static_cast<size_t>(std::min<int64_t>(
+        static_cast<int64_t>(bytes.size()), (static_cast<int64_t>(index) + 1) * kCopyBlock - at));
+    if (index == block_sums_.size()) block_sums_.push_back(kSumStart);
+    block_sums_[index] = AddToSum(block_sums_[index], bytes.first(n));
+    at += static_cast<int64_t>(n);
+    bytes = bytes.subspan(n);
+  }
+}
+
+bool JournalData::Proves(int64_t at, int64_t count) {
+  if (count == 0) return true;
+  if (!file_ || at < 0 || count < 0 || count > length_ - at) return false;
+  std::vector<uint8_t> block(static_cast<size_t>(kCopyBlock));
+  for (int64_t index = at / kCopyBlock; index * kCopyBlock < at + count; ++index) {
+    const int64_t first = index * kCopyBlock;
+    const int64_t n = std::min(kCopyBlock, length_ - first);
+    if (file_.ReadAt(first, block.data(), n) != n ||
+        AddToSum(kSumStart, {block.data(), static_cast<size_t>(n)}) !=
+            block_sums_[static_cast<size_t>(index)]) {
+      return false;
+    }
+  }
+  return true;
+}
+
 bool JournalData::Flush() {
   if (file_ && file_.Flush()) return true;
   failure_ = file_ ? SystemFailure(fs::LastSystemError(), FailedPlace::JournalData, name_)
@@ -137,7 +170,10 @@ bool JournalData::Flush() {
 }
 
 void JournalData::Clear() {
-  if (file_ && file_.SetLength(0)) length_ = 0;
+  if (file_ && file_.SetLength(0)) {
+    length_ = 0;
+    block_sums_.clear();
+  }
 }
 
 bool IsJournalDataName(const std::wstring& name) {

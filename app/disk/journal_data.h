@@ -12,6 +12,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "app/disk/block_file.h"
 #include "app/edit/failure_message.h"
@@ -39,6 +40,13 @@ class JournalData {
   // for one) or, for AppendFrom, the file read from.
   const Failure& failure() const { return failure_; }
 
+  // Whether the `count` bytes at `at` are still what was appended there:
+  // each block of the file keeps, in memory, a checksum (64-bit FNV-1a) of
+  // what this program wrote into it, and the blocks the bytes touch are read
+  // back and summed again. Another program's change of the data file is
+  // found before Undo or Redo writes its bytes into the edited file.
+  bool Proves(int64_t at, int64_t count);
+
   // The open data file, for a move that reads from it; null before the
   // first append.
   BlockFile* blocks() { return blocks_.get(); }
@@ -53,11 +61,16 @@ class JournalData {
   std::optional<int64_t> AppendBlocks(int64_t count,
                                       const std::function<bool(int64_t, std::span<uint8_t>)>& fill);
 
+  // The bytes at `at` just written: the sums of the blocks they fall in
+  // follow them.
+  void AddToBlockSums(int64_t at, std::span<const uint8_t> bytes);
+
   fs::File file_;
   std::unique_ptr<SeamBlockFile> blocks_;
   std::wstring name_;
   int64_t length_ = 0;
   Failure failure_;
+  std::vector<uint64_t> block_sums_;
 };
 
 // Whether `name` (a file name without folder) is one of a data file's.

@@ -7,6 +7,7 @@
 #include "app/disk/replace_all.h"
 #include "app/disk/replace_record.h"
 #include "app/disk/copy_names.h"
+#include "app/disk/file_proof.h"
 #include "app/disk/journal_data.h"
 #include "app/disk/recovery_texts.h"
 #include "app/file/edited_file.h"
@@ -94,6 +95,14 @@ std::optional<RepairReport> RepairCopy(const MoveRecord& record) {
   return report;
 }
 
+// The whole file is as the move left it: proved by the record's trailer
+// where it has one; a record of an earlier version is proved by its
+// witnesses alone, as it was.
+bool ProvedAsLeft(const MoveRecord& record, const std::wstring& path, fs::File& file) {
+  const std::optional<FileProof> proof = ReadFileProof(record);
+  return !proof || ProvesFile(*proof, path, file);
+}
+
 RepairReport RepairTailMove(MoveRecord& record) {
   const bool range = record.kind() == RecordKind::Range;
   RepairReport report{record.kind(), RepairResult::NotMatching, record.path(), {},
@@ -108,6 +117,7 @@ RepairReport RepairTailMove(MoveRecord& record) {
     if (fs::FileExists(report.file)) report.result = RepairResult::Failed;
     return report;
   }
+  if (!ProvedAsLeft(record, report.file, file)) return report;
   SeamBlockFile blocks(file);
   // A data file that cannot be opened is as good as missing.
   fs::File data = range && IsPlainFileName(report.data_file)
@@ -133,6 +143,7 @@ RepairReport RepairReplaceAllRecord(MoveRecord& record, size_t size) {
     if (fs::FileExists(report.file)) report.result = RepairResult::Failed;
     return report;
   }
+  if (!ProvedAsLeft(record, report.file, file)) return report;
   SeamBlockFile blocks(file);
   fs::File data =
       IsPlainFileName(report.data_file) ? fs::OpenFileForReading(report.data_file) : fs::File();
@@ -243,8 +254,11 @@ void SetOtherRecordFolders(const std::vector<std::wstring>& folders) { OtherFold
 
 LiveRecord::LiveRecord(RecordKind kind, const std::wstring& path, const std::wstring& temp,
                        RecordedCommand command, int64_t block) {
-  const size_t size = kind == RecordKind::ReplaceAll ? ReplaceRecord::SizeFor(path, temp, block)
-                                                     : MoveRecord::SizeFor(kind, path, temp, block);
+  // The file's proof in a trailer of its own behind the fields (file_proof.h).
+  const size_t size =
+      (kind == RecordKind::ReplaceAll ? ReplaceRecord::SizeFor(path, temp, block)
+                                      : MoveRecord::SizeFor(kind, path, temp, block)) +
+      kFileProofSize;
   const std::wstring& folder = RecoveryFolder();
   if (!folder.empty() && (fs::FolderExists(folder) || fs::MakeFolder(folder))) {
     const std::wstring stem =

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/disk/backup.h"
+#include "app/document/document_texts.h"
 #include "app/disk/insert_delete.h"
 #include "app/disk/recovery.h"
 #include "app/document/open_texts.h"
@@ -66,13 +67,107 @@ OpenOutcome EditedDocument::Open(const std::wstring& path) {
   // A file another copy is moving now is shown as it is: nothing here needs
   // repair, and each change is refused (and says why) only while it lasts.
   if (!IsBeingMoved(path_) && MayChangeFile() && length == 0) Overwrite(0, 0);
-  Refresh();
+  FollowFile(0);
+  told_.reset();
   return OpenOutcome::Opened;
 }
 
 void EditedDocument::Close() {
   path_.clear();
   size_ = 0;
+  known_.reset();
+  told_.reset();
+}
+
+void EditedDocument::Reload() {
+  journal_.Reset();
+  journal_data_.Clear();
+  search_.Clear();
+  // The bookmarks stay at their addresses; no Undo brings one back now.
+  bookmarks_.ForgetSteps();
+  changed_ = false;
+  FollowFile(CaretOffset());
+  told_.reset();
+  if (reloaded_) reloaded_();
+}
+
+void EditedDocument::RememberFile(int64_t changed_at) { known_ = ReadKnownFile(path_, changed_at); }
+
+void EditedDocument::FollowFile(int64_t changed_at) {
+  Refresh();
+  RememberFile(changed_at);
+}
+
+// A notice when the window is activated, rather than a change notification
+// on the folder: a notification would come for every write of our own and of
+// the other files there, and would interrupt the person mid-edit, while the
+// activation is when the person comes back from the other program; the
+// check before every write covers a change made while the window stays in
+// front (a second copy, a script).
+bool EditedDocument::NoticeOutsideChange() {
+  if (!IsOpen() || !known_) return false;
+  const FileState state = CompareWithFile(*known_, path_);
+  if (state == FileState::AsLeft) return false;
+  // Another copy's edit still running on the file is told when a change is
+  // tried; the file is told as changed once that edit is over.
+  if (!SettlePendingRecords(path_).empty()) return false;
+  const std::optional<KnownFile> now = ReadKnownFile(path_, known_->sampled_at);
+  if (state == FileState::Changed && now && now == told_) return false;
+  if (state == FileState::Gone && told_ && told_->identity.length < 0) return false;
+  TellOutsideChange(state, document_texts::kChangedOutsideNoticed);
+  return true;
+}
+
+void EditedDocument::TellOutsideChange(FileState state, const wchar_t* message) {
+  const std::wstring name = std::wstring(document_texts::kChangedOutsideBefore) + path_;
+  if (state == FileState::Gone) {
+    // Told once: a length no file has marks the missing one.
+    told_ = KnownFile{{-1, 0, 0, 0}, 0, 0};
+    ShowMessage(name + document_texts::kRemovedOutside, MsgButtons::Ok, MsgIcon::Exclamation);
+    return;
+  }
+  told_ = ReadKnownFile(path_, known_ ? known_->sampled_at : 0);
+  if (ShowMessage(name + message, MsgButtons::YesNo, MsgIcon::Exclamation) == MsgAnswer::Yes) {
+    Reload();
+  }
+}
+
+bool EditedDocument::FileIsAsLeft() {
+  if (!known_) {
+    // The file could not be read when it was last left: what it is now is
+    // all there is to go by.
+    RememberFile(0);
+    return true;
+  }
+  const FileState state = CompareWithFile(*known_, path_);
+  if (state == FileState::AsLeft) return true;
+  TellOutsideChange(state, document_texts::kChangedOutsideRefused);
+  return false;
+}
+
+bool EditedDocument::JournalDataProves(const FileEdit& edit, FailedCommand failed_as) {
+  std::vector<std::pair<int64_t, int64_t>> needed;  // offset and count in the data file
+  if (edit.kind == EditKind::Replace) {
+    for (const RangeBytes* bytes : {&edit.removed, &edit.inserted}) {
+      if (!bytes->repeated) needed.emplace_back(bytes->at, bytes->count);
+    }
+  } else if (edit.kind == EditKind::ReplaceAll) {
+    needed = {{edit.matches.at, edit.matches.bytes},
+              {edit.matches.replacement_at, edit.matches.replacement_count}};
+  }
+  const int64_t kept = journal_data_.blocks() ? journal_data_.blocks()->Length() : -1;
+  for (const auto& [at, count] : needed) {
+    if (journal_data_.Proves(at, count)) continue;
+    // A data file cut short cannot give the bytes back at all; one of the
+    // right length holds another program's bytes.
+    const FailureCause cause =
+        count > 0 && (at < 0 || at > kept - count) ? FailureCause::Shortened : FailureCause::Changed;
+    ShowMessage(FailureMessage(failed_as, {cause, FailedPlace::JournalData, journal_data_.name(), 0,
+                                           true}),
+                MsgButtons::Ok, MsgIcon::Exclamation);
+    return false;
+  }
+  return true;
 }
 
 std::wstring EditedDocument::BackUpPath() const {
@@ -179,7 +274,7 @@ bool EditedDocument::MayChangeFile() const {
 }
 
 bool EditedDocument::BeginChange(bool* backup_made) {
-  if (!MayChangeFile()) return false;
+  if (!MayChangeFile() || !FileIsAsLeft()) return false;
   if (changed_) return true;
   if (DisplaySettings.AutoBackUp) {
     const BackUpOutcome outcome =
@@ -205,7 +300,7 @@ bool EditedDocument::OverwriteAtCaret(uint8_t value) {
   const std::optional<uint8_t> old = Overwrite(offset, value);
   if (!old) ShowMessage(FailureMessage(FailedCommand::Overwrite, OverwriteFailure(offset)));
   // The size shown follows the file whether the write went through or not.
-  Refresh();
+  FollowFile(offset);
   if (old) journal_.Record(EditKind::Overwrite, offset, *old, value);
   return old.has_value();
 }
@@ -226,7 +321,7 @@ bool EditedDocument::Insert(int64_t offset, uint8_t value) {
     FollowNewStep(step, OneShift({offset, 0, 1}));
   }
   // A failed move may still have lengthened the file: show what is on disk.
-  Refresh();
+  FollowFile(offset);
   return true;
 }
 
@@ -246,7 +341,7 @@ bool EditedDocument::Delete(int64_t offset) {
     journal_.Record(EditKind::Delete, offset, old[0], 0);
     FollowNewStep(step, OneShift({offset, 1, 0}));
   }
-  Refresh();
+  FollowFile(offset);
   return true;
 }
 
@@ -325,7 +420,7 @@ bool EditedDocument::ChangeRange(int64_t first, int64_t removed, std::span<const
     FollowNewStep(step, OneShift({first, removed, inserted_bytes.count}));
   }
   // A failed move may still have changed the length: show what is on disk.
-  Refresh();
+  FollowFile(first);
   return true;
 }
 
@@ -430,7 +525,7 @@ ReplaceAllOutcome EditedDocument::ReplaceAll(const MatchFinder& find_matches,
     FollowNewStep(step, MatchShifts(*matches, false));
   }
   // A failed replace may still have changed the length: show what is on disk.
-  Refresh();
+  FollowFile(CaretOffset());
   return {replaced ? Outcome::Replaced : Outcome::Failed, matches->count};
 }
 
@@ -450,7 +545,10 @@ bool EditedDocument::TakeJournalStep(const std::optional<FileEdit>& edit, const 
     ShowMessage(none);
     return false;
   }
-  if (!MayChangeFile()) return false;
+  if (!MayChangeFile() || !FileIsAsLeft() ||
+      !JournalDataProves(*edit, NamedCommand(command, FailedCommand::Undo))) {
+    return false;
+  }
   // The step moves only with the file, so that a failed one can be tried
   // again and the next one never undoes a change the file does not hold.
   if (Apply(*edit, command)) {
@@ -461,6 +559,7 @@ bool EditedDocument::TakeJournalStep(const std::optional<FileEdit>& edit, const 
   }
   // An overwrite keeps the size; a moved tail changes it and the scroll range.
   if (edit->kind != EditKind::Overwrite) Refresh();
+  RememberFile(edit->offset);
   return true;
 }
 
@@ -476,7 +575,7 @@ bool EditedDocument::Restore(const std::function<void()>& between_blocks) {
     case RestoreOutcome::Restored:
       break;
   }
-  Refresh();
+  FollowFile(0);
   // The next change makes a fresh backup, and no change before the restore
   // can be undone any more.
   changed_ = false;

@@ -18,6 +18,7 @@
 #include "app/document/caret_moves.h"
 #include "app/disk/journal_data.h"
 #include "app/edit/progress_callback.h"
+#include "app/document/known_file.h"
 #include "app/disk/undo_journal.h"
 #include "app/edit/failure_message.h"
 #include "app/file/edited_file.h"
@@ -62,6 +63,18 @@ class EditedDocument {
   OpenOutcome Open(const std::wstring& path);
   // No file open: no name, no size.
   void Close();
+
+  // The file as it now stands taken for the open one, after another program
+  // changed it: the journal and the search start afresh, the next change
+  // makes a fresh backup, the bookmarks stay where they are. The handler set
+  // here (the window's) then shows everything anew.
+  void Reload();
+  void SetReloadedHandler(std::function<void()> reloaded) { reloaded_ = std::move(reloaded); }
+  // Checked when the window comes back to the person (and whenever else it
+  // likes): a change another program made to the file since the program
+  // left it is told once, with the choice to read the file again. True when
+  // it was told.
+  bool NoticeOutsideChange();
 
   bool IsOpen() const { return !path_.empty(); }
   const std::wstring& path() const { return path_; }
@@ -212,6 +225,21 @@ class EditedDocument {
   // of a stopped program waits for its repair in this file, or the reason
   // is shown: the file then stays as it is.
   bool MayChangeFile() const;
+  // The file is still the one the program left; else nothing may be
+  // written, the person is told and may have it read again.
+  bool FileIsAsLeft();
+  // What the program knows of the file after it opened or changed it, its
+  // last write at `changed_at`.
+  void RememberFile(int64_t changed_at);
+  // The size and scroll range after a change at `changed_at`, and the file
+  // remembered as the program left it.
+  void FollowFile(int64_t changed_at);
+  // Tells that the file is gone, or that it changed (`message` after its
+  // name) and reads it again when the person agrees.
+  void TellOutsideChange(FileState state, const wchar_t* message);
+  // The bytes of the journal's step are those the program kept; else why
+  // not (cut short, or changed) is shown as `failed_as`'s failure.
+  bool JournalDataProves(const FileEdit& edit, FailedCommand failed_as);
   int64_t InScrollRange(int64_t top) const;
   // A change made and offered to the journal as step `step`: the bookmarks
   // follow it.
@@ -233,6 +261,10 @@ class EditedDocument {
   SearchState search_;
   Bookmarks bookmarks_;
   bool range_taken_ = false;
+  std::optional<KnownFile> known_;
+  // The outside change last told, so that it is told once.
+  std::optional<KnownFile> told_;
+  std::function<void()> reloaded_;
 };
 
 }  // namespace vx

@@ -64,6 +64,8 @@ std::wstring CauseLine(FailedCommand command, const Failure& failure) {
       return place + t::kDenied;
     case FailureCause::Shortened:
       return place + t::kShortened;
+    case FailureCause::Changed:
+      return place + t::kChanged;
     case FailureCause::OtherCopyEditing:
       return t::kOtherCopyEditing;
     case FailureCause::Other:

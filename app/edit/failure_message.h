@@ -37,6 +37,7 @@ enum class FailureCause {
   Missing,
   Denied,
   Shortened,         // shorter than the bytes it must hold: changed by another program
+  Changed,           // no longer holds what this program wrote there
   OtherCopyEditing,  // another copy of the program is moving the file's bytes now
   Other,             // the system's words tell why
 };

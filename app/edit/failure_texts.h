@@ -38,6 +38,7 @@ inline constexpr wchar_t kDenied[] =
     L"への書き込みが許可されていません（読み取り専用か、アクセス権がありません）。";
 inline constexpr wchar_t kShortened[] =
     L"が、必要な範囲より短くなっています。ほかのプログラムが変更した可能性があります。";
+inline constexpr wchar_t kChanged[] = L"が、ほかのプログラムによって変更されています。";
 inline constexpr wchar_t kOtherBefore[] = L"を読み書きできません。システムの説明：";
 inline constexpr wchar_t kOtherCopyEditing[] =
     L"このプログラムのもう一つのウィンドウが、今このファイルを変更しています。"

@@ -100,6 +100,15 @@ void MainWindow::OnFileChanged() {
   ShowFileStatus();
 }
 
+void MainWindow::OnFileReloaded() {
+  page_view_.HideByteInput();
+  selection_.Clear();
+  compare_window_.reset();
+  comparison_.reset();
+  OnFileChanged();
+  page_view_.Redraw();
+}
+
 void MainWindow::OnOpen() {
   // A shortcut is opened as the file it is, not as the file it points to.
   const std::wstring path = AskFileName(hwnd(), open_texts::kOpenTitle, true);
@@ -261,6 +270,8 @@ void MainWindow::OnGoTo() {
 }
 
 void MainWindow::OnRefresh() {
+  // A refresh is when a person expects the screen to catch up with the disk.
+  document_.NoticeOutsideChange();
   page_view_.Redraw();
   page_view_.TakeKeys();
 }

@@ -23,6 +23,9 @@ constexpr WindowClass kClass{L"VanteloxMainWindow", 0, COLOR_BTNFACE, VX_PROGRAM
 constexpr wchar_t kFrameCaption[] = L"情報";
 
 enum ControlId { kPageId = 101, kProgressBarId, kScrollBarId };
+// Posted when the program comes back to the person, so that a message about
+// the file is shown once the activation is over, not inside it.
+constexpr UINT kCheckFileMessage = WM_APP + 1;
 
 }  // namespace
 
@@ -39,6 +42,7 @@ void MainWindow::Create() {
                     ViewOptions.inspector_big_endian ? ByteOrder::Big : ByteOrder::Little);
   // Paste follows what the clipboard holds, whoever put it there.
   AddClipboardFormatListener(hwnd());
+  document_.SetReloadedHandler([this] { OnFileReloaded(); });
   ApplySettings();
   if (OpenFile(StartFile) < 0 && !StartFile.empty()) {
     StartAborted = true;
@@ -244,6 +248,12 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_DROPFILES:
       OnFileDropped(reinterpret_cast<HDROP>(wp));
+      return 0;
+    case WM_ACTIVATEAPP:
+      if (wp) PostMessageW(hwnd(), kCheckFileMessage, 0, 0);
+      break;
+    case kCheckFileMessage:
+      document_.NoticeOutsideChange();
       return 0;
     default:
       break;

@@ -197,6 +197,10 @@ class MainWindow : public FormWindow {
   void FollowAddressDigits();
   // After a command worked on the file: the commands, scroll range and status.
   void OnFileChanged();
+  // The document read its file again after another program changed it:
+  // nothing shown of the old one stays (the selection, the comparison, the
+  // list of matches marked old, the scroll range, the page and the inspector).
+  void OnFileReloaded();
 
   // The menus and their commands, and files dropped on the window.
   void CreateMenus();

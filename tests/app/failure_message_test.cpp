@@ -61,6 +61,7 @@ TEST(FailureMessage, EveryCommandWithEveryCauseNamesBoth) {
       {FailureCause::Missing, t::kMissing},
       {FailureCause::Denied, t::kDenied},
       {FailureCause::Shortened, t::kShortened},
+      {FailureCause::Changed, t::kChanged},
       {FailureCause::OtherCopyEditing, t::kOtherCopyEditing},
       {FailureCause::Other, t::kOtherBefore},
   };

@@ -13,8 +13,10 @@
 
 #include "app/disk/move_record.h"
 #include "app/disk/backup.h"
+#include "app/disk/file_proof.h"
 #include "app/disk/recovery.h"
 #include "app/disk/recovery_texts.h"
+#include "app/document/document_texts.h"
 #include "app/edit/copy_limit.h"
 #include "app/disk/journal_data.h"
 #include "app/program_globals.h"
@@ -22,6 +24,7 @@
 #include "app/settings/settings_folder.h"
 #include "app/view/go_to_texts.h"
 #include "app/view/menu_commands.h"
+#include "app/view/status_texts.h"
 #include "common/file_copy.h"
 #include "common/file_seam.h"
 #include "tests/app/faulty_file.h"
@@ -390,6 +393,76 @@ TEST_F(KillRecoveryTest, ASecondCopyChangesNothingWhileTheFirstEdits) {
     EXPECT_TRUE(WaitForEnd(program));
   }
   EXPECT_TRUE(ReadFileBytes(file_) == Inserted(bytes_, 0, 0));
+}
+
+// Another program changes one byte in the middle of the file after the
+// program was killed in the middle of a deletion: the next start sets the
+// record aside and leaves the file as that program left it.
+TEST_F(KillRecoveryTest, ARepairAfterAKillAndAPokeLeavesThePokedFile) {
+  Prepare(false);
+  KillMoveInMiddle(VK_DELETE, 0.5);
+  // The other program comes later than a write the kill may have cut short.
+  const int64_t killed = fs::FileTimeNow();
+  ASSERT_TRUE(Poll([&] { return fs::FileTimeNow() > killed + 2 * kWriteTimeSlack; }));
+  {
+    fs::File file = fs::OpenFile(file_, false, fs::Share::ReadWrite);
+    const uint8_t poke = 0xA5;
+    ASSERT_TRUE(file.WriteAt(kFileSize / 2 + 12345, &poke, 1));
+  }
+  const Bytes poked = ReadFileBytes(file_);
+  const std::wstring said = StartAgain(true);
+  EXPECT_NE(said.find(recovery_texts::kNotMatching), std::wstring::npos);
+  EXPECT_TRUE(ReadFileBytes(file_) == poked);
+}
+
+// Answers the program's message boxes with No until one says `ending`;
+// gives its text, empty when none came.
+std::wstring RefuseUntil(HANDLE program, const wchar_t* ending) {
+  for (int box = 0; box < 3; ++box) {
+    const std::wstring said = AnswerMessageBox(kTitle, IDNO, program);
+    if (said.empty() || said.ends_with(ending)) return said;
+  }
+  return {};
+}
+
+// Undo on a file that another process replaced: nothing is written into
+// the new file, and the program says why, naming it.
+TEST_F(KillRecoveryTest, UndoLeavesAFileReplacedByAnotherProcessAlone) {
+  Prepare(false, 1024);
+  const Handle program = Start();
+  Press(program.get(), VK_DELETE);
+  const HWND main = WaitForWindowOf(program.get(), L"VanteloxMainWindow");
+  // The size shown once the delete is done and the file taken as left.
+  ASSERT_TRUE(WaitForChildText(main, SizeLabel(1023)));
+  const std::wstring other = dir_ / L"new.bin";
+  const Bytes replacement = NoisyBytes(768);
+  WriteFileBytes(other, replacement);
+  ASSERT_TRUE(MoveFileExW(other.c_str(), file_.c_str(), MOVEFILE_REPLACE_EXISTING));
+  PostMessageW(main, WM_COMMAND, menu_commands::kUndo, 0);
+  const std::wstring said = RefuseUntil(program.get(), document_texts::kChangedOutsideRefused);
+  EXPECT_TRUE(said.starts_with(std::wstring(document_texts::kChangedOutsideBefore) + file_));
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(WaitForEnd(program.get()));
+  EXPECT_TRUE(ReadFileBytes(file_) == replacement);
+}
+
+// Two copies of the program on one file: the second, opened before the
+// first deleted a byte, does not delete over the first's change.
+TEST_F(KillRecoveryTest, ASecondCopyDoesNotEditOverTheFirstsChange) {
+  Prepare(false, 1024);
+  const Handle first = Start();
+  const Handle second = Start();
+  ASSERT_NE(WaitForWindowOf(second.get(), L"VanteloxMainWindow"), nullptr);
+  Press(first.get(), VK_DELETE);
+  ASSERT_TRUE(Poll([&] { return fs::FileLength(file_) == 1023; }));
+  Press(second.get(), VK_DELETE);
+  const std::wstring said = RefuseUntil(second.get(), document_texts::kChangedOutsideRefused);
+  EXPECT_TRUE(said.starts_with(std::wstring(document_texts::kChangedOutsideBefore) + file_));
+  for (HANDLE program : {first.get(), second.get()}) {
+    PostMessageW(WaitForWindowOf(program, L"VanteloxMainWindow"), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitForEnd(program));
+  }
+  EXPECT_TRUE(ReadFileBytes(file_) == Deleted(bytes_, 0));
 }
 
 // A left record that another program holds (a virus scanner, a backup
