@@ -203,7 +203,7 @@ TEST(PowerCutSimulator, TheDriverCatchesAnUnsafeWriteAndPassesASafeOne) {
   WriteFileBytes(dir / L"bystander.dat", {3});
   const Bytes fresh = Filled(1500, 2);
 
-  PowerCutCase unsafe("rewrite in place", {dir.path()}, [&] {
+  PowerCutCase unsafe("rewrite in place (must fail)", {dir.path()}, [&] {
     fs::File file = fs::OpenFile(target, false, fs::Share::ReadWrite);
     ASSERT_TRUE(file.SetLength(0));
     Put(file, 0, fresh);
