@@ -7,6 +7,7 @@
 
 #include "common/code_page.h"
 #include "common/file_seam.h"
+#include "common/whole_file.h"
 
 namespace vx {
 namespace {
@@ -193,14 +194,7 @@ std::string FormatUninstallData(const std::vector<std::wstring>& files) {
 }
 
 bool WriteUninstallData(const std::wstring& list_file, const std::vector<std::wstring>& files) {
-  const std::string bytes = FormatUninstallData(files);
-  if (fs::FileExists(list_file) && !fs::RemoveFile(list_file)) return false;
-  fs::File file = fs::OpenFile(list_file, true, fs::Share::Read);
-  if (!file) return false;
-  const bool written = file.WriteAt(0, bytes.data(), static_cast<int64_t>(bytes.size()));
-  if (file.Close() && written) return true;
-  fs::RemoveFile(list_file);
-  return false;
+  return WriteWholeFile(list_file, FormatUninstallData(files));
 }
 
 UninstallData ParseUninstallData(std::string_view bytes) {

@@ -8,6 +8,7 @@
 #include "common/installer/installed_names.h"
 #include "common/installer/own_entries.h"
 #include "common/path_text.h"
+#include "common/whole_file.h"
 #include "setup/install_stop.h"
 
 namespace vx::setup {
@@ -48,9 +49,13 @@ DistributionCopy Failed(DistributionCopy copy, const std::wstring& at,
   return copy;
 }
 
-// What a setup stopped half way left beside `target`: its new copy goes,
-// and its earlier file returns to a place the stop left empty, or goes
-// where the new file already stands.
+DistributionCopy Stopped(DistributionCopy copy) {
+  copy.stopped = true;
+  return copy;
+}
+
+}  // namespace
+
 void TakeBackLeftovers(const std::wstring& target) {
   fs::RemoveEntry(target + kFreshSuffix);
   const std::wstring earlier = target + kEarlierSuffix;
@@ -58,16 +63,9 @@ void TakeBackLeftovers(const std::wstring& target) {
   if (fs::FileExists(target)) {
     fs::RemoveEntry(earlier);
   } else {
-    fs::RenameFile(earlier, target);
+    fs::RenameFileDurably(earlier, target);
   }
 }
-
-DistributionCopy Stopped(DistributionCopy copy) {
-  copy.stopped = true;
-  return copy;
-}
-
-}  // namespace
 
 std::vector<std::wstring> DistributionFiles() {
   return {std::begin(installed_names::kDistributionFiles),
@@ -108,6 +106,8 @@ DistributionCopy CopyDistribution(const std::wstring& setup_folder,
       return copy;
     }
     fresh.push_back(target + kFreshSuffix);
+    // Whole on the disk before it takes the place of an earlier file.
+    if (!FlushFile(target + kFreshSuffix)) return Failed(std::move(copy), target, fresh);
     if (StopsAt(InstallStep::FreshCopied)) return Stopped(std::move(copy));
   }
   // Each earlier file steps aside before the new one takes its place, so
@@ -122,7 +122,8 @@ DistributionCopy CopyDistribution(const std::wstring& setup_folder,
       copy.moved_aside.push_back(target);
       if (StopsAt(InstallStep::MovedAside)) return Stopped(std::move(copy));
     }
-    if (!fs::RenameFile(target + kFreshSuffix, target)) {
+    // Through to the disk, and with it the earlier file's step aside.
+    if (!fs::RenameFileDurably(target + kFreshSuffix, target)) {
       return Failed(std::move(copy), target, fresh);
     }
     std::erase(fresh, target + kFreshSuffix);
@@ -143,11 +144,7 @@ CopyResult CopyReplacing(const std::wstring& from, const std::wstring& to,
   const std::wstring fresh = to + kFreshSuffix;
   const bool existed = fs::FileExists(to);
   if (!CopyFileFresh(from, fresh, {}, &result.system_error)) return result;
-  if (!fs::RenameFile(fresh, to)) {
-    result.system_error = fs::LastSystemError();
-    fs::RemoveEntry(fresh);
-    return result;
-  }
+  if (!PutWholeFileInPlace(fresh, to, &result.system_error)) return result;
   if (!existed) made.push_back(to);
   result.ok = true;
   return result;

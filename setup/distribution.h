@@ -19,6 +19,12 @@ std::vector<std::wstring> DistributionFiles();
 // uninstaller), relative names; empty when it is whole.
 std::vector<std::wstring> MissingDistributionFiles(const std::wstring& setup_folder);
 
+// What a setup stopped half way (killed, or cut off by a power cut) left
+// beside the installed file `target`: its new copy goes, and its earlier
+// file returns to a place the stop left empty, or goes where the new file
+// already stands. Each copy begins with it.
+void TakeBackLeftovers(const std::wstring& target);
+
 struct DistributionCopy {
   // Every file is in its place in the install folder.
   bool complete = false;

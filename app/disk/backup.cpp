@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "app/disk/copy_names.h"
-#include "app/edit/edit_texts.h"
 #include "app/disk/recovery.h"
+#include "app/edit/edit_texts.h"
 #include "common/clock.h"
 #include "common/digit_groups.h"
 #include "common/file_copy.h"
@@ -15,18 +15,12 @@
 #include "common/file_seam.h"
 #include "common/message_box.h"
 #include "common/path_text.h"
+#include "common/whole_file.h"
 
 namespace vx {
 namespace {
 
 constexpr int64_t kSpeedTestBytes = 1'000'001;
-
-// A whole copy reaches the disk before it takes its name, so that the name
-// never stands for a copy a power cut could still take away.
-bool WrittenThrough(const std::wstring& name) {
-  fs::File file = fs::OpenFile(name, false, fs::Share::Read);
-  return file && file.Flush() && file.Close();
-}
 
 // Copies and renames under the record of `kind`, which lets the next start
 // remove a half copy; a copy that did not take its name goes.
@@ -115,7 +109,7 @@ BackUpOutcome MakeBackUp(const EditedFile& file, int64_t file_size, const std::w
   const std::wstring temp = BackUpTempPath(backup);
   if (CopyUnderRecord(RecordKind::BackUpCopy, file, temp, [&] {
         return file.CopyTo(temp, [&] { progress(kHalfWay, std::wstring()); }) &&
-               WrittenThrough(temp) && fs::RenameFile(temp, backup);
+               PutWholeFileInPlace(temp, backup);
       })) {
     progress(kProgressEnd, std::wstring());
     return BackUpOutcome::Made;
@@ -132,7 +126,7 @@ RestoreOutcome RestoreFromBackUp(const EditedFile& file, const std::wstring& bac
   return CopyUnderRecord(RecordKind::RestoreCopy, file, temp,
                          [&] {
                            return CopyFileFresh(backup_path, temp, between_blocks) &&
-                                  WrittenThrough(temp) && file.ReplaceBy(temp);
+                                  file.ReplaceBy(temp);
                          })
              ? RestoreOutcome::Restored
              : RestoreOutcome::Failed;

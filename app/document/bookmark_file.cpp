@@ -5,12 +5,12 @@
 #include "common/file_seam.h"
 #include "common/hex_digits.h"
 #include "common/text_case.h"
+#include "common/whole_file.h"
 
 namespace vx {
 namespace {
 
 constexpr wchar_t kHeader[] = L"Vantelox bookmarks 1";
-constexpr wchar_t kTempName[] = L"Bookmarks.tmp";
 // A full name on Windows is at most this long.
 constexpr size_t kPathLimit = 32767;
 constexpr int kMaxAddressDigits = 16;
@@ -77,18 +77,7 @@ BookmarkReading ReadFolderFile(const std::wstring& folder) {
 
 bool WriteFolderFile(const std::wstring& folder, const std::vector<StoredBookmark>& entries) {
   fs::MakeFolder(folder);
-  const std::wstring temp = folder + kTempName;
-  const std::string bytes = BookmarkFileBytes(entries);
-  bool written = false;
-  {
-    fs::File file = fs::OpenFile(temp, true, fs::Share::Read);
-    written = file && file.SetLength(0) &&
-              file.WriteAt(0, bytes.data(), static_cast<int64_t>(bytes.size())) && file.Flush() &&
-              file.Close();
-  }
-  if (written && fs::RenameFile(temp, folder + kBookmarkFileName)) return true;
-  fs::RemoveFile(temp);
-  return false;
+  return WriteWholeFile(folder + kBookmarkFileName, BookmarkFileBytes(entries));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "common/file_copy.h"
 #include "common/missing_folders.h"
+#include "common/whole_file.h"
 
 namespace vx {
 
@@ -51,7 +52,7 @@ bool EditedFile::CopyTo(const std::wstring& target,
 }
 
 bool EditedFile::ReplaceBy(const std::wstring& replacement) const {
-  return fs::RenameFile(replacement, path_);
+  return PutWholeFileInPlace(replacement, path_);
 }
 
 }  // namespace vx

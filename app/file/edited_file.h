@@ -53,7 +53,9 @@ class EditedFile {
   // A whole copy at `target`, made fresh; none is left behind when it fails.
   // `between_blocks` runs between the blocks of the copy.
   bool CopyTo(const std::wstring& target, const std::function<void()>& between_blocks) const;
-  // Puts the whole copy `replacement` in the file's place in one step.
+  // Puts the whole copy `replacement` in the file's place in one step,
+  // flushed and renamed through: after a power cut the file is the old one
+  // or the copy.
   bool ReplaceBy(const std::wstring& replacement) const;
 
  private:

@@ -9,6 +9,7 @@
 #include "common/file_operations.h"
 #include "common/file_seam.h"
 #include "common/message_box.h"
+#include "common/whole_file.h"
 
 namespace vx {
 
@@ -67,9 +68,10 @@ void LoadSettings() {
 }
 
 void SaveSettings() {
-  fs::File file = MakeEmptyFile(SettingsFilePath());
   const SettingsRecordBytes bytes = EncodeSettings(DisplaySettings);
-  if (!file || !file.WriteAt(0, bytes.data(), kSettingsRecordSize) || !file.Close()) {
+  const std::string_view record(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  const std::wstring path = SettingsFilePath();
+  if (!MakeFolders(path) || !WriteWholeFile(path, record)) {
     ShowMessage(kSettingsSaveFailedText, MsgButtons::Ok, MsgIcon::None);
   }
 }

@@ -6,6 +6,8 @@
 #include "app/settings/settings_folder.h"
 #include "common/code_page.h"
 #include "common/file_operations.h"
+#include "common/file_seam.h"
+#include "common/whole_file.h"
 
 namespace vx {
 namespace {
@@ -77,9 +79,7 @@ std::vector<std::wstring> ReadFontCache(const std::wstring& path) {
 }
 
 bool WriteFontCache(const std::wstring& path, const std::vector<std::wstring>& names) {
-  fs::File file = MakeEmptyFile(path);
-  const std::string bytes = EncodeFontList(names);
-  return file && file.WriteAt(0, bytes.data(), static_cast<int64_t>(bytes.size())) && file.Close();
+  return MakeFolders(path) && WriteWholeFile(path, EncodeFontList(names));
 }
 
 }  // namespace vx

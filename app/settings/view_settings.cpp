@@ -6,6 +6,7 @@
 #include "app/settings/settings_folder.h"
 #include "common/file_operations.h"
 #include "common/file_seam.h"
+#include "common/whole_file.h"
 
 namespace vx {
 
@@ -95,9 +96,8 @@ void LoadViewSettings() {
 }
 
 bool SaveViewSettings() {
-  const std::string text = FormatViewSettings(ViewOptions);
-  fs::File file = MakeEmptyFile(SettingsFolder() + kFileName);
-  return file && file.WriteAt(0, text.data(), static_cast<int64_t>(text.size())) && file.Close();
+  const std::wstring path = SettingsFolder() + kFileName;
+  return MakeFolders(path) && WriteWholeFile(path, FormatViewSettings(ViewOptions));
 }
 
 }  // namespace vx

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/file_seam.h"
+#include "common/whole_file.h"
 #include "tests/support/temp_folder.h"
 
 namespace vx {
@@ -94,7 +95,7 @@ TEST_F(BookmarkFolderTest, EachFileKeepsItsOwnAndOthersAreLeftAlone) {
   EXPECT_EQ(loaded.list, (std::vector<Bookmark>{{0x20, L"two"}}));
   EXPECT_EQ(LoadBookmarks(dir.path(), L"C:\\other.bin", 100).list,
             (std::vector<Bookmark>{{5, L"other"}}));
-  EXPECT_FALSE(fs::FileExists(dir / L"Bookmarks.tmp"));
+  EXPECT_FALSE(fs::FileExists(WholeFileTempName(dir / kBookmarkFileName)));
 }
 
 TEST_F(BookmarkFolderTest, EntriesPastTheEndAndTwiceAreDroppedOnceAndForAll) {
@@ -117,7 +118,7 @@ TEST_F(BookmarkFolderTest, AnOversizedFileIsNotReadAndNotReplacedByAFailedWrite)
   EXPECT_EQ(loaded.dropped, 1);
   // A folder in the temporary file's place: the write fails, the file stays.
   WriteRaw(Utf16(kHeader + file + L"\t1\tkept\r\n"));
-  ASSERT_TRUE(fs::MakeFolder(dir / L"Bookmarks.tmp"));
+  ASSERT_TRUE(fs::MakeFolder(WholeFileTempName(dir / kBookmarkFileName)));
   EXPECT_FALSE(SaveBookmarks(dir.path(), file, {{2, L"new"}}));
   EXPECT_EQ(LoadBookmarks(dir.path(), file, 64).list, (std::vector<Bookmark>{{1, L"kept"}}));
 }
