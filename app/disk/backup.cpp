@@ -15,6 +15,7 @@
 #include "common/file_seam.h"
 #include "common/message_box.h"
 #include "common/path_text.h"
+#include "common/settings_file_names.h"
 #include "common/whole_file.h"
 
 namespace vx {
@@ -45,7 +46,7 @@ std::wstring BackUpPathFor(const std::wstring& path, const std::wstring& suffix)
 }
 
 double TestWriteSeconds(const std::wstring& folder) {
-  const std::wstring name = folder + L"Dummy.dat";
+  const std::wstring name = folder + kDiskSpeedTestName;
   const std::vector<uint8_t> zeros(static_cast<size_t>(kSpeedTestBytes), 0);
   fs::File file = MakeEmptyFile(name);
   if (!file) return 0;

@@ -9,11 +9,11 @@
 #include "app/disk/replace_list.h"
 #include "app/file/mapped_file.h"
 #include "common/recovery_record_names.h"
+#include "common/settings_file_names.h"
 
 namespace vx {
 namespace {
 
-constexpr wchar_t kDataPrefix[] = L"Journal";
 constexpr wchar_t kDataExtension[] = L".dat";
 constexpr int64_t kCopyBlock = 64 * 1024;
 // Records are a few KiB; anything far larger is not one of ours.
@@ -60,7 +60,7 @@ bool JournalData::EnsureOpen() {
     failure_ = SystemFailure(fs::LastSystemError(), FailedPlace::JournalData, folder);
     return false;
   }
-  const std::wstring stem = folder + kDataPrefix + std::to_wstring(CurrentProcessNumber());
+  const std::wstring stem = folder + kJournalDataPrefix + std::to_wstring(CurrentProcessNumber());
   for (int n = 1; n <= 100 && !file_; ++n) {
     name_ = stem + L"-" + std::to_wstring(n) + kDataExtension;
     // A name a stopped program's record may still need is never reused.
@@ -177,7 +177,7 @@ void JournalData::Clear() {
 }
 
 bool IsJournalDataName(const std::wstring& name) {
-  const std::wstring_view prefix = kDataPrefix, extension = kDataExtension;
+  const std::wstring_view prefix = kJournalDataPrefix, extension = kDataExtension;
   return name.size() > prefix.size() + extension.size() && name.starts_with(prefix) &&
          name.ends_with(extension);
 }
@@ -192,7 +192,7 @@ void RemoveLeftJournalData(const std::wstring& folder) {
     }
   }
   // This program's own data files are in use, wherever the system would let them go.
-  const std::wstring own = kDataPrefix + std::to_wstring(CurrentProcessNumber()) + L"-";
+  const std::wstring own = kJournalDataPrefix + std::to_wstring(CurrentProcessNumber()) + L"-";
   for (const fs::FolderEntry& entry : entries) {
     if (entry.is_folder || entry.is_link || !IsJournalDataName(entry.name)) continue;
     if (entry.name.starts_with(own)) continue;

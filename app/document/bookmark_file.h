@@ -16,10 +16,10 @@
 #include <vector>
 
 #include "app/document/bookmarks.h"
+#include "common/settings_file_names.h"
 
 namespace vx {
 
-inline constexpr wchar_t kBookmarkFileName[] = L"Bookmarks.dat";
 // What a name may hold: longer ones are cut short when typed, and dropped
 // when read.
 inline constexpr size_t kBookmarkNameLimit = 200;

@@ -9,6 +9,7 @@
 #include "common/file_operations.h"
 #include "common/file_seam.h"
 #include "common/message_box.h"
+#include "common/settings_file_names.h"
 #include "common/whole_file.h"
 
 namespace vx {
@@ -17,9 +18,7 @@ DisplaySettingsRecord DisplaySettings = DefaultSettings();
 
 namespace {
 
-constexpr wchar_t kSettingsFileName[] = L"Setting.dat";
-
-std::wstring SettingsFilePath() { return SettingsFolder() + kSettingsFileName; }
+std::wstring SettingsFilePath() { return SettingsFolder() + kSettingsRecordName; }
 
 // Empty when the file cannot be opened or is short: then the program has no
 // settings it can trust. Values out of the settings window's ranges are
@@ -37,7 +36,7 @@ std::optional<DisplaySettingsRecord> ReadSettingsFile(const std::wstring& path) 
 // of their own yet; empty when there is neither.
 std::wstring StoredSettingsFile() {
   for (const std::wstring& folder : SettingsReadFolders()) {
-    if (fs::FileExists(folder + kSettingsFileName)) return folder + kSettingsFileName;
+    if (fs::FileExists(folder + kSettingsRecordName)) return folder + kSettingsRecordName;
   }
   return {};
 }

@@ -7,6 +7,7 @@
 #include "common/code_page.h"
 #include "common/file_operations.h"
 #include "common/file_seam.h"
+#include "common/settings_file_names.h"
 #include "common/whole_file.h"
 
 namespace vx {
@@ -64,7 +65,7 @@ std::vector<std::wstring> UsableFontNames(const std::vector<std::wstring>& names
   return usable;
 }
 
-std::wstring FontCachePath() { return SettingsFolder() + L"FontData.dat"; }
+std::wstring FontCachePath() { return SettingsFolder() + kFontListName; }
 
 std::vector<std::wstring> ReadFontCache(const std::wstring& path) {
   fs::File file = fs::OpenFile(path, false, fs::Share::ReadWrite);

@@ -7,6 +7,7 @@
 #include "common/file_operations.h"
 #include "common/file_seam.h"
 #include "common/path_text.h"
+#include "common/settings_file_names.h"
 
 namespace vx {
 namespace {
@@ -14,7 +15,6 @@ namespace {
 constexpr wchar_t kFolderName[] = L"VXSetting\\";
 constexpr wchar_t kUserPlace[] = L"Morvane Soft\\Vantelox\\";
 constexpr wchar_t kProbeName[] = L"VXWrite.tmp";
-constexpr wchar_t kRecordName[] = L"Setting.dat";
 
 FolderWriteCheck& WriteCheckOverride() {
   static FolderWriteCheck check;
@@ -44,7 +44,7 @@ bool ProbeFolder(const std::wstring& folder) {
   writable = fs::RemoveFile(probe) && writable;
   // A record that is there must be replaceable, not only the folder writable:
   // a read-only record would otherwise fail every save.
-  const std::wstring record = folder + kRecordName;
+  const std::wstring record = folder + kSettingsRecordName;
   if (writable && fs::FileExists(record)) {
     writable = static_cast<bool>(fs::OpenFile(record, false, fs::Share::ReadWrite));
   }

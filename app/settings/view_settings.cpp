@@ -6,6 +6,7 @@
 #include "app/settings/settings_folder.h"
 #include "common/file_operations.h"
 #include "common/file_seam.h"
+#include "common/settings_file_names.h"
 #include "common/whole_file.h"
 
 namespace vx {
@@ -14,7 +15,6 @@ ViewSettings ViewOptions;
 
 namespace {
 
-constexpr wchar_t kFileName[] = L"ViewSetting.ini";
 // A file larger than this is not ours.
 constexpr int64_t kLargestFile = 4096;
 
@@ -84,7 +84,7 @@ ViewSettings ParseViewSettings(std::string_view text) {
 void LoadViewSettings() {
   ViewOptions = {};
   for (const std::wstring& folder : SettingsReadFolders()) {
-    fs::File file = fs::OpenFileForReading(folder + kFileName);
+    fs::File file = fs::OpenFileForReading(folder + kViewSettingsName);
     if (!file) continue;
     const int64_t length = file.Length();
     if (length < 0 || length > kLargestFile) return;
@@ -96,7 +96,7 @@ void LoadViewSettings() {
 }
 
 bool SaveViewSettings() {
-  const std::wstring path = SettingsFolder() + kFileName;
+  const std::wstring path = SettingsFolder() + kViewSettingsName;
   return MakeFolders(path) && WriteWholeFile(path, FormatViewSettings(ViewOptions));
 }
 

@@ -6,13 +6,20 @@
 #include "common/installer/distribution_files.h"
 #include "common/installer/installed_names.h"
 #include "common/recovery_record_names.h"
+#include "common/settings_file_names.h"
 #include "common/text_case.h"
+#include "common/whole_file.h"
 
 namespace vx::installed_names {
 namespace {
 
-constexpr const wchar_t* kSettingsFiles[] = {L"Setting.dat", L"FontData.dat", L"Dummy.dat"};
-constexpr wchar_t kJournalPrefix[] = L"Journal";
+constexpr const wchar_t* kSettingsFiles[] = {kSettingsRecordName, kFontListName, kViewSettingsName,
+                                             kBookmarkFileName, kDiskSpeedTestName};
+
+// A file written whole, or the temporary a write of it cut short left.
+bool IsWholeFileOrItsTemporary(std::wstring_view name, std::wstring_view own) {
+  return SameName(name, own) || SameName(name, WholeFileTempName(std::wstring(own)));
+}
 
 bool StartsWithNoCase(std::wstring_view text, std::wstring_view start) {
   return text.size() >= start.size() && SameName(text.substr(0, start.size()), start);
@@ -30,10 +37,10 @@ bool IsDistributionFolder(std::wstring_view relative) {
 
 bool IsSettingsFileName(std::wstring_view name) {
   if (std::any_of(std::begin(kSettingsFiles), std::end(kSettingsFiles),
-                  [&](std::wstring_view own) { return SameName(name, own); })) {
+                  [&](std::wstring_view own) { return IsWholeFileOrItsTemporary(name, own); })) {
     return true;
   }
-  const std::wstring_view journal = kJournalPrefix;
+  const std::wstring_view journal = kJournalDataPrefix;
   const std::wstring_view extension = kRecoveryRecordExtension;
   const bool is_journal = name.size() > journal.size() + extension.size() &&
                           name.starts_with(journal) && name.ends_with(extension);
@@ -62,7 +69,8 @@ bool IsOwnInstallEntry(std::wstring_view relative, const std::vector<std::wstrin
   if (relative.ends_with(L'\\')) {
     return SameName(relative, settings) || IsDistributionFolder(relative);
   }
-  if (SameName(relative, install_record::kListFileName) || IsSetupLeftoverName(relative)) {
+  if (IsWholeFileOrItsTemporary(relative, install_record::kListFileName) ||
+      IsSetupLeftoverName(relative)) {
     return true;
   }
   if (StartsWithNoCase(relative, settings)) {

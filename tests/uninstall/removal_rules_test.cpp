@@ -59,6 +59,15 @@ TEST(IsOwnInstallEntry, IsWhatTheSetupAndTheProgramMakeThere) {
       {L"VXSetting\\Setting.dat", true, true},
       {L"VXSetting\\FontData.dat", true, true},
       {L"VXSetting\\Dummy.dat", true, true},
+      {L"VXSetting\\ViewSetting.ini", true, true},
+      {L"VXSetting\\Bookmarks.dat", true, true},
+      // What a write cut short by a power cut leaves beside a file written whole.
+      {L"VXSetting\\Setting.dat.tmp", true, true},
+      {L"VXSetting\\bookmarks.DAT.TMP", true, true},
+      {L"UnInstallData.Dat.tmp", true, true},
+      {L"VXSetting\\mynotes.txt.tmp", false, false},
+      {L"VXSetting\\Setting.dat.tmp.txt", false, false},
+      {L"thesis.txt.tmp", false, false},
       {L"VXSetting\\Journal12-1.dat", true, true},
       {L"VXSetting\\Recovery12-1.dat", true, true},
       {L"VXSetting\\Recovery12-1.old", false, false},  // set aside: a person's bytes
