@@ -4,12 +4,12 @@
 #include <optional>
 
 #include "app/disk/block_file.h"
-#include "app/disk/replace_all.h"
-#include "app/disk/replace_record.h"
 #include "app/disk/copy_names.h"
 #include "app/disk/file_proof.h"
 #include "app/disk/journal_data.h"
 #include "app/disk/recovery_texts.h"
+#include "app/disk/replace_all.h"
+#include "app/disk/replace_record.h"
 #include "app/file/edited_file.h"
 #include "common/file_seam.h"
 #include "common/message_box.h"
@@ -19,11 +19,6 @@
 namespace vx {
 namespace {
 
-std::wstring& Folder() {
-  static std::wstring folder;
-  return folder;
-}
-
 std::vector<std::wstring>& OtherFolders() {
   static std::vector<std::wstring> folders;
   return folders;
@@ -32,7 +27,7 @@ std::vector<std::wstring>& OtherFolders() {
 // The own folder first, each once.
 std::vector<std::wstring> RecordFolders() {
   std::vector<std::wstring> folders;
-  std::vector<std::wstring> all = {Folder()};
+  std::vector<std::wstring> all = {RecoveryFolder()};
   all.insert(all.end(), OtherFolders().begin(), OtherFolders().end());
   for (const std::wstring& folder : all) {
     if (folder.empty()) continue;
@@ -105,7 +100,8 @@ bool ProvedAsLeft(const MoveRecord& record, const std::wstring& path, fs::File& 
 
 RepairReport RepairTailMove(MoveRecord& record) {
   const bool range = record.kind() == RecordKind::Range;
-  RepairReport report{record.kind(), RepairResult::NotMatching, record.path(), {},
+  RepairReport report{record.kind(),    RepairResult::NotMatching,
+                      record.path(),    {},
                       record.command(), range ? record.temp() : std::wstring()};
   if (!IsPlainFileName(report.file)) {
     report.result = RepairResult::Unfit;
@@ -245,10 +241,6 @@ std::optional<RepairReport> RepairRecord(const std::wstring& name, const std::ws
 }
 
 }  // namespace
-
-void SetRecoveryFolder(const std::wstring& folder) { Folder() = folder; }
-
-const std::wstring& RecoveryFolder() { return Folder(); }
 
 void SetOtherRecordFolders(const std::vector<std::wstring>& folders) { OtherFolders() = folders; }
 

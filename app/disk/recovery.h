@@ -8,15 +8,12 @@
 #include <vector>
 
 #include "app/disk/move_record.h"
+#include "app/disk/recovery_folder.h"
 #include "app/disk/tail_move.h"
 #include "app/file/mapped_file.h"
 
 namespace vx {
 
-// The folder the records go to, with its trailing "\"; empty (the default)
-// keeps them in private memory, where a stop loses them.
-void SetRecoveryFolder(const std::wstring& folder);
-const std::wstring& RecoveryFolder();
 // The other folders where another copy of the program may keep its records
 // (the settings may live beside the program or in the user's own folder);
 // their records are repaired and heeded as this folder's are.

@@ -13,6 +13,7 @@
 #include "app/settings/display_settings.h"
 #include "app/settings/settings_folder.h"
 #include "common/file_seam.h"
+#include "tests/app/document_records_fixture.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/progress_recorder.h"
 #include "tests/support/temp_folder.h"
@@ -32,27 +33,14 @@ bool HasJournalData(const std::wstring& folder) {
 
 // A document on a scratch file whose records and undo data go to a folder
 // of its own.
-class RangeCommandsTest : public ::testing::Test {
+class RangeCommandsTest : public test::DocumentRecordsTest {
  protected:
-  void SetUp() override {
-    SetDefaultSettings();
-    DisplaySettings.AutoBackUp = false;
-    SetFolderWriteCheck([](const std::wstring&) { return false; });
-    SetRecoveryFolder(records);
-  }
-  void TearDown() override {
-    SetRecoveryFolder(L"");
-    SetFolderWriteCheck({});
-  }
   void OpenOn(const Bytes& bytes) {
     test::WriteFileBytes(path, bytes);
     ASSERT_EQ(document->Open(path), OpenOutcome::Opened);
   }
   Bytes OnDisk() const { return test::ReadFileBytes(path); }
 
-  test::TempFolder dir;
-  const std::wstring path = dir / L"doc.bin";
-  const std::wstring records = dir / L"records\\";
   test::MessageRecorder messages;
   test::ProgressRecorder progress;
   std::unique_ptr<EditedDocument> document =
