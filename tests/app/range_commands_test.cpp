@@ -204,12 +204,14 @@ TEST(UndoJournalRanges, UndoSwapsTheSidesOfARangeChangeAndRedoKeepsThem) {
 namespace vx {
 namespace {
 
+#ifndef _WIN32
 std::wstring JournalDataIn(const std::wstring& folder) {
   for (const fs::FolderEntry& entry : fs::ListFolder(folder)) {
     if (IsJournalDataName(entry.name)) return folder + entry.name;
   }
   return L"";
 }
+#endif
 
 // Failures caused outside the file are named as what they are, with the
 // command's own name, and change nothing: the data file cut short under
@@ -220,6 +222,9 @@ TEST_F(RangeCommandsTest, EachFailureNamesItsCommandAndItsCauseAndChangesNothing
   OpenOn(start);
   ASSERT_TRUE(document->ReplaceRange(10, 50, {}, FailedCommand::Cut));
   const Bytes cut = OnDisk();
+  // Windows keeps other programs from writing the undo data the program
+  // holds: the data file cut short is a case of the other systems.
+#ifndef _WIN32
   const std::wstring data = JournalDataIn(records);
   ASSERT_FALSE(data.empty());
   {
@@ -233,6 +238,7 @@ TEST_F(RangeCommandsTest, EachFailureNamesItsCommandAndItsCauseAndChangesNothing
                 {FailureCause::Shortened, FailedPlace::JournalData, data, 0, true})}));
   EXPECT_EQ(OnDisk(), cut);
   EXPECT_TRUE(document->journal().CanUndo());
+#endif
 
   // A paste over a selection of bytes another program cut off.
   messages.Clear();
