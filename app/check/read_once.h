@@ -37,7 +37,7 @@ enum class ReadOnceOutcome {
 // milliseconds while it waits; `share` is the part done, 0 to 1. False stops.
 using KeepGoing = std::function<bool(double share)>;
 
-inline constexpr int64_t kReadOnceBlock = int64_t{4} << 20;
+inline constexpr int64_t kReadOnceBlock = int64_t{1024} << 10;
 
 // Reads `range` of the file `path`, which must be `expected_size` bytes long
 // before, during and after the reading, and gives every block to every sink.

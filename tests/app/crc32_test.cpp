@@ -35,7 +35,7 @@ TEST(Crc32Test, KnownVectors) {
   }
 }
 
-// Random buffers of every length round the folding's 16 and 64 bytes, at
+// Random buffers of every length round the folding's 16, 64 and 128 bytes, at
 // every alignment, fed in random blocks: the CRC continued block by block is
 // the definition's over the whole.
 TEST(Crc32Test, RandomBuffersInRandomBlocksGiveTheDefinitionsValue) {
