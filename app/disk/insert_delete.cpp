@@ -60,6 +60,8 @@ bool MoveTail(const EditedFile& file, RecordKind kind, const std::wstring& data_
     progress(kProgressStart, texts.caption);
     SeamBlockFile blocks(opened);
     LiveRecord record(kind, file.path(), data_name, command);
+    // Closed before the record ends: a close that fails keeps the record.
+    record.record().SetEndCheck([&opened] { return opened.Close(); });
     std::optional<uint32_t> last_report;
     const ProgressCallback now_and_then = [&progress, &last_report](double share,
                                                                    const std::wstring& caption) {
@@ -70,7 +72,9 @@ bool MoveTail(const EditedFile& file, RecordKind kind, const std::wstring& data_
     };
     result = move(blocks, now_and_then, record.record());
     if (result == TailMoveResult::MaybeDamaged) record.Keep();
-    if (!opened.Close() && result == TailMoveResult::Done) result = TailMoveResult::MaybeDamaged;
+    if (opened && !opened.Close() && result == TailMoveResult::Done) {
+      result = TailMoveResult::MaybeDamaged;
+    }
   }
   if (result != TailMoveResult::Done) {
     ShowMessage(FailureText(texts.failed, result, backup_path));

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstring>
+#include <utility>
 
 #include "app/disk/record_bytes.h"
 
@@ -12,7 +13,8 @@ constexpr char kMagic[8] = {'V', 'X', 'R', 'e', 'c', 'o', 'v', '2'};
 constexpr char kEarlierMagic[8] = {'V', 'X', 'R', 'e', 'c', 'o', 'v', '1'};
 
 constexpr size_t kKind = 8, kActive = 12, kLength = 16, kAt = 24, kByte = 32, kPathUnits = 36,
-                 kTempUnits = 40, kCommand = 44, kHeaderBlockSize = 48, kPlans = 64,
+                 kTempUnits = 40, kCommand = 44, kHeaderBlockSize = 48, kSlotSums = 52,
+                 kSlotSumsKept = 60, kPlans = 64,
                  kPlanSize = 128, kNames = 320;
 // Within a plan.
 constexpr size_t kProgress = 0, kFrom = 8, kCount = 16, kStep = 24, kAfter = 28, kLengthStart = 32,
@@ -61,6 +63,20 @@ uint64_t ProgressWord(const MoveProgress& progress) {
 }
 
 }  // namespace
+
+uint32_t SlotSum(const uint8_t* bytes, int64_t length) {
+  uint64_t sum = 0x9E3779B97F4A7C15 ^ static_cast<uint64_t>(length);
+  int64_t i = 0;
+  for (; i + 8 <= length; i += 8) {
+    uint64_t word;
+    std::memcpy(&word, bytes + i, sizeof word);
+    sum = (sum ^ word) * 0x100000001B3;
+    sum ^= sum >> 29;
+  }
+  for (; i < length; ++i) sum = (sum ^ bytes[i]) * 0x100000001B3;
+  sum ^= sum >> 32;
+  return static_cast<uint32_t>(sum);
+}
 
 std::u16string Utf16Units(const std::wstring& text) {
   std::u16string units;
@@ -217,7 +233,24 @@ void MoveRecord::SetTarget(int slot, const SlotTarget& target) {
   Put<int32_t>(t, 12, target.half_done_shift);
 }
 
-void MoveRecord::End() { StoreWord(bytes_, 0, 0); }
+void MoveRecord::SetSlotSum(int slot, int32_t length) {
+  Put<uint32_t>(bytes_, kSlotSums + static_cast<size_t>(slot) * 4, SlotSum(this->slot(slot), length));
+  Put<uint32_t>(bytes_, kSlotSumsKept, 1);
+}
+
+bool MoveRecord::SlotSound(int slot, int32_t length) const {
+  const uint32_t kept = Get<uint32_t>(bytes_, kSlotSumsKept);
+  if (Earlier() || kept == 0) return true;
+  return kept == 1 && length >= 0 && length <= block_size() &&
+         Get<uint32_t>(bytes_, kSlotSums + static_cast<size_t>(slot) * 4) ==
+             SlotSum(this->slot(slot), length);
+}
+
+bool MoveRecord::End() {
+  if (end_check_ && !std::exchange(end_check_, nullptr)()) return false;
+  StoreWord(bytes_, 0, 0);
+  return true;
+}
 
 bool MoveRecord::Begun() const {
   if (size_ < kNames) return false;

@@ -270,7 +270,9 @@ LiveRecord::LiveRecord(RecordKind kind, const std::wstring& path, const std::wst
 
 LiveRecord::~LiveRecord() {
   if (!file_) return;
-  if (!keep_) record_.End();
+  // Ended on the disk before its name goes: a power cut must not bring back
+  // a record of an edit long finished, whose file has changed since.
+  if (!keep_ && record_.End()) file_.Flush();
   file_.Close();
   if (!keep_) fs::RemoveFile(name_);
 }

@@ -590,8 +590,7 @@ ReplaceResult ReplaceAll(BlockFile& file, const ReplaceData& data, bool inverse,
     }
     result = ReplaceResult::Restored;
   }
-  record.header().End();
-  return result;
+  return record.header().End() ? result : ReplaceResult::MaybeDamaged;
 }
 
 RepairResult RepairReplaceAll(BlockFile& file, ReplaceRecord& record, size_t size,
