@@ -59,7 +59,7 @@ bool MoveTail(const EditedFile& file, RecordKind kind, const std::wstring& data_
   if (fs::File opened = file.OpenToMove()) {
     progress(kProgressStart, texts.caption);
     SeamBlockFile blocks(opened);
-    LiveRecord record(kind, file.path(), data_name, command);
+    LiveRecord record(kind, file.path(), data_name, command, CommandBlockSize());
     // Closed before the record ends: a close that fails keeps the record.
     record.record().SetEndCheck([&opened] { return opened.Close(); });
     std::optional<uint32_t> last_report;

@@ -56,6 +56,11 @@ bool FitBlockSize(int64_t block) {
          block % kEarlierBlockSize == 0;
 }
 
+uint32_t SlotSum(const uint8_t* bytes, int32_t length) {
+  const uint64_t sum = BlockSum({bytes, static_cast<size_t>(length)});
+  return static_cast<uint32_t>(sum ^ sum >> 32);
+}
+
 uint64_t ProgressWord(const MoveProgress& progress) {
   return static_cast<uint64_t>(progress.moved) << 8 |
          static_cast<uint64_t>(progress.last + 1) << 4 |
@@ -63,20 +68,6 @@ uint64_t ProgressWord(const MoveProgress& progress) {
 }
 
 }  // namespace
-
-uint32_t SlotSum(const uint8_t* bytes, int64_t length) {
-  uint64_t sum = 0x9E3779B97F4A7C15 ^ static_cast<uint64_t>(length);
-  int64_t i = 0;
-  for (; i + 8 <= length; i += 8) {
-    uint64_t word;
-    std::memcpy(&word, bytes + i, sizeof word);
-    sum = (sum ^ word) * 0x100000001B3;
-    sum ^= sum >> 29;
-  }
-  for (; i < length; ++i) sum = (sum ^ bytes[i]) * 0x100000001B3;
-  sum ^= sum >> 32;
-  return static_cast<uint32_t>(sum);
-}
 
 std::u16string Utf16Units(const std::wstring& text) {
   std::u16string units;

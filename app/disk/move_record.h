@@ -23,8 +23,9 @@
 //    44  4  the command that made the edit: 0 itself, 1 Undo, 2 Redo
 //    48  4  the block size B, a multiple of 4096 up to kLargestBlockSize;
 //           0 in records of earlier versions, whose blocks are of 4096
-//    52  2 x 4  each slot's checksum (SlotSum) over the count its target
-//           names: a slot torn by a power cut is told from a whole one
+//    52  2 x 4  each slot's checksum over the count its target names
+//           (BlockSum, folded): a slot torn by a power cut is told from a
+//           whole one
 //    60  4  1 when the slots carry checksums (0 in earlier records)
 //    64  2 x 128  the two plans (below)
 //   320     the file's name, then the temporary copy's name, UTF-16
@@ -243,10 +244,6 @@ class MoveRecord {
   std::function<bool()> write_through_;
   std::function<bool()> end_check_;
 };
-
-// The checksum a slot's first `length` bytes are kept with: 64-bit words
-// mixed by multiplication and folded, fast enough beside a disk's writes.
-uint32_t SlotSum(const uint8_t* bytes, int64_t length);
 
 // A name as the record keeps it: UTF-16 units, whatever wchar_t is here.
 std::u16string Utf16Units(const std::wstring& text);

@@ -238,6 +238,13 @@ void SetRecoveryFolder(const std::wstring& folder) { Folder() = folder; }
 
 const std::wstring& RecoveryFolder() { return Folder(); }
 
+namespace {
+int64_t command_block_size = kMoveBlockSize;
+}  // namespace
+
+void SetCommandBlockSize(int64_t block) { command_block_size = block; }
+int64_t CommandBlockSize() { return command_block_size; }
+
 void SetOtherRecordFolders(const std::vector<std::wstring>& folders) { OtherFolders() = folders; }
 
 LiveRecord::LiveRecord(RecordKind kind, const std::wstring& path, const std::wstring& temp,

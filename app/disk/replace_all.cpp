@@ -290,8 +290,18 @@ std::optional<int64_t> FirstDifference(const uint8_t* a, const uint8_t* b, int64
 // Carries the plan in force from where the record stands to its end. False
 // when a read, write, resize or flush failed; the record then says where it
 // stopped.
+//
+// The order of the writes, so that a power cut at any instant leaves a
+// record that tells the file on the disk (tail_move.cpp's, block for
+// block): the record flushed as it stands; a block cut short written again
+// and the file flushed, as is the lengthening; per block, both slots, their
+// sums, the flight and the progress naming it; the record flushed; the
+// block written; the file flushed; then in memory the last block's mark,
+// the witness and the progress; at the end "finishing" flushed in the
+// record, then the final length and the file flushed.
 bool RunPlan(BlockFile& file, ReplaceRecord& record, Transform& edits,
              const ReplaceProgressReport& progress) {
+  if (!record.header().WriteThrough()) return false;
   const int index = record.header().active();
   const ReplacePlan plan = record.plan(index);
   const int64_t block = record.block_size();
@@ -302,7 +312,7 @@ bool RunPlan(BlockFile& file, ReplaceRecord& record, Transform& edits,
   if (at.flight) {
     // Written again whole: a stop may have cut it short.
     const BlockMark flight = record.flight();
-    if (!file.WriteAt(flight.offset, made, flight.length)) return false;
+    if (!file.WriteAt(flight.offset, made, flight.length) || !file.Flush()) return false;
     record.SetLast({flight.offset, flight.length, BlockSum({made, size_t(flight.length)})});
     at = {at.done + flight.length, false, false};
     record.SetProgress(at);
@@ -310,7 +320,10 @@ bool RunPlan(BlockFile& file, ReplaceRecord& record, Transform& edits,
   if (!at.finishing) {
     // Lengthened before the first block: a full disk fails here, and a
     // write past the end never lengthens the file by itself.
-    if (file.Length() != plan.length_during && !file.SetLength(plan.length_during)) return false;
+    if (file.Length() != plan.length_during &&
+        (!file.SetLength(plan.length_during) || !file.Flush())) {
+      return false;
+    }
     BlockMaker maker(file, edits, block, plan.downward);
     if (!maker.Seek(plan.downward ? plan.hi - at.done : plan.lo + at.done)) return false;
     while (at.done < total) {
@@ -331,8 +344,11 @@ bool RunPlan(BlockFile& file, ReplaceRecord& record, Transform& edits,
       if (plan.equal) maker.UseSource(q0, replaced, n);
       if (!maker.Make(q0, q0 + n, made)) return false;
       record.SetFlight({q0, static_cast<int32_t>(n), 0});
+      record.SetFlightSums();
       record.SetProgress({at.done, true, false});
-      if (!file.WriteAt(q0, made, n)) return false;
+      if (!record.header().WriteThrough() || !file.WriteAt(q0, made, n) || !file.Flush()) {
+        return false;
+      }
       if (!record.witness(index, WitnessKind::Moved).kept) {
         if (const auto i = FirstDifference(made, replaced, n, false)) {
           record.SetWitness(index, WitnessKind::Moved, {true, q0 + *i, made[*i]});
@@ -346,6 +362,7 @@ bool RunPlan(BlockFile& file, ReplaceRecord& record, Transform& edits,
     }
   }
   record.SetProgress({at.done, false, true});
+  if (!record.header().WriteThrough()) return false;
   // On the disk before the record that could put it back goes.
   return (file.Length() == plan.length_final || file.SetLength(plan.length_final)) && file.Flush();
 }
@@ -416,7 +433,7 @@ bool PlanBack(BlockFile& file, ReplaceRecord& record, Transform& forward_edits) 
   ReplaceProgress at = record.progress();
   if (at.flight) {
     const BlockMark flight = record.flight();
-    if (!file.WriteAt(flight.offset, record.slot(1), flight.length)) return false;
+    if (!file.WriteAt(flight.offset, record.slot(1), flight.length) || !file.Flush()) return false;
     at.flight = false;
     record.SetProgress(at);
   }
@@ -550,6 +567,22 @@ Proof ProveFile(BlockFile& file, const ReplaceRecord& record) {
   return Proof::AsLeft;
 }
 
+// Makes the block on its way fit to be trusted after a power cut: a slot
+// whose sum fails was torn before the record's flush was over, so the
+// block was not yet written, and what it writes over is still in the file:
+// it is read back, and the block stands as not begun. False when even that
+// does not match: nothing may be written then.
+bool SettleFlight(BlockFile& file, ReplaceRecord& record) {
+  const ReplaceProgress at = record.progress();
+  if (!at.flight || (record.FlightSlotSound(0) && record.FlightSlotSound(1))) return true;
+  const BlockMark f = record.flight();
+  if (file.ReadAt(f.offset, record.slot(1), f.length) != f.length || !record.FlightSlotSound(1)) {
+    return false;
+  }
+  record.SetProgress({at.done, false, false});
+  return true;
+}
+
 // Takes back what the plan 0 did, from where it stands; the way back's
 // edits are the list's other side.
 bool GoBack(BlockFile& file, ReplaceRecord& record, Transform& forward_edits, BlockFile& data,
@@ -596,6 +629,7 @@ ReplaceResult ReplaceAll(BlockFile& file, const ReplaceData& data, bool inverse,
 RepairResult RepairReplaceAll(BlockFile& file, ReplaceRecord& record, size_t size,
                               BlockFile* data) {
   if (!record.Whole(size) || !PlanFits(record)) return RepairResult::Unfit;
+  if (!SettleFlight(file, record)) return RepairResult::NotMatching;
   const Proof proof = ProveFile(file, record);
   if (proof == Proof::NotAsLeft) return RepairResult::NotMatching;
   // Both ways read the list; the replace's own also the replacement.

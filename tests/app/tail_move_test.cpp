@@ -146,7 +146,7 @@ TEST(TailMove, WritesTheRecordThroughFirstAndTheFileBeforeTheRecordEnds) {
     MoveRecord& record = memory.record;
     int changes_before_record = -1;
     record.SetWriteThrough([&] {
-      changes_before_record = file.changes();
+      if (changes_before_record < 0) changes_before_record = file.changes();
       return record.Begun();
     });
     const TailMoveResult result = insertion ? InsertByte(file, kFaultOffset, 1, {}, record)
