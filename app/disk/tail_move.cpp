@@ -221,8 +221,11 @@ bool RunPlan(BlockFile& file, MoveRecord& record, FinalWrites& final,
   const auto piece = static_cast<int64_t>(buffer.size());
   for (int64_t k = 0; k < plan.then_count; k += piece) {
     const int64_t n = std::min(piece, plan.then_count - k);
+    // Flushed a block at a time, as the shift is, so that no one flush
+    // keeps the window waiting however large the range.
     if (!final.Read(plan, k, buffer.data(), n) ||
-        !file.WriteAt(plan.then_offset + k, buffer.data(), n)) {
+        !file.WriteAt(plan.then_offset + k, buffer.data(), n) ||
+        ((k + n) % block == 0 && !file.Flush())) {
       return false;
     }
     if (after_block && k + n < plan.then_count) after_block(plan.count + k);
