@@ -14,8 +14,7 @@ constexpr char kEarlierMagic[8] = {'V', 'X', 'R', 'e', 'c', 'o', 'v', '1'};
 
 constexpr size_t kKind = 8, kActive = 12, kLength = 16, kAt = 24, kByte = 32, kPathUnits = 36,
                  kTempUnits = 40, kCommand = 44, kHeaderBlockSize = 48, kSlotSums = 52,
-                 kSlotSumsKept = 60, kPlans = 64,
-                 kPlanSize = 128, kNames = 320;
+                 kSlotSumsKept = 60, kPlans = 64, kPlanSize = 128, kNames = 320;
 // Within a plan.
 constexpr size_t kProgress = 0, kFrom = 8, kCount = 16, kStep = 24, kAfter = 28, kLengthStart = 32,
                  kLengthDuring = 40, kLengthFinal = 48, kThenWrite = 56, kThenByte = 60,
@@ -225,7 +224,8 @@ void MoveRecord::SetTarget(int slot, const SlotTarget& target) {
 }
 
 void MoveRecord::SetSlotSum(int slot, int32_t length) {
-  Put<uint32_t>(bytes_, kSlotSums + static_cast<size_t>(slot) * 4, SlotSum(this->slot(slot), length));
+  Put<uint32_t>(bytes_, kSlotSums + static_cast<size_t>(slot) * 4,
+                SlotSum(this->slot(slot), length));
   Put<uint32_t>(bytes_, kSlotSumsKept, 1);
 }
 

@@ -610,6 +610,9 @@ ReplaceResult ReplaceAll(BlockFile& file, const ReplaceData& data, bool inverse,
   const std::optional<Witness> unmoved = UnmovedWitness(file, record, edits, plan);
   if (!unmoved) return ReplaceResult::Restored;
   record.SetWitness(0, WitnessKind::Unmoved, *unmoved);
+  // The names, list and plan on the disk before the mark that makes them a
+  // record: a power cut must not leave the mark over a torn name.
+  if (!record.header().WriteThrough()) return ReplaceResult::Restored;
   record.header().Begin(RecordKind::ReplaceAll, length, 0, 0);
   // A record that may not survive a power cut must not go before the blocks it describes.
   if (!record.header().WriteThrough()) {

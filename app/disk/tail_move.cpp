@@ -134,7 +134,9 @@ std::optional<Witness> MovedWitness(BlockFile& file, const uint8_t* bytes, int64
     }
     for (int64_t i = below; i < m - above; ++i) buffer[static_cast<size_t>(i)] = held(lo + i);
     for (int64_t i = 0; i < m; ++i) {
-      if (bytes[k + i] != buffer[static_cast<size_t>(i)]) return Witness{true, lo + i, bytes[k + i]};
+      if (bytes[k + i] != buffer[static_cast<size_t>(i)]) {
+        return Witness{true, lo + i, bytes[k + i]};
+      }
     }
   }
   return Witness{};
@@ -302,6 +304,9 @@ bool BeginRecord(BlockFile& file, MoveRecord& record, RecordKind kind, const Mov
   record.SetPlan(0, plan, progress, check, {});
   record.SetWitness(0, WitnessKind::Moved, {});
   record.SetWitness(0, WitnessKind::Unmoved, *unmoved);
+  // The names, fields and plan on the disk before the mark that makes them
+  // a record: a power cut must not leave the mark over a torn name.
+  if (!record.WriteThrough()) return false;
   record.Begin(kind, plan.length_start, at, byte);
   return true;
 }

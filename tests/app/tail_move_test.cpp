@@ -144,10 +144,11 @@ TEST(TailMove, WritesTheRecordThroughFirstAndTheFileBeforeTheRecordEnds) {
     FaultyFile file(original);
     test::MemoryRecord memory;
     MoveRecord& record = memory.record;
+    // The record is on the disk, begun, before the file's first change.
     int changes_before_record = -1;
     record.SetWriteThrough([&] {
-      if (changes_before_record < 0) changes_before_record = file.changes();
-      return record.Begun();
+      if (changes_before_record < 0 && record.Begun()) changes_before_record = file.changes();
+      return true;
     });
     const TailMoveResult result = insertion ? InsertByte(file, kFaultOffset, 1, {}, record)
                                             : DeleteByte(file, kFaultOffset, {}, record);
