@@ -18,7 +18,11 @@ File::~File() { Close(); }
 
 namespace {
 bool flushes_skipped = false;
+FileEventObserver* observer = nullptr;
 }  // namespace
+
+void SetFileEventObserver(FileEventObserver* new_observer) { observer = new_observer; }
+FileEventObserver* FileEvents() { return observer; }
 
 void SetFlushesSkipped(bool skipped) { flushes_skipped = skipped; }
 bool FlushesSkipped() { return flushes_skipped; }

@@ -54,6 +54,31 @@ class File {
   intptr_t handle_ = kInvalid;
 };
 
+// What a test learns of each change made through the seam, in order, so
+// that it can rebuild the disk a power cut at any instant could leave. The
+// POSIX seam and its mapped records report to it; a program installs none,
+// and then each change costs one pointer test. Handles name an open file
+// from its open to its close.
+class FileEventObserver {
+ public:
+  virtual ~FileEventObserver() = default;
+  // `create`: the open was allowed to make the file.
+  virtual void Opened(intptr_t handle, const std::wstring& name, bool create) = 0;
+  // A mapped view of `size` bytes of an open file: its stores reach the file
+  // without a call, so the observer reads the view itself.
+  virtual void Mapped(intptr_t handle, const uint8_t* view, size_t size) = 0;
+  virtual void Wrote(intptr_t handle, int64_t offset, const void* bytes, int64_t length) = 0;
+  virtual void LengthSet(intptr_t handle, int64_t length) = 0;
+  virtual void Flushed(intptr_t handle) = 0;
+  virtual void Closed(intptr_t handle) = 0;
+  virtual void Renamed(const std::wstring& from, const std::wstring& to, bool durably) = 0;
+  // A file, an empty folder or a link gone.
+  virtual void Removed(const std::wstring& name) = 0;
+  virtual void FolderMade(const std::wstring& name) = 0;
+};
+void SetFileEventObserver(FileEventObserver* observer);
+FileEventObserver* FileEvents();
+
 // Benches switch the flushes off to weigh what they cost; a program never does.
 void SetFlushesSkipped(bool skipped);
 bool FlushesSkipped();
@@ -78,6 +103,10 @@ bool RemoveFile(const std::wstring& name);
 // points to.
 bool RemoveFolder(const std::wstring& name);
 bool RenameFile(const std::wstring& from, const std::wstring& to);
+// Renames, replacing `to`, and returns only once the new name is on the
+// disk: after a power cut the folder holds `to` as it was or as `from` was,
+// never neither. The last step of writing a file whole.
+bool RenameFileDurably(const std::wstring& from, const std::wstring& to);
 // Has the system delete the file at its next start (a file a running
 // program holds); false when it cannot.
 bool RemoveAtRestart(const std::wstring& name);

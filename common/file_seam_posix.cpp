@@ -19,10 +19,17 @@ namespace {
 
 int AsFd(intptr_t h) { return static_cast<int>(h); }
 
+// Tells an observer of an entry that is gone; gives `removed` back.
+bool ReportRemoved(bool removed, const std::wstring& name) {
+  if (FileEventObserver* events = FileEvents(); events && removed) events->Removed(name);
+  return removed;
+}
+
 }  // namespace
 
 bool File::Close() {
   if (handle_ == kInvalid) return false;
+  if (FileEventObserver* events = FileEvents()) events->Closed(handle_);
   return ::close(AsFd(std::exchange(handle_, kInvalid))) == 0;
 }
 
@@ -48,6 +55,7 @@ bool File::WriteAt(int64_t offset, const void* buffer, int64_t length) {
     if (put <= 0) return false;
     done += put;
   }
+  if (FileEventObserver* events = FileEvents()) events->Wrote(handle_, offset, buffer, length);
   return true;
 }
 
@@ -59,12 +67,16 @@ int64_t File::Length() {
 
 bool File::SetLength(int64_t length) {
   if (handle_ == kInvalid || length < 0) return false;
-  return ::ftruncate(AsFd(handle_), length) == 0;
+  if (::ftruncate(AsFd(handle_), length) != 0) return false;
+  if (FileEventObserver* events = FileEvents()) events->LengthSet(handle_, length);
+  return true;
 }
 
 bool File::Flush() {
   if (handle_ == kInvalid) return false;
-  return FlushesSkipped() || ::fdatasync(AsFd(handle_)) == 0;
+  if (!FlushesSkipped() && ::fdatasync(AsFd(handle_)) != 0) return false;
+  if (FileEventObserver* events = FileEvents()) events->Flushed(handle_);
+  return true;
 }
 
 // POSIX has no share modes; Share::Read is honoured on Windows only.
@@ -74,6 +86,7 @@ File OpenFile(const std::wstring& name, bool create, Share) {
   if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return File();
   const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | (create ? O_CREAT : 0), 0666);
   if (fd < 0) return File();
+  if (FileEventObserver* events = FileEvents()) events->Opened(fd, name, create);
   return File(fd);
 }
 
@@ -122,11 +135,15 @@ int64_t FreeSpace(const std::wstring& folder) {
 }
 
 bool MakeFolder(const std::wstring& name) {
-  return ::mkdir(PosixPath(name).c_str(), 0777) == 0 || FolderExists(name);
+  if (::mkdir(PosixPath(name).c_str(), 0777) == 0) {
+    if (FileEventObserver* events = FileEvents()) events->FolderMade(name);
+    return true;
+  }
+  return FolderExists(name);
 }
 
 bool RemoveFile(const std::wstring& name) {
-  return !FolderExists(name) && ::unlink(PosixPath(name).c_str()) == 0;
+  return ReportRemoved(!FolderExists(name) && ::unlink(PosixPath(name).c_str()) == 0, name);
 }
 
 bool RemoveFolder(const std::wstring& name) {
@@ -134,9 +151,9 @@ bool RemoveFolder(const std::wstring& name) {
   while (path.size() > 1 && path.back() == '/') path.pop_back();
   struct stat st;
   if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-    return FolderExists(name) && ::unlink(path.c_str()) == 0;
+    return ReportRemoved(FolderExists(name) && ::unlink(path.c_str()) == 0, name);
   }
-  return ::rmdir(path.c_str()) == 0;
+  return ReportRemoved(::rmdir(path.c_str()) == 0, name);
 }
 
 std::wstring EntryFinalName(const std::wstring& name) {
@@ -162,7 +179,8 @@ bool RemoveEntry(const std::wstring& name) {
   while (path.size() > 1 && path.back() == '/') path.pop_back();
   struct stat st;
   if (::lstat(path.c_str(), &st) != 0) return false;
-  return S_ISDIR(st.st_mode) ? ::rmdir(path.c_str()) == 0 : ::unlink(path.c_str()) == 0;
+  return ReportRemoved(
+      S_ISDIR(st.st_mode) ? ::rmdir(path.c_str()) == 0 : ::unlink(path.c_str()) == 0, name);
 }
 
 bool IsSoleNamedFile(const std::wstring& name) {
@@ -189,7 +207,41 @@ std::wstring FinalPathName(const std::wstring& name) {
 }
 
 bool RenameFile(const std::wstring& from, const std::wstring& to) {
-  return ::rename(PosixPath(from).c_str(), PosixPath(to).c_str()) == 0;
+  if (::rename(PosixPath(from).c_str(), PosixPath(to).c_str()) != 0) return false;
+  if (FileEventObserver* events = FileEvents()) events->Renamed(from, to, false);
+  return true;
+}
+
+namespace {
+
+// A folder's entries through to the disk: here a rename is durable only once
+// the folders that hold both names are flushed.
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  return slash == std::string::npos ? "." : path.substr(0, slash + 1);
+}
+
+bool FlushFolder(const std::string& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool flushed = ::fsync(fd) == 0;
+  return ::close(fd) == 0 && flushed;
+}
+
+}  // namespace
+
+bool RenameFileDurably(const std::wstring& from, const std::wstring& to) {
+  const std::string from_path = PosixPath(from);
+  const std::string to_path = PosixPath(to);
+  if (::rename(from_path.c_str(), to_path.c_str()) != 0) return false;
+  const std::string to_folder = FolderOf(to_path);
+  const std::string from_folder = FolderOf(from_path);
+  if (!FlushesSkipped() &&
+      (!FlushFolder(to_folder) || (from_folder != to_folder && !FlushFolder(from_folder)))) {
+    return false;
+  }
+  if (FileEventObserver* events = FileEvents()) events->Renamed(from, to, true);
+  return true;
 }
 
 // Here nothing holds a file from its delete.
