@@ -263,6 +263,11 @@ ReplacePlan ForwardPlan(const ReplaceList& list, bool inverse, int64_t length) {
   return plan;
 }
 
+// Both slots hold the block the flight names, as its record flush left them.
+bool FlightSound(const ReplaceRecord& record) {
+  return record.FlightSlotSound(0) && record.FlightSlotSound(1);
+}
+
 int64_t PlanTotal(const ReplacePlan& plan) { return plan.hi - plan.lo; }
 
 // The block `done` bytes into the plan: its start and its count.
@@ -292,13 +297,17 @@ std::optional<int64_t> FirstDifference(const uint8_t* a, const uint8_t* b, int64
 // stopped.
 //
 // The order of the writes, so that a power cut at any instant leaves a
-// record that tells the file on the disk (tail_move.cpp's, block for
-// block): the record flushed as it stands; a block cut short written again
-// and the file flushed, as is the lengthening; per block, both slots, their
-// sums, the flight and the progress naming it; the record flushed; the
-// block written; the file flushed; then in memory the last block's mark,
-// the witness and the progress; at the end "finishing" flushed in the
-// record, then the final length and the file flushed.
+// record that tells the file on the disk: the record flushed as it stands;
+// a block cut short written again and the file flushed, as is the
+// lengthening; per block, both slots, their sums, the flight and the
+// progress naming it; the record flushed; the block written; the file
+// flushed; the last block's mark, the witness and the progress that it is
+// whole; the record flushed again, before the next block's slots are
+// written over: while the disk's record names a block on its way, its
+// slots stand as that block's, so that a slot whose sum fails tells of a
+// record flush that was not over, and of a block not yet written
+// (SettleFlight). At the end "finishing" flushed in the record, then the
+// final length and the file flushed.
 bool RunPlan(BlockFile& file, ReplaceRecord& record, Transform& edits,
              const ReplaceProgressReport& progress) {
   if (!record.header().WriteThrough()) return false;
@@ -357,6 +366,7 @@ bool RunPlan(BlockFile& file, ReplaceRecord& record, Transform& edits,
       record.SetLast({q0, static_cast<int32_t>(n), BlockSum({made, size_t(n)})});
       at = {at.done + n, false, false};
       record.SetProgress(at);
+      if (!record.header().WriteThrough()) return false;
       // The whole is told by the end of the work, after the flush.
       if (progress && at.done < total) progress(at.done, total);
     }
@@ -492,9 +502,10 @@ bool PlanFits(const ReplaceRecord& record) {
   if (at.done < 0 || at.done > total || (at.finishing && (at.done != total || at.flight))) {
     return false;
   }
-  if (at.flight) {
+  if (at.done == total && at.flight) return false;
+  if (at.flight && FlightSound(record)) {
     const BlockMark f = record.flight();
-    if (at.done == total || f.length <= 0 || f.length > block ||
+    if (f.length <= 0 || f.length > block ||
         BlockAt(plan, at.done, block) != std::pair<int64_t, int64_t>{f.offset, f.length}) {
       return false;
     }
@@ -568,19 +579,12 @@ Proof ProveFile(BlockFile& file, const ReplaceRecord& record) {
 }
 
 // Makes the block on its way fit to be trusted after a power cut: a slot
-// whose sum fails was torn before the record's flush was over, so the
-// block was not yet written, and what it writes over is still in the file:
-// it is read back, and the block stands as not begun. False when even that
-// does not match: nothing may be written then.
-bool SettleFlight(BlockFile& file, ReplaceRecord& record) {
+// or flight whose sum fails was torn before the record's flush was over
+// (RunPlan flushes its being whole before the slots are written over), so
+// the block was not yet written: it stands as not begun.
+void SettleFlight(ReplaceRecord& record) {
   const ReplaceProgress at = record.progress();
-  if (!at.flight || (record.FlightSlotSound(0) && record.FlightSlotSound(1))) return true;
-  const BlockMark f = record.flight();
-  if (file.ReadAt(f.offset, record.slot(1), f.length) != f.length || !record.FlightSlotSound(1)) {
-    return false;
-  }
-  record.SetProgress({at.done, false, false});
-  return true;
+  if (at.flight && !FlightSound(record)) record.SetProgress({at.done, false, false});
 }
 
 // Takes back what the plan 0 did, from where it stands; the way back's
@@ -632,7 +636,7 @@ ReplaceResult ReplaceAll(BlockFile& file, const ReplaceData& data, bool inverse,
 RepairResult RepairReplaceAll(BlockFile& file, ReplaceRecord& record, size_t size,
                               BlockFile* data) {
   if (!record.Whole(size) || !PlanFits(record)) return RepairResult::Unfit;
-  if (!SettleFlight(file, record)) return RepairResult::NotMatching;
+  SettleFlight(record);
   const Proof proof = ProveFile(file, record);
   if (proof == Proof::NotAsLeft) return RepairResult::NotMatching;
   // Both ways read the list; the replace's own also the replacement.
