@@ -4,10 +4,10 @@
 #include <optional>
 
 #include "app/disk/block_file.h"
-#include "app/disk/replace_all.h"
-#include "app/disk/replace_record.h"
 #include "app/disk/copy_names.h"
 #include "app/disk/recovery_texts.h"
+#include "app/disk/replace_all.h"
+#include "app/disk/replace_record.h"
 #include "app/file/edited_file.h"
 #include "common/file_seam.h"
 #include "common/message_box.h"
@@ -95,7 +95,8 @@ std::optional<RepairReport> RepairCopy(const MoveRecord& record) {
 
 RepairReport RepairTailMove(MoveRecord& record) {
   const bool range = record.kind() == RecordKind::Range;
-  RepairReport report{record.kind(), RepairResult::NotMatching, record.path(), {},
+  RepairReport report{record.kind(),    RepairResult::NotMatching,
+                      record.path(),    {},
                       record.command(), range ? record.temp() : std::wstring()};
   if (!IsPlainFileName(report.file)) {
     report.result = RepairResult::Unfit;
@@ -191,6 +192,9 @@ std::optional<RepairReport> RepairRecord(const std::wstring& name, const std::ws
     return std::nullopt;
   }
   MoveRecord record(mapped.data(), mapped.size());
+  // The repair orders its writes against its flushes as the edit did: what
+  // the record says is on the disk before the file changes.
+  record.SetWriteThrough([&mapped] { return mapped.Flush(); });
   if (!record.Begun()) {  // never begun, or ended: nothing to do
     mapped.Close();
     fs::RemoveFile(name);

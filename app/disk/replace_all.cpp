@@ -463,6 +463,8 @@ bool PlanBack(BlockFile& file, ReplaceRecord& record, Transform& forward_edits) 
   back.length_final = forward.length_start;
   record.SetPlan(1, back);
   record.SetWitness(1, WitnessKind::Unmoved, record.witness(0, WitnessKind::Moved));
+  // On the disk before the mark that puts it in force (tail_move.cpp's PlanBack).
+  if (!record.header().WriteThrough()) return false;
   record.header().Activate(1);
   return true;
 }

@@ -117,8 +117,8 @@ std::optional<Witness> MovedWitness(BlockFile& file, const uint8_t* bytes, int64
   const int64_t held_hi = step > 0 ? source + n + (previous ? previous_n : 0) : source + n;
   const auto held = [&](int64_t position) {
     return position >= source && position < source + n ? bytes[position - source]
-           : step > 0 ? previous[position - source - n]
-                      : previous[position - held_lo];
+           : step > 0                                  ? previous[position - source - n]
+                                                       : previous[position - held_lo];
   };
   const int64_t target = source + step;
   const auto piece = static_cast<int64_t>(buffer.size());
@@ -314,8 +314,10 @@ bool BeginRecord(BlockFile& file, MoveRecord& record, RecordKind kind, const Mov
 // Replaces the plan in force by the one that takes back what it did: the
 // block that was on its way goes back where it came from, and the bytes
 // moved go back. What the shift changed is what the way back has
-// yet to change.
-void PlanBack(MoveRecord& record) {
+// yet to change. The way back is flushed into the record before the mark
+// that puts it in force, so that a power cut never leaves the mark over a
+// torn plan. False when that flush failed: the plan in force stays.
+bool PlanBack(MoveRecord& record) {
   const int index = record.active();
   const MovePlan forward = record.plan(index);
   MoveProgress stop = record.progress();
@@ -332,7 +334,9 @@ void PlanBack(MoveRecord& record) {
   record.SetPlan(1 - index, back, {0, stop.last, stop.flight}, targets[0], targets[1]);
   record.SetWitness(1 - index, WitnessKind::Moved, {});
   record.SetWitness(1 - index, WitnessKind::Unmoved, record.witness(index, WitnessKind::Moved));
+  if (!record.WriteThrough()) return false;
   record.Activate(1 - index);
+  return true;
 }
 
 TailMoveResult Move(BlockFile& file, MoveRecord& record, RecordKind kind, const MovePlan& plan,
@@ -346,8 +350,9 @@ TailMoveResult Move(BlockFile& file, MoveRecord& record, RecordKind kind, const 
   }
   TailMoveResult result = TailMoveResult::Done;
   if (!RunPlan(file, record, final, after_block)) {
-    PlanBack(record);
-    if (!RunPlan(file, record, final, {})) return TailMoveResult::MaybeDamaged;
+    if (!PlanBack(record) || !RunPlan(file, record, final, {})) {
+      return TailMoveResult::MaybeDamaged;
+    }
     result = TailMoveResult::Restored;
   }
   return record.End() ? result : TailMoveResult::MaybeDamaged;
@@ -477,8 +482,9 @@ RepairResult RepairMove(BlockFile& file, MoveRecord& record, BlockFile* data) {
   bool back = proof == FileProof::MayBeBefore || !forward;
   if (!back && !final.Usable(true)) back = true;
   if (back && !final.Usable(false)) return RepairResult::DataUnusable;
-  if (back && forward) PlanBack(record);
-  if (!RunPlan(file, record, final, {})) return RepairResult::Failed;
+  if ((back && forward && !PlanBack(record)) || !RunPlan(file, record, final, {})) {
+    return RepairResult::Failed;
+  }
   const bool after = record.plan(record.active()).after;
   record.End();
   return after ? RepairResult::After : RepairResult::Before;
