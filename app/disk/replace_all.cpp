@@ -298,15 +298,13 @@ std::optional<int64_t> FirstDifference(const uint8_t* a, const uint8_t* b, int64
 //
 // The order of the writes, so that a power cut at any instant leaves a
 // record that tells the file on the disk: the record flushed as it stands;
-// a block cut short written again and the file flushed, as is the
-// lengthening; per block, both slots, their sums, the flight and the
-// progress naming it; the record flushed; the block written; the file
-// flushed; the last block's mark, the witness and the progress that it is
-// whole; the record flushed again, before the next block's slots are
-// written over: while the disk's record names a block on its way, its
-// slots stand as that block's, so that a slot whose sum fails tells of a
-// record flush that was not over, and of a block not yet written
-// (SettleFlight). At the end "finishing" flushed in the record, then the
+// a block cut short written again, the file flushed, and its being whole
+// flushed in the record; the lengthening flushed; per block, both slots, their sums, the flight and
+// the progress naming it; the record flushed; the block written; the file flushed; the last block's
+// mark, the witness and the progress that it is whole; the record flushed again, before the next
+// block's slots are written over: while the disk's record names a block on its way, its slots stand
+// as that block's, so that a slot whose sum fails tells of a record flush that was not over, and of
+// a block not yet written (SettleFlight). At the end "finishing" flushed in the record, then the
 // final length and the file flushed.
 bool RunPlan(BlockFile& file, ReplaceRecord& record, Transform& edits,
              const ReplaceProgressReport& progress) {
@@ -325,6 +323,7 @@ bool RunPlan(BlockFile& file, ReplaceRecord& record, Transform& edits,
     record.SetLast({flight.offset, flight.length, BlockSum({made, size_t(flight.length)})});
     at = {at.done + flight.length, false, false};
     record.SetProgress(at);
+    if (!record.header().WriteThrough()) return false;
   }
   if (!at.finishing) {
     // Lengthened before the first block: a full disk fails here, and a
