@@ -6,6 +6,8 @@
 
 #include "app/disk/move_record.h"
 #include "app/disk/recovery.h"
+#include "app/edit/answering_wait.h"
+#include "app/edit/edit_texts.h"
 #include "app/file/mapped_file.h"
 #include "common/recovery_record_names.h"
 
@@ -105,7 +107,10 @@ std::optional<int64_t> JournalData::AppendRepeated(uint8_t value, int64_t count)
   });
 }
 
-bool JournalData::Flush() { return file_ && file_.Flush(); }
+bool JournalData::Flush(const ProgressCallback& progress) {
+  return file_ &&
+         RunAnswering([this] { return file_.Flush(); }, progress, edit_texts::kWritingData);
+}
 
 void JournalData::Clear() {
   if (file_ && file_.SetLength(0)) length_ = 0;

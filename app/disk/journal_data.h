@@ -14,6 +14,7 @@
 #include <string>
 
 #include "app/disk/block_file.h"
+#include "app/edit/progress_callback.h"
 #include "app/file/edited_file.h"
 #include "common/file_seam.h"
 
@@ -33,7 +34,9 @@ class JournalData {
   // `count` bytes of `file` from `offset` on, read in blocks.
   std::optional<int64_t> AppendFrom(const EditedFile& file, int64_t offset, int64_t count);
   std::optional<int64_t> AppendRepeated(uint8_t value, int64_t count);
-  bool Flush();
+  // Waits for the disk beside the window (answering_wait.h): a flush of
+  // a large append takes as long as the disk needs.
+  bool Flush(const ProgressCallback& progress);
 
   // The open data file, for a move that reads from it; null before the
   // first append.

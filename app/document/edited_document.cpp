@@ -264,7 +264,7 @@ bool EditedDocument::MoveRange(int64_t offset, RangeBytes removed, const RangeBy
     }
     removed = {removed.count, *at};
   }
-  if (!journal_data_.Flush()) {
+  if (!journal_data_.Flush(progress_)) {
     ShowJournalDataFailure(journal_data_);
     return false;
   }
@@ -329,7 +329,7 @@ bool EditedDocument::MoveReplaceAll(const ReplaceList& matches, bool inverse,
   std::vector<uint8_t> replacement(static_cast<size_t>(matches.replacement_count));
   const int64_t n = matches.replacement_count;
   if (!data || (n > 0 && data->ReadAt(matches.replacement_at, replacement.data(), n) != n) ||
-      !journal_data_.Flush()) {
+      !journal_data_.Flush(progress_)) {
     ShowJournalDataFailure(journal_data_);
     return false;
   }

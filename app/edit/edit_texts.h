@@ -26,6 +26,8 @@ inline constexpr wchar_t kDeleting[] = L"削除中です.....";
 // grows or shrinks the file is named as an insertion or a deletion.
 inline constexpr wchar_t kRangeChangeFailed[] = L"変更操作に失敗しました。";
 inline constexpr wchar_t kChanging[] = L"変更中です.....";
+// While the bytes a long edit keeps for Undo are written to the disk.
+inline constexpr wchar_t kWritingData[] = L"データを書き込み中です.....";
 
 // Replacing every match. A replace whose matches are some longer and some
 // shorter than the replacement, shifting the file's bytes both ways, is
