@@ -1,3 +1,4 @@
+#include <cstdio>
 #include "app/disk/file_proof.h"
 
 #include <cstring>
@@ -45,6 +46,7 @@ bool ProvesFile(const FileProof& proof, const std::wstring& path, fs::File& file
     return false;
   }
   const int64_t time = file.LastWriteTime();
+  fprintf(stderr, "DEBUGPROOF time %lld kept %lld began %lld\n", (long long)time, (long long)proof.kept_time, (long long)proof.write_began);
   if (time == proof.kept_time) return true;
   return proof.write_began != 0 && time >= proof.write_began - kWriteTimeSlack &&
          time <= proof.write_began + kWriteTimeSlack;
@@ -80,7 +82,12 @@ bool TimeKeptFile::SetLength(int64_t length) {
 }
 
 void TimeKeptFile::MarkChangedNow() {
-  if (proof_) file_.SetLastWriteTime(fs::FileTimeNow());
+  if (!proof_) return;
+  // Told as a write of its own first, so that a stop before the record ends
+  // still finds the file at a time of the program's.
+  proof_->write_began = fs::FileTimeNow();
+  WriteFileProof(record_, *proof_);
+  file_.SetLastWriteTime(proof_->write_began);
 }
 
 }  // namespace vx

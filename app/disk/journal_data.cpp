@@ -7,6 +7,8 @@
 #include "app/disk/move_record.h"
 #include "app/disk/recovery.h"
 #include "app/disk/replace_list.h"
+#include "app/edit/answering_wait.h"
+#include "app/edit/edit_texts.h"
 #include "app/file/mapped_file.h"
 #include "common/recovery_record_names.h"
 #include "common/settings_file_names.h"
@@ -162,9 +164,16 @@ bool JournalData::Proves(int64_t at, int64_t count) {
   return true;
 }
 
-bool JournalData::Flush() {
-  if (file_ && file_.Flush()) return true;
-  failure_ = file_ ? SystemFailure(fs::LastSystemError(), FailedPlace::JournalData, name_)
+bool JournalData::Flush(const ProgressCallback& progress) {
+  // The flush runs on a thread of its own: its failure's code is taken there.
+  int code = 0;
+  const auto flush = [this, &code] {
+    const bool flushed = file_.Flush();
+    if (!flushed) code = fs::LastSystemError();
+    return flushed;
+  };
+  if (file_ && RunAnswering(flush, progress, edit_texts::kWritingData)) return true;
+  failure_ = file_ ? SystemFailure(code, FailedPlace::JournalData, name_)
                    : Failure{FailureCause::Missing, FailedPlace::JournalData, name_};
   return false;
 }

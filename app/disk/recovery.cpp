@@ -4,12 +4,12 @@
 #include <optional>
 
 #include "app/disk/block_file.h"
-#include "app/disk/replace_all.h"
-#include "app/disk/replace_record.h"
 #include "app/disk/copy_names.h"
 #include "app/disk/file_proof.h"
 #include "app/disk/journal_data.h"
 #include "app/disk/recovery_texts.h"
+#include "app/disk/replace_all.h"
+#include "app/disk/replace_record.h"
 #include "app/file/edited_file.h"
 #include "common/file_seam.h"
 #include "common/message_box.h"
@@ -105,7 +105,8 @@ bool ProvedAsLeft(const MoveRecord& record, const std::wstring& path, fs::File& 
 
 RepairReport RepairTailMove(MoveRecord& record) {
   const bool range = record.kind() == RecordKind::Range;
-  RepairReport report{record.kind(), RepairResult::NotMatching, record.path(), {},
+  RepairReport report{record.kind(),    RepairResult::NotMatching,
+                      record.path(),    {},
                       record.command(), range ? record.temp() : std::wstring()};
   if (!IsPlainFileName(report.file)) {
     report.result = RepairResult::Unfit;
@@ -203,6 +204,9 @@ std::optional<RepairReport> RepairRecord(const std::wstring& name, const std::ws
     return std::nullopt;
   }
   MoveRecord record(mapped.data(), mapped.size());
+  // The repair orders its writes against its flushes as the edit did: what
+  // the record says is on the disk before the file changes.
+  record.SetWriteThrough([&mapped] { return mapped.Flush(); });
   if (!record.Begun()) {  // never begun, or ended: nothing to do
     mapped.Close();
     fs::RemoveFile(name);
@@ -250,6 +254,13 @@ void SetRecoveryFolder(const std::wstring& folder) { Folder() = folder; }
 
 const std::wstring& RecoveryFolder() { return Folder(); }
 
+namespace {
+int64_t command_block_size = kMoveBlockSize;
+}  // namespace
+
+void SetCommandBlockSize(int64_t block) { command_block_size = block; }
+int64_t CommandBlockSize() { return command_block_size; }
+
 void SetOtherRecordFolders(const std::vector<std::wstring>& folders) { OtherFolders() = folders; }
 
 LiveRecord::LiveRecord(RecordKind kind, const std::wstring& path, const std::wstring& temp,
@@ -293,7 +304,9 @@ LiveRecord::LiveRecord(RecordKind kind, const std::wstring& path, const std::wst
 
 LiveRecord::~LiveRecord() {
   if (!file_) return;
-  if (!keep_) record_.End();
+  // Ended on the disk before its name goes: a power cut must not bring back
+  // a record of an edit long finished, whose file has changed since.
+  if (!keep_ && record_.End()) file_.Flush();
   file_.Close();
   if (!keep_) fs::RemoveFile(name_);
 }
