@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/disk/move_record.h"
-#include "app/disk/recovery.h"
+#include "app/disk/recovery_folder.h"
 #include "app/disk/replace_list.h"
 #include "app/edit/answering_wait.h"
 #include "app/edit/edit_texts.h"

@@ -19,11 +19,6 @@
 namespace vx {
 namespace {
 
-std::wstring& Folder() {
-  static std::wstring folder;
-  return folder;
-}
-
 std::vector<std::wstring>& OtherFolders() {
   static std::vector<std::wstring> folders;
   return folders;
@@ -32,7 +27,7 @@ std::vector<std::wstring>& OtherFolders() {
 // The own folder first, each once.
 std::vector<std::wstring> RecordFolders() {
   std::vector<std::wstring> folders;
-  std::vector<std::wstring> all = {Folder()};
+  std::vector<std::wstring> all = {RecoveryFolder()};
   all.insert(all.end(), OtherFolders().begin(), OtherFolders().end());
   for (const std::wstring& folder : all) {
     if (folder.empty()) continue;
@@ -248,14 +243,8 @@ std::optional<RepairReport> RepairRecord(const std::wstring& name, const std::ws
   return report;
 }
 
-}  // namespace
-
-void SetRecoveryFolder(const std::wstring& folder) { Folder() = folder; }
-
-const std::wstring& RecoveryFolder() { return Folder(); }
-
-namespace {
 int64_t command_block_size = kMoveBlockSize;
+
 }  // namespace
 
 void SetCommandBlockSize(int64_t block) { command_block_size = block; }

@@ -8,15 +8,12 @@
 #include <vector>
 
 #include "app/disk/move_record.h"
+#include "app/disk/recovery_folder.h"
 #include "app/disk/tail_move.h"
 #include "app/file/mapped_file.h"
 
 namespace vx {
 
-// The folder the records go to, with its trailing "\"; empty (the default)
-// keeps them in private memory, where a stop loses them.
-void SetRecoveryFolder(const std::wstring& folder);
-const std::wstring& RecoveryFolder();
 // The block size of the records the commands' moves keep: kMoveBlockSize,
 // unless a test sets a small one, so that small files have many blocks.
 void SetCommandBlockSize(int64_t block);

@@ -107,7 +107,7 @@ void EditedDocument::FollowFile(int64_t changed_at) {
 bool EditedDocument::NoticeOutsideChange() {
   if (!IsOpen() || !known_) return false;
   const FileState state = CompareWithFile(*known_, path_);
-  if (state == FileState::AsLeft) return false;
+  if (state == FileState::AsLeft || state == FileState::Unreadable) return false;
   // Another copy's edit still running on the file is told when a change is
   // tried; the file is told as changed once that edit is over.
   if (!SettlePendingRecords(path_).empty()) return false;
@@ -140,7 +140,7 @@ bool EditedDocument::FileIsAsLeft() {
     return true;
   }
   const FileState state = CompareWithFile(*known_, path_);
-  if (state == FileState::AsLeft) return true;
+  if (state == FileState::AsLeft || state == FileState::Unreadable) return true;
   TellOutsideChange(state, document_texts::kChangedOutsideRefused);
   return false;
 }

@@ -29,6 +29,7 @@ std::optional<KnownFile> ReadKnownFile(const std::wstring& path, int64_t changed
 FileState CompareWithFile(const KnownFile& known, const std::wstring& path) {
   if (!fs::FileExists(path)) return FileState::Gone;
   const std::optional<KnownFile> now = ReadKnownFile(path, known.sampled_at);
+  if (!now && fs::IdentifyFile(path) == known.identity) return FileState::Unreadable;
   return now == known ? FileState::AsLeft : FileState::Changed;
 }
 

@@ -37,6 +37,10 @@ enum class FileState {
   AsLeft,   // still the file the program left
   Changed,  // changed, replaced, cut short or lengthened by another program
   Gone,     // removed or renamed: no file by that name
+  // Its identity unchanged but its bytes unreadable now (locked, held
+  // without sharing): nothing says another program changed it, and a write
+  // tried fails with its own cause.
+  Unreadable,
 };
 FileState CompareWithFile(const KnownFile& known, const std::wstring& path);
 

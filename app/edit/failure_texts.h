@@ -40,9 +40,11 @@ inline constexpr wchar_t kShortened[] =
     L"が、必要な範囲より短くなっています。ほかのプログラムが変更した可能性があります。";
 inline constexpr wchar_t kChanged[] = L"が、ほかのプログラムによって変更されています。";
 inline constexpr wchar_t kOtherBefore[] = L"を読み書きできません。システムの説明：";
+// A live record of the file that this program cannot open: another copy's
+// edit running now, or a record another program (a virus scanner) holds.
 inline constexpr wchar_t kOtherCopyEditing[] =
-    L"このプログラムのもう一つのウィンドウが、今このファイルを変更しています。"
-    L"その操作が終わってから、もう一度操作してください。";
+    L"このファイルの変更の記録を、ほかのプログラム（このプログラムのもう一つのウィンドウなど）が"
+    L"使用中です。その操作が終わってから、もう一度操作してください。";
 // No cause known: the long-standing line, and the overwrite's own.
 inline constexpr wchar_t kUnknown[] = L"ファイルが使用中か、存在しない、等の可能性が考えられます。";
 inline constexpr wchar_t kOverwriteUnknown[] =

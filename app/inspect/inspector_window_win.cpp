@@ -144,7 +144,14 @@ void InspectorWindow::EnterRow(size_t index) {
   const TypedRowValue typed =
       ParseRowValue(row, fields_[index].Text(), order_, host_.ColumnCharacters());
   if (!typed.refusal.empty()) {
+    const std::wstring refused = fields_[index].Text();
     ShowMessage(typed.refusal, MsgButtons::Ok, MsgIcon::Exclamation);
+    // The message took the focus, and the field went back to the file's
+    // value: the refused text comes back to be mended.
+    fields_[index].SetText(refused);
+    SendMessageW(fields_[index].hwnd(), EM_SETMODIFY, TRUE, 0);
+    SetFocus(fields_[index].hwnd());
+    fields_[index].SelectAll();
     return;
   }
   // The field shows the file's bytes again once the host has written them.
@@ -186,8 +193,13 @@ bool InspectorWindow::OnFieldMessage(size_t index, UINT msg, WPARAM wp, LPARAM l
       // The characters of Enter and Esc would only beep in a one-line field.
       return wp == L'\r' || wp == 0x1B;
     case WM_KILLFOCUS:
-      // A value left without Enter is not written: the field shows the file
-      // again once the focus has gone.
+      // A value left for another of the program's windows without Enter is
+      // not written: the field shows the file again once the focus has gone.
+      // Switching to another program keeps the typing, as any field does.
+      if (!wp || GetWindowThreadProcessId(reinterpret_cast<HWND>(wp), nullptr) !=
+                     GetCurrentThreadId()) {
+        return false;
+      }
       SendMessageW(fields_[index].hwnd(), EM_SETMODIFY, FALSE, 0);
       PostMessageW(hwnd(), kFollowAgain, 0, 0);
       return false;

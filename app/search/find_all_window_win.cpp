@@ -68,7 +68,8 @@ void FindAllWindow::PlaceBesideOwner() {
   GetWindowRect(hwnd(), &own);
   const int width = own.right - own.left;
   const int height = own.bottom - own.top;
-  MONITORINFO monitor{sizeof monitor};
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
   GetMonitorInfoW(MonitorFromWindow(owner(), MONITOR_DEFAULTTONEAREST), &monitor);
   const RECT& work = monitor.rcWork;
   // Right of the main window where there is room, else left of it, else

@@ -95,6 +95,7 @@ void SearchWindow::CreateControls() {
                                            .chosen = kBytesOption,
                                            .on_choose = [this](int) { OnTargetChosen(); }});
   form_list_ = MakeComboBox(site, {.rect = kFormListRect,
+                                   .items = {},
                                    .on_select = [this](int) { HideFindNext(); },
                                    .style = CBS_DROPDOWNLIST | WS_TABSTOP | WS_VSCROLL | WS_GROUP});
   ignore_case_box_ = MakeCheckBox(site, {.caption = t::kIgnoreCase,

@@ -19,6 +19,7 @@
 #include "app/settings/display_settings.h"
 #include "app/settings/settings_folder.h"
 #include "common/file_seam.h"
+#include "tests/app/document_records_fixture.h"
 #include "tests/app/faulty_file.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/temp_folder.h"
@@ -78,18 +79,8 @@ std::vector<OutsideChange> OutsideChanges() {
 
 // A document on a 1024-byte file whose journal holds a cut of 100-1FF, with
 // its records and journal data in a folder of their own.
-class OutsideChangeTest : public ::testing::Test {
+class OutsideChangeTest : public test::DocumentRecordsTest {
  protected:
-  void SetUp() override {
-    SetDefaultSettings();
-    DisplaySettings.AutoBackUp = false;
-    SetFolderWriteCheck([](const std::wstring&) { return false; });
-    SetRecoveryFolder(records);
-  }
-  void TearDown() override {
-    SetRecoveryFolder(L"");
-    SetFolderWriteCheck({});
-  }
 
   void OpenWithACut() {
     test::WriteFileBytes(path, test::PatternBytes(1024));
@@ -104,9 +95,6 @@ class OutsideChangeTest : public ::testing::Test {
     return messages.shown().empty() ? std::wstring() : messages.shown()[0].text;
   }
 
-  test::TempFolder dir;
-  const std::wstring path = dir / L"doc.bin";
-  const std::wstring records = dir / L"VXSetting\\";
   test::MessageRecorder messages;
   EditedDocument document{[](double, const std::wstring&) {}, [](bool) {}};
 };

@@ -13,6 +13,7 @@
 #include "app/settings/display_settings.h"
 #include "app/settings/settings_folder.h"
 #include "common/file_seam.h"
+#include "tests/app/document_records_fixture.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/progress_recorder.h"
 #include "tests/support/temp_folder.h"
@@ -32,27 +33,14 @@ bool HasJournalData(const std::wstring& folder) {
 
 // A document on a scratch file whose records and undo data go to a folder
 // of its own.
-class RangeCommandsTest : public ::testing::Test {
+class RangeCommandsTest : public test::DocumentRecordsTest {
  protected:
-  void SetUp() override {
-    SetDefaultSettings();
-    DisplaySettings.AutoBackUp = false;
-    SetFolderWriteCheck([](const std::wstring&) { return false; });
-    SetRecoveryFolder(records);
-  }
-  void TearDown() override {
-    SetRecoveryFolder(L"");
-    SetFolderWriteCheck({});
-  }
   void OpenOn(const Bytes& bytes) {
     test::WriteFileBytes(path, bytes);
     ASSERT_EQ(document->Open(path), OpenOutcome::Opened);
   }
   Bytes OnDisk() const { return test::ReadFileBytes(path); }
 
-  test::TempFolder dir;
-  const std::wstring path = dir / L"doc.bin";
-  const std::wstring records = dir / L"records\\";
   test::MessageRecorder messages;
   test::ProgressRecorder progress;
   std::unique_ptr<EditedDocument> document =
@@ -216,12 +204,14 @@ TEST(UndoJournalRanges, UndoSwapsTheSidesOfARangeChangeAndRedoKeepsThem) {
 namespace vx {
 namespace {
 
+#ifndef _WIN32
 std::wstring JournalDataIn(const std::wstring& folder) {
   for (const fs::FolderEntry& entry : fs::ListFolder(folder)) {
     if (IsJournalDataName(entry.name)) return folder + entry.name;
   }
   return L"";
 }
+#endif
 
 // Failures caused outside the file are named as what they are, with the
 // command's own name, and change nothing: the data file cut short under
@@ -232,6 +222,9 @@ TEST_F(RangeCommandsTest, EachFailureNamesItsCommandAndItsCauseAndChangesNothing
   OpenOn(start);
   ASSERT_TRUE(document->ReplaceRange(10, 50, {}, FailedCommand::Cut));
   const Bytes cut = OnDisk();
+  // Windows keeps other programs from writing the undo data the program
+  // holds: the data file cut short is a case of the other systems.
+#ifndef _WIN32
   const std::wstring data = JournalDataIn(records);
   ASSERT_FALSE(data.empty());
   {
@@ -245,6 +238,7 @@ TEST_F(RangeCommandsTest, EachFailureNamesItsCommandAndItsCauseAndChangesNothing
                 {FailureCause::Shortened, FailedPlace::JournalData, data, 0, true})}));
   EXPECT_EQ(OnDisk(), cut);
   EXPECT_TRUE(document->journal().CanUndo());
+#endif
 
   // A paste over a selection of bytes another program cut off.
   messages.Clear();
