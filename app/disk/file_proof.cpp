@@ -1,4 +1,3 @@
-#include <cstdio>
 #include "app/disk/file_proof.h"
 
 #include <cstring>
@@ -46,7 +45,6 @@ bool ProvesFile(const FileProof& proof, const std::wstring& path, fs::File& file
     return false;
   }
   const int64_t time = file.LastWriteTime();
-  fprintf(stderr, "DEBUGPROOF time %lld kept %lld began %lld\n", (long long)time, (long long)proof.kept_time, (long long)proof.write_began);
   if (time == proof.kept_time) return true;
   return proof.write_began != 0 && time >= proof.write_began - kWriteTimeSlack &&
          time <= proof.write_began + kWriteTimeSlack;
@@ -87,7 +85,10 @@ void TimeKeptFile::MarkChangedNow() {
   // still finds the file at a time of the program's.
   proof_->write_began = fs::FileTimeNow();
   WriteFileProof(record_, *proof_);
-  file_.SetLastWriteTime(proof_->write_began);
+  // On the disk before the time it tells of: a power cut that keeps the
+  // time must find the record saying it is the program's. Without that,
+  // the file keeps the time the record holds.
+  if (record_.WriteThrough()) file_.SetLastWriteTime(proof_->write_began);
 }
 
 }  // namespace vx

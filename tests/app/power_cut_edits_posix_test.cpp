@@ -53,7 +53,6 @@ class PowerCut : public testing::Test {
       test::MessageRecorder messages;
       const std::vector<RepairReport> reports = RepairLeftRecords();
       if (std::string failed = test::EachFileBeforeOrAfter(recording); !failed.empty()) {
-        for (const RepairReport& r : reports) failed += " DEBUG result " + std::to_string(static_cast<int>(r.result));
         return failed;
       }
       const Bytes now = test::ReadFileBytes(path);

@@ -103,9 +103,12 @@ void CutRecorder::NoteMappedStores() {
   for (const auto& [handle, view] : views_) {
     const std::vector<uint8_t>& known = live_bytes_[view.file];
     const int64_t size = static_cast<int64_t>(std::min(view.size, known.size()));
+    // Runs of changed sectors, each one write; the last sector of a view
+    // whose size is not a whole number of sectors is a short one, and a run
+    // that reaches the end is closed there.
     int64_t run_start = -1;
-    for (int64_t sector = 0; sector <= size; sector += kSector) {
-      const int64_t length = std::min(kSector, size - sector);
+    for (int64_t sector = 0; sector < size + kSector; sector += kSector) {
+      const int64_t length = std::max<int64_t>(0, std::min(kSector, size - sector));
       const bool changed =
           length > 0 && std::memcmp(view.data + sector, known.data() + sector, length) != 0;
       if (changed && run_start < 0) run_start = sector;
