@@ -18,8 +18,6 @@ namespace {
 
 constexpr wchar_t kDataExtension[] = L".dat";
 constexpr int64_t kCopyBlock = 64 * 1024;
-// Records are a few KiB; anything far larger is not one of ours.
-constexpr int64_t kLargestRecord = int64_t{16} << 20;
 
 // The name's UTF-16 units as they stand, little-endian, in a record's bytes.
 std::vector<uint8_t> RecordedNameBytes(const std::wstring& name) {
@@ -35,7 +33,7 @@ bool RecordNames(const std::wstring& record_name, const std::vector<uint8_t>& na
   fs::File file = fs::OpenFileForReading(record_name);
   const int64_t length = file ? file.Length() : -1;
   // What cannot be read may name anything: the data stays.
-  if (length < 0 || length > kLargestRecord) return true;
+  if (length < 0 || length > kLargestRecordSize) return true;
   std::vector<uint8_t> bytes(static_cast<size_t>(length));
   if (file.ReadAt(0, bytes.data(), length) != length) return true;
   return std::search(bytes.begin(), bytes.end(), name_bytes.begin(), name_bytes.end()) !=

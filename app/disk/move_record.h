@@ -111,6 +111,9 @@ inline constexpr int kFinishing = 2;
 inline constexpr int64_t kMoveBlockSize = int64_t{8} << 20;
 inline constexpr int64_t kEarlierBlockSize = 4096;
 inline constexpr int64_t kLargestBlockSize = int64_t{16} << 20;
+// The largest record file any version writes: two of the largest blocks,
+// and the header, names and fields before them.
+inline constexpr int64_t kLargestRecordSize = 2 * kLargestBlockSize + (int64_t{1} << 20);
 
 struct MovePlan {
   int64_t from = 0;

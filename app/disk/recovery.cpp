@@ -171,11 +171,9 @@ std::wstring SetAside(MappedFile& mapped, const MoveRecord& record, const std::w
 // it while its edit runs, or it is write-protected or unreadable. Its file,
 // when its bytes say which; empty when they do not.
 std::wstring HeldRecordFile(const std::wstring& name) {
-  // Two of the largest blocks, and the header and names before them.
-  constexpr int64_t kLargestRecord = 2 * kLargestBlockSize + (int64_t{1} << 20);
   fs::File file = fs::OpenFileForReading(name);
   const int64_t length = file ? file.Length() : -1;
-  if (length <= 0 || length > kLargestRecord) return {};
+  if (length <= 0 || length > kLargestRecordSize) return {};
   std::vector<uint8_t> bytes(static_cast<size_t>(length));
   if (file.ReadAt(0, bytes.data(), length) != length) return {};
   const MoveRecord record(bytes.data(), bytes.size());
@@ -485,10 +483,8 @@ std::wstring SettlePendingRecords(const std::wstring& path) {
                recovery_texts::kFileAt + path;
       }
       // The dead program's undo data goes once no record needs it, not at
-      // the next start.
-      if (report) {
-        for (const std::wstring& folder : RecordFolders()) RemoveLeftJournalData(folder);
-      }
+      // the next start: also when its record had ended, its edit whole.
+      for (const std::wstring& folder : RecordFolders()) RemoveLeftJournalData(folder);
       continue;
     }
     const std::wstring file = HeldRecordFile(name);
