@@ -75,6 +75,8 @@ class FileEventObserver {
   virtual void Wrote(intptr_t handle, int64_t offset, const void* bytes, int64_t length) = 0;
   virtual void LengthSet(intptr_t handle, int64_t length) = 0;
   virtual void Flushed(intptr_t handle) = 0;
+  // The last-write time set on an open file.
+  virtual void TimeSet(intptr_t handle, int64_t time) = 0;
   virtual void Closed(intptr_t handle) = 0;
   virtual void Renamed(const std::wstring& from, const std::wstring& to, bool durably) = 0;
   // A file, an empty folder or a link gone.

@@ -278,7 +278,9 @@ bool File::SetLastWriteTime(int64_t time) {
   if (handle_ == kInvalid || time < 0) return false;
   struct timespec times[2];
   SetWriteTime(time, times);
-  return ::futimens(AsFd(handle_), times) == 0;
+  const bool set = ::futimens(AsFd(handle_), times) == 0;
+  if (FileEventObserver* events = FileEvents(); events && set) events->TimeSet(handle_, time);
+  return set;
 }
 
 int64_t LastWriteTime(const std::wstring& name) {

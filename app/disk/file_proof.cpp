@@ -80,7 +80,15 @@ bool TimeKeptFile::SetLength(int64_t length) {
 }
 
 void TimeKeptFile::MarkChangedNow() {
-  if (proof_) file_.SetLastWriteTime(fs::FileTimeNow());
+  if (!proof_) return;
+  // Told as a write of its own first, so that a stop before the record ends
+  // still finds the file at a time of the program's.
+  proof_->write_began = fs::FileTimeNow();
+  WriteFileProof(record_, *proof_);
+  // On the disk before the time it tells of: a power cut that keeps the
+  // time must find the record saying it is the program's. Without that,
+  // the file keeps the time the record holds.
+  if (record_.WriteThrough()) file_.SetLastWriteTime(proof_->write_began);
 }
 
 }  // namespace vx

@@ -62,8 +62,15 @@ bool MoveTail(const EditedFile& file, RecordKind kind, const std::wstring& data_
   if (opened) {
     if (data) data->ForgetError();
     progress(kProgressStart, texts.caption);
-    LiveRecord record(kind, file.path(), data_name, command);
+    LiveRecord record(kind, file.path(), data_name, command, CommandBlockSize());
     TimeKeptFile blocks(opened, file.path(), record.record());
+    // Closed before the record ends, so that a close that fails keeps the
+    // record; a move done bears the time it was done, as after any write.
+    record.record().SetEndCheck([&opened, &blocks, &record] {
+      MoveRecord& kept = record.record();
+      if (kept.plan(kept.active()).after) blocks.MarkChangedNow();
+      return opened.Close();
+    });
     std::optional<uint32_t> last_report;
     const ProgressCallback now_and_then = [&progress, &last_report](double share,
                                                                     const std::wstring& caption) {
@@ -76,10 +83,9 @@ bool MoveTail(const EditedFile& file, RecordKind kind, const std::wstring& data_
     // a power cut: it does not begin.
     if (record.first_error() == 0) result = move(blocks, now_and_then, record.record());
     if (result == TailMoveResult::MaybeDamaged) record.Keep();
-    if (result == TailMoveResult::Done) blocks.MarkChangedNow();
     failure =
         MoveFailure({record.first_error(), record.name()}, data, data_name, blocks, file.path());
-    if (!opened.Close() && result == TailMoveResult::Done) {
+    if (opened && !opened.Close() && result == TailMoveResult::Done) {
       failure = SystemFailure(fs::LastSystemError(), FailedPlace::File, file.path());
       result = TailMoveResult::MaybeDamaged;
     }

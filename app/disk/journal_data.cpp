@@ -7,6 +7,8 @@
 #include "app/disk/move_record.h"
 #include "app/disk/recovery_folder.h"
 #include "app/disk/replace_list.h"
+#include "app/edit/answering_wait.h"
+#include "app/edit/edit_texts.h"
 #include "app/file/mapped_file.h"
 #include "common/recovery_record_names.h"
 #include "common/settings_file_names.h"
@@ -16,8 +18,6 @@ namespace {
 
 constexpr wchar_t kDataExtension[] = L".dat";
 constexpr int64_t kCopyBlock = 64 * 1024;
-// Records are a few KiB; anything far larger is not one of ours.
-constexpr int64_t kLargestRecord = int64_t{16} << 20;
 
 // The name's UTF-16 units as they stand, little-endian, in a record's bytes.
 std::vector<uint8_t> RecordedNameBytes(const std::wstring& name) {
@@ -33,7 +33,7 @@ bool RecordNames(const std::wstring& record_name, const std::vector<uint8_t>& na
   fs::File file = fs::OpenFileForReading(record_name);
   const int64_t length = file ? file.Length() : -1;
   // What cannot be read may name anything: the data stays.
-  if (length < 0 || length > kLargestRecord) return true;
+  if (length < 0 || length > kLargestRecordSize) return true;
   std::vector<uint8_t> bytes(static_cast<size_t>(length));
   if (file.ReadAt(0, bytes.data(), length) != length) return true;
   return std::search(bytes.begin(), bytes.end(), name_bytes.begin(), name_bytes.end()) !=
@@ -162,9 +162,16 @@ bool JournalData::Proves(int64_t at, int64_t count) {
   return true;
 }
 
-bool JournalData::Flush() {
-  if (file_ && file_.Flush()) return true;
-  failure_ = file_ ? SystemFailure(fs::LastSystemError(), FailedPlace::JournalData, name_)
+bool JournalData::Flush(const ProgressCallback& progress) {
+  // The flush runs on a thread of its own: its failure's code is taken there.
+  int code = 0;
+  const auto flush = [this, &code] {
+    const bool flushed = file_.Flush();
+    if (!flushed) code = fs::LastSystemError();
+    return flushed;
+  };
+  if (file_ && RunAnswering(flush, progress, edit_texts::kWritingData)) return true;
+  failure_ = file_ ? SystemFailure(code, FailedPlace::JournalData, name_)
                    : Failure{FailureCause::Missing, FailedPlace::JournalData, name_};
   return false;
 }

@@ -16,6 +16,7 @@
 
 #include "app/disk/block_file.h"
 #include "app/edit/failure_message.h"
+#include "app/edit/progress_callback.h"
 #include "app/file/edited_file.h"
 #include "common/file_seam.h"
 
@@ -35,7 +36,9 @@ class JournalData {
   // `count` bytes of `file` from `offset` on, read in blocks.
   std::optional<int64_t> AppendFrom(const EditedFile& file, int64_t offset, int64_t count);
   std::optional<int64_t> AppendRepeated(uint8_t value, int64_t count);
-  bool Flush();
+  // Waits for the disk beside the window (answering_wait.h): a flush of
+  // a large append takes as long as the disk needs.
+  bool Flush(const ProgressCallback& progress);
   // Why the last of those failed: the data file (its folder's drive full,
   // for one) or, for AppendFrom, the file read from.
   const Failure& failure() const { return failure_; }

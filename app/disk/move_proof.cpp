@@ -123,8 +123,12 @@ FileProof ProveFile(BlockFile& file, const MoveRecord& record, const FinalByte& 
   const bool flying = at.flight == 0 || at.flight == 1;
   const int64_t length = file.Length();
   const bool resting = !flying && !finishing;
+  // A way back not yet begun may find the length the forward plan's end set
+  // (a shrinking move whose last flush failed): it lengthens the file first.
+  const bool back_unbegun = index == 1 && at.moved == 0 && resting;
   if (length != plan.length_during && !(length == plan.length_start && at.moved == 0 && resting) &&
-      !(length == plan.length_final && finishing)) {
+      !(length == plan.length_final && finishing) &&
+      !(back_unbegun && length == record.plan(0).length_final)) {
     return FileProof::NotAsLeft;
   }
   Checker check(file, record);

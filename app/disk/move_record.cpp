@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstring>
+#include <utility>
 
 #include "app/disk/record_bytes.h"
 
@@ -12,8 +13,8 @@ constexpr char kMagic[8] = {'V', 'X', 'R', 'e', 'c', 'o', 'v', '2'};
 constexpr char kEarlierMagic[8] = {'V', 'X', 'R', 'e', 'c', 'o', 'v', '1'};
 
 constexpr size_t kKind = 8, kActive = 12, kLength = 16, kAt = 24, kByte = 32, kPathUnits = 36,
-                 kTempUnits = 40, kCommand = 44, kHeaderBlockSize = 48, kPlans = 64,
-                 kPlanSize = 128, kNames = 320;
+                 kTempUnits = 40, kCommand = 44, kHeaderBlockSize = 48, kSlotSums = 52,
+                 kSlotSumsKept = 60, kPlans = 64, kPlanSize = 128, kNames = 320;
 // Within a plan.
 constexpr size_t kProgress = 0, kFrom = 8, kCount = 16, kStep = 24, kAfter = 28, kLengthStart = 32,
                  kLengthDuring = 40, kLengthFinal = 48, kThenWrite = 56, kThenByte = 60,
@@ -52,6 +53,11 @@ size_t SlotsStart(RecordKind kind, size_t units) {
 bool FitBlockSize(int64_t block) {
   return block >= kEarlierBlockSize && block <= kLargestBlockSize &&
          block % kEarlierBlockSize == 0;
+}
+
+uint32_t SlotSum(const uint8_t* bytes, int32_t length) {
+  const uint64_t sum = BlockSum({bytes, static_cast<size_t>(length)});
+  return static_cast<uint32_t>(sum ^ sum >> 32);
 }
 
 uint64_t ProgressWord(const MoveProgress& progress) {
@@ -217,7 +223,25 @@ void MoveRecord::SetTarget(int slot, const SlotTarget& target) {
   Put<int32_t>(t, 12, target.half_done_shift);
 }
 
-void MoveRecord::End() { StoreWord(bytes_, 0, 0); }
+void MoveRecord::SetSlotSum(int slot, int32_t length) {
+  Put<uint32_t>(bytes_, kSlotSums + static_cast<size_t>(slot) * 4,
+                SlotSum(this->slot(slot), length));
+  Put<uint32_t>(bytes_, kSlotSumsKept, 1);
+}
+
+bool MoveRecord::SlotSound(int slot, int32_t length) const {
+  const uint32_t kept = Get<uint32_t>(bytes_, kSlotSumsKept);
+  if (Earlier() || kept == 0) return true;
+  return kept == 1 && length >= 0 && length <= block_size() &&
+         Get<uint32_t>(bytes_, kSlotSums + static_cast<size_t>(slot) * 4) ==
+             SlotSum(this->slot(slot), length);
+}
+
+bool MoveRecord::End() {
+  if (end_check_ && !std::exchange(end_check_, nullptr)()) return false;
+  StoreWord(bytes_, 0, 0);
+  return true;
+}
 
 bool MoveRecord::Begun() const {
   if (size_ < kNames) return false;

@@ -23,6 +23,10 @@
 //    44  4  the command that made the edit: 0 itself, 1 Undo, 2 Redo
 //    48  4  the block size B, a multiple of 4096 up to kLargestBlockSize;
 //           0 in records of earlier versions, whose blocks are of 4096
+//    52  2 x 4  each slot's checksum over the count its target names
+//           (BlockSum, folded): a slot torn by a power cut is told from a
+//           whole one
+//    60  4  1 when the slots carry checksums (0 in earlier records)
 //    64  2 x 128  the two plans (below)
 //   320     the file's name, then the temporary copy's name, UTF-16
 //     R  72  a range only, R right behind the names (below)
@@ -101,9 +105,15 @@ inline constexpr int kFinishing = 2;
 // Blocks this large make a gigabyte's move a few thousand reads and writes,
 // which the system copies at the speed of a plain file copy; earlier
 // versions moved 4096 bytes at a time, and their records say so.
-inline constexpr int64_t kMoveBlockSize = int64_t{256} << 10;
+// Each block is flushed twice (the record, then the file: tail_move.cpp),
+// so that the blocks are large: a gigabyte's move costs a few hundred
+// flushes, not thousands. The slots are the record's, mapped, not private.
+inline constexpr int64_t kMoveBlockSize = int64_t{8} << 20;
 inline constexpr int64_t kEarlierBlockSize = 4096;
-inline constexpr int64_t kLargestBlockSize = int64_t{1} << 20;
+inline constexpr int64_t kLargestBlockSize = int64_t{16} << 20;
+// The largest record file any version writes: two of the largest blocks,
+// and the header, names and fields before them.
+inline constexpr int64_t kLargestRecordSize = 2 * kLargestBlockSize + (int64_t{1} << 20);
 
 struct MovePlan {
   int64_t from = 0;
@@ -168,6 +178,10 @@ class MoveRecord {
     write_through_ = std::move(write_through);
   }
   bool WriteThrough() const { return !write_through_ || write_through_(); }
+  // What must succeed before the record may end: closing the edited file,
+  // whose failure may yet lose its last writes, so that the record that can
+  // finish them stays.
+  void SetEndCheck(std::function<bool()> check) { end_check_ = std::move(check); }
 
   // Writing, in this order: the block size and the names, a range's
   // fields, the plan 0, then Begin (magic last).
@@ -184,10 +198,13 @@ class MoveRecord {
   // Of the plan in force; one store that a stop cannot tear.
   void SetProgress(const MoveProgress& progress);
   void SetTarget(int slot, const SlotTarget& target);
+  // Keeps the checksum of the first `length` bytes of `slot`, as they are now.
+  void SetSlotSum(int slot, int32_t length);
   // Of plan `index`; the value lands before the mark that keeps it.
   void SetWitness(int index, WitnessKind kind, const Witness& witness);
-  // The edit is over: whoever finds the record removes it.
-  void End();
+  // The edit is over: whoever finds the record removes it. False when the
+  // end check failed: the record stays begun then.
+  bool End();
 
   // Reading. Begun(): the magic is there. Whole(): begun, and the sizes and
   // fields fit together. Earlier(): written by an earlier version.
@@ -210,6 +227,9 @@ class MoveRecord {
   MoveProgress progress() const;
   SlotTarget target(int slot) const;
   uint8_t* slot(int index) const;
+  // The first `length` bytes of `slot` are those its checksum was taken
+  // of; always so in an earlier version's record, which keeps none.
+  bool SlotSound(int slot, int32_t length) const;
   // Where slot `index` starts in the record.
   size_t SlotOffset(int index) const;
   // The record's bytes, for a kind that lays out its own fields behind the
@@ -225,6 +245,7 @@ class MoveRecord {
   uint8_t* bytes_;
   size_t size_;
   std::function<bool()> write_through_;
+  std::function<bool()> end_check_;
 };
 
 // A name as the record keeps it: UTF-16 units, whatever wchar_t is here.

@@ -171,11 +171,9 @@ std::wstring SetAside(MappedFile& mapped, const MoveRecord& record, const std::w
 // it while its edit runs, or it is write-protected or unreadable. Its file,
 // when its bytes say which; empty when they do not.
 std::wstring HeldRecordFile(const std::wstring& name) {
-  // Two of the largest blocks, and the header and names before them.
-  constexpr int64_t kLargestRecord = 2 * kLargestBlockSize + (int64_t{1} << 20);
   fs::File file = fs::OpenFileForReading(name);
   const int64_t length = file ? file.Length() : -1;
-  if (length <= 0 || length > kLargestRecord) return {};
+  if (length <= 0 || length > kLargestRecordSize) return {};
   std::vector<uint8_t> bytes(static_cast<size_t>(length));
   if (file.ReadAt(0, bytes.data(), length) != length) return {};
   const MoveRecord record(bytes.data(), bytes.size());
@@ -199,6 +197,9 @@ std::optional<RepairReport> RepairRecord(const std::wstring& name, const std::ws
     return std::nullopt;
   }
   MoveRecord record(mapped.data(), mapped.size());
+  // The repair orders its writes against its flushes as the edit did: what
+  // the record says is on the disk before the file changes.
+  record.SetWriteThrough([&mapped] { return mapped.Flush(); });
   if (!record.Begun()) {  // never begun, or ended: nothing to do
     mapped.Close();
     fs::RemoveFile(name);
@@ -240,7 +241,12 @@ std::optional<RepairReport> RepairRecord(const std::wstring& name, const std::ws
   return report;
 }
 
+int64_t command_block_size = kMoveBlockSize;
+
 }  // namespace
+
+void SetCommandBlockSize(int64_t block) { command_block_size = block; }
+int64_t CommandBlockSize() { return command_block_size; }
 
 void SetOtherRecordFolders(const std::vector<std::wstring>& folders) { OtherFolders() = folders; }
 
@@ -285,7 +291,9 @@ LiveRecord::LiveRecord(RecordKind kind, const std::wstring& path, const std::wst
 
 LiveRecord::~LiveRecord() {
   if (!file_) return;
-  if (!keep_) record_.End();
+  // Ended on the disk before its name goes: a power cut must not bring back
+  // a record of an edit long finished, whose file has changed since.
+  if (!keep_ && record_.End()) file_.Flush();
   file_.Close();
   if (!keep_) fs::RemoveFile(name_);
 }
@@ -475,10 +483,8 @@ std::wstring SettlePendingRecords(const std::wstring& path) {
                recovery_texts::kFileAt + path;
       }
       // The dead program's undo data goes once no record needs it, not at
-      // the next start.
-      if (report) {
-        for (const std::wstring& folder : RecordFolders()) RemoveLeftJournalData(folder);
-      }
+      // the next start: also when its record had ended, its edit whole.
+      for (const std::wstring& folder : RecordFolders()) RemoveLeftJournalData(folder);
       continue;
     }
     const std::wstring file = HeldRecordFile(name);

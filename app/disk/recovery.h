@@ -14,6 +14,11 @@
 
 namespace vx {
 
+// The block size of the records the commands' moves keep: kMoveBlockSize,
+// unless a test sets a small one, so that small files have many blocks.
+void SetCommandBlockSize(int64_t block);
+int64_t CommandBlockSize();
+
 // The other folders where another copy of the program may keep its records
 // (the settings may live beside the program or in the user's own folder);
 // their records are repaired and heeded as this folder's are.

@@ -263,6 +263,11 @@ ReplacePlan ForwardPlan(const ReplaceList& list, bool inverse, int64_t length) {
   return plan;
 }
 
+// Both slots hold the block the flight names, as its record flush left them.
+bool FlightSound(const ReplaceRecord& record) {
+  return record.FlightSlotSound(0) && record.FlightSlotSound(1);
+}
+
 int64_t PlanTotal(const ReplacePlan& plan) { return plan.hi - plan.lo; }
 
 // The block `done` bytes into the plan: its start and its count.
@@ -290,8 +295,20 @@ std::optional<int64_t> FirstDifference(const uint8_t* a, const uint8_t* b, int64
 // Carries the plan in force from where the record stands to its end. False
 // when a read, write, resize or flush failed; the record then says where it
 // stopped.
+//
+// The order of the writes, so that a power cut at any instant leaves a
+// record that tells the file on the disk: the record flushed as it stands;
+// a block cut short written again, the file flushed, and its being whole
+// flushed in the record; the lengthening flushed; per block, both slots, their sums, the flight and
+// the progress naming it; the record flushed; the block written; the file flushed; the last block's
+// mark, the witness and the progress that it is whole; the record flushed again, before the next
+// block's slots are written over: while the disk's record names a block on its way, its slots stand
+// as that block's, so that a slot whose sum fails tells of a record flush that was not over, and of
+// a block not yet written (SettleFlight). At the end "finishing" flushed in the record, then the
+// final length and the file flushed.
 bool RunPlan(BlockFile& file, ReplaceRecord& record, Transform& edits,
              const ReplaceProgressReport& progress) {
+  if (!record.header().WriteThrough()) return false;
   const int index = record.header().active();
   const ReplacePlan plan = record.plan(index);
   const int64_t block = record.block_size();
@@ -302,15 +319,19 @@ bool RunPlan(BlockFile& file, ReplaceRecord& record, Transform& edits,
   if (at.flight) {
     // Written again whole: a stop may have cut it short.
     const BlockMark flight = record.flight();
-    if (!file.WriteAt(flight.offset, made, flight.length)) return false;
+    if (!file.WriteAt(flight.offset, made, flight.length) || !file.Flush()) return false;
     record.SetLast({flight.offset, flight.length, BlockSum({made, size_t(flight.length)})});
     at = {at.done + flight.length, false, false};
     record.SetProgress(at);
+    if (!record.header().WriteThrough()) return false;
   }
   if (!at.finishing) {
     // Lengthened before the first block: a full disk fails here, and a
     // write past the end never lengthens the file by itself.
-    if (file.Length() != plan.length_during && !file.SetLength(plan.length_during)) return false;
+    if (file.Length() != plan.length_during &&
+        (!file.SetLength(plan.length_during) || !file.Flush())) {
+      return false;
+    }
     BlockMaker maker(file, edits, block, plan.downward);
     if (!maker.Seek(plan.downward ? plan.hi - at.done : plan.lo + at.done)) return false;
     while (at.done < total) {
@@ -331,8 +352,11 @@ bool RunPlan(BlockFile& file, ReplaceRecord& record, Transform& edits,
       if (plan.equal) maker.UseSource(q0, replaced, n);
       if (!maker.Make(q0, q0 + n, made)) return false;
       record.SetFlight({q0, static_cast<int32_t>(n), 0});
+      record.SetFlightSums();
       record.SetProgress({at.done, true, false});
-      if (!file.WriteAt(q0, made, n)) return false;
+      if (!record.header().WriteThrough() || !file.WriteAt(q0, made, n) || !file.Flush()) {
+        return false;
+      }
       if (!record.witness(index, WitnessKind::Moved).kept) {
         if (const auto i = FirstDifference(made, replaced, n, false)) {
           record.SetWitness(index, WitnessKind::Moved, {true, q0 + *i, made[*i]});
@@ -341,11 +365,13 @@ bool RunPlan(BlockFile& file, ReplaceRecord& record, Transform& edits,
       record.SetLast({q0, static_cast<int32_t>(n), BlockSum({made, size_t(n)})});
       at = {at.done + n, false, false};
       record.SetProgress(at);
+      if (!record.header().WriteThrough()) return false;
       // The whole is told by the end of the work, after the flush.
       if (progress && at.done < total) progress(at.done, total);
     }
   }
   record.SetProgress({at.done, false, true});
+  if (!record.header().WriteThrough()) return false;
   // On the disk before the record that could put it back goes.
   return (file.Length() == plan.length_final || file.SetLength(plan.length_final)) && file.Flush();
 }
@@ -416,7 +442,7 @@ bool PlanBack(BlockFile& file, ReplaceRecord& record, Transform& forward_edits) 
   ReplaceProgress at = record.progress();
   if (at.flight) {
     const BlockMark flight = record.flight();
-    if (!file.WriteAt(flight.offset, record.slot(1), flight.length)) return false;
+    if (!file.WriteAt(flight.offset, record.slot(1), flight.length) || !file.Flush()) return false;
     at.flight = false;
     record.SetProgress(at);
   }
@@ -436,6 +462,8 @@ bool PlanBack(BlockFile& file, ReplaceRecord& record, Transform& forward_edits) 
   back.length_final = forward.length_start;
   record.SetPlan(1, back);
   record.SetWitness(1, WitnessKind::Unmoved, record.witness(0, WitnessKind::Moved));
+  // On the disk before the mark that puts it in force (tail_move.cpp's PlanBack).
+  if (!record.header().WriteThrough()) return false;
   record.header().Activate(1);
   return true;
 }
@@ -475,9 +503,10 @@ bool PlanFits(const ReplaceRecord& record) {
   if (at.done < 0 || at.done > total || (at.finishing && (at.done != total || at.flight))) {
     return false;
   }
-  if (at.flight) {
+  if (at.done == total && at.flight) return false;
+  if (at.flight && FlightSound(record)) {
     const BlockMark f = record.flight();
-    if (at.done == total || f.length <= 0 || f.length > block ||
+    if (f.length <= 0 || f.length > block ||
         BlockAt(plan, at.done, block) != std::pair<int64_t, int64_t>{f.offset, f.length}) {
       return false;
     }
@@ -550,6 +579,15 @@ Proof ProveFile(BlockFile& file, const ReplaceRecord& record) {
   return Proof::AsLeft;
 }
 
+// Makes the block on its way fit to be trusted after a power cut: a slot
+// or flight whose sum fails was torn before the record's flush was over
+// (RunPlan flushes its being whole before the slots are written over), so
+// the block was not yet written: it stands as not begun.
+void SettleFlight(ReplaceRecord& record) {
+  const ReplaceProgress at = record.progress();
+  if (at.flight && !FlightSound(record)) record.SetProgress({at.done, false, false});
+}
+
 // Takes back what the plan 0 did, from where it stands; the way back's
 // edits are the list's other side.
 bool GoBack(BlockFile& file, ReplaceRecord& record, Transform& forward_edits, BlockFile& data,
@@ -577,6 +615,9 @@ ReplaceResult ReplaceAll(BlockFile& file, const ReplaceData& data, bool inverse,
   const std::optional<Witness> unmoved = UnmovedWitness(file, record, edits, plan);
   if (!unmoved) return ReplaceResult::Restored;
   record.SetWitness(0, WitnessKind::Unmoved, *unmoved);
+  // The names, list and plan on the disk before the mark that makes them a
+  // record: a power cut must not leave the mark over a torn name.
+  if (!record.header().WriteThrough()) return ReplaceResult::Restored;
   record.header().Begin(RecordKind::ReplaceAll, length, 0, 0);
   // A record that may not survive a power cut must not go before the blocks it describes.
   if (!record.header().WriteThrough()) {
@@ -590,13 +631,13 @@ ReplaceResult ReplaceAll(BlockFile& file, const ReplaceData& data, bool inverse,
     }
     result = ReplaceResult::Restored;
   }
-  record.header().End();
-  return result;
+  return record.header().End() ? result : ReplaceResult::MaybeDamaged;
 }
 
 RepairResult RepairReplaceAll(BlockFile& file, ReplaceRecord& record, size_t size,
                               BlockFile* data) {
   if (!record.Whole(size) || !PlanFits(record)) return RepairResult::Unfit;
+  SettleFlight(record);
   const Proof proof = ProveFile(file, record);
   if (proof == Proof::NotAsLeft) return RepairResult::NotMatching;
   // Both ways read the list; the replace's own also the replacement.

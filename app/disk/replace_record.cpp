@@ -1,5 +1,6 @@
 #include "app/disk/replace_record.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 
@@ -14,7 +15,8 @@ constexpr size_t kList = 0, kShift = 64, kInverse = 68, kBlock = 72, kPlans = 80
 constexpr size_t kProgress = 0, kPlanInverse = 8, kAfter = 12, kDownward = 16, kEqual = 20,
                  kLo = 24, kHi = 32, kLengthStart = 40, kLengthDuring = 48, kLengthFinal = 56,
                  kFlight = 64, kLast = 80, kMovedWitness = 104, kUnmovedWitness = 112,
-                 kWitnessValues = 120, kWitnessMarks = 124;
+                 kWitnessValues = 120, kWitnessMarks = 124, kFlightSums = 128,
+                 kFlightSumsKept = 144;
 
 using record_bytes::Get;
 using record_bytes::Put;
@@ -34,17 +36,6 @@ std::atomic_ref<uint64_t> Word(uint8_t* bytes, size_t offset) {
 }
 
 }  // namespace
-
-uint64_t BlockSum(std::span<const uint8_t> bytes) {
-  uint64_t sum = kSumStart;
-  size_t i = 0;
-  for (; i + 8 <= bytes.size(); i += 8) {
-    uint64_t word;
-    std::memcpy(&word, bytes.data() + i, 8);
-    sum = (sum ^ word) * 0x100000001B3;
-  }
-  return AddToSum(sum, bytes.subspan(i));
-}
 
 size_t ReplaceRecord::SizeFor(const std::wstring& path, const std::wstring& data_name,
                               int64_t block) {
@@ -142,6 +133,35 @@ void ReplaceRecord::SetFlight(const BlockMark& block) {
   uint8_t* p = plan_bytes(record_.active());
   Put<int64_t>(p, kFlight, block.offset);
   Put<int32_t>(p, kFlight + 8, block.length);
+}
+
+namespace {
+
+uint64_t FlightSum(const uint8_t* slot, const BlockMark& flight, int64_t done) {
+  const int32_t n = std::max<int32_t>(flight.length, 0);
+  return BlockSum({slot, static_cast<size_t>(n)}) ^
+         (static_cast<uint64_t>(flight.offset) * 0x9E3779B97F4A7C15 + static_cast<uint64_t>(done));
+}
+
+}  // namespace
+
+void ReplaceRecord::SetFlightSums() {
+  uint8_t* p = plan_bytes(record_.active());
+  for (const int index : {0, 1}) {
+    Put<uint64_t>(p, kFlightSums + static_cast<size_t>(index) * 8,
+                  FlightSum(slot(index), flight(), progress().done));
+  }
+  Put<uint32_t>(p, kFlightSumsKept, 1);
+}
+
+bool ReplaceRecord::FlightSlotSound(int index) const {
+  const uint8_t* p = plan_bytes(record_.active());
+  const uint32_t kept = Get<uint32_t>(p, kFlightSumsKept);
+  if (kept == 0) return true;
+  const BlockMark f = flight();
+  return kept == 1 && f.length >= 0 && f.length <= block_size() &&
+         Get<uint64_t>(p, kFlightSums + static_cast<size_t>(index) * 8) ==
+             FlightSum(slot(index), f, progress().done);
 }
 
 BlockMark ReplaceRecord::flight() const {

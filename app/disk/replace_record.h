@@ -33,6 +33,11 @@
 //   112  8  unmoved witness: a byte the plan has yet to change, its offset
 //   120  1  the moved witness's value   121  1  the unmoved one's
 //   124  4  1 when the moved witness is kept, | 2 the unmoved one
+//   128  2 x 8  the block on its way's slots (made, written over): each
+//           one's BlockSum mixed with the block's offset and the progress
+//           it leaves, so that a slot torn by a power cut, or one left from
+//           an earlier block, is told from the one the flight names
+//   144  4  1 when those are kept (0 in records of earlier versions)
 #pragma once
 
 #include <cstddef>
@@ -41,6 +46,7 @@
 #include <string>
 
 #include "app/disk/move_record.h"
+#include "app/disk/record_bytes.h"
 #include "app/disk/replace_list.h"
 
 namespace vx {
@@ -71,9 +77,6 @@ struct BlockMark {
   uint64_t sum = 0;
 };
 
-// A quick sum of a block's bytes, eight at a time.
-uint64_t BlockSum(std::span<const uint8_t> bytes);
-
 // A view of a replace-all record's bytes; the header is `record`'s.
 class ReplaceRecord {
  public:
@@ -93,6 +96,11 @@ class ReplaceRecord {
   // Of the plan in force.
   void SetProgress(const ReplaceProgress& progress);
   void SetFlight(const BlockMark& block);
+  // Keeps the sums of both slots for the flight as it now stands.
+  void SetFlightSums();
+  // Slot `index` is the one the flight was set with; always so in a
+  // record of an earlier version.
+  bool FlightSlotSound(int index) const;
   void SetLast(const BlockMark& block);
   void SetWitness(int index, WitnessKind kind, const Witness& witness);
 

@@ -11,6 +11,9 @@
 namespace vx {
 namespace {
 
+// What the move holds in private memory beside the record's slots.
+constexpr int64_t kPieceSize = int64_t{256} << 10;
+
 int64_t BlockLength(const MoveRecord& record, const MovePlan& plan, int64_t moved) {
   return std::min(record.block_size(), plan.count - moved);
 }
@@ -97,57 +100,79 @@ class FinalWrites {
   std::optional<bool> old_matches_, new_matches_;
 };
 
-// Keeps the first byte of the block just written whose new value differs
-// from the one it replaced (read before the write): while it stands, the
-// file cannot be the one before the plan, whatever the rest looks like.
-void KeepMovedWitness(MoveRecord& record, const uint8_t* bytes, const uint8_t* replaced,
-                      int64_t target, int64_t n) {
-  for (int64_t i = 0; i < n; ++i) {
-    if (bytes[i] != replaced[i]) {
-      record.SetWitness(record.active(), WitnessKind::Moved, {true, target + i, bytes[i]});
-      return;
+// The first byte of the block about to be written from `bytes` (read from
+// `source`) whose new value differs from the one it replaces: while it
+// stands, the file cannot be the one before the plan. The bytes replaced
+// are the block's own where the step stays inside it, the block moved just
+// before (`previous`, `previous_n` bytes of its source, none at the start)
+// beyond its edge, else read from the file, a piece at a time through
+// `buffer`, so that a short step reads no more than the move itself. An
+// unkept witness when none differs; none when a read failed.
+std::optional<Witness> MovedWitness(BlockFile& file, const uint8_t* bytes, int64_t source,
+                                    int64_t n, int64_t step, const uint8_t* previous,
+                                    int64_t previous_n, std::vector<uint8_t>& buffer) {
+  // The stretch of old bytes held in memory: the block's source and, beside
+  // it where the shift came from, the previous block's.
+  const int64_t held_lo = step > 0 ? source : source - (previous ? previous_n : 0);
+  const int64_t held_hi = step > 0 ? source + n + (previous ? previous_n : 0) : source + n;
+  const auto held = [&](int64_t position) {
+    return position >= source && position < source + n ? bytes[position - source]
+           : step > 0                                  ? previous[position - source - n]
+                                                       : previous[position - held_lo];
+  };
+  const int64_t target = source + step;
+  const auto piece = static_cast<int64_t>(buffer.size());
+  for (int64_t k = 0; k < n; k += piece) {
+    const int64_t m = std::min(piece, n - k);
+    const int64_t lo = target + k;
+    // Read from the file only what memory does not hold.
+    const int64_t below = std::clamp<int64_t>(held_lo - lo, 0, m);
+    const int64_t above = std::clamp<int64_t>(lo + m - held_hi, 0, m - below);
+    if (below > 0 && file.ReadAt(lo, buffer.data(), below) != below) return std::nullopt;
+    if (above > 0 && file.ReadAt(lo + m - above, buffer.data() + m - above, above) != above) {
+      return std::nullopt;
+    }
+    for (int64_t i = below; i < m - above; ++i) buffer[static_cast<size_t>(i)] = held(lo + i);
+    for (int64_t i = 0; i < m; ++i) {
+      if (bytes[k + i] != buffer[static_cast<size_t>(i)]) {
+        return Witness{true, lo + i, bytes[k + i]};
+      }
     }
   }
-}
-
-// The bytes that the block read from `source` replaces `step` places away:
-// where the step stays inside the block, its own bytes, shifted; the rest,
-// beyond its edge, are those of the block moved just before (`previous`,
-// `previous_n` bytes, none at the start), or else read from the file, where
-// nothing has written them yet. A short step so reads no more than the
-// move itself, whatever the file holds. False when a read failed.
-bool ReplacedBytes(BlockFile& file, const uint8_t* bytes, int64_t source, int64_t n, int64_t step,
-                   const uint8_t* previous, int64_t previous_n, uint8_t* replaced) {
-  const int64_t d = step > 0 ? step : -step;
-  if (d >= n) return file.ReadAt(source + step, replaced, n) == n;
-  const size_t kept = static_cast<size_t>(n - d);
-  if (step > 0) {
-    std::memcpy(replaced, bytes + d, kept);
-    if (previous && previous_n >= d) {
-      std::memcpy(replaced + kept, previous, static_cast<size_t>(d));
-      return true;
-    }
-    return file.ReadAt(source + n, replaced + kept, d) == d;
-  }
-  std::memcpy(replaced + d, bytes, kept);
-  if (previous && previous_n >= d) {
-    std::memcpy(replaced, previous + previous_n - d, static_cast<size_t>(d));
-    return true;
-  }
-  return file.ReadAt(source - d, replaced, d) == d;
+  return Witness{};
 }
 
 // Carries the plan in force from where the record stands to its end. False
 // when a read, write, resize or flush failed; the record then says where it
 // stopped. `after_block` gets the bytes of the plan done before the block
 // just done, the shift's first and then the final writes'.
+//
+// The order of the writes, so that a power cut at any instant leaves a
+// record that tells the file on the disk (only flushed writes are sure to
+// be there; the record's pages may reach the disk at any time):
+//   - the record as it stands, flushed: whatever it now says (a way back,
+//     a repair's start) is on the disk before the file changes again;
+//   - a block cut short before is written again from its slot, the length
+//     set, and the file flushed;
+//   - per block: its bytes into the slot the last whole block does not
+//     use, their checksum, its target and the progress naming it on its
+//     way; the record flushed; the block written; the file flushed; then,
+//     in memory only, the progress that it is whole and the moved witness
+//     (the next block's flush carries them: the bytes they tell of are on
+//     the disk by then);
+//   - "finishing", flushed in the record; the final writes and the final
+//     length; the file flushed; only then may the record end.
+// A cut before a block's record flush is over leaves its slot maybe torn:
+// the file was not written from it then, and the repair gets its bytes back
+// from the file by their checksum (SettleSlots).
 bool RunPlan(BlockFile& file, MoveRecord& record, FinalWrites& final,
              const std::function<void(int64_t)>& after_block) {
+  if (!record.WriteThrough()) return false;
   const MovePlan plan = record.plan(record.active());
   MoveProgress at = record.progress();
   if (at.flight == 0 || at.flight == 1) {
     const SlotTarget t = record.target(at.flight);
-    if (!file.WriteAt(t.offset, record.slot(at.flight), t.length)) return false;
+    if (!file.WriteAt(t.offset, record.slot(at.flight), t.length) || !file.Flush()) return false;
     at = {at.moved, at.flight, kNoSlot};
     record.SetProgress(at);
   }
@@ -156,11 +181,13 @@ bool RunPlan(BlockFile& file, MoveRecord& record, FinalWrites& final,
   // length the record cannot tell.
   const int64_t length = file.Length();
   if ((at.moved < plan.count || length < plan.length_final) && length != plan.length_during &&
-      !file.SetLength(plan.length_during)) {
+      (!file.SetLength(plan.length_during) || !file.Flush())) {
     return false;
   }
   const int64_t block = record.block_size();
-  std::vector<uint8_t> buffer(static_cast<size_t>(block));
+  // Private memory stays at this piece whatever the block: the blocks
+  // themselves are read into the record's slots.
+  std::vector<uint8_t> buffer(static_cast<size_t>(std::min(block, kPieceSize)));
   // The block this run moved last, whose bytes stand beyond the next one's edge.
   const uint8_t* previous = nullptr;
   int64_t previous_n = 0;
@@ -172,16 +199,17 @@ bool RunPlan(BlockFile& file, MoveRecord& record, FinalWrites& final,
     const int slot = at.last == 0 ? 1 : 0;
     uint8_t* bytes = record.slot(slot);
     if (file.ReadAt(source, bytes, n) != n) return false;
-    const bool seeking = !record.witness(record.active(), WitnessKind::Moved).kept;
-    if (seeking &&
-        !ReplacedBytes(file, bytes, source, n, plan.step, previous, previous_n, buffer.data())) {
-      return false;
+    std::optional<Witness> witness;
+    if (!record.witness(record.active(), WitnessKind::Moved).kept) {
+      witness = MovedWitness(file, bytes, source, n, plan.step, previous, previous_n, buffer);
+      if (!witness) return false;
     }
     record.SetTarget(slot, {target, static_cast<int32_t>(n), HalfDoneShift(plan.step, block)});
+    record.SetSlotSum(slot, static_cast<int32_t>(n));
     const int64_t before = at.moved;
     record.SetProgress({before + n, at.last, slot});
-    if (!file.WriteAt(target, bytes, n)) return false;
-    if (seeking) KeepMovedWitness(record, bytes, buffer.data(), target, n);
+    if (!record.WriteThrough() || !file.WriteAt(target, bytes, n) || !file.Flush()) return false;
+    if (witness && witness->kept) record.SetWitness(record.active(), WitnessKind::Moved, *witness);
     at = {before + n, slot, kNoSlot};
     record.SetProgress(at);
     previous = bytes;
@@ -189,12 +217,17 @@ bool RunPlan(BlockFile& file, MoveRecord& record, FinalWrites& final,
     if (after_block) after_block(before);
   }
   record.SetProgress({at.moved, at.last, kFinishing});
+  if (!record.WriteThrough()) return false;
   // Written again whole when a stop cut them short. The last is followed
   // by the end of the move, which its caller shows.
-  for (int64_t k = 0; k < plan.then_count; k += block) {
-    const int64_t n = std::min(block, plan.then_count - k);
+  const auto piece = static_cast<int64_t>(buffer.size());
+  for (int64_t k = 0; k < plan.then_count; k += piece) {
+    const int64_t n = std::min(piece, plan.then_count - k);
+    // Flushed a block at a time, as the shift is, so that no one flush
+    // keeps the window waiting however large the range.
     if (!final.Read(plan, k, buffer.data(), n) ||
-        !file.WriteAt(plan.then_offset + k, buffer.data(), n)) {
+        !file.WriteAt(plan.then_offset + k, buffer.data(), n) ||
+        ((k + n) % block == 0 && !file.Flush())) {
       return false;
     }
     if (after_block && k + n < plan.then_count) after_block(plan.count + k);
@@ -263,6 +296,7 @@ bool BeginRecord(BlockFile& file, MoveRecord& record, RecordKind kind, const Mov
     const int64_t source = BlockSource(plan, 0, n);
     if (file.ReadAt(source, record.slot(0), n) != n) return false;
     check = {source, static_cast<int32_t>(n), 0};
+    record.SetSlotSum(0, static_cast<int32_t>(n));
     progress.last = 0;
   }
   const std::optional<Witness> unmoved = UnmovedWitness(file, plan, kind, byte, final);
@@ -270,6 +304,9 @@ bool BeginRecord(BlockFile& file, MoveRecord& record, RecordKind kind, const Mov
   record.SetPlan(0, plan, progress, check, {});
   record.SetWitness(0, WitnessKind::Moved, {});
   record.SetWitness(0, WitnessKind::Unmoved, *unmoved);
+  // The names, fields and plan on the disk before the mark that makes them
+  // a record: a power cut must not leave the mark over a torn name.
+  if (!record.WriteThrough()) return false;
   record.Begin(kind, plan.length_start, at, byte);
   return true;
 }
@@ -277,8 +314,10 @@ bool BeginRecord(BlockFile& file, MoveRecord& record, RecordKind kind, const Mov
 // Replaces the plan in force by the one that takes back what it did: the
 // block that was on its way goes back where it came from, and the bytes
 // moved go back. What the shift changed is what the way back has
-// yet to change.
-void PlanBack(MoveRecord& record) {
+// yet to change. The way back is flushed into the record before the mark
+// that puts it in force, so that a power cut never leaves the mark over a
+// torn plan. False when that flush failed: the plan in force stays.
+bool PlanBack(MoveRecord& record) {
   const int index = record.active();
   const MovePlan forward = record.plan(index);
   MoveProgress stop = record.progress();
@@ -295,7 +334,9 @@ void PlanBack(MoveRecord& record) {
   record.SetPlan(1 - index, back, {0, stop.last, stop.flight}, targets[0], targets[1]);
   record.SetWitness(1 - index, WitnessKind::Moved, {});
   record.SetWitness(1 - index, WitnessKind::Unmoved, record.witness(index, WitnessKind::Moved));
+  if (!record.WriteThrough()) return false;
   record.Activate(1 - index);
+  return true;
 }
 
 TailMoveResult Move(BlockFile& file, MoveRecord& record, RecordKind kind, const MovePlan& plan,
@@ -309,12 +350,12 @@ TailMoveResult Move(BlockFile& file, MoveRecord& record, RecordKind kind, const 
   }
   TailMoveResult result = TailMoveResult::Done;
   if (!RunPlan(file, record, final, after_block)) {
-    PlanBack(record);
-    if (!RunPlan(file, record, final, {})) return TailMoveResult::MaybeDamaged;
+    if (!PlanBack(record) || !RunPlan(file, record, final, {})) {
+      return TailMoveResult::MaybeDamaged;
+    }
     result = TailMoveResult::Restored;
   }
-  record.End();
-  return result;
+  return record.End() ? result : TailMoveResult::MaybeDamaged;
 }
 
 // Tells `progress` the share of `total` done before each block.
@@ -324,6 +365,43 @@ std::function<void(int64_t)> ShareOf(const ProgressCallback& progress, int64_t t
       progress(static_cast<double>(before) / static_cast<double>(total), std::wstring());
     }
   };
+}
+
+// Whether `slot`'s bytes are whole, or were got back whole from the file:
+// from where they came or from where they were going, whichever matches
+// their checksum.
+bool SoundSlot(BlockFile& file, MoveRecord& record, int slot, const MovePlan& plan) {
+  const SlotTarget t = record.target(slot);
+  if (record.SlotSound(slot, t.length)) return true;
+  if (t.length <= 0 || t.length > record.block_size()) return false;
+  for (const int64_t from : {t.offset - plan.step, t.offset}) {
+    if (from >= 0 && file.ReadAt(from, record.slot(slot), t.length) == t.length &&
+        record.SlotSound(slot, t.length)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// Makes the slots the record leans on whole before anything trusts them. A
+// power cut may tear a slot whose record flush was not over: the block on
+// its way was then not yet written anywhere, so its source still holds it;
+// the slot of the last whole block is torn only once the next block had
+// begun, after the block on its way was on the disk, which then stands as
+// the last whole one. False when a slot it needs is lost: nothing may be
+// written then.
+bool SettleSlots(BlockFile& file, MoveRecord& record) {
+  if (record.active() != 0 && record.active() != 1) return true;  // the proof sets it aside
+  const MovePlan plan = record.plan(record.active());
+  const MoveProgress at = record.progress();
+  const bool flying = at.flight == 0 || at.flight == 1;
+  if (flying && !SoundSlot(file, record, at.flight, plan)) return false;
+  if ((at.last == 0 || at.last == 1) && at.last != at.flight &&
+      !SoundSlot(file, record, at.last, plan)) {
+    if (!flying) return false;
+    record.SetProgress({at.moved, at.flight, kNoSlot});
+  }
+  return true;
 }
 
 }  // namespace
@@ -382,6 +460,7 @@ TailMoveResult ReplaceRange(BlockFile& file, int64_t at, int64_t removed, int64_
 }
 
 RepairResult RepairMove(BlockFile& file, MoveRecord& record, BlockFile* data) {
+  if (!SettleSlots(file, record)) return RepairResult::NotMatching;
   FinalWrites final(record, data, false);
   const FileProof proof = ProveFile(
       file, record, [&](const MovePlan& plan, int64_t offset) { return final.Byte(plan, offset); });
@@ -403,8 +482,9 @@ RepairResult RepairMove(BlockFile& file, MoveRecord& record, BlockFile* data) {
   bool back = proof == FileProof::MayBeBefore || !forward;
   if (!back && !final.Usable(true)) back = true;
   if (back && !final.Usable(false)) return RepairResult::DataUnusable;
-  if (back && forward) PlanBack(record);
-  if (!RunPlan(file, record, final, {})) return RepairResult::Failed;
+  if ((back && forward && !PlanBack(record)) || !RunPlan(file, record, final, {})) {
+    return RepairResult::Failed;
+  }
   const bool after = record.plan(record.active()).after;
   record.End();
   return after ? RepairResult::After : RepairResult::Before;

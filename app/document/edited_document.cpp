@@ -375,7 +375,7 @@ bool EditedDocument::MoveRange(int64_t offset, RangeBytes removed, const RangeBy
     }
     removed = {removed.count, *at};
   }
-  if (!journal_data_.Flush()) {
+  if (!journal_data_.Flush(progress_)) {
     ShowJournalDataFailure(failed_as);
     return false;
   }
@@ -462,7 +462,7 @@ bool EditedDocument::MoveReplaceAll(const ReplaceList& matches, bool inverse,
   std::vector<uint8_t> replacement(static_cast<size_t>(matches.replacement_count));
   const int64_t n = matches.replacement_count;
   if (!data || (n > 0 && data->ReadAt(matches.replacement_at, replacement.data(), n) != n) ||
-      !journal_data_.Flush()) {
+      !journal_data_.Flush(progress_)) {
     ShowJournalDataFailure(NamedCommand(command, FailedCommand::ReplaceAll));
     return false;
   }

@@ -19,6 +19,8 @@ inline constexpr wchar_t kDeleting[] = L"削除中です.....";
 // Replacing a range by as many bytes (an overwrite or a fill); a range that
 // grows or shrinks the file is captioned as an insertion or a deletion.
 inline constexpr wchar_t kChanging[] = L"変更中です.....";
+// While the bytes a long edit keeps for Undo are written to the disk.
+inline constexpr wchar_t kWritingData[] = L"データを書き込み中です.....";
 
 // Replacing every match. A replace whose matches are some longer and some
 // shorter than the replacement, shifting the file's bytes both ways, is

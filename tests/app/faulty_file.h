@@ -80,6 +80,7 @@ class FaultyFile : public BlockFile {
   int writes() const { return writes_; }
   int resizes() const { return resizes_; }
   int changes() const { return changes_; }
+  int flushes() const { return flushes_; }
 
  private:
   int64_t Size() const { return static_cast<int64_t>(bytes_.size()); }

@@ -6,12 +6,15 @@
 // the file puts the new one in place without it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/disk/backup.h"
 #include "app/disk/copy_names.h"
 #include "app/disk/recovery.h"
 #include "app/document/bookmark_file.h"
 #include "app/document/bookmarks.h"
 #include "app/file/edited_file.h"
+#include "app/file/mapped_file.h"
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
 #include "app/settings/font_cache.h"
@@ -177,6 +180,33 @@ TEST_F(PowerCutCopies, Restore) {
   ExpectCopyCommand("restore", [&] {
     ASSERT_EQ(RestoreFromBackUp(EditedFile(path_), backup_), RestoreOutcome::Restored);
   });
+}
+
+// The records are mapped files, their sizes no whole number of sectors:
+// stores into a view are writes the cut may lose up to its flush, the last
+// short sector included.
+TEST(PowerCutSimulator, RecordsAMappedViewsStoresToItsLastShortSector) {
+  test::TempFolder dir;
+  const std::wstring name = dir / L"record.dat";
+  constexpr size_t kSize = 1000;  // one whole sector and one of 488 bytes
+  test::CutRecorder recording({dir.path()});
+  {
+    MappedFile mapped = MappedFile::Create(name, kSize);
+    ASSERT_TRUE(mapped);
+    std::fill(mapped.data() + 400, mapped.data() + kSize, uint8_t{5});
+    ASSERT_TRUE(mapped.Flush());
+    mapped.data()[kSize - 1] = 6;
+    mapped.Close();
+  }
+  recording.Stop();
+  Bytes flushed(kSize, 0);
+  std::fill(flushed.begin() + 400, flushed.end(), uint8_t{5});
+  Bytes last = flushed;
+  last.back() = 6;
+  std::mt19937_64 random(3);
+  const size_t all = recording.EventCount();
+  EXPECT_EQ(recording.StateAfterCut(all, test::CutKeeps::Everything, random).files.at(name), last);
+  EXPECT_EQ(recording.StateAfterCut(all, test::CutKeeps::Nothing, random).files.at(name), flushed);
 }
 
 }  // namespace

@@ -38,6 +38,8 @@ TEST(ReplaceAllOnDisk, ReplacesThroughARecordOnDiskAndUndoTakesItAllBack) {
   DisplaySettings.AutoBackUp = false;
   SetFolderWriteCheck([](const std::wstring&) { return false; });
   SetRecoveryFolder(records);
+  // Blocks far smaller than the file, so that the move reports between them.
+  SetCommandBlockSize(256 << 10);
   // A match every 4099 bytes over 3 MiB, some across the blocks' borders.
   Bytes before = test::PatternBytes(3 << 20);
   std::vector<int64_t> offsets;
@@ -80,6 +82,7 @@ TEST(ReplaceAllOnDisk, ReplacesThroughARecordOnDiskAndUndoTakesItAllBack) {
   EXPECT_EQ(test::ReadFileBytes(path), before);
   EXPECT_TRUE(messages.shown().empty());
   SetRecoveryFolder(L"");
+  SetCommandBlockSize(kMoveBlockSize);
   SetFolderWriteCheck({});
 }
 

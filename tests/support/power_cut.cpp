@@ -59,6 +59,7 @@ CutRecorder::CutRecorder(std::vector<std::wstring> folders) {
     Snapshot(folder, initial_bytes_, initial_names_, initial_folders_);
   }
   roots_ = std::move(folders);
+  for (const auto& [name, file] : initial_names_) initial_times_[file] = fs::LastWriteTime(name);
   live_bytes_ = initial_bytes_;
   live_names_ = initial_names_;
   live_folders_ = initial_folders_;
@@ -102,9 +103,12 @@ void CutRecorder::NoteMappedStores() {
   for (const auto& [handle, view] : views_) {
     const std::vector<uint8_t>& known = live_bytes_[view.file];
     const int64_t size = static_cast<int64_t>(std::min(view.size, known.size()));
+    // Runs of changed sectors, each one write; the last sector of a view
+    // whose size is not a whole number of sectors is a short one, and a run
+    // that reaches the end is closed there.
     int64_t run_start = -1;
-    for (int64_t sector = 0; sector <= size; sector += kSector) {
-      const int64_t length = std::min(kSector, size - sector);
+    for (int64_t sector = 0; sector < size + kSector; sector += kSector) {
+      const int64_t length = std::max<int64_t>(0, std::min(kSector, size - sector));
       const bool changed =
           length > 0 && std::memcmp(view.data + sector, known.data() + sector, length) != 0;
       if (changed && run_start < 0) run_start = sector;
@@ -158,6 +162,12 @@ void CutRecorder::Flushed(intptr_t handle) {
   NoteMappedStores();
   auto file = handles_.find(handle);
   if (file != handles_.end()) Add(Make(Kind::Flush, file->second));
+}
+
+void CutRecorder::TimeSet(intptr_t handle, int64_t time) {
+  NoteMappedStores();
+  auto file = handles_.find(handle);
+  if (file != handles_.end()) time_sets_.push_back({events_.size(), file->second, time});
 }
 
 void CutRecorder::Closed(intptr_t handle) {
@@ -304,6 +314,14 @@ DiskState CutRecorder::StateAfterCut(size_t count, CutKeeps keeps, std::mt19937_
     }
   }
 
+  std::map<int, int64_t> times = initial_times_;
+  for (const TimeSetting& set : time_sets_) {
+    if (set.after <= count) times[set.file] = set.time;
+  }
+  for (const auto& [name, file] : names) {
+    if (auto time = times.find(file); time != times.end()) state.times[name] = time->second;
+  }
+
   // The bytes of each file still named, each change since its flush kept,
   // lost or torn at sector bounds.
   std::map<int, std::vector<uint8_t>> contents;
@@ -369,7 +387,7 @@ void CutRecorder::Materialise(const DiskState& state) const {
   const DiskState now = ReadDisk();
   for (const auto& [name, bytes] : now.files) {
     auto wanted = state.files.find(name);
-    if (wanted == state.files.end() || wanted->second != bytes) fs::RemoveFile(name);
+    if (wanted == state.files.end()) fs::RemoveFile(name);
   }
   // Deepest first, then outermost first.
   for (auto folder = now.folders.rbegin(); folder != now.folders.rend(); ++folder) {
@@ -382,8 +400,18 @@ void CutRecorder::Materialise(const DiskState& state) const {
     auto there = now.files.find(name);
     if (there != now.files.end() && there->second == bytes) continue;
     ASSERT_TRUE(fs::FolderExists(FolderOf(name))) << "no folder for " << Narrow(name);
-    WriteFileBytes(name, bytes);
+    if (there == now.files.end()) {
+      WriteFileBytes(name, bytes);
+      continue;
+    }
+    // Written over in place: the file keeps its identity (volume and file
+    // number), as a cut leaves it.
+    fs::File file = fs::OpenFile(name, false, fs::Share::ReadWrite);
+    ASSERT_TRUE(file && file.SetLength(static_cast<int64_t>(bytes.size())) &&
+                file.WriteAt(0, bytes.data(), static_cast<int64_t>(bytes.size())))
+        << Narrow(name);
   }
+  for (const auto& [name, time] : state.times) fs::SetLastWriteTime(name, time);
 }
 
 DiskState CutRecorder::ReadDisk() const {

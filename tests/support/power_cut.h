@@ -35,6 +35,10 @@ namespace vx::test {
 struct DiskState {
   std::map<std::wstring, std::vector<uint8_t>> files;
   std::set<std::wstring> folders;  // full names without the final "\"
+  // The last-write times the files are given back: a file's time is part
+  // of the proof that it is as a stopped edit left it. A time set is taken
+  // as reaching the disk at once.
+  std::map<std::wstring, int64_t> times;
 };
 
 enum class CutKeeps {
@@ -74,6 +78,7 @@ class CutRecorder : public fs::FileEventObserver {
   void Wrote(intptr_t handle, int64_t offset, const void* bytes, int64_t length) override;
   void LengthSet(intptr_t handle, int64_t length) override;
   void Flushed(intptr_t handle) override;
+  void TimeSet(intptr_t handle, int64_t time) override;
   void Closed(intptr_t handle) override;
   void Renamed(const std::wstring& from, const std::wstring& to, bool durably) override;
   void Removed(const std::wstring& name) override;
@@ -110,6 +115,14 @@ class CutRecorder : public fs::FileEventObserver {
   // The files' bytes and folders at the start, and the live state as the
   // events left it.
   std::vector<std::vector<uint8_t>> initial_bytes_;
+  std::map<int, int64_t> initial_times_;
+  // Each time set: the number of changes before it, the file, the time.
+  struct TimeSetting {
+    size_t after;
+    int file;
+    int64_t time;
+  };
+  std::vector<TimeSetting> time_sets_;
   std::map<std::wstring, int> initial_names_;
   std::set<std::wstring> initial_folders_;
   std::vector<std::vector<uint8_t>> live_bytes_;
