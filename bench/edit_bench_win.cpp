@@ -22,10 +22,11 @@
 #include <utility>
 #include <vector>
 
-#include "app/disk/move_record.h"
 #include "app/disk/backup.h"
 #include "app/disk/insert_delete.h"
+#include "app/disk/move_record.h"
 #include "app/disk/recovery.h"
+#include "app/edit/failure_message.h"
 #include "app/file/edited_file.h"
 #include "app/program_globals.h"
 #include "app/settings/display_settings.h"
@@ -311,12 +312,12 @@ int main(int argc, char** argv) {
     Settle(big);
     start = NowMs();
     const bool inserted = ReplaceInFile(big_file, 0, 0, kMiB, {nullptr, L"", 0, 0, true, 0x5A},
-                                        as_the_program, L"");
+                                        as_the_program, L"", FailedCommand::Paste);
     range_insert_ms = std::min(range_insert_ms, NowMs() - start);
     Settle(big);
     start = NowMs();
     const bool deleted = ReplaceInFile(big_file, 0, kMiB, 0, {&data_blocks, data, 0, 0, false, 0},
-                                       as_the_program, L"");
+                                       as_the_program, L"", FailedCommand::Cut);
     range_delete_ms = std::min(range_delete_ms, NowMs() - start);
     if (!inserted || !deleted) std::printf("  the range move FAILED\n");
   }
