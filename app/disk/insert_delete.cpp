@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "app/disk/answering_block_file.h"
 #include "app/disk/block_file.h"
 #include "app/disk/file_proof.h"
 #include "app/disk/recovery.h"
@@ -72,16 +73,22 @@ bool MoveTail(const EditedFile& file, RecordKind kind, const std::wstring& data_
       return opened.Close();
     });
     std::optional<uint32_t> last_report;
-    const ProgressCallback now_and_then = [&progress, &last_report](double share,
-                                                                    const std::wstring& caption) {
+    double last_share = 0;
+    const ProgressCallback now_and_then = [&](double share, const std::wstring& caption) {
       const uint32_t now = MilliSeconds();
       if (last_report && now - *last_report < kReportEveryMs) return;
       last_report = now;
+      last_share = share;
       progress(share, caption);
     };
+    // The flushes between the blocks wait as the blocks do, letting the
+    // system in with the bar where it stands.
+    const auto let_in = [&] { progress(last_share, std::wstring()); };
+    record.LetInWhileFlushing(let_in);
+    AnsweringBlockFile answering(blocks, let_in);
     // A move the settings folder cannot keep a record of would not survive
     // a power cut: it does not begin.
-    if (record.first_error() == 0) result = move(blocks, now_and_then, record.record());
+    if (record.first_error() == 0) result = move(answering, now_and_then, record.record());
     if (result == TailMoveResult::MaybeDamaged) record.Keep();
     failure =
         MoveFailure({record.first_error(), record.name()}, data, data_name, blocks, file.path());

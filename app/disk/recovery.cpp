@@ -10,6 +10,7 @@
 #include "app/disk/recovery_texts.h"
 #include "app/disk/replace_all.h"
 #include "app/disk/replace_record.h"
+#include "app/edit/answering_wait.h"
 #include "app/file/edited_file.h"
 #include "common/file_seam.h"
 #include "common/message_box.h"
@@ -275,9 +276,13 @@ LiveRecord::LiveRecord(RecordKind kind, const std::wstring& path, const std::wst
   if (file_) {
     record_ = MoveRecord(file_.data(), file_.size());
     record_.SetWriteThrough([this] {
-      if (file_.Flush()) return true;
-      if (first_error_ == 0) first_error_ = fs::LastSystemError();
-      return false;
+      // The error is the flushing thread's own.
+      const auto flush = [this] {
+        if (file_.Flush()) return true;
+        if (first_error_ == 0) first_error_ = fs::LastSystemError();
+        return false;
+      };
+      return let_in_ ? WaitLettingIn(flush, let_in_) : flush();
     });
   } else {
     private_.assign(size, 0);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,9 @@ class LiveRecord {
   // stopped, or that may not begin without it, failed.
   const std::wstring& name() const { return name_; }
   int first_error() const { return first_error_; }
+  // The record's flushes run on a thread of their own while `let_in` is
+  // called every few tens of milliseconds, as a long move's window needs.
+  void LetInWhileFlushing(std::function<void()> let_in) { let_in_ = std::move(let_in); }
 
  private:
   MappedFile file_;
@@ -56,6 +60,7 @@ class LiveRecord {
   MoveRecord record_{nullptr, 0};
   bool keep_ = false;
   int first_error_ = 0;
+  std::function<void()> let_in_;
 };
 
 // What the repair of one left record came to, and what the person is told.

@@ -6,20 +6,27 @@
 
 namespace vx {
 
-bool RunAnswering(const std::function<bool()>& work, const ProgressCallback& progress,
-                  const wchar_t* caption) {
+bool WaitLettingIn(const std::function<bool()>& work, const std::function<void()>& let_in) {
   std::future<bool> result = std::async(std::launch::async, work);
-  bool shown = false;
   while (result.wait_for(std::chrono::milliseconds(kAnsweringWaitMs)) !=
          std::future_status::ready) {
-    if (!progress) continue;
+    let_in();
+  }
+  return result.get();
+}
+
+bool RunAnswering(const std::function<bool()>& work, const ProgressCallback& progress,
+                  const wchar_t* caption) {
+  bool shown = false;
+  const bool result = WaitLettingIn(work, [&] {
+    if (!progress) return;
     if (!shown) progress(kProgressStart, caption);
     shown = true;
     // No share is known: the bar stays empty under the caption.
     progress(0, std::wstring());
-  }
+  });
   if (shown) progress(kProgressEnd, std::wstring());
-  return result.get();
+  return result;
 }
 
 }  // namespace vx

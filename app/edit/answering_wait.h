@@ -13,6 +13,10 @@ namespace vx {
 // notices.
 inline constexpr int kAnsweringWaitMs = 50;
 
+// Runs `work` on a thread of its own and gives its result, calling
+// `let_in` every kAnsweringWaitMs until it is over.
+bool WaitLettingIn(const std::function<bool()>& work, const std::function<void()>& let_in);
+
 // Runs `work` on a thread of its own and gives its result. While it runs
 // longer than one wait, `progress` shows `caption` and is called every
 // kAnsweringWaitMs (letting the system in); it is ended before the return.
