@@ -7,8 +7,8 @@
 #include <optional>
 #include <thread>
 
-#include "app/check/system_lock.h"
 #include "common/file_seam.h"
+#include "common/system_lock.h"
 
 namespace vx {
 namespace {

@@ -6,8 +6,8 @@
 #include <thread>
 #include <vector>
 
-#include "app/check/system_lock.h"
 #include "common/file_seam.h"
+#include "common/system_lock.h"
 
 namespace vx {
 namespace {

@@ -3,20 +3,16 @@
 // second per GiB here), and the window must keep answering meanwhile.
 #pragma once
 
-#include <functional>
-#include <utility>
-
 #include "app/disk/block_file.h"
 #include "app/edit/answering_wait.h"
 
 namespace vx {
 
-// Everything goes to `file`, which notes the failures; a flush runs on a
-// thread of its own while `let_in` is called every kAnsweringWaitMs.
+// Everything goes to `file`, which notes the failures; a flush runs on
+// `flusher`, which lets the window in while it lasts.
 class AnsweringBlockFile : public BlockFile {
  public:
-  AnsweringBlockFile(BlockFile& file, std::function<void()> let_in)
-      : file_(file), let_in_(std::move(let_in)) {}
+  AnsweringBlockFile(BlockFile& file, AnsweringWorker& flusher) : file_(file), flusher_(flusher) {}
   int64_t ReadAt(int64_t offset, uint8_t* buffer, int64_t length) override {
     return file_.ReadAt(offset, buffer, length);
   }
@@ -26,12 +22,12 @@ class AnsweringBlockFile : public BlockFile {
   int64_t Length() override { return file_.Length(); }
   bool SetLength(int64_t length) override { return file_.SetLength(length); }
   bool Flush() override {
-    return WaitLettingIn([this] { return file_.Flush(); }, let_in_);
+    return flusher_.Run([this] { return file_.Flush(); });
   }
 
  private:
   BlockFile& file_;
-  std::function<void()> let_in_;
+  AnsweringWorker& flusher_;
 };
 
 }  // namespace vx

@@ -63,15 +63,6 @@ bool MoveTail(const EditedFile& file, RecordKind kind, const std::wstring& data_
   if (opened) {
     if (data) data->ForgetError();
     progress(kProgressStart, texts.caption);
-    LiveRecord record(kind, file.path(), data_name, command, CommandBlockSize());
-    TimeKeptFile blocks(opened, file.path(), record.record());
-    // Closed before the record ends, so that a close that fails keeps the
-    // record; a move done bears the time it was done, as after any write.
-    record.record().SetEndCheck([&opened, &blocks, &record] {
-      MoveRecord& kept = record.record();
-      if (kept.plan(kept.active()).after) blocks.MarkChangedNow();
-      return opened.Close();
-    });
     std::optional<uint32_t> last_report;
     double last_share = 0;
     const ProgressCallback now_and_then = [&](double share, const std::wstring& caption) {
@@ -82,10 +73,20 @@ bool MoveTail(const EditedFile& file, RecordKind kind, const std::wstring& data_
       progress(share, caption);
     };
     // The flushes between the blocks wait as the blocks do, letting the
-    // system in with the bar where it stands.
-    const auto let_in = [&] { progress(last_share, std::wstring()); };
-    record.LetInWhileFlushing(let_in);
-    AnsweringBlockFile answering(blocks, let_in);
+    // system in with the bar where it stands; the worker outlives the record,
+    // whose end may still flush.
+    AnsweringWorker flusher([&] { progress(last_share, std::wstring()); });
+    LiveRecord record(kind, file.path(), data_name, command, CommandBlockSize());
+    record.FlushBeside(&flusher);
+    TimeKeptFile blocks(opened, file.path(), record.record());
+    AnsweringBlockFile answering(blocks, flusher);
+    // Closed before the record ends, so that a close that fails keeps the
+    // record; a move done bears the time it was done, as after any write.
+    record.record().SetEndCheck([&opened, &blocks, &record] {
+      MoveRecord& kept = record.record();
+      if (kept.plan(kept.active()).after) blocks.MarkChangedNow();
+      return opened.Close();
+    });
     // A move the settings folder cannot keep a record of would not survive
     // a power cut: it does not begin.
     if (record.first_error() == 0) result = move(answering, now_and_then, record.record());

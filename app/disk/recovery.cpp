@@ -10,7 +10,6 @@
 #include "app/disk/recovery_texts.h"
 #include "app/disk/replace_all.h"
 #include "app/disk/replace_record.h"
-#include "app/edit/answering_wait.h"
 #include "app/file/edited_file.h"
 #include "common/file_seam.h"
 #include "common/message_box.h"
@@ -282,7 +281,7 @@ LiveRecord::LiveRecord(RecordKind kind, const std::wstring& path, const std::wst
         if (first_error_ == 0) first_error_ = fs::LastSystemError();
         return false;
       };
-      return let_in_ ? WaitLettingIn(flush, let_in_) : flush();
+      return flusher_ ? flusher_->Run(flush) : flush();
     });
   } else {
     private_.assign(size, 0);

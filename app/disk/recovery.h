@@ -4,13 +4,13 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "app/disk/move_record.h"
 #include "app/disk/recovery_folder.h"
 #include "app/disk/tail_move.h"
+#include "app/edit/answering_wait.h"
 #include "app/file/mapped_file.h"
 
 namespace vx {
@@ -49,9 +49,9 @@ class LiveRecord {
   // stopped, or that may not begin without it, failed.
   const std::wstring& name() const { return name_; }
   int first_error() const { return first_error_; }
-  // The record's flushes run on a thread of their own while `let_in` is
-  // called every few tens of milliseconds, as a long move's window needs.
-  void LetInWhileFlushing(std::function<void()> let_in) { let_in_ = std::move(let_in); }
+  // The record's flushes run on `worker`, which lets the window in while
+  // they last; the worker must outlive the record's moves.
+  void FlushBeside(AnsweringWorker* worker) { flusher_ = worker; }
 
  private:
   MappedFile file_;
@@ -60,7 +60,7 @@ class LiveRecord {
   MoveRecord record_{nullptr, 0};
   bool keep_ = false;
   int first_error_ = 0;
-  std::function<void()> let_in_;
+  AnsweringWorker* flusher_ = nullptr;
 };
 
 // What the repair of one left record came to, and what the person is told.

@@ -1,6 +1,6 @@
 #include <condition_variable>
 
-#include "app/check/system_lock.h"
+#include "common/system_lock.h"
 
 namespace vx {
 

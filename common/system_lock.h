@@ -1,7 +1,7 @@
-// A lock and a condition for the threads that read and check files, with the
-// interface of std::mutex and std::condition_variable (so that
-// std::unique_lock and std::lock_guard take them) but on Windows the system's
-// own SRW lock and condition variable. The MinGW runtime's std::mutex and
+// A lock and a condition for threads that hand work to each other (the
+// checks' readers, a long edit's flushes), with the interface of std::mutex
+// and std::condition_variable (so that std::unique_lock and std::lock_guard
+// take them) but on Windows the system's own SRW lock and condition variable. The MinGW runtime's std::mutex and
 // std::condition_variable wait through kernel objects, which under Wine are
 // requests to the Wine server: measured on a shared machine, each hand-over
 // of a block between two threads cost about 2 ms that way, holding the

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "app/check/system_lock.h"
+#include "common/system_lock.h"
 
 namespace vx {
 
