@@ -83,7 +83,7 @@ class PowerCut : public testing::Test {
 
   test::TempFolder dir_;
   const std::wstring records_ = dir_ / L"VXSetting";
-  const std::wstring path_ = dir_ / L"edited.bin";
+  std::wstring path_ = dir_ / L"edited.bin";
   const std::wstring data_path_ = dir_ / L"journal.vxd";
 };
 
@@ -177,21 +177,28 @@ TEST_F(PowerCut, ReplaceAllAndItsUndoAndRedo) {
       {"redo of replace all", Bytes(1, 0x55), false, RecordedCommand::Redo},
   };
   const std::vector<test::Match> matches = {{3, 4}, {kBlock - 2, 4}, {2 * kBlock + 9, 4}};
-  for (const auto& r : replaces) {
-    SCOPED_TRACE(r.command);
-    // Undo starts from the file the replace left.
-    const Bytes start = r.inverse ? test::Replaced(before, matches, r.replacement) : before;
-    test::WriteFileBytes(path_, start);
-    test::MemoryData memory(before, matches, r.replacement);
-    test::WriteFileBytes(data_path_, memory.file.bytes());
-    const EditedFile file(path_);
-    const auto run = [&] {
-      fs::File opened = fs::OpenFileForReading(data_path_);
-      SeamBlockFile seam(opened);
-      const ReplaceData data{&seam, memory.data.list, memory.replacement};
-      ReplaceAllInFile(file, data, r.inverse, data_path_, test::IgnoreProgress, L"", r.recorded);
-    };
-    EXPECT_TRUE(Cuts(r.command, RecordKind::ReplaceAll, r.recorded, run, 4));
+  // The record's fields follow the names: a long name puts its plans across
+  // a sector's edge, where a cut may keep one part of a plan and not the
+  // other.
+  const std::wstring long_name = dir_ / (std::wstring(180, L'n') + L".bin");
+  for (const std::wstring& name : {path_, long_name}) {
+    for (const auto& r : replaces) {
+      path_ = name;
+      SCOPED_TRACE(r.command);
+      // Undo starts from the file the replace left.
+      const Bytes start = r.inverse ? test::Replaced(before, matches, r.replacement) : before;
+      test::WriteFileBytes(path_, start);
+      test::MemoryData memory(before, matches, r.replacement);
+      test::WriteFileBytes(data_path_, memory.file.bytes());
+      const EditedFile file(path_);
+      const auto run = [&] {
+        fs::File opened = fs::OpenFileForReading(data_path_);
+        SeamBlockFile seam(opened);
+        const ReplaceData data{&seam, memory.data.list, memory.replacement};
+        ReplaceAllInFile(file, data, r.inverse, data_path_, test::IgnoreProgress, L"", r.recorded);
+      };
+      EXPECT_TRUE(Cuts(r.command, RecordKind::ReplaceAll, r.recorded, run, 4));
+    }
   }
 }
 
